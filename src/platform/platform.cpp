@@ -1,0 +1,70 @@
+// POSIX implementation of the host services.
+#include "platform/platform.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+#include <optional>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace brevant::platform {
+
+namespace {
+std::optional<LocalTime> fixed_time;
+std::optional<double> manual_clock;
+}  // namespace
+
+bool stdout_is_terminal() { return ::isatty(STDOUT_FILENO) == 1; }
+
+void clear_screen() {
+    if (!stdout_is_terminal()) return;
+    std::cout << "\x1b[H\x1b[2J";
+    std::cout.flush();
+}
+
+int run_command(const std::string& command) {
+    std::cout.flush();
+    const int rc = std::system(command.c_str());
+    if (rc == -1) return -1;
+    if (WIFEXITED(rc)) return WEXITSTATUS(rc);
+    return -1;
+}
+
+LocalTime local_time() {
+    if (fixed_time) return *fixed_time;
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t t = std::chrono::system_clock::to_time_t(now);
+    std::tm tmv{};
+    localtime_r(&t, &tmv);
+    const auto since = now.time_since_epoch();
+    const auto cs = std::chrono::duration_cast<std::chrono::milliseconds>(since).count() % 1000 / 10;
+    return LocalTime{tmv.tm_year + 1900, tmv.tm_mon + 1, tmv.tm_mday, tmv.tm_hour, tmv.tm_min, tmv.tm_sec,
+                     static_cast<int>(cs)};
+}
+
+double clock_seconds() {
+    if (manual_clock) return *manual_clock;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+void sleep_seconds(double seconds) {
+    if (seconds <= 0) return;
+    if (manual_clock) {
+        *manual_clock += seconds;
+        return;
+    }
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+void set_fixed_local_time(const LocalTime& t) { fixed_time = t; }
+void set_manual_clock(double start_seconds) { manual_clock = start_seconds; }
+void reset_clock() {
+    fixed_time.reset();
+    manual_clock.reset();
+}
+
+}  // namespace brevant::platform

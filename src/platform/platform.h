@@ -1,0 +1,46 @@
+// Host services the program needs: clearing the screen, running another program,
+// the local date and time, and a timed wait. Nothing outside this folder includes OS headers.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace brevant::platform {
+
+// True when standard output is a terminal.
+bool stdout_is_terminal();
+
+// Clears the terminal with an ANSI sequence; writes nothing when standard output is not a terminal.
+void clear_screen();
+
+// Runs a command through the system shell and waits for it. Returns its exit status,
+// 127 when the shell could not find the program, -1 when no shell could be started.
+int run_command(const std::string& command);
+
+// Local calendar time broken into fields.
+struct LocalTime {
+    int year;    // e.g. 2026
+    int month;   // 1..12
+    int day;     // 1..31
+    int hour;    // 0..23
+    int minute;  // 0..59
+    int second;  // 0..59
+    int hundredths;
+};
+
+// The local time now, or the time a test has set.
+LocalTime local_time();
+
+// Seconds on a monotonic clock; tests can replace the clock.
+double clock_seconds();
+
+// Sleeps for the given number of seconds (tests can replace the sleep with a clock advance).
+void sleep_seconds(double seconds);
+
+// Test hooks: a fixed local time, and a clock that only moves when the program sleeps.
+void set_fixed_local_time(const LocalTime& t);
+void set_manual_clock(double start_seconds);
+void reset_clock();
+
+}  // namespace brevant::platform

@@ -1,0 +1,168 @@
+// The unit table behind write_record/read_keyboard_line.
+#include "sysutl/units.h"
+
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "sysutl/program_end.h"
+
+namespace brevant {
+
+namespace {
+
+struct UnitState {
+    std::unique_ptr<std::fstream> file;       // a file unit
+    std::unique_ptr<std::stringstream> text;  // a captured unit or a bound keyboard
+};
+
+std::map<Int, UnitState>& table() {
+    static std::map<Int, UnitState> t;
+    return t;
+}
+
+std::ostream* out_stream(Int unit) {
+    auto& t = table();
+    auto it = t.find(unit);
+    if (it != t.end()) {
+        if (it->second.text) return it->second.text.get();
+        if (it->second.file) return it->second.file.get();
+    }
+    if (unit == SCREEN_UNIT || unit == PRINTER_UNIT) return &std::cout;
+    if (unit == 0) return &std::cerr;
+    if (unit == SILENT_UNIT) {
+        // The silent-run console is the file "Diagnostics.stxt", opened at its first use.
+        if (open_unit(SILENT_UNIT, kSilentFileName, UnitMode::Write)) return table()[SILENT_UNIT].file.get();
+    }
+    return nullptr;
+}
+
+std::istream* in_stream(Int unit) {
+    auto& t = table();
+    auto it = t.find(unit);
+    if (it != t.end()) {
+        if (it->second.text) return it->second.text.get();
+        if (it->second.file) return it->second.file.get();
+    }
+    if (unit == KBD_UNIT) return &std::cin;
+    return nullptr;
+}
+
+void drop_cr(std::string& line) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+}
+
+}  // namespace
+
+void write_record(Int unit, std::string_view text) {
+    if (std::ostream* os = out_stream(unit)) {
+        os->write(text.data(), static_cast<std::streamsize>(text.size()));
+        os->put('\n');
+    }
+}
+
+void write_partial(Int unit, std::string_view text) {
+    if (std::ostream* os = out_stream(unit)) {
+        os->write(text.data(), static_cast<std::streamsize>(text.size()));
+        os->flush();
+    }
+}
+
+std::string read_keyboard_line(Int unit) {
+    std::cout.flush();
+    std::istream* is = in_stream(unit);
+    std::string line;
+    if (is == nullptr || !std::getline(*is, line)) end_of_input();
+    drop_cr(line);
+    return line;
+}
+
+bool read_unit_line(Int unit, std::string& line) {
+    std::istream* is = in_stream(unit);
+    if (is == nullptr || !std::getline(*is, line)) return false;
+    drop_cr(line);
+    return true;
+}
+
+bool open_unit(Int unit, const std::string& path, UnitMode mode) {
+    close_unit(unit);
+    std::ios::openmode m = std::ios::in;
+    if (mode == UnitMode::Write) m = std::ios::out | std::ios::trunc;
+    if (mode == UnitMode::Append) m = std::ios::out | std::ios::app;
+    auto f = std::make_unique<std::fstream>(path, m);
+    if (!f->is_open()) return false;
+    table()[unit].file = std::move(f);
+    return true;
+}
+
+bool close_unit(Int unit) {
+    auto& t = table();
+    auto it = t.find(unit);
+    if (it == t.end() || !it->second.file) return true;
+    it->second.file->close();
+    const bool ok = !it->second.file->fail();
+    if (it->second.text) {
+        it->second.file.reset();
+    } else {
+        t.erase(it);
+    }
+    return ok;
+}
+
+bool unit_is_open(Int unit) {
+    auto it = table().find(unit);
+    return it != table().end() && (it->second.file || it->second.text);
+}
+
+bool rewind_unit(Int unit) {
+    auto it = table().find(unit);
+    if (it == table().end()) return false;
+    std::iostream* s = it->second.text ? static_cast<std::iostream*>(it->second.text.get())
+                                       : static_cast<std::iostream*>(it->second.file.get());
+    if (s == nullptr) return false;
+    s->clear();
+    s->seekg(0);
+    return !s->fail();
+}
+
+void flush_all_units() {
+    std::cout.flush();
+    std::cerr.flush();
+    for (auto& [unit, st] : table())
+        if (st.file) st.file->flush();
+}
+
+void close_all_units() {
+    std::cout.flush();
+    std::vector<Int> units;
+    for (auto& [unit, st] : table())
+        if (st.file) units.push_back(unit);
+    for (Int u : units) close_unit(u);
+}
+
+void bind_keyboard(std::string answers) {
+    table()[KBD_UNIT].text = std::make_unique<std::stringstream>(std::move(answers));
+}
+
+void capture_unit(Int unit) { table()[unit].text = std::make_unique<std::stringstream>(); }
+
+std::string captured(Int unit) {
+    auto it = table().find(unit);
+    if (it == table().end() || !it->second.text) return {};
+    return it->second.text->str();
+}
+
+void clear_captured(Int unit) {
+    auto it = table().find(unit);
+    if (it != table().end() && it->second.text) it->second.text->str(std::string());
+}
+
+void reset_units() {
+    close_all_units();
+    table().clear();
+}
+
+}  // namespace brevant

@@ -1,0 +1,56 @@
+// Console and file units: the unit numbers the program writes to and reads from, mapped to streams.
+// 5 keyboard, 6 screen, 41 the console of a silent run ("Diagnostics.stxt"), 99 the printer
+// (standard output here), any other number a file opened with open_unit. One record is one line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+inline constexpr Int KBD_UNIT = 5;
+inline constexpr Int SCREEN_UNIT = 6;
+inline constexpr Int SILENT_UNIT = 41;
+inline constexpr Int DISK_UNIT = 1;
+inline constexpr Int WARN_UNIT = 21;
+inline constexpr Int PRINTER_UNIT = 99;
+inline constexpr const char* kSilentFileName = "Diagnostics.stxt";
+
+// Writes one record: the text followed by a line end.
+void write_record(Int unit, std::string_view text);
+
+// Writes text and leaves the record open (a prompt answered on the same line); flushes.
+void write_partial(Int unit, std::string_view text);
+
+// Reads one line of the keyboard (unit 5) or of a file unit opened for reading; a trailing
+// carriage return is dropped. At the end of the keyboard input the program ends (end_of_input);
+// at the end of a file the result is false.
+std::string read_keyboard_line(Int unit = KBD_UNIT);
+bool read_unit_line(Int unit, std::string& line);
+
+enum class UnitMode { Read, Write, Append };
+
+// Opens a file on a unit (closing what was open there). False when the file cannot be opened.
+bool open_unit(Int unit, const std::string& path, UnitMode mode);
+// Closes a file unit. False when the data could not be written out.
+bool close_unit(Int unit);
+bool unit_is_open(Int unit);
+// Rewinds a file unit opened for reading.
+bool rewind_unit(Int unit);
+
+void flush_all_units();
+// Flushes and closes every file unit (the normal and the fatal end of the program).
+void close_all_units();
+
+// Test hooks: the keyboard reads from a text of answers (lines separated by '\n'); the screen,
+// the silent unit or any other unit writes into a string that captured() returns.
+void bind_keyboard(std::string answers);
+void capture_unit(Int unit);
+std::string captured(Int unit);
+void clear_captured(Int unit);
+// Puts the unit table back to its start: keyboard and screen on the process's streams, no files.
+void reset_units();
+
+}  // namespace brevant

@@ -1,0 +1,61 @@
+// Shared test helpers: a fixture that gives each test fresh units, a scripted keyboard and a
+// captured screen, and runs the body in a scratch folder when asked.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/platform.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
+
+namespace brevant::testing {
+
+// Fresh unit table for each test: unit 5 reads the answers given, 6 and 41 are captured.
+class ConsoleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        capture_unit(SILENT_UNIT);
+        bind_keyboard("");
+    }
+    void TearDown() override {
+        reset_units();
+        platform::reset_clock();
+    }
+    void answers(const std::string& text) { bind_keyboard(text); }
+    std::string screen() const { return captured(SCREEN_UNIT); }
+    std::string silent() const { return captured(SILENT_UNIT); }
+};
+
+// Runs the test inside a new empty temporary folder and returns to the old one afterwards.
+class ScratchDir {
+public:
+    ScratchDir() : old_(std::filesystem::current_path()) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string("brevant_") + (info ? info->test_suite_name() : "t") + "_" +
+                           (info ? info->name() : "x");
+        for (char& c : name)
+            if (c == '/') c = '_';
+        dir_ = std::filesystem::temp_directory_path() / name;
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+        std::filesystem::current_path(dir_);
+    }
+    ~ScratchDir() {
+        reset_units();
+        std::filesystem::current_path(old_);
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    const std::filesystem::path& path() const { return dir_; }
+
+private:
+    std::filesystem::path old_;
+    std::filesystem::path dir_;
+};
+
+}  // namespace brevant::testing
