@@ -565,8 +565,9 @@ std::string strip_blanks(std::string_view field) {
     return s;
 }
 
-// Checks a real number in Fortran input form and rewrites it for strtod: [sign] digits [. digits]
-// [exponent], the exponent "E"/"D"/"Q" with optional sign and digits, or a bare sign and digits.
+// Checks a real number in the program's input form and rewrites it for strtod: [sign] digits
+// [. digits] [exponent], the exponent introduced by "E" or "D" with optional sign and digits.
+// A lone sign or point, and an exponent without its letter, are unreadable.
 bool normalise_real(const std::string& s, int d, std::string& out) {
     std::size_t i = 0;
     std::string mant_sign;
@@ -579,37 +580,20 @@ bool normalise_real(const std::string& s, int d, std::string& out) {
         ++i;
         while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) fp += s[i++];
     }
+    if (ip.empty() && fp.empty()) return false;
     int expo = 0;
-    bool has_exp = false;
     if (i < s.size()) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s[i])));
-        if (c == 'E' || c == 'D' || c == 'Q') {
-            ++i;
-            has_exp = true;
-        } else if (c == '+' || c == '-') {
-            has_exp = true;
-        } else {
-            return false;
-        }
+        if (c != 'E' && c != 'D') return false;
+        ++i;
         int esign = 1;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) esign = s[i++] == '-' ? -1 : 1;
         std::string ed;
         while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ed += s[i++];
-        if (ed.empty()) {
-            if (!has_exp) return false;
-            // "1E" with nothing after the letter is unreadable
-            return false;
-        }
-        if (ed.size() > 6) return false;
+        if (ed.empty() || ed.size() > 6) return false;
         expo = esign * std::atoi(ed.c_str());
     }
     if (i != s.size()) return false;
-    if (ip.empty() && fp.empty()) {
-        // A lone sign or point reads as zero; an exponent with no digits before it is unreadable.
-        if (has_exp) return false;
-        out = mant_sign + "0";
-        return true;
-    }
     if (!point && d > 0) expo -= d;  // implied decimals
     out = mant_sign + (ip.empty() ? "0" : ip) + "." + (fp.empty() ? "0" : fp) + "e" + std::to_string(expo);
     return true;
@@ -629,10 +613,7 @@ bool read_int_field(std::string_view field, Int& value) {
         neg = s[0] == '-';
         i = 1;
     }
-    if (i == s.size()) {
-        value = 0;  // a lone sign reads as zero
-        return true;
-    }
+    if (i == s.size()) return false;  // a sign without digits
     long long v = 0;
     for (; i < s.size(); ++i) {
         if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
@@ -646,8 +627,13 @@ bool read_int_field(std::string_view field, Int& value) {
 }
 
 bool read_real_field(std::string_view field, int d, double& value) {
+    const std::string stripped = strip_blanks(field);
+    if (stripped.empty()) {
+        value = 0;
+        return true;
+    }
     std::string norm;
-    if (!normalise_real(strip_blanks(field), d, norm)) return false;
+    if (!normalise_real(stripped, d, norm)) return false;
     const double v = std::strtod(norm.c_str(), nullptr);
     if (!std::isfinite(v)) return false;
     value = v;
@@ -655,8 +641,13 @@ bool read_real_field(std::string_view field, int d, double& value) {
 }
 
 bool read_real_field(std::string_view field, int d, Real& value) {
+    const std::string stripped = strip_blanks(field);
+    if (stripped.empty()) {
+        value = 0;
+        return true;
+    }
     std::string norm;
-    if (!normalise_real(strip_blanks(field), d, norm)) return false;
+    if (!normalise_real(stripped, d, norm)) return false;
     // Straight from the decimal text to single precision, rounded once.
     const float v = std::strtof(norm.c_str(), nullptr);
     if (!std::isfinite(v)) return false;

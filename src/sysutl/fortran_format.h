@@ -124,11 +124,13 @@ void write_formatted(Int unit, std::string_view format, const std::vector<FmtIte
 // ---- Formatted input fields ----------------------------------------------------------------
 // Blanks anywhere in a numeric field are ignored and an all-blank field reads as 0.
 
-// Iw: optional sign and digits. False when the field is unreadable (the value is then untouched).
+// Iw: optional sign and digits (a lone sign is unreadable). False when the field is unreadable
+// (the value is then untouched).
 bool read_int_field(std::string_view field, Int& value);
 
-// Fw.d: sign, digits, optional point, optional exponent ("E", "D", or a sign after the digits).
-// Without a point the last d digits are decimals. False when unreadable (value untouched).
+// Fw.d: sign, digits, optional point, optional exponent introduced by "E" or "D". Without a point
+// the last d digits are decimals. A lone sign or point, an exponent without its letter ("1.5+3")
+// and a value beyond the range of the type are unreadable. False when unreadable (value untouched).
 bool read_real_field(std::string_view field, int d, Real& value);
 bool read_real_field(std::string_view field, int d, double& value);
 

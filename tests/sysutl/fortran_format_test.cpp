@@ -99,7 +99,7 @@ TEST(FortranFormat, IntegerFields) {
         Int value;
     } cases[] = {{"1 2", true, 12},    {"    15", true, 15}, {"", true, 0},         {"      ", true, 0},
                  {"-7", true, -7},     {"+5", true, 5},    {"1.5", false, 99},    {"1e3", false, 99},
-                 {"j12", false, 99},   {"-", true, 0},     {"99999999999", false, 99}};
+                 {"j12", false, 99},   {"-", false, 99},   {"99999999999", false, 99}};
     for (const auto& c : cases) {
         Int v = 99;
         EXPECT_EQ(read_int_field(c.text, v), c.ok) << c.text;
@@ -115,9 +115,9 @@ TEST(FortranFormat, RealFields) {
         float value;
     } cases[] = {
         {"1d3", 0, true, 1000.0f}, {"1.5", 0, true, 1.5f},     {"15", 0, true, 15.0f},     {"1,5", 0, false, -1.0f},
-        {" 2 . 5 ", 0, true, 2.5f}, {"-.25", 0, true, -0.25f}, {"1.5+3", 0, true, 1500.0f}, {"1E-2", 0, true, 0.01f},
+        {" 2 . 5 ", 0, true, 2.5f}, {"-.25", 0, true, -0.25f}, {"1.5+3", 0, false, -1.0f}, {"1E-2", 0, true, 0.01f},
         {"125", 2, true, 1.25f},   {"abc", 0, false, -1.0f},   {"", 0, true, 0.0f},        {"1e", 0, false, -1.0f},
-        {"E5", 0, false, -1.0f},   {"1e99", 0, false, -1.0f},  {"0.1", 0, true, 0.1f},     {"-", 0, true, 0.0f},
+        {"E5", 0, false, -1.0f},   {"1e99", 0, false, -1.0f},  {"0.1", 0, true, 0.1f},     {"-", 0, false, -1.0f},  {".", 0, false, -1.0f},
     };
     for (const auto& c : cases) {
         Real v = -1.0f;
