@@ -1,6 +1,8 @@
 // Table search, interpolation and the table checks.
 #include "numeric/table_search.h"
 
+#include "numeric/table_bisection.h"
+
 namespace brevant {
 
 namespace {
@@ -17,34 +19,12 @@ Int range_flag(const Real* W, Real WP, Int NWP, bool LUP) {
     return WP < last ? 1 : 2;
 }
 
-// Bisection shared by the searches: the first halving comes before the first test.
-template <typename Entry>
-Int bisect(const Entry& entry, Real WP, Int NWP, bool LUP) {
-    Int MAX = NWP;
-    Int MIN = 1;
-    do {
-        const Int NTRIAL = (MIN + MAX) / 2;
-        if (entry(NTRIAL) >= WP) {
-            if (LUP)
-                MAX = NTRIAL;
-            else
-                MIN = NTRIAL;
-        } else {
-            if (LUP)
-                MIN = NTRIAL;
-            else
-                MAX = NTRIAL;
-        }
-    } while (MAX - MIN > 1);
-    return MIN;
-}
-
 }  // namespace
 
 void BSRCH(const Real* W, Real WP, Int& IER, Int& MIN, Int NWP) {
     const bool LUP = !(W[0] - W[NWP - 1] > 0.0f);
     IER = range_flag(W, WP, NWP, LUP);
-    MIN = bisect([W](Int i) { return W[i - 1]; }, WP, NWP, LUP);
+    MIN = detail::table_bisection([W](Int i) { return W[i - 1]; }, WP, NWP, LUP);
 }
 
 void BSRCH_MOOR(const Real* W, Real WP, Int& IER, Int& MIN, Int NWP) {
@@ -67,7 +47,7 @@ void BSRCH_MOOR(const Real* W, Real WP, Int& IER, Int& MIN, Int NWP) {
         IER = range_flag(W, WP, NWP, LUP);
     else
         IER = GOODFIRST ? -2 : -1;
-    MIN = bisect(w, WP, NWP, LUP);
+    MIN = detail::table_bisection(w, WP, NWP, LUP);
 }
 
 void INTERP(const Real* X, const Real* Y, Real XVAL, Real& YVAL, Int MN) {
