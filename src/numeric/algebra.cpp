@@ -75,18 +75,12 @@ void square_product(const Real* AM, const TV* VIN, TV* VOUT, Int N) {
 
 void GMPRD(const Real* A, const Real* B, Real* R, Int N, Int M, Int L) { general_product(A, B, R, N, M, L); }
 void DGMPRD(const double* A, const double* B, double* R, Int N, Int M, Int L) { general_product(A, B, R, N, M, L); }
-void CGMPRD(const Complex* A, const Complex* B, Complex* R, Int N, Int M, Int L) {
-    general_product(A, B, R, N, M, L);
-}
+void CGMPRD(const Complex* A, const Complex* B, Complex* R, Int N, Int M, Int L) { general_product(A, B, R, N, M, L); }
 void GMPDCX(const Real* A, const Complex* B, Complex* R, Int N, Int M, Int L) { general_product(A, B, R, N, M, L); }
 
 void GTPRD(const Real* A, const Real* B, Real* R, Int N, Int M, Int L) { transpose_product(A, B, R, N, M, L); }
-void DGTPRD(const double* A, const double* B, double* R, Int N, Int M, Int L) {
-    transpose_product(A, B, R, N, M, L);
-}
-void GTPDCX(const Real* A, const Complex* B, Complex* R, Int N, Int M, Int L) {
-    transpose_product(A, B, R, N, M, L);
-}
+void DGTPRD(const double* A, const double* B, double* R, Int N, Int M, Int L) { transpose_product(A, B, R, N, M, L); }
+void GTPDCX(const Real* A, const Complex* B, Complex* R, Int N, Int M, Int L) { transpose_product(A, B, R, N, M, L); }
 
 void MATPRD(const Real* AM, const Real* RI, Real* RO, Int N, Int IOSCRN) {
     if (N > kMaxSquareOrder) too_many_dimensions("MATPRD", IOSCRN);

@@ -23,8 +23,7 @@ Real x_tolerance(Real EPSX, Real x) {
 // and returns its value in single precision. Every working value lives in this call, so the
 // entry points can nest (a function solved by one of them may itself call another).
 template <typename Eval>
-void mueller_search(Real& X, Real& F, const Eval& EVAL, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-                    Int& IER) {
+void mueller_search(Real& X, Real& F, const Eval& EVAL, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
     IER = 0;
     Real XL = XLI;
     Real XR = XRI;
@@ -121,8 +120,7 @@ void mueller_search(Real& X, Real& F, const Eval& EVAL, Real XLI, Real XRI, Real
 
 }  // namespace
 
-void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-           Int& IER) {
+void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
     auto eval = [&FCT](Real x) {
         Real arg = x;
         return FCT(arg);
@@ -130,8 +128,7 @@ void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real E
     mueller_search(X, F, eval, XLI, XRI, EPSX, EPSF, IEND, IER);
 }
 
-void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-           Int& IER) {
+void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
     auto eval = [&FCT](Real x) {
         Real arg = x;
         return FCT(arg);
@@ -139,8 +136,7 @@ void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real E
     mueller_search(X, F, eval, XLI, XRI, EPSX, EPSF, IEND, IER);
 }
 
-void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-            Int& IER) {
+void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
     auto eval = [&FCT](Real x) {
         Real arg = x;
         return static_cast<Real>(FCT(arg));
@@ -148,8 +144,7 @@ void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real
     mueller_search(X, F, eval, XLI, XRI, EPSX, EPSF, IEND, IER);
 }
 
-void RTMI2D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-            Int& IER) {
+void RTMI2D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
     auto eval = [&FCT](Real x) {
         Real arg = x;
         return static_cast<Real>(FCT(arg));

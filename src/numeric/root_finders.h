@@ -17,14 +17,10 @@ using RootFunction = std::function<Real(Real&)>;
 using RootFunctionD = std::function<double(Real&)>;
 
 // IER: 0 root found, 1 no convergence within IEND loops, 2 no sign change between XLI and XRI.
-void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-           Int& IER);
-void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-           Int& IER);
-void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-            Int& IER);
-void RTMI2D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND,
-            Int& IER);
+void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
+void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
+void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
+void RTMI2D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
 
 // First neighbouring pair W(MIN), W(MIN+1) within NLOWER..NUPPER (1-based, W[0] is W(1)) that
 // brackets WP, scanning upward in an unsorted table. IER 0 found, 1 below every entry, 2 above

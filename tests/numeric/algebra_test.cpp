@@ -1,5 +1,7 @@
 // Matrix products against naive double-precision products and transpose relations; vector,
 // complex and angle helpers against closed forms and the standard library.
+#include "numeric/algebra.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <random>
 #include <vector>
 
-#include "numeric/algebra.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -44,7 +45,8 @@ TEST(MatrixProduct, RealProductsMatchNaiveDoubleProduct) {
             for (int k = 1; k <= L; ++k) {
                 double exact = 0.0, scale = 0.0;
                 for (int i = 1; i <= M; ++i) {
-                    const double t = static_cast<double>(A[(i - 1) * N + j - 1]) * static_cast<double>(B[(k - 1) * M + i - 1]);
+                    const double t =
+                        static_cast<double>(A[(i - 1) * N + j - 1]) * static_cast<double>(B[(k - 1) * M + i - 1]);
                     exact += t;
                     scale += std::fabs(t);
                 }
@@ -282,8 +284,12 @@ TEST(Vectors, LengthAndAxisOfALine) {
         Int idir;
     };
     const Case cases[] = {
-        {{0, 0, 0}, 0.0f, 4},      {{0, 0, 5}, 5.0f, 3},     {{1, 0.2f, 0}, std::sqrt(1.04f), 1},
-        {{1, 0.21f, 0}, std::sqrt(1.0441f), 4}, {{0, -7, 0.5f}, std::sqrt(49.25f), 2}, {{1, 1, 1}, std::sqrt(3.0f), 4},
+        {{0, 0, 0}, 0.0f, 4},
+        {{0, 0, 5}, 5.0f, 3},
+        {{1, 0.2f, 0}, std::sqrt(1.04f), 1},
+        {{1, 0.21f, 0}, std::sqrt(1.0441f), 4},
+        {{0, -7, 0.5f}, std::sqrt(49.25f), 2},
+        {{1, 1, 1}, std::sqrt(3.0f), 4},
     };
     const Real base[3] = {10, -2, 3};
     for (const Case& k : cases) {
@@ -302,13 +308,14 @@ TEST(ComplexScalars, PhaseInDegrees) {
         Real deg;
     };
     const Case cases[] = {
-        {{0.0f, 0.0f}, 90.0f}, {{0.0f, -0.0f}, -90.0f}, {{0.0f, -2.0f}, -90.0f}, {{-0.0f, 3.0f}, 90.0f},
-        {{-1.0f, 0.0f}, 180.0f}, {{1.0f, 1.0f}, 45.0f}, {{-2.0f, -2.0f}, -135.0f}, {{5.0f, 0.0f}, 0.0f},
+        {{0.0f, 0.0f}, 90.0f},   {{0.0f, -0.0f}, -90.0f}, {{0.0f, -2.0f}, -90.0f},   {{-0.0f, 3.0f}, 90.0f},
+        {{-1.0f, 0.0f}, 180.0f}, {{1.0f, 1.0f}, 45.0f},   {{-2.0f, -2.0f}, -135.0f}, {{5.0f, 0.0f}, 0.0f},
     };
     for (const Case& k : cases) EXPECT_FLOAT_EQ(PHASE(k.c), k.deg) << k.c;
     for (Real a = -3.1f; a < 3.1f; a += 0.37f) {
         const Complex c(std::cos(a), std::sin(a));
-        EXPECT_NEAR(PHASE(c), std::atan2(static_cast<double>(c.imag()), static_cast<double>(c.real())) * 180.0 / std::numbers::pi,
+        EXPECT_NEAR(PHASE(c),
+                    std::atan2(static_cast<double>(c.imag()), static_cast<double>(c.real())) * 180.0 / std::numbers::pi,
                     2e-4);
     }
 }

@@ -1,10 +1,10 @@
 // Angle reduction: the single-precision values the reductions must give, and the ranges against
 // a double-precision reduction.
+#include "numeric/angles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "numeric/angles.h"
 
 namespace brevant {
 namespace {

@@ -1,11 +1,12 @@
 // Layered tables: blending against its closed form, and search and interpolation against the
 // plain routines run on an explicitly blended copy of the table.
+#include "numeric/layered_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "numeric/layered_tables.h"
 #include "numeric/table_search.h"
 
 namespace brevant {

@@ -1,9 +1,9 @@
 // Root finders against closed-form roots, their end and failure paths, and the bracketing scan.
+#include "numeric/root_finders.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "numeric/root_finders.h"
 
 namespace brevant {
 namespace {
@@ -90,7 +90,7 @@ TEST(RootFinder, ToleranceIsAbsoluteUpToOneAndRelativeAbove) {
     };
     const Case cases[] = {
         {step_at_1000, 0.0f, 2000.0f, 1000.3f, 1.0e-6f * 1000.3f},  // relative: 1e-6 * |X|
-        {step_at_03, 0.0f, 2.0f, 0.3f, 1.0e-6f},                   // absolute
+        {step_at_03, 0.0f, 2.0f, 0.3f, 1.0e-6f},                    // absolute
     };
     for (const Case& k : cases) {
         Counted c;
@@ -165,7 +165,8 @@ TEST(RootFinder, EntryPointsNest) {
     RootFunctionD outer = [](Real& a) {
         Real x = 0.0f, f = 0.0f;
         Int ier = 9;
-        RTMI1(x, f, [a](Real& t) { return t * t - a; }, 0.0f, 10.0f, 1.0e-7f, 0.0f, 50, ier);
+        RTMI1(
+            x, f, [a](Real& t) { return t * t - a; }, 0.0f, 10.0f, 1.0e-7f, 0.0f, 50, ier);
         EXPECT_EQ(ier, 0);
         return static_cast<double>(x) - 1.5;  // sqrt(a) = 1.5
     };

@@ -1,12 +1,12 @@
 // Table search against the standard library's binary searches, interpolation against a
 // double-precision line, and the range and monotony checks.
+#include "numeric/table_search.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <vector>
-
-#include "numeric/table_search.h"
 
 namespace brevant {
 namespace {
@@ -21,10 +21,11 @@ TEST(Bsrch, EndsAndInteriorOfAscendingAndDescendingTables) {
     const std::vector<Real> up = {1, 2, 3, 4};
     const std::vector<Real> down = {4, 3, 2, 1};
     const SearchCase cases[] = {
-        {up, 2.0f, 0, 1},    {up, 1.0f, 0, 1},   {up, 0.0f, 1, 1},    {up, 5.0f, 2, 3},  {up, 4.0f, 0, 3},
-        {up, 2.5f, 0, 2},    {down, 3.0f, 0, 2}, {down, 0.0f, 1, 3},  {down, 5.0f, 2, 1}, {down, 1.0f, 0, 3},
-        {down, 4.0f, 0, 1},  {down, 2.5f, 0, 2}, {{7, 7, 7}, 7.0f, 0, 1}, {{7, 7, 7}, 8.0f, 2, 2},
-        {{7, 7, 7}, 6.0f, 1, 1}, {{5}, 5.0f, 0, 1}, {{5}, 9.0f, 2, 1},
+        {up, 2.0f, 0, 1},        {up, 1.0f, 0, 1},        {up, 0.0f, 1, 1},        {up, 5.0f, 2, 3},
+        {up, 4.0f, 0, 3},        {up, 2.5f, 0, 2},        {down, 3.0f, 0, 2},      {down, 0.0f, 1, 3},
+        {down, 5.0f, 2, 1},      {down, 1.0f, 0, 3},      {down, 4.0f, 0, 1},      {down, 2.5f, 0, 2},
+        {{7, 7, 7}, 7.0f, 0, 1}, {{7, 7, 7}, 8.0f, 2, 2}, {{7, 7, 7}, 6.0f, 1, 1}, {{5}, 5.0f, 0, 1},
+        {{5}, 9.0f, 2, 1},
     };
     for (const SearchCase& k : cases) {
         Int IER = 99, MIN = 99;
@@ -55,8 +56,8 @@ TEST(Bsrch, AgreesWithStandardSearchOnRandomTables) {
             EXPECT_EQ(IER, wp < up.front() ? 1 : wp > up.back() ? 2 : 0);
 
             BSRCH(down.data(), wp, IER, MIN, n);
-            const int q = static_cast<int>(
-                std::find_if(down.begin(), down.end(), [wp](Real v) { return v < wp; }) - down.begin());
+            const int q = static_cast<int>(std::find_if(down.begin(), down.end(), [wp](Real v) { return v < wp; }) -
+                                           down.begin());
             EXPECT_EQ(MIN, std::clamp(q, 1, n - 1));
             EXPECT_EQ(IER, wp < down.back() ? 1 : wp > down.front() ? 2 : 0);
         }
@@ -70,8 +71,7 @@ TEST(BsrchMoor, OutOfOrderEndsAreFlaggedAndTheSearchStillRuns) {
         {{9, 1, 2, 0}, 1.5f, -1, 2},  // both: only the first is reported
         {{1, 3, 2, 4}, 2.5f, -1, 2},  // inner entries descend, so the first is out of order
         {{1, 2, 3, 4}, 5.0f, 2, 3},   // in order: the flag of BSRCH
-        {{4, 3, 2, 1}, 0.0f, 1, 3},
-        {{4, 3, 2, 5}, 2.5f, -2, 2},
+        {{4, 3, 2, 1}, 0.0f, 1, 3},  {{4, 3, 2, 5}, 2.5f, -2, 2},
     };
     for (const SearchCase& k : cases) {
         Int IER = 99, MIN = 99;
@@ -125,18 +125,13 @@ TEST(Rngchk, EveryFlagValue) {
         Int flag;
     };
     const Case cases[] = {
-        {{1, 2, 3, 4}, 1, 4, 2.5f, 0},
-        {{1, 2, 2, 4}, 1, 4, 4.0f, 0},     // equal neighbours are allowed
-        {{1, 2, 3, 4}, 1, 4, 4.5f, 1},
-        {{1, 2, 3, 4}, 2, 3, 1.5f, 1},     // only the stretch counts
-        {{4, 3, 2, 1}, 1, 4, 0.5f, 2},
-        {{4, 3, 2, 1}, 1, 4, 2.0f, 0},
-        {{2, 2, 2}, 1, 3, 2.5f, 2},        // flat counts as descending
-        {{2, 2, 2}, 1, 3, 2.0f, 0},
-        {{1, 3, 2, 4}, 1, 4, 2.5f, 3},
-        {{1, 3, 2, 4}, 1, 4, 5.0f, 4},
-        {{4, 2, 3, 1}, 1, 4, 0.0f, 5},
-        {{4, 2, 3, 1}, 2, 2, 99.0f, 0},    // a single index
+        {{1, 2, 3, 4}, 1, 4, 2.5f, 0},  {{1, 2, 2, 4}, 1, 4, 4.0f, 0},  // equal neighbours are allowed
+        {{1, 2, 3, 4}, 1, 4, 4.5f, 1},  {{1, 2, 3, 4}, 2, 3, 1.5f, 1},  // only the stretch counts
+        {{4, 3, 2, 1}, 1, 4, 0.5f, 2},  {{4, 3, 2, 1}, 1, 4, 2.0f, 0},
+        {{2, 2, 2}, 1, 3, 2.5f, 2},  // flat counts as descending
+        {{2, 2, 2}, 1, 3, 2.0f, 0},     {{1, 3, 2, 4}, 1, 4, 2.5f, 3},
+        {{1, 3, 2, 4}, 1, 4, 5.0f, 4},  {{4, 2, 3, 1}, 1, 4, 0.0f, 5},
+        {{4, 2, 3, 1}, 2, 2, 99.0f, 0},  // a single index
     };
     for (const Case& k : cases) {
         Int RNGFLG = -1;
