@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "sysutl/answers.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
@@ -54,8 +55,10 @@ constexpr Int kMaxSquareOrder = 6;
 [[noreturn]] void too_many_dimensions(const char* routine, Int IOSCRN) {
     write_record(IOSCRN, std::string(" Too many dimensions specified in ") + routine + "; contact Velmora");
     write_record(IOSCRN, " Press <RETURN> to continue...");
-    // PENDING: read the answer with READCP once the console kit has it; its answer is not used.
-    if (IOSCRN != SILENT_UNIT) (void)read_keyboard_line(KBD_UNIT);
+    if (IOSCRN != SILENT_UNIT) {
+        char ANSWER = ' ';
+        READCP(ANSWER);
+    }
     stop_program(1);
 }
 
