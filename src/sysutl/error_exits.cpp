@@ -1,11 +1,9 @@
 // Pauses, aborts and error exits of the dialogue.
 #include "sysutl/error_exits.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
+#include "sysutl/answers.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
@@ -15,30 +13,6 @@ namespace {
 
 constexpr const char* kPressReturn = "Press <RETURN> to continue: ";
 
-// A prompt left open on its line; a silent run writes no prompt at all.
-// PENDING: use WRTLIN once the answer-reading kit lands.
-void prompt(Int unit, std::string_view text) {
-    if (unit != SILENT_UNIT) write_partial(unit, text);
-}
-
-// The answer as a number: blanks ignored, a D exponent read as E; anything else unreadable (0).
-// PENDING: use the answer reader (CRREAD) once it lands.
-double answer_value(const std::string& answer) {
-    std::string s;
-    for (char c : answer) {
-        if (c == ' ' || c == '\t') continue;
-        s += (c == 'D' || c == 'd') ? 'E' : c;
-    }
-    if (s.empty()) return 0.0;
-    errno = 0;
-    char* end = nullptr;
-    const double x = std::strtod(s.c_str(), &end);
-    if (end != s.c_str() + s.size() || errno != 0 || !std::isfinite(x)) return 0.0;
-    // strtod also takes hexadecimal, "inf" and "nan"; an answer is decimal only.
-    if (s.find_first_of("xXnN") != std::string::npos) return 0.0;
-    return x;
-}
-
 }  // namespace
 
 void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK) {
@@ -47,8 +21,11 @@ void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK) {
         return;
     }
     write_record(IOSCRN, " ");
-    prompt(IOSCRN, kPressReturn);
-    LBACK = clamp_to_int(answer_value(read_keyboard_line(KEYBD)));
+    WRTLIN(kPressReturn, 28, IOSCRN);
+    Real X = 0.0f;  // a blank or unreadable answer leaves it at 0
+    Logical CR = 0;
+    CRREAD(X, CR, KEYBD);
+    LBACK = clamp_to_int(static_cast<double>(X));
 }
 
 void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
@@ -56,7 +33,7 @@ void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
     write_record(IOSCRN, std::string(" ++> File not found or file access error in ").append(WHERE));
     write_record(IOSCRN, std::string("     File name: ").append(WHO));
     write_record(IOSCRN, " ");
-    prompt(IOSCRN, kPressReturn);
+    WRTLIN(kPressReturn, 28, IOSCRN);
     // The Return key is read from standard input; a silent run has no keyboard to wait for.
     if (IOSCRN != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
     stop_program(1);

@@ -10,8 +10,6 @@ namespace brevant {
 
 // Pause: one blank line and "Press <RETURN> to continue: ", then the typed number in LBACK,
 // truncated toward zero (0 for a blank or non-numeric answer). A silent run returns 0 at once.
-// PENDING: least form for the error exits. The number is read with a plain conversion of the
-// answer (blanks dropped, D taken as E) until the answer reader of the dialogue kit lands.
 void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK);
 
 // Fatal file-access error: the caller's caption WHERE and the file name WHO, a pause where a keyboard

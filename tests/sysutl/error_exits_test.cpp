@@ -25,7 +25,7 @@ TEST_F(ConsoleTest, AcerrReportsCaptionAndNamePausesAndEnds) {
     EXPECT_EQ(end_status([] { ACERR("BrevEdit    ", "BREVDAT     ", SCREEN_UNIT); }), 1);
     EXPECT_EQ(screen(),
               "\n ++> File not found or file access error in BrevEdit    \n"
-              "     File name: BREVDAT     \n \nPress <RETURN> to continue: ");
+              "     File name: BREVDAT     \n \n Press <RETURN> to continue: ");
     EXPECT_EQ(read_keyboard_line(), "next");  // exactly one line was read
 }
 
@@ -42,7 +42,7 @@ TEST_F(ConsoleTest, FilerrReportsRoutineAndFileThenPauses) {
     EXPECT_EQ(end_status([] { FILERR("USRWND.DAT", "RDUSER", SCREEN_UNIT, KBD_UNIT); }), 1);
     EXPECT_EQ(screen(),
               "\n ++> End of file or related file error in routine RDUSER\n"
-              "     file name USRWND.DAT\n \nPress <RETURN> to continue: ");
+              "     file name USRWND.DAT\n \n Press <RETURN> to continue: ");
 }
 
 TEST_F(ConsoleTest, FilerrInASilentRunEndsWithoutPause) {
@@ -65,7 +65,7 @@ TEST_F(ConsoleTest, PrsretTruncatesTheTypedNumberTowardZero) {
         Int lback = -99;
         PRSRET(SCREEN_UNIT, KBD_UNIT, lback);
         EXPECT_EQ(lback, c.expect);
-        EXPECT_EQ(screen(), " \nPress <RETURN> to continue: ");
+        EXPECT_EQ(screen(), " \n Press <RETURN> to continue: ");
     }
 }
 

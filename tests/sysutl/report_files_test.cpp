@@ -56,7 +56,7 @@ TEST_F(ConsoleTest, RhopenForReadingAMissingFileEndsTheProgram) {
     EXPECT_EQ(end_status([] { RHOPEN("USRCUR.DAT  ", 1, 1, 0, 3, "CURPRF", SCREEN_UNIT, 5); }), 1);
     EXPECT_EQ(screen(),
               "\n ++> File not found or file access error in CURPRF\n"
-              "     File name: USRCUR.DAT  \n \nPress <RETURN> to continue: ");
+              "     File name: USRCUR.DAT  \n \n Press <RETURN> to continue: ");
     EXPECT_FALSE(unit_is_open(3));
 }
 
@@ -93,7 +93,7 @@ TEST_F(ConsoleTest, HcloseReportsAFlushThatFails) {
     EXPECT_EQ(end_status([] { HCLOSE(4, "REPORT.stxt", "RPTOUT", SCREEN_UNIT); }), 1);
     EXPECT_EQ(screen(),
               "\n ++> File not found or file access error in RPTOUT\n"
-              "     File name: REPORT.stxt\n \nPress <RETURN> to continue: ");
+              "     File name: REPORT.stxt\n \n Press <RETURN> to continue: ");
 }
 
 }  // namespace
