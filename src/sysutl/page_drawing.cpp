@@ -4,6 +4,7 @@
 
 #include <cassert>
 
+#include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
 #include "sysutl/units.h"
@@ -84,6 +85,17 @@ std::string EUNIT(Int NUNTS) {
     std::string CAPTN = "Index Error";
     if (NUNTS >= 0 && NUNTS <= 21) CAPTN = kCaptions[NUNTS];
     return fixed_len(CAPTN, 11);
+}
+
+void WRNINC(Int& NWRN, Int WARNEM, Int FWARN, Int EDUNIT, Int KBD, Int WRNLIM) {
+    // A limit of 0 or below would divide by zero: such a list is never paged.
+    const bool page_full = WRNLIM > 0 && (FWARN + WARNEM) % WRNLIM == 0;
+    if (FWARN > 0 && WARNEM > 0 && page_full) {
+        Int ignored = 0;
+        PRSRET(EDUNIT, KBD, ignored);
+        CLEAR(EDUNIT);
+    }
+    ++NWRN;
 }
 
 }  // namespace brevant

@@ -125,5 +125,33 @@ TEST_F(PageDrawing, PlainTextLine) {
     EXPECT_EQ(screen(), "  9) Line tensions  \n");
 }
 
+TEST_F(PageDrawing, WarningPagerPausesWhenBothCountsFillAPage) {
+    struct Case {
+        Int limit, warnem, fwarn;
+        bool pauses;
+    };
+    const Case cases[] = {
+        {10, 4, 6, true},   {10, 0, 10, false}, {10, 10, 0, false}, {10, 5, 6, false},
+        {7, 3, 4, true},    {7, 10, 4, true},   {7, 0, 0, false},   {10, 14, 6, true},
+        {0, 4, 6, false},  // a limit of 0 never pages (and never divides by zero)
+    };
+    for (const Case& c : cases) {
+        answers("\n");
+        clear_captured(SCREEN_UNIT);
+        Int nwrn = 3;
+        WRNINC(nwrn, c.warnem, c.fwarn, SCREEN_UNIT, KBD_UNIT, c.limit);
+        EXPECT_EQ(nwrn, 4);
+        EXPECT_EQ(screen(), c.pauses ? " \n Press <RETURN> to continue: " : "")
+            << c.limit << " " << c.warnem << " " << c.fwarn;
+    }
+}
+
+TEST_F(PageDrawing, WarningPagerReadsNothingInASilentRun) {
+    Int nwrn = 0;
+    WRNINC(nwrn, 4, 6, SILENT_UNIT, KBD_UNIT, 10);  // no answers bound: a read would end the run
+    EXPECT_EQ(nwrn, 1);
+    EXPECT_EQ(screen(), "");
+}
+
 }  // namespace
 }  // namespace brevant
