@@ -30,19 +30,6 @@ void write_beep(Int IOSCRN) {
     write_record(IOSCRN, bytes);
 }
 
-void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK) {
-    if (IOSCRN == SILENT_UNIT) {
-        LBACK = 0;
-        return;
-    }
-    write_record(IOSCRN, " ");
-    WRTLIN(kPressReturn, 28, IOSCRN);
-    Real X = 0.0f;
-    Logical CR = 0;
-    CRREAD(X, CR, KEYBD);
-    LBACK = clamp_to_int(static_cast<double>(X));
-}
-
 void ABORT0(Int IOSCRN, Int /*KEYBD*/, Int& LBACK) {
     if (IOSCRN == SILENT_UNIT) {
         LBACK = 0;

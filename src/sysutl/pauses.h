@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "sysutl/error_exits.h"  // PRSRET, the pause every routine here builds on
 #include "sysutl/ftypes.h"
 
 namespace brevant {
@@ -14,12 +15,7 @@ namespace brevant {
 inline constexpr Int BEEP = 7;
 void write_beep(Int IOSCRN);
 
-inline constexpr const char* kPressReturn = "Press <RETURN> to continue: ";
 inline constexpr const char* kAbortPrompt = "Enter \"A\" to abort or Press <RETURN> to continue: ";
-
-// Pause: LBACK = the number typed, truncated toward zero (clamped to the integer range); 0 for a
-// blank or non-numeric answer and, without reading anything, in a silent run.
-void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK);
 
 // Abort or continue: LBACK = -1 for "A" or "a", else 0; silent run: 0 with nothing written.
 // The answer comes from the keyboard (standard input) whatever KEYBD is.

@@ -191,3 +191,19 @@ TEST_F(Pauses, RhdelaySleepsInsteadOfSpinning) {
 
 }  // namespace
 }  // namespace brevant
+
+namespace brevant {
+namespace {
+
+TEST_F(Pauses, AcerrNamesTheCallerAndTheFile) {
+    answers("\n");
+    try {
+        ACERR("IoInit", "BREVDAT", SCREEN_UNIT);
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.status, 1);
+    }
+    EXPECT_EQ(screen(), "\n ++> File not found or file access error in IoInit\n     File name: BREVDAT\n" + kPause);
+}
+
+}  // namespace
+}  // namespace brevant
