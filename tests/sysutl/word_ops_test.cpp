@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "edlib/data_image.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <memory>
 #include <numeric>
 #include <stdexcept>
 #include <vector>
@@ -74,6 +77,23 @@ TEST(WordOps, WordCopiesBetweenTypesAreBitExact) {
     double dp_to[3] = {};
     MOVDP(3, dp_from, dp_to);
     EXPECT_EQ(std::memcmp(dp_from, dp_to, sizeof dp_from), 0);
+}
+
+TEST(WordOps, ImageCopyTakenAtLoadShowsAChangedWord) {
+    // The end of the edit compares the image with the copy taken at load over the stored length.
+    auto image = std::make_unique<Tpcm>();
+    auto iobuf = std::make_unique<FArray<Int, kTpcmWords>>();
+    image->VERNO = 6.8f;
+    image->SIMTYP = 16;
+    MOVCOM(NTOGOQ, word_span(*image), word_span(*iobuf));
+    EXPECT_EQ(iobuf->at_linear(2), 16);
+    EXPECT_EQ(iobuf->at_linear(217), std::bit_cast<Int>(6.8f));
+    Int nochg = 0;
+    NOCHNG(nochg, word_span(*image), word_span(*iobuf), NTOGOQ);
+    EXPECT_EQ(nochg, 1);
+    image->VERNO = -image->VERNO;
+    NOCHNG(nochg, word_span(*image), word_span(*iobuf), NTOGOQ);
+    EXPECT_EQ(nochg, 0);
 }
 
 TEST(WordOps, CountsPastTheRunAreRefused) {
