@@ -1,0 +1,796 @@
+// Fortran-style edit descriptors: output fields, the record builder, the format interpreter,
+// numeric input fields and list-directed input.
+#include "sysutl/fortran_format.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "sysutl/units.h"
+
+namespace brevant {
+
+namespace {
+
+std::string stars(int w) { return std::string(w > 0 ? w : 0, '*'); }
+
+std::string right(std::string s, int w) {
+    if (static_cast<int>(s.size()) > w) return stars(w);
+    return std::string(w - s.size(), ' ') + s;
+}
+
+// Infinity and NaN in a field of w columns.
+std::string non_finite(double v, int w) {
+    std::string s;
+    if (std::isnan(v)) {
+        s = "NaN";
+    } else {
+        s = (w >= 8 + (v < 0 ? 1 : 0)) ? "Infinity" : "Inf";
+        if (v < 0) s = "-" + s;
+    }
+    return right(s, w);
+}
+
+// The decimal digits of |v| rounded to n significant digits, and the exponent such that
+// |v| ~ 0.d1d2...dn x 10^exp. Zero gives n zeros and exponent 0.
+void significant_digits(double v, int n, std::string& digits, int& exp10) {
+    if (v == 0) {
+        digits.assign(n, '0');
+        exp10 = 0;
+        return;
+    }
+    char buf[512];
+    std::snprintf(buf, sizeof buf, "%.*e", n - 1, std::fabs(v));
+    std::string s(buf);
+    const auto epos = s.find('e');
+    digits.clear();
+    for (std::size_t i = 0; i < epos; ++i)
+        if (std::isdigit(static_cast<unsigned char>(s[i]))) digits += s[i];
+    exp10 = std::atoi(s.c_str() + epos + 1) + 1;
+}
+
+}  // namespace
+
+std::string fmt_I(long long v, int w, int m) {
+    if (w <= 0) return {};
+    std::string digits = std::to_string(v < 0 ? -static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
+    if (m >= 0) {
+        if (m == 0 && v == 0) return std::string(w, ' ');
+        if (static_cast<int>(digits.size()) < m) digits.insert(0, m - digits.size(), '0');
+    }
+    if (v < 0) digits.insert(0, 1, '-');
+    return right(digits, w);
+}
+
+std::string fmt_F(double v, int w, int d, int scale) {
+    if (w <= 0) return {};
+    if (!std::isfinite(v)) return non_finite(v, w);
+    if (scale != 0) v *= std::pow(10.0, scale);
+    char buf[512];
+    if (std::fabs(v) >= 1e300) return stars(w);
+    std::snprintf(buf, sizeof buf, "%.*f", d, std::fabs(v));
+    std::string s(buf);
+    const bool negative = std::signbit(v) && v != 0;
+    bool all_zero = true;
+    for (char c : s)
+        if (c >= '1' && c <= '9') all_zero = false;
+    if (d == 0) s += '.';
+    // No zero before the point below 1, except for a value that is not zero but rounds to zero,
+    // which keeps its zero so that it does not read as an exact zero.
+    if (s.size() > 1 && s[0] == '0' && s[1] == '.' && d > 0 && !(all_zero && v != 0)) s.erase(0, 1);
+    if (negative) s.insert(0, 1, '-');
+    if (static_cast<int>(s.size()) > w) {
+        // A leading zero that does not fit is dropped before the field overflows.
+        const std::size_t z = negative ? 1 : 0;
+        if (s.size() > z + 1 && s[z] == '0' && s[z + 1] == '.' && d > 0) s.erase(z, 1);
+    }
+    return right(s, w);
+}
+
+std::string fmt_E(double v, int w, int d, int e, int scale) {
+    if (w <= 0) return {};
+    if (!std::isfinite(v)) return non_finite(v, w);
+    const int k = scale;
+    // Significant digits: d for k <= 0 (of which -k leading zeros), d + 1 for k > 0.
+    int sig = k > 0 ? d + 1 : d + k;
+    if (sig <= 0 || (k > 0 && k >= d + 2)) return stars(w);
+    std::string digits;
+    int exp10 = 0;
+    significant_digits(v, sig, digits, exp10);
+    const int expo = (v == 0) ? 0 : exp10 - k;
+    std::string mant;
+    if (k > 0) {
+        mant = digits.substr(0, k) + "." + digits.substr(k);
+    } else {
+        mant = "." + std::string(-k, '0') + digits;
+    }
+    std::string ex;
+    const int ae = std::abs(expo);
+    const char sign = expo < 0 ? '-' : '+';
+    if (e > 0) {
+        std::string ed = std::to_string(ae);
+        if (static_cast<int>(ed.size()) > e) return stars(w);
+        ex = std::string("E") + sign + std::string(e - ed.size(), '0') + ed;
+    } else if (ae <= 99) {
+        ex = std::string("E") + sign + (ae < 10 ? "0" : "") + std::to_string(ae);
+    } else if (ae <= 999) {
+        ex = std::string(1, sign) + std::to_string(ae);
+    } else {
+        return stars(w);
+    }
+    const bool negative = std::signbit(v) && v != 0;
+    std::string s = (negative ? "-" : "") + mant + ex;
+    const std::size_t z = negative ? 1 : 0;
+    if (k <= 0 && static_cast<int>(s.size()) < w) s.insert(z, 1, '0');  // the optional zero, when it fits
+    return right(s, w);
+}
+
+std::string fmt_G(double v, int w, int d, int e, int scale) {
+    if (w <= 0) return {};
+    if (!std::isfinite(v)) return non_finite(v, w);
+    const int n = e > 0 ? e + 2 : 4;
+    if (v == 0) return fmt_F(v, w - n, d > 0 ? d - 1 : 0) + std::string(n, ' ');
+    // The magnitude after rounding to d significant digits decides the form.
+    std::string digits;
+    int exp10 = 0;
+    significant_digits(v, d > 0 ? d : 1, digits, exp10);
+    if (d > 0 && exp10 >= 0 && exp10 <= d) {
+        return fmt_F(v, w - n, d - exp10) + std::string(n, ' ');
+    }
+    return fmt_E(v, w, d, e, scale);
+}
+
+std::string fmt_A(std::string_view s, int w) {
+    if (w < 0) return std::string(s);
+    if (static_cast<int>(s.size()) >= w) return std::string(s.substr(0, w));
+    return std::string(w - s.size(), ' ') + std::string(s);
+}
+
+std::string fmt_L(bool v, int w) {
+    if (w <= 0) return {};
+    return std::string(w - 1, ' ') + (v ? "T" : "F");
+}
+
+// ---- Record ---------------------------------------------------------------------------------
+
+Record& Record::put(std::string_view s) {
+    if (buf_.size() < pos_) buf_.resize(pos_, ' ');
+    const std::size_t over = std::min(s.size(), buf_.size() - pos_);
+    buf_.replace(pos_, over, s.substr(0, over));
+    if (s.size() > over) buf_.append(s.substr(over));
+    pos_ += s.size();
+    return *this;
+}
+
+Record& Record::x(int n) {
+    if (n > 0) pos_ += n;
+    return *this;
+}
+
+Record& Record::t(int col) {
+    pos_ = col > 1 ? static_cast<std::size_t>(col - 1) : 0;
+    return *this;
+}
+
+Record& Record::tl(int n) {
+    pos_ = (n > 0 && static_cast<std::size_t>(n) < pos_) ? pos_ - n : (n > 0 ? 0 : pos_);
+    return *this;
+}
+
+std::string Record::str() const {
+    std::string s = buf_;
+    if (s.size() < pos_) s.resize(pos_, ' ');
+    return s;
+}
+
+// ---- Format interpreter ---------------------------------------------------------------------
+
+namespace {
+
+struct Node {
+    enum Kind { Data, Literal, Blanks, Tab, TabLeft, TabRight, Slash, Colon, Scale, Dollar, SignMode, Group };
+    Kind kind = Data;
+    Node() = default;
+    explicit Node(Kind k) : kind(k) {}
+    char desc = 0;  // I F E G A L (D read as E)
+    int repeat = 1;
+    int w = -1, d = -1, e = 0;
+    std::string text;
+    std::vector<Node> children;
+};
+
+class Parser {
+public:
+    explicit Parser(std::string_view f) : f_(f) {}
+
+    std::vector<Node> parse() {
+        skip();
+        if (i_ >= f_.size() || f_[i_] != '(') fail("format must start with '('");
+        ++i_;
+        auto nodes = list();
+        expect(')');
+        skip();
+        if (i_ != f_.size()) fail("text after the closing parenthesis");
+        return nodes;
+    }
+
+private:
+    std::string_view f_;
+    std::size_t i_ = 0;
+
+    [[noreturn]] void fail(const char* why) {
+        throw std::invalid_argument(std::string("bad format ") + std::string(f_) + ": " + why);
+    }
+    void skip() {
+        while (i_ < f_.size() && f_[i_] == ' ') ++i_;
+    }
+    void expect(char c) {
+        skip();
+        if (i_ >= f_.size() || f_[i_] != c) fail("missing character");
+        ++i_;
+    }
+    bool digit() {
+        skip();
+        return i_ < f_.size() && std::isdigit(static_cast<unsigned char>(f_[i_]));
+    }
+    int number() {
+        skip();
+        int n = 0;
+        bool any = false;
+        while (i_ < f_.size() && (std::isdigit(static_cast<unsigned char>(f_[i_])) || f_[i_] == ' ')) {
+            if (f_[i_] != ' ') {
+                n = n * 10 + (f_[i_] - '0');
+                any = true;
+            }
+            ++i_;
+        }
+        if (!any) fail("number expected");
+        return n;
+    }
+
+    std::vector<Node> list() {
+        std::vector<Node> out;
+        for (;;) {
+            skip();
+            if (i_ >= f_.size()) fail("unclosed parenthesis");
+            const char c = f_[i_];
+            if (c == ')') return out;
+            if (c == ',') {
+                ++i_;
+                continue;
+            }
+            if (c == '/') {
+                ++i_;
+                out.push_back(Node{Node::Slash});
+                continue;
+            }
+            if (c == ':') {
+                ++i_;
+                out.push_back(Node{Node::Colon});
+                continue;
+            }
+            if (c == '$' || c == '\\') {
+                ++i_;
+                out.push_back(Node{Node::Dollar});
+                continue;
+            }
+            out.push_back(item());
+        }
+    }
+
+    Node item() {
+        skip();
+        bool negative = false;
+        if (f_[i_] == '-' || f_[i_] == '+') {
+            negative = f_[i_] == '-';
+            ++i_;
+        }
+        int rep = -1;
+        if (digit()) rep = number();
+        skip();
+        if (i_ >= f_.size()) fail("descriptor expected");
+        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(f_[i_])));
+        Node n{Node::Data};
+        if (c == '(') {
+            ++i_;
+            n.kind = Node::Group;
+            n.children = list();
+            expect(')');
+            n.repeat = rep < 0 ? 1 : rep;
+            return n;
+        }
+        if (c == '\'' || c == '"') {
+            const char q = f_[i_++];
+            n.kind = Node::Literal;
+            for (;;) {
+                if (i_ >= f_.size()) fail("unclosed literal");
+                if (f_[i_] == q) {
+                    if (i_ + 1 < f_.size() && f_[i_ + 1] == q) {
+                        n.text += q;
+                        i_ += 2;
+                        continue;
+                    }
+                    ++i_;
+                    break;
+                }
+                n.text += f_[i_++];
+            }
+            n.repeat = rep < 0 ? 1 : rep;
+            return n;
+        }
+        ++i_;
+        switch (c) {
+            case 'H': {
+                if (rep <= 0 || i_ + rep > f_.size()) fail("bad Hollerith count");
+                n.kind = Node::Literal;
+                n.text = std::string(f_.substr(i_, rep));
+                i_ += rep;
+                return n;
+            }
+            case 'X':
+                n.kind = Node::Blanks;
+                n.w = rep < 0 ? 1 : rep;
+                return n;
+            case 'P':
+                n.kind = Node::Scale;
+                n.w = (rep < 0 ? 0 : rep) * (negative ? -1 : 1);
+                return n;
+            case 'T': {
+                skip();
+                char nx = i_ < f_.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(f_[i_]))) : 0;
+                if (nx == 'L' || nx == 'R') {
+                    ++i_;
+                    n.kind = nx == 'L' ? Node::TabLeft : Node::TabRight;
+                } else {
+                    n.kind = Node::Tab;
+                }
+                n.w = number();
+                return n;
+            }
+            case 'S': {
+                n.kind = Node::SignMode;
+                skip();
+                if (i_ < f_.size()) {
+                    const char nx = static_cast<char>(std::toupper(static_cast<unsigned char>(f_[i_])));
+                    if (nx == 'P' || nx == 'S') {
+                        ++i_;
+                        n.desc = nx;
+                    }
+                }
+                return n;
+            }
+            case 'B': {
+                skip();
+                if (i_ < f_.size() && (std::toupper(static_cast<unsigned char>(f_[i_])) == 'N' ||
+                                       std::toupper(static_cast<unsigned char>(f_[i_])) == 'Z'))
+                    ++i_;
+                n.kind = Node::SignMode;  // blank handling has no effect on output
+                n.desc = 0;
+                return n;
+            }
+            case 'I':
+            case 'F':
+            case 'E':
+            case 'D':
+            case 'G':
+            case 'A':
+            case 'L': {
+                n.desc = c == 'D' ? 'E' : c;
+                n.repeat = rep < 0 ? 1 : rep;
+                if (digit()) n.w = number();
+                skip();
+                if (i_ < f_.size() && f_[i_] == '.') {
+                    ++i_;
+                    n.d = number();
+                }
+                skip();
+                if ((c == 'E' || c == 'G') && i_ < f_.size() && std::toupper(static_cast<unsigned char>(f_[i_])) == 'E') {
+                    ++i_;
+                    n.e = number();
+                }
+                if (c != 'A' && n.w < 0) fail("width expected");
+                return n;
+            }
+            default:
+                fail("unknown descriptor");
+        }
+    }
+};
+
+bool has_data(const std::vector<Node>& nodes) {
+    for (const Node& n : nodes) {
+        if (n.kind == Node::Data) return true;
+        if (n.kind == Node::Group && has_data(n.children)) return true;
+    }
+    return false;
+}
+
+class Writer {
+public:
+    explicit Writer(const std::vector<FmtItem>& items) : items_(items) {}
+
+    FormatResult run(const std::vector<Node>& top) {
+        // Where the format is re-used from: the last top-level group, or the whole format.
+        std::size_t restart = 0;
+        for (std::size_t i = 0; i < top.size(); ++i)
+            if (top[i].kind == Node::Group) restart = i;
+        const bool data = has_data(top);
+        std::size_t from = 0;
+        for (;;) {
+            for (std::size_t i = from; i < top.size() && !stop_; ++i) exec(top[i]);
+            if (stop_ || next_ >= items_.size() || !data) break;
+            new_record();
+            from = restart;
+        }
+        result_.records.push_back(rec_.str());
+        result_.advance = advance_;
+        return result_;
+    }
+
+private:
+    const std::vector<FmtItem>& items_;
+    std::size_t next_ = 0;
+    Record rec_;
+    FormatResult result_;
+    int scale_ = 0;
+    bool plus_ = false;
+    bool stop_ = false;
+    bool advance_ = true;
+
+    void new_record() {
+        result_.records.push_back(rec_.str());
+        rec_ = Record();
+    }
+
+    void exec(const Node& n) {
+        switch (n.kind) {
+            case Node::Group:
+                for (int r = 0; r < n.repeat && !stop_; ++r)
+                    for (const Node& c : n.children) {
+                        if (stop_) break;
+                        exec(c);
+                    }
+                break;
+            case Node::Literal:
+                for (int r = 0; r < n.repeat; ++r) rec_.put(n.text);
+                break;
+            case Node::Blanks:
+                rec_.x(n.w);
+                break;
+            case Node::Tab:
+                rec_.t(n.w);
+                break;
+            case Node::TabLeft:
+                rec_.tl(n.w);
+                break;
+            case Node::TabRight:
+                rec_.tr(n.w);
+                break;
+            case Node::Slash:
+                new_record();
+                break;
+            case Node::Colon:
+                if (next_ >= items_.size()) stop_ = true;
+                break;
+            case Node::Scale:
+                scale_ = n.w;
+                break;
+            case Node::Dollar:
+                advance_ = false;
+                break;
+            case Node::SignMode:
+                if (n.desc == 'P') plus_ = true;
+                if (n.desc == 'S') plus_ = false;
+                break;
+            case Node::Data:
+                for (int r = 0; r < n.repeat; ++r) {
+                    if (next_ >= items_.size()) {
+                        stop_ = true;
+                        return;
+                    }
+                    rec_.put(field(n, items_[next_++]));
+                }
+                break;
+        }
+    }
+
+    std::string with_plus(std::string s, int w) const {
+        if (!plus_) return s;
+        const auto p = s.find_first_not_of(' ');
+        if (p == std::string::npos || s[p] == '-' || s[p] == '*') return s;
+        if (p == 0) return stars(w);
+        s[p - 1] = '+';
+        return s;
+    }
+
+    std::string field(const Node& n, const FmtItem& item) const {
+        switch (n.desc) {
+            case 'I':
+                return with_plus(fmt_I(item.integer(), n.w, n.d), n.w);
+            case 'F':
+                return with_plus(fmt_F(item.real(), n.w, n.d < 0 ? 0 : n.d, scale_), n.w);
+            case 'E':
+                return with_plus(fmt_E(item.real(), n.w, n.d < 0 ? 0 : n.d, n.e, scale_), n.w);
+            case 'G':
+                if (item.kind() == FmtItem::Kind::Integer) return fmt_I(item.integer(), n.w);
+                if (item.kind() == FmtItem::Kind::Text) return fmt_A(item.text(), n.w);
+                return with_plus(fmt_G(item.real(), n.w, n.d < 0 ? 0 : n.d, n.e, scale_), n.w);
+            case 'A':
+                return fmt_A(item.text(), n.w);
+            case 'L':
+                return fmt_L(item.integer() != 0, n.w);
+        }
+        return {};
+    }
+};
+
+}  // namespace
+
+FormatResult apply_format(std::string_view format, const std::vector<FmtItem>& items) {
+    const std::vector<Node> nodes = Parser(format).parse();
+    if (!items.empty() && !has_data(nodes)) throw std::invalid_argument("format has no data descriptor");
+    return Writer(items).run(nodes);
+}
+
+std::string format_line(std::string_view format, const std::vector<FmtItem>& items) {
+    const FormatResult r = apply_format(format, items);
+    std::string s;
+    for (std::size_t i = 0; i < r.records.size(); ++i) {
+        if (i) s += '\n';
+        s += r.records[i];
+    }
+    return s;
+}
+
+void write_formatted(Int unit, std::string_view format, const std::vector<FmtItem>& items) {
+    const FormatResult r = apply_format(format, items);
+    for (std::size_t i = 0; i < r.records.size(); ++i) {
+        if (i + 1 == r.records.size() && !r.advance)
+            write_partial(unit, r.records[i]);
+        else
+            write_record(unit, r.records[i]);
+    }
+}
+
+// ---- Formatted input ------------------------------------------------------------------------
+
+namespace {
+
+std::string strip_blanks(std::string_view field) {
+    std::string s;
+    for (char c : field)
+        if (c != ' ' && c != '\t') s += c;
+    return s;
+}
+
+// Checks a real number in the program's input form and rewrites it for strtod: [sign] digits
+// [. digits] [exponent], the exponent introduced by "E" or "D" with optional sign and digits.
+// A lone sign or point, and an exponent without its letter, are unreadable.
+bool normalise_real(const std::string& s, int d, std::string& out) {
+    std::size_t i = 0;
+    std::string mant_sign;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) mant_sign = s[i++] == '-' ? "-" : "";
+    std::string ip, fp;
+    bool point = false;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ip += s[i++];
+    if (i < s.size() && s[i] == '.') {
+        point = true;
+        ++i;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) fp += s[i++];
+    }
+    if (ip.empty() && fp.empty()) return false;
+    int expo = 0;
+    if (i < s.size()) {
+        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(s[i])));
+        if (c != 'E' && c != 'D') return false;
+        ++i;
+        int esign = 1;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) esign = s[i++] == '-' ? -1 : 1;
+        std::string ed;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ed += s[i++];
+        if (ed.empty() || ed.size() > 6) return false;
+        expo = esign * std::atoi(ed.c_str());
+    }
+    if (i != s.size()) return false;
+    if (!point && d > 0) expo -= d;  // implied decimals
+    out = mant_sign + (ip.empty() ? "0" : ip) + "." + (fp.empty() ? "0" : fp) + "e" + std::to_string(expo);
+    return true;
+}
+
+}  // namespace
+
+bool read_int_field(std::string_view field, Int& value) {
+    const std::string s = strip_blanks(field);
+    if (s.empty()) {
+        value = 0;
+        return true;
+    }
+    std::size_t i = 0;
+    bool neg = false;
+    if (s[0] == '+' || s[0] == '-') {
+        neg = s[0] == '-';
+        i = 1;
+    }
+    if (i == s.size()) return false;  // a sign without digits
+    long long v = 0;
+    for (; i < s.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+        v = v * 10 + (s[i] - '0');
+        if (v > 2147483648LL) return false;
+    }
+    if (neg) v = -v;
+    if (v > 2147483647LL || v < -2147483648LL) return false;
+    value = static_cast<Int>(v);
+    return true;
+}
+
+bool read_real_field(std::string_view field, int d, double& value) {
+    const std::string stripped = strip_blanks(field);
+    if (stripped.empty()) {
+        value = 0;
+        return true;
+    }
+    std::string norm;
+    if (!normalise_real(stripped, d, norm)) return false;
+    const double v = std::strtod(norm.c_str(), nullptr);
+    if (!std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+bool read_real_field(std::string_view field, int d, Real& value) {
+    const std::string stripped = strip_blanks(field);
+    if (stripped.empty()) {
+        value = 0;
+        return true;
+    }
+    std::string norm;
+    if (!normalise_real(stripped, d, norm)) return false;
+    // Straight from the decimal text to single precision, rounded once.
+    const float v = std::strtof(norm.c_str(), nullptr);
+    if (!std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+// ---- List-directed input --------------------------------------------------------------------
+
+namespace {
+
+bool is_sep(char c) { return c == ' ' || c == ',' || c == '\t' || c == '/'; }
+
+bool assign_value(const ListTarget& t, const std::string& tok, bool quoted) {
+    switch (t.kind) {
+        case ListTarget::Kind::Integer: {
+            if (quoted) return false;
+            Int v = 0;
+            if (tok.empty() || !read_int_field(tok, v)) return false;
+            *static_cast<Int*>(t.target) = v;
+            return true;
+        }
+        case ListTarget::Kind::Real: {
+            if (quoted) return false;
+            Real v = 0;
+            if (tok.empty() || !read_real_field(tok, 0, v)) return false;
+            *static_cast<Real*>(t.target) = v;
+            return true;
+        }
+        case ListTarget::Kind::Double: {
+            if (quoted) return false;
+            double v = 0;
+            if (tok.empty() || !read_real_field(tok, 0, v)) return false;
+            *static_cast<double*>(t.target) = v;
+            return true;
+        }
+        case ListTarget::Kind::Logical: {
+            if (quoted || tok.empty()) return false;
+            std::size_t p = tok[0] == '.' ? 1 : 0;
+            if (p >= tok.size()) return false;
+            const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(tok[p])));
+            if (c != 'T' && c != 'F') return false;
+            *static_cast<Logical*>(t.target) = c == 'T' ? 1 : 0;
+            return true;
+        }
+        case ListTarget::Kind::Text:
+            *static_cast<std::string*>(t.target) = fixed_len(tok, static_cast<std::size_t>(t.text_len));
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+ListResult read_list(std::string_view text, const std::vector<ListTarget>& targets) {
+    std::size_t i = 0;
+    std::size_t next = 0;
+    int assigned = 0;
+    const std::size_t n = text.size();
+    auto skip_blanks = [&] {
+        while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    };
+    bool first = true;
+    while (next < targets.size()) {
+        // Find the next value: skip blanks, then at most one comma (a second comma means a null).
+        skip_blanks();
+        if (!first) {
+            if (i < n && text[i] == ',') {
+                ++i;
+                skip_blanks();
+            }
+        }
+        first = false;
+        if (i >= n) return {ListStatus::EndOfText, assigned};
+        if (text[i] == '/') return {ListStatus::Complete, assigned};
+        if (text[i] == ',') {
+            ++next;  // a null value: the variable keeps its value
+            continue;
+        }
+        // Read one token: a quoted text, or characters up to a separator.
+        std::string tok;
+        bool quoted = false;
+        if (text[i] == '\'' || text[i] == '"') {
+            const char q = text[i++];
+            quoted = true;
+            for (;;) {
+                if (i >= n) return {ListStatus::Unreadable, assigned};
+                if (text[i] == q) {
+                    if (i + 1 < n && text[i + 1] == q) {
+                        tok += q;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                tok += text[i++];
+            }
+        } else {
+            while (i < n && !is_sep(text[i])) tok += text[i++];
+        }
+        // A repeat count r*c or r*.
+        int repeat = 1;
+        const auto star = quoted ? std::string::npos : tok.find('*');
+        bool null_value = false;
+        if (star != std::string::npos) {
+            const std::string r = tok.substr(0, star);
+            Int rv = 0;
+            if (r.empty() || r.find_first_not_of("0123456789") != std::string::npos || !read_int_field(r, rv) ||
+                rv <= 0)
+                return {ListStatus::Unreadable, assigned};
+            repeat = rv;
+            tok = tok.substr(star + 1);
+            if (tok.empty()) {
+                null_value = true;
+                if (i < n && (text[i] == '\'' || text[i] == '"')) {
+                    // r*'text'
+                    const char q = text[i++];
+                    null_value = false;
+                    quoted = true;
+                    for (;;) {
+                        if (i >= n) return {ListStatus::Unreadable, assigned};
+                        if (text[i] == q) {
+                            if (i + 1 < n && text[i + 1] == q) {
+                                tok += q;
+                                i += 2;
+                                continue;
+                            }
+                            ++i;
+                            break;
+                        }
+                        tok += text[i++];
+                    }
+                }
+            }
+        }
+        for (int r = 0; r < repeat && next < targets.size(); ++r, ++next) {
+            if (null_value) continue;
+            if (!assign_value(targets[next], tok, quoted)) return {ListStatus::Unreadable, assigned};
+            ++assigned;
+        }
+    }
+    return {ListStatus::Complete, assigned};
+}
+
+}  // namespace brevant

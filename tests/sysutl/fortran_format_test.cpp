@@ -1,0 +1,174 @@
+// The formatting kit against gfortran's output, the program's own no-leading-zero rule, the
+// format interpreter, numeric input fields and list-directed input.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "sysutl/fortran_format.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+struct GfCase {
+    const char* format;
+    long long ivalue;
+    float rvalue;
+    bool integer;
+    const char* expected;
+};
+
+const GfCase kGfortran[] = {
+#include "sysutl/gfortran_cases.inc"
+};
+
+TEST(FortranFormat, MatchesGfortranForSingleDescriptors) {
+    for (const GfCase& c : kGfortran) {
+        const std::string got = c.integer ? format_line(c.format, {static_cast<long long>(c.ivalue)})
+                                          : format_line(c.format, {c.rvalue});
+        EXPECT_EQ(got, c.expected) << c.format << " of " << (c.integer ? std::to_string(c.ivalue) : std::to_string(c.rvalue));
+    }
+}
+
+TEST(FortranFormat, FixedPointHasNoLeadingZeroBelowOne) {
+    struct {
+        double v;
+        int w, d;
+        const char* expected;
+    } cases[] = {
+        {0.5, 10, 2, "       .50"}, {0.0, 10, 2, "       .00"}, {-0.001, 5, 2, "-0.00"}, {0.004, 6, 2, "  0.00"},
+        {-0.25, 6, 2, "  -.25"},     {0.999, 5, 2, " 1.00"},      {0.5, 3, 2, ".50"},       {-0.0, 5, 2, "  .00"},
+        {0.0, 4, 0, "  0."},         {0.004, 4, 2, "0.00"},       {-0.001, 4, 2, "-.00"},   {12.345f, 10, 2, "     12.35"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fmt_F(c.v, c.w, c.d), c.expected) << c.v << " F" << c.w << "." << c.d;
+}
+
+TEST(FortranFormat, FieldHelpers) {
+    EXPECT_EQ(fmt_F(1e9f, 10, 2), "**********");
+    EXPECT_EQ(fmt_I(1000, 3), "***");
+    EXPECT_EQ(fmt_I(-5, 2), "-5");
+    EXPECT_EQ(fmt_I(-10, 2), "**");
+    EXPECT_EQ(fmt_E(1234.5678f, 14, 7), " 0.1234568E+04");
+    EXPECT_EQ(fmt_E(3600.0f, 14, 7, 2), " 0.3600000E+04");
+    EXPECT_EQ(fmt_1PE(1234.5f, 12, 4), "  1.2345E+03");
+    EXPECT_EQ(fmt_E(0.0f, 14, 7), " 0.0000000E+00");
+    EXPECT_EQ(fmt_A("ABCDEFG", 3), "ABC");
+    EXPECT_EQ(fmt_A("ABC", 8), "     ABC");
+    EXPECT_EQ(fmt_A("ABC"), "ABC");
+    EXPECT_EQ(fmt_L(false, 2), " F");
+    EXPECT_EQ(fmt_L(true, 1), "T");
+    EXPECT_EQ(fmt_F(std::nanf(""), 5, 2), "  NaN");
+}
+
+TEST(FortranFormat, InterpreterBuildsRecords) {
+    EXPECT_EQ(format_line("(1X,I2,')',1X,A,1X,A5)", {3, "Water depth", "....."}), "  3) Water depth .....");
+    EXPECT_EQ(format_line("(10X,A4,1X,5(1H.),F10.2,1X,A16)", {"Wind", 12.345f, fixed_len("knots", 16)}),
+              "          Wind .....     12.35 knots           ");
+    EXPECT_EQ(format_line("(5X,A30,A40)", {"abc", "de"}).size(), 75u);
+    EXPECT_EQ(format_line("('It''s',2X,'x')"), "It's  x");
+    EXPECT_EQ(format_line("(T16,'head')"), std::string(15, ' ') + "head");
+    EXPECT_EQ(format_line("(A,T3,A)", {"abcdef", "XY"}), "abXYef");
+    // Re-use from the last group while items remain, and '/' for new records.
+    EXPECT_EQ(format_line("(I3,2(1X,I2))", {1, 2, 3, 4, 5}), "  1  2  3\n  4  5");
+    EXPECT_EQ(format_line("(I2/I2)", {1, 2}), " 1\n 2");
+    // Output stops at the first data descriptor without an item, or at a colon.
+    EXPECT_EQ(format_line("(I2,' a',I2,' b')", {7}), " 7 a");
+    EXPECT_EQ(format_line("(I2,:,' a')", {7}), " 7");
+    // A scale factor goes on to the later descriptors of the same format.
+    EXPECT_EQ(format_line("(1PE10.3,E12.4)", {1234.5f, 0.5f}), " 1.234E+03  5.0000E-01");
+    EXPECT_EQ(format_line("(SP,I4,F6.1)", {5, 2.5f}), "  +5  +2.5");
+    EXPECT_EQ(format_line("(L2,G12.5)", {false, 1.5f}), " F  1.5000    ");
+    EXPECT_THROW(format_line("(I2", {1}), std::invalid_argument);
+    EXPECT_THROW(format_line("(Q3)", {1}), std::invalid_argument);
+    EXPECT_THROW(format_line("('x')", {1}), std::invalid_argument);
+}
+
+using FormattedWrite = testing::ConsoleTest;
+
+TEST_F(FormattedWrite, DollarLeavesThePromptOpen) {
+    write_formatted(SCREEN_UNIT, "(1X,A,$)", {"Enter new value: "});
+    write_formatted(SCREEN_UNIT, "(A)", {"x"});
+    EXPECT_EQ(screen(), " Enter new value: x\n");
+}
+
+TEST(FortranFormat, IntegerFields) {
+    struct {
+        const char* text;
+        bool ok;
+        Int value;
+    } cases[] = {{"1 2", true, 12},    {"    15", true, 15}, {"", true, 0},         {"      ", true, 0},
+                 {"-7", true, -7},     {"+5", true, 5},    {"1.5", false, 99},    {"1e3", false, 99},
+                 {"j12", false, 99},   {"-", false, 99},   {"99999999999", false, 99}};
+    for (const auto& c : cases) {
+        Int v = 99;
+        EXPECT_EQ(read_int_field(c.text, v), c.ok) << c.text;
+        EXPECT_EQ(v, c.value) << c.text;
+    }
+}
+
+TEST(FortranFormat, RealFields) {
+    struct {
+        const char* text;
+        int d;
+        bool ok;
+        float value;
+    } cases[] = {
+        {"1d3", 0, true, 1000.0f}, {"1.5", 0, true, 1.5f},     {"15", 0, true, 15.0f},     {"1,5", 0, false, -1.0f},
+        {" 2 . 5 ", 0, true, 2.5f}, {"-.25", 0, true, -0.25f}, {"1.5+3", 0, false, -1.0f}, {"1E-2", 0, true, 0.01f},
+        {"125", 2, true, 1.25f},   {"abc", 0, false, -1.0f},   {"", 0, true, 0.0f},        {"1e", 0, false, -1.0f},
+        {"E5", 0, false, -1.0f},   {"1e99", 0, false, -1.0f},  {"0.1", 0, true, 0.1f},     {"-", 0, false, -1.0f},  {".", 0, false, -1.0f},
+    };
+    for (const auto& c : cases) {
+        Real v = -1.0f;
+        EXPECT_EQ(read_real_field(c.text, c.d, v), c.ok) << c.text;
+        EXPECT_EQ(v, c.value) << c.text;
+    }
+}
+
+TEST(FortranFormat, ListDirectedInput) {
+    struct {
+        const char* text;
+        ListStatus status;
+        float x1, x2, x3;
+    } cases[] = {
+        {"1,,3", ListStatus::Complete, 1, -2, 3},     {"1, 2/ 3", ListStatus::Complete, 1, 2, -3},
+        {"2*5", ListStatus::EndOfText, 5, 5, -3},     {"", ListStatus::EndOfText, -1, -2, -3},
+        {"4", ListStatus::EndOfText, 4, -2, -3},      {"x 2 3", ListStatus::Unreadable, -1, -2, -3},
+        {"1 x 3", ListStatus::Unreadable, 1, -2, -3}, {"1\t2\t3 4", ListStatus::Complete, 1, 2, 3},
+        {"2*,7", ListStatus::Complete, -1, -2, 7},    {",5", ListStatus::EndOfText, -1, 5, -3},
+        {"1 2 3,", ListStatus::Complete, 1, 2, 3},    {"1e1 .5d0 -3", ListStatus::Complete, 10, 0.5f, -3},
+    };
+    for (const auto& c : cases) {
+        Real x1 = -1, x2 = -2, x3 = -3;
+        const ListResult r = read_list(c.text, {ListTarget::of(x1), ListTarget::of(x2), ListTarget::of(x3)});
+        EXPECT_EQ(r.status, c.status) << c.text;
+        EXPECT_EQ(x1, c.x1) << c.text;
+        EXPECT_EQ(x2, c.x2) << c.text;
+        EXPECT_EQ(x3, c.x3) << c.text;
+    }
+}
+
+TEST(FortranFormat, ListDirectedMixedTargets) {
+    Int n = 0;
+    Logical flag = 0;
+    std::string word;
+    Real r = 0;
+    const ListResult res = read_list("3\tT  'it''s' 2.5", {ListTarget::of(n), ListTarget::logical(flag),
+                                                          ListTarget::of(word, 6), ListTarget::of(r)});
+    EXPECT_EQ(res.status, ListStatus::Complete);
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(word, "it's  ");
+    EXPECT_EQ(r, 2.5f);
+    // An integer variable does not take a real.
+    Int m = 4;
+    EXPECT_EQ(read_list("1.5", {ListTarget::of(m)}).status, ListStatus::Unreadable);
+    EXPECT_EQ(m, 4);
+    Logical f2 = 1;
+    EXPECT_EQ(read_list(".FALSE.", {ListTarget::logical(f2)}).status, ListStatus::Complete);
+    EXPECT_EQ(f2, 0);
+}
+
+}  // namespace
+}  // namespace brevant
