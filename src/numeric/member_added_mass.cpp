@@ -7,20 +7,10 @@
 #include <string>
 
 #include "numeric/pending_console.h"
+#include "sysutl/fortran_format.h"
 #include "sysutl/units.h"
 
 namespace brevant {
-
-namespace {
-
-// PENDING: use the formatting kit (Iw: right-aligned, asterisks when too wide).
-std::string pending_fmt_I(Int v, int w) {
-    std::string s = std::to_string(v);
-    if (static_cast<int>(s.size()) > w) return std::string(static_cast<std::size_t>(w), '*');
-    return std::string(static_cast<std::size_t>(w) - s.size(), ' ') + s;
-}
-
-}  // namespace
 
 Real ARGMAS(Real X, Real ABRAT2, Real ACRAT2) {
     const Real TX = std::tan(X);
@@ -48,16 +38,15 @@ void ELPCOF(Real ABRAT2, Real ACRAT2, Int NPOINT, Int MASMOM, Real& ELPSCF, Int 
     NLOC = std::max<std::int64_t>(NLOC, MASMOM != 2 ? 400 : 4000);
 
     if (NLOC > 7500 && !ONEWRN) {
-        const Int nloc_shown = static_cast<Int>(std::min<std::int64_t>(NLOC, 2147483647));
         write_record(IOSCRN, "");
         if (ICYL != 0) {
-            write_record(IOSCRN, " ++> Warning: Member " + pending_fmt_I(ICYL, 2) + " requires" +
-                                     pending_fmt_I(nloc_shown, 7) + " integration points");
+            write_record(IOSCRN, " ++> Warning: Member " + fmt_I(ICYL, 2) + " requires" +
+                                     fmt_I(NLOC, 7) + " integration points");
             write_record(IOSCRN, "              in ELPCOF; this may result in pathological mass coefficients.");
             write_record(IOSCRN, "              Consider using a less eccentric member model; this will not");
             write_record(IOSCRN, "              appreciably affect your added mass estimates.");
         } else {
-            write_record(IOSCRN, " ++> Warning: A highly eccentric body requires" + pending_fmt_I(nloc_shown, 7) +
+            write_record(IOSCRN, " ++> Warning: A highly eccentric body requires" + fmt_I(NLOC, 7) +
                                      " integration points");
             write_record(IOSCRN, "              in ELPCOF; this may result in pathological mass coefficients.");
             write_record(IOSCRN, "              Contact Velmora to report this message.");

@@ -85,7 +85,7 @@ TEST_F(AddedMass, EccentricBodyWarnsOnceAndStillComputes) {
     EXPECT_EQ(screen(),
               "\n ++> Warning: A highly eccentric body requires  10000 integration points\n"
               "              in ELPCOF; this may result in pathological mass coefficients.\n"
-              "              Contact Velmora to report this message.\n \nPress <RETURN> to continue: ");
+              "              Contact Velmora to report this message.\n \n Press <RETURN> to continue: ");
     EXPECT_GT(e, 0.0f);
     EXPECT_LT(e, 0.05f);
     clear_captured(SCREEN_UNIT);

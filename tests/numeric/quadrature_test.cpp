@@ -120,7 +120,7 @@ TEST_F(FactriTest, InvalidIndexWritesTheMessagePausesAndEnds) {
         }
         EXPECT_EQ(screen(),
                   "\n ++> Invalid spreading index in FACTRI; reduce spreading index & retry\n\n \n"
-                  "Press <RETURN> to continue: ");
+                  " Press <RETURN> to continue: ");
     }
 }
 
