@@ -5,6 +5,8 @@
 
 #include "numeric/pending_console.h"
 #include "numeric/quadrature.h"
+#include "numeric/root_finders.h"
+#include "sysutl/answers.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
@@ -16,6 +18,33 @@ LocalJ LOCALJ{};
 Real DISPRS(Real& X) {
     const Real th = std::tanh(X);
     return LOCALCS.OMEGA2 - X * th;
+}
+
+void WAVVEC(Real OMEGA, Real& WVVEC) {
+    LOCALCS.OMEGA2 = OMEGA * OMEGA;
+    // The residual is positive at OMEGA2 and negative half a unit above it.
+    const Real KLOWER = LOCALCS.OMEGA2;
+    const Real KUPPER = LOCALCS.OMEGA2 + 0.5f;
+    Real F = 0.0f;
+    Int IER = 0;
+    RTMI1(WVVEC, F, DISPRS, KLOWER, KUPPER, 0.00001f, 0.0f, 100, IER);
+    if (IER == 0) return;
+    write_record(SCREEN_UNIT, IER == 1 ? " >>> IER = 1 in WAVVEC; Please contact Velmora."
+                                       : " >>> IER = 2 in WAVVEC; Please contact Velmora.");
+    write_record(SCREEN_UNIT, "     press any letter key + <RETURN> to continue...");
+    char ANSWER = ' ';
+    READCP(ANSWER);
+    stop_program(1);
+}
+
+void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G) {
+    const Real t = DEPTH / G;
+    const Real s = std::sqrt(t);
+    // 6.283 here, not 2 pi.
+    const Real OMEGA = 6.283f / PKPRD * s;
+    Real WVVEC = 0.0f;
+    WAVVEC(OMEGA, WVVEC);
+    TMPHT = TMPHT * (WVVEC * 28.65f) / DEPTH;
 }
 
 Real JONINT(Real& Z) {

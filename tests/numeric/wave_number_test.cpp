@@ -64,3 +64,74 @@ TEST(JonswapIntegrand, BranchesAndLimits) {
 
 }  // namespace
 }  // namespace brevant
+
+namespace brevant {
+namespace {
+
+// The root of k tanh k = omega^2 in double precision by Newton's method.
+double dispersion_root(double omega) {
+    const double o2 = omega * omega;
+    double k = o2 > 1.0 ? o2 : omega;
+    for (int i = 0; i < 60; ++i) {
+        const double t = std::tanh(k);
+        const double f = k * t - o2;
+        const double d = t + k * (1.0 - t * t);
+        k -= f / d;
+    }
+    return k;
+}
+
+TEST(WaveNumber, SolvesTheDispersionRelation) {
+    Real kh = 0.0f;
+    WAVVEC(1.0f, kh);
+    EXPECT_NEAR(kh, 1.199679f, 2e-6f);
+    for (double om = 0.05; om <= 5.0001; om += 0.05) {
+        const Real omega = static_cast<Real>(om);
+        WAVVEC(omega, kh);
+        const double want = dispersion_root(double(omega));
+        EXPECT_NEAR(double(kh), want, 1e-5 * std::max(1.0, want)) << om;
+        const double residual = double(kh) * std::tanh(double(kh)) - double(omega) * double(omega);
+        EXPECT_NEAR(residual / (double(omega) * double(omega)), 0.0, 2e-5) << om;
+        EXPECT_FLOAT_EQ(LOCALCS.OMEGA2, omega * omega);
+    }
+}
+
+TEST(WaveNumber, LimitsOfDepth) {
+    Real kh = -1.0f;
+    WAVVEC(0.0f, kh);
+    EXPECT_EQ(kh, 0.0f);
+    WAVVEC(4.0f, kh);  // deep water: tanh is 1 in single precision
+    EXPECT_NEAR(kh, 16.0f, 16.0f * 1e-5f);
+    WAVVEC(0.1f, kh);  // shallow water: omega (1 + omega^2 / 6)
+    EXPECT_NEAR(kh, 0.100167f, 2e-6f);
+}
+
+TEST(WaveNumber, HeightToSlope) {
+    Real h = 5.0f;
+    CNHTSP(h, 10.0f, 1000.0f, 9.81f);
+    EXPECT_NEAR(h, 5.764f, 5e-4f);
+    // Independently: half the steepness k H in degrees, k from the deep-water relation.
+    const double omega = 6.283 / 10.0;
+    const double k = omega * omega / 9.81;
+    EXPECT_NEAR(double(h), 28.65 * k * 5.0, 1e-3);
+}
+
+class WaveNumberFailure : public ConsoleTest {};
+
+TEST_F(WaveNumberFailure, RootFinderFailureIsWrittenAndEndsTheProgram) {
+    // A frequency that is not a number leaves the root finder without a sign change.
+    answers("x\n");
+    Real kh = 0.0f;
+    try {
+        WAVVEC(std::nanf(""), kh);
+        FAIL() << "WAVVEC must end the program";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_EQ(screen(),
+              " >>> IER = 2 in WAVVEC; Please contact Velmora.\n"
+              "     press any letter key + <RETURN> to continue...\n");
+}
+
+}  // namespace
+}  // namespace brevant
