@@ -2,8 +2,10 @@
 #include "veslib/wave_environment.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
+#include "numeric/table_search.h"
 #include "veslib/pending_data_image.h"
 
 namespace brevant {
@@ -78,6 +80,35 @@ void SMPINT(const Real* PSDEN, Real& VAR, Real& VARDOT) {
     }
     VAR = sum_f * DT / 18.849556f;
     VARDOT = sum_g * DT / 18.849556f;
+}
+
+void GRPSPC(const Real* PSDQ, Real& GRPPSD, Real WFREQ) {
+    const Int n = grid_points(pending_data_image::NWP);
+    GRPPSD = 0.0f;
+    // A single frequency has no interval to interpolate in (and no integral).
+    if (n < 2) return;
+    const Real* W = WAVCOM.W.data();
+    // The spectrum at w by straight lines between grid points; nothing outside the grid.
+    auto S = [&](Real w) {
+        if (w > WAVCOM.W(1) || w < WAVCOM.W(n)) return 0.0f;
+        Int IER = 0;
+        Int MIN = 1;
+        BSRCH(W, w, IER, MIN, n);
+        Real value = 0.0f;
+        INTERP(W, PSDQ, w, value, MIN);
+        return value;
+    };
+    const Real h = 0.5f * WFREQ;
+    Real GPSD[100];
+    for (Int i = 1; i <= n; ++i) {
+        const Real wplus = std::fabs(WAVCOM.W(i) + h);
+        const Real wminus = std::fabs(WAVCOM.W(i) - h);
+        GPSD[i - 1] = S(wminus) * S(wplus);
+    }
+    Real m0 = 0.0f;
+    Real m2 = 0.0f;
+    SMPINT(GPSD, m0, m2);
+    GRPPSD = 8.0f * m0;
 }
 
 }  // namespace brevant

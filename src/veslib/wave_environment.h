@@ -93,4 +93,8 @@ Int swell_peak_index(Real SWELPD);
 // point, PSDEN points at element 1) by Simpson's rule on the period grid.
 void SMPINT(const Real* PSDEN, Real& VAR, Real& VARDOT);
 
+// The spectrum of the wave-group envelope at the difference frequency WFREQ (rad/s) from the wave
+// spectrum PSDQ on the grid: 8 times the integral of S(w + WFREQ/2) S(|w - WFREQ/2|) over the grid.
+void GRPSPC(const Real* PSDQ, Real& GRPPSD, Real WFREQ);
+
 }  // namespace brevant

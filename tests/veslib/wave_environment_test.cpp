@@ -135,5 +135,45 @@ TEST_F(WaveGrid, ShortGrids) {
     EXPECT_NEAR(var, 3.0 / (2.0 * std::numbers::pi), 1e-6);
 }
 
+double gauss(double w) { return 1.5 * std::exp(-(w - 0.8) * (w - 0.8) / (2.0 * 0.06 * 0.06)); }
+double linear(double w) { return w; }
+
+TEST_F(WaveGrid, GroupSpectrumOfAGaussianSea) {
+    // 8 A^2 sqrt(pi) s exp(-mu^2 / (4 s^2)) for S = A exp(-(w - wn)^2 / (2 s^2)) inside the grid.
+    grid(99, 4.0f, 0.1f);
+    const auto s = spectrum(gauss);
+    for (const double mu : {0.0, 0.05, 0.1}) {
+        Real g = -1.0f;
+        GRPSPC(s.data(), g, static_cast<Real>(mu));
+        const double want = 8.0 * 1.5 * 1.5 * std::sqrt(std::numbers::pi) * 0.06 * std::exp(-mu * mu / (4 * 0.06 * 0.06));
+        EXPECT_NEAR(double(g) / want, 1.0, 5e-3) << mu;
+    }
+    // Half the difference frequency beyond the grid's width: no overlap at all.
+    Real g = -1.0f;
+    GRPSPC(s.data(), g, 4.0f);
+    EXPECT_EQ(g, 0.0f);
+}
+
+TEST_F(WaveGrid, GroupSpectrumFoldsNegativeFrequencies) {
+    // S(w) = w on a grid from about 0.22 to 1.57 rad/s. At mu = 2 only w - 1 < 0 can meet the
+    // grid: S(w + 1) S(|w - 1|) = (w + 1)(1 - w) for w up to 0.57, and 0 above.
+    grid(99, 4.0f, 0.25f);
+    const auto s = spectrum(linear);
+    Real g = 0.0f;
+    GRPSPC(s.data(), g, 2.0f);
+    const double lo = WAVCOM.W(99);
+    const double hi = double(WAVCOM.W(1)) - 1.0;
+    const double want = 8.0 * ((hi - hi * hi * hi / 3.0) - (lo - lo * lo * lo / 3.0));
+    EXPECT_NEAR(double(g) / want, 1.0, 0.03);
+}
+
+TEST_F(WaveGrid, GroupSpectrumOfAOnePointGridIsZero) {
+    grid(1, 5.0f, 1.0f);
+    Real s1[1] = {3.0f};
+    Real g = -1.0f;
+    GRPSPC(s1, g, 0.0f);
+    EXPECT_EQ(g, 0.0f);
+}
+
 }  // namespace
 }  // namespace brevant
