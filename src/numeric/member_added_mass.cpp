@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "numeric/pending_console.h"
+#include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/units.h"
 
@@ -53,7 +53,7 @@ void ELPCOF(Real ABRAT2, Real ACRAT2, Int NPOINT, Int MASMOM, Real& ELPSCF, Int 
         }
         ONEWRN = 1;
         Int LBACK = 0;
-        pending_console::PRSRET(IOSCRN, KBD, LBACK);
+        PRSRET(IOSCRN, KBD, LBACK);
     }
 
     // Simpson on 0..pi/2; the integrands are 1 at 0 and 0 at pi/2, hence the start at 1.

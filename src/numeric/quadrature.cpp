@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "numeric/pending_console.h"
 #include "numeric/special_functions.h"
+#include "sysutl/error_exits.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
@@ -86,7 +86,7 @@ Real FACTRI(Real COSEXP, Int IOSCRN, Int KBD) {
     write_record(IOSCRN, " ++> Invalid spreading index in FACTRI; reduce spreading index & retry");
     write_record(IOSCRN, "");
     Int LBACK = 0;
-    pending_console::PRSRET(IOSCRN, KBD, LBACK);
+    PRSRET(IOSCRN, KBD, LBACK);
     stop_program(1);
 }
 

@@ -5,17 +5,17 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "edlib/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
-#include "veslib/pending_data_image.h"
 #include "veslib/wave_environment.h"
 
 namespace brevant {
 
 void PSDPEK(const Real* PSD, const Real* W, Real& PSDPK, Real& TPEAK, Int& IFIRST, Int& ILAST, Logical GETHALF,
             Int& IHALFP, Int& IHALFM) {
-    const Int NWP = std::clamp<Int>(pending_data_image::NWP, 0, 100);
+    const Int NWP = std::clamp<Int>(TPCM.NWP, 0, 100);
     auto psd = [PSD](Int i) { return std::fabs(PSD[i - 1]); };
     auto w = [W](Int i) { return W[i - 1]; };
     PSDPK = 0.0f;

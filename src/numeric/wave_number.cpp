@@ -7,6 +7,7 @@
 #include "numeric/quadrature.h"
 #include "numeric/root_finders.h"
 #include "sysutl/answers.h"
+#include "sysutl/error_exits.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
@@ -87,7 +88,7 @@ Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
             }
             write_record(IOSCRN, " ++> FATAL error: unfixable roundoff error in JONSVAL");
             Int LBACK = 0;
-            pending_console::PRSRET(IOSCRN, KBD_UNIT, LBACK);
+            PRSRET(IOSCRN, KBD_UNIT, LBACK);
             stop_program(1);
         }
         if (IER == 2) {
@@ -97,7 +98,7 @@ Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
             }
             write_record(IOSCRN, "++> FATAL error: NDIM > NDMSUP in JONSVAL");
             Int LBACK = 0;
-            pending_console::PRSRET(IOSCRN, KBD_UNIT, LBACK);
+            PRSRET(IOSCRN, KBD_UNIT, LBACK);
             stop_program(1);
         }
         if (0.01f * Y >= EPS) return Y;

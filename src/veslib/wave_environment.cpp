@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "edlib/data_image.h"
 #include "numeric/table_search.h"
-#include "veslib/pending_data_image.h"
 
 namespace brevant {
 
@@ -41,7 +41,7 @@ void set_wave_grid(const Real* T, Int NWP, Int NUNTS) {
 Int swell_peak_index(Real SWELPD) { return clamp_to_int((SWELPD - WAVCOM.TS) / WAVCOM.DT + 1.5f); }
 
 void SMPINT(const Real* PSDEN, Real& VAR, Real& VARDOT) {
-    const Int n = grid_points(pending_data_image::NWP);
+    const Int n = grid_points(TPCM.NWP);
     const Real DT = WAVCOM.DT;
     auto f = [&](Int i) { return PSDEN[i - 1] * WAVCOM.W2(i); };
     auto g = [&](Int i) { return PSDEN[i - 1] * (WAVCOM.W2(i) * WAVCOM.W2(i)); };
@@ -83,7 +83,7 @@ void SMPINT(const Real* PSDEN, Real& VAR, Real& VARDOT) {
 }
 
 void GRPSPC(const Real* PSDQ, Real& GRPPSD, Real WFREQ) {
-    const Int n = grid_points(pending_data_image::NWP);
+    const Int n = grid_points(TPCM.NWP);
     GRPPSD = 0.0f;
     // A single frequency has no interval to interpolate in (and no integral).
     if (n < 2) return;

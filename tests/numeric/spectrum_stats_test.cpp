@@ -5,7 +5,7 @@
 
 #include "numeric/spectrum_stats.h"
 #include "test_support.h"
-#include "veslib/pending_data_image.h"
+#include "edlib/data_image.h"
 #include "veslib/wave_environment.h"
 
 namespace brevant {
@@ -22,13 +22,13 @@ protected:
     }
     void TearDown() override {
         reset_wavcom();
-        pending_data_image::NWP = 0;
+        reset_tpcm();
         ConsoleTest::TearDown();
     }
     void grid(Int n, Real dt = 1.0f) {
         T.clear();
         for (Int i = 0; i < n; ++i) T.push_back(4.0f + dt * static_cast<Real>(i));
-        pending_data_image::NWP = n;
+        TPCM.NWP = n;
         set_wave_grid(T.data(), n, 1);
     }
     const Real* W() const { return WAVCOM.W.data(); }

@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-#include "veslib/pending_data_image.h"
+#include "edlib/data_image.h"
 #include "veslib/wave_environment.h"
 
 namespace brevant {
@@ -17,18 +17,18 @@ protected:
     void SetUp() override { reset_wavcom(); }
     void TearDown() override {
         reset_wavcom();
-        pending_data_image::NWP = 0;
+        reset_tpcm();
     }
     // An even period grid T(i) = t1 + (i - 1) dt of n points.
     void grid(Int n, Real t1, Real dt, Int nunts = 1) {
         T.assign(static_cast<std::size_t>(n), 0.0f);
         for (Int i = 0; i < n; ++i) T[static_cast<std::size_t>(i)] = t1 + static_cast<Real>(i) * dt;
-        pending_data_image::NWP = n;
+        TPCM.NWP = n;
         set_wave_grid(T.data(), n, nunts);
     }
     std::vector<Real> spectrum(double (*s)(double)) const {
         std::vector<Real> v;
-        for (Int i = 1; i <= pending_data_image::NWP; ++i) v.push_back(static_cast<Real>(s(double(WAVCOM.W(i)))));
+        for (Int i = 1; i <= TPCM.NWP; ++i) v.push_back(static_cast<Real>(s(double(WAVCOM.W(i)))));
         return v;
     }
     std::vector<Real> T;
