@@ -90,8 +90,29 @@ Real FACTRI(Real COSEXP, Int IOSCRN, Int KBD) {
     stop_program(1);
 }
 
+namespace {
+
+// Weight of point k of an even count n >= 2 (scaled like Simpson's 1, 4, 2, ..., 4, 1): Simpson
+// over points 1..n-3 and the 3/8 rule over the last four, the trapezoid for two points. The
+// plain alternating weights would give an even count the wrong integral.
+Real even_count_weight(std::int64_t k, std::int64_t n) {
+    if (n == 2) return 1.5f;
+    Real w = 0.0f;
+    const std::int64_t ns = n - 3;
+    if (ns > 1 && k <= ns) w = (k == 1 || k == ns) ? 1.0f : (k % 2 == 0 ? 4.0f : 2.0f);
+    if (k == n - 3 || k == n) w = w + 1.125f;
+    if (k == n - 2 || k == n - 1) w = w + 3.375f;
+    return w;
+}
+
+}  // namespace
+
 void SEIVE(Int IANG, Int IMIN, Int IMAX, Real& FAC) {
-    if (IANG == IMIN || IANG == IMAX) {
+    const std::int64_t n = static_cast<std::int64_t>(IMAX) - IMIN + 1;
+    const std::int64_t k = static_cast<std::int64_t>(IANG) - IMIN + 1;
+    if (n >= 2 && n % 2 == 0 && k >= 1 && k <= n) {
+        FAC = even_count_weight(k, n);
+    } else if (IANG == IMIN || IANG == IMAX) {
         FAC = 1.0f;
     } else if ((static_cast<std::int64_t>(IANG) - IMIN) % 2 != 0) {
         FAC = 4.0f;
@@ -101,7 +122,9 @@ void SEIVE(Int IANG, Int IMIN, Int IMAX, Real& FAC) {
 }
 
 void SMPFAC(Int IVAR, Int NQP, Real& FAC) {
-    if (IVAR % 2 != 0) {
+    if (NQP >= 2 && NQP % 2 == 0 && IVAR >= 1 && IVAR <= NQP) {
+        FAC = even_count_weight(IVAR, NQP);
+    } else if (IVAR % 2 != 0) {
         FAC = (IVAR == 1 || IVAR == NQP) ? 1.0f : 2.0f;
     } else {
         FAC = 4.0f;

@@ -19,10 +19,11 @@ void QATR(Real XL, Real XU, Real EPS, Int NDIM, QatrFunction FCT, Real& Y, Int& 
 // message on IOSCRN, pauses and ends the program.
 Real FACTRI(Real COSEXP, Int IOSCRN, Int KBD);
 
-// Composite Simpson weight of point IANG of the range IMIN..IMAX.
+// Composite Simpson weight of point IANG of the range IMIN..IMAX (an even count of points ends
+// with the 3/8 rule over its last four, two points take the trapezoid).
 void SEIVE(Int IANG, Int IMIN, Int IMAX, Real& FAC);
 
-// Composite Simpson weight of point IVAR of NQP points numbered from 1.
+// Composite Simpson weight of point IVAR of NQP points numbered from 1 (even counts as SEIVE).
 void SMPFAC(Int IVAR, Int NQP, Real& FAC);
 
 }  // namespace brevant

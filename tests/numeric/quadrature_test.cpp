@@ -149,21 +149,42 @@ TEST(SimpsonWeights, SeiveAndSmpfac) {
         Int ivar, nqp;
         Real fac;
     };
-    const SmpCase smp[] = {{1, 7, 1.0f}, {2, 7, 4.0f}, {3, 7, 2.0f}, {7, 7, 1.0f}, {8, 8, 4.0f}};
+    const SmpCase smp[] = {{1, 7, 1.0f}, {2, 7, 4.0f}, {3, 7, 2.0f}, {7, 7, 1.0f}, {1, 1, 1.0f}};
     for (const auto& c : smp) {
         Real fac = 0.0f;
         SMPFAC(c.ivar, c.nqp, fac);
         EXPECT_EQ(fac, c.fac) << c.ivar << " of " << c.nqp;
     }
-    // The weights of an odd count integrate x^3 exactly: sum fac * x^3 * h / 3 over 0..1.
-    double sum = 0.0;
-    for (Int i = 1; i <= 9; ++i) {
-        Real fac = 0.0f;
-        SMPFAC(i, 9, fac);
-        const double x = (i - 1) / 8.0;
-        sum += double(fac) * x * x * x;
+}
+
+TEST(SimpsonWeights, EveryCountIntegratesACubicExactly) {
+    // Sum of weight * x^3 * h / 3 over n points spread on 0..1 is 1/4 for odd and even counts
+    // alike (two points: the trapezoid, exact for a straight line).
+    for (Int n = 3; n <= 12; ++n) {
+        const double h = 1.0 / (n - 1);
+        double smp = 0.0;
+        double seive = 0.0;
+        for (Int i = 1; i <= n; ++i) {
+            Real fac = 0.0f;
+            SMPFAC(i, n, fac);
+            const double x = (i - 1) * h;
+            smp += double(fac) * x * x * x;
+            SEIVE(i + 4, 5, n + 4, fac);
+            seive += double(fac) * x * x * x;
+        }
+        EXPECT_NEAR(smp * h / 3.0, 0.25, 1e-12) << n;
+        EXPECT_NEAR(seive * h / 3.0, 0.25, 1e-12) << n;
     }
-    EXPECT_NEAR(sum / 24.0, 0.25, 1e-12);
+    Real a = 0.0f;
+    Real b = 0.0f;
+    SMPFAC(1, 2, a);
+    SMPFAC(2, 2, b);
+    EXPECT_NEAR((double(a) * 0.0 + double(b) * 1.0) / 3.0, 0.5, 1e-12);  // integral of x over 0..1
+    // The default 30-point grid: the last point no longer gets the plain weight 4.
+    SMPFAC(30, 30, a);
+    EXPECT_EQ(a, 1.125f);
+    SMPFAC(8, 8, a);
+    EXPECT_EQ(a, 1.125f);
 }
 
 }  // namespace
