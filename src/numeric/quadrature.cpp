@@ -58,7 +58,9 @@ void QATR(Real XL, Real XU, Real EPS, Int NDIM, QatrFunction FCT, Real& Y, Int& 
                 Y = H * aux(1);
                 return;
             }
-            if (DELT2 >= DELT1) {
+            // A change that is not a number never shrinks either; without this a NaN integrand
+            // would run through every stage, 2^(NDIM-2) evaluations in the last one.
+            if (!(DELT2 < DELT1)) {
                 IER = 1;
                 Y = H * Y;
                 return;

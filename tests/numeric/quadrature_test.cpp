@@ -84,6 +84,21 @@ TEST(Qatr, UnreachableToleranceReportsRoundOff) {
     EXPECT_NEAR(y, 2.0f, 1e-5f);
 }
 
+Real f_nan(Real& /*x*/) {
+    ++g_calls;
+    return std::nanf("");
+}
+
+TEST(Qatr, IntegrandThatIsNotANumberStopsAtStageFive) {
+    Real aux[80];
+    Real y = 0.0f;
+    Int ier = -1;
+    g_calls = 0;
+    QATR(0.0f, 1.0f, 1e-4f, 80, f_nan, y, ier, aux);
+    EXPECT_EQ(ier, 1);
+    EXPECT_EQ(g_calls, 2 + 1 + 2 + 4 + 8);
+}
+
 TEST(Qatr, IntegrandCannotMoveTheLimits) {
     Real aux[10];
     Real y = 0.0f;

@@ -47,6 +47,20 @@ TEST_F(Jonswap, NormaliserMatchesTheAreaUnderTheShape) {
     EXPECT_EQ(screen(), "");
 }
 
+TEST_F(Jonswap, PeakFactorWithoutALogarithmEndsWithTheRoundOffMessage) {
+    // gamma 0 has no logarithm: the integral is not a number, which ends with a message (and
+    // a pause) rather than running the quadrature through all its stages.
+    answers("\n");
+    Real v = 0.0f;
+    try {
+        JONSVAL(0.07f, 0.09f, 0.0f, v, SCREEN_UNIT);
+        FAIL() << "JONSVAL must end the program";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_EQ(screen(), " ++> FATAL error: unfixable roundoff error in JONSVAL\n \n Press <RETURN> to continue: ");
+}
+
 TEST(JonswapIntegrand, BranchesAndLimits) {
     LOCALJ.PVAL = 0.07f;
     LOCALJ.GAM = 3.3f;
