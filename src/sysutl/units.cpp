@@ -102,8 +102,12 @@ bool close_unit(Int unit) {
     auto& t = table();
     auto it = t.find(unit);
     if (it == t.end() || !it->second.file) return true;
+    // Reading a file to its end leaves the fail bit set: that is no failure of the close. A write that
+    // failed (bad bit) or a last flush that fails is.
+    const bool write_failed = it->second.file->bad();
+    it->second.file->clear();
     it->second.file->close();
-    const bool ok = !it->second.file->fail();
+    const bool ok = !write_failed && !it->second.file->fail();
     if (it->second.text) {
         it->second.file.reset();
     } else {

@@ -1,0 +1,12 @@
+// The coefficient image of the session and its reset.
+#include "edlib/coefficient_image.h"
+
+#include <algorithm>
+
+namespace brevant {
+
+Lowcof LOWCOF;
+
+void reset_lowcof() { std::ranges::fill(image_bytes(LOWCOF), std::byte{0}); }
+
+}  // namespace brevant

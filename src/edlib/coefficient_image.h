@@ -1,0 +1,135 @@
+// The coefficient image LOWCOF: the user's wind, current, wave-drift and fourth coefficient tables in
+// 680 four-byte words, every member at its word (pinned against the same layout table as TPCM).
+#pragma once
+
+#include "edlib/data_image.h"
+
+namespace brevant {
+
+inline constexpr Int kLowcofWords = 680;
+
+struct Lowcof {
+
+    // First copy: four counts and four tables of at most 21 attack angles.
+    Int NUWNPT;                                  // 1
+    Int NUCRPT;                                  // 2
+    Int NUWVPT;                                  // 3
+    Int NUQQPT;                                  // 4
+    FArray<Real, 21> UWNANG;                     // 5-25
+    FArray<Real, 21, 3> UWNCFS;                  // 26-88
+    FArray<Real, 21> UCRANG;                     // 89-109
+    FArray<Real, 21, 3> UCRCFS;                  // 110-172
+    FArray<Real, 21> UWVANG;                     // 173-193
+    FArray<Real, 21, 3> UWVCFS;                  // 194-256
+    FArray<Real, 21> UQQANG;                     // 257-277
+    FArray<Real, 21> UQQCX;                      // 278-298
+    FArray<Real, 21> UQQCY;                      // 299-319
+    FArray<Real, 21> UQQCZ;                      // 320-340
+
+    // Second copy of the same 340 words.
+    Int BUWNPT;                                  // 341
+    Int BUCRPT;                                  // 342
+    Int BUWVPT;                                  // 343
+    Int BUQQPT;                                  // 344
+    FArray<Real, 21> BWNANG;                     // 345-365
+    FArray<Real, 21> BWNCX;                      // 366-386
+    FArray<Real, 21> BWNCY;                      // 387-407
+    FArray<Real, 21> BWNCZ;                      // 408-428
+    FArray<Real, 21> BCRANG;                     // 429-449
+    FArray<Real, 21> BCRCX;                      // 450-470
+    FArray<Real, 21> BCRCY;                      // 471-491
+    FArray<Real, 21> BCRCZ;                      // 492-512
+    FArray<Real, 21> BWVANG;                     // 513-533
+    FArray<Real, 21> BWVCX;                      // 534-554
+    FArray<Real, 21> BWVCY;                      // 555-575
+    FArray<Real, 21> BWVCZ;                      // 576-596
+    FArray<Real, 21> BQQANG;                     // 597-617
+    FArray<Real, 21> BQQCX;                      // 618-638
+    FArray<Real, 21> BQQCY;                      // 639-659
+    FArray<Real, 21> BQQCZ;                      // 660-680
+
+    // Second names of words above. Same type: a reference to the word; another type: a value
+    // read and written as bytes.
+    // ILOWCF (words 1-680): integer view
+    Int ILOWCF(int k) const {
+        assert(k >= 1 && k <= 680);
+        return image_word(*this, k);
+    }
+    void set_ILOWCF(int k, Int v) {
+        assert(k >= 1 && k <= 680);
+        set_image_word(*this, k, v);
+    }
+    // UWNCX (words 26-46): same words as UWNCFS
+    Real& UWNCX(int i) { return UWNCFS(i, 1); }
+    const Real& UWNCX(int i) const { return UWNCFS(i, 1); }
+    // UWNCY (words 47-67): same words as UWNCFS
+    Real& UWNCY(int i) { return UWNCFS(i, 2); }
+    const Real& UWNCY(int i) const { return UWNCFS(i, 2); }
+    // UWNCZ (words 68-88): same words as UWNCFS
+    Real& UWNCZ(int i) { return UWNCFS(i, 3); }
+    const Real& UWNCZ(int i) const { return UWNCFS(i, 3); }
+    // UCRCX (words 110-130): same words as UCRCFS
+    Real& UCRCX(int i) { return UCRCFS(i, 1); }
+    const Real& UCRCX(int i) const { return UCRCFS(i, 1); }
+    // UCRCY (words 131-151): same words as UCRCFS
+    Real& UCRCY(int i) { return UCRCFS(i, 2); }
+    const Real& UCRCY(int i) const { return UCRCFS(i, 2); }
+    // UCRCZ (words 152-172): same words as UCRCFS
+    Real& UCRCZ(int i) { return UCRCFS(i, 3); }
+    const Real& UCRCZ(int i) const { return UCRCFS(i, 3); }
+    // UWVCX (words 194-214): same words as UWVCFS
+    Real& UWVCX(int i) { return UWVCFS(i, 1); }
+    const Real& UWVCX(int i) const { return UWVCFS(i, 1); }
+    // UWVCY (words 215-235): same words as UWVCFS
+    Real& UWVCY(int i) { return UWVCFS(i, 2); }
+    const Real& UWVCY(int i) const { return UWVCFS(i, 2); }
+    // UWVCZ (words 236-256): same words as UWVCFS
+    Real& UWVCZ(int i) { return UWVCFS(i, 3); }
+    const Real& UWVCZ(int i) const { return UWVCFS(i, 3); }
+};
+
+static_assert(sizeof(Lowcof) == 4 * 680);
+static_assert(std::is_standard_layout_v<Lowcof> && std::is_trivially_copyable_v<Lowcof>);
+
+static_assert(offsetof(Lowcof, NUWNPT) == 4 * (1 - 1));
+static_assert(offsetof(Lowcof, NUCRPT) == 4 * (2 - 1));
+static_assert(offsetof(Lowcof, NUWVPT) == 4 * (3 - 1));
+static_assert(offsetof(Lowcof, NUQQPT) == 4 * (4 - 1));
+static_assert(offsetof(Lowcof, UWNANG) == 4 * (5 - 1));
+static_assert(offsetof(Lowcof, UWNCFS) == 4 * (26 - 1));
+static_assert(offsetof(Lowcof, UCRANG) == 4 * (89 - 1));
+static_assert(offsetof(Lowcof, UCRCFS) == 4 * (110 - 1));
+static_assert(offsetof(Lowcof, UWVANG) == 4 * (173 - 1));
+static_assert(offsetof(Lowcof, UWVCFS) == 4 * (194 - 1));
+static_assert(offsetof(Lowcof, UQQANG) == 4 * (257 - 1));
+static_assert(offsetof(Lowcof, UQQCX) == 4 * (278 - 1));
+static_assert(offsetof(Lowcof, UQQCY) == 4 * (299 - 1));
+static_assert(offsetof(Lowcof, UQQCZ) == 4 * (320 - 1));
+static_assert(offsetof(Lowcof, BUWNPT) == 4 * (341 - 1));
+static_assert(offsetof(Lowcof, BUCRPT) == 4 * (342 - 1));
+static_assert(offsetof(Lowcof, BUWVPT) == 4 * (343 - 1));
+static_assert(offsetof(Lowcof, BUQQPT) == 4 * (344 - 1));
+static_assert(offsetof(Lowcof, BWNANG) == 4 * (345 - 1));
+static_assert(offsetof(Lowcof, BWNCX) == 4 * (366 - 1));
+static_assert(offsetof(Lowcof, BWNCY) == 4 * (387 - 1));
+static_assert(offsetof(Lowcof, BWNCZ) == 4 * (408 - 1));
+static_assert(offsetof(Lowcof, BCRANG) == 4 * (429 - 1));
+static_assert(offsetof(Lowcof, BCRCX) == 4 * (450 - 1));
+static_assert(offsetof(Lowcof, BCRCY) == 4 * (471 - 1));
+static_assert(offsetof(Lowcof, BCRCZ) == 4 * (492 - 1));
+static_assert(offsetof(Lowcof, BWVANG) == 4 * (513 - 1));
+static_assert(offsetof(Lowcof, BWVCX) == 4 * (534 - 1));
+static_assert(offsetof(Lowcof, BWVCY) == 4 * (555 - 1));
+static_assert(offsetof(Lowcof, BWVCZ) == 4 * (576 - 1));
+static_assert(offsetof(Lowcof, BQQANG) == 4 * (597 - 1));
+static_assert(offsetof(Lowcof, BQQCX) == 4 * (618 - 1));
+static_assert(offsetof(Lowcof, BQQCY) == 4 * (639 - 1));
+static_assert(offsetof(Lowcof, BQQCZ) == 4 * (660 - 1));
+
+// The coefficient image of the session; all zero when the program starts.
+extern Lowcof LOWCOF;
+
+// Puts LOWCOF back to all zero.
+void reset_lowcof();
+
+}  // namespace brevant

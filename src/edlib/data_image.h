@@ -1,0 +1,2001 @@
+// The data image TPCM: the whole case as 79,676 four-byte words, every member at its word, and the
+// SALM view of the semi sub-block. The members and their pins come from one transcription of the
+// layout, which tests/edlib/data_image_layout_table.h holds and the tests check against this struct.
+#pragma once
+
+#include <cassert>
+#include <cstddef>
+#include <cstring>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// A text of N characters inside a word image: four characters to a word in memory order, blank-padded
+// by assign(). It has no constructor, so an image that holds it starts all zero like every other word.
+template <int N>
+struct ImageText {
+    static_assert(N > 0);
+    char c[N];
+
+    static constexpr int length() { return N; }
+    void assign(std::string_view s) {
+        const std::size_t n = std::min<std::size_t>(s.size(), N);
+        std::memcpy(c, s.data(), n);
+        std::memset(c + n, ' ', N - n);
+    }
+    std::string_view view() const { return std::string_view(c, N); }
+    std::string str() const { return std::string(c, N); }
+    // The text without its trailing blanks.
+    std::string trimmed() const {
+        int n = N;
+        while (n > 0 && c[n - 1] == ' ') --n;
+        return std::string(c, n);
+    }
+    char& operator[](int i) { return c[i]; }  // 0-based character access
+    char operator[](int i) const { return c[i]; }
+    bool operator==(const ImageText& o) const { return std::memcmp(c, o.c, N) == 0; }
+};
+
+// The object representation of an image: the words as bytes. Copies, comparisons and file transfers of
+// a whole image or of a word range go through these bytes, never through a pointer of another type.
+template <class Rec>
+auto image_bytes(Rec& r) {
+    static_assert(std::is_trivially_copyable_v<std::remove_const_t<Rec>>);
+    if constexpr (std::is_const_v<Rec>) {
+        return std::as_bytes(std::span<Rec, 1>(&r, 1));
+    } else {
+        return std::as_writable_bytes(std::span<Rec, 1>(&r, 1));
+    }
+}
+
+// Word k (1-based) of an image as a 32-bit integer, and its replacement.
+template <class Rec>
+Int image_word(const Rec& r, int k) {
+    assert(k >= 1 && static_cast<std::size_t>(k) * 4 <= sizeof(Rec));
+    Int v;
+    std::memcpy(&v, image_bytes(r).data() + 4 * static_cast<std::size_t>(k - 1), 4);
+    return v;
+}
+template <class Rec>
+void set_image_word(Rec& r, int k, Int v) {
+    assert(k >= 1 && static_cast<std::size_t>(k) * 4 <= sizeof(Rec));
+    std::memcpy(image_bytes(r).data() + 4 * static_cast<std::size_t>(k - 1), &v, 4);
+}
+
+inline constexpr Int kTpcmWords = 79676;
+// The number of words this program loads, compares and stores of the data image.
+inline constexpr Int NTOGOQ = 4975;
+
+// Words 1988-4975 as the SALM conversion view (files of type 11). Offsets count from word 1988.
+struct SalmView {
+
+    // Words 1988-3220 as read from files of type 11; SEMFIL runs on over the hull member table.
+    Int LODFRE_SLM;                              // 1988
+    Int LPOSN;                                   // 1989
+    Int LANGLE;                                  // 1990
+    Int LODWAV;                                  // 1991
+    Int LODINR;                                  // 1992
+    Int LODSTA;                                  // 1993
+    Int LODNET;                                  // 1994
+    Int LOWMOT;                                  // 1995
+    Int STAMOT;                                  // 1996
+    Int HIMOT;                                   // 1997
+    Int OUTCRD;                                  // 1998
+    Int SMPDRG;                                  // 1999
+    Int ISLM1;                                   // 2000
+    Int ISLM2;                                   // 2001
+    Int LOFFST;                                  // 2002
+    Int WETYOK;                                  // 2003
+    Int EQVLIN;                                  // 2004
+    Int NMOMT;                                   // 2005
+    Int NELEM;                                   // 2006
+    Int ISTAT;                                   // 2007
+    Int IFRANC;                                  // 2008
+    FArray<Int, 40> IFREE;                       // 2009-2048
+    FArray<Int, 40> LMOMT;                       // 2049-2088
+    Int IPIERC;                                  // 2089
+    Int ISLM3;                                   // 2090
+    FArray<Real, 2> SSALM;                       // 2091-2092
+    FArray<Real, 40> SLEN;                       // 2093-2132
+    FArray<Real, 40> BUOY;                       // 2133-2172
+    FArray<Real, 40> CBUOY;                      // 2173-2212
+    FArray<Real, 40> TMASS;                      // 2213-2252
+    FArray<Real, 40> CGSALM;                     // 2253-2292
+    FArray<Real, 40> LOWER;                      // 2293-2332
+    FArray<Real, 40> GYRAD;                      // 2333-2372
+    Real ANCHOR;                                 // 2373
+    Real YOKEHT;                                 // 2374
+    Real WPAPRC;                                 // 2375
+    Real YOKVES;                                 // 2376
+    FArray<Real, 40> COFMST;                     // 2377-2416
+    FArray<Real, 40> COFDMT;                     // 2417-2456
+    Real COFMAS;                                 // 2457
+    Real COFDMP;                                 // 2458
+    Real R13;                                    // 2459
+    Real R14;                                    // 2460
+    Real R15;                                    // 2461
+    Real R16;                                    // 2462
+    Real R17;                                    // 2463
+    Real R18;                                    // 2464
+    Real R19;                                    // 2465
+    Real R20;                                    // 2466
+    Int JD1;                                     // 2467
+    Int JD2;                                     // 2468
+    Int JD3;                                     // 2469
+    Int LTABL;                                   // 2470
+    Int FRESLM;                                  // 2471
+    Int JD6;                                     // 2472
+    Int JD7;                                     // 2473
+    Int JD8;                                     // 2474
+    Int JD9;                                     // 2475
+    Int JD10;                                    // 2476
+    FArray<Real, 20> ASLMS1;                     // 2477-2496
+    FArray<Real, 20> ASLMS2;                     // 2497-2516
+    FArray<Real, 20> ASLMS3;                     // 2517-2536
+    FArray<Real, 20> ASLMS4;                     // 2537-2556
+    FArray<Int, 20> ISLMS1;                      // 2557-2576
+    FArray<Int, 20> ISLMS2;                      // 2577-2596
+    FArray<Int, 20> ISLMS3;                      // 2597-2616
+    FArray<Int, 20> ISLMS4;                      // 2617-2636
+    Int LPERCN;                                  // 2637
+    FArray<Int, 2338> SEMFIL;                    // 2638-4975
+};
+
+struct Tpcm {
+
+    // Top sub-block, words 1-1987: header, environment, vessel, editor control words, output options.
+    Int NTOGO;                                   // 1
+    Int SIMTYP;                                  // 2
+    Int ITAVQ3;                                  // 3
+    Int NEWFLG;                                  // 4
+    Int ITAVQ5;                                  // 5
+    Int SRCDAT;                                  // 6
+    Int LEASTP;                                  // 7
+    Int spare_00008[6];                          // 8-13 spare
+    Int IBATCH;                                  // 14
+    Int DAT_ID;                                  // 15
+    Int DP_FLAG;                                 // 16
+    FArray<Int, 10> ITPCM1;                      // 17-26
+    Int ITPCQ1;                                  // 27
+    Int MAXDIR;                                  // 28
+    Int MAXSEA;                                  // 29
+    Int MAXPRM;                                  // 30
+    Int ITPCQ2;                                  // 31
+    Int MAXANG;                                  // 32
+    Int MAXCHR;                                  // 33
+    FArray<Int, 20> ITPCM2;                      // 34-53
+    FArray<Int, 6> MOTION;                       // 54-59
+    ImageText<80> CID1P;                         // 60-79
+    ImageText<80> CID2P;                         // 80-99
+    Int ONETWO;                                  // 100
+    Int ALLRAO;                                  // 101
+    Int PRNRAO;                                  // 102
+    Int SPECFG;                                  // 103
+    Int NEGSUM;                                  // 104
+    Int LFORCE;                                  // 105
+    Int LMOTN;                                   // 106
+    Int LGAP;                                    // 107
+    Int LSLPHT;                                  // 108
+    Int IUNIT;                                   // 109
+    Int IDRIVE;                                  // 110
+    ImageText<4> CVERSN;                         // 111
+    Int IYEAR;                                   // 112
+    Int IPLOTS;                                  // 113
+    Int NBUG0;                                   // 114
+    Int NBUG;                                    // 115
+    Int spare_00116;                             // 116 spare
+    Int NUNTS;                                   // 117
+    Int ISPM;                                    // 118
+    Int ICHAIN;                                  // 119
+    Int COMPLR;                                  // 120
+    Int CMPUTR;                                  // 121
+    Int LENDEG;                                  // 122
+    Int LPEAK;                                   // 123
+    Int spare_00124[19];                         // 124-142 spare
+    Int SQLFRC;                                  // 143
+    Int NOWARN;                                  // 144
+    Int LCGFLG;                                  // 145
+    Int MS3DOF;                                  // 146
+    Int RMSFLG;                                  // 147
+    Int EXLOUT;                                  // 148
+    Int LFBASIN;                                 // 149
+    Int TENDON_FLG;                              // 150
+    Int LEG_WF_LOADS;                            // 151
+    Int LEG_CYL_DFC;                             // 152
+    Int spare_00153;                             // 153 spare
+    Int ITPCM30;                                 // 154
+    FArray<Int, 7> ITPCM3;                       // 155-161
+    Int spare_00162;                             // 162 spare
+    Int IVERS_SUFX;                              // 163
+    Int WAVTYP;                                  // 164
+    Int WNDTYP;                                  // 165
+    Int CURTYP;                                  // 166
+    Int NWP;                                     // 167
+    Int NDIR;                                    // 168
+    Int NA;                                      // 169
+    Int NSEAHG;                                  // 170
+    Int NPARM;                                   // 171
+    Int LRANDM;                                  // 172
+    Int LSPRED;                                  // 173
+    Int LSWELL;                                  // 174
+    Int LWIND;                                   // 175
+    Int LCURNT;                                  // 176
+    Int LCSTCR;                                  // 177
+    Int NCURNT;                                  // 178
+    Int NUMBRV;                                  // 179
+    Int BRVFLG;                                  // 180
+    Int LSWLOK;                                  // 181
+    Int XTRMFL;                                  // 182
+    Int NEWEQL;                                  // 183
+    Int LEGDFC;                                  // 184
+    Int LEGPKF;                                  // 185
+    Int LEGDRG;                                  // 186
+    Int LANGARR;                                 // 187
+    Int LEGTLP;                                  // 188
+    Int LPHANTOM_WGHT;                           // 189
+    Int SWLTYP;                                  // 190
+    Int FORCE_GAUSS;                             // 191
+    Int N_OCHI_COMP;                             // 192
+    Int NEW_STYLE_SEMI_INTEG;                    // 193
+    Int LSWEL2;                                  // 194
+    Int SWLTYP2;                                 // 195
+    Int NUM_SWEL;                                // 196
+    Int hideTorMedaReports;                      // 197
+    Logical noMoor;                              // 198
+    Logical noEquil;                             // 199
+    Logical cylMap;                              // 200
+    Logical sqUserSWD;                           // 201
+    Logical sqUserCM;                            // 202
+    FArray<Int, 14> ITPCM4;                      // 203-216
+    Real VERNO;                                  // 217
+    FArray<Real, 100> USRPSD;                    // 218-317
+    FArray<Real, 100> T;                         // 318-417
+    FArray<Real, 12> WAVHDG;                     // 418-429
+    FArray<Real, 6> SWHT;                        // 430-435
+    FArray<Real, 6> SIGPD;                       // 436-441
+    FArray<Real, 4> OCHI_LAMBDA;                 // 442-445
+    Real DEPTH;                                  // 446
+    Real DWATR;                                  // 447
+    Real SLPHT;                                  // 448
+    Real COSEXP;                                 // 449
+    Real DURATN;                                 // 450
+    Real SWELHT;                                 // 451
+    Real SWELPD;                                 // 452
+    Real SWLHDG;                                 // 453
+    Real WNDHDG;                                 // 454
+    Real WNDSPD;                                 // 455
+    Real WNDDEN;                                 // 456
+    Real CURHDG;                                 // 457
+    Real CURSPD;                                 // 458
+    Real CURDEN;                                 // 459
+    Real APIPRM;                                 // 460
+    Real SWLWID;                                 // 461
+    FArray<Real, 5> DPTHI;                       // 462-466
+    FArray<Real, 5> VELI;                        // 467-471
+    Real BRVINC;                                 // 472
+    Real BRVFRQ;                                 // 473
+    Real BRVARM;                                 // 474
+    Real JONPL;                                  // 475
+    Real JONPG;                                  // 476
+    Real JONGAM;                                 // 477
+    Real ANGSEC;                                 // 478
+    Real WNDDNY;                                 // 479
+    Real WNDDNZ;                                 // 480
+    Real CURDNY;                                 // 481
+    Real CURDNZ;                                 // 482
+    Real TLP_TENSION;                            // 483
+    Real RMS_CRNT;                               // 484
+    Real JONPL_SWL;                              // 485
+    Real JONPG_SWL;                              // 486
+    Real JONGAM_SWL;                             // 487
+    Real WAVWID;                                 // 488
+    Real BRVFRQ_DELTA;                           // 489
+    Real WSPEC_HGT;                              // 490
+    Real SWELHT2;                                // 491
+    Real SWELPD2;                                // 492
+    Real SWLHDG2;                                // 493
+    Real SWLWID2;                                // 494
+    Real JONPL_SWL2;                             // 495
+    Real JONPG_SWL2;                             // 496
+    Real JONGAM_SWL2;                            // 497
+    FArray<Real, 2> RTPCM1;                      // 498-499
+    FArray<Real, 200> RTPCM2;                    // 500-699
+
+    // Editor control words: they belong to the running session and are stored as 0.
+    Int LBACK;                                   // 700
+    Int IPAG;                                    // 701
+    Int LCOPY;                                   // 702
+    Int EDUNIT;                                  // 703
+    FArray<Int, 10> ITPCM5;                      // 704-713
+    FArray<Real, 40> SEAHDG;                     // 714-753
+
+    // First vessel.
+    Int IVESL;                                   // 754
+    Int EMTY1;                                   // 755
+    Int EMTY2;                                   // 756
+    Int LACC;                                    // 757
+    Int LVEL;                                    // 758
+    Int LDSP;                                    // 759
+    Int LROLL;                                   // 760
+    Int LBOW;                                    // 761
+    Int LKEEL;                                   // 762
+    Int ROLTYP;                                  // 763
+    Int LSTERN;                                  // 764
+    Int LPTDMP;                                  // 765
+    Int LRLDMP;                                  // 766
+    Int LHVDMP;                                  // 767
+    Int LPTPRD;                                  // 768
+    Int LRLPRD;                                  // 769
+    Int LHVPRD;                                  // 770
+    Int CURCOR;                                  // 771
+    Int GETSUCK;                                 // 772
+    Int FAST_SPAR;                               // 773
+    Int LCBARG;                                  // 774
+    Int LWBARG;                                  // 775
+    Int IARCO;                                   // 776
+    Int VESTYP;                                  // 777
+    Int AUXVSH;                                  // 778
+    Int CATFBK;                                  // 779
+    Int MORFBK;                                  // 780
+    Int LSGDMP;                                  // 781
+    Int LSWDMP;                                  // 782
+    Int LYWDMP;                                  // 783
+    Int LSGPRD;                                  // 784
+    Int LSWPRD;                                  // 785
+    Int LYWPRD;                                  // 786
+    Int LWVCOF;                                  // 787
+    Logical LSPM;                                // 788
+    Int DECKUP;                                  // 789
+    Int LVMR1;                                   // 790
+    Logical SEMI_LIKE;                           // 791
+    Int AXFC2;                                   // 792
+    Int CRDS2;                                   // 793
+    Int LVMR2;                                   // 794
+    Int LXTDP2;                                  // 795
+    Int AXFC3;                                   // 796
+    Int CRDS3;                                   // 797
+    Int LVMR3;                                   // 798
+    Int LXTDP3;                                  // 799
+    FArray<Int, 104> ITPCM6;                     // 800-903
+    Real REALDUM1;                               // 904
+    FArray<Real, 3, 149> RACC;                   // 905-1351
+    Real WPITCH;                                 // 1352
+    Real XWNDAR;                                 // 1353
+    Real XWARM;                                  // 1354
+    Real YWNDAR;                                 // 1355
+    Real YWARM;                                  // 1356
+    Real XCURAR;                                 // 1357
+    Real XCARM;                                  // 1358
+    Real YCURAR;                                 // 1359
+    Real YCARM;                                  // 1360
+    Real BOWFAC;                                 // 1361
+    Real WNDFAC;                                 // 1362
+    Real CURFAC;                                 // 1363
+    Real WVFCY;                                  // 1364
+    Real TRIMDG;                                 // 1365
+    Real HEELDG;                                 // 1366
+    Real VWDFAC;                                 // 1367
+    Real STRNFC;                                 // 1368
+    Real PTDAMP;                                 // 1369
+    Real RLDAMP;                                 // 1370
+    Real HVDAMP;                                 // 1371
+    Real PITPRD;                                 // 1372
+    Real ROLPRD;                                 // 1373
+    Real HEVPRD;                                 // 1374
+    Real XSALM;                                  // 1375
+    Real PNDARM;                                 // 1376
+    Real SGK;                                    // 1377
+    Real SWK;                                    // 1378
+    Real YWK;                                    // 1379
+    Real HVK;                                    // 1380
+    Real PTK;                                    // 1381
+    Real RLK;                                    // 1382
+    Real SGMDMP;                                 // 1383
+    Real SWMDMP;                                 // 1384
+    Real YWMDMP;                                 // 1385
+    Real HVMDMP;                                 // 1386
+    Real PTMDMP;                                 // 1387
+    Real RLMDMP;                                 // 1388
+    Real SIZE;                                   // 1389
+    Real LOADED;                                 // 1390
+    Real BOWWND;                                 // 1391
+    Real DFTPCT;                                 // 1392
+    Real BOWCUR;                                 // 1393
+    Real DSPPCT;                                 // 1394
+    Real BOWWAV;                                 // 1395
+    Real VESMAS;                                 // 1396
+    Real SRGMAS;                                 // 1397
+    Real SWYMAS;                                 // 1398
+    Real YAWMAS;                                 // 1399
+    Real ZXWARM;                                 // 1400
+    Real ZYWARM;                                 // 1401
+    Real ZXCARM;                                 // 1402
+    Real ZYCARM;                                 // 1403
+    Real WVFCX;                                  // 1404
+    Real WVFCM;                                  // 1405
+    Real VGLDIR;                                 // 1406
+    Real XSHDOW;                                 // 1407
+    Real YSHDOW;                                 // 1408
+    Real DISPL;                                  // 1409
+    Real VKB;                                    // 1410
+    Real VKG;                                    // 1411
+    Real DRAFT;                                  // 1412
+    Real AWP;                                    // 1413
+    Real PGYR;                                   // 1414
+    Real RGYR;                                   // 1415
+    Real YGYR;                                   // 1416
+    Real VKMT;                                   // 1417
+    Real VKML;                                   // 1418
+    Real LWL;                                    // 1419
+    Real BWL;                                    // 1420
+    Real BILGR;                                  // 1421
+    Real TKEEL;                                  // 1422
+    Real RKEEL;                                  // 1423
+    Real DKEEL;                                  // 1424
+    Real VFWD;                                   // 1425
+    Real VCBEST;                                 // 1426
+    Real GMTEST;                                 // 1427
+    Real GMLEST;                                 // 1428
+    Real VOLEST;                                 // 1429
+    Real AWPEST;                                 // 1430
+    Real XCBEST;                                 // 1431
+    Real YCBEST;                                 // 1432
+    Real XWPCTR;                                 // 1433
+    Real YWPCTR;                                 // 1434
+    Real XVFRC;                                  // 1435
+    Real YVFRC;                                  // 1436
+    Real VESMOM;                                 // 1437
+    Real VESAN0;                                 // 1438
+    Real XVLOC;                                  // 1439
+    Real YVLOC;                                  // 1440
+    Int AUXFRC;                                  // 1441
+    Int CRDSYS;                                  // 1442
+    Int DPAFLG;                                  // 1443
+    Int DPRFLG;                                  // 1444
+    Real DPANG;                                  // 1445
+    Real DPADMP;                                 // 1446
+    Real DPASPR;                                 // 1447
+    Real DPXPNT;                                 // 1448
+    Real DPXDMP;                                 // 1449
+    Real DPXSPR;                                 // 1450
+    Real DPYPNT;                                 // 1451
+    Real DPYDMP;                                 // 1452
+    Real DPYSPR;                                 // 1453
+    Real DPXFRC;                                 // 1454
+    Real DPYFRC;                                 // 1455
+    Real DPMOM;                                  // 1456
+    Real DPXLOC;                                 // 1457
+    Real DPYLOC;                                 // 1458
+    Real ZVLOC;                                  // 1459
+    Real SPECF1;                                 // 1460
+    Real SPECM1;                                 // 1461
+    Real FEXDP1;                                 // 1462
+    Real MEXDP1;                                 // 1463
+    Real PKFCM1;                                 // 1464
+    Real ZVFRC;                                  // 1465
+    Real XVSMO1;                                 // 1466
+    Real YVSMO1;                                 // 1467
+    Real XVFRC2;                                 // 1468
+    Real YVFRC2;                                 // 1469
+    Real ZVFRC2;                                 // 1470
+    Real XVSMO2;                                 // 1471
+    Real YVSMO2;                                 // 1472
+    Real VESMO2;                                 // 1473
+    Real SPECF2;                                 // 1474
+    Real SPECM2;                                 // 1475
+    Real XVLOC2;                                 // 1476
+    Real YVLOC2;                                 // 1477
+    Real ZVLOC2;                                 // 1478
+    Real FEXDP2;                                 // 1479
+    Real MEXDP2;                                 // 1480
+    Real PKFCM2;                                 // 1481
+    Real XVFRC3;                                 // 1482
+    Real YVFRC3;                                 // 1483
+    Real ZVFRC3;                                 // 1484
+    Real XVSMO3;                                 // 1485
+    Real YVSMO3;                                 // 1486
+    Real VESMO3;                                 // 1487
+    Real SPECF3;                                 // 1488
+    Real SPECM3;                                 // 1489
+    Real XVLOC3;                                 // 1490
+    Real YVLOC3;                                 // 1491
+    Real ZVLOC3;                                 // 1492
+    Real FEXDP3;                                 // 1493
+    Real MEXDP3;                                 // 1494
+    Real PKFCM3;                                 // 1495
+    Real XVFRC4;                                 // 1496
+    Real YVFRC4;                                 // 1497
+    Real ZVFRC4;                                 // 1498
+    Real XVSMO4;                                 // 1499
+    Real YVSMO4;                                 // 1500
+    Real VESMO4;                                 // 1501
+    Real SPECF4;                                 // 1502
+    Real SPECM4;                                 // 1503
+    Real XVLOC4;                                 // 1504
+    Real YVLOC4;                                 // 1505
+    Real ZVLOC4;                                 // 1506
+    Real FEXDP4;                                 // 1507
+    Real MEXDP4;                                 // 1508
+    Real PKFCM4;                                 // 1509
+    Real CxUser;                                 // 1510
+    Real CyUser;                                 // 1511
+    Real CzUser;                                 // 1512
+    Real CmxUser;                                // 1513
+    Real CmyUser;                                // 1514
+    Real CmzUser;                                // 1515
+    FArray<Real, 134> RTPCM7;                    // 1516-1649
+    Real CG_to_Midship;                          // 1650
+    Real ACCZDIST;                               // 1651
+    Real XCURNTDN;                               // 1652
+    Real XCURNTUP;                               // 1653
+    Real YCURNTDN;                               // 1654
+    Real YCURNTUP;                               // 1655
+    Real MUNKFAC1;                               // 1656
+    Real MUNKFAC2;                               // 1657
+    Real MUNKFAC3;                               // 1658
+    Real WVDGCX;                                 // 1659
+    Real WVDGCY;                                 // 1660
+    Real WVDGCM;                                 // 1661
+    Real VWDRGFC;                                // 1662
+    Real ENDHT;                                  // 1663
+    Real TOWANG;                                 // 1664
+    Real CNTSEP;                                 // 1665
+    Real DWTONS;                                 // 1666
+    Real excursionLimitDiameter;                 // 1667
+    Real AR3;                                    // 1668
+    Real AR4;                                    // 1669
+    Real AR5;                                    // 1670
+    Real YAWINC;                                 // 1671
+    Real EQLYAW;                                 // 1672
+    Real OFFINC;                                 // 1673
+    Real HMIN;                                   // 1674
+    Real TLOAD;                                  // 1675
+    Real SGLFDP;                                 // 1676
+    Real SWLFDP;                                 // 1677
+    Real YWLFDP;                                 // 1678
+    Real AR14;                                   // 1679
+    Real AR15;                                   // 1680
+    Real AR16;                                   // 1681
+    Real AR17;                                   // 1682
+    Real AR18;                                   // 1683
+    Real AR19;                                   // 1684
+    Real AR20;                                   // 1685
+    FArray<Real, 90> AUXFOR;                     // 1686-1775
+    FArray<Real, 90> AUXTRQ;                     // 1776-1865
+    Int IL0;                                     // 1866
+    Int WriteAuxDatFiles;                        // 1867
+    Int SupressSemiDragSpec;                     // 1868
+    Int ForceAllRebuilds;                        // 1869
+    FArray<Int, 27> ITPCVestrakel;               // 1870-1896
+    FArray<Int, 9> ITPCM8;                       // 1897-1905
+    Int IL1;                                     // 1906
+    Int IL2;                                     // 1907
+    Int ISURGE;                                  // 1908
+    Int YAWTBL;                                  // 1909
+    Int AUXTBL;                                  // 1910
+    Int LSGLFD;                                  // 1911
+    Int LSWLFD;                                  // 1912
+    Int LYWLFD;                                  // 1913
+    Int IL9;                                     // 1914
+    Int NTAB;                                    // 1915
+    Int IL10;                                    // 1916
+    Int IL11;                                    // 1917
+    Int IL12;                                    // 1918
+    Int IL13;                                    // 1919
+    Int LQUAS;                                   // 1920
+    Int LDYN;                                    // 1921
+    Int IL16;                                    // 1922
+    Int IL17;                                    // 1923
+    Int IANC;                                    // 1924
+    Int IL20;                                    // 1925
+    FArray<Int, 61> ITPCM9;                      // 1926-1986
+    Int TOPCOM_LAST;                             // 1987
+
+    // Semi sub-block, words 1988-4975. Words 1988-3220 as the second vessel (names with a leading B);
+    // the same words are also read as the SALM view (SalmView) or as the spare array NAVBLQ.
+    Int BNACC;                                   // 1988
+    Int BEMTY1;                                  // 1989
+    Int BEMTY2;                                  // 1990
+    Int BLACC;                                   // 1991
+    Int BLVEL;                                   // 1992
+    Int BLDSP;                                   // 1993
+    Int BLROLL;                                  // 1994
+    Int BLBOW;                                   // 1995
+    Int BLKEEL;                                  // 1996
+    Int BRLTYP;                                  // 1997
+    Int BLSTRN;                                  // 1998
+    Int BPTDMP;                                  // 1999
+    Int BRLDMP;                                  // 2000
+    Int BHVDMP;                                  // 2001
+    Int BPTPRD;                                  // 2002
+    Int BRLPRD;                                  // 2003
+    Int BHVPRD;                                  // 2004
+    Int BCRCOR;                                  // 2005
+    Int BAVTP2;                                  // 2006
+    Int BAVTP3;                                  // 2007
+    Int BLCBRG;                                  // 2008
+    Int BLWBRG;                                  // 2009
+    Int BIARCO;                                  // 2010
+    Int BVSTYP;                                  // 2011
+    Int BAXVSH;                                  // 2012
+    Int BCTFBK;                                  // 2013
+    Int BMRFBK;                                  // 2014
+    Int BSGDMP;                                  // 2015
+    Int BSWDMP;                                  // 2016
+    Int BYWDMP;                                  // 2017
+    Int BSGPRD;                                  // 2018
+    Int BSWPRD;                                  // 2019
+    Int BYWPRD;                                  // 2020
+    Int BWVCOF;                                  // 2021
+    Logical BLSPM;                               // 2022
+    Int BDEKUP;                                  // 2023
+    Int BTPCM6_AV1;                              // 2024
+    Logical B_SEMI_LIKE;                         // 2025
+    FArray<Int, 8> BTPCM6_AV2;                   // 2026-2033
+    FArray<Int, 104> BTPCM6;                     // 2034-2137
+    Real BREALDUM1;                              // 2138
+    FArray<Real, 3, 149> BRACC;                  // 2139-2585
+    Real BTOP2;                                  // 2586
+    Real BXWNDA;                                 // 2587
+    Real BXWARM;                                 // 2588
+    Real BYWNDA;                                 // 2589
+    Real BYWARM;                                 // 2590
+    Real BXCURA;                                 // 2591
+    Real BXCARM;                                 // 2592
+    Real BYCURA;                                 // 2593
+    Real BYCARM;                                 // 2594
+    Real BBOWCF;                                 // 2595
+    Real BWNDCF;                                 // 2596
+    Real BCURCF;                                 // 2597
+    Real BWVFCY;                                 // 2598
+    Real BTRMDG;                                 // 2599
+    Real BHELDG;                                 // 2600
+    Real BVWDFC;                                 // 2601
+    Real BSTRNC;                                 // 2602
+    Real BPITDM;                                 // 2603
+    Real BROLDM;                                 // 2604
+    Real BHEVDM;                                 // 2605
+    Real BPITPD;                                 // 2606
+    Real BROLPD;                                 // 2607
+    Real BHEVPD;                                 // 2608
+    Real BXSALM;                                 // 2609
+    Real BPNDRM;                                 // 2610
+    Real BSGK;                                   // 2611
+    Real BSWK;                                   // 2612
+    Real BYWK;                                   // 2613
+    Real BHVK;                                   // 2614
+    Real BPTK;                                   // 2615
+    Real BRLK;                                   // 2616
+    Real BSGMDM;                                 // 2617
+    Real BSWMDM;                                 // 2618
+    Real BYWMDM;                                 // 2619
+    Real BHVMDM;                                 // 2620
+    Real BPTMDM;                                 // 2621
+    Real BRLMDM;                                 // 2622
+    Real BSIZE;                                  // 2623
+    Real BLODED;                                 // 2624
+    Real BBOWWD;                                 // 2625
+    Real BDFTPC;                                 // 2626
+    Real BBOWCR;                                 // 2627
+    Real BDSPPC;                                 // 2628
+    Real BBOWWV;                                 // 2629
+    Real BVSMAS;                                 // 2630
+    Real BSRGMS;                                 // 2631
+    Real SBWYMS;                                 // 2632
+    Real BYAWMS;                                 // 2633
+    Real BZXWRM;                                 // 2634
+    Real BZYWRM;                                 // 2635
+    Real BZXCRM;                                 // 2636
+    Real BZYCRM;                                 // 2637
+    Real BWVFCX;                                 // 2638
+    Real BWVFCM;                                 // 2639
+    Real BVGLDR;                                 // 2640
+    Real BXSHDW;                                 // 2641
+    Real BYSHDW;                                 // 2642
+    Real BDISPL;                                 // 2643
+    Real BVKB;                                   // 2644
+    Real BVKG;                                   // 2645
+    Real BDRAFT;                                 // 2646
+    Real BAWP;                                   // 2647
+    Real BPGYR;                                  // 2648
+    Real BRGYR;                                  // 2649
+    Real BYGYR;                                  // 2650
+    Real BVKMT;                                  // 2651
+    Real BVKML;                                  // 2652
+    Real BLWL;                                   // 2653
+    Real BBWL;                                   // 2654
+    Real BBILGR;                                 // 2655
+    Real BTKEEL;                                 // 2656
+    Real BRKEEL;                                 // 2657
+    Real BDKEEL;                                 // 2658
+    Real BVFWD;                                  // 2659
+    FArray<Real, 9> BARP;                        // 2660-2668
+    Real BXVFRC;                                 // 2669
+    Real BYVFRC;                                 // 2670
+    Real BVSMOM;                                 // 2671
+    Real BVSAN0;                                 // 2672
+    Real BXVLOC;                                 // 2673
+    Real BYVLOC;                                 // 2674
+    Int BAXFRC;                                  // 2675
+    Int BCDSYS;                                  // 2676
+    Int BARDP1;                                  // 2677
+    Int BARDP2;                                  // 2678
+    FArray<Real, 14> BARDP;                      // 2679-2692
+    Real BZVLOC;                                 // 2693
+    Real BSPCF1;                                 // 2694
+    Real BSFCM1;                                 // 2695
+    Real BFXDP1;                                 // 2696
+    Real BARP2;                                  // 2697
+    FArray<Real, 46> BARPP0;                     // 2698-2743
+    FArray<Real, 140> BARPP;                     // 2744-2883
+    Real BCG_to_Midship;                         // 2884
+    Real BACCZDIST;                              // 2885
+    Real BXCURNTDN;                              // 2886
+    Real BXCURNTUP;                              // 2887
+    Real BYCURNTDN;                              // 2888
+    Real BYCURNTUP;                              // 2889
+    Real BMUNKFAC1;                              // 2890
+    Real BMUNKFAC2;                              // 2891
+    Real BMUNKFAC3;                              // 2892
+    Real BWVDGCX;                                // 2893
+    Real BWVDGCY;                                // 2894
+    Real BWVDGCM;                                // 2895
+    Real BVWDRGFC;                               // 2896
+    Real BLNHT;                                  // 2897
+    Real BLNANG;                                 // 2898
+    Real BCNTSP;                                 // 2899
+    Real BDWTNS;                                 // 2900
+    Real BAR2;                                   // 2901
+    Real BAR3;                                   // 2902
+    Real BAR4;                                   // 2903
+    Real BAR5;                                   // 2904
+    Real BYWINC;                                 // 2905
+    Real BEQLYW;                                 // 2906
+    Real BOFINC;                                 // 2907
+    Real BAR9;                                   // 2908
+    Real BTLOAD;                                 // 2909
+    Real BSGLFD;                                 // 2910
+    Real BSWLFD;                                 // 2911
+    Real BYWLFD;                                 // 2912
+    Real BAR14;                                  // 2913
+    Real BAR15;                                  // 2914
+    Real BAR16;                                  // 2915
+    Real BAR17;                                  // 2916
+    Real BAR18;                                  // 2917
+    Real BAR19;                                  // 2918
+    Real BAR20;                                  // 2919
+    FArray<Real, 90> BAXFOR;                     // 2920-3009
+    FArray<Real, 90> BAXTRQ;                     // 3010-3099
+    FArray<Int, 40> BILP;                        // 3100-3139
+    Int BIL1;                                    // 3140
+    Int BIL2;                                    // 3141
+    Int BSURGE;                                  // 3142
+    Int BYWTBL;                                  // 3143
+    Int BAXTBL;                                  // 3144
+    Int BIDMP;                                   // 3145
+    Int LBSWDP;                                  // 3146
+    Int LBYWDP;                                  // 3147
+    Int BMXTAB;                                  // 3148
+    Int BNMTAB;                                  // 3149
+    Int BIL10;                                   // 3150
+    Int BIL11;                                   // 3151
+    Int BIL12;                                   // 3152
+    Int BIL13;                                   // 3153
+    Int BLQUAS;                                  // 3154
+    Int BLDYN;                                   // 3155
+    Int BIL16;                                   // 3156
+    Int BIL17;                                   // 3157
+    Int BIANC;                                   // 3158
+    Int BIL20;                                   // 3159
+    FArray<Int, 61> BILP8;                       // 3160-3220
+
+    // Hull member table (arrays of 50 are indexed by member).
+    FArray<Int, 86> NAVBL;                       // 3221-3306
+    Int DRAG_ONLY;                               // 3307
+    FArray<Int, 50> BOTTYP;                      // 3308-3357
+    FArray<Int, 50> TOPTYP;                      // 3358-3407
+    FArray<Int, 50> MEMDIR;                      // 3408-3457
+    FArray<Int, 50> MEMTYP;                      // 3458-3507
+    FArray<Int, 50> NCYLTP;                      // 3508-3557
+    FArray<Int, 50> MASCMP;                      // 3558-3607
+    FArray<Int, 50> DRGCMP;                      // 3608-3657
+    Int NMEM;                                    // 3658
+    Int MAXMEM;                                  // 3659
+    Int NEND;                                    // 3660
+    Int NCYL;                                    // 3661
+    Int MAXEND;                                  // 3662
+    Int MAXCYL;                                  // 3663
+    Int NPOD;                                    // 3664
+    Int MAXPOD;                                  // 3665
+    Real CCOFMX;                                 // 3666
+    Real CCOFMY;                                 // 3667
+    Real CCOFMZ;                                 // 3668
+    Real CCOFDX;                                 // 3669
+    Real CCOFDY;                                 // 3670
+    Real CCOFDZ;                                 // 3671
+    Real CCOFIY;                                 // 3672
+    Real CCOFIZ;                                 // 3673
+    Real CCFDIY;                                 // 3674
+    Real CCFDIZ;                                 // 3675
+    FArray<Real, 3, 50> RCYLB;                   // 3676-3825
+    FArray<Real, 3, 50> RCYLT;                   // 3826-3975
+    FArray<Real, 50> XAREA;                      // 3976-4025
+    FArray<Real, 3, 50> DIAMS;                   // 4026-4175
+    FArray<Real, 3, 50> CYLCM;                   // 4176-4325
+    FArray<Real, 3, 50> CYLCMI;                  // 4326-4475
+    FArray<Real, 3, 50> CYLCD;                   // 4476-4625
+    FArray<Real, 3, 50> CYLCDI;                  // 4626-4775
+    FArray<Real, 199> EXTRA;                     // 4776-4974
+    Real SEMCOM_LAST;                            // 4975
+
+    // Mooring sub-block, words 4976-78635: 150 lines of 25 segments (sibling types only).
+    Int spare_04976[7];                          // 4976-4982 spare
+    Int LOWMOT;                                  // 4983
+    Int STAMOT;                                  // 4984
+    Int spare_04985;                             // 4985 spare
+    Int LEQCND;                                  // 4986
+    Int spare_04987[7];                          // 4987-4993 spare
+    Int WLFLAG;                                  // 4994
+    Int spare_04995[3];                          // 4995-4997 spare
+    Int TENSRF;                                  // 4998
+    Int spare_04999;                             // 4999 spare
+    Real LONGIE;                                 // 5000
+    Real SHORTY;                                 // 5001
+    Int spare_05002[16];                         // 5002-5017 spare
+    FArray<Int, 109> IDUM0;                      // 5018-5126
+    FArray<Int, 150> STRESS_STRAIN_FILE;         // 5127-5276
+    FArray<Int, 150> ANCTYP;                     // 5277-5426
+    FArray<Int, 151, 150> LINTYP;                // 5427-28076
+    FArray<Int, 150> NLINE;                      // 28077-28226
+    Int NTYP;                                    // 28227
+    Int MAXTYP;                                  // 28228 (word chosen here: no layout fixes it)
+    FArray<Int, 150> NELEM;                      // 28229-28378
+    Int MAXELM;                                  // 28379
+    Int NLAYER;                                  // 28380
+    Int NDYNEV;                                  // 28381
+    Int NLIN;                                    // 28382
+    Int MAXLIN;                                  // 28383 (word chosen here: no layout fixes it)
+    FArray<Int, 150> IDYNEV;                     // 28384-28533
+    Int MAXDYN;                                  // 28534 (word chosen here: no layout fixes it)
+    Int LRESET;                                  // 28535
+    Int MOORTP;                                  // 28536
+    Int spare_28537;                             // 28537 spare
+    Int LODTYP;                                  // 28538
+    Int LBOUND;                                  // 28539
+    Int spare_28540;                             // 28540 spare
+    Int HAWSTP;                                  // 28541
+    Int HAWSLN;                                  // 28542
+    Int spare_28543[38];                         // 28543-28580 spare
+    Int MRSPAR;                                  // 28581 (word chosen here: no layout fixes it)
+    FArray<ImageText<8>, 25, 150> SCOMP;         // 28582-36081
+    FArray<Real, 25, 150> SLEN;                  // 36082-39831
+    FArray<Real, 25, 150> DIAM;                  // 39832-43581
+    FArray<Real, 25, 150> WETWT;                 // 43582-47331
+    FArray<Real, 3, 25, 150> ALPHA;              // 47332-58581
+    FArray<Real, 25, 150> TBRK;                  // 58582-62331
+    FArray<Real, 150> HTENS;                     // 62332-62481
+    FArray<Real, 3, 150> RFLD;                   // 62482-62931
+    FArray<Real, 25, 150> COFMST;                // 62932-66681
+    FArray<Real, 25, 150> COFDMT;                // 66682-70431
+    FArray<Real, 25, 150> DRYWT;                 // 70432-74181
+    FArray<Real, 25, 150> MOORDUMMY;             // 74182-77931
+    FArray<Real, 150> ANGDEP;                    // 77932-78081
+    FArray<Real, 150> ANCHGT;                    // 78082-78231
+    Real ANCHT0;                                 // 78232
+    Real COFMAS;                                 // 78233
+    Real COFDMP;                                 // 78234
+    Real BTFRC0;                                 // 78235 (word chosen here: no layout fixes it)
+    FArray<Real, 150> BOTFRC;                    // 78236-78385
+    Real ZSPAN;                                  // 78386
+    FArray<Real, 3> RMCTR;                       // 78387-78389
+    Real XMCTR;                                  // 78390
+    Real YMCTR;                                  // 78391
+    Real ZMCTR;                                  // 78392
+    FArray<Real, 12> SPRGBY;                     // 78393-78404
+    FArray<Real, 12> CLUMP;                      // 78405-78416
+    FArray<Int, 217> DUMCOM;                     // 78417-78633
+    Int MORCOM_LAST0;                            // 78634
+    Int MORCOM_LAST;                             // 78635
+
+    // Catenary sub-block, words 78636-79676: results of the sibling mooring types, opaque here.
+    Int spare_78636[1040];                       // 78636-79675 spare
+    Int LAST_CATNCOM;                            // 79676
+
+    // Second names of words above. Same type: a reference to the word; another type: a value
+    // read and written as bytes.
+    // IDUM (words 1-79676): integer view
+    Int IDUM(int k) const {
+        assert(k >= 1 && k <= 79676);
+        return image_word(*this, k);
+    }
+    void set_IDUM(int k, Int v) {
+        assert(k >= 1 && k <= 79676);
+        set_image_word(*this, k, v);
+    }
+    // CREATR (words 2): same words as SIMTYP
+    Int& CREATR() { return SIMTYP; }
+    const Int& CREATR() const { return SIMTYP; }
+    // MAXSHG (words 29): same words as MAXSEA
+    Int& MAXSHG() { return MAXSEA; }
+    const Int& MAXSHG() const { return MAXSEA; }
+    // MAXSHT (words 30): same words as MAXPRM
+    Int& MAXSHT() { return MAXPRM; }
+    const Int& MAXSHT() const { return MAXPRM; }
+    // CID1 (words 60-79): same words as CID1P
+    std::span<char, 4> CID1(int i) {
+        assert(i >= 1 && i <= 20);
+        return std::span<char, 4>(CID1P.c + 4 * (i - 1), 4);
+    }
+    std::span<const char, 4> CID1(int i) const {
+        assert(i >= 1 && i <= 20);
+        return std::span<const char, 4>(CID1P.c + 4 * (i - 1), 4);
+    }
+    // IDENT1 (words 60-79): integer view
+    Int IDENT1(int k) const {
+        assert(k >= 1 && k <= 20);
+        return image_word(*this, k + 59);
+    }
+    void set_IDENT1(int k, Int v) {
+        assert(k >= 1 && k <= 20);
+        set_image_word(*this, k + 59, v);
+    }
+    // CID2 (words 80-99): same words as CID2P
+    std::span<char, 4> CID2(int i) {
+        assert(i >= 1 && i <= 20);
+        return std::span<char, 4>(CID2P.c + 4 * (i - 1), 4);
+    }
+    std::span<const char, 4> CID2(int i) const {
+        assert(i >= 1 && i <= 20);
+        return std::span<const char, 4>(CID2P.c + 4 * (i - 1), 4);
+    }
+    // IDENT2 (words 80-99): integer view
+    Int IDENT2(int k) const {
+        assert(k >= 1 && k <= 20);
+        return image_word(*this, k + 79);
+    }
+    void set_IDENT2(int k, Int v) {
+        assert(k >= 1 && k <= 20);
+        set_image_word(*this, k + 79, v);
+    }
+    // LTABLE (words 105): same words as LFORCE
+    Int& LTABLE() { return LFORCE; }
+    const Int& LTABLE() const { return LFORCE; }
+    // LODRAO (words 106): same words as LMOTN
+    Int& LODRAO() { return LMOTN; }
+    const Int& LODRAO() const { return LMOTN; }
+    // IVERSN (words 111): integer view
+    Int IVERSN() const { return image_word(*this, 111); }
+    void set_IVERSN(Int v) { set_image_word(*this, 111, v); }
+    // LEGACY_ID (words 154): same words as ITPCM30
+    Int& LEGACY_ID() { return ITPCM30; }
+    const Int& LEGACY_ID() const { return ITPCM30; }
+    // NSEAHT (words 171): same words as NPARM
+    Int& NSEAHT() { return NPARM; }
+    const Int& NSEAHT() const { return NPARM; }
+    // RTPCM0 (words 442-445): same words as OCHI_LAMBDA
+    FArray<Real, 4>& RTPCM0() { return OCHI_LAMBDA; }
+    const FArray<Real, 4>& RTPCM0() const { return OCHI_LAMBDA; }
+    // BRV_PD_MIN (words 498): same words as RTPCM1
+    Real& BRV_PD_MIN() { return RTPCM1(1); }
+    const Real& BRV_PD_MIN() const { return RTPCM1(1); }
+    // BRVHDG (words 715-753): same words as SEAHDG
+    Real& BRVHDG(int i) {
+        assert(i >= 1 && i <= 39);
+        return SEAHDG(i + 1);
+    }
+    const Real& BRVHDG(int i) const {
+        assert(i >= 1 && i <= 39);
+        return SEAHDG(i + 1);
+    }
+    // NACC (words 754): same words as IVESL
+    Int& NACC() { return IVESL; }
+    const Int& NACC() const { return IVESL; }
+    // TLROLL (words 760): same words as LROLL
+    Int& TLROLL() { return LROLL; }
+    const Int& TLROLL() const { return LROLL; }
+    // TLBOW (words 761): same words as LBOW
+    Int& TLBOW() { return LBOW; }
+    const Int& TLBOW() const { return LBOW; }
+    // TLKEEL (words 762): same words as LKEEL
+    Int& TLKEEL() { return LKEEL; }
+    const Int& TLKEEL() const { return LKEEL; }
+    // TRLTYP (words 763): same words as ROLTYP
+    Int& TRLTYP() { return ROLTYP; }
+    const Int& TRLTYP() const { return ROLTYP; }
+    // TLSTRN (words 764): same words as LSTERN
+    Int& TLSTRN() { return LSTERN; }
+    const Int& TLSTRN() const { return LSTERN; }
+    // TXWNDA (words 1353): same words as XWNDAR
+    Real& TXWNDA() { return XWNDAR; }
+    const Real& TXWNDA() const { return XWNDAR; }
+    // TYWNDA (words 1355): same words as YWNDAR
+    Real& TYWNDA() { return YWNDAR; }
+    const Real& TYWNDA() const { return YWNDAR; }
+    // TXCURA (words 1357): same words as XCURAR
+    Real& TXCURA() { return XCURAR; }
+    const Real& TXCURA() const { return XCURAR; }
+    // TYCURA (words 1359): same words as YCURAR
+    Real& TYCURA() { return YCURAR; }
+    const Real& TYCURA() const { return YCURAR; }
+    // TWNDCF (words 1362): same words as WNDFAC
+    Real& TWNDCF() { return WNDFAC; }
+    const Real& TWNDCF() const { return WNDFAC; }
+    // TCURCF (words 1363): same words as CURFAC
+    Real& TCURCF() { return CURFAC; }
+    const Real& TCURCF() const { return CURFAC; }
+    // TDISPL (words 1409): same words as DISPL
+    Real& TDISPL() { return DISPL; }
+    const Real& TDISPL() const { return DISPL; }
+    // TVKB (words 1410): same words as VKB
+    Real& TVKB() { return VKB; }
+    const Real& TVKB() const { return VKB; }
+    // TVKG (words 1411): same words as VKG
+    Real& TVKG() { return VKG; }
+    const Real& TVKG() const { return VKG; }
+    // TDRAFT (words 1412): same words as DRAFT
+    Real& TDRAFT() { return DRAFT; }
+    const Real& TDRAFT() const { return DRAFT; }
+    // TAWP (words 1413): same words as AWP
+    Real& TAWP() { return AWP; }
+    const Real& TAWP() const { return AWP; }
+    // TPGYR (words 1414): same words as PGYR
+    Real& TPGYR() { return PGYR; }
+    const Real& TPGYR() const { return PGYR; }
+    // TRGYR (words 1415): same words as RGYR
+    Real& TRGYR() { return RGYR; }
+    const Real& TRGYR() const { return RGYR; }
+    // TYGYR (words 1416): same words as YGYR
+    Real& TYGYR() { return YGYR; }
+    const Real& TYGYR() const { return YGYR; }
+    // TVKMT (words 1417): same words as VKMT
+    Real& TVKMT() { return VKMT; }
+    const Real& TVKMT() const { return VKMT; }
+    // TVKML (words 1418): same words as VKML
+    Real& TVKML() { return VKML; }
+    const Real& TVKML() const { return VKML; }
+    // TLWL (words 1419): same words as LWL
+    Real& TLWL() { return LWL; }
+    const Real& TLWL() const { return LWL; }
+    // TBWL (words 1420): same words as BWL
+    Real& TBWL() { return BWL; }
+    const Real& TBWL() const { return BWL; }
+    // TBILGR (words 1421): same words as BILGR
+    Real& TBILGR() { return BILGR; }
+    const Real& TBILGR() const { return BILGR; }
+    // TTKEEL (words 1422): same words as TKEEL
+    Real& TTKEEL() { return TKEEL; }
+    const Real& TTKEEL() const { return TKEEL; }
+    // TRKEEL (words 1423): same words as RKEEL
+    Real& TRKEEL() { return RKEEL; }
+    const Real& TRKEEL() const { return RKEEL; }
+    // TDKEEL (words 1424): same words as DKEEL
+    Real& TDKEEL() { return DKEEL; }
+    const Real& TDKEEL() const { return DKEEL; }
+    // TVFWD (words 1425): same words as VFWD
+    Real& TVFWD() { return VFWD; }
+    const Real& TVFWD() const { return VFWD; }
+    // RTPCM8 (words 1463): same words as MEXDP1
+    Real& RTPCM8() { return MEXDP1; }
+    const Real& RTPCM8() const { return MEXDP1; }
+    // TLNHT (words 1663): same words as ENDHT
+    Real& TLNHT() { return ENDHT; }
+    const Real& TLNHT() const { return ENDHT; }
+    // TLNANG (words 1664): same words as TOWANG
+    Real& TLNANG() { return TOWANG; }
+    const Real& TLNANG() const { return TOWANG; }
+    // TCNTSP (words 1665): same words as CNTSEP
+    Real& TCNTSP() { return CNTSEP; }
+    const Real& TCNTSP() const { return CNTSEP; }
+    // ITPCM7 (words 1866): same words as IL0
+    Int& ITPCM7() { return IL0; }
+    const Int& ITPCM7() const { return IL0; }
+    // LEXTND (words 1908): same words as ISURGE
+    Int& LEXTND() { return ISURGE; }
+    const Int& LEXTND() const { return ISURGE; }
+    // NUMTAB (words 1915): same words as NTAB
+    Int& NUMTAB() { return NTAB; }
+    const Int& NUMTAB() const { return NTAB; }
+    // NAVBLQ (words 1988-3220): integer view
+    Int NAVBLQ(int k) const {
+        assert(k >= 1 && k <= 1233);
+        return image_word(*this, k + 1987);
+    }
+    void set_NAVBLQ(int k, Int v) {
+        assert(k >= 1 && k <= 1233);
+        set_image_word(*this, k + 1987, v);
+    }
+    // AUXDUM (words 1988-4975): integer view
+    Int AUXDUM(int k) const {
+        assert(k >= 1 && k <= 2988);
+        return image_word(*this, k + 1987);
+    }
+    void set_AUXDUM(int k, Int v) {
+        assert(k >= 1 && k <= 2988);
+        set_image_word(*this, k + 1987, v);
+    }
+    // BVESL (words 1988-4975): integer view
+    Int BVESL(int k) const {
+        assert(k >= 1 && k <= 2988);
+        return image_word(*this, k + 1987);
+    }
+    void set_BVESL(int k, Int v) {
+        assert(k >= 1 && k <= 2988);
+        set_image_word(*this, k + 1987, v);
+    }
+    // BMXDP1 (words 2697): same words as BARP2
+    Real& BMXDP1() { return BARP2; }
+    const Real& BMXDP1() const { return BARP2; }
+    // N_MORCOM (words 4976-78635): integer view
+    Int N_MORCOM(int k) const {
+        assert(k >= 1 && k <= 73660);
+        return image_word(*this, k + 4975);
+    }
+    void set_N_MORCOM(int k, Int v) {
+        assert(k >= 1 && k <= 73660);
+        set_image_word(*this, k + 4975, v);
+    }
+    // DOHINGE (words 5018): same words as IDUM0
+    Int& DOHINGE() { return IDUM0(1); }
+    const Int& DOHINGE() const { return IDUM0(1); }
+    // LIN_DUM (words 5427-28076): same words as LINTYP
+    Int& LIN_DUM(int k) { return LINTYP.at_linear(k); }
+    const Int& LIN_DUM(int k) const { return LINTYP.at_linear(k); }
+    // ISCOMP (words 28582-36081): integer view
+    Int ISCOMP(int k) const {
+        assert(k >= 1 && k <= 7500);
+        return image_word(*this, k + 28581);
+    }
+    void set_ISCOMP(int k, Int v) {
+        assert(k >= 1 && k <= 7500);
+        set_image_word(*this, k + 28581, v);
+    }
+
+    // Words 1988-4975 in the SALM view, and their replacement.
+    SalmView salm_view() const;
+    void set_salm_view(const SalmView& v);
+};
+
+inline SalmView Tpcm::salm_view() const {
+    SalmView v;
+    std::memcpy(&v, image_bytes(*this).data() + offsetof(Tpcm, BNACC), sizeof v);
+    return v;
+}
+inline void Tpcm::set_salm_view(const SalmView& v) {
+    std::memcpy(image_bytes(*this).data() + offsetof(Tpcm, BNACC), &v, sizeof v);
+}
+
+static_assert(sizeof(Tpcm) == 4 * 79676);
+static_assert(sizeof(SalmView) == 4 * 2988);
+static_assert(std::is_standard_layout_v<Tpcm> && std::is_trivially_copyable_v<Tpcm>);
+static_assert(std::is_standard_layout_v<SalmView> && std::is_trivially_copyable_v<SalmView>);
+
+// Every member at its word: byte offset 4 * (word - 1).
+static_assert(offsetof(Tpcm, NTOGO) == 4 * (1 - 1));
+static_assert(offsetof(Tpcm, SIMTYP) == 4 * (2 - 1));
+static_assert(offsetof(Tpcm, ITAVQ3) == 4 * (3 - 1));
+static_assert(offsetof(Tpcm, NEWFLG) == 4 * (4 - 1));
+static_assert(offsetof(Tpcm, ITAVQ5) == 4 * (5 - 1));
+static_assert(offsetof(Tpcm, SRCDAT) == 4 * (6 - 1));
+static_assert(offsetof(Tpcm, LEASTP) == 4 * (7 - 1));
+static_assert(offsetof(Tpcm, spare_00008) == 4 * (8 - 1));
+static_assert(offsetof(Tpcm, IBATCH) == 4 * (14 - 1));
+static_assert(offsetof(Tpcm, DAT_ID) == 4 * (15 - 1));
+static_assert(offsetof(Tpcm, DP_FLAG) == 4 * (16 - 1));
+static_assert(offsetof(Tpcm, ITPCM1) == 4 * (17 - 1));
+static_assert(offsetof(Tpcm, ITPCQ1) == 4 * (27 - 1));
+static_assert(offsetof(Tpcm, MAXDIR) == 4 * (28 - 1));
+static_assert(offsetof(Tpcm, MAXSEA) == 4 * (29 - 1));
+static_assert(offsetof(Tpcm, MAXPRM) == 4 * (30 - 1));
+static_assert(offsetof(Tpcm, ITPCQ2) == 4 * (31 - 1));
+static_assert(offsetof(Tpcm, MAXANG) == 4 * (32 - 1));
+static_assert(offsetof(Tpcm, MAXCHR) == 4 * (33 - 1));
+static_assert(offsetof(Tpcm, ITPCM2) == 4 * (34 - 1));
+static_assert(offsetof(Tpcm, MOTION) == 4 * (54 - 1));
+static_assert(offsetof(Tpcm, CID1P) == 4 * (60 - 1));
+static_assert(offsetof(Tpcm, CID2P) == 4 * (80 - 1));
+static_assert(offsetof(Tpcm, ONETWO) == 4 * (100 - 1));
+static_assert(offsetof(Tpcm, ALLRAO) == 4 * (101 - 1));
+static_assert(offsetof(Tpcm, PRNRAO) == 4 * (102 - 1));
+static_assert(offsetof(Tpcm, SPECFG) == 4 * (103 - 1));
+static_assert(offsetof(Tpcm, NEGSUM) == 4 * (104 - 1));
+static_assert(offsetof(Tpcm, LFORCE) == 4 * (105 - 1));
+static_assert(offsetof(Tpcm, LMOTN) == 4 * (106 - 1));
+static_assert(offsetof(Tpcm, LGAP) == 4 * (107 - 1));
+static_assert(offsetof(Tpcm, LSLPHT) == 4 * (108 - 1));
+static_assert(offsetof(Tpcm, IUNIT) == 4 * (109 - 1));
+static_assert(offsetof(Tpcm, IDRIVE) == 4 * (110 - 1));
+static_assert(offsetof(Tpcm, CVERSN) == 4 * (111 - 1));
+static_assert(offsetof(Tpcm, IYEAR) == 4 * (112 - 1));
+static_assert(offsetof(Tpcm, IPLOTS) == 4 * (113 - 1));
+static_assert(offsetof(Tpcm, NBUG0) == 4 * (114 - 1));
+static_assert(offsetof(Tpcm, NBUG) == 4 * (115 - 1));
+static_assert(offsetof(Tpcm, spare_00116) == 4 * (116 - 1));
+static_assert(offsetof(Tpcm, NUNTS) == 4 * (117 - 1));
+static_assert(offsetof(Tpcm, ISPM) == 4 * (118 - 1));
+static_assert(offsetof(Tpcm, ICHAIN) == 4 * (119 - 1));
+static_assert(offsetof(Tpcm, COMPLR) == 4 * (120 - 1));
+static_assert(offsetof(Tpcm, CMPUTR) == 4 * (121 - 1));
+static_assert(offsetof(Tpcm, LENDEG) == 4 * (122 - 1));
+static_assert(offsetof(Tpcm, LPEAK) == 4 * (123 - 1));
+static_assert(offsetof(Tpcm, spare_00124) == 4 * (124 - 1));
+static_assert(offsetof(Tpcm, SQLFRC) == 4 * (143 - 1));
+static_assert(offsetof(Tpcm, NOWARN) == 4 * (144 - 1));
+static_assert(offsetof(Tpcm, LCGFLG) == 4 * (145 - 1));
+static_assert(offsetof(Tpcm, MS3DOF) == 4 * (146 - 1));
+static_assert(offsetof(Tpcm, RMSFLG) == 4 * (147 - 1));
+static_assert(offsetof(Tpcm, EXLOUT) == 4 * (148 - 1));
+static_assert(offsetof(Tpcm, LFBASIN) == 4 * (149 - 1));
+static_assert(offsetof(Tpcm, TENDON_FLG) == 4 * (150 - 1));
+static_assert(offsetof(Tpcm, LEG_WF_LOADS) == 4 * (151 - 1));
+static_assert(offsetof(Tpcm, LEG_CYL_DFC) == 4 * (152 - 1));
+static_assert(offsetof(Tpcm, spare_00153) == 4 * (153 - 1));
+static_assert(offsetof(Tpcm, ITPCM30) == 4 * (154 - 1));
+static_assert(offsetof(Tpcm, ITPCM3) == 4 * (155 - 1));
+static_assert(offsetof(Tpcm, spare_00162) == 4 * (162 - 1));
+static_assert(offsetof(Tpcm, IVERS_SUFX) == 4 * (163 - 1));
+static_assert(offsetof(Tpcm, WAVTYP) == 4 * (164 - 1));
+static_assert(offsetof(Tpcm, WNDTYP) == 4 * (165 - 1));
+static_assert(offsetof(Tpcm, CURTYP) == 4 * (166 - 1));
+static_assert(offsetof(Tpcm, NWP) == 4 * (167 - 1));
+static_assert(offsetof(Tpcm, NDIR) == 4 * (168 - 1));
+static_assert(offsetof(Tpcm, NA) == 4 * (169 - 1));
+static_assert(offsetof(Tpcm, NSEAHG) == 4 * (170 - 1));
+static_assert(offsetof(Tpcm, NPARM) == 4 * (171 - 1));
+static_assert(offsetof(Tpcm, LRANDM) == 4 * (172 - 1));
+static_assert(offsetof(Tpcm, LSPRED) == 4 * (173 - 1));
+static_assert(offsetof(Tpcm, LSWELL) == 4 * (174 - 1));
+static_assert(offsetof(Tpcm, LWIND) == 4 * (175 - 1));
+static_assert(offsetof(Tpcm, LCURNT) == 4 * (176 - 1));
+static_assert(offsetof(Tpcm, LCSTCR) == 4 * (177 - 1));
+static_assert(offsetof(Tpcm, NCURNT) == 4 * (178 - 1));
+static_assert(offsetof(Tpcm, NUMBRV) == 4 * (179 - 1));
+static_assert(offsetof(Tpcm, BRVFLG) == 4 * (180 - 1));
+static_assert(offsetof(Tpcm, LSWLOK) == 4 * (181 - 1));
+static_assert(offsetof(Tpcm, XTRMFL) == 4 * (182 - 1));
+static_assert(offsetof(Tpcm, NEWEQL) == 4 * (183 - 1));
+static_assert(offsetof(Tpcm, LEGDFC) == 4 * (184 - 1));
+static_assert(offsetof(Tpcm, LEGPKF) == 4 * (185 - 1));
+static_assert(offsetof(Tpcm, LEGDRG) == 4 * (186 - 1));
+static_assert(offsetof(Tpcm, LANGARR) == 4 * (187 - 1));
+static_assert(offsetof(Tpcm, LEGTLP) == 4 * (188 - 1));
+static_assert(offsetof(Tpcm, LPHANTOM_WGHT) == 4 * (189 - 1));
+static_assert(offsetof(Tpcm, SWLTYP) == 4 * (190 - 1));
+static_assert(offsetof(Tpcm, FORCE_GAUSS) == 4 * (191 - 1));
+static_assert(offsetof(Tpcm, N_OCHI_COMP) == 4 * (192 - 1));
+static_assert(offsetof(Tpcm, NEW_STYLE_SEMI_INTEG) == 4 * (193 - 1));
+static_assert(offsetof(Tpcm, LSWEL2) == 4 * (194 - 1));
+static_assert(offsetof(Tpcm, SWLTYP2) == 4 * (195 - 1));
+static_assert(offsetof(Tpcm, NUM_SWEL) == 4 * (196 - 1));
+static_assert(offsetof(Tpcm, hideTorMedaReports) == 4 * (197 - 1));
+static_assert(offsetof(Tpcm, noMoor) == 4 * (198 - 1));
+static_assert(offsetof(Tpcm, noEquil) == 4 * (199 - 1));
+static_assert(offsetof(Tpcm, cylMap) == 4 * (200 - 1));
+static_assert(offsetof(Tpcm, sqUserSWD) == 4 * (201 - 1));
+static_assert(offsetof(Tpcm, sqUserCM) == 4 * (202 - 1));
+static_assert(offsetof(Tpcm, ITPCM4) == 4 * (203 - 1));
+static_assert(offsetof(Tpcm, VERNO) == 4 * (217 - 1));
+static_assert(offsetof(Tpcm, USRPSD) == 4 * (218 - 1));
+static_assert(offsetof(Tpcm, T) == 4 * (318 - 1));
+static_assert(offsetof(Tpcm, WAVHDG) == 4 * (418 - 1));
+static_assert(offsetof(Tpcm, SWHT) == 4 * (430 - 1));
+static_assert(offsetof(Tpcm, SIGPD) == 4 * (436 - 1));
+static_assert(offsetof(Tpcm, OCHI_LAMBDA) == 4 * (442 - 1));
+static_assert(offsetof(Tpcm, DEPTH) == 4 * (446 - 1));
+static_assert(offsetof(Tpcm, DWATR) == 4 * (447 - 1));
+static_assert(offsetof(Tpcm, SLPHT) == 4 * (448 - 1));
+static_assert(offsetof(Tpcm, COSEXP) == 4 * (449 - 1));
+static_assert(offsetof(Tpcm, DURATN) == 4 * (450 - 1));
+static_assert(offsetof(Tpcm, SWELHT) == 4 * (451 - 1));
+static_assert(offsetof(Tpcm, SWELPD) == 4 * (452 - 1));
+static_assert(offsetof(Tpcm, SWLHDG) == 4 * (453 - 1));
+static_assert(offsetof(Tpcm, WNDHDG) == 4 * (454 - 1));
+static_assert(offsetof(Tpcm, WNDSPD) == 4 * (455 - 1));
+static_assert(offsetof(Tpcm, WNDDEN) == 4 * (456 - 1));
+static_assert(offsetof(Tpcm, CURHDG) == 4 * (457 - 1));
+static_assert(offsetof(Tpcm, CURSPD) == 4 * (458 - 1));
+static_assert(offsetof(Tpcm, CURDEN) == 4 * (459 - 1));
+static_assert(offsetof(Tpcm, APIPRM) == 4 * (460 - 1));
+static_assert(offsetof(Tpcm, SWLWID) == 4 * (461 - 1));
+static_assert(offsetof(Tpcm, DPTHI) == 4 * (462 - 1));
+static_assert(offsetof(Tpcm, VELI) == 4 * (467 - 1));
+static_assert(offsetof(Tpcm, BRVINC) == 4 * (472 - 1));
+static_assert(offsetof(Tpcm, BRVFRQ) == 4 * (473 - 1));
+static_assert(offsetof(Tpcm, BRVARM) == 4 * (474 - 1));
+static_assert(offsetof(Tpcm, JONPL) == 4 * (475 - 1));
+static_assert(offsetof(Tpcm, JONPG) == 4 * (476 - 1));
+static_assert(offsetof(Tpcm, JONGAM) == 4 * (477 - 1));
+static_assert(offsetof(Tpcm, ANGSEC) == 4 * (478 - 1));
+static_assert(offsetof(Tpcm, WNDDNY) == 4 * (479 - 1));
+static_assert(offsetof(Tpcm, WNDDNZ) == 4 * (480 - 1));
+static_assert(offsetof(Tpcm, CURDNY) == 4 * (481 - 1));
+static_assert(offsetof(Tpcm, CURDNZ) == 4 * (482 - 1));
+static_assert(offsetof(Tpcm, TLP_TENSION) == 4 * (483 - 1));
+static_assert(offsetof(Tpcm, RMS_CRNT) == 4 * (484 - 1));
+static_assert(offsetof(Tpcm, JONPL_SWL) == 4 * (485 - 1));
+static_assert(offsetof(Tpcm, JONPG_SWL) == 4 * (486 - 1));
+static_assert(offsetof(Tpcm, JONGAM_SWL) == 4 * (487 - 1));
+static_assert(offsetof(Tpcm, WAVWID) == 4 * (488 - 1));
+static_assert(offsetof(Tpcm, BRVFRQ_DELTA) == 4 * (489 - 1));
+static_assert(offsetof(Tpcm, WSPEC_HGT) == 4 * (490 - 1));
+static_assert(offsetof(Tpcm, SWELHT2) == 4 * (491 - 1));
+static_assert(offsetof(Tpcm, SWELPD2) == 4 * (492 - 1));
+static_assert(offsetof(Tpcm, SWLHDG2) == 4 * (493 - 1));
+static_assert(offsetof(Tpcm, SWLWID2) == 4 * (494 - 1));
+static_assert(offsetof(Tpcm, JONPL_SWL2) == 4 * (495 - 1));
+static_assert(offsetof(Tpcm, JONPG_SWL2) == 4 * (496 - 1));
+static_assert(offsetof(Tpcm, JONGAM_SWL2) == 4 * (497 - 1));
+static_assert(offsetof(Tpcm, RTPCM1) == 4 * (498 - 1));
+static_assert(offsetof(Tpcm, RTPCM2) == 4 * (500 - 1));
+static_assert(offsetof(Tpcm, LBACK) == 4 * (700 - 1));
+static_assert(offsetof(Tpcm, IPAG) == 4 * (701 - 1));
+static_assert(offsetof(Tpcm, LCOPY) == 4 * (702 - 1));
+static_assert(offsetof(Tpcm, EDUNIT) == 4 * (703 - 1));
+static_assert(offsetof(Tpcm, ITPCM5) == 4 * (704 - 1));
+static_assert(offsetof(Tpcm, SEAHDG) == 4 * (714 - 1));
+static_assert(offsetof(Tpcm, IVESL) == 4 * (754 - 1));
+static_assert(offsetof(Tpcm, EMTY1) == 4 * (755 - 1));
+static_assert(offsetof(Tpcm, EMTY2) == 4 * (756 - 1));
+static_assert(offsetof(Tpcm, LACC) == 4 * (757 - 1));
+static_assert(offsetof(Tpcm, LVEL) == 4 * (758 - 1));
+static_assert(offsetof(Tpcm, LDSP) == 4 * (759 - 1));
+static_assert(offsetof(Tpcm, LROLL) == 4 * (760 - 1));
+static_assert(offsetof(Tpcm, LBOW) == 4 * (761 - 1));
+static_assert(offsetof(Tpcm, LKEEL) == 4 * (762 - 1));
+static_assert(offsetof(Tpcm, ROLTYP) == 4 * (763 - 1));
+static_assert(offsetof(Tpcm, LSTERN) == 4 * (764 - 1));
+static_assert(offsetof(Tpcm, LPTDMP) == 4 * (765 - 1));
+static_assert(offsetof(Tpcm, LRLDMP) == 4 * (766 - 1));
+static_assert(offsetof(Tpcm, LHVDMP) == 4 * (767 - 1));
+static_assert(offsetof(Tpcm, LPTPRD) == 4 * (768 - 1));
+static_assert(offsetof(Tpcm, LRLPRD) == 4 * (769 - 1));
+static_assert(offsetof(Tpcm, LHVPRD) == 4 * (770 - 1));
+static_assert(offsetof(Tpcm, CURCOR) == 4 * (771 - 1));
+static_assert(offsetof(Tpcm, GETSUCK) == 4 * (772 - 1));
+static_assert(offsetof(Tpcm, FAST_SPAR) == 4 * (773 - 1));
+static_assert(offsetof(Tpcm, LCBARG) == 4 * (774 - 1));
+static_assert(offsetof(Tpcm, LWBARG) == 4 * (775 - 1));
+static_assert(offsetof(Tpcm, IARCO) == 4 * (776 - 1));
+static_assert(offsetof(Tpcm, VESTYP) == 4 * (777 - 1));
+static_assert(offsetof(Tpcm, AUXVSH) == 4 * (778 - 1));
+static_assert(offsetof(Tpcm, CATFBK) == 4 * (779 - 1));
+static_assert(offsetof(Tpcm, MORFBK) == 4 * (780 - 1));
+static_assert(offsetof(Tpcm, LSGDMP) == 4 * (781 - 1));
+static_assert(offsetof(Tpcm, LSWDMP) == 4 * (782 - 1));
+static_assert(offsetof(Tpcm, LYWDMP) == 4 * (783 - 1));
+static_assert(offsetof(Tpcm, LSGPRD) == 4 * (784 - 1));
+static_assert(offsetof(Tpcm, LSWPRD) == 4 * (785 - 1));
+static_assert(offsetof(Tpcm, LYWPRD) == 4 * (786 - 1));
+static_assert(offsetof(Tpcm, LWVCOF) == 4 * (787 - 1));
+static_assert(offsetof(Tpcm, LSPM) == 4 * (788 - 1));
+static_assert(offsetof(Tpcm, DECKUP) == 4 * (789 - 1));
+static_assert(offsetof(Tpcm, LVMR1) == 4 * (790 - 1));
+static_assert(offsetof(Tpcm, SEMI_LIKE) == 4 * (791 - 1));
+static_assert(offsetof(Tpcm, AXFC2) == 4 * (792 - 1));
+static_assert(offsetof(Tpcm, CRDS2) == 4 * (793 - 1));
+static_assert(offsetof(Tpcm, LVMR2) == 4 * (794 - 1));
+static_assert(offsetof(Tpcm, LXTDP2) == 4 * (795 - 1));
+static_assert(offsetof(Tpcm, AXFC3) == 4 * (796 - 1));
+static_assert(offsetof(Tpcm, CRDS3) == 4 * (797 - 1));
+static_assert(offsetof(Tpcm, LVMR3) == 4 * (798 - 1));
+static_assert(offsetof(Tpcm, LXTDP3) == 4 * (799 - 1));
+static_assert(offsetof(Tpcm, ITPCM6) == 4 * (800 - 1));
+static_assert(offsetof(Tpcm, REALDUM1) == 4 * (904 - 1));
+static_assert(offsetof(Tpcm, RACC) == 4 * (905 - 1));
+static_assert(offsetof(Tpcm, WPITCH) == 4 * (1352 - 1));
+static_assert(offsetof(Tpcm, XWNDAR) == 4 * (1353 - 1));
+static_assert(offsetof(Tpcm, XWARM) == 4 * (1354 - 1));
+static_assert(offsetof(Tpcm, YWNDAR) == 4 * (1355 - 1));
+static_assert(offsetof(Tpcm, YWARM) == 4 * (1356 - 1));
+static_assert(offsetof(Tpcm, XCURAR) == 4 * (1357 - 1));
+static_assert(offsetof(Tpcm, XCARM) == 4 * (1358 - 1));
+static_assert(offsetof(Tpcm, YCURAR) == 4 * (1359 - 1));
+static_assert(offsetof(Tpcm, YCARM) == 4 * (1360 - 1));
+static_assert(offsetof(Tpcm, BOWFAC) == 4 * (1361 - 1));
+static_assert(offsetof(Tpcm, WNDFAC) == 4 * (1362 - 1));
+static_assert(offsetof(Tpcm, CURFAC) == 4 * (1363 - 1));
+static_assert(offsetof(Tpcm, WVFCY) == 4 * (1364 - 1));
+static_assert(offsetof(Tpcm, TRIMDG) == 4 * (1365 - 1));
+static_assert(offsetof(Tpcm, HEELDG) == 4 * (1366 - 1));
+static_assert(offsetof(Tpcm, VWDFAC) == 4 * (1367 - 1));
+static_assert(offsetof(Tpcm, STRNFC) == 4 * (1368 - 1));
+static_assert(offsetof(Tpcm, PTDAMP) == 4 * (1369 - 1));
+static_assert(offsetof(Tpcm, RLDAMP) == 4 * (1370 - 1));
+static_assert(offsetof(Tpcm, HVDAMP) == 4 * (1371 - 1));
+static_assert(offsetof(Tpcm, PITPRD) == 4 * (1372 - 1));
+static_assert(offsetof(Tpcm, ROLPRD) == 4 * (1373 - 1));
+static_assert(offsetof(Tpcm, HEVPRD) == 4 * (1374 - 1));
+static_assert(offsetof(Tpcm, XSALM) == 4 * (1375 - 1));
+static_assert(offsetof(Tpcm, PNDARM) == 4 * (1376 - 1));
+static_assert(offsetof(Tpcm, SGK) == 4 * (1377 - 1));
+static_assert(offsetof(Tpcm, SWK) == 4 * (1378 - 1));
+static_assert(offsetof(Tpcm, YWK) == 4 * (1379 - 1));
+static_assert(offsetof(Tpcm, HVK) == 4 * (1380 - 1));
+static_assert(offsetof(Tpcm, PTK) == 4 * (1381 - 1));
+static_assert(offsetof(Tpcm, RLK) == 4 * (1382 - 1));
+static_assert(offsetof(Tpcm, SGMDMP) == 4 * (1383 - 1));
+static_assert(offsetof(Tpcm, SWMDMP) == 4 * (1384 - 1));
+static_assert(offsetof(Tpcm, YWMDMP) == 4 * (1385 - 1));
+static_assert(offsetof(Tpcm, HVMDMP) == 4 * (1386 - 1));
+static_assert(offsetof(Tpcm, PTMDMP) == 4 * (1387 - 1));
+static_assert(offsetof(Tpcm, RLMDMP) == 4 * (1388 - 1));
+static_assert(offsetof(Tpcm, SIZE) == 4 * (1389 - 1));
+static_assert(offsetof(Tpcm, LOADED) == 4 * (1390 - 1));
+static_assert(offsetof(Tpcm, BOWWND) == 4 * (1391 - 1));
+static_assert(offsetof(Tpcm, DFTPCT) == 4 * (1392 - 1));
+static_assert(offsetof(Tpcm, BOWCUR) == 4 * (1393 - 1));
+static_assert(offsetof(Tpcm, DSPPCT) == 4 * (1394 - 1));
+static_assert(offsetof(Tpcm, BOWWAV) == 4 * (1395 - 1));
+static_assert(offsetof(Tpcm, VESMAS) == 4 * (1396 - 1));
+static_assert(offsetof(Tpcm, SRGMAS) == 4 * (1397 - 1));
+static_assert(offsetof(Tpcm, SWYMAS) == 4 * (1398 - 1));
+static_assert(offsetof(Tpcm, YAWMAS) == 4 * (1399 - 1));
+static_assert(offsetof(Tpcm, ZXWARM) == 4 * (1400 - 1));
+static_assert(offsetof(Tpcm, ZYWARM) == 4 * (1401 - 1));
+static_assert(offsetof(Tpcm, ZXCARM) == 4 * (1402 - 1));
+static_assert(offsetof(Tpcm, ZYCARM) == 4 * (1403 - 1));
+static_assert(offsetof(Tpcm, WVFCX) == 4 * (1404 - 1));
+static_assert(offsetof(Tpcm, WVFCM) == 4 * (1405 - 1));
+static_assert(offsetof(Tpcm, VGLDIR) == 4 * (1406 - 1));
+static_assert(offsetof(Tpcm, XSHDOW) == 4 * (1407 - 1));
+static_assert(offsetof(Tpcm, YSHDOW) == 4 * (1408 - 1));
+static_assert(offsetof(Tpcm, DISPL) == 4 * (1409 - 1));
+static_assert(offsetof(Tpcm, VKB) == 4 * (1410 - 1));
+static_assert(offsetof(Tpcm, VKG) == 4 * (1411 - 1));
+static_assert(offsetof(Tpcm, DRAFT) == 4 * (1412 - 1));
+static_assert(offsetof(Tpcm, AWP) == 4 * (1413 - 1));
+static_assert(offsetof(Tpcm, PGYR) == 4 * (1414 - 1));
+static_assert(offsetof(Tpcm, RGYR) == 4 * (1415 - 1));
+static_assert(offsetof(Tpcm, YGYR) == 4 * (1416 - 1));
+static_assert(offsetof(Tpcm, VKMT) == 4 * (1417 - 1));
+static_assert(offsetof(Tpcm, VKML) == 4 * (1418 - 1));
+static_assert(offsetof(Tpcm, LWL) == 4 * (1419 - 1));
+static_assert(offsetof(Tpcm, BWL) == 4 * (1420 - 1));
+static_assert(offsetof(Tpcm, BILGR) == 4 * (1421 - 1));
+static_assert(offsetof(Tpcm, TKEEL) == 4 * (1422 - 1));
+static_assert(offsetof(Tpcm, RKEEL) == 4 * (1423 - 1));
+static_assert(offsetof(Tpcm, DKEEL) == 4 * (1424 - 1));
+static_assert(offsetof(Tpcm, VFWD) == 4 * (1425 - 1));
+static_assert(offsetof(Tpcm, VCBEST) == 4 * (1426 - 1));
+static_assert(offsetof(Tpcm, GMTEST) == 4 * (1427 - 1));
+static_assert(offsetof(Tpcm, GMLEST) == 4 * (1428 - 1));
+static_assert(offsetof(Tpcm, VOLEST) == 4 * (1429 - 1));
+static_assert(offsetof(Tpcm, AWPEST) == 4 * (1430 - 1));
+static_assert(offsetof(Tpcm, XCBEST) == 4 * (1431 - 1));
+static_assert(offsetof(Tpcm, YCBEST) == 4 * (1432 - 1));
+static_assert(offsetof(Tpcm, XWPCTR) == 4 * (1433 - 1));
+static_assert(offsetof(Tpcm, YWPCTR) == 4 * (1434 - 1));
+static_assert(offsetof(Tpcm, XVFRC) == 4 * (1435 - 1));
+static_assert(offsetof(Tpcm, YVFRC) == 4 * (1436 - 1));
+static_assert(offsetof(Tpcm, VESMOM) == 4 * (1437 - 1));
+static_assert(offsetof(Tpcm, VESAN0) == 4 * (1438 - 1));
+static_assert(offsetof(Tpcm, XVLOC) == 4 * (1439 - 1));
+static_assert(offsetof(Tpcm, YVLOC) == 4 * (1440 - 1));
+static_assert(offsetof(Tpcm, AUXFRC) == 4 * (1441 - 1));
+static_assert(offsetof(Tpcm, CRDSYS) == 4 * (1442 - 1));
+static_assert(offsetof(Tpcm, DPAFLG) == 4 * (1443 - 1));
+static_assert(offsetof(Tpcm, DPRFLG) == 4 * (1444 - 1));
+static_assert(offsetof(Tpcm, DPANG) == 4 * (1445 - 1));
+static_assert(offsetof(Tpcm, DPADMP) == 4 * (1446 - 1));
+static_assert(offsetof(Tpcm, DPASPR) == 4 * (1447 - 1));
+static_assert(offsetof(Tpcm, DPXPNT) == 4 * (1448 - 1));
+static_assert(offsetof(Tpcm, DPXDMP) == 4 * (1449 - 1));
+static_assert(offsetof(Tpcm, DPXSPR) == 4 * (1450 - 1));
+static_assert(offsetof(Tpcm, DPYPNT) == 4 * (1451 - 1));
+static_assert(offsetof(Tpcm, DPYDMP) == 4 * (1452 - 1));
+static_assert(offsetof(Tpcm, DPYSPR) == 4 * (1453 - 1));
+static_assert(offsetof(Tpcm, DPXFRC) == 4 * (1454 - 1));
+static_assert(offsetof(Tpcm, DPYFRC) == 4 * (1455 - 1));
+static_assert(offsetof(Tpcm, DPMOM) == 4 * (1456 - 1));
+static_assert(offsetof(Tpcm, DPXLOC) == 4 * (1457 - 1));
+static_assert(offsetof(Tpcm, DPYLOC) == 4 * (1458 - 1));
+static_assert(offsetof(Tpcm, ZVLOC) == 4 * (1459 - 1));
+static_assert(offsetof(Tpcm, SPECF1) == 4 * (1460 - 1));
+static_assert(offsetof(Tpcm, SPECM1) == 4 * (1461 - 1));
+static_assert(offsetof(Tpcm, FEXDP1) == 4 * (1462 - 1));
+static_assert(offsetof(Tpcm, MEXDP1) == 4 * (1463 - 1));
+static_assert(offsetof(Tpcm, PKFCM1) == 4 * (1464 - 1));
+static_assert(offsetof(Tpcm, ZVFRC) == 4 * (1465 - 1));
+static_assert(offsetof(Tpcm, XVSMO1) == 4 * (1466 - 1));
+static_assert(offsetof(Tpcm, YVSMO1) == 4 * (1467 - 1));
+static_assert(offsetof(Tpcm, XVFRC2) == 4 * (1468 - 1));
+static_assert(offsetof(Tpcm, YVFRC2) == 4 * (1469 - 1));
+static_assert(offsetof(Tpcm, ZVFRC2) == 4 * (1470 - 1));
+static_assert(offsetof(Tpcm, XVSMO2) == 4 * (1471 - 1));
+static_assert(offsetof(Tpcm, YVSMO2) == 4 * (1472 - 1));
+static_assert(offsetof(Tpcm, VESMO2) == 4 * (1473 - 1));
+static_assert(offsetof(Tpcm, SPECF2) == 4 * (1474 - 1));
+static_assert(offsetof(Tpcm, SPECM2) == 4 * (1475 - 1));
+static_assert(offsetof(Tpcm, XVLOC2) == 4 * (1476 - 1));
+static_assert(offsetof(Tpcm, YVLOC2) == 4 * (1477 - 1));
+static_assert(offsetof(Tpcm, ZVLOC2) == 4 * (1478 - 1));
+static_assert(offsetof(Tpcm, FEXDP2) == 4 * (1479 - 1));
+static_assert(offsetof(Tpcm, MEXDP2) == 4 * (1480 - 1));
+static_assert(offsetof(Tpcm, PKFCM2) == 4 * (1481 - 1));
+static_assert(offsetof(Tpcm, XVFRC3) == 4 * (1482 - 1));
+static_assert(offsetof(Tpcm, YVFRC3) == 4 * (1483 - 1));
+static_assert(offsetof(Tpcm, ZVFRC3) == 4 * (1484 - 1));
+static_assert(offsetof(Tpcm, XVSMO3) == 4 * (1485 - 1));
+static_assert(offsetof(Tpcm, YVSMO3) == 4 * (1486 - 1));
+static_assert(offsetof(Tpcm, VESMO3) == 4 * (1487 - 1));
+static_assert(offsetof(Tpcm, SPECF3) == 4 * (1488 - 1));
+static_assert(offsetof(Tpcm, SPECM3) == 4 * (1489 - 1));
+static_assert(offsetof(Tpcm, XVLOC3) == 4 * (1490 - 1));
+static_assert(offsetof(Tpcm, YVLOC3) == 4 * (1491 - 1));
+static_assert(offsetof(Tpcm, ZVLOC3) == 4 * (1492 - 1));
+static_assert(offsetof(Tpcm, FEXDP3) == 4 * (1493 - 1));
+static_assert(offsetof(Tpcm, MEXDP3) == 4 * (1494 - 1));
+static_assert(offsetof(Tpcm, PKFCM3) == 4 * (1495 - 1));
+static_assert(offsetof(Tpcm, XVFRC4) == 4 * (1496 - 1));
+static_assert(offsetof(Tpcm, YVFRC4) == 4 * (1497 - 1));
+static_assert(offsetof(Tpcm, ZVFRC4) == 4 * (1498 - 1));
+static_assert(offsetof(Tpcm, XVSMO4) == 4 * (1499 - 1));
+static_assert(offsetof(Tpcm, YVSMO4) == 4 * (1500 - 1));
+static_assert(offsetof(Tpcm, VESMO4) == 4 * (1501 - 1));
+static_assert(offsetof(Tpcm, SPECF4) == 4 * (1502 - 1));
+static_assert(offsetof(Tpcm, SPECM4) == 4 * (1503 - 1));
+static_assert(offsetof(Tpcm, XVLOC4) == 4 * (1504 - 1));
+static_assert(offsetof(Tpcm, YVLOC4) == 4 * (1505 - 1));
+static_assert(offsetof(Tpcm, ZVLOC4) == 4 * (1506 - 1));
+static_assert(offsetof(Tpcm, FEXDP4) == 4 * (1507 - 1));
+static_assert(offsetof(Tpcm, MEXDP4) == 4 * (1508 - 1));
+static_assert(offsetof(Tpcm, PKFCM4) == 4 * (1509 - 1));
+static_assert(offsetof(Tpcm, CxUser) == 4 * (1510 - 1));
+static_assert(offsetof(Tpcm, CyUser) == 4 * (1511 - 1));
+static_assert(offsetof(Tpcm, CzUser) == 4 * (1512 - 1));
+static_assert(offsetof(Tpcm, CmxUser) == 4 * (1513 - 1));
+static_assert(offsetof(Tpcm, CmyUser) == 4 * (1514 - 1));
+static_assert(offsetof(Tpcm, CmzUser) == 4 * (1515 - 1));
+static_assert(offsetof(Tpcm, RTPCM7) == 4 * (1516 - 1));
+static_assert(offsetof(Tpcm, CG_to_Midship) == 4 * (1650 - 1));
+static_assert(offsetof(Tpcm, ACCZDIST) == 4 * (1651 - 1));
+static_assert(offsetof(Tpcm, XCURNTDN) == 4 * (1652 - 1));
+static_assert(offsetof(Tpcm, XCURNTUP) == 4 * (1653 - 1));
+static_assert(offsetof(Tpcm, YCURNTDN) == 4 * (1654 - 1));
+static_assert(offsetof(Tpcm, YCURNTUP) == 4 * (1655 - 1));
+static_assert(offsetof(Tpcm, MUNKFAC1) == 4 * (1656 - 1));
+static_assert(offsetof(Tpcm, MUNKFAC2) == 4 * (1657 - 1));
+static_assert(offsetof(Tpcm, MUNKFAC3) == 4 * (1658 - 1));
+static_assert(offsetof(Tpcm, WVDGCX) == 4 * (1659 - 1));
+static_assert(offsetof(Tpcm, WVDGCY) == 4 * (1660 - 1));
+static_assert(offsetof(Tpcm, WVDGCM) == 4 * (1661 - 1));
+static_assert(offsetof(Tpcm, VWDRGFC) == 4 * (1662 - 1));
+static_assert(offsetof(Tpcm, ENDHT) == 4 * (1663 - 1));
+static_assert(offsetof(Tpcm, TOWANG) == 4 * (1664 - 1));
+static_assert(offsetof(Tpcm, CNTSEP) == 4 * (1665 - 1));
+static_assert(offsetof(Tpcm, DWTONS) == 4 * (1666 - 1));
+static_assert(offsetof(Tpcm, excursionLimitDiameter) == 4 * (1667 - 1));
+static_assert(offsetof(Tpcm, AR3) == 4 * (1668 - 1));
+static_assert(offsetof(Tpcm, AR4) == 4 * (1669 - 1));
+static_assert(offsetof(Tpcm, AR5) == 4 * (1670 - 1));
+static_assert(offsetof(Tpcm, YAWINC) == 4 * (1671 - 1));
+static_assert(offsetof(Tpcm, EQLYAW) == 4 * (1672 - 1));
+static_assert(offsetof(Tpcm, OFFINC) == 4 * (1673 - 1));
+static_assert(offsetof(Tpcm, HMIN) == 4 * (1674 - 1));
+static_assert(offsetof(Tpcm, TLOAD) == 4 * (1675 - 1));
+static_assert(offsetof(Tpcm, SGLFDP) == 4 * (1676 - 1));
+static_assert(offsetof(Tpcm, SWLFDP) == 4 * (1677 - 1));
+static_assert(offsetof(Tpcm, YWLFDP) == 4 * (1678 - 1));
+static_assert(offsetof(Tpcm, AR14) == 4 * (1679 - 1));
+static_assert(offsetof(Tpcm, AR15) == 4 * (1680 - 1));
+static_assert(offsetof(Tpcm, AR16) == 4 * (1681 - 1));
+static_assert(offsetof(Tpcm, AR17) == 4 * (1682 - 1));
+static_assert(offsetof(Tpcm, AR18) == 4 * (1683 - 1));
+static_assert(offsetof(Tpcm, AR19) == 4 * (1684 - 1));
+static_assert(offsetof(Tpcm, AR20) == 4 * (1685 - 1));
+static_assert(offsetof(Tpcm, AUXFOR) == 4 * (1686 - 1));
+static_assert(offsetof(Tpcm, AUXTRQ) == 4 * (1776 - 1));
+static_assert(offsetof(Tpcm, IL0) == 4 * (1866 - 1));
+static_assert(offsetof(Tpcm, WriteAuxDatFiles) == 4 * (1867 - 1));
+static_assert(offsetof(Tpcm, SupressSemiDragSpec) == 4 * (1868 - 1));
+static_assert(offsetof(Tpcm, ForceAllRebuilds) == 4 * (1869 - 1));
+static_assert(offsetof(Tpcm, ITPCVestrakel) == 4 * (1870 - 1));
+static_assert(offsetof(Tpcm, ITPCM8) == 4 * (1897 - 1));
+static_assert(offsetof(Tpcm, IL1) == 4 * (1906 - 1));
+static_assert(offsetof(Tpcm, IL2) == 4 * (1907 - 1));
+static_assert(offsetof(Tpcm, ISURGE) == 4 * (1908 - 1));
+static_assert(offsetof(Tpcm, YAWTBL) == 4 * (1909 - 1));
+static_assert(offsetof(Tpcm, AUXTBL) == 4 * (1910 - 1));
+static_assert(offsetof(Tpcm, LSGLFD) == 4 * (1911 - 1));
+static_assert(offsetof(Tpcm, LSWLFD) == 4 * (1912 - 1));
+static_assert(offsetof(Tpcm, LYWLFD) == 4 * (1913 - 1));
+static_assert(offsetof(Tpcm, IL9) == 4 * (1914 - 1));
+static_assert(offsetof(Tpcm, NTAB) == 4 * (1915 - 1));
+static_assert(offsetof(Tpcm, IL10) == 4 * (1916 - 1));
+static_assert(offsetof(Tpcm, IL11) == 4 * (1917 - 1));
+static_assert(offsetof(Tpcm, IL12) == 4 * (1918 - 1));
+static_assert(offsetof(Tpcm, IL13) == 4 * (1919 - 1));
+static_assert(offsetof(Tpcm, LQUAS) == 4 * (1920 - 1));
+static_assert(offsetof(Tpcm, LDYN) == 4 * (1921 - 1));
+static_assert(offsetof(Tpcm, IL16) == 4 * (1922 - 1));
+static_assert(offsetof(Tpcm, IL17) == 4 * (1923 - 1));
+static_assert(offsetof(Tpcm, IANC) == 4 * (1924 - 1));
+static_assert(offsetof(Tpcm, IL20) == 4 * (1925 - 1));
+static_assert(offsetof(Tpcm, ITPCM9) == 4 * (1926 - 1));
+static_assert(offsetof(Tpcm, TOPCOM_LAST) == 4 * (1987 - 1));
+static_assert(offsetof(Tpcm, BNACC) == 4 * (1988 - 1));
+static_assert(offsetof(Tpcm, BEMTY1) == 4 * (1989 - 1));
+static_assert(offsetof(Tpcm, BEMTY2) == 4 * (1990 - 1));
+static_assert(offsetof(Tpcm, BLACC) == 4 * (1991 - 1));
+static_assert(offsetof(Tpcm, BLVEL) == 4 * (1992 - 1));
+static_assert(offsetof(Tpcm, BLDSP) == 4 * (1993 - 1));
+static_assert(offsetof(Tpcm, BLROLL) == 4 * (1994 - 1));
+static_assert(offsetof(Tpcm, BLBOW) == 4 * (1995 - 1));
+static_assert(offsetof(Tpcm, BLKEEL) == 4 * (1996 - 1));
+static_assert(offsetof(Tpcm, BRLTYP) == 4 * (1997 - 1));
+static_assert(offsetof(Tpcm, BLSTRN) == 4 * (1998 - 1));
+static_assert(offsetof(Tpcm, BPTDMP) == 4 * (1999 - 1));
+static_assert(offsetof(Tpcm, BRLDMP) == 4 * (2000 - 1));
+static_assert(offsetof(Tpcm, BHVDMP) == 4 * (2001 - 1));
+static_assert(offsetof(Tpcm, BPTPRD) == 4 * (2002 - 1));
+static_assert(offsetof(Tpcm, BRLPRD) == 4 * (2003 - 1));
+static_assert(offsetof(Tpcm, BHVPRD) == 4 * (2004 - 1));
+static_assert(offsetof(Tpcm, BCRCOR) == 4 * (2005 - 1));
+static_assert(offsetof(Tpcm, BAVTP2) == 4 * (2006 - 1));
+static_assert(offsetof(Tpcm, BAVTP3) == 4 * (2007 - 1));
+static_assert(offsetof(Tpcm, BLCBRG) == 4 * (2008 - 1));
+static_assert(offsetof(Tpcm, BLWBRG) == 4 * (2009 - 1));
+static_assert(offsetof(Tpcm, BIARCO) == 4 * (2010 - 1));
+static_assert(offsetof(Tpcm, BVSTYP) == 4 * (2011 - 1));
+static_assert(offsetof(Tpcm, BAXVSH) == 4 * (2012 - 1));
+static_assert(offsetof(Tpcm, BCTFBK) == 4 * (2013 - 1));
+static_assert(offsetof(Tpcm, BMRFBK) == 4 * (2014 - 1));
+static_assert(offsetof(Tpcm, BSGDMP) == 4 * (2015 - 1));
+static_assert(offsetof(Tpcm, BSWDMP) == 4 * (2016 - 1));
+static_assert(offsetof(Tpcm, BYWDMP) == 4 * (2017 - 1));
+static_assert(offsetof(Tpcm, BSGPRD) == 4 * (2018 - 1));
+static_assert(offsetof(Tpcm, BSWPRD) == 4 * (2019 - 1));
+static_assert(offsetof(Tpcm, BYWPRD) == 4 * (2020 - 1));
+static_assert(offsetof(Tpcm, BWVCOF) == 4 * (2021 - 1));
+static_assert(offsetof(Tpcm, BLSPM) == 4 * (2022 - 1));
+static_assert(offsetof(Tpcm, BDEKUP) == 4 * (2023 - 1));
+static_assert(offsetof(Tpcm, BTPCM6_AV1) == 4 * (2024 - 1));
+static_assert(offsetof(Tpcm, B_SEMI_LIKE) == 4 * (2025 - 1));
+static_assert(offsetof(Tpcm, BTPCM6_AV2) == 4 * (2026 - 1));
+static_assert(offsetof(Tpcm, BTPCM6) == 4 * (2034 - 1));
+static_assert(offsetof(Tpcm, BREALDUM1) == 4 * (2138 - 1));
+static_assert(offsetof(Tpcm, BRACC) == 4 * (2139 - 1));
+static_assert(offsetof(Tpcm, BTOP2) == 4 * (2586 - 1));
+static_assert(offsetof(Tpcm, BXWNDA) == 4 * (2587 - 1));
+static_assert(offsetof(Tpcm, BXWARM) == 4 * (2588 - 1));
+static_assert(offsetof(Tpcm, BYWNDA) == 4 * (2589 - 1));
+static_assert(offsetof(Tpcm, BYWARM) == 4 * (2590 - 1));
+static_assert(offsetof(Tpcm, BXCURA) == 4 * (2591 - 1));
+static_assert(offsetof(Tpcm, BXCARM) == 4 * (2592 - 1));
+static_assert(offsetof(Tpcm, BYCURA) == 4 * (2593 - 1));
+static_assert(offsetof(Tpcm, BYCARM) == 4 * (2594 - 1));
+static_assert(offsetof(Tpcm, BBOWCF) == 4 * (2595 - 1));
+static_assert(offsetof(Tpcm, BWNDCF) == 4 * (2596 - 1));
+static_assert(offsetof(Tpcm, BCURCF) == 4 * (2597 - 1));
+static_assert(offsetof(Tpcm, BWVFCY) == 4 * (2598 - 1));
+static_assert(offsetof(Tpcm, BTRMDG) == 4 * (2599 - 1));
+static_assert(offsetof(Tpcm, BHELDG) == 4 * (2600 - 1));
+static_assert(offsetof(Tpcm, BVWDFC) == 4 * (2601 - 1));
+static_assert(offsetof(Tpcm, BSTRNC) == 4 * (2602 - 1));
+static_assert(offsetof(Tpcm, BPITDM) == 4 * (2603 - 1));
+static_assert(offsetof(Tpcm, BROLDM) == 4 * (2604 - 1));
+static_assert(offsetof(Tpcm, BHEVDM) == 4 * (2605 - 1));
+static_assert(offsetof(Tpcm, BPITPD) == 4 * (2606 - 1));
+static_assert(offsetof(Tpcm, BROLPD) == 4 * (2607 - 1));
+static_assert(offsetof(Tpcm, BHEVPD) == 4 * (2608 - 1));
+static_assert(offsetof(Tpcm, BXSALM) == 4 * (2609 - 1));
+static_assert(offsetof(Tpcm, BPNDRM) == 4 * (2610 - 1));
+static_assert(offsetof(Tpcm, BSGK) == 4 * (2611 - 1));
+static_assert(offsetof(Tpcm, BSWK) == 4 * (2612 - 1));
+static_assert(offsetof(Tpcm, BYWK) == 4 * (2613 - 1));
+static_assert(offsetof(Tpcm, BHVK) == 4 * (2614 - 1));
+static_assert(offsetof(Tpcm, BPTK) == 4 * (2615 - 1));
+static_assert(offsetof(Tpcm, BRLK) == 4 * (2616 - 1));
+static_assert(offsetof(Tpcm, BSGMDM) == 4 * (2617 - 1));
+static_assert(offsetof(Tpcm, BSWMDM) == 4 * (2618 - 1));
+static_assert(offsetof(Tpcm, BYWMDM) == 4 * (2619 - 1));
+static_assert(offsetof(Tpcm, BHVMDM) == 4 * (2620 - 1));
+static_assert(offsetof(Tpcm, BPTMDM) == 4 * (2621 - 1));
+static_assert(offsetof(Tpcm, BRLMDM) == 4 * (2622 - 1));
+static_assert(offsetof(Tpcm, BSIZE) == 4 * (2623 - 1));
+static_assert(offsetof(Tpcm, BLODED) == 4 * (2624 - 1));
+static_assert(offsetof(Tpcm, BBOWWD) == 4 * (2625 - 1));
+static_assert(offsetof(Tpcm, BDFTPC) == 4 * (2626 - 1));
+static_assert(offsetof(Tpcm, BBOWCR) == 4 * (2627 - 1));
+static_assert(offsetof(Tpcm, BDSPPC) == 4 * (2628 - 1));
+static_assert(offsetof(Tpcm, BBOWWV) == 4 * (2629 - 1));
+static_assert(offsetof(Tpcm, BVSMAS) == 4 * (2630 - 1));
+static_assert(offsetof(Tpcm, BSRGMS) == 4 * (2631 - 1));
+static_assert(offsetof(Tpcm, SBWYMS) == 4 * (2632 - 1));
+static_assert(offsetof(Tpcm, BYAWMS) == 4 * (2633 - 1));
+static_assert(offsetof(Tpcm, BZXWRM) == 4 * (2634 - 1));
+static_assert(offsetof(Tpcm, BZYWRM) == 4 * (2635 - 1));
+static_assert(offsetof(Tpcm, BZXCRM) == 4 * (2636 - 1));
+static_assert(offsetof(Tpcm, BZYCRM) == 4 * (2637 - 1));
+static_assert(offsetof(Tpcm, BWVFCX) == 4 * (2638 - 1));
+static_assert(offsetof(Tpcm, BWVFCM) == 4 * (2639 - 1));
+static_assert(offsetof(Tpcm, BVGLDR) == 4 * (2640 - 1));
+static_assert(offsetof(Tpcm, BXSHDW) == 4 * (2641 - 1));
+static_assert(offsetof(Tpcm, BYSHDW) == 4 * (2642 - 1));
+static_assert(offsetof(Tpcm, BDISPL) == 4 * (2643 - 1));
+static_assert(offsetof(Tpcm, BVKB) == 4 * (2644 - 1));
+static_assert(offsetof(Tpcm, BVKG) == 4 * (2645 - 1));
+static_assert(offsetof(Tpcm, BDRAFT) == 4 * (2646 - 1));
+static_assert(offsetof(Tpcm, BAWP) == 4 * (2647 - 1));
+static_assert(offsetof(Tpcm, BPGYR) == 4 * (2648 - 1));
+static_assert(offsetof(Tpcm, BRGYR) == 4 * (2649 - 1));
+static_assert(offsetof(Tpcm, BYGYR) == 4 * (2650 - 1));
+static_assert(offsetof(Tpcm, BVKMT) == 4 * (2651 - 1));
+static_assert(offsetof(Tpcm, BVKML) == 4 * (2652 - 1));
+static_assert(offsetof(Tpcm, BLWL) == 4 * (2653 - 1));
+static_assert(offsetof(Tpcm, BBWL) == 4 * (2654 - 1));
+static_assert(offsetof(Tpcm, BBILGR) == 4 * (2655 - 1));
+static_assert(offsetof(Tpcm, BTKEEL) == 4 * (2656 - 1));
+static_assert(offsetof(Tpcm, BRKEEL) == 4 * (2657 - 1));
+static_assert(offsetof(Tpcm, BDKEEL) == 4 * (2658 - 1));
+static_assert(offsetof(Tpcm, BVFWD) == 4 * (2659 - 1));
+static_assert(offsetof(Tpcm, BARP) == 4 * (2660 - 1));
+static_assert(offsetof(Tpcm, BXVFRC) == 4 * (2669 - 1));
+static_assert(offsetof(Tpcm, BYVFRC) == 4 * (2670 - 1));
+static_assert(offsetof(Tpcm, BVSMOM) == 4 * (2671 - 1));
+static_assert(offsetof(Tpcm, BVSAN0) == 4 * (2672 - 1));
+static_assert(offsetof(Tpcm, BXVLOC) == 4 * (2673 - 1));
+static_assert(offsetof(Tpcm, BYVLOC) == 4 * (2674 - 1));
+static_assert(offsetof(Tpcm, BAXFRC) == 4 * (2675 - 1));
+static_assert(offsetof(Tpcm, BCDSYS) == 4 * (2676 - 1));
+static_assert(offsetof(Tpcm, BARDP1) == 4 * (2677 - 1));
+static_assert(offsetof(Tpcm, BARDP2) == 4 * (2678 - 1));
+static_assert(offsetof(Tpcm, BARDP) == 4 * (2679 - 1));
+static_assert(offsetof(Tpcm, BZVLOC) == 4 * (2693 - 1));
+static_assert(offsetof(Tpcm, BSPCF1) == 4 * (2694 - 1));
+static_assert(offsetof(Tpcm, BSFCM1) == 4 * (2695 - 1));
+static_assert(offsetof(Tpcm, BFXDP1) == 4 * (2696 - 1));
+static_assert(offsetof(Tpcm, BARP2) == 4 * (2697 - 1));
+static_assert(offsetof(Tpcm, BARPP0) == 4 * (2698 - 1));
+static_assert(offsetof(Tpcm, BARPP) == 4 * (2744 - 1));
+static_assert(offsetof(Tpcm, BCG_to_Midship) == 4 * (2884 - 1));
+static_assert(offsetof(Tpcm, BACCZDIST) == 4 * (2885 - 1));
+static_assert(offsetof(Tpcm, BXCURNTDN) == 4 * (2886 - 1));
+static_assert(offsetof(Tpcm, BXCURNTUP) == 4 * (2887 - 1));
+static_assert(offsetof(Tpcm, BYCURNTDN) == 4 * (2888 - 1));
+static_assert(offsetof(Tpcm, BYCURNTUP) == 4 * (2889 - 1));
+static_assert(offsetof(Tpcm, BMUNKFAC1) == 4 * (2890 - 1));
+static_assert(offsetof(Tpcm, BMUNKFAC2) == 4 * (2891 - 1));
+static_assert(offsetof(Tpcm, BMUNKFAC3) == 4 * (2892 - 1));
+static_assert(offsetof(Tpcm, BWVDGCX) == 4 * (2893 - 1));
+static_assert(offsetof(Tpcm, BWVDGCY) == 4 * (2894 - 1));
+static_assert(offsetof(Tpcm, BWVDGCM) == 4 * (2895 - 1));
+static_assert(offsetof(Tpcm, BVWDRGFC) == 4 * (2896 - 1));
+static_assert(offsetof(Tpcm, BLNHT) == 4 * (2897 - 1));
+static_assert(offsetof(Tpcm, BLNANG) == 4 * (2898 - 1));
+static_assert(offsetof(Tpcm, BCNTSP) == 4 * (2899 - 1));
+static_assert(offsetof(Tpcm, BDWTNS) == 4 * (2900 - 1));
+static_assert(offsetof(Tpcm, BAR2) == 4 * (2901 - 1));
+static_assert(offsetof(Tpcm, BAR3) == 4 * (2902 - 1));
+static_assert(offsetof(Tpcm, BAR4) == 4 * (2903 - 1));
+static_assert(offsetof(Tpcm, BAR5) == 4 * (2904 - 1));
+static_assert(offsetof(Tpcm, BYWINC) == 4 * (2905 - 1));
+static_assert(offsetof(Tpcm, BEQLYW) == 4 * (2906 - 1));
+static_assert(offsetof(Tpcm, BOFINC) == 4 * (2907 - 1));
+static_assert(offsetof(Tpcm, BAR9) == 4 * (2908 - 1));
+static_assert(offsetof(Tpcm, BTLOAD) == 4 * (2909 - 1));
+static_assert(offsetof(Tpcm, BSGLFD) == 4 * (2910 - 1));
+static_assert(offsetof(Tpcm, BSWLFD) == 4 * (2911 - 1));
+static_assert(offsetof(Tpcm, BYWLFD) == 4 * (2912 - 1));
+static_assert(offsetof(Tpcm, BAR14) == 4 * (2913 - 1));
+static_assert(offsetof(Tpcm, BAR15) == 4 * (2914 - 1));
+static_assert(offsetof(Tpcm, BAR16) == 4 * (2915 - 1));
+static_assert(offsetof(Tpcm, BAR17) == 4 * (2916 - 1));
+static_assert(offsetof(Tpcm, BAR18) == 4 * (2917 - 1));
+static_assert(offsetof(Tpcm, BAR19) == 4 * (2918 - 1));
+static_assert(offsetof(Tpcm, BAR20) == 4 * (2919 - 1));
+static_assert(offsetof(Tpcm, BAXFOR) == 4 * (2920 - 1));
+static_assert(offsetof(Tpcm, BAXTRQ) == 4 * (3010 - 1));
+static_assert(offsetof(Tpcm, BILP) == 4 * (3100 - 1));
+static_assert(offsetof(Tpcm, BIL1) == 4 * (3140 - 1));
+static_assert(offsetof(Tpcm, BIL2) == 4 * (3141 - 1));
+static_assert(offsetof(Tpcm, BSURGE) == 4 * (3142 - 1));
+static_assert(offsetof(Tpcm, BYWTBL) == 4 * (3143 - 1));
+static_assert(offsetof(Tpcm, BAXTBL) == 4 * (3144 - 1));
+static_assert(offsetof(Tpcm, BIDMP) == 4 * (3145 - 1));
+static_assert(offsetof(Tpcm, LBSWDP) == 4 * (3146 - 1));
+static_assert(offsetof(Tpcm, LBYWDP) == 4 * (3147 - 1));
+static_assert(offsetof(Tpcm, BMXTAB) == 4 * (3148 - 1));
+static_assert(offsetof(Tpcm, BNMTAB) == 4 * (3149 - 1));
+static_assert(offsetof(Tpcm, BIL10) == 4 * (3150 - 1));
+static_assert(offsetof(Tpcm, BIL11) == 4 * (3151 - 1));
+static_assert(offsetof(Tpcm, BIL12) == 4 * (3152 - 1));
+static_assert(offsetof(Tpcm, BIL13) == 4 * (3153 - 1));
+static_assert(offsetof(Tpcm, BLQUAS) == 4 * (3154 - 1));
+static_assert(offsetof(Tpcm, BLDYN) == 4 * (3155 - 1));
+static_assert(offsetof(Tpcm, BIL16) == 4 * (3156 - 1));
+static_assert(offsetof(Tpcm, BIL17) == 4 * (3157 - 1));
+static_assert(offsetof(Tpcm, BIANC) == 4 * (3158 - 1));
+static_assert(offsetof(Tpcm, BIL20) == 4 * (3159 - 1));
+static_assert(offsetof(Tpcm, BILP8) == 4 * (3160 - 1));
+static_assert(offsetof(Tpcm, NAVBL) == 4 * (3221 - 1));
+static_assert(offsetof(Tpcm, DRAG_ONLY) == 4 * (3307 - 1));
+static_assert(offsetof(Tpcm, BOTTYP) == 4 * (3308 - 1));
+static_assert(offsetof(Tpcm, TOPTYP) == 4 * (3358 - 1));
+static_assert(offsetof(Tpcm, MEMDIR) == 4 * (3408 - 1));
+static_assert(offsetof(Tpcm, MEMTYP) == 4 * (3458 - 1));
+static_assert(offsetof(Tpcm, NCYLTP) == 4 * (3508 - 1));
+static_assert(offsetof(Tpcm, MASCMP) == 4 * (3558 - 1));
+static_assert(offsetof(Tpcm, DRGCMP) == 4 * (3608 - 1));
+static_assert(offsetof(Tpcm, NMEM) == 4 * (3658 - 1));
+static_assert(offsetof(Tpcm, MAXMEM) == 4 * (3659 - 1));
+static_assert(offsetof(Tpcm, NEND) == 4 * (3660 - 1));
+static_assert(offsetof(Tpcm, NCYL) == 4 * (3661 - 1));
+static_assert(offsetof(Tpcm, MAXEND) == 4 * (3662 - 1));
+static_assert(offsetof(Tpcm, MAXCYL) == 4 * (3663 - 1));
+static_assert(offsetof(Tpcm, NPOD) == 4 * (3664 - 1));
+static_assert(offsetof(Tpcm, MAXPOD) == 4 * (3665 - 1));
+static_assert(offsetof(Tpcm, CCOFMX) == 4 * (3666 - 1));
+static_assert(offsetof(Tpcm, CCOFMY) == 4 * (3667 - 1));
+static_assert(offsetof(Tpcm, CCOFMZ) == 4 * (3668 - 1));
+static_assert(offsetof(Tpcm, CCOFDX) == 4 * (3669 - 1));
+static_assert(offsetof(Tpcm, CCOFDY) == 4 * (3670 - 1));
+static_assert(offsetof(Tpcm, CCOFDZ) == 4 * (3671 - 1));
+static_assert(offsetof(Tpcm, CCOFIY) == 4 * (3672 - 1));
+static_assert(offsetof(Tpcm, CCOFIZ) == 4 * (3673 - 1));
+static_assert(offsetof(Tpcm, CCFDIY) == 4 * (3674 - 1));
+static_assert(offsetof(Tpcm, CCFDIZ) == 4 * (3675 - 1));
+static_assert(offsetof(Tpcm, RCYLB) == 4 * (3676 - 1));
+static_assert(offsetof(Tpcm, RCYLT) == 4 * (3826 - 1));
+static_assert(offsetof(Tpcm, XAREA) == 4 * (3976 - 1));
+static_assert(offsetof(Tpcm, DIAMS) == 4 * (4026 - 1));
+static_assert(offsetof(Tpcm, CYLCM) == 4 * (4176 - 1));
+static_assert(offsetof(Tpcm, CYLCMI) == 4 * (4326 - 1));
+static_assert(offsetof(Tpcm, CYLCD) == 4 * (4476 - 1));
+static_assert(offsetof(Tpcm, CYLCDI) == 4 * (4626 - 1));
+static_assert(offsetof(Tpcm, EXTRA) == 4 * (4776 - 1));
+static_assert(offsetof(Tpcm, SEMCOM_LAST) == 4 * (4975 - 1));
+static_assert(offsetof(Tpcm, spare_04976) == 4 * (4976 - 1));
+static_assert(offsetof(Tpcm, LOWMOT) == 4 * (4983 - 1));
+static_assert(offsetof(Tpcm, STAMOT) == 4 * (4984 - 1));
+static_assert(offsetof(Tpcm, spare_04985) == 4 * (4985 - 1));
+static_assert(offsetof(Tpcm, LEQCND) == 4 * (4986 - 1));
+static_assert(offsetof(Tpcm, spare_04987) == 4 * (4987 - 1));
+static_assert(offsetof(Tpcm, WLFLAG) == 4 * (4994 - 1));
+static_assert(offsetof(Tpcm, spare_04995) == 4 * (4995 - 1));
+static_assert(offsetof(Tpcm, TENSRF) == 4 * (4998 - 1));
+static_assert(offsetof(Tpcm, spare_04999) == 4 * (4999 - 1));
+static_assert(offsetof(Tpcm, LONGIE) == 4 * (5000 - 1));
+static_assert(offsetof(Tpcm, SHORTY) == 4 * (5001 - 1));
+static_assert(offsetof(Tpcm, spare_05002) == 4 * (5002 - 1));
+static_assert(offsetof(Tpcm, IDUM0) == 4 * (5018 - 1));
+static_assert(offsetof(Tpcm, STRESS_STRAIN_FILE) == 4 * (5127 - 1));
+static_assert(offsetof(Tpcm, ANCTYP) == 4 * (5277 - 1));
+static_assert(offsetof(Tpcm, LINTYP) == 4 * (5427 - 1));
+static_assert(offsetof(Tpcm, NLINE) == 4 * (28077 - 1));
+static_assert(offsetof(Tpcm, NTYP) == 4 * (28227 - 1));
+static_assert(offsetof(Tpcm, MAXTYP) == 4 * (28228 - 1));
+static_assert(offsetof(Tpcm, NELEM) == 4 * (28229 - 1));
+static_assert(offsetof(Tpcm, MAXELM) == 4 * (28379 - 1));
+static_assert(offsetof(Tpcm, NLAYER) == 4 * (28380 - 1));
+static_assert(offsetof(Tpcm, NDYNEV) == 4 * (28381 - 1));
+static_assert(offsetof(Tpcm, NLIN) == 4 * (28382 - 1));
+static_assert(offsetof(Tpcm, MAXLIN) == 4 * (28383 - 1));
+static_assert(offsetof(Tpcm, IDYNEV) == 4 * (28384 - 1));
+static_assert(offsetof(Tpcm, MAXDYN) == 4 * (28534 - 1));
+static_assert(offsetof(Tpcm, LRESET) == 4 * (28535 - 1));
+static_assert(offsetof(Tpcm, MOORTP) == 4 * (28536 - 1));
+static_assert(offsetof(Tpcm, spare_28537) == 4 * (28537 - 1));
+static_assert(offsetof(Tpcm, LODTYP) == 4 * (28538 - 1));
+static_assert(offsetof(Tpcm, LBOUND) == 4 * (28539 - 1));
+static_assert(offsetof(Tpcm, spare_28540) == 4 * (28540 - 1));
+static_assert(offsetof(Tpcm, HAWSTP) == 4 * (28541 - 1));
+static_assert(offsetof(Tpcm, HAWSLN) == 4 * (28542 - 1));
+static_assert(offsetof(Tpcm, spare_28543) == 4 * (28543 - 1));
+static_assert(offsetof(Tpcm, MRSPAR) == 4 * (28581 - 1));
+static_assert(offsetof(Tpcm, SCOMP) == 4 * (28582 - 1));
+static_assert(offsetof(Tpcm, SLEN) == 4 * (36082 - 1));
+static_assert(offsetof(Tpcm, DIAM) == 4 * (39832 - 1));
+static_assert(offsetof(Tpcm, WETWT) == 4 * (43582 - 1));
+static_assert(offsetof(Tpcm, ALPHA) == 4 * (47332 - 1));
+static_assert(offsetof(Tpcm, TBRK) == 4 * (58582 - 1));
+static_assert(offsetof(Tpcm, HTENS) == 4 * (62332 - 1));
+static_assert(offsetof(Tpcm, RFLD) == 4 * (62482 - 1));
+static_assert(offsetof(Tpcm, COFMST) == 4 * (62932 - 1));
+static_assert(offsetof(Tpcm, COFDMT) == 4 * (66682 - 1));
+static_assert(offsetof(Tpcm, DRYWT) == 4 * (70432 - 1));
+static_assert(offsetof(Tpcm, MOORDUMMY) == 4 * (74182 - 1));
+static_assert(offsetof(Tpcm, ANGDEP) == 4 * (77932 - 1));
+static_assert(offsetof(Tpcm, ANCHGT) == 4 * (78082 - 1));
+static_assert(offsetof(Tpcm, ANCHT0) == 4 * (78232 - 1));
+static_assert(offsetof(Tpcm, COFMAS) == 4 * (78233 - 1));
+static_assert(offsetof(Tpcm, COFDMP) == 4 * (78234 - 1));
+static_assert(offsetof(Tpcm, BTFRC0) == 4 * (78235 - 1));
+static_assert(offsetof(Tpcm, BOTFRC) == 4 * (78236 - 1));
+static_assert(offsetof(Tpcm, ZSPAN) == 4 * (78386 - 1));
+static_assert(offsetof(Tpcm, RMCTR) == 4 * (78387 - 1));
+static_assert(offsetof(Tpcm, XMCTR) == 4 * (78390 - 1));
+static_assert(offsetof(Tpcm, YMCTR) == 4 * (78391 - 1));
+static_assert(offsetof(Tpcm, ZMCTR) == 4 * (78392 - 1));
+static_assert(offsetof(Tpcm, SPRGBY) == 4 * (78393 - 1));
+static_assert(offsetof(Tpcm, CLUMP) == 4 * (78405 - 1));
+static_assert(offsetof(Tpcm, DUMCOM) == 4 * (78417 - 1));
+static_assert(offsetof(Tpcm, MORCOM_LAST0) == 4 * (78634 - 1));
+static_assert(offsetof(Tpcm, MORCOM_LAST) == 4 * (78635 - 1));
+static_assert(offsetof(Tpcm, spare_78636) == 4 * (78636 - 1));
+static_assert(offsetof(Tpcm, LAST_CATNCOM) == 4 * (79676 - 1));
+
+// SALM view members, counted from word 1988.
+static_assert(offsetof(SalmView, LODFRE_SLM) == 4 * (1988 - 1988));
+static_assert(offsetof(SalmView, LPOSN) == 4 * (1989 - 1988));
+static_assert(offsetof(SalmView, LANGLE) == 4 * (1990 - 1988));
+static_assert(offsetof(SalmView, LODWAV) == 4 * (1991 - 1988));
+static_assert(offsetof(SalmView, LODINR) == 4 * (1992 - 1988));
+static_assert(offsetof(SalmView, LODSTA) == 4 * (1993 - 1988));
+static_assert(offsetof(SalmView, LODNET) == 4 * (1994 - 1988));
+static_assert(offsetof(SalmView, LOWMOT) == 4 * (1995 - 1988));
+static_assert(offsetof(SalmView, STAMOT) == 4 * (1996 - 1988));
+static_assert(offsetof(SalmView, HIMOT) == 4 * (1997 - 1988));
+static_assert(offsetof(SalmView, OUTCRD) == 4 * (1998 - 1988));
+static_assert(offsetof(SalmView, SMPDRG) == 4 * (1999 - 1988));
+static_assert(offsetof(SalmView, ISLM1) == 4 * (2000 - 1988));
+static_assert(offsetof(SalmView, ISLM2) == 4 * (2001 - 1988));
+static_assert(offsetof(SalmView, LOFFST) == 4 * (2002 - 1988));
+static_assert(offsetof(SalmView, WETYOK) == 4 * (2003 - 1988));
+static_assert(offsetof(SalmView, EQVLIN) == 4 * (2004 - 1988));
+static_assert(offsetof(SalmView, NMOMT) == 4 * (2005 - 1988));
+static_assert(offsetof(SalmView, NELEM) == 4 * (2006 - 1988));
+static_assert(offsetof(SalmView, ISTAT) == 4 * (2007 - 1988));
+static_assert(offsetof(SalmView, IFRANC) == 4 * (2008 - 1988));
+static_assert(offsetof(SalmView, IFREE) == 4 * (2009 - 1988));
+static_assert(offsetof(SalmView, LMOMT) == 4 * (2049 - 1988));
+static_assert(offsetof(SalmView, IPIERC) == 4 * (2089 - 1988));
+static_assert(offsetof(SalmView, ISLM3) == 4 * (2090 - 1988));
+static_assert(offsetof(SalmView, SSALM) == 4 * (2091 - 1988));
+static_assert(offsetof(SalmView, SLEN) == 4 * (2093 - 1988));
+static_assert(offsetof(SalmView, BUOY) == 4 * (2133 - 1988));
+static_assert(offsetof(SalmView, CBUOY) == 4 * (2173 - 1988));
+static_assert(offsetof(SalmView, TMASS) == 4 * (2213 - 1988));
+static_assert(offsetof(SalmView, CGSALM) == 4 * (2253 - 1988));
+static_assert(offsetof(SalmView, LOWER) == 4 * (2293 - 1988));
+static_assert(offsetof(SalmView, GYRAD) == 4 * (2333 - 1988));
+static_assert(offsetof(SalmView, ANCHOR) == 4 * (2373 - 1988));
+static_assert(offsetof(SalmView, YOKEHT) == 4 * (2374 - 1988));
+static_assert(offsetof(SalmView, WPAPRC) == 4 * (2375 - 1988));
+static_assert(offsetof(SalmView, YOKVES) == 4 * (2376 - 1988));
+static_assert(offsetof(SalmView, COFMST) == 4 * (2377 - 1988));
+static_assert(offsetof(SalmView, COFDMT) == 4 * (2417 - 1988));
+static_assert(offsetof(SalmView, COFMAS) == 4 * (2457 - 1988));
+static_assert(offsetof(SalmView, COFDMP) == 4 * (2458 - 1988));
+static_assert(offsetof(SalmView, R13) == 4 * (2459 - 1988));
+static_assert(offsetof(SalmView, R14) == 4 * (2460 - 1988));
+static_assert(offsetof(SalmView, R15) == 4 * (2461 - 1988));
+static_assert(offsetof(SalmView, R16) == 4 * (2462 - 1988));
+static_assert(offsetof(SalmView, R17) == 4 * (2463 - 1988));
+static_assert(offsetof(SalmView, R18) == 4 * (2464 - 1988));
+static_assert(offsetof(SalmView, R19) == 4 * (2465 - 1988));
+static_assert(offsetof(SalmView, R20) == 4 * (2466 - 1988));
+static_assert(offsetof(SalmView, JD1) == 4 * (2467 - 1988));
+static_assert(offsetof(SalmView, JD2) == 4 * (2468 - 1988));
+static_assert(offsetof(SalmView, JD3) == 4 * (2469 - 1988));
+static_assert(offsetof(SalmView, LTABL) == 4 * (2470 - 1988));
+static_assert(offsetof(SalmView, FRESLM) == 4 * (2471 - 1988));
+static_assert(offsetof(SalmView, JD6) == 4 * (2472 - 1988));
+static_assert(offsetof(SalmView, JD7) == 4 * (2473 - 1988));
+static_assert(offsetof(SalmView, JD8) == 4 * (2474 - 1988));
+static_assert(offsetof(SalmView, JD9) == 4 * (2475 - 1988));
+static_assert(offsetof(SalmView, JD10) == 4 * (2476 - 1988));
+static_assert(offsetof(SalmView, ASLMS1) == 4 * (2477 - 1988));
+static_assert(offsetof(SalmView, ASLMS2) == 4 * (2497 - 1988));
+static_assert(offsetof(SalmView, ASLMS3) == 4 * (2517 - 1988));
+static_assert(offsetof(SalmView, ASLMS4) == 4 * (2537 - 1988));
+static_assert(offsetof(SalmView, ISLMS1) == 4 * (2557 - 1988));
+static_assert(offsetof(SalmView, ISLMS2) == 4 * (2577 - 1988));
+static_assert(offsetof(SalmView, ISLMS3) == 4 * (2597 - 1988));
+static_assert(offsetof(SalmView, ISLMS4) == 4 * (2617 - 1988));
+static_assert(offsetof(SalmView, LPERCN) == 4 * (2637 - 1988));
+static_assert(offsetof(SalmView, SEMFIL) == 4 * (2638 - 1988));
+
+// The data image of the session; all zero when the program starts.
+extern Tpcm TPCM;
+
+// Puts TPCM back to all zero (tests start from a fresh image).
+void reset_tpcm();
+// Puts both images, TPCM and LOWCOF, back to all zero.
+void reset_images();
+
+}  // namespace brevant

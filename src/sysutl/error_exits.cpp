@@ -1,0 +1,51 @@
+// Pauses, aborts and error exits of the dialogue.
+#include "sysutl/error_exits.h"
+
+#include <string>
+
+#include "sysutl/answers.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
+
+namespace brevant {
+
+namespace {
+
+constexpr const char* kPressReturn = "Press <RETURN> to continue: ";
+
+}  // namespace
+
+void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK) {
+    if (IOSCRN == SILENT_UNIT) {
+        LBACK = 0;
+        return;
+    }
+    write_record(IOSCRN, " ");
+    WRTLIN(kPressReturn, 28, IOSCRN);
+    Real X = 0.0f;  // a blank or unreadable answer leaves it at 0
+    Logical CR = 0;
+    CRREAD(X, CR, KEYBD);
+    LBACK = clamp_to_int(static_cast<double>(X));
+}
+
+void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
+    write_record(IOSCRN, "");
+    write_record(IOSCRN, std::string(" ++> File not found or file access error in ").append(WHERE));
+    write_record(IOSCRN, std::string("     File name: ").append(WHO));
+    write_record(IOSCRN, " ");
+    WRTLIN(kPressReturn, 28, IOSCRN);
+    // The Return key is read from standard input; a silent run has no keyboard to wait for.
+    if (IOSCRN != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
+    stop_program(1);
+}
+
+void FILERR(std::string_view FILNM, std::string_view MAINPG, Int IOSCRN, Int KBD) {
+    write_record(IOSCRN, "");
+    write_record(IOSCRN, std::string(" ++> End of file or related file error in routine ").append(MAINPG));
+    write_record(IOSCRN, std::string("     file name ").append(FILNM));
+    Int typed = 0;
+    PRSRET(IOSCRN, KBD, typed);
+    stop_program(1);
+}
+
+}  // namespace brevant

@@ -1,0 +1,44 @@
+// Text report files opened and closed by name on the units of the unit table.
+#include "sysutl/report_files.h"
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "sysutl/error_exits.h"
+#include "sysutl/units.h"
+
+namespace brevant {
+
+namespace {
+
+std::string platform_name(std::string_view s) {
+    std::size_t n = s.size();
+    while (n > 0 && s[n - 1] == ' ') --n;
+    return std::string(s.substr(0, n));
+}
+
+}  // namespace
+
+void RHOPEN(std::string_view HFILE, [[maybe_unused]] Int IFORM, Int IOREWR, [[maybe_unused]] Int IDRIVE, Int IUNIT,
+            std::string_view CALFIL, Int IOSCRN, [[maybe_unused]] Int CMPUTR) {
+    namespace fs = std::filesystem;
+    const std::string name = platform_name(HFILE);
+    std::error_code ec;
+    if (name.empty() || fs::is_directory(name, ec)) ACERR(CALFIL, HFILE, IOSCRN);
+    if (IOREWR == 1) {
+        if (!open_unit(IUNIT, name, UnitMode::Read) || !rewind_unit(IUNIT)) ACERR(CALFIL, HFILE, IOSCRN);
+    } else {
+        // The old file goes first, so the new one starts empty. Only a plain file is deleted; anything
+        // else of that name (a device) is opened as it is.
+        if (fs::is_regular_file(fs::symlink_status(name, ec)) && !fs::remove(name, ec))
+            ACERR(CALFIL, HFILE, IOSCRN);
+        if (!open_unit(IUNIT, name, UnitMode::Write)) ACERR(CALFIL, HFILE, IOSCRN);
+    }
+}
+
+void HCLOSE(Int IUNIT, std::string_view HFILE, std::string_view CALFIL, Int IOSCRN) {
+    if (!close_unit(IUNIT)) ACERR(CALFIL, HFILE, IOSCRN);
+}
+
+}  // namespace brevant
