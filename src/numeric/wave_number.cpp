@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "numeric/pending_console.h"
+#include "sysutl/pauses.h"
 #include "numeric/quadrature.h"
 #include "numeric/root_finders.h"
 #include "sysutl/answers.h"
@@ -74,7 +74,7 @@ Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
         if (NITER > NITER_WARN) {
             write_record(IOSCRN, " ++> Possible iteration failure in JONSVAL");
             Int LBACK = 0;
-            pending_console::ABORT0(IOSCRN, KBD_UNIT, LBACK);
+            ABORT0(IOSCRN, KBD_UNIT, LBACK);
             if (LBACK < 0 || IOSCRN == SILENT_UNIT) stop_program(1);
             NITER = 0;
         }
