@@ -1,0 +1,275 @@
+// End of the edit: saving with two generations of back-up, the loss warning, chaining.
+#include "edlib/finish.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "edlib/coefficient_image.h"
+#include "edlib/data_image.h"
+#include "sysutl/word_ops.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string file_bytes(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A file of big-endian words, written independently of the program's record I/O.
+std::string big_endian(const std::vector<std::uint32_t>& words) {
+    std::string out;
+    for (std::uint32_t w : words) {
+        out.push_back(static_cast<char>(w >> 24));
+        out.push_back(static_cast<char>((w >> 16) & 0xFF));
+        out.push_back(static_cast<char>((w >> 8) & 0xFF));
+        out.push_back(static_cast<char>(w & 0xFF));
+    }
+    return out;
+}
+
+void put_file(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+std::uint32_t file_word(const std::string& bytes, int k) {
+    const auto b = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[4 * (k - 1) + i])); };
+    return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
+}
+
+class BackitTest : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_images();
+        TPCM.NTOGO = NTOGOQ;
+        TPCM.SIMTYP = 16;
+        TPCM.LRANDM = 7;
+    }
+    void TearDown() override {
+        reset_images();
+        ConsoleTest::TearDown();
+    }
+    void save(Int IERR1) {
+        BACKIT(SCREEN_UNIT, "BrevEdit", 5, NTOGOQ, image_bytes(TPCM), "BREVDAT     ", IERR1, "BREVBAK     ",
+               "LASTBAK   ");
+    }
+};
+
+TEST_F(BackitTest, NewFileIsWrittenWithoutBackups) {
+    testing::ScratchDir dir;
+    save(1);
+    EXPECT_TRUE(fs::exists("BREVDAT"));
+    EXPECT_FALSE(fs::exists("BREVBAK"));
+    EXPECT_FALSE(fs::exists("LASTBAK"));
+    const std::string data = file_bytes("BREVDAT");
+    ASSERT_EQ(data.size(), 4u * NTOGOQ);
+    EXPECT_EQ(file_word(data, 1), 4975u);
+    EXPECT_EQ(file_word(data, 2), 16u);
+    EXPECT_EQ(file_word(data, 172), 7u);
+}
+
+TEST_F(BackitTest, FirstSaveBacksUpTheFileAsOnDiskAndWritesNoSecondBackup) {
+    testing::ScratchDir dir;
+    // A short file, as an older program may have left: the back-up keeps its own length.
+    const std::string old = big_endian({1987, 16, 3, 4, 5});
+    put_file("BREVDAT", old);
+    save(0);
+    EXPECT_EQ(file_bytes("BREVBAK"), old);
+    EXPECT_FALSE(fs::exists("LASTBAK"));
+    EXPECT_EQ(file_bytes("BREVDAT").size(), 4u * NTOGOQ);
+}
+
+TEST_F(BackitTest, RotationKeepsTwoGenerationsWordForWord) {
+    testing::ScratchDir dir;
+    // A framed back-up whose first words are zero counts: copied as it is, framing and all.
+    const std::string older = big_endian({0, 0, 9, 9, 0});
+    const std::string current = big_endian({4975, 16, 42});
+    put_file("BREVBAK", older);
+    put_file("BREVDAT", current);
+    save(0);
+    EXPECT_EQ(file_bytes("LASTBAK"), older);
+    EXPECT_EQ(file_bytes("BREVBAK"), current);
+    EXPECT_EQ(file_word(file_bytes("BREVDAT"), 172), 7u);
+    // No temporary file is left behind.
+    for (const auto& entry : fs::directory_iterator("."))
+        EXPECT_EQ(entry.path().filename().string().find(".brvtmp"), std::string::npos) << entry.path();
+}
+
+TEST_F(BackitTest, FailedWriteEndsTheRunWithTheFileNameAndKeepsTheDataFile) {
+    testing::ScratchDir dir;
+    const std::string current = big_endian({4975, 16, 42});
+    put_file("BREVBAK", big_endian({1, 2}));
+    put_file("BREVDAT", current);
+    fs::create_directory("LASTBAK");  // the second back-up cannot be written over a folder
+    answers("\n");
+    try {
+        save(0);
+        FAIL() << "the failed write went unnoticed";
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.status, 1);
+    }
+    EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos) << screen();
+    EXPECT_NE(screen().find("LASTBAK"), std::string::npos);
+    EXPECT_EQ(file_bytes("BREVDAT"), current);
+}
+
+// FINISH over the session's images and load copies.
+class FinishTest : public BackitTest {
+protected:
+    void SetUp() override {
+        BackitTest::SetUp();
+        MOVCOM(NTOGOQ, word_span(TPCM), word_span(IOBUF));
+        MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(ILOBUF));
+    }
+    // Runs FINISH with LBACK = code; returns the exit status, or -1 when FINISH returned.
+    int finish(Int code, Int IERR0 = 0, Int IERR1 = 0, Logical chain = 0) {
+        TPCM.LBACK = code;
+        try {
+            FINISH(5, TPCM.SRCDAT, 0, KBD_UNIT, TPCM.LBACK, JMPLOC, image_bytes(TPCM), word_span(IOBUF),
+                   image_bytes(LOWCOF), word_span(ILOBUF), TPCM.IPAG, 16, SCREEN_UNIT, IERR0, IERR1, kLowcofWords,
+                   NTOGOQ, "BREVDAT     ", "BREVBAK     ", "LOWDAT      ", "LOWBAK      ", "BrevEdit    ", chain);
+        } catch (const ProgramEnd& end) {
+            return end.status;
+        }
+        return -1;
+    }
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    FArray<Int, NTOGOQ> IOBUF{};
+    FArray<Int, kLowcofWords> ILOBUF{};
+    Int JMPLOC = -7;
+};
+
+TEST_F(FinishTest, SaveWithoutChangeWritesNothingAndEnds) {
+    testing::ScratchDir dir;
+    EXPECT_EQ(finish(-2), 0);
+    EXPECT_TRUE(files().empty());
+}
+
+TEST_F(FinishTest, ChangedCoefficientsAloneWriteOnlyTheCoefficientFiles) {
+    testing::ScratchDir dir;
+    put_file("BREVDAT", big_endian({4975, 16}));
+    put_file("LOWDAT", big_endian({3, 0, 0, 0}));
+    put_file("LOWBAK", big_endian({2, 0}));
+    LOWCOF.UWNANG(1) = 45.0f;
+    EXPECT_EQ(finish(-2), 0);
+    EXPECT_EQ(files(), (std::vector<std::string>{"BREVDAT", "LASTLOW", "LOWBAK", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("LASTLOW"), big_endian({2, 0}));
+    EXPECT_EQ(file_bytes("LOWBAK"), big_endian({3, 0, 0, 0}));
+    EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
+    EXPECT_EQ(file_bytes("BREVDAT"), big_endian({4975, 16}));
+}
+
+TEST_F(FinishTest, StoredImageHasTheEditorWordsAtZeroAndTheRunMode) {
+    testing::ScratchDir dir;
+    TPCM.IPAG = 12;
+    TPCM.SRCDAT = 3;
+    TPCM.LRANDM = 1;  // the edit
+    EXPECT_EQ(finish(-1983, 1, 1), -1);  // execute: saved, back to the driver
+    EXPECT_EQ(JMPLOC, 0);
+    const std::string data = file_bytes("BREVDAT");
+    for (int k : {6, 700, 701, 702, 703}) EXPECT_EQ(file_word(data, k), 0u) << "word " << k;
+    EXPECT_EQ(files(), (std::vector<std::string>{"BREVDAT"}));
+}
+
+TEST_F(FinishTest, ExecuteWithoutChangeWritesNothingAndReturns) {
+    testing::ScratchDir dir;
+    EXPECT_EQ(finish(-1983), -1);
+    EXPECT_EQ(JMPLOC, 0);
+    EXPECT_TRUE(files().empty());
+}
+
+const char* const kLossWarning =
+    "\n\n                        >>> WARNING <<<\n\n"
+    " This action will result in the loss of data changes to BREVDAT or LOWDAT\n"
+    " made during this editing session. If you wish to \"Abort\" this\n"
+    " decision and reinspect your data, enter \"A\" below.\n";
+
+TEST_F(FinishTest, ExitWithoutSavingWarnsAndAbortGoesBack) {
+    testing::ScratchDir dir;
+    TPCM.LRANDM = 1;
+    answers("a\n");
+    EXPECT_EQ(finish(101), -1);
+    EXPECT_EQ(JMPLOC, 1);
+    EXPECT_NE(screen().find(kLossWarning), std::string::npos) << screen();
+    EXPECT_TRUE(files().empty());
+}
+
+TEST_F(FinishTest, ExitWithoutSavingEndsOnReturnWithNothingWritten) {
+    testing::ScratchDir dir;
+    LOWCOF.NUWNPT = 2;
+    answers("\n");
+    EXPECT_EQ(finish(101), 0);
+    EXPECT_NE(screen().find(kLossWarning), std::string::npos);
+    EXPECT_TRUE(files().empty());
+}
+
+TEST_F(FinishTest, ExitWithoutSavingAndNoChangeEndsWithoutAWord) {
+    testing::ScratchDir dir;
+    EXPECT_EQ(finish(101), 0);
+    EXPECT_EQ(screen(), "");
+    EXPECT_TRUE(files().empty());
+}
+
+TEST_F(FinishTest, ChainingWithChangesShowsTheChainingWarning) {
+    testing::ScratchDir dir;
+    TPCM.LRANDM = 1;
+    answers("A\n");
+    EXPECT_EQ(finish(101, 0, 0, 1), -1);
+    EXPECT_EQ(JMPLOC, 1);
+    EXPECT_NE(screen().find(" Changes to BREVDAT, or LOWDAT, or the Vestrakel excursion disk diameter\n"
+                            " were detected during this editing session.\n"),
+              std::string::npos)
+        << screen();
+    EXPECT_NE(screen().find(" and your simulation output will likely be seriously compromised.\n"), std::string::npos);
+    EXPECT_TRUE(files().empty());
+}
+
+TEST(ChainSqual, UnknownComputerCodeEndsTheRun) {
+    reset_units();
+    capture_unit(SCREEN_UNIT);
+    try {
+        CHAIN_SQUAL(7);
+        FAIL();
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.status, 1);
+    }
+    EXPECT_EQ(captured(SCREEN_UNIT), "++> Undefined OS type! Aborting out of CHAIN_SQUAL\n");
+    reset_units();
+}
+
+TEST(ChainSqual, KnownCodesRunTheSquallProgramAndWait) {
+    for (Int code : {5, 21}) {
+        testing::ScratchDir dir;
+        // A stand-in squall program on the search path leaves a mark when it runs.
+        {
+            std::ofstream script("VestraKel");
+            script << "#!/bin/sh\necho ran > chained.txt\nexit 3\n";
+        }
+        fs::permissions("VestraKel", fs::perms::owner_all);
+        const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
+        ::setenv("PATH", (dir.path().string() + ":" + old_path).c_str(), 1);
+        CHAIN_SQUAL(code);  // the exit status 3 is ignored
+        ::setenv("PATH", old_path.c_str(), 1);
+        EXPECT_EQ(file_bytes("chained.txt"), "ran\n") << "code " << code;
+    }
+}
+
+}  // namespace
+}  // namespace brevant
