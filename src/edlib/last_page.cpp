@@ -1,0 +1,116 @@
+// The last page: tidy the case, End of Session page, pre-run checks, start of the echo walk.
+#include "edlib/last_page.h"
+
+#include "edlib/data_image.h"
+#include "edlib/end_of_session.h"
+#include "sysutl/error_exits.h"
+#include "sysutl/option_words.h"
+#include "sysutl/page_drawing.h"
+#include "sysutl/paging.h"
+#include "sysutl/program_end.h"
+#include "sysutl/report_files.h"
+#include "sysutl/units.h"
+
+namespace brevant {
+
+Int HCDONE = 0;
+Int UNTSAV = 0;
+
+void reset_last_page() {
+    HCDONE = 0;
+    UNTSAV = 0;
+}
+
+namespace {
+
+constexpr const char* INDUMP = "BREVIN.stxt ";
+constexpr const char* EDPRG = "Brevedit    ";
+
+void clear_bits(Int& word, std::initializer_list<Int> bits, Int unit) {
+    for (Int bit : bits) BITSET(word, bit, 0, unit);
+}
+
+// Nothing is asked of the report that the case cannot produce.
+void tidy_output_options() {
+    Tpcm& T = TPCM;
+    const Int U = T.EDUNIT;
+    BITSET(T.BRVFLG, 12, 0, U);
+    T.WAVHDG(1) = T.SEAHDG(1);
+    T.DPAFLG = 0;
+    T.DPRFLG = 0;
+    if (T.WNDTYP == 3) T.WNDDEN = 0.0f;
+    if (T.CURTYP == 0) T.CURDEN = 0.0f;
+    if (T.LRANDM == 0 && T.LSWELL == 0) clear_bits(T.BRVFLG, {3, 2, 4}, U);
+    if (T.LRANDM == 0) clear_bits(T.BRVFLG, {5, 7}, U);
+    if (T.LSWELL == 0) clear_bits(T.BRVFLG, {6, 8}, U);
+    if (T.LWIND == 0) clear_bits(T.BRVFLG, {18, 19, 16}, U);
+    if (T.LCURNT == 0) clear_bits(T.BRVFLG, {21, 22, 15}, U);
+}
+
+// The two checks of the low-frequency spectral tables; warnings only, never fatal.
+void check_low_frequency_tables(Int& WARNEM, Int FWARN) {
+    Tpcm& T = TPCM;
+    bool requested = false;
+    for (Int bit : {9, 10, 24, 25, 7, 16, 15, 8}) requested = requested || BITVAL(T.BRVFLG, bit, T.EDUNIT) != 0;
+    if (!requested) return;
+    if (!(T.BRVFRQ_DELTA > 0.0f)) {
+        write_record(T.EDUNIT, "");
+        write_record(T.EDUNIT,
+                     " ++> Warning: Non-positive frequency interval for low-frequency spectral tables.");
+        WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
+    }
+    if (!(T.BRV_PD_MIN() > 0.0f)) {
+        write_record(T.EDUNIT, "");
+        write_record(T.EDUNIT,
+                     " ++> Warning: Non-positive minimum period (maximum frequency) for low-frquency spectral tables.");
+        WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
+    }
+}
+
+}  // namespace
+
+void BRVFIN(std::string_view PAGE) {
+    Tpcm& T = TPCM;
+    tidy_output_options();
+
+    Int FWARN = 0;
+    Int WARNEM = 0;
+    Int LRETRN = 0;
+    for (;;) {
+        FINTOP(PAGE, T.SIMTYP, LRETRN, INDUMP, EDPRG, T.IPAG, T.LCOPY, T.EDUNIT, UNTSAV, T.LBACK, WARNEM, FWARN,
+               T.CMPUTR, T.WriteAuxDatFiles);
+        if (LRETRN == 1) break;
+        WARNEM = 0;
+        FWARN = 0;
+        // PENDING: VESWRN(WARNEM, FWARN) — the pre-run consistency warnings are called here once they land.
+        check_low_frequency_tables(WARNEM, FWARN);
+        if (T.EDUNIT == SILENT_UNIT) {
+            T.NBUG = 0;
+            T.NBUG0 = 0;
+            T.IUNIT = 1;
+            if (FWARN != 0) {
+                HCLOSE(T.EDUNIT, kSilentFileName, "???FIN", T.EDUNIT);
+                stop_program(1);
+            }
+            if (WARNEM != 0) break;
+        }
+        if (FWARN == 0 && WARNEM == 0) break;
+        // The warning counter pauses by itself on every seventh finding.
+        if ((FWARN + WARNEM) % 7 != 0) {
+            Int ignored = 0;
+            PRSRET(T.EDUNIT, KBD_UNIT, ignored);
+            CLEAR(T.EDUNIT);
+        }
+    }
+
+    if (T.LBACK == -1983 && HCDONE == 0) {
+        RHOPEN(INDUMP, 1, 0, 0, DISK_UNIT, EDPRG, T.EDUNIT, T.CMPUTR);
+        HCDONE = 1;
+        T.LCOPY = 1;
+        T.LBACK = -1980;
+        UNTSAV = T.EDUNIT;
+        T.EDUNIT = DISK_UNIT;
+    }
+}
+
+}  // namespace brevant

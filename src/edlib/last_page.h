@@ -1,0 +1,21 @@
+// The last page of the chain (shown as page 17): tidies the output options, shows the End of Session
+// page, runs the pre-run consistency warnings and starts the echo of every page to "BREVIN.stxt".
+#pragma once
+
+#include <string_view>
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// Leaves in LBACK the code for the driver; LCOPY is non-zero when a page pass is to start.
+void BRVFIN(std::string_view PAGE);
+
+// What the last page keeps for the whole run: HCDONE (the echo file has been written) and UNTSAV
+// (the console unit kept while the pages write to a file).
+extern Int HCDONE;
+extern Int UNTSAV;
+// Puts both back to their start (tests start from a fresh run).
+void reset_last_page();
+
+}  // namespace brevant

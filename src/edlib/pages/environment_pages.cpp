@@ -1,0 +1,19 @@
+// PENDING: the site and environment pages are stand-ins that show their header and pass on the
+// selection; their items come with the environment pages.
+#include "edlib/pages/environment_pages.h"
+
+#include "edlib/pages/placeholder_page.h"
+
+namespace brevant {
+
+void STATIC() { placeholder_page("1", "", "Site conditions"); }
+void AREAS(std::string_view PAGE, std::string_view TUGBAR) {
+    placeholder_page(PAGE, TUGBAR, " Environmental Area, Moment and Enhancement Data");
+}
+void WIND(std::string_view PAGE) { placeholder_page(PAGE, "", "Wind Conditions"); }
+void CURENT(Int /*FRESLM*/, std::string_view PAGE) { placeholder_page(PAGE, "", "Current Conditions"); }
+void REGLAR(std::string_view PAGE) { placeholder_page(PAGE, "", "Regular Wave Characteristics"); }
+void MORRAN(std::string_view PAGE) { placeholder_page(PAGE, "", "Irregular wave specifications"); }
+void SWELL(std::string_view PAGE) { placeholder_page(PAGE, "", "Background swell characteristics"); }
+
+}  // namespace brevant

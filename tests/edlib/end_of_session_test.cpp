@@ -1,0 +1,252 @@
+// The End of Session page: what it lists, what each choice answers, the end of a page pass, help.
+#include "edlib/end_of_session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "sysutl/units.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+std::size_t count_of(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    return n;
+}
+
+class FintopTest : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_end_of_session();
+    }
+    void TearDown() override {
+        reset_end_of_session();
+        ConsoleTest::TearDown();
+    }
+    void call(Int CREATR = 16, Int aux = 0) {
+        FINTOP("17", CREATR, LRETRN, "BREVIN.stxt ", "Brevedit    ", IPAG, LCOPY, EDUNIT, UNTSAV, LBACK, WARNEM, FWARN, 5,
+               aux);
+    }
+    Int LRETRN = -5, IPAG = 0, LCOPY = 0, EDUNIT = SCREEN_UNIT, UNTSAV = 0, LBACK = 0, WARNEM = 0, FWARN = 0;
+};
+
+const char* const kPage16 =
+    "                   ****  Page 17: End of Session  ****\n"
+    "\n\n"
+    " 1) Exit to operating system and update data file\n"
+    " 2) Exit to operating system WITHOUT updating data file\n"
+    "\n"
+    " 3) Execute simulation in interactive mode\n"
+    " 4) Execute simulation in silent mode\n"
+    "\n"
+    " 5) Produce diskfile of input data\n"
+    " 6) Produce \"WAVEOUT\" file containing regular wave kinematics data\n"
+    "\n"
+    " 7) Import Vessel and environment data from an external file\n"
+    "\n"
+    "  (Press <RETURN> to review data)\n"
+    " \n"
+    " Enter number of selection (\"H\" for help): ";
+
+TEST_F(FintopTest, PageOfThisProgramListsItemsOneToSeven) {
+    answers("1\n");
+    call();
+    EXPECT_EQ(screen(), kPage16);
+}
+
+TEST_F(FintopTest, ListedItemsFollowTheCreatingType) {
+    struct Case {
+        Int creatr, aux;
+        std::vector<std::string> present, absent;
+    };
+    const Case cases[] = {
+        {10, 0, {" 7) Import Barge and", " 8) Import mooring", " 9) Import Tug data from an external file"}, {"10)"}},
+        {13, 0, {" 7) Import Tanker and", " 8) Import mooring", " 9) Import Buoy data from an external file"}, {"10)"}},
+        {7, 0, {" 7) Import Vessel and", " 8) Import mooring"}, {" 6) ", " 9) ", "10)"}},
+        {3, 0, {" 6) Produce"}, {" 8) ", " 9) ", "10)"}},
+        {12, 1, {" 8) Import mooring", "\n\n10) Chain to VestraKel\n\n  (Press"}, {" 9) "}},
+        {15, 0, {" 8) Import mooring"}, {"10)"}},
+    };
+    for (const Case& c : cases) {
+        clear_captured(SCREEN_UNIT);
+        answers("2\n");
+        call(c.creatr, c.aux);
+        for (const auto& s : c.present) EXPECT_NE(screen().find(s), std::string::npos) << c.creatr << ": " << s;
+        for (const auto& s : c.absent) EXPECT_EQ(screen().find(s), std::string::npos) << c.creatr << ": " << s;
+    }
+}
+
+TEST_F(FintopTest, EachChoiceAnswersTheCaller) {
+    struct Case {
+        const char* answer;
+        Int warnem, fwarn;
+        Int lback, lretrn;
+    };
+    const Case cases[] = {
+        {"1", 0, 0, -2, 1},       {"2", 0, 0, 101, 1},      {"", 0, 0, 0, 1},         {"F", 0, 0, -1980, 1},
+        {"B", 0, 0, -1, 1},       {"J4", 0, 0, -1984, 1},   {"3", 0, 0, -1983, 0},    {"E", 0, 0, -1983, 0},
+        {"3", 2, 0, -1983, 1},    {"E", 2, 0, -1983, 1},    {"3", 2, 1, -1983, 0},    {"3", 0, 1, -1983, 0},
+    };
+    for (const Case& c : cases) {
+        reset_end_of_session();
+        answers(std::string(c.answer) + "\n");
+        LBACK = 0;
+        WARNEM = c.warnem;
+        FWARN = c.fwarn;
+        call();
+        EXPECT_EQ(LBACK, c.lback) << c.answer;
+        EXPECT_EQ(LRETRN, c.lretrn) << c.answer << " warnings " << c.warnem << "/" << c.fwarn;
+        if (c.lback == -1984) {
+            EXPECT_EQ(IPAG, 4);  // the number typed after J
+        }
+    }
+}
+
+TEST_F(FintopTest, SelectionsNotOfferedDrawThePageAgain) {
+    // 8 is not listed for this program's data and does not import; 9, 10 and 11 are not offered.
+    answers("8\n9\n10\n11\n2\n");
+    call(16);
+    EXPECT_EQ(count_of(screen(), "End of Session"), 5u);
+    EXPECT_EQ(screen().find("not available"), std::string::npos);
+    EXPECT_EQ(LBACK, 101);
+}
+
+TEST_F(FintopTest, ImportsAndTheWaveReportComeBackToThePage) {
+    answers("7\n\n6\n\n2\n");
+    call(16);
+    EXPECT_EQ(count_of(screen(), "End of Session"), 3u);
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 2u);
+    EXPECT_EQ(LBACK, 101);
+    EXPECT_EQ(LRETRN, 1);
+}
+
+TEST_F(FintopTest, ExecuteAskedElsewhereReturnsAtOnceWithoutWarnings) {
+    LBACK = -1983;
+    call();
+    EXPECT_EQ(LRETRN, 0);
+    EXPECT_EQ(screen(), "");
+}
+
+TEST_F(FintopTest, PendingWarningsShowThePageEvenForExecute) {
+    LBACK = -1983;
+    WARNEM = 1;
+    answers("3\n");
+    call();
+    EXPECT_NE(screen().find("End of Session"), std::string::npos);
+    EXPECT_EQ(LRETRN, 1);
+}
+
+TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    answers("5\n2\n");
+    call();
+    EXPECT_EQ(LBACK, -1980);
+    EXPECT_EQ(LRETRN, 1);
+    EXPECT_EQ(LCOPY, 1);
+    EXPECT_EQ(EDUNIT, DISK_UNIT);
+    EXPECT_EQ(UNTSAV, SCREEN_UNIT);
+    EXPECT_TRUE(std::filesystem::exists("BREVIN.stxt"));
+    write_record(DISK_UNIT, " a page");
+    // The pass comes back to the last page with LBACK 0.
+    LBACK = 0;
+    LCOPY = 4;
+    call();
+    EXPECT_EQ(LCOPY, 0);
+    EXPECT_EQ(EDUNIT, SCREEN_UNIT);
+    EXPECT_FALSE(unit_is_open(DISK_UNIT));
+    EXPECT_EQ(count_of(screen(), "End of Session"), 2u);
+    EXPECT_EQ(LBACK, 101);
+    std::ifstream in("BREVIN.stxt");
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, " a page");
+}
+
+TEST_F(FintopTest, EndOfAPassHandsBackTheDecision) {
+    struct Case {
+        Logical chain, save;
+        Int lback, lretrn;
+    };
+    for (const Case& c : {Case{0, 0, -1983, 1}, Case{0, 1, -2, 1}, Case{1, 1, 101, 999}}) {
+        VESTRAKEL_GO = c.chain;
+        SAVEDATA = c.save;
+        LCOPY = 1;
+        EDUNIT = 41;  // a pass that was not writing to the echo file closes nothing
+        UNTSAV = SCREEN_UNIT;
+        call();
+        EXPECT_EQ(LBACK, c.lback);
+        EXPECT_EQ(LRETRN, c.lretrn);
+        EXPECT_EQ(EDUNIT, SCREEN_UNIT);
+        EXPECT_EQ(LCOPY, 0);
+    }
+    EXPECT_EQ(screen(), "");
+}
+
+TEST_F(FintopTest, SilentExecuteOpensDiagnosticsAndClearsTheCounts) {
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    WARNEM = 3;
+    FWARN = 1;
+    answers("4\n");
+    call();
+    EXPECT_EQ(EDUNIT, SILENT_UNIT);
+    EXPECT_EQ(WARNEM, 0);
+    EXPECT_EQ(FWARN, 0);
+    EXPECT_EQ(LBACK, -1983);
+    EXPECT_EQ(LRETRN, 0);
+    EXPECT_TRUE(std::filesystem::exists("Diagnostics.stxt"));
+}
+
+TEST_F(FintopTest, ChainingIsAcceptedOnlyWhereOffered) {
+    answers("10\n");
+    call(15, 1);
+    EXPECT_EQ(LRETRN, 999);
+    EXPECT_EQ(LBACK, -1983);
+    EXPECT_EQ(VESTRAKEL_GO, 1);
+}
+
+TEST_F(FintopTest, HelpForAllItemsPausesAfterEachGroup) {
+    answers("?\n\n\n\n\n\n2\n");
+    call(16);
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 5u);
+    EXPECT_EQ(count_of(screen(), "****  Vessel Environmental Load Notes  ****"), 1u);
+    EXPECT_NE(screen().find("\n ++> Item Number  1\n\n     This option will save the current *DAT data file (and, if\n"),
+              std::string::npos);
+    EXPECT_NE(screen().find("\n ++> Item Number  8\n\n     This option permits importation of an entire mooring"),
+              std::string::npos);
+    EXPECT_EQ(screen().find("Item Number  10"), std::string::npos);
+    EXPECT_EQ(count_of(screen(), "           ND  (All OS's)\n"), 2u);
+
+    clear_captured(SCREEN_UNIT);
+    answers("?\n\n\n\n\n\n\n2\n");
+    call(12, 1);
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 6u);
+    EXPECT_NE(screen().find("\n ++> Item Number  10\n\n     If there have been no changes to the parent application's "
+                            "data during \n"),
+              std::string::npos);
+}
+
+TEST_F(FintopTest, HelpForOneItem) {
+    answers("?9\n\n2\n");
+    call(16);
+    EXPECT_NE(screen().find(" ++> Item Number   9\n\n     This option permits importation of vessel and environmental "
+                            "data\n"),
+              std::string::npos)
+        << screen();
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 1u);
+
+    clear_captured(SCREEN_UNIT);
+    answers("?11\n\n2\n");
+    call(16);
+    EXPECT_NE(screen().find(" ++> Item Number  11\n\n ++> Sorry, no help for this line...\n\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brevant

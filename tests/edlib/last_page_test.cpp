@@ -1,0 +1,178 @@
+// The last page: tidying the output options, the checks of the low-frequency tables, the echo walk.
+#include "edlib/last_page.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "edlib/data_image.h"
+#include "edlib/end_of_session.h"
+#include "sysutl/option_words.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+std::size_t count_of(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    return n;
+}
+
+const char* const kDeltaWarning = "\n ++> Warning: Non-positive frequency interval for low-frequency spectral tables.\n";
+const char* const kPeriodWarning =
+    "\n ++> Warning: Non-positive minimum period (maximum frequency) for low-frquency spectral tables.\n";
+
+class LastPageTest : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_images();
+        reset_end_of_session();
+        reset_last_page();
+        TPCM.SIMTYP = 16;
+        TPCM.CMPUTR = 5;
+        TPCM.EDUNIT = SCREEN_UNIT;
+        TPCM.LRANDM = 1;
+        TPCM.LSWELL = 1;
+        TPCM.LWIND = 1;
+        TPCM.LCURNT = 1;
+        TPCM.BRVFRQ_DELTA = 0.01f;
+        TPCM.BRV_PD_MIN() = 35.0f;
+    }
+    void TearDown() override {
+        reset_images();
+        reset_end_of_session();
+        reset_last_page();
+        ConsoleTest::TearDown();
+    }
+    static Int bits(std::initializer_list<Int> list) {
+        Int w = 0;
+        for (Int b : list) BITSET(w, b, 1, SCREEN_UNIT);
+        return w;
+    }
+};
+
+TEST_F(LastPageTest, OptionsTheCaseCannotProduceAreCleared) {
+    struct Case {
+        Int lrandm, lswell, lwind, lcurnt;
+        Int cleared;
+    };
+    const Int all = bits({1, 2, 3, 4, 5, 6, 7, 8, 12, 15, 16, 18, 19, 20, 21, 22});
+    const Case cases[] = {
+        {1, 1, 1, 1, bits({12})},
+        {1, 1, 0, 1, bits({12, 16, 18, 19})},
+        {1, 1, 1, 0, bits({12, 15, 21, 22})},
+        {0, 0, 1, 1, bits({2, 3, 4, 5, 6, 7, 8, 12})},
+        {0, 1, 1, 1, bits({5, 7, 12})},
+        {1, 0, 1, 1, bits({6, 8, 12})},
+    };
+    for (const Case& c : cases) {
+        TPCM.LRANDM = c.lrandm;
+        TPCM.LSWELL = c.lswell;
+        TPCM.LWIND = c.lwind;
+        TPCM.LCURNT = c.lcurnt;
+        TPCM.BRVFLG = all;
+        answers("2\n");
+        BRVFIN("17");
+        EXPECT_EQ(TPCM.BRVFLG, all & ~c.cleared) << c.lrandm << c.lswell << c.lwind << c.lcurnt;
+        EXPECT_EQ(TPCM.LBACK, 101);
+        EXPECT_EQ(TPCM.LCOPY, 0);
+    }
+}
+
+TEST_F(LastPageTest, TidiesHeadingsAndSpectrumDensities) {
+    TPCM.SEAHDG(1) = 30.0f;
+    TPCM.WAVHDG(1) = 5.0f;
+    TPCM.DPAFLG = 1;
+    TPCM.DPRFLG = 1;
+    TPCM.WNDTYP = 3;
+    TPCM.WNDDEN = 2.0f;
+    TPCM.CURTYP = 0;
+    TPCM.CURDEN = 3.0f;
+    answers("2\n");
+    BRVFIN("17");
+    EXPECT_EQ(TPCM.WAVHDG(1), 30.0f);
+    EXPECT_EQ(TPCM.DPAFLG, 0);
+    EXPECT_EQ(TPCM.DPRFLG, 0);
+    EXPECT_EQ(TPCM.WNDDEN, 0.0f);
+    EXPECT_EQ(TPCM.CURDEN, 0.0f);
+}
+
+TEST_F(LastPageTest, LowFrequencyTableWarningsThenExecuteAgainStartsTheEcho) {
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    TPCM.BRVFLG = bits({9});
+    TPCM.BRVFRQ_DELTA = 0.0f;
+    TPCM.BRV_PD_MIN() = 0.0f;
+    // Execute, the pause after the two warnings, execute again past the non-fatal warnings.
+    answers("3\n\n3\n");
+    BRVFIN("17");
+    EXPECT_NE(screen().find(std::string(kDeltaWarning) + kPeriodWarning), std::string::npos) << screen();
+    EXPECT_EQ(count_of(screen(), "End of Session"), 2u);
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 1u);
+    EXPECT_EQ(TPCM.LCOPY, 1);
+    EXPECT_EQ(TPCM.LBACK, -1980);
+    EXPECT_EQ(TPCM.EDUNIT, DISK_UNIT);
+    EXPECT_EQ(UNTSAV, SCREEN_UNIT);
+    EXPECT_EQ(HCDONE, 1);
+    EXPECT_TRUE(std::filesystem::exists("BREVIN.stxt"));
+}
+
+TEST_F(LastPageTest, NoWarningWithoutLowFrequencyTables) {
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    TPCM.BRVFLG = bits({1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 17, 18});
+    TPCM.BRVFRQ_DELTA = -1.0f;
+    TPCM.BRV_PD_MIN() = 0.0f;
+    answers("3\n");
+    BRVFIN("17");
+    EXPECT_EQ(screen().find("Warning"), std::string::npos);
+    EXPECT_EQ(TPCM.LCOPY, 1);  // straight on to the echo walk
+}
+
+TEST_F(LastPageTest, SilentRunWithWarningsGoesOnWithoutAPause) {
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    capture_unit(SILENT_UNIT);
+    TPCM.BRVFLG = bits({16});
+    TPCM.BRVFRQ_DELTA = 0.0f;
+    TPCM.NBUG = 3;
+    TPCM.NBUG0 = 2;
+    TPCM.IUNIT = 6;
+    answers("4\n");  // nothing more may be read
+    BRVFIN("17");
+    EXPECT_NE(silent().find(kDeltaWarning), std::string::npos);
+    EXPECT_EQ(TPCM.NBUG, 0);
+    EXPECT_EQ(TPCM.NBUG0, 0);
+    EXPECT_EQ(TPCM.IUNIT, 1);
+    EXPECT_EQ(TPCM.LCOPY, 1);
+    EXPECT_EQ(UNTSAV, SILENT_UNIT);
+    EXPECT_EQ(TPCM.EDUNIT, DISK_UNIT);
+}
+
+TEST_F(LastPageTest, SecondExecuteDoesNotWriteTheEchoAgain) {
+    testing::ScratchDir dir;
+    HCDONE = 1;
+    TPCM.LBACK = -1983;
+    BRVFIN("17");
+    EXPECT_EQ(TPCM.LBACK, -1983);
+    EXPECT_EQ(TPCM.LCOPY, 0);
+    EXPECT_EQ(TPCM.EDUNIT, SCREEN_UNIT);
+    EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
+}
+
+TEST_F(LastPageTest, NonFatalWarningsPauseOnceBeforeThePageReturns) {
+    // Two warnings: the caller's pause only; the counter pauses only when fatal ones are counted too.
+    TPCM.BRVFLG = bits({10});
+    TPCM.BRVFRQ_DELTA = 0.0f;
+    TPCM.BRV_PD_MIN() = -1.0f;
+    answers("3\n\n2\n");
+    BRVFIN("17");
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 1u);
+    EXPECT_EQ(TPCM.LBACK, 101);
+}
+
+}  // namespace
+}  // namespace brevant
