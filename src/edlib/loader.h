@@ -15,7 +15,8 @@ namespace brevant {
 
 // The images as they were loaded, kept for the whole session: the end of the edit compares the
 // images with them to find out whether anything changed (and uses IOBUF as a scratch buffer of
-// NTOGOQ words for its back-ups afterwards).
+// NTOGOQ words for its back-ups afterwards). A new case ("C") takes no copy of the data image, so
+// the driver starts from an all-zero record (LoadCopies copies{}): the new case then counts as changed.
 struct LoadCopies {
     FArray<Int, NTOGOQ> IOBUF;        // data-image words 1..NTOGOQ as loaded, EDUNIT (word 703) 0
     FArray<Int, kLowcofWords> ILOBUF;  // LOWCOF as loaded
