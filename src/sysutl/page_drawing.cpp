@@ -77,10 +77,10 @@ void OUTTXT(Int& I, std::string_view TEXT, Int EDUNIT) {
 }
 
 std::string EUNIT(Int NUNTS) {
+    // English and metric captions of a quantity are neighbours.
     static const char* const kCaptions[22] = {
-        "k.lbs",  "m.ton",    "deg",     "in",  "mm",     "lbs/ft", "kgw/m",   "ft",
-        "m",      "ft/ft",    "m/m",     "lbs/ft^3", "kgw/m^3", "kts", "ft/sec", "m/sec",
-        "sec",    "height:",  "slope:",  "ft^2", "m^2",   " ",
+        "k.lbs",    "m.ton",   "deg", "in",     "mm",    "lbs/ft", "kgw/m",   "ft",     "m",    "ft/ft", "m/m",
+        "lbs/ft^3", "kgw/m^3", "kts", "ft/sec", "m/sec", "sec",    "height:", "slope:", "ft^2", "m^2",   " ",
     };
     std::string CAPTN = "Index Error";
     if (NUNTS >= 0 && NUNTS <= 21) CAPTN = kCaptions[NUNTS];

@@ -62,7 +62,8 @@ void TOGGLE3(Int& I, Int IBATCH, Int IOSCRN, Int KBD, std::string_view YES_STR, 
         I = I == 0 ? 1 : 0;
         return;
     }
-    std::string PROMPT = fixed_len("Enter 1 for \"" + std::string(YES_STR) + "\", 0 for \"" + std::string(NO_STR) + "\": ", 60);
+    std::string PROMPT =
+        fixed_len("Enter 1 for \"" + std::string(YES_STR) + "\", 0 for \"" + std::string(NO_STR) + "\": ", 60);
     PROMPT.erase(PROMPT.find_last_not_of(' ') + 1);
     PROMPT += ' ';
     I = ask_flag(PROMPT, I, IOSCRN, KBD);

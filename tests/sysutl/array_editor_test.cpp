@@ -101,7 +101,8 @@ TEST_F(ArrayEditor, RetypesRowsUntilABlankAnswer) {
     EXPECT_EQ(v[4], 50.0f);
     EXPECT_EQ(v[5], 60.5f);
     EXPECT_EQ(v[6], 7.0f);
-    EXPECT_NE(screen().find(kSelect + " Enter new value for #   5   Enter new value for #   6   Enter new value for #   7  "),
+    EXPECT_NE(screen().find(kSelect +
+                            " Enter new value for #   5   Enter new value for #   6   Enter new value for #   7  "),
               std::string::npos);
     EXPECT_EQ(count(screen(), " Wave periods\n"), 2);
 
