@@ -12,7 +12,8 @@ void CATIMPORT(Int CREATR);
 // Default mooring and member tables for a mooring-type running program.
 void MRINIT(char ANSWER, Int CREATP);
 
-// Update entries of the other running types (stubs in this program).
+// Update entries of the other running types: inoperative in this program, each tells the user,
+// waits for Return and ends the program.
 void SHPUPD(Real DATVER, Int& IFATAL);
 void JCKUPD(Real DATVER, Int& IFATAL);
 void SEMUPD(Real DATVER, Int& IFATAL);

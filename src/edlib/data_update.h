@@ -6,11 +6,13 @@
 namespace brevant {
 
 // Updates the loaded image from its version (VERNO) to the layout of the running version APPVR,
-// with notes on the console unit and in the load report (unit 21). ISRVFG is nonzero when a note
-// asks the user to review the case.
+// with notes on the console unit and in the load report (unit 21). ISRVFG is 1 when a version step
+// worth a note ran, 0 when none did.
 void BRVUPD(Real APPVR, Int& ISRVFG);
 
-// Resizes the image of a file written with the 49-line mooring layout to the 149-line layout.
+// Resizes an image of any type from the 50-line mooring layout to the 150-line layout, in place:
+// room is opened and zeroed by sub-block as the creator word (CREATR) asks; no move writes at or
+// beyond word Nbottom. DATVER and Ntop are not used.
 void UPDATE_TO_149(Real DATVER, Int SIZ_DAT, Int Ntop, Int Nbottom);
 
 }  // namespace brevant

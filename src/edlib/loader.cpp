@@ -1,0 +1,512 @@
+// Loading and checking the data file: IOINIT with its checks, messages and load report, CHSWAP and
+// DATCRPT.
+#include "edlib/loader.h"
+
+#include <array>
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+#include "edlib/data_import.h"
+#include "edlib/data_update.h"
+#include "edlib/load_model_flags.h"
+#include "edlib/new_case.h"
+#include "sysutl/answers.h"
+#include "sysutl/error_exits.h"
+#include "sysutl/fortran_format.h"
+#include "sysutl/option_words.h"
+#include "sysutl/paging.h"
+#include "sysutl/pauses.h"
+#include "sysutl/program_end.h"
+#include "sysutl/record_io.h"
+#include "sysutl/report_files.h"
+#include "sysutl/title.h"
+#include "sysutl/units.h"
+#include "sysutl/word_ops.h"
+
+namespace brevant {
+
+namespace {
+
+constexpr Int kNonInteractive = 3;
+constexpr int kChswapWork = 200;
+constexpr const char* kCaller = "IoInit";
+constexpr const char* kCoefficientFile = "LOWDAT";
+constexpr Int kMaxCoefficientRows = 21;
+
+// Simulation type names by type code; rows 5, 6 and 18-20 have none.
+const std::array<const char*, 20>& STYP() {
+    static const std::array<const char*, 20> names{
+        "KORVELL", "TANDRIL", "PELMARO", "VOSKARN", nullptr, nullptr, "GRELDIN", "FURNEL ", "UNKNOWN", "MARDEK ",
+        "QUENTAL", "BASKERO", "DORVINE", "ZELFOR ", "NAVRIK ", "BREVANT", "LOMIRAS", nullptr, nullptr, nullptr};
+    return names;
+}
+
+// Words a file of creator type ITYPE holds, and whether a difference counts against the running
+// type only (1/2 from the running type, 3/4 from another) or always as 1/2. 0: not checked.
+struct ExpectedLength {
+    Int words;
+    bool by_creator;  // true: 1/2 only when the creator is the running type
+};
+
+ExpectedLength expected_length(Int ITYPE) {
+    switch (ITYPE) {
+        case 1:
+        case 4: return {1987, true};
+        case 3:
+        case 16: return {4975, true};
+        case 10:
+        case 12:
+        case 13:
+        case 14:
+        case 15:
+        case 17: return {78635, true};
+        case 7: return {79524, false};
+        case 8: return {79676, false};
+        case 11: return {4975, false};
+        default: return {0, false};  // 2, 5, 6, 9: not checked
+    }
+}
+
+// FTLSRV of the size check: 0 none, 1/2 larger/smaller from the running program, 3/4 larger/smaller
+// from another program, -1 creator type out of range.
+Int size_check(Int NTOGO, Int SIMTYP, Int CREATQ) {
+    if (SIMTYP < 1 || SIMTYP > 17) return -1;
+    const ExpectedLength e = expected_length(SIMTYP);
+    if (e.words == 0 || NTOGO == e.words) return 0;
+    const bool larger = NTOGO > e.words;
+    if (!e.by_creator || SIMTYP == CREATQ) return larger ? 1 : 2;
+    return larger ? 3 : 4;
+}
+
+// Messages go to the console unit and, in an interactive run, also to the load report on unit 21.
+class LoadReport {
+public:
+    LoadReport(Int& LOCLUN, bool interactive) : LOCLUN_(LOCLUN), interactive_(interactive) {}
+
+    void console(std::initializer_list<std::string> lines) const {
+        for (const auto& l : lines) write_record(LOCLUN_, l);
+    }
+    void file(std::initializer_list<std::string> lines) const {
+        if (!interactive_) return;
+        for (const auto& l : lines) write_record(WARN_UNIT, l);
+    }
+    void both(std::initializer_list<std::string> lines) const {
+        console(lines);
+        file(lines);
+    }
+
+private:
+    Int& LOCLUN_;
+    bool interactive_;
+};
+
+std::string msg_heading() { return std::string(18, ' ') + " >>> Input File Characteristics <<< "; }
+
+// The end of the program when a check cannot be passed or the user chose to stop: the data files
+// are untouched, the report so far reaches the disk with the closing of the units.
+[[noreturn]] void stop_load() { stop_program(1); }
+
+bool coefficient_counts_fit(const Lowcof& L) {
+    for (Int n : {L.NUWNPT, L.NUCRPT, L.NUWVPT, L.NUQQPT, L.BUWNPT, L.BUCRPT, L.BUWVPT, L.BUQQPT})
+        if (n < 0 || n > kMaxCoefficientRows) return false;
+    return true;
+}
+
+// Replaces the value 1 (a user table of "LOWDAT") in fields 1 to 3 of a model word.
+void replace_user_table(Int& word, Int value, Int IOSCRN) {
+    for (Int k = 1; k <= 3; ++k)
+        if (NIBVAL(word, k, IOSCRN) == 1) NIBSET(word, k, value, IOSCRN);
+}
+
+void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
+    MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(ILOBUF));
+}
+
+}  // namespace
+
+std::string creator_name(Int ITYPE) {
+    if (ITYPE >= 1 && ITYPE <= 20 && STYP()[static_cast<std::size_t>(ITYPE - 1)] != nullptr)
+        return STYP()[static_cast<std::size_t>(ITYPE - 1)];
+    return "UNKNOWN";
+}
+
+void CHSWAP(std::span<char> C, Int LEN, Int EDUNIT, Int KBD) {
+    if (LEN > kChswapWork) {
+        write_record(EDUNIT, " ++> LEN overflow in chswap!");
+        Int answer = 0;
+        PRSRET(EDUNIT, KBD, answer);
+    }
+    std::array<char, kChswapWork> work;
+    work.fill(' ');
+    const std::size_t have = std::min<std::size_t>(C.size(), kChswapWork);
+    std::copy_n(C.begin(), have, work.begin());
+    const std::size_t n = std::min<std::size_t>(have, static_cast<std::size_t>(std::max<Int>(LEN, 0)));
+    for (std::size_t j = 1; j <= n; ++j) {
+        const std::size_t p = (j - 1) % 4;
+        const std::size_t b = j - p;
+        C[j - 1] = work[b + 3 - p - 1];
+    }
+}
+
+void DATCRPT(Int EDUNIT, Int I) {
+    CLEAR(EDUNIT);
+    write_record(EDUNIT, " ");
+    switch (I) {
+        case 1: write_record(EDUNIT, " ++> Warning: Data file is corrupt."); break;
+        case 2:
+            write_record(EDUNIT, " ++> Warning: Data file is seriously corrupt or from a very early version.");
+            write_record(EDUNIT, "              Inspect all editor pages with particular care...");
+            break;
+        case 3:
+            write_record(EDUNIT, " ++> Warning: Data file is seriously corrupt.");
+            write_record(EDUNIT, "              Some versions of Internet Explorer can cause this problem.");
+            break;
+        case 4:
+            write_record(EDUNIT, " ++> Warning: Data file is seriously corrupt.");
+            write_record(EDUNIT, "              It will very probably crash the simulation if you continue...");
+            break;
+        default: break;
+    }
+    write_record(EDUNIT, " ");
+}
+
+void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES, char& ANSWER, Int& JMPLOC,
+            std::string_view DATFIL, Int& IERR0, Int& IERR1, Real VERNQ, Int IYEARQ, Int CREATQ,
+            std::string_view EDPRG, Int CMPUTQ, Int LEASTQ, Int NTOGOQ) {
+    assert(NTOGOQ >= 1 && NTOGOQ <= brevant::NTOGOQ);
+    Tpcm& P = TPCM;
+    const bool interactive = LEASTQ != kNonInteractive;
+    JMPLOC = kJumpEdit;
+    Int FTLSRV = 0;
+    Int ICHSWP = 0;
+    Int WRNFIL_OPEN = 0;
+    Int IBATCH_LOC = 0;
+    Int LOCLUN = SCREEN_UNIT;
+    LoadReport report(LOCLUN, interactive);
+
+    // Start screen. Nobody is asked in a non-interactive run: the case is executed as it stands.
+    if (!interactive) {
+        if (P.LCOPY == 0) {
+            RHOPEN(kSilentFileName, 1, 0, 0, SILENT_UNIT, kCaller, SCREEN_UNIT, CMPUTQ);
+            TITLE(CREATQ, NAME, VERNQ, SILENT_UNIT, KBD_UNIT, ANSWER, 1);
+        } else {
+            TITLE(CREATQ, NAME, VERNQ, P.EDUNIT, KBD_UNIT, ANSWER, 1);
+        }
+        ANSWER = 'E';
+    } else {
+        if (P.LCOPY == 0) P.EDUNIT = SCREEN_UNIT;
+        TITLE(CREATQ, NAME, VERNQ, P.EDUNIT, KBD_UNIT, ANSWER, P.LCOPY);
+    }
+    if (ANSWER == 'B') {
+        IBATCH_LOC = 1;
+        ANSWER = 'M';
+    }
+
+    // A page-dump walk re-enters here: nothing is read or checked.
+    if (P.LCOPY != 0) {
+        TWOPG(P.LCOPY, P.EDUNIT);
+        JMPLOC = kJumpPageDump;
+        return;
+    }
+
+    // The coefficient file. A table count beyond its 21 rows makes the file unusable: it is then
+    // treated as a missing file, and the image starts empty rather than reading past its tables.
+    bool lowdat_missing = false;
+    IERR0 = 0;
+    if (CREATQ > 9) {
+        Int nlow = kLowcofWords;
+        DISKIO(1, nlow, kCoefficientFile, DISK_UNIT, IERR0, image_bytes(LOWCOF), CMPUTQ);
+        lowdat_missing = IERR0 == 1;
+        if (!lowdat_missing && !coefficient_counts_fit(LOWCOF)) {
+            reset_lowcof();
+            lowdat_missing = true;
+        }
+        copy_coefficients(COPIES.ILOBUF);
+    }
+
+    // The data file; NTOGO1 comes back as the number of words the file held.
+    Int NTOGO1 = NTOGOQ;
+    DISKIO(1, NTOGO1, DATFIL, DISK_UNIT, IERR1, image_bytes(P), CMPUTQ);
+
+    // Old files kept their version in a text word.
+    if (P.VERNO == 0.0f) VRCVRT(P.IVERSN(), P.VERNO);
+
+    // Units of the session.
+    if (!interactive) {
+        P.EDUNIT = SILENT_UNIT;
+        LOCLUN = SILENT_UNIT;
+        P.LEASTP = kNonInteractive;
+    } else {
+        P.EDUNIT = SCREEN_UNIT;
+        LOCLUN = SCREEN_UNIT;
+        if (P.LEASTP == kNonInteractive) P.LEASTP = LEASTQ;
+    }
+
+    if (IERR1 == 1 && (ANSWER == 'M' || ANSWER == 'E')) ACERR(EDPRG, DATFIL, LOCLUN);
+
+    if (IERR1 != 1 && ANSWER != 'C') {
+        FTLSRV = size_check(P.NTOGO, P.SIMTYP, CREATQ);
+        // A version word that is no number at all comes only from a damaged file.
+        if (!std::isfinite(P.VERNO)) FTLSRV = -1;
+    }
+
+    // Corruption warnings: the user may stop here.
+    int level = 0;
+    if (FTLSRV == -1) {
+        level = interactive ? 4 : 3;
+    } else if (FTLSRV > 0 && !interactive) {
+        level = 1;
+    } else if (FTLSRV == 1 && interactive) {
+        level = 2;
+    }
+    if (level != 0) {
+        DATCRPT(LOCLUN, level);
+        SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
+        if (P.LBACK < 0) stop_load();
+    }
+
+    if (ANSWER != 'C') {
+        // The copy for the change check is taken before any repair, update or import, with the
+        // session's output unit out of it.
+        const Int edunit = P.EDUNIT;
+        P.EDUNIT = 0;
+        MOVCOM(NTOGOQ, image_bytes(static_cast<const Tpcm&>(P)), word_span(COPIES.IOBUF));
+        P.EDUNIT = edunit;
+
+        // Text from a machine of the other byte order.
+        const Int CMPUTR_LOADED = P.CMPUTR;
+        if ((CMPUTQ <= 4) != (CMPUTR_LOADED <= 4)) {
+            ICHSWP = 1;
+            CHSWAP(std::span<char>(P.CID1P.c, 80), 80, LOCLUN, KBD_UNIT);
+            CHSWAP(std::span<char>(P.CID2P.c, 80), 80, LOCLUN, KBD_UNIT);
+            switch (P.SIMTYP) {
+                case 7:
+                case 8:
+                case 10:
+                case 12:
+                case 13:
+                case 14:
+                case 15:
+                case 17:
+                    for (int j = 1; j <= 150; ++j)
+                        for (int i = 1; i <= 25; ++i) CHSWAP(std::span<char>(P.SCOMP(i, j).c, 8), 8, LOCLUN, KBD_UNIT);
+                    break;
+                default: break;
+            }
+        }
+
+        const Real VERSN_DELTA = std::abs(VERNQ) - std::abs(P.VERNO);
+        // A version that is no number counts as different: it never passes for the running one.
+        const bool versions_differ = !(std::abs(VERSN_DELTA) <= 0.001f);
+        const Int creator = P.SIMTYP;
+        const bool same_creator = creator == CREATQ;
+
+        const bool findings = !same_creator || IERR1 == 4 || versions_differ || P.DP_FLAG == 1 ||
+                              (ICHSWP == 1 && interactive) || (P.IVERS_SUFX != 0 && interactive);
+        if (findings) {
+            RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
+            WRNFIL_OPEN = 1;
+            CLEAR(LOCLUN);
+            report.both({"", "", msg_heading()});
+
+            if (P.DP_FLAG == 1) {
+                report.both({"", " ++> Fatal Warning: The precision specification of the loaded",
+                             "     DAT_file and the executable are not the same!"});
+                PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
+                stop_load();
+            }
+
+            if (IERR1 == 4) {
+                if (!same_creator || std::abs(P.VERNO) >= 4.9f) {
+                    const char* how = NTOGO1 > NTOGOQ ? "larger" : "smaller";
+                    report.both({"", std::string(" ++> Input Data File ") + how + " than expected:",
+                                 "     Expected " + fmt_I(NTOGOQ, 6) + " I*4s, found " + fmt_I(NTOGO1, 6) +
+                                     " I*4s... CAUTION!"});
+                }
+                if (NTOGO1 < NTOGOQ) {
+                    const Int first = std::max<Int>(NTOGO1, 0) + 1;
+                    CLEAR_1D(image_bytes(P), kTpcmWords, first, NTOGOQ);
+                    CLEAR_1D(word_span(COPIES.IOBUF), brevant::NTOGOQ, first, NTOGOQ);
+                }
+            }
+
+            if (ICHSWP == 1) {
+                report.both({"", std::string(" ++> File was produced on a ") +
+                                     (CMPUTR_LOADED < 5 ? "Macintosh PPC" : "Intel") + " computer."});
+                if (versions_differ) {
+                    const std::string x2a = "     Importing datafiles between chip architectures can be problematic;";
+                    const std::string x2b = "     proceed with caution; carefully inspect all data screens after import.";
+                    report.console({x2a, x2b});
+                    if (interactive) {
+                        report.file({x2a, x2b});
+                        ABORT0(LOCLUN, KBD_UNIT, P.LBACK);
+                        if (P.LBACK < 0) stop_load();
+                    }
+                }
+            }
+
+            const auto version_line = [&](const char* relation) {
+                return " ++> Version mismatch: Data (version " + fmt_F(std::abs(P.VERNO), 5, 2) + ") " + relation +
+                       " simulation (version " + fmt_F(std::abs(VERNQ), 5, 2) + ")";
+            };
+            const std::string inspect = "     Carefully inspect each editor screen before proceeding...";
+
+            if (same_creator) {
+                if (VERSN_DELTA > 0.001f || P.DAT_ID == 49) {
+                    if (VERSN_DELTA > 0.001f) {
+                        const std::string v = version_line("predates");
+                        const std::string f1a =
+                            "     Although a reasonable effort has been made to insure forward";
+                        const std::string f1b = "     compatibility of data files, this cannot be guaranteed.";
+                        report.console({"", v});
+                        if (!interactive) report.console({"     PLEASE update your data file editor to the current version..."});
+                        report.console({"", f1a, f1b});
+                        if (interactive) {
+                            report.file({"", v, "", f1a, f1b});
+                            report.both({inspect});
+                            report.file({" "});
+                        }
+                        report.console({" "});
+                    }
+                    const Real DATVER = std::abs(P.VERNO);
+                    switch (CREATQ) {
+                        case 16: BRVUPD(VERNQ, FTLSRV); break;
+                        case 1: SHPUPD(DATVER, FTLSRV); break;
+                        case 2: JCKUPD(DATVER, FTLSRV); break;
+                        case 3: SEMUPD(DATVER, FTLSRV); break;
+                        case 4: DSCUPD(DATVER, FTLSRV); break;
+                        case 7: STMUPD(DATVER, FTLSRV); break;
+                        case 8: CATUPD(DATVER, FTLSRV); break;
+                        case 10: TOWUPD(DATVER, FTLSRV); break;
+                        case 11: SLMUPD(DATVER, FTLSRV); break;
+                        case 12:
+                        case 14:
+                        case 15:
+                        case 17: MORUPD(DATVER, FTLSRV); break;
+                        case 13: CLMUPD(DATVER, FTLSRV); break;
+                        default:
+                            report.both({"", " ++> Unknown file type..."});
+                            PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
+                            stop_load();
+                    }
+                } else if (VERSN_DELTA >= -0.001f && VERSN_DELTA <= 0.001f) {
+                    if (P.IVERS_SUFX != 0) {
+                        report.both({"", " ++> Version increment mismatch: ",
+                                     "     DATfile  version  increment  = " + fmt_I(P.IVERS_SUFX, 2),
+                                     "     Simulation version increment = " + fmt_I(0, 2)});
+                    }
+                } else if (VERSN_DELTA < -0.001f) {
+                    report.both({"", version_line("POSTDATES"), "",
+                                 "     Data files are NOT generally backwards-compatible!", inspect});
+                }
+            } else {
+                const std::string name = creator_name(creator);
+                report.both({"", " ++> Input Data File Creator was " + name});
+                if (versions_differ) {
+                    report.both({"     Before importing this data file, you MUST first update it",
+                                 "     with version " + fmt_F(std::abs(VERNQ), 5, 2) + " of " + name +
+                                     " on the originating computer platform."});
+                    PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
+                    stop_load();
+                }
+                if (CREATQ == 16) {
+                    BRVIMPORT(creator);
+                    if (creator == 14) {
+                        report.both({"",
+                                     "     Note: Due to missing tendon information, imports into Brevant from Zelfor",
+                                     "           cannot presently model the correct wave response required for",
+                                     "           evaluation of wave reflection and absorption coefficients. The",
+                                     "           resulting errors are usually small, but not necessarily negligible."});
+                    }
+                } else if (CREATQ == 8) {
+                    CATIMPORT(creator);
+                }
+                if (CREATQ > 9 && creator < 10 && P.NTAB == 0) MRINIT('C', CREATQ);
+                report.both({"", "     Although a reasonable effort has been made to achieve cross-compatibility",
+                             "     between data files of different simulations, this cannot be guaranteed.", inspect,
+                             " "});
+                if (creator == 12 && CREATQ == 15) MORUPD(std::abs(P.VERNO), FTLSRV);
+                if (creator == 9 && CREATQ == 16) BRVUPD(VERNQ, FTLSRV);
+                if (CREATQ == 17) P.VESTYP = 6;
+            }
+
+            if (!interactive) {
+                if (IERR1 == 4 || FTLSRV != 0 || !same_creator) stop_load();
+                P.CMPUTR = CMPUTQ;
+                P.VERNO = VERNQ;
+            } else {
+                ABORT0(LOCLUN, KBD_UNIT, P.LBACK);
+                if (P.LBACK < 0) stop_load();
+                if (ANSWER == 'E') ANSWER = 'M';
+            }
+        }
+
+        // No coefficient file while the case takes its wind or current coefficients from it: the
+        // built-in models take the place of the user tables.
+        if (lowdat_missing && CREATQ >= 10) {
+            Int SWNFM = 0, SCRFM = 0, SWVFM = 0;
+            Int WNDUSR = 0, CURUSR = 0, WAVUSR = 0, LCTNKR = 0, LWTNKR = 0, LWNBRG = 0, LCRBRG = 0;
+            INITFM(P.LWBARG, SWNFM, P.LCBARG, SCRFM, P.LWVCOF, SWVFM, LOCLUN);
+            TNKRID(P.LWBARG, SWNFM, WNDUSR, P.LCBARG, SCRFM, CURUSR, P.LWVCOF, SWVFM, WAVUSR, LCTNKR, LWTNKR, LWNBRG,
+                   LCRBRG, LOCLUN);
+            if (WNDUSR == 1 || CURUSR == 1) {
+                if (ANSWER == 'M' || ANSWER == 'E') {
+                    CLEAR(LOCLUN);
+                    if (interactive && WRNFIL_OPEN == 0) {
+                        RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
+                        WRNFIL_OPEN = 1;
+                    }
+                    report.both({"", "", msg_heading(), "",
+                                 " ++> LOWDAT file not found. User-specified environmental coefficients ",
+                                 "     will be missing."});
+                    SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
+                    if (P.LBACK < 0) stop_load();
+                    ANSWER = 'M';
+                    replace_user_table(P.LWBARG, 4, LOCLUN);
+                    replace_user_table(P.LCBARG, 6, LOCLUN);
+                    replace_user_table(P.LWVCOF, 2, LOCLUN);
+                    if (CREATQ == 10 || CREATQ == 13) {
+                        replace_user_table(P.BLWBRG, 3, LOCLUN);
+                        replace_user_table(P.BLCBRG, 3, LOCLUN);
+                        replace_user_table(P.BWVCOF, CREATQ == 10 ? 2 : 4, LOCLUN);
+                    }
+                }
+                if (interactive) HCLOSE(WARN_UNIT, kLoadReportFile, kCaller, LOCLUN);
+            }
+        }
+    }
+
+    if (ANSWER == 'E') {
+        P.LBACK = NAV_EXECUTE;
+        JMPLOC = kJumpExecute;
+        return;
+    }
+
+    // Modify or create: the case is stamped with the running program's identity.
+    if (ANSWER == 'C') {
+        CLEAR_1D(image_bytes(P), kTpcmWords, 1, NTOGOQ);
+        store_new_case_defaults(CREATQ);
+        P.SRCDAT = LEASTQ;
+    } else {
+        P.SRCDAT = P.LEASTP;
+    }
+    P.VERNO = VERNQ;
+    P.IYEAR = IYEARQ;
+    P.SIMTYP = CREATQ;
+    P.EDUNIT = SCREEN_UNIT;
+    P.IBATCH = IBATCH_LOC;
+    P.LEASTP = LEASTQ;
+    P.CMPUTR = CMPUTQ;
+    P.NTOGO = NTOGOQ;
+    if (P.LGAP < 0 || P.LGAP > 2 || CREATQ > 9) P.LGAP = 0;
+    if (CREATQ < 10) {
+        P.MORFBK = 0;
+        P.CATFBK = 0;
+        P.BMRFBK = 0;
+        P.BCTFBK = 0;
+    }
+    if (P.IUNIT != 1 && P.IUNIT != P.EDUNIT && P.IUNIT != PRINTER_UNIT) P.IUNIT = 1;
+}
+
+}  // namespace brevant

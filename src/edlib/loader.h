@@ -1,0 +1,55 @@
+// Loading and checking the data file at the start of a session: the start menu, the reading of
+// "LOWDAT" and the data file, the checks against the running program with their load report
+// "DATUPWRN.stxt", the repair of text from a machine of the other byte order, and a new case.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "edlib/coefficient_image.h"
+#include "edlib/data_image.h"
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// The images as they were loaded, kept for the whole session: the end of the edit compares the
+// images with them to find out whether anything changed (and uses IOBUF as a scratch buffer of
+// NTOGOQ words for its back-ups afterwards). A new case ("C") takes no copy of the data image, so
+// the driver starts from an all-zero record (LoadCopies copies{}): the new case then counts as changed.
+struct LoadCopies {
+    FArray<Int, NTOGOQ> IOBUF;        // data-image words 1..NTOGOQ as loaded, EDUNIT (word 703) 0
+    FArray<Int, kLowcofWords> ILOBUF;  // LOWCOF as loaded
+};
+
+// Result codes of IOINIT (JMPLOC).
+inline constexpr Int kJumpEdit = 0;        // start the page chain
+inline constexpr Int kJumpPageDump = 200;  // a page-dump walk is under way: nothing was loaded
+inline constexpr Int kJumpExecute = 3000;  // "E" on the title screen: straight to the last page
+
+inline constexpr const char* kLoadReportFile = "DATUPWRN.stxt";
+
+// Opens the editing session: title screen and start menu (M modify, C create, E execute, B batch
+// modify), "LOWDAT" into LOWCOF and DATFIL into TPCM, the checks and their report, then an update,
+// an import or a new case. ANSWER returns "M", "C" or "E" ("B" comes back as "M"); JMPLOC one of
+// the codes above; IERR0/IERR1 the read codes of "LOWDAT" and of the data file. The mooring
+// segment names repaired with the rest of the text are those of TPCM (SCOMP); LOWCOF is the
+// coefficient image. DATE is accepted for the title screen, which does not show it. A load that
+// cannot go on ends the program (status 1) with nothing written to the data files.
+void IOINIT(std::string_view NAME, std::string_view DATE, LoadCopies& COPIES, char& ANSWER, Int& JMPLOC,
+            std::string_view DATFIL, Int& IERR0, Int& IERR1, Real VERNQ, Int IYEARQ, Int CREATQ,
+            std::string_view EDPRG, Int CMPUTQ, Int LEASTQ, Int NTOGOQ);
+
+// Reverses the first LEN characters of C in groups of four (text written on a machine of the other
+// byte order). At most 200 characters are repaired: a longer LEN is reported on EDUNIT with a pause
+// read from KBD, and the rest of the text is left as it is.
+void CHSWAP(std::span<char> C, Int LEN, Int EDUNIT, Int KBD);
+
+// Clears EDUNIT and writes the corruption warning of level I (1-4) between two lines of one blank.
+void DATCRPT(Int EDUNIT, Int I);
+
+// The name of simulation type ITYPE (7 characters) as the load report shows it: the name of the
+// type table, or "UNKNOWN" for a type that has none (5, 6, or outside 1-17).
+std::string creator_name(Int ITYPE);
+
+}  // namespace brevant

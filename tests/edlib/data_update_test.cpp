@@ -1,0 +1,477 @@
+// The version updater: its notes on the console and in the load report, the version steps, the 5.0
+// and 149-line resizes, and where the steps' words land in an image of the older layout.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "edlib/data_image.h"
+#include "edlib/data_update.h"
+#include "image_moves.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+using testing::after_149;
+using testing::before_version_5;
+
+constexpr Real kRunningVersion = 6.02f;
+const std::string kNone = "\n ++> None...\n";
+const std::string kResized149 = "\n ++> Data file resized for 149 Fairleads\n";
+
+std::string heading(const std::string& version) {
+    return std::string(15, ' ') + "**** Data File Changes Since Version " + version + ": ****\n";
+}
+
+Real word_real(int k) { return std::bit_cast<Real>(image_word(TPCM, k)); }
+void set_word_real(int k, Real v) { set_image_word(TPCM, k, std::bit_cast<Int>(v)); }
+
+class VersionUpdate : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_images();
+        capture_unit(WARN_UNIT);
+        TPCM.EDUNIT = SCREEN_UNIT;
+        TPCM.DAT_ID = 149;
+        TPCM.SIMTYP = 16;
+    }
+    void TearDown() override {
+        reset_images();
+        ConsoleTest::TearDown();
+    }
+    Int update(Real version, Real running = kRunningVersion) {
+        TPCM.VERNO = version;
+        Int flag = -7;
+        BRVUPD(running, flag);
+        return flag;
+    }
+    std::string report() const { return captured(WARN_UNIT); }
+};
+
+TEST_F(VersionUpdate, CurrentFileGetsTheHeadingAndNoneInBothPlacesAndLeavesTheImage) {
+    testing::ScratchDir dir;
+    reset_units();
+    capture_unit(SCREEN_UNIT);
+    ASSERT_TRUE(open_unit(WARN_UNIT, "DATUPWRN.stxt", UnitMode::Write));
+    for (int k = 1; k <= NTOGOQ; ++k) set_image_word(TPCM, k, k * 7);
+    TPCM.EDUNIT = SCREEN_UNIT;
+    TPCM.DAT_ID = 149;
+    TPCM.VERNO = 6.02f;
+    const Tpcm before = TPCM;
+
+    Int flag = -7;
+    BRVUPD(kRunningVersion, flag);
+    ASSERT_TRUE(close_unit(WARN_UNIT));
+
+    EXPECT_EQ(flag, 0);
+    const std::string expected = heading(" 6.02") + kNone;
+    EXPECT_EQ(screen(), expected);
+    std::ifstream in("DATUPWRN.stxt");
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), expected);
+    EXPECT_EQ(std::memcmp(&before, &TPCM, sizeof(Tpcm)), 0) << "no step may touch the image";
+}
+
+TEST_F(VersionUpdate, Layout49AtAVersionPastEveryStepIsResizedWordForWord) {
+    std::vector<Int> old(NTOGOQ + 1);
+    for (int k = 1; k <= NTOGOQ; ++k) {
+        old[k] = 100000 + k;
+        set_image_word(TPCM, k, old[k]);
+    }
+    TPCM.EDUNIT = SCREEN_UNIT;  // the loader's unit, at word 703 of the old image
+    old[703] = SCREEN_UNIT;
+    TPCM.DAT_ID = 49;
+    TPCM.VERNO = 6.05f;
+    old[217] = std::bit_cast<Int>(6.05f);
+    const Int beyond = image_word(TPCM, 4976);
+
+    EXPECT_EQ(update(6.05f, 6.05f), 1);
+
+    EXPECT_EQ(screen(), heading(" 6.05") + kResized149);
+    EXPECT_EQ(report(), screen());
+    EXPECT_EQ(TPCM.DAT_ID, 149);
+    EXPECT_EQ(image_word(TPCM, 1652), old[1052]);
+    std::vector<Int> expected(NTOGOQ + 1, 0);
+    for (int k = 1; k <= NTOGOQ; ++k)
+        if (int p = after_149(k)) expected[p] = old[k];
+    expected[1987] = old[1387];  // TOPCOM_LAST keeps what stood there before its word was opened
+    expected[15] = 149;
+    expected[703] = SCREEN_UNIT;  // the session's unit, not the old file's stored 0
+    for (int k = 1; k <= NTOGOQ; ++k) {
+        if (testing::opened_by_149(k)) {
+            ASSERT_EQ(image_word(TPCM, k), 0) << "opened word " << k;
+        } else {
+            ASSERT_EQ(image_word(TPCM, k), expected[k]) << "word " << k;
+        }
+    }
+    EXPECT_EQ(image_word(TPCM, 4976), beyond) << "the resize stays inside the stored words";
+}
+
+TEST_F(VersionUpdate, TheResizeKeysOnTheVersionAloneAndTheNotesFollowItOnTheSessionUnit) {
+    set_image_word(TPCM, 1052, 4242);
+    TPCM.EDUNIT = SILENT_UNIT;
+    TPCM.LEASTP = 3;
+    EXPECT_EQ(update(6.005f, 6.0f), 1);  // a newer file: the warning comes after the resize
+    EXPECT_EQ(image_word(TPCM, 1652), 4242);
+    EXPECT_EQ(image_word(TPCM, 1052), 0);
+    EXPECT_EQ(TPCM.EDUNIT, SILENT_UNIT);
+    EXPECT_EQ(screen(), "");
+    EXPECT_EQ(silent(), heading(" 6.01") + kResized149 +
+                            "\n ++> Warning: The data file loaded was created by a more recent program\n"
+                            "     version than this one; you should inspect each data page THOROUGHLY\n"
+                            "     before proceeding...\n");
+    EXPECT_EQ(report(), silent());
+}
+
+// The notes of every step, by their first line, for a file of each version; a version equal to a
+// step's constant skips the step.
+struct StepCase {
+    Real version;
+    std::vector<std::string> screen_notes;
+    std::vector<std::string> report_notes;
+    Int flag;
+};
+
+const char* const N1 = " ++> Updated & enhanced environmental forcing options; implemented user";
+const char* const N2 = " ++> Added variable wave drift spectrum enhancement factor.";
+const char* const N5 = " ++> Changed handling of swell and irregular wave options.";
+const char* const N6 = " ++> Revised treatment of Semisubmersible drift-force specification.";
+const char* const N7 = " ++> Eliminated surface point for current depth distribution. ";
+const char* const N8 = " ++> Data file resized for version 5.0";
+const char* const N9 = " ++> Wave drag and drift forces on semi/tlp/spar shapes ";
+const char* const N10 = " ++> Data file resized for 149 Fairleads";
+const char* const N11 = " ++> None...";
+
+// First lines of the notes in a transcript: the line after each empty line.
+std::vector<std::string> note_heads(const std::string& text) {
+    std::vector<std::string> heads;
+    std::istringstream in(text);
+    std::string line;
+    bool after_empty = false;
+    while (std::getline(in, line)) {
+        // The pager's prompt stays open, so the empty line of the next note ends it.
+        if (line.find("Press <RETURN>") != std::string::npos) {
+            after_empty = true;
+            continue;
+        }
+        if (after_empty) heads.push_back(line);
+        after_empty = line.empty();
+    }
+    return heads;
+}
+
+TEST_F(VersionUpdate, EachStepWritesItsNotesWhereItSaysFromItsThresholdDown) {
+    const std::vector<std::string> from_538 = {N9, N10};
+    const std::vector<std::string> from_441 = {N7, N8, N9, N10};
+    const std::vector<std::string> from_15 = {N6, N7, N8, N9, N10};
+    const std::vector<std::string> from_142 = {N5, N6, N7, N8, N9, N10};
+    const StepCase cases[] = {
+        {6.02f, {N11}, {N11}, 0},
+        {6.01f, {N11}, {N11}, 0},
+        {6.009f, {N10}, {N10}, 1},
+        {5.59f, {N10}, {N10}, 1},
+        {5.57f, {N10}, {N10}, 1},
+        {5.56f, {N10}, {N10}, 1},  // the 5.57 step counts but writes nothing
+        {5.38f, {N10}, {N10}, 1},
+        {5.37f, from_538, from_538, 1},
+        {5.0f, from_538, from_538, 1},
+        {4.41f, from_538, from_538, 1},
+        {4.40f, from_441, from_441, 1},
+        {4.28f, from_441, from_441, 1},
+        {1.5f, from_441, from_441, 1},
+        {1.49f, from_15, from_15, 1},
+        {1.42f, from_15, from_15, 1},
+        {1.41f, from_142, from_142, 1},
+        {1.19f, from_142, from_142, 1},
+        {1.18f, {N2, N5, N6, N7, N8, N9, N10}, from_142, 1},  // N2 on the screen only
+        {1.0f, {N2, N5, N6, N7, N8, N9, N10}, from_142, 1},
+        {0.99f, {N1, N2, N5, N6, N7, N8, N9, N10}, from_142, 1},
+    };
+    for (const StepCase& c : cases) {
+        SCOPED_TRACE(c.version);
+        reset_images();
+        TPCM.EDUNIT = SCREEN_UNIT;
+        TPCM.DAT_ID = 149;
+        clear_captured(SCREEN_UNIT);
+        clear_captured(WARN_UNIT);
+        answers("\n");  // the pager's pause before the sixth counted note
+        EXPECT_EQ(update(c.version), c.flag);
+        EXPECT_EQ(note_heads(screen()), c.screen_notes);
+        EXPECT_EQ(note_heads(report()), c.report_notes);
+        EXPECT_EQ(TPCM.DAT_ID, 149);
+    }
+}
+
+TEST_F(VersionUpdate, SixthCountedNoteOnOneScreenWaitsForReturn) {
+    answers("\n");
+    update(1.18f);  // counted: N2, N5, N6, the 4.28 remap, N7/N8, then N9 is the sixth
+    const std::string out = screen();
+    const auto pause = out.find("Press <RETURN> to continue: ");
+    ASSERT_NE(pause, std::string::npos);
+    EXPECT_LT(out.find(N7), pause);
+    EXPECT_GT(out.find(N9), pause);
+    EXPECT_EQ(out.find("Press <RETURN>", pause + 1), std::string::npos) << "one pause only";
+
+    answers("");
+    reset_images();
+    TPCM.EDUNIT = SCREEN_UNIT;
+    EXPECT_THROW(update(1.18f), ProgramEnd) << "the pause reads the keyboard";
+}
+
+TEST_F(VersionUpdate, NegativeVersionIsTakenByItsMagnitude) {
+    EXPECT_EQ(update(-5.58f), 1);
+    EXPECT_EQ(screen(), heading(" 5.58") + kResized149);
+    EXPECT_EQ(TPCM.WSPEC_HGT, 32.81f);
+}
+
+TEST_F(VersionUpdate, WindSpectrumHeightDefaultsByUnitsOnlyWhenZero) {
+    struct Case {
+        Real version;
+        Int units;
+        Real height;
+        Real expected;
+    };
+    const Case cases[] = {
+        {5.58f, 0, 0.0f, 32.81f}, {5.58f, 1, 0.0f, 10.0f}, {5.58f, 0, 15.0f, 15.0f},
+        {5.58f, 1, -3.0f, -3.0f}, {5.59f, 0, 0.0f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.version << " units " << c.units << " height " << c.height);
+        reset_images();
+        TPCM.EDUNIT = SCREEN_UNIT;
+        TPCM.NUNTS = c.units;
+        TPCM.WSPEC_HGT = c.height;
+        update(c.version);
+        EXPECT_EQ(TPCM.WSPEC_HGT, c.expected);
+    }
+}
+
+TEST_F(VersionUpdate, FactorsAndPeriodsOfTheStepsBetween5And559) {
+    TPCM.STRNFC = 9.0f;
+    TPCM.VESTYP = 5;
+    EXPECT_EQ(update(5.54f), 1);
+    EXPECT_EQ(TPCM.BRVFRQ_DELTA, 0.0025f);
+    EXPECT_EQ(TPCM.BRV_PD_MIN(), 35.0f);
+    EXPECT_EQ(word_real(after_149(1368)), 9.0f) << "the 5.0 step is past";
+    // SEMI_LIKE is written at word 791, which the 149 resize then moves on to BOWWND.
+    EXPECT_EQ(image_word(TPCM, after_149(791)), 1);
+
+    reset_images();
+    TPCM.EDUNIT = SCREEN_UNIT;
+    TPCM.DAT_ID = 149;
+    TPCM.LCBARG = 0x1F67;  // nibbles 1-3: 7, 6, 15; nibble 4 is not a field of the step
+    update(4.95f);
+    EXPECT_EQ(word_real(after_149(1368)), 1.25f);  // STRNFC
+    for (int w : {1364, 1404, 1405, 1652, 1653, 1654, 1655, 2886, 2887, 2888, 2889})
+        EXPECT_EQ(word_real(after_149(w)), 1.0f) << "word " << w;
+    EXPECT_EQ(image_word(TPCM, after_149(774)), 0x1F6F) << "7 becomes 15; 6 and 15 stay";
+}
+
+// A file of the 49-line layout: the steps before the resize write the current word numbers, which in
+// that image belong to other names, and the resize then carries the results on with those words.
+TEST_F(VersionUpdate, StepWordsOfAnOldLayoutLandOnOtherNames) {
+    TPCM.DAT_ID = 49;
+    set_image_word(TPCM, 577, 3);   // the file's VESTYP (word 777 of the current layout)
+    set_image_word(TPCM, 591, 0);   // the file's SEMI_LIKE (word 791)
+    set_word_real(791, 2.5f);       // the file's BOWWND (word 1391)
+    set_word_real(777, 0.0f);       // the file's SGK (word 1377), read as VESTYP by the step
+    update(5.56f);
+    EXPECT_EQ(TPCM.VESTYP, 3);
+    EXPECT_EQ(TPCM.SEMI_LIKE, 0) << "the hull's own flag is not set";
+    EXPECT_EQ(image_word(TPCM, 1391), 0) << "BOWWND holds the flag computed from SGK";
+}
+
+TEST_F(VersionUpdate, MooringTableCountOfFilesBefore14) {
+    struct Case {
+        Int ntab;
+        std::string note;  // empty: no note
+    };
+    const Case cases[] = {
+        {0, ""},
+        {45, ""},
+        {31, ""},
+        {90, ""},
+        {1, " ++> This file shows an anomalous NTAB =           1"},
+        {-4, " ++> This file shows an anomalous NTAB =          -4"},
+        {91, " ++> This file shows an anomalous NTAB =          91"},
+        {20, " ++> Point of information: This file had an interpolation table size of 20;"},
+        {2, " ++> Point of information: This file had an interpolation table size of  2;"},
+        {30, " ++> Point of information: This file had an interpolation table size of 30;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ntab);
+        reset_images();
+        TPCM.EDUNIT = SCREEN_UNIT;
+        set_image_word(TPCM, before_version_5(1915), c.ntab);  // NTAB once the 5.0 resize has run
+        clear_captured(SCREEN_UNIT);
+        clear_captured(WARN_UNIT);
+        answers("\n\n");
+        update(1.39f);
+        const auto heads = note_heads(screen());
+        ASSERT_FALSE(heads.empty());
+        if (c.note.empty()) {
+            EXPECT_EQ(heads.front(), N5);
+        } else {
+            EXPECT_EQ(heads.front(), c.note);
+            EXPECT_EQ(note_heads(report()).front(), c.note);
+        }
+    }
+
+    // A running version of 1.35 or below does not check.
+    reset_images();
+    TPCM.EDUNIT = SCREEN_UNIT;
+    set_image_word(TPCM, before_version_5(1915), 1);
+    clear_captured(SCREEN_UNIT);
+    answers("\n");
+    update(1.2f, 1.35f);
+    EXPECT_EQ(screen().find("NTAB"), std::string::npos);
+}
+
+TEST_F(VersionUpdate, AnomalousTableCountNoteInFull) {
+    set_image_word(TPCM, before_version_5(1915), 1);
+    answers("\n");
+    update(1.39f);
+    const std::string out = screen();
+    const std::string expected =
+        "\n ++> This file shows an anomalous NTAB =           1\n\n"
+        "     It may not have been properly converted using the\n"
+        "     conversion utility for older mooring line files. Proceed with caution.\n";
+    EXPECT_NE(out.find(expected), std::string::npos) << out;
+    const std::string info = heading(" 1.39");
+    EXPECT_EQ(out.substr(0, info.size()), info);
+}
+
+TEST_F(VersionUpdate, LegacyCurrentProfileLosesItsSurfacePoint) {
+    struct Case {
+        Int count;
+        Int expected_count;
+        int moved;  // points that take the next point's depth and speed
+    };
+    // A count above the five points of the profile is first taken as 5.
+    const Case cases[] = {{3, 2, 2}, {1, 1, 1}, {5, 4, 4}, {9, 4, 4}, {0, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.count);
+        reset_images();
+        TPCM.EDUNIT = SCREEN_UNIT;
+        TPCM.NCURNT = c.count;
+        std::array<Real, 6> depth{}, speed{};
+        for (int i = 1; i <= 5; ++i) {
+            depth[i] = 10.0f * static_cast<Real>(i);
+            speed[i] = 0.5f * static_cast<Real>(i);
+            set_word_real(before_version_5(461 + i), depth[i]);
+            set_word_real(before_version_5(466 + i), speed[i]);
+        }
+        const Real inc = 12.5f;
+        set_word_real(before_version_5(472), inc);  // BRVINC, the word after VELI(5)
+        answers("\n");
+        update(4.40f);
+        EXPECT_EQ(TPCM.NCURNT, c.expected_count);
+        for (int i = 1; i <= 5; ++i) {
+            const int from = i <= c.moved ? i + 1 : i;
+            EXPECT_EQ(TPCM.DPTHI(i), depth[from]) << i;
+            EXPECT_EQ(TPCM.VELI(i), speed[from]) << i;
+        }
+        EXPECT_EQ(TPCM.BRVINC, inc);
+    }
+}
+
+TEST_F(VersionUpdate, SwellHeadingsAndShadowFactorsOfVeryOldFiles) {
+    for (int i = 1; i <= 4; ++i) set_word_real(before_version_5(441 + i), 10.0f * static_cast<Real>(i));
+    answers("\n");
+    update(1.41f);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(TPCM.OCHI_LAMBDA(i), 0.0f) << i;
+        EXPECT_EQ(word_real(after_149(713 + i)), 10.0f * static_cast<Real>(i)) << "SEAHDG " << i;
+    }
+    EXPECT_EQ(TPCM.ANGSEC, 180.0f);
+    EXPECT_EQ(image_word(TPCM, after_149(771)), 1);  // CURCOR
+    EXPECT_EQ(word_real(after_149(1407)), 1.0f);     // XSHDOW
+    EXPECT_EQ(word_real(after_149(1408)), 1.0f);     // YSHDOW
+}
+
+TEST_F(VersionUpdate, ModelCodesRenumberedOncePerField) {
+    struct Case {
+        Int vestyp;
+        Int wind, current, drift;
+        Int wind_after, current_after, drift_after;
+    };
+    const Case cases[] = {
+        // nibbles 1-3 (lowest first); nibble 4 carried to show it is not touched
+        {1, 0x1321, 0x1321, 0x1521, 0x1134, 0x1546, 0x1512},
+        {3, 0x0000, 0x0654, 0x0001, 0x0000, 0x0F13, 0x0003},
+        {4, 0x0004, 0x0007, 0x0011, 0x0004, 0x000F, 0x0044},  // current 7 becomes 15 in the 5.0 step
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.vestyp);
+        reset_images();
+        TPCM.EDUNIT = SCREEN_UNIT;
+        set_image_word(TPCM, before_version_5(775), c.wind);
+        set_image_word(TPCM, before_version_5(774), c.current);
+        set_image_word(TPCM, before_version_5(787), c.drift);
+        set_image_word(TPCM, before_version_5(777), c.vestyp);
+        answers("\n");
+        update(4.27f);
+        EXPECT_EQ(image_word(TPCM, after_149(775)), c.wind_after);
+        EXPECT_EQ(image_word(TPCM, after_149(774)), c.current_after);
+        EXPECT_EQ(image_word(TPCM, after_149(787)), c.drift_after);
+    }
+}
+
+TEST_F(VersionUpdate, FilesBefore10GetTheirModelWordsAndRealModelValues) {
+    set_image_word(TPCM, before_version_5(771), 2);   // SIZE as an integer
+    set_image_word(TPCM, before_version_5(772), 80);  // LOADED and DFTPCT
+    set_image_word(TPCM, before_version_5(773), 3);   // the three bow factors
+    set_image_word(TPCM, before_version_5(774), 5);   // current model: not 0
+    set_image_word(TPCM, before_version_5(775), 0);   // wind model: 0
+    set_image_word(TPCM, before_version_5(777), 1);
+    answers("\n");
+    update(0.9f);
+    // 273/1092/273 as set, then renumbered by the 4.28 step: 1 -> 4, 4 -> 3, 1 -> 2.
+    EXPECT_EQ(image_word(TPCM, after_149(775)), 0x444);
+    EXPECT_EQ(image_word(TPCM, after_149(774)), 0x333);
+    EXPECT_EQ(image_word(TPCM, after_149(787)), 0x222);
+    EXPECT_EQ(word_real(after_149(1389)), 2.0f);   // SIZE
+    EXPECT_EQ(word_real(after_149(1390)), 80.0f);  // LOADED
+    EXPECT_EQ(word_real(after_149(1392)), 80.0f);  // DFTPCT
+    for (int w : {1391, 1393, 1395}) EXPECT_EQ(word_real(after_149(w)), 3.0f) << w;
+    EXPECT_EQ(image_word(TPCM, after_149(771)), 1) << "CURCOR from the 1.5 step";
+    EXPECT_EQ(image_word(TPCM, after_149(772)), 0);
+    EXPECT_EQ(image_word(TPCM, after_149(773)), 0);
+    EXPECT_EQ(word_real(after_149(1367)), 1.0f) << "VWDFAC from the 1.19 step";
+}
+
+TEST_F(VersionUpdate, Resize50GrowsTheWavePeriodTablesAndTheDragBlocks) {
+    std::vector<Int> old(NTOGOQ + 1);
+    for (int k = 1; k <= NTOGOQ; ++k) {
+        old[k] = 500000 + k;
+        set_image_word(TPCM, k, old[k]);
+    }
+    TPCM.NCURNT = 0;
+    TPCM.DAT_ID = 149;
+    TPCM.LEASTP = 3;
+    TPCM.EDUNIT = SILENT_UNIT;
+    answers("\n");
+    update(4.40f);
+    // Through both resizes: USRPSD(40) now ends at 257, T(1) stands at 318.
+    EXPECT_EQ(image_word(TPCM, 257), old[257]);
+    for (int k = 258; k <= 317; ++k) ASSERT_EQ(image_word(TPCM, k), 0) << k;
+    EXPECT_EQ(image_word(TPCM, 318), old[258]);
+    for (int k = 358; k <= 417; ++k) ASSERT_EQ(image_word(TPCM, k), 0) << k;
+    EXPECT_EQ(image_word(TPCM, 418), old[298]);
+    EXPECT_EQ(TPCM.LEGDFC, 1);
+    EXPECT_EQ(TPCM.LEGPKF, 1);
+    EXPECT_EQ(TPCM.LEGDRG, 1);
+    EXPECT_EQ(TPCM.EDUNIT, SILENT_UNIT);
+    EXPECT_NE(silent().find(N8), std::string::npos);
+    EXPECT_EQ(screen(), "");
+}
+
+}  // namespace
+}  // namespace brevant
