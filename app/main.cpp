@@ -1,18 +1,20 @@
-// Program entry: sets up the units, runs the program and turns its end into an exit status.
+// Program entry: sets up the units, runs the editor session and, after an execute choice, the
+// analysis of the saved case, and turns the end of the program into an exit status.
 #include <iostream>
 
+#include "core/analysis_core.h"
+#include "edlib/editor_driver.h"
 #include "sysutl/program_end.h"
-#include "sysutl/title.h"
 #include "sysutl/units.h"
 
 int main() {
     using namespace brevant;
     int status = 0;
     try {
-        // PENDING: the editor driver BREVED (whose loader shows the title screen) replaces this; until
-        // it lands the program shows the title screen, reads the start letter and ends normally.
-        char ANSWER = ' ';
-        TITLE(16, "Brevant", 6.8f, SCREEN_UNIT, KBD_UNIT, ANSWER, 0);
+        // The editor session returns only after an execute choice, with the case saved; every other
+        // end of the session ends the program inside it.
+        BREVED();
+        BRVCOR();
     } catch (const ProgramEnd& end) {
         status = end.status;
     }

@@ -53,7 +53,8 @@ std::size_t count_of(const std::string& text, const std::string& what) {
 
 TEST(ProgramRun, TitleScreenAndStartLetter) {
     testing::ScratchDir dir;
-    const ProgramResult r = run_brevant("x\n7\nm\n");
+    // The start letter opens a new case, which is left from the last page without saving.
+    const ProgramResult r = run_brevant("x\n7\nc\nL\n2\n\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const std::string margin(11, ' ');
@@ -71,7 +72,7 @@ TEST(ProgramRun, TitleScreenAndStartLetter) {
 
 TEST(ProgramRun, AnswersWithWindowsLineEnds) {
     testing::ScratchDir dir;
-    const ProgramResult r = run_brevant("q\r\nc\r\n");
+    const ProgramResult r = run_brevant("q\r\nc\r\nL\r\n2\r\n\r\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(count_of(r.out, kMenuLine), 2u);
 }

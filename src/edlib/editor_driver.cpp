@@ -1,0 +1,218 @@
+// The editor driver: session values, the page chain with its navigation codes, the end of the edit.
+#include "edlib/editor_driver.h"
+
+#include "edlib/end_of_session.h"
+#include "edlib/finish.h"
+#include "edlib/last_page.h"
+#include "edlib/pages/environment_pages.h"
+#include "edlib/pages/vessel_pages.h"
+#include "edlib/square_law_page.h"
+#include "options/output_option_pages.h"
+#include "sysutl/answers.h"
+#include "sysutl/option_words.h"
+#include "sysutl/units.h"
+#include "sysutl/word_ops.h"
+
+namespace brevant {
+
+FArray<FixedText<7>, kSimulationTypes> STYP;
+EditorSession SESSION;
+
+namespace {
+
+// Skip and back targets of slots 1-17 (index 0 unused). Page 5 is never a target of either: it is
+// reached only by walking forward from page 4.
+constexpr Int kSkipTo[18] = {0, 3, 4, 6, 7, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 18};
+constexpr Int kBackTo[18] = {0, 18, 1, 2, 3, 4, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+
+constexpr Int kSlotPageDump = 200;
+constexpr Int kSlotExecute = 3000;
+
+// The page of a slot; slot 17 has none and slot 18 is the last page, handled by the loop.
+void show_page(Int SLOT) {
+    switch (SLOT) {
+        case 1: STATIC(); break;
+        case 2: VESEL1("2", "Vessel"); break;
+        case 3: VESEL2("3", "Vessel"); break;
+        case 4: VESEL3("4", "Vessel"); break;
+        case 5: CYLNDR("5"); break;
+        case 6: LOWVES("6", "Vessel"); break;
+        case 7: EXTFRC("7", "Vessel"); break;
+        case 8: AREAS("8", "Vessel"); break;
+        case 9: WIND("9"); break;
+        case 10: CURENT(0, "10"); break;
+        case 11: REGLAR("11"); break;
+        case 12: MORRAN("12"); break;
+        case 13: SWELL("13"); break;
+        case 14: BRVIO("14"); break;
+        case 15: BRVIO2("15"); break;
+        case 16: SEMSET("16"); break;
+        default: break;
+    }
+}
+
+void load_case() {
+    EditorSession& S = SESSION;
+    IOINIT(S.NAME.view(), "     ", S.COPIES, S.ANSWER, S.JMPLOC, S.DATFIL.view(), S.IERR0, S.IERR1, S.VERNQ, S.IYEARQ,
+           S.CREATQ, S.EDPRG.view(), S.CMPUTQ, S.LEASTQ, S.NTOGOQ);
+}
+
+// The slot to start at after a load; a normal load first forces the settings this program always runs with.
+Int entry_slot(Int JMPLOC) {
+    if (JMPLOC == kSlotPageDump) return kFirstSlot;
+    if (JMPLOC == kSlotExecute) return kLastSlot;
+    Tpcm& T = TPCM;
+    T.NEWFLG = 0;
+    T.MAXSEA = 1;
+    T.MAXPRM = 1;
+    T.MAXANG = 36;
+    T.MAXDIR = 1;
+    T.ISPM = 0;
+    if (!(T.BRV_PD_MIN() > 0.0f)) T.BRV_PD_MIN() = 35.0f;
+    T.NEGSUM = 1;
+    T.LQUAS = 1;
+    return kFirstSlot;
+}
+
+// Ends the edit through FINISH; true when the session is over (after an execute choice), false when
+// the user backed out and the last page is to be shown again.
+bool end_of_edit() {
+    EditorSession& S = SESSION;
+    Tpcm& T = TPCM;
+    T.IVERS_SUFX = 0;
+    S.EDUNIT_TMP = T.EDUNIT;
+    T.EDUNIT = 0;  // the image is stored with 0 there
+    S.KBD = KBD_UNIT;
+    FINISH(S.CMPUTQ, T.SRCDAT, S.LEASTQ, S.KBD, T.LBACK, S.JMPLOC, image_bytes(TPCM), word_span(S.COPIES.IOBUF),
+           image_bytes(LOWCOF), word_span(S.COPIES.ILOBUF), T.IPAG, S.CREATQ, S.EDUNIT_TMP, S.IERR0, S.IERR1,
+           kLowcofWords, S.NTOGOQ, S.DATFIL.view(), S.BAKFIL.view(), S.LOWFIL.view(), S.LOWBAK.view(),
+           S.EDPRG.view(), VESTRAKEL_GO);
+    T.EDUNIT = S.EDUNIT_TMP;
+    return S.JMPLOC != 1;
+}
+
+}  // namespace
+
+Int jump_slot(Int N) {
+    if (N < 1 || N > 18) return 1;
+    return N == 5 ? 6 : N;
+}
+
+Int slot_after(Int SLOT, Int CODE, Int IPAG) {
+    if (SLOT == kLastSlot) {
+        switch (CODE) {
+            case 0:
+            case NAV_FIRST: return 1;
+            case NAV_SKIP: return 2;
+            case NAV_BACK: return 17;
+            case NAV_REDRAW:
+            case NAV_LAST: return kLastSlot;
+            case NAV_JUMP: return jump_slot(IPAG);
+            default: return 0;  // save and exit, exit without saving, execute, and every other code
+        }
+    }
+    switch (CODE) {
+        case NAV_REDRAW: return SLOT;
+        case NAV_FIRST: return 1;
+        case NAV_LAST:
+        case NAV_EXECUTE: return kLastSlot;
+        case NAV_SKIP: return kSkipTo[SLOT];
+        case NAV_JUMP: return jump_slot(IPAG);
+        case NAV_BACK: return kBackTo[SLOT];
+        case 0: return SLOT + 1;
+        default: break;
+    }
+    // Pages 1-9 take an unexpected negative code as a step back; later pages take every code as next.
+    if (SLOT <= 9 && CODE < -1) return kBackTo[SLOT];
+    return SLOT + 1;
+}
+
+bool slot_shown(Int SLOT) {
+    const Tpcm& T = TPCM;
+    switch (SLOT) {
+        case 5: return T.SEMI_LIKE != 0;
+        case 9: return T.LWIND == 1;
+        case 10: return T.LCURNT == 1;
+        case 16: {
+            if (T.SEMI_LIKE == 0) return false;
+            for (Int field = 1; field <= 3; ++field) {
+                const Int model = NIBVAL(T.LWVCOF, field, T.EDUNIT);
+                if (model == 5 || model == 7) return true;
+            }
+            return false;
+        }
+        case 17: return false;
+        default: return SLOT >= 1 && SLOT <= kLastSlot;
+    }
+}
+
+void set_session_values() {
+    static constexpr const char* kNames[kSimulationTypes] = {
+        "KORVELL", "TANDRIL", "PELMARO", "VOSKARN", "",        "",        "GRELDIN", "FURNEL ", "UNKNOWN",
+        "MARDEK ", "QUENTAL", "BASKERO", "DORVINE", "ZELFOR ", "NAVRIK ", "BREVANT", "LOMIRAS",
+    };
+    for (int k = 1; k <= kSimulationTypes; ++k) STYP(k) = kNames[k - 1];
+    EditorSession& S = SESSION;
+    S.LOWFIL = "LOWDAT";
+    S.LOWBAK = "LOWBAK";
+    S.NTOGOQ = NTOGOQ;
+    VESTRAKEL_GO = 0;
+    S.NAME = "Brevant";
+    S.EDPRG = "BrevEdit";
+    S.DATFIL = "BREVDAT";
+    S.BAKFIL = "BREVBAK";
+    S.VERNQ = 6.8f;
+    S.CREATQ = 16;
+    S.IYEARQ = 2020;
+    S.CMPUTQ = 5;
+    S.LEASTQ = kInteractiveRun;
+    S.KBD = KBD_UNIT;
+}
+
+void reset_session() {
+    SESSION = EditorSession{};
+    for (int k = 1; k <= kSimulationTypes; ++k) STYP(k) = "";
+}
+
+void walk_page_chain(Int FIRST) {
+    Tpcm& T = TPCM;
+    Int SLOT = FIRST;
+    for (;;) {
+        ++T.IPAG;
+        // A skip is used up by the slot it lands on; slot 16 uses it up after its page instead.
+        if (SLOT != 16 && T.LBACK == NAV_SKIP) T.LBACK = 0;
+
+        if (SLOT == kLastSlot) {
+            BRVFIN("17");
+            if (T.LCOPY != 0) {
+                // The last page has started a page pass: the loader writes the title box to the
+                // pass's file and the walk begins again at page 1.
+                load_case();
+                SLOT = entry_slot(SESSION.JMPLOC);
+                continue;
+            }
+            const Int next = slot_after(SLOT, T.LBACK, T.IPAG);
+            if (next != 0) {
+                SLOT = next;
+                continue;
+            }
+            if (end_of_edit()) return;
+            SLOT = kLastSlot;
+            continue;
+        }
+
+        // A page that is not shown leaves LBACK as it found it, so its code carries on through the slot.
+        if (slot_shown(SLOT)) show_page(SLOT);
+        if (SLOT == 16 && T.LBACK == NAV_SKIP) T.LBACK = 0;
+        SLOT = slot_after(SLOT, T.LBACK, T.IPAG);
+    }
+}
+
+void BREVED() {
+    set_session_values();
+    TPCM.LCOPY = 0;
+    load_case();
+    walk_page_chain(entry_slot(SESSION.JMPLOC));
+}
+
+}  // namespace brevant

@@ -1,0 +1,91 @@
+// Whole-program runs: the built program in a fresh scratch folder with scripted answers, and
+// readers of the files it leaves there (data files as big-endian words).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace brevant::e2e {
+
+struct ProgramResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline std::string file_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void put_file(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Runs the program in the current folder with the answers on standard input (standard output is
+// a file, not a terminal). The answers file and the captured streams live in a subfolder, so the
+// current folder holds only what the program leaves.
+inline ProgramResult run_brevant(const std::string& answers) {
+    std::filesystem::create_directories(".run");
+    put_file(".run/answers.txt", answers);
+    const std::string command = std::string("'") + BREVANT_BINARY +
+                                "' < .run/answers.txt > .run/out.txt 2> .run/err.txt";
+    ProgramResult r;
+    r.status = platform::run_command(command);
+    r.out = file_bytes(".run/out.txt");
+    r.err = file_bytes(".run/err.txt");
+    return r;
+}
+
+// The names in the current folder, sorted, without the run's own subfolder.
+inline std::vector<std::string> files_here() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        if (entry.path().filename() != ".run") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A data file as 32-bit words, read as big-endian independently of the program's record I/O.
+class WordFile {
+public:
+    explicit WordFile(const std::string& path) : bytes_(file_bytes(path)) {}
+    std::size_t bytes() const { return bytes_.size(); }
+    std::size_t words() const { return bytes_.size() / 4; }
+    std::uint32_t word(int k) const {
+        const auto b = [&](int i) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_.at(4 * (k - 1) + i)));
+        };
+        return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
+    }
+    std::int32_t integer(int k) const { return static_cast<std::int32_t>(word(k)); }
+    float real(int k) const { return std::bit_cast<float>(word(k)); }
+    void set(int k, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes_.at(4 * (k - 1) + i) = static_cast<char>((v >> (24 - 8 * i)) & 0xFF);
+    }
+    void set_real(int k, float v) { set(k, std::bit_cast<std::uint32_t>(v)); }
+    void save(const std::string& path) const { put_file(path, bytes_); }
+    const std::string& raw() const { return bytes_; }
+
+private:
+    std::string bytes_;
+};
+
+inline std::size_t count_of(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    return n;
+}
+
+}  // namespace brevant::e2e

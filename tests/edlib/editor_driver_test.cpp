@@ -1,0 +1,197 @@
+// The editor driver: which page each navigation code leads to, the conditional slots, and the end of
+// the edit, walked through the stand-in pages with scripted answers.
+#include "edlib/editor_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "edlib/end_of_session.h"
+#include "edlib/last_page.h"
+#include "sysutl/option_words.h"
+#include "sysutl/word_ops.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+struct Hull {
+    Logical semi;
+    Int lwind, lcurnt;
+};
+constexpr Hull kShip{0, 1, 1};
+constexpr Hull kMembers{1, 1, 1};
+
+class DriverTest : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_images();
+        reset_session();
+        reset_end_of_session();
+        reset_last_page();
+        set_session_values();
+    }
+    void TearDown() override {
+        reset_images();
+        reset_session();
+        reset_end_of_session();
+        reset_last_page();
+        ConsoleTest::TearDown();
+    }
+    // A loaded case of this program; the load copies match it, so nothing counts as changed.
+    void load(const Hull& hull, Int lwvcof = 273) {
+        reset_images();
+        TPCM.NTOGO = NTOGOQ;
+        TPCM.SIMTYP = 16;
+        TPCM.CMPUTR = 5;
+        TPCM.SEMI_LIKE = hull.semi;
+        TPCM.LWIND = hull.lwind;
+        TPCM.LCURNT = hull.lcurnt;
+        TPCM.LWVCOF = lwvcof;
+        MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
+        MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
+        TPCM.EDUNIT = SCREEN_UNIT;
+    }
+    // Walks from page 1 with the answers; the walk ends the program inside FINISH. Returns the
+    // numbers of the pages drawn, in order.
+    std::vector<int> walk(const std::string& script, int expected_status = 0) {
+        clear_captured(SCREEN_UNIT);
+        answers(script);
+        try {
+            walk_page_chain(kFirstSlot);
+            ADD_FAILURE() << "the edit did not end the program: " << script;
+        } catch (const ProgramEnd& end) {
+            EXPECT_EQ(end.status, expected_status) << script;
+        }
+        std::vector<int> pages;
+        const std::string text = screen();
+        const std::regex header("Page ([0-9]+):");
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), header); it != std::sregex_iterator(); ++it)
+            pages.push_back(std::stoi((*it)[1].str()));
+        return pages;
+    }
+};
+
+TEST_F(DriverTest, NavigationLeadsToTheRightPage) {
+    struct Case {
+        const char* what;
+        Hull hull;
+        const char* script;
+        std::vector<int> pages;
+    };
+    const Case cases[] = {
+        {"forward from 4, ship hull", kShip, "J4\n\nL\n2\n", {1, 4, 6, 17}},
+        {"forward from 4, member-built hull", kMembers, "J4\n\nL\n2\n", {1, 4, 5, 17}},
+        {"back from 6, ship hull", kShip, "J6\nB\nL\n2\n", {1, 6, 4, 17}},
+        {"back from 6, member-built hull", kMembers, "J6\nB\nL\n2\n", {1, 6, 4, 17}},
+        {"skip on 3", kShip, "J3\nS\nL\n2\n", {1, 3, 6, 17}},
+        {"skip on 4", kMembers, "J4\nS\nL\n2\n", {1, 4, 7, 17}},
+        {"skip on 5", kMembers, "J4\n\nS\nL\n2\n", {1, 4, 5, 7, 17}},
+        {"skip on 15 without page 16", kShip, "J15\nS\n2\n", {1, 15, 17}},
+        {"jump to 5", kMembers, "J5\nL\n2\n", {1, 6, 17}},
+        {"jump to 9, wind off", {0, 0, 1}, "J9\nL\n2\n", {1, 10, 17}},
+        {"jump to 9, wind and current off", {0, 0, 0}, "J9\nL\n2\n", {1, 11, 17}},
+        {"jump to 16 that is not shown", kShip, "J16\n2\n", {1, 17}},
+        {"jump to 17", kShip, "J17\n2\n", {1, 17}},
+        {"jump without a number", kShip, "J3\nJ\nL\n2\n", {1, 3, 1, 17}},
+        {"jump to 19", kShip, "J3\nJ19\nL\n2\n", {1, 3, 1, 17}},
+        {"back from 1", kShip, "B\n2\n", {1, 17}},
+        {"back from 10 with wind off", {0, 0, 1}, "J10\nB\nL\n2\n", {1, 10, 8, 17}},
+        {"first page", kShip, "J8\nF\nL\n2\n", {1, 8, 1, 17}},
+        {"same page", kShip, "J2\nH\n\nL\n2\n", {1, 2, 2, 17}},
+        {"unexpected letter on 3 goes back", kShip, "J3\nM\nL\n2\n", {1, 3, 2, 17}},
+        {"unexpected letter on 11 goes on", kShip, "J11\nX\nL\n2\n", {1, 11, 12, 17}},
+        {"a number that is no item goes on", kShip, "7\nL\n2\n", {1, 2, 17}},
+        {"Return on the last page", kShip, "L\n\nL\n2\n", {1, 17, 1, 17}},
+        {"skip on the last page", kShip, "L\nS\nL\n2\n", {1, 17, 2, 17}},
+        {"back from the last page", kShip, "L\nB\nL\n2\n", {1, 17, 15, 17}},
+        {"same last page", kShip, "L\nH\n\n2\n", {1, 17, 17}},
+        {"last page again", kShip, "L\nL\n2\n", {1, 17, 17}},
+        {"jump from the last page", kShip, "L\nJ7\nL\n2\n", {1, 17, 7, 17}},
+        {"unexpected letter on the last page ends the edit", kShip, "L\nM\n", {1, 17}},
+        {"skip on 14 to page 16", {1, 1, 1}, "J14\nS\nL\n2\n", {1, 14, 16, 17}},
+        {"skip on page 16 to the last page", {1, 1, 1}, "J16\nS\n2\n", {1, 16, 17}},
+        {"back from the last page to 16", {1, 1, 1}, "L\nB\nL\n2\n", {1, 17, 16, 17}},
+        {"every page of a ship hull", kShip, "\n\n\n\n\n\n\n\n\n\n\n\n\n\n2\n",
+         {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 17}},
+        {"every page of a member-built hull, wind and current off", {1, 0, 0},
+         "\n\n\n\n\n\n\n\n\n\n\n\n\n\n2\n", {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 15, 16, 17}},
+    };
+    for (const Case& c : cases) {
+        // The member-built hulls of these cases use drift model 5 for Cx, so page 16 exists.
+        load(c.hull, c.hull.semi != 0 ? 0x115 : 273);
+        EXPECT_EQ(walk(c.script), c.pages) << c.what;
+    }
+}
+
+TEST_F(DriverTest, PageSixteenNeedsAMemberBuiltHullWithDriftModelFiveOrSeven) {
+    struct Case {
+        Logical semi;
+        Int fields[3];
+        bool shown;
+    };
+    const Case cases[] = {
+        {1, {1, 1, 1}, false}, {1, {5, 1, 1}, true}, {1, {1, 7, 1}, true}, {1, {2, 3, 7}, true},
+        {1, {4, 6, 2}, false}, {0, {5, 5, 5}, false}, {1, {6, 6, 6}, false},
+    };
+    for (const Case& c : cases) {
+        Int word = 0;
+        for (Int f = 1; f <= 3; ++f) NIBSET(word, f, c.fields[f - 1], SCREEN_UNIT);
+        NIBSET(word, 4, 5, SCREEN_UNIT);  // a fourth field plays no part
+        load({c.semi, 1, 1}, word);
+        EXPECT_EQ(slot_shown(16), c.shown) << c.semi << " " << c.fields[0] << c.fields[1] << c.fields[2];
+    }
+    load(kShip);
+    EXPECT_FALSE(slot_shown(17));
+    for (Int slot : {1, 2, 3, 4, 6, 7, 8, 11, 12, 13, 14, 15, 18}) EXPECT_TRUE(slot_shown(slot)) << slot;
+}
+
+TEST(DriverSlots, EveryCodeLeadsToADefinedSlot) {
+    // After slots 1-9 an unexpected negative code steps back, a positive one goes on; after 10-17
+    // every code goes on; after the last page every unlisted code ends the edit.
+    for (Int slot = 1; slot <= 17; ++slot) {
+        for (Int code : {-1989, -1988, -1987, -1986, -1985, -1978, -2, 5, 101, 999}) {
+            const Int next = slot_after(slot, code, 0);
+            const Int expected = slot <= 9 && code < -1 ? slot_after(slot, -1, 0) : slot + 1;
+            EXPECT_EQ(next, expected) << "slot " << slot << " code " << code;
+        }
+    }
+    for (Int code : {-2, 101, -1983, -1985, -1978, 5}) EXPECT_EQ(slot_after(kLastSlot, code, 0), 0) << code;
+    for (Int n : {-3, 0, 19, 1000}) EXPECT_EQ(jump_slot(n), 1) << n;
+    EXPECT_EQ(jump_slot(5), 6);
+    EXPECT_EQ(jump_slot(18), 18);
+}
+
+TEST_F(DriverTest, BackingOutOfLosingChangesShowsTheLastPageAgain) {
+    load(kShip);
+    TPCM.LRANDM = 1;  // changed since the load
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    EXPECT_EQ(walk("L\n2\nA\n2\n\n"), (std::vector<int>{1, 17, 17}));
+    EXPECT_NE(screen().find(">>> WARNING <<<"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST_F(DriverTest, SessionValuesAndTypeTable) {
+    EXPECT_EQ(SESSION.DATFIL.view(), "BREVDAT     ");
+    EXPECT_EQ(SESSION.BAKFIL.view(), "BREVBAK     ");
+    EXPECT_EQ(SESSION.LOWFIL.view(), "LOWDAT      ");
+    EXPECT_EQ(SESSION.LOWBAK.view(), "LOWBAK      ");
+    EXPECT_EQ(SESSION.EDPRG.view(), "BrevEdit    ");
+    EXPECT_EQ(SESSION.CREATQ, 16);
+    EXPECT_EQ(SESSION.VERNQ, 6.8f);
+    EXPECT_EQ(SESSION.NTOGOQ, 4975);
+    EXPECT_EQ(SESSION.CMPUTQ, 5);
+    EXPECT_NE(SESSION.LEASTQ, 3);
+    EXPECT_EQ(STYP(16).view(), "BREVANT");
+    EXPECT_EQ(STYP(10).view(), "MARDEK ");
+    EXPECT_EQ(STYP(9).view(), "UNKNOWN");
+    EXPECT_EQ(STYP(5).view(), "       ");
+}
+
+}  // namespace
+}  // namespace brevant
