@@ -192,6 +192,9 @@ void expect_echo_of_every_page(const std::string& echo) {
 TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     testing::ScratchDir dir;
     create_case();
+    // A case that runs as it stands: none of the settings of a normal load is forced, so nothing
+    // changes and nothing is saved.
+    edit_on_disk({{498, real_word(0.0f)}, {104, 0}, {32, 12}});
     const std::string before = file_bytes("BREVDAT");
     // Nothing beyond the start letter may be read: a read would meet the end of the input.
     const ProgramResult r = run_brevant("E\n");
