@@ -34,6 +34,23 @@ void create_case() {
 
 std::uint32_t real_word(float v) { return std::bit_cast<std::uint32_t>(v); }
 
+// Gives the default case a site and a vessel that the pre-run checks pass: water depth, hull
+// dimensions, metacentric heights and gyradii.
+void make_runnable() {
+    edit_on_disk({{446, real_word(100.0f)},   // DEPTH
+                   {1409, real_word(1000.0f)},  // DISPL
+                   {1411, real_word(5.0f)},     // VKG
+                   {1412, real_word(10.0f)},    // DRAFT
+                   {1413, real_word(500.0f)},   // AWP
+                   {1414, real_word(20.0f)},    // PGYR
+                   {1415, real_word(10.0f)},    // RGYR
+                   {1416, real_word(20.0f)},    // YGYR
+                   {1417, real_word(8.0f)},     // VKMT
+                   {1418, real_word(100.0f)},   // VKML
+                   {1419, real_word(100.0f)},   // LWL
+                   {1420, real_word(20.0f)}});  // BWL
+}
+
 // The numbers of the editor pages in a transcript, in the order they were drawn.
 std::vector<int> pages_drawn(const std::string& text) {
     std::vector<int> pages;
@@ -192,6 +209,7 @@ void expect_echo_of_every_page(const std::string& echo) {
 TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     testing::ScratchDir dir;
     create_case();
+    make_runnable();
     // A case that runs as it stands: none of the settings of a normal load is forced, so nothing
     // changes and nothing is saved.
     edit_on_disk({{498, real_word(0.0f)}, {104, 0}, {32, 12}});
@@ -219,6 +237,7 @@ TEST(EditorSession, ExecuteChoicesEchoEveryPageOnceAndSave) {
     for (const Case& c : cases) {
         testing::ScratchDir dir;
         create_case();
+        make_runnable();
         edit_on_disk({{180, 1u << 11}});  // cleared on the last page: the execute saves it
         const std::string before = file_bytes("BREVDAT");
         const ProgramResult r = run_brevant(c.script);
@@ -235,6 +254,7 @@ TEST(EditorSession, ExecuteChoicesEchoEveryPageOnceAndSave) {
 TEST(EditorSession, SilentExecuteWritesTheConsoleToDiagnostics) {
     testing::ScratchDir dir;
     create_case();
+    make_runnable();
     const ProgramResult r = run_brevant("M\nL\n4\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "Diagnostics.stxt"}));
