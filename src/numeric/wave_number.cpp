@@ -1,0 +1,123 @@
+// The dispersion relation, height to slope, and the JONSWAP normaliser.
+#include "numeric/wave_number.h"
+
+#include <cmath>
+
+#include "sysutl/pauses.h"
+#include "numeric/quadrature.h"
+#include "numeric/root_finders.h"
+#include "sysutl/answers.h"
+#include "sysutl/error_exits.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
+
+namespace brevant {
+
+LocalCs LOCALCS{};
+LocalJ LOCALJ{};
+
+Real DISPRS(Real& X) {
+    const Real th = std::tanh(X);
+    return LOCALCS.OMEGA2 - X * th;
+}
+
+void WAVVEC(Real OMEGA, Real& WVVEC) {
+    LOCALCS.OMEGA2 = OMEGA * OMEGA;
+    // The residual is positive at OMEGA2 and negative half a unit above it.
+    const Real KLOWER = LOCALCS.OMEGA2;
+    const Real KUPPER = LOCALCS.OMEGA2 + 0.5f;
+    Real F = 0.0f;
+    Int IER = 0;
+    RTMI1(WVVEC, F, DISPRS, KLOWER, KUPPER, 0.00001f, 0.0f, 100, IER);
+    if (IER == 0) return;
+    write_record(SCREEN_UNIT, IER == 1 ? " >>> IER = 1 in WAVVEC; Please contact Velmora."
+                                       : " >>> IER = 2 in WAVVEC; Please contact Velmora.");
+    write_record(SCREEN_UNIT, "     press any letter key + <RETURN> to continue...");
+    char ANSWER = ' ';
+    READCP(ANSWER);
+    stop_program(1);
+}
+
+void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G) {
+    const Real t = DEPTH / G;
+    const Real s = std::sqrt(t);
+    // 6.283 here, not 2 pi.
+    const Real OMEGA = 6.283f / PKPRD * s;
+    Real WVVEC = 0.0f;
+    WAVVEC(OMEGA, WVVEC);
+    TMPHT = TMPHT * (WVVEC * 28.65f) / DEPTH;
+}
+
+Real JONINT(Real& Z) {
+    const Real PVAL = LOCALJ.PVAL;
+    Real s = 0.0f;
+    if (Z != 0.0f) s = std::sqrt(-(PVAL + PVAL) * PVAL * std::log(Z));
+    const Real x = LOCALJ.BRANCH == 1 ? 1.0f - s : 1.0f + s;
+    Real q = x * x;
+    q = q * q;
+    // At zero frequency x^-4 is infinite and the shape factor exp(-1.25 x^-4) is 0.
+    if (q == 0.0f) return 0.0f;
+    return std::exp(Z * std::log(LOCALJ.GAM) - 1.25f / q);
+}
+
+namespace {
+
+// One side of the JONSWAP integral: QATR until an accepted value, loosening the tolerance on
+// round-off and adding stages while it may. NITER_WARN passes give the iteration warning.
+Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
+    Int NITER = 0;
+    Real EPS = 0.0001f;
+    Int NDIM = 10;
+    Real AUX[80];
+    for (;;) {
+        NITER = NITER + 1;
+        if (NITER > NITER_WARN) {
+            write_record(IOSCRN, " ++> Possible iteration failure in JONSVAL");
+            Int LBACK = 0;
+            ABORT0(IOSCRN, KBD_UNIT, LBACK);
+            if (LBACK < 0 || IOSCRN == SILENT_UNIT) stop_program(1);
+            NITER = 0;
+        }
+        Real Y = 0.0f;
+        Int IER = 0;
+        QATR(XL, XU, EPS, NDIM, JONINT, Y, IER, AUX);
+        if (IER == 1) {
+            if (std::fabs(Y) > 10.0f * EPS) {
+                EPS = 10.0f * EPS;
+                continue;
+            }
+            write_record(IOSCRN, " ++> FATAL error: unfixable roundoff error in JONSVAL");
+            Int LBACK = 0;
+            PRSRET(IOSCRN, KBD_UNIT, LBACK);
+            stop_program(1);
+        }
+        if (IER == 2) {
+            if (NDIM <= 40) {
+                NDIM = 2 * NDIM;
+                continue;
+            }
+            write_record(IOSCRN, "++> FATAL error: NDIM > NDMSUP in JONSVAL");
+            Int LBACK = 0;
+            PRSRET(IOSCRN, KBD_UNIT, LBACK);
+            stop_program(1);
+        }
+        if (0.01f * Y >= EPS) return Y;
+        EPS = 0.008f * Y;
+    }
+}
+
+}  // namespace
+
+void JONSVAL(Real PL, Real PG, Real GAMMA, Real& JONVAL, Int IOSCRN) {
+    LOCALJ.GAM = GAMMA;
+    LOCALJ.BRANCH = 1;
+    LOCALJ.PVAL = PL;
+    const Real YL = integrate_side(std::exp(-(0.5f / (PL * PL))), 1.0f, 100, IOSCRN);
+    LOCALJ.BRANCH = 2;
+    LOCALJ.PVAL = PG;
+    const Real YG = integrate_side(0.0f, 1.0f, 20, IOSCRN);
+    const Real lngam = std::log(LOCALJ.GAM);
+    JONVAL = 0.2f * (1.0f - (YL - YG) * lngam);
+}
+
+}  // namespace brevant

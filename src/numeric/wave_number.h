@@ -1,0 +1,44 @@
+// Wave number and spectrum helpers: the finite-depth dispersion relation (WAVVEC and its residual
+// DISPRS), wave height to slope (CNHTSP), and the JONSWAP normaliser (JONSVAL, integrand JONINT)
+// with the parameter records that carry values to the functions handed to a solver or quadrature.
+#pragma once
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// Word 1 is the value handed to the residual or integrand (the squared nondimensional frequency
+// for DISPRS; other users read it as OMEGATMP, COSEXP or EXPTMP), word 2 a current speed (CURTMP).
+struct LocalCs {
+    Real OMEGA2;
+    Real DUMMY;
+};
+extern LocalCs LOCALCS;
+
+// The JONSWAP integrand's parameters: spectral width of the side, peak enhancement, side
+// (1 below the peak, 2 above).
+struct LocalJ {
+    Real PVAL;
+    Real GAM;
+    Int BRANCH;
+};
+extern LocalJ LOCALJ;
+
+// The nondimensional wave number k h for the nondimensional frequency OMEGA = omega sqrt(h / g).
+// A root-finder failure is written on the console and ends the program.
+void WAVVEC(Real OMEGA, Real& WVVEC);
+
+// The dispersion residual OMEGA2 - X tanh X, OMEGA2 from LOCALCS.
+Real DISPRS(Real& X);
+
+// TMPHT: a wave height on entry, the equivalent maximum slope in degrees on return.
+void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G);
+
+// The JONSWAP normaliser for the widths PL (below the peak) and PG (above) and the peak
+// enhancement GAMMA; failures are written on IOSCRN.
+void JONSVAL(Real PL, Real PG, Real GAMMA, Real& JONVAL, Int IOSCRN);
+
+// The integrand of JONSVAL in the peak-enhancement variable Z, parameters from LOCALJ.
+Real JONINT(Real& Z);
+
+}  // namespace brevant

@@ -1,0 +1,67 @@
+// Caption tables. An English unit index plus the metric flag picks the neighbouring metric row.
+#include "sysutl/captions.h"
+
+#include <array>
+#include <string_view>
+
+namespace brevant {
+
+namespace {
+
+template <std::size_t N>
+std::string pick(const std::array<std::string_view, N>& table, Int first, Int index, std::string_view otherwise,
+                 std::size_t length) {
+    if (index >= first && index < first + static_cast<Int>(N))
+        return fixed_len(table[static_cast<std::size_t>(index - first)], length);
+    return fixed_len(otherwise, length);
+}
+
+constexpr std::array<std::string_view, 21> kUnitp = {
+    " kips",           " metric tons",     " degrees",   " inches",      " millimeters", " lbs/foot",
+    " kgw/meter",      " feet",            " meters",    " feet/feet",   " meters/meters",
+    " lbs/cubic foot", " kgw/cubic meter", " knots",     " feet/sec",    " meters/sec",
+    " seconds",        " height: ",        " slope: ",   "k.lbs",        "m.ton",
+};
+
+constexpr std::array<std::string_view, 23> kUnits = {
+    "k.lbs",          "m.ton",           "degrees",   "in",        "mm",         "lbs/ft",
+    "kgw/m.",         "ft",              "m.",        "feet/feet", "meters/meters",
+    "lbs/cubic foot", "kgw/cubic meter", "knots",     "feet/sec",  "meters/sec",
+    "seconds",        "height",          "slope",     "foot-kips", "ton-meters",
+    "ft-kp",          "ton-m",
+};
+
+constexpr std::array<std::string_view, 12> kCapun = {
+    "FEET", "METERS", "FT", "M.", "K.LBS", "M.TONS", "LBS", "KGW", "FT", "DEG", "SLOPE", "HEIGHT",
+};
+
+constexpr std::array<std::string_view, 11> kWavprt = {
+    " Velmora swell spectrum", " Pierson-Moskowitz",       " Mean JONSWAP",           " Sharp JONSWAP",
+    " Squat JONSWAP",          " General JONSWAP",         " Bretschneider",          " WAVSPEC.txt input file",
+    " Legacy custom spectrum", " Ochi-Hubble",             " TMA Shallow Water",
+};
+
+constexpr std::array<std::string_view, 6> kWndprt = {
+    " Davenport", " Legacy point spectrum", " Steady wind", " A.P.I.", " N.P.D.", " WINDSPEC.txt input file",
+};
+
+constexpr std::array<std::string_view, 4> kCurprt = {
+    " Steady current", " Legacy point spectrum", " CRNTSPEC.txt input file", " Band-limited white spectrum",
+};
+
+constexpr std::array<std::string_view, 6> kDof = {"SURGE", "SWAY", "HEAVE", "ROLL", "PITCH", "YAW"};
+
+constexpr std::string_view kIndexError = " Index error";
+constexpr std::string_view kError = "ERROR !";
+
+}  // namespace
+
+std::string UNITP(Int NUNTS) { return pick(kUnitp, 0, NUNTS, kIndexError, 16); }
+std::string UNITS(Int NUNTS) { return pick(kUnits, 0, NUNTS, "", 16); }
+std::string CAPUN(Int IUNTS) { return pick(kCapun, 0, IUNTS, kError, 8); }
+std::string WAVPRT(Int WAVTYP) { return pick(kWavprt, 0, WAVTYP, kIndexError, 30); }
+std::string WNDPRT(Int WNDTYP) { return pick(kWndprt, 1, WNDTYP, kIndexError, 30); }
+std::string CURPRT(Int CURTYP) { return pick(kCurprt, 1, CURTYP, kIndexError, 30); }
+std::string DOF(Int IDOF) { return pick(kDof, 1, IDOF, kError, 8); }
+
+}  // namespace brevant

@@ -1,0 +1,163 @@
+// Peak and half-power search of a response spectrum, and its statistics on the period grid.
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "numeric/spectrum_stats.h"
+#include "test_support.h"
+#include "edlib/data_image.h"
+#include "veslib/wave_environment.h"
+
+namespace brevant {
+namespace {
+
+using testing::ConsoleTest;
+
+class SpectrumStats : public ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_wavcom();
+        grid(11);
+    }
+    void TearDown() override {
+        reset_wavcom();
+        reset_tpcm();
+        ConsoleTest::TearDown();
+    }
+    void grid(Int n, Real dt = 1.0f) {
+        T.clear();
+        for (Int i = 0; i < n; ++i) T.push_back(4.0f + dt * static_cast<Real>(i));
+        TPCM.NWP = n;
+        set_wave_grid(T.data(), n, 1);
+    }
+    const Real* W() const { return WAVCOM.W.data(); }
+    struct Peak {
+        Real psdpk = -1, tpeak = -1;
+        Int ifirst = -1, ilast = -1, ihalfp = -1, ihalfm = -1;
+    };
+    Peak peak(const std::vector<Real>& psd, Logical gethalf = 1) {
+        Peak p;
+        PSDPEK(psd.data(), W(), p.psdpk, p.tpeak, p.ifirst, p.ilast, gethalf, p.ihalfp, p.ihalfm);
+        return p;
+    }
+    std::vector<Real> T;
+};
+
+TEST_F(SpectrumStats, PeakShapes) {
+    const Real tau = 6.2831855f;
+    // One sharp maximum, half-power points on both sides.
+    Peak p = peak({0, 1, 2, 3, 9, 3, 2, 1, 0, 0, 0});
+    EXPECT_EQ(p.ifirst, 5);
+    EXPECT_EQ(p.ilast, 5);
+    EXPECT_EQ(p.psdpk, 9.0f);
+    EXPECT_FLOAT_EQ(p.tpeak, tau / WAVCOM.W(5));
+    EXPECT_EQ(p.ihalfp, 6);
+    EXPECT_EQ(p.ihalfm, 4);
+    // A flat top over 4..6: the period of the mid frequency.
+    p = peak({0, 1, 2, 5, 5, 5, 2, 1, 0, 0, 0});
+    EXPECT_EQ(p.ifirst, 4);
+    EXPECT_EQ(p.ilast, 6);
+    EXPECT_FLOAT_EQ(p.tpeak, tau / ((WAVCOM.W(4) + WAVCOM.W(6)) / 2.0f));
+    // Two separate equal maxima, judged by magnitude (the second one negative).
+    p = peak({0, 1, 7, 1, 0, 0, 0, 1, -7, 1, 0});
+    EXPECT_EQ(p.ifirst, 3);
+    EXPECT_EQ(p.ilast, 9);
+    EXPECT_EQ(p.psdpk, 7.0f);
+    EXPECT_FLOAT_EQ(p.tpeak, tau / ((WAVCOM.W(3) + WAVCOM.W(9)) / 2.0f));
+    // Without GETHALF no half-power search.
+    p = peak({0, 1, 2, 3, 9, 3, 2, 1, 0, 0, 0}, 0);
+    EXPECT_EQ(p.ihalfp, 0);
+    EXPECT_EQ(p.ihalfm, 0);
+}
+
+TEST_F(SpectrumStats, PeakAtEitherEndOfTheGrid) {
+    Peak p = peak({9, 6, 3, 1, 0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(p.ifirst, 1);
+    EXPECT_EQ(p.ihalfp, 3);
+    EXPECT_EQ(p.ihalfm, 0);  // the mirror index is held at 1, the peak itself
+    p = peak({0, 0, 0, 0, 0, 0, 0, 1, 3, 6, 9});
+    EXPECT_EQ(p.ifirst, 11);
+    EXPECT_EQ(p.ihalfp, 0);
+    EXPECT_EQ(p.ihalfm, 0);
+    // The walk below the peak takes only as many steps as the walk above it.
+    p = peak({0, 0, 0, 0, 0, 0, 0, 1, 9, 8, 7});
+    EXPECT_EQ(p.ihalfp, 0);
+    EXPECT_EQ(p.ihalfm, 8);
+}
+
+TEST_F(SpectrumStats, ZeroSpectrumHasNoPeak) {
+    const std::vector<Real> zero(11, 0.0f);
+    const Peak p = peak(zero);
+    EXPECT_EQ(p.psdpk, 0.0f);
+    EXPECT_EQ(p.tpeak, 0.0f);
+    EXPECT_EQ(p.ifirst, 0);
+    EXPECT_EQ(p.ilast, 0);
+    EXPECT_EQ(p.ihalfp, 0);
+    EXPECT_EQ(p.ihalfm, 0);
+    Real rms = -1, rmsdot = -1, bw = -1, tp = -1;
+    SPCPROCES(zero.data(), W(), rms, rmsdot, bw, tp);
+    EXPECT_EQ(rms, 0.0f);
+    EXPECT_EQ(rmsdot, 0.0f);
+    EXPECT_EQ(bw, 0.0f);
+    EXPECT_EQ(tp, 0.0f);
+    EXPECT_EQ(screen(), "");
+}
+
+TEST_F(SpectrumStats, BroadSpectrumStatistics) {
+    // A smooth bump well inside a fine grid: RMS from the integrals, the bandwidth the distance
+    // between the half-power points, capped at VAR / PSDPK.
+    grid(41, 0.2f);
+    std::vector<Real> psd;
+    for (Int i = 1; i <= 41; ++i) {
+        const double w = WAVCOM.W(i);
+        psd.push_back(static_cast<Real>(2.0 * std::exp(-std::pow((w - 1.0) / 0.1, 2))));
+    }
+    Real var = 0, vardot = 0;
+    SMPINT(psd.data(), var, vardot);
+    Real rms = 0, rmsdot = 0, bw = 0, tp = 0;
+    SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
+    EXPECT_FLOAT_EQ(rms, std::sqrt(var));
+    EXPECT_FLOAT_EQ(rmsdot, std::sqrt(vardot));
+    // The variance of a Gaussian bump: 2 sqrt(pi) 0.1.
+    EXPECT_NEAR(double(var), 2.0 * std::sqrt(std::numbers::pi) * 0.1, 2e-3);
+    const Peak p = peak(psd);
+    const double gap = std::fabs(double(WAVCOM.W(p.ihalfm)) - double(WAVCOM.W(p.ihalfp)));
+    const double want = std::min(gap, double(var) / double(p.psdpk)) / (2.0 * std::numbers::pi);
+    EXPECT_NEAR(double(bw), want, 1e-6);
+    EXPECT_LE(double(tp), double(p.tpeak));
+    EXPECT_NEAR(double(tp), std::min(double(p.tpeak), 2.0 * std::numbers::pi * std::sqrt(double(var) / double(vardot))), 1e-5);
+    EXPECT_EQ(screen(), "");
+}
+
+TEST_F(SpectrumStats, NarrowOrOneSidedPeaksUseTheEquivalentWidth) {
+    struct Case {
+        std::vector<Real> psd;
+    };
+    const Case cases[] = {
+        {{0, 0, 0, 0, 1, 9, 1, 0, 0, 0, 0}},  // half-power points 2 apart
+        {{0, 0, 0, 0, 9, 1, 0, 0, 0, 0, 0}},  // 1 apart
+        {{9, 9, 9, 9, 9, 9, 9, 9, 1, 0, 0}},  // only the upper point is found, 9 from index 0
+        {{0, 0, 0, 0, 0, 9, 9, 9, 9, 9, 9}},  // only the lower point is found, 5 from index 0
+    };
+    for (const Case& c : cases) {
+        Real var = 0, vardot = 0;
+        SMPINT(c.psd.data(), var, vardot);
+        Real rms = 0, rmsdot = 0, bw = -1, tp = 0;
+        SPCPROCES(c.psd.data(), W(), rms, rmsdot, bw, tp);
+        EXPECT_TRUE(std::isfinite(bw));
+        EXPECT_NEAR(double(bw), double(var) / (2.0 * std::numbers::pi * 9.0), 1e-6);
+        EXPECT_EQ(tp, peak(c.psd).tpeak);  // the peak period stays as the search gave it
+    }
+}
+
+TEST_F(SpectrumStats, PeakAtTheLastPointGivesNoBandwidth) {
+    const std::vector<Real> psd = {0, 0, 0, 0, 0, 0, 0, 1, 3, 6, 9};
+    Real rms = 0, rmsdot = 0, bw = -1, tp = 0;
+    SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
+    EXPECT_EQ(bw, 0.0f);
+    EXPECT_FLOAT_EQ(tp, 6.2831855f / WAVCOM.W(11));
+}
+
+}  // namespace
+}  // namespace brevant

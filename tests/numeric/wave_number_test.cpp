@@ -1,0 +1,151 @@
+// The dispersion relation checked in double precision, height to slope, and the JONSWAP
+// normaliser against a direct double-precision integration of the spectral shape.
+#include <cmath>
+
+#include "numeric/wave_number.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+using testing::ConsoleTest;
+
+// The area under x^-5 exp(-1.25 x^-4) gamma^r(x), r = exp(-(x - 1)^2 / (2 sigma^2)), by a fine
+// midpoint rule in u = 1 / x (the shape decays like x^-5, so the range in u is 0..large).
+double jonswap_area(double pl, double pg, double gamma) {
+    double sum = 0.0;
+    const int n = 400000;
+    const double umax = 4.0;  // x down to 0.25, where exp(-1.25 x^-4) is below e^-300
+    const double h = umax / n;
+    for (int i = 0; i < n; ++i) {
+        const double u = (i + 0.5) * h;
+        const double x = 1.0 / u;
+        const double sig = x <= 1.0 ? pl : pg;
+        const double r = std::exp(-(x - 1.0) * (x - 1.0) / (2.0 * sig * sig));
+        // dx = dx/du du = -du / u^2; x^-5 = u^5.
+        sum += std::pow(u, 3) * std::exp(-1.25 * std::pow(u, 4)) * std::pow(gamma, r);
+    }
+    return sum * h;
+}
+
+class Jonswap : public ConsoleTest {};
+
+TEST_F(Jonswap, NormaliserMatchesTheAreaUnderTheShape) {
+    Real v = 0.0f;
+    JONSVAL(0.07f, 0.09f, 1.0f, v, SCREEN_UNIT);
+    EXPECT_EQ(v, 0.2f);
+    EXPECT_NEAR(jonswap_area(0.07, 0.09, 1.0), 0.2, 1e-9);
+    for (const double gamma : {2.0, 3.3, 7.0}) {
+        JONSVAL(0.07f, 0.09f, static_cast<Real>(gamma), v, SCREEN_UNIT);
+        const double want = jonswap_area(0.07, 0.09, gamma);
+        EXPECT_NEAR(double(v) / want, 1.0, 0.01) << gamma;
+    }
+    JONSVAL(0.07f, 0.09f, 3.3f, v, SCREEN_UNIT);
+    EXPECT_NEAR(double(v) / 0.30499, 1.0, 0.01);
+    EXPECT_EQ(LOCALJ.BRANCH, 2);
+    EXPECT_EQ(LOCALJ.PVAL, 0.09f);
+    EXPECT_EQ(screen(), "");
+}
+
+TEST_F(Jonswap, PeakFactorWithoutALogarithmEndsWithTheRoundOffMessage) {
+    // gamma 0 has no logarithm: the integral is not a number, which ends with a message (and
+    // a pause) rather than running the quadrature through all its stages.
+    answers("\n");
+    Real v = 0.0f;
+    try {
+        JONSVAL(0.07f, 0.09f, 0.0f, v, SCREEN_UNIT);
+        FAIL() << "JONSVAL must end the program";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_EQ(screen(), " ++> FATAL error: unfixable roundoff error in JONSVAL\n \n Press <RETURN> to continue: ");
+}
+
+TEST(JonswapIntegrand, BranchesAndLimits) {
+    LOCALJ.PVAL = 0.07f;
+    LOCALJ.GAM = 3.3f;
+    LOCALJ.BRANCH = 2;
+    Real z = 0.0f;
+    EXPECT_FLOAT_EQ(JONINT(z), std::exp(-1.25f));  // Z exactly 0 is taken at the peak
+    z = 1.0f;
+    EXPECT_FLOAT_EQ(JONINT(z), std::exp(std::log(3.3f) - 1.25f));
+    LOCALJ.BRANCH = 1;
+    z = std::exp(-(0.5f / (0.07f * 0.07f)));  // zero frequency: the shape factor vanishes
+    const Real at_zero = JONINT(z);
+    EXPECT_TRUE(std::isfinite(at_zero));
+    EXPECT_LT(at_zero, 1e-30f);
+}
+
+}  // namespace
+}  // namespace brevant
+
+namespace brevant {
+namespace {
+
+// The root of k tanh k = omega^2 in double precision by Newton's method.
+double dispersion_root(double omega) {
+    const double o2 = omega * omega;
+    double k = o2 > 1.0 ? o2 : omega;
+    for (int i = 0; i < 60; ++i) {
+        const double t = std::tanh(k);
+        const double f = k * t - o2;
+        const double d = t + k * (1.0 - t * t);
+        k -= f / d;
+    }
+    return k;
+}
+
+TEST(WaveNumber, SolvesTheDispersionRelation) {
+    Real kh = 0.0f;
+    WAVVEC(1.0f, kh);
+    EXPECT_NEAR(kh, 1.199679f, 2e-6f);
+    for (double om = 0.05; om <= 5.0001; om += 0.05) {
+        const Real omega = static_cast<Real>(om);
+        WAVVEC(omega, kh);
+        const double want = dispersion_root(double(omega));
+        EXPECT_NEAR(double(kh), want, 1e-5 * std::max(1.0, want)) << om;
+        const double residual = double(kh) * std::tanh(double(kh)) - double(omega) * double(omega);
+        EXPECT_NEAR(residual / (double(omega) * double(omega)), 0.0, 2e-5) << om;
+        EXPECT_FLOAT_EQ(LOCALCS.OMEGA2, omega * omega);
+    }
+}
+
+TEST(WaveNumber, LimitsOfDepth) {
+    Real kh = -1.0f;
+    WAVVEC(0.0f, kh);
+    EXPECT_EQ(kh, 0.0f);
+    WAVVEC(4.0f, kh);  // deep water: tanh is 1 in single precision
+    EXPECT_NEAR(kh, 16.0f, 16.0f * 1e-5f);
+    WAVVEC(0.1f, kh);  // shallow water: omega (1 + omega^2 / 6)
+    EXPECT_NEAR(kh, 0.100167f, 2e-6f);
+}
+
+TEST(WaveNumber, HeightToSlope) {
+    Real h = 5.0f;
+    CNHTSP(h, 10.0f, 1000.0f, 9.81f);
+    EXPECT_NEAR(h, 5.764f, 5e-4f);
+    // Independently: half the steepness k H in degrees, k from the deep-water relation.
+    const double omega = 6.283 / 10.0;
+    const double k = omega * omega / 9.81;
+    EXPECT_NEAR(double(h), 28.65 * k * 5.0, 1e-3);
+}
+
+class WaveNumberFailure : public ConsoleTest {};
+
+TEST_F(WaveNumberFailure, RootFinderFailureIsWrittenAndEndsTheProgram) {
+    // A frequency that is not a number leaves the root finder without a sign change.
+    answers("x\n");
+    Real kh = 0.0f;
+    try {
+        WAVVEC(std::nanf(""), kh);
+        FAIL() << "WAVVEC must end the program";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_EQ(screen(),
+              " >>> IER = 2 in WAVVEC; Please contact Velmora.\n"
+              "     press any letter key + <RETURN> to continue...\n");
+}
+
+}  // namespace
+}  // namespace brevant
