@@ -102,9 +102,8 @@ TEST_F(MemberChecksTest, LengthAgainstTheMzDimension) {
         EXPECT_EQ(f.WARNEM, c.warned ? 1 : 0) << c.mz;
         EXPECT_EQ(f.WRNFLG, c.warned ? 1 : 0) << c.mz;
         EXPECT_EQ(f.FWARN, 0) << c.mz;
-        EXPECT_EQ(screen(), c.warned ? "\n ++> Warning: Mz-dimension inconsistent with top/base locations for member 12\n"
-                                     : "")
-            << c.mz;
+        const char* expected = "\n ++> Warning: Mz-dimension inconsistent with top/base locations for member 12\n";
+        EXPECT_EQ(screen(), c.warned ? expected : "") << c.mz;
     }
 }
 
