@@ -15,32 +15,6 @@
 
 namespace brevant {
 
-// A text of N characters inside a word image: four characters to a word in memory order, blank-padded
-// by assign(). It has no constructor, so an image that holds it starts all zero like every other word.
-template <int N>
-struct ImageText {
-    static_assert(N > 0);
-    char c[N];
-
-    static constexpr int length() { return N; }
-    void assign(std::string_view s) {
-        const std::size_t n = std::min<std::size_t>(s.size(), N);
-        std::memcpy(c, s.data(), n);
-        std::memset(c + n, ' ', N - n);
-    }
-    std::string_view view() const { return std::string_view(c, N); }
-    std::string str() const { return std::string(c, N); }
-    // The text without its trailing blanks.
-    std::string trimmed() const {
-        int n = N;
-        while (n > 0 && c[n - 1] == ' ') --n;
-        return std::string(c, n);
-    }
-    char& operator[](int i) { return c[i]; }  // 0-based character access
-    char operator[](int i) const { return c[i]; }
-    bool operator==(const ImageText& o) const { return std::memcmp(c, o.c, N) == 0; }
-};
-
 // The object representation of an image: the words as bytes. Copies, comparisons and file transfers of
 // a whole image or of a word range go through these bytes, never through a pointer of another type.
 template <class Rec>

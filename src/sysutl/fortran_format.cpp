@@ -710,6 +710,23 @@ ListResult read_list(std::string_view text, const std::vector<ListTarget>& targe
     auto skip_blanks = [&] {
         while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
     };
+    // A quoted text at text[i], with a doubled quote standing for one; false when it is not closed.
+    auto read_quoted = [&](std::string& tok) {
+        const char q = text[i++];
+        for (;;) {
+            if (i >= n) return false;
+            if (text[i] == q) {
+                if (i + 1 < n && text[i + 1] == q) {
+                    tok += q;
+                    i += 2;
+                    continue;
+                }
+                ++i;
+                return true;
+            }
+            tok += text[i++];
+        }
+    };
     bool first = true;
     while (next < targets.size()) {
         // Find the next value: skip blanks, then at most one comma (a second comma means a null).
@@ -731,21 +748,8 @@ ListResult read_list(std::string_view text, const std::vector<ListTarget>& targe
         std::string tok;
         bool quoted = false;
         if (text[i] == '\'' || text[i] == '"') {
-            const char q = text[i++];
             quoted = true;
-            for (;;) {
-                if (i >= n) return {ListStatus::Unreadable, assigned};
-                if (text[i] == q) {
-                    if (i + 1 < n && text[i + 1] == q) {
-                        tok += q;
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                tok += text[i++];
-            }
+            if (!read_quoted(tok)) return {ListStatus::Unreadable, assigned};
         } else {
             while (i < n && !is_sep(text[i])) tok += text[i++];
         }
@@ -765,22 +769,9 @@ ListResult read_list(std::string_view text, const std::vector<ListTarget>& targe
                 null_value = true;
                 if (i < n && (text[i] == '\'' || text[i] == '"')) {
                     // r*'text'
-                    const char q = text[i++];
                     null_value = false;
                     quoted = true;
-                    for (;;) {
-                        if (i >= n) return {ListStatus::Unreadable, assigned};
-                        if (text[i] == q) {
-                            if (i + 1 < n && text[i + 1] == q) {
-                                tok += q;
-                                i += 2;
-                                continue;
-                            }
-                            ++i;
-                            break;
-                        }
-                        tok += text[i++];
-                    }
+                    if (!read_quoted(tok)) return {ListStatus::Unreadable, assigned};
                 }
             }
         }

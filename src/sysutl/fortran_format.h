@@ -91,7 +91,7 @@ public:
     FmtItem(const char* s) : kind_(Kind::Text), s_(s) {}
     FmtItem(const std::string& s) : kind_(Kind::Text), s_(s) {}
     template <int N>
-    FmtItem(const FixedText<N>& t) : kind_(Kind::Text), s_(t.view()) {}
+    FmtItem(const ImageText<N>& t) : kind_(Kind::Text), s_(t.view()) {}
 
     Kind kind() const { return kind_; }
     long long integer() const { return kind_ == Kind::Real ? static_cast<long long>(r_) : i_; }

@@ -63,19 +63,15 @@ struct FArray {
     void fill(const T& x) { std::fill(v, v + size_, x); }
 };
 
-// A fixed-length text of N characters, blank-padded, standard layout.
+// A text of N characters as it sits inside a word image: four characters to a word in memory order,
+// blank-padded by assign(). It has no constructor, so an image that holds it starts all zero like
+// every other word.
 template <int N>
-struct FixedText {
+struct ImageText {
     static_assert(N > 0);
     char c[N];
 
     static constexpr int length() { return N; }
-    FixedText() { std::memset(c, ' ', N); }
-    FixedText(std::string_view s) { assign(s); }
-    FixedText& operator=(std::string_view s) {
-        assign(s);
-        return *this;
-    }
     void assign(std::string_view s) {
         const std::size_t n = std::min<std::size_t>(s.size(), N);
         std::memcpy(c, s.data(), n);
@@ -92,7 +88,19 @@ struct FixedText {
     operator std::string_view() const { return view(); }
     char& operator[](int i) { return c[i]; }  // 0-based character access
     char operator[](int i) const { return c[i]; }
-    bool operator==(const FixedText& o) const { return std::memcmp(c, o.c, N) == 0; }
+    bool operator==(const ImageText& o) const { return std::memcmp(c, o.c, N) == 0; }
+};
+
+// A fixed-length text of N characters, blank-padded, standard layout: a CHARACTER*N variable.
+template <int N>
+struct FixedText : ImageText<N> {
+    FixedText() { std::memset(this->c, ' ', N); }
+    FixedText(std::string_view s) { this->assign(s); }
+    FixedText& operator=(std::string_view s) {
+        this->assign(s);
+        return *this;
+    }
+    bool operator==(const FixedText& o) const { return std::memcmp(this->c, o.c, N) == 0; }
     bool operator==(std::string_view s) const { return *this == FixedText(s); }
 };
 

@@ -3,13 +3,13 @@
 #include "sysutl/squall_options.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "sysutl/fortran_format.h"
 #include "sysutl/program_end.h"
+#include "sysutl/title.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -26,16 +26,6 @@ constexpr const char* kReadError = "++> I/O Error in READ_TD_OPTS (missing VESTR
 // Every value of a line goes after one tab, so that the squall program reads the file in free
 // format; a line holds at most this many values, a longer list goes on over the next lines.
 constexpr int kValuesPerLine = 100;
-
-// PENDING: use VERSION_STRING2 of the title-page module once it is on main. The version number
-// without its sign (F4.2), ".0" and a one-digit suffix or "." and a two-digit one, then a blank
-// for a released version and "b" for a pre-release, blank-padded to 17 characters.
-std::string version_text(Real VERNO, Int IVERS_SUFX) {
-    std::string s = fmt_F(std::fabs(VERNO), 4, 2);
-    s += IVERS_SUFX <= 9 ? ".0" + fmt_I(IVERS_SUFX, 1) : "." + fmt_I(IVERS_SUFX, 2);
-    s += VERNO > 0.0f ? ' ' : 'b';
-    return fixed_len(s, 17);
-}
 
 std::string without_trailing_blanks(std::string s) {
     while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -88,8 +78,8 @@ void WRITE_TD_OPTS(const std::string& SQUAL_IO, Real VERNOQ, Int VERS_SUFXQ, Rea
         stop_program(1);
     }
 
-    write_record(unit, "VESTRDAT Ver [" + without_trailing_blanks(version_text(SQ_VERNOQ, SQ_VERS_SUFXQ)) + "];" +
-                           " " + " Velmora Ver [" + without_trailing_blanks(version_text(VERNOQ, VERS_SUFXQ)) + "]");
+    write_record(unit, "VESTRDAT Ver [" + without_trailing_blanks(VERSION_STRING2(SQ_VERNOQ, SQ_VERS_SUFXQ)) + "];" +
+                           " " + " Velmora Ver [" + without_trailing_blanks(VERSION_STRING2(VERNOQ, VERS_SUFXQ)) + "]");
     write_fields(unit, {fmt_I(kSquallFlagCount, 3), fmt_I(kSquallIntCount, 3), fmt_I(kSquallRealCount, 3)});
     write_fields(unit, {fmt_F(DURATNQ * 3600.0f, 10, 2), fmt_I(NDYNEVQ, 3)});
 

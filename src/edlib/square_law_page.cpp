@@ -1,0 +1,89 @@
+// The square-law option page and its options sub-page.
+#include "edlib/square_law_page.h"
+
+#include "edlib/data_image.h"
+#include "options/semi_output_options.h"
+#include "sysutl/answers.h"
+#include "sysutl/fortran_format.h"
+#include "sysutl/paging.h"
+#include "sysutl/pauses.h"
+#include "sysutl/units.h"
+#include "sysutl/value_entry.h"
+#include "sysutl/word_ops.h"
+
+namespace brevant {
+
+namespace {
+
+constexpr int kCaptionLength = 75;
+
+void blank_line(Int unit) { write_record(unit, ""); }
+
+// The options sub-page: one choice (or a command) and back to the page; help and redraw stay here.
+void square_law_options() {
+    for (;;) {
+        const Int unit = TPCM.EDUNIT;
+        CLEAR(unit);
+        blank_line(unit);
+        write_record(unit, " +++ Square-Law Driving Force Treatment Options +++");
+        blank_line(unit);
+        for (Int k = 1; k <= 3; ++k) {
+            write_record(unit, Record().put(" ").I(k, 1).put(") ").put(SQLTYP(k - 1)).str());
+            blank_line(unit);
+        }
+        Int ITMP = 0;
+        ENTSEL(ITMP, unit, KBD_UNIT, TPCM.IPAG);
+        if (ITMP == NAV_HELP) {
+            SMO3HP(unit, KBD_UNIT, TPCM.IPAG);
+            continue;
+        }
+        if (ITMP == NAV_REDRAW) continue;
+        MAXCHK(ITMP, 3);
+        if (ITMP != 0) TPCM.SQLFRC = ITMP - 1;
+        return;
+    }
+}
+
+}  // namespace
+
+std::string SQLTYP(Int SQLFRC) {
+    static constexpr const char* captions[3] = {
+        "++> Resonant damping ONLY, no square-law driving forces",
+        "++> Full square-law driving force calculation at all wave periods",
+        "++> Resonant damping PLUS square-law driving forces on fixed vessel",
+    };
+    // A word from a damaged or imported file is shown as such and left as it is.
+    if (SQLFRC < 0 || SQLFRC > 2) return fixed_len("Undefined", kCaptionLength);
+    return fixed_len(captions[SQLFRC], kCaptionLength);
+}
+
+void SEMSET(std::string_view PAGE) {
+    for (;;) {
+        const Int unit = TPCM.EDUNIT;
+        if (TPCM.LCOPY == 0) CLEAR(unit);
+        write_record(unit, Record().t(20).put(" ****  Page ").put(PAGE).put(": Output options 2 ****").str());
+        blank_line(unit);
+        blank_line(unit);
+        write_record(unit, Record().x(1).put(" 1) Square-law driving force treatment:").str());
+        blank_line(unit);
+        write_record(unit, Record().x(5).put(SQLTYP(TPCM.SQLFRC)).str());
+        blank_line(unit);
+
+        if (TPCM.LCOPY != 0) {
+            TWOPG(TPCM.LCOPY, unit);
+            TPCM.LBACK = 0;
+            return;
+        }
+
+        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
+        if (TPCM.LBACK == NAV_HELP) {
+            NOHELP(unit, KBD_UNIT, TPCM.IPAG);
+        } else if (TPCM.LBACK == 1) {
+            square_law_options();
+        } else {
+            return;
+        }
+    }
+}
+
+}  // namespace brevant
