@@ -36,6 +36,9 @@ void ELPCOF(Real ABRAT2, Real ACRAT2, Int NPOINT, Int MASMOM, Real& ELPSCF, Int 
     }
     if (NLOC % 2 != 0) NLOC = NLOC + 1;
     NLOC = std::max<std::int64_t>(NLOC, MASMOM != 2 ? 400 : 4000);
+    // A needle-thin member would ask for up to 2^31 intervals: minutes of work on every check, and
+    // past about a million steps the single-precision abscissa no longer advances evenly anyway.
+    NLOC = std::min<std::int64_t>(NLOC, kMaxElpcofIntervals);
 
     if (NLOC > 7500 && !ONEWRN) {
         write_record(IOSCRN, "");

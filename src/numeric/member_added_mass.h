@@ -3,6 +3,8 @@
 // waterline test of a straight member (WPCHEK).
 #pragma once
 
+#include <cstdint>
+
 #include "sysutl/ftypes.h"
 
 namespace brevant {
@@ -11,6 +13,9 @@ namespace brevant {
 // a sphere), by Simpson's rule on 0..pi/2; MASMOM 1 translation, 2 rotation. NPOINT intervals
 // (0: chosen from the ratios). Past 7500 intervals it warns once on IOSCRN (ONEWRN then true)
 // and pauses; ICYL numbers the member in the warning (0 for a body that is no member).
+// The most intervals ELPCOF integrates over (an even count).
+inline constexpr std::int64_t kMaxElpcofIntervals = 1000000;
+
 void ELPCOF(Real ABRAT2, Real ACRAT2, Int NPOINT, Int MASMOM, Real& ELPSCF, Int IOSCRN, Int KBD, Logical& ONEWRN,
             Int ICYL);
 

@@ -107,6 +107,18 @@ TEST_F(AddedMass, MemberWarningNamesTheMemberAndSilentRunDoesNotWait) {
     EXPECT_NEAR(e, 2.0f / 3.0f, 5e-5f);  // single-precision sums over 7502 points drift a little
 }
 
+TEST_F(AddedMass, NeedleThinBodyIsIntegratedOverAtMostAMillionIntervals) {
+    // 2 x 1e9 intervals asked for; the count shown and used is the cap, and the call stays quick.
+    Real e = 0.0f;
+    Logical onewrn = 0;
+    ELPCOF(1.0e9f, 1.0f, 0, 1, e, SILENT_UNIT, KBD_UNIT, onewrn, 3);
+    EXPECT_NE(silent().find(" requires1000000 integration points"), std::string::npos) << silent();
+    Real capped = 0.0f;
+    ELPCOF(1.0e9f, 1.0f, static_cast<Int>(kMaxElpcofIntervals), 1, capped, SILENT_UNIT, KBD_UNIT, onewrn, 3);
+    EXPECT_EQ(e, capped);
+    EXPECT_TRUE(std::isfinite(e));
+}
+
 TEST(RectangularSection, AspectRatioPower) {
     EXPECT_EQ(RECTCM(1.0f), 1.215488f);
     EXPECT_NEAR(RECTCM(2.0f), 1.0963f, 1e-4f);
