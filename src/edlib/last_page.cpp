@@ -1,6 +1,7 @@
 // The last page: tidy the case, End of Session page, pre-run checks, start of the echo walk.
 #include "edlib/last_page.h"
 
+#include "edlib/consistency_warnings.h"
 #include "edlib/data_image.h"
 #include "edlib/end_of_session.h"
 #include "sysutl/error_exits.h"
@@ -82,7 +83,7 @@ void BRVFIN(std::string_view PAGE) {
         if (LRETRN == 1) break;
         WARNEM = 0;
         FWARN = 0;
-        // PENDING: VESWRN(WARNEM, FWARN) — the pre-run consistency warnings are called here once they land.
+        VESWRN(WARNEM, FWARN);
         check_low_frequency_tables(WARNEM, FWARN);
         if (T.EDUNIT == SILENT_UNIT) {
             T.NBUG = 0;

@@ -263,6 +263,34 @@ TEST(EditorSession, SilentExecuteWritesTheConsoleToDiagnostics) {
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
 }
 
+TEST(EditorSession, FatalFindingEndsASilentRunWithoutSavingOrAnalysis) {
+    testing::ScratchDir dir;
+    create_case();  // no water depth: a fatal finding
+    edit_on_disk({{180, 1u << 11}});
+    const std::string before = file_bytes("BREVDAT");
+    const ProgramResult r = run_brevant("M\nL\n4\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "Diagnostics.stxt"}));
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+    const std::string diagnostics = file_bytes("Diagnostics.stxt");
+    EXPECT_NE(diagnostics.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
+    EXPECT_EQ(diagnostics.find("The analysis is not available yet."), std::string::npos);
+}
+
+TEST(EditorSession, FatalFindingKeepsAnInteractiveRunOnTheLastPage) {
+    testing::ScratchDir dir;
+    create_case();
+    const std::string before = file_bytes("BREVDAT");
+    // Execute, the pause after the findings, then leave without saving.
+    const ProgramResult r = run_brevant("M\nL\n3\n\n2\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
+    EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));
+    EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
+    EXPECT_EQ(files_here(), Files{"BREVDAT"});
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+}
+
 TEST(EditorSession, PageDumpWritesEveryPageAndComesBackToTheLastPage) {
     testing::ScratchDir dir;
     create_case();

@@ -40,6 +40,34 @@ protected:
         TPCM.LCURNT = 1;
         TPCM.BRVFRQ_DELTA = 0.01f;
         TPCM.BRV_PD_MIN() = 35.0f;
+        make_runnable();
+    }
+    // A site, a vessel, wind and current areas and a period table that the consistency checks pass.
+    static void make_runnable() {
+        Tpcm& T = TPCM;
+        T.DEPTH = 100.0f;
+        T.DISPL = 1000.0f;
+        T.VKG = 5.0f;
+        T.DRAFT = 10.0f;
+        T.AWP = 500.0f;
+        T.PGYR = 20.0f;
+        T.RGYR = 10.0f;
+        T.YGYR = 20.0f;
+        T.TVKMT() = 8.0f;
+        T.TVKML() = 100.0f;
+        T.LWL = 100.0f;
+        T.BWL = 20.0f;
+        T.DURATN = 1.0f;
+        T.XWNDAR = 100.0f;
+        T.YWNDAR = 300.0f;
+        T.WNDFAC = 1.0f;
+        T.XCURAR = 100.0f;
+        T.YCURAR = 300.0f;
+        T.NWP = 30;
+        for (int i = 1; i <= 30; ++i) T.T(i) = 5.0f + 0.5f * static_cast<float>(i - 1);
+        // No irregular waves or swell: their heights and periods are not checked.
+        T.LRANDM = 0;
+        T.LSWELL = 0;
     }
     void TearDown() override {
         reset_images();
@@ -172,6 +200,37 @@ TEST_F(LastPageTest, NonFatalWarningsPauseOnceBeforeThePageReturns) {
     BRVFIN("17");
     EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 1u);
     EXPECT_EQ(TPCM.LBACK, 101);
+}
+
+TEST_F(LastPageTest, FatalFindingBlocksExecuteInAnInteractiveRun) {
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    TPCM.DEPTH = 0.0f;
+    // Execute twice: each time the checks find the depth fatal, pause and show the page again.
+    answers("3\n\n3\n\n2\n");
+    BRVFIN("17");
+    EXPECT_EQ(count_of(screen(), " ++> Fatal Warning: The water depth is nonpositive."), 2u);
+    EXPECT_EQ(count_of(screen(), "End of Session"), 3u);
+    EXPECT_EQ(TPCM.LBACK, 101);
+    EXPECT_EQ(TPCM.LCOPY, 0);
+    EXPECT_EQ(HCDONE, 0);
+    EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
+}
+
+TEST_F(LastPageTest, FatalFindingInASilentRunEndsIt) {
+    testing::ScratchDir dir;
+    capture_unit(SCREEN_UNIT);
+    capture_unit(SILENT_UNIT);
+    TPCM.DEPTH = 0.0f;
+    answers("4\n");
+    try {
+        BRVFIN("17");
+        FAIL() << "a fatal finding in a silent run must end it";
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.status, 1);
+    }
+    EXPECT_NE(silent().find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
 }
 
 }  // namespace
