@@ -19,8 +19,10 @@ constexpr int kCaptionLength = 75;
 
 void blank_line(Int unit) { write_record(unit, ""); }
 
+}  // namespace
+
 // The options sub-page: one choice (or a command) and back to the page; help and redraw stay here.
-void square_law_options() {
+void square_law_choice(const CaptionFunction& caption) {
     for (;;) {
         const Int unit = TPCM.EDUNIT;
         CLEAR(unit);
@@ -28,7 +30,7 @@ void square_law_options() {
         write_record(unit, " +++ Square-Law Driving Force Treatment Options +++");
         blank_line(unit);
         for (Int k = 1; k <= 3; ++k) {
-            write_record(unit, Record().put(" ").I(k, 1).put(") ").put(SQLTYP(k - 1)).str());
+            write_record(unit, Record().put(" ").I(k, 1).put(") ").put(caption(k - 1)).str());
             blank_line(unit);
         }
         Int ITMP = 0;
@@ -43,8 +45,6 @@ void square_law_options() {
         return;
     }
 }
-
-}  // namespace
 
 std::string SQLTYP(Int SQLFRC) {
     static constexpr const char* captions[3] = {
@@ -79,7 +79,7 @@ void SEMSET(std::string_view PAGE) {
         if (TPCM.LBACK == NAV_HELP) {
             NOHELP(unit, KBD_UNIT, TPCM.IPAG);
         } else if (TPCM.LBACK == 1) {
-            square_law_options();
+            square_law_choice(SQLTYP);
         } else {
             return;
         }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "edlib/data_image.h"
+#include "edlib/square_law_page.h"
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
@@ -79,31 +80,6 @@ void draw_page(std::string_view PAGE) {
         write_record(unit, std::string("  9) Output goes to Disk, on drive ") + drive);
     }
     write_record(unit, TPCM.NBUG0 != 0 ? " 10) Debug option is on" : " 10) Debug option is off");
-}
-
-// Item 4: one choice of treatment (or a command), then back to the page.
-void square_law_subpage() {
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        CLEAR(unit);
-        blank_line(unit);
-        write_record(unit, " +++ Square-Law Driving Force Treatment Options +++");
-        blank_line(unit);
-        for (Int n = 1; n <= 3; ++n) {
-            write_record(unit, Record().put(" ").I(n, 1).put(") ").put(semi_sqltyp(n - 1)).str());
-            blank_line(unit);
-        }
-        Int ITMP = 0;
-        ENTSEL(ITMP, unit, KBD_UNIT, TPCM.IPAG);
-        if (ITMP == NAV_HELP) {
-            SMO3HP(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (ITMP == NAV_REDRAW) continue;
-        MAXCHK(ITMP, 3);
-        if (ITMP != 0) TPCM.SQLFRC = ITMP - 1;
-        return;
-    }
 }
 
 // Item 9: console or disk.
@@ -321,7 +297,7 @@ void SEMOT2(std::string_view PAGE) {
                 TOGGLE2(TPCM.ALLRAO, TPCM.IBATCH, unit, KBD_UNIT);
                 break;
             case 4:
-                square_law_subpage();
+                square_law_choice(semi_sqltyp);
                 break;
             case 5:
                 TOGGLE2(TPCM.DRAG_ONLY, TPCM.IBATCH, unit, KBD_UNIT);
