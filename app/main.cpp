@@ -1,5 +1,6 @@
 // Program entry: sets up the units, runs the editor session and, after an execute choice, the
 // analysis of the saved case, and turns the end of the program into an exit status.
+#include <exception>
 #include <iostream>
 
 #include "core/analysis_core.h"
@@ -17,6 +18,12 @@ int main() {
         BRVCOR();
     } catch (const ProgramEnd& end) {
         status = end.status;
+    } catch (const std::exception& e) {
+        // A programming error (a malformed format, a word range past its record): say so and stop
+        // with the files closed rather than abort.
+        std::cout.flush();
+        std::cerr << " ++> Internal error: " << e.what() << '\n';
+        status = 1;
     }
     close_all_units();
     std::cout.flush();
