@@ -626,7 +626,12 @@ bool read_int_field(std::string_view field, Int& value) {
     return true;
 }
 
-bool read_real_field(std::string_view field, int d, double& value) {
+namespace {
+
+// Reads a real field into T, converting the checked decimal text straight to T so that a single-
+// precision value is rounded once.
+template <typename T, typename Convert>
+bool read_real_as(std::string_view field, int d, T& value, Convert convert) {
     const std::string stripped = strip_blanks(field);
     if (stripped.empty()) {
         value = 0;
@@ -634,25 +639,20 @@ bool read_real_field(std::string_view field, int d, double& value) {
     }
     std::string norm;
     if (!normalise_real(stripped, d, norm)) return false;
-    const double v = std::strtod(norm.c_str(), nullptr);
+    const T v = convert(norm.c_str(), nullptr);
     if (!std::isfinite(v)) return false;
     value = v;
     return true;
 }
 
+}  // namespace
+
+bool read_real_field(std::string_view field, int d, double& value) {
+    return read_real_as(field, d, value, [](const char* s, char** e) { return std::strtod(s, e); });
+}
+
 bool read_real_field(std::string_view field, int d, Real& value) {
-    const std::string stripped = strip_blanks(field);
-    if (stripped.empty()) {
-        value = 0;
-        return true;
-    }
-    std::string norm;
-    if (!normalise_real(stripped, d, norm)) return false;
-    // Straight from the decimal text to single precision, rounded once.
-    const float v = std::strtof(norm.c_str(), nullptr);
-    if (!std::isfinite(v)) return false;
-    value = v;
-    return true;
+    return read_real_as(field, d, value, [](const char* s, char** e) { return std::strtof(s, e); });
 }
 
 // ---- List-directed input --------------------------------------------------------------------
