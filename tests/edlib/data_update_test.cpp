@@ -482,6 +482,7 @@ TEST_F(VersionUpdate, FilesBefore10GetTheirModelWordsAndRealModelValues) {
     set_image_word(TPCM, before_version_5(777), 1);
     answers("\n");
     update(0.9f);
+    EXPECT_EQ(screen().substr(0, heading("  .90").size()), heading("  .90")) << "no zero before the point";
     // 273/1092/273 as set, then renumbered by the 4.28 step: 1 -> 4, 4 -> 3, 1 -> 2.
     EXPECT_EQ(image_word(TPCM, after_149(775)), 0x444);
     EXPECT_EQ(image_word(TPCM, after_149(774)), 0x333);
