@@ -2,7 +2,7 @@
 // so that one selection prompt serves both the rows and the operations.
 #include "sysutl/array_editor.h"
 
-#include <cassert>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -46,10 +46,12 @@ bool ask_row(std::string_view prompt, Int NUPDAT, Int IOSCRN, Int KBD, Int& k) {
 }  // namespace
 
 void AUTORP(std::string_view HEADER, std::span<Real> UPDAT, Int NUPDAT, Int MAXDAT, Int IOSCRN, Int KBD, Int& LCOPY) {
-    assert(NUPDAT <= MAXDAT && MAXDAT >= 0 && static_cast<std::size_t>(MAXDAT) <= UPDAT.size());
+    // The counts a caller hands over never reach past the column itself: a count beyond the
+    // display limit still gets the overflow message below, any other is held to the column.
+    MAXDAT = std::clamp<Int>(MAXDAT, 0, static_cast<Int>(std::min<std::size_t>(UPDAT.size(), 1u << 30)));
+    const Int n = NUPDAT > kRowsPerColumn * kMaxColumns ? NUPDAT : std::clamp<Int>(NUPDAT, 0, MAXDAT);
     // 1-based access to the column, as the operations are written.
     auto U = [&UPDAT](Int i) -> Real& { return UPDAT[static_cast<std::size_t>(i - 1)]; };
-    const Int n = NUPDAT;
 
     for (;;) {
         // Drawing.

@@ -94,6 +94,22 @@ TEST_F(ArrayEditor, MoreThan160RowsEndsTheRun) {
     EXPECT_EQ(screen(), " Big\n\n ++> Array overflow in AUTORP\n \n Press <RETURN> to continue: ");
 }
 
+TEST_F(ArrayEditor, CountsBeyondTheColumnAreHeldToIt) {
+    // 12 rows claimed, capacity 50 claimed, but the column has only 5 values: nothing is read or
+    // written past it (the sanitizer run would catch a stray access).
+    std::vector<Real> v = column(5);
+    Int lcopy = 1;
+    AUTORP("Short", v, 12, 50, SCREEN_UNIT, KBD_UNIT, lcopy);
+    EXPECT_NE(screen().find("   5)      5.00"), std::string::npos);
+    EXPECT_EQ(screen().find("   6)"), std::string::npos);
+    // Auto repeat over the claimed capacity fills the column only.
+    clear_captured(SCREEN_UNIT);
+    answers("6\n10\n5\n\n");
+    lcopy = 0;
+    AUTORP("Short", v, 5, 50, SCREEN_UNIT, KBD_UNIT, lcopy);
+    EXPECT_EQ(v, (std::vector<Real>{10, 15, 20, 25, 30}));
+}
+
 TEST_F(ArrayEditor, RetypesRowsUntilABlankAnswer) {
     std::vector<Real> v = column(20);
     edit(v, 12, "5\n50\n60.5\n\n\n");
