@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "platform/platform.h"
@@ -40,6 +41,9 @@ public:
                            (info ? info->name() : "x");
         for (char& c : name)
             if (c == '/') c = '_';
+        // A random suffix keeps two runs of the suite (two build folders, two checkouts) apart.
+        std::random_device rd;
+        name += "_" + std::to_string(rd()) + std::to_string(rd());
         dir_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);

@@ -205,9 +205,13 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
         bool no_match = true;
         auto compare = [&](Real period, Real height) {
             if (t.LSLPHT == 1) {
-                // The slope needs a wave number: a sea without a positive period, or water without
-                // depth, has none (checks 16 and 18 report those) and matches nothing.
-                if (!(period > 0.0f && t.DEPTH > 0.0f && std::isfinite(period) && std::isfinite(t.DEPTH))) return;
+                // The slope needs a wave number, from the frequency 6.283 / period x sqrt(depth / g)
+                // that CNHTSP forms. Water without depth, a period of zero, or one so short that the
+                // frequency squared overflows, has none (checks 16 and 18 report those): it matches
+                // nothing. Only the square of the frequency enters, so a negative period has the
+                // slope of its magnitude.
+                const Real OMEGA = 6.283f / period * std::sqrt(t.DEPTH / G);
+                if (!(t.DEPTH > 0.0f) || !std::isfinite(OMEGA * OMEGA)) return;
                 CNHTSP(height, period, t.DEPTH, G);
             }
             if (std::fabs(height / t.SLPHT - 1.0f) <= 0.2f) no_match = false;

@@ -1,10 +1,11 @@
 // Conversion of a data image of any simulation type from the 50-line layout (10 segments a line,
 // 49 motion points) to the 150-line layout (25 segments, 149 points), by opening room and zeroing it.
+#include "edlib/update_to_149.h"
+
 #include <algorithm>
 #include <cstddef>
 
 #include "edlib/data_image.h"
-#include "edlib/data_update.h"
 #include "sysutl/word_ops.h"
 
 namespace brevant {

@@ -15,7 +15,10 @@ void QATR(Real XL, Real XU, Real EPS, Int NDIM, QatrFunction FCT, Real& Y, Int& 
     // The function gets a copy of each abscissa, so it cannot move the caller's limits.
     auto f = [FCT](Real x) { return FCT(x); };
     auto aux = [AUX](Int i) -> Real& { return AUX[i - 1]; };
-    aux(1) = 0.5f * (f(XL) + f(XU));
+    // The lower end first: the operands of a sum have no fixed order of evaluation.
+    const Real FXL = f(XL);
+    const Real FXU = f(XU);
+    aux(1) = 0.5f * (FXL + FXU);
     const Real H = XU - XL;
     if (NDIM <= 1) {
         IER = 2;

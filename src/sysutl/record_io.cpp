@@ -102,21 +102,29 @@ void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR
     std::vector<std::uint32_t> words(found);
     for (std::size_t k = 0; k < found; ++k) words[k] = get_big_endian(bytes.data() + 4 * k);
 
+    // A file too short to hold the two leading words cannot be read at all: the image keeps every word
+    // it had, and NTOGO says how many words the file held.
+    if (found < 2) {
+        IERR = 4;
+        NTOGO = static_cast<Int>(found);
+        in.clear();
+        in.close();
+        if (in.fail()) IERR = kDiskioCloseFailed;
+        return;
+    }
+
     std::size_t first = 0;  // first data word in `words`
     std::size_t count = found;
-    const bool leading_words = found >= 2;
-    if (leading_words) {
-        const std::int64_t n1 = static_cast<Int>(words[0]);
-        const std::int64_t n2 = static_cast<Int>(words[1]);
-        const bool framed = coefficient ? n1 == kCoefficientFrame : n1 == 4 * n2;
-        if (framed) {
-            first = 1;
-            if (CMPUTR == 5) {
-                count = found - 2;  // the leading and trailing byte counts are dropped
-            } else {
-                // The byte count says how many data words follow it; never more than the file holds.
-                count = static_cast<std::size_t>(std::clamp<std::int64_t>(n1 / 4, 0, static_cast<std::int64_t>(found - 1)));
-            }
+    const std::int64_t n1 = static_cast<Int>(words[0]);
+    const std::int64_t n2 = static_cast<Int>(words[1]);
+    const bool framed = coefficient ? n1 == kCoefficientFrame : n1 == 4 * n2;
+    if (framed) {
+        first = 1;
+        if (CMPUTR == 5) {
+            count = found - 2;  // the leading and trailing byte counts are dropped
+        } else {
+            // The byte count says how many data words follow it; never more than the file holds.
+            count = static_cast<std::size_t>(std::clamp<std::int64_t>(n1 / 4, 0, static_cast<std::int64_t>(found - 1)));
         }
     }
     if (coefficient && count > static_cast<std::size_t>(kCoefficientWords)) count = kCoefficientWords;
@@ -129,7 +137,7 @@ void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR
     if (coefficient)
         for (std::size_t k = copy; k < std::min(wanted, room); ++k) set_image_word_at(IDUM, k, 0);
 
-    IERR = (!leading_words || count != wanted) ? 4 : 0;
+    IERR = count != wanted ? 4 : 0;
     NTOGO = static_cast<Int>(count);
     in.clear();  // reaching the end of the file is not a failure of the close
     in.close();

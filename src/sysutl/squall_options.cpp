@@ -134,12 +134,9 @@ void READ_TD_OPTS(const std::string& SQUAL_IO, Int& iBadOpts, FldReportList& lin
             !count_fits(nreals, kSquallRealCount))
             return false;
 
-        Real duration = SQUALCOM.fullDuration_D();
-        Int nreports_d = SQUALCOM.nFldReports_D();
-        if (!read_free(unit, {ListTarget::of(duration), ListTarget::of(nreports_d)})) return false;
-        if (!count_fits(nreports_d, kMaxFldReports)) return false;
-        SQUALCOM.fullDuration_D() = duration;
-        SQUALCOM.nFldReports_D() = nreports_d;
+        // The default number of events sizes no list here: it is kept as the file gives it.
+        if (!read_free(unit, {ListTarget::of(SQUALCOM.fullDuration_D()), ListTarget::of(SQUALCOM.nFldReports_D())}))
+            return false;
 
         std::vector<ListTarget> targets;
         for (int i = 1; i <= nflags; ++i) targets.push_back(ListTarget::logical(SQUALCOM.FlagArray(i)));

@@ -521,6 +521,19 @@ TEST_F(ConsistencyWarningsTest, RegularWaveGivenBySlope) {
     TPCM.SIGPD(1) = 0.0f;
     EXPECT_NO_THROW(VESWRN(WARNEM, FWARN));
     EXPECT_EQ(headlines(screen()), (std::vector<std::string>{kIrregular, kHeights}));
+
+    // Only the square of the frequency enters the slope: a negative period is reported as such,
+    // yet its slope is that of its magnitude and matches.
+    clear_captured(SCREEN_UNIT);
+    TPCM.SIGPD(1) = -10.0f;
+    VESWRN(WARNEM, FWARN);
+    EXPECT_EQ(headlines(screen()), std::vector<std::string>{kIrregular});
+
+    // A period so short that the frequency overflows has no slope either.
+    clear_captured(SCREEN_UNIT);
+    TPCM.SIGPD(1) = 1.0e-30f;
+    EXPECT_NO_THROW(VESWRN(WARNEM, FWARN));
+    EXPECT_EQ(headlines(screen()), std::vector<std::string>{kHeights});
 }
 
 }  // namespace

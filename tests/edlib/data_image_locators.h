@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <type_traits>
 
 #include "edlib/coefficient_image.h"
@@ -10,11 +11,13 @@
 
 namespace brevant::testing {
 
-// A byte range [first, end) inside a record, and the type code of its elements.
+// A byte range [first, end) inside a record, the type code of its elements and the extents of the
+// member ("3x149", text lengths first, "" for one word; "?" for a window that is no whole member).
 struct Span {
     std::size_t first;
     std::size_t end;
     char type;
+    std::string shape;
 };
 
 template <class T>
@@ -33,6 +36,30 @@ struct ElemCode<ImageText<N>> { static constexpr char value = 'C'; };
 template <class T, std::size_t N>
 struct ElemCode<T[N]> { static constexpr char value = ElemCode<T>::value; };
 
+// The extents of a member type, written as the layout table writes them.
+template <class T>
+struct Shape { static std::string get() { return ""; } };
+template <class T, int N1, int N2, int N3, int N4>
+struct Shape<FArray<T, N1, N2, N3, N4>> {
+    static std::string get() {
+        std::string s = Shape<T>::get();
+        const int extents[] = {N1, N2, N3, N4};
+        int rank = 4;
+        while (rank > 1 && extents[rank - 1] == 1) --rank;
+        for (int d = 0; d < rank; ++d) s += (s.empty() ? "" : "x") + std::to_string(extents[d]);
+        return s;
+    }
+};
+template <int N>
+struct Shape<ImageText<N>> { static std::string get() { return std::to_string(N); } };
+template <class T, std::size_t N>
+struct Shape<T[N]> {
+    static std::string get() {
+        const std::string inner = Shape<T>::get();
+        return (inner.empty() ? "" : inner + "x") + std::to_string(N);
+    }
+};
+
 template <class Rec>
 std::size_t offset_in(const Rec& rec, const void* p) {
     return static_cast<std::size_t>(static_cast<const std::byte*>(p) - image_bytes(rec).data());
@@ -40,11 +67,11 @@ std::size_t offset_in(const Rec& rec, const void* p) {
 template <class Rec, class M>
 Span span_of(const Rec& rec, const M& m) {
     const std::size_t f = offset_in(rec, &m);
-    return Span{f, f + sizeof(M), ElemCode<std::remove_cv_t<M>>::value};
+    return Span{f, f + sizeof(M), ElemCode<std::remove_cv_t<M>>::value, Shape<std::remove_cv_t<M>>::get()};
 }
 template <class Rec, class E>
 Span span_of_elems(const Rec& rec, const E& first, const E& last) {
-    return Span{offset_in(rec, &first), offset_in(rec, &last) + sizeof(E), ElemCode<E>::value};
+    return Span{offset_in(rec, &first), offset_in(rec, &last) + sizeof(E), ElemCode<E>::value, "?"};
 }
 
 template <class Rec>
@@ -89,9 +116,9 @@ inline const Locator<Tpcm> kTpcmLocators[] = {
     {"TPCM", "ITPCM2", [](Tpcm& t) { return span_of(t, t.ITPCM2); }},
     {"TPCM", "MOTION", [](Tpcm& t) { return span_of(t, t.MOTION); }},
     {"TPCM", "CID1P", [](Tpcm& t) { return span_of(t, t.CID1P); }},
-    {"TPCM", "CID1", [](Tpcm& t) { return Span{offset_in(t, t.CID1(1).data()), offset_in(t, t.CID1(20).data()) + 4, 'C'}; }},
+    {"TPCM", "CID1", [](Tpcm& t) { return Span{offset_in(t, t.CID1(1).data()), offset_in(t, t.CID1(20).data()) + 4, 'C', "?"}; }},
     {"TPCM", "CID2P", [](Tpcm& t) { return span_of(t, t.CID2P); }},
-    {"TPCM", "CID2", [](Tpcm& t) { return Span{offset_in(t, t.CID2(1).data()), offset_in(t, t.CID2(20).data()) + 4, 'C'}; }},
+    {"TPCM", "CID2", [](Tpcm& t) { return Span{offset_in(t, t.CID2(1).data()), offset_in(t, t.CID2(20).data()) + 4, 'C', "?"}; }},
     {"TPCM", "ONETWO", [](Tpcm& t) { return span_of(t, t.ONETWO); }},
     {"TPCM", "ALLRAO", [](Tpcm& t) { return span_of(t, t.ALLRAO); }},
     {"TPCM", "PRNRAO", [](Tpcm& t) { return span_of(t, t.PRNRAO); }},

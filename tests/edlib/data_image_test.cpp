@@ -1,6 +1,6 @@
-// The data image and the coefficient image: every name at its word (from the layout table), the
-// primary members covering each word once, the second names and integer views, and the acceptance
-// words of the layout.
+// The data image and the coefficient image: every name at its word with its type and array shape
+// (from the layout table), the primary members covering each word once, the second names and integer
+// views, and the acceptance words of the layout.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -55,6 +55,10 @@ void check_locators(const std::string& view, const testing::Locator<Rec>* begin,
         EXPECT_EQ(s.end, 4u * static_cast<std::size_t>(r.last - base + 1)) << "last word";
         const char want = r.kind == 'F' ? 'I' : (r.type == 'L' ? 'I' : r.type);
         EXPECT_EQ(s.type, want) << "element type";
+        // The extents too: a transposed or flattened array keeps its words but not its indexing.
+        if (s.shape != "?") {
+            EXPECT_EQ(s.shape, r.dims) << "array shape";
+        }
         seen.insert(l->name);
     }
     for (const auto& [name, row] : rows) EXPECT_TRUE(seen.count(name)) << view << " " << name << " has no member";

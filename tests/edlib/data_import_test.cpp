@@ -215,6 +215,36 @@ TEST_F(Import, TowingTypeDefaultsOneLineAndNoMembers) {
     EXPECT_EQ(TPCM.LIN_DUM(2), 0);
 }
 
+TEST_F(Import, CreateAnswerMooringTypeAndAnchorsByRunningType) {
+    struct Case {
+        Int type;
+        Int moortp;
+        Int ncyl;   // the member defaults come with MOORTP 1 only
+        Int anctyp;
+    };
+    const Case cases[] = {{10, 0, 0, 0}, {13, 0, 0, 1}, {12, 1, 1, 1}, {8, 1, 1, 1}, {16, 1, 1, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        reset_images();
+        TPCM.MOORTP = 9;
+        MRINIT('C', c.type);
+        EXPECT_EQ(TPCM.MOORTP, c.moortp);
+        EXPECT_EQ(TPCM.NCYL, c.ncyl);
+        EXPECT_EQ(TPCM.CCOFDZ, c.moortp == 1 ? 1.0f : 0.0f);
+        EXPECT_EQ(TPCM.CYLCDI(3, 50), c.moortp == 1 ? 1.0f : 0.0f);
+        EXPECT_EQ(TPCM.ANCTYP(1), c.anctyp);
+        EXPECT_EQ(TPCM.NTAB, 90);
+        EXPECT_EQ(TPCM.LRESET, 1);
+    }
+}
+
+TEST_F(Import, UpdateEntryReadsOneLineBeforeEnding) {
+    answers("\nnext\n");
+    Int fatal = 0;
+    EXPECT_THROW(MORUPD(4.0f, fatal), ProgramEnd);
+    EXPECT_EQ(read_keyboard_line(), "next") << "the Return was read, and only that line";
+}
+
 TEST_F(Import, UpdateEntriesOfOtherTypesTellTheUserAndEndTheProgram) {
     const std::vector<std::pair<const char*, std::function<void(Real, Int&)>>> entries = {
         {"SHPUPD", SHPUPD}, {"JCKUPD", JCKUPD}, {"SEMUPD", SEMUPD}, {"DSCUPD", DSCUPD}, {"STMUPD", STMUPD},

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <bit>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -288,6 +289,54 @@ TEST_F(VersionUpdate, StepWordsOfAnOldLayoutLandOnOtherNames) {
     EXPECT_EQ(image_word(TPCM, 1391), 0) << "BOWWND holds the flag computed from SGK";
 }
 
+// The steps that write no note: a file at the step's constant skips it, one just below runs it.
+TEST_F(VersionUpdate, SilentStepsRunJustBelowTheirConstantAndNotAtIt) {
+    struct Case {
+        const char* what;
+        Real threshold;
+        int word;       // where the step writes, in the image the step sees
+        Real stored;    // the file's value there
+        Real set;       // what the step writes
+    };
+    const Case cases[] = {
+        {"USRPSD(41) opened by the 5.0 resize", 4.9f, 258, 77.0f, 0.0f},
+        {"STRNFC of the 5.0 step", 5.0f, 1368, 9.0f, 1.25f},
+        {"WVFCX of the 5.0 step", 5.0f, 1404, 3.0f, 1.0f},
+        {"BRVFRQ_DELTA of the 5.55 step", 5.55f, 489, 0.5f, 0.0025f},
+        {"BRV_PD_MIN of the 5.55 step", 5.55f, 498, 20.0f, 35.0f},
+    };
+    for (const Case& c : cases) {
+        for (const bool below : {false, true}) {
+            const Real version = below ? std::nextafter(c.threshold, 0.0f) : c.threshold;
+            SCOPED_TRACE(::testing::Message() << c.what << " at " << version);
+            reset_images();
+            TPCM.EDUNIT = SCREEN_UNIT;
+            TPCM.DAT_ID = 149;
+            set_word_real(c.word, c.stored);
+            answers("\n\n");
+            update(version);
+            // Every version here is below 6.00999, so the 149 resize carries the word on.
+            const int now = after_149(c.word);
+            EXPECT_EQ(word_real(now), below ? c.set : c.stored);
+        }
+    }
+}
+
+TEST_F(VersionUpdate, TableCountIsCheckedBelow14Only) {
+    for (const Real version : {1.4f, std::nextafter(1.4f, 0.0f)}) {
+        SCOPED_TRACE(version);
+        reset_images();
+        TPCM.EDUNIT = SCREEN_UNIT;
+        set_image_word(TPCM, before_version_5(1915), 1);
+        clear_captured(SCREEN_UNIT);
+        answers("\n\n");
+        update(version);
+        const auto heads = note_heads(screen());
+        ASSERT_FALSE(heads.empty());
+        EXPECT_EQ(heads.front(), version < 1.4f ? " ++> This file shows an anomalous NTAB =           1" : N5);
+    }
+}
+
 TEST_F(VersionUpdate, MooringTableCountOfFilesBefore14) {
     struct Case {
         Int ntab;
@@ -433,6 +482,7 @@ TEST_F(VersionUpdate, FilesBefore10GetTheirModelWordsAndRealModelValues) {
     set_image_word(TPCM, before_version_5(777), 1);
     answers("\n");
     update(0.9f);
+    EXPECT_EQ(screen().substr(0, heading("  .90").size()), heading("  .90")) << "no zero before the point";
     // 273/1092/273 as set, then renumbered by the 4.28 step: 1 -> 4, 4 -> 3, 1 -> 2.
     EXPECT_EQ(image_word(TPCM, after_149(775)), 0x444);
     EXPECT_EQ(image_word(TPCM, after_149(774)), 0x333);

@@ -98,10 +98,10 @@ protected:
     void write_lowdat() { write_words("LOWDAT", std::vector<std::uint32_t>(680, 0)); }
 
     // Runs IOINIT with this program's identity; the exit status when the program ended.
-    std::optional<int> load(const std::string& keys, Int leastq = 0) {
+    std::optional<int> load(const std::string& keys, Int leastq = 0, Int creatq = 16) {
         answers(keys);
         try {
-            IOINIT("Brevant ", "     ", *copies, ANSWER, JMPLOC, "BREVDAT     ", IERR0, IERR1, kVersion, 2020, 16,
+            IOINIT("Brevant ", "     ", *copies, ANSWER, JMPLOC, "BREVDAT     ", IERR0, IERR1, kVersion, 2020, creatq,
                    "BrevEdit    ", 5, leastq, 4975);
         } catch (const ProgramEnd& e) {
             close_unit(WARN_UNIT);
@@ -770,6 +770,278 @@ TEST(NewCaseDefaults, SecondVesselTypesAndHullTypes) {
     EXPECT_EQ(TPCM.IARCO, 0);
     EXPECT_EQ(TPCM.BRLTYP, 1);
     reset_images();
+}
+
+// Every word of a new case of this program, by word number: the listed defaults, blanks in the two
+// identification lines and zero everywhere else.
+TEST(NewCaseDefaults, EveryWordOfTheNewCase) {
+    std::vector<std::uint32_t> expected(4975, 0);
+    const auto put = [&](int k, std::uint32_t v) { expected[static_cast<std::size_t>(k - 1)] = v; };
+    const auto put_real = [&](int k, Real v) { put(k, bits(v)); };
+    for (int k = 54; k <= 59; ++k) put(k, 1);  // MOTION
+    for (int k = 60; k <= 99; ++k) put(k, 0x20202020u);  // CID1, CID2
+    for (int k : {105, 106, 109, 164, 165, 168, 170, 171, 754, 763, 777, 1920, 1921}) put(k, 1);
+    put(167, 30);  // NWP
+    put(169, 6);   // NA
+    put(178, 2);   // NCURNT
+    put(192, 2);   // N_OCHI_COMP
+    for (int i = 1; i <= 100; ++i) put_real(317 + i, 5.0f + 0.5f * static_cast<Real>(i - 1));  // T
+    put_real(447, 64.0f);
+    put_real(449, 2.0f);
+    put_real(450, 1.0f);
+    put_real(461, 0.1f);
+    put_real(488, 0.1f);
+    put_real(478, 180.0f);
+    for (int k : {774, 775, 787}) put(k, 273);
+    for (int k : {1361, 1362, 1363, 1364, 1404, 1405, 1367, 1407, 1408, 1652, 1653, 1654, 1655, 1659, 1660, 1661, 1662})
+        put_real(k, 1.0f);
+    put_real(1368, 1.25f);
+    put_real(1390, 100.0f);
+    put_real(1392, 100.0f);
+
+    reset_images();
+    store_new_case_defaults(16);
+    for (int k = 1; k <= 4975; ++k)
+        ASSERT_EQ(static_cast<std::uint32_t>(image_word(TPCM, k)), expected[static_cast<std::size_t>(k - 1)])
+            << "word " << k;
+    EXPECT_EQ(TPCM.T(100), 54.5f);
+    reset_images();
+}
+
+// Lines of a transcript from the load-report heading on (the heading itself first).
+std::vector<std::string> from_heading(const std::string& text) {
+    const auto all = lines_of(text);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i] == kHeading) return std::vector<std::string>(all.begin() + static_cast<long>(i), all.end());
+    return {};
+}
+
+std::vector<std::string> first_lines(const std::vector<std::string>& v, std::size_t n) {
+    return std::vector<std::string>(v.begin(), v.begin() + static_cast<long>(std::min(n, v.size())));
+}
+
+const std::string kInspect = "     Carefully inspect each editor screen before proceeding...";
+const std::string kForward1 = "     Although a reasonable effort has been made to insure forward";
+const std::string kForward2 = "     compatibility of data files, this cannot be guaranteed.";
+
+TEST_F(LoaderTest, OlderFileOnTheScreenInOrder) {
+    ScratchDir dir;
+    auto w = clean_file();
+    set_word(w, 217, bits(6.5f));
+    write_words("BREVDAT", w);
+    write_lowdat();
+    ASSERT_FALSE(load("M\n" + std::string(40, '\n')));
+    const std::vector<std::string> expected = {
+        kHeading, "", " ++> Version mismatch: Data (version  6.50) predates simulation (version  6.80)", "",
+        kForward1, kForward2, kInspect, " "};
+    EXPECT_EQ(first_lines(from_heading(screen()), expected.size()), expected);
+    EXPECT_EQ(screen().find("PLEASE update"), std::string::npos);
+}
+
+// A run without a keyboard writes the older-file notes, with the request to update the editor, only
+// to its console file; the case goes on as it stands, with the running version.
+TEST_F(LoaderTest, OlderFileInARunWithoutKeyboard) {
+    ScratchDir dir;
+    auto w = clean_file();
+    set_word(w, 217, bits(6.5f));
+    write_words("BREVDAT", w);
+    write_lowdat();
+    ASSERT_FALSE(load("", 3));
+    const std::vector<std::string> expected = {
+        kHeading, "", " ++> Version mismatch: Data (version  6.50) predates simulation (version  6.80)",
+        "     PLEASE update your data file editor to the current version...", "", kForward1, kForward2, " "};
+    const std::string console = silent();
+    EXPECT_EQ(first_lines(from_heading(console), expected.size()), expected) << console;
+    EXPECT_EQ(report().find("Version mismatch"), std::string::npos);
+    EXPECT_EQ(JMPLOC, 3000);
+    EXPECT_EQ(bits(TPCM.VERNO), bits(6.8f));
+    EXPECT_EQ(TPCM.CMPUTR, 5);
+}
+
+TEST_F(LoaderTest, NewerFileOnTheScreenInOrder) {
+    ScratchDir dir;
+    auto w = clean_file();
+    set_word(w, 217, bits(7.25f));
+    write_words("BREVDAT", w);
+    write_lowdat();
+    ASSERT_FALSE(load("E\n\n"));
+    const std::vector<std::string> expected = {
+        kHeading, "", " ++> Version mismatch: Data (version  7.25) POSTDATES simulation (version  6.80)", "",
+        "     Data files are NOT generally backwards-compatible!", kInspect};
+    EXPECT_EQ(first_lines(from_heading(screen()), expected.size()), expected);
+    // Going on past a finding edits the case: "E" becomes "M" and the case is stamped.
+    EXPECT_EQ(ANSWER, 'M');
+    EXPECT_EQ(JMPLOC, 0);
+    EXPECT_EQ(bits(TPCM.VERNO), bits(6.8f));
+}
+
+// The older layout identity runs the update at the same version, without the version message.
+TEST_F(LoaderTest, OldLayoutIdentityIsUpdatedWithoutVersionMessage) {
+    ScratchDir dir;
+    auto w = clean_file();
+    set_word(w, 15, 49);  // DAT_ID
+    set_word(w, 163, 2);  // IVERS_SUFX: something to report
+    write_words("BREVDAT", w);
+    write_lowdat();
+    ASSERT_FALSE(load("M\n" + std::string(40, '\n')));
+    EXPECT_EQ(report().find("Version mismatch"), std::string::npos);
+    EXPECT_NE(report().find("**** Data File Changes Since Version  6.80: ****"), std::string::npos);
+    EXPECT_EQ(TPCM.DAT_ID, 149);
+    EXPECT_EQ(copies->IOBUF(15), 49);
+}
+
+TEST_F(LoaderTest, ImportFromZelforNotesTheMissingTendons) {
+    ScratchDir dir;
+    auto w = clean_file();
+    set_word(w, 2, 14);
+    set_word(w, 1, 78635);
+    w.resize(78635, 0);
+    write_words("BREVDAT", w);
+    write_lowdat();
+    ASSERT_FALSE(load("M\n" + std::string(40, '\n')));
+    const std::vector<std::string> expected = {
+        "", "", kHeading, "", " ++> Input Data File larger than expected:",
+        "     Expected   4975 I*4s, found  78635 I*4s... CAUTION!", "", " ++> Input Data File Creator was ZELFOR ", "",
+        "     Note: Due to missing tendon information, imports into Brevant from Zelfor",
+        "           cannot presently model the correct wave response required for",
+        "           evaluation of wave reflection and absorption coefficients. The",
+        "           resulting errors are usually small, but not necessarily negligible.", "",
+        "     Although a reasonable effort has been made to achieve cross-compatibility",
+        "     between data files of different simulations, this cannot be guaranteed.", kInspect, " "};
+    EXPECT_EQ(first_lines(lines_of(report()), expected.size()), expected);
+    EXPECT_EQ(TPCM.SIMTYP, 16);
+    EXPECT_EQ(TPCM.NTOGO, 4975);
+}
+
+// Which corruption warning a stored length or creator type gives, and whether the user is asked.
+TEST_F(LoaderTest, CorruptionWarningByLengthAndCreator) {
+    const std::string level1 = " ++> Warning: Data file is corrupt.";
+    const std::string level2 = " ++> Warning: Data file is seriously corrupt or from a very early version.";
+    const std::string level3 = "              Some versions of Internet Explorer can cause this problem.";
+    const std::string level4 = "              It will very probably crash the simulation if you continue...";
+    struct Case {
+        const char* what;
+        Int creator, stored;  // word 2 and word 1 of a file of 4975 words
+        Int leastq;
+        const std::string* warning;  // nullptr: none
+        bool stops;
+    } cases[] = {
+        {"larger, this program", 16, 5000, 0, &level2, false},
+        {"smaller, this program", 16, 4900, 0, nullptr, false},
+        {"larger, another program of the same length rule", 3, 5000, 0, nullptr, false},
+        {"larger, length rule for every creator", 11, 5000, 0, &level2, false},
+        {"smaller, length rule for every creator", 11, 4000, 0, nullptr, false},
+        {"not checked", 2, 12345, 0, nullptr, false},
+        {"not checked", 9, 1, 0, nullptr, false},
+        {"creator zero", 0, 4975, 0, &level4, false},
+        {"creator 18", 18, 4975, 0, &level4, false},
+        {"no keyboard, smaller", 16, 4900, 3, &level1, true},
+        {"no keyboard, creator zero", 0, 4975, 3, &level3, true},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        reset_images();
+        capture_unit(SCREEN_UNIT);
+        capture_unit(SILENT_UNIT);
+        auto w = clean_file();
+        set_word(w, 2, static_cast<std::uint32_t>(c.creator));
+        set_word(w, 1, static_cast<std::uint32_t>(c.stored));
+        write_words("BREVDAT", w);
+        write_lowdat();
+        const auto status = load("M\n" + std::string(40, '\n'), c.leastq);
+        const std::string console = c.leastq == 3 ? silent() : screen();
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(status.has_value(), c.stops);
+        if (c.warning) {
+            EXPECT_NE(console.find(*c.warning), std::string::npos) << console;
+        } else {
+            EXPECT_EQ(console.find(" ++> Warning: Data file is"), std::string::npos) << console;
+        }
+        if (c.leastq != 3) {
+            EXPECT_EQ(TPCM.NTOGO, 4975);
+        }
+    }
+}
+
+// The stamps of a modify load for a running type below 10: the mooring feedback words are cleared,
+// LGAP in 0..2 is kept; the print unit stays when it is the console or the printer.
+TEST_F(LoaderTest, StampsOfAVesselOnlyRunningType) {
+    struct Case {
+        Int iunit, kept_iunit;
+    } cases[] = {{1, 1}, {6, 6}, {99, 99}, {42, 1}, {0, 1}};
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        reset_images();
+        capture_unit(SCREEN_UNIT);
+        auto w = clean_file();
+        set_word(w, 2, 3);  // PELMARO, running as PELMARO
+        set_word(w, 107, 2);  // LGAP
+        set_word(w, 109, static_cast<std::uint32_t>(c.iunit));
+        set_word(w, 779, 5);   // CATFBK
+        set_word(w, 780, 6);   // MORFBK
+        set_word(w, 2013, 7);  // BCTFBK
+        set_word(w, 2014, 8);  // BMRFBK
+        set_word(w, 7, 3);     // LEASTP of a run without keyboard
+        write_words("BREVDAT", w);
+        ASSERT_FALSE(load("B\n", 0, 3));
+        EXPECT_EQ(IERR0, 0);  // no coefficient file is read for a running type below 10
+        EXPECT_FALSE(report_exists());
+        EXPECT_EQ(TPCM.SIMTYP, 3);
+        EXPECT_EQ(TPCM.LGAP, 2);
+        EXPECT_EQ(TPCM.CATFBK, 0);
+        EXPECT_EQ(TPCM.MORFBK, 0);
+        EXPECT_EQ(TPCM.BCTFBK, 0);
+        EXPECT_EQ(TPCM.BMRFBK, 0);
+        EXPECT_EQ(TPCM.IUNIT, c.kept_iunit) << c.iunit;
+        EXPECT_EQ(TPCM.IBATCH, 1);
+        EXPECT_EQ(TPCM.SRCDAT, 0);  // the loaded run mode 3 gave way to this run's
+        EXPECT_EQ(TPCM.LEASTP, 0);
+        EXPECT_EQ(TPCM.EDUNIT, 6);
+    }
+}
+
+// Without "LOWDAT", a two-vessel running type replaces the user tables of both vessels.
+TEST_F(LoaderTest, MissingLowdatReplacesSecondVesselUserTables) {
+    struct Case {
+        Int creatq, bwvcof;
+    } cases[] = {{13, 0x474}, {10, 0x272}};
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        reset_images();
+        capture_unit(SCREEN_UNIT);
+        auto w = clean_file();
+        set_word(w, 2, static_cast<std::uint32_t>(c.creatq));
+        set_word(w, 1, 78635);  // the stored length of the type: only 4975 words are kept here
+        set_word(w, 2008, 0x161);  // BLCBRG
+        set_word(w, 2009, 0x511);  // BLWBRG
+        set_word(w, 2021, 0x171);  // BWVCOF
+        write_words("BREVDAT", w);
+        ASSERT_FALSE(load("M\n\n", 0, c.creatq));
+        SCOPED_TRACE(c.creatq);
+        EXPECT_EQ(IERR0, 1);
+        EXPECT_EQ(TPCM.LWBARG, 0x444);
+        EXPECT_EQ(TPCM.LCBARG, 0x666);
+        EXPECT_EQ(TPCM.LWVCOF, 0x222);
+        EXPECT_EQ(TPCM.BLCBRG, 0x363);
+        EXPECT_EQ(TPCM.BLWBRG, 0x533);
+        EXPECT_EQ(TPCM.BWVCOF, c.bwvcof);
+        EXPECT_EQ(TPCM.LGAP, 0);
+    }
+}
+
+TEST_F(LoaderTest, CoefficientCopyIsTheFileAsRead) {
+    ScratchDir dir;
+    write_words("BREVDAT", clean_file());
+    std::vector<std::uint32_t> low(680, 0);
+    low[0] = 3;  // NUWNPT
+    for (int i = 0; i < 3; ++i) low[static_cast<std::size_t>(4 + i)] = bits(10.0f * static_cast<Real>(i));
+    low[679] = 0x12345678u;
+    write_words("LOWDAT", low);
+    ASSERT_FALSE(load("M\n"));
+    EXPECT_EQ(IERR0, 0);
+    for (int k = 1; k <= 680; ++k)
+        ASSERT_EQ(static_cast<std::uint32_t>(copies->ILOBUF(k)), low[static_cast<std::size_t>(k - 1)]) << "word " << k;
+    EXPECT_EQ(LOWCOF.NUWNPT, 3);
 }
 
 }  // namespace

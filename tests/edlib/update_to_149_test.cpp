@@ -8,6 +8,7 @@
 
 #include "edlib/data_image.h"
 #include "edlib/data_update.h"
+#include "edlib/update_to_149.h"
 #include "image_moves.h"
 #include "test_support.h"
 

@@ -320,6 +320,14 @@ TEST(ComplexScalars, PhaseInDegrees) {
     }
 }
 
+TEST(ComplexScalars, PhaseUsesItsOwnDegreeConstant) {
+    // 57.29577 in single precision; 57.295776 and 57.29578 are other floats and give 45
+    // exactly at (1, 1), one unit in the last place away.
+    EXPECT_EQ(PHASE(Complex(1.0f, 1.0f)), std::atan2(1.0f, 1.0f) * 57.29577f);
+    EXPECT_EQ(PHASE(Complex(1.0f, 1.0f)), 44.9999924f);
+    EXPECT_EQ(PHASE(Complex(std::cos(1.0f), std::sin(1.0f))), std::atan2(std::sin(1.0f), std::cos(1.0f)) * 57.29577f);
+}
+
 TEST(ComplexScalars, SquaredModulusAndExponentLimit) {
     EXPECT_EQ(ABS2(Complex(3.0f, -4.0f)), 25.0f);
     EXPECT_NEAR(ABS2(Complex(0.3f, 1.7f)), std::norm(CD(0.3f, 1.7f)), 1e-6);

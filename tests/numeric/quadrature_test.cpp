@@ -2,6 +2,7 @@
 // and its fatal path, and the Simpson point weights.
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "numeric/quadrature.h"
 #include "test_support.h"
@@ -97,6 +98,24 @@ TEST(Qatr, IntegrandThatIsNotANumberStopsAtStageFive) {
     QATR(0.0f, 1.0f, 1e-4f, 80, f_nan, y, ier, aux);
     EXPECT_EQ(ier, 1);
     EXPECT_EQ(g_calls, 2 + 1 + 2 + 4 + 8);
+}
+
+std::vector<Real> g_seen;
+Real record_abscissa(Real& x) {
+    g_seen.push_back(x);
+    return 1.0f;
+}
+
+TEST(Qatr, EvaluatesTheLowerEndFirstThenTheMidpointsInOrder) {
+    // An integrand with state (a counter, a recorded path) sees the points in a fixed order:
+    // both ends, lower first, then each stage's new midpoints from left to right.
+    Real aux[10];
+    Real y = 0.0f;
+    Int ier = -1;
+    g_seen.clear();
+    QATR(1.0f, 3.0f, 0.0f, 3, record_abscissa, y, ier, aux);
+    EXPECT_EQ(ier, 2);
+    EXPECT_EQ(g_seen, (std::vector<Real>{1.0f, 3.0f, 2.0f, 1.5f, 2.5f}));
 }
 
 TEST(Qatr, IntegrandCannotMoveTheLimits) {

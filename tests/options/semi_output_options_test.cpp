@@ -1,5 +1,6 @@
 // The semi-submersible output options page: drawing, items, sub-pages, help and dump walk.
 #include <string>
+#include <vector>
 
 #include "edlib/data_image.h"
 #include "options/semi_output_options.h"
@@ -211,6 +212,35 @@ TEST_F(SemiOutputOptionsTest, PageHelpForEveryItemIsFourScreens) {
         const auto p = s.find(h, at);
         ASSERT_NE(p, std::string::npos) << h;
         at = p + 1;
+    }
+}
+
+// The notes quote some words and one report heading as they stand; every note line fits the screen.
+TEST_F(SemiOutputOptionsTest, NotesQuoteTheirTermsExactly) {
+    struct Case {
+        void (*help)(Int, Int, Int&);
+        int screens;
+        std::vector<std::string> quoted;
+    };
+    const Case cases[] = {
+        {SMO2HP,
+         4,
+         {"\"reactive\" (in phase)", "\"restorative\" (180 degrees", "\"dissipative\" (90 degrees", "\"hardwired\"",
+          "\"VFz+\"", "\"on\"", "\"******   I.  PHYSICAL CHARACTERISTICS SUMMARY (AS ESTIMATED)  *****\"",
+          "Velmora", "Pelmaro", "(such as Zelfor, Lomiras or Baskero)"}},
+        {SMO3HP, 3, {"\"hardwired\" linear damping", "(useful for TLPs)"}},
+    };
+    for (const Case& c : cases) {
+        clear_captured(SCREEN_UNIT);
+        Int line = 0;
+        answers(std::string(static_cast<std::size_t>(c.screens), '\n'));
+        c.help(SCREEN_UNIT, KBD_UNIT, line);
+        const std::string s = screen();
+        for (const std::string& q : c.quoted) EXPECT_NE(s.find(q), std::string::npos) << q;
+        EXPECT_EQ(s.find("Hardwired"), std::string::npos);
+        std::size_t start = 0;
+        for (auto end = s.find('\n'); end != std::string::npos; start = end + 1, end = s.find('\n', start))
+            EXPECT_LE(end - start, 80u) << s.substr(start, end - start);
     }
 }
 

@@ -128,6 +128,10 @@ TEST_F(ArrayEditor, AutoRepeatFillsTheWholeCapacity) {
     v = column(20);
     edit(v, 8, "9\n2.5\n\n\n");
     for (Real x : v) EXPECT_EQ(x, 2.5f);
+    // So does an unreadable one.
+    v = column(20);
+    edit(v, 8, "9\n-4\nten\n\n");
+    for (Real x : v) EXPECT_EQ(x, -4.0f);
 
     // A blank start cancels before the increment is asked.
     v = column(20);

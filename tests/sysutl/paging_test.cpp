@@ -37,6 +37,19 @@ TEST_F(Paging, TwoPagesPerSheet) {
     EXPECT_EQ(captured(1), "\n\n\n\f\n\n\n\n");
 }
 
+TEST_F(Paging, TwoPagesPerSheetOnTheScreenAndTheSilentConsole) {
+    // The screen is cleared in place of the form feed (nothing in a piped transcript); the silent
+    // console gets no page break at all but still gets the gap of three empty lines.
+    for (Int unit : {SCREEN_UNIT, SILENT_UNIT}) {
+        Int lcopy = 0;
+        TWOPG(lcopy, unit);
+        TWOPG(lcopy, unit);
+        TWOPG(lcopy, unit);
+        EXPECT_EQ(lcopy, 3);
+        EXPECT_EQ(captured(unit), "\n\n\n") << unit;
+    }
+}
+
 TEST_F(Paging, LinesWritesEmptyRecords) {
     LINES(SCREEN_UNIT, 2);
     LINES(SCREEN_UNIT, 0);

@@ -77,7 +77,8 @@ TEST_F(Pauses, Abort3Answers) {
     struct {
         const char* answer;
         Int lback;
-    } cases[] = {{"99", 99}, {"  a", -1}, {"A", -1}, {"", 0}, {"            x", 0}, {" 99 ", 99}, {"'a'", -1}};
+    } cases[] = {{"99", 99}, {"  a", -1}, {"A", -1}, {"", 0}, {"            x", 0}, {" 99 ", 99}, {"'a'", -1},
+                 {"abort", -1}, {" Again", -1}};  // the first character of the first item
     for (const auto& c : cases) {
         clear_captured(SCREEN_UNIT);
         answers(std::string(c.answer) + "\n");

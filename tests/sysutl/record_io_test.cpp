@@ -98,7 +98,8 @@ TEST_F(RecordIo, ReadsFramedAndUnframedFilesWithTheirLengthCodes) {
         {"short", counting_words(4900, 7), 4, 4900, 0, 4900},
         {"long", counting_words(5000, 7), 4, 5000, 0, 4975},
         {"framed", framed, 0, 4975, 1, 4975},
-        {"one word only", {4975u}, 4, 1, 0, 1},
+        // Too short to hold the two leading words: nothing is read into the image.
+        {"one word only", {4975u}, 4, 1, 0, 0},
         {"missing", {}, 1, 4975, 0, 0},
     };
     for (const ReadCase& c : cases) {
@@ -115,6 +116,30 @@ TEST_F(RecordIo, ReadsFramedAndUnframedFilesWithTheirLengthCodes) {
             ASSERT_EQ(static_cast<std::uint32_t>(TPCM.IDUM(k)), c.file[static_cast<std::size_t>(c.first_data + k - 1)])
                 << "word " << k;
         for (int k = c.copied + 1; k <= 5000; ++k) ASSERT_EQ(TPCM.IDUM(k), -5) << "word " << k << " was touched";
+    }
+}
+
+TEST_F(RecordIo, AFileTooShortForItsTwoLeadingWordsLeavesTheImageAsItWas) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint32_t> file;
+        Int ntogo;
+    };
+    const Case cases[] = {
+        {"BREVDAT", {}, 4975},    // an empty file
+        {"BREVDAT", {7u}, 4975},  // one word
+        {"LOWDAT", {}, 680},
+        {"LOWDAT", {3u}, 680},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " of " + std::to_string(c.file.size()) + " words");
+        write_words(c.name, c.file);
+        std::vector<Int> image(5000, -5);
+        Int ntogo = c.ntogo, ierr = -1;
+        DISKIO(1, ntogo, c.name, 1, ierr, std::as_writable_bytes(std::span(image)), 5);
+        EXPECT_EQ(ierr, 4);
+        EXPECT_EQ(ntogo, static_cast<Int>(c.file.size()));
+        for (std::size_t k = 0; k < image.size(); ++k) ASSERT_EQ(image[k], -5) << "word " << k + 1 << " was touched";
     }
 }
 

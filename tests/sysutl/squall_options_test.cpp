@@ -203,6 +203,35 @@ TEST_F(SquallOptionsTest, NoReportsWriteEmptyLinesThatReadBack) {
     EXPECT_EQ(read_picks(1), -99);
 }
 
+// The event count of line 3 only sets the default count: the lists follow the integers' count.
+TEST_F(SquallOptionsTest, DefaultEventCountSizesNoListAndIsKeptAsGiven) {
+    ScratchDir dir;
+    fill_options(4);
+    write_file(2.0f, 200);
+    EXPECT_EQ(lines_of(slurp("VESTRDAT"))[2], "\t   7200.00\t200");
+    reset_squalcom();
+    read_file();
+    EXPECT_EQ(iBadOpts, 0);
+    EXPECT_EQ(SQUALCOM.nFldReports_D(), 200);
+    EXPECT_EQ(SQUALCOM.fullDuration_D(), 7200.0f);
+    EXPECT_EQ(read_picks(4), picks(4));
+    EXPECT_EQ(read_picks(5), -99);
+
+    for (const char* line3 : {"\t   3600.00\t999999", "\t   3600.00\t -3"}) {
+        fill_options(4);
+        write_file();
+        auto lines = lines_of(slurp("VESTRDAT"));
+        lines[2] = line3;
+        spill("VESTRDAT", join(lines));
+        reset_squalcom();
+        read_file();
+        EXPECT_EQ(iBadOpts, 0) << line3;
+        EXPECT_TRUE(std::filesystem::exists("VESTRDAT")) << line3;
+        EXPECT_EQ(read_defaults(4), events(4)) << line3;
+    }
+    EXPECT_EQ(SQUALCOM.nFldReports_D(), -3);
+}
+
 TEST_F(SquallOptionsTest, ReportCountBeyondTheListsWritesOnlyWhatTheListsHold) {
     ScratchDir dir;
     fill_options(4);
@@ -295,7 +324,6 @@ INSTANTIATE_TEST_SUITE_P(
                       DamagedCase{"too many reals", 1, "\t 53\t 32\t 53"},
                       DamagedCase{"negative count", 1, "\t -1\t 32\t 52"},
                       DamagedCase{"counts not numbers", 1, "\tabc\t 32\t 52"},
-                      DamagedCase{"absurd default report count", 2, "\t   3600.00\t999999"},
                       DamagedCase{"absurd report count", 4,
                                   "\t  3\t999999\t 23\t 33\t 43\t 53\t 63\t 73\t 83\t 93\t103\t113\t123\t133\t143\t153"
                                   "\t163\t173\t183\t193\t203\t213\t223\t233\t243\t253\t263\t273\t283\t293\t303\t313"},

@@ -105,6 +105,12 @@ TEST_F(Toggles, Toggle3NamesTheChoices) {
     i = 1;
     TOGGLE3(i, 0, SCREEN_UNIT, KBD_UNIT, "A", "B");
     EXPECT_EQ(i, 0);
+    // Outside a batch edit nothing is asked: any value other than 0 becomes 0.
+    clear_captured(SCREEN_UNIT);
+    i = 5;
+    TOGGLE3(i, 0, SCREEN_UNIT, KBD_UNIT, "A", "B");
+    EXPECT_EQ(i, 0);
+    EXPECT_EQ(screen(), "");
 }
 
 TEST_F(Toggles, Toggle3CutsALongPromptAtSixtyCharacters) {

@@ -97,6 +97,28 @@ TEST_F(WaveGrid, SimpsonIsExactForSpectraPolynomialInPeriod) {
     }
 }
 
+TEST_F(WaveGrid, OddGridKeepsTheWrittenSimpsonSumToTheLastBit) {
+    // 1 at every point of the periods 2, 4, 6, 8, 10 s: m0 = 2.6307931 (the exact area between
+    // the extreme frequencies is 0.8 pi; the grid is coarse). The sums run odd and even points
+    // apart, then 4 SUME + 2 SUMO - f(1) + f(NWP), times DT over 6 pi, in that order.
+    grid(5, 2.0f, 2.0f);
+    const Real one[5] = {1.0f, 1.0f, 1.0f, 1.0f, 1.0f};
+    Real var = 0.0f;
+    Real vardot = 0.0f;
+    SMPINT(one, var, vardot);
+    EXPECT_EQ(var, 2.6307931f);
+    Real SUMO = 0.0f, SUME = 0.0f, SUMOP = 0.0f, SUMEP = 0.0f;
+    for (Int i = 1; i <= 3; i += 2) {
+        SUMO = SUMO + WAVCOM.W2(i);
+        SUME = SUME + WAVCOM.W2(i + 1);
+        SUMOP = SUMOP + WAVCOM.W2(i) * WAVCOM.W2(i);
+        SUMEP = SUMEP + WAVCOM.W2(i + 1) * WAVCOM.W2(i + 1);
+    }
+    const Real g1 = WAVCOM.W2(1) * WAVCOM.W2(1);
+    const Real g5 = WAVCOM.W2(5) * WAVCOM.W2(5);
+    EXPECT_EQ(vardot, (4.0f * SUMEP + 2.0f * SUMOP - g1 + g5) * WAVCOM.DT / 18.849556f);
+}
+
 TEST_F(WaveGrid, EvenDefaultGridIntegratesAWaveSpectrum) {
     // The default case has 30 periods; the written Simpson weights would give the last point
     // the weight 5 and the whole sum 30 steps instead of 29.
