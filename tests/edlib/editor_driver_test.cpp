@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -175,6 +177,42 @@ TEST_F(DriverTest, BackingOutOfLosingChangesShowsTheLastPageAgain) {
     EXPECT_EQ(walk("L\n2\nA\n2\n\n"), (std::vector<int>{1, 17, 17}));
     EXPECT_NE(screen().find(">>> WARNING <<<"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST_F(DriverTest, PageDumpWritesEveryShownPageOnceAndComesBackToTheLastPage) {
+    struct Case {
+        const char* what;
+        Hull hull;
+        Int lwvcof;
+        std::vector<int> echoed;
+    };
+    const Case cases[] = {
+        {"ship hull, wind and current on", kShip, 273, {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
+        {"member-built hull with drift model 7, wind off", {1, 0, 1}, 0x171,
+         {1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16}},
+        {"member-built hull without drift model 5 or 7", {1, 1, 0}, 0x111,
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15}},
+    };
+    for (const Case& c : cases) {
+        testing::ScratchDir dir;
+        reset_last_page();
+        reset_end_of_session();
+        capture_unit(SCREEN_UNIT);
+        load(c.hull, c.lwvcof);
+        // The last page, the dump, then the last page again and leave without saving.
+        EXPECT_EQ(walk("L\n5\n2\n"), (std::vector<int>{1, 17, 17})) << c.what;
+        std::ifstream in("BREVIN.stxt");
+        std::ostringstream echo;
+        echo << in.rdbuf();
+        const std::string text = echo.str();
+        std::vector<int> pages;
+        const std::regex header("Page ([0-9]+):");
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), header); it != std::sregex_iterator(); ++it)
+            pages.push_back(std::stoi((*it)[1].str()));
+        EXPECT_EQ(pages, c.echoed) << c.what;
+        EXPECT_EQ(text.find("Enter"), std::string::npos) << c.what;  // nothing is asked while echoing
+        EXPECT_EQ(HCDONE, 0) << c.what;  // a dump is not the echo of an execute choice
+    }
 }
 
 TEST_F(DriverTest, SessionValuesAndTypeTable) {

@@ -202,6 +202,57 @@ TEST_F(LastPageTest, NonFatalWarningsPauseOnceBeforeThePageReturns) {
     EXPECT_EQ(TPCM.LBACK, 101);
 }
 
+TEST_F(LastPageTest, PausesFollowTheCountOfFindings) {
+    // The warning counter pauses with the eighth finding of a pass when both counts are positive;
+    // the last page pauses after the checks unless the total is a multiple of 7.
+    struct Case {
+        const char* what;
+        bool fatal_gyradii;
+        bool fatal_duration;
+        bool two_more;
+        Int findings, fatal, pauses;
+    };
+    const Case cases[] = {
+        {"seven findings, one fatal", false, true, false, 7, 1, 0},
+        {"eight findings, two fatal", true, true, false, 8, 2, 2},
+        {"eight findings, none fatal", false, false, true, 8, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        Tpcm& T = TPCM;
+        T.TVKMT() = T.VKG;  // a GM of zero
+        T.YWNDAR = 0.0f;    // a wind area
+        T.YCURAR = 0.0f;    // a current area
+        T.BWL = 0.0f;       // a main dimension
+        T.BRVFLG = bits({9});
+        T.BRVFRQ_DELTA = 0.0f;  // both low-frequency table checks
+        T.BRV_PD_MIN() = 0.0f;
+        if (c.fatal_gyradii) T.PGYR = 0.0f;
+        T.DURATN = c.fatal_duration ? 0.0f : 1.0f;  // worded as a warning, counted as fatal
+        if (c.two_more) {
+            T.TVFWD() = 2.0f;  // forward speed with user RAOs
+            T.AUXVSH = 1;
+            T.VESTYP = 1;  // a ship-like hull with a drift model of member-built hulls
+            T.LWVCOF = 0x333;
+        }
+        // Execute, answer every pause, leave without saving.
+        std::string script = "3\n";
+        for (Int k = 0; k < c.pauses; ++k) script += "\n";
+        answers(script + "2\n");
+        BRVFIN("17");
+        const std::string s = screen();
+        EXPECT_EQ(count_of(s, "\n ++> Warning") + count_of(s, "\n ++> Fatal Warning"),
+                  static_cast<std::size_t>(c.findings))
+            << c.what << s;
+        EXPECT_EQ(count_of(s, "Fatal Warning") + count_of(s, "Nonpositive storm duration"),
+                  static_cast<std::size_t>(c.fatal))
+            << c.what;
+        EXPECT_EQ(count_of(s, "Press <RETURN> to continue: "), static_cast<std::size_t>(c.pauses)) << c.what;
+        EXPECT_EQ(count_of(s, "End of Session"), 2u) << c.what;
+        EXPECT_EQ(TPCM.LBACK, 101) << c.what;
+    }
+}
+
 TEST_F(LastPageTest, FatalFindingBlocksExecuteInAnInteractiveRun) {
     testing::ScratchDir dir;
     capture_unit(SCREEN_UNIT);
