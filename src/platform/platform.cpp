@@ -31,6 +31,8 @@ int run_command(const std::string& command) {
     const int rc = std::system(command.c_str());
     if (rc == -1) return -1;
     if (WIFEXITED(rc)) return WEXITSTATUS(rc);
+    // Ended by a signal: it did start, so report it the way a shell does.
+    if (WIFSIGNALED(rc)) return 128 + WTERMSIG(rc);
     return -1;
 }
 

@@ -14,8 +14,9 @@ bool stdout_is_terminal();
 // Clears the terminal with an ANSI sequence; writes nothing when standard output is not a terminal.
 void clear_screen();
 
-// Runs a command through the system shell and waits for it. Returns its exit status,
-// 127 when the shell could not find the program, -1 when no shell could be started.
+// Runs a command through the system shell and waits for it. Returns its exit status (128 plus the
+// signal number when a signal ended it), 127 when the shell could not find the program, -1 when no
+// shell could be started.
 int run_command(const std::string& command);
 
 // Local calendar time broken into fields.

@@ -10,6 +10,8 @@ TEST(Platform, RunCommandReturnsTheExitStatus) {
     EXPECT_EQ(run_command("exit 3"), 3);
     EXPECT_EQ(run_command("true"), 0);
     EXPECT_EQ(run_command("no-such-program-brevant-test 2>/dev/null"), 127);
+    // A program that started and was then killed is not "could not start".
+    EXPECT_EQ(run_command("kill -9 $$"), 128 + 9);
 }
 
 TEST(Platform, ManualClockMovesOnlyWhenSleeping) {
