@@ -4,15 +4,47 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
 namespace brevant::testing {
+
+// Whole files as bytes, and files of 32-bit words stored big-endian as the data files hold them,
+// made independently of the program's own record I/O.
+inline std::string file_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void put_file(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+inline std::string big_endian(const std::vector<std::uint32_t>& words) {
+    std::string out;
+    for (std::uint32_t w : words) {
+        out.push_back(static_cast<char>(w >> 24));
+        out.push_back(static_cast<char>((w >> 16) & 0xFF));
+        out.push_back(static_cast<char>((w >> 8) & 0xFF));
+        out.push_back(static_cast<char>(w & 0xFF));
+    }
+    return out;
+}
+
+inline void write_words(const std::string& path, const std::vector<std::uint32_t>& words) {
+    put_file(path, big_endian(words));
+}
 
 // Fresh unit table for each test: unit 5 reads the answers given, 6 and 41 are captured.
 class ConsoleTest : public ::testing::Test {

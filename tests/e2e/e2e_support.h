@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "test_support.h"
 
 namespace brevant::e2e {
 
@@ -22,16 +23,8 @@ struct ProgramResult {
     std::string err;
 };
 
-inline std::string file_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-inline void put_file(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using brevant::testing::file_bytes;
+using brevant::testing::put_file;
 
 // Runs the program in the current folder with the answers on standard input (standard output is
 // a file, not a terminal). The answers file and the captured streams live in a subfolder, so the

@@ -20,28 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string file_bytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// A file of big-endian words, written independently of the program's record I/O.
-std::string big_endian(const std::vector<std::uint32_t>& words) {
-    std::string out;
-    for (std::uint32_t w : words) {
-        out.push_back(static_cast<char>(w >> 24));
-        out.push_back(static_cast<char>((w >> 16) & 0xFF));
-        out.push_back(static_cast<char>((w >> 8) & 0xFF));
-        out.push_back(static_cast<char>(w & 0xFF));
-    }
-    return out;
-}
-
-void put_file(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
-}
+using testing::big_endian;
+using testing::file_bytes;
+using testing::put_file;
 
 std::uint32_t file_word(const std::string& bytes, int k) {
     const auto b = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[4 * (k - 1) + i])); };

@@ -30,6 +30,8 @@ namespace {
 
 using testing::ConsoleTest;
 using testing::ScratchDir;
+using testing::write_words;
+using testing::file_bytes;
 
 constexpr Real kVersion = 6.8f;
 
@@ -37,21 +39,6 @@ std::uint32_t bits(Real x) {
     std::uint32_t u;
     std::memcpy(&u, &x, 4);
     return u;
-}
-
-// Writes 32-bit words big-endian, as the data files hold them.
-void write_words(const std::string& name, const std::vector<std::uint32_t>& words) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    for (std::uint32_t w : words) {
-        const char b[4] = {static_cast<char>(w >> 24), static_cast<char>(w >> 16), static_cast<char>(w >> 8),
-                           static_cast<char>(w)};
-        out.write(b, 4);
-    }
-}
-
-std::string read_file(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::vector<std::string> lines_of(const std::string& text) {
@@ -111,7 +98,7 @@ protected:
         return std::nullopt;
     }
 
-    std::string report() const { return read_file(kLoadReportFile); }
+    std::string report() const { return file_bytes(kLoadReportFile); }
     bool report_exists() const { return std::filesystem::exists(kLoadReportFile); }
 
     std::unique_ptr<LoadCopies> copies;
@@ -318,7 +305,7 @@ TEST_F(LoaderTest, CreatorOutOfRangeWarnsAndAbortEndsWithNothingWritten) {
     set_word(w, 2, 18);
     write_words("BREVDAT", w);
     write_lowdat();
-    const std::string before = read_file("BREVDAT");
+    const std::string before = file_bytes("BREVDAT");
     const auto status = load("M\nA\n");
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, 1);
@@ -330,7 +317,7 @@ TEST_F(LoaderTest, CreatorOutOfRangeWarnsAndAbortEndsWithNothingWritten) {
             found = true;
     EXPECT_TRUE(found) << screen();
     EXPECT_NE(screen().find("Enter \"A\" to abort or Press <RETURN> to continue: "), std::string::npos);
-    EXPECT_EQ(read_file("BREVDAT"), before);
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
     EXPECT_FALSE(report_exists());
 }
 

@@ -21,22 +21,9 @@ namespace brevant {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::file_bytes;
 using testing::ScratchDir;
-
-std::string file_bytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A file of the given words, each stored big-endian (independent of DISKIO's own conversion).
-void write_words(const std::string& name, const std::vector<std::uint32_t>& words) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    for (std::uint32_t w : words) {
-        const char b[4] = {static_cast<char>(w >> 24), static_cast<char>(w >> 16), static_cast<char>(w >> 8),
-                           static_cast<char>(w)};
-        out.write(b, 4);
-    }
-}
+using testing::write_words;
 
 std::vector<std::uint32_t> counting_words(std::size_t n, std::uint32_t start = 1) {
     std::vector<std::uint32_t> w(n);

@@ -14,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ConsoleTest;
+using testing::file_bytes;
 using testing::ScratchDir;
 
 int end_status(const std::function<void()>& f) {
@@ -25,11 +26,6 @@ int end_status(const std::function<void()>& f) {
     return -1;
 }
 
-std::string contents(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 TEST_F(ConsoleTest, RhopenForWritingReplacesAnExistingFileByAnEmptyOne) {
     ScratchDir dir;
     std::ofstream("BREVIN.stxt") << "old content\nmore\n";
@@ -39,7 +35,7 @@ TEST_F(ConsoleTest, RhopenForWritingReplacesAnExistingFileByAnEmptyOne) {
     write_record(1, " page 1");
     HCLOSE(1, "BREVIN.stxt", "BRVFIN", SCREEN_UNIT);
     EXPECT_FALSE(unit_is_open(1));
-    EXPECT_EQ(contents("BREVIN.stxt"), " page 1\n");
+    EXPECT_EQ(file_bytes("BREVIN.stxt"), " page 1\n");
     EXPECT_EQ(screen(), "");
 }
 
@@ -82,7 +78,7 @@ TEST_F(ConsoleTest, RhopenForReadingStartsAtTheFirstRecordAndHcloseAfterTheEndIs
     }
     EXPECT_EQ(end_status([] { HCLOSE(3, "TABLE", "RDTAB", SCREEN_UNIT); }), -1);
     EXPECT_EQ(screen(), "");
-    EXPECT_EQ(contents("TABLE"), "first\nsecond\n");  // kept
+    EXPECT_EQ(file_bytes("TABLE"), "first\nsecond\n");  // kept
 }
 
 TEST_F(ConsoleTest, HcloseReportsAFlushThatFails) {
