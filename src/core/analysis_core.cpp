@@ -1,7 +1,7 @@
 // PENDING: stand-in for the analysis run; it says that the analysis is not available yet.
 #include "core/analysis_core.h"
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "sysutl/units.h"
 
 namespace brevant {

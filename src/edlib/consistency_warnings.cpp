@@ -7,8 +7,8 @@
 #include <span>
 #include <string_view>
 
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_checks.h"
 #include "edlib/members/member_table.h"
 #include "numeric/wave_number.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "sysutl/option_words.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"

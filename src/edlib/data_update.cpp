@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
 #include "sysutl/pauses.h"

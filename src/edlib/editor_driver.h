@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 #include "edlib/loader.h"
 #include "sysutl/ftypes.h"
 

@@ -2,7 +2,7 @@
 #include "edlib/last_page.h"
 
 #include "edlib/consistency_warnings.h"
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/end_of_session.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/option_words.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 #include "sysutl/ftypes.h"
 
 namespace brevant {

@@ -1,7 +1,7 @@
 // New-case defaults of the data image, for this program and the sibling types that share the loader.
 #include "edlib/new_case.h"
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 
 namespace brevant {
 

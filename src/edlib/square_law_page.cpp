@@ -1,7 +1,7 @@
 // The square-law option page and its options sub-page.
 #include "edlib/square_law_page.h"
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "options/semi_output_options.h"
 #include "sysutl/answers.h"
 #include "sysutl/fortran_format.h"

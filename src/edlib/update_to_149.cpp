@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "sysutl/word_ops.h"
 
 namespace brevant {

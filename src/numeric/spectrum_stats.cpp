@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"

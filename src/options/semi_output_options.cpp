@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/square_law_page.h"
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"

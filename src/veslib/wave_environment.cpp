@@ -1,18 +1,14 @@
-// The wave environment record, its grid rules and Simpson integration over the period grid.
+// The grid rules of the wave environment record and Simpson integration over the period grid.
 #include "veslib/wave_environment.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "numeric/table_search.h"
 
 namespace brevant {
-
-WavCom WAVCOM{};
-
-void reset_wavcom() { std::memset(static_cast<void*>(&WAVCOM), 0, sizeof(WAVCOM)); }
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "edlib/coefficient_image.h"
+#include "records/coefficient_image.h"
 #include "edlib/consistency_warnings.h"
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_table.h"
 #include "numeric/wave_number.h"
 #include "test_support.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <type_traits>
 
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 
 namespace brevant::testing {
 

@@ -12,8 +12,8 @@
 
 #include "data_image_layout_table.h"
 #include "data_image_locators.h"
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 
 namespace brevant {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/data_import.h"
 #include "test_support.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/data_update.h"
 #include "image_moves.h"
 #include "test_support.h"

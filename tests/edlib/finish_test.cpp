@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 #include "sysutl/word_ops.h"
 #include "test_support.h"
 

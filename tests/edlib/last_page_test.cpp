@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/end_of_session.h"
 #include "sysutl/option_words.h"
 #include "test_support.h"

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "../test_support.h"
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 #include "edlib/data_update.h"
 #include "edlib/new_case.h"
 #include "sysutl/program_end.h"

@@ -2,7 +2,7 @@
 #include <ostream>
 #include <string>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/square_law_page.h"
 #include "sysutl/answers.h"
 #include "test_support.h"

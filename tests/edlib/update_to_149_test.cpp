@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/data_update.h"
 #include "edlib/update_to_149.h"
 #include "image_moves.h"

@@ -5,7 +5,7 @@
 
 #include "numeric/spectrum_stats.h"
 #include "test_support.h"
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "veslib/wave_environment.h"
 
 namespace brevant {

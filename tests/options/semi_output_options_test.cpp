@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "options/semi_output_options.h"
 #include "sysutl/answers.h"
 #include "test_support.h"

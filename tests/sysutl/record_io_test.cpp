@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "edlib/coefficient_image.h"
-#include "edlib/data_image.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
 #include "test_support.h"
 
 namespace brevant {

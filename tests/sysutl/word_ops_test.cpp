@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 
 #include <algorithm>
 #include <bit>

@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "veslib/wave_environment.h"
 
 namespace brevant {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_mass_coefficients.h"
 #include "edlib/members/member_table.h"
 #include "numeric/algebra.h"

@@ -1,7 +1,7 @@
 // Default square-law drag coefficients of one member of a member-built hull.
 #include "edlib/members/member_drag.h"
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_table.h"
 
 namespace brevant {

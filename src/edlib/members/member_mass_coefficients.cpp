@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_table.h"
 #include "edlib/members/surface_correction.h"
 #include "numeric/algebra.h"

@@ -2,7 +2,7 @@
 // member as three-vectors. The words themselves are members of the data image TPCM.
 #pragma once
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "sysutl/ftypes.h"
 
 namespace brevant {

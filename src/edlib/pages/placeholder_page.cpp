@@ -1,7 +1,7 @@
 // PENDING: stand-in for the editor pages that are not built yet; each real page replaces its call.
 #include "edlib/pages/placeholder_page.h"
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/page_drawing.h"
 #include "sysutl/paging.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_checks.h"
 #include "edlib/members/member_table.h"
 #include "numeric/member_added_mass.h"

@@ -1,7 +1,7 @@
 // Default drag coefficients of a member from its end types.
 #include <gtest/gtest.h>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_drag.h"
 #include "edlib/members/member_table.h"
 

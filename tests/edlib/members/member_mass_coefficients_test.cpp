@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_mass_coefficients.h"
 #include "edlib/members/member_table.h"
 #include "edlib/members/surface_correction.h"

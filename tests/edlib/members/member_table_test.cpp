@@ -1,7 +1,7 @@
 // The member table sits in the data image at its words, three consecutive words to a member.
 #include <gtest/gtest.h>
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 #include "edlib/members/member_table.h"
 
 namespace brevant {

@@ -2,7 +2,7 @@
 // 680 four-byte words, every member at its word (pinned against the same layout table as TPCM).
 #pragma once
 
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 
 namespace brevant {
 

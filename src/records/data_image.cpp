@@ -1,9 +1,9 @@
 // The data image of the session and its reset.
-#include "edlib/data_image.h"
+#include "records/data_image.h"
 
 #include <algorithm>
 
-#include "edlib/coefficient_image.h"
+#include "records/coefficient_image.h"
 
 namespace brevant {
 

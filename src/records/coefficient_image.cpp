@@ -1,5 +1,5 @@
 // The coefficient image of the session and its reset.
-#include "edlib/coefficient_image.h"
+#include "records/coefficient_image.h"
 
 #include <algorithm>
 
