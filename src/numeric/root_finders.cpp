@@ -102,8 +102,36 @@ void mueller_search(Real& X, Real& F, const Eval& EVAL, Real XLI, Real XRI, Real
 
         TOL = x_tolerance(EPSX, X);
         if (std::fabs(DX) <= TOL) {
-            if (TOLF <= 0.0f) return;
-            if (std::fabs(F) <= TOLF) return;
+            if (TOLF > 0.0f) {
+                if (std::fabs(F) <= TOLF) return;
+            } else if (!same_sign(F, FL) || std::fabs(XM - X) <= TOL) {
+                // The sign change lies between X and a bound no farther than the tolerance.
+                return;
+            } else {
+                // A short step only says the interpolation has stalled, not that the root is
+                // near: from an end point of a wide bracket it can be shorter than the tolerance
+                // while the root lies far inside. One evaluation a tolerance towards the other
+                // bound settles it: a sign change there holds the root to the tolerance, and X
+                // stands as found; otherwise the bracket shrinks to the probe and the search goes
+                // on with a bisection.
+                const Real XS = X;
+                const Real FS = F;
+                X = XS + std::copysign(TOL, XM - XS);
+                // A tolerance below the spacing of reals at X probes the next real instead.
+                if (X == XS) X = std::nextafter(XS, XM);
+                F = EVAL(X);
+                if (F == 0.0f) return;
+                if (!same_sign(F, FS)) {
+                    X = XS;
+                    F = FS;
+                    return;
+                }
+                XL = X;
+                FL = F;
+                XR = XM;
+                FR = FM;
+                continue;
+            }
         }
 
         if (!same_sign(F, FL)) {

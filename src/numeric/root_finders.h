@@ -17,6 +17,8 @@ using RootFunction = std::function<Real(Real&)>;
 using RootFunctionD = std::function<double(Real&)>;
 
 // IER: 0 root found, 1 no convergence within IEND loops, 2 no sign change between XLI and XRI.
+// A root is reported only when it is held: an exact zero, a sign change within the tolerance of
+// X, or, when EPSF > 0, a last step shorter than the tolerance whose residual is within EPSF.
 void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
 void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
 void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);

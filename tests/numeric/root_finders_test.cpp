@@ -175,6 +175,116 @@ TEST(RootFinder, EntryPointsNest) {
     EXPECT_NEAR(outer_root, 2.25f, 1.0e-5);
 }
 
+// The four entry points on one single-precision function; the double-precision ones receive the
+// same values widened, so all four must give the same answers.
+struct EntryPoint {
+    const char* name;
+    void (*solve)(Real (*f)(Real), Real xl, Real xr, Real epsx, Real epsf, Int iend, Real& X, Real& F, Int& IER);
+};
+const EntryPoint kEntryPoints[] = {
+    {"RTMI1",
+     [](Real (*f)(Real), Real xl, Real xr, Real epsx, Real epsf, Int iend, Real& X, Real& F, Int& IER) {
+         RTMI1(X, F, [f](Real& x) { return f(x); }, xl, xr, epsx, epsf, iend, IER);
+     }},
+    {"RTMI2",
+     [](Real (*f)(Real), Real xl, Real xr, Real epsx, Real epsf, Int iend, Real& X, Real& F, Int& IER) {
+         RTMI2(X, F, [f](Real& x) { return f(x); }, xl, xr, epsx, epsf, iend, IER);
+     }},
+    {"RTMI1D",
+     [](Real (*f)(Real), Real xl, Real xr, Real epsx, Real epsf, Int iend, Real& X, Real& F, Int& IER) {
+         RTMI1D(X, F, [f](Real& x) { return static_cast<double>(f(x)); }, xl, xr, epsx, epsf, iend, IER);
+     }},
+    {"RTMI2D",
+     [](Real (*f)(Real), Real xl, Real xr, Real epsx, Real epsf, Int iend, Real& X, Real& F, Int& IER) {
+         RTMI2D(X, F, [f](Real& x) { return static_cast<double>(f(x)); }, xl, xr, epsx, epsf, iend, IER);
+     }},
+};
+
+// Functions that are flat at an end of the interval or at the root: the first interpolation from
+// an end point moves less than the tolerance although the root lies far inside the bracket.
+Real square_minus_tiny(Real x) { return x * x - 1.0e-8f; }
+Real tiny_minus_square(Real x) { return 1.0e-8f - x * x; }
+Real mirrored_square(Real x) {
+    const Real d = 1.0f - x;
+    return 1.0e-8f - d * d;
+}
+Real shifted_square(Real x) {
+    const Real d = x - 10.0f;
+    return d * d - 1.0e-8f;
+}
+Real fourth_power_minus_tiny(Real x) { return x * x * x * x - 1.0e-12f; }
+Real flat_cube(Real x) {
+    const Real d = x - 0.6f;
+    return d * d * d;
+}
+Real cube_minus_8(Real x) { return x * x * x - 8.0f; }
+Real cos_minus_x(Real x) { return std::cos(x) - x; }
+
+// A root is reported only where the sign change is held to the tolerance, never at a point the
+// interpolation merely stalled on.
+TEST(RootFinder, AShortStepIsNotTakenForTheRoot) {
+    struct Case {
+        const char* name;
+        Real (*f)(Real);
+        Real xl, xr;
+        double root, tol;
+    };
+    const Case cases[] = {
+        {"x^2 - 1e-8", square_minus_tiny, 0.0f, 1.0f, 1.0e-4, 1.0e-6},
+        {"1e-8 - x^2", tiny_minus_square, 0.0f, 1.0f, 1.0e-4, 1.0e-6},
+        {"x^2 - 1e-8 on the left", square_minus_tiny, -1.0f, 0.0f, -1.0e-4, 1.0e-6},
+        {"1e-8 - (1 - x)^2", mirrored_square, 0.0f, 1.0f, 1.0 - 1.0e-4, 1.0e-6},
+        {"(x - 10)^2 - 1e-8", shifted_square, 10.0f, 11.0f, 10.0001, 1.0e-6 * 10.0001},  // relative
+        {"x^4 - 1e-12", fourth_power_minus_tiny, 0.0f, 1.0f, 1.0e-3, 1.0e-6},
+        {"(x - 0.6)^3", flat_cube, 0.0f, 2.0f, 0.6, 1.0e-6},
+        // Functions on which the search already converged properly.
+        {"x^3 - 8", cube_minus_8, 0.0f, 5.0f, 2.0, 1.0e-6 * 2.0},
+        {"cos x - x", cos_minus_x, 0.0f, 1.0f, 0.7390851332151607, 1.0e-6},
+    };
+    for (const EntryPoint& e : kEntryPoints) {
+        for (const Case& k : cases) {
+            Real X = 0.0f, F = 0.0f;
+            Int IER = 9;
+            e.solve(k.f, k.xl, k.xr, 1.0e-6f, 0.0f, 100, X, F, IER);
+            EXPECT_EQ(IER, 0) << e.name << " " << k.name;
+            EXPECT_NEAR(double(X), k.root, k.tol) << e.name << " " << k.name;
+            EXPECT_EQ(F, k.f(X)) << e.name << " " << k.name;
+        }
+    }
+}
+
+TEST(RootFinder, FailuresStayReportedAfterAStalledStep) {
+    for (const EntryPoint& e : kEntryPoints) {
+        Real X = 0.0f, F = 0.0f;
+        Int IER = 9;
+        // Both ends above the axis.
+        e.solve(square_minus_tiny, 0.5f, 1.0f, 1.0e-6f, 0.0f, 100, X, F, IER);
+        EXPECT_EQ(IER, 2) << e.name;
+        EXPECT_EQ(X, 1.0f) << e.name;
+        // One parabolic loop and one bisection loop of a single pass cannot narrow [0, 1] to the
+        // root 1e-4: no convergence, and the bound with the smaller residual.
+        IER = 9;
+        e.solve(square_minus_tiny, 0.0f, 1.0f, 1.0e-6f, 0.0f, 1, X, F, IER);
+        EXPECT_EQ(IER, 1) << e.name;
+        EXPECT_LT(X, 1.0e-4f) << e.name;
+        EXPECT_EQ(F, square_minus_tiny(X)) << e.name;
+        EXPECT_LT(std::fabs(F), 1.0e-8f) << e.name;
+    }
+}
+
+// A short step whose residual meets a positive EPSF still ends the search at once: the caller
+// asked for a small residual, and it has one.
+TEST(RootFinder, AShortStepWithinTheValueToleranceEndsTheSearch) {
+    Counted c;
+    Real X = 0.0f, F = 0.0f;
+    Int IER = 9;
+    RTMI1(X, F, c.of(square_minus_tiny), 0.0f, 1.0f, 1.0e-6f, 1.0e-8f, 100, IER);
+    EXPECT_EQ(IER, 0);
+    EXPECT_EQ(c.calls, 4);  // two ends, one bisection, one interpolation
+    EXPECT_LE(std::fabs(F), 1.0e-8f);
+    EXPECT_EQ(F, square_minus_tiny(X));
+}
+
 TEST(Brackt, FirstCrossingOfAnUnsortedTable) {
     const Real W[] = {1.0f, 3.0f, 2.0f};
     Int IER = 9, MIN = 99;

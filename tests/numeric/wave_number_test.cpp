@@ -130,6 +130,42 @@ TEST(WaveNumber, HeightToSlope) {
     EXPECT_NEAR(double(h), 28.65 * k * 5.0, 1e-3);
 }
 
+// Shallow water down to omega 3e-4: the wave number follows the dispersion relation there too,
+// about omega (1 + omega^2 / 6), instead of a point the root finder stalled on next to the lower
+// bound omega^2.
+class ShallowWaveNumber : public ConsoleTest {};
+
+TEST_F(ShallowWaveNumber, FollowsTheDispersionRelationDownToTheShallowestFrequencies) {
+    // k tanh k = omega^2 by Newton's method in long double.
+    auto root = [](long double omega) {
+        const long double o2 = omega * omega;
+        long double k = o2 > 1.0L ? o2 : omega;
+        for (int i = 0; i < 100; ++i) {
+            const long double t = std::tanh(k);
+            k -= (k * t - o2) / (t + k * (1.0L - t * t));
+        }
+        return k;
+    };
+    const int n = 30;
+    for (int i = 0; i < n; ++i) {
+        const Real omega = static_cast<Real>(3.0e-4 * std::pow(20.0 / 3.0e-4, i / double(n - 1)));
+        Real kh = -1.0f;
+        WAVVEC(omega, kh);  // a root-finder failure would end the program with a message
+        const double want = static_cast<double>(root(static_cast<long double>(omega)));
+        EXPECT_NEAR(double(kh), want, 1.0e-5) << omega;
+        if (omega > 0.01f) {
+            EXPECT_NEAR(double(kh) / want, 1.0, 1.0e-5) << omega;
+        } else {
+            const double o = omega;
+            EXPECT_NEAR(double(kh), o * (1.0 + o * o / 6.0), 1.0e-5) << omega;
+        }
+    }
+    Real kh = 0.0f;
+    WAVVEC(3.0e-4f, kh);
+    EXPECT_NEAR(kh, 3.0e-4f, 1.0e-5f);
+    EXPECT_EQ(screen(), "");
+}
+
 class WaveNumberFailure : public ConsoleTest {};
 
 TEST_F(WaveNumberFailure, RootFinderFailureIsWrittenAndEndsTheProgram) {
