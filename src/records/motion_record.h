@@ -150,7 +150,7 @@ struct Himem {
     FArray<Logical, 500> LRAO;      // 18787-19286 true: a regular, swell or long-crested sea heading
     FArray<Real, 500> RAOANG;       // 19287-19786 relative wave headings, degrees in [0, 360) (also named REDANG)
     FArray<Real, 100> PSD;          // 19787-19886 response-spectrum work array of the statistics
-    Int IHT;                        // 19887 current height and heading index
+    Int IHT;                        // 19887 current height index and heading index
     Int IHD;                        // 19888
     Int NHTNHD;                     // 19889 MAXHT x MAXHDG
     Int NARRAY;                     // 19890 frequencies per array
@@ -193,13 +193,13 @@ struct Himem {
     Int IXFLAG;                     // 19927
     Int NCURV;                      // 19928
     Int LFRFLG;                     // 19929
-    Int MAX_HT_TOT;                 // 19930 heights, headings and their product with the extra cases
+    Int MAX_HT_TOT;                 // 19930 8, 39 and their product (the layout sets them)
     Int MAX_HDG_TOT;                // 19931
     Int NHTNHD_TOT;                 // 19932
     FArray<Int, 3> IDCLMN;          // 19933-19935 working words of the report
     FArray<Real, 6> SCALE;          // 19936-19941 working scale factors
-    Int IUNX;                       // 19942 working unit; spare
-    Int IDUMQ9;                     // 19943
+    Int IUNX;                       // 19942 working unit number of the report
+    Int IDUMQ9;                     // 19943 spare
     FArray<Complex, 424151> CXDUM;  // 19944-868245 the work pool (also RLDUM, SEARAO ...; its last word is LASTHI)
 
     // IHI (word 1): HMAS0's word read as an integer.
