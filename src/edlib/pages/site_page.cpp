@@ -97,10 +97,11 @@ void write_lines(Int unit, std::span<const std::string_view> text) {
 void blank_line(Int unit) { write_record(unit, ""); }
 
 // The caption of a quantity in the case's units: English at `base`, metric at base + 1. A unit flag
-// far outside the captions gives the caption function's own error text.
+// from a damaged file far outside the captions must not overflow the index: it gets the caption
+// function's own error text, as any index outside its list does.
 std::string unit_caption(Int base) {
     const Int N = TPCM.NUNTS;
-    return UNITP(N >= 0 && N <= 20 ? base + N : -1);
+    return UNITP(N >= -100 && N <= 100 ? base + N : -1);
 }
 
 ImageText<80>& title(Int item) { return item == 1 ? TPCM.CID1P : TPCM.CID2P; }
