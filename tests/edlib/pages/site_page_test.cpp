@@ -84,7 +84,7 @@ TEST_F(SitePageTest, UnitLineAndCaptionsFollowTheUnitFlag) {
                           Case{1, " 3) Units of measure: Metric\n", " meters", " kgw/cubic meter"},
                           Case{2, nullptr, " feet/feet", " knots"},
                           Case{-5, nullptr, " degrees", " kgw/meter"},
-                          Case{-2147483647, nullptr, " Index error", " Index error"}}) {
+                          Case{2147483647, nullptr, " Index error", " Index error"}}) {
         clear_captured(SCREEN_UNIT);
         TPCM.NUNTS = c.NUNTS;
         TPCM.DEPTH = 100.0f;
