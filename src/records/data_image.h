@@ -1,6 +1,7 @@
-// The data image TPCM: the whole case as 79,676 four-byte words, every member at its word, and the
-// SALM view of the semi sub-block. The members and their pins come from one transcription of the
-// layout, which tests/edlib/data_image_layout_table.h holds and the tests check against this struct.
+// The data image TPCM: the whole case as 79,676 four-byte words, every member at its word, the SALM
+// view of the semi sub-block and the two catenary views of the sibling mooring types. The members
+// and their pins come from one transcription of the layout, which tests/edlib/data_image_layout_table.h
+// holds and the tests check against this struct.
 #pragma once
 
 #include <cassert>
@@ -118,6 +119,38 @@ struct SalmView {
     FArray<Int, 20> ISLMS4;                      // 2617-2636
     Int LPERCN;                                  // 2637
     FArray<Int, 2338> SEMFIL;                    // 2638-4975
+};
+
+// Words 78636-79675 of the catenary sub-block as the mooring types 7 and 8 lay them out. This program
+// keeps the block opaque; only the unit conversion reads these names. Offsets count from word 78636.
+struct CatenaryView7 {
+    Int spare_78636[140];                        // 78636-78775 spare
+    FArray<Real, 50, 8> OFFL;                    // 78776-79175 offset table, ft or m
+    Int spare_79176[500];                        // 79176-79675 spare
+};
+
+struct CatenaryView8 {
+    Int spare_78636[168];                        // 78636-78803 spare
+    FArray<Real, 50> OFFL;                       // 78804-78853 offsets, ft or m
+    Int spare_78854[74];                         // 78854-78927 spare
+    Real XINIT;                                  // 78928 ft or m
+    Real YINIT;                                  // 78929 ft or m
+    Real ZINIT;                                  // 78930 ft or m
+    Int spare_78931;                             // 78931 spare
+    Real ROTCTX;                                 // 78932 ft or m
+    Real ROTCTY;                                 // 78933 ft or m
+    Real ROTCTZ;                                 // 78934 ft or m
+    Real EPSDST;                                 // 78935 ft or m
+    Int spare_78936[101];                        // 78936-79036 spare
+    FArray<Real, 50> VRTOFF;                     // 79037-79086 ft or m
+    Int spare_79087[247];                        // 79087-79333 spare
+    FArray<Real, 3> FAPPNT;                      // 79334-79336 ft or m
+    Int spare_79337[60];                         // 79337-79396 spare
+    FArray<Real, 50> FRCOFF;                     // 79397-79446 kips or metric tons
+    FArray<Real, 50> TRQOFF;                     // 79447-79496 ft-kips or ton-m
+    Int spare_79497[30];                         // 79497-79526 spare
+    FArray<Real, 50> RCTOFF;                     // 79527-79576 ft or m
+    Int spare_79577[99];                         // 79577-79675 spare
 };
 
 struct Tpcm {
@@ -1132,6 +1165,11 @@ struct Tpcm {
     // Words 1988-4975 in the SALM view, and their replacement.
     SalmView salm_view() const;
     void set_salm_view(const SalmView& v);
+    // Words 78636-79675 in the catenary views of types 7 and 8, and their replacement.
+    CatenaryView7 catenary_view7() const;
+    void set_catenary_view7(const CatenaryView7& v);
+    CatenaryView8 catenary_view8() const;
+    void set_catenary_view8(const CatenaryView8& v);
 };
 
 inline SalmView Tpcm::salm_view() const {
@@ -1142,11 +1180,30 @@ inline SalmView Tpcm::salm_view() const {
 inline void Tpcm::set_salm_view(const SalmView& v) {
     std::memcpy(image_bytes(*this).data() + offsetof(Tpcm, BNACC), &v, sizeof v);
 }
+inline CatenaryView7 Tpcm::catenary_view7() const {
+    CatenaryView7 v;
+    std::memcpy(&v, image_bytes(*this).data() + offsetof(Tpcm, spare_78636), sizeof v);
+    return v;
+}
+inline void Tpcm::set_catenary_view7(const CatenaryView7& v) {
+    std::memcpy(image_bytes(*this).data() + offsetof(Tpcm, spare_78636), &v, sizeof v);
+}
+inline CatenaryView8 Tpcm::catenary_view8() const {
+    CatenaryView8 v;
+    std::memcpy(&v, image_bytes(*this).data() + offsetof(Tpcm, spare_78636), sizeof v);
+    return v;
+}
+inline void Tpcm::set_catenary_view8(const CatenaryView8& v) {
+    std::memcpy(image_bytes(*this).data() + offsetof(Tpcm, spare_78636), &v, sizeof v);
+}
 
 static_assert(sizeof(Tpcm) == 4 * 79676);
 static_assert(sizeof(SalmView) == 4 * 2988);
 static_assert(std::is_standard_layout_v<Tpcm> && std::is_trivially_copyable_v<Tpcm>);
 static_assert(std::is_standard_layout_v<SalmView> && std::is_trivially_copyable_v<SalmView>);
+static_assert(sizeof(CatenaryView7) == sizeof(Tpcm::spare_78636) && sizeof(CatenaryView8) == sizeof(Tpcm::spare_78636));
+static_assert(std::is_standard_layout_v<CatenaryView7> && std::is_trivially_copyable_v<CatenaryView7>);
+static_assert(std::is_standard_layout_v<CatenaryView8> && std::is_trivially_copyable_v<CatenaryView8>);
 
 // Every member at its word: byte offset 4 * (word - 1).
 static_assert(offsetof(Tpcm, NTOGO) == 4 * (1 - 1));
@@ -1963,6 +2020,32 @@ static_assert(offsetof(SalmView, ISLMS3) == 4 * (2597 - 1988));
 static_assert(offsetof(SalmView, ISLMS4) == 4 * (2617 - 1988));
 static_assert(offsetof(SalmView, LPERCN) == 4 * (2637 - 1988));
 static_assert(offsetof(SalmView, SEMFIL) == 4 * (2638 - 1988));
+
+// Catenary view members, counted from word 78636.
+static_assert(offsetof(CatenaryView7, spare_78636) == 4 * (78636 - 78636));
+static_assert(offsetof(CatenaryView7, OFFL) == 4 * (78776 - 78636));
+static_assert(offsetof(CatenaryView7, spare_79176) == 4 * (79176 - 78636));
+static_assert(offsetof(CatenaryView8, spare_78636) == 4 * (78636 - 78636));
+static_assert(offsetof(CatenaryView8, OFFL) == 4 * (78804 - 78636));
+static_assert(offsetof(CatenaryView8, spare_78854) == 4 * (78854 - 78636));
+static_assert(offsetof(CatenaryView8, XINIT) == 4 * (78928 - 78636));
+static_assert(offsetof(CatenaryView8, YINIT) == 4 * (78929 - 78636));
+static_assert(offsetof(CatenaryView8, ZINIT) == 4 * (78930 - 78636));
+static_assert(offsetof(CatenaryView8, spare_78931) == 4 * (78931 - 78636));
+static_assert(offsetof(CatenaryView8, ROTCTX) == 4 * (78932 - 78636));
+static_assert(offsetof(CatenaryView8, ROTCTY) == 4 * (78933 - 78636));
+static_assert(offsetof(CatenaryView8, ROTCTZ) == 4 * (78934 - 78636));
+static_assert(offsetof(CatenaryView8, EPSDST) == 4 * (78935 - 78636));
+static_assert(offsetof(CatenaryView8, spare_78936) == 4 * (78936 - 78636));
+static_assert(offsetof(CatenaryView8, VRTOFF) == 4 * (79037 - 78636));
+static_assert(offsetof(CatenaryView8, spare_79087) == 4 * (79087 - 78636));
+static_assert(offsetof(CatenaryView8, FAPPNT) == 4 * (79334 - 78636));
+static_assert(offsetof(CatenaryView8, spare_79337) == 4 * (79337 - 78636));
+static_assert(offsetof(CatenaryView8, FRCOFF) == 4 * (79397 - 78636));
+static_assert(offsetof(CatenaryView8, TRQOFF) == 4 * (79447 - 78636));
+static_assert(offsetof(CatenaryView8, spare_79497) == 4 * (79497 - 78636));
+static_assert(offsetof(CatenaryView8, RCTOFF) == 4 * (79527 - 78636));
+static_assert(offsetof(CatenaryView8, spare_79577) == 4 * (79577 - 78636));
 
 // The data image of the session; all zero when the program starts.
 extern Tpcm TPCM;

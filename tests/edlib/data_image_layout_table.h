@@ -1,8 +1,9 @@
-// The layout of the data image TPCM, its SALM view and the coefficient image LOWCOF, transcribed once
-// from the layout tables: one row per name. Kinds: P a member, F a spare filler word range, R a second
+// The layout of the data image TPCM, its SALM view, its two catenary views (CAT7, CAT8: the
+// layouts of mooring types 7 and 8) and the coefficient image LOWCOF, transcribed once from the
+// layout tables: one row per name. Kinds: P a member, F a spare filler word range, R a second
 // name of the same type (a reference accessor), V an integer view of other-typed words (a value
 // accessor). Types: I integer, R real, L logical, C text (dims then start with the characters of one
-// element). Words of the SALM view are counted in the data image (from 1988).
+// element). Words of the SALM and catenary views are counted in the data image (from 1988, 78636).
 #pragma once
 
 #include "records/word_layout_support.h"
@@ -920,6 +921,30 @@ inline constexpr LayoutRow kImageLayout[] = {
     {"TPCM", "MORCOM_LAST", 78635, 78635, 'I', "", 'P', ""},
     {"TPCM", "spare_78636", 78636, 79675, 'I', "1040", 'F', ""},
     {"TPCM", "LAST_CATNCOM", 79676, 79676, 'I', "", 'P', ""},
+    {"CAT7", "spare_78636", 78636, 78775, 'I', "140", 'F', ""},
+    {"CAT7", "OFFL", 78776, 79175, 'R', "50x8", 'P', ""},
+    {"CAT7", "spare_79176", 79176, 79675, 'I', "500", 'F', ""},
+    {"CAT8", "spare_78636", 78636, 78803, 'I', "168", 'F', ""},
+    {"CAT8", "OFFL", 78804, 78853, 'R', "50", 'P', ""},
+    {"CAT8", "spare_78854", 78854, 78927, 'I', "74", 'F', ""},
+    {"CAT8", "XINIT", 78928, 78928, 'R', "", 'P', ""},
+    {"CAT8", "YINIT", 78929, 78929, 'R', "", 'P', ""},
+    {"CAT8", "ZINIT", 78930, 78930, 'R', "", 'P', ""},
+    {"CAT8", "spare_78931", 78931, 78931, 'I', "", 'F', ""},
+    {"CAT8", "ROTCTX", 78932, 78932, 'R', "", 'P', ""},
+    {"CAT8", "ROTCTY", 78933, 78933, 'R', "", 'P', ""},
+    {"CAT8", "ROTCTZ", 78934, 78934, 'R', "", 'P', ""},
+    {"CAT8", "EPSDST", 78935, 78935, 'R', "", 'P', ""},
+    {"CAT8", "spare_78936", 78936, 79036, 'I', "101", 'F', ""},
+    {"CAT8", "VRTOFF", 79037, 79086, 'R', "50", 'P', ""},
+    {"CAT8", "spare_79087", 79087, 79333, 'I', "247", 'F', ""},
+    {"CAT8", "FAPPNT", 79334, 79336, 'R', "3", 'P', ""},
+    {"CAT8", "spare_79337", 79337, 79396, 'I', "60", 'F', ""},
+    {"CAT8", "FRCOFF", 79397, 79446, 'R', "50", 'P', ""},
+    {"CAT8", "TRQOFF", 79447, 79496, 'R', "50", 'P', ""},
+    {"CAT8", "spare_79497", 79497, 79526, 'I', "30", 'F', ""},
+    {"CAT8", "RCTOFF", 79527, 79576, 'R', "50", 'P', ""},
+    {"CAT8", "spare_79577", 79577, 79675, 'I', "99", 'F', ""},
     {"TPCM", "IDUM", 1, 79676, 'I', "79676", 'V', ""},
     {"TPCM", "NAVBLQ", 1988, 3220, 'I', "1233", 'V', ""},
     {"TPCM", "AUXDUM", 1988, 4975, 'I', "2988", 'V', ""},

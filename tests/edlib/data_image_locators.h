@@ -805,6 +805,36 @@ inline const Locator<Tpcm> kTpcmLocators[] = {
     {"TPCM", "LAST_CATNCOM", [](Tpcm& t) { return span_of(t, t.LAST_CATNCOM); }},
 };
 
+inline const Locator<CatenaryView7> kCatenaryView7Locators[] = {
+    {"CAT7", "spare_78636", [](CatenaryView7& t) { return span_of(t, t.spare_78636); }},
+    {"CAT7", "OFFL", [](CatenaryView7& t) { return span_of(t, t.OFFL); }},
+    {"CAT7", "spare_79176", [](CatenaryView7& t) { return span_of(t, t.spare_79176); }},
+};
+
+inline const Locator<CatenaryView8> kCatenaryView8Locators[] = {
+    {"CAT8", "spare_78636", [](CatenaryView8& t) { return span_of(t, t.spare_78636); }},
+    {"CAT8", "OFFL", [](CatenaryView8& t) { return span_of(t, t.OFFL); }},
+    {"CAT8", "spare_78854", [](CatenaryView8& t) { return span_of(t, t.spare_78854); }},
+    {"CAT8", "XINIT", [](CatenaryView8& t) { return span_of(t, t.XINIT); }},
+    {"CAT8", "YINIT", [](CatenaryView8& t) { return span_of(t, t.YINIT); }},
+    {"CAT8", "ZINIT", [](CatenaryView8& t) { return span_of(t, t.ZINIT); }},
+    {"CAT8", "spare_78931", [](CatenaryView8& t) { return span_of(t, t.spare_78931); }},
+    {"CAT8", "ROTCTX", [](CatenaryView8& t) { return span_of(t, t.ROTCTX); }},
+    {"CAT8", "ROTCTY", [](CatenaryView8& t) { return span_of(t, t.ROTCTY); }},
+    {"CAT8", "ROTCTZ", [](CatenaryView8& t) { return span_of(t, t.ROTCTZ); }},
+    {"CAT8", "EPSDST", [](CatenaryView8& t) { return span_of(t, t.EPSDST); }},
+    {"CAT8", "spare_78936", [](CatenaryView8& t) { return span_of(t, t.spare_78936); }},
+    {"CAT8", "VRTOFF", [](CatenaryView8& t) { return span_of(t, t.VRTOFF); }},
+    {"CAT8", "spare_79087", [](CatenaryView8& t) { return span_of(t, t.spare_79087); }},
+    {"CAT8", "FAPPNT", [](CatenaryView8& t) { return span_of(t, t.FAPPNT); }},
+    {"CAT8", "spare_79337", [](CatenaryView8& t) { return span_of(t, t.spare_79337); }},
+    {"CAT8", "FRCOFF", [](CatenaryView8& t) { return span_of(t, t.FRCOFF); }},
+    {"CAT8", "TRQOFF", [](CatenaryView8& t) { return span_of(t, t.TRQOFF); }},
+    {"CAT8", "spare_79497", [](CatenaryView8& t) { return span_of(t, t.spare_79497); }},
+    {"CAT8", "RCTOFF", [](CatenaryView8& t) { return span_of(t, t.RCTOFF); }},
+    {"CAT8", "spare_79577", [](CatenaryView8& t) { return span_of(t, t.spare_79577); }},
+};
+
 inline const Locator<SalmView> kSalmViewLocators[] = {
     {"SALM", "LODFRE_SLM", [](SalmView& t) { return span_of(t, t.LODFRE_SLM); }},
     {"SALM", "LPOSN", [](SalmView& t) { return span_of(t, t.LPOSN); }},

@@ -29,7 +29,11 @@ std::uint32_t raw_word(const Rec& r, int k) {
     return v;
 }
 
-int view_base(const std::string& view) { return view == "SALM" ? 1988 : 1; }
+int view_base(const std::string& view) {
+    if (view == "SALM") return 1988;
+    if (view == "CAT7" || view == "CAT8") return 78636;
+    return 1;
+}
 
 class DataImage : public ::testing::Test {
 protected:
@@ -69,6 +73,12 @@ TEST_F(DataImage, EveryNameSitsAtItsWordWithItsType) {
     static SalmView salm{};
     check_locators<SalmView>("SALM", std::begin(testing::kSalmViewLocators), std::end(testing::kSalmViewLocators),
                              salm);
+    static CatenaryView7 cat7{};
+    check_locators<CatenaryView7>("CAT7", std::begin(testing::kCatenaryView7Locators),
+                                  std::end(testing::kCatenaryView7Locators), cat7);
+    static CatenaryView8 cat8{};
+    check_locators<CatenaryView8>("CAT8", std::begin(testing::kCatenaryView8Locators),
+                                  std::end(testing::kCatenaryView8Locators), cat8);
     check_locators<Lowcof>("LOWCOF", std::begin(testing::kLowcofLocators), std::end(testing::kLowcofLocators),
                            LOWCOF);
 }
@@ -78,7 +88,8 @@ TEST_F(DataImage, PrimaryMembersCoverEveryWordExactlyOnce) {
         const char* view;
         int first, last;
     };
-    for (const Extent& e : {Extent{"TPCM", 1, 79676}, Extent{"SALM", 1988, 4975}, Extent{"LOWCOF", 1, 680}}) {
+    for (const Extent& e : {Extent{"TPCM", 1, 79676}, Extent{"SALM", 1988, 4975},
+                           Extent{"CAT7", 78636, 79675}, Extent{"CAT8", 78636, 79675}, Extent{"LOWCOF", 1, 680}}) {
         std::vector<int> count(static_cast<std::size_t>(e.last + 1), 0);
         for (const LayoutRow& r : kImageLayout) {
             if (std::string(r.view) != e.view || (r.kind != 'P' && r.kind != 'F')) continue;
@@ -208,6 +219,27 @@ TEST_F(DataImage, SalmViewSharesTheSemiSubBlock) {
     EXPECT_EQ(std::bit_cast<float>(raw_word(TPCM, 2093)), 7.0f);
     EXPECT_EQ(raw_word(TPCM, 1987), 0u);  // nothing outside words 1988-4975
     EXPECT_EQ(raw_word(TPCM, 4976), 0u);
+}
+
+TEST_F(DataImage, CatenaryViewsShareTheCatenarySubBlock) {
+    set_image_word(TPCM, 78776, std::bit_cast<Int>(1.5f));
+    set_image_word(TPCM, 79675, 77);
+    const CatenaryView7 s7 = TPCM.catenary_view7();
+    EXPECT_EQ(s7.OFFL(1, 1), 1.5f);
+    EXPECT_EQ(s7.spare_79176[499], 77);
+    CatenaryView8 s8 = TPCM.catenary_view8();
+    EXPECT_EQ(s8.spare_78636[140], std::bit_cast<Int>(1.5f));  // the same word, another layout
+    s8.RCTOFF(50) = 4.0f;  // word 79576
+    s8.XINIT = 3.0f;       // word 78928
+    TPCM.set_catenary_view8(s8);
+    EXPECT_EQ(std::bit_cast<float>(raw_word(TPCM, 79576)), 4.0f);
+    EXPECT_EQ(std::bit_cast<float>(raw_word(TPCM, 78928)), 3.0f);
+    CatenaryView7 back = TPCM.catenary_view7();
+    back.OFFL(50, 8) = 2.0f;  // word 79175
+    TPCM.set_catenary_view7(back);
+    EXPECT_EQ(std::bit_cast<float>(raw_word(TPCM, 79175)), 2.0f);
+    EXPECT_EQ(raw_word(TPCM, 78635), 0u);  // nothing outside words 78636-79675
+    EXPECT_EQ(raw_word(TPCM, 79676), 0u);
 }
 
 TEST_F(DataImage, CoefficientTablesAsColumnsAndWords) {

@@ -1,12 +1,11 @@
-// PENDING: the site and environment pages are stand-ins that show their header and pass on the
-// selection; their items come with the environment pages.
+// PENDING: the environment pages are stand-ins that show their header and pass on the selection;
+// their items come with the environment pages. The site page (page 1) is in site_page.cpp.
 #include "edlib/pages/environment_pages.h"
 
 #include "edlib/pages/placeholder_page.h"
 
 namespace brevant {
 
-void STATIC() { placeholder_page("1", "", "Site conditions"); }
 void AREAS(std::string_view PAGE, std::string_view TUGBAR) {
     placeholder_page(PAGE, TUGBAR, " Environmental Area, Moment and Enhancement Data");
 }
