@@ -48,7 +48,11 @@ T layered_line(const T* XARRAY, const T* YARRAY, T XVAL, Int MIN, T DELLAY, Blen
 
 }  // namespace
 
+// A term of weight 0 is left out rather than read: at the top layer the caller blends with weight 0
+// towards a layer past the end of its tables. For any finite entry the value is the same.
 Real MIDLAY(const Real* ANCLY, Real DELLAY) {
+    if (DELLAY == 0.0f) return ANCLY[0];
+    if (DELLAY == 1.0f) return ANCLY[LAYER_STRIDE];
     const Real TMPVAR = (1.0f - DELLAY) * ANCLY[0] + DELLAY * ANCLY[LAYER_STRIDE];
     return TMPVAR;
 }
@@ -69,7 +73,11 @@ void INTRPS(const Real* XARRAY, const Real* YARRAY, Real XVAL, Real& YVAL, Int M
     YVAL = layered_line(XARRAY, YARRAY, XVAL, MIN, DELLAY, Blend::Ordinates, MIDLAY);
 }
 
-double MDLYDP(const double* ANCLY, double DELLAY) { return (1.0 - DELLAY) * ANCLY[0] + DELLAY * ANCLY[LAYER_STRIDE]; }
+double MDLYDP(const double* ANCLY, double DELLAY) {
+    if (DELLAY == 0.0) return ANCLY[0];
+    if (DELLAY == 1.0) return ANCLY[LAYER_STRIDE];
+    return (1.0 - DELLAY) * ANCLY[0] + DELLAY * ANCLY[LAYER_STRIDE];
+}
 
 void BSRCDP(const double* W, double DELLAY, double WP, Int& IER, Int& MIN, Int NWP) {
     layered_search(W, DELLAY, WP, IER, MIN, NWP, MDLYDP);

@@ -11,7 +11,9 @@ namespace brevant {
 // Distance in entries between the same point of two neighbouring layers.
 inline constexpr Int LAYER_STRIDE = 90;
 
-// (1 - DELLAY) ANCLY(1) + DELLAY ANCLY(91).
+// (1 - DELLAY) ANCLY(1) + DELLAY ANCLY(91). A term of weight 0 is not read (DELLAY 0 reads only
+// ANCLY(1), DELLAY 1 only ANCLY(91)), so a blend at the top layer stays inside the table; the same
+// holds for MDLYDP and for every search and interpolation built on them.
 Real MIDLAY(const Real* ANCLY, Real DELLAY);
 
 // BSRCH on the blended values. The range flag (1 below, 2 above both) is judged on the lower

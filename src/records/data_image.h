@@ -841,7 +841,12 @@ struct Tpcm {
     Real SEMCOM_LAST;                            // 4975
 
     // Mooring sub-block, words 4976-78635: 150 lines of 25 segments (sibling types only).
-    Int spare_04976[7];                          // 4976-4982 spare
+    Int PULLDN;    // 4976 (word chosen here: no layout fixes it) vessel pull-down correction, 0 none
+    Int NLWVFG;    // 4977 (word chosen here) 1 nonlinear line model, 0 linear
+    Int QSFLAG2;   // 4978 (word chosen here) nonzero quasi-static line end forces
+    Int INRLFG;    // 4979 (word chosen here) 1 inertial correction of the line dynamics
+    Int NEXCLD_I;  // 4980 (word chosen here) lines excluded from it: 0 none, >0 INRT_EXCL, <0 all
+    Int spare_04981[2];                          // 4981-4982 spare
     Int LOWMOT;                                  // 4983
     Int STAMOT;                                  // 4984
     Int spare_04985;                             // 4985 spare
@@ -1149,6 +1154,15 @@ struct Tpcm {
     // DOHINGE (words 5018): same words as IDUM0
     Int& DOHINGE() { return IDUM0(1); }
     const Int& DOHINGE() const { return IDUM0(1); }
+    // RMCTRG (words 78390-78392): same words as XMCTR, YMCTR, ZMCTR (never RMCTR, words 78387-78389)
+    Real& RMCTRG(int i) {
+        assert(i >= 1 && i <= 3);
+        return i == 1 ? XMCTR : i == 2 ? YMCTR : ZMCTR;
+    }
+    const Real& RMCTRG(int i) const {
+        assert(i >= 1 && i <= 3);
+        return i == 1 ? XMCTR : i == 2 ? YMCTR : ZMCTR;
+    }
     // LIN_DUM (words 5427-28076): same words as LINTYP
     Int& LIN_DUM(int k) { return LINTYP.at_linear(k); }
     const Int& LIN_DUM(int k) const { return LINTYP.at_linear(k); }
@@ -1880,7 +1894,12 @@ static_assert(offsetof(Tpcm, CYLCD) == 4 * (4476 - 1));
 static_assert(offsetof(Tpcm, CYLCDI) == 4 * (4626 - 1));
 static_assert(offsetof(Tpcm, EXTRA) == 4 * (4776 - 1));
 static_assert(offsetof(Tpcm, SEMCOM_LAST) == 4 * (4975 - 1));
-static_assert(offsetof(Tpcm, spare_04976) == 4 * (4976 - 1));
+static_assert(offsetof(Tpcm, PULLDN) == 4 * (4976 - 1));
+static_assert(offsetof(Tpcm, NLWVFG) == 4 * (4977 - 1));
+static_assert(offsetof(Tpcm, QSFLAG2) == 4 * (4978 - 1));
+static_assert(offsetof(Tpcm, INRLFG) == 4 * (4979 - 1));
+static_assert(offsetof(Tpcm, NEXCLD_I) == 4 * (4980 - 1));
+static_assert(offsetof(Tpcm, spare_04981) == 4 * (4981 - 1));
 static_assert(offsetof(Tpcm, LOWMOT) == 4 * (4983 - 1));
 static_assert(offsetof(Tpcm, STAMOT) == 4 * (4984 - 1));
 static_assert(offsetof(Tpcm, spare_04985) == 4 * (4985 - 1));

@@ -3,6 +3,7 @@
 // views, and the acceptance words of the layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <map>
@@ -109,10 +110,20 @@ TEST_F(DataImage, SecondNamesSpanTheirTargetsWords) {
     for (const LayoutRow& r : kImageLayout) {
         if (r.kind != 'R' && !(r.kind == 'V' && *r.target)) continue;
         SCOPED_TRACE(r.name);
-        auto it = primary.find(std::string(r.view) + "/" + r.target);
-        ASSERT_NE(it, primary.end());
-        EXPECT_GE(r.first, it->second->first);
-        EXPECT_LE(r.last, it->second->last);
+        // A second name may run over several members in a row ("XMCTR,YMCTR,ZMCTR").
+        int first = 0, last = 0;
+        std::string targets = r.target;
+        for (std::size_t at = 0; at <= targets.size();) {
+            const std::size_t comma = std::min(targets.find(',', at), targets.size());
+            auto it = primary.find(std::string(r.view) + "/" + targets.substr(at, comma - at));
+            ASSERT_NE(it, primary.end()) << targets.substr(at, comma - at);
+            if (at == 0) first = it->second->first;
+            else EXPECT_EQ(it->second->first, last + 1) << "targets not in a row";
+            last = it->second->last;
+            at = comma + 1;
+        }
+        EXPECT_GE(r.first, first);
+        EXPECT_LE(r.last, last);
     }
 }
 
@@ -265,6 +276,28 @@ TEST_F(DataImage, MooringWordsAndSegmentNames) {
     EXPECT_EQ(std::bit_cast<float>(raw_word(TPCM, 66681)), 3.0f);
     TPCM.ALPHA(3, 25, 150) = 4.0f;
     EXPECT_EQ(std::bit_cast<float>(raw_word(TPCM, 58581)), 4.0f);
+}
+
+// The options of the line solver that no layout places sit in the spare words after the semi block;
+// RMCTRG is the second name of XMCTR..ZMCTR, not of RMCTR.
+TEST_F(DataImage, LineSolverOptionsAndMomentCentre) {
+    const struct {
+        Int* member;
+        int word;
+    } options[] = {{&TPCM.PULLDN, 4976}, {&TPCM.NLWVFG, 4977}, {&TPCM.QSFLAG2, 4978},
+                   {&TPCM.INRLFG, 4979}, {&TPCM.NEXCLD_I, 4980}};
+    for (const auto& o : options) {
+        *o.member = o.word;
+        EXPECT_EQ(raw_word(TPCM, o.word), static_cast<std::uint32_t>(o.word));
+    }
+    EXPECT_EQ(raw_word(TPCM, 4981), 0u);
+    EXPECT_EQ(raw_word(TPCM, 4983), 0u);  // LOWMOT untouched
+    EXPECT_EQ(&TPCM.RMCTRG(1), &TPCM.XMCTR);
+    EXPECT_EQ(&TPCM.RMCTRG(2), &TPCM.YMCTR);
+    EXPECT_EQ(&TPCM.RMCTRG(3), &TPCM.ZMCTR);
+    TPCM.RMCTRG(3) = 12.5f;
+    EXPECT_EQ(std::bit_cast<float>(raw_word(TPCM, 78392)), 12.5f);
+    EXPECT_EQ(TPCM.RMCTR(3), 0.0f);
 }
 
 TEST_F(DataImage, ResetPutsEveryWordBackToZero) {

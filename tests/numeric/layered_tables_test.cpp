@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "numeric/table_search.h"
@@ -32,6 +33,8 @@ struct TwoLayers {
     }
 };
 
+const std::vector<Real> kLowerTop = {1.0f, 2.0f, 4.0f, 7.0f};
+
 TEST(Midlay, BlendsTheSameEntryOfTheNextLayer) {
     TwoLayers<Real> t({2.0f}, {4.0f});
     EXPECT_EQ(MIDLAY(t.data(), 0.25f), 2.5f);
@@ -41,6 +44,48 @@ TEST(Midlay, BlendsTheSameEntryOfTheNextLayer) {
     TwoLayers<double> d({2.0}, {4.0});
     EXPECT_EQ(MDLYDP(d.data(), 0.25), 2.5);
     EXPECT_EQ(MDLYDP(d.data(), -0.5), 1.0);
+}
+
+// At the top layer a caller blends with weight 0 towards a layer that is not there (the tables of
+// line type 150 end with layer 29). The term of weight 0 is never read: here the "next layer" holds
+// NaN, and in the sanitizer build a table of one layer only catches any read past it.
+TEST(LayeredTables, AZeroWeightTermIsNotRead) {
+    const Real nan = std::numeric_limits<Real>::quiet_NaN();
+    TwoLayers<Real> t(kLowerTop, std::vector<Real>(4, nan));
+    std::vector<Real> top(kLowerTop.begin(), kLowerTop.end());
+    top.resize(LAYER_STRIDE, 50.0f);  // one whole layer and nothing beyond it
+    std::vector<Real> hl = {1.0f, 2.0f, 3.0f, 4.0f};
+    hl.resize(LAYER_STRIDE, 9.0f);
+    for (const Real* x : {t.data(), static_cast<const Real*>(top.data())}) {
+        EXPECT_EQ(MIDLAY(x + 2, 0.0f), 4.0f);
+        Int IER = 9, MIN = 0;
+        BSRCHQ(x, 0.0f, 3.0f, IER, MIN, 4);
+        EXPECT_EQ(IER, 0);
+        EXPECT_EQ(MIN, 2);
+        Real q = 0, r = 0;
+        INTRPQ(x, hl.data(), 3.0f, q, MIN, 0.0f);
+        INTRPR(x, hl.data(), 3.0f, r, MIN, 0.0f);
+        EXPECT_EQ(q, 2.5f);
+        EXPECT_EQ(r, 2.5f);
+    }
+    // Weight 1 on the upper layer leaves the lower one out the same way.
+    TwoLayers<Real> u(std::vector<Real>(4, nan), kLowerTop);
+    EXPECT_EQ(MIDLAY(u.data() + 1, 1.0f), 2.0f);
+
+    const double dnan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> d = {1.0, 2.0, 4.0, 7.0};
+    d.resize(LAYER_STRIDE, 50.0);
+    std::vector<double> dh = {1.0, 2.0, 3.0, 4.0};
+    dh.resize(LAYER_STRIDE, 9.0);
+    EXPECT_EQ(MDLYDP(d.data() + 3, 0.0), 7.0);
+    Int IER = 9, MIN = 0;
+    BSRCDP(d.data(), 0.0, 3.0, IER, MIN, 4);
+    EXPECT_EQ(MIN, 2);
+    double yq = 0;
+    INTDPQ(d.data(), dh.data(), 3.0, yq, MIN, 0.0);
+    EXPECT_EQ(yq, 2.5);
+    TwoLayers<double> du(std::vector<double>(4, dnan), {1.0, 2.0, 4.0, 7.0});
+    EXPECT_EQ(MDLYDP(du.data(), 1.0), 1.0);
 }
 
 const std::vector<Real> kLower = {0.0f, 1.0f, 2.5f, 4.0f, 7.0f, 11.0f};
