@@ -1,0 +1,40 @@
+// The current profile: speed and heading of the current at a list of depths, built once per run
+// from the case's current settings (no current, one-seventh power law, uniform, the data image's
+// short table or the file "CRNTPROF.txt") and read by the current averaging and the drag models.
+#pragma once
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+inline constexpr Int kMaxProfilePoints = 101;
+// Slots of the data image's own profile table (DPTHI, VELI).
+inline constexpr Int kImageProfilePoints = 5;
+
+using ProfileArray = FArray<Real, kMaxProfilePoints>;
+
+// The record CURPROF; zero at program start.
+struct CurProf {
+    Int NCURNTPF;           // points in use, 0..101
+    ProfileArray VELIPF;    // current speed at each point, knots (the file's speeds are knots too)
+    ProfileArray DPTHIPF;   // depth below still water, positive down, ft or m
+    ProfileArray CURHDGPF;  // current heading at each point, degrees, as CURHDG
+};
+
+extern CurProf CURPROF;
+
+// Puts CURPROF back to zero and re-arms CURPROF_INIT's first-call flag (a fresh run).
+void reset_curprof();
+
+// The one-seventh power-law factor at depth ZTOSURF in water of depth WDEPTH:
+// (1 - ZTOSURF / WDEPTH)^(1/7) while that base is positive, else 0.
+Real VONE7TH(Real WDEPTH, Real ZTOSURF);
+
+// Builds CURPROF from the data image on the first call of the run; later calls change nothing.
+// DRFT_MAX (in): vessel draft, ft or m, for the note on a direction change above it (file only);
+// DZMIN (out, first call only): the smallest depth step of the profile, the first depth included;
+// IOOUT, IOIN: console and keyboard units of the messages. With the current off, TPCM.CURSPD is
+// set to 0.0 for the rest of the run.
+void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN);
+
+}  // namespace brevant
