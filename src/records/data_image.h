@@ -1,6 +1,6 @@
 // The data image TPCM: the whole case as 79,676 four-byte words, every member at its word, and the
 // SALM view of the semi sub-block. The members and their pins come from one transcription of the
-// layout, which tests/edlib/data_image_layout_table.h holds and the tests check against this struct.
+// layout, which tests/records/data_image_layout_table.h holds and the tests check against this struct.
 #pragma once
 
 #include <cassert>
