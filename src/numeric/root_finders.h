@@ -16,6 +16,13 @@ using RootFunction = std::function<Real(Real&)>;
 // The same with a double-precision result; the value is rounded to single precision on receipt.
 using RootFunctionD = std::function<double(Real&)>;
 
+// A root of FCT between XLI and XRI (in), by bisection and inverse parabolic interpolation.
+//   X, F        out  the root and FCT there
+//   FCT         in   the function
+//   XLI, XRI    in   the bracketing interval
+//   EPSX, EPSF  in   tolerances on the abscissa and on the function value
+//   IEND        in   most iteration loops
+//   IER         out  as below
 // IER: 0 root found, 1 no convergence within IEND loops, 2 no sign change between XLI and XRI.
 void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
 void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER);
