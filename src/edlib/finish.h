@@ -14,6 +14,28 @@ namespace brevant {
 // (NLOCOF words) are compared with their load copies IOBUF and ILOBUF and saved only when they differ.
 // JMPLOC: 1 the user backed out of losing changes (show the last page again); 0 the case is saved
 // after an execute choice. Every other outcome ends the program here.
+//   CMPUTQ          in      machine code of this program (5): file transfers and the chaining command
+//   SRCDAT          out     image word 6, set to LEASTQ before the comparison
+//   LEASTQ          in      run mode of this run (3 silent), stored in SRCDAT
+//   KBD             in      keyboard unit (5) for the answer to the loss warning
+//   LBACK           in/out  image word 700: the code of the last page in, 0 out
+//   JMPLOC          out     1 backed out, 0 saved after an execute choice
+//   IDUM, IOBUF     in      the data image as bytes and its copy taken at load (NTOGOQ words compared)
+//   ILOWCF, ILOBUF  in      LOWCOF as bytes and its copy taken at load (NLOCOF words compared, when
+//                           CREATQ is above 10)
+//   IPAG            out     image word 701, set to 0
+//   CREATQ          in      simulation type of this program (16)
+//   EDUNIT          in      console unit of the warnings and of a failed save
+//   IERR0, IERR1    in      load codes of "LOWDAT" and of the data file: 1 saves without back-ups
+//   NLOCOF, NTOGOQ  in      words saved of LOWCOF (680) and of the data image (4975)
+//   DATFIL, BAKFIL  in      the data file and its first back-up
+//   LOWFIL, LOWBAK  in      the coefficient file and its first back-up
+//   EDPRG           in      caption of the caller in the file-error messages
+//   VESTRAKEL_GO    in      chain to the squall program when the edit ends with 101
+// SRCDAT, LBACK and IPAG are words of the image passed as IDUM in the same call: writing them
+// changes what is compared and saved (that is why they are written first). The driver passes the
+// words of TPCM and LOWCOF and members of its session record, all of which FINISH could read
+// itself; the list stays as the driver and the tests use it.
 void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLOC, std::span<std::byte> IDUM,
             std::span<const std::byte> IOBUF, std::span<std::byte> ILOWCF, std::span<const std::byte> ILOBUF,
             Int& IPAG, Int CREATQ, Int EDUNIT, Int IERR0, Int IERR1, Int NLOCOF, Int NTOGOQ, std::string_view DATFIL,
@@ -24,6 +46,7 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
 // (IERR1 = 1), the file as it stands on disk first becomes BAKFIL and the former BAKFIL becomes
 // BAKFL2, each copied word for word at its own length. Every write goes through a temporary name;
 // a failed write ends the program through ACERR with EDPROG and the file's name on EDUNIT.
+// CMPUTR is the machine code handed to the word transfers; IDUM holds NTOGOQ words (both in).
 void BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
             std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2);
 

@@ -32,6 +32,12 @@ void INITFM(const Int& LWBARG, Int& SWNFM, const Int& LCBARG, Int& SCRFM, const 
 // WAVUSR 1 some drift field is 1; LCTNKR 2 current field 1 is 15 or some field is 4 (NSMB),
 // 1 otherwise some field is 6 (OCIMF), else 0; LWTNKR some wind field is 4; LWNBRG some wind field
 // is 3 or 5; LCRBRG some current field is 3 or 7.
+//   LWBARG, LCBARG, LWVCOF      in/out  the wind, current and wave-drift model words (the loader
+//                                       passes image words 775, 774 and 787)
+//   SWNFM, SCRFM, SWVFM         in      the one-model flags from INITFM
+//   WNDUSR, CURUSR, WAVUSR      out     the user-table classes above
+//   LCTNKR, LWTNKR, LWNBRG, LCRBRG  out the model-class flags above (the loader does not use them)
+//   IOSCRN                      in      console unit for a fault of the field access
 void TNKRID(Int& LWBARG, const Int& SWNFM, Int& WNDUSR, Int& LCBARG, const Int& SCRFM, Int& CURUSR, Int& LWVCOF,
             const Int& SWVFM, Int& WAVUSR, Int& LCTNKR, Int& LWTNKR, Int& LWNBRG, Int& LCRBRG, Int IOSCRN);
 

@@ -36,6 +36,22 @@ inline constexpr const char* kLoadReportFile = "DATUPWRN.stxt";
 // segment names repaired with the rest of the text are those of TPCM (SCOMP); LOWCOF is the
 // coefficient image. DATE is accepted for the title screen, which does not show it. A load that
 // cannot go on ends the program (status 1) with nothing written to the data files.
+//   NAME            in      program name for the title screen (8 characters)
+//   DATE            in      date text for the title screen (not shown)
+//   COPIES          out     the images as loaded (IOBUF, ILOBUF), for the change check at the end
+//   ANSWER          out     the start choice: "M", "C" or "E"
+//   JMPLOC          out     kJumpEdit, kJumpPageDump or kJumpExecute
+//   DATFIL          in      name of the data file ("BREVDAT")
+//   IERR0, IERR1    out     read codes of "LOWDAT" and of the data file (1 not found, 4 another length)
+//   VERNQ, IYEARQ   in      version and year of this program
+//   CREATQ          in      simulation type of this program (16)
+//   EDPRG           in      caption of the caller in the file-access error
+//   CMPUTQ          in      machine code of this program (5)
+//   LEASTQ          in      run mode (3 silent run)
+//   NTOGOQ          in      number of image words this program keeps (4975)
+// Every argument but COPIES is a member of the driver's session record that IOINIT could read
+// itself; the list stays as the driver and the tests use it. The words IOINIT reads and writes
+// in TPCM and LOWCOF (EDUNIT, LCOPY, the loaded words) are not passed.
 void IOINIT(std::string_view NAME, std::string_view DATE, LoadCopies& COPIES, char& ANSWER, Int& JMPLOC,
             std::string_view DATFIL, Int& IERR0, Int& IERR1, Real VERNQ, Int IYEARQ, Int CREATQ,
             std::string_view EDPRG, Int CMPUTQ, Int LEASTQ, Int NTOGOQ);

@@ -1,4 +1,4 @@
-// The square-law option page and its options sub-page.
+// The square-law option page; its treatment sub-page is the one of the semi output options.
 #include "edlib/square_law_page.h"
 
 #include "records/data_image.h"
@@ -20,31 +20,6 @@ constexpr int kCaptionLength = 75;
 void blank_line(Int unit) { write_record(unit, ""); }
 
 }  // namespace
-
-// The options sub-page: one choice (or a command) and back to the page; help and redraw stay here.
-void square_law_choice(const CaptionFunction& caption) {
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        CLEAR(unit);
-        blank_line(unit);
-        write_record(unit, " +++ Square-Law Driving Force Treatment Options +++");
-        blank_line(unit);
-        for (Int k = 1; k <= 3; ++k) {
-            write_record(unit, Record().put(" ").I(k, 1).put(") ").put(caption(k - 1)).str());
-            blank_line(unit);
-        }
-        Int ITMP = 0;
-        ENTSEL(ITMP, unit, KBD_UNIT, TPCM.IPAG);
-        if (ITMP == NAV_HELP) {
-            SMO3HP(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (ITMP == NAV_REDRAW) continue;
-        MAXCHK(ITMP, 3);
-        if (ITMP != 0) TPCM.SQLFRC = ITMP - 1;
-        return;
-    }
-}
 
 std::string SQLTYP(Int SQLFRC) {
     static constexpr const char* captions[3] = {

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "sysutl/ftypes.h"
-#include "sysutl/paging.h"
 
 namespace brevant {
 
@@ -15,9 +14,5 @@ void SEMSET(std::string_view PAGE);
 
 // The caption of a treatment (75 characters); "Undefined" for a word outside 0..2.
 std::string SQLTYP(Int SQLFRC);
-
-// The treatment sub-page shared by this page and the member-model output options: the three
-// treatments under their captions, one choice stored in SQLFRC (help and redraw stay on it).
-void square_law_choice(const CaptionFunction& caption);
 
 }  // namespace brevant

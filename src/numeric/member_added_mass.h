@@ -13,6 +13,11 @@ namespace brevant {
 // a sphere), by Simpson's rule on 0..pi/2; MASMOM 1 translation, 2 rotation. NPOINT intervals
 // (0: chosen from the ratios). Past 7500 intervals it warns once on IOSCRN (ONEWRN then true)
 // and pauses; ICYL numbers the member in the warning (0 for a body that is no member).
+//   ABRAT2, ACRAT2, NPOINT, MASMOM  in      the ratios, the intervals and the kind of integral
+//   ELPSCF                          out     the integral
+//   IOSCRN, KBD                     in      console and keyboard units of the warning and its pause
+//   ONEWRN                          in/out  the warning has been given (it is given once)
+//   ICYL                            in      member number of the warning
 // The most intervals ELPCOF integrates over (an even count).
 inline constexpr std::int64_t kMaxElpcofIntervals = 1000000;
 
@@ -32,6 +37,8 @@ Real RECTCM(Real ABRAT);
 // Waterline test of the member from RBASE to RTOP (3-vectors, z up) at the waterline z = DRAFT:
 // MEMVEC, DIRVEC (3-vectors), its length, wetted length, tilt factor and PIERCE: 0 submerged,
 // 99 dry, 1 piercing upward from base to top, -1 piercing downward.
+// In: RBASE, RTOP, DRAFT. Out: MEMVEC (RTOP - RBASE), DIRVEC (its unit vector), MEMLEN, WETLEN,
+// TILTFC, PIERCE.
 void WPCHEK(const Real* RBASE, const Real* RTOP, Real DRAFT, Real* MEMVEC, Real* DIRVEC, Real& MEMLEN, Real& WETLEN,
             Real& TILTFC, Int& PIERCE);
 

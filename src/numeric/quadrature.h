@@ -13,6 +13,7 @@ using QatrFunction = Real (*)(Real&);
 // stages, until the change of the integral is within EPS. AUX holds at least NDIM reals.
 // IER 0 converged (or an empty interval), 1 the changes stopped shrinking (the previous stage's
 // value is returned), 2 NDIM too small or the stages used up.
+// In: XL, XU, EPS, NDIM, FCT. Out: Y (the integral), IER. Work: AUX.
 void QATR(Real XL, Real XU, Real EPS, Int NDIM, QatrFunction FCT, Real& Y, Int& IER, Real* AUX);
 
 // The integral of cos^COSEXP over -pi/2..pi/2. When a gamma value cannot be formed it writes a

@@ -16,6 +16,13 @@ using RootFunction = std::function<Real(Real&)>;
 // The same with a double-precision result; the value is rounded to single precision on receipt.
 using RootFunctionD = std::function<double(Real&)>;
 
+// A root of FCT between XLI and XRI (in), by bisection and inverse parabolic interpolation.
+//   X, F        out  the root and FCT there
+//   FCT         in   the function
+//   XLI, XRI    in   the bracketing interval
+//   EPSX, EPSF  in   tolerances on the abscissa and on the function value
+//   IEND        in   most iteration loops
+//   IER         out  as below
 // IER: 0 root found, 1 no convergence within IEND loops, 2 no sign change between XLI and XRI.
 // A root is reported only when it is held: an exact zero, a sign change within the tolerance of
 // X, or, when EPSF > 0, a last step shorter than the tolerance whose residual is within EPSF.

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "numeric/grid_integrals.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
-#include "veslib/wave_environment.h"
 
 namespace brevant {
 

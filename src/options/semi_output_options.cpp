@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "records/data_image.h"
-#include "edlib/square_law_page.h"
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
@@ -255,6 +254,31 @@ const std::vector<Topic>& square_law_topics() {
 }
 
 }  // namespace
+
+// The options sub-page: one choice (or a command) and back to the page; help and redraw stay here.
+void square_law_choice(const CaptionFunction& caption) {
+    for (;;) {
+        const Int unit = TPCM.EDUNIT;
+        CLEAR(unit);
+        blank_line(unit);
+        write_record(unit, " +++ Square-Law Driving Force Treatment Options +++");
+        blank_line(unit);
+        for (Int k = 1; k <= 3; ++k) {
+            write_record(unit, Record().put(" ").I(k, 1).put(") ").put(caption(k - 1)).str());
+            blank_line(unit);
+        }
+        Int ITMP = 0;
+        ENTSEL(ITMP, unit, KBD_UNIT, TPCM.IPAG);
+        if (ITMP == NAV_HELP) {
+            SMO3HP(unit, KBD_UNIT, TPCM.IPAG);
+            continue;
+        }
+        if (ITMP == NAV_REDRAW) continue;
+        MAXCHK(ITMP, 3);
+        if (ITMP != 0) TPCM.SQLFRC = ITMP - 1;
+        return;
+    }
+}
 
 void SMO2HP(Int IOSCRN, Int KBD, Int& LINE) {
     show_help(IOSCRN, KBD, LINE, page_topics(), {{0, 1, 2}, {3}, {4}, {5}});

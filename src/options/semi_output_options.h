@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "sysutl/ftypes.h"
+#include "sysutl/paging.h"
 
 namespace brevant {
 
@@ -17,5 +18,10 @@ void SMO2HP(Int IOSCRN, Int KBD, Int& LINE);
 
 // Notes of the three square-law treatments (item n is SQLFRC = n - 1), as SMO2HP.
 void SMO3HP(Int IOSCRN, Int KBD, Int& LINE);
+
+// The treatment sub-page shared by this page and the square-law page of the editor (page 16):
+// the three treatments under their captions, one choice stored in SQLFRC (help and redraw stay on
+// it).
+void square_law_choice(const CaptionFunction& caption);
 
 }  // namespace brevant

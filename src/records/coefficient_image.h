@@ -11,42 +11,42 @@ inline constexpr Int kLowcofWords = 680;
 struct Lowcof {
 
     // First copy: four counts and four tables of at most 21 attack angles.
-    Int NUWNPT;                                  // 1
-    Int NUCRPT;                                  // 2
-    Int NUWVPT;                                  // 3
-    Int NUQQPT;                                  // 4
-    FArray<Real, 21> UWNANG;                     // 5-25
-    FArray<Real, 21, 3> UWNCFS;                  // 26-88
-    FArray<Real, 21> UCRANG;                     // 89-109
-    FArray<Real, 21, 3> UCRCFS;                  // 110-172
-    FArray<Real, 21> UWVANG;                     // 173-193
-    FArray<Real, 21, 3> UWVCFS;                  // 194-256
-    FArray<Real, 21> UQQANG;                     // 257-277
-    FArray<Real, 21> UQQCX;                      // 278-298
-    FArray<Real, 21> UQQCY;                      // 299-319
-    FArray<Real, 21> UQQCZ;                      // 320-340
+    Int NUWNPT;                                  // 1 number of attack angles of the wind table, at most 21
+    Int NUCRPT;                                  // 2 number of attack angles of the current table, at most 21
+    Int NUWVPT;                                  // 3 number of attack angles of the wave-drift table, at most 21
+    Int NUQQPT;                                  // 4 number of attack angles of the fourth table, at most 21
+    FArray<Real, 21> UWNANG;                     // 5-25 attack angles of the wind table
+    FArray<Real, 21, 3> UWNCFS;                  // 26-88 wind coefficients Cx, Cy, Cz at those angles
+    FArray<Real, 21> UCRANG;                     // 89-109 attack angles of the current table
+    FArray<Real, 21, 3> UCRCFS;                  // 110-172 current coefficients Cx, Cy, Cz (UCRCX, UCRCY, UCRCZ)
+    FArray<Real, 21> UWVANG;                     // 173-193 attack angles of the wave-drift table
+    FArray<Real, 21, 3> UWVCFS;                  // 194-256 wave-drift coefficients Cx, Cy, Cz (UWVCX, UWVCY, UWVCZ)
+    FArray<Real, 21> UQQANG;                     // 257-277 attack angles of the fourth table
+    FArray<Real, 21> UQQCX;                      // 278-298 fourth table: Cx
+    FArray<Real, 21> UQQCY;                      // 299-319 fourth table: Cy
+    FArray<Real, 21> UQQCZ;                      // 320-340 fourth table: Cz
 
     // Second copy of the same 340 words.
-    Int BUWNPT;                                  // 341
-    Int BUCRPT;                                  // 342
-    Int BUWVPT;                                  // 343
-    Int BUQQPT;                                  // 344
-    FArray<Real, 21> BWNANG;                     // 345-365
-    FArray<Real, 21> BWNCX;                      // 366-386
-    FArray<Real, 21> BWNCY;                      // 387-407
-    FArray<Real, 21> BWNCZ;                      // 408-428
-    FArray<Real, 21> BCRANG;                     // 429-449
-    FArray<Real, 21> BCRCX;                      // 450-470
-    FArray<Real, 21> BCRCY;                      // 471-491
-    FArray<Real, 21> BCRCZ;                      // 492-512
-    FArray<Real, 21> BWVANG;                     // 513-533
-    FArray<Real, 21> BWVCX;                      // 534-554
-    FArray<Real, 21> BWVCY;                      // 555-575
-    FArray<Real, 21> BWVCZ;                      // 576-596
-    FArray<Real, 21> BQQANG;                     // 597-617
-    FArray<Real, 21> BQQCX;                      // 618-638
-    FArray<Real, 21> BQQCY;                      // 639-659
-    FArray<Real, 21> BQQCZ;                      // 660-680
+    Int BUWNPT;                                  // 341 second copy: angle count of the wind table
+    Int BUCRPT;                                  // 342 second copy: angle count of the current table
+    Int BUWVPT;                                  // 343 second copy: angle count of the wave-drift table
+    Int BUQQPT;                                  // 344 second copy: angle count of the fourth table
+    FArray<Real, 21> BWNANG;                     // 345-365 second copy: attack angles of the wind table
+    FArray<Real, 21> BWNCX;                      // 366-386 second copy: wind Cx
+    FArray<Real, 21> BWNCY;                      // 387-407 second copy: wind Cy
+    FArray<Real, 21> BWNCZ;                      // 408-428 second copy: wind Cz
+    FArray<Real, 21> BCRANG;                     // 429-449 second copy: attack angles of the current table
+    FArray<Real, 21> BCRCX;                      // 450-470 second copy: current Cx
+    FArray<Real, 21> BCRCY;                      // 471-491 second copy: current Cy
+    FArray<Real, 21> BCRCZ;                      // 492-512 second copy: current Cz
+    FArray<Real, 21> BWVANG;                     // 513-533 second copy: attack angles of the wave-drift table
+    FArray<Real, 21> BWVCX;                      // 534-554 second copy: wave-drift Cx
+    FArray<Real, 21> BWVCY;                      // 555-575 second copy: wave-drift Cy
+    FArray<Real, 21> BWVCZ;                      // 576-596 second copy: wave-drift Cz
+    FArray<Real, 21> BQQANG;                     // 597-617 second copy: attack angles of the fourth table
+    FArray<Real, 21> BQQCX;                      // 618-638 second copy: fourth table: Cx
+    FArray<Real, 21> BQQCY;                      // 639-659 second copy: fourth table: Cy
+    FArray<Real, 21> BQQCZ;                      // 660-680 second copy: fourth table: Cz
 
     // Second names of words above. Same type: a reference to the word; another type: a value
     // read and written as bytes.

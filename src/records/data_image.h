@@ -1,7 +1,9 @@
 // The data image TPCM: the whole case as 79,676 four-byte words, every member at its word, the SALM
 // view of the semi sub-block and the two catenary views of the sibling mooring types. The members
-// and their pins come from one transcription of the layout, which tests/edlib/data_image_layout_table.h
+// and their pins come from one transcription of the layout, which tests/records/data_image_layout_table.h
 // holds and the tests check against this struct.
+// Beside each member: its word(s), then its meaning and unit; a word with no meaning given is spare
+// or belongs to the sibling simulation types, and is carried unchanged from load to save.
 #pragma once
 
 #include <cassert>
@@ -156,56 +158,58 @@ struct CatenaryView8 {
 struct Tpcm {
 
     // Top sub-block, words 1-1987: header, environment, vessel, editor control words, output options.
-    Int NTOGO;                                   // 1
-    Int SIMTYP;                                  // 2
+    Int NTOGO;                                   // 1 number of words the data file holds (4975 for this program)
+    Int SIMTYP;                                  // 2 type code of the writing program, 1-17 (16 this program)
     Int ITAVQ3;                                  // 3
-    Int NEWFLG;                                  // 4
+    Int NEWFLG;                                  // 4 new-data flag; 0 after a normal load and in a new case
     Int ITAVQ5;                                  // 5
-    Int SRCDAT;                                  // 6
-    Int LEASTP;                                  // 7
+    Int SRCDAT;                                  // 6 run mode of the session that last saved the file
+    Int LEASTP;                                  // 7 run mode of this session (3 silent run, else interactive)
     Int spare_00008[6];                          // 8-13 spare
-    Int IBATCH;                                  // 14
-    Int DAT_ID;                                  // 15
-    Int DP_FLAG;                                 // 16
+    Int IBATCH;                                  // 14 batch-modify session (start answer "B"): toggles ask 1/0
+    Int DAT_ID;                                  // 15 mooring layout: 149 current, 49 older (forces the update)
+    Int DP_FLAG;                                 // 16 1: written by a double-precision build (fatal here)
     FArray<Int, 10> ITPCM1;                      // 17-26
     Int ITPCQ1;                                  // 27
-    Int MAXDIR;                                  // 28
-    Int MAXSEA;                                  // 29
-    Int MAXPRM;                                  // 30
+    Int MAXDIR;                                  // 28 bound of NDIR, regular-wave headings; held at 1
+    Int MAXSEA;                                  // 29 bound of the irregular seas; held at 1
+    Int MAXPRM;                                  // 30 bound of N_OCHI_COMP and the sea parameter sets; held at 1
     Int ITPCQ2;                                  // 31
-    Int MAXANG;                                  // 32
+    Int MAXANG;                                  // 32 bound of NA, wedges of a spread sea; held at 36
     Int MAXCHR;                                  // 33
     FArray<Int, 20> ITPCM2;                      // 34-53
-    FArray<Int, 6> MOTION;                       // 54-59
-    ImageText<80> CID1P;                         // 60-79
-    ImageText<80> CID2P;                         // 80-99
+    FArray<Int, 6> MOTION;                       // 54-59 six words, all set to 1 in a new case
+    ImageText<80> CID1P;                         // 60-79 first identification line (page 1 item 1; report title)
+    ImageText<80> CID2P;                         // 80-99 second identification line of the case (page 1 item 2)
     Int ONETWO;                                  // 100
-    Int ALLRAO;                                  // 101
+    Int ALLRAO;                                  // 101 output RAOs for all spread-sea angles (semi options item 3)
     Int PRNRAO;                                  // 102
     Int SPECFG;                                  // 103
-    Int NEGSUM;                                  // 104
-    Int LFORCE;                                  // 105
-    Int LMOTN;                                   // 106
-    Int LGAP;                                    // 107
-    Int LSLPHT;                                  // 108
-    Int IUNIT;                                   // 109
-    Int IDRIVE;                                  // 110
-    ImageText<4> CVERSN;                         // 111
-    Int IYEAR;                                   // 112
-    Int IPLOTS;                                  // 113
-    Int NBUG0;                                   // 114
-    Int NBUG;                                    // 115
+    Int NEGSUM;                                  // 104 option word of the vessel models; 1 after every load
+    Int LFORCE;                                  // 105 output force/torque RAOs (semi output options item 1)
+    Int LMOTN;                                   // 106 output motion RAOs (semi output options item 2)
+    Int LGAP;                                    // 107 option word kept in 0..2 by the loader
+    Int LSLPHT;                                  // 108 regular waves of constant height (0) or constant slope (1)
+    Int IUNIT;                                   // 109 unit of the simulation report (console or disk)
+    Int IDRIVE;                                  // 110 disk selector of the report file, with IUNIT
+    ImageText<4> CVERSN;                         // 111 old-style version field, read only when VERNO is 0.0
+    Int IYEAR;                                   // 112 year of the program that wrote the file
+    Int IPLOTS;                                  // 113 plot-output flag
+    Int NBUG0;                                   // 114 debug output level of the output options and disc buoy
+    Int NBUG;                                    // 115 debug output level of the mooring-line and vessel-motion code
     Int spare_00116;                             // 116 spare
-    Int NUNTS;                                   // 117
-    Int ISPM;                                    // 118
+    Int NUNTS;                                   // 117 unit system: 0 English, 1 metric (added to caption indexes)
+    Int ISPM;                                    // 118 mooring-system type code (0 in this program)
     Int ICHAIN;                                  // 119
     Int COMPLR;                                  // 120
-    Int CMPUTR;                                  // 121
+    Int CMPUTR;                                  // 121 machine code of the writer: below 5 PPC, 5 and above Intel
     Int LENDEG;                                  // 122
     Int LPEAK;                                   // 123
     Int spare_00124[19];                         // 124-142 spare
-    Int SQLFRC;                                  // 143
-    Int NOWARN;                                  // 144
+    Int SQLFRC;                                  // 143 square-law driving forces of the semi model: 0 resonant
+                                                 //     damping only, 1 full square-law, 2 resonant damping plus
+                                                 //     forces on the fixed vessel
+    Int NOWARN;                                  // 144 suppress the hydrostatic warnings (member page item 5)
     Int LCGFLG;                                  // 145
     Int MS3DOF;                                  // 146
     Int RMSFLG;                                  // 147
@@ -215,186 +219,186 @@ struct Tpcm {
     Int LEG_WF_LOADS;                            // 151
     Int LEG_CYL_DFC;                             // 152
     Int spare_00153;                             // 153 spare
-    Int ITPCM30;                                 // 154
+    Int ITPCM30;                                 // 154 also named LEGACY_ID
     FArray<Int, 7> ITPCM3;                       // 155-161
     Int spare_00162;                             // 162 spare
-    Int IVERS_SUFX;                              // 163
-    Int WAVTYP;                                  // 164
-    Int WNDTYP;                                  // 165
-    Int CURTYP;                                  // 166
-    Int NWP;                                     // 167
-    Int NDIR;                                    // 168
-    Int NA;                                      // 169
-    Int NSEAHG;                                  // 170
-    Int NPARM;                                   // 171
-    Int LRANDM;                                  // 172
-    Int LSPRED;                                  // 173
-    Int LSWELL;                                  // 174
-    Int LWIND;                                   // 175
-    Int LCURNT;                                  // 176
-    Int LCSTCR;                                  // 177
-    Int NCURNT;                                  // 178
-    Int NUMBRV;                                  // 179
-    Int BRVFLG;                                  // 180
-    Int LSWLOK;                                  // 181
+    Int IVERS_SUFX;                              // 163 version increment of the writing program; 0 when saved
+    Int WAVTYP;                                  // 164 irregular-wave spectrum type (wave-spectrum captions 0-10)
+    Int WNDTYP;                                  // 165 wind spectrum type (1-6 of the wind-spectrum captions)
+    Int CURTYP;                                  // 166 current variation with depth (1/7 power law, none, user)
+    Int NWP;                                     // 167 number of regular-wave periods, at most 100
+    Int NDIR;                                    // 168 number of regular-wave headings, at most MAXDIR
+    Int NA;                                      // 169 number of wedges of a spread sea, at most MAXANG
+    Int NSEAHG;                                  // 170 number of irregular-sea headings
+    Int NPARM;                                   // 171 number of irregular seas (sea parameter sets)
+    Int LRANDM;                                  // 172 simulate irregular waves (0/1)
+    Int LSPRED;                                  // 173 long-crested (0) or spread irregular sea
+    Int LSWELL;                                  // 174 simulate background swell (0/1)
+    Int LWIND;                                   // 175 simulate wind (0/1); the wind page only when 1
+    Int LCURNT;                                  // 176 simulate current (0/1); the current page only when 1
+    Int LCSTCR;                                  // 177 current spectrum type
+    Int NCURNT;                                  // 178 number of legacy current-profile points, at most 5
+    Int NUMBRV;                                  // 179 number of attack angles of the low-frequency force tables
+    Int BRVFLG;                                  // 180 output-option bits 1-27 (output options pages 1 and 2)
+    Int LSWLOK;                                  // 181 swell heading locked to the irregular-wave heading
     Int XTRMFL;                                  // 182
     Int NEWEQL;                                  // 183
-    Int LEGDFC;                                  // 184
-    Int LEGPKF;                                  // 185
-    Int LEGDRG;                                  // 186
-    Int LANGARR;                                 // 187
+    Int LEGDFC;                                  // 184 legacy drift-coefficient option (set by the update)
+    Int LEGPKF;                                  // 185 legacy option checked with LEGDRG by the consistency warnings
+    Int LEGDRG;                                  // 186 exclude wave drag from the net loads tables
+    Int LANGARR;                                 // 187 attack angles from the array BRVHDG (1) or an increment (0)
     Int LEGTLP;                                  // 188
-    Int LPHANTOM_WGHT;                           // 189
-    Int SWLTYP;                                  // 190
+    Int LPHANTOM_WGHT;                           // 189 semi option: a TLP mooring as a phantom weight TLP_TENSION
+    Int SWLTYP;                                  // 190 swell spectrum type
     Int FORCE_GAUSS;                             // 191
-    Int N_OCHI_COMP;                             // 192
+    Int N_OCHI_COMP;                             // 192 number of Ochi-Hubble wave components, at most MAXSHT
     Int NEW_STYLE_SEMI_INTEG;                    // 193
-    Int LSWEL2;                                  // 194
+    Int LSWEL2;                                  // 194 simulate a second, smaller swell (no page shows it)
     Int SWLTYP2;                                 // 195
     Int NUM_SWEL;                                // 196
-    Int hideTorMedaReports;                      // 197
+    Int hideTorMedaReports;                      // 197 suppress the vessel-motion report files
     Logical noMoor;                              // 198
     Logical noEquil;                             // 199
     Logical cylMap;                              // 200
     Logical sqUserSWD;                           // 201
     Logical sqUserCM;                            // 202
     FArray<Int, 14> ITPCM4;                      // 203-216
-    Real VERNO;                                  // 217
-    FArray<Real, 100> USRPSD;                    // 218-317
-    FArray<Real, 100> T;                         // 318-417
-    FArray<Real, 12> WAVHDG;                     // 418-429
-    FArray<Real, 6> SWHT;                        // 430-435
-    FArray<Real, 6> SIGPD;                       // 436-441
-    FArray<Real, 4> OCHI_LAMBDA;                 // 442-445
-    Real DEPTH;                                  // 446
-    Real DWATR;                                  // 447
-    Real SLPHT;                                  // 448
-    Real COSEXP;                                 // 449
-    Real DURATN;                                 // 450
-    Real SWELHT;                                 // 451
-    Real SWELPD;                                 // 452
-    Real SWLHDG;                                 // 453
-    Real WNDHDG;                                 // 454
-    Real WNDSPD;                                 // 455
-    Real WNDDEN;                                 // 456
-    Real CURHDG;                                 // 457
-    Real CURSPD;                                 // 458
-    Real CURDEN;                                 // 459
-    Real APIPRM;                                 // 460
-    Real SWLWID;                                 // 461
-    FArray<Real, 5> DPTHI;                       // 462-466
-    FArray<Real, 5> VELI;                        // 467-471
-    Real BRVINC;                                 // 472
-    Real BRVFRQ;                                 // 473
-    Real BRVARM;                                 // 474
-    Real JONPL;                                  // 475
-    Real JONPG;                                  // 476
-    Real JONGAM;                                 // 477
-    Real ANGSEC;                                 // 478
+    Real VERNO;                                  // 217 version of the writing program (compared within 0.001)
+    FArray<Real, 100> USRPSD;                    // 218-317 user spectral densities at the regular-wave periods
+    FArray<Real, 100> T;                         // 318-417 regular-wave periods, s
+    FArray<Real, 12> WAVHDG;                     // 418-429 regular-wave headings, deg
+    FArray<Real, 6> SWHT;                        // 430-435 significant heights of the irregular seas, ft or m
+    FArray<Real, 6> SIGPD;                       // 436-441 peak periods of the irregular seas or components, s
+    FArray<Real, 4> OCHI_LAMBDA;                 // 442-445 Ochi-Hubble lambda values (also named RTPCM0)
+    Real DEPTH;                                  // 446 site water depth, ft or m
+    Real DWATR;                                  // 447 water weight density (64.0 lbs/ft^3 sea, 62.44 fresh)
+    Real SLPHT;                                  // 448 regular-wave height or slope (see LSLPHT)
+    Real COSEXP;                                 // 449 spreading index (power of the cosine) of a spread sea
+    Real DURATN;                                 // 450 duration (data checks and vessel-motion library)
+    Real SWELHT;                                 // 451 swell significant height, ft or m
+    Real SWELPD;                                 // 452 swell peak period, s
+    Real SWLHDG;                                 // 453 swell heading (global or relative), deg
+    Real WNDHDG;                                 // 454 wind heading, deg
+    Real WNDSPD;                                 // 455 wind speed, knots
+    Real WNDDEN;                                 // 456 wind speed spectral density
+    Real CURHDG;                                 // 457 current heading, deg
+    Real CURSPD;                                 // 458 current speed, knots
+    Real CURDEN;                                 // 459 current spectral density
+    Real APIPRM;                                 // 460 A.P.I. wind spectrum parameter
+    Real SWLWID;                                 // 461 swell spectral bandwidth
+    FArray<Real, 5> DPTHI;                       // 462-466 legacy current profile: depths below the surface
+    FArray<Real, 5> VELI;                        // 467-471 legacy current profile: speeds
+    Real BRVINC;                                 // 472 uniform attack-angle increment, deg
+    Real BRVFRQ;                                 // 473 oscillation frequency of the low-frequency tables
+    Real BRVARM;                                 // 474 offset from the CG at which moments are given
+    Real JONPL;                                  // 475 JONSWAP sigma a of the irregular sea
+    Real JONPG;                                  // 476 JONSWAP sigma b of the irregular sea
+    Real JONGAM;                                 // 477 JONSWAP gamma of the irregular sea
+    Real ANGSEC;                                 // 478 spreading sector size, deg
     Real WNDDNY;                                 // 479
     Real WNDDNZ;                                 // 480
     Real CURDNY;                                 // 481
     Real CURDNZ;                                 // 482
-    Real TLP_TENSION;                            // 483
-    Real RMS_CRNT;                               // 484
+    Real TLP_TENSION;                            // 483 phantom weight value (semi output options item 7)
+    Real RMS_CRNT;                               // 484 fractional RMS current variation
     Real JONPL_SWL;                              // 485
     Real JONPG_SWL;                              // 486
     Real JONGAM_SWL;                             // 487
-    Real WAVWID;                                 // 488
-    Real BRVFRQ_DELTA;                           // 489
-    Real WSPEC_HGT;                              // 490
-    Real SWELHT2;                                // 491
-    Real SWELPD2;                                // 492
+    Real WAVWID;                                 // 488 irregular-wave spectral bandwidth parameter
+    Real BRVFRQ_DELTA;                           // 489 frequency step of the group and low-frequency tables
+    Real WSPEC_HGT;                              // 490 N.P.D. wind spectrum evaluation height
+    Real SWELHT2;                                // 491 second swell: significant height, ft or m
+    Real SWELPD2;                                // 492 second swell: peak period, s
     Real SWLHDG2;                                // 493
     Real SWLWID2;                                // 494
     Real JONPL_SWL2;                             // 495
     Real JONPG_SWL2;                             // 496
     Real JONGAM_SWL2;                            // 497
-    FArray<Real, 2> RTPCM1;                      // 498-499
+    FArray<Real, 2> RTPCM1;                      // 498-499 (1) BRV_PD_MIN: least period of the low-frequency tables
     FArray<Real, 200> RTPCM2;                    // 500-699
 
     // Editor control words: they belong to the running session and are stored as 0.
-    Int LBACK;                                   // 700
-    Int IPAG;                                    // 701
-    Int LCOPY;                                   // 702
-    Int EDUNIT;                                  // 703
+    Int LBACK;                                   // 700 navigation code between the pages and the driver; stored 0
+    Int IPAG;                                    // 701 page slot counter of the editor driver; stored 0
+    Int LCOPY;                                   // 702 page-dump run in progress (no clearing); stored 0
+    Int EDUNIT;                                  // 703 editor output unit (6 screen, 41 silent, 1 file); stored 0
     FArray<Int, 10> ITPCM5;                      // 704-713
-    FArray<Real, 40> SEAHDG;                     // 714-753
+    FArray<Real, 40> SEAHDG;                     // 714-753 irregular-sea headings, deg; (2..40) also BRVHDG
 
     // First vessel.
-    Int IVESL;                                   // 754
+    Int IVESL;                                   // 754 also named NACC
     Int EMTY1;                                   // 755
     Int EMTY2;                                   // 756
     Int LACC;                                    // 757
     Int LVEL;                                    // 758
     Int LDSP;                                    // 759
-    Int LROLL;                                   // 760
+    Int LROLL;                                   // 760 roll option of the gyradii and bilge page
     Int LBOW;                                    // 761
-    Int LKEEL;                                   // 762
-    Int ROLTYP;                                  // 763
+    Int LKEEL;                                   // 762 the vessel has a bilge keel (0/1)
+    Int ROLTYP;                                  // 763 roll type of the gyradii and bilge page
     Int LSTERN;                                  // 764
-    Int LPTDMP;                                  // 765
-    Int LRLDMP;                                  // 766
-    Int LHVDMP;                                  // 767
-    Int LPTPRD;                                  // 768
-    Int LRLPRD;                                  // 769
-    Int LHVPRD;                                  // 770
-    Int CURCOR;                                  // 771
+    Int LPTDMP;                                  // 765 pitch damping computed (0) or specified
+    Int LRLDMP;                                  // 766 roll damping computed (0) or specified
+    Int LHVDMP;                                  // 767 heave damping computed (0) or specified
+    Int LPTPRD;                                  // 768 pitch period computed (0) or specified
+    Int LRLPRD;                                  // 769 roll period computed (0) or specified
+    Int LHVPRD;                                  // 770 heave period computed (0) or specified
+    Int CURCOR;                                  // 771 apply the current correction to the drift forces
     Int GETSUCK;                                 // 772
     Int FAST_SPAR;                               // 773
-    Int LCBARG;                                  // 774
-    Int LWBARG;                                  // 775
+    Int LCBARG;                                  // 774 current-coefficient model choice, packed 4-bit fields
+    Int LWBARG;                                  // 775 wind-coefficient model choice, packed 4-bit fields
     Int IARCO;                                   // 776
-    Int VESTYP;                                  // 777
-    Int AUXVSH;                                  // 778
-    Int CATFBK;                                  // 779
-    Int MORFBK;                                  // 780
+    Int VESTYP;                                  // 777 vessel (hull) type code, selects the vessel model
+    Int AUXVSH;                                  // 778 auxiliary vessel-shape option of the vessel pages
+    Int CATFBK;                                  // 779 catenary feedback option (vessel page 3)
+    Int MORFBK;                                  // 780 mooring feedback of the disc model (six modes, RAO fix)
     Int LSGDMP;                                  // 781
     Int LSWDMP;                                  // 782
     Int LYWDMP;                                  // 783
     Int LSGPRD;                                  // 784
     Int LSWPRD;                                  // 785
     Int LYWPRD;                                  // 786
-    Int LWVCOF;                                  // 787
+    Int LWVCOF;                                  // 787 wave-drift coefficient model choice, packed 4-bit fields
     Logical LSPM;                                // 788
-    Int DECKUP;                                  // 789
+    Int DECKUP;                                  // 789 deck-up option of the vessel pages
     Int LVMR1;                                   // 790
-    Logical SEMI_LIKE;                           // 791
-    Int AXFC2;                                   // 792
+    Logical SEMI_LIKE;                           // 791 hull built of members (member and semi pages shown)
+    Int AXFC2;                                   // 792 second external force switch (one force is supported)
     Int CRDS2;                                   // 793
     Int LVMR2;                                   // 794
     Int LXTDP2;                                  // 795
-    Int AXFC3;                                   // 796
+    Int AXFC3;                                   // 796 third external force instance switch
     Int CRDS3;                                   // 797
     Int LVMR3;                                   // 798
     Int LXTDP3;                                  // 799
     FArray<Int, 104> ITPCM6;                     // 800-903
     Real REALDUM1;                               // 904
-    FArray<Real, 3, 149> RACC;                   // 905-1351
+    FArray<Real, 3, 149> RACC;                   // 905-1351 motion-evaluation points (x, y, z)
     Real WPITCH;                                 // 1352
-    Real XWNDAR;                                 // 1353
-    Real XWARM;                                  // 1354
-    Real YWNDAR;                                 // 1355
-    Real YWARM;                                  // 1356
-    Real XCURAR;                                 // 1357
-    Real XCARM;                                  // 1358
-    Real YCURAR;                                 // 1359
-    Real YCARM;                                  // 1360
+    Real XWNDAR;                                 // 1353 head-on effective wind drag area
+    Real XWARM;                                  // 1354 arm of the head-on wind area
+    Real YWNDAR;                                 // 1355 beam-on effective wind drag area
+    Real YWARM;                                  // 1356 arm of the beam-on wind area
+    Real XCURAR;                                 // 1357 head-on effective current drag area
+    Real XCARM;                                  // 1358 arm of the head-on current area
+    Real YCURAR;                                 // 1359 beam-on effective current drag area
+    Real YCARM;                                  // 1360 arm of the beam-on current area
     Real BOWFAC;                                 // 1361
     Real WNDFAC;                                 // 1362
     Real CURFAC;                                 // 1363
     Real WVFCY;                                  // 1364
-    Real TRIMDG;                                 // 1365
-    Real HEELDG;                                 // 1366
+    Real TRIMDG;                                 // 1365 vessel trim, deg
+    Real HEELDG;                                 // 1366 vessel heel, deg
     Real VWDFAC;                                 // 1367
     Real STRNFC;                                 // 1368
-    Real PTDAMP;                                 // 1369
-    Real RLDAMP;                                 // 1370
-    Real HVDAMP;                                 // 1371
-    Real PITPRD;                                 // 1372
-    Real ROLPRD;                                 // 1373
-    Real HEVPRD;                                 // 1374
-    Real XSALM;                                  // 1375
+    Real PTDAMP;                                 // 1369 specified pitch damping, percent of critical
+    Real RLDAMP;                                 // 1370 specified roll damping, percent of critical
+    Real HVDAMP;                                 // 1371 specified heave damping, percent of critical
+    Real PITPRD;                                 // 1372 specified pitch period, s
+    Real ROLPRD;                                 // 1373 specified roll period, s
+    Real HEVPRD;                                 // 1374 specified heave period, s
+    Real XSALM;                                  // 1375 a SALM/buoy length, copied to BRVARM on import
     Real PNDARM;                                 // 1376
     Real SGK;                                    // 1377
     Real SWK;                                    // 1378
@@ -408,10 +412,10 @@ struct Tpcm {
     Real HVMDMP;                                 // 1386
     Real PTMDMP;                                 // 1387
     Real RLMDMP;                                 // 1388
-    Real SIZE;                                   // 1389
-    Real LOADED;                                 // 1390
+    Real SIZE;                                   // 1389 vessel size value of the coefficient models
+    Real LOADED;                                 // 1390 load condition of the tanker coefficient models
     Real BOWWND;                                 // 1391
-    Real DFTPCT;                                 // 1392
+    Real DFTPCT;                                 // 1392 freeboard- or draft-based load percent
     Real BOWCUR;                                 // 1393
     Real DSPPCT;                                 // 1394
     Real BOWWAV;                                 // 1395
@@ -425,21 +429,21 @@ struct Tpcm {
     Real ZYCARM;                                 // 1403
     Real WVFCX;                                  // 1404
     Real WVFCM;                                  // 1405
-    Real VGLDIR;                                 // 1406
+    Real VGLDIR;                                 // 1406 direction of the vessel speed
     Real XSHDOW;                                 // 1407
     Real YSHDOW;                                 // 1408
-    Real DISPL;                                  // 1409
+    Real DISPL;                                  // 1409 vessel displacement
     Real VKB;                                    // 1410
-    Real VKG;                                    // 1411
-    Real DRAFT;                                  // 1412
-    Real AWP;                                    // 1413
+    Real VKG;                                    // 1411 vertical centre of gravity above the keel
+    Real DRAFT;                                  // 1412 mean vessel draft
+    Real AWP;                                    // 1413 water-plane area
     Real PGYR;                                   // 1414
     Real RGYR;                                   // 1415
     Real YGYR;                                   // 1416
     Real VKMT;                                   // 1417
     Real VKML;                                   // 1418
-    Real LWL;                                    // 1419
-    Real BWL;                                    // 1420
+    Real LWL;                                    // 1419 length at the waterline
+    Real BWL;                                    // 1420 beam at the waterline
     Real BILGR;                                  // 1421
     Real TKEEL;                                  // 1422
     Real RKEEL;                                  // 1423
@@ -454,14 +458,14 @@ struct Tpcm {
     Real YCBEST;                                 // 1432
     Real XWPCTR;                                 // 1433
     Real YWPCTR;                                 // 1434
-    Real XVFRC;                                  // 1435
-    Real YVFRC;                                  // 1436
-    Real VESMOM;                                 // 1437
-    Real VESAN0;                                 // 1438
-    Real XVLOC;                                  // 1439
-    Real YVLOC;                                  // 1440
-    Int AUXFRC;                                  // 1441
-    Int CRDSYS;                                  // 1442
+    Real XVFRC;                                  // 1435 external force, X component
+    Real YVFRC;                                  // 1436 external force, Y component
+    Real VESMOM;                                 // 1437 external moment
+    Real VESAN0;                                 // 1438 initial vessel angle (output pages and the analysis)
+    Real XVLOC;                                  // 1439 external force point of application, x
+    Real YVLOC;                                  // 1440 external force point of application, y
+    Int AUXFRC;                                  // 1441 external force switch
+    Int CRDSYS;                                  // 1442 external force in the global (or vessel) system
     Int DPAFLG;                                  // 1443
     Int DPRFLG;                                  // 1444
     Real DPANG;                                  // 1445
@@ -552,8 +556,8 @@ struct Tpcm {
     Real ENDHT;                                  // 1663
     Real TOWANG;                                 // 1664
     Real CNTSEP;                                 // 1665
-    Real DWTONS;                                 // 1666
-    Real excursionLimitDiameter;                 // 1667
+    Real DWTONS;                                 // 1666 deadweight, long tons (tanker database)
+    Real excursionLimitDiameter;                 // 1667 excursion disk diameter handed to the chained squall program
     Real AR3;                                    // 1668
     Real AR4;                                    // 1669
     Real AR5;                                    // 1670
@@ -575,10 +579,10 @@ struct Tpcm {
     FArray<Real, 90> AUXFOR;                     // 1686-1775
     FArray<Real, 90> AUXTRQ;                     // 1776-1865
     Int IL0;                                     // 1866
-    Int WriteAuxDatFiles;                        // 1867
+    Int WriteAuxDatFiles;                        // 1867 write auxiliary data files (types 12, 15: chain squall)
     Int SupressSemiDragSpec;                     // 1868
     Int ForceAllRebuilds;                        // 1869
-    FArray<Int, 27> ITPCVestrakel;               // 1870-1896
+    FArray<Int, 27> ITPCVestrakel;               // 1870-1896 reserved for the chained squall program
     FArray<Int, 9> ITPCM8;                       // 1897-1905
     Int IL1;                                     // 1906
     Int IL2;                                     // 1907
@@ -589,88 +593,89 @@ struct Tpcm {
     Int LSWLFD;                                  // 1912
     Int LYWLFD;                                  // 1913
     Int IL9;                                     // 1914
-    Int NTAB;                                    // 1915
+    Int NTAB;                                    // 1915 number of mooring tables
     Int IL10;                                    // 1916
     Int IL11;                                    // 1917
     Int IL12;                                    // 1918
     Int IL13;                                    // 1919
-    Int LQUAS;                                   // 1920
+    Int LQUAS;                                   // 1920 quasi-static option; 1 after a normal load
     Int LDYN;                                    // 1921
     Int IL16;                                    // 1922
     Int IL17;                                    // 1923
     Int IANC;                                    // 1924
     Int IL20;                                    // 1925
     FArray<Int, 61> ITPCM9;                      // 1926-1986
-    Int TOPCOM_LAST;                             // 1987
+    Int TOPCOM_LAST;                             // 1987 end marker of the top sub-block
 
-    // Semi sub-block, words 1988-4975. Words 1988-3220 as the second vessel (names with a leading B);
-    // the same words are also read as the SALM view (SalmView) or as the spare array NAVBLQ.
+    // Semi sub-block, words 1988-4975. Words 1988-3220 as the second vessel (names with a leading B,
+    // meanings as for the first vessel); the same words are also read as the SALM view (SalmView) or
+    // as the spare array NAVBLQ.
     Int BNACC;                                   // 1988
     Int BEMTY1;                                  // 1989
     Int BEMTY2;                                  // 1990
     Int BLACC;                                   // 1991
     Int BLVEL;                                   // 1992
     Int BLDSP;                                   // 1993
-    Int BLROLL;                                  // 1994
+    Int BLROLL;                                  // 1994 roll option of the gyradii and bilge page
     Int BLBOW;                                   // 1995
-    Int BLKEEL;                                  // 1996
-    Int BRLTYP;                                  // 1997
+    Int BLKEEL;                                  // 1996 the vessel has a bilge keel (0/1)
+    Int BRLTYP;                                  // 1997 roll type of the gyradii and bilge page
     Int BLSTRN;                                  // 1998
-    Int BPTDMP;                                  // 1999
-    Int BRLDMP;                                  // 2000
-    Int BHVDMP;                                  // 2001
-    Int BPTPRD;                                  // 2002
-    Int BRLPRD;                                  // 2003
-    Int BHVPRD;                                  // 2004
-    Int BCRCOR;                                  // 2005
+    Int BPTDMP;                                  // 1999 pitch damping computed (0) or specified
+    Int BRLDMP;                                  // 2000 roll damping computed (0) or specified
+    Int BHVDMP;                                  // 2001 heave damping computed (0) or specified
+    Int BPTPRD;                                  // 2002 pitch period computed (0) or specified
+    Int BRLPRD;                                  // 2003 roll period computed (0) or specified
+    Int BHVPRD;                                  // 2004 heave period computed (0) or specified
+    Int BCRCOR;                                  // 2005 apply the current correction to the drift forces
     Int BAVTP2;                                  // 2006
     Int BAVTP3;                                  // 2007
-    Int BLCBRG;                                  // 2008
-    Int BLWBRG;                                  // 2009
+    Int BLCBRG;                                  // 2008 current-coefficient model choice, packed 4-bit fields
+    Int BLWBRG;                                  // 2009 wind-coefficient model choice, packed 4-bit fields
     Int BIARCO;                                  // 2010
-    Int BVSTYP;                                  // 2011
-    Int BAXVSH;                                  // 2012
-    Int BCTFBK;                                  // 2013
-    Int BMRFBK;                                  // 2014
+    Int BVSTYP;                                  // 2011 vessel (hull) type code, selects the vessel model
+    Int BAXVSH;                                  // 2012 auxiliary vessel-shape option of the vessel pages
+    Int BCTFBK;                                  // 2013 catenary feedback option (vessel page 3)
+    Int BMRFBK;                                  // 2014 mooring feedback of the disc model (six modes, RAO fix)
     Int BSGDMP;                                  // 2015
     Int BSWDMP;                                  // 2016
     Int BYWDMP;                                  // 2017
     Int BSGPRD;                                  // 2018
     Int BSWPRD;                                  // 2019
     Int BYWPRD;                                  // 2020
-    Int BWVCOF;                                  // 2021
+    Int BWVCOF;                                  // 2021 wave-drift coefficient model choice, packed 4-bit fields
     Logical BLSPM;                               // 2022
-    Int BDEKUP;                                  // 2023
+    Int BDEKUP;                                  // 2023 deck-up option of the vessel pages
     Int BTPCM6_AV1;                              // 2024
-    Logical B_SEMI_LIKE;                         // 2025
+    Logical B_SEMI_LIKE;                         // 2025 hull built of members (member and semi pages shown)
     FArray<Int, 8> BTPCM6_AV2;                   // 2026-2033
     FArray<Int, 104> BTPCM6;                     // 2034-2137
     Real BREALDUM1;                              // 2138
-    FArray<Real, 3, 149> BRACC;                  // 2139-2585
+    FArray<Real, 3, 149> BRACC;                  // 2139-2585 motion-evaluation points (x, y, z)
     Real BTOP2;                                  // 2586
-    Real BXWNDA;                                 // 2587
-    Real BXWARM;                                 // 2588
-    Real BYWNDA;                                 // 2589
-    Real BYWARM;                                 // 2590
-    Real BXCURA;                                 // 2591
-    Real BXCARM;                                 // 2592
-    Real BYCURA;                                 // 2593
-    Real BYCARM;                                 // 2594
+    Real BXWNDA;                                 // 2587 head-on effective wind drag area
+    Real BXWARM;                                 // 2588 arm of the head-on wind area
+    Real BYWNDA;                                 // 2589 beam-on effective wind drag area
+    Real BYWARM;                                 // 2590 arm of the beam-on wind area
+    Real BXCURA;                                 // 2591 head-on effective current drag area
+    Real BXCARM;                                 // 2592 arm of the head-on current area
+    Real BYCURA;                                 // 2593 beam-on effective current drag area
+    Real BYCARM;                                 // 2594 arm of the beam-on current area
     Real BBOWCF;                                 // 2595
     Real BWNDCF;                                 // 2596
     Real BCURCF;                                 // 2597
     Real BWVFCY;                                 // 2598
-    Real BTRMDG;                                 // 2599
-    Real BHELDG;                                 // 2600
+    Real BTRMDG;                                 // 2599 vessel trim, deg
+    Real BHELDG;                                 // 2600 vessel heel, deg
     Real BVWDFC;                                 // 2601
     Real BSTRNC;                                 // 2602
-    Real BPITDM;                                 // 2603
-    Real BROLDM;                                 // 2604
-    Real BHEVDM;                                 // 2605
-    Real BPITPD;                                 // 2606
-    Real BROLPD;                                 // 2607
-    Real BHEVPD;                                 // 2608
-    Real BXSALM;                                 // 2609
+    Real BPITDM;                                 // 2603 specified pitch damping, percent of critical
+    Real BROLDM;                                 // 2604 specified roll damping, percent of critical
+    Real BHEVDM;                                 // 2605 specified heave damping, percent of critical
+    Real BPITPD;                                 // 2606 specified pitch period, s
+    Real BROLPD;                                 // 2607 specified roll period, s
+    Real BHEVPD;                                 // 2608 specified heave period, s
+    Real BXSALM;                                 // 2609 a SALM/buoy length, copied to BRVARM on import
     Real BPNDRM;                                 // 2610
     Real BSGK;                                   // 2611
     Real BSWK;                                   // 2612
@@ -684,10 +689,10 @@ struct Tpcm {
     Real BHVMDM;                                 // 2620
     Real BPTMDM;                                 // 2621
     Real BRLMDM;                                 // 2622
-    Real BSIZE;                                  // 2623
-    Real BLODED;                                 // 2624
+    Real BSIZE;                                  // 2623 vessel size value of the coefficient models
+    Real BLODED;                                 // 2624 load condition of the tanker coefficient models
     Real BBOWWD;                                 // 2625
-    Real BDFTPC;                                 // 2626
+    Real BDFTPC;                                 // 2626 freeboard- or draft-based load percent
     Real BBOWCR;                                 // 2627
     Real BDSPPC;                                 // 2628
     Real BBOWWV;                                 // 2629
@@ -701,35 +706,35 @@ struct Tpcm {
     Real BZYCRM;                                 // 2637
     Real BWVFCX;                                 // 2638
     Real BWVFCM;                                 // 2639
-    Real BVGLDR;                                 // 2640
+    Real BVGLDR;                                 // 2640 direction of the vessel speed
     Real BXSHDW;                                 // 2641
     Real BYSHDW;                                 // 2642
-    Real BDISPL;                                 // 2643
+    Real BDISPL;                                 // 2643 vessel displacement
     Real BVKB;                                   // 2644
-    Real BVKG;                                   // 2645
-    Real BDRAFT;                                 // 2646
-    Real BAWP;                                   // 2647
+    Real BVKG;                                   // 2645 vertical centre of gravity above the keel
+    Real BDRAFT;                                 // 2646 mean vessel draft
+    Real BAWP;                                   // 2647 water-plane area
     Real BPGYR;                                  // 2648
     Real BRGYR;                                  // 2649
     Real BYGYR;                                  // 2650
     Real BVKMT;                                  // 2651
     Real BVKML;                                  // 2652
-    Real BLWL;                                   // 2653
-    Real BBWL;                                   // 2654
+    Real BLWL;                                   // 2653 length at the waterline
+    Real BBWL;                                   // 2654 beam at the waterline
     Real BBILGR;                                 // 2655
     Real BTKEEL;                                 // 2656
     Real BRKEEL;                                 // 2657
     Real BDKEEL;                                 // 2658
     Real BVFWD;                                  // 2659
     FArray<Real, 9> BARP;                        // 2660-2668
-    Real BXVFRC;                                 // 2669
-    Real BYVFRC;                                 // 2670
-    Real BVSMOM;                                 // 2671
-    Real BVSAN0;                                 // 2672
-    Real BXVLOC;                                 // 2673
-    Real BYVLOC;                                 // 2674
-    Int BAXFRC;                                  // 2675
-    Int BCDSYS;                                  // 2676
+    Real BXVFRC;                                 // 2669 external force, X component
+    Real BYVFRC;                                 // 2670 external force, Y component
+    Real BVSMOM;                                 // 2671 external moment
+    Real BVSAN0;                                 // 2672 initial vessel angle (output pages and the analysis)
+    Real BXVLOC;                                 // 2673 external force point of application, x
+    Real BYVLOC;                                 // 2674 external force point of application, y
+    Int BAXFRC;                                  // 2675 external force switch
+    Int BCDSYS;                                  // 2676 external force in the global (or vessel) system
     Int BARDP1;                                  // 2677
     Int BARDP2;                                  // 2678
     FArray<Real, 14> BARDP;                      // 2679-2692
@@ -756,7 +761,7 @@ struct Tpcm {
     Real BLNHT;                                  // 2897
     Real BLNANG;                                 // 2898
     Real BCNTSP;                                 // 2899
-    Real BDWTNS;                                 // 2900
+    Real BDWTNS;                                 // 2900 deadweight, long tons (tanker database)
     Real BAR2;                                   // 2901
     Real BAR3;                                   // 2902
     Real BAR4;                                   // 2903
@@ -788,12 +793,12 @@ struct Tpcm {
     Int LBSWDP;                                  // 3146
     Int LBYWDP;                                  // 3147
     Int BMXTAB;                                  // 3148
-    Int BNMTAB;                                  // 3149
+    Int BNMTAB;                                  // 3149 number of mooring tables
     Int BIL10;                                   // 3150
     Int BIL11;                                   // 3151
     Int BIL12;                                   // 3152
     Int BIL13;                                   // 3153
-    Int BLQUAS;                                  // 3154
+    Int BLQUAS;                                  // 3154 quasi-static option; 1 after a normal load
     Int BLDYN;                                   // 3155
     Int BIL16;                                   // 3156
     Int BIL17;                                   // 3157
@@ -803,20 +808,20 @@ struct Tpcm {
 
     // Hull member table (arrays of 50 are indexed by member).
     FArray<Int, 86> NAVBL;                       // 3221-3306
-    Int DRAG_ONLY;                               // 3307
-    FArray<Int, 50> BOTTYP;                      // 3308-3357
-    FArray<Int, 50> TOPTYP;                      // 3358-3407
-    FArray<Int, 50> MEMDIR;                      // 3408-3457
+    Int DRAG_ONLY;                               // 3307 semi option "Utilize ONLY square law driving forces"
+    FArray<Int, 50> BOTTYP;                      // 3308-3357 bottom end of each member (free, piercing, wall)
+    FArray<Int, 50> TOPTYP;                      // 3358-3407 top end termination of each member
+    FArray<Int, 50> MEMDIR;                      // 3408-3457 axis class of each member (along x, y, z, or inclined)
     FArray<Int, 50> MEMTYP;                      // 3458-3507
-    FArray<Int, 50> NCYLTP;                      // 3508-3557
-    FArray<Int, 50> MASCMP;                      // 3558-3607
-    FArray<Int, 50> DRGCMP;                      // 3608-3657
-    Int NMEM;                                    // 3658
+    FArray<Int, 50> NCYLTP;                      // 3508-3557 axial cross-section profile of each member
+    FArray<Int, 50> MASCMP;                      // 3558-3607 added mass option of each member (user, deep, surface)
+    FArray<Int, 50> DRGCMP;                      // 3608-3657 drag option of each member (1 the defaults, else typed)
+    Int NMEM;                                    // 3658 number of hull members
     Int MAXMEM;                                  // 3659
     Int NEND;                                    // 3660
-    Int NCYL;                                    // 3661
+    Int NCYL;                                    // 3661 number of cylindrical members, at most MAXCYL
     Int MAXEND;                                  // 3662
-    Int MAXCYL;                                  // 3663
+    Int MAXCYL;                                  // 3663 maximum number of members, 50
     Int NPOD;                                    // 3664
     Int MAXPOD;                                  // 3665
     Real CCOFMX;                                 // 3666
@@ -829,16 +834,16 @@ struct Tpcm {
     Real CCOFIZ;                                 // 3673
     Real CCFDIY;                                 // 3674
     Real CCFDIZ;                                 // 3675
-    FArray<Real, 3, 50> RCYLB;                   // 3676-3825
-    FArray<Real, 3, 50> RCYLT;                   // 3826-3975
-    FArray<Real, 50> XAREA;                      // 3976-4025
-    FArray<Real, 3, 50> DIAMS;                   // 4026-4175
-    FArray<Real, 3, 50> CYLCM;                   // 4176-4325
-    FArray<Real, 3, 50> CYLCMI;                  // 4326-4475
-    FArray<Real, 3, 50> CYLCD;                   // 4476-4625
-    FArray<Real, 3, 50> CYLCDI;                  // 4626-4775
+    FArray<Real, 3, 50> RCYLB;                   // 3676-3825 member base points (x, y, z)
+    FArray<Real, 3, 50> RCYLT;                   // 3826-3975 member top points (x, y, z)
+    FArray<Real, 50> XAREA;                      // 3976-4025 cross-section area of each member
+    FArray<Real, 3, 50> DIAMS;                   // 4026-4175 member diameters (3 per member)
+    FArray<Real, 3, 50> CYLCM;                   // 4176-4325 member added-mass coefficients (3 per member)
+    FArray<Real, 3, 50> CYLCMI;                  // 4326-4475 member added-moment coefficients (3 per member)
+    FArray<Real, 3, 50> CYLCD;                   // 4476-4625 member drag coefficients (3 per member, the third axial)
+    FArray<Real, 3, 50> CYLCDI;                  // 4626-4775 second set of member drag coefficients (3 per member)
     FArray<Real, 199> EXTRA;                     // 4776-4974
-    Real SEMCOM_LAST;                            // 4975
+    Real SEMCOM_LAST;                            // 4975 end marker of the semi sub-block
 
     // Mooring sub-block, words 4976-78635: 150 lines of 25 segments (sibling types only).
     Int PULLDN;    // 4976 (word chosen here: no layout fixes it) vessel pull-down correction, 0 none

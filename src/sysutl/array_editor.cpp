@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "numeric/angles.h"
+#include "sysutl/angles.h"
 #include "sysutl/answers.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"

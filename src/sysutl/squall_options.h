@@ -119,6 +119,13 @@ void reset_squalcom();
 
 // Writes "VESTRDAT" (or the file named SQUAL_IO) afresh. A file that cannot be created or
 // written ends the program with a message on standard output.
+//   SQUAL_IO                    in  name of the options file
+//   VERNOQ, VERS_SUFXQ          in  version and version increment of this program (header line)
+//   SQ_VERNOQ, SQ_VERS_SUFXQ    in  version and increment of the squall program (header line)
+//   DURATNQ                     in  duration in hours, written in seconds
+//   NDYNEVQ                     in  number of dynamic events
+//   IDYNEVQ, linePicks          in  the event list and the line picks, nFldReports entries of each
+// The flags, integers and reals themselves come from SQUALCOM.
 void WRITE_TD_OPTS(const std::string& SQUAL_IO, Real VERNOQ, Int VERS_SUFXQ, Real SQ_VERNOQ, Int SQ_VERS_SUFXQ,
                    Real DURATNQ, Int NDYNEVQ, const FldReportList& IDYNEVQ, const FldReportList& linePicks);
 

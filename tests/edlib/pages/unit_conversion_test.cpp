@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "edlib/data_image_layout_table.h"
+#include "records/data_image_layout_table.h"
 #include "edlib/pages/unit_conversion.h"
 #include "records/data_image.h"
 #include "test_support.h"

@@ -1,6 +1,6 @@
 // Angle reduction: the single-precision values the reductions must give, and the ranges against
 // a double-precision reduction.
-#include "numeric/angles.h"
+#include "sysutl/angles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Angle reduction. The remainder is that of truncated division (sign of the angle), taken
 // exactly by std::fmod; every sum is rounded to single precision.
-#include "numeric/angles.h"
+#include "sysutl/angles.h"
 
 #include <cmath>
 
