@@ -518,6 +518,7 @@ TEST_F(LoaderTest, LowdatWithACountBeyondItsTableIsTreatedAsMissing) {
     write_words("LOWDAT", low);
     ASSERT_FALSE(load("M\n\n"));
     EXPECT_NE(report().find(" ++> LOWDAT file not found."), std::string::npos);
+    EXPECT_EQ(IERR0, 4);  // not the image: the next save replaces it, keeping it as the back-up
     EXPECT_EQ(LOWCOF.NUCRPT, 0);
     EXPECT_EQ(LOWCOF.NUWNPT, 0);
     EXPECT_EQ(copies->ILOBUF(2), 0);
