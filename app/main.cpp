@@ -5,12 +5,15 @@
 
 #include "core/analysis_core.h"
 #include "edlib/editor_driver.h"
+#include "platform/platform.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
 int main() {
     using namespace brevant;
     int status = 0;
+    // A save beyond the file-size limit then fails through the file-access error, old file intact.
+    platform::ignore_file_size_signal();
     try {
         // The editor session returns only after an execute choice, with the case saved; every other
         // end of the session ends the program inside it.

@@ -208,11 +208,13 @@ void walk_page_chain(Int FIRST) {
     }
 }
 
-void BREVED() {
+Int start_session() {
     set_session_values();
     TPCM.LCOPY = 0;
     load_case();
-    walk_page_chain(entry_slot(SESSION.JMPLOC));
+    return entry_slot(SESSION.JMPLOC);
 }
+
+void BREVED() { walk_page_chain(start_session()); }
 
 }  // namespace brevant

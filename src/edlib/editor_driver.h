@@ -64,6 +64,10 @@ void reset_session();
 // of the edit ends the program inside FINISH).
 void walk_page_chain(Int FIRST);
 
+// The start of the editor session: the session values, the load (or creation) of the case and the
+// settings a normal load forces. Returns the slot the page chain begins at.
+Int start_session();
+
 // The editor session: loads or creates the case, walks the pages, ends the edit. Returns only
 // after an execute choice, with the case saved.
 void BREVED();

@@ -29,6 +29,31 @@ std::string trimmed(std::string_view s) {
 
 enum class CopyResult { Copied, NoSource, WriteFailed };
 
+// A file whose owner may not write it (by its mode bits, so that the rule holds for every user,
+// root included) is one the user has protected: a save never replaces it.
+bool write_protected(const std::string& name) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(name, ec);
+    if (ec || !fs::exists(st)) return false;
+    return (st.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+// The first file that a BACKIT of DATFIL would replace and may not, as the caller named it; empty
+// when there is none. The second back-up is replaced only when there is a back-up to move down,
+// the back-up only when there is a data file on disk.
+std::string_view protected_target(std::string_view DATFIL, Int IERR1, std::string_view BAKFIL,
+                                   std::string_view BAKFL2) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (IERR1 != 1) {
+        if (fs::is_regular_file(trimmed(BAKFIL), ec) && write_protected(trimmed(BAKFL2))) return BAKFL2;
+        if (fs::is_regular_file(trimmed(DATFIL), ec) && write_protected(trimmed(BAKFIL))) return BAKFIL;
+    }
+    if (write_protected(trimmed(DATFIL))) return DATFIL;
+    return {};
+}
+
 // A back-up is the file exactly as it stands on disk, every byte and its own length: it is copied
 // as it is rather than read into a word buffer, so that a short or framed file is never padded or
 // trimmed by another buffer. The copy is written beside the target and renamed over it, like every
@@ -42,6 +67,10 @@ CopyResult copy_as_backup(const std::string& from, const std::string& to) {
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return CopyResult::NoSource;
 
+    // A protected back-up stays as it is; one that is replaced keeps its permission bits.
+    if (write_protected(to)) return CopyResult::WriteFailed;
+    std::error_code status_ec;  // a back-up that is not there yet is no error
+    const fs::file_status old_status = fs::status(to, status_ec);
     const std::string temp = to + ".brvtmp";
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out.is_open()) return CopyResult::WriteFailed;
@@ -50,6 +79,11 @@ CopyResult copy_as_backup(const std::string& from, const std::string& to) {
     const bool written = !out.fail();
     out.close();
     if (!written || out.fail()) {
+        fs::remove(temp, ec);
+        return CopyResult::WriteFailed;
+    }
+    if (fs::exists(old_status)) fs::permissions(temp, old_status.permissions(), ec);
+    if (ec) {
         fs::remove(temp, ec);
         return CopyResult::WriteFailed;
     }
@@ -92,6 +126,9 @@ void write_chaining_warning(Int EDUNIT, std::string_view DATFIL, std::string_vie
 
 void BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
             std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2) {
+    // Nothing of the rotation is written when one of its files is protected.
+    const std::string_view locked = protected_target(DATFIL, IERR1, BAKFIL, BAKFL2);
+    if (!locked.empty()) ACERR(EDPROG, locked, EDUNIT);
     if (IERR1 != 1) {
         const std::string data = trimmed(DATFIL);
         const std::string back = trimmed(BAKFIL);
@@ -162,9 +199,26 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
         }
     }
 
-    // Coefficient file first, then the data file: each group is written only when its image changed.
-    if (NOCHG1 == 0) BACKIT(EDUNIT, EDPRG, CMPUTQ, NLOCOF, ILOWCF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
-    if (NOCHG == 0) BACKIT(EDUNIT, EDPRG, CMPUTQ, NTOGOQ, IDUM, DATFIL, IERR1, BAKFIL, "LASTBAK   ");
+    // A coefficient file that could not be read at load (missing, short, or rejected) is written by
+    // any save, changed or not: otherwise a case whose coefficient tables were never written reports
+    // the file missing at every load and loses its model choices to the built-in models.
+    const bool save_chosen = LBACKP != 101;
+    const bool write_coefficients = NOCHG1 == 0 || (save_chosen && CREATQ > 10 && IERR0 != 0);
+    const bool write_data = NOCHG == 0;
+
+    // A protected file stops the save before anything of either group is written.
+    if (write_coefficients) {
+        const std::string_view locked = protected_target(LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
+        if (!locked.empty()) ACERR(EDPRG, locked, EDUNIT);
+    }
+    if (write_data) {
+        const std::string_view locked = protected_target(DATFIL, IERR1, BAKFIL, "LASTBAK   ");
+        if (!locked.empty()) ACERR(EDPRG, locked, EDUNIT);
+    }
+
+    // Coefficient file first, then the data file.
+    if (write_coefficients) BACKIT(EDUNIT, EDPRG, CMPUTQ, NLOCOF, ILOWCF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
+    if (write_data) BACKIT(EDUNIT, EDPRG, CMPUTQ, NTOGOQ, IDUM, DATFIL, IERR1, BAKFIL, "LASTBAK   ");
 
     if (LBACKP != -1983) stop_program(0);
 }

@@ -26,6 +26,7 @@ namespace {
 
 constexpr const char* INDUMP = "BREVIN.stxt ";
 constexpr const char* EDPRG = "Brevedit    ";
+constexpr Int kStandardErrorUnit = 0;  // the unit table's standard error
 
 void clear_bits(Int& word, std::initializer_list<Int> bits, Int unit) {
     for (Int bit : bits) BITSET(word, bit, 0, unit);
@@ -91,6 +92,10 @@ void BRVFIN(std::string_view PAGE) {
             T.IUNIT = 1;
             if (FWARN != 0) {
                 HCLOSE(T.EDUNIT, kSilentFileName, "???FIN", T.EDUNIT);
+                // The console of a silent run is the file: without this line the run would end with
+                // nothing on the screen to say why.
+                write_record(kStandardErrorUnit,
+                             " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".");
                 stop_program(1);
             }
             if (WARNEM != 0) break;

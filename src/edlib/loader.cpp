@@ -119,6 +119,15 @@ void replace_user_table(Int& word, Int value, Int IOSCRN) {
         if (NIBVAL(word, k, IOSCRN) == 1) NIBSET(word, k, value, IOSCRN);
 }
 
+// LBACK, IPAG and LCOPY are the editor's state of one session, stored as 0 at every save. Values in
+// a loaded file (a damaged file, an old layout whose resize carries a word there, another program's
+// file) would otherwise start a page walk, a save or a run that nobody chose.
+void clear_session_words(Tpcm& P) {
+    P.LBACK = 0;
+    P.IPAG = 0;
+    P.LCOPY = 0;
+}
+
 void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
     MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(ILOBUF));
 }
@@ -221,6 +230,9 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         if (!lowdat_missing && !coefficient_counts_fit(LOWCOF)) {
             reset_lowcof();
             lowdat_missing = true;
+            // The file on disk is not the image: the save must write it, keeping the rejected file
+            // as its back-up.
+            IERR0 = 4;
         }
         copy_coefficients(COPIES.ILOBUF);
     }
@@ -268,9 +280,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
 
     if (ANSWER != 'C') {
         // The copy for the change check is taken before any repair, update or import, with the
-        // session's output unit out of it.
+        // session's output unit and the session words out of it, as the save stores them.
         const Int edunit = P.EDUNIT;
         P.EDUNIT = 0;
+        clear_session_words(P);
         MOVCOM(NTOGOQ, image_bytes(static_cast<const Tpcm&>(P)), word_span(COPIES.IOBUF));
         P.EDUNIT = edunit;
 
@@ -476,6 +489,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
             }
         }
     }
+
+    // The case is read, updated and imported: whatever the file held in the session words (or an
+    // update moved there, or an answer above left in LBACK), the session starts from none.
+    clear_session_words(P);
 
     if (ANSWER == 'E') {
         P.LBACK = NAV_EXECUTE;

@@ -32,7 +32,8 @@ inline constexpr const char* kLoadReportFile = "DATUPWRN.stxt";
 // Opens the editing session: title screen and start menu (M modify, C create, E execute, B batch
 // modify), "LOWDAT" into LOWCOF and DATFIL into TPCM, the checks and their report, then an update,
 // an import or a new case. ANSWER returns "M", "C" or "E" ("B" comes back as "M"); JMPLOC one of
-// the codes above; IERR0/IERR1 the read codes of "LOWDAT" and of the data file. The mooring
+// the codes above; IERR0/IERR1 the read codes of "LOWDAT" and of the data file (IERR0 is 4 also
+// for a "LOWDAT" whose table counts made it unusable, so that a save replaces it). The mooring
 // segment names repaired with the rest of the text are those of TPCM (SCOMP); LOWCOF is the
 // coefficient image. DATE is accepted for the title screen, which does not show it. A load that
 // cannot go on ends the program (status 1) with nothing written to the data files.

@@ -1,6 +1,7 @@
 // POSIX implementation of the host services.
 #include "platform/platform.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -19,6 +20,9 @@ std::optional<double> manual_clock;
 }  // namespace
 
 bool stdout_is_terminal() { return ::isatty(STDOUT_FILENO) == 1; }
+bool stdin_is_terminal() { return ::isatty(STDIN_FILENO) == 1; }
+
+void ignore_file_size_signal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 void clear_screen() {
     if (!stdout_is_terminal()) return;

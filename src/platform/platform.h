@@ -10,6 +10,12 @@ namespace brevant::platform {
 
 // True when standard output is a terminal.
 bool stdout_is_terminal();
+// True when standard input is a terminal.
+bool stdin_is_terminal();
+
+// Makes a write beyond the process's file-size limit fail like a full disk, with an error the
+// caller reports, instead of the signal that would end the process at once. Called at program start.
+void ignore_file_size_signal();
 
 // Clears the terminal with an ANSI sequence; writes nothing when standard output is not a terminal.
 void clear_screen();

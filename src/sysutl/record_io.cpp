@@ -51,7 +51,14 @@ void write_image(Int& NTOGO, const std::string& name, Int& IERR, std::span<const
     namespace fs = std::filesystem;
     std::error_code ec;
     // The original is "opened as an existing file" when there is one; a new name adds 1 to a failure.
-    const Int missing = fs::exists(name, ec) ? 0 : 1;
+    std::error_code status_ec;  // a missing file is no error here
+    const fs::file_status old_status = fs::status(name, status_ec);
+    const Int missing = fs::exists(old_status) ? 0 : 1;
+    // A file whose owner may not write it (by the mode bits, whoever runs the program) is not replaced.
+    if (missing == 0 && (old_status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        IERR = 2;
+        return;
+    }
     const auto words = static_cast<std::size_t>(std::max<Int>(NTOGO, 0));
     if (NTOGO < 0 || words > IDUM.size() / 4) {
         IERR = missing + 2;  // more words asked for than the image holds: nothing is written
@@ -76,7 +83,9 @@ void write_image(Int& NTOGO, const std::string& name, Int& IERR, std::span<const
         IERR = written ? kDiskioCloseFailed : missing + 2;
         return;
     }
-    fs::rename(temp, name, ec);
+    // The new file keeps the permission bits of the one it replaces.
+    if (missing == 0) fs::permissions(temp, old_status.permissions(), ec);
+    if (!ec) fs::rename(temp, name, ec);
     if (ec) {
         fs::remove(temp, ec);
         IERR = missing + 2;

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/platform.h"
 #include "sysutl/program_end.h"
 
 namespace brevant {
@@ -51,6 +52,13 @@ std::istream* in_stream(Int unit) {
     return nullptr;
 }
 
+// Whether the last write to standard output left its line open: a prompt waiting for its answer.
+bool stdout_line_open = false;
+
+void note_line(const std::ostream* os, bool open) {
+    if (os == &std::cout) stdout_line_open = open;
+}
+
 void drop_cr(std::string& line) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
 }
@@ -61,6 +69,7 @@ void write_record(Int unit, std::string_view text) {
     if (std::ostream* os = out_stream(unit)) {
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->put('\n');
+        note_line(os, false);
     }
 }
 
@@ -68,6 +77,7 @@ void write_partial(Int unit, std::string_view text) {
     if (std::ostream* os = out_stream(unit)) {
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->flush();
+        if (!text.empty()) note_line(os, true);
     }
 }
 
@@ -75,7 +85,17 @@ std::string read_keyboard_line(Int unit) {
     std::cout.flush();
     std::istream* is = in_stream(unit);
     std::string line;
-    if (is == nullptr || !std::getline(*is, line)) end_of_input();
+    if (is == nullptr || !std::getline(*is, line)) {
+        // On a terminal the message of the end of input starts a line of its own, not after the prompt.
+        if (stdout_line_open && platform::stdout_is_terminal()) {
+            std::cout.put('\n');
+            std::cout.flush();
+            stdout_line_open = false;
+        }
+        end_of_input();
+    }
+    // A line typed on a terminal ends with the echo of its Return.
+    if (is == &std::cin && platform::stdin_is_terminal()) stdout_line_open = false;
     drop_cr(line);
     return line;
 }

@@ -21,15 +21,12 @@ void edit_on_disk(const std::vector<std::pair<int, std::uint32_t>>& words) {
     f.save("BREVDAT");
 }
 
-// Creates the default case in the current folder ("C", last page, save and exit). A new case takes
-// its wind, current and drift coefficients from the user tables of "LOWDAT", which a new case does
-// not write; the built-in models the loader would put in their place at the next load are set here,
-// so that later loads of the case find nothing to report.
+// Creates the default case in the current folder ("C", last page, save and exit): the data file and
+// the coefficient file of its user tables.
 void create_case() {
     const ProgramResult r = run_brevant("C\nL\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(files_here(), Files{"BREVDAT"});
-    edit_on_disk({{774, 0x666}, {775, 0x444}, {787, 0x222}});
+    ASSERT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
 }
 
 std::uint32_t real_word(float v) { return std::bit_cast<std::uint32_t>(v); }
@@ -60,12 +57,14 @@ std::vector<int> pages_drawn(const std::string& text) {
     return pages;
 }
 
-TEST(EditorSession, CreateSaveAndExitWritesOnlyTheDataFile) {
+TEST(EditorSession, CreateSaveAndExitWritesTheDataAndCoefficientFiles) {
     testing::ScratchDir dir;
     const ProgramResult r = run_brevant("C\nL\n1\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    ASSERT_EQ(files_here(), Files{"BREVDAT"});
+    ASSERT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+    // The coefficient image of a new case: empty tables, every count 0.
+    EXPECT_EQ(file_bytes("LOWDAT"), std::string(4 * 680, '\0'));
     const WordFile f("BREVDAT");
     EXPECT_EQ(f.bytes(), 19900u);
     EXPECT_EQ(f.integer(1), 4975);
@@ -94,38 +93,60 @@ TEST(EditorSession, CreateSaveAndExitWritesOnlyTheDataFile) {
 
 TEST(EditorSession, SavesRotateTwoGenerationsOfBackup) {
     testing::ScratchDir dir;
-    ProgramResult r = run_brevant("C\nL\n1\n");
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string first = file_bytes("BREVDAT");
-    // The reload reports the missing "LOWDAT" (Return goes on) and puts built-in coefficient models
-    // in place of the user tables: the case has changed.
-    r = run_brevant("M\n\nL\n1\n");
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find(" ++> LOWDAT file not found."), std::string::npos);
-    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "DATUPWRN.stxt"}));
-    EXPECT_EQ(file_bytes("BREVBAK"), first);
-    EXPECT_EQ(WordFile("BREVDAT").integer(775), 0x444);
+    create_case();
 
     // A save with no change writes nothing.
-    const std::string second = file_bytes("BREVDAT");
+    const std::string first = file_bytes("BREVDAT");
     const auto stamp = std::filesystem::last_write_time("BREVDAT");
-    r = run_brevant("M\nL\n1\n");
+    ProgramResult r = run_brevant("M\nL\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "DATUPWRN.stxt"}));
-    EXPECT_EQ(file_bytes("BREVDAT"), second);
-    EXPECT_EQ(file_bytes("BREVBAK"), first);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("BREVDAT"), first);
     EXPECT_EQ(std::filesystem::last_write_time("BREVDAT"), stamp);
 
-    // The third save, after an edit of one value: a minimum low-frequency period of 0 on disk,
+    // Each following save after an edit of one value: a minimum low-frequency period of 0 on disk,
     // which the load sets to 35 s.
     edit_on_disk({{498, real_word(0.0f)}});
+    const std::string second = file_bytes("BREVDAT");
+    r = run_brevant("M\nL\n1\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("BREVBAK"), second);
+    EXPECT_EQ(WordFile("BREVDAT").real(498), 35.0f);
+
+    edit_on_disk({{498, real_word(0.0f)}, {447, real_word(62.4f)}});
     const std::string third = file_bytes("BREVDAT");
     r = run_brevant("M\nL\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "DATUPWRN.stxt", "LASTBAK"}));
-    EXPECT_EQ(file_bytes("LASTBAK"), first);
+    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "LASTBAK", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("LASTBAK"), second);
     EXPECT_EQ(file_bytes("BREVBAK"), third);
     EXPECT_EQ(WordFile("BREVDAT").real(498), 35.0f);
+    EXPECT_EQ(WordFile("BREVDAT").real(447), 62.4f);
+}
+
+// A case whose coefficient file has gone: the load reports it, puts the built-in models in place of
+// the user tables, and the save writes the coefficient file again, so the next load is clean.
+TEST(EditorSession, LostCoefficientFileIsReportedOnceAndWrittenByTheSave) {
+    testing::ScratchDir dir;
+    create_case();
+    std::filesystem::remove("LOWDAT");
+    ProgramResult r = run_brevant("M\n\nL\n1\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(" ++> LOWDAT file not found."), std::string::npos);
+    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "DATUPWRN.stxt", "LOWDAT"}));
+    EXPECT_EQ(WordFile("BREVDAT").integer(774), 0x666);
+    EXPECT_EQ(WordFile("BREVDAT").integer(775), 0x444);
+    EXPECT_EQ(WordFile("BREVDAT").integer(787), 0x222);
+    EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * 680);
+
+    const std::string data = file_bytes("BREVDAT");
+    const std::string coefficients = file_bytes("LOWDAT");
+    r = run_brevant("M\nL\n2\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("LOWDAT file not found"), std::string::npos);
+    EXPECT_EQ(file_bytes("BREVDAT"), data);
+    EXPECT_EQ(file_bytes("LOWDAT"), coefficients);
 }
 
 TEST(EditorSession, ExitWithoutSavingWarnsAbortReturnsAndReturnLosesTheChange) {
@@ -143,7 +164,7 @@ TEST(EditorSession, ExitWithoutSavingWarnsAbortReturnsAndReturnLosesTheChange) {
     EXPECT_EQ(count_of(r.out, warning), 2u) << r.out;
     // "A" leads back to the last page; Return ends the run.
     EXPECT_EQ(pages_drawn(r.out.substr(r.out.find(warning))), (std::vector<int>{17}));
-    EXPECT_EQ(files_here(), Files{"BREVDAT"});
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
 }
 
@@ -177,7 +198,7 @@ TEST(EditorSession, NavigationThroughThePageChain) {
         std::vector<int> expected = c.pages;
         expected.push_back(17);
         EXPECT_EQ(pages_drawn(r.out), expected) << c.what;
-        EXPECT_EQ(files_here(), Files{"BREVDAT"});
+        EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
     }
 }
 
@@ -219,7 +240,7 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(pages_drawn(r.out).empty()) << r.out;
     EXPECT_NE(r.out.find(" >>> The analysis is not available yet."), std::string::npos);
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt"}));
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
 }
@@ -244,7 +265,7 @@ TEST(EditorSession, ExecuteChoicesEchoEveryPageOnceAndSave) {
         EXPECT_EQ(r.status, 0) << c.what << r.err;
         EXPECT_EQ(pages_drawn(r.out), c.screen_pages) << c.what;
         EXPECT_NE(r.out.find(" >>> The analysis is not available yet."), std::string::npos);
-        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt"})) << c.what;
+        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "LOWDAT"})) << c.what;
         EXPECT_EQ(file_bytes("BREVBAK"), before);
         EXPECT_EQ(WordFile("BREVDAT").integer(180), 0);
         expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
@@ -257,7 +278,7 @@ TEST(EditorSession, SilentExecuteWritesTheConsoleToDiagnostics) {
     make_runnable();
     const ProgramResult r = run_brevant("M\nL\n4\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "Diagnostics.stxt"}));
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "Diagnostics.stxt", "LOWDAT"}));
     EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
     EXPECT_NE(file_bytes("Diagnostics.stxt").find(" >>> The analysis is not available yet."), std::string::npos);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
@@ -270,7 +291,9 @@ TEST(EditorSession, FatalFindingEndsASilentRunWithoutSavingOrAnalysis) {
     const std::string before = file_bytes("BREVDAT");
     const ProgramResult r = run_brevant("M\nL\n4\n");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "Diagnostics.stxt"}));
+    // The screen shows nothing of a silent run: one line on standard error says where to look.
+    EXPECT_EQ(r.err, " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".\n");
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     const std::string diagnostics = file_bytes("Diagnostics.stxt");
     EXPECT_NE(diagnostics.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
@@ -287,7 +310,7 @@ TEST(EditorSession, FatalFindingKeepsAnInteractiveRunOnTheLastPage) {
     EXPECT_NE(r.out.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
     EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));
     EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
-    EXPECT_EQ(files_here(), Files{"BREVDAT"});
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
 }
 
@@ -298,7 +321,7 @@ TEST(EditorSession, PageDumpWritesEveryPageAndComesBackToTheLastPage) {
     const ProgramResult r = run_brevant("M\nL\n5\n2\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt"}));
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
 }
@@ -311,8 +334,152 @@ TEST(EditorSession, EndOfInputOnAPageStopsWithoutSaving) {
     const ProgramResult r = run_brevant("M\nJ4\n");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, " ++> End of input: the program stops without saving.\n");
-    EXPECT_EQ(files_here(), Files{"BREVDAT"});
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
+}
+
+// The editor words 700-702 of a file are session state, not a choice of the user: a saved case that
+// holds other values there (or an old file whose resize carries a word there) opens like any other,
+// and nothing is saved, echoed or run unless the user asks.
+TEST(EditorSession, SessionWordsInAFileStartNoWalkSaveOrRun) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, std::uint32_t>> words;
+        const char* script;
+    };
+    const Case cases[] = {
+        {"page-dump walk under way", {{702, 1}}, "M\n\nL\n2\n"},
+        {"execute code and a page number", {{700, static_cast<std::uint32_t>(-1983)}, {701, 7}}, "M\n\nL\n2\n"},
+        // Version 5.5, old layout: the resize opens 200 words at word 500, so word 502 becomes LCOPY.
+        // The load reports the older version (Return goes on); the update changes the case, so leaving
+        // without saving warns first (Return leaves).
+        {"version 5.5, word 502 set", {{217, real_word(5.5f)}, {15, 0}, {502, 1}}, "M\n\n\nL\n2\n\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        create_case();
+        edit_on_disk(c.words);
+        const std::string before = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(c.script);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        // Page 1 is drawn and read (Return: page 2), "L" on page 2 leads to the End of Session page.
+        EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 2, 17}));
+        EXPECT_EQ(file_bytes("BREVDAT"), before);
+        EXPECT_FALSE(std::filesystem::exists("BREVBAK"));
+        EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
+    }
+}
+
+// A new case is saved with its coefficient file, so that it reopens with nothing to report: no
+// missing-"LOWDAT" text, no question beyond the pages (one more read would meet the end of the input),
+// both files as they were, and the user-table model words as saved.
+TEST(EditorSession, NewCaseReopensWithNothingToReport) {
+    testing::ScratchDir dir;
+    create_case();
+    const std::string data = file_bytes("BREVDAT");
+    const std::string coefficients = file_bytes("LOWDAT");
+    const ProgramResult r = run_brevant("M\nL\n2\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("LOWDAT"), std::string::npos);
+    EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17}));
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("BREVDAT"), data);
+    EXPECT_EQ(file_bytes("LOWDAT"), coefficients);
+    for (int k : {774, 775, 787}) EXPECT_EQ(WordFile("BREVDAT").integer(k), 273) << "word " << k;
+}
+
+// A member-built hull with a drift model that shows page 16, where item 1 is edited (choice 2), and
+// the case saved from the last page.
+constexpr const char* kEditPage16AndSave = "M\nJ16\n1\n2\nL\n1\n\n";
+
+void prepare_page16_case() {
+    create_case();
+    edit_on_disk({{791, 1}, {787, 0x555}});
+}
+
+std::vector<std::string> temporaries_here() {
+    std::vector<std::string> names;
+    for (const std::string& name : files_here())
+        if (name.find(".brvtmp") != std::string::npos) names.push_back(name);
+    return names;
+}
+
+// The mode bits of the data file decide, whoever runs the program (root included): a file its owner
+// may not write is not replaced and the save ends with the access error; a writable one is replaced
+// and keeps its mode.
+TEST(EditorSession, ProtectedDataFileIsNotReplaced) {
+    namespace fs = std::filesystem;
+    struct Case {
+        fs::perms mode;
+        int status;
+    };
+    const auto m0444 = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const auto m0640 = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    for (const Case& c : {Case{m0444, 1}, Case{m0640, 0}}) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        testing::ScratchDir dir;
+        prepare_page16_case();
+        const std::string before = file_bytes("BREVDAT");
+        fs::permissions("BREVDAT", c.mode);
+        const ProgramResult r = run_brevant(kEditPage16AndSave);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(fs::status("BREVDAT").permissions(), c.mode);
+        EXPECT_TRUE(temporaries_here().empty());
+        if (c.status == 1) {
+            const auto error = r.out.find(" ++> File not found or file access error in BrevEdit");
+            ASSERT_NE(error, std::string::npos) << r.out;
+            EXPECT_EQ(r.out.find("\n     File name: BREVDAT ", error), r.out.find('\n', error)) << r.out;
+            EXPECT_EQ(file_bytes("BREVDAT"), before);
+            EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+        } else {
+            EXPECT_EQ(WordFile("BREVDAT").integer(143), 1);  // SQLFRC: the second choice
+            EXPECT_EQ(file_bytes("BREVBAK"), before);
+        }
+        fs::permissions("BREVDAT", fs::perms::owner_all);
+    }
+}
+
+// A save beyond the file-size limit of the process fails like a full disk: reported, status 1, the
+// data file as it was and no temporary left, instead of the process being killed by the limit's signal.
+TEST(EditorSession, SaveBeyondTheFileSizeLimitFailsCleanly) {
+    testing::ScratchDir dir;
+    prepare_page16_case();
+    const std::string before = file_bytes("BREVDAT");
+    ASSERT_GT(before.size(), 10u * 1024);
+    std::filesystem::create_directories(".run");
+    put_file(".run/answers.txt", kEditPage16AndSave);
+    // Only the program runs under the limit (10 KiB); its screen goes through a pipe, which the limit
+    // does not cover, and its status through a file of a few bytes.
+    const std::string command = std::string("bash -c \"(ulimit -f 10 && '") + BREVANT_BINARY +
+                                "' < .run/answers.txt 2> .run/err.txt; echo \\$? > .run/status.txt) | cat > .run/out.txt\"";
+    ASSERT_EQ(platform::run_command(command), 0);
+    const std::string status = file_bytes(".run/status.txt");
+    EXPECT_EQ(status, "1\n") << file_bytes(".run/err.txt");
+    const std::string out = file_bytes(".run/out.txt");
+    EXPECT_NE(out.find(" ++> File not found or file access error in BrevEdit"), std::string::npos) << out;
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+    EXPECT_TRUE(temporaries_here().empty());
+}
+
+// On a terminal the end-of-input line starts on a line of its own, not after the prompt it ended.
+TEST(EditorSession, EndOfInputOnATerminalStartsItsOwnLine) {
+    testing::ScratchDir dir;
+    if (platform::run_command("command -v script > /dev/null 2>&1") != 0) GTEST_SKIP() << "no script command";
+    std::filesystem::create_directories(".run");
+    // The program's standard output and error are a terminal; its input is empty.
+    const std::string command = std::string("script -qec \"'") + BREVANT_BINARY +
+                                "' < /dev/null\" /dev/null < /dev/null > .run/tty.txt 2>&1";
+    platform::run_command(command);
+    std::string tty = file_bytes(".run/tty.txt");
+    std::erase(tty, '\r');
+    const std::string message = " ++> End of input: the program stops without saving.";
+    const auto at = tty.find(message);
+    ASSERT_NE(at, std::string::npos) << tty;
+    const std::string prompt = " Enter letter of selection: ";
+    ASSERT_GE(at, prompt.size() + 1);
+    EXPECT_EQ(tty.substr(at - prompt.size() - 1, prompt.size() + 1), prompt + "\n") << tty;
 }
 
 }  // namespace

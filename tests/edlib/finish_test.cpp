@@ -162,7 +162,7 @@ TEST_F(FinishTest, StoredImageHasTheEditorWordsAtZeroAndTheRunMode) {
     TPCM.IPAG = 12;
     TPCM.SRCDAT = 3;
     TPCM.LRANDM = 1;  // the edit
-    EXPECT_EQ(finish(-1983, 1, 1), -1);  // execute: saved, back to the driver
+    EXPECT_EQ(finish(-1983, 0, 1), -1);  // execute: saved, back to the driver
     EXPECT_EQ(JMPLOC, 0);
     const std::string data = file_bytes("BREVDAT");
     for (int k : {6, 700, 701, 702, 703}) EXPECT_EQ(file_word(data, k), 0u) << "word " << k;
@@ -220,6 +220,101 @@ TEST_F(FinishTest, ChainingWithChangesShowsTheChainingWarning) {
         << screen();
     EXPECT_NE(screen().find(" and your simulation output will likely be seriously compromised.\n"), std::string::npos);
     EXPECT_TRUE(files().empty());
+}
+
+// A coefficient file that could not be read at load is written by every save, changed or not, with
+// the rotation of a changed image; leaving without saving writes nothing and warns of nothing.
+TEST_F(FinishTest, CoefficientFileUnreadAtLoadIsWrittenByASave) {
+    struct Case {
+        const char* what;
+        Int code;
+        Int IERR0;
+        const char* on_disk;  // "LOWDAT" as it was at load, nullptr when missing
+        std::vector<std::string> files;
+    };
+    const std::string short_file = big_endian({3, 0, 0});
+    const Case cases[] = {
+        {"missing, save", -2, 1, nullptr, {"LOWDAT"}},
+        {"missing, execute", -1983, 1, nullptr, {"LOWDAT"}},
+        {"short, save", -2, 4, "short", {"LOWBAK", "LOWDAT"}},
+        {"missing, exit without saving", 101, 1, nullptr, {}},
+        {"read, save", -2, 0, "short", {"LOWDAT"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        if (c.on_disk) put_file("LOWDAT", short_file);
+        const int status = finish(c.code, c.IERR0);
+        EXPECT_EQ(status, c.code == -1983 ? -1 : 0);
+        EXPECT_EQ(screen(), "");
+        EXPECT_EQ(files(), c.files);
+        if (c.IERR0 == 0 || c.code == 101) {
+            if (c.on_disk) {
+                EXPECT_EQ(file_bytes("LOWDAT"), short_file);
+            }
+            continue;
+        }
+        EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
+        if (c.on_disk) {
+            EXPECT_EQ(file_bytes("LOWBAK"), short_file);
+        }
+    }
+}
+
+std::vector<std::pair<std::string, std::string>> contents_here() {
+    std::vector<std::pair<std::string, std::string>> all;
+    for (const auto& entry : fs::directory_iterator("."))
+        all.emplace_back(entry.path().filename().string(), file_bytes(entry.path().string()));
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+// A file whose owner may not write it (mode bits, whoever runs the program) stops the save before
+// anything is written: the access error names it, every file stays as it was, no temporary is left.
+TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
+    for (const char* locked : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"}) {
+        SCOPED_TRACE(locked);
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        int n = 0;
+        for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
+            put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        const auto before = contents_here();
+        TPCM.LRANDM = 1;          // both images changed: both groups would be written
+        LOWCOF.UWNANG(1) = 45.0f;
+        answers("\n");
+        EXPECT_EQ(finish(-2), 1);
+        EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos);
+        EXPECT_NE(screen().find("     File name: " + std::string(locked)), std::string::npos) << screen();
+        EXPECT_EQ(contents_here(), before);
+        EXPECT_EQ(fs::status(locked).permissions(),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        fs::permissions(locked, fs::perms::owner_all);
+    }
+}
+
+// Every file a save replaces keeps its permission bits: data file, coefficient file and back-ups.
+TEST_F(FinishTest, ReplacedFilesKeepTheirMode) {
+    testing::ScratchDir dir;
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;  // 0640
+    const auto other = fs::perms::owner_read | fs::perms::owner_write;                        // 0600
+    int n = 0;
+    for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"}) {
+        put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+        fs::permissions(name, n % 2 == 0 ? mode : other);
+    }
+    TPCM.LRANDM = 1;
+    LOWCOF.UWNANG(1) = 45.0f;
+    EXPECT_EQ(finish(-2), 0);
+    n = 0;
+    for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
+        EXPECT_EQ(fs::status(name).permissions(), ++n % 2 == 0 ? mode : other) << name;
+    EXPECT_EQ(file_word(file_bytes("BREVDAT"), 172), 1u);
+    EXPECT_EQ(file_bytes("BREVBAK"), big_endian({4975, 16, 1}));
 }
 
 TEST(ChainSqual, UnknownComputerCodeEndsTheRun) {

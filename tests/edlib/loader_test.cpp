@@ -518,6 +518,7 @@ TEST_F(LoaderTest, LowdatWithACountBeyondItsTableIsTreatedAsMissing) {
     write_words("LOWDAT", low);
     ASSERT_FALSE(load("M\n\n"));
     EXPECT_NE(report().find(" ++> LOWDAT file not found."), std::string::npos);
+    EXPECT_EQ(IERR0, 4);  // not the image: the next save replaces it, keeping it as the back-up
     EXPECT_EQ(LOWCOF.NUCRPT, 0);
     EXPECT_EQ(LOWCOF.NUWNPT, 0);
     EXPECT_EQ(copies->ILOBUF(2), 0);
@@ -1029,6 +1030,68 @@ TEST_F(LoaderTest, CoefficientCopyIsTheFileAsRead) {
     for (int k = 1; k <= 680; ++k)
         ASSERT_EQ(static_cast<std::uint32_t>(copies->ILOBUF(k)), low[static_cast<std::size_t>(k - 1)]) << "word " << k;
     EXPECT_EQ(LOWCOF.NUWNPT, 3);
+}
+
+}  // namespace
+}  // namespace brevant
+
+namespace brevant {
+namespace {
+
+// Words 700-702 (LBACK, IPAG, LCOPY) are session state: whatever a file holds there, or an update
+// moves there, the session starts from none of it, and the copy for the change check holds them as
+// the save stores them (0), so they never count as a change on their own.
+TEST_F(LoaderTest, SessionWordsOfTheFileAreCleared) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, std::uint32_t>> words;
+        const char* keys;
+        Int lback;  // LBACK after the load
+    };
+    const Case cases[] = {
+        {"a page-dump walk under way", {{702, 1}}, "M\n", 0},
+        {"an execute code and a page number", {{700, static_cast<std::uint32_t>(-1983)}, {701, 7}}, "M\n", 0},
+        {"all three, batch modify", {{700, 101}, {701, 3}, {702, 5}}, "B\n", 0},
+        {"all three, execute", {{700, 101}, {701, 3}, {702, 5}}, "E\n", -1983},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDir dir;
+        reset_images();
+        capture_unit(SCREEN_UNIT);
+        auto w = clean_file();
+        for (auto [k, v] : c.words) set_word(w, k, v);
+        write_words("BREVDAT", w);
+        write_lowdat();
+        ASSERT_FALSE(load(c.keys));
+        EXPECT_EQ(JMPLOC, c.lback == 0 ? 0 : 3000);
+        EXPECT_EQ(TPCM.LBACK, c.lback);
+        EXPECT_EQ(TPCM.IPAG, 0);
+        EXPECT_EQ(TPCM.LCOPY, 0);
+        for (int k : {700, 701, 702}) EXPECT_EQ(copies->IOBUF(k), 0) << "word " << k;
+        // Every other word of the copy is the file as read.
+        for (int k = 1; k <= 699; ++k)
+            ASSERT_EQ(static_cast<std::uint32_t>(copies->IOBUF(k)), w[static_cast<std::size_t>(k - 1)]) << k;
+    }
+}
+
+// A file of the 49-line layout: the resize for 149 lines opens 200 words at word 500, so old word 502
+// lands on LCOPY. The session still starts with no walk under way.
+TEST_F(LoaderTest, OldLayoutWordMovedIntoTheSessionWordsIsCleared) {
+    ScratchDir dir;
+    auto w = clean_file();
+    set_word(w, 217, bits(5.5f));
+    set_word(w, 15, 0);  // DAT_ID of the old layout
+    set_word(w, 500, 4);
+    set_word(w, 501, 9);
+    set_word(w, 502, 1);
+    write_words("BREVDAT", w);
+    write_lowdat();
+    ASSERT_FALSE(load("M\n" + std::string(60, '\n')));
+    ASSERT_EQ(TPCM.DAT_ID, 149) << "the update did not run";
+    EXPECT_EQ(TPCM.LBACK, 0);
+    EXPECT_EQ(TPCM.IPAG, 0);
+    EXPECT_EQ(TPCM.LCOPY, 0);
 }
 
 }  // namespace

@@ -261,5 +261,35 @@ TEST_F(RecordIo, AFailedWriteInAReadOnlyFolderLeavesTheOldFile) {
     EXPECT_EQ(file_bytes("BREVDAT"), old);
 }
 
+// The mode bits decide, not the user's privileges: a file its owner may not write is left as it is
+// (root included), and a file that is replaced keeps the bits it had.
+TEST_F(RecordIo, AProtectedFileIsNotReplacedAndAReplacedFileKeepsItsMode) {
+    struct Case {
+        fs::perms mode;
+        bool replaced;
+    };
+    const Case cases[] = {
+        {fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, false},  // 0444
+        {fs::perms::owner_read, false},                                                   // 0400
+        {fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, true},   // 0640
+        {fs::perms::owner_read | fs::perms::owner_write, true},                           // 0600
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        write_words("BREVDAT", counting_words(10));
+        const std::string old = file_bytes("BREVDAT");
+        fs::permissions("BREVDAT", c.mode);
+        Int ntogo = 4975, ierr = -1;
+        TPCM.NTOGO = 4975;
+        DISKIO(0, ntogo, "BREVDAT     ", 1, ierr, image_bytes(TPCM), 5);
+        EXPECT_EQ(ierr, c.replaced ? 0 : 2);
+        EXPECT_EQ(file_bytes("BREVDAT").size(), c.replaced ? 4u * 4975 : old.size());
+        EXPECT_EQ(fs::status("BREVDAT").permissions(), c.mode);
+        EXPECT_FALSE(fs::exists("BREVDAT.brvtmp"));
+        fs::permissions("BREVDAT", fs::perms::owner_all);
+        fs::remove("BREVDAT");
+    }
+}
+
 }  // namespace
 }  // namespace brevant
