@@ -5,18 +5,9 @@
 // element). Words of the SALM view are counted in the data image (from 1988).
 #pragma once
 
-namespace brevant::testing {
+#include "records/word_layout_support.h"
 
-struct LayoutRow {
-    const char* view;  // "TPCM", "SALM" or "LOWCOF"
-    const char* name;
-    int first;         // first word, 1-based
-    int last;          // last word
-    char type;
-    const char* dims;  // extents, first varying fastest ("3x149"); "" for one word
-    char kind;
-    const char* target;  // the member a second name belongs to
-};
+namespace brevant::testing {
 
 inline constexpr LayoutRow kImageLayout[] = {
     {"TPCM", "NTOGO", 1, 1, 'I', "", 'P', ""},

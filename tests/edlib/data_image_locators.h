@@ -2,94 +2,11 @@
 // accessors, and setters/getters of the integer views. Generated with the table; one row per name.
 #pragma once
 
-#include <cstddef>
-#include <string>
-#include <type_traits>
-
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
+#include "records/word_layout_support.h"
 
 namespace brevant::testing {
-
-// A byte range [first, end) inside a record, the type code of its elements and the extents of the
-// member ("3x149", text lengths first, "" for one word; "?" for a window that is no whole member).
-struct Span {
-    std::size_t first;
-    std::size_t end;
-    char type;
-    std::string shape;
-};
-
-template <class T>
-constexpr char type_code() {
-    if constexpr (std::is_same_v<T, Int>) return 'I';
-    else if constexpr (std::is_same_v<T, Real>) return 'R';
-    else if constexpr (std::is_same_v<T, char>) return 'C';
-    else return '?';
-}
-template <class T>
-struct ElemCode { static constexpr char value = type_code<T>(); };
-template <class T, int N1, int N2, int N3, int N4>
-struct ElemCode<FArray<T, N1, N2, N3, N4>> { static constexpr char value = ElemCode<T>::value; };
-template <int N>
-struct ElemCode<ImageText<N>> { static constexpr char value = 'C'; };
-template <class T, std::size_t N>
-struct ElemCode<T[N]> { static constexpr char value = ElemCode<T>::value; };
-
-// The extents of a member type, written as the layout table writes them.
-template <class T>
-struct Shape { static std::string get() { return ""; } };
-template <class T, int N1, int N2, int N3, int N4>
-struct Shape<FArray<T, N1, N2, N3, N4>> {
-    static std::string get() {
-        std::string s = Shape<T>::get();
-        const int extents[] = {N1, N2, N3, N4};
-        int rank = 4;
-        while (rank > 1 && extents[rank - 1] == 1) --rank;
-        for (int d = 0; d < rank; ++d) s += (s.empty() ? "" : "x") + std::to_string(extents[d]);
-        return s;
-    }
-};
-template <int N>
-struct Shape<ImageText<N>> { static std::string get() { return std::to_string(N); } };
-template <class T, std::size_t N>
-struct Shape<T[N]> {
-    static std::string get() {
-        const std::string inner = Shape<T>::get();
-        return (inner.empty() ? "" : inner + "x") + std::to_string(N);
-    }
-};
-
-template <class Rec>
-std::size_t offset_in(const Rec& rec, const void* p) {
-    return static_cast<std::size_t>(static_cast<const std::byte*>(p) - image_bytes(rec).data());
-}
-template <class Rec, class M>
-Span span_of(const Rec& rec, const M& m) {
-    const std::size_t f = offset_in(rec, &m);
-    return Span{f, f + sizeof(M), ElemCode<std::remove_cv_t<M>>::value, Shape<std::remove_cv_t<M>>::get()};
-}
-template <class Rec, class E>
-Span span_of_elems(const Rec& rec, const E& first, const E& last) {
-    return Span{offset_in(rec, &first), offset_in(rec, &last) + sizeof(E), ElemCode<E>::value, "?"};
-}
-
-template <class Rec>
-struct Locator {
-    const char* view;
-    const char* name;
-    Span (*locate)(Rec&);
-};
-
-template <class Rec>
-struct Probe {
-    const char* view;
-    const char* name;
-    void (*set_first)(Rec&, Int);
-    void (*set_last)(Rec&, Int);
-    Int (*get_first)(const Rec&);
-    Int (*get_last)(const Rec&);
-};
 
 inline const Locator<Tpcm> kTpcmLocators[] = {
     {"TPCM", "NTOGO", [](Tpcm& t) { return span_of(t, t.NTOGO); }},
