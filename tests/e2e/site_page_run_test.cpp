@@ -11,8 +11,6 @@
 namespace brevant::e2e {
 namespace {
 
-using Files = std::vector<std::string>;
-
 // Creates a case with the answers and saves it (with its coefficient file); returns the data file.
 WordFile saved_case(const std::string& answers) {
     const ProgramResult r = run_brevant(answers);
