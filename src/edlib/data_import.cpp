@@ -7,7 +7,7 @@
 
 #include "records/data_image.h"
 #include "sysutl/option_words.h"
-#include "sysutl/program_end.h"
+#include "sysutl/pauses.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -141,8 +141,7 @@ namespace {
 [[noreturn]] void inoperative_update() {
     write_record(SCREEN_UNIT, " ++> You are in an inoperative ???UPD file!");
     write_record(SCREEN_UNIT, "     Press <Return> to quit");
-    (void)read_keyboard_line(KBD_UNIT);
-    stop_program(1);
+    quit_after_return(SCREEN_UNIT);
 }
 
 }  // namespace

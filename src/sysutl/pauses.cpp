@@ -76,6 +76,11 @@ void ABORT3(Int IOSCRN, Int KEYBD, Int& LBACK) {
     stop_program(1);
 }
 
+void quit_after_return(Int IOSCRN) {
+    if (IOSCRN != SILENT_UNIT) (void)read_keyboard_line(KBD_UNIT);
+    stop_program(1);
+}
+
 void NOHELP(Int IOSCRN, Int KBD, Int /*ITEM*/) {
     CLEAR(IOSCRN);
     LINES(IOSCRN, 2);

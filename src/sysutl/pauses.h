@@ -26,6 +26,11 @@ void SERV_ABORT(Int IOSCRN, Int KEYBD, Int& LBACK);
 // after an "unrecognized option" message and one more line read; a silent run ends at once.
 void ABORT3(Int IOSCRN, Int KEYBD, Int& LBACK);
 
+// The last step of an entry point that has nothing behind it, after its own lines: one line is
+// read and dropped where somebody can answer (not on the silent-run console, DECISIONS 23), then
+// the program ends with status 1, since nothing it was asked for was done.
+[[noreturn]] void quit_after_return(Int IOSCRN);
+
 // Help asked where there is none: the same screen for every item, then a pause.
 void NOHELP(Int IOSCRN, Int KBD, Int ITEM);
 

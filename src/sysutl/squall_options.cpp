@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sysutl/fortran_format.h"
+#include "sysutl/free_read.h"
 #include "sysutl/program_end.h"
 #include "sysutl/title.h"
 #include "sysutl/units.h"
@@ -47,22 +48,6 @@ void write_fields(Int unit, const std::vector<std::string>& fields) {
 
 // The number of report values a list may hold, whatever a count says.
 int within_table(Int n) { return std::clamp<Int>(n, 0, kMaxFldReports); }
-
-// One free-format read: starts on a new line and goes on over the next lines until every target
-// has a value (or a '/' ends the list). False at the end of the file or on an unreadable value.
-bool read_free(Int unit, const std::vector<ListTarget>& targets) {
-    std::string text;
-    std::string line;
-    for (;;) {
-        if (!read_unit_line(unit, line)) return false;
-        if (!text.empty()) text += ' ';  // the end of a line separates values
-        text += line;
-        // The text so far is read again from its start each time: it gives the same values again.
-        const ListResult r = read_list(text, targets);
-        if (r.status == ListStatus::Complete) return true;
-        if (r.status == ListStatus::Unreadable) return false;
-    }
-}
 
 bool count_fits(Int n, Int table_size) { return n >= 0 && n <= table_size; }
 

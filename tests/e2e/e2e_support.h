@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,47 @@ inline std::size_t count_of(const std::string& text, const std::string& what) {
     std::size_t n = 0;
     for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
     return n;
+}
+
+// ---- Cases on disk, shared by the whole-program tests --------------------------------------
+
+using Files = std::vector<std::string>;
+
+// Changes words of the data file on disk before the next load.
+inline void edit_on_disk(const std::vector<std::pair<int, std::uint32_t>>& words) {
+    WordFile f("BREVDAT");
+    for (auto [k, v] : words) f.set(k, v);
+    f.save("BREVDAT");
+}
+
+// Creates the default case in the current folder ("C", last page, save and exit). A new case takes
+// its wind, current and drift coefficients from the user tables of "LOWDAT", which a new case does
+// not write; the built-in models the loader would put in their place at the next load are set here,
+// so that later loads of the case find nothing to report.
+inline void create_case() {
+    const ProgramResult r = run_brevant("C\nL\n1\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_EQ(files_here(), Files{"BREVDAT"});
+    edit_on_disk({{774, 0x666}, {775, 0x444}, {787, 0x222}});
+}
+
+inline std::uint32_t real_word(float v) { return std::bit_cast<std::uint32_t>(v); }
+
+// Gives the default case a site and a vessel that the pre-run checks pass: water depth, hull
+// dimensions, metacentric heights and gyradii.
+inline void make_runnable() {
+    edit_on_disk({{446, real_word(100.0f)},   // DEPTH
+                   {1409, real_word(1000.0f)},  // DISPL
+                   {1411, real_word(5.0f)},     // VKG
+                   {1412, real_word(10.0f)},    // DRAFT
+                   {1413, real_word(500.0f)},   // AWP
+                   {1414, real_word(20.0f)},    // PGYR
+                   {1415, real_word(10.0f)},    // RGYR
+                   {1416, real_word(20.0f)},    // YGYR
+                   {1417, real_word(8.0f)},     // VKMT
+                   {1418, real_word(100.0f)},   // VKML
+                   {1419, real_word(100.0f)},   // LWL
+                   {1420, real_word(20.0f)}});  // BWL
 }
 
 }  // namespace brevant::e2e

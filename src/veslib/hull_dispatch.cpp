@@ -1,0 +1,60 @@
+// The dispatch rule and the installed table of hull entry points.
+#include "veslib/hull_dispatch.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "records/data_image.h"
+
+namespace brevant {
+
+namespace {
+
+HullTable& installed() {
+    static HullTable table;
+    return table;
+}
+
+const HullEntryPoints* selected_entry_points() {
+    HullTable& t = installed();
+    switch (selected_hull()) {
+        case HullModel::Ship: return &t.ship;
+        case HullModel::JackUp: return &t.jackup;
+        case HullModel::MemberBuilt: return &t.member_built;
+        case HullModel::DiscBuoy: return &t.disc_buoy;
+        case HullModel::None: break;
+    }
+    return nullptr;
+}
+
+template <class F, class... A>
+void call(F HullEntryPoints::*entry, A&... args) {
+    const HullEntryPoints* hull = selected_entry_points();
+    if (hull == nullptr) return;
+    const F& f = hull->*entry;
+    if (!f) throw std::logic_error("hull entry point not installed");
+    f(args...);
+}
+
+}  // namespace
+
+void install_hull_table(const HullTable& table) { installed() = table; }
+
+void clear_hull_table() { installed() = HullTable{}; }
+
+HullModel selected_hull() {
+    const Tpcm& P = TPCM;
+    if (P.VESTYP == 1) return HullModel::Ship;
+    if (P.VESTYP == 2) return HullModel::JackUp;
+    if (P.SEMI_LIKE != 0) return HullModel::MemberBuilt;
+    if (P.VESTYP == 4) return HullModel::DiscBuoy;
+    return HullModel::None;
+}
+
+void hull_characteristics() { call(&HullEntryPoints::CHR); }
+void hull_forces(Int& NPASS2) { call(&HullEntryPoints::FRC, NPASS2); }
+void hull_raos() { call(&HullEntryPoints::RAO); }
+void hull_summary() { call(&HullEntryPoints::SUM); }
+void hull_output() { call(&HullEntryPoints::OUT); }
+
+}  // namespace brevant

@@ -1,0 +1,24 @@
+// The user wave spectrum file "WAVSPEC.txt": the density at one frequency from the user's table,
+// read once per file name and interpolated linearly.
+#pragma once
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// The points a user spectrum table may hold.
+inline constexpr Int kMaxUserSpectrumPoints = 1000;
+// The unit the table is read on.
+inline constexpr Int kUserSpectrumUnit = 31;
+
+// The spectral density at the circular frequency W (rad/s) from the table in the file USERDAT
+// (13 characters, blank-padded). The file is read at the first call and again only when another
+// name is passed. Messages go to IOOUT (41 in a silent run), questions read IOIN. Outside the
+// table the end interval is extrapolated, after one warning and abort question per run.
+// A missing or unreadable file, or a table that cannot be interpolated, ends the run.
+Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT);
+
+// Back to the state at program start: no table held, the range warning not yet given.
+void reset_uwvspc();
+
+}  // namespace brevant

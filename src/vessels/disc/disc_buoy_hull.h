@@ -1,0 +1,22 @@
+// Disc-buoy hull entry points, as the hull dispatch of the motion library calls them: they read the
+// data image, HIMEM and WAVCOM and leave their results there.
+#pragma once
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// Characteristics: the vessel particulars of HIMEM, the natural frequencies WP, WR, WH among them.
+void DSKCHR();
+// Exciting forces: NPASS2 0 the resonance pass that fixes the damping terms; any other value (5)
+// leaves the complex forces of the relative heading RAOANG(IRAO) at all NWP periods in the six
+// RAO arrays of the pool.
+void DSKFRC(Int& NPASS2);
+// Replaces those forces in the pool by the complex motion RAOs of the current heading.
+void DSKRAO();
+// Summary page (page I) on the report unit TPCM.IUNIT.
+void DSKSUM();
+// Output page (page II) on the report unit.
+void DSKOUT();
+
+}  // namespace brevant
