@@ -88,7 +88,9 @@ protected:
             const int j = static_cast<int>(i) + 1;
             TPCM.T(j) = periods[i];
             const float w = 6.2831855f / periods[i];
-            set_grid_point(j, w, static_cast<float>(wave_number_kh(w, depth, WAVCOM.G) / depth));
+            const double d = static_cast<double>(depth);
+            const double kh = wave_number_kh(static_cast<double>(w), d, static_cast<double>(WAVCOM.G));
+            set_grid_point(j, w, static_cast<float>(kh / d));
         }
     }
     static void set_grid_point(int j, float omega, float k) {
