@@ -103,6 +103,10 @@ protected:
         HIMEM.RAOANG(1) = degrees;
         WAVCOM.IRAO = 1;
     }
+    // Zeroes the six RAO arrays (the frequency grid after them stays).
+    static void clear_forces() {
+        for (Complex& c : HIMEM.SEARAO()) c = Complex(0.0f, 0.0f);
+    }
     // The complex pool value of a mode (1 surge, 2 sway, 3 heave, 4 roll, 5 pitch, 6 yaw) at period j.
     static Complex pool(int mode, int j) {
         const Int base[] = {HIMEM.LCNSG, HIMEM.LCNSWY, HIMEM.LCNHV, HIMEM.LCNROL, HIMEM.LCNPIT, HIMEM.LCNYAW};
