@@ -148,6 +148,32 @@ TEST_F(MotionPhase1, ExtremeValueFactorsFollowTheStormCycles) {
     EXPECT_EQ(screen(), "");
 }
 
+TEST_F(MotionPhase1, StormsTooShortOrWavesWithoutHeightGiveNoNaN) {
+    // Under one wave cycle: no extreme factor rather than the root of a negative logarithm.
+    TPCM.LRANDM = 1;
+    TPCM.DURATN = 0.0001f;
+    WAVCOM.TPK = 8.0f;
+    VESL1();
+    EXPECT_EQ(WAVCOM.DURFAC, 0.0f);
+    // Sea and swell both without height: the sea's period, not 0/0.
+    SetUp();
+    TPCM.LRANDM = 1;
+    TPCM.LSWELL = 1;
+    TPCM.DURATN = 3.0f;
+    WAVCOM.TPK = 8.0f;
+    TPCM.SWELPD = 14.0f;
+    VESL1();
+    EXPECT_EQ(WAVCOM.TAVG, 8.0f);
+    EXPECT_NEAR(WAVCOM.DURFAC, 0.5 * std::sqrt(std::log(3.0 * 3600.0 / 8.0)), 2e-6);
+    // A mean period that is not positive counts the 1000 cycles of a storm without duration.
+    SetUp();
+    TPCM.LRANDM = 1;
+    TPCM.DURATN = 3.0f;
+    WAVCOM.TPK = 0.0f;
+    VESL1();
+    EXPECT_NEAR(WAVCOM.DURFAC, 0.5 * std::sqrt(std::log(1000.0)), 2e-6);
+}
+
 TEST_F(MotionPhase1, FiguresOfTheAcceptanceCase) {
     TPCM.LRANDM = 1;
     TPCM.DURATN = 6.0f;

@@ -189,6 +189,19 @@ TEST_F(WaveSpectra, OchiHubbleHoldsTheEnergyOfItsComponents) {
     EXPECT_EQ(again.psd, r.psd);
 }
 
+TEST_F(WaveSpectra, OchiHubbleWithALargeLambdaStaysFiniteAtLowFrequencies) {
+    // y^lambda alone overflows at the long periods (y about 1400, lambda 30) where exp(-y) is 0.
+    wide_grid();
+    TPCM.N_OCHI_COMP = 1;
+    TPCM.SWHT(1) = 2.0f;
+    TPCM.SIGPD(1) = 20.0f;
+    TPCM.OCHI_LAMBDA(1) = 30.0f;
+    const Result r = spectrum(kOchiHubble, 2.0f, 20.0f);
+    for (int i = 0; i < TPCM.NWP; ++i) EXPECT_TRUE(std::isfinite(r.psd[i])) << i + 1;
+    EXPECT_EQ(r.psd[TPCM.NWP - 1], 0.0f);
+    EXPECT_NEAR(m0_of(r.psd), 0.25, 0.02 * 0.25);
+}
+
 TEST_F(WaveSpectra, OchiHubbleLambdaWithoutGammaValueStopsAfterAPause) {
     wide_grid();
     TPCM.N_OCHI_COMP = 1;
