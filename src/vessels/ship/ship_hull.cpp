@@ -1,18 +1,12 @@
-// PENDING: the entry points are in place so that the dispatch can reach them; their models come
-// with the ship hull (characteristics, forces, RAOs) and with the hull report pages (summary and output pages).
+// The ship's report pages, page I and page II. The characteristics, forces and RAO entry points live
+// in ship_characteristics.cpp, ship_forces.cpp and ship_raos.cpp.
 #include "vessels/ship/ship_hull.h"
 
 namespace brevant {
 
-// PENDING: characteristics not built yet.
-void SHPCHR() {}
-// PENDING: exciting forces not built yet.
-void SHPFRC(Int& /*NPASS2*/) {}
-// PENDING: RAOs not built yet.
-void SHPRAO() {}
-// PENDING: summary page not built yet.
+// PENDING: summary page not built yet (it comes with the hull report pages).
 void SHPSUM() {}
-// PENDING: output page not built yet.
+// PENDING: output page not built yet (it comes with the hull report pages).
 void SHPOUT() {}
 
 }  // namespace brevant
