@@ -351,6 +351,14 @@ TEST_F(TankerDatabaseTest, WorkingCopiesOutliveTheVisit) {
     EXPECT_NE(s.find("1. Deadweight (DWT)....   60000. Long Tons"), std::string::npos) << s;
     EXPECT_NE(s.find("2. Simulation Draft ...   30.00  feet"), std::string::npos) << s;
     EXPECT_EQ(TANKER_STATE.DWTONQ, 60000.0f);
+    // Nor are they converted when the case changes its units: 30 is now read as metres, beyond
+    // the full-load draft of the page's deadweight (39.66 ft, 12.09 m), which takes its place.
+    TPCM.NUNTS = 1;
+    visit("\n\n");
+    const std::string m = screen();
+    EXPECT_NE(m.find(" ++> Requested draft is greater than the maximum"), std::string::npos) << m;
+    EXPECT_NE(m.find("1. Deadweight (DWT)....   60000. Long Tons"), std::string::npos) << m;
+    EXPECT_NE(m.find("2. Simulation Draft ...   12.09  meters"), std::string::npos) << m;
 }
 
 TEST_F(TankerDatabaseTest, AnAbortedEstimateKeepsTheLastOne) {
