@@ -6,9 +6,6 @@
 
 namespace brevant {
 
-void VESEL1(std::string_view PAGE, std::string_view TUGBAR) {
-    placeholder_page(PAGE, TUGBAR, " Hydrostatic Characteristics");
-}
 void VESEL2(std::string_view PAGE, std::string_view TUGBAR) {
     placeholder_page(PAGE, TUGBAR, " Gyradii and Bilge Specifications");
 }
