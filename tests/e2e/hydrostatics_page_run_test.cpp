@@ -12,12 +12,11 @@
 namespace brevant::e2e {
 namespace {
 
-using Files = std::vector<std::string>;
-
+// Creates a case with the answers and saves it (with its coefficient file); returns the data file.
 WordFile saved_case(const std::string& answers, std::string* out = nullptr) {
     const ProgramResult r = run_brevant(answers);
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files_here(), Files{"BREVDAT"});
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
     if (out) *out = r.out;
     return WordFile("BREVDAT");
 }
