@@ -189,11 +189,12 @@ def render(elems):
             parts.append(f"{e[1]}P")
         elif k == "group":
             parts.append((str(e[1]) if e[1] > 1 else "") + "(" + render(e[2])[1:-1] + ")")
-    # A scale factor is written against the descriptor it comes before ("1PE12.4").
+    # A scale factor is written against the descriptor it comes before ("1PE12.4"), unless the
+    # element asks for the comma (("P", k, ",")).
     out = ""
     for i, p in enumerate(parts):
         if i:
-            joined = elems[i - 1][0] == "P" and elems[i][0] == "data" and elems[i][1] in "FEG" and elems[i][5] == 1
+            joined = elems[i - 1][0] == "P" and len(elems[i - 1]) == 2 and elems[i][0] == "data" and elems[i][1] in "FEG" and elems[i][5] == 1
             out += "" if joined else ","
         out += p
     return "(" + out + ")"
@@ -636,7 +637,7 @@ def chosen_cases():
     cases.append(OutCase([("SP",), D("I", 3), ("SS",), D("I", 3)], [I(1), I(2)]))
     cases.append(OutCase([("SP",), D("F", 5, 1), ("S",), D("F", 5, 1), ("SP",), D("I", 3)], [R(1.5), R(2.5), I(3)]))
     # A negative scale factor shifts the decimal digits of the exact value.
-    cases.append(OutCase([("P", -1), D("F", 6, 2)], [R(0.25)], single=True))
+    cases.append(OutCase([("P", -1, ","), D("F", 6, 2)], [R(0.25)], single=True))
     cases.append(OutCase([("P", -1), D("F", 6, 2)], [R(0.75)], single=True))
     cases.append(OutCase([("P", -2), D("F", 7, 3)], [R(0.5)], single=True))
     cases.append(OutCase([("P", -1), D("F", 6, 1)], [R(2.5)], single=True))

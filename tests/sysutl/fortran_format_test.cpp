@@ -1,5 +1,6 @@
-// The formatting kit against gfortran's output, the program's own no-leading-zero rule, the
-// format interpreter, numeric input fields and list-directed input.
+// The formatting kit against gfortran's output (tables made once by tools/gfortran_cases.py, with
+// the program's own rules for numbers applied), the no-leading-zero rule, the format interpreter,
+// numeric input fields and list-directed input.
 #include <gtest/gtest.h>
 
 #include <cmath>
