@@ -21,16 +21,14 @@ std::string right(std::string s, int w) {
     return std::string(w - s.size(), ' ') + s;
 }
 
-// Infinity and NaN in a field of w columns.
-std::string non_finite(double v, int w) {
-    std::string s;
-    if (std::isnan(v)) {
-        s = "NaN";
-    } else {
-        s = (w >= 8 + (v < 0 ? 1 : 0)) ? "Infinity" : "Inf";
-        if (v < 0) s = "-" + s;
-    }
-    return right(s, w);
+// Infinity and NaN in a field of w columns. NaN never carries a sign; under SP an infinity that
+// is not negative shows its plus where the field has room for it.
+std::string non_finite(double v, int w, bool plus) {
+    if (std::isnan(v)) return right("NaN", w);
+    const std::string sign = v < 0 ? "-" : (plus ? "+" : "");
+    if (static_cast<int>(sign.size()) + 8 <= w) return right(sign + "Infinity", w);
+    if (static_cast<int>(sign.size()) + 3 <= w) return right(sign + "Inf", w);
+    return right(v < 0 ? "-Inf" : "Inf", w);
 }
 
 // The decimal digits of |v| rounded to n significant digits, and the exponent such that
@@ -51,47 +49,80 @@ void significant_digits(double v, int n, std::string& digits, int& exp10) {
     exp10 = std::atoi(s.c_str() + epos + 1) + 1;
 }
 
-}  // namespace
-
-std::string fmt_I(long long v, int w, int m) {
-    if (w <= 0) return {};
-    std::string digits = std::to_string(v < 0 ? -static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
-    if (m >= 0) {
-        if (m == 0 && v == 0) return std::string(w, ' ');
-        if (static_cast<int>(digits.size()) < m) digits.insert(0, m - digits.size(), '0');
+// |v| x 10^k rounded to d decimals, as "digits.digits" ("digits." when d is 0). The point is moved
+// in the exact decimal expansion of the binary value, so a decimal tie that the shift creates
+// rounds to even like every other tie, as printf rounds.
+std::string shifted_fixed(double v, int d, int k) {
+    char buf[1600];  // a double has at most 309 integer and 1074 fraction digits
+    std::snprintf(buf, sizeof buf, "%.1100f", std::fabs(v));
+    std::string all(buf);
+    const auto dot = all.find('.');
+    std::string digits = all.substr(0, dot) + all.substr(dot + 1);
+    long point = static_cast<long>(dot) + k;  // digits before the point after the shift
+    if (point < 1) {
+        digits.insert(0, static_cast<std::size_t>(1 - point), '0');
+        point = 1;
     }
-    if (v < 0) digits.insert(0, 1, '-');
-    return right(digits, w);
+    const long cut = point + d;  // digits kept
+    if (static_cast<long>(digits.size()) < cut + 1) digits.append(static_cast<std::size_t>(cut + 1 - digits.size()), '0');
+    const char next = digits[static_cast<std::size_t>(cut)];
+    const bool rest_zero = digits.find_first_not_of('0', static_cast<std::size_t>(cut) + 1) == std::string::npos;
+    std::string kept = digits.substr(0, static_cast<std::size_t>(cut));
+    const bool last_odd = !kept.empty() && ((kept.back() - '0') % 2 == 1);
+    if (next > '5' || (next == '5' && (!rest_zero || last_odd))) {
+        long i = cut - 1;
+        for (; i >= 0; --i) {
+            if (kept[static_cast<std::size_t>(i)] == '9') {
+                kept[static_cast<std::size_t>(i)] = '0';
+            } else {
+                ++kept[static_cast<std::size_t>(i)];
+                break;
+            }
+        }
+        if (i < 0) {
+            kept.insert(0, 1, '1');
+            ++point;
+        }
+    }
+    std::string ip = kept.substr(0, static_cast<std::size_t>(point));
+    const auto nz = ip.find_first_not_of('0');
+    ip = nz == std::string::npos ? "0" : ip.substr(nz);
+    return ip + "." + kept.substr(static_cast<std::size_t>(point));
 }
 
-std::string fmt_F(double v, int w, int d, int scale) {
+// Fw.d with the sign mode: plus is true under SP.
+std::string fixed_field(double v, int w, int d, int scale, bool plus) {
     if (w <= 0) return {};
-    if (!std::isfinite(v)) return non_finite(v, w);
-    if (scale != 0) v *= std::pow(10.0, scale);
-    char buf[512];
-    if (std::fabs(v) >= 1e300) return stars(w);
-    std::snprintf(buf, sizeof buf, "%.*f", d, std::fabs(v));
-    std::string s(buf);
-    const bool negative = std::signbit(v) && v != 0;
+    if (!std::isfinite(v)) return non_finite(v, w, plus);
+    std::string s;
+    if (scale == 0) {
+        if (std::fabs(v) >= 1e300) return stars(w);
+        char buf[512];
+        std::snprintf(buf, sizeof buf, "%.*f", d, std::fabs(v));
+        s = buf;
+        if (d == 0) s += '.';
+    } else {
+        s = shifted_fixed(v, d, scale);
+    }
     bool all_zero = true;
     for (char c : s)
         if (c >= '1' && c <= '9') all_zero = false;
-    if (d == 0) s += '.';
+    // A zero prints without its sign bit; a value that is not zero keeps its sign.
+    const std::string sign = (v != 0 && std::signbit(v)) ? "-" : (plus ? "+" : "");
     // No zero before the point below 1, except for a value that is not zero but rounds to zero,
-    // which keeps its zero so that it does not read as an exact zero.
-    if (s.size() > 1 && s[0] == '0' && s[1] == '.' && d > 0 && !(all_zero && v != 0)) s.erase(0, 1);
-    if (negative) s.insert(0, 1, '-');
-    if (static_cast<int>(s.size()) > w) {
-        // A leading zero that does not fit is dropped before the field overflows.
-        const std::size_t z = negative ? 1 : 0;
-        if (s.size() > z + 1 && s[z] == '0' && s[z + 1] == '.' && d > 0) s.erase(z, 1);
-    }
+    // which keeps its zero so that it does not read as an exact zero, and for Fw.0, where the zero
+    // is the only digit.
+    const bool leading_zero = s.size() > 1 && s[0] == '0' && s[1] == '.' && d > 0;
+    if (leading_zero && !(all_zero && v != 0)) s.erase(0, 1);
+    s.insert(0, sign);
+    // A zero before the point that does not fit is dropped before the field overflows.
+    if (static_cast<int>(s.size()) > w && leading_zero && s[sign.size()] == '0') s.erase(sign.size(), 1);
     return right(s, w);
 }
 
-std::string fmt_E(double v, int w, int d, int e, int scale) {
+std::string exponent_field(double v, int w, int d, int e, int scale, bool plus) {
     if (w <= 0) return {};
-    if (!std::isfinite(v)) return non_finite(v, w);
+    if (!std::isfinite(v)) return non_finite(v, w, plus);
     const int k = scale;
     // Significant digits: d for k <= 0 (of which -k leading zeros), d + 1 for k > 0.
     int sig = k > 0 ? d + 1 : d + k;
@@ -120,27 +151,56 @@ std::string fmt_E(double v, int w, int d, int e, int scale) {
     } else {
         return stars(w);
     }
-    const bool negative = std::signbit(v) && v != 0;
-    std::string s = (negative ? "-" : "") + mant + ex;
-    const std::size_t z = negative ? 1 : 0;
-    if (k <= 0 && static_cast<int>(s.size()) < w) s.insert(z, 1, '0');  // the optional zero, when it fits
+    const std::string vsign = (v != 0 && std::signbit(v)) ? "-" : (plus ? "+" : "");
+    std::string s = vsign + mant + ex;
+    if (k <= 0 && static_cast<int>(s.size()) < w) s.insert(vsign.size(), 1, '0');  // the optional zero, when it fits
     return right(s, w);
 }
 
-std::string fmt_G(double v, int w, int d, int e, int scale) {
+std::string general_field(double v, int w, int d, int e, int scale, bool plus) {
     if (w <= 0) return {};
-    if (!std::isfinite(v)) return non_finite(v, w);
+    if (!std::isfinite(v)) return non_finite(v, w, plus);
     const int n = e > 0 ? e + 2 : 4;
-    if (v == 0) return fmt_F(v, w - n, d > 0 ? d - 1 : 0) + std::string(n, ' ');
+    // The fixed form leaves n blanks where the exponent would stand; a value that does not fit its
+    // part of the field fills the whole field with asterisks.
+    auto fixed_form = [&](int decimals) {
+        const std::string f = fixed_field(v, w - n, decimals, 0, plus);
+        if (f.find_first_not_of('*') == std::string::npos) return stars(w);
+        return f + std::string(n, ' ');
+    };
+    if (v == 0) return fixed_form(d > 0 ? d - 1 : 0);
     // The magnitude after rounding to d significant digits decides the form.
     std::string digits;
     int exp10 = 0;
     significant_digits(v, d > 0 ? d : 1, digits, exp10);
-    if (d > 0 && exp10 >= 0 && exp10 <= d) {
-        return fmt_F(v, w - n, d - exp10) + std::string(n, ' ');
-    }
-    return fmt_E(v, w, d, e, scale);
+    if (d > 0 && exp10 >= 0 && exp10 <= d) return fixed_form(d - exp10);
+    return exponent_field(v, w, d, e, scale, plus);
 }
+
+std::string integer_field(long long v, int w, int m, bool plus) {
+    if (w <= 0) return {};
+    std::string digits = std::to_string(v < 0 ? -static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
+    if (m >= 0) {
+        if (m == 0 && v == 0) return std::string(w, ' ');
+        if (static_cast<int>(digits.size()) < m) digits.insert(0, m - digits.size(), '0');
+    }
+    if (v < 0) {
+        digits.insert(0, 1, '-');
+    } else if (plus) {
+        digits.insert(0, 1, '+');
+    }
+    return right(digits, w);
+}
+
+}  // namespace
+
+std::string fmt_I(long long v, int w, int m) { return integer_field(v, w, m, false); }
+
+std::string fmt_F(double v, int w, int d, int scale) { return fixed_field(v, w, d, scale, false); }
+
+std::string fmt_E(double v, int w, int d, int e, int scale) { return exponent_field(v, w, d, e, scale, false); }
+
+std::string fmt_G(double v, int w, int d, int e, int scale) { return general_field(v, w, d, e, scale, false); }
 
 std::string fmt_A(std::string_view s, int w) {
     if (w < 0) return std::string(s);
@@ -350,13 +410,15 @@ private:
                 return n;
             }
             case 'S': {
+                // SP turns the optional plus on; S and SS turn it off again.
                 n.kind = Node::SignMode;
+                n.desc = 'S';
                 skip();
                 if (i_ < f_.size()) {
                     const char nx = static_cast<char>(std::toupper(static_cast<unsigned char>(f_[i_])));
                     if (nx == 'P' || nx == 'S') {
                         ++i_;
-                        n.desc = nx;
+                        n.desc = nx == 'P' ? 'P' : 'S';
                     }
                 }
                 return n;
@@ -366,8 +428,8 @@ private:
                 if (i_ < f_.size() && (std::toupper(static_cast<unsigned char>(f_[i_])) == 'N' ||
                                        std::toupper(static_cast<unsigned char>(f_[i_])) == 'Z'))
                     ++i_;
-                n.kind = Node::SignMode;  // blank handling has no effect on output
-                n.desc = 0;
+                n.kind = Node::SignMode;  // blank handling (BN, BZ) has no effect on output
+                n.desc = 'B';
                 return n;
             }
             case 'I':
@@ -409,7 +471,7 @@ bool has_data(const std::vector<Node>& nodes) {
 
 class Writer {
 public:
-    explicit Writer(const std::vector<FmtItem>& items) : items_(items) {}
+    Writer(std::string_view format, const std::vector<FmtItem>& items) : format_(format), items_(items) {}
 
     FormatResult run(const std::vector<Node>& top) {
         // Where the format is re-used from: the last top-level group, or the whole format.
@@ -417,10 +479,15 @@ public:
         for (std::size_t i = 0; i < top.size(); ++i)
             if (top[i].kind == Node::Group) restart = i;
         const bool data = has_data(top);
+        // Re-use of a part that takes no item would add records for ever.
+        const bool tail_data = has_data(std::vector<Node>(top.begin() + static_cast<std::ptrdiff_t>(restart), top.end()));
         std::size_t from = 0;
         for (;;) {
             for (std::size_t i = from; i < top.size() && !stop_; ++i) exec(top[i]);
             if (stop_ || next_ >= items_.size() || !data) break;
+            if (!tail_data)
+                throw std::invalid_argument("bad format " + std::string(format_) +
+                                            ": items remain and the part re-used takes none");
             new_record();
             from = restart;
         }
@@ -430,6 +497,7 @@ public:
     }
 
 private:
+    std::string_view format_;
     const std::vector<FmtItem>& items_;
     std::size_t next_ = 0;
     Record rec_;
@@ -496,27 +564,21 @@ private:
         }
     }
 
-    std::string with_plus(std::string s, int w) const {
-        if (!plus_) return s;
-        const auto p = s.find_first_not_of(' ');
-        if (p == std::string::npos || s[p] == '-' || s[p] == '*') return s;
-        if (p == 0) return stars(w);
-        s[p - 1] = '+';
-        return s;
-    }
-
     std::string field(const Node& n, const FmtItem& item) const {
+        const int d = n.d < 0 ? 0 : n.d;
         switch (n.desc) {
             case 'I':
-                return with_plus(fmt_I(item.integer(), n.w, n.d), n.w);
+                return integer_field(item.integer(), n.w, n.d, plus_);
             case 'F':
-                return with_plus(fmt_F(item.real(), n.w, n.d < 0 ? 0 : n.d, scale_), n.w);
+                return fixed_field(item.real(), n.w, d, scale_, plus_);
             case 'E':
-                return with_plus(fmt_E(item.real(), n.w, n.d < 0 ? 0 : n.d, n.e, scale_), n.w);
+                return exponent_field(item.real(), n.w, d, n.e, scale_, plus_);
             case 'G':
-                if (item.kind() == FmtItem::Kind::Integer) return fmt_I(item.integer(), n.w);
+                // G edits an integer as Iw, a text as Aw and a logical as Lw.
+                if (item.kind() == FmtItem::Kind::Integer) return integer_field(item.integer(), n.w, -1, plus_);
                 if (item.kind() == FmtItem::Kind::Text) return fmt_A(item.text(), n.w);
-                return with_plus(fmt_G(item.real(), n.w, n.d < 0 ? 0 : n.d, n.e, scale_), n.w);
+                if (item.kind() == FmtItem::Kind::Logical) return fmt_L(item.integer() != 0, n.w);
+                return general_field(item.real(), n.w, d, n.e, scale_, plus_);
             case 'A':
                 return fmt_A(item.text(), n.w);
             case 'L':
@@ -531,7 +593,7 @@ private:
 FormatResult apply_format(std::string_view format, const std::vector<FmtItem>& items) {
     const std::vector<Node> nodes = Parser(format).parse();
     if (!items.empty() && !has_data(nodes)) throw std::invalid_argument("format has no data descriptor");
-    return Writer(items).run(nodes);
+    return Writer(format, items).run(nodes);
 }
 
 std::string format_line(std::string_view format, const std::vector<FmtItem>& items) {
@@ -558,10 +620,12 @@ void write_formatted(Int unit, std::string_view format, const std::vector<FmtIte
 
 namespace {
 
+// Only blanks are ignored: any other character, a tab included, stays and makes the field
+// unreadable unless it belongs to the number.
 std::string strip_blanks(std::string_view field) {
     std::string s;
     for (char c : field)
-        if (c != ' ' && c != '\t') s += c;
+        if (c != ' ') s += c;
     return s;
 }
 
@@ -589,9 +653,16 @@ bool normalise_real(const std::string& s, int d, std::string& out) {
         int esign = 1;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) esign = s[i++] == '-' ? -1 : 1;
         std::string ed;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ed += s[i++];
-        if (ed.empty() || ed.size() > 6) return false;
-        expo = esign * std::atoi(ed.c_str());
+        bool any = false;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
+            any = true;
+            if (!ed.empty() || s[i] != '0') ed += s[i];  // leading zeros carry nothing
+            ++i;
+        }
+        if (!any) return false;
+        // An exponent beyond any float range is capped: the conversion then overflows (unreadable)
+        // or underflows to zero as the full exponent would.
+        expo = ed.size() > 6 ? esign * 999999 : esign * std::atoi(ed.empty() ? "0" : ed.c_str());
     }
     if (i != s.size()) return false;
     if (!point && d > 0) expo -= d;  // implied decimals
@@ -751,7 +822,11 @@ ListResult read_list(std::string_view text, const std::vector<ListTarget>& targe
             quoted = true;
             if (!read_quoted(tok)) return {ListStatus::Unreadable, assigned};
         } else {
-            while (i < n && !is_sep(text[i])) tok += text[i++];
+            while (i < n && !is_sep(text[i])) {
+                tok += text[i++];
+                // A repeat count before a quoted text: the text is read whole below, blanks and all.
+                if (tok.back() == '*' && i < n && (text[i] == '\'' || text[i] == '"')) break;
+            }
         }
         // A repeat count r*c or r*.
         int repeat = 1;

@@ -20,7 +20,9 @@ std::string fmt_I(long long v, int w, int m = -1);
 
 // Fw.d: fixed point, rounded from the exact binary value. A magnitude below 1 prints without a
 // zero before the point (".50"); a value that is not zero but rounds to zero prints "0.00" or
-// "-0.00". `scale` is a kP factor (the value is multiplied by 10^k).
+// "-0.00"; with no decimals (Fw.0) a value below 1 keeps its zero ("0."). A zero prints without a
+// sign. `scale` is a kP factor: the point moves k places in the exact decimal value, so a tie that
+// the move makes rounds to even like any other.
 std::string fmt_F(double v, int w, int d, int scale = 0);
 inline std::string fmt_F(float v, int w, int d, int scale = 0) { return fmt_F(static_cast<double>(v), w, d, scale); }
 
@@ -34,7 +36,8 @@ inline std::string fmt_E(float v, int w, int d, int e = 0, int scale = 0) {
 inline std::string fmt_1PE(double v, int w, int d, int e = 0) { return fmt_E(v, w, d, e, 1); }
 inline std::string fmt_1PE(float v, int w, int d, int e = 0) { return fmt_E(static_cast<double>(v), w, d, e, 1); }
 
-// Gw.d (Gw.dEe): fixed point when the magnitude suits, else exponent form.
+// Gw.d (Gw.dEe): fixed point when the magnitude suits (followed by the blanks of the exponent part),
+// else exponent form. A value too wide for the fixed form fills all w columns with asterisks.
 std::string fmt_G(double v, int w, int d, int e = 0, int scale = 0);
 inline std::string fmt_G(float v, int w, int d, int e = 0, int scale = 0) {
     return fmt_G(static_cast<double>(v), w, d, e, scale);
@@ -111,8 +114,10 @@ struct FormatResult {
 };
 
 // Applies a format text such as "(1X,I2,')',1X,A,1X,A10)" to the items. A '/' starts a new record;
-// the format is re-used from its last top-level group while items remain. A malformed format is a
-// programming error and throws std::invalid_argument.
+// the format is re-used from its last top-level group while items remain. SP puts a plus before
+// every value that is not negative (never before NaN) until S or SS; G edits an integer item as Iw,
+// a logical as Lw and a text as Aw. A malformed format, and items left over for a re-used part that
+// takes none, are programming errors and throw std::invalid_argument naming the format.
 FormatResult apply_format(std::string_view format, const std::vector<FmtItem>& items);
 
 // The single record a format gives (records joined by '\n' when it gives several).
@@ -122,15 +127,17 @@ std::string format_line(std::string_view format, const std::vector<FmtItem>& ite
 void write_formatted(Int unit, std::string_view format, const std::vector<FmtItem>& items = {});
 
 // ---- Formatted input fields ----------------------------------------------------------------
-// Blanks anywhere in a numeric field are ignored and an all-blank field reads as 0.
+// Blanks anywhere in a numeric field are ignored and an all-blank field reads as 0; any other
+// character that is not part of the number (a tab included) makes the field unreadable.
 
 // Iw: optional sign and digits (a lone sign is unreadable). False when the field is unreadable
 // (the value is then untouched).
 bool read_int_field(std::string_view field, Int& value);
 
-// Fw.d: sign, digits, optional point, optional exponent introduced by "E" or "D". Without a point
-// the last d digits are decimals. A lone sign or point, an exponent without its letter ("1.5+3")
-// and a value beyond the range of the type are unreadable. False when unreadable (value untouched).
+// Fw.d: sign, digits, optional point, optional exponent introduced by "E" or "D" (with any number
+// of leading zeros). Without a point the last d digits are decimals. A lone sign or point, an
+// exponent without its letter ("1.5+3") and a value beyond the range of the type are unreadable.
+// False when unreadable (value untouched).
 bool read_real_field(std::string_view field, int d, Real& value);
 bool read_real_field(std::string_view field, int d, double& value);
 
@@ -161,7 +168,7 @@ struct ListResult {
 
 // Reads the variables from one text in free form: values separated by blanks, commas or tabs; an
 // empty value between commas leaves its variable as it was; '/' ends the list; "r*c" repeats c
-// r times and "r*" gives r empty values.
+// r times ("r*'text'" gives the text without its quotes to each) and "r*" gives r empty values.
 ListResult read_list(std::string_view text, const std::vector<ListTarget>& targets);
 
 }  // namespace brevant

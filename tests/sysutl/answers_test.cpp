@@ -19,6 +19,7 @@ TEST_F(Answers, ReadiTurnsLettersIntoNavigationCodes) {
         {"0", 0, 0},        {"Jx", 55, 77},  {"Help", 55, 77}, {"b", -1, 0},     {"F", -1980, 0}, {"l", -1981, 0},
         {"s", -1982, 0},    {"E", -1983, 0}, {"m", -1985, 0},  {"C", -1986, 0},  {"d", -1987, 0}, {"I", -1988, 0},
         {"x", -1989, 0},    {"1234567", 123456, 23456}, {" 5", 5, 5}, {" J3", 55, 77}, {"+7", 7, 7},
+        {"1\t2", 55, 77},
     };
     for (const auto& c : cases) {
         answers(std::string(c.answer) + "\n");
@@ -35,7 +36,8 @@ TEST_F(Answers, CrreadKeepsTheValueOnBlankOrUnreadable) {
         float x;
         Logical cr;
     } cases[] = {{"1.5", 1.5f, 0}, {"15", 15.0f, 0}, {"", 7.0f, 1}, {"E", 7.0f, 1}, {"1d3", 1000.0f, 0},
-                 {"-2.5e-1", -0.25f, 0}, {"abc", 7.0f, 1}, {"  3 ", 3.0f, 0}};
+                 {"-2.5e-1", -0.25f, 0}, {"abc", 7.0f, 1}, {"  3 ", 3.0f, 0}, {"1\t5", 7.0f, 1},
+                 {"1.5E0000001", 15.0f, 0}};
     for (const auto& c : cases) {
         answers(std::string(c.answer) + "\n");
         Real x = 7.0f;

@@ -1,9 +1,14 @@
-// The formatting kit against gfortran's output, the program's own no-leading-zero rule, the
-// format interpreter, numeric input fields and list-directed input.
+// The formatting kit against gfortran's output (tables made once by tools/gfortran_cases.py, with
+// the program's own rules for numbers applied), the no-leading-zero rule, the format interpreter,
+// numeric input fields and list-directed input.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "sysutl/fortran_format.h"
 #include "test_support.h"
@@ -11,25 +16,165 @@
 namespace brevant {
 namespace {
 
-struct GfCase {
+// Rows of the gfortran tables (tools/gfortran_cases.py): an output format with its items and the
+// records it gives (nullptr: the format is refused), a formatted input field, and a list-directed
+// read into targets of the kinds I (integer), R (single), D (double), L (logical), A (text of 6).
+struct GfOutput {
     const char* format;
-    long long ivalue;
-    float rvalue;
-    bool integer;
+    std::vector<FmtItem> items;
     const char* expected;
 };
-
-const GfCase kGfortran[] = {
-#include "sysutl/gfortran_cases.inc"
+struct GfField {
+    char kind;  // I, F (single), D (double)
+    int w, d;
+    const char* text;
+    bool ok;
+    long long ivalue;
+    double rvalue;
+};
+struct GfList {
+    const char* text;
+    const char* kinds;
+    int status;  // 0 complete, -1 the text ran out, 1 unreadable
+    const char* values;
 };
 
-TEST(FortranFormat, MatchesGfortranForSingleDescriptors) {
-    for (const GfCase& c : kGfortran) {
-        const std::string got = c.integer ? format_line(c.format, {static_cast<long long>(c.ivalue)})
-                                          : format_line(c.format, {c.rvalue});
-        EXPECT_EQ(got, c.expected) << c.format << " of " << (c.integer ? std::to_string(c.ivalue) : std::to_string(c.rvalue));
+const float kNaNf = std::numeric_limits<float>::quiet_NaN();
+const float kInff = std::numeric_limits<float>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+#define GF_OUTPUT_CASES
+const GfOutput kChosenOutput[] = {
+#include "sysutl/gfortran_cases.inc"
+};
+const GfOutput kRandomOutput[] = {
+#include "sysutl/gfortran_random_cases.inc"
+};
+#undef GF_OUTPUT_CASES
+#define GF_FIELD_CASES
+const GfField kChosenFields[] = {
+#include "sysutl/gfortran_cases.inc"
+};
+const GfField kRandomFields[] = {
+#include "sysutl/gfortran_random_cases.inc"
+};
+#undef GF_FIELD_CASES
+#define GF_LIST_CASES
+const GfList kChosenLists[] = {
+#include "sysutl/gfortran_cases.inc"
+};
+const GfList kRandomLists[] = {
+#include "sysutl/gfortran_random_cases.inc"
+};
+#undef GF_LIST_CASES
+
+std::string describe(const std::vector<FmtItem>& items) {
+    std::string s;
+    for (const FmtItem& it : items) {
+        s += s.empty() ? "" : ", ";
+        switch (it.kind()) {
+            case FmtItem::Kind::Integer: s += std::to_string(it.integer()); break;
+            case FmtItem::Kind::Real: {
+                char buf[64];
+                std::snprintf(buf, sizeof buf, "%a", it.real());
+                s += buf;
+                break;
+            }
+            case FmtItem::Kind::Logical: s += it.integer() ? "T" : "F"; break;
+            case FmtItem::Kind::Text: s += "'" + it.text() + "'"; break;
+        }
+    }
+    return s;
+}
+
+template <std::size_t N>
+void check_output(const GfOutput (&cases)[N]) {
+    for (const GfOutput& c : cases) {
+        if (c.expected == nullptr) {
+            EXPECT_THROW(format_line(c.format, c.items), std::invalid_argument) << c.format << " of " << describe(c.items);
+        } else {
+            EXPECT_EQ(format_line(c.format, c.items), c.expected) << c.format << " of " << describe(c.items);
+        }
     }
 }
+
+template <std::size_t N>
+void check_fields(const GfField (&cases)[N]) {
+    for (const GfField& c : cases) {
+        const std::string text(c.text);
+        ASSERT_EQ(static_cast<int>(text.size()), c.w) << c.text;
+        const std::string where = std::string(1, c.kind) + std::to_string(c.w) + "." + std::to_string(c.d) + " [" + text + "]";
+        if (c.kind == 'I') {
+            Int v = -7;
+            EXPECT_EQ(read_int_field(text, v), c.ok) << where;
+            EXPECT_EQ(v, c.ok ? c.ivalue : -7) << where;
+        } else if (c.kind == 'F') {
+            Real v = -1.5f;
+            EXPECT_EQ(read_real_field(text, c.d, v), c.ok) << where;
+            EXPECT_EQ(v, c.ok ? static_cast<float>(c.rvalue) : -1.5f) << where;
+        } else {
+            double v = -2.5;
+            EXPECT_EQ(read_real_field(text, c.d, v), c.ok) << where;
+            EXPECT_EQ(v, c.ok ? c.rvalue : -2.5) << where;
+        }
+    }
+}
+
+template <std::size_t N>
+void check_lists(const GfList (&cases)[N]) {
+    for (const GfList& c : cases) {
+        const std::string kinds(c.kinds);
+        std::vector<Int> iv(kinds.size(), -7);
+        std::vector<Real> rv(kinds.size(), -1.5f);
+        std::vector<double> dv(kinds.size(), -2.5);
+        std::vector<Logical> lv(kinds.size(), 1);
+        std::vector<std::string> av(kinds.size(), "init  ");
+        std::vector<ListTarget> targets;
+        for (std::size_t j = 0; j < kinds.size(); ++j) {
+            switch (kinds[j]) {
+                case 'I': targets.push_back(ListTarget::of(iv[j])); break;
+                case 'R': targets.push_back(ListTarget::of(rv[j])); break;
+                case 'D': targets.push_back(ListTarget::of(dv[j])); break;
+                case 'L': targets.push_back(ListTarget::logical(lv[j])); break;
+                default: targets.push_back(ListTarget::of(av[j], 6)); break;
+            }
+        }
+        const ListResult r = read_list(c.text, targets);
+        const ListStatus want = c.status == 0 ? ListStatus::Complete
+                                              : (c.status < 0 ? ListStatus::EndOfText : ListStatus::Unreadable);
+        const std::string where = std::string("[") + c.text + "] into " + kinds;
+        EXPECT_EQ(r.status, want) << where;
+        std::vector<std::string> values;
+        std::string rest(c.values);
+        for (std::size_t bar; (bar = rest.find('|')) != std::string::npos; rest.erase(0, bar + 1))
+            values.push_back(rest.substr(0, bar));
+        values.push_back(rest);
+        ASSERT_EQ(values.size(), kinds.size()) << where;
+        for (std::size_t j = 0; j < kinds.size(); ++j) {
+            const std::string& v = values[j];
+            switch (kinds[j]) {
+                case 'I': EXPECT_EQ(iv[j], std::stoll(v)) << where << " item " << j + 1; break;
+                case 'R': EXPECT_EQ(rv[j], std::strtof(v.c_str(), nullptr)) << where << " item " << j + 1; break;
+                case 'D': EXPECT_EQ(dv[j], std::strtod(v.c_str(), nullptr)) << where << " item " << j + 1; break;
+                case 'L': EXPECT_EQ(lv[j], v == "T" ? 1 : 0) << where << " item " << j + 1; break;
+                default: EXPECT_EQ(av[j], v) << where << " item " << j + 1; break;
+            }
+        }
+    }
+}
+
+TEST(FortranFormat, MatchesGfortranOnChosenCases) {
+    check_output(kChosenOutput);
+    check_fields(kChosenFields);
+    check_lists(kChosenLists);
+}
+
+TEST(FortranFormat, MatchesGfortranOnRandomOutput) { check_output(kRandomOutput); }
+
+TEST(FortranFormat, MatchesGfortranOnRandomInputFields) { check_fields(kRandomFields); }
+
+TEST(FortranFormat, MatchesGfortranOnRandomListInput) { check_lists(kRandomLists); }
 
 TEST(FortranFormat, FixedPointHasNoLeadingZeroBelowOne) {
     struct {
