@@ -255,6 +255,10 @@ void write_value_line(Int unit, const ValueItem& v) {
     write_record(unit, r.str());
 }
 
+// The labels of the two group switches, 61 columns each, so that both captions line up.
+constexpr std::string_view kReflectionSwitch = " 20) Micromanage wave reflection (aka \"drift\") settings?     ";
+constexpr std::string_view kAbsorptionSwitch = " 30) Micromanage wave absorption (aka \"drag\") settings?      ";
+
 void write_switch_line(Int unit, std::string_view label, Int flag) {
     write_record(unit, std::string(label) + fmt_A(YESNO(flag), 5));
 }
@@ -274,12 +278,8 @@ void draw_page(Int unit, std::string_view PAGE, std::string_view TUGBAR, const V
             case 0: blank_line(unit); break;
             case 1: write_switch_line(unit, "  1) Simulate <<Wind>>? ", TPCM.LWIND); break;
             case 11: write_switch_line(unit, " 11) Simulate <<Current>>? ", TPCM.LCURNT); break;
-            case 20:
-                write_switch_line(unit, " 20) Micromanage wave reflection (aka \"drift\") settings?     ", visit.SHOFAC);
-                break;
-            case 30:
-                write_switch_line(unit, " 30) Micromanage wave absorption (aka \"drag\") settings?      ", visit.SHODRG);
-                break;
+            case 20: write_switch_line(unit, kReflectionSwitch, visit.SHOFAC); break;
+            case 30: write_switch_line(unit, kAbsorptionSwitch, visit.SHODRG); break;
             default: {
                 const ValueItem& v = *value_item(item);
                 if (is_shown(v, visit)) write_value_line(unit, v);

@@ -363,7 +363,8 @@ TEST_F(AreasPageTest, AbsorptionGroupWarnsAbortsAndResets) {
     const std::string s = screen();
     const auto d = drawings(s);
     ASSERT_EQ(d.size(), 3u);
-    EXPECT_TRUE(has(d[0], kAbsorptionOn) && has(d[0], " 33) Wave absorption MOMENT enhancement factor....           .70"));
+    EXPECT_TRUE(has(d[0], kAbsorptionOn));
+    EXPECT_TRUE(has(d[0], " 33) Wave absorption MOMENT enhancement factor....           .70"));
     EXPECT_TRUE(has(d[1], kAbsorptionOn) && has(d[1], " 33) Wave absorption MOMENT"));  // "A" keeps everything
     EXPECT_TRUE(has(d[2], kAbsorptionOff) && !has(d[2], " 33) Wave absorption MOMENT"));
     EXPECT_EQ(count(s, kAbsorptionWarning), 2u);
@@ -409,7 +410,8 @@ TEST_F(AreasPageTest, ReflectionGroupResetStoresTheSixDefaults) {
     const std::string s = screen();
     const auto d = drawings(s);
     ASSERT_EQ(d.size(), 3u);
-    EXPECT_TRUE(has(d[1], kReflectionOn) && has(d[1], " 24) Wave reflection BEAM-ON enhancement factor ..          1.40"));
+    EXPECT_TRUE(has(d[1], kReflectionOn));
+    EXPECT_TRUE(has(d[1], " 24) Wave reflection BEAM-ON enhancement factor ..          1.40"));
     EXPECT_TRUE(has(d[2], kReflectionOff) && !has(d[2], " 21) "));
     EXPECT_EQ(count(s, kReflectionWarning), 2u);
     EXPECT_EQ(TPCM.BOWFAC, 1.0f);
@@ -455,7 +457,8 @@ TEST_F(AreasPageTest, GroupsAtTheirDefaultsSwitchWithoutWarningAndCloseOnTheNext
     const std::string s = screen();
     const auto d = drawings(s);
     ASSERT_EQ(d.size(), 4u);
-    EXPECT_TRUE(has(d[1], kReflectionOn) && has(d[1], " 22) Stern shape factor ..........................          1.25"));
+    EXPECT_TRUE(has(d[1], kReflectionOn));
+    EXPECT_TRUE(has(d[1], " 22) Stern shape factor ..........................          1.25"));
     EXPECT_TRUE(has(d[2], kAbsorptionOn) && has(d[2], " 31) "));
     EXPECT_TRUE(has(d[3], kReflectionOn) && has(d[3], kAbsorptionOff));
     EXPECT_FALSE(has(s, "Warning"));
