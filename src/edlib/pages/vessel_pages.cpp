@@ -16,8 +16,5 @@ void CYLNDR(std::string_view PAGE) { placeholder_page(PAGE, "", "Member Particul
 void LOWVES(std::string_view PAGE, std::string_view TUGBAR) {
     placeholder_page(PAGE, TUGBAR, " Low-Frequency Dynamics Characteristics");
 }
-void EXTFRC(std::string_view PAGE, std::string_view TUGBAR) {
-    placeholder_page(PAGE, TUGBAR, " External Force/Moment Specification");
-}
 
 }  // namespace brevant

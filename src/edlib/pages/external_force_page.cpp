@@ -1,0 +1,224 @@
+// Page 7, the external force and moment: the switch, the two force components and the moment, the
+// axes of the force, the point of application, and the page's help screens.
+#include "edlib/pages/external_force_page.h"
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "edlib/pages/vessel_pages.h"
+#include "records/data_image.h"
+#include "sysutl/answers.h"
+#include "sysutl/captions.h"
+#include "sysutl/error_exits.h"
+#include "sysutl/fortran_format.h"
+#include "sysutl/paging.h"
+#include "sysutl/toggles.h"
+#include "sysutl/units.h"
+#include "sysutl/value_entry.h"
+
+namespace brevant {
+
+namespace {
+
+constexpr std::string_view kSwitchNote[] = {
+    "",
+    "     A constant force and moment, acting in either the vessel or the",
+    "     global coordinate system, can be specified to simulate thrusters,",
+    "     tugboats, or constant-tension lines running to a fixed point on",
+    "     the earth.",
+};
+constexpr std::string_view kApplicationNote[] = {
+    "",
+    "     The moment and the (x, y) components of the net force are",
+    "     applied at the point specified on the vessel. The coordinates of",
+    "     that point are given in the vessel coordinate system, which is",
+    "     right-handed: x positive towards the bow, y positive to port",
+    "     (left when facing the bow) and z positive upwards.",
+    "     The plan-view origin of the system is at the vessel center of",
+    "     gravity.",
+};
+constexpr std::string_view kMomentNote[] = {
+    "",
+    "     Any force that does not act through the center of gravity",
+    "     automatically produces a moment about it. The moment specified",
+    "     on this page is independent of that moment: it acts in addition",
+    "     to any moment that results from the applied force and its point",
+    "     of application.",
+};
+constexpr std::string_view kAxesNote[] = {
+    "",
+    "     The applied force can be given in either the vessel or the",
+    "     global coordinate system.",
+    "     A thruster fixed to the vessel should use the vessel-fixed",
+    "     system.",
+    "     A tugboat pulling in a constant direction fixed to the earth",
+    "     should use the global system.",
+};
+
+void write_lines(Int unit, std::span<const std::string_view> text) {
+    for (std::string_view line : text) write_record(unit, line);
+}
+
+void blank_line(Int unit) { write_record(unit, ""); }
+
+// UNITP of base + NUNTS: English at base, metric at base + 1. A unit flag from a damaged file far
+// outside the captions gets the caption function's error text without overflowing the index.
+std::string unit_caption(Int base) {
+    const long long index = std::clamp(static_cast<long long>(base) + TPCM.NUNTS, -1LL, 21LL);
+    return UNITP(static_cast<Int>(index));
+}
+
+std::string moment_caption() { return TPCM.NUNTS == 1 ? " ton-meters" : " k. ft-lbs "; }
+
+void write_value_line(Int unit, std::string_view label, Real value, const std::string& caption) {
+    write_record(unit, Record().put(label).F(value, 11, 2).A(caption, 16).str());
+}
+
+// The value items 2, 3, 4, 6 and 7, drawn alike on the page and before their prompt.
+void write_item(Int unit, Int item) {
+    switch (item) {
+        case 2:
+            write_value_line(unit, " 2) X force component ........................", TPCM.XVFRC, unit_caption(0));
+            break;
+        case 3:
+            write_value_line(unit, " 3) Y force component ........................", TPCM.YVFRC, unit_caption(0));
+            break;
+        case 4:
+            write_record(unit, Record()
+                                   .put(" 4) Applied moment (force couple) value ......")
+                                   .E(TPCM.VESMOM, 11, 3)
+                                   .A(moment_caption(), 11)
+                                   .str());
+            break;
+        case 6:
+            write_value_line(unit, " 6) Applied force X-coordinate (from c.g.) ...", TPCM.XVLOC, unit_caption(7));
+            break;
+        case 7:
+            write_value_line(unit, " 7) Applied force Y-coordinate (from c.g.) ...", TPCM.YVLOC, unit_caption(7));
+            break;
+        default: break;
+    }
+}
+
+Real& item_word(Int item) {
+    switch (item) {
+        case 2: return TPCM.XVFRC;
+        case 3: return TPCM.YVFRC;
+        case 4: return TPCM.VESMOM;
+        case 6: return TPCM.XVLOC;
+        default: return TPCM.YVLOC;
+    }
+}
+
+void draw_page(Int unit, std::string_view PAGE, std::string_view TUGBAR) {
+    write_record(unit, Record()
+                           .t(4)
+                           .put("****  Page ")
+                           .put(PAGE)
+                           .put(": ")
+                           .put(TUGBAR)
+                           .put(" External Force/Moment ")
+                           .put("Specification  ****")
+                           .str());
+    blank_line(unit);
+    blank_line(unit);
+    write_record(unit, " 1) Simulate constant force/moment on vessel: " + fmt_A(YESNO(TPCM.AUXFRC), 5));
+    if (TPCM.AUXFRC == 0) return;
+    blank_line(unit);
+    write_item(unit, 2);
+    write_item(unit, 3);
+    write_item(unit, 4);
+    write_record(unit, std::string(" 5) Auxiliary force components defined in ") +
+                           (TPCM.CRDSYS == 1 ? "<<vessel>>" : "<<global>>") + " coordinate system");
+    blank_line(unit);
+    // The point of application is always in vessel axes, whatever axes the force is given in.
+    write_record(unit, "   ++> Coordinates of Applied Force are in <<vessel>> system");
+    blank_line(unit);
+    write_item(unit, 6);
+    write_item(unit, 7);
+}
+
+void help_heading(Int IOSCRN, std::string_view heading, std::string_view items) {
+    blank_line(IOSCRN);
+    write_record(IOSCRN, std::string(heading).append(items));
+}
+
+constexpr std::string_view kOneItem = " ++> Item Number  ";
+constexpr std::string_view kItemRange = " ++> Item Numbers ";
+
+}  // namespace
+
+void EXTFHP(Int IOSCRN, Int KBD, Int& LINE) {
+    CLEAR(IOSCRN);
+    write_record(IOSCRN, Record().t(18).put("****  Vessel Environmental Load Notes  ****").str());
+    if (LINE == 0) {
+        help_heading(IOSCRN, kOneItem, "1");
+        write_lines(IOSCRN, kSwitchNote);
+        PRSRET(IOSCRN, KBD, LINE);
+        CLEAR(IOSCRN);
+        help_heading(IOSCRN, kItemRange, "2 -> 4");
+        write_lines(IOSCRN, kApplicationNote);
+        write_lines(IOSCRN, kMomentNote);
+        PRSRET(IOSCRN, KBD, LINE);
+        CLEAR(IOSCRN);
+        help_heading(IOSCRN, kOneItem, "5");
+        write_lines(IOSCRN, kAxesNote);
+        help_heading(IOSCRN, kItemRange, "6 -> 7");
+        write_lines(IOSCRN, kApplicationNote);
+        PRSRET(IOSCRN, KBD, LINE);
+        return;
+    }
+    help_heading(IOSCRN, kOneItem, fmt_I(LINE, 2));
+    if (LINE == 1) {
+        write_lines(IOSCRN, kSwitchNote);
+    } else if (LINE >= 2 && LINE <= 4) {
+        write_lines(IOSCRN, kApplicationNote);
+        write_lines(IOSCRN, kMomentNote);
+    } else if (LINE == 5) {
+        write_lines(IOSCRN, kAxesNote);
+    } else if (LINE == 6 || LINE == 7) {
+        write_lines(IOSCRN, kApplicationNote);
+    } else {
+        // Beyond the items, and a negative number typed after "?", have no note.
+        write_record(IOSCRN, " ++> Sorry, no help for this line...");
+        blank_line(IOSCRN);
+    }
+    PRSRET(IOSCRN, KBD, LINE);
+}
+
+void EXTFRC(std::string_view PAGE, std::string_view TUGBAR) {
+    for (;;) {
+        const Int unit = TPCM.EDUNIT;
+        if (TPCM.LCOPY == 0) CLEAR(unit);
+        draw_page(unit, PAGE, TUGBAR);
+        if (TPCM.LCOPY != 0) {
+            TWOPG(TPCM.LCOPY, unit);
+            TPCM.LBACK = 0;
+            return;
+        }
+        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
+        const Int choice = TPCM.LBACK;
+        if (choice == NAV_HELP) {
+            EXTFHP(unit, KBD_UNIT, TPCM.IPAG);
+            continue;
+        }
+        if (choice <= 0) return;
+        if (choice == 1) {
+            TOGGLE2(TPCM.AUXFRC, TPCM.IBATCH, unit, KBD_UNIT);
+            continue;
+        }
+        // Items 2 to 7 exist only while the force is on; their values stay stored while it is off.
+        if (TPCM.AUXFRC == 0 || choice > 7) continue;
+        if (choice == 5) {
+            TOGGLE3(TPCM.CRDSYS, TPCM.IBATCH, unit, KBD_UNIT, "Vessel", "Global");
+            continue;
+        }
+        if (choice == 2 || choice == 6) blank_line(unit);
+        write_item(unit, choice);
+        ENTERF(item_word(choice), unit, KBD_UNIT);
+    }
+}
+
+}  // namespace brevant
