@@ -1,35 +1,9 @@
-// Load-model flags and the caption lists of the packed model words.
+// Load-model flags of the packed model words.
 #include "edlib/load_model_flags.h"
 
 #include "sysutl/option_words.h"
 
 namespace brevant {
-
-const std::array<ModelCaption, 5>& TNKWND() {
-    static const std::array<ModelCaption, 5> list{
-        ModelCaption("User-Specified LOWDAT"), ModelCaption("User-Specified WINDCOFS.txt"),
-        ModelCaption("Barge (Velmora)"), ModelCaption("OCIMF Tanker '77 (extended)"),
-        ModelCaption("Cylindrical Vessel")};
-    return list;
-}
-
-const std::array<ModelCaption, 7>& TNKCUR() {
-    static const std::array<ModelCaption, 7> list{
-        ModelCaption("User-Specified LOWDAT"), ModelCaption("User-Specified CRNTCOFS.txt"),
-        ModelCaption("Barge (Velmora)"),       ModelCaption("NSMB Tanker '91"),
-        ModelCaption("Extreme Cylindrical Bow '91"), ModelCaption("OCIMF Tanker '77"),
-        ModelCaption("Cylindrical Vessel")};
-    return list;
-}
-
-const std::array<ModelCaption, 7>& TNKWAV() {
-    static const std::array<ModelCaption, 7> list{
-        ModelCaption("User-Specified DRFTCOFS.txt"), ModelCaption("Tanker (Legacy)"),
-        ModelCaption("Semi (Legacy)"),               ModelCaption("Buoy or round ship"),
-        ModelCaption("Caisson Spar"),                ModelCaption("Tanker (2001)"),
-        ModelCaption("Semi/TLP (2001)")};
-    return list;
-}
 
 namespace {
 

@@ -1,25 +1,13 @@
 // Load-model flags: the packed model words of wind (LWBARG), current (LCBARG) and wave drift
-// (LWVCOF), their caption lists, and the flags every user derives from them (INITFM, TNKRID).
+// (LWVCOF) and the flags every user derives from them (INITFM, TNKRID). The caption lists of the
+// words (TNKWND, TNKCUR, TNKWAV) and kNsmbMeanCurrent sit with the other captions, below the load
+// models that check their fields against them.
 #pragma once
 
-#include <array>
-#include <string_view>
-
+#include "sysutl/captions.h"
 #include "sysutl/ftypes.h"
 
 namespace brevant {
-
-// Caption lists of the three model words: row n is the caption of field value n (1-based),
-// 29 characters, blank-padded.
-inline constexpr int kModelCaptionLength = 29;
-using ModelCaption = FixedText<kModelCaptionLength>;
-const std::array<ModelCaption, 5>& TNKWND();  // wind, 5 rows
-const std::array<ModelCaption, 7>& TNKCUR();  // current, 7 rows
-const std::array<ModelCaption, 7>& TNKWAV();  // wave drift, 7 rows
-
-// The field value 15 in field 1 of the current word: the NSMB set of row 4 with its "Mean" curves
-// for the 40% load condition. It counts as 4 wherever the fields are compared.
-inline constexpr Int kNsmbMeanCurrent = 15;
 
 // One-model flags: SWNFM (wind), SCRFM (current), SWVFM (wave drift) are 1 when fields 1, 2 and 3
 // of their word agree (field 1 of the current word read with 15 as 4), else 0. The words are not

@@ -23,7 +23,11 @@ std::string name_on_disk(std::string_view s) {
 }  // namespace
 
 UserTableFile::UserTableFile(std::string_view FILE, std::string_view CAPTION, Int IOOUT, Int IOIN)
-    : file_(FILE), caption_(CAPTION), IOOUT_(IOOUT), IOIN_(IOIN) {}
+    : UserTableFile(FILE, CAPTION, CAPTION, IOOUT, IOIN) {}
+
+UserTableFile::UserTableFile(std::string_view FILE, std::string_view CAPTION, std::string_view CLOSE_CAPTION,
+                             Int IOOUT, Int IOIN)
+    : file_(FILE), caption_(CAPTION), close_caption_(CLOSE_CAPTION), IOOUT_(IOOUT), IOIN_(IOIN) {}
 
 bool UserTableFile::open() {
     close_unit(USER_TABLE_UNIT);
@@ -63,6 +67,6 @@ void UserTableFile::refuse_unreadable() {
     FILERR(file_, caption_, IOOUT_, IOIN_);
 }
 
-void UserTableFile::close() { HCLOSE(USER_TABLE_UNIT, file_, caption_, IOOUT_); }
+void UserTableFile::close() { HCLOSE(USER_TABLE_UNIT, file_, close_caption_, IOOUT_); }
 
 }  // namespace brevant

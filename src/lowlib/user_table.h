@@ -25,6 +25,10 @@ public:
     // no part of the name on disk); CAPTION: the caller's routine name for FILERR and HCLOSE, as the
     // caller holds it (blank padding included); IOOUT, IOIN: console and keyboard units.
     UserTableFile(std::string_view FILE, std::string_view CAPTION, Int IOOUT, Int IOIN);
+    // The same for a reader that closes its file under another caption (CLOSE_CAPTION) than the
+    // one it reports read errors under.
+    UserTableFile(std::string_view FILE, std::string_view CAPTION, std::string_view CLOSE_CAPTION, Int IOOUT,
+                  Int IOIN);
 
     // Closes unit 31 and opens the file on it for reading. False when it does not exist or cannot be
     // read (a directory, no permission): the caller then writes its own not-found message.
@@ -55,6 +59,7 @@ public:
 private:
     std::string file_;
     std::string caption_;
+    std::string close_caption_;
     Int IOOUT_;
     Int IOIN_;
 };

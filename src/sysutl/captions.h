@@ -1,8 +1,10 @@
-// Caption functions: unit captions for page items and report lines, spectrum-type names and the
-// names of the six rigid-body motions. Each returns a blank-padded text of its fixed length and
-// gives a fixed error text (or a blank) for an index outside its table.
+// Caption functions: unit captions for page items and report lines, spectrum-type names, the
+// names of the six rigid-body motions and the model captions of the packed load-model words. Each
+// function returns a blank-padded text of its fixed length and gives a fixed error text (or a
+// blank) for an index outside its table.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "sysutl/ftypes.h"
@@ -23,5 +25,18 @@ std::string WNDPRT(Int WNDTYP);
 std::string CURPRT(Int CURTYP);
 // Motion names (8 characters); "ERROR !" outside 1..6.
 std::string DOF(Int IDOF);
+
+// Caption lists of the three packed load-model words (wind LWBARG, current LCBARG, wave drift
+// LWVCOF): row n is the caption of field value n (1-based), 29 characters, blank-padded. A field
+// value with no row is no model (the load routines refuse it).
+inline constexpr int kModelCaptionLength = 29;
+using ModelCaption = FixedText<kModelCaptionLength>;
+const std::array<ModelCaption, 5>& TNKWND();  // wind, 5 rows
+const std::array<ModelCaption, 7>& TNKCUR();  // current, 7 rows
+const std::array<ModelCaption, 7>& TNKWAV();  // wave drift, 7 rows
+
+// The field value 15 of the current word: the NSMB sets of row 4 with the mean curve of the 40%
+// load condition as the ballast Cx. It counts as 4 wherever the fields are compared.
+inline constexpr Int kNsmbMeanCurrent = 15;
 
 }  // namespace brevant

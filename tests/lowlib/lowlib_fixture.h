@@ -7,6 +7,8 @@
 
 #include "lowlib/current_profile.h"
 #include "lowlib/speed_spectra.h"
+#include "lowlib/wind_current_coefficients.h"
+#include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/sines_record.h"
 #include "records/wave_record.h"
@@ -31,6 +33,9 @@ protected:
         reset_curprof();
         reset_uwndspec();
         reset_ucurspec();
+        reset_usrwnd();
+        reset_usrcrn();
+        reset_lowcof();
     }
     // Runs a routine that must end the program and returns the exit status (-1 when it returned).
     static int end_status(const std::function<void()>& f) {
