@@ -68,7 +68,7 @@ TEST_F(TankerHeadings, HalfTurnSineSquares) {
 }
 
 TEST_F(TankerHeadings, SectorFilterTakesTheFacingEnds) {
-    // Boundaries 0.5 .. 5.5 step 0.7; bow part 2, stern part 6 (half sums 1, 3, 4).
+    // Boundaries 0.5 .. 5.4, step 0.7; bow part 2, stern part 6 (half sums 1, 3, 4).
     const Real b[8] = {0.5f, 1.2f, 1.9f, 2.6f, 3.3f, 4.0f, 4.7f, 5.4f};
     auto filta = [&](Real a, Logical swp) { return FILTA(a, 2.0f, 6.0f, b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], swp); };
     struct Case {
