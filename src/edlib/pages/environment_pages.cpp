@@ -1,6 +1,6 @@
 // PENDING: the environment pages are stand-ins that show their header and pass on the selection;
 // their items come with the environment pages. The site page (page 1) is in site_page.cpp, the
-// regular-wave page (11) in regular_wave_page.cpp.
+// wave pages (11 to 13) in regular_wave_page.cpp, irregular_wave_page.cpp and swell_page.cpp.
 #include "edlib/pages/environment_pages.h"
 
 #include "edlib/pages/placeholder_page.h"
@@ -12,7 +12,5 @@ void AREAS(std::string_view PAGE, std::string_view TUGBAR) {
 }
 void WIND(std::string_view PAGE) { placeholder_page(PAGE, "", "Wind Conditions"); }
 void CURENT(Int /*FRESLM*/, std::string_view PAGE) { placeholder_page(PAGE, "", "Current Conditions"); }
-void MORRAN(std::string_view PAGE) { placeholder_page(PAGE, "", "Irregular wave specifications"); }
-void SWELL(std::string_view PAGE) { placeholder_page(PAGE, "", "Background swell characteristics"); }
 
 }  // namespace brevant
