@@ -67,6 +67,11 @@ protected:
             WAVCOM.WVK(j) = points[i].k;
             TPCM.T(j) = 6.2831855f / points[i].omega;
         }
+        // The period grid the spectral integrals read (an even step assumed).
+        WAVCOM.NW = TPCM.NWP - 1;
+        WAVCOM.TS = TPCM.T(1);
+        WAVCOM.TL = TPCM.T(TPCM.NWP);
+        WAVCOM.DT = TPCM.NWP > 1 ? TPCM.T(2) - TPCM.T(1) : 0.0f;
     }
     static void set_heading(float degrees) {
         HIMEM.RAOANG(1) = degrees;
