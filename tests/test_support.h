@@ -18,6 +18,13 @@
 
 namespace brevant::testing {
 
+// How many times WHAT occurs in TEXT, overlapping occurrences included.
+inline std::size_t count_of(const std::string& text, const std::string& what) {
+    std::size_t n = 0;
+    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    return n;
+}
+
 // Whole files as bytes, and files of 32-bit words stored big-endian as the data files hold them,
 // made independently of the program's own record I/O.
 inline std::string file_bytes(const std::string& path) {

@@ -76,11 +76,7 @@ private:
     std::string bytes_;
 };
 
-inline std::size_t count_of(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
+using testing::count_of;
 
 // ---- Cases on disk, shared by the whole-program tests --------------------------------------
 

@@ -13,11 +13,7 @@
 namespace brevant {
 namespace {
 
-std::size_t count_of(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
+using testing::count_of;
 
 class FintopTest : public testing::ConsoleTest {
 protected:

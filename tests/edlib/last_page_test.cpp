@@ -14,11 +14,7 @@
 namespace brevant {
 namespace {
 
-std::size_t count_of(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
+using testing::count_of;
 
 const char* const kDeltaWarning = "\n ++> Warning: Non-positive frequency interval for low-frequency spectral tables.\n";
 const char* const kPeriodWarning =

@@ -21,11 +21,7 @@ protected:
         reset_tpcm();
         ConsoleTest::TearDown();
     }
-    static int count(const std::string& text, const std::string& what) {
-        int n = 0;
-        for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-        return n;
-    }
+    static int count(const std::string& text, const std::string& what) { return static_cast<int>(testing::count_of(text, what)); }
     static std::string caption_line(const std::string& caption) {
         std::string s = "     " + caption;
         s.resize(5 + 75, ' ');

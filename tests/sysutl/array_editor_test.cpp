@@ -24,11 +24,7 @@ protected:
                ") Add a constant value to each array element (modulo 360)\n";
     }
     static inline const std::string kSelect = " \n Enter number of selection (\"H\" for help): ";
-    static int count(const std::string& text, const std::string& what) {
-        int k = 0;
-        for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++k;
-        return k;
-    }
+    static int count(const std::string& text, const std::string& what) { return static_cast<int>(testing::count_of(text, what)); }
     void edit(std::vector<Real>& v, Int nupdat, const std::string& typed) {
         answers(typed);
         Int lcopy = 0;

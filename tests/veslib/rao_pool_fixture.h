@@ -87,11 +87,7 @@ protected:
         }
         return -1;
     }
-    static int count(const std::string& text, const std::string& what) {
-        int n = 0;
-        for (std::size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-        return n;
-    }
+    static int count(const std::string& text, const std::string& what) { return static_cast<int>(testing::count_of(text, what)); }
 };
 
 }  // namespace brevant::testing

@@ -24,11 +24,7 @@ std::vector<std::byte> image_copy() {
     return {b.begin(), b.end()};
 }
 
-std::size_t count(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
+std::size_t count(const std::string& text, const std::string& what) { return testing::count_of(text, what); }
 
 bool has(const std::string& text, const std::string& what) { return text.find(what) != std::string::npos; }
 

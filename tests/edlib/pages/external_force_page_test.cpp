@@ -21,11 +21,7 @@ std::vector<std::byte> image_copy() {
     return {b.begin(), b.end()};
 }
 
-std::size_t count(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
+std::size_t count(const std::string& text, const std::string& what) { return testing::count_of(text, what); }
 
 const std::string kHeader = "   ****  Page 7: Vessel External Force/Moment Specification  ****\n\n\n";
 const std::string kPrompt = " \n Enter number of selection (\"H\" for help): ";

@@ -38,11 +38,7 @@ std::size_t numbered_lines(const std::string& text) {
                                                   std::sregex_iterator()));
 }
 
-std::size_t count(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
+std::size_t count(const std::string& text, const std::string& what) { return testing::count_of(text, what); }
 
 const std::string kHeader = " **************  Page 2: Vessel Hydrostatic Characteristics  **************\n\n";
 const std::string kSelect = " \n Enter number of selection (\"H\" for help): ";

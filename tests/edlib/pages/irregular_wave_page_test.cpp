@@ -45,11 +45,7 @@ protected:
         answers(script);
         MORRAN("12");
     }
-    static std::size_t count(const std::string& text, const std::string& what) {
-        std::size_t n = 0;
-        for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-        return n;
-    }
+    static std::size_t count(const std::string& text, const std::string& what) { return testing::count_of(text, what); }
     static bool has(const std::string& text, const std::string& what) { return text.find(what) != std::string::npos; }
     static constexpr const char* kTitle = "           ****  Page 12: Irregular wave specifications  ****\n\n\n";
 };

@@ -45,11 +45,7 @@ protected:
         answers(script);
         STATIC();
     }
-    static std::size_t count(const std::string& text, const std::string& what) {
-        std::size_t n = 0;
-        for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-        return n;
-    }
+    static std::size_t count(const std::string& text, const std::string& what) { return testing::count_of(text, what); }
     bool image_unchanged_since(const std::vector<std::byte>& before) const {
         const auto now = image_bytes(TPCM);
         return std::memcmp(now.data(), before.data(), before.size()) == 0;

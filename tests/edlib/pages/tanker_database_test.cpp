@@ -17,11 +17,7 @@
 namespace brevant {
 namespace {
 
-std::size_t count(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
+std::size_t count(const std::string& text, const std::string& what) { return testing::count_of(text, what); }
 
 // The words of the image that differ from a copy taken before.
 std::vector<int> changed_words(const std::vector<std::byte>& before) {

@@ -53,11 +53,7 @@ protected:
             out.push_back((*it)[1].str());
         return out;
     }
-    static std::size_t count(const std::string& text, const std::string& what) {
-        std::size_t n = 0;
-        for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-        return n;
-    }
+    static std::size_t count(const std::string& text, const std::string& what) { return testing::count_of(text, what); }
     static bool before(const std::string& text, const std::string& a, const std::string& b) {
         const auto pa = text.find(a);
         const auto pb = text.find(b);
