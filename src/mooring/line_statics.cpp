@@ -109,8 +109,13 @@ void check_tables(Int ITYP, Int layer, Real DELLAY, bool blended) {
     if (NTAB < 2 || NTAB > kTablePoints) tables_unusable(ITYP);
     for (Int i = 2; i <= NTAB; ++i)
         if (!(L.HLOD(i) > L.HLOD(i - 1))) tables_unusable(ITYP);
-    const Int top = blended && DELLAY != 0.0f ? layer + 1 : layer;
-    if (layer < 1 || top > kLayers) tables_unusable(ITYP);
+    // Each layer that carries weight must be a table of its own (an empty upper layer would still
+    // blend into a monotonic column, of the wrong distances), and so must their blend.
+    const bool lower_used = !blended || DELLAY != 1.0f;
+    const bool upper_used = blended && DELLAY != 0.0f;
+    if (layer < 1 || layer + (upper_used ? 1 : 0) > kLayers) tables_unusable(ITYP);
+    if (lower_used && !strictly_monotonic(&L.ANCDST(1, layer, ITYP), 0.0f, NTAB)) tables_unusable(ITYP);
+    if (upper_used && !strictly_monotonic(&L.ANCDST(1, layer + 1, ITYP), 0.0f, NTAB)) tables_unusable(ITYP);
     if (!strictly_monotonic(&L.ANCDST(1, layer, ITYP), blended ? DELLAY : 0.0f, NTAB)) tables_unusable(ITYP);
 }
 
