@@ -291,6 +291,26 @@ TEST_F(LineStatics, LayeredLookupBlendsTheLayersAroundTheFairleadOffset) {
     EXPECT_NEAR(LINCOM.TPTEN0, o.T, 0.05);
 }
 
+TEST_F(LineStatics, CurveDefinedElementsTakeTheirCoefficientsBeforeTheSolve) {
+    // The element starts far too soft; its straight curve has the fixture's compliance 2e-6, so with
+    // the curves in use the line is the oracle's again. Without the flag the soft line stays.
+    TPCM.ALPHA(1, 1, 1) = 1e-4f;
+    TPCM.STRESS_STRAIN_FILE(1) = 1;
+    LINCOM.NSTRS_STRN(1, 1) = 2;
+    LINCOM.TENS_ARR(1, 1, 1) = 0.0f;
+    LINCOM.TENS_ARR(2, 1, 1) = 2000.0f;
+    LINCOM.E_ARR(2, 1, 1) = 2000.0f * 2e-6f;
+    for (Int i = 1; i <= 3; ++i) LINCOM.TANPHI(i, 1, 1) = std::tan(LINCOM.TOPANG(i, 1, 1));
+    run();
+    EXPECT_EQ(TPCM.ALPHA(1, 1, 1), 1e-4f);
+    LINCOM.NEED_STRAIN_FILE = 1;
+    run();
+    EXPECT_NEAR(TPCM.ALPHA(1, 1, 1), 2e-6f, 1e-10f);
+    const OracleState o = oracle_at(static_cast<double>(LINCOM.HMEAN), 200.0);
+    EXPECT_NEAR(LINCOM.QF, o.V / o.H, 2e-4);
+    EXPECT_NEAR(LINCOM.TPTEN0, o.T, 0.05);
+}
+
 struct BadTable {
     const char* name;
     std::function<void()> spoil;
