@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "classic_catenary.h"
 #include "mooring/catlib/vertical_lines.h"
 #include "records/data_image.h"
 #include "records/wave_record.h"
@@ -244,6 +245,52 @@ TEST(Kcatn, CatenaryAndElasticSpringsInSeries) {
     Real KCAT = 0.0f, KSTAT = 0.0f;
     KCATN(KCAT, 50.0f, KSTAT, {0.3f, 0.0f}, {0.0f, 0.0f}, 8.0f, 0.0f);
     EXPECT_NEAR(KCAT, 9.523810f, 1e-5f);
+}
+
+TEST(Kcatn, CatenaryPartIsTheStiffnessOfTheInextensibleLine) {
+    // A line of 1000 (weight 1) lying partly on the floor, its fairlead 200 up and 900 across. Its
+    // static stiffness along the line at the fairlead, by a finite difference of the classic elastic
+    // catenary, split by KCATN from the elastic stiffness of KELAST, leaves a catenary part equal to
+    // the stiffness of the same hanging shape made inextensible, to the order of the line's strain.
+    using testing::classic_line;
+    using testing::ClassicElement;
+    using testing::solve_classic;
+    for (const Real a1 : {1e-5f, 1e-6f}) {
+        reset_tpcm();
+        reset_wavcom();
+        reset_kelast();
+        WAVCOM.G = 9.81f;
+        const double EA = 1.0 / static_cast<double>(a1);
+        const std::vector<ClassicElement> line = {{1000.0, 1.0, EA}};
+        const auto [H, V] = solve_classic(900.0, 200.0, line, true, 200.0, 300.0);
+        const double T = std::hypot(H, V), c = H / T, s = V / T;
+        // Fairlead tension when the fairlead moves by da along the line, away from the anchor.
+        auto tension = [&](const std::vector<ClassicElement>& l, double X, double Z, double da) {
+            const auto [h, v] = solve_classic(X + c * da, Z + s * da, l, true, H, V);
+            return std::hypot(h, v);
+        };
+        const double da = 1e-3;
+        const double kstat = (tension(line, 900.0, 200.0, da) - tension(line, 900.0, 200.0, -da)) / (2.0 * da);
+        const std::vector<ClassicElement> rigid = {{1000.0, 1.0, 1e15}};
+        const testing::ClassicShape shape = classic_line(H, V, rigid, true);
+        const double kinext = (tension(rigid, shape.x, shape.z, da) - tension(rigid, shape.x, shape.z, -da)) / (2.0 * da);
+
+        TPCM.NELEM(1) = 1;
+        TPCM.SLEN(1, 1) = 1000.0f;
+        TPCM.ALPHA(1, 1, 1) = a1;
+        TPCM.DRYWT(1, 1) = 1.0f;
+        Real KELAS = 0.0f, KCAT = 0.0f, KSTAT = 0.0f;
+        WaveNumbers WAVEK{};
+        KELAST(KELAS, 1, WAVEK, 1.0f, static_cast<Real>(T));
+        EXPECT_NEAR(KELAS, EA / 1000.0, 1e-6 * EA / 1000.0);
+        KCATN(KCAT, KELAS, KSTAT, {1.0f, 0.0f}, {0.0f, 0.0f}, static_cast<Real>(kstat), 0.0f);
+        EXPECT_LT(KSTAT, KCAT) << "the elastic spring in series softens the line";
+        const double strain = T / EA;
+        EXPECT_NEAR(KCAT, kinext, 5.0 * strain * kinext) << "a1 " << a1;
+    }
+    reset_tpcm();
+    reset_wavcom();
+    reset_kelast();
 }
 
 }  // namespace
