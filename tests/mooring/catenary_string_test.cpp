@@ -136,6 +136,11 @@ TEST_F(CatenaryString, LimitsOfTheStiffnessRatio) {
         EXPECT_EQ(slack.XCAT, 1.0f);
         EXPECT_NEAR(slack.CQCNST, 0.8227922f, 1e-6f);
     }
+    // No elastic spring: the fairlead motion is all stretch, the limit of a vanishing KELAS.
+    const Output loose = run({0.6f, {0.5f, -0.2f}, 2.0f, 3.0f, 0.4f, 0.0f}, true);
+    EXPECT_EQ(loose.CYELAS, Complex(0.5f, -0.2f));
+    EXPECT_EQ(loose.CYCAT, Complex(0.0f, 0.0f));
+    EXPECT_EQ(loose.XCAT, 0.0f);
     // No fairlead motion: nothing moves, and the drag constant is left as it was.
     const Output still = run({0.6f, {0.0f, 0.0f}, 2.0f, 3.0f, 0.4f, 10.0f}, true);
     EXPECT_EQ(still.CYCAT, Complex(0.0f, 0.0f));

@@ -31,7 +31,8 @@ void reset_tmpcm2();
 //   NLCAT                 in   true: the nonlinear pass, a root of NULTMP on [0, 1.5]
 //   CREATR, ILINE         in   creator type of the case; line number for the message
 // The linear response is CYCAT = CXTEND / (beta' + i g), g = XCAT G, and CYELAS = CXTEND - CYCAT, also
-// above the catenary resonance (beta' < 0). A ratio the nonlinear search cannot hold within 1.5, and
+// above the catenary resonance (beta' < 0); exactly at it the drag alone holds the ratio, 1 / sqrt(G).
+// A zero KELAS (no elastic spring) gives the rigid-catenary limit: CYCAT 0, CYELAS = CXTEND. A ratio the nonlinear search cannot hold within 1.5, and
 // an undamped line exactly at resonance, end the program after the message " ++> Error return (IER = ...".
 void CATSTR(Real WFREQ, Complex CXTEND, Real SIGCAT, Real PARITQ, Real CATMASQ, Real CQUAD, Complex& CYCAT,
             Complex& CYELAS, Real KRAT, Real KELAS, Real& CQCNST, Real& XCAT, Int IOSCRN, Int KBD, Logical NLCAT,
