@@ -7,7 +7,6 @@
 
 namespace brevant {
 
-void CURENT(Int /*FRESLM*/, std::string_view PAGE) { placeholder_page(PAGE, "", "Current Conditions"); }
 void REGLAR(std::string_view PAGE) { placeholder_page(PAGE, "", "Regular Wave Characteristics"); }
 void MORRAN(std::string_view PAGE) { placeholder_page(PAGE, "", "Irregular wave specifications"); }
 void SWELL(std::string_view PAGE) { placeholder_page(PAGE, "", "Background swell characteristics"); }
