@@ -225,7 +225,7 @@ struct Tpcm {
     Int IVERS_SUFX;                              // 163 version increment of the writing program; 0 when saved
     Int WAVTYP;                                  // 164 irregular-wave spectrum type (wave-spectrum captions 0-10)
     Int WNDTYP;                                  // 165 wind spectrum type (1-6 of the wind-spectrum captions)
-    Int CURTYP;                                  // 166 current variation with depth (1/7 power law, none, user)
+    Int CURTYP;                                  // 166 current spectrum type (0-3)
     Int NWP;                                     // 167 number of regular-wave periods, at most 100
     Int NDIR;                                    // 168 number of regular-wave headings, at most MAXDIR
     Int NA;                                      // 169 number of wedges of a spread sea, at most MAXANG
@@ -236,7 +236,7 @@ struct Tpcm {
     Int LSWELL;                                  // 174 simulate background swell (0/1)
     Int LWIND;                                   // 175 simulate wind (0/1); the wind page only when 1
     Int LCURNT;                                  // 176 simulate current (0/1); the current page only when 1
-    Int LCSTCR;                                  // 177 current spectrum type
+    Int LCSTCR;                                  // 177 current variation with depth: 0 one-seventh power law, 1 none, 2 profile table (462-471), 3 profile file
     Int NCURNT;                                  // 178 number of legacy current-profile points, at most 5
     Int NUMBRV;                                  // 179 number of attack angles of the low-frequency force tables
     Int BRVFLG;                                  // 180 output-option bits 1-27 (output options pages 1 and 2)
