@@ -224,7 +224,7 @@ TEST(Kcatn, CatenaryAndElasticSpringsInSeries) {
     };
     const double k1 = std::sqrt(104.0) / std::sqrt(1.25);  // |10 (1, 0) + 4 (0, 0.5)| / |(1, -0.5)|
     const std::vector<Case> cases = {
-        // 1/8 - 1/50 = 0.105: the catenary part 9.523810.
+        // 1/8 - 1/50 = 0.105: the catenary share is 9.523810.
         {50.0f, 8.0f, 3.0f, {0.3f, 0.0f}, {0.0f, 0.0f}, 8.0, 1.0 / (1.0 / 8.0 - 1.0 / 50.0)},
         {20.0f, 10.0f, 4.0f, {1.0f, 0.0f}, {0.0f, 0.5f}, k1, 1.0 / (1.0 / k1 - 1.0 / 20.0)},
         // Ends moving together: the fairlead derivative alone.
