@@ -39,7 +39,8 @@ namespace {
     stop_program(1);
 }
 
-// The attack-angle count kept within what the output options allow, with a note after the banner.
+}  // namespace
+
 void limit_attack_angles() {
     Tpcm& P = TPCM;
     const Int limit = P.LANGARR == 0 ? kMaxUniformAngles : kMaxListedAngles;
@@ -50,8 +51,7 @@ void limit_attack_angles() {
     write_record(P.EDUNIT, "");
 }
 
-// Steps 14-15: the grid from the period list and the finite-depth wave number at each period.
-void frequency_grid(const RunValues& R) {
+void run_frequency_grid(const RunValues& R) {
     const Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
     set_wave_grid(&P.T(1), P.NWP, P.NUNTS);
@@ -64,8 +64,7 @@ void frequency_grid(const RunValues& R) {
     }
 }
 
-// Step 16: the sea spectrum, its peak index and calculated height.
-void sea_spectrum(RunValues& R) {
+void run_sea_spectrum(RunValues& R) {
     const Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
     V.SWH = P.SWHT(1);
@@ -82,8 +81,7 @@ void sea_spectrum(RunValues& R) {
     EQUILB.SWHC = 4.0f * std::sqrt(R.VAR);
 }
 
-// Step 17: the swell, which must peak on the grid.
-void swell_spectrum(RunValues& R) {
+void run_swell_spectrum(RunValues& R) {
     Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
     V.NSWEL = swell_peak_index(P.SWELPD);
@@ -93,8 +91,8 @@ void swell_spectrum(RunValues& R) {
     V.SWHSWL = 4.0f * std::sqrt(R.VAR);
 }
 
-// Step 19: one external force instance is supported; the others are switched off for the run.
-void single_external_force() {
+// One external force instance is supported; the others are switched off for the run.
+void single_external_force_note() {
     Tpcm& P = TPCM;
     if (P.AXFC2 == 0) return;
     write_record(P.EDUNIT, "");
@@ -105,9 +103,7 @@ void single_external_force() {
     P.AXFC3 = 0;
 }
 
-}  // namespace
-
-void set_run_captions(RunValues& R) {
+void set_run_constants(RunValues& R) {
     const Tpcm& P = TPCM;
     const bool metric = P.NUNTS != 0;
 
@@ -120,6 +116,9 @@ void set_run_captions(RunValues& R) {
                       BITVAL(P.BRVFLG, 25, P.EDUNIT) == 1 || BITVAL(P.BRVFLG, 24, P.EDUNIT) == 1;
     R.CVER = VERSION_STRING(P.VERNO);
     R.STARTA = P.VESAN0;
+    WAVCOM.G = P.NUNTS == 0 ? 32.152f : 9.8f;
+    WAVCOM.RHOAIR = P.NUNTS == 0 ? 0.0024356f : 0.128f;
+    R.WDCNST = std::sqrt(P.DEPTH / WAVCOM.G);
 
     R.CWAV = sea_spectrum_caption(P.WAVTYP, R.LENWAV);
     if (P.LSPRED == 0) {
@@ -162,9 +161,9 @@ void run_setup(RunValues& R) {
     Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
 
-    // 1-5. Captions of the run; the screen.
+    // 1-12 but the console: captions, constants, gravity. Then the screen.
+    set_run_constants(R);
     CLEAR(P.EDUNIT);
-    set_run_captions(R);
 
     // 6. One-model flags, and the words brought into line with them.
     INITFM(P.LWBARG, R.SWNFM, P.LCBARG, R.SCRFM, P.LWVCOF, R.SWVFM, P.EDUNIT);
@@ -178,11 +177,6 @@ void run_setup(RunValues& R) {
     write_record(P.EDUNIT, "");
     limit_attack_angles();
 
-    // 9-10. Gravity, air density, the depth scale of the wave numbers.
-    V.G = P.NUNTS == 0 ? 32.152f : 9.8f;
-    V.RHOAIR = P.NUNTS == 0 ? 0.0024356f : 0.128f;
-    R.WDCNST = std::sqrt(P.DEPTH / V.G);
-
     // 13. The report and its title page. Any report unit other than the file is written as it is.
     if (P.IUNIT == DISK_UNIT) RHOPEN(R.OUTFIL.view(), 1, 0, P.IDRIVE, P.IUNIT, R.SIMNAM.view(), P.EDUNIT, P.CMPUTR);
     start_report_page();
@@ -192,13 +186,13 @@ void run_setup(RunValues& R) {
     section_pause();
 
     // 14-17. Grid, sea, swell.
-    frequency_grid(R);
-    if (P.LRANDM != 0) sea_spectrum(R);
-    if (P.LSWELL != 0) swell_spectrum(R);
+    run_frequency_grid(R);
+    if (P.LRANDM != 0) run_sea_spectrum(R);
+    if (P.LSWELL != 0) run_swell_spectrum(R);
 
     // 18-19.
     V.DWATRP() = 0.001f * P.DWATR;
-    single_external_force();
+    single_external_force_note();
 
     // 20. Motion phase 1 with the real hulls. A second swell has no spectrum in this program.
     P.LSWEL2 = 0;

@@ -15,8 +15,23 @@ namespace brevant {
 // Gaussian sea, lies off the period grid.
 void run_setup(RunValues& R);
 
-// The captions and constants of the set-up's steps 1-12 that depend only on the data image (no
-// console output, no records written): speeds, bow, spectrum, unit and leading-system captions.
-void set_run_captions(RunValues& R);
+// The steps of the set-up, in the order run_setup takes them.
+
+// Steps 1-12 without console output: speeds, captions, unit captions, the leading wave system,
+// STARTA, and G, RHOAIR (in WAVCOM) and WDCNST by the unit system and the depth.
+void set_run_constants(RunValues& R);
+// Step 7's guard: an attack-angle count above the limit the output options keep (361 uniform, 37
+// listed) is reduced in TPCM.NUMBRV, with a note on the console.
+void limit_attack_angles();
+// Steps 14-15: the grid from the period list, and the wave number at each period (HIMEM.IW ends at
+// NWP + 1).
+void run_frequency_grid(const RunValues& R);
+// Step 16: the sea spectrum, NWAVPK and EQUILB.SWHC. A Gaussian sea whose peak lies off the grid
+// stops the run (message, pause, status 1).
+void run_sea_spectrum(RunValues& R);
+// Step 17: the swell, whose peak must lie on the grid (else message, pause, status 1).
+void run_swell_spectrum(RunValues& R);
+// Step 19: the note on a second external force instance, a pause, and AXFC2, AXFC3 cleared.
+void single_external_force_note();
 
 }  // namespace brevant
