@@ -158,8 +158,11 @@ TEST(AnalysisRun, ShipCaseWritesTheTitlePageAndTheNetForcePages) {
     }
     // Nothing that did not fit or did not compute.
     for (const char* bad : {"NaN", "Infinity"}) EXPECT_EQ(report.find(bad), std::string::npos) << bad;
-    for (const std::string& line : lines_of(report))
-        if (line != kTitleIX) EXPECT_EQ(line.find('*'), std::string::npos) << line;
+    for (const std::string& line : lines_of(report)) {
+        if (line != kTitleIX) {
+            EXPECT_EQ(line.find('*'), std::string::npos) << line;
+        }
+    }
 }
 
 TEST(AnalysisRun, NetForceRowsGiveOneRowPerAngleWithTheNetOfTheSources) {
