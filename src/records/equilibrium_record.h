@@ -43,7 +43,8 @@ struct Equilb {
     Real LEFRT2;            // 96 length fraction outside the bow and stern tapers, not below 0
     Real spare_97[357];     // 97-453 spare
     Real VESANG;            // 454 vessel heading, radians (set by the analysis core)
-    Real spare_455[36];     // 455-490 spare
+    Real SWHC;              // 455 significant height of the sea from its spectrum, 4 sqrt(m0), ft or m
+    Real spare_456[35];     // 456-490 spare
 };
 
 static_assert(std::is_standard_layout_v<Equilb> && std::is_trivially_copyable_v<Equilb>);
@@ -72,6 +73,7 @@ static_assert(offsetof(Equilb, BOWARM) == 4 * (94 - 1));
 static_assert(offsetof(Equilb, STRNRM) == 4 * (95 - 1));
 static_assert(offsetof(Equilb, LEFRT2) == 4 * (96 - 1));
 static_assert(offsetof(Equilb, VESANG) == 4 * (454 - 1));
+static_assert(offsetof(Equilb, SWHC) == 4 * (455 - 1));
 
 extern Equilb EQUILB;
 

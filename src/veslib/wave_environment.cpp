@@ -31,4 +31,6 @@ void set_wave_grid(const Real* T, Int NWP, Int NUNTS) {
 
 Int swell_peak_index(Real SWELPD) { return clamp_to_int((SWELPD - WAVCOM.TS) / WAVCOM.DT + 1.5f); }
 
+Int clamp_grid_index(Int INDEX, Int NWP) { return std::clamp<Int>(INDEX, 1, std::max<Int>(grid_points(NWP), 1)); }
+
 }  // namespace brevant

@@ -14,4 +14,8 @@ void set_wave_grid(const Real* T, Int NWP, Int NUNTS);
 // The grid index nearest to the swell peak period SWELPD: integer part of (SWELPD - TS) / DT + 1.5.
 Int swell_peak_index(Real SWELPD);
 
+// A grid index kept on the grid, 1 .. NWP (1 when the grid is empty): for the sections that index
+// W or WVK by a peak index that may lie off the grid (a sea peak period outside the period list).
+Int clamp_grid_index(Int INDEX, Int NWP);
+
 }  // namespace brevant

@@ -116,4 +116,21 @@ inline void make_runnable() {
                    {1420, real_word(20.0f)}});  // BWL
 }
 
+// Makes the runnable case an exact box 100 x 20 x 10 ft (water of 64 lb/ft^3) on the periods 2 to
+// 31 s, which hold its natural periods: an analysis of it runs through motion phase 1 without a
+// question from the hull model.
+inline void make_box_on_grid() {
+    std::vector<std::pair<int, std::uint32_t>> words = {{1409, real_word(1280.0f)},        // DISPL, kips
+                                                        {1410, real_word(5.0f)},           // VKB
+                                                        {1413, real_word(2000.0f)},        // AWP
+                                                        {1417, real_word(25.0f / 3.0f)},   // VKMT
+                                                        {1418, real_word(265.0f / 3.0f)},  // VKML
+                                                        {167, 30}};                        // NWP
+    for (int i = 1; i <= 30; ++i) words.push_back({317 + i, real_word(static_cast<float>(i + 1))});  // T
+    edit_on_disk(words);
+}
+
+// The banner an analysis run writes on the console.
+inline constexpr const char* kRunBanner = " >>> Brevant Version: 6.80.00 ";
+
 }  // namespace brevant::e2e

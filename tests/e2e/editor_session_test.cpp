@@ -195,16 +195,20 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     testing::ScratchDir dir;
     create_case();
     make_runnable();
+    make_box_on_grid();
     // A case that runs as it stands: none of the settings of a normal load is forced, so nothing
-    // changes and nothing is saved.
+    // changes and nothing is saved. The vessel summary stays on (word 104 is 0): motion phase 1
+    // writes its own file beside the report.
     edit_on_disk({{498, real_word(0.0f)}, {104, 0}, {32, 12}});
     const std::string before = file_bytes("BREVDAT");
     // Nothing beyond the start letter may be read: a read would meet the end of the input.
     const ProgramResult r = run_brevant("E\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(pages_drawn(r.out).empty()) << r.out;
-    EXPECT_NE(r.out.find(" >>> The analysis is not available yet."), std::string::npos);
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
+    EXPECT_NE(r.out.find(kRunBanner), std::string::npos);
+    EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "KORVSUM.stxt", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("BREVOUT.stxt").substr(0, 2), "\f\n");
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
 }
@@ -223,13 +227,14 @@ TEST(EditorSession, ExecuteChoicesEchoEveryPageOnceAndSave) {
         testing::ScratchDir dir;
         create_case();
         make_runnable();
+        make_box_on_grid();
         edit_on_disk({{180, 1u << 11}});  // cleared on the last page: the execute saves it
         const std::string before = file_bytes("BREVDAT");
         const ProgramResult r = run_brevant(c.script);
         EXPECT_EQ(r.status, 0) << c.what << r.err;
         EXPECT_EQ(pages_drawn(r.out), c.screen_pages) << c.what;
-        EXPECT_NE(r.out.find(" >>> The analysis is not available yet."), std::string::npos);
-        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "LOWDAT"})) << c.what;
+        EXPECT_NE(r.out.find(kRunBanner), std::string::npos) << c.what;
+        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWDAT"})) << c.what;
         EXPECT_EQ(file_bytes("BREVBAK"), before);
         EXPECT_EQ(WordFile("BREVDAT").integer(180), 0);
         expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
@@ -240,11 +245,13 @@ TEST(EditorSession, SilentExecuteWritesTheConsoleToDiagnostics) {
     testing::ScratchDir dir;
     create_case();
     make_runnable();
+    make_box_on_grid();
     const ProgramResult r = run_brevant("M\nL\n4\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "Diagnostics.stxt", "LOWDAT"}));
-    EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
-    EXPECT_NE(file_bytes("Diagnostics.stxt").find(" >>> The analysis is not available yet."), std::string::npos);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "Diagnostics.stxt", "LOWDAT"}));
+    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+    EXPECT_NE(file_bytes("Diagnostics.stxt").find(kRunBanner), std::string::npos);
+    EXPECT_NE(file_bytes("BREVOUT.stxt").find("Velmora Quasi-Static Environmental Characteristics"), std::string::npos);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
 }
 
@@ -261,7 +268,7 @@ TEST(EditorSession, FatalFindingEndsASilentRunWithoutSavingOrAnalysis) {
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     const std::string diagnostics = file_bytes("Diagnostics.stxt");
     EXPECT_NE(diagnostics.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
-    EXPECT_EQ(diagnostics.find("The analysis is not available yet."), std::string::npos);
+    EXPECT_EQ(diagnostics.find(kRunBanner), std::string::npos);
 }
 
 TEST(EditorSession, FatalFindingKeepsAnInteractiveRunOnTheLastPage) {
@@ -273,7 +280,7 @@ TEST(EditorSession, FatalFindingKeepsAnInteractiveRunOnTheLastPage) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
     EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));
-    EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
+    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
 }

@@ -1,0 +1,25 @@
+// Section IX of the report: the net environmental force pages (vessel X force, Y force, yaw
+// moment by attack angle, each source and the net), and the page head the net force spectra reuse.
+#pragma once
+
+#include <string_view>
+
+#include "core/run_values.h"
+
+namespace brevant {
+
+// The page head after the title: the global heading line of each source that is on, and the
+// external force block when an external force is applied.
+void write_source_headings(const RunValues& R);
+
+// The caption line of a net-force table (hyphens, CAPTION, hyphens) and its unit line, then the
+// column headers with a blank line; the widths follow LEGDRG.
+void write_net_force_table_head(std::string_view CAPTION, std::string_view UNIT);
+
+// The progress line when bit 23 or 27 asks for section IX; with bit 23 the X, Y and yaw-moment
+// pages, their rows through GET_LF_NET_FORCES, and the nets kept in FXTMP, FYTMP, MZTMP. On the
+// console a pause follows the X and Y pages, and the yaw-moment page when bit 27 is clear (the
+// spectra step takes it otherwise), so the next page start does not wipe it.
+void net_force_pages(RunValues& R);
+
+}  // namespace brevant

@@ -1,0 +1,48 @@
+// PENDING: the report sections that later work builds. Each stand-in writes nothing (no progress
+// line, no page, no pause), so that a run asking for them gives the sections that exist.
+#include "core/pending_sections.h"
+
+#include "records/data_image.h"
+#include "sysutl/option_words.h"
+
+namespace brevant {
+
+// PENDING: sections Ia and Ib come with the wave drift and wave force pages.
+void drift_coefficient_pages(RunValues&) {}
+
+// PENDING: sections IIa and IIb come with the spectra pages.
+void mean_force_distribution_pages(RunValues&) {}
+
+// PENDING: sections III and IV come with the wave drift and wave force pages.
+void wave_force_pages(RunValues&) {}
+
+// PENDING: section V comes with the wind and current pages.
+void wind_current_coefficient_pages(RunValues&) {}
+
+// PENDING: section VI comes with the wind and current pages.
+void wind_current_mean_force_pages(RunValues&) {}
+
+// PENDING: section VII comes with the wind and current pages.
+void wind_current_spectrum_pages(RunValues&) {}
+
+// PENDING: section VIIp comes with the spectra pages.
+void speed_spectrum_pages(RunValues&) {}
+
+// PENDING: section VIII comes with the spectra pages.
+void wave_spectrum_pages(RunValues&) {}
+
+// PENDING: section VIIIp comes with the spectra pages.
+void group_spectrum_pages(RunValues&) {}
+
+// PENDING: the net force spectra pages of section IX come with the wind and current pages. Until
+// then the step does what it does when it shows no page: with bit 27 set, the console pause that
+// closes the yaw-moment page of the net-force pages.
+void net_force_spectrum_pages(RunValues&) {
+    if (BITVAL(TPCM.BRVFLG, 27, TPCM.EDUNIT) == 1) section_pause();
+}
+
+// PENDING: the spectral tables by attack angle and the summary page X come with the spectra by
+// attack angle.
+void attack_angle_series_and_summary(RunValues&) {}
+
+}  // namespace brevant

@@ -1,0 +1,128 @@
+// The whole set-up and run in the process, on a new case made an exact box ship: the moment arm and
+// water density scale after the set-up, the current profile given the vessel's draft, the words the
+// run changes only for its own duration, and the report closed at the end.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/analysis_core.h"
+#include "core/run_setup.h"
+#include "core/run_values.h"
+#include "edlib/new_case.h"
+#include "lowlib/current_profile.h"
+#include "lowlib/drift_preparation.h"
+#include "records/data_image.h"
+#include "records/equilibrium_record.h"
+#include "records/motion_record.h"
+#include "records/response_record.h"
+#include "records/sines_record.h"
+#include "records/wave_record.h"
+#include "test_support.h"
+#include "vessels/ship/ship_characteristics.h"
+#include "veslib/hull_dispatch.h"
+#include "veslib/motion_phase1.h"
+#include "veslib/rao_refresh.h"
+
+namespace brevant {
+namespace {
+
+void reset_run_state() {
+    reset_tpcm();
+    reset_wavcom();
+    reset_equilb();
+    reset_himem();
+    reset_pascom();
+    reset_sines();
+    reset_curprof();
+    reset_cfprep();
+    reset_vesl1();
+    reset_relraoup();
+    reset_ship_characteristics();
+    clear_hull_table();
+}
+
+// A new case of this program made an exact box 100 x 20 x 10 ft in 100 ft of water, periods 2 to
+// 31 s (its natural periods among them), current 1 knot, the report to "BREVOUT.stxt", console on
+// the silent unit.
+class AnalysisRunInProcess : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_run_state();
+        store_new_case_defaults(16);
+        Tpcm& P = TPCM;
+        P.EDUNIT = SILENT_UNIT;
+        P.IUNIT = DISK_UNIT;
+        P.NEGSUM = 1;
+        P.DEPTH = 100.0f;
+        P.DISPL = 1280.0f;
+        P.VKB = 5.0f;
+        P.VKG = 5.0f;
+        P.DRAFT = 10.0f;
+        P.AWP = 2000.0f;
+        P.PGYR = 20.0f;
+        P.RGYR = 10.0f;
+        P.YGYR = 20.0f;
+        P.VKMT = 25.0f / 3.0f;
+        P.VKML = 265.0f / 3.0f;
+        P.LWL = 100.0f;
+        P.BWL = 20.0f;
+        P.NWP = 30;
+        for (int i = 1; i <= 30; ++i) P.T(i) = static_cast<float>(i + 1);
+        P.LCURNT = 1;
+        P.CURSPD = 1.0f;
+        P.CURHDG = 180.0f;
+        P.XSALM = 3.0f;
+        P.BRVARM = 12.5f;
+    }
+    void TearDown() override {
+        reset_run_state();
+        ConsoleTest::TearDown();
+    }
+    testing::ScratchDir dir_;
+};
+
+TEST_F(AnalysisRunInProcess, SetUpLeavesTheArmAndTheWaterDensityScale) {
+    TPCM.DWATR = 64.0f;
+    RunValues R;
+    run_setup(R);
+    ASSERT_TRUE(close_unit(DISK_UNIT));
+    EXPECT_EQ(EQUILB.YAWARM, 12.5f);  // not the arm of the load preparation
+    EXPECT_EQ(WAVCOM.DWATRP(), 0.064f);
+    EXPECT_EQ(WAVCOM.BOWCF, 0.064f * 20.0f);
+    EXPECT_EQ(TPCM.LBACK, 0);
+    EXPECT_NE(silent().find("\n >>> Brevant Version: "), std::string::npos) << silent();
+    EXPECT_EQ(testing::file_bytes(kReportFile).substr(0, 2), "\f\n");
+}
+
+TEST_F(AnalysisRunInProcess, CurrentProfileIsCheckedAgainstTheVesselDraft) {
+    // The file's current turns at 6 ft: above the 10 ft draft the note is written, below a 5 ft
+    // draft it is not.
+    TPCM.LCSTCR = 3;
+    testing::put_file("CRNTPROF.txt", "3\n0 1 180\n6 1 90\n100 0 90\n");
+    for (auto [draft, note] : {std::pair{10.0f, true}, {5.0f, false}}) {
+        reset_curprof();
+        clear_captured(SILENT_UNIT);
+        TPCM.DRAFT = draft;
+        RunValues R;
+        run_setup(R);
+        ASSERT_TRUE(close_unit(DISK_UNIT));
+        EXPECT_EQ(silent().find("changes at a depth") != std::string::npos, note) << draft;
+    }
+}
+
+TEST_F(AnalysisRunInProcess, RunPutsBackTheWordsItChangesForItsOwnDuration) {
+    TPCM.NUMBRV = 400;
+    TPCM.LSWEL2 = 1;
+    TPCM.BRVFLG = static_cast<Int>(1u << 22);
+    BRVCOR();
+    EXPECT_FALSE(unit_is_open(DISK_UNIT));  // the report is closed
+    EXPECT_EQ(TPCM.NUMBRV, 400);
+    EXPECT_EQ(TPCM.LSWEL2, 1);
+    EXPECT_NE(silent().find("\n ++> Note: number of attack angles reduced to 361\n\n"), std::string::npos);
+    const std::string report = testing::file_bytes(kReportFile);
+    EXPECT_NE(report.find("Vessel-Based Z Moments"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brevant

@@ -1,0 +1,250 @@
+// Whole analysis runs of a ship case written through the data image: the report file with its title
+// page and the net environmental force pages, the same run on the console with its pauses, a silent
+// run, and the set-up's stops.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "test_support.h"
+
+namespace brevant::e2e {
+namespace {
+
+constexpr const char* kPause = " \n Press <RETURN> to continue: ";
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// The pages of a report file: the text after each form-feed record.
+std::vector<std::string> pages_of(const std::string& report) {
+    std::vector<std::string> pages;
+    std::size_t p = 0;
+    while ((p = report.find("\f\n", p)) != std::string::npos) {
+        p += 2;
+        const std::size_t next = report.find("\f\n", p);
+        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
+    }
+    return pages;
+}
+
+// A consistent metric ship case: an exact box 150 x 25 m at 8 m draft in 100 m of water, periods 5
+// to 20 s by 0.5, a Mean JONSWAP sea of 4 m and 10 s, wind 30 knots and current 1 knot with the
+// cylindrical models, every heading 180, an external force, the net-force pages for 13 attack
+// angles from 0 by 15 degrees, the report on disk, no vessel summary.
+void write_ship_case() {
+    create_case();
+    make_runnable();
+    const float L = 150.0f, B = 25.0f, T = 8.0f, rho = 1025.0f;
+    std::vector<std::pair<int, std::uint32_t>> words = {
+        {117, 1},                                                  // NUNTS metric
+        {777, 1},                                                  // VESTYP ship
+        {446, real_word(100.0f)},                                  // DEPTH
+        {447, real_word(rho)},                                     // DWATR
+        {1409, real_word(L * B * T * rho / 1000.0f)},              // DISPL
+        {1410, real_word(T / 2.0f)},                               // VKB
+        {1411, real_word(8.0f)},                                   // VKG
+        {1412, real_word(T)},                                      // DRAFT
+        {1413, real_word(L * B)},                                  // AWP
+        {1414, real_word(0.25f * L)},                              // PGYR
+        {1415, real_word(0.35f * B)},                              // RGYR
+        {1416, real_word(0.25f * L)},                              // YGYR
+        {1417, real_word(T / 2.0f + B * B / (12.0f * T))},         // VKMT
+        {1418, real_word(T / 2.0f + L * L / (12.0f * T))},         // VKML
+        {1419, real_word(L)},                                      // LWL
+        {1420, real_word(B)},                                      // BWL
+        {167, 31},                                                 // NWP
+        {164, 2},                                                  // WAVTYP Mean JONSWAP
+        {172, 1},                                                  // LRANDM
+        {430, real_word(4.0f)},                                    // SWHT(1)
+        {436, real_word(10.0f)},                                   // SIGPD(1)
+        {714, real_word(180.0f)},                                  // SEAHDG(1)
+        {174, 0},                                                  // LSWELL
+        {175, 1},                                                  // LWIND
+        {454, real_word(180.0f)},                                  // WNDHDG
+        {455, real_word(30.0f)},                                   // WNDSPD
+        {176, 1},                                                  // LCURNT
+        {457, real_word(180.0f)},                                  // CURHDG
+        {458, real_word(1.0f)},                                    // CURSPD
+        {775, 0x555},                                              // LWBARG cylindrical
+        {774, 0x777},                                              // LCBARG cylindrical
+        {1353, real_word(B * 15.0f)},                              // XWNDAR
+        {1355, real_word(L * 15.0f)},                              // YWNDAR
+        {1357, real_word(B * T)},                                  // XCURAR
+        {1359, real_word(L * T)},                                  // YCURAR
+        {448, real_word(4.0f / 1.4142135f)},                       // SLPHT, the sea's height / sqrt 2
+        {1441, 1},                                                 // AUXFRC
+        {1442, 0},                                                 // CRDSYS global
+        {1435, real_word(50.0f)},                                  // XVFRC
+        {1436, real_word(-20.0f)},                                 // YVFRC
+        {1437, real_word(300.0f)},                                 // VESMOM
+        {180, 1u << 22},                                           // BRVFLG bit 23 only
+        {179, 13},                                                 // NUMBRV
+        {187, 0},                                                  // LANGARR
+        {1438, real_word(0.0f)},                                   // VESAN0
+        {472, real_word(15.0f)},                                   // BRVINC
+        {109, 1},                                                  // IUNIT disk
+        {104, 1},                                                  // NEGSUM
+    };
+    for (int i = 1; i <= 31; ++i) words.push_back({317 + i, real_word(5.0f + 0.5f * static_cast<float>(i - 1))});
+    edit_on_disk(words);
+}
+
+constexpr const char* kTitleIX =
+    "   *********************  IX. Net Environmental Forces & Moments   ********************";
+
+// The report without its time stamp, which two runs need not share.
+std::string without_time_stamp(const std::string& report) {
+    std::string out;
+    for (const std::string& line : lines_of(report))
+        if (line.find("Executed at ") == std::string::npos) out += line + "\n";
+    return out;
+}
+
+// The table rows of a net-force page: the lines after the header block's empty line.
+std::vector<std::string> table_rows(const std::string& page) {
+    std::vector<std::string> rows;
+    const std::size_t head = page.find("  (deg)");
+    if (head == std::string::npos) return rows;
+    bool started = false;
+    for (const std::string& line : lines_of(page.substr(page.find('\n', head) + 1))) {
+        if (line.empty()) {
+            if (started) break;
+            continue;
+        }
+        started = true;
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+TEST(AnalysisRun, ShipCaseWritesTheTitlePageAndTheNetForcePages) {
+    testing::ScratchDir dir;
+    write_ship_case();
+    // Nothing beyond the start letter may be read: a read would meet the end of the input.
+    const ProgramResult r = run_brevant("E\n");
+    ASSERT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
+    EXPECT_EQ(r.out.find("Press <RETURN>"), std::string::npos);
+    EXPECT_NE(r.out.find("\n" + std::string(kRunBanner) + "\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\n\n >>> Computing net environmental forces and moments...\n\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_regular_file("BREVOUT.stxt"));
+    EXPECT_FALSE(std::filesystem::exists("KORVSUM.stxt"));
+
+    const std::string report = file_bytes("BREVOUT.stxt");
+    ASSERT_EQ(report.substr(0, 2), "\f\n");
+    const std::vector<std::string> pages = pages_of(report);
+    ASSERT_EQ(pages.size(), 4u) << report;
+    EXPECT_NE(pages[0].find("               Velmora Quasi-Static Environmental Characteristics \n"), std::string::npos);
+    EXPECT_NE(pages[0].find("Executed at "), std::string::npos);
+    const char* captions[] = {"Vessel-Based X Forces ", "Vessel-Based Y Forces ", "Vessel-Based Z Moments "};
+    for (int k = 0; k < 3; ++k) {
+        const std::string& page = pages[static_cast<std::size_t>(k + 1)];
+        EXPECT_EQ(page.substr(0, page.find('\n')), kTitleIX);
+        EXPECT_NE(page.find("   " + std::string(captions[k]) + "  "), std::string::npos) << k;
+        EXPECT_NE(page.find("                     Global Heading of Wind    =  180.00 deg\n"), std::string::npos);
+        EXPECT_NE(page.find("                             Fx =   5.00E+01 m.ton\n"), std::string::npos);
+        EXPECT_EQ(page.find("Moments in this table") != std::string::npos, k == 2) << k;
+    }
+    // Nothing that did not fit or did not compute.
+    for (const char* bad : {"NaN", "Infinity"}) EXPECT_EQ(report.find(bad), std::string::npos) << bad;
+    for (const std::string& line : lines_of(report)) {
+        if (line != kTitleIX) {
+            EXPECT_EQ(line.find('*'), std::string::npos) << line;
+        }
+    }
+}
+
+TEST(AnalysisRun, NetForceRowsGiveOneRowPerAngleWithTheNetOfTheSources) {
+    testing::ScratchDir dir;
+    write_ship_case();
+    const ProgramResult r = run_brevant("E\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<std::string> pages = pages_of(file_bytes("BREVOUT.stxt"));
+    ASSERT_EQ(pages.size(), 4u);
+    if (table_rows(pages[1]).empty()) GTEST_SKIP() << "the net-force routine is a stand-in that writes no rows";
+    for (int k = 1; k <= 3; ++k) {
+        const std::vector<std::string> rows = table_rows(pages[static_cast<std::size_t>(k)]);
+        ASSERT_EQ(rows.size(), 13u) << k;
+        for (const std::string& row : rows) {
+            std::istringstream in(row);
+            double heading = 0.0, sum = 0.0, v = 0.0, net = 0.0;
+            in >> heading;
+            std::vector<double> values;
+            while (in >> v) values.push_back(v);
+            ASSERT_EQ(values.size(), 8u) << row;
+            for (std::size_t i = 0; i < 7; ++i) sum += values[i];
+            net = values[7];
+            // Each printed value carries half a unit of its fourth significant digit.
+            double slack = 0.0;
+            for (double x : values) slack += 0.0005 * std::fabs(x) + 1e-30;
+            EXPECT_NEAR(net, sum, slack) << row;
+        }
+    }
+}
+
+TEST(AnalysisRun, VesselSummaryOnLeavesTheReportAsItIsAndWritesItsOwnFile) {
+    testing::ScratchDir dir;
+    write_ship_case();
+    ASSERT_EQ(run_brevant("E\n").status, 0);
+    const std::string first = without_time_stamp(file_bytes("BREVOUT.stxt"));
+    edit_on_disk({{104, 0}});  // NEGSUM: the vessel summary on
+    const ProgramResult r = run_brevant("E\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(without_time_stamp(file_bytes("BREVOUT.stxt")), first);
+    EXPECT_TRUE(std::filesystem::is_regular_file("KORVSUM.stxt"));
+}
+
+TEST(AnalysisRun, ReportOnTheConsolePausesAfterTheTitlePageAndEachNetForcePage) {
+    testing::ScratchDir dir;
+    write_ship_case();
+    edit_on_disk({{109, 6}});  // IUNIT: the console
+    // Whatever is typed at a pause, the run goes on.
+    const ProgramResult r = run_brevant("E\nJ3\nB\n\nx\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(std::filesystem::exists("BREVOUT.stxt"));
+    EXPECT_EQ(count_of(r.out, kPause), 4u);
+    // The title page, then each page of section IX, each closed by its pause.
+    const std::size_t title = r.out.find("Velmora Quasi-Static Environmental Characteristics");
+    const std::size_t x_page = r.out.find("Vessel-Based X Forces");
+    const std::size_t yaw_page = r.out.find("Vessel-Based Z Moments");
+    ASSERT_NE(yaw_page, std::string::npos);
+    EXPECT_LT(title, r.out.find(kPause));
+    EXPECT_LT(r.out.find(kPause), x_page);
+    EXPECT_NE(r.out.find(kPause, yaw_page), std::string::npos);
+}
+
+TEST(AnalysisRun, InputClosedAtAPauseEndsTheProgram) {
+    testing::ScratchDir dir;
+    write_ship_case();
+    edit_on_disk({{109, 6}});
+    const ProgramResult r = run_brevant("E\n\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(count_of(r.out, kPause), 2u);
+    EXPECT_NE(r.err.find(" ++> End of input: the program stops without saving."), std::string::npos);
+}
+
+TEST(AnalysisRun, SilentRunWritesItsConsoleToDiagnosticsAndReadsNothing) {
+    testing::ScratchDir dir;
+    write_ship_case();
+    const ProgramResult r = run_brevant("M\nL\n4\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string diagnostics = file_bytes("Diagnostics.stxt");
+    EXPECT_NE(diagnostics.find(kRunBanner), std::string::npos);
+    EXPECT_NE(diagnostics.find(" >>> Computing net environmental forces and moments..."), std::string::npos);
+    EXPECT_EQ(diagnostics.find("Press <RETURN>"), std::string::npos);
+    EXPECT_EQ(pages_of(file_bytes("BREVOUT.stxt")).size(), 4u);
+}
+
+}  // namespace
+}  // namespace brevant::e2e
