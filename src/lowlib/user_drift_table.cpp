@@ -1,0 +1,148 @@
+// The user drift coefficient table: reading the file, keeping it for the run, and the bilinear
+// lookup with its once-per-run warning for frequencies outside the table.
+#include "lowlib/user_drift_table.h"
+
+#include <string>
+
+#include "lowlib/user_table.h"
+#include "numeric/angles.h"
+#include "numeric/table_search.h"
+#include "sysutl/error_exits.h"
+#include "sysutl/fortran_format.h"
+#include "sysutl/pauses.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
+
+namespace brevant {
+
+DrftcbTable DRFTCB_TABLE{};
+
+void reset_drftcb() {
+    DrftcbTable& t = DRFTCB_TABLE;
+    t.FRSTIM = 1;
+    t.LASTFILE = FixedText<13>("========     ");
+    t.WARN1 = 0;
+    t.IERR = 0;
+    t.NFREQ = 0;
+    t.NAZ = 0;
+    t.ANGARR.fill(0.0f);
+    t.WARRAY.fill(0.0f);
+    t.COF.fill(0.0f);
+}
+
+namespace {
+
+// The start of the run: the kept table as reset_drftcb leaves it.
+const bool drftcb_started = (reset_drftcb(), true);
+
+const char* const kCaption = "DRFTCB";
+
+void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
+    DrftcbTable& t = DRFTCB_TABLE;
+    // The table of the file read before goes: a short record ended by a slash leaves zeros, never
+    // another file's values.
+    t.NFREQ = 0;
+    t.NAZ = 0;
+    t.ANGARR.fill(0.0f);
+    t.WARRAY.fill(0.0f);
+    t.COF.fill(0.0f);
+
+    const std::string name = USERDAT.str();
+    UserTableFile file(name, kCaption, IOOUT, IOIN);
+    t.IERR = file.open() ? 0 : 1;
+    if (t.IERR != 0) {
+        write_record(IOOUT, "");
+        write_record(IOOUT, " ++>  User-supplied drift force coefficients \"" + name + "\" not found.");
+        write_record(IOOUT, "");
+        Int LBACK = 0;
+        PRSRET(IOOUT, IOIN, LBACK);
+        stop_program(1);
+    }
+
+    // The sizes come as reals and are truncated (clamped first: a huge value is no integer).
+    Real XNFREQ = 0.0f;
+    Real XNAZ = 0.0f;
+    file.read_record({ListTarget::of(XNFREQ), ListTarget::of(XNAZ)});
+    const Int NFREQ = clamp_to_int(static_cast<double>(XNFREQ));
+    const Int NAZ = clamp_to_int(static_cast<double>(XNAZ));
+    if (NFREQ > kDriftTableFrequencies || NAZ > kDriftTableHeadings) {
+        file.refuse_oversize(0, [IOOUT, NFREQ, NAZ](Int) {
+            write_record(IOOUT, "");
+            write_record(IOOUT, " ++>  User-supplied drift force coefficient array ");
+            write_record(IOOUT, "      dimensions = [" + fmt_I(NFREQ, 3) + "," + fmt_I(NAZ, 3) +
+                                    "] out of range; allowable");
+            write_record(IOOUT, "      dimensions = [" + fmt_I(kDriftTableFrequencies, 3) + "," +
+                                    fmt_I(kDriftTableHeadings, 3) + "]");
+        });
+    }
+    // The interpolation needs a pair of frequencies and a pair of headings: less is no table.
+    if (NFREQ < 2 || NAZ < 2) file.refuse_unreadable();
+
+    for (Int IANG = 1; IANG <= NAZ; ++IANG) {
+        Real ANGTMP = 0.0f;
+        file.read_record({ListTarget::of(ANGTMP)});
+        t.ANGARR(IANG) = ANGTMP / 57.295776f;
+        for (Int IW = 1; IW <= NFREQ; ++IW) {
+            // Every block repeats the frequencies; only the first block's are kept.
+            Real WFREQ = 0.0f;
+            file.read_record({ListTarget::of(WFREQ), ListTarget::of(t.CFX(IW, IANG)), ListTarget::of(t.CFY(IW, IANG)),
+                              ListTarget::of(t.CMZ(IW, IANG))});
+            if (IANG == 1) t.WARRAY(IW) = WFREQ;
+        }
+    }
+    file.close();
+    t.NFREQ = NFREQ;
+    t.NAZ = NAZ;
+    // Only a table read to its end counts as read.
+    t.FRSTIM = 0;
+    t.LASTFILE = USERDAT;
+}
+
+}  // namespace
+
+void INTRP4(const Real* COFARR, const Real* WARRAY, const Real* ANGARR, Real WVAL, Real AVAL, Real& OUTVAL, Int MINW,
+            Int MINA, Int /*NFREQ*/, Int /*NAZ*/) {
+    constexpr Int MAXW = kDriftTableFrequencies;
+    auto C = [&](Int i, Int j) { return COFARR[(i - 1) + MAXW * (j - 1)]; };
+    // Two equal neighbours (a repeated heading or frequency) give no slope: the lower entry holds.
+    const Real dA = ANGARR[MINA] - ANGARR[MINA - 1];
+    const Real FACINC = dA != 0.0f ? (AVAL - ANGARR[MINA - 1]) / dA : 0.0f;
+    const Real YWMIN = C(MINW, MINA) + (C(MINW, MINA + 1) - C(MINW, MINA)) * FACINC;
+    const Real YWMAX = C(MINW + 1, MINA) + (C(MINW + 1, MINA + 1) - C(MINW + 1, MINA)) * FACINC;
+    const Real dW = WARRAY[MINW] - WARRAY[MINW - 1];
+    const Real FACW = dW != 0.0f ? (WVAL - WARRAY[MINW - 1]) / dW : 0.0f;
+    OUTVAL = YWMIN + (YWMAX - YWMIN) * FACW;
+}
+
+Real DRFTCB(Real WCOMOV, Int LCOMP, Real ANGLE, Int IOOUT, Int IOIN, std::string_view USERDAT) {
+    DrftcbTable& t = DRFTCB_TABLE;
+    const FixedText<13> name(USERDAT);
+    if (t.FRSTIM == 1 || !(t.LASTFILE == name)) read_drift_table(name, IOOUT, IOIN);
+
+    const Real ANGTMP = REDRAD(ANGLE + 3.1415927f);
+    Int IERA = 0;
+    Int MINA = 1;
+    Int IERW = 0;
+    Int MINW = 1;
+    BSRCH(t.ANGARR.data(), ANGTMP, IERA, MINA, t.NAZ);
+    BSRCH(t.WARRAY.data(), WCOMOV, IERW, MINW, t.NFREQ);
+
+    if ((IERW == 1 || IERW == 2) && t.WARN1 == 0) {
+        write_record(IOOUT, "");
+        write_record(IOOUT, " ++> Warning: Frequency outside user-supplied drift coefficient");
+        write_record(IOOUT, "     range; \"continue\" to extrapolate outside available range.");
+        Int LBACK = 0;
+        ABORT0(IOOUT, IOIN, LBACK);
+        // Nobody can agree to the extrapolation in a silent run: it ends there.
+        if (LBACK < 0 || IOOUT == SILENT_UNIT) stop_program(1);
+        t.WARN1 = 1;
+    }
+
+    // A component the table does not hold has no coefficient (no read beyond the table).
+    if (LCOMP < 1 || LCOMP > 3) return 0.0f;
+    Real OUTVAL = 0.0f;
+    INTRP4(&t.COF(1, 1, LCOMP), t.WARRAY.data(), t.ANGARR.data(), WCOMOV, ANGTMP, OUTVAL, MINW, MINA, t.NFREQ, t.NAZ);
+    return OUTVAL;
+}
+
+}  // namespace brevant
