@@ -1,0 +1,108 @@
+// An analysis run of a member-built hull of two vertical columns whose typed KB and displacement
+// disagree with the members: the input-versus-estimate warning appears once, between its empty
+// lines, with its abort question, and the run ends normally; with NOWARN 1 nothing of it appears.
+// Skips itself while the analysis is a placeholder.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "e2e_support.h"
+#include "test_support.h"
+
+namespace brevant::e2e {
+namespace {
+
+// Word of element (j, i) of a (3, 50) member array starting at word `first`.
+int triple_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1); }
+
+// Two columns of radius 4 at y = +-20, bases on the keel, tops 40 up, draft 25 (metric); KB 13 and a
+// displacement of 2833.7 t against the members' 12.5 and 2576.1 t.
+void write_twin_columns(int nowarn) {
+    std::vector<std::pair<int, std::uint32_t>> w = {
+        {117, 1u},                        // NUNTS metric
+        {446, real_word(200.0f)},         // DEPTH
+        {447, real_word(1025.0f)},        // DWATR
+        {777, 3u},                        // VESTYP semi-submersible
+        {3661, 2u},                       // NCYL
+        {144, static_cast<std::uint32_t>(nowarn)},  // NOWARN
+        {104, 1u},                        // NEGSUM
+        {109, 1u},                        // IUNIT
+        {180, 0u},                        // BRVFLG
+        {1409, real_word(2833.7f)},       // DISPL
+        {1410, real_word(13.0f)},         // VKB
+        {1411, real_word(8.0f)},          // VKG
+        {1412, real_word(25.0f)},         // DRAFT
+        {1413, real_word(100.53096f)},    // AWP
+        {1417, real_word(28.66f)},        // VKMT
+        {1418, real_word(12.66f)},        // VKML
+        {1419, real_word(16.0f)},         // LWL
+        {1420, real_word(16.0f)},         // BWL
+    };
+    for (int i = 1; i <= 2; ++i) {
+        const float y = i == 1 ? 20.0f : -20.0f;
+        w.push_back({3307 + i, 0u});     // BOTTYP free
+        w.push_back({3357 + i, 1u});     // TOPTYP piercing
+        w.push_back({3407 + i, 3u});     // MEMDIR along z
+        w.push_back({3457 + i, 0u});     // MEMTYP
+        w.push_back({3507 + i, 1u});     // NCYLTP circular
+        w.push_back({3557 + i, 0u});     // MASCMP typed
+        w.push_back({3607 + i, 0u});     // DRGCMP typed
+        w.push_back({3975 + i, real_word(50.265482f)});  // XAREA
+        const float base[3] = {0.0f, y, 0.0f}, top[3] = {0.0f, y, 40.0f}, diams[3] = {8.0f, 8.0f, 40.0f};
+        const float cm[3] = {1.0f, 1.0f, 0.0f};
+        for (int j = 1; j <= 3; ++j) {
+            w.push_back({triple_word(3676, j, i), real_word(base[j - 1])});
+            w.push_back({triple_word(3826, j, i), real_word(top[j - 1])});
+            w.push_back({triple_word(4026, j, i), real_word(diams[j - 1])});
+            w.push_back({triple_word(4176, j, i), real_word(cm[j - 1])});
+            w.push_back({triple_word(4326, j, i), real_word(0.0f)});
+            w.push_back({triple_word(4476, j, i), real_word(0.0f)});
+            w.push_back({triple_word(4626, j, i), real_word(0.0f)});
+        }
+    }
+    edit_on_disk(w);
+}
+
+const char* const kWarning =
+    "\n"
+    " ++> WARNING <++\n"
+    "\n"
+    " Possible discrepancy in vessel vertical center of buoyancy:\n"
+    " (Input value, simulation estimated value) = ( 1.3000E+01, 1.2500E+01)\n"
+    "\n"
+    " Possible discrepancy in vessel displacement:\n"
+    " (Input value, simulation estimated value) = ( 2.8337E+03, 2.5761E+03)\n"
+    "\n";
+
+TEST(SemiHullRun, DiscrepancyWarningOnceWithItsQuestion) {
+    testing::ScratchDir dir;
+    create_case();
+    make_runnable();
+    write_twin_columns(0);
+    const ProgramResult r = run_brevant("E\n\n");
+    if (r.out.find(" >>> The analysis is not available yet.") != std::string::npos)
+        GTEST_SKIP() << "the analysis run is not built yet";
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(count_of(r.out, kWarning), 1u) << r.out;
+    EXPECT_EQ(count_of(r.out, " ++> WARNING <++"), 1u);
+    const std::size_t after = r.out.find(kWarning) + std::string(kWarning).size();
+    EXPECT_EQ(r.out.find("Enter \"A\" to abort or Press <RETURN> to continue: ", after) != std::string::npos, true);
+}
+
+TEST(SemiHullRun, NowarnRunWritesNoDiscrepancy) {
+    testing::ScratchDir dir;
+    create_case();
+    make_runnable();
+    write_twin_columns(1);
+    const ProgramResult r = run_brevant("E\n\n");
+    if (r.out.find(" >>> The analysis is not available yet.") != std::string::npos)
+        GTEST_SKIP() << "the analysis run is not built yet";
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("Possible discrepancy"), std::string::npos);
+    EXPECT_EQ(r.out.find(" ++> WARNING <++"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brevant::e2e
