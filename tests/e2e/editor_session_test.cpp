@@ -195,8 +195,9 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     testing::ScratchDir dir;
     create_case();
     make_runnable();
-    // A case that runs as it stands: none of the settings of a normal load is forced, so nothing
-    // changes and nothing is saved.
+    // A case that runs as it stands: none of the settings of a normal load is forced, so the data
+    // file is not saved. The echo of page 6 raises the empty user tables' counts to 2, so the
+    // coefficient file is saved (with its back-up).
     edit_on_disk({{498, real_word(0.0f)}, {104, 0}, {32, 12}});
     const std::string before = file_bytes("BREVDAT");
     // Nothing beyond the start letter may be read: a read would meet the end of the input.
@@ -204,7 +205,7 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(pages_drawn(r.out).empty()) << r.out;
     EXPECT_NE(r.out.find(" >>> The analysis is not available yet."), std::string::npos);
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWBAK", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
 }
@@ -229,7 +230,8 @@ TEST(EditorSession, ExecuteChoicesEchoEveryPageOnceAndSave) {
         EXPECT_EQ(r.status, 0) << c.what << r.err;
         EXPECT_EQ(pages_drawn(r.out), c.screen_pages) << c.what;
         EXPECT_NE(r.out.find(" >>> The analysis is not available yet."), std::string::npos);
-        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "LOWDAT"})) << c.what;
+        // The echo of page 6 raises the empty user tables' counts to 2: the coefficient file is saved too.
+        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "LOWBAK", "LOWDAT"})) << c.what;
         EXPECT_EQ(file_bytes("BREVBAK"), before);
         EXPECT_EQ(WordFile("BREVDAT").integer(180), 0);
         expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
@@ -242,7 +244,8 @@ TEST(EditorSession, SilentExecuteWritesTheConsoleToDiagnostics) {
     make_runnable();
     const ProgramResult r = run_brevant("M\nL\n4\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "Diagnostics.stxt", "LOWDAT"}));
+    // The echo of page 6 raises the empty user tables' counts to 2: the coefficient file is saved.
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "Diagnostics.stxt", "LOWBAK", "LOWDAT"}));
     EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
     EXPECT_NE(file_bytes("Diagnostics.stxt").find(" >>> The analysis is not available yet."), std::string::npos);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
@@ -282,8 +285,11 @@ TEST(EditorSession, PageDumpWritesEveryPageAndComesBackToTheLastPage) {
     testing::ScratchDir dir;
     create_case();
     const std::string before = file_bytes("BREVDAT");
-    const ProgramResult r = run_brevant("M\nL\n5\n2\n");
+    // The echo of page 6 raises the empty user tables' counts to 2, so leaving without saving
+    // warns of lost changes: Return goes on.
+    const ProgramResult r = run_brevant("M\nL\n5\n2\n\n");
     EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("This action will result in the loss of data changes"), std::string::npos);
     EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);
