@@ -271,7 +271,7 @@ void model_lines(Int unit, Int load, Int one_model) {
 }
 
 void deadweight_line(Int unit) {
-    value_line(unit, 31, "Vessel Deadweight ...........................", TPCM.DWTONS, fmt_A(UNITP(TPCM.NUNTS), 16));
+    value_line(unit, 31, "Vessel Deadweight ...........................", TPCM.DWTONS, UNITP(TPCM.NUNTS));
 }
 
 void draw_page(std::string_view PAGE, std::string_view TUGBAR, Flags& f) {
@@ -550,7 +550,9 @@ std::string model_caption(Int LOAD, Int VALUE) {
     if (LOAD == kWave) list = TNKWAV();
     if (LOAD == kCurrent && VALUE == kNsmbMeanCurrent) VALUE = 4;
     if (VALUE >= 1 && VALUE <= static_cast<Int>(list.size())) return std::string(list[VALUE - 1].view());
-    return fmt_A("Undefined model", kModelCaptionLength);
+    std::string undefined("Undefined model");
+    undefined.resize(kModelCaptionLength, ' ');
+    return undefined;
 }
 
 std::string bow_caption(Real BOW, std::string_view CONVENTIONAL, std::string_view CYLINDRICAL) {
