@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "sysutl/units.h"
@@ -94,8 +93,8 @@ TEST_F(LoadModelHelpTest, OneItem) {
         for (Int item = 1; item <= r.items; ++item) {
             Int line = item;
             const std::string s = show(r.notes, line, "\n");
-            char heading[32];
-            std::snprintf(heading, sizeof heading, " ++> Item Number  %2d\n\n     ", static_cast<int>(item));
+            const std::string heading =
+                std::string(" ++> Item Number  ") + (item < 10 ? " " : "") + std::to_string(item) + "\n\n     ";
             EXPECT_EQ(s.find(title_line(r) + heading), 0u) << r.name << " " << item << "\n" << s;
             EXPECT_EQ(count(s, kPause), 1u) << r.name << " " << item;
             EXPECT_EQ(line, 0);
