@@ -12,6 +12,12 @@ namespace brevant {
 struct LocalCs {
     Real OMEGA2;
     Real DUMMY;
+    // The names the current-dispersion residual gives the two words: the nondimensional frequency
+    // and the nondimensional current.
+    Real& OMEGATMP() { return OMEGA2; }
+    const Real& OMEGATMP() const { return OMEGA2; }
+    Real& CURTMP() { return DUMMY; }
+    const Real& CURTMP() const { return DUMMY; }
 };
 extern LocalCs LOCALCS;
 

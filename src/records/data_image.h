@@ -556,7 +556,7 @@ struct Tpcm {
     Real ENDHT;                                  // 1663
     Real TOWANG;                                 // 1664
     Real CNTSEP;                                 // 1665
-    Real DWTONS;                                 // 1666 deadweight, long tons (tanker database)
+    Real DWTONS;                                 // 1666 deadweight, kips (English) or metric tonnes (metric)
     Real excursionLimitDiameter;                 // 1667 excursion disk diameter handed to the chained squall program
     Real AR3;                                    // 1668
     Real AR4;                                    // 1669

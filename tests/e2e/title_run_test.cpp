@@ -2,54 +2,16 @@
 // screen text and the exit status, closed input included.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "platform/platform.h"
+#include "e2e_support.h"
 #include "sysutl/program_end.h"
 #include "test_support.h"
 
-namespace brevant {
+namespace brevant::e2e {
 namespace {
 
-struct ProgramResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs the program with the answers on standard input (nullptr: input closed at once).
-ProgramResult run_brevant(const char* answers) {
-    std::string command = std::string("'") + BREVANT_BINARY + "'";
-    if (answers) {
-        std::ofstream("answers.txt", std::ios::binary) << answers;
-        command += " < answers.txt";
-    } else {
-        command += " < /dev/null";
-    }
-    command += " > out.txt 2> err.txt";
-    ProgramResult r;
-    r.status = platform::run_command(command);
-    r.out = slurp("out.txt");
-    r.err = slurp("err.txt");
-    return r;
-}
-
 const std::string kMenuLine = " (M) Modify existing, (C) Create new, (E) Execute simulation, (B) Batch modify";
-
-std::size_t count_of(const std::string& text, const std::string& what) {
-    std::size_t n = 0;
-    for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
-    return n;
-}
 
 TEST(ProgramRun, TitleScreenAndStartLetter) {
     testing::ScratchDir dir;
@@ -78,14 +40,15 @@ TEST(ProgramRun, AnswersWithWindowsLineEnds) {
 }
 
 TEST(ProgramRun, ClosedInputEndsWithStatusOne) {
-    for (const char* answers : {static_cast<const char*>(nullptr), "x\n7\n", "z"}) {
+    // An empty answer file is input closed at once.
+    for (const char* answers : {"", "x\n7\n", "z"}) {
         testing::ScratchDir dir;
         const ProgramResult r = run_brevant(answers);
-        EXPECT_EQ(r.status, 1) << (answers ? answers : "(closed)");
+        EXPECT_EQ(r.status, 1) << (*answers ? answers : "(closed)");
         EXPECT_EQ(r.err, std::string(kEndOfInputMessage) + "\n");
         EXPECT_NE(r.out.find(kMenuLine), std::string::npos);
     }
 }
 
 }  // namespace
-}  // namespace brevant
+}  // namespace brevant::e2e

@@ -487,6 +487,23 @@ TEST_F(ConsistencyWarningsTest, MemberBuiltHull) {
              TPCM.RCYLT(3, 1) = 0.0f;
          },
          {" ++> Fatal Warning: Top of member  1 is below the base!"}, 1, 1},
+        {"50 members, only the last with its top below its base",
+         [] {
+             // Members 2..50 copies of the column through the waterline, then the last reversed.
+             TPCM.NCYL = kMemberCapacity;
+             for (Int m = 2; m <= kMemberCapacity; ++m) {
+                 for (int j = 1; j <= 3; ++j) {
+                     TPCM.RCYLB(j, m) = TPCM.RCYLB(j, 1);
+                     TPCM.RCYLT(j, m) = TPCM.RCYLT(j, 1);
+                     TPCM.DIAMS(j, m) = TPCM.DIAMS(j, 1);
+                 }
+                 TPCM.BOTTYP(m) = TPCM.BOTTYP(1);
+                 TPCM.TOPTYP(m) = TPCM.TOPTYP(1);
+             }
+             TPCM.RCYLB(3, kMemberCapacity) = 20.0f;
+             TPCM.RCYLT(3, kMemberCapacity) = 0.0f;
+         },
+         {" ++> Fatal Warning: Top of member 50 is below the base!"}, 1, 1},
         {"shadowing factors", [] { TPCM.YSHDOW = 0.0f; }, {kShadow}, 1, 0},
         {"shadowing factors are not checked for vessel-only types", [] { TPCM.SIMTYP = 3; TPCM.YSHDOW = 0.0f; }, {},
          0, 0},

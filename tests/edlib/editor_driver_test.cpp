@@ -54,6 +54,11 @@ protected:
         TPCM.LWIND = hull.lwind;
         TPCM.LCURNT = hull.lcurnt;
         TPCM.LWVCOF = lwvcof;
+        // As every case of this program holds them: the irregular-wave page sets these on entry, and
+        // a page that changed the image would make the end of the edit ask about the changes.
+        TPCM.N_OCHI_COMP = 2;
+        TPCM.NSEAHG = 1;
+        TPCM.NSEAHT() = 1;
         MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
         MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
         TPCM.EDUNIT = SCREEN_UNIT;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -330,7 +331,32 @@ TEST(ChainSqual, UnknownComputerCodeEndsTheRun) {
     reset_units();
 }
 
+// Puts a folder in front of the process's search path, and the path back as it was when it goes
+// out of scope, whether the test goes on or a call throws.
+class PathInFront {
+public:
+    explicit PathInFront(const fs::path& folder) {
+        const char* path = std::getenv("PATH");
+        if (path) old_ = path;
+        ::setenv("PATH", (folder.string() + (path ? ":" + *old_ : std::string())).c_str(), 1);
+    }
+    ~PathInFront() {
+        if (old_) {
+            ::setenv("PATH", old_->c_str(), 1);
+        } else {
+            ::unsetenv("PATH");
+        }
+    }
+    PathInFront(const PathInFront&) = delete;
+    PathInFront& operator=(const PathInFront&) = delete;
+
+private:
+    std::optional<std::string> old_;
+};
+
 TEST(ChainSqual, KnownCodesRunTheSquallProgramAndWait) {
+    const char* before = std::getenv("PATH");
+    const std::string path_before = before ? before : "";
     for (Int code : {5, 21}) {
         testing::ScratchDir dir;
         // A stand-in squall program on the search path leaves a mark when it runs.
@@ -339,11 +365,12 @@ TEST(ChainSqual, KnownCodesRunTheSquallProgramAndWait) {
             script << "#!/bin/sh\necho ran > chained.txt\nexit 3\n";
         }
         fs::permissions("VestraKel", fs::perms::owner_all);
-        const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
-        ::setenv("PATH", (dir.path().string() + ":" + old_path).c_str(), 1);
-        CHAIN_SQUAL(code);  // the exit status 3 is ignored
-        ::setenv("PATH", old_path.c_str(), 1);
+        {
+            const PathInFront path(dir.path());
+            EXPECT_NO_THROW(CHAIN_SQUAL(code));  // the exit status 3 is ignored
+        }
         EXPECT_EQ(file_bytes("chained.txt"), "ran\n") << "code " << code;
+        EXPECT_EQ(std::getenv("PATH") ? std::string(std::getenv("PATH")) : "", path_before);
     }
 }
 

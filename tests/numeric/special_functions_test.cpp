@@ -126,70 +126,87 @@ TEST(Bessel, QuotedValues) {
     EXPECT_NEAR(v, 0.4209642f, 2e-6f);
 }
 
+// What a call leaves in its result, beside the error code.
+enum class Left {
+    Anything,   // not looked at
+    Untouched,  // the value it held before the call
+    Exactly,    // this value
+    Near,       // within a relative 'value' of the standard library's function
+    Above,      // more than this value
+};
+
+enum class Kind { J, Y, I, K };
+
+// One call of the routine of the given kind; J asks for an accuracy of 1e-5.
+void bessel(Kind kind, Real x, Int n, Real& v, Int& ier) {
+    switch (kind) {
+        case Kind::J: BESJ(x, n, v, 1e-5f, ier); break;
+        case Kind::Y: BESY(x, n, v, ier); break;
+        case Kind::I: BESI(x, n, v, ier); break;
+        case Kind::K: BESK(x, n, v, ier); break;
+    }
+}
+
+double standard(Kind kind, double x, double n) {
+    switch (kind) {
+        case Kind::J: return std::cyl_bessel_j(n, x);
+        case Kind::Y: return std::cyl_neumann(n, x);
+        case Kind::I: return std::cyl_bessel_i(n, x);
+        case Kind::K: return std::cyl_bessel_k(n, x);
+    }
+    return 0.0;
+}
+
 TEST(Bessel, ErrorCodesAndWhatIsLeftInTheResult) {
-    Real v = 7.0f;
-    Int ier = 0;
-    BESJ(0.0f, 0, v, 1e-5f, ier);
-    EXPECT_EQ(ier, 2);
-    EXPECT_EQ(v, 7.0f);
-    BESJ(1.0f, -1, v, 1e-5f, ier);
-    EXPECT_EQ(ier, 1);
-    BESJ(1.0f, 30, v, 1e-5f, ier);  // NTEST is 29 at X = 1
-    EXPECT_EQ(ier, 4);
-    EXPECT_EQ(v, 7.0f);
-    // X = 1, N = 28: the recurrence would start beyond NTEST, so nothing is computed and the
-    // failure is reported rather than a zero passed off as J_28(1).
-    BESJ(1.0f, 28, v, 1e-5f, ier);
-    EXPECT_EQ(ier, 3);
-    EXPECT_EQ(v, 0.0f);
-    // Far beyond the working range: no start fits, the call ends at once.
-    BESJ(1.0e9f, 0, v, 1e-5f, ier);
-    EXPECT_EQ(ier, 3);
-
-    v = 7.0f;
-    BESY(-1.0f, 0, v, ier);
-    EXPECT_EQ(ier, 2);
-    BESY(1.0f, -2, v, ier);
-    EXPECT_EQ(ier, 1);
-    BESY(0.01f, 40, v, ier);
-    EXPECT_EQ(ier, 3);
-    EXPECT_EQ(v, 7.0f);
-
-    BESI(0.0f, 0, v, ier);
-    EXPECT_EQ(ier, 0);
-    EXPECT_EQ(v, 1.0f);
-    BESI(0.0f, 1, v, ier);
-    EXPECT_EQ(ier, 0);
-    EXPECT_EQ(v, 0.0f);
-    BESI(0.0f, 2, v, ier);
-    EXPECT_EQ(ier, 3);
-    EXPECT_EQ(v, 0.0f);
-    BESI(60.0f, 0, v, ier);
-    EXPECT_EQ(ier, 4);
-    EXPECT_EQ(v, 1.0f);
-    BESI(-1.0f, 0, v, ier);
-    EXPECT_EQ(ier, 2);
-    EXPECT_EQ(v, 1.0f);
-    BESI(1.0f, -1, v, ier);
-    EXPECT_EQ(ier, 1);
-    // Order above the argument: the series is used even beyond 12.
-    BESI(60.0f, 70, v, ier);
-    EXPECT_EQ(ier, 0);
-    EXPECT_NEAR(double(v) / std::cyl_bessel_i(70.0, 60.0), 1.0, 1e-4);
-
-    BESK(60.0f, 0, v, ier);
-    EXPECT_EQ(ier, 0);
-    EXPECT_NEAR(double(v) / std::cyl_bessel_k(0.0, 60.0), 1.0, 1e-5);
-    BESK(60.5f, 0, v, ier);
-    EXPECT_EQ(ier, 3);
-    EXPECT_EQ(v, 0.0f);
-    BESK(0.0f, 0, v, ier);
-    EXPECT_EQ(ier, 2);
-    BESK(1.0f, -1, v, ier);
-    EXPECT_EQ(ier, 1);
-    BESK(0.1f, 40, v, ier);
-    EXPECT_EQ(ier, 4);
-    EXPECT_GT(v, 1.0E36f);
+    struct Case {
+        const char* what;
+        Kind kind;
+        Real x;
+        Int n;
+        Int ier;
+        Left left;
+        double value;
+    };
+    const Case cases[] = {
+        {"J at x 0", Kind::J, 0.0f, 0, 2, Left::Untouched, 0},
+        {"J of negative order", Kind::J, 1.0f, -1, 1, Left::Anything, 0},
+        {"J: NTEST is 29 at x 1", Kind::J, 1.0f, 30, 4, Left::Untouched, 0},
+        // The recurrence would start beyond NTEST, so nothing is computed and the failure is
+        // reported rather than a zero passed off as J_28(1).
+        {"J of order 28 at x 1", Kind::J, 1.0f, 28, 3, Left::Exactly, 0.0},
+        // Far beyond the working range: no start fits, the call ends at once.
+        {"J far beyond the range", Kind::J, 1.0e9f, 0, 3, Left::Anything, 0},
+        {"Y at negative x", Kind::Y, -1.0f, 0, 2, Left::Anything, 0},
+        {"Y of negative order", Kind::Y, 1.0f, -2, 1, Left::Anything, 0},
+        {"Y overflowing upward", Kind::Y, 0.01f, 40, 3, Left::Untouched, 0},
+        {"I0 at x 0", Kind::I, 0.0f, 0, 0, Left::Exactly, 1.0},
+        {"I1 at x 0", Kind::I, 0.0f, 1, 0, Left::Exactly, 0.0},
+        {"I2 at x 0", Kind::I, 0.0f, 2, 3, Left::Exactly, 0.0},
+        {"I0 at x 60", Kind::I, 60.0f, 0, 4, Left::Exactly, 1.0},
+        {"I at negative x", Kind::I, -1.0f, 0, 2, Left::Exactly, 1.0},
+        {"I of negative order", Kind::I, 1.0f, -1, 1, Left::Anything, 0},
+        // Order above the argument: the series is used even beyond 12.
+        {"I70 at x 60", Kind::I, 60.0f, 70, 0, Left::Near, 1e-4},
+        {"K0 at x 60", Kind::K, 60.0f, 0, 0, Left::Near, 1e-5},
+        {"K0 beyond x 60", Kind::K, 60.5f, 0, 3, Left::Exactly, 0.0},
+        {"K at x 0", Kind::K, 0.0f, 0, 2, Left::Anything, 0},
+        {"K of negative order", Kind::K, 1.0f, -1, 1, Left::Anything, 0},
+        {"K overflowing upward", Kind::K, 0.1f, 40, 4, Left::Above, 1.0E36},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Real v = 7.0f;
+        Int ier = -1;
+        bessel(c.kind, c.x, c.n, v, ier);
+        EXPECT_EQ(ier, c.ier);
+        switch (c.left) {
+            case Left::Anything: break;
+            case Left::Untouched: EXPECT_EQ(v, 7.0f); break;
+            case Left::Exactly: EXPECT_EQ(double(v), c.value); break;
+            case Left::Near: EXPECT_NEAR(double(v) / standard(c.kind, double(c.x), double(c.n)), 1.0, c.value); break;
+            case Left::Above: EXPECT_GT(double(v), c.value); break;
+        }
+    }
 }
 
 }  // namespace

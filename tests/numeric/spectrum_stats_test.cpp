@@ -86,6 +86,15 @@ TEST_F(SpectrumStats, PeakAtEitherEndOfTheGrid) {
     EXPECT_EQ(p.ihalfm, 8);
 }
 
+TEST_F(SpectrumStats, HalfPowerPointOnTheLastGridPoint) {
+    // Read off the input: the peak 9 at point 9, 6 at point 10 still above half of it, 4 at the
+    // last point 11 the first below; below the peak, 0 at point 8. The scan must reach point NWP.
+    const Peak p = peak({0, 0, 0, 0, 0, 0, 0, 0, 9, 6, 4});
+    EXPECT_EQ(p.ifirst, 9);
+    EXPECT_EQ(p.ihalfp, 11);
+    EXPECT_EQ(p.ihalfm, 8);
+}
+
 TEST_F(SpectrumStats, ZeroSpectrumHasNoPeak) {
     const std::vector<Real> zero(11, 0.0f);
     const Peak p = peak(zero);
@@ -121,12 +130,21 @@ TEST_F(SpectrumStats, BroadSpectrumStatistics) {
     EXPECT_FLOAT_EQ(rmsdot, std::sqrt(vardot));
     // The variance of a Gaussian bump: 2 sqrt(pi) 0.1.
     EXPECT_NEAR(double(var), 2.0 * std::sqrt(std::numbers::pi) * 0.1, 2e-3);
+    // Read off the input, not from the search: the peak at point 12 (T 6.2 s, 0.982 of it at
+    // point 13); above it the first point under half is 16 (0.357 of the peak, 15 holds 0.571);
+    // mirrored below it, 10 holds 0.509 and 9 is the first under half (0.230).
+    const Int ipeak = 12, ihalfp = 16, ihalfm = 9;
     const Peak p = peak(psd);
-    const double gap = std::fabs(double(WAVCOM.W(p.ihalfm)) - double(WAVCOM.W(p.ihalfp)));
-    const double want = std::min(gap, double(var) / double(p.psdpk)) / (2.0 * std::numbers::pi);
+    EXPECT_EQ(p.ifirst, ipeak);
+    EXPECT_EQ(p.ihalfp, ihalfp);
+    EXPECT_EQ(p.ihalfm, ihalfm);
+    const double psdpk = psd[ipeak - 1];
+    const double gap = std::fabs(double(WAVCOM.W(ihalfm)) - double(WAVCOM.W(ihalfp)));
+    const double want = std::min(gap, double(var) / psdpk) / (2.0 * std::numbers::pi);
     EXPECT_NEAR(double(bw), want, 1e-6);
-    EXPECT_LE(double(tp), double(p.tpeak));
-    EXPECT_NEAR(double(tp), std::min(double(p.tpeak), 2.0 * std::numbers::pi * std::sqrt(double(var) / double(vardot))), 1e-5);
+    const double tpeak = 6.2;
+    EXPECT_LE(double(tp), tpeak + 1e-5);
+    EXPECT_NEAR(double(tp), std::min(tpeak, 2.0 * std::numbers::pi * std::sqrt(double(var) / double(vardot))), 1e-5);
     EXPECT_EQ(screen(), "");
 }
 
@@ -149,6 +167,35 @@ TEST_F(SpectrumStats, NarrowOrOneSidedPeaksUseTheEquivalentWidth) {
         EXPECT_NEAR(double(bw), double(var) / (2.0 * std::numbers::pi * 9.0), 1e-6);
         EXPECT_EQ(tp, peak(c.psd).tpeak);  // the peak period stays as the search gave it
     }
+}
+
+TEST_F(SpectrumStats, CountBeyondTheHundredSlotsIsHeldToThem) {
+    // A count of 150 read from a file: peak and statistics over the first 100 points only, though
+    // the spectrum given holds a far larger value at point 120.
+    grid(100, 0.1f);
+    std::vector<Real> psd(150, 0.0f);
+    for (Int i = 40; i <= 60; ++i) psd[static_cast<std::size_t>(i - 1)] = static_cast<Real>(10 - std::abs(i - 50));
+    psd[119] = 1000.0f;
+    const Peak p100 = peak(psd);
+    Real rms100 = 0, rmsdot100 = 0, bw100 = 0, tp100 = 0;
+    SPCPROCES(psd.data(), W(), rms100, rmsdot100, bw100, tp100);
+    EXPECT_EQ(p100.ifirst, 50);
+    EXPECT_EQ(p100.psdpk, 10.0f);
+
+    TPCM.NWP = 150;
+    const Peak p = peak(psd);
+    EXPECT_EQ(p.ifirst, 50);
+    EXPECT_EQ(p.ilast, 50);
+    EXPECT_EQ(p.psdpk, 10.0f);
+    EXPECT_EQ(p.ihalfp, 56);  // 4, the first value under 5, six points either side of the peak
+    EXPECT_EQ(p.ihalfm, 44);
+    Real rms = 0, rmsdot = 0, bw = 0, tp = 0;
+    SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
+    EXPECT_EQ(rms, rms100);
+    EXPECT_EQ(rmsdot, rmsdot100);
+    EXPECT_EQ(bw, bw100);
+    EXPECT_EQ(tp, tp100);
+    EXPECT_EQ(screen(), "");
 }
 
 TEST_F(SpectrumStats, PeakAtTheLastPointGivesNoBandwidth) {

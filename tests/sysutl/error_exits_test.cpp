@@ -2,6 +2,7 @@
 #include "sysutl/error_exits.h"
 
 #include <functional>
+#include <string>
 
 #include "test_support.h"
 
@@ -21,12 +22,20 @@ int end_status(const std::function<void()>& f) {
 }
 
 TEST_F(ConsoleTest, AcerrReportsCaptionAndNamePausesAndEnds) {
-    answers("\nnext\n");
-    EXPECT_EQ(end_status([] { ACERR("BrevEdit    ", "BREVDAT     ", SCREEN_UNIT); }), 1);
-    EXPECT_EQ(screen(),
-              "\n ++> File not found or file access error in BrevEdit    \n"
-              "     File name: BREVDAT     \n \n Press <RETURN> to continue: ");
-    EXPECT_EQ(read_keyboard_line(), "next");  // exactly one line was read
+    struct Case {
+        const char* where;
+        const char* who;
+    };
+    // Names as the callers pass them: blank-padded fixed texts, and plain ones.
+    for (const Case& c : {Case{"BrevEdit    ", "BREVDAT     "}, Case{"IoInit", "BREVDAT"}}) {
+        SCOPED_TRACE(c.where);
+        clear_captured(SCREEN_UNIT);
+        answers("\nnext\n");
+        EXPECT_EQ(end_status([&] { ACERR(c.where, c.who, SCREEN_UNIT); }), 1);
+        EXPECT_EQ(screen(), std::string("\n ++> File not found or file access error in ") + c.where +
+                                "\n     File name: " + c.who + "\n \n Press <RETURN> to continue: ");
+        EXPECT_EQ(read_keyboard_line(), "next");  // exactly one line was read
+    }
 }
 
 TEST_F(ConsoleTest, AcerrInASilentRunWritesNoPromptAndReadsNothing) {
@@ -57,9 +66,11 @@ TEST_F(ConsoleTest, PrsretTruncatesTheTypedNumberTowardZero) {
         const char* answer;
         Int expect;
     };
-    for (const Case& c : {Case{"12.7", 12}, Case{"-0.5", 0}, Case{"-1.5", -1}, Case{"", 0}, Case{"E", 0},
-                          Case{" 1 5 ", 15}, Case{"2D1", 20}, Case{"1e12", 2147483647}}) {
-        SCOPED_TRACE(c.answer);
+    const Case cases[] = {{"12.7", 12}, {"2.9", 2},    {"7", 7},       {"-3", -3},         {"-0.5", 0},
+                          {"-1.5", -1}, {"", 0},       {"   ", 0},     {"E", 0},           {"x12", 0},
+                          {" 1 5 ", 15}, {"2D1", 20},  {"1e12", 2147483647}, {"-1e12", -2147483647 - 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.answer + "\"");
         clear_captured(SCREEN_UNIT);
         answers(std::string(c.answer) + "\n");
         Int lback = -99;

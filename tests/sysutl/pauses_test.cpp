@@ -1,5 +1,6 @@
-// Pauses and aborts: numbers handed back by the pause, the three abort questions, the no-help
-// screen, the warning pager, the debugging-level prompt and the clock wait.
+// Pauses and aborts: silent runs, the three abort questions, the no-help screen, the warning
+// pager, the debugging-level prompt and the clock wait. The pause PRSRET itself and ACERR are
+// tested with the error exits.
 #include "sysutl/pauses.h"
 
 #include <chrono>
@@ -15,23 +16,6 @@ using Pauses = testing::ConsoleTest;
 const std::string kBeepLine = std::string("\a\0\0\0", 4) + "\n";
 const std::string kPause = " \n Press <RETURN> to continue: ";
 const std::string kAbortAsk = kBeepLine + " Enter \"A\" to abort or Press <RETURN> to continue: ";
-
-TEST_F(Pauses, PrsretTruncatesTheTypedNumber) {
-    struct {
-        const char* answer;
-        Int lback;
-    } cases[] = {{"12.7", 12}, {"-0.5", 0}, {"", 0},   {"E", 0},     {"   ", 0}, {"2.9", 2},
-                 {"-1.5", -1}, {"-3", -3},  {"7", 7},  {"1e12", 2147483647}, {"-1e12", -2147483647 - 1},
-                 {"x12", 0}};
-    for (const auto& c : cases) {
-        clear_captured(SCREEN_UNIT);
-        answers(std::string(c.answer) + "\n");
-        Int lback = 555;
-        PRSRET(SCREEN_UNIT, KBD_UNIT, lback);
-        EXPECT_EQ(lback, c.lback) << '"' << c.answer << '"';
-        EXPECT_EQ(screen(), kPause) << c.answer;
-    }
-}
 
 TEST_F(Pauses, SilentRunsNeverWait) {
     answers("kept\n");
@@ -188,22 +172,6 @@ TEST_F(Pauses, RhdelaySleepsInsteadOfSpinning) {
     EXPECT_GE(waited, 0.25);
     EXPECT_LT(waited, 2.0);
     EXPECT_LE(nloop, 4) << "the clock is read after each short sleep, not in a busy loop";
-}
-
-}  // namespace
-}  // namespace brevant
-
-namespace brevant {
-namespace {
-
-TEST_F(Pauses, AcerrNamesTheCallerAndTheFile) {
-    answers("\n");
-    try {
-        ACERR("IoInit", "BREVDAT", SCREEN_UNIT);
-    } catch (const ProgramEnd& end) {
-        EXPECT_EQ(end.status, 1);
-    }
-    EXPECT_EQ(screen(), "\n ++> File not found or file access error in IoInit\n     File name: BREVDAT\n" + kPause);
 }
 
 }  // namespace

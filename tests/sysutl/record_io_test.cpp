@@ -144,6 +144,26 @@ TEST_F(RecordIo, AFramedFileReadsTheSameWithAnotherMachineCode) {
     EXPECT_EQ(static_cast<std::uint32_t>(TPCM.IDUM(4975)), framed[4975]);
 }
 
+TEST_F(RecordIo, AFramedFileClaimingMoreWordsThanItHoldsIsReadOnAnotherMachineCode) {
+    // A damaged framed file: its leading byte count claims 4975 words (19900 bytes), but the file
+    // ends after 99 data words, with no trailing count. Only the words present are taken.
+    std::vector<std::uint32_t> file = counting_words(100, 2);
+    file[0] = 19900u;
+    file[1] = 4975;  // the data's own first word, the stored length: the file looks framed
+    write_words("BREVDAT", file);
+    for (const Int machine : {21, 3}) {
+        SCOPED_TRACE(machine);
+        for (int k = 1; k <= 5000; ++k) TPCM.set_IDUM(k, -5);
+        Int ntogo = 4975, ierr = -1;
+        DISKIO(1, ntogo, "BREVDAT", 1, ierr, image_bytes(TPCM), machine);
+        EXPECT_EQ(ierr, 4);
+        EXPECT_EQ(ntogo, 99);
+        for (int k = 1; k <= 99; ++k)
+            ASSERT_EQ(static_cast<std::uint32_t>(TPCM.IDUM(k)), file[static_cast<std::size_t>(k)]) << "word " << k;
+        for (int k = 100; k <= 5000; ++k) ASSERT_EQ(TPCM.IDUM(k), -5) << "word " << k << " was touched";
+    }
+}
+
 TEST_F(RecordIo, TextWordsAreStoredAsTheirValueAndReadBackUnchanged) {
     TPCM.NTOGO = 4975;
     TPCM.SIMTYP = 16;

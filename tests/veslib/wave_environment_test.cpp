@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -187,6 +188,36 @@ TEST_F(WaveGrid, GroupSpectrumFoldsNegativeFrequencies) {
     const double hi = double(WAVCOM.W(1)) - 1.0;
     const double want = 8.0 * ((hi - hi * hi * hi / 3.0) - (lo - lo * lo * lo / 3.0));
     EXPECT_NEAR(double(g) / want, 1.0, 0.03);
+}
+
+TEST_F(WaveGrid, CountBeyondTheHundredSlotsIsHeldToThem) {
+    // A count of 150 read from a file: the grid and its integrals are those of the first 100
+    // periods. The sea has weight up to the last period and the values given go on beyond point
+    // 100, so any point past the slots, or other end weights, show.
+    grid(100, 4.0f, 0.1f);
+    std::vector<Real> s = spectrum(pm);
+    s.resize(150, 1.0f);
+    Real var100 = 0.0f, vardot100 = 0.0f, grp100 = 0.0f;
+    SMPINT(s.data(), var100, vardot100);
+    GRPSPC(s.data(), grp100, 0.05f);
+    ASSERT_GT(var100, 0.0f);
+    ASSERT_GT(grp100, 0.0f);
+    const WavCom record100 = WAVCOM;
+
+    std::vector<Real> t150 = T;
+    for (Int i = 101; i <= 150; ++i) t150.push_back(4.0f + 0.1f * static_cast<Real>(i - 1));
+    reset_wavcom();
+    TPCM.NWP = 150;
+    set_wave_grid(t150.data(), 150, 1);
+    // Every word of the record as with 100 periods, but the count word NW, which is left aside here.
+    WAVCOM.NW = record100.NW;
+    EXPECT_EQ(std::memcmp(&WAVCOM, &record100, sizeof(WavCom)), 0);
+    Real var = -1.0f, vardot = -1.0f, grp = -1.0f;
+    SMPINT(s.data(), var, vardot);
+    EXPECT_EQ(var, var100);
+    EXPECT_EQ(vardot, vardot100);
+    GRPSPC(s.data(), grp, 0.05f);
+    EXPECT_EQ(grp, grp100);
 }
 
 TEST_F(WaveGrid, GroupSpectrumOfAOnePointGridIsZero) {

@@ -158,6 +158,19 @@ TEST_F(MemberChecksTest, TopBelowTheBaseIsFatalWhereverItLies) {
     }
 }
 
+TEST_F(MemberChecksTest, TheLastSlotIsChecked) {
+    // Member 50, the last the table holds, with its top below its base.
+    TPCM.NCYL = kMemberCapacity;
+    for (int j = 1; j <= 3; ++j) TPCM.DIAMS(j, kMemberCapacity) = TPCM.DIAMS(j, M);
+    TPCM.RCYLB(3, kMemberCapacity) = 12.0f;
+    TPCM.RCYLT(3, kMemberCapacity) = 2.0f;
+    const Flags f = check(0, kMemberCapacity);
+    EXPECT_EQ(f.WARNEM, 1);
+    EXPECT_EQ(f.FWARN, 1);
+    EXPECT_EQ(f.WRNFLG, 1);
+    EXPECT_EQ(screen(), "\n ++> Fatal Warning: Top of member 50 is below the base!\n");
+}
+
 TEST_F(MemberChecksTest, LengthMessageComesFirst) {
     member({0, 0, 25}, {0, 0, 35}, 20.0f);
     check();

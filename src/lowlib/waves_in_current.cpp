@@ -1,0 +1,109 @@
+// Group speed, the current-shifted dispersion relation and the transverse wave number behind a
+// current step.
+#include "lowlib/waves_in_current.h"
+
+#include <cmath>
+
+#include "numeric/root_finders.h"
+#include "numeric/wave_number.h"
+#include "records/data_image.h"
+#include "sysutl/answers.h"
+#include "sysutl/error_exits.h"
+#include "sysutl/fortran_format.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
+
+namespace brevant {
+
+LocalQ LOCALQ{};
+
+void reset_localq() { LOCALQ = LocalQ{}; }
+
+Real GRPVEL(Real WK, Real W, Real DEPTH, Real G) {
+    const Real SCALDP = WK * DEPTH;
+    Real C = 0.5f * std::sqrt(G / WK);
+    if (W < 0.0f) C = -C;
+    if (SCALDP > 30.0f) return C;
+    // kh / (cosh kh sinh kh) tends to 1 as kh goes to 0 (no depth): the factor's limit is 2.
+    if (SCALDP == 0.0f) return C * 2.0f;
+    return C * (1.0f + SCALDP / (std::cosh(SCALDP) * std::sinh(SCALDP)));
+}
+
+Real DISPRS2(Real& X) {
+    const Real shifted = LOCALCS.OMEGATMP() - X * LOCALCS.CURTMP();
+    return shifted * shifted - X * std::tanh(X);
+}
+
+void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC) {
+    LOCALCS.OMEGATMP() = OMEGA;
+    LOCALCS.CURTMP() = CURCST;
+    Int NUMTRIES = 0;
+    const Real KLOWER = 0.0f;
+    // The intrinsic frequency vanishes at |OMEGA / CURCST|.
+    Real KUPPER = std::fabs(OMEGA / CURCST);
+    for (;;) {
+        Real F = 0.0f;
+        Int IER = 0;
+        RTMI1(WVVEC, F, DISPRS2, KLOWER, KUPPER, 0.00001f, 0.0f, 100, IER);
+        if (IER == 2) {
+            if (NUMTRIES < 20) {
+                NUMTRIES = NUMTRIES + 1;
+                KUPPER = KUPPER + KUPPER;
+                continue;
+            }
+            // A current against the waves strong enough to block them: no wave travels.
+            WVVEC = 0.0f;
+            return;
+        }
+        if (IER == 1) wavcurvec_stop(IER);
+        return;
+    }
+}
+
+void wavcurvec_stop(Int IER) {
+    // Nobody can press a key in a silent run: the message goes to its console and the run ends
+    // without a read.
+    const bool silent = TPCM.EDUNIT == SILENT_UNIT;
+    const Int unit = silent ? SILENT_UNIT : SCREEN_UNIT;
+    write_record(unit, " >>> In WAVCURVEC; IER = " + fmt_I(IER, 12));
+    write_record(unit, "     Contact Velmora; press \"C\" + <RETURN> to continue");
+    if (!silent) {
+        char ANSWER = ' ';
+        READCP(ANSWER);
+    }
+    stop_program(1);
+}
+
+Real VKYFUN(Real& YY) {
+    const Real alpha = LOCALQ.ALPHAX;
+    return 1.0f - std::pow(YY * YY + alpha * alpha, 0.25f) - LOCALQ.BETAX * YY;
+}
+
+Real VKYPFUN(Real& YY) {
+    const Real alpha = LOCALQ.ALPHAX;
+    return YY + 2.0f * LOCALQ.BETAX * std::pow(YY * YY + alpha * alpha, 0.75f);
+}
+
+void GETVKY(Real& YY, Real GUESSH, Int IOSCRN, Int KBD) {
+    const Real GUESSL = 0.0f;
+    Real F = 0.0f;
+    Int IER = 0;
+    RTMI1(YY, F, VKYFUN, GUESSL, GUESSH, 0.000001f, 0.0f, 100, IER);
+    if (IER == 2) {
+        YY = 0.0f;
+        return;
+    }
+    if (IER != 1) return;
+    write_record(IOSCRN, "");
+    write_record(IOSCRN, " ++> Iteration overflow in GETVKY; IER =" + fmt_I(IER, 2));
+    write_record(IOSCRN, "     Please report this ocurrence to Velmora");
+    write_record(IOSCRN, "");
+    PRSRET(IOSCRN, KBD, TPCM.LBACK);
+    stop_program(1);
+}
+
+Real DOTP2D(const Real* X, const Real* Y) { return X[0] * Y[0] + X[1] * Y[1]; }
+
+Real XPRD2D(const Real* X, const Real* Y) { return X[0] * Y[1] - X[1] * Y[0]; }
+
+}  // namespace brevant

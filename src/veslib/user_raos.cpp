@@ -1,0 +1,220 @@
+// The user RAO table: file choice, load with its count and spacing checks, bilinear interpolation
+// with the one-time range warning, unit RAOs for a missing file, and the slope and lever-arm
+// transforms that every RAO passes.
+#include "veslib/user_raos.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "numeric/table_search.h"
+#include "records/data_image.h"
+#include "records/motion_record.h"
+#include "records/wave_record.h"
+#include "sysutl/error_exits.h"
+#include "sysutl/fortran_format.h"
+#include "sysutl/free_read.h"
+#include "sysutl/pauses.h"
+#include "sysutl/program_end.h"
+#include "sysutl/report_files.h"
+#include "sysutl/units.h"
+
+namespace brevant {
+
+namespace {
+
+constexpr std::size_t kSlice = static_cast<std::size_t>(kUserRaoFrequencies) * kUserRaoHeadings;
+
+// What is kept between calls. CURAO(IW, IANG, d) sits at (IW-1) + 121 (IANG-1) + 121 x 145 (d-1).
+struct UserRaoTable {
+    FixedText<13> LASTFILE{"========"};
+    Logical FRSTIM = 1;
+    Int IERR = 0;
+    Int NFREQ = 0;
+    Int NAZ = 0;
+    FArray<Real, kUserRaoFrequencies> WARRAY{};
+    FArray<Real, kUserRaoHeadings> DEGARR{};
+    std::vector<Complex> CURAO = std::vector<Complex>(kSlice * 6);
+    Int WARN1 = 0;
+};
+
+UserRaoTable& kept() {
+    static UserRaoTable t;
+    return t;
+}
+
+// A table that cannot be read or used: the file-error report, which ends the run. The next call
+// (in a process that goes on, as tests do) reads again.
+[[noreturn]] void refuse(const FixedText<13>& DATFIL) {
+    close_unit(kUserRaoUnit);
+    kept().FRSTIM = 1;
+    FILERR(DATFIL.view(), "USRRAO", TPCM.EDUNIT, KBD_UNIT);
+}
+
+// Reads the table of DATFIL, already open on unit 32. Counts and spacing are checked before
+// anything is kept.
+void read_table(const FixedText<13>& DATFIL) {
+    UserRaoTable& t = kept();
+    Int NFREQ = 0;
+    Int NAZ = 0;
+    if (!read_free(kUserRaoUnit, {ListTarget::of(NFREQ), ListTarget::of(NAZ)})) refuse(DATFIL);
+    if (NFREQ > kUserRaoFrequencies || NAZ > kUserRaoHeadings) {
+        close_unit(kUserRaoUnit);
+        const Int EDUNIT = TPCM.EDUNIT;
+        write_record(EDUNIT, "");
+        write_record(EDUNIT, " ++>  User-supplied RAO array dimensions = [" + fmt_I(NFREQ, 3) + "," + fmt_I(NAZ, 3) +
+                                 "] out of range;");
+        write_record(EDUNIT, "      maximum allowable array dimensions = [" + fmt_I(kUserRaoFrequencies, 3) + "," +
+                                 fmt_I(kUserRaoHeadings, 3) + "]");
+        write_record(EDUNIT, "");
+        PRSRET(EDUNIT, KBD_UNIT, TPCM.LBACK);
+        stop_program(1);
+    }
+    // The bracketing pair of the interpolation needs two values in each direction.
+    if (NFREQ < 2 || NAZ < 2) refuse(DATFIL);
+
+    std::vector<Real> w(static_cast<std::size_t>(NFREQ));
+    std::vector<Real> deg(static_cast<std::size_t>(NAZ));
+    std::vector<Complex> raos(kSlice * 6);
+    for (Int IANG = 1; IANG <= NAZ; ++IANG) {
+        if (!read_free(kUserRaoUnit, {ListTarget::of(deg[IANG - 1])})) refuse(DATFIL);
+        for (Int IW = 1; IW <= NFREQ; ++IW) {
+            Real v[12] = {};
+            std::vector<ListTarget> list{ListTarget::of(w[IW - 1])};
+            for (Real& x : v) list.push_back(ListTarget::of(x));
+            if (!read_free(kUserRaoUnit, list)) refuse(DATFIL);
+            for (int d = 0; d < 6; ++d)
+                raos[static_cast<std::size_t>(IW - 1) + kUserRaoFrequencies * static_cast<std::size_t>(IANG - 1) +
+                     kSlice * static_cast<std::size_t>(d)] = Complex(v[2 * d], v[2 * d + 1]);
+        }
+    }
+    // Equal neighbours would make an interval of zero width to divide by.
+    for (Int i = 1; i < NFREQ; ++i)
+        if (w[i] == w[i - 1]) refuse(DATFIL);
+    for (Int i = 1; i < NAZ; ++i)
+        if (deg[i] == deg[i - 1]) refuse(DATFIL);
+    HCLOSE(kUserRaoUnit, DATFIL.view(), "USRRAO", TPCM.EDUNIT);
+
+    t.NFREQ = NFREQ;
+    t.NAZ = NAZ;
+    for (Int i = 1; i <= NFREQ; ++i) t.WARRAY(i) = w[i - 1];
+    for (Int i = 1; i <= NAZ; ++i) t.DEGARR(i) = deg[i - 1];
+    t.CURAO.swap(raos);
+}
+
+}  // namespace
+
+void USRDATSEL(Int CREATR, Int ISPM, FixedText<13>& USRDAT) {
+    if (CREATR == 13)
+        USRDAT = ISPM == 2 ? "UBUOYRAO.txt" : "UTANKRAO.txt";
+    else if (CREATR == 10)
+        USRDAT = ISPM == 2 ? "UTUGSRAO.txt" : "UBARGRAO.txt";
+    else
+        USRDAT = "USERRAOS.txt";
+}
+
+void CINTRP4(const Complex* CPLXAR, const Real* WARRAY, const Real* ANGARR, Real WVAL, Real AVAL, Complex& CXOUT,
+             Int MINW, Int MINA, Int /*NFREQ*/, Int /*NAZ*/) {
+    const auto at = [CPLXAR](Int i, Int j) {
+        return CPLXAR[static_cast<std::size_t>(i - 1) + kUserRaoFrequencies * static_cast<std::size_t>(j - 1)];
+    };
+    const Int MAXW = MINW + 1;
+    const Int MAXA = MINA + 1;
+    const Real FA = (AVAL - ANGARR[MINA - 1]) / (ANGARR[MAXA - 1] - ANGARR[MINA - 1]);
+    const Complex CYWMIN = at(MINW, MINA) + FA * (at(MINW, MAXA) - at(MINW, MINA));
+    const Complex CYWMAX = at(MAXW, MINA) + FA * (at(MAXW, MAXA) - at(MAXW, MINA));
+    const Real FW = (WVAL - WARRAY[MINW - 1]) / (WARRAY[MAXW - 1] - WARRAY[MINW - 1]);
+    CXOUT = CYWMIN + FW * (CYWMAX - CYWMIN);
+}
+
+void UNITRAO(Real /*FREQ*/, Real /*WVANGL*/, Complex& SGRAO, Complex& SWRAO, Complex& HVRAO, Complex& PTRAO,
+             Complex& RLRAO, Complex& YWRAO) {
+    const Complex c(0.5f, 0.8660254f);
+    SGRAO = Complex(0.70710677f, 0.70710677f);
+    SWRAO = c * SGRAO;
+    HVRAO = c * SWRAO;
+    RLRAO = c * HVRAO;
+    PTRAO = c * RLRAO;
+    YWRAO = c * PTRAO;
+}
+
+void USRRAO(const FixedText<13>& DATFIL) {
+    UserRaoTable& t = kept();
+    Himem& H = HIMEM;
+    const Int EDUNIT = TPCM.EDUNIT;
+
+    if (!(DATFIL == t.LASTFILE) || t.FRSTIM != 0) {
+        t.FRSTIM = 0;
+        t.LASTFILE = DATFIL;
+        close_unit(kUserRaoUnit);
+        t.IERR = open_unit(kUserRaoUnit, DATFIL.trimmed(), UnitMode::Read) ? 0 : 1;
+        if (t.IERR != 0) {
+            write_record(EDUNIT, "");
+            write_record(EDUNIT, " ++> Warning: User-supplied vessel RAOs \"" + DATFIL.str() + "\" not found;");
+            write_record(EDUNIT, "     Dimensionless RAOs will default to unity.");
+            write_record(EDUNIT, "");
+            ABORT0(EDUNIT, KBD_UNIT, TPCM.LBACK);
+            if (TPCM.LBACK < 0 || EDUNIT == SILENT_UNIT) stop_program(1);
+        } else {
+            read_table(DATFIL);
+        }
+    }
+
+    const Real DEGTMP = H.RAOANG(WAVCOM.IRAO);
+    const Real VTCRP = H.VTCRP;
+    const Real VTCRR = H.VTCRR;
+    const Real VKG = TPCM.VKG;
+    for (H.IW = 1; H.IW <= TPCM.NWP; ++H.IW) {
+        INDXUP();
+        const Int IW = H.IW;
+        const Real omega = H.RLDUM(H.LW);
+        const Real k = H.RLDUM(H.LWK);
+        if (t.IERR == 0) {
+            Int IERA = 0;
+            Int MINA = 1;
+            BSRCH(t.DEGARR.data(), DEGTMP, IERA, MINA, t.NAZ);
+            Int IERW = 0;
+            Int MINW = 1;
+            BSRCH(t.WARRAY.data(), omega, IERW, MINW, t.NFREQ);
+            if ((IERW == 1 || IERW == 2) && t.WARN1 == 0) {
+                write_record(EDUNIT, "");
+                write_record(EDUNIT, " ++> Warning: Frequency outside user-supplied RAO range;");
+                write_record(EDUNIT, "     \"continue\" to extrapolate outside available range.");
+                ABORT0(EDUNIT, KBD_UNIT, TPCM.LBACK);
+                if (TPCM.LBACK < 0 || EDUNIT == SILENT_UNIT) stop_program(1);
+                t.WARN1 = 1;
+            }
+            for (int d = 1; d <= 6; ++d) {
+                Complex CTMP;
+                CINTRP4(t.CURAO.data() + kSlice * static_cast<std::size_t>(d - 1), t.WARRAY.data(), t.DEGARR.data(),
+                        omega, DEGTMP, CTMP, MINW, MINA, t.NFREQ, t.NAZ);
+                H.SEARAO(IW, d) = CTMP;
+            }
+        } else {
+            UNITRAO(omega, DEGTMP, H.SGRAO(IW), H.SWRAO(IW), H.HVRAO(IW), H.PTRAO(IW), H.RLRAO(IW), H.YWRAO(IW));
+        }
+        // Rotations per unit wave slope become rotations per unit wave amplitude.
+        H.PTRAO(IW) *= k;
+        H.RLRAO(IW) *= k;
+        H.YWRAO(IW) *= k;
+        // Translations move from the centre of gravity to the centres of rotation.
+        H.SGRAO(IW) += (VTCRP - VKG) * H.PTRAO(IW);
+        H.SWRAO(IW) -= (VTCRR - VKG) * H.RLRAO(IW);
+    }
+}
+
+void reset_usrrao() {
+    UserRaoTable& t = kept();
+    t.LASTFILE = "========";
+    t.FRSTIM = 1;
+    t.IERR = 0;
+    t.NFREQ = 0;
+    t.NAZ = 0;
+    t.WARRAY.fill(0.0f);
+    t.DEGARR.fill(0.0f);
+    std::fill(t.CURAO.begin(), t.CURAO.end(), Complex(0.0f, 0.0f));
+    t.WARN1 = 0;
+}
+
+}  // namespace brevant
