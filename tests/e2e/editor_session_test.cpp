@@ -196,9 +196,10 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     create_case();
     make_runnable();
     make_box_on_grid();
-    // A case that runs as it stands: none of the settings of a normal load is forced, so nothing
-    // changes and nothing is saved. The vessel summary stays on (word 104 is 0): motion phase 1
-    // writes its own file beside the report.
+    // A case that runs as it stands: none of the settings of a normal load is forced, so the data
+    // file is not saved. The echo of page 6 raises the empty user tables' counts to 2, so the
+    // coefficient file is saved (with its back-up). The vessel summary stays on (word 104 is 0):
+    // motion phase 1 writes its own file beside the report.
     edit_on_disk({{498, real_word(0.0f)}, {104, 0}, {32, 12}});
     const std::string before = file_bytes("BREVDAT");
     // Nothing beyond the start letter may be read: a read would meet the end of the input.
@@ -207,7 +208,8 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     EXPECT_TRUE(pages_drawn(r.out).empty()) << r.out;
     EXPECT_NE(r.out.find(kRunBanner), std::string::npos);
     EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "KORVSUM.stxt", "LOWDAT"}));
+    EXPECT_EQ(files_here(),
+              (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "KORVSUM.stxt", "LOWBAK", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVOUT.stxt").substr(0, 2), "\f\n");
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
@@ -234,7 +236,9 @@ TEST(EditorSession, ExecuteChoicesEchoEveryPageOnceAndSave) {
         EXPECT_EQ(r.status, 0) << c.what << r.err;
         EXPECT_EQ(pages_drawn(r.out), c.screen_pages) << c.what;
         EXPECT_NE(r.out.find(kRunBanner), std::string::npos) << c.what;
-        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWDAT"})) << c.what;
+        // The echo of page 6 raises the empty user tables' counts to 2: the coefficient file is saved too.
+        EXPECT_EQ(files_here(),
+                  (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWBAK", "LOWDAT"})) << c.what;
         EXPECT_EQ(file_bytes("BREVBAK"), before);
         EXPECT_EQ(WordFile("BREVDAT").integer(180), 0);
         expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
@@ -248,7 +252,9 @@ TEST(EditorSession, SilentExecuteWritesTheConsoleToDiagnostics) {
     make_box_on_grid();
     const ProgramResult r = run_brevant("M\nL\n4\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "Diagnostics.stxt", "LOWDAT"}));
+    // The echo of page 6 raises the empty user tables' counts to 2: the coefficient file is saved.
+    EXPECT_EQ(files_here(),
+              (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "Diagnostics.stxt", "LOWBAK", "LOWDAT"}));
     EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
     EXPECT_NE(file_bytes("Diagnostics.stxt").find(kRunBanner), std::string::npos);
     EXPECT_NE(file_bytes("BREVOUT.stxt").find("Velmora Quasi-Static Environmental Characteristics"), std::string::npos);
@@ -289,8 +295,11 @@ TEST(EditorSession, PageDumpWritesEveryPageAndComesBackToTheLastPage) {
     testing::ScratchDir dir;
     create_case();
     const std::string before = file_bytes("BREVDAT");
-    const ProgramResult r = run_brevant("M\nL\n5\n2\n");
+    // The echo of page 6 raises the empty user tables' counts to 2, so leaving without saving
+    // warns of lost changes: Return goes on.
+    const ProgramResult r = run_brevant("M\nL\n5\n2\n\n");
     EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("This action will result in the loss of data changes"), std::string::npos);
     EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);

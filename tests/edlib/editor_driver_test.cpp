@@ -109,7 +109,7 @@ TEST_F(DriverTest, NavigationLeadsToTheRightPage) {
         {"back from 1", kShip, "B\n2\n", {1, 17}},
         {"back from 10 with wind off", {0, 0, 1}, "J10\nB\nL\n2\n", {1, 10, 8, 17}},
         {"first page", kShip, "J8\nF\nL\n2\n", {1, 8, 1, 17}},
-        {"help where the page has none yet", kShip, "J6\n?\n\nL\n2\n", {1, 6, 6, 17}},
+        {"help on one item, one pause", kShip, "J6\n?26\n\nL\n2\n", {1, 6, 6, 17}},
         {"same page", kShip, "J2\nH\n\nL\n2\n", {1, 2, 2, 17}},
         {"unexpected letter on 3 goes back", kShip, "J3\nM\nL\n2\n", {1, 3, 2, 17}},
         {"unexpected letter on 11 goes on", kShip, "J11\nX\nL\n2\n", {1, 11, 12, 17}},

@@ -13,8 +13,5 @@ void VESEL3(std::string_view PAGE, std::string_view TUGBAR) {
     placeholder_page(PAGE, TUGBAR, " Period and Damping Specifications");
 }
 void CYLNDR(std::string_view PAGE) { placeholder_page(PAGE, "", "Member Particulars"); }
-void LOWVES(std::string_view PAGE, std::string_view TUGBAR) {
-    placeholder_page(PAGE, TUGBAR, " Low-Frequency Dynamics Characteristics");
-}
 
 }  // namespace brevant
