@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "options/output_selection.h"
 #include "records/data_image.h"
 #include "sysutl/option_words.h"
 #include "sysutl/pauses.h"
@@ -17,7 +18,7 @@ void BRVIMPORT(Int /*CREATR*/) {
     TPCM.LANGARR = 0;
     TPCM.BRVINC = 10.0f;
     // The net moments-and-loads tables of the second output-options page.
-    BITSET(TPCM.BRVFLG, 23, 1, TPCM.EDUNIT);
+    BITSET(TPCM.BRVFLG, kBitNetLoadTables, 1, TPCM.EDUNIT);
     // The types that carry a SALM keep its arm where this program keeps the moment arm.
     const Int SIMTYP = TPCM.SIMTYP;
     if (SIMTYP == 15 || SIMTYP == 13 || SIMTYP == 10) TPCM.BRVARM = TPCM.XSALM;

@@ -4,8 +4,8 @@
 #include "edlib/consistency_warnings.h"
 #include "records/data_image.h"
 #include "edlib/end_of_session.h"
+#include "options/output_selection.h"
 #include "sysutl/error_exits.h"
-#include "sysutl/option_words.h"
 #include "sysutl/page_drawing.h"
 #include "sysutl/paging.h"
 #include "sysutl/program_end.h"
@@ -28,33 +28,21 @@ constexpr const char* INDUMP = "BREVIN.stxt ";
 constexpr const char* EDPRG = "Brevedit    ";
 constexpr Int kStandardErrorUnit = 0;  // the unit table's standard error
 
-void clear_bits(Int& word, std::initializer_list<Int> bits, Int unit) {
-    for (Int bit : bits) BITSET(word, bit, 0, unit);
-}
-
 // Nothing is asked of the report that the case cannot produce.
 void tidy_output_options() {
     Tpcm& T = TPCM;
-    const Int U = T.EDUNIT;
-    BITSET(T.BRVFLG, 12, 0, U);
+    tidy_output_bits_at_last_page(T);
     T.WAVHDG(1) = T.SEAHDG(1);
     T.DPAFLG = 0;
     T.DPRFLG = 0;
     if (T.WNDTYP == 3) T.WNDDEN = 0.0f;
     if (T.CURTYP == 0) T.CURDEN = 0.0f;
-    if (T.LRANDM == 0 && T.LSWELL == 0) clear_bits(T.BRVFLG, {3, 2, 4}, U);
-    if (T.LRANDM == 0) clear_bits(T.BRVFLG, {5, 7}, U);
-    if (T.LSWELL == 0) clear_bits(T.BRVFLG, {6, 8}, U);
-    if (T.LWIND == 0) clear_bits(T.BRVFLG, {18, 19, 16}, U);
-    if (T.LCURNT == 0) clear_bits(T.BRVFLG, {21, 22, 15}, U);
 }
 
 // The two checks of the low-frequency spectral tables; warnings only, never fatal.
 void check_low_frequency_tables(Int& WARNEM, Int FWARN) {
     Tpcm& T = TPCM;
-    bool requested = false;
-    for (Int bit : {9, 10, 24, 25, 7, 16, 15, 8}) requested = requested || BITVAL(T.BRVFLG, bit, T.EDUNIT) != 0;
-    if (!requested) return;
+    if (!any_output_bit(T.BRVFLG, kLowFrequencyTableBits)) return;
     if (!(T.BRVFRQ_DELTA > 0.0f)) {
         write_record(T.EDUNIT, "");
         write_record(T.EDUNIT,
@@ -101,12 +89,12 @@ void BRVFIN(std::string_view PAGE) {
             if (WARNEM != 0) break;
         }
         if (FWARN == 0 && WARNEM == 0) break;
-        // The warning counter pauses by itself on every seventh finding.
-        if ((FWARN + WARNEM) % 7 != 0) {
-            Int ignored = 0;
-            PRSRET(T.EDUNIT, KBD_UNIT, ignored);
-            CLEAR(T.EDUNIT);
-        }
+        // The warning counter's own pause comes with the finding after every seventh, never right
+        // after the last one: the findings shown since are always paused over here, or the page
+        // would be drawn over a seventh, fourteenth, ... finding before it could be read.
+        Int ignored = 0;
+        PRSRET(T.EDUNIT, KBD_UNIT, ignored);
+        CLEAR(T.EDUNIT);
     }
 
     if (T.LBACK == -1983 && HCDONE == 0) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -200,18 +201,21 @@ TEST_F(LastPageTest, NonFatalWarningsPauseOnceBeforeThePageReturns) {
 
 TEST_F(LastPageTest, PausesFollowTheCountOfFindings) {
     // The warning counter pauses with the eighth finding of a pass when both counts are positive;
-    // the last page pauses after the checks unless the total is a multiple of 7.
+    // the last page pauses after the checks, so that the last finding is always paused over, also
+    // when the total is a multiple of 7 (the counter's pause never comes right after the last one).
     struct Case {
         const char* what;
         bool fatal_gyradii;
         bool fatal_duration;
         bool two_more;
+        bool period_warning;
         Int findings, fatal, pauses;
     };
     const Case cases[] = {
-        {"seven findings, one fatal", false, true, false, 7, 1, 0},
-        {"eight findings, two fatal", true, true, false, 8, 2, 2},
-        {"eight findings, none fatal", false, false, true, 8, 0, 1},
+        {"seven findings, one fatal", false, true, false, true, 7, 1, 1},
+        {"seven findings, none fatal", false, false, true, false, 7, 0, 1},
+        {"eight findings, two fatal", true, true, false, true, 8, 2, 2},
+        {"eight findings, none fatal", false, false, true, true, 8, 0, 1},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -222,7 +226,7 @@ TEST_F(LastPageTest, PausesFollowTheCountOfFindings) {
         T.BWL = 0.0f;       // a main dimension
         T.BRVFLG = bits({9});
         T.BRVFRQ_DELTA = 0.0f;  // both low-frequency table checks
-        T.BRV_PD_MIN() = 0.0f;
+        T.BRV_PD_MIN() = c.period_warning ? 0.0f : 35.0f;
         if (c.fatal_gyradii) T.PGYR = 0.0f;
         T.DURATN = c.fatal_duration ? 0.0f : 1.0f;  // worded as a warning, counted as fatal
         if (c.two_more) {
@@ -244,6 +248,15 @@ TEST_F(LastPageTest, PausesFollowTheCountOfFindings) {
                   static_cast<std::size_t>(c.fatal))
             << c.what;
         EXPECT_EQ(count_of(s, "Press <RETURN> to continue: "), static_cast<std::size_t>(c.pauses)) << c.what;
+        // The last finding is followed by the pause, before the page is drawn again.
+        const auto last_of = [&s](const char* what) {
+            const std::size_t p = s.rfind(what);
+            return p == std::string::npos ? std::size_t{0} : p;
+        };
+        const std::size_t last_finding = std::max(last_of("\n ++> Warning"), last_of("\n ++> Fatal Warning"));
+        const std::size_t last_pause = s.rfind("Press <RETURN> to continue: ");
+        EXPECT_LT(last_finding, last_pause) << c.what;
+        EXPECT_LT(last_pause, s.rfind("End of Session")) << c.what;
         EXPECT_EQ(count_of(s, "End of Session"), 2u) << c.what;
         EXPECT_EQ(TPCM.LBACK, 101) << c.what;
     }
