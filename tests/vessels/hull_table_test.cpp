@@ -23,7 +23,7 @@ TEST(HullTable, DispatchThroughTheRealTableReachesThePendingHulls) {
     reset_tpcm();
     install_hull_table(real_hull_table());
     // The ship is a real model now (its dispatch is checked with a real hull in tests/vessels/ship),
-    // and so are the member-built hull's characteristics (tests/vessels/semi).
+    // and so are the member-built hull's characteristics and report pages (tests/vessels/semi).
     for (Int VESTYP : {4, 5}) {
         TPCM.VESTYP = VESTYP;
         TPCM.SEMI_LIKE = VESTYP == 5 ? 1 : 0;
@@ -32,8 +32,8 @@ TEST(HullTable, DispatchThroughTheRealTableReachesThePendingHulls) {
             if (VESTYP != 5) hull_characteristics();
             hull_forces(NPASS2);
             hull_raos();
-            hull_summary();
-            hull_output();
+            if (VESTYP != 5) hull_summary();
+            if (VESTYP != 5) hull_output();
         }) << VESTYP;
     }
     clear_hull_table();
