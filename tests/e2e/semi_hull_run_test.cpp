@@ -132,7 +132,9 @@ TEST(SemiHullRun, SummaryFileHoldsBothHalvesOfPageOneAndPageTwo) {
     std::size_t from = input;
     for (std::size_t end; (end = summary.find('\n', from)) != std::string::npos; from = end + 1) {
         const std::string line = summary.substr(from, end - from);
-        if (line.find("....") != std::string::npos) EXPECT_EQ(line.find('*'), std::string::npos) << line;
+        if (line.find("....") != std::string::npos) {
+            EXPECT_EQ(line.find('*'), std::string::npos) << line;
+        }
     }
 }
 

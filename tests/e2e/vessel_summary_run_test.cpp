@@ -68,8 +68,11 @@ TEST(VesselSummaryRun, SummaryFileBesideTheReportWithItsOwnTitlePage) {
     EXPECT_EQ(count_of(summary, "NATURAL HEAVE PERIOD ..................."), 1u);
     EXPECT_EQ(count_of(summary, "Damping conversion: 1% = "), 3u);
     // No value overflowed its field.
-    for (const std::string& line : lines_of(summary.substr(page1)))
-        if (line.find("....") != std::string::npos) EXPECT_EQ(line.find('*'), std::string::npos) << line;
+    for (const std::string& line : lines_of(summary.substr(page1))) {
+        if (line.find("....") != std::string::npos) {
+            EXPECT_EQ(line.find('*'), std::string::npos) << line;
+        }
+    }
 }
 
 }  // namespace
