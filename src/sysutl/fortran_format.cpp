@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 #include "sysutl/units.h"
@@ -206,6 +207,45 @@ std::string fmt_A(std::string_view s, int w) {
     if (w < 0) return std::string(s);
     if (static_cast<int>(s.size()) >= w) return std::string(s.substr(0, w));
     return std::string(w - s.size(), ' ') + std::string(s);
+}
+
+std::string fmt_list_real(float v) {
+    if (std::isnan(v)) return fmt_A("NaN", 16);
+    if (std::isinf(v)) return fmt_A(v < 0 ? "-Infinity" : "Infinity", 16);
+    if (v == 0.0f) return "  0.00000000    ";
+    const double d = static_cast<double>(v);
+    // Nine significant digits of the exact value; the decimal exponent of the rounded digits picks
+    // the form.
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.8E", d);
+    const char* e = std::strchr(buf, 'E');
+    const int exponent = std::atoi(e + 1);
+    if (exponent >= -1 && exponent < 9) {
+        std::snprintf(buf, sizeof buf, "%#.*f", 8 - exponent, d);
+        return fmt_A(buf, 12) + "    ";
+    }
+    std::string mantissa(buf, static_cast<std::size_t>(e - buf));
+    char tail[16];
+    std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    return fmt_A(mantissa + tail, 16);
+}
+
+std::string list_record(const std::vector<FmtItem>& items) {
+    std::string r = " ";
+    bool previous_text = false;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const FmtItem& item = items[i];
+        const bool text = item.kind() == FmtItem::Kind::Text;
+        if (i > 0 && !(text && previous_text)) r += ' ';
+        switch (item.kind()) {
+            case FmtItem::Kind::Text: r += item.text(); break;
+            case FmtItem::Kind::Real: r += fmt_list_real(static_cast<float>(item.real())); break;
+            case FmtItem::Kind::Integer: r += fmt_I(item.integer(), 12); break;
+            case FmtItem::Kind::Logical: r += item.integer() != 0 ? "T" : "F"; break;
+        }
+        previous_text = text;
+    }
+    return r;
 }
 
 std::string fmt_L(bool v, int w) {

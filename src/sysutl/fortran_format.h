@@ -108,6 +108,15 @@ private:
     std::string s_;
 };
 
+// List-directed output of a default real: the 16-column item, 9 significant digits, fixed form
+// (4 blanks where the exponent would stand) for magnitudes from 0.1 to below 1.0E9 and for zero,
+// exponent form (1.23456789E+02) otherwise; the form gfortran gives. A zero prints without a sign.
+std::string fmt_list_real(float v);
+
+// One list-directed output record: a leading blank, then the items, a blank between two items
+// unless both are texts; texts as they stand, without quotes; reals through fmt_list_real.
+std::string list_record(const std::vector<FmtItem>& items);
+
 struct FormatResult {
     std::vector<std::string> records;
     bool advance = true;  // false when the format ends with '$' (a prompt: no line end)
