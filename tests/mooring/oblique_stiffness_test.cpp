@@ -165,6 +165,45 @@ TEST_F(ObliqueStiffness, SilentUnitCountsAsNinetyNine) {
     EXPECT_EQ(silent(), kDiffer + "\n");
 }
 
+TEST_F(ObliqueStiffness, FallingTensionGivesTheSingularKcatoWarningOncePerRun) {
+    // TOPTEN 5000 - 25 (x - 500): dF -51.2 at e 2.56, y = 2.56 + 0.64, KCATO = -16.
+    for (Int l = 1; l <= 3; ++l)
+        for (Int i = 1; i <= 5; ++i) LINCOM.TOPTEN(i, l, 1) = 5000.0f - 25.0f * (LINCOM.ANCDST(i, l, 1) - 500.0f);
+    answers("\n\n\n\n");
+    const Result r = run(2.0f, 30.0f, 80.0f, 4);
+    EXPECT_NEAR(r.KCATO, -16.0f, 1e-3f);
+    const std::string singular = "\n ++> Warning: Singular KCATO in line  4; routine FOBLQ.\n" + kOffer99 + kAbortQuestion;
+    EXPECT_EQ(screen(), kDiffer + kOffer99 + kAbortQuestion + singular);
+    run(2.0f, 30.0f, 80.0f, 5);  // no second singular-KCATO warning in the run
+    EXPECT_EQ(testing::count_of(screen(), "Singular KCATO"), 1u);
+    EXPECT_EQ(testing::count_of(screen(), "KCAT, KCATO differ"), 2u);
+}
+
+TEST_F(ObliqueStiffness, SaturatingTensionGivesTheSingularSigcqWarning) {
+    // Slope 5 up to 510, flat beyond, F0 60; KCAT 1, KELAS 80. Pass 2 (e 20) reaches the flat part:
+    // dF 50, y 19.375, s = (50 (KCATO/80 + 1) - 20 KCATO) / y^2 < 0 with s y^2 / (KCAT y) about -1.6.
+    const Real t[5] = {-40.0f, 10.0f, 60.0f, 110.0f, 110.0f};
+    for (Int l = 1; l <= 3; ++l)
+        for (Int i = 1; i <= 5; ++i) LINCOM.TOPTEN(i, l, 1) = t[i - 1];
+    const Result r = run(20.0f, 1.0f, 80.0f, 4, SILENT_UNIT);
+    const Real KCATO = 2.56f / (0.64f - 2.56f / 80.0f);
+    EXPECT_NEAR(r.KCATO, KCATO, 1e-3f);
+    const Real y = 20.0f - 50.0f / 80.0f;
+    EXPECT_FLOAT_EQ(r.YCATP, y);
+    EXPECT_NEAR(r.SIGCP, (50.0f * (KCATO / 80.0f + 1.0f) - KCATO * 20.0f) / (y * y), 1e-4f);
+    EXPECT_LT(r.SIGCP, 0.0f);
+    // On the silent unit both warnings count as 99 (and the fairlead, 12 up, leaves the layers).
+    const std::string span =
+        "\n ++> Warning: A vertical translation of amount  12.00 has carried\n"
+        "     fairlead number  4 (and possibly others) outside the bounds of the\n"
+        "     specified vertical interpolation span in FOBLQ.\n"
+        "     Consider increasing the span before continuing simulation.\n\n";
+    const std::string sigcq = "\n ++> Warning: Singular SIGCQ in line  4; routine FOBLQ.\n\n";
+    EXPECT_EQ(silent(), kDiffer + "\n" + span + sigcq);
+    run(20.0f, 1.0f, 80.0f, 5, SILENT_UNIT);
+    EXPECT_EQ(silent(), kDiffer + "\n" + span + sigcq);
+}
+
 TEST_F(ObliqueStiffness, AbortEndsTheRun) {
     answers("A\n");
     try {
