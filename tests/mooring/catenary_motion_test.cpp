@@ -247,5 +247,40 @@ TEST_F(CatenaryMotion, GroundedElementKeepsTheHorizontalResultant) {
     EXPECT_NEAR(d.ctz.real(), kA * h / 3.0 * Z, 1e-4 * std::fabs(kA * h / 3.0 * Z));
 }
 
+TEST_F(CatenaryMotion, OutOfPlaneTermIsTheIntegralOfTheSquaredHorizontalPosition) {
+    // Inextensible: DXFCN = 1/r, so the term is the integral over the arc length of p^2, p the
+    // horizontal position XBASE + a (asinh q - asinh qB); compared with a fine Simpson sum.
+    Real dissip, disoop, keelmt, keelml, keoop = -1, adamax, adatop, lontop;
+    Complex ctx, ctz;
+    CATDMP(kA, 1.2, 0.3, dissip, disoop, keelmt, keelml, keoop, 30.0f, 0.0f, 5, {0, 0}, {0, 0}, {0.5f, 0}, {0, 0},
+           adamax, adatop, lontop, 0, 1, ctx, ctz, 0, 1);
+    auto f = [](double q) {
+        const double p = 30.0 + kA * (std::asinh(q) - std::asinh(0.3));
+        return kA * p * p;
+    };
+    const int n = 2000;
+    const double h = 0.9 / n;
+    double I = f(0.3) + f(1.2);
+    for (int i = 1; i < n; ++i) I += (i % 2 ? 4.0 : 2.0) * f(0.3 + i * h);
+    I *= h / 3.0;
+    EXPECT_NEAR(keoop, I, 2e-4 * I);
+    EXPECT_EQ(disoop, 0.0f);
+    // The switch off leaves it 0.
+    CATDMP(kA, 1.2, 0.3, dissip, disoop, keelmt, keelml, keoop, 30.0f, 0.0f, 5, {0, 0}, {0, 0}, {0.5f, 0}, {0, 0},
+           adamax, adatop, lontop, 0, 1, ctx, ctz, 0, 0);
+    EXPECT_EQ(keoop, 0.0f);
+}
+
+TEST_F(CatenaryMotion, EvenOrTooFewPointsStillIntegrate) {
+    // 4 points take 5, 1 takes 3: the rigid-translation integral stays close to its closed form.
+    const double it = 0.25 * kA * ((1.2 - std::atan(1.2)) - (0.3 - std::atan(0.3)));
+    for (const Int nqp : {1, 3, 4, 6}) {
+        const Damping d = catdmp(kA, 1.2, 0.3, {0, 0}, {0, 0}, {0.5f, 0}, {0, 0}, 0, 1, nqp);
+        EXPECT_NEAR(d.keelmt, it, 0.01 * it) << nqp;
+    }
+    EXPECT_EQ(catdmp(kA, 1.2, 0.3, {0, 0}, {0, 0}, {0.5f, 0}, {0, 0}, 0, 1, 4).keelmt,
+              catdmp(kA, 1.2, 0.3, {0, 0}, {0, 0}, {0.5f, 0}, {0, 0}, 0, 1, 5).keelmt);
+}
+
 }  // namespace
 }  // namespace brevant

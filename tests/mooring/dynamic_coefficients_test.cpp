@@ -267,6 +267,101 @@ TEST_F(DynamicCoefficients, ExcessiveCorrectionAbortEndsTheRun) {
     }
 }
 
+TEST_F(DynamicCoefficients, TensionDerivativesGiveTheEndAnglesWhenAsked) {
+    solve_line();
+    TPCM.TENSRF = 1;
+    CATCOM.DTFDXF(1) = 0.3f;
+    CATCOM.DTFDZF(1) = 0.9f;
+    CATCOM.DTBDXB(1) = 0.5f;
+    CATCOM.DTBDZB(1) = 0.1f;
+    run(1, {0.2f, 0}, {0, 0}, 0.001f);
+    EXPECT_FLOAT_EQ(LINCOM.QF, 3.0f);
+    EXPECT_FLOAT_EQ(LINCOM.QB, 0.2f);
+    EXPECT_FLOAT_EQ(LINCOM.FXCOMP, 1.0f / std::sqrt(10.0f));
+    EXPECT_FLOAT_EQ(LINCOM.FZCOMP, 3.0f / std::sqrt(10.0f));
+    // With the anchor end at rest the static stiffness is the fairlead tension derivative along the
+    // fairlead direction.
+    EXPECT_FLOAT_EQ(CATCOM.KSTAT, (0.3f + 3.0f * 0.9f) / std::sqrt(10.0f));
+}
+
+TEST_F(DynamicCoefficients, ModelChoiceByCreatorAndHawser) {
+    // The nonlinear model reads the straight table through FOBLQ, whose secant stiffness differs from
+    // the line's KSTAT; the linear model's static amplitude is KSTAT |extension| exactly.
+    struct Case {
+        Int NLWVFG, CREATR, HAWSTP;
+        bool nonlinear;
+    };
+    for (const Case c : {Case{0, 16, 0, false}, Case{1, 16, 0, true}, Case{1, 10, 0, false}, Case{1, 13, 1, false},
+                         Case{1, 13, 2, true}}) {
+        reset_all();
+        TPCM.EDUNIT = SILENT_UNIT;
+        TPCM.NUNTS = 1;
+        TPCM.DWATR = 1.025f;
+        WAVCOM.G = 9.8f;
+        solve_line();
+        for (Int i = 1; i <= 3; ++i) LINCOM.TOPTEN(i, 1, 1) = 120.0f + 2.0f * (LINCOM.ANCDST(i, 1, 1) - kRanck);
+        TPCM.NLAYER = 1;
+        TPCM.NLWVFG = c.NLWVFG;
+        TPCM.SIMTYP = c.CREATR;
+        TPCM.HAWSTP = c.HAWSTP;
+        const Out o = run(1, {0.2f, 0}, {0, 0}, 0.001f);
+        const Real linear = CATCOM.KSTAT * 0.2f;
+        if (c.nonlinear)
+            EXPECT_GT(std::fabs(o.STOPFP - linear), 0.05f * linear) << c.CREATR << " " << c.HAWSTP;
+        else
+            EXPECT_EQ(o.STOPFP, linear) << c.CREATR << " " << c.HAWSTP;
+    }
+}
+
+TEST_F(DynamicCoefficients, ExcessiveNodeCorrectionWarnsOnce) {
+    // A hand-made two-element line of catenary parameter 125 (tangents 1.2, 0.75, 0.3): only the anchor
+    // end moves, so the fairlead gets no correction, while the node between the elements carries the
+    // inertia of the lower element against a line of almost no static stiffness.
+    LinCom& L = LINCOM;
+    CatCom& C = CATCOM;
+    TPCM.NELEM(1) = 2;
+    for (Int j = 1; j <= 2; ++j) {
+        TPCM.SLEN(j, 1) = 60.0f;
+        TPCM.WETWT(j, 1) = 0.4f;
+        TPCM.DIAM(j, 1) = 80.0f;
+        TPCM.COFDMT(j, 1) = 1.2f;
+        TPCM.COFMST(j, 1) = 1.0f;
+    }
+    L.ITYP = 1;
+    L.MIDLYR = 1;
+    L.DHFRAC = 0.0078125;
+    L.DPHLD = 50.0;
+    L.DPHLD2 = 1.0078125 * 50.0;
+    L.TPTEN0 = 50.0 * std::sqrt(1.0 + 1.44);
+    for (Int j = 1; j <= 2; ++j) {
+        L.SCLWT(j) = static_cast<double>(0.4f) / L.DPHLD;
+        L.SCLWTP(j) = static_cast<double>(0.4f) / L.DPHLD2;
+    }
+    const Real tan[3] = {1.2f, 0.75f, 0.3f};
+    for (Int k = 1; k <= 3; ++k) {
+        C.TANARR(k, 2) = tan[k - 1];
+        C.DXSDH(k, 2) = 1.0f - 0.4f * static_cast<Real>(k - 1);
+        C.DZSDH(k, 2) = -0.5f + 0.2f * static_cast<Real>(k - 1);
+        C.DXSDZF(k, 2) = 0.3f;
+        C.DZSDZF(k, 2) = 1.0f - 0.5f * static_cast<Real>(k - 1);
+    }
+    C.DTFDAF(2) = 0.001f;
+    C.DTBDAB(2) = 0.001f;
+    TPCM.INRLFG = 1;
+    answers("\n");
+    const Out o = run(2, {0, 0}, {0.3f, 0}, 3.0f, 1);
+    EXPECT_EQ(dyncod_work().CTACCT, Complex(0, 0));
+    const std::string message =
+        "\n ++> The inertial load correction for node  1 of line  2, and probably others, may be excessive;\n"
+        "     consider disabling the inertial corrections for these lines.\n\n";
+    EXPECT_EQ(screen(), message + std::string("\a\0\0\0\n", 5) +
+                            " Enter \"A\" to abort or Press <RETURN> to continue: ");
+    EXPECT_NE(o.CXTEND_N(1), Complex(0, 0));
+    EXPECT_EQ(o.CTOPFIM(1), -o.CTOPFIP(1));
+    run(2, {0, 0}, {0.3f, 0}, 3.0f, 1);
+    EXPECT_EQ(testing::count_of(screen(), "inertial load correction"), 1u);
+}
+
 TEST_F(DynamicCoefficients, NonlinearModelUsesTheObliqueStiffness) {
     // The nonlinear model on a linear hand-made table (the fixture line with a straight TOPTEN): the
     // static amplitudes come from FOBLQ's catenary displacements, and the two excursions mirror.
