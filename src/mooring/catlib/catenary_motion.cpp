@@ -17,11 +17,11 @@ namespace brevant {
 
 namespace {
 
-// A trace line: its caption, then the values in fields 13 wide with 4 decimals.
+// A trace line: its caption, then the values in G13.4 fields (fixed or exponent form by size).
 void trace_values(Int unit, std::string_view caption, std::initializer_list<double> values) {
     write_record(unit, caption);
     Record r;
-    for (double v : values) r.F(v, 13, 4);
+    for (double v : values) r.put(fmt_G(v, 13, 4));
     write_record(unit, r.str());
 }
 
@@ -37,7 +37,7 @@ void PNTSEP(double& DXSEP, double& DZSEP, double DQP, double DQPB, double DQPF, 
     if (NBUG == 1) {
         write_record(IOSCRN, " BEFORE BOTTOM CORRECTION: BOTFLG,DXSEP,DZSEP");
         Record r;
-        r.I(BOTFLG, 5).F(DXSEP, 13, 4).F(DZSEP, 13, 4);
+        r.I(BOTFLG, 5).put(fmt_G(DXSEP, 13, 4)).put(fmt_G(DZSEP, 13, 4));
         write_record(IOSCRN, r.str());
     }
     if (BOTFLG == 0) return;
@@ -49,7 +49,8 @@ void PNTSEP(double& DXSEP, double& DZSEP, double DQP, double DQPB, double DQPF, 
     if (NBUG == 1) {
         write_record(IOSCRN, " IELEM,DXSEP,DZSEP,SCLWTP,BOTLN,STRECH(DSLOPE,BETA,IELEM)");
         Record r;
-        r.I(IELEM, 5).F(DXSEP, 13, 4).F(DZSEP, 13, 4).F(SCLWTP, 13, 4).F(BOTLN, 13, 4).F(stretch, 13, 4);
+        r.I(IELEM, 5);
+        for (double v : {DXSEP, DZSEP, SCLWTP, BOTLN, stretch}) r.put(fmt_G(v, 13, 4));
         write_record(IOSCRN, r.str());
     }
 }
