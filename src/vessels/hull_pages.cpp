@@ -2,6 +2,7 @@
 #include "vessels/hull_pages.h"
 
 #include "records/data_image.h"
+#include "records/motion_record.h"
 #include "sysutl/captions.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
@@ -57,6 +58,39 @@ std::string regular_wave_line(std::string_view word, Real value, int width, std:
            caption8(unit);
 }
 
+void site_lines(Int unit) {
+    const Tpcm& P = TPCM;
+    write_record(unit, value_line("WATER DEPTH ", P.DEPTH, CAPUN(P.NUNTS)));
+    write_record(unit, density_line("WATER DENSITY ", P.DWATR, CAPUN(P.NUNTS + 6), density_length_word(P.NUNTS)));
+}
+
+void hydrostatic_lines(Int unit) {
+    const Tpcm& P = TPCM;
+    const Himem& H = HIMEM;
+    const std::string length = CAPUN(P.NUNTS);
+    write_record(unit, value_line("DISPLACEMENT ", P.DISPL, CAPUN(P.NUNTS + 4)));
+    write_record(unit, area_line("WATER PLANE AREA ", P.AWP, length));
+    write_record(unit, value_line("VERTICAL (Z) KB ", P.VKB, length));
+    write_record(unit, value_line("DRAFT ", P.DRAFT, length));
+    write_record(unit, "");
+    write_record(unit, value_line("VERTICAL (Z) KG ", P.VKG, length));
+    write_record(unit, value_line("NATURAL ROLL CENTER (VKR) ", H.VTCRR, length));
+    write_record(unit, value_line("NATURAL PITCH CENTER (VKP) ", H.VTCRP, length));
+    write_record(unit, "");
+    write_record(unit, value_line("PITCH GYRADIUS ", P.PGYR, length));
+    write_record(unit, value_line("ROLL GYRADIUS ", P.RGYR, length));
+    write_record(unit, value_line("YAW GYRADIUS ", P.YGYR, length));
+    write_record(unit, "");
+    // The metacentric radii are formed for the print: KM - KB.
+    write_record(unit, value_line("LONGITUDINAL GM (GML) ", H.GML, length));
+    write_record(unit, value_line("LONGITUDINAL KM (KML) ", P.VKML, length));
+    write_record(unit, value_line("LONGITUDINAL IWP/DELTA ", P.VKML - P.VKB, length));
+    write_record(unit, "");
+    write_record(unit, value_line("TRANSVERSE GM (GMT) ", H.GMT, length));
+    write_record(unit, value_line("TRANSVERSE KM (KMT) ", P.VKMT, length));
+    write_record(unit, value_line("TRANSVERSE IWP/DELTA ", P.VKMT - P.VKB, length));
+}
+
 void title_box(Int unit, std::string_view title) {
     const std::string frame = "   **" + std::string(72, ' ') + "**";
     write_record(unit, frame);
@@ -103,11 +137,19 @@ MotionCaptions motion_captions(Int NUNTS, Int LSLPHT) {
     return c;
 }
 
-void motion_page_head(Int unit, Int AUXVSH, std::string_view program) {
+void blank_led_heading(Int unit, std::string_view title) {
+    write_record(unit, " ");
+    write_record(unit, "");
+    write_record(unit, "     " + std::string(title));
+    empty_lines(unit, 2);
+}
+
+void motion_page_head(Int unit, Int AUXVSH, std::string_view program, std::string_view marker) {
     title_box(unit, "***************  II.  UNMOORED VESSEL MOTION CHARACTERISTICS  **************");
     if (AUXVSH != 0) {
         write_record(unit, "");
-        write_record(unit, " ++> NOTE:  The data on this page represent " + std::string(program) + " estimates;");
+        write_record(unit, std::string(marker) + " NOTE:  The data on this page represent " + std::string(program) +
+                               " estimates;");
         write_record(unit, "            Motion data on subsequent pages derive from USER-SUPPLIED RAOs");
         write_record(unit, "            which may or may not be consistent with the data on this page.");
         write_record(unit, "");

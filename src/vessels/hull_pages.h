@@ -38,10 +38,20 @@ std::string conversion_line(Real value, std::string_view caption24);
 // 15 blanks, "REGULAR WAVE ", the first 6 characters of the word, 21 dots, Fwidth.1, one blank, the unit.
 std::string regular_wave_line(std::string_view word, Real value, int width, std::string_view unit);
 
+// Page I's site lines (water depth and density) and the hydrostatic lines of a hull whose motion
+// model left its centres and metacentric heights in HIMEM (the ship and the disc buoy): displacement,
+// area, KB, draft; KG and the natural roll and pitch centres; the gyradii; the longitudinal and the
+// transverse GM, KM and IWP/DELTA, in five groups.
+void site_lines(Int unit);
+void hydrostatic_lines(Int unit);
+
 // The three-line title box: a frame line, 3 blanks and the title, the frame line again.
 void title_box(Int unit, std::string_view title);
 // Writes n empty records.
 void empty_lines(Int unit, int n);
+// A section heading opened by a line holding one blank: " ", an empty line, 5 blanks and the
+// title, two empty lines.
+void blank_led_heading(Int unit, std::string_view title);
 
 // The page loop: start a page with PAGE on IUNIT, write it, and on the console (IUNIT equal to
 // EDUNIT) pause with PRSRET; while the answer left in LBACK is -1 or below the page is written
@@ -58,9 +68,9 @@ struct MotionCaptions {
 MotionCaptions motion_captions(Int NUNTS, Int LSLPHT);
 
 // Page II's parts that every hull writes alike: the title box with the optional note on user
-// RAOs (naming the program whose estimates the page shows), the two section headings, and the
-// closing regular-wave and water-depth lines.
-void motion_page_head(Int unit, Int AUXVSH, std::string_view program);
+// RAOs (naming the program whose estimates the page shows, after its marker " ++>" or " >>>"),
+// the two section headings, and the closing regular-wave and water-depth lines.
+void motion_page_head(Int unit, Int AUXVSH, std::string_view program, std::string_view marker = " ++>");
 void periods_heading(Int unit);
 void damping_heading(Int unit);
 void motion_page_tail(Int unit, const MotionCaptions& c, Real SLPHT, Real DEPTH, Int NUNTS, int width);

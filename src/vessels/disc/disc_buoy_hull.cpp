@@ -1,5 +1,6 @@
 // PENDING: the entry points are in place so that the dispatch can reach them; their models come
-// with the disc-buoy hull (characteristics, forces, RAOs) and with the disc-buoy springs and pages (summary and output pages).
+// with the disc-buoy hull (characteristics, forces, RAOs). The report pages DSKSUM and DSKOUT are in
+// disc_pages.cpp.
 #include "vessels/disc/disc_buoy_hull.h"
 
 namespace brevant {
@@ -10,9 +11,5 @@ void DSKCHR() {}
 void DSKFRC(Int& /*NPASS2*/) {}
 // PENDING: RAOs not built yet.
 void DSKRAO() {}
-// PENDING: summary page not built yet.
-void DSKSUM() {}
-// PENDING: output page not built yet.
-void DSKOUT() {}
 
 }  // namespace brevant

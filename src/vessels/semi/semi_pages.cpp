@@ -22,13 +22,6 @@ namespace {
 
 constexpr Real TWOPI = 6.2831855f;
 
-void section_title(Int unit, const std::string& title) {
-    write_record(unit, " ");
-    write_record(unit, "");
-    write_record(unit, "     " + title);
-    hull_pages::empty_lines(unit, 2);
-}
-
 // The natural period of a mode without its tendon term, or the user's period. A flag other than 0
 // counts as "given by the user", as the characteristics step reads it, so the line never shows an
 // unset value.
@@ -46,8 +39,6 @@ void SEMSUM() {
     const Int U = P.IUNIT;
     const std::string length = CAPUN(P.NUNTS);
     const std::string mass = CAPUN(P.NUNTS + 4);
-    const std::string weight = CAPUN(P.NUNTS + 6);
-    const std::string DLEN2 = density_length_word(P.NUNTS);
     const bool tlp = P.SIMTYP == 14 || P.SIMTYP == 17;
     const bool GOT_PHANTOM = tlp || P.LPHANTOM_WGHT == 1;
     const bool console = P.IUNIT == P.EDUNIT;
@@ -55,10 +46,9 @@ void SEMSUM() {
     auto as_input = [&] {
         PAGE(U, P.EDUNIT, 1, PRINTER_UNIT);
         title_box(U, "*************   I.  PHYSICAL CHARACTERISTICS SUMMARY (AS INPUT)  ***********");
-        section_title(U, "----  SITE CHARACTERISTICS  ----");
-        write_record(U, value_line("WATER DEPTH ", P.DEPTH, length));
-        write_record(U, density_line("WATER DENSITY ", P.DWATR, weight, DLEN2));
-        section_title(U, "----  VESSEL CHARACTERISTICS  ----");
+        blank_led_heading(U, "----  SITE CHARACTERISTICS  ----");
+        site_lines(U);
+        blank_led_heading(U, "----  VESSEL CHARACTERISTICS  ----");
         write_record(U, value_line("DISPLACEMENT ", P.DISPL, mass));
         write_record(U, area_line("WATER PLANE AREA ", P.AWP, length));
         write_record(U, value_line("VERTICAL (Z) KB ", P.VKB, length));
@@ -89,7 +79,7 @@ void SEMSUM() {
     auto as_estimated = [&] {
         PAGE(U, P.EDUNIT, 1, PRINTER_UNIT);
         title_box(U, "***********   I.  PHYSICAL CHARACTERISTICS SUMMARY (AS ESTIMATED)  *********");
-        section_title(U, "----  VESSEL CHARACTERISTICS  ----");
+        blank_led_heading(U, "----  VESSEL CHARACTERISTICS  ----");
         if (tlp) write_record(U, value_line("VERTICAL PULL-DOWN ", PASCOM.DELTA_DRAFT, length));
         write_record(U, value_line("DISPLACEMENT ", H.EDISPL, mass));
         write_record(U, area_line("WATER PLANE AREA ", P.AWPEST, length));
