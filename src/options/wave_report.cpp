@@ -204,6 +204,12 @@ bool sea_spectrum(Report& r) {
         }
     }
     WVSPEC(P.WAVTYP, &V.WPSD(1), V.SWH, V.TPK, V.WPK, V.WKPK, 0);
+    // A peak period of 0 or less (typed, or derived from a height of 0) lies off the list of
+    // positive periods too, and the characteristic slope at it has no wave number.
+    if (!(V.TPK > 0.0f)) {
+        console_message(r, " ++> Wave peak period outside wave period range");
+        return false;
+    }
     Real VAR = 0.0f, VARDOT = 0.0f;
     SMPINT(&V.WPSD(1), VAR, VARDOT);
     r.NWAVPK = swell_peak_index(V.TPK);
@@ -225,6 +231,10 @@ bool swell_spectrum(Report& r) {
     r.swell_height = P.SWELHT;
     r.swell_period = P.SWELPD;
     WVSPEC(P.SWLTYP, &V.SWLPSD(1), r.swell_height, r.swell_period, V.WSWLPK, V.WKSWLPK, 1);
+    if (!(r.swell_period > 0.0f)) {
+        console_message(r, " ++> Swell outside wave period range");
+        return false;
+    }
     Real VAR = 0.0f, VARDOT = 0.0f;
     SMPINT(&V.SWLPSD(1), VAR, VARDOT);
     V.SWHSWL = 4.0f * std::sqrt(VAR);

@@ -468,6 +468,37 @@ TEST_F(WaveReport, OtherSeaPeakOffTheGridTakesTheGroupSpeedAtTheNearestEnd) {
     EXPECT_NEAR(std::stod(lines[static_cast<std::size_t>(header) + 3].substr(28, 11)), 2.0 * std::numbers::pi * cg / 0.0025, 0.5);
 }
 
+TEST_F(WaveReport, PeakPeriodOfZeroGivesTheRangeMessageInsteadOfEndingTheProgram) {
+    // A Pierson-Moskowitz height of 0 derives a peak period of 0; a period of 0 may also be typed
+    // where the first period lies within half a step of 0.
+    struct Case {
+        Int LRANDM, LSWELL, type;
+        float height, period, first;
+        const char* message;
+    };
+    for (const Case c : {Case{1, 0, 1, 0.0f, 10.0f, 5.0f, " ++> Wave peak period outside wave period range"},
+                         Case{0, 1, 1, 0.0f, 10.0f, 5.0f, " ++> Swell outside wave period range"},
+                         Case{1, 0, 2, 3.0f, 0.0f, 0.2f, " ++> Wave peak period outside wave period range"},
+                         Case{0, 1, 0, 3.0f, 0.0f, 0.2f, " ++> Swell outside wave period range"}}) {
+        SCOPED_TRACE(c.message);
+        clear_captured(SCREEN_UNIT);
+        TPCM.LRANDM = c.LRANDM;
+        TPCM.LSWELL = c.LSWELL;
+        TPCM.WAVTYP = c.type;
+        TPCM.SWLTYP = c.type;
+        TPCM.SWHT(1) = c.height;
+        TPCM.SIGPD(1) = c.period;
+        TPCM.SWELHT = c.height;
+        TPCM.SWELPD = c.period;
+        for (int i = 1; i <= 30; ++i) TPCM.T(i) = c.first + 0.5f * static_cast<float>(i - 1);
+        answers("\n");
+        ASSERT_TRUE(run());
+        EXPECT_NE(screen().find(std::string("\n\n") + c.message + "\n\n \n Press <RETURN>"), std::string::npos);
+        EXPECT_FALSE(unit_is_open(1));
+        EXPECT_EQ(TPCM.SWELPD, c.period);
+    }
+}
+
 TEST_F(WaveReport, ImpossibleDepthOrPeriodIsRefusedBeforeAnythingIsWritten) {
     struct Case {
         float depth, period;
