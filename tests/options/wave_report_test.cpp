@@ -406,6 +406,31 @@ TEST_F(WaveReport, ConsoleReportPausesAfterEachPage) {
     EXPECT_NE(out.find("          Calculated Significant wave height ...     11.45 ft"), std::string::npos);
 }
 
+TEST_F(WaveReport, FullPeriodListFillsEveryPageAndALargerCountIsHeldToIt) {
+    for (const Int count : {100, 150}) {
+        SCOPED_TRACE(count);
+        TPCM.NWP = count;
+        for (int i = 1; i <= 100; ++i) TPCM.T(i) = 4.0f + 0.25f * static_cast<float>(i - 1);
+        TPCM.LRANDM = 1;
+        TPCM.WAVTYP = 1;
+        TPCM.SWHT(1) = 12.0f;
+        ASSERT_TRUE(run());
+        const std::vector<std::string> lines = report();
+        const int kinematics = index_of(lines, " >>> Wave Properties");
+        EXPECT_EQ(lines[static_cast<std::size_t>(kinematics) + 14 + 99].substr(0, 9), "    28.75");
+        EXPECT_EQ(lines[static_cast<std::size_t>(kinematics) + 14 + 100], "\f");
+        const int spectra = index_of(lines, "     (Sec)       (rad/sec)      (ft)         (Deg)  (ft^2/[rad/sec])");
+        EXPECT_EQ(lines[static_cast<std::size_t>(spectra) + 2 + 99].substr(0, 11), "     28.750");
+        EXPECT_EQ(lines[static_cast<std::size_t>(spectra) + 2 + 100], "\f");
+        EXPECT_EQ(WAVCOM.TL, 28.75f);
+        // The grid spans 4 s to 28.75 s: the closed-form height between its end frequencies.
+        const double tp = 15.66 * std::sqrt(12.0 / 32.152), wp = 2.0 * std::numbers::pi / tp;
+        const double w1 = 2.0 * std::numbers::pi / 4.0, wn = 2.0 * std::numbers::pi / 28.75;
+        const double expected = 12.0 * std::sqrt(std::exp(-1.25 * std::pow(wp / w1, 4)) - std::exp(-1.25 * std::pow(wp / wn, 4)));
+        EXPECT_NEAR(D(characteristic(lines, "Calculated Significant wave height")), expected, 0.002 * expected + 0.005);
+    }
+}
+
 // ---- The checks that keep the session and the case ------------------------------------------
 
 TEST_F(WaveReport, SwellPeakOffTheGridReturnsWithTheFileClosedAndTheCaseUntouched) {
