@@ -563,7 +563,13 @@ TEST_F(WaveReport, DerivedSwellPeriodIsShownButNeverWrittenIntoTheCase) {
     TPCM.SWLTYP = 1;
     TPCM.SWELHT = 12.0f;
     TPCM.SWELPD = 14.0f;
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = 1;
+    TPCM.SWHT(1) = 8.0f;
+    std::vector<unsigned char> before(sizeof(Tpcm));
+    std::memcpy(before.data(), &TPCM, sizeof(Tpcm));
     ASSERT_TRUE(run());
+    EXPECT_EQ(std::memcmp(before.data(), &TPCM, sizeof(Tpcm)), 0);  // every word, LBACK 0 as before
     const std::vector<std::string> lines = report();
     EXPECT_EQ(count_of(lines, "          Swell period .........................      9.57 seconds         "), 2);
     EXPECT_EQ(count_of(lines, "     Swell Spectral Type -- " + fixed_len(" Pierson-Moskowitz", 30)), 2);
