@@ -161,8 +161,25 @@ TEST_F(TwoSwellPage, TwoTableSwellsEditTheSameDensities) {
     EXPECT_EQ(TPCM.SWLTYP2, 8);
     EXPECT_EQ(TPCM.USRPSD(1), 0.5f);
     EXPECT_EQ(TPCM.USRPSD(2), 0.75f);
-    // The second table showed the value the first one stored.
+    // The second table showed the value the first one stored; each choice opened it once.
     EXPECT_TRUE(has(screen(), "   1)       .00\n   2)       .75\n"));
+    EXPECT_EQ(count(screen(), "  Specify spectral densities at regular wave periods\n\n   1)"), 4u);
+}
+
+TEST_F(TwoSwellPage, BlankAnswerOnTheTypeListOpensTheTableOfAKeptTableType) {
+    struct Case {
+        Int type;
+        std::size_t tables;
+    };
+    for (const Case c : {Case{8, 1}, Case{1, 0}}) {
+        SCOPED_TRACE(c.type);
+        clear_captured(SCREEN_UNIT);
+        TPCM.LSWEL2 = 1;
+        TPCM.SWLTYP2 = c.type;
+        run(c.tables != 0 ? "22\n\n\n\n" : "22\n\n\n");
+        EXPECT_EQ(TPCM.SWLTYP2, c.type);
+        EXPECT_EQ(count(screen(), "Specify spectral densities at regular wave periods"), c.tables);
+    }
 }
 
 TEST_F(TwoSwellPage, AlphaCalculatorNeedsAValidShape) {
