@@ -43,17 +43,6 @@ std::string below_water_bow_caption(Real BOWCUR) {
     return bow_caption(BOWCUR, "Conventional (w/bulb)", "Cylindrical (no bulb)");
 }
 
-std::string sea_spectrum_caption(Int WAVTYP, Int& LENWAV) {
-    static constexpr std::array<std::string_view, 11> kCaptions = {
-        "Velmora Default Swell", "Standard Pierson-Moskowitz", "Mean JONSWAP", "Sharp JONSWAP",
-        "Squat JONSWAP",         "General JONSWAP",            "Bretschneider", "WAVSPEC.txt input file",
-        "Legacy User Spectrum",  "Ochi-Hubble",                "TMA Shallow Water"};
-    const std::string_view text =
-        WAVTYP >= 0 && WAVTYP <= 10 ? kCaptions[static_cast<std::size_t>(WAVTYP)] : std::string_view("Missing!");
-    LENWAV = static_cast<Int>(text.size());
-    return fixed_len(text, 30);
-}
-
 std::string model_caption(ModelList list, Int field) {
     switch (list) {
         case ModelList::Wind: return row_of(TNKWND(), field);

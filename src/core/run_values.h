@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "sysutl/captions.h"
 #include "sysutl/ftypes.h"
 
 namespace brevant {
@@ -64,8 +65,6 @@ struct RunValues {
 // Bow captions (24 characters) of BOWWND and BOWCUR: 0.0, 1.0, below 1.0, above 1.0.
 std::string above_water_bow_caption(Real BOWWND);
 std::string below_water_bow_caption(Real BOWCUR);
-// Sea-spectrum caption by WAVTYP and its length ("Missing!" outside 0..10).
-std::string sea_spectrum_caption(Int WAVTYP, Int& LENWAV);
 
 // The three caption lists of the packed model words.
 enum class ModelList { Wind, Current, WaveDrift };

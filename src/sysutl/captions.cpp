@@ -60,6 +60,17 @@ std::string UNITP(Int NUNTS) { return pick(kUnitp, 0, NUNTS, kIndexError, 16); }
 std::string UNITS(Int NUNTS) { return pick(kUnits, 0, NUNTS, "", 16); }
 std::string CAPUN(Int IUNTS) { return pick(kCapun, 0, IUNTS, kError, 8); }
 std::string WAVPRT(Int WAVTYP) { return pick(kWavprt, 0, WAVTYP, kIndexError, 30); }
+std::string sea_spectrum_caption(Int WAVTYP, Int& LENWAV) {
+    static constexpr std::array<std::string_view, 11> kCaptions = {
+        "Velmora Default Swell", "Standard Pierson-Moskowitz", "Mean JONSWAP", "Sharp JONSWAP",
+        "Squat JONSWAP",         "General JONSWAP",            "Bretschneider", "WAVSPEC.txt input file",
+        "Legacy User Spectrum",  "Ochi-Hubble",                "TMA Shallow Water"};
+    const std::string_view text =
+        WAVTYP >= 0 && WAVTYP <= 10 ? kCaptions[static_cast<std::size_t>(WAVTYP)] : std::string_view("Missing!");
+    LENWAV = static_cast<Int>(text.size());
+    return fixed_len(text, 30);
+}
+
 std::string WNDPRT(Int WNDTYP) { return pick(kWndprt, 1, WNDTYP, kIndexError, 30); }
 std::string CURPRT(Int CURTYP) { return pick(kCurprt, 1, CURTYP, kIndexError, 30); }
 std::string DOF(Int IDOF) { return pick(kDof, 1, IDOF, kError, 8); }

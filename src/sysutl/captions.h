@@ -19,6 +19,9 @@ std::string UNITS(Int NUNTS);
 std::string CAPUN(Int IUNTS);
 // Wave-spectrum names (30 characters); " Index error" outside 0..10.
 std::string WAVPRT(Int WAVTYP);
+// Sea-spectrum caption of the report pages (30 characters) and, in LENWAV, the length of its text;
+// "Missing!" outside 0..10.
+std::string sea_spectrum_caption(Int WAVTYP, Int& LENWAV);
 // Wind-spectrum names (30 characters); " Index error" outside 1..6.
 std::string WNDPRT(Int WNDTYP);
 // Current-spectrum names (30 characters); " Index error" outside 1..4.
