@@ -53,6 +53,11 @@ protected:
         TPCM.NUMBRV = 13;
         TPCM.BRVINC = 15.0f;
         TPCM.BRVFLG = static_cast<Int>(kBit23);
+        // The box models of wind and current: the rows are computed through the real coefficients.
+        TPCM.LWBARG = 0x333;
+        TPCM.LCBARG = 0x333;
+        TPCM.LWL = 100.0f;
+        TPCM.BWL = 20.0f;
         set_run_constants(R);
     }
     void TearDown() override {
@@ -120,21 +125,28 @@ TEST_F(NetForcePages, ExternalForceBlockAndShortLayoutWithoutDrag) {
 }
 
 TEST_F(NetForcePages, NetLoadsAreKeptForTheSummaryPage) {
+    // A vessel-system external force alone (the current factor of SINES is not prepared here, so the
+    // current adds nothing): the nets are the force and its moment at every angle.
+    TPCM.AUXFRC = 1;
+    TPCM.CRDSYS = 1;
+    TPCM.XVFRC = 40.0f;
+    TPCM.YVFRC = -30.0f;
+    TPCM.VESMOM = 500.0f;
     answers("\n\n\n");
     // Leftovers that the pages must replace with the nets of their rows, and leave alone beyond them.
     for (int i = 1; i <= kMaxUniformAngles; ++i) R.FXTMP(i) = R.FYTMP(i) = R.MZTMP(i) = 7.0f;
     net_force_pages(R);
     for (int i = 1; i <= 13; ++i) {
-        EXPECT_EQ(R.FXTMP(i), 0.0f) << i;
-        EXPECT_EQ(R.FYTMP(i), 0.0f) << i;
-        EXPECT_EQ(R.MZTMP(i), 0.0f) << i;
+        EXPECT_EQ(R.FXTMP(i), 40.0f) << i;
+        EXPECT_EQ(R.FYTMP(i), -30.0f) << i;
+        EXPECT_EQ(R.MZTMP(i), 500.0f) << i;
     }
     EXPECT_EQ(R.FXTMP(14), 7.0f);
     // Every slot of the largest count is written.
     TPCM.NUMBRV = kMaxUniformAngles;
     answers("\n\n\n");
     net_force_pages(R);
-    EXPECT_EQ(R.MZTMP(kMaxUniformAngles), 0.0f);
+    EXPECT_EQ(R.MZTMP(kMaxUniformAngles), 500.0f);
 }
 
 TEST_F(NetForcePages, PausesOnTheConsoleFollowEachPage) {
