@@ -179,8 +179,9 @@ TEST_F(NetForceTest, YawArmIdentityOverEverySource) {
     for (int i = 0; i < n; ++i) {
         // The sway force does not depend on the arm.
         EXPECT_EQ(Ya.net[i], Y.net[i]) << i;
-        const double want = static_cast<double>(M0.net[i]) - a * static_cast<double>(Y.net[i]);
-        const double scale = std::fabs(M0.net[i]) + std::fabs(a * Y.net[i]);
+        const double arm = static_cast<double>(a);
+        const double want = static_cast<double>(M0.net[i]) - arm * static_cast<double>(Y.net[i]);
+        const double scale = std::fabs(static_cast<double>(M0.net[i])) + std::fabs(arm * static_cast<double>(Y.net[i]));
         EXPECT_NEAR(Ma.net[i], want, 1e-5 * scale) << i;
     }
     // Every source takes part (the second swell's sway drift vanishes only in head and following seas).
