@@ -25,7 +25,8 @@ std::string caption(std::string_view s, std::size_t N) {
 }
 
 void heading_line(Int U, std::string_view source, Real heading) {
-    write_record(U, Record().t(22).put("Global Heading of ").put(source).t(48).put("=").F(heading, 8, 2).put(" deg").str());
+    write_record(U,
+                 Record().t(22).put("Global Heading of ").put(source).t(48).put("=").F(heading, 8, 2).put(" deg").str());
 }
 
 }  // namespace

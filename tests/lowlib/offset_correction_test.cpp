@@ -55,9 +55,9 @@ TEST_F(OffsetCorrectionTest, WithinOneStepTheLinearOffsetStands) {
 TEST_F(OffsetCorrectionTest, StepsFromEquilibriumWithEqualSteps) {
     // Steps of 2 from equilibrium at point 1; the energy halfway between points 4 and 5 (offsets 6
     // and 8, energies 72 and 128): three whole steps and half of the fourth.
-    for (int i = 0; i <= 20; ++i) {
-        offset[static_cast<std::size_t>(i)] = 2.0f * static_cast<Real>(i);
-        erg[static_cast<std::size_t>(i)] = 2.0f * offset[static_cast<std::size_t>(i)] * offset[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i <= 20; ++i) {
+        offset[i] = 2.0f * static_cast<Real>(i);
+        erg[i] = 2.0f * offset[i] * offset[i];
     }
     offset[0] = 2.0f;
     const Real E = 100.0f;  // (72 + 128) / 2
