@@ -111,7 +111,8 @@ void GET_LF_NET_FORCES(Int IOUNIT, Int IXYZ, Real* NET, Real* WIND, Real* CRNT, 
             const Int U = P.EDUNIT;
             write_record(U, " +=> Index error in GET_LF_NET_FORCES; please contact Velmora");
             write_record(U, "     Press X to exit...");
-            (void)read_keyboard_line();
+            // Nobody can answer in a silent run.
+            if (U != SILENT_UNIT) (void)read_keyboard_line();
             stop_program(1);
         }
     }

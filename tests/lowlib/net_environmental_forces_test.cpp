@@ -238,6 +238,12 @@ TEST_F(NetForceTest, ComponentOutsideTheThreeEndsTheRun) {
     EXPECT_EQ(status, 1);
     EXPECT_EQ(screen(), " +=> Index error in GET_LF_NET_FORCES; please contact Velmora\n     Press X to exit...\n");
     EXPECT_EQ(read_keyboard_line(), "next");
+    // A silent run reads nothing.
+    TPCM.EDUNIT = SILENT_UNIT;
+    answers("kept\n");
+    EXPECT_EQ(end_status([] { call(0, 0, 1); }), 1);
+    EXPECT_EQ(silent(), " +=> Index error in GET_LF_NET_FORCES; please contact Velmora\n     Press X to exit...\n");
+    EXPECT_EQ(read_keyboard_line(), "kept");
 }
 
 }  // namespace
