@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "lowlib/force_report_pages.h"
 #include "lowlib/net_environmental_forces.h"
+#include "records/equilibrium_record.h"
 #include "records/data_image.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
@@ -12,11 +14,6 @@
 namespace brevant {
 
 namespace {
-
-void heading_line(std::string_view source, Real heading) {
-    write_record(TPCM.IUNIT,
-                 Record().t(22).put("Global Heading of ").put(source).t(48).put("=").F(heading, 8, 2).put(" deg").str());
-}
 
 // The work arrays of GET_LF_NET_FORCES whose values by source the pages do not keep.
 struct SourceArrays {
@@ -27,21 +24,7 @@ struct SourceArrays {
 }  // namespace
 
 void write_source_headings(const RunValues& R) {
-    const Tpcm& P = TPCM;
-    if (P.LWIND == 1) heading_line("Wind", P.WNDHDG);
-    if (P.LCURNT == 1) heading_line("Current", P.CURHDG);
-    if (P.LRANDM == 1) heading_line("Waves", P.SEAHDG(1));
-    if (P.LSWELL == 1) heading_line("Swell", P.SWLHDG);
-    if (P.AUXFRC == 1) {
-        const Int U = P.IUNIT;
-        write_record(U, "");
-        write_record(U, Record().t(28).put("External Forces & Moments").str());
-        write_record(U, Record().t(33).A(R.GLBVES.view()).str());
-        write_record(U, "");
-        write_record(U, Record().t(30).put("Fx = ").PE(P.XVFRC, 10, 2).put(" ").A(R.TUNIT.view()).str());
-        write_record(U, Record().t(30).put("Fy = ").PE(P.YVFRC, 10, 2).put(" ").A(R.TUNIT.view()).str());
-        write_record(U, Record().t(30).put("Mz = ").PE(P.VESMOM, 10, 2).put(" ").A(R.MUNIT.view()).str());
-    }
+    write_force_source_block(TPCM.IUNIT, R.TUNIT.view(), R.MUNIT.view(), R.GLBVES.view(), TPCM.VESMOM);
 }
 
 void write_net_force_table_head(std::string_view CAPTION, std::string_view UNIT) {
@@ -98,6 +81,38 @@ void net_force_pages(RunValues& R) {
                           &work.SWLDRG2_DUM(1), &work.FEXT_DUM(1), P.NUMBRV, &P.BRVHDG(1), P.LANGARR, R.STARTA);
         if (k < 3 || !spectra) section_pause();
     }
+}
+
+void WRITE_LF_NETFRC_PG(Int /*IOUNIT*/, Int NUMBRVQ, Real BRVINCQ, Real STARTA, const Real* BRVHDGQ,
+                        const Real* FXTMP, const Real* FYTMP, const Real* MZTMP, Real VESMOMQ, std::string_view TUNIT,
+                        std::string_view MUNIT, std::string_view AUNIT, std::string_view GLBVES) {
+    ForceSummaryPage pg;
+    pg.IOUNIT = TPCM.IUNIT;
+    pg.LANGARRQ = TPCM.LANGARR;
+    pg.NUMBRVQ = NUMBRVQ;
+    pg.BRVINCQ = BRVINCQ;
+    pg.STARTA = STARTA;
+    pg.ANGLES = BRVHDGQ;
+    pg.FXTMP = FXTMP;
+    pg.FYTMP = FYTMP;
+    pg.MZTMP = MZTMP;
+    pg.VESMOMQ = VESMOMQ;
+    pg.TUNIT = TUNIT;
+    pg.MUNIT = MUNIT;
+    pg.AUNIT = AUNIT;
+    pg.GLBVES = GLBVES;
+    pg.XVES = TPCM.BRVARM;
+    pg.HEADING_OUT = &EQUILB.VESANG;
+    write_force_summary_page(pg);
+}
+
+void net_force_summary_page(RunValues& R) {
+    Tpcm& P = TPCM;
+    if (BITVAL(P.BRVFLG, 23, P.EDUNIT) != 1) return;
+    start_report_page();
+    WRITE_LF_NET_FRC_PG(P.IUNIT, P.LANGARR, P.NUMBRV, P.BRVINC, R.STARTA, &P.BRVHDG(1), &R.FXTMP(1), &R.FYTMP(1),
+                        &R.MZTMP(1), P.VESMOM, R.TUNIT.view(), R.MUNIT.view(), R.AUNIT.view(), R.GLBVES.view());
+    section_pause();
 }
 
 }  // namespace brevant

@@ -22,4 +22,16 @@ void write_net_force_table_head(std::string_view CAPTION, std::string_view UNIT)
 // spectra step takes it otherwise), so the next page start does not wipe it.
 void net_force_pages(RunValues& R);
 
+// The analysis core's own copy of the summary page (nothing in the run calls it; the run uses
+// WRITE_LF_NET_FRC_PG): the same page on the report unit IUNIT, the angle switch LANGARR and the
+// moment reference BRVARM taken from the data image, and each row's heading left in VESANG of
+// EQUILB (the last row's stays). IOUNIT is not read.
+void WRITE_LF_NETFRC_PG(Int IOUNIT, Int NUMBRVQ, Real BRVINCQ, Real STARTA, const Real* BRVHDGQ,
+                        const Real* FXTMP, const Real* FYTMP, const Real* MZTMP, Real VESMOMQ, std::string_view TUNIT,
+                        std::string_view MUNIT, std::string_view AUNIT, std::string_view GLBVES);
+
+// The closing summary page X when bit 23 asks for it: a new page, WRITE_LF_NET_FRC_PG with the net
+// arrays that the net-force pages kept, and on the console a pause.
+void net_force_summary_page(RunValues& R);
+
 }  // namespace brevant

@@ -2,6 +2,8 @@
 // line, no page, no pause), so that a run asking for them gives the sections that exist.
 #include "core/pending_sections.h"
 
+#include "core/net_force_pages.h"
+
 #include "records/data_image.h"
 #include "sysutl/option_words.h"
 
@@ -41,8 +43,8 @@ void net_force_spectrum_pages(RunValues&) {
     if (BITVAL(TPCM.BRVFLG, 27, TPCM.EDUNIT) == 1) section_pause();
 }
 
-// PENDING: the spectral tables by attack angle and the summary page X come with the spectra by
-// attack angle.
-void attack_angle_series_and_summary(RunValues&) {}
+// PENDING: the spectral tables by attack angle (and the pause after their last angle) come with the
+// spectra by attack angle. The summary page X that closes the step is real.
+void attack_angle_series_and_summary(RunValues& R) { net_force_summary_page(R); }
 
 }  // namespace brevant

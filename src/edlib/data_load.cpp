@@ -1,16 +1,183 @@
-// PENDING: stand-in for the import of another data file; it says so, waits, and leaves the image alone.
+// Import of one part of another data file into the data image.
 #include "edlib/data_load.h"
 
+#include <array>
+#include <cmath>
+#include <span>
+#include <string>
+
+#include "records/data_image.h"
+#include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
+#include "sysutl/fortran_format.h"
+#include "sysutl/option_words.h"
+#include "sysutl/paging.h"
+#include "sysutl/pauses.h"
+#include "sysutl/record_io.h"
 #include "sysutl/units.h"
+#include "sysutl/word_ops.h"
 
 namespace brevant {
 
-void DATLOAD(Int /*DAT_TYP*/) {
-    write_record(SCREEN_UNIT, "");
-    write_record(SCREEN_UNIT, " >>> Importing from another data file is not available yet.");
-    Int ignored = 0;
-    PRSRET(SCREEN_UNIT, KBD_UNIT, ignored);
+namespace {
+
+constexpr Int kHeaderWords = 1987;      // words compared: the top sub-block
+constexpr Int kVesselWords = 4975;      // a data file of this program (and of types 3, 10 and above)
+constexpr Int kMooringEnd = 78635;      // the last word of the mooring block
+constexpr Int kEditUnitWord = 703;      // EDUNIT
+
+// The whole image read from the other file.
+std::array<Int, static_cast<std::size_t>(kTpcmWords)> FULL_BUFF{};
+
+struct ImportRange {
+    Int first;  // first word exchanged
+    Int count;  // words exchanged
+};
+
+// Exchanges COUNT words from word FIRST between the buffer and the image.
+void exchange(Int FIRST, Int COUNT) {
+    const auto off = static_cast<std::size_t>(FIRST - 1);
+    const auto n = static_cast<std::size_t>(COUNT);
+    SWPCOM(COUNT, word_span(&FULL_BUFF[off], n), image_bytes(TPCM).subspan(4 * off, 4 * n));
+}
+
+void write_bad_idea_lines(Int U) {
+    write_record(U, "     bad idea. You are strongly advised to \"Abort\" this operation, save");
+    write_record(U, "     any data file changes you have made, and update the target file");
+    write_record(U, "     with the latest version of its application before importing the data.");
+}
+
+// True when the user answers "A": the caller then undoes the exchange.
+bool user_aborts(Int U) {
+    Int LBACK = 0;
+    ABORT0(U, KBD_UNIT, LBACK);
+    return LBACK == -1;
+}
+
+}  // namespace
+
+void DATLOAD(Int DAT_TYP) {
+    constexpr Int U = SCREEN_UNIT;
+    Tpcm& P = TPCM;
+    const Int CREATQ = P.SIMTYP;
+    const Int ISPMQ = P.ISPM;
+    const Real VERNOQ = P.VERNO;
+    const Int CMPUTQ = P.CMPUTR;
+
+    Int NREAD = 0;
+    ImportRange range{};
+    switch (DAT_TYP) {
+        case 1:
+            NREAD = (CREATQ == 3 || CREATQ >= 10) ? kVesselWords : kHeaderWords;
+            range = {1, NREAD};
+            break;
+        case 2:
+            NREAD = kMooringEnd;
+            range = {kVesselWords + 1, kMooringEnd - kVesselWords};
+            break;
+        case 3:
+            NREAD = kMooringEnd;
+            range = {kHeaderWords + 1, kVesselWords - kHeaderWords};
+            break;
+        default:
+            return;  // no such part: nothing to import
+    }
+
+    CLEAR(U);
+    write_record(U, " >>> Input full or relative path to import target in quotes");
+    write_record(U, "     (e.g. \"C:\\Velmora\\KORVDAT)\" or \"KORVDAT\")");
+    write_record(U, "");
+    WRTLIN(" >>> Path: ", 11, U);
+    std::string DATFIL(160, ' ');
+    (void)read_list(read_keyboard_line(), {ListTarget::of(DATFIL, 160)});
+    if (DATFIL.find_first_not_of(' ') == std::string::npos) {
+        write_record(U, " >>> Invalid Filename!");
+        Int LBACK = 0;
+        PRSRET(U, KBD_UNIT, LBACK);
+        return;
+    }
+
+    write_record(U, "");
+    // Words of the range beyond the end of a shorter file arrive as 0, never as words of an earlier
+    // import.
+    FULL_BUFF.fill(0);
+    Int NTOGO = NREAD;
+    Int IERR = 0;
+    DISKIO(1, NTOGO, DATFIL, 21, IERR, word_span(FULL_BUFF), P.CMPUTR);
+    if (IERR == 1) {
+        write_record(U, " >>> INPUT file not found!");
+        Int LBACK = 0;
+        PRSRET(U, KBD_UNIT, LBACK);
+        return;
+    }
+    // A read that failed part-way leaves words of unknown state in the buffer: they are not imported.
+    if (IERR != 0 && IERR != 4) {
+        write_record(U, " >>> INPUT file read error!");
+        Int LBACK = 0;
+        PRSRET(U, KBD_UNIT, LBACK);
+        return;
+    }
+
+    // The comparison runs on the image's own member names: the file's header goes into the image for
+    // the moment and comes back with the console word set to the screen.
+    exchange(1, kHeaderWords);
+    P.EDUNIT = 6;
+    Int ERRFLG = 0;
+    if (P.VERNO != VERNOQ) ERRFLG += 1;
+    if (P.CMPUTR != CMPUTQ) ERRFLG += 2;
+    if (P.SIMTYP != CREATQ) ERRFLG += 4;
+    const Real VERNO_FILE = P.VERNO;
+    exchange(1, kHeaderWords);
+
+    exchange(range.first, range.count);
+
+    bool warned = false;
+    if (BITVAL(ERRFLG, 1) == 1) {
+        write_record(U, "");
+        write_record(U, " >>> Importing data files across version number boundaries is a *very*");
+        write_bad_idea_lines(U);
+        write_record(U, "");
+        write_record(U, Record().put("     Application version: ").F(std::abs(VERNOQ), 7, 2).str());
+        write_record(U, Record().put("     Import file version: ").F(std::abs(VERNO_FILE), 7, 2).str());
+        write_record(U, "");
+        warned = true;
+    } else if (BITVAL(ERRFLG, 2) == 1) {
+        write_record(U, "");
+        write_record(U, " >>> Importing data files between computer operating systems is a *very*");
+        write_bad_idea_lines(U);
+        warned = true;
+    }
+    if (warned) {
+        if (user_aborts(U)) {
+            exchange(range.first, range.count);
+            return;
+        }
+    } else {
+        if (IERR == 4 && BITVAL(ERRFLG, 3) == 0) {
+            write_record(U, " >>> Suspicious import file size;there may be a problem!");
+            if (user_aborts(U)) {
+                exchange(range.first, range.count);
+                return;
+            }
+        }
+        if (IERR == 0) {
+            write_record(U, " >>> Import successful!");
+            Int LBACK = 0;
+            PRSRET(U, KBD_UNIT, LBACK);
+        }
+    }
+
+    // Whatever was imported, the case keeps its own creating type, mooring type and session state:
+    // a foreign LCOPY of 1 would start a page pass and run the case unasked. The session words sit
+    // in the buffer now when the range held them, and in the image otherwise.
+    if (range.first == 1) {
+        for (Int k : {700, 701, 702}) set_image_word(TPCM, k, FULL_BUFF[static_cast<std::size_t>(k - 1)]);
+    }
+    P.SIMTYP = CREATQ;
+    P.ISPM = ISPMQ;
+    // A file of this program holds 4975 words whatever part came in: a larger count would make the
+    // next save claim words it does not write.
+    P.NTOGO = CREATQ == 16 ? kVesselWords : NREAD;
 }
 
 }  // namespace brevant

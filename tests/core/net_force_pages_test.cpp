@@ -13,6 +13,7 @@
 #include "core/run_setup.h"
 #include "core/run_values.h"
 #include "records/data_image.h"
+#include "records/equilibrium_record.h"
 #include "records/wave_record.h"
 #include "test_support.h"
 
@@ -53,6 +54,11 @@ protected:
         TPCM.NUMBRV = 13;
         TPCM.BRVINC = 15.0f;
         TPCM.BRVFLG = static_cast<Int>(kBit23);
+        // The box models of wind and current: the rows are computed through the real coefficients.
+        TPCM.LWBARG = 0x333;
+        TPCM.LCBARG = 0x333;
+        TPCM.LWL = 100.0f;
+        TPCM.BWL = 20.0f;
         set_run_constants(R);
     }
     void TearDown() override {
@@ -120,21 +126,28 @@ TEST_F(NetForcePages, ExternalForceBlockAndShortLayoutWithoutDrag) {
 }
 
 TEST_F(NetForcePages, NetLoadsAreKeptForTheSummaryPage) {
+    // A vessel-system external force alone (the current factor of SINES is not prepared here, so the
+    // current adds nothing): the nets are the force and its moment at every angle.
+    TPCM.AUXFRC = 1;
+    TPCM.CRDSYS = 1;
+    TPCM.XVFRC = 40.0f;
+    TPCM.YVFRC = -30.0f;
+    TPCM.VESMOM = 500.0f;
     answers("\n\n\n");
     // Leftovers that the pages must replace with the nets of their rows, and leave alone beyond them.
     for (int i = 1; i <= kMaxUniformAngles; ++i) R.FXTMP(i) = R.FYTMP(i) = R.MZTMP(i) = 7.0f;
     net_force_pages(R);
     for (int i = 1; i <= 13; ++i) {
-        EXPECT_EQ(R.FXTMP(i), 0.0f) << i;
-        EXPECT_EQ(R.FYTMP(i), 0.0f) << i;
-        EXPECT_EQ(R.MZTMP(i), 0.0f) << i;
+        EXPECT_EQ(R.FXTMP(i), 40.0f) << i;
+        EXPECT_EQ(R.FYTMP(i), -30.0f) << i;
+        EXPECT_EQ(R.MZTMP(i), 500.0f) << i;
     }
     EXPECT_EQ(R.FXTMP(14), 7.0f);
     // Every slot of the largest count is written.
     TPCM.NUMBRV = kMaxUniformAngles;
     answers("\n\n\n");
     net_force_pages(R);
-    EXPECT_EQ(R.MZTMP(kMaxUniformAngles), 0.0f);
+    EXPECT_EQ(R.MZTMP(kMaxUniformAngles), 500.0f);
 }
 
 TEST_F(NetForcePages, PausesOnTheConsoleFollowEachPage) {
@@ -172,6 +185,53 @@ TEST_F(NetForcePages, ReportOnDiskNeverPauses) {
     EXPECT_EQ(screen(), "\n >>> Computing net environmental forces and moments...\n\n");
     const std::string report = testing::file_bytes("report.txt");
     EXPECT_EQ(count_of(report, "\f\n   *****"), 3u);
+}
+
+}  // namespace
+}  // namespace brevant
+
+namespace brevant {
+namespace {
+
+// The core's own copy of the summary page: the report unit, the angle switch and the moment
+// reference come from the data image, and each row's heading is left in VESANG.
+class CoreSummaryPage : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_tpcm();
+        reset_equilb();
+        TPCM.IUNIT = SCREEN_UNIT;
+        TPCM.BRVARM = 3.5f;
+        EQUILB.YAWARM = -99.0f;  // not the twin's reference
+        EQUILB.VESANG = 0.75f;
+    }
+    void TearDown() override {
+        reset_tpcm();
+        reset_equilb();
+        ConsoleTest::TearDown();
+    }
+};
+
+TEST_F(CoreSummaryPage, ReadsTheImageAndLeavesTheLastHeading) {
+    const Real FX[] = {0.0f, 100.0f};
+    const Real FY[] = {100.0f, 0.0f};
+    const Real MZ[] = {1.0f, 2.0f};
+    const Real angles[] = {0.0f, 270.0f};
+    TPCM.LANGARR = 1;
+    // The unit argument is not read: the page goes to IUNIT.
+    WRITE_LF_NETFRC_PG(DISK_UNIT, 2, 10.0f, 0.0f, angles, FX, FY, MZ, 0.0f, "m.ton", "ton-m.", "m.",
+                       "(Vessel System) ");
+    const std::string out = screen();
+    EXPECT_NE(out.find("Moments in this table are computed about Xves =     3.50 m.\n"), std::string::npos) << out;
+    // A pure sway force at heading 360 and a pure surge force at heading 90: both 90 degrees global.
+    EXPECT_NE(out.find("\n  360.0       .0    100.0    90.0"), std::string::npos) << out;
+    EXPECT_NE(out.find("\n   90.0    100.0       .0      .0"), std::string::npos) << out;
+    EXPECT_NEAR(EQUILB.VESANG, 90.0f / 57.295776f, 1e-6f);
+    // No row: VESANG stays.
+    EQUILB.VESANG = 0.75f;
+    WRITE_LF_NETFRC_PG(0, 0, 10.0f, 0.0f, angles, FX, FY, MZ, 0.0f, "m.ton", "ton-m.", "m.", "(Vessel System) ");
+    EXPECT_EQ(EQUILB.VESANG, 0.75f);
 }
 
 }  // namespace

@@ -114,8 +114,10 @@ TEST_F(FintopTest, SelectionsNotOfferedDrawThePageAgain) {
 }
 
 TEST_F(FintopTest, ImportsAndTheWaveReportComeBackToThePage) {
-    answers("7\n\n6\n\n2\n");
+    // A bare Return at the import's path prompt: the refusal, its pause, and the page again.
+    answers("7\n\n\n6\n\n2\n");
     call(16);
+    EXPECT_NE(screen().find(" >>> Invalid Filename!"), std::string::npos);
     EXPECT_EQ(count_of(screen(), "End of Session"), 3u);
     EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 2u);
     EXPECT_EQ(LBACK, 101);
