@@ -121,7 +121,6 @@ constexpr std::string_view kDragNote[] = {
     "     along, or rotation about, the member z axis, whose default is 0.",
 };
 constexpr std::string_view kTransformIntro[] = {
-    "",
     "     This sub-page enters the base and top points of physically",
     "     identical members related by symmetry. Reflections are through",
     "     vertical planes, rotations about vertical axes. The waterplane",

@@ -623,6 +623,8 @@ TEST_F(MemberPageTest, HelpScreens) {
     tag(1);
     run("\nC\n1\n?\n\n\n?4\n\n\nB\nB\n");
     EXPECT_EQ(count_of(screen(), "****  Reflection Definition Notes  ****"), 2u);
+    EXPECT_TRUE(has(screen(), std::string(19, ' ') + "****  Reflection Definition Notes  ****\n\n"
+                              "     This sub-page enters the base and top points"));
     EXPECT_EQ(count_of(screen(), "Coordinate Transformation Properties"), 3u);
     EXPECT_TRUE(has(screen(), " ++> Item Number   4\n ++> Sorry, no help for this line...\n"));
 }
