@@ -140,9 +140,13 @@ void write_member_item(const Tpcm& T, Int ICYL, Int item, Int unit) {
                                    .str());
             return;
         case 10: write_record(unit, " 10) (Vx,Vy,Vz) coordinate of member base:  " + triple(T.RCYLB, ICYL)); return;
-        case 11: write_record(unit, " 11) Base end termination type: " + caption_of(kEndCaptions, T.BOTTYP(ICYL), 16)); return;
+        case 11:
+            write_record(unit, " 11) Base end termination type: " + caption_of(kEndCaptions, T.BOTTYP(ICYL), 16));
+            return;
         case 12: write_record(unit, " 12) (Vx,Vy,Vz) coordinate of member top:   " + triple(T.RCYLT, ICYL)); return;
-        case 13: write_record(unit, " 13) Top end termination type:  " + caption_of(kEndCaptions, T.TOPTYP(ICYL), 16)); return;
+        case 13:
+            write_record(unit, " 13) Top end termination type:  " + caption_of(kEndCaptions, T.TOPTYP(ICYL), 16));
+            return;
         case 15:
             write_record(unit, " 15) Added mass/moment coefficients: " + caption_of(kMassCaptions, T.MASCMP(ICYL), 40));
             return;
