@@ -1,5 +1,5 @@
 // The editor driver: which page each navigation code leads to, the conditional slots, and the end of
-// the edit, walked through the stand-in pages with scripted answers.
+// the edit, walked through the pages with scripted answers.
 #include "edlib/editor_driver.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +59,8 @@ protected:
         TPCM.N_OCHI_COMP = 2;
         TPCM.NSEAHG = 1;
         TPCM.NSEAHT() = 1;
+        // The member page brings the member capacity to 50 on entry.
+        TPCM.MAXCYL = 50;
         MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
         MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
         TPCM.EDUNIT = SCREEN_UNIT;
