@@ -22,9 +22,10 @@ TEST(HullTable, EveryHullHasAllFiveEntryPoints) {
 TEST(HullTable, DispatchThroughTheRealTableReachesThePendingHulls) {
     reset_tpcm();
     install_hull_table(real_hull_table());
-    // The ship is a real model now (its dispatch is checked with a real hull in tests/vessels/ship),
-    // and so are the member-built hull's characteristics (tests/vessels/semi).
-    for (Int VESTYP : {4, 5}) {
+    // The ship and the disc buoy are real models now (their dispatch is checked with real hulls in
+    // tests/vessels/ship and tests/e2e/disc_hull_run_test.cpp), and so are the member-built hull's
+    // characteristics (tests/vessels/semi).
+    for (Int VESTYP : {5}) {
         TPCM.VESTYP = VESTYP;
         TPCM.SEMI_LIKE = VESTYP == 5 ? 1 : 0;
         Int NPASS2 = 0;
