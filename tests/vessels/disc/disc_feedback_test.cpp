@@ -89,6 +89,15 @@ TEST_F(DiscFeedback, ZeroDampingIsSettledAndAFallToZeroIsNot) {
     EXPECT_EQ(TPCM.HVMDMP, 0.0f);
 }
 
+TEST_F(DiscFeedback, OtherFeedbackValuesMeanNoFeedback) {
+    TPCM.MORFBK = 2;
+    LINCOM.WVOFST(1) = 7.0f;
+    EXPECT_EQ(run(), -1);
+    EXPECT_EQ(lindrv_calls, 0);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(LINCOM.WVOFST(1), 7.0f);
+}
+
 TEST_F(DiscFeedback, DiagnosticLevelTwoChangesNothing) {
     TPCM.NBUG0 = 2;
     EXPECT_EQ(run(), -1);

@@ -158,6 +158,43 @@ TEST_F(DiscForces, ResonancePassWithFeedbackRunsAllSixModes) {
     EXPECT_EQ(HIMEM.CYWRAX, Complex(0.0f, 0.0f));
 }
 
+// A bilge radius beyond the lever of the roll centre leaves no bilge term: the roll damping is
+// its linear part, not the root of a negative number.
+TEST_F(DiscForces, OversizedBilgeRadiusLeavesTheLinearRollDamping) {
+    DSKCHR();
+    TPCM.BILGR = 100.0f;
+    Int npass = 0;
+    DSKFRC(npass);
+    EXPECT_EQ(HIMEM.BLGFAC, 0.0f);
+    EXPECT_FLOAT_EQ(HIMEM.GAMROL, 0.1f * HIMEM.RMAS1 / HIMEM.ROLI);
+    EXPECT_TRUE(std::isfinite(HIMEM.GAMPIT));
+}
+
+// Without a drag area the surge and sway dampings take the limit of a vanishing drag area.
+TEST_F(DiscForces, NoDragAreaGivesTheLimitOfASmallOne) {
+    DSKCHR();
+    TPCM.MORFBK = 1;
+    HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
+    GRIDPT(HIMEM.WSG, HIMEM.JSG);
+    GRIDPT(HIMEM.WSW, HIMEM.JSW);
+    GRIDPT(HIMEM.WY, HIMEM.JY);
+    TPCM.SGK = TPCM.SWK = 50.0f;
+    TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
+    const float areas[3] = {0.0f, 1.0e-1f, 1.0e-2f};
+    Real damping[3] = {0.0f, 0.0f, 0.0f};
+    for (int i = 0; i < 3; ++i) {
+        TPCM.XCURAR = areas[i];
+        Int npass = 0;
+        DSKFRC(npass);
+        damping[i] = HIMEM.GAMSRG;
+    }
+    EXPECT_GT(damping[0], 0.0f);
+    // The smaller the area, the closer its damping to the one without (as long as the rounding of
+    // the drag form stays below the drag effect itself).
+    EXPECT_LT(std::fabs(damping[2] - damping[0]), std::fabs(damping[1] - damping[0]));
+    EXPECT_NEAR(damping[0], damping[2], 0.01f * damping[2]);
+}
+
 TEST_F(DiscForces, BesselFailureEndsTheRun) {
     cylinder_with_one_point(5.0f, 0.0f);  // k R = 0: no Bessel value
     answers("\n");

@@ -76,6 +76,21 @@ TEST_F(DiscRaos, SpecifiedHeaveDampingAtResonance) {
     EXPECT_NEAR(ratio.real() / std::abs(ratio), 0.0, 1e-4);
 }
 
+// A wave met at zero encounter frequency (the buoy drifting with it): finite RAOs.
+TEST_F(DiscRaos, ZeroEncounterFrequencyGivesFiniteRaos) {
+    DSKCHR();
+    Int resonance = 0;
+    DSKFRC(resonance);
+    set_heading(0.0f);
+    set_grid_point(3, 1.0f, 0.5f);
+    TPCM.VFWD = 2.0f;  // 1 - 0.5 x 2 = 0 exactly
+    forces_and_raos();
+    for (int m = 1; m <= 6; ++m) {
+        const Complex c = pool(m, 3);
+        EXPECT_TRUE(std::isfinite(c.real()) && std::isfinite(c.imag())) << m;
+    }
+}
+
 // The surge correction: what the offset correction receives and what its answer does to the RAO.
 class DiscSurgeCorrection : public DiscRaos {
 protected:
