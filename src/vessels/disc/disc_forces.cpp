@@ -272,11 +272,15 @@ void DSKFRC(Int& NPASS2) {
 
         // 21-22. Force modulus; for surge and sway the force of the mooring at the wave's orbital
         // excursion (local values: the pool keeps the exciting forces).
-        const Real WIW = V.W(H.IW);
-        const Real ORBSP = WIW * WVAMP;
-        const Real TNHFAC = WIW * WIW / (V.WVK(H.IW) * G);
-        const Real VHOR = ORBSP / TNHFAC;
-        const Real HRZAMP = VHOR / H.WSG;
+        Real VHOR = 0.0f;
+        Real HRZAMP = 0.0f;
+        if (IWP == 4 || IWP == 5) {
+            const Real WIW = V.W(H.IW);
+            const Real ORBSP = WIW * WVAMP;
+            const Real TNHFAC = WIW * WIW / (V.WVK(H.IW) * G);
+            VHOR = ORBSP / TNHFAC;
+            HRZAMP = VHOR / H.WSG;
+        }
         switch (IWP) {
             case 1: H.TQFAC = std::abs(H.CXDUM(H.LRL)); break;
             case 2: H.TQFAC = std::abs(H.CXDUM(H.LPT)); break;
