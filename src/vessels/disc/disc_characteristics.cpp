@@ -61,8 +61,12 @@ LineResult line_springs(LineMode mode, Real amplitude, Real wfreq) {
     return LineResult{spr[i], dmp[i], net[0]};
 }
 
-// A change of more than the tolerance; 0/0 (a quantity zero before and after) is no change.
-bool unsettled(Real value, Real saved, Real tol) { return std::fabs(1.0f - saved / value) > tol; }
+// A relative change of more than the tolerance. A quantity zero before and after has not changed;
+// one that falls to zero from a non-zero value has.
+bool unsettled(Real value, Real saved, Real tol) {
+    if (value == 0.0f) return saved != 0.0f;
+    return std::fabs(1.0f - saved / value) > tol;
+}
 
 }  // namespace
 
@@ -300,7 +304,7 @@ void DSKCHR() {
             Real mass;
             Real W0;
             bool rotation;
-            bool translation_free;  // surge, sway, yaw: no hydrostatic restoring
+            bool no_restoring;  // surge, sway, yaw: no hydrostatic restoring
         };
         const Block blocks[] = {
             {LineMode::Heave, &H.WH, P.LHVPRD, P.LHVDMP, &P.HVK, &P.HVMDMP, &H.CHVRAX, H.HVMAS, WH0, false, false},
@@ -328,7 +332,7 @@ void DSKCHR() {
             if (b.LDMP == 0) *b.damping = D;
             if (b.LPRD == 0) {
                 *b.spring = K;
-                if (!b.translation_free)
+                if (!b.no_restoring)
                     *b.freq = std::sqrt(b.W0 * b.W0 + K / (V.RHOWTR * b.mass));
                 else
                     *b.freq = K > 0.0f ? std::sqrt(K / (V.RHOWTR * b.mass)) : 1.0e-15f;

@@ -149,8 +149,9 @@ void DSKFRC(Int& NPASS2) {
         const Real SINT = std::sin(THETA);
         Real COST = std::cos(THETA);
         if (COST == 0.0f) COST = TINY;
-        // 12.
-        const Real VCOMP = P.VFWD * std::cos((H.RAOANG(V.IRAO) - P.VGLDIR) / DEGRAD);
+        // 12. Speed along the waves. The resonance pass runs at zero speed, and before any heading
+        // is chosen (motion phase 1 has none yet): it reads no heading.
+        const Real VCOMP = resonance ? 0.0f : P.VFWD * std::cos((H.RAOANG(V.IRAO) - P.VGLDIR) / DEGRAD);
         if (debug) disc_trace_ints(P.EDUNIT, {H.IW});
 
         // 13-14.

@@ -111,6 +111,7 @@ TEST(DiscBessel2Ratio, AgainstTheLibraryBesselFunction) {
 
 TEST_F(DiscForces, ResonancePassWithoutFeedbackFixesRollPitchHeaveOnly) {
     DSKCHR();
+    WAVCOM.IRAO = 0;  // as in motion phase 1: no heading chosen yet
     TPCM.VFWD = 3.7f;
     const std::uint32_t speed_bits = std::bit_cast<std::uint32_t>(TPCM.VFWD);
     const Real sentinel = -123.0f;
