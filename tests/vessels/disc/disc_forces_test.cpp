@@ -71,6 +71,22 @@ TEST_F(DiscForces, AllPeriodsMatchTheFroudeKrylovForcesOfACylinder) {
     EXPECT_FLOAT_EQ(HIMEM.BLGFAC, 1.0f);  // no bilge radius
 }
 
+// In water four wave numbers deep the forces take the finite-depth attenuation:
+// cosh k(h - T) / cosh kh for the bottom pressure, (sinh kh - sinh k(h - T)) / cosh kh for the side.
+TEST_F(DiscForces, FiniteDepthAttenuation) {
+    cylinder_with_one_point(5.0f, 0.2f);
+    TPCM.DEPTH = 20.0f;  // k h = 4, k T = 1
+    Int npass = all_periods();
+    DSKFRC(npass);
+    const double J0 = std::cyl_bessel_j(0.0, 1.0);
+    const double J1 = std::cyl_bessel_j(1.0, 1.0);
+    const double heave = 2.0 * std::cosh(3.0) / std::cosh(4.0) * J1;
+    EXPECT_NEAR(pool(3, 1).real(), heave, 1e-5 * heave);
+    const double side = (std::sinh(4.0) - std::sinh(3.0)) / std::cosh(4.0);
+    const double surge = side * (2.0 * J1 + dbl(HIMEM.CSG) * J0);
+    EXPECT_NEAR(pool(1, 1).imag(), surge, 1e-5 * surge);
+}
+
 TEST_F(DiscForces, YawForceIsTheSameAtEveryPeriodAndHeading) {
     for (float heading : {0.0f, 45.0f, 90.0f, 210.0f}) {
         set_heading(heading);
@@ -132,6 +148,21 @@ TEST_F(DiscForces, ResonancePassWithoutFeedbackFixesRollPitchHeaveOnly) {
         for (Complex c : {HIMEM.CRLRAX, HIMEM.CPTRAX, HIMEM.CHVRAX, HIMEM.CSGRAX, HIMEM.CSWRAX, HIMEM.CYWRAX})
             EXPECT_EQ(c, csentinel);
     }
+}
+
+// The design wave of the resonance pass: a height gives the slope k H (k at the heave natural
+// frequency, the last mode), a slope in degrees gives its radians twice over.
+TEST_F(DiscForces, DesignWaveSlope) {
+    DSKCHR();
+    TPCM.SLPHT = 2.0f;
+    Int npass = 0;
+    DSKFRC(npass);
+    const double k = disc_kh(dbl(HIMEM.WH), 150.0, 9.8) / 150.0;
+    EXPECT_NEAR(HIMEM.RSLOPE, k * 1.86 * 2.0, 1e-4 * k * 1.86 * 2.0);
+    TPCM.LSLPHT = 1;
+    TPCM.SLPHT = 3.0f;
+    DSKFRC(npass);
+    EXPECT_NEAR(HIMEM.RSLOPE, 2.0 * 1.86 * 3.0 / 57.295776, 1e-6);
 }
 
 TEST_F(DiscForces, ResonancePassWithFeedbackRunsAllSixModes) {
