@@ -22,19 +22,16 @@ TEST(HullTable, EveryHullHasAllFiveEntryPoints) {
 TEST(HullTable, DispatchThroughTheRealTableReachesThePendingHulls) {
     reset_tpcm();
     install_hull_table(real_hull_table());
-    // The ship is a real model now (its dispatch is checked with a real hull in tests/vessels/ship),
-    // and so are the member-built hull's characteristics and report pages (tests/vessels/semi).
-    for (Int VESTYP : {4, 5}) {
-        TPCM.VESTYP = VESTYP;
-        TPCM.SEMI_LIKE = VESTYP == 5 ? 1 : 0;
-        Int NPASS2 = 0;
-        EXPECT_NO_THROW({
-            if (VESTYP != 5) hull_characteristics();
-            hull_forces(NPASS2);
-            hull_raos();
-            // The report pages of both are real (tests/vessels/semi, tests/vessels/disc).
-        }) << VESTYP;
-    }
+    // The ship and the disc buoy are real models now (their dispatch is checked with real hulls in
+    // tests/vessels/ship and tests/e2e/disc_hull_run_test.cpp), and so are the member-built hull's
+    // characteristics and report pages (tests/vessels/semi): its forces and RAOs remain.
+    TPCM.VESTYP = 5;
+    TPCM.SEMI_LIKE = 1;
+    Int NPASS2 = 0;
+    EXPECT_NO_THROW({
+        hull_forces(NPASS2);
+        hull_raos();
+    });
     clear_hull_table();
     reset_tpcm();
 }

@@ -1,0 +1,246 @@
+// DSKFRC: the all-periods forces of a truncated cylinder against the Froude-Krylov closed forms with
+// std::cyl_bessel_j, the heading factors, the resonance pass (which dampings and responses it writes,
+// the speed it restores), the removable singularity at k R = pi/2, and the Bessel failure.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <string>
+
+#include "disc_fixture.h"
+#include "numeric/grid_point.h"
+#include "sysutl/program_end.h"
+#include "vessels/disc/disc_characteristics.h"
+#include "vessels/disc/disc_forces.h"
+
+namespace brevant::testing {
+namespace {
+
+class DiscForces : public DiscTest {
+protected:
+    // A cylinder of radius and draft R in 400 m of water, one pool point of wave number k, the heave
+    // natural frequency so high that the heave radiation correction vanishes.
+    static void cylinder_with_one_point(float R, float k) {
+        TPCM.DEPTH = 400.0f;
+        TPCM.DRAFT = R;
+        TPCM.AWP = 3.1415927f * R * R;
+        TPCM.NWP = 1;
+        TPCM.T(1) = 6.0f;
+        lay_out_himem_pool();
+        set_grid_point(1, 6.2831855f / 6.0f, k);
+        HIMEM.RADIUS() = R;
+        HIMEM.XSCALE = R;
+        HIMEM.EDRAFT = R;
+        HIMEM.SDRAFT = 1.0f;
+        HIMEM.WH = 1.0e6f;
+        HIMEM.WP = 1.0f;
+        HIMEM.PTCHI = 2000.0f;
+        HIMEM.HVMAS = 800.0f;
+        HIMEM.HVM1 = 400.0f;
+        HIMEM.HCONST = R * R * R;
+        HIMEM.PCONST = R * R * R * R * R;
+        HIMEM.TQCNST = 1.2f;
+        HIMEM.SWLCRP = -0.2f;
+        HIMEM.CSG = 0.5f;
+        HIMEM.CSW = 0.5f;
+        set_heading(0.0f);
+    }
+    static Int all_periods() { return 5; }
+};
+
+TEST_F(DiscForces, AllPeriodsMatchTheFroudeKrylovForcesOfACylinder) {
+    cylinder_with_one_point(5.0f, 0.2f);  // k R = k T = 1, k h = 80: deep water
+    Int npass = all_periods();
+    DSKFRC(npass);
+    const double J0 = std::cyl_bessel_j(0.0, 1.0);
+    const double J1 = std::cyl_bessel_j(1.0, 1.0);
+    const double heave = 2.0 * std::exp(-1.0) * J1;
+    EXPECT_NEAR(pool(3, 1).real(), heave, 1e-5 * heave);
+    const double surge = (1.0 - std::exp(-1.0)) * (2.0 * J1 + 0.49998 * J0);
+    EXPECT_NEAR(pool(1, 1).imag(), surge, 1e-5 * surge);
+    EXPECT_EQ(pool(6, 1), Complex(1.0e-10f, 1.0e-10f));
+    // Heading 0 is taken as 1e-10 rad: sway and roll are 1e-10 of surge and (minus) pitch.
+    EXPECT_NEAR(pool(2, 1).imag(), 1.0e-10 * dbl(pool(1, 1).imag()), 1e-16 * std::fabs(dbl(pool(1, 1).imag())));
+    EXPECT_NEAR(pool(2, 1).real(), 1.0e-10 * dbl(pool(1, 1).real()), 1e-16 * std::fabs(dbl(pool(1, 1).real())));
+    EXPECT_NEAR(pool(4, 1).imag(), -1.0e-10 * dbl(pool(5, 1).imag()), 1e-16 * std::fabs(dbl(pool(5, 1).imag())));
+    EXPECT_NE(pool(5, 1).imag(), 0.0f);
+    // The set-up words: elliptic coefficient, scales, depth ratio.
+    EXPECT_NEAR(HIMEM.CSG, 0.49998f, 2e-5f);
+    EXPECT_EQ(HIMEM.CSW, HIMEM.CSG);
+    EXPECT_FLOAT_EQ(HIMEM.SDEPTH, 80.0f);
+    EXPECT_FLOAT_EQ(HIMEM.BLGFAC, 1.0f);  // no bilge radius
+}
+
+// In water four wave numbers deep the forces take the finite-depth attenuation:
+// cosh k(h - T) / cosh kh for the bottom pressure, (sinh kh - sinh k(h - T)) / cosh kh for the side.
+TEST_F(DiscForces, FiniteDepthAttenuation) {
+    cylinder_with_one_point(5.0f, 0.2f);
+    TPCM.DEPTH = 20.0f;  // k h = 4, k T = 1
+    Int npass = all_periods();
+    DSKFRC(npass);
+    const double J0 = std::cyl_bessel_j(0.0, 1.0);
+    const double J1 = std::cyl_bessel_j(1.0, 1.0);
+    const double heave = 2.0 * std::cosh(3.0) / std::cosh(4.0) * J1;
+    EXPECT_NEAR(pool(3, 1).real(), heave, 1e-5 * heave);
+    const double side = (std::sinh(4.0) - std::sinh(3.0)) / std::cosh(4.0);
+    const double surge = side * (2.0 * J1 + dbl(HIMEM.CSG) * J0);
+    EXPECT_NEAR(pool(1, 1).imag(), surge, 1e-5 * surge);
+}
+
+TEST_F(DiscForces, YawForceIsTheSameAtEveryPeriodAndHeading) {
+    for (float heading : {0.0f, 45.0f, 90.0f, 210.0f}) {
+        set_heading(heading);
+        DSKCHR();
+        Int npass = all_periods();
+        DSKFRC(npass);
+        for (int j = 1; j <= TPCM.NWP; ++j) EXPECT_EQ(pool(6, j), Complex(1.0e-10f, 1.0e-10f));
+    }
+}
+
+// k R exactly pi/2: the water-plane correction takes its limit instead of 0/0, and the forces join
+// those of a neighbouring wave number.
+TEST_F(DiscForces, QuarterWaveRadiusGivesFiniteContinuousForces) {
+    const float R = 4.0f;
+    const float k0 = 1.5707964f / R;
+    ASSERT_EQ(k0 * R, 1.5707964f);
+    Complex at[6];
+    Complex near[6];
+    for (int pass = 0; pass < 2; ++pass) {
+        cylinder_with_one_point(R, pass == 0 ? k0 : k0 * 1.0001f);
+        Int npass = all_periods();
+        DSKFRC(npass);
+        for (int m = 1; m <= 6; ++m) (pass == 0 ? at : near)[m - 1] = pool(m, 1);
+    }
+    for (int m = 1; m <= 6; ++m) {
+        EXPECT_TRUE(std::isfinite(at[m - 1].real()) && std::isfinite(at[m - 1].imag())) << m;
+        EXPECT_NEAR(std::abs(at[m - 1]), std::abs(near[m - 1]), 1e-3 * dbl(std::abs(near[m - 1]))) << m;
+    }
+}
+
+TEST(DiscBessel2Ratio, AgainstTheLibraryBesselFunction) {
+    EXPECT_EQ(bessel2_ratio(0.0f, 1e-5f), 1.0f);
+    for (double x : {1.0e-4, 0.01, 0.5, 1.0, 3.0, 5.1356223}) {
+        const double expected = 8.0 * std::cyl_bessel_j(2.0, x) / (x * x);
+        EXPECT_NEAR(bessel2_ratio(static_cast<float>(x), 1e-6f), expected, 1e-5) << x;
+    }
+}
+
+TEST_F(DiscForces, ResonancePassWithoutFeedbackFixesRollPitchHeaveOnly) {
+    DSKCHR();
+    WAVCOM.IRAO = 0;  // as in motion phase 1: no heading chosen yet
+    TPCM.VFWD = 3.7f;
+    const std::uint32_t speed_bits = std::bit_cast<std::uint32_t>(TPCM.VFWD);
+    const Real sentinel = -123.0f;
+    const Complex csentinel(-7.0f, 9.0f);
+    HIMEM.GAMSRG = HIMEM.GAMSWY = HIMEM.GAMROL = HIMEM.GAMPIT = HIMEM.GAMHEV = sentinel;
+    HIMEM.CRLRAX = HIMEM.CPTRAX = HIMEM.CHVRAX = HIMEM.CSGRAX = HIMEM.CSWRAX = HIMEM.CYWRAX = csentinel;
+    for (Int morfbk : {0, 2}) {  // a value other than 1 counts as no feedback
+        TPCM.MORFBK = morfbk;
+        Int npass = 0;
+        DSKFRC(npass);
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(TPCM.VFWD), speed_bits);
+        for (Real g : {HIMEM.GAMROL, HIMEM.GAMPIT, HIMEM.GAMHEV}) {
+            EXPECT_NE(g, sentinel);
+            EXPECT_TRUE(std::isfinite(g) && g > 0.0f) << g;
+        }
+        EXPECT_EQ(HIMEM.GAMSRG, sentinel);
+        EXPECT_EQ(HIMEM.GAMSWY, sentinel);
+        for (Complex c : {HIMEM.CRLRAX, HIMEM.CPTRAX, HIMEM.CHVRAX, HIMEM.CSGRAX, HIMEM.CSWRAX, HIMEM.CYWRAX})
+            EXPECT_EQ(c, csentinel);
+    }
+}
+
+// The design wave of the resonance pass: a height gives the slope k H (k at the heave natural
+// frequency, the last mode), a slope in degrees gives its radians twice over.
+TEST_F(DiscForces, DesignWaveSlope) {
+    DSKCHR();
+    TPCM.SLPHT = 2.0f;
+    Int npass = 0;
+    DSKFRC(npass);
+    const double k = disc_kh(dbl(HIMEM.WH), 150.0, 9.8) / 150.0;
+    EXPECT_NEAR(HIMEM.RSLOPE, k * 1.86 * 2.0, 1e-4 * k * 1.86 * 2.0);
+    TPCM.LSLPHT = 1;
+    TPCM.SLPHT = 3.0f;
+    DSKFRC(npass);
+    EXPECT_NEAR(HIMEM.RSLOPE, 2.0 * 1.86 * 3.0 / 57.295776, 1e-6);
+}
+
+TEST_F(DiscForces, ResonancePassWithFeedbackRunsAllSixModes) {
+    DSKCHR();
+    TPCM.MORFBK = 1;
+    HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
+    GRIDPT(HIMEM.WSG, HIMEM.JSG);
+    GRIDPT(HIMEM.WSW, HIMEM.JSW);
+    GRIDPT(HIMEM.WY, HIMEM.JY);
+    TPCM.SGK = TPCM.SWK = 50.0f;
+    TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
+    TPCM.XCURAR = 0.0f;  // no drag area: the response factor takes its limit
+    const Real sentinel = -123.0f;
+    const Complex csentinel(-7.0f, 9.0f);
+    HIMEM.GAMSRG = HIMEM.GAMSWY = sentinel;
+    HIMEM.CRLRAX = HIMEM.CPTRAX = HIMEM.CHVRAX = HIMEM.CSGRAX = HIMEM.CSWRAX = HIMEM.CYWRAX = csentinel;
+    Int npass = 0;
+    DSKFRC(npass);
+    for (Real g : {HIMEM.GAMSRG, HIMEM.GAMSWY, HIMEM.GAMROL, HIMEM.GAMPIT, HIMEM.GAMHEV})
+        EXPECT_TRUE(std::isfinite(g) && g > 0.0f) << g;
+    for (Complex c : {HIMEM.CRLRAX, HIMEM.CPTRAX, HIMEM.CHVRAX, HIMEM.CSGRAX, HIMEM.CSWRAX}) {
+        EXPECT_NE(c, csentinel);
+        EXPECT_TRUE(std::isfinite(c.real()) && std::isfinite(c.imag()));
+    }
+    EXPECT_EQ(HIMEM.CYWRAX, Complex(0.0f, 0.0f));
+}
+
+// A bilge radius beyond the lever of the roll centre leaves no bilge term: the roll damping is
+// its linear part, not the root of a negative number.
+TEST_F(DiscForces, OversizedBilgeRadiusLeavesTheLinearRollDamping) {
+    DSKCHR();
+    TPCM.BILGR = 100.0f;
+    Int npass = 0;
+    DSKFRC(npass);
+    EXPECT_EQ(HIMEM.BLGFAC, 0.0f);
+    EXPECT_FLOAT_EQ(HIMEM.GAMROL, 0.1f * HIMEM.RMAS1 / HIMEM.ROLI);
+    EXPECT_TRUE(std::isfinite(HIMEM.GAMPIT));
+}
+
+// Without a drag area the surge and sway dampings take the limit of a vanishing drag area.
+TEST_F(DiscForces, NoDragAreaGivesTheLimitOfASmallOne) {
+    DSKCHR();
+    TPCM.MORFBK = 1;
+    HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
+    GRIDPT(HIMEM.WSG, HIMEM.JSG);
+    GRIDPT(HIMEM.WSW, HIMEM.JSW);
+    GRIDPT(HIMEM.WY, HIMEM.JY);
+    TPCM.SGK = TPCM.SWK = 50.0f;
+    TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
+    const float areas[3] = {0.0f, 1.0e-1f, 1.0e-2f};
+    Real damping[3] = {0.0f, 0.0f, 0.0f};
+    for (int i = 0; i < 3; ++i) {
+        TPCM.XCURAR = areas[i];
+        Int npass = 0;
+        DSKFRC(npass);
+        damping[i] = HIMEM.GAMSRG;
+    }
+    EXPECT_GT(damping[0], 0.0f);
+    // The smaller the area, the closer its damping to the one without (as long as the rounding of
+    // the drag form stays below the drag effect itself).
+    EXPECT_LT(std::fabs(damping[2] - damping[0]), std::fabs(damping[1] - damping[0]));
+    EXPECT_NEAR(damping[0], damping[2], 0.01f * damping[2]);
+}
+
+TEST_F(DiscForces, BesselFailureEndsTheRun) {
+    cylinder_with_one_point(5.0f, 0.0f);  // k R = 0: no Bessel value
+    answers("\n");
+    Int npass = all_periods();
+    try {
+        DSKFRC(npass);
+        FAIL() << "no stop";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_NE(screen().find("\n ++> BESSEL function error. Increase smallest period and retry\n\n"), std::string::npos)
+        << screen();
+    EXPECT_NE(screen().find("Press <RETURN> to continue: "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brevant::testing
