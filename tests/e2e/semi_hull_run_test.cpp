@@ -1,8 +1,8 @@
 // An analysis run of a member-built hull of two vertical columns whose typed KB and displacement
 // disagree with the members: the input-versus-estimate warning appears once, between its empty
 // lines, with its abort question, and the run ends normally; with NOWARN 1 nothing of it appears.
-// A single column off the centreline warns once of its port-starboard asymmetry.
-// Skips itself while the analysis is a placeholder.
+// A single column off the centreline warns once of its port-starboard asymmetry. With the
+// summaries on, the hull's pages I and II go to "PELMSUM.stxt".
 #include <gtest/gtest.h>
 
 #include <string>
@@ -122,6 +122,44 @@ TEST(SemiHullRun, ColumnOffTheCentrelineWarnsOfAsymmetryOnce) {
     EXPECT_EQ(r.out.find("Enter \"A\" to abort or Press <RETURN> to continue: ", after),
               r.out.find("Enter \"A\"", after));
     EXPECT_NE(r.out.find("Enter \"A\" to abort or Press <RETURN> to continue: ", after), std::string::npos);
+}
+
+TEST(SemiHullRun, SummaryFileHoldsBothHalvesOfPageOneAndPageTwo) {
+    testing::ScratchDir dir;
+    create_case();
+    make_runnable();
+    write_twin_columns(1);
+    edit_on_disk({{104, 0u}});  // NEGSUM: summaries on
+    const ProgramResult r = run_brevant("E\n\n\n\n\n\n\n\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(std::filesystem::is_regular_file("PELMSUM.stxt"));
+    const std::string summary = file_bytes("PELMSUM.stxt");
+    EXPECT_EQ(summary.substr(0, 2), "\f\n");
+    const std::size_t input = summary.find("I.  PHYSICAL CHARACTERISTICS SUMMARY (AS INPUT)");
+    const std::size_t estimate = summary.find("I.  PHYSICAL CHARACTERISTICS SUMMARY (AS ESTIMATED)");
+    const std::size_t motion = summary.find("II.  UNMOORED VESSEL MOTION CHARACTERISTICS");
+    ASSERT_NE(input, std::string::npos);
+    ASSERT_NE(estimate, std::string::npos);
+    ASSERT_NE(motion, std::string::npos);
+    EXPECT_LT(input, estimate);
+    EXPECT_LT(estimate, motion);
+    // Each page and half after a page break; the title page has its own.
+    EXPECT_EQ(count_of(summary, "\f\n"), 4u);
+    EXPECT_EQ(count_of(summary, "NATURAL ROLL PERIOD ...................."), 1u);
+    EXPECT_EQ(count_of(summary, "NATURAL PITCH PERIOD ..................."), 1u);
+    EXPECT_EQ(count_of(summary, "NATURAL HEAVE PERIOD ..................."), 1u);
+    EXPECT_EQ(count_of(summary, "Damping conversion: 1% = "), 3u);
+    // The members give KB = T/2 = 12.5 m and the displacement 2 A T x 1.025 = 2576.1 t.
+    EXPECT_NE(summary.find("               VERTICAL (Z) KB .......................     12.50 METERS  "),
+              std::string::npos);
+    // No value overflowed its field.
+    std::size_t from = input;
+    for (std::size_t end; (end = summary.find('\n', from)) != std::string::npos; from = end + 1) {
+        const std::string line = summary.substr(from, end - from);
+        if (line.find("....") != std::string::npos) {
+            EXPECT_EQ(line.find('*'), std::string::npos) << line;
+        }
+    }
 }
 
 }  // namespace

@@ -54,6 +54,24 @@ TEST(VesselSummaryRun, SummaryFileBesideTheReportWithItsOwnTitlePage) {
             EXPECT_EQ(report.find(line), std::string::npos) << line;
         }
     }
+    // After the title page, page I (one half, with the box) and page II, each after a page break.
+    EXPECT_EQ(count_of(summary, "\f\n"), 3u);
+    const std::size_t page1 = summary.find("I.  PHYSICAL CHARACTERISTICS SUMMARY   ");
+    const std::size_t page2 = summary.find("II.  UNMOORED VESSEL MOTION CHARACTERISTICS");
+    ASSERT_NE(page1, std::string::npos);
+    ASSERT_NE(page2, std::string::npos);
+    EXPECT_LT(page1, page2);
+    EXPECT_NE(summary.find("               BOX WIDTH .............................     20.00 FEET    "),
+              std::string::npos);
+    EXPECT_EQ(count_of(summary, "NATURAL ROLL PERIOD ...................."), 1u);
+    EXPECT_EQ(count_of(summary, "NATURAL PITCH PERIOD ..................."), 1u);
+    EXPECT_EQ(count_of(summary, "NATURAL HEAVE PERIOD ..................."), 1u);
+    EXPECT_EQ(count_of(summary, "Damping conversion: 1% = "), 3u);
+    // No value overflowed its field.
+    for (const std::string& line : lines_of(summary.substr(page1)))
+        if (line.find("....") != std::string::npos) {
+            EXPECT_EQ(line.find('*'), std::string::npos) << line;
+        }
 }
 
 }  // namespace
