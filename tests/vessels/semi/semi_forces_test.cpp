@@ -131,28 +131,53 @@ TEST_F(SemiForces, ResonancePassesTakeTheUsersDampingAndLeaveThePoolAlone) {
     EXPECT_EQ(screen(), "");
 }
 
+// The heave pass against the deep-water heave force rho A a e^(-kT) (the bottom pressure) at the
+// heave frequency, k from the dispersion relation: waves given by height (a = 1.414 H / 2) or by
+// slope (a = 1.414 slope depth / kh), and a hull without heave restoring, whose pass runs at
+// sqrt(g / DELTA^(1/3)).
 TEST_F(SemiForces, QuasiLinearHeaveDampingFromTheDeepWaterHeaveForce) {
-    build();
-    SIMCOM.CQHV = 2.5f;
-    SIMCOM.CQRL = 3.0f;
-    SIMCOM.CQPT = 4.0f;
-    Int npass = 0;
-    ASSERT_EQ(run_semfrc(npass), -1);
-    // Heave force at the heave natural frequency: rho A a e^(-kT) (the bottom pressure), k from the
-    // dispersion relation; a = 1.414 x half the wave height.
-    const double wh = HIMEM.WH;
-    const double k = wave_number_kh(wh, kDepth, WAVCOM.G) / kDepth;
-    const double rho = 1.025;
-    const double amp = 1.414 * 0.5 * 4.0;
-    const double thv = rho * kArea * std::exp(-k * kDraft) * amp;
-    const double masden = rho / static_cast<double>(WAVCOM.G);
-    const double expected = std::sqrt(static_cast<double>(kFac2) * 2.5 * thv) / (wh * static_cast<double>(HIMEM.HVMAS) * masden);
-    EXPECT_NEAR(SIMCOM.GAMHV, expected, 1e-4 * expected);
-    // Roll and pitch were replaced from their start value 0.1 by their own passes.
-    EXPECT_GT(SIMCOM.GAMRL, 0.0f);
-    EXPECT_NE(SIMCOM.GAMRL, 0.1f);
-    EXPECT_GT(SIMCOM.GAMPT, 0.0f);
-    EXPECT_NE(SIMCOM.GAMPT, 0.1f);
+    struct Case {
+        const char* what;
+        Int lslpht;
+        float slpht;
+        bool no_restoring;
+    };
+    const Case cases[] = {
+        {"height", 0, 4.0f, false},
+        {"slope in degrees", 1, 3.0f, false},
+        {"no heave restoring", 0, 4.0f, true},
+    };
+    for (const Case& c : cases) {
+        reset_all();
+        ColumnForcesTest::SetUp();
+        TPCM.LSLPHT = c.lslpht;
+        TPCM.SLPHT = c.slpht;
+        build();
+        if (c.no_restoring) HIMEM.WH = 0.0f;
+        SIMCOM.CQHV = 2.5f;
+        SIMCOM.CQRL = 3.0f;
+        SIMCOM.CQPT = 4.0f;
+        Int npass = 0;
+        ASSERT_EQ(run_semfrc(npass), -1) << c.what;
+        const double g = WAVCOM.G;
+        const double wh = c.no_restoring ? std::sqrt(g / std::cbrt(static_cast<double>(HIMEM.DELTA)))
+                                         : static_cast<double>(HIMEM.WH);
+        const double kh = wave_number_kh(wh, kDepth, g);
+        const double k = kh / kDepth;
+        const double rho = 1.025;
+        const double amp = c.lslpht == 0 ? 1.414 * 0.5 * static_cast<double>(c.slpht)
+                                         : 1.414 * (static_cast<double>(c.slpht) / 57.2957764) * kDepth / kh;
+        const double thv = rho * kArea * std::exp(-k * kDraft) * amp;
+        const double masden = rho / g;
+        const double expected =
+            std::sqrt(static_cast<double>(kFac2) * 2.5 * thv) / (wh * static_cast<double>(HIMEM.HVMAS) * masden);
+        EXPECT_NEAR(SIMCOM.GAMHV, expected, 2e-4 * expected) << c.what;
+        // Roll and pitch were replaced from their start value 0.1 by their own passes.
+        EXPECT_GT(SIMCOM.GAMRL, 0.0f) << c.what;
+        EXPECT_NE(SIMCOM.GAMRL, 0.1f) << c.what;
+        EXPECT_GT(SIMCOM.GAMPT, 0.0f) << c.what;
+        EXPECT_NE(SIMCOM.GAMPT, 0.1f) << c.what;
+    }
 }
 
 TEST_F(SemiForces, AllPeriodsPassStoresTheClosedFormForces) {
@@ -173,6 +198,21 @@ TEST_F(SemiForces, AllPeriodsPassStoresTheClosedFormForces) {
         EXPECT_NEAR(hv.imag(), heave.imag(), 1e-4 * std::abs(heave)) << "period " << TPCM.T(j);
         EXPECT_NEAR(sg.real(), surge.real(), 1e-4 * std::abs(surge)) << "period " << TPCM.T(j);
         EXPECT_NEAR(sg.imag(), surge.imag(), 1e-4 * std::abs(surge)) << "period " << TPCM.T(j);
+    }
+}
+
+// With only the square-law driving forces the waterplane term goes: the heave force of the
+// column is then the integral along the wetted length alone, e^(-kT) - 1.
+TEST_F(SemiForces, DragOnlyDropsTheWaterplaneForce) {
+    build();
+    set_heading(0.0f);
+    TPCM.DRAG_ONLY = 1;
+    ASSERT_EQ(all_periods(), -1);
+    for (int j = 1; j <= TPCM.NWP; ++j) {
+        const double kT = static_cast<double>(wave_k(j)) * kDraft;
+        const double heave = std::exp(-kT) - 1.0;
+        EXPECT_NEAR(pool(3, j).real(), heave, 1e-4 * std::fabs(heave)) << "period " << TPCM.T(j);
+        EXPECT_NEAR(pool(3, j).imag(), 0.0, 1e-4 * std::fabs(heave)) << "period " << TPCM.T(j);
     }
 }
 
