@@ -1,7 +1,8 @@
 // An analysis run of a member-built hull of two vertical columns whose typed KB and displacement
 // disagree with the members: the input-versus-estimate warning appears once, between its empty
 // lines, with its abort question, and the run ends normally; with NOWARN 1 nothing of it appears.
-// With the summaries on, the hull's pages I and II go to "PELMSUM.stxt".
+// A single column off the centreline warns once of its port-starboard asymmetry. With the
+// summaries on, the hull's pages I and II go to "PELMSUM.stxt".
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,29 +20,29 @@ int triple_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1);
 
 // Two columns of radius 4 at y = +-20, bases on the keel, tops 40 up, draft 25 (metric); KB 13 and a
 // displacement of 2833.7 t against the members' 12.5 and 2576.1 t.
-void write_twin_columns(int nowarn) {
+void write_columns(int nowarn, const std::vector<float>& ys, float displ, float lwl) {
     std::vector<std::pair<int, std::uint32_t>> w = {
         {117, 1u},                        // NUNTS metric
         {446, real_word(200.0f)},         // DEPTH
         {447, real_word(1025.0f)},        // DWATR
         {777, 3u},                        // VESTYP semi-submersible
-        {3661, 2u},                       // NCYL
+        {3661, static_cast<std::uint32_t>(ys.size())},  // NCYL
         {144, static_cast<std::uint32_t>(nowarn)},  // NOWARN
         {104, 1u},                        // NEGSUM
         {109, 1u},                        // IUNIT
         {180, 0u},                        // BRVFLG
-        {1409, real_word(2833.7f)},       // DISPL
+        {1409, real_word(displ)},         // DISPL
         {1410, real_word(13.0f)},         // VKB
         {1411, real_word(8.0f)},          // VKG
         {1412, real_word(25.0f)},         // DRAFT
         {1413, real_word(100.53096f)},    // AWP
         {1417, real_word(28.66f)},        // VKMT
         {1418, real_word(12.66f)},        // VKML
-        {1419, real_word(16.0f)},         // LWL
-        {1420, real_word(16.0f)},         // BWL
+        {1419, real_word(lwl)},           // LWL
+        {1420, real_word(lwl)},           // BWL
     };
-    for (int i = 1; i <= 2; ++i) {
-        const float y = i == 1 ? 20.0f : -20.0f;
+    for (int i = 1; i <= static_cast<int>(ys.size()); ++i) {
+        const float y = ys[static_cast<std::size_t>(i - 1)];
         w.push_back({3307 + i, 0u});     // BOTTYP free
         w.push_back({3357 + i, 1u});     // TOPTYP piercing
         w.push_back({3407 + i, 3u});     // MEMDIR along z
@@ -64,6 +65,8 @@ void write_twin_columns(int nowarn) {
     }
     edit_on_disk(w);
 }
+
+void write_twin_columns(int nowarn) { write_columns(nowarn, {20.0f, -20.0f}, 2833.7f, 16.0f); }
 
 const char* const kWarning =
     "\n"
@@ -98,6 +101,27 @@ TEST(SemiHullRun, NowarnRunWritesNoDiscrepancy) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find("Possible discrepancy"), std::string::npos);
     EXPECT_EQ(r.out.find(" ++> WARNING <++"), std::string::npos);
+    EXPECT_EQ(r.out.find("does not rigorously support"), std::string::npos);
+}
+
+// One column off the centreline: the resonance passes of the motion phase find a roll force in head
+// seas and say so once, with the abort question; the run goes on to its normal end.
+TEST(SemiHullRun, ColumnOffTheCentrelineWarnsOfAsymmetryOnce) {
+    testing::ScratchDir dir;
+    create_case();
+    make_runnable();
+    write_columns(1, {10.0f}, 1288.053f, 8.0f);
+    const ProgramResult r = run_brevant("E\n\n");
+    ASSERT_EQ(r.status, 0) << r.err << r.out;
+    const std::string warning = std::string("\n") +
+                                " ++> WARNING: This simulation does not rigorously support Semisubmersibles\n" +
+                                "              lacking bilateral (port-starboard) symmetry; proceed with caution\n";
+    EXPECT_EQ(count_of(r.out, warning), 1u) << r.out;
+    EXPECT_EQ(count_of(r.out, "does not rigorously support"), 1u);
+    const std::size_t after = r.out.find(warning) + warning.size();
+    EXPECT_EQ(r.out.find("Enter \"A\" to abort or Press <RETURN> to continue: ", after),
+              r.out.find("Enter \"A\"", after));
+    EXPECT_NE(r.out.find("Enter \"A\" to abort or Press <RETURN> to continue: ", after), std::string::npos);
 }
 
 TEST(SemiHullRun, SummaryFileHoldsBothHalvesOfPageOneAndPageTwo) {

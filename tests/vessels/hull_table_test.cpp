@@ -1,5 +1,5 @@
 // The table of the real hulls: every entry point of every hull is there, so that a run that
-// installs it never meets a missing one; the pending hulls run as the empty steps they are.
+// installs it never meets a missing one. (Each hull's models are checked in its own folder.)
 #include <gtest/gtest.h>
 
 #include "records/data_image.h"
@@ -17,23 +17,6 @@ TEST(HullTable, EveryHullHasAllFiveEntryPoints) {
         EXPECT_TRUE(h->SUM);
         EXPECT_TRUE(h->OUT);
     }
-}
-
-TEST(HullTable, DispatchThroughTheRealTableReachesThePendingHulls) {
-    reset_tpcm();
-    install_hull_table(real_hull_table());
-    // The ship and the disc buoy are real models now (their dispatch is checked with real hulls in
-    // tests/vessels/ship and tests/e2e/disc_hull_run_test.cpp), and so are the member-built hull's
-    // characteristics and report pages (tests/vessels/semi): its forces and RAOs remain.
-    TPCM.VESTYP = 5;
-    TPCM.SEMI_LIKE = 1;
-    Int NPASS2 = 0;
-    EXPECT_NO_THROW({
-        hull_forces(NPASS2);
-        hull_raos();
-    });
-    clear_hull_table();
-    reset_tpcm();
 }
 
 }  // namespace

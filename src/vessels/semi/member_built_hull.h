@@ -8,7 +8,7 @@ namespace brevant {
 
 // Characteristics: the vessel particulars of HIMEM, the natural frequencies WP, WR, WH among them.
 void SEMCHR();
-// Exciting forces: NPASS2 0 the resonance pass that fixes the damping terms; any other value (5)
+// Exciting forces (semi_forces.h): NPASS2 0 the resonance passes that fix the damping terms; 5
 // leaves the complex forces of the relative heading RAOANG(IRAO) at all NWP periods in the six
 // RAO arrays of the pool.
 void SEMFRC(Int& NPASS2);
