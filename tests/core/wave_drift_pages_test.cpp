@@ -118,6 +118,78 @@ TEST_F(WaveDriftPages, PageIbOfAShipIsTheLinearisedDragOfTheRelativeMotion) {
     EXPECT_TRUE(moving);
 }
 
+TEST_F(WaveDriftPages, ShapeFactorLinesOfPageIaFollowTheDriftModels) {
+    struct Case {
+        Int LWVCOF;
+        float BOWFAC, STRNFC;
+        bool model, bow, stern, enhancement;
+    };
+    const Case cases[] = {
+        {0x424, 1.0f, 1.25f, false, true, false, false},  // one tanker field among buoy fields
+        {0x666, 1.0f, 1.25f, true, true, true, false},    // 2001 tanker, every factor at its default
+        {0x666, 1.0f, 1.3f, true, true, true, true},      // one factor off its default
+        {0x444, 1.0f, 1.25f, true, false, false, false},
+        {0x999, 1.0f, 1.25f, true, false, false, false},  // no such model
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.LWVCOF);
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+        TPCM.LWVCOF = c.LWVCOF;
+        TPCM.BOWFAC = c.BOWFAC;
+        TPCM.STRNFC = c.STRNFC;
+        TPCM.VWDFAC = 1.0f;
+        TPCM.WVFCX = TPCM.WVFCY = TPCM.WVFCM = 1.0f;
+        TPCM.BRVFLG = bits({1});
+        const std::vector<std::string> pages = run();
+        ASSERT_EQ(pages.size(), 1u);
+        const std::string& page = pages[0];
+        EXPECT_EQ(page.find("            Wave force model: ") != std::string::npos, c.model);
+        EXPECT_EQ(page.find("\n            Bow-on shape factor            =   1.00\n"
+                            "            Effective included bow angle   = ") != std::string::npos,
+                  c.bow)
+            << page;
+        EXPECT_EQ(page.find("\n            Stern-on shape factor          = ") != std::string::npos, c.stern);
+        EXPECT_EQ(page.find("\n\n            Head-on enhancement factor     =   1.00\n"
+                            "            Beam-on enhancement factor     =   1.00\n"
+                            "            Moment  enhancement factor     =   1.00\n") != std::string::npos,
+                  c.enhancement);
+        if (c.LWVCOF == 0x999) {
+            EXPECT_NE(page.find("            Wave force model: Undefined model"), std::string::npos);
+        }
+        EXPECT_EQ(table_rows(page, " (sec)    (rad/sec)").size(), 17u);
+    }
+}
+
+TEST_F(WaveDriftPages, AWaveSystemThatIsOffIsNotComputed) {
+    // A drift field with no model warns once for every coefficient asked for: the count shows how
+    // many systems were computed.
+    std::vector<std::size_t> warnings;
+    for (const bool swell : {false, true}) {
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+        testing::add_sea();
+        if (swell) {
+            TPCM.LSWELL = 1;
+            TPCM.SWLTYP = 0;
+            TPCM.SWELHT = 2.0f;
+            TPCM.SWELPD = 10.0f;
+            TPCM.SWLHDG = 180.0f;
+            TPCM.SWLWID = 0.1f;
+        }
+        TPCM.LWVCOF = 0x440;
+        TPCM.BRVFLG = bits({3});
+        clear_captured(SILENT_UNIT);
+        const std::vector<std::string> pages = run();
+        ASSERT_EQ(pages.size(), 1u);
+        ASSERT_EQ(table_rows(pages[0], "  (deg)").size(), 1u);
+        EXPECT_EQ(table_rows(pages[0], "  (deg)")[0].size(), swell ? 7u : 4u);
+        warnings.push_back(testing::count_of(silent(), "Drift forces for this vessel type are not implemented."));
+    }
+    EXPECT_GT(warnings[0], 0u);
+    EXPECT_EQ(2 * warnings[0], warnings[1]);
+}
+
 TEST_F(WaveDriftPages, RelativeHeadingsPrintTheAngleTurnedBy180WithTheCoefficientsOfTheAttackAngle) {
     testing::add_sea();
     TPCM.VESAN0 = 200.0f;
@@ -210,7 +282,7 @@ TEST_F(WaveDriftPages, LowFrequencyReflectionDensitiesScaleWithTheVariableReflec
     TPCM.VESAN0 = 30.0f;
     TPCM.BRVFRQ = 0.0f;
     TPCM.BRVFLG = bits({4, 14});
-    std::vector<double> surge, absorption;
+    std::vector<double> surge, sway, yaw, absorption;
     for (const float factor : {1.0f, 0.0f, 2.0f}) {
         SCOPED_TRACE(factor);
         TPCM.VWDFAC = factor;
@@ -228,11 +300,18 @@ TEST_F(WaveDriftPages, LowFrequencyReflectionDensitiesScaleWithTheVariableReflec
         ASSERT_EQ(b.size(), 1u);
         EXPECT_NEAR(a[0][1], surge_density_at_zero(factor), 5e-4 * a[0][1]);
         surge.push_back(a[0][1]);
+        sway.push_back(a[0][2]);
+        yaw.push_back(a[0][3]);
         absorption.push_back(b[0][1]);
     }
     EXPECT_GT(surge[0], 0.0);
     EXPECT_EQ(surge[1], 0.0);
     EXPECT_NEAR(surge[2], 2.0 * surge[0], 1e-3 * surge[0]);
+    EXPECT_NEAR(sway[2], 2.0 * sway[0], 1e-3 * sway[0]);
+    EXPECT_GT(sway[0], 0.0);
+    EXPECT_EQ(sway[1], 0.0);
+    EXPECT_EQ(yaw[0], 0.0);  // no yaw coefficient: no yaw density
+    EXPECT_EQ(yaw[2], 0.0);
     EXPECT_EQ(absorption[0], absorption[1]);
     EXPECT_EQ(absorption[0], absorption[2]);
 }
