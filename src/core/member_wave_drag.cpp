@@ -72,8 +72,8 @@ void NB_DRAG_RAO(Int LCOMP, Int IWAVID, Real RELANG, Real SIG0WV, Int IW, Real& 
 
     // 6-7. Frequency, wave number, dimensional scales.
     const Real WPK_NB = V.W(IW);
-    const Real SURF_DIM_NB = SIG0WV * A_CONST * VARWV * WPK_NB * WPK_NB;
-    const Real SUBS_DIM_NB = P.TDRAFT() * A_CONST * VARWV * WPK_NB * WPK_NB;
+    const Real SURF_DIM_NB = SIG0WV * A_CONST * VARWV * (WPK_NB * WPK_NB);
+    const Real SUBS_DIM_NB = P.TDRAFT() * A_CONST * VARWV * (WPK_NB * WPK_NB);
     // Wave drag excluded, no wave, or no frequency: nothing to scale by, no drag.
     if (SURF_DIM_NB == 0.0f) {
         CDCOEFF = 0.0f;
@@ -111,7 +111,7 @@ void NB_DRAG_RAO(Int LCOMP, Int IWAVID, Real RELANG, Real SIG0WV, Int IW, Real& 
         if (SUBS_DIM_NB != 0.0f) {
             const Real value = FCF_SUB_Z(Q.HOR_WAV_RAO(IW, IWAVID), Q.ANG_WAV_RAO(IW, IWAVID), PHSHFT_W, EFF_ROT_CTR,
                                          kQuadraturePoints, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, kDepthPoints);
-            SUMFRC_SUBS_NB += EFFDIA_CD * value / (VARWV * WPK_NB * WPK_NB * P.TDRAFT());
+            SUMFRC_SUBS_NB += EFFDIA_CD * value / (VARWV * (WPK_NB * WPK_NB) * P.TDRAFT());
         }
         SUMFRC_SURF_NB += EFFDIA_CD * FCF_SURF(B0_CONST, RAOWAV_ALIGN, PHSHFT_W, COS_C, kQuadraturePoints);
         SUMFRC_SURF_PRP_NB += EFFDIA_CD * FCF_SURF_PRP(B0_CONST, RAOWAV_ALIGN, PHSHFT_W, COS_C, kQuadraturePoints);

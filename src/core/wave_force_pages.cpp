@@ -82,7 +82,7 @@ RowValues row_values(Kind kind, Real RELANG) {
             std::array<Real*, 3> swlout = {&v.SWFRCX, &v.SWFRCY, &v.SWMOMZ};
             for (Int k = 1; k <= 3; ++k) {
                 const std::size_t j = static_cast<std::size_t>(k - 1);
-                const Real factor = 2.0f * TPCM.VWDFAC * scale[j] * scale[j];
+                const Real factor = 2.0f * TPCM.VWDFAC * (scale[j] * scale[j]);
                 if (sea) *seaout[j] = factor * DRIFTF(1, k, RELANG, spectrum_of(1), TPCM.BRVFRQ, 0, 1);
                 if (swell) *swlout[j] = factor * DRIFTF(1, k, RELANG, spectrum_of(2), TPCM.BRVFRQ, 0, 2);
             }

@@ -190,6 +190,61 @@ TEST_F(WaveDriftPages, AWaveSystemThatIsOffIsNotComputed) {
     EXPECT_EQ(2 * warnings[0], warnings[1]);
 }
 
+TEST_F(WaveDriftPages, SectionIWritesIaThenIbForEachListedAngleAndNothingWhenNotAsked) {
+    const std::string progress = "\n >>> Computing dimensionless regular wave reflection force/moment coefficients...\n";
+    // Neither bit: no progress line, no page.
+    TPCM.BRVFLG = bits({2, 12});
+    EXPECT_TRUE(run().empty());
+    EXPECT_EQ(silent().find(progress), std::string::npos);
+    // No angle: the progress line alone.
+    TPCM.BRVFLG = bits({1});
+    TPCM.NUMBRV = 0;
+    clear_captured(SILENT_UNIT);
+    EXPECT_TRUE(run().empty());
+    EXPECT_NE(silent().find(progress), std::string::npos);
+    // Two listed angles: Ia and Ib for the first, then for the second.
+    TPCM.BRVFLG = bits({1, 11});
+    TPCM.NUMBRV = 2;
+    TPCM.LANGARR = 1;
+    TPCM.BRVHDG(1) = 10.0f;
+    TPCM.BRVHDG(2) = 250.0f;
+    const std::vector<std::string> pages = run();
+    ASSERT_EQ(pages.size(), 4u);
+    const char* const titles[] = {"Ia.", "Ib.", "Ia.", "Ib.", nullptr};
+    const char* const angles[] = {"=    10.00 degrees", "=    10.00 degrees", "=   250.00 degrees",
+                                  "=   250.00 degrees"};
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_NE(pages[k].substr(0, pages[k].find('\n')).find(titles[k]), std::string::npos) << k;
+        EXPECT_NE(pages[k].find(angles[k]), std::string::npos) << k;
+    }
+}
+
+TEST_F(WaveDriftPages, OnTheConsoleSectionIPausesOnceAfterEachAngle) {
+    TPCM.EDUNIT = SCREEN_UNIT;
+    TPCM.IUNIT = SCREEN_UNIT;
+    answers(std::string(20, '\n'));
+    BRVCOR();
+    const std::size_t without = testing::count_of(screen(), "Press <RETURN>");
+    testing::reset_run_state();
+    testing::store_deep_box_case();
+    TPCM.EDUNIT = SCREEN_UNIT;
+    TPCM.IUNIT = SCREEN_UNIT;
+    clear_captured(SCREEN_UNIT);
+    answers(std::string(20, '\n'));
+    TPCM.BRVFLG = bits({1, 11});
+    TPCM.NUMBRV = 2;
+    TPCM.BRVINC = 90.0f;
+    BRVCOR();
+    const std::string out = screen();
+    EXPECT_EQ(testing::count_of(out, "Press <RETURN>"), without + 2);
+    // Each pause follows the angle's Ib page, and the next Ia page comes after it.
+    const std::size_t second = out.find("Attack Angle Relative to Vessel =   210.00 degrees");
+    ASSERT_NE(second, std::string::npos);
+    const std::size_t ib = out.rfind("Ib. Dimensionless", second);
+    ASSERT_NE(ib, std::string::npos);
+    EXPECT_NE(out.substr(ib, second - ib).find("Press <RETURN>"), std::string::npos);
+}
+
 TEST_F(WaveDriftPages, RelativeHeadingsPrintTheAngleTurnedBy180WithTheCoefficientsOfTheAttackAngle) {
     testing::add_sea();
     TPCM.VESAN0 = 200.0f;

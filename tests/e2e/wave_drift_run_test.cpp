@@ -57,15 +57,14 @@ std::vector<std::vector<double>> rows_after(const std::string& page, const std::
 
 std::string title_of(const std::string& page) { return page.substr(0, page.find('\n')); }
 
-// Nothing that did not compute and no field too narrow for its value.
+// Nothing that did not compute and no field too narrow for its value: runs of asterisks appear only
+// in the page titles, which begin with three blanks and such a run (the notes hold single ones).
 void expect_clean(const std::string& report) {
     EXPECT_EQ(report.find("NaN"), std::string::npos);
     EXPECT_EQ(report.find("nan"), std::string::npos);
     EXPECT_EQ(report.find("Inf"), std::string::npos);
     for (const std::string& line : lines_of(report)) {
-        if (line.find("  *") != std::string::npos && line.find("Ia.") == std::string::npos &&
-            line.find("Ib.") == std::string::npos && line.find("III") == std::string::npos &&
-            line.find("IV") == std::string::npos && line.find("Velmora") == std::string::npos) {
+        if (line.find("**") != std::string::npos && line.rfind("   **", 0) != 0) {
             ADD_FAILURE() << "a field of asterisks: " << line;
         }
     }
