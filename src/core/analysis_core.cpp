@@ -1,10 +1,12 @@
 // The analysis run: the set-up, then the report sections in report order, then the report closed.
 #include "core/analysis_core.h"
 
+#include "core/drift_coefficient_pages.h"
 #include "core/net_force_pages.h"
 #include "core/pending_sections.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
+#include "core/wave_force_pages.h"
 #include "records/data_image.h"
 #include "sysutl/report_files.h"
 #include "sysutl/units.h"
@@ -36,6 +38,7 @@ void BRVCOR() {
     const RunScopedWords words;
     RunValues R;
     run_setup(R);
+    set_angle_convention(R);
 
     drift_coefficient_pages(R);
     mean_force_distribution_pages(R);

@@ -9,14 +9,8 @@
 
 namespace brevant {
 
-// PENDING: sections Ia and Ib come with the wave drift and wave force pages.
-void drift_coefficient_pages(RunValues&) {}
-
 // PENDING: sections IIa and IIb come with the spectra pages.
 void mean_force_distribution_pages(RunValues&) {}
-
-// PENDING: sections III and IV come with the wave drift and wave force pages.
-void wave_force_pages(RunValues&) {}
 
 // PENDING: section V comes with the wind and current pages.
 void wind_current_coefficient_pages(RunValues&) {}

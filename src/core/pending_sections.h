@@ -6,12 +6,8 @@
 
 namespace brevant {
 
-// Ia/Ib regular-wave drift coefficients (bits 1, 11) and IIa/IIb mean force frequency distribution
-// (bits 2, 12).
-void drift_coefficient_pages(RunValues& R);
+// IIa/IIb mean force frequency distribution (bits 2, 12).
 void mean_force_distribution_pages(RunValues& R);
-// III and IV: mean wave forces and their low-frequency spectral densities (bits 3, 13, 4, 14).
-void wave_force_pages(RunValues& R);
 // V, VI, VII: wind and current coefficients, mean forces and force spectral densities.
 void wind_current_coefficient_pages(RunValues& R);
 void wind_current_mean_force_pages(RunValues& R);

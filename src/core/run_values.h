@@ -53,6 +53,12 @@ struct RunValues {
     FixedText<7> FSTCL;    // leading wave system ("Wave " or "Swell"); blank without waves
     FixedText<5> FSTCL5;   // its plural ("Waves" or "Swell"); blank without waves
     Real RELCUR = 0.0f;    // current heading relative to the leading wave system, degrees
+    // The printed-angle convention of sections I to VII (bit 26 of BRVFLG): the two lines of the
+    // angle column's caption, and what is added to an attack angle to print it.
+    FixedText<9> FSTCL2{" Angle of"};
+    FixedText<9> FSTCL3{"  Attack "};
+    Real ZEDDEG = 0.0f;
+    Int DOUSER = 0;  // 1 when every wave-drift component comes from the user drift table
     Int NWAVPK = 0;        // grid index of the sea's peak period; may lie off the grid
     Real VAR = 0.0f, VARDOT = 0.0f;  // working: spectral moments
 

@@ -37,69 +37,6 @@ std::vector<std::string> pages_of(const std::string& report) {
     return pages;
 }
 
-// A consistent metric ship case: an exact box 150 x 25 m at 8 m draft in 100 m of water, periods 5
-// to 20 s by 0.5, a Mean JONSWAP sea of 4 m and 10 s, wind 30 knots and current 1 knot with the
-// cylindrical models, every heading 180, an external force, the net-force pages for 13 attack
-// angles from 0 by 15 degrees, the report on disk, no vessel summary.
-void write_ship_case() {
-    create_case();
-    make_runnable();
-    const float L = 150.0f, B = 25.0f, T = 8.0f, rho = 1025.0f;
-    std::vector<std::pair<int, std::uint32_t>> words = {
-        {117, 1},                                                  // NUNTS metric
-        {777, 1},                                                  // VESTYP ship
-        {446, real_word(100.0f)},                                  // DEPTH
-        {447, real_word(rho)},                                     // DWATR
-        {1409, real_word(L * B * T * rho / 1000.0f)},              // DISPL
-        {1410, real_word(T / 2.0f)},                               // VKB
-        {1411, real_word(8.0f)},                                   // VKG
-        {1412, real_word(T)},                                      // DRAFT
-        {1413, real_word(L * B)},                                  // AWP
-        {1414, real_word(0.25f * L)},                              // PGYR
-        {1415, real_word(0.35f * B)},                              // RGYR
-        {1416, real_word(0.25f * L)},                              // YGYR
-        {1417, real_word(T / 2.0f + B * B / (12.0f * T))},         // VKMT
-        {1418, real_word(T / 2.0f + L * L / (12.0f * T))},         // VKML
-        {1419, real_word(L)},                                      // LWL
-        {1420, real_word(B)},                                      // BWL
-        {167, 31},                                                 // NWP
-        {164, 2},                                                  // WAVTYP Mean JONSWAP
-        {172, 1},                                                  // LRANDM
-        {430, real_word(4.0f)},                                    // SWHT(1)
-        {436, real_word(10.0f)},                                   // SIGPD(1)
-        {714, real_word(180.0f)},                                  // SEAHDG(1)
-        {174, 0},                                                  // LSWELL
-        {175, 1},                                                  // LWIND
-        {454, real_word(180.0f)},                                  // WNDHDG
-        {455, real_word(30.0f)},                                   // WNDSPD
-        {176, 1},                                                  // LCURNT
-        {457, real_word(180.0f)},                                  // CURHDG
-        {458, real_word(1.0f)},                                    // CURSPD
-        {775, 0x555},                                              // LWBARG cylindrical
-        {774, 0x777},                                              // LCBARG cylindrical
-        {787, 0x666},                                              // LWVCOF 2001 tanker drift
-        {1353, real_word(B * 15.0f)},                              // XWNDAR
-        {1355, real_word(L * 15.0f)},                              // YWNDAR
-        {1357, real_word(B * T)},                                  // XCURAR
-        {1359, real_word(L * T)},                                  // YCURAR
-        {448, real_word(4.0f / 1.4142135f)},                       // SLPHT, the sea's height / sqrt 2
-        {1441, 1},                                                 // AUXFRC
-        {1442, 0},                                                 // CRDSYS global
-        {1435, real_word(50.0f)},                                  // XVFRC
-        {1436, real_word(-20.0f)},                                 // YVFRC
-        {1437, real_word(300.0f)},                                 // VESMOM
-        {180, 1u << 22},                                           // BRVFLG bit 23 only
-        {179, 13},                                                 // NUMBRV
-        {187, 0},                                                  // LANGARR
-        {1438, real_word(0.0f)},                                   // VESAN0
-        {472, real_word(15.0f)},                                   // BRVINC
-        {109, 1},                                                  // IUNIT disk
-        {104, 1},                                                  // NEGSUM
-    };
-    for (int i = 1; i <= 31; ++i) words.push_back({317 + i, real_word(5.0f + 0.5f * static_cast<float>(i - 1))});
-    edit_on_disk(words);
-}
-
 constexpr const char* kTitleIX =
     "   *********************  IX. Net Environmental Forces & Moments   ********************";
 

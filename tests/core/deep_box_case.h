@@ -1,0 +1,146 @@
+// A metric box ship 120 x 24 x 8 m in 1000 m of water (deep for every period of its grid, 4 to 12 s
+// by 0.5), drift fields 4, 4, 4, regular waves of constant height 3 m, no wind, current or waves,
+// one attack angle of 120 degrees, the report to "BREVOUT.stxt", the console on the silent unit.
+// Tests switch on what they need and run the whole analysis in the process.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/analysis_core.h"
+#include "edlib/new_case.h"
+#include "lowlib/current_profile.h"
+#include "lowlib/drift_preparation.h"
+#include "records/data_image.h"
+#include "records/equilibrium_record.h"
+#include "records/motion_record.h"
+#include "records/response_record.h"
+#include "records/sines_record.h"
+#include "records/wave_record.h"
+#include "sysutl/units.h"
+#include "test_support.h"
+#include "vessels/hull_table.h"
+#include "vessels/ship/ship_characteristics.h"
+#include "veslib/hull_dispatch.h"
+#include "veslib/motion_phase1.h"
+#include "veslib/rao_refresh.h"
+
+namespace brevant::testing {
+
+inline void reset_run_state() {
+    reset_tpcm();
+    reset_wavcom();
+    reset_equilb();
+    reset_himem();
+    reset_pascom();
+    reset_sines();
+    reset_curprof();
+    reset_cfprep();
+    reset_vesl1();
+    reset_relraoup();
+    reset_ship_characteristics();
+    clear_hull_table();
+}
+
+inline constexpr float kBoxL = 120.0f, kBoxB = 24.0f, kBoxT = 8.0f, kBoxRho = 1025.0f;
+
+inline void store_deep_box_case() {
+    store_new_case_defaults(16);
+    Tpcm& P = TPCM;
+    P.EDUNIT = SILENT_UNIT;
+    P.IUNIT = DISK_UNIT;
+    P.NEGSUM = 1;
+    P.NUNTS = 1;
+    P.VESTYP = 1;
+    P.DEPTH = 1000.0f;
+    P.DWATR = kBoxRho;
+    P.DISPL = kBoxL * kBoxB * kBoxT * kBoxRho / 1000.0f;
+    P.VKB = kBoxT / 2.0f;
+    P.VKG = 8.0f;
+    P.DRAFT = kBoxT;
+    P.AWP = kBoxL * kBoxB;
+    P.PGYR = 0.25f * kBoxL;
+    P.RGYR = 0.35f * kBoxB;
+    P.YGYR = 0.25f * kBoxL;
+    P.VKMT = kBoxT / 2.0f + kBoxB * kBoxB / (12.0f * kBoxT);
+    P.VKML = kBoxT / 2.0f + kBoxL * kBoxL / (12.0f * kBoxT);
+    P.LWL = kBoxL;
+    P.BWL = kBoxB;
+    P.NWP = 17;
+    for (int i = 1; i <= 17; ++i) P.T(i) = 4.0f + 0.5f * static_cast<float>(i - 1);
+    P.LWVCOF = 0x444;
+    P.LSLPHT = 0;
+    P.SLPHT = 3.0f;
+    P.LWIND = 0;
+    P.LCURNT = 0;
+    P.LRANDM = 0;
+    P.LSWELL = 0;
+    P.AUXFRC = 0;
+    P.NUMBRV = 1;
+    P.LANGARR = 0;
+    P.VESAN0 = 120.0f;
+    P.BRVINC = 0.0f;
+    P.BRVARM = 0.0f;
+    P.BRVFLG = 0;
+}
+
+// A Mean JONSWAP sea of 4 m and 8 s from 180 degrees.
+inline void add_sea() {
+    Tpcm& P = TPCM;
+    P.LRANDM = 1;
+    P.WAVTYP = 2;
+    P.SWHT(1) = 4.0f;
+    P.SIGPD(1) = 8.0f;
+    P.SEAHDG(1) = 180.0f;
+}
+
+inline Int bits(std::initializer_list<int> numbers) {
+    unsigned w = 0;
+    for (int b : numbers) w |= 1u << (b - 1);
+    return static_cast<Int>(w);
+}
+
+inline std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// The pages of a report: the text after each form-feed record.
+inline std::vector<std::string> pages_of(const std::string& report) {
+    std::vector<std::string> pages;
+    std::size_t p = 0;
+    while ((p = report.find("\f\n", p)) != std::string::npos) {
+        p += 2;
+        const std::size_t next = report.find("\f\n", p);
+        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
+    }
+    return pages;
+}
+
+// The numbers of the table rows of a page: the lines after the first empty line that follows the
+// line holding HEAD, up to the next empty line or the end.
+inline std::vector<std::vector<double>> table_rows(const std::string& page, const std::string& head) {
+    std::vector<std::vector<double>> rows;
+    const std::size_t at = page.find(head);
+    if (at == std::string::npos) return rows;
+    bool started = false;
+    std::size_t from = page.find("\n\n", at);
+    if (from == std::string::npos) return rows;
+    for (const std::string& line : lines_of(page.substr(from + 2))) {
+        if (line.empty()) {
+            if (started) break;
+            continue;
+        }
+        started = true;
+        std::istringstream in(line);
+        std::vector<double> values;
+        for (double v = 0.0; in >> v;) values.push_back(v);
+        rows.push_back(values);
+    }
+    return rows;
+}
+
+}  // namespace brevant::testing
