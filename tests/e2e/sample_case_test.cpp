@@ -1,0 +1,53 @@
+// The sample ship case of examples/ship/, as a newcomer runs it: "E" at the title screen analyses
+// it as it stands, writes the report with every section the case asks for that the program writes,
+// and leaves the case itself untouched.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "e2e_support.h"
+#include "test_support.h"
+
+namespace brevant::e2e {
+namespace {
+
+void copy_sample() {
+    const std::filesystem::path sample = std::filesystem::path(BREVANT_SOURCE_DIR) / "examples" / "ship";
+    for (const char* name : {"BREVDAT", "LOWDAT"}) std::filesystem::copy_file(sample / name, name);
+}
+
+TEST(SampleCase, ExecuteWritesTheReportAndLeavesTheCaseAsItWas) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string case_before = file_bytes("BREVDAT");
+    const std::string tables_before = file_bytes("LOWDAT");
+    // Nothing but the start letter: a read after it would meet the end of the input.
+    const ProgramResult r = run_brevant("E\n");
+    ASSERT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("BREVDAT"), case_before);
+    EXPECT_EQ(file_bytes("LOWDAT"), tables_before);
+
+    const std::string report = file_bytes("BREVOUT.stxt");
+    // The sections the case asks for that the report writes, each in report order.
+    std::size_t at = 0;
+    for (const char* title : {"Ia. Dimensionless Regular Wave Reflection Coefficients",
+                              "Ib. Dimensionless Regular Wave Absorption Coefficients",
+                              "IIIa. Mean Wave Reflection Forces & Moments",
+                              "IIIb. Mean Wave Absorption Forces & Moments",
+                              "IVa. \"Low-Frequency\" Wave Reflection Force & Moment Spectral Densities",
+                              "IVb. \"Low-Frequency\" Wave Absorption Force & Moment Spectral Densities",
+                              "IX. Net Environmental Forces & Moments",
+                              "X. Environmental Force & Moment Summary"}) {
+        const std::size_t found = report.find(title, at);
+        ASSERT_NE(found, std::string::npos) << title;
+        at = found;
+    }
+    // 13 attack angles: one page Ia and one page Ib each.
+    EXPECT_EQ(count_of(report, "Ia. Dimensionless Regular Wave Reflection Coefficients"), 13u);
+    for (const char* bad : {"NaN", "Inf", "nan", "inf "}) EXPECT_EQ(report.find(bad), std::string::npos) << bad;
+}
+
+}  // namespace
+}  // namespace brevant::e2e
