@@ -86,7 +86,7 @@ TEST(ErrorFunctions, CutOffAboveFiveAndAHalfOnlyAndEmptyIntegralAtZero) {
     EXPECT_NEAR(RH_ERFC(-6.0f, 27), 2.0f, 1e-6f);
 }
 
-TEST(MemberDrag, WaterLineKernelsAreCycleMeans) {
+TEST(MemberDragFunctions, WaterLineKernelsAreCycleMeans) {
     // a = |B| |1 - R e^(i PHI)|; R 0 makes a = |B|.
     for (double a : {0.0, 0.3, 1.0, 1.0001, 2.0, 3.0, 7.5}) {
         const Real B = static_cast<Real>(a);
@@ -106,7 +106,7 @@ TEST(MemberDrag, WaterLineKernelsAreCycleMeans) {
     EXPECT_EQ(SURF_DRAG_PRP(-0.5f, 0.0f, 0.0f), -0.25f);
 }
 
-TEST(MemberDrag, SubmergedKernelIsTheLengthMeanOfTheDragIncrease) {
+TEST(MemberDragFunctions, SubmergedKernelIsTheLengthMeanOfTheDragIncrease) {
     struct Case {
         Real KD, B, R, PHI;
         double expected;  // from the Part's worked values where it gives one, else NAN
@@ -136,7 +136,7 @@ TEST(MemberDrag, SubmergedKernelIsTheLengthMeanOfTheDragIncrease) {
     EXPECT_EQ(SUB_SURF_DRAG(1.0f, 0.0f, 0.3f, 0.2f), 0.0f);
 }
 
-TEST(MemberDrag, ChangeOverDepthsAndTheirOrder) {
+TEST(MemberDragFunctions, ChangeOverDepthsAndTheirOrder) {
     Real A0 = 9, A1 = 9, A2 = 9, S1 = 9, S2 = 9;
     A_AND_S(A0, A1, A2, S1, S2, 2.0f, 0.5f, 0.0f);
     EXPECT_EQ(A0, 0.5f);
@@ -174,7 +174,7 @@ TEST(MemberDrag, ChangeOverDepthsAndTheirOrder) {
     }
 }
 
-TEST(MemberDrag, RegimeIntegralsHaveTheRightSlopes) {
+TEST(MemberDragFunctions, RegimeIntegralsHaveTheRightSlopes) {
     struct Case {
         Real B, R, PHI, Q;
     };
@@ -191,7 +191,7 @@ TEST(MemberDrag, RegimeIntegralsHaveTheRightSlopes) {
     }
 }
 
-TEST(MemberDrag, WaterLineClosedFormsFollowTheRayleighIntegrals) {
+TEST(MemberDragFunctions, WaterLineClosedFormsFollowTheRayleighIntegrals) {
     for (double X : {0.5, 2.5, 4.0}) {
         const Real B0 = static_cast<Real>(X);
         const double inl = rayleigh_integral(X, surf_drag_mean_coarse);
@@ -210,7 +210,7 @@ TEST(MemberDrag, WaterLineClosedFormsFollowTheRayleighIntegrals) {
     EXPECT_NEAR(FCF_SURF_PRP(B0, R, PHI, COS_C, 27) * B0 * B0 / COS_C, -prp, 0.004 * prp);
 }
 
-TEST(MemberDrag, NoCurrentValuesAndSigns) {
+TEST(MemberDragFunctions, NoCurrentValuesAndSigns) {
     const Real R = 0.3f, PHI = 0.4f;
     const Real s = std::fabs(R * R - 2.0f * R * std::cos(PHI) + 1.0f);
     for (Real B0 : {1.0E30f, -1.0E30f}) {
@@ -241,7 +241,7 @@ TEST(MemberDrag, NoCurrentValuesAndSigns) {
     }
 }
 
-TEST(MemberDrag, RayleighSumsOnTwentySevenNodes) {
+TEST(MemberDragFunctions, RayleighSumsOnTwentySevenNodes) {
     // Simpson over x = 0 .. 5.5 26/27 of the Rayleigh-weighted kernels; worked values at B0 1.
     EXPECT_NEAR(FCF_SURF(1.0f, 0.0f, 0.0f, 1.0f, 27), 2.33465f, 2e-5f);
     EXPECT_NEAR(FCF_SURF_PRP(1.0f, 0.0f, 0.0f, 1.0f, 27), 0.68399f, 2e-5f);
