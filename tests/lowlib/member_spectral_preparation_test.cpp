@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "drift_fixture.h"
+#include "lowlib/depth_current_drag.h"
 #include "lowlib/group_variance.h"
 #include "numeric/grid_integrals.h"
 
@@ -110,6 +111,14 @@ protected:
         GET_GVAR2(WC, WAVCOM.W.data(), NWP, s1.data(), s2.data(), G, GD);
         return G;
     }
+    // The member's drift coefficient along the flux per grid frequency (no current: along the waves).
+    static FArray<Real, 100> drift_coefficients() {
+        return spectrum([](Int i) {
+            Real DFC = 0.0f, ANG = 0.0f;
+            DFC_ALIGN(DFC, ANG, i, 0, "", 1.0f, 0.0f, 0.0f, "DRAGF ", 1);
+            return d(DFC);
+        });
+    }
     // Relative velocity spectrum at the water line and the elevation-velocity cross spectrum.
     FArray<Real, 100> surface_velocity_spectrum() const {
         return spectrum([&](Int i) {
@@ -147,6 +156,14 @@ TEST_F(MemberPrepTest, WithoutCurrentOnlyTheSurfaceTermsRemain) {
     const double GVARW = d(group(WC, cross_spectrum()));
     EXPECT_GT(GVARW, 0.0);
     EXPECT_NEAR(d(o.SFX_RR), 16.0 * SIGV2 * GVARW / kPi, 1e-4 * d(o.SFX_RR));
+    // Drift terms: the spectrum S times the coefficient along the flux, its group spectrum and its
+    // cross group spectrum with the surface one (I1 = 4 without current).
+    const auto dfc = drift_coefficients();
+    const auto drift = spectrum([&](Int i) { return d(PSD(i)) * d(dfc(i)); });
+    EXPECT_NEAR(d(o.FWDRFT_PAR), d(integral(drift)), 1e-5 * d(o.FWDRFT_PAR));
+    EXPECT_NEAR(d(o.SFX_WD), d(group(WC, drift)), 1e-5 * d(o.SFX_WD));
+    const double WR = 2.0 * std::sqrt(SIGV2) * 4.0 * d(cross_group(WC, drift, cross_spectrum())) / std::sqrt(2.0 * kPi);
+    EXPECT_NEAR(d(o.SFX_WR), WR, 1e-4 * std::fabs(WR));
     // Mean drift without current: along the waves only.
     EXPECT_GT(o.FWDRFT_PAR, 0.0f);
     EXPECT_EQ(o.FWDRFT_PRP, 0.0f);
@@ -200,7 +217,13 @@ TEST_F(MemberPrepTest, StrongCurrentGivesTheLimitFormsOfThePairTerms) {
     const double DZ = 5.0;
     auto zl = [&](int i) { return -(i - 1) * DZ; };
     auto wt = [](int i) { return i == 1 || i == 5 ? 1.0 : (i % 2 == 0 ? 4.0 : 2.0); };
-    double bb = 0.0, g1 = 0.0;
+    double bb = 0.0, g1 = 0.0, g2 = 0.0;
+    // The drift coefficient with this current (along the waves: no cross flux).
+    const auto dfc = spectrum([](Int k) {
+        Real DFC = 0.0f, ANG = 0.0f;
+        DFC_ALIGN(DFC, ANG, k, 0, "", 1.0f, 0.0f, 0.0f, "DRAGF ", 1);
+        return d(DFC) * std::cos(d(ANG));
+    });
     for (int i = 1; i <= 5; ++i) {
         for (int j = 1; j <= 5; ++j) {
             const auto pair = spectrum([&](Int k) {
@@ -215,12 +238,18 @@ TEST_F(MemberPrepTest, StrongCurrentGivesTheLimitFormsOfThePairTerms) {
             return d(WAVCOM.W2(k)) * d(PSD(k)) * std::exp(d(WAVCOM.WVK(k)) * zl(i));
         });
         g1 += wt(i) * 2.0 * c * d(cross_group(WC, snv, svv));
+        const auto spv = spectrum([&](Int k) {
+            return d(WAVCOM.W(k)) * d(PSD(k)) * std::sqrt(std::fabs(d(dfc(k)))) * std::exp(d(WAVCOM.WVK(k)) * zl(i));
+        });
+        g2 += wt(i) * 2.0 * c * d(cross_group(WC, spv, spv));
     }
     bb *= DZ * DZ / 56.548668;
     EXPECT_NEAR(d(o.SFX_BB), bb, 1e-4 * bb);
     const double SIGV1 = std::sqrt(d(integral(surface_velocity_spectrum())));
     const double I1 = 2.0 * (3.0 * 0.5142 / SIGV1) * c;
     EXPECT_NEAR(d(o.SFX_BR), SIGV1 * g1 * I1 * DZ / 18.849556, 1e-3 * std::fabs(d(o.SFX_BR)));
+    EXPECT_NEAR(d(o.SFX_WB), g2 * DZ / 7.519885, 1e-4 * d(o.SFX_WB));
+    EXPECT_GT(o.SFX_WB, 0.0f);
     EXPECT_NEAR(d(o.SFX_RR), SIGV1 * SIGV1 * I1 * I1 * d(group(WC, cross_spectrum())) / kPi, 1e-3 * d(o.SFX_RR));
 }
 
