@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "lowlib/depth_current_drag.h"
 #include "lowlib/member_drag_functions.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
@@ -87,13 +88,13 @@ void NB_DRAG_RAO(Int LCOMP, Int IWAVID, Real RELANG, Real SIG0WV, Int IW, Real& 
     // 8-9. Motion RAO along the waves; orbital-to-current speed ratio. A current with no component
     // along the waves counts as no current.
     const Real RAOWAV_ALIGN = Q.HRAO(IW, IWAVID);
-    Real B0_CONST = kNoCurrentSpeedRatio;
+    Real B0_CONST = kNoCurrentRatio;
     if (P.LCURNT != 0 && P.CURSPD != 0.0f) {
         const Real speed = P.CURSPD * (P.NUNTS == 1 ? 0.5142f : 1.687f);
         const Real along = speed * COSTHETACW;
         if (along != 0.0f) B0_CONST = SIG0WV * WPK_NB / along;
     }
-    if (B0_CONST == kNoCurrentSpeedRatio) TANTHETACW = 0.0f;
+    if (B0_CONST == kNoCurrentRatio) TANTHETACW = 0.0f;
 
     // 10. The piercing members.
     Real SUMFRC_SUBS_NB = 0.0f, SUMFRC_SURF_NB = 0.0f, SUMFRC_SURF_PRP_NB = 0.0f, AVGWLL_CD = 0.0f;
@@ -109,8 +110,9 @@ void NB_DRAG_RAO(Int LCOMP, Int IWAVID, Real RELANG, Real SIG0WV, Int IW, Real& 
                                ? 1.0f
                                : std::cos(PHSHFT_W - RI_ANG);
         if (SUBS_DIM_NB != 0.0f) {
+            Int NDEPTHQ = kDepthPoints;
             const Real value = FCF_SUB_Z(Q.HOR_WAV_RAO(IW, IWAVID), Q.ANG_WAV_RAO(IW, IWAVID), PHSHFT_W, EFF_ROT_CTR,
-                                         kQuadraturePoints, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, kDepthPoints);
+                                         kQuadraturePoints, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
             SUMFRC_SUBS_NB += EFFDIA_CD * value / (VARWV * (WPK_NB * WPK_NB) * P.TDRAFT());
         }
         SUMFRC_SURF_NB += EFFDIA_CD * FCF_SURF(B0_CONST, RAOWAV_ALIGN, PHSHFT_W, COS_C, kQuadraturePoints);

@@ -165,6 +165,18 @@ void component_factors(Int LCOMP, Int DOUSER, Int DRFTYP) {
     }
 }
 
+void not_implemented() {
+    const Int unit = TPCM.EDUNIT;
+    write_record(unit, "");
+    write_record(unit, " ++> Warning: Drift forces for this vessel type are not implemented.");
+    write_record(unit, "");
+    TPCM.LBACK = 0;
+    ABORT0(unit, KBD, TPCM.LBACK);
+    if (TPCM.LBACK == -1) stop_program(1);
+}
+
+}  // namespace
+
 // The relative-motion factor of the cylinder models: RLRAOH2 of the wave system read at the wave
 // number WAVK over the grid's wave numbers, held at the end values outside the grid.
 Real relative_motion(Real WAVK, Int IWAVID) {
@@ -182,18 +194,6 @@ Real relative_motion(Real WAVK, Int IWAVID) {
     INTERP(WVK, R, WAVK, RAOFAC2, MIN);
     return RAOFAC2;
 }
-
-void not_implemented() {
-    const Int unit = TPCM.EDUNIT;
-    write_record(unit, "");
-    write_record(unit, " ++> Warning: Drift forces for this vessel type are not implemented.");
-    write_record(unit, "");
-    TPCM.LBACK = 0;
-    ABORT0(unit, KBD, TPCM.LBACK);
-    if (TPCM.LBACK == -1) stop_program(1);
-}
-
-}  // namespace
 
 // CLDBY is the caller's name only: the drag routines pass theirs, and the result does not depend
 // on who asks (whatever other summaries say about a caller named "GRPSPD").

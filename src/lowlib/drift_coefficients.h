@@ -67,4 +67,9 @@ void reset_drftc();
 Real DRFTC(Int LCOMP, Int IW, Int DOUSER, Int DRFTYP, std::string_view USERDAT, Real RELANG, Logical& FRSTIM,
            std::string_view CLDBY, Int IWAVID);
 
+// The squared relative motion PASCOM.RLRAOH2 of wave system IWAVID at the wave number WAVK,
+// interpolated over the grid's wave numbers and held at the end values outside them (the
+// relative-motion factor of the cylinder drift models).
+Real relative_motion(Real WAVK, Int IWAVID);
+
 }  // namespace brevant

@@ -12,20 +12,6 @@ namespace {
 constexpr double kPiD = 3.141592653589793;
 constexpr Real kPi = 3.14159265f;
 
-// k of (w - k U)^2 = g k tanh(k h), the branch that goes to the still-water root as U -> 0.
-double wave_number(double w, double U, double g, double h) {
-    double k = w * w / g;
-    for (int i = 0; i < 200; ++i) {
-        const double t = std::tanh(k * h);
-        const double f = (w - k * U) * (w - k * U) - g * k * t;
-        const double df = -2.0 * U * (w - k * U) - g * t - g * k * h * (1.0 - t * t);
-        const double step = f / df;
-        k -= step;
-        if (std::fabs(step) < 1e-15 * k) break;
-    }
-    return k;
-}
-
 class DriftCoefficientTest : public DriftTest {
 protected:
     void SetUp() override {

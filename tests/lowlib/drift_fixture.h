@@ -45,6 +45,20 @@ inline std::string drift_table_text(const std::vector<double>& freqs, const std:
     return s.str();
 }
 
+// k of (w - k U)^2 = g k tanh(k h), the branch that goes to the still-water root as U -> 0.
+inline double wave_number(double w, double U, double g, double h) {
+    double k = w * w / g;
+    for (int i = 0; i < 200; ++i) {
+        const double t = std::tanh(k * h);
+        const double f = (w - k * U) * (w - k * U) - g * k * t;
+        const double df = -2.0 * U * (w - k * U) - g * t - g * k * h * (1.0 - t * t);
+        const double step = f / df;
+        k -= step;
+        if (std::fabs(step) < 1e-15 * k) break;
+    }
+    return k;
+}
+
 class DriftTest : public LowlibTest {
 protected:
     void SetUp() override {

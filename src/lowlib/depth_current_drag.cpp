@@ -1,0 +1,236 @@
+// Drag kernels of a member in a depth-varying current, and its drift coefficient along the flux.
+#include "lowlib/depth_current_drag.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+
+#include "lowlib/current_profile.h"
+#include "lowlib/cylinder_drift.h"
+#include "lowlib/drift_coefficients.h"
+#include "lowlib/error_functions.h"
+#include "lowlib/member_drag_functions.h"
+#include "lowlib/user_drift_table.h"
+#include "lowlib/waves_in_current.h"
+#include "numeric/algebra.h"
+#include "numeric/table_search.h"
+#include "records/data_image.h"
+#include "records/response_record.h"
+#include "records/wave_record.h"
+
+namespace brevant {
+
+namespace {
+
+constexpr Int KBD = 5;
+constexpr Int kMostLevels = 31;
+
+// Knots to the run's length unit per second.
+Real knots_to_local() { return TPCM.NUNTS == 1 ? 0.5142f : 1.687f; }
+
+}  // namespace
+
+Real REL_RAO(Real K, Real Z, Real XCOL, Real RAOIN, Real PHASEIN) {
+    return RAOIN * std::sin(K * XCOL + PHASEIN) + std::exp(K * Z);
+}
+
+Real RAOFUN_Z(Real K, Real XCOL, Real Z1, Real Z2, Real R1, Real PQ1, Real R2, Real PQ2) {
+    const Real E1 = std::exp(K * Z1);
+    const Real E2 = std::exp(K * Z2);
+    const Real P1 = PQ1 + K * XCOL;
+    const Real P2 = PQ2 + K * XCOL;
+    const Real TMPR = E1 * E2 + E1 * R2 * std::sin(P2) + E2 * R1 * std::sin(P1) + R1 * R2 * std::cos(P1 - P2);
+    const Real TMPI = R1 * R2 * std::sin(P1 - P2) + E1 * R2 * std::cos(P2) - E2 * R1 * std::cos(P1);
+    return TMPR * TMPR + TMPI * TMPI;
+}
+
+Real RAOFUN(Real K, Real XCOL, Real Z1, Real Z2, Real RAOIN, Real PHASEIN) {
+    const Real E1 = std::exp(K * Z1);
+    const Real E2 = std::exp(K * Z2);
+    const Real P = K * XCOL + PHASEIN;
+    const Real TMPR = E1 * E2 + (E1 + E2) * RAOIN * std::sin(P) + RAOIN * RAOIN;
+    const Real TMPI = (E1 - E2) * RAOIN * std::cos(P);
+    return TMPR * TMPR + TMPI * TMPI;
+}
+
+void ISUB_N_GET(Real& I0, Real& I1, Real& I2, Real& IP0, Real M, Int NXP) {
+    constexpr Real C = 2.5066283f;
+    if (std::fabs(M) > 8.0f) {
+        const Real CS = std::copysign(C, M);
+        IP0 = 0.0f;
+        I0 = CS;
+        I2 = 3.0f * CS;
+        I1 = 2.0f * M * CS;
+        return;
+    }
+    const Real Y = M / 1.4142135f;
+    const Real T = C * RH_ERF(Y, NXP);
+    const Real T2 = 2.0f * std::exp(-(Y * Y));
+    IP0 = M * (M * T + T2 - C * std::fabs(M));
+    I0 = IP0 + T;
+    I2 = 3.0f * T + IP0;
+    I1 = 2.0f * T2 + 2.0f * M * T;
+}
+
+Real GET_VCX_LOC(Real Z, Real CURSPD, Real CURHDG, Real WAVHDG, const Real* DPTHIPF, const Real* VELIPF,
+                 const Real* CURHDGPF, Int NCURNTPF) {
+    const Int N = std::min<Int>(NCURNTPF, kMaxProfilePoints);
+    Real SPEED = CURSPD;
+    Real HDG = CURHDG;
+    if (N <= 0) {
+        // No profile point: the surface values hold at every depth.
+    } else if (Z >= DPTHIPF[0]) {
+        if (N < 2) {
+            // One point: nothing to interpolate between, its values hold below it.
+            SPEED = VELIPF[0];
+            HDG = CURHDGPF[0];
+        } else {
+            Int IER = 0;
+            Int MIN = 1;
+            BSRCH(DPTHIPF, Z, IER, MIN, N);
+            INTERP(DPTHIPF, VELIPF, Z, SPEED, MIN);
+            INTERP(DPTHIPF, CURHDGPF, Z, HDG, MIN);
+            if (IER == 2 && SPEED < 0.0f) SPEED = 0.0f;
+        }
+    } else if (DPTHIPF[0] != 0.0f) {
+        SPEED = CURSPD + (VELIPF[0] - CURSPD) * Z / DPTHIPF[0];
+        HDG = CURHDG + (CURHDGPF[0] - CURHDG) * Z / DPTHIPF[0];
+    }
+    return SPEED * std::cos((HDG - WAVHDG) / 57.295776f);
+}
+
+// The cycle mean is even in a (t -> t + pi), so the magnitude decides the regime: a current
+// against the waves gives a negative ratio and still reverses the flow once |a| > 1.
+Real FCF_SUB_EXACT(Real AA) {
+    const Real A = std::fabs(AA);
+    if (A <= 1.0f) return 0.5f * A * A;
+    const Real R = std::sqrt(A * A - 1.0f);
+    return ((3.0f * R + std::asin(1.0f / A)) + (1.0f + A * A) * std::atan(1.0f / R)) / 3.1415927f - 1.0f;
+}
+
+Real F_SUB_Z(Real R, Real PHI1, Real Q) {
+    return std::sqrt(std::fabs(R * R + 2.0f * std::exp(Q) * R * std::sin(PHI1) + std::exp(2.0f * Q)));
+}
+
+Real SUB_SURF_DRAG_Z(Real X, Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR,
+                     Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ) {
+    if (NDEPTHQ > kMostLevels) NDEPTHQ = kMostLevels;
+    assert(NDEPTHQ >= 2);
+    const Real DRAFT = TPCM.DRAFT;
+    const Real DZ = DRAFT / static_cast<Real>(NDEPTHQ - 1);
+    const Real KNOTS = knots_to_local();
+    Real SUM = 0.0f;
+    Real Z = 0.0f;
+    for (Int N = 1; N <= NDEPTHQ; ++N) {
+        const Real L = DRAFT + Z - EFF_ROT_CTR;
+        const Complex C = HOR_WAV_RAO + Complex(L, 0.0f) * ANG_WAV_RAO;
+        const Real R = std::abs(C);
+        const Real PHI = PHASE(C) / 57.2957764f + PHSHFT_W;
+        const Real Q = WAVK * Z;
+        const Real V = KNOTS * GET_VCX_LOC(-Z, TPCM.CURSPD, TPCM.CURHDG, WAVHDG_LOC, CURPROF.DPTHIPF.data(),
+                                           CURPROF.VELIPF.data(), CURPROF.CURHDGPF.data(), CURPROF.NCURNTPF);
+        Real VALUE = 0.0f;
+        if (V != 0.0f) {
+            const Real ALPHA = X * F_SUB_Z(R, PHI, Q) * SIG0WV * WPK_NB / V;
+            VALUE = FCF_SUB_EXACT(ALPHA) * V * std::fabs(V);
+        }
+        SUM = SUM + simpson_node_weight(N, NDEPTHQ) * VALUE;
+        Z = Z - DZ;
+    }
+    return DZ / 3.0f * SUM;
+}
+
+namespace {
+
+// D/3 sum over x = (i-1) D, D = 5.5/NXP, of w e^(-x^2/2) x WEIGHT(x) SUB_SURF_DRAG_Z(x).
+template <typename Weight>
+Real amplitude_sum(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Int NXP,
+                   Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ, const Weight& WEIGHT) {
+    assert(NXP >= 3 && NXP % 2 == 1);
+    const Real D = 5.5f / static_cast<Real>(NXP);
+    Real SUM = 0.0f;
+    for (Int I = 1; I <= NXP; ++I) {
+        const Real X = static_cast<Real>(I - 1) * D;
+        const Real S =
+            SUB_SURF_DRAG_Z(X, HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
+        SUM = SUM + simpson_node_weight(I, NXP) * (std::exp(-0.5f * X * X) * X * WEIGHT(X) * S);
+    }
+    return D / 3.0f * SUM;
+}
+
+}  // namespace
+
+Real FCF_SUB_Z(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Int NXP, Real WAVHDG_LOC,
+               Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ) {
+    return amplitude_sum(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, NXP, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ,
+                         [](Real) { return 1.0f; });
+}
+
+Real GISUB_Z(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Int NXP, Real WAVHDG_LOC,
+             Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ) {
+    return amplitude_sum(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, NXP, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ,
+                         [](Real X) { return X * X / 2.0f - 1.0f; });
+}
+
+void DFC_ALIGN(Real& DRFTC_TOT, Real& FLUXANG_TO_WVK, Int IW, Int DOUSER, std::string_view USERDAT,
+               Real COSTHETACW, Real SINTHETACW, Real RELANG, std::string_view /*CLDBY*/, Int IWAVID) {
+    const Real G = WAVCOM.G;
+    const Real DEPTH = TPCM.DEPTH;
+    const Real WDCNST = std::sqrt(DEPTH / G);
+    const Real WIW = WAVCOM.W(IW);
+    Real U = 0.0f, UX = 0.0f, UY = 0.0f;
+    if (TPCM.LCURNT != 0) {
+        U = TPCM.CURSPD * knots_to_local();
+        UX = COSTHETACW * U;
+        UY = SINTHETACW * U;
+    }
+    Real WAVK = 0.0f;
+    Real WENC = 0.0f;
+    Real CG = 0.0f;
+    Real CRNHNC = 1.0f;
+    Real FLXANG = 0.0f;
+    if (TPCM.LCURNT != 0) {
+        if (std::fabs(UX) >= 0.0001f) {
+            Real KH = 0.0f;
+            WAVCURVEC(WIW * WDCNST, UX / std::sqrt(G * DEPTH), KH);
+            WAVK = KH / DEPTH;
+            if (!(WAVK > 0.0f)) {
+                // No wave of this frequency runs against the current.
+                DRFTC_TOT = 0.0f;
+                return;
+            }
+        } else {
+            WAVK = WAVCOM.WVK(IW);
+        }
+        WENC = WIW - UX * WAVK;
+        CG = GRPVEL(WAVK, WENC, DEPTH, G);
+        CRNHNC = 1.0f + 2.0f * UX / CG + U * U / (CG * CG);
+        const Real ROOT = CG * std::sqrt(CRNHNC);
+        const Real SINFLX = -UY / ROOT;
+        const Real COSFLX = -(UX + CG) / ROOT;
+        FLXANG = std::atan2(SINFLX, COSFLX);
+        FLUXANG_TO_WVK = FLXANG + 3.1415927f;
+    } else {
+        WENC = WIW;
+        WAVK = WAVCOM.WVK(IW);
+        CG = GRPVEL(WAVK, WENC, DEPTH, G);
+        FLXANG = RELANG;
+        FLUXANG_TO_WVK = 0.0f;
+    }
+    Real COEF = 0.0f;
+    Real FACTOR = 1.0f;
+    if (DOUSER != 0) {
+        const Real FREQ = TPCM.CURCOR == 0 ? WIW : WENC;
+        COEF = DRFTCB(FREQ, 1, FLXANG, TPCM.EDUNIT, KBD, USERDAT);
+    } else {
+        FACTOR = 2.0f * std::sqrt(WAVK / G) * CG;
+        const Real RADIUS = 0.25f * (PASCOM.MENWLX + PASCOM.MENWLY);
+        Real KCYL = 0.0f;
+        COEF = CYLDFT(WENC * WDCNST, RADIUS, TPCM.DRAFT, DEPTH, KCYL, IW, TPCM.NWP, TPCM.EDUNIT, KBD);
+        const Real RAOFAC2 = relative_motion(KCYL, IWAVID);
+        COEF = COEF * (TPCM.LEG_CYL_DFC != 0 ? RAOFAC2 : std::sqrt(RAOFAC2));
+    }
+    DRFTC_TOT = COEF * CRNHNC * FACTOR;
+}
+
+}  // namespace brevant

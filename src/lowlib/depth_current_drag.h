@@ -1,0 +1,73 @@
+// The drag kernels of a member in a current that varies with depth: relative wave/hull motion at a
+// depth, the Gaussian moment integrals of the linearised drag law, the current along the waves at a
+// depth, the drag kernel and its integrals over the draft and the wave amplitude, and the member's
+// drift coefficient along the wave energy flux.
+#pragma once
+
+#include <string_view>
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// exp(K Z) + RAOIN sin(K XCOL + PHASEIN): the real part of the relative motion transfer at the
+// height Z (negative below the water line) of a hull motion of modulus RAOIN, phase PHASEIN (rad).
+Real REL_RAO(Real K, Real Z, Real XCOL, Real RAOIN, Real PHASEIN);
+// |H(Z1)|^2 |H(Z2)|^2 as the squared modulus of the cross transfer of the relative motions at two
+// heights, H(Z) = e^(K Z) + R (sin P + i cos P), P = PQ + K XCOL; computed as the real and imaginary
+// parts of that product.
+Real RAOFUN_Z(Real K, Real XCOL, Real Z1, Real Z2, Real R1, Real PQ1, Real R2, Real PQ2);
+// RAOFUN_Z with both motions RAOIN, PHASEIN.
+Real RAOFUN(Real K, Real XCOL, Real Z1, Real Z2, Real RAOIN, Real PHASEIN);
+
+// Gaussian moments of the linearised drag of X = x + M, x standard normal (c = sqrt(2 pi)):
+//   I0 = integral (X|X| - M|M|) e^(-x^2/2) dx,  I2 = the same with the weight x^2,
+//   I1 = integral 2|X| e^(-x^2/2) dx,            IP0 = I0 - c erf(M / sqrt 2).
+// Above |M| 8 the limit forms c sign(M) (I0), 3 c sign(M) (I2), 2 |M| c (I1), 0 (IP0).
+// NXP: Simpson nodes of the error function (odd, >= 3).
+void ISUB_N_GET(Real& I0, Real& I1, Real& I2, Real& IP0, Real M, Int NXP);
+
+// The current component along the wave heading WAVHDG (degrees) at the depth Z (positive down):
+// speed cos((heading - WAVHDG) / 57.295776), speed in knots. At or below the first profile depth
+// speed and heading are interpolated in the profile (NCURNTPF points, depths ascending),
+// extrapolated below the last point, where a negative speed becomes 0; above it they run linearly
+// from the surface values CURSPD, CURHDG at depth 0.
+Real GET_VCX_LOC(Real Z, Real CURSPD, Real CURHDG, Real WAVHDG, const Real* DPTHIPF, const Real* VELIPF,
+                 const Real* CURHDGPF, Int NCURNTPF);
+
+// Cycle mean of (1 + a cos t)|1 + a cos t| - 1, a = AA: a^2/2 while |a| <= 1.
+Real FCF_SUB_EXACT(Real AA);
+// |R e^(i PHI1) + ... |: sqrt(|R^2 + 2 e^Q R sin PHI1 + e^(2Q)|).
+Real F_SUB_Z(Real R, Real PHI1, Real Q);
+
+// The drag over the draft of a member for the wave amplitude ratio X (Simpson over NDEPTHQ levels
+// from the water line to the keel, DRAFT of the data image):
+//   DZ/3 sum w FCF_SUB_EXACT(X F_SUB_Z SIG0WV WPK_NB / V) V |V|
+// with V the current along the waves at the level (CURPROF, in the run's length unit per second,
+// 0 at a level contributes 0), the member motion HOR_WAV_RAO + (DRAFT + z - EFF_ROT_CTR)
+// ANG_WAV_RAO with its phase shifted by PHSHFT_W (rad), WAVK the wave number and WAVHDG_LOC the
+// wave heading (deg). NDEPTHQ (in-out, >= 2): lowered to 31 when larger.
+Real SUB_SURF_DRAG_Z(Real X, Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR,
+                     Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ);
+// Its Rayleigh mean and variance integrals over the amplitude x = (i-1) 5.5/NXP, Simpson on NXP
+// nodes: D/3 sum w e^(-x^2/2) x s(x), and the same with the extra weight (x^2/2 - 1).
+Real FCF_SUB_Z(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Int NXP, Real WAVHDG_LOC,
+               Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ);
+Real GISUB_Z(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Int NXP, Real WAVHDG_LOC,
+             Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ);
+
+// The member's drift coefficient at the grid frequency W(IW) along the wave energy flux:
+//   DRFTC_TOT       out  coefficient x current enhancement 1 + 2 Ux/cg + U^2/cg^2 x factor
+//   FLUXANG_TO_WVK  out  angle of the flux to the wave direction, rad (0 without current); left
+//                        as it was when no wave of this frequency runs against the current
+//                        (DRFTC_TOT 0 then)
+//   DOUSER          nonzero: coefficient from the user drift table USERDAT (13 characters),
+//                   otherwise the vertical-cylinder drift at the members' mean waterline radius
+//                   times the relative motion of wave system IWAVID and 2 sqrt(k/g) cg
+//   COSTHETACW, SINTHETACW  direction of the current relative to the waves
+//   RELANG          wave direction relative to the vessel, rad (the flux angle without current)
+//   CLDBY           caller's name, not read
+void DFC_ALIGN(Real& DRFTC_TOT, Real& FLUXANG_TO_WVK, Int IW, Int DOUSER, std::string_view USERDAT,
+               Real COSTHETACW, Real SINTHETACW, Real RELANG, std::string_view CLDBY, Int IWAVID);
+
+}  // namespace brevant
