@@ -158,6 +158,16 @@ TEST_F(MooringSprings, NoLinesGiveZeroOutputs) {
     EXPECT_TRUE(seen.empty());
 }
 
+// A line count from the file beyond the 150 lines of the records visits the 150 and no more.
+TEST_F(MooringSprings, LineCountBeyondTheRecordsStopsAtTheLast) {
+    four_lines();
+    for (int n = 5; n <= 150; ++n) LINCOM.LINEID(n) = 1030;
+    TPCM.NLIN = 400;
+    const Result r = run(mode(0, 0.5f));
+    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_GT(r.spr[0], 0.0f);
+}
+
 // A line left out, or whose type word names no line type of the tables, adds nothing and leaves the
 // working words as the line before it left them.
 TEST_F(MooringSprings, LeftOutLinesAddNothingAndKeepTheWorkingWords) {
