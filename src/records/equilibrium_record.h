@@ -44,7 +44,9 @@ struct Equilb {
     Real spare_97[357];     // 97-453 spare
     Real VESANG;            // 454 vessel heading, radians (set by the analysis core)
     Real SWHC;              // 455 significant height of the sea from its spectrum, 4 sqrt(m0), ft or m
-    Real spare_456[35];     // 456-490 spare
+    Real BUYNGL;            // 456 buoy heading, radians: the reference of a buoy's line azimuths (SIMTYP 13);
+                            //     nothing in this program writes it, so it reads 0
+    Real spare_457[34];     // 457-490 spare
 };
 
 static_assert(std::is_standard_layout_v<Equilb> && std::is_trivially_copyable_v<Equilb>);
@@ -74,6 +76,7 @@ static_assert(offsetof(Equilb, STRNRM) == 4 * (95 - 1));
 static_assert(offsetof(Equilb, LEFRT2) == 4 * (96 - 1));
 static_assert(offsetof(Equilb, VESANG) == 4 * (454 - 1));
 static_assert(offsetof(Equilb, SWHC) == 4 * (455 - 1));
+static_assert(offsetof(Equilb, BUYNGL) == 4 * (456 - 1));
 
 extern Equilb EQUILB;
 

@@ -6,7 +6,7 @@ namespace brevant {
 
 namespace {
 
-DiscLineCalls real_calls() { return DiscLineCalls{LINDRV, DYNSPR, NLNCOR}; }
+DiscLineCalls real_calls() { return DiscLineCalls{LINDRV, DYNSPR, NLNCOR, DYNCOD}; }
 
 DiscLineCalls CALLS = real_calls();
 

@@ -11,6 +11,9 @@ namespace brevant {
 // the per-line fairlead-to-anchor distances RANCQ: the six summed springs (in-phase force per unit
 // motion), the six summed dampings (quadrature force per unit velocity), and the net complex line
 // force CFNETX..Z and moment CTNETX..Z about the buoy origin. Every output is reset on entry.
+// Reads the line tables and working words of LINCOM, the sensitivities of CATCOM (left by the line
+// statics), EQUILB VESANG (BUYNGL for SIMTYP 13); leaves the last active line's working words in LINCOM
+// and its CAFLD, CABOT in CATCOM. The line dynamics run through disc_line_calls().dyncod.
 void DYNSPR(Real XOFF, Real YOFF, Real ZOFF, Real XTOFF, Real YTOFF, Real ZTOFF, Real WFREQ,
             const FArray<Real, 150>& RANCQ, Real& XSPR, Real& YSPR, Real& ZSPR, Real& XTSPR, Real& YTSPR,
             Real& ZTSPR, Real& XDMP, Real& YDMP, Real& ZDMP, Real& XTDMP, Real& YTDMP, Real& ZTDMP,
