@@ -62,6 +62,7 @@ TEST_F(HelpFacility, MaterialEstimates) {
         {1, 1, 60.0f, "2\n12\n", 81.19048},    // 178.9438 kips in metric tons
         {3, 1, 40.0f, "11\n", 0.00096096},     // 0.001 0.26 40^2 0.00231
         {0, 1, 40.0f, "2\n11\n", 0.00096096 * (1.42 - 1.0) / 1.42},
+        {2, 1, 76.0f, "1\n", 437.8919},       // 107.8 (76 / 25.4)^2 = 965.1138 kips in metric tons
     };
     for (const Row& r : rows) {
         testing::ConsoleTest::SetUp();
@@ -81,6 +82,12 @@ TEST_F(HelpFacility, BuiltInComplianceCoefficients) {
     EXPECT_EQ(chain.ALPHA[0], 0.0f);
     EXPECT_EQ(chain.ALPHA[1], 0.0f);
     EXPECT_EQ(chain.ALPHA[2], 0.0f);
+
+    // Generic chain, metric: 0.00948 / 965.1138 kips, per metric ton.
+    testing::ConsoleTest::SetUp();
+    const Result metric_chain = help(1, 1, 76.0f, "2\n1\n");
+    EXPECT_NEAR(metric_chain.ALPHA[0], 2.164918e-5f, 1e-5f * 2.164918e-5f);
+    EXPECT_EQ(metric_chain.ALPHA[1], 0.0f);
 
     // Wire rope: one coefficient, ELAS / TB in English units.
     testing::ConsoleTest::SetUp();
@@ -163,6 +170,15 @@ TEST_F(HelpFacility, LeavingAMenuKeepsTheResults) {
     const Result r = help(1, 0, 2.0f, "1\n-1\n");
     EXPECT_EQ(r.ALPHA[0], -7.0f);
     EXPECT_NE(screen().find("Enter number of data points (max 20, min 4; -1 to abort): "), std::string::npos);
+}
+
+TEST_F(HelpFacility, ClosedKeyboardEndsTheDialogue) {
+    try {
+        help(1, 0, 2.0f, "2\n");  // the source menu answered, then nothing more at the type menu
+        FAIL() << "the dialogue went on without input";
+    } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.status, 1);
+    }
 }
 
 // ---- the help menu of a subline ----
