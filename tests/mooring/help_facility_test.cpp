@@ -324,6 +324,25 @@ TEST_F(TautLine, NoPositiveLengthIsRefused) {
     EXPECT_NE(screen().find("Press <RETURN> to continue: "), std::string::npos);
 }
 
+// Sublines below the fairlead longer than the height on an elastic line: the residual keeps one sign
+// over the first interval, the search reports it and waits for a key; nothing is stored.
+TEST_F(TautLine, SearchWithoutABracketLeavesTheLength) {
+    TPCM.SLEN(2, 1) = 450.0f;
+    answers("\n");
+    TENDNDP(1);
+    EXPECT_EQ(TPCM.SLEN(1, 1), 99.0f);
+    EXPECT_NE(screen().find(" ++> Bounds error in TENDON \n\n Press <Return> to Continue...\n"), std::string::npos);
+}
+
+// A line type that no line uses has no fairlead and no pretension to work from.
+TEST_F(TautLine, TypeWithoutALineIsRefused) {
+    TPCM.LINTYP(1, 1) = 0;
+    answers("\n");
+    TENDNDP(1);
+    EXPECT_EQ(TPCM.SLEN(1, 1), 99.0f);
+    EXPECT_NE(screen().find(" ++> WARNING: No line of this line type has been entered."), std::string::npos);
+}
+
 TEST_F(TautLine, WarningsOfferToAbandon) {
     struct Row {
         Int LODTYP;
