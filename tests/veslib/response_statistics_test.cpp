@@ -13,6 +13,7 @@
 #include "motion_stats_fixture.h"
 #include "numeric/grid_integrals.h"
 #include "numeric/quadrature.h"
+#include "numeric/table_search.h"
 #include "veslib/wave_spectra.h"
 
 namespace brevant {
@@ -350,11 +351,9 @@ TEST_F(Stats, EqualEncounterFrequenciesTakeTheFirstValueInsteadOfDividingByZero)
     sea_spectrum(1, [](Real) { return 1.0f; });
     TPCM.VFWD = 1.0f;
     WAVCOM.IRAO = 1;
-    // Encounter frequencies w - k: the second and third made equal, bracketing the grid's third
-    // frequency between them.
-    const Real w1 = WAVCOM.W(1);
-    const Real w3 = WAVCOM.W(3);
-    const Real we[5] = {w1, w3, w3, WAVCOM.W(4), WAVCOM.W(5)};
+    // Encounter frequencies w - k with the last two equal: the grid's lowest frequency lies beyond
+    // them and is extrapolated from that interval of zero width.
+    const Real we[5] = {WAVCOM.W(1), WAVCOM.W(2), WAVCOM.W(3), WAVCOM.W(4), WAVCOM.W(4)};
     for (int i = 1; i <= 5; ++i) {
         HIMEM.RLDUM(HIMEM.LCNWK + i - 1) = WAVCOM.W(i) - we[i - 1];
         HIMEM.SEARAO(i, 1) = Complex(static_cast<Real>(i), 0.0f);
@@ -364,7 +363,13 @@ TEST_F(Stats, EqualEncounterFrequenciesTakeTheFirstValueInsteadOfDividingByZero)
     STATCM(1, sea_slot(1), L);
     EXPECT_TRUE(std::isfinite(HIMEM.RLDUM(L)));
     EXPECT_TRUE(std::isfinite(HIMEM.RLDUM(L + 1)));
-    EXPECT_TRUE(std::isfinite(HIMEM.PSD(3)));
+    Int IER = 0;
+    Int MIN = 0;
+    BSRCH(we, WAVCOM.W(5), IER, MIN, 5);
+    ASSERT_EQ(MIN, 4);
+    // The value at the first of the two (4) is taken; the others are read where they lie.
+    EXPECT_EQ(HIMEM.PSD(5), 16.0f);
+    EXPECT_EQ(HIMEM.PSD(2), 4.0f);
 }
 
 TEST_F(Stats, DebugLevelOneWritesTheEntryLineAndAsksForANewLevel) {
