@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -15,6 +16,7 @@
 #include "sysutl/report_files.h"
 #include "veslib/motion_export.h"
 #include "veslib/motion_pages.h"
+#include "veslib/user_raos.h"
 
 namespace brevant {
 namespace {
@@ -64,6 +66,10 @@ protected:
         HIMEM.IRAN(1) = 1;
         WAVCOM.ISWELL = 3;
         TPCM.SIMTYP = 16;
+    }
+    void TearDown() override {
+        reset_usrrao();
+        MotionStatsTest::TearDown();
     }
     Real block(Int LOC, Int IDOF) const { return HIMEM.RLDUM(LOCAT0(HIMEM.NHTNHD, HIMEM.MAXHT, 1, 1, IDOF, LOC)); }
     HullLog log;
@@ -357,6 +363,66 @@ TEST_F(Phase2, ClosesExactlyTheUnitsItOpened) {
     VESL2();
     EXPECT_TRUE(unit_is_open(1));
     EXPECT_TRUE(unit_is_open(PLOT_UNIT));
+}
+
+TEST_F(Phase2, ForceAndRaoPagesFollowTheirFlagsAndTheHeadingsPrintFlag) {
+    struct Case {
+        Int LFORCE, LODRAO, LRAO, ALLRAO;
+        int force_pages, rao_pages;
+    };
+    const Case cases[] = {
+        {1, 1, 1, 0, 1, 1}, {1, 0, 1, 0, 1, 0}, {0, 1, 1, 0, 0, 1}, {1, 1, 0, 0, 0, 0}, {1, 1, 0, 1, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.LFORCE) + std::to_string(c.LODRAO) + std::to_string(c.LRAO) +
+                     std::to_string(c.ALLRAO));
+        testing::ScratchDir dir;
+        TPCM.SIMTYP = 1;
+        TPCM.IUNIT = 1;
+        TPCM.NEGSUM = 0;
+        TPCM.LFORCE = c.LFORCE;
+        TPCM.LODRAO() = c.LODRAO;
+        TPCM.ALLRAO = c.ALLRAO;
+        TPCM.MOTION.fill(0);
+        TPCM.MOTION(1) = 1;
+        WAVCOM.NRAO = 1;
+        HIMEM.LRAO(1) = c.LRAO;
+        VESL2();
+        const std::string pages = testing::file_bytes("KORVRAO.stxt");
+        EXPECT_EQ(static_cast<int>(testing::count_of(pages, "DIMENSIONLESS DRIVING FORCE/TORQUE RAOS")), c.force_pages);
+        EXPECT_EQ(static_cast<int>(testing::count_of(pages, "QUASI-LINEAR RESPONSE RAOS")), c.rao_pages);
+        EXPECT_FALSE(unit_is_open(1));
+    }
+}
+
+TEST_F(Phase2, UserRaosAreNeverQuenchedAndTurnedBackAsTheDeckOptionSays) {
+    testing::ScratchDir dir;
+    WAVCOM.NRAO = 1;
+    TPCM.AUXVSH = 1;
+    PASCOM.QUASQUENCH = 1;
+    reset_usrrao();
+    answers("\n");  // the missing table's warning: continue with unit RAOs
+    VESL2();
+    EXPECT_EQ(log.calls, (std::vector<std::string>{"FRC5"}));
+    std::vector<Complex> plain(HIMEM.SEARAO().begin(), HIMEM.SEARAO().end());
+    for (int i = 1; i <= TPCM.NWP; ++i) EXPECT_NE(HIMEM.SEARAO(i, 3), Complex(0.0f, 0.0f)) << i;
+    // With a tilt: DECKUP 0 leaves them rotated once, DECKUP 1 turned back once.
+    for (Int DECKUP : {0, 1}) {
+        SCOPED_TRACE(DECKUP);
+        TPCM.TRIMDG = 5.0f;
+        TPCM.HEELDG = 3.0f;
+        TPCM.DECKUP = DECKUP;
+        VESL2();
+        std::vector<Complex> got(HIMEM.SEARAO().begin(), HIMEM.SEARAO().end());
+        std::copy(plain.begin(), plain.end(), HIMEM.SEARAO().begin());
+        rotate_rao_triples(DECKUP == 1);
+        for (int i = 1; i <= TPCM.NWP; ++i) {
+            for (int d = 1; d <= 6; ++d) {
+                const std::size_t k = static_cast<std::size_t>(i - 1 + 100 * (d - 1));
+                EXPECT_NEAR(std::abs(got[k] - HIMEM.SEARAO(i, d)), 0.0f, 1e-5f) << i << " " << d;
+            }
+        }
+    }
 }
 
 TEST_F(Phase2, MooringTypeOneCreatesAnEmptyExport) {
