@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "motion_stats_fixture.h"
@@ -318,6 +319,42 @@ TEST_F(Stats, CentreOfGravityTransferUndoesTheLeverArmOfTheTable) {
         // Without the transfer the lever arm stays in.
         STATCM((c.dof - 1) * 100 + 1, sea_slot(1), L + 4);
         EXPECT_GT(std::fabs(HIMEM.RLDUM(L + 4) - HIMEM.RLDUM(L)), 1e-3f * HIMEM.RLDUM(L));
+    }
+}
+
+TEST_F(Stats, ForcesOtherThanHeaveAreScaledByTheWaveNumberAndRotationsMovedByTheMetacentricHeights) {
+    grid(4.0f, 1.0f, 9);
+    sea_spectrum(1, [](Real w) { return 2.0f - w; });
+    HIMEM.VTCRP = 7.0f;
+    HIMEM.VTCRR = 9.0f;
+    HIMEM.GML = 50.0f;
+    HIMEM.GMT = 2.0f;
+    TPCM.VKG = 4.0f;
+    WAVCOM.IRAO = 1;
+    HIMEM.LFRFLG = 1;
+    for (int i = 1; i <= 9; ++i)
+        for (int d = 1; d <= 6; ++d)
+            HIMEM.SEARAO(i, d) = Complex(0.1f * static_cast<Real>(d + i), 0.05f * static_cast<Real>(d - i));
+    struct Case {
+        Int dof;
+        Int LCGFLG;
+    };
+    for (const Case c : {Case{1, 0}, Case{3, 0}, Case{4, 1}, Case{5, 1}, Case{1, 1}}) {
+        SCOPED_TRACE(std::to_string(c.dof) + " " + std::to_string(c.LCGFLG));
+        TPCM.LCGFLG = c.LCGFLG;
+        std::vector<Real> expected(100, 0.0f);
+        for (int i = 1; i <= 9; ++i) {
+            Complex C = HIMEM.SEARAO(i, c.dof);
+            if (c.LCGFLG == 1 && c.dof == 4) C -= (5.0f / 2.0f) * HIMEM.SEARAO(i, 2);
+            if (c.LCGFLG == 1 && c.dof == 5) C += (3.0f / 50.0f) * HIMEM.SEARAO(i, 1);
+            if (c.dof != 3) C *= HIMEM.RLDUM(HIMEM.LCNWK + i - 1);
+            expected[static_cast<std::size_t>(i - 1)] = std::norm(C);
+        }
+        const Int L = HIMEM.NXTFRE;
+        STATCM((c.dof - 1) * 100 + 1, sea_slot(1), L);
+        STATCP(expected.data(), sea_slot(1), L + 2);
+        EXPECT_NEAR(HIMEM.RLDUM(L), HIMEM.RLDUM(L + 2), 1e-5f * HIMEM.RLDUM(L + 2));
+        EXPECT_NEAR(HIMEM.RLDUM(L + 1), HIMEM.RLDUM(L + 3), 1e-5f * HIMEM.RLDUM(L + 3));
     }
 }
 
