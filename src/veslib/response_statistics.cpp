@@ -156,20 +156,42 @@ void sea_part() {
 void SMPIN2(const Real* PSDEN, Int LSIG) {
     const Himem& H = HIMEM;
     const Int n = grid_points();
+    const Real DT = WAVCOM.DT;
+    auto w2 = [&H](Int j) { return H.RLDUM(H.LCNW2 + j - 1); };
+    auto f = [&](Int j) { return PSDEN[j - 1] * w2(j); };
+    auto g = [&](Int j) { return PSDEN[j - 1] * w2(j) * w2(j); };
     Real m0 = 0.0f;
     Real m2 = 0.0f;
-    if (n >= 2) {
-        for (Int j = 1; j <= n; ++j) {
-            Real w = 0.0f;
-            SMPFAC(j, n, w);
-            const Real w2 = H.RLDUM(H.LCNW2 + j - 1);
-            const Real f = PSDEN[j - 1] * w2;
-            m0 = m0 + w * f;
-            m2 = m2 + w * (f * w2);
+    if (n == 2) {
+        // Two points: the trapezoid, 3 (f1 + f2) / 2 over the Simpson divisor.
+        m0 = 1.5f * (f(1) + f(2));
+        m2 = 1.5f * (g(1) + g(2));
+    } else if (n > 2) {
+        // Odd and even sums of Simpson's 1, 4, 2, ..., 4, 1 over points 1..ns (ns odd); an even count
+        // of points ends with the 3/8 rule over the last three intervals, not the weight 5 that the
+        // plain sums would give the last point.
+        const Int ns = (n % 2 != 0) ? n : n - 3;
+        Real SO = 0.0f;
+        Real SE = 0.0f;
+        Real SOP = 0.0f;
+        Real SEP = 0.0f;
+        for (Int JW = 1; JW + 1 <= ns; JW += 2) {
+            SO = SO + f(JW);
+            SOP = SOP + g(JW);
+            SE = SE + f(JW + 1);
+            SEP = SEP + g(JW + 1);
+        }
+        if (ns > 1) {
+            m0 = 4.0f * SE + 2.0f * SO - f(1) + f(ns);
+            m2 = 4.0f * SEP + 2.0f * SOP - g(1) + g(ns);
+        }
+        if (ns != n) {
+            m0 = m0 + 1.125f * (f(n - 3) + 3.0f * f(n - 2) + 3.0f * f(n - 1) + f(n));
+            m2 = m2 + 1.125f * (g(n - 3) + 3.0f * g(n - 2) + 3.0f * g(n - 1) + g(n));
         }
     }
-    HIMEM.RLDUM(LSIG) = m0 * WAVCOM.DT / 18.849556f;
-    HIMEM.RLDUM(LSIG + 1) = m2 * WAVCOM.DT / 18.849556f;
+    HIMEM.RLDUM(LSIG) = m0 * DT / 18.849556f;
+    HIMEM.RLDUM(LSIG + 1) = m2 * DT / 18.849556f;
 }
 
 void STATCP(const Real* RAOSQ, Int LWPSD, Int LSIG) {

@@ -56,8 +56,8 @@ TEST_F(Stats, Smpin2EqualsSmpintOnOddAndEvenGrids) {
         SMPINT(S.data(), m0, m2);
         const Int L = HIMEM.NXTFRE;
         SMPIN2(S.data(), L);
-        EXPECT_NEAR(HIMEM.RLDUM(L), m0, 2e-6f * m0);
-        EXPECT_NEAR(HIMEM.RLDUM(L + 1), m2, 2e-6f * m2);
+        EXPECT_FLOAT_EQ(HIMEM.RLDUM(L), m0);
+        EXPECT_FLOAT_EQ(HIMEM.RLDUM(L + 1), m2);
     }
 }
 
