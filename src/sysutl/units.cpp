@@ -100,6 +100,32 @@ std::string read_keyboard_line(Int unit) {
     return line;
 }
 
+bool write_unit_bytes(Int unit, std::span<const std::byte> bytes) {
+    std::ostream* os = out_stream(unit);
+    if (os == nullptr) return false;
+    os->write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return !os->bad();
+}
+
+bool read_unit_bytes(Int unit, std::span<std::byte> bytes) {
+    std::istream* is = in_stream(unit);
+    if (is == nullptr || unit == KBD_UNIT) return false;
+    is->read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<std::size_t>(is->gcount()) == bytes.size();
+}
+
+std::size_t unit_bytes_left(Int unit) {
+    std::istream* is = in_stream(unit);
+    if (is == nullptr || unit == KBD_UNIT || !*is) return 0;
+    const std::istream::pos_type here = is->tellg();
+    if (here == std::istream::pos_type(-1)) return 0;
+    is->seekg(0, std::ios::end);
+    const std::istream::pos_type end = is->tellg();
+    is->seekg(here);
+    if (end == std::istream::pos_type(-1) || end < here) return 0;
+    return static_cast<std::size_t>(end - here);
+}
+
 bool read_unit_line(Int unit, std::string& line) {
     std::istream* is = in_stream(unit);
     if (is == nullptr || !std::getline(*is, line)) return false;

@@ -3,6 +3,8 @@
 // (standard output here), any other number a file opened with open_unit. One record is one line.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,13 @@ void write_record(Int unit, std::string_view text);
 
 // Writes text and leaves the record open (a prompt answered on the same line); flushes.
 void write_partial(Int unit, std::string_view text);
+
+// Raw bytes on a file unit or a captured unit (the sequential binary files): written as they are;
+// a read fills the whole span or fails (false: the unit is not open or the data ran short).
+bool write_unit_bytes(Int unit, std::span<const std::byte> bytes);
+bool read_unit_bytes(Int unit, std::span<std::byte> bytes);
+// Bytes a read could still take from a unit before its end (0 when it is not open for reading).
+std::size_t unit_bytes_left(Int unit);
 
 // Reads one line of the keyboard (unit 5) or of a file unit opened for reading; a trailing
 // carriage return is dropped. At the end of the keyboard input the program ends (end_of_input);
