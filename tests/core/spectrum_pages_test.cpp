@@ -163,6 +163,23 @@ TEST_F(SpectrumPages, BandLimitedCurrentAndBothColumns) {
     EXPECT_EQ(rows[3].substr(53), " 0.00E+00      0.00E+00");
 }
 
+TEST_F(SpectrumPages, SpectrumTypesWithoutACaptionAreMissing) {
+    // No rows (a zero frequency step), so no spectrum of these types is evaluated.
+    TPCM.LWIND = 1;
+    TPCM.WNDTYP = 7;
+    TPCM.LCURNT = 1;
+    TPCM.CURTYP = 4;
+    TPCM.BRV_PD_MIN() = 60.0f;
+    TPCM.BRVFRQ_DELTA = 0.0f;
+    TPCM.BRVFLG = bits({15, 16});
+    const std::vector<std::string> pages = run();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find("\n     Wind Spectral Type -- Missing!\n"), std::string::npos) << pages[0];
+    EXPECT_NE(pages[0].find("\n     Current Spectral Type -- Missing!\n"), std::string::npos);
+    EXPECT_TRUE(row_lines(pages[0], " (rad/sec)").empty());
+    EXPECT_EQ(HIMEM.IW, 1);
+}
+
 TEST_F(SpectrumPages, LowFrequencyGridCountsRowsAndLeavesTheCounter) {
     struct Case {
         float PD_MIN, DELTA;
@@ -241,6 +258,38 @@ TEST_F(SpectrumPages, WavePageOfAPiersonMoskowitzSeaInDeepWater) {
         EXPECT_NEAR(rows[i][4], static_cast<double>(WAVCOM.WPSD(static_cast<Int>(i + 1))), 6e-5);
     }
     EXPECT_EQ(HIMEM.IW, 76);
+}
+
+TEST_F(SpectrumPages, SwellOnlyWavePageAtConstantSlope) {
+    Tpcm& P = TPCM;
+    P.LSWELL = 1;
+    P.SWLTYP = 0;
+    P.SWELHT = 2.0f;
+    P.SWELPD = 8.0f;
+    P.SWLWID = 0.1f;
+    P.SWLHDG = 90.0f;
+    P.LSLPHT = 1;
+    P.SLPHT = 3.0f;
+    P.BRVFLG = bits({6});
+    const std::vector<std::string> pages = run();
+    ASSERT_EQ(pages.size(), 1u);
+    const std::string& page = pages[0];
+    EXPECT_EQ(page.find("Wave Spectral Type"), std::string::npos);
+    EXPECT_NE(page.find("Swell direction ......................     90.00 degrees"), std::string::npos) << page;
+    EXPECT_NE(page.find("\n     >>> Wave slope for height calculation =   3.00 degrees\n"), std::string::npos);
+    EXPECT_NE(page.find("\n\n      Wave         Wave         Wave         Wave         Swell  \n"
+                        "     Period      Frequency     Length       height      Spectrum\n"
+                        "     (Sec)       (rad/sec)      (m.)         (m. )  (m.^2/[rad/sec])\n\n"),
+              std::string::npos)
+        << page;
+    const std::vector<std::vector<double>> rows = table_rows(page, "     (Sec)");
+    ASSERT_EQ(rows.size(), 17u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Int IW = static_cast<Int>(i + 1);
+        const double k = 2.0 * M_PI / rows[i][2];
+        EXPECT_NEAR(rows[i][3], 2.0 * (3.0 / 57.295776) / k, 0.0011) << i;
+        EXPECT_NEAR(rows[i][4], static_cast<double>(WAVCOM.SWLPSD(IW)), 6e-5);
+    }
 }
 
 TEST_F(SpectrumPages, SwellGroupSpectrumFollowsTheGaussianClosedForm) {
