@@ -19,10 +19,13 @@ Int low_frequency_row_count() {
 void for_each_low_frequency_row(const std::function<void(Int IW, Real WFREQ)>& ROW) {
     const Int NIWQ = low_frequency_row_count();
     Real WFREQ = 0.0f;
-    for (HIMEM.IW = 1; HIMEM.IW <= NIWQ; ++HIMEM.IW) {
-        ROW(HIMEM.IW, WFREQ);
+    // A local counter: the spectrum routines a row calls may use the shared one themselves.
+    Int IW = 1;
+    for (; IW <= NIWQ; ++IW) {
+        ROW(IW, WFREQ);
         WFREQ = WFREQ + TPCM.BRVFRQ_DELTA;
     }
+    HIMEM.IW = IW;
 }
 
 std::string two_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING1, Real SPACING2, Real VALUE1, Real VALUE2) {

@@ -18,7 +18,7 @@ inline constexpr Real kTwoPiLowFrequency = 6.2831855f;
 Int low_frequency_row_count();
 
 // Calls ROW(IW, WFREQ) for IW = 1 .. the row count, the frequency starting at 0 and accumulated in
-// single precision. HIMEM's IW is the row counter: it is left at the count + 1 (1 without rows).
+// single precision. HIMEM's IW is left at the count + 1 (1 without rows), as after a loop on it.
 void for_each_low_frequency_row(const std::function<void(Int IW, Real WFREQ)>& ROW);
 
 // A row of a table with two spacing columns and two values (1PE9.2): the frequency F6.4, the period

@@ -245,8 +245,8 @@ void wave_spectrum_pages(RunValues& R) {
     write_record(U, "");
 
     const Int NWP = P.NWP < 100 ? P.NWP : 100;
-    for (HIMEM.IW = 1; HIMEM.IW <= NWP; ++HIMEM.IW) {
-        const Int IW = HIMEM.IW;
+    Int IW = 1;
+    for (; IW <= NWP; ++IW) {
         Record row;
         row.F(P.T(IW), 11, 3)
             .F(V.W(IW), 13, 3)
@@ -256,6 +256,7 @@ void wave_spectrum_pages(RunValues& R) {
         if (swell) row.F(V.SWLPSD(IW), 13, 4);
         write_record(U, row.str());
     }
+    HIMEM.IW = IW;
 }
 
 Real grid_group_speed(Int n) {
