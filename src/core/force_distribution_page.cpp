@@ -92,10 +92,12 @@ void mean_force_distribution_page(const DriftPageSetup& S, Real RELANG, Int OUTT
     write_record(U, "");
     write_column_header(S);
 
+    // The grid holds at most 100 periods.
+    const Int NWP = P.NWP < 100 ? P.NWP : 100;
     if (absorption) {
         // No distribution is defined from the absorption coefficients: they are evaluated, as the
         // page always has, and the page keeps its headings alone.
-        for (Int IW = 1; IW <= P.NWP; ++IW) {
+        for (Int IW = 1; IW <= NWP; ++IW) {
             const RegularWave wave = regular_wave(IW);
             (void)absorption_coefficients(S, IW, RELANG, wave.SIG0WV);
         }
@@ -103,7 +105,7 @@ void mean_force_distribution_page(const DriftPageSetup& S, Real RELANG, Int OUTT
     }
     if (P.LRANDM != 1 && P.LSWELL != 1) return;
     const ForceDistribution D = mean_force_distribution(RELANG);
-    for (Int IW = 1; IW <= P.NWP; ++IW) {
+    for (Int IW = 1; IW <= NWP; ++IW) {
         Record row;
         row.x(1).F(P.T(IW), 5, 2).x(2);
         const auto triple = [&](Real X, Real Y, Real Z) {

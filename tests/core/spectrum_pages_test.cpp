@@ -163,6 +163,31 @@ TEST_F(SpectrumPages, BandLimitedCurrentAndBothColumns) {
     EXPECT_EQ(rows[3].substr(53), " 0.00E+00      0.00E+00");
 }
 
+TEST_F(SpectrumPages, NpdWindTableShowsTheSpectrumAtItsHeightWithoutTheSpeedRatio) {
+    TPCM.LWIND = 1;
+    TPCM.WNDTYP = 5;
+    TPCM.WNDSPD = 40.0f;
+    TPCM.WSPEC_HGT = 50.0f;
+    TPCM.BRV_PD_MIN() = 60.0f;
+    TPCM.BRVFRQ_DELTA = 0.02f;
+    TPCM.BRVFLG = bits({16});
+    const std::vector<std::string> pages = run();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find("\n     Wind Spectral Type -- N.P.D.\n"), std::string::npos) << pages[0];
+    EXPECT_NE(pages[0].find("N.P.D. Spectral Evaluation Height ....     50.00 m."), std::string::npos) << pages[0];
+    const std::vector<std::string> rows = row_lines(pages[0], " (rad/sec)");
+    ASSERT_EQ(rows.size(), 5u);
+    // S = (320 / 2 pi) u^2 h^0.45 / (1 + f^0.468)^3.5612535, f = (w / 2 pi) 172 h^(2/3) u^-0.75, with
+    // u the 10 m speed over 10 m/s and h the height over 10 m.
+    const double u = 40.0 * 0.5139 / 10.0, h = 5.0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const double w = 0.02 * static_cast<double>(i);
+        const double f = w / (2.0 * M_PI) * 172.0 * std::pow(h, 2.0 / 3.0) / std::pow(u, 0.75);
+        const double S = 320.0 / (2.0 * M_PI) * u * u * std::pow(h, 0.45) / std::pow(1.0 + std::pow(f, 0.468), 3.5612535);
+        EXPECT_NEAR(field(rows[i], 48, 9), S, 0.006 * S) << rows[i];
+    }
+}
+
 TEST_F(SpectrumPages, SpectrumTypesWithoutACaptionAreMissing) {
     // No rows (a zero frequency step), so no spectrum of these types is evaluated.
     TPCM.LWIND = 1;
