@@ -2,10 +2,12 @@
 #include "core/analysis_core.h"
 
 #include "core/drift_coefficient_pages.h"
+#include "core/force_distribution_page.h"
 #include "core/net_force_pages.h"
 #include "core/pending_sections.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
+#include "core/spectrum_pages.h"
 #include "core/wave_force_pages.h"
 #include "records/data_image.h"
 #include "sysutl/report_files.h"

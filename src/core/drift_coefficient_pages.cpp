@@ -157,16 +157,22 @@ void drift_coefficient_pages(RunValues& R) {
     progress_line({" >>> Computing dimensionless regular wave", " reflection force/moment coefficients..."});
     const Int count = P.NUMBRV;
     for (Int I = 1; I <= count; ++I) {
-        const Real RELDEG = P.LANGARR != 0 ? P.BRVHDG(I) : static_cast<Real>(I - 1) * P.BRVINC + R.STARTA;
-        const Real RELANG = RELDEG / kDegPerRad;
-        const Real TMPANG = P.LRANDM == 1 ? P.SEAHDG(1) : P.LSWELL == 1 ? P.SWLHDG : 180.0f;
-        EQUILB.VESANG = TMPANG / kDegPerRad + 3.1415927f - RELANG;
-        Real heading = RELDEG + 180.0f;
-        RELRAOUP(heading, EQUILB.VESANG, 0, 0, 1);
+        const Real RELANG = turn_to_attack_angle(R, I);
         if (bit_on(kBitReflectionCoefficients)) DFTOUT(RELANG, kReflectionCoefficientPage, R.SWVFM);
         if (bit_on(kBitAbsorptionCoefficients)) DFTOUT(RELANG, kAbsorptionCoefficientPage, R.SWVFM);
         section_pause();
     }
+}
+
+Real turn_to_attack_angle(const RunValues& R, Int I) {
+    const Tpcm& P = TPCM;
+    const Real RELDEG = P.LANGARR != 0 ? P.BRVHDG(I) : static_cast<Real>(I - 1) * P.BRVINC + R.STARTA;
+    const Real RELANG = RELDEG / kDegPerRad;
+    const Real TMPANG = P.LRANDM == 1 ? P.SEAHDG(1) : P.LSWELL == 1 ? P.SWLHDG : 180.0f;
+    EQUILB.VESANG = TMPANG / kDegPerRad + 3.1415927f - RELANG;
+    Real heading = RELDEG + 180.0f;
+    RELRAOUP(heading, EQUILB.VESANG, 0, 0, 1);
+    return RELANG;
 }
 
 DriftPageSetup drift_page_setup(Real RELANG) {

@@ -26,6 +26,11 @@ void set_angle_convention(RunValues& R);
 // pause. Nothing at all, not even the progress line, when both bits are clear.
 void drift_coefficient_pages(RunValues& R);
 
+// Attack angle I of the run (the uniform grid from STARTA, or the angle list): the vessel heading
+// VESANG that puts the leading wave system at that angle, and the RAOs refreshed for it. Returns
+// the angle in radians. Sections I and II turn the vessel this way before their pages.
+Real turn_to_attack_angle(const RunValues& R, Int I);
+
 // One page for the attack angle RELANG (radians, relative to the vessel) in the mode OUTTYP;
 // SWVFM 1 when the three drift fields are equal. Sets LBACK to 0.
 void DFTOUT(Real RELANG, Int OUTTYP, Int SWVFM);

@@ -1,0 +1,58 @@
+#include "core/low_frequency_grid.h"
+
+#include "records/data_image.h"
+#include "records/motion_record.h"
+#include "sysutl/fortran_format.h"
+
+namespace brevant {
+
+Int low_frequency_row_count() {
+    const Tpcm& P = TPCM;
+    const Real PDMIN = P.BRV_PD_MIN(), DELTA = P.BRVFRQ_DELTA;
+    if (!(PDMIN > 0.0f) || !(DELTA > 0.0f)) return 0;
+    const Real rows = kTwoPiLowFrequency / (PDMIN * DELTA);
+    // A count beyond the integer range is clamped rather than converted out of range.
+    if (!(rows < 2147483520.0f)) return 2147483520;
+    return static_cast<Int>(rows);
+}
+
+void for_each_low_frequency_row(const std::function<void(Int IW, Real WFREQ)>& ROW) {
+    const Int NIWQ = low_frequency_row_count();
+    Real WFREQ = 0.0f;
+    // A local counter: the spectrum routines a row calls may use the shared one themselves.
+    Int IW = 1;
+    for (; IW <= NIWQ; ++IW) {
+        ROW(IW, WFREQ);
+        WFREQ = WFREQ + TPCM.BRVFRQ_DELTA;
+    }
+    HIMEM.IW = IW;
+}
+
+std::string two_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING1, Real SPACING2, Real VALUE1, Real VALUE2) {
+    Record row;
+    if (IW == 1) {
+        row.x(1).F(0.0f, 6, 4).t(13).put("Infinity").t(28).put("Infinity").t(42).put("Infinity");
+    } else {
+        row.x(1)
+            .F(WFREQ, 6, 4)
+            .x(5)
+            .F(kTwoPiLowFrequency / WFREQ, 8, 2)
+            .x(4)
+            .F(SPACING1, 11, 2)
+            .x(3)
+            .F(SPACING2, 11, 2);
+    }
+    return row.x(4).PE(VALUE1, 9, 2).x(5).PE(VALUE2, 9, 2).str();
+}
+
+std::string one_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING, Real VALUE) {
+    Record row;
+    if (IW == 1) {
+        row.x(1).F(0.0f, 6, 4).t(15).put("Infinity").t(32).put("Infinity");
+    } else {
+        row.x(1).F(WFREQ, 6, 4).x(7).F(kTwoPiLowFrequency / WFREQ, 8, 2).x(6).F(SPACING, 11, 2);
+    }
+    return row.x(8).PE(VALUE, 9, 2).str();
+}
+
+}  // namespace brevant

@@ -1,0 +1,30 @@
+// Report sections VIIp (wind and current speed spectra), VIII (sea and swell spectra on the period
+// grid) and VIIIp (wave-group spectra on the low-frequency grid).
+#pragma once
+
+#include "core/run_values.h"
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// Section VIIp (bits 16 wind, 15 current): the page of speed spectral densities on the
+// low-frequency grid with the distance the mean wind or current travels in one period. No pause.
+void speed_spectrum_pages(RunValues& R);
+
+// Section VIII (bits 5 sea, 6 swell): the wave characteristics, then per grid period the frequency,
+// wave length, regular-wave slope or height and the spectral densities. No pause.
+void wave_spectrum_pages(RunValues& R);
+
+// Section VIIIp (bits 7 sea, 8 swell): the wave characteristics, then the group spectra on the
+// low-frequency grid with the distance between wave groups; the console pause at its end.
+void group_spectrum_pages(RunValues& R);
+
+// The wave characteristics block of VIII and VIIIp: the sea lines (spectral type, heights, peak
+// period, characteristic wind speed and slope, direction) and the swell lines.
+void write_wave_characteristics_block(const RunValues& R);
+
+// The group speed at grid point n (length units per second): half the phase speed W/WVK when
+// k DEPTH is 80 or more, the finite-depth group speed otherwise.
+Real grid_group_speed(Int n);
+
+}  // namespace brevant
