@@ -3,10 +3,12 @@
 
 #include "core/drift_coefficient_pages.h"
 #include "core/net_force_pages.h"
+#include "core/net_force_spectra.h"
 #include "core/pending_sections.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
 #include "core/wave_force_pages.h"
+#include "core/wind_current_pages.h"
 #include "records/data_image.h"
 #include "sysutl/report_files.h"
 #include "sysutl/units.h"

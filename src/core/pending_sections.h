@@ -8,16 +8,10 @@ namespace brevant {
 
 // IIa/IIb mean force frequency distribution (bits 2, 12).
 void mean_force_distribution_pages(RunValues& R);
-// V, VI, VII: wind and current coefficients, mean forces and force spectral densities.
-void wind_current_coefficient_pages(RunValues& R);
-void wind_current_mean_force_pages(RunValues& R);
-void wind_current_spectrum_pages(RunValues& R);
 // VIIp wind and current speed spectra; VIII sea and swell spectra; VIIIp group spectra.
 void speed_spectrum_pages(RunValues& R);
 void wave_spectrum_pages(RunValues& R);
 void group_spectrum_pages(RunValues& R);
-// IX net force spectra by attack angle (bit 27).
-void net_force_spectrum_pages(RunValues& R);
 // The spectra of every source by attack angle, then the summary page X.
 void attack_angle_series_and_summary(RunValues& R);
 
