@@ -399,6 +399,11 @@ TEST_F(WindCurrentPages, NetForceSpectraWithoutDragHaveSixColumns) {
     const std::vector<std::string> pages = run();
     ASSERT_EQ(titled(pages, kTitleIXsShort).size(), 3u);
     const std::vector<std::string> spectra = titled(pages, kTitleIXsShort);
+    // Bit 4 also writes page IVa: for a sea from 180 degrees its density at the attack angle is the
+    // wave value of the spectra pages, component by component.
+    ASSERT_FALSE(pages.empty());
+    const std::vector<std::string> iva = rows_after_deg(pages[0]);
+    ASSERT_EQ(iva.size(), 1u) << pages[0];
     for (std::size_t k = 0; k < spectra.size(); ++k) {
         const std::string& page = spectra[k];
         EXPECT_TRUE(has_line(page, " Heading    Wave        Wind       Current     Swell      External      NET"));
@@ -413,8 +418,42 @@ TEST_F(WindCurrentPages, NetForceSpectraWithoutDragHaveSixColumns) {
             EXPECT_EQ(v[1], 0.0) << page;
         }
         EXPECT_EQ(v[6], v[1]);
+        EXPECT_EQ(rows[0].substr(7, 12), iva[0].substr(7 + 12 * k, 12)) << rows[0] << " | " << iva[0];
     }
     EXPECT_TRUE(has_line(titled(pages, kTitleIXsShort)[0], std::string(41, ' ') + "([m.ton]^2*s)"));
+}
+
+// Wind and current on at a speed of 0: their spectra columns are 0 on every page, never 0/0.
+TEST_F(WindCurrentPages, NetForceSpectraOfWindAndCurrentAtRestAreZero) {
+    cylinders();
+    Tpcm& P = TPCM;
+    P.LWIND = 1;
+    P.WNDSPD = 0.0f;
+    P.WNDTYP = 2;
+    P.WNDDEN = 3.0f;
+    P.XWNDAR = 300.0f;
+    P.YWNDAR = 1500.0f;
+    P.LCURNT = 1;
+    P.CURSPD = 0.0f;
+    P.CURFAC = 1.0f;
+    P.CURTYP = 1;
+    P.CURDEN = 1.0f;
+    P.XCURAR = 200.0f;
+    P.YCURAR = 1000.0f;
+    P.BRVFRQ = 0.05f;
+    P.NUMBRV = 3;
+    P.BRVINC = 30.0f;
+    P.BRVFLG = bits({19, 22, 27});
+    const std::vector<std::string> pages = run();
+    const std::vector<std::string> spectra = titled(pages, kTitleIXs);
+    ASSERT_EQ(spectra.size(), 3u);
+    for (const std::string& page : spectra) {
+        const std::vector<std::string> rows = net_rows(page);
+        ASSERT_EQ(rows.size(), 3u) << page;
+        std::string zeros;
+        for (int j = 0; j < 8; ++j) zeros += "   0.000E+00";
+        for (const std::string& row : rows) EXPECT_EQ(row.substr(7), zeros) << row;
+    }
 }
 
 // Bit 27 with no source that the gate accepts: no page; on the console one pause only.
