@@ -101,6 +101,19 @@ TEST(WindCurrentPagesRun, ShipCaseWritesSectionsVToVIIAndTheNetForceSpectra) {
         EXPECT_NEAR(c[5], -std::sin(a), 6e-6) << v[i];
         EXPECT_NEAR(c[6], (0.0 * std::cos(a) - 6.0 * std::sin(a)) / 150.0, 6e-6) << v[i];
     }
+    // The six-column headers of VI and VII.
+    for (const std::string& line :
+         {std::string("             --------    Wind    --------        ---------  Current  --------"),
+          std::string(" Angle of     Fx          Fy          Mz          Fx          Fy          Mz"),
+          std::string("  Attack    ( m.ton)    ( m.ton)    (ton-m.)    ( m.ton)    ( m.ton)    (ton-m.)")}) {
+        EXPECT_NE(pages[2].find("\n" + line + "\n"), std::string::npos) << line << "\n" << pages[2];
+    }
+    for (const std::string& line :
+         {std::string("           --------   Wind Data   --------     -------   Current Data   ------"),
+          std::string(" Angle of    SFx         SFy        SMz          SFx         SFy        SMz"),
+          std::string("  Attack  <-- [m.ton]^2*s -->   [ton-m.]^2*s  <-- [m.ton]^2*s -->  [ton-m.]^2*s")}) {
+        EXPECT_NE(pages[3].find("\n" + line + "\n"), std::string::npos) << line << "\n" << pages[3];
+    }
     EXPECT_EQ(rows_after(pages[2], "  (deg)").size(), 13u);
     EXPECT_EQ(rows_after(pages[3], "  (deg)").size(), 13u);
     for (std::size_t p = 5; p < 8; ++p) {
