@@ -101,8 +101,8 @@ std::array<Real, 8> net_force_spectrum_row(const RunValues& R, Int k, Real ALPHA
     const Real FEXT = 0.0f;
     const Real FNET =
         wave.drift + wave.drag + wave.interaction + swell.drift + swell.drag + swell.interaction + FCURNT + FWIND;
-    return {wave.drift, wave.drag + wave.interaction, FWIND, FCURNT, swell.drift, swell.drag + swell.interaction,
-            FEXT, FNET};
+    return {wave.drift,  wave.drag + wave.interaction,   FWIND, FCURNT,
+            swell.drift, swell.drag + swell.interaction, FEXT,  FNET};
 }
 
 void net_force_spectrum_pages(RunValues& R) {
@@ -145,12 +145,8 @@ void net_force_spectrum_pages(RunValues& R) {
         }
         const std::string hyphens(drag ? 27 : 19, '-');
         write_record(U, Record().t(13).put(hyphens).x(3).put(kCaptions[k - 1]).x(2).put(hyphens).str());
-        write_record(U, Record()
-                            .t(drag ? 50 : 42)
-                            .put("([")
-                            .put(k == 3 ? R.MUNIT.view() : R.TUNIT.view())
-                            .put("]^2*s)")
-                            .str());
+        write_record(
+            U, Record().t(drag ? 50 : 42).put("([").put(k == 3 ? R.MUNIT.view() : R.TUNIT.view()).put("]^2*s)").str());
         write_net_force_column_headers();
         for (Int I = 1; I <= P.NUMBRV; ++I) {
             const Real ALPHA = P.LANGARR == 0 ? R.STARTA + static_cast<Real>(I - 1) * P.BRVINC : P.BRVHDG(I);

@@ -29,7 +29,9 @@ bool bit_on(Int bit) { return BITVAL(TPCM.BRVFLG, bit, TPCM.EDUNIT) == 1; }
 Int wind_field(Int k) { return NIBVAL(TPCM.LWBARG, k, TPCM.EDUNIT); }
 Int current_field(Int k) { return NIBVAL(TPCM.LCBARG, k, TPCM.EDUNIT); }
 
-bool interpolated(std::string_view bow) { return bow.substr(0, 12) == "Interpolated" && bow.find_first_not_of(' ', 12) == std::string_view::npos; }
+bool interpolated(std::string_view bow) {
+    return bow.substr(0, 12) == "Interpolated" && bow.find_first_not_of(' ', 12) == std::string_view::npos;
+}
 
 // A summary line: 12 blanks and the 37-character label, then one blank and a caption.
 void caption_line(std::string_view label, std::string_view caption) {
@@ -158,9 +160,9 @@ void wind_current_coefficient_pages(RunValues& R) {
     write_record(U, " >>> NOTE: Dimensional wind/current forces & moments are defined by:");
     write_record(U, "");
     for (std::string_view line : {"Head-on force = .5*Ah*Df*(V^2)*Cx", "Beam-on force = .5*Ab*Df*(V^2)*Cy",
-                                  "Moment at CG  = .5*L*Ab*Df*(V^2)*Cz", "", "V  = Relevant (wind or current) speed", "",
-                                  "Ah = Head-On Projected Area", "Ab = Beam-On Projected Area", "L  = Vessel Length",
-                                  "Df = Relevant (air or water) mass density"}) {
+                                  "Moment at CG  = .5*L*Ab*Df*(V^2)*Cz", "", "V  = Relevant (wind or current) speed",
+                                  "", "Ah = Head-On Projected Area", "Ab = Beam-On Projected Area",
+                                  "L  = Vessel Length", "Df = Relevant (air or water) mass density"}) {
         write_record(U, line.empty() ? std::string() : std::string(12, ' ') + std::string(line));
     }
     write_load_model_summary(R, wind, current);
@@ -169,7 +171,8 @@ void wind_current_coefficient_pages(RunValues& R) {
     write_record(U, "");
     if (wind && current) {
         write_record(U, "              --------    Wind    --------        ---------  Current  --------");
-        write_record(U, std::string(R.FSTCL2.view()) + "      Cx          Cy          Cz          Cx          Cy          Cz");
+        write_record(
+            U, std::string(R.FSTCL2.view()) + "      Cx          Cy          Cz          Cx          Cy          Cz");
     } else {
         write_record(U, "               --------   " + FSTCL + "  --------");
         write_record(U, std::string(R.FSTCL2.view()) + "       Cx          Cy          Cz         ");
@@ -224,7 +227,8 @@ void wind_current_mean_force_pages(RunValues& R) {
     write_record(U, "");
     if (wind && current) {
         write_record(U, "             --------    Wind    --------        ---------  Current  --------");
-        write_record(U, std::string(R.FSTCL2.view()) + "     Fx          Fy          Mz          Fx          Fy          Mz");
+        write_record(
+            U, std::string(R.FSTCL2.view()) + "     Fx          Fy          Mz          Fx          Fy          Mz");
         write_record(U, std::string(R.FSTCL3.view()) + "   " + T + "    " + T + "    " + M + "    " + T + "    " + T +
                             "    " + M);
     } else {
@@ -287,7 +291,8 @@ void wind_current_spectrum_pages(RunValues& R) {
     write_record(U, "");
     if (wind && current) {
         write_record(U, "           --------   Wind Data   --------     -------   Current Data   ------");
-        write_record(U, std::string(R.FSTCL2.view()) + "    SFx         SFy        SMz          SFx         SFy        SMz");
+        write_record(
+            U, std::string(R.FSTCL2.view()) + "    SFx         SFy        SMz          SFx         SFy        SMz");
         write_record(U, std::string(R.FSTCL3.view()) + " <-- [" + T + "]^2*s -->   [" + M + "]^2*s  <-- [" + T +
                             "]^2*s -->  [" + M + "]^2*s");
     } else {
@@ -306,8 +311,8 @@ void wind_current_spectrum_pages(RunValues& R) {
         Real WNDDENQ = 0.0f;
         if (P.LWIND != 0) {
             Real V_ADJ_RAT = 1.0f;
-            WNDDENQ = WNDSPC(P.BRVFRQ, P.WNDSPD, P.WNDDEN, P.NUNTS, P.WNDTYP, P.APIPRM, P.WSPEC_HGT, V_ADJ_RAT,
-                             P.EDUNIT);
+            WNDDENQ =
+                WNDSPC(P.BRVFRQ, P.WNDSPD, P.WNDDEN, P.NUNTS, P.WNDTYP, P.APIPRM, P.WSPEC_HGT, V_ADJ_RAT, P.EDUNIT);
             WNDDENQ = WNDDENQ * V_ADJ_RAT;
         }
         std::array<Real, 6> S{};

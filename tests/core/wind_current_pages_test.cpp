@@ -2,6 +2,8 @@
 // the net force spectra of section IX, on whole runs of the deep-water box case in the process:
 // the cylinder's closed-form coefficients, the load-model summary, the load constants against
 // 1/2 rho V^2, the linearised gust densities, the zero-speed limit, and the gate of the spectra.
+#include "core/wind_current_pages.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +14,6 @@
 #include "core/net_force_spectra.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
-#include "core/wind_current_pages.h"
 #include "deep_box_case.h"
 #include "records/sines_record.h"
 #include "sysutl/captions.h"
@@ -26,8 +27,7 @@ using testing::pages_of;
 
 constexpr const char* kTitleV = "   **********   V. Dimensionless Wind and Current Coefficients   ************";
 constexpr const char* kTitleVI = "   ************   VI. Mean Wind and Current Forces & Moments   ***********";
-constexpr const char* kTitleVII =
-    "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***";
+constexpr const char* kTitleVII = "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***";
 constexpr const char* kTitleIXs =
     "   ******************  IX. Net Environmental Force & Moment Spectra   ******************";
 constexpr const char* kTitleIXsShort =
@@ -146,9 +146,10 @@ TEST_F(WindCurrentPages, SectionVRowsAreTheCylinderClosedForm) {
     EXPECT_TRUE(has_line(page, "              --------    Wind    --------        ---------  Current  --------"));
     EXPECT_TRUE(has_line(page, " Angle of      Cx          Cy          Cz          Cx          Cy          Cz"));
     // -cos, -sin, (x-arm cos - y-arm sin) / L.
-    EXPECT_EQ(rows_after_deg(page),
-              (std::vector<std::string>{"  150.0      .86603     -.50000     -.11115      .86603     -.50000     -.03750",
-                                        "  210.0      .86603      .50000     -.14865      .86603      .50000      .03750"}));
+    EXPECT_EQ(
+        rows_after_deg(page),
+        (std::vector<std::string>{"  150.0      .86603     -.50000     -.11115      .86603     -.50000     -.03750",
+                                  "  210.0      .86603      .50000     -.14865      .86603      .50000      .03750"}));
 }
 
 TEST_F(WindCurrentPages, RelativeHeadingsShiftOnlyThePrintedAngle) {
@@ -166,14 +167,13 @@ TEST_F(WindCurrentPages, RelativeHeadingsShiftOnlyThePrintedAngle) {
     // those of the attack angles: -cos 180 = 1, -sin 180 rounds to zero without being zero,
     // (12 cos 180 + 3 sin 180) / 80 = -.15; -cos(-10) = -.98481, -sin(-10) = .17365,
     // (12 cos(-10) + 3 sin(-10)) / 80 = .14121.
-    EXPECT_EQ(rows_after_deg(pages[0]),
-              (std::vector<std::string>{"     .0     1.00000     0.00000     -.15000",
-                                        "  170.0     -.98481      .17365      .14121"}));
+    EXPECT_EQ(rows_after_deg(pages[0]), (std::vector<std::string>{"     .0     1.00000     0.00000     -.15000",
+                                                                  "  170.0     -.98481      .17365      .14121"}));
 }
 
 TEST_F(WindCurrentPages, SummaryOfTankerAndUndefinedModels) {
     Tpcm& P = TPCM;
-    P.NUMBRV = 0;  // the coefficient functions refuse an undefined field
+    P.NUMBRV = 0;     // the coefficient functions refuse an undefined field
     P.DEPTH = 80.0f;  // 10 drafts
     P.BOWCUR = 0.5f;
     P.DFTPCT = 90.0f;
@@ -183,8 +183,9 @@ TEST_F(WindCurrentPages, SummaryOfTankerAndUndefinedModels) {
     std::vector<std::string> pages = run();
     ASSERT_EQ(pages.size(), 1u);
     const std::string lbl = "            ";
-    const std::string expected_current = "\n\n" + lbl + "Current force model ................  OCIMF Tanker '77             \n" +
-                                         lbl + "Below-Water Bow Shape ..............  Interpolated            \n" + lbl +
+    const std::string expected_current = "\n\n" + lbl +
+                                         "Current force model ................  OCIMF Tanker '77             \n" + lbl +
+                                         "Below-Water Bow Shape ..............  Interpolated            \n" + lbl +
                                          "Bow Interpolation Factor ...........     .50\n" + lbl +
                                          "Draft-Based Load ...................   90.00 Percent\n" + lbl +
                                          "Water depth/draft ratio ............   10.00\n\n\n";
@@ -244,7 +245,8 @@ TEST_F(WindCurrentPages, SectionVIWindForceIsHalfRhoVSquaredMovedToTheMomentPoin
     EXPECT_EQ(page.substr(0, page.find('\n')), kTitleVI);
     // 1/2 rho V^2 in kips per square foot, V in ft/s.
     const double V = 40.0 * 1.687;
-    EXPECT_NEAR(static_cast<double>(SINES.WNDCOF), 0.5 * 0.0024356 * V * V / 1000.0, 0.0005 * 0.5 * 0.0024356 * V * V / 1000.0);
+    EXPECT_NEAR(static_cast<double>(SINES.WNDCOF), 0.5 * 0.0024356 * V * V / 1000.0,
+                0.0005 * 0.5 * 0.0024356 * V * V / 1000.0);
     EXPECT_TRUE(has_line(page, " >>> NOTE: Moments in this table are computed about Xves =    25.00 ft"));
     EXPECT_TRUE(has_line(page, "             --------   Wind     --------"));
     EXPECT_TRUE(has_line(page, "  Attack    ( k.lbs)    ( k.lbs)    (kip-ft)"));
@@ -384,8 +386,9 @@ TEST_F(WindCurrentPages, NetForceSpectraAgreeWithSectionVIIForAWindFrom180) {
             EXPECT_NEAR(v[8], sum, 0.0005 * std::fabs(sum) + 1e-30) << rows[i];
         }
     }
-    EXPECT_NE(spectra[0].find("---------------------------   Vessel-Based X Force Spectra   ---------------------------"),
-              std::string::npos);
+    EXPECT_NE(
+        spectra[0].find("---------------------------   Vessel-Based X Force Spectra   ---------------------------"),
+        std::string::npos);
     EXPECT_TRUE(has_line(spectra[2], std::string(49, ' ') + "([ton-m.]^2*s)"));
 }
 
@@ -474,6 +477,47 @@ TEST_F(NetForceSpectraGate, NoSourceAskedGivesOnlyThePause) {
     TPCM.BRVFLG = bits({19});
     net_force_spectrum_pages(R);
     EXPECT_EQ(screen(), "");
+    reset_tpcm();
+}
+
+// On the console each of V, VI and VII pauses once after its rows; the spectra pages pause before
+// each page and after the last.
+TEST_F(NetForceSpectraGate, ConsolePausesOfTheSections) {
+    reset_tpcm();
+    Tpcm& P = TPCM;
+    P.EDUNIT = SCREEN_UNIT;
+    P.IUNIT = SCREEN_UNIT;
+    P.NUNTS = 1;
+    P.LWIND = 1;
+    P.WNDSPD = 20.0f;
+    P.WNDTYP = 2;
+    P.LWBARG = 0x555;
+    P.LCBARG = 0x777;
+    P.LWL = 100.0f;
+    P.NUMBRV = 2;
+    P.BRVINC = 90.0f;
+    RunValues R;
+    set_run_constants(R);
+    constexpr const char* kPause = " \n Press <RETURN> to continue: ";
+    struct Case {
+        void (*section)(RunValues&);
+        Int flags;
+        std::size_t pauses;
+    };
+    for (const Case& c : {Case{wind_current_coefficient_pages, bits({17, 20}), 1},
+                          Case{wind_current_mean_force_pages, bits({18, 21}), 1},
+                          Case{wind_current_spectrum_pages, bits({19, 22}), 1},
+                          Case{net_force_spectrum_pages, bits({19, 27}), 4}}) {
+        clear_captured(SCREEN_UNIT);
+        answers("\n\n\n\n");
+        P.BRVFLG = c.flags;
+        c.section(R);
+        const std::string out = screen();
+        std::size_t n = 0;
+        for (auto at = out.find(kPause); at != std::string::npos; at = out.find(kPause, at + 1)) ++n;
+        EXPECT_EQ(n, c.pauses) << c.flags << out;
+        EXPECT_EQ(out.substr(out.size() - std::string(kPause).size()), kPause) << c.flags;
+    }
     reset_tpcm();
 }
 

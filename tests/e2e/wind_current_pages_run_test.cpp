@@ -54,8 +54,7 @@ std::vector<double> numbers(const std::string& row) {
 
 constexpr const char* kTitleV = "   **********   V. Dimensionless Wind and Current Coefficients   ************";
 constexpr const char* kTitleVI = "   ************   VI. Mean Wind and Current Forces & Moments   ***********";
-constexpr const char* kTitleVII =
-    "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***";
+constexpr const char* kTitleVII = "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***";
 constexpr const char* kTitleIXs =
     "   ******************  IX. Net Environmental Force & Moment Spectra   ******************";
 
@@ -64,16 +63,16 @@ TEST(WindCurrentPagesRun, ShipCaseWritesSectionsVToVIIAndTheNetForceSpectra) {
     write_ship_case();
     unsigned flags = 0;
     for (int b : {17, 18, 19, 20, 21, 22, 27}) flags |= 1u << (b - 1);
-    edit_on_disk({{180, flags},                  // BRVFLG
-                  {1354, real_word(12.0f)},      // XWARM
-                  {1356, real_word(-3.0f)},      // YWARM
-                  {1358, real_word(0.0f)},       // XCARM
-                  {1360, real_word(6.0f)},       // YCARM
-                  {1362, real_word(1.0f)},       // WNDFAC
-                  {1363, real_word(1.0f)},       // CURFAC
-                  {165, 2},                      // WNDTYP constant
-                  {166, 1},                      // CURTYP constant
-                  {473, real_word(0.05f)}});     // BRVFRQ
+    edit_on_disk({{180, flags},               // BRVFLG
+                  {1354, real_word(12.0f)},   // XWARM
+                  {1356, real_word(-3.0f)},   // YWARM
+                  {1358, real_word(0.0f)},    // XCARM
+                  {1360, real_word(6.0f)},    // YCARM
+                  {1362, real_word(1.0f)},    // WNDFAC
+                  {1363, real_word(1.0f)},    // CURFAC
+                  {165, 2},                   // WNDTYP constant
+                  {166, 1},                   // CURTYP constant
+                  {473, real_word(0.05f)}});  // BRVFRQ
     const ProgramResult r = run_brevant("E\n");
     ASSERT_EQ(r.status, 0) << r.err << r.out;
     EXPECT_EQ(r.err, "");
