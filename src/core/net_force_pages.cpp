@@ -33,6 +33,12 @@ void write_net_force_table_head(std::string_view CAPTION, std::string_view UNIT)
     const std::string hyphens(drag ? 31 : 19, '-');
     write_record(U, Record().t(13).put(hyphens).x(3).put(CAPTION).x(2).put(hyphens).str());
     write_record(U, Record().t(drag ? 54 : 42).put("(").put(UNIT).put(")").str());
+    write_net_force_column_headers();
+}
+
+void write_net_force_column_headers() {
+    const Int U = TPCM.IUNIT;
+    const bool drag = TPCM.LEGDRG == 0;
     write_record(U, "  Vessel");
     if (drag) {
         write_record(U, " Heading     Wave        Wave       Wind       Current      Swell       Swell      External      NET");

@@ -15,6 +15,8 @@ void write_source_headings(const RunValues& R);
 // The caption line of a net-force table (hyphens, CAPTION, hyphens) and its unit line, then the
 // column headers with a blank line; the widths follow LEGDRG.
 void write_net_force_table_head(std::string_view CAPTION, std::string_view UNIT);
+// The column headers alone (three lines and a blank line), the form following LEGDRG.
+void write_net_force_column_headers();
 
 // The progress line when bit 23 or 27 asks for section IX; with bit 23 the X, Y and yaw-moment
 // pages, their rows through GET_LF_NET_FORCES, and the nets kept in FXTMP, FYTMP, MZTMP. On the

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/net_force_pages.h"
+#include "core/net_force_spectra.h"
 #include "core/pending_sections.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
