@@ -464,40 +464,62 @@ TEST_F(PointMotion, GroupAWritesTheSecondPointAsABlockAfterTheFrequencies) {
     EXPECT_EQ(run().size(), 7u);
 }
 
-TEST_F(PointMotion, GroupBCombinesTheSecondPointWithTheOtherBodysRecord) {
-    grid(5.0f, 1.0f, 2);
-    raos([](int) { return std::array<Complex, 6>{Complex(1.0f, 0.0f), {}, {}, {}, {}, {}}; });
-    points({{0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 0.0f}});
-    HIMEM.VTCRR = HIMEM.VTCRP = 0.0f;
-    TPCM.ISPM = 3;
-    TPCM.SIMTYP = 16;
-    TPCM.CNTSEP = 20.0f;
-    TPCM.ALLRAO = 1;
-    line_angles({{0.0f, 0.0f}, {0.0f, 0.0f}, {0.0f, 0.0f}});
+// The exchange file of the other body: its first record, NSKIP records of six complex values (full
+// of 7s, so that reading one in place of an exchange record shows), then per frequency the nine
+// values whose first three are (3, 0.5, 0.25).
+void exchange_file(int NSKIP, int NWP) {
     RHOPEN("EXCHANGE", 0, 0, 0, kCompanionUnit, "TEST", SCREEN_UNIT, 5);
     BinaryRecord head;
     head.add_int(1).add_int(2).add_int(3).add_int(4).add_real(5.0f);
     write_binary_record(kCompanionUnit, head);
-    for (int i = 1; i <= 2; ++i) {
+    for (int i = 0; i < NSKIP; ++i) {
+        BinaryRecord r;
+        for (int c = 0; c < 12; ++c) r.add_real(7.0f);
+        write_binary_record(kCompanionUnit, r);
+    }
+    for (int i = 1; i <= NWP; ++i) {
         BinaryRecord r;
         const Real other[9][2] = {{3.0f, 0.0f}, {0.5f, 0.0f}, {0.25f, 0.0f}, {9, 9}, {9, 9}, {9, 9}, {9, 9}, {9, 9}, {9, 9}};
         for (const auto& c : other) r.add_real(c[0]).add_real(c[1]);
         write_binary_record(kCompanionUnit, r);
     }
     HCLOSE(kCompanionUnit, "EXCHANGE", "TEST", SCREEN_UNIT);
-    const auto recs = run();
-    // Heading record and the first point's records of both pages (the one-point page reads nothing).
-    ASSERT_EQ(recs.size(), 1u + 2u + 2u);
-    const Real b = 30.0f / 57.2957763671875f;
-    for (int i = 1; i <= 2; ++i) {
-        const Complex ph = std::exp(Complex(0.0f, k(i) * 20.0f * std::cos(b)));
-        // x' = -x for a vertical line: CQRX = -1 turned by the separation, written negated.
-        near(recs[static_cast<std::size_t>(i)].values()[0], ph, 1e-6f, "first point, negated");
-        // Second point: CQRX = 3 - (-ph).
-        const Complex cx = Complex(3.0f, 0.0f) + ph;
-        const std::string group = fmt_F(std::abs(cx), 7, 3) + "/" +
-                                  fmt_I(static_cast<long long>(static_cast<Int>(PHASE(cx))), 4) + "   .500/   0   .250/   0";
-        EXPECT_NE(captured(DISK_UNIT).find(group), std::string::npos) << group << "\n" << captured(DISK_UNIT);
+}
+
+TEST_F(PointMotion, GroupBCombinesTheSecondPointWithTheOtherBodysRecord) {
+    grid(5.0f, 1.0f, 2);
+    raos([](int) { return std::array<Complex, 6>{Complex(1.0f, 0.0f), {}, {}, {}, {}, {}}; });
+    HIMEM.VTCRR = HIMEM.VTCRP = 0.0f;
+    TPCM.ISPM = 3;
+    TPCM.CNTSEP = 20.0f;
+    TPCM.ALLRAO = 1;
+    struct Case {
+        Int SIMTYP, n;
+        int NSKIP;
+        std::size_t records;
+    };
+    // Type 13 skips NLIN x NWP records first; a one-point page reads no exchange record.
+    for (const Case c : {Case{16, 3, 0, 1 + 2 + 2}, Case{13, 2, 2 * 2, 1 + 2}}) {
+        SCOPED_TRACE(c.SIMTYP);
+        capture_unit(DISK_UNIT);
+        TPCM.SIMTYP = c.SIMTYP;
+        points(std::vector<std::array<Real, 3>>(static_cast<std::size_t>(c.n), {0.0f, 0.0f, 0.0f}));
+        line_angles(std::vector<std::pair<Real, Real>>(static_cast<std::size_t>(c.n), {0.0f, 0.0f}));
+        exchange_file(c.NSKIP, 2);
+        const auto recs = run();
+        ASSERT_EQ(recs.size(), c.records);
+        const Real b = 30.0f / 57.2957763671875f;
+        for (int i = 1; i <= 2; ++i) {
+            const Complex ph = std::exp(Complex(0.0f, k(i) * 20.0f * std::cos(b)));
+            // x' = -x for a vertical line: CQRX = -1 turned by the separation, written negated.
+            near(recs[static_cast<std::size_t>(i)].values()[0], ph, 1e-6f, "first point, negated");
+            // Second point: CQRX = 3 - (-ph), CQRY = 0.5 + 0, CQRZ = 0.25 + 0.
+            const Complex cx = Complex(3.0f, 0.0f) + ph;
+            const std::string group = fmt_F(std::abs(cx), 7, 3) + "/" +
+                                      fmt_I(static_cast<long long>(static_cast<Int>(PHASE(cx))), 4) +
+                                      "   .500/   0   .250/   0";
+            EXPECT_NE(captured(DISK_UNIT).find(group), std::string::npos) << group << "\n" << captured(DISK_UNIT);
+        }
     }
 }
 
