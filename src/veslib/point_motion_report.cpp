@@ -119,9 +119,12 @@ void ACC_HEADER(const FArray<Real, 3, 149>& RRR, Int IMIN, Int IMAX, bool HINGE_
             write_record(u, "     z points away from the anchor along the line tangent;");
             write_record(u, "     [x,y] orientations set by z (and the right hand rule).");
         } else {
-            write_record(u, std::string(" >>> Note: Coordinates are relative to an earth-vertical ") + "global system with");
-            write_record(u, std::string("     origin at keel level below the plan-view waterplane ") + "centroid of the");
-            write_record(u, std::string("     untrimmed vessel. Vectorial motion components are ") + "in a rotated r.h.");
+            write_record(u, std::string(" >>> Note: Coordinates are relative to an earth-vertical ") +
+                                "global system with");
+            write_record(u, std::string("     origin at keel level below the plan-view waterplane ") +
+                                "centroid of the");
+            write_record(u, std::string("     untrimmed vessel. Vectorial motion components are ") +
+                                "in a rotated r.h.");
             write_record(u, std::string("     system with (x,z) in plane of line, z upwards along ") + "line tangent.");
         }
         write_record(u, "");

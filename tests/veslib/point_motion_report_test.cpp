@@ -394,7 +394,16 @@ TEST_F(PointMotion, VerticalLineAndStretchTypeAndTheTurnThroughHeel) {
     TPCM.HEELDG = 5.0f;
     set_ROTVES(0.0f, 5.0f);
     line_angles({{0.7f, 1.0f}});
+    TPCM.ALLRAO = 1;
     recs = run();
+    // Both passes carry the earth-vertical note, framed by empty lines.
+    EXPECT_EQ(testing::count_of(captured(DISK_UNIT),
+                                "\n\n >>> Note: Coordinates are relative to an earth-vertical global system with\n"
+                                "     origin at keel level below the plan-view waterplane centroid of the\n"
+                                "     untrimmed vessel. Vectorial motion components are in a rotated r.h.\n"
+                                "     system with (x,z) in plane of line, z upwards along line tangent.\n\n"),
+              2u);
+    TPCM.ALLRAO = 0;
     EXPECT_EQ(recs[1].values(), flat);  // the record is the line-axis vector before the turn
     const Real n2 = std::norm(flat[0]) + std::norm(flat[1]) + std::norm(flat[2]);
     EXPECT_NEAR(series(1, 1) + series(2, 1) + series(3, 1), n2, 1e-5f * n2);
