@@ -4,7 +4,10 @@
 // pages and the console pauses, the gate of bit 27.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -335,6 +338,85 @@ TEST_F(AttackAngleSpectra, ConsolePagesComeInOrderWithTheirPauses) {
     const std::size_t swell = series.find("Swell Absorption");
     const std::size_t wind = series.find("VIIq.", swell);
     EXPECT_EQ(testing::count_of(series.substr(swell, wind - swell), kPause), 2u);
+}
+
+// The numbers of the rows after the "  (deg)" line of a fixed-frequency page (IVa, VII).
+std::vector<std::vector<double>> angle_rows(const std::string& page) {
+    std::vector<std::vector<double>> out;
+    const std::size_t at = page.find("\n  (deg)\n\n");
+    if (at == std::string::npos) return out;
+    for (const std::string& line : lines_of(page.substr(at + 10))) {
+        if (line.empty()) break;
+        std::istringstream in(line);
+        std::vector<double> values;
+        for (double v = 0.0; in >> v;) values.push_back(v);
+        out.push_back(values);
+    }
+    return out;
+}
+
+// At the low frequency of the fixed-frequency sections, the spectra by attack angle give those
+// sections' values: sea reflection those of IVa, wind those of VII, at every attack angle.
+TEST_F(AttackAngleSpectra, RowAtTheLowFrequencyHoldsTheFixedFrequencyValues) {
+    every_source();
+    TPCM.LSWELL = 0;
+    TPCM.LCURNT = 0;
+    TPCM.BRV_PD_MIN() = 40.0f;
+    TPCM.BRVFRQ_DELTA = 0.005f;
+    TPCM.BRVFRQ = 0.01f;
+    TPCM.BRVFLG = bits({4, 9, 19, 24, 27});
+    const std::vector<std::string> pages = run();
+    const std::vector<std::string> iva = titled(pages, "IVa.");
+    const std::vector<std::string> vii = titled(pages, " VII. ");
+    ASSERT_EQ(iva.size(), 1u);
+    ASSERT_EQ(vii.size(), 1u);
+    const std::vector<std::vector<double>> sea_rows = angle_rows(iva[0]);
+    const std::vector<std::vector<double>> wind_rows = angle_rows(vii[0]);
+    ASSERT_EQ(sea_rows.size(), 2u) << iva[0];
+    ASSERT_EQ(wind_rows.size(), 2u) << vii[0];
+    const std::vector<std::string> sea = titled(pages, "Wave Reflection Forces");
+    const std::vector<std::string> wind = titled(pages, "VIIq.");
+    ASSERT_EQ(sea.size(), 2u);
+    ASSERT_EQ(wind.size(), 2u);
+    double largest = 0.0;
+    for (std::size_t a = 0; a < 2; ++a) {
+        for (const auto& [page, fixed] : {std::pair{&sea[a], &sea_rows[a]}, std::pair{&wind[a], &wind_rows[a]}}) {
+            const std::vector<std::string> rows = rows_of(*page);
+            ASSERT_EQ(rows.size(), 31u);
+            const std::string& row = rows[2];
+            ASSERT_EQ(row.substr(1, 6), " .0100");
+            ASSERT_GE(fixed->size(), 4u);
+            EXPECT_NEAR((*fixed)[0], 30.0 + 45.0 * static_cast<double>(a), 1e-9);
+            for (std::size_t k = 0; k < 3; ++k) {
+                const double expected = (*fixed)[k + 1];
+                largest = std::max(largest, std::fabs(expected));
+                EXPECT_NEAR(field(row, 39 + 13 * k, 9), expected, 0.006 * std::fabs(expected) + 1e-30)
+                    << a << ' ' << k << ' ' << row;
+            }
+        }
+    }
+    EXPECT_GT(largest, 0.0);
+}
+
+TEST_F(AttackAngleSpectra, NoAttackAngleGivesThePageStartAndOnePause) {
+    TPCM.EDUNIT = SCREEN_UNIT;
+    TPCM.IUNIT = SCREEN_UNIT;
+    TPCM.NUMBRV = 0;
+    TPCM.LWIND = 1;
+    TPCM.BRVFLG = bits({24, 27});
+    RunValues R;
+    answers("\n");
+    attack_angle_spectra_series(R);
+    EXPECT_EQ(testing::count_of(screen(), kPause), 1u);
+    EXPECT_EQ(screen().find("VII"), std::string::npos);
+    // Bit 27 clear: nothing at all, and nothing read.
+    clear_captured(SCREEN_UNIT);
+    answers("left\n");
+    TPCM.NUMBRV = 1;
+    TPCM.BRVFLG = bits({9, 24});
+    attack_angle_spectra_series(R);
+    EXPECT_EQ(screen(), "");
+    EXPECT_EQ(read_keyboard_line(KBD_UNIT), "left");
 }
 
 TEST_F(AttackAngleSpectra, WithoutBit27OnlyPageXAndTheClosingFollow) {
