@@ -136,6 +136,7 @@ void write_member_hull(float top, std::uint32_t flags) {
         {447, real_word(1025.0f)},     // DWATR
         {777, 3u},                     // VESTYP semi-submersible
         {791, 1u},                     // SEMI_LIKE
+        {787, 0x777u},                 // LWVCOF semi/TLP drift in all three fields
         {3661, 2u},                    // NCYL
         {144, 1u},                     // NOWARN
         {104, 1u},                     // NEGSUM
