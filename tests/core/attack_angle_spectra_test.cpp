@@ -306,6 +306,40 @@ TEST_F(AttackAngleSpectra, SummedPageIsTheSumOfEverySourcePrintedOrNot) {
     EXPECT_EQ(titled(fewer, "VIIr. Summed"), summed);
 }
 
+// With wave drag left out of the net loads the absorption pages still show their values, and the
+// summed page holds the other sources alone.
+TEST_F(AttackAngleSpectra, ExcludedWaveDragStaysOnItsPagesButLeavesTheSum) {
+    every_source();
+    TPCM.LEGDRG = 1;
+    TPCM.NUMBRV = 1;
+    TPCM.BRVFLG = bits({9, 10, 24, 25, 27});
+    const std::vector<std::string> pages = run();
+    std::vector<std::vector<std::string>> rows;
+    for (const char* what : {"Wave Reflection", "Wave Absorption", "Swell Reflection", "Swell Absorption", "VIIq.",
+                             "VIIr. Spectral Values: Current", "VIIr. Summed"}) {
+        const std::vector<std::string> page = titled(pages, what);
+        ASSERT_EQ(page.size(), 1u) << what;
+        rows.push_back(rows_of(page[0]));
+        ASSERT_EQ(rows.back().size(), 15u) << what;
+    }
+    double drag = 0.0;
+    for (std::size_t i = 0; i < 15; ++i) {
+        for (std::size_t k = 0; k < 3; ++k) {
+            drag += std::fabs(field(rows[1][i], 39 + 13 * k, 9)) + std::fabs(field(rows[3][i], 39 + 13 * k, 9));
+            double total = 0.0, rounding = 0.0;
+            for (const std::size_t s : {0u, 2u, 4u, 5u}) {
+                const double v = field(rows[s][i], 39 + 13 * k, 9);
+                total += v;
+                rounding += 0.005 * std::fabs(v);
+            }
+            const double shown = field(rows[6][i], 24 + 13 * k, 9);
+            EXPECT_NEAR(shown, total, rounding + 0.005 * std::fabs(shown) + 1e-30) << i << ' ' << k;
+        }
+    }
+    // The drag pages are not empty, so leaving them out is seen.
+    EXPECT_GT(drag, 0.0);
+}
+
 TEST_F(AttackAngleSpectra, ConsolePagesComeInOrderWithTheirPauses) {
     every_source();
     TPCM.EDUNIT = SCREEN_UNIT;
