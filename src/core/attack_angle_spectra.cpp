@@ -242,9 +242,10 @@ void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::stri
             SYCUM(IW) = SYCUM(IW) + SFY;
             SZCUM(IW) = SZCUM(IW) + SMZ;
         }
+        if (!LPRINT) return;
         if (SPECTYP == 7) {
             write_record(U, summed_force_spectrum_low_frequency_row(IW, WFREQ, SFX, SFY, SMZ));
-        } else if (LPRINT) {
+        } else {
             const Real GPSPAC = IW == 1 ? 0.0f : kTwoPiLowFrequency * TMPSPD / WFREQ;
             write_record(U, force_spectrum_low_frequency_row(IW, WFREQ, GPSPAC, SFX, SFY, SMZ));
         }
