@@ -1,11 +1,11 @@
 // The analysis run: the set-up, then the report sections in report order, then the report closed.
 #include "core/analysis_core.h"
 
+#include "core/attack_angle_spectra.h"
 #include "core/drift_coefficient_pages.h"
 #include "core/force_distribution_page.h"
 #include "core/net_force_pages.h"
 #include "core/net_force_spectra.h"
-#include "core/pending_sections.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
 #include "core/spectrum_pages.h"
@@ -55,7 +55,8 @@ void BRVCOR() {
     group_spectrum_pages(R);
     net_force_pages(R);
     net_force_spectrum_pages(R);
-    attack_angle_series_and_summary(R);
+    attack_angle_spectra_series(R);
+    net_force_summary_page(R);
 
     if (TPCM.IUNIT == DISK_UNIT) HCLOSE(TPCM.IUNIT, R.OUTFIL.view(), R.SIMNAM.view(), TPCM.EDUNIT);
 }

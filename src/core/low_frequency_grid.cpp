@@ -55,4 +55,24 @@ std::string one_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING, Real 
     return row.x(8).PE(VALUE, 9, 2).str();
 }
 
+std::string force_spectrum_low_frequency_row(Int IW, Real WFREQ, Real SPACING, Real SFX, Real SFY, Real SMZ) {
+    Record row;
+    if (IW == 1) {
+        row.x(1).F(0.0f, 6, 4).t(13).put("Infinity").t(27).put("Infinity");
+    } else {
+        row.x(1).F(WFREQ, 6, 4).x(5).F(kTwoPiLowFrequency / WFREQ, 8, 2).x(3).F(SPACING, 11, 2);
+    }
+    return row.x(4).PE(SFX, 9, 2).x(4).PE(SFY, 9, 2).x(4).PE(SMZ, 9, 2).str();
+}
+
+std::string summed_force_spectrum_low_frequency_row(Int IW, Real WFREQ, Real SFX, Real SFY, Real SMZ) {
+    Record row;
+    if (IW == 1) {
+        row.x(1).F(0.0f, 6, 4).t(13).put("Infinity");
+    } else {
+        row.x(1).F(WFREQ, 6, 4).x(5).F(kTwoPiLowFrequency / WFREQ, 8, 2);
+    }
+    return row.x(3).PE(SFX, 9, 2).x(4).PE(SFY, 9, 2).x(4).PE(SMZ, 9, 2).str();
+}
+
 }  // namespace brevant

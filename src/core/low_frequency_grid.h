@@ -27,5 +27,10 @@ void for_each_low_frequency_row(const std::function<void(Int IW, Real WFREQ)>& R
 std::string two_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING1, Real SPACING2, Real VALUE1, Real VALUE2);
 // The same with one spacing and one value.
 std::string one_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING, Real VALUE);
+// A row of the force spectra of one source: the frequency F6.4, the period F8.2, the spacing F11.2
+// and the surge, sway and yaw values (1PE9.2) in columns 39, 52 and 65; "Infinity" in row 1.
+std::string force_spectrum_low_frequency_row(Int IW, Real WFREQ, Real SPACING, Real SFX, Real SFY, Real SMZ);
+// The same without the spacing column: the values in columns 24, 37 and 50.
+std::string summed_force_spectrum_low_frequency_row(Int IW, Real WFREQ, Real SFX, Real SFY, Real SMZ);
 
 }  // namespace brevant

@@ -31,18 +31,6 @@ constexpr std::string_view kMissing = "Missing!";
 
 bool bit_on(Int bit) { return BITVAL(TPCM.BRVFLG, bit, TPCM.EDUNIT) == 1; }
 
-std::string_view wind_caption(Int WNDTYP) {
-    static constexpr std::array<std::string_view, 6> names = {"Davenport", "User Specified", "Steady Wind",
-                                                              "A.P.I.",    "N.P.D.",         "WINDSPEC.txt file"};
-    return WNDTYP >= 1 && WNDTYP <= 6 ? names[static_cast<std::size_t>(WNDTYP - 1)] : kMissing;
-}
-
-std::string_view current_caption(Int CURTYP) {
-    static constexpr std::array<std::string_view, 4> names = {"Steady Current", "User Specified", "CRNTSPEC.txt file",
-                                                              "Band-limited white spectrum"};
-    return CURTYP >= 0 && CURTYP <= 3 ? names[static_cast<std::size_t>(CURTYP)] : kMissing;
-}
-
 // The characteristic slope (degrees) of a wave of HEIGHT at the period PERIOD in the run's depth.
 Real characteristic_slope(const RunValues& R, Real PERIOD, Real HEIGHT) {
     Real KD = 0.0f;
@@ -98,6 +86,18 @@ void group_spectrum_header(const RunValues& R, bool wave, bool both) {
 
 }  // namespace
 
+std::string_view wind_spectrum_caption(Int WNDTYP) {
+    static constexpr std::array<std::string_view, 6> names = {"Davenport", "User Specified", "Steady Wind",
+                                                              "A.P.I.",    "N.P.D.",         "WINDSPEC.txt file"};
+    return WNDTYP >= 1 && WNDTYP <= 6 ? names[static_cast<std::size_t>(WNDTYP - 1)] : kMissing;
+}
+
+std::string_view current_spectrum_caption(Int CURTYP) {
+    static constexpr std::array<std::string_view, 4> names = {"Steady Current", "User Specified", "CRNTSPEC.txt file",
+                                                              "Band-limited white spectrum"};
+    return CURTYP >= 0 && CURTYP <= 3 ? names[static_cast<std::size_t>(CURTYP)] : kMissing;
+}
+
 void speed_spectrum_pages(RunValues& R) {
     const Tpcm& P = TPCM;
     const Int U = P.IUNIT;
@@ -108,14 +108,14 @@ void speed_spectrum_pages(RunValues& R) {
     write_record(U, std::string("   *********  VIIp. Spectral Values:") + " Wind Speed and Current Speed  **********");
     write_record(U, "");
     if (P.LWIND != 0 && wind) {
-        write_record(U, Record().x(5).put("Wind").put(" Spectral Type -- ").put(wind_caption(P.WNDTYP)).str());
+        write_record(U, Record().x(5).put("Wind").put(" Spectral Type -- ").put(wind_spectrum_caption(P.WNDTYP)).str());
         ONELIN("Mean wind speed", 15, P.WNDSPD, units, 13, U);
         if (P.WNDTYP == 4) ONELIN("A.P.I. wind spectrum parameter", 30, P.APIPRM, units, -1, U);
         if (P.WNDTYP == 5) ONELIN("N.P.D. Spectral Evaluation Height", 33, P.WSPEC_HGT, units, P.NUNTS + 7, U);
     }
     if (P.LCURNT != 0 && current) {
         if (wind) write_record(U, " ");
-        write_record(U, Record().x(5).put("Current").put(" Spectral Type -- ").put(current_caption(P.CURTYP)).str());
+        write_record(U, Record().x(5).put("Current").put(" Spectral Type -- ").put(current_spectrum_caption(P.CURTYP)).str());
         ONELIN("Mean current speed", 18, P.CURSPD, units, 13, U);
     }
     const bool both = wind && current;
@@ -145,48 +145,67 @@ void speed_spectrum_pages(RunValues& R) {
     });
 }
 
-void write_wave_characteristics_block(const RunValues& R) {
+void write_sea_characteristics_lines(const RunValues& R) {
     const Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
     const Int U = P.IUNIT;
     const CaptionFunction units = UNITS;
+    write_record(U, Record()
+                        .x(5)
+                        .put("Wave")
+                        .put(" Spectral Type -- ")
+                        .put(R.CWAV.view().substr(0, static_cast<std::size_t>(R.LENWAV)))
+                        .put(R.CWAV2.view().substr(0, static_cast<std::size_t>(R.LNWAV2)))
+                        .str());
+    write_record(U, "");
+    if (P.LSPRED != 0) ONELIN("Power of Cosine in spreading factor", 35, P.COSEXP, units, 99, U);
+    if (P.WAVTYP != 7 && P.WAVTYP != 8) {
+        ONELIN("Requested Significant wave height", 33, P.SWHT(1), units, P.NUNTS + 7, U);
+    }
+    ONELIN("Calculated Significant wave height", 34, EQUILB.SWHC, units, P.NUNTS + 7, U);
+    ONELIN("Spectrum peak period", 20, V.TPK, units, 16, U);
+    const Real VWIND = 0.1412f * V.G * V.TPK;
+    ONELIN("Spectrum characteristic wind speed", 34, VWIND, units, P.NUNTS + 14, U);
+    // The requested height, also for the user spectra whose requested-height line is not shown.
+    const Real SLOPE = characteristic_slope(R, V.TPK, P.SWHT(1));
+    ONELIN("Spectrum characteristic wave slope", 34, SLOPE, units, 2, U);
+    ONELIN("Direction of maximum seas", 25, P.SEAHDG(1), units, 2, U);
+}
+
+void write_swell_characteristics_lines(const RunValues& R) {
+    const Tpcm& P = TPCM;
+    const WavCom& V = WAVCOM;
+    const Int U = P.IUNIT;
+    const CaptionFunction units = UNITS;
+    const Real SLOPE = characteristic_slope(R, P.SWELPD, P.SWELHT);
+    write_record(U, "");
+    write_record(U, Record().x(10).put("+++ Background Swell Data +++").str());
+    write_record(U, "");
+    if (P.SWLTYP != 7 && P.SWLTYP != 8) {
+        ONELIN("Requested Significant swell height", 34, P.SWELHT, units, P.NUNTS + 7, U);
+    }
+    ONELIN("Calculated Significant swell height", 35, V.SWHSWL, units, P.NUNTS + 7, U);
+    ONELIN("Swell direction", 15, P.SWLHDG, units, 2, U);
+    ONELIN("Swell period", 12, P.SWELPD, units, 16, U);
+    ONELIN("Swell spectral bandwidth parameter", 34, P.SWLWID, units, -1, U);
+    ONELIN("Swell characteristic wave slope", 31, SLOPE, units, 2, U);
+}
+
+void write_wave_characteristics_block(const RunValues& R) {
+    const Int U = TPCM.IUNIT;
     write_record(U, Record().x(5).put("----  Wave Characteristics  ----").str());
     write_record(U, "");
-    if (P.LRANDM != 0) {
-        write_record(U, Record()
-                            .x(5)
-                            .put("Wave")
-                            .put(" Spectral Type -- ")
-                            .put(R.CWAV.view().substr(0, static_cast<std::size_t>(R.LENWAV)))
-                            .put(R.CWAV2.view().substr(0, static_cast<std::size_t>(R.LNWAV2)))
-                            .str());
-        write_record(U, "");
-        if (P.LSPRED != 0) ONELIN("Power of Cosine in spreading factor", 35, P.COSEXP, units, 99, U);
-        if (P.WAVTYP != 7 && P.WAVTYP != 8) {
-            ONELIN("Requested Significant wave height", 33, P.SWHT(1), units, P.NUNTS + 7, U);
-        }
-        ONELIN("Calculated Significant wave height", 34, EQUILB.SWHC, units, P.NUNTS + 7, U);
-        ONELIN("Spectrum peak period", 20, V.TPK, units, 16, U);
-        const Real VWIND = 0.1412f * V.G * V.TPK;
-        ONELIN("Spectrum characteristic wind speed", 34, VWIND, units, P.NUNTS + 14, U);
-        // The requested height, also for the user spectra whose requested-height line is not shown.
-        const Real SLOPE = characteristic_slope(R, V.TPK, P.SWHT(1));
-        ONELIN("Spectrum characteristic wave slope", 34, SLOPE, units, 2, U);
-        ONELIN("Direction of maximum seas", 25, P.SEAHDG(1), units, 2, U);
-    }
-    if (P.LSWELL != 0) {
-        const Real SLOPE = characteristic_slope(R, P.SWELPD, P.SWELHT);
-        write_record(U, "");
-        write_record(U, Record().x(10).put("+++ Background Swell Data +++").str());
-        write_record(U, "");
-        if (P.SWLTYP != 7 && P.SWLTYP != 8) {
-            ONELIN("Requested Significant swell height", 34, P.SWELHT, units, P.NUNTS + 7, U);
-        }
-        ONELIN("Calculated Significant swell height", 35, V.SWHSWL, units, P.NUNTS + 7, U);
-        ONELIN("Swell direction", 15, P.SWLHDG, units, 2, U);
-        ONELIN("Swell period", 12, P.SWELPD, units, 16, U);
-        ONELIN("Swell spectral bandwidth parameter", 34, P.SWLWID, units, -1, U);
-        ONELIN("Swell characteristic wave slope", 31, SLOPE, units, 2, U);
+    if (TPCM.LRANDM != 0) write_sea_characteristics_lines(R);
+    if (TPCM.LSWELL != 0) write_swell_characteristics_lines(R);
+}
+
+void write_slope_basis_line(const RunValues& R) {
+    const Tpcm& P = TPCM;
+    if (P.LSLPHT == 0) {
+        write_record(P.IUNIT,
+                     Record().x(5).put(">>> Wave height for slope calculation = ").F(P.SLPHT, 6, 2).put(" ").A(R.AUNIT.view()).str());
+    } else {
+        write_record(P.IUNIT, Record().x(5).put(">>> Wave slope for height calculation = ").F(P.SLPHT, 6, 2).put(" degrees").str());
     }
 }
 
@@ -203,12 +222,7 @@ void wave_spectrum_pages(RunValues& R) {
     write_wave_characteristics_block(R);
 
     write_record(U, "");
-    if (P.LSLPHT == 0) {
-        write_record(
-            U, Record().x(5).put(">>> Wave height for slope calculation = ").F(P.SLPHT, 6, 2).put(" ").A(R.AUNIT.view()).str());
-    } else {
-        write_record(U, Record().x(5).put(">>> Wave slope for height calculation = ").F(P.SLPHT, 6, 2).put(" degrees").str());
-    }
+    write_slope_basis_line(R);
 
     const std::string A(R.AUNIT.view());
     write_record(U, "");

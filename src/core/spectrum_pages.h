@@ -2,10 +2,16 @@
 // grid) and VIIIp (wave-group spectra on the low-frequency grid).
 #pragma once
 
+#include <string_view>
+
 #include "core/run_values.h"
 #include "sysutl/ftypes.h"
 
 namespace brevant {
+
+// The captions of the wind (1..6) and current (0..3) spectral types; "Missing!" for any other.
+std::string_view wind_spectrum_caption(Int WNDTYP);
+std::string_view current_spectrum_caption(Int CURTYP);
 
 // Section VIIp (bits 16 wind, 15 current): the page of speed spectral densities on the
 // low-frequency grid with the distance the mean wind or current travels in one period. No pause.
@@ -22,6 +28,13 @@ void group_spectrum_pages(RunValues& R);
 // The wave characteristics block of VIII and VIIIp: the sea lines (spectral type, heights, peak
 // period, characteristic wind speed and slope, direction) and the swell lines.
 void write_wave_characteristics_block(const RunValues& R);
+// Its sea lines (from the spectral-type line on) and its swell lines (from the empty line before
+// the swell caption on), each on its own.
+void write_sea_characteristics_lines(const RunValues& R);
+void write_swell_characteristics_lines(const RunValues& R);
+// The line after the characteristics: the wave height the slopes are computed for (LSLPHT 0), or
+// the slope the heights are computed for.
+void write_slope_basis_line(const RunValues& R);
 
 // The group speed at grid point n (length units per second): half the phase speed W/WVK when
 // k DEPTH is 80 or more, the finite-depth group speed otherwise.

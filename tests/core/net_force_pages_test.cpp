@@ -10,7 +10,6 @@
 
 #include "core/net_force_pages.h"
 #include "core/net_force_spectra.h"
-#include "core/pending_sections.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
 #include "records/data_image.h"

@@ -48,6 +48,11 @@ TEST(SampleCase, ExecuteWritesTheReportAndLeavesTheCaseAsItWas) {
                               "VIIIp. Irregular Wave Group Spectral Values",
                               "IX. Net Environmental Forces & Moments",
                               "IX. Net Environmental Force & Moment Spectra",
+                              "VIIs. Spectral Values: Wave Reflection Forces & Moment",
+                              "VIIs. Spectral Values: Wave Absorption Forces & Moment",
+                              "VIIq. Spectral Values: Wind Forces & Moment",
+                              "VIIr. Spectral Values: Current Forces & Moment",
+                              "VIIr. Summed Spectral Values; All Environments",
                               "X. Environmental Force & Moment Summary"}) {
         const std::size_t found = report.find(title, at);
         ASSERT_NE(found, std::string::npos) << title;
@@ -56,6 +61,12 @@ TEST(SampleCase, ExecuteWritesTheReportAndLeavesTheCaseAsItWas) {
     // 13 attack angles: one page Ia, Ib and IIa each.
     EXPECT_EQ(count_of(report, "Ia. Dimensionless Regular Wave Reflection Coefficients"), 13u);
     EXPECT_EQ(count_of(report, "IIa. Mean Reflection Force Frequency Distribution"), 13u);
+    // The spectra by attack angle: the summed page once per angle, and the report ends with page X.
+    EXPECT_EQ(count_of(report, "VIIr. Summed Spectral Values; All Environments"), 13u);
+    EXPECT_EQ(report.find("VIIr. Summed Spectral Values", report.find("X. Environmental Force & Moment Summary")),
+              std::string::npos);
+    ASSERT_FALSE(report.empty());
+    EXPECT_EQ(report.back(), '\n');
     // No value is undefined; the only infinite values are the period and spacing of the zero
     // frequency that opens a low-frequency table.
     std::istringstream lines(report);

@@ -1,0 +1,33 @@
+// The last phase of the report: the low-frequency force spectra of every load source by attack
+// angle (sections VIIs, VIIq, VIIr and the summed page), for a mooring dynamics check.
+#pragma once
+
+#include <string_view>
+
+#include "core/run_values.h"
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// The largest number of rows of one table, and the length of the per-row sums.
+inline constexpr Int kMaxAngleSpectrumRows = 1000;
+
+// One page of low-frequency spectral densities S(Fx), S(Fy), S(Mz) at the bow-relative attack angle
+// RELANG (radians) for the environment SPECTYP: 1 wind, 2 current, 3 wave reflection, 4 wave
+// absorption, 5 swell reflection, 6 swell absorption, 7 the sum of those computed at this angle.
+// NWAVPK is the sea peak's grid index (on the grid). The page is written when LPRINT is true (the
+// summed page's angle line and table heading whatever LPRINT is); the values are computed and
+// added to the sums either way (4 and 6 only when LEGDRG is 0). FRSTIM true clears the sums and
+// comes back false.
+// More than kMaxAngleSpectrumRows rows, or SPECTYP outside 1..7, is refused on standard output
+// with one answer line read (none in a silent run).
+void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::string_view HEADER, bool LPRINT,
+             bool& FRSTIM);
+
+// With bit 27 of BRVFLG: one page start, then per attack angle the sea, swell, wind and current
+// environments that are on and the summed page (when bit 9, 10, 24 or 25 asks for a table), with
+// their console pauses, and the pause after the last angle. VESANG of EQUILB is left at the last
+// wave system's heading.
+void attack_angle_spectra_series(RunValues& R);
+
+}  // namespace brevant
