@@ -1,0 +1,129 @@
+// The reference cases and their runner: each case is written as "BREVDAT" and "LOWDAT" through the
+// named words of the data image (the program's own new case with the words of the case set), then
+// the built program executes it in a fresh folder and the report is collected.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "e2e/e2e_support.h"
+#include "test_support.h"
+
+namespace brevant::e2e::reference {
+
+// Unit factors between the metric and the English twin of a case.
+inline constexpr float kFeetPerMetre = 3.28084f;
+inline constexpr float kKipsPerTonne = 2.20462f;
+
+enum class Units { metric, english };
+
+struct ShipOptions {
+    Units units = Units::metric;
+    bool current = true;  // off: the drift coefficients have their current-free closed form
+};
+
+// The reference ship: an exact box 150 x 25 m at 8 m draft in 100 m of water, regular-wave periods
+// 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m (no swell yet), wind 30 knots
+// (Davenport) and current 1 knot, every source from 180 degrees, the cylindrical wind and current
+// models, the tanh-law drift model with unit factors, an external force, every table of the
+// report for 13 attack angles from 0 by 15 degrees, BRVFRQ 0.05 rad/s on the low-frequency grid,
+// the report on disk. The English twin is the same physical case in feet and kips.
+inline void write_reference_ship(const ShipOptions& o = {}) {
+    create_case();
+    make_runnable();
+    const bool en = o.units == Units::english;
+    const float len = en ? kFeetPerMetre : 1.0f;        // metres to the case's length unit
+    const float frc = en ? kKipsPerTonne : 1.0f;        // tonnes to the case's force unit
+    const float L = 150.0f * len, B = 25.0f * len, T = 8.0f * len;
+    const float rho = en ? 64.0f : 1025.0f;              // water, lb/ft^3 or kg/m^3
+    const float displ = 150.0f * 25.0f * 8.0f * 1.025f * frc;  // t or kips
+    const int bits[] = {1, 2, 3, 4, 5, 7, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27};
+    std::uint32_t brvflg = 0;
+    for (int b : bits) brvflg |= 1u << (b - 1);
+    std::vector<std::pair<int, std::uint32_t>> words = {
+        {117, en ? 0u : 1u},                                 // NUNTS
+        {777, 1},                                            // VESTYP ship
+        {446, real_word(100.0f * len)},                      // DEPTH
+        {447, real_word(rho)},                               // DWATR
+        {1409, real_word(displ)},                            // DISPL
+        {1410, real_word(T / 2.0f)},                         // VKB
+        {1411, real_word(8.0f * len)},                       // VKG
+        {1412, real_word(T)},                                // DRAFT
+        {1413, real_word(L * B)},                            // AWP
+        {1414, real_word(0.25f * L)},                        // PGYR
+        {1415, real_word(0.35f * B)},                        // RGYR
+        {1416, real_word(0.25f * L)},                        // YGYR
+        {1417, real_word(T / 2.0f + B * B / (12.0f * T))},   // VKMT
+        {1418, real_word(T / 2.0f + L * L / (12.0f * T))},   // VKML
+        {1419, real_word(L)},                                // LWL
+        {1420, real_word(B)},                                // BWL
+        {167, 55},                                           // NWP: 3 to 30 s by 0.5
+        {164, 1},                                            // WAVTYP Pierson-Moskowitz
+        {172, 1},                                            // LRANDM
+        {430, real_word(4.0f * len)},                        // SWHT(1)
+        {436, real_word(15.66f * std::sqrt(4.0f / 9.81f))},  // SIGPD(1), the P-M peak of 4 m
+        {714, real_word(180.0f)},                            // SEAHDG(1)
+        {418, real_word(180.0f)},                            // WAVHDG(1)
+        {174, 0},                                            // LSWELL
+        {175, 1},                                            // LWIND
+        {165, 1},                                            // WNDTYP Davenport
+        {454, real_word(180.0f)},                            // WNDHDG
+        {455, real_word(30.0f)},                             // WNDSPD, knots in both units
+        {176, o.current ? 1u : 0u},                          // LCURNT
+        {457, real_word(180.0f)},                            // CURHDG
+        {458, real_word(1.0f)},                              // CURSPD, knots
+        {775, 0x555},                                        // LWBARG cylindrical
+        {774, 0x777},                                        // LCBARG cylindrical
+        {787, 0x444},                                        // LWVCOF tanh-law drift
+        {1404, real_word(1.0f)},                             // WVFCX
+        {1364, real_word(1.0f)},                             // WVFCY
+        {1353, real_word(B * 15.0f * len)},                  // XWNDAR
+        {1355, real_word(L * 15.0f * len)},                  // YWNDAR
+        {1357, real_word(B * T)},                            // XCURAR
+        {1359, real_word(L * T)},                            // YCURAR
+        {448, real_word(4.0f * len / std::sqrt(2.0f))},      // SLPHT, the sea's height / sqrt 2
+        {1441, 1},                                           // AUXFRC
+        {1442, 0},                                           // CRDSYS global
+        {1435, real_word(50.0f * frc)},                      // XVFRC
+        {1436, real_word(-20.0f * frc)},                     // YVFRC
+        {1437, real_word(300.0f * frc * len)},               // VESMOM
+        {180, brvflg},                                       // BRVFLG: every table
+        {179, 13},                                           // NUMBRV
+        {187, 0},                                            // LANGARR uniform
+        {1438, real_word(0.0f)},                             // VESAN0
+        {472, real_word(15.0f)},                             // BRVINC
+        {473, real_word(0.05f)},                             // BRVFRQ, on the grid of 0.005
+        {489, real_word(0.005f)},                            // BRVFRQ_DELTA
+        {498, real_word(30.0f)},                             // BRV_PD_MIN
+        {109, 1},                                            // IUNIT: the report on disk
+        {104, 1},                                            // NEGSUM: no vessel summary
+    };
+    for (int i = 1; i <= 55; ++i) words.push_back({317 + i, real_word(3.0f + 0.5f * static_cast<float>(i - 1))});
+    edit_on_disk(words);
+}
+
+struct RunOutcome {
+    ProgramResult program;
+    std::string report;  // "BREVOUT.stxt"
+};
+
+// Writes the case in a fresh folder, executes it ("E" at the title screen) and collects the report.
+// The tanh-law drift model is the disc buoy's: on the ship the program's check of the vessel type
+// against the drift model warns once, waits for RETURN and offers the last page, where 4 executes
+// the case silently.
+template <typename WriteCase>
+RunOutcome run_reference(WriteCase&& write_case, const std::string& answers = "E\n\n4\n") {
+    brevant::testing::ScratchDir dir;
+    write_case();
+    RunOutcome out;
+    out.program = run_brevant(answers);
+    out.report = file_bytes("BREVOUT.stxt");
+    return out;
+}
+
+}  // namespace brevant::e2e::reference
