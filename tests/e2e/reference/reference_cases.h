@@ -22,10 +22,19 @@ inline constexpr float kKipsPerTonne = 2.20462f;
 
 enum class Units { metric, english };
 
+enum class Hull { ship, disc };
+
 struct ShipOptions {
     Units units = Units::metric;
     bool current = true;  // off: the drift coefficients have their current-free closed form
+    Hull hull = Hull::ship;
 };
+
+// Waterline length, breadth and draft of the hull in metres.
+struct HullSize {
+    float L, B, T;
+};
+inline HullSize hull_size(Hull h) { return h == Hull::ship ? HullSize{150.0f, 25.0f, 8.0f} : HullSize{16.0f, 16.0f, 3.0f}; }
 
 // The reference ship: an exact box 150 x 25 m at 8 m draft in 100 m of water, regular-wave periods
 // 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m (no swell yet), wind 30 knots
@@ -33,33 +42,44 @@ struct ShipOptions {
 // models, the tanh-law drift model with unit factors, an external force, every table of the
 // report for 13 attack angles from 0 by 15 degrees, BRVFRQ 0.05 rad/s on the low-frequency grid,
 // the report on disk. The English twin is the same physical case in feet and kips.
+// The disc buoy is a disc of 16 m diameter at 3 m draft with the same sea, wind, current and report,
+// unmoored (MORFBK 0): the program's data file holds no mooring block.
 inline void write_reference_ship(const ShipOptions& o = {}) {
     create_case();
     make_runnable();
     const bool en = o.units == Units::english;
     const float len = en ? kFeetPerMetre : 1.0f;        // metres to the case's length unit
     const float frc = en ? kKipsPerTonne : 1.0f;        // tonnes to the case's force unit
-    const float L = 150.0f * len, B = 25.0f * len, T = 8.0f * len;
+    const bool disc = o.hull == Hull::disc;
+    const HullSize m = hull_size(o.hull);
+    const float L = m.L * len, B = m.B * len, T = m.T * len;
     const float rho = en ? 64.0f : 1025.0f;              // water, lb/ft^3 or kg/m^3
-    const float displ = 150.0f * 25.0f * 8.0f * 1.025f * frc;  // t or kips
+    const float pi = 3.14159265f;
+    // Displacement (t or kips), waterplane area and the metacentric heights of a box or a disc.
+    const float volume = disc ? pi * 0.25f * m.L * m.L * m.T : m.L * m.B * m.T;
+    const float displ = volume * 1.025f * frc;
+    const float awp = disc ? pi * 0.25f * L * L : L * B;
+    const float bmt = disc ? (pi * std::pow(0.5f * m.L, 4.0f) / 4.0f) / volume * len : B * B / (12.0f * T);
+    const float bml = disc ? bmt : L * L / (12.0f * T);
     const int bits[] = {1, 2, 3, 4, 5, 7, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27};
     std::uint32_t brvflg = 0;
     for (int b : bits) brvflg |= 1u << (b - 1);
     std::vector<std::pair<int, std::uint32_t>> words = {
         {117, en ? 0u : 1u},                                 // NUNTS
-        {777, 1},                                            // VESTYP ship
+        {777, disc ? 4u : 1u},                               // VESTYP ship or disc buoy
+        {780, 0},                                            // MORFBK: no mooring feedback
         {446, real_word(100.0f * len)},                      // DEPTH
         {447, real_word(rho)},                               // DWATR
         {1409, real_word(displ)},                            // DISPL
         {1410, real_word(T / 2.0f)},                         // VKB
-        {1411, real_word(8.0f * len)},                       // VKG
+        {1411, real_word((disc ? 2.5f : 8.0f) * len)},       // VKG
         {1412, real_word(T)},                                // DRAFT
-        {1413, real_word(L * B)},                            // AWP
-        {1414, real_word(0.25f * L)},                        // PGYR
-        {1415, real_word(0.35f * B)},                        // RGYR
-        {1416, real_word(0.25f * L)},                        // YGYR
-        {1417, real_word(T / 2.0f + B * B / (12.0f * T))},   // VKMT
-        {1418, real_word(T / 2.0f + L * L / (12.0f * T))},   // VKML
+        {1413, real_word(awp)},                              // AWP
+        {1414, real_word(disc ? 3.0f * len : 0.25f * L)},    // PGYR
+        {1415, real_word(disc ? 3.0f * len : 0.35f * B)},    // RGYR
+        {1416, real_word(disc ? 3.0f * len : 0.25f * L)},    // YGYR
+        {1417, real_word(T / 2.0f + bmt)},                   // VKMT
+        {1418, real_word(T / 2.0f + bml)},                   // VKML
         {1419, real_word(L)},                                // LWL
         {1420, real_word(B)},                                // BWL
         {167, 55},                                           // NWP: 3 to 30 s by 0.5
@@ -82,8 +102,8 @@ inline void write_reference_ship(const ShipOptions& o = {}) {
         {787, 0x444},                                        // LWVCOF tanh-law drift
         {1404, real_word(1.0f)},                             // WVFCX
         {1364, real_word(1.0f)},                             // WVFCY
-        {1353, real_word(B * 15.0f * len)},                  // XWNDAR
-        {1355, real_word(L * 15.0f * len)},                  // YWNDAR
+        {1353, real_word(B * (disc ? 3.0f : 15.0f) * len)},  // XWNDAR
+        {1355, real_word(L * (disc ? 3.0f : 15.0f) * len)},  // YWNDAR
         {1357, real_word(B * T)},                            // XCURAR
         {1359, real_word(L * T)},                            // YCURAR
         {448, real_word(4.0f * len / std::sqrt(2.0f))},      // SLPHT, the sea's height / sqrt 2
@@ -116,6 +136,7 @@ struct RunOutcome {
 // The tanh-law drift model is the disc buoy's: on the ship the program's check of the vessel type
 // against the drift model warns once, waits for RETURN and offers the last page, where 4 executes
 // the case silently.
+// The disc buoy's drift model is its own: "E" alone executes it.
 template <typename WriteCase>
 RunOutcome run_reference(WriteCase&& write_case, const std::string& answers = "E\n\n4\n") {
     brevant::testing::ScratchDir dir;

@@ -11,6 +11,7 @@
 #include <numbers>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "e2e/reference/reference_cases.h"
 #include "e2e/reference/report_reader.h"
@@ -49,12 +50,13 @@ struct CaseRun {
     std::string report;
 };
 
-const CaseRun& ship_run(Units units, bool current = true) {
-    static std::map<std::pair<Units, bool>, CaseRun> runs;
-    const auto key = std::make_pair(units, current);
+const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship) {
+    static std::map<std::tuple<Units, bool, Hull>, CaseRun> runs;
+    const auto key = std::make_tuple(units, current, hull);
     auto found = runs.find(key);
     if (found == runs.end()) {
-        const RunOutcome o = run_reference([&] { write_reference_ship({units, current}); });
+        const RunOutcome o = run_reference([&] { write_reference_ship({units, current, hull}); },
+                                           hull == Hull::disc ? "E\n" : "E\n\n4\n");
         found = runs.emplace(key, CaseRun{o.program.status, o.program.err, o.report}).first;
     }
     return found->second;
@@ -62,13 +64,16 @@ const CaseRun& ship_run(Units units, bool current = true) {
 
 struct UnitSystem {
     Units units;
+    Hull hull;
     double g;        // gravity in the case's length unit
     double metres;   // case length units per metre
     double tonnes;   // case force units per tonne
 };
 // The program takes g as 9.8 m/s^2 in its wave tables.
-const UnitSystem kMetric{Units::metric, 9.8, 1.0, 1.0};
-const UnitSystem kEnglish{Units::english, 9.8 * 3.28084, 3.28084, 2.20462};
+const UnitSystem kMetric{Units::metric, Hull::ship, 9.8, 1.0, 1.0};
+const UnitSystem kEnglish{Units::english, Hull::ship, 9.8 * 3.28084, 3.28084, 2.20462};
+const UnitSystem kDiscMetric{Units::metric, Hull::disc, 9.8, 1.0, 1.0};
+const UnitSystem kDiscEnglish{Units::english, Hull::disc, 9.8 * 3.28084, 3.28084, 2.20462};
 
 constexpr double kPi = std::numbers::pi;
 double deg(double rad) { return rad * 180.0 / kPi; }
@@ -106,10 +111,10 @@ const char* const kSectionOrder[] = {"Ia.",   "Ib.",  "IIa.", "IIIa.", "IIIb.", 
                                      "VI.",   "VII.", "VIIp.", "VIII.", "VIIIp.", "IX. Net Environmental Forces",
                                      "IX. Net Environmental Force & Moment Spectra", "X."};
 
-class ShipCase : public ::testing::TestWithParam<UnitSystem> {
+class ReferenceCase : public ::testing::TestWithParam<UnitSystem> {
 protected:
     void SetUp() override {
-        const CaseRun& run = ship_run(GetParam().units);
+        const CaseRun& run = ship_run(GetParam().units, true, GetParam().hull);
         ASSERT_EQ(run.status, 0) << run.err;
         report_ = std::make_unique<Report>(run.report);
         text_ = &run.report;
@@ -126,7 +131,7 @@ protected:
     const std::string* text_ = nullptr;
 };
 
-TEST_P(ShipCase, WritesEverySectionInRunOrderAndNoUndefinedValue) {
+TEST_P(ReferenceCase, WritesEverySectionInRunOrderAndNoUndefinedValue) {
     std::size_t at = 0;
     const auto& sections = report().sections();
     for (const char* prefix : kSectionOrder) {
@@ -153,7 +158,7 @@ TEST_P(ShipCase, WritesEverySectionInRunOrderAndNoUndefinedValue) {
 
 // Periods, frequencies and lengths of the wave tables against w = 2 pi / T and the dispersion
 // relation at the site's depth; the slope column against k H / 2.
-TEST_P(ShipCase, WaveTablesFollowTheDispersionRelation) {
+TEST_P(ReferenceCase, WaveTablesFollowTheDispersionRelation) {
     const UnitSystem u = GetParam();
     for (const char* prefix : {"Ia.", "VIII."}) {
         const Section& s = one(prefix);
@@ -175,7 +180,7 @@ TEST_P(ShipCase, WaveTablesFollowTheDispersionRelation) {
 // Section VIII's heading values: the calculated height against 4 sqrt(m0) of the printed spectrum
 // and the requested height (2 % on this grid), the Pierson-Moskowitz peak period, the
 // characteristic wind speed 0.1412 g Tp and slope Hs k_p / 2.
-TEST_P(ShipCase, IrregularWaveValuesAgainstTheirDefinitions) {
+TEST_P(ReferenceCase, IrregularWaveValuesAgainstTheirDefinitions) {
     const UnitSystem u = GetParam();
     const Section& s = one("VIII.");
     const double Hs = 4.0 * u.metres;
@@ -207,7 +212,7 @@ TEST_P(ShipCase, IrregularWaveValuesAgainstTheirDefinitions) {
 
 // The Simpson integral over frequency of each section II column equals the section III force of
 // the same attack angle.
-TEST_P(ShipCase, DistributionIntegratesToTheMeanForce) {
+TEST_P(ReferenceCase, DistributionIntegratesToTheMeanForce) {
     const auto pages = report().all("IIa.");
     const auto mean = one("IIIa.").rows(4);
     ASSERT_EQ(pages.size(), mean.size());
@@ -228,19 +233,21 @@ TEST_P(ShipCase, DistributionIntegratesToTheMeanForce) {
 
 // The tanh-law drift force is Cx ~ cos(attack), Cy ~ sin(attack), taken on the breadth and the
 // length: Fy / Fx = (L / B) tan(attack), and no moment.
-TEST_P(ShipCase, MeanDriftFollowsTheTanhLawRatios) {
+TEST_P(ReferenceCase, MeanDriftFollowsTheTanhLawRatios) {
     const auto mean = one("IIIa.").rows(4);
     ASSERT_EQ(mean.size(), 13u);
     for (const Row& r : mean) {
         const double a = rad(r[0]);
         if (std::fabs(std::cos(a)) < 0.2 || std::fabs(std::sin(a)) < 0.2) continue;
-        EXPECT_NEAR(r[2] / r[1], 6.0 * std::tan(a), 2e-3 * std::fabs(6.0 * std::tan(a))) << "angle " << r[0];
-        EXPECT_NEAR(r[3], 0.0, 1e-3 * std::fabs(r[2]) * 150.0 * GetParam().metres) << "angle " << r[0];
+        const HullSize m = hull_size(GetParam().hull);
+        const double ratio = static_cast<double>(m.L / m.B) * std::tan(a);
+        EXPECT_NEAR(r[2] / r[1], ratio, 2e-3 * std::fabs(ratio)) << "angle " << r[0];
+        EXPECT_NEAR(r[3], 0.0, 1e-3 * std::fabs(r[2]) * static_cast<double>(m.L) * GetParam().metres) << "angle " << r[0];
     }
 }
 
 // The cylindrical wind and current models: Cx = -cos, Cy = -sin, Cz = 0 (no arms).
-TEST_P(ShipCase, CylindricalCoefficientsInClosedForm) {
+TEST_P(ReferenceCase, CylindricalCoefficientsInClosedForm) {
     const auto rows = one("V.").rows(7);
     ASSERT_EQ(rows.size(), 13u);
     for (const Row& r : rows) {
@@ -255,7 +262,7 @@ TEST_P(ShipCase, CylindricalCoefficientsInClosedForm) {
 
 // Davenport: f S(f) / (kappa U^2) = 4 x^2 / (1 + x^2)^(4/3), x = 1200 m f / U, kappa 0.005; per
 // rad/s S(w) = S(f) / 2 pi. The spacing columns are V 2 pi / w.
-TEST_P(ShipCase, WindSpeedSpectrumIsDavenports) {
+TEST_P(ReferenceCase, WindSpeedSpectrumIsDavenports) {
     const double U = 30.0 * 1852.0 / 3600.0;  // m/s
     const double unit_per_metre = GetParam().metres;
     const auto rows = one("VIIp.").rows(6);
@@ -274,7 +281,7 @@ TEST_P(ShipCase, WindSpeedSpectrumIsDavenports) {
 }
 
 // Each NET column of the IX pages is the sum of its row's sources.
-TEST_P(ShipCase, NetColumnsAreRowSums) {
+TEST_P(ReferenceCase, NetColumnsAreRowSums) {
     for (const char* prefix : {"IX. Net Environmental Forces", "IX. Net Environmental Force & Moment Spectra"}) {
         for (const Section* s : report().all(prefix)) {
             const auto rows = s->rows(9);
@@ -293,7 +300,7 @@ TEST_P(ShipCase, NetColumnsAreRowSums) {
 
 // Page X: the vessel forces are the NET columns of the IX pages; the global forces their rotation
 // by the heading; the angles and the net force from atan2 and hypot; the moment the Z page's NET.
-TEST_P(ShipCase, SummaryIsTheRotatedNetForce) {
+TEST_P(ReferenceCase, SummaryIsTheRotatedNetForce) {
     const auto pages = report().all("IX. Net Environmental Forces");
     ASSERT_EQ(pages.size(), 3u);
     const auto fx = pages[0]->rows(9), fy = pages[1]->rows(9), mz = pages[2]->rows(9);
@@ -326,7 +333,7 @@ TEST_P(ShipCase, SummaryIsTheRotatedNetForce) {
 
 // With every source from 180 degrees, the vessel heading 360 - a meets each source at the attack
 // angle a: the IX source columns repeat sections III and VI row for row.
-TEST_P(ShipCase, NetForcePagesRepeatTheSourceSections) {
+TEST_P(ReferenceCase, NetForcePagesRepeatTheSourceSections) {
     const auto pages = report().all("IX. Net Environmental Forces");
     ASSERT_EQ(pages.size(), 3u);
     const auto reflection = one("IIIa.").rows(4), absorption = one("IIIb.").rows(4), wind_current = one("VI.").rows(7);
@@ -348,7 +355,7 @@ TEST_P(ShipCase, NetForcePagesRepeatTheSourceSections) {
 }
 
 // The IX spectra repeat sections IVa and VII row for row (every source from 180 degrees).
-TEST_P(ShipCase, NetForceSpectraRepeatTheSourceSections) {
+TEST_P(ReferenceCase, NetForceSpectraRepeatTheSourceSections) {
     const auto pages = report().all("IX. Net Environmental Force & Moment Spectra");
     ASSERT_EQ(pages.size(), 3u);
     const auto sea = one("IVa.").rows(4), wind_current = one("VII.").rows(7);
@@ -406,8 +413,11 @@ TEST(ReferenceShipWithoutCurrent, ReflectionCoefficientsFollowTheTanhLaw) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Units, ShipCase, ::testing::Values(kMetric, kEnglish),
-                         [](const auto& info) { return info.param.units == Units::metric ? "Metric" : "English"; });
+INSTANTIATE_TEST_SUITE_P(Units, ReferenceCase, ::testing::Values(kMetric, kEnglish, kDiscMetric, kDiscEnglish),
+                         [](const auto& info) {
+                             return std::string(info.param.hull == Hull::ship ? "Ship" : "Disc") +
+                                    (info.param.units == Units::metric ? "Metric" : "English");
+                         });
 
 // Sections whose rows the twin cases must share: (title prefix, first column, columns, kind of each).
 // The English twin converts forces by 2.20462 kips per tonne and lengths by 3.28084 ft per metre.
