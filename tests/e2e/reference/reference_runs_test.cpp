@@ -421,9 +421,11 @@ INSTANTIATE_TEST_SUITE_P(Units, ReferenceCase, ::testing::Values(kMetric, kEngli
 
 // Sections whose rows the twin cases must share: (title prefix, first column, columns, kind of each).
 // The English twin converts forces by 2.20462 kips per tonne and lengths by 3.28084 ft per metre.
-TEST(ReferenceUnits, EnglishShipAgreesWithMetricShip) {
-    const CaseRun& m = ship_run(Units::metric);
-    const CaseRun& e = ship_run(Units::english);
+class ReferenceUnits : public ::testing::TestWithParam<Hull> {};
+
+TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
+    const CaseRun& m = ship_run(Units::metric, true, GetParam());
+    const CaseRun& e = ship_run(Units::english, true, GetParam());
     ASSERT_EQ(m.status, 0) << m.err;
     ASSERT_EQ(e.status, 0) << e.err;
     const Report rm(m.report), re(e.report);
@@ -454,6 +456,19 @@ TEST(ReferenceUnits, EnglishShipAgreesWithMetricShip) {
             }
         }
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(Hulls, ReferenceUnits, ::testing::Values(Hull::ship, Hull::disc),
+                         [](const auto& info) { return info.param == Hull::ship ? "Ship" : "Disc"; });
+
+// A second run of the same case writes the same report byte for byte, the time stamp apart.
+TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
+    const CaseRun& first = ship_run(Units::metric);
+    const RunOutcome again = run_reference([] { write_reference_ship(); });
+    ASSERT_EQ(again.program.status, 0) << again.program.err;
+    ASSERT_EQ(first.status, 0);
+    EXPECT_EQ(without_time_stamp(again.report), without_time_stamp(first.report));
+    EXPECT_NE(first.report.find("     Executed at "), std::string::npos);
 }
 
 }  // namespace
