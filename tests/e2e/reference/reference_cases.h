@@ -22,7 +22,7 @@ inline constexpr float kKipsPerTonne = 2.20462f;
 
 enum class Units { metric, english };
 
-enum class Hull { ship, disc };
+enum class Hull { ship, disc, semi };
 
 struct ShipOptions {
     Units units = Units::metric;
@@ -34,7 +34,50 @@ struct ShipOptions {
 struct HullSize {
     float L, B, T;
 };
-inline HullSize hull_size(Hull h) { return h == Hull::ship ? HullSize{150.0f, 25.0f, 8.0f} : HullSize{16.0f, 16.0f, 3.0f}; }
+inline HullSize hull_size(Hull h) {
+    return h == Hull::ship ? HullSize{150.0f, 25.0f, 8.0f} : h == Hull::disc ? HullSize{16.0f, 16.0f, 3.0f} : HullSize{70.0f, 70.0f, 20.0f};
+}
+
+// Word of element (j, i) of a (3, 50) member array starting at word `first`.
+inline int member_triple_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1); }
+
+// The semi-submersible's members (metres, keel at z 0): four columns of 10 m diameter at (+-30, +-30)
+// and two pontoons of 8 m diameter along x at y +-30, axis 4 m above the keel, 70 m long.
+inline void add_semi_members(std::vector<std::pair<int, std::uint32_t>>& w, float len) {
+    struct Member {
+        float base[3], top[3], diameter;
+        int dir;  // 1 along x, 3 along z
+    };
+    const Member members[] = {
+        {{30, 30, 0}, {30, 30, 40}, 10, 3},   {{30, -30, 0}, {30, -30, 40}, 10, 3},
+        {{-30, 30, 0}, {-30, 30, 40}, 10, 3}, {{-30, -30, 0}, {-30, -30, 40}, 10, 3},
+        {{-35, 30, 4}, {35, 30, 4}, 8, 1},    {{-35, -30, 4}, {35, -30, 4}, 8, 1},
+    };
+    w.push_back({3661, 6u});  // NCYL
+    for (int i = 1; i <= 6; ++i) {
+        const Member& m = members[i - 1];
+        const float d = m.diameter * len;
+        const float length = (m.dir == 3 ? 40.0f : 70.0f) * len;
+        w.push_back({3307 + i, 0u});                                           // BOTTYP free
+        w.push_back({3357 + i, m.dir == 3 ? 1u : 0u});                         // TOPTYP piercing or free
+        w.push_back({3407 + i, static_cast<std::uint32_t>(m.dir)});            // MEMDIR
+        w.push_back({3457 + i, 0u});                                           // MEMTYP
+        w.push_back({3507 + i, 1u});                                           // NCYLTP circular
+        w.push_back({3557 + i, 0u});                                           // MASCMP typed
+        w.push_back({3607 + i, 0u});                                           // DRGCMP typed
+        w.push_back({3975 + i, real_word(0.785398f * d * d)});                 // XAREA
+        const float diams[3] = {d, d, length}, cm[3] = {1.0f, 1.0f, 0.0f};
+        for (int j = 1; j <= 3; ++j) {
+            w.push_back({member_triple_word(3676, j, i), real_word(m.base[j - 1] * len)});
+            w.push_back({member_triple_word(3826, j, i), real_word(m.top[j - 1] * len)});
+            w.push_back({member_triple_word(4026, j, i), real_word(diams[j - 1])});
+            w.push_back({member_triple_word(4176, j, i), real_word(cm[j - 1])});
+            w.push_back({member_triple_word(4326, j, i), real_word(0.0f)});
+            w.push_back({member_triple_word(4476, j, i), real_word(0.0f)});
+            w.push_back({member_triple_word(4626, j, i), real_word(0.0f)});
+        }
+    }
+}
 
 // The reference ship: an exact box 150 x 25 m at 8 m draft in 100 m of water, regular-wave periods
 // 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m (no swell yet), wind 30 knots
@@ -51,6 +94,7 @@ inline void write_reference_ship(const ShipOptions& o = {}) {
     const float len = en ? kFeetPerMetre : 1.0f;        // metres to the case's length unit
     const float frc = en ? kKipsPerTonne : 1.0f;        // tonnes to the case's force unit
     const bool disc = o.hull == Hull::disc;
+    const bool semi = o.hull == Hull::semi;
     const HullSize m = hull_size(o.hull);
     const float L = m.L * len, B = m.B * len, T = m.T * len;
     const float rho = en ? 64.0f : 1025.0f;              // water, lb/ft^3 or kg/m^3
@@ -124,6 +168,23 @@ inline void write_reference_ship(const ShipOptions& o = {}) {
         {104, 1},                                            // NEGSUM: no vessel summary
     };
     for (int i = 1; i <= 55; ++i) words.push_back({317 + i, real_word(3.0f + 0.5f * static_cast<float>(i - 1))});
+    if (semi) {
+        // Members' volume 13 320 m^3 at a centre of buoyancy 6.83 m up; waterplane of four columns.
+        const float v = 13320.0f, awp_semi = 314.159f * len * len, kb = 6.83f * len;
+        const float bm = (4.0f * (490.87f + 78.5398f * 900.0f)) / v * len;
+        for (auto& [k, value] : words) {
+            if (k == 1409) value = real_word(v * 1.025f * frc);
+            if (k == 1410) value = real_word(kb);
+            if (k == 1411) value = real_word(15.0f * len);
+            if (k == 1413) value = real_word(awp_semi);
+            if (k == 1414 || k == 1415 || k == 1416) value = real_word(25.0f * len);
+            if (k == 1417 || k == 1418) value = real_word(kb + bm);
+            if (k == 777) value = 3u;
+            if (k == 787) value = 0x777;
+        }
+        words.push_back({144, 1u});  // NOWARN: the members' estimate of KB and displacement differs slightly
+        add_semi_members(words, len);
+    }
     edit_on_disk(words);
 }
 
@@ -136,7 +197,9 @@ struct RunOutcome {
 // The tanh-law drift model is the disc buoy's: on the ship the program's check of the vessel type
 // against the drift model warns once, waits for RETURN and offers the last page, where 4 executes
 // the case silently.
-// The disc buoy's drift model is its own: "E" alone executes it.
+// The disc buoy's drift model is its own: "E" alone executes it. The semi-submersible's run gives
+// notice that its members' summed waterlines differ from LWL and BWL (the overall 70 m), and one
+// RETURN continues it.
 template <typename WriteCase>
 RunOutcome run_reference(WriteCase&& write_case, const std::string& answers = "E\n\n4\n") {
     brevant::testing::ScratchDir dir;
