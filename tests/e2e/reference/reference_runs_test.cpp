@@ -265,6 +265,33 @@ TEST_P(ReferenceCase, CylindricalCoefficientsInClosedForm) {
     }
 }
 
+// Section VI against F = 1/2 rho V^2 A C (the OCIMF form), worked in SI units: air of 1.2553 kg/m^3
+// (the engineering 0.128 kgf s^2/m^4), sea water of 1025 kg/m^3, the cylindrical models' C, and for
+// the current the mean square speed over the draft of the 1/7-power profile,
+// V^2 (1 - (1 - t)^(9/7)) / (9/7 t) with t = draft / depth. Forces in tonnes-force or kips.
+TEST_P(ReferenceCase, MeanWindAndCurrentForcesAreHalfRhoVSquaredAC) {
+    const UnitSystem u = GetParam();
+    const HullSize m = hull_size(u.hull);
+    const double L = m.L, B = m.B, T = m.T;
+    const double freeboard = u.hull == Hull::disc ? 3.0 : 15.0;
+    const double knot = 1852.0 / 3600.0, newtons_per_unit = u.units == Units::metric ? 9806.65 : 4448.2216;
+    const double wind_q = 0.5 * 1.2553 * (30.0 * knot) * (30.0 * knot);
+    const double tau = T / 100.0, p = 9.0 / 7.0;
+    const double current_q = 0.5 * 1025.0 * (1.0 * knot) * (1.0 * knot) * (1.0 - std::pow(1.0 - tau, p)) / (p * tau);
+    const auto rows = one("VI.").rows(7);
+    ASSERT_EQ(rows.size(), 13u);
+    for (const Row& r : rows) {
+        const double a = rad(r[0]);
+        const double expected[6] = {-wind_q * B * freeboard * std::cos(a), -wind_q * L * freeboard * std::sin(a), 0.0,
+                                    -current_q * B * T * std::cos(a),      -current_q * L * T * std::sin(a),      0.0};
+        for (int c = 0; c < 6; ++c) {
+            const double e = expected[c] / newtons_per_unit;
+            const double scale = (c < 3 ? wind_q * L * freeboard : current_q * L * T) / newtons_per_unit;
+            EXPECT_NEAR(r[1 + c], e, 6e-3 * std::fabs(e) + 1e-6 * scale) << "angle " << r[0] << " column " << c + 1;
+        }
+    }
+}
+
 // Davenport: f S(f) / (kappa U^2) = 4 x^2 / (1 + x^2)^(4/3), x = 1200 m f / U, kappa 0.005; per
 // rad/s S(w) = S(f) / 2 pi. The spacing columns are V 2 pi / w.
 TEST_P(ReferenceCase, WindSpeedSpectrumIsDavenports) {
