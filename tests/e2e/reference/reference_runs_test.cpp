@@ -479,16 +479,37 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
         {"VII.", {F * F, F * F, M * M, F * F, F * F, M * M}},
     };
     for (const Table& t : tables) {
+        ASSERT_NE(rm.find(t.prefix), nullptr) << t.prefix;
+        ASSERT_NE(re.find(t.prefix), nullptr) << t.prefix;
         const auto a = rm.find(t.prefix)->rows(t.factor.size() + 1);
         const auto b = re.find(t.prefix)->rows(t.factor.size() + 1);
         ASSERT_EQ(a.size(), b.size()) << t.prefix;
         for (std::size_t i = 0; i < a.size(); ++i) {
             double scale = 0.0;
-            for (std::size_t c = 0; c < t.factor.size(); ++c) scale = std::max(scale, std::fabs(a[i][c + 1] * t.factor[c]));
+            for (std::size_t c = 0; c < t.factor.size(); ++c) {
+                scale = std::max(scale, std::fabs(a[i][c + 1] * t.factor[c]));
+            }
             for (std::size_t c = 0; c < t.factor.size(); ++c) {
                 const double expected = a[i][c + 1] * t.factor[c];
                 EXPECT_NEAR(b[i][c + 1], expected, 2e-3 * std::fabs(expected) + 1e-3 * scale + 1e-5)
                     << t.prefix << " row " << a[i][0] << " column " << c + 1;
+            }
+        }
+    }
+    // The IX pages of forces and moments, every column.
+    const auto pages_m = rm.all("IX. Net Environmental Forces"), pages_e = re.all("IX. Net Environmental Forces");
+    ASSERT_EQ(pages_m.size(), 3u);
+    ASSERT_EQ(pages_e.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const double f = k < 2 ? F : M;
+        const auto a = pages_m[k]->rows(9), b = pages_e[k]->rows(9);
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            double scale = 0.0;
+            for (int c = 1; c <= 8; ++c) scale = std::max(scale, std::fabs(a[i][c] * f));
+            for (int c = 1; c <= 8; ++c) {
+                EXPECT_NEAR(b[i][c], a[i][c] * f, 2e-3 * std::fabs(a[i][c] * f) + 1e-3 * scale + 1e-5)
+                    << "IX page " << k + 1 << " heading " << a[i][0] << " column " << c;
             }
         }
     }
