@@ -1,0 +1,213 @@
+// The reference cases and their runner: each case is written as "BREVDAT" and "LOWDAT" through the
+// named words of the data image (the program's own new case with the words of the case set), then
+// the built program executes it in a fresh folder and the report is collected.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "e2e/e2e_support.h"
+#include "test_support.h"
+
+namespace brevant::e2e::reference {
+
+// Unit factors between the metric and the English twin of a case.
+inline constexpr float kFeetPerMetre = 3.28084f;
+inline constexpr float kKipsPerTonne = 2.20462f;
+
+enum class Units { metric, english };
+
+enum class Hull { ship, disc, semi };
+
+struct ShipOptions {
+    Units units = Units::metric;
+    bool current = true;  // off: the drift coefficients have their current-free closed form
+    Hull hull = Hull::ship;
+};
+
+// Waterline length, breadth and draft of the hull in metres.
+struct HullSize {
+    float L, B, T;
+};
+inline HullSize hull_size(Hull h) {
+    return h == Hull::ship ? HullSize{150.0f, 25.0f, 8.0f} : h == Hull::disc ? HullSize{16.0f, 16.0f, 3.0f} : HullSize{70.0f, 70.0f, 20.0f};
+}
+
+// Word of element (j, i) of a (3, 50) member array starting at word `first`.
+inline int member_triple_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1); }
+
+// The semi-submersible's members (metres, keel at z 0): four columns of 10 m diameter at (+-30, +-30)
+// and two pontoons of 8 m diameter along x at y +-30, axis 4 m above the keel, 70 m long.
+inline void add_semi_members(std::vector<std::pair<int, std::uint32_t>>& w, float len) {
+    struct Member {
+        float base[3], top[3], diameter;
+        int dir;  // 1 along x, 3 along z
+    };
+    const Member members[] = {
+        {{30, 30, 0}, {30, 30, 40}, 10, 3},   {{30, -30, 0}, {30, -30, 40}, 10, 3},
+        {{-30, 30, 0}, {-30, 30, 40}, 10, 3}, {{-30, -30, 0}, {-30, -30, 40}, 10, 3},
+        {{-35, 30, 4}, {35, 30, 4}, 8, 1},    {{-35, -30, 4}, {35, -30, 4}, 8, 1},
+    };
+    w.push_back({3661, 6u});  // NCYL
+    for (int i = 1; i <= 6; ++i) {
+        const Member& m = members[i - 1];
+        const float d = m.diameter * len;
+        const float length = (m.dir == 3 ? 40.0f : 70.0f) * len;
+        w.push_back({3307 + i, 0u});                                           // BOTTYP free
+        w.push_back({3357 + i, m.dir == 3 ? 1u : 0u});                         // TOPTYP piercing or free
+        w.push_back({3407 + i, static_cast<std::uint32_t>(m.dir)});            // MEMDIR
+        w.push_back({3457 + i, 0u});                                           // MEMTYP
+        w.push_back({3507 + i, 1u});                                           // NCYLTP circular
+        w.push_back({3557 + i, 0u});                                           // MASCMP typed
+        w.push_back({3607 + i, 0u});                                           // DRGCMP typed
+        w.push_back({3975 + i, real_word(0.785398f * d * d)});                 // XAREA
+        const float diams[3] = {d, d, length}, cm[3] = {1.0f, 1.0f, 0.0f};
+        for (int j = 1; j <= 3; ++j) {
+            w.push_back({member_triple_word(3676, j, i), real_word(m.base[j - 1] * len)});
+            w.push_back({member_triple_word(3826, j, i), real_word(m.top[j - 1] * len)});
+            w.push_back({member_triple_word(4026, j, i), real_word(diams[j - 1])});
+            w.push_back({member_triple_word(4176, j, i), real_word(cm[j - 1])});
+            w.push_back({member_triple_word(4326, j, i), real_word(0.0f)});
+            w.push_back({member_triple_word(4476, j, i), real_word(0.0f)});
+            w.push_back({member_triple_word(4626, j, i), real_word(0.0f)});
+        }
+    }
+}
+
+// The reference ship: an exact box 150 x 25 m at 8 m draft in 100 m of water, regular-wave periods
+// 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m (no swell yet), wind 30 knots
+// (Davenport) and current 1 knot, every source from 180 degrees, the cylindrical wind and current
+// models, the tanh-law drift model with unit factors, an external force, every table of the
+// report for 13 attack angles from 0 by 15 degrees, BRVFRQ 0.05 rad/s on the low-frequency grid,
+// the report on disk. The English twin is the same physical case in feet and kips.
+// The disc buoy is a disc of 16 m diameter at 3 m draft with the same sea, wind, current and report,
+// unmoored (MORFBK 0): the program's data file holds no mooring block.
+inline void write_reference_ship(const ShipOptions& o = {}) {
+    create_case();
+    make_runnable();
+    const bool en = o.units == Units::english;
+    const float len = en ? kFeetPerMetre : 1.0f;        // metres to the case's length unit
+    const float frc = en ? kKipsPerTonne : 1.0f;        // tonnes to the case's force unit
+    const bool disc = o.hull == Hull::disc;
+    const bool semi = o.hull == Hull::semi;
+    const HullSize m = hull_size(o.hull);
+    const float L = m.L * len, B = m.B * len, T = m.T * len;
+    const float rho = en ? 64.0f : 1025.0f;              // water, lb/ft^3 or kg/m^3
+    const float pi = 3.14159265f;
+    // Displacement (t or kips), waterplane area and the metacentric heights of a box or a disc.
+    const float volume = disc ? pi * 0.25f * m.L * m.L * m.T : m.L * m.B * m.T;
+    const float displ = volume * 1.025f * frc;
+    const float awp = disc ? pi * 0.25f * L * L : L * B;
+    const float bmt = disc ? (pi * std::pow(0.5f * m.L, 4.0f) / 4.0f) / volume * len : B * B / (12.0f * T);
+    const float bml = disc ? bmt : L * L / (12.0f * T);
+    const int bits[] = {1, 2, 3, 4, 5, 7, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27};
+    std::uint32_t brvflg = 0;
+    for (int b : bits) brvflg |= 1u << (b - 1);
+    std::vector<std::pair<int, std::uint32_t>> words = {
+        {117, en ? 0u : 1u},                                 // NUNTS
+        {777, disc ? 4u : 1u},                               // VESTYP ship or disc buoy
+        {780, 0},                                            // MORFBK: no mooring feedback
+        {446, real_word(100.0f * len)},                      // DEPTH
+        {447, real_word(rho)},                               // DWATR
+        {1409, real_word(displ)},                            // DISPL
+        {1410, real_word(T / 2.0f)},                         // VKB
+        {1411, real_word((disc ? 2.5f : 8.0f) * len)},       // VKG
+        {1412, real_word(T)},                                // DRAFT
+        {1413, real_word(awp)},                              // AWP
+        {1414, real_word(disc ? 3.0f * len : 0.25f * L)},    // PGYR
+        {1415, real_word(disc ? 3.0f * len : 0.35f * B)},    // RGYR
+        {1416, real_word(disc ? 3.0f * len : 0.25f * L)},    // YGYR
+        {1417, real_word(T / 2.0f + bmt)},                   // VKMT
+        {1418, real_word(T / 2.0f + bml)},                   // VKML
+        {1419, real_word(L)},                                // LWL
+        {1420, real_word(B)},                                // BWL
+        {167, 55},                                           // NWP: 3 to 30 s by 0.5
+        {164, 1},                                            // WAVTYP Pierson-Moskowitz
+        {172, 1},                                            // LRANDM
+        {430, real_word(4.0f * len)},                        // SWHT(1)
+        {436, real_word(15.66f * std::sqrt(4.0f / 9.81f))},  // SIGPD(1), the P-M peak of 4 m
+        {714, real_word(180.0f)},                            // SEAHDG(1)
+        {418, real_word(180.0f)},                            // WAVHDG(1)
+        {174, 0},                                            // LSWELL
+        {175, 1},                                            // LWIND
+        {165, 1},                                            // WNDTYP Davenport
+        {454, real_word(180.0f)},                            // WNDHDG
+        {455, real_word(30.0f)},                             // WNDSPD, knots in both units
+        {176, o.current ? 1u : 0u},                          // LCURNT
+        {457, real_word(180.0f)},                            // CURHDG
+        {458, real_word(1.0f)},                              // CURSPD, knots
+        {775, 0x555},                                        // LWBARG cylindrical
+        {774, 0x777},                                        // LCBARG cylindrical
+        {787, 0x444},                                        // LWVCOF tanh-law drift
+        {1404, real_word(1.0f)},                             // WVFCX
+        {1364, real_word(1.0f)},                             // WVFCY
+        {1353, real_word(B * (disc ? 3.0f : 15.0f) * len)},  // XWNDAR
+        {1355, real_word(L * (disc ? 3.0f : 15.0f) * len)},  // YWNDAR
+        {1357, real_word(B * T)},                            // XCURAR
+        {1359, real_word(L * T)},                            // YCURAR
+        {448, real_word(4.0f * len / std::sqrt(2.0f))},      // SLPHT, the sea's height / sqrt 2
+        {1441, 1},                                           // AUXFRC
+        {1442, 0},                                           // CRDSYS global
+        {1435, real_word(50.0f * frc)},                      // XVFRC
+        {1436, real_word(-20.0f * frc)},                     // YVFRC
+        {1437, real_word(300.0f * frc * len)},               // VESMOM
+        {180, brvflg},                                       // BRVFLG: every table
+        {179, 13},                                           // NUMBRV
+        {187, 0},                                            // LANGARR uniform
+        {1438, real_word(0.0f)},                             // VESAN0
+        {472, real_word(15.0f)},                             // BRVINC
+        {473, real_word(0.05f)},                             // BRVFRQ, on the grid of 0.005
+        {489, real_word(0.005f)},                            // BRVFRQ_DELTA
+        {498, real_word(30.0f)},                             // BRV_PD_MIN
+        {109, 1},                                            // IUNIT: the report on disk
+        {104, 1},                                            // NEGSUM: no vessel summary
+    };
+    for (int i = 1; i <= 55; ++i) words.push_back({317 + i, real_word(3.0f + 0.5f * static_cast<float>(i - 1))});
+    if (semi) {
+        // Members' volume 13 320 m^3 at a centre of buoyancy 6.83 m up; waterplane of four columns.
+        const float v = 13320.0f, awp_semi = 314.159f * len * len, kb = 6.83f * len;
+        const float bm = (4.0f * (490.87f + 78.5398f * 900.0f)) / v * len;
+        for (auto& [k, value] : words) {
+            if (k == 1409) value = real_word(v * 1.025f * frc);
+            if (k == 1410) value = real_word(kb);
+            if (k == 1411) value = real_word(15.0f * len);
+            if (k == 1413) value = real_word(awp_semi);
+            if (k == 1414 || k == 1415 || k == 1416) value = real_word(25.0f * len);
+            if (k == 1417 || k == 1418) value = real_word(kb + bm);
+            if (k == 777) value = 3u;
+            if (k == 787) value = 0x777;
+        }
+        words.push_back({144, 1u});  // NOWARN: the members' estimate of KB and displacement differs slightly
+        add_semi_members(words, len);
+    }
+    edit_on_disk(words);
+}
+
+struct RunOutcome {
+    ProgramResult program;
+    std::string report;  // "BREVOUT.stxt"
+};
+
+// Writes the case in a fresh folder, executes it ("E" at the title screen) and collects the report.
+// The tanh-law drift model is the disc buoy's: on the ship the program's check of the vessel type
+// against the drift model warns once, waits for RETURN and offers the last page, where 4 executes
+// the case silently.
+// The disc buoy's drift model is its own: "E" alone executes it. The semi-submersible's run gives
+// notice that its members' summed waterlines differ from LWL and BWL (the overall 70 m), and one
+// RETURN continues it.
+template <typename WriteCase>
+RunOutcome run_reference(WriteCase&& write_case, const std::string& answers = "E\n\n4\n") {
+    brevant::testing::ScratchDir dir;
+    write_case();
+    RunOutcome out;
+    out.program = run_brevant(answers);
+    out.report = file_bytes("BREVOUT.stxt");
+    return out;
+}
+
+}  // namespace brevant::e2e::reference
