@@ -65,7 +65,17 @@ void drop_cr(std::string& line) {
 
 }  // namespace
 
+namespace {
+unsigned long long console_count = 0;
+void note_console(Int unit) {
+    if (unit == SCREEN_UNIT || unit == SILENT_UNIT || unit == KBD_UNIT) ++console_count;
+}
+}  // namespace
+
+unsigned long long console_activity() { return console_count; }
+
 void write_record(Int unit, std::string_view text) {
+    note_console(unit);
     if (std::ostream* os = out_stream(unit)) {
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->put('\n');
@@ -74,6 +84,7 @@ void write_record(Int unit, std::string_view text) {
 }
 
 void write_partial(Int unit, std::string_view text) {
+    note_console(unit);
     if (std::ostream* os = out_stream(unit)) {
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->flush();
@@ -82,6 +93,7 @@ void write_partial(Int unit, std::string_view text) {
 }
 
 std::string read_keyboard_line(Int unit) {
+    note_console(unit);
     std::cout.flush();
     std::istream* is = in_stream(unit);
     std::string line;

@@ -37,6 +37,10 @@ std::size_t unit_bytes_left(Int unit);
 // carriage return is dropped. At the end of the keyboard input the program ends (end_of_input);
 // at the end of a file the result is false.
 std::string read_keyboard_line(Int unit = KBD_UNIT);
+
+// A count that moves on with every record written to or read from the console (units 5, 6 and 41):
+// a caller that would skip a repeated computation can tell whether the computation talked to the user.
+unsigned long long console_activity();
 bool read_unit_line(Int unit, std::string& line);
 
 enum class UnitMode { Read, Write, Append };

@@ -38,9 +38,26 @@ void call(F HullEntryPoints::*entry, A&... args) {
 
 }  // namespace
 
-void install_hull_table(const HullTable& table) { installed() = table; }
+namespace {
+unsigned long long& run_count() {
+    static unsigned long long n = 0;
+    return n;
+}
+}  // namespace
 
-void clear_hull_table() { installed() = HullTable{}; }
+unsigned long long hull_run_count() { return run_count(); }
+
+bool hull_solves_repeatable() { return installed().repeatable; }
+
+void install_hull_table(const HullTable& table) {
+    ++run_count();
+    installed() = table;
+}
+
+void clear_hull_table() {
+    ++run_count();
+    installed() = HullTable{};
+}
 
 HullModel selected_hull() {
     const Tpcm& P = TPCM;
@@ -51,9 +68,18 @@ HullModel selected_hull() {
     return HullModel::None;
 }
 
-void hull_characteristics() { call(&HullEntryPoints::CHR); }
-void hull_forces(Int& NPASS2) { call(&HullEntryPoints::FRC, NPASS2); }
-void hull_raos() { call(&HullEntryPoints::RAO); }
+void hull_characteristics() {
+    ++run_count();
+    call(&HullEntryPoints::CHR);
+}
+void hull_forces(Int& NPASS2) {
+    ++run_count();
+    call(&HullEntryPoints::FRC, NPASS2);
+}
+void hull_raos() {
+    ++run_count();
+    call(&HullEntryPoints::RAO);
+}
 void hull_summary() { call(&HullEntryPoints::SUM); }
 void hull_output() { call(&HullEntryPoints::OUT); }
 

@@ -26,6 +26,10 @@ struct HullTable {
     HullEntryPoints jackup;        // JCKCHR ... JCKOUT
     HullEntryPoints member_built;  // SEMCHR ... SEMOUT (semi-submersible, TLP)
     HullEntryPoints disc_buoy;     // DSKCHR ... DSKOUT
+    // True when the entry points' RAOs depend only on the records they read and on what earlier hull
+    // runs left in the motion record (no state of their own that changes a result): then a caller may
+    // keep a solve and take it again for the same inputs. False for doubles that count their calls.
+    bool repeatable = false;
 };
 
 enum class HullModel { None, Ship, JackUp, MemberBuilt, DiscBuoy };
@@ -47,5 +51,12 @@ void hull_forces(Int& NPASS2);
 void hull_raos();
 void hull_summary();
 void hull_output();
+
+// A count that moves on with every call of the characteristics, force and RAO entry points and with
+// every change of the installed table: a caller that keeps a hull result can tell whether the hull
+// has run (and rewritten what it leaves in the records) since.
+unsigned long long hull_run_count();
+// The installed table's `repeatable`.
+bool hull_solves_repeatable();
 
 }  // namespace brevant

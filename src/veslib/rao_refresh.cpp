@@ -5,12 +5,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <type_traits>
+#include <vector>
 
 #include "records/data_image.h"
+#include "records/equilibrium_record.h"
 #include "records/motion_record.h"
 #include "records/response_record.h"
 #include "records/wave_record.h"
 #include "sysutl/angles.h"
+#include "sysutl/units.h"
 #include "veslib/hull_dispatch.h"
 #include "veslib/relative_motions.h"
 #include "veslib/user_raos.h"
@@ -40,6 +45,52 @@ struct RefreshState {
 RefreshState& kept() {
     static RefreshState s;
     return s;
+}
+
+// The last hull solve of the refresh, kept so that a solve with the same inputs is not run again:
+// the analysis asks for the RAOs of one relative heading many times over (every force component of
+// an attack angle, and every wave system of the attack-angle form, which all take the same heading).
+// The hull's RAOs depend only on the records it reads (the data image with the speed direction
+// already in vessel axes, the wave and equilibrium records, the relative heading RAOANG(1), the draft
+// change) and on what earlier hull runs left in the motion record. A solve is reused only when all of
+// those are bit for bit what they were at the kept solve, and no hull entry point has run since (the
+// run count of the dispatch), so what the hull left in the motion record is still its own.
+struct LastSolve {
+    bool valid = false;
+    unsigned long long hull_runs = 0;
+    Real TNKANG = 0.0f;
+    Real RAOANG1 = 0.0f;
+    Real DELTA_DRAFT = 0.0f;
+    Int QUASQUENCH = 0;
+    Int NWP = 0;
+    std::vector<unsigned char> inputs;  // the data image, the wave and the equilibrium records
+    FArray<Complex, 100, 6> RAOS{};
+};
+
+LastSolve& last_solve() {
+    static LastSolve s;
+    return s;
+}
+
+bool& reuse_switch() {
+    static bool on = true;
+    return on;
+}
+
+template <typename Rec>
+void append_bytes(std::vector<unsigned char>& out, const Rec& r) {
+    static_assert(std::is_trivially_copyable_v<Rec>);
+    const auto* p = reinterpret_cast<const unsigned char*>(&r);
+    out.insert(out.end(), p, p + sizeof(Rec));
+}
+
+std::vector<unsigned char> solve_inputs() {
+    std::vector<unsigned char> bytes;
+    bytes.reserve(sizeof(Tpcm) + sizeof(WavCom) + sizeof(Equilb));
+    append_bytes(bytes, TPCM);
+    append_bytes(bytes, WAVCOM);
+    append_bytes(bytes, EQUILB);
+    return bytes;
 }
 
 Int grid_points() { return std::clamp<Int>(TPCM.NWP, 0, 100); }
@@ -91,7 +142,51 @@ void compute_raos() {
     }
 }
 
+// The hull solve of the current relative heading, or the kept one when its inputs are the same.
+void solve_or_reuse(Real TNKANG) {
+    LastSolve& last = last_solve();
+    Himem& H = HIMEM;
+    const Int n = grid_points();
+    std::vector<unsigned char> inputs = solve_inputs();
+    if (reuse_switch() && hull_solves_repeatable() && last.valid && last.hull_runs == hull_run_count() &&
+        std::memcmp(&last.TNKANG, &TNKANG, sizeof(Real)) == 0 &&
+        std::memcmp(&last.RAOANG1, &H.RAOANG(1), sizeof(Real)) == 0 &&
+        std::memcmp(&last.DELTA_DRAFT, &PASCOM.DELTA_DRAFT, sizeof(Real)) == 0 &&
+        last.QUASQUENCH == PASCOM.QUASQUENCH && last.NWP == n && last.inputs == inputs) {
+        for (H.IW = 1; H.IW <= n; ++H.IW) {
+            INDXUP();
+            for (Int d = 1; d <= 6; ++d) pool(d) = last.RAOS(H.IW, d);
+        }
+        return;
+    }
+    last.valid = false;
+    const unsigned long long console_before = console_activity();
+    compute_raos();
+    // A solve that changed the records it reads is not kept (a repeat would not start from the same
+    // state), nor one that wrote a warning or asked a question: a repeat must say and ask it again.
+    if (!reuse_switch() || !hull_solves_repeatable() || console_activity() != console_before ||
+        solve_inputs() != inputs)
+        return;
+    last.valid = true;
+    last.hull_runs = hull_run_count();
+    last.TNKANG = TNKANG;
+    last.RAOANG1 = H.RAOANG(1);
+    last.DELTA_DRAFT = PASCOM.DELTA_DRAFT;
+    last.QUASQUENCH = PASCOM.QUASQUENCH;
+    last.NWP = n;
+    last.inputs = std::move(inputs);
+    for (H.IW = 1; H.IW <= n; ++H.IW) {
+        INDXUP();
+        for (Int d = 1; d <= 6; ++d) last.RAOS(H.IW, d) = pool(d);
+    }
+}
+
 }  // namespace
+
+void set_rao_solve_reuse(bool on) {
+    reuse_switch() = on;
+    last_solve() = LastSolve{};
+}
 
 void RELRAOUP(Real& RELDEG, Real TNKANG, Int ITYPFLG, Logical DOSPEC, Logical FORCE_NEW_RAO) {
     RefreshState& k = kept();
@@ -126,7 +221,7 @@ void RELRAOUP(Real& RELDEG, Real TNKANG, Int ITYPFLG, Logical DOSPEC, Logical FO
                 k.LAST_DELTA_DRAFT(IWAVID) = DELTA_DRAFT;
                 k.LAST_HEADING(IWAVID) = heading_input;
                 k.LAST_FORM(IWAVID) = ITYPFLG;
-                compute_raos();
+                solve_or_reuse(TNKANG);
                 for (H.IW = 1; H.IW <= n; ++H.IW) {
                     INDXUP();
                     for (Int d = 1; d <= 6; ++d) k.SAVED_RAOS(H.IW, d, IWAVID) = pool(d);
@@ -154,6 +249,9 @@ void RELRAOUP(Real& RELDEG, Real TNKANG, Int ITYPFLG, Logical DOSPEC, Logical FO
     }
 }
 
-void reset_relraoup() { kept() = RefreshState{}; }
+void reset_relraoup() {
+    kept() = RefreshState{};
+    last_solve() = LastSolve{};
+}
 
 }  // namespace brevant

@@ -27,4 +27,11 @@ void RELRAOUP(Real& RELDEG, Real TNKANG, Int ITYPFLG, Logical DOSPEC, Logical FO
 // Back to the state at program start: nothing saved, every system to be computed.
 void reset_relraoup();
 
+// A forced refresh whose hull inputs (data image, wave and equilibrium records, relative heading,
+// draft change, vessel heading) are bit for bit those of the last hull solve, with no hull run in
+// between, takes that solve's RAOs instead of running the hull again. The switch exists for the
+// tests that prove the reuse changes no result (off: every forced refresh runs the hull); it is on
+// at program start and is not a user option. Switching clears the kept solve.
+void set_rao_solve_reuse(bool on);
+
 }  // namespace brevant

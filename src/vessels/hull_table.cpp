@@ -14,6 +14,9 @@ HullTable real_hull_table() {
     t.jackup = {JCKCHR, JCKFRC, JCKRAO, JCKSUM, JCKOUT};
     t.member_built = {SEMCHR, SEMFRC, SEMRAO, SEMSUM, SEMOUT};
     t.disc_buoy = {DSKCHR, DSKFRC, DSKRAO, DSKSUM, DSKOUT};
+    // Their RAOs follow from the records alone: the one flag the ship hull keeps (FRSTIM) only
+    // stops a repeated warning, and a solve that talks to the console is never kept.
+    t.repeatable = true;
     return t;
 }
 

@@ -1,0 +1,110 @@
+// The reuse of hull solves in the RAO refresh changes no digit of the report: whole runs in the
+// process with the reuse on and off give the same report byte for byte, and the run with the reuse
+// solves the hull fewer times (the swell of the attack-angle form repeats the sea's solve).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/run_values.h"
+#include "deep_box_case.h"
+#include "platform/platform.h"
+#include "veslib/hull_dispatch.h"
+#include "veslib/rao_refresh.h"
+
+namespace brevant {
+namespace {
+
+class RaoReuseReport : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        platform::set_fixed_local_time({2026, 12, 10, 3, 4, 5, 6});
+    }
+    void TearDown() override {
+        set_rao_solve_reuse(true);
+        testing::reset_run_state();
+        ConsoleTest::TearDown();
+    }
+    struct Run {
+        std::string report;
+        unsigned long long hull_runs;
+    };
+    // The case as SETUP leaves it, analysed with the reuse on or off.
+    template <typename Setup>
+    Run run(Setup setup, bool reuse) {
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+        setup();
+        set_rao_solve_reuse(reuse);
+        const unsigned long long before = hull_run_count();
+        BRVCOR();
+        return {testing::file_bytes(kReportFile), hull_run_count() - before};
+    }
+    testing::ScratchDir dir_;
+};
+
+// The sections the sample ship case asks for.
+Int every_section() {
+    return testing::bits({1, 2, 3, 4, 5, 7, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27});
+}
+
+void sea_and_swell(Real swell_heading) {
+    Tpcm& P = TPCM;
+    testing::add_sea();
+    P.LSWELL = 1;
+    P.SWLTYP = 0;
+    P.SWELHT = 2.0f;
+    P.SWELPD = 12.0f;
+    P.SWLWID = 0.1f;
+    P.SWLHDG = swell_heading;
+    P.BRVFLG = every_section();
+    P.NUMBRV = 13;
+    P.VESAN0 = 0.0f;
+    P.BRVINC = 15.0f;
+}
+
+TEST_F(RaoReuseReport, ReportsWithAndWithoutReuseAreIdentical) {
+    struct Case {
+        const char* name;
+        void (*setup)();
+    };
+    const Case cases[] = {
+        {"sea and swell from ahead, wind and current",
+         [] {
+             sea_and_swell(180.0f);
+             Tpcm& P = TPCM;
+             P.LWIND = 1;
+             P.WNDHDG = 180.0f;
+             P.WNDSPD = 30.0f;
+             P.LCURNT = 1;
+             P.CURHDG = 180.0f;
+             P.CURSPD = 1.0f;
+         }},
+        {"swell on the beam", [] { sea_and_swell(90.0f); }},
+        {"sea alone", [] {
+             testing::add_sea();
+             TPCM.BRVFLG = every_section();
+             TPCM.NUMBRV = 13;
+             TPCM.VESAN0 = 0.0f;
+             TPCM.BRVINC = 15.0f;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Run off = run(c.setup, false);
+        const Run on = run(c.setup, true);
+        ASSERT_GT(off.report.size(), 10000u);
+        EXPECT_TRUE(on.report == off.report);
+        EXPECT_LE(on.hull_runs, off.hull_runs);
+    }
+}
+
+TEST_F(RaoReuseReport, AttackAngleFormSolvesTheHullOnceForSeaAndSwell) {
+    const Run off = run([] { sea_and_swell(180.0f); }, false);
+    const Run on = run([] { sea_and_swell(180.0f); }, true);
+    EXPECT_TRUE(on.report == off.report);
+    EXPECT_LT(on.hull_runs, off.hull_runs);
+}
+
+}  // namespace
+}  // namespace brevant
