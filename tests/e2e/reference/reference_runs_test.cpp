@@ -3,7 +3,14 @@
 // formulas, identities between sections), and the metric case against its English twin.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
+#include <thread>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -42,7 +49,7 @@ TEST(ReferenceReader, FindsSectionsByTitleAndReadsRows) {
     EXPECT_EQ(without_time_stamp(text).find("Executed"), std::string::npos);
 }
 
-// ---- Runs, made once per test program --------------------------------------------------------
+// ---- Runs, made once per build ---------------------------------------------------------------
 
 struct CaseRun {
     int status = -1;
@@ -50,16 +57,81 @@ struct CaseRun {
     std::string report;
 };
 
+// ctest starts every test in a process of its own, and a member-built case takes long to run under
+// the sanitizers: the outcome of each case is kept in a folder named after the two programs (the
+// analysis and this test program, by size and time of writing), so the processes of one build run
+// each case once. A stale folder is never read: another build gives another name.
+std::filesystem::path run_cache_folder() {
+    std::size_t h = 1469598103934665603ull;
+    for (const std::filesystem::path& p : {std::filesystem::path(BREVANT_BINARY), std::filesystem::path("/proc/self/exe")}) {
+        std::error_code ec;
+        const std::filesystem::path real = std::filesystem::canonical(p, ec);
+        const auto size = std::filesystem::file_size(real, ec);
+        const auto time = std::filesystem::last_write_time(real, ec).time_since_epoch().count();
+        h = (h ^ std::hash<std::string>{}(real.string())) * 1099511628211ull;
+        h = (h ^ static_cast<std::size_t>(size)) * 1099511628211ull;
+        h = (h ^ static_cast<std::size_t>(time)) * 1099511628211ull;
+    }
+    return std::filesystem::temp_directory_path() / ("brevant_reference_runs_" + std::to_string(h));
+}
+
+// A kept outcome: the status on the first line, the length of the error text on the second, then
+// the error text and the report.
+bool read_kept(const std::filesystem::path& file, CaseRun& run) {
+    std::ifstream in(file, std::ios::binary);
+    std::size_t err_length = 0;
+    if (!(in >> run.status >> err_length) || in.get() != '\n') return false;
+    run.err.assign(err_length, '\0');
+    if (!in.read(run.err.data(), static_cast<std::streamsize>(err_length))) return false;
+    run.report.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+void keep(const std::filesystem::path& file, const CaseRun& run) {
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    // Written aside and renamed, so a process that reads it never meets half a file.
+    const std::filesystem::path part = file.string() + "." + std::to_string(::getpid());
+    {
+        std::ofstream out(part, std::ios::binary);
+        out << run.status << ' ' << run.err.size() << '\n' << run.err << run.report;
+        if (!out) return;
+    }
+    std::filesystem::rename(part, file, ec);
+    if (ec) std::filesystem::remove(part, ec);
+}
+
 const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship) {
     static std::map<std::tuple<Units, bool, Hull>, CaseRun> runs;
     const auto key = std::make_tuple(units, current, hull);
     auto found = runs.find(key);
     if (found == runs.end()) {
-        const RunOutcome o = run_reference([&] { write_reference_ship({units, current, hull}); },
-                                           hull == Hull::disc   ? "E\n"
-                                           : hull == Hull::semi ? "E\n\n"
-                                                                : "E\n\n4\n");
-        found = runs.emplace(key, CaseRun{o.program.status, o.program.err, o.report}).first;
+        const std::filesystem::path kept = run_cache_folder() / ("case_" + std::to_string(static_cast<int>(units)) + "_" +
+                                                                std::to_string(current ? 1 : 0) + "_" +
+                                                                std::to_string(static_cast<int>(hull)));
+        // One process runs the case (the one that makes the lock folder); the others wait for its
+        // outcome, and run the case themselves only if the lock goes without an outcome or the wait
+        // grows too long.
+        CaseRun run;
+        const std::filesystem::path lock = kept.string() + ".lock";
+        std::error_code ec;
+        std::filesystem::create_directories(kept.parent_path(), ec);
+        bool have = read_kept(kept, run);
+        for (int waited = 0; !have && !std::filesystem::create_directory(lock, ec) && waited < 6000; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            have = read_kept(kept, run);
+            if (!have && !std::filesystem::exists(lock)) waited = 6000;
+        }
+        if (!have) {
+            const RunOutcome o = run_reference([&] { write_reference_ship({units, current, hull}); },
+                                               hull == Hull::disc   ? "E\n"
+                                               : hull == Hull::semi ? "E\n\n"
+                                                                    : "E\n\n4\n");
+            run = CaseRun{o.program.status, o.program.err, o.report};
+            keep(kept, run);
+            std::filesystem::remove(lock, ec);
+        }
+        found = runs.emplace(key, run).first;
     }
     return found->second;
 }
