@@ -2,11 +2,14 @@
 // rotation, and the analysis of the typical ship case with its report written to a scratch folder.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/analysis_core.h"
 #include "edlib/editor_driver.h"
@@ -121,11 +124,13 @@ void BM_LoadAndSave(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMicrosecond);
 
-// (1) The typical ship case: the committed sample (13 attack angles, 31 periods, sea, wind and
-// current, every section of the report). The case is loaded once; each run starts from the loaded
-// images and clean analysis records and writes "BREVOUT.stxt" in the scratch folder.
-void BM_TypicalShipCase(benchmark::State& state) {
-    ScratchFolder folder("ship");
+// Runs the analysis of the sample ship case, changed by `shape` once it is loaded, as an execute
+// choice does: each run starts from the loaded images and clean analysis records and writes
+// "BREVOUT.stxt" in the scratch folder. `answers` are the keyboard's lines for the notices a run may
+// wait on.
+template <class Shape>
+void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, const std::string& answers = "") {
+    ScratchFolder folder(tag);
     copy_sample_ship();
     quiet_units();
     const auto loaded = std::make_unique<Tpcm>();
@@ -140,6 +145,7 @@ void BM_TypicalShipCase(benchmark::State& state) {
     TPCM.SRCDAT = SESSION.LEASTQ;
     TPCM.LBACK = 0;
     TPCM.IPAG = 0;
+    shape(TPCM);
     *loaded = TPCM;
     *loaded_low = LOWCOF;
     for (auto _ : state) {
@@ -149,6 +155,7 @@ void BM_TypicalShipCase(benchmark::State& state) {
         reset_analysis_state();
         clear_captured(SCREEN_UNIT);
         clear_captured(SILENT_UNIT);
+        bind_keyboard(answers);
         state.ResumeTiming();
         try {
             BRVCOR();
@@ -162,12 +169,122 @@ void BM_TypicalShipCase(benchmark::State& state) {
     reset_session();
     reset_tpcm();
 }
+
+// (1) The typical ship case: the committed sample (13 attack angles, 31 periods, sea, wind and
+// current, every section of the report).
+void BM_TypicalShipCase(benchmark::State& state) {
+    run_case(state, "ship", [](Tpcm&) {});
+}
 BENCHMARK(BM_TypicalShipCase)->Unit(benchmark::kMillisecond);
 
-// PENDING: the same case with a member-built semi-submersible of four columns and four pontoons, the
-// largest ship case the tables allow (361 attack angles, 100 periods, 1000 rows) and the largest
-// semi-submersible (50 piercing members, run only when asked for by name): each a case built in code
-// and run like BM_TypicalShipCase.
+// The sample's ship replaced by a member-built semi-submersible (metres, keel at z 0, 20 m draft):
+// `columns` piercing columns of 10 m diameter, 40 m high, and, for four columns, four pontoons of
+// 8 m diameter with their axes 4 m above the keel joining them in a ring. More columns stand on a
+// square grid 15 m apart with no pontoons. Drag coefficient 1 across every member, none along it.
+// The hydrostatics are the members' own; the notices of small differences are off.
+void make_semi(Tpcm& P, int columns) {
+    struct Member {
+        float base[3], top[3], diameter;
+        int dir;  // 1 along x, 2 along y, 3 along z
+    };
+    std::vector<Member> members;
+    if (columns == 4) {
+        members = {{{30, 30, 0}, {30, 30, 40}, 10, 3},   {{30, -30, 0}, {30, -30, 40}, 10, 3},
+                   {{-30, 30, 0}, {-30, 30, 40}, 10, 3}, {{-30, -30, 0}, {-30, -30, 40}, 10, 3},
+                   {{-35, 30, 4}, {35, 30, 4}, 8, 1},    {{-35, -30, 4}, {35, -30, 4}, 8, 1},
+                   {{30, -25, 4}, {30, 25, 4}, 8, 2},    {{-30, -25, 4}, {-30, 25, 4}, 8, 2}};
+    } else {
+        for (int i = 0; i < columns; ++i) {
+            const float x = 15.0f * static_cast<float>(i % 10) - 67.5f, y = 15.0f * static_cast<float>(i / 10) - 30.0f;
+            members.push_back({{x, y, 0}, {x, y, 40}, 10, 3});
+        }
+    }
+    float volume = 0.0f, moment = 0.0f, awp = 0.0f, inertia = 0.0f, extent = 0.0f;
+    for (const Member& m : members) {
+        const float area = 0.785398f * m.diameter * m.diameter;
+        if (m.dir == 3) {
+            volume += area * 20.0f;
+            moment += area * 20.0f * 10.0f;
+            awp += area;
+            inertia += area * m.base[0] * m.base[0] + area * m.diameter * m.diameter / 16.0f;
+        } else {
+            const float length = m.dir == 1 ? m.top[0] - m.base[0] : m.top[1] - m.base[1];
+            volume += area * length;
+            moment += area * length * 4.0f;
+        }
+        for (int j = 0; j < 2; ++j) extent = std::max(extent, 2.0f * std::fabs(m.base[j]) + m.diameter);
+    }
+    const float kb = moment / volume, bm = inertia / volume;
+    P.VESTYP = 3;
+    P.LWVCOF = 0x777;
+    P.NOWARN = 1;
+    P.DISPL = volume * 1.025f;
+    P.VKB = kb;
+    P.VKG = 15.0f;
+    P.DRAFT = 20.0f;
+    P.AWP = awp;
+    P.PGYR = P.RGYR = P.YGYR = 25.0f;
+    P.VKMT = P.VKML = kb + bm;
+    P.LWL = P.BWL = extent;
+    P.NCYL = static_cast<Int>(members.size());
+    for (std::size_t k = 0; k < members.size(); ++k) {
+        const Member& m = members[k];
+        const Int i = static_cast<Int>(k) + 1;
+        const float length = m.dir == 3 ? 40.0f : m.dir == 1 ? m.top[0] - m.base[0] : m.top[1] - m.base[1];
+        P.BOTTYP(i) = 0;
+        P.TOPTYP(i) = m.dir == 3 ? 1 : 0;
+        P.MEMDIR(i) = m.dir;
+        P.MEMTYP(i) = 0;
+        P.NCYLTP(i) = 1;
+        P.MASCMP(i) = 0;
+        P.DRGCMP(i) = 0;
+        P.XAREA(i) = 0.785398f * m.diameter * m.diameter;
+        const float diams[3] = {m.diameter, m.diameter, length}, cm[3] = {1.0f, 1.0f, 0.0f}, cd[3] = {1.0f, 1.0f, 0.0f};
+        for (Int j = 1; j <= 3; ++j) {
+            P.RCYLB(j, i) = m.base[j - 1];
+            P.RCYLT(j, i) = m.top[j - 1];
+            P.DIAMS(j, i) = diams[j - 1];
+            P.CYLCM(j, i) = cm[j - 1];
+            P.CYLCMI(j, i) = 0.0f;
+            P.CYLCD(j, i) = cd[j - 1];
+            P.CYLCDI(j, i) = 0.0f;
+        }
+    }
+}
+
+// (2) The typical case with a member-built semi-submersible of four columns and four pontoons.
+void BM_TypicalSemiCase(benchmark::State& state) {
+    run_case(state, "semi", [](Tpcm& P) { make_semi(P, 4); }, "\n\n\n\n");
+}
+BENCHMARK(BM_TypicalSemiCase)->Unit(benchmark::kMillisecond);
+
+// (3) The largest ship case the tables allow: the sample ship with 361 attack angles (0 to 180 by
+// 0.5 degrees), 100 regular-wave periods (2 to 51.5 s by 0.5) and 1000 low-frequency rows.
+void BM_LargestShipCase(benchmark::State& state) {
+    run_case(state, "ship_max", [](Tpcm& P) {
+        P.NWP = 100;
+        for (Int i = 1; i <= 100; ++i) P.T(i) = 2.0f + 0.5f * static_cast<float>(i - 1);
+        P.LANGARR = 0;
+        P.NUMBRV = 361;
+        P.BRVINC = 0.5f;
+        P.BRVFRQ_DELTA = 0.005f;
+        P.BRV_PD_MIN() = 1.2566f;  // 2 pi / (1.2566 * 0.005): 1000 rows
+    });
+}
+BENCHMARK(BM_LargestShipCase)->Unit(benchmark::kSecond);
+
+// The largest semi-submersible the tables allow: 50 piercing columns. It runs for minutes, so it
+// runs only when the filter names it (--benchmark_filter=LargestSemiCase) and is skipped otherwise.
+void BM_LargestSemiCase(benchmark::State& state) {
+    if (benchmark::GetBenchmarkFilter().find("LargestSemiCase") == std::string::npos) {
+        state.SkipWithError("skipped: run it by name with --benchmark_filter=LargestSemiCase");
+        for (auto _ : state) {
+        }
+        return;
+    }
+    run_case(state, "semi_max", [](Tpcm& P) { make_semi(P, 50); }, "\n\n\n\n");
+}
+BENCHMARK(BM_LargestSemiCase)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 }  // namespace brevant
