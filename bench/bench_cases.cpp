@@ -16,6 +16,7 @@
 #include "edlib/finish.h"
 #include "edlib/loader.h"
 #include "lowlib/current_profile.h"
+#include "lowlib/depth_current_drag.h"
 #include "lowlib/drift_preparation.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
@@ -30,6 +31,9 @@
 #include "veslib/hull_dispatch.h"
 #include "veslib/motion_phase1.h"
 #include "veslib/rao_refresh.h"
+
+// The semi-submersible of the benchmarks, shared with the test that guards the reuse.
+#include "../tests/core/semi_ring_case.h"
 
 namespace brevant {
 namespace {
@@ -146,6 +150,11 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
     TPCM.LBACK = 0;
     TPCM.IPAG = 0;
     shape(TPCM);
+    // The reuse of earlier results (hull solves, cylinder drift coefficients), off for the figure
+    // before it.
+    const bool reuse = state.range(0) != 0;
+    set_rao_solve_reuse(reuse);
+    set_member_drift_reuse(reuse);
     *loaded = TPCM;
     *loaded_low = LOWCOF;
     for (auto _ : state) {
@@ -165,6 +174,8 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
         }
     }
     if (!fs::exists("BREVOUT.stxt")) state.SkipWithError("no report was written");
+    set_rao_solve_reuse(true);
+    set_member_drift_reuse(true);
     reset_analysis_state();
     reset_session();
     reset_tpcm();
@@ -175,88 +186,13 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
 void BM_TypicalShipCase(benchmark::State& state) {
     run_case(state, "ship", [](Tpcm&) {});
 }
-BENCHMARK(BM_TypicalShipCase)->Unit(benchmark::kMillisecond);
-
-// The sample's ship replaced by a member-built semi-submersible (metres, keel at z 0, 20 m draft):
-// `columns` piercing columns of 10 m diameter, 40 m high, and, for four columns, four pontoons of
-// 8 m diameter with their axes 4 m above the keel joining them in a ring. More columns stand on a
-// square grid 15 m apart with no pontoons. Drag coefficient 1 across every member, none along it.
-// The hydrostatics are the members' own; the notices of small differences are off.
-void make_semi(Tpcm& P, int columns) {
-    struct Member {
-        float base[3], top[3], diameter;
-        int dir;  // 1 along x, 2 along y, 3 along z
-    };
-    std::vector<Member> members;
-    if (columns == 4) {
-        members = {{{30, 30, 0}, {30, 30, 40}, 10, 3},   {{30, -30, 0}, {30, -30, 40}, 10, 3},
-                   {{-30, 30, 0}, {-30, 30, 40}, 10, 3}, {{-30, -30, 0}, {-30, -30, 40}, 10, 3},
-                   {{-35, 30, 4}, {35, 30, 4}, 8, 1},    {{-35, -30, 4}, {35, -30, 4}, 8, 1},
-                   {{30, -25, 4}, {30, 25, 4}, 8, 2},    {{-30, -25, 4}, {-30, 25, 4}, 8, 2}};
-    } else {
-        for (int i = 0; i < columns; ++i) {
-            const float x = 15.0f * static_cast<float>(i % 10) - 67.5f, y = 15.0f * static_cast<float>(i / 10) - 30.0f;
-            members.push_back({{x, y, 0}, {x, y, 40}, 10, 3});
-        }
-    }
-    float volume = 0.0f, moment = 0.0f, awp = 0.0f, inertia = 0.0f, extent = 0.0f;
-    for (const Member& m : members) {
-        const float area = 0.785398f * m.diameter * m.diameter;
-        if (m.dir == 3) {
-            volume += area * 20.0f;
-            moment += area * 20.0f * 10.0f;
-            awp += area;
-            inertia += area * m.base[0] * m.base[0] + area * m.diameter * m.diameter / 16.0f;
-        } else {
-            const float length = m.dir == 1 ? m.top[0] - m.base[0] : m.top[1] - m.base[1];
-            volume += area * length;
-            moment += area * length * 4.0f;
-        }
-        for (int j = 0; j < 2; ++j) extent = std::max(extent, 2.0f * std::fabs(m.base[j]) + m.diameter);
-    }
-    const float kb = moment / volume, bm = inertia / volume;
-    P.VESTYP = 3;
-    P.LWVCOF = 0x777;
-    P.NOWARN = 1;
-    P.DISPL = volume * 1.025f;
-    P.VKB = kb;
-    P.VKG = 15.0f;
-    P.DRAFT = 20.0f;
-    P.AWP = awp;
-    P.PGYR = P.RGYR = P.YGYR = 25.0f;
-    P.VKMT = P.VKML = kb + bm;
-    P.LWL = P.BWL = extent;
-    P.NCYL = static_cast<Int>(members.size());
-    for (std::size_t k = 0; k < members.size(); ++k) {
-        const Member& m = members[k];
-        const Int i = static_cast<Int>(k) + 1;
-        const float length = m.dir == 3 ? 40.0f : m.dir == 1 ? m.top[0] - m.base[0] : m.top[1] - m.base[1];
-        P.BOTTYP(i) = 0;
-        P.TOPTYP(i) = m.dir == 3 ? 1 : 0;
-        P.MEMDIR(i) = m.dir;
-        P.MEMTYP(i) = 0;
-        P.NCYLTP(i) = 1;
-        P.MASCMP(i) = 0;
-        P.DRGCMP(i) = 0;
-        P.XAREA(i) = 0.785398f * m.diameter * m.diameter;
-        const float diams[3] = {m.diameter, m.diameter, length}, cm[3] = {1.0f, 1.0f, 0.0f}, cd[3] = {1.0f, 1.0f, 0.0f};
-        for (Int j = 1; j <= 3; ++j) {
-            P.RCYLB(j, i) = m.base[j - 1];
-            P.RCYLT(j, i) = m.top[j - 1];
-            P.DIAMS(j, i) = diams[j - 1];
-            P.CYLCM(j, i) = cm[j - 1];
-            P.CYLCMI(j, i) = 0.0f;
-            P.CYLCD(j, i) = cd[j - 1];
-            P.CYLCDI(j, i) = 0.0f;
-        }
-    }
-}
+BENCHMARK(BM_TypicalShipCase)->ArgName("reuse")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // (2) The typical case with a member-built semi-submersible of four columns and four pontoons.
 void BM_TypicalSemiCase(benchmark::State& state) {
-    run_case(state, "semi", [](Tpcm& P) { make_semi(P, 4); }, "\n\n\n\n");
+    run_case(state, "semi", [](Tpcm& P) { testing::shape_semi(P, 4); }, "\n\n\n\n");
 }
-BENCHMARK(BM_TypicalSemiCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypicalSemiCase)->ArgName("reuse")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // (3) The largest ship case the tables allow: the sample ship with 361 attack angles (0 to 180 by
 // 0.5 degrees), 100 regular-wave periods (2 to 51.5 s by 0.5) and 1000 low-frequency rows.
@@ -271,7 +207,7 @@ void BM_LargestShipCase(benchmark::State& state) {
         P.BRV_PD_MIN() = 1.2566f;  // 2 pi / (1.2566 * 0.005): 1000 rows
     });
 }
-BENCHMARK(BM_LargestShipCase)->Unit(benchmark::kSecond);
+BENCHMARK(BM_LargestShipCase)->ArgName("reuse")->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
 
 // The largest semi-submersible the tables allow: 50 piercing columns. It runs for minutes, so it
 // runs only when the filter names it (--benchmark_filter=LargestSemiCase) and is skipped otherwise.
@@ -282,9 +218,9 @@ void BM_LargestSemiCase(benchmark::State& state) {
         }
         return;
     }
-    run_case(state, "semi_max", [](Tpcm& P) { make_semi(P, 50); }, "\n\n\n\n");
+    run_case(state, "semi_max", [](Tpcm& P) { testing::shape_semi(P, 50); }, "\n\n\n\n");
 }
-BENCHMARK(BM_LargestSemiCase)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_LargestSemiCase)->ArgName("reuse")->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 }  // namespace brevant
