@@ -230,7 +230,11 @@ void set_member_drift_reuse(bool on) {
     }
 }
 
+bool member_drift_reuse_on() { return cyldft_keep().on; }
+
 unsigned long long member_drift_reuse_count() { return cyldft_keep().hits; }
+
+void count_member_drift_reuse() { ++cyldft_keep().hits; }
 
 void DFC_ALIGN(Real& DRFTC_TOT, Real& FLUXANG_TO_WVK, Int IW, Int DOUSER, std::string_view USERDAT,
                Real COSTHETACW, Real SINTHETACW, Real RELANG, std::string_view /*CLDBY*/, Int IWAVID) {
