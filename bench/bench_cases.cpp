@@ -2,17 +2,21 @@
 // rotation, and the analysis of the typical ship case with its report written to a scratch folder.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/analysis_core.h"
 #include "edlib/editor_driver.h"
 #include "edlib/finish.h"
 #include "edlib/loader.h"
 #include "lowlib/current_profile.h"
+#include "lowlib/depth_current_drag.h"
 #include "lowlib/drift_preparation.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
@@ -27,6 +31,9 @@
 #include "veslib/hull_dispatch.h"
 #include "veslib/motion_phase1.h"
 #include "veslib/rao_refresh.h"
+
+// The semi-submersible of the benchmarks, shared with the test that guards the reuse.
+#include "../tests/core/semi_ring_case.h"
 
 namespace brevant {
 namespace {
@@ -121,11 +128,13 @@ void BM_LoadAndSave(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadAndSave)->Unit(benchmark::kMicrosecond);
 
-// (1) The typical ship case: the committed sample (13 attack angles, 31 periods, sea, wind and
-// current, every section of the report). The case is loaded once; each run starts from the loaded
-// images and clean analysis records and writes "BREVOUT.stxt" in the scratch folder.
-void BM_TypicalShipCase(benchmark::State& state) {
-    ScratchFolder folder("ship");
+// Runs the analysis of the sample ship case, changed by `shape` once it is loaded, as an execute
+// choice does: each run starts from the loaded images and clean analysis records and writes
+// "BREVOUT.stxt" in the scratch folder. `answers` are the keyboard's lines for the notices a run may
+// wait on.
+template <class Shape>
+void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, const std::string& answers = "") {
+    ScratchFolder folder(tag);
     copy_sample_ship();
     quiet_units();
     const auto loaded = std::make_unique<Tpcm>();
@@ -140,6 +149,12 @@ void BM_TypicalShipCase(benchmark::State& state) {
     TPCM.SRCDAT = SESSION.LEASTQ;
     TPCM.LBACK = 0;
     TPCM.IPAG = 0;
+    shape(TPCM);
+    // The reuse of earlier results (hull solves, cylinder drift coefficients), off for the figure
+    // before it.
+    const bool reuse = state.range(0) != 0;
+    set_rao_solve_reuse(reuse);
+    set_member_drift_reuse(reuse);
     *loaded = TPCM;
     *loaded_low = LOWCOF;
     for (auto _ : state) {
@@ -149,6 +164,7 @@ void BM_TypicalShipCase(benchmark::State& state) {
         reset_analysis_state();
         clear_captured(SCREEN_UNIT);
         clear_captured(SILENT_UNIT);
+        bind_keyboard(answers);
         state.ResumeTiming();
         try {
             BRVCOR();
@@ -158,16 +174,53 @@ void BM_TypicalShipCase(benchmark::State& state) {
         }
     }
     if (!fs::exists("BREVOUT.stxt")) state.SkipWithError("no report was written");
+    set_rao_solve_reuse(true);
+    set_member_drift_reuse(true);
     reset_analysis_state();
     reset_session();
     reset_tpcm();
 }
-BENCHMARK(BM_TypicalShipCase)->Unit(benchmark::kMillisecond);
 
-// PENDING: the same case with a member-built semi-submersible of four columns and four pontoons, the
-// largest ship case the tables allow (361 attack angles, 100 periods, 1000 rows) and the largest
-// semi-submersible (50 piercing members, run only when asked for by name): each a case built in code
-// and run like BM_TypicalShipCase.
+// (1) The typical ship case: the committed sample (13 attack angles, 31 periods, sea, wind and
+// current, every section of the report).
+void BM_TypicalShipCase(benchmark::State& state) {
+    run_case(state, "ship", [](Tpcm&) {});
+}
+BENCHMARK(BM_TypicalShipCase)->ArgName("reuse")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// (2) The typical case with a member-built semi-submersible of four columns and four pontoons.
+void BM_TypicalSemiCase(benchmark::State& state) {
+    run_case(state, "semi", [](Tpcm& P) { testing::shape_semi(P, 4); }, "\n\n\n\n");
+}
+BENCHMARK(BM_TypicalSemiCase)->ArgName("reuse")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// (3) The largest ship case the tables allow: the sample ship with 361 attack angles (0 to 180 by
+// 0.5 degrees), 100 regular-wave periods (2 to 51.5 s by 0.5) and 1000 low-frequency rows.
+void BM_LargestShipCase(benchmark::State& state) {
+    run_case(state, "ship_max", [](Tpcm& P) {
+        P.NWP = 100;
+        for (Int i = 1; i <= 100; ++i) P.T(i) = 2.0f + 0.5f * static_cast<float>(i - 1);
+        P.LANGARR = 0;
+        P.NUMBRV = 361;
+        P.BRVINC = 0.5f;
+        P.BRVFRQ_DELTA = 0.005f;
+        P.BRV_PD_MIN() = 1.2566f;  // 2 pi / (1.2566 * 0.005): 1000 rows
+    });
+}
+BENCHMARK(BM_LargestShipCase)->ArgName("reuse")->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The largest semi-submersible the tables allow: 50 piercing columns. It runs for minutes, so it
+// runs only when the filter names it (--benchmark_filter=LargestSemiCase) and is skipped otherwise.
+void BM_LargestSemiCase(benchmark::State& state) {
+    if (benchmark::GetBenchmarkFilter().find("LargestSemiCase") == std::string::npos) {
+        state.SkipWithError("skipped: run it by name with --benchmark_filter=LargestSemiCase");
+        for (auto _ : state) {
+        }
+        return;
+    }
+    run_case(state, "semi_max", [](Tpcm& P) { testing::shape_semi(P, 50); }, "\n\n\n\n");
+}
+BENCHMARK(BM_LargestSemiCase)->ArgName("reuse")->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 }  // namespace brevant

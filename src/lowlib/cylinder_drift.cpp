@@ -23,8 +23,11 @@ struct HankelKeep {
     Real BY1 = 0.0f;
 };
 HankelKeep keep;
+unsigned long long reports = 0;
 
 }  // namespace
+
+unsigned long long cyldft_report_count() { return reports; }
 
 void HN2P(Real& HNP2, Real& HNP1P2, Real X, Int N, Int IOSCRN, Int IOKBD) {
     Int IERR = 0;
@@ -77,6 +80,7 @@ void HN2P(Real& HNP2, Real& HNP1P2, Real X, Int N, Int IOSCRN, Int IOKBD) {
         }
     }
     if (IERR == 0) return;
+    ++reports;
     write_record(IOSCRN, " ++> IER = " + fmt_I(IERR, 12) + "  in CYLDFT...");
     if (IOSCRN == SILENT_UNIT && IERR == 99) stop_program(1);
     ABORT0(IOSCRN, IOKBD, TPCM.LBACK);

@@ -26,6 +26,10 @@ Real CYLDFT(Real WSCAL, Real RD, Real ZD, Real DEPTH, Real& WAVK, Int IW, Int NW
 // is reported on IOSCRN, then the abort question (keyboard IOKBD); a silent run with X <= 0 ends.
 void HN2P(Real& HNP2, Real& HNP1P2, Real X, Int N, Int IOSCRN, Int IOKBD);
 
+// How many error reports HN2P has written on the console since the start: a caller that keeps a
+// CYLDFT result for reuse keeps only those of calls that reported nothing.
+unsigned long long cyldft_report_count();
+
 // Legacy semi-submersible step at the nondimensional frequency X (its magnitude counts):
 // factor (tanh((3x - 1) 3.14159) + 0.99627) 0.5001, factor XSHDOW for surge (LCOMP 1), YSHDOW for
 // sway (2), 0 otherwise; a negative result is 0. LWL, BWL, RELANG, EDUNIT, KBD are not used.

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cassert>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "lowlib/current_profile.h"
 #include "lowlib/cylinder_drift.h"
@@ -172,6 +174,68 @@ Real GISUB_Z(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_R
                          [](Real X) { return X * X / 2.0f - 1.0f; });
 }
 
+namespace {
+
+// Kept CYLDFT results, a few per frequency index (the same index comes back with the headings and
+// wave systems of the series in turn).
+struct KeptCyldft {
+    std::uint32_t key[4] = {};
+    Real COEF = 0.0f, WAVK = 0.0f;
+    bool used = false;
+};
+constexpr int kKeptPerFrequency = 8;
+struct CyldftKeep {
+    bool on = true;
+    unsigned long long hits = 0;
+    KeptCyldft slot[101][kKeptPerFrequency]{};
+    int next[101]{};
+};
+CyldftKeep& cyldft_keep() {
+    static CyldftKeep k;
+    return k;
+}
+
+Real kept_CYLDFT(Real WSCAL, Real RD, Real ZD, Real DEPTH, Real& WAVK, Int IW, Int NWP, Int IOSCRN, Int IOKBD) {
+    CyldftKeep& k = cyldft_keep();
+    if (!k.on || IW < 1 || IW > 100) return CYLDFT(WSCAL, RD, ZD, DEPTH, WAVK, IW, NWP, IOSCRN, IOKBD);
+    const std::uint32_t key[4] = {std::bit_cast<std::uint32_t>(WSCAL), std::bit_cast<std::uint32_t>(RD),
+                                  std::bit_cast<std::uint32_t>(ZD), std::bit_cast<std::uint32_t>(DEPTH)};
+    for (const KeptCyldft& s : k.slot[IW]) {
+        if (s.used && s.key[0] == key[0] && s.key[1] == key[1] && s.key[2] == key[2] && s.key[3] == key[3]) {
+            ++k.hits;
+            WAVK = s.WAVK;
+            return s.COEF;
+        }
+    }
+    const unsigned long long reports = cyldft_report_count();
+    const Real COEF = CYLDFT(WSCAL, RD, ZD, DEPTH, WAVK, IW, NWP, IOSCRN, IOKBD);
+    // A call that reported a fault on the console is not kept: a repeat reports it again.
+    if (cyldft_report_count() != reports) return COEF;
+    KeptCyldft& s = k.slot[IW][k.next[IW]];
+    k.next[IW] = (k.next[IW] + 1) % kKeptPerFrequency;
+    for (int j = 0; j < 4; ++j) s.key[j] = key[j];
+    s.COEF = COEF;
+    s.WAVK = WAVK;
+    s.used = true;
+    return COEF;
+}
+
+}  // namespace
+
+void set_member_drift_reuse(bool on) {
+    CyldftKeep& k = cyldft_keep();
+    k.on = on;
+    for (auto& row : k.slot) {
+        for (KeptCyldft& s : row) s.used = false;
+    }
+}
+
+bool member_drift_reuse_on() { return cyldft_keep().on; }
+
+unsigned long long member_drift_reuse_count() { return cyldft_keep().hits; }
+
+void count_member_drift_reuse() { ++cyldft_keep().hits; }
+
 void DFC_ALIGN(Real& DRFTC_TOT, Real& FLUXANG_TO_WVK, Int IW, Int DOUSER, std::string_view USERDAT,
                Real COSTHETACW, Real SINTHETACW, Real RELANG, std::string_view /*CLDBY*/, Int IWAVID) {
     const Real G = WAVCOM.G;
@@ -226,7 +290,7 @@ void DFC_ALIGN(Real& DRFTC_TOT, Real& FLUXANG_TO_WVK, Int IW, Int DOUSER, std::s
         FACTOR = 2.0f * std::sqrt(WAVK / G) * CG;
         const Real RADIUS = 0.25f * (PASCOM.MENWLX + PASCOM.MENWLY);
         Real KCYL = 0.0f;
-        COEF = CYLDFT(WENC * WDCNST, RADIUS, TPCM.DRAFT, DEPTH, KCYL, IW, TPCM.NWP, TPCM.EDUNIT, KBD);
+        COEF = kept_CYLDFT(WENC * WDCNST, RADIUS, TPCM.DRAFT, DEPTH, KCYL, IW, TPCM.NWP, TPCM.EDUNIT, KBD);
         const Real RAOFAC2 = relative_motion(KCYL, IWAVID);
         COEF = COEF * (TPCM.LEG_CYL_DFC != 0 ? RAOFAC2 : std::sqrt(RAOFAC2));
     }

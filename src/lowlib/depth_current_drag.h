@@ -67,6 +67,18 @@ Real GISUB_Z(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_R
 //   COSTHETACW, SINTHETACW  direction of the current relative to the waves
 //   RELANG          wave direction relative to the vessel, rad (the flux angle without current)
 //   CLDBY           caller's name, not read
+// The reuse of CYLDFT results inside DFC_ALIGN: a call whose inputs (scaled frequency, radius,
+// draft, depth) equal, bit for bit, those of an earlier call that reported nothing takes that
+// call's result. CYLDFT depends on nothing else (its Hankel values are set afresh at order 0 of
+// every call), so the reuse changes no digit. On by default; the switch is for tests that compare
+// runs with and without it. The count is of the calls answered from the kept results.
+// The same switch keeps, in DRAGF_SEMI, the member preparation of the mean-force pass for the
+// spectral pass; its reuses are counted with the others.
+void set_member_drift_reuse(bool on);
+bool member_drift_reuse_on();
+unsigned long long member_drift_reuse_count();
+void count_member_drift_reuse();
+
 void DFC_ALIGN(Real& DRFTC_TOT, Real& FLUXANG_TO_WVK, Int IW, Int DOUSER, std::string_view USERDAT,
                Real COSTHETACW, Real SINTHETACW, Real RELANG, std::string_view CLDBY, Int IWAVID);
 

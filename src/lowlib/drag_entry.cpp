@@ -3,9 +3,11 @@
 #include "lowlib/drag_entry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
+#include "lowlib/cylinder_drift.h"
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/drift_coefficients.h"
 #include "lowlib/drift_forces.h"
@@ -302,6 +304,46 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     };
     const Int NCYL = std::clamp<Int>(T.NCYL, 0, kMemberCapacity);
 
+    // The spectral pass below repeats, member by member, the preparation of the mean-force pass with
+    // the same inputs (nothing either pass changes between them goes in), so its results are kept
+    // from the first pass and taken again. Kept only where the preparation is a function of its
+    // inputs alone: the cylinder drift coefficients (a user drift table may talk to the user) and a
+    // call that reported nothing on the console and left the frequency step as it found it.
+    struct KeptPreparation {
+        Real FSURF, FSUB, FWDRFT_PAR, FWDRFT_PRP, FLXANG_AVG, SFX_RR, SFX_BB, SFX_WD, SFX_BR, SFX_WB, SFX_WR, VS_COR;
+        bool kept;
+    };
+    std::array<KeptPreparation, kMemberCapacity + 1> KEPT{};
+    const bool keep_preparation = LVARST != 0 && drift.DOUSER == 0 && member_drift_reuse_on();
+    auto prepare_and_keep = [&](const MemberAtWaves& m, Int ICYL) {
+        const Real WC_IN = WC;
+        const unsigned long long reports = cyldft_report_count();
+        prepare(m);
+        if (!keep_preparation || WC != WC_IN || cyldft_report_count() != reports) return;
+        KEPT[static_cast<std::size_t>(ICYL)] = {FSURF,  FSUB,   FWDRFT_PAR, FWDRFT_PRP, FLXANG_AVG, SFX_RR, SFX_BB,
+                                                SFX_WD, SFX_BR, SFX_WB,     SFX_WR,     VS_COR,     true};
+    };
+    auto prepare_again = [&](const MemberAtWaves& m, Int ICYL) {
+        const KeptPreparation& k = KEPT[static_cast<std::size_t>(ICYL)];
+        if (!k.kept) {
+            prepare(m);
+            return;
+        }
+        count_member_drift_reuse();
+        FSURF = k.FSURF;
+        FSUB = k.FSUB;
+        FWDRFT_PAR = k.FWDRFT_PAR;
+        FWDRFT_PRP = k.FWDRFT_PRP;
+        FLXANG_AVG = k.FLXANG_AVG;
+        SFX_RR = k.SFX_RR;
+        SFX_BB = k.SFX_BB;
+        SFX_WD = k.SFX_WD;
+        SFX_BR = k.SFX_BR;
+        SFX_WB = k.SFX_WB;
+        SFX_WR = k.SFX_WR;
+        VS_COR = k.VS_COR;
+    };
+
     // 11. Member pass 1: the mean force.
     Real SUMFRC_SURF_PRP_NB = 0.0f, SUMFRC_SUBS_GAUS = 0.0f, SUMFRC_SURF_GAUS = 0.0f, AVGWLL = 0.0f;
     for (Int ICYL = 1; ICYL <= NCYL; ++ICYL) {
@@ -309,7 +351,7 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
         const MemberAtWaves m = member_at_waves(ICYL, COSWAV, SINWAV, WAVK, RAOWAV_ALIGN);
         AVGWLL += m.EFFDIA_WDF;
         SUMFRC_SURF_PRP_NB += m.EFFDIA_CD * FCF_SURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
-        prepare(m);
+        prepare_and_keep(m, ICYL);
         SUMFRC_SUBS_GAUS += m.EFFDIA_CD * FSUB;
         SUMFRC_SURF_GAUS += m.EFFDIA_CD * FSURF;
     }
@@ -361,7 +403,7 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
         SUMSPC_SUBS_NB += m.EFFDIA_CD * TMPUPDG;
         SUMSPC_SURF_NB += m.EFFDIA_CD * GISURF(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
         SUMSPC_SURF_PRP_NB += m.EFFDIA_CD * GISURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
-        prepare(m);
+        prepare_again(m, ICYL);
 
         const Real cd = m.EFFDIA_CD * A_CONST_S;
         DRG_CONST = cd * cd * T.VWDRGFC;

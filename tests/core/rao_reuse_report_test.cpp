@@ -1,12 +1,16 @@
-// The reuse of hull solves in the RAO refresh changes no digit of the report: whole runs in the
-// process with the reuse on and off give the same report byte for byte, and the run with the reuse
-// solves the hull fewer times (the swell of the attack-angle form repeats the sea's solve).
+// The reuse of hull solves in the RAO refresh and of the cylinder drift coefficients in the member
+// drag path changes no digit of the report: whole runs in the process with the reuse on and off
+// give the same report byte for byte, and the run with the reuse solves the hull fewer times (the
+// swell of the attack-angle form repeats the sea's solve) and answers cylinder drift coefficients
+// from the kept ones.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/run_values.h"
 #include "deep_box_case.h"
+#include "lowlib/depth_current_drag.h"
+#include "semi_ring_case.h"
 #include "platform/platform.h"
 #include "veslib/hull_dispatch.h"
 #include "veslib/rao_refresh.h"
@@ -22,12 +26,14 @@ protected:
     }
     void TearDown() override {
         set_rao_solve_reuse(true);
+        set_member_drift_reuse(true);
         testing::reset_run_state();
         ConsoleTest::TearDown();
     }
     struct Run {
         std::string report;
         unsigned long long hull_runs;
+        unsigned long long drift_reuses;
     };
     // The case as SETUP leaves it, analysed with the reuse on or off.
     template <typename Setup>
@@ -36,9 +42,11 @@ protected:
         testing::store_deep_box_case();
         setup();
         set_rao_solve_reuse(reuse);
+        set_member_drift_reuse(reuse);
         const unsigned long long before = hull_run_count();
+        const unsigned long long reused_before = member_drift_reuse_count();
         BRVCOR();
-        return {testing::file_bytes(kReportFile), hull_run_count() - before};
+        return {testing::file_bytes(kReportFile), hull_run_count() - before, member_drift_reuse_count() - reused_before};
     }
     testing::ScratchDir dir_;
 };
@@ -104,6 +112,30 @@ TEST_F(RaoReuseReport, AttackAngleFormSolvesTheHullOnceForSeaAndSwell) {
     const Run on = run([] { sea_and_swell(180.0f); }, true);
     EXPECT_TRUE(on.report == off.report);
     EXPECT_LT(on.hull_runs, off.hull_runs);
+}
+
+// The member-built semi-submersible of four columns and four pontoons, with sea and swell, wind and
+// current: its drag path evaluates the cylinder drift coefficient for every member, row, component
+// and attack angle, and the kept ones give the same report.
+TEST_F(RaoReuseReport, SemiSubmersibleReportsWithAndWithoutReuseAreIdentical) {
+    const auto setup = [] {
+        sea_and_swell(150.0f);
+        Tpcm& P = TPCM;
+        P.DEPTH = 200.0f;
+        P.LWIND = 1;
+        P.WNDHDG = 180.0f;
+        P.WNDSPD = 30.0f;
+        P.LCURNT = 1;
+        P.CURHDG = 160.0f;
+        P.CURSPD = 1.0f;
+        testing::shape_semi(P, 4);
+    };
+    const Run off = run(setup, false);
+    const Run on = run(setup, true);
+    ASSERT_GT(off.report.size(), 10000u);
+    EXPECT_TRUE(on.report == off.report);
+    EXPECT_EQ(off.drift_reuses, 0u);
+    EXPECT_GT(on.drift_reuses, 0u);
 }
 
 }  // namespace
