@@ -419,6 +419,79 @@ TEST_P(ReferenceCase, NetForceSpectraRepeatTheSourceSections) {
     }
 }
 
+// The spectra by attack angle at the low-frequency frequency BRVFRQ repeat the sections of the same
+// angle: the reflection page (VIIs) section IVa, the wind page (VIIq) and the current page (VIIr)
+// the two halves of section VII, the absorption page (VIIs), drag plus drift-drag interaction, the
+// IX spectra's absorption column; and each summed page is, row for row, the sum of its angle's four
+// environment pages. Section IVb is the pure drag part alone, so it never exceeds that column.
+TEST_P(ReferenceCase, AttackAngleSpectraRepeatTheirSections) {
+    const auto reflection = report().all("VIIs. Spectral Values: Wave Reflection");
+    const auto absorption = report().all("VIIs. Spectral Values: Wave Absorption");
+    const auto wind = report().all("VIIq. Spectral Values: Wind");
+    const auto current = report().all("VIIr. Spectral Values: Current");
+    const auto summed = report().all("VIIr. Summed Spectral Values");
+    for (const auto* pages : {&reflection, &absorption, &wind, &current, &summed}) {
+        ASSERT_EQ(pages->size(), 13u);
+    }
+    const auto sea = one("IVa.").rows(4), drag = one("IVb.").rows(4), wind_current = one("VII.").rows(7);
+    const auto net_spectra = report().all("IX. Net Environmental Force & Moment Spectra");
+    ASSERT_EQ(net_spectra.size(), 3u);
+    std::vector<std::vector<Row>> net;
+    for (const Section* s : net_spectra) net.push_back(s->rows(9));
+    const double brvfrq = 0.05;
+    // The last three fields of a row are S(Fx), S(Fy), S(Mz); the rows of a page by frequency.
+    auto by_frequency = [](const Section* s) {
+        std::vector<Row> out;
+        for (const Row& r : s->rows(5)) {
+            if (std::isfinite(r[1])) out.push_back(r);
+        }
+        return out;
+    };
+    for (std::size_t p = 0; p < 13; ++p) {
+        const double angle = 15.0 * static_cast<double>(p);
+        ASSERT_NEAR(sea[p][0], angle, 1e-9);
+        const auto refl = by_frequency(reflection[p]), absn = by_frequency(absorption[p]), wnd = by_frequency(wind[p]),
+                   cur = by_frequency(current[p]), sum = by_frequency(summed[p]);
+        ASSERT_FALSE(refl.empty());
+        for (const auto* rows : {&absn, &wnd, &cur, &sum}) {
+            ASSERT_EQ(rows->size(), refl.size()) << "angle " << angle;
+        }
+        // Spectra printed as 1PE9.2 beside sections printed as 1PE10.3: half a unit in the second
+        // decimal of the coarser, plus noise a millionth of the page's largest.
+        auto same = [&](double page, double section, double scale, const std::string& what) {
+            EXPECT_NEAR(page, section, 5.1e-3 * std::fabs(section) + 1e-6 * scale) << what << " angle " << angle;
+        };
+        bool at_brvfrq = false;
+        for (std::size_t i = 0; i < refl.size(); ++i) {
+            const std::size_t n = refl[i].size(), ns = sum[i].size();
+            double scale = 0.0;
+            for (int c = 0; c < 3; ++c) {
+                for (const auto* rows : {&refl, &absn, &wnd, &cur}) scale = std::max(scale, std::fabs((*rows)[i][n - 3 + c]));
+            }
+            for (int c = 0; c < 3; ++c) {
+                const std::size_t k = n - 3 + static_cast<std::size_t>(c);
+                const double total = refl[i][k] + absn[i][k] + wnd[i][k] + cur[i][k];
+                EXPECT_NEAR(sum[i][ns - 3 + static_cast<std::size_t>(c)], total, 1.5e-2 * std::fabs(total) + 1e-6 * scale)
+                    << "summed page, angle " << angle << " w " << refl[i][0] << " column " << c + 1;
+            }
+            if (std::fabs(refl[i][0] - brvfrq) > 1e-6) continue;
+            at_brvfrq = true;
+            const Row& ix_row_x = net[0][p];
+            ASSERT_NEAR(360.0 - ix_row_x[0], angle, 1e-9);
+            for (int c = 0; c < 3; ++c) {
+                const std::size_t k = n - 3 + static_cast<std::size_t>(c), s = static_cast<std::size_t>(1 + c);
+                same(refl[i][k], sea[p][s], scale, "VIIs reflection against IVa");
+                same(wnd[i][k], wind_current[p][s], scale, "VIIq against VII wind");
+                same(cur[i][k], wind_current[p][s + 3], scale, "VIIr against VII current");
+                same(absn[i][k], net[static_cast<std::size_t>(c)][p][2], scale, "VIIs absorption against IX");
+                EXPECT_LE(drag[p][s], net[static_cast<std::size_t>(c)][p][2] * (1.0 + 1.1e-3) + 1e-6 * scale)
+                    << "IVb is the pure drag part of the IX absorption column, angle " << angle;
+            }
+        }
+        EXPECT_TRUE(at_brvfrq) << "no row at BRVFRQ, angle " << angle;
+    }
+}
+
 // Without current the tanh-law coefficient has its closed form on section Ia:
 // Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) cos(attack), Cy the same with sin, Cz = 0 (unit factors),
 // in finite depth times 2 sqrt(k / g) c_g, with the group speed c_g = (w / 2k)(1 + 2kh / sinh 2kh),
@@ -481,6 +554,7 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
         {"IIIa.", {F, F, M}},
         {"IIIb.", {F, F, M}},
         {"IVa.", {F * F, F * F, M * M}},
+        {"IVb.", {F * F, F * F, M * M}},
         {"V.", {1, 1, 1, 1, 1, 1}},
         {"VI.", {F, F, M, F, F, M}},
         {"VII.", {F * F, F * F, M * M, F * F, F * F, M * M}},
@@ -503,12 +577,14 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
             }
         }
     }
-    // The IX pages of forces and moments, every column.
-    const auto pages_m = rm.all("IX. Net Environmental Forces"), pages_e = re.all("IX. Net Environmental Forces");
+    // The IX pages of forces and moments and of their spectra, every column (absorption included).
+    for (const char* prefix : {"IX. Net Environmental Forces", "IX. Net Environmental Force & Moment Spectra"}) {
+    const bool spectra = std::string(prefix).find("Spectra") != std::string::npos;
+    const auto pages_m = rm.all(prefix), pages_e = re.all(prefix);
     ASSERT_EQ(pages_m.size(), 3u);
     ASSERT_EQ(pages_e.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) {
-        const double f = k < 2 ? F : M;
+        const double f = spectra ? (k < 2 ? F * F : M * M) : (k < 2 ? F : M);
         const auto a = pages_m[k]->rows(9), b = pages_e[k]->rows(9);
         ASSERT_EQ(a.size(), b.size());
         for (std::size_t i = 0; i < a.size(); ++i) {
@@ -516,9 +592,10 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
             for (int c = 1; c <= 8; ++c) scale = std::max(scale, std::fabs(a[i][c] * f));
             for (int c = 1; c <= 8; ++c) {
                 EXPECT_NEAR(b[i][c], a[i][c] * f, 2e-3 * std::fabs(a[i][c] * f) + 1e-3 * scale + 1e-5)
-                    << "IX page " << k + 1 << " heading " << a[i][0] << " column " << c;
+                    << prefix << " page " << k + 1 << " heading " << a[i][0] << " column " << c;
             }
         }
+    }
     }
 }
 
