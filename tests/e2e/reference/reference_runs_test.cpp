@@ -614,5 +614,21 @@ TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
     EXPECT_NE(first.report.find("     Executed at "), std::string::npos);
 }
 
+// The silent execute choice writes the same report as the interactive one with the report on
+// disk: the interactive run answers each of its pauses with RETURN (more answers than pauses; the
+// unread rest is harmless), the time stamp apart.
+TEST(ReferenceRegression, SilentRunWritesTheInteractiveReport) {
+    const CaseRun& silent = ship_run(Units::metric);
+    ASSERT_EQ(silent.status, 0) << silent.err;
+    const RunOutcome interactive = run_reference([] { write_reference_ship(); }, "E\n\n3\n" + std::string(4000, '\n'));
+    ASSERT_EQ(interactive.program.status, 0) << interactive.program.err;
+    ASSERT_FALSE(interactive.report.empty());
+    EXPECT_EQ(without_time_stamp(interactive.report), without_time_stamp(silent.report));
+    // The run was the interactive one: its console shows more than the silent run's.
+    const RunOutcome quiet = run_reference([] { write_reference_ship(); });
+    ASSERT_EQ(quiet.program.status, 0) << quiet.program.err;
+    EXPECT_GT(interactive.program.out.size(), quiet.program.out.size());
+}
+
 }  // namespace
 }  // namespace brevant::e2e::reference
