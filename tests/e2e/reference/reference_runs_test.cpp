@@ -492,6 +492,92 @@ TEST_P(ReferenceCase, AttackAngleSpectraRepeatTheirSections) {
     }
 }
 
+// The metric ship with a swell from 180 degrees as well: the IX swell columns repeat the swell
+// halves of sections III (mean) and IVa (spectra), every swell page by attack angle at BRVFRQ its
+// IX column, and each summed page is the sum of its angle's six environment pages.
+TEST(ReferenceShipWithSwell, SwellColumnsRepeatTheirSectionsAndSumUp) {
+    const RunOutcome run = run_reference([] {
+        ShipOptions o;
+        o.swell = true;
+        write_reference_ship(o);
+    });
+    ASSERT_EQ(run.program.status, 0) << run.program.err;
+    const Report r(run.report);
+    const auto reflection = r.find("IIIa.")->rows(7), absorption = r.find("IIIb.")->rows(7), sea = r.find("IVa.")->rows(7);
+    ASSERT_EQ(reflection.size(), 13u);
+    ASSERT_EQ(absorption.size(), 13u);
+    ASSERT_EQ(sea.size(), 13u);
+    const auto mean_pages = r.all("IX. Net Environmental Forces"), spectra_pages = r.all("IX. Net Environmental Force & Moment Spectra");
+    ASSERT_EQ(mean_pages.size(), 3u);
+    ASSERT_EQ(spectra_pages.size(), 3u);
+    auto same = [](double a, double b, double scale, const std::string& what) {
+        EXPECT_NEAR(a, b, 5.1e-3 * std::fabs(b) + 1e-6 * scale) << what;
+    };
+    std::vector<std::vector<Row>> net_spectra;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto mean = mean_pages[k]->rows(9), spectra = spectra_pages[k]->rows(9);
+        ASSERT_EQ(mean.size(), 13u);
+        ASSERT_EQ(spectra.size(), 13u);
+        net_spectra.push_back(spectra);
+        // Values that vanish in theory are rounding noise, a millionth of the page's largest.
+        double scale = 0.0, spectra_scale = 0.0;
+        for (std::size_t i = 0; i < 13; ++i) {
+            for (int c = 1; c <= 7; ++c) {
+                scale = std::max(scale, std::fabs(mean[i][c]));
+                spectra_scale = std::max(spectra_scale, std::fabs(spectra[i][c]));
+            }
+        }
+        for (std::size_t i = 0; i < 13; ++i) {
+            const std::string at = "component " + std::to_string(k + 1) + " attack " + std::to_string(reflection[i][0]);
+            EXPECT_GT(std::fabs(reflection[i][4]) + std::fabs(reflection[i][5]), 0.0) << "no swell force, " << at;
+            same(mean[i][5], reflection[i][4 + k], scale, "swell reflection, " + at);
+            same(mean[i][6], absorption[i][4 + k], scale, "swell absorption, " + at);
+            same(spectra[i][5], sea[i][4 + k], spectra_scale, "swell reflection spectrum, " + at);
+        }
+    }
+    // The pages by attack angle: the sea's and the swell's reflection and absorption, wind, current.
+    const char* const environments[] = {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
+                                        "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption",
+                                        "VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current"};
+    const auto summed = r.all("VIIr. Summed Spectral Values");
+    ASSERT_EQ(summed.size(), 13u);
+    for (std::size_t p = 0; p < 13; ++p) {
+        std::vector<std::vector<Row>> pages;
+        for (const char* e : environments) {
+            const Section* s = r.find(e, p);
+            ASSERT_NE(s, nullptr) << e << " angle " << 15 * p;
+            pages.push_back(s->rows(5));
+        }
+        const auto sum = summed[p]->rows(5);
+        for (const auto& page : pages) {
+            ASSERT_EQ(page.size(), sum.size());
+        }
+        bool at_brvfrq = false;
+        for (std::size_t i = 0; i < sum.size(); ++i) {
+            if (!std::isfinite(sum[i][1])) continue;
+            double scale = 0.0;
+            for (const auto& page : pages) {
+                for (std::size_t c = page[i].size() - 3; c < page[i].size(); ++c) scale = std::max(scale, std::fabs(page[i][c]));
+            }
+            for (std::size_t c = 0; c < 3; ++c) {
+                double total = 0.0;
+                for (const auto& page : pages) total += page[i][page[i].size() - 3 + c];
+                EXPECT_NEAR(sum[i][sum[i].size() - 3 + c], total, 1.5e-2 * std::fabs(total) + 1e-6 * scale)
+                    << "summed page, angle " << 15 * p << " w " << sum[i][0] << " column " << c + 1;
+            }
+            if (std::fabs(sum[i][0] - 0.05) > 1e-6) continue;
+            at_brvfrq = true;
+            for (std::size_t c = 0; c < 3; ++c) {
+                const Row& ix = net_spectra[c][p];
+                const std::size_t f = pages[2][i].size() - 3 + c;
+                same(pages[2][i][f], ix[5], scale, "VIIs swell reflection against IX, angle " + std::to_string(15 * p));
+                same(pages[3][i][f], ix[6], scale, "VIIs swell absorption against IX, angle " + std::to_string(15 * p));
+            }
+        }
+        EXPECT_TRUE(at_brvfrq) << "angle " << 15 * p;
+    }
+}
+
 // Without current the tanh-law coefficient has its closed form on section Ia:
 // Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) cos(attack), Cy the same with sin, Cz = 0 (unit factors),
 // in finite depth times 2 sqrt(k / g) c_g, with the group speed c_g = (w / 2k)(1 + 2kh / sinh 2kh),
