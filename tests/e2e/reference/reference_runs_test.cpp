@@ -492,17 +492,33 @@ TEST_P(ReferenceCase, AttackAngleSpectraRepeatTheirSections) {
     }
 }
 
-// The metric ship with a swell from 180 degrees as well: the IX swell columns repeat the swell
+// The metric ship with a swell from 180 degrees as well and the A.P.I. wind spectrum: the IX swell columns repeat the swell
 // halves of sections III (mean) and IVa (spectra), every swell page by attack angle at BRVFRQ its
 // IX column, and each summed page is the sum of its angle's six environment pages.
 TEST(ReferenceShipWithSwell, SwellColumnsRepeatTheirSectionsAndSumUp) {
     const RunOutcome run = run_reference([] {
         ShipOptions o;
         o.swell = true;
+        o.api_wind = true;
         write_reference_ship(o);
     });
     ASSERT_EQ(run.program.status, 0) << run.program.err;
     const Report r(run.report);
+
+    // The A.P.I. wind spectrum (API RP 2A): S(f) = sigma^2 / f_p / (1 + 1.5 f / f_p)^(5/3), with
+    // sigma the turbulence intensity 0.15 (z / 20 m)^-0.125 at z = 10 m times U and f_p = a U / z
+    // (a = 0.025); per rad/s S(w) = S(f) / 2 pi.
+    {
+        const double U = 30.0 * 1852.0 / 3600.0, z = 10.0, a = 0.025;
+        const double sigma = 0.15 * std::pow(z / 20.0, -0.125) * U, fp = a * U / z;
+        const auto rows = r.find("VIIp.")->rows(6);
+        ASSERT_EQ(rows.size(), 41u);
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const double w = rows[i][0], f = w / (2.0 * kPi);
+            const double Sw = sigma * sigma / fp / std::pow(1.0 + 1.5 * f / fp, 5.0 / 3.0) / (2.0 * kPi);
+            EXPECT_NEAR(rows[i][4], Sw, 0.004 * Sw + 0.006 * std::pow(10.0, std::floor(std::log10(Sw)))) << "w " << w;
+        }
+    }
     const auto reflection = r.find("IIIa.")->rows(7), absorption = r.find("IIIb.")->rows(7), sea = r.find("IVa.")->rows(7);
     ASSERT_EQ(reflection.size(), 13u);
     ASSERT_EQ(absorption.size(), 13u);
