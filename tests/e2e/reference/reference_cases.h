@@ -28,6 +28,8 @@ struct ShipOptions {
     Units units = Units::metric;
     bool current = true;  // off: the drift coefficients have their current-free closed form
     Hull hull = Hull::ship;
+    bool swell = false;  // a Pierson-Moskowitz swell of 2 m, 14 s peak, from 180 degrees as well
+    bool api_wind = false;  // the A.P.I. wind spectrum (peak parameter 0.025) in place of Davenport's
 };
 
 // Waterline length, breadth and draft of the hull in metres.
@@ -168,6 +170,21 @@ inline void write_reference_ship(const ShipOptions& o = {}) {
         {104, 1},                                            // NEGSUM: no vessel summary
     };
     for (int i = 1; i <= 55; ++i) words.push_back({317 + i, real_word(3.0f + 0.5f * static_cast<float>(i - 1))});
+    if (o.swell) {
+        for (auto& [k, value] : words) {
+            if (k == 174) value = 1u;  // LSWELL
+        }
+        words.push_back({190, 1u});                             // SWLTYP Pierson-Moskowitz
+        words.push_back({451, real_word(2.0f * len)});          // SWELHT
+        words.push_back({452, real_word(14.0f)});               // SWELPD
+        words.push_back({453, real_word(180.0f)});              // SWLHDG
+    }
+    if (o.api_wind) {
+        for (auto& [k, value] : words) {
+            if (k == 165) value = 4u;  // WNDTYP A.P.I.
+        }
+        words.push_back({460, real_word(0.025f)});  // APIPRM
+    }
     if (semi) {
         // Members' volume 13 320 m^3 at a centre of buoyancy 6.83 m up; waterplane of four columns.
         const float v = 13320.0f, awp_semi = 314.159f * len * len, kb = 6.83f * len;

@@ -325,6 +325,37 @@ TEST_P(TanhLawCase, MeanDriftFollowsTheTanhLawRatios) {
     }
 }
 
+// Section Ib of a hull not built of members: Cx = 1.5958 x WVDGCX x CRNTCF(1) x RLRAO2, the last a
+// squared relative motion, and likewise Cy and Cz. The cylindrical current model's coefficients
+// are -cos, -sin and 0, so every Cx has the sign of -cos(attack), every Cy that of -sin(attack),
+// Cx vanishes beam-on, Cy head-on, and Cz everywhere; and the coefficients are not all zero.
+TEST_P(TanhLawCase, AbsorptionCoefficientsFollowTheCurrentModel) {
+    const auto pages = report().all("Ib.");
+    ASSERT_EQ(pages.size(), 13u);
+    double largest = 0.0;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        const double a = rad(15.0 * static_cast<double>(p)), c = -std::cos(a), s = -std::sin(a);
+        const auto rows = pages[p]->rows(7);
+        ASSERT_EQ(rows.size(), 55u);
+        for (const Row& r : rows) {
+            largest = std::max({largest, std::fabs(r[4]), std::fabs(r[5])});
+            const std::string at = "angle " + std::to_string(15 * p) + " T " + std::to_string(r[0]);
+            if (std::fabs(c) > 1e-3) {
+                EXPECT_GE(r[4] * c, 0.0) << at;
+            } else {
+                EXPECT_NEAR(r[4], 0.0, 6e-6) << at;
+            }
+            if (std::fabs(s) > 1e-3) {
+                EXPECT_GE(r[5] * s, 0.0) << at;
+            } else {
+                EXPECT_NEAR(r[5], 0.0, 6e-6) << at;
+            }
+            EXPECT_NEAR(r[6], 0.0, 6e-6) << at;
+        }
+    }
+    EXPECT_GT(largest, 0.0);
+}
+
 // The cylindrical wind and current models: Cx = -cos, Cy = -sin, Cz = 0 (no arms).
 TEST_P(ReferenceCase, CylindricalCoefficientsInClosedForm) {
     const auto rows = one("V.").rows(7);
@@ -491,6 +522,181 @@ TEST_P(ReferenceCase, NetForceSpectraRepeatTheSourceSections) {
     }
 }
 
+// The spectra by attack angle at the low-frequency frequency BRVFRQ repeat the sections of the same
+// angle: the reflection page (VIIs) section IVa, the wind page (VIIq) and the current page (VIIr)
+// the two halves of section VII, the absorption page (VIIs), drag plus drift-drag interaction, the
+// IX spectra's absorption column; and each summed page is, row for row, the sum of its angle's four
+// environment pages. Section IVb is the pure drag part alone, so it never exceeds that column.
+TEST_P(ReferenceCase, AttackAngleSpectraRepeatTheirSections) {
+    const auto reflection = report().all("VIIs. Spectral Values: Wave Reflection");
+    const auto absorption = report().all("VIIs. Spectral Values: Wave Absorption");
+    const auto wind = report().all("VIIq. Spectral Values: Wind");
+    const auto current = report().all("VIIr. Spectral Values: Current");
+    const auto summed = report().all("VIIr. Summed Spectral Values");
+    for (const auto* pages : {&reflection, &absorption, &wind, &current, &summed}) {
+        ASSERT_EQ(pages->size(), 13u);
+    }
+    const auto sea = one("IVa.").rows(4), drag = one("IVb.").rows(4), wind_current = one("VII.").rows(7);
+    const auto net_spectra = report().all("IX. Net Environmental Force & Moment Spectra");
+    ASSERT_EQ(net_spectra.size(), 3u);
+    std::vector<std::vector<Row>> net;
+    for (const Section* s : net_spectra) net.push_back(s->rows(9));
+    const double brvfrq = 0.05;
+    // The last three fields of a row are S(Fx), S(Fy), S(Mz); the rows of a page by frequency.
+    auto by_frequency = [](const Section* s) {
+        std::vector<Row> out;
+        for (const Row& r : s->rows(5)) {
+            if (std::isfinite(r[1])) out.push_back(r);
+        }
+        return out;
+    };
+    for (std::size_t p = 0; p < 13; ++p) {
+        const double angle = 15.0 * static_cast<double>(p);
+        ASSERT_NEAR(sea[p][0], angle, 1e-9);
+        const auto refl = by_frequency(reflection[p]), absn = by_frequency(absorption[p]), wnd = by_frequency(wind[p]),
+                   cur = by_frequency(current[p]), sum = by_frequency(summed[p]);
+        ASSERT_FALSE(refl.empty());
+        for (const auto* rows : {&absn, &wnd, &cur, &sum}) {
+            ASSERT_EQ(rows->size(), refl.size()) << "angle " << angle;
+        }
+        // Spectra printed as 1PE9.2 beside sections printed as 1PE10.3: half a unit in the second
+        // decimal of the coarser, plus noise a millionth of the page's largest.
+        auto same = [&](double page, double section, double scale, const std::string& what) {
+            EXPECT_NEAR(page, section, 5.1e-3 * std::fabs(section) + 1e-6 * scale) << what << " angle " << angle;
+        };
+        bool at_brvfrq = false;
+        for (std::size_t i = 0; i < refl.size(); ++i) {
+            const std::size_t n = refl[i].size(), ns = sum[i].size();
+            double scale = 0.0;
+            for (int c = 0; c < 3; ++c) {
+                for (const auto* rows : {&refl, &absn, &wnd, &cur}) scale = std::max(scale, std::fabs((*rows)[i][n - 3 + c]));
+            }
+            for (int c = 0; c < 3; ++c) {
+                const std::size_t k = n - 3 + static_cast<std::size_t>(c);
+                const double total = refl[i][k] + absn[i][k] + wnd[i][k] + cur[i][k];
+                EXPECT_NEAR(sum[i][ns - 3 + static_cast<std::size_t>(c)], total, 1.5e-2 * std::fabs(total) + 1e-6 * scale)
+                    << "summed page, angle " << angle << " w " << refl[i][0] << " column " << c + 1;
+            }
+            if (std::fabs(refl[i][0] - brvfrq) > 1e-6) continue;
+            at_brvfrq = true;
+            const Row& ix_row_x = net[0][p];
+            ASSERT_NEAR(360.0 - ix_row_x[0], angle, 1e-9);
+            for (int c = 0; c < 3; ++c) {
+                const std::size_t k = n - 3 + static_cast<std::size_t>(c), s = static_cast<std::size_t>(1 + c);
+                same(refl[i][k], sea[p][s], scale, "VIIs reflection against IVa");
+                same(wnd[i][k], wind_current[p][s], scale, "VIIq against VII wind");
+                same(cur[i][k], wind_current[p][s + 3], scale, "VIIr against VII current");
+                same(absn[i][k], net[static_cast<std::size_t>(c)][p][2], scale, "VIIs absorption against IX");
+                EXPECT_LE(drag[p][s], net[static_cast<std::size_t>(c)][p][2] * (1.0 + 1.1e-3) + 1e-6 * scale)
+                    << "IVb is the pure drag part of the IX absorption column, angle " << angle;
+            }
+        }
+        EXPECT_TRUE(at_brvfrq) << "no row at BRVFRQ, angle " << angle;
+    }
+}
+
+// The metric ship with a swell from 180 degrees as well and the A.P.I. wind spectrum: the IX swell columns repeat the swell
+// halves of sections III (mean) and IVa (spectra), every swell page by attack angle at BRVFRQ its
+// IX column, and each summed page is the sum of its angle's six environment pages.
+TEST(ReferenceShipWithSwell, SwellColumnsRepeatTheirSectionsAndSumUp) {
+    const RunOutcome run = run_reference([] {
+        ShipOptions o;
+        o.swell = true;
+        o.api_wind = true;
+        write_reference_ship(o);
+    });
+    ASSERT_EQ(run.program.status, 0) << run.program.err;
+    const Report r(run.report);
+
+    // The A.P.I. wind spectrum (API RP 2A): S(f) = sigma^2 / f_p / (1 + 1.5 f / f_p)^(5/3), with
+    // sigma the turbulence intensity 0.15 (z / 20 m)^-0.125 at z = 10 m times U and f_p = a U / z
+    // (a = 0.025); per rad/s S(w) = S(f) / 2 pi.
+    {
+        const double U = 30.0 * 1852.0 / 3600.0, z = 10.0, a = 0.025;
+        const double sigma = 0.15 * std::pow(z / 20.0, -0.125) * U, fp = a * U / z;
+        const auto rows = r.find("VIIp.")->rows(6);
+        ASSERT_EQ(rows.size(), 41u);
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const double w = rows[i][0], f = w / (2.0 * kPi);
+            const double Sw = sigma * sigma / fp / std::pow(1.0 + 1.5 * f / fp, 5.0 / 3.0) / (2.0 * kPi);
+            EXPECT_NEAR(rows[i][4], Sw, 0.004 * Sw + 0.006 * std::pow(10.0, std::floor(std::log10(Sw)))) << "w " << w;
+        }
+    }
+    const auto reflection = r.find("IIIa.")->rows(7), absorption = r.find("IIIb.")->rows(7), sea = r.find("IVa.")->rows(7);
+    ASSERT_EQ(reflection.size(), 13u);
+    ASSERT_EQ(absorption.size(), 13u);
+    ASSERT_EQ(sea.size(), 13u);
+    const auto mean_pages = r.all("IX. Net Environmental Forces"), spectra_pages = r.all("IX. Net Environmental Force & Moment Spectra");
+    ASSERT_EQ(mean_pages.size(), 3u);
+    ASSERT_EQ(spectra_pages.size(), 3u);
+    auto same = [](double a, double b, double scale, const std::string& what) {
+        EXPECT_NEAR(a, b, 5.1e-3 * std::fabs(b) + 1e-6 * scale) << what;
+    };
+    std::vector<std::vector<Row>> net_spectra;
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto mean = mean_pages[k]->rows(9), spectra = spectra_pages[k]->rows(9);
+        ASSERT_EQ(mean.size(), 13u);
+        ASSERT_EQ(spectra.size(), 13u);
+        net_spectra.push_back(spectra);
+        // Values that vanish in theory are rounding noise, a millionth of the page's largest.
+        double scale = 0.0, spectra_scale = 0.0;
+        for (std::size_t i = 0; i < 13; ++i) {
+            for (int c = 1; c <= 7; ++c) {
+                scale = std::max(scale, std::fabs(mean[i][c]));
+                spectra_scale = std::max(spectra_scale, std::fabs(spectra[i][c]));
+            }
+        }
+        for (std::size_t i = 0; i < 13; ++i) {
+            const std::string at = "component " + std::to_string(k + 1) + " attack " + std::to_string(reflection[i][0]);
+            EXPECT_GT(std::fabs(reflection[i][4]) + std::fabs(reflection[i][5]), 0.0) << "no swell force, " << at;
+            same(mean[i][5], reflection[i][4 + k], scale, "swell reflection, " + at);
+            same(mean[i][6], absorption[i][4 + k], scale, "swell absorption, " + at);
+            same(spectra[i][5], sea[i][4 + k], spectra_scale, "swell reflection spectrum, " + at);
+        }
+    }
+    // The pages by attack angle: the sea's and the swell's reflection and absorption, wind, current.
+    const char* const environments[] = {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
+                                        "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption",
+                                        "VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current"};
+    const auto summed = r.all("VIIr. Summed Spectral Values");
+    ASSERT_EQ(summed.size(), 13u);
+    for (std::size_t p = 0; p < 13; ++p) {
+        std::vector<std::vector<Row>> pages;
+        for (const char* e : environments) {
+            const Section* s = r.find(e, p);
+            ASSERT_NE(s, nullptr) << e << " angle " << 15 * p;
+            pages.push_back(s->rows(5));
+        }
+        const auto sum = summed[p]->rows(5);
+        for (const auto& page : pages) {
+            ASSERT_EQ(page.size(), sum.size());
+        }
+        bool at_brvfrq = false;
+        for (std::size_t i = 0; i < sum.size(); ++i) {
+            if (!std::isfinite(sum[i][1])) continue;
+            double scale = 0.0;
+            for (const auto& page : pages) {
+                for (std::size_t c = page[i].size() - 3; c < page[i].size(); ++c) scale = std::max(scale, std::fabs(page[i][c]));
+            }
+            for (std::size_t c = 0; c < 3; ++c) {
+                double total = 0.0;
+                for (const auto& page : pages) total += page[i][page[i].size() - 3 + c];
+                EXPECT_NEAR(sum[i][sum[i].size() - 3 + c], total, 1.5e-2 * std::fabs(total) + 1e-6 * scale)
+                    << "summed page, angle " << 15 * p << " w " << sum[i][0] << " column " << c + 1;
+            }
+            if (std::fabs(sum[i][0] - 0.05) > 1e-6) continue;
+            at_brvfrq = true;
+            for (std::size_t c = 0; c < 3; ++c) {
+                const Row& ix = net_spectra[c][p];
+                const std::size_t f = pages[2][i].size() - 3 + c;
+                same(pages[2][i][f], ix[5], scale, "VIIs swell reflection against IX, angle " + std::to_string(15 * p));
+                same(pages[3][i][f], ix[6], scale, "VIIs swell absorption against IX, angle " + std::to_string(15 * p));
+            }
+        }
+        EXPECT_TRUE(at_brvfrq) << "angle " << 15 * p;
+    }
+}
+
 // Without current the tanh-law coefficient has its closed form on section Ia:
 // Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) cos(attack), Cy the same with sin, Cz = 0 (unit factors),
 // in finite depth times 2 sqrt(k / g) c_g, with the group speed c_g = (w / 2k)(1 + 2kh / sinh 2kh),
@@ -547,12 +753,14 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
     const double F = 2.20462, M = 2.20462 * 3.28084;
     struct Table {
         const char* prefix;
-        std::vector<double> factor;  // per column after the first
+        std::vector<double> factor;  // per column after the first; 0 leaves the column out
     };
     const Table tables[] = {
+        {"Ib.", {0, 0, 0, 1, 1, 1}},  // the coefficients, dimensionless (the wave columns are checked above)
         {"IIIa.", {F, F, M}},
         {"IIIb.", {F, F, M}},
         {"IVa.", {F * F, F * F, M * M}},
+        {"IVb.", {F * F, F * F, M * M}},
         {"V.", {1, 1, 1, 1, 1, 1}},
         {"VI.", {F, F, M, F, F, M}},
         {"VII.", {F * F, F * F, M * M, F * F, F * F, M * M}},
@@ -569,18 +777,21 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
                 scale = std::max(scale, std::fabs(a[i][c + 1] * t.factor[c]));
             }
             for (std::size_t c = 0; c < t.factor.size(); ++c) {
+                if (t.factor[c] == 0.0) continue;  // a column not compared here
                 const double expected = a[i][c + 1] * t.factor[c];
                 EXPECT_NEAR(b[i][c + 1], expected, 2e-3 * std::fabs(expected) + 1e-3 * scale + 1e-5)
                     << t.prefix << " row " << a[i][0] << " column " << c + 1;
             }
         }
     }
-    // The IX pages of forces and moments, every column.
-    const auto pages_m = rm.all("IX. Net Environmental Forces"), pages_e = re.all("IX. Net Environmental Forces");
+    // The IX pages of forces and moments and of their spectra, every column (absorption included).
+    for (const char* prefix : {"IX. Net Environmental Forces", "IX. Net Environmental Force & Moment Spectra"}) {
+    const bool spectra = std::string(prefix).find("Spectra") != std::string::npos;
+    const auto pages_m = rm.all(prefix), pages_e = re.all(prefix);
     ASSERT_EQ(pages_m.size(), 3u);
     ASSERT_EQ(pages_e.size(), 3u);
     for (std::size_t k = 0; k < 3; ++k) {
-        const double f = k < 2 ? F : M;
+        const double f = spectra ? (k < 2 ? F * F : M * M) : (k < 2 ? F : M);
         const auto a = pages_m[k]->rows(9), b = pages_e[k]->rows(9);
         ASSERT_EQ(a.size(), b.size());
         for (std::size_t i = 0; i < a.size(); ++i) {
@@ -588,9 +799,10 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
             for (int c = 1; c <= 8; ++c) scale = std::max(scale, std::fabs(a[i][c] * f));
             for (int c = 1; c <= 8; ++c) {
                 EXPECT_NEAR(b[i][c], a[i][c] * f, 2e-3 * std::fabs(a[i][c] * f) + 1e-3 * scale + 1e-5)
-                    << "IX page " << k + 1 << " heading " << a[i][0] << " column " << c;
+                    << prefix << " page " << k + 1 << " heading " << a[i][0] << " column " << c;
             }
         }
+    }
     }
 }
 
@@ -607,6 +819,22 @@ TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(without_time_stamp(again.report), without_time_stamp(first.report));
     EXPECT_NE(first.report.find("     Executed at "), std::string::npos);
+}
+
+// The silent execute choice writes the same report as the interactive one with the report on
+// disk: the interactive run answers each of its pauses with RETURN (more answers than pauses; the
+// unread rest is harmless), the time stamp apart.
+TEST(ReferenceRegression, SilentRunWritesTheInteractiveReport) {
+    const CaseRun& silent = ship_run(Units::metric);
+    ASSERT_EQ(silent.status, 0) << silent.err;
+    const RunOutcome interactive = run_reference([] { write_reference_ship(); }, "E\n\n3\n" + std::string(4000, '\n'));
+    ASSERT_EQ(interactive.program.status, 0) << interactive.program.err;
+    ASSERT_FALSE(interactive.report.empty());
+    EXPECT_EQ(without_time_stamp(interactive.report), without_time_stamp(silent.report));
+    // The run was the interactive one: its console shows more than the silent run's.
+    const RunOutcome quiet = run_reference([] { write_reference_ship(); });
+    ASSERT_EQ(quiet.program.status, 0) << quiet.program.err;
+    EXPECT_GT(interactive.program.out.size(), quiet.program.out.size());
 }
 
 }  // namespace
