@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,43 @@ namespace brevant::testing {
 inline std::size_t count_of(const std::string& text, const std::string& what) {
     std::size_t n = 0;
     for (auto p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    return n;
+}
+
+// k h from w^2 h / g = k h tanh(k h), by Newton's method in double precision: the wave number of
+// the dispersion relation, solved independently of the program's own solver.
+inline double dispersion_kh(double omega, double depth, double g) {
+    const double w2 = omega * omega * depth / g;
+    double x = w2 > 1.0 ? w2 : std::sqrt(w2);
+    for (int i = 0; i < 200; ++i) {
+        const double t = std::tanh(x);
+        const double dx = (x * t - w2) / (t + x * (1.0 - t * t));
+        x -= dx;
+        if (std::fabs(dx) < 1e-15 * x) break;
+    }
+    return x;
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// True when one of the lines is exactly LINE.
+inline bool has_line(const std::vector<std::string>& lines, const std::string& line) {
+    for (const std::string& l : lines)
+        if (l == line) return true;
+    return false;
+}
+
+// How many of the lines hold PART.
+inline std::size_t lines_holding(const std::vector<std::string>& lines, const std::string& part) {
+    std::size_t n = 0;
+    for (const std::string& l : lines)
+        if (l.find(part) != std::string::npos) ++n;
     return n;
 }
 

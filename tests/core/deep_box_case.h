@@ -101,13 +101,6 @@ inline Int bits(std::initializer_list<int> numbers) {
     return static_cast<Int>(w);
 }
 
-inline std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
 // The pages of a report: the text after each form-feed record.
 inline std::vector<std::string> pages_of(const std::string& report) {
     std::vector<std::string> pages;

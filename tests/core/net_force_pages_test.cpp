@@ -20,16 +20,11 @@
 namespace brevant {
 namespace {
 
+using brevant::testing::lines_of;
+
 constexpr const char* kPause = " \n Press <RETURN> to continue: ";
 constexpr unsigned kBit23 = 1u << 22;
 constexpr unsigned kBit27 = 1u << 26;
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
 
 std::size_t count_of(const std::string& text, const std::string& what) {
     std::size_t n = 0;

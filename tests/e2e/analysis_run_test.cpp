@@ -16,14 +16,9 @@
 namespace brevant::e2e {
 namespace {
 
-constexpr const char* kPause = " \n Press <RETURN> to continue: ";
+using brevant::testing::lines_of;
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
+constexpr const char* kPause = " \n Press <RETURN> to continue: ";
 
 // The pages of a report file: the text after each form-feed record.
 std::vector<std::string> pages_of(const std::string& report) {

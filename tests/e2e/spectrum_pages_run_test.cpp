@@ -12,12 +12,7 @@
 namespace brevant::e2e {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
+using brevant::testing::lines_of;
 
 std::vector<std::string> pages_of(const std::string& report) {
     std::vector<std::string> pages;

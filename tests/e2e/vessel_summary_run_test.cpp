@@ -12,14 +12,9 @@
 namespace brevant::e2e {
 namespace {
 
-// The lines of a text.
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
+using brevant::testing::lines_of;
 
+// The lines of a text.
 TEST(VesselSummaryRun, SummaryFileBesideTheReportWithItsOwnTitlePage) {
     testing::ScratchDir dir;
     create_case();

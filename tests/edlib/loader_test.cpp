@@ -28,6 +28,8 @@
 namespace brevant {
 namespace {
 
+using brevant::testing::lines_of;
+
 using testing::ConsoleTest;
 using testing::ScratchDir;
 using testing::write_words;
@@ -39,13 +41,6 @@ std::uint32_t bits(Real x) {
     std::uint32_t u;
     std::memcpy(&u, &x, 4);
     return u;
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) out.push_back(l);
-    return out;
 }
 
 // Words 1..4975 of a clean file of this program: a saved case of version 6.8 from machine code 5.

@@ -12,13 +12,6 @@
 namespace brevant::testing {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
 class ForcePagesTest : public LowlibTest {
 protected:
     void SetUp() override {

@@ -11,6 +11,8 @@
 namespace brevant {
 namespace {
 
+using brevant::testing::lines_of;
+
 using testing::ConsoleTest;
 using testing::ScratchDir;
 
@@ -24,14 +26,6 @@ std::string slurp(const std::string& path) {
 void spill(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::stringstream ss(text);
-    std::string line;
-    while (std::getline(ss, line)) lines.push_back(line);
-    return lines;
 }
 
 std::string join(const std::vector<std::string>& lines) {

@@ -10,14 +10,9 @@
 namespace brevant {
 namespace {
 
-using Title = testing::ConsoleTest;
+using brevant::testing::lines_of;
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
+using Title = testing::ConsoleTest;
 
 std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 std::string frame(const std::string& inner) { return blanks(11) + "|" + inner + "|"; }

@@ -20,12 +20,7 @@
 namespace brevant {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
+using brevant::testing::lines_of;
 
 // Deep-water wave number of a frequency, in double: w^2 / g.
 double deep_k(double w, double g) { return w * w / g; }

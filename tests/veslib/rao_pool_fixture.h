@@ -17,19 +17,6 @@
 
 namespace brevant::testing {
 
-// k h from w^2 h / g = k h tanh(k h), by Newton's method in double precision.
-inline double dispersion_kh(double omega, double depth, double g) {
-    const double w2 = omega * omega * depth / g;
-    double x = w2 > 1.0 ? w2 : std::sqrt(w2);
-    for (int i = 0; i < 200; ++i) {
-        const double t = std::tanh(x);
-        const double dx = (x * t - w2) / (t + x * (1.0 - t * t));
-        x -= dx;
-        if (std::fabs(dx) < 1e-15 * x) break;
-    }
-    return x;
-}
-
 class RaoPoolTest : public ConsoleTest {
 protected:
     void SetUp() override {

@@ -20,21 +20,6 @@ namespace brevant::testing {
 
 inline double dbl(float x) { return static_cast<double>(x); }
 
-// k h from w^2 h / g = k h tanh(k h), by Newton's method in double precision.
-inline double disc_kh(double omega, double depth, double g) {
-    const double w2 = omega * omega * depth / g;
-    double x = w2 > 1.0 ? w2 : std::sqrt(w2);
-    for (int i = 0; i < 200; ++i) {
-        const double t = std::tanh(x);
-        const double f = x * t - w2;
-        const double df = t + x * (1.0 - t * t);
-        const double dx = f / df;
-        x -= dx;
-        if (std::fabs(dx) < 1e-15 * x) break;
-    }
-    return x;
-}
-
 class DiscTest : public ConsoleTest {
 protected:
     void SetUp() override {
@@ -90,7 +75,7 @@ protected:
             TPCM.T(j) = periods[i];
             const float w = 6.2831855f / periods[i];
             const double d = static_cast<double>(depth);
-            const double kh = disc_kh(static_cast<double>(w), d, static_cast<double>(WAVCOM.G));
+            const double kh = dispersion_kh(static_cast<double>(w), d, static_cast<double>(WAVCOM.G));
             set_grid_point(j, w, static_cast<float>(kh / d));
         }
     }

@@ -157,7 +157,7 @@ TEST_F(DiscForces, DesignWaveSlope) {
     TPCM.SLPHT = 2.0f;
     Int npass = 0;
     DSKFRC(npass);
-    const double k = disc_kh(dbl(HIMEM.WH), 150.0, 9.8) / 150.0;
+    const double k = dispersion_kh(dbl(HIMEM.WH), 150.0, 9.8) / 150.0;
     EXPECT_NEAR(HIMEM.RSLOPE, k * 1.86 * 2.0, 1e-4 * k * 1.86 * 2.0);
     TPCM.LSLPHT = 1;
     TPCM.SLPHT = 3.0f;

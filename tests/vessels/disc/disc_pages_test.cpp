@@ -17,24 +17,10 @@
 namespace brevant::testing {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
 std::size_t index_of(const std::vector<std::string>& lines, const std::string& part) {
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (lines[i].find(part) != std::string::npos) return i;
     return lines.size();
-}
-
-std::size_t lines_holding(const std::vector<std::string>& lines, const std::string& part) {
-    std::size_t n = 0;
-    for (const std::string& l : lines)
-        if (l.find(part) != std::string::npos) ++n;
-    return n;
 }
 
 class DiscPagesTest : public ConsoleTest {

@@ -41,7 +41,7 @@ TEST_F(DiscRaos, LongWaveLimits) {
     set_heading(0.0f);
     chain();
     const int last = TPCM.NWP;
-    const double kh = disc_kh(6.283185307179586 / 120.0, 150.0, 9.8);
+    const double kh = dispersion_kh(6.283185307179586 / 120.0, 150.0, 9.8);
     EXPECT_NEAR(kh, 0.206291, 1e-6);
     EXPECT_NEAR(std::abs(pool(3, last)), 1.0, 0.01);
     const double coth = 1.0 / std::tanh(kh);

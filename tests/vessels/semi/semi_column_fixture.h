@@ -62,7 +62,7 @@ protected:
             TPCM.T(j) = periods[i];
             const float w = 6.2831855f / periods[i];
             const double d = static_cast<double>(TPCM.DEPTH);
-            const double kh = wave_number_kh(static_cast<double>(w), d, static_cast<double>(WAVCOM.G));
+            const double kh = dispersion_kh(static_cast<double>(w), d, static_cast<double>(WAVCOM.G));
             set_grid_point(j, w, static_cast<float>(kh / d));
         }
     }

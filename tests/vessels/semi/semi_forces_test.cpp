@@ -162,7 +162,7 @@ TEST_F(SemiForces, QuasiLinearHeaveDampingFromTheDeepWaterHeaveForce) {
         const double g = WAVCOM.G;
         const double wh = c.no_restoring ? std::sqrt(g / std::cbrt(static_cast<double>(HIMEM.DELTA)))
                                          : static_cast<double>(HIMEM.WH);
-        const double kh = wave_number_kh(wh, kDepth, g);
+        const double kh = dispersion_kh(wh, kDepth, g);
         const double k = kh / kDepth;
         const double rho = 1.025;
         const double amp = c.lslpht == 0 ? 1.414 * 0.5 * static_cast<double>(c.slpht)

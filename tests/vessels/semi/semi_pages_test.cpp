@@ -19,26 +19,6 @@
 namespace brevant::testing {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
-bool has_line(const std::vector<std::string>& lines, const std::string& line) {
-    for (const std::string& l : lines)
-        if (l == line) return true;
-    return false;
-}
-
-std::size_t lines_holding(const std::vector<std::string>& lines, const std::string& part) {
-    std::size_t n = 0;
-    for (const std::string& l : lines)
-        if (l.find(part) != std::string::npos) ++n;
-    return n;
-}
-
 class SemiPagesTest : public ConsoleTest {
 protected:
     void SetUp() override {

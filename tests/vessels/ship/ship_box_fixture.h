@@ -17,21 +17,6 @@
 
 namespace brevant::testing {
 
-// k h from w^2 h / g = k h tanh(k h), by Newton's method in double precision.
-inline double wave_number_kh(double omega, double depth, double g) {
-    const double w2 = omega * omega * depth / g;
-    double x = w2 > 1.0 ? w2 : std::sqrt(w2);
-    for (int i = 0; i < 100; ++i) {
-        const double t = std::tanh(x);
-        const double f = x * t - w2;
-        const double df = t + x * (1.0 - t * t);
-        const double dx = f / df;
-        x -= dx;
-        if (std::fabs(dx) < 1e-15 * x) break;
-    }
-    return x;
-}
-
 class ShipBoxTest : public ConsoleTest {
 protected:
     void SetUp() override {
@@ -89,7 +74,7 @@ protected:
             TPCM.T(j) = periods[i];
             const float w = 6.2831855f / periods[i];
             const double d = static_cast<double>(depth);
-            const double kh = wave_number_kh(static_cast<double>(w), d, static_cast<double>(WAVCOM.G));
+            const double kh = dispersion_kh(static_cast<double>(w), d, static_cast<double>(WAVCOM.G));
             set_grid_point(j, w, static_cast<float>(kh / d));
         }
     }

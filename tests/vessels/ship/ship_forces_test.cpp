@@ -136,7 +136,7 @@ TEST_F(ShipForces, ResonancePassFixesTheDampingAndRestoresTheSpeed) {
             }
         EXPECT_EQ(HIMEM.TQFAC, std::fabs(pool(4, HIMEM.JR).imag()));
         // Wave slope k H / 2 at the roll natural frequency.
-        const double kh = testing::wave_number_kh(static_cast<double>(HIMEM.WR), 1000.0, 32.152);
+        const double kh = testing::dispersion_kh(static_cast<double>(HIMEM.WR), 1000.0, 32.152);
         EXPECT_NEAR(static_cast<double>(HIMEM.RSLOPE), kh * 10.0 / 2000.0, 1e-4 * kh * 10.0 / 2000.0);
         EXPECT_EQ(HIMEM.RMASRT, HIMEM.RMAS1 / HIMEM.ROLI);
         const float base = 1.0f - TPCM.BILGR / std::sqrt(HIMEM.BEAM2 * HIMEM.BEAM2 + HIMEM.VTCRR * HIMEM.VTCRR);

@@ -20,19 +20,6 @@
 namespace brevant::testing {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
-bool has_line(const std::vector<std::string>& lines, const std::string& line) {
-    for (const std::string& l : lines)
-        if (l == line) return true;
-    return false;
-}
-
 class ShipPagesTest : public ShipBoxTest {
 protected:
     void SetUp() override {

@@ -37,7 +37,7 @@ TEST_F(ShipRaos, LongWavesFollowTheSurface) {
     periods.push_back(150.0f);
     set_grid(periods, 600.0f);
     const int j = 23;
-    const double kh = testing::wave_number_kh(6.2831855 / 150.0, 600.0, 32.152);
+    const double kh = testing::dispersion_kh(6.2831855 / 150.0, 600.0, 32.152);
     ASSERT_NEAR(kh, 0.181944, 1e-6);
     const double coth = 1.0 / std::tanh(kh);
     const double k = kh / 600.0;
