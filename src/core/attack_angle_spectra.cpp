@@ -11,6 +11,7 @@
 #include "lowlib/drag_entry.h"
 #include "lowlib/drift_forces.h"
 #include "lowlib/heading_functions.h"
+#include "lowlib/row_series_reuse.h"
 #include "lowlib/speed_spectra.h"
 #include "lowlib/wind_current_coefficients.h"
 #include "records/data_image.h"
@@ -184,6 +185,9 @@ void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::stri
     }
     const bool summed = SPECTYP != 7 && (SPECTYP == 1 || SPECTYP == 2 || SPECTYP == 3 || SPECTYP == 5 || P.LEGDRG == 0);
 
+    // Down the rows only the row frequency changes: the load routines may keep what does not
+    // depend on it.
+    const RowSeriesScope rows;
     for_each_low_frequency_row([&](Int IW, Real WFREQ) {
         Real SFX = 0.0f, SFY = 0.0f, SMZ = 0.0f;
         switch (SPECTYP) {
