@@ -1,9 +1,19 @@
 // Group-envelope integrals of one spectrum and of two, over the wave grid.
+//
+// Every integral at one difference frequency reads its spectra at the same shifted frequencies
+// w + D/2 and |w - D/2| of the same grid; only the spectrum read differs. While a RowSeriesScope is
+// open, where each load routine of a row asks for many spectra at the row's frequency, the
+// intervals of the grid that hold those frequencies are kept for the last frequency and grid asked
+// for, and the integrals only interpolate.
 #include "lowlib/group_variance.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
+#include "lowlib/row_series_reuse.h"
 #include "numeric/grid_integrals.h"
 #include "numeric/table_search.h"
 #include "records/data_image.h"
@@ -13,6 +23,8 @@
 namespace brevant {
 
 namespace {
+
+constexpr Int kMostPoints = 100;
 
 // A negative difference frequency: a notice and, where somebody can answer, a key; then its
 // magnitude, in the caller's variable.
@@ -27,16 +39,66 @@ void make_positive(Real& DELTAW) {
     DELTAW = -DELTAW;
 }
 
-// The spectrum PSD at the frequency WQ: straight lines between the grid points, 0 off the grid
-// (and on a grid of fewer than two points, which has no interval).
-Real spectrum_at(const Real* W, Int NWP, const Real* PSD, Real WQ) {
-    if (NWP < 2 || !(WQ >= W[NWP - 1] && WQ <= W[0])) return 0.0f;
+// The interval of the grid that holds WQ, 0 when WQ is off the grid (or the grid has fewer than
+// two points, which has no interval).
+Int interval_of(const Real* W, Int NWP, Real WQ) {
+    if (NWP < 2 || !(WQ >= W[NWP - 1] && WQ <= W[0])) return 0;
     Int IER = 0;
     Int MIN = 1;
     BSRCH(W, WQ, IER, MIN, NWP);
+    return MIN;
+}
+
+// The spectrum PSD at the frequency WQ in the interval MIN: straight lines between the grid points,
+// 0 off the grid.
+Real spectrum_in(const Real* W, const Real* PSD, Real WQ, Int MIN) {
+    if (MIN == 0) return 0.0f;
     Real value = 0.0f;
     INTERP(W, PSD, WQ, value, MIN);
     return value;
+}
+
+// The shifted frequencies of one difference frequency on one grid, and their intervals.
+struct ShiftedGrid {
+    unsigned long long epoch = 0;
+    Int n = -1;
+    std::uint32_t XC_BITS = 0;
+    std::array<Real, kMostPoints> W{};
+    std::array<Real, kMostPoints> WP{}, WM{};
+    std::array<Int, kMostPoints> MIN_P{}, MIN_M{};
+};
+
+void shift(ShiftedGrid& g, const Real* W, Int n, Real XC) {
+    for (Int IW = 1; IW <= n; ++IW) {
+        const std::size_t k = static_cast<std::size_t>(IW - 1);
+        g.WP[k] = W[IW - 1] + XC;
+        g.WM[k] = std::fabs(W[IW - 1] - XC);
+        g.MIN_P[k] = interval_of(W, n, g.WP[k]);
+        g.MIN_M[k] = interval_of(W, n, g.WM[k]);
+    }
+}
+
+// The shifted grid of (W, n, XC): within a scope the kept one when it is of the same grid and
+// frequency, otherwise made afresh (and kept within a scope).
+const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
+    static ShiftedGrid kept;
+    static ShiftedGrid scratch;
+    const unsigned long long epoch = row_series_epoch();
+    if (epoch == 0) {
+        shift(scratch, W, n, XC);
+        return scratch;
+    }
+    const std::uint32_t xc = std::bit_cast<std::uint32_t>(XC);
+    if (kept.epoch == epoch && kept.n == n && kept.XC_BITS == xc && std::equal(W, W + n, kept.W.begin())) {
+        count_row_series_reuse();
+        return kept;
+    }
+    kept.epoch = epoch;
+    kept.n = n;
+    kept.XC_BITS = xc;
+    std::copy(W, W + n, kept.W.begin());
+    shift(kept, W, n, XC);
+    return kept;
 }
 
 }  // namespace
@@ -45,33 +107,31 @@ void GET_GVAR(Real& DELTAW, const Real* W, Int NWP, const Real* PSDIN, Real& GVA
               Real& VDGPSD2) {
     VGPSD2 = 0.0f;
     VDGPSD2 = 0.0f;
-    Real GPSD[100] = {};
+    Real GPSD[kMostPoints] = {};
     make_positive(DELTAW);
     const Real XC = 0.5f * DELTAW;
-    const Int n = std::clamp<Int>(NWP, 0, 100);
-    for (Int IW = 1; IW <= n; ++IW) {
-        const Real WP = W[IW - 1] + XC;
-        const Real WM = std::fabs(W[IW - 1] - XC);
-        const Real DUMP = spectrum_at(W, n, PSDIN, WP);
-        const Real DUMM = spectrum_at(W, n, PSDIN, WM);
-        GPSD[IW - 1] = DUMM * DUMP;
+    const Int n = std::clamp<Int>(NWP, 0, kMostPoints);
+    const ShiftedGrid& g = shifted_grid(W, n, XC);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+        const Real DUMP = spectrum_in(W, PSDIN, g.WP[k], g.MIN_P[k]);
+        const Real DUMM = spectrum_in(W, PSDIN, g.WM[k], g.MIN_M[k]);
+        GPSD[k] = DUMM * DUMP;
     }
     SMPINT(GPSD, GVAR, GVARDOT);
 }
 
 void GET_GVAR2(Real& DELTAW, const Real* W, Int NWP, const Real* PSD1, const Real* PSD2, Real& GVAR, Real& GVARDOT) {
-    Real GPSD[100] = {};
+    Real GPSD[kMostPoints] = {};
     make_positive(DELTAW);
     const Real XC = 0.5f * DELTAW;
-    const Int n = std::clamp<Int>(NWP, 0, 100);
-    for (Int IW = 1; IW <= n; ++IW) {
-        const Real WP = W[IW - 1] + XC;
-        const Real WM = std::fabs(W[IW - 1] - XC);
-        const Real DUMP1 = spectrum_at(W, n, PSD1, WP);
-        const Real DUMP2 = spectrum_at(W, n, PSD2, WP);
-        const Real DUMM1 = spectrum_at(W, n, PSD1, WM);
-        const Real DUMM2 = spectrum_at(W, n, PSD2, WM);
-        GPSD[IW - 1] = 0.5f * (DUMP1 * DUMM2 + DUMP2 * DUMM1);
+    const Int n = std::clamp<Int>(NWP, 0, kMostPoints);
+    const ShiftedGrid& g = shifted_grid(W, n, XC);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+        const Real DUMP1 = spectrum_in(W, PSD1, g.WP[k], g.MIN_P[k]);
+        const Real DUMP2 = spectrum_in(W, PSD2, g.WP[k], g.MIN_P[k]);
+        const Real DUMM1 = spectrum_in(W, PSD1, g.WM[k], g.MIN_M[k]);
+        const Real DUMM2 = spectrum_in(W, PSD2, g.WM[k], g.MIN_M[k]);
+        GPSD[k] = 0.5f * (DUMP1 * DUMM2 + DUMP2 * DUMM1);
     }
     SMPINT(GPSD, GVAR, GVARDOT);
 }

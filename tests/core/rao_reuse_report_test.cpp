@@ -10,6 +10,7 @@
 #include "core/run_values.h"
 #include "deep_box_case.h"
 #include "lowlib/depth_current_drag.h"
+#include "lowlib/row_series_reuse.h"
 #include "semi_ring_case.h"
 #include "platform/platform.h"
 #include "veslib/hull_dispatch.h"
@@ -27,6 +28,7 @@ protected:
     void TearDown() override {
         set_rao_solve_reuse(true);
         set_member_drift_reuse(true);
+        set_row_series_reuse(true);
         testing::reset_run_state();
         ConsoleTest::TearDown();
     }
@@ -34,6 +36,7 @@ protected:
         std::string report;
         unsigned long long hull_runs;
         unsigned long long drift_reuses;
+        unsigned long long row_reuses;
     };
     // The case as SETUP leaves it, analysed with the reuse on or off.
     template <typename Setup>
@@ -43,10 +46,13 @@ protected:
         setup();
         set_rao_solve_reuse(reuse);
         set_member_drift_reuse(reuse);
+        set_row_series_reuse(reuse);
         const unsigned long long before = hull_run_count();
         const unsigned long long reused_before = member_drift_reuse_count();
+        const unsigned long long rows_before = row_series_reuse_count();
         BRVCOR();
-        return {testing::file_bytes(kReportFile), hull_run_count() - before, member_drift_reuse_count() - reused_before};
+        return {testing::file_bytes(kReportFile), hull_run_count() - before, member_drift_reuse_count() - reused_before,
+                row_series_reuse_count() - rows_before};
     }
     testing::ScratchDir dir_;
 };
@@ -128,6 +134,9 @@ TEST_F(RaoReuseReport, SemiSubmersibleReportsWithAndWithoutReuseAreIdentical) {
         P.LCURNT = 1;
         P.CURHDG = 160.0f;
         P.CURSPD = 1.0f;
+        // Four rows in the tables by attack angle (the deep box has none).
+        P.BRVFRQ_DELTA = 0.04f;
+        P.BRV_PD_MIN() = 35.0f;
         testing::shape_semi(P, 4);
     };
     const Run off = run(setup, false);
@@ -136,6 +145,9 @@ TEST_F(RaoReuseReport, SemiSubmersibleReportsWithAndWithoutReuseAreIdentical) {
     EXPECT_TRUE(on.report == off.report);
     EXPECT_EQ(off.drift_reuses, 0u);
     EXPECT_GT(on.drift_reuses, 0u);
+    // The member preparations and group terms kept down the rows of the spectra pages.
+    EXPECT_EQ(off.row_reuses, 0u);
+    EXPECT_GT(on.row_reuses, 0u);
 }
 
 }  // namespace
