@@ -197,8 +197,9 @@ void prepare(Preparation& P, Real& WC, const Real* PSD, Real SIG0WV, Real XCOL, 
     P.FSUB = DZ * SUMSUB / 7.519885f;
 
     // 6. Mean wave drift along the flux of each frequency. The drift coefficient of a frequency is
-    // the same on each of the routine's three passes over the grid; within a scope it is taken from
-    // the first pass when that pass read no user table and talked to nobody.
+    // the same on each of the routine's three passes over the grid (nothing runs between them that
+    // could change what it reads): it is taken from the first pass when that pass read no user table
+    // and talked to nobody.
     auto drift_along_flux = [&](Int IW, Real& TMP_DFC, Real& FLXANG) {
         TMP_DFC = 0.0f;
         FLXANG = 0.0f;
@@ -217,7 +218,7 @@ void prepare(Preparation& P, Real& WC, const Real* PSD, Real SIG0WV, Real XCOL, 
         DFC_SPEC_PAR(IW) = S(IW) * TMP_DFC * std::cos(FLXANG);
         DFC_SPEC_PRP(IW) = S(IW) * TMP_DFC * std::sin(FLXANG);
     }
-    const bool drift_once = row_series_epoch() != 0 && DOUSER == 0 && console_activity() == console_before &&
+    const bool drift_once = row_series_reuse_on() && DOUSER == 0 && console_activity() == console_before &&
                             cyldft_report_count() == reports_before;
     auto drift_again = [&](Int IW, Real& TMP_DFC, Real& FLXANG) {
         if (drift_once) {
