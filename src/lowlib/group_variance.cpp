@@ -3,8 +3,8 @@
 // Every integral at one difference frequency reads its spectra at the same shifted frequencies
 // w + D/2 and |w - D/2| of the same grid; only the spectrum read differs. While a RowSeriesScope is
 // open, where each load routine of a row asks for many spectra at the row's frequency, the
-// intervals of the grid that hold those frequencies are kept for the last frequency and grid asked
-// for, and the integrals only interpolate.
+// intervals of the grid that hold those frequencies (and where the frequencies lie in them) are kept
+// for the last frequency and grid asked for, and the integrals only interpolate.
 #include "lowlib/group_variance.h"
 
 #include <algorithm>
@@ -58,15 +58,25 @@ Real spectrum_in(const Real* W, const Real* PSD, Real WQ, Int MIN) {
     return value;
 }
 
-// The shifted frequencies of one difference frequency on one grid, and their intervals.
+// The shifted frequencies of one difference frequency on one grid, and their intervals. A kept one
+// also holds where each frequency lies in its interval, the part of INTERP's straight line that
+// does not depend on the spectrum: (WQ - W(MIN)) / (W(MIN+1) - W(MIN)), in double as INTERP forms it.
 struct ShiftedGrid {
     unsigned long long epoch = 0;
     Int n = -1;
     std::uint32_t XC_BITS = 0;
+    bool kept = false;
     std::array<Real, kMostPoints> W{};
     std::array<Real, kMostPoints> WP{}, WM{};
     std::array<Int, kMostPoints> MIN_P{}, MIN_M{};
+    std::array<double, kMostPoints> AT_P{}, AT_M{};
 };
+
+double place_in(const Real* W, Real WQ, Int MIN) {
+    if (MIN == 0) return 0.0;
+    const double xmn = W[MIN - 1];
+    return (static_cast<double>(WQ) - xmn) / (static_cast<double>(W[MIN]) - xmn);
+}
 
 void shift(ShiftedGrid& g, const Real* W, Int n, Real XC) {
     for (Int IW = 1; IW <= n; ++IW) {
@@ -75,13 +85,31 @@ void shift(ShiftedGrid& g, const Real* W, Int n, Real XC) {
         g.WM[k] = std::fabs(W[IW - 1] - XC);
         g.MIN_P[k] = interval_of(W, n, g.WP[k]);
         g.MIN_M[k] = interval_of(W, n, g.WM[k]);
+        if (g.kept) {
+            g.AT_P[k] = place_in(W, g.WP[k], g.MIN_P[k]);
+            g.AT_M[k] = place_in(W, g.WM[k], g.MIN_M[k]);
+        }
     }
+}
+
+// The spectrum PSD at the K-th shifted frequency above (PLUS) or below the grid frequency: INTERP's
+// straight line, with the place in the interval taken from a kept grid.
+Real spectrum_at(const ShiftedGrid& g, const Real* W, const Real* PSD, std::size_t k, bool plus) {
+    const Int MIN = plus ? g.MIN_P[k] : g.MIN_M[k];
+    if (!g.kept) return spectrum_in(W, PSD, plus ? g.WP[k] : g.WM[k], MIN);
+    if (MIN == 0) return 0.0f;
+    const double ymn = PSD[MIN - 1];
+    return static_cast<Real>(ymn + (plus ? g.AT_P[k] : g.AT_M[k]) * (static_cast<double>(PSD[MIN]) - ymn));
 }
 
 // The shifted grid of (W, n, XC): within a scope the kept one when it is of the same grid and
 // frequency, otherwise made afresh (and kept within a scope).
 const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
-    static ShiftedGrid kept;
+    static ShiftedGrid kept = [] {
+        ShiftedGrid g;
+        g.kept = true;
+        return g;
+    }();
     static ShiftedGrid scratch;
     const unsigned long long epoch = row_series_epoch();
     if (epoch == 0) {
@@ -113,8 +141,8 @@ void GET_GVAR(Real& DELTAW, const Real* W, Int NWP, const Real* PSDIN, Real& GVA
     const Int n = std::clamp<Int>(NWP, 0, kMostPoints);
     const ShiftedGrid& g = shifted_grid(W, n, XC);
     for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
-        const Real DUMP = spectrum_in(W, PSDIN, g.WP[k], g.MIN_P[k]);
-        const Real DUMM = spectrum_in(W, PSDIN, g.WM[k], g.MIN_M[k]);
+        const Real DUMP = spectrum_at(g, W, PSDIN, k, true);
+        const Real DUMM = spectrum_at(g, W, PSDIN, k, false);
         GPSD[k] = DUMM * DUMP;
     }
     SMPINT(GPSD, GVAR, GVARDOT);
@@ -127,10 +155,11 @@ void GET_GVAR2(Real& DELTAW, const Real* W, Int NWP, const Real* PSD1, const Rea
     const Int n = std::clamp<Int>(NWP, 0, kMostPoints);
     const ShiftedGrid& g = shifted_grid(W, n, XC);
     for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
-        const Real DUMP1 = spectrum_in(W, PSD1, g.WP[k], g.MIN_P[k]);
-        const Real DUMP2 = spectrum_in(W, PSD2, g.WP[k], g.MIN_P[k]);
-        const Real DUMM1 = spectrum_in(W, PSD1, g.WM[k], g.MIN_M[k]);
-        const Real DUMM2 = spectrum_in(W, PSD2, g.WM[k], g.MIN_M[k]);
+        const Real DUMP1 = spectrum_at(g, W, PSD1, k, true);
+        const Real DUMM1 = spectrum_at(g, W, PSD1, k, false);
+        // One spectrum twice reads the same values.
+        const Real DUMP2 = PSD2 == PSD1 ? DUMP1 : spectrum_at(g, W, PSD2, k, true);
+        const Real DUMM2 = PSD2 == PSD1 ? DUMM1 : spectrum_at(g, W, PSD2, k, false);
         GPSD[k] = 0.5f * (DUMP1 * DUMM2 + DUMP2 * DUMM1);
     }
     SMPINT(GPSD, GVAR, GVARDOT);
