@@ -1,10 +1,12 @@
 // Group-envelope integrals of one spectrum and of two, over the wave grid.
 //
 // Every integral at one difference frequency reads its spectra at the same shifted frequencies
-// w + D/2 and |w - D/2| of the same grid; only the spectrum read differs. While a RowSeriesScope is
-// open, where each load routine of a row asks for many spectra at the row's frequency, the
-// intervals of the grid that hold those frequencies (and where the frequencies lie in them) are kept
-// for the last frequency and grid asked for, and the integrals only interpolate.
+// w + D/2 and |w - D/2| of the same grid; only the spectrum read differs, and the load routines ask
+// for many spectra at one frequency in turn (the member drag some ninety per member and row). The
+// intervals of the grid that hold those frequencies, and where the frequencies lie in them, are a
+// function of the grid's values and the frequency alone: they are kept for the last grid (compared
+// value by value) and frequency (bit for bit) asked for, and the integrals only interpolate. The
+// switch of the row reuse turns this off too, for the tests that compare runs with and without.
 #include "lowlib/group_variance.h"
 
 #include <algorithm>
@@ -62,7 +64,6 @@ Real spectrum_in(const Real* W, const Real* PSD, Real WQ, Int MIN) {
 // also holds where each frequency lies in its interval, the part of INTERP's straight line that
 // does not depend on the spectrum: (WQ - W(MIN)) / (W(MIN+1) - W(MIN)), in double as INTERP forms it.
 struct ShiftedGrid {
-    unsigned long long epoch = 0;
     Int n = -1;
     std::uint32_t XC_BITS = 0;
     bool kept = false;
@@ -102,8 +103,8 @@ Real spectrum_at(const ShiftedGrid& g, const Real* W, const Real* PSD, std::size
     return static_cast<Real>(ymn + (plus ? g.AT_P[k] : g.AT_M[k]) * (static_cast<double>(PSD[MIN]) - ymn));
 }
 
-// The shifted grid of (W, n, XC): within a scope the kept one when it is of the same grid and
-// frequency, otherwise made afresh (and kept within a scope).
+// The shifted grid of (W, n, XC): the kept one when it is of the same grid values and frequency,
+// otherwise made afresh and kept.
 const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
     static ShiftedGrid kept = [] {
         ShiftedGrid g;
@@ -111,17 +112,15 @@ const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
         return g;
     }();
     static ShiftedGrid scratch;
-    const unsigned long long epoch = row_series_epoch();
-    if (epoch == 0) {
+    if (!row_series_reuse_on()) {
         shift(scratch, W, n, XC);
         return scratch;
     }
     const std::uint32_t xc = std::bit_cast<std::uint32_t>(XC);
-    if (kept.epoch == epoch && kept.n == n && kept.XC_BITS == xc && std::equal(W, W + n, kept.W.begin())) {
+    if (kept.n == n && kept.XC_BITS == xc && std::equal(W, W + n, kept.W.begin())) {
         count_row_series_reuse();
         return kept;
     }
-    kept.epoch = epoch;
     kept.n = n;
     kept.XC_BITS = xc;
     std::copy(W, W + n, kept.W.begin());

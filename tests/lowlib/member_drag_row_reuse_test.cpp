@@ -212,8 +212,8 @@ TEST_F(MemberDragRowReuse, NothingKeptOutlivesItsScope) {
     EXPECT_EQ(prep_outputs(0.05f, 12.0f, PSD.data(), SIG0WV), fresh);
 }
 
-// The group integrals keep the intervals of their shifted frequencies per grid: a grid whose values
-// change behind the same pointer within a scope is searched again.
+// The group integrals keep the intervals of their shifted frequencies for the last grid and
+// frequency: a grid whose values change behind the same pointer is searched again, in a scope or not.
 TEST_F(MemberDragRowReuse, GroupIntegralsFollowTheGridTheyAreGiven) {
     FArray<Real, 100> W = WAVCOM.W;
     const auto gvar = [&](Real WC) {
@@ -233,10 +233,15 @@ TEST_F(MemberDragRowReuse, GroupIntegralsFollowTheGridTheyAreGiven) {
     set_row_series_reuse(true);
     EXPECT_NE(plain, plain_shifted);
 
-    const RowSeriesScope scope;
     EXPECT_EQ(gvar(0.1f), plain);
     EXPECT_EQ(gvar(0.1f), plain);
     std::swap(W, shifted);
+    EXPECT_EQ(gvar(0.1f), plain_shifted);
+    std::swap(W, shifted);
+    const RowSeriesScope scope;
+    EXPECT_EQ(gvar(0.1f), plain);
+    std::swap(W, shifted);
+    EXPECT_EQ(gvar(0.1f), plain_shifted);
     EXPECT_EQ(gvar(0.1f), plain_shifted);
 }
 
