@@ -351,7 +351,7 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
         if (SIMCOM.LPIERCE(ICYL) == 0) continue;
         const MemberAtWaves m = member_at_waves(ICYL, COSWAV, SINWAV, WAVK, RAOWAV_ALIGN);
         AVGWLL += m.EFFDIA_WDF;
-        SUMFRC_SURF_PRP_NB += m.EFFDIA_CD * FCF_SURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
+        SUMFRC_SURF_PRP_NB += m.EFFDIA_CD * kept_FCF_SURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
         prepare_and_keep(m, ICYL);
         SUMFRC_SUBS_GAUS += m.EFFDIA_CD * FSUB;
         SUMFRC_SURF_GAUS += m.EFFDIA_CD * FSURF;
@@ -402,8 +402,8 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
                                        m.PHSHFT_W, EFF_ROT_CTR, kNxp, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
         const Real TMPUPDG = SUBS_SCALE != 0.0f ? GSUB / SUBS_SCALE : 0.0f;
         SUMSPC_SUBS_NB += m.EFFDIA_CD * TMPUPDG;
-        SUMSPC_SURF_NB += m.EFFDIA_CD * GISURF(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
-        SUMSPC_SURF_PRP_NB += m.EFFDIA_CD * GISURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
+        SUMSPC_SURF_NB += m.EFFDIA_CD * kept_GISURF(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
+        SUMSPC_SURF_PRP_NB += m.EFFDIA_CD * kept_GISURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
         prepare_again(m, ICYL);
 
         const Real cd = m.EFFDIA_CD * A_CONST_S;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lowlib/depth_current_drag.h"
+#include "lowlib/member_drag_functions.h"
 #include "lowlib/row_series_reuse.h"
 #include "sysutl/units.h"
 
@@ -59,7 +60,45 @@ Real kept(Store& store, Integral integral, Complex HOR_WAV_RAO, Complex ANG_WAV_
     return value;
 }
 
+using SurfaceIntegral = Real (*)(Real, Real, Real, Real, Int);
+
+Real kept_surface(Store& store, SurfaceIntegral integral, Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
+    const unsigned long long epoch = row_series_epoch();
+    if (epoch == 0) return integral(B0, R, PHI, COS_C, NXP);
+    if (store.epoch != epoch) {
+        store.kept.clear();
+        store.epoch = epoch;
+    }
+    auto b = [](Real x) { return std::bit_cast<std::uint32_t>(x); };
+    const std::array<std::uint32_t, 10> key = {b(B0), b(R), b(PHI), b(COS_C), 0, 0, 0, 0, 0, 0};
+    for (const Kept& k : store.kept) {
+        if (k.key == key && k.NXP == NXP) {
+            count_row_series_reuse();
+            return k.value;
+        }
+    }
+    const unsigned long long console = console_activity();
+    const Real value = integral(B0, R, PHI, COS_C, NXP);
+    if (console_activity() == console && store.kept.size() < kMostKept) store.kept.push_back({key, NXP, 0, 0, value});
+    return value;
+}
+
 }  // namespace
+
+Real kept_FCF_SURF_PRP(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
+    static Store store;
+    return kept_surface(store, FCF_SURF_PRP, B0, R, PHI, COS_C, NXP);
+}
+
+Real kept_GISURF(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
+    static Store store;
+    return kept_surface(store, GISURF, B0, R, PHI, COS_C, NXP);
+}
+
+Real kept_GISURF_PRP(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
+    static Store store;
+    return kept_surface(store, GISURF_PRP, B0, R, PHI, COS_C, NXP);
+}
 
 Real kept_FCF_SUB_Z(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Int NXP,
                     Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ) {
