@@ -103,6 +103,11 @@ Real spectrum_at(const ShiftedGrid& g, const Real* W, const Real* PSD, std::size
     return static_cast<Real>(ymn + (plus ? g.AT_P[k] : g.AT_M[k]) * (static_cast<double>(PSD[MIN]) - ymn));
 }
 
+unsigned long long& grid_reuses() {
+    static unsigned long long count = 0;
+    return count;
+}
+
 // The shifted grid of (W, n, XC): the kept one when it is of the same grid values and frequency,
 // otherwise made afresh and kept.
 const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
@@ -118,7 +123,7 @@ const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
     }
     const std::uint32_t xc = std::bit_cast<std::uint32_t>(XC);
     if (kept.n == n && kept.XC_BITS == xc && std::equal(W, W + n, kept.W.begin())) {
-        count_row_series_reuse();
+        ++grid_reuses();
         return kept;
     }
     kept.n = n;
@@ -129,6 +134,8 @@ const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
 }
 
 }  // namespace
+
+unsigned long long group_grid_reuse_count() { return grid_reuses(); }
 
 void GET_GVAR(Real& DELTAW, const Real* W, Int NWP, const Real* PSDIN, Real& GVAR, Real& GVARDOT, Real& VGPSD2,
               Real& VDGPSD2) {

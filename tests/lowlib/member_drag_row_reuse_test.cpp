@@ -233,8 +233,10 @@ TEST_F(MemberDragRowReuse, GroupIntegralsFollowTheGridTheyAreGiven) {
     set_row_series_reuse(true);
     EXPECT_NE(plain, plain_shifted);
 
+    const unsigned long long before = group_grid_reuse_count();
     EXPECT_EQ(gvar(0.1f), plain);
     EXPECT_EQ(gvar(0.1f), plain);
+    EXPECT_GE(group_grid_reuse_count() - before, 3u);
     std::swap(W, shifted);
     EXPECT_EQ(gvar(0.1f), plain_shifted);
     std::swap(W, shifted);
