@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <iostream>
 #include <thread>
 #include <filesystem>
 #include <fstream>
@@ -47,6 +49,23 @@ TEST(ReferenceReader, FindsSectionsByTitleAndReadsRows) {
     EXPECT_EQ(r.find("IVa.")->rows(2).size(), 1u);
     EXPECT_EQ(r.find("V."), nullptr);
     EXPECT_EQ(without_time_stamp(text).find("Executed"), std::string::npos);
+}
+
+// The regression comparison names the first line where a report leaves its fixture, with the
+// time-stamp lines skipped on both sides and a missing line read as the end of the report.
+TEST(ReferenceReader, FirstDifferenceNamesTheLineAndSkipsTheTimeStamp) {
+    const std::string fixture = "title\n     Executed at (time stamp not kept)\n  1.0\n  2.0\n";
+    EXPECT_EQ(first_difference(fixture, "title\n     Executed at 05:12 on 12/10/26\n  1.0\n  2.0\n").line, 0u);
+    const LineDifference d = first_difference(fixture, "title\n     Executed at 05:12 on 12/10/26\n  1.0\n  2.1\n");
+    EXPECT_EQ(d.line, 4u);
+    EXPECT_EQ(d.expected, "  2.0");
+    EXPECT_EQ(d.got, "  2.1");
+    const LineDifference shorter = first_difference(fixture, "title\n     Executed at 05:12 on 12/10/26\n  1.0\n");
+    EXPECT_EQ(shorter.line, 4u);
+    EXPECT_EQ(shorter.got, "(end of report)");
+    EXPECT_EQ(first_difference(fixture, fixture + "  3.0\n").expected, "(end of report)");
+    // A time stamp where the fixture has a number is a difference, not a skipped line.
+    EXPECT_EQ(first_difference(fixture, "title\n  1.0\n  1.0\n  2.0\n").line, 2u);
 }
 
 // ---- Runs, made once per build ---------------------------------------------------------------
@@ -838,6 +857,74 @@ TEST(ReferenceRegression, SilentRunWritesTheInteractiveReport) {
     ASSERT_EQ(quiet.program.status, 0) << quiet.program.err;
     EXPECT_GT(interactive.program.out.size(), quiet.program.out.size());
 }
+
+// ---- Regression fixtures -----------------------------------------------------------------------
+
+// The reports of the cases are kept in tests/e2e/reference/fixtures/, one file per case named after
+// its options, the time stamp replaced by a fixed text; each run's report must repeat its fixture
+// line for line, the time stamp apart. A fixture is renewed on purpose only, never by a failing
+// run: the test run with BREVANT_RENEW_REFERENCE=1 writes this build's reports over the stored
+// ones (see README.md), and the commit gives the reason.
+std::filesystem::path fixture_path(const ShipOptions& o) {
+    return std::filesystem::path(BREVANT_SOURCE_DIR) / "tests" / "e2e" / "reference" / "fixtures" / (case_name(o) + ".txt");
+}
+
+bool renewing_fixtures() {
+    const char* v = std::getenv("BREVANT_RENEW_REFERENCE");
+    return v != nullptr && std::string(v) == "1";
+}
+
+// The report as stored: its time-stamp line keeps its place, so the line numbers of the fixture are
+// those of the report, but not the host clock's time.
+std::string as_fixture(const std::string& report) {
+    std::istringstream in(report);
+    std::string out;
+    for (std::string line; std::getline(in, line);) out += (is_time_stamp(line) ? "     Executed at (time stamp not kept)" : line) + "\n";
+    return out;
+}
+
+ShipOptions case_options(Hull hull, Units units, bool current = true, bool api_wind = false) {
+    ShipOptions o;
+    o.hull = hull;
+    o.units = units;
+    o.current = current;
+    o.api_wind = api_wind;
+    return o;
+}
+
+class ReferenceFixture : public ::testing::TestWithParam<ShipOptions> {};
+
+TEST_P(ReferenceFixture, ReportRepeatsItsFixture) {
+    const ShipOptions o = GetParam();
+    const CaseRun& run = case_run(o);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::filesystem::path path = fixture_path(o);
+    if (renewing_fixtures()) {
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        std::ofstream out(path, std::ios::binary);
+        out << as_fixture(run.report);
+        out.close();
+        ASSERT_TRUE(out.good()) << "could not write " << path;
+        std::cout << "renewed " << path << "\n";
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in.good()) << "no fixture " << path << " for the case " << case_name(o)
+                           << " (renew on purpose with BREVANT_RENEW_REFERENCE=1, see README.md)";
+    const std::string fixture((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const LineDifference d = first_difference(fixture, run.report);
+    EXPECT_EQ(d.line, 0u) << "the report of the case " << case_name(o) << " leaves its fixture " << path << " at line "
+                          << d.line << "\n  expected: " << d.expected << "\n  got:      " << d.got;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReferenceFixture,
+                         ::testing::Values(case_options(Hull::ship, Units::metric), case_options(Hull::ship, Units::english),
+                                           case_options(Hull::disc, Units::metric), case_options(Hull::disc, Units::english),
+                                           case_options(Hull::semi, Units::metric), case_options(Hull::semi, Units::english),
+                                           case_options(Hull::ship, Units::metric, false),
+                                           case_options(Hull::ship, Units::metric, true, true)),
+                         [](const auto& info) { return case_name(info.param); });
 
 }  // namespace
 }  // namespace brevant::e2e::reference
