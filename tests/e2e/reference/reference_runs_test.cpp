@@ -204,6 +204,12 @@ double wave_number(double w, double g, double h) {
     return k;
 }
 
+// The finite-depth group speed (w / 2k)(1 + 2kh / sinh 2kh) of a wave of that period.
+double group_speed(double period, double g, double h) {
+    const double w = 2.0 * kPi / period, k = wave_number(w, g, h), kh2 = 2.0 * k * h;
+    return w / (2.0 * k) * (1.0 + kh2 / std::sinh(kh2));
+}
+
 // Simpson's rule on an uneven grid, pair of intervals by pair (a last odd interval by the trapezoid).
 double simpson(const std::vector<double>& x, const std::vector<double>& y) {
     double sum = 0.0;
@@ -354,6 +360,18 @@ TEST_P(ReferenceCase, IrregularWaveValuesAgainstTheirDefinitions) {
     }
     EXPECT_NEAR(4.0 * std::sqrt(simpson(w, Ssw)), Hcsw, 0.01 * Hcsw + 0.005 * u.metres);
     EXPECT_NEAR(group[0][5], 8.0 * simpson(w, Ssw2), 0.02 * group[0][5]);
+
+    // The inter-group spacings: the group speed at the peak, c_g = (w / 2k)(1 + 2kh / sinh 2kh),
+    // times the group period 2 pi / mu. The sea's peak is its 10 s. The swell's peak index comes from
+    // the period as typed (14 s), taken before the program derives the Pierson-Moskowitz period
+    // from the height, so its spacing is that of a 14 s wave although its spectrum peaks at 7.07 s.
+    const double cg_sea = group_speed(Tp, u.g, depth()), cg_swell = group_speed(14.0, u.g, depth());
+    ASSERT_EQ(group.size(), 41u);
+    for (std::size_t i = 1; i < group.size(); ++i) {
+        const double mu = group[i][0];
+        EXPECT_NEAR(group[i][2], cg_sea * 2.0 * kPi / mu, 2e-3 * group[i][2] + 0.006) << "sea spacing, mu " << mu;
+        EXPECT_NEAR(group[i][3], cg_swell * 2.0 * kPi / mu, 2e-3 * group[i][3] + 0.006) << "swell spacing, mu " << mu;
+    }
 }
 
 // The Simpson integral over frequency of each section II column, the sea's and the swell's, equals
@@ -652,6 +670,20 @@ TEST_P(ReferenceCase, AttackAngleSpectraRepeatTheirSections) {
             EXPECT_NEAR(page, section, 5.1e-3 * std::fabs(section) + 1e-6 * scale) << what << " angle " << angle;
         };
         auto field = [](const Row& r, int c) { return r[r.size() - 3 + static_cast<std::size_t>(c)]; };
+        // The spacing column: the distance travelled in one period 2 pi / mu at the wind's and the
+        // current's mean speed, or at the group speed of the sea's peak (10 s) and of the swell's peak
+        // index, taken from the period as typed (14 s; see the group spectra above).
+        const double knot = 1852.0 / 3600.0 * GetParam().metres;
+        const double speeds[kEnvironments] = {group_speed(10.0, GetParam().g, depth()), group_speed(10.0, GetParam().g, depth()),
+                                              group_speed(14.0, GetParam().g, depth()), group_speed(14.0, GetParam().g, depth()),
+                                              30.0 * knot,                            1.0 * knot};
+        for (std::size_t e = 0; e < kEnvironments; ++e) {
+            for (const Row& r : pages[e]) {
+                ASSERT_EQ(r.size(), 6u) << environments[e];
+                EXPECT_NEAR(r[2], speeds[e] * 2.0 * kPi / r[0], 2e-3 * r[2] + 0.006)
+                    << environments[e] << " spacing, angle " << angle << " w " << r[0];
+            }
+        }
         bool at_brvfrq = false;
         for (std::size_t i = 0; i < sum.size(); ++i) {
             double scale = 0.0;
@@ -824,6 +856,39 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
             }
         }
     }
+    }
+    // The pages by attack angle, the swell's among them, and the summed pages: the frequencies
+    // alike, the spacing (not on the summed pages) in feet, S(Fx) and S(Fy) times F^2, S(Mz) times M^2. Both sides are printed
+    // as 1PE9.2, so each carries up to half a unit in its second decimal.
+    for (const char* prefix : {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
+                               "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption",
+                               "VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current", "VIIr. Summed Spectral Values"}) {
+        const auto pages_m = rm.all(prefix), pages_e = re.all(prefix);
+        ASSERT_EQ(pages_m.size(), 13u) << prefix;
+        ASSERT_EQ(pages_e.size(), 13u) << prefix;
+        for (std::size_t p = 0; p < 13; ++p) {
+            const auto a = pages_m[p]->rows(5), b = pages_e[p]->rows(5);
+            ASSERT_EQ(a.size(), b.size()) << prefix;
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                ASSERT_EQ(a[i].size(), b[i].size()) << prefix;
+                const std::size_t n = a[i].size();
+                const std::string at = std::string(prefix) + " angle " + std::to_string(15 * p) + " w " + std::to_string(a[i][0]);
+                EXPECT_EQ(b[i][0], a[i][0]) << at;
+                if (!std::isfinite(a[i][1])) continue;  // the first row's "Infinity"
+                if (n == 6) {  // frequency, period, spacing and three spectra; the summed pages have no spacing
+                    EXPECT_NEAR(b[i][2], a[i][2] * 3.28084, 2e-3 * a[i][2] * 3.28084 + 0.006) << at << " spacing";
+                }
+                const double factor[3] = {F * F, F * F, M * M};
+                double scale = 0.0;
+                for (int c = 0; c < 3; ++c) scale = std::max(scale, std::fabs(a[i][n - 3 + static_cast<std::size_t>(c)] * factor[c]));
+                for (int c = 0; c < 3; ++c) {
+                    const std::size_t k = n - 3 + static_cast<std::size_t>(c);
+                    const double expected = a[i][k] * factor[c];
+                    EXPECT_NEAR(b[i][k], expected, 2e-3 * std::fabs(expected) + e_rounding(expected) + e_rounding(b[i][k]) + 1e-3 * scale + 1e-20)
+                        << at << " column " << c + 1;
+                }
+            }
+        }
     }
 }
 
