@@ -19,6 +19,8 @@
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/drift_preparation.h"
 #include "lowlib/row_series_reuse.h"
+#include "lowlib/waves_in_current.h"
+#include "sysutl/result_reuse.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/equilibrium_record.h"
@@ -151,12 +153,13 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
     TPCM.LBACK = 0;
     TPCM.IPAG = 0;
     shape(TPCM);
-    // The reuse of earlier results (hull solves, cylinder drift coefficients, what the load routines
-    // keep down the rows of a spectra page), off for the figure before it.
+    // The reuse of earlier results (hull solves, cylinder drift coefficients, the row-independent
+    // work down the rows of the spectra pages), off for the figure before it.
     const bool reuse = state.range(0) != 0;
     set_rao_solve_reuse(reuse);
     set_member_drift_reuse(reuse);
     set_row_series_reuse(reuse);
+    set_result_reuse(reuse);
     *loaded = TPCM;
     *loaded_low = LOWCOF;
     for (auto _ : state) {
@@ -179,6 +182,7 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
     set_rao_solve_reuse(true);
     set_member_drift_reuse(true);
     set_row_series_reuse(true);
+    set_result_reuse(true);
     reset_analysis_state();
     reset_session();
     reset_tpcm();

@@ -28,7 +28,7 @@ struct ShipOptions {
     Units units = Units::metric;
     bool current = true;  // off: the drift coefficients have their current-free closed form
     Hull hull = Hull::ship;
-    bool swell = false;  // a Pierson-Moskowitz swell of 2 m, 14 s peak, from 180 degrees as well
+    bool swell = true;  // a Pierson-Moskowitz swell of 2 m, 14 s peak, from 180 degrees as well
     bool api_wind = false;  // the A.P.I. wind spectrum (peak parameter 0.025) in place of Davenport's
 };
 
@@ -82,8 +82,8 @@ inline void add_semi_members(std::vector<std::pair<int, std::uint32_t>>& w, floa
 }
 
 // The reference ship: an exact box 150 x 25 m at 8 m draft in 100 m of water, regular-wave periods
-// 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m (no swell yet), wind 30 knots
-// (Davenport) and current 1 knot, every source from 180 degrees, the cylindrical wind and current
+// 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m and a Pierson-Moskowitz swell of 2 m with a
+// 14 s peak, wind 30 knots (Davenport) and current 1 knot, every source from 180 degrees, the cylindrical wind and current
 // models, the tanh-law drift model with unit factors, an external force, every table of the
 // report for 13 attack angles from 0 by 15 degrees, BRVFRQ 0.05 rad/s on the low-frequency grid,
 // the report on disk. The English twin is the same physical case in feet and kips.
@@ -110,6 +110,7 @@ inline void write_reference_ship(const ShipOptions& o = {}) {
     const int bits[] = {1, 2, 3, 4, 5, 7, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27};
     std::uint32_t brvflg = 0;
     for (int b : bits) brvflg |= 1u << (b - 1);
+    if (o.swell) brvflg |= (1u << 5) | (1u << 7);  // the swell spectrum (VIII) and group spectrum (VIIIp)
     std::vector<std::pair<int, std::uint32_t>> words = {
         {117, en ? 0u : 1u},                                 // NUNTS
         {777, disc ? 4u : 1u},                               // VESTYP ship or disc buoy
