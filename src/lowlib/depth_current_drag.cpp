@@ -33,18 +33,33 @@ Real knots_to_local() { return TPCM.NUNTS == 1 ? 0.5142f : 1.687f; }
 
 }  // namespace
 
+LevelMotion level_motion(Real K, Real XCOL, Real Z, Real PQ) {
+    LevelMotion m;
+    m.E = std::exp(K * Z);
+    m.P = PQ + K * XCOL;
+    m.SINP = std::sin(m.P);
+    m.COSP = std::cos(m.P);
+    return m;
+}
+
+Real rel_rao_of(const LevelMotion& M, Real RAOIN) { return RAOIN * M.SINP + M.E; }
+
+Real raofun_of(const LevelMotion& M1, Real R1, const LevelMotion& M2, Real R2) {
+    const Real E1 = M1.E;
+    const Real E2 = M2.E;
+    const Real P1 = M1.P;
+    const Real P2 = M2.P;
+    const Real TMPR = E1 * E2 + E1 * R2 * M2.SINP + E2 * R1 * M1.SINP + R1 * R2 * std::cos(P1 - P2);
+    const Real TMPI = R1 * R2 * std::sin(P1 - P2) + E1 * R2 * M2.COSP - E2 * R1 * M1.COSP;
+    return TMPR * TMPR + TMPI * TMPI;
+}
+
 Real REL_RAO(Real K, Real Z, Real XCOL, Real RAOIN, Real PHASEIN) {
-    return RAOIN * std::sin(K * XCOL + PHASEIN) + std::exp(K * Z);
+    return rel_rao_of(level_motion(K, XCOL, Z, PHASEIN), RAOIN);
 }
 
 Real RAOFUN_Z(Real K, Real XCOL, Real Z1, Real Z2, Real R1, Real PQ1, Real R2, Real PQ2) {
-    const Real E1 = std::exp(K * Z1);
-    const Real E2 = std::exp(K * Z2);
-    const Real P1 = PQ1 + K * XCOL;
-    const Real P2 = PQ2 + K * XCOL;
-    const Real TMPR = E1 * E2 + E1 * R2 * std::sin(P2) + E2 * R1 * std::sin(P1) + R1 * R2 * std::cos(P1 - P2);
-    const Real TMPI = R1 * R2 * std::sin(P1 - P2) + E1 * R2 * std::cos(P2) - E2 * R1 * std::cos(P1);
-    return TMPR * TMPR + TMPI * TMPI;
+    return raofun_of(level_motion(K, XCOL, Z1, PQ1), R1, level_motion(K, XCOL, Z2, PQ2), R2);
 }
 
 Real RAOFUN(Real K, Real XCOL, Real Z1, Real Z2, Real RAOIN, Real PHASEIN) {

@@ -135,6 +135,13 @@ void prepare(Preparation& P, Real& WC, const Real* PSD, Real SIG0WV, Real XCOL, 
         }
     }
 
+    // The parts of the relative motion at each level and frequency (e^(kz), the phase with the
+    // member's position, its sine and cosine), which every step below takes again.
+    const auto at = [NWP](Int IW, Int i) { return static_cast<std::size_t>((i - 1) * NWP + (IW - 1)); };
+    std::vector<LevelMotion> MOTION(static_cast<std::size_t>(NWP * NLEV));
+    for (Int i = 1; i <= NLEV; ++i)
+        for (Int IW = 1; IW <= NWP; ++IW) MOTION[at(IW, i)] = level_motion(WAVCOM.WVK(IW), XCOL, z(i), RPHS(IW, i));
+
     // 2. Spectra of the relative velocity per level, and the current along the waves.
     FrequencyTable CROSSCORSPEC{};
     FrequencyLevelTable RELVSPEC{};
@@ -142,14 +149,13 @@ void prepare(Preparation& P, Real& WC, const Real* PSD, Real SIG0WV, Real XCOL, 
     for (Int IW = 1; IW <= NWP; ++IW) {
         const Real OMEGA = WAVCOM.W(IW);
         const Real OMEGA2 = WAVCOM.W2(IW);
-        const Real K = WAVCOM.WVK(IW);
-        const Real KX = K * XCOL;
-        CROSSCORSPEC(IW) = OMEGA * S(IW) * (1.0f + RMOD(IW, 1) * std::sin(RPHS(IW, 1) + KX));
+        CROSSCORSPEC(IW) = OMEGA * S(IW) * (1.0f + RMOD(IW, 1) * MOTION[at(IW, 1)].SINP);
         P.TMPSPEC0(IW) = CROSSCORSPEC(IW);
         for (Int i = 1; i <= NLEV; ++i) {
-            const Real EKZ = std::exp(K * z(i));
+            const LevelMotion& M = MOTION[at(IW, i)];
+            const Real EKZ = M.E;
             const Real RM = RMOD(IW, i);
-            RELVSPEC(IW, i) = OMEGA2 * S(IW) * (EKZ * EKZ + 2.0f * EKZ * RM * std::sin(RPHS(IW, i) + KX) + RM * RM);
+            RELVSPEC(IW, i) = OMEGA2 * S(IW) * (EKZ * EKZ + 2.0f * EKZ * RM * M.SINP + RM * RM);
         }
     }
     for (Int i = 1; i <= NLEV; ++i) {
@@ -267,9 +273,8 @@ void prepare(Preparation& P, Real& WC, const Real* PSD, Real SIG0WV, Real XCOL, 
             pair.TMPSPEC2 = FrequencyTable{};
             for (Int IW = 1; IW <= NWP; ++IW) {
                 const Real SW2 = S(IW) * WAVCOM.W2(IW);
-                pair.TMPSPEC2(IW) = std::sqrt(SW2 * SW2 *
-                                              RAOFUN_Z(WAVCOM.WVK(IW), XCOL, z(i), z(j), RMOD(IW, i), RPHS(IW, i),
-                                                       RMOD(IW, j), RPHS(IW, j)));
+                pair.TMPSPEC2(IW) = std::sqrt(
+                    SW2 * SW2 * raofun_of(MOTION[at(IW, i)], RMOD(IW, i), MOTION[at(IW, j)], RMOD(IW, j)));
             }
             pair.factor = 0.5f * (a.I2 * b.I2 - 5.0f * a.I0 * b.I0) + a.IP0 * b.I0 + b.IP0 * a.I0;
         }
@@ -281,10 +286,10 @@ void prepare(Preparation& P, Real& WC, const Real* PSD, Real SIG0WV, Real XCOL, 
         Preparation::Level& level = P.levels[static_cast<std::size_t>(i - 1)];
         level.ISUBFAC = P.MOM(i).I2 - P.MOM(i).I0;
         for (Int IW = 1; IW <= NWP; ++IW) {
-            const Real K = WAVCOM.WVK(IW);
             const Real OMEGA = WAVCOM.W(IW);
-            const Real RELRAO_SURF = REL_RAO(K, 0.0f, XCOL, RMOD(IW, 1), RPHS(IW, 1));
-            const Real RELRAO_SUB = REL_RAO(K, z(i), XCOL, RMOD(IW, i), RPHS(IW, i));
+            // At the water line z is 0 (level 1's -0 has the same e^(kz), 1).
+            const Real RELRAO_SURF = rel_rao_of(MOTION[at(IW, 1)], RMOD(IW, 1));
+            const Real RELRAO_SUB = rel_rao_of(MOTION[at(IW, i)], RMOD(IW, i));
             level.SNV_ARR(IW) = OMEGA * S(IW) * RELRAO_SUB;
             level.SVV_ARR(IW) = WAVCOM.W2(IW) * S(IW) * RELRAO_SURF * RELRAO_SUB;
             Real TMP_DFC = 0.0f, FLXANG = 0.0f;
