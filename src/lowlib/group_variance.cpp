@@ -5,7 +5,8 @@
 // for many spectra at one frequency in turn (the member drag some ninety per member and row). The
 // intervals of the grid that hold those frequencies, and where the frequencies lie in them, are a
 // function of the grid's values and the frequency alone: they are kept for the last grid (compared
-// value by value) and frequency (bit for bit) asked for, and the integrals only interpolate. The
+// value by value), for every frequency (bit for bit) asked for on it, and the integrals only
+// interpolate. The
 // switch of the row reuse turns this off too, for the tests that compare runs with and without.
 #include "lowlib/group_variance.h"
 
@@ -14,6 +15,8 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <memory>
+#include <unordered_map>
 
 #include "lowlib/row_series_reuse.h"
 #include "numeric/grid_integrals.h"
@@ -108,29 +111,43 @@ unsigned long long& grid_reuses() {
     return count;
 }
 
-// The shifted grid of (W, n, XC): the kept one when it is of the same grid values and frequency,
+// The shifted grids kept: those of every difference frequency asked for on the last grid (a page of
+// spectra by attack angle asks for the same row frequencies at every angle), forgotten when the
+// grid's values change and, bounded, when too many have been kept.
+struct KeptGrids {
+    Int n = -1;
+    std::array<Real, kMostPoints> W{};
+    std::unordered_map<std::uint32_t, std::unique_ptr<ShiftedGrid>> by_frequency;
+};
+constexpr std::size_t kMostKeptGrids = 4096;
+
+// The shifted grid of (W, n, XC): a kept one when it is of the same grid values and frequency,
 // otherwise made afresh and kept.
 const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
-    static ShiftedGrid kept = [] {
-        ShiftedGrid g;
-        g.kept = true;
-        return g;
-    }();
+    static KeptGrids kept;
     static ShiftedGrid scratch;
     if (!row_series_reuse_on()) {
         shift(scratch, W, n, XC);
         return scratch;
     }
-    const std::uint32_t xc = std::bit_cast<std::uint32_t>(XC);
-    if (kept.n == n && kept.XC_BITS == xc && std::equal(W, W + n, kept.W.begin())) {
-        ++grid_reuses();
-        return kept;
+    if (kept.n != n || !std::equal(W, W + n, kept.W.begin())) {
+        kept.by_frequency.clear();
+        kept.n = n;
+        std::copy(W, W + n, kept.W.begin());
     }
-    kept.n = n;
-    kept.XC_BITS = xc;
-    std::copy(W, W + n, kept.W.begin());
-    shift(kept, W, n, XC);
-    return kept;
+    const std::uint32_t xc = std::bit_cast<std::uint32_t>(XC);
+    if (const auto it = kept.by_frequency.find(xc); it != kept.by_frequency.end()) {
+        ++grid_reuses();
+        return *it->second;
+    }
+    if (kept.by_frequency.size() >= kMostKeptGrids) kept.by_frequency.clear();
+    auto g = std::make_unique<ShiftedGrid>();
+    g->kept = true;
+    g->n = n;
+    g->XC_BITS = xc;
+    std::copy(W, W + n, g->W.begin());
+    shift(*g, W, n, XC);
+    return *kept.by_frequency.emplace(xc, std::move(g)).first->second;
 }
 
 }  // namespace
