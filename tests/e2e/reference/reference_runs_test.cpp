@@ -356,6 +356,47 @@ TEST_P(TanhLawCase, AbsorptionCoefficientsFollowTheCurrentModel) {
     EXPECT_GT(largest, 0.0);
 }
 
+// With the current, section Ia has a closed form too: waves and current come from the same side,
+// so the current U runs along the waves at every attack angle (the page states "Current Angle
+// Relative to Waves = .00") and the flux of the wave action keeps the wave direction. The wave number
+// k is that of the Doppler-shifted dispersion relation (w - k U)^2 = g k tanh(k h); the group speed is
+// taken, as without current, on the deep-water phase speed, c = 0.5 sqrt(g / k) (1 + 2kh / sinh 2kh);
+// the current enhances the flux of wave action by (1 + U / c)^2. So
+// Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) (1 + U / c)^2 (1 + 2kh / sinh 2kh) cos(attack), Cy with sin.
+// U is 1 knot (1852 m per hour), g the program's 9.8 m/s^2 (32.152 ft/s^2).
+TEST_P(TanhLawCase, ReflectionCoefficientsFollowTheTanhLawInTheCurrent) {
+    const UnitSystem u = GetParam();
+    const double L = static_cast<double>(hull_size(u.hull).L) * u.metres, h = depth();
+    const double U = 1852.0 / 3600.0 * u.metres;
+    const auto pages = report().all("Ia.");
+    ASSERT_EQ(pages.size(), 13u);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        EXPECT_NEAR(pages[p]->value_after("Current Angle Relative to Waves ="), 0.0, 1e-9);
+        const double a = rad(15.0 * static_cast<double>(p));
+        const auto rows = pages[p]->rows(7);
+        ASSERT_EQ(rows.size(), 55u);
+        for (const Row& row : rows) {
+            const double w = 2.0 * kPi / row[0];
+            // Newton's method on (w - k U)^2 - g k tanh(k h), from the still-water wave number.
+            double k = wave_number(w, u.g, h);
+            for (int i = 0; i < 100; ++i) {
+                const double t = std::tanh(k * h), s = w - k * U;
+                const double f = s * s - u.g * k * t;
+                const double df = -2.0 * U * s - u.g * t - u.g * k * h * (1.0 - t * t);
+                k -= f / df;
+            }
+            const double kh2 = 2.0 * k * h, depth_factor = 1.0 + kh2 / std::sinh(kh2);
+            const double c = 0.5 * std::sqrt(u.g / k) * depth_factor;
+            const double coefficient = -(1.0 / 3.0) * (1.0 + std::tanh(0.5 * k * L - 3.5)) * (1.0 + U / c) * (1.0 + U / c) * depth_factor;
+            const double band = 1.5e-5 + 2e-3 * std::fabs(coefficient);
+            const std::string at = "angle " + std::to_string(15 * p) + " T " + std::to_string(row[0]);
+            EXPECT_NEAR(row[4], coefficient * std::cos(a), band) << at;
+            EXPECT_NEAR(row[5], coefficient * std::sin(a), band) << at;
+            EXPECT_NEAR(row[6], 0.0, 6e-6) << at;
+        }
+    }
+}
+
 // The cylindrical wind and current models: Cx = -cos, Cy = -sin, Cz = 0 (no arms).
 TEST_P(ReferenceCase, CylindricalCoefficientsInClosedForm) {
     const auto rows = one("V.").rows(7);
@@ -699,30 +740,98 @@ TEST(ReferenceShipWithSwell, SwellColumnsRepeatTheirSectionsAndSumUp) {
 
 // Without current the tanh-law coefficient has its closed form on section Ia:
 // Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) cos(attack), Cy the same with sin, Cz = 0 (unit factors),
-// in finite depth times 2 sqrt(k / g) c_g, with the group speed c_g = (w / 2k)(1 + 2kh / sinh 2kh),
-// which is 1 in deep water. Checked where the water is deep for the wave (h > half a wave length);
-// at longer periods the program's values leave this form by 1 % (kh 2.4) to 3 % (kh 1.7).
+// times the finite-depth factor of a drift force, the ratio of the wave's energy flux to that of a
+// deep-water wave of the same wave number: 2 sqrt(k / g) times the group speed taken on the
+// deep-water phase speed, 0.5 sqrt(g / k) (1 + 2kh / sinh 2kh), which is 1 + 2kh / sinh 2kh = 2 c_g / c
+// (the mean force of a wave fully reflected by a wall in water of depth h, over its deep-water value).
+// It is 1 in deep water and grows towards 2 in shallow water. The true group speed
+// (w / 2k)(1 + 2kh / sinh 2kh) in its place would carry an extra sqrt(tanh kh): 3 % low at kh 1.7.
+// Every row is checked, the finite-depth ones (kh 1.7 to 3) included.
 TEST(ReferenceShipWithoutCurrent, ReflectionCoefficientsFollowTheTanhLaw) {
     const CaseRun& run = ship_run(Units::metric, false);
     ASSERT_EQ(run.status, 0) << run.err;
     const Report r(run.report);
     const auto pages = r.all("Ia.");
     ASSERT_EQ(pages.size(), 13u);
+    std::size_t finite_depth_rows = 0;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const double a = rad(15.0 * static_cast<double>(p));
-        for (const Row& row : pages[p]->rows(7)) {
+        const auto rows = pages[p]->rows(7);
+        ASSERT_EQ(rows.size(), 55u);
+        for (const Row& row : rows) {
             const double w = 2.0 * kPi / row[0];
             const double k = wave_number(w, 9.8, 100.0);
             const double kh2 = 2.0 * k * 100.0;
-            const double cg = w / (2.0 * k) * (1.0 + kh2 / std::sinh(kh2));
-            const double c = -(1.0 / 3.0) * (1.0 + std::tanh(0.5 * k * 150.0 - 3.5)) * 2.0 * std::sqrt(k / 9.8) * cg;
-            if (k * 100.0 < kPi) continue;
+            const double depth_factor = 1.0 + kh2 / std::sinh(kh2);
+            const double c = -(1.0 / 3.0) * (1.0 + std::tanh(0.5 * k * 150.0 - 3.5)) * depth_factor;
+            if (depth_factor > 1.001) ++finite_depth_rows;
             const double band = 1.5e-5 + 2e-3 * std::fabs(c);
             EXPECT_NEAR(row[4], c * std::cos(a), band) << "angle " << deg(a) << " T " << row[0];
             EXPECT_NEAR(row[5], c * std::sin(a), band) << "angle " << deg(a) << " T " << row[0];
             EXPECT_NEAR(row[6], 0.0, 6e-6);
         }
     }
+    EXPECT_GT(finite_depth_rows, 0u) << "the case has no wave that feels the bottom";
+}
+
+// The moment arm: the metric ship run again with its yaw moments taken about x = 20 m (BRVARM) in
+// place of midships. Each mean moment moves by the lever times its own sway force, M(20) = M(0) -
+// 20 m x Fy, row for row against the run about midships: in sections IIIa and IIIb, in section VI
+// (wind and current), and in every source column and the NET column of the IX yaw-moment page, whose
+// NET goes on to page X. The spectra of sections IVa and IVb and of the IX spectra pages are not moved
+// (their pages state Xves = .00): they repeat the run about midships.
+TEST(ReferenceShipWithMomentArm, MeanMomentsMoveToTheArm) {
+    const double arm = 20.0;
+    const CaseRun& base = ship_run(Units::metric);
+    ASSERT_EQ(base.status, 0) << base.err;
+    const RunOutcome run = run_reference([&] {
+        write_reference_ship();
+        edit_on_disk({{474, real_word(static_cast<float>(arm))}});  // BRVARM
+    });
+    ASSERT_EQ(run.program.status, 0) << run.program.err;
+    const Report r0(base.report), r(run.report);
+    // Two printed values of the 1PE10.3 layout, each within half a unit of its last place.
+    auto moved = [&](double m, double m0, double fy, const std::string& what) {
+        EXPECT_NEAR(m, m0 - arm * fy, e_rounding(m) + e_rounding(m0) + arm * e_rounding(fy)) << what;
+    };
+    // (section, column of Fy, column of Mz) of the mean pages.
+    const std::tuple<const char*, std::size_t, std::size_t> mean[] = {
+        {"IIIa.", 2, 3}, {"IIIb.", 2, 3}, {"VI.", 2, 3}, {"VI.", 5, 6}};
+    bool any_sway = false;
+    for (const auto& [prefix, y, z] : mean) {
+        ASSERT_NE(r.find(prefix), nullptr) << prefix;
+        const auto a = r.find(prefix)->rows(4), b = r0.find(prefix)->rows(4);
+        ASSERT_EQ(a.size(), 13u) << prefix;
+        ASSERT_EQ(b.size(), 13u) << prefix;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            EXPECT_NEAR(a[i][y], b[i][y], e_rounding(b[i][y])) << prefix << " the sway force does not move";
+            moved(a[i][z], b[i][z], b[i][y], std::string(prefix) + " angle " + std::to_string(b[i][0]));
+            any_sway = any_sway || std::fabs(b[i][y]) > 1.0;
+        }
+    }
+    EXPECT_TRUE(any_sway) << "no sway force to move a moment with";
+    const auto pages = r.all("IX. Net Environmental Forces"), pages0 = r0.all("IX. Net Environmental Forces");
+    ASSERT_EQ(pages.size(), 3u);
+    ASSERT_EQ(pages0.size(), 3u);
+    const auto fy = pages0[1]->rows(9), mz = pages[2]->rows(9), mz0 = pages0[2]->rows(9);
+    ASSERT_EQ(mz.size(), 13u);
+    for (std::size_t i = 0; i < mz.size(); ++i) {
+        for (std::size_t c = 1; c <= 8; ++c) {
+            moved(mz[i][c], mz0[i][c], fy[i][c], "IX yaw page heading " + std::to_string(mz0[i][0]) + " column " + std::to_string(c));
+        }
+    }
+    const auto summary = r.find("X.")->rows(9);
+    ASSERT_EQ(summary.size(), 13u);
+    for (std::size_t i = 0; i < summary.size(); ++i) {
+        EXPECT_NEAR(summary[i][8], mz[i][8], e_rounding(mz[i][8])) << "page X moment, heading " << summary[i][0];
+    }
+    for (const char* prefix : {"IVa.", "IVb."}) {
+        EXPECT_EQ(r.find(prefix)->rows(4), r0.find(prefix)->rows(4)) << prefix;
+    }
+    const auto spectra = r.all("IX. Net Environmental Force & Moment Spectra"), spectra0 = r0.all("IX. Net Environmental Force & Moment Spectra");
+    ASSERT_EQ(spectra.size(), 3u);
+    ASSERT_EQ(spectra0.size(), 3u);
+    EXPECT_EQ(spectra[2]->rows(9), spectra0[2]->rows(9));
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, TanhLawCase, ::testing::Values(kMetric, kEnglish, kDiscMetric, kDiscEnglish),
@@ -810,6 +919,92 @@ INSTANTIATE_TEST_SUITE_P(Hulls, ReferenceUnits, ::testing::Values(Hull::ship, Hu
                          [](const auto& info) {
                              return info.param == Hull::ship ? "Ship" : info.param == Hull::disc ? "Disc" : "Semi";
                          });
+
+// The metric ship with its report on the console, chosen on output options page 15 (item 25,
+// "1) Console") and run by the interactive execute choice (3; the vessel-type warning takes one RETURN
+// and offers the last page again). The console shows the report page by page; the run pauses after
+// the title page, after each attack angle's Ia and Ib pages, after each IIa page, after each of the
+// four III/IV pages, after V, VI and VII, not after VIIp and VIII, after VIIIp, after the X and Y
+// pages of IX, before each IX spectra page (the first closes the yaw page) and after the last, after
+// each page of the series by attack angle (wave reflection and absorption, wind, current, summed) and
+// once after the series, and after page X. Each pause is a read: the run takes exactly that many
+// answers, one fewer ends it at the end of input.
+std::vector<std::string> console_run_sequence(const std::string& out) {
+    const std::string prompt = "Press <RETURN> to continue: ";
+    std::vector<std::string> seq;
+    // The run starts at its banner; the editor's own pauses come before it.
+    const std::size_t start = out.find(" >>> Brevant Version:");
+    if (start == std::string::npos) return seq;
+    std::istringstream in(out.substr(start));
+    for (std::string line; std::getline(in, line);) {
+        for (std::size_t at; (at = line.find(prompt)) != std::string::npos;) {
+            seq.push_back("<pause>");
+            line = line.substr(at + prompt.size());
+        }
+        const std::string title = Report::title_of(line);
+        if (!title.empty()) seq.push_back(title);
+    }
+    return seq;
+}
+
+TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
+    const std::string editor = "M\nJ15\n25\n1\nL\n3\n\n3\n";
+    std::vector<std::string> expected = {"<pause>"};  // the title page
+    auto page = [&](const char* prefix, bool pause) {
+        expected.push_back(prefix);
+        if (pause) expected.push_back("<pause>");
+    };
+    for (int angle = 0; angle < 13; ++angle) {
+        page("Ia.", false);
+        page("Ib.", true);
+    }
+    for (int angle = 0; angle < 13; ++angle) page("IIa.", true);
+    for (const char* p : {"IIIa.", "IIIb.", "IVa.", "IVb.", "V.", "VI.", "VII."}) page(p, true);
+    page("VIIp.", false);
+    page("VIII.", false);
+    page("VIIIp.", true);
+    page("IX. Net Environmental Forces", true);
+    page("IX. Net Environmental Forces", true);
+    page("IX. Net Environmental Forces", false);
+    for (int k = 0; k < 3; ++k) {
+        expected.push_back("<pause>");
+        page("IX. Net Environmental Force & Moment Spectra", false);
+    }
+    expected.push_back("<pause>");
+    for (int angle = 0; angle < 13; ++angle) {
+        for (const char* p : {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
+                              "VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current", "VIIr. Summed Spectral Values"}) {
+            page(p, true);
+        }
+    }
+    expected.push_back("<pause>");  // after the series
+    page("X.", true);
+    const auto pauses = static_cast<std::size_t>(std::count(expected.begin(), expected.end(), std::string("<pause>")));
+    ASSERT_EQ(pauses, 108u);
+
+    brevant::testing::ScratchDir dir;
+    write_reference_ship();
+    const ProgramResult r = run_brevant(editor + std::string(pauses, '\n'));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.find("End of input"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists("BREVOUT.stxt")) << "the report went to the console, not to a file";
+    const auto seq = console_run_sequence(r.out);
+    std::size_t i = 0;
+    for (; i < std::min(seq.size(), expected.size()); ++i) {
+        if (seq[i].rfind(expected[i], 0) != 0) break;
+    }
+    EXPECT_EQ(i, expected.size()) << "the run departs from the pauses of its sections at step " << i << ": "
+                                  << (i < seq.size() ? seq[i] : "(end)") << " where " << (i < expected.size() ? expected[i] : "(end)")
+                                  << " was due";
+    EXPECT_EQ(seq.size(), expected.size());
+
+    // One answer fewer: the last pause meets the end of the input.
+    brevant::testing::ScratchDir short_dir;
+    write_reference_ship();
+    const ProgramResult cut = run_brevant(editor + std::string(pauses - 1, '\n'));
+    EXPECT_NE(cut.status, 0);
+    EXPECT_NE(cut.err.find("End of input"), std::string::npos) << cut.err;
+}
 
 // A second run of the same case writes the same report byte for byte, the time stamp apart.
 TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
