@@ -307,6 +307,45 @@ TEST_P(ReferenceCase, DistributionIntegratesToTheMeanForce) {
     }
 }
 
+// Each row of a IIa page is the mean force density of that wave period: the weight density of the
+// water (1025 kg/m^3, 1.025 tonnes-force per m^3; 64 lb/ft^3, 0.064 kips per ft^3) times the
+// breadth (Fx), the length (Fy) or the squared length (Mz) times the sea spectrum of section VIII times
+// the coefficient of the Ia page of the same angle: S(Fx) = rho g B S(w) Cx(w), as the Ia page's
+// note defines the regular-wave force .5 B rho g a^2 Cx with a^2 / 2 = S(w) dw.
+TEST_P(ReferenceCase, DistributionIsWaterWeightTimesSpectrumTimesCoefficient) {
+    const UnitSystem u = GetParam();
+    const HullSize m = hull_size(u.hull);
+    const double L = static_cast<double>(m.L) * u.metres, B = static_cast<double>(m.B) * u.metres;
+    const double rho_g = u.units == Units::metric ? 1025.0 / 1000.0 : 64.0 / 1000.0;
+    const double length[3] = {B, L, L * L};
+    const auto sea = one("VIII.").rows(5);
+    ASSERT_EQ(sea.size(), 55u);
+    const auto coefficients = report().all("Ia."), distribution = report().all("IIa.");
+    ASSERT_EQ(coefficients.size(), 13u);
+    ASSERT_EQ(distribution.size(), 13u);
+    double largest = 0.0, peak = 0.0;
+    for (const Row& r : sea) peak = std::max(peak, r[4]);
+    for (std::size_t p = 0; p < 13; ++p) {
+        const auto c = coefficients[p]->rows(7), d = distribution[p]->rows(4);
+        ASSERT_EQ(c.size(), 55u);
+        ASSERT_EQ(d.size(), 55u);
+        for (std::size_t i = 0; i < 55; ++i) {
+            ASSERT_NEAR(d[i][0], sea[i][0], 0.0051);
+            ASSERT_NEAR(c[i][0], sea[i][0], 0.0051);
+            const double S = sea[i][4];
+            for (std::size_t k = 0; k < 3; ++k) {
+                const double C = c[i][4 + k], expected = rho_g * length[k] * S * C;
+                // Half a unit in the last place of S (4 decimals) and of C (5 decimals), and of the
+                // three digits of the distribution; values that vanish in theory are rounding noise.
+                const double band = 5.1e-3 * std::fabs(expected) + rho_g * length[k] * (5e-5 * std::fabs(C) + 5e-6 * S + 1e-9 * peak);
+                EXPECT_NEAR(d[i][1 + k], expected, band) << "angle " << 15 * p << " T " << d[i][0] << " column " << k + 1;
+                largest = std::max(largest, std::fabs(expected));
+            }
+        }
+    }
+    EXPECT_GT(largest, 0.0);
+}
+
 // The tanh-law drift force is Cx ~ cos(attack), Cy ~ sin(attack), taken on the breadth and the
 // length: Fy / Fx = (L / B) tan(attack), and no moment.
 // The cases of the tanh-law drift model (the semi-submersible has the member model).
