@@ -1045,6 +1045,53 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
     EXPECT_NE(cut.err.find("End of input"), std::string::npos) << cut.err;
 }
 
+// The semi-submersible with drag on its members (drag coefficient 1 across each member, none
+// along it), in metric and English units: the member drag with its current enters sections Ib, IIIb
+// and IVb and the IX absorption columns, and the two twins agree there after the unit conversion
+// (forces 2.20462 kips per tonne, lengths 3.28084 ft per metre), so a wrong unit constant on the
+// member drag path (a knot factor of the current, a density) shows up. The reference semi itself
+// carries no member drag: its absorption pages are zero.
+TEST(ReferenceSemiWithMemberDrag, EnglishTwinAgreesOnTheDragPages) {
+    auto write = [](Units units) {
+        write_reference_ship({units, true, Hull::semi});
+        std::vector<std::pair<int, std::uint32_t>> drag;
+        for (int i = 1; i <= 6; ++i) {
+            for (int j = 1; j <= 2; ++j) drag.push_back({member_triple_word(4476, j, i), real_word(1.0f)});  // CYLCD
+        }
+        edit_on_disk(drag);
+    };
+    const RunOutcome m = run_reference([&] { write(Units::metric); }, "E\n\n");
+    const RunOutcome e = run_reference([&] { write(Units::english); }, "E\n\n");
+    ASSERT_EQ(m.program.status, 0) << m.program.err;
+    ASSERT_EQ(e.program.status, 0) << e.program.err;
+    const Report rm(m.report), re(e.report);
+    const double F = 2.20462, M = 2.20462 * 3.28084;
+    const std::pair<const char*, std::vector<double>> tables[] = {
+        {"Ib.", {0, 0, 0, 1, 1, 1}}, {"IIIb.", {F, F, M}}, {"IVb.", {F * F, F * F, M * M}}};
+    double largest = 0.0;
+    for (const auto& [prefix, factor] : tables) {
+        const auto pages_m = rm.all(prefix), pages_e = re.all(prefix);
+        ASSERT_FALSE(pages_m.empty()) << prefix;
+        ASSERT_EQ(pages_m.size(), pages_e.size()) << prefix;
+        for (std::size_t p = 0; p < pages_m.size(); ++p) {
+            const auto a = pages_m[p]->rows(factor.size() + 1), b = pages_e[p]->rows(factor.size() + 1);
+            ASSERT_EQ(a.size(), b.size()) << prefix;
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                double scale = 0.0;
+                for (std::size_t c = 0; c < factor.size(); ++c) scale = std::max(scale, std::fabs(a[i][c + 1] * factor[c]));
+                for (std::size_t c = 0; c < factor.size(); ++c) {
+                    if (factor[c] == 0.0) continue;
+                    const double expected = a[i][c + 1] * factor[c];
+                    if (c < 2) largest = std::max(largest, std::fabs(a[i][c + 1]));
+                    EXPECT_NEAR(b[i][c + 1], expected, 2e-3 * std::fabs(expected) + 1e-3 * scale + 1e-5)
+                        << prefix << " page " << p + 1 << " row " << a[i][0] << " column " << c + 1;
+                }
+            }
+        }
+    }
+    EXPECT_GT(largest, 0.0) << "no member drag";
+}
+
 // A second run of the same case writes the same report byte for byte, the time stamp apart.
 TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
     const CaseRun& first = ship_run(Units::metric);
