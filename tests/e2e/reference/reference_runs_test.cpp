@@ -548,6 +548,26 @@ TEST_P(ReferenceCase, SummaryIsTheRotatedNetForce) {
     }
 }
 
+// The External column of the IX force pages: the case's external force, (50, -20) tonnes in the global
+// system at the origin with a moment of 300 tonne-metres (converted in the English twin), seen in the
+// axes of a vessel heading psi (the row label): Fx = X cos psi + Y sin psi, Fy = -X sin psi + Y cos psi,
+// Mz = 300, the moment of a force at the origin being its own.
+TEST_P(ReferenceCase, ExternalColumnIsTheGlobalForceInVesselAxes) {
+    const UnitSystem u = GetParam();
+    const double X = 50.0 * u.tonnes, Y = -20.0 * u.tonnes, Mz = 300.0 * u.tonnes * u.metres;
+    const auto pages = report().all("IX. Net Environmental Forces");
+    ASSERT_EQ(pages.size(), 3u);
+    const auto fx = pages[0]->rows(9), fy = pages[1]->rows(9), mz = pages[2]->rows(9);
+    ASSERT_EQ(fx.size(), 13u);
+    for (std::size_t i = 0; i < fx.size(); ++i) {
+        const double psi = rad(fx[i][0]);
+        const double ex = X * std::cos(psi) + Y * std::sin(psi), ey = -X * std::sin(psi) + Y * std::cos(psi);
+        EXPECT_NEAR(fx[i][7], ex, e_rounding(ex) + 1e-4 * X) << "heading " << fx[i][0];
+        EXPECT_NEAR(fy[i][7], ey, e_rounding(ey) + 1e-4 * X) << "heading " << fy[i][0];
+        EXPECT_NEAR(mz[i][7], Mz, e_rounding(Mz)) << "heading " << mz[i][0];
+    }
+}
+
 // With every source from 180 degrees, the vessel heading 360 - a meets each source at the attack
 // angle a: the IX source columns repeat sections III and VI row for row.
 TEST_P(ReferenceCase, NetForcePagesRepeatTheSourceSections) {
