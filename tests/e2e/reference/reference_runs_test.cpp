@@ -799,13 +799,13 @@ TEST(ReferenceShipWithSwell, SwellColumnsRepeatTheirSectionsAndSumUp) {
 
 // Without current the tanh-law coefficient has its closed form on section Ia:
 // Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) cos(attack), Cy the same with sin, Cz = 0 (unit factors),
-// times the finite-depth factor of a drift force, the ratio of the wave's energy flux to that of a
-// deep-water wave of the same wave number: 2 sqrt(k / g) times the group speed taken on the
-// deep-water phase speed, 0.5 sqrt(g / k) (1 + 2kh / sinh 2kh), which is 1 + 2kh / sinh 2kh = 2 c_g / c
-// (the mean force of a wave fully reflected by a wall in water of depth h, over its deep-water value).
-// It is 1 in deep water and grows towards 2 in shallow water. The true group speed
-// (w / 2k)(1 + 2kh / sinh 2kh) in its place would carry an extra sqrt(tanh kh): 3 % low at kh 1.7.
-// Every row is checked, the finite-depth ones (kh 1.7 to 3) included.
+// times the finite-depth factor 1 + 2kh / sinh 2kh = 2 c_g / c, twice the ratio of group to phase
+// speed: the mean force of a wave fully reflected by a wall in water of depth h over its deep-water
+// value. It is 1 in deep water and grows towards 2 in shallow water. The drift model forms it as
+// 2 sqrt(k / g) times a group speed built on the deep-water phase speed, 0.5 sqrt(g / k)
+// (1 + 2kh / sinh 2kh); the true group speed (w / 2k)(1 + 2kh / sinh 2kh) in its place would carry an
+// extra sqrt(tanh kh), 3 % at kh 1.7. Every row is checked, those of finite depth (kh down to 0.67)
+// included.
 TEST(ReferenceShipWithoutCurrent, ReflectionCoefficientsFollowTheTanhLaw) {
     const CaseRun& run = ship_run(Units::metric, false);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -1067,7 +1067,7 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
 
 // The semi-submersible with drag on its members (drag coefficient 1 across each member, none
 // along it), in metric and English units: the member drag with its current enters sections Ib, IIIb
-// and IVb and the IX absorption columns, and the two twins agree there after the unit conversion
+// and IVb, and the two twins agree there after the unit conversion
 // (forces 2.20462 kips per tonne, lengths 3.28084 ft per metre), so a wrong unit constant on the
 // member drag path (a knot factor of the current, a density) shows up. The reference semi itself
 // carries no member drag: its absorption pages are zero.
