@@ -1118,14 +1118,18 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
     expected.push_back("<pause>");
     for (int angle = 0; angle < 13; ++angle) {
         for (const char* p : {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
-                              "VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current", "VIIr. Summed Spectral Values"}) {
+                              "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption"}) {
+            page(p, true);
+        }
+        expected.push_back("<pause>");  // the swell pair adds one pause, printed or not
+        for (const char* p : {"VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current", "VIIr. Summed Spectral Values"}) {
             page(p, true);
         }
     }
     expected.push_back("<pause>");  // after the series
     page("X.", true);
     const auto pauses = static_cast<std::size_t>(std::count(expected.begin(), expected.end(), std::string("<pause>")));
-    ASSERT_EQ(pauses, 108u);
+    ASSERT_EQ(pauses, 147u);
 
     brevant::testing::ScratchDir dir;
     write_reference_ship();
