@@ -136,37 +136,41 @@ void DRAGF(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, Real& 
 
 namespace {
 
-// The wave spectrum weighted by the relative motion of the component to the power 2/3, as the
-// ship's drag takes it. It depends on the component, the spectrum and the response tables only:
-// down the rows of a spectra page the one of an earlier row is taken again.
-struct KeptRelativeMotionSpectrum {
+// The variances of the wave spectrum and of the spectrum weighted by the relative motion of the
+// component to the power 2/3, as the ship's drag takes them. They depend on the component, the
+// spectrum and the response tables only: down the rows of a spectra page the ones of an earlier row
+// are taken again.
+struct KeptShipDragVariances {
     unsigned long long epoch = 0;
     Int LCOMP = 0, IWAVID = 0, NWP = 0;
     const Real* PSD = nullptr;
-    std::array<Real, 100> S{};
+    Real VARWV = 0.0f, VAR_S_REL = 0.0f;
 };
-std::array<KeptRelativeMotionSpectrum, 3> KEPT_RELATIVE_MOTION{};
+std::array<KeptShipDragVariances, 3> KEPT_SHIP_DRAG_VARIANCES{};
 
-void ship_relative_motion_spectrum(Int LCOMP, const Real* PSD, Int IWAVID, Int NWP, Real* S_DGPSD) {
+void ship_drag_variances(Int LCOMP, const Real* PSD, Int IWAVID, Int NWP, Real& VARWV, Real& VAR_S_REL) {
     const unsigned long long epoch = row_series_epoch();
-    KeptRelativeMotionSpectrum* slot = nullptr;
+    KeptShipDragVariances* slot = nullptr;
     if (epoch != 0 && LCOMP >= 1 && LCOMP <= 3) {
-        slot = &KEPT_RELATIVE_MOTION[static_cast<std::size_t>(LCOMP - 1)];
+        slot = &KEPT_SHIP_DRAG_VARIANCES[static_cast<std::size_t>(LCOMP - 1)];
         if (slot->epoch == epoch && slot->IWAVID == IWAVID && slot->NWP == NWP && slot->PSD == PSD) {
-            std::copy_n(slot->S.begin(), NWP, S_DGPSD);
+            VARWV = slot->VARWV;
+            VAR_S_REL = slot->VAR_S_REL;
             count_row_series_reuse();
             return;
         }
     }
+    Real S_DGPSD[100] = {};
     for (Int IW = 1; IW <= NWP; ++IW) {
         const Real RAOFAC = LCOMP == 1   ? PASCOM.RLRAO2(IW, IWAVID)
                             : LCOMP == 2 ? PASCOM.FDRGLAT(IW, IWAVID)
                                          : PASCOM.MDRGLAT(IW, IWAVID);
         S_DGPSD[IW - 1] = PSD[IW - 1] * std::pow(RAOFAC, 0.66667f);
     }
-    if (slot == nullptr) return;
-    *slot = KeptRelativeMotionSpectrum{epoch, LCOMP, IWAVID, NWP, PSD, {}};
-    std::copy_n(S_DGPSD, NWP, slot->S.begin());
+    Real VARDOT = 0.0f;
+    SMPINT(PSD, VARWV, VARDOT);
+    SMPINT(S_DGPSD, VAR_S_REL, VARDOT);
+    if (slot != nullptr) *slot = KeptShipDragVariances{epoch, LCOMP, IWAVID, NWP, PSD, VARWV, VAR_S_REL};
 }
 
 }  // namespace
@@ -192,18 +196,14 @@ void DRAGF_SHIP(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     const Real FRCNST = 0.001f * TPCM.DWATR * LENSCAL;
     const Real VWD_XFAC = std::sqrt(TPCM.VWDFAC * TPCM.VWDRGFC);
 
-    Real S_DGPSD[100] = {};
     Real MDFPSD[100] = {};
     const Int NWP = std::clamp<Int>(TPCM.NWP, 0, 100);
-    ship_relative_motion_spectrum(LCOMP, PSD, IWAVID, NWP, S_DGPSD);
+    Real VARWV = 0.0f, VAR_S_REL = 0.0f, VAR_P = 0.0f, VARDOT = 0.0f;
+    ship_drag_variances(LCOMP, PSD, IWAVID, NWP, VARWV, VAR_S_REL);
     Real TMP_DFC[100] = {};
     drift_coefficient_series(LCOMP, drift.DOUSER, drift.DRFTYP, drift.USERDAT.view(), RELANG, "DRAGF ", IWAVID, NWP,
                              TMP_DFC);
     for (Int IW = 1; IW <= NWP; ++IW) MDFPSD[IW - 1] = PSD[IW - 1] * TMP_DFC[IW - 1];
-
-    Real VARWV = 0.0f, VAR_S_REL = 0.0f, VAR_P = 0.0f, VARDOT = 0.0f;
-    SMPINT(PSD, VARWV, VARDOT);
-    SMPINT(S_DGPSD, VAR_S_REL, VARDOT);
     SMPINT(MDFPSD, VAR_P, VARDOT);
 
     FOUTR = FRCNST * VAR_P;

@@ -150,30 +150,50 @@ std::string exponent_field(double v, int w, int d, int e, int scale, bool plus) 
     int exp10 = 0;
     significant_digits(v, sig, digits, exp10);
     const int expo = (v == 0) ? 0 : exp10 - k;
-    std::string mant;
-    if (k > 0) {
-        mant = digits.substr(0, k) + "." + digits.substr(k);
-    } else {
-        mant = "." + std::string(-k, '0') + digits;
-    }
-    std::string ex;
+    // The exponent part: Ee with e digits, E and two digits, or the sign and three digits.
     const int ae = std::abs(expo);
-    const char sign = expo < 0 ? '-' : '+';
+    const char esign = expo < 0 ? '-' : '+';
+    char edigits[16];
+    const auto er = std::to_chars(edigits, edigits + sizeof edigits, ae);
+    const int en = static_cast<int>(er.ptr - edigits);
+    std::string s;
+    s.reserve(static_cast<std::size_t>(std::max(w, 0)) + 8);
+    if (v != 0 && std::signbit(v)) {
+        s += '-';
+    } else if (plus) {
+        s += '+';
+    }
+    const std::size_t after_sign = s.size();
+    if (k > 0) {
+        s.append(digits, 0, static_cast<std::size_t>(k));
+        s += '.';
+        s.append(digits, static_cast<std::size_t>(k));
+    } else {
+        s += '.';
+        s.append(static_cast<std::size_t>(-k), '0');
+        s += digits;
+    }
     if (e > 0) {
-        std::string ed = std::to_string(ae);
-        if (static_cast<int>(ed.size()) > e) return stars(w);
-        ex = std::string("E") + sign + std::string(e - ed.size(), '0') + ed;
+        if (en > e) return stars(w);
+        s += 'E';
+        s += esign;
+        s.append(static_cast<std::size_t>(e - en), '0');
+        s.append(edigits, static_cast<std::size_t>(en));
     } else if (ae <= 99) {
-        ex = std::string("E") + sign + (ae < 10 ? "0" : "") + std::to_string(ae);
+        s += 'E';
+        s += esign;
+        if (ae < 10) s += '0';
+        s.append(edigits, static_cast<std::size_t>(en));
     } else if (ae <= 999) {
-        ex = std::string(1, sign) + std::to_string(ae);
+        s += esign;
+        s.append(edigits, static_cast<std::size_t>(en));
     } else {
         return stars(w);
     }
-    const std::string vsign = (v != 0 && std::signbit(v)) ? "-" : (plus ? "+" : "");
-    std::string s = vsign + mant + ex;
-    if (k <= 0 && static_cast<int>(s.size()) < w) s.insert(vsign.size(), 1, '0');  // the optional zero, when it fits
-    return right(s, w);
+    if (k <= 0 && static_cast<int>(s.size()) < w) s.insert(after_sign, 1, '0');  // the optional zero, when it fits
+    if (static_cast<int>(s.size()) > w) return stars(w);
+    s.insert(0, static_cast<std::size_t>(w) - s.size(), ' ');
+    return s;
 }
 
 std::string general_field(double v, int w, int d, int e, int scale, bool plus) {
