@@ -106,9 +106,15 @@ const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship
     const auto key = std::make_tuple(units, current, hull);
     auto found = runs.find(key);
     if (found == runs.end()) {
+        // The case is entered through the pages: the name holds a digest of the answers and of the
+        // words written after them, so a change in how the case is made never meets an old outcome.
+        const ShipOptions options{units, current, hull};
+        std::string making = reference_page_answers(options);
+        for (const WordAfterPages& w : words_after_pages(options)) making += std::to_string(w.word) + "=" + std::to_string(w.value) + ";";
         const std::filesystem::path kept = run_cache_folder() / ("case_" + std::to_string(static_cast<int>(units)) + "_" +
                                                                 std::to_string(current ? 1 : 0) + "_" +
-                                                                std::to_string(static_cast<int>(hull)));
+                                                                std::to_string(static_cast<int>(hull)) + "_pages_" +
+                                                                std::to_string(std::hash<std::string>{}(making)));
         // One process runs the case (the one that makes the lock folder); the others wait for its
         // outcome, and run the case themselves only if the lock goes without an outcome or the wait
         // grows too long.
@@ -123,7 +129,7 @@ const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship
             if (!have && !std::filesystem::exists(lock)) waited = 6000;
         }
         if (!have) {
-            const RunOutcome o = run_reference([&] { write_reference_ship({units, current, hull}); },
+            const RunOutcome o = run_reference([&] { enter_reference_case(options); },
                                                hull == Hull::disc   ? "E\n"
                                                : hull == Hull::semi ? "E\n\n"
                                                                     : "E\n\n4\n");
@@ -603,7 +609,7 @@ TEST(ReferenceShipWithSwell, SwellColumnsRepeatTheirSectionsAndSumUp) {
         ShipOptions o;
         o.swell = true;
         o.api_wind = true;
-        write_reference_ship(o);
+        enter_reference_case(o);
     });
     ASSERT_EQ(run.program.status, 0) << run.program.err;
     const Report r(run.report);
@@ -814,7 +820,7 @@ INSTANTIATE_TEST_SUITE_P(Hulls, ReferenceUnits, ::testing::Values(Hull::ship, Hu
 // A second run of the same case writes the same report byte for byte, the time stamp apart.
 TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
     const CaseRun& first = ship_run(Units::metric);
-    const RunOutcome again = run_reference([] { write_reference_ship(); });
+    const RunOutcome again = run_reference([] { enter_reference_case(); });
     ASSERT_EQ(again.program.status, 0) << again.program.err;
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(without_time_stamp(again.report), without_time_stamp(first.report));
@@ -827,12 +833,12 @@ TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
 TEST(ReferenceRegression, SilentRunWritesTheInteractiveReport) {
     const CaseRun& silent = ship_run(Units::metric);
     ASSERT_EQ(silent.status, 0) << silent.err;
-    const RunOutcome interactive = run_reference([] { write_reference_ship(); }, "E\n\n3\n" + std::string(4000, '\n'));
+    const RunOutcome interactive = run_reference([] { enter_reference_case(); }, "E\n\n3\n" + std::string(4000, '\n'));
     ASSERT_EQ(interactive.program.status, 0) << interactive.program.err;
     ASSERT_FALSE(interactive.report.empty());
     EXPECT_EQ(without_time_stamp(interactive.report), without_time_stamp(silent.report));
     // The run was the interactive one: its console shows more than the silent run's.
-    const RunOutcome quiet = run_reference([] { write_reference_ship(); });
+    const RunOutcome quiet = run_reference([] { enter_reference_case(); });
     ASSERT_EQ(quiet.program.status, 0) << quiet.program.err;
     EXPECT_GT(interactive.program.out.size(), quiet.program.out.size());
 }
