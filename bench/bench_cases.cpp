@@ -18,6 +18,8 @@
 #include "lowlib/current_profile.h"
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/drift_preparation.h"
+#include "lowlib/row_series_reuse.h"
+#include "lowlib/waves_in_current.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/equilibrium_record.h"
@@ -150,11 +152,13 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
     TPCM.LBACK = 0;
     TPCM.IPAG = 0;
     shape(TPCM);
-    // The reuse of earlier results (hull solves, cylinder drift coefficients), off for the figure
-    // before it.
+    // The reuse of earlier results (hull solves, cylinder drift coefficients, the row-independent
+    // work down the rows of the spectra pages), off for the figure before it.
     const bool reuse = state.range(0) != 0;
     set_rao_solve_reuse(reuse);
     set_member_drift_reuse(reuse);
+    set_row_series_reuse(reuse);
+    set_current_root_reuse(reuse);
     *loaded = TPCM;
     *loaded_low = LOWCOF;
     for (auto _ : state) {
@@ -176,6 +180,8 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
     if (!fs::exists("BREVOUT.stxt")) state.SkipWithError("no report was written");
     set_rao_solve_reuse(true);
     set_member_drift_reuse(true);
+    set_row_series_reuse(true);
+    set_current_root_reuse(true);
     reset_analysis_state();
     reset_session();
     reset_tpcm();

@@ -15,6 +15,7 @@
 #include "lowlib/heading_functions.h"
 #include "lowlib/member_drag_functions.h"
 #include "lowlib/member_spectral_preparation.h"
+#include "lowlib/row_series_reuse.h"
 #include "lowlib/wind_current_coefficients.h"
 #include "numeric/grid_integrals.h"
 #include "numeric/spectrum_stats.h"
@@ -132,6 +133,43 @@ void DRAGF(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, Real& 
     }
 }
 
+namespace {
+
+// The wave spectrum weighted by the relative motion of the component to the power 2/3, as the
+// ship's drag takes it. It depends on the component, the spectrum and the response tables only:
+// down the rows of a spectra page the one of an earlier row is taken again.
+struct KeptRelativeMotionSpectrum {
+    unsigned long long epoch = 0;
+    Int LCOMP = 0, IWAVID = 0, NWP = 0;
+    const Real* PSD = nullptr;
+    std::array<Real, 100> S{};
+};
+std::array<KeptRelativeMotionSpectrum, 3> KEPT_RELATIVE_MOTION{};
+
+void ship_relative_motion_spectrum(Int LCOMP, const Real* PSD, Int IWAVID, Int NWP, Real* S_DGPSD) {
+    const unsigned long long epoch = row_series_epoch();
+    KeptRelativeMotionSpectrum* slot = nullptr;
+    if (epoch != 0 && LCOMP >= 1 && LCOMP <= 3) {
+        slot = &KEPT_RELATIVE_MOTION[static_cast<std::size_t>(LCOMP - 1)];
+        if (slot->epoch == epoch && slot->IWAVID == IWAVID && slot->NWP == NWP && slot->PSD == PSD) {
+            std::copy_n(slot->S.begin(), NWP, S_DGPSD);
+            count_row_series_reuse();
+            return;
+        }
+    }
+    for (Int IW = 1; IW <= NWP; ++IW) {
+        const Real RAOFAC = LCOMP == 1   ? PASCOM.RLRAO2(IW, IWAVID)
+                            : LCOMP == 2 ? PASCOM.FDRGLAT(IW, IWAVID)
+                                         : PASCOM.MDRGLAT(IW, IWAVID);
+        S_DGPSD[IW - 1] = PSD[IW - 1] * std::pow(RAOFAC, 0.66667f);
+    }
+    if (slot == nullptr) return;
+    *slot = KeptRelativeMotionSpectrum{epoch, LCOMP, IWAVID, NWP, PSD, {}};
+    std::copy_n(S_DGPSD, NWP, slot->S.begin());
+}
+
+}  // namespace
+
 void DRAGF_SHIP(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, Real& FOUTD, Real& FOUTR, Int IWAVID) {
     const DriftChoice drift = drift_choice(LCOMP);
     if (IWAVID < 1 || IWAVID > 3) invalid_wave_system(" =+> Invalid IWAVID in dragf");
@@ -152,20 +190,15 @@ void DRAGF_SHIP(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     const Real FDCNST = A_CONST * CDEFF;
     const Real FRCNST = 0.001f * TPCM.DWATR * LENSCAL;
     const Real VWD_XFAC = std::sqrt(TPCM.VWDFAC * TPCM.VWDRGFC);
-    Logical FRSTIM_DFC = 1;
 
     Real S_DGPSD[100] = {};
     Real MDFPSD[100] = {};
     const Int NWP = std::clamp<Int>(TPCM.NWP, 0, 100);
-    for (Int IW = 1; IW <= NWP; ++IW) {
-        const Real RAOFAC = LCOMP == 1   ? PASCOM.RLRAO2(IW, IWAVID)
-                            : LCOMP == 2 ? PASCOM.FDRGLAT(IW, IWAVID)
-                                         : PASCOM.MDRGLAT(IW, IWAVID);
-        S_DGPSD[IW - 1] = PSD[IW - 1] * std::pow(RAOFAC, 0.66667f);
-        const Real TMP_DFC = DRFTC(LCOMP, IW, drift.DOUSER, drift.DRFTYP, drift.USERDAT.view(), RELANG, FRSTIM_DFC,
-                                   "DRAGF ", IWAVID);
-        MDFPSD[IW - 1] = PSD[IW - 1] * TMP_DFC;
-    }
+    ship_relative_motion_spectrum(LCOMP, PSD, IWAVID, NWP, S_DGPSD);
+    Real TMP_DFC[100] = {};
+    drift_coefficient_series(LCOMP, drift.DOUSER, drift.DRFTYP, drift.USERDAT.view(), RELANG, "DRAGF ", IWAVID, NWP,
+                             TMP_DFC);
+    for (Int IW = 1; IW <= NWP; ++IW) MDFPSD[IW - 1] = PSD[IW - 1] * TMP_DFC[IW - 1];
 
     Real VARWV = 0.0f, VAR_S_REL = 0.0f, VAR_P = 0.0f, VARDOT = 0.0f;
     SMPINT(PSD, VARWV, VARDOT);

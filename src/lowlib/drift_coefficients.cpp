@@ -3,9 +3,12 @@
 #include "lowlib/drift_coefficients.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 
 #include "lowlib/cylinder_drift.h"
+#include "lowlib/row_series_reuse.h"
 #include "lowlib/tanker_drift.h"
 #include "lowlib/tanker_headings.h"
 #include "lowlib/user_drift_table.h"
@@ -332,6 +335,74 @@ Real DRFTC(Int LCOMP, Int IW, Int DOUSER, Int DRFTYP, std::string_view USERDAT, 
         }
     }
     return V * k.ANGFCQ * k.CRNHNC * k.SWATFC;
+}
+
+namespace {
+
+// The records a series reads besides its arguments and the run's tables, and leaves behind.
+struct SeriesState {
+    DrftcKept kept;
+    LocalQ localq;
+    LocalCs localcs;
+};
+
+SeriesState series_state() { return {DRFTC_KEPT, LOCALQ, LOCALCS}; }
+
+bool same_bits(const SeriesState& a, const SeriesState& b) {
+    return std::memcmp(&a.kept, &b.kept, sizeof a.kept) == 0 &&
+           std::memcmp(&a.localq, &b.localq, sizeof a.localq) == 0 &&
+           std::memcmp(&a.localcs, &b.localcs, sizeof a.localcs) == 0;
+}
+
+bool same_real(Real a, Real b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+struct KeptSeries {
+    unsigned long long epoch = 0;
+    Int LCOMP = 0, DRFTYP = 0, IWAVID = 0, NWP = 0;
+    Real RELANG = 0.0f;
+    SeriesState before{}, after{};
+    std::array<Real, 100> C{};
+};
+
+// A page runs three components for the drift and three for the drag: six series a row.
+std::array<KeptSeries, 8> KEPT_SERIES{};
+std::size_t next_kept_series = 0;
+
+}  // namespace
+
+void drift_coefficient_series(Int LCOMP, Int DOUSER, Int DRFTYP, std::string_view USERDAT, Real RELANG,
+                              std::string_view CLDBY, Int IWAVID, Int NWP, Real* C) {
+    NWP = std::clamp<Int>(NWP, 0, 100);
+    const unsigned long long epoch = DOUSER == 0 ? row_series_epoch() : 0;
+    const SeriesState before = epoch != 0 ? series_state() : SeriesState{};
+    if (epoch != 0) {
+        for (const KeptSeries& k : KEPT_SERIES) {
+            if (k.epoch != epoch || k.LCOMP != LCOMP || k.DRFTYP != DRFTYP || k.IWAVID != IWAVID || k.NWP != NWP ||
+                !same_real(k.RELANG, RELANG) || !same_bits(k.before, before))
+                continue;
+            std::copy_n(k.C.begin(), NWP, C);
+            DRFTC_KEPT = k.after.kept;
+            LOCALQ = k.after.localq;
+            LOCALCS = k.after.localcs;
+            count_row_series_reuse();
+            return;
+        }
+    }
+    const unsigned long long talk = console_activity();
+    Logical FRSTIM = 1;
+    for (Int IW = 1; IW <= NWP; ++IW) C[IW - 1] = DRFTC(LCOMP, IW, DOUSER, DRFTYP, USERDAT, RELANG, FRSTIM, CLDBY, IWAVID);
+    if (epoch == 0 || console_activity() != talk) return;
+    KeptSeries& k = KEPT_SERIES[next_kept_series];
+    next_kept_series = (next_kept_series + 1) % KEPT_SERIES.size();
+    k.epoch = epoch;
+    k.LCOMP = LCOMP;
+    k.DRFTYP = DRFTYP;
+    k.IWAVID = IWAVID;
+    k.NWP = NWP;
+    k.RELANG = RELANG;
+    k.before = before;
+    k.after = series_state();
+    std::copy_n(C, NWP, k.C.begin());
 }
 
 }  // namespace brevant

@@ -67,6 +67,15 @@ void reset_drftc();
 Real DRFTC(Int LCOMP, Int IW, Int DOUSER, Int DRFTYP, std::string_view USERDAT, Real RELANG, Logical& FRSTIM,
            std::string_view CLDBY, Int IWAVID);
 
+// A fresh series of DRFTC over the grid, as the drift force and the ship's drag take it: C[IW - 1]
+// is DRFTC(LCOMP, IW, ...) for IW = 1 .. NWP, the first call starting the series (FRSTIM true).
+// Inside a row series (lowlib/row_series_reuse.h) a series whose inputs, bit for bit, and whose
+// starting state (DRFTC_KEPT and the solver records it writes) are those of a series already run
+// in the same scope, and which talked to nobody, is not run again: its coefficients and the state
+// it left are taken from that run. Never with a user table (it may read its file and talk).
+void drift_coefficient_series(Int LCOMP, Int DOUSER, Int DRFTYP, std::string_view USERDAT, Real RELANG,
+                              std::string_view CLDBY, Int IWAVID, Int NWP, Real* C);
+
 // The squared relative motion PASCOM.RLRAOH2 of wave system IWAVID at the wave number WAVK,
 // interpolated over the grid's wave numbers and held at the end values outside them (the
 // relative-motion factor of the cylinder drift models).

@@ -30,13 +30,11 @@ Real DRIFTF(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, Logic
     const FixedText<13> USERDAT = DOUSER ? drift_file_name(TPCM.SIMTYP, TPCM.ISPM) : FixedText<13>();
 
     Real TPSD[100] = {};
-    Logical FRSTIM = 1;
     // No grid point: nothing to weight, and no entry 0 is read.
     const Int NWP = std::min<Int>(TPCM.NWP, 100);
-    for (Int IW = 1; IW <= NWP; ++IW) {
-        const Real C = DRFTC(LCOMP, IW, DOUSER, DRFTYP, USERDAT.view(), RELANG, FRSTIM, "DRIFTF", IWAVID);
-        TPSD[IW - 1] = PSD[IW - 1] * C;
-    }
+    Real C[100] = {};
+    drift_coefficient_series(LCOMP, DOUSER, DRFTYP, USERDAT.view(), RELANG, "DRIFTF", IWAVID, NWP, C);
+    for (Int IW = 1; IW <= NWP; ++IW) TPSD[IW - 1] = PSD[IW - 1] * C[IW - 1];
 
     if (LVARST == 0) {
         Real VAR = 0.0f;

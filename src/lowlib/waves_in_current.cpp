@@ -2,7 +2,10 @@
 // current step.
 #include "lowlib/waves_in_current.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <unordered_map>
 
 #include "numeric/root_finders.h"
 #include "numeric/wave_number.h"
@@ -34,7 +37,65 @@ Real DISPRS2(Real& X) {
     return shifted * shifted - X * std::tanh(X);
 }
 
+namespace {
+
+// The roots found so far, by the exact bits of the two inputs. The search depends on nothing else
+// (it starts from its bounds, never from an earlier root), so a repeat gives the same bits: the
+// analysis asks for the same frequency and current component for every component, row and section
+// of an attack angle. A search that ends the run is never kept.
+struct CurrentRoots {
+    bool on = true;
+    std::unordered_map<std::uint64_t, Real> roots;
+    unsigned long long hits = 0;
+};
+
+CurrentRoots& current_roots() {
+    static CurrentRoots r;
+    return r;
+}
+
+std::uint64_t root_key(Real OMEGA, Real CURCST) {
+    return (static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(OMEGA)) << 32) |
+           std::bit_cast<std::uint32_t>(CURCST);
+}
+
+// Bounded: a long session keeps at most this many, then starts afresh.
+constexpr std::size_t kMostKeptRoots = 1u << 16;
+
+void search_current_root(Real OMEGA, Real CURCST, Real& WVVEC);
+
+}  // namespace
+
+void set_current_root_reuse(bool on) {
+    current_roots().on = on;
+    current_roots().roots.clear();
+}
+
+unsigned long long current_root_reuse_count() { return current_roots().hits; }
+
 void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC) {
+    CurrentRoots& kept = current_roots();
+    if (!kept.on) {
+        search_current_root(OMEGA, CURCST, WVVEC);
+        return;
+    }
+    const std::uint64_t key = root_key(OMEGA, CURCST);
+    if (const auto it = kept.roots.find(key); it != kept.roots.end()) {
+        // What the search leaves in its parameter record, as a search would.
+        LOCALCS.OMEGATMP() = OMEGA;
+        LOCALCS.CURTMP() = CURCST;
+        WVVEC = it->second;
+        ++kept.hits;
+        return;
+    }
+    search_current_root(OMEGA, CURCST, WVVEC);
+    if (kept.roots.size() >= kMostKeptRoots) kept.roots.clear();
+    kept.roots.emplace(key, WVVEC);
+}
+
+namespace {
+
+void search_current_root(Real OMEGA, Real CURCST, Real& WVVEC) {
     LOCALCS.OMEGATMP() = OMEGA;
     LOCALCS.CURTMP() = CURCST;
     Int NUMTRIES = 0;
@@ -59,6 +120,8 @@ void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC) {
         return;
     }
 }
+
+}  // namespace
 
 void wavcurvec_stop(Int IER) {
     // Nobody can press a key in a silent run: the message goes to its console and the run ends

@@ -27,6 +27,12 @@ Real GRPVEL(Real WK, Real W, Real DEPTH, Real G);
 // to 20 times while it holds no sign change; after that no wave can travel and WVVEC is 0.
 // A root search that does not converge ends the program with a message.
 void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC);
+// WAVCURVEC keeps the roots it found by the exact bits of its inputs and answers a repeat from them
+// (the search is a function of its inputs alone). On by default; the switch (which also forgets the
+// kept roots) is for tests that compare runs with and without it. The count is of the repeats
+// answered.
+void set_current_root_reuse(bool on);
+unsigned long long current_root_reuse_count();
 // The end of the run when WAVCURVEC's search does not converge (root-finder code IER): the
 // message on the screen, a wait for one key, the fatal stop; in a silent run (EDUNIT 41) the
 // message goes to its console and nothing is read. Apart from WAVCURVEC so that both roads can be

@@ -93,6 +93,18 @@ std::vector<unsigned char> solve_inputs() {
     return bytes;
 }
 
+// Whether the records a solve reads are, byte for byte, the ones KEPT holds (compared in place: the
+// refresh runs often, and a copy of the records for each comparison cost more than the comparison).
+bool same_inputs(const std::vector<unsigned char>& kept) {
+    if (kept.size() != sizeof(Tpcm) + sizeof(WavCom) + sizeof(Equilb)) return false;
+    const unsigned char* p = kept.data();
+    if (std::memcmp(p, &TPCM, sizeof(Tpcm)) != 0) return false;
+    p += sizeof(Tpcm);
+    if (std::memcmp(p, &WAVCOM, sizeof(WavCom)) != 0) return false;
+    p += sizeof(WavCom);
+    return std::memcmp(p, &EQUILB, sizeof(Equilb)) == 0;
+}
+
 Int grid_points() { return std::clamp<Int>(TPCM.NWP, 0, 100); }
 
 // The pool location of degree of freedom d (1 surge .. 6 yaw) at the current IW.
@@ -147,12 +159,11 @@ void solve_or_reuse(Real TNKANG) {
     LastSolve& last = last_solve();
     Himem& H = HIMEM;
     const Int n = grid_points();
-    std::vector<unsigned char> inputs = solve_inputs();
     if (reuse_switch() && hull_solves_repeatable() && last.valid && last.hull_runs == hull_run_count() &&
         std::memcmp(&last.TNKANG, &TNKANG, sizeof(Real)) == 0 &&
         std::memcmp(&last.RAOANG1, &H.RAOANG(1), sizeof(Real)) == 0 &&
         std::memcmp(&last.DELTA_DRAFT, &PASCOM.DELTA_DRAFT, sizeof(Real)) == 0 &&
-        last.QUASQUENCH == PASCOM.QUASQUENCH && last.NWP == n && last.inputs == inputs) {
+        last.QUASQUENCH == PASCOM.QUASQUENCH && last.NWP == n && same_inputs(last.inputs)) {
         for (H.IW = 1; H.IW <= n; ++H.IW) {
             INDXUP();
             for (Int d = 1; d <= 6; ++d) pool(d) = last.RAOS(H.IW, d);
@@ -160,12 +171,14 @@ void solve_or_reuse(Real TNKANG) {
         return;
     }
     last.valid = false;
+    const bool keepable = reuse_switch() && hull_solves_repeatable();
+    std::vector<unsigned char> inputs;
+    if (keepable) inputs = solve_inputs();
     const unsigned long long console_before = console_activity();
     compute_raos();
     // A solve that changed the records it reads is not kept (a repeat would not start from the same
     // state), nor one that wrote a warning or asked a question: a repeat must say and ask it again.
-    if (!reuse_switch() || !hull_solves_repeatable() || console_activity() != console_before ||
-        solve_inputs() != inputs)
+    if (!keepable || !hull_solves_repeatable() || console_activity() != console_before || !same_inputs(inputs))
         return;
     last.valid = true;
     last.hull_runs = hull_run_count();

@@ -10,6 +10,8 @@
 #include "core/run_values.h"
 #include "deep_box_case.h"
 #include "lowlib/depth_current_drag.h"
+#include "lowlib/row_series_reuse.h"
+#include "lowlib/waves_in_current.h"
 #include "semi_ring_case.h"
 #include "platform/platform.h"
 #include "veslib/hull_dispatch.h"
@@ -27,6 +29,8 @@ protected:
     void TearDown() override {
         set_rao_solve_reuse(true);
         set_member_drift_reuse(true);
+        set_row_series_reuse(true);
+        set_current_root_reuse(true);
         testing::reset_run_state();
         ConsoleTest::TearDown();
     }
@@ -34,6 +38,7 @@ protected:
         std::string report;
         unsigned long long hull_runs;
         unsigned long long drift_reuses;
+        unsigned long long row_reuses;
     };
     // The case as SETUP leaves it, analysed with the reuse on or off.
     template <typename Setup>
@@ -43,16 +48,23 @@ protected:
         setup();
         set_rao_solve_reuse(reuse);
         set_member_drift_reuse(reuse);
+        set_row_series_reuse(reuse);
+        set_current_root_reuse(reuse);
         const unsigned long long before = hull_run_count();
         const unsigned long long reused_before = member_drift_reuse_count();
+        const unsigned long long rows_before = row_series_reuse_count();
         BRVCOR();
-        return {testing::file_bytes(kReportFile), hull_run_count() - before, member_drift_reuse_count() - reused_before};
+        return {testing::file_bytes(kReportFile), hull_run_count() - before,
+                member_drift_reuse_count() - reused_before, row_series_reuse_count() - rows_before};
     }
     testing::ScratchDir dir_;
 };
 
-// The sections the sample ship case asks for.
+// The sections the sample ship case asks for, with the sample's 36 rows of low frequencies (the
+// spectra pages by attack angle and the IX spectra have rows only with a grid).
 Int every_section() {
+    TPCM.BRVFRQ_DELTA = 0.005f;
+    TPCM.BRV_PD_MIN() = 34.9f;
     return testing::bits({1, 2, 3, 4, 5, 7, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27});
 }
 
@@ -89,6 +101,18 @@ TEST_F(RaoReuseReport, ReportsWithAndWithoutReuseAreIdentical) {
              P.CURSPD = 1.0f;
          }},
         {"swell on the beam", [] { sea_and_swell(90.0f); }},
+        // The 2001 tanker's drift in a current on the quarter: the flux direction behind the hull
+        // is solved for every frequency (the transverse wave number behind the current step), and
+        // the series leave their state in the records the solvers share.
+        {"tanker drift in a quartering current",
+         [] {
+             sea_and_swell(150.0f);
+             Tpcm& P = TPCM;
+             P.LWVCOF = 0x666;
+             P.LCURNT = 1;
+             P.CURHDG = 135.0f;
+             P.CURSPD = 2.0f;
+         }},
         {"sea alone", [] {
              testing::add_sea();
              TPCM.BRVFLG = every_section();
@@ -104,6 +128,9 @@ TEST_F(RaoReuseReport, ReportsWithAndWithoutReuseAreIdentical) {
         ASSERT_GT(off.report.size(), 10000u);
         EXPECT_TRUE(on.report == off.report);
         EXPECT_LE(on.hull_runs, off.hull_runs);
+        // The drift and drag series of the spectra pages are taken again down the rows.
+        EXPECT_EQ(off.row_reuses, 0u);
+        EXPECT_GT(on.row_reuses, 0u);
     }
 }
 

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "lowlib_fixture.h"
 #include "numeric/wave_number.h"
@@ -94,6 +97,43 @@ TEST_F(WavesInCurrent, WaveOnACurrentSatisfiesTheDopplerRelation) {
     WAVCURVEC(1.2f, -0.1f, against);
     EXPECT_LT(with, still);
     EXPECT_GT(against, still);
+}
+
+// A repeat is answered from the kept roots: the same bits as a fresh search, and the same parameters
+// left in the shared record, whatever was searched in between (a blocked wave too).
+TEST_F(WavesInCurrent, KeptRootsAreTheSearchedOnes) {
+    struct Input {
+        Real omega, u;
+    };
+    const Input inputs[] = {{1.2f, 0.1f}, {1.2f, -0.1f}, {0.4f, 0.05f}, {2.5f, 0.3f}, {3.0f, -1.0f}, {1.2f, 0.1000001f}};
+    std::vector<Real> searched;
+    set_current_root_reuse(false);
+    for (const Input& in : inputs) {
+        Real kh = -1.0f;
+        WAVCURVEC(in.omega, in.u, kh);
+        searched.push_back(kh);
+    }
+    set_current_root_reuse(true);
+    const unsigned long long before = current_root_reuse_count();
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t i = 0; i < std::size(inputs); ++i) {
+            LOCALCS.OMEGA2 = 99.0f;
+            LOCALCS.DUMMY = 99.0f;
+            Real kh = -1.0f;
+            WAVCURVEC(inputs[i].omega, inputs[i].u, kh);
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(kh), std::bit_cast<std::uint32_t>(searched[i])) << i;
+            EXPECT_EQ(LOCALCS.OMEGATMP(), inputs[i].omega);
+            EXPECT_EQ(LOCALCS.CURTMP(), inputs[i].u);
+        }
+    }
+    // The second pass was answered from the kept roots, the first searched.
+    EXPECT_EQ(current_root_reuse_count() - before, std::size(inputs));
+    // Switched off, nothing is answered from them.
+    set_current_root_reuse(false);
+    Real kh = 0.0f;
+    WAVCURVEC(1.2f, 0.1f, kh);
+    EXPECT_EQ(current_root_reuse_count() - before, std::size(inputs));
+    set_current_root_reuse(true);
 }
 
 TEST_F(WavesInCurrent, BlockingCurrentGivesNoWave) {
