@@ -20,6 +20,7 @@
 #include "lowlib/drift_preparation.h"
 #include "lowlib/row_series_reuse.h"
 #include "lowlib/waves_in_current.h"
+#include "sysutl/result_reuse.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/equilibrium_record.h"
@@ -158,7 +159,7 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
     set_rao_solve_reuse(reuse);
     set_member_drift_reuse(reuse);
     set_row_series_reuse(reuse);
-    set_current_root_reuse(reuse);
+    set_result_reuse(reuse);
     *loaded = TPCM;
     *loaded_low = LOWCOF;
     for (auto _ : state) {
@@ -181,7 +182,7 @@ void run_case(benchmark::State& state, const std::string& tag, Shape&& shape, co
     set_rao_solve_reuse(true);
     set_member_drift_reuse(true);
     set_row_series_reuse(true);
-    set_current_root_reuse(true);
+    set_result_reuse(true);
     reset_analysis_state();
     reset_session();
     reset_tpcm();

@@ -13,6 +13,7 @@
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/result_reuse.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
@@ -44,7 +45,6 @@ namespace {
 // analysis asks for the same frequency and current component for every component, row and section
 // of an attack angle. A search that ends the run is never kept.
 struct CurrentRoots {
-    bool on = true;
     std::unordered_map<std::uint64_t, Real> roots;
     unsigned long long hits = 0;
 };
@@ -66,16 +66,11 @@ void search_current_root(Real OMEGA, Real CURCST, Real& WVVEC);
 
 }  // namespace
 
-void set_current_root_reuse(bool on) {
-    current_roots().on = on;
-    current_roots().roots.clear();
-}
-
 unsigned long long current_root_reuse_count() { return current_roots().hits; }
 
 void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC) {
     CurrentRoots& kept = current_roots();
-    if (!kept.on) {
+    if (!result_reuse_on()) {
         search_current_root(OMEGA, CURCST, WVVEC);
         return;
     }

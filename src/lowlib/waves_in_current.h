@@ -28,10 +28,8 @@ Real GRPVEL(Real WK, Real W, Real DEPTH, Real G);
 // A root search that does not converge ends the program with a message.
 void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC);
 // WAVCURVEC keeps the roots it found by the exact bits of its inputs and answers a repeat from them
-// (the search is a function of its inputs alone). On by default; the switch (which also forgets the
-// kept roots) is for tests that compare runs with and without it. The count is of the repeats
-// answered.
-void set_current_root_reuse(bool on);
+// (the search is a function of its inputs alone), while set_result_reuse (sysutl/result_reuse.h) is
+// on. The count is of the repeats answered.
 unsigned long long current_root_reuse_count();
 // The end of the run when WAVCURVEC's search does not converge (root-finder code IER): the
 // message on the screen, a wait for one key, the fatal stop; in a silent run (EDUNIT 41) the

@@ -12,6 +12,7 @@
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/row_series_reuse.h"
 #include "lowlib/waves_in_current.h"
+#include "sysutl/result_reuse.h"
 #include "semi_ring_case.h"
 #include "platform/platform.h"
 #include "veslib/hull_dispatch.h"
@@ -30,7 +31,7 @@ protected:
         set_rao_solve_reuse(true);
         set_member_drift_reuse(true);
         set_row_series_reuse(true);
-        set_current_root_reuse(true);
+        set_result_reuse(true);
         testing::reset_run_state();
         ConsoleTest::TearDown();
     }
@@ -49,7 +50,7 @@ protected:
         set_rao_solve_reuse(reuse);
         set_member_drift_reuse(reuse);
         set_row_series_reuse(reuse);
-        set_current_root_reuse(reuse);
+        set_result_reuse(reuse);
         const unsigned long long before = hull_run_count();
         const unsigned long long reused_before = member_drift_reuse_count();
         const unsigned long long rows_before = row_series_reuse_count();

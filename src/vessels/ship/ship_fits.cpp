@@ -1,10 +1,14 @@
 // The ship box's fitted coefficients and closed-form added masses.
 #include "vessels/ship/ship_fits.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "numeric/member_added_mass.h"
 #include "records/motion_record.h"
+#include "sysutl/result_reuse.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -66,7 +70,41 @@ Real YAWFKF(Real X, Real Y) {
     return std::sin(Y) * yaw_shape(X);
 }
 
+namespace {
+
+// The fits of the last few boxes, by the exact bits of their ratios: every hull solve (one per
+// heading and wave system) asks for the same two boxes, and each is a long quadrature.
+struct KeptMassFit {
+    std::uint32_t CARAT = 0, BARAT = 0;
+    Int MASMOM = 0;
+    Real value = 0.0f;
+    bool valid = false;
+};
+std::array<KeptMassFit, 4> KEPT_MASS_FITS{};
+std::size_t next_mass_fit = 0;
+
+Real box_mass_fit(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN);
+
+}  // namespace
+
+// The fit depends on its three inputs alone; a fit that warned (on a very eccentric box) is not kept,
+// so that a repeat warns again.
 Real SGSWMS(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN) {
+    if (!result_reuse_on()) return box_mass_fit(CARAT, BARAT, MASMOM, IOSCRN);
+    const std::uint32_t c = std::bit_cast<std::uint32_t>(CARAT), b = std::bit_cast<std::uint32_t>(BARAT);
+    for (const KeptMassFit& k : KEPT_MASS_FITS)
+        if (k.valid && k.CARAT == c && k.BARAT == b && k.MASMOM == MASMOM) return k.value;
+    const unsigned long long talk = console_activity();
+    const Real value = box_mass_fit(CARAT, BARAT, MASMOM, IOSCRN);
+    if (console_activity() != talk) return value;
+    KEPT_MASS_FITS[next_mass_fit] = {c, b, MASMOM, value, true};
+    next_mass_fit = (next_mass_fit + 1) % KEPT_MASS_FITS.size();
+    return value;
+}
+
+namespace {
+
+Real box_mass_fit(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN) {
     const Real ABRAT2 = 1.0f / (CARAT * CARAT);
     const Real ACRAT2 = 1.0f / (BARAT * BARAT);
     Real E = 0.0f;
@@ -77,6 +115,8 @@ Real SGSWMS(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN) {
     const Real RECTFAC = MASMOM == 1 ? RECTCM(CARAT) : 1.0f;
     return RECTFAC * TMPMAS;
 }
+
+}  // namespace
 
 void DPMAS0(Real& A33, Real& A55, Real& B33, Real& B55, Real FREQ, Real XVAR, Real HCONST, Real HMAS0, Real HMSRAT,
             Real PCONST, Real PMAS0, Real PMSRAT) {

@@ -36,7 +36,7 @@ Real YAWFKF(Real X, Real Y);
 // whose semi-axis ratios to the half dimension along the motion are CARAT (2 x draft) and BARAT
 // (the across dimension), times the rectangle correction for MASMOM 1. ELPCOF's many-points warning
 // goes to IOSCRN.
-Real SGSWMS(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN);
+Real SGSWMS(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN);  // a repeat is answered from the last fits
 // Heave and pitch added mass (A33, A55) and damping (B33, B55) of the box at frequency FREQ and
 // nondimensional wave number XVAR:
 // A33 = HMAS0 (HMSRAT + (1 - HMSRAT) e^(-XVAR)), A55 = PMAS0 PMAS(XVAR, PMSRAT),

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PageEntry,
                                            EnteredCase{"SemiMetric", {Units::metric, true, Hull::semi}},
                                            EnteredCase{"SemiEnglish", {Units::english, true, Hull::semi}},
                                            EnteredCase{"ShipWithoutCurrent", {Units::metric, false, Hull::ship}},
-                                           EnteredCase{"ShipWithSwellAndApiWind",
+                                           EnteredCase{"ShipWithApiWind",
                                                        {Units::metric, true, Hull::ship, true, true}}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -29,7 +29,7 @@ struct ShipOptions {
     Units units = Units::metric;
     bool current = true;  // off: the drift coefficients have their current-free closed form
     Hull hull = Hull::ship;
-    bool swell = false;  // a Pierson-Moskowitz swell of 2 m, 14 s peak, from 180 degrees as well
+    bool swell = true;  // a Pierson-Moskowitz swell of 2 m, 14 s peak, from 180 degrees as well
     bool api_wind = false;  // the A.P.I. wind spectrum (peak parameter 0.025) in place of Davenport's
 };
 
@@ -83,16 +83,17 @@ inline void add_semi_members(std::vector<std::pair<int, std::uint32_t>>& w, floa
 }
 
 // BRVFLG of the reference cases: every table of the report.
-inline std::uint32_t reference_output_bits() {
+inline std::uint32_t reference_output_bits(bool swell) {
     const int bits[] = {1, 2, 3, 4, 5, 7, 9, 10, 11, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27};
     std::uint32_t brvflg = 0;
     for (int b : bits) brvflg |= 1u << (b - 1);
+    if (swell) brvflg |= (1u << 5) | (1u << 7);  // the swell spectrum (VIII) and group spectrum (VIIIp)
     return brvflg;
 }
 
 // The reference ship: an exact box 150 x 25 m at 8 m draft in 100 m of water, regular-wave periods
-// 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m (no swell yet), wind 30 knots
-// (Davenport) and current 1 knot, every source from 180 degrees, the cylindrical wind and current
+// 3 to 30 s by 0.5, a Pierson-Moskowitz sea of 4 m and a Pierson-Moskowitz swell of 2 m with a
+// 14 s peak, wind 30 knots (Davenport) and current 1 knot, every source from 180 degrees, the cylindrical wind and current
 // models, the tanh-law drift model with unit factors, an external force, every table of the
 // report for 13 attack angles from 0 by 15 degrees, BRVFRQ 0.05 rad/s on the low-frequency grid,
 // the report on disk. The English twin is the same physical case in feet and kips.
@@ -116,7 +117,7 @@ inline void write_reference_ship(const ShipOptions& o = {}) {
     const float awp = disc ? pi * 0.25f * L * L : L * B;
     const float bmt = disc ? (pi * std::pow(0.5f * m.L, 4.0f) / 4.0f) / volume * len : B * B / (12.0f * T);
     const float bml = disc ? bmt : L * L / (12.0f * T);
-    const std::uint32_t brvflg = reference_output_bits();
+    const std::uint32_t brvflg = reference_output_bits(o.swell);
     std::vector<std::pair<int, std::uint32_t>> words = {
         {117, en ? 0u : 1u},                                 // NUNTS
         {777, disc ? 4u : 1u},                               // VESTYP ship or disc buoy
@@ -351,8 +352,8 @@ inline std::string reference_page_answers(const ShipOptions& o = {}) {
     if (o.swell) a.pick(1).number(2, 2).value(4, 180.0f).value(6, 2.0f * len).value(7, 14.0f);
     a.next_page();
 
-    // Output options 1: every table the page offers.
-    for (int item = 1; item <= 11; ++item) a.pick(item);
+    // Output options 1: every table the page offers (the swell's spectra with the swell).
+    for (int item = 1; item <= (o.swell ? 13 : 11); ++item) a.pick(item);
     a.next_page();
     // Output options 2: every table, 13 attack angles from 0 by 15 degrees, the low-frequency values.
     for (int item : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13}) a.pick(item);
@@ -386,7 +387,7 @@ inline std::vector<WordAfterPages> words_after_pages(const ShipOptions& o = {}) 
                           "while the current is off";
         words.push_back({457, real_word(180.0f), why});  // CURHDG
         words.push_back({458, real_word(1.0f), why});    // CURSPD
-        words.push_back({180, reference_output_bits(), why});  // BRVFLG with the current tables
+        words.push_back({180, reference_output_bits(o.swell), why});  // BRVFLG with the current tables
     }
     return words;
 }

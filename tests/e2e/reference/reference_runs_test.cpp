@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <iostream>
 #include <thread>
 #include <filesystem>
 #include <fstream>
@@ -47,6 +49,23 @@ TEST(ReferenceReader, FindsSectionsByTitleAndReadsRows) {
     EXPECT_EQ(r.find("IVa.")->rows(2).size(), 1u);
     EXPECT_EQ(r.find("V."), nullptr);
     EXPECT_EQ(without_time_stamp(text).find("Executed"), std::string::npos);
+}
+
+// The regression comparison names the first line where a report leaves its fixture, with the
+// time-stamp lines skipped on both sides and a missing line read as the end of the report.
+TEST(ReferenceReader, FirstDifferenceNamesTheLineAndSkipsTheTimeStamp) {
+    const std::string fixture = "title\n     Executed at (time stamp not kept)\n  1.0\n  2.0\n";
+    EXPECT_EQ(first_difference(fixture, "title\n     Executed at 05:12 on 12/10/26\n  1.0\n  2.0\n").line, 0u);
+    const LineDifference d = first_difference(fixture, "title\n     Executed at 05:12 on 12/10/26\n  1.0\n  2.1\n");
+    EXPECT_EQ(d.line, 4u);
+    EXPECT_EQ(d.expected, "  2.0");
+    EXPECT_EQ(d.got, "  2.1");
+    const LineDifference shorter = first_difference(fixture, "title\n     Executed at 05:12 on 12/10/26\n  1.0\n");
+    EXPECT_EQ(shorter.line, 4u);
+    EXPECT_EQ(shorter.got, "(end of report)");
+    EXPECT_EQ(first_difference(fixture, fixture + "  3.0\n").expected, "(end of report)");
+    // A time stamp where the fixture has a number is a difference, not a skipped line.
+    EXPECT_EQ(first_difference(fixture, "title\n  1.0\n  1.0\n  2.0\n").line, 2u);
 }
 
 // ---- Runs, made once per build ---------------------------------------------------------------
@@ -101,20 +120,28 @@ void keep(const std::filesystem::path& file, const CaseRun& run) {
     if (ec) std::filesystem::remove(part, ec);
 }
 
-const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship) {
-    static std::map<std::tuple<Units, bool, Hull>, CaseRun> runs;
-    const auto key = std::make_tuple(units, current, hull);
+// The file name of a case's kept outcome and of its fixture: every option of the case in it.
+std::string case_name(const ShipOptions& o) {
+    const char* hull = o.hull == Hull::ship ? "ship" : o.hull == Hull::disc ? "disc" : "semi";
+    std::string name = std::string(hull) + (o.units == Units::metric ? "_metric" : "_english");
+    if (!o.current) name += "_no_current";
+    if (!o.swell) name += "_no_swell";
+    if (o.api_wind) name += "_api_wind";
+    return name;
+}
+
+const CaseRun& case_run(const ShipOptions& o) {
+    static std::map<std::string, CaseRun> runs;
+    const std::string key = case_name(o);
     auto found = runs.find(key);
     if (found == runs.end()) {
-        // The case is entered through the pages: the name holds a digest of the answers and of the
+        // The case is entered through the pages: the name adds a digest of the answers and of the
         // words written after them, so a change in how the case is made never meets an old outcome.
-        const ShipOptions options{units, current, hull};
-        std::string making = reference_page_answers(options);
-        for (const WordAfterPages& w : words_after_pages(options)) making += std::to_string(w.word) + "=" + std::to_string(w.value) + ";";
-        const std::filesystem::path kept = run_cache_folder() / ("case_" + std::to_string(static_cast<int>(units)) + "_" +
-                                                                std::to_string(current ? 1 : 0) + "_" +
-                                                                std::to_string(static_cast<int>(hull)) + "_pages_" +
-                                                                std::to_string(std::hash<std::string>{}(making)));
+        std::string making = reference_page_answers(o);
+        for (const WordAfterPages& w : words_after_pages(o)) making += std::to_string(w.word) + "=" + std::to_string(w.value) + ";";
+        const std::filesystem::path kept =
+            run_cache_folder() / (key + "_pages_" + std::to_string(std::hash<std::string>{}(making)));
+        const Hull hull = o.hull;
         // One process runs the case (the one that makes the lock folder); the others wait for its
         // outcome, and run the case themselves only if the lock goes without an outcome or the wait
         // grows too long.
@@ -129,17 +156,26 @@ const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship
             if (!have && !std::filesystem::exists(lock)) waited = 6000;
         }
         if (!have) {
-            const RunOutcome o = run_reference([&] { enter_reference_case(options); },
-                                               hull == Hull::disc   ? "E\n"
-                                               : hull == Hull::semi ? "E\n\n"
-                                                                    : "E\n\n4\n");
-            run = CaseRun{o.program.status, o.program.err, o.report};
+            const RunOutcome out = run_reference([&] { enter_reference_case(o); },
+                                                 hull == Hull::disc   ? "E\n"
+                                                 : hull == Hull::semi ? "E\n\n"
+                                                                      : "E\n\n4\n");
+            run = CaseRun{out.program.status, out.program.err, out.report};
             keep(kept, run);
             std::filesystem::remove(lock, ec);
         }
         found = runs.emplace(key, run).first;
     }
     return found->second;
+}
+
+// A twin case (with the swell) or the ship without current.
+const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship) {
+    ShipOptions o;
+    o.units = units;
+    o.current = current;
+    o.hull = hull;
+    return case_run(o);
 }
 
 struct UnitSystem {
@@ -171,6 +207,12 @@ double wave_number(double w, double g, double h) {
         k -= f / df;
     }
     return k;
+}
+
+// The finite-depth group speed (w / 2k)(1 + 2kh / sinh 2kh) of a wave of that period.
+double group_speed(double period, double g, double h) {
+    const double w = 2.0 * kPi / period, k = wave_number(w, g, h), kh2 = 2.0 * k * h;
+    return w / (2.0 * k) * (1.0 + kh2 / std::sinh(kh2));
 }
 
 // Simpson's rule on an uneven grid, pair of intervals by pair (a last odd interval by the trapezoid).
@@ -284,23 +326,69 @@ TEST_P(ReferenceCase, IrregularWaveValuesAgainstTheirDefinitions) {
     const double kp = wave_number(2.0 * kPi / Tp, u.g, depth());
     EXPECT_NEAR(s.value_after("Spectrum characteristic wave slope ..."), deg(0.5 * Hs * kp), 0.006 + 0.003 * 4.6);
 
-    // The first row of the group spectrum against 8 times the integral of S^2.
-    const auto group = one("VIIIp.").rows(4);
+    // The first row of the group spectrum against 8 times the integral of S^2. With the swell the
+    // page has the sea's and the swell's spacing and group spectrum (frequency, period, two
+    // spacings, two spectra).
+    const auto group = one("VIIIp.").rows(6);
     ASSERT_FALSE(group.empty());
+    ASSERT_EQ(group[0].size(), 6u) << "no swell group spectrum column";
     std::vector<double> S2;
     for (double v : S) S2.push_back(v * v);
-    EXPECT_NEAR(group[0][3], 8.0 * simpson(w, S2), 0.02 * group[0][3]);
+    EXPECT_NEAR(group[0][4], 8.0 * simpson(w, S2), 0.02 * group[0][4]);
+
+    // The swell, a Pierson-Moskowitz spectrum of its own height: its peak period 15.66 sqrt(Hs / g)
+    // (the program derives it from the height, as for the sea), its slope Hs k_p / 2. Its
+    // calculated height is 4 sqrt(m0) over the grid of periods 3 to 30 s, which for
+    // S = 5/16 Hs^2 w_p^4 / w^5 exp(-5/4 (w_p / w)^4) is Hs times the square root of
+    // exp(-5/4 (w_p / w_max)^4) - exp(-5/4 (w_p / w_min)^4): the short swell peak (7.07 s) leaves
+    // 4 % of its variance above 2 pi / 3 s, so the calculated height lies 2 % under the requested
+    // one, at the edge of the 2 % band (checked with the printed rounding).
+    const double Hsw = 2.0 * u.metres;
+    EXPECT_NEAR(s.value_after("Requested Significant swell height ..."), Hsw, 0.0051);
+    EXPECT_NEAR(s.value_after("Swell direction ......................"), 180.0, 0.0051);
+    const double Tsw = s.value_after("Swell period .........................");
+    EXPECT_NEAR(Tsw, 15.66 * std::sqrt(Hsw / u.g), 0.006);
+    const double Hcsw = s.value_after("Calculated Significant swell height ..");
+    EXPECT_NEAR(Hcsw, Hsw, 0.02 * Hsw + 0.0051);
+    const double wp = 2.0 * kPi / Tsw, w_max = 2.0 * kPi / 3.0, w_min = 2.0 * kPi / 30.0;
+    const double kept = std::exp(-1.25 * std::pow(wp / w_max, 4.0)) - std::exp(-1.25 * std::pow(wp / w_min, 4.0));
+    EXPECT_NEAR(Hcsw, Hsw * std::sqrt(kept), 0.005 * Hsw + 0.0051);
+    const double ksw = wave_number(wp, u.g, depth());
+    EXPECT_NEAR(s.value_after("Swell characteristic wave slope ......"), deg(0.5 * Hsw * ksw), 0.006 + 0.003 * 4.6);
+    // The printed swell spectrum (the last column) integrates to the calculated height, and the
+    // first row of its group spectrum is 8 times the integral of its square.
+    std::vector<double> Ssw, Ssw2;
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        ASSERT_EQ(it->size(), 6u) << "no swell spectrum column";
+        Ssw.push_back((*it)[5]);
+        Ssw2.push_back((*it)[5] * (*it)[5]);
+    }
+    EXPECT_NEAR(4.0 * std::sqrt(simpson(w, Ssw)), Hcsw, 0.01 * Hcsw + 0.005 * u.metres);
+    EXPECT_NEAR(group[0][5], 8.0 * simpson(w, Ssw2), 0.02 * group[0][5]);
+
+    // The inter-group spacings: the group speed at the peak, c_g = (w / 2k)(1 + 2kh / sinh 2kh),
+    // times the group period 2 pi / mu. The sea's peak is its 10 s. The swell's peak index comes from
+    // the period as typed (14 s), taken before the program derives the Pierson-Moskowitz period
+    // from the height, so its spacing is that of a 14 s wave although its spectrum peaks at 7.07 s.
+    const double cg_sea = group_speed(Tp, u.g, depth()), cg_swell = group_speed(14.0, u.g, depth());
+    ASSERT_EQ(group.size(), 41u);
+    for (std::size_t i = 1; i < group.size(); ++i) {
+        const double mu = group[i][0];
+        EXPECT_NEAR(group[i][2], cg_sea * 2.0 * kPi / mu, 2e-3 * group[i][2] + 0.006) << "sea spacing, mu " << mu;
+        EXPECT_NEAR(group[i][3], cg_swell * 2.0 * kPi / mu, 2e-3 * group[i][3] + 0.006) << "swell spacing, mu " << mu;
+    }
 }
 
-// The Simpson integral over frequency of each section II column equals the section III force of
-// the same attack angle.
+// The Simpson integral over frequency of each section II column, the sea's and the swell's, equals
+// the section III force of the same attack angle.
 TEST_P(ReferenceCase, DistributionIntegratesToTheMeanForce) {
     const auto pages = report().all("IIa.");
-    const auto mean = one("IIIa.").rows(4);
+    const auto mean = one("IIIa.").rows(7);
     ASSERT_EQ(pages.size(), mean.size());
     for (std::size_t p = 0; p < pages.size(); ++p) {
-        const auto rows = pages[p]->rows(4);
-        for (int c = 1; c <= 3; ++c) {
+        const auto rows = pages[p]->rows(7);
+        ASSERT_EQ(rows.size(), 55u);
+        for (int c = 1; c <= 6; ++c) {  // the sea's columns, then the swell's
             std::vector<double> w, y;
             for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
                 w.push_back(2.0 * kPi / (*it)[0]);
@@ -314,20 +402,24 @@ TEST_P(ReferenceCase, DistributionIntegratesToTheMeanForce) {
 }
 
 // The tanh-law drift force is Cx ~ cos(attack), Cy ~ sin(attack), taken on the breadth and the
-// length: Fy / Fx = (L / B) tan(attack), and no moment.
+// length: Fy / Fx = (L / B) tan(attack), and no moment; in the sea and in the swell alike.
 // The cases of the tanh-law drift model (the semi-submersible has the member model).
 class TanhLawCase : public ReferenceCase {};
 
 TEST_P(TanhLawCase, MeanDriftFollowsTheTanhLawRatios) {
-    const auto mean = one("IIIa.").rows(4);
+    const auto mean = one("IIIa.").rows(7);
     ASSERT_EQ(mean.size(), 13u);
     for (const Row& r : mean) {
         const double a = rad(r[0]);
         if (std::fabs(std::cos(a)) < 0.2 || std::fabs(std::sin(a)) < 0.2) continue;
         const HullSize m = hull_size(GetParam().hull);
         const double ratio = static_cast<double>(m.L / m.B) * std::tan(a);
-        EXPECT_NEAR(r[2] / r[1], ratio, 2e-3 * std::fabs(ratio)) << "angle " << r[0];
-        EXPECT_NEAR(r[3], 0.0, 1e-3 * std::fabs(r[2]) * static_cast<double>(m.L) * GetParam().metres) << "angle " << r[0];
+        for (std::size_t off : {0u, 3u}) {  // the sea, then the swell
+            const char* what = off == 0 ? "sea" : "swell";
+            EXPECT_NEAR(r[2 + off] / r[1 + off], ratio, 2e-3 * std::fabs(ratio)) << what << " angle " << r[0];
+            EXPECT_NEAR(r[3 + off], 0.0, 1e-3 * std::fabs(r[2 + off]) * static_cast<double>(m.L) * GetParam().metres)
+                << what << " angle " << r[0];
+        }
     }
 }
 
@@ -475,11 +567,12 @@ TEST_P(ReferenceCase, SummaryIsTheRotatedNetForce) {
 }
 
 // With every source from 180 degrees, the vessel heading 360 - a meets each source at the attack
-// angle a: the IX source columns repeat sections III and VI row for row.
+// angle a: the IX source columns repeat sections III (the sea's and the swell's halves) and VI row
+// for row.
 TEST_P(ReferenceCase, NetForcePagesRepeatTheSourceSections) {
     const auto pages = report().all("IX. Net Environmental Forces");
     ASSERT_EQ(pages.size(), 3u);
-    const auto reflection = one("IIIa.").rows(4), absorption = one("IIIb.").rows(4), wind_current = one("VI.").rows(7);
+    const auto reflection = one("IIIa.").rows(7), absorption = one("IIIb.").rows(7), wind_current = one("VI.").rows(7);
     for (int k = 0; k < 3; ++k) {
         const auto rows = pages[static_cast<std::size_t>(k)]->rows(9);
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -493,18 +586,23 @@ TEST_P(ReferenceCase, NetForcePagesRepeatTheSourceSections) {
             same(r[2], absorption[i][1 + k], "absorption");
             same(r[3], wind_current[i][1 + k], "wind");
             same(r[4], wind_current[i][4 + k], "current");
+            same(r[5], reflection[i][4 + k], "swell reflection");
+            EXPECT_GT(std::fabs(reflection[i][4]) + std::fabs(reflection[i][5]), 0.0) << "no swell force, heading " << r[0];
+            same(r[6], absorption[i][4 + k], "swell absorption");
         }
     }
 }
 
-// The IX spectra repeat sections IVa and VII row for row (every source from 180 degrees).
+// The IX spectra repeat sections IVa (the sea's and the swell's halves) and VII row for row (every
+// source from 180 degrees). The IX absorption columns add the drift-drag interaction to IVb's drag
+// and have no section of their own to repeat.
 TEST_P(ReferenceCase, NetForceSpectraRepeatTheSourceSections) {
     const auto pages = report().all("IX. Net Environmental Force & Moment Spectra");
     ASSERT_EQ(pages.size(), 3u);
-    const auto sea = one("IVa.").rows(4), wind_current = one("VII.").rows(7);
+    const auto sea = one("IVa.").rows(7), wind_current = one("VII.").rows(7);
     double column_max[3] = {0.0, 0.0, 0.0};
     for (int k = 0; k < 3; ++k) {
-        for (const Row& r : sea) column_max[k] = std::max(column_max[k], std::fabs(r[1 + k]));
+        for (const Row& r : sea) column_max[k] = std::max({column_max[k], std::fabs(r[1 + k]), std::fabs(r[4 + k])});
         for (const Row& r : wind_current) {
             column_max[k] = std::max({column_max[k], std::fabs(r[1 + k]), std::fabs(r[4 + k])});
         }
@@ -524,25 +622,30 @@ TEST_P(ReferenceCase, NetForceSpectraRepeatTheSourceSections) {
             same(r[1], sea[i][1 + k], "sea");
             same(r[3], wind_current[i][1 + k], "wind");
             same(r[4], wind_current[i][4 + k], "current");
+            same(r[5], sea[i][4 + k], "swell");
         }
     }
 }
 
 // The spectra by attack angle at the low-frequency frequency BRVFRQ repeat the sections of the same
-// angle: the reflection page (VIIs) section IVa, the wind page (VIIq) and the current page (VIIr)
-// the two halves of section VII, the absorption page (VIIs), drag plus drift-drag interaction, the
-// IX spectra's absorption column; and each summed page is, row for row, the sum of its angle's four
-// environment pages. Section IVb is the pure drag part alone, so it never exceeds that column.
+// angle: the reflection pages (VIIs) of the sea and of the swell the two halves of section IVa, the
+// wind page (VIIq) and the current page (VIIr) the two halves of section VII, the absorption pages
+// (VIIs), drag plus drift-drag interaction, the IX spectra's absorption columns of the sea and of the
+// swell; and each summed page is, row for row, the sum of its angle's six environment pages.
+// Section IVb is the pure drag part alone, so it never exceeds the sea's absorption column.
 TEST_P(ReferenceCase, AttackAngleSpectraRepeatTheirSections) {
-    const auto reflection = report().all("VIIs. Spectral Values: Wave Reflection");
-    const auto absorption = report().all("VIIs. Spectral Values: Wave Absorption");
-    const auto wind = report().all("VIIq. Spectral Values: Wind");
-    const auto current = report().all("VIIr. Spectral Values: Current");
-    const auto summed = report().all("VIIr. Summed Spectral Values");
-    for (const auto* pages : {&reflection, &absorption, &wind, &current, &summed}) {
-        ASSERT_EQ(pages->size(), 13u);
+    const char* const environments[] = {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
+                                        "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption",
+                                        "VIIq. Spectral Values: Wind",            "VIIr. Spectral Values: Current"};
+    enum { kSeaReflection, kSeaAbsorption, kSwellReflection, kSwellAbsorption, kWind, kCurrent, kEnvironments };
+    std::vector<std::vector<const Section*>> by_environment;
+    for (const char* e : environments) {
+        by_environment.push_back(report().all(e));
+        ASSERT_EQ(by_environment.back().size(), 13u) << e;
     }
-    const auto sea = one("IVa.").rows(4), drag = one("IVb.").rows(4), wind_current = one("VII.").rows(7);
+    const auto summed = report().all("VIIr. Summed Spectral Values");
+    ASSERT_EQ(summed.size(), 13u);
+    const auto sea = one("IVa.").rows(7), drag = one("IVb.").rows(7), wind_current = one("VII.").rows(7);
     const auto net_spectra = report().all("IX. Net Environmental Force & Moment Spectra");
     ASSERT_EQ(net_spectra.size(), 3u);
     std::vector<std::vector<Row>> net;
@@ -559,147 +662,90 @@ TEST_P(ReferenceCase, AttackAngleSpectraRepeatTheirSections) {
     for (std::size_t p = 0; p < 13; ++p) {
         const double angle = 15.0 * static_cast<double>(p);
         ASSERT_NEAR(sea[p][0], angle, 1e-9);
-        const auto refl = by_frequency(reflection[p]), absn = by_frequency(absorption[p]), wnd = by_frequency(wind[p]),
-                   cur = by_frequency(current[p]), sum = by_frequency(summed[p]);
-        ASSERT_FALSE(refl.empty());
-        for (const auto* rows : {&absn, &wnd, &cur, &sum}) {
-            ASSERT_EQ(rows->size(), refl.size()) << "angle " << angle;
+        std::vector<std::vector<Row>> pages;
+        for (const auto& e : by_environment) pages.push_back(by_frequency(e[p]));
+        const auto sum = by_frequency(summed[p]);
+        ASSERT_FALSE(sum.empty());
+        for (std::size_t e = 0; e < kEnvironments; ++e) {
+            ASSERT_EQ(pages[e].size(), sum.size()) << environments[e] << " angle " << angle;
         }
         // Spectra printed as 1PE9.2 beside sections printed as 1PE10.3: half a unit in the second
         // decimal of the coarser, plus noise a millionth of the page's largest.
         auto same = [&](double page, double section, double scale, const std::string& what) {
             EXPECT_NEAR(page, section, 5.1e-3 * std::fabs(section) + 1e-6 * scale) << what << " angle " << angle;
         };
+        auto field = [](const Row& r, int c) { return r[r.size() - 3 + static_cast<std::size_t>(c)]; };
+        // The spacing column: the distance travelled in one period 2 pi / mu at the wind's and the
+        // current's mean speed, or at the group speed of the sea's peak (10 s) and of the swell's peak
+        // index, taken from the period as typed (14 s; see the group spectra above).
+        const double knot = 1852.0 / 3600.0 * GetParam().metres;
+        const double speeds[kEnvironments] = {group_speed(10.0, GetParam().g, depth()), group_speed(10.0, GetParam().g, depth()),
+                                              group_speed(14.0, GetParam().g, depth()), group_speed(14.0, GetParam().g, depth()),
+                                              30.0 * knot,                            1.0 * knot};
+        for (std::size_t e = 0; e < kEnvironments; ++e) {
+            for (const Row& r : pages[e]) {
+                ASSERT_EQ(r.size(), 6u) << environments[e];
+                EXPECT_NEAR(r[2], speeds[e] * 2.0 * kPi / r[0], 2e-3 * r[2] + 0.006)
+                    << environments[e] << " spacing, angle " << angle << " w " << r[0];
+            }
+        }
         bool at_brvfrq = false;
-        for (std::size_t i = 0; i < refl.size(); ++i) {
-            const std::size_t n = refl[i].size(), ns = sum[i].size();
+        for (std::size_t i = 0; i < sum.size(); ++i) {
             double scale = 0.0;
             for (int c = 0; c < 3; ++c) {
-                for (const auto* rows : {&refl, &absn, &wnd, &cur}) scale = std::max(scale, std::fabs((*rows)[i][n - 3 + c]));
+                for (const auto& page : pages) scale = std::max(scale, std::fabs(field(page[i], c)));
             }
             for (int c = 0; c < 3; ++c) {
-                const std::size_t k = n - 3 + static_cast<std::size_t>(c);
-                const double total = refl[i][k] + absn[i][k] + wnd[i][k] + cur[i][k];
-                EXPECT_NEAR(sum[i][ns - 3 + static_cast<std::size_t>(c)], total, 1.5e-2 * std::fabs(total) + 1e-6 * scale)
-                    << "summed page, angle " << angle << " w " << refl[i][0] << " column " << c + 1;
+                double total = 0.0;
+                for (const auto& page : pages) total += field(page[i], c);
+                EXPECT_NEAR(field(sum[i], c), total, 1.5e-2 * std::fabs(total) + 1e-6 * scale)
+                    << "summed page, angle " << angle << " w " << sum[i][0] << " column " << c + 1;
             }
-            if (std::fabs(refl[i][0] - brvfrq) > 1e-6) continue;
+            if (std::fabs(sum[i][0] - brvfrq) > 1e-6) continue;
             at_brvfrq = true;
             const Row& ix_row_x = net[0][p];
             ASSERT_NEAR(360.0 - ix_row_x[0], angle, 1e-9);
             for (int c = 0; c < 3; ++c) {
-                const std::size_t k = n - 3 + static_cast<std::size_t>(c), s = static_cast<std::size_t>(1 + c);
-                same(refl[i][k], sea[p][s], scale, "VIIs reflection against IVa");
-                same(wnd[i][k], wind_current[p][s], scale, "VIIq against VII wind");
-                same(cur[i][k], wind_current[p][s + 3], scale, "VIIr against VII current");
-                same(absn[i][k], net[static_cast<std::size_t>(c)][p][2], scale, "VIIs absorption against IX");
-                EXPECT_LE(drag[p][s], net[static_cast<std::size_t>(c)][p][2] * (1.0 + 1.1e-3) + 1e-6 * scale)
+                const std::size_t s = static_cast<std::size_t>(1 + c);
+                const Row& ix = net[static_cast<std::size_t>(c)][p];
+                same(field(pages[kSeaReflection][i], c), sea[p][s], scale, "VIIs reflection against IVa");
+                same(field(pages[kSwellReflection][i], c), sea[p][s + 3], scale, "VIIs swell reflection against IVa");
+                same(field(pages[kWind][i], c), wind_current[p][s], scale, "VIIq against VII wind");
+                same(field(pages[kCurrent][i], c), wind_current[p][s + 3], scale, "VIIr against VII current");
+                same(field(pages[kSeaAbsorption][i], c), ix[2], scale, "VIIs absorption against IX");
+                same(field(pages[kSwellReflection][i], c), ix[5], scale, "VIIs swell reflection against IX");
+                same(field(pages[kSwellAbsorption][i], c), ix[6], scale, "VIIs swell absorption against IX");
+                EXPECT_LE(drag[p][s], ix[2] * (1.0 + 1.1e-3) + 1e-6 * scale)
                     << "IVb is the pure drag part of the IX absorption column, angle " << angle;
+                EXPECT_LE(drag[p][s + 3], ix[6] * (1.0 + 1.1e-3) + 1e-6 * scale)
+                    << "IVb's swell half is the pure drag part of the IX swell absorption column, angle " << angle;
             }
         }
         EXPECT_TRUE(at_brvfrq) << "no row at BRVFRQ, angle " << angle;
     }
 }
 
-// The metric ship with a swell from 180 degrees as well and the A.P.I. wind spectrum: the IX swell columns repeat the swell
-// halves of sections III (mean) and IVa (spectra), every swell page by attack angle at BRVFRQ its
-// IX column, and each summed page is the sum of its angle's six environment pages.
-TEST(ReferenceShipWithSwell, SwellColumnsRepeatTheirSectionsAndSumUp) {
-    const RunOutcome run = run_reference([] {
-        ShipOptions o;
-        o.swell = true;
-        o.api_wind = true;
-        enter_reference_case(o);
-    });
-    ASSERT_EQ(run.program.status, 0) << run.program.err;
+// The metric ship with the A.P.I. wind spectrum (peak parameter 0.025) in place of Davenport's; the
+// rest of the case is the metric ship's, swell included.
+TEST(ReferenceShipApiWind, WindSpeedSpectrumIsTheApiFormula) {
+    ShipOptions o;
+    o.api_wind = true;
+    const CaseRun& run = case_run(o);
+    ASSERT_EQ(run.status, 0) << run.err;
     const Report r(run.report);
 
     // The A.P.I. wind spectrum (API RP 2A): S(f) = sigma^2 / f_p / (1 + 1.5 f / f_p)^(5/3), with
     // sigma the turbulence intensity 0.15 (z / 20 m)^-0.125 at z = 10 m times U and f_p = a U / z
     // (a = 0.025); per rad/s S(w) = S(f) / 2 pi.
-    {
-        const double U = 30.0 * 1852.0 / 3600.0, z = 10.0, a = 0.025;
-        const double sigma = 0.15 * std::pow(z / 20.0, -0.125) * U, fp = a * U / z;
-        const auto rows = r.find("VIIp.")->rows(6);
-        ASSERT_EQ(rows.size(), 41u);
-        for (std::size_t i = 1; i < rows.size(); ++i) {
-            const double w = rows[i][0], f = w / (2.0 * kPi);
-            const double Sw = sigma * sigma / fp / std::pow(1.0 + 1.5 * f / fp, 5.0 / 3.0) / (2.0 * kPi);
-            EXPECT_NEAR(rows[i][4], Sw, 0.004 * Sw + 0.006 * std::pow(10.0, std::floor(std::log10(Sw)))) << "w " << w;
-        }
-    }
-    const auto reflection = r.find("IIIa.")->rows(7), absorption = r.find("IIIb.")->rows(7), sea = r.find("IVa.")->rows(7);
-    ASSERT_EQ(reflection.size(), 13u);
-    ASSERT_EQ(absorption.size(), 13u);
-    ASSERT_EQ(sea.size(), 13u);
-    const auto mean_pages = r.all("IX. Net Environmental Forces"), spectra_pages = r.all("IX. Net Environmental Force & Moment Spectra");
-    ASSERT_EQ(mean_pages.size(), 3u);
-    ASSERT_EQ(spectra_pages.size(), 3u);
-    auto same = [](double a, double b, double scale, const std::string& what) {
-        EXPECT_NEAR(a, b, 5.1e-3 * std::fabs(b) + 1e-6 * scale) << what;
-    };
-    std::vector<std::vector<Row>> net_spectra;
-    for (std::size_t k = 0; k < 3; ++k) {
-        const auto mean = mean_pages[k]->rows(9), spectra = spectra_pages[k]->rows(9);
-        ASSERT_EQ(mean.size(), 13u);
-        ASSERT_EQ(spectra.size(), 13u);
-        net_spectra.push_back(spectra);
-        // Values that vanish in theory are rounding noise, a millionth of the page's largest.
-        double scale = 0.0, spectra_scale = 0.0;
-        for (std::size_t i = 0; i < 13; ++i) {
-            for (int c = 1; c <= 7; ++c) {
-                scale = std::max(scale, std::fabs(mean[i][c]));
-                spectra_scale = std::max(spectra_scale, std::fabs(spectra[i][c]));
-            }
-        }
-        for (std::size_t i = 0; i < 13; ++i) {
-            const std::string at = "component " + std::to_string(k + 1) + " attack " + std::to_string(reflection[i][0]);
-            EXPECT_GT(std::fabs(reflection[i][4]) + std::fabs(reflection[i][5]), 0.0) << "no swell force, " << at;
-            same(mean[i][5], reflection[i][4 + k], scale, "swell reflection, " + at);
-            same(mean[i][6], absorption[i][4 + k], scale, "swell absorption, " + at);
-            same(spectra[i][5], sea[i][4 + k], spectra_scale, "swell reflection spectrum, " + at);
-        }
-    }
-    // The pages by attack angle: the sea's and the swell's reflection and absorption, wind, current.
-    const char* const environments[] = {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
-                                        "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption",
-                                        "VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current"};
-    const auto summed = r.all("VIIr. Summed Spectral Values");
-    ASSERT_EQ(summed.size(), 13u);
-    for (std::size_t p = 0; p < 13; ++p) {
-        std::vector<std::vector<Row>> pages;
-        for (const char* e : environments) {
-            const Section* s = r.find(e, p);
-            ASSERT_NE(s, nullptr) << e << " angle " << 15 * p;
-            pages.push_back(s->rows(5));
-        }
-        const auto sum = summed[p]->rows(5);
-        for (const auto& page : pages) {
-            ASSERT_EQ(page.size(), sum.size());
-        }
-        bool at_brvfrq = false;
-        for (std::size_t i = 0; i < sum.size(); ++i) {
-            if (!std::isfinite(sum[i][1])) continue;
-            double scale = 0.0;
-            for (const auto& page : pages) {
-                for (std::size_t c = page[i].size() - 3; c < page[i].size(); ++c) scale = std::max(scale, std::fabs(page[i][c]));
-            }
-            for (std::size_t c = 0; c < 3; ++c) {
-                double total = 0.0;
-                for (const auto& page : pages) total += page[i][page[i].size() - 3 + c];
-                EXPECT_NEAR(sum[i][sum[i].size() - 3 + c], total, 1.5e-2 * std::fabs(total) + 1e-6 * scale)
-                    << "summed page, angle " << 15 * p << " w " << sum[i][0] << " column " << c + 1;
-            }
-            if (std::fabs(sum[i][0] - 0.05) > 1e-6) continue;
-            at_brvfrq = true;
-            for (std::size_t c = 0; c < 3; ++c) {
-                const Row& ix = net_spectra[c][p];
-                const std::size_t f = pages[2][i].size() - 3 + c;
-                same(pages[2][i][f], ix[5], scale, "VIIs swell reflection against IX, angle " + std::to_string(15 * p));
-                same(pages[3][i][f], ix[6], scale, "VIIs swell absorption against IX, angle " + std::to_string(15 * p));
-            }
-        }
-        EXPECT_TRUE(at_brvfrq) << "angle " << 15 * p;
+    const double U = 30.0 * 1852.0 / 3600.0, z = 10.0, a = 0.025;
+    const double sigma = 0.15 * std::pow(z / 20.0, -0.125) * U, fp = a * U / z;
+    ASSERT_NE(r.find("VIIp."), nullptr);
+    const auto rows = r.find("VIIp.")->rows(6);
+    ASSERT_EQ(rows.size(), 41u);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const double w = rows[i][0], f = w / (2.0 * kPi);
+        const double Sw = sigma * sigma / fp / std::pow(1.0 + 1.5 * f / fp, 5.0 / 3.0) / (2.0 * kPi);
+        EXPECT_NEAR(rows[i][4], Sw, 0.004 * Sw + 0.006 * std::pow(10.0, std::floor(std::log10(Sw)))) << "w " << w;
     }
 }
 
@@ -763,10 +809,10 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
     };
     const Table tables[] = {
         {"Ib.", {0, 0, 0, 1, 1, 1}},  // the coefficients, dimensionless (the wave columns are checked above)
-        {"IIIa.", {F, F, M}},
-        {"IIIb.", {F, F, M}},
-        {"IVa.", {F * F, F * F, M * M}},
-        {"IVb.", {F * F, F * F, M * M}},
+        {"IIIa.", {F, F, M, F, F, M}},  // the sea's half, then the swell's
+        {"IIIb.", {F, F, M, F, F, M}},
+        {"IVa.", {F * F, F * F, M * M, F * F, F * F, M * M}},
+        {"IVb.", {F * F, F * F, M * M, F * F, F * F, M * M}},
         {"V.", {1, 1, 1, 1, 1, 1}},
         {"VI.", {F, F, M, F, F, M}},
         {"VII.", {F * F, F * F, M * M, F * F, F * F, M * M}},
@@ -790,6 +836,12 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
             }
         }
     }
+    // The requested and calculated heights of the sea and the swell, printed to two decimals.
+    for (const char* label : {"Requested Significant wave height ....", "Calculated Significant wave height ...",
+                              "Requested Significant swell height ...", "Calculated Significant swell height .."}) {
+        const double a = rm.find("VIII.")->value_after(label), b = re.find("VIII.")->value_after(label);
+        EXPECT_NEAR(b, a * 3.28084, 2e-3 * a * 3.28084 + 0.005 * 3.28084 + 0.005) << label;
+    }
     // The IX pages of forces and moments and of their spectra, every column (absorption included).
     for (const char* prefix : {"IX. Net Environmental Forces", "IX. Net Environmental Force & Moment Spectra"}) {
     const bool spectra = std::string(prefix).find("Spectra") != std::string::npos;
@@ -809,6 +861,39 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
             }
         }
     }
+    }
+    // The pages by attack angle, the swell's among them, and the summed pages: the frequencies
+    // alike, the spacing (not on the summed pages) in feet, S(Fx) and S(Fy) times F^2, S(Mz) times M^2. Both sides are printed
+    // as 1PE9.2, so each carries up to half a unit in its second decimal.
+    for (const char* prefix : {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
+                               "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption",
+                               "VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current", "VIIr. Summed Spectral Values"}) {
+        const auto pages_m = rm.all(prefix), pages_e = re.all(prefix);
+        ASSERT_EQ(pages_m.size(), 13u) << prefix;
+        ASSERT_EQ(pages_e.size(), 13u) << prefix;
+        for (std::size_t p = 0; p < 13; ++p) {
+            const auto a = pages_m[p]->rows(5), b = pages_e[p]->rows(5);
+            ASSERT_EQ(a.size(), b.size()) << prefix;
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                ASSERT_EQ(a[i].size(), b[i].size()) << prefix;
+                const std::size_t n = a[i].size();
+                const std::string at = std::string(prefix) + " angle " + std::to_string(15 * p) + " w " + std::to_string(a[i][0]);
+                EXPECT_EQ(b[i][0], a[i][0]) << at;
+                if (!std::isfinite(a[i][1])) continue;  // the first row's "Infinity"
+                if (n == 6) {  // frequency, period, spacing and three spectra; the summed pages have no spacing
+                    EXPECT_NEAR(b[i][2], a[i][2] * 3.28084, 2e-3 * a[i][2] * 3.28084 + 0.006) << at << " spacing";
+                }
+                const double factor[3] = {F * F, F * F, M * M};
+                double scale = 0.0;
+                for (int c = 0; c < 3; ++c) scale = std::max(scale, std::fabs(a[i][n - 3 + static_cast<std::size_t>(c)] * factor[c]));
+                for (int c = 0; c < 3; ++c) {
+                    const std::size_t k = n - 3 + static_cast<std::size_t>(c);
+                    const double expected = a[i][k] * factor[c];
+                    EXPECT_NEAR(b[i][k], expected, 2e-3 * std::fabs(expected) + e_rounding(expected) + e_rounding(b[i][k]) + 1e-3 * scale + 1e-20)
+                        << at << " column " << c + 1;
+                }
+            }
+        }
     }
 }
 
@@ -842,6 +927,74 @@ TEST(ReferenceRegression, SilentRunWritesTheInteractiveReport) {
     ASSERT_EQ(quiet.program.status, 0) << quiet.program.err;
     EXPECT_GT(interactive.program.out.size(), quiet.program.out.size());
 }
+
+// ---- Regression fixtures -----------------------------------------------------------------------
+
+// The reports of the cases are kept in tests/e2e/reference/fixtures/, one file per case named after
+// its options, the time stamp replaced by a fixed text; each run's report must repeat its fixture
+// line for line, the time stamp apart. A fixture is renewed on purpose only, never by a failing
+// run: the test run with BREVANT_RENEW_REFERENCE=1 writes this build's reports over the stored
+// ones (see README.md), and the commit gives the reason.
+std::filesystem::path fixture_path(const ShipOptions& o) {
+    return std::filesystem::path(BREVANT_SOURCE_DIR) / "tests" / "e2e" / "reference" / "fixtures" / (case_name(o) + ".txt");
+}
+
+bool renewing_fixtures() {
+    const char* v = std::getenv("BREVANT_RENEW_REFERENCE");
+    return v != nullptr && std::string(v) == "1";
+}
+
+// The report as stored: its time-stamp line keeps its place, so the line numbers of the fixture are
+// those of the report, but not the host clock's time.
+std::string as_fixture(const std::string& report) {
+    std::istringstream in(report);
+    std::string out;
+    for (std::string line; std::getline(in, line);) out += (is_time_stamp(line) ? "     Executed at (time stamp not kept)" : line) + "\n";
+    return out;
+}
+
+ShipOptions case_options(Hull hull, Units units, bool current = true, bool api_wind = false) {
+    ShipOptions o;
+    o.hull = hull;
+    o.units = units;
+    o.current = current;
+    o.api_wind = api_wind;
+    return o;
+}
+
+class ReferenceFixture : public ::testing::TestWithParam<ShipOptions> {};
+
+TEST_P(ReferenceFixture, ReportRepeatsItsFixture) {
+    const ShipOptions o = GetParam();
+    const CaseRun& run = case_run(o);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::filesystem::path path = fixture_path(o);
+    if (renewing_fixtures()) {
+        std::error_code ec;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        std::ofstream out(path, std::ios::binary);
+        out << as_fixture(run.report);
+        out.close();
+        ASSERT_TRUE(out.good()) << "could not write " << path;
+        std::cout << "renewed " << path << "\n";
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in.good()) << "no fixture " << path << " for the case " << case_name(o)
+                           << " (renew on purpose with BREVANT_RENEW_REFERENCE=1, see README.md)";
+    const std::string fixture((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const LineDifference d = first_difference(fixture, run.report);
+    EXPECT_EQ(d.line, 0u) << "the report of the case " << case_name(o) << " leaves its fixture " << path << " at line "
+                          << d.line << "\n  expected: " << d.expected << "\n  got:      " << d.got;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReferenceFixture,
+                         ::testing::Values(case_options(Hull::ship, Units::metric), case_options(Hull::ship, Units::english),
+                                           case_options(Hull::disc, Units::metric), case_options(Hull::disc, Units::english),
+                                           case_options(Hull::semi, Units::metric), case_options(Hull::semi, Units::english),
+                                           case_options(Hull::ship, Units::metric, false),
+                                           case_options(Hull::ship, Units::metric, true, true)),
+                         [](const auto& info) { return case_name(info.param); });
 
 }  // namespace
 }  // namespace brevant::e2e::reference

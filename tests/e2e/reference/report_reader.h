@@ -70,6 +70,30 @@ inline std::string without_time_stamp(const std::string& report) {
     return out;
 }
 
+// The first line where a report leaves its fixture, the time-stamp lines skipped on both sides;
+// `line` is 0 when the two agree. A line missing on one side reads as "(end of report)".
+struct LineDifference {
+    std::size_t line = 0;  // from 1, the line number in the report
+    std::string expected, got;
+};
+
+inline LineDifference first_difference(const std::string& expected, const std::string& got) {
+    std::istringstream a(expected), b(got);
+    const std::string end = "(end of report)";
+    std::size_t number = 0;
+    while (true) {
+        std::string x, y;
+        const bool more_a = static_cast<bool>(std::getline(a, x));
+        const bool more_b = static_cast<bool>(std::getline(b, y));
+        ++number;
+        if (!more_a && !more_b) return {};
+        if (!more_a) return {number, end, y};
+        if (!more_b) return {number, x, end};
+        if (is_time_stamp(x) && is_time_stamp(y)) continue;
+        if (x != y) return {number, x, y};
+    }
+}
+
 class Report {
 public:
     explicit Report(const std::string& text) {

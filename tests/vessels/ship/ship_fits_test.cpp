@@ -5,12 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "numeric/member_added_mass.h"
 #include "records/motion_record.h"
+#include "sysutl/result_reuse.h"
 #include "sysutl/units.h"
 #include "test_support.h"
 #include "vessels/ship/ship_fits.h"
@@ -175,6 +179,27 @@ TEST(ShipFits, SphereSurgeCoefficientQuietly) {
     EXPECT_EQ(captured(SCREEN_UNIT), "");
     // A prolate spheroid of axis ratio 2 along the motion: Lamb's 0.210015, times the rectangle factor.
     EXPECT_NEAR(SGSWMS(0.5f, 0.5f, 1, SCREEN_UNIT), RECTCM(0.5f) * 0.210015f, 2e-5f);
+    reset_units();
+}
+
+// The fits are kept by their inputs: a repeat gives the same bits as the quadrature, and a fit that
+// warned (a box so eccentric that the quadrature needs more than 7500 points) warns again.
+TEST(ShipFits, RepeatedFitsAreTheComputedOnesAndWarningsRepeat) {
+    reset_units();
+    capture_unit(SCREEN_UNIT);
+    set_result_reuse(false);
+    const float fresh = SGSWMS(0.37f, 0.21f, 1, SCREEN_UNIT);
+    set_result_reuse(true);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(std::bit_cast<std::uint32_t>(SGSWMS(0.37f, 0.21f, 1, SCREEN_UNIT)),
+                                          std::bit_cast<std::uint32_t>(fresh));
+    EXPECT_EQ(captured(SCREEN_UNIT), "");
+    bind_keyboard("\n\n");
+    const float first = SGSWMS(80.0f, 1.0f, 1, SCREEN_UNIT);
+    const std::string once = captured(SCREEN_UNIT);
+    ASSERT_NE(once.find("integration points"), std::string::npos);
+    const float second = SGSWMS(80.0f, 1.0f, 1, SCREEN_UNIT);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(captured(SCREEN_UNIT), once + once);
     reset_units();
 }
 
