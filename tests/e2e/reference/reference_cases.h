@@ -384,7 +384,8 @@ inline std::vector<WordAfterPages> words_after_pages(const ShipOptions& o = {}) 
     if (!o.current) {
         // The case without current keeps the current's words and output bits of the case with it.
         const char* why = "the current page and the current items of output options 2 are not shown "
-                          "while the current is off";
+                          "while the current is off, and the last page clears the current's table bits "
+                          "then";
         words.push_back({457, real_word(180.0f), why});  // CURHDG
         words.push_back({458, real_word(1.0f), why});    // CURSPD
         words.push_back({180, reference_output_bits(o.swell), why});  // BRVFLG with the current tables
