@@ -5,11 +5,14 @@
 // typed value wrongly) and no fewer (a listed word that the pages do set after all).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "e2e/reference/reference_cases.h"
@@ -45,12 +48,13 @@ std::set<int> differing_words(const WordFile& a, const WordFile& b) {
     return words;
 }
 
-std::string describe(const WordFile& pages, const WordFile& written, int k) {
+std::string describe(const WordFile& pages, const WordFile& written, int k, const char* first = "pages",
+                     const char* second = "written") {
     const auto show = [&](const WordFile& f) {
         if (static_cast<std::size_t>(k) > f.words()) return std::string("(none)");
         return std::to_string(f.word(k)) + " (real " + std::to_string(f.real(k)) + ")";
     };
-    return "word " + std::to_string(k) + ": pages " + show(pages) + ", written " + show(written);
+    return "word " + std::to_string(k) + ": " + first + " " + show(pages) + ", " + second + " " + show(written);
 }
 
 class PageEntry : public ::testing::TestWithParam<EnteredCase> {};
@@ -84,6 +88,49 @@ TEST_P(PageEntry, PagesWriteTheWordsOfTheDataImage) {
     EXPECT_EQ(entered.data.raw(), written.data.raw());
     EXPECT_EQ(entered.coefficients.raw(), written.coefficients.raw());
 }
+
+// The English twin entered on the pages and then converted whole to metric units on the site page
+// (item 3, "Convert ALL data values") is the metric twin entered on the pages: every word within a
+// few units of the last place, the water density apart, which the conversion takes to what 64 lb/ft^3
+// is (1025.18 kg/m^3, 1 lb/ft^3 = 16.0184634 kg/m^3) where the metric twin types 1025.
+class WholeConversion : public ::testing::TestWithParam<Hull> {};
+
+TEST_P(WholeConversion, EnglishTwinConvertedIsTheMetricTwin) {
+    const Hull hull = GetParam();
+    const CaseFiles metric = files_of([&] {
+        const ProgramResult r = run_brevant(reference_page_answers({Units::metric, true, hull}));
+        ASSERT_EQ(r.status, 0) << r.err;
+    });
+    const CaseFiles converted = files_of([&] {
+        std::string answers = reference_page_answers({Units::english, true, hull});
+        ASSERT_EQ(answers.substr(answers.size() - 2), "1\n");
+        answers.resize(answers.size() - 2);
+        // RETURN on the last page reviews the case from page 1: item 3, choice 2 (convert every value),
+        // RETURN past the warning, then the last page and save.
+        answers += "\n3\n2\n\nL\n1\n";
+        const ProgramResult r = run_brevant(answers);
+        ASSERT_EQ(r.status, 0) << r.err;
+    });
+    const int kDensity = 447;  // DWATR
+    EXPECT_NEAR(converted.data.real(kDensity), 64.0 * 16.0184634, 1e-5 * 1025.0);
+    for (const auto& [name, a, b] : {std::tuple{"BREVDAT", &metric.data, &converted.data},
+                                     std::tuple{"LOWDAT", &metric.coefficients, &converted.coefficients}}) {
+        ASSERT_EQ(a->words(), b->words()) << name;
+        for (int k = 1; k <= static_cast<int>(a->words()); ++k) {
+            if (a->word(k) == b->word(k) || (a == &metric.data && k == kDensity)) continue;
+            // A real word may differ in its last places (the conversion multiplies by its factors); an
+            // integer word, read as a real, is tiny and differs by far more than that.
+            const double x = a->real(k), y = b->real(k);
+            EXPECT_LE(std::fabs(x - y), 4e-6 * std::max(std::fabs(x), std::fabs(y)))
+                << name << " " << describe(*b, *a, k, "converted", "metric");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Hulls, WholeConversion, ::testing::Values(Hull::ship, Hull::disc, Hull::semi),
+                         [](const auto& info) {
+                             return info.param == Hull::ship ? "Ship" : info.param == Hull::disc ? "Disc" : "Semi";
+                         });
 
 INSTANTIATE_TEST_SUITE_P(Cases, PageEntry,
                          ::testing::Values(EnteredCase{"ShipMetric", {Units::metric, true, Hull::ship}},
