@@ -89,20 +89,28 @@ TEST_P(PageEntry, PagesWriteTheWordsOfTheDataImage) {
     EXPECT_EQ(entered.coefficients.raw(), written.coefficients.raw());
 }
 
-// The English twin entered on the pages and then converted whole to metric units on the site page
-// (item 3, "Convert ALL data values") is the metric twin entered on the pages: every word within a
-// few units of the last place, the water density apart, which the conversion takes to what 64 lb/ft^3
-// is (1025.18 kg/m^3, 1 lb/ft^3 = 16.0184634 kg/m^3) where the metric twin types 1025.
-class WholeConversion : public ::testing::TestWithParam<Hull> {};
+// Each twin entered on the pages and then converted whole to the other units on the site page
+// (item 3, "Convert ALL data values") is the other twin entered on the pages: every word within a
+// few units of the last place, the water density apart, which the conversion takes to what the
+// typed density is in the other units (1 lb/ft^3 = 16.0184634 kg/m^3) where the other twin types
+// its own round value (64 lb/ft^3, 1025 kg/m^3).
+struct Conversion {
+    Hull hull;
+    Units from;
+};
 
-TEST_P(WholeConversion, EnglishTwinConvertedIsTheMetricTwin) {
-    const Hull hull = GetParam();
-    const CaseFiles metric = files_of([&] {
-        const ProgramResult r = run_brevant(reference_page_answers({Units::metric, true, hull}));
+class WholeConversion : public ::testing::TestWithParam<Conversion> {};
+
+TEST_P(WholeConversion, ConvertedTwinIsTheOtherTwin) {
+    const Conversion c = GetParam();
+    const bool to_metric = c.from == Units::english;
+    const Units to = to_metric ? Units::metric : Units::english;
+    const CaseFiles other = files_of([&] {
+        const ProgramResult r = run_brevant(reference_page_answers({to, true, c.hull}));
         ASSERT_EQ(r.status, 0) << r.err;
     });
     const CaseFiles converted = files_of([&] {
-        std::string answers = reference_page_answers({Units::english, true, hull});
+        std::string answers = reference_page_answers({c.from, true, c.hull});
         ASSERT_EQ(answers.substr(answers.size() - 2), "1\n");
         answers.resize(answers.size() - 2);
         // RETURN on the last page reviews the case from page 1: item 3, choice 2 (convert every value),
@@ -112,24 +120,30 @@ TEST_P(WholeConversion, EnglishTwinConvertedIsTheMetricTwin) {
         ASSERT_EQ(r.status, 0) << r.err;
     });
     const int kDensity = 447;  // DWATR
-    EXPECT_NEAR(converted.data.real(kDensity), 64.0 * 16.0184634, 1e-5 * 1025.0);
-    for (const auto& [name, a, b] : {std::tuple{"BREVDAT", &metric.data, &converted.data},
-                                     std::tuple{"LOWDAT", &metric.coefficients, &converted.coefficients}}) {
+    const double density = to_metric ? 64.0 * 16.0184634 : 1025.0 / 16.0184634;
+    EXPECT_NEAR(converted.data.real(kDensity), density, 1e-5 * density);
+    for (const auto& [name, a, b] : {std::tuple{"BREVDAT", &other.data, &converted.data},
+                                     std::tuple{"LOWDAT", &other.coefficients, &converted.coefficients}}) {
         ASSERT_EQ(a->words(), b->words()) << name;
         for (int k = 1; k <= static_cast<int>(a->words()); ++k) {
-            if (a->word(k) == b->word(k) || (a == &metric.data && k == kDensity)) continue;
+            if (a->word(k) == b->word(k) || (a == &other.data && k == kDensity)) continue;
             // A real word may differ in its last places (the conversion multiplies by its factors); an
             // integer word, read as a real, is tiny and differs by far more than that.
             const double x = a->real(k), y = b->real(k);
             EXPECT_LE(std::fabs(x - y), 4e-6 * std::max(std::fabs(x), std::fabs(y)))
-                << name << " " << describe(*b, *a, k, "converted", "metric");
+                << name << " " << describe(*b, *a, k, "converted", "entered");
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hulls, WholeConversion, ::testing::Values(Hull::ship, Hull::disc, Hull::semi),
+INSTANTIATE_TEST_SUITE_P(Twins, WholeConversion,
+                         ::testing::Values(Conversion{Hull::ship, Units::english}, Conversion{Hull::ship, Units::metric},
+                                           Conversion{Hull::disc, Units::english}, Conversion{Hull::disc, Units::metric},
+                                           Conversion{Hull::semi, Units::english}, Conversion{Hull::semi, Units::metric}),
                          [](const auto& info) {
-                             return info.param == Hull::ship ? "Ship" : info.param == Hull::disc ? "Disc" : "Semi";
+                             const Hull h = info.param.hull;
+                             return std::string(h == Hull::ship ? "Ship" : h == Hull::disc ? "Disc" : "Semi") +
+                                    (info.param.from == Units::english ? "EnglishToMetric" : "MetricToEnglish");
                          });
 
 INSTANTIATE_TEST_SUITE_P(Cases, PageEntry,
