@@ -9,6 +9,7 @@
 #include "edlib/pages/reflection_factor_flag.h"
 #include "lowlib/drift_coefficients.h"
 #include "lowlib/heading_functions.h"
+#include "lowlib/row_series_reuse.h"
 #include "lowlib/wind_current_coefficients.h"
 #include "options/output_selection.h"
 #include "records/data_image.h"
@@ -270,6 +271,9 @@ std::array<Real, 3> absorption_coefficients(const DriftPageSetup& S, Int IW, Rea
         return C;
     }
     const Int IWAVID = P.LRANDM != 0 ? 1 : 2;
+    // The three components read the same records at the same period: the member integrals, which
+    // do not depend on the component, are kept for the second and third.
+    const RowSeriesScope components;
     for (Int k = 1; k <= 3; ++k) NB_DRAG_RAO(k, IWAVID, RELANG, SIG0WV, IW, C[static_cast<std::size_t>(k - 1)]);
     return C;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "lowlib/depth_current_drag.h"
+#include "lowlib/kept_member_drag.h"
 #include "lowlib/member_drag_functions.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
@@ -111,8 +112,8 @@ void NB_DRAG_RAO(Int LCOMP, Int IWAVID, Real RELANG, Real SIG0WV, Int IW, Real& 
                                : std::cos(PHSHFT_W - RI_ANG);
         if (SUBS_DIM_NB != 0.0f) {
             Int NDEPTHQ = kDepthPoints;
-            const Real value = FCF_SUB_Z(Q.HOR_WAV_RAO(IW, IWAVID), Q.ANG_WAV_RAO(IW, IWAVID), PHSHFT_W, EFF_ROT_CTR,
-                                         kQuadraturePoints, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
+            const Real value = kept_FCF_SUB_Z(Q.HOR_WAV_RAO(IW, IWAVID), Q.ANG_WAV_RAO(IW, IWAVID), PHSHFT_W, EFF_ROT_CTR,
+                                              kQuadraturePoints, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
             SUMFRC_SUBS_NB += EFFDIA_CD * value / (VARWV * (WPK_NB * WPK_NB) * P.TDRAFT());
         }
         SUMFRC_SURF_NB += EFFDIA_CD * FCF_SURF(B0_CONST, RAOWAV_ALIGN, PHSHFT_W, COS_C, kQuadraturePoints);

@@ -7,6 +7,7 @@
 #include "edlib/pages/reflection_factor_flag.h"
 #include "lowlib/drag_entry.h"
 #include "lowlib/drift_forces.h"
+#include "lowlib/row_series_reuse.h"
 #include "options/output_selection.h"
 #include "records/data_image.h"
 #include "records/equilibrium_record.h"
@@ -69,10 +70,14 @@ RowValues row_values(Kind kind, Real RELANG) {
             if (sea) mean_drift(1, RELANG, v.XFORCE, v.YFORCE, v.ZMOMNT);
             if (swell) mean_drift(2, RELANG, v.SWFRCX, v.SWFRCY, v.SWMOMZ);
             break;
-        case Kind::MeanAbsorption:
+        case Kind::MeanAbsorption: {
+            // The drag calls of one angle read the same records: what does not depend on the
+            // component is kept for the next one.
+            const RowSeriesScope components;
             if (sea) mean_drag(1, RELANG, v.XFORCE, v.YFORCE, v.ZMOMNT);
             if (swell) mean_drag(2, RELANG, v.SWFRCX, v.SWFRCY, v.SWMOMZ);
             break;
+        }
         case Kind::ReflectionSpectrum: {
             // Surge, sway, yaw in turn, the sea before the swell, each scaled by twice the variable
             // reflection factor and the square of its force factor.
@@ -92,6 +97,7 @@ RowValues row_values(Kind kind, Real RELANG) {
             std::array<Real*, 3> seaout = {&v.XFORCE, &v.YFORCE, &v.ZMOMNT};
             std::array<Real*, 3> swlout = {&v.SWFRCX, &v.SWFRCY, &v.SWMOMZ};
             Real FOUTR = 0.0f;
+            const RowSeriesScope components;
             for (Int k = 1; k <= 3; ++k) {
                 const std::size_t j = static_cast<std::size_t>(k - 1);
                 if (sea) DRAGF(1, k, RELANG, spectrum_of(1), TPCM.BRVFRQ, *seaout[j], FOUTR, 1);

@@ -2,6 +2,7 @@
 #include "lowlib/depth_current_drag.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <bit>
 #include <cmath>
@@ -32,18 +33,33 @@ Real knots_to_local() { return TPCM.NUNTS == 1 ? 0.5142f : 1.687f; }
 
 }  // namespace
 
+LevelMotion level_motion(Real K, Real XCOL, Real Z, Real PQ) {
+    LevelMotion m;
+    m.E = std::exp(K * Z);
+    m.P = PQ + K * XCOL;
+    m.SINP = std::sin(m.P);
+    m.COSP = std::cos(m.P);
+    return m;
+}
+
+Real rel_rao_of(const LevelMotion& M, Real RAOIN) { return RAOIN * M.SINP + M.E; }
+
+Real raofun_of(const LevelMotion& M1, Real R1, const LevelMotion& M2, Real R2) {
+    const Real E1 = M1.E;
+    const Real E2 = M2.E;
+    const Real P1 = M1.P;
+    const Real P2 = M2.P;
+    const Real TMPR = E1 * E2 + E1 * R2 * M2.SINP + E2 * R1 * M1.SINP + R1 * R2 * std::cos(P1 - P2);
+    const Real TMPI = R1 * R2 * std::sin(P1 - P2) + E1 * R2 * M2.COSP - E2 * R1 * M1.COSP;
+    return TMPR * TMPR + TMPI * TMPI;
+}
+
 Real REL_RAO(Real K, Real Z, Real XCOL, Real RAOIN, Real PHASEIN) {
-    return RAOIN * std::sin(K * XCOL + PHASEIN) + std::exp(K * Z);
+    return rel_rao_of(level_motion(K, XCOL, Z, PHASEIN), RAOIN);
 }
 
 Real RAOFUN_Z(Real K, Real XCOL, Real Z1, Real Z2, Real R1, Real PQ1, Real R2, Real PQ2) {
-    const Real E1 = std::exp(K * Z1);
-    const Real E2 = std::exp(K * Z2);
-    const Real P1 = PQ1 + K * XCOL;
-    const Real P2 = PQ2 + K * XCOL;
-    const Real TMPR = E1 * E2 + E1 * R2 * std::sin(P2) + E2 * R1 * std::sin(P1) + R1 * R2 * std::cos(P1 - P2);
-    const Real TMPI = R1 * R2 * std::sin(P1 - P2) + E1 * R2 * std::cos(P2) - E2 * R1 * std::cos(P1);
-    return TMPR * TMPR + TMPI * TMPI;
+    return raofun_of(level_motion(K, XCOL, Z1, PQ1), R1, level_motion(K, XCOL, Z2, PQ2), R2);
 }
 
 Real RAOFUN(Real K, Real XCOL, Real Z1, Real Z2, Real RAOIN, Real PHASEIN) {
@@ -114,47 +130,80 @@ Real F_SUB_Z(Real R, Real PHI1, Real Q) {
     return std::sqrt(std::fabs(R * R + 2.0f * std::exp(Q) * R * std::sin(PHI1) + std::exp(2.0f * Q)));
 }
 
-Real SUB_SURF_DRAG_Z(Real X, Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR,
-                     Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ) {
+namespace {
+
+// What SUB_SURF_DRAG_Z computes at each level before the amplitude ratio comes in: the relative
+// motion's magnitude F_SUB_Z and the current V along the waves. The amplitude integrals evaluate the
+// drag at many ratios with the same levels and take them once.
+struct DraftLevels {
+    Int NDEPTHQ = 2;
+    Real DZ = 0.0f;
+    std::array<Real, kMostLevels> F{}, V{};
+};
+
+DraftLevels draft_levels(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Real WAVHDG_LOC,
+                         Real WAVK, Int& NDEPTHQ) {
     if (NDEPTHQ > kMostLevels) NDEPTHQ = kMostLevels;
     assert(NDEPTHQ >= 2);
+    DraftLevels L;
+    L.NDEPTHQ = NDEPTHQ;
     const Real DRAFT = TPCM.DRAFT;
-    const Real DZ = DRAFT / static_cast<Real>(NDEPTHQ - 1);
+    L.DZ = DRAFT / static_cast<Real>(NDEPTHQ - 1);
     const Real KNOTS = knots_to_local();
-    Real SUM = 0.0f;
     Real Z = 0.0f;
-    for (Int N = 1; N <= NDEPTHQ; ++N) {
-        const Real L = DRAFT + Z - EFF_ROT_CTR;
-        const Complex C = HOR_WAV_RAO + Complex(L, 0.0f) * ANG_WAV_RAO;
+    for (Int N = 1; N <= L.NDEPTHQ; ++N) {
+        const std::size_t n = static_cast<std::size_t>(N - 1);
+        const Real LEN = DRAFT + Z - EFF_ROT_CTR;
+        const Complex C = HOR_WAV_RAO + Complex(LEN, 0.0f) * ANG_WAV_RAO;
         const Real R = std::abs(C);
         const Real PHI = PHASE(C) / 57.2957764f + PHSHFT_W;
         const Real Q = WAVK * Z;
-        const Real V = KNOTS * GET_VCX_LOC(-Z, TPCM.CURSPD, TPCM.CURHDG, WAVHDG_LOC, CURPROF.DPTHIPF.data(),
-                                           CURPROF.VELIPF.data(), CURPROF.CURHDGPF.data(), CURPROF.NCURNTPF);
+        L.V[n] = KNOTS * GET_VCX_LOC(-Z, TPCM.CURSPD, TPCM.CURHDG, WAVHDG_LOC, CURPROF.DPTHIPF.data(),
+                                     CURPROF.VELIPF.data(), CURPROF.CURHDGPF.data(), CURPROF.NCURNTPF);
+        if (L.V[n] != 0.0f) L.F[n] = F_SUB_Z(R, PHI, Q);
+        Z = Z - L.DZ;
+    }
+    return L;
+}
+
+// The Simpson sum over the levels at the amplitude ratio X.
+Real drag_over_draft(const DraftLevels& L, Real X, Real SIG0WV, Real WPK_NB) {
+    Real SUM = 0.0f;
+    for (Int N = 1; N <= L.NDEPTHQ; ++N) {
+        const std::size_t n = static_cast<std::size_t>(N - 1);
+        const Real V = L.V[n];
         Real VALUE = 0.0f;
         if (V != 0.0f) {
-            const Real ALPHA = X * F_SUB_Z(R, PHI, Q) * SIG0WV * WPK_NB / V;
+            const Real ALPHA = X * L.F[n] * SIG0WV * WPK_NB / V;
             VALUE = FCF_SUB_EXACT(ALPHA) * V * std::fabs(V);
         }
-        SUM = SUM + simpson_node_weight(N, NDEPTHQ) * VALUE;
-        Z = Z - DZ;
+        SUM = SUM + simpson_node_weight(N, L.NDEPTHQ) * VALUE;
     }
-    return DZ / 3.0f * SUM;
+    return L.DZ / 3.0f * SUM;
+}
+
+}  // namespace
+
+Real SUB_SURF_DRAG_Z(Real X, Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR,
+                     Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ) {
+    const DraftLevels L = draft_levels(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, WAVK, NDEPTHQ);
+    return drag_over_draft(L, X, SIG0WV, WPK_NB);
 }
 
 namespace {
 
-// D/3 sum over x = (i-1) D, D = 5.5/NXP, of w e^(-x^2/2) x WEIGHT(x) SUB_SURF_DRAG_Z(x).
+// D/3 sum over x = (i-1) D, D = 5.5/NXP, of w e^(-x^2/2) x WEIGHT(x) SUB_SURF_DRAG_Z(x); the levels
+// of SUB_SURF_DRAG_Z do not depend on x and are taken once.
 template <typename Weight>
 Real amplitude_sum(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Int NXP,
                    Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ, const Weight& WEIGHT) {
     assert(NXP >= 3 && NXP % 2 == 1);
     const Real D = 5.5f / static_cast<Real>(NXP);
+    const DraftLevels L = draft_levels(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, WAVK, NDEPTHQ);
     Real SUM = 0.0f;
     for (Int I = 1; I <= NXP; ++I) {
         const Real X = static_cast<Real>(I - 1) * D;
-        const Real S =
-            SUB_SURF_DRAG_Z(X, HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
+        const Real S = drag_over_draft(L, X, SIG0WV, WPK_NB);
         SUM = SUM + simpson_node_weight(I, NXP) * (std::exp(-0.5f * X * X) * X * WEIGHT(X) * S);
     }
     return D / 3.0f * SUM;

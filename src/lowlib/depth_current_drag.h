@@ -20,6 +20,19 @@ Real RAOFUN_Z(Real K, Real XCOL, Real Z1, Real Z2, Real R1, Real PQ1, Real R2, R
 // RAOFUN_Z with both motions RAOIN, PHASEIN.
 Real RAOFUN(Real K, Real XCOL, Real Z1, Real Z2, Real RAOIN, Real PHASEIN);
 
+// The parts of the relative motion at one height Z and wave number K that REL_RAO and RAOFUN_Z
+// are made of: E = e^(K Z) and the phase P = PQ + K XCOL with its sine and cosine. A caller that
+// needs them at many pairs of heights takes them once per height; REL_RAO and RAOFUN_Z are these
+// functions of them.
+struct LevelMotion {
+    Real E = 0.0f, P = 0.0f, SINP = 0.0f, COSP = 0.0f;
+};
+LevelMotion level_motion(Real K, Real XCOL, Real Z, Real PQ);
+// REL_RAO of the parts: RAOIN sin P + E.
+Real rel_rao_of(const LevelMotion& M, Real RAOIN);
+// RAOFUN_Z of the parts of two heights, with the motions' moduli R1, R2.
+Real raofun_of(const LevelMotion& M1, Real R1, const LevelMotion& M2, Real R2);
+
 // Gaussian moments of the linearised drag of X = x + M, x standard normal (c = sqrt(2 pi)):
 //   I0 = integral (X|X| - M|M|) e^(-x^2/2) dx,  I2 = the same with the weight x^2,
 //   I1 = integral 2|X| e^(-x^2/2) dx,            IP0 = I0 - c erf(M / sqrt 2).

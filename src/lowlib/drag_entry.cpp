@@ -13,6 +13,7 @@
 #include "lowlib/drift_forces.h"
 #include "lowlib/group_variance.h"
 #include "lowlib/heading_functions.h"
+#include "lowlib/kept_member_drag.h"
 #include "lowlib/member_drag_functions.h"
 #include "lowlib/member_spectral_preparation.h"
 #include "lowlib/row_series_reuse.h"
@@ -383,7 +384,7 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
         if (SIMCOM.LPIERCE(ICYL) == 0) continue;
         const MemberAtWaves m = member_at_waves(ICYL, COSWAV, SINWAV, WAVK, RAOWAV_ALIGN);
         AVGWLL += m.EFFDIA_WDF;
-        SUMFRC_SURF_PRP_NB += m.EFFDIA_CD * FCF_SURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
+        SUMFRC_SURF_PRP_NB += m.EFFDIA_CD * kept_FCF_SURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
         prepare_and_keep(m, ICYL);
         SUMFRC_SUBS_GAUS += m.EFFDIA_CD * FSUB;
         SUMFRC_SURF_GAUS += m.EFFDIA_CD * FSURF;
@@ -430,12 +431,12 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     for (Int ICYL = 1; ICYL <= NCYL; ++ICYL) {
         if (SIMCOM.LPIERCE(ICYL) == 0) continue;
         const MemberAtWaves m = member_at_waves(ICYL, COSWAV, SINWAV, WAVK, RAOWAV_ALIGN);
-        const Real GSUB = GISUB_Z(PASCOM.HOR_WAV_RAO(I_TWVPK, IWAVID), PASCOM.ANG_WAV_RAO(I_TWVPK, IWAVID),
-                                  m.PHSHFT_W, EFF_ROT_CTR, kNxp, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
+        const Real GSUB = kept_GISUB_Z(PASCOM.HOR_WAV_RAO(I_TWVPK, IWAVID), PASCOM.ANG_WAV_RAO(I_TWVPK, IWAVID),
+                                       m.PHSHFT_W, EFF_ROT_CTR, kNxp, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
         const Real TMPUPDG = SUBS_SCALE != 0.0f ? GSUB / SUBS_SCALE : 0.0f;
         SUMSPC_SUBS_NB += m.EFFDIA_CD * TMPUPDG;
-        SUMSPC_SURF_NB += m.EFFDIA_CD * GISURF(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
-        SUMSPC_SURF_PRP_NB += m.EFFDIA_CD * GISURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
+        SUMSPC_SURF_NB += m.EFFDIA_CD * kept_GISURF(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
+        SUMSPC_SURF_PRP_NB += m.EFFDIA_CD * kept_GISURF_PRP(B0_CONST, RAOWAV_ALIGN, m.PHSHFT_W, m.COS_C, kNxp);
         prepare_again(m, ICYL);
 
         const Real cd = m.EFFDIA_CD * A_CONST_S;

@@ -19,4 +19,9 @@ void GET_GVAR(Real& DELTAW, const Real* W, Int NWP, const Real* PSDIN, Real& GVA
 // the spectra PSD1, PSD2; equal to GET_GVAR when both are the same spectrum.
 void GET_GVAR2(Real& DELTAW, const Real* W, Int NWP, const Real* PSD1, const Real* PSD2, Real& GVAR, Real& GVARDOT);
 
+// Both keep, for the last grid (compared value by value) and difference frequency (bit for bit),
+// the grid intervals of the shifted frequencies and where the frequencies lie in them, unless the
+// row reuse is switched off (set_row_series_reuse). The count is of the calls that took them.
+unsigned long long group_grid_reuse_count();
+
 }  // namespace brevant

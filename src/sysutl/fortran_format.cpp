@@ -110,9 +110,15 @@ std::string fixed_field(double v, int w, int d, int scale, bool plus) {
     std::string s;
     if (scale == 0) {
         if (std::fabs(v) >= 1e300) return stars(w);
+        // The digits of printf's "%.*f" (to_chars gives the same, exactly rounded), at less cost.
         char buf[512];
-        std::snprintf(buf, sizeof buf, "%.*f", d, std::fabs(v));
-        s = buf;
+        const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::fixed, d);
+        if (r.ec == std::errc()) {
+            s.assign(buf, r.ptr);
+        } else {
+            std::snprintf(buf, sizeof buf, "%.*f", d, std::fabs(v));
+            s = buf;
+        }
         if (d == 0) s += '.';
     } else {
         s = shifted_fixed(v, d, scale);

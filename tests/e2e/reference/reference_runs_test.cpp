@@ -401,6 +401,45 @@ TEST_P(ReferenceCase, DistributionIntegratesToTheMeanForce) {
     }
 }
 
+// Each row of a IIa page is the mean force density of that wave period: the weight density of the
+// water (1025 kg/m^3, 1.025 tonnes-force per m^3; 64 lb/ft^3, 0.064 kips per ft^3) times the
+// breadth (Fx), the length (Fy) or the squared length (Mz) times the sea spectrum of section VIII times
+// the coefficient of the Ia page of the same angle: S(Fx) = rho g B S(w) Cx(w), as the Ia page's
+// note defines the regular-wave force .5 B rho g a^2 Cx with a^2 / 2 = S(w) dw.
+TEST_P(ReferenceCase, DistributionIsWaterWeightTimesSpectrumTimesCoefficient) {
+    const UnitSystem u = GetParam();
+    const HullSize m = hull_size(u.hull);
+    const double L = static_cast<double>(m.L) * u.metres, B = static_cast<double>(m.B) * u.metres;
+    const double rho_g = u.units == Units::metric ? 1025.0 / 1000.0 : 64.0 / 1000.0;
+    const double length[3] = {B, L, L * L};
+    const auto sea = one("VIII.").rows(5);
+    ASSERT_EQ(sea.size(), 55u);
+    const auto coefficients = report().all("Ia."), distribution = report().all("IIa.");
+    ASSERT_EQ(coefficients.size(), 13u);
+    ASSERT_EQ(distribution.size(), 13u);
+    double largest = 0.0, peak = 0.0;
+    for (const Row& r : sea) peak = std::max(peak, r[4]);
+    for (std::size_t p = 0; p < 13; ++p) {
+        const auto c = coefficients[p]->rows(7), d = distribution[p]->rows(4);
+        ASSERT_EQ(c.size(), 55u);
+        ASSERT_EQ(d.size(), 55u);
+        for (std::size_t i = 0; i < 55; ++i) {
+            ASSERT_NEAR(d[i][0], sea[i][0], 0.0051);
+            ASSERT_NEAR(c[i][0], sea[i][0], 0.0051);
+            const double S = sea[i][4];
+            for (std::size_t k = 0; k < 3; ++k) {
+                const double C = c[i][4 + k], expected = rho_g * length[k] * S * C;
+                // Half a unit in the last place of S (4 decimals) and of C (5 decimals), and of the
+                // three digits of the distribution; values that vanish in theory are rounding noise.
+                const double band = 5.1e-3 * std::fabs(expected) + rho_g * length[k] * (5e-5 * std::fabs(C) + 5e-6 * S + 1e-9 * peak);
+                EXPECT_NEAR(d[i][1 + k], expected, band) << "angle " << 15 * p << " T " << d[i][0] << " column " << k + 1;
+                largest = std::max(largest, std::fabs(expected));
+            }
+        }
+    }
+    EXPECT_GT(largest, 0.0);
+}
+
 // The tanh-law drift force is Cx ~ cos(attack), Cy ~ sin(attack), taken on the breadth and the
 // length: Fy / Fx = (L / B) tan(attack), and no moment; in the sea and in the swell alike.
 // The cases of the tanh-law drift model (the semi-submersible has the member model).
@@ -452,6 +491,47 @@ TEST_P(TanhLawCase, AbsorptionCoefficientsFollowTheCurrentModel) {
         }
     }
     EXPECT_GT(largest, 0.0);
+}
+
+// With the current, section Ia has a closed form too: waves and current come from the same side,
+// so the current U runs along the waves at every attack angle (the page states "Current Angle
+// Relative to Waves = .00") and the flux of the wave action keeps the wave direction. The wave number
+// k is that of the Doppler-shifted dispersion relation (w - k U)^2 = g k tanh(k h); the group speed is
+// taken, as without current, on the deep-water phase speed, c = 0.5 sqrt(g / k) (1 + 2kh / sinh 2kh);
+// the current enhances the flux of wave action by (1 + U / c)^2. So
+// Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) (1 + U / c)^2 (1 + 2kh / sinh 2kh) cos(attack), Cy with sin.
+// U is 1 knot (1852 m per hour), g the program's 9.8 m/s^2 (32.152 ft/s^2).
+TEST_P(TanhLawCase, ReflectionCoefficientsFollowTheTanhLawInTheCurrent) {
+    const UnitSystem u = GetParam();
+    const double L = static_cast<double>(hull_size(u.hull).L) * u.metres, h = depth();
+    const double U = 1852.0 / 3600.0 * u.metres;
+    const auto pages = report().all("Ia.");
+    ASSERT_EQ(pages.size(), 13u);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        EXPECT_NEAR(pages[p]->value_after("Current Angle Relative to Waves ="), 0.0, 1e-9);
+        const double a = rad(15.0 * static_cast<double>(p));
+        const auto rows = pages[p]->rows(7);
+        ASSERT_EQ(rows.size(), 55u);
+        for (const Row& row : rows) {
+            const double w = 2.0 * kPi / row[0];
+            // Newton's method on (w - k U)^2 - g k tanh(k h), from the still-water wave number.
+            double k = wave_number(w, u.g, h);
+            for (int i = 0; i < 100; ++i) {
+                const double t = std::tanh(k * h), s = w - k * U;
+                const double f = s * s - u.g * k * t;
+                const double df = -2.0 * U * s - u.g * t - u.g * k * h * (1.0 - t * t);
+                k -= f / df;
+            }
+            const double kh2 = 2.0 * k * h, depth_factor = 1.0 + kh2 / std::sinh(kh2);
+            const double c = 0.5 * std::sqrt(u.g / k) * depth_factor;
+            const double coefficient = -(1.0 / 3.0) * (1.0 + std::tanh(0.5 * k * L - 3.5)) * (1.0 + U / c) * (1.0 + U / c) * depth_factor;
+            const double band = 1.5e-5 + 2e-3 * std::fabs(coefficient);
+            const std::string at = "angle " + std::to_string(15 * p) + " T " + std::to_string(row[0]);
+            EXPECT_NEAR(row[4], coefficient * std::cos(a), band) << at;
+            EXPECT_NEAR(row[5], coefficient * std::sin(a), band) << at;
+            EXPECT_NEAR(row[6], 0.0, 6e-6) << at;
+        }
+    }
 }
 
 // The cylindrical wind and current models: Cx = -cos, Cy = -sin, Cz = 0 (no arms).
@@ -563,6 +643,26 @@ TEST_P(ReferenceCase, SummaryIsTheRotatedNetForce) {
             angle_near(r[3], deg(std::atan2(vy, vx)));
             angle_near(r[6], deg(std::atan2(gy, gx)));
         }
+    }
+}
+
+// The External column of the IX force pages: the case's external force, (50, -20) tonnes in the global
+// system at the origin with a moment of 300 tonne-metres (converted in the English twin), seen in the
+// axes of a vessel heading psi (the row label): Fx = X cos psi + Y sin psi, Fy = -X sin psi + Y cos psi,
+// Mz = 300, the moment of a force at the origin being its own.
+TEST_P(ReferenceCase, ExternalColumnIsTheGlobalForceInVesselAxes) {
+    const UnitSystem u = GetParam();
+    const double X = 50.0 * u.tonnes, Y = -20.0 * u.tonnes, Mz = 300.0 * u.tonnes * u.metres;
+    const auto pages = report().all("IX. Net Environmental Forces");
+    ASSERT_EQ(pages.size(), 3u);
+    const auto fx = pages[0]->rows(9), fy = pages[1]->rows(9), mz = pages[2]->rows(9);
+    ASSERT_EQ(fx.size(), 13u);
+    for (std::size_t i = 0; i < fx.size(); ++i) {
+        const double psi = rad(fx[i][0]);
+        const double ex = X * std::cos(psi) + Y * std::sin(psi), ey = -X * std::sin(psi) + Y * std::cos(psi);
+        EXPECT_NEAR(fx[i][7], ex, e_rounding(ex) + 1e-4 * X) << "heading " << fx[i][0];
+        EXPECT_NEAR(fy[i][7], ey, e_rounding(ey) + 1e-4 * X) << "heading " << fy[i][0];
+        EXPECT_NEAR(mz[i][7], Mz, e_rounding(Mz)) << "heading " << mz[i][0];
     }
 }
 
@@ -751,30 +851,98 @@ TEST(ReferenceShipApiWind, WindSpeedSpectrumIsTheApiFormula) {
 
 // Without current the tanh-law coefficient has its closed form on section Ia:
 // Cx = -(1/3)(1 + tanh(k L / 2 - 3.5)) cos(attack), Cy the same with sin, Cz = 0 (unit factors),
-// in finite depth times 2 sqrt(k / g) c_g, with the group speed c_g = (w / 2k)(1 + 2kh / sinh 2kh),
-// which is 1 in deep water. Checked where the water is deep for the wave (h > half a wave length);
-// at longer periods the program's values leave this form by 1 % (kh 2.4) to 3 % (kh 1.7).
+// times the finite-depth factor 1 + 2kh / sinh 2kh = 2 c_g / c, twice the ratio of group to phase
+// speed: the mean force of a wave fully reflected by a wall in water of depth h over its deep-water
+// value. It is 1 in deep water and grows towards 2 in shallow water. The drift model forms it as
+// 2 sqrt(k / g) times a group speed built on the deep-water phase speed, 0.5 sqrt(g / k)
+// (1 + 2kh / sinh 2kh); the true group speed (w / 2k)(1 + 2kh / sinh 2kh) in its place would carry an
+// extra sqrt(tanh kh), 3 % at kh 1.7. Every row is checked, those of finite depth (kh down to 0.67)
+// included.
 TEST(ReferenceShipWithoutCurrent, ReflectionCoefficientsFollowTheTanhLaw) {
     const CaseRun& run = ship_run(Units::metric, false);
     ASSERT_EQ(run.status, 0) << run.err;
     const Report r(run.report);
     const auto pages = r.all("Ia.");
     ASSERT_EQ(pages.size(), 13u);
+    std::size_t finite_depth_rows = 0;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const double a = rad(15.0 * static_cast<double>(p));
-        for (const Row& row : pages[p]->rows(7)) {
+        const auto rows = pages[p]->rows(7);
+        ASSERT_EQ(rows.size(), 55u);
+        for (const Row& row : rows) {
             const double w = 2.0 * kPi / row[0];
             const double k = wave_number(w, 9.8, 100.0);
             const double kh2 = 2.0 * k * 100.0;
-            const double cg = w / (2.0 * k) * (1.0 + kh2 / std::sinh(kh2));
-            const double c = -(1.0 / 3.0) * (1.0 + std::tanh(0.5 * k * 150.0 - 3.5)) * 2.0 * std::sqrt(k / 9.8) * cg;
-            if (k * 100.0 < kPi) continue;
+            const double depth_factor = 1.0 + kh2 / std::sinh(kh2);
+            const double c = -(1.0 / 3.0) * (1.0 + std::tanh(0.5 * k * 150.0 - 3.5)) * depth_factor;
+            if (depth_factor > 1.001) ++finite_depth_rows;
             const double band = 1.5e-5 + 2e-3 * std::fabs(c);
             EXPECT_NEAR(row[4], c * std::cos(a), band) << "angle " << deg(a) << " T " << row[0];
             EXPECT_NEAR(row[5], c * std::sin(a), band) << "angle " << deg(a) << " T " << row[0];
             EXPECT_NEAR(row[6], 0.0, 6e-6);
         }
     }
+    EXPECT_GT(finite_depth_rows, 0u) << "the case has no wave that feels the bottom";
+}
+
+// The moment arm: the metric ship run again with its yaw moments taken about x = 20 m (BRVARM) in
+// place of midships. Each mean moment moves by the lever times its own sway force, M(20) = M(0) -
+// 20 m x Fy, row for row against the run about midships: in sections IIIa and IIIb, in section VI
+// (wind and current), and in every source column and the NET column of the IX yaw-moment page, whose
+// NET goes on to page X. The spectra of sections IVa and IVb and of the IX spectra pages are not moved
+// (their pages state Xves = .00): they repeat the run about midships.
+TEST(ReferenceShipWithMomentArm, MeanMomentsMoveToTheArm) {
+    const double arm = 20.0;
+    const CaseRun& base = ship_run(Units::metric);
+    ASSERT_EQ(base.status, 0) << base.err;
+    const RunOutcome run = run_reference([&] {
+        write_reference_ship();
+        edit_on_disk({{474, real_word(static_cast<float>(arm))}});  // BRVARM
+    });
+    ASSERT_EQ(run.program.status, 0) << run.program.err;
+    const Report r0(base.report), r(run.report);
+    // Two printed values of the 1PE10.3 layout, each within half a unit of its last place.
+    auto moved = [&](double m, double m0, double fy, const std::string& what) {
+        EXPECT_NEAR(m, m0 - arm * fy, e_rounding(m) + e_rounding(m0) + arm * e_rounding(fy)) << what;
+    };
+    // (section, column of Fy, column of Mz) of the mean pages.
+    const std::tuple<const char*, std::size_t, std::size_t> mean[] = {
+        {"IIIa.", 2, 3}, {"IIIb.", 2, 3}, {"VI.", 2, 3}, {"VI.", 5, 6}};
+    bool any_sway = false;
+    for (const auto& [prefix, y, z] : mean) {
+        ASSERT_NE(r.find(prefix), nullptr) << prefix;
+        const auto a = r.find(prefix)->rows(4), b = r0.find(prefix)->rows(4);
+        ASSERT_EQ(a.size(), 13u) << prefix;
+        ASSERT_EQ(b.size(), 13u) << prefix;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            EXPECT_NEAR(a[i][y], b[i][y], e_rounding(b[i][y])) << prefix << " the sway force does not move";
+            moved(a[i][z], b[i][z], b[i][y], std::string(prefix) + " angle " + std::to_string(b[i][0]));
+            any_sway = any_sway || std::fabs(b[i][y]) > 1.0;
+        }
+    }
+    EXPECT_TRUE(any_sway) << "no sway force to move a moment with";
+    const auto pages = r.all("IX. Net Environmental Forces"), pages0 = r0.all("IX. Net Environmental Forces");
+    ASSERT_EQ(pages.size(), 3u);
+    ASSERT_EQ(pages0.size(), 3u);
+    const auto fy = pages0[1]->rows(9), mz = pages[2]->rows(9), mz0 = pages0[2]->rows(9);
+    ASSERT_EQ(mz.size(), 13u);
+    for (std::size_t i = 0; i < mz.size(); ++i) {
+        for (std::size_t c = 1; c <= 8; ++c) {
+            moved(mz[i][c], mz0[i][c], fy[i][c], "IX yaw page heading " + std::to_string(mz0[i][0]) + " column " + std::to_string(c));
+        }
+    }
+    const auto summary = r.find("X.")->rows(9);
+    ASSERT_EQ(summary.size(), 13u);
+    for (std::size_t i = 0; i < summary.size(); ++i) {
+        EXPECT_NEAR(summary[i][8], mz[i][8], e_rounding(mz[i][8])) << "page X moment, heading " << summary[i][0];
+    }
+    for (const char* prefix : {"IVa.", "IVb."}) {
+        EXPECT_EQ(r.find(prefix)->rows(4), r0.find(prefix)->rows(4)) << prefix;
+    }
+    const auto spectra = r.all("IX. Net Environmental Force & Moment Spectra"), spectra0 = r0.all("IX. Net Environmental Force & Moment Spectra");
+    ASSERT_EQ(spectra.size(), 3u);
+    ASSERT_EQ(spectra0.size(), 3u);
+    EXPECT_EQ(spectra[2]->rows(9), spectra0[2]->rows(9));
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, TanhLawCase, ::testing::Values(kMetric, kEnglish, kDiscMetric, kDiscEnglish),
@@ -901,6 +1069,143 @@ INSTANTIATE_TEST_SUITE_P(Hulls, ReferenceUnits, ::testing::Values(Hull::ship, Hu
                          [](const auto& info) {
                              return info.param == Hull::ship ? "Ship" : info.param == Hull::disc ? "Disc" : "Semi";
                          });
+
+// The metric ship with its report on the console, chosen on output options page 15 (item 25,
+// "1) Console") and run by the interactive execute choice (3; the vessel-type warning takes one RETURN
+// and offers the last page again). The console shows the report page by page; the run pauses after
+// the title page, after each attack angle's Ia and Ib pages, after each IIa page, after each of the
+// four III/IV pages, after V, VI and VII, not after VIIp and VIII, after VIIIp, after the X and Y
+// pages of IX, before each IX spectra page (the first closes the yaw page) and after the last, after
+// each page of the series by attack angle (wave reflection and absorption, wind, current, summed) and
+// once after the series, and after page X. Each pause is a read: the run takes exactly that many
+// answers, one fewer ends it at the end of input.
+std::vector<std::string> console_run_sequence(const std::string& out) {
+    const std::string prompt = "Press <RETURN> to continue: ";
+    std::vector<std::string> seq;
+    // The run starts at its banner; the editor's own pauses come before it.
+    const std::size_t start = out.find(" >>> Brevant Version:");
+    if (start == std::string::npos) return seq;
+    std::istringstream in(out.substr(start));
+    for (std::string line; std::getline(in, line);) {
+        for (std::size_t at; (at = line.find(prompt)) != std::string::npos;) {
+            seq.push_back("<pause>");
+            line = line.substr(at + prompt.size());
+        }
+        const std::string title = Report::title_of(line);
+        if (!title.empty()) seq.push_back(title);
+    }
+    return seq;
+}
+
+TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
+    const std::string editor = "M\nJ15\n25\n1\nL\n3\n\n3\n";
+    std::vector<std::string> expected = {"<pause>"};  // the title page
+    auto page = [&](const char* prefix, bool pause) {
+        expected.push_back(prefix);
+        if (pause) expected.push_back("<pause>");
+    };
+    for (int angle = 0; angle < 13; ++angle) {
+        page("Ia.", false);
+        page("Ib.", true);
+    }
+    for (int angle = 0; angle < 13; ++angle) page("IIa.", true);
+    for (const char* p : {"IIIa.", "IIIb.", "IVa.", "IVb.", "V.", "VI.", "VII."}) page(p, true);
+    page("VIIp.", false);
+    page("VIII.", false);
+    page("VIIIp.", true);
+    page("IX. Net Environmental Forces", true);
+    page("IX. Net Environmental Forces", true);
+    page("IX. Net Environmental Forces", false);
+    for (int k = 0; k < 3; ++k) {
+        expected.push_back("<pause>");
+        page("IX. Net Environmental Force & Moment Spectra", false);
+    }
+    expected.push_back("<pause>");
+    for (int angle = 0; angle < 13; ++angle) {
+        for (const char* p : {"VIIs. Spectral Values: Wave Reflection", "VIIs. Spectral Values: Wave Absorption",
+                              "VIIs. Spectral Values: Swell Reflection", "VIIs. Spectral Values: Swell Absorption"}) {
+            page(p, true);
+        }
+        expected.push_back("<pause>");  // the swell pair adds one pause, printed or not
+        for (const char* p : {"VIIq. Spectral Values: Wind", "VIIr. Spectral Values: Current", "VIIr. Summed Spectral Values"}) {
+            page(p, true);
+        }
+    }
+    expected.push_back("<pause>");  // after the series
+    page("X.", true);
+    const auto pauses = static_cast<std::size_t>(std::count(expected.begin(), expected.end(), std::string("<pause>")));
+    ASSERT_EQ(pauses, 147u);
+
+    brevant::testing::ScratchDir dir;
+    write_reference_ship();
+    const ProgramResult r = run_brevant(editor + std::string(pauses, '\n'));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err.find("End of input"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists("BREVOUT.stxt")) << "the report went to the console, not to a file";
+    const auto seq = console_run_sequence(r.out);
+    std::size_t i = 0;
+    for (; i < std::min(seq.size(), expected.size()); ++i) {
+        if (seq[i].rfind(expected[i], 0) != 0) break;
+    }
+    EXPECT_EQ(i, expected.size()) << "the run departs from the pauses of its sections at step " << i << ": "
+                                  << (i < seq.size() ? seq[i] : "(end)") << " where " << (i < expected.size() ? expected[i] : "(end)")
+                                  << " was due";
+    EXPECT_EQ(seq.size(), expected.size());
+
+    // One answer fewer: the last pause meets the end of the input.
+    brevant::testing::ScratchDir short_dir;
+    write_reference_ship();
+    const ProgramResult cut = run_brevant(editor + std::string(pauses - 1, '\n'));
+    EXPECT_NE(cut.status, 0);
+    EXPECT_NE(cut.err.find("End of input"), std::string::npos) << cut.err;
+}
+
+// The semi-submersible with drag on its members (drag coefficient 1 across each member, none
+// along it), in metric and English units: the member drag with its current enters sections Ib, IIIb
+// and IVb, and the two twins agree there after the unit conversion
+// (forces 2.20462 kips per tonne, lengths 3.28084 ft per metre), so a wrong unit constant on the
+// member drag path (a knot factor of the current, a density) shows up. The reference semi itself
+// carries no member drag: its absorption pages are zero.
+TEST(ReferenceSemiWithMemberDrag, EnglishTwinAgreesOnTheDragPages) {
+    auto write = [](Units units) {
+        write_reference_ship({units, true, Hull::semi});
+        std::vector<std::pair<int, std::uint32_t>> drag;
+        for (int i = 1; i <= 6; ++i) {
+            for (int j = 1; j <= 2; ++j) drag.push_back({member_triple_word(4476, j, i), real_word(1.0f)});  // CYLCD
+        }
+        edit_on_disk(drag);
+    };
+    const RunOutcome m = run_reference([&] { write(Units::metric); }, "E\n\n");
+    const RunOutcome e = run_reference([&] { write(Units::english); }, "E\n\n");
+    ASSERT_EQ(m.program.status, 0) << m.program.err;
+    ASSERT_EQ(e.program.status, 0) << e.program.err;
+    const Report rm(m.report), re(e.report);
+    const double F = 2.20462, M = 2.20462 * 3.28084;
+    const std::pair<const char*, std::vector<double>> tables[] = {
+        {"Ib.", {0, 0, 0, 1, 1, 1}}, {"IIIb.", {F, F, M}}, {"IVb.", {F * F, F * F, M * M}}};
+    double largest = 0.0;
+    for (const auto& [prefix, factor] : tables) {
+        const auto pages_m = rm.all(prefix), pages_e = re.all(prefix);
+        ASSERT_FALSE(pages_m.empty()) << prefix;
+        ASSERT_EQ(pages_m.size(), pages_e.size()) << prefix;
+        for (std::size_t p = 0; p < pages_m.size(); ++p) {
+            const auto a = pages_m[p]->rows(factor.size() + 1), b = pages_e[p]->rows(factor.size() + 1);
+            ASSERT_EQ(a.size(), b.size()) << prefix;
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                double scale = 0.0;
+                for (std::size_t c = 0; c < factor.size(); ++c) scale = std::max(scale, std::fabs(a[i][c + 1] * factor[c]));
+                for (std::size_t c = 0; c < factor.size(); ++c) {
+                    if (factor[c] == 0.0) continue;
+                    const double expected = a[i][c + 1] * factor[c];
+                    if (c < 2) largest = std::max(largest, std::fabs(a[i][c + 1]));
+                    EXPECT_NEAR(b[i][c + 1], expected, 2e-3 * std::fabs(expected) + 1e-3 * scale + 1e-5)
+                        << prefix << " page " << p + 1 << " row " << a[i][0] << " column " << c + 1;
+                }
+            }
+        }
+    }
+    EXPECT_GT(largest, 0.0) << "no member drag";
+}
 
 // A second run of the same case writes the same report byte for byte, the time stamp apart.
 TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
