@@ -896,7 +896,7 @@ TEST(ReferenceShipWithMomentArm, MeanMomentsMoveToTheArm) {
     const CaseRun& base = ship_run(Units::metric);
     ASSERT_EQ(base.status, 0) << base.err;
     const RunOutcome run = run_reference([&] {
-        write_reference_ship();
+        enter_reference_case();
         edit_on_disk({{474, real_word(static_cast<float>(arm))}});  // BRVARM
     });
     ASSERT_EQ(run.program.status, 0) << run.program.err;
@@ -1137,7 +1137,7 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
     ASSERT_EQ(pauses, 147u);
 
     brevant::testing::ScratchDir dir;
-    write_reference_ship();
+    enter_reference_case();
     const ProgramResult r = run_brevant(editor + std::string(pauses, '\n'));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err.find("End of input"), std::string::npos) << r.err;
@@ -1154,7 +1154,7 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
 
     // One answer fewer: the last pause meets the end of the input.
     brevant::testing::ScratchDir short_dir;
-    write_reference_ship();
+    enter_reference_case();
     const ProgramResult cut = run_brevant(editor + std::string(pauses - 1, '\n'));
     EXPECT_NE(cut.status, 0);
     EXPECT_NE(cut.err.find("End of input"), std::string::npos) << cut.err;
@@ -1168,7 +1168,7 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
 // carries no member drag: its absorption pages are zero.
 TEST(ReferenceSemiWithMemberDrag, EnglishTwinAgreesOnTheDragPages) {
     auto write = [](Units units) {
-        write_reference_ship({units, true, Hull::semi});
+        enter_reference_case({units, true, Hull::semi});
         std::vector<std::pair<int, std::uint32_t>> drag;
         for (int i = 1; i <= 6; ++i) {
             for (int j = 1; j <= 2; ++j) drag.push_back({member_triple_word(4476, j, i), real_word(1.0f)});  // CYLCD
