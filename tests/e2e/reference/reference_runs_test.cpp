@@ -135,7 +135,12 @@ const CaseRun& case_run(const ShipOptions& o) {
     const std::string key = case_name(o);
     auto found = runs.find(key);
     if (found == runs.end()) {
-        const std::filesystem::path kept = run_cache_folder() / key;
+        // The case is entered through the pages: the name adds a digest of the answers and of the
+        // words written after them, so a change in how the case is made never meets an old outcome.
+        std::string making = reference_page_answers(o);
+        for (const WordAfterPages& w : words_after_pages(o)) making += std::to_string(w.word) + "=" + std::to_string(w.value) + ";";
+        const std::filesystem::path kept =
+            run_cache_folder() / (key + "_pages_" + std::to_string(std::hash<std::string>{}(making)));
         const Hull hull = o.hull;
         // One process runs the case (the one that makes the lock folder); the others wait for its
         // outcome, and run the case themselves only if the lock goes without an outcome or the wait
@@ -151,7 +156,7 @@ const CaseRun& case_run(const ShipOptions& o) {
             if (!have && !std::filesystem::exists(lock)) waited = 6000;
         }
         if (!have) {
-            const RunOutcome out = run_reference([&] { write_reference_ship(o); },
+            const RunOutcome out = run_reference([&] { enter_reference_case(o); },
                                                  hull == Hull::disc   ? "E\n"
                                                  : hull == Hull::semi ? "E\n\n"
                                                                       : "E\n\n4\n");
@@ -891,7 +896,7 @@ TEST(ReferenceShipWithMomentArm, MeanMomentsMoveToTheArm) {
     const CaseRun& base = ship_run(Units::metric);
     ASSERT_EQ(base.status, 0) << base.err;
     const RunOutcome run = run_reference([&] {
-        write_reference_ship();
+        enter_reference_case();
         edit_on_disk({{474, real_word(static_cast<float>(arm))}});  // BRVARM
     });
     ASSERT_EQ(run.program.status, 0) << run.program.err;
@@ -1132,7 +1137,7 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
     ASSERT_EQ(pauses, 147u);
 
     brevant::testing::ScratchDir dir;
-    write_reference_ship();
+    enter_reference_case();
     const ProgramResult r = run_brevant(editor + std::string(pauses, '\n'));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err.find("End of input"), std::string::npos) << r.err;
@@ -1149,7 +1154,7 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
 
     // One answer fewer: the last pause meets the end of the input.
     brevant::testing::ScratchDir short_dir;
-    write_reference_ship();
+    enter_reference_case();
     const ProgramResult cut = run_brevant(editor + std::string(pauses - 1, '\n'));
     EXPECT_NE(cut.status, 0);
     EXPECT_NE(cut.err.find("End of input"), std::string::npos) << cut.err;
@@ -1163,7 +1168,7 @@ TEST(ReferenceConsoleRun, PausesWhereTheSectionsEnd) {
 // carries no member drag: its absorption pages are zero.
 TEST(ReferenceSemiWithMemberDrag, EnglishTwinAgreesOnTheDragPages) {
     auto write = [](Units units) {
-        write_reference_ship({units, true, Hull::semi});
+        enter_reference_case({units, true, Hull::semi});
         std::vector<std::pair<int, std::uint32_t>> drag;
         for (int i = 1; i <= 6; ++i) {
             for (int j = 1; j <= 2; ++j) drag.push_back({member_triple_word(4476, j, i), real_word(1.0f)});  // CYLCD
@@ -1205,7 +1210,7 @@ TEST(ReferenceSemiWithMemberDrag, EnglishTwinAgreesOnTheDragPages) {
 // A second run of the same case writes the same report byte for byte, the time stamp apart.
 TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
     const CaseRun& first = ship_run(Units::metric);
-    const RunOutcome again = run_reference([] { write_reference_ship(); });
+    const RunOutcome again = run_reference([] { enter_reference_case(); });
     ASSERT_EQ(again.program.status, 0) << again.program.err;
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(without_time_stamp(again.report), without_time_stamp(first.report));
@@ -1218,12 +1223,12 @@ TEST(ReferenceRegression, SecondRunWritesTheSameReport) {
 TEST(ReferenceRegression, SilentRunWritesTheInteractiveReport) {
     const CaseRun& silent = ship_run(Units::metric);
     ASSERT_EQ(silent.status, 0) << silent.err;
-    const RunOutcome interactive = run_reference([] { write_reference_ship(); }, "E\n\n3\n" + std::string(4000, '\n'));
+    const RunOutcome interactive = run_reference([] { enter_reference_case(); }, "E\n\n3\n" + std::string(4000, '\n'));
     ASSERT_EQ(interactive.program.status, 0) << interactive.program.err;
     ASSERT_FALSE(interactive.report.empty());
     EXPECT_EQ(without_time_stamp(interactive.report), without_time_stamp(silent.report));
     // The run was the interactive one: its console shows more than the silent run's.
-    const RunOutcome quiet = run_reference([] { write_reference_ship(); });
+    const RunOutcome quiet = run_reference([] { enter_reference_case(); });
     ASSERT_EQ(quiet.program.status, 0) << quiet.program.err;
     EXPECT_GT(interactive.program.out.size(), quiet.program.out.size());
 }
