@@ -4,11 +4,14 @@
 // Tests switch on what they need and run the whole analysis in the process.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/analysis_core.h"
+#include "core/run_values.h"
 #include "edlib/new_case.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_preparation.h"
@@ -135,5 +138,52 @@ inline std::vector<std::vector<double>> table_rows(const std::string& page, cons
     }
     return rows;
 }
+
+// The first line of a page, without its line end.
+inline std::string title_of(const std::string& page) { return page.substr(0, page.find('\n')); }
+
+// The table lines of a page: those after the header line holding HEAD and its empty line, up to the
+// next empty line or the end.
+inline std::vector<std::string> row_lines(const std::string& page, const std::string& head) {
+    std::vector<std::string> out;
+    const std::size_t at = page.find(head);
+    if (at == std::string::npos) return out;
+    const std::size_t from = page.find("\n\n", at);
+    if (from == std::string::npos) return out;
+    for (const std::string& line : lines_of(page.substr(from + 2))) {
+        if (line.empty()) break;
+        out.push_back(line);
+    }
+    return out;
+}
+
+// The number printed in WIDTH columns from column FIRST_COLUMN (counted from 1) of a line.
+inline double field(const std::string& line, std::size_t first_column, std::size_t width) {
+    return std::stod(line.substr(first_column - 1, width));
+}
+
+// A whole run of the deep-box case in the process: each test starts from the stored case in a
+// scratch folder of its own and leaves no run state behind.
+class DeepBoxRun : public ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_run_state();
+        store_deep_box_case();
+    }
+    void TearDown() override {
+        reset_run_state();
+        ConsoleTest::TearDown();
+    }
+    // The run, and the report's pages after the title page.
+    std::vector<std::string> run() {
+        BRVCOR();
+        std::vector<std::string> pages = pages_of(file_bytes(kReportFile));
+        EXPECT_FALSE(pages.empty());
+        if (!pages.empty()) pages.erase(pages.begin());
+        return pages;
+    }
+    ScratchDir dir_;
+};
 
 }  // namespace brevant::testing
