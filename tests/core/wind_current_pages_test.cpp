@@ -24,6 +24,7 @@ namespace {
 using testing::bits;
 using testing::has_line;
 using testing::lines_of;
+using testing::numbers;
 using testing::pages_of;
 
 constexpr const char* kTitleV = "   **********   V. Dimensionless Wind and Current Coefficients   ************";
@@ -52,13 +53,6 @@ std::vector<std::string> net_rows(const std::string& page) {
     while (i < lines.size() && lines[i].rfind(" Heading ", 0) != 0) ++i;
     for (i += 3; i < lines.size() && !lines[i].empty(); ++i) rows.push_back(lines[i]);
     return rows;
-}
-
-std::vector<double> numbers(const std::string& row) {
-    std::istringstream in(row);
-    std::vector<double> v;
-    for (double x = 0.0; in >> x;) v.push_back(x);
-    return v;
 }
 
 // The pages whose first line is TITLE.
