@@ -2,6 +2,7 @@
 #include "core/wind_current_pages.h"
 
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -134,6 +135,32 @@ std::span<const Real> shown(const std::array<Real, 6>& v, bool wind, bool curren
 // "(", the unit right-aligned in 6 characters, ")".
 std::string unit_box(std::string_view unit) { return "(" + fmt_A(unit, 6) + ")"; }
 
+// Starts the page of one of the sections V to VII when its wind or its current group is asked
+// for: the progress line on the console, a new report page and the title line. False, with
+// nothing written, when neither group is.
+bool start_section_page(bool wind, bool current, std::initializer_list<std::string_view> progress,
+                        std::string_view title) {
+    if (!wind && !current) return false;
+    progress_line(progress);
+    start_report_page();
+    write_record(TPCM.IUNIT, title);
+    return true;
+}
+
+// The angles of the table row of attack angle I: in radians for the load models, whose
+// trigonometric words are set for it, and as printed (with the heading offset ZEDDEG), degrees.
+struct RowAngles {
+    Real RELANG;
+    Real OUTDEG;
+};
+
+RowAngles row_angles(const RunValues& R, Int I) {
+    const Real RELDEG = attack_angle(R, I);
+    const Real RELANG = RELDEG / kDegPerRad;
+    TRIGLD(RELANG);
+    return {RELANG, RELDEG + R.ZEDDEG};
+}
+
 }  // namespace
 
 Real over_squared_speed(Real NUM, Real V) {
@@ -150,12 +177,13 @@ void wind_current_coefficient_pages(RunValues& R) {
     const Tpcm& P = TPCM;
     const bool wind = bit_on(17);
     const bool current = bit_on(20);
-    if (!wind && !current) return;
+    if (!start_section_page(wind, current,
+                            {" >>> Computing dimensionless wind/current", " force/moment coefficients..."},
+                            "   **********   V. Dimensionless Wind and Current Coefficients   ************")) {
+        return;
+    }
     const Int U = P.IUNIT;
-    progress_line({" >>> Computing dimensionless wind/current", " force/moment coefficients..."});
     const std::string FSTCL = wind ? " Wind  " : "Current";
-    start_report_page();
-    write_record(U, "   **********   V. Dimensionless Wind and Current Coefficients   ************");
     write_record(U, "");
     write_record(U, " >>> NOTE: Dimensional wind/current forces & moments are defined by:");
     write_record(U, "");
@@ -182,10 +210,7 @@ void wind_current_coefficient_pages(RunValues& R) {
     write_record(U, "");
 
     for (Int I = 1; I <= P.NUMBRV; ++I) {
-        const Real RELDEG = attack_angle(R, I);
-        const Real RELANG = RELDEG / kDegPerRad;
-        const Real OUTDEG = RELDEG + R.ZEDDEG;
-        TRIGLD(RELANG);
+        const auto [RELANG, OUTDEG] = row_angles(R, I);
         std::array<Real, 6> C{};
         for (Int k = 1; k <= 3; ++k) {
             if (wind) C[static_cast<std::size_t>(k - 1)] = wind_coefficient(k, RELANG);
@@ -205,12 +230,12 @@ void wind_current_mean_force_pages(RunValues& R) {
     const Tpcm& P = TPCM;
     const bool wind = bit_on(18);
     const bool current = bit_on(21);
-    if (!wind && !current) return;
+    if (!start_section_page(wind, current, {" >>> Computing mean wind/current", " forces and moments..."},
+                            "   ************   VI. Mean Wind and Current Forces & Moments   ***********")) {
+        return;
+    }
     const Int U = P.IUNIT;
-    progress_line({" >>> Computing mean wind/current", " forces and moments..."});
     const std::string FSTCL = wind ? "Wind   " : "Current";
-    start_report_page();
-    write_record(U, "   ************   VI. Mean Wind and Current Forces & Moments   ***********");
     write_record(U, "");
     write_load_model_summary(R, wind, current);
     write_record(U, "");
@@ -241,10 +266,7 @@ void wind_current_mean_force_pages(RunValues& R) {
 
     const Real YAWARM = EQUILB.YAWARM;
     for (Int I = 1; I <= P.NUMBRV; ++I) {
-        const Real RELDEG = attack_angle(R, I);
-        const Real RELANG = RELDEG / kDegPerRad;
-        const Real OUTDEG = RELDEG + R.ZEDDEG;
-        TRIGLD(RELANG);
+        const auto [RELANG, OUTDEG] = row_angles(R, I);
         std::array<Real, 6> F{};
         if (wind) {
             const Real WNDCOF = SINES.WNDCOF;
@@ -267,12 +289,13 @@ void wind_current_spectrum_pages(RunValues& R) {
     Tpcm& P = TPCM;
     const bool wind = bit_on(19);
     const bool current = bit_on(22);
-    if (!wind && !current) return;
+    if (!start_section_page(
+            wind, current, {" >>> Computing \"low-frequency\" variable", " wind/current spectral densities..."},
+            "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***")) {
+        return;
+    }
     const Int U = P.IUNIT;
-    progress_line({" >>> Computing \"low-frequency\" variable", " wind/current spectral densities..."});
     const std::string FSTCL = wind ? "  Wind " : "Current";
-    start_report_page();
-    write_record(U, "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***");
     write_record(U, "");
     write_record(U, "");
     write_record(U, Record()
@@ -304,10 +327,7 @@ void wind_current_spectrum_pages(RunValues& R) {
     write_record(U, "");
 
     for (Int I = 1; I <= P.NUMBRV; ++I) {
-        const Real RELDEG = attack_angle(R, I);
-        const Real RELANG = RELDEG / kDegPerRad;
-        const Real OUTDEG = RELDEG + R.ZEDDEG;
-        TRIGLD(RELANG);
+        const auto [RELANG, OUTDEG] = row_angles(R, I);
         Real WNDDENQ = 0.0f;
         if (P.LWIND != 0) {
             Real V_ADJ_RAT = 1.0f;
