@@ -1,6 +1,7 @@
 // Sections V, VI and VII of the analysis report.
 #include "core/wind_current_pages.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <span>
@@ -116,6 +117,22 @@ Real current_coefficient(Int k, Real RELANG) {
     const Tpcm& P = TPCM;
     return CRNTCF(k, P.LCBARG, P.DFTPCT, P.BOWCUR, SINES.HOVERD, RELANG, P.XCURAR, P.YCURAR, P.XCARM, P.YCARM, P.LWL,
                   P.BWL, P.EDUNIT, P.ISPM, P.CREATR());
+}
+
+// The wind's and the current's surge and sway forces and yaw moment about the centre of gravity at
+// attack angle RELANG: load constant, projected area (times the length for the moment), coefficient.
+std::array<Real, 3> wind_loads(Real RELANG) {
+    const Tpcm& P = TPCM;
+    const Real WNDCOF = SINES.WNDCOF;
+    return {WNDCOF * P.XWNDAR * wind_coefficient(1, RELANG), WNDCOF * P.YWNDAR * wind_coefficient(2, RELANG),
+            WNDCOF * P.YWNDAR * P.LWL * wind_coefficient(3, RELANG)};
+}
+
+std::array<Real, 3> current_loads(Real RELANG) {
+    const Tpcm& P = TPCM;
+    const Real CURCOF = SINES.CURCOF;
+    return {CURCOF * P.XCURAR * current_coefficient(1, RELANG), CURCOF * P.YCURAR * current_coefficient(2, RELANG),
+            CURCOF * P.YCURAR * P.LWL * current_coefficient(3, RELANG)};
 }
 
 // One row of sections VI and VII: 1X, the printed angle in F6.1, each value as 2X, 1PE10.3.
@@ -268,17 +285,18 @@ void wind_current_mean_force_pages(RunValues& R) {
     for (Int I = 1; I <= P.NUMBRV; ++I) {
         const auto [RELANG, OUTDEG] = row_angles(R, I);
         std::array<Real, 6> F{};
+        // The moments about the reference Xves = YAWARM.
         if (wind) {
-            const Real WNDCOF = SINES.WNDCOF;
-            F[0] = WNDCOF * P.XWNDAR * wind_coefficient(1, RELANG);
-            F[1] = WNDCOF * P.YWNDAR * wind_coefficient(2, RELANG);
-            F[2] = WNDCOF * P.YWNDAR * P.LWL * wind_coefficient(3, RELANG) - YAWARM * F[1];
+            const std::array<Real, 3> W = wind_loads(RELANG);
+            F[0] = W[0];
+            F[1] = W[1];
+            F[2] = W[2] - YAWARM * W[1];
         }
         if (current) {
-            const Real CURCOF = SINES.CURCOF;
-            F[3] = CURCOF * P.XCURAR * current_coefficient(1, RELANG);
-            F[4] = CURCOF * P.YCURAR * current_coefficient(2, RELANG);
-            F[5] = CURCOF * P.YCURAR * P.LWL * current_coefficient(3, RELANG) - YAWARM * F[4];
+            const std::array<Real, 3> C = current_loads(RELANG);
+            F[3] = C[0];
+            F[4] = C[1];
+            F[5] = C[2] - YAWARM * C[1];
         }
         write_force_row(OUTDEG, shown(F, wind, current));
     }
@@ -337,17 +355,13 @@ void wind_current_spectrum_pages(RunValues& R) {
         }
         std::array<Real, 6> S{};
         if (wind) {
-            const Real WNDCOF = SINES.WNDCOF;
-            S[0] = WNDCOF * P.XWNDAR * wind_coefficient(1, RELANG);
-            S[1] = WNDCOF * P.YWNDAR * wind_coefficient(2, RELANG);
-            S[2] = WNDCOF * P.YWNDAR * P.LWL * wind_coefficient(3, RELANG);
+            const std::array<Real, 3> W = wind_loads(RELANG);
+            std::copy(W.begin(), W.end(), S.begin());
         }
         for (std::size_t j = 0; j < 3; ++j) S[j] = over_squared_speed(4.0f * S[j] * S[j] * WNDDENQ, R.TMPWSP);
         if (current) {
-            const Real CURCOF = SINES.CURCOF;
-            S[3] = CURCOF * P.XCURAR * current_coefficient(1, RELANG);
-            S[4] = CURCOF * P.YCURAR * current_coefficient(2, RELANG);
-            S[5] = CURCOF * P.YCURAR * P.LWL * current_coefficient(3, RELANG);
+            const std::array<Real, 3> C = current_loads(RELANG);
+            std::copy(C.begin(), C.end(), S.begin() + 3);
         }
         const Real CURDENQ = P.LCURNT != 0 ? CURSPC(P.BRVFRQ, P.CURDEN, P.CURTYP, P.EDUNIT) : 0.0f;
         for (std::size_t j = 3; j < 6; ++j) S[j] = over_squared_speed(4.0f * S[j] * S[j] * CURDENQ, R.TMPCSP);
