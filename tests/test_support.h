@@ -63,6 +63,64 @@ inline std::size_t lines_holding(const std::vector<std::string>& lines, const st
     return n;
 }
 
+// The numbers of a line, read as free-format values up to the first that is not one.
+inline std::vector<double> numbers(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<double> v;
+    for (double x = 0.0; in >> x;) v.push_back(x);
+    return v;
+}
+
+// The pages of a report: the text after each form-feed record.
+inline std::vector<std::string> pages_of(const std::string& report) {
+    std::vector<std::string> pages;
+    std::size_t p = 0;
+    while ((p = report.find("\f\n", p)) != std::string::npos) {
+        p += 2;
+        const std::size_t next = report.find("\f\n", p);
+        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
+    }
+    return pages;
+}
+
+// The numbers of the table rows of a page: the lines after the first empty line that follows the
+// line holding HEAD, up to the next empty line or the end.
+inline std::vector<std::vector<double>> table_rows(const std::string& page, const std::string& head) {
+    std::vector<std::vector<double>> rows;
+    const std::size_t at = page.find(head);
+    if (at == std::string::npos) return rows;
+    bool started = false;
+    std::size_t from = page.find("\n\n", at);
+    if (from == std::string::npos) return rows;
+    for (const std::string& line : lines_of(page.substr(from + 2))) {
+        if (line.empty()) {
+            if (started) break;
+            continue;
+        }
+        started = true;
+        rows.push_back(numbers(line));
+    }
+    return rows;
+}
+
+// The first line of a page, without its line end.
+inline std::string title_of(const std::string& page) { return page.substr(0, page.find('\n')); }
+
+// The table lines of a page: those after the header line holding HEAD and its empty line, up to the
+// next empty line or the end.
+inline std::vector<std::string> row_lines(const std::string& page, const std::string& head) {
+    std::vector<std::string> out;
+    const std::size_t at = page.find(head);
+    if (at == std::string::npos) return out;
+    const std::size_t from = page.find("\n\n", at);
+    if (from == std::string::npos) return out;
+    for (const std::string& line : lines_of(page.substr(from + 2))) {
+        if (line.empty()) break;
+        out.push_back(line);
+    }
+    return out;
+}
+
 // Whole files as bytes, and files of 32-bit words stored big-endian as the data files hold them,
 // made independently of the program's own record I/O.
 inline std::string file_bytes(const std::string& path) {

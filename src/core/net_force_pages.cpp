@@ -92,21 +92,8 @@ void net_force_pages(RunValues& R) {
 void WRITE_LF_NETFRC_PG(Int /*IOUNIT*/, Int NUMBRVQ, Real BRVINCQ, Real STARTA, const Real* BRVHDGQ,
                         const Real* FXTMP, const Real* FYTMP, const Real* MZTMP, Real VESMOMQ, std::string_view TUNIT,
                         std::string_view MUNIT, std::string_view AUNIT, std::string_view GLBVES) {
-    ForceSummaryPage pg;
-    pg.IOUNIT = TPCM.IUNIT;
-    pg.LANGARRQ = TPCM.LANGARR;
-    pg.NUMBRVQ = NUMBRVQ;
-    pg.BRVINCQ = BRVINCQ;
-    pg.STARTA = STARTA;
-    pg.ANGLES = BRVHDGQ;
-    pg.FXTMP = FXTMP;
-    pg.FYTMP = FYTMP;
-    pg.MZTMP = MZTMP;
-    pg.VESMOMQ = VESMOMQ;
-    pg.TUNIT = TUNIT;
-    pg.MUNIT = MUNIT;
-    pg.AUNIT = AUNIT;
-    pg.GLBVES = GLBVES;
+    ForceSummaryPage pg = force_summary_page(TPCM.IUNIT, TPCM.LANGARR, NUMBRVQ, BRVINCQ, STARTA, BRVHDGQ, FXTMP, FYTMP,
+                                             MZTMP, VESMOMQ, TUNIT, MUNIT, AUNIT, GLBVES);
     pg.XVES = TPCM.BRVARM;
     pg.HEADING_OUT = &EQUILB.VESANG;
     write_force_summary_page(pg);

@@ -145,9 +145,8 @@ void speed_spectrum_pages(RunValues& R) {
     });
 }
 
-void write_sea_characteristics_lines(const RunValues& R) {
+void write_sea_spectrum_lines(const RunValues& R) {
     const Tpcm& P = TPCM;
-    const WavCom& V = WAVCOM;
     const Int U = P.IUNIT;
     const CaptionFunction units = UNITS;
     write_record(U, Record()
@@ -163,7 +162,15 @@ void write_sea_characteristics_lines(const RunValues& R) {
         ONELIN("Requested Significant wave height", 33, P.SWHT(1), units, P.NUNTS + 7, U);
     }
     ONELIN("Calculated Significant wave height", 34, EQUILB.SWHC, units, P.NUNTS + 7, U);
-    ONELIN("Spectrum peak period", 20, V.TPK, units, 16, U);
+    ONELIN("Spectrum peak period", 20, WAVCOM.TPK, units, 16, U);
+}
+
+void write_sea_characteristics_lines(const RunValues& R) {
+    const Tpcm& P = TPCM;
+    const WavCom& V = WAVCOM;
+    const Int U = P.IUNIT;
+    const CaptionFunction units = UNITS;
+    write_sea_spectrum_lines(R);
     const Real VWIND = 0.1412f * V.G * V.TPK;
     ONELIN("Spectrum characteristic wind speed", 34, VWIND, units, P.NUNTS + 14, U);
     // The requested height, also for the user spectra whose requested-height line is not shown.

@@ -31,6 +31,9 @@ void write_wave_characteristics_block(const RunValues& R);
 // Its sea lines (from the spectral-type line on) and its swell lines (from the empty line before
 // the swell caption on), each on its own.
 void write_sea_characteristics_lines(const RunValues& R);
+// The first of the sea lines, which the wave force pages show as well: the spectral type, the
+// spreading power, the requested and calculated heights and the peak period.
+void write_sea_spectrum_lines(const RunValues& R);
 void write_swell_characteristics_lines(const RunValues& R);
 // The line after the characteristics: the wave height the slopes are computed for (LSLPHT 0), or
 // the slope the heights are computed for.

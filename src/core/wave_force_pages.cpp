@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/spectrum_pages.h"
 #include "edlib/pages/reflection_factor_flag.h"
 #include "lowlib/drag_entry.h"
 #include "lowlib/drift_forces.h"
@@ -115,21 +116,7 @@ void write_wave_characteristics(const RunValues& R) {
     const CaptionFunction units = UNITS;
     write_record(U, Record().x(5).put("----  Wave Characteristics  ----").str());
     write_record(U, "");
-    if (P.LRANDM != 0) {
-        write_record(U, Record()
-                            .x(5)
-                            .put("Wave")
-                            .put(" Spectral Type -- ")
-                            .put(R.CWAV.view().substr(0, static_cast<std::size_t>(R.LENWAV)))
-                            .put(R.CWAV2.view().substr(0, static_cast<std::size_t>(R.LNWAV2)))
-                            .str());
-        write_record(U, "");
-        if (P.LSPRED != 0) ONELIN("Power of Cosine in spreading factor", 35, P.COSEXP, units, 99, U);
-        if (P.WAVTYP != 7 && P.WAVTYP != 8)
-            ONELIN("Requested Significant wave height", 33, P.SWHT(1), units, P.NUNTS + 7, U);
-        ONELIN("Calculated Significant wave height", 34, EQUILB.SWHC, units, P.NUNTS + 7, U);
-        ONELIN("Spectrum peak period", 20, WAVCOM.TPK, units, 16, U);
-    }
+    if (P.LRANDM != 0) write_sea_spectrum_lines(R);
     if (P.LSWELL != 0) {
         write_record(U, "");
         write_record(U, Record().x(10).put("+++ Background Swell Data +++").str());

@@ -1,7 +1,9 @@
 // Sections V, VI and VII of the analysis report.
 #include "core/wind_current_pages.h"
 
+#include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -117,6 +119,22 @@ Real current_coefficient(Int k, Real RELANG) {
                   P.BWL, P.EDUNIT, P.ISPM, P.CREATR());
 }
 
+// The wind's and the current's surge and sway forces and yaw moment about the centre of gravity at
+// attack angle RELANG: load constant, projected area (times the length for the moment), coefficient.
+std::array<Real, 3> wind_loads(Real RELANG) {
+    const Tpcm& P = TPCM;
+    const Real WNDCOF = SINES.WNDCOF;
+    return {WNDCOF * P.XWNDAR * wind_coefficient(1, RELANG), WNDCOF * P.YWNDAR * wind_coefficient(2, RELANG),
+            WNDCOF * P.YWNDAR * P.LWL * wind_coefficient(3, RELANG)};
+}
+
+std::array<Real, 3> current_loads(Real RELANG) {
+    const Tpcm& P = TPCM;
+    const Real CURCOF = SINES.CURCOF;
+    return {CURCOF * P.XCURAR * current_coefficient(1, RELANG), CURCOF * P.YCURAR * current_coefficient(2, RELANG),
+            CURCOF * P.YCURAR * P.LWL * current_coefficient(3, RELANG)};
+}
+
 // One row of sections VI and VII: 1X, the printed angle in F6.1, each value as 2X, 1PE10.3.
 void write_force_row(Real OUTDEG, std::span<const Real> values) {
     Record row;
@@ -134,6 +152,32 @@ std::span<const Real> shown(const std::array<Real, 6>& v, bool wind, bool curren
 // "(", the unit right-aligned in 6 characters, ")".
 std::string unit_box(std::string_view unit) { return "(" + fmt_A(unit, 6) + ")"; }
 
+// Starts the page of one of the sections V to VII when its wind or its current group is asked
+// for: the progress line on the console, a new report page and the title line. False, with
+// nothing written, when neither group is.
+bool start_section_page(bool wind, bool current, std::initializer_list<std::string_view> progress,
+                        std::string_view title) {
+    if (!wind && !current) return false;
+    progress_line(progress);
+    start_report_page();
+    write_record(TPCM.IUNIT, title);
+    return true;
+}
+
+// The angles of the table row of attack angle I: in radians for the load models, whose
+// trigonometric words are set for it, and as printed (with the heading offset ZEDDEG), degrees.
+struct RowAngles {
+    Real RELANG;
+    Real OUTDEG;
+};
+
+RowAngles row_angles(const RunValues& R, Int I) {
+    const Real RELDEG = attack_angle(R, I);
+    const Real RELANG = RELDEG / kDegPerRad;
+    TRIGLD(RELANG);
+    return {RELANG, RELDEG + R.ZEDDEG};
+}
+
 }  // namespace
 
 Real over_squared_speed(Real NUM, Real V) {
@@ -150,12 +194,13 @@ void wind_current_coefficient_pages(RunValues& R) {
     const Tpcm& P = TPCM;
     const bool wind = bit_on(17);
     const bool current = bit_on(20);
-    if (!wind && !current) return;
+    if (!start_section_page(wind, current,
+                            {" >>> Computing dimensionless wind/current", " force/moment coefficients..."},
+                            "   **********   V. Dimensionless Wind and Current Coefficients   ************")) {
+        return;
+    }
     const Int U = P.IUNIT;
-    progress_line({" >>> Computing dimensionless wind/current", " force/moment coefficients..."});
     const std::string FSTCL = wind ? " Wind  " : "Current";
-    start_report_page();
-    write_record(U, "   **********   V. Dimensionless Wind and Current Coefficients   ************");
     write_record(U, "");
     write_record(U, " >>> NOTE: Dimensional wind/current forces & moments are defined by:");
     write_record(U, "");
@@ -182,10 +227,7 @@ void wind_current_coefficient_pages(RunValues& R) {
     write_record(U, "");
 
     for (Int I = 1; I <= P.NUMBRV; ++I) {
-        const Real RELDEG = attack_angle(R, I);
-        const Real RELANG = RELDEG / kDegPerRad;
-        const Real OUTDEG = RELDEG + R.ZEDDEG;
-        TRIGLD(RELANG);
+        const auto [RELANG, OUTDEG] = row_angles(R, I);
         std::array<Real, 6> C{};
         for (Int k = 1; k <= 3; ++k) {
             if (wind) C[static_cast<std::size_t>(k - 1)] = wind_coefficient(k, RELANG);
@@ -205,12 +247,12 @@ void wind_current_mean_force_pages(RunValues& R) {
     const Tpcm& P = TPCM;
     const bool wind = bit_on(18);
     const bool current = bit_on(21);
-    if (!wind && !current) return;
+    if (!start_section_page(wind, current, {" >>> Computing mean wind/current", " forces and moments..."},
+                            "   ************   VI. Mean Wind and Current Forces & Moments   ***********")) {
+        return;
+    }
     const Int U = P.IUNIT;
-    progress_line({" >>> Computing mean wind/current", " forces and moments..."});
     const std::string FSTCL = wind ? "Wind   " : "Current";
-    start_report_page();
-    write_record(U, "   ************   VI. Mean Wind and Current Forces & Moments   ***********");
     write_record(U, "");
     write_load_model_summary(R, wind, current);
     write_record(U, "");
@@ -241,22 +283,20 @@ void wind_current_mean_force_pages(RunValues& R) {
 
     const Real YAWARM = EQUILB.YAWARM;
     for (Int I = 1; I <= P.NUMBRV; ++I) {
-        const Real RELDEG = attack_angle(R, I);
-        const Real RELANG = RELDEG / kDegPerRad;
-        const Real OUTDEG = RELDEG + R.ZEDDEG;
-        TRIGLD(RELANG);
+        const auto [RELANG, OUTDEG] = row_angles(R, I);
         std::array<Real, 6> F{};
+        // The moments about the reference Xves = YAWARM.
         if (wind) {
-            const Real WNDCOF = SINES.WNDCOF;
-            F[0] = WNDCOF * P.XWNDAR * wind_coefficient(1, RELANG);
-            F[1] = WNDCOF * P.YWNDAR * wind_coefficient(2, RELANG);
-            F[2] = WNDCOF * P.YWNDAR * P.LWL * wind_coefficient(3, RELANG) - YAWARM * F[1];
+            const std::array<Real, 3> W = wind_loads(RELANG);
+            F[0] = W[0];
+            F[1] = W[1];
+            F[2] = W[2] - YAWARM * W[1];
         }
         if (current) {
-            const Real CURCOF = SINES.CURCOF;
-            F[3] = CURCOF * P.XCURAR * current_coefficient(1, RELANG);
-            F[4] = CURCOF * P.YCURAR * current_coefficient(2, RELANG);
-            F[5] = CURCOF * P.YCURAR * P.LWL * current_coefficient(3, RELANG) - YAWARM * F[4];
+            const std::array<Real, 3> C = current_loads(RELANG);
+            F[3] = C[0];
+            F[4] = C[1];
+            F[5] = C[2] - YAWARM * C[1];
         }
         write_force_row(OUTDEG, shown(F, wind, current));
     }
@@ -267,12 +307,13 @@ void wind_current_spectrum_pages(RunValues& R) {
     Tpcm& P = TPCM;
     const bool wind = bit_on(19);
     const bool current = bit_on(22);
-    if (!wind && !current) return;
+    if (!start_section_page(
+            wind, current, {" >>> Computing \"low-frequency\" variable", " wind/current spectral densities..."},
+            "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***")) {
+        return;
+    }
     const Int U = P.IUNIT;
-    progress_line({" >>> Computing \"low-frequency\" variable", " wind/current spectral densities..."});
     const std::string FSTCL = wind ? "  Wind " : "Current";
-    start_report_page();
-    write_record(U, "  ***  VII. \"Low-Frequency\" Wind/Current Force & Moment Spectral Densities  ***");
     write_record(U, "");
     write_record(U, "");
     write_record(U, Record()
@@ -304,10 +345,7 @@ void wind_current_spectrum_pages(RunValues& R) {
     write_record(U, "");
 
     for (Int I = 1; I <= P.NUMBRV; ++I) {
-        const Real RELDEG = attack_angle(R, I);
-        const Real RELANG = RELDEG / kDegPerRad;
-        const Real OUTDEG = RELDEG + R.ZEDDEG;
-        TRIGLD(RELANG);
+        const auto [RELANG, OUTDEG] = row_angles(R, I);
         Real WNDDENQ = 0.0f;
         if (P.LWIND != 0) {
             Real V_ADJ_RAT = 1.0f;
@@ -317,17 +355,13 @@ void wind_current_spectrum_pages(RunValues& R) {
         }
         std::array<Real, 6> S{};
         if (wind) {
-            const Real WNDCOF = SINES.WNDCOF;
-            S[0] = WNDCOF * P.XWNDAR * wind_coefficient(1, RELANG);
-            S[1] = WNDCOF * P.YWNDAR * wind_coefficient(2, RELANG);
-            S[2] = WNDCOF * P.YWNDAR * P.LWL * wind_coefficient(3, RELANG);
+            const std::array<Real, 3> W = wind_loads(RELANG);
+            std::copy(W.begin(), W.end(), S.begin());
         }
         for (std::size_t j = 0; j < 3; ++j) S[j] = over_squared_speed(4.0f * S[j] * S[j] * WNDDENQ, R.TMPWSP);
         if (current) {
-            const Real CURCOF = SINES.CURCOF;
-            S[3] = CURCOF * P.XCURAR * current_coefficient(1, RELANG);
-            S[4] = CURCOF * P.YCURAR * current_coefficient(2, RELANG);
-            S[5] = CURCOF * P.YCURAR * P.LWL * current_coefficient(3, RELANG);
+            const std::array<Real, 3> C = current_loads(RELANG);
+            std::copy(C.begin(), C.end(), S.begin() + 3);
         }
         const Real CURDENQ = P.LCURNT != 0 ? CURSPC(P.BRVFRQ, P.CURDEN, P.CURTYP, P.EDUNIT) : 0.0f;
         for (std::size_t j = 3; j < 6; ++j) S[j] = over_squared_speed(4.0f * S[j] * S[j] * CURDENQ, R.TMPCSP);

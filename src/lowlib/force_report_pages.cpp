@@ -105,17 +105,17 @@ void write_force_summary_page(const ForceSummaryPage& pg) {
     }
 }
 
-void WRITE_LF_NET_FRC_PG(Int IOUNIT, Int LANGARRQ, Int NUMBRVQ, Real BRVINCQ, Real STARTA,
-                         const Real* GLOB_VES_ATTACK_ANG, const Real* FXTMP, const Real* FYTMP, const Real* MZTMP,
-                         Real VESMOMQ, std::string_view TUNIT, std::string_view MUNIT, std::string_view AUNIT,
-                         std::string_view GLBVES) {
+ForceSummaryPage force_summary_page(Int IOUNIT, Int LANGARRQ, Int NUMBRVQ, Real BRVINCQ, Real STARTA,
+                                    const Real* ANGLES, const Real* FXTMP, const Real* FYTMP, const Real* MZTMP,
+                                    Real VESMOMQ, std::string_view TUNIT, std::string_view MUNIT,
+                                    std::string_view AUNIT, std::string_view GLBVES) {
     ForceSummaryPage pg;
     pg.IOUNIT = IOUNIT;
     pg.LANGARRQ = LANGARRQ;
     pg.NUMBRVQ = NUMBRVQ;
     pg.BRVINCQ = BRVINCQ;
     pg.STARTA = STARTA;
-    pg.ANGLES = GLOB_VES_ATTACK_ANG;
+    pg.ANGLES = ANGLES;
     pg.FXTMP = FXTMP;
     pg.FYTMP = FYTMP;
     pg.MZTMP = MZTMP;
@@ -124,6 +124,15 @@ void WRITE_LF_NET_FRC_PG(Int IOUNIT, Int LANGARRQ, Int NUMBRVQ, Real BRVINCQ, Re
     pg.MUNIT = MUNIT;
     pg.AUNIT = AUNIT;
     pg.GLBVES = GLBVES;
+    return pg;
+}
+
+void WRITE_LF_NET_FRC_PG(Int IOUNIT, Int LANGARRQ, Int NUMBRVQ, Real BRVINCQ, Real STARTA,
+                         const Real* GLOB_VES_ATTACK_ANG, const Real* FXTMP, const Real* FYTMP, const Real* MZTMP,
+                         Real VESMOMQ, std::string_view TUNIT, std::string_view MUNIT, std::string_view AUNIT,
+                         std::string_view GLBVES) {
+    ForceSummaryPage pg = force_summary_page(IOUNIT, LANGARRQ, NUMBRVQ, BRVINCQ, STARTA, GLOB_VES_ATTACK_ANG, FXTMP,
+                                             FYTMP, MZTMP, VESMOMQ, TUNIT, MUNIT, AUNIT, GLBVES);
     pg.XVES = EQUILB.YAWARM;
     write_force_summary_page(pg);
 }

@@ -35,6 +35,12 @@ struct ForceSummaryPage {
 // The whole summary page: title, source block, moment line, column heads, one row per angle.
 void write_force_summary_page(const ForceSummaryPage& page);
 
+// The page words from the arguments of the page writers; XVES and HEADING_OUT are left to the caller.
+ForceSummaryPage force_summary_page(Int IOUNIT, Int LANGARRQ, Int NUMBRVQ, Real BRVINCQ, Real STARTA,
+                                    const Real* ANGLES, const Real* FXTMP, const Real* FYTMP, const Real* MZTMP,
+                                    Real VESMOMQ, std::string_view TUNIT, std::string_view MUNIT,
+                                    std::string_view AUNIT, std::string_view GLBVES);
+
 // "X. Environmental Force & Moment Summary" on IOUNIT for the net surge, sway and yaw arrays by
 // attack angle, the moments about x = YAWARM (EQUILB).
 void WRITE_LF_NET_FRC_PG(Int IOUNIT, Int LANGARRQ, Int NUMBRVQ, Real BRVINCQ, Real STARTA,

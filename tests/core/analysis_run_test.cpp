@@ -8,6 +8,7 @@
 #include "core/analysis_core.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
+#include "deep_box_case.h"
 #include "edlib/new_case.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_preparation.h"
@@ -26,20 +27,7 @@
 namespace brevant {
 namespace {
 
-void reset_run_state() {
-    reset_tpcm();
-    reset_wavcom();
-    reset_equilb();
-    reset_himem();
-    reset_pascom();
-    reset_sines();
-    reset_curprof();
-    reset_cfprep();
-    reset_vesl1();
-    reset_relraoup();
-    reset_ship_characteristics();
-    clear_hull_table();
-}
+using testing::reset_run_state;
 
 // A new case of this program made an exact box 100 x 20 x 10 ft in 100 ft of water, periods 2 to
 // 31 s (its natural periods among them), current 1 knot, the report to "BREVOUT.stxt", console on

@@ -19,30 +19,16 @@ namespace brevant {
 namespace {
 
 using testing::bits;
+using testing::field;
 using testing::lines_of;
 using testing::pages_of;
+using testing::row_lines;
+using testing::title_of;
 
 constexpr const char* kPause = " \n Press <RETURN> to continue: ";
 
-std::string title_of(const std::string& page) { return page.substr(0, page.find('\n')); }
-
 // The table lines of a page: those after the line starting " (rad/sec)" and its empty line.
-std::vector<std::string> rows_of(const std::string& page) {
-    std::vector<std::string> out;
-    const std::size_t at = page.find("\n (rad/sec)");
-    if (at == std::string::npos) return out;
-    const std::size_t from = page.find("\n\n", at + 1);
-    if (from == std::string::npos) return out;
-    for (const std::string& line : lines_of(page.substr(from + 2))) {
-        if (line.empty()) break;
-        out.push_back(line);
-    }
-    return out;
-}
-
-double field(const std::string& line, std::size_t first_column, std::size_t width) {
-    return std::stod(line.substr(first_column - 1, width));
-}
+std::vector<std::string> rows_of(const std::string& page) { return row_lines(page, "\n (rad/sec)"); }
 
 // The pages whose title holds WHAT, in report order.
 std::vector<std::string> titled(const std::vector<std::string>& pages, const std::string& what) {
@@ -53,24 +39,8 @@ std::vector<std::string> titled(const std::vector<std::string>& pages, const std
     return out;
 }
 
-class AttackAngleSpectra : public testing::ConsoleTest {
+class AttackAngleSpectra : public testing::DeepBoxRun {
 protected:
-    void SetUp() override {
-        ConsoleTest::SetUp();
-        testing::reset_run_state();
-        testing::store_deep_box_case();
-    }
-    void TearDown() override {
-        testing::reset_run_state();
-        ConsoleTest::TearDown();
-    }
-    std::vector<std::string> run() {
-        BRVCOR();
-        std::vector<std::string> pages = pages_of(testing::file_bytes(kReportFile));
-        EXPECT_FALSE(pages.empty());
-        if (!pages.empty()) pages.erase(pages.begin());
-        return pages;
-    }
     // English units, a 40-knot wind of constant spectral density 3 on the cylinder model (YWNDAR
     // 12000 ft^2, no levers), attack angle 90 degrees.
     static void constant_wind() {
@@ -127,7 +97,6 @@ protected:
         P.BRV_PD_MIN() = 40.0f;
         P.BRVFRQ_DELTA = 0.01f;
     }
-    testing::ScratchDir dir_;
 };
 
 TEST_F(AttackAngleSpectra, WindRowsFollowTheClosedFormOnTheWholeGrid) {

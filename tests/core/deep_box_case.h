@@ -4,11 +4,14 @@
 // Tests switch on what they need and run the whole analysis in the process.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/analysis_core.h"
+#include "core/run_values.h"
 #include "edlib/new_case.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_preparation.h"
@@ -101,39 +104,33 @@ inline Int bits(std::initializer_list<int> numbers) {
     return static_cast<Int>(w);
 }
 
-// The pages of a report: the text after each form-feed record.
-inline std::vector<std::string> pages_of(const std::string& report) {
-    std::vector<std::string> pages;
-    std::size_t p = 0;
-    while ((p = report.find("\f\n", p)) != std::string::npos) {
-        p += 2;
-        const std::size_t next = report.find("\f\n", p);
-        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
-    }
-    return pages;
+// The number printed in WIDTH columns from column FIRST_COLUMN (counted from 1) of a line.
+inline double field(const std::string& line, std::size_t first_column, std::size_t width) {
+    return std::stod(line.substr(first_column - 1, width));
 }
 
-// The numbers of the table rows of a page: the lines after the first empty line that follows the
-// line holding HEAD, up to the next empty line or the end.
-inline std::vector<std::vector<double>> table_rows(const std::string& page, const std::string& head) {
-    std::vector<std::vector<double>> rows;
-    const std::size_t at = page.find(head);
-    if (at == std::string::npos) return rows;
-    bool started = false;
-    std::size_t from = page.find("\n\n", at);
-    if (from == std::string::npos) return rows;
-    for (const std::string& line : lines_of(page.substr(from + 2))) {
-        if (line.empty()) {
-            if (started) break;
-            continue;
-        }
-        started = true;
-        std::istringstream in(line);
-        std::vector<double> values;
-        for (double v = 0.0; in >> v;) values.push_back(v);
-        rows.push_back(values);
+// A whole run of the deep-box case in the process: each test starts from the stored case in a
+// scratch folder of its own and leaves no run state behind.
+class DeepBoxRun : public ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        reset_run_state();
+        store_deep_box_case();
     }
-    return rows;
-}
+    void TearDown() override {
+        reset_run_state();
+        ConsoleTest::TearDown();
+    }
+    // The run, and the report's pages after the title page.
+    std::vector<std::string> run() {
+        BRVCOR();
+        std::vector<std::string> pages = pages_of(file_bytes(kReportFile));
+        EXPECT_FALSE(pages.empty());
+        if (!pages.empty()) pages.erase(pages.begin());
+        return pages;
+    }
+    ScratchDir dir_;
+};
 
 }  // namespace brevant::testing

@@ -28,26 +28,7 @@ constexpr const char* kTitleIIb =
     "   ********    IIb. Mean Absorption Force Frequency Distribution     ********\n";
 constexpr const char* kUnitsLine = "\n (sec)    <-- (m.ton*sec) -->   (ton-m.*sec)\n";
 
-class ForceDistributionPages : public testing::ConsoleTest {
-protected:
-    void SetUp() override {
-        ConsoleTest::SetUp();
-        testing::reset_run_state();
-        testing::store_deep_box_case();
-    }
-    void TearDown() override {
-        testing::reset_run_state();
-        ConsoleTest::TearDown();
-    }
-    std::vector<std::string> run() {
-        BRVCOR();
-        std::vector<std::string> pages = pages_of(testing::file_bytes(kReportFile));
-        EXPECT_FALSE(pages.empty());
-        if (!pages.empty()) pages.erase(pages.begin());
-        return pages;
-    }
-    testing::ScratchDir dir_;
-};
+class ForceDistributionPages : public testing::DeepBoxRun {};
 
 // A Gaussian swell of 2 m and 7 s from 180 degrees.
 void add_swell() {

@@ -18,8 +18,10 @@ namespace brevant {
 namespace {
 
 using testing::bits;
+using testing::field;
 using testing::lines_of;
 using testing::pages_of;
+using testing::row_lines;
 using testing::table_rows;
 
 constexpr const char* kTitleVIIp =
@@ -29,44 +31,7 @@ constexpr const char* kTitleVIII =
 constexpr const char* kTitleVIIIp =
     "   *************  VIIIp. Irregular Wave Group Spectral Values  **************\n";
 
-class SpectrumPages : public testing::ConsoleTest {
-protected:
-    void SetUp() override {
-        ConsoleTest::SetUp();
-        testing::reset_run_state();
-        testing::store_deep_box_case();
-    }
-    void TearDown() override {
-        testing::reset_run_state();
-        ConsoleTest::TearDown();
-    }
-    std::vector<std::string> run() {
-        BRVCOR();
-        std::vector<std::string> pages = pages_of(testing::file_bytes(kReportFile));
-        EXPECT_FALSE(pages.empty());
-        if (!pages.empty()) pages.erase(pages.begin());
-        return pages;
-    }
-    testing::ScratchDir dir_;
-};
-
-// The table lines of a page: those after the header line holding HEAD and its empty line.
-std::vector<std::string> row_lines(const std::string& page, const std::string& head) {
-    std::vector<std::string> out;
-    const std::size_t at = page.find(head);
-    if (at == std::string::npos) return out;
-    const std::size_t from = page.find("\n\n", at);
-    if (from == std::string::npos) return out;
-    for (const std::string& line : lines_of(page.substr(from + 2))) {
-        if (line.empty()) break;
-        out.push_back(line);
-    }
-    return out;
-}
-
-double field(const std::string& line, std::size_t first_column, std::size_t width) {
-    return std::stod(line.substr(first_column - 1, width));
-}
+class SpectrumPages : public testing::DeepBoxRun {};
 
 TEST_F(SpectrumPages, DavenportWindTableFollowsTheClosedForm) {
     TPCM.NUNTS = 0;

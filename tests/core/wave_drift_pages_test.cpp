@@ -28,27 +28,7 @@ double tanh_law(double w, double L) {
     return 0.33333 * (1.0 + std::tanh(0.5 * k * L - 3.5));
 }
 
-class WaveDriftPages : public testing::ConsoleTest {
-protected:
-    void SetUp() override {
-        ConsoleTest::SetUp();
-        testing::reset_run_state();
-        testing::store_deep_box_case();
-    }
-    void TearDown() override {
-        testing::reset_run_state();
-        ConsoleTest::TearDown();
-    }
-    // The run, and the report's pages after the title page.
-    std::vector<std::string> run() {
-        BRVCOR();
-        std::vector<std::string> pages = pages_of(testing::file_bytes(kReportFile));
-        EXPECT_FALSE(pages.empty());
-        if (!pages.empty()) pages.erase(pages.begin());
-        return pages;
-    }
-    testing::ScratchDir dir_;
-};
+class WaveDriftPages : public testing::DeepBoxRun {};
 
 constexpr const char* kTitleIa = "   *********  Ia. Dimensionless Regular Wave Reflection Coefficients  *********\n";
 constexpr const char* kTitleIIIa = "   **************  IIIa. Mean Wave Reflection Forces & Moments   *************\n";

@@ -22,7 +22,9 @@ namespace brevant {
 namespace {
 
 using testing::bits;
+using testing::has_line;
 using testing::lines_of;
+using testing::numbers;
 using testing::pages_of;
 
 constexpr const char* kTitleV = "   **********   V. Dimensionless Wind and Current Coefficients   ************";
@@ -32,13 +34,6 @@ constexpr const char* kTitleIXs =
     "   ******************  IX. Net Environmental Force & Moment Spectra   ******************";
 constexpr const char* kTitleIXsShort =
     "   ***************  IX. Net Environmental Force & Moment Spectra   ************";
-
-bool has_line(const std::string& page, const std::string& line) {
-    for (const std::string& l : lines_of(page)) {
-        if (l == line) return true;
-    }
-    return false;
-}
 
 // The rows of a table: the lines after "  (deg)" and its blank line, up to the next blank line.
 std::vector<std::string> rows_after_deg(const std::string& page) {
@@ -60,13 +55,6 @@ std::vector<std::string> net_rows(const std::string& page) {
     return rows;
 }
 
-std::vector<double> numbers(const std::string& row) {
-    std::istringstream in(row);
-    std::vector<double> v;
-    for (double x = 0.0; in >> x;) v.push_back(x);
-    return v;
-}
-
 // The pages whose first line is TITLE.
 std::vector<std::string> titled(const std::vector<std::string>& pages, const std::string& title) {
     std::vector<std::string> out;
@@ -76,25 +64,8 @@ std::vector<std::string> titled(const std::vector<std::string>& pages, const std
     return out;
 }
 
-class WindCurrentPages : public testing::ConsoleTest {
+class WindCurrentPages : public testing::DeepBoxRun {
 protected:
-    void SetUp() override {
-        ConsoleTest::SetUp();
-        testing::reset_run_state();
-        testing::store_deep_box_case();
-    }
-    void TearDown() override {
-        testing::reset_run_state();
-        ConsoleTest::TearDown();
-    }
-    // The run, and the report's pages after the title page.
-    std::vector<std::string> run() {
-        BRVCOR();
-        std::vector<std::string> pages = pages_of(testing::file_bytes(kReportFile));
-        EXPECT_FALSE(pages.empty());
-        if (!pages.empty()) pages.erase(pages.begin());
-        return pages;
-    }
     // The cylinder's wind and current models with the levers of the closed-form check.
     static void cylinders() {
         Tpcm& P = TPCM;
@@ -127,7 +98,6 @@ protected:
         P.VESAN0 = 90.0f;
         P.NUMBRV = 1;
     }
-    testing::ScratchDir dir_;
 };
 
 TEST_F(WindCurrentPages, SectionVRowsAreTheCylinderClosedForm) {
@@ -140,11 +110,11 @@ TEST_F(WindCurrentPages, SectionVRowsAreTheCylinderClosedForm) {
     ASSERT_EQ(pages.size(), 1u);
     const std::string& page = pages[0];
     EXPECT_EQ(page.substr(0, page.find('\n')), kTitleV);
-    EXPECT_TRUE(has_line(page, "            Moment at CG  = .5*L*Ab*Df*(V^2)*Cz"));
-    EXPECT_TRUE(has_line(page, "            Wind force model ...................  Cylindrical Vessel           "));
-    EXPECT_TRUE(has_line(page, "            Current force model ................  Cylindrical Vessel           "));
-    EXPECT_TRUE(has_line(page, "              --------    Wind    --------        ---------  Current  --------"));
-    EXPECT_TRUE(has_line(page, " Angle of      Cx          Cy          Cz          Cx          Cy          Cz"));
+    EXPECT_TRUE(has_line(lines_of(page), "            Moment at CG  = .5*L*Ab*Df*(V^2)*Cz"));
+    EXPECT_TRUE(has_line(lines_of(page), "            Wind force model ...................  Cylindrical Vessel           "));
+    EXPECT_TRUE(has_line(lines_of(page), "            Current force model ................  Cylindrical Vessel           "));
+    EXPECT_TRUE(has_line(lines_of(page), "              --------    Wind    --------        ---------  Current  --------"));
+    EXPECT_TRUE(has_line(lines_of(page), " Angle of      Cx          Cy          Cz          Cx          Cy          Cz"));
     // -cos, -sin, (x-arm cos - y-arm sin) / L.
     EXPECT_EQ(
         rows_after_deg(page),
@@ -160,9 +130,9 @@ TEST_F(WindCurrentPages, RelativeHeadingsShiftOnlyThePrintedAngle) {
     TPCM.BRVFLG = bits({17, 26});
     const std::vector<std::string> pages = run();
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_TRUE(has_line(pages[0], "               --------    Wind    --------"));
-    EXPECT_TRUE(has_line(pages[0], " Relative       Cx          Cy          Cz         "));
-    EXPECT_TRUE(has_line(pages[0], " Heading "));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), "               --------    Wind    --------"));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), " Relative       Cx          Cy          Cz         "));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), " Heading "));
     // Attack angle 180 prints 0 (360 reduced), attack angle -10 prints 170.0; the coefficients are
     // those of the attack angles: -cos 180 = 1, -sin 180 rounds to zero without being zero,
     // (12 cos 180 + 3 sin 180) / 80 = -.15; -cos(-10) = -.98481, -sin(-10) = .17365,
@@ -190,7 +160,7 @@ TEST_F(WindCurrentPages, SummaryOfTankerAndUndefinedModels) {
                                          "Draft-Based Load ...................   90.00 Percent\n" + lbl +
                                          "Water depth/draft ratio ............   10.00\n\n\n";
     EXPECT_NE(pages[0].find(expected_current), std::string::npos) << pages[0];
-    EXPECT_TRUE(has_line(pages[0], lbl + "Wind force model ...................  Undefined model              "));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), lbl + "Wind force model ...................  Undefined model              "));
 
     // NSMB with the mean-load Cx curves: one caption line, the parameter line, the bracketed note;
     // OCIMF wind on two fields: three caption lines, the bow and deadweight lines.
@@ -217,7 +187,7 @@ TEST_F(WindCurrentPages, SummaryOfTankerAndUndefinedModels) {
           lbl + "Current force model ................  NSMB Tanker '91              ",
           lbl + "Water depth/draft ratio ............   10.00", lbl + "Water depth/draft parameter ........    9.00",
           lbl + "[NSMB \"Mean\" 40% load curves utilized for Cx]"}) {
-        EXPECT_TRUE(has_line(pages[0], line)) << line << "\n" << pages[0];
+        EXPECT_TRUE(has_line(lines_of(pages[0]), line)) << line << "\n" << pages[0];
     }
     EXPECT_EQ(pages[0].find("Bow Interpolation Factor"), std::string::npos);
 
@@ -232,7 +202,7 @@ TEST_F(WindCurrentPages, SummaryOfTankerAndUndefinedModels) {
     pages = run();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(pages[0].find("[NSMB"), std::string::npos);
-    EXPECT_TRUE(has_line(pages[0], lbl + "Water depth/draft parameter ........   10.00"));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), lbl + "Water depth/draft parameter ........   10.00"));
     EXPECT_EQ(pages[0].find("Wind force model"), std::string::npos);
 }
 
@@ -247,9 +217,9 @@ TEST_F(WindCurrentPages, SectionVIWindForceIsHalfRhoVSquaredMovedToTheMomentPoin
     const double V = 40.0 * 1.687;
     EXPECT_NEAR(static_cast<double>(SINES.WNDCOF), 0.5 * 0.0024356 * V * V / 1000.0,
                 0.0005 * 0.5 * 0.0024356 * V * V / 1000.0);
-    EXPECT_TRUE(has_line(page, " >>> NOTE: Moments in this table are computed about Xves =    25.00 ft"));
-    EXPECT_TRUE(has_line(page, "             --------   Wind     --------"));
-    EXPECT_TRUE(has_line(page, "  Attack    ( k.lbs)    ( k.lbs)    (kip-ft)"));
+    EXPECT_TRUE(has_line(lines_of(page), " >>> NOTE: Moments in this table are computed about Xves =    25.00 ft"));
+    EXPECT_TRUE(has_line(lines_of(page), "             --------   Wind     --------"));
+    EXPECT_TRUE(has_line(lines_of(page), "  Attack    ( k.lbs)    ( k.lbs)    (kip-ft)"));
     const std::vector<std::string> rows = rows_after_deg(page);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].substr(0, 7), "   90.0");
@@ -266,9 +236,9 @@ TEST_F(WindCurrentPages, SectionVIIWindDensitiesAndTheZeroSpeedLimit) {
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[1], "");  // section VII closes with a page start
     EXPECT_EQ(pages[0].substr(0, pages[0].find('\n')), kTitleVII);
-    EXPECT_TRUE(has_line(pages[0], " >>> NOTE: Moments in this table are computed about Xves =      .00 ft"));
-    EXPECT_TRUE(has_line(pages[0], "           ------     Wind  Data    -----"));
-    EXPECT_TRUE(has_line(pages[0], "  Attack  <-- [k.lbs]^2*s -->   [kip-ft]^2*s"));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), " >>> NOTE: Moments in this table are computed about Xves =      .00 ft"));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), "           ------     Wind  Data    -----"));
+    EXPECT_TRUE(has_line(lines_of(pages[0]), "  Attack  <-- [k.lbs]^2*s -->   [kip-ft]^2*s"));
     std::vector<std::string> rows = rows_after_deg(pages[0]);
     ASSERT_EQ(rows.size(), 1u);
     // SFy = 4 Fy^2 x 3.0 / (40 x 1.687)^2 with Fy the mean sway force; no moment about the CG.
@@ -315,7 +285,7 @@ TEST_F(WindCurrentPages, BandLimitedCurrentDensitiesEndAt01257) {
         P.BRVFLG = bits({22});
         const std::vector<std::string> pages = run();
         ASSERT_EQ(pages.size(), 2u);
-        EXPECT_TRUE(has_line(pages[0], "           ------   Current Data    -----"));
+        EXPECT_TRUE(has_line(lines_of(pages[0]), "           ------   Current Data    -----"));
         const std::vector<std::string> rows = rows_after_deg(pages[0]);
         ASSERT_EQ(rows.size(), 1u);
         const std::vector<double> v = numbers(rows[0]);
@@ -372,9 +342,9 @@ TEST_F(WindCurrentPages, NetForceSpectraAgreeWithSectionVIIForAWindFrom180) {
     ASSERT_EQ(vii.size(), 8u);
     for (int k = 1; k <= 3; ++k) {
         const std::string& page = spectra[static_cast<std::size_t>(k - 1)];
-        EXPECT_TRUE(has_line(page, " >>> NOTES: Frequency of \"low-frequency\" oscillations     =      .050 rad/sec"));
-        EXPECT_EQ(has_line(page, "            Moments in this table are computed about Xves =      .00 m."), k == 3);
-        EXPECT_TRUE(has_line(page, "                             Fx =   4.00E+01 m.ton"));
+        EXPECT_TRUE(has_line(lines_of(page), " >>> NOTES: Frequency of \"low-frequency\" oscillations     =      .050 rad/sec"));
+        EXPECT_EQ(has_line(lines_of(page), "            Moments in this table are computed about Xves =      .00 m."), k == 3);
+        EXPECT_TRUE(has_line(lines_of(page), "                             Fx =   4.00E+01 m.ton"));
         const std::vector<std::string> rows = net_rows(page);
         ASSERT_EQ(rows.size(), 8u) << page;
         for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -392,7 +362,7 @@ TEST_F(WindCurrentPages, NetForceSpectraAgreeWithSectionVIIForAWindFrom180) {
     EXPECT_NE(
         spectra[0].find("---------------------------   Vessel-Based X Force Spectra   ---------------------------"),
         std::string::npos);
-    EXPECT_TRUE(has_line(spectra[2], std::string(49, ' ') + "([ton-m.]^2*s)"));
+    EXPECT_TRUE(has_line(lines_of(spectra[2]), std::string(49, ' ') + "([ton-m.]^2*s)"));
 }
 
 TEST_F(WindCurrentPages, NetForceSpectraWithoutDragHaveSixColumns) {
@@ -412,7 +382,7 @@ TEST_F(WindCurrentPages, NetForceSpectraWithoutDragHaveSixColumns) {
     ASSERT_EQ(iva.size(), 1u) << pages[0];
     for (std::size_t k = 0; k < spectra.size(); ++k) {
         const std::string& page = spectra[k];
-        EXPECT_TRUE(has_line(page, " Heading    Wave        Wind       Current     Swell      External      NET"));
+        EXPECT_TRUE(has_line(lines_of(page), " Heading    Wave        Wind       Current     Swell      External      NET"));
         const std::vector<std::string> rows = net_rows(page);
         ASSERT_EQ(rows.size(), 1u);
         const std::vector<double> v = numbers(rows[0]);
@@ -426,7 +396,7 @@ TEST_F(WindCurrentPages, NetForceSpectraWithoutDragHaveSixColumns) {
         EXPECT_EQ(v[6], v[1]);
         EXPECT_EQ(rows[0].substr(7, 12), iva[0].substr(7 + 12 * k, 12)) << rows[0] << " | " << iva[0];
     }
-    EXPECT_TRUE(has_line(titled(pages, kTitleIXsShort)[0], std::string(41, ' ') + "([m.ton]^2*s)"));
+    EXPECT_TRUE(has_line(lines_of(titled(pages, kTitleIXsShort)[0]), std::string(41, ' ') + "([m.ton]^2*s)"));
 }
 
 // Wind and current on at a speed of 0: their spectra columns are 0 on every page, never 0/0.

@@ -17,20 +17,9 @@ namespace brevant::e2e {
 namespace {
 
 using brevant::testing::lines_of;
+using brevant::testing::pages_of;
 
 constexpr const char* kPause = " \n Press <RETURN> to continue: ";
-
-// The pages of a report file: the text after each form-feed record.
-std::vector<std::string> pages_of(const std::string& report) {
-    std::vector<std::string> pages;
-    std::size_t p = 0;
-    while ((p = report.find("\f\n", p)) != std::string::npos) {
-        p += 2;
-        const std::size_t next = report.find("\f\n", p);
-        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
-    }
-    return pages;
-}
 
 constexpr const char* kTitleIX =
     "   *********************  IX. Net Environmental Forces & Moments   ********************";

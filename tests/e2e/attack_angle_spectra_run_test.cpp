@@ -13,28 +13,11 @@
 namespace brevant::e2e {
 namespace {
 
-std::vector<std::string> pages_of(const std::string& report) {
-    std::vector<std::string> pages;
-    std::size_t p = 0;
-    while ((p = report.find("\f\n", p)) != std::string::npos) {
-        p += 2;
-        const std::size_t next = report.find("\f\n", p);
-        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
-    }
-    return pages;
-}
+using brevant::testing::pages_of;
+using brevant::testing::row_lines;
 
-// The lines after the last line starting " (rad/sec)" and the empty line after it, up to an empty line.
-std::vector<std::string> table_rows(const std::string& page) {
-    std::vector<std::string> rows;
-    const std::size_t at = page.find("\n (rad/sec)");
-    if (at == std::string::npos) return rows;
-    const std::size_t from = page.find("\n\n", at + 1);
-    if (from == std::string::npos) return rows;
-    std::istringstream in(page.substr(from + 2));
-    for (std::string line; std::getline(in, line) && !line.empty();) rows.push_back(line);
-    return rows;
-}
+// The lines after the first line starting " (rad/sec)" and the empty line after it, up to an empty line.
+std::vector<std::string> table_rows(const std::string& page) { return row_lines(page, "\n (rad/sec)"); }
 
 TEST(AttackAngleSpectraRun, ShipCaseEndsWithTheSeriesThenPageX) {
     testing::ScratchDir dir;

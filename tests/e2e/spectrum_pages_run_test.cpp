@@ -13,33 +13,9 @@ namespace brevant::e2e {
 namespace {
 
 using brevant::testing::lines_of;
-
-std::vector<std::string> pages_of(const std::string& report) {
-    std::vector<std::string> pages;
-    std::size_t p = 0;
-    while ((p = report.find("\f\n", p)) != std::string::npos) {
-        p += 2;
-        const std::size_t next = report.find("\f\n", p);
-        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
-    }
-    return pages;
-}
-
-// The lines after the header line holding HEAD and the empty line that ends the header.
-std::vector<std::string> rows_after(const std::string& page, const std::string& head) {
-    std::vector<std::string> rows;
-    const std::size_t at = page.find(head);
-    if (at == std::string::npos) return rows;
-    const std::size_t from = page.find("\n\n", at);
-    if (from == std::string::npos) return rows;
-    for (const std::string& line : lines_of(page.substr(from + 2))) {
-        if (line.empty()) break;
-        rows.push_back(line);
-    }
-    return rows;
-}
-
-std::string title_of(const std::string& page) { return page.substr(0, page.find('\n')); }
+using brevant::testing::pages_of;
+using brevant::testing::row_lines;
+using brevant::testing::title_of;
 
 TEST(SpectrumPagesRun, ShipCaseWritesSectionsIIThenVIIpThenVIIIThenVIIIp) {
     testing::ScratchDir dir;
@@ -63,7 +39,7 @@ TEST(SpectrumPagesRun, ShipCaseWritesSectionsIIThenVIIpThenVIIIThenVIIIp) {
     for (std::size_t k = 1; k <= 3; ++k) {
         const std::string& page = pages[k];
         EXPECT_NE(title_of(page).find("IIa. Mean Reflection Force Frequency Distribution"), std::string::npos) << k;
-        const std::vector<std::string> rows = rows_after(page, " (sec)    <--");
+        const std::vector<std::string> rows = row_lines(page, " (sec)    <--");
         ASSERT_EQ(rows.size(), 31u) << page;
         for (const std::string& row : rows) EXPECT_EQ(row.size(), 44u) << row;
     }
@@ -74,15 +50,15 @@ TEST(SpectrumPagesRun, ShipCaseWritesSectionsIIThenVIIpThenVIIIThenVIIIp) {
     EXPECT_NE(pages[5].find(" (rad/sec)    (Sec)          (m.)          (m.)     < (m./sec)^2/(rad/sec) >"),
               std::string::npos)
         << pages[5];
-    const std::vector<std::string> speed = rows_after(pages[5], " (rad/sec)");
+    const std::vector<std::string> speed = row_lines(pages[5], " (rad/sec)");
     ASSERT_EQ(speed.size(), 10u);
     EXPECT_EQ(speed[0].substr(0, 20), "  .0000     Infinity");
 
     EXPECT_NE(title_of(pages[6]).find("VIII. Irregular Wave Spectral Values"), std::string::npos);
-    EXPECT_EQ(rows_after(pages[6], "     (Sec)").size(), 31u) << pages[6];
+    EXPECT_EQ(row_lines(pages[6], "     (Sec)").size(), 31u) << pages[6];
 
     EXPECT_NE(title_of(pages[7]).find("VIIIp. Irregular Wave Group Spectral Values"), std::string::npos);
-    EXPECT_EQ(rows_after(pages[7], " (rad/sec)").size(), 10u) << pages[7];
+    EXPECT_EQ(row_lines(pages[7], " (rad/sec)").size(), 10u) << pages[7];
 
     EXPECT_EQ(report.find("NaN"), std::string::npos);
     EXPECT_EQ(report.find("nan"), std::string::npos);

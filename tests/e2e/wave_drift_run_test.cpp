@@ -16,41 +16,9 @@ namespace brevant::e2e {
 namespace {
 
 using brevant::testing::lines_of;
-
-std::vector<std::string> pages_of(const std::string& report) {
-    std::vector<std::string> pages;
-    std::size_t p = 0;
-    while ((p = report.find("\f\n", p)) != std::string::npos) {
-        p += 2;
-        const std::size_t next = report.find("\f\n", p);
-        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
-    }
-    return pages;
-}
-
-// The numeric rows after the header line holding HEAD and the empty line that ends the header.
-std::vector<std::vector<double>> rows_after(const std::string& page, const std::string& head) {
-    std::vector<std::vector<double>> rows;
-    const std::size_t at = page.find(head);
-    if (at == std::string::npos) return rows;
-    const std::size_t from = page.find("\n\n", at);
-    if (from == std::string::npos) return rows;
-    bool started = false;
-    for (const std::string& line : lines_of(page.substr(from + 2))) {
-        if (line.empty()) {
-            if (started) break;
-            continue;
-        }
-        started = true;
-        std::istringstream in(line);
-        std::vector<double> values;
-        for (double v = 0.0; in >> v;) values.push_back(v);
-        rows.push_back(values);
-    }
-    return rows;
-}
-
-std::string title_of(const std::string& page) { return page.substr(0, page.find('\n')); }
+using brevant::testing::pages_of;
+using brevant::testing::table_rows;
+using brevant::testing::title_of;
 
 // Nothing that did not compute and no field too narrow for its value: runs of asterisks appear only
 // in the page titles, which begin with three blanks and such a run (the notes hold single ones).
@@ -94,7 +62,7 @@ TEST(WaveDriftRun, ShipCaseWritesIaThenIIIaThenIVa) {
     for (int k = 1; k <= 3; ++k) {
         const std::string& page = pages[static_cast<std::size_t>(k)];
         EXPECT_EQ(title_of(page), kTitleIa);
-        const std::vector<std::vector<double>> rows = rows_after(page, " (sec)    (rad/sec)");
+        const std::vector<std::vector<double>> rows = table_rows(page, " (sec)    (rad/sec)");
         ASSERT_EQ(rows.size(), 31u) << page;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             ASSERT_EQ(rows[i].size(), 7u);
@@ -104,8 +72,8 @@ TEST(WaveDriftRun, ShipCaseWritesIaThenIIIaThenIVa) {
     EXPECT_NE(pages[2].find("Attack Angle Relative to Vessel =    15.00 degrees"), std::string::npos);
     EXPECT_EQ(title_of(pages[4]), kTitleIIIa);
     EXPECT_EQ(title_of(pages[5]), kTitleIVa);
-    const std::vector<std::vector<double>> mean = rows_after(pages[4], "  (deg)");
-    const std::vector<std::vector<double>> density = rows_after(pages[5], "  (deg)");
+    const std::vector<std::vector<double>> mean = table_rows(pages[4], "  (deg)");
+    const std::vector<std::vector<double>> density = table_rows(pages[5], "  (deg)");
     ASSERT_EQ(mean.size(), 3u) << pages[4];
     ASSERT_EQ(density.size(), 3u) << pages[5];
     for (std::size_t i = 0; i < 3; ++i) {
@@ -212,7 +180,7 @@ TEST(WaveDriftRun, MemberHullWithTheSeaOnlyGivesFiniteAbsorptionPages) {
         EXPECT_EQ(title_of(pages[3]), kTitleIIIb);
         EXPECT_EQ(title_of(pages[4]), kTitleIVb);
         for (int k = 1; k <= 2; ++k) {
-            const std::vector<std::vector<double>> rows = rows_after(pages[static_cast<std::size_t>(k)], " (sec)");
+            const std::vector<std::vector<double>> rows = table_rows(pages[static_cast<std::size_t>(k)], " (sec)");
             ASSERT_FALSE(rows.empty());
             bool any = false;
             for (const std::vector<double>& row : rows) {
@@ -225,8 +193,8 @@ TEST(WaveDriftRun, MemberHullWithTheSeaOnlyGivesFiniteAbsorptionPages) {
         if (c.zero_scale) {
             EXPECT_NE(pages[1].find("      .00000      .00000      .00000\n"), std::string::npos);
         }
-        EXPECT_EQ(rows_after(pages[3], "  (deg)").size(), 2u);
-        EXPECT_EQ(rows_after(pages[4], "  (deg)").size(), 2u);
+        EXPECT_EQ(table_rows(pages[3], "  (deg)").size(), 2u);
+        EXPECT_EQ(table_rows(pages[4], "  (deg)").size(), 2u);
         expect_clean(report);
     }
 }

@@ -16,19 +16,9 @@ namespace brevant::e2e {
 namespace {
 
 using brevant::testing::lines_of;
-
-std::vector<std::string> pages_of(const std::string& report) {
-    std::vector<std::string> pages;
-    std::size_t p = 0;
-    while ((p = report.find("\f\n", p)) != std::string::npos) {
-        p += 2;
-        const std::size_t next = report.find("\f\n", p);
-        pages.push_back(report.substr(p, next == std::string::npos ? std::string::npos : next - p));
-    }
-    return pages;
-}
-
-std::string first_line(const std::string& page) { return page.substr(0, page.find('\n')); }
+using brevant::testing::numbers;
+using brevant::testing::pages_of;
+using brevant::testing::title_of;
 
 // The rows of a table: the lines after its "  (deg)" header line and the blank line.
 std::vector<std::string> rows_after(const std::string& page, const std::string& head) {
@@ -38,13 +28,6 @@ std::vector<std::string> rows_after(const std::string& page, const std::string& 
     while (i < lines.size() && lines[i].rfind(head, 0) != 0) ++i;
     for (i += 2; i < lines.size() && !lines[i].empty(); ++i) rows.push_back(lines[i]);
     return rows;
-}
-
-std::vector<double> numbers(const std::string& row) {
-    std::istringstream in(row);
-    std::vector<double> v;
-    for (double x = 0.0; in >> x;) v.push_back(x);
-    return v;
 }
 
 constexpr const char* kTitleV = "   **********   V. Dimensionless Wind and Current Coefficients   ************";
@@ -77,11 +60,11 @@ TEST(WindCurrentPagesRun, ShipCaseWritesSectionsVToVIIAndTheNetForceSpectra) {
     // page start of the spectra by attack angle (no table of theirs asked for).
     ASSERT_EQ(pages.size(), 9u) << report;
     EXPECT_EQ(pages[8], "");
-    EXPECT_EQ(first_line(pages[1]), kTitleV);
-    EXPECT_EQ(first_line(pages[2]), kTitleVI);
-    EXPECT_EQ(first_line(pages[3]), kTitleVII);
+    EXPECT_EQ(title_of(pages[1]), kTitleV);
+    EXPECT_EQ(title_of(pages[2]), kTitleVI);
+    EXPECT_EQ(title_of(pages[3]), kTitleVII);
     EXPECT_EQ(pages[4], "");
-    for (std::size_t p = 5; p < 8; ++p) EXPECT_EQ(first_line(pages[p]), kTitleIXs) << p;
+    for (std::size_t p = 5; p < 8; ++p) EXPECT_EQ(title_of(pages[p]), kTitleIXs) << p;
 
     // V: -cos, -sin, (x-arm cos - y-arm sin) / L of the cylinders, attack angles 0, 15, ..., 180.
     const std::vector<std::string> v = rows_after(pages[1], "  (deg)");

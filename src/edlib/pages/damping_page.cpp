@@ -181,11 +181,15 @@ void ITEMNO(Int IOSCRN, Int LINE) {
     write_record(IOSCRN, " ++> Item Number " + fmt_I(LINE, LINE < 10 ? 1 : 2));
 }
 
-void V3HLP(Int IOSCRN, Int KBD, Int& LINE, Int IDENT, Int HLPFLG) {
+void vessel_notes_title(Int IOSCRN) {
     CLEAR(IOSCRN);
     const std::string stars(21, '*');
     write_record(IOSCRN, Record().x(1).put(stars).x(2).put("Vessel Definition Notes").x(2).put(stars).str());
     blank_line(IOSCRN);
+}
+
+void V3HLP(Int IOSCRN, Int KBD, Int& LINE, Int IDENT, Int HLPFLG) {
+    vessel_notes_title(IOSCRN);
     if (LINE != 0) {
         ITEMNO(IOSCRN, LINE);
         write_note(IOSCRN, IDENT);

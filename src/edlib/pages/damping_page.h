@@ -15,4 +15,8 @@ void V3HLP(Int IOSCRN, Int KBD, Int& LINE, Int IDENT, Int HLPFLG);
 // A blank line and " ++> Item Number " with LINE in one column below 10, otherwise in two.
 void ITEMNO(Int IOSCRN, Int LINE);
 
+// The head of a notes screen of pages 3 and 4: a clean screen, the "Vessel Definition Notes" title
+// between runs of 21 asterisks, and a blank line.
+void vessel_notes_title(Int IOSCRN);
+
 }  // namespace brevant

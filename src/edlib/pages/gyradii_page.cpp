@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "edlib/pages/damping_page.h"
 #include "edlib/pages/vessel_pages.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
@@ -270,13 +271,9 @@ void edit_item(Tpcm& T, Int item, Int unit) {
 }  // namespace
 
 void V2HELP(Int IOSCRN, Int KBD, Int& LINE, Int IDENT) {
-    CLEAR(IOSCRN);
-    const std::string stars(21, '*');
-    write_record(IOSCRN, Record().x(1).put(stars).x(2).put("Vessel Definition Notes").x(2).put(stars).str());
-    blank_line(IOSCRN);
+    vessel_notes_title(IOSCRN);
     if (LINE != 0) {
-        blank_line(IOSCRN);
-        write_record(IOSCRN, " ++> Item Number " + fmt_I(LINE, LINE < 10 ? 1 : 2));
+        ITEMNO(IOSCRN, LINE);
         if (note_text(IDENT).empty()) {
             write_record(IOSCRN, " ++> Sorry, no help for this item...");
             blank_line(IOSCRN);
