@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "drift_fixture.h"
+#include "member_drag_case.h"
 #include "lowlib/drag_entry.h"
 #include "lowlib/member_spectral_preparation.h"
 #include "numeric/grid_integrals.h"
@@ -16,66 +17,15 @@
 namespace brevant::testing {
 namespace {
 
-class MemberDragTest : public DriftTest {
+class MemberDragTest : public MemberDragCase {
 protected:
-    static constexpr Int NWP = 21;
-    FArray<Real, 100> PSD{};
     CrossSpectra X{}, XC{}, D{}, DC{};
     Real FOUTD = -99.0f, FOUTR = -99.0f;
 
     void SetUp() override {
         DriftTest::SetUp();
-        reset_simcom();
-        reset_dragf_semi();
-        grid(periods(4.0f, 1.0f, NWP));
-        TPCM.DRAFT = 20.0f;
-        TPCM.DEPTH = 300.0f;
-        TPCM.DWATR = 1025.0f;
-        TPCM.LWL = 60.0f;
-        TPCM.BWL = 60.0f;
-        TPCM.WVDGCX = TPCM.WVDGCY = TPCM.WVDGCM = 1.0f;
-        TPCM.VWDFAC = TPCM.VWDRGFC = 1.0f;
-        TPCM.LWVCOF = 0x777;
-        TPCM.SEMI_LIKE = 1;
-        TPCM.SWHT(1) = 4.0f;
-        TPCM.SEAHDG(1) = 180.0f;
-        PASCOM.VTCRPS = PASCOM.VTCRRS = 10.0f;
-        PASCOM.MENWLX = PASCOM.MENWLY = 4.0f;
-        for (Int i = 1; i <= NWP; ++i) {
-            PASCOM.RLRAOH2(i, 1) = 1.0f;
-            PASCOM.HRAO(i, 1) = 0.3f;
-            PASCOM.HOR_WAV_RAO(i, 1) = Complex(0.2f, 0.1f);
-            PASCOM.ANG_WAV_RAO(i, 1) = Complex(0.002f, 0.0f);
-            const Real w = WAVCOM.W(i);
-            PSD(i) = 3.0f * std::exp(-8.0f * (w - 0.6f) * (w - 0.6f));
-        }
-        TPCM.NCYL = 2;
-        for (Int i = 1; i <= 2; ++i) column(i, 0.0f, i == 1 ? 20.0f : -20.0f, true);
+        set_up_case(false);
         current(1.0f, 30.0f);
-    }
-    // A column of radius 4 standing on the keel at (x, y), piercing or ending below the surface.
-    static void column(Int i, Real x, Real y, bool piercing) {
-        TPCM.RCYLB(1, i) = x;
-        TPCM.RCYLB(2, i) = y;
-        TPCM.RCYLB(3, i) = -20.0f;
-        TPCM.XAREA(i) = 50.265482f;
-        TPCM.CYLCD(1, i) = TPCM.CYLCD(2, i) = 1.0f;
-        SIMCOM.LPIERCE(i) = piercing ? 1 : 0;
-        SIMCOM.CYLLEN(i) = piercing ? 20.02f : 10.0f;
-        SIMCOM.DIRVEC(3, i) = 1.0f;
-    }
-    static void current(Real knots, Real heading) {
-        TPCM.LCURNT = 1;
-        TPCM.NUNTS = 1;
-        TPCM.CURSPD = knots;
-        TPCM.CURHDG = heading;
-        CURPROF.NCURNTPF = 2;
-        CURPROF.DPTHIPF(1) = 150.0f;
-        CURPROF.DPTHIPF(2) = 300.0f;
-        CURPROF.VELIPF(1) = knots;
-        CURPROF.VELIPF(2) = knots;
-        CURPROF.CURHDGPF(1) = heading;
-        CURPROF.CURHDGPF(2) = heading;
     }
     void call(Int LVARST, Int LCOMP = 1, Real RELANG = 0.3f, Logical FRSTIM = 1, Int IWAVID = 1) {
         Real WC = 0.05f;

@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "drift_fixture.h"
+#include "member_drag_case.h"
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/drag_entry.h"
 #include "lowlib/group_variance.h"
 #include "lowlib/member_spectral_preparation.h"
 #include "lowlib/row_series_reuse.h"
+#include "numeric/grid_integrals.h"
 #include "records/member_table.h"
 #include "records/response_record.h"
 
@@ -46,52 +48,16 @@ std::vector<std::uint32_t> prep_outputs(Real WC, Real XCOL, const Real* PSD, Rea
             bits(BB), bits(WD),    bits(BR),   bits(WB),  bits(WR),  bits(COR), static_cast<std::uint32_t>(NDEPTHQ)};
 }
 
-class MemberDragRowReuse : public DriftTest {
+class MemberDragRowReuse : public MemberDragCase {
 protected:
-    static constexpr Int NWP = 21;
-    FArray<Real, 100> PSD{};
     Real SIG0WV = 0.0f;
 
     void SetUp() override {
         DriftTest::SetUp();
-        reset_simcom();
-        reset_dragf_semi();
-        grid(periods(4.0f, 1.0f, NWP));
-        TPCM.DRAFT = 20.0f;
-        TPCM.DEPTH = 300.0f;
-        TPCM.DWATR = 1025.0f;
-        TPCM.LWL = TPCM.BWL = 60.0f;
-        TPCM.WVDGCX = TPCM.WVDGCY = TPCM.WVDGCM = 1.0f;
-        TPCM.VWDFAC = TPCM.VWDRGFC = 1.0f;
-        TPCM.LWVCOF = 0x777;
-        TPCM.SEMI_LIKE = 1;
-        TPCM.SWHT(1) = 4.0f;
-        TPCM.SEAHDG(1) = 180.0f;
-        PASCOM.VTCRPS = PASCOM.VTCRRS = 10.0f;
-        PASCOM.MENWLX = PASCOM.MENWLY = 4.0f;
-        for (Int i = 1; i <= NWP; ++i) {
-            const Real w = WAVCOM.W(i);
-            PASCOM.RLRAOH2(i, 1) = 1.0f;
-            PASCOM.HRAO(i, 1) = 0.3f;
-            PASCOM.HOR_WAV_RAO(i, 1) = Complex(0.2f + 0.1f * w, 0.1f);
-            PASCOM.ANG_WAV_RAO(i, 1) = Complex(0.002f, 0.001f * w);
-            PSD(i) = 3.0f * std::exp(-8.0f * (w - 0.6f) * (w - 0.6f));
-        }
+        set_up_case(true);
         Real VAR = 0.0f, VARDOT = 0.0f;
         SMPINT(PSD.data(), VAR, VARDOT);
         SIG0WV = std::sqrt(VAR);
-        // Two piercing columns of radius 4 on the keel, 40 m apart.
-        TPCM.NCYL = 2;
-        for (Int i = 1; i <= 2; ++i) {
-            TPCM.RCYLB(1, i) = 0.0f;
-            TPCM.RCYLB(2, i) = i == 1 ? 20.0f : -20.0f;
-            TPCM.RCYLB(3, i) = -20.0f;
-            TPCM.XAREA(i) = 50.265482f;
-            TPCM.CYLCD(1, i) = TPCM.CYLCD(2, i) = 1.0f;
-            SIMCOM.LPIERCE(i) = 1;
-            SIMCOM.CYLLEN(i) = 20.02f;
-            SIMCOM.DIRVEC(3, i) = 1.0f;
-        }
         CURPROF.NCURNTPF = 2;
         CURPROF.DPTHIPF(1) = 150.0f;
         CURPROF.DPTHIPF(2) = 300.0f;
@@ -106,14 +72,6 @@ protected:
         TPCM.LCURNT = 0;
         TPCM.CURSPD = 0.0f;
         CURPROF.VELIPF(1) = CURPROF.VELIPF(2) = 0.0f;
-    }
-    static void current(Real knots, Real heading) {
-        TPCM.LCURNT = 1;
-        TPCM.NUNTS = 1;
-        TPCM.CURSPD = knots;
-        TPCM.CURHDG = heading;
-        CURPROF.VELIPF(1) = CURPROF.VELIPF(2) = knots;
-        CURPROF.CURHDGPF(1) = CURPROF.CURHDGPF(2) = heading;
     }
     // The rows of a page: the row frequencies in turn, per row the three components, as ANGSPEC asks.
     std::vector<std::vector<std::uint32_t>> page(Real RELANG) {
