@@ -61,26 +61,31 @@ Real GISUB(Real KD, Real B0, Real R, Real PHI, Int NXP) {
     return SUM / (3.0f * B0 * B0);
 }
 
-Real GISURF(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
-    if (no_current(B0)) return COS_C * 2.3936536f * surface_factor(R, PHI);
+namespace {
+
+// The group integral of a surface drag function DRAG (along or across the waves) over the
+// amplitude distribution, with a current (B0 not 0).
+template <typename Drag>
+Real surface_group_integral(Real B0, Real R, Real PHI, Real COS_C, Int NXP, Drag DRAG) {
     assert(B0 != 0.0f);
     const Real SUM = rayleigh_sum(NXP, [&](Real X) {
         const Real E = std::exp(-0.5f * X * X);
         const Real BX = B0 * X;
-        return X * X * E * (0.5f * X * X - 1.0f) * SURF_DRAG(BX, R, PHI);
+        return X * X * E * (0.5f * X * X - 1.0f) * DRAG(BX, R, PHI);
     });
     return SUM * COS_C / (3.0f * B0 * B0);
 }
 
+}  // namespace
+
+Real GISURF(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
+    if (no_current(B0)) return COS_C * 2.3936536f * surface_factor(R, PHI);
+    return surface_group_integral(B0, R, PHI, COS_C, NXP, SURF_DRAG);
+}
+
 Real GISURF_PRP(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
     if (no_current(B0)) return 0.0f;
-    assert(B0 != 0.0f);
-    const Real SUM = rayleigh_sum(NXP, [&](Real X) {
-        const Real E = std::exp(-0.5f * X * X);
-        const Real BX = B0 * X;
-        return X * X * E * (0.5f * X * X - 1.0f) * SURF_DRAG_PRP(BX, R, PHI);
-    });
-    return SUM * COS_C / (3.0f * B0 * B0);
+    return surface_group_integral(B0, R, PHI, COS_C, NXP, SURF_DRAG_PRP);
 }
 
 Real FCF_SURF(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
