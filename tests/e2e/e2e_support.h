@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "brevant_paths.h"
+
 #include <bit>
 #include <cstdint>
 #include <filesystem>

@@ -2,6 +2,8 @@
 // generations, leaving without saving, navigation, the forced settings of a load, execution.
 #include <gtest/gtest.h>
 
+#include "brevant_paths.h"
+
 #include <regex>
 #include <string>
 #include <vector>

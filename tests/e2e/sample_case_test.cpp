@@ -3,6 +3,8 @@
 // and leaves the case itself untouched.
 #include <gtest/gtest.h>
 
+#include "brevant_paths.h"
+
 #include <filesystem>
 #include <sstream>
 #include <string>

@@ -3,6 +3,8 @@
 // formulas, identities between sections), and the metric case against its English twin.
 #include <gtest/gtest.h>
 
+#include "brevant_paths.h"
+
 #include <unistd.h>
 
 #include <algorithm>
