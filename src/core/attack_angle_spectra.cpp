@@ -51,36 +51,46 @@ void angle_line(std::string_view word, Real RELDEG) {
     write_record(U, "");
 }
 
-void parameter_summary(const RunValues& R, Int SPECTYP, Real RELDEG) {
+// The parameters above the table of one environment (1 to 6), written when LPRINT is true. The
+// wave and swell summary values are computed on every call, printed or not: where the wave-number
+// search of the characteristic slope fails, the run ends there either way.
+void parameter_summary(const RunValues& R, Int SPECTYP, Real RELDEG, bool LPRINT) {
     const Tpcm& P = TPCM;
     const Int U = P.IUNIT;
     const CaptionFunction units = UNITS;
     switch (SPECTYP) {
         case 1:
+            if (!LPRINT) return;
             angle_line("Wind", RELDEG);
             write_record(U, Record().x(5).put("Wind").put(" Spectral Type -- ").put(wind_spectrum_caption(P.WNDTYP)).str());
             ONELIN("Mean wind speed", 15, P.WNDSPD, units, 13, U);
             if (P.WNDTYP == 4) ONELIN("A.P.I. wind spectrum parameter", 30, P.APIPRM, units, -1, U);
             break;
         case 2:
+            if (!LPRINT) return;
             angle_line("Current", RELDEG);
             write_record(U,
                          Record().x(5).put("Current").put(" Spectral Type -- ").put(current_spectrum_caption(P.CURTYP)).str());
             ONELIN("Mean current speed", 18, P.CURSPD, units, 13, U);
             break;
         case 3:
-        case 4:
-            angle_line("Wave", RELDEG);
+        case 4: {
+            if (LPRINT) angle_line("Wave", RELDEG);
+            const SeaCharacteristics C = sea_characteristics(R);
+            if (!LPRINT) return;
             write_record(U, Record().x(5).put("----  Wave Characteristics  ----").str());
             write_record(U, "");
-            write_sea_characteristics_lines(R);
+            write_sea_characteristics_lines(R, C);
             write_record(U, "");
             write_slope_basis_line(R);
             break;
-        default:
-            angle_line("Swell", RELDEG);
-            write_swell_characteristics_lines(R);
+        }
+        default: {
+            if (LPRINT) angle_line("Swell", RELDEG);
+            const Real SLOPE = swell_characteristic_slope(R);
+            if (LPRINT) write_swell_characteristics_lines(R, SLOPE);
             break;
+        }
     }
 }
 
@@ -157,9 +167,9 @@ void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::stri
     if (SPECTYP == 7) {
         angle_line("Aligned Environments", RELDEG);
         summed_table_heading();
-    } else if (LPRINT) {
-        parameter_summary(R, SPECTYP, RELDEG);
-        source_table_heading(R);
+    } else {
+        parameter_summary(R, SPECTYP, RELDEG, LPRINT);
+        if (LPRINT) source_table_heading(R);
     }
 
     const Int NIWQ = low_frequency_row_count();

@@ -17,8 +17,9 @@ inline constexpr Int kMaxAngleSpectrumRows = 1000;
 // absorption, 5 swell reflection, 6 swell absorption, 7 the sum of those computed at this angle.
 // NWAVPK is the sea peak's grid index (on the grid). The page is written when LPRINT is true (the
 // summed page's angle line and table heading whatever LPRINT is); the values are computed and
-// added to the sums either way (4 and 6 only when LEGDRG is 0). FRSTIM true clears the sums and
-// comes back false.
+// added to the sums either way (4 and 6 only when LEGDRG is 0), and so are the sea's or the swell's
+// summary values (3 to 6), whose wave-number search ends the run where it fails. FRSTIM true clears
+// the sums and comes back false.
 // More than kMaxAngleSpectrumRows rows, or SPECTYP outside 1..7, is refused on standard output
 // with one answer line read (none in a silent run).
 void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::string_view HEADER, bool LPRINT,

@@ -165,26 +165,52 @@ void write_sea_spectrum_lines(const RunValues& R) {
     ONELIN("Spectrum peak period", 20, WAVCOM.TPK, units, 16, U);
 }
 
-void write_sea_characteristics_lines(const RunValues& R) {
-    const Tpcm& P = TPCM;
+SeaCharacteristics sea_characteristics(const RunValues& R) {
     const WavCom& V = WAVCOM;
-    const Int U = P.IUNIT;
-    const CaptionFunction units = UNITS;
-    write_sea_spectrum_lines(R);
-    const Real VWIND = 0.1412f * V.G * V.TPK;
-    ONELIN("Spectrum characteristic wind speed", 34, VWIND, units, P.NUNTS + 14, U);
+    SeaCharacteristics C;
+    C.VWIND = 0.1412f * V.G * V.TPK;
     // The requested height, also for the user spectra whose requested-height line is not shown.
-    const Real SLOPE = characteristic_slope(R, V.TPK, P.SWHT(1));
-    ONELIN("Spectrum characteristic wave slope", 34, SLOPE, units, 2, U);
-    ONELIN("Direction of maximum seas", 25, P.SEAHDG(1), units, 2, U);
+    C.SLOPE = characteristic_slope(R, V.TPK, TPCM.SWHT(1));
+    return C;
 }
 
-void write_swell_characteristics_lines(const RunValues& R) {
+Real swell_characteristic_slope(const RunValues& R) { return characteristic_slope(R, TPCM.SWELPD, TPCM.SWELHT); }
+
+namespace {
+
+void write_sea_slope_and_direction_lines(Real SLOPE) {
+    const Int U = TPCM.IUNIT;
+    const CaptionFunction units = UNITS;
+    ONELIN("Spectrum characteristic wave slope", 34, SLOPE, units, 2, U);
+    ONELIN("Direction of maximum seas", 25, TPCM.SEAHDG(1), units, 2, U);
+}
+
+void write_sea_wind_speed_line(Real VWIND) {
+    const CaptionFunction units = UNITS;
+    ONELIN("Spectrum characteristic wind speed", 34, VWIND, units, TPCM.NUNTS + 14, TPCM.IUNIT);
+}
+
+}  // namespace
+
+void write_sea_characteristics_lines(const RunValues& R) {
+    write_sea_spectrum_lines(R);
+    write_sea_wind_speed_line(0.1412f * WAVCOM.G * WAVCOM.TPK);
+    write_sea_slope_and_direction_lines(sea_characteristics(R).SLOPE);
+}
+
+void write_sea_characteristics_lines(const RunValues& R, const SeaCharacteristics& C) {
+    write_sea_spectrum_lines(R);
+    write_sea_wind_speed_line(C.VWIND);
+    write_sea_slope_and_direction_lines(C.SLOPE);
+}
+
+void write_swell_characteristics_lines(const RunValues& R) { write_swell_characteristics_lines(R, swell_characteristic_slope(R)); }
+
+void write_swell_characteristics_lines(const RunValues& /*R*/, Real SLOPE) {
     const Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
     const Int U = P.IUNIT;
     const CaptionFunction units = UNITS;
-    const Real SLOPE = characteristic_slope(R, P.SWELPD, P.SWELHT);
     write_record(U, "");
     write_record(U, Record().x(10).put("+++ Background Swell Data +++").str());
     write_record(U, "");

@@ -35,6 +35,17 @@ void write_sea_characteristics_lines(const RunValues& R);
 // spreading power, the requested and calculated heights and the peak period.
 void write_sea_spectrum_lines(const RunValues& R);
 void write_swell_characteristics_lines(const RunValues& R);
+// The summary values of the sea (the characteristic wind speed 0.1412 g Tp, and the slope
+// Hs k_p / 2 in degrees, k_p from the dispersion relation at the peak) and of the swell (its slope);
+// a failed wave-number search ends the run. The lines above with values computed beforehand.
+struct SeaCharacteristics {
+    Real VWIND = 0.0f;
+    Real SLOPE = 0.0f;
+};
+SeaCharacteristics sea_characteristics(const RunValues& R);
+Real swell_characteristic_slope(const RunValues& R);
+void write_sea_characteristics_lines(const RunValues& R, const SeaCharacteristics& C);
+void write_swell_characteristics_lines(const RunValues& R, Real SLOPE);
 // The line after the characteristics: the wave height the slopes are computed for (LSLPHT 0), or
 // the slope the heights are computed for.
 void write_slope_basis_line(const RunValues& R);

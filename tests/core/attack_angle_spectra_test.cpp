@@ -14,6 +14,7 @@
 #include "core/attack_angle_spectra.h"
 #include "core/run_values.h"
 #include "deep_box_case.h"
+#include "sysutl/program_end.h"
 
 namespace brevant {
 namespace {
@@ -227,6 +228,63 @@ TEST_F(AttackAngleSpectra, UnknownEnvironmentIsRefusedWithoutATable) {
     EXPECT_FALSE(FRSTIM);
     EXPECT_EQ(screen(), " +++> Unknown environment in ANGSPEC\n      Press any key + <Return> to continue...\n");
     EXPECT_EQ(read_keyboard_line(KBD_UNIT), "next");
+}
+
+// The sea's and the swell's summary values are computed on every call, the page written or not:
+// where the wave-number search at the sea's or the swell's peak fails (a peak period of 0, whose
+// frequency is infinite), the run ends with the search's message
+// even when nothing is printed. A printed page holds its angle line then, and none of the lines
+// that show the values. Each case fails only the summary of its own environment.
+TEST_F(AttackAngleSpectra, SummaryValuesAreComputedPrintedOrNot) {
+    struct Case {
+        Int SPECTYP;
+        bool LPRINT;
+        const char* angle_line;
+    };
+    const Case cases[] = {{3, false, nullptr},
+                          {4, false, nullptr},
+                          {5, false, nullptr},
+                          {6, false, nullptr},
+                          {3, true, "            Bow-relative Wave attack angle =  30.00 Degrees\n\n"},
+                          {6, true, "            Bow-relative Swell attack angle =  30.00 Degrees\n\n"}};
+    const std::string failure =
+        " >>> IER = 2 in WAVVEC; Please contact Velmora.\n     press any letter key + <RETURN> to continue...\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.SPECTYP) + (c.LPRINT ? " printed" : " not printed"));
+        clear_captured(SCREEN_UNIT);
+        TPCM.EDUNIT = SCREEN_UNIT;
+        TPCM.IUNIT = SCREEN_UNIT;
+        TPCM.BRV_PD_MIN() = 60.0f;
+        TPCM.BRVFRQ_DELTA = 0.01f;
+        WAVCOM.G = 9.8f;
+        RunValues R;
+        R.WDCNST = std::sqrt(TPCM.DEPTH / WAVCOM.G);
+        const bool sea = c.SPECTYP <= 4;
+        // The other system's peak is an ordinary 10 s.
+        WAVCOM.TPK = sea ? 0.0f : 10.0f;
+        TPCM.SWELPD = sea ? 10.0f : 0.0f;
+        TPCM.SWELHT = 2.0f;
+        TPCM.SWHT(1) = 4.0f;
+        bool FRSTIM = true;
+        answers("x\n");
+        bool ended = false;
+        try {
+            ANGSPEC(R, 30.0f / 57.2957763671875f, c.SPECTYP, 1, "Heading", c.LPRINT, FRSTIM);
+        } catch (const ProgramEnd& end) {
+            ended = true;
+            EXPECT_EQ(end.status, 1);
+        }
+        EXPECT_TRUE(ended);
+        const std::string out = screen();
+        EXPECT_TRUE(out.ends_with(failure)) << out;
+        if (c.angle_line == nullptr) {
+            EXPECT_EQ(out, failure);
+        } else {
+            EXPECT_TRUE(out.ends_with(std::string(c.angle_line) + failure)) << out;
+            EXPECT_EQ(out.find("Characteristics"), std::string::npos) << out;
+            EXPECT_EQ(out.find("Swell Data"), std::string::npos) << out;
+        }
+    }
 }
 
 TEST_F(AttackAngleSpectra, SummedPageIsTheSumOfEverySourcePrintedOrNot) {

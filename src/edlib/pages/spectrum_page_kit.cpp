@@ -23,7 +23,8 @@ namespace brevant {
 namespace {
 
 constexpr Int kTypeChoices = 11;
-constexpr Int kOchiHubbleChoice = 10;  // type 9
+constexpr Int kOchiHubbleType = 9;
+constexpr Int kOchiHubbleChoice = kOchiHubbleType + 1;
 constexpr Int kCustomType = 8;
 constexpr Int kMaxPeriods = 100;       // the regular-wave period list, and USRPSD beside it
 
@@ -61,14 +62,30 @@ void custom_spectrum_table() {
            TPCM.LCOPY);
 }
 
+namespace {
+
+void draw_type_list(std::string_view HEADING, Int unit) {
+    if (TPCM.LCOPY == 0) CLEAR(unit);
+    write_record(unit, Record().x(1).put(HEADING).str());
+    write_record(unit, "");
+    for (Int type = 0; type < kTypeChoices; ++type)
+        write_record(unit, Record().I(type + 1, 3).put(") ").A(WAVPRT(type), 23).str());
+}
+
+// The refusal of the Ochi-Hubble type for a swell: the message and a pause answered into ANSWER.
+void refuse_ochi_hubble(Int unit, Int& ANSWER) {
+    write_record(unit, "");
+    write_record(unit, " ++> The Ochi-Hubble spectrum cannot be used for swell seas.");
+    write_record(unit, "");
+    PRSRET(unit, KBD_UNIT, ANSWER);
+}
+
+}  // namespace
+
 void spectrum_type_list(std::string_view HEADING, Int& TYPE, bool REFUSE_OCHI_HUBBLE) {
     for (;;) {
         const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
-        write_record(unit, Record().x(1).put(HEADING).str());
-        write_record(unit, "");
-        for (Int type = 0; type < kTypeChoices; ++type)
-            write_record(unit, Record().I(type + 1, 3).put(") ").A(WAVPRT(type), 23).str());
+        draw_type_list(HEADING, unit);
         ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
         Int choice = TPCM.LBACK;
         if (choice == NAV_HELP) {
@@ -78,15 +95,39 @@ void spectrum_type_list(std::string_view HEADING, Int& TYPE, bool REFUSE_OCHI_HU
         if (choice > kTypeChoices) continue;
         if (choice <= 0) return;
         if (REFUSE_OCHI_HUBBLE && choice == kOchiHubbleChoice) {
-            write_record(unit, "");
-            write_record(unit, " ++> The Ochi-Hubble spectrum cannot be used for swell seas.");
-            write_record(unit, "");
-            PRSRET(unit, KBD_UNIT, TPCM.LBACK);
+            refuse_ochi_hubble(unit, TPCM.LBACK);
             continue;
         }
         MAXCHK(choice, kTypeChoices);
         TYPE = choice - 1;
         if (TYPE == kCustomType) custom_spectrum_table();
+        return;
+    }
+}
+
+void two_swell_type_list(std::string_view HEADING, Int& TYPE) {
+    for (;;) {
+        const Int unit = TPCM.EDUNIT;
+        draw_type_list(HEADING, unit);
+        Int LBACKQ = 0;
+        ENTSEL(LBACKQ, unit, KBD_UNIT, TPCM.IPAG);
+        if (LBACKQ == NAV_HELP) {
+            RANHP2(unit, KBD_UNIT, TPCM.IPAG);
+            continue;
+        }
+        if (LBACKQ > kTypeChoices || LBACKQ < 0) continue;
+        if (LBACKQ == 0) {
+            // A blank answer keeps the type, but a kept Ochi-Hubble type (only a data file holds
+            // one) is no swell: the list stays until another type is chosen.
+            if (TYPE != kOchiHubbleType) return;
+            refuse_ochi_hubble(unit, LBACKQ);
+            continue;
+        }
+        if (LBACKQ == kOchiHubbleChoice) {
+            refuse_ochi_hubble(unit, LBACKQ);
+            continue;
+        }
+        TYPE = LBACKQ - 1;
         return;
     }
 }

@@ -19,6 +19,13 @@ namespace brevant {
 // list is shown again.
 void spectrum_type_list(std::string_view HEADING, Int& TYPE, bool REFUSE_OCHI_HUBBLE);
 
+// The same list as the two-swell page offers it for either swell, answered into its own word (the
+// page's LBACK is left alone): a negative answer other than "?" shows the list again; a blank
+// answer keeps TYPE and leaves, except on a kept type 9 (Ochi-Hubble, which only a data file can
+// hold for a swell), which gives the refusal and keeps the list; choice 10 is refused; 1..9 and 11
+// store TYPE = choice - 1. No table opens here: the page opens it on leaving when TYPE is 8.
+void two_swell_type_list(std::string_view HEADING, Int& TYPE);
+
 // The USRPSD table of the legacy custom spectrum through AUTORP, NWP rows held to the table.
 void custom_spectrum_table();
 

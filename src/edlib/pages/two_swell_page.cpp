@@ -110,10 +110,9 @@ void edit_block(Int NFIRST, SwellWords& s, Int unit) {
     }
     if (s.LSWELL != 1) return;
     if (NUPDAT == 2) {
-        // Choosing the table type opens its table at once; leaving the list with a blank answer
-        // opens it too when the kept type is the table type, so that the table is always offered.
-        spectrum_type_list("-- Irregular swell types --", s.SWLTYP, true);
-        if (TPCM.LBACK == 0 && s.SWLTYP == 8) custom_spectrum_table();
+        // On leaving the list the table type opens its table, whether chosen now or kept.
+        two_swell_type_list("-- Irregular swell types --", s.SWLTYP);
+        if (s.SWLTYP == 8) custom_spectrum_table();
         return;
     }
     if (NUPDAT == 4) {

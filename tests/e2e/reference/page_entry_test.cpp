@@ -155,7 +155,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, PageEntry,
                                            EnteredCase{"SemiEnglish", {Units::english, true, Hull::semi}},
                                            EnteredCase{"ShipWithoutCurrent", {Units::metric, false, Hull::ship}},
                                            EnteredCase{"ShipWithApiWind",
-                                                       {Units::metric, true, Hull::ship, true, true}}),
+                                                       {Units::metric, true, Hull::ship, true, true}},
+                                           EnteredCase{"ShipJonswapTankerMetric",
+                                                       {Units::metric, true, Hull::ship, true, false, true}},
+                                           EnteredCase{"ShipJonswapTankerEnglish",
+                                                       {Units::english, true, Hull::ship, true, false, true}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

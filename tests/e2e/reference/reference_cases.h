@@ -31,7 +31,14 @@ struct ShipOptions {
     Hull hull = Hull::ship;
     bool swell = true;  // a Pierson-Moskowitz swell of 2 m, 14 s peak, from 180 degrees as well
     bool api_wind = false;  // the A.P.I. wind spectrum (peak parameter 0.025) in place of Davenport's
+    // A General JONSWAP sea (gamma 3.3, widths 0.07 below and 0.09 above the peak) of 4 m with a 10 s
+    // peak in place of the Pierson-Moskowitz sea, and the 2001 tanker drift model, which has a yaw
+    // moment, in place of the tanh law (ship only).
+    bool jonswap_tanker = false;
 };
+
+// The JONSWAP sea of the jonswap_tanker cases.
+inline constexpr float kJonswapGamma = 3.3f, kJonswapSigmaA = 0.07f, kJonswapSigmaB = 0.09f, kJonswapPeak = 10.0f;
 
 // Waterline length, breadth and draft of the hull in metres.
 struct HullSize {
@@ -193,6 +200,16 @@ inline void write_reference_ship(const ShipOptions& o = {}) {
         }
         words.push_back({460, real_word(0.025f)});  // APIPRM
     }
+    if (o.jonswap_tanker) {
+        for (auto& [k, value] : words) {
+            if (k == 164) value = 5u;                         // WAVTYP General JONSWAP
+            if (k == 436) value = real_word(kJonswapPeak);    // SIGPD(1)
+            if (k == 787) value = 0x666u;                     // LWVCOF the 2001 tanker drift model
+        }
+        words.push_back({477, real_word(kJonswapGamma)});   // JONGAM
+        words.push_back({475, real_word(kJonswapSigmaA)});  // JONPL, sigma a below the peak
+        words.push_back({476, real_word(kJonswapSigmaB)});  // JONPG, sigma b above the peak
+    }
     if (semi) {
         // Members' volume 13 320 m^3 at a centre of buoyancy 6.83 m up; waterplane of four columns.
         const float v = 13320.0f, awp_semi = 314.159f * len * len, kb = 6.83f * len;
@@ -322,7 +339,7 @@ inline std::string reference_page_answers(const ShipOptions& o = {}) {
 
     // Page 6, the load models: cylindrical wind and current, the tanh-law (disc buoy) or the member
     // drift model.
-    a.number(2, 5).number(12, 7).number(22, semi ? 7 : 4).next_page();
+    a.number(2, 5).number(12, 7).number(22, semi ? 7 : o.jonswap_tanker ? 6 : 4).next_page();
 
     // Page 7, the external force in the global system.
     a.pick(1).value(2, 50.0f * frc).value(3, -20.0f * frc).value(4, 300.0f * frc * len).next_page();
@@ -345,8 +362,14 @@ inline std::string reference_page_answers(const ShipOptions& o = {}) {
     a.line("");  // the entry stops after the last row; RETURN leaves the table
     a.value(4, 4.0f * len / std::sqrt(2.0f)).next_page();
 
-    // Page 12, the Pierson-Moskowitz sea of 4 m from 180 degrees.
-    a.pick(1).number(2, 2).value(4, 180.0f).value(6, 4.0f * len).next_page();
+    // Page 12, the Pierson-Moskowitz sea of 4 m from 180 degrees; or the General JONSWAP sea, which
+    // takes its peak period and shape too.
+    if (o.jonswap_tanker) {
+        a.pick(1).number(2, 6).value(4, 180.0f).value(6, 4.0f * len).value(7, kJonswapPeak);
+        a.value(8, kJonswapGamma).value(9, kJonswapSigmaA).value(10, kJonswapSigmaB).next_page();
+    } else {
+        a.pick(1).number(2, 2).value(4, 180.0f).value(6, 4.0f * len).next_page();
+    }
 
     // Page 13, the swell.
     if (o.swell) a.pick(1).number(2, 2).value(4, 180.0f).value(6, 2.0f * len).value(7, 14.0f);
@@ -375,12 +398,13 @@ struct WordAfterPages {
     const char* reason;
 };
 inline std::vector<WordAfterPages> words_after_pages(const ShipOptions& o = {}) {
-    std::vector<WordAfterPages> words = {
-        {436, real_word(15.66f * std::sqrt(4.0f / 9.81f)),
-         "SIGPD(1): the irregular wave page asks a Pierson-Moskowitz sea for its height alone (the "
-         "spectrum takes its peak period from the height), so the sea's peak period word keeps the new "
-         "case's 0"},
-    };
+    std::vector<WordAfterPages> words;
+    if (!o.jonswap_tanker) {
+        words.push_back({436, real_word(15.66f * std::sqrt(4.0f / 9.81f)),
+                         "SIGPD(1): the irregular wave page asks a Pierson-Moskowitz sea for its height alone (the "
+                         "spectrum takes its peak period from the height), so the sea's peak period word keeps the "
+                         "new case's 0"});
+    }
     if (!o.current) {
         // The case without current keeps the current's words and output bits of the case with it.
         const char* why = "the current page and the current items of output options 2 are not shown "

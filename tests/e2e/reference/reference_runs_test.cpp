@@ -129,6 +129,7 @@ std::string case_name(const ShipOptions& o) {
     if (!o.current) name += "_no_current";
     if (!o.swell) name += "_no_swell";
     if (o.api_wind) name += "_api_wind";
+    if (o.jonswap_tanker) name += "_jonswap_tanker";
     return name;
 }
 
@@ -158,8 +159,9 @@ const CaseRun& case_run(const ShipOptions& o) {
             if (!have && !std::filesystem::exists(lock)) waited = 6000;
         }
         if (!have) {
+            // The tanker drift model is a ship's: no warning there either.
             const RunOutcome out = run_reference([&] { enter_reference_case(o); },
-                                                 hull == Hull::disc   ? "E\n"
+                                                 hull == Hull::disc || o.jonswap_tanker ? "E\n"
                                                  : hull == Hull::semi ? "E\n\n"
                                                                       : "E\n\n4\n");
             run = CaseRun{out.program.status, out.program.err, out.report};
@@ -171,12 +173,13 @@ const CaseRun& case_run(const ShipOptions& o) {
     return found->second;
 }
 
-// A twin case (with the swell) or the ship without current.
-const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship) {
+// A twin case (with the swell), the ship without current or the JONSWAP tanker ship.
+const CaseRun& ship_run(Units units, bool current = true, Hull hull = Hull::ship, bool jonswap_tanker = false) {
     ShipOptions o;
     o.units = units;
     o.current = current;
     o.hull = hull;
+    o.jonswap_tanker = jonswap_tanker;
     return case_run(o);
 }
 
@@ -186,6 +189,7 @@ struct UnitSystem {
     double g;        // gravity in the case's length unit
     double metres;   // case length units per metre
     double tonnes;   // case force units per tonne
+    bool jonswap_tanker = false;  // the ship with the JONSWAP sea and the 2001 tanker drift model
 };
 // The program takes g as 9.8 m/s^2 in its wave tables.
 const UnitSystem kMetric{Units::metric, Hull::ship, 9.8, 1.0, 1.0};
@@ -194,6 +198,8 @@ const UnitSystem kDiscMetric{Units::metric, Hull::disc, 9.8, 1.0, 1.0};
 const UnitSystem kDiscEnglish{Units::english, Hull::disc, 9.8 * 3.28084, 3.28084, 2.20462};
 const UnitSystem kSemiMetric{Units::metric, Hull::semi, 9.8, 1.0, 1.0};
 const UnitSystem kSemiEnglish{Units::english, Hull::semi, 9.8 * 3.28084, 3.28084, 2.20462};
+const UnitSystem kJonswapTankerMetric{Units::metric, Hull::ship, 9.8, 1.0, 1.0, true};
+const UnitSystem kJonswapTankerEnglish{Units::english, Hull::ship, 9.8 * 3.28084, 3.28084, 2.20462, true};
 
 constexpr double kPi = std::numbers::pi;
 double deg(double rad) { return rad * 180.0 / kPi; }
@@ -240,7 +246,7 @@ const char* const kSectionOrder[] = {"Ia.",   "Ib.",  "IIa.", "IIIa.", "IIIb.", 
 class ReferenceCase : public ::testing::TestWithParam<UnitSystem> {
 protected:
     void SetUp() override {
-        const CaseRun& run = ship_run(GetParam().units, true, GetParam().hull);
+        const CaseRun& run = ship_run(GetParam().units, true, GetParam().hull, GetParam().jonswap_tanker);
         ASSERT_EQ(run.status, 0) << run.err;
         report_ = std::make_unique<Report>(run.report);
         text_ = &run.report;
@@ -321,8 +327,9 @@ TEST_P(ReferenceCase, IrregularWaveValuesAgainstTheirDefinitions) {
     // The frequency column has 3 decimals; the integral takes 2 pi / T.
     for (std::size_t i = 0; i < w.size(); ++i) w[i] = 2.0 * kPi / rows[rows.size() - 1 - i][0];
     EXPECT_NEAR(4.0 * std::sqrt(simpson(w, S)), Hc, 0.01 * Hc + 0.005 * u.metres);
+    // The Pierson-Moskowitz sea's peak period follows from its height; the JONSWAP sea's is typed.
     const double Tp = s.value_after("Spectrum peak period .................");
-    EXPECT_NEAR(Tp, 15.66 * std::sqrt(Hs / u.g), 0.006);
+    EXPECT_NEAR(Tp, u.jonswap_tanker ? double(kJonswapPeak) : 15.66 * std::sqrt(Hs / u.g), 0.006);
     const double V = 0.1412 * u.g * Tp;
     EXPECT_NEAR(s.value_after("Spectrum characteristic wind speed ..."), V, 0.0051 + 2e-3 * V);
     const double kp = wave_number(2.0 * kPi / Tp, u.g, depth());
@@ -953,22 +960,133 @@ INSTANTIATE_TEST_SUITE_P(Units, TanhLawCase, ::testing::Values(kMetric, kEnglish
                                     (info.param.units == Units::metric ? "Metric" : "English");
                          });
 INSTANTIATE_TEST_SUITE_P(Units, ReferenceCase, ::testing::Values(kMetric, kEnglish, kDiscMetric, kDiscEnglish, kSemiMetric,
-                                                              kSemiEnglish),
+                                                              kSemiEnglish, kJonswapTankerMetric, kJonswapTankerEnglish),
                          [](const auto& info) {
-                             const char* hull = info.param.hull == Hull::ship   ? "Ship"
+                             const char* hull = info.param.jonswap_tanker      ? "JonswapTanker"
+                                                : info.param.hull == Hull::ship ? "Ship"
                                                 : info.param.hull == Hull::disc ? "Disc"
                                                                                 : "Semi";
                              return std::string(hull) +
                                     (info.param.units == Units::metric ? "Metric" : "English");
                          });
 
+// The ship with the General JONSWAP sea (4 m, 10 s peak, gamma 3.3, widths 0.07 below and 0.09 above
+// the peak) and the 2001 tanker drift model, in both units.
+class JonswapTankerCase : public ReferenceCase {};
+
+// The JONSWAP normaliser N = integral over x > 0 of x^-5 exp(-5/4 x^-4) gamma^r(x),
+// r = exp(-(x - 1)^2 / 2 sigma^2), sigma the width of the side of x = 1; by Simpson's rule in double
+// on a fine grid, the tail beyond x = 60 (1 / (4 60^4), 1e-7 of N) left out.
+double jonswap_normaliser(double gamma, double sigma_a, double sigma_b) {
+    const int n = 200000;
+    const double a = 0.05, b = 60.0, h = (b - a) / n;
+    auto f = [&](double x) {
+        const double s = x <= 1.0 ? sigma_a : sigma_b;
+        return std::pow(x, -5.0) * std::exp(-1.25 * std::pow(x, -4.0)) *
+               std::pow(gamma, std::exp(-(x - 1.0) * (x - 1.0) / (2.0 * s * s)));
+    };
+    double sum = f(a) + f(b);
+    for (int i = 1; i < n; ++i) sum += (i % 2 == 1 ? 4.0 : 2.0) * f(a + h * i);
+    return sum * h / 3.0;
+}
+
+// Section VIII's sea spectrum, row by row, against the JONSWAP closed form
+// S(w) = Hs^2 wp^4 / (16 N) w^-5 exp(-5/4 (wp / w)^4) gamma^r, whose integral over all frequencies is
+// Hs^2 / 16: the peak enhancement with its own width on each side of the peak (the rows next to the
+// 10 s peak, 10.5 s and 9.5 s, differ by 9 % and 6 % if the widths are swapped), the peak at the
+// 10 s row; and the calculated height against 4 sqrt(m0) of the closed form over the grid's band
+// of periods, 3 to 30 s, integrated finely here (the program integrates the printed rows).
+TEST_P(JonswapTankerCase, SeaSpectrumIsTheJonswapShape) {
+    const UnitSystem u = GetParam();
+    // The quadrature against closed forms: without the enhancement N is 1/5, and the normaliser of
+    // gamma 3.3 with these widths is the published 0.3049 of the mean JONSWAP shape.
+    ASSERT_NEAR(jonswap_normaliser(1.0, 0.07, 0.09), 0.2, 1e-7);
+    const double N = jonswap_normaliser(kJonswapGamma, kJonswapSigmaA, kJonswapSigmaB);
+    ASSERT_NEAR(N, 0.3049, 5e-4);
+    const double Hs = 4.0 * u.metres, wp = 2.0 * kPi / double(kJonswapPeak);
+    auto S = [&](double w) {
+        const double s = w <= wp ? double(kJonswapSigmaA) : double(kJonswapSigmaB);
+        const double r = std::exp(-(w / wp - 1.0) * (w / wp - 1.0) / (2.0 * s * s));
+        return Hs * Hs * std::pow(wp, 4.0) / (16.0 * N) * std::pow(w, -5.0) * std::exp(-1.25 * std::pow(wp / w, 4.0)) *
+               std::pow(double(kJonswapGamma), r);
+    };
+    const Section& s = one("VIII.");
+    EXPECT_TRUE(std::any_of(s.lines.begin(), s.lines.end(), [](const std::string& line) {
+        return line.find("Wave Spectral Type -- General JONSWAP") != std::string::npos;
+    }));
+    const auto rows = s.rows(5);
+    ASSERT_EQ(rows.size(), 55u);
+    double peak = 0.0, peak_period = 0.0;
+    for (const Row& r : rows) {
+        const double expected = S(2.0 * kPi / r[0]);
+        // Four decimals printed; the program's single precision and its normaliser's quadrature.
+        EXPECT_NEAR(r[4], expected, 2e-3 * expected + 5.1e-5) << "T " << r[0];
+        if (r[4] > peak) {
+            peak = r[4];
+            peak_period = r[0];
+        }
+    }
+    EXPECT_NEAR(peak_period, kJonswapPeak, 1e-9);
+    // The peak itself: Hs^2 / (16 N wp) exp(-5/4) gamma.
+    EXPECT_NEAR(peak, Hs * Hs / (16.0 * N * wp) * std::exp(-1.25) * double(kJonswapGamma), 2e-3 * peak + 5.1e-5);
+    const double w_min = 2.0 * kPi / 30.0, w_max = 2.0 * kPi / 3.0;
+    double m0 = 0.0;
+    const int n = 20000;
+    for (int i = 0; i <= n; ++i) {
+        const double weight = i == 0 || i == n ? 1.0 : (i % 2 == 1 ? 4.0 : 2.0);
+        m0 += weight * S(w_min + (w_max - w_min) * i / n);
+    }
+    m0 *= (w_max - w_min) / n / 3.0;
+    const double Hc = s.value_after("Calculated Significant wave height ...");
+    EXPECT_NEAR(Hc, 4.0 * std::sqrt(m0), 0.01 * Hc + 0.0051);
+    EXPECT_LT(4.0 * std::sqrt(m0), Hs);  // the band leaves some of the sea out
+}
+
+// Section IIIa's yaw moment is the IX yaw page's reflection column, row by row, for the sea and the
+// swell; and it is no zero moment: the tanker model's moment reaches a few per cent of the
+// waterline length times the largest sway force, where a moment that had lost its length would not.
+TEST_P(JonswapTankerCase, ReflectionYawMomentIsTheIXReflectionColumn) {
+    const UnitSystem u = GetParam();
+    const double L = static_cast<double>(hull_size(u.hull).L) * u.metres;
+    const auto mean = one("IIIa.").rows(7);
+    const auto pages = report().all("IX. Net Environmental Forces");
+    ASSERT_EQ(pages.size(), 3u);
+    const auto yaw = pages[2]->rows(9);
+    ASSERT_EQ(mean.size(), 13u);
+    ASSERT_EQ(yaw.size(), 13u);
+    for (const std::size_t half : {0u, 3u}) {  // the sea, then the swell
+        const char* what = half == 0 ? "sea" : "swell";
+        const std::size_t column = half == 0 ? 1 : 5;
+        double largest_mz = 0.0, largest_fy = 0.0;
+        for (std::size_t i = 0; i < mean.size(); ++i) {
+            ASSERT_NEAR(360.0 - yaw[i][0], mean[i][0], 1e-9);
+            const double mz = mean[i][3 + half];
+            EXPECT_NEAR(yaw[i][column], mz, e_rounding(mz) + e_rounding(yaw[i][column]) + 1e-6 * L)
+                << what << " angle " << mean[i][0];
+            largest_mz = std::max(largest_mz, std::fabs(mz));
+            largest_fy = std::max(largest_fy, std::fabs(mean[i][2 + half]));
+        }
+        EXPECT_GT(largest_fy, 1.0 * u.tonnes) << what;
+        EXPECT_GT(largest_mz, 0.03 * L * largest_fy) << what << ": no yaw moment to compare";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, JonswapTankerCase, ::testing::Values(kJonswapTankerMetric, kJonswapTankerEnglish),
+                         [](const auto& info) { return info.param.units == Units::metric ? "Metric" : "English"; });
+
 // Sections whose rows the twin cases must share: (title prefix, first column, columns, kind of each).
 // The English twin converts forces by 2.20462 kips per tonne and lengths by 3.28084 ft per metre.
-class ReferenceUnits : public ::testing::TestWithParam<Hull> {};
+struct Twins {
+    Hull hull;
+    bool jonswap_tanker;
+    const char* name;
+};
+
+class ReferenceUnits : public ::testing::TestWithParam<Twins> {};
 
 TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
-    const CaseRun& m = ship_run(Units::metric, true, GetParam());
-    const CaseRun& e = ship_run(Units::english, true, GetParam());
+    const CaseRun& m = ship_run(Units::metric, true, GetParam().hull, GetParam().jonswap_tanker);
+    const CaseRun& e = ship_run(Units::english, true, GetParam().hull, GetParam().jonswap_tanker);
     ASSERT_EQ(m.status, 0) << m.err;
     ASSERT_EQ(e.status, 0) << e.err;
     const Report rm(m.report), re(e.report);
@@ -1067,10 +1185,10 @@ TEST_P(ReferenceUnits, EnglishTwinAgreesWithMetricCase) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hulls, ReferenceUnits, ::testing::Values(Hull::ship, Hull::disc, Hull::semi),
-                         [](const auto& info) {
-                             return info.param == Hull::ship ? "Ship" : info.param == Hull::disc ? "Disc" : "Semi";
-                         });
+INSTANTIATE_TEST_SUITE_P(Hulls, ReferenceUnits,
+                         ::testing::Values(Twins{Hull::ship, false, "Ship"}, Twins{Hull::disc, false, "Disc"},
+                                           Twins{Hull::semi, false, "Semi"}, Twins{Hull::ship, true, "JonswapTanker"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The metric ship with its report on the console, chosen on output options page 15 (item 25,
 // "1) Console") and run by the interactive execute choice (3; the vessel-type warning takes one RETURN
@@ -1260,12 +1378,13 @@ std::string as_fixture(const std::string& report) {
     return out;
 }
 
-ShipOptions case_options(Hull hull, Units units, bool current = true, bool api_wind = false) {
+ShipOptions case_options(Hull hull, Units units, bool current = true, bool api_wind = false, bool jonswap_tanker = false) {
     ShipOptions o;
     o.hull = hull;
     o.units = units;
     o.current = current;
     o.api_wind = api_wind;
+    o.jonswap_tanker = jonswap_tanker;
     return o;
 }
 
@@ -1300,7 +1419,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReferenceFixture,
                                            case_options(Hull::disc, Units::metric), case_options(Hull::disc, Units::english),
                                            case_options(Hull::semi, Units::metric), case_options(Hull::semi, Units::english),
                                            case_options(Hull::ship, Units::metric, false),
-                                           case_options(Hull::ship, Units::metric, true, true)),
+                                           case_options(Hull::ship, Units::metric, true, true),
+                                           case_options(Hull::ship, Units::metric, true, false, true),
+                                           case_options(Hull::ship, Units::english, true, false, true)),
                          [](const auto& info) { return case_name(info.param); });
 
 }  // namespace

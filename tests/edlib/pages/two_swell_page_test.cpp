@@ -182,6 +182,47 @@ TEST_F(TwoSwellPage, BlankAnswerOnTheTypeListOpensTheTableOfAKeptTableType) {
     }
 }
 
+// The type list of either swell, through the page's answers: a negative answer (-1 or a page
+// command letter) shows the list again rather than leaving it; a blank answer keeps the type and
+// leaves, except on a kept Ochi-Hubble type (type 9, which only a data file holds for a swell),
+// which is refused and keeps the list until another type is chosen; choice 10 is refused.
+TEST_F(TwoSwellPage, TypeListAnswers) {
+    struct Case {
+        const char* what;
+        Int stored;
+        const char* answers;  // after the item number, the list's answers and the page's last RETURN
+        Int type;
+        std::size_t lists, refusals;
+    };
+    const Case cases[] = {
+        {"-1", 5, "-1\n3\n\n", 2, 2, 0},
+        {"back a page", 5, "B\n7\n\n", 6, 2, 0},
+        {"first page", 5, "F\nL\n11\n\n", 10, 3, 0},
+        {"blank keeps the type", 5, "\n\n", 5, 1, 0},
+        {"blank on a kept Ochi-Hubble type", 9, "\n\n2\n\n", 1, 2, 1},
+        {"Ochi-Hubble chosen", 5, "10\n\n\n\n", 5, 2, 1},
+    };
+    const std::string refusal = "\n ++> The Ochi-Hubble spectrum cannot be used for swell seas.\n\n";
+    for (const bool second : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (second ? ", second swell" : ", first swell"));
+            clear_captured(SCREEN_UNIT);
+            TPCM.LSWEL2 = 1;
+            TPCM.SWLTYP = second ? 0 : c.stored;
+            TPCM.SWLTYP2 = second ? c.stored : 0;
+            TPCM.LBACK = 77;
+            run(std::string(second ? "22\n" : "2\n") + c.answers);
+            EXPECT_EQ(second ? TPCM.SWLTYP2 : TPCM.SWLTYP, c.type);
+            EXPECT_EQ(second ? TPCM.SWLTYP : TPCM.SWLTYP2, 0);  // the other swell untouched
+            EXPECT_EQ(count(screen(), " -- Irregular swell types --\n"), c.lists);
+            EXPECT_EQ(count(screen(), refusal), c.refusals);
+            // The list came back to the page, which was drawn twice and left on the last RETURN.
+            EXPECT_EQ(count(screen(), "Page 13:"), 2u);
+            EXPECT_EQ(TPCM.LBACK, 0);
+        }
+    }
+}
+
 TEST_F(TwoSwellPage, AlphaCalculatorNeedsAValidShape) {
     TPCM.NUNTS = 1;
     TPCM.LSWEL2 = 1;
