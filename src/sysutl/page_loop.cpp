@@ -4,7 +4,6 @@
 #include "sysutl/answers.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
-#include "sysutl/units.h"
 #include "sysutl/value_entry.h"
 
 namespace brevant {
@@ -20,7 +19,7 @@ void run_page(const PageWords& words, const PageParts& parts) {
             if (parts.dump_extras) parts.dump_extras(unit);
             return;
         }
-        ENTSEL(words.LBACK, unit, KBD_UNIT, words.IPAG);
+        ENTSEL(words.LBACK, unit, words.KBD, words.IPAG);
         const Int choice = words.LBACK;
         if (choice == NAV_HELP) {
             if (parts.help) parts.help(unit);
@@ -30,7 +29,7 @@ void run_page(const PageWords& words, const PageParts& parts) {
         if (choice <= 0) return;  // Return or a page command, for the driver
         if (parts.switch_word != nullptr) {
             if (choice == parts.switch_item) {
-                TOGGLE2(*parts.switch_word, words.IBATCH, unit, KBD_UNIT);
+                TOGGLE2(*parts.switch_word, words.IBATCH, unit, words.KBD);
                 continue;
             }
             if (*parts.switch_word == 0) continue;

@@ -5,18 +5,20 @@
 #include <functional>
 
 #include "sysutl/ftypes.h"
+#include "sysutl/units.h"
 
 namespace brevant {
 
 // The words a page loop reads and leaves, usually those of the data image: the unit the page is
 // written to (read afresh on every turn), the echo/dump counter, the code left for the driver, the
-// number typed after "?" or "J", and the batch-edit flag of the toggles.
+// number typed after "?" or "J", the batch-edit flag of the toggles, and the keyboard.
 struct PageWords {
     const Int& EDUNIT;
     Int& LCOPY;
     Int& LBACK;
     Int& IPAG;
     const Int& IBATCH;
+    Int KBD = KBD_UNIT;
 };
 
 // What a page's action on a selected item asks of the loop.
