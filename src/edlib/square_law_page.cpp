@@ -5,6 +5,7 @@
 #include "options/semi_output_options.h"
 #include "sysutl/answers.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/pauses.h"
 #include "sysutl/units.h"
@@ -33,9 +34,8 @@ std::string SQLTYP(Int SQLFRC) {
 }
 
 void SEMSET(std::string_view PAGE) {
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
+    PageParts parts;
+    parts.draw = [&](Int unit) {
         write_record(unit, Record().t(20).put(" ****  Page ").put(PAGE).put(": Output options 2 ****").str());
         blank_line(unit);
         blank_line(unit);
@@ -43,22 +43,14 @@ void SEMSET(std::string_view PAGE) {
         blank_line(unit);
         write_record(unit, Record().x(5).put(SQLTYP(TPCM.SQLFRC)).str());
         blank_line(unit);
-
-        if (TPCM.LCOPY != 0) {
-            TWOPG(TPCM.LCOPY, unit);
-            TPCM.LBACK = 0;
-            return;
-        }
-
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        if (TPCM.LBACK == NAV_HELP) {
-            NOHELP(unit, KBD_UNIT, TPCM.IPAG);
-        } else if (TPCM.LBACK == 1) {
-            square_law_choice(SQLTYP);
-        } else {
-            return;
-        }
-    }
+    };
+    parts.help = [](Int unit) { NOHELP(unit, KBD_UNIT, TPCM.IPAG); };
+    parts.act = [](Int item, Int) {
+        if (item != 1) return PageStep::Leave;
+        square_law_choice(SQLTYP);
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -16,6 +16,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
 #include "sysutl/page_drawing.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -409,26 +410,21 @@ void edit_page2_item(Int n) {
 void BRVIO(std::string_view PAGE) {
     Tpcm& T = TPCM;
     tidy_wave_output_bits(T);
-    for (;;) {
-        draw_page1(PAGE);
-        if (T.LCOPY != 0) {
-            TWOPG(T.LCOPY, T.EDUNIT);
-            T.LBACK = 0;
-            return;
+    PageParts parts;
+    parts.clear = false;  // the page header clears the screen
+    parts.draw = [&](Int) { draw_page1(PAGE); };
+    parts.help = [&](Int unit) {
+        if (T.IPAG == 0) {
+            BRHLP(unit, KBD_UNIT, T.IPAG, 0);
+        } else if (T.IPAG >= 1 && T.IPAG <= kPage1LastItem && page1_shown(page1_item(T.IPAG))) {
+            BRHLP(unit, KBD_UNIT, T.IPAG, page1_item(T.IPAG).bit);
         }
-        ENTSEL(T.LBACK, T.EDUNIT, KBD_UNIT, T.IPAG);
-        const Int sel = T.LBACK;
-        if (sel == NAV_HELP) {
-            if (T.IPAG == 0) {
-                BRHLP(T.EDUNIT, KBD_UNIT, T.IPAG, 0);
-            } else if (T.IPAG >= 1 && T.IPAG <= kPage1LastItem && page1_shown(page1_item(T.IPAG))) {
-                BRHLP(T.EDUNIT, KBD_UNIT, T.IPAG, page1_item(T.IPAG).bit);
-            }
-            continue;
-        }
-        if (sel <= 0) return;
+    };
+    parts.act = [](Int sel, Int) {
         if (sel <= kPage1LastItem && page1_shown(page1_item(sel))) toggle_bit(page1_item(sel).bit);
-    }
+        return PageStep::Stay;
+    };
+    run_page({T.EDUNIT, T.LCOPY, T.LBACK, T.IPAG, T.IBATCH}, parts);
 }
 
 void BRVIO2(std::string_view PAGE) {
@@ -436,27 +432,22 @@ void BRVIO2(std::string_view PAGE) {
     tidy_wind_current_output_bits(T);
     // A file may hold more angles than the array has room for: draw and edit no further than it.
     if (T.LANGARR == 1) MAXCHK(T.NUMBRV, kMaxArrayAngles);
-    for (;;) {
-        draw_page2(PAGE);
-        if (T.LCOPY != 0) {
-            TWOPG(T.LCOPY, T.EDUNIT);
-            T.LBACK = 0;
-            return;
+    PageParts parts;
+    parts.clear = false;  // the page header clears the screen
+    parts.draw = [&](Int) { draw_page2(PAGE); };
+    parts.help = [&](Int unit) {
+        const Int item = T.IPAG;
+        if (item == 0) {
+            BRHLP2(unit, KBD_UNIT, 0, 0);
+        } else if (item >= 1 && item <= kPage2LastItem && page2_shown(item)) {
+            BRHLP2(unit, KBD_UNIT, item, page2_help_code(item));
         }
-        ENTSEL(T.LBACK, T.EDUNIT, KBD_UNIT, T.IPAG);
-        const Int sel = T.LBACK;
-        if (sel == NAV_HELP) {
-            const Int item = T.IPAG;
-            if (item == 0) {
-                BRHLP2(T.EDUNIT, KBD_UNIT, 0, 0);
-            } else if (item >= 1 && item <= kPage2LastItem && page2_shown(item)) {
-                BRHLP2(T.EDUNIT, KBD_UNIT, item, page2_help_code(item));
-            }
-            continue;
-        }
-        if (sel <= 0) return;
+    };
+    parts.act = [](Int sel, Int) {
         if (sel <= kPage2LastItem && page2_shown(sel)) edit_page2_item(sel);
-    }
+        return PageStep::Stay;
+    };
+    run_page({T.EDUNIT, T.LCOPY, T.LBACK, T.IPAG, T.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -9,6 +9,7 @@
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/pauses.h"
 #include "sysutl/toggles.h"
@@ -47,7 +48,6 @@ void write_item7(Int unit) {
 
 void draw_page(std::string_view PAGE) {
     const Int unit = TPCM.EDUNIT;
-    if (TPCM.LCOPY == 0) CLEAR(unit);
     write_record(unit, Record().t(18).put(" ****  Page ").put(PAGE).put(": More output options  ****").str());
     blank_line(unit);
     blank_line(unit);
@@ -289,21 +289,11 @@ void SMO3HP(Int IOSCRN, Int KBD, Int& LINE) {
 }
 
 void SEMOT2(std::string_view PAGE) {
-    for (;;) {
-        draw_page(PAGE);
-        if (TPCM.LCOPY != 0) {
-            TWOPG(TPCM.LCOPY, TPCM.EDUNIT);
-            TPCM.LBACK = 0;
-            return;
-        }
-        const Int unit = TPCM.EDUNIT;
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int sel = TPCM.LBACK;
-        if (sel == NAV_HELP) {
-            SMO2HP(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (sel == 0 || sel > 10 || sel < 0) return;
+    PageParts parts;
+    parts.draw = [&](Int) { draw_page(PAGE); };
+    parts.help = [](Int unit) { SMO2HP(unit, KBD_UNIT, TPCM.IPAG); };
+    parts.act = [](Int sel, Int unit) {
+        if (sel > 10) return PageStep::Leave;
         switch (sel) {
             case 1: {
                 Int ITEMP = TPCM.LFORCE;
@@ -342,7 +332,9 @@ void SEMOT2(std::string_view PAGE) {
             default:  // 8: no such item, the page is drawn again
                 break;
         }
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

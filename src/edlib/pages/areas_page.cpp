@@ -15,6 +15,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/pauses.h"
 #include "sysutl/toggles.h"
@@ -393,22 +394,10 @@ void ARHLP(Int IOSCRN, Int KBD, Int& LINE) {
 
 void AREAS(std::string_view PAGE, std::string_view TUGBAR) {
     Visit visit = enter_page();
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
-        draw_page(unit, PAGE, TUGBAR, visit);
-        if (TPCM.LCOPY != 0) {
-            TWOPG(TPCM.LCOPY, unit);
-            TPCM.LBACK = 0;
-            return;
-        }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int choice = TPCM.LBACK;
-        if (choice == NAV_HELP) {
-            ARHLP(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (choice < 1) return;
+    PageParts parts;
+    parts.draw = [&](Int unit) { draw_page(unit, PAGE, TUGBAR, visit); };
+    parts.help = [](Int unit) { ARHLP(unit, KBD_UNIT, TPCM.IPAG); };
+    parts.act = [&](Int choice, Int unit) {
         if (choice == 1) {
             TOGGLE2(TPCM.LWIND, TPCM.IBATCH, unit, KBD_UNIT);
         } else if (choice == 11) {
@@ -427,7 +416,9 @@ void AREAS(std::string_view PAGE, std::string_view TUGBAR) {
             ENTERF(TPCM.*(v->word), unit, KBD_UNIT);
         }
         // Anything else (no item, or an item hidden at the moment) draws the page again.
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -14,6 +14,7 @@
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/units.h"
 #include "sysutl/value_entry.h"
@@ -106,7 +107,6 @@ void write_density_line(Int unit, const Visit& v) {
 void write_rms_line(Int unit) { write_record(unit, Record().x(1).put(kRmsLabel).F(TPCM.RMS_CRNT, 12, 3).str()); }
 
 void draw_page(Int unit, Int FRESLM, std::string_view PAGE, const Visit& v) {
-    if (TPCM.LCOPY == 0) CLEAR(unit);
     write_record(unit, Record().t(18).put("****  Page ").put(PAGE).put(": Current Conditions  ****").str());
     LINES(unit, 3);
     write_speed_line(unit);
@@ -420,23 +420,16 @@ void CURENT(Int FRESLM, std::string_view PAGE) {
     Visit v = enter_page();
     // A count from a damaged file is held to the five slots of the table before anything is drawn.
     MAXCHK(TPCM.NCURNT, kProfileRows);
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
+    PageParts parts;
+    parts.draw = [&](Int unit) {
         v.LCSTCRSAV = TPCM.LCSTCR;
         draw_page(unit, FRESLM, PAGE, v);
-        if (TPCM.LCOPY != 0) {
-            TPCM.LBACK = 0;
-            TWOPG(TPCM.LCOPY, unit);
-            if (TPCM.LCSTCR == kLegacyTable) open_table(unit, v);
-            return;
-        }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int choice = TPCM.LBACK;
-        if (choice == NAV_HELP) {
-            CURHLP1(unit, KBD_UNIT, TPCM.IPAG, TPCM.CREATR());
-            continue;
-        }
-        if (choice < 1) return;
+    };
+    parts.dump_extras = [&](Int unit) {
+        if (TPCM.LCSTCR == kLegacyTable) open_table(unit, v);
+    };
+    parts.help = [](Int unit) { CURHLP1(unit, KBD_UNIT, TPCM.IPAG, TPCM.CREATR()); };
+    parts.act = [&](Int choice, Int unit) {
         if (choice == 1) {
             write_speed_line(unit);
             ENTERF(TPCM.CURSPD, unit, KBD_UNIT);
@@ -458,7 +451,9 @@ void CURENT(Int FRESLM, std::string_view PAGE) {
             if (TPCM.CURTYP == kBandLimited) compute_density(v);
         }
         // Anything else draws the page again.
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

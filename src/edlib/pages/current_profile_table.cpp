@@ -99,6 +99,8 @@ void CURHLP3(Int IOSCRN, Int KBD, Int& LINE) {
     PRSRET(IOSCRN, KBD, LINE);
 }
 
+// Not the page kit's loop: the item numbers follow the row count, and Return or a page command
+// leaves only once the profile passes its checks.
 void CRNTIN(std::string_view CTYPE, ProfileColumn& DPTHI, ProfileColumn& VELI, Real /*CURSPD*/, Real DEPTH, Int& NROW,
             Int IOSCRN, Int KBD, Int& ITEMP, Int& LCOPY) {
     // A count from a damaged file must not draw or edit past the five slots.

@@ -13,6 +13,7 @@
 #include "sysutl/captions.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -189,36 +190,24 @@ void EXTFHP(Int IOSCRN, Int KBD, Int& LINE) {
 }
 
 void EXTFRC(std::string_view PAGE, std::string_view TUGBAR) {
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
-        draw_page(unit, PAGE, TUGBAR);
-        if (TPCM.LCOPY != 0) {
-            TWOPG(TPCM.LCOPY, unit);
-            TPCM.LBACK = 0;
-            return;
-        }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int choice = TPCM.LBACK;
-        if (choice == NAV_HELP) {
-            EXTFHP(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (choice <= 0) return;
-        if (choice == 1) {
-            TOGGLE2(TPCM.AUXFRC, TPCM.IBATCH, unit, KBD_UNIT);
-            continue;
-        }
-        // Items 2 to 7 exist only while the force is on; their values stay stored while it is off.
-        if (TPCM.AUXFRC == 0 || choice > 7) continue;
+    PageParts parts;
+    parts.draw = [&](Int unit) { draw_page(unit, PAGE, TUGBAR); };
+    parts.help = [](Int unit) { EXTFHP(unit, KBD_UNIT, TPCM.IPAG); };
+    // Items 2 to 7 exist only while the force is on; their values stay stored while it is off.
+    parts.switch_item = 1;
+    parts.switch_word = &TPCM.AUXFRC;
+    parts.act = [](Int choice, Int unit) {
+        if (choice > 7) return PageStep::Stay;
         if (choice == 5) {
             TOGGLE3(TPCM.CRDSYS, TPCM.IBATCH, unit, KBD_UNIT, "Vessel", "Global");
-            continue;
+            return PageStep::Stay;
         }
         if (choice == 2 || choice == 6) blank_line(unit);
         write_item(unit, choice);
         ENTERF(item_word(choice), unit, KBD_UNIT);
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

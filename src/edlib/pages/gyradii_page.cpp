@@ -14,6 +14,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/page_drawing.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -297,28 +298,21 @@ void V2HELP(Int IOSCRN, Int KBD, Int& LINE, Int IDENT) {
 
 void VESEL2(std::string_view PAGE, std::string_view TUGBAR) {
     Tpcm& T = TPCM;
-    for (;;) {
-        const Int unit = T.EDUNIT;
-        draw_page(T, PAGE, TUGBAR, unit);
-        T.LBACK = 0;
-        if (T.LCOPY != 0) {
-            TWOPG(T.LCOPY, unit);
-            T.LBACK = 0;
-            return;
+    PageParts parts;
+    parts.clear = false;  // the page header clears the screen
+    parts.draw = [&](Int unit) { draw_page(T, PAGE, TUGBAR, unit); };
+    parts.help = [&](Int unit) {
+        if (T.IPAG == 0) {
+            V2HELP(unit, KBD_UNIT, T.IPAG, 0);
+        } else if (T.IPAG > 0 && T.IPAG <= kLastItem && item_shown(T, T.IPAG)) {
+            V2HELP(unit, KBD_UNIT, T.IPAG, note_of_item(T.IPAG));
         }
-        ENTSEL(T.LBACK, unit, KBD_UNIT, T.IPAG);
-        const Int choice = T.LBACK;
-        if (choice == NAV_HELP) {
-            if (T.IPAG == 0) {
-                V2HELP(unit, KBD_UNIT, T.IPAG, 0);
-            } else if (T.IPAG > 0 && T.IPAG <= kLastItem && item_shown(T, T.IPAG)) {
-                V2HELP(unit, KBD_UNIT, T.IPAG, note_of_item(T.IPAG));
-            }
-            continue;
-        }
-        if (choice <= 0) return;  // Return or a page command, for the driver
+    };
+    parts.act = [&](Int choice, Int unit) {
         if (choice <= kLastItem) edit_item(T, choice, unit);
-    }
+        return PageStep::Stay;
+    };
+    run_page({T.EDUNIT, T.LCOPY, T.LBACK, T.IPAG, T.IBATCH}, parts);
 }
 
 }  // namespace brevant

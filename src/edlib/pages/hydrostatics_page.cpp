@@ -14,6 +14,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/page_drawing.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/units.h"
 #include "sysutl/value_entry.h"
@@ -233,13 +234,11 @@ void vessel_type_sub_page() {
     }
 }
 
-enum class WalkEnd { Complete, Redraw };
-
 // Walks the items from LINUM on: writes the line of each item shown, skipping the hidden ones with
 // their numbers. With DATUPD set the walk stops at its first item: a help request (LBACK -1978)
 // shows that item's note, otherwise the item is edited; a hidden item does neither. Either way the
 // page is then drawn again.
-WalkEnd walk_items(std::string_view PAGE, std::string_view TUGBAR, Int& LINUM, bool DATUPD, Int HLPFLG) {
+void walk_items(std::string_view PAGE, std::string_view TUGBAR, Int& LINUM, bool DATUPD, Int HLPFLG) {
     Tpcm& T = TPCM;
     const Int unit = T.EDUNIT;
     while (LINUM <= kLastItem) {
@@ -247,19 +246,19 @@ WalkEnd walk_items(std::string_view PAGE, std::string_view TUGBAR, Int& LINUM, b
         const bool shown = item <= 10 || (item == 11 ? item_11_shown(T.CREATR()) : item_12_shown(T.VESTYP));
         if (!shown) {
             ++LINUM;
-            if (DATUPD) return WalkEnd::Redraw;
+            if (DATUPD) return;
             continue;
         }
         if (T.LBACK == NAV_HELP) {
             V1HLP(unit, KBD_UNIT, LINUM, note_of_item(item), HLPFLG);
-            return WalkEnd::Redraw;
+            return;
         }
         if (item <= 10) {
             const NumberItem& it = kNumberItems[item - 1];
             OUTCFU(LINUM, it.label, T.*(it.word), kNumberFormat, it.caption + T.NUNTS, unit, kLineLength);
             if (DATUPD) {
                 ENTERF(T.*(it.word), unit, KBD_UNIT);
-                return WalkEnd::Redraw;
+                return;
             }
             continue;
         }
@@ -269,7 +268,7 @@ WalkEnd walk_items(std::string_view PAGE, std::string_view TUGBAR, Int& LINUM, b
             } else {
                 TANKER(PAGE, TUGBAR);  // may copy its values into the case; its code is not ours
             }
-            return WalkEnd::Redraw;
+            return;
         }
         blank_line(unit);
         if (item == 11) {
@@ -278,7 +277,6 @@ WalkEnd walk_items(std::string_view PAGE, std::string_view TUGBAR, Int& LINUM, b
             OUTTXT(LINUM, "Help for Tanker-Type Physical Characteristics", unit);
         }
     }
-    return WalkEnd::Complete;
 }
 
 }  // namespace
@@ -355,36 +353,32 @@ void MRHP3B(Int IOSCRN, Int KBD, Int& LINE, Int /*CREATR*/) {
 void VESEL1(std::string_view PAGE, std::string_view TUGBAR) {
     Tpcm& T = TPCM;
     Int HLPFLG = 1;
-    for (;;) {
-        const Int unit = T.EDUNIT;
+    PageParts parts;
+    parts.clear = false;  // the page header clears the screen
+    parts.draw = [&](Int unit) {
         PAGHDR(PAGE, TUGBAR, " Hydrostatic Characteristics", 74, unit, T.LCOPY);
         Int LINUM = 1;
-        T.LBACK = 0;
-        bool DATUPD = false;
-        // Walk, then select; a selection of an item resumes the walk at that item.
-        while (walk_items(PAGE, TUGBAR, LINUM, DATUPD, HLPFLG) == WalkEnd::Complete) {
-            if (T.LCOPY != 0) {
-                TWOPG(T.LCOPY, unit);
-                T.LBACK = 0;
-                return;
-            }
-            ENTSEL(T.LBACK, unit, KBD_UNIT, T.IPAG);
-            Int item = T.LBACK;
-            if (T.LBACK == NAV_HELP) {
-                if (T.IPAG == 0) {
-                    HLPFLG = (T.CREATR() >= 10 && T.CREATR() != 17) ? 2 : 1;
-                    V1HLP(unit, KBD_UNIT, T.IPAG, 0, HLPFLG);
-                    break;
-                }
-                if (T.IPAG < 0 || T.IPAG >= LINUM) break;
-                item = T.IPAG;
-            }
-            if (item <= 0) return;  // Return or a page command, for the driver
-            if (item > kLastItem) break;
-            LINUM = item;
-            DATUPD = true;
+        T.LBACK = 0;  // the walk takes a help code in LBACK as a request
+        walk_items(PAGE, TUGBAR, LINUM, false, HLPFLG);
+    };
+    // The note of one item, and the edit of a selected one, come from a walk that starts at it.
+    parts.help = [&](Int unit) {
+        if (T.IPAG == 0) {
+            HLPFLG = (T.CREATR() >= 10 && T.CREATR() != 17) ? 2 : 1;
+            V1HLP(unit, KBD_UNIT, T.IPAG, 0, HLPFLG);
+        } else if (T.IPAG > 0 && T.IPAG <= kLastItem) {
+            Int LINUM = T.IPAG;
+            walk_items(PAGE, TUGBAR, LINUM, true, HLPFLG);
         }
-    }
+    };
+    parts.act = [&](Int item, Int) {
+        if (item <= kLastItem) {
+            Int LINUM = item;
+            walk_items(PAGE, TUGBAR, LINUM, true, HLPFLG);
+        }
+        return PageStep::Stay;
+    };
+    run_page({T.EDUNIT, T.LCOPY, T.LBACK, T.IPAG, T.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -14,6 +14,7 @@
 #include "sysutl/array_editor.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -253,33 +254,22 @@ void MORRAN(std::string_view PAGE) {
     if (TPCM.N_OCHI_COMP <= 0) TPCM.N_OCHI_COMP = 2;
     TPCM.NSEAHG = 1;
     TPCM.NSEAHT() = 1;
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
-        draw_page(PAGE, unit);
-        if (TPCM.LCOPY != 0) {
+    PageParts parts;
+    parts.draw = [&](Int unit) { draw_page(PAGE, unit); };
+    parts.dump_extras = [](Int unit) {
+        if (TPCM.WAVTYP == 8) {
             TWOPG(TPCM.LCOPY, unit);
-            TPCM.LBACK = 0;
-            if (TPCM.WAVTYP == 8) {
-                TWOPG(TPCM.LCOPY, unit);
-                custom_spectrum_table();
-            }
-            return;
+            custom_spectrum_table();
         }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int selection = TPCM.LBACK;
-        if (selection == NAV_HELP) {
-            RANHP1(unit, KBD_UNIT, TPCM.IPAG, TPCM.CREATR(), 0, TPCM.WAVTYP);
-            continue;
-        }
-        if (selection <= 0) return;
-        if (selection == 1) {
-            TOGGLE2(TPCM.LRANDM, TPCM.IBATCH, unit, KBD_UNIT);
-            continue;
-        }
-        if (TPCM.LRANDM == 0) continue;
+    };
+    parts.help = [](Int unit) { RANHP1(unit, KBD_UNIT, TPCM.IPAG, TPCM.CREATR(), 0, TPCM.WAVTYP); };
+    parts.switch_item = 1;
+    parts.switch_word = &TPCM.LRANDM;
+    parts.act = [&](Int selection, Int unit) {
         act(selection, page, unit);
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

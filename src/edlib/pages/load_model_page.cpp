@@ -17,6 +17,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -276,7 +277,6 @@ void deadweight_line(Int unit) {
 
 void draw_page(std::string_view PAGE, std::string_view TUGBAR, Flags& f) {
     const Int unit = TPCM.EDUNIT;
-    if (TPCM.LCOPY == 0) CLEAR(unit);
     write_record(unit, std::string("****  Page ")
                            .append(PAGE)
                            .append(": ")
@@ -591,29 +591,21 @@ void LOWVHP(Int IOSCRN, Int KBD, Int& LINE) {
 void LOWVES(std::string_view PAGE, std::string_view TUGBAR) {
     Flags f;
     INITFM(TPCM.LWBARG, f.SWNFM, TPCM.LCBARG, f.SCRFM, TPCM.LWVCOF, f.SWVFM, TPCM.EDUNIT);
-    for (;;) {
-        draw_page(PAGE, TUGBAR, f);
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY != 0) {
-            TWOPG(TPCM.LCOPY, unit);
-            TPCM.LBACK = 0;
-            after_edit(0, f);
-            return;
-        }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int item = TPCM.LBACK;
-        if (item == NAV_HELP) {
-            LOWVHP(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (item == NAV_REDRAW) continue;
-        if (item < 1) return;
-        if (!accepted(item, f)) continue;
+    PageParts parts;
+    parts.draw = [&](Int) { draw_page(PAGE, TUGBAR, f); };
+    parts.dump_extras = [&](Int) { after_edit(0, f); };
+    parts.help = [](Int unit) { LOWVHP(unit, KBD_UNIT, TPCM.IPAG); };
+    // Entering the page afresh would take the one-model switches from the words again.
+    parts.redraw_here = true;
+    parts.act = [&](Int item, Int) {
+        if (!accepted(item, f)) return PageStep::Stay;
         const Next next = act(item, f);
-        if (next == Next::Leave) return;
+        if (next == Next::Leave) return PageStep::Leave;
         // A first choice of a user table has left 5 or 15 in LBACK.
-        if (next == Next::AfterEdit && after_edit(TPCM.LBACK, f)) return;
-    }
+        if (next == Next::AfterEdit && after_edit(TPCM.LBACK, f)) return PageStep::Leave;
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -18,6 +18,7 @@
 #include "sysutl/captions.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -67,7 +68,6 @@ void write_default_line(const Tpcm& T, Int unit, Int item) {
 }
 
 void draw_main_page(Tpcm& T, std::string_view PAGE, Int unit) {
-    if (T.LCOPY == 0) CLEAR(unit);
     write_record(unit, Record().t(18).put(" ****  Page ").put(PAGE).put(": Member Particulars  ****").str());
     blank_line(unit);
     write_count_line(T, unit);
@@ -479,20 +479,9 @@ After member_selection(Tpcm& T, Int& ICYL, Int unit) {
     return After::Redraw;
 }
 
-// One selection on the main page: true to go on to the member walk, false to draw the main page
-// again; RETURN_NOW is set for a code the driver takes.
-bool main_selection(Tpcm& T, Int unit, bool& return_now) {
-    ENTSEL(T.LBACK, unit, KBD_UNIT, T.IPAG);
-    const Int choice = T.LBACK;
-    if (choice == NAV_HELP) {
-        CYHLP1(unit, KBD_UNIT, T.IPAG);
-        return false;
-    }
-    if (choice == 0 || choice > 5) return true;
-    if (choice < 0) {
-        return_now = true;
-        return false;
-    }
+// An item of the main page; a number past the items goes on to the member walk.
+PageStep main_item(Tpcm& T, Int choice, Int unit) {
+    if (choice > 5) return PageStep::Leave;
     switch (choice) {
         case 1:
             write_count_line(T, unit);
@@ -502,7 +491,7 @@ bool main_selection(Tpcm& T, Int unit, bool& return_now) {
         case 5: TOGGLE2(T.NOWARN, T.IBATCH, unit, KBD_UNIT); break;
         default: change_default(T, unit, choice); break;
     }
-    return false;
+    return PageStep::Stay;
 }
 
 }  // namespace
@@ -511,37 +500,34 @@ void CYLNDR(std::string_view PAGE) {
     Tpcm& T = TPCM;
     mend_counts(T);
     Int ICYL = 1;
-    bool on_main_page = true;
+    PageParts main_page;
+    main_page.draw = [&](Int unit) {
+        draw_main_page(T, PAGE, unit);
+        if (T.NCYL > 0 && ICYL > T.NCYL) ICYL = T.NCYL;
+    };
+    main_page.help = [&](Int unit) { CYHLP1(unit, KBD_UNIT, T.IPAG); };
+    main_page.act = [&](Int choice, Int unit) { return main_item(T, choice, unit); };
     for (;;) {
-        const Int unit = T.EDUNIT;
-        if (on_main_page) {
-            draw_main_page(T, PAGE, unit);
-            if (T.NCYL > 0 && ICYL > T.NCYL) ICYL = T.NCYL;
+        // A dump, Return or a number past the items go on from the main page to the member walk.
+        run_page({T.EDUNIT, T.LCOPY, T.LBACK, T.IPAG, T.IBATCH}, main_page);
+        if (T.LBACK < 0) return;  // a page command, for the driver
+        // The member walk keeps a loop of its own: a dump writes every member in turn, Return steps
+        // to the next member and the command letters copy, delete, insert or step back. Past the last
+        // member (or with none) the driver goes on.
+        for (;;) {
+            const Int unit = T.EDUNIT;
+            if (ICYL > T.NCYL || ICYL <= 0) return;
+            draw_member(T, ICYL, unit);
             if (T.LCOPY != 0) {
                 T.LBACK = 0;
                 TWOPG(T.LCOPY, unit);
-                on_main_page = false;
+                if (ICYL >= T.NCYL) return;
+                ++ICYL;
                 continue;
             }
-            bool return_now = false;
-            on_main_page = !main_selection(T, unit, return_now);
-            if (return_now) return;
-            continue;
-        }
-        // The member walk: past the last member (or with none) the driver goes on.
-        if (ICYL > T.NCYL || ICYL <= 0) return;
-        draw_member(T, ICYL, unit);
-        if (T.LCOPY != 0) {
-            T.LBACK = 0;
-            TWOPG(T.LCOPY, unit);
-            if (ICYL >= T.NCYL) return;
-            ++ICYL;
-            continue;
-        }
-        switch (member_selection(T, ICYL, unit)) {
-            case After::Redraw: break;
-            case After::MainPage: on_main_page = true; break;
-            case After::Return: return;
+            const After after = member_selection(T, ICYL, unit);
+            if (after == After::MainPage) break;
+            if (after == After::Return) return;
         }
     }
 }

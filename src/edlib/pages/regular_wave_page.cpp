@@ -13,6 +13,7 @@
 #include "sysutl/array_editor.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -84,26 +85,17 @@ void draw_page(std::string_view PAGE, Int unit) {
 
 void REGLAR(std::string_view PAGE) {
     Int HLPFLG = 0;
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
-        draw_page(PAGE, unit);
-        if (TPCM.LCOPY != 0) {
-            TWOPG(TPCM.LCOPY, unit);
-            TPCM.LBACK = 0;
-            return;
+    PageParts parts;
+    parts.draw = [&](Int unit) { draw_page(PAGE, unit); };
+    parts.help = [&](Int unit) {
+        // Help on the heading items only where the headings are offered.
+        if (headings_offered() || TPCM.IPAG < 5) {
+            HLPFLG = 1;
+            REGHLP(unit, KBD_UNIT, TPCM.IPAG, HLPFLG);
         }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int selection = TPCM.LBACK;
-        if (selection == NAV_HELP) {
-            // Help on the heading items only where the headings are offered.
-            if (headings_offered() || TPCM.IPAG < 5) {
-                HLPFLG = 1;
-                REGHLP(unit, KBD_UNIT, TPCM.IPAG, HLPFLG);
-            }
-            continue;
-        }
-        if (selection <= 0 || selection > 6) return;  // Return, a page command, or a number past the items
+    };
+    parts.act = [](Int selection, Int unit) {
+        if (selection > 6) return PageStep::Leave;  // a number past the items
         switch (selection) {
             case 1:
                 write_period_count_line(unit);
@@ -136,7 +128,9 @@ void REGLAR(std::string_view PAGE) {
             }
             default: break;
         }
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -13,6 +13,7 @@
 #include "sysutl/captions.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/pauses.h"
 #include "sysutl/toggles.h"
@@ -284,29 +285,24 @@ void CNVHLP(Int IOSCRN, Int KBD, Int& LINE) {
 }
 
 void STATIC() {
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
-        draw_page(unit);
-        if (TPCM.LCOPY != 0) {
-            TWOPG(TPCM.LCOPY, unit);
-            TPCM.LBACK = 0;
-            return;
-        }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        switch (TPCM.LBACK) {
-            case NAV_HELP: STATHLP(unit, KBD_UNIT, TPCM.IPAG); break;
+    PageParts parts;
+    parts.draw = [](Int unit) { draw_page(unit); };
+    parts.help = [](Int unit) { STATHLP(unit, KBD_UNIT, TPCM.IPAG); };
+    parts.act = [](Int choice, Int unit) {
+        switch (choice) {
             case 1:
-            case 2: enter_title(TPCM.LBACK); break;
+            case 2: enter_title(choice); break;
             case 3: conversion_sub_page(); break;
             case 4:
                 write_depth_line(unit);
                 ENTERF(TPCM.DEPTH, unit, KBD_UNIT);
                 break;
             case 5: density_sub_page(); break;
-            default: return;  // Return, a number beyond the items or a page command
+            default: return PageStep::Leave;  // a number beyond the items
         }
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

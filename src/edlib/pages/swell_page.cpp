@@ -10,6 +10,7 @@
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -160,34 +161,23 @@ void SWELL(std::string_view PAGE) {
     // A swell without an irregular sea takes its heading as the first regular-wave heading, also
     // when the page is only written out.
     if (TPCM.LSWELL == 1 && TPCM.LRANDM == 0) TPCM.WAVHDG(1) = TPCM.SWLHDG;
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        if (TPCM.LCOPY == 0) CLEAR(unit);
-        draw_page(PAGE, unit);
-        if (TPCM.LCOPY != 0) {
+    PageParts parts;
+    parts.draw = [&](Int unit) { draw_page(PAGE, unit); };
+    parts.dump_extras = [](Int unit) {
+        if (TPCM.SWLTYP == 8) {
             TWOPG(TPCM.LCOPY, unit);
             TPCM.LBACK = 0;
-            if (TPCM.SWLTYP == 8) {
-                TWOPG(TPCM.LCOPY, unit);
-                TPCM.LBACK = 0;
-                custom_spectrum_table();
-            }
-            return;
+            custom_spectrum_table();
         }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int selection = TPCM.LBACK;
-        if (selection == NAV_HELP) {
-            RANHP1(unit, KBD_UNIT, TPCM.IPAG, TPCM.CREATR(), 1, TPCM.SWLTYP);
-            continue;
-        }
-        if (selection <= 0) return;
-        if (selection == 1) {
-            TOGGLE2(TPCM.LSWELL, TPCM.IBATCH, unit, KBD_UNIT);
-            continue;
-        }
-        if (TPCM.LSWELL == 0 || selection > kLastItem) continue;
-        act(selection, page, unit);
-    }
+    };
+    parts.help = [](Int unit) { RANHP1(unit, KBD_UNIT, TPCM.IPAG, TPCM.CREATR(), 1, TPCM.SWLTYP); };
+    parts.switch_item = 1;
+    parts.switch_word = &TPCM.LSWELL;
+    parts.act = [&](Int selection, Int unit) {
+        if (selection <= kLastItem) act(selection, page, unit);
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -12,6 +12,7 @@
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
 #include "sysutl/units.h"
@@ -202,29 +203,20 @@ void SWELL2(std::string_view PAGE) {
     SwellWords first = first_swell_words();
     SwellWords second = second_swell_words();
     if (P.LSWELL != 0 && P.LRANDM == 0) P.WAVHDG(1) = P.SWLHDG;
-    for (;;) {
-        const Int unit = P.EDUNIT;
-        if (P.LCOPY == 0) CLEAR(unit);
-        draw_page(PAGE, first, second, unit);
-        if (P.LCOPY != 0) {
-            TWOPG(P.LCOPY, unit);
-            P.LBACK = 0;
-            return;
-        }
-        ENTSEL(P.LBACK, unit, KBD_UNIT, P.IPAG);
-        const Int selection = P.LBACK;
-        if (selection == NAV_HELP) {
-            RANHP1(unit, KBD_UNIT, P.IPAG, P.CREATR(), 1, P.SWLTYP);
-        } else if (selection == kLockItem) {
+    PageParts parts;
+    parts.draw = [&](Int unit) { draw_page(PAGE, first, second, unit); };
+    parts.help = [&](Int unit) { RANHP1(unit, KBD_UNIT, P.IPAG, P.CREATR(), 1, P.SWLTYP); };
+    parts.act = [&](Int selection, Int unit) {
+        if (selection == kLockItem) {
             TOGGLE2(P.LSWLOK, P.IBATCH, unit, KBD_UNIT);
-        } else if (selection <= 0) {
-            return;
         } else if (selection <= kSecondSwellFirst) {
             SWEL_BLOK(0, 1, first);
         } else if (selection <= 2 * kSecondSwellFirst) {
             SWEL_BLOK(kSecondSwellFirst, 1, second);
         }
-    }
+        return PageStep::Stay;
+    };
+    run_page({P.EDUNIT, P.LCOPY, P.LBACK, P.IPAG, P.IBATCH}, parts);
 }
 
 }  // namespace brevant

@@ -9,6 +9,7 @@
 #include "sysutl/array_editor.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/pauses.h"
 #include "sysutl/units.h"
@@ -57,9 +58,7 @@ void title_lines(Int IOSCRN, std::string_view CTYPE) {
     write_record(IOSCRN, "");
 }
 
-void draw_main_page(std::string_view CTYPE, const Used& drawn, const CoefficientBlock& ANGL, Int NROW, Int IOSCRN,
-                    Int LCOPY) {
-    if (LCOPY == 0) CLEAR(IOSCRN);
+void draw_main_page(std::string_view CTYPE, const Used& drawn, const CoefficientBlock& ANGL, Int NROW, Int IOSCRN) {
     title_lines(IOSCRN, CTYPE);
     Record header;
     header.put(" Bow-Relative");
@@ -183,32 +182,29 @@ void COFUPD(std::string_view CTYPE, Int NIBPAK, const CoefficientBlock& ANGL, In
     clamp_count(NROW);
     const Used used = used_components(NIBPAK, USERID, IOSCRN);
     const Used drawn = drawn_components(used);
-    for (;;) {
-        draw_main_page(CTYPE, drawn, ANGL, NROW, IOSCRN, LCOPY);
-        if (LCOPY != 0) {
-            TWOPG(LCOPY, IOSCRN);
-            ITEMP = 0;
-            return;
-        }
-        Int PAGNO = 0;
-        ENTSEL(ITEMP, IOSCRN, KBD, PAGNO);
-        if (ITEMP == NAV_HELP) {
-            COFHLP(IOSCRN, KBD, PAGNO);
-        } else if (ITEMP == NAV_REDRAW) {
-            // drawn again below
-        } else if (ITEMP <= 0) {
-            return;
-        } else if (ITEMP == 1) {
+    Int PAGNO = 0;
+    const Int no_batch = 0;  // the page has no on/off item
+    PageParts parts;
+    parts.draw = [&](Int) {
+        PAGNO = 0;
+        draw_main_page(CTYPE, drawn, ANGL, NROW, IOSCRN);
+    };
+    parts.help = [&](Int) { COFHLP(IOSCRN, KBD, PAGNO); };
+    parts.redraw_here = true;
+    parts.act = [&](Int item, Int) {
+        if (item == 1) {
             // A command letter here leaves its code in the count, which the clamp turns into 2.
             ENTERI(NROW, IOSCRN, KBD);
             clamp_count(NROW);
-        } else if (ITEMP == 2) {
+        } else if (item == 2) {
             AUTORP("  -- Table of Bow-On Attack Angles (degrees) --", ANGL.column(1), NROW, kUserTableRows, IOSCRN,
                    KBD, LCOPY);
-        } else if (ITEMP == 3) {
-            if (select_coefficients(CTYPE, used, ANGL, NROW, IOSCRN, KBD, ITEMP, LCOPY)) return;
+        } else if (item == 3) {
+            if (select_coefficients(CTYPE, used, ANGL, NROW, IOSCRN, KBD, ITEMP, LCOPY)) return PageStep::Leave;
         }
-    }
+        return PageStep::Stay;
+    };
+    run_page({IOSCRN, LCOPY, ITEMP, PAGNO, no_batch, KBD}, parts);
 }
 
 }  // namespace brevant

@@ -11,6 +11,7 @@
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/paging.h"
 #include "sysutl/units.h"
 #include "sysutl/value_entry.h"
@@ -191,7 +192,6 @@ void write_npd_line(Int unit) {
 }
 
 void draw_page(Int unit, std::string_view PAGE) {
-    if (TPCM.LCOPY == 0) CLEAR(unit);
     write_record(unit, Record().t(20).put("****  Page ").put(PAGE).put(": Wind Conditions  ****").str());
     LINES(unit, 3);
     write_speed_line(unit);
@@ -260,21 +260,10 @@ void WNDHP2(Int IOSCRN, Int KBD, Int& LINE) {
 }
 
 void WIND(std::string_view PAGE) {
-    for (;;) {
-        const Int unit = TPCM.EDUNIT;
-        draw_page(unit, PAGE);
-        if (TPCM.LCOPY != 0) {
-            TPCM.LBACK = 0;
-            TWOPG(TPCM.LCOPY, unit);
-            return;
-        }
-        ENTSEL(TPCM.LBACK, unit, KBD_UNIT, TPCM.IPAG);
-        const Int choice = TPCM.LBACK;
-        if (choice == NAV_HELP) {
-            WNDHP1(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (choice <= 0) return;
+    PageParts parts;
+    parts.draw = [&](Int unit) { draw_page(unit, PAGE); };
+    parts.help = [](Int unit) { WNDHP1(unit, KBD_UNIT, TPCM.IPAG); };
+    parts.act = [](Int choice, Int unit) {
         switch (choice) {
             case 1:
                 write_speed_line(unit);
@@ -298,7 +287,9 @@ void WIND(std::string_view PAGE) {
                 break;
             default: break;  // a number beyond the items draws the page again
         }
-    }
+        return PageStep::Stay;
+    };
+    run_page({TPCM.EDUNIT, TPCM.LCOPY, TPCM.LBACK, TPCM.IPAG, TPCM.IBATCH}, parts);
 }
 
 }  // namespace brevant
