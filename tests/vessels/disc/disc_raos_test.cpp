@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "disc_fixture.h"
+#include "records/response_record.h"
 #include "sysutl/program_end.h"
+#include "veslib/relative_motions.h"
 #include "vessels/disc/disc_buoy_hull.h"
 #include "vessels/disc/disc_characteristics.h"
 #include "vessels/disc/disc_fits.h"
@@ -51,6 +53,32 @@ TEST_F(DiscRaos, LongWaveLimits) {
     EXPECT_NEAR(coth, 4.916, 1e-3);
     EXPECT_EQ(HIMEM.IW, TPCM.NWP + 1);
     for (int j = 1; j <= TPCM.NWP; ++j) EXPECT_EQ(pool(6, j), Complex(0.0f, 0.0f)) << j;
+}
+
+// In long waves the free buoy moves with the water: its horizontal motion relative to the wave
+// particles (the relative-motion routine's squared horizontal relative motion) vanishes against the
+// particle motion coth(k h) itself, at every heading, so that both the surge and the sway terms
+// must cancel.
+TEST_F(DiscRaos, LongWavesLeaveNoHorizontalMotionRelativeToTheWater) {
+    std::vector<float> periods;
+    for (float t : {60.0f, 120.0f, 240.0f}) periods.push_back(t);
+    set_grid(periods, 150.0f);
+    TPCM.VESTYP = 4;
+    TPCM.LRANDM = 1;
+    for (float heading : {45.0f, 90.0f, 135.0f}) {
+        set_heading(heading);
+        chain();
+        RELRAO(0.0f, 0, 1);
+        double previous = 1.0;
+        for (int j = 1; j <= TPCM.NWP; ++j) {
+            const double kh = dispersion_kh(6.283185307179586 / dbl(TPCM.T(j)), 150.0, 9.8);
+            const double coth2 = 1.0 / (std::tanh(kh) * std::tanh(kh));
+            const double relative = dbl(PASCOM.RLRAOH2(j, 1)) / coth2;
+            EXPECT_LT(relative, previous) << heading << " degrees, " << TPCM.T(j) << " s";
+            previous = relative;
+        }
+        EXPECT_LT(previous, 1e-4) << heading << " degrees";
+    }
 }
 
 TEST_F(DiscRaos, SpecifiedHeaveDampingAtResonance) {
