@@ -110,6 +110,43 @@ TEST_F(DynamicCoefficients, LowFrequencyForceIsTheStaticStiffnessTimesTheExtensi
     EXPECT_EQ(screen(), "");
 }
 
+// The quadratic drag coefficient is the drag energy of the line per cycle, and so the drag force's
+// scale: element diameter times the water's mass density (weight density over g) times the drag
+// coefficient. Doubling one of them doubles CQUAD; doubling g halves it (the line's shape and motion
+// stay those of the statics, which g does not enter here).
+TEST_F(DynamicCoefficients, DragCoefficientScalesWithDiameterDensityDragCoefficientAndGravity) {
+    solve_line();
+    const Complex fairlead(0.3f, 0.2f);
+    run(1, fairlead, {0, 0}, 0.6f);
+    const double base = dyncod_work().CQUAD;
+    ASSERT_GT(base, 0.0);
+    struct Case {
+        const char* what;
+        Real* word;
+        double factor;  // of CQUAD when the word doubles
+    };
+    const Case cases[] = {
+        {"diameter", &TPCM.DIAM(1, 1), 2.0},
+        {"water weight density", &TPCM.DWATR, 2.0},
+        {"drag coefficient", &TPCM.COFDMT(1, 1), 2.0},
+        {"g", &WAVCOM.G, 0.5},
+    };
+    for (const Case& c : cases) {
+        const Real kept = *c.word;
+        *c.word = 2.0f * kept;
+        run(1, fairlead, {0, 0}, 0.6f);
+        *c.word = kept;
+        EXPECT_NEAR(dyncod_work().CQUAD, c.factor * base, 1e-5 * c.factor * base) << c.what;
+    }
+    // The diameter factor of the caller (inches or millimetres to the length unit) scales it too.
+    CATCOM.CAFLD = fairlead;
+    CATCOM.CABOT = Complex{};
+    Out o;
+    DYNCOD(1, o.TX, o.CATSKP, 0.6f, 2.0f, 0.0f, o.CYCATP, o.CYCATM, o.CYELAP, o.CYELAM, o.CTOPFP, o.CBOTFP, o.CTOPFM,
+           o.CBOTFM, o.STOPFP, o.STOPFM, LINCOM.RANCK, o.CTOPFIP, o.CTOPFIM, o.CXTEND_N, o.C_ADA_END_N, 0, o.XCATP, 1);
+    EXPECT_NEAR(dyncod_work().CQUAD, 2.0 * base, 1e-5 * 2.0 * base);
+}
+
 TEST_F(DynamicCoefficients, EqualEndAmplitudesGiveNoDragNoMassAndNoStaticForce) {
     solve_line();
     TPCM.SIMTYP = 17;

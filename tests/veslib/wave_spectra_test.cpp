@@ -171,6 +171,48 @@ TEST_F(WaveSpectra, AtThePeakTheEnhancementIsGammaWithTheSigmaBelowThePeak) {
     }
 }
 
+// One width below and one above the peak the enhancement is gamma^exp(-(w/wp - 1)^2 / 2 sigma^2)
+// with the width of that side. Each shape is divided by the general JONSWAP of gamma 1 (the same
+// Pierson-Moskowitz shape, its own scale) and the ratio taken against the ratio at the peak, so
+// that the normalisers drop out: r(w) / r(wp) = gamma^(e - 1), e the exponent above.
+TEST_F(WaveSpectra, EnhancementOneWidthFromThePeakTakesTheWidthOfItsSide) {
+    const double tp = 10.0;
+    // Periods of w = wp (1 + 0.09), wp (1 + 0.07), wp, wp (1 - 0.07), wp (1 - 0.09).
+    const double offsets[] = {0.09, 0.07, 0.0, -0.07, -0.09};
+    TPCM.NWP = 5;
+    TPCM.NUNTS = 1;
+    for (int i = 1; i <= 5; ++i) TPCM.T(i) = static_cast<float>(tp / (1.0 + offsets[i - 1]));
+    set_wave_grid(TPCM.T.data(), TPCM.NWP, TPCM.NUNTS);
+    constexpr int kPeak = 3;
+    ASSERT_EQ(TPCM.T(kPeak), 10.0f);
+    struct Case {
+        const char* what;
+        Int type;
+        double gamma, below, above;
+    };
+    const Case cases[] = {
+        {"mean", kMeanJonswap, 3.3, 0.07, 0.09},
+        {"general", kGeneralJonswap, 2.0, 0.07, 0.09},
+        {"general, widths exchanged", kGeneralJonswap, 5.0, 0.09, 0.07},
+    };
+    const double wp = 2.0 * std::numbers::pi / tp;
+    for (const Case& c : cases) {
+        general_jonswap(1.0f);
+        const Result plain = spectrum(kGeneralJonswap, 3.0f, static_cast<Real>(tp));
+        general_jonswap(static_cast<Real>(c.gamma), static_cast<Real>(c.below), static_cast<Real>(c.above));
+        const Result sharp = spectrum(c.type, 3.0f, static_cast<Real>(tp));
+        const double at_peak = static_cast<double>(sharp.psd[kPeak - 1]) / static_cast<double>(plain.psd[kPeak - 1]);
+        for (int i = 1; i <= 5; ++i) {
+            if (i == kPeak) continue;
+            const double w = static_cast<double>(WAVCOM.W(i));
+            const double sigma = w <= wp ? c.below : c.above;
+            const double e = std::exp(-(w / wp - 1.0) * (w / wp - 1.0) / (2.0 * sigma * sigma));
+            const double ratio = static_cast<double>(sharp.psd[i - 1]) / static_cast<double>(plain.psd[i - 1]) / at_peak;
+            EXPECT_NEAR(ratio, std::pow(c.gamma, e - 1.0), 1e-4) << c.what << ", period " << TPCM.T(i);
+        }
+    }
+}
+
 TEST_F(WaveSpectra, OchiHubbleHoldsTheEnergyOfItsComponents) {
     wide_grid();
     TPCM.N_OCHI_COMP = 2;

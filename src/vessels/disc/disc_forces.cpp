@@ -59,9 +59,10 @@ void DSKFRC(Int& NPASS2) {
     const WavCom& V = WAVCOM;
     const Real G = V.G;
     const bool debug = P.NBUG == 1;
-    // Only the value 1 means mooring feedback: the data pages store 0 or 1, and no pass of the
-    // characteristics sets the amplitudes and springs that another value would use.
-    const bool feedback = P.MORFBK == 1;
+    // Any non-zero MORFBK asks for the resonant responses; only 1 adds surge, sway and yaw to the
+    // resonance pass (the modes whose springs the moored-period iteration finds).
+    const bool feedback = P.MORFBK != 0;
+    const bool six_modes = P.MORFBK == 1;
 
     // 1-2.
     const Real CLIN = 0.1f;
@@ -121,7 +122,7 @@ void DSKFRC(Int& NPASS2) {
     Real VTEMP = 0.0f;
     Real THETA = 0.0f;
     if (resonance) {
-        IWMAX = feedback ? 6 : 3;
+        IWMAX = six_modes ? 6 : 3;
         VTEMP = P.VFWD;
         P.VFWD = 0.0f;
     } else {

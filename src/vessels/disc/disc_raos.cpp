@@ -28,9 +28,9 @@ void DSKRAO() {
     const WavCom& V = WAVCOM;
     const Real G = V.G;
     const Real RHO = V.RHOWTR;
-    // Only the value 1 means mooring feedback (the springs and dampings of any other value were
-    // never computed by the characteristics).
-    const bool feedback = P.MORFBK == 1;
+    // Any non-zero MORFBK brings the mooring springs and dampings of the data image in, and the
+    // surge correction.
+    const bool feedback = P.MORFBK != 0;
     const Real m = feedback ? 1.0f : 0.0f;
 
     const Real GPSG = G / (1.0f + H.CSG);
@@ -81,7 +81,11 @@ void DSKRAO() {
             to_rao(F, K * GPSG, WN2, WE, WE2, GAM);
             if (feedback) {
                 const Real DXLIN = V.XTRMWV * std::abs(F);
-                if (DXLIN > 0.0f) {
+                // A table that holds no energy (lines that store none, or no table built) reaches
+                // the linear energy at no offset: the correction, which never enlarges the
+                // amplitude, leaves it as it is. The search would end the run instead.
+                const bool table_holds_energy = LINCOM.WFERGF(90) > 0.0f;
+                if (DXLIN > 0.0f && table_holds_energy) {
                     // With a specified surge period the word SGK holds that period: the linear
                     // spring is the one of the period. The energy table has equal offset steps,
                     // of which only the first offset word is written, so the offsets are counted

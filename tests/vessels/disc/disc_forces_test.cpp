@@ -134,8 +134,8 @@ TEST_F(DiscForces, ResonancePassWithoutFeedbackFixesRollPitchHeaveOnly) {
     const Complex csentinel(-7.0f, 9.0f);
     HIMEM.GAMSRG = HIMEM.GAMSWY = HIMEM.GAMROL = HIMEM.GAMPIT = HIMEM.GAMHEV = sentinel;
     HIMEM.CRLRAX = HIMEM.CPTRAX = HIMEM.CHVRAX = HIMEM.CSGRAX = HIMEM.CSWRAX = HIMEM.CYWRAX = csentinel;
-    for (Int morfbk : {0, 2}) {  // a value other than 1 counts as no feedback
-        TPCM.MORFBK = morfbk;
+    {
+        TPCM.MORFBK = 0;
         Int npass = 0;
         DSKFRC(npass);
         EXPECT_EQ(std::bit_cast<std::uint32_t>(TPCM.VFWD), speed_bits);
@@ -188,6 +188,52 @@ TEST_F(DiscForces, ResonancePassWithFeedbackRunsAllSixModes) {
         EXPECT_TRUE(std::isfinite(c.real()) && std::isfinite(c.imag()));
     }
     EXPECT_EQ(HIMEM.CYWRAX, Complex(0.0f, 0.0f));
+}
+
+// A feedback word other than 0 and 1 runs roll, pitch and heave as 1 does and writes their three
+// responses; surge, sway and yaw are not run, so their dampings and responses stay as they were.
+TEST_F(DiscForces, OtherFeedbackValuesWriteTheFirstThreeResponsesOfOne) {
+    DSKCHR();
+    HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
+    GRIDPT(HIMEM.WSG, HIMEM.JSG);
+    GRIDPT(HIMEM.WSW, HIMEM.JSW);
+    GRIDPT(HIMEM.WY, HIMEM.JY);
+    TPCM.SGK = TPCM.SWK = 50.0f;
+    TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
+    TPCM.HVK = 40.0f;
+    TPCM.PTK = 900.0f;
+    TPCM.RLK = 700.0f;
+    TPCM.HVMDMP = 6.0f;
+    TPCM.PTMDMP = 80.0f;
+    TPCM.RLMDMP = 60.0f;
+    const Real sentinel = -123.0f;
+    const Complex csentinel(-7.0f, 9.0f);
+    const auto resonance_pass = [&](Int morfbk) {
+        TPCM.MORFBK = morfbk;
+        HIMEM.GAMSRG = HIMEM.GAMSWY = HIMEM.GAMROL = HIMEM.GAMPIT = HIMEM.GAMHEV = sentinel;
+        HIMEM.CRLRAX = HIMEM.CPTRAX = HIMEM.CHVRAX = HIMEM.CSGRAX = HIMEM.CSWRAX = HIMEM.CYWRAX = csentinel;
+        Int npass = 0;
+        DSKFRC(npass);
+    };
+    resonance_pass(1);
+    const Complex roll = HIMEM.CRLRAX, pitch = HIMEM.CPTRAX, heave = HIMEM.CHVRAX;
+    const Real gamrol = HIMEM.GAMROL, gampit = HIMEM.GAMPIT, gamhev = HIMEM.GAMHEV;
+    for (Complex c : {roll, pitch, heave}) {
+        EXPECT_NE(c, csentinel);
+        EXPECT_GT(std::abs(c), 0.0f);
+    }
+    for (Int morfbk : {2, -1, 9}) {
+        resonance_pass(morfbk);
+        EXPECT_EQ(HIMEM.CRLRAX, roll) << morfbk;
+        EXPECT_EQ(HIMEM.CPTRAX, pitch) << morfbk;
+        EXPECT_EQ(HIMEM.CHVRAX, heave) << morfbk;
+        EXPECT_EQ(HIMEM.GAMROL, gamrol) << morfbk;
+        EXPECT_EQ(HIMEM.GAMPIT, gampit) << morfbk;
+        EXPECT_EQ(HIMEM.GAMHEV, gamhev) << morfbk;
+        EXPECT_EQ(HIMEM.GAMSRG, sentinel) << morfbk;
+        EXPECT_EQ(HIMEM.GAMSWY, sentinel) << morfbk;
+        for (Complex c : {HIMEM.CSGRAX, HIMEM.CSWRAX, HIMEM.CYWRAX}) EXPECT_EQ(c, csentinel) << morfbk;
+    }
 }
 
 // A bilge radius beyond the lever of the roll centre leaves no bilge term: the roll damping is

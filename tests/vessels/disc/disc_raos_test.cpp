@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "disc_fixture.h"
+#include "records/response_record.h"
+#include "sysutl/program_end.h"
+#include "veslib/relative_motions.h"
 #include "vessels/disc/disc_buoy_hull.h"
 #include "vessels/disc/disc_characteristics.h"
 #include "vessels/disc/disc_fits.h"
@@ -49,6 +53,32 @@ TEST_F(DiscRaos, LongWaveLimits) {
     EXPECT_NEAR(coth, 4.916, 1e-3);
     EXPECT_EQ(HIMEM.IW, TPCM.NWP + 1);
     for (int j = 1; j <= TPCM.NWP; ++j) EXPECT_EQ(pool(6, j), Complex(0.0f, 0.0f)) << j;
+}
+
+// In long waves the free buoy moves with the water: its horizontal motion relative to the wave
+// particles (the relative-motion routine's squared horizontal relative motion) vanishes against the
+// particle motion coth(k h) itself, at every heading, so that both the surge and the sway terms
+// must cancel.
+TEST_F(DiscRaos, LongWavesLeaveNoHorizontalMotionRelativeToTheWater) {
+    std::vector<float> periods;
+    for (float t : {60.0f, 120.0f, 240.0f}) periods.push_back(t);
+    set_grid(periods, 150.0f);
+    TPCM.VESTYP = 4;
+    TPCM.LRANDM = 1;
+    for (float heading : {45.0f, 90.0f, 135.0f}) {
+        set_heading(heading);
+        chain();
+        RELRAO(0.0f, 0, 1);
+        double previous = 1.0;
+        for (int j = 1; j <= TPCM.NWP; ++j) {
+            const double kh = dispersion_kh(6.283185307179586 / dbl(TPCM.T(j)), 150.0, 9.8);
+            const double coth2 = 1.0 / (std::tanh(kh) * std::tanh(kh));
+            const double relative = dbl(PASCOM.RLRAOH2(j, 1)) / coth2;
+            EXPECT_LT(relative, previous) << heading << " degrees, " << TPCM.T(j) << " s";
+            previous = relative;
+        }
+        EXPECT_LT(previous, 1e-4) << heading << " degrees";
+    }
 }
 
 TEST_F(DiscRaos, SpecifiedHeaveDampingAtResonance) {
@@ -114,6 +144,8 @@ protected:
         TPCM.SGMDMP = TPCM.SWMDMP = 50.0f;
         HIMEM.GAMSRG = HIMEM.GAMSWY = 0.1f;
         LINCOM.WVOFST(1) = 0.25f;
+        // A mooring that stores energy: the work of a linear spring of 500 over offsets 0.25 apart.
+        for (int i = 1; i <= 90; ++i) LINCOM.WFERGF(i) = 0.5f * 500.0f * std::pow(0.25f * static_cast<float>(i - 1), 2.0f);
         disc_line_calls().nlncor = [this](const Real*, Real, const Real* OFFSET, Real DXLIN,
                                           Real& DXNLIN, Real SPRNGK, Real, Real, Int NERG, Int& MIN, Logical LSPM,
                                           Int) {
@@ -165,12 +197,67 @@ TEST_F(DiscSurgeCorrection, EqualStepTableAndTheSpringOfASpecifiedPeriod) {
     }
 }
 
-TEST_F(DiscSurgeCorrection, NoCorrectionWithoutFeedback) {
-    for (Int morfbk : {0, 2}) {
-        TPCM.MORFBK = morfbk;
-        surge_raos();
-        EXPECT_TRUE(calls.empty()) << morfbk;
+// Any non-zero feedback word is feedback: the springs, the dampings and the surge correction of 1.
+// The hull's own springs and dampings are set too, so that heave, pitch and roll show the mooring.
+TEST_F(DiscSurgeCorrection, EveryNonZeroFeedbackValueGivesTheRaosOfOne) {
+    TPCM.HVK = 40.0f;
+    TPCM.PTK = 900.0f;
+    TPCM.RLK = 700.0f;
+    TPCM.HVMDMP = 6.0f;
+    TPCM.PTMDMP = 80.0f;
+    TPCM.RLMDMP = 60.0f;
+    factor = 0.5f;
+    const auto all_raos = [&] {
+        calls.clear();
+        forces_and_raos();
+        std::vector<Complex> out;
+        for (int m = 1; m <= 6; ++m)
+            for (int j = 1; j <= TPCM.NWP; ++j) out.push_back(pool(m, j));
+        return out;
+    };
+    TPCM.MORFBK = 1;
+    const std::vector<Complex> moored = all_raos();
+    ASSERT_EQ(calls.size(), static_cast<std::size_t>(TPCM.NWP));
+    struct Case {
+        Int morfbk;
+        bool feedback;
+    };
+    for (const Case c : {Case{2, true}, Case{-1, true}, Case{7, true}, Case{0, false}}) {
+        TPCM.MORFBK = c.morfbk;
+        const std::vector<Complex> raos = all_raos();
+        EXPECT_EQ(calls.size(), c.feedback ? static_cast<std::size_t>(TPCM.NWP) : 0u) << c.morfbk;
+        if (c.feedback) {
+            EXPECT_EQ(raos, moored) << c.morfbk;
+            continue;
+        }
+        // Without feedback no mode but yaw keeps the moored RAO at the first period.
+        for (int m = 1; m <= 5; ++m) {
+            const std::size_t at = static_cast<std::size_t>((m - 1) * TPCM.NWP);
+            EXPECT_NE(raos[at], moored[at]) << "mode " << m;
+        }
     }
+}
+
+// A mooring energy table that holds no energy (no line in the case, or none built) cannot place
+// the linear energy at any offset: the surge RAO stays linear and the run goes on.
+TEST_F(DiscSurgeCorrection, TableWithoutEnergyLeavesTheLinearRao) {
+    for (int i = 1; i <= 90; ++i) LINCOM.WFERGF(i) = 0.0f;
+    // The linear surge RAO of the moored buoy: the chain with a correction that changes nothing.
+    TPCM.MORFBK = 1;
+    factor = 1.0f;
+    const std::vector<Complex> linear = surge_raos();
+    reset_disc_line_calls();  // the real offset correction, whose search would end the run on this table
+    for (Int morfbk : {1, 2}) {
+        TPCM.MORFBK = morfbk;
+        std::vector<Complex> raos;
+        try {
+            raos = surge_raos();
+        } catch (const ProgramEnd& e) {
+            FAIL() << "the run ended with status " << e.status << " for MORFBK " << morfbk << "\n" << screen();
+        }
+        EXPECT_EQ(raos, linear) << morfbk;
+    }
+    EXPECT_EQ(screen().find("NLNCOR"), std::string::npos) << screen();
 }
 
 }  // namespace

@@ -201,6 +201,54 @@ TEST_F(SemiForces, AllPeriodsPassStoresTheClosedFormForces) {
     }
 }
 
+// The column's inertia forces through coefficient matrices that are not the identity, against the
+// closed forms of a vertical column of draft T in deep water, head seas, unit wave at the column:
+// along the wetted length the pressure head is e^(kz), so the bare horizontal force is
+// Fx = i (1 - e^(-kT)), the vertical one Fz = -(1 - e^(-kT)), and the moment about the base
+// (at z = -T) My = i (T - (1 - e^(-kT)) / k). The matrices act about the member's centre, half its
+// length L up the axis (the member table's length, the wetted 25 and a little): the force becomes c Fx, the
+// moment a (My - L/2 Fx) + L/2 c Fx; the
+// waterplane adds 1 to the heave force and i k r^2/4 to the moment (the circle's own waterplane
+// inertia per area); the hull's pitch moment adds (zb - VTCRP) times the force along x, zb the base
+// above the keel. With identity matrices the shift to the centre cancels; here it does not.
+TEST_F(SemiForces, ColumnPitchMomentThroughCoefficientMatricesInClosedForm) {
+    build();
+    const double c = 1.7, cz = 1.2, a = 0.6;
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j) {
+            SIMCOM.FRCCOF(i, j, 1) = 0.0f;
+            SIMCOM.MNTCOF(i, j, 1) = 0.0f;
+        }
+    SIMCOM.FRCCOF(1, 1, 1) = static_cast<float>(c);
+    SIMCOM.FRCCOF(2, 2, 1) = 2.3f;
+    SIMCOM.FRCCOF(3, 3, 1) = static_cast<float>(cz);
+    SIMCOM.MNTCOF(1, 1, 1) = 0.9f;
+    SIMCOM.MNTCOF(2, 2, 1) = static_cast<float>(a);
+    SIMCOM.MNTCOF(3, 3, 1) = 0.3f;
+    const double area = 50.265482, T = kDraft, L = static_cast<double>(SIMCOM.CYLLEN(1)), r = 4.0;
+    ASSERT_NEAR(L, T, 0.1);
+    const double zb = 0.0 - static_cast<double>(HIMEM.VTCRP);  // base on the keel, lever from the pitch centre
+    ASSERT_EQ(HIMEM.XCRPT, 0.0f);
+    const std::complex<double> I(0.0, 1.0);
+    for (int j = 1; j <= TPCM.NWP; j += 3) {
+        const float kf = wave_k(j);
+        const double k = static_cast<double>(kf), e = std::exp(-k * T);
+        Complex C[6] = {};
+        SUMALL(C, C + 3, kf, kf, 0.0f, omega(j), 1.0f, 1.0f, 0, 1.0f, 0.0f, 0, Complex{}, Complex{}, Complex{},
+               Complex{}, Complex{}, Complex{});
+        const std::complex<double> Fx = I * (1.0 - e), Fz = -(1.0 - e), My = I * (T - (1.0 - e) / k);
+        const std::complex<double> surge = area * c * Fx;
+        const std::complex<double> heave = area * (cz * Fz + 1.0);
+        const std::complex<double> member = area * (a * (My - 0.5 * L * Fx) + 0.5 * L * c * Fx + I * k * r * r / 4.0);
+        const std::complex<double> pitch = member + zb * surge;
+        const double scale = std::abs(pitch);
+        EXPECT_NEAR(std::abs(std::complex<double>(C[0]) - surge), 0.0, 1e-4 * std::abs(surge)) << TPCM.T(j);
+        EXPECT_NEAR(std::abs(std::complex<double>(C[2]) - heave), 0.0, 1e-4 * std::abs(heave)) << TPCM.T(j);
+        EXPECT_NEAR(std::abs(std::complex<double>(C[4]) - pitch), 0.0, 1e-4 * scale) << TPCM.T(j) << ": " << C[4]
+                                                                                        << " against " << pitch;
+    }
+}
+
 // With only the square-law driving forces the waterplane term goes: the heave force of the
 // column is then the integral along the wetted length alone, e^(-kT) - 1.
 TEST_F(SemiForces, DragOnlyDropsTheWaterplaneForce) {
