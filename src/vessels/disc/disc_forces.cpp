@@ -322,9 +322,19 @@ void DSKFRC(Int& NPASS2) {
                 H.GAMPIT = roll_pitch_law(FAC1);
                 break;
             case 3: {
-                const Real FTILDE = 2.0f * H.TQFAC / (GFACTR * CHQUAD);
-                const Real DFACTR = 0.63661975f * (H.RADIUS() / WVAMP) * HDMPD(X) / CHQUAD;
-                const Real DENOM = std::sqrt(std::sqrt(FTILDE + 0.25f * DFACTR * DFACTR) - 0.5f * DFACTR);
+                Real DENOM = 0.0f;
+                if (WVAMP != 0.0f) {
+                    const Real FTILDE = 2.0f * H.TQFAC / (GFACTR * CHQUAD);
+                    const Real DFACTR = 0.63661975f * (H.RADIUS() / WVAMP) * HDMPD(X) / CHQUAD;
+                    DENOM = std::sqrt(std::sqrt(FTILDE + 0.25f * DFACTR * DFACTR) - 0.5f * DFACTR);
+                } else {
+                    // No design wave (a height of 0): both terms grow as 1/WVAMP and their difference is
+                    // infinity minus infinity. The root tends to sqrt(FTILDE / DFACTR), where WVAMP cancels:
+                    // sqrt(F + D^2/4) - D/2 = F / (sqrt(F + D^2/4) + D/2) -> F / D.
+                    const Real F_TIMES_A = 2.0f * H.TQFAC * G / (XFREQ * XFREQ * CHQUAD);
+                    const Real D_TIMES_A = 0.63661975f * H.RADIUS() * HDMPD(X) / CHQUAD;
+                    DENOM = std::sqrt(F_TIMES_A / D_TIMES_A);
+                }
                 H.GAMHEV = H.TQFAC / DENOM;
                 break;
             }

@@ -273,6 +273,23 @@ TEST_F(DiscForces, NoDragAreaGivesTheLimitOfASmallOne) {
     EXPECT_NEAR(damping[0], damping[2], 0.01f * damping[2]);
 }
 
+// A design wave height of 0 (a new case's) makes both terms of the heave damping's root infinite: the
+// damping is their limit, which a shrinking height approaches, never NaN.
+TEST_F(DiscForces, NoDesignWaveGivesTheHeaveDampingLimitOfASmallOne) {
+    DSKCHR();
+    const float heights[3] = {0.0f, 1.0e-2f, 1.0e-3f};
+    Real damping[3] = {0.0f, 0.0f, 0.0f};
+    for (int i = 0; i < 3; ++i) {
+        TPCM.SLPHT = heights[i];
+        Int npass = 0;
+        DSKFRC(npass);
+        damping[i] = HIMEM.GAMHEV;
+    }
+    EXPECT_TRUE(std::isfinite(damping[0]) && damping[0] > 0.0f) << damping[0];
+    EXPECT_LT(std::fabs(damping[2] - damping[0]), std::fabs(damping[1] - damping[0]));
+    EXPECT_NEAR(damping[0], damping[2], 0.01f * damping[2]);
+}
+
 TEST_F(DiscForces, BesselFailureEndsTheRun) {
     cylinder_with_one_point(5.0f, 0.0f);  // k R = 0: no Bessel value
     answers("\n");
