@@ -1,6 +1,8 @@
 // The editor driver: session values, the page chain with its navigation codes, the end of the edit.
 #include "edlib/editor_driver.h"
 
+#include <algorithm>
+
 #include "edlib/end_of_session.h"
 #include "edlib/finish.h"
 #include "edlib/last_page.h"
@@ -178,6 +180,10 @@ void walk_page_chain(Int FIRST) {
     Tpcm& T = TPCM;
     Int SLOT = FIRST;
     for (;;) {
+        // IPAG also receives whatever number is typed at a help screen's pause. Held to 0..18 before the
+        // step, it names the same slot as before (1..18 as they are, every other value slot 1) and the
+        // step cannot overflow.
+        T.IPAG = std::clamp<Int>(T.IPAG, 0, kLastSlot);
         ++T.IPAG;
         // A skip is used up by the slot it lands on; slot 16 uses it up after its page instead.
         if (SLOT != 16 && T.LBACK == NAV_SKIP) T.LBACK = 0;

@@ -50,7 +50,7 @@ struct Lowcof {
 
     // Second names of words above. Same type: a reference to the word; another type: a value
     // read and written as bytes.
-    // ILOWCF (words 1-680): integer view
+    // ILOWCF (words 1-680): the whole image as integer words, for copies and comparisons
     Int ILOWCF(int k) const {
         assert(k >= 1 && k <= 680);
         return image_word(*this, k);
@@ -59,31 +59,31 @@ struct Lowcof {
         assert(k >= 1 && k <= 680);
         set_image_word(*this, k, v);
     }
-    // UWNCX (words 26-46): same words as UWNCFS
+    // UWNCX (words 26-46): wind Cx at the table's attack angles, dimensionless (UWNCFS(i, 1))
     Real& UWNCX(int i) { return UWNCFS(i, 1); }
     const Real& UWNCX(int i) const { return UWNCFS(i, 1); }
-    // UWNCY (words 47-67): same words as UWNCFS
+    // UWNCY (words 47-67): wind Cy at the table's attack angles, dimensionless (UWNCFS(i, 2))
     Real& UWNCY(int i) { return UWNCFS(i, 2); }
     const Real& UWNCY(int i) const { return UWNCFS(i, 2); }
-    // UWNCZ (words 68-88): same words as UWNCFS
+    // UWNCZ (words 68-88): wind Cz at the table's attack angles, dimensionless (UWNCFS(i, 3))
     Real& UWNCZ(int i) { return UWNCFS(i, 3); }
     const Real& UWNCZ(int i) const { return UWNCFS(i, 3); }
-    // UCRCX (words 110-130): same words as UCRCFS
+    // UCRCX (words 110-130): current Cx at the table's attack angles, dimensionless (UCRCFS(i, 1))
     Real& UCRCX(int i) { return UCRCFS(i, 1); }
     const Real& UCRCX(int i) const { return UCRCFS(i, 1); }
-    // UCRCY (words 131-151): same words as UCRCFS
+    // UCRCY (words 131-151): current Cy at the table's attack angles, dimensionless (UCRCFS(i, 2))
     Real& UCRCY(int i) { return UCRCFS(i, 2); }
     const Real& UCRCY(int i) const { return UCRCFS(i, 2); }
-    // UCRCZ (words 152-172): same words as UCRCFS
+    // UCRCZ (words 152-172): current Cz at the table's attack angles, dimensionless (UCRCFS(i, 3))
     Real& UCRCZ(int i) { return UCRCFS(i, 3); }
     const Real& UCRCZ(int i) const { return UCRCFS(i, 3); }
-    // UWVCX (words 194-214): same words as UWVCFS
+    // UWVCX (words 194-214): wave-drift Cx at the table's attack angles, dimensionless (UWVCFS(i, 1))
     Real& UWVCX(int i) { return UWVCFS(i, 1); }
     const Real& UWVCX(int i) const { return UWVCFS(i, 1); }
-    // UWVCY (words 215-235): same words as UWVCFS
+    // UWVCY (words 215-235): wave-drift Cy at the table's attack angles, dimensionless (UWVCFS(i, 2))
     Real& UWVCY(int i) { return UWVCFS(i, 2); }
     const Real& UWVCY(int i) const { return UWVCFS(i, 2); }
-    // UWVCZ (words 236-256): same words as UWVCFS
+    // UWVCZ (words 236-256): wave-drift Cz at the table's attack angles, dimensionless (UWVCFS(i, 3))
     Real& UWVCZ(int i) { return UWVCFS(i, 3); }
     const Real& UWVCZ(int i) const { return UWVCFS(i, 3); }
 };

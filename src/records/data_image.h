@@ -52,75 +52,75 @@ inline constexpr Int NTOGOQ = 4975;
 struct SalmView {
 
     // Words 1988-3220 as read from files of type 11; SEMFIL runs on over the hull member table.
-    Int LODFRE_SLM;                              // 1988
-    Int LPOSN;                                   // 1989
-    Int LANGLE;                                  // 1990
-    Int LODWAV;                                  // 1991
-    Int LODINR;                                  // 1992
-    Int LODSTA;                                  // 1993
-    Int LODNET;                                  // 1994
-    Int LOWMOT;                                  // 1995
-    Int STAMOT;                                  // 1996
-    Int HIMOT;                                   // 1997
-    Int OUTCRD;                                  // 1998
-    Int SMPDRG;                                  // 1999
-    Int ISLM1;                                   // 2000
-    Int ISLM2;                                   // 2001
-    Int LOFFST;                                  // 2002
-    Int WETYOK;                                  // 2003
-    Int EQVLIN;                                  // 2004
-    Int NMOMT;                                   // 2005
-    Int NELEM;                                   // 2006
-    Int ISTAT;                                   // 2007
-    Int IFRANC;                                  // 2008
-    FArray<Int, 40> IFREE;                       // 2009-2048
-    FArray<Int, 40> LMOMT;                       // 2049-2088
-    Int IPIERC;                                  // 2089
-    Int ISLM3;                                   // 2090
-    FArray<Real, 2> SSALM;                       // 2091-2092
-    FArray<Real, 40> SLEN;                       // 2093-2132
-    FArray<Real, 40> BUOY;                       // 2133-2172
-    FArray<Real, 40> CBUOY;                      // 2173-2212
-    FArray<Real, 40> TMASS;                      // 2213-2252
-    FArray<Real, 40> CGSALM;                     // 2253-2292
-    FArray<Real, 40> LOWER;                      // 2293-2332
-    FArray<Real, 40> GYRAD;                      // 2333-2372
-    Real ANCHOR;                                 // 2373
-    Real YOKEHT;                                 // 2374
-    Real WPAPRC;                                 // 2375
-    Real YOKVES;                                 // 2376
-    FArray<Real, 40> COFMST;                     // 2377-2416
-    FArray<Real, 40> COFDMT;                     // 2417-2456
-    Real COFMAS;                                 // 2457
-    Real COFDMP;                                 // 2458
-    Real R13;                                    // 2459
-    Real R14;                                    // 2460
-    Real R15;                                    // 2461
-    Real R16;                                    // 2462
-    Real R17;                                    // 2463
-    Real R18;                                    // 2464
-    Real R19;                                    // 2465
-    Real R20;                                    // 2466
-    Int JD1;                                     // 2467
-    Int JD2;                                     // 2468
-    Int JD3;                                     // 2469
-    Int LTABL;                                   // 2470
-    Int FRESLM;                                  // 2471
-    Int JD6;                                     // 2472
-    Int JD7;                                     // 2473
-    Int JD8;                                     // 2474
-    Int JD9;                                     // 2475
-    Int JD10;                                    // 2476
-    FArray<Real, 20> ASLMS1;                     // 2477-2496
-    FArray<Real, 20> ASLMS2;                     // 2497-2516
-    FArray<Real, 20> ASLMS3;                     // 2517-2536
-    FArray<Real, 20> ASLMS4;                     // 2537-2556
-    FArray<Int, 20> ISLMS1;                      // 2557-2576
-    FArray<Int, 20> ISLMS2;                      // 2577-2596
-    FArray<Int, 20> ISLMS3;                      // 2597-2616
-    FArray<Int, 20> ISLMS4;                      // 2617-2636
-    Int LPERCN;                                  // 2637
-    FArray<Int, 2338> SEMFIL;                    // 2638-4975
+    Int LODFRE_SLM;                              // 1988 SALM view, meaning unknown
+    Int LPOSN;                                   // 1989 SALM view, meaning unknown
+    Int LANGLE;                                  // 1990 SALM view, meaning unknown
+    Int LODWAV;                                  // 1991 SALM view, meaning unknown
+    Int LODINR;                                  // 1992 SALM view, meaning unknown
+    Int LODSTA;                                  // 1993 SALM view, meaning unknown
+    Int LODNET;                                  // 1994 SALM view, meaning unknown
+    Int LOWMOT;                                  // 1995 SALM view, meaning unknown
+    Int STAMOT;                                  // 1996 SALM view, meaning unknown
+    Int HIMOT;                                   // 1997 SALM view, meaning unknown
+    Int OUTCRD;                                  // 1998 SALM view, meaning unknown
+    Int SMPDRG;                                  // 1999 SALM view, meaning unknown
+    Int ISLM1;                                   // 2000 SALM view, meaning unknown
+    Int ISLM2;                                   // 2001 SALM view, meaning unknown
+    Int LOFFST;                                  // 2002 SALM view, meaning unknown
+    Int WETYOK;                                  // 2003 SALM view, meaning unknown
+    Int EQVLIN;                                  // 2004 SALM view, meaning unknown
+    Int NMOMT;                                   // 2005 SALM view, meaning unknown
+    Int NELEM;                                   // 2006 SALM view, meaning unknown
+    Int ISTAT;                                   // 2007 SALM view, meaning unknown
+    Int IFRANC;                                  // 2008 SALM view, meaning unknown
+    FArray<Int, 40> IFREE;                       // 2009-2048 SALM view, meaning unknown
+    FArray<Int, 40> LMOMT;                       // 2049-2088 SALM view, meaning unknown
+    Int IPIERC;                                  // 2089 SALM view, meaning unknown
+    Int ISLM3;                                   // 2090 SALM view, meaning unknown
+    FArray<Real, 2> SSALM;                       // 2091-2092 SALM view, meaning unknown
+    FArray<Real, 40> SLEN;                       // 2093-2132 SALM view, meaning unknown; ft or m
+    FArray<Real, 40> BUOY;                       // 2133-2172 SALM view, meaning unknown; a volume, ft^3 or m^3
+    FArray<Real, 40> CBUOY;                      // 2173-2212 SALM view, meaning unknown; ft or m
+    FArray<Real, 40> TMASS;  // 2213-2252 SALM view, meaning unknown; masses held as weights, kips or t
+    FArray<Real, 40> CGSALM;                     // 2253-2292 SALM view, meaning unknown; ft or m
+    FArray<Real, 40> LOWER;                      // 2293-2332 SALM view, meaning unknown
+    FArray<Real, 40> GYRAD;                      // 2333-2372 SALM view, meaning unknown; ft or m
+    Real ANCHOR;                                 // 2373 SALM view, meaning unknown
+    Real YOKEHT;                                 // 2374 SALM view, meaning unknown; ft or m
+    Real WPAPRC;                                 // 2375 SALM view, meaning unknown; an area, ft^2 or m^2
+    Real YOKVES;                                 // 2376 SALM view, meaning unknown
+    FArray<Real, 40> COFMST;                     // 2377-2416 SALM view, meaning unknown
+    FArray<Real, 40> COFDMT;                     // 2417-2456 SALM view, meaning unknown
+    Real COFMAS;                                 // 2457 SALM view, meaning unknown
+    Real COFDMP;                                 // 2458 SALM view, meaning unknown
+    Real R13;                                    // 2459 SALM view, meaning unknown
+    Real R14;                                    // 2460 SALM view, meaning unknown
+    Real R15;                                    // 2461 SALM view, meaning unknown
+    Real R16;                                    // 2462 SALM view, meaning unknown
+    Real R17;                                    // 2463 SALM view, meaning unknown
+    Real R18;                                    // 2464 SALM view, meaning unknown
+    Real R19;                                    // 2465 SALM view, meaning unknown
+    Real R20;                                    // 2466 SALM view, meaning unknown
+    Int JD1;                                     // 2467 SALM view, meaning unknown
+    Int JD2;                                     // 2468 SALM view, meaning unknown
+    Int JD3;                                     // 2469 SALM view, meaning unknown
+    Int LTABL;                                   // 2470 SALM view, meaning unknown
+    Int FRESLM;                                  // 2471 SALM view, meaning unknown
+    Int JD6;                                     // 2472 SALM view, meaning unknown
+    Int JD7;                                     // 2473 SALM view, meaning unknown
+    Int JD8;                                     // 2474 SALM view, meaning unknown
+    Int JD9;                                     // 2475 SALM view, meaning unknown
+    Int JD10;                                    // 2476 SALM view, meaning unknown
+    FArray<Real, 20> ASLMS1;                     // 2477-2496 SALM view, meaning unknown
+    FArray<Real, 20> ASLMS2;                     // 2497-2516 SALM view, meaning unknown
+    FArray<Real, 20> ASLMS3;                     // 2517-2536 SALM view, meaning unknown
+    FArray<Real, 20> ASLMS4;                     // 2537-2556 SALM view, meaning unknown
+    FArray<Int, 20> ISLMS1;                      // 2557-2576 SALM view, meaning unknown
+    FArray<Int, 20> ISLMS2;                      // 2577-2596 SALM view, meaning unknown
+    FArray<Int, 20> ISLMS3;                      // 2597-2616 SALM view, meaning unknown
+    FArray<Int, 20> ISLMS4;                      // 2617-2636 SALM view, meaning unknown
+    Int LPERCN;                                  // 2637 SALM view, meaning unknown
+    FArray<Int, 2338> SEMFIL;                    // 2638-4975 SALM view, meaning unknown
 };
 
 // Words 78636-79675 of the catenary sub-block as the mooring types 7 and 8 lay them out. This program
@@ -160,31 +160,31 @@ struct Tpcm {
     // Top sub-block, words 1-1987: header, environment, vessel, editor control words, output options.
     Int NTOGO;                                   // 1 number of words the data file holds (4975 for this program)
     Int SIMTYP;                                  // 2 type code of the writing program, 1-17 (16 this program)
-    Int ITAVQ3;                                  // 3
+    Int ITAVQ3;                                  // 3 spare, unused
     Int NEWFLG;                                  // 4 new-data flag; 0 after a normal load and in a new case
-    Int ITAVQ5;                                  // 5
+    Int ITAVQ5;                                  // 5 spare, unused
     Int SRCDAT;                                  // 6 run mode of the session that last saved the file
     Int LEASTP;                                  // 7 run mode of this session (3 silent run, else interactive)
     Int spare_00008[6];                          // 8-13 spare
     Int IBATCH;                                  // 14 batch-modify session (start answer "B"): toggles ask 1/0
     Int DAT_ID;                                  // 15 mooring layout: 149 current, 49 older (forces the update)
     Int DP_FLAG;                                 // 16 1: written by a double-precision build (fatal here)
-    FArray<Int, 10> ITPCM1;                      // 17-26
-    Int ITPCQ1;                                  // 27
+    FArray<Int, 10> ITPCM1;                      // 17-26 spare words, unused
+    Int ITPCQ1;                                  // 27 spare, unused
     Int MAXDIR;                                  // 28 bound of NDIR, regular-wave headings; held at 1
     Int MAXSEA;                                  // 29 bound of the irregular seas; held at 1
     Int MAXPRM;                                  // 30 bound of N_OCHI_COMP and the sea parameter sets; held at 1
-    Int ITPCQ2;                                  // 31
+    Int ITPCQ2;                                  // 31 spare, unused
     Int MAXANG;                                  // 32 bound of NA, wedges of a spread sea; held at 36
-    Int MAXCHR;                                  // 33
-    FArray<Int, 20> ITPCM2;                      // 34-53
+    Int MAXCHR;                                  // 33 meaning unknown, unused
+    FArray<Int, 20> ITPCM2;                      // 34-53 spare words, unused
     FArray<Int, 6> MOTION;                       // 54-59 six words, all set to 1 in a new case
     ImageText<80> CID1P;                         // 60-79 first identification line (page 1 item 1; report title)
     ImageText<80> CID2P;                         // 80-99 second identification line of the case (page 1 item 2)
-    Int ONETWO;                                  // 100
+    Int ONETWO;                                  // 100 meaning unknown, unused
     Int ALLRAO;                                  // 101 output RAOs for all spread-sea angles (semi options item 3)
-    Int PRNRAO;                                  // 102
-    Int SPECFG;                                  // 103
+    Int PRNRAO;  // 102 print-RAO option of the semi output options; meaning otherwise unknown
+    Int SPECFG;                                  // 103 meaning unknown, unused
     Int NEGSUM;                                  // 104 option word of the vessel models; 1 after every load
     Int LFORCE;                                  // 105 output force/torque RAOs (semi output options item 1)
     Int LMOTN;                                   // 106 output motion RAOs (semi output options item 2)
@@ -200,27 +200,27 @@ struct Tpcm {
     Int spare_00116;                             // 116 spare
     Int NUNTS;                                   // 117 unit system: 0 English, 1 metric (added to caption indexes)
     Int ISPM;                                    // 118 mooring-system type code (0 in this program)
-    Int ICHAIN;                                  // 119
-    Int COMPLR;                                  // 120
+    Int ICHAIN;                                  // 119 meaning unknown, unused
+    Int COMPLR;                                  // 120 meaning unknown, unused
     Int CMPUTR;                                  // 121 machine code of the writer: below 5 PPC, 5 and above Intel
-    Int LENDEG;                                  // 122
-    Int LPEAK;                                   // 123
+    Int LENDEG;  // 122 normalisation of the rotational RAOs (roll, pitch, yaw) on the response tables
+    Int LPEAK;                                   // 123 meaning unknown, unused
     Int spare_00124[19];                         // 124-142 spare
     Int SQLFRC;                                  // 143 square-law driving forces of the semi model: 0 resonant
                                                  //     damping only, 1 full square-law, 2 resonant damping plus
                                                  //     forces on the fixed vessel
     Int NOWARN;                                  // 144 suppress the hydrostatic warnings (member page item 5)
-    Int LCGFLG;                                  // 145
-    Int MS3DOF;                                  // 146
-    Int RMSFLG;                                  // 147
-    Int EXLOUT;                                  // 148
-    Int LFBASIN;                                 // 149
-    Int TENDON_FLG;                              // 150
-    Int LEG_WF_LOADS;                            // 151
-    Int LEG_CYL_DFC;                             // 152
+    Int LCGFLG;                                  // 145 1: motion statistics referred to the centre of gravity
+    Int MS3DOF;                                  // 146 meaning unknown, unused
+    Int RMSFLG;                                  // 147 meaning unknown, unused
+    Int EXLOUT;                                  // 148 meaning unknown, unused
+    Int LFBASIN;                                 // 149 meaning unknown, unused
+    Int TENDON_FLG;                              // 150 not 0: warn only when a fairlead drops below the span
+    Int LEG_WF_LOADS;                            // 151 1: the catenary line mass is left out (legacy line loads)
+    Int LEG_CYL_DFC;                             // 152 1: legacy cylinder drift-force coefficients
     Int spare_00153;                             // 153 spare
     Int ITPCM30;                                 // 154 also named LEGACY_ID
-    FArray<Int, 7> ITPCM3;                       // 155-161
+    FArray<Int, 7> ITPCM3;                       // 155-161 spare words, unused
     Int spare_00162;                             // 162 spare
     Int IVERS_SUFX;                              // 163 version increment of the writing program; 0 when saved
     Int WAVTYP;                                  // 164 irregular-wave spectrum type (wave-spectrum captions 0-10)
@@ -241,28 +241,28 @@ struct Tpcm {
     Int NUMBRV;                                  // 179 number of attack angles of the low-frequency force tables
     Int BRVFLG;                                  // 180 output-option bits 1-27 (output options pages 1 and 2)
     Int LSWLOK;                                  // 181 swell heading locked to the irregular-wave heading
-    Int XTRMFL;                                  // 182
-    Int NEWEQL;                                  // 183
+    Int XTRMFL;                                  // 182 meaning unknown, unused
+    Int NEWEQL;                                  // 183 meaning unknown, unused
     Int LEGDFC;                                  // 184 legacy drift-coefficient option (set by the update)
     Int LEGPKF;                                  // 185 legacy option checked with LEGDRG by the consistency warnings
     Int LEGDRG;                                  // 186 exclude wave drag from the net loads tables
     Int LANGARR;                                 // 187 attack angles from the array BRVHDG (1) or an increment (0)
-    Int LEGTLP;                                  // 188
+    Int LEGTLP;                                  // 188 meaning unknown, unused
     Int LPHANTOM_WGHT;                           // 189 semi option: a TLP mooring as a phantom weight TLP_TENSION
     Int SWLTYP;                                  // 190 swell spectrum type
-    Int FORCE_GAUSS;                             // 191
+    Int FORCE_GAUSS;                             // 191 meaning unknown, unused
     Int N_OCHI_COMP;                             // 192 number of Ochi-Hubble wave components, at most MAXSHT
-    Int NEW_STYLE_SEMI_INTEG;                    // 193
+    Int NEW_STYLE_SEMI_INTEG;                    // 193 meaning unknown, unused
     Int LSWEL2;                                  // 194 simulate a second, smaller swell (no page shows it)
-    Int SWLTYP2;                                 // 195
-    Int NUM_SWEL;                                // 196
+    Int SWLTYP2;                                 // 195 spectrum type 0-10 of the second swell
+    Int NUM_SWEL;                                // 196 number of swells, LSWELL + LSWEL2 (motion phase 1)
     Int hideTorMedaReports;                      // 197 suppress the vessel-motion report files
-    Logical noMoor;                              // 198
-    Logical noEquil;                             // 199
-    Logical cylMap;                              // 200
-    Logical sqUserSWD;                           // 201
-    Logical sqUserCM;                            // 202
-    FArray<Int, 14> ITPCM4;                      // 203-216
+    Logical noMoor;                              // 198 meaning unknown, unused
+    Logical noEquil;                             // 199 meaning unknown, unused
+    Logical cylMap;                              // 200 meaning unknown, unused
+    Logical sqUserSWD;                           // 201 meaning unknown, unused
+    Logical sqUserCM;                            // 202 meaning unknown, unused
+    FArray<Int, 14> ITPCM4;                      // 203-216 spare words, unused
     Real VERNO;                                  // 217 version of the writing program (compared within 0.001)
     FArray<Real, 100> USRPSD;                    // 218-317 user spectral densities at the regular-wave periods
     FArray<Real, 100> T;                         // 318-417 regular-wave periods, s
@@ -295,48 +295,48 @@ struct Tpcm {
     Real JONPG;                                  // 476 JONSWAP sigma b of the irregular sea
     Real JONGAM;                                 // 477 JONSWAP gamma of the irregular sea
     Real ANGSEC;                                 // 478 spreading sector size, deg
-    Real WNDDNY;                                 // 479
-    Real WNDDNZ;                                 // 480
-    Real CURDNY;                                 // 481
-    Real CURDNZ;                                 // 482
+    Real WNDDNY;  // 479 wind speed spectral density, y direction, (ft/s)^2 or (m/s)^2 per rad/s
+    Real WNDDNZ;  // 480 wind speed spectral density, z direction, (ft/s)^2 or (m/s)^2 per rad/s
+    Real CURDNY;  // 481 current speed spectral density, y direction, (ft/s)^2 or (m/s)^2 per rad/s
+    Real CURDNZ;  // 482 current speed spectral density, z direction, (ft/s)^2 or (m/s)^2 per rad/s
     Real TLP_TENSION;                            // 483 phantom weight value (semi output options item 7)
     Real RMS_CRNT;                               // 484 fractional RMS current variation
-    Real JONPL_SWL;                              // 485
-    Real JONPG_SWL;                              // 486
-    Real JONGAM_SWL;                             // 487
+    Real JONPL_SWL;                              // 485 swell JONSWAP sigma below the peak, dimensionless
+    Real JONPG_SWL;                              // 486 swell JONSWAP sigma above the peak, dimensionless
+    Real JONGAM_SWL;                             // 487 swell JONSWAP gamma (peak enhancement), dimensionless
     Real WAVWID;                                 // 488 irregular-wave spectral bandwidth parameter
     Real BRVFRQ_DELTA;                           // 489 frequency step of the group and low-frequency tables
     Real WSPEC_HGT;                              // 490 N.P.D. wind spectrum evaluation height
     Real SWELHT2;                                // 491 second swell: significant height, ft or m
     Real SWELPD2;                                // 492 second swell: peak period, s
-    Real SWLHDG2;                                // 493
-    Real SWLWID2;                                // 494
-    Real JONPL_SWL2;                             // 495
-    Real JONPG_SWL2;                             // 496
-    Real JONGAM_SWL2;                            // 497
+    Real SWLHDG2;                                // 493 second-swell heading, degrees
+    Real SWLWID2;                                // 494 second-swell relative width of the Gaussian shape
+    Real JONPL_SWL2;                             // 495 second-swell JONSWAP sigma below the peak, dimensionless
+    Real JONPG_SWL2;                             // 496 second-swell JONSWAP sigma above the peak, dimensionless
+    Real JONGAM_SWL2;                            // 497 second-swell JONSWAP gamma, dimensionless
     FArray<Real, 2> RTPCM1;                      // 498-499 (1) BRV_PD_MIN: least period of the low-frequency tables
-    FArray<Real, 200> RTPCM2;                    // 500-699
+    FArray<Real, 200> RTPCM2;  // 500-699 spare words opened by the resize to layout 149; nothing reads them
 
     // Editor control words: they belong to the running session and are stored as 0.
     Int LBACK;                                   // 700 navigation code between the pages and the driver; stored 0
     Int IPAG;                                    // 701 page slot counter of the editor driver; stored 0
     Int LCOPY;                                   // 702 page-dump run in progress (no clearing); stored 0
     Int EDUNIT;                                  // 703 editor output unit (6 screen, 41 silent, 1 file); stored 0
-    FArray<Int, 10> ITPCM5;                      // 704-713
+    FArray<Int, 10> ITPCM5;                      // 704-713 spare words, unused
     FArray<Real, 40> SEAHDG;                     // 714-753 irregular-sea headings, deg; (2..40) also BRVHDG
 
     // First vessel.
     Int IVESL;                                   // 754 also named NACC
-    Int EMTY1;                                   // 755
-    Int EMTY2;                                   // 756
-    Int LACC;                                    // 757
-    Int LVEL;                                    // 758
-    Int LDSP;                                    // 759
+    Int EMTY1;                                   // 755 spare, unused
+    Int EMTY2;                                   // 756 spare, unused
+    Int LACC;                                    // 757 not 0: point accelerations evaluated in motion phase 2
+    Int LVEL;                                    // 758 not 0: point velocities evaluated
+    Int LDSP;                                    // 759 not 0: point displacements evaluated
     Int LROLL;                                   // 760 roll option of the gyradii and bilge page
-    Int LBOW;                                    // 761
+    Int LBOW;                                    // 761 meaning unknown, unused (also TLBOW)
     Int LKEEL;                                   // 762 the vessel has a bilge keel (0/1)
     Int ROLTYP;                                  // 763 roll type of the gyradii and bilge page
-    Int LSTERN;                                  // 764
+    Int LSTERN;                                  // 764 meaning unknown, unused (also TLSTRN)
     Int LPTDMP;                                  // 765 pitch damping computed (0) or specified
     Int LRLDMP;                                  // 766 roll damping computed (0) or specified
     Int LHVDMP;                                  // 767 heave damping computed (0) or specified
@@ -344,38 +344,38 @@ struct Tpcm {
     Int LRLPRD;                                  // 769 roll period computed (0) or specified
     Int LHVPRD;                                  // 770 heave period computed (0) or specified
     Int CURCOR;                                  // 771 apply the current correction to the drift forces
-    Int GETSUCK;                                 // 772
-    Int FAST_SPAR;                               // 773
+    Int GETSUCK;                                 // 772 meaning unknown, unused
+    Int FAST_SPAR;                               // 773 meaning unknown, unused
     Int LCBARG;                                  // 774 current-coefficient model choice, packed 4-bit fields
     Int LWBARG;                                  // 775 wind-coefficient model choice, packed 4-bit fields
-    Int IARCO;                                   // 776
+    Int IARCO;  // 776 1 with types 8 and 13: fairlead heights from the second vessel's draft
     Int VESTYP;                                  // 777 vessel (hull) type code, selects the vessel model
     Int AUXVSH;                                  // 778 auxiliary vessel-shape option of the vessel pages
     Int CATFBK;                                  // 779 catenary feedback option (vessel page 3)
     Int MORFBK;                                  // 780 mooring feedback of the disc model (six modes, RAO fix)
-    Int LSGDMP;                                  // 781
-    Int LSWDMP;                                  // 782
-    Int LYWDMP;                                  // 783
-    Int LSGPRD;                                  // 784
-    Int LSWPRD;                                  // 785
-    Int LYWPRD;                                  // 786
+    Int LSGDMP;  // 781 surge damping computed (0) or given in SGMDMP as percent of critical
+    Int LSWDMP;  // 782 sway damping computed (0) or given in SWMDMP as percent of critical
+    Int LYWDMP;  // 783 yaw damping computed (0) or given in YWMDMP as percent of critical
+    Int LSGPRD;                                  // 784 surge period computed (0) or given (1, SGK then holds it in s)
+    Int LSWPRD;                                  // 785 sway period computed (0) or given (1, SWK then holds it in s)
+    Int LYWPRD;                                  // 786 yaw period computed (0) or given (1, YWK then holds it in s)
     Int LWVCOF;                                  // 787 wave-drift coefficient model choice, packed 4-bit fields
-    Logical LSPM;                                // 788
+    Logical LSPM;  // 788 disc buoy: offsets interpolated from the table (true) or in equal steps (false)
     Int DECKUP;                                  // 789 deck-up option of the vessel pages
-    Int LVMR1;                                   // 790
+    Int LVMR1;                                   // 790 meaning unknown, unused
     Logical SEMI_LIKE;                           // 791 hull built of members (member and semi pages shown)
     Int AXFC2;                                   // 792 second external force switch (one force is supported)
-    Int CRDS2;                                   // 793
-    Int LVMR2;                                   // 794
-    Int LXTDP2;                                  // 795
+    Int CRDS2;                                   // 793 meaning unknown, unused
+    Int LVMR2;                                   // 794 meaning unknown, unused
+    Int LXTDP2;                                  // 795 meaning unknown, unused
     Int AXFC3;                                   // 796 third external force instance switch
-    Int CRDS3;                                   // 797
-    Int LVMR3;                                   // 798
-    Int LXTDP3;                                  // 799
-    FArray<Int, 104> ITPCM6;                     // 800-903
-    Real REALDUM1;                               // 904
+    Int CRDS3;                                   // 797 meaning unknown, unused
+    Int LVMR3;                                   // 798 meaning unknown, unused
+    Int LXTDP3;                                  // 799 meaning unknown, unused
+    FArray<Int, 104> ITPCM6;                     // 800-903 spare words, unused
+    Real REALDUM1;                               // 904 spare, unused
     FArray<Real, 3, 149> RACC;                   // 905-1351 motion-evaluation points (x, y, z)
-    Real WPITCH;                                 // 1352
+    Real WPITCH;  // 1352 drift-coefficient frequency scale; phase 1 writes the pitch natural frequency, rad/s
     Real XWNDAR;                                 // 1353 head-on effective wind drag area
     Real XWARM;                                  // 1354 arm of the head-on wind area
     Real YWNDAR;                                 // 1355 beam-on effective wind drag area
@@ -384,14 +384,14 @@ struct Tpcm {
     Real XCARM;                                  // 1358 arm of the head-on current area
     Real YCURAR;                                 // 1359 beam-on effective current drag area
     Real YCARM;                                  // 1360 arm of the beam-on current area
-    Real BOWFAC;                                 // 1361
-    Real WNDFAC;                                 // 1362
-    Real CURFAC;                                 // 1363
-    Real WVFCY;                                  // 1364
+    Real BOWFAC;  // 1361 bow entrance factor of the tanker hull model (2.77777 or more: a blunt bow)
+    Real WNDFAC;                                 // 1362 wind force enhancement factor, dimensionless (also TWNDCF)
+    Real CURFAC;                                 // 1363 current force enhancement factor, dimensionless (also TCURCF)
+    Real WVFCY;                                  // 1364 wave reflection beam-on enhancement factor, dimensionless
     Real TRIMDG;                                 // 1365 vessel trim, deg
     Real HEELDG;                                 // 1366 vessel heel, deg
-    Real VWDFAC;                                 // 1367
-    Real STRNFC;                                 // 1368
+    Real VWDFAC;                                 // 1367 wave-drift spectrum enhancement factor, dimensionless
+    Real STRNFC;                                 // 1368 stern-on shape factor, default 1.25
     Real PTDAMP;                                 // 1369 specified pitch damping, percent of critical
     Real RLDAMP;                                 // 1370 specified roll damping, percent of critical
     Real HVDAMP;                                 // 1371 specified heave damping, percent of critical
@@ -399,65 +399,65 @@ struct Tpcm {
     Real ROLPRD;                                 // 1373 specified roll period, s
     Real HEVPRD;                                 // 1374 specified heave period, s
     Real XSALM;                                  // 1375 a SALM/buoy length, copied to BRVARM on import
-    Real PNDARM;                                 // 1376
-    Real SGK;                                    // 1377
-    Real SWK;                                    // 1378
-    Real YWK;                                    // 1379
-    Real HVK;                                    // 1380
-    Real PTK;                                    // 1381
-    Real RLK;                                    // 1382
-    Real SGMDMP;                                 // 1383
-    Real SWMDMP;                                 // 1384
-    Real YWMDMP;                                 // 1385
-    Real HVMDMP;                                 // 1386
-    Real PTMDMP;                                 // 1387
-    Real RLMDMP;                                 // 1388
+    Real PNDARM;                                 // 1376 a length of the disc buoy, ft or m (converted as a length)
+    Real SGK;  // 1377 surge mooring stiffness, kips/ft or t/m (or the surge period in s, LSGPRD 1)
+    Real SWK;  // 1378 sway mooring stiffness, kips/ft or t/m (or the sway period in s, LSWPRD 1)
+    Real YWK;                                    // 1379 yaw mooring stiffness (or the yaw period in s, LYWPRD 1)
+    Real HVK;                                    // 1380 heave mooring stiffness, kips/ft or t/m
+    Real PTK;                                    // 1381 pitch mooring stiffness, moment per radian
+    Real RLK;                                    // 1382 roll mooring stiffness, moment per radian
+    Real SGMDMP;  // 1383 surge mooring damping (force per velocity), or percent of critical with LSGDMP
+    Real SWMDMP;  // 1384 sway mooring damping (force per velocity), or percent of critical with LSWDMP
+    Real YWMDMP;                                 // 1385 yaw mooring damping, or percent of critical with LYWDMP
+    Real HVMDMP;                                 // 1386 heave mooring damping, force per velocity
+    Real PTMDMP;                                 // 1387 pitch mooring damping, moment per angular velocity
+    Real RLMDMP;                                 // 1388 roll mooring damping, moment per angular velocity
     Real SIZE;                                   // 1389 vessel size value of the coefficient models
     Real LOADED;                                 // 1390 load condition of the tanker coefficient models
-    Real BOWWND;                                 // 1391
+    Real BOWWND;  // 1391 above-water bow shape: 0 conventional, 1 cylindrical, between interpolated
     Real DFTPCT;                                 // 1392 freeboard- or draft-based load percent
-    Real BOWCUR;                                 // 1393
-    Real DSPPCT;                                 // 1394
-    Real BOWWAV;                                 // 1395
-    Real VESMAS;                                 // 1396
-    Real SRGMAS;                                 // 1397
-    Real SWYMAS;                                 // 1398
-    Real YAWMAS;                                 // 1399
-    Real ZXWARM;                                 // 1400
-    Real ZYWARM;                                 // 1401
-    Real ZXCARM;                                 // 1402
-    Real ZYCARM;                                 // 1403
-    Real WVFCX;                                  // 1404
-    Real WVFCM;                                  // 1405
+    Real BOWCUR;  // 1393 below-water bow shape: 0 conventional with bulb, 1 cylindrical without
+    Real DSPPCT;                                 // 1394 displacement-based load, percent (tanker page)
+    Real BOWWAV;  // 1395 bow word of the tanker page, kept with BOWWND and BOWCUR; its values are described nowhere
+    Real VESMAS;                                 // 1396 meaning unknown, unused
+    Real SRGMAS;                                 // 1397 meaning unknown, unused
+    Real SWYMAS;                                 // 1398 meaning unknown, unused
+    Real YAWMAS;                                 // 1399 meaning unknown, unused
+    Real ZXWARM;  // 1400 height of the head-on wind area's centroid above the keel, ft or m
+    Real ZYWARM;  // 1401 height of the beam-on wind area's centroid above the keel, ft or m
+    Real ZXCARM;  // 1402 height of the head-on current area's centroid above the keel, ft or m
+    Real ZYCARM;  // 1403 height of the beam-on current area's centroid above the keel, ft or m
+    Real WVFCX;                                  // 1404 wave reflection head-on enhancement factor, dimensionless
+    Real WVFCM;                                  // 1405 wave reflection moment enhancement factor, dimensionless
     Real VGLDIR;                                 // 1406 direction of the vessel speed
-    Real XSHDOW;                                 // 1407
-    Real YSHDOW;                                 // 1408
+    Real XSHDOW;  // 1407 head-on shadowing and geometry factor of the legacy semi drift model
+    Real YSHDOW;  // 1408 beam-on shadowing and geometry factor of the legacy semi drift model
     Real DISPL;                                  // 1409 vessel displacement
-    Real VKB;                                    // 1410
+    Real VKB;                                    // 1410 centre of buoyancy above the keel as input, ft or m (also TVKB)
     Real VKG;                                    // 1411 vertical centre of gravity above the keel
     Real DRAFT;                                  // 1412 mean vessel draft
     Real AWP;                                    // 1413 water-plane area
-    Real PGYR;                                   // 1414
-    Real RGYR;                                   // 1415
-    Real YGYR;                                   // 1416
-    Real VKMT;                                   // 1417
-    Real VKML;                                   // 1418
+    Real PGYR;                                   // 1414 pitch gyradius, ft or m (also TPGYR)
+    Real RGYR;                                   // 1415 roll gyradius, ft or m (also TRGYR)
+    Real YGYR;                                   // 1416 yaw gyradius, ft or m (also TYGYR)
+    Real VKMT;                                   // 1417 transverse KM as input, ft or m (also TVKMT)
+    Real VKML;                                   // 1418 longitudinal KM as input, ft or m (also TVKML)
     Real LWL;                                    // 1419 length at the waterline
     Real BWL;                                    // 1420 beam at the waterline
-    Real BILGR;                                  // 1421
-    Real TKEEL;                                  // 1422
-    Real RKEEL;                                  // 1423
-    Real DKEEL;                                  // 1424
-    Real VFWD;                                   // 1425
-    Real VCBEST;                                 // 1426
-    Real GMTEST;                                 // 1427
-    Real GMLEST;                                 // 1428
-    Real VOLEST;                                 // 1429
-    Real AWPEST;                                 // 1430
-    Real XCBEST;                                 // 1431
-    Real YCBEST;                                 // 1432
-    Real XWPCTR;                                 // 1433
-    Real YWPCTR;                                 // 1434
+    Real BILGR;                                  // 1421 bilge radius at the maximum beam station, ft or m (also TBILGR)
+    Real TKEEL;                                  // 1422 bilge keel length, ft or m (also TTKEEL)
+    Real RKEEL;  // 1423 average bilge keel width, attach line to outboard edge, ft or m (also TRKEEL)
+    Real DKEEL;  // 1424 plan-view distance from the centreline to the bilge keel attach line, ft or m
+    Real VFWD;                                   // 1425 forward speed of the vessel (also TVFWD)
+    Real VCBEST;  // 1426 centre of buoyancy above the keel estimated from the members, ft or m
+    Real GMTEST;                                 // 1427 estimated transverse GM, ft or m
+    Real GMLEST;                                 // 1428 estimated longitudinal GM, ft or m
+    Real VOLEST;                                 // 1429 estimated displaced volume, ft^3 or m^3
+    Real AWPEST;                                 // 1430 estimated waterplane area, ft^2 or m^2
+    Real XCBEST;                                 // 1431 estimated forward (x) centre of buoyancy, ft or m
+    Real YCBEST;                                 // 1432 estimated lateral (y) centre of buoyancy, ft or m
+    Real XWPCTR;                                 // 1433 estimated forward (x) waterplane centroid, ft or m
+    Real YWPCTR;                                 // 1434 estimated lateral (y) waterplane centroid, ft or m
     Real XVFRC;                                  // 1435 external force, X component
     Real YVFRC;                                  // 1436 external force, Y component
     Real VESMOM;                                 // 1437 external moment
@@ -466,161 +466,161 @@ struct Tpcm {
     Real YVLOC;                                  // 1440 external force point of application, y
     Int AUXFRC;                                  // 1441 external force switch
     Int CRDSYS;                                  // 1442 external force in the global (or vessel) system
-    Int DPAFLG;                                  // 1443
-    Int DPRFLG;                                  // 1444
-    Real DPANG;                                  // 1445
-    Real DPADMP;                                 // 1446
-    Real DPASPR;                                 // 1447
-    Real DPXPNT;                                 // 1448
-    Real DPXDMP;                                 // 1449
-    Real DPXSPR;                                 // 1450
-    Real DPYPNT;                                 // 1451
-    Real DPYDMP;                                 // 1452
-    Real DPYSPR;                                 // 1453
-    Real DPXFRC;                                 // 1454
-    Real DPYFRC;                                 // 1455
-    Real DPMOM;                                  // 1456
-    Real DPXLOC;                                 // 1457
-    Real DPYLOC;                                 // 1458
-    Real ZVLOC;                                  // 1459
-    Real SPECF1;                                 // 1460
-    Real SPECM1;                                 // 1461
-    Real FEXDP1;                                 // 1462
-    Real MEXDP1;                                 // 1463
-    Real PKFCM1;                                 // 1464
-    Real ZVFRC;                                  // 1465
-    Real XVSMO1;                                 // 1466
-    Real YVSMO1;                                 // 1467
-    Real XVFRC2;                                 // 1468
-    Real YVFRC2;                                 // 1469
-    Real ZVFRC2;                                 // 1470
-    Real XVSMO2;                                 // 1471
-    Real YVSMO2;                                 // 1472
-    Real VESMO2;                                 // 1473
-    Real SPECF2;                                 // 1474
-    Real SPECM2;                                 // 1475
-    Real XVLOC2;                                 // 1476
-    Real YVLOC2;                                 // 1477
-    Real ZVLOC2;                                 // 1478
-    Real FEXDP2;                                 // 1479
-    Real MEXDP2;                                 // 1480
-    Real PKFCM2;                                 // 1481
-    Real XVFRC3;                                 // 1482
-    Real YVFRC3;                                 // 1483
-    Real ZVFRC3;                                 // 1484
-    Real XVSMO3;                                 // 1485
-    Real YVSMO3;                                 // 1486
-    Real VESMO3;                                 // 1487
-    Real SPECF3;                                 // 1488
-    Real SPECM3;                                 // 1489
-    Real XVLOC3;                                 // 1490
-    Real YVLOC3;                                 // 1491
-    Real ZVLOC3;                                 // 1492
-    Real FEXDP3;                                 // 1493
-    Real MEXDP3;                                 // 1494
-    Real PKFCM3;                                 // 1495
-    Real XVFRC4;                                 // 1496
-    Real YVFRC4;                                 // 1497
-    Real ZVFRC4;                                 // 1498
-    Real XVSMO4;                                 // 1499
-    Real YVSMO4;                                 // 1500
-    Real VESMO4;                                 // 1501
-    Real SPECF4;                                 // 1502
-    Real SPECM4;                                 // 1503
-    Real XVLOC4;                                 // 1504
-    Real YVLOC4;                                 // 1505
-    Real ZVLOC4;                                 // 1506
-    Real FEXDP4;                                 // 1507
-    Real MEXDP4;                                 // 1508
-    Real PKFCM4;                                 // 1509
-    Real CxUser;                                 // 1510
-    Real CyUser;                                 // 1511
-    Real CzUser;                                 // 1512
-    Real CmxUser;                                // 1513
-    Real CmyUser;                                // 1514
-    Real CmzUser;                                // 1515
-    FArray<Real, 134> RTPCM7;                    // 1516-1649
-    Real CG_to_Midship;                          // 1650
-    Real ACCZDIST;                               // 1651
-    Real XCURNTDN;                               // 1652
-    Real XCURNTUP;                               // 1653
-    Real YCURNTDN;                               // 1654
-    Real YCURNTUP;                               // 1655
-    Real MUNKFAC1;                               // 1656
-    Real MUNKFAC2;                               // 1657
-    Real MUNKFAC3;                               // 1658
-    Real WVDGCX;                                 // 1659
-    Real WVDGCY;                                 // 1660
-    Real WVDGCM;                                 // 1661
-    Real VWDRGFC;                                // 1662
-    Real ENDHT;                                  // 1663
-    Real TOWANG;                                 // 1664
-    Real CNTSEP;                                 // 1665
+    Int DPAFLG;  // 1443 DP-group word of the sibling types; 0 in this program
+    Int DPRFLG;                                  // 1444 bit 1 set: a further force DPXFRC, DPYFRC is given
+    Real DPANG;                                  // 1445 DP-group word of the sibling types, meaning unknown
+    Real DPADMP;                                 // 1446 DP-group word of the sibling types, meaning unknown
+    Real DPASPR;  // 1447 DP-group spring of the sibling types, kips or t (converted as a force)
+    Real DPXPNT;  // 1448 DP-group length of the sibling types, ft or m; meaning unknown here
+    Real DPXDMP;                                 // 1449 DP-group word of the sibling types, meaning unknown
+    Real DPXSPR;  // 1450 DP-group x spring of the sibling types, kips/ft or t/m
+    Real DPYPNT;  // 1451 DP-group length of the sibling types, ft or m; meaning unknown here
+    Real DPYDMP;                                 // 1452 DP-group word of the sibling types, meaning unknown
+    Real DPYSPR;  // 1453 DP-group y spring of the sibling types, kips/ft or t/m
+    Real DPXFRC;                                 // 1454 x component of the further force (DPRFLG bit 1), kips or t
+    Real DPYFRC;                                 // 1455 y component of the further force (DPRFLG bit 1), kips or t
+    Real DPMOM;                                  // 1456 DP-group moment of the sibling types, ft-kips or t-m
+    Real DPXLOC;                                 // 1457 DP-group x location of the sibling types, ft or m
+    Real DPYLOC;                                 // 1458 DP-group y location of the sibling types, ft or m
+    Real ZVLOC;                                  // 1459 z of the external force's point of application, ft or m
+    Real SPECF1;  // 1460 force spectral density of external force 1, kips^2 or t^2 per rad/s
+    Real SPECM1;  // 1461 moment spectral density of external force 1, (ft-kips)^2 or (t-m)^2 per rad/s
+    Real FEXDP1;                                 // 1462 meaning unknown, unused
+    Real MEXDP1;                                 // 1463 meaning unknown, unused (also RTPCM8)
+    Real PKFCM1;                                 // 1464 meaning unknown, unused
+    Real ZVFRC;                                  // 1465 z component of the external force, kips or t
+    Real XVSMO1;                                 // 1466 x moment of external force 1, ft-kips or t-m
+    Real YVSMO1;                                 // 1467 y moment of external force 1, ft-kips or t-m
+    Real XVFRC2;                                 // 1468 x component of external force 2, kips or t
+    Real YVFRC2;                                 // 1469 y component of external force 2, kips or t
+    Real ZVFRC2;                                 // 1470 z component of external force 2, kips or t
+    Real XVSMO2;                                 // 1471 x moment of external force 2, ft-kips or t-m
+    Real YVSMO2;                                 // 1472 y moment of external force 2, ft-kips or t-m
+    Real VESMO2;                                 // 1473 yaw moment of external force 2, ft-kips or t-m
+    Real SPECF2;  // 1474 force spectral density of external force 2, kips^2 or t^2 per rad/s
+    Real SPECM2;  // 1475 moment spectral density of external force 2, (ft-kips)^2 or (t-m)^2 per rad/s
+    Real XVLOC2;                                 // 1476 x of external force 2's point of application, ft or m
+    Real YVLOC2;                                 // 1477 y of external force 2's point of application, ft or m
+    Real ZVLOC2;                                 // 1478 z of external force 2's point of application, ft or m
+    Real FEXDP2;                                 // 1479 meaning unknown, unused
+    Real MEXDP2;                                 // 1480 meaning unknown, unused
+    Real PKFCM2;                                 // 1481 meaning unknown, unused
+    Real XVFRC3;                                 // 1482 x component of external force 3, kips or t
+    Real YVFRC3;                                 // 1483 y component of external force 3, kips or t
+    Real ZVFRC3;                                 // 1484 z component of external force 3, kips or t
+    Real XVSMO3;                                 // 1485 x moment of external force 3, ft-kips or t-m
+    Real YVSMO3;                                 // 1486 y moment of external force 3, ft-kips or t-m
+    Real VESMO3;                                 // 1487 yaw moment of external force 3, ft-kips or t-m
+    Real SPECF3;  // 1488 force spectral density of external force 3, kips^2 or t^2 per rad/s
+    Real SPECM3;  // 1489 moment spectral density of external force 3, (ft-kips)^2 or (t-m)^2 per rad/s
+    Real XVLOC3;                                 // 1490 x of external force 3's point of application, ft or m
+    Real YVLOC3;                                 // 1491 y of external force 3's point of application, ft or m
+    Real ZVLOC3;                                 // 1492 z of external force 3's point of application, ft or m
+    Real FEXDP3;                                 // 1493 meaning unknown, unused
+    Real MEXDP3;                                 // 1494 meaning unknown, unused
+    Real PKFCM3;                                 // 1495 meaning unknown, unused
+    Real XVFRC4;                                 // 1496 meaning unknown, unused
+    Real YVFRC4;                                 // 1497 meaning unknown, unused
+    Real ZVFRC4;                                 // 1498 meaning unknown, unused
+    Real XVSMO4;                                 // 1499 meaning unknown, unused
+    Real YVSMO4;                                 // 1500 meaning unknown, unused
+    Real VESMO4;                                 // 1501 meaning unknown, unused
+    Real SPECF4;                                 // 1502 meaning unknown, unused
+    Real SPECM4;                                 // 1503 meaning unknown, unused
+    Real XVLOC4;                                 // 1504 meaning unknown, unused
+    Real YVLOC4;                                 // 1505 meaning unknown, unused
+    Real ZVLOC4;                                 // 1506 meaning unknown, unused
+    Real FEXDP4;                                 // 1507 meaning unknown, unused
+    Real MEXDP4;                                 // 1508 meaning unknown, unused
+    Real PKFCM4;                                 // 1509 meaning unknown, unused
+    Real CxUser;                                 // 1510 meaning unknown, unused
+    Real CyUser;                                 // 1511 meaning unknown, unused
+    Real CzUser;                                 // 1512 meaning unknown, unused
+    Real CmxUser;                                // 1513 meaning unknown, unused
+    Real CmyUser;                                // 1514 meaning unknown, unused
+    Real CmzUser;                                // 1515 meaning unknown, unused
+    FArray<Real, 134> RTPCM7;                    // 1516-1649 spare words, unused
+    Real CG_to_Midship;  // 1650 distance of the centre of gravity from midships (page 2 item 6), ft or m
+    Real ACCZDIST;                               // 1651 meaning unknown, unused
+    Real XCURNTDN;                               // 1652 factor of the local current on the down-wave side, surge
+    Real XCURNTUP;                               // 1653 factor of the local current on the up-wave side, surge
+    Real YCURNTDN;                               // 1654 factor of the local current on the down-wave side, sway
+    Real YCURNTUP;                               // 1655 factor of the local current on the up-wave side, sway
+    Real MUNKFAC1;                               // 1656 Munk moment factor 1 of the current models (drift preparation)
+    Real MUNKFAC2;                               // 1657 Munk moment factor 2 of the current models (drift preparation)
+    Real MUNKFAC3;                               // 1658 meaning unknown, unused
+    Real WVDGCX;                                 // 1659 wave-drag (absorption) enhancement factor, surge
+    Real WVDGCY;                                 // 1660 wave absorption beam-on enhancement factor
+    Real WVDGCM;                                 // 1661 wave absorption moment enhancement factor
+    Real VWDRGFC;  // 1662 variable wave absorption enhancement factor (drag terms of the drift-drag computation)
+    Real ENDHT;  // 1663 ENDHT - DRAFT is the hawser's far end above still water, ft or m (also TLNHT)
+    Real TOWANG;  // 1664 tow-line angle word of the sibling types (also TLNANG); meaning unknown here
+    Real CNTSEP;  // 1665 separation of the line-end combination for ISPM 3, ft or m (also TCNTSP)
     Real DWTONS;                                 // 1666 deadweight, kips (English) or metric tonnes (metric)
     Real excursionLimitDiameter;                 // 1667 excursion disk diameter handed to the chained squall program
-    Real AR3;                                    // 1668
-    Real AR4;                                    // 1669
-    Real AR5;                                    // 1670
-    Real YAWINC;                                 // 1671
-    Real EQLYAW;                                 // 1672
-    Real OFFINC;                                 // 1673
-    Real HMIN;                                   // 1674
-    Real TLOAD;                                  // 1675
-    Real SGLFDP;                                 // 1676
-    Real SWLFDP;                                 // 1677
-    Real YWLFDP;                                 // 1678
-    Real AR14;                                   // 1679
-    Real AR15;                                   // 1680
-    Real AR16;                                   // 1681
-    Real AR17;                                   // 1682
-    Real AR18;                                   // 1683
-    Real AR19;                                   // 1684
-    Real AR20;                                   // 1685
-    FArray<Real, 90> AUXFOR;                     // 1686-1775
-    FArray<Real, 90> AUXTRQ;                     // 1776-1865
-    Int IL0;                                     // 1866
+    Real AR3;                                    // 1668 spare, unused
+    Real AR4;                                    // 1669 spare, unused
+    Real AR5;                                    // 1670 spare, unused
+    Real YAWINC;                                 // 1671 meaning unknown, unused
+    Real EQLYAW;                                 // 1672 meaning unknown, unused
+    Real OFFINC;  // 1673 offset increment of the sibling types, ft or m (converted as a length)
+    Real HMIN;  // 1674 force word of the sibling types, kips or t (converted as a force)
+    Real TLOAD;  // 1675 force scale of the case bounding the vertical-line tension search, kips or t
+    Real SGLFDP;                                 // 1676 meaning unknown, unused
+    Real SWLFDP;                                 // 1677 meaning unknown, unused
+    Real YWLFDP;                                 // 1678 meaning unknown, unused
+    Real AR14;                                   // 1679 spare, unused
+    Real AR15;                                   // 1680 spare, unused
+    Real AR16;                                   // 1681 spare, unused
+    Real AR17;                                   // 1682 spare, unused
+    Real AR18;                                   // 1683 spare, unused
+    Real AR19;                                   // 1684 spare, unused
+    Real AR20;                                   // 1685 spare, unused
+    FArray<Real, 90> AUXFOR;  // 1686-1775 table of the sibling types, kips or t (converted as forces)
+    FArray<Real, 90> AUXTRQ;  // 1776-1865 table of the sibling types, converted as forces (kips or t)
+    Int IL0;                                     // 1866 spare, unused (also ITPCM7)
     Int WriteAuxDatFiles;                        // 1867 write auxiliary data files (types 12, 15: chain squall)
-    Int SupressSemiDragSpec;                     // 1868
-    Int ForceAllRebuilds;                        // 1869
+    Int SupressSemiDragSpec;                     // 1868 meaning unknown, unused
+    Int ForceAllRebuilds;                        // 1869 meaning unknown, unused
     FArray<Int, 27> ITPCVestrakel;               // 1870-1896 reserved for the chained squall program
-    FArray<Int, 9> ITPCM8;                       // 1897-1905
-    Int IL1;                                     // 1906
-    Int IL2;                                     // 1907
-    Int ISURGE;                                  // 1908
-    Int YAWTBL;                                  // 1909
-    Int AUXTBL;                                  // 1910
-    Int LSGLFD;                                  // 1911
-    Int LSWLFD;                                  // 1912
-    Int LYWLFD;                                  // 1913
-    Int IL9;                                     // 1914
+    FArray<Int, 9> ITPCM8;                       // 1897-1905 spare words, unused
+    Int IL1;                                     // 1906 spare, unused
+    Int IL2;                                     // 1907 spare, unused
+    Int ISURGE;                                  // 1908 meaning unknown, unused (also LEXTND)
+    Int YAWTBL;                                  // 1909 meaning unknown, unused
+    Int AUXTBL;                                  // 1910 meaning unknown, unused
+    Int LSGLFD;                                  // 1911 meaning unknown, unused
+    Int LSWLFD;                                  // 1912 meaning unknown, unused
+    Int LYWLFD;                                  // 1913 meaning unknown, unused
+    Int IL9;                                     // 1914 spare, unused
     Int NTAB;                                    // 1915 number of mooring tables
-    Int IL10;                                    // 1916
-    Int IL11;                                    // 1917
-    Int IL12;                                    // 1918
-    Int IL13;                                    // 1919
+    Int IL10;                                    // 1916 spare, unused
+    Int IL11;                                    // 1917 spare, unused
+    Int IL12;                                    // 1918 spare, unused
+    Int IL13;                                    // 1919 spare, unused
     Int LQUAS;                                   // 1920 quasi-static option; 1 after a normal load
-    Int LDYN;                                    // 1921
-    Int IL16;                                    // 1922
-    Int IL17;                                    // 1923
-    Int IANC;                                    // 1924
-    Int IL20;                                    // 1925
-    FArray<Int, 61> ITPCM9;                      // 1926-1986
+    Int LDYN;                                    // 1921 dynamic-line option of the sibling types, meaning unknown
+    Int IL16;                                    // 1922 spare, unused
+    Int IL17;                                    // 1923 spare, unused
+    Int IANC;  // 1924 not 0: motion phase 2 reads the first record of the companion-body file
+    Int IL20;                                    // 1925 spare, unused
+    FArray<Int, 61> ITPCM9;                      // 1926-1986 spare words, unused
     Int TOPCOM_LAST;                             // 1987 end marker of the top sub-block
 
     // Semi sub-block, words 1988-4975. Words 1988-3220 as the second vessel (names with a leading B,
     // meanings as for the first vessel); the same words are also read as the SALM view (SalmView) or
     // as the spare array NAVBLQ.
-    Int BNACC;                                   // 1988
-    Int BEMTY1;                                  // 1989
-    Int BEMTY2;                                  // 1990
-    Int BLACC;                                   // 1991
-    Int BLVEL;                                   // 1992
-    Int BLDSP;                                   // 1993
+    Int BNACC;  // 1988 second vessel, in the place of IVESL (word 754); meaning unknown
+    Int BEMTY1;                                  // 1989 second vessel: spare, unused
+    Int BEMTY2;                                  // 1990 second vessel: spare, unused
+    Int BLACC;                                   // 1991 second vessel's LACC (word 757)
+    Int BLVEL;                                   // 1992 second vessel: not 0: point velocities evaluated
+    Int BLDSP;                                   // 1993 second vessel: not 0: point displacements evaluated
     Int BLROLL;                                  // 1994 roll option of the gyradii and bilge page
-    Int BLBOW;                                   // 1995
+    Int BLBOW;                                   // 1995 second vessel: meaning unknown, unused
     Int BLKEEL;                                  // 1996 the vessel has a bilge keel (0/1)
     Int BRLTYP;                                  // 1997 roll type of the gyradii and bilge page
-    Int BLSTRN;                                  // 1998
+    Int BLSTRN;                                  // 1998 second vessel: meaning unknown, unused
     Int BPTDMP;                                  // 1999 pitch damping computed (0) or specified
     Int BRLDMP;                                  // 2000 roll damping computed (0) or specified
     Int BHVDMP;                                  // 2001 heave damping computed (0) or specified
@@ -628,31 +628,31 @@ struct Tpcm {
     Int BRLPRD;                                  // 2003 roll period computed (0) or specified
     Int BHVPRD;                                  // 2004 heave period computed (0) or specified
     Int BCRCOR;                                  // 2005 apply the current correction to the drift forces
-    Int BAVTP2;                                  // 2006
-    Int BAVTP3;                                  // 2007
+    Int BAVTP2;  // 2006 second vessel, in the place of GETSUCK (word 772); meaning unknown
+    Int BAVTP3;  // 2007 second vessel, in the place of FAST_SPAR (word 773); meaning unknown
     Int BLCBRG;                                  // 2008 current-coefficient model choice, packed 4-bit fields
     Int BLWBRG;                                  // 2009 wind-coefficient model choice, packed 4-bit fields
-    Int BIARCO;                                  // 2010
+    Int BIARCO;                                  // 2010 second vessel's IARCO (word 776)
     Int BVSTYP;                                  // 2011 vessel (hull) type code, selects the vessel model
     Int BAXVSH;                                  // 2012 auxiliary vessel-shape option of the vessel pages
     Int BCTFBK;                                  // 2013 catenary feedback option (vessel page 3)
     Int BMRFBK;                                  // 2014 mooring feedback of the disc model (six modes, RAO fix)
-    Int BSGDMP;                                  // 2015
-    Int BSWDMP;                                  // 2016
-    Int BYWDMP;                                  // 2017
-    Int BSGPRD;                                  // 2018
-    Int BSWPRD;                                  // 2019
-    Int BYWPRD;                                  // 2020
+    Int BSGDMP;                                  // 2015 second vessel's LSGDMP (word 781)
+    Int BSWDMP;                                  // 2016 second vessel's LSWDMP (word 782)
+    Int BYWDMP;                                  // 2017 second vessel's LYWDMP (word 783)
+    Int BSGPRD;                                  // 2018 second vessel's LSGPRD (word 784)
+    Int BSWPRD;                                  // 2019 second vessel's LSWPRD (word 785)
+    Int BYWPRD;                                  // 2020 second vessel's LYWPRD (word 786)
     Int BWVCOF;                                  // 2021 wave-drift coefficient model choice, packed 4-bit fields
-    Logical BLSPM;                               // 2022
+    Logical BLSPM;                               // 2022 second vessel's LSPM (word 788)
     Int BDEKUP;                                  // 2023 deck-up option of the vessel pages
-    Int BTPCM6_AV1;                              // 2024
+    Int BTPCM6_AV1;  // 2024 second vessel, in the place of LVMR1 (word 790); meaning unknown
     Logical B_SEMI_LIKE;                         // 2025 hull built of members (member and semi pages shown)
-    FArray<Int, 8> BTPCM6_AV2;                   // 2026-2033
-    FArray<Int, 104> BTPCM6;                     // 2034-2137
-    Real BREALDUM1;                              // 2138
+    FArray<Int, 8> BTPCM6_AV2;  // 2026-2033 second vessel, in the place of words 792-799; meaning unknown
+    FArray<Int, 104> BTPCM6;  // 2034-2137 second vessel, in the place of words 800-903; meaning unknown
+    Real BREALDUM1;                              // 2138 second vessel: spare, unused
     FArray<Real, 3, 149> BRACC;                  // 2139-2585 motion-evaluation points (x, y, z)
-    Real BTOP2;                                  // 2586
+    Real BTOP2;  // 2586 second vessel, in the place of WPITCH (word 1352); meaning unknown
     Real BXWNDA;                                 // 2587 head-on effective wind drag area
     Real BXWARM;                                 // 2588 arm of the head-on wind area
     Real BYWNDA;                                 // 2589 beam-on effective wind drag area
@@ -661,14 +661,14 @@ struct Tpcm {
     Real BXCARM;                                 // 2592 arm of the head-on current area
     Real BYCURA;                                 // 2593 beam-on effective current drag area
     Real BYCARM;                                 // 2594 arm of the beam-on current area
-    Real BBOWCF;                                 // 2595
-    Real BWNDCF;                                 // 2596
-    Real BCURCF;                                 // 2597
-    Real BWVFCY;                                 // 2598
+    Real BBOWCF;                                 // 2595 second vessel's BOWFAC (word 1361)
+    Real BWNDCF;                                 // 2596 second vessel's WNDFAC (word 1362)
+    Real BCURCF;                                 // 2597 second vessel's CURFAC (word 1363)
+    Real BWVFCY;                                 // 2598 second vessel's WVFCY (word 1364)
     Real BTRMDG;                                 // 2599 vessel trim, deg
     Real BHELDG;                                 // 2600 vessel heel, deg
-    Real BVWDFC;                                 // 2601
-    Real BSTRNC;                                 // 2602
+    Real BVWDFC;                                 // 2601 second vessel's VWDFAC (word 1367)
+    Real BSTRNC;                                 // 2602 second vessel: stern-on shape factor, default 1.25
     Real BPITDM;                                 // 2603 specified pitch damping, percent of critical
     Real BROLDM;                                 // 2604 specified roll damping, percent of critical
     Real BHEVDM;                                 // 2605 specified heave damping, percent of critical
@@ -676,57 +676,57 @@ struct Tpcm {
     Real BROLPD;                                 // 2607 specified roll period, s
     Real BHEVPD;                                 // 2608 specified heave period, s
     Real BXSALM;                                 // 2609 a SALM/buoy length, copied to BRVARM on import
-    Real BPNDRM;                                 // 2610
-    Real BSGK;                                   // 2611
-    Real BSWK;                                   // 2612
-    Real BYWK;                                   // 2613
-    Real BHVK;                                   // 2614
-    Real BPTK;                                   // 2615
-    Real BRLK;                                   // 2616
-    Real BSGMDM;                                 // 2617
-    Real BSWMDM;                                 // 2618
-    Real BYWMDM;                                 // 2619
-    Real BHVMDM;                                 // 2620
-    Real BPTMDM;                                 // 2621
-    Real BRLMDM;                                 // 2622
+    Real BPNDRM;                                 // 2610 second vessel's PNDARM (word 1376)
+    Real BSGK;                                   // 2611 second vessel's SGK (word 1377)
+    Real BSWK;                                   // 2612 second vessel's SWK (word 1378)
+    Real BYWK;                                   // 2613 second vessel's YWK (word 1379)
+    Real BHVK;                                   // 2614 second vessel: heave mooring stiffness, kips/ft or t/m
+    Real BPTK;                                   // 2615 second vessel: pitch mooring stiffness, moment per radian
+    Real BRLK;                                   // 2616 second vessel: roll mooring stiffness, moment per radian
+    Real BSGMDM;                                 // 2617 second vessel's SGMDMP (word 1383)
+    Real BSWMDM;                                 // 2618 second vessel's SWMDMP (word 1384)
+    Real BYWMDM;                                 // 2619 second vessel's YWMDMP (word 1385)
+    Real BHVMDM;                                 // 2620 second vessel: heave mooring damping, force per velocity
+    Real BPTMDM;                                 // 2621 second vessel's PTMDMP (word 1387)
+    Real BRLMDM;                                 // 2622 second vessel's RLMDMP (word 1388)
     Real BSIZE;                                  // 2623 vessel size value of the coefficient models
     Real BLODED;                                 // 2624 load condition of the tanker coefficient models
-    Real BBOWWD;                                 // 2625
+    Real BBOWWD;                                 // 2625 second vessel's BOWWND (word 1391)
     Real BDFTPC;                                 // 2626 freeboard- or draft-based load percent
-    Real BBOWCR;                                 // 2627
-    Real BDSPPC;                                 // 2628
-    Real BBOWWV;                                 // 2629
-    Real BVSMAS;                                 // 2630
-    Real BSRGMS;                                 // 2631
-    Real SBWYMS;                                 // 2632
-    Real BYAWMS;                                 // 2633
-    Real BZXWRM;                                 // 2634
-    Real BZYWRM;                                 // 2635
-    Real BZXCRM;                                 // 2636
-    Real BZYCRM;                                 // 2637
-    Real BWVFCX;                                 // 2638
-    Real BWVFCM;                                 // 2639
+    Real BBOWCR;                                 // 2627 second vessel's BOWCUR (word 1393)
+    Real BDSPPC;                                 // 2628 second vessel: displacement-based load, percent (tanker page)
+    Real BBOWWV;                                 // 2629 second vessel's BOWWAV (word 1395)
+    Real BVSMAS;                                 // 2630 second vessel: meaning unknown, unused
+    Real BSRGMS;                                 // 2631 second vessel: meaning unknown, unused
+    Real SBWYMS;                                 // 2632 second vessel: meaning unknown, unused
+    Real BYAWMS;                                 // 2633 second vessel: meaning unknown, unused
+    Real BZXWRM;                                 // 2634 second vessel's ZXWARM (word 1400)
+    Real BZYWRM;                                 // 2635 second vessel's ZYWARM (word 1401)
+    Real BZXCRM;                                 // 2636 second vessel's ZXCARM (word 1402)
+    Real BZYCRM;                                 // 2637 second vessel's ZYCARM (word 1403)
+    Real BWVFCX;                                 // 2638 second vessel's WVFCX (word 1404)
+    Real BWVFCM;                                 // 2639 second vessel's WVFCM (word 1405)
     Real BVGLDR;                                 // 2640 direction of the vessel speed
-    Real BXSHDW;                                 // 2641
-    Real BYSHDW;                                 // 2642
+    Real BXSHDW;                                 // 2641 second vessel's XSHDOW (word 1407)
+    Real BYSHDW;                                 // 2642 second vessel's YSHDOW (word 1408)
     Real BDISPL;                                 // 2643 vessel displacement
-    Real BVKB;                                   // 2644
+    Real BVKB;                                   // 2644 second vessel's VKB (word 1410)
     Real BVKG;                                   // 2645 vertical centre of gravity above the keel
     Real BDRAFT;                                 // 2646 mean vessel draft
     Real BAWP;                                   // 2647 water-plane area
-    Real BPGYR;                                  // 2648
-    Real BRGYR;                                  // 2649
-    Real BYGYR;                                  // 2650
-    Real BVKMT;                                  // 2651
-    Real BVKML;                                  // 2652
+    Real BPGYR;                                  // 2648 second vessel: pitch gyradius, ft or m
+    Real BRGYR;                                  // 2649 second vessel: roll gyradius, ft or m
+    Real BYGYR;                                  // 2650 second vessel: yaw gyradius, ft or m
+    Real BVKMT;                                  // 2651 second vessel: transverse KM as input, ft or m
+    Real BVKML;                                  // 2652 second vessel: longitudinal KM as input, ft or m
     Real BLWL;                                   // 2653 length at the waterline
     Real BBWL;                                   // 2654 beam at the waterline
-    Real BBILGR;                                 // 2655
-    Real BTKEEL;                                 // 2656
-    Real BRKEEL;                                 // 2657
-    Real BDKEEL;                                 // 2658
-    Real BVFWD;                                  // 2659
-    FArray<Real, 9> BARP;                        // 2660-2668
+    Real BBILGR;                                 // 2655 second vessel's BILGR (word 1421)
+    Real BTKEEL;                                 // 2656 second vessel: bilge keel length, ft or m
+    Real BRKEEL;                                 // 2657 second vessel's RKEEL (word 1423)
+    Real BDKEEL;                                 // 2658 second vessel's DKEEL (word 1424)
+    Real BVFWD;                                  // 2659 second vessel: forward speed of the vessel
+    FArray<Real, 9> BARP;  // 2660-2668 second vessel, in the place of words 1426-1434; meaning unknown
     Real BXVFRC;                                 // 2669 external force, X component
     Real BYVFRC;                                 // 2670 external force, Y component
     Real BVSMOM;                                 // 2671 external moment
@@ -735,105 +735,105 @@ struct Tpcm {
     Real BYVLOC;                                 // 2674 external force point of application, y
     Int BAXFRC;                                  // 2675 external force switch
     Int BCDSYS;                                  // 2676 external force in the global (or vessel) system
-    Int BARDP1;                                  // 2677
-    Int BARDP2;                                  // 2678
-    FArray<Real, 14> BARDP;                      // 2679-2692
-    Real BZVLOC;                                 // 2693
-    Real BSPCF1;                                 // 2694
-    Real BSFCM1;                                 // 2695
-    Real BFXDP1;                                 // 2696
-    Real BARP2;                                  // 2697
-    FArray<Real, 46> BARPP0;                     // 2698-2743
-    FArray<Real, 140> BARPP;                     // 2744-2883
-    Real BCG_to_Midship;                         // 2884
-    Real BACCZDIST;                              // 2885
-    Real BXCURNTDN;                              // 2886
-    Real BXCURNTUP;                              // 2887
-    Real BYCURNTDN;                              // 2888
-    Real BYCURNTUP;                              // 2889
-    Real BMUNKFAC1;                              // 2890
-    Real BMUNKFAC2;                              // 2891
-    Real BMUNKFAC3;                              // 2892
-    Real BWVDGCX;                                // 2893
-    Real BWVDGCY;                                // 2894
-    Real BWVDGCM;                                // 2895
-    Real BVWDRGFC;                               // 2896
-    Real BLNHT;                                  // 2897
-    Real BLNANG;                                 // 2898
-    Real BCNTSP;                                 // 2899
+    Int BARDP1;  // 2677 second vessel, in the place of DPAFLG (word 1443); meaning unknown
+    Int BARDP2;  // 2678 second vessel, in the place of DPRFLG (word 1444); meaning unknown
+    FArray<Real, 14> BARDP;  // 2679-2692 second vessel, in the place of words 1445-1458; meaning unknown
+    Real BZVLOC;                                 // 2693 second vessel's ZVLOC (word 1459)
+    Real BSPCF1;                                 // 2694 second vessel's SPECF1 (word 1460)
+    Real BSFCM1;                                 // 2695 second vessel's SPECM1 (word 1461)
+    Real BFXDP1;                                 // 2696 second vessel: meaning unknown, unused
+    Real BARP2;  // 2697 second vessel, in the place of MEXDP1 (word 1463); meaning unknown
+    FArray<Real, 46> BARPP0;  // 2698-2743 second vessel, in the place of words 1464-1509; meaning unknown
+    FArray<Real, 140> BARPP;  // 2744-2883 second vessel, in the place of words 1510-1649; meaning unknown
+    Real BCG_to_Midship;                         // 2884 second vessel's CG_to_Midship (word 1650)
+    Real BACCZDIST;                              // 2885 second vessel: meaning unknown, unused
+    Real BXCURNTDN;                              // 2886 second vessel's XCURNTDN (word 1652)
+    Real BXCURNTUP;                              // 2887 second vessel's XCURNTUP (word 1653)
+    Real BYCURNTDN;                              // 2888 second vessel's YCURNTDN (word 1654)
+    Real BYCURNTUP;                              // 2889 second vessel's YCURNTUP (word 1655)
+    Real BMUNKFAC1;                              // 2890 second vessel's MUNKFAC1 (word 1656)
+    Real BMUNKFAC2;                              // 2891 second vessel's MUNKFAC2 (word 1657)
+    Real BMUNKFAC3;                              // 2892 second vessel: meaning unknown, unused
+    Real BWVDGCX;                                // 2893 second vessel: wave-drag (absorption) enhancement factor, surge
+    Real BWVDGCY;                                // 2894 second vessel: wave absorption beam-on enhancement factor
+    Real BWVDGCM;                                // 2895 second vessel: wave absorption moment enhancement factor
+    Real BVWDRGFC;                               // 2896 second vessel's VWDRGFC (word 1662)
+    Real BLNHT;                                  // 2897 second vessel's ENDHT (word 1663)
+    Real BLNANG;  // 2898 second vessel, in the place of TOWANG (word 1664); meaning unknown
+    Real BCNTSP;                                 // 2899 second vessel's CNTSEP (word 1665)
     Real BDWTNS;                                 // 2900 deadweight, long tons (tanker database)
-    Real BAR2;                                   // 2901
-    Real BAR3;                                   // 2902
-    Real BAR4;                                   // 2903
-    Real BAR5;                                   // 2904
-    Real BYWINC;                                 // 2905
-    Real BEQLYW;                                 // 2906
-    Real BOFINC;                                 // 2907
-    Real BAR9;                                   // 2908
-    Real BTLOAD;                                 // 2909
-    Real BSGLFD;                                 // 2910
-    Real BSWLFD;                                 // 2911
-    Real BYWLFD;                                 // 2912
-    Real BAR14;                                  // 2913
-    Real BAR15;                                  // 2914
-    Real BAR16;                                  // 2915
-    Real BAR17;                                  // 2916
-    Real BAR18;                                  // 2917
-    Real BAR19;                                  // 2918
-    Real BAR20;                                  // 2919
-    FArray<Real, 90> BAXFOR;                     // 2920-3009
-    FArray<Real, 90> BAXTRQ;                     // 3010-3099
-    FArray<Int, 40> BILP;                        // 3100-3139
-    Int BIL1;                                    // 3140
-    Int BIL2;                                    // 3141
-    Int BSURGE;                                  // 3142
-    Int BYWTBL;                                  // 3143
-    Int BAXTBL;                                  // 3144
-    Int BIDMP;                                   // 3145
-    Int LBSWDP;                                  // 3146
-    Int LBYWDP;                                  // 3147
-    Int BMXTAB;                                  // 3148
+    Real BAR2;  // 2901 second vessel, in the place of excursionLimitDiameter (word 1667); meaning unknown
+    Real BAR3;                                   // 2902 second vessel: spare, unused
+    Real BAR4;                                   // 2903 second vessel: spare, unused
+    Real BAR5;                                   // 2904 second vessel: spare, unused
+    Real BYWINC;                                 // 2905 second vessel: meaning unknown, unused
+    Real BEQLYW;                                 // 2906 second vessel: meaning unknown, unused
+    Real BOFINC;                                 // 2907 second vessel's OFFINC (word 1673)
+    Real BAR9;  // 2908 second vessel, in the place of HMIN (word 1674); meaning unknown
+    Real BTLOAD;                                 // 2909 second vessel's TLOAD (word 1675)
+    Real BSGLFD;                                 // 2910 second vessel: meaning unknown, unused
+    Real BSWLFD;                                 // 2911 second vessel: meaning unknown, unused
+    Real BYWLFD;                                 // 2912 second vessel: meaning unknown, unused
+    Real BAR14;                                  // 2913 second vessel: spare, unused
+    Real BAR15;                                  // 2914 second vessel: spare, unused
+    Real BAR16;                                  // 2915 second vessel: spare, unused
+    Real BAR17;                                  // 2916 second vessel: spare, unused
+    Real BAR18;                                  // 2917 second vessel: spare, unused
+    Real BAR19;                                  // 2918 second vessel: spare, unused
+    Real BAR20;                                  // 2919 second vessel: spare, unused
+    FArray<Real, 90> BAXFOR;  // 2920-3009 second vessel, in the place of words 1686-1775; meaning unknown
+    FArray<Real, 90> BAXTRQ;  // 3010-3099 second vessel, in the place of words 1776-1865; meaning unknown
+    FArray<Int, 40> BILP;  // 3100-3139 second vessel, in the place of words 1866-1905; meaning unknown
+    Int BIL1;                                    // 3140 second vessel: spare, unused
+    Int BIL2;                                    // 3141 second vessel: spare, unused
+    Int BSURGE;                                  // 3142 second vessel: meaning unknown, unused
+    Int BYWTBL;                                  // 3143 second vessel: meaning unknown, unused
+    Int BAXTBL;                                  // 3144 second vessel: meaning unknown, unused
+    Int BIDMP;  // 3145 second vessel, in the place of LSGLFD (word 1911); meaning unknown
+    Int LBSWDP;  // 3146 second vessel, in the place of LSWLFD (word 1912); meaning unknown
+    Int LBYWDP;  // 3147 second vessel, in the place of LYWLFD (word 1913); meaning unknown
+    Int BMXTAB;                                  // 3148 second vessel, in the place of IL9 (word 1914); meaning unknown
     Int BNMTAB;                                  // 3149 number of mooring tables
-    Int BIL10;                                   // 3150
-    Int BIL11;                                   // 3151
-    Int BIL12;                                   // 3152
-    Int BIL13;                                   // 3153
+    Int BIL10;                                   // 3150 second vessel: spare, unused
+    Int BIL11;                                   // 3151 second vessel: spare, unused
+    Int BIL12;                                   // 3152 second vessel: spare, unused
+    Int BIL13;                                   // 3153 second vessel: spare, unused
     Int BLQUAS;                                  // 3154 quasi-static option; 1 after a normal load
-    Int BLDYN;                                   // 3155
-    Int BIL16;                                   // 3156
-    Int BIL17;                                   // 3157
-    Int BIANC;                                   // 3158
-    Int BIL20;                                   // 3159
-    FArray<Int, 61> BILP8;                       // 3160-3220
+    Int BLDYN;                                   // 3155 second vessel's LDYN (word 1921)
+    Int BIL16;                                   // 3156 second vessel: spare, unused
+    Int BIL17;                                   // 3157 second vessel: spare, unused
+    Int BIANC;                                   // 3158 second vessel's IANC (word 1924)
+    Int BIL20;                                   // 3159 second vessel: spare, unused
+    FArray<Int, 61> BILP8;  // 3160-3220 second vessel, in the place of words 1926-1986; meaning unknown
 
     // Hull member table (arrays of 50 are indexed by member).
-    FArray<Int, 86> NAVBL;                       // 3221-3306
+    FArray<Int, 86> NAVBL;                       // 3221-3306 spare words, unused
     Int DRAG_ONLY;                               // 3307 semi option "Utilize ONLY square law driving forces"
     FArray<Int, 50> BOTTYP;                      // 3308-3357 bottom end of each member (free, piercing, wall)
     FArray<Int, 50> TOPTYP;                      // 3358-3407 top end termination of each member
     FArray<Int, 50> MEMDIR;                      // 3408-3457 axis class of each member (along x, y, z, or inclined)
-    FArray<Int, 50> MEMTYP;                      // 3458-3507
+    FArray<Int, 50> MEMTYP;  // 3458-3507 per member: member kind, 0 for every member made on the member page
     FArray<Int, 50> NCYLTP;                      // 3508-3557 axial cross-section profile of each member
     FArray<Int, 50> MASCMP;                      // 3558-3607 added mass option of each member (user, deep, surface)
     FArray<Int, 50> DRGCMP;                      // 3608-3657 drag option of each member (1 the defaults, else typed)
     Int NMEM;                                    // 3658 number of hull members
-    Int MAXMEM;                                  // 3659
-    Int NEND;                                    // 3660
+    Int MAXMEM;                                  // 3659 capacity of the member arrays, 50
+    Int NEND;                                    // 3660 member-end count of the sibling types; nothing here uses it
     Int NCYL;                                    // 3661 number of cylindrical members, at most MAXCYL
-    Int MAXEND;                                  // 3662
+    Int MAXEND;                                  // 3662 capacity of the member-end arrays, 100
     Int MAXCYL;                                  // 3663 maximum number of members, 50
-    Int NPOD;                                    // 3664
-    Int MAXPOD;                                  // 3665
-    Real CCOFMX;                                 // 3666
-    Real CCOFMY;                                 // 3667
-    Real CCOFMZ;                                 // 3668
-    Real CCOFDX;                                 // 3669
-    Real CCOFDY;                                 // 3670
-    Real CCOFDZ;                                 // 3671
-    Real CCOFIY;                                 // 3672
-    Real CCOFIZ;                                 // 3673
-    Real CCFDIY;                                 // 3674
-    Real CCFDIZ;                                 // 3675
+    Int NPOD;                                    // 3664 pod count of the sibling types; nothing here uses it
+    Int MAXPOD;                                  // 3665 capacity of the pod arrays, 16
+    Real CCOFMX;  // 3666 member coefficient word of the sibling types; nothing here uses it
+    Real CCOFMY;  // 3667 member coefficient word of the sibling types; nothing here uses it
+    Real CCOFMZ;  // 3668 member coefficient word of the sibling types; nothing here uses it
+    Real CCOFDX;                                 // 3669 default member Mx-damping coefficient, dimensionless
+    Real CCOFDY;                                 // 3670 default member My-damping coefficient, dimensionless
+    Real CCOFDZ;                                 // 3671 default member Mz-damping coefficient, dimensionless
+    Real CCOFIY;  // 3672 member coefficient word of the sibling types; nothing here uses it
+    Real CCOFIZ;  // 3673 member coefficient word of the sibling types; nothing here uses it
+    Real CCFDIY;  // 3674 member coefficient word of the sibling types; nothing here uses it
+    Real CCFDIZ;  // 3675 member coefficient word of the sibling types; nothing here uses it
     FArray<Real, 3, 50> RCYLB;                   // 3676-3825 member base points (x, y, z)
     FArray<Real, 3, 50> RCYLT;                   // 3826-3975 member top points (x, y, z)
     FArray<Real, 50> XAREA;                      // 3976-4025 cross-section area of each member
@@ -842,7 +842,7 @@ struct Tpcm {
     FArray<Real, 3, 50> CYLCMI;                  // 4326-4475 member added-moment coefficients (3 per member)
     FArray<Real, 3, 50> CYLCD;                   // 4476-4625 member drag coefficients (3 per member, the third axial)
     FArray<Real, 3, 50> CYLCDI;                  // 4626-4775 second set of member drag coefficients (3 per member)
-    FArray<Real, 199> EXTRA;                     // 4776-4974
+    FArray<Real, 199> EXTRA;                     // 4776-4974 spare reals of the member block; nothing uses them
     Real SEMCOM_LAST;                            // 4975 end marker of the semi sub-block
 
     // Mooring sub-block, words 4976-78635: 150 lines of 25 segments (sibling types only).
@@ -852,76 +852,76 @@ struct Tpcm {
     Int INRLFG;    // 4979 (word chosen here) 1 inertial correction of the line dynamics
     Int NEXCLD_I;  // 4980 (word chosen here) lines excluded from it: 0 none, >0 INRT_EXCL, <0 all
     Int spare_04981[2];                          // 4981-4982 spare
-    Int LOWMOT;                                  // 4983
-    Int STAMOT;                                  // 4984
+    Int LOWMOT;                                  // 4983 meaning unknown, unused
+    Int STAMOT;                                  // 4984 mooring option of the sibling types, meaning unknown
     Int spare_04985;                             // 4985 spare
-    Int LEQCND;                                  // 4986
+    Int LEQCND;                                  // 4986 mooring option of the sibling types, meaning unknown
     Int spare_04987[7];                          // 4987-4993 spare
-    Int WLFLAG;                                  // 4994
+    Int WLFLAG;  // 4994 catenary iteration option: water-level search for buoyant elements
     Int spare_04995[3];                          // 4995-4997 spare
-    Int TENSRF;                                  // 4998
+    Int TENSRF;  // 4998 0: fairlead displacement along the line's top direction, else along the tension gradient
     Int spare_04999;                             // 4999 spare
-    Real LONGIE;                                 // 5000
-    Real SHORTY;                                 // 5001
+    Real LONGIE;  // 5000 length word of the sibling types, ft or m (converted as a length)
+    Real SHORTY;  // 5001 length word of the sibling types, ft or m (converted as a length)
     Int spare_05002[16];                         // 5002-5017 spare
-    FArray<Int, 109> IDUM0;                      // 5018-5126
-    FArray<Int, 150> STRESS_STRAIN_FILE;         // 5127-5276
-    FArray<Int, 150> ANCTYP;                     // 5277-5426
-    FArray<Int, 151, 150> LINTYP;                // 5427-28076
-    FArray<Int, 150> NLINE;                      // 28077-28226
-    Int NTYP;                                    // 28227
+    FArray<Int, 109> IDUM0;  // 5018-5126 integer options of the mooring block (from DOHINGE); meanings unknown here
+    FArray<Int, 150> STRESS_STRAIN_FILE;  // 5127-5276 per line type: bit i set when element i follows a stress-strain curve
+    FArray<Int, 150> ANCTYP;  // 5277-5426 per line type: anchor type; 0 means no touchdown element is sought
+    FArray<Int, 151, 150> LINTYP;  // 5427-28076 per line type: LINTYP(1, t) its fairlead number (index into RFLD)
+    FArray<Int, 150> NLINE;                      // 28077-28226 per line type: number of lines
+    Int NTYP;                                    // 28227 number of line types
     Int MAXTYP;                                  // 28228 (word chosen here: no layout fixes it)
-    FArray<Int, 150> NELEM;                      // 28229-28378
-    Int MAXELM;                                  // 28379
-    Int NLAYER;                                  // 28380
-    Int NDYNEV;                                  // 28381
-    Int NLIN;                                    // 28382
+    FArray<Int, 150> NELEM;                      // 28229-28378 per line type: number of elements, 1-25
+    Int MAXELM;                                  // 28379 capacity of elements per line type
+    Int NLAYER;                                  // 28380 number of layers of the statics tables
+    Int NDYNEV;  // 28381 mooring count of the sibling types, 1 after the initialisation; meaning unknown here
+    Int NLIN;                                    // 28382 number of mooring lines, at most 150
     Int MAXLIN;                                  // 28383 (word chosen here: no layout fixes it)
-    FArray<Int, 150> IDYNEV;                     // 28384-28533
+    FArray<Int, 150> IDYNEV;  // 28384-28533 per line: dynamic-evaluation word of the sibling types, meaning unknown
     Int MAXDYN;                                  // 28534 (word chosen here: no layout fixes it)
-    Int LRESET;                                  // 28535
-    Int MOORTP;                                  // 28536
+    Int LRESET;  // 28535 mooring option, 1 after the initialisation; meaning unknown here
+    Int MOORTP;  // 28536 mooring model type, 1 for member-built hulls after the initialisation
     Int spare_28537;                             // 28537 spare
-    Int LODTYP;                                  // 28538
-    Int LBOUND;                                  // 28539
+    Int LODTYP;  // 28538 unit class of HTENS: 1 a length, 2 or 3 a force, other values not converted
+    Int LBOUND;                                  // 28539 mooring option of the sibling types, meaning unknown
     Int spare_28540;                             // 28540 spare
-    Int HAWSTP;                                  // 28541
-    Int HAWSLN;                                  // 28542
+    Int HAWSTP;                                  // 28541 line type of the hawser between two vessels
+    Int HAWSLN;                                  // 28542 hawser word of the sibling types, meaning unknown
     Int spare_28543[38];                         // 28543-28580 spare
     Int MRSPAR;                                  // 28581 (word chosen here: no layout fixes it)
     FArray<ImageText<8>, 25, 150> SCOMP;         // 28582-36081
-    FArray<Real, 25, 150> SLEN;                  // 36082-39831
-    FArray<Real, 25, 150> DIAM;                  // 39832-43581
-    FArray<Real, 25, 150> WETWT;                 // 43582-47331
-    FArray<Real, 3, 25, 150> ALPHA;              // 47332-58581
-    FArray<Real, 25, 150> TBRK;                  // 58582-62331
-    FArray<Real, 150> HTENS;                     // 62332-62481
-    FArray<Real, 3, 150> RFLD;                   // 62482-62931
-    FArray<Real, 25, 150> COFMST;                // 62932-66681
-    FArray<Real, 25, 150> COFDMT;                // 66682-70431
-    FArray<Real, 25, 150> DRYWT;                 // 70432-74181
-    FArray<Real, 25, 150> MOORDUMMY;             // 74182-77931
-    FArray<Real, 150> ANGDEP;                    // 77932-78081
-    FArray<Real, 150> ANCHGT;                    // 78082-78231
-    Real ANCHT0;                                 // 78232
-    Real COFMAS;                                 // 78233
-    Real COFDMP;                                 // 78234
+    FArray<Real, 25, 150> SLEN;                  // 36082-39831 per element and line type: unstretched length, ft or m
+    FArray<Real, 25, 150> DIAM;                  // 39832-43581 per element and line type: diameter, inches or mm
+    FArray<Real, 25, 150> WETWT;  // 43582-47331 per element and line type: submerged weight per unit length
+    FArray<Real, 3, 25, 150> ALPHA;  // 47332-58581 per element, line type: strain = a1 T + a2 T^2 + a3 T^3
+    FArray<Real, 25, 150> TBRK;                  // 58582-62331 per element and line type: breaking strength, kips or t
+    FArray<Real, 150> HTENS;                     // 62332-62481 per line type: line pretension (unit class by LODTYP)
+    FArray<Real, 3, 150> RFLD;                   // 62482-62931 per fairlead: x, y, z in vessel axes, ft or m
+    FArray<Real, 25, 150> COFMST;  // 62932-66681 per element and line type: added-mass coefficient, dimensionless
+    FArray<Real, 25, 150> COFDMT;  // 66682-70431 per element and line type: drag coefficient, dimensionless
+    FArray<Real, 25, 150> DRYWT;                 // 70432-74181 per element and line type: dry weight per unit length
+    FArray<Real, 25, 150> MOORDUMMY;             // 74182-77931 per element and line type: spare; nothing uses it
+    FArray<Real, 150> ANGDEP;  // 77932-78081 per line: direction from the undisplaced fairlead to the anchor, degrees
+    FArray<Real, 150> ANCHGT;  // 78082-78231 per line type: depth of the anchor end below still water, ft or m
+    Real ANCHT0;  // 78232 length word of the mooring block, ft or m; meaning unknown here
+    Real COFMAS;  // 78233 added-mass coefficient of the element in hand (copied from COFMST)
+    Real COFDMP;                                 // 78234 drag coefficient of the element in hand (copied from COFDMT)
     Real BTFRC0;                                 // 78235 (word chosen here: no layout fixes it)
-    FArray<Real, 150> BOTFRC;                    // 78236-78385
-    Real ZSPAN;                                  // 78386
-    FArray<Real, 3> RMCTR;                       // 78387-78389
-    Real XMCTR;                                  // 78390
-    Real YMCTR;                                  // 78391
-    Real ZMCTR;                                  // 78392
-    FArray<Real, 12> SPRGBY;                     // 78393-78404
-    FArray<Real, 12> CLUMP;                      // 78405-78416
-    FArray<Int, 217> DUMCOM;                     // 78417-78633
-    Int MORCOM_LAST0;                            // 78634
-    Int MORCOM_LAST;                             // 78635
+    FArray<Real, 150> BOTFRC;  // 78236-78385 per line: sea-floor friction word of the sibling types, meaning unknown
+    Real ZSPAN;                                  // 78386 vertical span of the layers of the statics tables, ft or m
+    FArray<Real, 3> RMCTR;  // 78387-78389 moment centre x, y, z, ft or m (also XMCTR, YMCTR, ZMCTR)
+    Real XMCTR;                                  // 78390 x of the moment centre, ft or m
+    Real YMCTR;                                  // 78391 y of the moment centre, ft or m
+    Real ZMCTR;  // 78392 z of the moment centre, subtracted from a vertical line's fairlead height, ft or m
+    FArray<Real, 12> SPRGBY;  // 78393-78404 12 words of the sibling types, unit-converted; meaning unknown here
+    FArray<Real, 12> CLUMP;  // 78405-78416 12 words of the sibling types, unit-converted; meaning unknown here
+    FArray<Int, 217> DUMCOM;                     // 78417-78633 spare words of the mooring block
+    Int MORCOM_LAST0;                            // 78634 end marker of the mooring block
+    Int MORCOM_LAST;                             // 78635 end marker of the mooring block
 
     // Catenary sub-block, words 78636-79676: results of the sibling mooring types, opaque here.
     Int spare_78636[1040];                       // 78636-79675 spare
-    Int LAST_CATNCOM;                            // 79676
+    Int LAST_CATNCOM;                            // 79676 end marker of the catenary block
 
     // Second names of words above. Same type: a reference to the word; another type: a value
     // read and written as bytes.

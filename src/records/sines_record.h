@@ -16,11 +16,11 @@ struct Sines {
     FArray<Real, 20> TRIG;  // 1-20 S1..S10 then C1..C10: sin and cos of n times the angle, n = 1..10
     Real WNDCOF;            // 21 wind load factor, force per unit area per unit coefficient; 0 with wind off
     Real CURCOF;            // 22 current load factor, force per unit area per unit coefficient; 0 with current off
-    Real WAVCOF;            // 23 reserved, stays 0
+    Real WAVCOF;            // 23 reserved: meaning known to no routine, never written or read, 0
     Real HOVERD;            // 24 water depth over mean draft, DEPTH / DRAFT
-    Real SWLCOF;            // 25 reserved, stays 0
-    Real WAVCFT;            // 26 reserved, stays 0
-    Real SWLCFT;            // 27 reserved, stays 0
+    Real SWLCOF;            // 25 reserved: meaning known to no routine, never written or read, 0
+    Real WAVCFT;            // 26 reserved: meaning known to no routine, never written or read, 0
+    Real SWLCFT;            // 27 reserved: meaning known to no routine, never written or read, 0
 
     // The ten sines under their own names (words 1-10) and the ten cosines (words 11-20).
 #define BREVANT_SINES_NAME(n)                                  \

@@ -97,7 +97,8 @@ public:
     FmtItem(const ImageText<N>& t) : kind_(Kind::Text), s_(t.view()) {}
 
     Kind kind() const { return kind_; }
-    long long integer() const { return kind_ == Kind::Real ? static_cast<long long>(r_) : i_; }
+    // A real given to an integer edit is clamped to the integer range first (NaN gives 0).
+    long long integer() const { return kind_ == Kind::Real ? clamp_to_int(r_) : i_; }
     double real() const { return kind_ == Kind::Real ? r_ : static_cast<double>(i_); }
     const std::string& text() const { return s_; }
 

@@ -67,8 +67,9 @@ void write_complex_record(const Complex* v, int n) {
 
 Complex cdot(const Real* u, const Complex* d) { return u[0] * d[0] + u[1] * d[1] + u[2] * d[2]; }
 
-// Phase in whole degrees, truncated toward zero.
-Int whole_phase(Complex c) { return static_cast<Int>(PHASE(c)); }
+// Phase in whole degrees, truncated toward zero; a response that is not a number gives 0 rather than an
+// undefined conversion.
+Int whole_phase(Complex c) { return clamp_to_int(static_cast<double>(PHASE(c))); }
 
 bool group_a(Int ISPM, Int SIMTYP) {
     return ISPM == 4 || ISPM == 5 || ISPM == 6 || ISPM == 8 || (ISPM == 2 && SIMTYP == 13);

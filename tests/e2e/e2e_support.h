@@ -84,6 +84,12 @@ using testing::count_of;
 
 using Files = std::vector<std::string>;
 
+// Copies the sample ship case of examples/ship/ into the current folder.
+inline void copy_sample() {
+    const std::filesystem::path sample = std::filesystem::path(BREVANT_SOURCE_DIR) / "examples" / "ship";
+    for (const char* name : {"BREVDAT", "LOWDAT"}) std::filesystem::copy_file(sample / name, name);
+}
+
 // Changes words of the data file on disk before the next load.
 inline void edit_on_disk(const std::vector<std::pair<int, std::uint32_t>>& words) {
     WordFile f("BREVDAT");

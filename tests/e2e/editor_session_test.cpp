@@ -465,5 +465,41 @@ TEST(EditorSession, EndOfInputOnATerminalStartsItsOwnLine) {
     EXPECT_EQ(tty.substr(at - prompt.size() - 1, prompt.size() + 1), prompt + "\n") << tty;
 }
 
+// Whatever number is typed at the pause of a help screen (it lands in the page counter) the walk goes
+// on as it would for a small one, and a session left without saving leaves the case as it was. Under
+// the sanitizers an overflow of the counter would end the run with status 1.
+TEST(EditorSession, AnyNumberTypedAtAHelpPauseLeavesTheWalkAsItWas) {
+    struct Case {
+        const char* what;
+        const char* script;
+        std::vector<int> pages;
+    };
+    const Case cases[] = {
+        {"page 1 help, one past the integer range", "?\n2147483648\n\n", {1, 1, 2}},
+        {"page 1 help, a small number", "?\n5\n\n", {1, 1, 2}},
+        {"page 1 help, below the integer range", "?\n-2147483649\n\n", {1, 1, 2}},
+        {"page 12 help, a real far beyond the range", "J12\n?3\n1e38\n\n", {1, 12, 12, 13}},
+        {"last page help, two short of the largest integer", "L\n?3\n2147483646\n\n", {1, 17, 17, 1}},
+        {"page 8 help, then forward through the later pages", "J8\n?3\n40\n\n\n", {1, 8, 8, 9, 10}},
+        {"page 1 help, then a jump", "?\n-7\nJ9\n", {1, 1, 9}},
+        {"page 1 help, then back to the last page", "?\n17\nB\n", {1, 1, 17}},
+    };
+    for (const Case& c : cases) {
+        testing::ScratchDir dir;
+        copy_sample();
+        const std::string case_before = file_bytes("BREVDAT");
+        const std::string tables_before = file_bytes("LOWDAT");
+        const ProgramResult r = run_brevant(std::string("M\n") + c.script + "L\n2\n");
+        EXPECT_EQ(r.status, 0) << c.what << "\n" << r.err;
+        EXPECT_EQ(r.err, "") << c.what;
+        std::vector<int> expected = c.pages;
+        expected.push_back(17);
+        EXPECT_EQ(pages_drawn(r.out), expected) << c.what;
+        EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"})) << c.what;
+        EXPECT_EQ(file_bytes("BREVDAT"), case_before) << c.what;
+        EXPECT_EQ(file_bytes("LOWDAT"), tables_before) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace brevant::e2e

@@ -15,11 +15,6 @@
 namespace brevant::e2e {
 namespace {
 
-void copy_sample() {
-    const std::filesystem::path sample = std::filesystem::path(BREVANT_SOURCE_DIR) / "examples" / "ship";
-    for (const char* name : {"BREVDAT", "LOWDAT"}) std::filesystem::copy_file(sample / name, name);
-}
-
 TEST(SampleCase, ExecuteWritesTheReportAndLeavesTheCaseAsItWas) {
     testing::ScratchDir dir;
     copy_sample();

@@ -261,6 +261,13 @@ TEST(FortranFormat, InterpreterBuildsRecords) {
     EXPECT_THROW(format_line("('x')", {1}), std::invalid_argument);
 }
 
+TEST(FortranFormat, RealGivenToAnIntegerEditIsTruncatedWithinTheIntegerRange) {
+    // Truncated toward zero; beyond the integer range held at its ends, not converted out of range.
+    EXPECT_EQ(format_line("(2I4)", {2.9f, -2.9f}), "   2  -2");
+    EXPECT_EQ(format_line("(2I12)", {1.0e30f, -1.0e30f}), "  2147483647 -2147483648");
+    EXPECT_EQ(format_line("(I3)", {std::numeric_limits<float>::quiet_NaN()}), "  0");
+}
+
 using FormattedWrite = testing::ConsoleTest;
 
 TEST_F(FormattedWrite, DollarLeavesThePromptOpen) {
