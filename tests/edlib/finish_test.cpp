@@ -309,6 +309,70 @@ TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
     }
 }
 
+// A write that fails part-way (here a folder where one file's temporary would go, as a full disk or
+// a file-size limit would fail it) leaves every file of both groups as it was, even those staged
+// before it, and no temporary; the access error names the file, and FINISH goes back to the End of
+// Session page. With the obstacle gone, the same FINISH saves.
+TEST_F(FinishTest, AFailedWriteChangesNothingAndTheSaveCanBeTriedAgain) {
+    const char* const names[] = {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"};
+    for (const char* blocked : names) {
+        SCOPED_TRACE(blocked);
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        int n = 0;
+        for (const char* name : names) put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+        const auto before = contents_here();
+        const std::string obstacle = std::string(blocked) + ".brvtmp";
+        fs::create_directory(obstacle);
+        TPCM.LRANDM = 1;  // both images changed: both groups are written
+        LOWCOF.UWNANG(1) = 45.0f;
+        answers("\n");
+        EXPECT_EQ(finish(-1983), -1);
+        EXPECT_EQ(JMPLOC, 1);
+        EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos);
+        EXPECT_NE(screen().find("     File name: " + std::string(blocked)), std::string::npos) << screen();
+        EXPECT_NE(screen().find("Press <RETURN> to continue: "), std::string::npos);
+        fs::remove(obstacle);
+        EXPECT_EQ(contents_here(), before);  // no file changed, no temporary left
+
+        // The session tries again with the same images and load copies.
+        EXPECT_EQ(finish(-1983), -1);
+        EXPECT_EQ(JMPLOC, 0);
+        EXPECT_EQ(file_word(file_bytes("BREVDAT"), 172), 1u);
+        EXPECT_EQ(file_bytes("BREVBAK"), big_endian({4975, 16, 1}));
+        EXPECT_EQ(file_bytes("LASTBAK"), big_endian({4975, 16, 2}));
+        EXPECT_EQ(file_bytes("LOWBAK"), big_endian({4975, 16, 4}));
+        EXPECT_EQ(file_bytes("LASTLOW"), big_endian({4975, 16, 5}));
+        EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
+        EXPECT_EQ(files().size(), 6u);
+    }
+}
+
+// A silent run has nobody to make a file writable: its failed save ends the program (status 1)
+// with the message in "Diagnostics.stxt" and no pause, every file as it was.
+TEST_F(FinishTest, AFailedSaveEndsASilentRun) {
+    testing::ScratchDir dir;
+    put_file("BREVDAT", big_endian({4975, 16, 1}));
+    fs::permissions("BREVDAT", fs::perms::owner_read);
+    const auto before = contents_here();
+    TPCM.LRANDM = 1;
+    TPCM.LBACK = -1983;
+    int status = -1;
+    try {
+        FINISH(5, TPCM.SRCDAT, 0, KBD_UNIT, TPCM.LBACK, JMPLOC, image_bytes(TPCM), word_span(IOBUF),
+               image_bytes(LOWCOF), word_span(ILOBUF), TPCM.IPAG, 16, SILENT_UNIT, 0, 0, kLowcofWords, NTOGOQ,
+               "BREVDAT     ", "BREVBAK     ", "LOWDAT      ", "LOWBAK      ", "BrevEdit    ", 0);
+    } catch (const ProgramEnd& end) {
+        status = end.status;
+    }
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(silent().find("     File name: BREVDAT"), std::string::npos) << silent();
+    EXPECT_EQ(screen(), "");
+    EXPECT_EQ(contents_here(), before);
+    fs::permissions("BREVDAT", fs::perms::owner_all);
+}
+
 // Every file a save replaces keeps its permission bits: data file, coefficient file and back-ups.
 TEST_F(FinishTest, ReplacedFilesKeepTheirMode) {
     testing::ScratchDir dir;
