@@ -490,6 +490,8 @@ TEST(EditorSession, FailedSaveOfAReadOnlyDataFileReturnsToTheLastPage) {
     const Case cases[] = {
         {"save, made writable, save again", "M\n4\n120\nL\n1\n\n", 2, "1\n", 0, true, false},
         {"save, then leave without saving", "M\n4\n120\nL\n1\n\n2\n\n", 2, nullptr, 0, false, false},
+        // The failed save is no decision of its own: the execute chosen next runs the case.
+        {"save, made writable, execute", "M\n4\n120\nL\n1\n\n", 2, "3\n", 0, true, true},
         {"execute, made writable, execute again", "M\n4\n120\nE\n\n", 1, "3\n", 0, true, true},
         {"execute, then leave without saving", "M\n4\n120\nE\n\n2\n\n", 1, nullptr, 0, false, false},
     };
