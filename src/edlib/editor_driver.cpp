@@ -106,6 +106,7 @@ bool end_of_edit() {
     S.EDUNIT_TMP = T.EDUNIT;
     T.EDUNIT = 0;  // the image is stored with 0 there
     S.KBD = KBD_UNIT;
+    const Int code = T.LBACK;  // the last page's decision; FINISH stores the image with 0 there
     try {
         FINISH(S.CMPUTQ, T.SRCDAT, S.LEASTQ, S.KBD, T.LBACK, S.JMPLOC, image_bytes(TPCM), word_span(S.COPIES.IOBUF),
                image_bytes(LOWCOF), word_span(S.COPIES.ILOBUF), T.IPAG, S.CREATQ, S.EDUNIT_TMP, S.IERR0, S.IERR1,
@@ -124,10 +125,16 @@ bool end_of_edit() {
     }
     T.EDUNIT = S.EDUNIT_TMP;
     if (S.JMPLOC == 1) {
-        // Back to the last page: an echo written for the run is dropped with the run, and a save
-        // that failed is no decision the next page pass may act on.
-        drop_pending_echo();
-        SAVEDATA = 0;
+        if (code == 101) {
+            // The user backed out of leaving without saving: an echo of the chaining's page pass
+            // stays written, as it always was.
+            place_pending_echo();
+        } else {
+            // The save failed: the echo written for the run goes with the run, and the failed save
+            // is no decision the next page pass may act on.
+            drop_pending_echo();
+            SAVEDATA = 0;
+        }
         return false;
     }
     // The case is saved for the run: its echo takes its place beside it.
