@@ -2,6 +2,8 @@
 #include "edlib/editor_driver.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "edlib/end_of_session.h"
 #include "edlib/finish.h"
@@ -11,7 +13,9 @@
 #include "edlib/square_law_page.h"
 #include "options/output_option_pages.h"
 #include "sysutl/answers.h"
+#include "sysutl/error_exits.h"
 #include "sysutl/option_words.h"
+#include "sysutl/program_end.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 
@@ -76,8 +80,26 @@ Int entry_slot(Int JMPLOC) {
     return kFirstSlot;
 }
 
-// Ends the edit through FINISH; true when the session is over (after an execute choice), false when
-// the user backed out and the last page is to be shown again.
+// The echo of an execute choice waits under its own name until the case is saved.
+void drop_pending_echo() {
+    std::error_code ec;
+    std::filesystem::remove(kPendingEchoFile, ec);
+    HCDONE = 0;  // the next execute writes its echo again
+}
+
+// Puts a waiting echo in place as "BREVIN.stxt"; false when there was one and it could not be.
+bool place_pending_echo() {
+    std::error_code ec;
+    if (!std::filesystem::exists(kPendingEchoFile, ec)) return true;
+    std::filesystem::rename(kPendingEchoFile, kEchoFile, ec);
+    if (!ec) return true;
+    drop_pending_echo();
+    return false;
+}
+
+// Ends the edit through FINISH; true when the session is over (after an execute choice, with the
+// case saved), false when the user backed out or the save failed and the last page is to be shown
+// again with the session as it was.
 bool end_of_edit() {
     EditorSession& S = SESSION;
     Tpcm& T = TPCM;
@@ -85,12 +107,41 @@ bool end_of_edit() {
     S.EDUNIT_TMP = T.EDUNIT;
     T.EDUNIT = 0;  // the image is stored with 0 there
     S.KBD = KBD_UNIT;
-    FINISH(S.CMPUTQ, T.SRCDAT, S.LEASTQ, S.KBD, T.LBACK, S.JMPLOC, image_bytes(TPCM), word_span(S.COPIES.IOBUF),
-           image_bytes(LOWCOF), word_span(S.COPIES.ILOBUF), T.IPAG, S.CREATQ, S.EDUNIT_TMP, S.IERR0, S.IERR1,
-           kLowcofWords, S.NTOGOQ, S.DATFIL.view(), S.BAKFIL.view(), S.LOWFIL.view(), S.LOWBAK.view(),
-           S.EDPRG.view(), VESTRAKEL_GO);
+    const Int code = T.LBACK;  // the last page's decision; FINISH stores the image with 0 there
+    try {
+        FINISH(S.CMPUTQ, T.SRCDAT, S.LEASTQ, S.KBD, T.LBACK, S.JMPLOC, image_bytes(TPCM), word_span(S.COPIES.IOBUF),
+               image_bytes(LOWCOF), word_span(S.COPIES.ILOBUF), T.IPAG, S.CREATQ, S.EDUNIT_TMP, S.IERR0, S.IERR1,
+               kLowcofWords, S.NTOGOQ, S.DATFIL.view(), S.BAKFIL.view(), S.LOWFIL.view(), S.LOWBAK.view(),
+               S.EDPRG.view(), VESTRAKEL_GO);
+    } catch (const ProgramEnd& end) {
+        // The program ends inside the end of the edit. A fatal end (a failed save of a silent run,
+        // the input closed at a question) leaves no echo of a case that was not saved; a normal end
+        // (the chaining after its page pass) keeps its echo as it always did.
+        if (end.status == 0) {
+            place_pending_echo();
+        } else {
+            drop_pending_echo();
+        }
+        throw;
+    }
     T.EDUNIT = S.EDUNIT_TMP;
-    return S.JMPLOC != 1;
+    if (S.JMPLOC == 1) {
+        if (code == 101) {
+            // The user backed out of leaving without saving: an echo of the chaining's page pass
+            // stays written, as it always was.
+            place_pending_echo();
+        } else {
+            // The save failed: the echo written for the run goes with the run, and the failed save
+            // is no decision the next page pass may act on.
+            drop_pending_echo();
+            SAVEDATA = 0;
+        }
+        return false;
+    }
+    // The case is saved for the run: its echo takes its place beside it.
+    set_case_saved_for_run(true);
+    if (!place_pending_echo()) ACERR(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+    return true;
 }
 
 }  // namespace

@@ -4,9 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "edlib/loader.h"
 
 #include "platform/platform.h"
 #include "sysutl/error_exits.h"
@@ -27,8 +30,6 @@ std::string trimmed(std::string_view s) {
     return std::string(s.substr(0, n));
 }
 
-enum class CopyResult { Copied, NoSource, WriteFailed };
-
 // A file whose owner may not write it (by its mode bits, so that the rule holds for every user,
 // root included) is one the user has protected: a save never replaces it.
 bool write_protected(const std::string& name) {
@@ -43,7 +44,7 @@ bool write_protected(const std::string& name) {
 // when there is none. The second back-up is replaced only when there is a back-up to move down,
 // the back-up only when there is a data file on disk.
 std::string_view protected_target(std::string_view DATFIL, Int IERR1, std::string_view BAKFIL,
-                                   std::string_view BAKFL2) {
+                                  std::string_view BAKFL2) {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (IERR1 != 1) {
@@ -54,45 +55,104 @@ std::string_view protected_target(std::string_view DATFIL, Int IERR1, std::strin
     return {};
 }
 
-// A back-up is the file exactly as it stands on disk, every byte and its own length: it is copied
-// as it is rather than read into a word buffer, so that a short or framed file is never padded or
-// trimmed by another buffer. The copy is written beside the target and renamed over it, like every
-// save, so that a failed copy leaves the former back-up whole.
-CopyResult copy_as_backup(const std::string& from, const std::string& to) {
+// A file exactly as it stands on disk, every byte and its own length, so that a back-up made of it
+// is never padded or trimmed by another buffer. Nothing when there is no such file (no back-up
+// yet) or it cannot be read: a read error is not reported, and there is then nothing to keep.
+std::optional<std::vector<char>> file_on_disk(const std::string& name) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (!fs::is_regular_file(from, ec)) return CopyResult::NoSource;
-    std::ifstream in(from, std::ios::binary);
-    if (!in.is_open()) return CopyResult::NoSource;
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return CopyResult::NoSource;
+    if (!fs::is_regular_file(name, ec)) return std::nullopt;
+    std::ifstream in(name, std::ios::binary);
+    if (!in.is_open()) return std::nullopt;
+    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
 
-    // A protected back-up stays as it is; one that is replaced keeps its permission bits.
-    if (write_protected(to)) return CopyResult::WriteFailed;
-    std::error_code status_ec;  // a back-up that is not there yet is no error
-    const fs::file_status old_status = fs::status(to, status_ec);
-    const std::string temp = to + ".brvtmp";
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return CopyResult::WriteFailed;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool written = !out.fail();
-    out.close();
-    if (!written || out.fail()) {
-        fs::remove(temp, ec);
-        return CopyResult::WriteFailed;
+// The files of one save. Each is written in full beside its name first; only when every one is
+// written are they renamed into place, in the order they were staged. A save that fails on the way
+// (a full disk, a file-size limit, a folder in the way) thus leaves every file on disk as it was,
+// and the session can try again. The temporaries of a save that did not complete are removed.
+class StagedSave {
+public:
+    StagedSave() = default;
+    StagedSave(const StagedSave&) = delete;
+    StagedSave& operator=(const StagedSave&) = delete;
+    ~StagedSave() { discard(); }
+
+    // Writes BYTES beside the file SHOWN names (blank-padded as the caller holds it); a file that
+    // is replaced keeps its permission bits. False when the temporary could not be written whole.
+    bool stage(std::string_view shown, const std::vector<char>& bytes) {
+        namespace fs = std::filesystem;
+        const std::string name = trimmed(shown);
+        std::error_code status_ec;  // a file that is not there yet is no error
+        const fs::file_status old_status = fs::status(name, status_ec);
+        const std::string temp = name + ".brvtmp";
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out.is_open()) return false;
+        files_.push_back({name, temp, shown, false});
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        const bool written = !out.fail();
+        out.close();
+        if (!written || out.fail()) return false;
+        std::error_code ec;
+        if (fs::exists(old_status)) fs::permissions(temp, old_status.permissions(), ec);
+        return !ec;
     }
-    if (fs::exists(old_status)) fs::permissions(temp, old_status.permissions(), ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return CopyResult::WriteFailed;
+
+    // Renames every staged file over its name. The name (as shown) of the first that could not be
+    // put in place, empty when all were; the files renamed before it stay, each back-up ahead of
+    // the file it keeps.
+    std::string_view commit() {
+        namespace fs = std::filesystem;
+        for (Staged& f : files_) {
+            std::error_code ec;
+            fs::rename(f.temp, f.name, ec);
+            if (ec) {
+                discard();
+                return f.shown;
+            }
+            f.placed = true;
+        }
+        return {};
     }
-    fs::rename(temp, to, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return CopyResult::WriteFailed;
+
+    // Removes every temporary not yet in place.
+    void discard() {
+        for (Staged& f : files_) {
+            if (f.placed) continue;
+            std::error_code ec;
+            std::filesystem::remove(f.temp, ec);
+            f.placed = true;
+        }
     }
-    return CopyResult::Copied;
+
+private:
+    struct Staged {
+        std::string name;
+        std::string temp;
+        std::string_view shown;
+        bool placed;
+    };
+    std::vector<Staged> files_;
+};
+
+// Stages the save of one image with its back-ups: unless the file could not be opened at load
+// (IERR1 = 1), the former back-up becomes BAKFL2 and the file as it stands on disk BAKFIL; then
+// words 1..NTOGOQ of IDUM become DATFIL. With no back-up yet there is no second back-up; with no
+// file on disk any more there is nothing to keep and the back-up stays as it was. Returns the name
+// of the file that could not be staged, empty when all were.
+std::string_view stage_rotation(StagedSave& save, std::span<const std::byte> IDUM, Int NTOGOQ,
+                                std::string_view DATFIL, Int IERR1, std::string_view BAKFIL,
+                                std::string_view BAKFL2) {
+    if (IERR1 != 1) {
+        if (const auto older = file_on_disk(trimmed(BAKFIL)); older && !save.stage(BAKFL2, *older)) return BAKFL2;
+        if (const auto current = file_on_disk(trimmed(DATFIL)); current && !save.stage(BAKFIL, *current))
+            return BAKFIL;
+    }
+    if (!save.stage(DATFIL, image_file_bytes(IDUM, NTOGOQ))) return DATFIL;
+    return {};
 }
 
 void write_loss_warning(Int EDUNIT, std::string_view DATFIL, std::string_view LOWFIL) {
@@ -124,25 +184,16 @@ void write_chaining_warning(Int EDUNIT, std::string_view DATFIL, std::string_vie
 
 }  // namespace
 
-void BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
+void BACKIT(Int EDUNIT, std::string_view EDPROG, [[maybe_unused]] Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
             std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2) {
     // Nothing of the rotation is written when one of its files is protected.
-    const std::string_view locked = protected_target(DATFIL, IERR1, BAKFIL, BAKFL2);
-    if (!locked.empty()) ACERR(EDPROG, locked, EDUNIT);
-    if (IERR1 != 1) {
-        const std::string data = trimmed(DATFIL);
-        const std::string back = trimmed(BAKFIL);
-        const std::string last = trimmed(BAKFL2);
-        // The former back-up moves down one generation; with none yet there is no second back-up.
-        if (copy_as_backup(back, last) == CopyResult::WriteFailed) ACERR(EDPROG, BAKFL2, EDUNIT);
-        // The file as it is on disk now becomes the back-up. When it has gone from the disk since
-        // the load there is nothing to keep, and the back-up stays as it was.
-        if (copy_as_backup(data, back) == CopyResult::WriteFailed) ACERR(EDPROG, BAKFIL, EDUNIT);
-    }
-    Int NTOGO = NTOGOQ;
-    Int IERR = 0;
-    DISKIO(0, NTOGO, DATFIL, DISK_UNIT, IERR, IDUM, CMPUTR);
-    if (IERR != 0) ACERR(EDPROG, DATFIL, EDUNIT);
+    std::string_view failed = protected_target(DATFIL, IERR1, BAKFIL, BAKFL2);
+    StagedSave save;
+    if (failed.empty()) failed = stage_rotation(save, IDUM, NTOGOQ, DATFIL, IERR1, BAKFIL, BAKFL2);
+    if (failed.empty()) failed = save.commit();
+    if (failed.empty()) return;
+    save.discard();  // before the pause: no temporary waits on the user
+    ACERR(EDPROG, failed, EDUNIT);
 }
 
 void CHAIN_SQUAL(Int CMPUTQ) {
@@ -199,26 +250,41 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
         }
     }
 
-    // A coefficient file that could not be read at load (missing, short, or rejected) is written by
-    // any save, changed or not: otherwise a case whose coefficient tables were never written reports
-    // the file missing at every load and loses its model choices to the built-in models.
+    // A coefficient file that could not be read at load (missing, short, or with its counts held to
+    // their tables) is written by any save, changed or not: otherwise a case whose coefficient
+    // tables were never written reports the file missing at every load and loses its model choices
+    // to the built-in models.
     const bool save_chosen = LBACKP != 101;
     const bool write_coefficients = NOCHG1 == 0 || (save_chosen && CREATQ > 10 && IERR0 != 0);
     const bool write_data = NOCHG == 0;
 
-    // A protected file stops the save before anything of either group is written.
-    if (write_coefficients) {
-        const std::string_view locked = protected_target(LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
-        if (!locked.empty()) ACERR(EDPRG, locked, EDUNIT);
+    // A protected file stops the save before anything of either group is written; otherwise both
+    // groups are written beside their files first and put in place together, coefficient file first.
+    std::string_view failed;
+    if (write_coefficients) failed = protected_target(LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
+    if (failed.empty() && write_data) failed = protected_target(DATFIL, IERR1, BAKFIL, "LASTBAK   ");
+    StagedSave save;
+    if (failed.empty() && write_coefficients)
+        failed = stage_rotation(save, ILOWCF, NLOCOF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
+    if (failed.empty() && write_data) failed = stage_rotation(save, IDUM, NTOGOQ, DATFIL, IERR1, BAKFIL, "LASTBAK   ");
+    if (failed.empty()) {
+        // A coefficient file on disk that the load could not read is replaced: the user hears of it
+        // before it goes, and finds it again in the back-up.
+        if (write_coefficients && IERR0 != 0 && IERR0 != 1 && IERR0 != kLowdatCountsHeld &&
+            std::filesystem::is_regular_file(trimmed(LOWFIL)))
+            write_record(EDUNIT, " ++> " + trimmed(LOWFIL) + " could not be read; a new one is written and the old one kept as " +
+                                     trimmed(LOWBAK));
+        failed = save.commit();
     }
-    if (write_data) {
-        const std::string_view locked = protected_target(DATFIL, IERR1, BAKFIL, "LASTBAK   ");
-        if (!locked.empty()) ACERR(EDPRG, locked, EDUNIT);
+    if (!failed.empty()) {
+        save.discard();
+        // A silent run has nobody to make the file writable and choose again: it ends here.
+        if (EDUNIT == SILENT_UNIT) ACERR(EDPRG, failed, EDUNIT);
+        // Otherwise the session goes back to the End of Session page with every edit in memory.
+        report_access_error(EDPRG, failed, EDUNIT);
+        JMPLOC = 1;
+        return;
     }
-
-    // Coefficient file first, then the data file.
-    if (write_coefficients) BACKIT(EDUNIT, EDPRG, CMPUTQ, NLOCOF, ILOWCF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
-    if (write_data) BACKIT(EDUNIT, EDPRG, CMPUTQ, NTOGOQ, IDUM, DATFIL, IERR1, BAKFIL, "LASTBAK   ");
 
     if (LBACKP != -1983) stop_program(0);
 }

@@ -13,10 +13,13 @@ namespace brevant {
 // anything else save and exit. The image IDUM (first NTOGOQ words) and the coefficient image ILOWCF
 // (NLOCOF words) are compared with their load copies IOBUF and ILOBUF and saved only when they differ;
 // a save (not an exit without saving) also writes the coefficient image when its file could not be
-// read at load (IERR0 not 0). A file the save would replace that its owner may not write stops the
-// save through ACERR before anything is written.
-// JMPLOC: 1 the user backed out of losing changes (show the last page again); 0 the case is saved
-// after an execute choice. Every other outcome ends the program here.
+// read at load (IERR0 not 0), saying so in one line when an unreadable file on disk is replaced.
+// Every file of the save is written beside its name first and put in place only when all are
+// written, so a save that fails (a protected file by its mode bits, a full disk, a file-size limit)
+// changes nothing on disk: the access error and its pause come, and FINISH returns 1 with every edit
+// still in the images (a silent run, which nobody can answer, ends there with status 1).
+// JMPLOC: 1 the user backed out of losing changes, or the save failed (show the last page again);
+// 0 the case is saved after an execute choice. Every other outcome ends the program here.
 //   CMPUTQ          in      machine code of this program (5): file transfers and the chaining command
 //   SRCDAT          out     image word 6, set to LEASTQ before the comparison
 //   LEASTQ          in      run mode of this run (3 silent), stored in SRCDAT
@@ -47,11 +50,13 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
 
 // Saves the first NTOGOQ words of IDUM to DATFIL. Unless the file could not be opened at load
 // (IERR1 = 1), the file as it stands on disk first becomes BAKFIL and the former BAKFIL becomes
-// BAKFL2, each copied word for word at its own length. Every write goes through a temporary name
-// and a replaced file keeps its permission bits; a failed write, or a file to replace whose owner may
-// not write it (checked before anything is written), ends the program through ACERR with EDPROG and
-// the file's name on EDUNIT.
-// CMPUTR is the machine code handed to the word transfers; IDUM holds NTOGOQ words (both in).
+// BAKFL2, each copied word for word at its own length. The three files are written beside their
+// names and renamed into place only when all are written; a replaced file keeps its permission bits.
+// A failed write, or a file to replace whose owner may not write it (checked before anything is
+// written), leaves the files as they were and ends the program through ACERR with EDPROG and the
+// file's name on EDUNIT.
+// CMPUTR (the machine code) is accepted for the callers' sake: the files are big-endian words on every
+// machine. IDUM holds NTOGOQ words (both in).
 void BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
             std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2);
 

@@ -98,7 +98,7 @@ void BRVFIN(std::string_view PAGE) {
     }
 
     if (T.LBACK == -1983 && HCDONE == 0) {
-        RHOPEN(INDUMP, 1, 0, 0, DISK_UNIT, EDPRG, T.EDUNIT, T.CMPUTR);
+        RHOPEN(kPendingEchoFile, 1, 0, 0, DISK_UNIT, EDPRG, T.EDUNIT, T.CMPUTR);
         HCDONE = 1;
         T.LCOPY = 1;
         T.LBACK = -1980;

@@ -11,6 +11,12 @@ namespace brevant {
 // Leaves in LBACK the code for the driver; LCOPY is non-zero when a page pass is to start.
 void BRVFIN(std::string_view PAGE);
 
+// The echo of an execute choice is written under a name of its own and becomes "BREVIN.stxt" only
+// once the case has been saved (the driver puts it in place, or drops it when the save failed), so
+// that the echo never shows a case the data file does not hold.
+inline constexpr const char* kEchoFile = "BREVIN.stxt";
+inline constexpr const char* kPendingEchoFile = "BREVIN.stxt.brvtmp";
+
 // What the last page keeps for the whole run: HCDONE (the echo file has been written) and UNTSAV
 // (the console unit kept while the pages write to a file).
 extern Int HCDONE;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "edlib/data_import.h"
 #include "edlib/data_update.h"
@@ -107,10 +108,42 @@ std::string msg_heading() { return std::string(18, ' ') + " >>> Input File Chara
 // are untouched, the report so far reaches the disk with the closing of the units.
 [[noreturn]] void stop_load() { stop_program(1); }
 
-bool coefficient_counts_fit(const Lowcof& L) {
-    for (Int n : {L.NUWNPT, L.NUCRPT, L.NUWVPT, L.NUQQPT, L.BUWNPT, L.BUCRPT, L.BUWVPT, L.BUQQPT})
-        if (n < 0 || n > kMaxCoefficientRows) return false;
-    return true;
+// A table count of "LOWDAT" that lay beyond its table, as found in the file.
+struct HeldCount {
+    Int word;         // the word of the count in the file
+    const char* table;
+    Int found;
+    Int held;         // 0 or kMaxCoefficientRows
+};
+
+// Holds every table count of the coefficient image to its table (a negative count to 0, one above
+// 21 to 21), so that nothing reads past the rows the file holds, and lists the counts it held.
+std::vector<HeldCount> hold_coefficient_counts(Lowcof& L) {
+    struct Count {
+        Int word;
+        const char* table;
+        Int& n;
+    };
+    const Count counts[] = {
+        {1, "wind", L.NUWNPT},        {2, "current", L.NUCRPT},        {3, "wave-drift", L.NUWVPT},
+        {4, "fourth", L.NUQQPT},      {341, "second wind", L.BUWNPT},  {342, "second current", L.BUCRPT},
+        {343, "second wave-drift", L.BUWVPT}, {344, "second fourth", L.BUQQPT},
+    };
+    std::vector<HeldCount> held;
+    for (const Count& c : counts) {
+        if (c.n >= 0 && c.n <= kMaxCoefficientRows) continue;
+        const Int to = c.n < 0 ? 0 : kMaxCoefficientRows;
+        held.push_back({c.word, c.table, c.n, to});
+        c.n = to;
+    }
+    return held;
+}
+
+// The note of one held count, naming the file, the table and the count found.
+std::string held_count_note(const HeldCount& h) {
+    return std::string(" ++> ") + kCoefficientFile + ": the count of the " + h.table + " table (word " +
+           std::to_string(h.word) + ") reads " + std::to_string(h.found) + "; it is held to " +
+           std::to_string(h.held) + " rows.";
 }
 
 // Replaces the value 1 (a user table of "LOWDAT") in fields 1 to 3 of a model word.
@@ -219,21 +252,23 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         return;
     }
 
-    // The coefficient file. A table count beyond its 21 rows makes the file unusable: it is then
-    // treated as a missing file, and the image starts empty rather than reading past its tables.
+    // The coefficient file. A table count beyond its 21 rows is held to the table and the file is
+    // used with the rows it holds: the user's tables are kept, nothing reads past them, and a note
+    // below says which count was held.
     bool lowdat_missing = false;
+    std::vector<HeldCount> held_counts;
     IERR0 = 0;
     if (CREATQ > 9) {
         Int nlow = kLowcofWords;
         DISKIO(1, nlow, kCoefficientFile, DISK_UNIT, IERR0, image_bytes(LOWCOF), CMPUTQ);
         lowdat_missing = IERR0 == 1;
-        if (!lowdat_missing && !coefficient_counts_fit(LOWCOF)) {
-            reset_lowcof();
-            lowdat_missing = true;
-            // The file on disk is not the image: the save must write it, keeping the rejected file
-            // as its back-up.
-            IERR0 = 4;
+        if (!lowdat_missing) {
+            held_counts = hold_coefficient_counts(LOWCOF);
+            // The file on disk is not the image: the save writes it, keeping the file as found as
+            // its back-up. A file read short keeps its own code, and its own line at the save.
+            if (!held_counts.empty() && IERR0 == 0) IERR0 = kLowdatCountsHeld;
         }
+        // The copy is of the image as held: only the user's own edits count as changes.
         copy_coefficients(COPIES.ILOBUF);
     }
 
@@ -488,6 +523,19 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                 if (interactive) HCLOSE(WARN_UNIT, kLoadReportFile, kCaller, LOCLUN);
             }
         }
+    }
+
+    // Counts of the coefficient file held to their tables: one note for each, on the console and
+    // in the load report.
+    if (!held_counts.empty()) {
+        const bool opened_here = interactive && WRNFIL_OPEN == 0;
+        if (opened_here) {
+            RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
+            WRNFIL_OPEN = 1;
+        }
+        report.both({"", "", msg_heading(), ""});
+        for (const HeldCount& h : held_counts) report.both({held_count_note(h)});
+        if (opened_here) HCLOSE(WARN_UNIT, kLoadReportFile, kCaller, LOCLUN);
     }
 
     // The case is read, updated and imported: whatever the file held in the session words (or an

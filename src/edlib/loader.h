@@ -29,11 +29,17 @@ inline constexpr Int kJumpExecute = 3000;  // "E" on the title screen: straight 
 
 inline constexpr const char* kLoadReportFile = "DATUPWRN.stxt";
 
+// IERR0 of a "LOWDAT" read whole whose table counts lay beyond their tables and were held to them:
+// the image is not the file, so every save writes it, with its back-ups (apart from the codes of
+// the record reader, 1 not found and 4 another length).
+inline constexpr Int kLowdatCountsHeld = 8;
+
 // Opens the editing session: title screen and start menu (M modify, C create, E execute, B batch
 // modify), "LOWDAT" into LOWCOF and DATFIL into TPCM, the checks and their report, then an update,
 // an import or a new case. ANSWER returns "M", "C" or "E" ("B" comes back as "M"); JMPLOC one of
-// the codes above; IERR0/IERR1 the read codes of "LOWDAT" and of the data file (IERR0 is 4 also
-// for a "LOWDAT" whose table counts made it unusable, so that a save replaces it). The mooring
+// the codes above; IERR0/IERR1 the read codes of "LOWDAT" and of the data file (IERR0 is
+// kLowdatCountsHeld for a "LOWDAT" whose table counts were held to their tables, with a note on the
+// console and in the load report, so that a save writes the held file). The mooring
 // segment names repaired with the rest of the text are those of TPCM (SCOMP); LOWCOF is the
 // coefficient image. DATE is accepted for the title screen, which does not show it. A load that
 // cannot go on ends the program (status 1) with nothing written to the data files.
@@ -43,7 +49,8 @@ inline constexpr const char* kLoadReportFile = "DATUPWRN.stxt";
 //   ANSWER          out     the start choice: "M", "C" or "E"
 //   JMPLOC          out     kJumpEdit, kJumpPageDump or kJumpExecute
 //   DATFIL          in      name of the data file ("BREVDAT")
-//   IERR0, IERR1    out     read codes of "LOWDAT" and of the data file (1 not found, 4 another length)
+//   IERR0, IERR1    out     read codes of "LOWDAT" and of the data file (1 not found, 4 another length;
+//                           IERR0 kLowdatCountsHeld for counts held to their tables)
 //   VERNQ, IYEARQ   in      version and year of this program
 //   CREATQ          in      simulation type of this program (16)
 //   EDPRG           in      caption of the caller in the file-access error

@@ -28,7 +28,7 @@ void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK) {
     LBACK = clamp_to_int(static_cast<double>(X));
 }
 
-void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
+void report_access_error(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
     write_record(IOSCRN, "");
     write_record(IOSCRN, std::string(" ++> File not found or file access error in ").append(WHERE));
     write_record(IOSCRN, std::string("     File name: ").append(WHO));
@@ -36,6 +36,10 @@ void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
     WRTLIN(kPressReturn, 28, IOSCRN);
     // The Return key is read from standard input; a silent run has no keyboard to wait for.
     if (IOSCRN != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
+}
+
+void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
+    report_access_error(WHERE, WHO, IOSCRN);
     stop_program(1);
 }
 

@@ -16,6 +16,10 @@ void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK);
 // exists, then the end of the program (status 1). Texts are written whole, padding included.
 [[noreturn]] void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN);
 
+// The lines and the pause of ACERR without the end of the program, for a caller that can go on
+// (a save that failed goes back to its page with the session whole). A silent run has no pause.
+void report_access_error(std::string_view WHERE, std::string_view WHO, Int IOSCRN);
+
 // Fatal read error in a user table: the routine's caption MAINPG and the file name FILNM, a pause,
 // then the end of the program (status 1).
 [[noreturn]] void FILERR(std::string_view FILNM, std::string_view MAINPG, Int IOSCRN, Int KBD);

@@ -5,11 +5,19 @@
 
 namespace brevant {
 
+namespace {
+
+bool case_saved_for_run = false;
+
+}  // namespace
+
 void stop_program(int status) { throw ProgramEnd{status}; }
+
+void set_case_saved_for_run(bool saved) { case_saved_for_run = saved; }
 
 void end_of_input() {
     std::cout.flush();
-    std::cerr << kEndOfInputMessage << '\n';
+    std::cerr << (case_saved_for_run ? kEndOfInputAfterSaveMessage : kEndOfInputMessage) << '\n';
     std::cerr.flush();
     stop_program(1);
 }

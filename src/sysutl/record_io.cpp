@@ -64,8 +64,7 @@ void write_image(Int& NTOGO, const std::string& name, Int& IERR, std::span<const
         IERR = missing + 2;  // more words asked for than the image holds: nothing is written
         return;
     }
-    std::vector<char> bytes(4 * words);
-    for (std::size_t k = 0; k < words; ++k) put_big_endian(image_word_at(IDUM, k), bytes.data() + 4 * k);
+    const std::vector<char> bytes = image_file_bytes(IDUM, NTOGO);
 
     const std::string temp = name + ".brvtmp";
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -154,6 +153,13 @@ void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR
 }
 
 }  // namespace
+
+std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO) {
+    const std::size_t words = std::min(static_cast<std::size_t>(std::max<Int>(NTOGO, 0)), IDUM.size() / 4);
+    std::vector<char> bytes(4 * words);
+    for (std::size_t k = 0; k < words; ++k) put_big_endian(image_word_at(IDUM, k), bytes.data() + 4 * k);
+    return bytes;
+}
 
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, [[maybe_unused]] Int IOUNIT, Int& IERR,
             std::span<std::byte> IDUM, Int CMPUTR) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "sysutl/ftypes.h"
 
@@ -28,5 +29,9 @@ inline constexpr Int kDiskioCloseFailed = 16;
 // IOUNIT is accepted for the callers' sake: the file never occupies a unit of the unit table.
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, Int IOUNIT, Int& IERR, std::span<std::byte> IDUM,
             Int CMPUTR);
+
+// The bytes DISKIO writes for words 1..NTOGO of IDUM (big-endian words), for a caller that puts
+// several files in place together. NTOGO must lie within IDUM.
+std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO);
 
 }  // namespace brevant

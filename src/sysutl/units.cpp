@@ -225,6 +225,8 @@ void clear_captured(Int unit) {
 void reset_units() {
     close_all_units();
     table().clear();
+    // A fresh console is that of a program that has saved nothing yet.
+    set_case_saved_for_run(false);
 }
 
 }  // namespace brevant

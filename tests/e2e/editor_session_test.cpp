@@ -416,6 +416,9 @@ TEST(EditorSession, ProtectedDataFileIsNotReplaced) {
             EXPECT_EQ(r.out.find("\n     File name: BREVDAT ", error), r.out.find('\n', error)) << r.out;
             EXPECT_EQ(file_bytes("BREVDAT"), before);
             EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+            // The page came back after the pause, and the input ended there: nothing was saved.
+            EXPECT_NE(r.out.find("End of Session", error), std::string::npos);
+            EXPECT_EQ(r.err, std::string(kEndOfInputMessage) + "\n");
         } else {
             EXPECT_EQ(WordFile("BREVDAT").integer(143), 1);  // SQLFRC: the second choice
             EXPECT_EQ(file_bytes("BREVBAK"), before);
@@ -444,6 +447,116 @@ TEST(EditorSession, SaveBeyondTheFileSizeLimitFailsCleanly) {
     EXPECT_NE(out.find(" ++> File not found or file access error in BrevEdit"), std::string::npos) << out;
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     EXPECT_TRUE(temporaries_here().empty());
+}
+
+// Runs the program with FIRST on its input, waits (at most about 20 s) until the End of Session page
+// has been drawn PAGES times, then makes "BREVDAT" writable (0644) as the user would from another
+// shell while the program waits at the page, and sends THEN.
+ProgramResult run_making_writable_at_the_page(const std::string& first, int pages, const std::string& then) {
+    std::filesystem::create_directories(".run");
+    put_file(".run/first.txt", first);
+    put_file(".run/then.txt", then);
+    put_file(".run/out.txt", "");
+    const std::string feed = "cat .run/first.txt; for i in $(seq 1 400); do "
+                             "[ $(grep -c 'End of Session' .run/out.txt) -ge " +
+                             std::to_string(pages) + " ] && break; sleep 0.05; done; chmod 644 BREVDAT; cat .run/then.txt";
+    put_file(".run/feed.sh", feed);
+    const std::string command = std::string("bash .run/feed.sh | '") + BREVANT_BINARY +
+                                "' > .run/out.txt 2> .run/err.txt; echo $? > .run/status.txt";
+    ProgramResult r;
+    r.status = platform::run_command("bash -c \"" + command + "\"") == 0 ? std::stoi(file_bytes(".run/status.txt")) : -1;
+    r.out = file_bytes(".run/out.txt");
+    r.err = file_bytes(".run/err.txt");
+    return r;
+}
+
+// A save that fails on a read-only data file keeps the session: the access error and its pause,
+// then the End of Session page again with the edit (a depth of 120) still in memory and nothing on
+// disk changed. Made writable while the page waits, "1" saves the edit; "2" leaves it unsaved. An
+// execute ("E" on a page) starts no run and writes no echo or report while its save fails.
+TEST(EditorSession, FailedSaveOfAReadOnlyDataFileReturnsToTheLastPage) {
+    namespace fs = std::filesystem;
+    const auto m0444 = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    const auto m0644 = m0444 | fs::perms::owner_write;
+    struct Case {
+        const char* what;
+        const char* first;  // up to the page drawn again after the failed save
+        int pages;          // End of Session pages drawn by then
+        const char* then;   // nullptr: the file stays read-only and the rest follows at once
+        int status;
+        bool saved;
+        bool ran;
+    };
+    const Case cases[] = {
+        {"save, made writable, save again", "M\n4\n120\nL\n1\n\n", 2, "1\n", 0, true, false},
+        {"save, then leave without saving", "M\n4\n120\nL\n1\n\n2\n\n", 2, nullptr, 0, false, false},
+        // The failed save is no decision of its own: the execute chosen next runs the case.
+        {"save, made writable, execute", "M\n4\n120\nL\n1\n\n", 2, "3\n", 0, true, true},
+        {"execute, made writable, execute again", "M\n4\n120\nE\n\n", 1, "3\n", 0, true, true},
+        {"execute, then leave without saving", "M\n4\n120\nE\n\n2\n\n", 1, nullptr, 0, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        create_case();
+        make_runnable();
+        make_box_on_grid();
+        const std::string before = file_bytes("BREVDAT");
+        fs::permissions("BREVDAT", m0444);
+        const ProgramResult r =
+            c.then ? run_making_writable_at_the_page(c.first, c.pages, c.then) : run_brevant(c.first);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        const auto error = r.out.find(" ++> File not found or file access error in BrevEdit");
+        ASSERT_NE(error, std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("     File name: BREVDAT", error), std::string::npos);
+        // The page comes back after the pause, and the run (when there is one) only after that.
+        const auto page_again = r.out.find("End of Session", r.out.find("Press <RETURN> to continue: ", error));
+        EXPECT_NE(page_again, std::string::npos) << r.out;
+        const auto run = r.out.find(kRunBanner);
+        EXPECT_EQ(run != std::string::npos, c.ran);
+        if (c.ran) {
+            EXPECT_GT(run, page_again);
+        }
+        EXPECT_TRUE(temporaries_here().empty());
+        if (c.saved) {
+            EXPECT_EQ(WordFile("BREVDAT").real(446), 120.0f);
+            EXPECT_EQ(file_bytes("BREVBAK"), before);
+            EXPECT_EQ(fs::status("BREVDAT").permissions(), m0644);
+        } else {
+            EXPECT_EQ(file_bytes("BREVDAT"), before);
+            EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+        }
+        if (c.ran) {
+            // The echo is of the case as saved.
+            const std::string echo = file_bytes("BREVIN.stxt");
+            expect_echo_of_every_page(echo);
+            EXPECT_TRUE(std::regex_search(echo, std::regex(" 4\\) Site water depth: +120\\.00"))) << echo;
+            EXPECT_TRUE(fs::exists("BREVOUT.stxt"));
+        }
+        fs::permissions("BREVDAT", fs::perms::owner_all);
+    }
+}
+
+// Under a file-size limit below the data file's size, the save fails, the page comes back, and "2"
+// (Return at the loss warning) leaves with status 0, the data file unchanged and no temporary.
+TEST(EditorSession, SaveBeyondTheFileSizeLimitKeepsTheSession) {
+    testing::ScratchDir dir;
+    prepare_page16_case();
+    const std::string before = file_bytes("BREVDAT");
+    ASSERT_GT(before.size(), 10u * 1024);
+    std::filesystem::create_directories(".run");
+    put_file(".run/answers.txt", std::string(kEditPage16AndSave) + "2\n\n");
+    const std::string command = std::string("bash -c \"(ulimit -f 10 && '") + BREVANT_BINARY +
+                                "' < .run/answers.txt 2> .run/err.txt; echo \\$? > .run/status.txt) | cat > .run/out.txt\"";
+    ASSERT_EQ(platform::run_command(command), 0);
+    EXPECT_EQ(file_bytes(".run/status.txt"), "0\n") << file_bytes(".run/err.txt");
+    const std::string out = file_bytes(".run/out.txt");
+    const auto error = out.find(" ++> File not found or file access error in BrevEdit");
+    ASSERT_NE(error, std::string::npos) << out;
+    EXPECT_NE(out.find("End of Session", error), std::string::npos);
+    EXPECT_NE(out.find("This action will result in the loss of data changes", error), std::string::npos);
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
 }
 
 // On a terminal the end-of-input line starts on a line of its own, not after the prompt it ended.

@@ -76,5 +76,51 @@ TEST(SampleCase, ExecuteWritesTheReportAndLeavesTheCaseAsItWas) {
     }
 }
 
+// The sample ship with four full coefficient tables (21 rows each) whose current table's count
+// (word 2) reads 22: the count is held to the table, the run goes ahead, the console and the load
+// report name the file, the table and the count, and the save writes the same four tables with the
+// current table at 21 rows, keeping the file as found in "LOWBAK".
+TEST(SampleCase, CoefficientCountBeyondItsTableIsHeldNotReplaced) {
+    testing::ScratchDir dir;
+    copy_sample();
+    WordFile tables("LOWDAT");
+    ASSERT_EQ(tables.words(), 680u);
+    for (int k = 1; k <= 680; ++k) tables.set_real(k, 0.25f * static_cast<float>(k));
+    for (int k : {1, 2, 3, 4, 341, 342, 343, 344}) tables.set(k, 21);
+    tables.set(2, 22);
+    tables.save("LOWDAT");
+    const std::string found = file_bytes("LOWDAT");
+
+    const ProgramResult r = run_brevant("E\n");
+    ASSERT_EQ(r.status, 0) << r.err << r.out;
+    const std::string note = " ++> LOWDAT: the count of the current table (word 2) reads 22; it is held to 21 rows.\n";
+    EXPECT_NE(r.out.find(note), std::string::npos) << r.out.substr(0, 3000);
+    EXPECT_NE(file_bytes("DATUPWRN.stxt").find(note), std::string::npos);
+    EXPECT_NE(r.out.find(kRunBanner), std::string::npos);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "DATUPWRN.stxt", "LOWBAK", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("LOWBAK"), found);
+    WordFile expected = tables;
+    expected.set(2, 21);
+    EXPECT_EQ(file_bytes("LOWDAT"), expected.raw());
+    // A file read as it was is replaced without that line; the line belongs to an unreadable file.
+    EXPECT_EQ(r.out.find("could not be read"), std::string::npos);
+}
+
+// A coefficient file too short to hold its tables is replaced only with one line saying so before
+// the save writes, the file as found kept in "LOWBAK".
+TEST(SampleCase, ShortCoefficientFileIsReplacedWithAWord) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string whole = file_bytes("LOWDAT");
+    put_file("LOWDAT", whole.substr(0, 400));
+    const ProgramResult r = run_brevant("M\nL\n1\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(" ++> LOWDAT could not be read; a new one is written and the old one kept as LOWBAK\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(file_bytes("LOWBAK"), whole.substr(0, 400));
+    EXPECT_EQ(file_bytes("LOWDAT").size(), whole.size());
+}
+
 }  // namespace
 }  // namespace brevant::e2e

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "records/coefficient_image.h"
+#include "edlib/loader.h"
 #include "records/data_image.h"
 #include "sysutl/word_ops.h"
 #include "test_support.h"
@@ -224,7 +225,9 @@ TEST_F(FinishTest, ChainingWithChangesShowsTheChainingWarning) {
 }
 
 // A coefficient file that could not be read at load is written by every save, changed or not, with
-// the rotation of a changed image; leaving without saving writes nothing and warns of nothing.
+// the rotation of a changed image; leaving without saving writes nothing and warns of nothing. A
+// file on disk that the load could not read is not replaced without a line saying so; one whose
+// counts were held to their tables is saved like a changed file, without that line.
 TEST_F(FinishTest, CoefficientFileUnreadAtLoadIsWrittenByASave) {
     struct Case {
         const char* what;
@@ -232,14 +235,20 @@ TEST_F(FinishTest, CoefficientFileUnreadAtLoadIsWrittenByASave) {
         Int IERR0;
         const char* on_disk;  // "LOWDAT" as it was at load, nullptr when missing
         std::vector<std::string> files;
+        const char* screen;
     };
     const std::string short_file = big_endian({3, 0, 0});
+    const char* const replaced = " ++> LOWDAT could not be read; a new one is written and the old one kept as LOWBAK\n";
     const Case cases[] = {
-        {"missing, save", -2, 1, nullptr, {"LOWDAT"}},
-        {"missing, execute", -1983, 1, nullptr, {"LOWDAT"}},
-        {"short, save", -2, 4, "short", {"LOWBAK", "LOWDAT"}},
-        {"missing, exit without saving", 101, 1, nullptr, {}},
-        {"read, save", -2, 0, "short", {"LOWDAT"}},
+        {"missing, save", -2, 1, nullptr, {"LOWDAT"}, ""},
+        {"missing, execute", -1983, 1, nullptr, {"LOWDAT"}, ""},
+        {"short, save", -2, 4, "short", {"LOWBAK", "LOWDAT"}, replaced},
+        {"short, execute", -1983, 4, "short", {"LOWBAK", "LOWDAT"}, replaced},
+        {"counts held, save", -2, kLowdatCountsHeld, "short", {"LOWBAK", "LOWDAT"}, ""},
+        {"short and gone since the load, save", -2, 4, nullptr, {"LOWDAT"}, ""},
+        {"missing, exit without saving", 101, 1, nullptr, {}, ""},
+        {"short, exit without saving", 101, 4, "short", {"LOWDAT"}, ""},
+        {"read, save", -2, 0, "short", {"LOWDAT"}, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -249,7 +258,7 @@ TEST_F(FinishTest, CoefficientFileUnreadAtLoadIsWrittenByASave) {
         if (c.on_disk) put_file("LOWDAT", short_file);
         const int status = finish(c.code, c.IERR0);
         EXPECT_EQ(status, c.code == -1983 ? -1 : 0);
-        EXPECT_EQ(screen(), "");
+        EXPECT_EQ(screen(), c.screen);
         EXPECT_EQ(files(), c.files);
         if (c.IERR0 == 0 || c.code == 101) {
             if (c.on_disk) {
@@ -288,7 +297,9 @@ TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
         TPCM.LRANDM = 1;          // both images changed: both groups would be written
         LOWCOF.UWNANG(1) = 45.0f;
         answers("\n");
-        EXPECT_EQ(finish(-2), 1);
+        // The session goes back to the End of Session page after the message and its pause.
+        EXPECT_EQ(finish(-2), -1);
+        EXPECT_EQ(JMPLOC, 1);
         EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos);
         EXPECT_NE(screen().find("     File name: " + std::string(locked)), std::string::npos) << screen();
         EXPECT_EQ(contents_here(), before);
@@ -296,6 +307,70 @@ TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
                   fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         fs::permissions(locked, fs::perms::owner_all);
     }
+}
+
+// A write that fails part-way (here a folder where one file's temporary would go, as a full disk or
+// a file-size limit would fail it) leaves every file of both groups as it was, even those staged
+// before it, and no temporary; the access error names the file, and FINISH goes back to the End of
+// Session page. With the obstacle gone, the same FINISH saves.
+TEST_F(FinishTest, AFailedWriteChangesNothingAndTheSaveCanBeTriedAgain) {
+    const char* const names[] = {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"};
+    for (const char* blocked : names) {
+        SCOPED_TRACE(blocked);
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        int n = 0;
+        for (const char* name : names) put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+        const auto before = contents_here();
+        const std::string obstacle = std::string(blocked) + ".brvtmp";
+        fs::create_directory(obstacle);
+        TPCM.LRANDM = 1;  // both images changed: both groups are written
+        LOWCOF.UWNANG(1) = 45.0f;
+        answers("\n");
+        EXPECT_EQ(finish(-1983), -1);
+        EXPECT_EQ(JMPLOC, 1);
+        EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos);
+        EXPECT_NE(screen().find("     File name: " + std::string(blocked)), std::string::npos) << screen();
+        EXPECT_NE(screen().find("Press <RETURN> to continue: "), std::string::npos);
+        fs::remove(obstacle);
+        EXPECT_EQ(contents_here(), before);  // no file changed, no temporary left
+
+        // The session tries again with the same images and load copies.
+        EXPECT_EQ(finish(-1983), -1);
+        EXPECT_EQ(JMPLOC, 0);
+        EXPECT_EQ(file_word(file_bytes("BREVDAT"), 172), 1u);
+        EXPECT_EQ(file_bytes("BREVBAK"), big_endian({4975, 16, 1}));
+        EXPECT_EQ(file_bytes("LASTBAK"), big_endian({4975, 16, 2}));
+        EXPECT_EQ(file_bytes("LOWBAK"), big_endian({4975, 16, 4}));
+        EXPECT_EQ(file_bytes("LASTLOW"), big_endian({4975, 16, 5}));
+        EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
+        EXPECT_EQ(files().size(), 6u);
+    }
+}
+
+// A silent run has nobody to make a file writable: its failed save ends the program (status 1)
+// with the message in "Diagnostics.stxt" and no pause, every file as it was.
+TEST_F(FinishTest, AFailedSaveEndsASilentRun) {
+    testing::ScratchDir dir;
+    put_file("BREVDAT", big_endian({4975, 16, 1}));
+    fs::permissions("BREVDAT", fs::perms::owner_read);
+    const auto before = contents_here();
+    TPCM.LRANDM = 1;
+    TPCM.LBACK = -1983;
+    int status = -1;
+    try {
+        FINISH(5, TPCM.SRCDAT, 0, KBD_UNIT, TPCM.LBACK, JMPLOC, image_bytes(TPCM), word_span(IOBUF),
+               image_bytes(LOWCOF), word_span(ILOBUF), TPCM.IPAG, 16, SILENT_UNIT, 0, 0, kLowcofWords, NTOGOQ,
+               "BREVDAT     ", "BREVBAK     ", "LOWDAT      ", "LOWBAK      ", "BrevEdit    ", 0);
+    } catch (const ProgramEnd& end) {
+        status = end.status;
+    }
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(silent().find("     File name: BREVDAT"), std::string::npos) << silent();
+    EXPECT_EQ(screen(), "");
+    EXPECT_EQ(contents_here(), before);
+    fs::permissions("BREVDAT", fs::perms::owner_all);
 }
 
 // Every file a save replaces keeps its permission bits: data file, coefficient file and back-ups.

@@ -31,6 +31,7 @@ namespace {
 using brevant::testing::lines_of;
 
 using testing::ConsoleTest;
+using testing::count_of;
 using testing::ScratchDir;
 using testing::write_words;
 using testing::file_bytes;
@@ -503,20 +504,80 @@ TEST_F(LoaderTest, MissingLowdatWithBuiltInModelsIsNoFinding) {
     EXPECT_EQ(TPCM.LWVCOF, 0x111);
 }
 
-TEST_F(LoaderTest, LowdatWithACountBeyondItsTableIsTreatedAsMissing) {
-    ScratchDir dir;
-    write_words("BREVDAT", clean_file());
-    std::vector<std::uint32_t> low(680, 0);
-    low[0] = 3;
-    low[1] = 1000000;  // NUCRPT
-    low[4] = bits(10.0f);
-    write_words("LOWDAT", low);
-    ASSERT_FALSE(load("M\n\n"));
-    EXPECT_NE(report().find(" ++> LOWDAT file not found."), std::string::npos);
-    EXPECT_EQ(IERR0, 4);  // not the image: the next save replaces it, keeping it as the back-up
-    EXPECT_EQ(LOWCOF.NUCRPT, 0);
-    EXPECT_EQ(LOWCOF.NUWNPT, 0);
-    EXPECT_EQ(copies->ILOBUF(2), 0);
+// A table count of "LOWDAT" beyond its 21 rows (or below 0) is held to the table: the file is used
+// with the rows it holds, one note per held count names the file, the table and the count found on
+// the console and in the load report, and the load code makes the next save write the held file.
+// The copy for the change check is the held image, so leaving without saving warns of nothing.
+TEST_F(LoaderTest, LowdatCountBeyondItsTableIsHeldAndNoted) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, std::uint32_t>> counts;  // word, value
+        std::size_t words;                                  // length of the file
+        std::vector<std::string> notes;
+        Int IERR0;
+    };
+    const Case cases[] = {
+        {"current count 22",
+         {{2, 22}},
+         680,
+         {" ++> LOWDAT: the count of the current table (word 2) reads 22; it is held to 21 rows."},
+         kLowdatCountsHeld},
+        {"negative wind count and a huge second fourth count",
+         {{1, static_cast<std::uint32_t>(-3)}, {344, 1000000}},
+         680,
+         {" ++> LOWDAT: the count of the wind table (word 1) reads -3; it is held to 0 rows.",
+          " ++> LOWDAT: the count of the second fourth table (word 344) reads 1000000; it is held to 21 rows."},
+         kLowdatCountsHeld},
+        {"short file with a count beyond its table keeps the short file's code",
+         {{3, 40}},
+         200,
+         {" ++> LOWDAT: the count of the wave-drift table (word 3) reads 40; it is held to 21 rows."},
+         4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchDir dir;
+        reset_images();
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        write_words("BREVDAT", clean_file());
+        // Four full tables: every count 21, every angle and coefficient its own value.
+        std::vector<std::uint32_t> low(680);
+        for (std::size_t k = 0; k < low.size(); ++k) low[k] = bits(static_cast<Real>(k));
+        for (int k : {1, 2, 3, 4, 341, 342, 343, 344}) low[static_cast<std::size_t>(k - 1)] = 21;
+        for (auto [k, v] : c.counts) low[static_cast<std::size_t>(k - 1)] = v;
+        low.resize(c.words);
+        write_words("LOWDAT", low);
+        ASSERT_FALSE(load("M\n"));  // no question: the note asks nothing
+        EXPECT_EQ(IERR0, c.IERR0);
+        EXPECT_EQ(JMPLOC, 0);
+        for (const std::string& note : c.notes) {
+            EXPECT_NE(screen().find(note + "\n"), std::string::npos) << screen();
+            EXPECT_NE(report().find(note + "\n"), std::string::npos) << report();
+        }
+        EXPECT_EQ(count_of(report(), " ++> LOWDAT: "), c.notes.size());
+        EXPECT_EQ(report().find("LOWDAT file not found"), std::string::npos);
+        // The case's choices of the user tables stay (no built-in model takes their place); every
+        // count lies within its table, the rest of the file is the image as read and the copy is
+        // the image as held.
+        for (Int word : {TPCM.LWBARG, TPCM.LCBARG, TPCM.LWVCOF}) EXPECT_EQ(word, 273);
+        for (int k = 1; k <= 680; ++k) {
+            const bool count = k <= 4 || (k >= 341 && k <= 344);
+            const auto at = static_cast<std::size_t>(k - 1);
+            const Int word = LOWCOF.ILOWCF(k);
+            if (count) {
+                EXPECT_GE(word, 0) << "word " << k;
+                EXPECT_LE(word, 21) << "word " << k;
+            } else {
+                ASSERT_EQ(static_cast<std::uint32_t>(word), at < c.words ? low[at] : 0u) << "word " << k;
+            }
+            ASSERT_EQ(copies->ILOBUF(k), word) << "word " << k;
+        }
+        for (auto [k, v] : c.counts) {
+            const Int found = static_cast<Int>(v);
+            EXPECT_EQ(LOWCOF.ILOWCF(k), found < 0 ? 0 : 21) << "word " << k;
+        }
+    }
 }
 
 // The load report of one finding on a file of this program's length, going on to modify: the
