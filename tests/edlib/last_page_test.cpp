@@ -25,6 +25,10 @@ class LastPageTest : public testing::ConsoleTest {
 protected:
     void SetUp() override {
         ConsoleTest::SetUp();
+        start_state();
+    }
+    // The case every test starts from.
+    static void start_state() {
         reset_images();
         reset_end_of_session();
         reset_last_page();
@@ -177,6 +181,39 @@ TEST_F(LastPageTest, SilentRunWithWarningsGoesOnWithoutAPause) {
     EXPECT_EQ(TPCM.LCOPY, 1);
     EXPECT_EQ(UNTSAV, SILENT_UNIT);
     EXPECT_EQ(TPCM.EDUNIT, DISK_UNIT);
+}
+
+// The two items that size the low-frequency tables warn, when those tables are asked for, once they
+// give more than the 1000 rows a table is written with (the run would stop before it).
+TEST_F(LastPageTest, MoreThan1000LowFrequencyRowsAreAWarning) {
+    const std::string warning =
+        "\n ++> Warning: Frequency interval and minimum period give more than 1000 rows for low-frequency"
+        " spectral tables.\n";
+    struct Case {
+        const char* what;
+        Int bit;
+        Real PDMIN, DELTA;
+        bool warned;
+    };
+    for (const Case& c : {Case{"1005 rows", 16, 25.0f, 0.00025f, true}, Case{"1000 rows", 16, 6.28f, 0.001f, false},
+                          Case{"a tiny minimum period", 24, 1e-30f, 0.01f, true},
+                          Case{"a denormal interval", 9, 35.0f, 1e-40f, true},
+                          Case{"no low-frequency table asked for", 17, 25.0f, 0.00025f, false}}) {
+        // Each case from a fresh console: the silent run of the one before closes its units.
+        ConsoleTest::TearDown();
+        ConsoleTest::SetUp();
+        testing::ScratchDir dir;
+        start_state();
+        capture_unit(SILENT_UNIT);
+        clear_captured(SILENT_UNIT);
+        TPCM.BRVFLG = bits({c.bit});
+        TPCM.BRV_PD_MIN() = c.PDMIN;
+        TPCM.BRVFRQ_DELTA = c.DELTA;
+        answers("4\n");  // a silent run: nothing more may be read
+        BRVFIN("17");
+        EXPECT_EQ(count_of(silent(), warning), c.warned ? 1u : 0u) << c.what << "\n" << silent();
+        EXPECT_EQ(TPCM.LCOPY, 1) << c.what;  // a warning, never fatal: on to the echo walk
+    }
 }
 
 TEST_F(LastPageTest, SecondExecuteDoesNotWriteTheEchoAgain) {
