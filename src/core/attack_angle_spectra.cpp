@@ -14,6 +14,7 @@
 #include "lowlib/row_series_reuse.h"
 #include "lowlib/speed_spectra.h"
 #include "lowlib/wind_current_coefficients.h"
+#include "options/low_frequency_rows.h"
 #include "records/data_image.h"
 #include "records/equilibrium_record.h"
 #include "records/sines_record.h"
@@ -30,6 +31,7 @@ namespace brevant {
 namespace {
 
 constexpr Real kDegPerRad = 57.2957763671875f;
+static_assert(kMaxAngleSpectrumRows == kMaxLowFrequencyRows, "the sums hold every row a table is written with");
 constexpr Real kPi = 3.1415927410125732f;
 
 // The running sums of the environments computed at the current attack angle, row by row.
@@ -164,6 +166,9 @@ void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::stri
 
     const Int NIWQ = low_frequency_row_count();
     if (NIWQ > kMaxAngleSpectrumRows) {
+        // A call that writes nothing has nothing to refuse: its sums are read only by a summed
+        // page, which is written only when a page of the series is.
+        if (!LPRINT && SPECTYP != 7) return;
         refuse({" +++> Max Freq Overflow in ANGSPEC...", "      Increase frequency interval for group spectral tables",
                 kPressAnyKey});
         return;
@@ -269,6 +274,9 @@ void attack_angle_spectra_series(RunValues& R) {
         " **********   VIIr. Summed Spectral Values; All Environments  ***********",
     };
     const bool reflection = bit_on(9), absorption = bit_on(10), wind = bit_on(24), current = bit_on(25);
+    // The series writes pages only when one of these is asked for (each angle then ends with the
+    // summed page); its tables are held to their rows before the first.
+    if ((reflection || absorption || wind || current) && P.NUMBRV >= 1) hold_low_frequency_rows();
     // The sea peak's index kept on the period grid, as the group spectra keep it.
     const Int NWAVPK = clamp_grid_index(R.NWAVPK, P.NWP);
     bool FRSTIM = true;

@@ -1,19 +1,30 @@
 #include "core/low_frequency_grid.h"
 
+#include "options/low_frequency_rows.h"
 #include "records/data_image.h"
 #include "records/motion_record.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/pauses.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
 
 namespace brevant {
 
-Int low_frequency_row_count() {
-    const Tpcm& P = TPCM;
-    const Real PDMIN = P.BRV_PD_MIN(), DELTA = P.BRVFRQ_DELTA;
-    if (!(PDMIN > 0.0f) || !(DELTA > 0.0f)) return 0;
-    const Real rows = kTwoPiLowFrequency / (PDMIN * DELTA);
-    // A count beyond the integer range is clamped rather than converted out of range.
-    if (!(rows < 2147483520.0f)) return 2147483520;
-    return static_cast<Int>(rows);
+Int low_frequency_row_count() { return low_frequency_rows(TPCM.BRV_PD_MIN(), TPCM.BRVFRQ_DELTA); }
+
+void hold_low_frequency_rows() {
+    Tpcm& P = TPCM;
+    if (!too_many_low_frequency_rows(P.BRV_PD_MIN(), P.BRVFRQ_DELTA)) return;
+    // Millions of rows would fill the disk long before the run ended: the run stops here, before
+    // the table, and says which two items set its size.
+    write_record(P.EDUNIT, "");
+    write_record(P.EDUNIT,
+                 Record().put(" ++> Low-frequency spectral tables of more than").I(kMaxLowFrequencyRows, 5).put(" rows:").str());
+    write_record(P.EDUNIT, "     raise the frequency interval (item 22) or the minimum period (item 23)");
+    write_record(P.EDUNIT, "     on output options page 2 (page 15) and run again.");
+    write_record(P.EDUNIT, "");
+    PRSRET(P.EDUNIT, KBD_UNIT, P.LBACK);
+    stop_program(1);
 }
 
 void for_each_low_frequency_row(const std::function<void(Int IW, Real WFREQ)>& ROW) {

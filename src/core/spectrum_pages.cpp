@@ -103,6 +103,7 @@ void speed_spectrum_pages(RunValues& R) {
     const Int U = P.IUNIT;
     const bool wind = bit_on(kBitWindSpeedSpectrum), current = bit_on(kBitCurrentSpeedSpectrum);
     if (!wind && !current) return;
+    hold_low_frequency_rows();
     const CaptionFunction units = UNITS;
     start_report_page();
     write_record(U, std::string("   *********  VIIp. Spectral Values:") + " Wind Speed and Current Speed  **********");
@@ -296,6 +297,7 @@ void group_spectrum_pages(RunValues& R) {
     const Int U = P.IUNIT;
     const bool sea = bit_on(kBitWaveGroupSpectrum), swell = bit_on(kBitSwellGroupSpectrum);
     if (!sea && !swell) return;
+    hold_low_frequency_rows();
     progress_line({" >>> Computing requested group spectra..."});
     start_report_page();
     write_record(U, std::string("   *************  VIIIp. Irregular Wave Group Spectral") + " Values  **************");

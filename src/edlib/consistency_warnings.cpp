@@ -12,6 +12,8 @@
 #include "edlib/members/member_checks.h"
 #include "edlib/members/member_table.h"
 #include "numeric/wave_number.h"
+#include "edlib/run_input_checks.h"
+#include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
 #include "sysutl/page_drawing.h"
 #include "sysutl/paging.h"
@@ -42,11 +44,14 @@ struct Reporter {
     }
 };
 
+// The tests are written so that a value that is not a number fails them as well.
+bool not_positive(Real v) { return !(v > 0.0f); }
+bool negative(Real v) { return !(v >= 0.0f); }
 bool any_not_positive(std::initializer_list<Real> values) {
-    return std::any_of(values.begin(), values.end(), [](Real v) { return v <= 0.0f; });
+    return std::any_of(values.begin(), values.end(), not_positive);
 }
 bool any_negative(std::initializer_list<Real> values) {
-    return std::any_of(values.begin(), values.end(), [](Real v) { return v < 0.0f; });
+    return std::any_of(values.begin(), values.end(), negative);
 }
 bool any_zero(std::initializer_list<Real> values) {
     return std::any_of(values.begin(), values.end(), [](Real v) { return v == 0.0f; });
@@ -151,7 +156,7 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
             report(Kind::Fatal, {" ++> Fatal Warning: Only *ONE* vessel can be type \"Semisubmersible\"."});
         if (semi || b_semi) {
             member_loop(1);
-            if (t.XSHDOW <= 0.0f || t.YSHDOW <= 0.0f) report(Kind::Warning, {kShadow});
+            if (not_positive(t.XSHDOW) || not_positive(t.YSHDOW)) report(Kind::Warning, {kShadow});
         }
     } else {
         if (t.TVFWD() != 0.0f && t.AUXVSH != 0) report(Kind::Warning, {kFwdSpeed});
@@ -161,7 +166,7 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
             const Int crossed = member_loop(0);
             if (crossed == 0 && t.TAWP() != 0.0f)
                 report(Kind::Warning, {" ++> Warning: No member crosses the waterline."});
-            if ((t.XSHDOW <= 0.0f || t.YSHDOW <= 0.0f) && CREATR >= 10) report(Kind::Warning, {kShadow});
+            if ((not_positive(t.XSHDOW) || not_positive(t.YSHDOW)) && CREATR >= 10) report(Kind::Warning, {kShadow});
         }
     }
 
@@ -176,7 +181,7 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
         if (t.LWIND != 0 && any_not_positive({t.TXWNDA(), t.YWNDAR, t.TWNDCF()})) report(Kind::Warning, {kWindArea});
         if (t.LCURNT != 0 && any_not_positive({t.TXCURA(), t.YCURAR})) report(Kind::Warning, {kCurrentArea});
         // Worded as a warning, counted as fatal.
-        if (t.DURATN <= 0.0f) report(Kind::Fatal, {" ++> Warning: Nonpositive storm duration detected."});
+        if (not_positive(t.DURATN)) report(Kind::Fatal, {" ++> Warning: Nonpositive storm duration detected."});
     }
 
     // Check 16: irregular seas and swells.
@@ -185,14 +190,14 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
         bool bad = false;
         if (t.LRANDM != 0 && t.NPARM >= 1) {
             for (Int i = 1; i <= NSEAS; ++i)
-                if (t.SWHT(i) <= 0.0f) bad = true;
+                if (not_positive(t.SWHT(i))) bad = true;
             if (t.WAVTYP != 1 && t.WAVTYP != 7 && t.WAVTYP != 8) {
                 for (Int i = 1; i <= NSEAS; ++i)
-                    if (t.SIGPD(i) <= 0.0f) bad = true;
+                    if (not_positive(t.SIGPD(i))) bad = true;
             }
         }
-        if (t.LSWELL != 0 && (t.SWELHT <= 0.0f || t.SWELPD <= 0.0f)) bad = true;
-        if (t.LSWEL2 != 0 && (t.SWELHT2 <= 0.0f || t.SWELPD2 <= 0.0f)) bad = true;
+        if (t.LSWELL != 0 && (not_positive(t.SWELHT) || not_positive(t.SWELPD))) bad = true;
+        if (t.LSWEL2 != 0 && (not_positive(t.SWELHT2) || not_positive(t.SWELPD2))) bad = true;
         if (bad)
             report(Kind::Fatal, {" ++> Fatal Warning: Irregular wave specification problem. Check for:",
                                  "                  - A nonpositive significant wave height.",
@@ -229,20 +234,20 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
     }
 
     // Check 18.
-    if (t.DEPTH <= 0.0f) report(Kind::Fatal, {" ++> Fatal Warning: The water depth is nonpositive."});
+    if (not_positive(t.DEPTH)) report(Kind::Fatal, {" ++> Fatal Warning: The water depth is nonpositive."});
 
     // Checks 19 to 26: GM, main dimensions, waterplane, draft against depth.
     if (two_vessel) {
         if (any_negative({GMT, BGMT, GML, BGML})) report(Kind::Warning, {kGmNegative});
         if (any_not_positive({t.TDISPL(), t.TDRAFT(), t.TLWL(), t.TBWL(), t.BDISPL, t.BDRAFT, t.BLWL, t.BBWL}))
             report(Kind::Warning, {kSizes1, kSizes2});
-        if ((t.TAWP() <= 0.0f && !semi) || (t.BAWP <= 0.0f && !b_semi)) report(Kind::Fatal, {kWaterplane});
-        if (t.TDRAFT() >= t.DEPTH || t.BDRAFT >= t.DEPTH) report(Kind::Fatal, {kDraftDepth});
+        if ((not_positive(t.TAWP()) && !semi) || (not_positive(t.BAWP) && !b_semi)) report(Kind::Fatal, {kWaterplane});
+        if (!(t.TDRAFT() < t.DEPTH) || !(t.BDRAFT < t.DEPTH)) report(Kind::Fatal, {kDraftDepth});
     } else {
         if ((GMT < 0.0f || GML < 0.0f) && CREATR != 14) report(Kind::Warning, {kGmNegative});
         if (any_not_positive({t.TDISPL(), t.TDRAFT(), t.TLWL(), t.TBWL()})) report(Kind::Warning, {kSizes1, kSizes2});
-        if (t.TAWP() <= 0.0f && !semi) report(Kind::Fatal, {kWaterplane});
-        if (t.TDRAFT() >= t.DEPTH) report(Kind::Fatal, {kDraftDepth});
+        if (not_positive(t.TAWP()) && !semi) report(Kind::Fatal, {kWaterplane});
+        if (!(t.TDRAFT() < t.DEPTH)) report(Kind::Fatal, {kDraftDepth});
     }
 
     // Checks 27 to 29: speeds and headings of two vessels.
@@ -256,14 +261,19 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
     if (CREATR == 10 && (t.VGLDIR != 0.0f || t.BVGLDR != 0.0f))
         report(Kind::Warning, {" ++> Warning: Mardek rigorously supports only forward speed towards Golbal 0."});
 
-    // Checks 30 and 31: wave-drift factors (a factor of exactly 0 passes).
+    // Checks 30 and 31: wave-drift factors. The bow and stern shape factors set the included angle
+    // of the wedge the drift loads are built on (an arcsine of the factor, then its tangent in a
+    // divisor): a factor of exactly 0 gives no wedge, so it is refused with the negative ones.
+    // Enhancement factors of 0 switch their load off and pass.
     auto present = [&](Int word, Int type) { return ONEON(word, type, EDUNIT) != 0; };
     {
-        const bool first_bow = (present(t.LWVCOF, 2) || present(t.LWVCOF, 6)) && (t.BOWFAC < 0.0f || t.VWDFAC < 0.0f);
-        const bool first_semi = present(t.LWVCOF, 6) && any_negative({t.STRNFC, t.WVFCX, t.WVFCY, t.WVFCM});
+        const bool first_bow =
+            (present(t.LWVCOF, 2) || present(t.LWVCOF, 6)) && (not_positive(t.BOWFAC) || negative(t.VWDFAC));
+        const bool first_semi =
+            present(t.LWVCOF, 6) && (not_positive(t.STRNFC) || any_negative({t.WVFCX, t.WVFCY, t.WVFCM}));
         if (two_vessel) {
             const bool second_bow =
-                (present(t.BWVCOF, 2) || present(t.BWVCOF, 6)) && (t.BBOWCF < 0.0f || t.BVWDFC < 0.0f);
+                (present(t.BWVCOF, 2) || present(t.BWVCOF, 6)) && (negative(t.BBOWCF) || negative(t.BVWDFC));
             const bool second_semi = present(t.BWVCOF, 6) && any_negative({t.BSTRNC, t.BWVFCX, t.BWVFCY, t.BWVFCM});
             if (first_bow || second_bow || first_semi || second_semi) report(Kind::Fatal, {kDriftFactor});
         } else if (other_type) {
@@ -294,11 +304,11 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
                              "                    is not permitted."});
 
     // Checks 34 and 35: the user's damping and natural periods.
-    if ((t.LHVDMP != 0 && t.HVDAMP <= 0.0f) || (t.LPTDMP != 0 && t.PTDAMP <= 0.0f) ||
-        (t.LRLDMP != 0 && t.RLDAMP <= 0.0f))
+    if ((t.LHVDMP != 0 && not_positive(t.HVDAMP)) || (t.LPTDMP != 0 && not_positive(t.PTDAMP)) ||
+        (t.LRLDMP != 0 && not_positive(t.RLDAMP)))
         report(Kind::Fatal, {" ++> Fatal Warning: Nonpositive user-specified damping coefficient."});
-    if ((t.LHVPRD != 0 && t.HEVPRD <= 0.0f) || (t.LPTPRD != 0 && t.PITPRD <= 0.0f) ||
-        (t.LRLPRD != 0 && t.ROLPRD <= 0.0f))
+    if ((t.LHVPRD != 0 && not_positive(t.HEVPRD)) || (t.LPTPRD != 0 && not_positive(t.PITPRD)) ||
+        (t.LRLPRD != 0 && not_positive(t.ROLPRD)))
         report(Kind::Fatal, {" ++> Fatal Warning: Nonpositive user-specified natural period."});
 
     // Check 36: drift models that do not suit the vessel type.
@@ -345,16 +355,30 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
                     problem = true;
                     break;
                 }
-                if (t.T(i) <= 0.0f) problem = true;
+                if (not_positive(t.T(i))) problem = true;
             }
         }
-        if (t.NWP <= 1 || ((t.LRANDM != 0 || t.LSWELL != 0) && problem))
+        if (t.NWP > NWP) {
+            // The table holds 100 periods: the count of a damaged file is refused, with its value.
+            report(Kind::Fatal, {" ++> Fatal Warning: Wave period array problem. Check for:",
+                                 Record().put("                  - A count of").I(t.NWP, 11).put(" periods; at most").I(NWP, 4).put(".").str(),
+                                 "",
+                                 "     Go back to the RAO period table and correct the number of periods."});
+        } else if (t.NWP <= 1 || ((t.LRANDM != 0 || t.LSWELL != 0) && problem))
             report(Kind::Fatal, {" ++> Fatal Warning: Wave period array problem. Check for:",
                                  "                  - Unequal RAO period intervals.",
                                  "                  - A nonpositive wave period.",
                                  "                  - A period array of only one value.", "",
                                  "     Either deselect random wave option, or go back to the",
                                  "     RAO period table and correct the problem."});
+    }
+
+    // Values a run cannot compute with: no finite number, beyond the load laws, no unit system, a
+    // user coefficient table that cannot be interpolated.
+    for (const RunInputFinding& lines : run_input_findings()) {
+        write_record(EDUNIT, "");
+        for (const std::string& line : lines) write_record(EDUNIT, line);
+        report.count(Kind::Fatal);
     }
 }
 

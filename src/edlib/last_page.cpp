@@ -4,6 +4,7 @@
 #include "edlib/consistency_warnings.h"
 #include "records/data_image.h"
 #include "edlib/end_of_session.h"
+#include "options/low_frequency_rows.h"
 #include "options/output_selection.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/page_drawing.h"
@@ -39,7 +40,7 @@ void tidy_output_options() {
     if (T.CURTYP == 0) T.CURDEN = 0.0f;
 }
 
-// The two checks of the low-frequency spectral tables; warnings only, never fatal.
+// The checks of the low-frequency spectral tables' size; warnings only, never fatal.
 void check_low_frequency_tables(Int& WARNEM, Int FWARN) {
     Tpcm& T = TPCM;
     if (!any_output_bit(T.BRVFLG, kLowFrequencyTableBits)) return;
@@ -53,6 +54,13 @@ void check_low_frequency_tables(Int& WARNEM, Int FWARN) {
         write_record(T.EDUNIT, "");
         write_record(T.EDUNIT,
                      " ++> Warning: Non-positive minimum period (maximum frequency) for low-frquency spectral tables.");
+        WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
+    }
+    // The run stops before a table of more rows than it writes: said here first.
+    if (too_many_low_frequency_rows(T.BRV_PD_MIN(), T.BRVFRQ_DELTA)) {
+        write_record(T.EDUNIT, "");
+        write_record(T.EDUNIT, " ++> Warning: Frequency interval and minimum period give more than 1000 rows for"
+                               " low-frequency spectral tables.");
         WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
     }
 }

@@ -11,6 +11,11 @@
 
 namespace brevant {
 
+// The caption index of a quantity whose English caption is FIRST and metric one FIRST + 1, by the
+// unit flag. A flag other than 0 or 1 has no caption: -1, which every caption list refuses, and no
+// sum that could overflow.
+Int unit_caption_index(Int FIRST, Int NUNTS);
+
 // Long unit captions (16 characters); " Index error" outside 0..20.
 std::string UNITP(Int NUNTS);
 // Short unit captions (16 characters); blank outside 0..22.

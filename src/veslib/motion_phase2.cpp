@@ -21,6 +21,7 @@
 #include "veslib/point_motion_report.h"
 #include "veslib/response_statistics.h"
 #include "veslib/user_raos.h"
+#include "veslib/relative_headings.h"
 
 namespace brevant {
 
@@ -127,7 +128,7 @@ bool heading_used(Int IRAO) {
     const WavCom& V = WAVCOM;
     bool used = false;
     for (Int IHD = 1; IHD <= std::min<Int>(P.NSEAHG, 37); ++IHD) {
-        for (Int IA = 1; IA <= std::min<Int>(P.NA + 1, 500); ++IA)
+        for (Int IA = 1; IA <= spreading_angle_count(); ++IA)
             if (IRAO == H.INTGFL(IA, IHD)) used = true;
         if (IRAO == H.IRAN(IHD)) used = true;
         if (P.LSWELL == 1 && P.LSWLOK == 1) {

@@ -25,6 +25,7 @@
 #include "veslib/motion_pages.h"
 #include "veslib/motion_phase2.h"
 #include "veslib/response_statistics.h"
+#include "veslib/relative_headings.h"
 
 namespace brevant {
 
@@ -195,7 +196,7 @@ void ACCOUT(Int& NNN, FArray<Real, 3, 149>& RRR) {
     if (V.LEXP == 0) {
         if (IRAO == H.IRAN(1)) IRANFG = 1;
     } else {
-        for (Int IA = 1; IA <= std::min<Int>(P.NA + 1, 500); ++IA)
+        for (Int IA = 1; IA <= spreading_angle_count(); ++IA)
             if (IRAO == H.INTGFL(IA, 1)) IRANFG = 1;
     }
     Int NLIN = 0;

@@ -44,12 +44,14 @@ Int add_or_match(Real A, bool flag) {
 
 }  // namespace
 
+Int spreading_angle_count() { return std::clamp<Int>(TPCM.NA, 0, kMaxRelativeHeadings - 1) + 1; }
+
 void LOADN() {
     Himem& H = HIMEM;
     // Counts from the data file are held to the tables they index.
     const Int NDIR = std::clamp<Int>(TPCM.NDIR, 0, 12);
     const Int NSEAHG = std::clamp<Int>(TPCM.NSEAHG, 0, 37);
-    const Int NANG = std::clamp<Int>(TPCM.NA + 1, 0, kMaxRelativeHeadings);
+    const Int NANG = spreading_angle_count();
 
     WAVCOM.NRAO = 0;
     WAVCOM.ISWELL = 0;

@@ -9,6 +9,10 @@ namespace brevant {
 // The relative-heading list and its index tables hold this many entries (motion phase 1 accepts 498).
 inline constexpr Int kMaxRelativeHeadings = 500;
 
+// The spreading angles of a spread sea, NA + 1, with the count from the data image held to the
+// heading table before the 1 is added (so that no count can overflow the sum): 1 .. 500.
+Int spreading_angle_count();
+
 // MATCH = the largest K in 1 .. NRAO with |HEADG - RAOANG(K)| < 0.05 degrees (plain difference, no
 // wrap at 360), or 0 when there is none or NRAO is 0 or less. RAOANG points at RAOANG(1).
 void LOGFIL(Int& MATCH, Real HEADG, const Real* RAOANG, Int NRAO);

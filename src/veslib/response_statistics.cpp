@@ -15,6 +15,7 @@
 #include "sysutl/pauses.h"
 #include "sysutl/units.h"
 #include "veslib/wave_spectra.h"
+#include "veslib/relative_headings.h"
 
 namespace brevant {
 
@@ -110,7 +111,7 @@ Real spreading_weight(Int IANG) {
     const Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
     Real SPDVAL = 0.0f;
-    SEIVE(IANG, 1, P.NA + 1, SPDVAL);
+    SEIVE(IANG, 1, spreading_angle_count(), SPDVAL);
     const Int IDEL = IANG - 1 - V.NA2;
     const Real c = std::fabs(std::cos(static_cast<Real>(IDEL) * V.DA * 180.0f / P.ANGSEC));
     return V.ANGNRM * SPDVAL * std::pow(c, P.COSEXP);
@@ -121,7 +122,7 @@ void sea_part() {
     WavCom& V = WAVCOM;
     Himem& H = HIMEM;
     const bool spread = V.LEXP != 0;
-    const Int LOOP = spread ? P.NA + 1 : 1;
+    const Int LOOP = spread ? spreading_angle_count() : 1;
     for (H.IHT = 1; H.IHT <= std::min<Int>(P.NSEAHT(), 6); ++H.IHT) {
         const Int IHT = H.IHT;
         const Int slot = H.LCNPSD + (IHT - 1) * H.NARRAY;

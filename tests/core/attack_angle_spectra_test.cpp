@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "core/analysis_core.h"
 #include "core/attack_angle_spectra.h"
 #include "core/run_values.h"
 #include "deep_box_case.h"
+#include "sysutl/program_end.h"
 
 namespace brevant {
 namespace {
@@ -167,39 +169,54 @@ TEST_F(AttackAngleSpectra, WindAtRestGivesZeroDensitiesAndSums) {
     }
 }
 
-TEST_F(AttackAngleSpectra, TooManyRowsAreRefusedOnStandardOutput) {
+TEST_F(AttackAngleSpectra, TooManyRowsStopTheRunBeforeTheSeries) {
+    const std::string stop =
+        " ++> Low-frequency spectral tables of more than 1000 rows:\n"
+        "     raise the frequency interval (item 22) or the minimum period (item 23)\n"
+        "     on output options page 2 (page 15) and run again.\n";
+    const auto status_of_run = [this] {
+        try {
+            BRVCOR();
+        } catch (const ProgramEnd& end) {
+            return end.status;
+        }
+        return -1;
+    };
+    // Interactive: the message, one pause, status 1; the pages' own refusal never comes.
     constant_wind();
     TPCM.EDUNIT = SCREEN_UNIT;
     TPCM.BRV_PD_MIN() = 25.0f;
     TPCM.BRVFRQ_DELTA = 0.00025f;  // 1005 rows
     TPCM.BRVFLG = bits({24, 27});
-    // The wind page and the summed page both refuse; each reads one line.
-    answers("first\nsecond\nleft\n");
-    const std::vector<std::string> pages = run();
-    const std::string out = screen();
-    const std::string refusal =
-        " +++> Max Freq Overflow in ANGSPEC...\n      Increase frequency interval for group spectral tables\n"
-        "      Press any key + <Return> to continue...\n";
-    EXPECT_EQ(testing::count_of(out, refusal), 2u) << out;
+    answers("\nleft\n");
+    EXPECT_EQ(status_of_run(), 1);
+    EXPECT_EQ(testing::count_of(screen(), stop), 1u) << screen();
+    EXPECT_EQ(screen().find("Overflow"), std::string::npos);
     EXPECT_EQ(read_keyboard_line(KBD_UNIT), "left");
-    const std::vector<std::string> wind = titled(pages, "VIIq.");
-    ASSERT_EQ(wind.size(), 1u);
-    // The page ends with its table heading.
-    EXPECT_TRUE(wind[0].ends_with(
-        "\n (rad/sec)    (Sec)        (ft)       <-- Frc^2/(rad/sec) -->   Mom^2/(rad/sec)\n\n"))
-        << wind[0];
-    EXPECT_TRUE(rows_of(wind[0]).empty());
 
     // A silent run reads nothing (no answers are bound: a read would end the program).
     testing::reset_run_state();
     testing::store_deep_box_case();
     constant_wind();
-    TPCM.BRV_PD_MIN() = 25.0f;
+    TPCM.BRV_PD_MIN() = 1e-30f;  // a count beyond the integer range
     TPCM.BRVFRQ_DELTA = 0.00025f;
     TPCM.BRVFLG = bits({24, 27});
+    clear_captured(SILENT_UNIT);
+    EXPECT_EQ(status_of_run(), 1);
+    EXPECT_EQ(testing::count_of(silent(), stop), 1u) << silent();
+
+    // With no page of the series asked for, the series writes nothing and the run ends normally.
+    testing::reset_run_state();
+    testing::store_deep_box_case();
+    constant_wind();
+    TPCM.BRV_PD_MIN() = 25.0f;
+    TPCM.BRVFRQ_DELTA = 0.00025f;
+    TPCM.BRVFLG = bits({27});
     clear_captured(SCREEN_UNIT);
-    run();
-    EXPECT_EQ(testing::count_of(screen(), refusal), 2u);
+    clear_captured(SILENT_UNIT);
+    EXPECT_EQ(status_of_run(), -1);
+    EXPECT_EQ(screen().find("Overflow"), std::string::npos);
+    EXPECT_EQ(silent().find("Low-frequency spectral tables"), std::string::npos);
 
     // 1000 rows are accepted.
     testing::reset_run_state();
@@ -213,6 +230,29 @@ TEST_F(AttackAngleSpectra, TooManyRowsAreRefusedOnStandardOutput) {
     ASSERT_EQ(full.size(), 1u);
     EXPECT_EQ(rows_of(full[0]).size(), 1000u);
     EXPECT_EQ(screen().find("Overflow"), std::string::npos);
+}
+
+// Called on its own, a page of more than 1000 rows is refused after its heading; a call that writes
+// nothing has nothing to refuse.
+TEST_F(AttackAngleSpectra, TooManyRowsAreRefusedByAWrittenPageOnly) {
+    constant_wind();
+    TPCM.EDUNIT = SCREEN_UNIT;
+    TPCM.IUNIT = SCREEN_UNIT;
+    TPCM.BRV_PD_MIN() = 25.0f;
+    TPCM.BRVFRQ_DELTA = 0.00025f;  // 1005 rows
+    const RunValues R;
+    bool FRSTIM = true;
+    answers("first\nleft\n");
+    ANGSPEC(R, 0.5f, 1, 1, "Heading", false, FRSTIM);
+    EXPECT_EQ(screen(), "");
+    ANGSPEC(R, 0.5f, 1, 1, "Heading", true, FRSTIM);
+    const std::string out = screen();
+    EXPECT_TRUE(out.ends_with(
+        "<-- Frc^2/(rad/sec) -->   Mom^2/(rad/sec)\n\n"
+        " +++> Max Freq Overflow in ANGSPEC...\n      Increase frequency interval for group spectral tables\n"
+        "      Press any key + <Return> to continue...\n"))
+        << out;
+    EXPECT_EQ(read_keyboard_line(KBD_UNIT), "left");
 }
 
 TEST_F(AttackAngleSpectra, UnknownEnvironmentIsRefusedWithoutATable) {

@@ -2,7 +2,9 @@
 // once and counts it as a warning or a fatal warning.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,11 @@ void consistent_case() {
     t.VWDFAC = 1.0f;
     t.STRNFC = 1.25f;
     t.WVFCX = t.WVFCY = t.WVFCM = 1.0f;
+    // The user wind and current tables the models above choose: two rows a half circle apart.
+    Lowcof& c = LOWCOF;
+    c.NUWNPT = c.NUCRPT = 2;
+    c.UWNANG(1) = c.UCRANG(1) = 0.0f;
+    c.UWNANG(2) = c.UCRANG(2) = 180.0f;
 }
 
 // Two-vessel data: the second vessel a copy of the first.
@@ -219,6 +226,10 @@ TEST_F(ConsistencyWarningsTest, PeriodTableCases) {
         {"a count beyond the table", [] {
              TPCM.NWP = 500;
              for (int i = 1; i <= 100; ++i) TPCM.T(i) = static_cast<Real>(i);
+         }, true},
+        {"the whole table", [] {
+             TPCM.NWP = 100;
+             for (int i = 1; i <= 100; ++i) TPCM.T(i) = static_cast<Real>(i);
          }, false},
     };
     for (const Case& c : cases) {
@@ -352,7 +363,11 @@ TEST_F(ConsistencyWarningsTest, SingleVesselFindings) {
         {"displacement", [] { TPCM.DISPL = 0.0f; }, {kSizes}, 1, 0},
         {"waterplane", [] { TPCM.AWP = 0.0f; }, {kWaterplane}, 0, 1},
         {"bow factor just below zero", [] { TPCM.LWVCOF = 0x222; TPCM.BOWFAC = -0.001f; }, {kDrift}, 0, 1},
-        {"bow factor of zero passes", [] { TPCM.LWVCOF = 0x222; TPCM.BOWFAC = 0.0f; }, {}, 0, 0},
+        {"bow factor of zero", [] { TPCM.LWVCOF = 0x222; TPCM.BOWFAC = 0.0f; }, {kDrift}, 0, 1},
+        {"stern factor of zero", [] { TPCM.LWVCOF = 0x611; TPCM.STRNFC = 0.0f; }, {kDrift}, 0, 1},
+        {"stern factor not a number", [] { TPCM.LWVCOF = 0x611; TPCM.STRNFC = std::nanf(""); },
+         {kDrift, " ++> Fatal Warning: Stern shape factor (page 8, item 22) is not a finite number."}, 0, 2},
+        {"variable reflection factor of zero passes", [] { TPCM.LWVCOF = 0x222; TPCM.VWDFAC = 0.0f; }, {}, 0, 0},
         {"bow factor unused by the model", [] { TPCM.BOWFAC = -1.0f; }, {}, 0, 0},
         {"semi factor", [] { TPCM.LWVCOF = 0x611; TPCM.WVFCM = -1.0f; }, {kDrift}, 0, 1},
         {"damping", [] { TPCM.LHVDMP = 1; }, {" ++> Fatal Warning: Nonpositive user-specified damping coefficient."},
@@ -467,6 +482,94 @@ void member_case() {
     t.DIAMS(3, 1) = 20.0f;
     t.BOTTYP(1) = END_FREE;
     t.TOPTYP(1) = END_PIERCING;
+}
+
+// Values a run cannot compute with: each is fatal, named by its page and item; a value that is not
+// a number fails the older checks as well.
+TEST_F(ConsistencyWarningsTest, ValuesTheRunCannotComputeWith) {
+    const Real nan = std::nanf("");
+    const Real inf = std::numeric_limits<Real>::infinity();
+    const char* const kWindTable = " ++> Fatal Warning: The user wind coefficient table (load-model page 6, item 5)";
+    const char* const kCurrentTable =
+        " ++> Fatal Warning: The user current coefficient table (load-model page 6, item 15)";
+    const char* const kPeriods = " ++> Fatal Warning: Wave period array problem. Check for:";
+    const std::vector<FindingCase> cases = {
+        {"wind speed not a number, wind off", [=] { TPCM.WNDSPD = nan; },
+         {" ++> Fatal Warning: Wind speed (page 9, item 1) is not a finite number."}, 0, 1},
+        {"infinite depth", [=] { TPCM.DEPTH = inf; },
+         {" ++> Fatal Warning: Water depth (page 1, item 4) is not a finite number."}, 0, 1},
+        {"depth not a number", [=] { TPCM.DEPTH = nan; },
+         {" ++> Fatal Warning: The water depth is nonpositive.", kDraft,
+          " ++> Fatal Warning: Water depth (page 1, item 4) is not a finite number."}, 0, 3},
+        {"a period not a number", [=] { TPCM.T(3) = nan; },
+         {kPeriods, " ++> Fatal Warning: Table of wave periods (page 11, item 2) is not a finite number."}, 0, 2},
+        {"a slot beyond the period count is not read", [=] { TPCM.T(5) = nan; }, {}, 0, 0},
+        {"an angle of the angle array", [=] { TPCM.LANGARR = 1; TPCM.NUMBRV = 3; TPCM.BRVHDG(3) = inf; },
+         {" ++> Fatal Warning: Angular array (page 15, item 19) is not a finite number."}, 0, 1},
+        {"the angle array unused", [=] { TPCM.LANGARR = 0; TPCM.NUMBRV = 3; TPCM.BRVHDG(3) = inf; }, {}, 0, 0},
+        {"wind at the speed of sound", [] { TPCM.WNDSPD = 661.5f; },
+         {" ++> Fatal Warning: Wind speed (page 9, item 1) reaches the speed of sound"}, 0, 1},
+        {"wind just below it", [] { TPCM.LWIND = 1; TPCM.WNDSPD = 661.0f; }, {}, 0, 0},
+        {"current at the speed of sound in water", [] { TPCM.CURSPD = -2916.0f; },
+         {" ++> Fatal Warning: Current speed (page 10, item 1) reaches the speed of sound"}, 0, 1},
+        {"forward speed at the speed of sound, m/s", [] { TPCM.VFWD = 1500.0f; },
+         {" ++> Fatal Warning: Forward speed (page 3, item 9) reaches the speed of sound"}, 0, 1},
+        {"forward speed just below it", [] { TPCM.VFWD = 1499.0f; }, {}, 0, 0},
+        {"forward speed of ft/s in English units", [] { TPCM.NUNTS = 0; TPCM.VFWD = 4000.0f; }, {}, 0, 0},
+        {"wind area whose load squared overflows", [] { TPCM.LWIND = 1; TPCM.WNDSPD = 30.0f; TPCM.XWNDAR = 1e30f; },
+         {" ++> Fatal Warning: Wind drag areas (page 8, items 2 and 5) give loads"}, 0, 1},
+        {"the same area without wind", [] { TPCM.WNDSPD = 30.0f; TPCM.XWNDAR = 1e30f; }, {}, 0, 0},
+        {"current area whose moment squared overflows",
+         [] {
+             TPCM.LCURNT = 1;
+             TPCM.CURSPD = 1.0f;
+             TPCM.CURFAC = 1.0f;
+             TPCM.DWATR = 1025.0f;
+             TPCM.YCURAR = 1e20f;
+         },
+         {" ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads"}, 0, 1},
+        {"a large current area that fits", [] {
+             TPCM.LCURNT = 1;
+             TPCM.CURSPD = 1.0f;
+             TPCM.CURFAC = 1.0f;
+             TPCM.DWATR = 1025.0f;
+             TPCM.YCURAR = 1e15f;
+         },
+         {}, 0, 0},
+        {"unit flag of no unit system", [] { TPCM.NUNTS = 2; },
+         {" ++> Fatal Warning: Unit system flag 2 (page 1) is"}, 0, 1},
+        {"a new case's wind table: both rows at 0", [] { TPCM.LWIND = 1; LOWCOF.UWNANG(2) = 0.0f; }, {kWindTable}, 0, 1},
+        {"a wind table of one row", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 1; }, {kWindTable}, 0, 1},
+        {"a wind table of more rows than slots", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 22; }, {kWindTable}, 0, 1},
+        {"angles going down", [] { TPCM.LWIND = 1; LOWCOF.UWNANG(2) = -10.0f; }, {kWindTable}, 0, 1},
+        {"a current coefficient not a number", [=] { TPCM.LCURNT = 1; LOWCOF.UCRCFS(2, 3) = nan; },
+         {kCurrentTable}, 0, 1},
+        {"a current angle not a number", [=] { TPCM.LCURNT = 1; LOWCOF.UCRANG(1) = nan; }, {kCurrentTable}, 0, 1},
+        {"wind off, its coefficient table in the report", [] { TPCM.BRVFLG = 1 << 16; LOWCOF.UWNANG(2) = 0.0f; },
+         {kWindTable}, 0, 1},
+        {"wind off, table unused", [] { LOWCOF.UWNANG(2) = 0.0f; }, {}, 0, 0},
+        {"wind on another model", [] { TPCM.LWIND = 1; TPCM.LWBARG = 0x555; LOWCOF.UWNANG(2) = 0.0f; }, {}, 0, 0},
+    };
+    run_cases(cases, consistent_case);
+}
+
+TEST_F(ConsistencyWarningsTest, PeriodCountBeyondTheTableIsGivenWithTheCount) {
+    for (const Int count : {101, 2147483647}) {
+        consistent_case();
+        clear_captured(SCREEN_UNIT);
+        TPCM.NWP = count;
+        WARNEM = FWARN = 0;
+        VESWRN(WARNEM, FWARN);
+        const std::string expected = "\n"
+                                     " ++> Fatal Warning: Wave period array problem. Check for:\n"
+                                     "                  - A count of" +
+                                     std::string(11 - std::to_string(count).size(), ' ') + std::to_string(count) +
+                                     " periods; at most 100.\n"
+                                     "\n"
+                                     "     Go back to the RAO period table and correct the number of periods.\n";
+        EXPECT_EQ(screen(), expected) << count;
+        EXPECT_EQ(FWARN, 1);
+    }
 }
 
 TEST_F(ConsistencyWarningsTest, MemberBuiltHull) {

@@ -10,6 +10,7 @@
 #include "edlib/pages/damping_page.h"
 #include "edlib/pages/vessel_pages.h"
 #include "records/data_image.h"
+#include "sysutl/captions.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
@@ -231,7 +232,7 @@ void write_item(const Tpcm& T, Int item, Int unit) {
             return;
         default: {
             const RealItem it = real_item(item);
-            const Int caption = it.caption < 0 ? kBlankCaption : it.caption + T.NUNTS;
+            const Int caption = it.caption < 0 ? kBlankCaption : unit_caption_index(it.caption, T.NUNTS);
             OUTCFU(I, it.label, T.*(it.word), kRealFormat, caption, unit, kLineLength);
         }
     }

@@ -10,6 +10,7 @@
 #include "edlib/pages/tanker_database.h"
 #include "edlib/pages/vessel_pages.h"
 #include "records/data_image.h"
+#include "sysutl/captions.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
@@ -256,7 +257,7 @@ WalkEnd walk_items(std::string_view PAGE, std::string_view TUGBAR, Int& LINUM, b
         }
         if (item <= 10) {
             const NumberItem& it = kNumberItems[item - 1];
-            OUTCFU(LINUM, it.label, T.*(it.word), kNumberFormat, it.caption + T.NUNTS, unit, kLineLength);
+            OUTCFU(LINUM, it.label, T.*(it.word), kNumberFormat, unit_caption_index(it.caption, T.NUNTS), unit, kLineLength);
             if (DATUPD) {
                 ENTERF(T.*(it.word), unit, KBD_UNIT);
                 return WalkEnd::Redraw;

@@ -1,0 +1,28 @@
+// The pre-run checks of values a run cannot compute with: reals that are not finite numbers, speeds
+// and loads beyond what the load laws (and single precision) hold, a unit flag with no unit system,
+// and user coefficient tables that cannot be interpolated. Each is a fatal finding naming the page
+// and item where the value is entered.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sysutl/ftypes.h"
+
+namespace brevant {
+
+// Speeds of sound, the bound of the drag laws (loads in the square of the speed hold for a flow
+// far below them): in air 340.3 m/s, in sea water 1500 m/s, in knots (1852 m per hour) and in the
+// stored units of the forward speed (m/s, ft/s).
+inline constexpr Real kSoundInAirKnots = 661.5f;
+inline constexpr Real kSoundInWaterKnots = 2915.8f;
+inline constexpr Real kSoundInWaterMetresPerSecond = 1500.0f;
+inline constexpr Real kSoundInWaterFeetPerSecond = 4921.3f;
+
+// One finding: its message lines.
+using RunInputFinding = std::vector<std::string>;
+
+// The findings of the case in TPCM and LOWCOF, in a fixed order. Reads only.
+std::vector<RunInputFinding> run_input_findings();
+
+}  // namespace brevant
