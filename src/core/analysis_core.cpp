@@ -1,5 +1,8 @@
-// The analysis run: the set-up, then the report sections in report order, then the report closed.
+// The analysis run: the set-up, then the report sections in report order, then the report closed;
+// a report that holds NaN or Infinity ends the run with a warning and status 1.
 #include "core/analysis_core.h"
+
+#include <string>
 
 #include "core/attack_angle_spectra.h"
 #include "core/drift_coefficient_pages.h"
@@ -12,6 +15,8 @@
 #include "core/wave_force_pages.h"
 #include "core/wind_current_pages.h"
 #include "records/data_image.h"
+#include "sysutl/program_end.h"
+#include "sysutl/report_field_guard.h"
 #include "sysutl/report_files.h"
 #include "sysutl/units.h"
 
@@ -36,29 +41,55 @@ private:
     Int LSWEL2_;
 };
 
+// The count of the report's NaN and Infinity fields, for the length of the run.
+class ReportFieldCount {
+public:
+    explicit ReportFieldCount(Int report_unit) { start_report_field_count(report_unit); }
+    ~ReportFieldCount() { stop_report_field_count(); }
+    ReportFieldCount(const ReportFieldCount&) = delete;
+    ReportFieldCount& operator=(const ReportFieldCount&) = delete;
+};
+
 }  // namespace
 
 void BRVCOR() {
     const RunScopedWords words;
     RunValues R;
-    run_setup(R);
-    set_angle_convention(R);
+    NonFiniteFields bad;
+    {
+        const ReportFieldCount count(TPCM.IUNIT);
+        run_setup(R);
+        set_angle_convention(R);
 
-    drift_coefficient_pages(R);
-    mean_force_distribution_pages(R);
-    wave_force_pages(R);
-    wind_current_coefficient_pages(R);
-    wind_current_mean_force_pages(R);
-    wind_current_spectrum_pages(R);
-    speed_spectrum_pages(R);
-    wave_spectrum_pages(R);
-    group_spectrum_pages(R);
-    net_force_pages(R);
-    net_force_spectrum_pages(R);
-    attack_angle_spectra_series(R);
-    net_force_summary_page(R);
+        drift_coefficient_pages(R);
+        mean_force_distribution_pages(R);
+        wave_force_pages(R);
+        wind_current_coefficient_pages(R);
+        wind_current_mean_force_pages(R);
+        wind_current_spectrum_pages(R);
+        speed_spectrum_pages(R);
+        wave_spectrum_pages(R);
+        group_spectrum_pages(R);
+        net_force_pages(R);
+        net_force_spectrum_pages(R);
+        attack_angle_spectra_series(R);
+        net_force_summary_page(R);
+        bad = report_non_finite_fields();
+    }
 
-    if (TPCM.IUNIT == DISK_UNIT) HCLOSE(TPCM.IUNIT, R.OUTFIL.view(), R.SIMNAM.view(), TPCM.EDUNIT);
+    // A report that holds NaN or Infinity is no success: one warning as its last line and on the
+    // console (a single line when the report is the console), and the run ends with status 1.
+    const Tpcm& P = TPCM;
+    if (bad.count > 0) {
+        const std::string warning = non_finite_fields_warning(bad);
+        write_record(P.IUNIT, warning);
+        if (P.EDUNIT != P.IUNIT) {
+            write_record(P.EDUNIT, "");
+            write_record(P.EDUNIT, warning);
+        }
+    }
+    if (P.IUNIT == DISK_UNIT) HCLOSE(P.IUNIT, R.OUTFIL.view(), R.SIMNAM.view(), P.EDUNIT);
+    if (bad.count > 0) stop_program(1);
 }
 
 }  // namespace brevant

@@ -59,22 +59,30 @@ void BESJ(Real Xin, Int N, Real& BJ, Real Din, Int& IER) {
         IER = 2;
         return;
     }
-    // Orders and recurrence starts in 64 bits: a large X gives starts near the 32-bit limit.
-    const std::int64_t NTEST = X <= 15.0 ? clamp_to_int(20.0 + 10.0 * X - X * X / 3.0) : clamp_to_int(90.0 + X / 2.0);
-    if (N >= NTEST) {
+    // The recurrence starts are whole numbers kept unclamped in doubles: clamped to the integer range,
+    // the first start and the last would meet for a huge X and run one pass of 2^31 steps.
+    const double NTEST = std::trunc(X <= 15.0 ? 20.0 + 10.0 * X - X * X / 3.0 : 90.0 + X / 2.0);
+    if (static_cast<double>(N) >= NTEST) {
         IER = 4;
         return;
     }
     IER = 0;
-    const std::int64_t MA = X < 5.0 ? clamp_to_int(X + 6.0) : clamp_to_int(1.4 * X + 60.0 / X);
-    const std::int64_t MB = static_cast<std::int64_t>(N) + clamp_to_int(X) / 4 + 2;
-    const std::int64_t MZERO = MA > MB ? MA : MB;
-    const std::int64_t MMAX = NTEST;
+    const double MA = std::trunc(X < 5.0 ? X + 6.0 : 1.4 * X + 60.0 / X);
+    const double MB = static_cast<double>(N) + std::floor(std::trunc(X) / 4.0) + 2.0;
+    const double MZERO = MA > MB ? MA : MB;
+    const double MMAX = NTEST;
+    // Beyond about X = 99 (or N + X / 4 near the last start) the first start lies past the last: the
+    // argument is beyond the range the recurrence can sum, so no pass runs and the call fails at once
+    // with no value to give. An infinite X, whose starts are no numbers to count with, fails the same way.
+    if (!(MZERO <= MMAX) || !(MMAX < 2147483647.0)) {
+        IER = 3;
+        BJ = 0.0f;
+        return;
+    }
     double BJD = 0.0;
     double BPREV = 0.0;
-    bool settled_test_done = false;
     double last_change = 0.0;
-    for (std::int64_t M = MZERO; M <= MMAX; M += 3) {
+    for (std::int64_t M = static_cast<std::int64_t>(MZERO); M <= static_cast<std::int64_t>(MMAX); M += 3) {
         double FM1 = 1.0E-28;
         double FM = 0.0;
         double ALPHA = 0.0;
@@ -93,17 +101,14 @@ void BESJ(Real Xin, Int N, Real& BJ, Real Din, Int& IER) {
         ALPHA = ALPHA + BMK;
         BJD = BJD / ALPHA;
         last_change = std::fabs(BJD - BPREV);
-        settled_test_done = true;
         if (last_change <= std::fabs(D * BJD)) {
             BJ = static_cast<Real>(BJD);
             return;
         }
         BPREV = BJD;
     }
-    // No start left. When no pass ran at all there is no value and no change to judge, so the
-    // failure stands (a zero reported as a good value would be wrong).
-    IER = 3;
-    if (settled_test_done && last_change < D) IER = 0;
+    // The starts are used up: a failure, unless the last change is below D itself.
+    IER = last_change < D ? 0 : 3;
     BJ = static_cast<Real>(BJD);
 }
 

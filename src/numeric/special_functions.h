@@ -11,7 +11,8 @@ namespace brevant {
 void GAMMA(Real XX, Real& GX, Int& IER);
 
 // BJ = J_N(X) by backward recurrence in double precision; D is the relative accuracy wanted.
-// IER 1 N < 0, 2 X <= 0, 4 N too large for X (BJ untouched); 3 the recurrence did not settle.
+// IER 1 N < 0, 2 X <= 0, 4 N too large for X (BJ untouched); 3 the recurrence did not settle, or
+// X is beyond the range it sums (above about 99; BJ = 0, at once).
 void BESJ(Real X, Int N, Real& BJ, Real D, Int& IER);
 
 // BY = Y_N(X). IER 1 N < 0, 2 X <= 0, 3 the upward recurrence overflowed (BY untouched).

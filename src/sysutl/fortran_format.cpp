@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "sysutl/fortran_fields.h"
+#include "sysutl/report_field_guard.h"
 
 namespace brevant {
 
@@ -27,6 +28,7 @@ std::string right(std::string s, int w) {
 // Infinity and NaN in a field of w columns. NaN never carries a sign; under SP an infinity that
 // is not negative shows its plus where the field has room for it.
 std::string non_finite(double v, int w, bool plus) {
+    note_non_finite_field();
     if (std::isnan(v)) return right("NaN", w);
     const std::string sign = v < 0 ? "-" : (plus ? "+" : "");
     if (static_cast<int>(sign.size()) + 8 <= w) return right(sign + "Infinity", w);
@@ -247,6 +249,7 @@ std::string fmt_A(std::string_view s, int w) {
 }
 
 std::string fmt_list_real(float v) {
+    if (!std::isfinite(v)) note_non_finite_field();
     if (std::isnan(v)) return fmt_A("NaN", 16);
     if (std::isinf(v)) return fmt_A(v < 0 ? "-Infinity" : "Infinity", 16);
     if (v == 0.0f) return "  0.00000000    ";

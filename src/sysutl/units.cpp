@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "sysutl/program_end.h"
+#include "sysutl/report_field_guard.h"
 
 namespace brevant {
 
@@ -76,6 +77,7 @@ unsigned long long console_activity() { return console_count; }
 
 void write_record(Int unit, std::string_view text) {
     note_console(unit);
+    note_record_written(unit, text);
     if (std::ostream* os = out_stream(unit)) {
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->put('\n');
@@ -85,6 +87,7 @@ void write_record(Int unit, std::string_view text) {
 
 void write_partial(Int unit, std::string_view text) {
     note_console(unit);
+    note_record_written(unit, text);
     if (std::ostream* os = out_stream(unit)) {
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->flush();

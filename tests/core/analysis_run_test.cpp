@@ -3,6 +3,7 @@
 // run changes only for its own duration, and the report closed at the end.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "core/analysis_core.h"
@@ -12,12 +13,15 @@
 #include "edlib/new_case.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_preparation.h"
+#include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/equilibrium_record.h"
 #include "records/motion_record.h"
 #include "records/response_record.h"
 #include "records/sines_record.h"
 #include "records/wave_record.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
 #include "test_support.h"
 #include "vessels/ship/ship_characteristics.h"
 #include "veslib/hull_dispatch.h"
@@ -110,6 +114,100 @@ TEST_F(AnalysisRunInProcess, RunPutsBackTheWordsItChangesForItsOwnDuration) {
     EXPECT_NE(silent().find("\n ++> Note: number of attack angles reduced to 361\n\n"), std::string::npos);
     const std::string report = testing::file_bytes(kReportFile);
     EXPECT_NE(report.find("Vessel-Based Z Moments"), std::string::npos);
+}
+
+// NaN and Infinity fields of a report that no pre-run check foresaw: here a user current table whose
+// two rows stand at the same angle (as a new case's did), which the run is given without the
+// editor's checks. The report counts them independently: every "NaN" or "Infinity" word outside the
+// zero-frequency rows (whose period and spacings are written as the text "Infinity") and the
+// program's messages.
+long long non_finite_words(const std::string& report) {
+    std::istringstream lines(report);
+    std::string line;
+    long long n = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("  .0000 ", 0) == 0 || line.find(" ++> ") != std::string::npos) continue;
+        std::istringstream words(line);
+        std::string w;
+        while (words >> w) n += w == "NaN" || w == "Infinity" || w == "-Infinity";
+    }
+    return n;
+}
+
+class NaNReport : public AnalysisRunInProcess {
+protected:
+    void SetUp() override {
+        AnalysisRunInProcess::SetUp();
+        reset_lowcof();
+        TPCM.LCBARG = 0x111;
+        LOWCOF.NUCRPT = 2;
+        LOWCOF.UCRANG(1) = 0.0f;
+        LOWCOF.UCRANG(2) = 0.0f;
+        for (int j = 1; j <= 3; ++j) LOWCOF.UCRCFS(1, j) = LOWCOF.UCRCFS(2, j) = 1.0f;
+        // A sea: the ship's wave drag takes its coefficient from the current model.
+        TPCM.LRANDM = 1;
+        TPCM.SWHT(1) = 10.0f;
+        TPCM.SIGPD(1) = 10.0f;
+        TPCM.SLPHT = 10.0f / 1.4142135f;
+        TPCM.LWVCOF = 0x666;  // the 2001 tanker drift model
+        TPCM.BRVFLG = static_cast<Int>(1u << 22);  // the net-force pages for four attack angles
+        TPCM.NUMBRV = 4;
+        TPCM.BRVINC = 90.0f;
+    }
+    void TearDown() override {
+        reset_lowcof();
+        AnalysisRunInProcess::TearDown();
+    }
+    static int run_status() {
+        try {
+            BRVCOR();
+        } catch (const ProgramEnd& end) {
+            return end.status;
+        }
+        return 0;
+    }
+    static std::string last_line(const std::string& text) {
+        std::string t = text;
+        while (!t.empty() && t.back() == '\n') t.pop_back();
+        return t.substr(t.rfind('\n') + 1);
+    }
+};
+
+constexpr const char* kFirstInNetForces = " report fields are NaN or Infinity (the first in section IX. Net Environmental "
+                                          "Forces & Moments): the case holds values the analysis cannot use.";
+
+TEST_F(NaNReport, SilentRunEndsWithTheWarningInTheReportAndTheDiagnosticsAndStatus1) {
+    EXPECT_EQ(run_status(), 1) << silent();
+    EXPECT_FALSE(unit_is_open(DISK_UNIT));  // the report is closed before the end
+    const std::string report = testing::file_bytes(kReportFile);
+    const long long n = non_finite_words(report);
+    ASSERT_GT(n, 0) << report;
+    const std::string warning = " ++> Warning: " + std::to_string(n) + kFirstInNetForces;
+    EXPECT_EQ(last_line(report), warning);
+    EXPECT_EQ(testing::count_of(silent(), warning + "\n"), 1u) << silent();
+    EXPECT_EQ(last_line(silent()), warning);
+}
+
+TEST_F(NaNReport, ReportOnTheConsoleHoldsTheWarningOnceAsItsLastLine) {
+    TPCM.EDUNIT = SCREEN_UNIT;
+    TPCM.IUNIT = SCREEN_UNIT;
+    answers(std::string(40, '\n'));
+    EXPECT_EQ(run_status(), 1) << silent();
+    const long long n = non_finite_words(screen());
+    ASSERT_GT(n, 0) << screen();
+    const std::string warning = " ++> Warning: " + std::to_string(n) + kFirstInNetForces;
+    EXPECT_EQ(testing::count_of(screen(), warning), 1u) << screen();
+    // After the last pause's prompt, which an answer from a file leaves open.
+    EXPECT_EQ(last_line(screen()), " Press <RETURN> to continue: " + warning);
+}
+
+TEST_F(NaNReport, TheSameCaseWithAGoodTableEndsNormally) {
+    LOWCOF.UCRANG(2) = 180.0f;
+    EXPECT_EQ(run_status(), 0) << silent();
+    const std::string report = testing::file_bytes(kReportFile);
+    EXPECT_EQ(non_finite_words(report), 0) << report;
+    EXPECT_EQ(report.find("++> Warning"), std::string::npos);
+    EXPECT_EQ(silent().find("NaN or Infinity"), std::string::npos);
 }
 
 }  // namespace

@@ -50,6 +50,10 @@ protected:
         f.set(787, 0x666);                                  // LWVCOF: the 2001 tanker drift model
         f.set(179, 4);                                      // NUMBRV: four attack angles
         f.set_real(472, 90.0f);                             // BRVINC
+        // The ship's wave drag takes its coefficient from the current model even with the current
+        // off: the new case's user table (two rows, both at 0 degrees) gives NaN, so the cylinder.
+        f.set(774, 0x777);                                  // LCBARG cylindrical
+        f.set(775, 0x555);                                  // LWBARG cylindrical
         f.save("BREVDAT");
         numbrv_ = WordFile("BREVDAT").integer(179);
     }

@@ -2,6 +2,7 @@
 // Wronskian identities, plus the error codes at the edges of each routine's domain.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 
 #include "numeric/special_functions.h"
@@ -110,6 +111,23 @@ TEST(Bessel, SecondKindStaysFiniteWhereTheSeriesFactorVanishes) {
     }
 }
 
+// However large the argument, BESJ answers at once: the whole list of huge arguments (any one of
+// which took minutes when the recurrence was started at the clamped integer limit) in well under a
+// second, even in a debug build with the sanitizers.
+TEST(Bessel, FirstKindFailsAtOnceBeyondItsRange) {
+    const auto start = std::chrono::steady_clock::now();
+    for (const Real x : {150.0f, 1.0e5f, 2.0e9f, 4.2e9f, 4.3e9f, 1.0e12f, 1.0e30f, 3.4028235e38f, INFINITY}) {
+        for (Int n = 0; n <= 2; ++n) {
+            Real v = 7.0f;
+            Int ier = -1;
+            BESJ(x, n, v, 1e-5f, ier);
+            EXPECT_EQ(ier, 3) << "x=" << x << " n=" << n;
+            EXPECT_EQ(v, 0.0f) << "x=" << x << " n=" << n;
+        }
+    }
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 1.0);
+}
+
 TEST(Bessel, QuotedValues) {
     Real v = 0.0f;
     Int ier = -1;
@@ -176,6 +194,20 @@ TEST(Bessel, ErrorCodesAndWhatIsLeftInTheResult) {
         {"J of order 28 at x 1", Kind::J, 1.0f, 28, 3, Left::Exactly, 0.0},
         // Far beyond the working range: no start fits, the call ends at once.
         {"J far beyond the range", Kind::J, 1.0e9f, 0, 3, Left::Anything, 0},
+        // The recurrence still sums near the top of its range, and no longer just above it.
+        {"J0 at x 90", Kind::J, 90.0f, 0, 0, Left::Near, 1e-4},
+        {"J2 at x 90", Kind::J, 90.0f, 2, 0, Left::Near, 1e-4},
+        // At x 100 the first start is the last: one pass, its value kept, but nothing to compare it
+        // with; at x 101 the first start lies past the last and there is no value.
+        {"J0 at x 100", Kind::J, 100.0f, 0, 3, Left::Near, 1e-4},
+        {"J0 at x 101", Kind::J, 101.0f, 0, 3, Left::Exactly, 0.0},
+        // Arguments whose recurrence starts lie past the integer range (a disc of 1e30 in water-plane
+        // area): a failure with no value, not a pass of 2^31 steps.
+        {"J at x 4.3e9", Kind::J, 4.3e9f, 0, 3, Left::Exactly, 0.0},
+        {"J at x 1e30", Kind::J, 1.0e30f, 2, 3, Left::Exactly, 0.0},
+        {"J at the largest float", Kind::J, 3.4028235e38f, 1, 3, Left::Exactly, 0.0},
+        {"J at infinity", Kind::J, INFINITY, 0, 3, Left::Exactly, 0.0},
+        {"J at NaN", Kind::J, NAN, 0, 2, Left::Untouched, 0},
         {"Y at negative x", Kind::Y, -1.0f, 0, 2, Left::Anything, 0},
         {"Y of negative order", Kind::Y, 1.0f, -2, 1, Left::Anything, 0},
         {"Y overflowing upward", Kind::Y, 0.01f, 40, 3, Left::Untouched, 0},

@@ -132,8 +132,7 @@ void DSKCHR() {
     const Real ABRAT2 = 1.0f / (H.DLRAT * H.DLRAT);
     const Real ACRAT2 = 1.0f;
     Real ELPSCF = 0.0f;
-    Logical ONEWRN = 0;
-    ELPCOF(ABRAT2, ACRAT2, 0, 1, ELPSCF, P.EDUNIT, KBD_UNIT, ONEWRN, 0);
+    ELPCOF(ABRAT2, ACRAT2, 0, 1, ELPSCF, P.EDUNIT, KBD_UNIT, disc_elpcof_warned(), 0);
     const Real CS = COFCLC(1, ELPSCF, ABRAT2, ACRAT2);
     H.CSG = CS;
     H.CSW = CS;

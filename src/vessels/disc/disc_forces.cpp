@@ -26,6 +26,8 @@ constexpr Real DEGRAD = 57.295776f;
 constexpr Real HALFPI = 1.5707964f;
 constexpr Real TINY = 1.0e-10f;
 
+Logical ELPCOF_WARNED = 0;
+
 [[noreturn]] void bessel_failure() {
     Tpcm& P = TPCM;
     CLEAR(P.EDUNIT);
@@ -42,6 +44,10 @@ Complex response(Complex F, Real S, Real W02, Real WENC, Real WENC2, Real GAM) {
 }
 
 }  // namespace
+
+Logical& disc_elpcof_warned() { return ELPCOF_WARNED; }
+
+void reset_disc_warnings() { ELPCOF_WARNED = 0; }
 
 Real bessel2_ratio(Real XP, Real EPS) {
     // Below 1e-3 the series 1 - x^2/12 is exact to float precision, and the recurrence of BESJ
@@ -92,8 +98,7 @@ void DSKFRC(Int& NPASS2) {
     const Real ABRAT2 = 1.0f / (H.DLRAT * H.DLRAT);
     const Real ACRAT2 = 1.0f;
     Real ELPSCF = 0.0f;
-    Logical ONEWRN = 0;
-    ELPCOF(ABRAT2, ACRAT2, 0, 1, ELPSCF, P.EDUNIT, KBD_UNIT, ONEWRN, 0);
+    ELPCOF(ABRAT2, ACRAT2, 0, 1, ELPSCF, P.EDUNIT, KBD_UNIT, disc_elpcof_warned(), 0);
     const Real CS = COFCLC(1, ELPSCF, ABRAT2, ACRAT2);
 
     // 6-7.

@@ -14,6 +14,7 @@
 #include "records/motion_record.h"
 #include "records/wave_record.h"
 #include "test_support.h"
+#include "vessels/disc/disc_forces.h"
 #include "vessels/disc/disc_line_calls.h"
 
 namespace brevant::testing {
@@ -62,6 +63,7 @@ protected:
         reset_wavcom();
         reset_lincom();
         reset_disc_line_calls();
+        reset_disc_warnings();
     }
 
     // The period list, and in the pool and WAVCOM the frequency 2 pi / T and the wave number.

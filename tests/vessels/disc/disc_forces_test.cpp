@@ -305,5 +305,33 @@ TEST_F(DiscForces, BesselFailureEndsTheRun) {
     EXPECT_NE(screen().find("Press <RETURN> to continue: "), std::string::npos);
 }
 
+// An effective draft 100 radii deep makes the surge added-mass integral need 20000 points. Every
+// force pass of a run asks for it (a deep disc buoy made hundreds of passes, each with the warning
+// and a pause): the warning and its pause come once until the program starts again.
+TEST_F(DiscForces, ManyPointsWarningComesOncePerRun) {
+    const std::string warning =
+        "\n ++> Warning: A highly eccentric body requires  20000 integration points\n"
+        "              in ELPCOF; this may result in pathological mass coefficients.\n"
+        "              Contact Velmora to report this message.\n";
+    const auto passes = [] {
+        for (int pass = 0; pass < 4; ++pass) {
+            cylinder_with_one_point(5.0f, 0.2f);
+            HIMEM.EDRAFT = 500.0f;
+            Int npass = all_periods();
+            DSKFRC(npass);
+        }
+    };
+    answers("\n\n\n\n\n\n\n\n");
+    passes();
+    EXPECT_EQ(count_of(screen(), warning), 1u) << screen();
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 1u);
+    EXPECT_EQ(disc_elpcof_warned(), 1);
+    // The next run of the program starts without the flag and warns again, once.
+    reset_disc_warnings();
+    passes();
+    EXPECT_EQ(count_of(screen(), warning), 2u);
+    EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 2u);
+}
+
 }  // namespace
 }  // namespace brevant::testing

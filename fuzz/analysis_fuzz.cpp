@@ -1,0 +1,344 @@
+// Fuzz target of the analysis: the input is a data file "BREVDAT" (and, after the marker "#LOWDAT#",
+// the coefficient file "LOWDAT"), executed as the program does after "E" at the title screen, in a
+// scratch folder, with every pause answered. Whatever the words, the run must end (no hang: the
+// fuzzer's time limit per input), with no sanitizer finding and no internal error, its report must
+// stay below its size bound, and a run that ends with status 0 must not hold a NaN or Infinity field.
+// The mutator changes whole words of the data image to values that break cases (counts at and beyond
+// their tables, zeros, denormals, huge and non-finite reals, the user-table fields), and sometimes
+// hands the bytes to libFuzzer's own mutations.
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "core/analysis_core.h"
+#include "edlib/editor_driver.h"
+#include "edlib/end_of_session.h"
+#include "edlib/last_page.h"
+#include "edlib/pages/tanker_database.h"
+#include "lowlib/current_profile.h"
+#include "lowlib/drag_entry.h"
+#include "lowlib/drift_coefficients.h"
+#include "lowlib/drift_preparation.h"
+#include "lowlib/speed_spectra.h"
+#include "lowlib/tanker_headings.h"
+#include "lowlib/user_drift_table.h"
+#include "lowlib/waves_in_current.h"
+#include "lowlib/wind_current_coefficients.h"
+#include "mooring/catlib/vertical_lines.h"
+#include "mooring/curve_fit.h"
+#include "mooring/help_facility.h"
+#include "mooring/morlib/catenary_iteration.h"
+#include "mooring/morlib/catenary_string.h"
+#include "mooring/morlib/dynamic_coefficients.h"
+#include "mooring/morlib/line_stiffness.h"
+#include "mooring/morlib/oblique_stiffness.h"
+#include "platform/platform.h"
+#include "records/coefficient_image.h"
+#include "records/data_image.h"
+#include "records/equilibrium_record.h"
+#include "records/member_table.h"
+#include "records/mooring_line_records.h"
+#include "records/motion_record.h"
+#include "records/response_record.h"
+#include "records/sines_record.h"
+#include "records/wave_record.h"
+#include "sysutl/program_end.h"
+#include "sysutl/squall_options.h"
+#include "sysutl/units.h"
+#include "vessels/disc/disc_forces.h"
+#include "vessels/disc/disc_line_calls.h"
+#include "vessels/semi/member_forces.h"
+#include "vessels/semi/semi_characteristics.h"
+#include "vessels/semi/semi_forces.h"
+#include "vessels/ship/ship_characteristics.h"
+#include "veslib/hull_dispatch.h"
+#include "veslib/motion_phase1.h"
+#include "veslib/rao_refresh.h"
+#include "veslib/user_raos.h"
+#include "veslib/user_wave_spectrum.h"
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t max_size);
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kLowdatMarker = "#LOWDAT#";
+
+// The largest report an input may leave: well above any valid case the seeds grow into in the time
+// of one input, well below the gigabytes of a report that grows without end.
+constexpr std::uintmax_t kReportBound = 100u * 1000u * 1000u;
+
+// "E" executes at the title screen; a Return and "4" get a case past a warning that offers the last
+// page (4 executes silently there); then Returns for every pause, until the keyboard runs out.
+const std::string kScript = "E\n\n4\n" + std::string(3000, '\n');
+
+fs::path scratch;  // the program's working folder while an input runs
+fs::path home;     // the fuzzer's own, where its corpus and artifact paths are relative to
+
+[[noreturn]] void finding(const std::string& what) {
+    std::fprintf(stderr, "analysis_fuzz finding: %s\n", what.c_str());
+    std::fflush(stderr);
+    std::abort();
+}
+
+std::string file_bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void put_file(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void empty_scratch() {
+    for (const auto& entry : fs::directory_iterator(scratch)) fs::remove_all(entry.path());
+}
+
+// Every record, kept result, unit and session value back to its start, as at the start of the program.
+void fresh_program() {
+    using namespace brevant;
+    reset_units();
+    reset_images();
+    reset_wavcom();
+    reset_equilb();
+    reset_himem();
+    reset_pascom();
+    reset_sines();
+    reset_simcom();
+    reset_lincom();
+    reset_catcom();
+    reset_squalcom();
+    reset_session();
+    reset_end_of_session();
+    reset_last_page();
+    reset_tanker_state();
+    reset_curprof();
+    reset_cfprep();
+    reset_dragf_semi();
+    reset_drftc();
+    reset_drftcb();
+    reset_localq();
+    reset_opacity();
+    reset_usrwnd();
+    reset_usrcrn();
+    reset_uwndspec();
+    reset_ucurspec();
+    reset_uwvspc();
+    reset_usrrao();
+    reset_vesl1();
+    reset_relraoup();
+    reset_ship_characteristics();
+    reset_semi_characteristics();
+    reset_semi_forces();
+    reset_member_forces();
+    reset_disc_line_calls();
+    reset_disc_warnings();
+    reset_dummy1();
+    reset_dummy2();
+    reset_fitcrv();
+    reset_kelast();
+    reset_tmpcm2();
+    reset_dyncod();
+    reset_locitr();
+    reset_foblq();
+    clear_hull_table();
+    for (Int unit : {SCREEN_UNIT, SILENT_UNIT, PRINTER_UNIT, Int{0}}) capture_unit(unit);
+    bind_keyboard(kScript);
+}
+
+// The number fields of a report text written as NaN or Infinity: its words "NaN", "Infinity",
+// "-Infinity", "Inf", "-Inf", apart from the zero-frequency rows (their period and spacings are the
+// text "Infinity") and the program's own messages.
+long long non_finite_words(const std::string& text) {
+    std::istringstream lines(text);
+    std::string line;
+    long long n = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("  .0000 ", 0) == 0 || line.find("++>") != std::string::npos) continue;
+        std::istringstream words(line);
+        std::string w;
+        while (words >> w)
+            n += w == "NaN" || w == "Infinity" || w == "-Infinity" || w == "Inf" || w == "-Inf" || w == "+Inf" ||
+                 w == "+Infinity";
+    }
+    return n;
+}
+
+// ---- The mutator ----------------------------------------------------------------------------
+
+// Words that bound loops, index tables or feed the formulas most directly: the unit flag, the counts
+// (periods, angles, headings, members), the report bits, the low-frequency grid, the load models,
+// the site and the hull, the wind, current and sea, the drift factors.
+constexpr int kHotWords[] = {104, 109, 114, 117, 164, 165, 166, 167, 169, 172, 174, 175, 176, 177, 179, 180,
+                             187, 318, 319, 347, 417, 430, 436, 446, 447, 448, 454, 455, 457, 458, 472,
+                             489, 498, 714, 774, 775, 777, 778, 780, 787, 791, 1353, 1355, 1357, 1359,
+                             1361, 1368, 1409, 1410, 1411, 1412, 1413, 1414, 1415, 1416, 1417, 1418,
+                             1419, 1420, 1435, 1436, 1437, 1438, 1441, 3658, 3661, 3663};
+
+std::uint32_t read_word(const std::uint8_t* p) {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+void write_word(std::uint8_t* p, std::uint32_t w) {
+    p[0] = static_cast<std::uint8_t>(w >> 24);
+    p[1] = static_cast<std::uint8_t>(w >> 16);
+    p[2] = static_cast<std::uint8_t>(w >> 8);
+    p[3] = static_cast<std::uint8_t>(w);
+}
+
+std::uint32_t float_word(float f) {
+    std::uint32_t w;
+    std::memcpy(&w, &f, 4);
+    return w;
+}
+
+float word_float(std::uint32_t w) {
+    float f;
+    std::memcpy(&f, &w, 4);
+    return f;
+}
+
+// A new value for a word that held `old`: an integer that breaks counts and flags, a real that
+// breaks formulas, the old real scaled, or one bit flipped.
+std::uint32_t new_word(std::uint32_t old, std::mt19937& rng) {
+    static constexpr std::uint32_t kIntegers[] = {
+        0, 1, 2, 3, 4, 5, 6, 7, 99, 100, 101, 150, 200, 361, 362, 1000, 100000, 0x7FFFFFFF, 0x80000000,
+        0xFFFFFFFF, 0x111, 0x222, 0x333, 0x444, 0x555, 0x666, 0x777, 0x888, 0xFFF, 0x7FF, 1u << 16,
+        1u << 22, 1u << 26, 0x7FFFFFF};
+    static const float kReals[] = {0.0f,
+                                   -0.0f,
+                                   1.0e-30f,
+                                   1.0e-40f,
+                                   1.0e-6f,
+                                   1.0e-3f,
+                                   0.5f,
+                                   1.0f,
+                                   -1.0f,
+                                   90.0f,
+                                   180.0f,
+                                   360.0f,
+                                   1.0e4f,
+                                   1.0e8f,
+                                   1.0e30f,
+                                   -1.0e30f,
+                                   std::numeric_limits<float>::max(),
+                                   std::numeric_limits<float>::infinity(),
+                                   -std::numeric_limits<float>::infinity(),
+                                   std::numeric_limits<float>::quiet_NaN()};
+    switch (rng() % 5) {
+        case 0: return kIntegers[rng() % std::size(kIntegers)];
+        case 1: return float_word(kReals[rng() % std::size(kReals)]);
+        case 2: {
+            static const float kFactors[] = {2.0f, 0.5f, -1.0f, 10.0f, 0.1f, 1000.0f, 0.001f, 0.0f};
+            const float f = word_float(old);
+            if (!std::isfinite(f)) return float_word(1.0f);
+            return float_word(f * kFactors[rng() % std::size(kFactors)]);
+        }
+        case 3: return old ^ (1u << (rng() % 32));
+        default: return old + static_cast<std::uint32_t>(static_cast<int>(rng() % 7) - 3);
+    }
+}
+
+}  // namespace
+
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t max_size,
+                                               unsigned int seed) {
+    std::mt19937 rng(seed);
+    // Now and then libFuzzer's own byte mutations (they may move the marker or change the length).
+    if (rng() % 8 == 0 || size < 8) return LLVMFuzzerMutate(data, size, max_size);
+    const std::string_view view(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = std::min(view.find(kLowdatMarker), size);
+    const std::size_t words = split / 4;
+    if (words == 0) return LLVMFuzzerMutate(data, size, max_size);
+    const int changes = 1 + static_cast<int>(rng() % 3);
+    for (int c = 0; c < changes; ++c) {
+        std::size_t k;  // 0-based word
+        if (rng() % 2 == 0) {
+            k = static_cast<std::size_t>(kHotWords[rng() % std::size(kHotWords)] - 1);
+            if (k >= words) k = rng() % words;
+        } else {
+            k = rng() % words;
+        }
+        write_word(data + 4 * k, new_word(read_word(data + 4 * k), rng));
+    }
+    return size;
+}
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    std::random_device rd;
+    scratch = fs::temp_directory_path() / ("brevant_analysis_fuzz_" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(scratch);
+    home = fs::current_path();
+    std::atexit([] {
+        std::error_code ec;
+        fs::remove_all(scratch, ec);
+    });
+    // Pauses and clocks take no real time.
+    brevant::platform::set_manual_clock(0.0);
+    brevant::platform::set_fixed_local_time({2020, 6, 1, 12, 0, 0, 0});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace brevant;
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const auto split = input.find(kLowdatMarker);
+    const std::string_view brevdat = input.substr(0, split);
+    const bool has_lowdat = split != std::string_view::npos;
+    const std::string_view lowdat = has_lowdat ? input.substr(split + kLowdatMarker.size()) : std::string_view{};
+
+    fs::current_path(scratch);
+    empty_scratch();
+    put_file("BREVDAT", brevdat);
+    if (has_lowdat) put_file("LOWDAT", lowdat);
+    fresh_program();
+
+    int status = 0;
+    bool ran = false;
+    try {
+        // The session returns only after an execute choice, with the case saved.
+        BREVED();
+        ran = true;
+        BRVCOR();
+    } catch (const ProgramEnd& end) {
+        status = end.status;
+    } catch (const std::exception& e) {
+        finding(std::string("internal error: ") + e.what());
+    }
+    const Int report_unit = TPCM.IUNIT;
+    const bool console_report = report_unit == SCREEN_UNIT || report_unit == SILENT_UNIT || report_unit == PRINTER_UNIT;
+    std::string report = console_report ? captured(report_unit) : std::string();
+    close_all_units();
+
+    if (ran) {
+        if (report_unit == DISK_UNIT) {
+            std::error_code ec;
+            const std::uintmax_t bytes = fs::file_size("BREVOUT.stxt", ec);
+            if (!ec && bytes > kReportBound) finding("report of " + std::to_string(bytes) + " bytes");
+            if (!ec) report = file_bytes("BREVOUT.stxt");
+        } else if (console_report) {
+            if (report.size() > kReportBound) finding("report of " + std::to_string(report.size()) + " bytes");
+        }
+        if (status == 0 && non_finite_words(report) > 0)
+            finding("a report with " + std::to_string(non_finite_words(report)) +
+                    " NaN or Infinity fields ended with status 0");
+    }
+    fs::current_path(home);
+    return 0;
+}

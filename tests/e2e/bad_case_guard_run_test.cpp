@@ -1,0 +1,133 @@
+// Damaged disc-buoy cases through the built program: each ends in bounded time, either with a clear
+// message and status 1 or with a report free of NaN and Infinity and status 0, and never repeats a
+// warning once per pass. The reference disc (16 m across, 3 m draft, every table of the report) is
+// written through the data image and one word is then set to an extreme value.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "e2e/reference/reference_cases.h"
+#include "e2e_support.h"
+#include "test_support.h"
+
+namespace brevant::e2e {
+namespace {
+
+using reference::Hull;
+
+// Runs the program under a time limit (a run that does not end is a failure, not a stuck test).
+ProgramResult run_bounded(const std::string& answers, int seconds) {
+    std::filesystem::create_directories(".run");
+    put_file(".run/answers.txt", answers);
+    const std::string command = "timeout " + std::to_string(seconds) + " '" + std::string(BREVANT_BINARY) +
+                                "' < .run/answers.txt > .run/out.txt 2> .run/err.txt";
+    ProgramResult r;
+    r.status = platform::run_command(command);
+    r.out = file_bytes(".run/out.txt");
+    r.err = file_bytes(".run/err.txt");
+    return r;
+}
+
+// "NaN" and "Infinity" words of a report, outside the zero-frequency rows (whose period and spacings
+// are the text "Infinity") and the program's own messages.
+int non_finite_words(const std::string& report) {
+    std::istringstream lines(report);
+    std::string line;
+    int n = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("  .0000 ", 0) == 0 || line.find(" ++> ") != std::string::npos) continue;
+        std::istringstream words(line);
+        std::string w;
+        while (words >> w) n += w == "NaN" || w == "Infinity" || w == "-Infinity";
+    }
+    return n;
+}
+
+struct Row {
+    const char* what;
+    std::vector<std::pair<int, std::uint32_t>> words;
+    int status;            // the exit status the run must end with
+    const char* message;   // a line the console must hold once (empty: none asked for)
+};
+
+TEST(BadCaseGuardRun, DamagedDiscBuoysEndClearlyInBoundedTime) {
+    const Row rows[] = {
+        // A water-plane area of 1e30: k R beyond the range of the Bessel recurrence. Its start index
+        // was clamped near 2^31 and one call ran for minutes; now the force routine's Bessel failure.
+        {"AWP 1e30", {{1413, real_word(1.0e30f)}}, 1,
+         " ++> BESSEL function error. Increase smallest period and retry"},
+        // A displacement of 1e8: a disc hundreds of radii deep, whose added-mass integral needs
+        // 30358 points. The warning and its pause came once per force pass (1,328 times).
+        {"DISPL 1e8", {{1409, real_word(1.0e8f)}}, -1,
+         " ++> Warning: A highly eccentric body requires  30358 integration points"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        reference::write_reference_ship({.hull = Hull::disc});
+        edit_on_disk(row.words);
+        const auto start = std::chrono::steady_clock::now();
+        // "E" executes the disc; Returns answer every pause of a run on the console.
+        const ProgramResult r = run_bounded("E\n" + std::string(4000, '\n'), 120);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        ASSERT_NE(r.status, 124) << "the run did not end";
+        EXPECT_LT(seconds, 60.0);
+        const std::string report = std::filesystem::exists("BREVOUT.stxt") ? file_bytes("BREVOUT.stxt") : "";
+        EXPECT_LT(report.size(), 100u * 1000u * 1000u);
+        if (row.status >= 0) {
+            EXPECT_EQ(r.status, row.status) << r.out.substr(0, 4000) << r.err;
+        }
+        if (row.message[0] != '\0') {
+            EXPECT_EQ(count_of(r.out, std::string(row.message) + "\n"), 1u) << r.out.substr(0, 4000);
+        }
+        // Whatever the end: a report of NaN or Infinity never goes with status 0, and a run that ends
+        // with status 1 says why on the console.
+        if (r.status == 0) {
+            EXPECT_EQ(non_finite_words(report), 0) << report.substr(0, 4000);
+        } else {
+            EXPECT_EQ(r.status, 1) << r.err;
+            EXPECT_NE(r.out.find(" ++> "), std::string::npos) << r.out.substr(0, 4000);
+        }
+    }
+}
+
+// The new case's user coefficient tables hold two rows at 0 degrees; a ship whose wave drag reads the
+// current table there wrote a report of NaN with status 0. Whether a check refuses the case before
+// the run or the run's last guard finds the NaN, the program ends with status 1 and says so.
+TEST(BadCaseGuardRun, NewCaseUserCurrentTableNeverGivesANaNReportWithStatus0) {
+    testing::ScratchDir dir;
+    create_case();
+    make_runnable();
+    WordFile f("BREVDAT");
+    f.set(172, 1);                         // LRANDM: the sea on
+    f.set_real(430, 10.0f);                // SWHT(1), ft
+    f.set_real(436, 10.0f);                // SIGPD(1), s
+    f.set_real(448, 10.0f / 1.4142135f);   // SLPHT
+    f.set(180, f.word(180) | (1u << 22));  // BRVFLG bit 23: the net-force pages
+    f.set(787, 0x666);                     // LWVCOF: the 2001 tanker drift model
+    f.set(179, 4);                         // NUMBRV
+    f.set_real(472, 90.0f);                // BRVINC
+    f.set(109, 1);                         // IUNIT: the report on disk
+    f.save("BREVDAT");
+    const ProgramResult r = run_bounded("E\n" + std::string(200, '\n') + "L\n4\n", 120);
+    const std::string report = std::filesystem::exists("BREVOUT.stxt") ? file_bytes("BREVOUT.stxt") : "";
+    ASSERT_EQ(r.status, 1) << r.out.substr(0, 4000) << r.err;
+    EXPECT_NE(r.out.find(" ++> "), std::string::npos) << r.out.substr(0, 4000);
+    if (non_finite_words(report) > 0) {
+        // The run went on to the end: its last line and the console name the count.
+        const std::string warning = " ++> Warning: " + std::to_string(non_finite_words(report)) +
+                                    " report fields are NaN or Infinity (the first in section IX. Net Environmental "
+                                    "Forces & Moments): the case holds values the analysis cannot use.";
+        EXPECT_EQ(report.substr(report.rfind('\n', report.size() - 2) + 1), warning + "\n");
+        EXPECT_NE(r.out.find(warning + "\n"), std::string::npos) << r.out.substr(0, 4000);
+    }
+}
+
+}  // namespace
+}  // namespace brevant::e2e
