@@ -21,6 +21,7 @@
 #include "edlib/editor_driver.h"
 #include "edlib/end_of_session.h"
 #include "edlib/last_page.h"
+#include "fuzz_support.h"
 #include "platform/platform.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
@@ -33,36 +34,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kLowdatMarker = "#LOWDAT#";
+using fuzz_support::file_bytes;
+using fuzz_support::home;
+using fuzz_support::kLowdatMarker;
 
 // Modify; Return to each question the load may ask (or to the first pages); the last page; leave
 // without saving; Return to the loss warning. Nothing here saves, echoes or executes.
 constexpr const char* kScript = "M\n\n\n\n\nL\n2\n\n";
 
-fs::path scratch;  // the program's working folder while an input runs
-fs::path home;     // the fuzzer's own, where its corpus and artifact paths are relative to
-
-[[noreturn]] void finding(const std::string& what) {
-    std::fprintf(stderr, "load_fuzz finding: %s\n", what.c_str());
-    std::fflush(stderr);
-    std::abort();
-}
-
-std::string file_bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void put_file(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void empty_scratch() {
-    for (const auto& entry : fs::directory_iterator(scratch)) fs::remove_all(entry.path());
-}
+[[noreturn]] void finding(const std::string& what) { fuzz_support::finding("load_fuzz", what); }
 
 // Every record, unit and session value back to its start, as at the start of the program.
 void fresh_program() {
@@ -81,32 +61,17 @@ void fresh_program() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-    std::random_device rd;
-    scratch = fs::temp_directory_path() / ("brevant_load_fuzz_" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(scratch);
-    home = fs::current_path();
-    std::atexit([] {
-        std::error_code ec;
-        fs::remove_all(scratch, ec);
-    });
-    // Pauses and clocks of the session take no real time.
-    brevant::platform::set_manual_clock(0.0);
-    brevant::platform::set_fixed_local_time({2020, 6, 1, 12, 0, 0, 0});
+    fuzz_support::set_up("load_fuzz");
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brevant;
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const auto split = input.find(kLowdatMarker);
-    const std::string_view brevdat = input.substr(0, split);
-    const bool has_lowdat = split != std::string_view::npos;
-    const std::string_view lowdat = has_lowdat ? input.substr(split + kLowdatMarker.size()) : std::string_view{};
-
-    fs::current_path(scratch);
-    empty_scratch();
-    put_file("BREVDAT", brevdat);
-    if (has_lowdat) put_file("LOWDAT", lowdat);
+    const fuzz_support::CaseFiles files = fuzz_support::split_input(data, size);
+    const std::string_view brevdat = files.brevdat;
+    const std::string_view lowdat = files.lowdat;
+    const bool has_lowdat = files.has_lowdat;
+    fuzz_support::lay_out(files);
     fresh_program();
 
     try {
