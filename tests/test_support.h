@@ -197,4 +197,20 @@ private:
     std::filesystem::path dir_;
 };
 
+// The "NaN" and "Infinity" words of a report, counted independently of the program: every such word
+// outside the zero-frequency rows (first field ".0000", whose period and spacings are the text
+// "Infinity" on purpose) and the program's own messages.
+inline long long non_finite_words(const std::string& report) {
+    std::istringstream lines(report);
+    std::string line;
+    long long n = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("  .0000 ", 0) == 0 || line.find(" ++> ") != std::string::npos) continue;
+        std::istringstream words(line);
+        std::string w;
+        while (words >> w) n += w == "NaN" || w == "Infinity" || w == "-Infinity";
+    }
+    return n;
+}
+
 }  // namespace brevant::testing

@@ -31,6 +31,7 @@
 namespace brevant {
 namespace {
 
+using testing::non_finite_words;
 using testing::reset_run_state;
 
 // A new case of this program made an exact box 100 x 20 x 10 ft in 100 ft of water, periods 2 to
@@ -121,18 +122,6 @@ TEST_F(AnalysisRunInProcess, RunPutsBackTheWordsItChangesForItsOwnDuration) {
 // editor's checks. The report counts them independently: every "NaN" or "Infinity" word outside the
 // zero-frequency rows (whose period and spacings are written as the text "Infinity") and the
 // program's messages.
-long long non_finite_words(const std::string& report) {
-    std::istringstream lines(report);
-    std::string line;
-    long long n = 0;
-    while (std::getline(lines, line)) {
-        if (line.rfind("  .0000 ", 0) == 0 || line.find(" ++> ") != std::string::npos) continue;
-        std::istringstream words(line);
-        std::string w;
-        while (words >> w) n += w == "NaN" || w == "Infinity" || w == "-Infinity";
-    }
-    return n;
-}
 
 class NaNReport : public AnalysisRunInProcess {
 protected:

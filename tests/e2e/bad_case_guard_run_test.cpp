@@ -20,34 +20,7 @@ namespace brevant::e2e {
 namespace {
 
 using reference::Hull;
-
-// Runs the program under a time limit (a run that does not end is a failure, not a stuck test).
-ProgramResult run_bounded(const std::string& answers, int seconds) {
-    std::filesystem::create_directories(".run");
-    put_file(".run/answers.txt", answers);
-    const std::string command = "timeout " + std::to_string(seconds) + " '" + std::string(BREVANT_BINARY) +
-                                "' < .run/answers.txt > .run/out.txt 2> .run/err.txt";
-    ProgramResult r;
-    r.status = platform::run_command(command);
-    r.out = file_bytes(".run/out.txt");
-    r.err = file_bytes(".run/err.txt");
-    return r;
-}
-
-// "NaN" and "Infinity" words of a report, outside the zero-frequency rows (whose period and spacings
-// are the text "Infinity") and the program's own messages.
-int non_finite_words(const std::string& report) {
-    std::istringstream lines(report);
-    std::string line;
-    int n = 0;
-    while (std::getline(lines, line)) {
-        if (line.rfind("  .0000 ", 0) == 0 || line.find(" ++> ") != std::string::npos) continue;
-        std::istringstream words(line);
-        std::string w;
-        while (words >> w) n += w == "NaN" || w == "Infinity" || w == "-Infinity";
-    }
-    return n;
-}
+using testing::non_finite_words;
 
 struct Row {
     const char* what;
@@ -74,7 +47,7 @@ TEST(BadCaseGuardRun, DamagedDiscBuoysEndClearlyInBoundedTime) {
         edit_on_disk(row.words);
         const auto start = std::chrono::steady_clock::now();
         // "E" executes the disc; Returns answer every pause of a run on the console.
-        const ProgramResult r = run_bounded("E\n" + std::string(4000, '\n'), 120);
+        const ProgramResult r = run_brevant("E\n" + std::string(4000, '\n'), 120);
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         ASSERT_NE(r.status, 124) << "the run did not end";
         EXPECT_LT(seconds, 60.0);
@@ -115,7 +88,7 @@ TEST(BadCaseGuardRun, NewCaseUserCurrentTableNeverGivesANaNReportWithStatus0) {
     f.set_real(472, 90.0f);                // BRVINC
     f.set(109, 1);                         // IUNIT: the report on disk
     f.save("BREVDAT");
-    const ProgramResult r = run_bounded("E\n" + std::string(200, '\n') + "L\n4\n", 120);
+    const ProgramResult r = run_brevant("E\n" + std::string(200, '\n') + "L\n4\n", 120);
     const std::string report = std::filesystem::exists("BREVOUT.stxt") ? file_bytes("BREVOUT.stxt") : "";
     ASSERT_EQ(r.status, 1) << r.out.substr(0, 4000) << r.err;
     EXPECT_NE(r.out.find(" ++> "), std::string::npos) << r.out.substr(0, 4000);

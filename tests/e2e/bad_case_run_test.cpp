@@ -20,11 +20,6 @@ namespace {
 
 using brevant::testing::lines_of;
 
-void copy_sample() {
-    const std::filesystem::path sample = std::filesystem::path(BREVANT_SOURCE_DIR) / "examples" / "ship";
-    for (const char* name : {"BREVDAT", "LOWDAT"}) std::filesystem::copy_file(sample / name, name);
-}
-
 // The report's lines with a field that is not a finite number. A zero-frequency row (first field
 // ".0000") writes "Infinity" for its period and spacings on purpose.
 std::vector<std::string> non_finite_lines(const std::string& report) {
