@@ -57,6 +57,15 @@ protected:
         fresh();
         ConsoleTest::TearDown();
     }
+    // Mooring springs and dampings of heave, pitch and roll, so that those modes show the mooring.
+    static void moor_heave_pitch_roll() {
+        TPCM.HVK = 40.0f;
+        TPCM.PTK = 900.0f;
+        TPCM.RLK = 700.0f;
+        TPCM.HVMDMP = 6.0f;
+        TPCM.PTMDMP = 80.0f;
+        TPCM.RLMDMP = 60.0f;
+    }
     static void fresh() {
         reset_tpcm();
         reset_himem();

@@ -200,12 +200,7 @@ TEST_F(DiscForces, OtherFeedbackValuesWriteTheFirstThreeResponsesOfOne) {
     GRIDPT(HIMEM.WY, HIMEM.JY);
     TPCM.SGK = TPCM.SWK = 50.0f;
     TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
-    TPCM.HVK = 40.0f;
-    TPCM.PTK = 900.0f;
-    TPCM.RLK = 700.0f;
-    TPCM.HVMDMP = 6.0f;
-    TPCM.PTMDMP = 80.0f;
-    TPCM.RLMDMP = 60.0f;
+    moor_heave_pitch_roll();
     const Real sentinel = -123.0f;
     const Complex csentinel(-7.0f, 9.0f);
     const auto resonance_pass = [&](Int morfbk) {

@@ -200,12 +200,7 @@ TEST_F(DiscSurgeCorrection, EqualStepTableAndTheSpringOfASpecifiedPeriod) {
 // Any non-zero feedback word is feedback: the springs, the dampings and the surge correction of 1.
 // The hull's own springs and dampings are set too, so that heave, pitch and roll show the mooring.
 TEST_F(DiscSurgeCorrection, EveryNonZeroFeedbackValueGivesTheRaosOfOne) {
-    TPCM.HVK = 40.0f;
-    TPCM.PTK = 900.0f;
-    TPCM.RLK = 700.0f;
-    TPCM.HVMDMP = 6.0f;
-    TPCM.PTMDMP = 80.0f;
-    TPCM.RLMDMP = 60.0f;
+    moor_heave_pitch_roll();
     factor = 0.5f;
     const auto all_raos = [&] {
         calls.clear();
