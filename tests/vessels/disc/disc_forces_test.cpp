@@ -243,6 +243,23 @@ TEST_F(DiscForces, OversizedBilgeRadiusLeavesTheLinearRollDamping) {
     EXPECT_TRUE(std::isfinite(HIMEM.GAMPIT));
 }
 
+// The resonance pass with an input at 0 and at two shrinking values: the damping read at 0 is finite
+// and positive, and it is the limit the shrinking values approach (as long as the rounding of the
+// formula stays below the effect of the input itself).
+void expect_damping_is_the_limit_of_small_inputs(Real& input, const Real& damping, float small, float smaller) {
+    const float inputs[3] = {0.0f, small, smaller};
+    Real d[3] = {0.0f, 0.0f, 0.0f};
+    for (int i = 0; i < 3; ++i) {
+        input = inputs[i];
+        Int npass = 0;
+        DSKFRC(npass);
+        d[i] = damping;
+    }
+    EXPECT_TRUE(std::isfinite(d[0]) && d[0] > 0.0f) << d[0];
+    EXPECT_LT(std::fabs(d[2] - d[0]), std::fabs(d[1] - d[0]));
+    EXPECT_NEAR(d[0], d[2], 0.01f * d[2]);
+}
+
 // Without a drag area the surge and sway dampings take the limit of a vanishing drag area.
 TEST_F(DiscForces, NoDragAreaGivesTheLimitOfASmallOne) {
     DSKCHR();
@@ -253,36 +270,14 @@ TEST_F(DiscForces, NoDragAreaGivesTheLimitOfASmallOne) {
     GRIDPT(HIMEM.WY, HIMEM.JY);
     TPCM.SGK = TPCM.SWK = 50.0f;
     TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
-    const float areas[3] = {0.0f, 1.0e-1f, 1.0e-2f};
-    Real damping[3] = {0.0f, 0.0f, 0.0f};
-    for (int i = 0; i < 3; ++i) {
-        TPCM.XCURAR = areas[i];
-        Int npass = 0;
-        DSKFRC(npass);
-        damping[i] = HIMEM.GAMSRG;
-    }
-    EXPECT_GT(damping[0], 0.0f);
-    // The smaller the area, the closer its damping to the one without (as long as the rounding of
-    // the drag form stays below the drag effect itself).
-    EXPECT_LT(std::fabs(damping[2] - damping[0]), std::fabs(damping[1] - damping[0]));
-    EXPECT_NEAR(damping[0], damping[2], 0.01f * damping[2]);
+    expect_damping_is_the_limit_of_small_inputs(TPCM.XCURAR, HIMEM.GAMSRG, 1.0e-1f, 1.0e-2f);
 }
 
 // A design wave height of 0 (a new case's) makes both terms of the heave damping's root infinite: the
 // damping is their limit, which a shrinking height approaches, never NaN.
 TEST_F(DiscForces, NoDesignWaveGivesTheHeaveDampingLimitOfASmallOne) {
     DSKCHR();
-    const float heights[3] = {0.0f, 1.0e-2f, 1.0e-3f};
-    Real damping[3] = {0.0f, 0.0f, 0.0f};
-    for (int i = 0; i < 3; ++i) {
-        TPCM.SLPHT = heights[i];
-        Int npass = 0;
-        DSKFRC(npass);
-        damping[i] = HIMEM.GAMHEV;
-    }
-    EXPECT_TRUE(std::isfinite(damping[0]) && damping[0] > 0.0f) << damping[0];
-    EXPECT_LT(std::fabs(damping[2] - damping[0]), std::fabs(damping[1] - damping[0]));
-    EXPECT_NEAR(damping[0], damping[2], 0.01f * damping[2]);
+    expect_damping_is_the_limit_of_small_inputs(TPCM.SLPHT, HIMEM.GAMHEV, 1.0e-2f, 1.0e-3f);
 }
 
 TEST_F(DiscForces, BesselFailureEndsTheRun) {
