@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "numeric/grid_point.h"
 #include "records/data_image.h"
 #include "records/mooring_line_records.h"
 #include "records/motion_record.h"
@@ -56,6 +57,15 @@ protected:
     void TearDown() override {
         fresh();
         ConsoleTest::TearDown();
+    }
+    // Moored surge, sway and yaw frequencies on the grid, with surge and sway springs and dampings.
+    static void moor_surge_sway() {
+        HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
+        GRIDPT(HIMEM.WSG, HIMEM.JSG);
+        GRIDPT(HIMEM.WSW, HIMEM.JSW);
+        GRIDPT(HIMEM.WY, HIMEM.JY);
+        TPCM.SGK = TPCM.SWK = 50.0f;
+        TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
     }
     // Mooring springs and dampings of heave, pitch and roll, so that those modes show the mooring.
     static void moor_heave_pitch_roll() {

@@ -168,12 +168,7 @@ TEST_F(DiscForces, DesignWaveSlope) {
 TEST_F(DiscForces, ResonancePassWithFeedbackRunsAllSixModes) {
     DSKCHR();
     TPCM.MORFBK = 1;
-    HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
-    GRIDPT(HIMEM.WSG, HIMEM.JSG);
-    GRIDPT(HIMEM.WSW, HIMEM.JSW);
-    GRIDPT(HIMEM.WY, HIMEM.JY);
-    TPCM.SGK = TPCM.SWK = 50.0f;
-    TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
+    moor_surge_sway();
     TPCM.XCURAR = 0.0f;  // no drag area: the response factor takes its limit
     const Real sentinel = -123.0f;
     const Complex csentinel(-7.0f, 9.0f);
@@ -194,12 +189,7 @@ TEST_F(DiscForces, ResonancePassWithFeedbackRunsAllSixModes) {
 // responses; surge, sway and yaw are not run, so their dampings and responses stay as they were.
 TEST_F(DiscForces, OtherFeedbackValuesWriteTheFirstThreeResponsesOfOne) {
     DSKCHR();
-    HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
-    GRIDPT(HIMEM.WSG, HIMEM.JSG);
-    GRIDPT(HIMEM.WSW, HIMEM.JSW);
-    GRIDPT(HIMEM.WY, HIMEM.JY);
-    TPCM.SGK = TPCM.SWK = 50.0f;
-    TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
+    moor_surge_sway();
     moor_heave_pitch_roll();
     const Real sentinel = -123.0f;
     const Complex csentinel(-7.0f, 9.0f);
@@ -264,12 +254,7 @@ void expect_damping_is_the_limit_of_small_inputs(Real& input, const Real& dampin
 TEST_F(DiscForces, NoDragAreaGivesTheLimitOfASmallOne) {
     DSKCHR();
     TPCM.MORFBK = 1;
-    HIMEM.WSG = HIMEM.WSW = HIMEM.WY = 0.2f;
-    GRIDPT(HIMEM.WSG, HIMEM.JSG);
-    GRIDPT(HIMEM.WSW, HIMEM.JSW);
-    GRIDPT(HIMEM.WY, HIMEM.JY);
-    TPCM.SGK = TPCM.SWK = 50.0f;
-    TPCM.SGMDMP = TPCM.SWMDMP = 5.0f;
+    moor_surge_sway();
     expect_damping_is_the_limit_of_small_inputs(TPCM.XCURAR, HIMEM.GAMSRG, 1.0e-1f, 1.0e-2f);
 }
 
