@@ -174,7 +174,9 @@ TEST(BadCaseRun, EachEndsWithAFindingOrAFiniteReport) {
         const ProgramResult r = run_brevant(c.answers);
         expect_outcome(r, c.finding, c.what);
         if (c.rows >= 0) expect_rows(file_bytes("BREVOUT.stxt"), c.rows, c.what);
-        if (c.once != nullptr) EXPECT_EQ(testing::count_of(r.out, std::string(c.once) + "\n"), 1u) << c.what;
+        if (c.once != nullptr) {
+            EXPECT_EQ(testing::count_of(r.out, std::string(c.once) + "\n"), 1u) << c.what;
+        }
     }
 }
 
