@@ -31,11 +31,14 @@ namespace brevant {
 namespace {
 
 constexpr Real kDegPerRad = 57.2957763671875f;
-static_assert(kMaxAngleSpectrumRows == kMaxLowFrequencyRows, "the sums hold every row a table is written with");
 constexpr Real kPi = 3.1415927410125732f;
 
 // The running sums of the environments computed at the current attack angle, row by row.
 FArray<Real, kMaxAngleSpectrumRows> SXCUM{}, SYCUM{}, SZCUM{};
+
+// Set once a table of too many rows has been refused: the series asks up to seven tables an angle,
+// for any number of angles, and one refusal and one wait say all there is to say.
+Logical ROWS_REFUSED = 0;
 
 bool bit_on(Int bit) { return BITVAL(TPCM.BRVFLG, bit, TPCM.EDUNIT) == 1; }
 
@@ -176,11 +179,12 @@ void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::stri
 
     const Int NIWQ = low_frequency_row_count();
     if (NIWQ > kMaxAngleSpectrumRows) {
-        // A call that writes nothing has nothing to refuse: its sums are read only by a summed
-        // page, which is written only when a page of the series is.
-        if (!LPRINT && SPECTYP != 7) return;
-        refuse({" +++> Max Freq Overflow in ANGSPEC...", "      Increase frequency interval for group spectral tables",
-                kPressAnyKey});
+        // The sums hold no more rows: no rows, nothing added, whether or not the page is written.
+        if (ROWS_REFUSED == 0) {
+            ROWS_REFUSED = 1;
+            refuse({" +++> Max Freq Overflow in ANGSPEC...",
+                    "      Increase frequency interval for group spectral tables", kPressAnyKey});
+        }
         return;
     }
 
@@ -271,9 +275,12 @@ void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::stri
     });
 }
 
+void reset_angspec_row_refusal() { ROWS_REFUSED = 0; }
+
 void attack_angle_spectra_series(RunValues& R) {
     const Tpcm& P = TPCM;
     if (!bit_on(27)) return;
+    reset_angspec_row_refusal();
     static constexpr std::string_view kHeadings[] = {
         " **************  VIIq. Spectral Values: Wind Forces & Moment  *************",
         " ************  VIIr. Spectral Values: Current Forces & Moment  ************",
@@ -283,10 +290,9 @@ void attack_angle_spectra_series(RunValues& R) {
         " *******  VIIs. Spectral Values: Swell Absorption Forces & Moment *******",
         " **********   VIIr. Summed Spectral Values; All Environments  ***********",
     };
-    const bool reflection = bit_on(9), absorption = bit_on(10), wind = bit_on(24), current = bit_on(25);
     // The series writes pages only when one of these is asked for (each angle then ends with the
-    // summed page); its tables are held to their rows before the first.
-    if ((reflection || absorption || wind || current) && P.NUMBRV >= 1) hold_low_frequency_rows();
+    // summed page).
+    const bool reflection = bit_on(9), absorption = bit_on(10), wind = bit_on(24), current = bit_on(25);
     // The sea peak's index kept on the period grid, as the group spectra keep it.
     const Int NWAVPK = clamp_grid_index(R.NWAVPK, P.NWP);
     bool FRSTIM = true;

@@ -19,7 +19,7 @@ void hold_low_frequency_rows() {
     // the table, and says which two items set its size.
     write_record(P.EDUNIT, "");
     write_record(P.EDUNIT,
-                 Record().put(" ++> Low-frequency spectral tables of more than").I(kMaxLowFrequencyRows, 5).put(" rows:").str());
+                 Record().put(" ++> Low-frequency spectral tables of more than").I(kMaxLowFrequencyRows, 7).put(" rows:").str());
     write_record(P.EDUNIT, "     raise the frequency interval (item 22) or the minimum period (item 23)");
     write_record(P.EDUNIT, "     on output options page 2 (page 15) and run again.");
     write_record(P.EDUNIT, "");

@@ -17,9 +17,9 @@ inline constexpr Real kTwoPiLowFrequency = 6.2831855f;
 // are positive: a page without rows rather than a run of negative frequencies.
 Int low_frequency_row_count();
 
-// Called before the first line of a low-frequency table: when the row count exceeds the 1000 rows a
-// table is written with, the run stops (a message naming the two items of output options page 2
-// that set the count, a pause, status 1).
+// Called before the first line of a speed or group spectrum table (VIIp, VIIIp), which is written
+// with all its rows: only a runaway count, beyond kMaxLowFrequencyRows, stops the run (a message
+// naming the two items of output options page 2 that set the count, a pause, status 1).
 void hold_low_frequency_rows();
 
 // Calls ROW(IW, WFREQ) for IW = 1 .. the row count, the frequency starting at 0 and accumulated in

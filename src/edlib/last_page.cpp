@@ -1,6 +1,8 @@
 // The last page: tidy the case, End of Session page, pre-run checks, start of the echo walk.
 #include "edlib/last_page.h"
 
+#include <string>
+
 #include "edlib/consistency_warnings.h"
 #include "records/data_image.h"
 #include "edlib/end_of_session.h"
@@ -40,29 +42,47 @@ void tidy_output_options() {
     if (T.CURTYP == 0) T.CURDEN = 0.0f;
 }
 
+// What the row count of the low-frequency tables will keep from the report, said before the run:
+// a runaway count stops the run at the speed or group spectra; beyond the sums' 1000 rows the force
+// spectra by attack angle come without rows. One warning at most: a run that stops never reaches
+// the series.
+void warn_of_low_frequency_row_count(Int& WARNEM, Int FWARN) {
+    Tpcm& T = TPCM;
+    const Real PDMIN = T.BRV_PD_MIN(), DELTA = T.BRVFRQ_DELTA;
+    const std::string more_than = " ++> Warning: Frequency interval and minimum period give more than ";
+    std::string warning;
+    if (speed_or_group_spectra_asked(T) && too_many_low_frequency_rows(PDMIN, DELTA)) {
+        warning = more_than + std::to_string(kMaxLowFrequencyRows) +
+                  " rows: the run stops before the speed and group spectra (VIIp, VIIIp).";
+    } else if (attack_angle_spectra_computed(T) && too_many_attack_angle_rows(PDMIN, DELTA)) {
+        warning = more_than + std::to_string(kMaxAngleSpectrumRows) +
+                  " rows: the run skips the rows of the force spectra by attack angle (VIIq, VIIr, VIIs).";
+    } else {
+        return;
+    }
+    write_record(T.EDUNIT, "");
+    write_record(T.EDUNIT, warning);
+    WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
+}
+
 // The checks of the low-frequency spectral tables' size; warnings only, never fatal.
 void check_low_frequency_tables(Int& WARNEM, Int FWARN) {
     Tpcm& T = TPCM;
-    if (!any_output_bit(T.BRVFLG, kLowFrequencyTableBits)) return;
-    if (!(T.BRVFRQ_DELTA > 0.0f)) {
-        write_record(T.EDUNIT, "");
-        write_record(T.EDUNIT,
-                     " ++> Warning: Non-positive frequency interval for low-frequency spectral tables.");
-        WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
+    if (any_output_bit(T.BRVFLG, kLowFrequencyTableBits)) {
+        if (!(T.BRVFRQ_DELTA > 0.0f)) {
+            write_record(T.EDUNIT, "");
+            write_record(T.EDUNIT,
+                         " ++> Warning: Non-positive frequency interval for low-frequency spectral tables.");
+            WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
+        }
+        if (!(T.BRV_PD_MIN() > 0.0f)) {
+            write_record(T.EDUNIT, "");
+            write_record(T.EDUNIT,
+                         " ++> Warning: Non-positive minimum period (maximum frequency) for low-frquency spectral tables.");
+            WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
+        }
     }
-    if (!(T.BRV_PD_MIN() > 0.0f)) {
-        write_record(T.EDUNIT, "");
-        write_record(T.EDUNIT,
-                     " ++> Warning: Non-positive minimum period (maximum frequency) for low-frquency spectral tables.");
-        WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
-    }
-    // The run stops before a table of more rows than it writes: said here first.
-    if (too_many_low_frequency_rows(T.BRV_PD_MIN(), T.BRVFRQ_DELTA)) {
-        write_record(T.EDUNIT, "");
-        write_record(T.EDUNIT, " ++> Warning: Frequency interval and minimum period give more than 1000 rows for"
-                               " low-frequency spectral tables.");
-        WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
-    }
+    warn_of_low_frequency_row_count(WARNEM, FWARN);
 }
 
 }  // namespace

@@ -270,7 +270,8 @@ constexpr std::string_view kIntervalNote[] = {
     "     The default frequency interval of the tables of low-frequency",
     "     quantities (wave group spectral density, wave-drift force spectral",
     "     density) may be changed here. The maximum frequency divided by this",
-    "     interval gives the size of the tables, which is limited to 1000.",
+    "     interval gives the size of the tables, which is limited to 100000;",
+    "     the spectra by attack angle are written without rows above 1000.",
 };
 constexpr std::string_view kMinimumPeriodNote[] = {
     "",

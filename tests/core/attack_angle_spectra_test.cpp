@@ -169,90 +169,114 @@ TEST_F(AttackAngleSpectra, WindAtRestGivesZeroDensitiesAndSums) {
     }
 }
 
-TEST_F(AttackAngleSpectra, TooManyRowsStopTheRunBeforeTheSeries) {
-    const std::string stop =
-        " ++> Low-frequency spectral tables of more than 1000 rows:\n"
-        "     raise the frequency interval (item 22) or the minimum period (item 23)\n"
-        "     on output options page 2 (page 15) and run again.\n";
-    const auto status_of_run = [this] {
-        try {
-            BRVCOR();
-        } catch (const ProgramEnd& end) {
-            return end.status;
-        }
-        return -1;
+// Beyond the 1000 rows of its sums the series writes its pages without rows, says its refusal once
+// a run on standard output (one answer read, none in a silent run), printed or not, and the run goes
+// on to the summary page and ends normally; the run never stops for the series' row count.
+TEST_F(AttackAngleSpectra, TooManyRowsLeaveTheSeriesWithoutRowsAfterOneRefusal) {
+    const std::string refusal =
+        " +++> Max Freq Overflow in ANGSPEC...\n"
+        "      Increase frequency interval for group spectral tables\n"
+        "      Press any key + <Return> to continue...\n";
+    struct Case {
+        const char* what;
+        void (*sources)();
+        Int EDUNIT;
+        Real PDMIN, DELTA;
+        Int BRVFLG;
+        // The report is on disk: the console waits for the refusal (and, with every source, first
+        // for the warning of a natural period off the period list); "left" is never read.
+        const char* answers;
+        Int rows;           // 2 pi / (PDMIN x DELTA) cut toward zero
+        std::size_t pages;  // pages of the series in the report
+        bool refused;
     };
-    // Interactive: the message, one pause, status 1; the pages' own refusal never comes.
-    constant_wind();
-    TPCM.EDUNIT = SCREEN_UNIT;
-    TPCM.BRV_PD_MIN() = 25.0f;
-    TPCM.BRVFRQ_DELTA = 0.00025f;  // 1005 rows
-    TPCM.BRVFLG = bits({24, 27});
-    answers("\nleft\n");
-    EXPECT_EQ(status_of_run(), 1);
-    EXPECT_EQ(testing::count_of(screen(), stop), 1u) << screen();
-    EXPECT_EQ(screen().find("Overflow"), std::string::npos);
-    EXPECT_EQ(read_keyboard_line(KBD_UNIT), "left");
-
-    // A silent run reads nothing (no answers are bound: a read would end the program).
-    testing::reset_run_state();
-    testing::store_deep_box_case();
-    constant_wind();
-    TPCM.BRV_PD_MIN() = 1e-30f;  // a count beyond the integer range
-    TPCM.BRVFRQ_DELTA = 0.00025f;
-    TPCM.BRVFLG = bits({24, 27});
-    clear_captured(SILENT_UNIT);
-    EXPECT_EQ(status_of_run(), 1);
-    EXPECT_EQ(testing::count_of(silent(), stop), 1u) << silent();
-
-    // With no page of the series asked for, the series writes nothing and the run ends normally.
-    testing::reset_run_state();
-    testing::store_deep_box_case();
-    constant_wind();
-    TPCM.BRV_PD_MIN() = 25.0f;
-    TPCM.BRVFRQ_DELTA = 0.00025f;
-    TPCM.BRVFLG = bits({27});
-    clear_captured(SCREEN_UNIT);
-    clear_captured(SILENT_UNIT);
-    EXPECT_EQ(status_of_run(), -1);
-    EXPECT_EQ(screen().find("Overflow"), std::string::npos);
-    EXPECT_EQ(silent().find("Low-frequency spectral tables"), std::string::npos);
-
-    // 1000 rows are accepted.
-    testing::reset_run_state();
-    testing::store_deep_box_case();
-    constant_wind();
-    TPCM.BRV_PD_MIN() = 6.28f;
-    TPCM.BRVFRQ_DELTA = 0.001f;
-    TPCM.BRVFLG = bits({24, 27});
-    clear_captured(SCREEN_UNIT);
-    const std::vector<std::string> full = titled(run(), "VIIq.");
-    ASSERT_EQ(full.size(), 1u);
-    EXPECT_EQ(rows_of(full[0]).size(), 1000u);
-    EXPECT_EQ(screen().find("Overflow"), std::string::npos);
+    const Case cases[] = {
+        {"1005 rows: the wind page and the sum", constant_wind, SCREEN_UNIT, 25.0f, 0.00025f,
+         bits({23, 24, 27}), "\nleft\n", 1005, 2, true},
+        {"1005 rows: 14 pages of every source at two angles", every_source, SCREEN_UNIT, 25.0f, 0.00025f,
+         bits({9, 10, 23, 24, 25, 27}), "\n\nleft\n", 1005, 14, true},
+        {"a silent run of a count beyond the integer range", constant_wind, SILENT_UNIT, 1e-30f, 0.00025f,
+         bits({23, 24, 27}), "left\n", 2147483520, 2, true},
+        {"no page asked for: the wind computed unprinted", constant_wind, SCREEN_UNIT, 25.0f, 0.00025f,
+         bits({23, 27}), "\nleft\n", 1005, 0, true},
+        {"1000 rows are written", constant_wind, SCREEN_UNIT, 6.28f, 0.001f, bits({23, 24, 27}), "left\n", 1000, 2,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+        c.sources();
+        TPCM.EDUNIT = c.EDUNIT;
+        TPCM.BRV_PD_MIN() = c.PDMIN;
+        TPCM.BRVFRQ_DELTA = c.DELTA;
+        TPCM.BRVFLG = c.BRVFLG;
+        // The row formula, independently.
+        const float count = 6.2831855f / (c.PDMIN * c.DELTA);
+        ASSERT_EQ(count < 2147483520.0f ? static_cast<Int>(count) : 2147483520, c.rows);
+        clear_captured(SCREEN_UNIT);
+        clear_captured(SILENT_UNIT);
+        answers(c.answers);
+        const std::vector<std::string> pages = run();  // ends normally: no program end is thrown
+        EXPECT_EQ(testing::count_of(screen(), refusal), c.refused ? 1u : 0u) << screen();
+        EXPECT_EQ(screen().find("Low-frequency spectral tables of more than"), std::string::npos);
+        EXPECT_EQ(silent().find("Low-frequency spectral tables of more than"), std::string::npos);
+        EXPECT_EQ(read_keyboard_line(KBD_UNIT), "left");
+        std::size_t series = 0;
+        for (const std::string& page : pages) {
+            const std::string title = title_of(page);
+            if (title.find("VIIq.") == std::string::npos && title.find("VIIr.") == std::string::npos &&
+                title.find("VIIs.") == std::string::npos) {
+                continue;
+            }
+            ++series;
+            // Each page keeps its heading and its table heading.
+            EXPECT_NE(page.find("\n (rad/sec)    (Sec)"), std::string::npos) << page;
+            EXPECT_EQ(rows_of(page).size(), c.refused ? 0u : static_cast<std::size_t>(c.rows)) << title;
+        }
+        EXPECT_EQ(series, c.pages);
+        // The run went on past the series to the summary page.
+        ASSERT_FALSE(pages.empty());
+        EXPECT_NE(title_of(pages.back()).find("X. Environmental Force & Moment Summary"), std::string::npos)
+            << title_of(pages.back());
+    }
 }
 
-// Called on its own, a page of more than 1000 rows is refused after its heading; a call that writes
-// nothing has nothing to refuse.
-TEST_F(AttackAngleSpectra, TooManyRowsAreRefusedByAWrittenPageOnly) {
+// Called on its own, a table of more than 1000 rows is refused after its heading, printed or not,
+// with its refusal said once until the series starts again, and adds nothing to the sums.
+TEST_F(AttackAngleSpectra, TooManyRowsAreRefusedOnceWhetherOrNotThePageIsWritten) {
     constant_wind();
     TPCM.EDUNIT = SCREEN_UNIT;
     TPCM.IUNIT = SCREEN_UNIT;
     TPCM.BRV_PD_MIN() = 25.0f;
     TPCM.BRVFRQ_DELTA = 0.00025f;  // 1005 rows
+    const std::string refusal =
+        " +++> Max Freq Overflow in ANGSPEC...\n      Increase frequency interval for group spectral tables\n"
+        "      Press any key + <Return> to continue...\n";
     const RunValues R;
     bool FRSTIM = true;
-    answers("first\nleft\n");
+    answers("first\nsecond\nleft\n");
+    // Not printed: the refusal alone.
     ANGSPEC(R, 0.5f, 1, 1, "Heading", false, FRSTIM);
-    EXPECT_EQ(screen(), "");
+    EXPECT_EQ(screen(), refusal);
+    clear_captured(SCREEN_UNIT);
     ANGSPEC(R, 0.5f, 1, 1, "Heading", true, FRSTIM);
+    ANGSPEC(R, 0.5f, 7, 1, "Summed", true, FRSTIM);
     const std::string out = screen();
-    EXPECT_TRUE(out.ends_with(
-        "<-- Frc^2/(rad/sec) -->   Mom^2/(rad/sec)\n\n"
-        " +++> Max Freq Overflow in ANGSPEC...\n      Increase frequency interval for group spectral tables\n"
-        "      Press any key + <Return> to continue...\n"))
-        << out;
+    EXPECT_EQ(out.find("Overflow"), std::string::npos) << out;
+    EXPECT_TRUE(out.ends_with("<-- Frc^2/(rad/sec) -->   Mom^2/(rad/sec)\n\n")) << out;
+    reset_angspec_row_refusal();
+    clear_captured(SCREEN_UNIT);
+    ANGSPEC(R, 0.5f, 1, 1, "Heading", true, FRSTIM);
+    EXPECT_TRUE(screen().ends_with("<-- Frc^2/(rad/sec) -->   Mom^2/(rad/sec)\n\n" + refusal)) << screen();
     EXPECT_EQ(read_keyboard_line(KBD_UNIT), "left");
+    // On a grid of 25 rows the sums of this angle are still the zeros they were cleared to.
+    TPCM.BRVFRQ_DELTA = 0.01f;
+    clear_captured(SCREEN_UNIT);
+    ANGSPEC(R, 0.5f, 7, 1, "Summed", true, FRSTIM);
+    const std::vector<std::string> sums = rows_of(screen());
+    ASSERT_EQ(sums.size(), 25u) << screen();
+    for (const std::string& row : sums) EXPECT_TRUE(row.ends_with("    0.00E+00     0.00E+00     0.00E+00")) << row;
 }
 
 TEST_F(AttackAngleSpectra, UnknownEnvironmentIsRefusedWithoutATable) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/analysis_core.h"
+#include "core/attack_angle_spectra.h"
 #include "core/run_values.h"
 #include "edlib/new_case.h"
 #include "lowlib/current_profile.h"
@@ -42,6 +43,7 @@ inline void reset_run_state() {
     reset_cfprep();
     reset_vesl1();
     reset_relraoup();
+    reset_angspec_row_refusal();
     reset_ship_characteristics();
     clear_hull_table();
 }

@@ -13,6 +13,7 @@
 #include "core/spectrum_pages.h"
 #include "deep_box_case.h"
 #include "numeric/grid_integrals.h"
+#include "sysutl/program_end.h"
 
 namespace brevant {
 namespace {
@@ -379,6 +380,98 @@ TEST_F(SpectrumPages, GroupSpacingsUseTheGroupSpeedAtTheSeaPeak) {
             const double spacing = 2.0 * M_PI * static_cast<double>(speed) / mu;
             EXPECT_NEAR(field(rows[i], 29, 11), spacing, 1e-4 * spacing + 0.005) << rows[i];
         }
+    }
+}
+
+// The speed and group spectra are written with all their rows however fine the grid an engineer
+// asks for (a 5 s minimum period by 0.001 rad/s, 1256 rows, was once refused); only a runaway count
+// beyond 100000 rows stops the run before the table, naming the two items that set it, with a pause
+// on the console (none read in a silent run) and status 1.
+TEST_F(SpectrumPages, SpeedAndGroupSpectraAreWrittenWholeUpTo100000Rows) {
+    const std::string stop =
+        "\n ++> Low-frequency spectral tables of more than 100000 rows:\n"
+        "     raise the frequency interval (item 22) or the minimum period (item 23)\n"
+        "     on output options page 2 (page 15) and run again.\n\n";
+    struct Case {
+        const char* what;
+        Int BRVFLG;
+        Real PDMIN, DELTA;
+        Int rows;  // 2 pi / (PDMIN x DELTA) cut toward zero
+        Int EDUNIT;
+        bool stops;
+    };
+    const Case cases[] = {
+        {"1256 rows of the wind speed spectrum", bits({16}), 5.0f, 0.001f, 1256, SILENT_UNIT, false},
+        {"100000 rows of the wind speed spectrum", bits({16}), 30.0f, 2.09439509e-06f, 100000, SILENT_UNIT, false},
+        {"100001 rows of the wind speed spectrum", bits({16}), 30.0f, 2.09437417e-06f, 100001, SILENT_UNIT, true},
+        {"100001 rows of the wind speed spectrum on the console", bits({16}), 30.0f, 2.09437417e-06f, 100001,
+         SCREEN_UNIT, true},
+        {"100000 rows of the wave group spectrum", bits({7}), 30.0f, 2.09439509e-06f, 100000, SILENT_UNIT, false},
+        {"100001 rows of the wave group spectrum", bits({7}), 30.0f, 2.09437417e-06f, 100001, SILENT_UNIT, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The row formula, independently.
+        ASSERT_EQ(static_cast<Int>(6.2831855f / (c.PDMIN * c.DELTA)), c.rows);
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+        testing::add_sea();
+        // A wind of constant speed spectral density 3 (m/s)^2/(rad/s) at every frequency.
+        TPCM.LWIND = 1;
+        TPCM.WNDTYP = 2;
+        TPCM.WNDDEN = 3.0f;
+        TPCM.WNDSPD = 20.0f;
+        TPCM.BRV_PD_MIN() = c.PDMIN;
+        TPCM.BRVFRQ_DELTA = c.DELTA;
+        TPCM.BRVFLG = c.BRVFLG;
+        TPCM.EDUNIT = c.EDUNIT;
+        clear_captured(SCREEN_UNIT);
+        clear_captured(SILENT_UNIT);
+        // On the console the warning of a natural period off the period list and the stop each wait
+        // for a line; a silent run reads nothing.
+        answers(c.EDUNIT == SCREEN_UNIT ? "\n\nleft\n" : "left\n");
+        Int status = 0;
+        try {
+            BRVCOR();
+        } catch (const ProgramEnd& end) {
+            status = end.status;
+        }
+        const std::string console = c.EDUNIT == SCREEN_UNIT ? screen() : silent();
+        EXPECT_EQ(read_keyboard_line(KBD_UNIT), "left");
+        const std::string report = testing::file_bytes(kReportFile);
+        if (c.stops) {
+            EXPECT_EQ(status, 1);
+            EXPECT_EQ(testing::count_of(console, stop), 1u) << console.substr(0, 4000);
+            EXPECT_EQ(report.find("VIIp."), std::string::npos);
+            EXPECT_EQ(report.find("VIIIp."), std::string::npos);
+            continue;
+        }
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(console.find("Low-frequency spectral tables"), std::string::npos);
+        std::vector<std::string> pages = pages_of(report);
+        ASSERT_EQ(pages.size(), 2u);  // the title page and the table
+        const std::vector<std::string> rows = row_lines(pages[1], " (rad/sec)");
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(c.rows));
+        const bool wind = c.BRVFLG == bits({16});
+        // The last slot: its frequency, DELTA added up row by row in single precision (a little above
+        // 2 pi / PDMIN by then on the finest grid), and its value.
+        const std::string& last = rows.back();
+        float top = 0.0f;
+        for (Int i = 1; i < c.rows; ++i) top += c.DELTA;
+        EXPECT_NEAR(field(last, 2, 6), static_cast<double>(top), 5e-5) << last;
+        if (wind) {
+            for (std::size_t i = 0; i < rows.size(); i += rows.size() / 50) EXPECT_EQ(rows[i].substr(47), " 3.00E+00");
+            EXPECT_EQ(last.substr(47), " 3.00E+00");
+        } else {
+            // The group spectrum falls from G(0) = 8 x the integral of S^2 over the whole table.
+            const double G0 = field(rows.front(), 48, 9);
+            EXPECT_GT(G0, 0.0);
+            for (std::size_t i = 0; i < rows.size(); i += rows.size() / 50) {
+                EXPECT_LE(field(rows[i], 48, 9), G0) << rows[i];
+            }
+            EXPECT_LE(field(last, 48, 9), G0) << last;
+        }
+        EXPECT_EQ(HIMEM.IW, c.rows + 1);
     }
 }
 

@@ -42,7 +42,7 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 
 // Answers: "E" alone meets the End of Session page's question after a fatal finding and ends at the
 // end of the input. A row-count case passes the last page's warning (Return, then 3: execute) and
-// answers the stop's pause.
+// answers the stop's pause, or the one refusal of the series by attack angle.
 constexpr const char* kExecute = "E\n";
 constexpr const char* kExecutePastWarnings = "E\n\n3\n\n";
 
@@ -52,10 +52,13 @@ struct BadCase {
     std::uint32_t value;    // its new bits
     const char* answers;
     const char* finding;    // a line of the expected message; nullptr: a finite report, status 0
+    int rows = -1;          // when not -1: the rows of the speed and group spectra (VIIp, VIIIp)
+    const char* once = nullptr;  // a line the console holds exactly once
 };
 
 const char* const kPeriods = "periods; at most 100.";
-const char* const kRows = " ++> Low-frequency spectral tables of more than 1000 rows:";
+const char* const kRows = " ++> Low-frequency spectral tables of more than 100000 rows:";
+const char* const kSeriesRefused = " +++> Max Freq Overflow in ANGSPEC...";
 const char* const kDrift = " ++> Fatal Warning: A wave drift factor is nonpositive.";
 const char* const kWindTable = " ++> Fatal Warning: The user wind coefficient table (load-model page 6, item 5)";
 const char* const kCurrentTable =
@@ -73,6 +76,14 @@ const BadCase kCases[] = {
     {"BRV_PD_MIN denormal", 498, real_bits(1e-40f), kExecutePastWarnings, kRows},
     {"BRVFRQ_DELTA 1e-6", 489, real_bits(1e-6f), kExecutePastWarnings, kRows},
     {"BRVFRQ_DELTA 1e-30", 489, real_bits(1e-30f), kExecutePastWarnings, kRows},
+    // Fine low-frequency grids of the sample (30 s by 0.005 rad/s, 41 rows): the speed and group
+    // spectra written with all their rows, the series by attack angle without rows after one refusal
+    // (beyond its 1000), up to the runaway count.
+    {"BRV_PD_MIN 1: 1256 rows", 498, real_bits(1.0f), kExecutePastWarnings, nullptr, 1256, kSeriesRefused},
+    {"BRVFRQ_DELTA 0.000209439517: 1000 rows", 489, real_bits(0.000209439517f), kExecute, nullptr, 1000},
+    {"BRVFRQ_DELTA 2.09439509e-6: 100000 rows", 489, real_bits(2.09439509e-06f), kExecutePastWarnings, nullptr,
+     100000, kSeriesRefused},
+    {"BRVFRQ_DELTA 2.09437417e-6: 100001 rows", 489, real_bits(2.09437417e-06f), kExecutePastWarnings, kRows},
     // Counts and flags at the top of the integer range.
     {"NUNTS 2^31-1", 117, int_bits(2147483647), kExecute, " ++> Fatal Warning: Unit system flag 2147483647 (page 1) is"},
     {"NA 2^31-1", 169, int_bits(2147483647), kExecute, nullptr},
@@ -115,6 +126,25 @@ const BadCase kCases[] = {
     {"VFWD 1e30", 1425, real_bits(1e30f), kExecute, " ++> Fatal Warning: Forward speed (page 3, item 9) reaches the speed of sound"},
 };
 
+// The rows of the speed and group spectra (VIIp, VIIIp) and of the series by attack angle (VIIq,
+// VIIr, VIIs): a table of 1000 rows or fewer has all of them everywhere; beyond it the series has none.
+void expect_rows(const std::string& report, int rows, const std::string& what) {
+    std::size_t whole = 0, series = 0;
+    for (const std::string& page : testing::pages_of(report)) {
+        const std::string title = testing::title_of(page);
+        const bool speed_or_group = title.find("VIIp.") != std::string::npos || title.find("VIIIp.") != std::string::npos;
+        const bool by_angle = title.find("VIIq.") != std::string::npos || title.find("VIIr.") != std::string::npos ||
+                              title.find("VIIs.") != std::string::npos;
+        if (!speed_or_group && !by_angle) continue;
+        const std::size_t expected = speed_or_group || rows <= 1000 ? static_cast<std::size_t>(rows) : 0u;
+        EXPECT_EQ(testing::row_lines(page, "\n (rad/sec)").size(), expected) << what << ": " << title;
+        ++(speed_or_group ? whole : series);
+    }
+    // The sample asks for both speed spectra on one page, the sea's group spectrum, and the series.
+    EXPECT_EQ(whole, 2u) << what;
+    EXPECT_GT(series, 0u) << what;
+}
+
 void expect_outcome(const ProgramResult& r, const char* finding, const std::string& what) {
     if (finding != nullptr) {
         EXPECT_EQ(r.status, 1) << what << "\n" << r.out << r.err;
@@ -141,7 +171,12 @@ TEST(BadCaseRun, EachEndsWithAFindingOrAFiniteReport) {
         testing::ScratchDir dir;
         copy_sample();
         edit_on_disk({{c.word, c.value}});
-        expect_outcome(run_brevant(c.answers), c.finding, c.what);
+        const ProgramResult r = run_brevant(c.answers);
+        expect_outcome(r, c.finding, c.what);
+        if (c.rows >= 0) expect_rows(file_bytes("BREVOUT.stxt"), c.rows, c.what);
+        if (c.once != nullptr) {
+            EXPECT_EQ(testing::count_of(r.out, std::string(c.once) + "\n"), 1u) << c.what;
+        }
     }
 }
 

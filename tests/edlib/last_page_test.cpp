@@ -183,22 +183,47 @@ TEST_F(LastPageTest, SilentRunWithWarningsGoesOnWithoutAPause) {
     EXPECT_EQ(TPCM.EDUNIT, DISK_UNIT);
 }
 
-// The two items that size the low-frequency tables warn, when those tables are asked for, once they
-// give more than the 1000 rows a table is written with (the run would stop before it).
-TEST_F(LastPageTest, MoreThan1000LowFrequencyRowsAreAWarning) {
-    const std::string warning =
-        "\n ++> Warning: Frequency interval and minimum period give more than 1000 rows for low-frequency"
-        " spectral tables.\n";
+// The two items that size the low-frequency tables warn of what their row count keeps from the
+// report: beyond 100000 rows the run stops at the speed or group spectra; beyond 1000 the force
+// spectra by attack angle, printed or not, come without rows. The speed and group spectra of 1001
+// to 100000 rows are written whole and warned of by nothing.
+TEST_F(LastPageTest, LowFrequencyRowCountsWarnOfTheTablesTheyKeepFromTheReport) {
+    const std::string stop =
+        "\n ++> Warning: Frequency interval and minimum period give more than 100000 rows: the run stops before"
+        " the speed and group spectra (VIIp, VIIIp).\n";
+    const std::string skip =
+        "\n ++> Warning: Frequency interval and minimum period give more than 1000 rows: the run skips the rows"
+        " of the force spectra by attack angle (VIIq, VIIr, VIIs).\n";
+    enum Warned { none, stops, skips };
     struct Case {
         const char* what;
-        Int bit;
+        Int BRVFLG;
         Real PDMIN, DELTA;
-        bool warned;
+        Int NUMBRV;
+        bool sources;  // wind and current on (the sea and the swell are off)
+        Warned warned;
     };
-    for (const Case& c : {Case{"1005 rows", 16, 25.0f, 0.00025f, true}, Case{"1000 rows", 16, 6.28f, 0.001f, false},
-                          Case{"a tiny minimum period", 24, 1e-30f, 0.01f, true},
-                          Case{"a denormal interval", 9, 35.0f, 1e-40f, true},
-                          Case{"no low-frequency table asked for", 17, 25.0f, 0.00025f, false}}) {
+    const Case cases[] = {
+        {"1005 rows of the wind speed spectrum", bits({16}), 25.0f, 0.00025f, 1, true, none},
+        {"1256 rows of the wind and current speed spectra", bits({15, 16}), 5.0f, 0.001f, 1, true, none},
+        {"100000 rows of the wind speed spectrum", bits({16}), 30.0f, 2.09439509e-06f, 1, true, none},
+        {"100001 rows of the wind speed spectrum", bits({16}), 30.0f, 2.09437417e-06f, 1, true, stops},
+        {"a tiny minimum period for the current speed spectrum and the series", bits({15, 24, 27}), 1e-30f, 0.01f,
+         1, true, stops},
+        {"1005 rows of the wind pages of the series", bits({24, 27}), 25.0f, 0.00025f, 1, true, skips},
+        {"1001 rows of the series", bits({25, 27}), 6.2831855f, 0.000999000971f, 1, true, skips},
+        {"1000 rows of the series", bits({25, 27}), 6.28f, 0.001f, 1, true, none},
+        {"100001 rows of the series alone", bits({24, 25, 27}), 30.0f, 2.09437417e-06f, 1, true, skips},
+        {"a denormal interval for the series", bits({24, 27}), 35.0f, 1e-40f, 1, true, skips},
+        {"the series computed unprinted (bit 27 alone)", bits({27}), 25.0f, 0.00025f, 1, true, skips},
+        {"bit 27 alone with every source off", bits({27}), 25.0f, 0.00025f, 1, false, none},
+        {"a summed page with every source off", bits({24, 27}), 25.0f, 0.00025f, 1, false, skips},
+        {"the series without an attack angle", bits({24, 27}), 25.0f, 0.00025f, 0, true, none},
+        {"the wind pages without bit 27", bits({24}), 25.0f, 0.00025f, 1, true, none},
+        {"no low-frequency table asked for", bits({17}), 25.0f, 0.00025f, 1, true, none},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         // Each case from a fresh console: the silent run of the one before closes its units.
         ConsoleTest::TearDown();
         ConsoleTest::SetUp();
@@ -206,13 +231,19 @@ TEST_F(LastPageTest, MoreThan1000LowFrequencyRowsAreAWarning) {
         start_state();
         capture_unit(SILENT_UNIT);
         clear_captured(SILENT_UNIT);
-        TPCM.BRVFLG = bits({c.bit});
+        if (!c.sources) TPCM.LWIND = TPCM.LCURNT = 0;
+        TPCM.BRVFLG = c.BRVFLG;
+        TPCM.NUMBRV = c.NUMBRV;
         TPCM.BRV_PD_MIN() = c.PDMIN;
         TPCM.BRVFRQ_DELTA = c.DELTA;
         answers("4\n");  // a silent run: nothing more may be read
         BRVFIN("17");
-        EXPECT_EQ(count_of(silent(), warning), c.warned ? 1u : 0u) << c.what << "\n" << silent();
-        EXPECT_EQ(TPCM.LCOPY, 1) << c.what;  // a warning, never fatal: on to the echo walk
+        EXPECT_EQ(count_of(silent(), stop), c.warned == stops ? 1u : 0u) << silent();
+        EXPECT_EQ(count_of(silent(), skip), c.warned == skips ? 1u : 0u) << silent();
+        if (c.warned == none) {
+            EXPECT_EQ(silent().find("rows"), std::string::npos) << silent();
+        }
+        EXPECT_EQ(TPCM.LCOPY, 1);  // a warning, never fatal: on to the echo walk
     }
 }
 
