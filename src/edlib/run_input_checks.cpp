@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "lowlib/load_constants.h"
 #include "options/output_selection.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
@@ -153,12 +154,15 @@ bool load_beyond_range(double q, Real A_head, Real A_beam, Real LWL) {
 }
 
 // A user table (count, angles, three coefficient columns) that interpolation can use: at least two
-// rows, no more than its 21 slots, angles strictly increasing, every value a finite number.
+// rows, no more than its 21 slots, every value a finite number, and angles strictly monotonic. The
+// table search takes a rising or a falling table alike; a repeated angle or a turn leaves an
+// interval that holds no angle or two.
 bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
     if (count < 2 || count > 21) return false;
+    const bool rising = angles(2) > angles(1);
     for (Int i = 1; i <= count; ++i) {
         if (!std::isfinite(angles(i))) return false;
-        if (i > 1 && !(angles(i) > angles(i - 1))) return false;
+        if (i > 1 && !(rising ? angles(i) > angles(i - 1) : angles(i) < angles(i - 1))) return false;
         for (Int k = 1; k <= 3; ++k)
             if (!std::isfinite(coefficients(i, k))) return false;
     }
@@ -198,23 +202,20 @@ std::vector<RunInputFinding> run_input_findings() {
                          "     in water (2916 knots)."});
 
     // Loads too large for single precision at a speed below those bounds (enormous areas).
-    const bool metric = t.NUNTS == 1;
-    const double FCONST = metric ? 0.00013213 : 0.0014224;
+    const double FCONST = wide(load_fconst(t.NUNTS));
     const auto finite = [](std::initializer_list<Real> values) {
         return std::all_of(values.begin(), values.end(), [](Real v) { return std::isfinite(v); });
     };
     if (t.LWIND != 0 && finite({t.WNDSPD, t.WNDFAC, t.XWNDAR, t.YWNDAR, t.LWL}) &&
         !beyond(t.WNDSPD, kSoundInAirKnots)) {
-        const double RHOAIR = t.NUNTS == 0 ? 0.0024356 : 0.128;
-        const double q = wide(t.WNDFAC) * RHOAIR * FCONST * wide(t.WNDSPD) * wide(t.WNDSPD);
+        const double q = wide(t.WNDFAC) * wide(air_density(t.NUNTS)) * FCONST * wide(t.WNDSPD) * wide(t.WNDSPD);
         if (load_beyond_range(q, t.XWNDAR, t.YWNDAR, t.LWL))
             found.push_back({std::string(kHead) + "Wind drag areas (page 8, items 2 and 5) give loads",
                              "     too large to compute."});
     }
     if (t.LCURNT != 0 && finite({t.CURSPD, t.CURFAC, t.DWATR, t.XCURAR, t.YCURAR, t.LWL}) &&
         !beyond(t.CURSPD, kSoundInWaterKnots)) {
-        const double G = t.NUNTS == 0 ? 32.152 : 9.8;
-        const double q = wide(t.DWATR) / G * wide(t.CURFAC) * FCONST * wide(t.CURSPD) * wide(t.CURSPD);
+        const double q = wide(t.DWATR) / wide(gravity(t.NUNTS)) * wide(t.CURFAC) * FCONST * wide(t.CURSPD) * wide(t.CURSPD);
         if (load_beyond_range(q, t.XCURAR, t.YCURAR, t.LWL))
             found.push_back({std::string(kHead) + "Current drag areas (page 8, items 12 and 15) give loads",
                              "     too large to compute."});
@@ -229,10 +230,10 @@ std::vector<RunInputFinding> run_input_findings() {
                                (t.LCURNT != 0 || BITVAL(t.BRVFLG, kBitCurrentCoefficients, t.EDUNIT) == 1);
     if (wind_table && !usable_user_table(c.NUWNPT, c.UWNANG, c.UWNCFS))
         found.push_back({std::string(kHead) + "The user wind coefficient table (load-model page 6, item 5)",
-                         "     needs at least two rows, strictly increasing angles and numbers."});
+                         "     needs at least two rows, strictly monotonic angles and numbers."});
     if (current_table && !usable_user_table(c.NUCRPT, c.UCRANG, c.UCRCFS))
         found.push_back({std::string(kHead) + "The user current coefficient table (load-model page 6, item 15)",
-                         "     needs at least two rows, strictly increasing angles and numbers."});
+                         "     needs at least two rows, strictly monotonic angles and numbers."});
     return found;
 }
 

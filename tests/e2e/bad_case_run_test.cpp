@@ -145,6 +145,47 @@ TEST(BadCaseRun, EachEndsWithAFindingOrAFiniteReport) {
     }
 }
 
+// The sample's wind and current taken from user tables of the coefficient file: seven rows 0 to 180
+// degrees by 30, in the order given (rising, or the same rows falling from 180 to 0). Cy and Cz
+// vanish head-on and stern-on, as the mirror about the centre line needs.
+void write_user_tables(bool falling) {
+    std::vector<std::uint32_t> words(680, 0u);
+    words[0] = 7;  // NUWNPT
+    words[1] = 7;  // NUCRPT
+    for (int r = 0; r < 7; ++r) {
+        const int i = falling ? 6 - r : r;
+        const float angle = 30.0f * static_cast<float>(i);
+        const float c = static_cast<float>(i) / 6.0f;
+        words[4 + r] = real_bits(angle);                     // UWNANG
+        words[25 + r] = real_bits(-1.0f + 2.0f * c);         // UWNCX
+        words[46 + r] = real_bits(0.8f * c * (1.0f - c));    // UWNCY
+        words[67 + r] = real_bits(0.3f * c * (0.5f - c) * (1.0f - c));  // UWNCZ
+        words[88 + r] = real_bits(angle);                    // UCRANG
+        words[109 + r] = real_bits(-0.5f + c);               // UCRCX
+        words[130 + r] = real_bits(1.2f * c * (1.0f - c));   // UCRCY
+        words[151 + r] = real_bits(-0.2f * c * (1.0f - c));  // UCRCZ
+    }
+    testing::write_words("LOWDAT", words);
+}
+
+// The table search takes a falling table as it takes a rising one: the same rows in the other order
+// give the same report.
+TEST(BadCaseRun, FallingUserCoefficientTablesGiveTheRisingTablesReport) {
+    std::string reports[2];
+    for (const bool falling : {false, true}) {
+        testing::ScratchDir dir;
+        copy_sample();
+        write_user_tables(falling);
+        edit_on_disk({{774, 0x111}, {775, 0x111}});  // LCBARG, LWBARG: the user tables
+        const ProgramResult r = run_brevant(kExecute);
+        ASSERT_EQ(r.status, 0) << (falling ? "falling" : "rising") << "\n" << r.out << r.err;
+        expect_outcome(r, nullptr, falling ? "falling" : "rising");
+        reports[falling ? 1 : 0] = file_bytes("BREVOUT.stxt");
+    }
+    EXPECT_NE(reports[0].find("User-Specified LOWDAT"), std::string::npos);
+    EXPECT_EQ(reports[1], reports[0]);
+}
+
 // A new case ("C") given a depth, a hull and a sea, every report section on and the load models as
 // the new case has them: its user wind table has two rows at 0 degrees.
 TEST(BadCaseRun, NewCaseWithItsDefaultLoadModelsStopsAtItsUserTable) {

@@ -541,7 +541,37 @@ TEST_F(ConsistencyWarningsTest, ValuesTheRunCannotComputeWith) {
         {"a new case's wind table: both rows at 0", [] { TPCM.LWIND = 1; LOWCOF.UWNANG(2) = 0.0f; }, {kWindTable}, 0, 1},
         {"a wind table of one row", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 1; }, {kWindTable}, 0, 1},
         {"a wind table of more rows than slots", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 22; }, {kWindTable}, 0, 1},
-        {"angles going down", [] { TPCM.LWIND = 1; LOWCOF.UWNANG(2) = -10.0f; }, {kWindTable}, 0, 1},
+        {"angles falling from 180 to 0 run",
+         [] {
+             TPCM.LWIND = 1;
+             LOWCOF.NUWNPT = 3;
+             LOWCOF.UWNANG(1) = 180.0f;
+             LOWCOF.UWNANG(2) = 90.0f;
+             LOWCOF.UWNANG(3) = 0.0f;
+         },
+         {}, 0, 0},
+        {"angles that turn", [] {
+             TPCM.LWIND = 1;
+             LOWCOF.NUWNPT = 3;
+             LOWCOF.UWNANG(3) = 90.0f;
+         },
+         {kWindTable}, 0, 1},
+        {"falling angles that turn at the last row", [] {
+             TPCM.LCURNT = 1;
+             LOWCOF.NUCRPT = 3;
+             LOWCOF.UCRANG(1) = 180.0f;
+             LOWCOF.UCRANG(2) = 90.0f;
+             LOWCOF.UCRANG(3) = 120.0f;
+         },
+         {kCurrentTable}, 0, 1},
+        {"falling angles with a repeated angle", [] {
+             TPCM.LCURNT = 1;
+             LOWCOF.NUCRPT = 3;
+             LOWCOF.UCRANG(1) = 180.0f;
+             LOWCOF.UCRANG(2) = 90.0f;
+             LOWCOF.UCRANG(3) = 90.0f;
+         },
+         {kCurrentTable}, 0, 1},
         {"a current coefficient not a number", [=] { TPCM.LCURNT = 1; LOWCOF.UCRCFS(2, 3) = nan; },
          {kCurrentTable}, 0, 1},
         {"a current angle not a number", [=] { TPCM.LCURNT = 1; LOWCOF.UCRANG(1) = nan; }, {kCurrentTable}, 0, 1},
