@@ -233,10 +233,11 @@ bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<R
 }
 
 // Sizes the run squares, cubes and raises to the fourth and fifth power (volumes, inertias, added
-// masses, drag and inertia forces, and the squares of those forces in the spectra): held within
-// bounds no real vessel or sea reaches, so that those products stay within single precision. A
-// length (coordinate, diameter) of 10,000 ft or m, an area of its square, a coefficient of 1,000, a
-// wave height of 1,000 ft or m.
+// masses, moments of the loads about their levers, drag and inertia forces, and the squares of
+// those in the spectra), and the factors and coefficients that scale them: held within bounds no
+// real vessel or sea reaches, so that those products stay within single precision. A length
+// (coordinate, diameter, lever, gyradius, height of a centre) of 10,000 ft or m, an area of its
+// square, a coefficient, factor or load percentage of 1,000, a wave height of 1,000 ft or m.
 constexpr Real kLengthBound = 1.0e4f;
 constexpr Real kAreaBound = 1.0e8f;
 constexpr Real kCoefficientBound = 1.0e3f;
@@ -290,7 +291,7 @@ void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     }
 }
 
-// The single sizes and heights held to the bounds above, by page and item.
+// The single sizes, levers, factors and heights held to the bounds above, by page and item.
 struct BoundedReals {
     Int page;
     Int item;
@@ -300,20 +301,64 @@ struct BoundedReals {
 };
 
 const BoundedReals kBoundedReals[] = {
+    {2, 2, "Transverse metacentric height", kLengthBound, [](const Tpcm& t) { return one(t.VKMT); }},
+    {2, 3, "Longitudinal metacentric height", kLengthBound, [](const Tpcm& t) { return one(t.VKML); }},
+    {2, 4, "Vertical center of buoyancy", kLengthBound, [](const Tpcm& t) { return one(t.VKB); }},
+    {2, 5, "Vertical center of gravity", kLengthBound, [](const Tpcm& t) { return one(t.VKG); }},
+    {2, 6, "LCG-to-Midships distance", kLengthBound, [](const Tpcm& t) { return one(t.CG_to_Midship); }},
     {2, 8, "Length of vessel at waterline", kLengthBound, [](const Tpcm& t) { return one(t.LWL); }},
     {2, 9, "Beam of vessel at waterline", kLengthBound, [](const Tpcm& t) { return one(t.BWL); }},
     {2, 10, "Mean vessel draft", kLengthBound, [](const Tpcm& t) { return one(t.DRAFT); }},
+    {3, 1, "Pitch gyradius", kLengthBound, [](const Tpcm& t) { return one(t.PGYR); }},
+    {3, 2, "Roll gyradius", kLengthBound, [](const Tpcm& t) { return one(t.RGYR); }},
+    {3, 3, "Yaw gyradius", kLengthBound, [](const Tpcm& t) { return one(t.YGYR); }},
+    {3, 4, "Bilge radius", kLengthBound, [](const Tpcm& t) { return one(t.BILGR); }},
+    {3, 6, "Bilge keel length", kLengthBound, [](const Tpcm& t) { return one(t.TKEEL); }},
+    {3, 7, "Bilge keel width", kLengthBound, [](const Tpcm& t) { return one(t.RKEEL); }},
+    {3, 8, "Inboard keel-to-vessel centerline distance", kLengthBound, [](const Tpcm& t) { return one(t.DKEEL); }},
     {5, 2, "Default member Mx-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDX); }},
     {5, 3, "Default member My-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDY); }},
     {5, 4, "Default member Mz-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDZ); }},
+    {6, 7, "Freeboard-based load", kCoefficientBound, [](const Tpcm& t) { return one(t.LOADED); }},
+    {6, 8, "Above-water bow interpolation factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWWND); }},
+    {6, 17, "Draft-based load", kCoefficientBound, [](const Tpcm& t) { return one(t.DFTPCT); }},
+    {6, 18, "Below-water bow interpolation factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWCUR); }},
+    {6, 27, "Head-on shadowing & geometry factor", kCoefficientBound, [](const Tpcm& t) { return one(t.XSHDOW); }},
+    {6, 28, "Beam-on shadowing & geometry factor", kCoefficientBound, [](const Tpcm& t) { return one(t.YSHDOW); }},
+    {7, 6, "External force location X", kLengthBound, [](const Tpcm& t) { return one(t.XVLOC); }},
+    {7, 7, "External force location Y", kLengthBound, [](const Tpcm& t) { return one(t.YVLOC); }},
+    {8, 3, "Head-on wind drag area centroid (y)", kLengthBound, [](const Tpcm& t) { return one(t.XWARM); }},
+    {8, 4, "Head-on wind drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZXWARM); }},
+    {8, 6, "Beam-on wind drag area centroid (x)", kLengthBound, [](const Tpcm& t) { return one(t.YWARM); }},
+    {8, 7, "Beam-on wind drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZYWARM); }},
+    {8, 8, "Wind force enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WNDFAC); }},
+    {8, 13, "Head-on current drag area centroid (y)", kLengthBound, [](const Tpcm& t) { return one(t.XCARM); }},
+    {8, 14, "Head-on current drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZXCARM); }},
+    {8, 16, "Beam-on current drag area centroid (x)", kLengthBound, [](const Tpcm& t) { return one(t.YCARM); }},
+    {8, 17, "Beam-on current drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZYCARM); }},
+    {8, 18, "Current force enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.CURFAC); }},
+    {8, 21, "Bow shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWFAC); }},
+    {8, 22, "Stern shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.STRNFC); }},
+    {8, 23, "Wave reflection head-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCX); }},
+    {8, 24, "Wave reflection beam-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCY); }},
+    {8, 25, "Wave reflection moment enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCM); }},
+    {8, 26, "Variable wave reflection enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.VWDFAC); }},
+    {8, 31, "Wave absorption head-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVDGCX); }},
+    {8, 32, "Wave absorption beam-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVDGCY); }},
+    {8, 33, "Wave absorption moment enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVDGCM); }},
+    {8, 34, "Variable wave absorption enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.VWDRGFC); }},
     {11, 4, "Regular wave height or slope", kHeightBound, [](const Tpcm& t) { return one(t.SLPHT); }},
     {12, 6, "Significant wave height", kHeightBound, [](const Tpcm& t) { return rows(t.SWHT, sea_count(t)); }},
     {13, 6, "Significant swell height", kHeightBound, [](const Tpcm& t) { return one(t.SWELHT); }},
     {13, 26, "Second significant swell height", kHeightBound, [](const Tpcm& t) { return one(t.SWELHT2); }},
+    {15, 20, "Offset from CG for moment calculations", kLengthBound, [](const Tpcm& t) { return one(t.BRVARM); }},
 };
 
+
 // Main dimensions of one vessel that its hull model cannot compute with, beyond the warning of the
-// consistency checks: the equivalent box and the natural periods divide by the displacement, the
+// consistency checks: the displaced volume is the displacement over the water density, the
+// equivalent box and the natural periods divide by the displacement, the
 // moment coefficients by the waterline length, the ship's sections and a disc's waterline by the
 // beam, and the current models take the depth over the draft. The metacentric heights give the
 // restoring of roll and pitch: none, or a capsizing one, leaves a ship without a response and a
@@ -332,10 +377,25 @@ void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
         found.push_back({where(name, 2, item) + " is not",
                          "     above the vertical center of gravity (item 5): no stability to compute."});
     };
+    if (!(t.DWATR > 0.0f))
+        found.push_back({where("Water density", 1, 5) + " is not positive:", "     the analysis cannot compute with it."});
     if (!(t.DISPL > 0.0f)) fatal("Vessel displacement", 1, "not positive");
     if (t.LWL == 0.0f || (ship && t.LWL < 0.0f)) fatal("Length of vessel at waterline", 8, ship ? "not positive" : "zero");
     if ((ship || disc) && t.BWL == 0.0f) fatal("Beam of vessel at waterline", 9, "zero");
     if (t.DRAFT == 0.0f) fatal("Mean vessel draft", 10, "zero");
+    // A disc buoy is taken as the cylinder of its water plane area, whose draft puts the centres of
+    // buoyancy and gravity where the case has them: the square root in that draft must have a real
+    // root, and the draft must be positive and of a size the run can hold.
+    if (disc && t.DWATR > 0.0f && t.AWP > 0.0f) {
+        const Real DELTA = t.DISPL * 1000.0f / t.DWATR;
+        const Real BTEMP = t.DRAFT - t.VKG;
+        const Real CTEMP = (t.VKB - t.VKG) * DELTA / t.AWP;
+        const Real EDRAFT = BTEMP + std::sqrt(BTEMP * BTEMP - 2.0f * CTEMP);
+        if (!(EDRAFT > 0.0f && EDRAFT <= kLengthBound))
+            found.push_back({std::string(kHead) + "The disc buoy's displacement, KB, KG, water plane area and",
+                             "     draft (page 2, items 1, 4, 5, 7 and 10) give its equivalent cylinder",
+                             "     no draft to compute with."});
+    }
     // Data of creator 14 has no metacentric heights to check.
     if ((ship || disc) && CREATR != 14) {
         const bool roll = ship || t.LRLPRD == 0;

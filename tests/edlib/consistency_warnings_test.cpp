@@ -42,6 +42,7 @@ void consistent_case() {
     t.EDUNIT = SCREEN_UNIT;
     t.LCOPY = 1;
     t.VESTYP = 1;
+    t.DWATR = 1025.0f;
     t.DISPL = 1000.0f;
     t.DRAFT = 10.0f;
     t.AWP = 1500.0f;

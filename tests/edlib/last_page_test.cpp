@@ -48,6 +48,7 @@ protected:
     static void make_runnable() {
         Tpcm& T = TPCM;
         T.DEPTH = 100.0f;
+        T.DWATR = 64.0f;
         T.DISPL = 1000.0f;
         T.VKG = 5.0f;
         T.DRAFT = 10.0f;
