@@ -48,7 +48,8 @@ Int sea_count(const Tpcm& t) {
 // Every real a page of the walk edits, by page and item; tables over their counts. The member table
 // of page 5 and the user coefficient tables of page 6 follow in the code below. A value that is not
 // a finite number can only come from a damaged file: it is refused whether the run reads it or not.
-// (The semi output options' phantom weight is edited on no page of the walk.)
+// (The semi output options' phantom weight is edited on no page of the walk; the storm duration,
+// on no page either, is checked below by its word.)
 const EnteredReals kEnteredReals[] = {
     {1, 4, "Water depth", [](const Tpcm& t) { return one(t.DEPTH); }},
     {1, 5, "Water density", [](const Tpcm& t) { return one(t.DWATR); }},
@@ -420,6 +421,10 @@ std::vector<RunInputFinding> run_input_findings() {
     for (const EnteredReals& e : kEnteredReals)
         if (any_not_finite(e.values(t))) found.push_back(not_finite(e.name, e.page, e.item));
     member_findings(t, found);
+    // The storm duration is on no page (a new case has 1 hour); the motion library takes its
+    // logarithm, which an infinite duration leaves without a number.
+    if (!std::isfinite(t.DURATN))
+        found.push_back({std::string(kHead) + "Storm duration (word 450 of the data file) is not a finite number."});
     for (const BoundedReals& e : kBoundedReals)
         if (any_beyond(e.values(t), e.bound)) found.push_back(too_large(e.name, e.page, e.item, e.bound));
 

@@ -229,6 +229,11 @@ TEST_F(RunInputChecksTest, SingleRealsWhetherTheRunReadsThemOrNot) {
         *s.word = kNaN;
         EXPECT_EQ(heads(), std::vector<std::string>{s.finding}) << s.finding;
     }
+    // The storm duration is on no page: its word names it.
+    passing_case();
+    t.DURATN = kInf;
+    EXPECT_EQ(heads(), std::vector<std::string>{
+                           " ++> Fatal Warning: Storm duration (word 450 of the data file) is not a finite number."});
 }
 
 TEST_F(RunInputChecksTest, AUserTableOutOfUseWithANonFiniteValue) {
