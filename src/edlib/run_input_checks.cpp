@@ -134,7 +134,9 @@ const EnteredReals kEnteredReals[] = {
     {11, 4, "Regular wave height or slope", [](const Tpcm& t) { return one(t.SLPHT); }},
     {11, 6, "Table of wave headings", [](const Tpcm& t) { return rows(t.WAVHDG, t.NDIR); }},
     {12, 4, "Direction of irregular seas",
-     [](const Tpcm& t) { return t.WAVTYP == kOchiHubble ? rows(t.SEAHDG, std::max<Int>(1, t.NSEAHG)) : one(t.SEAHDG(1)); }},
+     [](const Tpcm& t) {
+         return t.WAVTYP == kOchiHubble ? rows(t.SEAHDG, std::max<Int>(1, t.NSEAHG)) : one(t.SEAHDG(1));
+     }},
     {12, 6, "Significant wave height", [](const Tpcm& t) { return rows(t.SWHT, sea_count(t)); }},
     {12, 7, "Peak period", [](const Tpcm& t) { return rows(t.SIGPD, sea_count(t)); }},
     {12, 8, "Spectral bandwidth parameter", [](const Tpcm& t) { return one(t.WAVWID); }},
@@ -202,7 +204,8 @@ double wide(Real v) { return static_cast<double>(v); }
 
 bool load_beyond_range(double q, Real A_head, Real A_beam, Real LWL) {
     const double largest =
-        std::max({std::fabs(wide(A_head)), std::fabs(wide(A_beam)), std::fabs(wide(A_beam) * wide(LWL))}) * std::fabs(q);
+        std::max({std::fabs(wide(A_head)), std::fabs(wide(A_beam)), std::fabs(wide(A_beam) * wide(LWL))}) *
+        std::fabs(q);
     return !(4.0 * largest * largest <= static_cast<double>(FLT_MAX));
 }
 
@@ -246,7 +249,8 @@ constexpr Real kHeightBound = 1.0e3f;
 
 // A finite value beyond its bound; a value that is not a number is reported on its own and passes.
 bool any_beyond(Values values, Real bound) {
-    return std::any_of(values.begin(), values.end(), [bound](Real v) { return std::isfinite(v) && !(std::fabs(v) <= bound); });
+    return std::any_of(values.begin(), values.end(),
+                       [bound](Real v) { return std::isfinite(v) && !(std::fabs(v) <= bound); });
 }
 
 RunInputFinding too_large(std::string_view name, Int page, Int item, Real bound) {
@@ -340,13 +344,19 @@ const BoundedReals kBoundedReals[] = {
     {8, 18, "Current force enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.CURFAC); }},
     {8, 21, "Bow shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWFAC); }},
     {8, 22, "Stern shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.STRNFC); }},
-    {8, 23, "Wave reflection head-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCX); }},
-    {8, 24, "Wave reflection beam-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCY); }},
+    {8, 23, "Wave reflection head-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVFCX); }},
+    {8, 24, "Wave reflection beam-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVFCY); }},
     {8, 25, "Wave reflection moment enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCM); }},
-    {8, 26, "Variable wave reflection enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.VWDFAC); }},
-    {8, 31, "Wave absorption head-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVDGCX); }},
-    {8, 32, "Wave absorption beam-on enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVDGCY); }},
-    {8, 33, "Wave absorption moment enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVDGCM); }},
+    {8, 26, "Variable wave reflection enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.VWDFAC); }},
+    {8, 31, "Wave absorption head-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVDGCX); }},
+    {8, 32, "Wave absorption beam-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVDGCY); }},
+    {8, 33, "Wave absorption moment enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVDGCM); }},
     {8, 34, "Variable wave absorption enhancement factor", kCoefficientBound,
      [](const Tpcm& t) { return one(t.VWDRGFC); }},
     {11, 4, "Regular wave height or slope", kHeightBound, [](const Tpcm& t) { return one(t.SLPHT); }},
@@ -356,12 +366,11 @@ const BoundedReals kBoundedReals[] = {
     {15, 20, "Offset from CG for moment calculations", kLengthBound, [](const Tpcm& t) { return one(t.BRVARM); }},
 };
 
-
 // Main dimensions of one vessel that its hull model cannot compute with, beyond the warning of the
 // consistency checks: the displaced volume is the displacement over the water density, the
-// equivalent box and the natural periods divide by the displacement, the
-// moment coefficients by the waterline length, the ship's sections and a disc's waterline by the
-// beam, and the current models take the depth over the draft. The metacentric heights give the
+// equivalent box and the natural periods divide by the displacement, the moment coefficients by
+// the waterline length, the ship's sections and a disc's waterline by the beam, and the current
+// models take the depth over the draft. The metacentric heights give the
 // restoring of roll and pitch: none, or a capsizing one, leaves a ship without a response and a
 // disc buoy without a natural period to compute. What a hull computes with (a negative draft, a
 // member-built hull's beam or metacentric height) stays a warning.
@@ -379,15 +388,17 @@ void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
                          "     above the vertical center of gravity (item 5): no stability to compute."});
     };
     if (!(t.DWATR > 0.0f))
-        found.push_back({where("Water density", 1, 5) + " is not positive:", "     the analysis cannot compute with it."});
+        found.push_back(
+            {where("Water density", 1, 5) + " is not positive:", "     the analysis cannot compute with it."});
     if (!(t.DISPL > 0.0f)) fatal("Vessel displacement", 1, "not positive");
-    if (t.LWL == 0.0f || (ship && t.LWL < 0.0f)) fatal("Length of vessel at waterline", 8, ship ? "not positive" : "zero");
+    if (t.LWL == 0.0f || (ship && t.LWL < 0.0f))
+        fatal("Length of vessel at waterline", 8, ship ? "not positive" : "zero");
     if ((ship || disc) && t.BWL == 0.0f) fatal("Beam of vessel at waterline", 9, "zero");
     if (t.DRAFT == 0.0f) fatal("Mean vessel draft", 10, "zero");
     // A disc buoy is taken as the cylinder of its water plane area, whose draft puts the centres of
     // buoyancy and gravity where the case has them: the square root in that draft must have a real
     // root, and the draft must be positive and of a size the run can hold.
-    if (disc && t.DWATR > 0.0f && t.AWP > 0.0f) {
+    if (disc && t.DWATR > 0.0f && t.AWP > 0.0f && std::isfinite(t.DISPL + t.DRAFT + t.VKG + t.VKB + t.AWP)) {
         const Real DELTA = t.DISPL * 1000.0f / t.DWATR;
         const Real BTEMP = t.DRAFT - t.VKG;
         const Real CTEMP = (t.VKB - t.VKG) * DELTA / t.AWP;
