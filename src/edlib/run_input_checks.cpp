@@ -247,6 +247,10 @@ constexpr Real kAreaBound = 1.0e8f;
 constexpr Real kCoefficientBound = 1.0e3f;
 constexpr Real kHeightBound = 1.0e3f;
 
+// The shortest peak period of a sea: its frequency 2 pi / T enters the spectra to the fifth power
+// and the wave number squared; a thousandth of a second keeps both far inside single precision.
+constexpr Real kShortestPeakPeriod = 1.0e-3f;
+
 // A finite value beyond its bound; a value that is not a number is reported on its own and passes.
 bool any_beyond(Values values, Real bound) {
     return std::any_of(values.begin(), values.end(),
@@ -438,6 +442,13 @@ std::vector<RunInputFinding> run_input_findings() {
         found.push_back({std::string(kHead) + "Storm duration (word 450 of the data file) is not a finite number."});
     for (const BoundedReals& e : kBoundedReals)
         if (any_beyond(e.values(t), e.bound)) found.push_back(too_large(e.name, e.page, e.item, e.bound));
+    // Peak periods that are positive (the consistency checks refuse the others) but too short.
+    {
+        const Values periods = rows(t.SIGPD, sea_count(t));
+        if (std::any_of(periods.begin(), periods.end(), [](Real v) { return v > 0.0f && v < kShortestPeakPeriod; }))
+            found.push_back({where("Peak period", 12, 7) + " is too short to compute",
+                             "     (below 0.001 seconds)."});
+    }
 
     hull_findings(t, found);
 

@@ -131,6 +131,8 @@ const BadCase kCases[] = {
     {"WVDGCX 1e30", 1659, real_bits(1e30f), kExecute,
      " ++> Fatal Warning: Wave absorption head-on enhancement factor (page 8, item 31) is too large to compute"},
     {"NCYL 1, a member of zeros on a ship", 3661, int_bits(1), kExecute, nullptr},
+    {"SIGPD(1) 1e-30", 436, real_bits(1e-30f), kExecute,
+     " ++> Fatal Warning: Peak period (page 12, item 7) is too short to compute"},
     // Main dimensions the hull cannot compute with are fatal; those it computes with stay warnings.
     {"DISPL 0", 1409, real_bits(0.0f), kExecute, " ++> Fatal Warning: Vessel displacement (page 2, item 1) is not positive:"},
     {"LWL 0", 1419, real_bits(0.0f), kExecute,

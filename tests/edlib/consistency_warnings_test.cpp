@@ -687,11 +687,13 @@ TEST_F(ConsistencyWarningsTest, RegularWaveGivenBySlope) {
     VESWRN(WARNEM, FWARN);
     EXPECT_EQ(headlines(screen()), std::vector<std::string>{kIrregular});
 
-    // A period so short that the frequency overflows has no slope either.
+    // A period so short that the frequency overflows has no slope either; it is too short to
+    // compute with.
     clear_captured(SCREEN_UNIT);
     TPCM.SIGPD(1) = 1.0e-30f;
     EXPECT_NO_THROW(VESWRN(WARNEM, FWARN));
-    EXPECT_EQ(headlines(screen()), std::vector<std::string>{kHeights});
+    EXPECT_EQ(headlines(screen()),
+              (std::vector<std::string>{kHeights, " ++> Fatal Warning: Peak period (page 12, item 7) is too short to compute"}));
 }
 
 }  // namespace

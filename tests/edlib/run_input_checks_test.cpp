@@ -150,6 +150,19 @@ TEST_F(RunInputChecksTest, MemberSizesAndCoefficientsWithinTheirBounds) {
     EXPECT_EQ(heads(), std::vector<std::string>{too_large("Dimensions of member 1", 5, 4)});
 }
 
+TEST_F(RunInputChecksTest, PeakPeriodsTooShortToCompute) {
+    TPCM.NPARM = 2;
+    TPCM.SIGPD(1) = 10.0f;
+    TPCM.SIGPD(2) = 1.0e-3f;
+    EXPECT_TRUE(run_input_findings().empty());
+    TPCM.SIGPD(2) = std::nextafter(1.0e-3f, 0.0f);
+    EXPECT_EQ(heads(), std::vector<std::string>{" ++> Fatal Warning: Peak period (page 12, item 7) is too short to compute"});
+    TPCM.SIGPD(2) = 1.0e-40f;  // a denormal
+    EXPECT_EQ(heads(), std::vector<std::string>{" ++> Fatal Warning: Peak period (page 12, item 7) is too short to compute"});
+    TPCM.SIGPD(2) = 0.0f;  // refused by the consistency checks, not here
+    EXPECT_TRUE(run_input_findings().empty());
+}
+
 // Tables of the pages over their counts: a value that is not a number in the last row the count
 // reaches is refused; the row after it is not part of the case.
 TEST_F(RunInputChecksTest, PageTablesOverTheirCounts) {
