@@ -6,6 +6,7 @@
 #include "edlib/load_model_flags.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_preparation.h"
+#include "lowlib/load_constants.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
 #include "records/equilibrium_record.h"
@@ -116,8 +117,8 @@ void set_run_constants(RunValues& R) {
                       BITVAL(P.BRVFLG, 25, P.EDUNIT) == 1 || BITVAL(P.BRVFLG, 24, P.EDUNIT) == 1;
     R.CVER = VERSION_STRING(P.VERNO);
     R.STARTA = P.VESAN0;
-    WAVCOM.G = P.NUNTS == 0 ? 32.152f : 9.8f;
-    WAVCOM.RHOAIR = P.NUNTS == 0 ? 0.0024356f : 0.128f;
+    WAVCOM.G = gravity(P.NUNTS);
+    WAVCOM.RHOAIR = air_density(P.NUNTS);
     R.WDCNST = std::sqrt(P.DEPTH / WAVCOM.G);
 
     R.CWAV = sea_spectrum_caption(P.WAVTYP, R.LENWAV);

@@ -6,115 +6,167 @@
 #include <cmath>
 #include <string_view>
 
+#include "lowlib/load_constants.h"
 #include "options/output_selection.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
+#include "records/member_words.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
+#include "veslib/wave_spectra.h"
 
 namespace brevant {
 
 namespace {
 
-// A real entered on a page, read from the image.
-struct EnteredReal {
+// The reals of one page item as the case holds them: one value, or the rows of a table as far as
+// its count reaches (a count beyond its table is held to the table here and refused on its own).
+using Values = std::span<const Real>;
+
+Values one(const Real& v) { return Values(&v, 1); }
+template <int N>
+Values rows(const FArray<Real, N>& table, Int count) {
+    return Values(table.data(), static_cast<std::size_t>(std::clamp<Int>(count, 0, N)));
+}
+
+// A real or a table entered on a page, read from the image.
+struct EnteredReals {
     Int page;
     Int item;
     std::string_view name;
-    Real (*value)(const Tpcm&);
+    Values (*values)(const Tpcm&);
 };
 
-// Every single real the pages enter and the run reads, by page and item.
-const EnteredReal kEnteredReals[] = {
-    {1, 4, "Water depth", [](const Tpcm& t) { return t.DEPTH; }},
-    {1, 5, "Water density", [](const Tpcm& t) { return t.DWATR; }},
-    {2, 1, "Vessel displacement", [](const Tpcm& t) { return t.DISPL; }},
-    {2, 2, "Transverse metacentric height", [](const Tpcm& t) { return t.VKMT; }},
-    {2, 3, "Longitudinal metacentric height", [](const Tpcm& t) { return t.VKML; }},
-    {2, 4, "Vertical center of buoyancy", [](const Tpcm& t) { return t.VKB; }},
-    {2, 5, "Vertical center of gravity", [](const Tpcm& t) { return t.VKG; }},
-    {2, 6, "LCG-to-Midships distance", [](const Tpcm& t) { return t.CG_to_Midship; }},
-    {2, 7, "Vessel water plane area", [](const Tpcm& t) { return t.AWP; }},
-    {2, 8, "Length of vessel at waterline", [](const Tpcm& t) { return t.LWL; }},
-    {2, 9, "Beam of vessel at waterline", [](const Tpcm& t) { return t.BWL; }},
-    {2, 10, "Mean vessel draft", [](const Tpcm& t) { return t.DRAFT; }},
-    {3, 1, "Pitch gyradius", [](const Tpcm& t) { return t.PGYR; }},
-    {3, 2, "Roll gyradius", [](const Tpcm& t) { return t.RGYR; }},
-    {3, 3, "Yaw gyradius", [](const Tpcm& t) { return t.YGYR; }},
-    {3, 4, "Bilge radius", [](const Tpcm& t) { return t.BILGR; }},
-    {3, 6, "Bilge keel length", [](const Tpcm& t) { return t.TKEEL; }},
-    {3, 7, "Bilge keel width", [](const Tpcm& t) { return t.RKEEL; }},
-    {3, 8, "Inboard keel-to-vessel centerline distance", [](const Tpcm& t) { return t.DKEEL; }},
-    {3, 9, "Forward speed", [](const Tpcm& t) { return t.VFWD; }},
-    {3, 10, "Global direction of vessel motion", [](const Tpcm& t) { return t.VGLDIR; }},
-    {3, 11, "Trim angle", [](const Tpcm& t) { return t.TRIMDG; }},
-    {3, 12, "Heel angle", [](const Tpcm& t) { return t.HEELDG; }},
-    {4, 2, "Heave damping", [](const Tpcm& t) { return t.HVDAMP; }},
-    {4, 4, "Pitch damping", [](const Tpcm& t) { return t.PTDAMP; }},
-    {4, 6, "Roll damping", [](const Tpcm& t) { return t.RLDAMP; }},
-    {4, 8, "Heave period", [](const Tpcm& t) { return t.HEVPRD; }},
-    {4, 10, "Pitch period", [](const Tpcm& t) { return t.PITPRD; }},
-    {4, 12, "Roll period", [](const Tpcm& t) { return t.ROLPRD; }},
-    {6, 7, "Freeboard-based load", [](const Tpcm& t) { return t.LOADED; }},
-    {6, 8, "Above-water bow interpolation factor", [](const Tpcm& t) { return t.BOWWND; }},
-    {6, 17, "Draft-based load", [](const Tpcm& t) { return t.DFTPCT; }},
-    {6, 18, "Below-water bow interpolation factor", [](const Tpcm& t) { return t.BOWCUR; }},
-    {6, 27, "Head-on shadowing & geometry factor", [](const Tpcm& t) { return t.XSHDOW; }},
-    {6, 28, "Beam-on shadowing & geometry factor", [](const Tpcm& t) { return t.YSHDOW; }},
-    {6, 31, "Vessel deadweight", [](const Tpcm& t) { return t.DWTONS; }},
-    {7, 2, "External force X", [](const Tpcm& t) { return t.XVFRC; }},
-    {7, 3, "External force Y", [](const Tpcm& t) { return t.YVFRC; }},
-    {7, 4, "External moment", [](const Tpcm& t) { return t.VESMOM; }},
-    {7, 6, "External force location X", [](const Tpcm& t) { return t.XVLOC; }},
-    {7, 7, "External force location Y", [](const Tpcm& t) { return t.YVLOC; }},
-    {8, 2, "Head-on wind drag area", [](const Tpcm& t) { return t.XWNDAR; }},
-    {8, 3, "Head-on wind drag area centroid (y)", [](const Tpcm& t) { return t.XWARM; }},
-    {8, 4, "Head-on wind drag area centroid (z)", [](const Tpcm& t) { return t.ZXWARM; }},
-    {8, 5, "Beam-on wind drag area", [](const Tpcm& t) { return t.YWNDAR; }},
-    {8, 6, "Beam-on wind drag area centroid (x)", [](const Tpcm& t) { return t.YWARM; }},
-    {8, 7, "Beam-on wind drag area centroid (z)", [](const Tpcm& t) { return t.ZYWARM; }},
-    {8, 8, "Wind force enhancement factor", [](const Tpcm& t) { return t.WNDFAC; }},
-    {8, 12, "Head-on current drag area", [](const Tpcm& t) { return t.XCURAR; }},
-    {8, 13, "Head-on current drag area centroid (y)", [](const Tpcm& t) { return t.XCARM; }},
-    {8, 14, "Head-on current drag area centroid (z)", [](const Tpcm& t) { return t.ZXCARM; }},
-    {8, 15, "Beam-on current drag area", [](const Tpcm& t) { return t.YCURAR; }},
-    {8, 16, "Beam-on current drag area centroid (x)", [](const Tpcm& t) { return t.YCARM; }},
-    {8, 17, "Beam-on current drag area centroid (z)", [](const Tpcm& t) { return t.ZYCARM; }},
-    {8, 18, "Current force enhancement factor", [](const Tpcm& t) { return t.CURFAC; }},
-    {8, 21, "Bow shape factor", [](const Tpcm& t) { return t.BOWFAC; }},
-    {8, 22, "Stern shape factor", [](const Tpcm& t) { return t.STRNFC; }},
-    {8, 23, "Wave reflection head-on enhancement factor", [](const Tpcm& t) { return t.WVFCX; }},
-    {8, 24, "Wave reflection beam-on enhancement factor", [](const Tpcm& t) { return t.WVFCY; }},
-    {8, 25, "Wave reflection moment enhancement factor", [](const Tpcm& t) { return t.WVFCM; }},
-    {8, 26, "Variable wave reflection enhancement factor", [](const Tpcm& t) { return t.VWDFAC; }},
-    {8, 31, "Wave absorption head-on enhancement factor", [](const Tpcm& t) { return t.WVDGCX; }},
-    {8, 32, "Wave absorption beam-on enhancement factor", [](const Tpcm& t) { return t.WVDGCY; }},
-    {8, 33, "Wave absorption moment enhancement factor", [](const Tpcm& t) { return t.WVDGCM; }},
-    {8, 34, "Variable wave absorption enhancement factor", [](const Tpcm& t) { return t.VWDRGFC; }},
-    {9, 1, "Wind speed", [](const Tpcm& t) { return t.WNDSPD; }},
-    {9, 2, "Wind direction", [](const Tpcm& t) { return t.WNDHDG; }},
-    {9, 3, "Wind speed spectral density", [](const Tpcm& t) { return t.WNDDEN; }},
-    {9, 3, "A.P.I. wind spectrum parameter", [](const Tpcm& t) { return t.APIPRM; }},
-    {9, 3, "N.P.D. spectral evaluation height", [](const Tpcm& t) { return t.WSPEC_HGT; }},
-    {10, 1, "Current speed", [](const Tpcm& t) { return t.CURSPD; }},
-    {10, 2, "Current direction", [](const Tpcm& t) { return t.CURHDG; }},
-    {10, 6, "Current speed spectral density", [](const Tpcm& t) { return t.CURDEN; }},
-    {10, 6, "RMS current variation", [](const Tpcm& t) { return t.RMS_CRNT; }},
-    {11, 4, "Regular wave height or slope", [](const Tpcm& t) { return t.SLPHT; }},
-    {12, 4, "Direction of irregular seas", [](const Tpcm& t) { return t.SEAHDG(1); }},
-    {12, 6, "Significant wave height", [](const Tpcm& t) { return t.SWHT(1); }},
-    {12, 7, "Peak period", [](const Tpcm& t) { return t.SIGPD(1); }},
-    {12, 21, "Power of cosine in spreading factor", [](const Tpcm& t) { return t.COSEXP; }},
-    {12, 22, "Spreading sector size", [](const Tpcm& t) { return t.ANGSEC; }},
-    {13, 4, "Swell direction", [](const Tpcm& t) { return t.SWLHDG; }},
-    {13, 6, "Significant swell height", [](const Tpcm& t) { return t.SWELHT; }},
-    {13, 7, "Swell period", [](const Tpcm& t) { return t.SWELPD; }},
-    {15, 17, "Uniform angular increment", [](const Tpcm& t) { return t.BRVINC; }},
-    {15, 18, "Starting attack angle", [](const Tpcm& t) { return t.VESAN0; }},
-    {15, 20, "Offset from CG for moment calculations", [](const Tpcm& t) { return t.BRVARM; }},
-    {15, 21, "Frequency of low-frequency oscillations", [](const Tpcm& t) { return t.BRVFRQ; }},
-    {15, 22, "Frequency interval for group spectral tables", [](const Tpcm& t) { return t.BRVFRQ_DELTA; }},
-    {15, 23, "Minimum period for L.F. spectral tables", [](const Tpcm& t) { return t.BRV_PD_MIN(); }},
+// The irregular seas the case holds: one sea, or as many as its count of seas (six at most) or, for
+// an Ochi-Hubble spectrum, of components (four at most) asks for.
+Int sea_count(const Tpcm& t) {
+    Int n = std::max<Int>(1, std::clamp<Int>(t.NPARM, 0, 6));
+    if (t.WAVTYP == kOchiHubble) n = std::max(n, std::clamp<Int>(t.N_OCHI_COMP, 0, 4));
+    return n;
+}
+
+// Every real a page of the walk edits, by page and item; tables over their counts. The member table
+// of page 5 and the user coefficient tables of page 6 follow in the code below. A value that is not
+// a finite number can only come from a damaged file: it is refused whether the run reads it or not.
+// (The semi output options' phantom weight is edited on no page of the walk; the storm duration,
+// on no page either, is checked below by its word.)
+const EnteredReals kEnteredReals[] = {
+    {1, 4, "Water depth", [](const Tpcm& t) { return one(t.DEPTH); }},
+    {1, 5, "Water density", [](const Tpcm& t) { return one(t.DWATR); }},
+    {2, 1, "Vessel displacement", [](const Tpcm& t) { return one(t.DISPL); }},
+    {2, 2, "Transverse metacentric height", [](const Tpcm& t) { return one(t.VKMT); }},
+    {2, 3, "Longitudinal metacentric height", [](const Tpcm& t) { return one(t.VKML); }},
+    {2, 4, "Vertical center of buoyancy", [](const Tpcm& t) { return one(t.VKB); }},
+    {2, 5, "Vertical center of gravity", [](const Tpcm& t) { return one(t.VKG); }},
+    {2, 6, "LCG-to-Midships distance", [](const Tpcm& t) { return one(t.CG_to_Midship); }},
+    {2, 7, "Vessel water plane area", [](const Tpcm& t) { return one(t.AWP); }},
+    {2, 8, "Length of vessel at waterline", [](const Tpcm& t) { return one(t.LWL); }},
+    {2, 9, "Beam of vessel at waterline", [](const Tpcm& t) { return one(t.BWL); }},
+    {2, 10, "Mean vessel draft", [](const Tpcm& t) { return one(t.DRAFT); }},
+    {3, 1, "Pitch gyradius", [](const Tpcm& t) { return one(t.PGYR); }},
+    {3, 2, "Roll gyradius", [](const Tpcm& t) { return one(t.RGYR); }},
+    {3, 3, "Yaw gyradius", [](const Tpcm& t) { return one(t.YGYR); }},
+    {3, 4, "Bilge radius", [](const Tpcm& t) { return one(t.BILGR); }},
+    {3, 6, "Bilge keel length", [](const Tpcm& t) { return one(t.TKEEL); }},
+    {3, 7, "Bilge keel width", [](const Tpcm& t) { return one(t.RKEEL); }},
+    {3, 8, "Inboard keel-to-vessel centerline distance", [](const Tpcm& t) { return one(t.DKEEL); }},
+    {3, 9, "Forward speed", [](const Tpcm& t) { return one(t.VFWD); }},
+    {3, 10, "Global direction of vessel motion", [](const Tpcm& t) { return one(t.VGLDIR); }},
+    {3, 11, "Trim angle", [](const Tpcm& t) { return one(t.TRIMDG); }},
+    {3, 12, "Heel angle", [](const Tpcm& t) { return one(t.HEELDG); }},
+    {4, 2, "Heave damping", [](const Tpcm& t) { return one(t.HVDAMP); }},
+    {4, 4, "Pitch damping", [](const Tpcm& t) { return one(t.PTDAMP); }},
+    {4, 6, "Roll damping", [](const Tpcm& t) { return one(t.RLDAMP); }},
+    {4, 8, "Heave period", [](const Tpcm& t) { return one(t.HEVPRD); }},
+    {4, 10, "Pitch period", [](const Tpcm& t) { return one(t.PITPRD); }},
+    {4, 12, "Roll period", [](const Tpcm& t) { return one(t.ROLPRD); }},
+    {5, 2, "Default member Mx-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDX); }},
+    {5, 3, "Default member My-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDY); }},
+    {5, 4, "Default member Mz-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDZ); }},
+    {6, 7, "Freeboard-based load", [](const Tpcm& t) { return one(t.LOADED); }},
+    {6, 8, "Above-water bow interpolation factor", [](const Tpcm& t) { return one(t.BOWWND); }},
+    {6, 17, "Draft-based load", [](const Tpcm& t) { return one(t.DFTPCT); }},
+    {6, 18, "Below-water bow interpolation factor", [](const Tpcm& t) { return one(t.BOWCUR); }},
+    {6, 27, "Head-on shadowing & geometry factor", [](const Tpcm& t) { return one(t.XSHDOW); }},
+    {6, 28, "Beam-on shadowing & geometry factor", [](const Tpcm& t) { return one(t.YSHDOW); }},
+    {6, 31, "Vessel deadweight", [](const Tpcm& t) { return one(t.DWTONS); }},
+    {7, 2, "External force X", [](const Tpcm& t) { return one(t.XVFRC); }},
+    {7, 3, "External force Y", [](const Tpcm& t) { return one(t.YVFRC); }},
+    {7, 4, "External moment", [](const Tpcm& t) { return one(t.VESMOM); }},
+    {7, 6, "External force location X", [](const Tpcm& t) { return one(t.XVLOC); }},
+    {7, 7, "External force location Y", [](const Tpcm& t) { return one(t.YVLOC); }},
+    {8, 2, "Head-on wind drag area", [](const Tpcm& t) { return one(t.XWNDAR); }},
+    {8, 3, "Head-on wind drag area centroid (y)", [](const Tpcm& t) { return one(t.XWARM); }},
+    {8, 4, "Head-on wind drag area centroid (z)", [](const Tpcm& t) { return one(t.ZXWARM); }},
+    {8, 5, "Beam-on wind drag area", [](const Tpcm& t) { return one(t.YWNDAR); }},
+    {8, 6, "Beam-on wind drag area centroid (x)", [](const Tpcm& t) { return one(t.YWARM); }},
+    {8, 7, "Beam-on wind drag area centroid (z)", [](const Tpcm& t) { return one(t.ZYWARM); }},
+    {8, 8, "Wind force enhancement factor", [](const Tpcm& t) { return one(t.WNDFAC); }},
+    {8, 12, "Head-on current drag area", [](const Tpcm& t) { return one(t.XCURAR); }},
+    {8, 13, "Head-on current drag area centroid (y)", [](const Tpcm& t) { return one(t.XCARM); }},
+    {8, 14, "Head-on current drag area centroid (z)", [](const Tpcm& t) { return one(t.ZXCARM); }},
+    {8, 15, "Beam-on current drag area", [](const Tpcm& t) { return one(t.YCURAR); }},
+    {8, 16, "Beam-on current drag area centroid (x)", [](const Tpcm& t) { return one(t.YCARM); }},
+    {8, 17, "Beam-on current drag area centroid (z)", [](const Tpcm& t) { return one(t.ZYCARM); }},
+    {8, 18, "Current force enhancement factor", [](const Tpcm& t) { return one(t.CURFAC); }},
+    {8, 21, "Bow shape factor", [](const Tpcm& t) { return one(t.BOWFAC); }},
+    {8, 22, "Stern shape factor", [](const Tpcm& t) { return one(t.STRNFC); }},
+    {8, 23, "Wave reflection head-on enhancement factor", [](const Tpcm& t) { return one(t.WVFCX); }},
+    {8, 24, "Wave reflection beam-on enhancement factor", [](const Tpcm& t) { return one(t.WVFCY); }},
+    {8, 25, "Wave reflection moment enhancement factor", [](const Tpcm& t) { return one(t.WVFCM); }},
+    {8, 26, "Variable wave reflection enhancement factor", [](const Tpcm& t) { return one(t.VWDFAC); }},
+    {8, 31, "Wave absorption head-on enhancement factor", [](const Tpcm& t) { return one(t.WVDGCX); }},
+    {8, 32, "Wave absorption beam-on enhancement factor", [](const Tpcm& t) { return one(t.WVDGCY); }},
+    {8, 33, "Wave absorption moment enhancement factor", [](const Tpcm& t) { return one(t.WVDGCM); }},
+    {8, 34, "Variable wave absorption enhancement factor", [](const Tpcm& t) { return one(t.VWDRGFC); }},
+    {9, 1, "Wind speed", [](const Tpcm& t) { return one(t.WNDSPD); }},
+    {9, 2, "Wind direction", [](const Tpcm& t) { return one(t.WNDHDG); }},
+    {9, 3, "Wind speed spectral density", [](const Tpcm& t) { return one(t.WNDDEN); }},
+    {9, 3, "A.P.I. wind spectrum parameter", [](const Tpcm& t) { return one(t.APIPRM); }},
+    {9, 3, "N.P.D. spectral evaluation height", [](const Tpcm& t) { return one(t.WSPEC_HGT); }},
+    {10, 1, "Current speed", [](const Tpcm& t) { return one(t.CURSPD); }},
+    {10, 2, "Current direction", [](const Tpcm& t) { return one(t.CURHDG); }},
+    {10, 5, "Current profile depths", [](const Tpcm& t) { return rows(t.DPTHI, t.NCURNT); }},
+    {10, 5, "Current profile speeds", [](const Tpcm& t) { return rows(t.VELI, t.NCURNT); }},
+    {10, 6, "Current speed spectral density", [](const Tpcm& t) { return one(t.CURDEN); }},
+    {10, 6, "RMS current variation", [](const Tpcm& t) { return one(t.RMS_CRNT); }},
+    {11, 2, "Table of wave periods", [](const Tpcm& t) { return rows(t.T, t.NWP); }},
+    {11, 4, "Regular wave height or slope", [](const Tpcm& t) { return one(t.SLPHT); }},
+    {11, 6, "Table of wave headings", [](const Tpcm& t) { return rows(t.WAVHDG, t.NDIR); }},
+    {12, 4, "Direction of irregular seas",
+     [](const Tpcm& t) {
+         return t.WAVTYP == kOchiHubble ? rows(t.SEAHDG, std::max<Int>(1, t.NSEAHG)) : one(t.SEAHDG(1));
+     }},
+    {12, 6, "Significant wave height", [](const Tpcm& t) { return rows(t.SWHT, sea_count(t)); }},
+    {12, 7, "Peak period", [](const Tpcm& t) { return rows(t.SIGPD, sea_count(t)); }},
+    {12, 8, "Spectral bandwidth parameter", [](const Tpcm& t) { return one(t.WAVWID); }},
+    {12, 8, "JONSWAP gamma parameter", [](const Tpcm& t) { return one(t.JONGAM); }},
+    {12, 8, "Component lambda values", [](const Tpcm& t) { return rows(t.OCHI_LAMBDA, t.N_OCHI_COMP); }},
+    {12, 9, "JONSWAP sigma a shape parameter", [](const Tpcm& t) { return one(t.JONPL); }},
+    {12, 10, "JONSWAP sigma b shape parameter", [](const Tpcm& t) { return one(t.JONPG); }},
+    {12, 21, "Power of cosine in spreading factor", [](const Tpcm& t) { return one(t.COSEXP); }},
+    {12, 22, "Spreading sector size", [](const Tpcm& t) { return one(t.ANGSEC); }},
+    {13, 4, "Swell direction", [](const Tpcm& t) { return one(t.SWLHDG); }},
+    {13, 6, "Significant swell height", [](const Tpcm& t) { return one(t.SWELHT); }},
+    {13, 7, "Swell period", [](const Tpcm& t) { return one(t.SWELPD); }},
+    {13, 8, "Swell spectral bandwidth parameter", [](const Tpcm& t) { return one(t.SWLWID); }},
+    {13, 8, "Swell JONSWAP gamma parameter", [](const Tpcm& t) { return one(t.JONGAM_SWL); }},
+    {13, 9, "Swell JONSWAP sigma a shape parameter", [](const Tpcm& t) { return one(t.JONPL_SWL); }},
+    {13, 10, "Swell JONSWAP sigma b shape parameter", [](const Tpcm& t) { return one(t.JONPG_SWL); }},
+    {13, 24, "Second swell direction", [](const Tpcm& t) { return one(t.SWLHDG2); }},
+    {13, 26, "Second significant swell height", [](const Tpcm& t) { return one(t.SWELHT2); }},
+    {13, 27, "Second swell period", [](const Tpcm& t) { return one(t.SWELPD2); }},
+    {13, 28, "Second swell spectral bandwidth parameter", [](const Tpcm& t) { return one(t.SWLWID2); }},
+    {13, 28, "Second swell JONSWAP gamma parameter", [](const Tpcm& t) { return one(t.JONGAM_SWL2); }},
+    {13, 29, "Second swell JONSWAP sigma a shape parameter", [](const Tpcm& t) { return one(t.JONPL_SWL2); }},
+    {13, 30, "Second swell JONSWAP sigma b shape parameter", [](const Tpcm& t) { return one(t.JONPG_SWL2); }},
+    {15, 17, "Uniform angular increment", [](const Tpcm& t) { return one(t.BRVINC); }},
+    {15, 18, "Starting attack angle", [](const Tpcm& t) { return one(t.VESAN0); }},
+    {15, 19, "Angular array", [](const Tpcm& t) { return Values(&t.BRVHDG(1), std::clamp<Int>(t.NUMBRV, 0, 37)); }},
+    {15, 20, "Offset from CG for moment calculations", [](const Tpcm& t) { return one(t.BRVARM); }},
+    {15, 21, "Frequency of low-frequency oscillations", [](const Tpcm& t) { return one(t.BRVFRQ); }},
+    {15, 22, "Frequency interval for group spectral tables", [](const Tpcm& t) { return one(t.BRVFRQ_DELTA); }},
+    {15, 23, "Minimum period for L.F. spectral tables", [](const Tpcm& t) { return one(t.BRV_PD_MIN()); }},
 };
 
 constexpr std::string_view kHead = " ++> Fatal Warning: ";
@@ -133,13 +185,17 @@ RunInputFinding not_finite(std::string_view name, Int page, Int item) {
     return {where(name, page, item) + " is not a finite number."};
 }
 
-bool any_not_finite(const Real* first, Int count) {
-    return std::any_of(first, first + count, [](Real v) { return !std::isfinite(v); });
+bool any_not_finite(Values values) {
+    return std::any_of(values.begin(), values.end(), [](Real v) { return !std::isfinite(v); });
 }
 
 // A speed at or beyond the speed of sound of its medium; a value that is not a number is reported
 // on its own and passes here.
 bool beyond(Real speed, Real limit) { return std::isfinite(speed) && !(std::fabs(speed) < limit); }
+
+bool any_of_beyond(Values speeds, Real limit) {
+    return std::any_of(speeds.begin(), speeds.end(), [limit](Real v) { return beyond(v, limit); });
+}
 
 // The drag laws give a load q A C with q the dynamic pressure factor of the speed (the same product
 // the run forms); the spectra of the slowly varying loads take its square. The largest load of the
@@ -148,21 +204,221 @@ double wide(Real v) { return static_cast<double>(v); }
 
 bool load_beyond_range(double q, Real A_head, Real A_beam, Real LWL) {
     const double largest =
-        std::max({std::fabs(wide(A_head)), std::fabs(wide(A_beam)), std::fabs(wide(A_beam) * wide(LWL))}) * std::fabs(q);
+        std::max({std::fabs(wide(A_head)), std::fabs(wide(A_beam)), std::fabs(wide(A_beam) * wide(LWL))}) *
+        std::fabs(q);
     return !(4.0 * largest * largest <= static_cast<double>(FLT_MAX));
 }
 
-// A user table (count, angles, three coefficient columns) that interpolation can use: at least two
-// rows, no more than its 21 slots, angles strictly increasing, every value a finite number.
-bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
-    if (count < 2 || count > 21) return false;
-    for (Int i = 1; i <= count; ++i) {
+// The rows of a user table that its count reaches (21 at most), every value a finite number.
+bool finite_user_table(Int count, const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
+    const Int n = std::clamp<Int>(count, 0, 21);
+    for (Int i = 1; i <= n; ++i) {
         if (!std::isfinite(angles(i))) return false;
-        if (i > 1 && !(angles(i) > angles(i - 1))) return false;
         for (Int k = 1; k <= 3; ++k)
             if (!std::isfinite(coefficients(i, k))) return false;
     }
     return true;
+}
+
+// A user table (count, angles, three coefficient columns) that interpolation can use: at least two
+// rows, no more than its 21 slots, every value a finite number, and angles strictly monotonic. The
+// table search takes a rising or a falling table alike; a repeated angle or a turn leaves an
+// interval that holds no angle or two.
+bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
+    if (count < 2 || count > 21) return false;
+    const bool rising = angles(2) > angles(1);
+    for (Int i = 1; i <= count; ++i) {
+        if (!std::isfinite(angles(i))) return false;
+        if (i > 1 && !(rising ? angles(i) > angles(i - 1) : angles(i) < angles(i - 1))) return false;
+        for (Int k = 1; k <= 3; ++k)
+            if (!std::isfinite(coefficients(i, k))) return false;
+    }
+    return true;
+}
+
+// Sizes the run squares, cubes and raises to the fourth and fifth power (volumes, inertias, added
+// masses, moments of the loads about their levers, drag and inertia forces, and the squares of
+// those in the spectra), and the factors and coefficients that scale them: held within bounds no
+// real vessel or sea reaches, so that those products stay within single precision. A length
+// (coordinate, diameter, lever, gyradius, height of a centre) of 10,000 ft or m, an area of its
+// square, a coefficient, factor or load percentage of 1,000, a wave height of 1,000 ft or m.
+constexpr Real kLengthBound = 1.0e4f;
+constexpr Real kAreaBound = 1.0e8f;
+constexpr Real kCoefficientBound = 1.0e3f;
+constexpr Real kHeightBound = 1.0e3f;
+
+// The shortest peak period of a sea: its frequency 2 pi / T enters the spectra to the fifth power
+// and the wave number squared; a thousandth of a second keeps both far inside single precision.
+constexpr Real kShortestPeakPeriod = 1.0e-3f;
+
+// A finite value beyond its bound; a value that is not a number is reported on its own and passes.
+bool any_beyond(Values values, Real bound) {
+    return std::any_of(values.begin(), values.end(),
+                       [bound](Real v) { return std::isfinite(v) && !(std::fabs(v) <= bound); });
+}
+
+RunInputFinding too_large(std::string_view name, Int page, Int item, Real bound) {
+    return {where(name, page, item) + " is too large to compute",
+            "     (beyond " + std::to_string(static_cast<long>(bound)) + ")."};
+}
+
+// The reals of the member table (page 5, the items of each member's sub-page), member by member as
+// far as the count of members reaches: their values finite and within the bounds above.
+struct MemberColumn {
+    Int item;
+    std::string_view name;
+    Real bound;
+    Values (*values)(const Tpcm&, Int);
+};
+
+template <int N>
+Values member_row(const FArray<Real, 3, N>& table, Int m) {
+    return Values(&table(1, m), 3);
+}
+
+const MemberColumn kMemberColumns[] = {
+    {4, "Dimensions", kLengthBound, [](const Tpcm& t, Int m) { return member_row(t.DIAMS, m); }},
+    {5, "Cross-sectional area", kAreaBound, [](const Tpcm& t, Int m) { return one(t.XAREA(m)); }},
+    {10, "Base coordinate", kLengthBound, [](const Tpcm& t, Int m) { return member_row(t.RCYLB, m); }},
+    {12, "Top coordinate", kLengthBound, [](const Tpcm& t, Int m) { return member_row(t.RCYLT, m); }},
+    {16, "Added mass coefficients", kCoefficientBound, [](const Tpcm& t, Int m) { return member_row(t.CYLCM, m); }},
+    {17, "Added moment coefficients", kCoefficientBound,
+     [](const Tpcm& t, Int m) { return member_row(t.CYLCMI, m); }},
+    {19, "Drag coefficients", kCoefficientBound, [](const Tpcm& t, Int m) { return member_row(t.CYLCD, m); }},
+    {20, "Drag moment coefficients", kCoefficientBound, [](const Tpcm& t, Int m) { return member_row(t.CYLCDI, m); }},
+};
+
+void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const Int members = std::clamp<Int>(t.NCYL, 0, kMemberCapacity);
+    for (Int m = 1; m <= members; ++m) {
+        for (const MemberColumn& column : kMemberColumns) {
+            const std::string name = std::string(column.name) + " of member " + std::to_string(m);
+            const Values values = column.values(t, m);
+            if (any_not_finite(values)) found.push_back(not_finite(name, 5, column.item));
+            if (any_beyond(values, column.bound)) found.push_back(too_large(name, 5, column.item, column.bound));
+        }
+    }
+}
+
+// The single sizes, levers, factors and heights held to the bounds above, by page and item.
+struct BoundedReals {
+    Int page;
+    Int item;
+    std::string_view name;
+    Real bound;
+    Values (*values)(const Tpcm&);
+};
+
+const BoundedReals kBoundedReals[] = {
+    {2, 2, "Transverse metacentric height", kLengthBound, [](const Tpcm& t) { return one(t.VKMT); }},
+    {2, 3, "Longitudinal metacentric height", kLengthBound, [](const Tpcm& t) { return one(t.VKML); }},
+    {2, 4, "Vertical center of buoyancy", kLengthBound, [](const Tpcm& t) { return one(t.VKB); }},
+    {2, 5, "Vertical center of gravity", kLengthBound, [](const Tpcm& t) { return one(t.VKG); }},
+    {2, 6, "LCG-to-Midships distance", kLengthBound, [](const Tpcm& t) { return one(t.CG_to_Midship); }},
+    {2, 8, "Length of vessel at waterline", kLengthBound, [](const Tpcm& t) { return one(t.LWL); }},
+    {2, 9, "Beam of vessel at waterline", kLengthBound, [](const Tpcm& t) { return one(t.BWL); }},
+    {2, 10, "Mean vessel draft", kLengthBound, [](const Tpcm& t) { return one(t.DRAFT); }},
+    {3, 1, "Pitch gyradius", kLengthBound, [](const Tpcm& t) { return one(t.PGYR); }},
+    {3, 2, "Roll gyradius", kLengthBound, [](const Tpcm& t) { return one(t.RGYR); }},
+    {3, 3, "Yaw gyradius", kLengthBound, [](const Tpcm& t) { return one(t.YGYR); }},
+    {3, 4, "Bilge radius", kLengthBound, [](const Tpcm& t) { return one(t.BILGR); }},
+    {3, 6, "Bilge keel length", kLengthBound, [](const Tpcm& t) { return one(t.TKEEL); }},
+    {3, 7, "Bilge keel width", kLengthBound, [](const Tpcm& t) { return one(t.RKEEL); }},
+    {3, 8, "Inboard keel-to-vessel centerline distance", kLengthBound, [](const Tpcm& t) { return one(t.DKEEL); }},
+    {5, 2, "Default member Mx-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDX); }},
+    {5, 3, "Default member My-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDY); }},
+    {5, 4, "Default member Mz-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDZ); }},
+    {6, 7, "Freeboard-based load", kCoefficientBound, [](const Tpcm& t) { return one(t.LOADED); }},
+    {6, 8, "Above-water bow interpolation factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWWND); }},
+    {6, 17, "Draft-based load", kCoefficientBound, [](const Tpcm& t) { return one(t.DFTPCT); }},
+    {6, 18, "Below-water bow interpolation factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWCUR); }},
+    {6, 27, "Head-on shadowing & geometry factor", kCoefficientBound, [](const Tpcm& t) { return one(t.XSHDOW); }},
+    {6, 28, "Beam-on shadowing & geometry factor", kCoefficientBound, [](const Tpcm& t) { return one(t.YSHDOW); }},
+    {7, 6, "External force location X", kLengthBound, [](const Tpcm& t) { return one(t.XVLOC); }},
+    {7, 7, "External force location Y", kLengthBound, [](const Tpcm& t) { return one(t.YVLOC); }},
+    {8, 3, "Head-on wind drag area centroid (y)", kLengthBound, [](const Tpcm& t) { return one(t.XWARM); }},
+    {8, 4, "Head-on wind drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZXWARM); }},
+    {8, 6, "Beam-on wind drag area centroid (x)", kLengthBound, [](const Tpcm& t) { return one(t.YWARM); }},
+    {8, 7, "Beam-on wind drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZYWARM); }},
+    {8, 8, "Wind force enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WNDFAC); }},
+    {8, 13, "Head-on current drag area centroid (y)", kLengthBound, [](const Tpcm& t) { return one(t.XCARM); }},
+    {8, 14, "Head-on current drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZXCARM); }},
+    {8, 16, "Beam-on current drag area centroid (x)", kLengthBound, [](const Tpcm& t) { return one(t.YCARM); }},
+    {8, 17, "Beam-on current drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZYCARM); }},
+    {8, 18, "Current force enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.CURFAC); }},
+    {8, 21, "Bow shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWFAC); }},
+    {8, 22, "Stern shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.STRNFC); }},
+    {8, 23, "Wave reflection head-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVFCX); }},
+    {8, 24, "Wave reflection beam-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVFCY); }},
+    {8, 25, "Wave reflection moment enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCM); }},
+    {8, 26, "Variable wave reflection enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.VWDFAC); }},
+    {8, 31, "Wave absorption head-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVDGCX); }},
+    {8, 32, "Wave absorption beam-on enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVDGCY); }},
+    {8, 33, "Wave absorption moment enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.WVDGCM); }},
+    {8, 34, "Variable wave absorption enhancement factor", kCoefficientBound,
+     [](const Tpcm& t) { return one(t.VWDRGFC); }},
+    {11, 4, "Regular wave height or slope", kHeightBound, [](const Tpcm& t) { return one(t.SLPHT); }},
+    {12, 6, "Significant wave height", kHeightBound, [](const Tpcm& t) { return rows(t.SWHT, sea_count(t)); }},
+    {13, 6, "Significant swell height", kHeightBound, [](const Tpcm& t) { return one(t.SWELHT); }},
+    {13, 26, "Second significant swell height", kHeightBound, [](const Tpcm& t) { return one(t.SWELHT2); }},
+    {15, 20, "Offset from CG for moment calculations", kLengthBound, [](const Tpcm& t) { return one(t.BRVARM); }},
+};
+
+// Main dimensions of one vessel that its hull model cannot compute with, beyond the warning of the
+// consistency checks: the displaced volume is the displacement over the water density, the
+// equivalent box and the natural periods divide by the displacement, the moment coefficients by
+// the waterline length, the ship's sections and a disc's waterline by the beam, and the current
+// models take the depth over the draft. The metacentric heights give the
+// restoring of roll and pitch: none, or a capsizing one, leaves a ship without a response and a
+// disc buoy without a natural period to compute. What a hull computes with (a negative draft, a
+// member-built hull's beam or metacentric height) stays a warning.
+void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const Int CREATR = t.CREATR();
+    if (CREATR == 10 || CREATR == 13) return;  // two vessels: the warnings alone
+    const bool ship = t.VESTYP == 1;
+    const bool disc = t.VESTYP == 4;
+    const auto fatal = [&](std::string_view name, Int item, std::string_view what) {
+        found.push_back({where(name, 2, item) + " is " + std::string(what) + ":",
+                         "     the analysis cannot compute with it."});
+    };
+    const auto unstable = [&](std::string_view name, Int item) {
+        found.push_back({where(name, 2, item) + " is not",
+                         "     above the vertical center of gravity (item 5): no stability to compute."});
+    };
+    if (!(t.DWATR > 0.0f))
+        found.push_back(
+            {where("Water density", 1, 5) + " is not positive:", "     the analysis cannot compute with it."});
+    if (!(t.DISPL > 0.0f)) fatal("Vessel displacement", 1, "not positive");
+    if (t.LWL == 0.0f || (ship && t.LWL < 0.0f))
+        fatal("Length of vessel at waterline", 8, ship ? "not positive" : "zero");
+    if ((ship || disc) && t.BWL == 0.0f) fatal("Beam of vessel at waterline", 9, "zero");
+    if (t.DRAFT == 0.0f) fatal("Mean vessel draft", 10, "zero");
+    // A disc buoy is taken as the cylinder of its water plane area, whose draft puts the centres of
+    // buoyancy and gravity where the case has them: the square root in that draft must have a real
+    // root, and the draft must be positive and of a size the run can hold.
+    if (disc && t.DWATR > 0.0f && t.AWP > 0.0f && std::isfinite(t.DISPL + t.DRAFT + t.VKG + t.VKB + t.AWP)) {
+        const Real DELTA = t.DISPL * 1000.0f / t.DWATR;
+        const Real BTEMP = t.DRAFT - t.VKG;
+        const Real CTEMP = (t.VKB - t.VKG) * DELTA / t.AWP;
+        const Real EDRAFT = BTEMP + std::sqrt(BTEMP * BTEMP - 2.0f * CTEMP);
+        if (!(EDRAFT > 0.0f && EDRAFT <= kLengthBound))
+            found.push_back({std::string(kHead) + "The disc buoy's displacement, KB, KG, water plane area and",
+                             "     draft (page 2, items 1, 4, 5, 7 and 10) give its equivalent cylinder",
+                             "     no draft to compute with."});
+    }
+    // Data of creator 14 has no metacentric heights to check.
+    if ((ship || disc) && CREATR != 14) {
+        const bool roll = ship || t.LRLPRD == 0;
+        const bool pitch = ship || t.LPTPRD == 0;
+        if (roll && !(t.VKMT - t.VKG > 0.0f)) unstable("Transverse metacentric height", 2);
+        if (pitch && !(t.VKML - t.VKG > 0.0f)) unstable("Longitudinal metacentric height", 3);
+    }
 }
 
 }  // namespace
@@ -177,14 +433,24 @@ std::vector<RunInputFinding> run_input_findings() {
         found.push_back({std::string(kHead) + "Unit system flag " + std::to_string(t.NUNTS) + " (page 1) is",
                          "     neither English (0) nor metric (1)."});
 
-    for (const EnteredReal& e : kEnteredReals)
-        if (!std::isfinite(e.value(t))) found.push_back(not_finite(e.name, e.page, e.item));
-    // The period table as far as its count reaches (a count beyond 100 is a finding of its own).
-    if (any_not_finite(t.T.data(), std::clamp<Int>(t.NWP, 0, t.T.size())))
-        found.push_back(not_finite("Table of wave periods", 11, 2));
-    // The attack-angle array, when the angles come from it (37 at most).
-    if (t.LANGARR != 0 && any_not_finite(&t.BRVHDG(1), std::clamp<Int>(t.NUMBRV, 0, 37)))
-        found.push_back(not_finite("Angular array", 15, 19));
+    for (const EnteredReals& e : kEnteredReals)
+        if (any_not_finite(e.values(t))) found.push_back(not_finite(e.name, e.page, e.item));
+    member_findings(t, found);
+    // The storm duration is on no page (a new case has 1 hour); the motion library takes its
+    // logarithm, which an infinite duration leaves without a number.
+    if (!std::isfinite(t.DURATN))
+        found.push_back({std::string(kHead) + "Storm duration (word 450 of the data file) is not a finite number."});
+    for (const BoundedReals& e : kBoundedReals)
+        if (any_beyond(e.values(t), e.bound)) found.push_back(too_large(e.name, e.page, e.item, e.bound));
+    // Peak periods that are positive (the consistency checks refuse the others) but too short.
+    {
+        const Values periods = rows(t.SIGPD, sea_count(t));
+        if (std::any_of(periods.begin(), periods.end(), [](Real v) { return v > 0.0f && v < kShortestPeakPeriod; }))
+            found.push_back({where("Peak period", 12, 7) + " is too short to compute",
+                             "     (below 0.001 seconds)."});
+    }
+
+    hull_findings(t, found);
 
     // Speeds the load laws cannot hold.
     if (beyond(t.WNDSPD, kSoundInAirKnots))
@@ -193,28 +459,34 @@ std::vector<RunInputFinding> run_input_findings() {
     if (beyond(t.CURSPD, kSoundInWaterKnots))
         found.push_back({where("Current speed", 10, 1) + " reaches the speed of sound",
                          "     in water (2916 knots)."});
+    if (any_of_beyond(rows(t.VELI, t.NCURNT), kSoundInWaterKnots))
+        found.push_back({where("Current profile speeds", 10, 5) + " reach the speed of sound",
+                         "     in water (2916 knots)."});
     if (beyond(t.VFWD, t.NUNTS == 1 ? kSoundInWaterMetresPerSecond : kSoundInWaterFeetPerSecond))
         found.push_back({where("Forward speed", 3, 9) + " reaches the speed of sound",
                          "     in water (2916 knots)."});
 
     // Loads too large for single precision at a speed below those bounds (enormous areas).
-    const bool metric = t.NUNTS == 1;
-    const double FCONST = metric ? 0.00013213 : 0.0014224;
+    const double FCONST = wide(load_fconst(t.NUNTS));
     const auto finite = [](std::initializer_list<Real> values) {
         return std::all_of(values.begin(), values.end(), [](Real v) { return std::isfinite(v); });
     };
     if (t.LWIND != 0 && finite({t.WNDSPD, t.WNDFAC, t.XWNDAR, t.YWNDAR, t.LWL}) &&
         !beyond(t.WNDSPD, kSoundInAirKnots)) {
-        const double RHOAIR = t.NUNTS == 0 ? 0.0024356 : 0.128;
-        const double q = wide(t.WNDFAC) * RHOAIR * FCONST * wide(t.WNDSPD) * wide(t.WNDSPD);
+        const double q = wide(t.WNDFAC) * wide(air_density(t.NUNTS)) * FCONST * wide(t.WNDSPD) * wide(t.WNDSPD);
         if (load_beyond_range(q, t.XWNDAR, t.YWNDAR, t.LWL))
             found.push_back({std::string(kHead) + "Wind drag areas (page 8, items 2 and 5) give loads",
                              "     too large to compute."});
     }
-    if (t.LCURNT != 0 && finite({t.CURSPD, t.CURFAC, t.DWATR, t.XCURAR, t.YCURAR, t.LWL}) &&
-        !beyond(t.CURSPD, kSoundInWaterKnots)) {
-        const double G = t.NUNTS == 0 ? 32.152 : 9.8;
-        const double q = wide(t.DWATR) / G * wide(t.CURFAC) * FCONST * wide(t.CURSPD) * wide(t.CURSPD);
+    // The current load takes the mean square speed over the draft: no more than the largest speed
+    // of the surface and of a profile table.
+    Real current = std::fabs(t.CURSPD);
+    if (t.LCSTCR == 2)
+        for (Real v : rows(t.VELI, t.NCURNT)) current = std::max(current, std::fabs(v));
+    if (t.LCURNT != 0 && finite({current, t.CURFAC, t.DWATR, t.XCURAR, t.YCURAR, t.LWL}) &&
+        !beyond(current, kSoundInWaterKnots)) {
+        const double q =
+            wide(t.DWATR) / wide(gravity(t.NUNTS)) * wide(t.CURFAC) * FCONST * wide(current) * wide(current);
         if (load_beyond_range(q, t.XCURAR, t.YCURAR, t.LWL))
             found.push_back({std::string(kHead) + "Current drag areas (page 8, items 12 and 15) give loads",
                              "     too large to compute."});
@@ -227,12 +499,20 @@ std::vector<RunInputFinding> run_input_findings() {
                             (t.LWIND != 0 || BITVAL(t.BRVFLG, kBitWindCoefficients, t.EDUNIT) == 1);
     const bool current_table = ONEON(t.LCBARG, user, t.EDUNIT) != 0 &&
                                (t.LCURNT != 0 || BITVAL(t.BRVFLG, kBitCurrentCoefficients, t.EDUNIT) == 1);
-    if (wind_table && !usable_user_table(c.NUWNPT, c.UWNANG, c.UWNCFS))
-        found.push_back({std::string(kHead) + "The user wind coefficient table (load-model page 6, item 5)",
-                         "     needs at least two rows, strictly increasing angles and numbers."});
-    if (current_table && !usable_user_table(c.NUCRPT, c.UCRANG, c.UCRCFS))
-        found.push_back({std::string(kHead) + "The user current coefficient table (load-model page 6, item 15)",
-                         "     needs at least two rows, strictly increasing angles and numbers."});
+    if (wind_table) {
+        if (!usable_user_table(c.NUWNPT, c.UWNANG, c.UWNCFS))
+            found.push_back({std::string(kHead) + "The user wind coefficient table (load-model page 6, item 5)",
+                             "     needs at least two rows, strictly monotonic angles and numbers."});
+    } else if (!finite_user_table(c.NUWNPT, c.UWNANG, c.UWNCFS)) {
+        found.push_back(not_finite("User wind coefficient table", 6, 5));
+    }
+    if (current_table) {
+        if (!usable_user_table(c.NUCRPT, c.UCRANG, c.UCRCFS))
+            found.push_back({std::string(kHead) + "The user current coefficient table (load-model page 6, item 15)",
+                             "     needs at least two rows, strictly monotonic angles and numbers."});
+    } else if (!finite_user_table(c.NUCRPT, c.UCRANG, c.UCRCFS)) {
+        found.push_back(not_finite("User current coefficient table", 6, 15));
+    }
     return found;
 }
 

@@ -11,7 +11,7 @@
 namespace brevant {
 
 void COFLD() {
-    const Real FCONST = TPCM.NUNTS == 1 ? 0.00013213f : 0.0014224f;
+    const Real FCONST = load_fconst(TPCM.NUNTS);
     SINES.CURCOF = 0.0f;
     SINES.WNDCOF = 0.0f;
     if (TPCM.LWIND == 1) SINES.WNDCOF = TPCM.WNDFAC * WAVCOM.RHOAIR * FCONST * TPCM.WNDSPD * TPCM.WNDSPD;

@@ -7,12 +7,21 @@
 
 namespace brevant {
 
+// The unit constants of the load laws (NUNTS 1 metric, else English), one definition each for the
+// run and for the checks made before it:
+//   FCONST, half the squared knot conversion over 1000, so that the factors below are forces per
+//     unit area for speeds in knots: 0.00013213 metric, 0.0014224 English;
+//   RHOAIR, the air mass density: 0.128 kgf s^2/m^4 or 0.0024356 slug/ft^3;
+//   G, the acceleration of gravity: 9.8 m/s^2 or 32.152 ft/s^2.
+inline Real load_fconst(Int NUNTS) { return NUNTS == 1 ? 0.00013213f : 0.0014224f; }
+inline Real air_density(Int NUNTS) { return NUNTS == 0 ? 0.0024356f : 0.128f; }
+inline Real gravity(Int NUNTS) { return NUNTS == 0 ? 32.152f : 9.8f; }
+
 // Sets SINES.WNDCOF and SINES.CURCOF from the data image, WAVCOM.RHOAIR and WAVCOM.G and the
 // profile CURPROF (built first):
 //   WNDCOF = WNDFAC RHOAIR FCONST WNDSPD^2          (LWIND 1, else 0)
 //   CURCOF = DWATR / G CURFAC FCONST K^2, K = AVGCUR (LCURNT 1, else 0)
-// FCONST = 0.00013213 (metric, NUNTS 1) or 0.0014224: half the squared knot conversion over 1000,
-// so that the factors are forces per unit area for speeds in knots.
+// FCONST = load_fconst(NUNTS).
 void COFLD();
 
 // The root-mean-square current speed over the draft, in the unit of CURSPD:

@@ -124,6 +124,37 @@ const BadCase kCases[] = {
     {"XWNDAR 1e30", 1353, real_bits(1e30f), kExecute,
      " ++> Fatal Warning: Wind drag areas (page 8, items 2 and 5) give loads"},
     {"VFWD 1e30", 1425, real_bits(1e30f), kExecute, " ++> Fatal Warning: Forward speed (page 3, item 9) reaches the speed of sound"},
+    // Every real of the case, used by the run or not, and the sizes whose products leave single
+    // precision.
+    {"JONGAM NaN, the sea not JONSWAP", 477, real_bits(kNaN), kExecute,
+     " ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) is not a finite number."},
+    {"SWELHT2 NaN, no second swell", 491, real_bits(kNaN), kExecute,
+     " ++> Fatal Warning: Second significant swell height (page 13, item 26) is not a finite number."},
+    {"VELI(2) NaN, the profile table unused", 468, real_bits(kNaN), kExecute,
+     " ++> Fatal Warning: Current profile speeds (page 10, item 5) is not a finite number."},
+    {"DURATN infinite", 450, real_bits(kInf), kExecute,
+     " ++> Fatal Warning: Storm duration (word 450 of the data file) is not a finite number."},
+    {"SWHT(1) 1e30", 430, real_bits(1e30f), kExecute,
+     " ++> Fatal Warning: Significant wave height (page 12, item 6) is too large to compute"},
+    {"RGYR 1e30", 1415, real_bits(1e30f), kExecute, " ++> Fatal Warning: Roll gyradius (page 3, item 2) is too large to compute"},
+    {"XWARM 1e30", 1354, real_bits(1e30f), kExecute,
+     " ++> Fatal Warning: Head-on wind drag area centroid (y) (page 8, item 3) is too large to compute"},
+    {"WVDGCX 1e30", 1659, real_bits(1e30f), kExecute,
+     " ++> Fatal Warning: Wave absorption head-on enhancement factor (page 8, item 31) is too large to compute"},
+    {"NCYL 1, a member of zeros on a ship", 3661, int_bits(1), kExecute, nullptr},
+    {"SIGPD(1) 1e-30", 436, real_bits(1e-30f), kExecute,
+     " ++> Fatal Warning: Peak period (page 12, item 7) is too short to compute"},
+    // Main dimensions the hull cannot compute with are fatal; those it computes with stay warnings.
+    {"DISPL 0", 1409, real_bits(0.0f), kExecute, " ++> Fatal Warning: Vessel displacement (page 2, item 1) is not positive:"},
+    {"LWL 0", 1419, real_bits(0.0f), kExecute,
+     " ++> Fatal Warning: Length of vessel at waterline (page 2, item 8) is not positive:"},
+    {"BWL 0", 1420, real_bits(0.0f), kExecute, " ++> Fatal Warning: Beam of vessel at waterline (page 2, item 9) is zero:"},
+    {"DRAFT 0", 1412, real_bits(0.0f), kExecute, " ++> Fatal Warning: Mean vessel draft (page 2, item 10) is zero:"},
+    {"DWATR 0", 447, real_bits(0.0f), kExecute, " ++> Fatal Warning: Water density (page 1, item 5) is not positive:"},
+    {"VKG 20, the ship's GM below 0", 1411, real_bits(20.0f), kExecute,
+     " ++> Fatal Warning: Transverse metacentric height (page 2, item 2) is not"},
+    {"BWL -5, a warning", 1420, real_bits(-5.0f), kExecutePastWarnings, nullptr},
+    {"DRAFT -5, a warning", 1412, real_bits(-5.0f), kExecutePastWarnings, nullptr},
 };
 
 // The rows of the speed and group spectra (VIIp, VIIIp) and of the series by attack angle (VIIq,
@@ -178,6 +209,140 @@ TEST(BadCaseRun, EachEndsWithAFindingOrAFiniteReport) {
             EXPECT_EQ(testing::count_of(r.out, std::string(c.once) + "\n"), 1u) << c.what;
         }
     }
+}
+
+// The sample made a disc buoy 30 m across (its centres where the cylinder has them), or a
+// member-built hull: two columns 8 m across on the keel and a pontoon 4 m across between them.
+using Words = std::vector<std::pair<int, std::uint32_t>>;
+
+Words disc_buoy() {
+    const float awp = 706.8583f;
+    return {{777, 4u},           {1419, real_bits(30.0f)},       {1420, real_bits(30.0f)},
+            {1413, real_bits(awp)}, {1409, real_bits(awp * 8.0f * 1.025f)}, {1410, real_bits(4.0f)},
+            {1411, real_bits(6.0f)}, {1417, real_bits(11.03f)},     {1418, real_bits(11.03f)},
+            {1414, real_bits(10.0f)}, {1415, real_bits(10.0f)},     {1416, real_bits(10.0f)},
+            {787, 0x444u}};
+}
+
+int member_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1); }
+
+Words member_built_hull() {
+    Words w = {{777, 3u},  {144, 1u},  {787, 0x777u}, {446, real_bits(200.0f)}, {1407, real_bits(1.0f)},
+               {1408, real_bits(1.0f)}, {1409, real_bits(2833.7f)}, {1410, real_bits(13.0f)},
+               {1411, real_bits(8.0f)}, {1412, real_bits(25.0f)}, {1413, real_bits(100.53096f)},
+               {1417, real_bits(28.66f)}, {1418, real_bits(12.66f)}, {1419, real_bits(16.0f)},
+               {1420, real_bits(16.0f)}, {3661, 3u}};
+    struct Member {
+        float base[3], top[3], diams[3];
+        int axis;  // 1 along x, 3 along z
+    };
+    const Member members[3] = {{{0, 20, 0}, {0, 20, 40}, {8, 8, 40}, 3},
+                               {{0, -20, 0}, {0, -20, 40}, {8, 8, 40}, 3},
+                               {{-30, 0, 2}, {30, 0, 2}, {4, 4, 60}, 1}};
+    for (int i = 1; i <= 3; ++i) {
+        const Member& m = members[i - 1];
+        w.insert(w.end(), {{3307 + i, 0u},                             // BOTTYP free
+                           {3357 + i, m.axis == 1 ? 0u : 1u},          // TOPTYP: the columns pierce
+                           {3407 + i, static_cast<std::uint32_t>(m.axis)},  // MEMDIR
+                           {3507 + i, 1u},                             // NCYLTP circular
+                           {3975 + i, real_bits(0.7853982f * m.diams[0] * m.diams[0])}});  // XAREA
+        const float cm[3] = {1.0f, 1.0f, 0.0f};
+        for (int j = 1; j <= 3; ++j) {
+            w.insert(w.end(), {{member_word(3676, j, i), real_bits(m.base[j - 1])},
+                               {member_word(3826, j, i), real_bits(m.top[j - 1])},
+                               {member_word(4026, j, i), real_bits(m.diams[j - 1])},
+                               {member_word(4176, j, i), real_bits(cm[j - 1])},
+                               {member_word(4476, j, i), real_bits(cm[j - 1])},
+                               {member_word(4626, j, i), real_bits(cm[j - 1])}});
+        }
+    }
+    return w;
+}
+
+struct BadHull {
+    const char* what;
+    Words (*hull)();
+    Words damage;
+    const char* finding;  // nullptr: a finite report, status 0
+};
+
+// Each hull as it is runs; the damage of each row ends with its finding before the run.
+TEST(BadCaseRun, DamagedHullsEndWithAFindingBeforeTheRun) {
+    const BadHull cases[] = {
+        {"the disc buoy", disc_buoy, {}, nullptr},
+        {"disc displacement 0", disc_buoy, {{1409, real_bits(0.0f)}},
+         " ++> Fatal Warning: Vessel displacement (page 2, item 1) is not positive:"},
+        {"disc diameter 0", disc_buoy, {{1419, real_bits(0.0f)}, {1420, real_bits(0.0f)}},
+         " ++> Fatal Warning: Beam of vessel at waterline (page 2, item 9) is zero:"},
+        {"disc KB far above its draft", disc_buoy, {{1410, real_bits(1000.0f)}},
+         " ++> Fatal Warning: The disc buoy's displacement, KB, KG, water plane area and"},
+        {"the member-built hull", member_built_hull, {}, nullptr},
+        {"pontoon diameter NaN", member_built_hull, {{member_word(4026, 1, 3), real_bits(kNaN)}},
+         " ++> Fatal Warning: Dimensions of member 3 (page 5, item 4) is not a finite number."},
+        {"pontoon area NaN", member_built_hull, {{3978, real_bits(kNaN)}},
+         " ++> Fatal Warning: Cross-sectional area of member 3 (page 5, item 5) is not a finite number."},
+        {"pontoon diameter 1e30", member_built_hull, {{member_word(4026, 2, 3), real_bits(1e30f)}},
+         " ++> Fatal Warning: Dimensions of member 3 (page 5, item 4) is too large to compute"},
+        {"pontoon drag coefficient 1e30", member_built_hull, {{member_word(4476, 1, 3), real_bits(1e30f)}},
+         " ++> Fatal Warning: Drag coefficients of member 3 (page 5, item 19) is too large to compute"},
+        {"pontoon at the bounds: 10,000 m across, drag coefficient 1,000", member_built_hull,
+         {{member_word(4026, 1, 3), real_bits(1e4f)},
+          {member_word(4026, 2, 3), real_bits(1e4f)},
+          {member_word(4476, 1, 3), real_bits(1e3f)},
+          {member_word(4476, 2, 3), real_bits(1e3f)}},
+         nullptr},
+        {"a NaN beyond the count of members", member_built_hull, {{member_word(4026, 1, 4), real_bits(kNaN)}},
+         nullptr},
+    };
+    for (const BadHull& c : cases) {
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(c.hull());
+        edit_on_disk(c.damage);
+        expect_outcome(run_brevant(c.finding == nullptr ? std::string("E\n\n3\n") + std::string(20, '\n') : kExecute),
+                       c.finding, c.what);
+    }
+}
+
+// The sample's wind and current taken from user tables of the coefficient file: seven rows 0 to 180
+// degrees by 30, in the order given (rising, or the same rows falling from 180 to 0). Cy and Cz
+// vanish head-on and stern-on, as the mirror about the centre line needs.
+void write_user_tables(bool falling) {
+    std::vector<std::uint32_t> words(680, 0u);
+    words[0] = 7;  // NUWNPT
+    words[1] = 7;  // NUCRPT
+    for (int r = 0; r < 7; ++r) {
+        const int i = falling ? 6 - r : r;
+        const float angle = 30.0f * static_cast<float>(i);
+        const float c = static_cast<float>(i) / 6.0f;
+        words[4 + r] = real_bits(angle);                     // UWNANG
+        words[25 + r] = real_bits(-1.0f + 2.0f * c);         // UWNCX
+        words[46 + r] = real_bits(0.8f * c * (1.0f - c));    // UWNCY
+        words[67 + r] = real_bits(0.3f * c * (0.5f - c) * (1.0f - c));  // UWNCZ
+        words[88 + r] = real_bits(angle);                    // UCRANG
+        words[109 + r] = real_bits(-0.5f + c);               // UCRCX
+        words[130 + r] = real_bits(1.2f * c * (1.0f - c));   // UCRCY
+        words[151 + r] = real_bits(-0.2f * c * (1.0f - c));  // UCRCZ
+    }
+    testing::write_words("LOWDAT", words);
+}
+
+// The table search takes a falling table as it takes a rising one: the same rows in the other order
+// give the same report.
+TEST(BadCaseRun, FallingUserCoefficientTablesGiveTheRisingTablesReport) {
+    std::string reports[2];
+    for (const bool falling : {false, true}) {
+        testing::ScratchDir dir;
+        copy_sample();
+        write_user_tables(falling);
+        edit_on_disk({{774, 0x111}, {775, 0x111}});  // LCBARG, LWBARG: the user tables
+        const ProgramResult r = run_brevant(kExecute);
+        ASSERT_EQ(r.status, 0) << (falling ? "falling" : "rising") << "\n" << r.out << r.err;
+        expect_outcome(r, nullptr, falling ? "falling" : "rising");
+        reports[falling ? 1 : 0] = file_bytes("BREVOUT.stxt");
+    }
+    EXPECT_NE(reports[0].find("User-Specified LOWDAT"), std::string::npos);
+    EXPECT_EQ(reports[1], reports[0]);
 }
 
 // A new case ("C") given a depth, a hull and a sea, every report section on and the load models as

@@ -284,8 +284,9 @@ TEST(EditorSession, FatalFindingKeepsAnInteractiveRunOnTheLastPage) {
     testing::ScratchDir dir;
     create_case();
     const std::string before = file_bytes("BREVDAT");
-    // Execute, the pause after the findings, then leave without saving.
-    const ProgramResult r = run_brevant("M\nL\n3\n\n2\n");
+    // Execute, the pauses of the findings (twelve: the one after the seventh and the one after the
+    // last), then leave without saving.
+    const ProgramResult r = run_brevant("M\nL\n3\n\n\n2\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
     EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));

@@ -42,6 +42,7 @@ void consistent_case() {
     t.EDUNIT = SCREEN_UNIT;
     t.LCOPY = 1;
     t.VESTYP = 1;
+    t.DWATR = 1025.0f;
     t.DISPL = 1000.0f;
     t.DRAFT = 10.0f;
     t.AWP = 1500.0f;
@@ -316,6 +317,11 @@ const char* const kMismatch = " ++> Warning: Possible vessel type/wave drift for
 const char* const kAsym = " ++> Fatal Warning: Azimuthal ASSYMMETRY detected in vessel of";
 const char* const kShadow = " ++> Warning: Nonpositive semisubmersible geometry & shadowing factors detected.";
 const char* const kNoCrossing = " ++> Warning: No member crosses the waterline.";
+const char* const kNoDisplacement = " ++> Fatal Warning: Vessel displacement (page 2, item 1) is not positive:";
+const char* const kNoRollStability =
+    " ++> Fatal Warning: Transverse metacentric height (page 2, item 2) is not";
+const char* const kNoPitchStability =
+    " ++> Fatal Warning: Longitudinal metacentric height (page 2, item 3) is not";
 
 void run_cases(const std::vector<FindingCase>& cases, const std::function<void()>& base) {
     for (const FindingCase& c : cases) {
@@ -334,8 +340,8 @@ void run_cases(const std::vector<FindingCase>& cases, const std::function<void()
 TEST_F(ConsistencyWarningsTest, SingleVesselFindings) {
     const std::vector<FindingCase> cases = {
         {"speed with user RAOs", [] { TPCM.VFWD = 1.0f; TPCM.AUXVSH = 1; }, {kFwd}, 1, 0},
-        {"zero GM", [] { TPCM.VKMT = TPCM.VKG; }, {kGmZero}, 1, 0},
-        {"negative GM", [] { TPCM.VKML = 4.0f; }, {kGmNeg}, 1, 0},
+        {"zero GM of a ship", [] { TPCM.VKMT = TPCM.VKG; }, {kGmZero, kNoRollStability}, 1, 1},
+        {"negative GM of a ship", [] { TPCM.VKML = 4.0f; }, {kGmNeg, kNoPitchStability}, 1, 1},
         {"creator 14 has no GM checks", [] { TPCM.SIMTYP = 14; TPCM.VKMT = 4.0f; TPCM.VKML = 5.0f; }, {}, 0, 0},
         {"gyradius", [] { TPCM.RGYR = 0.0f; }, {kGyr}, 0, 1},
         {"wind coefficient", [] { TPCM.LWIND = 1; TPCM.WNDFAC = 0.0f; }, {kWind}, 1, 0},
@@ -360,7 +366,7 @@ TEST_F(ConsistencyWarningsTest, SingleVesselFindings) {
          {}, 0, 0},
         {"file spectrum is not compared", [] { TPCM.WAVTYP = 7; TPCM.SLPHT = 20.0f; }, {}, 0, 0},
         {"draft beyond depth", [] { TPCM.DEPTH = 10.0f; }, {kDraft}, 0, 1},
-        {"displacement", [] { TPCM.DISPL = 0.0f; }, {kSizes}, 1, 0},
+        {"displacement", [] { TPCM.DISPL = 0.0f; }, {kSizes, kNoDisplacement}, 1, 1},
         {"waterplane", [] { TPCM.AWP = 0.0f; }, {kWaterplane}, 0, 1},
         {"bow factor just below zero", [] { TPCM.LWVCOF = 0x222; TPCM.BOWFAC = -0.001f; }, {kDrift}, 0, 1},
         {"bow factor of zero", [] { TPCM.LWVCOF = 0x222; TPCM.BOWFAC = 0.0f; }, {kDrift}, 0, 1},
@@ -506,7 +512,9 @@ TEST_F(ConsistencyWarningsTest, ValuesTheRunCannotComputeWith) {
         {"a slot beyond the period count is not read", [=] { TPCM.T(5) = nan; }, {}, 0, 0},
         {"an angle of the angle array", [=] { TPCM.LANGARR = 1; TPCM.NUMBRV = 3; TPCM.BRVHDG(3) = inf; },
          {" ++> Fatal Warning: Angular array (page 15, item 19) is not a finite number."}, 0, 1},
-        {"the angle array unused", [=] { TPCM.LANGARR = 0; TPCM.NUMBRV = 3; TPCM.BRVHDG(3) = inf; }, {}, 0, 0},
+        {"the angle array unused is part of the case", [=] { TPCM.LANGARR = 0; TPCM.NUMBRV = 3; TPCM.BRVHDG(3) = inf; },
+         {" ++> Fatal Warning: Angular array (page 15, item 19) is not a finite number."}, 0, 1},
+        {"a slot beyond the count of angles is not read", [=] { TPCM.NUMBRV = 3; TPCM.BRVHDG(4) = inf; }, {}, 0, 0},
         {"wind at the speed of sound", [] { TPCM.WNDSPD = 661.5f; },
          {" ++> Fatal Warning: Wind speed (page 9, item 1) reaches the speed of sound"}, 0, 1},
         {"wind just below it", [] { TPCM.LWIND = 1; TPCM.WNDSPD = 661.0f; }, {}, 0, 0},
@@ -541,7 +549,37 @@ TEST_F(ConsistencyWarningsTest, ValuesTheRunCannotComputeWith) {
         {"a new case's wind table: both rows at 0", [] { TPCM.LWIND = 1; LOWCOF.UWNANG(2) = 0.0f; }, {kWindTable}, 0, 1},
         {"a wind table of one row", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 1; }, {kWindTable}, 0, 1},
         {"a wind table of more rows than slots", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 22; }, {kWindTable}, 0, 1},
-        {"angles going down", [] { TPCM.LWIND = 1; LOWCOF.UWNANG(2) = -10.0f; }, {kWindTable}, 0, 1},
+        {"angles falling from 180 to 0 run",
+         [] {
+             TPCM.LWIND = 1;
+             LOWCOF.NUWNPT = 3;
+             LOWCOF.UWNANG(1) = 180.0f;
+             LOWCOF.UWNANG(2) = 90.0f;
+             LOWCOF.UWNANG(3) = 0.0f;
+         },
+         {}, 0, 0},
+        {"angles that turn", [] {
+             TPCM.LWIND = 1;
+             LOWCOF.NUWNPT = 3;
+             LOWCOF.UWNANG(3) = 90.0f;
+         },
+         {kWindTable}, 0, 1},
+        {"falling angles that turn at the last row", [] {
+             TPCM.LCURNT = 1;
+             LOWCOF.NUCRPT = 3;
+             LOWCOF.UCRANG(1) = 180.0f;
+             LOWCOF.UCRANG(2) = 90.0f;
+             LOWCOF.UCRANG(3) = 120.0f;
+         },
+         {kCurrentTable}, 0, 1},
+        {"falling angles with a repeated angle", [] {
+             TPCM.LCURNT = 1;
+             LOWCOF.NUCRPT = 3;
+             LOWCOF.UCRANG(1) = 180.0f;
+             LOWCOF.UCRANG(2) = 90.0f;
+             LOWCOF.UCRANG(3) = 90.0f;
+         },
+         {kCurrentTable}, 0, 1},
         {"a current coefficient not a number", [=] { TPCM.LCURNT = 1; LOWCOF.UCRCFS(2, 3) = nan; },
          {kCurrentTable}, 0, 1},
         {"a current angle not a number", [=] { TPCM.LCURNT = 1; LOWCOF.UCRANG(1) = nan; }, {kCurrentTable}, 0, 1},
@@ -649,11 +687,13 @@ TEST_F(ConsistencyWarningsTest, RegularWaveGivenBySlope) {
     VESWRN(WARNEM, FWARN);
     EXPECT_EQ(headlines(screen()), std::vector<std::string>{kIrregular});
 
-    // A period so short that the frequency overflows has no slope either.
+    // A period so short that the frequency overflows has no slope either; it is too short to
+    // compute with.
     clear_captured(SCREEN_UNIT);
     TPCM.SIGPD(1) = 1.0e-30f;
     EXPECT_NO_THROW(VESWRN(WARNEM, FWARN));
-    EXPECT_EQ(headlines(screen()), std::vector<std::string>{kHeights});
+    EXPECT_EQ(headlines(screen()),
+              (std::vector<std::string>{kHeights, " ++> Fatal Warning: Peak period (page 12, item 7) is too short to compute"}));
 }
 
 }  // namespace

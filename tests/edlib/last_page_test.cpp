@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "edlib/end_of_session.h"
 #include "sysutl/option_words.h"
@@ -47,6 +48,7 @@ protected:
     static void make_runnable() {
         Tpcm& T = TPCM;
         T.DEPTH = 100.0f;
+        T.DWATR = 64.0f;
         T.DISPL = 1000.0f;
         T.VKG = 5.0f;
         T.DRAFT = 10.0f;
@@ -302,8 +304,10 @@ TEST_F(LastPageTest, PausesFollowTheCountOfFindings) {
         if (c.two_more) {
             T.TVFWD() = 2.0f;  // forward speed with user RAOs
             T.AUXVSH = 1;
-            T.VESTYP = 1;  // a ship-like hull with a drift model of member-built hulls
-            T.LWVCOF = 0x333;
+            T.LWBARG = 0x111;  // a user wind table whose Cy does not vanish head-on
+            LOWCOF.NUWNPT = 2;
+            LOWCOF.UWNANG(2) = 180.0f;
+            LOWCOF.UWNCY(1) = 0.5f;
         }
         // Execute, answer every pause, leave without saving.
         std::string script = "3\n";
