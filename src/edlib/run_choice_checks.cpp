@@ -34,7 +34,17 @@ bool bit_on(const Tpcm& t, Int bit) { return BITVAL(t.BRVFLG, bit, t.EDUNIT) == 
 
 bool waves(const Tpcm& t) { return t.LRANDM != 0 || t.LSWELL != 0; }
 bool always(const Tpcm&) { return true; }
-bool wind_on(const Tpcm& t) { return t.LWIND != 0; }
+
+// The tables with the drift forces of the sea and the swell: IIa, IIIa, IVa, IIIb, IVb, IX and X, and
+// the spectra by attack angle.
+bool drift_forces_reported(const Tpcm& t) {
+    return bit_on(t, kBitReflectionDistribution) || bit_on(t, kBitReflectionMeanForces) ||
+           bit_on(t, kBitReflectionSpectraByAngle) || bit_on(t, kBitAbsorptionMeanForces) ||
+           bit_on(t, kBitAbsorptionSpectraByAngle) || bit_on(t, kBitNetLoadTables) ||
+           bit_on(t, kBitNetSpectralTables);
+}
+bool wind_spectrum_on(const Tpcm& t) { return t.LWIND != 0 && speed_spectra_reported(t); }
+bool current_spectrum_on(const Tpcm& t) { return t.LCURNT != 0 && speed_spectra_reported(t); }
 bool current_on(const Tpcm& t) { return t.LCURNT != 0; }
 bool sea_on(const Tpcm& t) { return t.LRANDM != 0; }
 bool swell_on(const Tpcm& t) { return t.LSWELL != 0; }
@@ -54,9 +64,9 @@ const ChoiceCode kChoiceCodes[] = {
     {7, 5, "External force coordinate system", &Tpcm::CRDSYS, 0, 1, kNoneSkipped, force_on},
     {8, 1, "Wind switch", &Tpcm::LWIND, 0, 1, kNoneSkipped, always},
     {8, 11, "Current switch", &Tpcm::LCURNT, 0, 1, kNoneSkipped, always},
-    {9, 3, "Wind spectral type", &Tpcm::WNDTYP, 1, 6, kNoneSkipped, wind_on},
+    {9, 3, "Wind spectral type", &Tpcm::WNDTYP, 1, 6, kNoneSkipped, wind_spectrum_on},
     {10, 3, "Current variation with depth", &Tpcm::LCSTCR, 0, 3, kNoneSkipped, current_on},
-    {10, 6, "Current spectral type", &Tpcm::CURTYP, 0, 3, kNoneSkipped, current_on},
+    {10, 6, "Current spectral type", &Tpcm::CURTYP, 0, 3, kNoneSkipped, current_spectrum_on},
     {11, 3, "Constant wave height or slope", &Tpcm::LSLPHT, 0, 1, kNoneSkipped, always},
     {12, 1, "Irregular waves switch", &Tpcm::LRANDM, 0, 1, kNoneSkipped, always},
     {12, 2, "Wave type", &Tpcm::WAVTYP, 0, 10, kNoneSkipped, sea_on},
@@ -222,18 +232,20 @@ void user_file_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     if (drift.used(t))
         if (const Int k = field_choosing(t, drift, 1); k != 0) {
             const Int item = field_item(t, drift, k);
-            // The forces of waves read the vessel's own file; the regular-wave coefficient tables
-            // (Ia, Ib) always read "DRFTCOFS.txt".
-            const std::string own = std::string(drift_file_name(t.SIMTYP, t.ISPM).trimmed());
-            if (waves(t)) check(own, "wave force model", 6, item);
-            const bool tables = bit_on(t, kBitReflectionCoefficients) || bit_on(t, kBitAbsorptionCoefficients);
-            if (tables && !(waves(t) && own == "DRFTCOFS.txt")) check("DRFTCOFS.txt", "wave force model", 6, item);
+            // The regular-wave tables (Ia, IIa) read "DRFTCOFS.txt"; the forces of the sea and the
+            // swell read the vessel's own file.
+            const std::string own = drift_file_name(t.SIMTYP, t.ISPM).trimmed();
+            const bool tables = bit_on(t, kBitReflectionCoefficients) ||
+                                (waves(t) && bit_on(t, kBitReflectionDistribution));
+            const bool forces = waves(t) && drift_forces_reported(t);
+            if (tables) check("DRFTCOFS.txt", "wave force model", 6, item);
+            if (forces && !(tables && own == "DRFTCOFS.txt")) check(own, "wave force model", 6, item);
         }
 
     // The spectra and the current profile read from files.
-    if (t.LWIND != 0 && t.WNDTYP == 6) check("WINDSPEC.txt", "wind spectral type", 9, 3);
+    if (wind_spectrum_on(t) && t.WNDTYP == 6) check("WINDSPEC.txt", "wind spectral type", 9, 3);
     if (t.LCURNT != 0 && t.LCSTCR == 3) check("CRNTPROF.txt", "current variation with depth", 10, 3);
-    if (t.LCURNT != 0 && t.CURTYP == 2) check("CRNTSPEC.txt", "current spectral type", 10, 6);
+    if (current_spectrum_on(t) && t.CURTYP == 2) check("CRNTSPEC.txt", "current spectral type", 10, 6);
     if (t.LRANDM != 0 && t.WAVTYP == 7) check("WAVSPEC.txt", "wave type", 12, 2);
     if (t.LSWELL != 0 && t.SWLTYP == 7) check("WAVSPEC.txt", "swell type", 13, 2);
 }
@@ -242,21 +254,39 @@ void user_file_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
 
 std::span<const ChoiceCode> choice_codes() { return kChoiceCodes; }
 
-// The wind model gives the wind's loads and the wind coefficient table (V).
-bool wind_model_used(const Tpcm& t) { return t.LWIND != 0 || bit_on(t, kBitWindCoefficients); }
-
-// The current model gives the current's loads and its coefficient table (V); the regular-wave
-// tables of drift (Ia, Ib, IIa, IIb) take their drag from it, and so do the wave loads of a ship.
-bool current_model_used(const Tpcm& t) {
-    return t.LCURNT != 0 || bit_on(t, kBitCurrentCoefficients) || bit_on(t, kBitReflectionCoefficients) ||
-           bit_on(t, kBitAbsorptionCoefficients) || bit_on(t, kBitReflectionDistribution) ||
-           bit_on(t, kBitAbsorptionDistribution) || (t.VESTYP == 1 && waves(t));
+// The wind model gives the wind coefficient table (V) and the net loads (IX, X) whether the wind
+// blows or not; its forces and spectra (VI, VII, VIIs) only while it blows.
+bool wind_model_used(const Tpcm& t) {
+    return bit_on(t, kBitWindCoefficients) || bit_on(t, kBitNetLoadTables) ||
+           (t.LWIND != 0 && (bit_on(t, kBitWindMeanForces) || bit_on(t, kBitWindSpectraByAngle) ||
+                             bit_on(t, kBitNetSpectralTables)));
 }
 
-// The drift model gives the loads of the sea and the swell and the regular-wave tables.
+// The current model gives its coefficient table (V), the net loads (IX, X) and the drag of the
+// regular-wave tables (Ia, Ib) whether the current flows or not; with waves the drag of the mean
+// force distribution (IIa), and for a ship the wave drag of the absorption forces and spectra (IIIb,
+// IVb, VIIs); with current its forces and spectra (VI, VII, VIIs).
+bool current_model_used(const Tpcm& t) {
+    const bool spectra = bit_on(t, kBitNetSpectralTables);
+    return bit_on(t, kBitReflectionCoefficients) || bit_on(t, kBitAbsorptionCoefficients) ||
+           bit_on(t, kBitCurrentCoefficients) || bit_on(t, kBitNetLoadTables) ||
+           (waves(t) && bit_on(t, kBitReflectionDistribution)) ||
+           (t.LCURNT != 0 && (bit_on(t, kBitCurrentMeanForces) || bit_on(t, kBitCurrentSpectraByAngle) || spectra)) ||
+           (waves(t) && t.VESTYP == 1 &&
+            (bit_on(t, kBitAbsorptionMeanForces) || bit_on(t, kBitAbsorptionSpectraByAngle) || spectra));
+}
+
+// The drift model gives the regular-wave reflection table (Ia) whether waves are there or not; the
+// mean forces of the sea and the swell, their spectra and the net loads only with waves.
 bool drift_model_used(const Tpcm& t) {
-    return waves(t) || bit_on(t, kBitReflectionCoefficients) || bit_on(t, kBitAbsorptionCoefficients) ||
-           bit_on(t, kBitReflectionDistribution) || bit_on(t, kBitAbsorptionDistribution);
+    return bit_on(t, kBitReflectionCoefficients) || (waves(t) && drift_forces_reported(t));
+}
+
+// The wind and current speed spectra (VIIp, VII, VIIs) of a wind or current that is there.
+bool speed_spectra_reported(const Tpcm& t) {
+    return bit_on(t, kBitCurrentSpeedSpectrum) || bit_on(t, kBitWindSpeedSpectrum) ||
+           bit_on(t, kBitWindSpectraByAngle) || bit_on(t, kBitCurrentSpectraByAngle) ||
+           bit_on(t, kBitNetSpectralTables);
 }
 
 std::vector<RunInputFinding> run_choice_findings() {

@@ -37,6 +37,8 @@ std::span<const ChoiceCode> choice_codes();
 bool wind_model_used(const Tpcm& t);
 bool current_model_used(const Tpcm& t);
 bool drift_model_used(const Tpcm& t);
+// Whether the report holds a wind or current speed spectrum (and so reads the spectral types).
+bool speed_spectra_reported(const Tpcm& t);
 
 // The findings of the case in TPCM, in a fixed order: codes of single words, the model fields of
 // page 6, the member codes of page 5, then the user files. Reads the image and looks for files in
