@@ -50,8 +50,9 @@ bool sea_on(const Tpcm& t) { return t.LRANDM != 0; }
 bool swell_on(const Tpcm& t) { return t.LSWELL != 0; }
 bool force_on(const Tpcm& t) { return t.AUXFRC != 0; }
 
-// The list of every code that its page sets from a list or a yes/no switch and that the run tests
-// against more than zero. A page offers Ochi-Hubble (9) for the sea only.
+// Every code a page sets from a list, and every yes/no switch that the run tests against 1 in one
+// place and against 0 in another (so that any other value takes both branches or neither). The
+// swell page refuses Ochi-Hubble (9), which only the sea offers.
 const ChoiceCode kChoiceCodes[] = {
     {2, 11, "Vessel type for simulation", &Tpcm::VESTYP, 1, 6, kNoneSkipped, always},
     {4, 1, "Heave damping switch", &Tpcm::LHVDMP, 0, 1, kNoneSkipped, always},
