@@ -4,7 +4,8 @@
 // fuzzer's time limit per input), with no sanitizer finding and no internal error, its report must
 // stay below its size bound, and a run that ends with status 0 must not hold a NaN or Infinity field.
 // The mutator changes whole words of the data image to values that break cases (counts at and beyond
-// their tables, zeros, denormals, huge and non-finite reals, the user-table fields), and sometimes
+// their tables, zeros, denormals, huge and non-finite reals, the user-table fields, type codes and
+// model fields at and beyond the ends of their lists, the codes of the member table), and sometimes
 // hands the bytes to libFuzzer's own mutations.
 #include <algorithm>
 #include <cmath>
@@ -171,6 +172,24 @@ constexpr int kHotWords[] = {104, 109, 114, 117, 164, 165, 166, 167, 169, 172, 1
                              1361, 1368, 1409, 1410, 1411, 1412, 1413, 1414, 1415, 1416, 1417, 1418,
                              1419, 1420, 1435, 1436, 1437, 1438, 1441, 3658, 3661, 3663};
 
+// The codes a page sets from a list (word, first and last value offered): a mutation puts one at an
+// end of its list, one beyond, or a little further out. The three model words of page 6 are packed:
+// their fields are drawn one at a time.
+struct CodeWord {
+    int word;
+    int first, last;
+};
+constexpr CodeWord kCodeWords[] = {
+    {108, 0, 1},   {164, 0, 10},  {165, 1, 6},   {166, 0, 3},   {172, 0, 1},   {173, 0, 1},   {174, 0, 1},
+    {175, 0, 1},   {176, 0, 1},   {177, 0, 3},   {181, 0, 1},   {190, 0, 10},  {765, 0, 1},   {766, 0, 1},
+    {767, 0, 1},   {768, 0, 1},   {769, 0, 1},   {770, 0, 1},   {771, 0, 1},   {777, 1, 6},   {1441, 0, 1},
+    {1442, 0, 1}};
+constexpr CodeWord kModelWords[] = {{775, 1, 5}, {774, 1, 7}, {787, 1, 7}};
+// Page 5's member table: per member the end types, the profile, the added-mass and drag options (50
+// members each, from the first word given), and the member counts.
+constexpr CodeWord kMemberCodes[] = {{3308, 0, 2}, {3358, 0, 2}, {3508, 0, 2}, {3558, 0, 2}, {3608, 0, 1}};
+constexpr int kMemberWords[] = {3308, 3358, 3408, 3458, 3508, 3558, 3608, 3661, 3663};
+
 std::uint32_t read_word(const std::uint8_t* p) {
     return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
 }
@@ -235,6 +254,54 @@ std::uint32_t new_word(std::uint32_t old, std::mt19937& rng) {
     }
 }
 
+// A value for a code of the list FIRST..LAST: an end, one beyond an end, or up to three beyond.
+std::uint32_t code_value(int first, int last, std::mt19937& rng) {
+    const int k = static_cast<int>(rng() % 4);
+    const int value = rng() % 2 == 0 ? first - k : last + k;
+    return static_cast<std::uint32_t>(value);
+}
+
+// The word (0-based) a value mutation changes: a hot word, a member-table word, or any word.
+std::size_t pick_word(std::size_t words, std::mt19937& rng) {
+    switch (rng() % 4) {
+        case 0:
+        case 1: return static_cast<std::size_t>(kHotWords[rng() % std::size(kHotWords)] - 1);
+        case 2: {
+            // A member word, of the first few members mostly: the seeds hold few.
+            const int base = kMemberWords[rng() % std::size(kMemberWords)];
+            const int member = rng() % 4 == 0 ? static_cast<int>(rng() % 50) : static_cast<int>(rng() % 4);
+            return static_cast<std::size_t>(base >= 3661 ? base - 1 : base - 1 + member);
+        }
+        default: return rng() % words;
+    }
+}
+
+void mutate_code(std::uint8_t* data, std::size_t words, std::mt19937& rng) {
+    switch (rng() % 3) {
+        case 0: {
+            const CodeWord& c = kCodeWords[rng() % std::size(kCodeWords)];
+            if (static_cast<std::size_t>(c.word) <= words) write_word(data + 4 * (c.word - 1), code_value(c.first, c.last, rng));
+            break;
+        }
+        case 1: {
+            // One 4-bit field (Cx, Cy or Cz) of a model word; a field holds 0 to 15.
+            const CodeWord& c = kModelWords[rng() % std::size(kModelWords)];
+            if (static_cast<std::size_t>(c.word) > words) break;
+            const unsigned shift = 4u * (rng() % 3);
+            const std::uint32_t field = code_value(c.first, c.last, rng) & 0xFu;
+            std::uint8_t* p = data + 4 * (c.word - 1);
+            write_word(p, (read_word(p) & ~(0xFu << shift)) | (field << shift));
+            break;
+        }
+        default: {
+            const CodeWord& c = kMemberCodes[rng() % std::size(kMemberCodes)];
+            const int word = c.word + static_cast<int>(rng() % 4);
+            if (static_cast<std::size_t>(word) <= words) write_word(data + 4 * (word - 1), code_value(c.first, c.last, rng));
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t max_size,
@@ -248,13 +315,12 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t s
     if (words == 0) return LLVMFuzzerMutate(data, size, max_size);
     const int changes = 1 + static_cast<int>(rng() % 3);
     for (int c = 0; c < changes; ++c) {
-        std::size_t k;  // 0-based word
-        if (rng() % 2 == 0) {
-            k = static_cast<std::size_t>(kHotWords[rng() % std::size(kHotWords)] - 1);
-            if (k >= words) k = rng() % words;
-        } else {
-            k = rng() % words;
+        if (rng() % 4 == 0) {
+            mutate_code(data, words, rng);
+            continue;
         }
+        std::size_t k = pick_word(words, rng);  // 0-based word
+        if (k >= words) k = rng() % words;
         write_word(data + 4 * k, new_word(read_word(data + 4 * k), rng));
     }
     return size;

@@ -12,6 +12,7 @@
 #include "edlib/members/member_checks.h"
 #include "edlib/members/member_table.h"
 #include "numeric/wave_number.h"
+#include "edlib/run_choice_checks.h"
 #include "edlib/run_input_checks.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
@@ -376,6 +377,11 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
     // Values a run cannot compute with: no finite number, beyond the load laws, no unit system, a
     // user coefficient table that cannot be interpolated.
     for (const RunInputFinding& lines : run_input_findings()) {
+        write_record(EDUNIT, "");
+        for (const std::string& line : lines) write_record(EDUNIT, line);
+        report.count(Kind::Fatal);
+    }
+    for (const RunInputFinding& lines : run_choice_findings()) {
         write_record(EDUNIT, "");
         for (const std::string& line : lines) write_record(EDUNIT, line);
         report.count(Kind::Fatal);

@@ -155,6 +155,31 @@ const BadCase kCases[] = {
      " ++> Fatal Warning: Transverse metacentric height (page 2, item 2) is not"},
     {"BWL -5, a warning", 1420, real_bits(-5.0f), kExecutePastWarnings, nullptr},
     {"DRAFT -5, a warning", 1412, real_bits(-5.0f), kExecutePastWarnings, nullptr},
+    // Codes outside the lists of their pages, and a user file the chosen model reads but the folder
+    // does not hold.
+    {"WNDTYP 7", 165, int_bits(7), kExecute, " ++> Fatal Warning: Wind spectral type (page 9, item 3) is 7;"},
+    {"CURTYP 4", 166, int_bits(4), kExecute, " ++> Fatal Warning: Current spectral type (page 10, item 6) is 4;"},
+    {"CURTYP -1", 166, int_bits(-1), kExecute, " ++> Fatal Warning: Current spectral type (page 10, item 6) is -1;"},
+    {"LCSTCR 4", 177, int_bits(4), kExecute, " ++> Fatal Warning: Current variation with depth (page 10, item 3) is 4;"},
+    {"WAVTYP 11", 164, int_bits(11), kExecute, " ++> Fatal Warning: Wave type (page 12, item 2) is 11;"},
+    {"WAVTYP -1", 164, int_bits(-1), kExecute, " ++> Fatal Warning: Wave type (page 12, item 2) is -1;"},
+    {"LRANDM 2", 172, int_bits(2), kExecute, " ++> Fatal Warning: Irregular waves switch (page 12, item 1) is 2;"},
+    {"VESTYP 0", 777, int_bits(0), kExecute, " ++> Fatal Warning: Vessel type for simulation (page 2, item 11) is 0;"},
+    {"VESTYP 7", 777, int_bits(7), kExecute, " ++> Fatal Warning: Vessel type for simulation (page 2, item 11) is 7;"},
+    {"LWBARG Cy 6", 775, 0x565, kExecute, " ++> Fatal Warning: Wind Cy force model (page 6, item 3) is 6;"},
+    {"LCBARG 8", 774, 0x888, kExecute, " ++> Fatal Warning: Current force model (page 6, item 12) is 8;"},
+    {"LCBARG NSMB mean curve", 774, 0x44F, kExecute, nullptr},
+    {"LWVCOF Cz 0", 787, 0x066, kExecute, " ++> Fatal Warning: Wave Cz force model (page 6, item 24) is 0;"},
+    {"LWVCOF user, no DRFTCOFS.txt", 787, 0x111, kExecute,
+     " ++> Fatal Warning: The file \"DRFTCOFS.txt\" of the wave force model (page 6, item 22)"},
+    {"LWBARG user file, no WINDCOFS.txt", 775, 0x222, kExecute,
+     " ++> Fatal Warning: The file \"WINDCOFS.txt\" of the wind force model (page 6, item 2)"},
+    {"WNDTYP user file, no WINDSPEC.txt", 165, int_bits(6), kExecute,
+     " ++> Fatal Warning: The file \"WINDSPEC.txt\" of the wind spectral type (page 9, item 3)"},
+    {"LCSTCR profile file, no CRNTPROF.txt", 177, int_bits(3), kExecute,
+     " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)"},
+    {"WAVTYP user file, no WAVSPEC.txt", 164, int_bits(7), kExecute,
+     " ++> Fatal Warning: The file \"WAVSPEC.txt\" of the wave type (page 12, item 2)"},
 };
 
 // The rows of the speed and group spectra (VIIp, VIIIp) and of the series by attack angle (VIIq,
@@ -343,6 +368,57 @@ TEST(BadCaseRun, FallingUserCoefficientTablesGiveTheRisingTablesReport) {
     }
     EXPECT_NE(reports[0].find("User-Specified LOWDAT"), std::string::npos);
     EXPECT_EQ(reports[1], reports[0]);
+}
+
+// Several words of the sample changed at once: codes of a member-built hull's member, a swell of a
+// type no swell page offers, and the external force in no coordinate system.
+struct BadWords {
+    const char* what;
+    std::vector<std::pair<int, std::uint32_t>> words;
+    const char* finding;
+};
+
+TEST(BadCaseRun, CodesOfSeveralWordsEndWithAFinding) {
+    const BadWords cases[] = {
+        {"member top end type 3", {{777, 3}, {3661, 1}, {3358, 3}},
+         " ++> Fatal Warning: Top end termination type of member 1 (page 5, item 13) is 3;"},
+        {"member base end type 3", {{777, 5}, {3661, 1}, {3308, 3}},
+         " ++> Fatal Warning: Base end termination type of member 1 (page 5, item 11) is 3;"},
+        {"member profile -1", {{777, 6}, {3661, 1}, {3508, int_bits(-1)}},
+         " ++> Fatal Warning: Axial cross-section profile of member 1 (page 5, item 3) is -1;"},
+        {"swell of the Ochi-Hubble type", {{174, 1}, {190, 9}},
+         " ++> Fatal Warning: Swell type (page 13, item 2) is 9;"},
+        {"external force in system 2", {{1441, 1}, {1442, 2}},
+         " ++> Fatal Warning: External force coordinate system (page 7, item 5) is 2;"},
+    };
+    for (const BadWords& c : cases) {
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(c.words);
+        expect_outcome(run_brevant(kExecute), c.finding, c.what);
+    }
+}
+
+// A user file that the chosen model reads is missing: the run does not start, so the report of the
+// last run stays as it was.
+TEST(BadCaseRun, AMissingUserFileLeavesThePreviousReportUntouched) {
+    testing::ScratchDir dir;
+    copy_sample();
+    ASSERT_EQ(run_brevant(kExecute).status, 0);
+    const std::string report = file_bytes("BREVOUT.stxt");
+    ASSERT_FALSE(report.empty());
+    edit_on_disk({{787, 0x111}});  // LWVCOF: "User-Specified DRFTCOFS.txt"
+    const ProgramResult r = run_brevant(kExecute);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find(" ++> Fatal Warning: The file \"DRFTCOFS.txt\" of the wave force model (page 6, item 22)\n"
+                         "     is missing or cannot be read."),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos) << r.out;
+    EXPECT_EQ(file_bytes("BREVOUT.stxt"), report);
+    // With the file there, the run starts and reads it.
+    testing::put_file("DRFTCOFS.txt", "");
+    EXPECT_NE(run_brevant(kExecute).out.find(kRunBanner), std::string::npos);
 }
 
 // A new case ("C") given a depth, a hull and a sea, every report section on and the load models as

@@ -68,6 +68,17 @@ protected:
         T.YCURAR = 300.0f;
         T.NWP = 30;
         for (int i = 1; i <= 30; ++i) T.T(i) = 5.0f + 0.5f * static_cast<float>(i - 1);
+        // Built-in load models: cylindrical wind and current, the 2001 tanker drift with its shape
+        // and enhancement factors.
+        T.LWBARG = 0x555;
+        T.LCBARG = 0x777;
+        T.LWVCOF = 0x666;
+        T.BOWFAC = 1.0f;
+        T.VWDFAC = 1.0f;
+        T.STRNFC = 1.25f;
+        T.WVFCX = T.WVFCY = T.WVFCM = 1.0f;
+        T.WNDTYP = 1;
+        T.VESTYP = 1;
         // No irregular waves or swell: their heights and periods are not checked.
         T.LRANDM = 0;
         T.LSWELL = 0;
@@ -292,6 +303,7 @@ TEST_F(LastPageTest, PausesFollowTheCountOfFindings) {
     for (const Case& c : cases) {
         SetUp();
         Tpcm& T = TPCM;
+        T.VESTYP = 2;       // a floating jack-up: its zero GM and beam are warnings, not fatal
         T.TVKMT() = T.VKG;  // a GM of zero
         T.YWNDAR = 0.0f;    // a wind area
         T.YCURAR = 0.0f;    // a current area
