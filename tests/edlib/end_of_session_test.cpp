@@ -143,6 +143,7 @@ TEST_F(FintopTest, PendingWarningsShowThePageEvenForExecute) {
 TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
     testing::ScratchDir dir;
     capture_unit(SCREEN_UNIT);
+    testing::put_file("BREVIN.stxt", " an earlier dump\n");
     answers("5\n2\n");
     call();
     EXPECT_EQ(LBACK, -1980);
@@ -150,7 +151,9 @@ TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
     EXPECT_EQ(LCOPY, 1);
     EXPECT_EQ(EDUNIT, DISK_UNIT);
     EXPECT_EQ(UNTSAV, SCREEN_UNIT);
-    EXPECT_TRUE(std::filesystem::exists("BREVIN.stxt"));
+    // The dump is written beside the earlier one, which stays whole until the pass is complete.
+    EXPECT_TRUE(std::filesystem::exists("BREVIN.stxt.brvtmp"));
+    EXPECT_EQ(testing::file_bytes("BREVIN.stxt"), " an earlier dump\n");
     write_record(DISK_UNIT, " a page");
     // The pass comes back to the last page with LBACK 0.
     LBACK = 0;
@@ -161,10 +164,8 @@ TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
     EXPECT_FALSE(unit_is_open(DISK_UNIT));
     EXPECT_EQ(count_of(screen(), "End of Session"), 2u);
     EXPECT_EQ(LBACK, 101);
-    std::ifstream in("BREVIN.stxt");
-    std::string line;
-    std::getline(in, line);
-    EXPECT_EQ(line, " a page");
+    EXPECT_EQ(testing::file_bytes("BREVIN.stxt"), " a page\n");
+    EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt.brvtmp"));
 }
 
 TEST_F(FintopTest, EndOfAPassHandsBackTheDecision) {
