@@ -79,15 +79,16 @@ Int entry_slot(Int JMPLOC) {
     return kFirstSlot;
 }
 
-// The echo of an execute choice waits under its own name until the case is saved.
+// The echo of an execute choice waits under its own name until the case is saved. Only an echo
+// this run has written is pending (HCDONE): anything else of that name is not ours to move or remove.
 void drop_pending_echo() {
-    drop_staged_file(kEchoFile);
+    if (HCDONE != 0) drop_staged_file(kEchoFile);
     HCDONE = 0;  // the next execute writes its echo again
 }
 
 // Puts a waiting echo in place as "BREVIN.stxt"; false when there was one and it could not be.
 bool place_pending_echo() {
-    if (place_staged_file(kEchoFile)) return true;
+    if (HCDONE == 0 || place_staged_file(kEchoFile)) return true;
     HCDONE = 0;
     return false;
 }

@@ -161,6 +161,24 @@ TEST(SessionKept, FailedEchoKeepsTheSessionUntilTheUserLeaves) {
     }
 }
 
+// An echo file that cannot even be made (a folder holds its name) fails the same way, before any
+// page is written: the message, the page again, nothing changed; the folder is left as it was.
+TEST(SessionKept, EchoThatCannotBeMadeReturnsToTheLastPage) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string before = file_bytes("BREVDAT");
+    fs::create_directories("BREVIN.stxt.brvtmp/kept");
+    const ProgramResult r = run_brevant(std::string(kEditAndExecute) + "2\n\n", 60);
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto error = r.out.find(kEchoError);
+    ASSERT_NE(error, std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("End of Session", error), std::string::npos);
+    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt.brvtmp", "LOWDAT"}));
+    EXPECT_TRUE(fs::is_directory("BREVIN.stxt.brvtmp/kept"));
+}
+
 // The dump of the pages (item 5) under the limit leaves the earlier dump whole and the session on
 // the page; with the limit lifted the same session writes the dump.
 TEST(SessionKept, FailedDumpKeepsTheEarlierDump) {
