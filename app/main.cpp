@@ -21,6 +21,7 @@ int main() {
         BRVCOR();
     } catch (const ProgramEnd& end) {
         status = end.status;
+        say_how_the_program_ended(end);
     } catch (const std::exception& e) {
         // A programming error (a malformed format, a word range past its record): say so and stop
         // with the files closed rather than abort.

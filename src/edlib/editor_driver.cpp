@@ -2,8 +2,6 @@
 #include "edlib/editor_driver.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "edlib/end_of_session.h"
 #include "edlib/finish.h"
@@ -16,6 +14,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/option_words.h"
 #include "sysutl/program_end.h"
+#include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 
@@ -80,20 +79,17 @@ Int entry_slot(Int JMPLOC) {
     return kFirstSlot;
 }
 
-// The echo of an execute choice waits under its own name until the case is saved.
+// The echo of an execute choice waits under its own name until the case is saved. Only an echo
+// this run has written is pending (HCDONE): anything else of that name is not ours to move or remove.
 void drop_pending_echo() {
-    std::error_code ec;
-    std::filesystem::remove(kPendingEchoFile, ec);
+    if (HCDONE != 0) drop_staged_file(kEchoFile);
     HCDONE = 0;  // the next execute writes its echo again
 }
 
 // Puts a waiting echo in place as "BREVIN.stxt"; false when there was one and it could not be.
 bool place_pending_echo() {
-    std::error_code ec;
-    if (!std::filesystem::exists(kPendingEchoFile, ec)) return true;
-    std::filesystem::rename(kPendingEchoFile, kEchoFile, ec);
-    if (!ec) return true;
-    drop_pending_echo();
+    if (HCDONE == 0 || place_staged_file(kEchoFile)) return true;
+    HCDONE = 0;
     return false;
 }
 

@@ -5,11 +5,13 @@
 #include <string>
 
 #include "edlib/data_load.h"
+#include "edlib/last_page.h"
 #include "options/wave_report.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
 #include "sysutl/report_files.h"
+#include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/value_entry.h"
 
@@ -181,6 +183,19 @@ void item_heading(Int IOSCRN, std::string_view number) {
     write_record(IOSCRN, std::string(" ++> Item Number  ").append(number));
 }
 
+// A page pass whose file could not be written whole (a full disk, a file-size limit) is handled as a
+// failed save: its temporary goes, the access error and its pause come, and the page is shown again
+// with the case as it is. Nothing of the pass stays pending: the next execute writes its echo anew,
+// and no decision taken before it is acted on. A silent run, which nobody can answer, ends here.
+void failed_page_pass(std::string_view INDUMP, std::string_view EDPRG, Int EDUNIT) {
+    drop_staged_file(INDUMP);
+    HCDONE = 0;
+    VESTRAKEL_GO = 0;
+    SAVEDATA = 0;
+    if (EDUNIT == SILENT_UNIT) ACERR(EDPRG, INDUMP, EDUNIT);
+    report_access_error(EDPRG, INDUMP, EDUNIT);
+}
+
 void draw_page(std::string_view PAGE, Int CREATR, bool VestraKel_OK) {
     constexpr Int S = SCREEN_UNIT;
     CLEAR(S);
@@ -261,10 +276,16 @@ void FINTOP(std::string_view PAGE, Int CREATR, Int& LRETRN, std::string_view IND
         if (LCOPY != 0) {
             // A page pass has come back to the last page: close its file and give the decision back.
             LCOPY = 0;
-            if (EDUNIT == DISK_UNIT) HCLOSE(DISK_UNIT, INDUMP, EDPRG, SCREEN_UNIT);
+            const bool written = EDUNIT != DISK_UNIT || close_unit(DISK_UNIT);
             EDUNIT = UNTSAV;
-            if (USRHCP != 0) {
-                USRHCP = 0;
+            const bool dump = USRHCP != 0;
+            USRHCP = 0;
+            if (!written) {
+                failed_page_pass(INDUMP, EDPRG, EDUNIT);
+                LBACK = 0;
+            } else if (dump) {
+                // The dump replaces the file of an earlier one only now that it is complete.
+                if (!place_staged_file(INDUMP)) report_access_error(EDPRG, INDUMP, EDUNIT);
             } else if (VESTRAKEL_GO != 0) {
                 LRETRN = 999;
                 LBACK = 101;
@@ -317,8 +338,12 @@ void FINTOP(std::string_view PAGE, Int CREATR, Int& LRETRN, std::string_view IND
                 LRETRN = 0;
                 return;
             case 5:
+                // Written beside the file of an earlier dump, which stays whole until this one is.
+                if (!open_unit(DISK_UNIT, staged_name(INDUMP), UnitMode::Write)) {
+                    report_access_error(EDPRG, INDUMP, EDUNIT);
+                    continue;
+                }
                 LCOPY = 1;
-                RHOPEN(INDUMP, 1, 0, 0, DISK_UNIT, EDPRG, EDUNIT, CMPUTR);
                 UNTSAV = EDUNIT;
                 EDUNIT = DISK_UNIT;
                 USRHCP = 1;

@@ -50,14 +50,16 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
 
 // Saves the first NTOGOQ words of IDUM to DATFIL. Unless the file could not be opened at load
 // (IERR1 = 1), the file as it stands on disk first becomes BAKFIL and the former BAKFIL becomes
-// BAKFL2, each copied word for word at its own length. The three files are written beside their
-// names and renamed into place only when all are written; a replaced file keeps its permission bits.
-// A failed write, or a file to replace whose owner may not write it (checked before anything is
-// written), leaves the files as they were and ends the program through ACERR with EDPROG and the
-// file's name on EDUNIT.
-// CMPUTR (the machine code) is accepted for the callers' sake: the files are big-endian words on every
-// machine. IDUM holds NTOGOQ words (both in).
-void BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
+// BAKFL2, each copied byte for byte at its own length; the image itself is written by DISKIO. The
+// files join the save in progress (StagedSave), which puts them in place with the rest of its files;
+// with none in progress they are put in place together at the end of the call. A replaced file keeps
+// its permission bits.
+// A write that fails, or a file to replace whose owner may not write it, abandons the whole save
+// (no file on disk changes, no temporary stays) and is reported by the access error with EDPROG and
+// the file's name on EDUNIT, with its pause where a keyboard exists; BACKIT then returns false and
+// its caller decides how the session goes on. True when the files were written (or staged).
+// CMPUTR (the machine code) is handed to DISKIO. IDUM holds NTOGOQ words (both in).
+bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
             std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2);
 
 // Runs the squall program "VestraKel" for computer codes 5 and 21 and waits for it (its exit status

@@ -1,9 +1,11 @@
 // The last page: tidy the case, End of Session page, pre-run checks, start of the echo walk.
 #include "edlib/last_page.h"
 
+#include <cstring>
 #include <string>
 
 #include "edlib/consistency_warnings.h"
+#include "edlib/editor_driver.h"
 #include "records/data_image.h"
 #include "edlib/end_of_session.h"
 #include "options/low_frequency_rows.h"
@@ -13,7 +15,9 @@
 #include "sysutl/paging.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
+#include "sysutl/staged_files.h"
 #include "sysutl/units.h"
+#include "sysutl/word_ops.h"
 
 namespace brevant {
 
@@ -30,10 +34,10 @@ namespace {
 constexpr const char* INDUMP = "BREVIN.stxt ";
 constexpr const char* EDPRG = "Brevedit    ";
 constexpr Int kStandardErrorUnit = 0;  // the unit table's standard error
+constexpr const char* kSilentFatalFindingsLine = " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".";
 
 // Nothing is asked of the report that the case cannot produce.
-void tidy_output_options() {
-    Tpcm& T = TPCM;
+void tidy_output_options(Tpcm& T) {
     tidy_output_bits_at_last_page(T);
     T.WAVHDG(1) = T.SEAHDG(1);
     T.DPAFLG = 0;
@@ -85,11 +89,55 @@ void check_low_frequency_tables(Int& WARNEM, Int FWARN) {
     warn_of_low_frequency_row_count(WARNEM, FWARN);
 }
 
+// Whether the case holds edits that no save has kept: the data image or the coefficient image
+// differs from its copy taken at load, leaving aside what this page and the end of the edit set
+// themselves (the tidied output options, the editor words, the run mode and the version suffix).
+bool case_has_unsaved_edits() {
+    const EditorSession& S = SESSION;
+    static Tpcm loaded;  // the image as loaded, tidied as this page tidies it (too large for the stack)
+    loaded = TPCM;
+    std::memcpy(&loaded, word_span(S.COPIES.IOBUF).data(), 4 * static_cast<std::size_t>(NTOGOQ));
+    tidy_output_options(loaded);
+    loaded.SRCDAT = TPCM.SRCDAT;
+    loaded.IVERS_SUFX = TPCM.IVERS_SUFX;
+    loaded.LBACK = TPCM.LBACK;
+    loaded.IPAG = TPCM.IPAG;
+    loaded.LCOPY = TPCM.LCOPY;
+    loaded.EDUNIT = TPCM.EDUNIT;
+    Int NOCHG = 1;
+    NOCHNG(NOCHG, word_span(loaded), word_span(TPCM), NTOGOQ);
+    Int NOCHG1 = 1;
+    NOCHNG(NOCHG1, word_span(S.COPIES.ILOBUF), word_span(LOWCOF), kLowcofWords);
+    return NOCHG == 0 || NOCHG1 == 0;
+}
+
+// After an execute choice that passed its checks, the first time in the run: the echo of every
+// page is started on unit 1, written beside "BREVIN.stxt" until the case is saved. True when the
+// page is left (the echo started, or no echo is due); false when the echo file could not be made,
+// which is reported like a failed save (a silent run, which nobody can answer, ends there) and
+// brings the page back with the case as it is.
+bool start_echo_walk() {
+    Tpcm& T = TPCM;
+    if (T.LBACK != -1983 || HCDONE != 0) return true;
+    if (!open_unit(DISK_UNIT, staged_name(INDUMP), UnitMode::Write)) {
+        if (T.EDUNIT == SILENT_UNIT) ACERR(EDPRG, INDUMP, T.EDUNIT);
+        report_access_error(EDPRG, INDUMP, T.EDUNIT);
+        T.LBACK = 0;
+        return false;
+    }
+    HCDONE = 1;
+    T.LCOPY = 1;
+    T.LBACK = -1980;
+    UNTSAV = T.EDUNIT;
+    T.EDUNIT = DISK_UNIT;
+    return true;
+}
+
 }  // namespace
 
 void BRVFIN(std::string_view PAGE) {
     Tpcm& T = TPCM;
-    tidy_output_options();
+    tidy_output_options(T);
 
     Int FWARN = 0;
     Int WARNEM = 0;
@@ -97,41 +145,48 @@ void BRVFIN(std::string_view PAGE) {
     for (;;) {
         FINTOP(PAGE, T.SIMTYP, LRETRN, INDUMP, EDPRG, T.IPAG, T.LCOPY, T.EDUNIT, UNTSAV, T.LBACK, WARNEM, FWARN,
                T.CMPUTR, T.WriteAuxDatFiles);
-        if (LRETRN == 1) break;
+        if (LRETRN == 1) {
+            if (start_echo_walk()) return;
+            continue;  // the echo could not be started: the page again
+        }
         WARNEM = 0;
         FWARN = 0;
         VESWRN(WARNEM, FWARN);
         check_low_frequency_tables(WARNEM, FWARN);
         if (T.EDUNIT == SILENT_UNIT) {
+            // The console of a silent run is the file: without the line on standard error the run
+            // would end with nothing on the screen to say why.
+            if (FWARN != 0 && case_has_unsaved_edits()) {
+                // Edits that no save has kept are not dropped for a run that never started: the
+                // session comes back to this page on the screen, where they can be mended, saved or
+                // left, and the case keeps the settings it had.
+                HCLOSE(T.EDUNIT, kSilentFileName, "???FIN", T.EDUNIT);
+                write_record(kStandardErrorUnit, kSilentFatalFindingsLine);
+                T.EDUNIT = SCREEN_UNIT;
+                continue;
+            }
             T.NBUG = 0;
             T.NBUG0 = 0;
             T.IUNIT = 1;
             if (FWARN != 0) {
                 HCLOSE(T.EDUNIT, kSilentFileName, "???FIN", T.EDUNIT);
-                // The console of a silent run is the file: without this line the run would end with
-                // nothing on the screen to say why.
-                write_record(kStandardErrorUnit,
-                             " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".");
-                stop_program(1);
+                stop_program_after_line(kSilentFatalFindingsLine);
             }
-            if (WARNEM != 0) break;
+            if (WARNEM != 0) {
+                if (start_echo_walk()) return;
+                continue;
+            }
         }
-        if (FWARN == 0 && WARNEM == 0) break;
+        if (FWARN == 0 && WARNEM == 0) {
+            if (start_echo_walk()) return;
+            continue;
+        }
         // The warning counter's own pause comes with the finding after every seventh, never right
         // after the last one: the findings shown since are always paused over here, or the page
         // would be drawn over a seventh, fourteenth, ... finding before it could be read.
         Int ignored = 0;
         PRSRET(T.EDUNIT, KBD_UNIT, ignored);
         CLEAR(T.EDUNIT);
-    }
-
-    if (T.LBACK == -1983 && HCDONE == 0) {
-        RHOPEN(kPendingEchoFile, 1, 0, 0, DISK_UNIT, EDPRG, T.EDUNIT, T.CMPUTR);
-        HCDONE = 1;
-        T.LCOPY = 1;
-        T.LBACK = -1980;
-        UNTSAV = T.EDUNIT;
-        T.EDUNIT = DISK_UNIT;
     }
 }
 

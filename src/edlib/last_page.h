@@ -15,7 +15,7 @@ void BRVFIN(std::string_view PAGE);
 // once the case has been saved (the driver puts it in place, or drops it when the save failed), so
 // that the echo never shows a case the data file does not hold.
 inline constexpr const char* kEchoFile = "BREVIN.stxt";
-inline constexpr const char* kPendingEchoFile = "BREVIN.stxt.brvtmp";
+inline constexpr const char* kPendingEchoFile = "BREVIN.stxt.brvtmp";  // staged_name(kEchoFile)
 
 // What the last page keeps for the whole run: HCDONE (the echo file has been written) and UNTSAV
 // (the console unit kept while the pages write to a file).

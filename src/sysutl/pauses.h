@@ -27,8 +27,9 @@ void SERV_ABORT(Int IOSCRN, Int KEYBD, Int& LBACK);
 void ABORT3(Int IOSCRN, Int KEYBD, Int& LBACK);
 
 // The last step of an entry point that has nothing behind it, after its own lines: one line is
-// read and dropped where somebody can answer (not on the silent-run console, DECISIONS 23), then
-// the program ends with status 1, since nothing it was asked for was done.
+// read and dropped where somebody can answer, so that the lines stay on the screen until the user
+// has read them; on the silent-run console nobody can answer, so nothing is read there and the
+// program ends at once. The status is 1, since nothing it was asked for was done.
 [[noreturn]] void quit_after_return(Int IOSCRN);
 
 // Help asked where there is none: the same screen for every item, then a pause.

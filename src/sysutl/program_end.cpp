@@ -3,15 +3,26 @@
 
 #include <iostream>
 
+#include "sysutl/units.h"
+
 namespace brevant {
 
 namespace {
 
 bool case_saved_for_run = false;
 
+constexpr Int kStandardErrorUnit = 0;  // the unit table's standard error
+
 }  // namespace
 
 void stop_program(int status) { throw ProgramEnd{status}; }
+
+void stop_program_after_line(std::string_view line) {
+    std::cout.flush();
+    write_record(kStandardErrorUnit, line);
+    std::cerr.flush();
+    throw ProgramEnd{1, true};
+}
 
 void set_case_saved_for_run(bool saved) { case_saved_for_run = saved; }
 
@@ -19,7 +30,14 @@ void end_of_input() {
     std::cout.flush();
     std::cerr << (case_saved_for_run ? kEndOfInputAfterSaveMessage : kEndOfInputMessage) << '\n';
     std::cerr.flush();
-    stop_program(1);
+    throw ProgramEnd{1, true};
+}
+
+void say_how_the_program_ended(const ProgramEnd& end) {
+    if (end.status != 1 || end.said || !unit_is_open(SILENT_UNIT)) return;
+    std::cout.flush();
+    write_record(kStandardErrorUnit, kSilentRunStoppedMessage);
+    std::cerr.flush();
 }
 
 }  // namespace brevant

@@ -4,15 +4,20 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace brevant {
 
 struct ProgramEnd {
-    int status;  // 0 normal end, 1 fatal stop
+    int status;         // 0 normal end, 1 fatal stop
+    bool said = false;  // a line on standard error has already said why the program ends
 };
 
 // Ends the program with the given exit status. Never returns.
 [[noreturn]] void stop_program(int status);
+
+// Ends the program with status 1 after LINE on standard error, the one line that says why.
+[[noreturn]] void stop_program_after_line(std::string_view line);
 
 // The keyboard has closed: one message on standard error, then a fatal stop.
 [[noreturn]] void end_of_input();
@@ -22,6 +27,15 @@ inline constexpr const char* kEndOfInputMessage = " ++> End of input: the progra
 // would contradict them.
 inline constexpr const char* kEndOfInputAfterSaveMessage =
     " ++> End of input: the program stops; the case was saved before the run.";
+// The line of a fatal end of a silent run that has not said why on standard error.
+inline constexpr const char* kSilentRunStoppedMessage = " ++> The silent run stopped: see \"Diagnostics.stxt\".";
+
+// Called by the program entry once the program has ended. A silent run writes its console to
+// "Diagnostics.stxt", so the screen of a fatal end (status 1) would stay empty: while that file is
+// the console, one line on standard error (unit 0) names it, unless a line there already says why.
+// Whatever stopped the run (a failed save, a missing file, a stop of the analysis), the line comes
+// from here.
+void say_how_the_program_ended(const ProgramEnd& end);
 
 // Whether the case is on disk as the run takes it (set once the save of an execute choice is done);
 // it chooses the end-of-input line. A fresh unit table (reset_units) clears it.

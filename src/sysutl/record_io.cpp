@@ -1,5 +1,5 @@
-// Whole-image record I/O: big-endian word files, written beside the old file and renamed over it,
-// read plain or framed by byte-count words.
+// Whole-image record I/O: big-endian word files, written beside the old file and renamed over it
+// (alone, or with the other files of a save in progress), read plain or framed by byte-count words.
 #include "sysutl/record_io.h"
 
 #include <algorithm>
@@ -10,6 +10,8 @@
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "sysutl/staged_files.h"
 
 namespace brevant {
 
@@ -47,50 +49,33 @@ std::uint32_t get_big_endian(const char* in) {
     return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
 }
 
-void write_image(Int& NTOGO, const std::string& name, Int& IERR, std::span<const std::byte> IDUM) {
+// The bytes of words 1..NTOGO of IDUM as the file holds them: big-endian words.
+std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO) {
+    const std::size_t words = std::min(static_cast<std::size_t>(std::max<Int>(NTOGO, 0)), IDUM.size() / 4);
+    std::vector<char> bytes(4 * words);
+    for (std::size_t k = 0; k < words; ++k) put_big_endian(image_word_at(IDUM, k), bytes.data() + 4 * k);
+    return bytes;
+}
+
+void write_image(Int& NTOGO, std::string_view name, Int& IERR, std::span<const std::byte> IDUM) {
     namespace fs = std::filesystem;
-    std::error_code ec;
     // The original is "opened as an existing file" when there is one; a new name adds 1 to a failure.
-    std::error_code status_ec;  // a missing file is no error here
-    const fs::file_status old_status = fs::status(name, status_ec);
-    const Int missing = fs::exists(old_status) ? 0 : 1;
-    // A file whose owner may not write it (by the mode bits, whoever runs the program) is not replaced.
-    if (missing == 0 && (old_status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        IERR = 2;
-        return;
-    }
-    const auto words = static_cast<std::size_t>(std::max<Int>(NTOGO, 0));
-    if (NTOGO < 0 || words > IDUM.size() / 4) {
+    std::error_code ec;  // a missing file is no error here
+    const Int missing = fs::exists(trimmed_name(name), ec) ? 0 : 1;
+    if (NTOGO < 0 || static_cast<std::size_t>(NTOGO) > IDUM.size() / 4) {
         IERR = missing + 2;  // more words asked for than the image holds: nothing is written
         return;
     }
     const std::vector<char> bytes = image_file_bytes(IDUM, NTOGO);
-
-    const std::string temp = name + ".brvtmp";
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
-        IERR = missing + 2;
-        return;
+    JoinedSave joined;
+    switch (joined.save().stage(name, bytes)) {
+        case StageResult::Staged: break;
+        case StageResult::Protected: IERR = 2; return;
+        case StageResult::NotClosed: IERR = kDiskioCloseFailed; return;
+        case StageResult::NotCreated:
+        case StageResult::NotWritten: IERR = missing + 2; return;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool written = !out.fail();
-    out.close();
-    const bool closed = !out.fail();
-    if (!written || !closed) {
-        fs::remove(temp, ec);
-        IERR = written ? kDiskioCloseFailed : missing + 2;
-        return;
-    }
-    // The new file keeps the permission bits of the one it replaces.
-    if (missing == 0) fs::permissions(temp, old_status.permissions(), ec);
-    if (!ec) fs::rename(temp, name, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        IERR = missing + 2;
-        return;
-    }
-    IERR = 0;
+    IERR = joined.finish().empty() ? 0 : missing + 2;
 }
 
 void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR, std::span<std::byte> IDUM,
@@ -154,18 +139,11 @@ void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR
 
 }  // namespace
 
-std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO) {
-    const std::size_t words = std::min(static_cast<std::size_t>(std::max<Int>(NTOGO, 0)), IDUM.size() / 4);
-    std::vector<char> bytes(4 * words);
-    for (std::size_t k = 0; k < words; ++k) put_big_endian(image_word_at(IDUM, k), bytes.data() + 4 * k);
-    return bytes;
-}
-
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, [[maybe_unused]] Int IOUNIT, Int& IERR,
             std::span<std::byte> IDUM, Int CMPUTR) {
     const std::string name = trimmed_name(DATFIL);
     if (IORW == 0) {
-        write_image(NTOGO, name, IERR, IDUM);
+        write_image(NTOGO, DATFIL, IERR, IDUM);
     } else {
         const bool coefficient = DATFIL.substr(0, 6) == "LOWDAT";
         read_image(NTOGO, name, coefficient, IERR, IDUM, CMPUTR);

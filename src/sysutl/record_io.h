@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "sysutl/ftypes.h"
 
@@ -23,15 +22,14 @@ inline constexpr Int kDiskioCloseFailed = 16;
 // buffer). IERR: 0 success; 1 the file could not be opened for a read; 2 added when the write or the
 // creation failed; 4 a read found another number of words than NTOGO (or could not read the two
 // leading words); kDiskioCloseFailed when the final close failed. A write goes to a temporary file
-// beside DATFIL that is renamed over it, so a failed write leaves the old file as it was; the new
-// file keeps the permission bits of the old one, and an old file whose owner may not write it (by
-// its mode bits, whoever runs the program) is not replaced (IERR 2).
+// beside DATFIL (staged_files.h): within a save in progress it is put in place when that save commits,
+// otherwise at once. A failed write thus leaves the old file as it was; the new file keeps the
+// permission bits of the old one, and an old file whose owner may not write it (by its mode bits,
+// whoever runs the program) is not replaced (IERR 2).
 // IOUNIT is accepted for the callers' sake: the file never occupies a unit of the unit table.
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, Int IOUNIT, Int& IERR, std::span<std::byte> IDUM,
             Int CMPUTR);
 
-// The bytes DISKIO writes for words 1..NTOGO of IDUM (big-endian words), for a caller that puts
-// several files in place together. NTOGO must lie within IDUM.
-std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO);
+
 
 }  // namespace brevant

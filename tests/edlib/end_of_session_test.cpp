@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "edlib/last_page.h"
+#include "sysutl/program_end.h"
 #include "sysutl/units.h"
 #include "test_support.h"
 
@@ -143,6 +145,7 @@ TEST_F(FintopTest, PendingWarningsShowThePageEvenForExecute) {
 TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
     testing::ScratchDir dir;
     capture_unit(SCREEN_UNIT);
+    testing::put_file("BREVIN.stxt", " an earlier dump\n");
     answers("5\n2\n");
     call();
     EXPECT_EQ(LBACK, -1980);
@@ -150,7 +153,9 @@ TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
     EXPECT_EQ(LCOPY, 1);
     EXPECT_EQ(EDUNIT, DISK_UNIT);
     EXPECT_EQ(UNTSAV, SCREEN_UNIT);
-    EXPECT_TRUE(std::filesystem::exists("BREVIN.stxt"));
+    // The dump is written beside the earlier one, which stays whole until the pass is complete.
+    EXPECT_TRUE(std::filesystem::exists("BREVIN.stxt.brvtmp"));
+    EXPECT_EQ(testing::file_bytes("BREVIN.stxt"), " an earlier dump\n");
     write_record(DISK_UNIT, " a page");
     // The pass comes back to the last page with LBACK 0.
     LBACK = 0;
@@ -161,10 +166,58 @@ TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
     EXPECT_FALSE(unit_is_open(DISK_UNIT));
     EXPECT_EQ(count_of(screen(), "End of Session"), 2u);
     EXPECT_EQ(LBACK, 101);
-    std::ifstream in("BREVIN.stxt");
-    std::string line;
-    std::getline(in, line);
-    EXPECT_EQ(line, " a page");
+    EXPECT_EQ(testing::file_bytes("BREVIN.stxt"), " a page\n");
+    EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt.brvtmp"));
+}
+
+// A page pass whose file could not be written whole (here the full device /dev/full) is handled as
+// a failed save: its temporary goes, nothing of the pass stays pending, and the access error comes;
+// on the screen the pause and the page follow, a silent run ends there.
+TEST_F(FintopTest, AFailedPassBringsThePageBackOrEndsASilentRun) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no full device to write to";
+    for (const Int console : {SCREEN_UNIT, SILENT_UNIT}) {
+        SCOPED_TRACE(console);
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        capture_unit(SILENT_UNIT);
+        testing::put_file("BREVIN.stxt.brvtmp", " the pages so far\n");
+        ASSERT_TRUE(open_unit(DISK_UNIT, "/dev/full", UnitMode::Write));
+        write_record(DISK_UNIT, std::string(100000, 'x'));  // beyond any buffer: the device is full
+        HCDONE = 1;
+        VESTRAKEL_GO = 1;
+        LCOPY = 1;
+        LBACK = 0;
+        EDUNIT = DISK_UNIT;
+        UNTSAV = console;
+        answers("\n2\n");
+        int status = -1;
+        try {
+            call();
+        } catch (const ProgramEnd& end) {
+            status = end.status;
+        }
+        const std::string shown = console == SCREEN_UNIT ? screen() : silent();
+        const auto error = shown.find(" ++> File not found or file access error in Brevedit    \n"
+                                      "     File name: BREVIN.stxt \n");
+        EXPECT_NE(error, std::string::npos) << shown;
+        EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt.brvtmp"));
+        EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
+        EXPECT_EQ(HCDONE, 0);
+        EXPECT_EQ(VESTRAKEL_GO, 0);
+        EXPECT_EQ(LCOPY, 0);
+        EXPECT_EQ(EDUNIT, console);
+        if (console == SCREEN_UNIT) {
+            EXPECT_EQ(status, -1);
+            EXPECT_NE(screen().find("End of Session", screen().find("Press <RETURN> to continue: ", error)),
+                      std::string::npos);
+            EXPECT_EQ(LBACK, 101);  // the "2" typed at the page
+            EXPECT_EQ(LRETRN, 1);
+        } else {
+            EXPECT_EQ(status, 1);
+            EXPECT_EQ(screen(), "");
+        }
+    }
 }
 
 TEST_F(FintopTest, EndOfAPassHandsBackTheDecision) {

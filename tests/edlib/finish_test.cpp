@@ -90,22 +90,27 @@ TEST_F(BackitTest, RotationKeepsTwoGenerationsWordForWord) {
         EXPECT_EQ(entry.path().filename().string().find(".brvtmp"), std::string::npos) << entry.path();
 }
 
-TEST_F(BackitTest, FailedWriteEndsTheRunWithTheFileNameAndKeepsTheDataFile) {
+// A write that fails part-way abandons the whole rotation: the access error names the file, every
+// file stays as it was (the back-up staged before it included) and no temporary is left; BACKIT
+// hands the decision back to its caller.
+TEST_F(BackitTest, FailedWriteIsReportedAndChangesNothing) {
     testing::ScratchDir dir;
+    const std::string older = big_endian({1, 2});
     const std::string current = big_endian({4975, 16, 42});
-    put_file("BREVBAK", big_endian({1, 2}));
+    put_file("BREVBAK", older);
     put_file("BREVDAT", current);
-    fs::create_directory("LASTBAK");  // the second back-up cannot be written over a folder
+    fs::create_directory("BREVDAT.brvtmp");  // the data file's temporary cannot be made
     answers("\n");
-    try {
-        save(0);
-        FAIL() << "the failed write went unnoticed";
-    } catch (const ProgramEnd& end) {
-        EXPECT_EQ(end.status, 1);
-    }
-    EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos) << screen();
-    EXPECT_NE(screen().find("LASTBAK"), std::string::npos);
+    EXPECT_FALSE(BACKIT(SCREEN_UNIT, "BrevEdit", 5, NTOGOQ, image_bytes(TPCM), "BREVDAT     ", 0, "BREVBAK     ",
+                        "LASTBAK   "));
+    EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit\n     File name: BREVDAT"),
+              std::string::npos)
+        << screen();
     EXPECT_EQ(file_bytes("BREVDAT"), current);
+    EXPECT_EQ(file_bytes("BREVBAK"), older);
+    EXPECT_FALSE(fs::exists("LASTBAK"));
+    EXPECT_FALSE(fs::exists("BREVBAK.brvtmp"));
+    EXPECT_FALSE(fs::exists("LASTBAK.brvtmp"));
 }
 
 // FINISH over the session's images and load copies.

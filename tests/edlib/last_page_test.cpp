@@ -9,8 +9,12 @@
 
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
+#include "edlib/editor_driver.h"
 #include "edlib/end_of_session.h"
 #include "sysutl/option_words.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
+#include "sysutl/word_ops.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -363,20 +367,59 @@ TEST_F(LastPageTest, FatalFindingBlocksExecuteInAnInteractiveRun) {
     EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
 }
 
-TEST_F(LastPageTest, FatalFindingInASilentRunEndsIt) {
-    testing::ScratchDir dir;
-    capture_unit(SCREEN_UNIT);
-    capture_unit(SILENT_UNIT);
-    TPCM.DEPTH = 0.0f;
-    answers("4\n");
-    try {
-        BRVFIN("17");
-        FAIL() << "a fatal finding in a silent run must end it";
-    } catch (const ProgramEnd& end) {
-        EXPECT_EQ(end.status, 1);
+// A silent run stopped by a fatal finding: with nothing unsaved it ends (status 1, its line on
+// standard error); with an edit no save has kept (or the load copies differing only where this page
+// tidies) the session comes back to the page on the screen, with the silent run's own settings undone.
+TEST_F(LastPageTest, FatalFindingInASilentRun) {
+    struct Case {
+        const char* what;
+        bool edited;   // an edit since the load
+        bool untidy;   // the load copy holds an output bit this page clears
+    };
+    for (const Case& c : {Case{"nothing unsaved", false, false}, Case{"only the page's tidying", false, true},
+                          Case{"an edit unsaved", true, false}}) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        start_state();
+        reset_session();
+        capture_unit(SCREEN_UNIT);
+        capture_unit(SILENT_UNIT);
+        capture_unit(0);
+        TPCM.DEPTH = 0.0f;
+        TPCM.IUNIT = 0;
+        TPCM.NBUG = 2;
+        MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
+        MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
+        if (c.untidy) SESSION.COPIES.IOBUF(180) = TPCM.BRVFLG | (1 << 11);  // bit 12, cleared here
+        if (c.edited) TPCM.DWATR = 62.44f;
+        answers("4\n2\n");
+        int status = -1;
+        bool said = false;
+        try {
+            BRVFIN("17");
+        } catch (const ProgramEnd& end) {
+            status = end.status;
+            said = end.said;
+        }
+        EXPECT_NE(silent().find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
+        EXPECT_EQ(captured(0), " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".\n");
+        EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
+        EXPECT_FALSE(std::filesystem::exists(kPendingEchoFile));
+        if (!c.edited) {
+            EXPECT_EQ(status, 1);
+            EXPECT_TRUE(said);  // no second line from the end of the program
+            EXPECT_EQ(count_of(screen(), "End of Session"), 1u);
+        } else {
+            // Back on the screen, where "2" chose to leave.
+            EXPECT_EQ(status, -1);
+            EXPECT_EQ(TPCM.LBACK, 101);
+            EXPECT_EQ(TPCM.EDUNIT, SCREEN_UNIT);
+            EXPECT_EQ(count_of(screen(), "End of Session"), 2u);
+            EXPECT_EQ(TPCM.IUNIT, 0);
+            EXPECT_EQ(TPCM.NBUG, 2);
+        }
     }
-    EXPECT_NE(silent().find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
+    reset_session();
 }
 
 }  // namespace

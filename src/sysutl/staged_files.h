@@ -1,0 +1,93 @@
+// The one way this program writes a file that must never be left half-written: the new content goes
+// to a temporary beside the file ("NAME.brvtmp") and is renamed over it only once it is complete; the
+// files of one save are put in place together, only when every one of them is written.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brevant {
+
+// The temporary a file is written to before it is put in place (trailing blanks of NAME are not
+// part of the name).
+std::string staged_name(std::string_view name);
+
+// Whether NAME is a file whose owner may not write it by its mode bits (whoever runs the program,
+// root included): the user has protected it, and no save replaces it.
+bool write_protected(std::string_view name);
+
+// How the staging of one file went.
+enum class StageResult {
+    Staged,      // written whole beside its name
+    Protected,   // the file to replace is write-protected: nothing written
+    NotCreated,  // the temporary could not be created
+    NotWritten,  // the temporary could not be written whole (a full disk, a file-size limit)
+    NotClosed,   // the temporary was written but its close failed
+};
+
+// The files of one save. Each is written beside its name first; commit() renames them into place in
+// the order they were staged. A save that is not committed (a failed write, an early return, an end
+// of the program) removes its temporaries, so that it leaves every file on disk as it was.
+// While a save exists it is the save in progress (one at a time): the writes of the routines it
+// calls (BACKIT, DISKIO) join it instead of putting their files in place themselves.
+class StagedSave {
+public:
+    StagedSave();
+    StagedSave(const StagedSave&) = delete;
+    StagedSave& operator=(const StagedSave&) = delete;
+    ~StagedSave();
+
+    // The save in progress; nullptr when there is none.
+    static StagedSave* in_progress();
+
+    // Writes BYTES beside NAME (blank-padded as the caller holds it). A replaced file keeps its
+    // permission bits; a write-protected one is refused before anything is written.
+    StageResult stage(std::string_view name, std::span<const char> bytes);
+
+    // Renames every staged file over its name. Returns the name (as the caller gave it) of the first
+    // that could not be put in place, empty when all were; the files renamed before it stay, each
+    // back-up ahead of the file it keeps, and the temporaries after it are removed.
+    std::string commit();
+
+    // Removes every temporary not yet in place.
+    void discard();
+
+private:
+    struct Staged {
+        std::string name;   // the file's name on disk
+        std::string temp;   // its temporary
+        std::string shown;  // the name as the caller holds it, for the messages
+        bool placed;
+    };
+    std::vector<Staged> files_;
+    StagedSave* outer_;
+};
+
+// The save a routine's writes go into: the save in progress when there is one (its owner puts the
+// files in place), else a save of the routine's own that finish() puts in place.
+class JoinedSave {
+public:
+    JoinedSave() : save_(StagedSave::in_progress()) {
+        if (save_ == nullptr) save_ = &own_.emplace();
+    }
+    StagedSave& save() { return *save_; }
+    // Commits the routine's own save; nothing to do (empty) when the files joined a save in progress.
+    std::string finish() { return own_ ? own_->commit() : std::string(); }
+
+private:
+    std::optional<StagedSave> own_;
+    StagedSave* save_;
+};
+
+// A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first;
+// place_staged_file renames it over NAME once it is complete and closed. False when the rename
+// failed: the temporary is then removed and NAME stays as it was. True, with nothing done, when
+// there is no temporary.
+bool place_staged_file(std::string_view name);
+// Removes the temporary of NAME, when there is one.
+void drop_staged_file(std::string_view name);
+
+}  // namespace brevant

@@ -1,0 +1,338 @@
+// Nothing is lost on the last paths of a session: a page echo or dump that cannot be written (a
+// full disk, a file-size limit) brings the End of Session page back with the edits kept and no
+// temporary left; a silent run stopped by fatal findings gives unsaved edits back to the screen; and
+// every fatal end of a silent run says on standard error where its console went.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "sysutl/program_end.h"
+#include "test_support.h"
+
+namespace brevant::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<int> pages_drawn(const std::string& text) {
+    std::vector<int> pages;
+    const std::regex header("Page ([0-9]+):");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), header); it != std::sregex_iterator(); ++it)
+        pages.push_back(std::stoi((*it)[1].str()));
+    return pages;
+}
+
+std::vector<std::string> temporaries_in(const std::string& listing) {
+    std::vector<std::string> names;
+    std::size_t at = 0;
+    while ((at = listing.find(".brvtmp", at)) != std::string::npos) {
+        const std::size_t start = listing.rfind('\n', at) + 1;
+        names.push_back(listing.substr(start, listing.find('\n', at) - start));
+        at = listing.find('\n', at);
+    }
+    return names;
+}
+
+std::string listing_here() {
+    std::string listing;
+    for (const std::string& name : files_here()) listing += name + "\n";
+    return listing;
+}
+
+bool have_prlimit() { return platform::run_command("command -v prlimit > /dev/null 2>&1") == 0; }
+
+struct LimitedRun {
+    ProgramResult result;
+    std::string data_at_page;     // "BREVDAT" when the page had come back PAGES times
+    std::string listing_at_page;  // the folder's names then, one a line
+};
+
+// Runs the program under a file-size limit of KIB KiB (the soft limit only, so that it can be
+// lifted), FIRST on its input. With PAGES above 0 it waits (at most about 20 s) until the End of
+// Session page has been drawn PAGES times, notes the data file and the folder, lifts the limit when
+// LIFT is true (as the user would once the disk has room again), and sends THEN; the input then
+// ends. The screen goes through a pipe, which the limit does not cover.
+LimitedRun run_under_file_size_limit(const std::string& first, int pages, bool lift, const std::string& then,
+                                     int kib = 5) {
+    fs::create_directories(".run");
+    put_file(".run/first.txt", first);
+    put_file(".run/then.txt", then);
+    put_file(".run/out.txt", "");
+    const std::string script =
+        "cd \"$(dirname \"$0\")/..\"\n"
+        "mkfifo .run/in .run/screen\n"
+        "cat .run/screen > .run/out.txt &\n"
+        "reader=$!\n"
+        "(ulimit -S -f " + std::to_string(kib) + "; exec '" + BREVANT_BINARY +
+        "' < .run/in > .run/screen 2> .run/err.txt) &\n"
+        "pid=$!\n"
+        "exec 3> .run/in\n"
+        "cat .run/first.txt >&3\n"
+        "if [ " + std::to_string(pages) + " -gt 0 ]; then\n"
+        "  for i in $(seq 1 400); do\n"
+        "    [ $(grep -c 'End of Session' .run/out.txt) -ge " + std::to_string(pages) + " ] && break; sleep 0.05\n"
+        "  done\n"
+        "  cp BREVDAT .run/data_at_page\n"
+        "  ls -A | grep -v '^.run$' > .run/listing_at_page\n" +
+        std::string(lift ? "  prlimit --pid $pid --fsize=unlimited\n" : "") +
+        "fi\n"
+        "cat .run/then.txt >&3\n"
+        "exec 3>&-\n"
+        "wait $pid\n"
+        "echo $? > .run/status.txt\n"
+        "wait $reader\n"
+        "rm -f .run/in .run/screen\n";
+    put_file(".run/limited.sh", script);
+    LimitedRun run;
+    run.result.status = platform::run_command("bash .run/limited.sh") == 0 ? std::stoi(file_bytes(".run/status.txt")) : -1;
+    run.result.out = file_bytes(".run/out.txt");
+    run.result.err = file_bytes(".run/err.txt");
+    if (pages > 0) {
+        run.data_at_page = file_bytes(".run/data_at_page");
+        run.listing_at_page = file_bytes(".run/listing_at_page");
+    }
+    return run;
+}
+
+constexpr const char* kEchoError = " ++> File not found or file access error in Brevedit    \n     File name: BREVIN.stxt \n";
+
+// The water depth of the sample edited on page 1 (777 m), then an execute whose echo of the pages
+// outgrows the limit.
+constexpr const char* kEditAndExecute = "M\nJ1\n4\n777\nL\n3\n\n";
+
+// The reproduction of the full disk: the echo fails before the save, the page comes back with the
+// edit, the data file and the folder are as they were, and once the limit is lifted the save keeps
+// the edit (the old file in the back-up).
+TEST(SessionKept, FailedEchoReturnsToTheLastPageAndSavesOnceTheLimitIsLifted) {
+    if (!have_prlimit()) GTEST_SKIP() << "no prlimit command to lift the limit of a running program";
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string before = file_bytes("BREVDAT");
+    const LimitedRun run = run_under_file_size_limit(kEditAndExecute, 2, true, "1\n");
+    const ProgramResult& r = run.result;
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto error = r.out.find(kEchoError);
+    ASSERT_NE(error, std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("End of Session", error), std::string::npos);
+    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+    EXPECT_EQ(run.data_at_page, before);
+    EXPECT_EQ(run.listing_at_page, "BREVDAT\nLOWDAT\n");
+    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("BREVBAK"), before);
+    EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
+}
+
+// Under the limit, whatever the user does after the failed echo: leave without saving (Return at
+// the loss warning), or let the input end at the page. The data file stays as it was, no temporary
+// stays, no run starts.
+TEST(SessionKept, FailedEchoKeepsTheSessionUntilTheUserLeaves) {
+    struct Case {
+        const char* what;
+        const char* then;
+        int status;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"leave without saving", "2\n\n", 0, ""},
+        {"end of input at the page", "", 1, kEndOfInputMessage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        const std::string before = file_bytes("BREVDAT");
+        const ProgramResult r = run_under_file_size_limit(std::string(kEditAndExecute) + c.then, 0, false, "").result;
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.err, *c.err ? std::string(c.err) + "\n" : std::string());
+        const auto error = r.out.find(kEchoError);
+        ASSERT_NE(error, std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("End of Session", error), std::string::npos);
+        if (c.status == 0) {
+            EXPECT_NE(r.out.find("This action will result in the loss of data changes", error), std::string::npos);
+        }
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        EXPECT_EQ(file_bytes("BREVDAT"), before);
+        EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+    }
+}
+
+// An echo file that cannot even be made (a folder holds its name) fails the same way, before any
+// page is written: the message, the page again, nothing changed; the folder is left as it was.
+TEST(SessionKept, EchoThatCannotBeMadeReturnsToTheLastPage) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string before = file_bytes("BREVDAT");
+    fs::create_directories("BREVIN.stxt.brvtmp/kept");
+    const ProgramResult r = run_brevant(std::string(kEditAndExecute) + "2\n\n", 60);
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto error = r.out.find(kEchoError);
+    ASSERT_NE(error, std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("End of Session", error), std::string::npos);
+    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt.brvtmp", "LOWDAT"}));
+    EXPECT_TRUE(fs::is_directory("BREVIN.stxt.brvtmp/kept"));
+}
+
+// The dump of the pages (item 5) under the limit leaves the earlier dump whole and the session on
+// the page; with the limit lifted the same session writes the dump.
+TEST(SessionKept, FailedDumpKeepsTheEarlierDump) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string earlier = " an earlier dump of the pages\n";
+    put_file("BREVIN.stxt", earlier);
+    const ProgramResult r = run_under_file_size_limit("M\nL\n5\n\n2\n", 0, false, "").result;
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto error = r.out.find(kEchoError);
+    ASSERT_NE(error, std::string::npos) << r.out;
+    EXPECT_EQ(pages_drawn(r.out.substr(error)), (std::vector<int>{17}));
+    EXPECT_EQ(file_bytes("BREVIN.stxt"), earlier);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
+
+    if (!have_prlimit()) GTEST_SKIP() << "no prlimit command to lift the limit of a running program";
+    const LimitedRun lifted = run_under_file_size_limit("M\nL\n5\n\n", 2, true, "5\n2\n");
+    EXPECT_EQ(lifted.result.status, 0) << lifted.result.err;
+    EXPECT_EQ(temporaries_in(lifted.listing_at_page), std::vector<std::string>{});
+    const std::string dump = file_bytes("BREVIN.stxt");
+    EXPECT_NE(dump.find("Welcome to Brevant"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("Page 15:"), std::string::npos) << dump;
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
+}
+
+// A silent run has nobody to answer at the page: its failed echo ends it with status 1, the
+// message in "Diagnostics.stxt", one line on standard error naming that file, the data file as it
+// was and no temporary.
+TEST(SessionKept, FailedEchoEndsASilentRunSayingWhereToLook) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string before = file_bytes("BREVDAT");
+    const ProgramResult r = run_under_file_size_limit("M\nJ1\n4\n777\nL\n4\n", 0, false, "").result;
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, std::string(kSilentRunStoppedMessage) + "\n");
+    EXPECT_NE(file_bytes("Diagnostics.stxt").find(kEchoError), std::string::npos) << file_bytes("Diagnostics.stxt");
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
+}
+
+constexpr const char* kFatalFindingsLine = " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".";
+
+// The new case has no water depth: a fatal finding. With an edit on page 1 (fresh water), the
+// silent run's findings give the session back to the End of Session page on the screen after the
+// line on standard error; the user then saves, leaves, or lets the input end (without saving).
+TEST(SessionKept, FatalFindingOfASilentRunGivesUnsavedEditsBackToThePage) {
+    struct Case {
+        const char* what;
+        const char* then;
+        int status;
+        std::string err;
+        bool saved;
+    };
+    const std::string fatal_line = std::string(kFatalFindingsLine) + "\n";
+    const Case cases[] = {
+        {"end of input", "", 1, fatal_line + kEndOfInputMessage + "\n", false},
+        {"save and exit", "1\n", 0, fatal_line, true},
+        {"leave without saving", "2\n\n", 0, fatal_line, false},
+        // Execute on the screen: the findings now shown there, a pause after the first seven and
+        // one after the last, the page again.
+        {"execute interactively, then leave", "3\n\n\n2\n\n", 0, fatal_line, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        create_case();
+        const std::string before = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(std::string("M\nJ1\n5\n2\nL\n4\n") + c.then, 60);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.err, c.err);
+        const std::vector<int> pages = pages_drawn(r.out);
+        ASSERT_GE(pages.size(), 3u) << r.out;
+        EXPECT_EQ(std::vector<int>(pages.end() - 2, pages.end()), (std::vector<int>{17, 17})) << r.out;
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        EXPECT_NE(file_bytes("Diagnostics.stxt").find(" ++> Fatal Warning: The water depth is nonpositive."),
+                  std::string::npos);
+        if (std::string(c.what).starts_with("execute")) {
+            EXPECT_NE(r.out.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos);
+        }
+        if (c.saved) {
+            EXPECT_EQ(WordFile("BREVDAT").real(447), 62.44f);
+            EXPECT_EQ(file_bytes("BREVBAK"), before);
+            // The silent run's own settings were undone with its end: the case is saved as edited.
+            EXPECT_EQ(WordFile("BREVDAT").integer(109), WordFile("BREVBAK").integer(109));  // IUNIT
+        } else {
+            EXPECT_EQ(file_bytes("BREVDAT"), before);
+            EXPECT_EQ(files_here(), (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
+        }
+    }
+}
+
+// Every fatal end of a silent run that has not said why on standard error gets the one line naming
+// "Diagnostics.stxt", whatever stopped it: a save that fails on a protected data file, a user table
+// that is not there. A silent run that ends well says nothing there.
+TEST(SessionKept, EveryFatalEndOfASilentRunNamesItsDiagnosticsFile) {
+    struct Case {
+        const char* what;
+        void (*prepare)();
+        int status;
+        const char* in_diagnostics;
+    };
+    const Case cases[] = {
+        {"protected data file",
+         [] {
+             create_case();
+             make_runnable();
+             make_box_on_grid();
+             fs::permissions("BREVDAT", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         1, "     File name: BREVDAT"},
+        {"user RAO table of one frequency",
+         [] {
+             create_case();
+             make_runnable();
+             WordFile f("BREVDAT");
+             f.set(778, 1);                         // AUXVSH: the user's RAOs, from "USERRAOS.txt"
+             f.set(172, 1);                         // LRANDM: the sea on
+             f.set_real(430, 10.0f);                // SWHT(1)
+             f.set_real(436, 10.0f);                // SIGPD(1)
+             f.set_real(448, 10.0f / 1.4142135f);   // SLPHT
+             f.set(180, f.word(180) | (1u << 22));  // BRVFLG bit 23: the net-force pages
+             f.set(787, 0x666);                     // LWVCOF
+             f.set(179, 4);                         // NUMBRV
+             f.set_real(472, 90.0f);                // BRVINC
+             f.set(774, 0x777);                     // LCBARG
+             f.set(775, 0x555);                     // LWBARG
+             f.save("BREVDAT");
+             put_file("USERRAOS.txt", "1 2\n0\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n360\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n");
+         },
+         1, " ++> End of file or related file error in routine USRRAO"},
+        {"a run that ends well",
+         [] {
+             create_case();
+             make_runnable();
+             make_box_on_grid();
+         },
+         0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        c.prepare();
+        const ProgramResult r = run_brevant("M\nJ1\n5\n2\nL\n4\n", 120);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.err, c.status == 1 ? std::string(kSilentRunStoppedMessage) + "\n" : std::string());
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        if (c.in_diagnostics != nullptr) {
+            EXPECT_NE(file_bytes("Diagnostics.stxt").find(c.in_diagnostics), std::string::npos)
+                << file_bytes("Diagnostics.stxt");
+        }
+        EXPECT_EQ(temporaries_in(listing_here()), std::vector<std::string>{});
+        if (fs::exists("BREVDAT")) fs::permissions("BREVDAT", fs::perms::owner_all);
+    }
+}
+
+}  // namespace
+}  // namespace brevant::e2e

@@ -1,0 +1,125 @@
+// Files written beside their names: a save puts its files in place only when it commits, and one
+// that does not leaves every file as it was; a whole-image write joins the save in progress.
+#include "sysutl/staged_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "records/data_image.h"
+#include "sysutl/record_io.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::file_bytes;
+using testing::put_file;
+
+std::vector<char> bytes_of(const std::string& s) { return {s.begin(), s.end()}; }
+
+std::vector<std::string> names_here() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(".")) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(StagedFiles, NothingIsInPlaceBeforeTheCommitAndEverythingAfterIt) {
+    testing::ScratchDir dir;
+    put_file("A", "old a");
+    {
+        StagedSave save;
+        EXPECT_EQ(save.stage("A   ", bytes_of("new a")), StageResult::Staged);
+        EXPECT_EQ(save.stage("B", bytes_of("new b")), StageResult::Staged);
+        EXPECT_EQ(file_bytes("A"), "old a");
+        EXPECT_FALSE(fs::exists("B"));
+        EXPECT_EQ(save.commit(), "");
+    }
+    EXPECT_EQ(file_bytes("A"), "new a");
+    EXPECT_EQ(file_bytes("B"), "new b");
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(StagedFiles, ASaveLeftWithoutCommitLeavesEveryFileAsItWas) {
+    testing::ScratchDir dir;
+    put_file("A", "old a");
+    {
+        StagedSave save;
+        EXPECT_EQ(save.stage("A", bytes_of("new a")), StageResult::Staged);
+        EXPECT_TRUE(fs::exists("A.brvtmp"));
+    }
+    EXPECT_EQ(file_bytes("A"), "old a");
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(StagedSave::in_progress(), nullptr);
+}
+
+// A rename that fails (a folder where the file should go) names the file as the caller gave it;
+// the files renamed before it stay, the temporaries after it go.
+TEST(StagedFiles, AFailedRenameNamesTheFileAndRemovesTheTemporariesLeft) {
+    testing::ScratchDir dir;
+    fs::create_directory("B");
+    fs::create_directory("B/inside");  // a folder that is not empty cannot be renamed over
+    StagedSave save;
+    EXPECT_EQ(save.stage("A", bytes_of("a")), StageResult::Staged);
+    EXPECT_EQ(save.stage("B     ", bytes_of("b")), StageResult::Staged);
+    EXPECT_EQ(save.stage("C", bytes_of("c")), StageResult::Staged);
+    EXPECT_EQ(save.commit(), "B     ");
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(StagedFiles, AWriteProtectedFileIsRefusedBeforeAnythingIsWritten) {
+    testing::ScratchDir dir;
+    put_file("A", "old a");
+    fs::permissions("A", fs::perms::owner_read);
+    StagedSave save;
+    EXPECT_EQ(save.stage("A", bytes_of("new a")), StageResult::Protected);
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A"}));
+    fs::permissions("A", fs::perms::owner_all);
+}
+
+// A whole-image write within a save in progress waits for that save; without one it is in place at once.
+TEST(StagedFiles, AWholeImageWriteJoinsTheSaveInProgress) {
+    testing::ScratchDir dir;
+    reset_images();
+    TPCM.NTOGO = NTOGOQ;
+    Int ntogo = NTOGOQ, ierr = -1;
+    {
+        StagedSave save;
+        DISKIO(0, ntogo, "BREVDAT     ", 1, ierr, image_bytes(TPCM), 5);
+        EXPECT_EQ(ierr, 0);
+        EXPECT_FALSE(fs::exists("BREVDAT"));
+        EXPECT_TRUE(fs::exists("BREVDAT.brvtmp"));
+    }
+    EXPECT_EQ(names_here(), std::vector<std::string>{});
+    {
+        StagedSave save;
+        DISKIO(0, ntogo, "BREVDAT", 1, ierr, image_bytes(TPCM), 5);
+        EXPECT_EQ(save.commit(), "");
+    }
+    EXPECT_EQ(file_bytes("BREVDAT").size(), 4u * NTOGOQ);
+    fs::remove("BREVDAT");
+    DISKIO(0, ntogo, "BREVDAT", 1, ierr, image_bytes(TPCM), 5);
+    EXPECT_EQ(ierr, 0);
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"BREVDAT"}));
+    reset_images();
+}
+
+TEST(StagedFiles, AStagedReportIsPlacedOrDropped) {
+    testing::ScratchDir dir;
+    put_file("REPORT.stxt", "old");
+    put_file(staged_name("REPORT.stxt  "), "new");
+    drop_staged_file("REPORT.stxt");
+    EXPECT_TRUE(place_staged_file("REPORT.stxt"));  // nothing to place
+    EXPECT_EQ(file_bytes("REPORT.stxt"), "old");
+    put_file("REPORT.stxt.brvtmp", "new");
+    EXPECT_TRUE(place_staged_file("REPORT.stxt "));
+    EXPECT_EQ(file_bytes("REPORT.stxt"), "new");
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"REPORT.stxt"}));
+}
+
+}  // namespace
+}  // namespace brevant
