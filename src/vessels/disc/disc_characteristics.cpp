@@ -111,8 +111,9 @@ void DSKCHR() {
     Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
     const Real G = V.G;
-    // Only the value 1 means mooring feedback (the pages store 0 or 1; another value would build the
-    // energy table from amplitudes that no pass set).
+    // Only the value 1 solves the lines, runs the moored-period iteration and builds the energy
+    // table here; the forces and RAOs take any non-zero value for feedback. The pages store 0 or 1;
+    // another value has no moored pass to set the amplitudes an energy table would be built from.
     const bool feedback = P.MORFBK == 1;
 
     // A. The equivalent cylinder.
