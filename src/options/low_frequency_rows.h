@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sysutl/ftypes.h"
+#include "sysutl/two_pi.h"
 
 namespace brevant {
 

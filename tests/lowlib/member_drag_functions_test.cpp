@@ -109,7 +109,10 @@ TEST(MemberDragFunctions, WaterLineKernelsAreCycleMeans) {
 TEST(MemberDragFunctions, SubmergedKernelIsTheLengthMeanOfTheDragIncrease) {
     struct Case {
         Real KD, B, R, PHI;
-        double expected;  // from the Part's worked values where it gives one, else NAN
+        // The length mean of g worked once and written down, so that the kernel and the oracle
+        // cannot drift together (the one-directional row in closed form: g = e^(2q) / 2 over
+        // -1 < q < 0 gives (1 - e^-2) / 4); NAN where the oracle alone checks the row.
+        double expected;
     };
     const Case cases[] = {
         {2.0f, 1.5f, 0.4f, 1.2f, 0.3199218},
