@@ -245,7 +245,8 @@ TEST(MemberDragFunctions, NoCurrentValuesAndSigns) {
 }
 
 TEST(MemberDragFunctions, RayleighSumsOnTwentySevenNodes) {
-    // Simpson over x = 0 .. 5.5 26/27 of the Rayleigh-weighted kernels; worked values at B0 1.
+    // Simpson over x = 0 .. 5.5 26/27 of the Rayleigh-weighted kernels: the sums at B0 1, worked
+    // once in double on the same 27 nodes and written down.
     EXPECT_NEAR(FCF_SURF(1.0f, 0.0f, 0.0f, 1.0f, 27), 2.33465f, 2e-5f);
     EXPECT_NEAR(FCF_SURF_PRP(1.0f, 0.0f, 0.0f, 1.0f, 27), 0.68399f, 2e-5f);
     EXPECT_NEAR(GISURF(1.0f, 0.0f, 0.0f, 1.0f, 27), 2.81642f, 2e-5f);
