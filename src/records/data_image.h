@@ -180,7 +180,7 @@ struct Tpcm {
     FArray<Int, 20> ITPCM2;                      // 34-53 spare words, unused
     FArray<Int, 6> MOTION;                       // 54-59 per degree of freedom, surge to yaw: not 0 when its
                                                  //     response statistics and RAO-table column are wanted
-                                                 //     (roll's 1 alone adds the roll-damping header line);
+                                                 //     (roll's 1 alone adds a ship's roll-damping header line);
                                                  //     1 in a new case, no page edits them
     ImageText<80> CID1P;                         // 60-79 first identification line (page 1 item 1; report title)
     ImageText<80> CID2P;                         // 80-99 second identification line of the case (page 1 item 2)
@@ -194,7 +194,7 @@ struct Tpcm {
     Int LMOTN;                                   // 106 output motion RAOs (semi output options item 2)
     Int LGAP;                                    // 107 point displacements absolute (0) or relative to the wave
                                                  //     surface (1; 2 with the wave term decayed below the
-                                                 //     draft); the loader sets 0 for this program's files
+                                                 //     draft); every load sets 0 in this program
     Int LSLPHT;                                  // 108 regular waves of constant height (0) or constant slope (1)
     Int IUNIT;                                   // 109 unit of the simulation report (console or disk)
     Int IDRIVE;                                  // 110 disk selector of the report file, with IUNIT
