@@ -21,6 +21,8 @@ namespace brevant::e2e {
 namespace {
 
 using reference::Hull;
+using testing::lines_holding;
+using testing::lines_of;
 using testing::non_finite_words;
 
 struct Row {
@@ -42,13 +44,6 @@ bool is_guard_warning(const std::string& line, const std::string& section) {
     if (line.compare(line.size() - tail.size(), tail.size(), tail) != 0) return false;
     const std::string count = line.substr(head.size(), line.size() - head.size() - tail.size());
     return count.find_first_not_of("0123456789") == std::string::npos && count != "0";
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
 }
 
 TEST(BadCaseGuardRun, DamagedDiscBuoysEndClearlyInBoundedTime) {
@@ -84,16 +79,14 @@ TEST(BadCaseGuardRun, DamagedDiscBuoysEndClearlyInBoundedTime) {
             EXPECT_EQ(count_of(r.out, message + "\n"), 1u) << message << "\n" << r.out.substr(0, 4000);
 
         const std::vector<std::string> console = lines_of(r.out);
-        const auto warnings = std::count_if(console.begin(), console.end(), [&](const std::string& line) {
-            return line.find("report fields are NaN or Infinity") != std::string::npos;
-        });
+        const std::size_t warnings = lines_holding(console, "report fields are NaN or Infinity");
         if (row.nan_section.empty()) {
             EXPECT_EQ(non_finite_words(report), 0) << report.substr(0, 4000);
-            EXPECT_EQ(warnings, 0);
+            EXPECT_EQ(warnings, 0u);
         } else {
             // The warning once on the console and as the report's last line, naming the section.
             EXPECT_GT(non_finite_words(report), 0);
-            EXPECT_EQ(warnings, 1);
+            EXPECT_EQ(warnings, 1u);
             EXPECT_EQ(std::count_if(console.begin(), console.end(),
                                     [&](const std::string& line) { return is_guard_warning(line, row.nan_section); }),
                       1);
