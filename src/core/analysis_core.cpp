@@ -9,6 +9,7 @@
 #include "core/force_distribution_page.h"
 #include "core/net_force_pages.h"
 #include "core/net_force_spectra.h"
+#include "core/report_guard.h"
 #include "core/run_setup.h"
 #include "core/run_values.h"
 #include "core/spectrum_pages.h"
@@ -44,7 +45,7 @@ private:
 // The count of the report's NaN and Infinity fields, for the length of the run.
 class ReportFieldCount {
 public:
-    explicit ReportFieldCount(Int report_unit) { start_report_field_count(report_unit); }
+    explicit ReportFieldCount(Int report_unit) { start_report_field_count(report_unit, report_section_title); }
     ~ReportFieldCount() { stop_report_field_count(); }
     ReportFieldCount(const ReportFieldCount&) = delete;
     ReportFieldCount& operator=(const ReportFieldCount&) = delete;

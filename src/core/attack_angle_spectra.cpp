@@ -269,7 +269,7 @@ void ANGSPEC(const RunValues& R, Real RELANG, Int SPECTYP, Int NWAVPK, std::stri
         if (SPECTYP == 7) {
             write_record(U, summed_force_spectrum_low_frequency_row(IW, WFREQ, SFX, SFY, SMZ));
         } else {
-            const Real GPSPAC = IW == 1 ? 0.0f : kTwoPiLowFrequency * TMPSPD / WFREQ;
+            const Real GPSPAC = IW == 1 ? 0.0f : kTwoPi * TMPSPD / WFREQ;
             write_record(U, force_spectrum_low_frequency_row(IW, WFREQ, GPSPAC, SFX, SFY, SMZ));
         }
     });

@@ -20,6 +20,7 @@
 #include "sysutl/angles.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "veslib/rao_refresh.h"
 
@@ -133,7 +134,7 @@ void coefficient_page(const DriftPageSetup& S, Real RELANG, Int OUTTYP, Int SWVF
         write_record(U, Record()
                             .F(P.T(IW), 8, 3)
                             .F(V.W(IW), 10, 4)
-                            .F(6.2831853f / V.WVK(IW), 12, 3)
+                            .F(kTwoPi / V.WVK(IW), 12, 3)
                             .F(wave.HTORSL, 12, 3)
                             .F(C[0], 12, 5)
                             .F(C[1], 12, 5)

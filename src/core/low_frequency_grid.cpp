@@ -47,7 +47,7 @@ std::string two_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING1, Real
         row.x(1)
             .F(WFREQ, 6, 4)
             .x(5)
-            .F(kTwoPiLowFrequency / WFREQ, 8, 2)
+            .F(kTwoPi / WFREQ, 8, 2)
             .x(4)
             .F(SPACING1, 11, 2)
             .x(3)
@@ -61,7 +61,7 @@ std::string one_column_low_frequency_row(Int IW, Real WFREQ, Real SPACING, Real 
     if (IW == 1) {
         row.x(1).F(0.0f, 6, 4).t(15).put("Infinity").t(32).put("Infinity");
     } else {
-        row.x(1).F(WFREQ, 6, 4).x(7).F(kTwoPiLowFrequency / WFREQ, 8, 2).x(6).F(SPACING, 11, 2);
+        row.x(1).F(WFREQ, 6, 4).x(7).F(kTwoPi / WFREQ, 8, 2).x(6).F(SPACING, 11, 2);
     }
     return row.x(8).PE(VALUE, 9, 2).str();
 }
@@ -71,7 +71,7 @@ std::string force_spectrum_low_frequency_row(Int IW, Real WFREQ, Real SPACING, R
     if (IW == 1) {
         row.x(1).F(0.0f, 6, 4).t(13).put("Infinity").t(27).put("Infinity");
     } else {
-        row.x(1).F(WFREQ, 6, 4).x(5).F(kTwoPiLowFrequency / WFREQ, 8, 2).x(3).F(SPACING, 11, 2);
+        row.x(1).F(WFREQ, 6, 4).x(5).F(kTwoPi / WFREQ, 8, 2).x(3).F(SPACING, 11, 2);
     }
     return row.x(4).PE(SFX, 9, 2).x(4).PE(SFY, 9, 2).x(4).PE(SMZ, 9, 2).str();
 }
@@ -81,7 +81,7 @@ std::string summed_force_spectrum_low_frequency_row(Int IW, Real WFREQ, Real SFX
     if (IW == 1) {
         row.x(1).F(0.0f, 6, 4).t(13).put("Infinity");
     } else {
-        row.x(1).F(WFREQ, 6, 4).x(5).F(kTwoPiLowFrequency / WFREQ, 8, 2);
+        row.x(1).F(WFREQ, 6, 4).x(5).F(kTwoPi / WFREQ, 8, 2);
     }
     return row.x(3).PE(SFX, 9, 2).x(4).PE(SFY, 9, 2).x(4).PE(SMZ, 9, 2).str();
 }

@@ -7,11 +7,9 @@
 #include <string>
 
 #include "sysutl/ftypes.h"
+#include "sysutl/two_pi.h"
 
 namespace brevant {
-
-// 2 pi as the low-frequency tables use it.
-inline constexpr Real kTwoPiLowFrequency = 6.2831855f;
 
 // The row count: 2 pi / (BRV_PD_MIN x BRVFRQ_DELTA) cut toward zero. No rows (0) unless both words
 // are positive: a page without rows rather than a run of negative frequencies.

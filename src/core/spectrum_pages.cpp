@@ -34,10 +34,14 @@ bool bit_on(Int bit) { return BITVAL(TPCM.BRVFLG, bit, TPCM.EDUNIT) == 1; }
 // The characteristic slope (degrees) of a wave of HEIGHT at the period PERIOD in the run's depth.
 Real characteristic_slope(const RunValues& R, Real PERIOD, Real HEIGHT) {
     Real KD = 0.0f;
-    WAVVEC(kTwoPiLowFrequency / PERIOD * R.WDCNST, KD);
+    WAVVEC(kTwoPi / PERIOD * R.WDCNST, KD);
     const Real K = KD / TPCM.DEPTH;
     return 0.5f * HEIGHT * kDegPerRad * K;
 }
+
+// The characteristic wind speed of the sea, 0.1412 g TPK (ft/s or m/s): about the wind of a fully
+// developed sea with that peak period (w_p = 0.88 g / U).
+Real characteristic_wind_speed() { return 0.1412f * WAVCOM.G * WAVCOM.TPK; }
 
 void speed_spectrum_header(const RunValues& R, bool wind, bool both) {
     const Int U = TPCM.IUNIT;
@@ -133,8 +137,8 @@ void speed_spectrum_pages(RunValues& R) {
         if (P.LCURNT != 0) CURDENQ = CURSPC(WFREQ, P.CURDEN, P.CURTYP, P.EDUNIT);
         Real GPSPW = 0.0f, GPSPS = 0.0f;
         if (IW != 1) {
-            GPSPW = kTwoPiLowFrequency * R.TMPWSP / WFREQ;
-            GPSPS = kTwoPiLowFrequency * R.TMPCSP / WFREQ;
+            GPSPW = kTwoPi * R.TMPWSP / WFREQ;
+            GPSPS = kTwoPi * R.TMPCSP / WFREQ;
         }
         if (both) {
             write_record(U, two_column_low_frequency_row(IW, WFREQ, GPSPW, GPSPS, WNDDENQ, CURDENQ));
@@ -169,7 +173,7 @@ void write_sea_spectrum_lines(const RunValues& R) {
 SeaCharacteristics sea_characteristics(const RunValues& R) {
     const WavCom& V = WAVCOM;
     SeaCharacteristics C;
-    C.VWIND = 0.1412f * V.G * V.TPK;
+    C.VWIND = characteristic_wind_speed();
     // The requested height, also for the user spectra whose requested-height line is not shown.
     C.SLOPE = characteristic_slope(R, V.TPK, TPCM.SWHT(1));
     return C;
@@ -195,7 +199,7 @@ void write_sea_wind_speed_line(Real VWIND) {
 
 void write_sea_characteristics_lines(const RunValues& R) {
     write_sea_spectrum_lines(R);
-    write_sea_wind_speed_line(0.1412f * WAVCOM.G * WAVCOM.TPK);
+    write_sea_wind_speed_line(characteristic_wind_speed());
     write_sea_slope_and_direction_lines(sea_characteristics(R).SLOPE);
 }
 
@@ -298,7 +302,7 @@ void wave_spectrum_pages(RunValues& R) {
         Record row;
         row.F(P.T(IW), 11, 3)
             .F(V.W(IW), 13, 3)
-            .F(kTwoPiLowFrequency / V.WVK(IW), 13, 3)
+            .F(kTwoPi / V.WVK(IW), 13, 3)
             .F(regular_wave(IW).HTORSL, 13, 3);
         if (sea) row.F(V.WPSD(IW), 13, 4);
         if (swell) row.F(V.SWLPSD(IW), 13, 4);
@@ -343,8 +347,8 @@ void group_spectrum_pages(RunValues& R) {
         if (P.LSWELL != 0) GRPSPC(&V.SWLPSD(1), SWGPSP, WFREQ);
         Real GPSPW = 0.0f, GPSPS = 0.0f;
         if (IW != 1) {
-            GPSPW = kTwoPiLowFrequency * GSWAV / WFREQ;
-            GPSPS = kTwoPiLowFrequency * GSSWL / WFREQ;
+            GPSPW = kTwoPi * GSWAV / WFREQ;
+            GPSPS = kTwoPi * GSSWL / WFREQ;
         }
         if (both) {
             write_record(U, two_column_low_frequency_row(IW, WFREQ, GPSPW, GPSPS, WVGPSP, SWGPSP));

@@ -195,6 +195,8 @@ bool slot_shown(Int SLOT) {
     }
 }
 
+Int stepped_page_counter(Int IPAG) { return std::clamp<Int>(IPAG, 0, kLastSlot) + 1; }
+
 void set_session_values() {
     static constexpr const char* kNames[kSimulationTypes] = {
         "KORVELL", "TANDRIL", "PELMARO", "VOSKARN", "",        "",        "GRELDIN", "FURNEL ", "UNKNOWN",
@@ -227,11 +229,7 @@ void walk_page_chain(Int FIRST) {
     Tpcm& T = TPCM;
     Int SLOT = FIRST;
     for (;;) {
-        // IPAG also receives whatever number is typed at a help screen's pause. Held to 0..18 before the
-        // step, it names the same slot as before (1..18 as they are, every other value slot 1) and the
-        // step cannot overflow.
-        T.IPAG = std::clamp<Int>(T.IPAG, 0, kLastSlot);
-        ++T.IPAG;
+        T.IPAG = stepped_page_counter(T.IPAG);
         // A skip is used up by the slot it lands on; slot 16 uses it up after its page instead.
         if (SLOT != 16 && T.LBACK == NAV_SKIP) T.LBACK = 0;
 

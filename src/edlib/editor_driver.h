@@ -54,6 +54,10 @@ Int jump_slot(Int N);
 Int slot_after(Int SLOT, Int CODE, Int IPAG);
 // Whether the page of a slot is shown for the case in TPCM.
 bool slot_shown(Int SLOT);
+// The page counter IPAG after the walk's step at a slot: 1 more, held to 0..18 first. IPAG also
+// receives whatever number is typed at a help screen's pause; held, it names the same slot as it
+// would have unheld (1..18 as they are, every other value slot 1), and the step cannot overflow.
+Int stepped_page_counter(Int IPAG);
 
 // Fills the session values and the simulation-type table (the start of every session).
 void set_session_values();

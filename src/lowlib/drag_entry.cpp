@@ -33,6 +33,7 @@
 #include "sysutl/option_words.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -238,7 +239,7 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     Real PSDPK = 0.0f, TWVPK = 0.0f;
     Int I_TWVPK = 0, ILAST = 0, IHALFP = 0, IHALFM = 0;
     PSDPEK(PSD, WAVCOM.W.data(), PSDPK, TWVPK, I_TWVPK, ILAST, 0, IHALFP, IHALFM);
-    const Real WPK_NB = TWVPK > 0.0f ? 2.0f * kPi / TWVPK : 0.0f;
+    const Real WPK_NB = TWVPK > 0.0f ? kTwoPi / TWVPK : 0.0f;
     const Real WPK_NB2 = WPK_NB * WPK_NB;
 
     // 2. Component scales; wave drag left out: no drag constants.

@@ -22,6 +22,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -47,7 +48,7 @@ void set_up_series(Int LCOMP, Int DOUSER, Int DRFTYP, Real RELANG) {
     DrftcKept& k = DRFTC_KEPT;
     const Real G = WAVCOM.G;
     k.MODFLX = ((DOUSER == 1 && TPCM.CURCOR == 1 && TPCM.VESTYP == 1) || DRFTYP == 6) ? 1 : 0;
-    k.FRQSCL = DRFTYP == 3 ? 6.2831855f / std::sqrt(TPCM.LWL / G) : TPCM.WPITCH;
+    k.FRQSCL = DRFTYP == 3 ? kTwoPi / std::sqrt(TPCM.LWL / G) : TPCM.WPITCH;
     k.WKVAL = 0.67139286f / TPCM.DRAFT;
     OPACITY(k.RELHALF, k.WKVAL, RELANG, TPCM.LWL, TPCM.BWL, TPCM.DRAFT, EQUILB.BOWARM, EQUILB.STRNRM, EQUILB.BOWANG,
             EQUILB.STRNAN, LCOMP);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "lowlib/error_functions.h"
+#include "sysutl/two_pi.h"
 
 namespace brevant {
 
@@ -114,7 +115,7 @@ Real FCF_SURF_PRP(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
         const Real C = RH_ERFC(0.70710677f / X, NXP);
         const Real E = std::exp(-0.5f / X2);
         Y = X + ((3.0f - 20.0f * X2 + 120.0f * X2 * X2) * 2.5066283f * C -
-                 6.0f * X * E * (1.0f + 10.0f * X2 * (6.2831855f * X2 - 0.85840726f))) /
+                 6.0f * X * E * (1.0f + 10.0f * X2 * (kTwoPi * X2 - 0.85840726f))) /
                     (376.99112f * X2 * X2);
     }
     const Real YSIGNED = std::copysign(std::fabs(Y), B0);
@@ -209,7 +210,7 @@ Real OSC(Real B, Real R, Real PHI, Real Q) {
         const Real X1 = 8.0f * B * R * (COSPHI * std::log(Y - R * COSPHI + ROOTF) + std::log(R - Y * COSPHI + ROOTF));
         X = X0 - X1;
     }
-    return X / 6.2831855f;
+    return X / kTwoPi;
 }
 
 Real SUB_SURF_DRAG(Real KD, Real BSIGNED, Real R, Real PHI) {

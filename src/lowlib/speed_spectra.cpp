@@ -11,13 +11,13 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 
 namespace brevant {
 
 namespace {
 
-constexpr Real TWO_PI = 6.2831855f;
 
 // A fatal message of WNDSPC: the line, the Return key (not in a silent run), the end.
 [[noreturn]] void quit_wndspc(const char* text, Int IOSCRN) {
@@ -143,7 +143,7 @@ Real WNDSPC(Real W0, Real VEL, Real WNDDEN, Int NUNTS, Int WNDTYP, Real APIPRM, 
         case 4: {  // A.P.I.
             if (!(APIPRM > 0.0f)) quit_wndspc(" >>! API parameter error in WNDSPC, <RETURN> to quit", IOSCRN);
             if (VEL == 0.0f) return 0.0f;
-            const Real WP = APIPRM * U * TWO_PI / ZR;
+            const Real WP = APIPRM * U * kTwoPi / ZR;
             const Real D = std::pow(1.0f + 1.5f * W0 / WP, 1.66667f);
             return 0.02676f * U * U / (WP * D);
         }
@@ -159,9 +159,9 @@ Real WNDSPC(Real W0, Real VEL, Real WNDDEN, Int NUNTS, Int WNDTYP, Real APIPRM, 
                 V_ADJ_RAT = 0.0f;
             }
             if (VEL == 0.0f) return 0.0f;
-            const Real F = (W0 / TWO_PI) * 172.0f * std::pow(H, 0.6666667f) / std::pow(UU, 0.75f);
+            const Real F = (W0 / kTwoPi) * 172.0f * std::pow(H, 0.6666667f) / std::pow(UU, 0.75f);
             const Real DENOM = std::pow(1.0f + std::pow(F, 0.468f), 3.5612535f);
-            Real S = (320.0f / TWO_PI) * UU * UU * std::pow(H, 0.45f) / DENOM;
+            Real S = (320.0f / kTwoPi) * UU * UU * std::pow(H, 0.45f) / DENOM;
             if (NUNTS == 0) S = S * 10.764f;
             return S;
         }

@@ -5,6 +5,7 @@
 
 #include "lowlib/waves_in_current.h"
 #include "numeric/angles.h"
+#include "sysutl/two_pi.h"
 
 namespace brevant {
 
@@ -32,7 +33,7 @@ Real S2LTPI(Real THETA) {
 
 Real S2GTPI(Real THETA) {
     const Real a = REDRAD(THETA);
-    if (a > 3.1415927f && a < 6.2831855f) {
+    if (a > 3.1415927f && a < kTwoPi) {
         const Real s = std::sin(THETA);
         return s * s;
     }
@@ -88,15 +89,14 @@ Real ANGFC2(Int LCOMP, Real WAVANG, Real BOWANG, Real STRNAN, Real BOWARM, Real 
     const Real S2MSRN = S2GTPI(WAVANG + STRNAN);
 
     const Real PI = 3.1415927f;
-    const Real TWOPI = 6.2831855f;
     const Real ANG1 = small;
     const Real ANG2 = big;
     const Real ANG3 = PI - big;
     const Real ANG4 = PI - small;
     const Real ANG5 = PI + small;
     const Real ANG6 = PI + big;
-    const Real ANG7 = TWOPI - big;
-    const Real ANG8 = TWOPI - small;
+    const Real ANG7 = kTwoPi - big;
+    const Real ANG8 = kTwoPi - small;
 
     Real bow = 0.0f;
     Real stern = 0.0f;

@@ -6,6 +6,7 @@
 
 #include "numeric/table_search.h"
 #include "records/data_image.h"
+#include "sysutl/two_pi.h"
 
 namespace brevant {
 
@@ -25,7 +26,7 @@ void GRIDPT(Real OMEGA, Int& JJ) {
         JJ = LUP ? NWP : 1;
         return;
     }
-    const Real PERIOD = 6.2831855f / OMEGA;
+    const Real PERIOD = kTwoPi / OMEGA;
     Int IER = 0;
     Int MIN = 1;
     BSRCH(T, PERIOD, IER, MIN, NWP);

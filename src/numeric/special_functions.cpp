@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "sysutl/two_pi.h"
+
 namespace brevant {
 
 void GAMMA(Real XX, Real& GX, Int& IER) {
@@ -230,7 +232,7 @@ void BESI(Real X, Int N, Real& BI, Int& IER) {
         BI = 1.0f;
         for (int K = 1; K <= 30; ++K) {
             if (std::fabs(TERM) <= std::fabs(TOL * BI)) {
-                BI = BI * std::exp(X) / std::sqrt(6.2831855f * X);
+                BI = BI * std::exp(X) / std::sqrt(kTwoPi * X);
                 return;
             }
             const Real odd = static_cast<Real>(2 * K - 1);

@@ -9,6 +9,7 @@
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -39,7 +40,7 @@ void PSDPEK(const Real* PSD, const Real* W, Real& PSDPK, Real& TPEAK, Int& IFIRS
         TPEAK = 0.0f;
         return;
     }
-    TPEAK = 6.2831855f / (w(IFIRST) - (w(IFIRST) - w(ILAST)) * 0.5f);
+    TPEAK = kTwoPi / (w(IFIRST) - (w(IFIRST) - w(ILAST)) * 0.5f);
     if (GETHALF == 0) return;
     for (Int IP = IFIRST; IP <= NWP; ++IP) {
         const Int IM = std::max(2 * IFIRST - IP, 1);
@@ -65,7 +66,7 @@ void SPCPROCES(const Real* PSD, const Real* W, Real& RMS, Real& RMSDOT, Real& BN
         BNDWDTH = std::fabs(W[IHALFM - 1] - W[IHALFP - 1]);
         Real TESTIT = VAR / PSDPK;
         if (TESTIT < BNDWDTH) BNDWDTH = TESTIT;
-        TESTIT = 6.2831855f * std::sqrt(VAR / VARDOT);
+        TESTIT = kTwoPi * std::sqrt(VAR / VARDOT);
         if (TESTIT < TPEAK) TPEAK = TESTIT;
     } else if (IDELTA >= 1) {
         // Half-power points close together, or one of them beyond the grid (no frequency to
@@ -83,7 +84,7 @@ void SPCPROCES(const Real* PSD, const Real* W, Real& RMS, Real& RMSDOT, Real& BN
         READCP(CDUM);
         if (CDUM == 'Q' || CDUM == 'q') stop_program(1);
     }
-    BNDWDTH = BNDWDTH / 6.2831855f;
+    BNDWDTH = BNDWDTH / kTwoPi;
 }
 
 }  // namespace brevant

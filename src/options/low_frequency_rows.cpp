@@ -8,7 +8,6 @@
 namespace brevant {
 
 Int low_frequency_rows(Real PDMIN, Real DELTA) {
-    constexpr Real kTwoPi = 6.2831855f;
     if (!(PDMIN > 0.0f) || !(DELTA > 0.0f)) return 0;
     const Real rows = kTwoPi / (PDMIN * DELTA);
     if (!(rows < 2147483520.0f)) return 2147483520;

@@ -5,6 +5,7 @@
 
 #include "records/data_image.h"
 #include "sysutl/ftypes.h"
+#include "sysutl/two_pi.h"
 
 namespace brevant {
 

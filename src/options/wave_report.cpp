@@ -16,6 +16,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
 #include "sysutl/report_files.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "veslib/wave_environment.h"
 #include "veslib/wave_spectra.h"
@@ -24,7 +25,6 @@ namespace brevant {
 
 namespace {
 
-constexpr Real kTwoPi = 6.2831855f;
 constexpr Real kDegrees = 57.295776f;
 constexpr std::string_view kReportFile = "WAVEOUT.stxt";
 constexpr std::string_view kCaller = "WAVEOUT";

@@ -178,17 +178,23 @@ struct Tpcm {
     Int MAXANG;                                  // 32 bound of NA, wedges of a spread sea; held at 36
     Int MAXCHR;                                  // 33 meaning unknown, unused
     FArray<Int, 20> ITPCM2;                      // 34-53 spare words, unused
-    FArray<Int, 6> MOTION;                       // 54-59 six words, all set to 1 in a new case
+    FArray<Int, 6> MOTION;                       // 54-59 per degree of freedom, surge to yaw: not 0 when its
+                                                 //     response statistics and RAO-table column are wanted
+                                                 //     (roll's 1 alone adds a ship's roll-damping header line);
+                                                 //     1 in a new case, no page edits them
     ImageText<80> CID1P;                         // 60-79 first identification line (page 1 item 1; report title)
     ImageText<80> CID2P;                         // 80-99 second identification line of the case (page 1 item 2)
     Int ONETWO;                                  // 100 meaning unknown, unused
     Int ALLRAO;                                  // 101 output RAOs for all spread-sea angles (semi options item 3)
-    Int PRNRAO;  // 102 print-RAO option of the semi output options; meaning otherwise unknown
+    Int PRNRAO;                                  // 102 a print-RAO option: 0 in a new case; no page edits it
+                                                 //     and nothing reads it
     Int SPECFG;                                  // 103 meaning unknown, unused
     Int NEGSUM;                                  // 104 option word of the vessel models; 1 after every load
     Int LFORCE;                                  // 105 output force/torque RAOs (semi output options item 1)
     Int LMOTN;                                   // 106 output motion RAOs (semi output options item 2)
-    Int LGAP;                                    // 107 option word kept in 0..2 by the loader
+    Int LGAP;                                    // 107 point displacements absolute (0) or relative to the wave
+                                                 //     surface (1; 2 with the wave term decayed below the
+                                                 //     draft); every load sets 0 in this program
     Int LSLPHT;                                  // 108 regular waves of constant height (0) or constant slope (1)
     Int IUNIT;                                   // 109 unit of the simulation report (console or disk)
     Int IDRIVE;                                  // 110 disk selector of the report file, with IUNIT
@@ -243,9 +249,13 @@ struct Tpcm {
     Int LSWLOK;                                  // 181 swell heading locked to the irregular-wave heading
     Int XTRMFL;                                  // 182 meaning unknown, unused
     Int NEWEQL;                                  // 183 meaning unknown, unused
-    Int LEGDFC;                                  // 184 legacy drift-coefficient option (set by the update)
-    Int LEGPKF;                                  // 185 legacy option checked with LEGDRG by the consistency warnings
-    Int LEGDRG;                                  // 186 exclude wave drag from the net loads tables
+    Int LEGDFC;                                  // 184 legacy current-wave drift-force interaction model (output
+                                                 //     options page 2 item 11; 1 after the update of a file before 4.9)
+    Int LEGPKF;                                  // 185 legacy peak-load model flag (0/1; 1 after the update of
+                                                 //     a file before 4.9); no page edits it, the consistency
+                                                 //     warnings weigh it with LEGDRG and LEGDFC
+    Int LEGDRG;                                  // 186 exclude wave drag from the net loads tables (output options
+                                                 //     page 2 item 14; 1 after the update of a file before 4.9)
     Int LANGARR;                                 // 187 attack angles from the array BRVHDG (1) or an increment (0)
     Int LEGTLP;                                  // 188 meaning unknown, unused
     Int LPHANTOM_WGHT;                           // 189 semi option: a TLP mooring as a phantom weight TLP_TENSION
@@ -350,9 +360,13 @@ struct Tpcm {
     Int LWBARG;                                  // 775 wind-coefficient model choice, packed 4-bit fields
     Int IARCO;  // 776 1 with types 8 and 13: fairlead heights from the second vessel's draft
     Int VESTYP;                                  // 777 vessel (hull) type code, selects the vessel model
-    Int AUXVSH;                                  // 778 auxiliary vessel-shape option of the vessel pages
-    Int CATFBK;                                  // 779 catenary feedback option (vessel page 3)
-    Int MORFBK;                                  // 780 mooring feedback of the disc model (six modes, RAO fix)
+    Int AUXVSH;                                  // 778 not 0: the vessel's RAOs are user-supplied (the report
+                                                 //     pages say so); no page edits it
+    Int CATFBK;                                  // 779 output the static wave force vs mooring force analysis
+                                                 //     (page 4 item 14); nothing in the run reads it
+    Int MORFBK;                                  // 780 mooring forces fed back to the disc buoy's motions (page 4
+                                                 //     item 13): any non-zero value in its forces and RAOs, 1
+                                                 //     alone in the moored-period iteration
     Int LSGDMP;  // 781 surge damping computed (0) or given in SGMDMP as percent of critical
     Int LSWDMP;  // 782 sway damping computed (0) or given in SWMDMP as percent of critical
     Int LYWDMP;  // 783 yaw damping computed (0) or given in YWMDMP as percent of critical
@@ -413,12 +427,14 @@ struct Tpcm {
     Real PTMDMP;                                 // 1387 pitch mooring damping, moment per angular velocity
     Real RLMDMP;                                 // 1388 roll mooring damping, moment per angular velocity
     Real SIZE;                                   // 1389 vessel size value of the coefficient models
-    Real LOADED;                                 // 1390 load condition of the tanker coefficient models
+    Real LOADED;                                 // 1390 freeboard-based load, percent, of the tanker wind models
     Real BOWWND;  // 1391 above-water bow shape: 0 conventional, 1 cylindrical, between interpolated
-    Real DFTPCT;                                 // 1392 freeboard- or draft-based load percent
+    Real DFTPCT;                                 // 1392 draft-based load, percent, of the tanker current models
     Real BOWCUR;  // 1393 below-water bow shape: 0 conventional with bulb, 1 cylindrical without
     Real DSPPCT;                                 // 1394 displacement-based load, percent (tanker page)
-    Real BOWWAV;  // 1395 bow word of the tanker page, kept with BOWWND and BOWCUR; its values are described nowhere
+    Real BOWWAV;  // 1395 the waves' bow word beside BOWWND and BOWCUR: it belongs with them to the load-model
+                  //      page (page 6), which neither shows nor edits it, and no model reads it; the update of
+                  //      a file before 1.0 fills it with their old bow value
     Real VESMAS;                                 // 1396 meaning unknown, unused
     Real SRGMAS;                                 // 1397 meaning unknown, unused
     Real SWYMAS;                                 // 1398 meaning unknown, unused
@@ -634,9 +650,9 @@ struct Tpcm {
     Int BLWBRG;                                  // 2009 wind-coefficient model choice, packed 4-bit fields
     Int BIARCO;                                  // 2010 second vessel's IARCO (word 776)
     Int BVSTYP;                                  // 2011 vessel (hull) type code, selects the vessel model
-    Int BAXVSH;                                  // 2012 auxiliary vessel-shape option of the vessel pages
-    Int BCTFBK;                                  // 2013 catenary feedback option (vessel page 3)
-    Int BMRFBK;                                  // 2014 mooring feedback of the disc model (six modes, RAO fix)
+    Int BAXVSH;                                  // 2012 second vessel's AUXVSH (word 778)
+    Int BCTFBK;                                  // 2013 second vessel's CATFBK (word 779)
+    Int BMRFBK;                                  // 2014 second vessel's MORFBK (word 780)
     Int BSGDMP;                                  // 2015 second vessel's LSGDMP (word 781)
     Int BSWDMP;                                  // 2016 second vessel's LSWDMP (word 782)
     Int BYWDMP;                                  // 2017 second vessel's LYWDMP (word 783)
@@ -689,10 +705,10 @@ struct Tpcm {
     Real BHVMDM;                                 // 2620 second vessel: heave mooring damping, force per velocity
     Real BPTMDM;                                 // 2621 second vessel's PTMDMP (word 1387)
     Real BRLMDM;                                 // 2622 second vessel's RLMDMP (word 1388)
-    Real BSIZE;                                  // 2623 vessel size value of the coefficient models
-    Real BLODED;                                 // 2624 load condition of the tanker coefficient models
+    Real BSIZE;                                  // 2623 second vessel's SIZE (word 1389)
+    Real BLODED;                                 // 2624 second vessel's LOADED (word 1390)
     Real BBOWWD;                                 // 2625 second vessel's BOWWND (word 1391)
-    Real BDFTPC;                                 // 2626 freeboard- or draft-based load percent
+    Real BDFTPC;                                 // 2626 second vessel's DFTPCT (word 1392)
     Real BBOWCR;                                 // 2627 second vessel's BOWCUR (word 1393)
     Real BDSPPC;                                 // 2628 second vessel: displacement-based load, percent (tanker page)
     Real BBOWWV;                                 // 2629 second vessel's BOWWAV (word 1395)

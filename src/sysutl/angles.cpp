@@ -4,12 +4,13 @@
 
 #include <cmath>
 
+#include "sysutl/two_pi.h"
+
 namespace brevant {
 
 namespace {
 constexpr Real kFullTurnDeg = 360.0f;
 constexpr Real kJustBelowFullTurnDeg = 359.9999f;
-constexpr Real kTwoPi = 6.2831855f;
 constexpr Real kPi = 3.1415927f;
 }  // namespace
 

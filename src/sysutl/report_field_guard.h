@@ -1,7 +1,8 @@
-// The last guard of the analysis report: a count of the number fields the report holds as NaN or
-// Infinity, with the section where the first one stands. No pre-run check can foresee every input
-// that drives a formula past the numbers; a report that holds such a field must not pass for a
-// good one.
+// The last guard of the analysis report, its counting side: a count of the number fields the report
+// holds as NaN or Infinity, with the section where the first one stands. No pre-run check can
+// foresee every input that drives a formula past the numbers; a report that holds such a field must
+// not pass for a good one. Which lines open a section, and the words that tell the user, belong to
+// the report's writer.
 #pragma once
 
 #include <string>
@@ -16,16 +17,17 @@ struct NonFiniteFields {
     std::string first_section;  // the heading of the section holding the first; empty: the title page
 };
 
-// Starts the count for the records written on `report_unit` from now on (the run's report). Texts
+// The title of the section that a report line opens; empty for any other line.
+using SectionHeading = std::string_view (*)(std::string_view line);
+
+// Starts the count for the records written on `report_unit` from now on (the run's report); each of
+// them that `heading` names a section opens that section (a null `heading` names none). Texts
 // written as they stand (the "Infinity" that the zero-frequency rows show for their period) are no
 // number fields and never count.
-void start_report_field_count(Int report_unit);
+void start_report_field_count(Int report_unit, SectionHeading heading);
 // Ends the count; what it found stays readable until the next start.
 void stop_report_field_count();
 NonFiniteFields report_non_finite_fields();
-
-// The one line that tells the user of such fields, on the console and as the report's last line.
-std::string non_finite_fields_warning(const NonFiniteFields& found);
 
 // Hooks. The formatting kit calls the first for every number field it writes as NaN or Infinity;
 // the unit table calls the second for every record it writes, which takes the fields formatted

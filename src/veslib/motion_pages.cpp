@@ -15,6 +15,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
 #include "sysutl/toggles.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -22,7 +23,6 @@ namespace brevant {
 namespace {
 
 constexpr Real DEGRAD = 57.295776f;
-constexpr Real TWOPI = 6.2831855f;
 const std::string kFrame = "   **" + std::string(72, ' ') + "**";
 const std::string kTitle = "   ***************  II.  UNMOORED VESSEL MOTION CHARACTERISTICS  **************";
 
@@ -97,9 +97,9 @@ public:
         if (P.VFWD != 0.0f) {
             const Real we = w - kw * VCOMP;
             r.finite_period = we != 0.0f;
-            r.TENC = r.finite_period ? TWOPI / we : 0.0f;
+            r.TENC = r.finite_period ? kTwoPi / we : 0.0f;
         }
-        r.length = TWOPI / kw;
+        r.length = kTwoPi / kw;
         return r;
     }
 

@@ -17,6 +17,7 @@
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
 #include "sysutl/title.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "veslib/hull_dispatch.h"
 #include "veslib/relative_headings.h"
@@ -125,7 +126,7 @@ void extreme_values() {
         V.XTRMWV = RANWVS ? V.DURFAC * P.SLPHT : 0.5f * P.SLPHT;
     } else {
         Real kd = 0.0f;
-        WAVVEC(H.WCONST * 6.2831855f / V.TAVG, kd);
+        WAVVEC(H.WCONST * kTwoPi / V.TAVG, kd);
         H.RSLOPE = RANWVS ? 2.0f * V.DURFAC * P.SLPHT / kDegreesPerRadian : P.SLPHT / kDegreesPerRadian;
         V.XTRMWV = H.RSLOPE * P.DEPTH / kd;
     }
@@ -221,7 +222,7 @@ void frequency_grid(bool hide) {
     const Int n = std::min<Int>(P.NWP, 100);
     for (H.IW = 1; H.IW <= n; ++H.IW) {
         INDXUP();
-        const Real w = 6.2831855f / P.T(H.IW);
+        const Real w = kTwoPi / P.T(H.IW);
         H.RLDUM(H.LW) = w;
         H.RLDUM(H.LW2) = w * w;
         V.W(H.IW) = w;

@@ -19,6 +19,7 @@
 #include "sysutl/captions.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 #include "veslib/motion_export.h"
@@ -32,7 +33,6 @@ namespace brevant {
 namespace {
 
 constexpr Real kDegPerRad = 57.2957763671875f;
-constexpr Real kTwoPi = 6.2831855f;
 constexpr Int kMaxPoints = 149;
 constexpr Int kMaxFreq = 100;
 constexpr Int kKeyboard = 5;

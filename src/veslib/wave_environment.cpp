@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "sysutl/two_pi.h"
+
 namespace brevant {
 
 namespace {
@@ -24,7 +26,7 @@ void set_wave_grid(const Real* T, Int NWP, Int NUNTS) {
     // A single period has no step.
     WAVCOM.DT = n >= 2 ? T[1] - T[0] : 0.0f;
     for (Int i = 1; i <= n; ++i) {
-        WAVCOM.W(i) = 6.2831855f / T[i - 1];
+        WAVCOM.W(i) = kTwoPi / T[i - 1];
         WAVCOM.W2(i) = WAVCOM.W(i) * WAVCOM.W(i);
     }
 }

@@ -14,6 +14,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "veslib/user_wave_spectrum.h"
 #include "veslib/wave_environment.h"
@@ -26,7 +27,6 @@ Real RWHFUN(Real& X) { return 1.0f - X * std::tanh(X * (LOCALWAVE.WH_TMA * LOCAL
 
 namespace {
 
-constexpr Real kTwoPi = 6.2831855f;
 constexpr Int kKeyboard = KBD_UNIT;
 
 // The width, sigmas and gamma of one wave system.

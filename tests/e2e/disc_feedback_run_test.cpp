@@ -12,6 +12,7 @@
 
 #include "e2e_support.h"
 #include "reference/reference_cases.h"
+#include "reference/report_reader.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -72,13 +73,39 @@ TEST(DiscFeedbackRun, MooredDiscRunsThroughWithTheFreeHeavePeriodAndTheTypedSurg
 }
 
 // Another non-zero feedback word: the motions take the mooring words of the case (the moored-period
-// iteration belongs to 1 alone), and the run goes through to its report as well.
-TEST(DiscFeedbackRun, AnotherFeedbackValueRunsThrough) {
+// iteration belongs to 1 alone), and the run goes through to its report as well. The typed surge
+// mooring (12 s, 5 % of critical) changes the disc's surge response, and with it the absorption
+// coefficients, which follow the motions; the reflection coefficients, which do not, stay as they
+// are without feedback.
+TEST(DiscFeedbackRun, AnotherFeedbackValueBringsTheTypedMooringIntoTheMotions) {
     const FeedbackRun r = run_moored_disc(2u);
     ASSERT_EQ(r.program.status, 0) << r.program.out.substr(r.program.out.size() > 2000 ? r.program.out.size() - 2000 : 0);
     EXPECT_EQ(r.program.out.find("NLNCOR"), std::string::npos);
     EXPECT_EQ(r.report.find("NaN"), std::string::npos);
     EXPECT_GT(r.report.size(), 10000u);
+
+    const FeedbackRun unmoored = run_moored_disc(0u);
+    ASSERT_EQ(unmoored.program.status, 0);
+    const reference::Report with(r.report), without(unmoored.report);
+    const auto reflection = with.all("Ia."), reflection0 = without.all("Ia.");
+    ASSERT_FALSE(reflection.empty());
+    ASSERT_EQ(reflection.size(), reflection0.size());
+    for (std::size_t i = 0; i < reflection.size(); ++i)
+        EXPECT_EQ(reflection[i]->rows(7), reflection0[i]->rows(7)) << "reflection table " << i;
+
+    // Period, frequency, length, slope, Cx, Cy, Cz; the first table is that of head seas.
+    const reference::Section* absorption = with.find("Ib.");
+    const reference::Section* absorption0 = without.find("Ib.");
+    ASSERT_NE(absorption, nullptr);
+    ASSERT_NE(absorption0, nullptr);
+    const auto rows = absorption->rows(7), rows0 = absorption0->rows(7);
+    ASSERT_FALSE(rows.empty());
+    ASSERT_EQ(rows.size(), rows0.size());
+    EXPECT_EQ(rows[0][0], 3.0);
+    EXPECT_EQ(rows0[0][0], 3.0);
+    // The 3 s row: the surge absorption moves by about 1 %.
+    EXPECT_GT(std::fabs(rows[0][4] - rows0[0][4]), 0.005 * std::fabs(rows0[0][4]))
+        << rows[0][4] << " against " << rows0[0][4];
 }
 
 }  // namespace

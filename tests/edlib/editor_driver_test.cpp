@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <regex>
 #include <string>
@@ -174,6 +175,32 @@ TEST(DriverSlots, EveryCodeLeadsToADefinedSlot) {
     for (Int n : {-3, 0, 19, 1000}) EXPECT_EQ(jump_slot(n), 1) << n;
     EXPECT_EQ(jump_slot(5), 6);
     EXPECT_EQ(jump_slot(18), 18);
+}
+
+TEST(DriverSlots, ThePageCounterStepsWithinTheHeldRangeAndNamesTheSlotOfTheUnheldStep) {
+    // The slot a jump to the unheld value + 1 would name, by hand: 1..18 as they are (5 goes on
+    // to 6), every other value slot 1.
+    struct Case {
+        Int IPAG;
+        Int stepped;
+        Int slot;
+    };
+    const Case cases[] = {
+        {std::numeric_limits<Int>::min(), 1, 1},
+        {-1, 1, 1},
+        {0, 1, 1},
+        {3, 4, 4},
+        {4, 5, 6},
+        {17, 18, 18},
+        {18, 19, 1},  // the held range's upper end: one step past the last slot
+        {19, 19, 1},
+        {1000, 19, 1},
+        {std::numeric_limits<Int>::max(), 19, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(stepped_page_counter(c.IPAG), c.stepped) << c.IPAG;
+        EXPECT_EQ(jump_slot(stepped_page_counter(c.IPAG)), c.slot) << c.IPAG;
+    }
 }
 
 TEST_F(DriverTest, BackingOutOfLosingChangesShowsTheLastPageAgain) {

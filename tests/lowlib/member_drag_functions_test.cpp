@@ -109,7 +109,10 @@ TEST(MemberDragFunctions, WaterLineKernelsAreCycleMeans) {
 TEST(MemberDragFunctions, SubmergedKernelIsTheLengthMeanOfTheDragIncrease) {
     struct Case {
         Real KD, B, R, PHI;
-        double expected;  // from the Part's worked values where it gives one, else NAN
+        // The length mean of g worked once and written down, so that the kernel and the oracle
+        // cannot drift together (the one-directional row in closed form: g = e^(2q) / 2 over
+        // -1 < q < 0 gives (1 - e^-2) / 4); NAN where the oracle alone checks the row.
+        double expected;
     };
     const Case cases[] = {
         {2.0f, 1.5f, 0.4f, 1.2f, 0.3199218},
@@ -242,7 +245,8 @@ TEST(MemberDragFunctions, NoCurrentValuesAndSigns) {
 }
 
 TEST(MemberDragFunctions, RayleighSumsOnTwentySevenNodes) {
-    // Simpson over x = 0 .. 5.5 26/27 of the Rayleigh-weighted kernels; worked values at B0 1.
+    // Simpson over x = 0 .. 5.5 26/27 of the Rayleigh-weighted kernels: the sums at B0 1, worked
+    // once in double on the same 27 nodes and written down.
     EXPECT_NEAR(FCF_SURF(1.0f, 0.0f, 0.0f, 1.0f, 27), 2.33465f, 2e-5f);
     EXPECT_NEAR(FCF_SURF_PRP(1.0f, 0.0f, 0.0f, 1.0f, 27), 0.68399f, 2e-5f);
     EXPECT_NEAR(GISURF(1.0f, 0.0f, 0.0f, 1.0f, 27), 2.81642f, 2e-5f);

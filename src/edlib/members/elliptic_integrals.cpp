@@ -38,6 +38,8 @@ void CEL1(Real& RES, Real AK, Int& IER) {
         if (GEO / AARI >= 0.9999f) break;
         GEO = GEO * AARI;
     }
+    // The scale 6.283185f lies one float below kTwoPi and stays a value of its own: CEL1's results
+    // carry its last bit.
     RES = RES / ARI * 6.283185f;
 }
 

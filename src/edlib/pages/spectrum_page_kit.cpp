@@ -14,6 +14,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "sysutl/value_entry.h"
 #include "sysutl/word_ops.h"
@@ -143,7 +144,7 @@ void jonswap_alpha_calculator(Real GAMMA, Real SIGMA_A, Real SIGMA_B, Real G, Re
     if (JONSWH <= 0.0f || CR != 0 || JONTPK <= 0.0f) return;
     Real JONVAL = 0.0f;
     JONSVAL(SIGMA_A, SIGMA_B, GAMMA, JONVAL, unit);
-    const Real wp = 6.2831855f / JONTPK;
+    const Real wp = kTwoPi / JONTPK;
     const Real wp2 = wp * wp;
     const Real wp4 = wp2 * wp2;
     const Real quarter_height = 0.25f * JONSWH;

@@ -7,6 +7,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -18,7 +19,6 @@ void reset_tmpcm2() { TMPCM2 = TmpCm2{}; }
 namespace {
 
 constexpr Real kHalfPi = 1.5707964f;
-constexpr Real kTwoPi = 6.2831855f;
 constexpr Int kCreatorLomiras = 17;
 
 // The failed amplitude-ratio search: its message, the pause, the end of the program.

@@ -17,6 +17,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 #include "vessels/disc/disc_fits.h"
@@ -29,7 +30,6 @@ namespace brevant {
 namespace {
 
 constexpr Real PI = 3.1415927f;
-constexpr Real TWOPI = 6.2831855f;
 constexpr Real KEEL_FAC = 1.5f;
 constexpr Real ERRPRD = 0.01f;
 constexpr Real ERRDMP = 0.05f;
@@ -111,8 +111,9 @@ void DSKCHR() {
     Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
     const Real G = V.G;
-    // Only the value 1 means mooring feedback (the pages store 0 or 1; another value would build the
-    // energy table from amplitudes that no pass set).
+    // Only the value 1 solves the lines, runs the moored-period iteration and builds the energy
+    // table here; the forces and RAOs take any non-zero value for feedback. The pages store 0 or 1;
+    // another value has no moored pass to set the amplitudes an energy table would be built from.
     const bool feedback = P.MORFBK == 1;
 
     // A. The equivalent cylinder.
@@ -259,20 +260,20 @@ void DSKCHR() {
         if (P.LPTPRD == 0)
             H.WP = std::sqrt(H.PRMT / H.PTCHI);
         else if (P.LPTPRD == 1)
-            H.WP = TWOPI / P.PITPRD;
+            H.WP = kTwoPi / P.PITPRD;
         if (P.LHVPRD == 0)
             H.WH = std::sqrt(H.HC / H.HVMAS);
         else if (P.LHVPRD == 1)
-            H.WH = TWOPI / P.HEVPRD;
+            H.WH = kTwoPi / P.HEVPRD;
         if (P.LRLPRD == 0)
             H.WR = std::sqrt(H.PRMT / H.ROLI);
         else if (P.LRLPRD == 1)
-            H.WR = TWOPI / P.ROLPRD;
+            H.WR = kTwoPi / P.ROLPRD;
 
         if (feedback) {
-            if (P.LSGPRD == 1) H.WSG = TWOPI / P.SGK;
-            if (P.LSWPRD == 1) H.WSW = TWOPI / P.SWK;
-            if (P.LYWPRD == 1) H.WY = TWOPI / P.YWK;
+            if (P.LSGPRD == 1) H.WSG = kTwoPi / P.SGK;
+            if (P.LSWPRD == 1) H.WSW = kTwoPi / P.SWK;
+            if (P.LYWPRD == 1) H.WY = kTwoPi / P.YWK;
         }
         const Real WP0 = H.WP;
         const Real WH0 = H.WH;
@@ -379,7 +380,7 @@ void DSKCHR() {
     if (!feedback) return;
     const bool surge_block = P.LSGPRD == 0 || P.LSGDMP == 0;
     const Real DELSRG = surge_block ? 2.0f * (SRGAMT > WHGT ? SRGAMT : WHGT) / 90.0f : 8.0f * V.DURFAC * WHGT / 90.0f;
-    const Real WFREQ = TWOPI / V.TAVG;
+    const Real WFREQ = kTwoPi / V.TAVG;
     SRGAMT = 0.0f;
     LINCOM.WFERGF(1) = 0.0f;
     LINCOM.WVOFST(1) = DELSRG;

@@ -5,6 +5,7 @@
 #include "records/data_image.h"
 #include "records/motion_record.h"
 #include "records/wave_record.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "vessels/disc/disc_buoy_hull.h"
 #include "vessels/hull_pages.h"
@@ -13,7 +14,6 @@ namespace brevant {
 
 namespace {
 
-constexpr Real TWOPI = 6.2831855f;
 constexpr int W = 6;
 
 }  // namespace
@@ -53,7 +53,7 @@ void DSKOUT() {
         write_record(U, "     ----  NATURAL PERIODS AT ZERO SPEED  ----");
         empty_lines(U, 3);
 
-        const Real TROLQ = TWOPI / H.WR, TPITQ = TWOPI / H.WP, THEVQ = TWOPI / H.WH;
+        const Real TROLQ = kTwoPi / H.WR, TPITQ = kTwoPi / H.WP, THEVQ = kTwoPi / H.WH;
         if (P.MORFBK == 0) {
             mode_line("UNMOORED ROLL PERIOD ...................", TROLQ, "SECONDS");
             mode_line("UNMOORED PITCH PERIOD ..................", TPITQ, "SECONDS");
@@ -63,9 +63,9 @@ void DSKOUT() {
             mode_line("MOOR-MODIFIED ROLL PERIOD ..............", TROLQ, "SECONDS");
             mode_line("MOOR-MODIFIED PITCH PERIOD .............", TPITQ, "SECONDS");
             mode_line("MOOR-MODIFIED HEAVE PERIOD .............", THEVQ, "SECONDS");
-            mode_line("MOOR-MODIFIED SURGE PERIOD .............", TWOPI / H.WSG, "SECONDS");
-            mode_line("MOOR-MODIFIED SWAY PERIOD ..............", TWOPI / H.WSW, "SECONDS");
-            mode_line("MOOR-MODIFIED YAW PERIOD ...............", TWOPI / H.WY, "SECONDS");
+            mode_line("MOOR-MODIFIED SURGE PERIOD .............", kTwoPi / H.WSG, "SECONDS");
+            mode_line("MOOR-MODIFIED SWAY PERIOD ..............", kTwoPi / H.WSW, "SECONDS");
+            mode_line("MOOR-MODIFIED YAW PERIOD ...............", kTwoPi / H.WY, "SECONDS");
         }
 
         write_record(U, " ");
@@ -88,9 +88,9 @@ void DSKOUT() {
             const Real SWTMP = P.LSWDMP != 0 ? P.SWMDMP : 50.0f * H.GAMSWY;
             const Real WYTMP = P.LYWDMP != 0 ? P.YWMDMP : 50.0f * H.GAMYAW;
             write_record(U, "");
-            damping("MOOR-MODIFIED ROLL DAMPING .............", Q3Q, TWOPI / TROLQ, H.ROLI, c.ROLDUN);
-            damping("MOOR-MODIFIED PITCH DAMPING ............", Q1Q, TWOPI / TPITQ, H.PTCHI, c.ROLDUN);
-            damping("MOOR-MODIFIED HEAVE DAMPING ............", Q2Q, TWOPI / THEVQ, H.HVMAS, c.HEVDUN);
+            damping("MOOR-MODIFIED ROLL DAMPING .............", Q3Q, kTwoPi / TROLQ, H.ROLI, c.ROLDUN);
+            damping("MOOR-MODIFIED PITCH DAMPING ............", Q1Q, kTwoPi / TPITQ, H.PTCHI, c.ROLDUN);
+            damping("MOOR-MODIFIED HEAVE DAMPING ............", Q2Q, kTwoPi / THEVQ, H.HVMAS, c.HEVDUN);
             damping("MOOR-MODIFIED SURGE DAMPING ............", SGTMP, H.WSG, H.SGMAS, c.HEVDUN);
             damping("MOOR-MODIFIED SWAY DAMPING .............", SWTMP, H.WSW, H.SGMAS, c.HEVDUN);
             damping("MOOR-MODIFIED YAW DAMPING ..............", WYTMP, H.WY, H.YAWI, c.ROLDUN);

@@ -17,6 +17,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "vessels/semi/member_built_hull.h"
 
@@ -25,7 +26,6 @@ namespace brevant {
 namespace {
 
 constexpr Real PI = 3.1415927f;
-constexpr Real TWOPI = 6.2831855f;
 
 // Once per run: the input-versus-estimate check, the no-piercing warning, the waterline-sum notice.
 Logical FRSTIM = 1;
@@ -60,7 +60,7 @@ void natural_frequency(Int user_period, Real period, Real& restoring, Real inert
     if (user_period == 0) {
         w = restoring > 0.0f ? std::sqrt(restoring / inertia) : 0.0f;
     } else {
-        w = TWOPI / period;
+        w = kTwoPi / period;
         restoring = w * w * inertia;
     }
 }

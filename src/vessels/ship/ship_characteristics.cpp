@@ -17,6 +17,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "vessels/ship/ship_fits.h"
 #include "vessels/ship/ship_hull.h"
@@ -26,7 +27,6 @@ namespace brevant {
 namespace {
 
 constexpr Real PI = 3.1415927f;
-constexpr Real TWOPI = 6.2831855f;
 
 // True until the first "Suspicious equivalent box" lines of the run are written.
 Logical FRSTIM = 1;
@@ -230,17 +230,17 @@ void SHPCHR() {
         XP = grid_k(H.JP) * H.SHIPL2;
         DPMAS0(A33, A55, B33, B55, grid_w(H.JP), XP, H.HCONST, H.HMAS0, H.HMSRAT, H.PCONST, H.PMAS0, H.PMSRAT);
         H.PTCHI = H.PTCH1 + A55;
-        H.WP = P.LPTPRD != 0 ? TWOPI / P.PITPRD : std::sqrt(H.PRMT / H.PTCHI);
+        H.WP = P.LPTPRD != 0 ? kTwoPi / P.PITPRD : std::sqrt(H.PRMT / H.PTCHI);
 
         XH = grid_k(H.JH) * H.SHIPL2;
         DPMAS0(A33, A55, B33, B55, grid_w(H.JH), XH, H.HCONST, H.HMAS0, H.HMSRAT, H.PCONST, H.PMAS0, H.PMSRAT);
         H.HVMAS = H.DELTA + A33;
-        H.WH = P.LHVPRD != 0 ? TWOPI / P.HEVPRD : std::sqrt(H.HC / H.HVMAS);
+        H.WH = P.LHVPRD != 0 ? kTwoPi / P.HEVPRD : std::sqrt(H.HC / H.HVMAS);
 
         const Real XR = grid_k(H.JR) * H.BEAM2;
         H.RMAS1 = H.RMAS0 * RMAS(XR, H.RMSRAT) + BKAMRL;
         H.ROLI = H.ROL1 + H.RMAS1;
-        H.WR = P.LRLPRD != 0 ? TWOPI / P.ROLPRD : std::sqrt(H.RRMT / H.ROLI);
+        H.WR = P.LRLPRD != 0 ? kTwoPi / P.ROLPRD : std::sqrt(H.RRMT / H.ROLI);
 
         GRIDPT(H.WP, H.JP);
         GRIDPT(H.WR, H.JR);
@@ -261,7 +261,7 @@ void SHPCHR() {
     if (debug) {
         const Real PDAMP = PDMP(XP) * L5 * std::pow(H.BLRAT, 1.333f) * 50.0f / H.PTCHI;
         const Real HDAMP = HDMP(XH) * H.SHIPL2 * H.BEAM2 * H.BEAM2 * 50.0f / H.HVMAS;
-        write_formatted(P.EDUNIT, "(1X,5E12.4)", {TWOPI / H.WP, TWOPI / H.WR, TWOPI / H.WH, PDAMP, HDAMP});
+        write_formatted(P.EDUNIT, "(1X,5E12.4)", {kTwoPi / H.WP, kTwoPi / H.WR, kTwoPi / H.WH, PDAMP, HDAMP});
     }
 }
 

@@ -10,6 +10,7 @@
 #include "records/motion_record.h"
 #include "records/wave_record.h"
 #include "sysutl/captions.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "vessels/hull_pages.h"
 #include "vessels/ship/ship_fits.h"
@@ -18,7 +19,6 @@ namespace brevant {
 
 namespace {
 
-constexpr Real TWOPI = 6.2831855f;
 
 void section_heading(Int unit, const std::string& title) {
     hull_pages::empty_lines(unit, 2);
@@ -61,9 +61,9 @@ void SHPOUT() {
     write_page([&] {
         motion_page_head(U, P.AUXVSH, "KORVELL");
         periods_heading(U);
-        write_record(U, period_line("NATURAL ROLL PERIOD ....................", TWOPI / H.WR, W, "SECONDS"));
-        write_record(U, period_line("NATURAL PITCH PERIOD ...................", TWOPI / H.WP, W, "SECONDS"));
-        write_record(U, period_line("NATURAL HEAVE PERIOD ...................", TWOPI / H.WH, W, "SECONDS"));
+        write_record(U, period_line("NATURAL ROLL PERIOD ....................", kTwoPi / H.WR, W, "SECONDS"));
+        write_record(U, period_line("NATURAL PITCH PERIOD ...................", kTwoPi / H.WP, W, "SECONDS"));
+        write_record(U, period_line("NATURAL HEAVE PERIOD ...................", kTwoPi / H.WH, W, "SECONDS"));
 
         // The box's pitch and heave dampings at their natural frequencies, read off the fits at
         // the wave numbers of the nearest grid periods; a damping the user gives replaces only

@@ -1,0 +1,32 @@
+// Section headings of the analysis report and the words of its NaN and Infinity warning.
+#include "core/report_guard.h"
+
+#include <string>
+
+namespace brevant {
+
+std::string_view report_section_title(std::string_view line) {
+    const auto first = line.find_first_not_of(' ');
+    if (first == std::string_view::npos || line[first] != '*') return {};
+    const auto start = line.find_first_not_of("* ", first);
+    if (start == std::string_view::npos) return {};
+    const auto end = line.find_last_not_of("* ");
+    const std::string_view title = line.substr(start, end + 1 - start);
+    std::size_t i = 0;
+    while (i < title.size() && (title[i] == 'I' || title[i] == 'V' || title[i] == 'X')) ++i;
+    if (i == 0) return {};
+    while (i < title.size() && title[i] >= 'a' && title[i] <= 'z') ++i;
+    if (i >= title.size() || title[i] != '.') return {};
+    return title;
+}
+
+std::string non_finite_fields_warning(const NonFiniteFields& f) {
+    const std::string where = f.first_section.empty() ? std::string("on the title page")
+                                                      : "in section " + f.first_section;
+    const std::string what = f.count == 1 ? " report field is NaN or Infinity (the first "
+                                          : " report fields are NaN or Infinity (the first ";
+    return " ++> Warning: " + std::to_string(f.count) + what + where +
+           "): the case holds values the analysis cannot use.";
+}
+
+}  // namespace brevant
