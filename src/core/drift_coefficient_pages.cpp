@@ -2,10 +2,12 @@
 #include "core/drift_coefficient_pages.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "core/force_distribution_page.h"
 #include "core/member_wave_drag.h"
+#include "core/run_setup.h"
 #include "edlib/pages/reflection_factor_flag.h"
 #include "lowlib/drift_coefficients.h"
 #include "lowlib/heading_functions.h"
@@ -197,14 +199,10 @@ DriftPageSetup drift_page_setup(Real RELANG) {
     S.GRAVCNST = metric ? 9.81f : 32.2f;
 
     // Without waves there is no leading system: the captions stay blank.
-    if (P.LRANDM == 1) {
-        S.FSTCL = "Wave ";
-        S.FSTCL2 = "Waves";
-        S.RELCUR = P.CURHDG - P.SEAHDG(1);
-    } else if (P.LSWELL == 1) {
-        S.FSTCL = "Swell";
-        S.FSTCL2 = "Swell";
-        S.RELCUR = P.CURHDG - P.SWLHDG;
+    if (const std::optional<LeadingSystem> L = leading_wave_system()) {
+        S.FSTCL = L->caption;
+        S.FSTCL2 = L->plural;
+        S.RELCUR = L->RELCUR;
     }
 
     P.LBACK = 0;
