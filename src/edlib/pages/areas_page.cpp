@@ -134,16 +134,12 @@ constexpr std::string_view kAbsorptionFactorsNote[] = {
 constexpr std::string_view kOneItem = " ++> Item Number  ";
 constexpr std::string_view kItemRange = " ++> Item Numbers ";
 
-void write_lines(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 void blank_line(Int unit) { write_record(unit, ""); }
 
 void note(Int unit, std::string_view heading, std::string_view items, std::span<const std::string_view> text) {
     blank_line(unit);
     write_record(unit, std::string(heading).append(items));
-    write_lines(unit, text);
+    write_records(unit, text);
 }
 
 // The note that serves one item, empty for an item without one.

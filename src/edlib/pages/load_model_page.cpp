@@ -183,10 +183,6 @@ int note_of_item(Int item) {
     }
 }
 
-void write_text(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 // ---- Captions and flags ---------------------------------------------------------------------
 
 constexpr Int kWind = 1, kCurrent = 2, kWave = 3;
@@ -573,14 +569,14 @@ void LOWVHP(Int IOSCRN, Int KBD, Int& LINE) {
         for (int n = 0; n < 12; ++n) {
             if (n > 0) CLEAR(IOSCRN);
             write_record(IOSCRN, help_heading(kNotes[n].items));
-            write_text(IOSCRN, kNotes[n].text);
+            write_records(IOSCRN, kNotes[n].text);
             PRSRET(IOSCRN, KBD, LINE);
         }
         return;
     }
     write_record(IOSCRN, " ++> Item Number  " + fmt_I(item, 2));
     if (const int n = note_of_item(item); n >= 0) {
-        write_text(IOSCRN, kNotes[n].text);
+        write_records(IOSCRN, kNotes[n].text);
     } else {
         write_record(IOSCRN, " ++> Sorry, no help for this line...");
         write_record(IOSCRN, "");

@@ -91,19 +91,9 @@ constexpr std::string_view kUserFileNote[] = {
     "     conversion.",
 };
 
-void write_lines(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 void blank_line(Int unit) { write_record(unit, ""); }
 
-// The caption of a quantity in the case's units: English at `base`, metric at base + 1. A unit flag
-// from a damaged file far outside the captions must not overflow the index: it gets the caption
-// function's own error text, as any index outside its list does.
-std::string unit_caption(Int base) {
-    const Int N = TPCM.NUNTS;
-    return UNITP(N >= -100 && N <= 100 ? base + N : -1);
-}
+std::string unit_caption(Int base) { return unit_caption_as_flagged(base, TPCM.NUNTS); }
 
 ImageText<80>& title(Int item) { return item == 1 ? TPCM.CID1P : TPCM.CID2P; }
 
@@ -151,12 +141,12 @@ void convert_all(Int unit) {
     CLEAR(unit);
     LINES(unit, 2);
     write_record(unit, "                >>> Warning <<<");
-    write_lines(unit, kFullConversionTopic);
+    write_records(unit, kFullConversionTopic);
     if (TPCM.CURTYP == 2 || TPCM.WNDTYP == 6) {
         LINES(unit, 2);
         write_record(unit, "     >>> NOTE:");
         blank_line(unit);
-        write_lines(unit, kUserFileNote);
+        write_records(unit, kUserFileNote);
     }
     ABORT0(unit, KBD_UNIT, TPCM.LBACK);
     if (TPCM.LBACK == -1) return;
@@ -248,15 +238,15 @@ void STATHLP(Int IOSCRN, Int KBD, Int& LINE) {
     help_title(IOSCRN, "****  Site Definition Notes  ****");
     if (LINE == 0) {
         item_heading(IOSCRN, "3");
-        write_lines(IOSCRN, kUnitsTopic);
+        write_records(IOSCRN, kUnitsTopic);
         item_heading(IOSCRN, "5");
-        write_lines(IOSCRN, kDensityTopic);
+        write_records(IOSCRN, kDensityTopic);
     } else {
         item_heading(IOSCRN, fmt_I(LINE, 2));
         if (LINE <= 3) {
-            write_lines(IOSCRN, kUnitsTopic);
+            write_records(IOSCRN, kUnitsTopic);
         } else if (LINE == 5) {
-            write_lines(IOSCRN, kDensityTopic);
+            write_records(IOSCRN, kDensityTopic);
         } else {
             no_help_line(IOSCRN);
         }
@@ -268,15 +258,15 @@ void CNVHLP(Int IOSCRN, Int KBD, Int& LINE) {
     help_title(IOSCRN, "****  Units Conversion Notes  ****");
     if (LINE == 0) {
         item_heading(IOSCRN, "1");
-        write_lines(IOSCRN, kRelabelTopic);
+        write_records(IOSCRN, kRelabelTopic);
         item_heading(IOSCRN, "2");
-        write_lines(IOSCRN, kFullConversionTopic);
+        write_records(IOSCRN, kFullConversionTopic);
     } else {
         item_heading(IOSCRN, fmt_I(LINE, 2));
         if (LINE <= 1) {
-            write_lines(IOSCRN, kRelabelTopic);
+            write_records(IOSCRN, kRelabelTopic);
         } else if (LINE == 2) {
-            write_lines(IOSCRN, kFullConversionTopic);
+            write_records(IOSCRN, kFullConversionTopic);
         } else {
             no_help_line(IOSCRN);
         }

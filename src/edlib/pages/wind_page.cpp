@@ -184,10 +184,7 @@ bool write_density_line(Int unit) {
 void write_api_line(Int unit) { write_record(unit, Record().put(kApiLabel).F(TPCM.APIPRM, 14, 5).str()); }
 
 void write_npd_line(Int unit) {
-    // UNITP(7 + NUNTS): " feet" or " meters"; a unit flag far outside the captions gets the
-    // caption function's error text without overflowing the index.
-    const Int N = TPCM.NUNTS;
-    const std::string caption = UNITP(N >= -100 && N <= 100 ? 7 + N : -1);
+    const std::string caption = unit_caption_as_flagged(7, TPCM.NUNTS);  // " feet" or " meters"
     write_record(unit, Record().put(kNpdLabel).F(TPCM.WSPEC_HGT, 11, 2).put(caption).str());
 }
 
