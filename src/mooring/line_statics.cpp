@@ -31,18 +31,9 @@ constexpr Int kTablePoints = 90;
 constexpr Int kLayers = 29;
 constexpr Int kLineTypes = 150;
 
-// One trace line on EDUNIT: the label, then the values (integers in 8 columns, reals in G15.7).
+// One trace line on EDUNIT when the run is traced.
 void trace(std::string_view label, std::initializer_list<FmtItem> values) {
-    if (TPCM.NBUG != 1) return;
-    Record r;
-    r.put(label);
-    for (const FmtItem& v : values) {
-        if (v.kind() == FmtItem::Kind::Integer)
-            r.I(v.integer(), 8);
-        else
-            r.x(1).put(fmt_G(v.real(), 15, 7));
-    }
-    write_record(TPCM.EDUNIT, r.str());
+    if (TPCM.NBUG == 1) trace_line(TPCM.EDUNIT, label, values);
 }
 
 // The chance to change the trace level between the solves of a traced run. Nobody can answer on the
