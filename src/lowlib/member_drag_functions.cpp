@@ -83,20 +83,6 @@ Real GISURF(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
     return surface_group_integral(B0, R, PHI, COS_C, NXP, SURF_DRAG);
 }
 
-void wave_axis_factors(Int LCOMP, Real ANGLE, Real& PARL, Real& PERP) {
-    const Real C = std::cos(ANGLE);
-    const Real S = std::sin(ANGLE);
-    PARL = 0.0f;
-    PERP = 0.0f;
-    if (LCOMP == 1) {
-        PARL = -C;
-        PERP = S;
-    } else if (LCOMP == 2) {
-        PARL = -S;
-        PERP = -C;
-    }
-}
-
 Real GISURF_PRP(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
     if (no_current(B0)) return 0.0f;
     return surface_group_integral(B0, R, PHI, COS_C, NXP, SURF_DRAG_PRP);
@@ -260,6 +246,20 @@ Real SUB_SURF_DRAG(Real KD, Real BSIGNED, Real R, Real PHI) {
         X = keel(Q2) - keel(K) + other(0.0f) - other(Q2);
     }
     return std::copysign(std::fabs(X / KD), BSIGNED);
+}
+
+void wave_axis_factors(Int LCOMP, Real ANGLE, Real& PARL, Real& PERP) {
+    const Real C = std::cos(ANGLE);
+    const Real S = std::sin(ANGLE);
+    PARL = 0.0f;
+    PERP = 0.0f;
+    if (LCOMP == 1) {
+        PARL = -C;
+        PERP = S;
+    } else if (LCOMP == 2) {
+        PARL = -S;
+        PERP = -C;
+    }
 }
 
 }  // namespace brevant
