@@ -234,19 +234,24 @@ std::string ENGMET(Int NUNTS) {
     return "unknown";
 }
 
-void STATHLP(Int IOSCRN, Int KBD, Int& LINE) {
-    help_title(IOSCRN, "****  Site Definition Notes  ****");
+namespace {
+
+// A help of two topics: topic ONE for the items up to FIRST, topic TWO for item SECOND, both (under
+// the items FIRST and SECOND) when no line is asked about.
+void two_topic_help(Int IOSCRN, Int KBD, Int& LINE, std::string_view title, Int FIRST,
+                    std::span<const std::string_view> ONE, Int SECOND, std::span<const std::string_view> TWO) {
+    help_title(IOSCRN, title);
     if (LINE == 0) {
-        item_heading(IOSCRN, "3");
-        write_records(IOSCRN, kUnitsTopic);
-        item_heading(IOSCRN, "5");
-        write_records(IOSCRN, kDensityTopic);
+        item_heading(IOSCRN, std::to_string(FIRST));
+        write_records(IOSCRN, ONE);
+        item_heading(IOSCRN, std::to_string(SECOND));
+        write_records(IOSCRN, TWO);
     } else {
         item_heading(IOSCRN, fmt_I(LINE, 2));
-        if (LINE <= 3) {
-            write_records(IOSCRN, kUnitsTopic);
-        } else if (LINE == 5) {
-            write_records(IOSCRN, kDensityTopic);
+        if (LINE <= FIRST) {
+            write_records(IOSCRN, ONE);
+        } else if (LINE == SECOND) {
+            write_records(IOSCRN, TWO);
         } else {
             no_help_line(IOSCRN);
         }
@@ -254,24 +259,14 @@ void STATHLP(Int IOSCRN, Int KBD, Int& LINE) {
     PRSRET(IOSCRN, KBD, LINE);
 }
 
+}  // namespace
+
+void STATHLP(Int IOSCRN, Int KBD, Int& LINE) {
+    two_topic_help(IOSCRN, KBD, LINE, "****  Site Definition Notes  ****", 3, kUnitsTopic, 5, kDensityTopic);
+}
+
 void CNVHLP(Int IOSCRN, Int KBD, Int& LINE) {
-    help_title(IOSCRN, "****  Units Conversion Notes  ****");
-    if (LINE == 0) {
-        item_heading(IOSCRN, "1");
-        write_records(IOSCRN, kRelabelTopic);
-        item_heading(IOSCRN, "2");
-        write_records(IOSCRN, kFullConversionTopic);
-    } else {
-        item_heading(IOSCRN, fmt_I(LINE, 2));
-        if (LINE <= 1) {
-            write_records(IOSCRN, kRelabelTopic);
-        } else if (LINE == 2) {
-            write_records(IOSCRN, kFullConversionTopic);
-        } else {
-            no_help_line(IOSCRN);
-        }
-    }
-    PRSRET(IOSCRN, KBD, LINE);
+    two_topic_help(IOSCRN, KBD, LINE, "****  Units Conversion Notes  ****", 1, kRelabelTopic, 2, kFullConversionTopic);
 }
 
 void STATIC() {
