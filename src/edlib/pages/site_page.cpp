@@ -225,17 +225,6 @@ void no_help_line(Int IOSCRN) {
     blank_line(IOSCRN);
 }
 
-}  // namespace
-
-std::string ENGMET(Int NUNTS) {
-    if (NUNTS == 0) return "English";
-    if (NUNTS == 1) return "metric ";
-    // A unit flag that is neither (a damaged file): named as such rather than read past the names.
-    return "unknown";
-}
-
-namespace {
-
 // A help of two topics: topic ONE for the items up to FIRST, topic TWO for item SECOND, both (under
 // the items FIRST and SECOND) when no line is asked about.
 void two_topic_help(Int IOSCRN, Int KBD, Int& LINE, std::string_view title, Int FIRST,
@@ -260,6 +249,13 @@ void two_topic_help(Int IOSCRN, Int KBD, Int& LINE, std::string_view title, Int 
 }
 
 }  // namespace
+
+std::string ENGMET(Int NUNTS) {
+    if (NUNTS == 0) return "English";
+    if (NUNTS == 1) return "metric ";
+    // A unit flag that is neither (a damaged file): named as such rather than read past the names.
+    return "unknown";
+}
 
 void STATHLP(Int IOSCRN, Int KBD, Int& LINE) {
     two_topic_help(IOSCRN, KBD, LINE, "****  Site Definition Notes  ****", 3, kUnitsTopic, 5, kDensityTopic);
