@@ -7,6 +7,7 @@
 
 #include "edlib/pages/environment_help.h"
 #include "edlib/pages/environment_pages.h"
+#include "edlib/pages/spectrum_page_kit.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
@@ -214,33 +215,18 @@ void draw_page(Int unit, std::string_view PAGE) {
 // Item 3: the type list, until a type is chosen or the answer is 0 or below (which leaves the type
 // as it was; a page command typed here goes no further).
 void spectrum_sub_page(Int unit) {
-    for (;;) {
-        CLEAR(unit);
-        write_record(unit, " -- Wind type --");
-        LINES(unit, 2);
-        for (Int I = 1; I <= kWindTypes; ++I)
-            write_record(unit, Record().x(1).I(I, 1).put(") ").put(WNDPRT(I)).str());
-        Int LBACKP = 0;
-        ENTSEL(LBACKP, unit, KBD_UNIT, TPCM.IPAG);
-        if (LBACKP == NAV_HELP) {
-            WNDHP2(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (LBACKP > kWindTypes) continue;
-        if (LBACKP <= 0) return;
-        MAXCHK(LBACKP, kWindTypes);
-        TPCM.WNDTYP = LBACKP;
-        if (LBACKP == 2) {
-            write_density_line(unit);
-            ENTERF(TPCM.WNDDEN, unit, KBD_UNIT);
-        } else if (LBACKP == 4) {
-            write_api_line(unit);
-            ENTERF(TPCM.APIPRM, unit, KBD_UNIT);
-        } else if (LBACKP == 5) {
-            write_npd_line(unit);
-            ENTERF(TPCM.WSPEC_HGT, unit, KBD_UNIT);
-        }
-        return;
+    const Int LBACKP = flow_spectrum_choice(unit, " -- Wind type --", kWindTypes, WNDPRT, WNDHP2);
+    if (LBACKP == 0) return;
+    TPCM.WNDTYP = LBACKP;
+    if (LBACKP == 2) {
+        write_density_line(unit);
+        ENTERF(TPCM.WNDDEN, unit, KBD_UNIT);
+    } else if (LBACKP == 4) {
+        write_api_line(unit);
+        ENTERF(TPCM.APIPRM, unit, KBD_UNIT);
+    } else if (LBACKP == 5) {
+        write_npd_line(unit);
+        ENTERF(TPCM.WSPEC_HGT, unit, KBD_UNIT);
     }
 }
 
