@@ -2,10 +2,12 @@
 #include "core/drift_coefficient_pages.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "core/force_distribution_page.h"
 #include "core/member_wave_drag.h"
+#include "core/run_setup.h"
 #include "edlib/pages/reflection_factor_flag.h"
 #include "lowlib/drift_coefficients.h"
 #include "lowlib/heading_functions.h"
@@ -198,14 +200,10 @@ DriftPageSetup drift_page_setup(Real RELANG) {
     S.GRAVCNST = metric ? 9.81f : 32.2f;
 
     // Without waves there is no leading system: the captions stay blank.
-    if (P.LRANDM == 1) {
-        S.FSTCL = "Wave ";
-        S.FSTCL2 = "Waves";
-        S.RELCUR = P.CURHDG - P.SEAHDG(1);
-    } else if (P.LSWELL == 1) {
-        S.FSTCL = "Swell";
-        S.FSTCL2 = "Swell";
-        S.RELCUR = P.CURHDG - P.SWLHDG;
+    if (const std::optional<LeadingSystem> L = leading_wave_system()) {
+        S.FSTCL = L->caption;
+        S.FSTCL2 = L->plural;
+        S.RELCUR = L->RELCUR;
     }
 
     P.LBACK = 0;
@@ -300,29 +298,40 @@ void write_angle_and_current_lines(const DriftPageSetup& S, Real RELANG) {
     }
 }
 
-void write_shape_factor_lines(int INDENT, int WIDTH) {
+void write_shape_factor_lines(int INDENT, int WIDTH, const ShapeFactorLabels& LABELS, std::string_view REFLECTION) {
     const Tpcm& P = TPCM;
     const Int U = P.IUNIT;
     const auto line = [&](std::string_view label, Real value, std::string_view tail = "") {
         write_record(U, Record().x(INDENT).put(label).F(value, WIDTH, 2).put(tail).str());
     };
     if (ONEON(P.LWVCOF, 2, P.EDUNIT) || ONEON(P.LWVCOF, 6, P.EDUNIT)) {
-        line("Bow-on shape factor            = ", P.BOWFAC);
-        line("Effective included bow angle   = ", 2.0f * EQUILB.BOWANG * kDegPerRad, " degrees");
+        line(LABELS.bow, P.BOWFAC);
+        line(LABELS.bow_angle, 2.0f * EQUILB.BOWANG * kDegPerRad, " degrees");
+        if (!REFLECTION.empty()) line(REFLECTION, P.VWDFAC);
     }
     if (ONEON(P.LWVCOF, 6, P.EDUNIT)) {
         const Int NEWTKR = 1;
         Int SHONEW = 0;
         SETFGS(P.BOWFAC, P.VWDFAC, P.STRNFC, P.WVFCX, P.WVFCY, P.WVFCM, P.EDUNIT, NEWTKR, SHONEW);
-        line("Stern-on shape factor          = ", P.STRNFC);
-        line("Effective included stern angle = ", 2.0f * EQUILB.STRNAN * kDegPerRad, " degrees");
+        line(LABELS.stern, P.STRNFC);
+        line(LABELS.stern_angle, 2.0f * EQUILB.STRNAN * kDegPerRad, " degrees");
         if (SHONEW == 1) {
             write_record(U, "");
-            line("Head-on enhancement factor     = ", P.WVFCX);
-            line("Beam-on enhancement factor     = ", P.WVFCY);
-            line("Moment  enhancement factor     = ", P.WVFCM);
+            line(LABELS.head_on, P.WVFCX);
+            line(LABELS.beam_on, P.WVFCY);
+            line(LABELS.moment, P.WVFCM);
         }
     }
+}
+
+void write_shape_factor_lines(int INDENT, int WIDTH) {
+    static constexpr ShapeFactorLabels kLabels = {
+        "Bow-on shape factor            = ", "Effective included bow angle   = ",
+        "Stern-on shape factor          = ", "Effective included stern angle = ",
+        "Head-on enhancement factor     = ", "Beam-on enhancement factor     = ",
+        "Moment  enhancement factor     = ",
+    };
+    write_shape_factor_lines(INDENT, WIDTH, kLabels);
 }
 
 }  // namespace brevant

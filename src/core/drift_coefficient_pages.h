@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "core/run_values.h"
 #include "sysutl/ftypes.h"
@@ -74,8 +75,17 @@ std::array<Real, 3> absorption_coefficients(const DriftPageSetup& S, Int IW, Rea
 // The angle line, and the current line when a current is simulated and applies to the drift
 // coefficients, of DFTOUT's pages.
 void write_angle_and_current_lines(const DriftPageSetup& S, Real RELANG);
-// The drift-model shape-factor lines of the reflection pages (when not every field is the user
-// table), each after INDENT blanks with its values in F(WIDTH).2.
+// The drift-model shape-factor lines (when not every field is the user table), each after INDENT
+// blanks with its value in F(WIDTH).2: the bow factor and angle for the tanker models, the stern
+// factor and angle, and the enhancement factors where they apply, for the 2001 tanker. LABELS holds
+// each line's words in the layout of the page; a REFLECTION label, where there is one, adds the
+// variable reflection factor after the bow angle.
+struct ShapeFactorLabels {
+    std::string_view bow, bow_angle, stern, stern_angle, head_on, beam_on, moment;
+};
+void write_shape_factor_lines(int INDENT, int WIDTH, const ShapeFactorLabels& LABELS,
+                              std::string_view REFLECTION = {});
+// ... with the labels of the reflection pages.
 void write_shape_factor_lines(int INDENT, int WIDTH);
 
 }  // namespace brevant

@@ -147,15 +147,18 @@ void set_run_constants(RunValues& R) {
     R.FSTCL = "";
     R.FSTCL5 = "";
     R.RELCUR = 0.0f;
-    if (P.LRANDM == 1) {
-        R.FSTCL = "Wave ";
-        R.FSTCL5 = "Waves";
-        R.RELCUR = P.CURHDG - P.SEAHDG(1);
-    } else if (P.LSWELL == 1) {
-        R.FSTCL = "Swell";
-        R.FSTCL5 = "Swell";
-        R.RELCUR = P.CURHDG - P.SWLHDG;
+    if (const std::optional<LeadingSystem> L = leading_wave_system()) {
+        R.FSTCL = L->caption;
+        R.FSTCL5 = L->plural;
+        R.RELCUR = L->RELCUR;
     }
+}
+
+std::optional<LeadingSystem> leading_wave_system() {
+    const Tpcm& P = TPCM;
+    if (P.LRANDM == 1) return LeadingSystem{"Wave ", "Waves", P.CURHDG - P.SEAHDG(1)};
+    if (P.LSWELL == 1) return LeadingSystem{"Swell", "Swell", P.CURHDG - P.SWLHDG};
+    return std::nullopt;
 }
 
 void run_setup(RunValues& R) {

@@ -3,6 +3,9 @@
 // external-force note, motion phase 1, the current profile, the load-coefficient terms and the arm.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "core/run_values.h"
 
 namespace brevant {
@@ -31,6 +34,15 @@ void run_frequency_grid(const RunValues& R);
 void run_sea_spectrum(RunValues& R);
 // Step 17: the swell, whose peak must lie on the grid (else message, pause, status 1).
 void run_swell_spectrum(RunValues& R);
+// The leading wave system of the case: the sea where there is one, otherwise the swell, none
+// without waves. Its caption ("Wave " or "Swell"), its plural ("Waves" or "Swell") and the
+// current's heading relative to it, degrees.
+struct LeadingSystem {
+    std::string_view caption;
+    std::string_view plural;
+    Real RELCUR;
+};
+std::optional<LeadingSystem> leading_wave_system();
 // Step 19: the note on a second external force instance, a pause, and AXFC2, AXFC3 cleared.
 void single_external_force_note();
 

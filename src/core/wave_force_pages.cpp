@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/drift_coefficient_pages.h"
 #include "core/spectrum_pages.h"
 #include "edlib/pages/reflection_factor_flag.h"
 #include "lowlib/drag_entry.h"
@@ -134,9 +135,6 @@ void write_model_lines(const RunValues& R, Kind kind) {
     const Int U = P.IUNIT;
     const auto field = [&](Int k) { return NIBVAL(P.LWVCOF, k, P.EDUNIT); };
     const auto model = [&](Int k) { return model_caption(ModelList::WaveDrift, field(k)); };
-    const auto line = [&](std::string_view label, Real value, std::string_view tail = "") {
-        write_record(U, Record().x(10).put(label).F(value, 9, 2).put(tail).str());
-    };
     if (R.SWVFM != 1) {
         write_record(U, Record().x(10).put("Head-on Wave Coefficients (Cx) ....... ").put(" ").put(model(1)).str());
         write_record(U, Record().x(10).put("Beam-on Wave Coefficients (Cy) ....... ").put(" ").put(model(2)).str());
@@ -146,24 +144,14 @@ void write_model_lines(const RunValues& R, Kind kind) {
     write_record(U, "");
     write_record(U, Record().x(10).put("Wave force model ..................... ").put(" ").put(model(1)).str());
     if (R.DOUSER != 0) return;
-    if (ONEON(P.LWVCOF, 2, P.EDUNIT) || ONEON(P.LWVCOF, 6, P.EDUNIT)) {
-        line("Bow-on shape factor .................. ", P.BOWFAC);
-        line("Effective included bow angle ......... ", 2.0f * EQUILB.BOWANG * kDegPerRad, " degrees");
-        if (kind == Kind::ReflectionSpectrum) line("Variable reflection enhancement factor ", P.VWDFAC);
-    }
-    if (ONEON(P.LWVCOF, 6, P.EDUNIT)) {
-        const Int NEWTKR = 1;
-        Int SHONEW = 0;
-        SETFGS(P.BOWFAC, P.VWDFAC, P.STRNFC, P.WVFCX, P.WVFCY, P.WVFCM, P.EDUNIT, NEWTKR, SHONEW);
-        line("Stern-on shape factor ................ ", P.STRNFC);
-        line("Effective included stern angle ....... ", 2.0f * EQUILB.STRNAN * kDegPerRad, " degrees");
-        if (SHONEW == 1) {
-            write_record(U, "");
-            line("Head-on enhancement factor ........... ", P.WVFCX);
-            line("Beam-on enhancement factor ........... ", P.WVFCY);
-            line("Moment  enhancement factor ........... ", P.WVFCM);
-        }
-    }
+    static constexpr ShapeFactorLabels kLabels = {
+        "Bow-on shape factor .................. ", "Effective included bow angle ......... ",
+        "Stern-on shape factor ................ ", "Effective included stern angle ....... ",
+        "Head-on enhancement factor ........... ", "Beam-on enhancement factor ........... ",
+        "Moment  enhancement factor ........... ",
+    };
+    write_shape_factor_lines(10, 9, kLabels,
+                             kind == Kind::ReflectionSpectrum ? "Variable reflection enhancement factor " : "");
 }
 
 void write_table_header(const RunValues& R, Kind kind, std::string_view FSTCL) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -105,30 +106,17 @@ void resize_for_149_lines() {
 // The model codes of the three force components were renumbered in 4.28.
 void remap_model_codes() {
     const Int unit = TPCM.EDUNIT;
+    // The new code of each old one (1, 2, ...); other codes stay.
+    constexpr Int kWindCodes[] = {4, 3, 1};
+    constexpr Int kCurrentCodes[] = {6, 4, 5, 3, 1, 15};
     for (Int I = 1; I <= 3; ++I) {
-        const Int wind = NIBVAL(TPCM.LWBARG, I, unit);
-        if (wind == 1) {
-            NIBSET(TPCM.LWBARG, I, 4, unit);
-        } else if (wind == 2) {
-            NIBSET(TPCM.LWBARG, I, 3, unit);
-        } else if (wind == 3) {
-            NIBSET(TPCM.LWBARG, I, 1, unit);
-        }
-
-        const Int current = NIBVAL(TPCM.LCBARG, I, unit);
-        if (current == 1) {
-            NIBSET(TPCM.LCBARG, I, 6, unit);
-        } else if (current == 2) {
-            NIBSET(TPCM.LCBARG, I, 4, unit);
-        } else if (current == 3) {
-            NIBSET(TPCM.LCBARG, I, 5, unit);
-        } else if (current == 4) {
-            NIBSET(TPCM.LCBARG, I, 3, unit);
-        } else if (current == 5) {
-            NIBSET(TPCM.LCBARG, I, 1, unit);
-        } else if (current == 6) {
-            NIBSET(TPCM.LCBARG, I, 15, unit);
-        }
+        const auto renumber = [&](Int& word, std::span<const Int> codes) {
+            const Int code = NIBVAL(word, I, unit);
+            if (code >= 1 && code <= static_cast<Int>(codes.size()))
+                NIBSET(word, I, codes[static_cast<std::size_t>(code - 1)], unit);
+        };
+        renumber(TPCM.LWBARG, kWindCodes);
+        renumber(TPCM.LCBARG, kCurrentCodes);
 
         const Int drift = NIBVAL(TPCM.LWVCOF, I, unit);
         if (drift == 1) {

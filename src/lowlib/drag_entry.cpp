@@ -405,16 +405,8 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     const Real F_PERPTMP = FRCNST * FWDRFT_PRP + FPERP_WAVSURF_GAUS;
     const Real F_ALGNTMP = FALIGN_WAVSUBS_GAUS + FALIGN_WAVSURF_GAUS;
     const Real ANGTMP_W = T.LEGDRG == 0 ? std::atan2(F_PERPTMP, F_ALGNTMP) : 0.0f;
-    const Real COSWAVQ = std::cos(RELANG + ANGTMP_W);
-    const Real SINWAVQ = std::sin(RELANG + ANGTMP_W);
     Real ANGFACT_PARL_W = 0.0f, ANGFACT_PERP_W = 0.0f;
-    if (LCOMP == 1) {
-        ANGFACT_PARL_W = -COSWAVQ;
-        ANGFACT_PERP_W = SINWAVQ;
-    } else if (LCOMP == 2) {
-        ANGFACT_PARL_W = -SINWAVQ;
-        ANGFACT_PERP_W = -COSWAVQ;
-    }
+    wave_axis_factors(LCOMP, RELANG + ANGTMP_W, ANGFACT_PARL_W, ANGFACT_PERP_W);
     FOUTD = ENHANC * ((FALIGN_WAVSURF_GAUS + FALIGN_WAVSUBS_GAUS) * ANGFACT_PARL_W +
                       FPERP_WAVSURF_GAUS * ANGFACT_PERP_W);
     if (LVARST == 0) return;

@@ -150,6 +150,19 @@ const ShiftedGrid& shifted_grid(const Real* W, Int n, Real XC) {
     return *kept.by_frequency.emplace(xc, std::move(g)).first->second;
 }
 
+// The group spectrum's integral (SMPINT of the products at the grid points shifted by half of
+// DELTAW, made positive in place), the product at point k given by PRODUCT(grid, k).
+template <class Product>
+void group_integral(Real& DELTAW, const Real* W, Int NWP, Real& GVAR, Real& GVARDOT, const Product& PRODUCT) {
+    Real GPSD[kMostPoints] = {};
+    make_positive(DELTAW);
+    const Real XC = 0.5f * DELTAW;
+    const Int n = std::clamp<Int>(NWP, 0, kMostPoints);
+    const ShiftedGrid& g = shifted_grid(W, n, XC);
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) GPSD[k] = PRODUCT(g, k);
+    SMPINT(GPSD, GVAR, GVARDOT);
+}
+
 }  // namespace
 
 unsigned long long group_grid_reuse_count() { return grid_reuses(); }
@@ -158,34 +171,22 @@ void GET_GVAR(Real& DELTAW, const Real* W, Int NWP, const Real* PSDIN, Real& GVA
               Real& VDGPSD2) {
     VGPSD2 = 0.0f;
     VDGPSD2 = 0.0f;
-    Real GPSD[kMostPoints] = {};
-    make_positive(DELTAW);
-    const Real XC = 0.5f * DELTAW;
-    const Int n = std::clamp<Int>(NWP, 0, kMostPoints);
-    const ShiftedGrid& g = shifted_grid(W, n, XC);
-    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+    group_integral(DELTAW, W, NWP, GVAR, GVARDOT, [&](const ShiftedGrid& g, std::size_t k) {
         const Real DUMP = spectrum_at(g, W, PSDIN, k, true);
         const Real DUMM = spectrum_at(g, W, PSDIN, k, false);
-        GPSD[k] = DUMM * DUMP;
-    }
-    SMPINT(GPSD, GVAR, GVARDOT);
+        return DUMM * DUMP;
+    });
 }
 
 void GET_GVAR2(Real& DELTAW, const Real* W, Int NWP, const Real* PSD1, const Real* PSD2, Real& GVAR, Real& GVARDOT) {
-    Real GPSD[kMostPoints] = {};
-    make_positive(DELTAW);
-    const Real XC = 0.5f * DELTAW;
-    const Int n = std::clamp<Int>(NWP, 0, kMostPoints);
-    const ShiftedGrid& g = shifted_grid(W, n, XC);
-    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+    group_integral(DELTAW, W, NWP, GVAR, GVARDOT, [&](const ShiftedGrid& g, std::size_t k) {
         const Real DUMP1 = spectrum_at(g, W, PSD1, k, true);
         const Real DUMM1 = spectrum_at(g, W, PSD1, k, false);
         // One spectrum twice reads the same values.
         const Real DUMP2 = PSD2 == PSD1 ? DUMP1 : spectrum_at(g, W, PSD2, k, true);
         const Real DUMM2 = PSD2 == PSD1 ? DUMM1 : spectrum_at(g, W, PSD2, k, false);
-        GPSD[k] = 0.5f * (DUMP1 * DUMM2 + DUMP2 * DUMM1);
-    }
-    SMPINT(GPSD, GVAR, GVARDOT);
+        return 0.5f * (DUMP1 * DUMM2 + DUMP2 * DUMM1);
+    });
 }
 
 }  // namespace brevant

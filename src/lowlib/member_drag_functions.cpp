@@ -89,35 +89,41 @@ Real GISURF_PRP(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
     return surface_group_integral(B0, R, PHI, COS_C, NXP, SURF_DRAG_PRP);
 }
 
+namespace {
+
+// A water-line coefficient in closed form at X = |B0| F_SURF(R, PHI): FORM(X, X^2, C, E), with C the
+// complementary error function of 1 / (X sqrt 2) and E = exp(-1 / (2 X^2)); 0 for X up to 0.0001.
+template <typename Form>
+Real surface_closed_form(Real B0, Real R, Real PHI, Int NXP, const Form& FORM) {
+    const Real X = std::fabs(B0) * F_SURF(R, PHI);
+    const Real X2 = X * X;
+    if (!(X > 0.0001f)) return 0.0f;
+    const Real C = RH_ERFC(0.70710677f / X, NXP);
+    const Real E = std::exp(-0.5f / X2);
+    return FORM(X, X2, C, E);
+}
+
+}  // namespace
+
 Real FCF_SURF(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
     if (no_current(B0)) return COS_C * 1.5957692f * surface_factor(R, PHI);
     assert(B0 != 0.0f);
-    const Real X = std::fabs(B0) * F_SURF(R, PHI);
-    const Real X2 = X * X;
-    Real Y = 0.0f;
-    if (X > 0.0001f) {
-        const Real C = RH_ERFC(0.70710677f / X, NXP);
-        const Real E = std::exp(-0.5f / X2);
-        Y = (2.0f * X2 * X2 + X2 * E * (0.575222f - 6.8495564f * X2) / 9.424778f +
-             (24.0f * X2 * X2 + 12.0f * X2 - 1.0f) * X * C / 15.0398f) /
-            (X * X2);
-    }
+    const Real Y = surface_closed_form(B0, R, PHI, NXP, [](Real X, Real X2, Real C, Real E) {
+        return (2.0f * X2 * X2 + X2 * E * (0.575222f - 6.8495564f * X2) / 9.424778f +
+                (24.0f * X2 * X2 + 12.0f * X2 - 1.0f) * X * C / 15.0398f) /
+               (X * X2);
+    });
     return COS_C * Y / (B0 * B0);
 }
 
 Real FCF_SURF_PRP(Real B0, Real R, Real PHI, Real COS_C, Int NXP) {
     if (no_current(B0)) return 0.0f;
     assert(B0 != 0.0f);
-    const Real X = std::fabs(B0) * F_SURF(R, PHI);
-    const Real X2 = X * X;
-    Real Y = 0.0f;
-    if (X > 0.0001f) {
-        const Real C = RH_ERFC(0.70710677f / X, NXP);
-        const Real E = std::exp(-0.5f / X2);
-        Y = X + ((3.0f - 20.0f * X2 + 120.0f * X2 * X2) * 2.5066283f * C -
-                 6.0f * X * E * (1.0f + 10.0f * X2 * (kTwoPi * X2 - 0.85840726f))) /
-                    (376.99112f * X2 * X2);
-    }
+    const Real Y = surface_closed_form(B0, R, PHI, NXP, [](Real X, Real X2, Real C, Real E) {
+        return X + ((3.0f - 20.0f * X2 + 120.0f * X2 * X2) * 2.5066283f * C -
+                    6.0f * X * E * (1.0f + 10.0f * X2 * (kTwoPi * X2 - 0.85840726f))) /
+                       (376.99112f * X2 * X2);
+    });
     const Real YSIGNED = std::copysign(std::fabs(Y), B0);
     return COS_C * YSIGNED / (B0 * B0);
 }
@@ -247,6 +253,20 @@ Real SUB_SURF_DRAG(Real KD, Real BSIGNED, Real R, Real PHI) {
         X = keel(Q2) - keel(K) + other(0.0f) - other(Q2);
     }
     return std::copysign(std::fabs(X / KD), BSIGNED);
+}
+
+void wave_axis_factors(Int LCOMP, Real ANGLE, Real& PARL, Real& PERP) {
+    const Real C = std::cos(ANGLE);
+    const Real S = std::sin(ANGLE);
+    PARL = 0.0f;
+    PERP = 0.0f;
+    if (LCOMP == 1) {
+        PARL = -C;
+        PERP = S;
+    } else if (LCOMP == 2) {
+        PARL = -S;
+        PERP = -C;
+    }
 }
 
 }  // namespace brevant

@@ -20,6 +20,11 @@ namespace brevant {
 // The no-current value of B0, compared exactly.
 inline constexpr Real kNoCurrentRatio = 1.0E30f;
 
+// The factors that turn a force along the waves (PARL) and one across them (PERP) onto vessel
+// component LCOMP when the waves run at ANGLE (radians) to the vessel: surge (1) takes -cos and sin,
+// sway (2) -sin and -cos; any other component 0 and 0.
+void wave_axis_factors(Int LCOMP, Real ANGLE, Real& PARL, Real& PERP);
+
 // Simpson weight of node I of N: 1 at the first node and at an odd last one, 4 at every even
 // node, 2 at the other odd ones (the drag sums always run over odd counts).
 Real simpson_node_weight(Int I, Int N);

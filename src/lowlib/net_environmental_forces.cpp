@@ -48,6 +48,32 @@ Real current_coefficient(Int k, Real angle) {
                   P.BWL, P.EDUNIT, P.ISPM, P.SIMTYP);
 }
 
+// The mean load of a steady flow (wind or current) coming from SOURCE_HDG_DEG (global, degrees) at
+// the vessel heading HDG (radians), and its coefficient, the load per squared SPEED. AREA is the
+// component's area (times the length for the yaw moment), LATERAL_AREA the sway area whose force
+// YAWARM shifts; FACTOR makes the load of the flow that is on, COF0 the coefficient of one
+// that is off. A speed of 0 with the flow on has no load to divide: the coefficient then takes the
+// switched-off value (the limit of the load per squared speed), never a division by zero.
+struct SteadyLoad {
+    Real force = 0.0f;
+    Real coefficient = 0.0f;
+};
+SteadyLoad steady_load(Int IXYZ, bool on, Real SOURCE_HDG_DEG, Real HDG, Real AREA, Real LATERAL_AREA, Real YAWARM,
+                       Real (*coefficient_of)(Int, Real), Real FACTOR, Real SPEED, Real COF0) {
+    const Real TMPANG = on ? REDRAD(SOURCE_HDG_DEG / DEG_PER_RAD - HDG + PI) : REDRAD(PI - HDG);
+    TRIGLD(TMPANG);
+    const Real YFORCE = IXYZ == 3 ? LATERAL_AREA * coefficient_of(2, TMPANG) : 0.0f;
+    const Real load = AREA * coefficient_of(IXYZ, TMPANG) - YAWARM * YFORCE;
+    SteadyLoad out;
+    if (on) {
+        out.force = load * FACTOR;
+        out.coefficient = SPEED != 0.0f ? out.force / (SPEED * SPEED) : load * COF0;
+    } else {
+        out.coefficient = load * COF0;
+    }
+    return out;
+}
+
 struct WaveLoads {
     Real drift = 0.0f;
     Real drag = 0.0f;
@@ -129,38 +155,12 @@ void GET_LF_NET_FORCES(Int IOUNIT, Int IXYZ, Real* NET, Real* WIND, Real* CRNT, 
         const Real VES_GLOB_HDG = VES_GLOB_HDG_DEG / DEG_PER_RAD;
         EQUILB.VESANG = VES_GLOB_HDG;
 
-        // Wind. A speed of 0 with the wind on has no load to divide: the coefficient then takes the
-        // switched-off value (the limit of the load per squared speed), never a division by zero.
-        Real TMPANG = P.LWIND == 1 ? REDRAD(P.WNDHDG / DEG_PER_RAD - VES_GLOB_HDG + PI) : REDRAD(PI - VES_GLOB_HDG);
-        TRIGLD(TMPANG);
-        Real YFORCE = IXYZ == 3 ? P.YWNDAR * wind_coefficient(2, TMPANG) : 0.0f;
-        Real FWIND = WNDAREA * wind_coefficient(IXYZ, TMPANG) - YAWARM * YFORCE;
-        Real FWIND_COF = 0.0f;
-        if (P.LWIND == 1) {
-            const Real raw = FWIND;
-            FWIND = raw * SINES.WNDCOF;
-            const Real V = P.WNDSPD * CNVKTS;
-            FWIND_COF = V != 0.0f ? FWIND / (V * V) : raw * WNDCOF0;
-        } else {
-            FWIND_COF = FWIND * WNDCOF0;
-            FWIND = 0.0f;
-        }
-
-        // Current, the same way.
-        TMPANG = P.LCURNT == 1 ? REDRAD(P.CURHDG / DEG_PER_RAD - VES_GLOB_HDG + PI) : REDRAD(PI - VES_GLOB_HDG);
-        TRIGLD(TMPANG);
-        YFORCE = IXYZ == 3 ? P.YCURAR * current_coefficient(2, TMPANG) : 0.0f;
-        Real FCURNT = CRNTAREA * current_coefficient(IXYZ, TMPANG) - YAWARM * YFORCE;
-        Real FCURNT_COF = 0.0f;
-        if (P.LCURNT == 1) {
-            const Real raw = FCURNT;
-            FCURNT = raw * SINES.CURCOF;
-            const Real V = P.CURSPD * CNVKTS;
-            FCURNT_COF = V != 0.0f ? FCURNT / (V * V) : raw * CURCOF0;
-        } else {
-            FCURNT_COF = FCURNT * CURCOF0;
-            FCURNT = 0.0f;
-        }
+        const SteadyLoad wind = steady_load(IXYZ, P.LWIND == 1, P.WNDHDG, VES_GLOB_HDG, WNDAREA, P.YWNDAR, YAWARM,
+                                            wind_coefficient, SINES.WNDCOF, P.WNDSPD * CNVKTS, WNDCOF0);
+        const SteadyLoad current = steady_load(IXYZ, P.LCURNT == 1, P.CURHDG, VES_GLOB_HDG, CRNTAREA, P.YCURAR, YAWARM,
+                                               current_coefficient, SINES.CURCOF, P.CURSPD * CNVKTS, CURCOF0);
+        const Real FWIND = wind.force, FWIND_COF = wind.coefficient;
+        const Real FCURNT = current.force, FCURNT_COF = current.coefficient;
 
         // The drift and drag routines need the RAOs of this heading (the second swell alone does
         // not refresh them).

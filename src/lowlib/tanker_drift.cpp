@@ -18,12 +18,7 @@ const Real WAMIT_DFCXARR[kWamitRows] = {
     0.86111f, 1.01944f, 1.20556f, 1.46944f, 1.56667f, 0.93333f, 0.98056f, 0.83611f, 0.78056f, 0.78056f};
 
 Real WAMIT_DFCX(Real X) {
-    Int IER = 0;
-    Int MIN = 1;
-    BSRCH(WAMIT_XARRAY, X, IER, MIN, kWamitRows);
-    Real value = 0.0f;
-    INTERP(WAMIT_XARRAY, WAMIT_DFCXARR, X, value, MIN);
-    return value;
+    return table_value(WAMIT_XARRAY, WAMIT_DFCXARR, X, kWamitRows);
 }
 
 namespace {

@@ -17,17 +17,26 @@ namespace brevant {
 
 DrftcbTable DRFTCB_TABLE{};
 
+namespace {
+
+// The sizes and values of the table: all zero.
+void clear_table(DrftcbTable& t) {
+    t.NFREQ = 0;
+    t.NAZ = 0;
+    t.ANGARR.fill(0.0f);
+    t.WARRAY.fill(0.0f);
+    t.COF.fill(0.0f);
+}
+
+}  // namespace
+
 void reset_drftcb() {
     DrftcbTable& t = DRFTCB_TABLE;
     t.FRSTIM = 1;
     t.LASTFILE = FixedText<13>("========     ");
     t.WARN1 = 0;
     t.IERR = 0;
-    t.NFREQ = 0;
-    t.NAZ = 0;
-    t.ANGARR.fill(0.0f);
-    t.WARRAY.fill(0.0f);
-    t.COF.fill(0.0f);
+    clear_table(t);
 }
 
 namespace {
@@ -41,11 +50,7 @@ void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
     DrftcbTable& t = DRFTCB_TABLE;
     // The table of the file read before goes: a short record ended by a slash leaves zeros, never
     // another file's values.
-    t.NFREQ = 0;
-    t.NAZ = 0;
-    t.ANGARR.fill(0.0f);
-    t.WARRAY.fill(0.0f);
-    t.COF.fill(0.0f);
+    clear_table(t);
 
     const std::string name = USERDAT.str();
     UserTableFile file(name, kCaption, IOOUT, IOIN);

@@ -12,16 +12,6 @@
 
 namespace brevant {
 
-namespace {
-
-std::string name_on_disk(std::string_view s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] == ' ') --n;
-    return std::string(s.substr(0, n));
-}
-
-}  // namespace
-
 UserTableFile::UserTableFile(std::string_view FILE, std::string_view CAPTION, Int IOOUT, Int IOIN)
     : UserTableFile(FILE, CAPTION, CAPTION, IOOUT, IOIN) {}
 

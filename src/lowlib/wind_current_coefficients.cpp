@@ -111,12 +111,7 @@ Real user_coefficient(UserCoefficients& t, const char* read_caption, Int LCOMP, 
     if (t.FRSTIM == 1 || !(t.LASTFILE == name)) read_user_coefficients(t, name, read_caption, IOOUT, IOIN);
 
     const Real HDGTMP = REDRAD(ANGLE + PI);
-    Int IER = 0;
-    Int MIN = 1;
-    BSRCH(t.HDGARR.data(), HDGTMP, IER, MIN, t.NAZ);
-    Real value = 0.0f;
-    INTERP(t.HDGARR.data(), &t.COF(1, LCOMP), HDGTMP, value, MIN);
-    return value;
+    return table_value(t.HDGARR.data(), &t.COF(1, LCOMP), HDGTMP, t.NAZ);
 }
 
 // The user file of a vessel kind: the buoy (ISPM 2) and tanker (ISPM 3) of the turret-mooring
@@ -143,12 +138,7 @@ Real image_table(Int NPT, const FArray<Real, kImageTablePoints>& ANG, const FArr
     MAXCHK(count, kImageTablePoints);
     if (count == 0) return 0.0f;
     if (count == 1) return CFS(1, IXYZ);
-    Int IER = 0;
-    Int MIN = 1;
-    BSRCH(ANG.data(), ABSANG, IER, MIN, count);
-    Real value = 0.0f;
-    INTERP(ANG.data(), &CFS(1, IXYZ), ABSANG, value, MIN);
-    return value;
+    return table_value(ANG.data(), &CFS(1, IXYZ), ABSANG, count);
 }
 
 // The box model: the cosine and sine of the angle scaled by the projected area over the component's

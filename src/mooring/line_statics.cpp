@@ -31,18 +31,9 @@ constexpr Int kTablePoints = 90;
 constexpr Int kLayers = 29;
 constexpr Int kLineTypes = 150;
 
-// One trace line on EDUNIT: the label, then the values (integers in 8 columns, reals in G15.7).
+// One trace line on EDUNIT when the run is traced.
 void trace(std::string_view label, std::initializer_list<FmtItem> values) {
-    if (TPCM.NBUG != 1) return;
-    Record r;
-    r.put(label);
-    for (const FmtItem& v : values) {
-        if (v.kind() == FmtItem::Kind::Integer)
-            r.I(v.integer(), 8);
-        else
-            r.x(1).put(fmt_G(v.real(), 15, 7));
-    }
-    write_record(TPCM.EDUNIT, r.str());
+    if (TPCM.NBUG == 1) trace_line(TPCM.EDUNIT, label, values);
 }
 
 // The chance to change the trace level between the solves of a traced run. Nobody can answer on the
@@ -189,13 +180,17 @@ void solve_line(const FArray<Real, 150>& RANCHR, const FArray<Real, 150>& ZANCHR
     // Unperturbed solve.
     Real TOPT1 = 0.0f;
     Real TOPT2 = 0.0f;
-    bracket(MIN, L1, L2, ITYP, TOPT1, TOPT2);
-    trace("ITERATION LOOP FOLLOWS:", {});
-    offer_inbug();
-    ITER8P(TOPT1, TOPT2);
+    // A traced solve from a fresh bracket; the element weights it leaves are copied to KEPT.
+    const auto solve = [&](FArray<double, 25>& KEPT) {
+        bracket(MIN, L1, L2, ITYP, TOPT1, TOPT2);
+        trace("ITERATION LOOP FOLLOWS:", {});
+        offer_inbug();
+        ITER8P(TOPT1, TOPT2);
+        MOVDP(MAX_ELEMENTS, whole(L.SCLWT), whole(KEPT));
+        offer_inbug();
+    };
     FArray<double, 25> SCLWT0{};
-    MOVDP(MAX_ELEMENTS, whole(L.SCLWT), whole(SCLWT0));
-    offer_inbug();
+    solve(SCLWT0);
 
     for (Int k = 1; k <= N + 1; ++k) C.TANARR(k, ILINE) = static_cast<Real>(L.TMPTAN(k));
     L.QF = static_cast<Real>(L.TMPTAN(1));
@@ -226,13 +221,8 @@ void solve_line(const FArray<Real, 150>& RANCHR, const FArray<Real, 150>& ZANCHR
     // Fairlead raised by dz, horizontal tension held.
     const Real dz = L.DZFRAC * L.TOTLEN;
     L.DELTAZ = fairlead_height(ITYP, ILINE, ZANCHR) + dz;
-    bracket(MIN, L1, L2, ITYP, TOPT1, TOPT2);
-    trace("ITERATION LOOP FOLLOWS:", {});
-    offer_inbug();
-    ITER8P(TOPT1, TOPT2);
     FArray<double, 25> SCLWTH{};
-    MOVDP(MAX_ELEMENTS, whole(L.SCLWT), whole(SCLWTH));
-    offer_inbug();
+    solve(SCLWTH);
     L.TPTEN_CSTH = L.DPHLD * L.SECARR(1);
     L.BTTEN_CSTH = L.DPHLD * L.SECARR(N + 1);
     const double TZTEN_CSTH = -L.DPHLD * L.TMPTAN(1);

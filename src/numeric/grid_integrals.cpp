@@ -69,12 +69,7 @@ void GRPSPC(const Real* PSDQ, Real& GRPPSD, Real WFREQ) {
     // The spectrum at w by straight lines between grid points; nothing outside the grid.
     auto S = [&](Real w) {
         if (w > WAVCOM.W(1) || w < WAVCOM.W(n)) return 0.0f;
-        Int IER = 0;
-        Int MIN = 1;
-        BSRCH(W, w, IER, MIN, n);
-        Real value = 0.0f;
-        INTERP(W, PSDQ, w, value, MIN);
-        return value;
+        return table_value(W, PSDQ, w, n);
     };
     const Real h = 0.5f * WFREQ;
     Real GPSD[100];

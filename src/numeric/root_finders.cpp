@@ -156,12 +156,9 @@ void RTMI1(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real E
     mueller_search(X, F, eval, XLI, XRI, EPSX, EPSF, IEND, IER);
 }
 
+// The second entry point is the first: nothing is kept between calls, so one may run inside the other.
 void RTMI2(Real& X, Real& F, const RootFunction& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
-    auto eval = [&FCT](Real x) {
-        Real arg = x;
-        return FCT(arg);
-    };
-    mueller_search(X, F, eval, XLI, XRI, EPSX, EPSF, IEND, IER);
+    RTMI1(X, F, FCT, XLI, XRI, EPSX, EPSF, IEND, IER);
 }
 
 void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
@@ -173,11 +170,7 @@ void RTMI1D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real
 }
 
 void RTMI2D(Real& X, Real& F, const RootFunctionD& FCT, Real XLI, Real XRI, Real EPSX, Real EPSF, Int IEND, Int& IER) {
-    auto eval = [&FCT](Real x) {
-        Real arg = x;
-        return static_cast<Real>(FCT(arg));
-    };
-    mueller_search(X, F, eval, XLI, XRI, EPSX, EPSF, IEND, IER);
+    RTMI1D(X, F, FCT, XLI, XRI, EPSX, EPSF, IEND, IER);
 }
 
 void BRACKT(const Real* W, Real WP, Int& IER, Int& MIN, Int NLOWER, Int NUPPER) {

@@ -59,6 +59,15 @@ void INTERP(const Real* X, const Real* Y, Real XVAL, Real& YVAL, Int MN) {
                                        (static_cast<double>(Y[MX - 1]) - ymn));
 }
 
+Real table_value(const Real* X, const Real* Y, Real XVAL, Int NWP) {
+    Int IER = 0;
+    Int MIN = 1;
+    BSRCH(X, XVAL, IER, MIN, NWP);
+    Real value = 0.0f;
+    INTERP(X, Y, XVAL, value, MIN);
+    return value;
+}
+
 void CINTRP(const Real* X, const Complex* CY, Real XVAL, Complex& CYVAL, Int MN) {
     const Int MX = MN + 1;
     const double xmn = X[MN - 1];

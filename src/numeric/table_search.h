@@ -17,6 +17,9 @@ void BSRCH_MOOR(const Real* W, Real WP, Int& IER, Int& MIN, Int NWP);
 
 // Straight line through (X(MN), Y(MN)) and (X(MN+1), Y(MN+1)) at XVAL, extrapolating outside.
 void INTERP(const Real* X, const Real* Y, Real XVAL, Real& YVAL, Int MN);
+// Y at XVAL by straight lines: the interval found by BSRCH in the NWP points of X, then INTERP
+// (extrapolating from the end intervals outside the table).
+Real table_value(const Real* X, const Real* Y, Real XVAL, Int NWP);
 // The same for complex ordinates.
 void CINTRP(const Real* X, const Complex* CY, Real XVAL, Complex& CYVAL, Int MN);
 

@@ -2,6 +2,7 @@
 #include "numeric/wave_number.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "sysutl/pauses.h"
 #include "numeric/quadrature.h"
@@ -62,6 +63,14 @@ Real JONINT(Real& Z) {
 
 namespace {
 
+// The message, a pause, and the end of the run (status 1).
+[[noreturn]] void fatal(Int IOSCRN, std::string_view message) {
+    write_record(IOSCRN, message);
+    Int LBACK = 0;
+    PRSRET(IOSCRN, KBD_UNIT, LBACK);
+    stop_program(1);
+}
+
 // One side of the JONSWAP integral: QATR until an accepted value, loosening the tolerance on
 // round-off and adding stages while it may. NITER_WARN passes give the iteration warning.
 Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
@@ -86,20 +95,14 @@ Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
                 EPS = 10.0f * EPS;
                 continue;
             }
-            write_record(IOSCRN, " ++> FATAL error: unfixable roundoff error in JONSVAL");
-            Int LBACK = 0;
-            PRSRET(IOSCRN, KBD_UNIT, LBACK);
-            stop_program(1);
+            fatal(IOSCRN, " ++> FATAL error: unfixable roundoff error in JONSVAL");
         }
         if (IER == 2) {
             if (NDIM <= 40) {
                 NDIM = 2 * NDIM;
                 continue;
             }
-            write_record(IOSCRN, "++> FATAL error: NDIM > NDMSUP in JONSVAL");
-            Int LBACK = 0;
-            PRSRET(IOSCRN, KBD_UNIT, LBACK);
-            stop_program(1);
+            fatal(IOSCRN, "++> FATAL error: NDIM > NDMSUP in JONSVAL");
         }
         if (0.01f * Y >= EPS) return Y;
         EPS = 0.008f * Y;

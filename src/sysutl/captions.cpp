@@ -58,6 +58,10 @@ constexpr std::string_view kError = "ERROR !";
 
 Int unit_caption_index(Int FIRST, Int NUNTS) { return NUNTS == 0 || NUNTS == 1 ? FIRST + NUNTS : -1; }
 
+std::string unit_caption_as_flagged(Int FIRST, Int NUNTS) {
+    return UNITP(NUNTS >= -100 && NUNTS <= 100 ? FIRST + NUNTS : -1);
+}
+
 std::string UNITP(Int NUNTS) { return pick(kUnitp, 0, NUNTS, kIndexError, 16); }
 std::string UNITS(Int NUNTS) { return pick(kUnits, 0, NUNTS, "", 16); }
 std::string CAPUN(Int IUNTS) { return pick(kCapun, 0, IUNTS, kError, 8); }

@@ -15,6 +15,10 @@ namespace brevant {
 // unit flag. A flag other than 0 or 1 has no caption: -1, which every caption list refuses, and no
 // sum that could overflow.
 Int unit_caption_index(Int FIRST, Int NUNTS);
+// The long caption (UNITP) of such a quantity by the unit flag as it stands: a flag other than 0 or 1
+// (a damaged file) shows the caption its sum lands on, or the error text; one far outside gives the
+// error text with no sum that could overflow.
+std::string unit_caption_as_flagged(Int FIRST, Int NUNTS);
 
 // Long unit captions (16 characters); " Index error" outside 0..20.
 std::string UNITP(Int NUNTS);

@@ -10,20 +10,16 @@
 
 namespace brevant {
 
-namespace {
-
-std::string platform_name(std::string_view s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] == ' ') --n;
-    return std::string(s.substr(0, n));
+std::string name_on_disk(std::string_view name) {
+    std::size_t n = name.size();
+    while (n > 0 && name[n - 1] == ' ') --n;
+    return std::string(name.substr(0, n));
 }
-
-}  // namespace
 
 void RHOPEN(std::string_view HFILE, [[maybe_unused]] Int IFORM, Int IOREWR, [[maybe_unused]] Int IDRIVE, Int IUNIT,
             std::string_view CALFIL, Int IOSCRN, [[maybe_unused]] Int CMPUTR) {
     namespace fs = std::filesystem;
-    const std::string name = platform_name(HFILE);
+    const std::string name = name_on_disk(HFILE);
     std::error_code ec;
     if (name.empty() || fs::is_directory(name, ec)) ACERR(CALFIL, HFILE, IOSCRN);
     if (IOREWR == 1) {

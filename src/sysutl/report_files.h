@@ -2,11 +2,15 @@
 // closed keeping it. Every failure is fatal and reported through ACERR.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "sysutl/ftypes.h"
 
 namespace brevant {
+
+// A file name as the platform takes it: the name without its trailing blanks.
+std::string name_on_disk(std::string_view name);
 
 // Connects IUNIT to HFILE (trailing blanks are not part of the name) at its start: IOREWR 1 reads an
 // existing file; 0 writes a new one, replacing any file of that name by an empty one. IFORM (0 binary,

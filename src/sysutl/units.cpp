@@ -85,6 +85,10 @@ void write_record(Int unit, std::string_view text) {
     }
 }
 
+void write_records(Int unit, std::span<const std::string_view> lines) {
+    for (std::string_view line : lines) write_record(unit, line);
+}
+
 void write_partial(Int unit, std::string_view text) {
     note_console(unit);
     note_record_written(unit, text);

@@ -22,6 +22,8 @@ inline constexpr const char* kSilentFileName = "Diagnostics.stxt";
 
 // Writes one record: the text followed by a line end.
 void write_record(Int unit, std::string_view text);
+// Writes one record for each line, in order (the fixed texts of help screens and notes).
+void write_records(Int unit, std::span<const std::string_view> lines);
 
 // Writes text and leaves the record open (a prompt answered on the same line); flushes.
 void write_partial(Int unit, std::string_view text);

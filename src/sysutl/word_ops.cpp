@@ -24,6 +24,15 @@ void move_word(ConstWordBytes from, WordBytes to, std::size_t w) {
     std::memmove(to.data() + w * kWord, from.data() + w * kWord, kWord);
 }
 
+// Words 1 to N, ascending.
+void move_up(Int N, ConstWordBytes from, WordBytes to, const char* who) {
+    if (N <= 0) return;
+    const auto n = static_cast<std::size_t>(N);
+    require_words(from.size(), n, who);
+    require_words(to.size(), n, who);
+    for (std::size_t i = 0; i < n; ++i) move_word(from, to, i);
+}
+
 // Elements of `width` words, elements N down to 1, the words of one element ascending.
 void move_down(Int N, ConstWordBytes from, WordBytes to, std::size_t width, const char* who) {
     if (N <= 0) return;
@@ -45,21 +54,9 @@ void require_range(Int start, Int end, Int extent, const char* who) {
 
 }  // namespace
 
-void MOVCOM(Int N, ConstWordBytes IFROM, WordBytes ITO) {
-    if (N <= 0) return;
-    const auto n = static_cast<std::size_t>(N);
-    require_words(IFROM.size(), n, "MOVCOM");
-    require_words(ITO.size(), n, "MOVCOM");
-    for (std::size_t i = 0; i < n; ++i) move_word(IFROM, ITO, i);
-}
+void MOVCOM(Int N, ConstWordBytes IFROM, WordBytes ITO) { move_up(N, IFROM, ITO, "MOVCOM"); }
 
-void MOVUP(Int N, ConstWordBytes IFROM, WordBytes ITO) {
-    if (N <= 0) return;
-    const auto n = static_cast<std::size_t>(N);
-    require_words(IFROM.size(), n, "MOVUP");
-    require_words(ITO.size(), n, "MOVUP");
-    for (std::size_t i = 0; i < n; ++i) move_word(IFROM, ITO, i);
-}
+void MOVUP(Int N, ConstWordBytes IFROM, WordBytes ITO) { move_up(N, IFROM, ITO, "MOVUP"); }
 
 void MOVDWN(Int N, ConstWordBytes IFROM, WordBytes ITO) { move_down(N, IFROM, ITO, 1, "MOVDWN"); }
 void MOVDWN2(Int N, ConstWordBytes IFROM, WordBytes ITO) { move_down(N, IFROM, ITO, 2, "MOVDWN2"); }

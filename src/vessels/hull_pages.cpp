@@ -68,27 +68,42 @@ void hydrostatic_lines(Int unit) {
     const Tpcm& P = TPCM;
     const Himem& H = HIMEM;
     const std::string length = CAPUN(P.NUNTS);
-    write_record(unit, value_line("DISPLACEMENT ", P.DISPL, CAPUN(P.NUNTS + 4)));
-    write_record(unit, area_line("WATER PLANE AREA ", P.AWP, length));
-    write_record(unit, value_line("VERTICAL (Z) KB ", P.VKB, length));
-    write_record(unit, value_line("DRAFT ", P.DRAFT, length));
+    displacement_lines(unit, P.DISPL, P.AWP, P.VKB, P.DRAFT, CAPUN(P.NUNTS + 4), length);
     write_record(unit, "");
     write_record(unit, value_line("VERTICAL (Z) KG ", P.VKG, length));
     write_record(unit, value_line("NATURAL ROLL CENTER (VKR) ", H.VTCRR, length));
     write_record(unit, value_line("NATURAL PITCH CENTER (VKP) ", H.VTCRP, length));
     write_record(unit, "");
+    gyradius_lines(unit, length);
+    write_record(unit, "");
+    // The metacentric radii are formed for the print: KM - KB.
+    metacentre_lines(unit, "LONGITUDINAL", 'L', H.GML, nullptr, P.VKML, P.VKML - P.VKB, length);
+    write_record(unit, "");
+    metacentre_lines(unit, "TRANSVERSE", 'T', H.GMT, nullptr, P.VKMT, P.VKMT - P.VKB, length);
+}
+
+void displacement_lines(Int unit, Real displacement, Real area, Real kb, Real draft, std::string_view mass,
+                        std::string_view length) {
+    write_record(unit, value_line("DISPLACEMENT ", displacement, mass));
+    write_record(unit, area_line("WATER PLANE AREA ", area, length));
+    write_record(unit, value_line("VERTICAL (Z) KB ", kb, length));
+    write_record(unit, value_line("DRAFT ", draft, length));
+}
+
+void gyradius_lines(Int unit, std::string_view length) {
+    const Tpcm& P = TPCM;
     write_record(unit, value_line("PITCH GYRADIUS ", P.PGYR, length));
     write_record(unit, value_line("ROLL GYRADIUS ", P.RGYR, length));
     write_record(unit, value_line("YAW GYRADIUS ", P.YGYR, length));
-    write_record(unit, "");
-    // The metacentric radii are formed for the print: KM - KB.
-    write_record(unit, value_line("LONGITUDINAL GM (GML) ", H.GML, length));
-    write_record(unit, value_line("LONGITUDINAL KM (KML) ", P.VKML, length));
-    write_record(unit, value_line("LONGITUDINAL IWP/DELTA ", P.VKML - P.VKB, length));
-    write_record(unit, "");
-    write_record(unit, value_line("TRANSVERSE GM (GMT) ", H.GMT, length));
-    write_record(unit, value_line("TRANSVERSE KM (KMT) ", P.VKMT, length));
-    write_record(unit, value_line("TRANSVERSE IWP/DELTA ", P.VKMT - P.VKB, length));
+}
+
+void metacentre_lines(Int unit, std::string_view axis, char letter, Real gm, const Real* righting_arm, Real km,
+                      Real iwp, std::string_view length) {
+    const std::string a(axis);
+    write_record(unit, value_line(a + " GM (GM" + letter + ") ", gm, length));
+    if (righting_arm != nullptr) write_record(unit, value_line(a + " RIGHTING ARM ", *righting_arm, length));
+    write_record(unit, value_line(a + " KM (KM" + letter + ") ", km, length));
+    write_record(unit, value_line(a + " IWP/DELTA ", iwp, length));
 }
 
 void title_box(Int unit, std::string_view title) {

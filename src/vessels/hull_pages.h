@@ -45,6 +45,16 @@ std::string regular_wave_line(std::string_view word, Real value, int width, std:
 void site_lines(Int unit);
 void hydrostatic_lines(Int unit);
 
+// The parts of page I that the hulls write alike, each with its own values: displacement, water
+// plane area, vertical KB and draft; the pitch, roll and yaw gyradii of TPCM; and one axis' group of
+// metacentric lines, GM, the righting arm (where there is one), KM and IWP/DELTA, the axis word
+// ("LONGITUDINAL" or "TRANSVERSE") and its letter ('L' or 'T') naming them.
+void displacement_lines(Int unit, Real displacement, Real area, Real kb, Real draft, std::string_view mass,
+                        std::string_view length);
+void gyradius_lines(Int unit, std::string_view length);
+void metacentre_lines(Int unit, std::string_view axis, char letter, Real gm, const Real* righting_arm, Real km,
+                      Real iwp, std::string_view length);
+
 // The three-line title box: a frame line, 3 blanks and the title, the frame line again.
 void title_box(Int unit, std::string_view title);
 // Writes n empty records.

@@ -264,6 +264,48 @@ float mean_surge(double attack_deg) {
     return WAVCOM.BOWCF * var;
 }
 
+// The 2001 tanker's shape-factor lines on the pages of section III and IV: dot-led labels, F9.2
+// values, and the variable reflection factor after the bow angle on the reflection spectra only.
+TEST_F(WaveDriftPages, ShapeFactorLinesOfTheForceAndSpectrumPages) {
+    const std::string bow = "\n          Bow-on shape factor ..................      1.00\n"
+                            "          Effective included bow angle ......... ";
+    const std::string stern = "          Stern-on shape factor ................      1.30\n"
+                              "          Effective included stern angle ....... ";
+    const std::string enhancement = " degrees\n\n"
+                                    "          Head-on enhancement factor ...........      1.00\n"
+                                    "          Beam-on enhancement factor ...........      1.00\n"
+                                    "          Moment  enhancement factor ...........      1.00\n";
+    const std::string reflection = "          Variable reflection enhancement factor      1.50\n";
+    const struct Case {
+        int section;
+        bool reflection;
+    } cases[] = {{3, false}, {4, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.section);
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+        testing::add_sea();
+        TPCM.LWVCOF = 0x666;
+        TPCM.BOWFAC = 1.0f;
+        TPCM.STRNFC = 1.3f;
+        TPCM.VWDFAC = 1.5f;
+        TPCM.WVFCX = TPCM.WVFCY = TPCM.WVFCM = 1.0f;
+        TPCM.BRVFLG = bits({c.section});
+        const std::vector<std::string> pages = run();
+        ASSERT_EQ(pages.size(), 1u);
+        const std::string& page = pages[0];
+        const std::size_t at = page.find(bow);
+        ASSERT_NE(at, std::string::npos) << page;
+        // The bow angle's value and unit, then the next line.
+        const std::size_t next = page.find(" degrees\n", at + bow.size()) + 9;
+        EXPECT_EQ(page.compare(next, reflection.size(), reflection) == 0, c.reflection) << page;
+        const std::size_t stern_at = next + (c.reflection ? reflection.size() : 0);
+        EXPECT_EQ(page.compare(stern_at, stern.size(), stern), 0) << page;
+        EXPECT_NE(page.find(enhancement, stern_at + stern.size()), std::string::npos) << page;
+        EXPECT_EQ(testing::count_of(page, "Variable reflection enhancement factor"), c.reflection ? 1u : 0u);
+    }
+}
+
 TEST_F(WaveDriftPages, MeanReflectionForcesAreTheSpectralIntegralOfTheCoefficients) {
     testing::add_sea();
     TPCM.VESAN0 = 0.0f;

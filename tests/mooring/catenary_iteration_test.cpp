@@ -240,6 +240,13 @@ TEST_F(CatenaryIteration, BracketThatCannotWidenEndsTheRun) {
     EXPECT_NEAR(TOPT2, 2.399376, 5e-4);
 }
 
+// A trace line: the label, an integer in 8 columns, a real as 1X,G15.7 (F11.6 and four blanks for
+// a value from 1 to 10, the E form beyond the G range).
+TEST_F(CatenaryIteration, TraceLineLayout) {
+    trace_line(SCREEN_UNIT, " ZDIST", {3, 1.5f, -2.5e9f});
+    EXPECT_EQ(screen(), " ZDIST       3    1.500000      -0.2500000E+10\n");
+}
+
 TEST_F(CatenaryIteration, TraceLinesWhenAsked) {
     set_line(1, {{1000, 0.8f, 2e-6f}}, 1, 200, 100);
     TPCM.NBUG = 1;

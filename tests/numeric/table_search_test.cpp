@@ -103,6 +103,23 @@ TEST(Interp, StraightLineInsideAndBeyondTheInterval) {
     EXPECT_FLOAT_EQ(YVAL, -5.0f + (-5.3f / 4.0f) * 2.0f);
 }
 
+// The search and the line together: a straight-line table is met everywhere (the ends extrapolate),
+// a curved one gives the chord of the interval that holds the abscissa, in either table order.
+TEST(TableValue, ChordOfTheIntervalThatHoldsTheAbscissa) {
+    const Real up[] = {1.0f, 2.0f, 4.0f, 8.0f};
+    const Real down[] = {8.0f, 4.0f, 2.0f, 1.0f};
+    const Real line_up[] = {3.0f, 5.0f, 9.0f, 17.0f};  // 2 x + 1
+    const Real line_down[] = {17.0f, 9.0f, 5.0f, 3.0f};
+    const Real square_up[] = {1.0f, 4.0f, 16.0f, 64.0f};
+    for (const Real x : {0.0f, 1.0f, 1.5f, 3.0f, 8.0f, 10.0f}) {
+        EXPECT_FLOAT_EQ(table_value(up, line_up, x, 4), 2.0f * x + 1.0f) << x;
+        EXPECT_FLOAT_EQ(table_value(down, line_down, x, 4), 2.0f * x + 1.0f) << x;
+    }
+    EXPECT_FLOAT_EQ(table_value(up, square_up, 3.0f, 4), 10.0f);   // between (2, 4) and (4, 16)
+    EXPECT_FLOAT_EQ(table_value(up, square_up, 10.0f, 4), 88.0f);  // beyond (4, 16)-(8, 64)
+    EXPECT_FLOAT_EQ(table_value(up, square_up, 0.0f, 4), -2.0f);   // before (1, 1)-(2, 4)
+}
+
 TEST(Cintrp, BothPartsFollowTheLine) {
     const Real X[] = {1.0f, 2.0f, 4.0f};
     const Complex CY[] = {{1.0f, -1.0f}, {3.0f, 5.0f}, {-1.0f, 1.0f}};

@@ -69,5 +69,19 @@ TEST_F(Captions, ServeAsTheCaptionFunctionOfAReportLine) {
                             std::string(9, ' ') + "\n");
 }
 
+// The pages that show a unit flag as it stands: 0 and 1 give the English and the metric caption, a
+// damaged flag the caption its sum lands on or the error text, and no flag an overflowing sum.
+TEST_F(Captions, UnitCaptionAsFlagged) {
+    const struct {
+        Int FIRST, NUNTS;
+        const char* caption;
+    } cases[] = {
+        {7, 0, " feet           "},        {7, 1, " meters         "},  {11, 1, " kgw/cubic meter"},
+        {7, 2, " feet/feet      "},        {0, -1, " Index error    "}, {7, 14, " Index error    "},
+        {7, 2147483647, " Index error    "}, {7, -2147483647 - 1, " Index error    "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(unit_caption_as_flagged(c.FIRST, c.NUNTS), c.caption) << c.FIRST << " " << c.NUNTS;
+}
+
 }  // namespace
 }  // namespace brevant

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "records/data_image.h"
+#include "records/motion_record.h"
 #include "sysutl/units.h"
 #include "test_support.h"
 
@@ -109,6 +110,47 @@ TEST_F(HullPageLoop, AFilePageIsWrittenOnceWhateverTheAnswerCodeHeld) {
     write();
     EXPECT_EQ(passes, 1);
     EXPECT_EQ(captured(DISK_UNIT), "\f\nline\n");
+}
+
+// The hydrostatic lines of the ship and the disc buoy, every line in its place; the metacentric
+// radii are formed for the print as KM - KB.
+TEST_F(HullPageLoop, HydrostaticLinesLineByLine) {
+    capture_unit(DISK_UNIT);
+    reset_himem();
+    TPCM.NUNTS = 0;
+    TPCM.DISPL = 3000.0f, TPCM.AWP = 400.0f, TPCM.VKB = 4.0f, TPCM.DRAFT = 9.0f, TPCM.VKG = 11.0f;
+    HIMEM.VTCRR = 6.5f, HIMEM.VTCRP = -1.25f;
+    TPCM.PGYR = 30.0f, TPCM.RGYR = 8.0f, TPCM.YGYR = 31.0f;
+    HIMEM.GML = 140.0f, TPCM.VKML = 151.0f, HIMEM.GMT = 2.0f, TPCM.VKMT = 13.0f;
+    hydrostatic_lines(DISK_UNIT);
+    const std::string f = " FEET    ";
+    auto row = [](const std::string& label, const std::string& value10, const std::string& unit) {
+        return std::string(15, ' ') + label + std::string(39 - label.size(), '.') + value10 + unit;
+    };
+    const std::vector<std::string> expected = {
+        row("DISPLACEMENT ", "   3000.00", " K.LBS   "),
+        row("WATER PLANE AREA ", "    400.00", " SQUARE FEET    "),
+        row("VERTICAL (Z) KB ", "      4.00", f),
+        row("DRAFT ", "      9.00", f),
+        "",
+        row("VERTICAL (Z) KG ", "     11.00", f),
+        row("NATURAL ROLL CENTER (VKR) ", "      6.50", f),
+        row("NATURAL PITCH CENTER (VKP) ", "     -1.25", f),
+        "",
+        row("PITCH GYRADIUS ", "     30.00", f),
+        row("ROLL GYRADIUS ", "      8.00", f),
+        row("YAW GYRADIUS ", "     31.00", f),
+        "",
+        row("LONGITUDINAL GM (GML) ", "    140.00", f),
+        row("LONGITUDINAL KM (KML) ", "    151.00", f),
+        row("LONGITUDINAL IWP/DELTA ", "    147.00", f),
+        "",
+        row("TRANSVERSE GM (GMT) ", "      2.00", f),
+        row("TRANSVERSE KM (KMT) ", "     13.00", f),
+        row("TRANSVERSE IWP/DELTA ", "      9.00", f),
+    };
+    EXPECT_EQ(testing::lines_of(captured(DISK_UNIT)), expected);
+    reset_himem();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "edlib/pages/areas_page.h"
 
 #include <algorithm>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
@@ -133,16 +134,12 @@ constexpr std::string_view kAbsorptionFactorsNote[] = {
 constexpr std::string_view kOneItem = " ++> Item Number  ";
 constexpr std::string_view kItemRange = " ++> Item Numbers ";
 
-void write_lines(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 void blank_line(Int unit) { write_record(unit, ""); }
 
 void note(Int unit, std::string_view heading, std::string_view items, std::span<const std::string_view> text) {
     blank_line(unit);
     write_record(unit, std::string(heading).append(items));
-    write_lines(unit, text);
+    write_records(unit, text);
 }
 
 // The note that serves one item, empty for an item without one.
@@ -348,36 +345,37 @@ Visit enter_page() {
     return visit;
 }
 
+// The notes of every item, one screen to a row, for the help on the whole page.
+struct ItemNote {
+    std::string_view heading;
+    std::string_view items;
+    std::span<const std::string_view> text;
+};
+constexpr ItemNote kWindScreen[] = {{kItemRange, "2 -> 7", kWindAreasNote}, {kOneItem, "8", kWindFactorNote}};
+constexpr ItemNote kCurrentScreen[] = {{kItemRange, "12 -> 17", kCurrentAreasNote},
+                                       {kOneItem, "18", kCurrentFactorNote}};
+constexpr ItemNote kReflectionSwitchScreen[] = {{kOneItem, "20", kReflectionSwitchNote}};
+constexpr ItemNote kBowScreen[] = {{kOneItem, "21", kBowNote}};
+constexpr ItemNote kSternScreen[] = {{kOneItem, "22", kSternNote}};
+constexpr ItemNote kReflectionFactorsScreen[] = {{kOneItem, "23-25", kReflectionFactorsNote}};
+constexpr ItemNote kAbsorptionScreen[] = {{kOneItem, "26", kVariableReflectionNote},
+                                          {kOneItem, "30", kAbsorptionSwitchNote},
+                                          {kOneItem, "31-34", kAbsorptionFactorsNote}};
+constexpr std::span<const ItemNote> kAllNotes[] = {kWindScreen,  kCurrentScreen,           kReflectionSwitchScreen,
+                                                   kBowScreen,   kSternScreen,             kReflectionFactorsScreen,
+                                                   kAbsorptionScreen};
+
 }  // namespace
 
 void ARHLP(Int IOSCRN, Int KBD, Int& LINE) {
     CLEAR(IOSCRN);
     write_record(IOSCRN, Record().x(17).put("****  Vessel Environmental Load Notes  ****").str());
     if (LINE == 0) {
-        note(IOSCRN, kItemRange, "2 -> 7", kWindAreasNote);
-        note(IOSCRN, kOneItem, "8", kWindFactorNote);
-        PRSRET(IOSCRN, KBD, LINE);
-        CLEAR(IOSCRN);
-        note(IOSCRN, kItemRange, "12 -> 17", kCurrentAreasNote);
-        note(IOSCRN, kOneItem, "18", kCurrentFactorNote);
-        PRSRET(IOSCRN, KBD, LINE);
-        CLEAR(IOSCRN);
-        note(IOSCRN, kOneItem, "20", kReflectionSwitchNote);
-        PRSRET(IOSCRN, KBD, LINE);
-        CLEAR(IOSCRN);
-        note(IOSCRN, kOneItem, "21", kBowNote);
-        PRSRET(IOSCRN, KBD, LINE);
-        CLEAR(IOSCRN);
-        note(IOSCRN, kOneItem, "22", kSternNote);
-        PRSRET(IOSCRN, KBD, LINE);
-        CLEAR(IOSCRN);
-        note(IOSCRN, kOneItem, "23-25", kReflectionFactorsNote);
-        PRSRET(IOSCRN, KBD, LINE);
-        CLEAR(IOSCRN);
-        note(IOSCRN, kOneItem, "26", kVariableReflectionNote);
-        note(IOSCRN, kOneItem, "30", kAbsorptionSwitchNote);
-        note(IOSCRN, kOneItem, "31-34", kAbsorptionFactorsNote);
-        PRSRET(IOSCRN, KBD, LINE);
+        for (std::size_t k = 0; k < std::size(kAllNotes); ++k) {
+            if (k > 0) CLEAR(IOSCRN);
+            for (const ItemNote& n : kAllNotes[k]) note(IOSCRN, n.heading, n.items, n.text);
+            PRSRET(IOSCRN, KBD, LINE);
+        }
         return;
     }
     const auto text = note_of(LINE);

@@ -10,6 +10,7 @@
 #include "edlib/pages/current_profile_table.h"
 #include "edlib/pages/environment_help.h"
 #include "edlib/pages/environment_pages.h"
+#include "edlib/pages/spectrum_page_kit.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
@@ -181,31 +182,16 @@ void depth_sub_page(Int unit, Visit& v) {
 
 // Item 6: the spectral types. Return or a page command goes back to the page unchanged.
 void spectrum_sub_page(Int unit, const Visit& v) {
-    for (;;) {
-        CLEAR(unit);
-        write_record(unit, " -- Current Spectral Type --");
-        LINES(unit, 2);
-        for (Int i = 1; i <= kSpectralTypes; ++i)
-            write_record(unit, Record().x(1).I(i, 1).put(") ").put(CURPRT(i)).str());
-        Int LBACKP = 0;
-        ENTSEL(LBACKP, unit, KBD_UNIT, TPCM.IPAG);
-        if (LBACKP == NAV_HELP) {
-            CURHLP2(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (LBACKP > kSpectralTypes) continue;
-        if (LBACKP <= 0) return;
-        MAXCHK(LBACKP, kSpectralTypes);
-        TPCM.CURTYP = LBACKP - 1;
-        if (TPCM.CURTYP == kPointSpectrum) {
-            write_density_line(unit, v);
-            ENTERF(TPCM.CURDEN, unit, KBD_UNIT);
-        } else if (TPCM.CURTYP == kBandLimited) {
-            write_rms_line(unit);
-            ENTERF(TPCM.RMS_CRNT, unit, KBD_UNIT);
-            compute_density(v);
-        }
-        return;
+    const Int LBACKP = flow_spectrum_choice(unit, " -- Current Spectral Type --", kSpectralTypes, CURPRT, CURHLP2);
+    if (LBACKP == 0) return;
+    TPCM.CURTYP = LBACKP - 1;
+    if (TPCM.CURTYP == kPointSpectrum) {
+        write_density_line(unit, v);
+        ENTERF(TPCM.CURDEN, unit, KBD_UNIT);
+    } else if (TPCM.CURTYP == kBandLimited) {
+        write_rms_line(unit);
+        ENTERF(TPCM.RMS_CRNT, unit, KBD_UNIT);
+        compute_density(v);
     }
 }
 

@@ -2,7 +2,6 @@
 // axes of the force, the point of application, and the page's help screens.
 #include "edlib/pages/external_force_page.h"
 
-#include <algorithm>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,18 +57,9 @@ constexpr std::string_view kAxesNote[] = {
     "     should use the global system.",
 };
 
-void write_lines(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 void blank_line(Int unit) { write_record(unit, ""); }
 
-// UNITP of base + NUNTS: English at base, metric at base + 1. A unit flag from a damaged file far
-// outside the captions gets the caption function's error text without overflowing the index.
-std::string unit_caption(Int base) {
-    const long long index = std::clamp(static_cast<long long>(base) + TPCM.NUNTS, -1LL, 21LL);
-    return UNITP(static_cast<Int>(index));
-}
+std::string unit_caption(Int base) { return unit_caption_as_flagged(base, TPCM.NUNTS); }
 
 std::string moment_caption() { return TPCM.NUNTS == 1 ? " ton-meters" : " k. ft-lbs "; }
 
@@ -156,31 +146,31 @@ void EXTFHP(Int IOSCRN, Int KBD, Int& LINE) {
     write_record(IOSCRN, Record().t(18).put("****  Vessel Environmental Load Notes  ****").str());
     if (LINE == 0) {
         help_heading(IOSCRN, kOneItem, "1");
-        write_lines(IOSCRN, kSwitchNote);
+        write_records(IOSCRN, kSwitchNote);
         PRSRET(IOSCRN, KBD, LINE);
         CLEAR(IOSCRN);
         help_heading(IOSCRN, kItemRange, "2 -> 4");
-        write_lines(IOSCRN, kApplicationNote);
-        write_lines(IOSCRN, kMomentNote);
+        write_records(IOSCRN, kApplicationNote);
+        write_records(IOSCRN, kMomentNote);
         PRSRET(IOSCRN, KBD, LINE);
         CLEAR(IOSCRN);
         help_heading(IOSCRN, kOneItem, "5");
-        write_lines(IOSCRN, kAxesNote);
+        write_records(IOSCRN, kAxesNote);
         help_heading(IOSCRN, kItemRange, "6 -> 7");
-        write_lines(IOSCRN, kApplicationNote);
+        write_records(IOSCRN, kApplicationNote);
         PRSRET(IOSCRN, KBD, LINE);
         return;
     }
     help_heading(IOSCRN, kOneItem, fmt_I(LINE, 2));
     if (LINE == 1) {
-        write_lines(IOSCRN, kSwitchNote);
+        write_records(IOSCRN, kSwitchNote);
     } else if (LINE >= 2 && LINE <= 4) {
-        write_lines(IOSCRN, kApplicationNote);
-        write_lines(IOSCRN, kMomentNote);
+        write_records(IOSCRN, kApplicationNote);
+        write_records(IOSCRN, kMomentNote);
     } else if (LINE == 5) {
-        write_lines(IOSCRN, kAxesNote);
+        write_records(IOSCRN, kAxesNote);
     } else if (LINE == 6 || LINE == 7) {
-        write_lines(IOSCRN, kApplicationNote);
+        write_records(IOSCRN, kApplicationNote);
     } else {
         // Beyond the items, and a negative number typed after "?", have no note.
         write_record(IOSCRN, " ++> Sorry, no help for this line...");

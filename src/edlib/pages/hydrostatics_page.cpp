@@ -169,10 +169,6 @@ constexpr std::string_view kTypeChoiceProgram[4] = {"Korvell", "Tandril", "Pelma
 
 void blank_line(Int unit) { write_record(unit, ""); }
 
-void write_lines(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 void notes_title(Int IOSCRN) {
     CLEAR(IOSCRN);
     write_record(IOSCRN, Record().x(1).put(std::string(20, '*')).x(2).put("Vessel Definition Notes").x(2)
@@ -184,7 +180,7 @@ void notes_title(Int IOSCRN) {
 void full_set_note(Int IOSCRN, std::string_view heading, Int IDENT) {
     blank_line(IOSCRN);
     write_record(IOSCRN, std::string(" ++> ").append(heading));
-    write_lines(IOSCRN, note_text(IDENT));
+    write_records(IOSCRN, note_text(IDENT));
 }
 
 // The pause between two screens of the full set.
@@ -298,7 +294,7 @@ void V1HLP(Int IOSCRN, Int KBD, Int& LINE, Int IDENT, Int HLPFLG) {
             write_record(IOSCRN, " ++> Sorry, no help for this item ...");
             blank_line(IOSCRN);
         } else {
-            write_lines(IOSCRN, text);
+            write_records(IOSCRN, text);
         }
         PRSRET(IOSCRN, KBD, LINE);
         return;

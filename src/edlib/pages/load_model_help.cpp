@@ -339,10 +339,6 @@ constexpr HelpScreen kWindBowScreens[] = {{1, 2, "1, 2", kWindBowTypes}, {3, 3, 
 constexpr HelpScreen kOcimfBowScreens[] = {{1, 2, "1,2", kOcimfBowTypes}, {3, 3, "3", kOcimfBowInterpolation}};
 constexpr HelpScreen kNsmbBowScreens[] = {{1, 2, "1,2", kNsmbBowTypes}, {3, 3, "3", kNsmbBowInterpolation}};
 
-void write_text(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 }  // namespace
 
 void help_title(Int IOSCRN, std::string_view TITLE) {
@@ -367,7 +363,7 @@ void show_help_screens(Int IOSCRN, Int KBD, Int& LINE, std::string_view TITLE, s
         for (std::size_t k = 0; k < SCREENS.size(); ++k) {
             if (k > 0) CLEAR(IOSCRN);
             write_record(IOSCRN, help_heading(SCREENS[k].LABEL));
-            write_text(IOSCRN, SCREENS[k].TEXT);
+            write_records(IOSCRN, SCREENS[k].TEXT);
             PRSRET(IOSCRN, KBD, LINE);
         }
         return;
@@ -375,7 +371,7 @@ void show_help_screens(Int IOSCRN, Int KBD, Int& LINE, std::string_view TITLE, s
     for (const HelpScreen& screen : SCREENS) {
         if (item >= screen.FIRST && item <= screen.LAST) {
             write_record(IOSCRN, " ++> Item Number  " + fmt_I(item, 2));
-            write_text(IOSCRN, screen.TEXT);
+            write_records(IOSCRN, screen.TEXT);
             PRSRET(IOSCRN, KBD, LINE);
             return;
         }

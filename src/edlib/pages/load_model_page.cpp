@@ -183,10 +183,6 @@ int note_of_item(Int item) {
     }
 }
 
-void write_text(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 // ---- Captions and flags ---------------------------------------------------------------------
 
 constexpr Int kWind = 1, kCurrent = 2, kWave = 3;
@@ -246,6 +242,14 @@ void value_line(Int unit, Int item, std::string_view label, Real value, std::str
     write_record(unit, item_start(item).put(label).F(value, 11, 2).put(tail).str());
 }
 
+// Items 7 and 17, the freeboard-based and the draft-based load condition.
+void load_line(Int unit, Int item) {
+    if (item == 7)
+        value_line(unit, 7, "Freeboard-Based Load ........................", TPCM.LOADED, " Percent");
+    else
+        value_line(unit, 17, "Draft-Based Load ............................", TPCM.DFTPCT, " Percent");
+}
+
 constexpr std::string_view kComponentLabels[3] = {
     "Head-on Coefficients (Cx) ................... ",
     "Beam-on Coefficients (Cy) ................... ",
@@ -291,7 +295,7 @@ void draw_page(std::string_view PAGE, std::string_view TUGBAR, Flags& f) {
         const std::string bow = wind_bow();
         write_record(unit, "");
         item_line(unit, 6, "Above-Water Bow Shape ....................... " + bow);
-        value_line(unit, 7, "Freeboard-Based Load ........................", TPCM.LOADED, " Percent");
+        load_line(unit, 7);
         if (interpolated(bow)) value_line(unit, 8, "Bow Interpolation Factor ....................", TPCM.BOWWND);
     }
 
@@ -301,7 +305,7 @@ void draw_page(std::string_view PAGE, std::string_view TUGBAR, Flags& f) {
         const std::string bow = current_bow();
         write_record(unit, "");
         item_line(unit, 16, "Below-Water Bow Shape ....................... " + bow);
-        if (f.LCTNKR == 2) value_line(unit, 17, "Draft-Based Load ............................", TPCM.DFTPCT, " Percent");
+        if (f.LCTNKR == 2) load_line(unit, 17);
         if (interpolated(bow)) value_line(unit, 18, "Bow Interpolation Factor ....................", TPCM.BOWCUR);
         if (mean_curve_shown(f))
             item_line(unit, 19, std::string("Use NSMB \"Mean\" curve for 40% load condition: ")
@@ -438,17 +442,15 @@ void value_entry(Int item) {
     const Int unit = TPCM.EDUNIT;
     switch (item) {
         case 7:
-            value_line(unit, 7, "Freeboard-Based Load ........................", TPCM.LOADED, " Percent");
-            ENTERF(TPCM.LOADED, unit, KBD_UNIT);
-            if (TPCM.LOADED > 100.0f) TPCM.LOADED = 100.0f;
-            if (TPCM.LOADED < 0.0f) TPCM.LOADED = 0.0f;
+        case 17: {
+            // A load condition is held to 0..100 percent.
+            Real& load = item == 7 ? TPCM.LOADED : TPCM.DFTPCT;
+            load_line(unit, item);
+            ENTERF(load, unit, KBD_UNIT);
+            if (load > 100.0f) load = 100.0f;
+            if (load < 0.0f) load = 0.0f;
             break;
-        case 17:
-            value_line(unit, 17, "Draft-Based Load ............................", TPCM.DFTPCT, " Percent");
-            ENTERF(TPCM.DFTPCT, unit, KBD_UNIT);
-            if (TPCM.DFTPCT > 100.0f) TPCM.DFTPCT = 100.0f;
-            if (TPCM.DFTPCT < 0.0f) TPCM.DFTPCT = 0.0f;
-            break;
+        }
         case 27:
             value_line(unit, 27, "Head-on shadowing & geometry factor .........", TPCM.XSHDOW);
             ENTERF(TPCM.XSHDOW, unit, KBD_UNIT);
@@ -573,14 +575,14 @@ void LOWVHP(Int IOSCRN, Int KBD, Int& LINE) {
         for (int n = 0; n < 12; ++n) {
             if (n > 0) CLEAR(IOSCRN);
             write_record(IOSCRN, help_heading(kNotes[n].items));
-            write_text(IOSCRN, kNotes[n].text);
+            write_records(IOSCRN, kNotes[n].text);
             PRSRET(IOSCRN, KBD, LINE);
         }
         return;
     }
     write_record(IOSCRN, " ++> Item Number  " + fmt_I(item, 2));
     if (const int n = note_of_item(item); n >= 0) {
-        write_text(IOSCRN, kNotes[n].text);
+        write_records(IOSCRN, kNotes[n].text);
     } else {
         write_record(IOSCRN, " ++> Sorry, no help for this line...");
         write_record(IOSCRN, "");

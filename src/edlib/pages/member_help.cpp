@@ -154,17 +154,13 @@ constexpr std::string_view kPlanSketch[] = {
 constexpr std::string_view kOneItem = " ++> Item Number  ";
 constexpr std::string_view kItemList = " ++> Item Numbers ";
 
-void write_lines(Int unit, Text text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 void blank_line(Int unit) { write_record(unit, ""); }
 
 // One note of the whole set under its heading.
 void set_note(Int unit, std::string_view heading, std::string_view items, Text text) {
     blank_line(unit);
     write_record(unit, std::string(heading).append(items));
-    write_lines(unit, text);
+    write_records(unit, text);
 }
 
 void next_screen(Int IOSCRN, Int KBD, Int& LINE) {
@@ -185,15 +181,15 @@ void single_note(Int IOSCRN, Int KBD, Int& LINE, Text text, Text more = {}) {
         write_record(IOSCRN, " ++> Sorry, no help for this line...");
         blank_line(IOSCRN);
     } else {
-        write_lines(IOSCRN, text);
-        write_lines(IOSCRN, more);
+        write_records(IOSCRN, text);
+        write_records(IOSCRN, more);
     }
     PRSRET(IOSCRN, KBD, LINE);
 }
 
 }  // namespace
 
-void write_plan_sketch(Int IOSCRN) { write_lines(IOSCRN, kPlanSketch); }
+void write_plan_sketch(Int IOSCRN) { write_records(IOSCRN, kPlanSketch); }
 
 void CYHLP1(Int IOSCRN, Int KBD, Int& LINE) {
     member_title(IOSCRN);
@@ -239,12 +235,12 @@ void CYHLP2(Int IOSCRN, Int KBD, Int& LINE) {
     set_note(IOSCRN, kOneItem, "5", kAreaNote);
     next_screen(IOSCRN, KBD, LINE);
     set_note(IOSCRN, kItemList, "10,12", kEndPointsNote);
-    write_lines(IOSCRN, kPlanSketch);
+    write_records(IOSCRN, kPlanSketch);
     next_screen(IOSCRN, KBD, LINE);
     set_note(IOSCRN, kItemList, "11,13", kEndTypesNote);
     next_screen(IOSCRN, KBD, LINE);
     set_note(IOSCRN, kOneItem, "15", kAddedMassNote);
-    write_lines(IOSCRN, kCoefficientMeaningNote);
+    write_records(IOSCRN, kCoefficientMeaningNote);
     next_screen(IOSCRN, KBD, LINE);
     set_note(IOSCRN, kItemList, "16,17", kCoefficientMeaningNote);
     set_note(IOSCRN, kItemList, "18,19,20", kDragNote);
@@ -255,7 +251,7 @@ void CYHLP3(Int IOSCRN, Int KBD, Int& LINE) {
     CLEAR(IOSCRN);
     write_record(IOSCRN, Record().t(20).put("****  Reflection Definition Notes  ****").str());
     blank_line(IOSCRN);
-    write_lines(IOSCRN, kTransformIntro);
+    write_records(IOSCRN, kTransformIntro);
     if (LINE != 0) {
         Text text;
         if (LINE == 1) text = kCenterlinePlaneNote;

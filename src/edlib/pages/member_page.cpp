@@ -4,6 +4,7 @@
 #include "edlib/pages/member_page.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -290,30 +291,37 @@ void copy_triple(FArray<Real, 3, 50>& table, Int from, Int to) {
     for (Int k = 1; k <= 3; ++k) table(k, to) = table(k, from);
 }
 
+// Hands each of a member's scalar fields (every one but its coordinate and coefficient triples) to
+// VISIT, as the whole array over the members.
+template <class Visit>
+void for_each_scalar_field(Tpcm& T, Visit visit) {
+    visit(T.XAREA);
+    visit(T.MEMTYP);
+    visit(T.NCYLTP);
+    visit(T.MASCMP);
+    visit(T.DRGCMP);
+    visit(T.BOTTYP);
+    visit(T.TOPTYP);
+    visit(T.MEMDIR);
+}
+
+void copy_scalar_fields(Tpcm& T, Int from, Int to) {
+    for_each_scalar_field(T, [&](auto& field) { field(to) = field(from); });
+}
+
+std::array<FArray<Real, 3, 50>*, 7> member_triples(Tpcm& T) {
+    return {&T.RCYLB, &T.RCYLT, &T.DIAMS, &T.CYLCM, &T.CYLCMI, &T.CYLCD, &T.CYLCDI};
+}
+
 // Every field of member FROM into member TO.
 void copy_member(Tpcm& T, Int from, Int to) {
-    T.XAREA(to) = T.XAREA(from);
-    T.MEMTYP(to) = T.MEMTYP(from);
-    T.NCYLTP(to) = T.NCYLTP(from);
-    T.MASCMP(to) = T.MASCMP(from);
-    T.DRGCMP(to) = T.DRGCMP(from);
-    T.BOTTYP(to) = T.BOTTYP(from);
-    T.TOPTYP(to) = T.TOPTYP(from);
-    T.MEMDIR(to) = T.MEMDIR(from);
-    for (FArray<Real, 3, 50>* table : {&T.RCYLB, &T.RCYLT, &T.DIAMS, &T.CYLCM, &T.CYLCMI, &T.CYLCD, &T.CYLCDI})
-        copy_triple(*table, from, to);
+    copy_scalar_fields(T, from, to);
+    for (FArray<Real, 3, 50>* table : member_triples(T)) copy_triple(*table, from, to);
 }
 
 void clear_member(Tpcm& T, Int m) {
-    T.XAREA(m) = 0.0f;
-    T.MEMTYP(m) = 0;
-    T.NCYLTP(m) = 0;
-    T.MASCMP(m) = 0;
-    T.DRGCMP(m) = 0;
-    T.BOTTYP(m) = 0;
-    T.TOPTYP(m) = 0;
-    T.MEMDIR(m) = 0;
-    for (FArray<Real, 3, 50>* table : {&T.RCYLB, &T.RCYLT, &T.DIAMS, &T.CYLCM, &T.CYLCMI, &T.CYLCD, &T.CYLCDI})
+    for_each_scalar_field(T, [&](auto& field) { field(m) = 0; });
+    for (FArray<Real, 3, 50>* table : member_triples(T))
         for (Int k = 1; k <= 3; ++k) (*table)(k, m) = 0.0f;
 }
 
@@ -379,14 +387,7 @@ void copy_into(Tpcm& T, Int ICYL, Int unit) {
     MAXCHK(NEWCYL, T.NCYL);
     if (NEWCYL == 0) return;
 
-    T.XAREA(ICYL) = T.XAREA(NEWCYL);
-    T.MEMTYP(ICYL) = T.MEMTYP(NEWCYL);
-    T.NCYLTP(ICYL) = T.NCYLTP(NEWCYL);
-    T.MASCMP(ICYL) = T.MASCMP(NEWCYL);
-    T.DRGCMP(ICYL) = T.DRGCMP(NEWCYL);
-    T.BOTTYP(ICYL) = T.BOTTYP(NEWCYL);
-    T.TOPTYP(ICYL) = T.TOPTYP(NEWCYL);
-    T.MEMDIR(ICYL) = T.MEMDIR(NEWCYL);
+    copy_scalar_fields(T, NEWCYL, ICYL);
     Real base[3];
     Real top[3];
     std::copy_n(member_triple(T.RCYLB, NEWCYL), 3, base);

@@ -91,19 +91,9 @@ constexpr std::string_view kUserFileNote[] = {
     "     conversion.",
 };
 
-void write_lines(Int unit, std::span<const std::string_view> text) {
-    for (std::string_view line : text) write_record(unit, line);
-}
-
 void blank_line(Int unit) { write_record(unit, ""); }
 
-// The caption of a quantity in the case's units: English at `base`, metric at base + 1. A unit flag
-// from a damaged file far outside the captions must not overflow the index: it gets the caption
-// function's own error text, as any index outside its list does.
-std::string unit_caption(Int base) {
-    const Int N = TPCM.NUNTS;
-    return UNITP(N >= -100 && N <= 100 ? base + N : -1);
-}
+std::string unit_caption(Int base) { return unit_caption_as_flagged(base, TPCM.NUNTS); }
 
 ImageText<80>& title(Int item) { return item == 1 ? TPCM.CID1P : TPCM.CID2P; }
 
@@ -151,12 +141,12 @@ void convert_all(Int unit) {
     CLEAR(unit);
     LINES(unit, 2);
     write_record(unit, "                >>> Warning <<<");
-    write_lines(unit, kFullConversionTopic);
+    write_records(unit, kFullConversionTopic);
     if (TPCM.CURTYP == 2 || TPCM.WNDTYP == 6) {
         LINES(unit, 2);
         write_record(unit, "     >>> NOTE:");
         blank_line(unit);
-        write_lines(unit, kUserFileNote);
+        write_records(unit, kUserFileNote);
     }
     ABORT0(unit, KBD_UNIT, TPCM.LBACK);
     if (TPCM.LBACK == -1) return;
@@ -235,6 +225,29 @@ void no_help_line(Int IOSCRN) {
     blank_line(IOSCRN);
 }
 
+// A help of two topics: topic ONE for the items up to FIRST, topic TWO for item SECOND, both (under
+// the items FIRST and SECOND) when no line is asked about.
+void two_topic_help(Int IOSCRN, Int KBD, Int& LINE, std::string_view title, Int FIRST,
+                    std::span<const std::string_view> ONE, Int SECOND, std::span<const std::string_view> TWO) {
+    help_title(IOSCRN, title);
+    if (LINE == 0) {
+        item_heading(IOSCRN, std::to_string(FIRST));
+        write_records(IOSCRN, ONE);
+        item_heading(IOSCRN, std::to_string(SECOND));
+        write_records(IOSCRN, TWO);
+    } else {
+        item_heading(IOSCRN, fmt_I(LINE, 2));
+        if (LINE <= FIRST) {
+            write_records(IOSCRN, ONE);
+        } else if (LINE == SECOND) {
+            write_records(IOSCRN, TWO);
+        } else {
+            no_help_line(IOSCRN);
+        }
+    }
+    PRSRET(IOSCRN, KBD, LINE);
+}
+
 }  // namespace
 
 std::string ENGMET(Int NUNTS) {
@@ -245,43 +258,11 @@ std::string ENGMET(Int NUNTS) {
 }
 
 void STATHLP(Int IOSCRN, Int KBD, Int& LINE) {
-    help_title(IOSCRN, "****  Site Definition Notes  ****");
-    if (LINE == 0) {
-        item_heading(IOSCRN, "3");
-        write_lines(IOSCRN, kUnitsTopic);
-        item_heading(IOSCRN, "5");
-        write_lines(IOSCRN, kDensityTopic);
-    } else {
-        item_heading(IOSCRN, fmt_I(LINE, 2));
-        if (LINE <= 3) {
-            write_lines(IOSCRN, kUnitsTopic);
-        } else if (LINE == 5) {
-            write_lines(IOSCRN, kDensityTopic);
-        } else {
-            no_help_line(IOSCRN);
-        }
-    }
-    PRSRET(IOSCRN, KBD, LINE);
+    two_topic_help(IOSCRN, KBD, LINE, "****  Site Definition Notes  ****", 3, kUnitsTopic, 5, kDensityTopic);
 }
 
 void CNVHLP(Int IOSCRN, Int KBD, Int& LINE) {
-    help_title(IOSCRN, "****  Units Conversion Notes  ****");
-    if (LINE == 0) {
-        item_heading(IOSCRN, "1");
-        write_lines(IOSCRN, kRelabelTopic);
-        item_heading(IOSCRN, "2");
-        write_lines(IOSCRN, kFullConversionTopic);
-    } else {
-        item_heading(IOSCRN, fmt_I(LINE, 2));
-        if (LINE <= 1) {
-            write_lines(IOSCRN, kRelabelTopic);
-        } else if (LINE == 2) {
-            write_lines(IOSCRN, kFullConversionTopic);
-        } else {
-            no_help_line(IOSCRN);
-        }
-    }
-    PRSRET(IOSCRN, KBD, LINE);
+    two_topic_help(IOSCRN, KBD, LINE, "****  Units Conversion Notes  ****", 1, kRelabelTopic, 2, kFullConversionTopic);
 }
 
 void STATIC() {

@@ -55,6 +55,26 @@ std::string length_caption(Int NUNTS) {
     return UNITP(NUNTS == 0 || NUNTS == 1 ? 7 + NUNTS : -1);
 }
 
+Int flow_spectrum_choice(Int unit, std::string_view HEADING, Int COUNT, std::string (*CAPTION)(Int),
+                         void (*HELP)(Int, Int, Int&)) {
+    for (;;) {
+        CLEAR(unit);
+        write_record(unit, HEADING);
+        LINES(unit, 2);
+        for (Int i = 1; i <= COUNT; ++i) write_record(unit, Record().x(1).I(i, 1).put(") ").put(CAPTION(i)).str());
+        Int LBACKP = 0;
+        ENTSEL(LBACKP, unit, KBD_UNIT, TPCM.IPAG);
+        if (LBACKP == NAV_HELP) {
+            HELP(unit, KBD_UNIT, TPCM.IPAG);
+            continue;
+        }
+        if (LBACKP > COUNT) continue;
+        if (LBACKP <= 0) return 0;
+        MAXCHK(LBACKP, COUNT);
+        return LBACKP;
+    }
+}
+
 void custom_spectrum_table() {
     Int rows = TPCM.NWP;
     MAXCHK(rows, kMaxPeriods);

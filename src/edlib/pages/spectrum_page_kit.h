@@ -1,5 +1,6 @@
 // What the irregular-wave page and the swell pages share: the spectrum-type list, the JONSWAP
-// "Alpha" calculator, gravity by unit system and the caption of a length.
+// "Alpha" calculator, gravity by unit system and the caption of a length; and the spectral-type
+// list of the wind and the current page.
 #pragma once
 
 #include <span>
@@ -25,6 +26,13 @@ void spectrum_type_list(std::string_view HEADING, Int& TYPE, bool REFUSE_OCHI_HU
 // hold for a swell), which gives the refusal and keeps the list; choice 10 is refused; 1..9 and 11
 // store TYPE = choice - 1. No table opens here: the page opens it on leaving when TYPE is 8.
 void two_swell_type_list(std::string_view HEADING, Int& TYPE);
+
+// The spectral-type list of the wind or the current page, with its own loop: HEADING, two empty
+// lines, the choices 1 to COUNT with their CAPTION; "?" shows HELP (answering into TPCM.IPAG) and the
+// list again; a number above COUNT shows the list again; 0, Return or a command letter gives 0 (no
+// change); otherwise the choice.
+Int flow_spectrum_choice(Int unit, std::string_view HEADING, Int COUNT, std::string (*CAPTION)(Int),
+                         void (*HELP)(Int, Int, Int&));
 
 // The USRPSD table of the legacy custom spectrum through AUTORP, NWP rows held to the table.
 void custom_spectrum_table();

@@ -73,7 +73,7 @@ void run_estimator() {
 
 // The long length caption of the case's units (" feet", " meters"). A unit flag of a damaged file
 // far outside the captions gets the caption list's own error text rather than an overflowed index.
-std::string length_caption(Int NUNTS) { return UNITP(NUNTS >= -100 && NUNTS <= 100 ? 7 + NUNTS : -1); }
+std::string length_caption(Int NUNTS) { return unit_caption_as_flagged(7, NUNTS); }
 
 void blank_line(Int unit) { write_record(unit, ""); }
 

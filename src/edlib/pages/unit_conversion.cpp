@@ -254,34 +254,35 @@ void convert_row(Rec& rec, Int base, const ConversionRow& row, const ConversionF
     }
 }
 
+// The rows of converter WHICH applied to the record `rec`, whose word 1 is image word `base`.
+template <class Rec>
+void convert_rows(Rec& rec, Int base, Converter which, const ConversionFactors& cv) {
+    for (const ConversionRow& row : kTable)
+        if (row.converter == which) convert_row(rec, base, row, cv);
+}
+
 // The rows of one converter applied to TPCM (or, for the views, to the view read out and put back).
 void run_converter(Converter which, const ConversionFactors& cv) {
     switch (which) {
         case C::SLMCVRT: {
             SalmView view = TPCM.salm_view();
-            for (const ConversionRow& row : kTable)
-                if (row.converter == which) convert_row(view, kSalmViewFirst, row, cv);
+            convert_rows(view, kSalmViewFirst, which, cv);
             TPCM.set_salm_view(view);
             return;
         }
         case C::CATCVRT: {
             CatenaryView8 view = TPCM.catenary_view8();
-            for (const ConversionRow& row : kTable)
-                if (row.converter == which) convert_row(view, kCatenaryViewFirst, row, cv);
+            convert_rows(view, kCatenaryViewFirst, which, cv);
             TPCM.set_catenary_view8(view);
             return;
         }
         case C::STMCVRT: {
             CatenaryView7 view = TPCM.catenary_view7();
-            for (const ConversionRow& row : kTable)
-                if (row.converter == which) convert_row(view, kCatenaryViewFirst, row, cv);
+            convert_rows(view, kCatenaryViewFirst, which, cv);
             TPCM.set_catenary_view7(view);
             return;
         }
-        default:
-            for (const ConversionRow& row : kTable)
-                if (row.converter == which) convert_row(TPCM, 1, row, cv);
-            return;
+        default: convert_rows(TPCM, 1, which, cv); return;
     }
 }
 

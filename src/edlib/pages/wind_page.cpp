@@ -7,6 +7,7 @@
 
 #include "edlib/pages/environment_help.h"
 #include "edlib/pages/environment_pages.h"
+#include "edlib/pages/spectrum_page_kit.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
@@ -184,10 +185,7 @@ bool write_density_line(Int unit) {
 void write_api_line(Int unit) { write_record(unit, Record().put(kApiLabel).F(TPCM.APIPRM, 14, 5).str()); }
 
 void write_npd_line(Int unit) {
-    // UNITP(7 + NUNTS): " feet" or " meters"; a unit flag far outside the captions gets the
-    // caption function's error text without overflowing the index.
-    const Int N = TPCM.NUNTS;
-    const std::string caption = UNITP(N >= -100 && N <= 100 ? 7 + N : -1);
+    const std::string caption = unit_caption_as_flagged(7, TPCM.NUNTS);  // " feet" or " meters"
     write_record(unit, Record().put(kNpdLabel).F(TPCM.WSPEC_HGT, 11, 2).put(caption).str());
 }
 
@@ -217,33 +215,18 @@ void draw_page(Int unit, std::string_view PAGE) {
 // Item 3: the type list, until a type is chosen or the answer is 0 or below (which leaves the type
 // as it was; a page command typed here goes no further).
 void spectrum_sub_page(Int unit) {
-    for (;;) {
-        CLEAR(unit);
-        write_record(unit, " -- Wind type --");
-        LINES(unit, 2);
-        for (Int I = 1; I <= kWindTypes; ++I)
-            write_record(unit, Record().x(1).I(I, 1).put(") ").put(WNDPRT(I)).str());
-        Int LBACKP = 0;
-        ENTSEL(LBACKP, unit, KBD_UNIT, TPCM.IPAG);
-        if (LBACKP == NAV_HELP) {
-            WNDHP2(unit, KBD_UNIT, TPCM.IPAG);
-            continue;
-        }
-        if (LBACKP > kWindTypes) continue;
-        if (LBACKP <= 0) return;
-        MAXCHK(LBACKP, kWindTypes);
-        TPCM.WNDTYP = LBACKP;
-        if (LBACKP == 2) {
-            write_density_line(unit);
-            ENTERF(TPCM.WNDDEN, unit, KBD_UNIT);
-        } else if (LBACKP == 4) {
-            write_api_line(unit);
-            ENTERF(TPCM.APIPRM, unit, KBD_UNIT);
-        } else if (LBACKP == 5) {
-            write_npd_line(unit);
-            ENTERF(TPCM.WSPEC_HGT, unit, KBD_UNIT);
-        }
-        return;
+    const Int LBACKP = flow_spectrum_choice(unit, " -- Wind type --", kWindTypes, WNDPRT, WNDHP2);
+    if (LBACKP == 0) return;
+    TPCM.WNDTYP = LBACKP;
+    if (LBACKP == 2) {
+        write_density_line(unit);
+        ENTERF(TPCM.WNDDEN, unit, KBD_UNIT);
+    } else if (LBACKP == 4) {
+        write_api_line(unit);
+        ENTERF(TPCM.APIPRM, unit, KBD_UNIT);
+    } else if (LBACKP == 5) {
+        write_npd_line(unit);
+        ENTERF(TPCM.WSPEC_HGT, unit, KBD_UNIT);
     }
 }
 

@@ -21,14 +21,7 @@ LocItr LOCITR{};
 
 void reset_locitr() { LOCITR = LocItr{}; }
 
-namespace {
-
-// The widenings of the fairlead-tangent bracket that ITER8 tries before it gives up: the step doubles
-// each time, so 60 of them cover every tangent a float can hold from any sensible start.
-constexpr Int kMaxWidenings = 60;
-
-// One trace line: the label, then the values (integers in 8 columns, reals in G15.7).
-void trace(Int unit, std::string_view label, std::initializer_list<FmtItem> values) {
+void trace_line(Int unit, std::string_view label, std::initializer_list<FmtItem> values) {
     Record r;
     r.put(label);
     for (const FmtItem& v : values) {
@@ -39,6 +32,12 @@ void trace(Int unit, std::string_view label, std::initializer_list<FmtItem> valu
     }
     write_record(unit, r.str());
 }
+
+namespace {
+
+// The widenings of the fairlead-tangent bracket that ITER8 tries before it gives up: the step doubles
+// each time, so 60 of them cover every tangent a float can hold from any sensible start.
+constexpr Int kMaxWidenings = 60;
 
 // True when an element below element j floats: it keeps the line off the sea floor.
 bool floats_below(Int j, Int N) {
@@ -106,12 +105,12 @@ double height_error(Real TOPTAN) {
     }
     for (Int k = 1; k <= N + 1; ++k) {
         L.SECARR(k) = SECFCN(L.TMPTAN(k));
-        if (NBUG == 1) trace(EDUNIT, "  IELEM,SECARR(IELEM)", {k, L.SECARR(k)});
+        if (NBUG == 1) trace_line(EDUNIT, "  IELEM,SECARR(IELEM)", {k, L.SECARR(k)});
     }
 
     const double ZTOT = ZDIST(L.SCLWT, L.SECARR, L.BETA, N, SLEN, L.TMPTAN);
     const double DHTERR = ZTOT - static_cast<double>(DELTZP);
-    if (NBUG == 1) trace(EDUNIT, " ZDIST,DELTZP,DHTERR", {ZTOT, DELTZP, DHTERR});
+    if (NBUG == 1) trace_line(EDUNIT, " ZDIST,DELTZP,DHTERR", {ZTOT, DELTZP, DHTERR});
     return DHTERR;
 }
 
@@ -152,7 +151,7 @@ void ITER8(Real& TOPT1, Real& TOPT2, Int ITYP, Int NBUG, Int EDUNIT) {
     const Int MAXIT = 100;
     Int widenings = 0;
     for (;;) {
-        if (NBUG == 1) trace(EDUNIT, "  ALEVER,TOPT1,TOPT2", {ALEVER, TOPT1, TOPT2});
+        if (NBUG == 1) trace_line(EDUNIT, "  ALEVER,TOPT1,TOPT2", {ALEVER, TOPT1, TOPT2});
         Real TOPTAN = 0.0f;
         Real FUNC = 0.0f;
         Int IER = 0;
@@ -164,7 +163,7 @@ void ITER8(Real& TOPT1, Real& TOPT2, Int ITYP, Int NBUG, Int EDUNIT) {
         };
         // The upper end first: the shape left in LINCOM is the finder's last trial from this order.
         RTMI1(TOPTAN, FUNC, residual, TOPT2, TOPT1, EPSX, EPSF, MAXIT, IER);
-        if (NBUG == 1 && IER != 0) trace(EDUNIT, " ++> RTMI ERROR # ", {IER});
+        if (NBUG == 1 && IER != 0) trace_line(EDUNIT, " ++> RTMI ERROR # ", {IER});
 
         // A bracket that cannot widen any further (a zero or overflowing step, or the widenings used
         // up) or a height error that is not a number can never give a sign change: the search has
@@ -184,13 +183,13 @@ void ITER8(Real& TOPT1, Real& TOPT2, Int ITYP, Int NBUG, Int EDUNIT) {
             ALEVER = 2.0f * ALEVER;
             ++widenings;
             if (NBUG == 1)
-                trace(EDUNIT, " LOOP DONE:ICOUNT,TOPT1,TOPT2,FUNC,TOPTAN", {ICOUNT, TOPT1, TOPT2, FUNC, TOPTAN});
+                trace_line(EDUNIT, " LOOP DONE:ICOUNT,TOPT1,TOPT2,FUNC,TOPTAN", {ICOUNT, TOPT1, TOPT2, FUNC, TOPTAN});
             continue;
         }
         TOPT2 = TOPTAN;
         TOPT1 = TOPT2 / 4.0f;
         ICOUNT = ICOUNT + 1;
-        if (NBUG == 1) trace(EDUNIT, " LOOP DONE:ICOUNT,TOPT1,TOPT2,FUNC,TOPTAN", {ICOUNT, TOPT1, TOPT2, FUNC, TOPTAN});
+        if (NBUG == 1) trace_line(EDUNIT, " LOOP DONE:ICOUNT,TOPT1,TOPT2,FUNC,TOPTAN", {ICOUNT, TOPT1, TOPT2, FUNC, TOPTAN});
         return;
     }
 }

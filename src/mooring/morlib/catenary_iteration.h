@@ -8,6 +8,10 @@
 // of the last evaluated trial: TMPTAN, SECARR (nodes 1..NELEM+1) and BOTLN.
 #pragma once
 
+#include <initializer_list>
+#include <string_view>
+
+#include "sysutl/fortran_format.h"
 #include "sysutl/ftypes.h"
 
 namespace brevant {
@@ -43,5 +47,9 @@ double HTERR2(Real& TOPTAN);
 // solves the line through ITER8 on the bracket of LOCITR. WLERR2 is the same 32-bit value widened.
 Real WLERR(Real& TMPWT);
 double WLERR2(Real& TMPWT);
+
+// One trace line of the line solves on UNIT: the label, then the values (integers in 8 columns,
+// reals in G15.7).
+void trace_line(Int unit, std::string_view label, std::initializer_list<FmtItem> values);
 
 }  // namespace brevant

@@ -376,23 +376,33 @@ void DSKFRC(Int& NPASS2) {
         // 25. Resonant responses that the moored-period iteration feeds into the line springs.
         if (!feedback) continue;
         const Real AIEF = H.PTCH1 + PMS + H.SKAMRL;
+        // Roll and pitch: the restoring over the effective inertia scales the excitation; the natural
+        // frequency is the moored one unless the user gave the period (then WN2), the damping the
+        // model's with the user's moment damping unless the user gave a percentage.
+        const auto rotation = [&](const Complex& CX, Real restoring, Int LPRD, Real K, Real WN2, Int LDMP, Real MDMP,
+                                  Real WN, Real inertia, Real GAMMA, Real PERCENT) {
+            const Real SCL2 = restoring / AIEF;
+            const Real W02 = LPRD == 0 ? (K / V.RHOWTR + restoring) / AIEF : WN2;
+            const Real GAM =
+                LDMP == 0 ? (MDMP / (WN * V.RHOWTR * inertia) + GAMMA) * WN : 0.02f * PERCENT * WN;
+            return response(CX, WK * SCL2, W02, WENC, WENC2, GAM);
+        };
+        // Surge and sway, the same way on the hull's mass, scaled by the mode's excitation factor.
+        const auto translation = [&](const Complex& CX, Real GP, Int LPRD, Real K, Real WN, Int LDMP, Real GAMMA,
+                                     Real PERCENT) {
+            const Real W02 = LPRD == 0 ? K / (V.RHOWTR * H.SGMAS) : WN * WN;
+            const Real GAM = LDMP == 0 ? GAMMA * WN : 0.02f * PERCENT * WN;
+            return response(CX, WK * GP, W02, WENC, WENC2, GAM);
+        };
         switch (IWP) {
-            case 1: {
-                const Real WRSCL2 = H.RRMT / AIEF;
-                const Real W02 = P.LRLPRD == 0 ? (P.RLK / V.RHOWTR + H.RRMT) / AIEF : WR2;
-                const Real GAM = P.LRLDMP == 0 ? (P.RLMDMP / (H.WR * V.RHOWTR * H.ROLI) + H.GAMROL) * H.WR
-                                               : 0.02f * P.RLDAMP * H.WR;
-                H.CRLRAX = response(H.CXDUM(H.LRL), WK * WRSCL2, W02, WENC, WENC2, GAM);
+            case 1:
+                H.CRLRAX = rotation(H.CXDUM(H.LRL), H.RRMT, P.LRLPRD, P.RLK, WR2, P.LRLDMP, P.RLMDMP, H.WR, H.ROLI,
+                                    H.GAMROL, P.RLDAMP);
                 break;
-            }
-            case 2: {
-                const Real WPSCL2 = H.PRMT / AIEF;
-                const Real W02 = P.LPTPRD == 0 ? (P.PTK / V.RHOWTR + H.PRMT) / AIEF : WP2;
-                const Real GAM = P.LPTDMP == 0 ? (P.PTMDMP / (H.WP * V.RHOWTR * H.PTCHI) + H.GAMPIT) * H.WP
-                                               : 0.02f * P.PTDAMP * H.WP;
-                H.CPTRAX = response(H.CXDUM(H.LPT), WK * WPSCL2, W02, WENC, WENC2, GAM);
+            case 2:
+                H.CPTRAX = rotation(H.CXDUM(H.LPT), H.PRMT, P.LPTPRD, P.PTK, WP2, P.LPTDMP, P.PTMDMP, H.WP, H.PTCHI,
+                                    H.GAMPIT, P.PTDAMP);
                 break;
-            }
             case 3: {
                 const Real WHSCL2 = H.HC / HEF;
                 const Real W02 = P.LHVPRD == 0 ? (P.HVK / V.RHOWTR + H.HC) / HEF : WH2;
@@ -401,18 +411,12 @@ void DSKFRC(Int& NPASS2) {
                 H.CHVRAX = response(H.CXDUM(H.LHV), WHSCL2, W02, WENC, WENC2, GAM);
                 break;
             }
-            case 4: {
-                const Real W02 = P.LSGPRD == 0 ? P.SGK / (V.RHOWTR * H.SGMAS) : H.WSG * H.WSG;
-                const Real GAM = P.LSGDMP == 0 ? H.GAMSRG * H.WSG : 0.02f * P.SGMDMP * H.WSG;
-                H.CSGRAX = response(H.CXDUM(H.LSG), WK * GPSG, W02, WENC, WENC2, GAM);
+            case 4:
+                H.CSGRAX = translation(H.CXDUM(H.LSG), GPSG, P.LSGPRD, P.SGK, H.WSG, P.LSGDMP, H.GAMSRG, P.SGMDMP);
                 break;
-            }
-            case 5: {
-                const Real W02 = P.LSWPRD == 0 ? P.SWK / (V.RHOWTR * H.SGMAS) : H.WSW * H.WSW;
-                const Real GAM = P.LSWDMP == 0 ? H.GAMSWY * H.WSW : 0.02f * P.SWMDMP * H.WSW;
-                H.CSWRAX = response(H.CXDUM(H.LSW), WK * GPSW, W02, WENC, WENC2, GAM);
+            case 5:
+                H.CSWRAX = translation(H.CXDUM(H.LSW), GPSW, P.LSWPRD, P.SWK, H.WSW, P.LSWDMP, H.GAMSWY, P.SWMDMP);
                 break;
-            }
             default: H.CYWRAX = Complex(0.0f, 0.0f); break;
         }
     }

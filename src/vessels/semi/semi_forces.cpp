@@ -397,18 +397,16 @@ void GETRAO(const Complex* CFORCE, const Real* FCOFS, Complex* CRFRC, Complex* C
     }
     CRAO[0] = -GPSG * WAVK * CRFRC[0] / WE2;
     CRAO[1] = -GPSW * WAVK * CRFRC[1] / WE2;
-    if (WP2 > 0.0f) {
-        const Real d = P.LPTDMP == 1 ? GAMPT * WENC * WP : 0.0f;
-        CRAO[4] = WAVK * WP2 * CRFRC[4] / resonance(WP2, WENC2, d);
-    } else {
-        CRAO[4] = -WAVK * CRFRC[4] * W2SCAL / WE2;
-    }
-    if (WR2 > 0.0f) {
-        const Real d = P.LRLDMP == 1 ? GAMRL * WENC * WR : 0.0f;
-        CRAO[3] = WAVK * WR2 * CRFRC[3] / resonance(WR2, WENC2, d);
-    } else {
-        CRAO[3] = -WAVK * CRFRC[3] * W2SCAL / WE2;
-    }
+    // Pitch and roll: a rotation per unit wave slope.
+    const auto rotation = [&](const Complex& force, Real WN, Real WN2, Int damped, Real GAM) -> Complex {
+        if (WN2 > 0.0f) {
+            const Real d = damped == 1 ? GAM * WENC * WN : 0.0f;
+            return WAVK * WN2 * force / resonance(WN2, WENC2, d);
+        }
+        return -WAVK * force * W2SCAL / WE2;
+    };
+    CRAO[4] = rotation(CRFRC[4], WP, WP2, P.LPTDMP, GAMPT);
+    CRAO[3] = rotation(CRFRC[3], WR, WR2, P.LRLDMP, GAMRL);
     CRAO[5] = -WAVK * YAWFAC * CRFRC[5] / WE2;
     if (P.SIMTYP == 14 || P.SIMTYP == 17) {
         CRAO[2] *= HFCTLP;
@@ -441,20 +439,19 @@ void SEMFRC(Int& NPASS2) {
         s.HVFC = s.MASDEN * H.HVMAS * s.W2SCAL;
         s.HFCTLP = 1.0f;
     }
-    if (H.GML != 0.0f) {
-        s.PTFC = std::fabs(H.GML) * P.DISPL;
-        s.PFCTLP = G * std::fabs(H.GML) * H.DELTA / H.PRMT;
-    } else {
-        s.PTFC = s.MASDEN * H.PTCHI * s.W2SCAL;
-        s.PFCTLP = 1.0f;
-    }
-    if (H.GMT != 0.0f) {
-        s.RLFC = std::fabs(H.GMT) * P.DISPL;
-        s.RFCTLP = G * std::fabs(H.GMT) * H.DELTA / H.RRMT;
-    } else {
-        s.RLFC = s.MASDEN * H.ROLI * s.W2SCAL;
-        s.RFCTLP = 1.0f;
-    }
+    // Pitch and roll: the force scale and the TLP's RAO factor from the metacentric height where
+    // there is one, otherwise from the inertia (and no factor).
+    const auto rotation_scales = [&](Real GM, Real restoring, Real inertia, Real& FC, Real& FCTLP) {
+        if (GM != 0.0f) {
+            FC = std::fabs(GM) * P.DISPL;
+            FCTLP = G * std::fabs(GM) * H.DELTA / restoring;
+        } else {
+            FC = s.MASDEN * inertia * s.W2SCAL;
+            FCTLP = 1.0f;
+        }
+    };
+    rotation_scales(H.GML, H.PRMT, H.PTCHI, s.PTFC, s.PFCTLP);
+    rotation_scales(H.GMT, H.RRMT, H.ROLI, s.RLFC, s.RFCTLP);
     H.SCALE(1) = P.DISPL / DEGRAD;
     H.SCALE(2) = H.SCALE(1);
     H.SCALE(3) = s.HVFC;

@@ -12,6 +12,7 @@
 #include "sysutl/captions.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/paging.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "vessels/hull_pages.h"
 #include "vessels/semi/member_built_hull.h"
@@ -20,14 +21,13 @@ namespace brevant {
 
 namespace {
 
-constexpr Real TWOPI = 6.2831855f;
 
 // The natural period of a mode without its tendon term, or the user's period. A flag other than 0
 // counts as "given by the user", as the characteristics step reads it, so the line never shows an
 // unset value.
 Real untethered_period(Int flag, Real user_period, Real restoring, Real tendon, Real inertia) {
     if (flag != 0) return user_period;
-    return TWOPI / std::sqrt((restoring - tendon) / inertia);
+    return kTwoPi / std::sqrt((restoring - tendon) / inertia);
 }
 
 }  // namespace
@@ -49,28 +49,19 @@ void SEMSUM() {
         blank_led_heading(U, "----  SITE CHARACTERISTICS  ----");
         site_lines(U);
         blank_led_heading(U, "----  VESSEL CHARACTERISTICS  ----");
-        write_record(U, value_line("DISPLACEMENT ", P.DISPL, mass));
-        write_record(U, area_line("WATER PLANE AREA ", P.AWP, length));
-        write_record(U, value_line("VERTICAL (Z) KB ", P.VKB, length));
-        write_record(U, value_line("DRAFT ", P.DRAFT, length));
+        displacement_lines(U, P.DISPL, P.AWP, P.VKB, P.DRAFT, mass, length);
         write_record(U, "");
         write_record(U, value_line("VERTICAL (Z) KG ", P.VKG, length));
         write_record(U, value_line("LONGITUDINAL (X) CG ", 0.0f, length));
         write_record(U, value_line("TRANSVERSE (Y) CG ", 0.0f, length));
         write_record(U, "");
-        write_record(U, value_line("PITCH GYRADIUS ", P.PGYR, length));
-        write_record(U, value_line("ROLL GYRADIUS ", P.RGYR, length));
-        write_record(U, value_line("YAW GYRADIUS ", P.YGYR, length));
+        gyradius_lines(U, length);
         write_record(U, "");
-        write_record(U, value_line("LONGITUDINAL GM (GML) ", P.VKML - P.VKG, length));
-        if (GOT_PHANTOM) write_record(U, value_line("LONGITUDINAL RIGHTING ARM ", H.GML, length));
-        write_record(U, value_line("LONGITUDINAL KM (KML) ", P.VKML, length));
-        write_record(U, value_line("LONGITUDINAL IWP/DELTA ", H.EVKML - H.EVKB, length));
+        metacentre_lines(U, "LONGITUDINAL", 'L', P.VKML - P.VKG, GOT_PHANTOM ? &H.GML : nullptr, P.VKML,
+                         H.EVKML - H.EVKB, length);
         write_record(U, "");
-        write_record(U, value_line("TRANSVERSE GM (GMT) ", P.VKMT - P.VKG, length));
-        if (GOT_PHANTOM) write_record(U, value_line("TRANSVERSE RIGHTING ARM ", H.GMT, length));
-        write_record(U, value_line("TRANSVERSE KM (KMT) ", P.VKMT, length));
-        write_record(U, value_line("TRANSVERSE IWP/DELTA ", H.EVKMT - H.EVKB, length));
+        metacentre_lines(U, "TRANSVERSE", 'T', P.VKMT - P.VKG, GOT_PHANTOM ? &H.GMT : nullptr, P.VKMT,
+                         H.EVKMT - H.EVKB, length);
         write_record(U, "");
         write_record(U, angle_line("TRIM ANGLE ", P.TRIMDG));
         write_record(U, angle_line("HEEL ANGLE ", P.HEELDG));
@@ -81,10 +72,7 @@ void SEMSUM() {
         title_box(U, "***********   I.  PHYSICAL CHARACTERISTICS SUMMARY (AS ESTIMATED)  *********");
         blank_led_heading(U, "----  VESSEL CHARACTERISTICS  ----");
         if (tlp) write_record(U, value_line("VERTICAL PULL-DOWN ", PASCOM.DELTA_DRAFT, length));
-        write_record(U, value_line("DISPLACEMENT ", H.EDISPL, mass));
-        write_record(U, area_line("WATER PLANE AREA ", P.AWPEST, length));
-        write_record(U, value_line("VERTICAL (Z) KB ", P.VCBEST, length));
-        write_record(U, value_line("DRAFT ", H.EDRAFT, length));
+        displacement_lines(U, H.EDISPL, P.AWPEST, P.VCBEST, H.EDRAFT, mass, length);
         write_record(U, "");
         write_record(U, value_line("EQUIVALENT VERTICAL KG ", H.EVKG, length));
         write_record(U, value_line("FORWARD (X) KB ", P.XCBEST, length));
@@ -96,16 +84,12 @@ void SEMSUM() {
         // The estimated metacentres are reported against the input KG.
         const Real kml = P.GMLEST + H.EVKG;
         const Real kmt = P.GMTEST + H.EVKG;
-        write_record(U, value_line("LONGITUDINAL GM (GML) ", kml - P.VKG, length));
-        if (GOT_PHANTOM) write_record(U, value_line("LONGITUDINAL RIGHTING ARM ", P.GMLEST, length));
-        write_record(U, value_line("LONGITUDINAL KM (KML) ", kml, length));
-        write_record(U, value_line("LONGITUDINAL IWP/DELTA ", kml - P.VCBEST, length));
+        metacentre_lines(U, "LONGITUDINAL", 'L', kml - P.VKG, GOT_PHANTOM ? &P.GMLEST : nullptr, kml, kml - P.VCBEST,
+                         length);
         write_record(U, value_line("PITCH CENTER OF ROTATION ", H.VTCRP, length));
         write_record(U, "");
-        write_record(U, value_line("TRANSVERSE GM (GMT) ", kmt - P.VKG, length));
-        if (GOT_PHANTOM) write_record(U, value_line("TRANSVERSE RIGHTING ARM ", P.GMTEST, length));
-        write_record(U, value_line("TRANSVERSE KM (KMT) ", kmt, length));
-        write_record(U, value_line("TRANSVERSE IWP/DELTA ", kmt - P.VCBEST, length));
+        metacentre_lines(U, "TRANSVERSE", 'T', kmt - P.VKG, GOT_PHANTOM ? &P.GMTEST : nullptr, kmt, kmt - P.VCBEST,
+                         length);
         write_record(U, value_line("ROLL CENTER OF ROTATION ", H.VTCRR, length));
     };
 
@@ -144,25 +128,25 @@ void SEMOUT() {
             TPITQ = untethered_period(P.LPTPRD, P.PITPRD, H.PRMT, S.PTENDN, H.PTCHI);
             THEVQ = untethered_period(P.LHVPRD, P.HEVPRD, H.HC, S.HTENDN, H.HVMAS);
         } else {
-            TROLQ = TWOPI / H.WR;
-            TPITQ = TWOPI / H.WP;
-            THEVQ = TWOPI / H.WH;
+            TROLQ = kTwoPi / H.WR;
+            TPITQ = kTwoPi / H.WP;
+            THEVQ = kTwoPi / H.WH;
         }
         write_record(U, period_line("NATURAL ROLL PERIOD ....................", TROLQ, W, "SECONDS"));
         write_record(U, period_line("NATURAL PITCH PERIOD ...................", TPITQ, W, "SECONDS"));
         write_record(U, period_line("NATURAL HEAVE PERIOD ...................", THEVQ, W, "SECONDS"));
         Real WRQ = H.WR, WPQ = H.WP, WHQ = H.WH;
         if (moored) {
-            TROLQ = TWOPI / H.WR;
-            TPITQ = TWOPI / H.WP;
-            THEVQ = TWOPI / H.WH;
+            TROLQ = kTwoPi / H.WR;
+            TPITQ = kTwoPi / H.WP;
+            THEVQ = kTwoPi / H.WH;
             write_record(U, "");
             write_record(U, period_line("MOOR-MODIFIED ROLL PERIOD ..............", TROLQ, W, "SECONDS"));
             write_record(U, period_line("MOOR-MODIFIED PITCH PERIOD .............", TPITQ, W, "SECONDS"));
             write_record(U, period_line("MOOR-MODIFIED HEAVE PERIOD .............", THEVQ, W, "SECONDS"));
-            WRQ = TWOPI / TROLQ;
-            WPQ = TWOPI / TPITQ;
-            WHQ = TWOPI / THEVQ;
+            WRQ = kTwoPi / TROLQ;
+            WPQ = kTwoPi / TPITQ;
+            WHQ = kTwoPi / THEVQ;
         }
         const Simcom& M = SIMCOM;
         damping_heading(U);

@@ -70,20 +70,19 @@ void SEMRAO() {
         SG = -GPSG * SLPFAC * SG / WE2;
         Complex& SW = H.CXDUM(H.LSW);
         SW = -GPSW * SLPFAC * SW / WE2;
+        // Pitch and roll, per unit wave slope.
+        const auto rotation = [&](Complex& X, Real WN, Real WN2, Int LDMP, Real GAM) {
+            if (WN > 0.0f) {
+                const Real QI = all_damped || LDMP == 1 ? GAM * WENC * WN : 0.0f;
+                X = SLPFAC * WN2 * X / resonance(WN2, WENC2, QI);
+            } else {
+                X = -X * SLPFAC * W2SCAL / WE2;
+            }
+        };
         Complex& PT = H.CXDUM(H.LPT);
-        if (H.WP > 0.0f) {
-            const Real QI = all_damped || P.LPTDMP == 1 ? S.GAMPT * WENC * H.WP : 0.0f;
-            PT = SLPFAC * WP2 * PT / resonance(WP2, WENC2, QI);
-        } else {
-            PT = -PT * SLPFAC * W2SCAL / WE2;
-        }
+        rotation(PT, H.WP, WP2, P.LPTDMP, S.GAMPT);
         Complex& RL = H.CXDUM(H.LRL);
-        if (H.WR > 0.0f) {
-            const Real QI = all_damped || P.LRLDMP == 1 ? S.GAMRL * WENC * H.WR : 0.0f;
-            RL = SLPFAC * WR2 * RL / resonance(WR2, WENC2, QI);
-        } else {
-            RL = -RL * SLPFAC * W2SCAL / WE2;
-        }
+        rotation(RL, H.WR, WR2, P.LRLDMP, S.GAMRL);
         Complex& YA = H.CXDUM(H.LYA);
         YA = -YAWFAC * SLPFAC * YA / WE2;
         HV *= HFCTLP;

@@ -2,6 +2,7 @@
 // options that add lines, and page II with the moor-modified periods of a moored TLP.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -167,6 +168,97 @@ TEST_F(SemiPagesTest, SummaryHalvesAndTheEstimatedMetacentres) {
             EXPECT_EQ(lines[i + 1], "");
             EXPECT_EQ(lines[i + 2], "");
         }
+}
+
+// A page I row: 15 blanks, the label led by dots to 39 columns, the F10.2 value, the unit word.
+std::string row(const std::string& label, const std::string& value10, const std::string& unit) {
+    return std::string(15, ' ') + label + std::string(39 - label.size(), '.') + value10 + unit;
+}
+
+// The vessel sections of both halves of a moored TLP's page I, every line in its place: the phantom
+// weight's righting arms, the pull-down and the estimated centres of rotation are where they belong.
+TEST_F(SemiPagesTest, VesselSectionsOfBothHalvesLineByLine) {
+    TPCM.SIMTYP = 14;
+    PASCOM.DELTA_DRAFT = 0.5f;
+    TPCM.DISPL = 1000.0f, TPCM.AWP = 200.0f, TPCM.VKB = 5.0f, TPCM.DRAFT = 10.0f, TPCM.VKG = 12.0f;
+    TPCM.PGYR = 20.0f, TPCM.RGYR = 21.0f, TPCM.YGYR = 22.0f;
+    TPCM.VKML = 50.0f, HIMEM.GML = 7.0f, HIMEM.EVKML = 60.0f, HIMEM.EVKB = 4.0f;
+    TPCM.VKMT = 30.0f, HIMEM.GMT = 3.0f, HIMEM.EVKMT = 40.0f;
+    TPCM.TRIMDG = 1.5f, TPCM.HEELDG = 0.25f;
+    HIMEM.EDISPL = 1100.0f, TPCM.AWPEST = 210.0f, TPCM.VCBEST = 6.0f, HIMEM.EDRAFT = 11.0f, HIMEM.EVKG = 13.0f;
+    TPCM.XCBEST = 1.0f, TPCM.YCBEST = -2.0f, TPCM.XWPCTR = 3.0f, TPCM.YWPCTR = -4.0f;
+    TPCM.GMLEST = 40.0f, HIMEM.VTCRP = 8.0f, TPCM.GMTEST = 20.0f, HIMEM.VTCRR = 9.0f;
+    SEMSUM();
+    const std::vector<std::string> lines = file_lines();
+    const std::string m = " METERS  ";
+    const std::vector<std::string> as_input = {
+        row("DISPLACEMENT ", "   1000.00", " M.TONS  "),
+        row("WATER PLANE AREA ", "    200.00", " SQUARE METERS  "),
+        row("VERTICAL (Z) KB ", "      5.00", m),
+        row("DRAFT ", "     10.00", m),
+        "",
+        row("VERTICAL (Z) KG ", "     12.00", m),
+        row("LONGITUDINAL (X) CG ", "       .00", m),
+        row("TRANSVERSE (Y) CG ", "       .00", m),
+        "",
+        row("PITCH GYRADIUS ", "     20.00", m),
+        row("ROLL GYRADIUS ", "     21.00", m),
+        row("YAW GYRADIUS ", "     22.00", m),
+        "",
+        row("LONGITUDINAL GM (GML) ", "     38.00", m),
+        row("LONGITUDINAL RIGHTING ARM ", "      7.00", m),
+        row("LONGITUDINAL KM (KML) ", "     50.00", m),
+        row("LONGITUDINAL IWP/DELTA ", "     56.00", m),
+        "",
+        row("TRANSVERSE GM (GMT) ", "     18.00", m),
+        row("TRANSVERSE RIGHTING ARM ", "      3.00", m),
+        row("TRANSVERSE KM (KMT) ", "     30.00", m),
+        row("TRANSVERSE IWP/DELTA ", "     36.00", m),
+        "",
+        row("TRIM ANGLE ", "      1.50", " DEG"),
+        row("HEEL ANGLE ", "       .25", " DEG"),
+    };
+    const std::vector<std::string> as_estimated = {
+        row("VERTICAL PULL-DOWN ", "       .50", m),
+        row("DISPLACEMENT ", "   1100.00", " M.TONS  "),
+        row("WATER PLANE AREA ", "    210.00", " SQUARE METERS  "),
+        row("VERTICAL (Z) KB ", "      6.00", m),
+        row("DRAFT ", "     11.00", m),
+        "",
+        row("EQUIVALENT VERTICAL KG ", "     13.00", m),
+        row("FORWARD (X) KB ", "      1.00", m),
+        row("LATERAL (Y) KB ", "     -2.00", m),
+        "",
+        row("FORWARD (X) WATERPLANE CENTROID  ", "      3.00", m),
+        row("LATERAL (Y) WATERPLANE CENTROID  ", "     -4.00", m),
+        "",
+        row("LONGITUDINAL GM (GML) ", "     41.00", m),
+        row("LONGITUDINAL RIGHTING ARM ", "     40.00", m),
+        row("LONGITUDINAL KM (KML) ", "     53.00", m),
+        row("LONGITUDINAL IWP/DELTA ", "     47.00", m),
+        row("PITCH CENTER OF ROTATION ", "      8.00", m),
+        "",
+        row("TRANSVERSE GM (GMT) ", "     21.00", m),
+        row("TRANSVERSE RIGHTING ARM ", "     20.00", m),
+        row("TRANSVERSE KM (KMT) ", "     33.00", m),
+        row("TRANSVERSE IWP/DELTA ", "     27.00", m),
+        row("ROLL CENTER OF ROTATION ", "      9.00", m),
+    };
+    // Each vessel section runs from two empty lines after its heading to the end of its half.
+    std::vector<std::size_t> heads;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == "     ----  VESSEL CHARACTERISTICS  ----") heads.push_back(i + 3);
+    ASSERT_EQ(heads.size(), 2u);
+    const std::size_t second_page = static_cast<std::size_t>(
+        std::find(lines.begin(), lines.end(),
+                  "   ***********   I.  PHYSICAL CHARACTERISTICS SUMMARY (AS ESTIMATED)  *********") -
+        lines.begin());
+    ASSERT_LT(second_page, heads[1]);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(heads[0]),
+                                       lines.begin() + static_cast<std::ptrdiff_t>(second_page - 2)),
+              as_input);
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(heads[1]), lines.end()),
+              as_estimated);
 }
 
 TEST_F(SemiPagesTest, APageCommandAtEitherPauseRewritesBothHalves) {
