@@ -21,7 +21,6 @@ namespace brevant {
 
 namespace {
 
-
 // The natural period of a mode without its tendon term, or the user's period. A flag other than 0
 // counts as "given by the user", as the characteristics step reads it, so the line never shows an
 // unset value.
