@@ -17,6 +17,7 @@
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
 #include "sysutl/record_io.h"
+#include "sysutl/report_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
@@ -24,12 +25,6 @@
 namespace brevant {
 
 namespace {
-
-std::string trimmed(std::string_view s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] == ' ') --n;
-    return std::string(s.substr(0, n));
-}
 
 // A file exactly as it stands on disk, every byte and its own length, so that a back-up made of it
 // is never padded or trimmed by another buffer. Nothing when there is no such file (no back-up
@@ -49,8 +44,8 @@ void write_loss_warning(Int EDUNIT, std::string_view DATFIL, std::string_view LO
     LINES(EDUNIT, 2);
     write_record(EDUNIT, std::string(24, ' ') + ">>> WARNING <<<");
     write_record(EDUNIT, "");
-    write_record(EDUNIT, " This action will result in the loss of data changes to " + trimmed(DATFIL) + " or " +
-                             trimmed(LOWFIL));
+    write_record(EDUNIT, " This action will result in the loss of data changes to " + name_on_disk(DATFIL) + " or " +
+                             name_on_disk(LOWFIL));
     write_record(EDUNIT, " made during this editing session. If you wish to \"Abort\" this");
     write_record(EDUNIT, " decision and reinspect your data, enter \"A\" below.");
 }
@@ -59,7 +54,7 @@ void write_chaining_warning(Int EDUNIT, std::string_view DATFIL, std::string_vie
     LINES(EDUNIT, 2);
     write_record(EDUNIT, std::string(24, ' ') + ">>> WARNING <<<");
     write_record(EDUNIT, "");
-    write_record(EDUNIT, " Changes to " + trimmed(DATFIL) + ", or " + trimmed(LOWFIL) +
+    write_record(EDUNIT, " Changes to " + name_on_disk(DATFIL) + ", or " + name_on_disk(LOWFIL) +
                              ", or the Vestrakel excursion disk diameter");
     write_record(EDUNIT, " were detected during this editing session.");
     write_record(EDUNIT, "");
@@ -82,10 +77,10 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
     if (IERR1 != 1) {
         // The back-ups are copies of the files as they stand on disk, not of an image read from them:
         // a framed, short or long file is kept word for word at its own length.
-        if (const auto older = file_on_disk(trimmed(BAKFIL));
+        if (const auto older = file_on_disk(name_on_disk(BAKFIL));
             older && save.stage(BAKFL2, *older) != StageResult::Staged)
             failed = BAKFL2;
-        if (const auto current = file_on_disk(trimmed(DATFIL));
+        if (const auto current = file_on_disk(name_on_disk(DATFIL));
             failed.empty() && current && save.stage(BAKFIL, *current) != StageResult::Staged)
             failed = BAKFIL;
     }
@@ -179,9 +174,9 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
         // A coefficient file on disk that the load could not read is replaced: the user hears of it
         // before it goes, and finds it again in the back-up.
         if (write_coefficients && IERR0 != 0 && IERR0 != 1 && IERR0 != kLowdatCountsHeld &&
-            std::filesystem::is_regular_file(trimmed(LOWFIL)))
-            write_record(EDUNIT, " ++> " + trimmed(LOWFIL) + " could not be read; a new one is written and the old one kept as " +
-                                     trimmed(LOWBAK));
+            std::filesystem::is_regular_file(name_on_disk(LOWFIL)))
+            write_record(EDUNIT, " ++> " + name_on_disk(LOWFIL) + " could not be read; a new one is written and the old one kept as " +
+                                     name_on_disk(LOWBAK));
         const std::string unplaced = save.commit();
         if (!unplaced.empty()) {
             report_access_error(EDPRG, unplaced, EDUNIT);

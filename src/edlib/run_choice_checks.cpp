@@ -18,18 +18,6 @@ namespace brevant {
 
 namespace {
 
-constexpr std::string_view kHead = " ++> Fatal Warning: ";
-
-std::string where(std::string_view name, Int page, Int item) {
-    return std::string(kHead)
-        .append(name)
-        .append(" (page ")
-        .append(std::to_string(page))
-        .append(", item ")
-        .append(std::to_string(item))
-        .append(")");
-}
-
 bool bit_on(const Tpcm& t, Int bit) { return BITVAL(t.BRVFLG, bit, t.EDUNIT) == 1; }
 
 bool waves(const Tpcm& t) { return t.LRANDM != 0 || t.LSWELL != 0; }
@@ -189,7 +177,7 @@ bool readable(const std::string& name) {
 }
 
 RunInputFinding missing_file(const std::string& name, std::string_view chooser, Int page, Int item) {
-    return {std::string(kHead) + "The file \"" + name + "\" of the " + std::string(chooser) + " (page " +
+    return {std::string(kFatalFindingHead) + "The file \"" + name + "\" of the " + std::string(chooser) + " (page " +
                 std::to_string(page) + ", item " + std::to_string(item) + ")",
             "     is missing or cannot be read."};
 }

@@ -169,18 +169,6 @@ const EnteredReals kEnteredReals[] = {
     {15, 23, "Minimum period for L.F. spectral tables", [](const Tpcm& t) { return one(t.BRV_PD_MIN()); }},
 };
 
-constexpr std::string_view kHead = " ++> Fatal Warning: ";
-
-std::string where(std::string_view name, Int page, Int item) {
-    return std::string(kHead)
-        .append(name)
-        .append(" (page ")
-        .append(std::to_string(page))
-        .append(", item ")
-        .append(std::to_string(item))
-        .append(")");
-}
-
 RunInputFinding not_finite(std::string_view name, Int page, Int item) {
     return {where(name, page, item) + " is not a finite number."};
 }
@@ -408,7 +396,7 @@ void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
         const Real CTEMP = (t.VKB - t.VKG) * DELTA / t.AWP;
         const Real EDRAFT = BTEMP + std::sqrt(BTEMP * BTEMP - 2.0f * CTEMP);
         if (!(EDRAFT > 0.0f && EDRAFT <= kLengthBound))
-            found.push_back({std::string(kHead) + "The disc buoy's displacement, KB, KG, water plane area and",
+            found.push_back({std::string(kFatalFindingHead) + "The disc buoy's displacement, KB, KG, water plane area and",
                              "     draft (page 2, items 1, 4, 5, 7 and 10) give its equivalent cylinder",
                              "     no draft to compute with."});
     }
@@ -423,6 +411,16 @@ void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
 
 }  // namespace
 
+std::string where(std::string_view name, Int page, Int item) {
+    return std::string(kFatalFindingHead)
+        .append(name)
+        .append(" (page ")
+        .append(std::to_string(page))
+        .append(", item ")
+        .append(std::to_string(item))
+        .append(")");
+}
+
 std::vector<RunInputFinding> run_input_findings() {
     const Tpcm& t = TPCM;
     const Lowcof& c = LOWCOF;
@@ -430,7 +428,7 @@ std::vector<RunInputFinding> run_input_findings() {
 
     // The unit flag picks gravity, densities, knot factors and every unit caption.
     if (t.NUNTS != 0 && t.NUNTS != 1)
-        found.push_back({std::string(kHead) + "Unit system flag " + std::to_string(t.NUNTS) + " (page 1) is",
+        found.push_back({std::string(kFatalFindingHead) + "Unit system flag " + std::to_string(t.NUNTS) + " (page 1) is",
                          "     neither English (0) nor metric (1)."});
 
     for (const EnteredReals& e : kEnteredReals)
@@ -439,7 +437,7 @@ std::vector<RunInputFinding> run_input_findings() {
     // The storm duration is on no page (a new case has 1 hour); the motion library takes its
     // logarithm, which an infinite duration leaves without a number.
     if (!std::isfinite(t.DURATN))
-        found.push_back({std::string(kHead) + "Storm duration (word 450 of the data file) is not a finite number."});
+        found.push_back({std::string(kFatalFindingHead) + "Storm duration (word 450 of the data file) is not a finite number."});
     for (const BoundedReals& e : kBoundedReals)
         if (any_beyond(e.values(t), e.bound)) found.push_back(too_large(e.name, e.page, e.item, e.bound));
     // Peak periods that are positive (the consistency checks refuse the others) but too short.
@@ -475,7 +473,7 @@ std::vector<RunInputFinding> run_input_findings() {
         !beyond(t.WNDSPD, kSoundInAirKnots)) {
         const double q = wide(t.WNDFAC) * wide(air_density(t.NUNTS)) * FCONST * wide(t.WNDSPD) * wide(t.WNDSPD);
         if (load_beyond_range(q, t.XWNDAR, t.YWNDAR, t.LWL))
-            found.push_back({std::string(kHead) + "Wind drag areas (page 8, items 2 and 5) give loads",
+            found.push_back({std::string(kFatalFindingHead) + "Wind drag areas (page 8, items 2 and 5) give loads",
                              "     too large to compute."});
     }
     // The current load takes the mean square speed over the draft: no more than the largest speed
@@ -488,7 +486,7 @@ std::vector<RunInputFinding> run_input_findings() {
         const double q =
             wide(t.DWATR) / wide(gravity(t.NUNTS)) * wide(t.CURFAC) * FCONST * wide(current) * wide(current);
         if (load_beyond_range(q, t.XCURAR, t.YCURAR, t.LWL))
-            found.push_back({std::string(kHead) + "Current drag areas (page 8, items 12 and 15) give loads",
+            found.push_back({std::string(kFatalFindingHead) + "Current drag areas (page 8, items 12 and 15) give loads",
                              "     too large to compute."});
     }
 
@@ -499,20 +497,20 @@ std::vector<RunInputFinding> run_input_findings() {
                             (t.LWIND != 0 || BITVAL(t.BRVFLG, kBitWindCoefficients, t.EDUNIT) == 1);
     const bool current_table = ONEON(t.LCBARG, user, t.EDUNIT) != 0 &&
                                (t.LCURNT != 0 || BITVAL(t.BRVFLG, kBitCurrentCoefficients, t.EDUNIT) == 1);
-    if (wind_table) {
-        if (!usable_user_table(c.NUWNPT, c.UWNANG, c.UWNCFS))
-            found.push_back({std::string(kHead) + "The user wind coefficient table (load-model page 6, item 5)",
-                             "     needs at least two rows, strictly monotonic angles and numbers."});
-    } else if (!finite_user_table(c.NUWNPT, c.UWNANG, c.UWNCFS)) {
-        found.push_back(not_finite("User wind coefficient table", 6, 5));
-    }
-    if (current_table) {
-        if (!usable_user_table(c.NUCRPT, c.UCRANG, c.UCRCFS))
-            found.push_back({std::string(kHead) + "The user current coefficient table (load-model page 6, item 15)",
-                             "     needs at least two rows, strictly monotonic angles and numbers."});
-    } else if (!finite_user_table(c.NUCRPT, c.UCRANG, c.UCRCFS)) {
-        found.push_back(not_finite("User current coefficient table", 6, 15));
-    }
+    // A table the run interpolates must be usable; one it does not must still hold only numbers.
+    const auto user_table = [&found](bool used, std::string_view load, Int item, Int count,
+                                     const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
+        if (used) {
+            if (!usable_user_table(count, angles, coefficients))
+                found.push_back({std::string(kFatalFindingHead) + "The user " + std::string(load) +
+                                     " coefficient table (load-model page 6, item " + std::to_string(item) + ")",
+                                 "     needs at least two rows, strictly monotonic angles and numbers."});
+        } else if (!finite_user_table(count, angles, coefficients)) {
+            found.push_back(not_finite("User " + std::string(load) + " coefficient table", 6, item));
+        }
+    };
+    user_table(wind_table, "wind", 5, c.NUWNPT, c.UWNANG, c.UWNCFS);
+    user_table(current_table, "current", 15, c.NUCRPT, c.UCRANG, c.UCRCFS);
     return found;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sysutl/ftypes.h"
@@ -22,6 +23,12 @@ inline constexpr Real kSoundInWaterFeetPerSecond = 4921.3f;
 
 // One finding: its message lines.
 using RunInputFinding = std::vector<std::string>;
+
+// The start of every fatal finding's first line.
+inline constexpr std::string_view kFatalFindingHead = " ++> Fatal Warning: ";
+
+// " ++> Fatal Warning: NAME (page PAGE, item ITEM)": the head of a finding about one item.
+std::string where(std::string_view name, Int page, Int item);
 
 // The findings of the case in TPCM and LOWCOF, in a fixed order. Reads only.
 std::vector<RunInputFinding> run_input_findings();

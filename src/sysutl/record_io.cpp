@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "sysutl/report_files.h"
 #include "sysutl/staged_files.h"
 
 namespace brevant {
@@ -19,12 +20,6 @@ namespace {
 
 constexpr Int kCoefficientWords = 680;
 constexpr std::int64_t kCoefficientFrame = 4 * kCoefficientWords;  // 2720 bytes
-
-std::string trimmed_name(std::string_view s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] == ' ') --n;
-    return std::string(s.substr(0, n));
-}
 
 // Word k (0-based) of the caller's image as the 32-bit value it holds in memory, and its replacement.
 std::uint32_t image_word_at(std::span<const std::byte> image, std::size_t k) {
@@ -61,7 +56,7 @@ void write_image(Int& NTOGO, std::string_view name, Int& IERR, std::span<const s
     namespace fs = std::filesystem;
     // The original is "opened as an existing file" when there is one; a new name adds 1 to a failure.
     std::error_code ec;  // a missing file is no error here
-    const Int missing = fs::exists(trimmed_name(name), ec) ? 0 : 1;
+    const Int missing = fs::exists(name_on_disk(name), ec) ? 0 : 1;
     if (NTOGO < 0 || static_cast<std::size_t>(NTOGO) > IDUM.size() / 4) {
         IERR = missing + 2;  // more words asked for than the image holds: nothing is written
         return;
@@ -141,7 +136,7 @@ void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR
 
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, [[maybe_unused]] Int IOUNIT, Int& IERR,
             std::span<std::byte> IDUM, Int CMPUTR) {
-    const std::string name = trimmed_name(DATFIL);
+    const std::string name = name_on_disk(DATFIL);
     if (IORW == 0) {
         write_image(NTOGO, DATFIL, IERR, IDUM);
     } else {

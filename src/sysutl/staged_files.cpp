@@ -5,26 +5,22 @@
 #include <fstream>
 #include <system_error>
 
+#include "sysutl/report_files.h"
+
 namespace brevant {
 
 namespace {
-
-std::string trimmed(std::string_view s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] == ' ') --n;
-    return std::string(s.substr(0, n));
-}
 
 StagedSave* current_save = nullptr;
 
 }  // namespace
 
-std::string staged_name(std::string_view name) { return trimmed(name) + ".brvtmp"; }
+std::string staged_name(std::string_view name) { return name_on_disk(name) + ".brvtmp"; }
 
 bool write_protected(std::string_view name) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    const fs::file_status st = fs::status(trimmed(name), ec);
+    const fs::file_status st = fs::status(name_on_disk(name), ec);
     if (ec || !fs::exists(st)) return false;
     return (st.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
@@ -40,7 +36,7 @@ StagedSave* StagedSave::in_progress() { return current_save; }
 
 StageResult StagedSave::stage(std::string_view name, std::span<const char> bytes) {
     namespace fs = std::filesystem;
-    const std::string file = trimmed(name);
+    const std::string file = name_on_disk(name);
     if (write_protected(file)) return StageResult::Protected;
     std::error_code status_ec;  // a file that is not there yet is no error
     const fs::file_status old_status = fs::status(file, status_ec);
@@ -85,7 +81,7 @@ bool place_staged_file(std::string_view name) {
     std::error_code ec;
     const std::string temp = staged_name(name);
     if (!std::filesystem::exists(temp, ec)) return true;
-    std::filesystem::rename(temp, trimmed(name), ec);
+    std::filesystem::rename(temp, name_on_disk(name), ec);
     if (!ec) return true;
     drop_staged_file(name);
     return false;
