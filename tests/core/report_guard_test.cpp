@@ -71,28 +71,26 @@ protected:
         stop_report_field_count();
         ConsoleTest::TearDown();
     }
+    // The section a field not a number is reported in when it is written on the line after LINE,
+    // which itself follows the heading of section VI.
+    std::string section_of_a_field_after(const char* line) {
+        start_report_field_count(kReport, report_section_title);
+        write_record(kReport, "   ****  VI. Mean Wind and Current Forces & Moments   ****");
+        write_record(kReport, line);
+        write_record(kReport, Record().x(1).F(kNaN, 8, 2).str());
+        return report_non_finite_fields().first_section;
+    }
 };
 
 // A field written on the very next line after a heading, with or without a sub-section letter,
 // belongs to that heading's section.
 TEST_F(ReportGuardCount, AFieldStraightAfterAHeadingIsReportedInItsSection) {
-    for (const HeadingCase& c : kHeadings) {
-        start_report_field_count(kReport, report_section_title);
-        write_record(kReport, "   ****  VI. Mean Wind and Current Forces & Moments   ****");
-        write_record(kReport, c.line);
-        write_record(kReport, Record().x(1).F(kNaN, 8, 2).str());
-        EXPECT_EQ(report_non_finite_fields().first_section, c.title) << c.line;
-    }
+    for (const HeadingCase& c : kHeadings) EXPECT_EQ(section_of_a_field_after(c.line), c.title) << c.line;
 }
 
 TEST_F(ReportGuardCount, ALineThatIsNoHeadingKeepsTheSectionBeforeIt) {
-    for (const HeadingCase& c : kNoHeadings) {
-        start_report_field_count(kReport, report_section_title);
-        write_record(kReport, "   ****  VI. Mean Wind and Current Forces & Moments   ****");
-        write_record(kReport, c.line);
-        write_record(kReport, Record().x(1).F(kNaN, 8, 2).str());
-        EXPECT_EQ(report_non_finite_fields().first_section, "VI. Mean Wind and Current Forces & Moments") << c.line;
-    }
+    for (const HeadingCase& c : kNoHeadings)
+        EXPECT_EQ(section_of_a_field_after(c.line), "VI. Mean Wind and Current Forces & Moments") << c.line;
 }
 
 TEST(ReportFieldWarning, NamesTheCountAndTheFirstSection) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <utility>
 #include <string>
@@ -81,6 +82,15 @@ private:
 };
 
 using testing::count_of;
+
+// The numbers of the editor pages in a transcript, in the order they were drawn.
+inline std::vector<int> pages_drawn(const std::string& text) {
+    std::vector<int> pages;
+    const std::regex header("Page ([0-9]+):");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), header); it != std::sregex_iterator(); ++it)
+        pages.push_back(std::stoi((*it)[1].str()));
+    return pages;
+}
 
 // ---- Cases on disk, shared by the whole-program tests --------------------------------------
 

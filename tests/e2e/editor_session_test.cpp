@@ -14,15 +14,6 @@
 namespace brevant::e2e {
 namespace {
 
-// The numbers of the editor pages in a transcript, in the order they were drawn.
-std::vector<int> pages_drawn(const std::string& text) {
-    std::vector<int> pages;
-    const std::regex header("Page ([0-9]+):");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), header); it != std::sregex_iterator(); ++it)
-        pages.push_back(std::stoi((*it)[1].str()));
-    return pages;
-}
-
 TEST(EditorSession, CreateSaveAndExitWritesTheDataAndCoefficientFiles) {
     testing::ScratchDir dir;
     const ProgramResult r = run_brevant("C\nL\n1\n");

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -17,14 +16,6 @@ namespace brevant::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<int> pages_drawn(const std::string& text) {
-    std::vector<int> pages;
-    const std::regex header("Page ([0-9]+):");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), header); it != std::sregex_iterator(); ++it)
-        pages.push_back(std::stoi((*it)[1].str()));
-    return pages;
-}
 
 std::vector<std::string> temporaries_in(const std::string& listing) {
     std::vector<std::string> names;

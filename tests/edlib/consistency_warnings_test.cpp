@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "records/data_image.h"
 #include "edlib/members/member_table.h"
 #include "numeric/wave_number.h"
+#include "pre_run_case.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -498,6 +500,22 @@ void member_case() {
     t.TOPTYP(1) = END_PIERCING;
 }
 
+// Switches a load on and gives its user coefficient table a row at each of the ANGLES.
+void user_table_at(Int& load_switch, Int& rows, FArray<Real, 21>& angle, std::initializer_list<Real> angles) {
+    load_switch = 1;
+    rows = static_cast<Int>(angles.size());
+    int row = 0;
+    for (const Real a : angles) angle(++row) = a;
+}
+
+void wind_table_at(std::initializer_list<Real> angles) {
+    user_table_at(TPCM.LWIND, LOWCOF.NUWNPT, LOWCOF.UWNANG, angles);
+}
+
+void current_table_at(std::initializer_list<Real> angles) {
+    user_table_at(TPCM.LCURNT, LOWCOF.NUCRPT, LOWCOF.UCRANG, angles);
+}
+
 // Values a run cannot compute with: each is fatal, named by its page and item; a value that is not
 // a number fails the older checks as well.
 TEST_F(ConsistencyWarningsTest, ValuesTheRunCannotComputeWith) {
@@ -535,58 +553,19 @@ TEST_F(ConsistencyWarningsTest, ValuesTheRunCannotComputeWith) {
         {"wind area whose load squared overflows", [] { TPCM.LWIND = 1; TPCM.WNDSPD = 30.0f; TPCM.XWNDAR = 1e30f; },
          {" ++> Fatal Warning: Wind drag areas (page 8, items 2 and 5) give loads"}, 0, 1},
         {"the same area without wind", [] { TPCM.WNDSPD = 30.0f; TPCM.XWNDAR = 1e30f; }, {}, 0, 0},
-        {"current area whose moment squared overflows",
-         [] {
-             TPCM.LCURNT = 1;
-             TPCM.CURSPD = 1.0f;
-             TPCM.CURFAC = 1.0f;
-             TPCM.DWATR = 1025.0f;
-             TPCM.YCURAR = 1e20f;
-         },
+        {"current area whose moment squared overflows", [] { testing::current_on_beam_area(1e20f); },
          {" ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads"}, 0, 1},
-        {"a large current area that fits", [] {
-             TPCM.LCURNT = 1;
-             TPCM.CURSPD = 1.0f;
-             TPCM.CURFAC = 1.0f;
-             TPCM.DWATR = 1025.0f;
-             TPCM.YCURAR = 1e15f;
-         },
-         {}, 0, 0},
+        {"a large current area that fits", [] { testing::current_on_beam_area(1e15f); }, {}, 0, 0},
         {"unit flag of no unit system", [] { TPCM.NUNTS = 2; },
          {" ++> Fatal Warning: Unit system flag 2 (page 1) is"}, 0, 1},
         {"a new case's wind table: both rows at 0", [] { TPCM.LWIND = 1; LOWCOF.UWNANG(2) = 0.0f; }, {kWindTable}, 0, 1},
         {"a wind table of one row", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 1; }, {kWindTable}, 0, 1},
         {"a wind table of more rows than slots", [] { TPCM.LWIND = 1; LOWCOF.NUWNPT = 22; }, {kWindTable}, 0, 1},
-        {"angles falling from 180 to 0 run",
-         [] {
-             TPCM.LWIND = 1;
-             LOWCOF.NUWNPT = 3;
-             LOWCOF.UWNANG(1) = 180.0f;
-             LOWCOF.UWNANG(2) = 90.0f;
-             LOWCOF.UWNANG(3) = 0.0f;
-         },
-         {}, 0, 0},
-        {"angles that turn", [] {
-             TPCM.LWIND = 1;
-             LOWCOF.NUWNPT = 3;
-             LOWCOF.UWNANG(3) = 90.0f;
-         },
-         {kWindTable}, 0, 1},
-        {"falling angles that turn at the last row", [] {
-             TPCM.LCURNT = 1;
-             LOWCOF.NUCRPT = 3;
-             LOWCOF.UCRANG(1) = 180.0f;
-             LOWCOF.UCRANG(2) = 90.0f;
-             LOWCOF.UCRANG(3) = 120.0f;
-         },
+        {"angles falling from 180 to 0 run", [] { wind_table_at({180.0f, 90.0f, 0.0f}); }, {}, 0, 0},
+        {"angles that turn", [] { wind_table_at({0.0f, 180.0f, 90.0f}); }, {kWindTable}, 0, 1},
+        {"falling angles that turn at the last row", [] { current_table_at({180.0f, 90.0f, 120.0f}); },
          {kCurrentTable}, 0, 1},
-        {"falling angles with a repeated angle", [] {
-             TPCM.LCURNT = 1;
-             LOWCOF.NUCRPT = 3;
-             LOWCOF.UCRANG(1) = 180.0f;
-             LOWCOF.UCRANG(2) = 90.0f;
-             LOWCOF.UCRANG(3) = 90.0f;
-         },
+        {"falling angles with a repeated angle", [] { current_table_at({180.0f, 90.0f, 90.0f}); },
          {kCurrentTable}, 0, 1},
         {"a current coefficient not a number", [=] { TPCM.LCURNT = 1; LOWCOF.UCRCFS(2, 3) = nan; },
          {kCurrentTable}, 0, 1},

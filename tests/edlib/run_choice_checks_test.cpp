@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "options/output_selection.h"
+#include "pre_run_case.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "sysutl/option_words.h"
@@ -25,29 +26,20 @@ Int bits(std::initializer_list<Int> list) {
     return w;
 }
 
-// A ship with sea, swell, wind, current and the external force on, every code set to a value its
-// page offers, built-in load models, and every report table: no finding.
+// The passing ship with sea, swell, wind, current and the external force on, every code set to a
+// value its page offers, built-in load models, and every report table: no finding.
 void valid_case() {
-    reset_images();
+    testing::passing_ship();
     Tpcm& t = TPCM;
-    t.SIMTYP = 16;
     t.EDUNIT = SCREEN_UNIT;
-    t.VESTYP = 1;
     t.LRANDM = t.LSWELL = t.LWIND = t.LCURNT = t.AUXFRC = 1;
     t.WNDTYP = 1;
     t.WAVTYP = 2;
-    t.LWBARG = 0x555;
-    t.LCBARG = 0x777;
     t.LWVCOF = 0x666;
     t.BRVFLG = 0x07FFFFFF;
 }
 
-// The first line of each finding.
-std::vector<std::string> heads() {
-    std::vector<std::string> r;
-    for (const RunInputFinding& f : run_choice_findings()) r.push_back(f.front());
-    return r;
-}
+std::vector<std::string> heads() { return testing::first_lines(run_choice_findings()); }
 
 std::string head(std::string_view name, Int page, Int item, Int value) {
     return " ++> Fatal Warning: " + std::string(name) + " (page " + std::to_string(page) + ", item " +

@@ -14,6 +14,7 @@
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/member_words.h"
+#include "pre_run_case.h"
 
 namespace brevant {
 namespace {
@@ -21,34 +22,9 @@ namespace {
 const Real kNaN = std::numeric_limits<Real>::quiet_NaN();
 const Real kInf = std::numeric_limits<Real>::infinity();
 
-// A metric ship the checks pass: every value finite, within its bounds and computable.
-void passing_case() {
-    reset_images();
-    Tpcm& t = TPCM;
-    t.SIMTYP = 16;
-    t.NUNTS = 1;
-    t.VESTYP = 1;
-    t.DEPTH = 100.0f;
-    t.DWATR = 1025.0f;
-    t.DISPL = 30000.0f;
-    t.DRAFT = 8.0f;
-    t.AWP = 3750.0f;
-    t.LWL = 150.0f;
-    t.BWL = 25.0f;
-    t.VKB = 4.0f;
-    t.VKG = 8.0f;
-    t.VKMT = 10.5f;
-    t.VKML = 238.0f;
-    t.LWBARG = 0x555;
-    t.LCBARG = 0x777;
-}
+using testing::passing_ship;
 
-// The first line of each finding.
-std::vector<std::string> heads() {
-    std::vector<std::string> lines;
-    for (const RunInputFinding& f : run_input_findings()) lines.push_back(f.empty() ? std::string() : f.front());
-    return lines;
-}
+std::vector<std::string> heads() { return testing::first_lines(run_input_findings()); }
 
 std::string not_finite(const std::string& name, int page, int item) {
     return " ++> Fatal Warning: " + name + " (page " + std::to_string(page) + ", item " + std::to_string(item) +
@@ -62,7 +38,7 @@ std::string too_large(const std::string& name, int page, int item) {
 
 class RunInputChecksTest : public ::testing::Test {
 protected:
-    void SetUp() override { passing_case(); }
+    void SetUp() override { passing_ship(); }
     void TearDown() override { reset_images(); }
 };
 
@@ -96,13 +72,13 @@ TEST_F(RunInputChecksTest, EveryMemberColumnInTheLastMemberOfTheCount) {
     for (const MemberColumn& c : member_columns()) {
         for (int k = 1; k <= 3; ++k) {
             for (Real bad : {kNaN, kInf, -kInf}) {
-                passing_case();
+                passing_ship();
                 TPCM.NCYL = kMemberCapacity;
                 c.word(kMemberCapacity, k) = bad;
                 const std::string name = std::string(c.name) + " of member 50";
                 EXPECT_EQ(heads(), std::vector<std::string>{not_finite(name, 5, c.item)}) << name << " " << k;
 
-                passing_case();
+                passing_ship();
                 TPCM.NCYL = 3;
                 c.word(4, k) = bad;
                 EXPECT_TRUE(run_input_findings().empty()) << c.name << " beyond the count";
@@ -134,7 +110,7 @@ TEST_F(RunInputChecksTest, MemberSizesAndCoefficientsWithinTheirBounds) {
         const MemberColumn& c = *std::find_if(member_columns().begin(), member_columns().end(),
                                               [&](const MemberColumn& m) { return m.item == b.item; });
         for (Real sign : {1.0f, -1.0f}) {
-            passing_case();
+            passing_ship();
             TPCM.NCYL = 2;
             c.word(2, 1) = sign * b.limit;
             EXPECT_TRUE(run_input_findings().empty()) << b.name << " at " << sign * b.limit;
@@ -144,7 +120,7 @@ TEST_F(RunInputChecksTest, MemberSizesAndCoefficientsWithinTheirBounds) {
         }
     }
     // A pontoon of diameter 1e30 (its square leaves single precision).
-    passing_case();
+    passing_ship();
     TPCM.NCYL = 1;
     TPCM.DIAMS(1, 1) = 1.0e30f;
     EXPECT_EQ(heads(), std::vector<std::string>{too_large("Dimensions of member 1", 5, 4)});
@@ -173,6 +149,13 @@ TEST_F(RunInputChecksTest, PageTablesOverTheirCounts) {
         int last;
         std::string finding;
     };
+    // An Ochi-Hubble sea whose COUNT holds N.
+    const auto ochi_hubble = [](Int Tpcm::*count, Int n) {
+        return [=] {
+            TPCM.WAVTYP = 9;
+            TPCM.*count = n;
+        };
+    };
     const std::vector<Table> tables = {
         {"profile depths", [] { TPCM.NCURNT = 3; }, [](int r) -> Real& { return TPCM.DPTHI(r); }, 3,
          not_finite("Current profile depths", 10, 5)},
@@ -184,35 +167,27 @@ TEST_F(RunInputChecksTest, PageTablesOverTheirCounts) {
          not_finite("Table of wave periods", 11, 2)},
         {"sea heights over the count of seas", [] { TPCM.NPARM = 3; }, [](int r) -> Real& { return TPCM.SWHT(r); },
          3, not_finite("Significant wave height", 12, 6)},
-        {"peak periods of Ochi-Hubble components",
-         [] {
-             TPCM.WAVTYP = 9;
-             TPCM.N_OCHI_COMP = 2;
-         },
+        {"peak periods of Ochi-Hubble components", ochi_hubble(&Tpcm::N_OCHI_COMP, 2),
          [](int r) -> Real& { return TPCM.SIGPD(r); }, 2, not_finite("Peak period", 12, 7)},
         {"Ochi-Hubble lambdas", [] { TPCM.N_OCHI_COMP = 3; }, [](int r) -> Real& { return TPCM.OCHI_LAMBDA(r); },
          3, not_finite("Component lambda values", 12, 8)},
-        {"Ochi-Hubble headings",
-         [] {
-             TPCM.WAVTYP = 9;
-             TPCM.NSEAHG = 2;
-         },
+        {"Ochi-Hubble headings", ochi_hubble(&Tpcm::NSEAHG, 2),
          [](int r) -> Real& { return TPCM.SEAHDG(r); }, 2, not_finite("Direction of irregular seas", 12, 4)},
         {"attack angles, the array unused", [] { TPCM.NUMBRV = 5; }, [](int r) -> Real& { return TPCM.BRVHDG(r); },
          5, not_finite("Angular array", 15, 19)},
     };
     for (const Table& t : tables) {
-        passing_case();
+        passing_ship();
         t.count();
         t.word(t.last) = kNaN;
         EXPECT_EQ(heads(), std::vector<std::string>{t.finding}) << t.what;
-        passing_case();
+        passing_ship();
         t.count();
         t.word(t.last + 1) = kNaN;
         EXPECT_TRUE(run_input_findings().empty()) << t.what << ": the row after the count";
     }
     // One sea of another spectrum: its second slot is not read.
-    passing_case();
+    passing_ship();
     TPCM.SWHT(2) = kNaN;
     EXPECT_TRUE(run_input_findings().empty());
 }
@@ -238,12 +213,12 @@ TEST_F(RunInputChecksTest, SingleRealsWhetherTheRunReadsThemOrNot) {
         {&t.CCOFDY, not_finite("Default member My-damping coefficient", 5, 3)},
     };
     for (const Single& s : singles) {
-        passing_case();
+        passing_ship();
         *s.word = kNaN;
         EXPECT_EQ(heads(), std::vector<std::string>{s.finding}) << s.finding;
     }
     // The storm duration is on no page: its word names it.
-    passing_case();
+    passing_ship();
     t.DURATN = kInf;
     EXPECT_EQ(heads(), std::vector<std::string>{
                            " ++> Fatal Warning: Storm duration (word 450 of the data file) is not a finite number."});
@@ -253,7 +228,7 @@ TEST_F(RunInputChecksTest, AUserTableOutOfUseWithANonFiniteValue) {
     LOWCOF.NUWNPT = 3;
     LOWCOF.UWNCFS(3, 2) = kNaN;
     EXPECT_EQ(heads(), std::vector<std::string>{not_finite("User wind coefficient table", 6, 5)});
-    passing_case();
+    passing_ship();
     LOWCOF.NUCRPT = 2;
     LOWCOF.UCRANG(3) = kInf;  // beyond the count
     EXPECT_TRUE(run_input_findings().empty());
@@ -267,13 +242,9 @@ TEST_F(RunInputChecksTest, ProfileSpeedsAtTheSpeedOfSoundAndTheirLoads) {
     EXPECT_EQ(heads(),
               std::vector<std::string>{" ++> Fatal Warning: Current profile speeds (page 10, item 5) reach the speed of sound"});
     // A profile speed the surface speed does not show: the current drag load takes the largest.
-    passing_case();
-    TPCM.LCURNT = 1;
+    passing_ship();
+    testing::current_on_beam_area(1.0e15f);
     TPCM.LCSTCR = 2;
-    TPCM.CURSPD = 1.0f;
-    TPCM.CURFAC = 1.0f;
-    TPCM.XCURAR = 200.0f;
-    TPCM.YCURAR = 1.0e15f;
     TPCM.NCURNT = 2;
     TPCM.VELI(1) = 1.0f;
     TPCM.VELI(2) = 1.0f;
@@ -359,7 +330,7 @@ TEST_F(RunInputChecksTest, MainDimensionsNoHullCanComputeWith) {
         {"disc: centre of buoyancy far above the draft", 4, [&] { disc(); TPCM.VKB = 1000.0f; }, {disc_draft}},
     };
     for (const Case& c : cases) {
-        passing_case();
+        passing_ship();
         TPCM.VESTYP = c.type;
         c.set();
         EXPECT_EQ(heads(), c.findings) << c.what;

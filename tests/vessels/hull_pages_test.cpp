@@ -10,6 +10,7 @@
 #include "records/motion_record.h"
 #include "sysutl/units.h"
 #include "test_support.h"
+#include "vessels/hull_page_rows.h"
 
 namespace brevant::hull_pages {
 namespace {
@@ -123,32 +124,28 @@ TEST_F(HullPageLoop, HydrostaticLinesLineByLine) {
     TPCM.PGYR = 30.0f, TPCM.RGYR = 8.0f, TPCM.YGYR = 31.0f;
     HIMEM.GML = 140.0f, TPCM.VKML = 151.0f, HIMEM.GMT = 2.0f, TPCM.VKMT = 13.0f;
     hydrostatic_lines(DISK_UNIT);
-    const std::string f = " FEET    ";
-    auto row = [](const std::string& label, const std::string& value10, const std::string& unit) {
-        return std::string(15, ' ') + label + std::string(39 - label.size(), '.') + value10 + unit;
-    };
-    const std::vector<std::string> expected = {
-        row("DISPLACEMENT ", "   3000.00", " K.LBS   "),
-        row("WATER PLANE AREA ", "    400.00", " SQUARE FEET    "),
-        row("VERTICAL (Z) KB ", "      4.00", f),
-        row("DRAFT ", "      9.00", f),
-        "",
-        row("VERTICAL (Z) KG ", "     11.00", f),
-        row("NATURAL ROLL CENTER (VKR) ", "      6.50", f),
-        row("NATURAL PITCH CENTER (VKP) ", "     -1.25", f),
-        "",
-        row("PITCH GYRADIUS ", "     30.00", f),
-        row("ROLL GYRADIUS ", "      8.00", f),
-        row("YAW GYRADIUS ", "     31.00", f),
-        "",
-        row("LONGITUDINAL GM (GML) ", "    140.00", f),
-        row("LONGITUDINAL KM (KML) ", "    151.00", f),
-        row("LONGITUDINAL IWP/DELTA ", "    147.00", f),
-        "",
-        row("TRANSVERSE GM (GMT) ", "      2.00", f),
-        row("TRANSVERSE KM (KMT) ", "     13.00", f),
-        row("TRANSVERSE IWP/DELTA ", "      9.00", f),
-    };
+    const std::vector<std::string> expected = testing::page_rows(" FEET    ", {
+        {"DISPLACEMENT ", "   3000.00", " K.LBS   "},
+        {"WATER PLANE AREA ", "    400.00", " SQUARE FEET    "},
+        {"VERTICAL (Z) KB ", "      4.00"},
+        {"DRAFT ", "      9.00"},
+        {},
+        {"VERTICAL (Z) KG ", "     11.00"},
+        {"NATURAL ROLL CENTER (VKR) ", "      6.50"},
+        {"NATURAL PITCH CENTER (VKP) ", "     -1.25"},
+        {},
+        {"PITCH GYRADIUS ", "     30.00"},
+        {"ROLL GYRADIUS ", "      8.00"},
+        {"YAW GYRADIUS ", "     31.00"},
+        {},
+        {"LONGITUDINAL GM (GML) ", "    140.00"},
+        {"LONGITUDINAL KM (KML) ", "    151.00"},
+        {"LONGITUDINAL IWP/DELTA ", "    147.00"},
+        {},
+        {"TRANSVERSE GM (GMT) ", "      2.00"},
+        {"TRANSVERSE KM (KMT) ", "     13.00"},
+        {"TRANSVERSE IWP/DELTA ", "      9.00"},
+    });
     EXPECT_EQ(testing::lines_of(captured(DISK_UNIT)), expected);
     reset_himem();
 }

@@ -15,6 +15,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/units.h"
 #include "test_support.h"
+#include "vessels/hull_page_rows.h"
 #include "vessels/semi/member_built_hull.h"
 
 namespace brevant::testing {
@@ -170,11 +171,6 @@ TEST_F(SemiPagesTest, SummaryHalvesAndTheEstimatedMetacentres) {
         }
 }
 
-// A page I row: 15 blanks, the label led by dots to 39 columns, the F10.2 value, the unit word.
-std::string row(const std::string& label, const std::string& value10, const std::string& unit) {
-    return std::string(15, ' ') + label + std::string(39 - label.size(), '.') + value10 + unit;
-}
-
 // The vessel sections of both halves of a moored TLP's page I, every line in its place: the phantom
 // weight's righting arms, the pull-down and the estimated centres of rotation are where they belong.
 TEST_F(SemiPagesTest, VesselSectionsOfBothHalvesLineByLine) {
@@ -190,60 +186,59 @@ TEST_F(SemiPagesTest, VesselSectionsOfBothHalvesLineByLine) {
     TPCM.GMLEST = 40.0f, HIMEM.VTCRP = 8.0f, TPCM.GMTEST = 20.0f, HIMEM.VTCRR = 9.0f;
     SEMSUM();
     const std::vector<std::string> lines = file_lines();
-    const std::string m = " METERS  ";
-    const std::vector<std::string> as_input = {
-        row("DISPLACEMENT ", "   1000.00", " M.TONS  "),
-        row("WATER PLANE AREA ", "    200.00", " SQUARE METERS  "),
-        row("VERTICAL (Z) KB ", "      5.00", m),
-        row("DRAFT ", "     10.00", m),
-        "",
-        row("VERTICAL (Z) KG ", "     12.00", m),
-        row("LONGITUDINAL (X) CG ", "       .00", m),
-        row("TRANSVERSE (Y) CG ", "       .00", m),
-        "",
-        row("PITCH GYRADIUS ", "     20.00", m),
-        row("ROLL GYRADIUS ", "     21.00", m),
-        row("YAW GYRADIUS ", "     22.00", m),
-        "",
-        row("LONGITUDINAL GM (GML) ", "     38.00", m),
-        row("LONGITUDINAL RIGHTING ARM ", "      7.00", m),
-        row("LONGITUDINAL KM (KML) ", "     50.00", m),
-        row("LONGITUDINAL IWP/DELTA ", "     56.00", m),
-        "",
-        row("TRANSVERSE GM (GMT) ", "     18.00", m),
-        row("TRANSVERSE RIGHTING ARM ", "      3.00", m),
-        row("TRANSVERSE KM (KMT) ", "     30.00", m),
-        row("TRANSVERSE IWP/DELTA ", "     36.00", m),
-        "",
-        row("TRIM ANGLE ", "      1.50", " DEG"),
-        row("HEEL ANGLE ", "       .25", " DEG"),
-    };
-    const std::vector<std::string> as_estimated = {
-        row("VERTICAL PULL-DOWN ", "       .50", m),
-        row("DISPLACEMENT ", "   1100.00", " M.TONS  "),
-        row("WATER PLANE AREA ", "    210.00", " SQUARE METERS  "),
-        row("VERTICAL (Z) KB ", "      6.00", m),
-        row("DRAFT ", "     11.00", m),
-        "",
-        row("EQUIVALENT VERTICAL KG ", "     13.00", m),
-        row("FORWARD (X) KB ", "      1.00", m),
-        row("LATERAL (Y) KB ", "     -2.00", m),
-        "",
-        row("FORWARD (X) WATERPLANE CENTROID  ", "      3.00", m),
-        row("LATERAL (Y) WATERPLANE CENTROID  ", "     -4.00", m),
-        "",
-        row("LONGITUDINAL GM (GML) ", "     41.00", m),
-        row("LONGITUDINAL RIGHTING ARM ", "     40.00", m),
-        row("LONGITUDINAL KM (KML) ", "     53.00", m),
-        row("LONGITUDINAL IWP/DELTA ", "     47.00", m),
-        row("PITCH CENTER OF ROTATION ", "      8.00", m),
-        "",
-        row("TRANSVERSE GM (GMT) ", "     21.00", m),
-        row("TRANSVERSE RIGHTING ARM ", "     20.00", m),
-        row("TRANSVERSE KM (KMT) ", "     33.00", m),
-        row("TRANSVERSE IWP/DELTA ", "     27.00", m),
-        row("ROLL CENTER OF ROTATION ", "      9.00", m),
-    };
+    const std::vector<std::string> as_input = page_rows(" METERS  ", {
+        {"DISPLACEMENT ", "   1000.00", " M.TONS  "},
+        {"WATER PLANE AREA ", "    200.00", " SQUARE METERS  "},
+        {"VERTICAL (Z) KB ", "      5.00"},
+        {"DRAFT ", "     10.00"},
+        {},
+        {"VERTICAL (Z) KG ", "     12.00"},
+        {"LONGITUDINAL (X) CG ", "       .00"},
+        {"TRANSVERSE (Y) CG ", "       .00"},
+        {},
+        {"PITCH GYRADIUS ", "     20.00"},
+        {"ROLL GYRADIUS ", "     21.00"},
+        {"YAW GYRADIUS ", "     22.00"},
+        {},
+        {"LONGITUDINAL GM (GML) ", "     38.00"},
+        {"LONGITUDINAL RIGHTING ARM ", "      7.00"},
+        {"LONGITUDINAL KM (KML) ", "     50.00"},
+        {"LONGITUDINAL IWP/DELTA ", "     56.00"},
+        {},
+        {"TRANSVERSE GM (GMT) ", "     18.00"},
+        {"TRANSVERSE RIGHTING ARM ", "      3.00"},
+        {"TRANSVERSE KM (KMT) ", "     30.00"},
+        {"TRANSVERSE IWP/DELTA ", "     36.00"},
+        {},
+        {"TRIM ANGLE ", "      1.50", " DEG"},
+        {"HEEL ANGLE ", "       .25", " DEG"},
+    });
+    const std::vector<std::string> as_estimated = page_rows(" METERS  ", {
+        {"VERTICAL PULL-DOWN ", "       .50"},
+        {"DISPLACEMENT ", "   1100.00", " M.TONS  "},
+        {"WATER PLANE AREA ", "    210.00", " SQUARE METERS  "},
+        {"VERTICAL (Z) KB ", "      6.00"},
+        {"DRAFT ", "     11.00"},
+        {},
+        {"EQUIVALENT VERTICAL KG ", "     13.00"},
+        {"FORWARD (X) KB ", "      1.00"},
+        {"LATERAL (Y) KB ", "     -2.00"},
+        {},
+        {"FORWARD (X) WATERPLANE CENTROID  ", "      3.00"},
+        {"LATERAL (Y) WATERPLANE CENTROID  ", "     -4.00"},
+        {},
+        {"LONGITUDINAL GM (GML) ", "     41.00"},
+        {"LONGITUDINAL RIGHTING ARM ", "     40.00"},
+        {"LONGITUDINAL KM (KML) ", "     53.00"},
+        {"LONGITUDINAL IWP/DELTA ", "     47.00"},
+        {"PITCH CENTER OF ROTATION ", "      8.00"},
+        {},
+        {"TRANSVERSE GM (GMT) ", "     21.00"},
+        {"TRANSVERSE RIGHTING ARM ", "     20.00"},
+        {"TRANSVERSE KM (KMT) ", "     33.00"},
+        {"TRANSVERSE IWP/DELTA ", "     27.00"},
+        {"ROLL CENTER OF ROTATION ", "      9.00"},
+    });
     // Each vessel section runs from two empty lines after its heading to the end of its half.
     std::vector<std::size_t> heads;
     for (std::size_t i = 0; i < lines.size(); ++i)
