@@ -1,6 +1,10 @@
-// Ellipsoid added mass against Lamb's closed forms, the eccentricity warning, rectangular
-// sections and the member waterline classes.
+// Ellipsoid added mass against Lamb's closed forms (also for bodies so slender that the rounded
+// abscissa reaches the end of the range), the eccentricity warning, rectangular sections and the
+// member waterline classes.
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "numeric/member_added_mass.h"
@@ -16,6 +20,13 @@ protected:
     Real integral(Real ab, Real ac, Int npoint, Int masmom) {
         Real e = 0.0f;
         Logical onewrn = 0;
+        ELPCOF(ab, ac, npoint, masmom, e, SCREEN_UNIT, KBD_UNIT, onewrn, 0);
+        return e;
+    }
+    // The same with the many-points warning already given, so that long sums stay quiet.
+    Real warned_integral(Real ab, Real ac, Int npoint, Int masmom) {
+        Real e = 0.0f;
+        Logical onewrn = 1;
         ELPCOF(ab, ac, npoint, masmom, e, SCREEN_UNIT, KBD_UNIT, onewrn, 0);
         return e;
     }
@@ -117,6 +128,114 @@ TEST_F(AddedMass, NeedleThinBodyIsIntegratedOverAtMostAMillionIntervals) {
     ELPCOF(1.0e9f, 1.0f, static_cast<Int>(kMaxElpcofIntervals), 1, capped, SILENT_UNIT, KBD_UNIT, onewrn, 3);
     EXPECT_EQ(e, capped);
     EXPECT_TRUE(std::isfinite(e));
+}
+
+// The Simpson sum as it stood before the end of the range was guarded: the abscissa summed in
+// single precision and every point evaluated, whatever the rounded sum reached. `reached` tells
+// whether an abscissa came to the float just above pi/2.
+struct PlainSum {
+    Real value;
+    bool reached;
+};
+PlainSum plain_simpson(Real ab, Real ac, std::int64_t n, Int masmom) {
+    const Real h = 1.5707964f / static_cast<Real>(n);
+    Real sum = 1.0f;
+    Real q = 0.0f;
+    bool reached = false;
+    for (std::int64_t i = 2; i <= n; ++i) {
+        q = q + h;
+        reached = reached || q >= 1.5707964f;
+        const Real fac = (i % 2 == 0) ? 4.0f : 2.0f;
+        sum = sum + fac * (masmom == 1 ? ARGMAS(q, ab, ac) : ARGMOM(q, ab, ac));
+    }
+    return {sum * h / 3.0f, reached};
+}
+
+// Textbook closed forms of the ellipsoid integral alpha (twice the demagnetising factor of the
+// axis along the motion), double precision. Prolate spheroid of axis ratio r (semi-axes r, 1, 1,
+// eccentricity e), Lamb's alpha0 along the axis and beta0 across it.
+double prolate_e(double r) { return std::sqrt(1.0 - 1.0 / (r * r)); }
+double prolate_along(double r) {
+    const double e = prolate_e(r);
+    return 2.0 * (1.0 - e * e) / (e * e * e) * (0.5 * std::log((1.0 + e) / (1.0 - e)) - e);
+}
+double prolate_across(double r) {
+    const double e = prolate_e(r);
+    return 1.0 / (e * e) - (1.0 - e * e) / (2.0 * e * e * e) * std::log((1.0 + e) / (1.0 - e));
+}
+// Lamb's added moment of inertia of the prolate spheroid turning about an axis across it, over
+// the moment of inertia of the displaced fluid.
+double prolate_rotation(double r) {
+    const double e = prolate_e(r);
+    const double d = prolate_across(r) - prolate_along(r);
+    return std::pow(e, 4) * d / ((2.0 - e * e) * (2.0 * e * e - (2.0 - e * e) * d));
+}
+// Oblate spheroid (semi-axes r, r, 1) moving along a diameter: edgewise.
+double oblate_edgewise(double r) {
+    const double e = prolate_e(r);
+    return std::sqrt(1.0 - e * e) / (e * e * e) * std::asin(e) - (1.0 - e * e) / (e * e);
+}
+// Bodies so slender that the rounded abscissa comes to the end of the range before the last
+// interval (the interval count grows with the square of the aspect ratio), against closed forms. The box fit of
+// the ship model is checked the same way with its own tests.
+TEST_F(AddedMass, EccentricBodiesWhoseAbscissaReachesTheEndMatchClosedForms) {
+    struct Case {
+        const char* body;
+        Real ab, ac;  // squared ratios of the axis along the motion to the other two
+        Int masmom;
+        double alpha;  // the closed-form integral (MASMOM 1)
+        double coefficient;
+    };
+    for (const double r : {85.0, 100.0, 150.0, 200.0}) {
+        const Real r2 = static_cast<Real>(r * r);
+        const double along = prolate_along(r), across = prolate_across(r), disc = oblate_edgewise(r);
+        const Case cases[] = {
+            {"prolate along its axis", r2, r2, 1, along, along / (2.0 - along)},
+            {"prolate across its axis", 1.0f / r2, 1.0f, 1, across, across / (2.0 - across)},
+            {"prolate turning about a cross axis", 1.0f / r2, 1.0f, 2, 0.0, prolate_rotation(r)},
+            {"oblate disc edgewise", r2, 1.0f, 1, disc, disc / (2.0 - disc)},
+        };
+        for (const Case& c : cases) {
+            const Real e = warned_integral(c.ab, c.ac, 0, c.masmom);
+            const std::int64_t n = static_cast<std::int64_t>(2.0 * r * r);
+            ASSERT_TRUE(plain_simpson(c.ab, c.ac, n, c.masmom).reached) << c.body << " " << r;
+            ASSERT_TRUE(std::isfinite(e)) << c.body << " " << r;
+            if (c.masmom == 1) {
+                EXPECT_NEAR(e, c.alpha, 1e-3) << c.body << " " << r;
+            }
+            EXPECT_NEAR(COFCLC(c.masmom, e, c.ab, c.ac), c.coefficient, 1e-3) << c.body << " " << r;
+        }
+    }
+}
+
+// Where no abscissa reaches the end, the integral is the plain sum to the bit; where one does, it
+// is finite and agrees with its neighbour counts that do not, within the rounding of a
+// single-precision sum of some 9000 terms.
+TEST_F(AddedMass, CountsThatStopShortOfTheEndKeepTheirBits) {
+    struct Case {
+        Real ab, ac;
+        Int masmom;
+    };
+    const Case bodies[] = {{1.0f, 1.0f, 1}, {4.0f, 4.0f, 1}, {3.0f, 1.5f, 1}, {2.5f, 0.6f, 2}, {4489.0f, 4489.0f, 1},
+                           {1.0f / 4489.0f, 1.0f, 1}, {1.0f / 4489.0f, 1.0f, 2}, {7225.0f, 16.0f, 1}};
+    const Int short_counts[] = {400, 4000, 7502, 8978, 9020, 9024, 12000, 25002, 40000};
+    for (const Case& b : bodies) {
+        for (const Int n : short_counts) {
+            if (b.masmom == 2 && n < 4000) continue;
+            const PlainSum plain = plain_simpson(b.ab, b.ac, n, b.masmom);
+            ASSERT_FALSE(plain.reached) << n;
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(warned_integral(b.ab, b.ac, n, b.masmom)),
+                      std::bit_cast<std::uint32_t>(plain.value))
+                << b.ab << " " << b.ac << " " << b.masmom << " " << n;
+        }
+        // 9022 is the first count whose abscissa reaches the end; 9020 and 9024 do not.
+        ASSERT_TRUE(plain_simpson(b.ab, b.ac, 9022, b.masmom).reached);
+        EXPECT_FALSE(std::isfinite(plain_simpson(b.ab, b.ac, 9022, b.masmom).value));
+        const Real reaching = warned_integral(b.ab, b.ac, 9022, b.masmom);
+        EXPECT_NEAR(reaching, warned_integral(b.ab, b.ac, 9020, b.masmom), 3e-4f) << b.ab << " " << b.ac;
+        EXPECT_NEAR(reaching, warned_integral(b.ab, b.ac, 9024, b.masmom), 3e-4f) << b.ab << " " << b.ac;
+    }
+    EXPECT_EQ(screen(), "");
 }
 
 TEST(RectangularSection, AspectRatioPower) {
