@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <numbers>
 
+#include "ellipsoid_closed_forms.h"
 #include "numeric/member_added_mass.h"
 #include "test_support.h"
 
@@ -14,6 +15,11 @@ namespace brevant {
 namespace {
 
 using testing::ConsoleTest;
+using testing::oblate_edgewise;
+using testing::prolate_across;
+using testing::prolate_along;
+using testing::prolate_rotation;
+using testing::translation_coefficient;
 
 class AddedMass : public ConsoleTest {
 protected:
@@ -32,12 +38,6 @@ protected:
     }
 };
 
-// Lamb's alpha0 of a prolate spheroid along its axis, eccentricity e.
-double lamb_alpha0(double a_over_b) {
-    const double e = std::sqrt(1.0 - 1.0 / (a_over_b * a_over_b));
-    return 2.0 * (1.0 - e * e) / (e * e * e) * (0.5 * std::log((1.0 + e) / (1.0 - e)) - e);
-}
-
 TEST_F(AddedMass, SphereAndProlateSpheroidMatchLamb) {
     const Real sphere = integral(1.0f, 1.0f, 0, 1);
     EXPECT_NEAR(sphere, 0.66665f, 2e-5f);
@@ -46,7 +46,7 @@ TEST_F(AddedMass, SphereAndProlateSpheroidMatchLamb) {
     for (const double ratio : {2.0, 5.0}) {
         const Real r2 = static_cast<Real>(ratio * ratio);
         const Real e = integral(r2, r2, 0, 1);
-        const double alpha0 = lamb_alpha0(ratio);
+        const double alpha0 = prolate_along(ratio);
         EXPECT_NEAR(e, alpha0, 2e-5) << ratio;
         EXPECT_NEAR(COFCLC(1, e, r2, r2), alpha0 / (2.0 - alpha0), 2e-5) << ratio;
     }
@@ -151,30 +151,6 @@ PlainSum plain_simpson(Real ab, Real ac, std::int64_t n, Int masmom) {
     return {sum * h / 3.0f, reached};
 }
 
-// Textbook closed forms of the ellipsoid integral alpha (twice the demagnetising factor of the
-// axis along the motion), double precision. Prolate spheroid of axis ratio r (semi-axes r, 1, 1,
-// eccentricity e), Lamb's alpha0 along the axis and beta0 across it.
-double prolate_e(double r) { return std::sqrt(1.0 - 1.0 / (r * r)); }
-double prolate_along(double r) {
-    const double e = prolate_e(r);
-    return 2.0 * (1.0 - e * e) / (e * e * e) * (0.5 * std::log((1.0 + e) / (1.0 - e)) - e);
-}
-double prolate_across(double r) {
-    const double e = prolate_e(r);
-    return 1.0 / (e * e) - (1.0 - e * e) / (2.0 * e * e * e) * std::log((1.0 + e) / (1.0 - e));
-}
-// Lamb's added moment of inertia of the prolate spheroid turning about an axis across it, over
-// the moment of inertia of the displaced fluid.
-double prolate_rotation(double r) {
-    const double e = prolate_e(r);
-    const double d = prolate_across(r) - prolate_along(r);
-    return std::pow(e, 4) * d / ((2.0 - e * e) * (2.0 * e * e - (2.0 - e * e) * d));
-}
-// Oblate spheroid (semi-axes r, r, 1) moving along a diameter: edgewise.
-double oblate_edgewise(double r) {
-    const double e = prolate_e(r);
-    return std::sqrt(1.0 - e * e) / (e * e * e) * std::asin(e) - (1.0 - e * e) / (e * e);
-}
 // Bodies so slender that the rounded abscissa comes to the end of the range before the last
 // interval (the interval count grows with the square of the aspect ratio), against closed forms. The box fit of
 // the ship model is checked the same way with its own tests.
@@ -190,10 +166,10 @@ TEST_F(AddedMass, EccentricBodiesWhoseAbscissaReachesTheEndMatchClosedForms) {
         const Real r2 = static_cast<Real>(r * r);
         const double along = prolate_along(r), across = prolate_across(r), disc = oblate_edgewise(r);
         const Case cases[] = {
-            {"prolate along its axis", r2, r2, 1, along, along / (2.0 - along)},
-            {"prolate across its axis", 1.0f / r2, 1.0f, 1, across, across / (2.0 - across)},
+            {"prolate along its axis", r2, r2, 1, along, translation_coefficient(along)},
+            {"prolate across its axis", 1.0f / r2, 1.0f, 1, across, translation_coefficient(across)},
             {"prolate turning about a cross axis", 1.0f / r2, 1.0f, 2, 0.0, prolate_rotation(r)},
-            {"oblate disc edgewise", r2, 1.0f, 1, disc, disc / (2.0 - disc)},
+            {"oblate disc edgewise", r2, 1.0f, 1, disc, translation_coefficient(disc)},
         };
         for (const Case& c : cases) {
             const Real e = warned_integral(c.ab, c.ac, 0, c.masmom);

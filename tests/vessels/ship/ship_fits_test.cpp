@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ellipsoid_closed_forms.h"
 #include "numeric/member_added_mass.h"
 #include "records/motion_record.h"
 #include "sysutl/result_reuse.h"
@@ -182,15 +183,6 @@ TEST(ShipFits, SphereSurgeCoefficientQuietly) {
     reset_units();
 }
 
-// A general ellipsoid a > b > c moving along its longest axis a: twice its demagnetising factor,
-// by Legendre's incomplete elliptic integrals, 2 abc (F(k, t) - E(k, t)) / ((a^2 - b^2) sqrt(a^2 - c^2)),
-// cos t = c / a, k^2 = (a^2 - b^2) / (a^2 - c^2).
-double triaxial_longest(double a, double b, double c) {
-    const double t = std::acos(c / a);
-    const double k = std::sqrt((a * a - b * b) / (a * a - c * c));
-    return 2.0 * a * b * c * (std::ellint_1(k, t) - std::ellint_2(k, t)) / ((a * a - b * b) * std::sqrt(a * a - c * c));
-}
-
 // The surge fit of a box of length over beam 4 so shallow that its quadrature runs to the end of
 // the range (a light barge): the ellipsoid of the same ratios in closed form, times the rectangle
 // factor.
@@ -201,8 +193,8 @@ TEST(ShipFits, ShallowBoxSurgeMatchesTheEllipsoidClosedForm) {
     bind_keyboard("\n");
     for (const double r : {85.0, 100.0, 150.0, 200.0}) {
         const float carat = static_cast<float>(1.0 / r);
-        const double alpha = triaxial_longest(1.0, 0.25, static_cast<double>(carat));
-        const double want = static_cast<double>(RECTCM(carat)) * alpha / (2.0 - alpha);
+        const double alpha = testing::triaxial_longest(1.0, 0.25, static_cast<double>(carat));
+        const double want = static_cast<double>(RECTCM(carat)) * testing::translation_coefficient(alpha);
         const float got = SGSWMS(carat, 0.25f, 1, SCREEN_UNIT);
         ASSERT_TRUE(std::isfinite(got)) << r;
         EXPECT_NEAR(got, want, 1e-3) << r;
