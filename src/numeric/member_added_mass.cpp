@@ -60,14 +60,18 @@ void ELPCOF(Real ABRAT2, Real ACRAT2, Int NPOINT, Int MASMOM, Real& ELPSCF, Int 
     }
 
     // Simpson on 0..pi/2; the integrands are 1 at 0 and 0 at pi/2, hence the start at 1.
-    const Real DQLOC = 1.5707964f / static_cast<Real>(NLOC);
+    const Real DQLOC = kElpcofEndAbscissa / static_cast<Real>(NLOC);
     ELPSCF = 1.0f;
     Real QLOC = 0.0f;
     for (std::int64_t I = 2; I <= NLOC; ++I) {
         QLOC = QLOC + DQLOC;
         const Real FAC = (I % 2 == 0) ? 4.0f : 2.0f;
         Real ARG = 0.0f;
-        if (MASMOM == 1) {
+        if (QLOC >= kElpcofEndAbscissa) {
+            // The rounded running sum can reach the end of the range before the last interval:
+            // there the tangent turns large and negative and the integrand would be NaN; its
+            // limit at the end is 0, so the point adds nothing.
+        } else if (MASMOM == 1) {
             ARG = ARGMAS(QLOC, ABRAT2, ACRAT2);
         } else if (MASMOM == 2) {
             ARG = ARGMOM(QLOC, ABRAT2, ACRAT2);

@@ -21,6 +21,10 @@ namespace brevant {
 // The most intervals ELPCOF integrates over (an even count).
 inline constexpr std::int64_t kMaxElpcofIntervals = 1000000;
 
+// The end of ELPCOF's range: pi/2 rounded to single precision, the float just above it. An
+// abscissa that reaches it adds nothing to the integral (the integrands' limit there is 0).
+inline constexpr Real kElpcofEndAbscissa = 1.5707964f;
+
 void ELPCOF(Real ABRAT2, Real ACRAT2, Int NPOINT, Int MASMOM, Real& ELPSCF, Int IOSCRN, Int KBD, Logical& ONEWRN,
             Int ICYL);
 

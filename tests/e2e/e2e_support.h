@@ -6,6 +6,7 @@
 
 #include "brevant_paths.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <filesystem>
@@ -150,14 +151,14 @@ inline void make_box_on_grid() {
     edit_on_disk(words);
 }
 
-// A consistent metric ship case: an exact box 150 x 25 m at 8 m draft in 100 m of water, periods 5
-// to 20 s by 0.5, a Mean JONSWAP sea of 4 m and 10 s, wind 30 knots and current 1 knot with the
-// cylindrical models, every heading 180, an external force, the net-force pages for 13 attack
-// angles from 0 by 15 degrees, the report on disk, no vessel summary.
-inline void write_ship_case() {
+// A consistent metric ship case: an exact box L x B x T m (150 x 25 x 8 unless given) in 100 m of
+// water, periods 5 to 20 s by 0.5, a Mean JONSWAP sea of 4 m and 10 s, wind 30 knots and current 1
+// knot with the cylindrical models, every heading 180, an external force, the net-force pages for
+// 13 attack angles from 0 by 15 degrees, the report on disk, no vessel summary.
+inline void write_ship_case(float L = 150.0f, float B = 25.0f, float T = 8.0f) {
     create_case();
     make_runnable();
-    const float L = 150.0f, B = 25.0f, T = 8.0f, rho = 1025.0f;
+    const float rho = 1025.0f;
     std::vector<std::pair<int, std::uint32_t>> words = {
         {117, 1},                                                  // NUNTS metric
         {777, 1},                                                  // VESTYP ship
@@ -211,6 +212,41 @@ inline void write_ship_case() {
     };
     for (int i = 1; i <= 31; ++i) words.push_back({317 + i, real_word(5.0f + 0.5f * static_cast<float>(i - 1))});
     edit_on_disk(words);
+}
+
+// Word of element (j, i) of a (3, 50) member array starting at word `first`.
+inline int triple_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1); }
+
+// One member of a member-built hull, as its words hold it: end points, dimensions (Mx, My, Mz), end
+// types, axis class, added-mass choice, cross-section area, typed mass and drag coefficients;
+// a prismatic circular member with typed drag.
+struct MemberWords {
+    std::array<float, 3> base, top, diams;
+    std::uint32_t bottyp, toptyp, memdir, mascmp;
+    float area;
+    std::array<float, 3> cm{1.0f, 1.0f, 0.0f}, cd{0.0f, 0.0f, 0.0f};
+};
+
+// Appends the words of member i to a list of data-file edits.
+inline void push_member(std::vector<std::pair<int, std::uint32_t>>& w, int i, const MemberWords& m) {
+    w.push_back({3307 + i, m.bottyp});           // BOTTYP
+    w.push_back({3357 + i, m.toptyp});           // TOPTYP
+    w.push_back({3407 + i, m.memdir});           // MEMDIR
+    w.push_back({3457 + i, 0u});                 // MEMTYP
+    w.push_back({3507 + i, 1u});                 // NCYLTP circular
+    w.push_back({3557 + i, m.mascmp});           // MASCMP
+    w.push_back({3607 + i, 0u});                 // DRGCMP typed
+    w.push_back({3975 + i, real_word(m.area)});  // XAREA
+    for (int j = 1; j <= 3; ++j) {
+        const std::size_t k = static_cast<std::size_t>(j - 1);
+        w.push_back({triple_word(3676, j, i), real_word(m.base[k])});   // RCYLB
+        w.push_back({triple_word(3826, j, i), real_word(m.top[k])});    // RCYLT
+        w.push_back({triple_word(4026, j, i), real_word(m.diams[k])});  // DIAMS
+        w.push_back({triple_word(4176, j, i), real_word(m.cm[k])});     // CYLCM
+        w.push_back({triple_word(4326, j, i), real_word(0.0f)});        // CYLCMI
+        w.push_back({triple_word(4476, j, i), real_word(m.cd[k])});     // CYLCD
+        w.push_back({triple_word(4626, j, i), real_word(0.0f)});        // CYLCDI
+    }
 }
 
 // The banner an analysis run writes on the console.

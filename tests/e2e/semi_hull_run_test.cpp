@@ -15,9 +15,6 @@
 namespace brevant::e2e {
 namespace {
 
-// Word of element (j, i) of a (3, 50) member array starting at word `first`.
-int triple_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1); }
-
 // Two columns of radius 4 at y = +-20, bases on the keel, tops 40 up, draft 25 (metric); KB 13 and a
 // displacement of 2833.7 t against the members' 12.5 and 2576.1 t.
 void write_columns(int nowarn, const std::vector<float>& ys, float displ, float lwl) {
@@ -43,25 +40,8 @@ void write_columns(int nowarn, const std::vector<float>& ys, float displ, float 
     };
     for (int i = 1; i <= static_cast<int>(ys.size()); ++i) {
         const float y = ys[static_cast<std::size_t>(i - 1)];
-        w.push_back({3307 + i, 0u});     // BOTTYP free
-        w.push_back({3357 + i, 1u});     // TOPTYP piercing
-        w.push_back({3407 + i, 3u});     // MEMDIR along z
-        w.push_back({3457 + i, 0u});     // MEMTYP
-        w.push_back({3507 + i, 1u});     // NCYLTP circular
-        w.push_back({3557 + i, 0u});     // MASCMP typed
-        w.push_back({3607 + i, 0u});     // DRGCMP typed
-        w.push_back({3975 + i, real_word(50.265482f)});  // XAREA
-        const float base[3] = {0.0f, y, 0.0f}, top[3] = {0.0f, y, 40.0f}, diams[3] = {8.0f, 8.0f, 40.0f};
-        const float cm[3] = {1.0f, 1.0f, 0.0f};
-        for (int j = 1; j <= 3; ++j) {
-            w.push_back({triple_word(3676, j, i), real_word(base[j - 1])});
-            w.push_back({triple_word(3826, j, i), real_word(top[j - 1])});
-            w.push_back({triple_word(4026, j, i), real_word(diams[j - 1])});
-            w.push_back({triple_word(4176, j, i), real_word(cm[j - 1])});
-            w.push_back({triple_word(4326, j, i), real_word(0.0f)});
-            w.push_back({triple_word(4476, j, i), real_word(0.0f)});
-            w.push_back({triple_word(4626, j, i), real_word(0.0f)});
-        }
+        // Free base on the keel, piercing top 40 up, along z, typed coefficients.
+        push_member(w, i, {{0.0f, y, 0.0f}, {0.0f, y, 40.0f}, {8.0f, 8.0f, 40.0f}, 0u, 1u, 3u, 0u, 50.265482f});
     }
     edit_on_disk(w);
 }

@@ -87,9 +87,6 @@ TEST(WaveDriftRun, ShipCaseWritesIaThenIIIaThenIVa) {
     expect_clean(report);
 }
 
-// Word of element (j, i) of a (3, 50) member array starting at word `first`.
-int triple_word(int first, int j, int i) { return first + 3 * (i - 1) + (j - 1); }
-
 // Two columns of radius 4 at y = +-20 on the keel, 40 m high (TOP), draft 25, drag coefficient 1,
 // metric, in 200 m of water, a Mean JONSWAP sea of 4 m and 10 s, two attack angles.
 void write_member_hull(float top, std::uint32_t flags) {
@@ -127,25 +124,10 @@ void write_member_hull(float top, std::uint32_t flags) {
     };
     for (int i = 1; i <= 2; ++i) {
         const float y = i == 1 ? 20.0f : -20.0f;
-        w.push_back({3307 + i, 0u});                       // BOTTYP free
-        w.push_back({3357 + i, top > 25.0f ? 1u : 0u});    // TOPTYP piercing or not
-        w.push_back({3407 + i, 3u});                       // MEMDIR along z
-        w.push_back({3457 + i, 0u});                       // MEMTYP
-        w.push_back({3507 + i, 1u});                       // NCYLTP circular
-        w.push_back({3557 + i, 0u});                       // MASCMP typed
-        w.push_back({3607 + i, 0u});                       // DRGCMP typed
-        w.push_back({3975 + i, real_word(50.265482f)});    // XAREA
-        const float base[3] = {0.0f, y, 0.0f}, end[3] = {0.0f, y, top}, diams[3] = {8.0f, 8.0f, top};
-        const float cm[3] = {1.0f, 1.0f, 0.0f}, cd[3] = {1.0f, 1.0f, 0.0f};
-        for (int j = 1; j <= 3; ++j) {
-            w.push_back({triple_word(3676, j, i), real_word(base[j - 1])});
-            w.push_back({triple_word(3826, j, i), real_word(end[j - 1])});
-            w.push_back({triple_word(4026, j, i), real_word(diams[j - 1])});
-            w.push_back({triple_word(4176, j, i), real_word(cm[j - 1])});
-            w.push_back({triple_word(4326, j, i), real_word(0.0f)});
-            w.push_back({triple_word(4476, j, i), real_word(cd[j - 1])});
-            w.push_back({triple_word(4626, j, i), real_word(0.0f)});
-        }
+        // Free base on the keel, piercing top (or not), along z, typed coefficients.
+        push_member(w, i,
+                    {{0.0f, y, 0.0f}, {0.0f, y, top}, {8.0f, 8.0f, top}, 0u, top > 25.0f ? 1u : 0u, 3u, 0u, 50.265482f,
+                     {1.0f, 1.0f, 0.0f}, {1.0f, 1.0f, 0.0f}});
     }
     edit_on_disk(w);
 }

@@ -1,8 +1,13 @@
-// Ellipsoid added mass against Lamb's closed forms, the eccentricity warning, rectangular
-// sections and the member waterline classes.
+// Ellipsoid added mass against Lamb's closed forms (also for bodies so slender that the rounded
+// abscissa reaches the end of the range), the eccentricity warning, rectangular sections and the
+// member waterline classes.
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
+#include "ellipsoid_closed_forms.h"
 #include "numeric/member_added_mass.h"
 #include "test_support.h"
 
@@ -10,6 +15,11 @@ namespace brevant {
 namespace {
 
 using testing::ConsoleTest;
+using testing::oblate_edgewise;
+using testing::prolate_across;
+using testing::prolate_along;
+using testing::prolate_rotation;
+using testing::translation_coefficient;
 
 class AddedMass : public ConsoleTest {
 protected:
@@ -19,13 +29,14 @@ protected:
         ELPCOF(ab, ac, npoint, masmom, e, SCREEN_UNIT, KBD_UNIT, onewrn, 0);
         return e;
     }
+    // The same with the many-points warning already given, so that long sums stay quiet.
+    Real warned_integral(Real ab, Real ac, Int npoint, Int masmom) {
+        Real e = 0.0f;
+        Logical onewrn = 1;
+        ELPCOF(ab, ac, npoint, masmom, e, SCREEN_UNIT, KBD_UNIT, onewrn, 0);
+        return e;
+    }
 };
-
-// Lamb's alpha0 of a prolate spheroid along its axis, eccentricity e.
-double lamb_alpha0(double a_over_b) {
-    const double e = std::sqrt(1.0 - 1.0 / (a_over_b * a_over_b));
-    return 2.0 * (1.0 - e * e) / (e * e * e) * (0.5 * std::log((1.0 + e) / (1.0 - e)) - e);
-}
 
 TEST_F(AddedMass, SphereAndProlateSpheroidMatchLamb) {
     const Real sphere = integral(1.0f, 1.0f, 0, 1);
@@ -35,7 +46,7 @@ TEST_F(AddedMass, SphereAndProlateSpheroidMatchLamb) {
     for (const double ratio : {2.0, 5.0}) {
         const Real r2 = static_cast<Real>(ratio * ratio);
         const Real e = integral(r2, r2, 0, 1);
-        const double alpha0 = lamb_alpha0(ratio);
+        const double alpha0 = prolate_along(ratio);
         EXPECT_NEAR(e, alpha0, 2e-5) << ratio;
         EXPECT_NEAR(COFCLC(1, e, r2, r2), alpha0 / (2.0 - alpha0), 2e-5) << ratio;
     }
@@ -117,6 +128,90 @@ TEST_F(AddedMass, NeedleThinBodyIsIntegratedOverAtMostAMillionIntervals) {
     ELPCOF(1.0e9f, 1.0f, static_cast<Int>(kMaxElpcofIntervals), 1, capped, SILENT_UNIT, KBD_UNIT, onewrn, 3);
     EXPECT_EQ(e, capped);
     EXPECT_TRUE(std::isfinite(e));
+}
+
+// The Simpson sum as it stood before the end of the range was guarded: the abscissa summed in
+// single precision and every point evaluated, whatever the rounded sum reached. `reached` tells
+// whether an abscissa came to the float just above pi/2.
+struct PlainSum {
+    Real value;
+    bool reached;
+};
+PlainSum plain_simpson(Real ab, Real ac, std::int64_t n, Int masmom) {
+    const Real h = 1.5707964f / static_cast<Real>(n);
+    Real sum = 1.0f;
+    Real q = 0.0f;
+    bool reached = false;
+    for (std::int64_t i = 2; i <= n; ++i) {
+        q = q + h;
+        reached = reached || q >= 1.5707964f;
+        const Real fac = (i % 2 == 0) ? 4.0f : 2.0f;
+        sum = sum + fac * (masmom == 1 ? ARGMAS(q, ab, ac) : ARGMOM(q, ab, ac));
+    }
+    return {sum * h / 3.0f, reached};
+}
+
+// Bodies so slender that the rounded abscissa comes to the end of the range before the last
+// interval (the interval count grows with the square of the aspect ratio), against closed forms. The box fit of
+// the ship model is checked the same way with its own tests.
+TEST_F(AddedMass, EccentricBodiesWhoseAbscissaReachesTheEndMatchClosedForms) {
+    struct Case {
+        const char* body;
+        Real ab, ac;  // squared ratios of the axis along the motion to the other two
+        Int masmom;
+        double alpha;  // the closed-form integral (MASMOM 1)
+        double coefficient;
+    };
+    for (const double r : {85.0, 100.0, 150.0, 200.0}) {
+        const Real r2 = static_cast<Real>(r * r);
+        const double along = prolate_along(r), across = prolate_across(r), disc = oblate_edgewise(r);
+        const Case cases[] = {
+            {"prolate along its axis", r2, r2, 1, along, translation_coefficient(along)},
+            {"prolate across its axis", 1.0f / r2, 1.0f, 1, across, translation_coefficient(across)},
+            {"prolate turning about a cross axis", 1.0f / r2, 1.0f, 2, 0.0, prolate_rotation(r)},
+            {"oblate disc edgewise", r2, 1.0f, 1, disc, translation_coefficient(disc)},
+        };
+        for (const Case& c : cases) {
+            const Real e = warned_integral(c.ab, c.ac, 0, c.masmom);
+            const std::int64_t n = static_cast<std::int64_t>(2.0 * r * r);
+            ASSERT_TRUE(plain_simpson(c.ab, c.ac, n, c.masmom).reached) << c.body << " " << r;
+            ASSERT_TRUE(std::isfinite(e)) << c.body << " " << r;
+            if (c.masmom == 1) {
+                EXPECT_NEAR(e, c.alpha, 1e-3) << c.body << " " << r;
+            }
+            EXPECT_NEAR(COFCLC(c.masmom, e, c.ab, c.ac), c.coefficient, 1e-3) << c.body << " " << r;
+        }
+    }
+}
+
+// Where no abscissa reaches the end, the integral is the plain sum to the bit; where one does, it
+// is finite and agrees with its neighbour counts that do not, within the rounding of a
+// single-precision sum of some 9000 terms.
+TEST_F(AddedMass, CountsThatStopShortOfTheEndKeepTheirBits) {
+    struct Case {
+        Real ab, ac;
+        Int masmom;
+    };
+    const Case bodies[] = {{1.0f, 1.0f, 1}, {4.0f, 4.0f, 1}, {3.0f, 1.5f, 1}, {2.5f, 0.6f, 2}, {4489.0f, 4489.0f, 1},
+                           {1.0f / 4489.0f, 1.0f, 1}, {1.0f / 4489.0f, 1.0f, 2}, {7225.0f, 16.0f, 1}};
+    const Int short_counts[] = {400, 4000, 7502, 8978, 9020, 9024, 12000, 25002, 40000};
+    for (const Case& b : bodies) {
+        for (const Int n : short_counts) {
+            if (b.masmom == 2 && n < 4000) continue;
+            const PlainSum plain = plain_simpson(b.ab, b.ac, n, b.masmom);
+            ASSERT_FALSE(plain.reached) << n;
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(warned_integral(b.ab, b.ac, n, b.masmom)),
+                      std::bit_cast<std::uint32_t>(plain.value))
+                << b.ab << " " << b.ac << " " << b.masmom << " " << n;
+        }
+        // 9022 is the first count whose abscissa reaches the end; 9020 and 9024 do not.
+        ASSERT_TRUE(plain_simpson(b.ab, b.ac, 9022, b.masmom).reached);
+        EXPECT_FALSE(std::isfinite(plain_simpson(b.ab, b.ac, 9022, b.masmom).value));
+        const Real reaching = warned_integral(b.ab, b.ac, 9022, b.masmom);
+        EXPECT_NEAR(reaching, warned_integral(b.ab, b.ac, 9020, b.masmom), 3e-4f) << b.ab << " " << b.ac;
+        EXPECT_NEAR(reaching, warned_integral(b.ab, b.ac, 9024, b.masmom), 3e-4f) << b.ab << " " << b.ac;
+    }
+    EXPECT_EQ(screen(), "");
 }
 
 TEST(RectangularSection, AspectRatioPower) {

@@ -73,7 +73,10 @@ Real pow5(Real x) {
 
 }  // namespace
 
-void reset_ship_characteristics() { FRSTIM = 1; }
+void reset_ship_characteristics() {
+    FRSTIM = 1;
+    reset_box_fit_warning();
+}
 
 Real FCT(Real& T) {
     const Real VKMT = TPCM.VKMT;

@@ -12,7 +12,8 @@ namespace brevant {
 // (for such a box B^2 = 6 T (2 KMT - T) and L^2 = 6 T (2 KML - T)).
 Real FCT(Real& T);
 
-// Puts the once-per-run switch of the "Suspicious equivalent box" lines back to its start (tests).
+// Puts the once-per-run switches (the "Suspicious equivalent box" lines, the box fits' many-points
+// warning) back to their start (tests).
 void reset_ship_characteristics();
 
 }  // namespace brevant

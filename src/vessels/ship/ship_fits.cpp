@@ -83,12 +83,18 @@ struct KeptMassFit {
 std::array<KeptMassFit, 4> KEPT_MASS_FITS{};
 std::size_t next_mass_fit = 0;
 
+// ELPCOF's many-points warning flag, kept for the run: every hull solve asks for the box's fits
+// again, and an eccentric box would otherwise warn and wait on the pause at each of them.
+Logical BOX_FIT_WARNED = 0;
+
 Real box_mass_fit(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN);
 
 }  // namespace
 
-// The fit depends on its three inputs alone; a fit that warned (on a very eccentric box) is not kept,
-// so that a repeat warns again.
+void reset_box_fit_warning() { BOX_FIT_WARNED = 0; }
+
+// The fit depends on its three inputs alone; a fit that warned (on a very eccentric box) is not
+// kept, so that the console shows the same with the reuse on as off.
 Real SGSWMS(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN) {
     if (!result_reuse_on()) return box_mass_fit(CARAT, BARAT, MASMOM, IOSCRN);
     const std::uint32_t c = std::bit_cast<std::uint32_t>(CARAT), b = std::bit_cast<std::uint32_t>(BARAT);
@@ -108,9 +114,7 @@ Real box_mass_fit(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN) {
     const Real ABRAT2 = 1.0f / (CARAT * CARAT);
     const Real ACRAT2 = 1.0f / (BARAT * BARAT);
     Real E = 0.0f;
-    // A fresh warning flag on every call, as the box is rebuilt on every call.
-    Logical ONEWRN = 0;
-    ELPCOF(ABRAT2, ACRAT2, 0, MASMOM, E, IOSCRN, KBD_UNIT, ONEWRN, 0);
+    ELPCOF(ABRAT2, ACRAT2, 0, MASMOM, E, IOSCRN, KBD_UNIT, BOX_FIT_WARNED, 0);
     const Real TMPMAS = COFCLC(MASMOM, E, ABRAT2, ACRAT2);
     const Real RECTFAC = MASMOM == 1 ? RECTCM(CARAT) : 1.0f;
     return RECTFAC * TMPMAS;

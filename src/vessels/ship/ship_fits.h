@@ -35,8 +35,10 @@ Real YAWFKF(Real X, Real Y);
 // Surge (or sway) added-mass coefficient, a fraction of the displaced volume, from the ellipsoid
 // whose semi-axis ratios to the half dimension along the motion are CARAT (2 x draft) and BARAT
 // (the across dimension), times the rectangle correction for MASMOM 1. ELPCOF's many-points warning
-// goes to IOSCRN.
+// goes to IOSCRN, once in the run (with its pause), whatever the box.
 Real SGSWMS(Real CARAT, Real BARAT, Int MASMOM, Int IOSCRN);  // a repeat is answered from the last fits
+// Arms the many-points warning again, as at the start of the program.
+void reset_box_fit_warning();
 // Heave and pitch added mass (A33, A55) and damping (B33, B55) of the box at frequency FREQ and
 // nondimensional wave number XVAR:
 // A33 = HMAS0 (HMSRAT + (1 - HMSRAT) e^(-XVAR)), A55 = PMAS0 PMAS(XVAR, PMSRAT),
