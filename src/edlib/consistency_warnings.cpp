@@ -13,6 +13,7 @@
 #include "edlib/members/member_table.h"
 #include "numeric/wave_number.h"
 #include "edlib/run_choice_checks.h"
+#include "edlib/run_file_checks.h"
 #include "edlib/run_input_checks.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
@@ -385,6 +386,11 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
         write_record(EDUNIT, "");
         for (const std::string& line : lines) write_record(EDUNIT, line);
         report.count(Kind::Fatal);
+    }
+    for (const RunFileFinding& finding : run_file_findings()) {
+        write_record(EDUNIT, "");
+        for (const std::string& line : finding.lines) write_record(EDUNIT, line);
+        report.count(finding.fatal ? Kind::Fatal : Kind::Warning);
     }
 }
 

@@ -1,15 +1,11 @@
-// The pre-run checks of the choices a run branches on and of the user files it will read.
+// The pre-run checks of the choices a run branches on.
 #include "edlib/run_choice_checks.h"
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <system_error>
 
 #include "edlib/members/member_table.h"
-#include "lowlib/drift_forces.h"
 #include "options/output_selection.h"
 #include "sysutl/captions.h"
 #include "sysutl/option_words.h"
@@ -23,14 +19,6 @@ bool bit_on(const Tpcm& t, Int bit) { return BITVAL(t.BRVFLG, bit, t.EDUNIT) == 
 bool waves(const Tpcm& t) { return t.LRANDM != 0 || t.LSWELL != 0; }
 bool always(const Tpcm&) { return true; }
 
-// The tables with the drift forces of the sea and the swell: IIa, IIIa, IVa, IIIb, IVb, IX and X, and
-// the spectra by attack angle.
-bool drift_forces_reported(const Tpcm& t) {
-    return bit_on(t, kBitReflectionDistribution) || bit_on(t, kBitReflectionMeanForces) ||
-           bit_on(t, kBitReflectionSpectraByAngle) || bit_on(t, kBitAbsorptionMeanForces) ||
-           bit_on(t, kBitAbsorptionSpectraByAngle) || bit_on(t, kBitNetLoadTables) ||
-           bit_on(t, kBitNetSpectralTables);
-}
 bool wind_spectrum_on(const Tpcm& t) { return t.LWIND != 0 && speed_spectra_reported(t); }
 bool current_spectrum_on(const Tpcm& t) { return t.LCURNT != 0 && speed_spectra_reported(t); }
 bool current_on(const Tpcm& t) { return t.LCURNT != 0; }
@@ -166,79 +154,6 @@ void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     }
 }
 
-// ---- User files ------------------------------------------------------------------------------
-
-// A file the run can open for reading: a regular file (or a link to one) that opens.
-bool readable(const std::string& name) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec)) return false;
-    std::ifstream in(name, std::ios::binary);
-    return in.is_open();
-}
-
-RunInputFinding missing_file(const std::string& name, std::string_view chooser, Int page, Int item) {
-    return {std::string(kFatalFindingHead) + "The file \"" + name + "\" of the " + std::string(chooser) + " (page " +
-                std::to_string(page) + ", item " + std::to_string(item) + ")",
-            "     is missing or cannot be read."};
-}
-
-// The name of a user coefficient file as the load models form it: the vessel of a two-vessel
-// program has a file of its own.
-std::string coefficient_file(const Tpcm& t, const char* buoy, const char* tanker, const char* tug, const char* barge,
-                             const char* generic) {
-    if (t.SIMTYP == 13 && t.ISPM == 2) return buoy;
-    if (t.SIMTYP == 13 && t.ISPM == 3) return tanker;
-    if (t.SIMTYP == 10 && t.ISPM == 2) return tug;
-    if (t.SIMTYP == 10 && t.ISPM == 3) return barge;
-    return generic;
-}
-
-// The first field of a load model that chose MODEL, 0 when none did.
-Int field_choosing(const Tpcm& t, const LoadModel& m, Int model) {
-    for (Int k = 1; k <= 3; ++k)
-        if (field_of(t, m, k) == model) return k;
-    return 0;
-}
-
-void user_file_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
-    const auto check = [&found](const std::string& name, std::string_view chooser, Int page, Int item) {
-        if (!readable(name)) found.push_back(missing_file(name, chooser, page, item));
-    };
-    const std::array<LoadModel, 3>& models = load_models();
-
-    // Page 6: the coefficient files of wind and current (model 2) and the drift file (model 1).
-    const LoadModel& wind = models[0];
-    if (wind.used(t))
-        if (const Int k = field_choosing(t, wind, 2); k != 0)
-            check(coefficient_file(t, "BUOYWIND.txt", "TANKWIND.txt", "TUGWIND.txt", "BARGWIND.txt", "WINDCOFS.txt"),
-                  "wind force model", 6, field_item(t, wind, k));
-    const LoadModel& current = models[1];
-    if (current.used(t))
-        if (const Int k = field_choosing(t, current, 2); k != 0)
-            check(coefficient_file(t, "BUOYCRNT.txt", "TANKCRNT.txt", "TUGCRNT.txt", "BARGCRNT.txt", "CRNTCOFS.txt"),
-                  "current force model", 6, field_item(t, current, k));
-    const LoadModel& drift = models[2];
-    if (drift.used(t))
-        if (const Int k = field_choosing(t, drift, 1); k != 0) {
-            const Int item = field_item(t, drift, k);
-            // The regular-wave tables (Ia, IIa) read "DRFTCOFS.txt"; the forces of the sea and the
-            // swell read the vessel's own file.
-            const std::string own = drift_file_name(t.SIMTYP, t.ISPM).trimmed();
-            const bool tables = bit_on(t, kBitReflectionCoefficients) ||
-                                (waves(t) && bit_on(t, kBitReflectionDistribution));
-            const bool forces = waves(t) && drift_forces_reported(t);
-            if (tables) check("DRFTCOFS.txt", "wave force model", 6, item);
-            if (forces && !(tables && own == "DRFTCOFS.txt")) check(own, "wave force model", 6, item);
-        }
-
-    // The spectra and the current profile read from files.
-    if (wind_spectrum_on(t) && t.WNDTYP == 6) check("WINDSPEC.txt", "wind spectral type", 9, 3);
-    if (t.LCURNT != 0 && t.LCSTCR == 3) check("CRNTPROF.txt", "current variation with depth", 10, 3);
-    if (current_spectrum_on(t) && t.CURTYP == 2) check("CRNTSPEC.txt", "current spectral type", 10, 6);
-    if (t.LRANDM != 0 && t.WAVTYP == 7) check("WAVSPEC.txt", "wave type", 12, 2);
-    if (t.LSWELL != 0 && t.SWLTYP == 7) check("WAVSPEC.txt", "swell type", 13, 2);
-}
-
 }  // namespace
 
 std::span<const ChoiceCode> choice_codes() { return kChoiceCodes; }
@@ -265,6 +180,15 @@ bool current_model_used(const Tpcm& t) {
             (bit_on(t, kBitAbsorptionMeanForces) || bit_on(t, kBitAbsorptionSpectraByAngle) || spectra));
 }
 
+// The tables with the drift forces of the sea and the swell: IIa, IIIa, IVa, IIIb, IVb, IX and X, and
+// the spectra by attack angle.
+bool drift_forces_reported(const Tpcm& t) {
+    return bit_on(t, kBitReflectionDistribution) || bit_on(t, kBitReflectionMeanForces) ||
+           bit_on(t, kBitReflectionSpectraByAngle) || bit_on(t, kBitAbsorptionMeanForces) ||
+           bit_on(t, kBitAbsorptionSpectraByAngle) || bit_on(t, kBitNetLoadTables) ||
+           bit_on(t, kBitNetSpectralTables);
+}
+
 // The drift model gives the regular-wave reflection table (Ia) whether waves are there or not; the
 // mean forces of the sea and the swell, their spectra and the net loads only with waves.
 bool drift_model_used(const Tpcm& t) {
@@ -278,6 +202,12 @@ bool speed_spectra_reported(const Tpcm& t) {
            bit_on(t, kBitNetSpectralTables);
 }
 
+Int load_model_item(const Tpcm& t, Int Tpcm::*word, Int k) {
+    for (const LoadModel& m : load_models())
+        if (m.word == word) return field_item(t, m, k);
+    return 0;
+}
+
 std::vector<RunInputFinding> run_choice_findings() {
     const Tpcm& t = TPCM;
     std::vector<RunInputFinding> found;
@@ -289,7 +219,6 @@ std::vector<RunInputFinding> run_choice_findings() {
     }
     model_field_findings(t, found);
     member_findings(t, found);
-    user_file_findings(t, found);
     return found;
 }
 

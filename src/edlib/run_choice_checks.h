@@ -1,6 +1,6 @@
 // The pre-run checks of the choices a run branches on: every type code, model field and member code
-// holds a value its page offers, and every user file a chosen model will read is there to be read.
-// Each is a fatal finding naming the page and item (and the value, or the file).
+// holds a value its page offers. Each is a fatal finding naming the page, the item and the value.
+// (The user files the choices make the run read are checked in run_file_checks.)
 #pragma once
 
 #include <span>
@@ -39,10 +39,16 @@ bool current_model_used(const Tpcm& t);
 bool drift_model_used(const Tpcm& t);
 // Whether the report holds a wind or current speed spectrum (and so reads the spectral types).
 bool speed_spectra_reported(const Tpcm& t);
+// Whether the report holds drift forces of the sea and the swell (IIa, IIIa, IVa, IIIb, IVb, IX, X
+// and the spectra by attack angle).
+bool drift_forces_reported(const Tpcm& t);
+
+// The item of page 6 that shows field K (1 Cx .. 3 Cz) of the load model word WORD (LWBARG, LCBARG
+// or LWVCOF): one item for the three fields while they agree, an item each otherwise.
+Int load_model_item(const Tpcm& t, Int Tpcm::*word, Int k);
 
 // The findings of the case in TPCM, in a fixed order: codes of single words, the model fields of
-// page 6, the member codes of page 5, then the user files. Reads the image and looks for files in
-// the working directory; changes nothing.
+// page 6, then the member codes of page 5. Reads the image; changes nothing.
 std::vector<RunInputFinding> run_choice_findings();
 
 }  // namespace brevant

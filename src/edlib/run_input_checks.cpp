@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "lowlib/load_constants.h"
+#include "numeric/table_search.h"
 #include "options/output_selection.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
@@ -209,15 +210,13 @@ bool finite_user_table(Int count, const FArray<Real, 21>& angles, const FArray<R
 }
 
 // A user table (count, angles, three coefficient columns) that interpolation can use: at least two
-// rows, no more than its 21 slots, every value a finite number, and angles strictly monotonic. The
-// table search takes a rising or a falling table alike; a repeated angle or a turn leaves an
-// interval that holds no angle or two.
+// rows, no more than its 21 slots, every value a finite number, and angles in the strict order the
+// table search needs (the rule the readers of the user table files keep too).
 bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
     if (count < 2 || count > 21) return false;
-    const bool rising = angles(2) > angles(1);
+    if (order_break(angles.data(), count) != 0) return false;
     for (Int i = 1; i <= count; ++i) {
         if (!std::isfinite(angles(i))) return false;
-        if (i > 1 && !(rising ? angles(i) > angles(i - 1) : angles(i) < angles(i - 1))) return false;
         for (Int k = 1; k <= 3; ++k)
             if (!std::isfinite(coefficients(i, k))) return false;
     }

@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <string>
 
-#include "lowlib/user_table.h"
+#include "numeric/table_search.h"
 #include "records/data_image.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/pauses.h"
@@ -48,25 +49,39 @@ void write_direction_note(Int IOOUT) {
     write_record(IOOUT, "");
 }
 
-// The profile of "CRNTPROF.txt": a count of 1 to 101, then depth, speed and heading per point.
-// A file without a point is refused: every depth lookup needs one.
+// Reads the profile of FILE into P: a count of 1 to 101 points (a file without a point is refused:
+// every depth lookup needs one), then per point a record of depth (in strict order: the depth
+// lookup searches and interpolates them), speed and heading. False when the file cannot be read
+// whole (the outcome of FILE says why).
+bool read_profile_rows(UserTableFile& file, CurProf& P) {
+    if (!file.open()) return false;
+    Int count = 0;
+    if (!file.read_count(count, 1, kMaxProfilePoints, "points")) return false;
+    P.NCURNTPF = count;
+    for (Int j = 1; j <= count; ++j) {
+        if (!file.read_record(
+                {ListTarget::of(P.DPTHIPF(j)), ListTarget::of(P.VELIPF(j)), ListTarget::of(P.CURHDGPF(j))}))
+            return false;
+        if (!file.check_order(j < 2 || keeps_strict_order(P.DPTHIPF.data(), j), "depths")) return false;
+    }
+    return true;
+}
+
+// The profile of "CRNTPROF.txt", with a note when the direction changes above the draft DRFT_MAX.
 void read_profile_file(Real DRFT_MAX, Int IOOUT, Int IOIN) {
     UserTableFile table(kProfileFile, kCaption, IOOUT, IOIN);
-    if (!table.open()) {
-        write_not_found(IOOUT);
-        Int LBACK = 0;
-        ABORT0(IOOUT, IOIN, LBACK);
-        stop_program(1);
+    if (!read_profile_rows(table, CURPROF)) {
+        if (table.outcome().fault == TableFault::Missing) {
+            write_not_found(IOOUT);
+            Int LBACK = 0;
+            ABORT0(IOOUT, IOIN, LBACK);
+            stop_program(1);
+        }
+        table.refuse([IOOUT](Int n) { write_dimension(IOOUT, n); });
     }
-    const Int count =
-        table.read_count(1, kMaxProfilePoints, [IOOUT](Int n) { write_dimension(IOOUT, n); });
-    CURPROF.NCURNTPF = count;
     bool note = false;
-    for (Int j = 1; j <= count; ++j) {
-        table.read_record({ListTarget::of(CURPROF.DPTHIPF(j)), ListTarget::of(CURPROF.VELIPF(j)),
-                           ListTarget::of(CURPROF.CURHDGPF(j))});
+    for (Int j = 1; j <= CURPROF.NCURNTPF; ++j)
         if (CURPROF.DPTHIPF(j) < DRFT_MAX && CURPROF.CURHDGPF(j) != TPCM.CURHDG) note = true;
-    }
     if (note) {
         write_direction_note(IOOUT);
         Int LBACK = 0;
@@ -84,6 +99,14 @@ void set_depths(const Real (&fraction)[N]) {
 }
 
 }  // namespace
+
+TableOutcome read_current_profile_file(Int IOOUT) {
+    const auto scratch = std::make_unique<CurProf>();
+    UserTableFile file(kProfileFile, kCaption, IOOUT, KBD_UNIT);
+    if (read_profile_rows(file, *scratch)) file.close();
+    close_unit(USER_TABLE_UNIT);
+    return file.outcome();
+}
 
 void reset_curprof() {
     std::memset(static_cast<void*>(&CURPROF), 0, sizeof(CURPROF));

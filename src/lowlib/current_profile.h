@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sysutl/ftypes.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -36,5 +37,9 @@ Real VONE7TH(Real WDEPTH, Real ZTOSURF);
 // IOOUT, IOIN: console and keyboard units of the messages. With the current off, TPCM.CURSPD is
 // set to 0.0 for the rest of the run.
 void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN);
+
+// Reads "CRNTPROF.txt" as CURPROF_INIT reads it, keeping nothing: why it cannot be read whole, if
+// it cannot. IOOUT: the console unit.
+TableOutcome read_current_profile_file(Int IOOUT);
 
 }  // namespace brevant

@@ -2,9 +2,9 @@
 #include "lowlib/speed_spectra.h"
 
 #include <cmath>
+#include <memory>
 #include <string>
 
-#include "lowlib/user_table.h"
 #include "numeric/table_search.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
@@ -59,11 +59,29 @@ constexpr SpectrumReader kCurrentReader{
 UserSpectrum wind_table;
 UserSpectrum current_table;
 
+// Reads the spectrum of FILE into T: a count of 2 to 1000 points, then per point a record of the
+// frequency (in strict order) and the spectral value. False when the file cannot be read whole (the
+// outcome of FILE says why).
+bool read_spectrum_rows(UserTableFile& file, UserSpectrum& t) {
+    if (!file.open()) return false;
+    // Interpolation needs a bracketing pair: a table of fewer than two points is refused.
+    Int count = 0;
+    if (!file.read_count(count, 2, kMaxSpectrumPoints, "points")) return false;
+    t.NPOINT = count;
+    for (Int i = 1; i <= count; ++i) {
+        if (!file.read_record({ListTarget::of(t.WARRAY(i)), ListTarget::of(t.WSPEC(i))})) return false;
+        if (!file.check_order(i < 2 || keeps_strict_order(t.WARRAY.data(), i), "frequencies")) return false;
+    }
+    file.close();
+    return true;
+}
+
 void load_spectrum(UserSpectrum& t, const SpectrumReader& r, Int IOOUT, std::string_view USERDAT) {
     t.FRSTIM = 0;
     t.LASTFILE = USERDAT;
     UserTableFile file(USERDAT, r.WHOAMI, IOOUT, KBD_UNIT);
-    t.IERR = file.open() ? 0 : 1;
+    const bool whole = read_spectrum_rows(file, t);
+    t.IERR = file.outcome().fault == TableFault::Missing ? 1 : 0;
     if (t.IERR != 0) {
         write_record(IOOUT, "");
         write_record(IOOUT, " ++>  User-supplied spectrum file \"" + std::string(USERDAT) + "\" not found");
@@ -72,17 +90,14 @@ void load_spectrum(UserSpectrum& t, const SpectrumReader& r, Int IOOUT, std::str
         ABORT0(IOOUT, KBD_UNIT, LBACK);
         stop_program(1);
     }
-    // Interpolation needs a bracketing pair: a table of fewer than two points is refused.
-    const Int count = file.read_count(2, kMaxSpectrumPoints, [IOOUT, USERDAT](Int n) {
-        write_record(IOOUT, "");
-        write_record(IOOUT, " ++>  User-supplied spectrum array in " + std::string(USERDAT));
-        write_record(IOOUT, "      dimension = [" + std::to_string(n) + "] out of range; allowable");
-        write_record(IOOUT, "      dimension = [" + std::to_string(kMaxSpectrumPoints) + "]");
-        write_record(IOOUT, "");
-    });
-    t.NPOINT = count;
-    for (Int i = 1; i <= count; ++i) file.read_record({ListTarget::of(t.WARRAY(i)), ListTarget::of(t.WSPEC(i))});
-    file.close();
+    if (!whole)
+        file.refuse([IOOUT, USERDAT](Int n) {
+            write_record(IOOUT, "");
+            write_record(IOOUT, " ++>  User-supplied spectrum array in " + std::string(USERDAT));
+            write_record(IOOUT, "      dimension = [" + std::to_string(n) + "] out of range; allowable");
+            write_record(IOOUT, "      dimension = [" + std::to_string(kMaxSpectrumPoints) + "]");
+            write_record(IOOUT, "");
+        });
 }
 
 Real user_spectrum(UserSpectrum& t, const SpectrumReader& r, Real W, Int IOOUT, std::string_view USERDAT) {
@@ -112,6 +127,14 @@ Real user_spectrum(UserSpectrum& t, const SpectrumReader& r, Real W, Int IOOUT, 
 }
 
 }  // namespace
+
+TableOutcome read_speed_spectrum_file(std::string_view NAME, Int IOOUT) {
+    const auto scratch = std::make_unique<UserSpectrum>();
+    UserTableFile file(NAME, kWindReader.WHOAMI, IOOUT, KBD_UNIT);
+    read_spectrum_rows(file, *scratch);
+    close_unit(USER_TABLE_UNIT);
+    return file.outcome();
+}
 
 Real WNDSPC(Real W0, Real VEL, Real WNDDEN, Int NUNTS, Int WNDTYP, Real APIPRM, Real WSPEC_HGT, Real& V_ADJ_RAT,
             Int IOSCRN) {

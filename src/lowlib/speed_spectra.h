@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "sysutl/ftypes.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -40,6 +41,10 @@ Real CURSPC(Real W0, Real CURDEN, Int CURTYP, Int IOSCRN);
 // the run with a message on IOOUT.
 Real UWNDSPEC(Real W, Int IOOUT, std::string_view USERDAT);
 Real UCURSPEC(Real W, Int IOOUT, std::string_view USERDAT);
+
+// Reads the spectrum file NAME (trailing blanks no part of it) as UWNDSPEC and UCURSPEC read it,
+// keeping nothing: why it cannot be read whole, if it cannot. IOOUT: the console unit.
+TableOutcome read_speed_spectrum_file(std::string_view NAME, Int IOOUT);
 
 // Put each reader back to its start: no table, first-time flag set, no warning given.
 void reset_uwndspec();

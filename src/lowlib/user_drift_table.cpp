@@ -2,9 +2,9 @@
 // lookup with its once-per-run warning for frequencies outside the table.
 #include "lowlib/user_drift_table.h"
 
+#include <memory>
 #include <string>
 
-#include "lowlib/user_table.h"
 #include "numeric/angles.h"
 #include "numeric/table_search.h"
 #include "sysutl/error_exits.h"
@@ -46,6 +46,49 @@ const bool drftcb_started = (reset_drftcb(), true);
 
 const char* const kCaption = "DRFTCB";
 
+// Reads the table of FILE into T: the sizes NFREQ and NAZ (as reals, truncated: 2 to 121 frequencies
+// and 2 to 145 headings), then per heading block the heading (stored in radians) and a record of
+// frequency, Cx, Cy, Cz per frequency; the headings and the first block's frequencies in strict
+// order. False when the file cannot be read whole (the outcome of FILE says why).
+bool read_drift_rows(UserTableFile& file, DrftcbTable& t, Int& NFREQ, Int& NAZ) {
+    if (!file.open()) return false;
+    // The sizes come as reals and are truncated (clamped first: a huge value is no integer).
+    Real XNFREQ = 0.0f;
+    Real XNAZ = 0.0f;
+    if (!file.read_record({ListTarget::of(XNFREQ), ListTarget::of(XNAZ)})) return false;
+    NFREQ = clamp_to_int(static_cast<double>(XNFREQ));
+    NAZ = clamp_to_int(static_cast<double>(XNAZ));
+    // An oversize table is refused first, with its message of both sizes. The interpolation needs a
+    // pair of frequencies and a pair of headings: less is no table.
+    constexpr Int kAnySize = -2147483647 - 1;
+    if (!file.check_count(NFREQ, kAnySize, kDriftTableFrequencies, "frequencies") ||
+        !file.check_count(NAZ, kAnySize, kDriftTableHeadings, "headings") ||
+        !file.check_count(NFREQ, 2, kDriftTableFrequencies, "frequencies") ||
+        !file.check_count(NAZ, 2, kDriftTableHeadings, "headings"))
+        return false;
+
+    for (Int IANG = 1; IANG <= NAZ; ++IANG) {
+        Real ANGTMP = 0.0f;
+        if (!file.read_record({ListTarget::of(ANGTMP)})) return false;
+        t.ANGARR(IANG) = ANGTMP / 57.295776f;
+        if (!file.check_order(IANG < 2 || keeps_strict_order(t.ANGARR.data(), IANG), "headings")) return false;
+        for (Int IW = 1; IW <= NFREQ; ++IW) {
+            // Every block repeats the frequencies; only the first block's are kept.
+            Real WFREQ = 0.0f;
+            if (!file.read_record({ListTarget::of(WFREQ), ListTarget::of(t.CFX(IW, IANG)),
+                                   ListTarget::of(t.CFY(IW, IANG)), ListTarget::of(t.CMZ(IW, IANG))}))
+                return false;
+            if (IANG == 1) {
+                t.WARRAY(IW) = WFREQ;
+                if (!file.check_order(IW < 2 || keeps_strict_order(t.WARRAY.data(), IW), "frequencies"))
+                    return false;
+            }
+        }
+    }
+    file.close();
+    return true;
+}
+
 void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
     DrftcbTable& t = DRFTCB_TABLE;
     // The table of the file read before goes: a short record ended by a slash leaves zeros, never
@@ -54,7 +97,10 @@ void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
 
     const std::string name = USERDAT.str();
     UserTableFile file(name, kCaption, IOOUT, IOIN);
-    t.IERR = file.open() ? 0 : 1;
+    Int NFREQ = 0;
+    Int NAZ = 0;
+    const bool whole = read_drift_rows(file, t, NFREQ, NAZ);
+    t.IERR = file.outcome().fault == TableFault::Missing ? 1 : 0;
     if (t.IERR != 0) {
         write_record(IOOUT, "");
         write_record(IOOUT, " ++>  User-supplied drift force coefficients \"" + name + "\" not found.");
@@ -63,15 +109,8 @@ void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
         PRSRET(IOOUT, IOIN, LBACK);
         stop_program(1);
     }
-
-    // The sizes come as reals and are truncated (clamped first: a huge value is no integer).
-    Real XNFREQ = 0.0f;
-    Real XNAZ = 0.0f;
-    file.read_record({ListTarget::of(XNFREQ), ListTarget::of(XNAZ)});
-    const Int NFREQ = clamp_to_int(static_cast<double>(XNFREQ));
-    const Int NAZ = clamp_to_int(static_cast<double>(XNAZ));
-    if (NFREQ > kDriftTableFrequencies || NAZ > kDriftTableHeadings) {
-        file.refuse_oversize(0, [IOOUT, NFREQ, NAZ](Int) {
+    if (!whole)
+        file.refuse([IOOUT, NFREQ, NAZ](Int) {
             write_record(IOOUT, "");
             write_record(IOOUT, " ++>  User-supplied drift force coefficient array ");
             write_record(IOOUT, "      dimensions = [" + fmt_I(NFREQ, 3) + "," + fmt_I(NAZ, 3) +
@@ -79,23 +118,6 @@ void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
             write_record(IOOUT, "      dimensions = [" + fmt_I(kDriftTableFrequencies, 3) + "," +
                                     fmt_I(kDriftTableHeadings, 3) + "]");
         });
-    }
-    // The interpolation needs a pair of frequencies and a pair of headings: less is no table.
-    if (NFREQ < 2 || NAZ < 2) file.refuse_unreadable();
-
-    for (Int IANG = 1; IANG <= NAZ; ++IANG) {
-        Real ANGTMP = 0.0f;
-        file.read_record({ListTarget::of(ANGTMP)});
-        t.ANGARR(IANG) = ANGTMP / 57.295776f;
-        for (Int IW = 1; IW <= NFREQ; ++IW) {
-            // Every block repeats the frequencies; only the first block's are kept.
-            Real WFREQ = 0.0f;
-            file.read_record({ListTarget::of(WFREQ), ListTarget::of(t.CFX(IW, IANG)), ListTarget::of(t.CFY(IW, IANG)),
-                              ListTarget::of(t.CMZ(IW, IANG))});
-            if (IANG == 1) t.WARRAY(IW) = WFREQ;
-        }
-    }
-    file.close();
     t.NFREQ = NFREQ;
     t.NAZ = NAZ;
     // Only a table read to its end counts as read.
@@ -104,6 +126,16 @@ void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
 }
 
 }  // namespace
+
+TableOutcome read_drift_file(std::string_view NAME, Int IOOUT) {
+    const auto scratch = std::make_unique<DrftcbTable>();
+    UserTableFile file(NAME, kCaption, IOOUT, KBD_UNIT);
+    Int NFREQ = 0;
+    Int NAZ = 0;
+    read_drift_rows(file, *scratch, NFREQ, NAZ);
+    close_unit(USER_TABLE_UNIT);
+    return file.outcome();
+}
 
 void INTRP4(const Real* COFARR, const Real* WARRAY, const Real* ANGARR, Real WVAL, Real AVAL, Real& OUTVAL, Int MINW,
             Int MINA, Int /*NFREQ*/, Int /*NAZ*/) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "sysutl/ftypes.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -42,6 +43,10 @@ void reset_drftcb();
 // A missing file, an oversize table, fewer than two frequencies or headings, or a damaged file
 // end the run with a message.
 Real DRFTCB(Real WCOMOV, Int LCOMP, Real ANGLE, Int IOOUT, Int IOIN, std::string_view USERDAT);
+
+// Reads the drift table file NAME (trailing blanks no part of it) as DRFTCB reads it, keeping
+// nothing: why it cannot be read whole, if it cannot. IOOUT: the console unit.
+TableOutcome read_drift_file(std::string_view NAME, Int IOOUT);
 
 // Bilinear interpolation in one component table COFARR (leading dimension 121), heading first:
 // between the headings ANGARR(MINA), ANGARR(MINA+1) at AVAL on the frequency rows MINW and MINW+1,

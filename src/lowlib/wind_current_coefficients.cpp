@@ -8,7 +8,6 @@
 
 #include "lowlib/heading_functions.h"
 #include "lowlib/tanker_coefficient_sets.h"
-#include "lowlib/user_table.h"
 #include "numeric/angles.h"
 #include "numeric/table_search.h"
 #include "records/coefficient_image.h"
@@ -65,6 +64,27 @@ struct UserCoefficients {
 UserCoefficients wind_file;
 UserCoefficients current_file;
 
+// Reads the table of FILE into T: a count of 2 to 145 headings, then per heading a record of the
+// heading in degrees (stored in radians, in strict order) and Cx, Cy, Cz. False when the file cannot
+// be read whole (the outcome of FILE says why).
+bool read_coefficient_rows(UserTableFile& file, UserCoefficients& t) {
+    if (!file.open()) return false;
+    // Interpolation needs a bracketing pair: fewer than two headings is an unreadable table.
+    Int count = 0;
+    if (!file.read_count(count, 2, kMaxUserCoefficientPoints, "headings")) return false;
+    t.NAZ = count;
+    for (Int i = 1; i <= count; ++i) {
+        Real heading = 0.0f;
+        if (!file.read_record({ListTarget::of(heading), ListTarget::of(t.COF(i, 1)), ListTarget::of(t.COF(i, 2)),
+                               ListTarget::of(t.COF(i, 3))}))
+            return false;
+        t.HDGARR(i) = heading / DEG_PER_RAD;
+        if (!file.check_order(i < 2 || keeps_strict_order(t.HDGARR.data(), i), "headings")) return false;
+    }
+    file.close();
+    return true;
+}
+
 void read_user_coefficients(UserCoefficients& t, const FileName& USERDAT, const char* read_caption, Int IOOUT,
                             Int IOIN) {
     t.FRSTIM = 0;
@@ -77,7 +97,8 @@ void read_user_coefficients(UserCoefficients& t, const FileName& USERDAT, const 
 
     const std::string name(USERDAT.view());
     UserTableFile file(name, read_caption, "USERWC", IOOUT, IOIN);
-    if (!file.open()) {
+    if (read_coefficient_rows(file, t)) return;
+    if (file.outcome().fault == TableFault::Missing) {
         write_record(IOOUT, "");
         write_record(IOOUT, " ++>  User-supplied force coefficients \"" + name + "\" not found");
         write_record(IOOUT, "");
@@ -85,22 +106,13 @@ void read_user_coefficients(UserCoefficients& t, const FileName& USERDAT, const 
         ABORT0(IOOUT, IOIN, LBACK);
         stop_program(1);
     }
-    // Interpolation needs a bracketing pair: fewer than two headings is an unreadable table.
-    const Int count = file.read_count(2, kMaxUserCoefficientPoints, [IOOUT, &name](Int n) {
+    file.refuse([IOOUT, &name](Int n) {
         write_record(IOOUT, "");
         write_record(IOOUT, " ++>  User-supplied force coefficient array in " + name);
         write_record(IOOUT, "      dimension = [" + fmt_I(n, 3) + "] out of range; allowable");
         write_record(IOOUT, "      dimension = [" + fmt_I(kMaxUserCoefficientPoints, 3) + "]");
         write_record(IOOUT, "");
     });
-    t.NAZ = count;
-    for (Int i = 1; i <= count; ++i) {
-        Real heading = 0.0f;
-        file.read_record({ListTarget::of(heading), ListTarget::of(t.COF(i, 1)), ListTarget::of(t.COF(i, 2)),
-                          ListTarget::of(t.COF(i, 3))});
-        t.HDGARR(i) = heading / DEG_PER_RAD;
-    }
-    file.close();
 }
 
 // The file's headings are measured half a circle from the program's angle; no mirroring.
@@ -288,9 +300,7 @@ Real WINDCF(Int IXYZ, Int NIBPAK, Real LOADED, Real BOWTYP, Real SIZE, Real WNDA
             return IXYZ == 1 ? value : value * std::copysign(1.0f, ANGTMP);
         }
         case 2: {
-            const FileName name = user_file_name(CREATR, ISPM, "BUOYWIND.txt", "TANKWIND.txt", "TUGWIND.txt",
-                                                 "BARGWIND.txt", "WINDCOFS.txt");
-            return USRWND(IXYZ, WNDANG, IOSCRN, KBD_UNIT, name.view());
+            return USRWND(IXYZ, WNDANG, IOSCRN, KBD_UNIT, wind_coefficient_file(CREATR, ISPM).view());
         }
         case 3:
             return box_model(IXYZ, WNDANG, XWNDAR, YWNDAR, XWARM, YWARM, LWL, IOSCRN, kWindcf);
@@ -334,9 +344,7 @@ Real CRNTCF(Int IXYZ, Int NIBPAK, Real LOADED, Real BOWTYP, Real HOVERD, Real CU
         return IXYZ != 1 && ANGTMP < 0.0f ? value * -1.0f : value;
     }
     if (COFTYP == 2) {
-        const FileName name =
-            user_file_name(CREATR, ISPM, "BUOYCRNT.txt", "TANKCRNT.txt", "TUGCRNT.txt", "BARGCRNT.txt", "CRNTCOFS.txt");
-        return USRCRN(IXYZ, CURANG, IOSCRN, KBD_UNIT, name.view());
+        return USRCRN(IXYZ, CURANG, IOSCRN, KBD_UNIT, current_coefficient_file(CREATR, ISPM).view());
     }
     if (COFTYP == 7) return cylinder_model(IXYZ, XCARM, YCARM, LWL, IOSCRN, kCrntcf);
     // A field outside the current caption list and not the mean-curve NSMB value is no model.
@@ -346,6 +354,22 @@ Real CRNTCF(Int IXYZ, Int NIBPAK, Real LOADED, Real BOWTYP, Real HOVERD, Real CU
 
 Real USRCRN(Int LCOMP, Real ANGLE, Int IOOUT, Int IOIN, std::string_view USERDAT) {
     return user_coefficient(current_file, "USERWC", LCOMP, ANGLE, IOOUT, IOIN, USERDAT);
+}
+
+FixedText<13> wind_coefficient_file(Int CREATR, Int ISPM) {
+    return user_file_name(CREATR, ISPM, "BUOYWIND.txt", "TANKWIND.txt", "TUGWIND.txt", "BARGWIND.txt", "WINDCOFS.txt");
+}
+
+FixedText<13> current_coefficient_file(Int CREATR, Int ISPM) {
+    return user_file_name(CREATR, ISPM, "BUOYCRNT.txt", "TANKCRNT.txt", "TUGCRNT.txt", "BARGCRNT.txt", "CRNTCOFS.txt");
+}
+
+TableOutcome read_user_coefficient_file(std::string_view NAME, Int IOOUT) {
+    UserCoefficients scratch;
+    UserTableFile file(NAME, "USERWC", IOOUT, KBD_UNIT);
+    read_coefficient_rows(file, scratch);
+    close_unit(USER_TABLE_UNIT);
+    return file.outcome();
 }
 
 void reset_usrwnd() { wind_file = UserCoefficients{}; }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "sysutl/ftypes.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -52,6 +53,17 @@ Real CRNTCF(Int IXYZ, Int NIBPAK, Real LOADED, Real BOWTYP, Real HOVERD, Real CU
 // Coefficient LCOMP (1..3) at the current heading ANGLE (radians) from the user current file
 // USERDAT, as USRWND does for wind, with a cache of its own.
 Real USRCRN(Int LCOMP, Real ANGLE, Int IOOUT, Int IOIN, std::string_view USERDAT);
+
+// The user coefficient files of wind (model 2) and current as the models name them for the data of
+// the creating program CREATR and mooring-system type ISPM: the buoy (ISPM 2) and tanker (3) of the
+// turret-mooring data (CREATR 13), the tug (2) and barge (3) of the towing data (CREATR 10), else
+// "WINDCOFS.txt" and "CRNTCOFS.txt". 13 characters, blank-padded.
+FixedText<13> wind_coefficient_file(Int CREATR, Int ISPM);
+FixedText<13> current_coefficient_file(Int CREATR, Int ISPM);
+
+// Reads the user coefficient file NAME (trailing blanks no part of it) as USRWND and USRCRN read
+// it, keeping nothing: why it cannot be read whole, if it cannot. IOOUT: the console unit.
+TableOutcome read_user_coefficient_file(std::string_view NAME, Int IOOUT);
 
 // Empty the kept tables of the two readers, as at program start (for tests).
 void reset_usrwnd();

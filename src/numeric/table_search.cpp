@@ -116,4 +116,17 @@ void MAX_MIN(const Real* ARRAY, Int N, Int& MINI, Int& MAXI, Real& MINVAL, Real&
     }
 }
 
+bool keeps_strict_order(const Real* X, Int I) {
+    const bool rising = X[1] > X[0];
+    const Real before = X[I - 2];
+    const Real here = X[I - 1];
+    return rising ? here > before : here < before;
+}
+
+Int order_break(const Real* X, Int N) {
+    for (Int I = 2; I <= N; ++I)
+        if (!keeps_strict_order(X, I)) return I;
+    return 0;
+}
+
 }  // namespace brevant

@@ -28,6 +28,14 @@ void CINTRP(const Real* X, const Complex* CY, Real XVAL, Complex& CYVAL, Int MN)
 // the stretch is not monotonic.
 void RNGCHK(const Real* ARRAY, Int MINI, Int MAXI, Real VAL, Int& RNGFLG);
 
+// The strict order a table's abscissae X(1..N) keep for BSRCH and INTERP: X(2) rises or falls from
+// X(1), and every entry after it goes on the same way. A repeated value or a turn leaves an interval
+// that holds no value or two; a value that is no number keeps no order.
+// Whether X(I) (I >= 2) keeps the order that X(1) and X(2) set.
+bool keeps_strict_order(const Real* X, Int I);
+// The first entry I (2 .. N) that breaks the order, 0 when the N entries keep it (N below 2 too).
+Int order_break(const Real* X, Int N);
+
 // Smallest and largest entry with their (first) indices, and whether the table is monotonic and
 // ascending (N >= 1).
 void MAX_MIN(const Real* ARRAY, Int N, Int& MINI, Int& MAXI, Real& MINVAL, Real& MAXVAL, Logical& MONOTN,

@@ -15,4 +15,11 @@ namespace brevant {
 // unreadable value (variables read before it keep their new values).
 bool read_free(Int unit, const std::vector<ListTarget>& targets);
 
+// How a free-format read of a record ended.
+enum class FreeRead { Complete, EndOfFile, Unreadable };
+
+// read_free telling the end of the file from an unreadable value, and adding the lines it took
+// (the line of the unreadable value included) to LINES.
+FreeRead read_free_counted(Int unit, const std::vector<ListTarget>& targets, Int& lines);
+
 }  // namespace brevant

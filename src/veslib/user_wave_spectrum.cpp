@@ -2,17 +2,17 @@
 // warning, and straight-line interpolation.
 #include "veslib/user_wave_spectrum.h"
 
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "numeric/table_search.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
-#include "sysutl/free_read.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
 #include "sysutl/units.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -39,52 +39,44 @@ std::string digits(Int n) {
     return s.substr(s.find_first_not_of(' '));
 }
 
-// A table that cannot be read or used: the file-error report, which ends the run.
-[[noreturn]] void refuse(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
-    close_unit(kUserSpectrumUnit);
-    FILERR(USERDAT.view(), "UWVSPC", IOOUT, IOIN);
+// Reads the table of FILE into T: a count of 2 to 1000 points (interpolation needs two), then per
+// point a record of the frequency (in strict order) and the density. False when the file cannot be
+// read whole (the outcome of FILE says why).
+bool read_spectrum_rows(UserTableFile& file, UserSpectrum& t) {
+    if (!file.open()) return false;
+    Int NFREQ = 0;
+    if (!file.read_count(NFREQ, 2, kMaxUserSpectrumPoints, "points")) return false;
+    for (Int i = 1; i <= NFREQ; ++i) {
+        if (!file.read_record({ListTarget::of(t.WARRAY(i)), ListTarget::of(t.WSPEC(i))})) return false;
+        if (!file.check_order(i < 2 || keeps_strict_order(t.WARRAY.data(), i), "frequencies")) return false;
+    }
+    t.NFREQ = NFREQ;
+    file.close();
+    return true;
 }
 
-// Reads the table of USERDAT into the kept arrays; counts and spacing are checked before anything
-// is stored, so a refused file leaves the old table (and its name) in place.
+// Reads the table of USERDAT into the kept arrays; counts and order are checked before anything
+// is kept, so a refused file leaves the old table (and its name) in place.
 void load(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
+    const auto read = std::make_unique<UserSpectrum>();
+    UserTableFile file(USERDAT.view(), "UWVSPC", IOOUT, IOIN, kUserSpectrumUnit);
+    if (!read_spectrum_rows(file, *read)) {
+        if (file.outcome().fault == TableFault::Missing) {
+            write_record(IOOUT, std::string(" ++>  User-supplied wave spectrum file \"") + USERDAT.str() + "\" not found");
+            Int LBACK = 0;
+            ABORT0(IOOUT, IOIN, LBACK);
+            stop_program(1);
+        }
+        file.refuse([IOOUT, &USERDAT](Int n) {
+            write_record(IOOUT, " ++>  User-supplied wave spectral array in " + USERDAT.str());
+            write_record(IOOUT, "      dimension = [" + digits(n) + "] out of range; allowable");
+            write_record(IOOUT, "      dimension = [" + digits(kMaxUserSpectrumPoints) + "]");
+        });
+    }
     UserSpectrum& k = kept();
-    const std::string name = USERDAT.trimmed();
-    close_unit(kUserSpectrumUnit);
-    if (!open_unit(kUserSpectrumUnit, name, UnitMode::Read)) {
-        write_record(IOOUT, std::string(" ++>  User-supplied wave spectrum file \"") + USERDAT.str() + "\" not found");
-        Int LBACK = 0;
-        ABORT0(IOOUT, IOIN, LBACK);
-        stop_program(1);
-    }
-
-    Int NFREQ = 0;
-    if (!read_free(kUserSpectrumUnit, {ListTarget::of(NFREQ)})) refuse(USERDAT, IOOUT, IOIN);
-    if (NFREQ > kMaxUserSpectrumPoints) {
-        close_unit(kUserSpectrumUnit);
-        write_record(IOOUT, " ++>  User-supplied wave spectral array in " + USERDAT.str());
-        write_record(IOOUT, "      dimension = [" + digits(NFREQ) + "] out of range; allowable");
-        write_record(IOOUT, "      dimension = [" + digits(kMaxUserSpectrumPoints) + "]");
-        Int LBACK = 0;
-        PRSRET(IOOUT, IOIN, LBACK);
-        stop_program(1);
-    }
-    // Interpolation needs two points: a shorter table is unreadable like a damaged file.
-    if (NFREQ < 2) refuse(USERDAT, IOOUT, IOIN);
-    std::vector<Real> w(static_cast<std::size_t>(NFREQ));
-    std::vector<Real> s(static_cast<std::size_t>(NFREQ));
-    for (Int i = 0; i < NFREQ; ++i) {
-        if (!read_free(kUserSpectrumUnit, {ListTarget::of(w[i]), ListTarget::of(s[i])})) refuse(USERDAT, IOOUT, IOIN);
-        // Equal neighbouring frequencies would make an interval of zero width to divide by.
-        if (i > 0 && w[i] == w[i - 1]) refuse(USERDAT, IOOUT, IOIN);
-    }
-    HCLOSE(kUserSpectrumUnit, USERDAT.view(), "UWVSPC", IOOUT);
-
-    k.NFREQ = NFREQ;
-    for (Int i = 1; i <= NFREQ; ++i) {
-        k.WARRAY(i) = w[i - 1];
-        k.WSPEC(i) = s[i - 1];
-    }
+    k.NFREQ = read->NFREQ;
+    k.WARRAY = read->WARRAY;
+    k.WSPEC = read->WSPEC;
     k.FRSTIM = 0;
     k.LASTFILE = USERDAT;
 }
@@ -109,6 +101,14 @@ Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT) {
     Real TMPVAL = 0.0f;
     INTERP(k.WARRAY.data(), k.WSPEC.data(), W, TMPVAL, MINW);
     return TMPVAL;
+}
+
+TableOutcome read_wave_spectrum_file(std::string_view NAME, Int IOOUT) {
+    const auto scratch = std::make_unique<UserSpectrum>();
+    UserTableFile file(NAME, "UWVSPC", IOOUT, KBD_UNIT, kUserSpectrumUnit);
+    read_spectrum_rows(file, *scratch);
+    close_unit(kUserSpectrumUnit);
+    return file.outcome();
 }
 
 void reset_uwvspc() { kept() = UserSpectrum{}; }

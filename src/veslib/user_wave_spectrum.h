@@ -2,7 +2,10 @@
 // read once per file name and interpolated linearly.
 #pragma once
 
+#include <string_view>
+
 #include "sysutl/ftypes.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -17,6 +20,10 @@ inline constexpr Int kUserSpectrumUnit = 31;
 // table the end interval is extrapolated, after one warning and abort question per run.
 // A missing or unreadable file, or a table that cannot be interpolated, ends the run.
 Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT);
+
+// Reads the spectrum file NAME (trailing blanks no part of it) as UWVSPC reads it, keeping nothing:
+// why it cannot be read whole, if it cannot. IOOUT: the console unit.
+TableOutcome read_wave_spectrum_file(std::string_view NAME, Int IOOUT);
 
 // Back to the state at program start: no table held, the range warning not yet given.
 void reset_uwvspc();

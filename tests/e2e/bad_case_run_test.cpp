@@ -416,8 +416,8 @@ TEST(BadCaseRun, AMissingUserFileLeavesThePreviousReportUntouched) {
         << r.out;
     EXPECT_EQ(r.out.find(kRunBanner), std::string::npos) << r.out;
     EXPECT_EQ(file_bytes("BREVOUT.stxt"), report);
-    // With the file there, the run starts and reads it.
-    testing::put_file("DRFTCOFS.txt", "");
+    // With a table there that can be read whole, the run starts and reads it.
+    testing::put_file("DRFTCOFS.txt", "2 2\n0\n0.01 1 0 0\n9 1 0 0\n360\n0.01 1 0 0\n9 1 0 0\n");
     EXPECT_NE(run_brevant(kExecute).out.find(kRunBanner), std::string::npos);
 }
 

@@ -90,5 +90,37 @@ TEST_F(UserRaoRun, OneFrequencyTableEndsThroughTheFileErrorReport) {
         << diagnostics;
 }
 
+// No RAO table: the checks name the file and the item before the run. On the screen a warning, and
+// the run goes on with unit RAOs after its own warning; a silent run, which would stop there, ends
+// on a fatal finding before the run with the last report untouched.
+TEST_F(UserRaoRun, AMissingTableIsAWarningOnTheScreenAndFatalInASilentRun) {
+    prepare();
+    const std::string head = "The file \"USERRAOS.txt\" of the user-supplied vessel RAO data (page 3, item 13)\n";
+    // On the screen: execute (3), past the warning (Return) and once more (3); Return to the run's
+    // questions.
+    {
+        const ProgramResult r = run_brevant("M\nL\n3\n\n3\n" + std::string(40, '\n'));
+        const std::size_t warning =
+            r.out.find(" ++> Warning: " + head + "     is missing or cannot be read; the run will use unit RAOs.\n");
+        const std::size_t banner = r.out.find(kRunBanner);
+        ASSERT_NE(warning, std::string::npos) << r.out;
+        ASSERT_NE(banner, std::string::npos) << r.out;
+        EXPECT_LT(warning, banner);
+        EXPECT_NE(r.out.find(" ++> Warning: User-supplied vessel RAOs \"USERRAOS.txt \" not found;", banner),
+                  std::string::npos);
+    }
+    // Silent (4): the fatal finding in "Diagnostics.stxt", status 1, the report as it was.
+    testing::put_file("BREVOUT.stxt", "the last report\n");
+    const ProgramResult r = run_brevant("M\nL\n4\n");
+    const std::string diagnostics = file_bytes("Diagnostics.stxt");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(diagnostics.find(" ++> Fatal Warning: " + head +
+                               "     is missing or cannot be read; a silent run would stop on it.\n"),
+              std::string::npos)
+        << diagnostics;
+    EXPECT_EQ(diagnostics.find(kRunBanner), std::string::npos);
+    EXPECT_EQ(file_bytes("BREVOUT.stxt"), "the last report\n");
+}
+
 }  // namespace
 }  // namespace brevant::e2e

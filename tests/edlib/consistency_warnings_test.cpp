@@ -138,9 +138,7 @@ protected:
         ConsoleTest::SetUp();
         consistent_case();
         // The user files the models of a case can choose are there: no finding names them.
-        for (const char* name : {"DRFTCOFS.txt", "WINDCOFS.txt", "CRNTCOFS.txt", "WAVSPEC.txt", "WINDSPEC.txt",
-                                 "CRNTSPEC.txt", "CRNTPROF.txt"})
-            testing::put_file(name, "2\n");
+        testing::put_valid_user_files();
     }
     testing::ScratchDir dir_;
     void TearDown() override {

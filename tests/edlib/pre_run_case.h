@@ -8,6 +8,7 @@
 #include "edlib/run_input_checks.h"
 #include "records/data_image.h"
 #include "sysutl/ftypes.h"
+#include "test_support.h"
 
 namespace brevant::testing {
 
@@ -32,6 +33,24 @@ inline void passing_ship() {
     t.VKML = 238.0f;
     t.LWBARG = 0x555;
     t.LCBARG = 0x777;
+}
+
+// Small user files each reader of the run takes whole: two headings of coefficients, a drift table
+// of two frequencies by two headings, a spectrum of two points, a profile of two depths.
+inline constexpr const char* kValidCoefficientFile = "2\n0 -1 0 0\n180 1 0 0\n";
+inline constexpr const char* kValidDriftFile = "2 2\n0\n0.5 1 0 0\n1.5 1 0 0\n180\n0.5 -1 0 0\n1.5 -1 0 0\n";
+inline constexpr const char* kValidSpectrumFile = "2\n0.01 1.0\n3.0 1.0\n";
+inline constexpr const char* kValidProfileFile = "2\n10 1.0 0\n100 0.5 0\n";
+
+// The user files the models of a case can choose, each valid, in the current folder.
+inline void put_valid_user_files() {
+    for (const char* name : {"DRFTCOFS.txt", "BUOYDRFT.txt", "TANKDRFT.txt", "TUGDRFT.txt", "BARGDRFT.txt"})
+        put_file(name, kValidDriftFile);
+    for (const char* name : {"WINDCOFS.txt", "CRNTCOFS.txt", "BUOYWIND.txt", "TANKWIND.txt", "TUGWIND.txt",
+                             "BARGWIND.txt", "BUOYCRNT.txt", "TANKCRNT.txt", "TUGCRNT.txt", "BARGCRNT.txt"})
+        put_file(name, kValidCoefficientFile);
+    for (const char* name : {"WAVSPEC.txt", "WINDSPEC.txt", "CRNTSPEC.txt"}) put_file(name, kValidSpectrumFile);
+    put_file("CRNTPROF.txt", kValidProfileFile);
 }
 
 // The first line of each finding; an empty string for a finding without lines.
