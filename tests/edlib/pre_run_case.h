@@ -32,6 +32,7 @@ inline void passing_ship() {
     t.VKML = 238.0f;
     t.LWBARG = 0x555;
     t.LCBARG = 0x777;
+    t.IUNIT = 1;  // the report on the disk
 }
 
 // The first line of each finding; an empty string for a finding without lines.
