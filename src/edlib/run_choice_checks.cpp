@@ -43,7 +43,8 @@ bool members_hull(const Tpcm& t) { return t.VESTYP == 3 || t.VESTYP == 5 || t.VE
 
 // Every code a page sets from a list, and every yes/no switch that the run tests against 1 in one
 // place and against 0 in another (so that any other value takes both branches or neither). The
-// swell page refuses Ochi-Hubble (9), which only the sea offers.
+// swell page refuses Ochi-Hubble (9), which only the sea offers. Page 0 names a word by its number:
+// the phantom weight switch of the semi output options, which no page of the walk shows.
 const ChoiceCode kChoiceCodes[] = {
     {2, 11, "Vessel type for simulation", &Tpcm::VESTYP, 1, 6, kNoneSkipped, always},
     {4, 1, "Heave damping switch", &Tpcm::LHVDMP, 0, 1, kNoneSkipped, always},

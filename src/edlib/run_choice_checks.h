@@ -15,7 +15,7 @@ namespace brevant {
 
 // One integer code of the data image that a page sets from a list: the values from `first` to `last`
 // are offered, all but `skipped` (kNoneSkipped: none). The code is checked only while `applies`
-// says the run reads it.
+// says the run reads it. A `page` of 0 makes `item` the word's number in the data file.
 inline constexpr Int kNoneSkipped = -2147483647 - 1;
 
 struct ChoiceCode {
@@ -40,8 +40,8 @@ bool drift_model_used(const Tpcm& t);
 // Whether the report holds a wind or current speed spectrum (and so reads the spectral types).
 bool speed_spectra_reported(const Tpcm& t);
 
-// The findings of the case in TPCM, in a fixed order: codes of single words, the model fields of
-// page 6, the member codes of page 5, then the user files. Reads the image and looks for files in
+// The findings of the case in TPCM, in a fixed order: codes of single words, the report's unit, the
+// model fields of page 6, the member codes of page 5, then the user files. Reads the image and looks for files in
 // the working directory; changes nothing.
 std::vector<RunInputFinding> run_choice_findings();
 
