@@ -5,8 +5,9 @@
 // stay below its size bound, and a run that ends with status 0 must not hold a NaN or Infinity field.
 // The mutator changes whole words of the data image to values that break cases (counts at and beyond
 // their tables, zeros, denormals, huge and non-finite reals, the user-table fields, type codes and
-// model fields at and beyond the ends of their lists, the codes of the member table), and sometimes
-// hands the bytes to libFuzzer's own mutations.
+// model fields at and beyond the ends of their lists, a model field of 15, the codes of the member
+// table, the report's unit, the spectrum parameters and the phantom weight), and sometimes hands the
+// bytes to libFuzzer's own mutations.
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -164,16 +165,20 @@ long long non_finite_words(const std::string& text) {
 // ---- The mutator ----------------------------------------------------------------------------
 
 // Words that bound loops, index tables or feed the formulas most directly: the unit flag, the counts
-// (periods, angles, headings, members), the report bits, the low-frequency grid, the load models,
-// the site and the hull, the wind, current and sea, the drift factors.
+// (periods, angles, headings, members), the report bits and unit, the low-frequency grid, the load
+// models, the site and the hull, the wind, current and sea, the spectrum parameters (the A.P.I.
+// parameter, the Ochi-Hubble count and lambdas, the JONSWAP widths and gamma, the custom spectrum
+// table), the phantom weight switch and weight, the drift factors.
 constexpr int kHotWords[] = {104, 109, 114, 117, 164, 165, 166, 167, 169, 172, 174, 175, 176, 177, 179, 180,
-                             187, 318, 319, 347, 417, 430, 436, 446, 447, 448, 454, 455, 457, 458, 472,
-                             489, 498, 714, 774, 775, 777, 778, 780, 787, 791, 1353, 1355, 1357, 1359,
-                             1361, 1368, 1409, 1410, 1411, 1412, 1413, 1414, 1415, 1416, 1417, 1418,
-                             1419, 1420, 1435, 1436, 1437, 1438, 1441, 3658, 3661, 3663};
+                             187, 189, 192, 218, 219, 227, 318, 319, 347, 417, 430, 436, 442, 443, 446,
+                             447, 448, 454, 455, 457, 458, 460, 472, 475, 476, 477, 483, 489, 498, 714,
+                             774, 775, 777, 778, 780, 787, 791, 1353, 1355, 1357, 1359, 1361, 1368, 1409,
+                             1410, 1411, 1412, 1413, 1414, 1415, 1416, 1417, 1418, 1419, 1420, 1435,
+                             1436, 1437, 1438, 1441, 3658, 3661, 3663};
 
 // The codes a page sets from a list (word, first and last value offered): a mutation puts one at an
-// end of its list, one beyond, or a little further out. The three model words of page 6 are packed:
+// end of its list, one beyond, or a little further out. The report's unit (109) offers the disk (1)
+// and the console (6). The three model words of page 6 are packed:
 // their fields are drawn one at a time.
 struct CodeWord {
     int word;
@@ -183,7 +188,7 @@ constexpr CodeWord kCodeWords[] = {
     {108, 0, 1},   {164, 0, 10},  {165, 1, 6},   {166, 0, 3},   {172, 0, 1},   {173, 0, 1},   {174, 0, 1},
     {175, 0, 1},   {176, 0, 1},   {177, 0, 3},   {181, 0, 1},   {190, 0, 10},  {765, 0, 1},   {766, 0, 1},
     {767, 0, 1},   {768, 0, 1},   {769, 0, 1},   {770, 0, 1},   {771, 0, 1},   {777, 1, 6},   {1441, 0, 1},
-    {1442, 0, 1}};
+    {1442, 0, 1},  {189, 0, 1},   {109, 1, 6}};
 constexpr CodeWord kModelWords[] = {{775, 1, 5}, {774, 1, 7}, {787, 1, 7}};
 // Page 5's member table: per member the end types, the profile, the added-mass and drag options (50
 // members each, from the first word given), and the member counts.

@@ -47,25 +47,18 @@ void tidy_output_options(Tpcm& T) {
 }
 
 // What the row count of the low-frequency tables will keep from the report, said before the run:
-// a runaway count stops the run at the speed or group spectra; beyond the sums' 1000 rows the force
-// spectra by attack angle come without rows. One warning at most: a run that stops never reaches
-// the series.
+// beyond the sums' 1000 rows the force spectra by attack angle come without rows. (A runaway count
+// that would stop the run at the speed or group spectra is a fatal finding of the pre-run checks,
+// so no run that reaches the series has one.)
 void warn_of_low_frequency_row_count(Int& WARNEM, Int FWARN) {
     Tpcm& T = TPCM;
     const Real PDMIN = T.BRV_PD_MIN(), DELTA = T.BRVFRQ_DELTA;
-    const std::string more_than = " ++> Warning: Frequency interval and minimum period give more than ";
-    std::string warning;
-    if (speed_or_group_spectra_asked(T) && too_many_low_frequency_rows(PDMIN, DELTA)) {
-        warning = more_than + std::to_string(kMaxLowFrequencyRows) +
-                  " rows: the run stops before the speed and group spectra (VIIp, VIIIp).";
-    } else if (attack_angle_spectra_computed(T) && too_many_attack_angle_rows(PDMIN, DELTA)) {
-        warning = more_than + std::to_string(kMaxAngleSpectrumRows) +
-                  " rows: the run skips the rows of the force spectra by attack angle (VIIq, VIIr, VIIs).";
-    } else {
-        return;
-    }
+    if (speed_or_group_spectra_asked(T) && too_many_low_frequency_rows(PDMIN, DELTA)) return;
+    if (!attack_angle_spectra_computed(T) || !too_many_attack_angle_rows(PDMIN, DELTA)) return;
     write_record(T.EDUNIT, "");
-    write_record(T.EDUNIT, warning);
+    write_record(T.EDUNIT, " ++> Warning: Frequency interval and minimum period give more than " +
+                               std::to_string(kMaxAngleSpectrumRows) +
+                               " rows: the run skips the rows of the force spectra by attack angle (VIIq, VIIr, VIIs).");
     WRNINC(WARNEM, WARNEM, FWARN, T.EDUNIT, KBD_UNIT, 7);
 }
 

@@ -9,6 +9,7 @@
 #include "options/output_selection.h"
 #include "sysutl/captions.h"
 #include "sysutl/option_words.h"
+#include "sysutl/units.h"
 
 namespace brevant {
 
@@ -25,10 +26,13 @@ bool current_on(const Tpcm& t) { return t.LCURNT != 0; }
 bool sea_on(const Tpcm& t) { return t.LRANDM != 0; }
 bool swell_on(const Tpcm& t) { return t.LSWELL != 0; }
 bool force_on(const Tpcm& t) { return t.AUXFRC != 0; }
+// The hull model of a member-built hull reads the semi output options' phantom weight switch.
+bool members_hull(const Tpcm& t) { return t.VESTYP == 3 || t.VESTYP == 5 || t.VESTYP == 6; }
 
 // Every code a page sets from a list, and every yes/no switch that the run tests against 1 in one
 // place and against 0 in another (so that any other value takes both branches or neither). The
-// swell page refuses Ochi-Hubble (9), which only the sea offers.
+// swell page refuses Ochi-Hubble (9), which only the sea offers. Page 0 names a word by its number:
+// the phantom weight switch of the semi output options, which no page of the walk shows.
 const ChoiceCode kChoiceCodes[] = {
     {2, 11, "Vessel type for simulation", &Tpcm::VESTYP, 1, 6, kNoneSkipped, always},
     {4, 1, "Heave damping switch", &Tpcm::LHVDMP, 0, 1, kNoneSkipped, always},
@@ -50,6 +54,7 @@ const ChoiceCode kChoiceCodes[] = {
     {13, 1, "Swell switch", &Tpcm::LSWELL, 0, 1, kNoneSkipped, always},
     {13, 2, "Swell type", &Tpcm::SWLTYP, 0, 10, 9, swell_on},
     {13, 3, "Swell heading lock", &Tpcm::LSWLOK, 0, 1, kNoneSkipped, swell_on},
+    {0, 189, "Phantom weight switch", &Tpcm::LPHANTOM_WGHT, 0, 1, kNoneSkipped, members_hull},
 };
 
 // "     its page offers the codes 0 to 8 and 10."
@@ -115,9 +120,10 @@ void model_field_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
         const bool one = one_model(t, m);
         for (Int k = 1; k <= (one ? 1 : 3); ++k) {
             const Int value = field_of(t, m, k);
-            // Field 1 of the current also holds the NSMB mean curve (item 19 sets it).
+            // A current field also holds the NSMB mean curve: item 19 sets it in field 1, and the
+            // version updates write it into any field.
             if (value >= 1 && value <= m.rows) continue;
-            if (m.word == &Tpcm::LCBARG && k == 1 && value == kNsmbMeanCurrent) continue;
+            if (m.word == &Tpcm::LCBARG && value == kNsmbMeanCurrent) continue;
             found.push_back(outside(field_name(m, one, k), 6, field_item(t, m, k), value, 1, m.rows));
         }
     }
@@ -217,6 +223,13 @@ std::vector<RunInputFinding> run_choice_findings() {
         if (!offers(value, c.first, c.last, c.skipped))
             found.push_back(outside(c.name, c.page, c.item, value, c.first, c.last, c.skipped));
     }
+    // The report goes to the disk, the console or the printer unit, the only units the load keeps
+    // (and "E" at the title screen does not load through it); any other unit would receive a report
+    // that is written nowhere. A silent run sends the report to the disk whatever the word holds.
+    if (t.EDUNIT != SILENT_UNIT && t.IUNIT != DISK_UNIT && t.IUNIT != SCREEN_UNIT && t.IUNIT != PRINTER_UNIT)
+        found.push_back({where("Output goes to", 15, 25) + " is " + std::to_string(t.IUNIT) + ";",
+                         "     its page offers the console (" + std::to_string(SCREEN_UNIT) + ") and the disk (" +
+                             std::to_string(DISK_UNIT) + ")."});
     model_field_findings(t, found);
     member_findings(t, found);
     return found;

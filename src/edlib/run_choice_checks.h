@@ -15,7 +15,7 @@ namespace brevant {
 
 // One integer code of the data image that a page sets from a list: the values from `first` to `last`
 // are offered, all but `skipped` (kNoneSkipped: none). The code is checked only while `applies`
-// says the run reads it.
+// says the run reads it. A `page` of 0 makes `item` the word's number in the data file.
 inline constexpr Int kNoneSkipped = -2147483647 - 1;
 
 struct ChoiceCode {
@@ -47,8 +47,8 @@ bool drift_forces_reported(const Tpcm& t);
 // or LWVCOF): one item for the three fields while they agree, an item each otherwise.
 Int load_model_item(const Tpcm& t, Int Tpcm::*word, Int k);
 
-// The findings of the case in TPCM, in a fixed order: codes of single words, the model fields of
-// page 6, then the member codes of page 5. Reads the image; changes nothing.
+// The findings of the case in TPCM, in a fixed order: codes of single words, the report's unit, the
+// model fields of page 6, then the member codes of page 5. Reads the image; changes nothing.
 std::vector<RunInputFinding> run_choice_findings();
 
 }  // namespace brevant

@@ -6,14 +6,19 @@
 #include <cmath>
 #include <string_view>
 
+#include "edlib/run_choice_checks.h"
 #include "lowlib/load_constants.h"
+#include "numeric/special_functions.h"
 #include "numeric/table_search.h"
+#include "options/low_frequency_rows.h"
 #include "options/output_selection.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/member_words.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/option_words.h"
+#include "sysutl/two_pi.h"
+#include "veslib/wave_environment.h"
 #include "veslib/wave_spectra.h"
 
 namespace brevant {
@@ -30,13 +35,55 @@ Values rows(const FArray<Real, N>& table, Int count) {
     return Values(table.data(), static_cast<std::size_t>(std::clamp<Int>(count, 0, N)));
 }
 
-// A real or a table entered on a page, read from the image.
+// Sizes the run squares, cubes and raises to the fourth and fifth power (volumes, inertias, added
+// masses, moments of the loads about their levers, drag and inertia forces, and the squares of
+// those in the spectra), and the factors and coefficients that scale them: held within bounds no
+// real vessel or sea reaches, so that those products stay within single precision together. Alone,
+// each leaves it only far beyond its bound (a member-built hull's sea from a significant height of
+// about 100 km on, a ship from a waterline length of about 1e10 m on). A length
+// (coordinate, diameter, lever, gyradius, height of a centre) of 10,000 m, an area of its square, a
+// wave height of 1,000 m, each the same size in feet, so that a hull passes alike in either unit; a
+// coefficient, factor or load percentage of 1,000. The metacentric heights are no such lengths: a
+// long light barge has a longitudinal one of hundreds of thousands of feet.
+enum class Bound { None, Length, Area, Coefficient, Height };
+
+constexpr Real kFeetPerMetre = 3.2808399f;
+
+// The bound in the case's own unit.
+Real bound_of(Bound bound, Int NUNTS) {
+    const Real feet = NUNTS == 1 ? 1.0f : kFeetPerMetre;
+    switch (bound) {
+        case Bound::Length: return 1.0e4f * feet;
+        case Bound::Area: return 1.0e8f * feet * feet;
+        case Bound::Coefficient: return 1.0e3f;
+        case Bound::Height: return 1.0e3f * feet;
+        case Bound::None: break;
+    }
+    return 0.0f;
+}
+
+// A real or a table entered on a page, read from the image, and the bound of its size if it has
+// one. Page 0 names the word of the data file of a value that no page of the walk shows.
 struct EnteredReals {
     Int page;
     Int item;
     std::string_view name;
     Values (*values)(const Tpcm&);
+    Bound bound = Bound::None;
 };
+
+constexpr Bound kLength = Bound::Length;
+constexpr Bound kCoefficient = Bound::Coefficient;
+constexpr Bound kHeight = Bound::Height;
+
+// The custom spectrum table of wave type 8 (one density per period of page 11) is edited from the
+// sea's type (page 12, item 2) or the swell's (page 13, item 2): named where the case uses it.
+bool swell_table_only(const Tpcm& t) {
+    const bool sea = t.LRANDM != 0 && t.WAVTYP == kSpectrumTable;
+    const bool swell = t.LSWELL != 0 && (t.SWLTYP == kSpectrumTable || (t.LSWEL2 != 0 && t.SWLTYP2 == kSpectrumTable));
+    return swell && !sea;
+}
+Values custom_spectrum(const Tpcm& t) { return rows(t.USRPSD, t.NWP); }
 
 // The irregular seas the case holds: one sea, or as many as its count of seas (six at most) or, for
 // an Ochi-Hubble spectrum, of components (four at most) asks for.
@@ -49,28 +96,28 @@ Int sea_count(const Tpcm& t) {
 // Every real a page of the walk edits, by page and item; tables over their counts. The member table
 // of page 5 and the user coefficient tables of page 6 follow in the code below. A value that is not
 // a finite number can only come from a damaged file: it is refused whether the run reads it or not.
-// (The semi output options' phantom weight is edited on no page of the walk; the storm duration,
-// on no page either, is checked below by its word.)
+// The storm duration (a new case has 1 hour; the motion library takes its logarithm) and the semi
+// output options' phantom weight are on no page of the walk: their words name them.
 const EnteredReals kEnteredReals[] = {
     {1, 4, "Water depth", [](const Tpcm& t) { return one(t.DEPTH); }},
     {1, 5, "Water density", [](const Tpcm& t) { return one(t.DWATR); }},
     {2, 1, "Vessel displacement", [](const Tpcm& t) { return one(t.DISPL); }},
     {2, 2, "Transverse metacentric height", [](const Tpcm& t) { return one(t.VKMT); }},
     {2, 3, "Longitudinal metacentric height", [](const Tpcm& t) { return one(t.VKML); }},
-    {2, 4, "Vertical center of buoyancy", [](const Tpcm& t) { return one(t.VKB); }},
-    {2, 5, "Vertical center of gravity", [](const Tpcm& t) { return one(t.VKG); }},
-    {2, 6, "LCG-to-Midships distance", [](const Tpcm& t) { return one(t.CG_to_Midship); }},
+    {2, 4, "Vertical center of buoyancy", [](const Tpcm& t) { return one(t.VKB); }, kLength},
+    {2, 5, "Vertical center of gravity", [](const Tpcm& t) { return one(t.VKG); }, kLength},
+    {2, 6, "LCG-to-Midships distance", [](const Tpcm& t) { return one(t.CG_to_Midship); }, kLength},
     {2, 7, "Vessel water plane area", [](const Tpcm& t) { return one(t.AWP); }},
-    {2, 8, "Length of vessel at waterline", [](const Tpcm& t) { return one(t.LWL); }},
-    {2, 9, "Beam of vessel at waterline", [](const Tpcm& t) { return one(t.BWL); }},
-    {2, 10, "Mean vessel draft", [](const Tpcm& t) { return one(t.DRAFT); }},
-    {3, 1, "Pitch gyradius", [](const Tpcm& t) { return one(t.PGYR); }},
-    {3, 2, "Roll gyradius", [](const Tpcm& t) { return one(t.RGYR); }},
-    {3, 3, "Yaw gyradius", [](const Tpcm& t) { return one(t.YGYR); }},
-    {3, 4, "Bilge radius", [](const Tpcm& t) { return one(t.BILGR); }},
-    {3, 6, "Bilge keel length", [](const Tpcm& t) { return one(t.TKEEL); }},
-    {3, 7, "Bilge keel width", [](const Tpcm& t) { return one(t.RKEEL); }},
-    {3, 8, "Inboard keel-to-vessel centerline distance", [](const Tpcm& t) { return one(t.DKEEL); }},
+    {2, 8, "Length of vessel at waterline", [](const Tpcm& t) { return one(t.LWL); }, kLength},
+    {2, 9, "Beam of vessel at waterline", [](const Tpcm& t) { return one(t.BWL); }, kLength},
+    {2, 10, "Mean vessel draft", [](const Tpcm& t) { return one(t.DRAFT); }, kLength},
+    {3, 1, "Pitch gyradius", [](const Tpcm& t) { return one(t.PGYR); }, kLength},
+    {3, 2, "Roll gyradius", [](const Tpcm& t) { return one(t.RGYR); }, kLength},
+    {3, 3, "Yaw gyradius", [](const Tpcm& t) { return one(t.YGYR); }, kLength},
+    {3, 4, "Bilge radius", [](const Tpcm& t) { return one(t.BILGR); }, kLength},
+    {3, 6, "Bilge keel length", [](const Tpcm& t) { return one(t.TKEEL); }, kLength},
+    {3, 7, "Bilge keel width", [](const Tpcm& t) { return one(t.RKEEL); }, kLength},
+    {3, 8, "Inboard keel-to-vessel centerline distance", [](const Tpcm& t) { return one(t.DKEEL); }, kLength},
     {3, 9, "Forward speed", [](const Tpcm& t) { return one(t.VFWD); }},
     {3, 10, "Global direction of vessel motion", [](const Tpcm& t) { return one(t.VGLDIR); }},
     {3, 11, "Trim angle", [](const Tpcm& t) { return one(t.TRIMDG); }},
@@ -81,45 +128,45 @@ const EnteredReals kEnteredReals[] = {
     {4, 8, "Heave period", [](const Tpcm& t) { return one(t.HEVPRD); }},
     {4, 10, "Pitch period", [](const Tpcm& t) { return one(t.PITPRD); }},
     {4, 12, "Roll period", [](const Tpcm& t) { return one(t.ROLPRD); }},
-    {5, 2, "Default member Mx-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDX); }},
-    {5, 3, "Default member My-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDY); }},
-    {5, 4, "Default member Mz-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDZ); }},
-    {6, 7, "Freeboard-based load", [](const Tpcm& t) { return one(t.LOADED); }},
-    {6, 8, "Above-water bow interpolation factor", [](const Tpcm& t) { return one(t.BOWWND); }},
-    {6, 17, "Draft-based load", [](const Tpcm& t) { return one(t.DFTPCT); }},
-    {6, 18, "Below-water bow interpolation factor", [](const Tpcm& t) { return one(t.BOWCUR); }},
-    {6, 27, "Head-on shadowing & geometry factor", [](const Tpcm& t) { return one(t.XSHDOW); }},
-    {6, 28, "Beam-on shadowing & geometry factor", [](const Tpcm& t) { return one(t.YSHDOW); }},
+    {5, 2, "Default member Mx-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDX); }, kCoefficient},
+    {5, 3, "Default member My-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDY); }, kCoefficient},
+    {5, 4, "Default member Mz-damping coefficient", [](const Tpcm& t) { return one(t.CCOFDZ); }, kCoefficient},
+    {6, 7, "Freeboard-based load", [](const Tpcm& t) { return one(t.LOADED); }, kCoefficient},
+    {6, 8, "Above-water bow interpolation factor", [](const Tpcm& t) { return one(t.BOWWND); }, kCoefficient},
+    {6, 17, "Draft-based load", [](const Tpcm& t) { return one(t.DFTPCT); }, kCoefficient},
+    {6, 18, "Below-water bow interpolation factor", [](const Tpcm& t) { return one(t.BOWCUR); }, kCoefficient},
+    {6, 27, "Head-on shadowing & geometry factor", [](const Tpcm& t) { return one(t.XSHDOW); }, kCoefficient},
+    {6, 28, "Beam-on shadowing & geometry factor", [](const Tpcm& t) { return one(t.YSHDOW); }, kCoefficient},
     {6, 31, "Vessel deadweight", [](const Tpcm& t) { return one(t.DWTONS); }},
     {7, 2, "External force X", [](const Tpcm& t) { return one(t.XVFRC); }},
     {7, 3, "External force Y", [](const Tpcm& t) { return one(t.YVFRC); }},
     {7, 4, "External moment", [](const Tpcm& t) { return one(t.VESMOM); }},
-    {7, 6, "External force location X", [](const Tpcm& t) { return one(t.XVLOC); }},
-    {7, 7, "External force location Y", [](const Tpcm& t) { return one(t.YVLOC); }},
+    {7, 6, "External force location X", [](const Tpcm& t) { return one(t.XVLOC); }, kLength},
+    {7, 7, "External force location Y", [](const Tpcm& t) { return one(t.YVLOC); }, kLength},
     {8, 2, "Head-on wind drag area", [](const Tpcm& t) { return one(t.XWNDAR); }},
-    {8, 3, "Head-on wind drag area centroid (y)", [](const Tpcm& t) { return one(t.XWARM); }},
-    {8, 4, "Head-on wind drag area centroid (z)", [](const Tpcm& t) { return one(t.ZXWARM); }},
+    {8, 3, "Head-on wind drag area centroid (y)", [](const Tpcm& t) { return one(t.XWARM); }, kLength},
+    {8, 4, "Head-on wind drag area centroid (z)", [](const Tpcm& t) { return one(t.ZXWARM); }, kLength},
     {8, 5, "Beam-on wind drag area", [](const Tpcm& t) { return one(t.YWNDAR); }},
-    {8, 6, "Beam-on wind drag area centroid (x)", [](const Tpcm& t) { return one(t.YWARM); }},
-    {8, 7, "Beam-on wind drag area centroid (z)", [](const Tpcm& t) { return one(t.ZYWARM); }},
-    {8, 8, "Wind force enhancement factor", [](const Tpcm& t) { return one(t.WNDFAC); }},
+    {8, 6, "Beam-on wind drag area centroid (x)", [](const Tpcm& t) { return one(t.YWARM); }, kLength},
+    {8, 7, "Beam-on wind drag area centroid (z)", [](const Tpcm& t) { return one(t.ZYWARM); }, kLength},
+    {8, 8, "Wind force enhancement factor", [](const Tpcm& t) { return one(t.WNDFAC); }, kCoefficient},
     {8, 12, "Head-on current drag area", [](const Tpcm& t) { return one(t.XCURAR); }},
-    {8, 13, "Head-on current drag area centroid (y)", [](const Tpcm& t) { return one(t.XCARM); }},
-    {8, 14, "Head-on current drag area centroid (z)", [](const Tpcm& t) { return one(t.ZXCARM); }},
+    {8, 13, "Head-on current drag area centroid (y)", [](const Tpcm& t) { return one(t.XCARM); }, kLength},
+    {8, 14, "Head-on current drag area centroid (z)", [](const Tpcm& t) { return one(t.ZXCARM); }, kLength},
     {8, 15, "Beam-on current drag area", [](const Tpcm& t) { return one(t.YCURAR); }},
-    {8, 16, "Beam-on current drag area centroid (x)", [](const Tpcm& t) { return one(t.YCARM); }},
-    {8, 17, "Beam-on current drag area centroid (z)", [](const Tpcm& t) { return one(t.ZYCARM); }},
-    {8, 18, "Current force enhancement factor", [](const Tpcm& t) { return one(t.CURFAC); }},
-    {8, 21, "Bow shape factor", [](const Tpcm& t) { return one(t.BOWFAC); }},
-    {8, 22, "Stern shape factor", [](const Tpcm& t) { return one(t.STRNFC); }},
-    {8, 23, "Wave reflection head-on enhancement factor", [](const Tpcm& t) { return one(t.WVFCX); }},
-    {8, 24, "Wave reflection beam-on enhancement factor", [](const Tpcm& t) { return one(t.WVFCY); }},
-    {8, 25, "Wave reflection moment enhancement factor", [](const Tpcm& t) { return one(t.WVFCM); }},
-    {8, 26, "Variable wave reflection enhancement factor", [](const Tpcm& t) { return one(t.VWDFAC); }},
-    {8, 31, "Wave absorption head-on enhancement factor", [](const Tpcm& t) { return one(t.WVDGCX); }},
-    {8, 32, "Wave absorption beam-on enhancement factor", [](const Tpcm& t) { return one(t.WVDGCY); }},
-    {8, 33, "Wave absorption moment enhancement factor", [](const Tpcm& t) { return one(t.WVDGCM); }},
-    {8, 34, "Variable wave absorption enhancement factor", [](const Tpcm& t) { return one(t.VWDRGFC); }},
+    {8, 16, "Beam-on current drag area centroid (x)", [](const Tpcm& t) { return one(t.YCARM); }, kLength},
+    {8, 17, "Beam-on current drag area centroid (z)", [](const Tpcm& t) { return one(t.ZYCARM); }, kLength},
+    {8, 18, "Current force enhancement factor", [](const Tpcm& t) { return one(t.CURFAC); }, kCoefficient},
+    {8, 21, "Bow shape factor", [](const Tpcm& t) { return one(t.BOWFAC); }, kCoefficient},
+    {8, 22, "Stern shape factor", [](const Tpcm& t) { return one(t.STRNFC); }, kCoefficient},
+    {8, 23, "Wave reflection head-on enhancement factor", [](const Tpcm& t) { return one(t.WVFCX); }, kCoefficient},
+    {8, 24, "Wave reflection beam-on enhancement factor", [](const Tpcm& t) { return one(t.WVFCY); }, kCoefficient},
+    {8, 25, "Wave reflection moment enhancement factor", [](const Tpcm& t) { return one(t.WVFCM); }, kCoefficient},
+    {8, 26, "Variable wave reflection enhancement factor", [](const Tpcm& t) { return one(t.VWDFAC); }, kCoefficient},
+    {8, 31, "Wave absorption head-on enhancement factor", [](const Tpcm& t) { return one(t.WVDGCX); }, kCoefficient},
+    {8, 32, "Wave absorption beam-on enhancement factor", [](const Tpcm& t) { return one(t.WVDGCY); }, kCoefficient},
+    {8, 33, "Wave absorption moment enhancement factor", [](const Tpcm& t) { return one(t.WVDGCM); }, kCoefficient},
+    {8, 34, "Variable wave absorption enhancement factor", [](const Tpcm& t) { return one(t.VWDRGFC); }, kCoefficient},
     {9, 1, "Wind speed", [](const Tpcm& t) { return one(t.WNDSPD); }},
     {9, 2, "Wind direction", [](const Tpcm& t) { return one(t.WNDHDG); }},
     {9, 3, "Wind speed spectral density", [](const Tpcm& t) { return one(t.WNDDEN); }},
@@ -132,13 +179,13 @@ const EnteredReals kEnteredReals[] = {
     {10, 6, "Current speed spectral density", [](const Tpcm& t) { return one(t.CURDEN); }},
     {10, 6, "RMS current variation", [](const Tpcm& t) { return one(t.RMS_CRNT); }},
     {11, 2, "Table of wave periods", [](const Tpcm& t) { return rows(t.T, t.NWP); }},
-    {11, 4, "Regular wave height or slope", [](const Tpcm& t) { return one(t.SLPHT); }},
+    {11, 4, "Regular wave height or slope", [](const Tpcm& t) { return one(t.SLPHT); }, kHeight},
     {11, 6, "Table of wave headings", [](const Tpcm& t) { return rows(t.WAVHDG, t.NDIR); }},
     {12, 4, "Direction of irregular seas",
      [](const Tpcm& t) {
          return t.WAVTYP == kOchiHubble ? rows(t.SEAHDG, std::max<Int>(1, t.NSEAHG)) : one(t.SEAHDG(1));
      }},
-    {12, 6, "Significant wave height", [](const Tpcm& t) { return rows(t.SWHT, sea_count(t)); }},
+    {12, 6, "Significant wave height", [](const Tpcm& t) { return rows(t.SWHT, sea_count(t)); }, kHeight},
     {12, 7, "Peak period", [](const Tpcm& t) { return rows(t.SIGPD, sea_count(t)); }},
     {12, 8, "Spectral bandwidth parameter", [](const Tpcm& t) { return one(t.WAVWID); }},
     {12, 8, "JONSWAP gamma parameter", [](const Tpcm& t) { return one(t.JONGAM); }},
@@ -148,14 +195,14 @@ const EnteredReals kEnteredReals[] = {
     {12, 21, "Power of cosine in spreading factor", [](const Tpcm& t) { return one(t.COSEXP); }},
     {12, 22, "Spreading sector size", [](const Tpcm& t) { return one(t.ANGSEC); }},
     {13, 4, "Swell direction", [](const Tpcm& t) { return one(t.SWLHDG); }},
-    {13, 6, "Significant swell height", [](const Tpcm& t) { return one(t.SWELHT); }},
+    {13, 6, "Significant swell height", [](const Tpcm& t) { return one(t.SWELHT); }, kHeight},
     {13, 7, "Swell period", [](const Tpcm& t) { return one(t.SWELPD); }},
     {13, 8, "Swell spectral bandwidth parameter", [](const Tpcm& t) { return one(t.SWLWID); }},
     {13, 8, "Swell JONSWAP gamma parameter", [](const Tpcm& t) { return one(t.JONGAM_SWL); }},
     {13, 9, "Swell JONSWAP sigma a shape parameter", [](const Tpcm& t) { return one(t.JONPL_SWL); }},
     {13, 10, "Swell JONSWAP sigma b shape parameter", [](const Tpcm& t) { return one(t.JONPG_SWL); }},
     {13, 24, "Second swell direction", [](const Tpcm& t) { return one(t.SWLHDG2); }},
-    {13, 26, "Second significant swell height", [](const Tpcm& t) { return one(t.SWELHT2); }},
+    {13, 26, "Second significant swell height", [](const Tpcm& t) { return one(t.SWELHT2); }, kHeight},
     {13, 27, "Second swell period", [](const Tpcm& t) { return one(t.SWELPD2); }},
     {13, 28, "Second swell spectral bandwidth parameter", [](const Tpcm& t) { return one(t.SWLWID2); }},
     {13, 28, "Second swell JONSWAP gamma parameter", [](const Tpcm& t) { return one(t.JONGAM_SWL2); }},
@@ -164,10 +211,16 @@ const EnteredReals kEnteredReals[] = {
     {15, 17, "Uniform angular increment", [](const Tpcm& t) { return one(t.BRVINC); }},
     {15, 18, "Starting attack angle", [](const Tpcm& t) { return one(t.VESAN0); }},
     {15, 19, "Angular array", [](const Tpcm& t) { return Values(&t.BRVHDG(1), std::clamp<Int>(t.NUMBRV, 0, 37)); }},
-    {15, 20, "Offset from CG for moment calculations", [](const Tpcm& t) { return one(t.BRVARM); }},
+    {15, 20, "Offset from CG for moment calculations", [](const Tpcm& t) { return one(t.BRVARM); }, kLength},
     {15, 21, "Frequency of low-frequency oscillations", [](const Tpcm& t) { return one(t.BRVFRQ); }},
     {15, 22, "Frequency interval for group spectral tables", [](const Tpcm& t) { return one(t.BRVFRQ_DELTA); }},
     {15, 23, "Minimum period for L.F. spectral tables", [](const Tpcm& t) { return one(t.BRV_PD_MIN()); }},
+    {12, 2, "Custom spectrum table",
+     [](const Tpcm& t) { return swell_table_only(t) ? Values() : custom_spectrum(t); }},
+    {13, 2, "Custom spectrum table",
+     [](const Tpcm& t) { return swell_table_only(t) ? custom_spectrum(t) : Values(); }},
+    {0, 450, "Storm duration", [](const Tpcm& t) { return one(t.DURATN); }},
+    {0, 483, "Phantom weight value", [](const Tpcm& t) { return one(t.TLP_TENSION); }},
 };
 
 RunInputFinding not_finite(std::string_view name, Int page, Int item) {
@@ -223,17 +276,6 @@ bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<R
     return true;
 }
 
-// Sizes the run squares, cubes and raises to the fourth and fifth power (volumes, inertias, added
-// masses, moments of the loads about their levers, drag and inertia forces, and the squares of
-// those in the spectra), and the factors and coefficients that scale them: held within bounds no
-// real vessel or sea reaches, so that those products stay within single precision. A length
-// (coordinate, diameter, lever, gyradius, height of a centre) of 10,000 ft or m, an area of its
-// square, a coefficient, factor or load percentage of 1,000, a wave height of 1,000 ft or m.
-constexpr Real kLengthBound = 1.0e4f;
-constexpr Real kAreaBound = 1.0e8f;
-constexpr Real kCoefficientBound = 1.0e3f;
-constexpr Real kHeightBound = 1.0e3f;
-
 // The shortest peak period of a sea: its frequency 2 pi / T enters the spectra to the fifth power
 // and the wave number squared; a thousandth of a second keeps both far inside single precision.
 constexpr Real kShortestPeakPeriod = 1.0e-3f;
@@ -254,7 +296,7 @@ RunInputFinding too_large(std::string_view name, Int page, Int item, Real bound)
 struct MemberColumn {
     Int item;
     std::string_view name;
-    Real bound;
+    Bound bound;
     Values (*values)(const Tpcm&, Int);
 };
 
@@ -264,15 +306,15 @@ Values member_row(const FArray<Real, 3, N>& table, Int m) {
 }
 
 const MemberColumn kMemberColumns[] = {
-    {4, "Dimensions", kLengthBound, [](const Tpcm& t, Int m) { return member_row(t.DIAMS, m); }},
-    {5, "Cross-sectional area", kAreaBound, [](const Tpcm& t, Int m) { return one(t.XAREA(m)); }},
-    {10, "Base coordinate", kLengthBound, [](const Tpcm& t, Int m) { return member_row(t.RCYLB, m); }},
-    {12, "Top coordinate", kLengthBound, [](const Tpcm& t, Int m) { return member_row(t.RCYLT, m); }},
-    {16, "Added mass coefficients", kCoefficientBound, [](const Tpcm& t, Int m) { return member_row(t.CYLCM, m); }},
-    {17, "Added moment coefficients", kCoefficientBound,
+    {4, "Dimensions", kLength, [](const Tpcm& t, Int m) { return member_row(t.DIAMS, m); }},
+    {5, "Cross-sectional area", Bound::Area, [](const Tpcm& t, Int m) { return one(t.XAREA(m)); }},
+    {10, "Base coordinate", kLength, [](const Tpcm& t, Int m) { return member_row(t.RCYLB, m); }},
+    {12, "Top coordinate", kLength, [](const Tpcm& t, Int m) { return member_row(t.RCYLT, m); }},
+    {16, "Added mass coefficients", kCoefficient, [](const Tpcm& t, Int m) { return member_row(t.CYLCM, m); }},
+    {17, "Added moment coefficients", kCoefficient,
      [](const Tpcm& t, Int m) { return member_row(t.CYLCMI, m); }},
-    {19, "Drag coefficients", kCoefficientBound, [](const Tpcm& t, Int m) { return member_row(t.CYLCD, m); }},
-    {20, "Drag moment coefficients", kCoefficientBound, [](const Tpcm& t, Int m) { return member_row(t.CYLCDI, m); }},
+    {19, "Drag coefficients", kCoefficient, [](const Tpcm& t, Int m) { return member_row(t.CYLCD, m); }},
+    {20, "Drag moment coefficients", kCoefficient, [](const Tpcm& t, Int m) { return member_row(t.CYLCDI, m); }},
 };
 
 void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
@@ -282,80 +324,12 @@ void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
             const std::string name = std::string(column.name) + " of member " + std::to_string(m);
             const Values values = column.values(t, m);
             if (any_not_finite(values)) found.push_back(not_finite(name, 5, column.item));
-            if (any_beyond(values, column.bound)) found.push_back(too_large(name, 5, column.item, column.bound));
+            const Real bound = bound_of(column.bound, t.NUNTS);
+            if (any_beyond(values, bound)) found.push_back(too_large(name, 5, column.item, bound));
         }
     }
 }
 
-// The single sizes, levers, factors and heights held to the bounds above, by page and item.
-struct BoundedReals {
-    Int page;
-    Int item;
-    std::string_view name;
-    Real bound;
-    Values (*values)(const Tpcm&);
-};
-
-const BoundedReals kBoundedReals[] = {
-    {2, 2, "Transverse metacentric height", kLengthBound, [](const Tpcm& t) { return one(t.VKMT); }},
-    {2, 3, "Longitudinal metacentric height", kLengthBound, [](const Tpcm& t) { return one(t.VKML); }},
-    {2, 4, "Vertical center of buoyancy", kLengthBound, [](const Tpcm& t) { return one(t.VKB); }},
-    {2, 5, "Vertical center of gravity", kLengthBound, [](const Tpcm& t) { return one(t.VKG); }},
-    {2, 6, "LCG-to-Midships distance", kLengthBound, [](const Tpcm& t) { return one(t.CG_to_Midship); }},
-    {2, 8, "Length of vessel at waterline", kLengthBound, [](const Tpcm& t) { return one(t.LWL); }},
-    {2, 9, "Beam of vessel at waterline", kLengthBound, [](const Tpcm& t) { return one(t.BWL); }},
-    {2, 10, "Mean vessel draft", kLengthBound, [](const Tpcm& t) { return one(t.DRAFT); }},
-    {3, 1, "Pitch gyradius", kLengthBound, [](const Tpcm& t) { return one(t.PGYR); }},
-    {3, 2, "Roll gyradius", kLengthBound, [](const Tpcm& t) { return one(t.RGYR); }},
-    {3, 3, "Yaw gyradius", kLengthBound, [](const Tpcm& t) { return one(t.YGYR); }},
-    {3, 4, "Bilge radius", kLengthBound, [](const Tpcm& t) { return one(t.BILGR); }},
-    {3, 6, "Bilge keel length", kLengthBound, [](const Tpcm& t) { return one(t.TKEEL); }},
-    {3, 7, "Bilge keel width", kLengthBound, [](const Tpcm& t) { return one(t.RKEEL); }},
-    {3, 8, "Inboard keel-to-vessel centerline distance", kLengthBound, [](const Tpcm& t) { return one(t.DKEEL); }},
-    {5, 2, "Default member Mx-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDX); }},
-    {5, 3, "Default member My-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDY); }},
-    {5, 4, "Default member Mz-damping coefficient", kCoefficientBound, [](const Tpcm& t) { return one(t.CCOFDZ); }},
-    {6, 7, "Freeboard-based load", kCoefficientBound, [](const Tpcm& t) { return one(t.LOADED); }},
-    {6, 8, "Above-water bow interpolation factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWWND); }},
-    {6, 17, "Draft-based load", kCoefficientBound, [](const Tpcm& t) { return one(t.DFTPCT); }},
-    {6, 18, "Below-water bow interpolation factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWCUR); }},
-    {6, 27, "Head-on shadowing & geometry factor", kCoefficientBound, [](const Tpcm& t) { return one(t.XSHDOW); }},
-    {6, 28, "Beam-on shadowing & geometry factor", kCoefficientBound, [](const Tpcm& t) { return one(t.YSHDOW); }},
-    {7, 6, "External force location X", kLengthBound, [](const Tpcm& t) { return one(t.XVLOC); }},
-    {7, 7, "External force location Y", kLengthBound, [](const Tpcm& t) { return one(t.YVLOC); }},
-    {8, 3, "Head-on wind drag area centroid (y)", kLengthBound, [](const Tpcm& t) { return one(t.XWARM); }},
-    {8, 4, "Head-on wind drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZXWARM); }},
-    {8, 6, "Beam-on wind drag area centroid (x)", kLengthBound, [](const Tpcm& t) { return one(t.YWARM); }},
-    {8, 7, "Beam-on wind drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZYWARM); }},
-    {8, 8, "Wind force enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WNDFAC); }},
-    {8, 13, "Head-on current drag area centroid (y)", kLengthBound, [](const Tpcm& t) { return one(t.XCARM); }},
-    {8, 14, "Head-on current drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZXCARM); }},
-    {8, 16, "Beam-on current drag area centroid (x)", kLengthBound, [](const Tpcm& t) { return one(t.YCARM); }},
-    {8, 17, "Beam-on current drag area centroid (z)", kLengthBound, [](const Tpcm& t) { return one(t.ZYCARM); }},
-    {8, 18, "Current force enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.CURFAC); }},
-    {8, 21, "Bow shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.BOWFAC); }},
-    {8, 22, "Stern shape factor", kCoefficientBound, [](const Tpcm& t) { return one(t.STRNFC); }},
-    {8, 23, "Wave reflection head-on enhancement factor", kCoefficientBound,
-     [](const Tpcm& t) { return one(t.WVFCX); }},
-    {8, 24, "Wave reflection beam-on enhancement factor", kCoefficientBound,
-     [](const Tpcm& t) { return one(t.WVFCY); }},
-    {8, 25, "Wave reflection moment enhancement factor", kCoefficientBound, [](const Tpcm& t) { return one(t.WVFCM); }},
-    {8, 26, "Variable wave reflection enhancement factor", kCoefficientBound,
-     [](const Tpcm& t) { return one(t.VWDFAC); }},
-    {8, 31, "Wave absorption head-on enhancement factor", kCoefficientBound,
-     [](const Tpcm& t) { return one(t.WVDGCX); }},
-    {8, 32, "Wave absorption beam-on enhancement factor", kCoefficientBound,
-     [](const Tpcm& t) { return one(t.WVDGCY); }},
-    {8, 33, "Wave absorption moment enhancement factor", kCoefficientBound,
-     [](const Tpcm& t) { return one(t.WVDGCM); }},
-    {8, 34, "Variable wave absorption enhancement factor", kCoefficientBound,
-     [](const Tpcm& t) { return one(t.VWDRGFC); }},
-    {11, 4, "Regular wave height or slope", kHeightBound, [](const Tpcm& t) { return one(t.SLPHT); }},
-    {12, 6, "Significant wave height", kHeightBound, [](const Tpcm& t) { return rows(t.SWHT, sea_count(t)); }},
-    {13, 6, "Significant swell height", kHeightBound, [](const Tpcm& t) { return one(t.SWELHT); }},
-    {13, 26, "Second significant swell height", kHeightBound, [](const Tpcm& t) { return one(t.SWELHT2); }},
-    {15, 20, "Offset from CG for moment calculations", kLengthBound, [](const Tpcm& t) { return one(t.BRVARM); }},
-};
 
 // Main dimensions of one vessel that its hull model cannot compute with, beyond the warning of the
 // consistency checks: the displaced volume is the displacement over the water density, the
@@ -394,7 +368,7 @@ void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
         const Real BTEMP = t.DRAFT - t.VKG;
         const Real CTEMP = (t.VKB - t.VKG) * DELTA / t.AWP;
         const Real EDRAFT = BTEMP + std::sqrt(BTEMP * BTEMP - 2.0f * CTEMP);
-        if (!(EDRAFT > 0.0f && EDRAFT <= kLengthBound))
+        if (!(EDRAFT > 0.0f && EDRAFT <= bound_of(kLength, t.NUNTS)))
             found.push_back({std::string(kFatalFindingHead) + "The disc buoy's displacement, KB, KG, water plane area and",
                              "     draft (page 2, items 1, 4, 5, 7 and 10) give its equivalent cylinder",
                              "     no draft to compute with."});
@@ -408,9 +382,120 @@ void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     }
 }
 
+// The custom spectrum table gives its sea or swell the significant height 4 sqrt(m0), m0 the table's
+// integral over the period grid as the run takes it: a negative integral has no height, and a height
+// beyond the wave height bound is held to it as the heights entered are. Looked at only where a
+// sea or swell of the table's type is on, with the periods that the consistency checks pass.
+void custom_spectrum_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const bool sea = t.LRANDM != 0 && t.WAVTYP == kSpectrumTable;
+    const bool swell =
+        t.LSWELL != 0 && (t.SWLTYP == kSpectrumTable || (t.LSWEL2 != 0 && t.SWLTYP2 == kSpectrumTable));
+    const Values table = custom_spectrum(t);
+    const Values periods = rows(t.T, t.NWP);
+    if ((!sea && !swell) || table.empty() || any_not_finite(table) || any_not_finite(periods) ||
+        std::any_of(periods.begin(), periods.end(), [](Real T) { return !(T > 0.0f); }))
+        return;
+    const WavCom kept = WAVCOM;
+    set_wave_grid(t.T.data(), t.NWP, t.NUNTS);
+    Real m0 = 0.0f, m2 = 0.0f;
+    SMPINT(t.USRPSD.data(), m0, m2);
+    WAVCOM = kept;
+    const Int page = sea ? 12 : 13;
+    const Real bound = bound_of(kHeight, t.NUNTS);
+    if (m0 < 0.0f)
+        found.push_back({where("Custom spectrum table", page, 2) + " integrates to a negative",
+                         "     variance: no significant height to compute."});
+    else if (!(4.0f * std::sqrt(m0) <= bound))
+        found.push_back({where("Custom spectrum table", page, 2) + " gives a significant height too large",
+                         "     to compute (beyond " + std::to_string(static_cast<long>(bound)) + ")."});
+}
+
+// ---- Parameters whose formula needs a sign or a size -------------------------------------------
+
+// One JONSWAP shape of the general and TMA types: gamma and the widths below and above the peak,
+// and the page items where they are entered.
+struct JonswapShape {
+    Int page;
+    Int gamma_item;
+    std::string_view gamma_name, below_name, above_name;
+    Real gamma, below, above;
+    Real peak_period;
+};
+
+bool jonswap_type(Int type) { return type == kGeneralJonswap || type == kTmaShallowWater; }
+
+// A grid frequency 2 pi / T(i) equal to the peak frequency: there the shape's exponent is the
+// square of 0 over twice the width squared.
+bool peak_on_grid(const Tpcm& t, Real peak_period) {
+    const Real WPK = kTwoPi / peak_period;
+    for (Real T : rows(t.T, t.NWP))
+        if (kTwoPi / T == WPK) return true;
+    return false;
+}
+
+// The normaliser integrates gamma^r from the logarithm of gamma: none at 0 or below. The shape divides by twice each width squared: its
+// square leaves single precision from 1.3e19 on; a width below the peak whose square is 0 gives 0
+// over 0 at a grid frequency on the peak (above the peak, the exponent's floor takes the infinity).
+// A negative width computes as its size does.
+void jonswap_findings(const Tpcm& t, const JonswapShape& s, std::vector<RunInputFinding>& found) {
+    const auto cannot = [&](std::string_view name, Int item) {
+        found.push_back({where(name, s.page, item) + " is a value", "     the JONSWAP spectrum cannot compute with."});
+    };
+    if (std::isfinite(s.gamma) && !(s.gamma > 0.0f)) cannot(s.gamma_name, s.gamma_item);
+    const Real below = 2.0f * (s.below * s.below), above = 2.0f * (s.above * s.above);
+    if (std::isfinite(s.below) &&
+        (std::isinf(below) || (below == 0.0f && s.peak_period > 0.0f && peak_on_grid(t, s.peak_period))))
+        cannot(s.below_name, s.gamma_item + 1);
+    if (std::isfinite(s.above) && std::isinf(above)) cannot(s.above_name, s.gamma_item + 2);
+}
+
+// The A.P.I. wind spectrum divides by its peak frequency, the parameter times the wind speed; the
+// Ochi-Hubble spectrum takes the gamma function of each lambda (no value at 0 and the negative whole
+// numbers, none beyond 34.5) and raises lambda + 1/4 over the frequency ratio to the power lambda,
+// which needs lambda above -1/4; the JONSWAP shapes as above. Each only where the run computes it.
+void spectrum_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    if (t.LWIND != 0 && speed_spectra_reported(t) && t.WNDTYP == 4 && std::isfinite(t.APIPRM) && !(t.APIPRM > 0.0f))
+        found.push_back({where("A.P.I. wind spectrum parameter", 9, 3) + " is not positive:",
+                         "     the A.P.I. wind spectrum cannot compute with it."});
+    if (t.LRANDM != 0 && t.WAVTYP == kOchiHubble) {
+        const Values lambdas = rows(t.OCHI_LAMBDA, t.N_OCHI_COMP);
+        for (std::size_t j = 0; j < lambdas.size(); ++j) {
+            const Real lambda = lambdas[j];
+            if (!std::isfinite(lambda)) continue;
+            Real G = 0.0f;
+            Int IER = 0;
+            GAMMA(lambda, G, IER);
+            if (IER == 0 && lambda + 0.25f > 0.0f) continue;
+            found.push_back({where("Component lambda values", 12, 8) + " hold a lambda of component " +
+                                 std::to_string(j + 1),
+                             "     the Ochi-Hubble spectrum cannot compute with."});
+            break;
+        }
+    }
+    if (t.LRANDM != 0 && jonswap_type(t.WAVTYP))
+        jonswap_findings(t,
+                         {12, 8, "JONSWAP gamma parameter", "JONSWAP sigma a shape parameter",
+                          "JONSWAP sigma b shape parameter", t.JONGAM, t.JONPL, t.JONPG, t.SIGPD(1)},
+                         found);
+    if (t.LSWELL != 0 && jonswap_type(t.SWLTYP))
+        jonswap_findings(t,
+                         {13, 8, "Swell JONSWAP gamma parameter", "Swell JONSWAP sigma a shape parameter",
+                          "Swell JONSWAP sigma b shape parameter", t.JONGAM_SWL, t.JONPL_SWL, t.JONPG_SWL,
+                          t.SWELPD},
+                         found);
+    if (t.LSWELL != 0 && t.LSWEL2 != 0 && jonswap_type(t.SWLTYP2))
+        jonswap_findings(t,
+                         {13, 28, "Second swell JONSWAP gamma parameter", "Second swell JONSWAP sigma a shape parameter",
+                          "Second swell JONSWAP sigma b shape parameter", t.JONGAM_SWL2, t.JONPL_SWL2, t.JONPG_SWL2,
+                          t.SWELPD2},
+                         found);
+}
+
 }  // namespace
 
 std::string where(std::string_view name, Int page, Int item) {
+    if (page == 0)
+        return std::string(kFatalFindingHead).append(name).append(" (word ").append(std::to_string(item)).append(" of the data file)");
     return std::string(kFatalFindingHead)
         .append(name)
         .append(" (page ")
@@ -430,15 +515,14 @@ std::vector<RunInputFinding> run_input_findings() {
         found.push_back({std::string(kFatalFindingHead) + "Unit system flag " + std::to_string(t.NUNTS) + " (page 1) is",
                          "     neither English (0) nor metric (1)."});
 
-    for (const EnteredReals& e : kEnteredReals)
-        if (any_not_finite(e.values(t))) found.push_back(not_finite(e.name, e.page, e.item));
+    for (const EnteredReals& e : kEnteredReals) {
+        const Values values = e.values(t);
+        if (any_not_finite(values)) found.push_back(not_finite(e.name, e.page, e.item));
+        if (e.bound == Bound::None) continue;
+        const Real bound = bound_of(e.bound, t.NUNTS);
+        if (any_beyond(values, bound)) found.push_back(too_large(e.name, e.page, e.item, bound));
+    }
     member_findings(t, found);
-    // The storm duration is on no page (a new case has 1 hour); the motion library takes its
-    // logarithm, which an infinite duration leaves without a number.
-    if (!std::isfinite(t.DURATN))
-        found.push_back({std::string(kFatalFindingHead) + "Storm duration (word 450 of the data file) is not a finite number."});
-    for (const BoundedReals& e : kBoundedReals)
-        if (any_beyond(e.values(t), e.bound)) found.push_back(too_large(e.name, e.page, e.item, e.bound));
     // Peak periods that are positive (the consistency checks refuse the others) but too short.
     {
         const Values periods = rows(t.SIGPD, sea_count(t));
@@ -448,6 +532,25 @@ std::vector<RunInputFinding> run_input_findings() {
     }
 
     hull_findings(t, found);
+    custom_spectrum_findings(t, found);
+    spectrum_parameter_findings(t, found);
+
+    // The phantom weight of a member-built hull (the semi output options' switch on) takes its
+    // weight from the vessel's mass: at or beyond the displacement no mass is left for the inertias
+    // of the motions. A tension-leg program's own tendons take its place.
+    const bool members = t.VESTYP == 3 || t.VESTYP == 5 || t.VESTYP == 6;
+    const bool tension_leg = t.CREATR() == 14 || t.CREATR() == 17;
+    if (members && !tension_leg && t.LPHANTOM_WGHT == 1 && std::isfinite(t.TLP_TENSION) && std::isfinite(t.DISPL) &&
+        !(t.TLP_TENSION < t.DISPL))
+        found.push_back({where("Phantom weight value", 0, 483) + " is not below the vessel",
+                         "     displacement (page 2, item 1): no mass is left for the motions."});
+
+    // The speed and group spectra are written a row a frequency step: beyond their most rows the
+    // run would stop at them after beginning its report.
+    if (speed_or_group_spectra_asked(t) && too_many_low_frequency_rows(t.BRV_PD_MIN(), t.BRVFRQ_DELTA))
+        found.push_back({std::string(kFatalFindingHead) + "Frequency interval and minimum period (page 15, items 22",
+                         "     and 23) give the speed and group spectra more than " +
+                             std::to_string(kMaxLowFrequencyRows) + " rows to write."});
 
     // Speeds the load laws cannot hold.
     if (beyond(t.WNDSPD, kSoundInAirKnots))

@@ -27,7 +27,8 @@ using RunInputFinding = std::vector<std::string>;
 // The start of every fatal finding's first line.
 inline constexpr std::string_view kFatalFindingHead = " ++> Fatal Warning: ";
 
-// " ++> Fatal Warning: NAME (page PAGE, item ITEM)": the head of a finding about one item.
+// " ++> Fatal Warning: NAME (page PAGE, item ITEM)": the head of a finding about one item; with
+// PAGE 0, " ++> Fatal Warning: NAME (word ITEM of the data file)" for a word no page of the walk shows.
 std::string where(std::string_view name, Int page, Int item);
 
 // The findings of the case in TPCM and LOWCOF, in a fixed order. Reads only.

@@ -57,7 +57,7 @@ struct BadCase {
 };
 
 const char* const kPeriods = "periods; at most 100.";
-const char* const kRows = " ++> Low-frequency spectral tables of more than 100000 rows:";
+const char* const kRows = " ++> Fatal Warning: Frequency interval and minimum period (page 15, items 22";
 const char* const kSeriesRefused = " +++> Max Freq Overflow in ANGSPEC...";
 const char* const kDrift = " ++> Fatal Warning: A wave drift factor is nonpositive.";
 const char* const kWindTable = " ++> Fatal Warning: The user wind coefficient table (load-model page 6, item 5)";
@@ -180,6 +180,17 @@ const BadCase kCases[] = {
      " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)"},
     {"WAVTYP user file, no WAVSPEC.txt", 164, int_bits(7), kExecute,
      " ++> Fatal Warning: The file \"WAVSPEC.txt\" of the wave type (page 12, item 2)"},
+    // The report's unit outside those the load keeps; the NSMB current model in any current field,
+    // as the version updates write it; the custom spectrum table and the phantom weight, whether
+    // the run reads them or not.
+    {"IUNIT 7", 109, int_bits(7), kExecute, " ++> Fatal Warning: Output goes to (page 15, item 25) is 7;"},
+    {"IUNIT 0", 109, int_bits(0), kExecute, " ++> Fatal Warning: Output goes to (page 15, item 25) is 0;"},
+    {"LCBARG NSMB in Cy", 774, 0x4F4, kExecute, nullptr},
+    {"LCBARG NSMB in every field", 774, 0xFFF, kExecute, nullptr},
+    {"USRPSD(1) NaN, no sea of the table's type", 218, real_bits(kNaN), kExecute,
+     " ++> Fatal Warning: Custom spectrum table (page 12, item 2) is not a finite number."},
+    {"TLP_TENSION infinite, the switch off", 483, real_bits(kInf), kExecute,
+     " ++> Fatal Warning: Phantom weight value (word 483 of the data file) is not a finite number."},
 };
 
 // The rows of the speed and group spectra (VIIp, VIIIp) and of the series by attack angle (VIIq,
@@ -419,6 +430,95 @@ TEST(BadCaseRun, AMissingUserFileLeavesThePreviousReportUntouched) {
     // With a table there that can be read whole, the run starts and reads it.
     testing::put_file("DRFTCOFS.txt", "2 2\n0\n0.01 1 0 0\n9 1 0 0\n360\n0.01 1 0 0\n9 1 0 0\n");
     EXPECT_NE(run_brevant(kExecute).out.find(kRunBanner), std::string::npos);
+}
+
+// Spectrum parameters and the phantom weight where the run computes with them: a value the
+// formula cannot compute with is refused before the run by page and item (or word); one it can
+// compute with runs to a finite report.
+TEST(BadCaseRun, ValuesTheirFormulaCannotComputeWithAreRefusedBeforeTheRun) {
+    const Words ochi_hubble = {{164, 9u},  {171, 2u}, {192, 2u}, {430, real_bits(3.0f)}, {431, real_bits(2.0f)},
+                               {436, real_bits(10.0f)}, {437, real_bits(6.0f)}, {442, real_bits(2.0f)}};
+    const auto with = [](Words words, const Words& more) {
+        words.insert(words.end(), more.begin(), more.end());
+        return words;
+    };
+    const auto semi_with = [&](const Words& more) { return with(member_built_hull(), more); };
+    // The general JONSWAP sea of gamma 3.3 and widths 0.07 and 0.09, one of them changed.
+    const auto jonswap_with = [&](const Words& more) {
+        return with({{164, 5u}, {477, real_bits(3.3f)}, {475, real_bits(0.07f)}, {476, real_bits(0.09f)}}, more);
+    };
+    Words negative_table = {{164, 8u}};
+    for (int i = 0; i < 31; ++i) negative_table.push_back({218 + i, real_bits(-1.0f)});
+    const BadWords cases[] = {
+        {"A.P.I. parameter 0", {{165, 4u}, {460, real_bits(0.0f)}},
+         " ++> Fatal Warning: A.P.I. wind spectrum parameter (page 9, item 3) is not positive:"},
+        {"A.P.I. parameter 0.025", {{165, 4u}, {460, real_bits(0.025f)}}, nullptr},
+        {"Ochi-Hubble lambda 0", with(ochi_hubble, {{443, real_bits(0.0f)}}),
+         " ++> Fatal Warning: Component lambda values (page 12, item 8) hold a lambda of component 2"},
+        {"Ochi-Hubble lambda -0.5", with(ochi_hubble, {{443, real_bits(-0.5f)}}),
+         " ++> Fatal Warning: Component lambda values (page 12, item 8) hold a lambda of component 2"},
+        {"Ochi-Hubble lambda -0.1", with(ochi_hubble, {{443, real_bits(-0.1f)}}), nullptr},
+        {"JONSWAP gamma 0", jonswap_with({{477, real_bits(0.0f)}}),
+         " ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) is a value"},
+        {"JONSWAP sigma a 0 with the peak on the periods", jonswap_with({{475, real_bits(0.0f)}}),
+         " ++> Fatal Warning: JONSWAP sigma a shape parameter (page 12, item 9) is a value"},
+        {"JONSWAP sigma b 0", jonswap_with({{476, real_bits(0.0f)}}), nullptr},
+        {"custom spectrum table of a negative integral", negative_table,
+         " ++> Fatal Warning: Custom spectrum table (page 12, item 2) integrates to a negative"},
+        {"phantom weight switch 2", semi_with({{189, 2u}}),
+         " ++> Fatal Warning: Phantom weight switch (word 189 of the data file) is 2;"},
+        {"phantom weight of the displacement", semi_with({{189, 1u}, {483, real_bits(2833.7f)}}),
+         " ++> Fatal Warning: Phantom weight value (word 483 of the data file) is not below the vessel"},
+        {"phantom weight below it", semi_with({{189, 1u}, {483, real_bits(2000.0f)}}), nullptr},
+    };
+    for (const BadWords& c : cases) {
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(c.words);
+        expect_outcome(run_brevant(c.finding == nullptr ? std::string("E\n\n3\n") + std::string(40, '\n') : kExecute),
+                       c.finding, c.what);
+    }
+}
+
+// Long light barges, the sample made a box: in feet they pass the checks (their longitudinal
+// metacentric height reaches 273,000 ft) and run to a finite report. In metres the pontoon passes
+// the checks too; its run is not asserted here.
+TEST(BadCaseRun, LightBargesRunInFeet) {
+    struct Barge {
+        const char* what;
+        float L, B, T;  // metres
+        int units;
+    };
+    const Barge barges[] = {{"350 x 60 x 3 m in feet", 350, 60, 3, 0},
+                            {"400 x 100 x 3 m in feet", 400, 100, 3, 0},
+                            {"260 x 63 x 1.8 m in feet", 260, 63, 1.8f, 0},
+                            {"1000 x 121 x 1 m in feet", 1000, 121, 1, 0},
+                            {"1000 x 121 x 1 m in metres", 1000, 121, 1, 1}};
+    for (const Barge& b : barges) {
+        const float f = b.units == 1 ? 1.0f : 3.2808399f;
+        const float L = b.L * f, B = b.B * f, T = b.T * f;
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk({{117, static_cast<std::uint32_t>(b.units)},
+                      {447, real_bits(b.units == 1 ? 1025.0f : 64.0f)},
+                      {446, real_bits(100.0f * f)},
+                      {1409, real_bits(L * B * T * (b.units == 1 ? 1.025f : 0.064f))},
+                      {1410, real_bits(T / 2.0f)},
+                      {1411, real_bits(1.3f * T)},
+                      {1412, real_bits(T)},
+                      {1413, real_bits(L * B)},
+                      {1414, real_bits(0.25f * L)},
+                      {1415, real_bits(0.35f * B)},
+                      {1416, real_bits(0.25f * L)},
+                      {1417, real_bits(T / 2.0f + B * B / (12.0f * T))},
+                      {1418, real_bits(T / 2.0f + L * L / (12.0f * T))},
+                      {1419, real_bits(L)},
+                      {1420, real_bits(B)}});
+        const ProgramResult r = run_brevant(std::string("E\n\n3\n") + std::string(3000, '\n'));
+        EXPECT_EQ(r.out.find("Fatal Warning"), std::string::npos) << b.what << "\n" << r.out;
+        EXPECT_NE(r.out.find(kRunBanner), std::string::npos) << b.what;
+        if (b.units == 0) expect_outcome(r, nullptr, b.what);
+    }
 }
 
 // A new case ("C") given a depth, a hull and a sea, every report section on and the load models as

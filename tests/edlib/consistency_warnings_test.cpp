@@ -42,6 +42,7 @@ void consistent_case() {
     t.SIMTYP = 16;
     t.NUNTS = 1;
     t.EDUNIT = SCREEN_UNIT;
+    t.IUNIT = 1;
     t.LCOPY = 1;
     t.VESTYP = 1;
     t.DWATR = 1025.0f;

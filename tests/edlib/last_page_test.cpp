@@ -83,6 +83,7 @@ protected:
         T.WVFCX = T.WVFCY = T.WVFCM = 1.0f;
         T.WNDTYP = 1;
         T.VESTYP = 1;
+        T.IUNIT = 1;
         // No irregular waves or swell: their heights and periods are not checked.
         T.LRANDM = 0;
         T.LSWELL = 0;
@@ -200,18 +201,18 @@ TEST_F(LastPageTest, SilentRunWithWarningsGoesOnWithoutAPause) {
     EXPECT_EQ(TPCM.EDUNIT, DISK_UNIT);
 }
 
-// The two items that size the low-frequency tables warn of what their row count keeps from the
-// report: beyond 100000 rows the run stops at the speed or group spectra; beyond 1000 the force
-// spectra by attack angle, printed or not, come without rows. The speed and group spectra of 1001
-// to 100000 rows are written whole and warned of by nothing.
+// The two items that size the low-frequency tables: beyond 100000 rows of the speed or group
+// spectra, a fatal finding of the pre-run checks (the silent run stops on it); beyond 1000 rows the
+// force spectra by attack angle, printed or not, come without rows, of which a warning tells. The
+// speed and group spectra of 1001 to 100000 rows are written whole and warned of by nothing.
 TEST_F(LastPageTest, LowFrequencyRowCountsWarnOfTheTablesTheyKeepFromTheReport) {
-    const std::string stop =
-        "\n ++> Warning: Frequency interval and minimum period give more than 100000 rows: the run stops before"
-        " the speed and group spectra (VIIp, VIIIp).\n";
+    const std::string refused =
+        "\n ++> Fatal Warning: Frequency interval and minimum period (page 15, items 22\n"
+        "     and 23) give the speed and group spectra more than 100000 rows to write.\n";
     const std::string skip =
         "\n ++> Warning: Frequency interval and minimum period give more than 1000 rows: the run skips the rows"
         " of the force spectra by attack angle (VIIq, VIIr, VIIs).\n";
-    enum Warned { none, stops, skips };
+    enum Warned { none, refuses, skips };
     struct Case {
         const char* what;
         Int BRVFLG;
@@ -224,9 +225,9 @@ TEST_F(LastPageTest, LowFrequencyRowCountsWarnOfTheTablesTheyKeepFromTheReport) 
         {"1005 rows of the wind speed spectrum", bits({16}), 25.0f, 0.00025f, 1, true, none},
         {"1256 rows of the wind and current speed spectra", bits({15, 16}), 5.0f, 0.001f, 1, true, none},
         {"100000 rows of the wind speed spectrum", bits({16}), 30.0f, 2.09439509e-06f, 1, true, none},
-        {"100001 rows of the wind speed spectrum", bits({16}), 30.0f, 2.09437417e-06f, 1, true, stops},
+        {"100001 rows of the wind speed spectrum", bits({16}), 30.0f, 2.09437417e-06f, 1, true, refuses},
         {"a tiny minimum period for the current speed spectrum and the series", bits({15, 24, 27}), 1e-30f, 0.01f,
-         1, true, stops},
+         1, true, refuses},
         {"1005 rows of the wind pages of the series", bits({24, 27}), 25.0f, 0.00025f, 1, true, skips},
         {"1001 rows of the series", bits({25, 27}), 6.2831855f, 0.000999000971f, 1, true, skips},
         {"1000 rows of the series", bits({25, 27}), 6.28f, 0.001f, 1, true, none},
@@ -254,13 +255,20 @@ TEST_F(LastPageTest, LowFrequencyRowCountsWarnOfTheTablesTheyKeepFromTheReport) 
         TPCM.BRV_PD_MIN() = c.PDMIN;
         TPCM.BRVFRQ_DELTA = c.DELTA;
         answers("4\n");  // a silent run: nothing more may be read
-        BRVFIN("17");
-        EXPECT_EQ(count_of(silent(), stop), c.warned == stops ? 1u : 0u) << silent();
+        bool ended = false;
+        try {
+            BRVFIN("17");
+        } catch (const ProgramEnd&) {
+            ended = true;
+        }
+        EXPECT_EQ(count_of(silent(), refused), c.warned == refuses ? 1u : 0u) << silent();
         EXPECT_EQ(count_of(silent(), skip), c.warned == skips ? 1u : 0u) << silent();
         if (c.warned == none) {
             EXPECT_EQ(silent().find("rows"), std::string::npos) << silent();
         }
-        EXPECT_EQ(TPCM.LCOPY, 1);  // a warning, never fatal: on to the echo walk
+        // A warning goes on to the echo walk; the refusal ends the silent run before it.
+        EXPECT_EQ(ended, c.warned == refuses);
+        EXPECT_EQ(TPCM.LCOPY, c.warned == refuses ? 0 : 1);
     }
 }
 

@@ -33,6 +33,7 @@ inline void passing_ship() {
     t.VKML = 238.0f;
     t.LWBARG = 0x555;
     t.LCBARG = 0x777;
+    t.IUNIT = 1;  // the report on the disk
 }
 
 // Small user files each reader of the run takes whole: two headings of coefficients, a drift table

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -55,53 +56,105 @@ protected:
 
 TEST_F(RunChoiceChecksTest, ValidCaseHasNoFinding) { EXPECT_TRUE(run_choice_findings().empty()); }
 
-// Every code of the table, with the case's other words valid: the ends of the list pass, one beyond
-// each end is refused with page, item and value, and with the list the page offers.
-TEST_F(RunChoiceChecksTest, EachCodeAtTheEndsOfItsListPassesAndOneBeyondIsRefused) {
-    // The last spectral type of the wind and the last depth variation read files: they are there.
-    for (const char* name : {"WINDSPEC.txt", "CRNTPROF.txt"}) testing::put_file(name, "2\n");
-    for (const ChoiceCode& c : choice_codes()) {
-        for (const Int value : {c.first, c.last}) {
+// The codes of single words as the pages offer them, written from the pages themselves: word, page
+// and item (page 0: the word's number, for a word no page of the walk shows), the name the finding
+// gives, every value offered, and what makes the run read the word in the valid case.
+struct OfferedCode {
+    Int Tpcm::*word;
+    Int page, item;
+    const char* name;
+    std::vector<Int> offered;
+    void (*read)();
+};
+
+void nothing() {}
+void member_built_hull() { TPCM.VESTYP = 3; }
+
+const std::vector<Int> kYesNo = {0, 1};
+
+const std::vector<OfferedCode>& offered_codes() {
+    static const std::vector<OfferedCode> codes = {
+        {&Tpcm::VESTYP, 2, 11, "Vessel type for simulation", {1, 2, 3, 4, 5, 6}, nothing},
+        {&Tpcm::LHVDMP, 4, 1, "Heave damping switch", kYesNo, nothing},
+        {&Tpcm::LPTDMP, 4, 3, "Pitch damping switch", kYesNo, nothing},
+        {&Tpcm::LRLDMP, 4, 5, "Roll damping switch", kYesNo, nothing},
+        {&Tpcm::LHVPRD, 4, 7, "Heave period switch", kYesNo, nothing},
+        {&Tpcm::LPTPRD, 4, 9, "Pitch period switch", kYesNo, nothing},
+        {&Tpcm::LRLPRD, 4, 11, "Roll period switch", kYesNo, nothing},
+        {&Tpcm::AUXFRC, 7, 1, "External force switch", kYesNo, nothing},
+        {&Tpcm::CRDSYS, 7, 5, "External force coordinate system", kYesNo, nothing},
+        {&Tpcm::LWIND, 8, 1, "Wind switch", kYesNo, nothing},
+        {&Tpcm::LCURNT, 8, 11, "Current switch", kYesNo, nothing},
+        {&Tpcm::WNDTYP, 9, 3, "Wind spectral type", {1, 2, 3, 4, 5, 6}, nothing},
+        {&Tpcm::LCSTCR, 10, 3, "Current variation with depth", {0, 1, 2, 3}, nothing},
+        {&Tpcm::CURTYP, 10, 6, "Current spectral type", {0, 1, 2, 3}, nothing},
+        {&Tpcm::LSLPHT, 11, 3, "Constant wave height or slope", kYesNo, nothing},
+        {&Tpcm::LRANDM, 12, 1, "Irregular waves switch", kYesNo, nothing},
+        {&Tpcm::WAVTYP, 12, 2, "Wave type", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, nothing},
+        {&Tpcm::LSWELL, 13, 1, "Swell switch", kYesNo, nothing},
+        {&Tpcm::SWLTYP, 13, 2, "Swell type", {0, 1, 2, 3, 4, 5, 6, 7, 8, 10}, nothing},
+        {&Tpcm::LSWLOK, 13, 3, "Swell heading lock", kYesNo, nothing},
+        {&Tpcm::LPHANTOM_WGHT, 0, 189, "Phantom weight switch", kYesNo, member_built_hull},
+    };
+    return codes;
+}
+
+std::string code_head(const OfferedCode& c, Int value) {
+    const std::string where = c.page == 0 ? " (word " + std::to_string(c.item) + " of the data file)"
+                                          : " (page " + std::to_string(c.page) + ", item " + std::to_string(c.item) + ")";
+    return " ++> Fatal Warning: " + std::string(c.name) + where + " is " + std::to_string(value) + ";";
+}
+
+// Every code with the case's other words valid: each value its page offers passes; every value in
+// the gaps of the list and one beyond each end is refused with page, item and value.
+TEST_F(RunChoiceChecksTest, EachCodePassesTheValuesItsPageOffersAndNoOther) {
+    // The types that read a file find it there, whole.
+    testing::put_file("WINDSPEC.txt", "2\n0.0 1.0\n1.0 1.0\n");
+    testing::put_file("CRNTSPEC.txt", "2\n0.0 1.0\n1.0 1.0\n");
+    testing::put_file("WAVSPEC.txt", "2\n0.1 1.0\n3.0 1.0\n");
+    testing::put_file("CRNTPROF.txt", "2\n0.0 1.0 0.0\n50.0 0.5 0.0\n");
+    for (const OfferedCode& c : offered_codes()) {
+        const Int low = c.offered.front(), high = c.offered.back();
+        for (Int value = low - 1; value <= high + 1; ++value) {
             valid_case();
+            c.read();
             TPCM.*(c.word) = value;
-            EXPECT_TRUE(run_choice_findings().empty()) << c.name << " " << value;
-        }
-        for (const Int value : {c.first - 1, c.last + 1}) {
-            valid_case();
-            TPCM.*(c.word) = value;
-            const std::vector<RunInputFinding> found = run_choice_findings();
-            ASSERT_EQ(found.size(), 1u) << c.name << " " << value;
-            EXPECT_EQ(found[0][0], head(c.name, c.page, c.item, value));
-            if (c.skipped == kNoneSkipped) {
-                EXPECT_EQ(found[0][1], "     its page offers the codes " + std::to_string(c.first) + " to " +
-                                           std::to_string(c.last) + ".")
-                    << c.name;
+            const bool offered = std::find(c.offered.begin(), c.offered.end(), value) != c.offered.end();
+            if (offered) {
+                EXPECT_TRUE(run_choice_findings().empty()) << c.name << " " << value;
+            } else {
+                EXPECT_EQ(heads(), std::vector<std::string>{code_head(c, value)}) << c.name << " " << value;
             }
         }
     }
+    // The checks know no code the pages do not set.
+    EXPECT_EQ(choice_codes().size(), offered_codes().size());
 }
 
-// The codes the issue names, as the page offers them.
-TEST_F(RunChoiceChecksTest, ListsOfTheSpectrumAndHullTypes) {
-    struct Row {
-        Int Tpcm::*word;
-        Int first, last;
-        Int page, item;
-    };
-    const Row rows[] = {
-        {&Tpcm::WNDTYP, 1, 6, 9, 3},  {&Tpcm::CURTYP, 0, 3, 10, 6}, {&Tpcm::LCSTCR, 0, 3, 10, 3},
-        {&Tpcm::WAVTYP, 0, 10, 12, 2}, {&Tpcm::SWLTYP, 0, 10, 13, 2}, {&Tpcm::VESTYP, 1, 6, 2, 11},
-    };
-    for (const Row& r : rows) {
-        const ChoiceCode* code = nullptr;
-        for (const ChoiceCode& c : choice_codes())
-            if (c.word == r.word) code = &c;
-        ASSERT_NE(code, nullptr) << r.page << " " << r.item;
-        EXPECT_EQ(code->first, r.first);
-        EXPECT_EQ(code->last, r.last);
-        EXPECT_EQ(code->page, r.page);
-        EXPECT_EQ(code->item, r.item);
+// The list a refusal names: a range, or a range with the one gap of the swell types.
+TEST_F(RunChoiceChecksTest, ARefusalNamesTheListItsPageOffers) {
+    TPCM.WNDTYP = 7;
+    const std::vector<RunInputFinding> found = run_choice_findings();
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0][1], "     its page offers the codes 1 to 6.");
+}
+
+// The report's unit: the disk, the console or the printer unit, the only units the load keeps;
+// a silent run writes to the disk whatever the word holds.
+TEST_F(RunChoiceChecksTest, TheReportGoesToAUnitTheLoadKeeps) {
+    for (const Int unit : {1, 6, 99}) {
+        TPCM.IUNIT = unit;
+        EXPECT_TRUE(run_choice_findings().empty()) << unit;
     }
+    for (const Int unit : {0, 2, 7, 41, -1, 2147483647}) {
+        TPCM.IUNIT = unit;
+        const std::vector<RunInputFinding> found = run_choice_findings();
+        ASSERT_EQ(found.size(), 1u) << unit;
+        EXPECT_EQ(found[0], (RunInputFinding{head("Output goes to", 15, 25, unit),
+                                             "     its page offers the console (6) and the disk (1)."}));
+    }
+    TPCM.EDUNIT = SILENT_UNIT;
+    EXPECT_TRUE(run_choice_findings().empty());
 }
 
 TEST_F(RunChoiceChecksTest, OchiHubbleIsNoSwell) {
@@ -173,8 +226,14 @@ TEST_F(RunChoiceChecksTest, LoadModelFieldsAtTheEndsOfTheirLists) {
     valid_case();
     TPCM.LCBARG = 0x44F;
     EXPECT_TRUE(run_choice_findings().empty());
-    TPCM.LCBARG = 0x4F4;
-    EXPECT_EQ(heads(), (std::vector<std::string>{head("Current Cy force model", 6, 13, 15)}));
+    // The version updates write it into any current field.
+    for (const Int word : {0x4F4, 0xF44, 0xFFF, 0x1F7}) {
+        TPCM.LCBARG = word;
+        EXPECT_TRUE(run_choice_findings().empty()) << std::hex << word;
+    }
+    // The wind and the wave drift have no such model.
+    TPCM.LWBARG = 0x5F5;
+    EXPECT_EQ(heads(), (std::vector<std::string>{head("Wind Cy force model", 6, 3, 15)}));
 }
 
 TEST_F(RunChoiceChecksTest, LoadModelFieldsAreCheckedWhereTheRunReadsThem) {

@@ -337,5 +337,266 @@ TEST_F(RunInputChecksTest, MainDimensionsNoHullCanComputeWith) {
     }
 }
 
+// The same hull alike in feet and in metres: a bound holds the same size in either unit.
+TEST_F(RunInputChecksTest, ABoundHoldsTheSameSizeInFeetAndInMetres) {
+    struct Bounded {
+        const char* name;
+        int page, item;
+        Real metres;  // the bound in metres
+        std::function<Real&()> word;
+    };
+    const std::vector<Bounded> bounded = {
+        {"Length of vessel at waterline", 2, 8, 1.0e4f, [] () -> Real& { return TPCM.LWL; }},
+        {"Roll gyradius", 3, 2, 1.0e4f, [] () -> Real& { return TPCM.RGYR; }},
+        {"Significant wave height", 12, 6, 1.0e3f, [] () -> Real& { return TPCM.SWHT(1); }},
+        {"Wind force enhancement factor", 8, 8, 1.0e3f, [] () -> Real& { return TPCM.WNDFAC; }},
+    };
+    for (const Bounded& b : bounded) {
+        const bool factor = b.page == 8;
+        for (const Int units : {1, 0}) {
+            const Real bound = units == 1 || factor ? b.metres : b.metres * 3.2808399f;
+            passing_ship();
+            TPCM.NUNTS = units;
+            b.word() = bound;
+            EXPECT_TRUE(run_input_findings().empty()) << b.name << " at " << bound << ", units " << units;
+            b.word() = std::nextafter(bound, 2.0f * bound);
+            EXPECT_EQ(heads(), std::vector<std::string>{too_large(b.name, b.page, b.item)}) << b.name << " " << units;
+        }
+    }
+    // A member's diameter and cross-section likewise.
+    passing_ship();
+    TPCM.NUNTS = 0;
+    TPCM.NCYL = 1;
+    TPCM.DIAMS(1, 1) = 32808.0f;
+    TPCM.XAREA(1) = 1.076e9f;
+    EXPECT_TRUE(run_input_findings().empty());
+    TPCM.NUNTS = 1;
+    EXPECT_EQ(heads(), (std::vector<std::string>{too_large("Dimensions of member 1", 5, 4),
+                                                 too_large("Cross-sectional area of member 1", 5, 5)}));
+}
+
+// The metacentric heights are no lengths to bound: long light barges in feet (their longitudinal
+// metacentric height L^2 / 12 T over the draft's half) pass, as in metres.
+TEST_F(RunInputChecksTest, LightBargesPassInFeetAndInMetres) {
+    struct Barge {
+        Real L, B, T;  // metres
+    };
+    for (const Barge& b : {Barge{350, 60, 3}, Barge{400, 100, 3}, Barge{260, 63, 1.8f}, Barge{1000, 121, 1}}) {
+        for (const Int units : {1, 0}) {
+            const Real f = units == 1 ? 1.0f : 3.2808399f;
+            const Real L = b.L * f, B = b.B * f, T = b.T * f;
+            passing_ship();
+            Tpcm& t = TPCM;
+            t.NUNTS = units;
+            t.DWATR = units == 1 ? 1025.0f : 64.0f;
+            t.DEPTH = 100.0f * f;
+            t.LWL = L;
+            t.BWL = B;
+            t.DRAFT = T;
+            t.AWP = L * B;
+            t.DISPL = L * B * T * (units == 1 ? 1.025f : 0.064f);
+            t.VKB = T / 2.0f;
+            t.VKG = 1.3f * T;
+            t.VKMT = T / 2.0f + B * B / (12.0f * T);
+            t.VKML = T / 2.0f + L * L / (12.0f * T);
+            EXPECT_TRUE(run_input_findings().empty()) << b.L << " x " << b.B << " x " << b.T << ", units " << units;
+        }
+    }
+    // The pontoon's 273,000 ft.
+    EXPECT_GT(TPCM.VKML, 273000.0f);
+}
+
+// Parameters whose formula needs a sign or a size: refused by page and item where the run computes
+// the spectrum with them and the formula cannot; where it can (or does not use them), nothing.
+TEST_F(RunInputChecksTest, SpectrumParametersTheFormulaCannotComputeWith) {
+    const auto head = [](const std::string& name, int page, int item, const std::string& rest) {
+        return " ++> Fatal Warning: " + name + " (page " + std::to_string(page) + ", item " + std::to_string(item) +
+               ")" + rest;
+    };
+    const std::string api = head("A.P.I. wind spectrum parameter", 9, 3, " is not positive:");
+    const std::string lambda = head("Component lambda values", 12, 8, " hold a lambda of component 2");
+    const auto jonswap = [&](const std::string& name, int page, int item) { return head(name, page, item, " is a value"); };
+    const std::string gamma = jonswap("JONSWAP gamma parameter", 12, 8);
+    const std::string below = jonswap("JONSWAP sigma a shape parameter", 12, 9);
+    const std::string above = jonswap("JONSWAP sigma b shape parameter", 12, 10);
+    // Wind with its speed spectrum reported; a sea with periods 9, 10 and 11 s and its peak at 10.
+    const auto api_wind = [](Real p) {
+        TPCM.LWIND = 1;
+        TPCM.BRVFLG = 1 << 15;  // the wind speed spectrum
+        TPCM.WNDTYP = 4;
+        TPCM.APIPRM = p;
+    };
+    const auto sea = [](Int type) {
+        TPCM.LRANDM = 1;
+        TPCM.WAVTYP = type;
+        TPCM.NWP = 3;
+        for (int i = 1; i <= 3; ++i) TPCM.T(i) = 8.0f + static_cast<float>(i);
+        TPCM.SIGPD(1) = 10.0f;
+        TPCM.JONGAM = 3.3f;
+        TPCM.JONPL = 0.07f;
+        TPCM.JONPG = 0.09f;
+    };
+    const auto ochi = [&](Real l2) {
+        sea(9);
+        TPCM.N_OCHI_COMP = 2;
+        TPCM.OCHI_LAMBDA(1) = 2.0f;
+        TPCM.OCHI_LAMBDA(2) = l2;
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> set;
+        std::vector<std::string> findings;
+    };
+    const std::vector<Case> cases = {
+        {"API 0", [&] { api_wind(0.0f); }, {api}},
+        {"API below 0", [&] { api_wind(-1.0f); }, {api}},
+        {"API tiny", [&] { api_wind(1.0e-30f); }, {}},
+        {"API 0, wind off", [&] { api_wind(0.0f); TPCM.LWIND = 0; }, {}},
+        {"API 0, no speed spectrum", [&] { api_wind(0.0f); TPCM.BRVFLG = 0; }, {}},
+        {"API 0, Davenport", [&] { api_wind(0.0f); TPCM.WNDTYP = 1; }, {}},
+        {"lambda 0 (a new case)", [&] { ochi(0.0f); }, {lambda}},
+        {"lambda at the gamma function's pole tolerance", [&] { ochi(1.0e-6f); }, {lambda}},
+        {"lambda just above it", [&] { ochi(2.0e-6f); }, {}},
+        {"lambda -0.1: the density computes", [&] { ochi(-0.1f); }, {}},
+        {"lambda -0.25", [&] { ochi(-0.25f); }, {lambda}},
+        {"lambda -1, a pole", [&] { ochi(-1.0f); }, {lambda}},
+        {"lambda -1.5", [&] { ochi(-1.5f); }, {lambda}},
+        {"lambda 34.5", [&] { ochi(34.5f); }, {}},
+        {"lambda 34.6, beyond the gamma function", [&] { ochi(34.6f); }, {lambda}},
+        {"lambda 0 beyond the count", [&] { ochi(2.0f); TPCM.OCHI_LAMBDA(3) = 0.0f; }, {}},
+        {"lambda 0, the sea off", [&] { ochi(0.0f); TPCM.LRANDM = 0; }, {}},
+        {"JONSWAP as given", [&] { sea(5); }, {}},
+        {"gamma 0", [&] { sea(5); TPCM.JONGAM = 0.0f; }, {gamma}},
+        {"gamma below 0", [&] { sea(10); TPCM.JONGAM = -1.0f; }, {gamma}},
+        {"gamma 0, Mean JONSWAP", [&] { sea(2); TPCM.JONGAM = 0.0f; }, {}},
+        {"sigma a 0, the peak on the grid", [&] { sea(5); TPCM.JONPL = 0.0f; }, {below}},
+        {"sigma a 1e-23, its square 0", [&] { sea(5); TPCM.JONPL = 1.0e-23f; }, {below}},
+        {"sigma a 0, the peak off the grid", [&] { sea(5); TPCM.JONPL = 0.0f; TPCM.SIGPD(1) = 10.25f; }, {}},
+        {"sigma a below 0 computes", [&] { sea(5); TPCM.JONPL = -0.07f; }, {}},
+        {"sigma b 0 computes", [&] { sea(5); TPCM.JONPG = 0.0f; }, {}},
+        {"sigma a whose square leaves single precision", [&] { sea(5); TPCM.JONPL = 1.4e19f; }, {below}},
+        {"sigma b likewise", [&] { sea(5); TPCM.JONPG = 1.4e19f; }, {above}},
+        {"sigma b 1.3e19", [&] { sea(5); TPCM.JONPG = 1.3e19f; }, {}},
+        {"the swell's gamma",
+         [&] {
+             TPCM.LSWELL = 1;
+             TPCM.SWLTYP = 10;
+             TPCM.JONGAM_SWL = 0.0f;
+         },
+         {jonswap("Swell JONSWAP gamma parameter", 13, 8)}},
+        {"the second swell's width",
+         [&] {
+             sea(2);
+             TPCM.LSWELL = TPCM.LSWEL2 = 1;
+             TPCM.SWLTYP2 = 5;
+             TPCM.JONGAM_SWL2 = 1.0f;
+             TPCM.JONPL_SWL2 = 0.0f;
+             TPCM.SWELPD2 = 9.0f;
+         },
+         {jonswap("Second swell JONSWAP sigma a shape parameter", 13, 29)}},
+    };
+    for (const Case& c : cases) {
+        passing_ship();
+        c.set();
+        EXPECT_EQ(heads(), c.findings) << c.what;
+    }
+}
+
+// The custom spectrum table of wave type 8: every row its count reaches finite, named on the page
+// of the sea or of the swell that uses it, and a significant height it can give.
+TEST_F(RunInputChecksTest, TheCustomSpectrumTable) {
+    const auto table = [](Real value) {
+        TPCM.NWP = 5;
+        for (int i = 1; i <= 5; ++i) {
+            TPCM.T(i) = 5.0f + static_cast<float>(i);
+            TPCM.USRPSD(i) = value;
+        }
+    };
+    const std::string sea_head = " ++> Fatal Warning: Custom spectrum table (page 12, item 2)";
+    const std::string swell_head = " ++> Fatal Warning: Custom spectrum table (page 13, item 2)";
+    // Not a number in the last row: refused whether a sea uses the table or not.
+    table(1.0f);
+    TPCM.USRPSD(5) = kNaN;
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " is not a finite number."});
+    TPCM.USRPSD(5) = 1.0f;
+    TPCM.USRPSD(6) = kNaN;  // beyond the count
+    EXPECT_TRUE(run_input_findings().empty());
+    // A swell of the table's type alone names the swell page.
+    TPCM.USRPSD(5) = kInf;
+    TPCM.LSWELL = 1;
+    TPCM.SWLTYP = 8;
+    EXPECT_EQ(heads(), std::vector<std::string>{swell_head + " is not a finite number."});
+    // A sea of the type: a table whose integral is negative has no significant height; one negative
+    // row in a positive table computes.
+    passing_ship();
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = 8;
+    table(-1.0f);
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " integrates to a negative"});
+    table(1.0f);
+    TPCM.USRPSD(3) = -2.0f;
+    EXPECT_TRUE(run_input_findings().empty());
+    // The significant height 4 sqrt(m0) held to the bound of the heights: 1000 m, 3280.8 ft.
+    table(1.0f);
+    TPCM.USRPSD(3) = 1.0e8f;
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+    TPCM.NUNTS = 0;
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+    TPCM.USRPSD(3) = 1.0e6f;
+    EXPECT_TRUE(run_input_findings().empty());
+    TPCM.NUNTS = 1;
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+}
+
+// The semi output options' phantom weight (word 483): finite always; with the switch on for a
+// member-built hull, below the displacement, which it takes its weight from.
+TEST_F(RunInputChecksTest, ThePhantomWeight) {
+    const std::string not_below =
+        " ++> Fatal Warning: Phantom weight value (word 483 of the data file) is not below the vessel";
+    const auto phantom = [](Real weight) {
+        passing_ship();
+        TPCM.VESTYP = 3;
+        TPCM.LPHANTOM_WGHT = 1;
+        TPCM.TLP_TENSION = weight;
+    };
+    phantom(29999.0f);
+    EXPECT_TRUE(run_input_findings().empty());
+    phantom(-1.0e30f);  // a negative phantom weight adds mass
+    EXPECT_TRUE(run_input_findings().empty());
+    for (Real weight : {30000.0f, 1.0e30f}) {
+        phantom(weight);
+        EXPECT_EQ(heads(), std::vector<std::string>{not_below}) << weight;
+    }
+    phantom(1.0e30f);
+    TPCM.LPHANTOM_WGHT = 0;
+    EXPECT_TRUE(run_input_findings().empty());
+    phantom(1.0e30f);
+    TPCM.VESTYP = 1;
+    EXPECT_TRUE(run_input_findings().empty());
+    phantom(1.0e30f);
+    TPCM.SIMTYP = 14;  // a tension-leg program's tendons take its place
+    EXPECT_TRUE(run_input_findings().empty());
+    passing_ship();
+    TPCM.TLP_TENSION = kNaN;
+    EXPECT_EQ(heads(), std::vector<std::string>{
+                           " ++> Fatal Warning: Phantom weight value (word 483 of the data file) is not a finite number."});
+}
+
+// More rows of the speed and group spectra than they are written with: refused before the run.
+TEST_F(RunInputChecksTest, SpeedAndGroupSpectraOfTooManyRows) {
+    const std::string refused = " ++> Fatal Warning: Frequency interval and minimum period (page 15, items 22";
+    TPCM.BRV_PD_MIN() = 30.0f;
+    TPCM.BRVFRQ_DELTA = 2.09437417e-06f;  // 100001 rows
+    EXPECT_TRUE(run_input_findings().empty());  // no such table asked for
+    for (const Int bit : {15, 16, 7, 8}) {
+        TPCM.BRVFLG = 1 << (bit - 1);
+        EXPECT_EQ(heads(), std::vector<std::string>{refused}) << bit;
+    }
+    TPCM.BRVFRQ_DELTA = 2.09439509e-06f;  // 100000 rows
+    EXPECT_TRUE(run_input_findings().empty());
+    TPCM.BRVFRQ_DELTA = 0.0f;  // no rows: the last page's own warning
+    EXPECT_TRUE(run_input_findings().empty());
+}
+
 }  // namespace
 }  // namespace brevant
