@@ -354,6 +354,59 @@ TEST_F(FinishTest, AFailedWriteChangesNothingAndTheSaveCanBeTriedAgain) {
     }
 }
 
+// A name that cannot take its new file (a folder in the file's place, a file the file system has
+// locked) is found before the first rename: no file of either group changes, so that the failed save
+// does not rotate the back-ups of the coefficient file, nor the retry rotate them a second time and
+// lose the oldest. With the file back in its place, the same FINISH saves and rotates each group once.
+TEST_F(FinishTest, AFileThatCannotBeReplacedChangesNothingAndTheRetryRotatesOnce) {
+    const char* const names[] = {"LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT"};
+    for (const bool lock : {false, true}) {
+        for (const char* blocked : names) {
+            SCOPED_TRACE(std::string(blocked) + (lock ? " locked" : " a folder"));
+            testing::ScratchDir dir;
+            reset_units();
+            capture_unit(SCREEN_UNIT);
+            const char* const generations[] = {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"};
+            int n = 0;
+            for (const char* name : generations) put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+            const auto before = contents_here();
+            std::optional<testing::LockedFile> locked;
+            if (lock) {
+                locked.emplace(blocked);
+                if (!locked->locked()) GTEST_SKIP() << "files cannot be marked immutable here";
+            } else {
+                fs::rename(blocked, "kept");
+                fs::create_directories(std::string(blocked) + "/inside");
+            }
+            TPCM.LRANDM = 1;  // both images changed: both groups are written
+            LOWCOF.UWNANG(1) = 45.0f;
+            answers("\n");
+            EXPECT_EQ(finish(-1983), -1);
+            EXPECT_EQ(JMPLOC, 1);
+            EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos);
+            EXPECT_NE(screen().find("     File name: " + std::string(blocked)), std::string::npos) << screen();
+            if (lock) {
+                locked.reset();
+            } else {
+                EXPECT_TRUE(fs::is_directory(std::string(blocked) + "/inside"));
+                fs::remove_all(blocked);
+                fs::rename("kept", blocked);
+            }
+            EXPECT_EQ(contents_here(), before);  // no file changed, no temporary left
+
+            EXPECT_EQ(finish(-1983), -1);
+            EXPECT_EQ(JMPLOC, 0);
+            EXPECT_EQ(file_word(file_bytes("BREVDAT"), 172), 1u);
+            EXPECT_EQ(file_bytes("BREVBAK"), big_endian({4975, 16, 1}));
+            EXPECT_EQ(file_bytes("LASTBAK"), big_endian({4975, 16, 2}));
+            EXPECT_EQ(file_bytes("LOWBAK"), big_endian({4975, 16, 4}));
+            EXPECT_EQ(file_bytes("LASTLOW"), big_endian({4975, 16, 5}));
+            EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
+            EXPECT_EQ(files().size(), 6u);
+        }
+    }
+}
+
 // A silent run has nobody to make a file writable: its failed save ends the program (status 1)
 // with the message in "Diagnostics.stxt" and no pause, every file as it was.
 TEST_F(FinishTest, AFailedSaveEndsASilentRun) {
