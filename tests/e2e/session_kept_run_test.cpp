@@ -294,6 +294,46 @@ TEST(SessionKept, ALastWriteThatCannotBeDoneKeepsTheSessionAndEveryFile) {
     }
 }
 
+// A silent run stopped by a fatal finding, of a case the user has not edited, ends there even
+// where the checks have tidied words of their own (a second swell without a swell, the direction of
+// a speed of 0, external forces beyond those switched on, the member-hull flag of a ship, the
+// version suffix): nothing is left unsaved, so nothing comes back to the page.
+TEST(SessionKept, FatalFindingOfASilentRunWithNothingEditedEndsWhateverTheChecksTidy) {
+    struct Case {
+        const char* what;
+        int word;
+        std::uint32_t value;
+        bool update;  // the load takes the case for another version: a note and a question
+    };
+    const Case cases[] = {
+        {"second swell without a swell", 194, 1, false},            // LSWEL2
+        {"direction of no speed", 1406, real_word(45.0f), false},  // VGLDIR
+        {"second external force", 792, 1, false},                   // AXFC2
+        {"third external force", 796, 1, false},                    // AXFC3
+        {"member-hull flag of a ship", 791, 1, false},              // SEMI_LIKE
+        {"version suffix", 163, 3, true},                           // IVERS_SUFX
+    };
+    testing::ScratchDir dir;
+    create_case();  // no water depth: a fatal finding
+    const std::string created = file_bytes("BREVDAT");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        put_file("BREVDAT", created);
+        fs::remove("Diagnostics.stxt");
+        fs::remove("DATUPWRN.stxt");
+        edit_on_disk({{c.word, c.value}});
+        const std::string before = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(c.update ? "M\n\nL\n4\n" : "M\nL\n4\n", 60);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(kFatalFindingsLine) + "\n");
+        EXPECT_EQ(count_of(r.out, "End of Session"), 1u) << r.out;
+        EXPECT_EQ(file_bytes("BREVDAT"), before);
+        EXPECT_EQ(files_here(), c.update ? (Files{"BREVDAT", "DATUPWRN.stxt", "Diagnostics.stxt", "LOWDAT"})
+                                         : (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
+    }
+}
+
+
 // The new case has no water depth: a fatal finding. With an edit on page 1 (fresh water), the
 // silent run's findings give the session back to the End of Session page on the screen after the
 // line on standard error; the user then saves, leaves, or lets the input end (without saving).
