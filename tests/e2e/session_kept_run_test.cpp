@@ -276,7 +276,7 @@ TEST(SessionKept, ALastWriteThatCannotBeDoneKeepsTheSessionAndEveryFile) {
             fs::create_directories(std::string(c.obstacle) + "/inside");
         }
         const testing::LockedFile locked(c.lock ? c.obstacle : "");
-        if (c.lock && !locked.locked()) GTEST_SKIP() << "files cannot be marked immutable here";
+        if (c.lock && !locked.locked()) continue;  // files cannot be marked immutable here: the row is left out
         const auto before = tree_here();
         const std::string answers = std::string("M\nJ1\n4\n777\nL\n") + c.choice + "2\n\n";
         const ProgramResult r =

@@ -75,7 +75,7 @@ TEST(StagedFiles, ANameThatCannotTakeItsFileStopsTheWholeCommit) {
             fs::create_directories("C/inside");
         }
         const testing::LockedFile locked(c.lock ? "C" : "");
-        if (c.lock && !locked.locked()) GTEST_SKIP() << "files cannot be marked immutable here";
+        if (c.lock && !locked.locked()) continue;  // files cannot be marked immutable here: the row is left out
         EXPECT_FALSE(can_be_replaced("C  "));
         EXPECT_TRUE(can_be_replaced("A"));
         EXPECT_TRUE(can_be_replaced("B"));  // nothing there
