@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -195,6 +196,25 @@ public:
 private:
     std::filesystem::path old_;
     std::filesystem::path dir_;
+};
+
+// A file marked immutable (chattr +i) for the life of the object, so that not even root may replace
+// or rename it; locked() is false where the file system or the privileges do not allow the mark.
+// Declared after the scratch folder it lies in, so that the mark goes before the folder does.
+class LockedFile {
+public:
+    explicit LockedFile(std::string name)
+        : name_(std::move(name)), locked_(platform::run_command("chattr +i '" + name_ + "' > /dev/null 2>&1") == 0) {}
+    LockedFile(const LockedFile&) = delete;
+    LockedFile& operator=(const LockedFile&) = delete;
+    ~LockedFile() {
+        if (locked_) platform::run_command("chattr -i '" + name_ + "' > /dev/null 2>&1");
+    }
+    bool locked() const { return locked_; }
+
+private:
+    std::string name_;
+    bool locked_;
 };
 
 // The "NaN" and "Infinity" words of a report, counted independently of the program: every such word

@@ -101,13 +101,7 @@ bool drift_type_mismatch(Int word, Int vestyp, Logical semi_like, Int EDUNIT) {
 
 }  // namespace
 
-void VESWRN(Int& WARNEM, Int& FWARN) {
-    Tpcm& t = TPCM;
-    const Int EDUNIT = t.EDUNIT;
-    Reporter report{WARNEM, FWARN, EDUNIT};
-
-    // Normalisations kept in the image.
-    if (t.LCOPY == 0) CLEAR(EDUNIT);
+void tidy_case_for_checks(Tpcm& t) {
     if (t.LSWELL == 0) t.LSWEL2 = 0;
     if (t.TVFWD() == 0.0f) t.VGLDIR = 0.0f;
     if (t.BVFWD == 0.0f) t.BVGLDR = 0.0f;
@@ -119,6 +113,15 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
     }
     t.SEMI_LIKE = (t.VESTYP == 3 || t.VESTYP == 5 || t.VESTYP == 6) ? 1 : 0;
     t.IVERS_SUFX = 0;
+}
+
+void VESWRN(Int& WARNEM, Int& FWARN) {
+    Tpcm& t = TPCM;
+    const Int EDUNIT = t.EDUNIT;
+    Reporter report{WARNEM, FWARN, EDUNIT};
+
+    if (t.LCOPY == 0) CLEAR(EDUNIT);
+    tidy_case_for_checks(t);
     const bool waves_present = t.LRANDM == 1 || t.LSWELL == 1;
 
     const Int CREATR = t.CREATR();

@@ -6,6 +6,13 @@
 
 namespace brevant {
 
+struct Tpcm;
+
+// The normalisations VESWRN keeps in the image T: settings that their switches leave unused go to 0
+// (the second swell without a swell, the direction of a speed of 0, the external forces beyond
+// those switched on), the member-hull flag follows the vessel type, and the version suffix is 0.
+void tidy_case_for_checks(Tpcm& T);
+
 // Writes one message on EDUNIT for each finding and counts it in WARNEM (a warning) or FWARN (a
 // fatal warning) through the warning pager. Besides a few normalisations of the image it changes
 // nothing and never stops the program.

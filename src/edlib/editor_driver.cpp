@@ -99,6 +99,17 @@ bool place_pending_echo() {
 bool end_of_edit() {
     EditorSession& S = SESSION;
     Tpcm& T = TPCM;
+    if (T.LBACK == NAV_EXECUTE && HCDONE != 0 && !can_be_replaced(kEchoFile)) {
+        // The run's echo could not take its place beside the saved case (a folder holds its name):
+        // nothing is saved, and the page comes back as for an echo that could not be written.
+        // A silent run, which nobody can answer, ends here.
+        drop_pending_echo();
+        SAVEDATA = 0;
+        if (T.EDUNIT == SILENT_UNIT) ACERR(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+        report_access_error(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+        T.LBACK = 0;
+        return false;
+    }
     T.IVERS_SUFX = 0;
     S.EDUNIT_TMP = T.EDUNIT;
     T.EDUNIT = 0;  // the image is stored with 0 there

@@ -83,14 +83,17 @@ void check_low_frequency_tables(Int& WARNEM, Int FWARN) {
 }
 
 // Whether the case holds edits that no save has kept: the data image or the coefficient image
-// differs from its copy taken at load, leaving aside what this page and the end of the edit set
-// themselves (the tidied output options, the editor words, the run mode and the version suffix).
+// differs from its copy taken at load, leaving aside what this page, the checks and the end of the
+// edit set themselves (the tidied output options and settings, the editor words, the run mode and
+// the version suffix). The checks have tidied the image by now: the copy is tidied alike, so that
+// a case the user has not touched compares equal.
 bool case_has_unsaved_edits() {
     const EditorSession& S = SESSION;
     static Tpcm loaded;  // the image as loaded, tidied as this page tidies it (too large for the stack)
     loaded = TPCM;
     std::memcpy(&loaded, word_span(S.COPIES.IOBUF).data(), 4 * static_cast<std::size_t>(NTOGOQ));
     tidy_output_options(loaded);
+    tidy_case_for_checks(loaded);
     loaded.SRCDAT = TPCM.SRCDAT;
     loaded.IVERS_SUFX = TPCM.IVERS_SUFX;
     loaded.LBACK = TPCM.LBACK;

@@ -16,6 +16,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
 #include "sysutl/report_files.h"
+#include "sysutl/staged_files.h"
 #include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "veslib/wave_environment.h"
@@ -67,9 +68,34 @@ void console_message(const Report& r, std::string_view message) {
     PRSRET(r.console, KBD_UNIT, TPCM.LBACK);
 }
 
-void close_report(const Report& r) {
-    if (r.to_file) HCLOSE(r.unit, kReportFile, kCaller, r.console);
+// The report file is written beside an earlier report, which stays whole until this one is
+// complete and closed. One that cannot be made, written whole (a full disk, a file-size limit) or
+// put in place (a folder of that name) is reported with its pause, its temporary removed, and the
+// End of Session page comes back with the case as it is.
+bool open_report_file(const Report& r) {
+    if (open_unit(r.unit, staged_name(kReportFile), UnitMode::Write)) return true;
+    drop_staged_file(kReportFile);
+    report_access_error(kCaller, kReportFile, r.console);
+    return false;
 }
+
+void close_report(const Report& r) {
+    if (!r.to_file) return;
+    if (close_unit(r.unit) && place_staged_file(kReportFile)) return;
+    drop_staged_file(kReportFile);
+    report_access_error(kCaller, kReportFile, r.console);
+}
+
+// A report cut short by an end of the program leaves no temporary behind.
+struct ReportFileGuard {
+    const Report& r;
+    ~ReportFileGuard() {
+        if (r.to_file && unit_is_open(r.unit)) {
+            close_unit(r.unit);
+            drop_staged_file(kReportFile);
+        }
+    }
+};
 
 // Amplitude and slope (radians) of the regular wave at grid point i, and the derived column.
 struct RegularWave {
@@ -451,9 +477,10 @@ void WAVOUT() {
     write_record(r.console, " >>> Outputting wave kinematics data...");
     write_record(r.console, "");
     if (P.IUNIT == 1) {
-        RHOPEN(kReportFile, 1, 0, P.IDRIVE, P.IUNIT, kCaller, P.EDUNIT, P.CMPUTR);
+        if (!open_report_file(r)) return;
         r.to_file = true;
     }
+    const ReportFileGuard guard{r};
 
     // Gravity, the grid and its frequencies, by the rules every writer of the grid shares.
     set_wave_grid(&P.T(1), P.NWP, P.NUNTS);

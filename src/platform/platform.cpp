@@ -9,6 +9,8 @@
 #include <optional>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,6 +25,13 @@ bool stdout_is_terminal() { return ::isatty(STDOUT_FILENO) == 1; }
 bool stdin_is_terminal() { return ::isatty(STDIN_FILENO) == 1; }
 
 void ignore_file_size_signal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+bool file_is_locked(const std::string& path) {
+    struct statx st {};
+    if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &st) != 0) return false;
+    constexpr auto kLocked = static_cast<decltype(st.stx_attributes)>(STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND);
+    return (st.stx_attributes & st.stx_attributes_mask & kLocked) != 0;
+}
 
 void clear_screen() {
     if (!stdout_is_terminal()) return;

@@ -17,6 +17,11 @@ bool stdin_is_terminal();
 // caller reports, instead of the signal that would end the process at once. Called at program start.
 void ignore_file_size_signal();
 
+// True when the file system forbids replacing or renaming the file at PATH whatever its mode bits
+// (a file marked immutable or append-only). False for a name that is not there, or where the file
+// system cannot say.
+bool file_is_locked(const std::string& path);
+
 // Clears the terminal with an ANSI sequence; writes nothing when standard output is not a terminal.
 void clear_screen();
 

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/platform.h"
 #include "sysutl/report_files.h"
 
 namespace brevant {
@@ -23,6 +24,15 @@ bool write_protected(std::string_view name) {
     const fs::file_status st = fs::status(name_on_disk(name), ec);
     if (ec || !fs::exists(st)) return false;
     return (st.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+bool can_be_replaced(std::string_view name) {
+    namespace fs = std::filesystem;
+    const std::string file = name_on_disk(name);
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(file, ec);
+    if (ec || !fs::exists(st)) return true;
+    return !fs::is_directory(st) && !platform::file_is_locked(file);
 }
 
 StagedSave::StagedSave() : outer_(current_save) { current_save = this; }
@@ -56,6 +66,14 @@ StageResult StagedSave::stage(std::string_view name, std::span<const char> bytes
 }
 
 std::string StagedSave::commit() {
+    // A save that cannot put all its files in place puts none: a back-up rotated while the file it
+    // keeps stays old would be rotated again by the next save, and its oldest generation lost.
+    for (const Staged& f : files_) {
+        if (!f.placed && !can_be_replaced(f.name)) {
+            discard();
+            return f.shown;
+        }
+    }
     for (Staged& f : files_) {
         std::error_code ec;
         std::filesystem::rename(f.temp, f.name, ec);
@@ -81,8 +99,10 @@ bool place_staged_file(std::string_view name) {
     std::error_code ec;
     const std::string temp = staged_name(name);
     if (!std::filesystem::exists(temp, ec)) return true;
-    std::filesystem::rename(temp, name_on_disk(name), ec);
-    if (!ec) return true;
+    if (can_be_replaced(name)) {
+        std::filesystem::rename(temp, name_on_disk(name), ec);
+        if (!ec) return true;
+    }
     drop_staged_file(name);
     return false;
 }

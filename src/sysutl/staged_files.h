@@ -19,6 +19,11 @@ std::string staged_name(std::string_view name);
 // root included): the user has protected it, and no save replaces it.
 bool write_protected(std::string_view name);
 
+// Whether a file renamed over NAME would take its place: nothing stands there, or a file that may be
+// replaced. A folder of that name, or a file the file system has locked (immutable, append-only),
+// cannot be.
+bool can_be_replaced(std::string_view name);
+
 // How the staging of one file went.
 enum class StageResult {
     Staged,      // written whole beside its name
@@ -47,9 +52,10 @@ public:
     // permission bits; a write-protected one is refused before anything is written.
     StageResult stage(std::string_view name, std::span<const char> bytes);
 
-    // Renames every staged file over its name. Returns the name (as the caller gave it) of the first
-    // that could not be put in place, empty when all were; the files renamed before it stay, each
-    // back-up ahead of the file it keeps, and the temporaries after it are removed.
+    // Renames every staged file over its name. Every name is checked first (can_be_replaced): when
+    // one cannot take its file, none is renamed, every temporary is removed and that name (as the
+    // caller gave it) is returned. Empty when all are in place. Should a rename still fail, the
+    // files renamed before it stay, each back-up ahead of the file it keeps.
     std::string commit();
 
     // Removes every temporary not yet in place.
@@ -83,8 +89,8 @@ private:
 };
 
 // A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first;
-// place_staged_file renames it over NAME once it is complete and closed. False when the rename
-// failed: the temporary is then removed and NAME stays as it was. True, with nothing done, when
+// place_staged_file renames it over NAME once it is complete and closed. False when NAME cannot be
+// replaced or the rename failed: the temporary is then removed and NAME stays as it was. True, with nothing done, when
 // there is no temporary.
 bool place_staged_file(std::string_view name);
 // Removes the temporary of NAME, when there is one.

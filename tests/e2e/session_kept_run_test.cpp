@@ -90,6 +90,8 @@ LimitedRun run_under_file_size_limit(const std::string& first, int pages, bool l
 }
 
 constexpr const char* kEchoError = " ++> File not found or file access error in Brevedit    \n     File name: BREVIN.stxt \n";
+// The echo of a run, written whole, that cannot take its place beside the saved case.
+constexpr const char* kEchoPlacedError = " ++> File not found or file access error in BrevEdit    \n     File name: BREVIN.stxt\n";
 
 // The water depth of the sample edited on page 1 (777 m), then an execute whose echo of the pages
 // outgrows the limit.
@@ -195,22 +197,142 @@ TEST(SessionKept, FailedDumpKeepsTheEarlierDump) {
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
 }
 
-// A silent run has nobody to answer at the page: its failed echo ends it with status 1, the
-// message in "Diagnostics.stxt", one line on standard error naming that file, the data file as it
-// was and no temporary.
+// A silent run has nobody to answer at the page: its echo that cannot be written (a file-size limit)
+// or put in place (a folder holds its name) ends it with status 1, the message in
+// "Diagnostics.stxt", one line on standard error naming that file, the data file as it was and no
+// temporary.
 TEST(SessionKept, FailedEchoEndsASilentRunSayingWhereToLook) {
-    testing::ScratchDir dir;
-    copy_sample();
-    const std::string before = file_bytes("BREVDAT");
-    const ProgramResult r = run_under_file_size_limit("M\nJ1\n4\n777\nL\n4\n", 0, false, "").result;
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, std::string(kSilentRunStoppedMessage) + "\n");
-    EXPECT_NE(file_bytes("Diagnostics.stxt").find(kEchoError), std::string::npos) << file_bytes("Diagnostics.stxt");
-    EXPECT_EQ(file_bytes("BREVDAT"), before);
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
+    const char* const edit_and_run_silently = "M\nJ1\n4\n777\nL\n4\n";
+    for (const bool limit : {true, false}) {
+        SCOPED_TRACE(limit ? "file-size limit" : "a folder named BREVIN.stxt");
+        testing::ScratchDir dir;
+        copy_sample();
+        const std::string before = file_bytes("BREVDAT");
+        if (!limit) fs::create_directories("BREVIN.stxt/inside");
+        const ProgramResult r = limit ? run_under_file_size_limit(edit_and_run_silently, 0, false, "").result
+                                      : run_brevant(edit_and_run_silently, 60);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(kSilentRunStoppedMessage) + "\n");
+        EXPECT_NE(file_bytes("Diagnostics.stxt").find(limit ? kEchoError : kEchoPlacedError), std::string::npos)
+            << file_bytes("Diagnostics.stxt");
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        EXPECT_EQ(file_bytes("BREVDAT"), before);
+        EXPECT_EQ(files_here(), limit ? (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"})
+                                      : (Files{"BREVDAT", "BREVIN.stxt", "Diagnostics.stxt", "LOWDAT"}));
+    }
 }
 
 constexpr const char* kFatalFindingsLine = " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".";
+
+// Every file and folder below the current one (the run's own subfolder aside), with the content of
+// each file: what a session that changed nothing leaves as it found.
+std::vector<std::pair<std::string, std::string>> tree_here() {
+    std::vector<std::pair<std::string, std::string>> all;
+    for (const auto& entry : fs::recursive_directory_iterator(".")) {
+        const std::string name = entry.path().lexically_relative(".").string();
+        if (name == ".run" || name.starts_with(".run/")) continue;
+        all.emplace_back(name, entry.is_directory() ? std::string("(folder)") : file_bytes(name));
+    }
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+// Each last write of a session that cannot be done (a file-size limit, a folder standing in a file's
+// place, a file the file system has locked): the access error naming the file, its pause, the End of
+// Session page again with the edit of the water depth still there (leaving warns of its loss), no
+// run, and every file and folder as it was, no temporary left.
+TEST(SessionKept, ALastWriteThatCannotBeDoneKeepsTheSessionAndEveryFile) {
+    struct Case {
+        const char* what;
+        const char* choice;   // on the End of Session page, after the edit
+        const char* obstacle;  // a folder of this name, or the file locked
+        bool lock;
+        bool limit;           // under a file-size limit of 5 KiB
+        const char* caption;  // of the access error
+        const char* file;     // its file name, as the message writes it
+    };
+    const Case cases[] = {
+        {"wave report under a file-size limit", "6\n\n", nullptr, false, true, "WAVEOUT", "WAVEOUT.stxt"},
+        {"wave report, a folder named WAVEOUT.stxt", "6\n\n", "WAVEOUT.stxt", false, false, "WAVEOUT",
+         "WAVEOUT.stxt"},
+        {"save, a folder named BREVBAK", "1\n\n", "BREVBAK", false, false, "BrevEdit    ", "BREVBAK     "},
+        {"save, a folder named BREVDAT.brvtmp", "1\n\n", "BREVDAT.brvtmp", false, false, "BrevEdit    ",
+         "BREVDAT     "},
+        {"run, a folder named BREVIN.stxt", "3\n\n", "BREVIN.stxt", false, false, "BrevEdit    ", "BREVIN.stxt"},
+        {"dump, a folder named BREVIN.stxt", "5\n\n", "BREVIN.stxt", false, false, "Brevedit    ", "BREVIN.stxt "},
+        {"save, BREVDAT locked", "1\n\n", "BREVDAT", true, false, "BrevEdit    ", "BREVDAT     "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        // A coefficient file the load cannot read is written by every save, with its back-ups: a save
+        // that failed half-way would have rotated them already.
+        put_file("LOWDAT", file_bytes("LOWDAT").substr(0, 100));
+        put_file("LOWBAK", " an older coefficient file\n");
+        put_file("WAVEOUT.stxt", " an earlier wave report\n");
+        if (c.obstacle != nullptr && !c.lock) {
+            fs::remove(c.obstacle);
+            fs::create_directories(std::string(c.obstacle) + "/inside");
+        }
+        const testing::LockedFile locked(c.lock ? c.obstacle : "");
+        if (c.lock && !locked.locked()) continue;  // files cannot be marked immutable here: the row is left out
+        const auto before = tree_here();
+        const std::string answers = std::string("M\nJ1\n4\n777\nL\n") + c.choice + "2\n\n";
+        const ProgramResult r =
+            c.limit ? run_under_file_size_limit(answers, 0, false, "").result : run_brevant(answers, 60);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        const auto error = r.out.find(std::string(" ++> File not found or file access error in ") + c.caption +
+                                      "\n     File name: " + c.file + "\n");
+        ASSERT_NE(error, std::string::npos) << r.out;
+        const auto pause = r.out.find("Press <RETURN> to continue: ", error);
+        EXPECT_NE(r.out.find("End of Session", pause), std::string::npos);
+        EXPECT_NE(r.out.find("This action will result in the loss of data changes", pause), std::string::npos);
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        EXPECT_EQ(tree_here(), before);
+    }
+}
+
+// A silent run stopped by a fatal finding, of a case the user has not edited, ends there even
+// where the checks have tidied words of their own (a second swell without a swell, the direction of
+// a speed of 0, external forces beyond those switched on, the member-hull flag of a ship, the
+// version suffix): nothing is left unsaved, so nothing comes back to the page.
+TEST(SessionKept, FatalFindingOfASilentRunWithNothingEditedEndsWhateverTheChecksTidy) {
+    struct Case {
+        const char* what;
+        int word;
+        std::uint32_t value;
+        bool update;  // the load takes the case for another version: a note and a question
+    };
+    const Case cases[] = {
+        {"second swell without a swell", 194, 1, false},            // LSWEL2
+        {"direction of no speed", 1406, real_word(45.0f), false},  // VGLDIR
+        {"second external force", 792, 1, false},                   // AXFC2
+        {"third external force", 796, 1, false},                    // AXFC3
+        {"member-hull flag of a ship", 791, 1, false},              // SEMI_LIKE
+        {"version suffix", 163, 3, true},                           // IVERS_SUFX
+    };
+    testing::ScratchDir dir;
+    create_case();  // no water depth: a fatal finding
+    const std::string created = file_bytes("BREVDAT");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        put_file("BREVDAT", created);
+        fs::remove("Diagnostics.stxt");
+        fs::remove("DATUPWRN.stxt");
+        edit_on_disk({{c.word, c.value}});
+        const std::string before = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(c.update ? "M\n\nL\n4\n" : "M\nL\n4\n", 60);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(kFatalFindingsLine) + "\n");
+        EXPECT_EQ(count_of(r.out, "End of Session"), 1u) << r.out;
+        EXPECT_EQ(file_bytes("BREVDAT"), before);
+        EXPECT_EQ(files_here(), c.update ? (Files{"BREVDAT", "DATUPWRN.stxt", "Diagnostics.stxt", "LOWDAT"})
+                                         : (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
+    }
+}
+
 
 // The new case has no water depth: a fatal finding. With an edit on page 1 (fresh water), the
 // silent run's findings give the session back to the End of Session page on the screen after the

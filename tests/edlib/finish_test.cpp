@@ -314,43 +314,68 @@ TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
     }
 }
 
-// A write that fails part-way (here a folder where one file's temporary would go, as a full disk or
-// a file-size limit would fail it) leaves every file of both groups as it was, even those staged
-// before it, and no temporary; the access error names the file, and FINISH goes back to the End of
-// Session page. With the obstacle gone, the same FINISH saves.
-TEST_F(FinishTest, AFailedWriteChangesNothingAndTheSaveCanBeTriedAgain) {
+// A save that fails changes no file of either group, and the retry rotates each group once. Three
+// ways to fail, for each of the six files: a write that fails part-way (a folder where the file's
+// temporary would go, as a full disk or a file-size limit would fail it), a folder standing in the
+// file's place, a file the file system has locked. The last two are found before the first rename,
+// so that a failed save does not rotate the back-ups of the coefficient file, nor its retry rotate
+// them a second time and lose the oldest. The access error names the file and FINISH goes back to
+// the End of Session page; with the obstacle gone, the same FINISH saves.
+TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
+    enum class Obstacle { TemporaryFolder, FolderInPlace, LockedFile };
     const char* const names[] = {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"};
-    for (const char* blocked : names) {
-        SCOPED_TRACE(blocked);
-        testing::ScratchDir dir;
-        reset_units();
-        capture_unit(SCREEN_UNIT);
-        int n = 0;
-        for (const char* name : names) put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
-        const auto before = contents_here();
-        const std::string obstacle = std::string(blocked) + ".brvtmp";
-        fs::create_directory(obstacle);
-        TPCM.LRANDM = 1;  // both images changed: both groups are written
-        LOWCOF.UWNANG(1) = 45.0f;
-        answers("\n");
-        EXPECT_EQ(finish(-1983), -1);
-        EXPECT_EQ(JMPLOC, 1);
-        EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos);
-        EXPECT_NE(screen().find("     File name: " + std::string(blocked)), std::string::npos) << screen();
-        EXPECT_NE(screen().find("Press <RETURN> to continue: "), std::string::npos);
-        fs::remove(obstacle);
-        EXPECT_EQ(contents_here(), before);  // no file changed, no temporary left
+    for (const Obstacle obstacle : {Obstacle::TemporaryFolder, Obstacle::FolderInPlace, Obstacle::LockedFile}) {
+        for (const char* blocked : names) {
+            SCOPED_TRACE(std::string(blocked) + " obstacle " + std::to_string(static_cast<int>(obstacle)));
+            testing::ScratchDir dir;
+            reset_units();
+            capture_unit(SCREEN_UNIT);
+            int n = 0;
+            for (const char* name : names) put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+            const auto before = contents_here();
+            const std::string temporary = std::string(blocked) + ".brvtmp";
+            std::optional<testing::LockedFile> locked;
+            switch (obstacle) {
+                case Obstacle::TemporaryFolder: fs::create_directory(temporary); break;
+                case Obstacle::FolderInPlace:
+                    fs::rename(blocked, "kept");
+                    fs::create_directories(std::string(blocked) + "/inside");
+                    break;
+                case Obstacle::LockedFile:
+                    locked.emplace(blocked);
+                    if (!locked->locked()) continue;  // files cannot be marked immutable here: the row is left out
+                    break;
+            }
+            TPCM.LRANDM = 1;  // both images changed: both groups are written
+            LOWCOF.UWNANG(1) = 45.0f;
+            answers("\n");
+            EXPECT_EQ(finish(-1983), -1);
+            EXPECT_EQ(JMPLOC, 1);
+            EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit"), std::string::npos);
+            EXPECT_NE(screen().find("     File name: " + std::string(blocked)), std::string::npos) << screen();
+            EXPECT_NE(screen().find("Press <RETURN> to continue: "), std::string::npos);
+            switch (obstacle) {
+                case Obstacle::TemporaryFolder: fs::remove(temporary); break;
+                case Obstacle::FolderInPlace:
+                    EXPECT_TRUE(fs::is_directory(std::string(blocked) + "/inside"));
+                    fs::remove_all(blocked);
+                    fs::rename("kept", blocked);
+                    break;
+                case Obstacle::LockedFile: locked.reset(); break;
+            }
+            EXPECT_EQ(contents_here(), before);  // no file changed, no temporary left
 
-        // The session tries again with the same images and load copies.
-        EXPECT_EQ(finish(-1983), -1);
-        EXPECT_EQ(JMPLOC, 0);
-        EXPECT_EQ(file_word(file_bytes("BREVDAT"), 172), 1u);
-        EXPECT_EQ(file_bytes("BREVBAK"), big_endian({4975, 16, 1}));
-        EXPECT_EQ(file_bytes("LASTBAK"), big_endian({4975, 16, 2}));
-        EXPECT_EQ(file_bytes("LOWBAK"), big_endian({4975, 16, 4}));
-        EXPECT_EQ(file_bytes("LASTLOW"), big_endian({4975, 16, 5}));
-        EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
-        EXPECT_EQ(files().size(), 6u);
+            // The session tries again with the same images and load copies.
+            EXPECT_EQ(finish(-1983), -1);
+            EXPECT_EQ(JMPLOC, 0);
+            EXPECT_EQ(file_word(file_bytes("BREVDAT"), 172), 1u);
+            EXPECT_EQ(file_bytes("BREVBAK"), big_endian({4975, 16, 1}));
+            EXPECT_EQ(file_bytes("LASTBAK"), big_endian({4975, 16, 2}));
+            EXPECT_EQ(file_bytes("LOWBAK"), big_endian({4975, 16, 4}));
+            EXPECT_EQ(file_bytes("LASTLOW"), big_endian({4975, 16, 5}));
+            EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
+            EXPECT_EQ(files().size(), 6u);
+        }
     }
 }
 

@@ -493,6 +493,39 @@ TEST_F(WaveReport, OtherSeaPeakOffTheGridTakesTheGroupSpeedAtTheNearestEnd) {
     EXPECT_NEAR(std::stod(lines[static_cast<std::size_t>(header) + 3].substr(28, 11)), 2.0 * std::numbers::pi * cg / 0.0025, 0.5);
 }
 
+// The report is written beside an earlier one, which stays whole until the new one is complete
+// and in place: a report cut short by the end of the program (the input closes at a pause) leaves
+// no temporary, and one that cannot be put in place (a folder holds its name) is reported with its
+// pause and returns.
+TEST_F(WaveReport, AnEarlierReportStaysWholeUntilTheNewOneIsInPlace) {
+    namespace fs = std::filesystem;
+    const std::string earlier = " an earlier report\n";
+    testing::put_file("WAVEOUT.stxt", earlier);
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = 1;
+    TPCM.SWHT(1) = 0.0f;  // a peak period of 0: a message and its pause
+    answers("");
+    EXPECT_FALSE(run());
+    EXPECT_EQ(testing::file_bytes("WAVEOUT.stxt"), earlier);
+    EXPECT_FALSE(fs::exists("WAVEOUT.stxt.brvtmp"));
+    EXPECT_FALSE(unit_is_open(1));
+
+    fs::remove("WAVEOUT.stxt");
+    fs::create_directories("WAVEOUT.stxt/inside");
+    TPCM.LRANDM = 0;
+    clear_captured(SCREEN_UNIT);
+    answers("\n");
+    ASSERT_TRUE(run());
+    EXPECT_NE(screen().find(" >>> Outputting wave kinematics data...\n\n\n"
+                            " ++> File not found or file access error in WAVEOUT\n"
+                            "     File name: WAVEOUT.stxt\n \n Press <RETURN> to continue: "),
+              std::string::npos)
+        << screen();
+    EXPECT_TRUE(fs::is_directory("WAVEOUT.stxt/inside"));
+    EXPECT_FALSE(fs::exists("WAVEOUT.stxt.brvtmp"));
+    EXPECT_FALSE(unit_is_open(1));
+}
+
 TEST_F(WaveReport, PeakPeriodOfZeroGivesTheRangeMessageInsteadOfEndingTheProgram) {
     // A Pierson-Moskowitz height of 0 derives a peak period of 0; a period of 0 may also be typed
     // where the first period lies within half a step of 0.

@@ -57,18 +57,41 @@ TEST(StagedFiles, ASaveLeftWithoutCommitLeavesEveryFileAsItWas) {
     EXPECT_EQ(StagedSave::in_progress(), nullptr);
 }
 
-// A rename that fails (a folder where the file should go) names the file as the caller gave it;
-// the files renamed before it stay, the temporaries after it go.
-TEST(StagedFiles, AFailedRenameNamesTheFileAndRemovesTheTemporariesLeft) {
-    testing::ScratchDir dir;
-    fs::create_directory("B");
-    fs::create_directory("B/inside");  // a folder that is not empty cannot be renamed over
-    StagedSave save;
-    EXPECT_EQ(save.stage("A", bytes_of("a")), StageResult::Staged);
-    EXPECT_EQ(save.stage("B     ", bytes_of("b")), StageResult::Staged);
-    EXPECT_EQ(save.stage("C", bytes_of("c")), StageResult::Staged);
-    EXPECT_EQ(save.commit(), "B     ");
-    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "B"}));
+// A name that cannot take its file (a folder there, a file the file system has locked) stops the
+// whole commit before the first rename: no file is replaced, no temporary stays, and the name comes
+// back as the caller gave it.
+TEST(StagedFiles, ANameThatCannotTakeItsFileStopsTheWholeCommit) {
+    struct Case {
+        const char* what;
+        bool lock;  // C is a locked file; otherwise a folder (not empty, as no rename may replace it)
+    };
+    for (const Case& c : {Case{"a folder", false}, Case{"a locked file", true}}) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        put_file("A", "old a");
+        if (c.lock) {
+            put_file("C", "old c");
+        } else {
+            fs::create_directories("C/inside");
+        }
+        const testing::LockedFile locked(c.lock ? "C" : "");
+        if (c.lock && !locked.locked()) continue;  // files cannot be marked immutable here: the row is left out
+        EXPECT_FALSE(can_be_replaced("C  "));
+        EXPECT_TRUE(can_be_replaced("A"));
+        EXPECT_TRUE(can_be_replaced("B"));  // nothing there
+        StagedSave save;
+        EXPECT_EQ(save.stage("A", bytes_of("a")), StageResult::Staged);
+        EXPECT_EQ(save.stage("B", bytes_of("b")), StageResult::Staged);
+        EXPECT_EQ(save.stage("C  ", bytes_of("c")), StageResult::Staged);
+        EXPECT_EQ(save.commit(), "C  ");
+        EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "C"}));
+        EXPECT_EQ(file_bytes("A"), "old a");
+        if (c.lock) {
+            EXPECT_EQ(file_bytes("C"), "old c");
+        } else {
+            EXPECT_TRUE(fs::is_directory("C/inside"));
+        }
+    }
 }
 
 TEST(StagedFiles, AWriteProtectedFileIsRefusedBeforeAnythingIsWritten) {
@@ -119,6 +142,13 @@ TEST(StagedFiles, AStagedReportIsPlacedOrDropped) {
     EXPECT_TRUE(place_staged_file("REPORT.stxt "));
     EXPECT_EQ(file_bytes("REPORT.stxt"), "new");
     EXPECT_EQ(names_here(), (std::vector<std::string>{"REPORT.stxt"}));
+    // A folder of the report's name: the temporary goes, the folder stays.
+    fs::remove("REPORT.stxt");
+    fs::create_directories("REPORT.stxt/inside");
+    put_file("REPORT.stxt.brvtmp", "new");
+    EXPECT_FALSE(place_staged_file("REPORT.stxt"));
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"REPORT.stxt"}));
+    EXPECT_TRUE(fs::is_directory("REPORT.stxt/inside"));
 }
 
 }  // namespace
