@@ -1,5 +1,6 @@
 // The pre-run checks of values a run cannot compute with.
 #include "edlib/run_input_checks.h"
+#include "edlib/wave_frequency_checks.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -449,6 +450,7 @@ std::vector<RunInputFinding> run_input_findings() {
     }
 
     hull_findings(t, found);
+    wave_frequency_findings(t, found);
 
     // Speeds the load laws cannot hold.
     if (beyond(t.WNDSPD, kSoundInAirKnots))
