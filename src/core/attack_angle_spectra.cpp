@@ -42,9 +42,10 @@ Logical ROWS_REFUSED = 0;
 
 bool bit_on(Int bit) { return BITVAL(TPCM.BRVFLG, bit, TPCM.EDUNIT) == 1; }
 
-// A refusal: its lines on standard output, then one answer line where somebody can give it.
+// A refusal: its lines on the console (the file of a silent run), then one answer line where
+// somebody can give it.
 void refuse(std::initializer_list<std::string_view> lines) {
-    for (const std::string_view line : lines) write_record(SCREEN_UNIT, line);
+    for (const std::string_view line : lines) write_record(console_unit(TPCM.EDUNIT), line);
     if (TPCM.EDUNIT != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
 }
 

@@ -267,7 +267,7 @@ void FINHLP(Int IOSCRN, Int KBD, Int& LINE, Int CREATR, Logical VestraKel_OK) {
 }
 
 void FINTOP(std::string_view PAGE, Int CREATR, Int& LRETRN, std::string_view INDUMP, std::string_view EDPRG, Int& IPAG,
-            Int& LCOPY, Int& EDUNIT, Int& UNTSAV, Int& LBACK, Int& WARNEM, Int& FWARN, Int CMPUTR,
+            Int& LCOPY, Int& EDUNIT, Int& UNTSAV, Int& LBACK, Int& WARNEM, Int& FWARN, [[maybe_unused]] Int CMPUTR,
             Int WriteAuxDatFiles) {
     LRETRN = 0;
     const bool VestraKel_OK = (CREATR == 15 || CREATR == 12) && WriteAuxDatFiles != 0;
@@ -330,10 +330,14 @@ void FINTOP(std::string_view PAGE, Int CREATR, Int& LRETRN, std::string_view IND
                 return;
             case 4:
                 CLEAR(SCREEN_UNIT);
+                if (!open_silent_console("Fintop")) {
+                    LBACK = kSilentRunNotStarted;
+                    LRETRN = 1;
+                    return;
+                }
                 EDUNIT = SILENT_UNIT;
                 FWARN = 0;
                 WARNEM = 0;
-                RHOPEN(kSilentFileName, 1, 0, 0, SILENT_UNIT, "Fintop", SCREEN_UNIT, CMPUTR);
                 LBACK = -1983;
                 LRETRN = 0;
                 return;

@@ -38,6 +38,10 @@ void FINTOP(std::string_view PAGE, Int CREATR, Int& LRETRN, std::string_view IND
             Int& LCOPY, Int& EDUNIT, Int& UNTSAV, Int& LBACK, Int& WARNEM, Int& FWARN, Int CMPUTR,
             Int WriteAuxDatFiles);
 
+// The code FINTOP leaves in LBACK (with LRETRN 1) when item 4 could not make the silent run's file:
+// the run was not started. The caller takes it back before the driver can see it.
+inline constexpr Int kSilentRunNotStarted = -1941;
+
 // Help screens of the page: every item in turn when LINE is 0, else the help of item LINE; the
 // number typed at the closing pause is left in LINE.
 void FINHLP(Int IOSCRN, Int KBD, Int& LINE, Int CREATR, Logical VestraKel_OK);

@@ -107,6 +107,15 @@ bool case_has_unsaved_edits() {
     return NOCHG == 0 || NOCHG1 == 0;
 }
 
+// Item 4 could not make the silent run's file, and has said so on standard error and on the screen:
+// no run started. Edits that no save has kept bring the page back on the screen, where they can be
+// saved or run; with nothing to lose the session ends there (status 1), as a silent run stopped by
+// its findings does.
+void silent_run_not_started() {
+    TPCM.LBACK = 0;
+    if (!case_has_unsaved_edits()) throw ProgramEnd{1, true};
+}
+
 // After an execute choice that passed its checks, the first time in the run: the echo of every
 // page is started on unit 1, written beside "BREVIN.stxt" until the case is saved. True when the
 // page is left (the echo started, or no echo is due); false when the echo file could not be made,
@@ -142,6 +151,10 @@ void BRVFIN(std::string_view PAGE) {
         FINTOP(PAGE, T.SIMTYP, LRETRN, INDUMP, EDPRG, T.IPAG, T.LCOPY, T.EDUNIT, UNTSAV, T.LBACK, WARNEM, FWARN,
                T.CMPUTR, T.WriteAuxDatFiles);
         if (LRETRN == 1) {
+            if (T.LBACK == kSilentRunNotStarted) {
+                silent_run_not_started();
+                continue;
+            }
             if (start_echo_walk()) return;
             continue;  // the echo could not be started: the page again
         }

@@ -1,5 +1,6 @@
 // The pre-run checks of values a run cannot compute with.
 #include "edlib/run_input_checks.h"
+#include "edlib/wave_frequency_checks.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -551,6 +552,7 @@ std::vector<RunInputFinding> run_input_findings() {
         found.push_back({std::string(kFatalFindingHead) + "Frequency interval and minimum period (page 15, items 22",
                          "     and 23) give the speed and group spectra more than " +
                              std::to_string(kMaxLowFrequencyRows) + " rows to write."});
+    wave_frequency_findings(t, found);
 
     // Speeds the load laws cannot hold.
     if (beyond(t.WNDSPD, kSoundInAirKnots))

@@ -45,9 +45,9 @@ constexpr Int kKeyboard = 5;
 constexpr Int kNxp = 27;
 constexpr const char* kForward = "     please forward this datafile to Velmora for analysis.";
 
-// The wave system is not one of the three: a line on the screen, the pause, the end.
+// The wave system is not one of the three: a line on the console, the pause, the end.
 [[noreturn]] void invalid_wave_system(const char* text) {
-    write_record(SCREEN_UNIT, text);
+    write_record(console_unit(TPCM.EDUNIT), text);
     PRSRET(TPCM.EDUNIT, kKeyboard, TPCM.LBACK);
     stop_program(1);
 }

@@ -5,12 +5,14 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 
 #include "numeric/root_finders.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
+#include "sysutl/pauses.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/result_reuse.h"
@@ -121,15 +123,8 @@ void search_current_root(Real OMEGA, Real CURCST, Real& WVVEC) {
 void wavcurvec_stop(Int IER) {
     // Nobody can press a key in a silent run: the message goes to its console and the run ends
     // without a read.
-    const bool silent = TPCM.EDUNIT == SILENT_UNIT;
-    const Int unit = silent ? SILENT_UNIT : SCREEN_UNIT;
-    write_record(unit, " >>> In WAVCURVEC; IER = " + fmt_I(IER, 12));
-    write_record(unit, "     Contact Velmora; press \"C\" + <RETURN> to continue");
-    if (!silent) {
-        char ANSWER = ' ';
-        READCP(ANSWER);
-    }
-    stop_program(1);
+    const std::string line = " >>> In WAVCURVEC; IER = " + fmt_I(IER, 12);
+    stop_after_key(TPCM.EDUNIT, {line, "     Contact Velmora; press \"C\" + <RETURN> to continue"});
 }
 
 Real VKYFUN(Real& YY) {

@@ -78,10 +78,12 @@ void SPCPROCES(const Real* PSD, const Real* W, Real& RMS, Real& RMSDOT, Real& BN
     const Real VARP = BNDWDTH * PSDPK;
     const Real TESTIT = 1.0f - VARP / VAR;
     if (std::fabs(TESTIT) > 1.0f) {
-        write_record(SCREEN_UNIT, " ++> Variance overflow in SPCPROCES;");
-        write_record(SCREEN_UNIT, "     press \"q\" to quit or \"c\" to continue");
+        // A silent run's message goes to its file, where nobody can answer: it goes on as "c" would.
+        const Int console = console_unit(TPCM.EDUNIT);
+        write_record(console, " ++> Variance overflow in SPCPROCES;");
+        write_record(console, "     press \"q\" to quit or \"c\" to continue");
         char CDUM = ' ';
-        READCP(CDUM);
+        if (console != SILENT_UNIT) READCP(CDUM);
         if (CDUM == 'Q' || CDUM == 'q') stop_program(1);
     }
     BNDWDTH = BNDWDTH / kTwoPi;

@@ -7,6 +7,7 @@
 #include "sysutl/pauses.h"
 #include "numeric/quadrature.h"
 #include "numeric/root_finders.h"
+#include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/program_end.h"
@@ -31,12 +32,9 @@ void WAVVEC(Real OMEGA, Real& WVVEC) {
     Int IER = 0;
     RTMI1(WVVEC, F, DISPRS, KLOWER, KUPPER, 0.00001f, 0.0f, 100, IER);
     if (IER == 0) return;
-    write_record(SCREEN_UNIT, IER == 1 ? " >>> IER = 1 in WAVVEC; Please contact Velmora."
-                                       : " >>> IER = 2 in WAVVEC; Please contact Velmora.");
-    write_record(SCREEN_UNIT, "     press any letter key + <RETURN> to continue...");
-    char ANSWER = ' ';
-    READCP(ANSWER);
-    stop_program(1);
+    stop_after_key(TPCM.EDUNIT, {IER == 1 ? " >>> IER = 1 in WAVVEC; Please contact Velmora."
+                                          : " >>> IER = 2 in WAVVEC; Please contact Velmora.",
+                                 "     press any letter key + <RETURN> to continue..."});
 }
 
 void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G) {

@@ -31,7 +31,7 @@ struct LocalJ {
 extern LocalJ LOCALJ;
 
 // The nondimensional wave number k h for the nondimensional frequency OMEGA = omega sqrt(h / g).
-// A root-finder failure is written on the console and ends the program.
+// A root-finder failure is written on the run's console (console_unit) and ends the program.
 void WAVVEC(Real OMEGA, Real& WVVEC);
 
 // The dispersion residual OMEGA2 - X tanh X, OMEGA2 from LOCALCS.

@@ -81,6 +81,16 @@ void quit_after_return(Int IOSCRN) {
     stop_program(1);
 }
 
+void stop_after_key(Int EDUNIT, std::initializer_list<std::string_view> lines) {
+    const Int console = console_unit(EDUNIT);
+    for (const std::string_view line : lines) write_record(console, line);
+    if (console != SILENT_UNIT) {
+        char ANSWER = ' ';
+        READCP(ANSWER);
+    }
+    stop_program(1);
+}
+
 void NOHELP(Int IOSCRN, Int KBD, Int /*ITEM*/) {
     CLEAR(IOSCRN);
     LINES(IOSCRN, 2);

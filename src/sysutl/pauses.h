@@ -3,7 +3,9 @@
 // and the wall-clock wait. On the silent-run console (unit 41) none of them waits for the keyboard.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "sysutl/error_exits.h"  // PRSRET, the pause every routine here builds on
 #include "sysutl/ftypes.h"
@@ -31,6 +33,10 @@ void ABORT3(Int IOSCRN, Int KEYBD, Int& LBACK);
 // has read them; on the silent-run console nobody can answer, so nothing is read there and the
 // program ends at once. The status is 1, since nothing it was asked for was done.
 [[noreturn]] void quit_after_return(Int IOSCRN);
+
+// A stop of the run after its message LINES on the console of EDUNIT (console_unit): one key is
+// read where somebody can press it (nobody can in a silent run), then the program ends (status 1).
+[[noreturn]] void stop_after_key(Int EDUNIT, std::initializer_list<std::string_view> lines);
 
 // Help asked where there is none: the same screen for every item, then a pause.
 void NOHELP(Int IOSCRN, Int KBD, Int ITEM);

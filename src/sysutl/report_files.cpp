@@ -24,13 +24,29 @@ void RHOPEN(std::string_view HFILE, [[maybe_unused]] Int IFORM, Int IOREWR, [[ma
     if (name.empty() || fs::is_directory(name, ec)) ACERR(CALFIL, HFILE, IOSCRN);
     if (IOREWR == 1) {
         if (!open_unit(IUNIT, name, UnitMode::Read) || !rewind_unit(IUNIT)) ACERR(CALFIL, HFILE, IOSCRN);
-    } else {
-        // The old file goes first, so the new one starts empty. Only a plain file is deleted; anything
-        // else of that name (a device) is opened as it is.
-        if (fs::is_regular_file(fs::symlink_status(name, ec)) && !fs::remove(name, ec))
-            ACERR(CALFIL, HFILE, IOSCRN);
-        if (!open_unit(IUNIT, name, UnitMode::Write)) ACERR(CALFIL, HFILE, IOSCRN);
+    } else if (!open_new_file(HFILE, IUNIT)) {
+        ACERR(CALFIL, HFILE, IOSCRN);
     }
+}
+
+bool open_new_file(std::string_view HFILE, Int IUNIT) {
+    namespace fs = std::filesystem;
+    const std::string name = name_on_disk(HFILE);
+    std::error_code ec;
+    if (name.empty() || fs::is_directory(name, ec)) return false;
+    // The old file goes first, so the new one starts empty. Only a plain file is deleted; anything
+    // else of that name (a device) is opened as it is.
+    if (fs::is_regular_file(fs::symlink_status(name, ec)) && !fs::remove(name, ec)) return false;
+    return open_unit(IUNIT, name, UnitMode::Write);
+}
+
+bool open_silent_console(std::string_view CALFIL) {
+    if (open_new_file(kSilentFileName, SILENT_UNIT)) return true;
+    // Standard error first: the pause below may meet the end of the input.
+    constexpr Int kStandardErrorUnit = 0;
+    write_record(kStandardErrorUnit, kSilentFileNotMadeMessage);
+    report_access_error(CALFIL, kSilentFileName, SCREEN_UNIT);
+    return false;
 }
 
 void HCLOSE(Int IUNIT, std::string_view HFILE, std::string_view CALFIL, Int IOSCRN) {

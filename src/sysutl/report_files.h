@@ -1,5 +1,5 @@
 // Text report files: a named file opened on a unit for reading or as a fresh file for writing, and
-// closed keeping it. Every failure is fatal and reported through ACERR.
+// closed keeping it. Every failure of RHOPEN and HCLOSE is fatal and reported through ACERR.
 #pragma once
 
 #include <string>
@@ -18,6 +18,20 @@ std::string name_on_disk(std::string_view name);
 // On a failure ACERR reports CALFIL and HFILE on IOSCRN and the program ends.
 void RHOPEN(std::string_view HFILE, Int IFORM, Int IOREWR, Int IDRIVE, Int IUNIT, std::string_view CALFIL,
             Int IOSCRN, Int CMPUTR);
+
+// Opens HFILE on IUNIT as a new file, replacing any file of that name, as RHOPEN writes one; false,
+// with nothing written anywhere, when the file cannot be made (a folder or a protected file of that
+// name, a folder that takes no new file).
+bool open_new_file(std::string_view HFILE, Int IUNIT);
+
+// The line on standard error of a silent run whose file cannot be made: it never started.
+inline constexpr const char* kSilentFileNotMadeMessage =
+    " ++> The silent run cannot start: \"Diagnostics.stxt\" cannot be created.";
+
+// Opens the silent run's console, "Diagnostics.stxt" on unit 41, as a new file. When it cannot be
+// made, the silent run has nowhere to write: the line above on standard error, then the access
+// error of CALFIL on the screen with its pause (nobody would see the file's own messages), and false.
+bool open_silent_console(std::string_view CALFIL);
 
 // Closes IUNIT keeping its file. A close that fails, or a flush of the last records that fails, is
 // reported through ACERR (CALFIL, HFILE, IOSCRN): the end of a report is never lost silently.

@@ -20,6 +20,11 @@ inline constexpr Int WARN_UNIT = 21;
 inline constexpr Int PRINTER_UNIT = 99;
 inline constexpr const char* kSilentFileName = "Diagnostics.stxt";
 
+// The console of a run whose editor output unit is EDUNIT: the silent run's file "Diagnostics.stxt"
+// while that is the editor's unit, the screen otherwise. The warnings and stops of a run that
+// write to the console write there, so that a silent run keeps every message in its file.
+inline constexpr Int console_unit(Int EDUNIT) { return EDUNIT == SILENT_UNIT ? SILENT_UNIT : SCREEN_UNIT; }
+
 // Writes one record: the text followed by a line end.
 void write_record(Int unit, std::string_view text);
 // Writes one record for each line, in order (the fixed texts of help screens and notes).

@@ -248,6 +248,44 @@ void pages(const Captions& c) {
     hull_output();
 }
 
+// The natural frequencies of the hull become wave numbers at its resonance passes (WAVVEC takes
+// the frequency times the square root of depth over gravity, and squares it). A frequency that is no
+// number, or whose square there leaves single precision, has no wave to compute: an inertia of zero
+// or below (an equivalent box far from any ship, a displacement lost to rounding against the added
+// masses of the members) or a specified period far too short. The run ends here, naming the mode,
+// its restoring term and its inertia, or the specified period.
+void natural_frequency_check() {
+    const Tpcm& P = TPCM;
+    const Himem& H = HIMEM;
+    struct Mode {
+        const char* name;
+        Real w;
+        Real restoring;
+        Real inertia;
+        Int specified;  // the period is the user's (page 4, item)
+        Int item;
+    };
+    const Mode modes[] = {{"heave", H.WH, H.HC, H.HVMAS, P.LHVPRD, 8},
+                          {"pitch", H.WP, H.PRMT, H.PTCHI, P.LPTPRD, 10},
+                          {"roll", H.WR, H.RRMT, H.ROLI, P.LRLPRD, 12}};
+    for (const Mode& m : modes) {
+        const Real OMEGA = H.WCONST * m.w;
+        if (std::isfinite(OMEGA * OMEGA)) continue;
+        write_record(P.EDUNIT, "");
+        write_record(P.EDUNIT, std::string(" ++> The vessel's ") + m.name + " natural frequency cannot be computed:");
+        if (m.specified != 0) {
+            write_record(P.EDUNIT, "     the " + std::string(m.name) + " period (page 4, item " + std::to_string(m.item) +
+                                       ") is too short for the water depth.");
+        } else {
+            write_record(P.EDUNIT, "     its restoring term is" + fmt_1PE(m.restoring, 12, 4) + ", its inertia" +
+                                       fmt_1PE(m.inertia, 12, 4) + " (added mass included).");
+            write_record(P.EDUNIT, "     Recheck the vessel's hydrostatics (page 2) and gyradii (page 3) and retry.");
+        }
+        PRSRET(P.EDUNIT, kKeyboard, TPCM.LBACK);
+        stop_program(1);
+    }
+}
+
 // Step 20: on the first call, a warning when a natural frequency lies off the grid.
 void natural_period_check() {
     const Tpcm& P = TPCM;
@@ -380,6 +418,7 @@ void VESL1() {
 
     // 18. Characteristics and the resonance pass of the hull.
     hull_characteristics();
+    natural_frequency_check();
     Int NPASS2 = 0;
     hull_forces(NPASS2);
 

@@ -536,5 +536,54 @@ TEST(BadCaseRun, NewCaseWithItsDefaultLoadModelsStopsAtItsUserTable) {
     expect_outcome(run_brevant(kExecute), kWindTable, "new case");
 }
 
+// Sizes that pass the checks and leave the wave-number solver nothing to compute. A period it
+// cannot take is refused before the run by page and item, alike in feet and in metres (the sample
+// is metric; the same words read in feet give the same finding). A natural frequency the hull
+// derives at run time (no inertia left after rounding against the members' added masses, an
+// equivalent box far from any ship taken "at risk") ends the run with a line naming the mode and
+// its cause, never with the solver's own message.
+TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
+    struct Case {
+        const char* what;
+        Words (*hull)();
+        Words damage;
+        const char* finding;
+    };
+    const auto sample = []() { return Words{}; };
+    Words from_zero;
+    for (int i = 1; i <= 31; ++i) from_zero.push_back({317 + i, real_bits(0.5f * static_cast<float>(i - 1))});
+    Words from_zero_in_feet = from_zero;
+    from_zero_in_feet.push_back({117, 0u});  // NUNTS English
+    const char* const table = " ++> Fatal Warning: Table of wave periods (page 11, item 2) holds a period too short to compute";
+    const char* const roll = " ++> Fatal Warning: Roll period (page 4, item 12) is too short to compute";
+    const Case cases[] = {
+        {"a period table from 0 s", sample, from_zero, table},
+        {"a period table from 0 s in feet", sample, from_zero_in_feet, table},
+        {"a roll period of 1e-30 s", sample, {{769, 1u}, {1373, real_bits(1e-30f)}}, roll},
+        {"a roll period of 1e-30 s in feet", sample, {{117, 0u}, {769, 1u}, {1373, real_bits(1e-30f)}}, roll},
+        {"a roll period of 0.5 s", sample, {{769, 1u}, {1373, real_bits(0.5f)}}, nullptr},
+        {"the member-built hull's displacement 1e-30", member_built_hull, {{1409, real_bits(1e-30f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:"},
+        {"the ship's KMT 10,000 run at risk", sample, {{1417, real_bits(10000.0f)}},
+         " natural frequency cannot be computed:"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(c.hull());
+        edit_on_disk(c.damage);
+        // Past the warnings and questions of the run ("proceed at risk"), to its end.
+        const ProgramResult r = run_brevant(std::string("E\n") + std::string(40, '\n'), 120);
+        expect_outcome(r, c.finding, c.what);
+        EXPECT_EQ(r.out.find("in WAVVEC"), std::string::npos) << r.out;
+        if (c.finding != nullptr && std::string(c.finding).starts_with(" ++> Fatal Warning:")) {
+            EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+            EXPECT_NE(r.out.find(std::string(c.finding) + "\n     in this water depth (page 1, item 4)."),
+                      std::string::npos);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brevant::e2e

@@ -9,6 +9,7 @@
 
 #include "edlib/last_page.h"
 #include "sysutl/program_end.h"
+#include "sysutl/report_files.h"
 #include "sysutl/units.h"
 #include "test_support.h"
 
@@ -253,6 +254,28 @@ TEST_F(FintopTest, SilentExecuteOpensDiagnosticsAndClearsTheCounts) {
     EXPECT_EQ(LBACK, -1983);
     EXPECT_EQ(LRETRN, 0);
     EXPECT_TRUE(std::filesystem::exists("Diagnostics.stxt"));
+}
+
+// A folder holds the file's name: no silent run starts. The page hands the caller the code of a run
+// not started, the console stays the screen, and the counts stay as they were.
+TEST_F(FintopTest, SilentExecuteWhoseFileCannotBeMadeStartsNoRun) {
+    testing::ScratchDir dir;
+    std::filesystem::create_directory("Diagnostics.stxt");
+    capture_unit(SCREEN_UNIT);
+    capture_unit(0);
+    WARNEM = 3;
+    FWARN = 1;
+    answers("4\n\n");
+    call();
+    EXPECT_EQ(LBACK, kSilentRunNotStarted);
+    EXPECT_EQ(LRETRN, 1);
+    EXPECT_EQ(EDUNIT, SCREEN_UNIT);
+    EXPECT_EQ(WARNEM, 3);
+    EXPECT_EQ(FWARN, 1);
+    EXPECT_EQ(captured(SILENT_UNIT), "");
+    EXPECT_EQ(captured(0), std::string(kSilentFileNotMadeMessage) + "\n");
+    EXPECT_NE(screen().find(" ++> File not found or file access error in Fintop\n     File name: Diagnostics.stxt\n"),
+              std::string::npos);
 }
 
 TEST_F(FintopTest, ChainingIsAcceptedOnlyWhereOffered) {

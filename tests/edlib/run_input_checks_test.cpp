@@ -163,7 +163,13 @@ TEST_F(RunInputChecksTest, PageTablesOverTheirCounts) {
          not_finite("Current profile speeds", 10, 5)},
         {"wave headings", [] { TPCM.NDIR = 4; }, [](int r) -> Real& { return TPCM.WAVHDG(r); }, 4,
          not_finite("Table of wave headings", 11, 6)},
-        {"periods", [] { TPCM.NWP = 7; }, [](int r) -> Real& { return TPCM.T(r); }, 7,
+        // Periods the run can take (a table of zeros has no wave numbers), then the one damaged row.
+        {"periods",
+         [] {
+             TPCM.NWP = 7;
+             for (int i = 1; i <= 8; ++i) TPCM.T(i) = 4.0f + static_cast<Real>(i);
+         },
+         [](int r) -> Real& { return TPCM.T(r); }, 7,
          not_finite("Table of wave periods", 11, 2)},
         {"sea heights over the count of seas", [] { TPCM.NPARM = 3; }, [](int r) -> Real& { return TPCM.SWHT(r); },
          3, not_finite("Significant wave height", 12, 6)},

@@ -1,8 +1,10 @@
 // The dispersion relation checked in double precision, height to slope, and the JONSWAP
 // normaliser against a direct double-precision integration of the spectral shape.
 #include <cmath>
+#include <limits>
 
 #include "numeric/wave_number.h"
+#include "records/data_image.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -170,6 +172,7 @@ class WaveNumberFailure : public ConsoleTest {};
 
 TEST_F(WaveNumberFailure, RootFinderFailureIsWrittenAndEndsTheProgram) {
     // A frequency that is not a number leaves the root finder without a sign change.
+    TPCM.EDUNIT = SCREEN_UNIT;
     answers("x\n");
     Real kh = 0.0f;
     try {
@@ -181,6 +184,27 @@ TEST_F(WaveNumberFailure, RootFinderFailureIsWrittenAndEndsTheProgram) {
     EXPECT_EQ(screen(),
               " >>> IER = 2 in WAVVEC; Please contact Velmora.\n"
               "     press any letter key + <RETURN> to continue...\n");
+    EXPECT_EQ(silent(), "");
+}
+
+// A silent run's console is its file: the message goes there, and nothing is read (nobody can
+// press a key), so the end is the stop's own and not the end of the input.
+TEST_F(WaveNumberFailure, SilentRunWritesTheFailureInItsFileAndReadsNothing) {
+    TPCM.EDUNIT = SILENT_UNIT;
+    answers("");
+    Real kh = 0.0f;
+    try {
+        WAVVEC(std::numeric_limits<Real>::infinity(), kh);
+        FAIL() << "WAVVEC must end the program";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+        EXPECT_FALSE(e.said);
+    }
+    EXPECT_EQ(screen(), "");
+    EXPECT_EQ(silent(),
+              " >>> IER = 2 in WAVVEC; Please contact Velmora.\n"
+              "     press any letter key + <RETURN> to continue...\n");
+    TPCM.EDUNIT = SCREEN_UNIT;
 }
 
 }  // namespace

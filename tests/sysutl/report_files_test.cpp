@@ -63,6 +63,23 @@ TEST_F(ConsoleTest, RhopenForWritingInAMissingFolderEndsTheProgram) {
     EXPECT_NE(screen().find("     File name: nofolder/REPORT\n"), std::string::npos);
 }
 
+// The open of a new file that reports its failure to the caller: a folder of that name (which the
+// superuser cannot write through either) is left as it was, and nothing is written anywhere.
+TEST_F(ConsoleTest, OpenNewFileGivesFalseWhereTheFileCannotBeMade) {
+    ScratchDir dir;
+    fs::create_directories("REPORT/kept");
+    EXPECT_FALSE(open_new_file("REPORT  ", 3));
+    EXPECT_FALSE(unit_is_open(3));
+    EXPECT_TRUE(fs::is_directory("REPORT/kept"));
+    EXPECT_FALSE(open_new_file("nofolder/REPORT", 3));
+    EXPECT_FALSE(open_new_file("   ", 3));
+    EXPECT_EQ(screen(), "");
+    std::ofstream("OLD") << "old content\n";
+    EXPECT_TRUE(open_new_file("OLD ", 3));
+    EXPECT_EQ(fs::file_size("OLD"), 0u);
+    close_unit(3);
+}
+
 TEST_F(ConsoleTest, RhopenForReadingStartsAtTheFirstRecordAndHcloseAfterTheEndIsQuiet) {
     ScratchDir dir;
     std::ofstream("TABLE") << "first\nsecond\n";

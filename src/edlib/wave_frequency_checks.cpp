@@ -1,0 +1,52 @@
+// Periods too short for the dispersion solver.
+#include "edlib/wave_frequency_checks.h"
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "lowlib/load_constants.h"
+
+namespace brevant {
+
+bool wave_number_computable(Real PERIOD, Real DEPTH, Real G) {
+    if (!std::isfinite(PERIOD) || !(std::isfinite(DEPTH) && DEPTH > 0.0f)) return true;
+    if (PERIOD == 0.0f) return false;  // an infinite frequency
+    // In double precision, so that the test itself never overflows; a margin of a thousandth above
+    // the largest float keeps the rounding of the run's own single-precision steps out of it.
+    const double omega = 6.283185307179586 / static_cast<double>(PERIOD) *
+                         std::sqrt(static_cast<double>(DEPTH) / static_cast<double>(G));
+    return omega * omega <= 1.001 * static_cast<double>(FLT_MAX);
+}
+
+void wave_frequency_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const Real G = gravity(t.NUNTS);
+    const auto too_short = [&](std::string_view name, Int page, Int item, std::string_view what) {
+        found.push_back({where(name, page, item) + std::string(what) + " too short to compute",
+                         "     in this water depth (page 1, item 4)."});
+    };
+    // A period of 0 in the first row, which the spacing test of the table lets pass, is one of these.
+    // A count beyond the table's 100 periods is refused on its own, with its value.
+    const Int NWP = t.NWP <= 100 ? t.NWP : 0;
+    for (Int i = 1; i <= NWP; ++i) {
+        if (!wave_number_computable(t.T(i), t.DEPTH, G)) {
+            too_short("Table of wave periods", 11, 2, " holds a period");
+            break;
+        }
+    }
+    // A specified period of 0 or below is refused by the consistency checks already.
+    struct Natural {
+        Int specified;
+        Real period;
+        Int item;
+        const char* name;
+    };
+    const Natural naturals[] = {{t.LHVPRD, t.HEVPRD, 8, "Heave period"},
+                                {t.LPTPRD, t.PITPRD, 10, "Pitch period"},
+                                {t.LRLPRD, t.ROLPRD, 12, "Roll period"}};
+    for (const Natural& n : naturals)
+        if (n.specified != 0 && n.period > 0.0f && !wave_number_computable(n.period, t.DEPTH, G)) too_short(n.name, 4, n.item, " is");
+}
+
+}  // namespace brevant
