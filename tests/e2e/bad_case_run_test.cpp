@@ -480,10 +480,9 @@ TEST(BadCaseRun, ValuesTheirFormulaCannotComputeWithAreRefusedBeforeTheRun) {
     }
 }
 
-// Long light barges, the sample made a box: in feet they pass the checks (their longitudinal
-// metacentric height reaches 273,000 ft) and run to a finite report. In metres the pontoon passes
-// the checks too; its run is not asserted here.
-TEST(BadCaseRun, LightBargesRunInFeet) {
+// Long light barges, the sample made a box: they pass the checks (in feet their longitudinal
+// metacentric height reaches 273,000 ft) and run to a finite report, alike in feet and in metres.
+TEST(BadCaseRun, LightBargesRunInFeetAndInMetres) {
     struct Barge {
         const char* what;
         float L, B, T;  // metres
@@ -493,6 +492,7 @@ TEST(BadCaseRun, LightBargesRunInFeet) {
                             {"400 x 100 x 3 m in feet", 400, 100, 3, 0},
                             {"260 x 63 x 1.8 m in feet", 260, 63, 1.8f, 0},
                             {"1000 x 121 x 1 m in feet", 1000, 121, 1, 0},
+                            {"350 x 60 x 3 m in metres", 350, 60, 3, 1},
                             {"1000 x 121 x 1 m in metres", 1000, 121, 1, 1}};
     for (const Barge& b : barges) {
         const float f = b.units == 1 ? 1.0f : 3.2808399f;
@@ -517,7 +517,7 @@ TEST(BadCaseRun, LightBargesRunInFeet) {
         const ProgramResult r = run_brevant(std::string("E\n\n3\n") + std::string(3000, '\n'));
         EXPECT_EQ(r.out.find("Fatal Warning"), std::string::npos) << b.what << "\n" << r.out;
         EXPECT_NE(r.out.find(kRunBanner), std::string::npos) << b.what;
-        if (b.units == 0) expect_outcome(r, nullptr, b.what);
+        expect_outcome(r, nullptr, b.what);
     }
 }
 
