@@ -2,6 +2,7 @@
 // checks, the choice checks and the consistency warnings.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,13 @@ inline void current_on_beam_area(Real beam_area) {
     t.DWATR = 1025.0f;
     t.XCURAR = 200.0f;
     t.YCURAR = beam_area;
+}
+
+// An option word with the bits LIST on (bit 1 the least significant).
+inline Int bits(std::initializer_list<Int> list) {
+    Int w = 0;
+    for (Int b : list) w |= 1 << (b - 1);
+    return w;
 }
 
 }  // namespace brevant::testing

@@ -21,11 +21,7 @@
 namespace brevant {
 namespace {
 
-Int bits(std::initializer_list<Int> list) {
-    Int w = 0;
-    for (Int b : list) w |= 1 << (b - 1);
-    return w;
-}
+using testing::bits;
 
 // The passing ship with sea, swell, wind, current and the external force on, every code set to a
 // value its page offers, built-in load models, and every report table: no finding.

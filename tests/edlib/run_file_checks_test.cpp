@@ -24,11 +24,7 @@
 namespace brevant {
 namespace {
 
-Int bits(std::initializer_list<Int> list) {
-    Int w = 0;
-    for (Int b : list) w |= 1 << (b - 1);
-    return w;
-}
+using testing::bits;
 
 // The passing ship with sea, swell, wind and current on, built-in load models, every report table.
 void valid_case() {
