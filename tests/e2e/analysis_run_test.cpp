@@ -26,14 +26,6 @@ constexpr const char* kTitleIX =
 
 constexpr const char* kTitleX = "   ****************  X. Environmental Force & Moment Summary   ***************";
 
-// The report without its time stamp, which two runs need not share.
-std::string without_time_stamp(const std::string& report) {
-    std::string out;
-    for (const std::string& line : lines_of(report))
-        if (line.find("Executed at ") == std::string::npos) out += line + "\n";
-    return out;
-}
-
 // The table rows of a net-force page: the lines after the header block's empty line.
 std::vector<std::string> table_rows(const std::string& page) {
     std::vector<std::string> rows;

@@ -249,6 +249,15 @@ inline void push_member(std::vector<std::pair<int, std::uint32_t>>& w, int i, co
     }
 }
 
+// The report without its time stamp ("     Executed at 17:50 on 12/10/26"), which two runs need not
+// share: runs that straddle a minute differ there and nowhere else.
+inline std::string without_time_stamp(const std::string& report) {
+    std::string out;
+    for (const std::string& line : testing::lines_of(report))
+        if (line.find("Executed at ") == std::string::npos) out += line + "\n";
+    return out;
+}
+
 // The banner an analysis run writes on the console.
 inline constexpr const char* kRunBanner = " >>> Brevant Version: 6.80.00 ";
 
