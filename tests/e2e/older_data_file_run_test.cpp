@@ -274,6 +274,37 @@ TEST(OlderDataFileRun, EveryVersionClassOfTheSemiSubmersibleComesBackWordForWord
     every_era_comes_back({"the semi-submersible in feet", [o] { reference::write_reference_ship(o); }});
 }
 
+// The other reference cases: the ship in both unit systems and with the tanker drift model, the
+// semi-submersible in metres, the disc buoy in both.
+TEST(OlderDataFileRun, EveryVersionClassOfTheOtherReferenceCasesComesBackWordForWord) {
+    using reference::Hull;
+    using reference::ShipOptions;
+    using reference::Units;
+    struct Named {
+        const char* what;
+        ShipOptions o;
+    };
+    const auto with = [](Hull hull, Units units, bool tanker) {
+        ShipOptions o;
+        o.hull = hull;
+        o.units = units;
+        o.jonswap_tanker = tanker;
+        return o;
+    };
+    const Named cases[] = {
+        {"ship in metres", with(Hull::ship, Units::metric, false)},
+        {"ship in feet", with(Hull::ship, Units::english, false)},
+        {"ship in metres, tanker drift model", with(Hull::ship, Units::metric, true)},
+        {"semi-submersible in metres", with(Hull::semi, Units::metric, false)},
+        {"disc buoy in metres", with(Hull::disc, Units::metric, false)},
+        {"disc buoy in feet", with(Hull::disc, Units::english, false)},
+    };
+    for (const Named& c : cases) {
+        const ShipOptions o = c.o;
+        every_era_comes_back({c.what, [o] { reference::write_reference_ship(o); }});
+    }
+}
+
 // The sample's "BREVDAT" with `model` as its current model word, stored as a file of `version` held
 // it (every word where that layout kept it, the words it lacked left out).
 void write_older_sample(float version, std::uint32_t model) {
