@@ -171,7 +171,8 @@ struct WordsAsRead {
     static constexpr Int kFirst = 700;
 
     void keep(const Tpcm& P, Int words_read) {
-        for (Int k = 0; k < 4; ++k) words[static_cast<std::size_t>(k)] = kFirst + k <= words_read ? image_word(P, kFirst + k) : 0;
+        for (Int k = 0; k < 4; ++k)
+            words[static_cast<std::size_t>(k)] = kFirst + k <= words_read ? image_word(P, kFirst + k) : 0;
     }
     void put_back(Tpcm& P) const {
         for (Int k = 0; k < 4; ++k) set_image_word(P, kFirst + k, words[static_cast<std::size_t>(k)]);

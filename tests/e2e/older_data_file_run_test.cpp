@@ -250,7 +250,8 @@ void every_era_comes_back(const SampleCase& sample) {
         const WordFile older = era_file(now, e);
         older.save("BREVDAT");
         put_file("LOWDAT", lowdat);
-        const ProgramResult r = run_brevant("M\n" + std::string(static_cast<std::size_t>(returns_for(e, older)), '\n') + "L\n1\n", 120);
+        const std::string returns(static_cast<std::size_t>(returns_for(e, older)), '\n');
+        const ProgramResult r = run_brevant("M\n" + returns + "L\n1\n", 120);
         ASSERT_EQ(r.status, 0) << r.out << r.err;
         EXPECT_EQ(r.out.find(" ++> Data file resized for 149 Fairleads") != std::string::npos, e.layout_49());
         const WordFile saved("BREVDAT");

@@ -1240,13 +1240,15 @@ TEST_F(LoaderTest, ImportOfAFileOfThe49LineLayoutGivesTheImageOfTheCurrentLayout
         set_word(now, 2, static_cast<std::uint32_t>(c.creator));
         set_word(now, 1, static_cast<std::uint32_t>(c.words));
         for (int k = 1000; k <= 4975; ++k)
-            if (!testing::opened_by_149(k) && k != 1987) set_word(now, k, 0x01000000u + static_cast<std::uint32_t>(k));
+            if (!testing::opened_by_149(k) && k != 1987)
+                set_word(now, k, 0x01000000u + static_cast<std::uint32_t>(k));
         set_word(now, 1915, static_cast<std::uint32_t>(c.ntab));
         set_word(now, 3661, 0);  // NCYL: a file without members gets the member defaults
         set_word(now, 15, 149);
         std::vector<std::uint32_t> older(4975, 0);
         for (int k = 1; k <= 4975; ++k)
-            if (const int o = testing::in_49_layout(k)) older[static_cast<std::size_t>(o - 1)] = now[static_cast<std::size_t>(k - 1)];
+            if (const int o = testing::in_49_layout(k))
+                older[static_cast<std::size_t>(o - 1)] = now[static_cast<std::size_t>(k - 1)];
         set_word(older, 15, 49);
 
         const auto import = [&](const std::vector<std::uint32_t>& file) {
