@@ -60,16 +60,24 @@ void count_step(Int& NWARN) {
 void restore_console_unit() { TPCM.EDUNIT = TPCM.LEASTP == 3 ? SILENT_UNIT : SCREEN_UNIT; }
 
 // Files before 4.9 held 40 regular-wave periods and densities and lacked the drag and drift blocks
-// of both vessels.
-void resize_for_version_5() {
+// of both vessels. The image is still in the 49-line layout here, where the blocks of MEXDP1 and
+// BMXDP1 open at words 863 and 1696 (1463 and 2697 once the 149-line resize has run).
+constexpr Int kDragBlockOf49Layout = 863;
+constexpr Int kSecondDragBlockOf49Layout = 1696;
+
+void open_version_5_room() {
     shift_block(258, 4915, 318);
     CLEAR_1D(word_span(TPCM.USRPSD), 100, 41, 100);
     shift_block(358, 4915, 418);
     CLEAR_1D(word_span(TPCM.T), 100, 41, 100);
-    shift_block(1463, 4775, 1663);
-    zero_words(1463, 1662);
-    shift_block(2697, 4775, 2897);
-    zero_words(2697, 2896);
+    shift_block(kDragBlockOf49Layout, SIZ_DAT - 200, kDragBlockOf49Layout + 200);
+    zero_words(kDragBlockOf49Layout, kDragBlockOf49Layout + 199);
+    shift_block(kSecondDragBlockOf49Layout, SIZ_DAT - 200, kSecondDragBlockOf49Layout + 200);
+    zero_words(kSecondDragBlockOf49Layout, kSecondDragBlockOf49Layout + 199);
+}
+
+// The words of the 5.0 resize that are not room, set once the image is in the current layout.
+void version_5_defaults() {
     TPCM.WVDGCX = 1.0f;
     TPCM.WVDGCY = 1.0f;
     TPCM.WVDGCM = 1.0f;
@@ -81,7 +89,6 @@ void resize_for_version_5() {
     TPCM.LEGPKF = 1;
     TPCM.LEGDRG = 1;
     TPCM.LEGDFC = 1;
-    restore_console_unit();
 }
 
 // The older layout had no RTPCM2, four words of ITPCM6 and 49 motion points for each vessel, and
@@ -98,9 +105,6 @@ void resize_for_149_lines() {
     CLEAR_2D(word_span(TPCM.RACC), 3, 149, 1, 3, 50, 149);
     CLEAR_1D(word_span(TPCM.BTPCM6), 104, 5, 104);
     CLEAR_2D(word_span(TPCM.BRACC), 3, 149, 1, 3, 50, 149);
-    // The editor words came along with the block: the old file's stored unit (0) now stands in
-    // EDUNIT, and the notes that follow would go nowhere.
-    restore_console_unit();
 }
 
 // The model codes of the three force components were renumbered in 4.28.
@@ -150,12 +154,23 @@ void check_table_count(Int& NWARN) {
 
 }  // namespace
 
-void BRVUPD(Real APPVR, Int& ISRVFG) {
+bool in_49_line_layout() { return std::abs(TPCM.VERNO) < 6.00999f || TPCM.DAT_ID == 49; }
+
+void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current) {
     ISRVFG = 1;
     const Real DATVER = std::abs(TPCM.VERNO);
     const Real APPVER = std::abs(APPVR);
 
-    if (DATVER < 4.9f) resize_for_version_5();
+    // The moves first, in the layout the image is in when each acts: the steps below then read and
+    // write the words they name.
+    if (!layout_already_current && in_49_line_layout()) {
+        if (DATVER < 4.9f) open_version_5_room();
+        resize_for_149_lines();
+        // The editor words came along with the blocks: the old file's stored unit now stands in
+        // EDUNIT, and the notes that follow would go nowhere.
+        restore_console_unit();
+    }
+    if (DATVER < 4.9f) version_5_defaults();
 
     Int NWARN = -1;
     const std::string heading =
@@ -270,10 +285,10 @@ void BRVUPD(Real APPVR, Int& ISRVFG) {
 
     if (DATVER < 5.59f && TPCM.WSPEC_HGT == 0.0f) TPCM.WSPEC_HGT = TPCM.NUNTS == 0 ? 32.81f : 10.0f;
 
+    // The resize itself ran before the steps.
     if (DATVER < 6.00999f || TPCM.DAT_ID == 49) {
         count_step(NWARN);
         write_note({" ++> Data file resized for 149 Fairleads"}, true);
-        resize_for_149_lines();
     }
 
     TPCM.DAT_ID = 149;

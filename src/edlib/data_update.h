@@ -5,9 +5,17 @@
 
 namespace brevant {
 
+// True while the loaded image of this program stands in the 49-line layout: a file written before
+// 6.01, or one marked with that layout's identity (DAT_ID 49). The updater resizes exactly these.
+bool in_49_line_layout();
+
 // Updates the loaded image from its version (VERNO) to the layout of the running version APPVR,
 // with notes on the console unit and in the load report (unit 21). ISRVFG is 1 when a version step
-// worth a note ran, 0 when none did.
-void BRVUPD(Real APPVR, Int& ISRVFG);
+// worth a note ran, 0 when none did. An image of the 49-line layout is brought to the current one
+// first, so that every step acts on the words it names; the caller puts the file's own words
+// 700-703 back before (they are other names in that layout). With `layout_already_current` the
+// caller has resized the image itself (an import): the steps still count and note the resize but
+// move nothing.
+void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current = false);
 
 }  // namespace brevant

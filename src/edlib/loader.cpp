@@ -12,6 +12,7 @@
 #include "edlib/data_update.h"
 #include "edlib/load_model_flags.h"
 #include "edlib/new_case.h"
+#include "edlib/update_to_149.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
@@ -161,6 +162,23 @@ void clear_session_words(Tpcm& P) {
     P.LCOPY = 0;
 }
 
+// Words 700-703 as the file held them. In a file of the 49-line layout they are motion-point words,
+// not the session's: the loader's own use of them (the console unit, an answer in LBACK) is undone
+// before the image is resized, and the session words are set again once it is in the current layout.
+struct WordsAsRead {
+    std::array<Int, 4> words{};
+
+    static constexpr Int kFirst = 700;
+
+    void keep(const Tpcm& P, Int words_read) {
+        for (Int k = 0; k < 4; ++k)
+            words[static_cast<std::size_t>(k)] = kFirst + k <= words_read ? image_word(P, kFirst + k) : 0;
+    }
+    void put_back(Tpcm& P) const {
+        for (Int k = 0; k < 4; ++k) set_image_word(P, kFirst + k, words[static_cast<std::size_t>(k)]);
+    }
+};
+
 void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
     MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(ILOBUF));
 }
@@ -275,6 +293,8 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     // The data file; NTOGO1 comes back as the number of words the file held.
     Int NTOGO1 = NTOGOQ;
     DISKIO(1, NTOGO1, DATFIL, DISK_UNIT, IERR1, image_bytes(P), CMPUTQ);
+    WordsAsRead as_read;
+    as_read.keep(P, NTOGO1);
 
     // Old files kept their version in a text word.
     if (P.VERNO == 0.0f) VRCVRT(P.IVERSN(), P.VERNO);
@@ -419,7 +439,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                     }
                     const Real DATVER = std::abs(P.VERNO);
                     switch (CREATQ) {
-                        case 16: BRVUPD(VERNQ, FTLSRV); break;
+                        case 16:
+                            if (in_49_line_layout()) as_read.put_back(P);
+                            BRVUPD(VERNQ, FTLSRV);
+                            break;
                         case 1: SHPUPD(DATVER, FTLSRV); break;
                         case 2: JCKUPD(DATVER, FTLSRV); break;
                         case 3: SEMUPD(DATVER, FTLSRV); break;
@@ -458,6 +481,16 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                     PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
                     stop_load();
                 }
+                // A file of the 49-line layout is brought to the current one before the import
+                // writes into it: its words 700-703 as read, the room of the grown arrays opened
+                // in the stored words, then the session's console unit again.
+                const bool import_resized = P.DAT_ID == 49;
+                if (import_resized) {
+                    const Int edunit = P.EDUNIT;
+                    as_read.put_back(P);
+                    UPDATE_TO_149(P.VERNO, NTOGOQ, NTOGOQ, NTOGOQ + 1);
+                    P.EDUNIT = edunit;
+                }
                 if (CREATQ == 16) {
                     BRVIMPORT(creator);
                     if (creator == 14) {
@@ -475,7 +508,9 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                              "     between data files of different simulations, this cannot be guaranteed.", inspect,
                              " "});
                 if (creator == 12 && CREATQ == 15) MORUPD(std::abs(P.VERNO), FTLSRV);
-                if (creator == 9 && CREATQ == 16) BRVUPD(VERNQ, FTLSRV);
+                if (creator == 9 && CREATQ == 16) BRVUPD(VERNQ, FTLSRV, import_resized);
+                // The other creators pass no updater: the image is in the current layout now.
+                if (import_resized) P.DAT_ID = 149;
                 if (CREATQ == 17) P.VESTYP = 6;
             }
 

@@ -19,7 +19,6 @@ namespace brevant {
 namespace {
 
 using testing::after_149;
-using testing::before_version_5;
 
 constexpr Real kRunningVersion = 6.02f;
 const std::string kNone = "\n ++> None...\n";
@@ -254,39 +253,108 @@ TEST_F(VersionUpdate, WindSpectrumHeightDefaultsByUnitsOnlyWhenZero) {
     }
 }
 
-TEST_F(VersionUpdate, FactorsAndPeriodsOfTheStepsBetween5And559) {
-    TPCM.STRNFC = 9.0f;
-    TPCM.VESTYP = 5;
-    EXPECT_EQ(update(5.54f), 1);
-    EXPECT_EQ(TPCM.BRVFRQ_DELTA, 0.0025f);
-    EXPECT_EQ(TPCM.BRV_PD_MIN(), 35.0f);
-    EXPECT_EQ(word_real(after_149(1368)), 9.0f) << "the 5.0 step is past";
-    // SEMI_LIKE is written at word 791, which the 149 resize then moves on to BOWWND.
-    EXPECT_EQ(image_word(TPCM, after_149(791)), 1);
-
-    reset_images();
-    TPCM.EDUNIT = SCREEN_UNIT;
-    TPCM.DAT_ID = 149;
-    TPCM.LCBARG = 0x1F67;  // nibbles 1-3: 7, 6, 15; nibble 4 is not a field of the step
-    update(4.95f);
-    EXPECT_EQ(word_real(after_149(1368)), 1.25f);  // STRNFC
-    for (int w : {1364, 1404, 1405, 1652, 1653, 1654, 1655, 2886, 2887, 2888, 2889})
-        EXPECT_EQ(word_real(after_149(w)), 1.0f) << "word " << w;
-    EXPECT_EQ(image_word(TPCM, after_149(774)), 0x1F6F) << "7 becomes 15; 6 and 15 stay";
-}
-
-// A file of the 49-line layout: the steps before the resize write the current word numbers, which in
-// that image belong to other names, and the resize then carries the results on with those words.
-TEST_F(VersionUpdate, StepWordsOfAnOldLayoutLandOnOtherNames) {
-    TPCM.DAT_ID = 49;
-    set_image_word(TPCM, 577, 3);   // the file's VESTYP (word 777 of the current layout)
-    set_image_word(TPCM, 591, 0);   // the file's SEMI_LIKE (word 791)
-    set_word_real(791, 2.5f);       // the file's BOWWND (word 1391)
-    set_word_real(777, 0.0f);       // the file's SGK (word 1377), read as VESTYP by the step
-    update(5.56f);
-    EXPECT_EQ(TPCM.VESTYP, 3);
-    EXPECT_EQ(TPCM.SEMI_LIKE, 0) << "the hull's own flag is not set";
-    EXPECT_EQ(image_word(TPCM, 1391), 0) << "BOWWND holds the flag computed from SGK";
+// Each step acts on the words it names: a file of each era holds its words where that era's layout
+// kept them (the 49-line layout from 4.9 on; below 4.9 also 40 wave periods and no drag blocks), and
+// after the update the name the step sets holds its value, while the words around it keep theirs.
+// The file's words are given by number in the file's own layout, worked out by hand.
+TEST_F(VersionUpdate, EachStepActsOnTheWordsItNamesInTheLayoutOfTheFile) {
+    struct Planted {
+        int word;  // in the layout of the file's era
+        Int value;
+    };
+    struct Row {
+        const char* step;
+        Real version;
+        std::vector<Planted> file;
+        const char* name;
+        Int (*after)();
+        Int expected;
+    };
+    const auto r = [](Real x) { return std::bit_cast<Int>(x); };
+    const Row rows[] = {
+        // 5.56: the 49-line layout. VESTYP 777 -> 577, SEMI_LIKE 791 -> 591, BOWWND 1391 -> 791.
+        {"below 5.57: hull of members from the hull type", 5.56f, {{577, 3}, {591, 0}, {791, r(2.5f)}}, "SEMI_LIKE",
+         [] { return TPCM.SEMI_LIKE; }, 1},
+        {"below 5.57: the bow factor of the wind keeps its value", 5.56f, {{577, 3}, {591, 0}, {791, r(2.5f)}},
+         "BOWWND", [] { return std::bit_cast<Int>(TPCM.BOWWND); }, r(2.5f)},
+        {"below 5.57: the hull type is only read", 5.56f, {{577, 3}}, "VESTYP", [] { return TPCM.VESTYP; }, 3},
+        // 5.54: words below 500 stand where they stand now.
+        {"below 5.55: frequency interval", 5.54f, {{489, r(0.5f)}}, "BRVFRQ_DELTA",
+         [] { return std::bit_cast<Int>(TPCM.BRVFRQ_DELTA); }, r(0.0025f)},
+        {"below 5.55: least period", 5.54f, {{498, r(20.0f)}}, "BRV_PD_MIN",
+         [] { return std::bit_cast<Int>(TPCM.BRV_PD_MIN()); }, r(35.0f)},
+        {"5.54: the 5.0 step is past", 5.54f, {{768, r(9.0f)}}, "STRNFC", [] { return std::bit_cast<Int>(TPCM.STRNFC); },
+         r(9.0f)},
+        // 4.95: STRNFC 1368 -> 768, LCBARG 774 -> 574, WVFCX 1404 -> 804, XCURNTDN 1652 -> 1052,
+        // BXCURNTDN 2886 -> 1885.
+        {"below 5.0: STRNFC", 4.95f, {{768, r(9.0f)}}, "STRNFC", [] { return std::bit_cast<Int>(TPCM.STRNFC); },
+         r(1.25f)},
+        {"below 5.0: NSMB code 7 of the current model becomes 15", 4.95f, {{574, 0x1F67}}, "LCBARG",
+         [] { return TPCM.LCBARG; }, 0x1F6F},
+        {"below 5.0: WVFCX", 4.95f, {{804, r(3.0f)}}, "WVFCX", [] { return std::bit_cast<Int>(TPCM.WVFCX); }, r(1.0f)},
+        {"below 5.0: XCURNTDN", 4.95f, {{1052, r(3.0f)}}, "XCURNTDN",
+         [] { return std::bit_cast<Int>(TPCM.XCURNTDN); }, r(1.0f)},
+        {"below 5.0: BXCURNTDN", 4.95f, {{1885, r(3.0f)}}, "BXCURNTDN",
+         [] { return std::bit_cast<Int>(TPCM.BXCURNTDN); }, r(1.0f)},
+        {"below 5.0: the word after the step's words keeps its value", 4.95f, {{1053 + 3, r(7.5f)}}, "YCURNTUP+1",
+         [] { return image_word(TPCM, 1656); }, r(7.5f)},
+        // 4.27, before the 5.0 resize: a word w of the 49-line layout at 418 or later stood 120
+        // words earlier, one at 863 or later 320 words earlier. LCBARG -> 454, LWBARG -> 455,
+        // VESTYP -> 457, LWVCOF -> 467, VWDFAC 1367 -> 767 -> 647.
+        {"below 4.28: old code 6 of the current model becomes 15", 4.27f, {{454, 0x666}}, "LCBARG",
+         [] { return TPCM.LCBARG; }, 0xFFF},
+        {"below 4.28: the wind model renumbered", 4.27f, {{455, 0x321}}, "LWBARG", [] { return TPCM.LWBARG; }, 0x134},
+        {"below 4.28: the drift model of a semi-submersible", 4.27f, {{467, 0x21}, {457, 3}}, "LWVCOF",
+         [] { return TPCM.LWVCOF; }, 0x13},
+        {"below 4.28: the drag factors of the 5.0 resize", 4.27f, {}, "WVDGCX",
+         [] { return std::bit_cast<Int>(TPCM.WVDGCX); }, r(1.0f)},
+        {"below 4.28: the second vessel's drag factors", 4.27f, {}, "BVWDRGFC",
+         [] { return std::bit_cast<Int>(TPCM.BVWDRGFC); }, r(1.0f)},
+        // 1.41: OCHI_LAMBDA 442-445 -> 322-325, SEAHDG 714 -> 514 -> 394, ANGSEC 478 -> 358,
+        // CURCOR 771 -> 451, XSHDOW 1407 -> 807 -> 687.
+        {"below 1.42: the first sea heading from the Ochi-Hubble word", 1.41f, {{322, r(10.0f)}, {394, r(99.0f)}},
+         "SEAHDG(1)", [] { return std::bit_cast<Int>(TPCM.SEAHDG(1)); }, r(10.0f)},
+        {"below 1.42: the fourth sea heading", 1.41f, {{325, r(40.0f)}}, "SEAHDG(4)",
+         [] { return std::bit_cast<Int>(TPCM.SEAHDG(4)); }, r(40.0f)},
+        {"below 1.42: the Ochi-Hubble word cleared", 1.41f, {{322, r(10.0f)}}, "OCHI_LAMBDA(1)",
+         [] { return std::bit_cast<Int>(TPCM.OCHI_LAMBDA(1)); }, 0},
+        {"below 1.42: the fifth sea heading kept", 1.41f, {{398, r(55.0f)}}, "SEAHDG(5)",
+         [] { return std::bit_cast<Int>(TPCM.SEAHDG(5)); }, r(55.0f)},
+        {"below 1.42: spreading sector", 1.41f, {{358, r(90.0f)}}, "ANGSEC",
+         [] { return std::bit_cast<Int>(TPCM.ANGSEC); }, r(180.0f)},
+        {"below 1.5: current correction", 1.41f, {{451, 0}}, "CURCOR", [] { return TPCM.CURCOR; }, 1},
+        {"below 1.5: shadow factor", 1.41f, {{687, r(0.5f)}}, "XSHDOW", [] { return std::bit_cast<Int>(TPCM.XSHDOW); },
+         r(1.0f)},
+        {"below 1.19: drift enhancement factor", 1.18f, {{647, r(0.0f)}}, "VWDFAC",
+         [] { return std::bit_cast<Int>(TPCM.VWDFAC); }, r(1.0f)},
+        // 0.9: the integer model values at 451-453 (words 771-773 of today), SIZE 1389 -> 789 -> 669.
+        {"below 1.0: SIZE from the integer at 771", 0.9f, {{451, 2}, {452, 80}, {453, 3}}, "SIZE",
+         [] { return std::bit_cast<Int>(TPCM.SIZE); }, r(2.0f)},
+        {"below 1.0: DFTPCT from the integer at 772", 0.9f, {{451, 2}, {452, 80}, {453, 3}}, "DFTPCT",
+         [] { return std::bit_cast<Int>(TPCM.DFTPCT); }, r(80.0f)},
+        {"below 1.0: BOWWAV from the integer at 773", 0.9f, {{451, 2}, {452, 80}, {453, 3}}, "BOWWAV",
+         [] { return std::bit_cast<Int>(TPCM.BOWWAV); }, r(3.0f)},
+        {"below 1.0: the integer word of 772 cleared", 0.9f, {{451, 2}, {452, 80}, {453, 3}}, "GETSUCK",
+         [] { return TPCM.GETSUCK; }, 0},
+        {"below 1.0: wind model 0, then renumbered below 4.28", 0.9f, {{455, 0}}, "LWBARG",
+         [] { return TPCM.LWBARG; }, 0x444},
+        {"below 1.0: current model not 0, then renumbered below 4.28", 0.9f, {{454, 5}}, "LCBARG",
+         [] { return TPCM.LCBARG; }, 0x333},
+        {"below 1.0: drift model, then renumbered below 4.28", 0.9f, {{457, 1}}, "LWVCOF",
+         [] { return TPCM.LWVCOF; }, 0x222},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.step << " (" << row.version << "): " << row.name);
+        reset_images();
+        TPCM.EDUNIT = SCREEN_UNIT;
+        TPCM.DAT_ID = 49;
+        for (const Planted& w : row.file) set_image_word(TPCM, w.word, w.value);
+        answers("\n\n");
+        update(row.version);
+        EXPECT_EQ(row.after(), row.expected);
+        EXPECT_EQ(TPCM.DAT_ID, 149);
+        EXPECT_EQ(TPCM.EDUNIT, SCREEN_UNIT);
+    }
 }
 
 // The steps that write no note: a file at the step's constant skips it, one just below runs it.
@@ -312,22 +380,27 @@ TEST_F(VersionUpdate, SilentStepsRunJustBelowTheirConstantAndNotAtIt) {
             reset_images();
             TPCM.EDUNIT = SCREEN_UNIT;
             TPCM.DAT_ID = 149;
-            set_word_real(c.word, c.stored);
+            // Every version here is below 6.00999: the file holds the word where its layout kept it.
+            int stored_at = version < 4.9f ? testing::in_layout_before_4_9(c.word) : testing::in_49_layout(c.word);
+            // A word that such a file lacks: what stood there is moved on and the word opened.
+            if (stored_at == 0) stored_at = c.word;
+            set_word_real(stored_at, c.stored);
             answers("\n\n");
             update(version);
-            // Every version here is below 6.00999, so the 149 resize carries the word on.
-            const int now = after_149(c.word);
-            EXPECT_EQ(word_real(now), below ? c.set : c.stored);
+            EXPECT_EQ(word_real(c.word), below ? c.set : c.stored);
         }
     }
 }
+
+// NTAB (1915) in a file before 4.9: word 1315 of the 49-line layout, 320 words earlier again.
+constexpr int kNtabBefore49 = 995;
 
 TEST_F(VersionUpdate, TableCountIsCheckedBelow14Only) {
     for (const Real version : {1.4f, std::nextafter(1.4f, 0.0f)}) {
         SCOPED_TRACE(version);
         reset_images();
         TPCM.EDUNIT = SCREEN_UNIT;
-        set_image_word(TPCM, before_version_5(1915), 1);
+        set_image_word(TPCM, kNtabBefore49, 1);
         clear_captured(SCREEN_UNIT);
         answers("\n\n");
         update(version);
@@ -358,7 +431,7 @@ TEST_F(VersionUpdate, MooringTableCountOfFilesBefore14) {
         SCOPED_TRACE(c.ntab);
         reset_images();
         TPCM.EDUNIT = SCREEN_UNIT;
-        set_image_word(TPCM, before_version_5(1915), c.ntab);  // NTAB once the 5.0 resize has run
+        set_image_word(TPCM, kNtabBefore49, c.ntab);  // NTAB once the 5.0 resize has run
         clear_captured(SCREEN_UNIT);
         clear_captured(WARN_UNIT);
         answers("\n\n");
@@ -376,7 +449,7 @@ TEST_F(VersionUpdate, MooringTableCountOfFilesBefore14) {
     // A running version of 1.35 or below does not check.
     reset_images();
     TPCM.EDUNIT = SCREEN_UNIT;
-    set_image_word(TPCM, before_version_5(1915), 1);
+    set_image_word(TPCM, kNtabBefore49, 1);
     clear_captured(SCREEN_UNIT);
     answers("\n");
     update(1.2f, 1.35f);
@@ -384,7 +457,7 @@ TEST_F(VersionUpdate, MooringTableCountOfFilesBefore14) {
 }
 
 TEST_F(VersionUpdate, AnomalousTableCountNoteInFull) {
-    set_image_word(TPCM, before_version_5(1915), 1);
+    set_image_word(TPCM, kNtabBefore49, 1);
     answers("\n");
     update(1.39f);
     const std::string out = screen();
@@ -414,11 +487,11 @@ TEST_F(VersionUpdate, LegacyCurrentProfileLosesItsSurfacePoint) {
         for (int i = 1; i <= 5; ++i) {
             depth[i] = 10.0f * static_cast<Real>(i);
             speed[i] = 0.5f * static_cast<Real>(i);
-            set_word_real(before_version_5(461 + i), depth[i]);
-            set_word_real(before_version_5(466 + i), speed[i]);
+            set_word_real(testing::in_layout_before_4_9(461 + i), depth[i]);
+            set_word_real(testing::in_layout_before_4_9(466 + i), speed[i]);
         }
         const Real inc = 12.5f;
-        set_word_real(before_version_5(472), inc);  // BRVINC, the word after VELI(5)
+        set_word_real(testing::in_layout_before_4_9(472), inc);  // BRVINC, the word after VELI(5)
         answers("\n");
         update(4.40f);
         EXPECT_EQ(TPCM.NCURNT, c.expected_count);
@@ -429,20 +502,6 @@ TEST_F(VersionUpdate, LegacyCurrentProfileLosesItsSurfacePoint) {
         }
         EXPECT_EQ(TPCM.BRVINC, inc);
     }
-}
-
-TEST_F(VersionUpdate, SwellHeadingsAndShadowFactorsOfVeryOldFiles) {
-    for (int i = 1; i <= 4; ++i) set_word_real(before_version_5(441 + i), 10.0f * static_cast<Real>(i));
-    answers("\n");
-    update(1.41f);
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(TPCM.OCHI_LAMBDA(i), 0.0f) << i;
-        EXPECT_EQ(word_real(after_149(713 + i)), 10.0f * static_cast<Real>(i)) << "SEAHDG " << i;
-    }
-    EXPECT_EQ(TPCM.ANGSEC, 180.0f);
-    EXPECT_EQ(image_word(TPCM, after_149(771)), 1);  // CURCOR
-    EXPECT_EQ(word_real(after_149(1407)), 1.0f);     // XSHDOW
-    EXPECT_EQ(word_real(after_149(1408)), 1.0f);     // YSHDOW
 }
 
 TEST_F(VersionUpdate, ModelCodesRenumberedOncePerField) {
@@ -461,40 +520,17 @@ TEST_F(VersionUpdate, ModelCodesRenumberedOncePerField) {
         SCOPED_TRACE(c.vestyp);
         reset_images();
         TPCM.EDUNIT = SCREEN_UNIT;
-        set_image_word(TPCM, before_version_5(775), c.wind);
-        set_image_word(TPCM, before_version_5(774), c.current);
-        set_image_word(TPCM, before_version_5(787), c.drift);
-        set_image_word(TPCM, before_version_5(777), c.vestyp);
+        // LWBARG, LCBARG, LWVCOF and VESTYP where a file before 4.9 holds them.
+        set_image_word(TPCM, 455, c.wind);
+        set_image_word(TPCM, 454, c.current);
+        set_image_word(TPCM, 467, c.drift);
+        set_image_word(TPCM, 457, c.vestyp);
         answers("\n");
         update(4.27f);
-        EXPECT_EQ(image_word(TPCM, after_149(775)), c.wind_after);
-        EXPECT_EQ(image_word(TPCM, after_149(774)), c.current_after);
-        EXPECT_EQ(image_word(TPCM, after_149(787)), c.drift_after);
+        EXPECT_EQ(TPCM.LWBARG, c.wind_after);
+        EXPECT_EQ(TPCM.LCBARG, c.current_after);
+        EXPECT_EQ(TPCM.LWVCOF, c.drift_after);
     }
-}
-
-TEST_F(VersionUpdate, FilesBefore10GetTheirModelWordsAndRealModelValues) {
-    set_image_word(TPCM, before_version_5(771), 2);   // SIZE as an integer
-    set_image_word(TPCM, before_version_5(772), 80);  // LOADED and DFTPCT
-    set_image_word(TPCM, before_version_5(773), 3);   // the three bow factors
-    set_image_word(TPCM, before_version_5(774), 5);   // current model: not 0
-    set_image_word(TPCM, before_version_5(775), 0);   // wind model: 0
-    set_image_word(TPCM, before_version_5(777), 1);
-    answers("\n");
-    update(0.9f);
-    EXPECT_EQ(screen().substr(0, heading("  .90").size()), heading("  .90")) << "no zero before the point";
-    // 273/1092/273 as set, then renumbered by the 4.28 step: 1 -> 4, 4 -> 3, 1 -> 2.
-    EXPECT_EQ(image_word(TPCM, after_149(775)), 0x444);
-    EXPECT_EQ(image_word(TPCM, after_149(774)), 0x333);
-    EXPECT_EQ(image_word(TPCM, after_149(787)), 0x222);
-    EXPECT_EQ(word_real(after_149(1389)), 2.0f);   // SIZE
-    EXPECT_EQ(word_real(after_149(1390)), 80.0f);  // LOADED
-    EXPECT_EQ(word_real(after_149(1392)), 80.0f);  // DFTPCT
-    for (int w : {1391, 1393, 1395}) EXPECT_EQ(word_real(after_149(w)), 3.0f) << w;
-    EXPECT_EQ(image_word(TPCM, after_149(771)), 1) << "CURCOR from the 1.5 step";
-    EXPECT_EQ(image_word(TPCM, after_149(772)), 0);
-    EXPECT_EQ(image_word(TPCM, after_149(773)), 0);
-    EXPECT_EQ(word_real(after_149(1367)), 1.0f) << "VWDFAC from the 1.19 step";
 }
 
 TEST_F(VersionUpdate, Resize50GrowsTheWavePeriodTablesAndTheDragBlocks) {

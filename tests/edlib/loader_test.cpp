@@ -22,6 +22,7 @@
 #include "records/data_image.h"
 #include "edlib/data_update.h"
 #include "edlib/new_case.h"
+#include "image_moves.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
@@ -1168,6 +1169,119 @@ TEST_F(LoaderTest, OldLayoutWordMovedIntoTheSessionWordsIsCleared) {
     EXPECT_EQ(TPCM.LBACK, 0);
     EXPECT_EQ(TPCM.IPAG, 0);
     EXPECT_EQ(TPCM.LCOPY, 0);
+}
+
+// A file of the 49-line layout holds motion points in words 700-703. The loader's own use of those
+// words (the console unit, the answers of its questions) must not reach them: the update finds the
+// file's words there and carries them to the points' own words, 300 further on.
+TEST_F(LoaderTest, FileWordsWhereTheSessionWordsStandNowReachTheirOwnNames) {
+    struct Case {
+        Real version;
+        int first;  // where the file's words 700-703 belong once updated
+    };
+    // 5.5: RACC(3, 32) and RACC(1..3, 33). 4.5: before the 5.0 resize the file's words 700-703 are
+    // words 820-823 of the 49-line layout, the waterline breadth and the three words after it.
+    const Case cases[] = {{5.5f, 1000}, {4.5f, 1420}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        ScratchDir dir;
+        reset_images();
+        capture_unit(SCREEN_UNIT);
+        clear_captured(SCREEN_UNIT);
+        auto w = clean_file();
+        // The clean file in the 49-line layout (below 4.9 the words from 258 on stood earlier still;
+        // only the words the test reads matter here).
+        std::vector<std::uint32_t> older(4975, 0);
+        for (int k = 1; k <= 4975; ++k)
+            if (const int o = testing::in_49_layout(k); o != 0 && o < 258)
+                older[static_cast<std::size_t>(o - 1)] = w[static_cast<std::size_t>(k - 1)];
+        set_word(older, 217, bits(c.version));
+        set_word(older, 15, 49);
+        const Real points[4] = {12.5f, -3.25f, 7.0f, 40.5f};
+        for (int i = 0; i < 4; ++i) set_word(older, 700 + i, bits(points[i]));
+        write_words("BREVDAT", older);
+        write_lowdat();
+        ASSERT_FALSE(load("M\n" + std::string(40, '\n')));
+        ASSERT_EQ(TPCM.DAT_ID, 149);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(image_word(TPCM, c.first + i), static_cast<Int>(bits(points[i]))) << i;
+        if (c.version > 4.9f) {
+            EXPECT_EQ(TPCM.RACC(3, 33), points[3]);
+        }
+        EXPECT_EQ(TPCM.EDUNIT, SCREEN_UNIT);
+        EXPECT_EQ(TPCM.LBACK, 0);
+        EXPECT_EQ(TPCM.IPAG, 0);
+        EXPECT_EQ(TPCM.LCOPY, 0);
+        // The notes of the update reached the console.
+        EXPECT_NE(screen().find(" ++> Data file resized for 149 Fairleads"), std::string::npos);
+    }
+}
+
+// The import of another program's file of the 49-line layout: the file is brought to the current
+// layout before the import writes into it, so the import gives the image the same file gives in the
+// current layout, except the words the resize opens (which are 0). A creator 9 file with no mooring
+// tables gets the member and table defaults at their own words.
+TEST_F(LoaderTest, ImportOfAFileOfThe49LineLayoutGivesTheImageOfTheCurrentLayout) {
+    struct Case {
+        const char* what;
+        Int creator;
+        Int words;  // NTOGO of the creator
+        Int ntab;
+    };
+    const Case cases[] = {
+        {"creator 9 without tables", 9, 4975, 0},
+        {"creator 9 with 45 tables", 9, 4975, 45},
+        {"creator 3", 3, 4975, 45},
+        {"creator 12", 12, 78635, 45},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The other program's file in the current layout: every word from 1000 on distinct.
+        auto now = clean_file();
+        set_word(now, 2, static_cast<std::uint32_t>(c.creator));
+        set_word(now, 1, static_cast<std::uint32_t>(c.words));
+        for (int k = 1000; k <= 4975; ++k)
+            if (!testing::opened_by_149(k) && k != 1987)
+                set_word(now, k, 0x01000000u + static_cast<std::uint32_t>(k));
+        set_word(now, 1915, static_cast<std::uint32_t>(c.ntab));
+        set_word(now, 3661, 0);  // NCYL: a file without members gets the member defaults
+        set_word(now, 15, 149);
+        std::vector<std::uint32_t> older(4975, 0);
+        for (int k = 1; k <= 4975; ++k)
+            if (const int o = testing::in_49_layout(k))
+                older[static_cast<std::size_t>(o - 1)] = now[static_cast<std::size_t>(k - 1)];
+        set_word(older, 15, 49);
+
+        const auto import = [&](const std::vector<std::uint32_t>& file) {
+            ScratchDir dir;
+            reset_images();
+            capture_unit(SCREEN_UNIT);
+            write_words("BREVDAT", file);
+            write_lowdat();
+            EXPECT_FALSE(load("M\n" + std::string(40, '\n')));
+            std::vector<Int> image(4976);
+            for (int k = 1; k <= 4975; ++k) image[static_cast<std::size_t>(k)] = image_word(TPCM, k);
+            // The console of the load, read before the folder goes.
+            const bool noted = screen().find(" ++> Data file resized for 149 Fairleads") != std::string::npos;
+            return std::pair{image, noted};
+        };
+        const auto [from_current, noted_current] = import(now);
+        const auto [from_49, noted] = import(older);
+        EXPECT_EQ(from_49[15], 149);
+        EXPECT_EQ(from_current[15], 149);
+        for (int k = 1; k <= 4975; ++k) {
+            if (k == 15 || k == 1987) continue;
+            if (testing::opened_by_149(k)) {
+                ASSERT_EQ(from_49[static_cast<std::size_t>(k)], 0) << "opened word " << k;
+            } else {
+                ASSERT_EQ(from_49[static_cast<std::size_t>(k)], from_current[static_cast<std::size_t>(k)]) << "word " << k;
+            }
+        }
+        // The mooring-table defaults come only for a file without tables, at NTAB's own word.
+        EXPECT_EQ(from_49[1915], c.ntab == 0 && c.creator < 10 ? 90 : c.ntab);
+        // Creator 9 passes the updater, which notes the resize once and moves nothing more.
+        EXPECT_EQ(noted, c.creator == 9);
+        EXPECT_FALSE(noted_current);
+    }
 }
 
 }  // namespace
