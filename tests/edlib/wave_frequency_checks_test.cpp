@@ -24,7 +24,7 @@ bool solver_takes(Real PERIOD, Real DEPTH, Real G) {
     const Real OMEGA = W * std::sqrt(DEPTH / G);
     Real kh = 0.0f;
     try {
-        WAVVEC(OMEGA, kh);
+        WAVVEC(OMEGA, kh, SCREEN_UNIT);
     } catch (const ProgramEnd&) {
         return false;
     }
