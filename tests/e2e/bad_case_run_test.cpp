@@ -7,6 +7,7 @@
 #include "brevant_paths.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
@@ -536,18 +537,21 @@ TEST(BadCaseRun, NewCaseWithItsDefaultLoadModelsStopsAtItsUserTable) {
     expect_outcome(run_brevant(kExecute), kWindTable, "new case");
 }
 
-// Sizes that pass the checks and leave the wave-number solver nothing to compute. A period it
-// cannot take is refused before the run by page and item, alike in feet and in metres (the sample
-// is metric; the same words read in feet give the same finding). A natural frequency the hull
-// derives at run time (no inertia left after rounding against the members' added masses, an
-// equivalent box far from any ship taken "at risk") ends the run with a line naming the mode and
-// its cause, never with the solver's own message.
+// Sizes that pass the checks and leave the wave-number solver, or the member drag integration,
+// nothing to compute. A period the solver cannot take is refused before the run by page and item,
+// alike in feet and in metres (the sample is metric; the same words read in feet give the same
+// finding). A natural frequency the hull derives at run time (no inertia left after rounding
+// against the members' added masses, an equivalent box far from any ship taken "at risk", a huge
+// KML or a phantom weight just below the displacement) ends the run with a line naming the mode and
+// its cause, never with the solver's own message, a run without end or NaN in the report; so does
+// a period of the table whose wave is too short for the member drag integration.
 TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
     struct Case {
         const char* what;
         Words (*hull)();
         Words damage;
         const char* finding;
+        const char* then = nullptr;  // lines that follow in the message
     };
     const auto sample = []() { return Words{}; };
     Words from_zero;
@@ -556,6 +560,8 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
     from_zero_in_feet.push_back({117, 0u});  // NUNTS English
     const char* const table = " ++> Fatal Warning: Table of wave periods (page 11, item 2) holds a period too short to compute";
     const char* const roll = " ++> Fatal Warning: Roll period (page 4, item 12) is too short to compute";
+    const char* const kComputed =
+        "rad/s, is too short for the member drag integration;\n     its restoring term is";
     const Case cases[] = {
         {"a period table from 0 s", sample, from_zero, table},
         {"a period table from 0 s in feet", sample, from_zero_in_feet, table},
@@ -566,6 +572,26 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
          " ++> The vessel's pitch natural frequency cannot be computed:"},
         {"the ship's KMT 10,000 run at risk", sample, {{1417, real_bits(10000.0f)}},
          " natural frequency cannot be computed:"},
+        {"the member-built hull's KML 1e9 m", member_built_hull, {{1418, real_bits(1.0e9f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:", kComputed},
+        {"the member-built hull's KML 1e6 m", member_built_hull, {{1418, real_bits(1.0e6f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:", kComputed},
+        {"the member-built hull's KML 1e4 m", member_built_hull, {{1418, real_bits(1.0e4f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:", kComputed},
+        {"the member-built hull's KML 1e3 m runs", member_built_hull, {{1418, real_bits(1.0e3f)}}, nullptr},
+        {"a phantom weight one float below the displacement", member_built_hull,
+         {{189, 1u}, {483, real_bits(std::nextafter(2833.7f, 0.0f))}},
+         " ++> The vessel's pitch natural frequency cannot be computed:",
+         "rad/s, is too short for the member drag integration;\n     its restoring term is"},
+        {"a heave period of 0.01 s on the member-built hull", member_built_hull,
+         {{770, 1u}, {1374, real_bits(0.01f)}},
+         " ++> The vessel's heave natural frequency cannot be computed:",
+         "rad/s, is too short for the member drag integration;\n"
+         "     the heave period (page 4, item 8) is too short for the members (page 5)."},
+        {"a period of 0.0148 s in the table, the drag of the fixed vessel on the periods", member_built_hull,
+         {{143, 2u}, {167, 2u}, {318, real_bits(0.01482f)}, {319, real_bits(0.02f)}},
+         " ++> The wave of period  1.4820E-02 s is too short for the member drag integration:",
+         "     recheck the table of wave periods (page 11, item 2) and the members (page 5), and retry."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -577,6 +603,10 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
         const ProgramResult r = run_brevant(std::string("E\n") + std::string(40, '\n'), 120);
         expect_outcome(r, c.finding, c.what);
         EXPECT_EQ(r.out.find("in WAVVEC"), std::string::npos) << r.out;
+        if (c.then != nullptr) {
+            EXPECT_NE(r.out.find(std::string(c.finding) + "\n"), std::string::npos);
+            EXPECT_NE(r.out.find(c.then), std::string::npos) << r.out;
+        }
         if (c.finding != nullptr && std::string(c.finding).starts_with(" ++> Fatal Warning:")) {
             EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
             EXPECT_NE(r.out.find(std::string(c.finding) + "\n     in this water depth (page 1, item 4)."),
