@@ -14,6 +14,7 @@
 #include <string>
 
 #include "e2e_support.h"
+#include "numeric/wave_number.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -560,6 +561,18 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
     from_zero_in_feet.push_back({117, 0u});  // NUNTS English
     const char* const table = " ++> Fatal Warning: Table of wave periods (page 11, item 2) holds a period too short to compute";
     const char* const roll = " ++> Fatal Warning: Roll period (page 4, item 12) is too short to compute";
+    // The roll period one float below the shortest the run's own root search takes in the sample's
+    // water: its frequency squared overflows in single precision, though in double precision it
+    // lies within a thousandth above the largest float.
+    const float depth = WordFile((std::filesystem::path(BREVANT_SOURCE_DIR) / "examples" / "ship" / "BREVDAT").string())
+                            .real(446);
+    const auto taken = [&](std::uint32_t bits) {
+        const float W = 6.2831855f / std::bit_cast<float>(bits);
+        float kh = 0.0f;
+        return wave_number_search(W * std::sqrt(depth / 9.8f), kh) == 0;
+    };
+    std::uint32_t lo = real_bits(1.0e-38f), hi = real_bits(1.0f);
+    while (hi - lo > 1) (taken(lo + (hi - lo) / 2) ? hi : lo) = lo + (hi - lo) / 2;
     const char* const kComputed =
         "rad/s, is too short for the member drag integration;\n     its restoring term is";
     const Case cases[] = {
@@ -568,6 +581,7 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
         {"a roll period of 1e-30 s", sample, {{769, 1u}, {1373, real_bits(1e-30f)}}, roll},
         {"a roll period of 1e-30 s in feet", sample, {{117, 0u}, {769, 1u}, {1373, real_bits(1e-30f)}}, roll},
         {"a roll period of 0.5 s", sample, {{769, 1u}, {1373, real_bits(0.5f)}}, nullptr},
+        {"a roll period one float below the shortest the solver takes", sample, {{769, 1u}, {1373, lo}}, roll},
         {"the member-built hull's displacement 1e-30", member_built_hull, {{1409, real_bits(1e-30f)}},
          " ++> The vessel's pitch natural frequency cannot be computed:"},
         {"the ship's KMT 10,000 run at risk", sample, {{1417, real_bits(10000.0f)}},
