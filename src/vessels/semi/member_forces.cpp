@@ -296,6 +296,12 @@ bool MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, R
             const Complex DELPH1C = std::conj(DELPH1);
             Complex v[3] = {vB[0], vB[1], vB[2]};
             for (Int p = 1; p <= NSIMP; ++p) {
+                // The wave term that grows along the portion, e^(kz), starts from an exponent held
+                // at OVFLO; across a portion of many wave lengths it leaves the float range, and the
+                // sums would with it: no number can be made of that wave here.
+                if (!std::isfinite(V1.real()) || !std::isfinite(V1.imag()) || !std::isfinite(V2.real()) ||
+                    !std::isfinite(V2.imag()))
+                    return false;
                 const Real w = (p == 1 || p == NSIMP) ? 1.0f : (p % 2 == 0 ? 4.0f : 2.0f);
                 const Complex u[3] = {(V1 + V2) * (KX / k), (V1 + V2) * (KY / k), I1C * (V1 - V2)};
                 Real sum = 0.0f;
@@ -328,13 +334,6 @@ bool MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, R
                 V2 *= DELPH1;
                 V1 /= DELPH1C;
             }
-            // The wave term that grows along the portion, e^(kz), starts from an exponent held at
-            // OVFLO; across a portion of many wave lengths it leaves the float range, and the sums
-            // with it. No number can be made of that wave here.
-            for (int j = 0; j < 3; ++j)
-                if (!std::isfinite(CFORCE[j].real()) || !std::isfinite(CFORCE[j].imag()) ||
-                    !std::isfinite(CMOMT[j].real()) || !std::isfinite(CMOMT[j].imag()))
-                    return false;
         }
     }
     return true;

@@ -30,9 +30,9 @@ namespace brevant {
 //   CQDBOT, CQDTOP      out  end terms (drag mode)
 // Two once-per-run warnings on k |d3| L (above 2 for an above-water portion, above 70 for any) ask
 // the abort question; "A" ends the program.
-// Returns false, with the sums of the portions before it, when a drag portion holds a wave too short
-// for its integration: more than kMostDragPoints points (member_drag_points_resolvable), or sums
-// that leave the float range; the caller ends the run naming the frequency.
+// Returns false, with the sums incomplete, when a drag portion holds a wave too short for its
+// integration: more than kMostDragPoints points (member_drag_points_resolvable), or a wave term
+// that leaves the float range along the portion; the caller ends the run naming the frequency.
 bool MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, Real WVK, Real WDEPTH, Complex* CFORCE,
             Complex* CMOMT, Int EDUNIT, Int NBUG, Int WETELM, Real VCUR2, const Complex* BASVEL, Int DRGFLG,
             Complex DELPHI, Complex DELTHA, Real WFREQ, Int KBD, Real EXTAMP, Real WVAMP, Int& PIERCE,
