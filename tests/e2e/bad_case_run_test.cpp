@@ -15,6 +15,7 @@
 
 #include "e2e_support.h"
 #include "numeric/wave_number.h"
+#include "sysutl/report_files.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -627,6 +628,22 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
                       std::string::npos);
         }
     }
+}
+
+// A silent run meets the same end: the stop goes to "Diagnostics.stxt", and standard error says
+// where to look.
+TEST(BadCaseRun, AWaveTooShortForTheMemberDragEndsASilentRunInItsFile) {
+    testing::ScratchDir dir;
+    copy_sample();
+    edit_on_disk(member_built_hull());
+    edit_on_disk({{1418, real_bits(1.0e9f)}});
+    const ProgramResult r = run_brevant(std::string("M\nL\n4\n") + std::string(10, '\n'), 120);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, std::string(kSilentRunStoppedMessage) + "\n");
+    EXPECT_NE(file_bytes("Diagnostics.stxt")
+                  .find(" ++> The vessel's pitch natural frequency cannot be computed:\n     its wave, of"),
+              std::string::npos)
+        << file_bytes("Diagnostics.stxt");
 }
 
 }  // namespace
