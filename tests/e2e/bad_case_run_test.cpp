@@ -15,7 +15,7 @@
 
 #include "e2e_support.h"
 #include "numeric/wave_number.h"
-#include "sysutl/report_files.h"
+#include "sysutl/program_end.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
