@@ -83,7 +83,7 @@ void NB_DRAG_RAO(Int LCOMP, Int IWAVID, Real RELANG, Real SIG0WV, Int IW, Real& 
     }
     const Real OMEGA = WPK_NB * std::sqrt(P.DEPTH / V.G);
     Real KH = 0.0f;
-    WAVVEC(OMEGA, KH);
+    WAVVEC(OMEGA, KH, P.EDUNIT);
     const Real WAVK = KH / P.DEPTH;
 
     // 8-9. Motion RAO along the waves; orbital-to-current speed ratio. A current with no component

@@ -60,7 +60,7 @@ void run_frequency_grid(const RunValues& R) {
     for (HIMEM.IW = 1; HIMEM.IW <= n; ++HIMEM.IW) {
         const Int IW = HIMEM.IW;
         Real QQ = 0.0f;
-        WAVVEC(V.W(IW) * R.WDCNST, QQ);
+        WAVVEC(V.W(IW) * R.WDCNST, QQ, P.EDUNIT);
         V.WVK(IW) = QQ / P.DEPTH;
     }
 }

@@ -34,7 +34,7 @@ bool bit_on(Int bit) { return BITVAL(TPCM.BRVFLG, bit, TPCM.EDUNIT) == 1; }
 // The characteristic slope (degrees) of a wave of HEIGHT at the period PERIOD in the run's depth.
 Real characteristic_slope(const RunValues& R, Real PERIOD, Real HEIGHT) {
     Real KD = 0.0f;
-    WAVVEC(kTwoPi / PERIOD * R.WDCNST, KD);
+    WAVVEC(kTwoPi / PERIOD * R.WDCNST, KD, TPCM.EDUNIT);
     const Real K = KD / TPCM.DEPTH;
     return 0.5f * HEIGHT * kDegPerRad * K;
 }

@@ -222,7 +222,7 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
                 // slope of its magnitude.
                 const Real OMEGA = 6.283f / period * std::sqrt(t.DEPTH / G);
                 if (!(t.DEPTH > 0.0f) || !std::isfinite(OMEGA * OMEGA)) return;
-                CNHTSP(height, period, t.DEPTH, G);
+                CNHTSP(height, period, t.DEPTH, G, EDUNIT);
             }
             if (std::fabs(height / t.SLPHT - 1.0f) <= 0.2f) no_match = false;
         };

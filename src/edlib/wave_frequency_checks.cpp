@@ -1,23 +1,25 @@
 // Periods too short for the dispersion solver.
 #include "edlib/wave_frequency_checks.h"
 
-#include <cfloat>
 #include <cmath>
 #include <string>
 #include <string_view>
 
 #include "lowlib/load_constants.h"
+#include "numeric/wave_number.h"
+#include "sysutl/two_pi.h"
 
 namespace brevant {
 
 bool wave_number_computable(Real PERIOD, Real DEPTH, Real G) {
     if (!std::isfinite(PERIOD) || !(std::isfinite(DEPTH) && DEPTH > 0.0f)) return true;
-    if (PERIOD == 0.0f) return false;  // an infinite frequency
-    // In double precision, so that the test itself never overflows; a margin of a thousandth above
-    // the largest float keeps the rounding of the run's own single-precision steps out of it.
-    const double omega = 6.283185307179586 / static_cast<double>(PERIOD) *
-                         std::sqrt(static_cast<double>(DEPTH) / static_cast<double>(G));
-    return omega * omega <= 1.001 * static_cast<double>(FLT_MAX);
+    // The frequency in the run's own single-precision steps (2 pi / T, then times the square root of
+    // depth over gravity), handed to the run's own root search: a bound computed apart from them
+    // would miss, by its rounding, periods at the edge on one side or the other.
+    const Real W = kTwoPi / PERIOD;
+    const Real OMEGA = W * std::sqrt(DEPTH / G);
+    Real kh = 0.0f;
+    return wave_number_search(OMEGA, kh) == 0 && std::isfinite(kh);
 }
 
 void wave_frequency_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {

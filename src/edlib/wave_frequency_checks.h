@@ -12,10 +12,12 @@
 namespace brevant {
 
 // Whether the dispersion solver can take the period PERIOD in water of depth DEPTH under gravity G:
-// the square of 2 pi / PERIOD x sqrt(DEPTH / G) is a finite single-precision number. The value is
-// the deep-water k h, free of units, so the same case in feet and in metres is judged alike. A
-// period of 0 (an infinite frequency) cannot be taken; a period or a depth that is not a finite
-// number, or a depth of 0 or below, is left to its own checks.
+// the run's own root search, handed the frequency 2 pi / PERIOD x sqrt(DEPTH / G) formed in single
+// precision as the run forms it, finds a wave number. What decides is the deep-water k h, free of
+// units, so the same case in feet and in metres is judged alike (up to the rounding of the last
+// float at the very edge, where the run itself rounds the same way). A period of 0 (an infinite
+// frequency) cannot be taken; a period or a depth that is not a finite number, or a depth of 0 or
+// below, is left to its own checks.
 bool wave_number_computable(Real PERIOD, Real DEPTH, Real G);
 
 // The findings of the case T: the table of wave periods (every period becomes a wave number of

@@ -89,7 +89,7 @@ void HN2P(Real& HNP2, Real& HNP1P2, Real X, Int N, Int IOSCRN, Int IOKBD) {
 
 Real CYLDFT(Real WSCAL, Real RD, Real ZD, Real DEPTH, Real& WAVK, Int /*IW*/, Int /*NWP*/, Int IOSCRN, Int IOKBD) {
     Real kh = 0.0f;
-    WAVVEC(WSCAL, kh);
+    WAVVEC(WSCAL, kh, IOSCRN);
     WAVK = kh / DEPTH;
     const Real x = RD * WAVK;
     const Real z = ZD * WAVK;

@@ -300,7 +300,7 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
 
     // 8. Peak wave number.
     Real WAVK = 0.0f;
-    WAVVEC(WPK_NB * std::sqrt(T.DEPTH / WAVCOM.G), WAVK);
+    WAVVEC(WPK_NB * std::sqrt(T.DEPTH / WAVCOM.G), WAVK, TPCM.EDUNIT);
     WAVK = WAVK / T.DEPTH;
 
     // 9. Peak response.

@@ -309,7 +309,7 @@ Real DRFTC(Int LCOMP, Int IW, Int DOUSER, Int DRFTYP, std::string_view USERDAT, 
                 if (LCOMP == 3) break;
                 const Real X = k.WTMP * k.WDCNST;
                 Real WAVK = 0.0f;
-                WAVVEC(X, WAVK);
+                WAVVEC(X, WAVK, TPCM.EDUNIT);
                 WAVK = WAVK / DEPTH;
                 V = user_factor(LCOMP) * 0.33333f * k.SMNGFC * (1.0f + std::tanh(0.5f * WAVK * TPCM.LWL - 3.5f));
                 break;

@@ -7,7 +7,6 @@
 #include "sysutl/pauses.h"
 #include "numeric/quadrature.h"
 #include "numeric/root_finders.h"
-#include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/program_end.h"
@@ -23,7 +22,7 @@ Real DISPRS(Real& X) {
     return LOCALCS.OMEGA2 - X * th;
 }
 
-void WAVVEC(Real OMEGA, Real& WVVEC) {
+Int wave_number_search(Real OMEGA, Real& WVVEC) {
     LOCALCS.OMEGA2 = OMEGA * OMEGA;
     // The residual is positive at OMEGA2 and negative half a unit above it.
     const Real KLOWER = LOCALCS.OMEGA2;
@@ -31,19 +30,24 @@ void WAVVEC(Real OMEGA, Real& WVVEC) {
     Real F = 0.0f;
     Int IER = 0;
     RTMI1(WVVEC, F, DISPRS, KLOWER, KUPPER, 0.00001f, 0.0f, 100, IER);
+    return IER;
+}
+
+void WAVVEC(Real OMEGA, Real& WVVEC, Int IOSCRN) {
+    const Int IER = wave_number_search(OMEGA, WVVEC);
     if (IER == 0) return;
-    stop_after_key(TPCM.EDUNIT, {IER == 1 ? " >>> IER = 1 in WAVVEC; Please contact Velmora."
+    stop_after_key(IOSCRN, {IER == 1 ? " >>> IER = 1 in WAVVEC; Please contact Velmora."
                                           : " >>> IER = 2 in WAVVEC; Please contact Velmora.",
                                  "     press any letter key + <RETURN> to continue..."});
 }
 
-void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G) {
+void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G, Int IOSCRN) {
     const Real t = DEPTH / G;
     const Real s = std::sqrt(t);
     // 6.283 here, not 2 pi.
     const Real OMEGA = 6.283f / PKPRD * s;
     Real WVVEC = 0.0f;
-    WAVVEC(OMEGA, WVVEC);
+    WAVVEC(OMEGA, WVVEC, IOSCRN);
     TMPHT = TMPHT * (WVVEC * 28.65f) / DEPTH;
 }
 

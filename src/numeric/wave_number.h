@@ -31,14 +31,21 @@ struct LocalJ {
 extern LocalJ LOCALJ;
 
 // The nondimensional wave number k h for the nondimensional frequency OMEGA = omega sqrt(h / g).
-// A root-finder failure is written on the run's console (console_unit) and ends the program.
-void WAVVEC(Real OMEGA, Real& WVVEC);
+// A root-finder failure is written on the console unit IOSCRN (a pause first, none in a silent
+// run) and ends the program.
+void WAVVEC(Real OMEGA, Real& WVVEC, Int IOSCRN);
+
+// WAVVEC's root search alone: WVVEC as WAVVEC gives it, and the root finder's code (0 found, 1 no
+// convergence, 2 no sign change) in place of its message and stop, so that a check before the run
+// can ask whether the run's own search takes a frequency.
+Int wave_number_search(Real OMEGA, Real& WVVEC);
 
 // The dispersion residual OMEGA2 - X tanh X, OMEGA2 from LOCALCS.
 Real DISPRS(Real& X);
 
-// TMPHT: a wave height on entry, the equivalent maximum slope in degrees on return.
-void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G);
+// TMPHT: a wave height on entry, the equivalent maximum slope in degrees on return; a failure of the
+// wave number is written on IOSCRN.
+void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G, Int IOSCRN);
 
 // The JONSWAP normaliser for the widths PL (below the peak) and PG (above) and the peak
 // enhancement GAMMA; failures are written on IOSCRN.

@@ -157,7 +157,7 @@ void kinematics_page(const Report& r) {
     LINES(r.unit, 2);
     for (Int i = 1; i <= r.count; ++i) {
         Real kh = 0.0f;
-        WAVVEC(V.W(i) * r.WDCNST, kh);
+        WAVVEC(V.W(i) * r.WDCNST, kh, TPCM.EDUNIT);
         V.WVK(i) = kh / P.DEPTH;
         const RegularWave rw = regular_wave(i);
         const Real PHSPD = V.W(i) / V.WVK(i);
@@ -270,7 +270,7 @@ bool swell_spectrum(Report& r) {
 // (Hs / 2) k at the peak period, in degrees, with the finite-depth wave number.
 Real characteristic_slope(const Report& r, Real height, Real period) {
     Real kh = 0.0f;
-    WAVVEC(r.WDCNST * kTwoPi / period, kh);
+    WAVVEC(r.WDCNST * kTwoPi / period, kh, TPCM.EDUNIT);
     return 0.5f * height * kDegrees * kh / TPCM.DEPTH;
 }
 

@@ -126,7 +126,7 @@ void extreme_values() {
         V.XTRMWV = RANWVS ? V.DURFAC * P.SLPHT : 0.5f * P.SLPHT;
     } else {
         Real kd = 0.0f;
-        WAVVEC(H.WCONST * kTwoPi / V.TAVG, kd);
+        WAVVEC(H.WCONST * kTwoPi / V.TAVG, kd, P.EDUNIT);
         H.RSLOPE = RANWVS ? 2.0f * V.DURFAC * P.SLPHT / kDegreesPerRadian : P.SLPHT / kDegreesPerRadian;
         V.XTRMWV = H.RSLOPE * P.DEPTH / kd;
     }
@@ -228,7 +228,7 @@ void frequency_grid(bool hide) {
         V.W(H.IW) = w;
         V.W2(H.IW) = w * w;
         Real kd = 0.0f;
-        WAVVEC(H.WCONST * w, kd);
+        WAVVEC(H.WCONST * w, kd, P.EDUNIT);
         H.RLDUM(H.LWK) = kd / P.DEPTH;
     }
 }

@@ -273,7 +273,7 @@ void WVSPEC(Int WAVSEL, Real* PSDQ, Real& QSWH, Real& QTPK, Real& QWPK, Real& QW
     if (QTPK > 0.0f) {
         QWPK = kTwoPi / QTPK;
         Real kh = 0.0f;
-        WAVVEC(H.WCONST * QWPK, kh);
+        WAVVEC(H.WCONST * QWPK, kh, TPCM.EDUNIT);
         QWKPK = kh / TPCM.DEPTH;
     } else {
         // No peak period (a table without energy): no peak frequency or wave number either.

@@ -7,12 +7,15 @@
 #include "brevant_paths.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <string>
 
 #include "e2e_support.h"
+#include "numeric/wave_number.h"
+#include "sysutl/program_end.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -536,18 +539,21 @@ TEST(BadCaseRun, NewCaseWithItsDefaultLoadModelsStopsAtItsUserTable) {
     expect_outcome(run_brevant(kExecute), kWindTable, "new case");
 }
 
-// Sizes that pass the checks and leave the wave-number solver nothing to compute. A period it
-// cannot take is refused before the run by page and item, alike in feet and in metres (the sample
-// is metric; the same words read in feet give the same finding). A natural frequency the hull
-// derives at run time (no inertia left after rounding against the members' added masses, an
-// equivalent box far from any ship taken "at risk") ends the run with a line naming the mode and
-// its cause, never with the solver's own message.
+// Sizes that pass the checks and leave the wave-number solver, or the member drag integration,
+// nothing to compute. A period the solver cannot take is refused before the run by page and item,
+// alike in feet and in metres (the sample is metric; the same words read in feet give the same
+// finding). A natural frequency the hull derives at run time (no inertia left after rounding
+// against the members' added masses, an equivalent box far from any ship taken "at risk", a huge
+// KML or a phantom weight just below the displacement) ends the run with a line naming the mode and
+// its cause, never with the solver's own message, a run without end or NaN in the report; so does
+// a period of the table whose wave is too short for the member drag integration.
 TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
     struct Case {
         const char* what;
         Words (*hull)();
         Words damage;
         const char* finding;
+        const char* then = nullptr;  // lines that follow in the message
     };
     const auto sample = []() { return Words{}; };
     Words from_zero;
@@ -556,16 +562,51 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
     from_zero_in_feet.push_back({117, 0u});  // NUNTS English
     const char* const table = " ++> Fatal Warning: Table of wave periods (page 11, item 2) holds a period too short to compute";
     const char* const roll = " ++> Fatal Warning: Roll period (page 4, item 12) is too short to compute";
+    // The roll period one float below the shortest the run's own root search takes in the sample's
+    // water: its frequency squared overflows in single precision, though in double precision it
+    // lies within a thousandth above the largest float.
+    const float depth = WordFile((std::filesystem::path(BREVANT_SOURCE_DIR) / "examples" / "ship" / "BREVDAT").string())
+                            .real(446);
+    const auto taken = [&](std::uint32_t bits) {
+        const float W = 6.2831855f / std::bit_cast<float>(bits);
+        float kh = 0.0f;
+        return wave_number_search(W * std::sqrt(depth / 9.8f), kh) == 0;
+    };
+    std::uint32_t lo = real_bits(1.0e-38f), hi = real_bits(1.0f);
+    while (hi - lo > 1) (taken(lo + (hi - lo) / 2) ? hi : lo) = lo + (hi - lo) / 2;
+    const char* const kComputed =
+        "rad/s, is too short for the member drag integration;\n     its restoring term is";
     const Case cases[] = {
         {"a period table from 0 s", sample, from_zero, table},
         {"a period table from 0 s in feet", sample, from_zero_in_feet, table},
         {"a roll period of 1e-30 s", sample, {{769, 1u}, {1373, real_bits(1e-30f)}}, roll},
         {"a roll period of 1e-30 s in feet", sample, {{117, 0u}, {769, 1u}, {1373, real_bits(1e-30f)}}, roll},
         {"a roll period of 0.5 s", sample, {{769, 1u}, {1373, real_bits(0.5f)}}, nullptr},
+        {"a roll period one float below the shortest the solver takes", sample, {{769, 1u}, {1373, lo}}, roll},
         {"the member-built hull's displacement 1e-30", member_built_hull, {{1409, real_bits(1e-30f)}},
          " ++> The vessel's pitch natural frequency cannot be computed:"},
         {"the ship's KMT 10,000 run at risk", sample, {{1417, real_bits(10000.0f)}},
          " natural frequency cannot be computed:"},
+        {"the member-built hull's KML 1e9 m", member_built_hull, {{1418, real_bits(1.0e9f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:", kComputed},
+        {"the member-built hull's KML 1e6 m", member_built_hull, {{1418, real_bits(1.0e6f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:", kComputed},
+        {"the member-built hull's KML 1e4 m", member_built_hull, {{1418, real_bits(1.0e4f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:", kComputed},
+        {"the member-built hull's KML 1e3 m runs", member_built_hull, {{1418, real_bits(1.0e3f)}}, nullptr},
+        {"a phantom weight one float below the displacement", member_built_hull,
+         {{189, 1u}, {483, real_bits(std::nextafter(2833.7f, 0.0f))}},
+         " ++> The vessel's pitch natural frequency cannot be computed:",
+         "rad/s, is too short for the member drag integration;\n     its restoring term is"},
+        {"a heave period of 0.01 s on the member-built hull", member_built_hull,
+         {{770, 1u}, {1374, real_bits(0.01f)}},
+         " ++> The vessel's heave natural frequency cannot be computed:",
+         "rad/s, is too short for the member drag integration;\n"
+         "     the heave period (page 4, item 8) is too short for the members (page 5)."},
+        {"a period of 0.0148 s in the table, the drag of the fixed vessel on the periods", member_built_hull,
+         {{143, 2u}, {167, 2u}, {318, real_bits(0.01482f)}, {319, real_bits(0.02f)}},
+         " ++> The wave of period  1.4820E-02 s is too short for the member drag integration:",
+         "     recheck the table of wave periods (page 11, item 2) and the members (page 5), and retry."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -577,12 +618,32 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
         const ProgramResult r = run_brevant(std::string("E\n") + std::string(40, '\n'), 120);
         expect_outcome(r, c.finding, c.what);
         EXPECT_EQ(r.out.find("in WAVVEC"), std::string::npos) << r.out;
+        if (c.then != nullptr) {
+            EXPECT_NE(r.out.find(std::string(c.finding) + "\n"), std::string::npos);
+            EXPECT_NE(r.out.find(c.then), std::string::npos) << r.out;
+        }
         if (c.finding != nullptr && std::string(c.finding).starts_with(" ++> Fatal Warning:")) {
             EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
             EXPECT_NE(r.out.find(std::string(c.finding) + "\n     in this water depth (page 1, item 4)."),
                       std::string::npos);
         }
     }
+}
+
+// A silent run meets the same end: the stop goes to "Diagnostics.stxt", and standard error says
+// where to look.
+TEST(BadCaseRun, AWaveTooShortForTheMemberDragEndsASilentRunInItsFile) {
+    testing::ScratchDir dir;
+    copy_sample();
+    edit_on_disk(member_built_hull());
+    edit_on_disk({{1418, real_bits(1.0e9f)}});
+    const ProgramResult r = run_brevant(std::string("M\nL\n4\n") + std::string(10, '\n'), 120);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, std::string(kSilentRunStoppedMessage) + "\n");
+    EXPECT_NE(file_bytes("Diagnostics.stxt")
+                  .find(" ++> The vessel's pitch natural frequency cannot be computed:\n     its wave, of"),
+              std::string::npos)
+        << file_bytes("Diagnostics.stxt");
 }
 
 }  // namespace

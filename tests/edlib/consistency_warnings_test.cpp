@@ -640,7 +640,7 @@ TEST_F(ConsistencyWarningsTest, MemberBuiltHull) {
 
 TEST_F(ConsistencyWarningsTest, RegularWaveGivenBySlope) {
     Real slope = 0.707f * 4.0f;
-    CNHTSP(slope, 10.0f, 100.0f, 9.8f);
+    CNHTSP(slope, 10.0f, 100.0f, 9.8f, SCREEN_UNIT);
     TPCM.LSLPHT = 1;
     TPCM.SLPHT = slope;
     VESWRN(WARNEM, FWARN);

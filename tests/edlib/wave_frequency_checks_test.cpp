@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,7 @@ bool solver_takes(Real PERIOD, Real DEPTH, Real G) {
     const Real OMEGA = W * std::sqrt(DEPTH / G);
     Real kh = 0.0f;
     try {
-        WAVVEC(OMEGA, kh);
+        WAVVEC(OMEGA, kh, SILENT_UNIT);  // the stop reads no key on the silent unit
     } catch (const ProgramEnd&) {
         return false;
     }
@@ -61,6 +63,38 @@ TEST_F(WaveNumberComputable, RefusedExactlyWhereTheSolverStops) {
     EXPECT_FALSE(wave_number_computable(1.0e-30f, 100.0f, 9.8f));
 }
 
+// The shortest period the solver takes, found float by float: the check takes it and refuses the
+// float below, whose frequency squared leaves single precision in the run's own steps although
+// its square in double precision lies within a thousandth above the largest float.
+TEST_F(WaveNumberComputable, RefusedAtTheFloatOnEachSideOfTheEdge) {
+    struct Case {
+        Real depth;
+        Real G;
+    };
+    const Case cases[] = {{10.0f, 9.8f}, {100.0f, 9.8f}, {11000.0f, 9.8f}, {328.0f, 32.152f}, {1.0e-6f, 9.8f}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.depth) + " at g " + std::to_string(c.G));
+        // Bisection on the bit patterns of positive floats: refused at lo, taken at hi.
+        std::uint32_t lo = std::bit_cast<std::uint32_t>(1.0e-38f);
+        std::uint32_t hi = std::bit_cast<std::uint32_t>(1.0f);
+        ASSERT_FALSE(solver_takes(std::bit_cast<Real>(lo), c.depth, c.G));
+        ASSERT_TRUE(solver_takes(std::bit_cast<Real>(hi), c.depth, c.G));
+        while (hi - lo > 1) {
+            const std::uint32_t mid = lo + (hi - lo) / 2;
+            (solver_takes(std::bit_cast<Real>(mid), c.depth, c.G) ? hi : lo) = mid;
+        }
+        const Real shortest = std::bit_cast<Real>(hi);
+        const Real below = std::bit_cast<Real>(lo);
+        EXPECT_TRUE(wave_number_computable(shortest, c.depth, c.G)) << shortest;
+        EXPECT_FALSE(wave_number_computable(below, c.depth, c.G)) << below;
+        // A few floats further on either side.
+        for (std::uint32_t d = 1; d <= 4; ++d) {
+            EXPECT_TRUE(wave_number_computable(std::bit_cast<Real>(hi + d), c.depth, c.G));
+            EXPECT_FALSE(wave_number_computable(std::bit_cast<Real>(lo - d), c.depth, c.G));
+        }
+    }
+}
+
 TEST_F(WaveNumberComputable, AZeroPeriodIsAnInfiniteFrequency) {
     EXPECT_FALSE(wave_number_computable(0.0f, 100.0f, 9.8f));
     EXPECT_FALSE(solver_takes(0.0f, 100.0f, 9.8f));
@@ -87,6 +121,31 @@ TEST_F(WaveFrequencyFindings, ARealPeriodTableAndRealNaturalPeriodsPass) {
     TPCM.LRLPRD = 1;
     TPCM.ROLPRD = 0.5f;
     EXPECT_TRUE(run_input_findings().empty());
+}
+
+// The table's last slot is read, and a table of bad periods is one finding, however many it holds.
+TEST_F(WaveFrequencyFindings, AFullTableOfAHundredPeriods) {
+    struct Case {
+        const char* what;
+        std::vector<Int> bad;  // slots given a period of 1e-30 s
+        bool found;
+    };
+    const Case cases[] = {{"a hundred real periods", {}, false},
+                          {"the hundredth too short", {100}, true},
+                          {"the first too short", {1}, true},
+                          {"the fiftieth and the hundredth too short", {50, 100}, true},
+                          {"every period too short", {}, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        TPCM.NWP = 100;
+        for (Int i = 1; i <= 100; ++i) TPCM.T(i) = 2.0f + 0.5f * static_cast<Real>(i - 1);
+        for (Int i : c.bad) TPCM.T(i) = 1.0e-30f;
+        if (c.found && c.bad.empty())
+            for (Int i = 1; i <= 100; ++i) TPCM.T(i) = 1.0e-30f + 1.0e-32f * static_cast<Real>(i);
+        const std::vector<std::string> found = heads();
+        EXPECT_EQ(found, c.found ? std::vector<std::string>{kTable} : std::vector<std::string>{});
+    }
 }
 
 TEST_F(WaveFrequencyFindings, PeriodsTooShortForTheDepthByPageAndItem) {

@@ -93,7 +93,7 @@ TEST_F(WavesInCurrent, WaveOnACurrentSatisfiesTheDopplerRelation) {
     }
     // A following current lengthens the wave, an opposing one shortens it.
     Real still = 0.0f, with = 0.0f, against = 0.0f;
-    WAVVEC(1.2f, still);
+    WAVVEC(1.2f, still, SCREEN_UNIT);
     WAVCURVEC(1.2f, 0.1f, with);
     WAVCURVEC(1.2f, -0.1f, against);
     EXPECT_LT(with, still);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <vector>
 
 #include "ellipsoid_closed_forms.h"
 #include "numeric/member_added_mass.h"
@@ -212,6 +213,38 @@ TEST_F(AddedMass, CountsThatStopShortOfTheEndKeepTheirBits) {
         EXPECT_NEAR(reaching, warned_integral(b.ab, b.ac, 9024, b.masmom), 3e-4f) << b.ab << " " << b.ac;
     }
     EXPECT_EQ(screen(), "");
+}
+
+// Whether the single-precision running sum of the abscissa lands exactly on 1.5707964 at a count.
+bool lands_on_the_end(std::int64_t n) {
+    const Real h = 1.5707964f / static_cast<Real>(n);
+    Real q = 0.0f;
+    for (std::int64_t i = 2; i <= n; ++i) {
+        q = q + h;
+        if (q == 1.5707964f) return true;
+    }
+    return false;
+}
+
+// Counts whose rounded abscissa lands exactly on the end of the range, 1.5707964 itself (22,388 is
+// the first above 9,000; 36 even counts up to 60,000 do), against the closed forms of a sphere and of
+// spheroids: the point there is the end of the range too and adds nothing, where its tangent
+// would make the integral NaN.
+TEST_F(AddedMass, CountsWhoseAbscissaLandsOnTheEndMatchClosedForms) {
+    std::vector<std::int64_t> landing;
+    for (std::int64_t n = 9000; n <= 60000; n += 2)
+        if (lands_on_the_end(n)) landing.push_back(n);
+    ASSERT_FALSE(landing.empty());
+    EXPECT_EQ(landing.front(), 22388);
+    for (const std::int64_t n : {landing.front(), landing.back()}) {
+        SCOPED_TRACE(n);
+        const Int count = static_cast<Int>(n);
+        EXPECT_NEAR(warned_integral(1.0f, 1.0f, count, 1), 2.0 / 3.0, 5e-4);
+        EXPECT_NEAR(warned_integral(25.0f, 25.0f, count, 1), prolate_along(5.0), 5e-4);
+        EXPECT_NEAR(warned_integral(1.0f / 25.0f, 1.0f, count, 1), prolate_across(5.0), 5e-4);
+        EXPECT_NEAR(COFCLC(2, warned_integral(1.0f / 25.0f, 1.0f, count, 2), 1.0f / 25.0f, 1.0f),
+                    prolate_rotation(5.0), 1e-3);
+    }
 }
 
 TEST(RectangularSection, AspectRatioPower) {

@@ -99,11 +99,11 @@ double dispersion_root(double omega) {
 
 TEST(WaveNumber, SolvesTheDispersionRelation) {
     Real kh = 0.0f;
-    WAVVEC(1.0f, kh);
+    WAVVEC(1.0f, kh, SCREEN_UNIT);
     EXPECT_NEAR(kh, 1.199679f, 2e-6f);
     for (double om = 0.05; om <= 5.0001; om += 0.05) {
         const Real omega = static_cast<Real>(om);
-        WAVVEC(omega, kh);
+        WAVVEC(omega, kh, SCREEN_UNIT);
         const double want = dispersion_root(double(omega));
         EXPECT_NEAR(double(kh), want, 1e-5 * std::max(1.0, want)) << om;
         const double residual = double(kh) * std::tanh(double(kh)) - double(omega) * double(omega);
@@ -114,17 +114,17 @@ TEST(WaveNumber, SolvesTheDispersionRelation) {
 
 TEST(WaveNumber, LimitsOfDepth) {
     Real kh = -1.0f;
-    WAVVEC(0.0f, kh);
+    WAVVEC(0.0f, kh, SCREEN_UNIT);
     EXPECT_EQ(kh, 0.0f);
-    WAVVEC(4.0f, kh);  // deep water: tanh is 1 in single precision
+    WAVVEC(4.0f, kh, SCREEN_UNIT);  // deep water: tanh is 1 in single precision
     EXPECT_NEAR(kh, 16.0f, 16.0f * 1e-5f);
-    WAVVEC(0.1f, kh);  // shallow water: omega (1 + omega^2 / 6)
+    WAVVEC(0.1f, kh, SCREEN_UNIT);  // shallow water: omega (1 + omega^2 / 6)
     EXPECT_NEAR(kh, 0.100167f, 2e-6f);
 }
 
 TEST(WaveNumber, HeightToSlope) {
     Real h = 5.0f;
-    CNHTSP(h, 10.0f, 1000.0f, 9.81f);
+    CNHTSP(h, 10.0f, 1000.0f, 9.81f, SCREEN_UNIT);
     EXPECT_NEAR(h, 5.764f, 5e-4f);
     // Independently: half the steepness k H in degrees, k from the deep-water relation.
     const double omega = 6.283 / 10.0;
@@ -152,7 +152,7 @@ TEST_F(ShallowWaveNumber, FollowsTheDispersionRelationDownToTheShallowestFrequen
     for (int i = 0; i < n; ++i) {
         const Real omega = static_cast<Real>(3.0e-4 * std::pow(20.0 / 3.0e-4, i / double(n - 1)));
         Real kh = -1.0f;
-        WAVVEC(omega, kh);  // a root-finder failure would end the program with a message
+        WAVVEC(omega, kh, SCREEN_UNIT);  // a root-finder failure would end the program with a message
         const double want = static_cast<double>(root(static_cast<long double>(omega)));
         EXPECT_NEAR(double(kh), want, 1.0e-5) << omega;
         if (omega > 0.01f) {
@@ -163,7 +163,7 @@ TEST_F(ShallowWaveNumber, FollowsTheDispersionRelationDownToTheShallowestFrequen
         }
     }
     Real kh = 0.0f;
-    WAVVEC(3.0e-4f, kh);
+    WAVVEC(3.0e-4f, kh, SCREEN_UNIT);
     EXPECT_NEAR(kh, 3.0e-4f, 1.0e-5f);
     EXPECT_EQ(screen(), "");
 }
@@ -171,12 +171,13 @@ TEST_F(ShallowWaveNumber, FollowsTheDispersionRelationDownToTheShallowestFrequen
 class WaveNumberFailure : public ConsoleTest {};
 
 TEST_F(WaveNumberFailure, RootFinderFailureIsWrittenAndEndsTheProgram) {
-    // A frequency that is not a number leaves the root finder without a sign change.
-    TPCM.EDUNIT = SCREEN_UNIT;
+    // A frequency that is not a number leaves the root finder without a sign change. The message
+    // goes to the unit handed in, whatever the data image's console word holds.
+    TPCM.EDUNIT = SILENT_UNIT;
     answers("x\n");
     Real kh = 0.0f;
     try {
-        WAVVEC(std::nanf(""), kh);
+        WAVVEC(std::nanf(""), kh, SCREEN_UNIT);
         FAIL() << "WAVVEC must end the program";
     } catch (const ProgramEnd& e) {
         EXPECT_EQ(e.status, 1);
@@ -190,11 +191,11 @@ TEST_F(WaveNumberFailure, RootFinderFailureIsWrittenAndEndsTheProgram) {
 // A silent run's console is its file: the message goes there, and nothing is read (nobody can
 // press a key), so the end is the stop's own and not the end of the input.
 TEST_F(WaveNumberFailure, SilentRunWritesTheFailureInItsFileAndReadsNothing) {
-    TPCM.EDUNIT = SILENT_UNIT;
+    TPCM.EDUNIT = SCREEN_UNIT;
     answers("");
     Real kh = 0.0f;
     try {
-        WAVVEC(std::numeric_limits<Real>::infinity(), kh);
+        WAVVEC(std::numeric_limits<Real>::infinity(), kh, SILENT_UNIT);
         FAIL() << "WAVVEC must end the program";
     } catch (const ProgramEnd& e) {
         EXPECT_EQ(e.status, 1);

@@ -3,6 +3,7 @@
 // summary file with its own unit, the captions, the heading limit and the console lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <numbers>
@@ -103,6 +104,54 @@ protected:
                (3.0 * static_cast<double>(WAVCOM.ANGNRM));
     }
 };
+
+// A natural frequency that is a finite number but whose square, times depth over gravity, leaves
+// single precision has no wave for the resonance pass: the run stops before the hull's forces,
+// naming the mode, with the user's period or with the hull's restoring term and inertia. One whose
+// square stays finite goes on to the forces.
+TEST_F(MotionPhase1, NaturalFrequencyWhoseSquareOverflowsStopsTheRun) {
+    struct Case {
+        const char* what;
+        Real WH;
+        Int LHVPRD;
+        const char* second;  // nullptr: no stop
+    };
+    const Case cases[] = {
+        {"computed, square beyond the floats", 1.0e20f, 0,
+         "     its restoring term is  2.5000E+06, its inertia  1.0000E-30 (added mass included).\n"
+         "     Recheck the vessel's hydrostatics (page 2) and gyradii (page 3) and retry.\n"},
+        {"specified, square beyond the floats", 1.0e20f, 1,
+         "     the heave period (page 4, item 8) is too short for the water depth.\n"},
+        {"computed, square within the floats", 1.0e18f, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        recorder_.WH = c.WH;
+        TPCM.LHVPRD = c.LHVPRD;
+        HIMEM.HC = 2.5e6f;
+        HIMEM.HVMAS = 1.0e-30f;
+        answers(std::string(10, '\n'));
+        ASSERT_TRUE(std::isfinite(c.WH * c.WH) || c.second != nullptr);
+        const int status = run_status();
+        const bool forces = std::find(recorder_.calls.begin(), recorder_.calls.end(), "ship FRC 0") !=
+                            recorder_.calls.end();
+        if (c.second == nullptr) {
+            EXPECT_NE(status, 1);
+            EXPECT_TRUE(forces);
+            EXPECT_EQ(screen().find("natural frequency cannot be computed"), std::string::npos);
+        } else {
+            EXPECT_EQ(status, 1);
+            EXPECT_FALSE(forces);
+            EXPECT_NE(screen().find(std::string("\n ++> The vessel's heave natural frequency cannot be computed:\n") +
+                                    c.second),
+                      std::string::npos)
+                << screen();
+        }
+        recorder_.calls.clear();
+        TearDown();
+    }
+}
 
 TEST_F(MotionPhase1, ExtremeValueFactorsFollowTheStormCycles) {
     struct Case {

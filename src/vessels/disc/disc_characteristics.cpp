@@ -73,7 +73,7 @@ bool unsettled(Real value, Real saved, Real tol) {
 void HTSLOP(Real DEPTH, Real G, Int LSLPHT, Real SLPHT, Real W, Real& WHGT, Real& WSLOPE) {
     const Real OMEGA = W * std::sqrt(DEPTH / G);
     Real KH = 0.0f;
-    WAVVEC(OMEGA, KH);
+    WAVVEC(OMEGA, KH, TPCM.EDUNIT);
     const Real K = KH / DEPTH;
     if (LSLPHT == 1) {
         WSLOPE = SLPHT / 57.295776f;

@@ -267,7 +267,7 @@ void DSKFRC(Int& NPASS2) {
 
         // 20. Design wave at the natural frequency.
         Real QQ = 0.0f;
-        WAVVEC(H.WCONST * XFREQ, QQ);
+        WAVVEC(H.WCONST * XFREQ, QQ, P.EDUNIT);
         Real WVAMP = 0.0f;
         if (P.LSLPHT == 0) {
             WVAMP = V.DURFAC * P.SLPHT;

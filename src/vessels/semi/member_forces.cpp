@@ -73,7 +73,9 @@ void reset_member_forces() {
     FRSTM2 = true;
 }
 
-void MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, Real WVK, Real WDEPTH, Complex* CFORCE,
+bool member_drag_points_resolvable(Real k, Real L) { return k * L <= kMostDragPoints; }
+
+bool MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, Real WVK, Real WDEPTH, Complex* CFORCE,
             Complex* CMOMT, Int EDUNIT, Int NBUG, Int WETELM, Real VCUR2, const Complex* BASVEL, Int DRGFLG,
             Complex DELPHI, Complex DELTHA, Real WFREQ, Int KBD, Real EXTAMP, Real WVAMP, Int& PIERCE,
             Complex& CWPFRC, bool GET_TOP_DRAG, Complex& CQDBOT, Complex& CQDTOP) {
@@ -105,7 +107,7 @@ void MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, R
     if (WETVAL == 5) WETVAL = 1;
     if (WETVAL == 6) WETVAL = 2;
     if (WETVAL == 4) WETVAL = 3;
-    if (RBASE[2] > 0.0f && TOP > 0.0f && WETVAL == 0) return;
+    if (RBASE[2] > 0.0f && TOP > 0.0f && WETVAL == 0) return true;
 
     // 4. Depth factors, kept as exponents: C1 = 1/(2 cosh kd') = e^(-kd') / (1 + e^(-2kd')), and the
     // velocity factor 1/(2 sinh kd') = e^(-kd') / (1 - e^(-2kd')); the e^(+-kd') parts join the
@@ -169,7 +171,7 @@ void MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, R
 
         // Depth cut-off: a portion lying wholly deeper than 30/k, and every pass after it, is dropped.
         const Real upper = std::max(r0[2], r0[2] + L * d3);
-        if (k * RBASE[2] < DEPTH_CUT && k * upper < DEPTH_CUT) return;
+        if (k * RBASE[2] < DEPTH_CUT && k * upper < DEPTH_CUT) return true;
 
         if (TESTR > OVFLOP && FRSTM1) {
             FRSTM1 = false;
@@ -259,6 +261,8 @@ void MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, R
             }
         } else {
             // 8. Drag mode: composite Simpson on an odd count of points, about one per unit of k L.
+            // A wave too short for that count to be summed in single precision is left to the caller.
+            if (!member_drag_points_resolvable(k, L)) return false;
             Int NSIMP = 2 * (clamp_to_int(static_cast<double>(clamp_to_int(static_cast<double>(k * L))) / 2.0)) - 1;
             if (NSIMP < MIN_SIMPSON) NSIMP = MIN_SIMPSON;
             if (NBUG != 0) {
@@ -292,6 +296,12 @@ void MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, R
             const Complex DELPH1C = std::conj(DELPH1);
             Complex v[3] = {vB[0], vB[1], vB[2]};
             for (Int p = 1; p <= NSIMP; ++p) {
+                // The wave term that grows along the portion, e^(kz), starts from an exponent held
+                // at OVFLO; across a portion of many wave lengths it leaves the float range, and the
+                // sums would with it: no number can be made of that wave here.
+                if (!std::isfinite(V1.real()) || !std::isfinite(V1.imag()) || !std::isfinite(V2.real()) ||
+                    !std::isfinite(V2.imag()))
+                    return false;
                 const Real w = (p == 1 || p == NSIMP) ? 1.0f : (p % 2 == 0 ? 4.0f : 2.0f);
                 const Complex u[3] = {(V1 + V2) * (KX / k), (V1 + V2) * (KY / k), I1C * (V1 - V2)};
                 Real sum = 0.0f;
@@ -326,6 +336,7 @@ void MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, R
             }
         }
     }
+    return true;
 }
 
 }  // namespace brevant

@@ -30,10 +30,23 @@ namespace brevant {
 //   CQDBOT, CQDTOP      out  end terms (drag mode)
 // Two once-per-run warnings on k |d3| L (above 2 for an above-water portion, above 70 for any) ask
 // the abort question; "A" ends the program.
-void MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, Real WVK, Real WDEPTH, Complex* CFORCE,
+// Returns false, with the sums incomplete, when a drag portion holds a wave too short for its
+// integration: more than kMostDragPoints points (member_drag_points_resolvable), or a wave term
+// that leaves the float range along the portion; the caller ends the run naming the frequency.
+bool MEMFRC(Real LEN, const Real* RBASE, const Real* DIRMEM, Real KX, Real KY, Real WVK, Real WDEPTH, Complex* CFORCE,
             Complex* CMOMT, Int EDUNIT, Int NBUG, Int WETELM, Real VCUR2, const Complex* BASVEL, Int DRGFLG,
             Complex DELPHI, Complex DELTHA, Real WFREQ, Int KBD, Real EXTAMP, Real WVAMP, Int& PIERCE,
             Complex& CWPFRC, bool GET_TOP_DRAG, Complex& CQDBOT, Complex& CQDTOP);
+
+// The most Simpson points the drag integral of one member portion takes: about one per unit of
+// k L. Each point adds a rounding of one part in 2^24 to the phase carried from point to point and
+// to the sums; over 2^17 points those reach one per cent, and a run of such calls no longer ends in
+// reasonable time (a real hull takes a few thousand points at its shortest periods).
+inline constexpr Real kMostDragPoints = 131072.0f;
+
+// Whether the drag integral takes a wave of wave number k along a portion of length L: k L within
+// kMostDragPoints (a non-finite product is not).
+bool member_drag_points_resolvable(Real k, Real L);
 
 // Sets the two once-per-run warning switches back to their start (tests start a fresh "run").
 void reset_member_forces();

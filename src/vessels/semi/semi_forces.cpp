@@ -97,15 +97,61 @@ struct Setup {
     Real ACLFAC, GPSG, GPSW, YAWFAC;
 };
 
-// One frequency of one pass.
+// One frequency of one pass: PASS the resonance pass (0 roll, 1 pitch, 2 heave) or -1 on the grid,
+// IW the period of the grid, W the wave frequency (rad/s).
 struct Wave {
     Real WAVK, WKX, WKY, WENC, WENC2, EXTAMP, WVAMP, VCUR2;
     Real FCOFS[6];
+    Int PASS, IW;
+    Real W;
 };
 
+// A wave too short for the member drag integration ends the run, naming what made it: at a
+// resonance pass the natural frequency (the user's period, or the hull's restoring term and inertia,
+// as when the frequency itself cannot be computed); on the grid, the period of the table.
+[[noreturn]] void drag_wave_too_short(const Wave& w) {
+    const Tpcm& P = TPCM;
+    const Himem& H = HIMEM;
+    say("");
+    if (w.PASS >= 0) {
+        struct Mode {
+            const char* name;
+            Int specified;
+            Int item;
+            Real restoring;
+            Real inertia;
+        };
+        const Mode modes[3] = {{"roll", P.LRLPRD, 12, H.RRMT, H.ROLI},
+                               {"pitch", P.LPTPRD, 10, H.PRMT, H.PTCHI},
+                               {"heave", P.LHVPRD, 8, H.HC, H.HVMAS}};
+        const Mode& m = modes[std::clamp<Int>(w.PASS, 0, 2)];
+        say(std::string(" ++> The vessel's ") + m.name + " natural frequency cannot be computed:");
+        say("     its wave, of" + fmt_1PE(w.W, 12, 4) + " rad/s, is too short for the member drag integration;");
+        if (m.specified != 0) {
+            say("     the " + std::string(m.name) + " period (page 4, item " + std::to_string(m.item) +
+                ") is too short for the members (page 5).");
+        } else {
+            say("     its restoring term is" + fmt_1PE(m.restoring, 12, 4) + ", its inertia" +
+                fmt_1PE(m.inertia, 12, 4) + " (added mass included).");
+            if (P.LPHANTOM_WGHT == 1) {
+                say("     Recheck the vessel's hydrostatics (page 2), gyradii (page 3) and phantom weight");
+                say("     (word 483 of the data file) and retry.");
+            } else {
+                say("     Recheck the vessel's hydrostatics (page 2) and gyradii (page 3) and retry.");
+            }
+        }
+    } else {
+        say(" ++> The wave of period" + fmt_1PE(P.T(w.IW), 12, 4) + " s is too short for the member drag integration:");
+        say("     recheck the table of wave periods (page 11, item 2) and the members (page 5), and retry.");
+    }
+    PRSRET(P.EDUNIT, KEYBOARD, TPCM.LBACK);
+    stop_program(1);
+}
+
 void drag_pass(Complex* C, const Wave& w, Real FORSCL, const Complex* CRAO) {
-    SUMALL(C, C + 3, w.WAVK, w.WKX, w.WKY, w.WENC, w.EXTAMP, w.WVAMP, 1, FORSCL, w.VCUR2, 0, CRAO[0], CRAO[1],
-           CRAO[2], CRAO[3], CRAO[4], CRAO[5]);
+    if (!SUMALL(C, C + 3, w.WAVK, w.WKX, w.WKY, w.WENC, w.EXTAMP, w.WVAMP, 1, FORSCL, w.VCUR2, 0, CRAO[0], CRAO[1],
+                CRAO[2], CRAO[3], CRAO[4], CRAO[5]))
+        drag_wave_too_short(w);
 }
 
 void normalise(const Complex* C, Complex* CRFRC, Complex* CRAO, const Setup& s, const Wave& w) {
@@ -234,7 +280,7 @@ void PARTWY(const Real* RIN, Real* ROUT, Real ALEN) {
     for (int i = 0; i < 3; ++i) ROUT[i] = ALEN * RIN[i];
 }
 
-void SUMALL(Complex* CFORCE, Complex* CMOMT, Real WAVK, Real WKX, Real WKY, Real WENC, Real EXTAMP, Real WVAMP,
+bool SUMALL(Complex* CFORCE, Complex* CMOMT, Real WAVK, Real WKX, Real WKY, Real WENC, Real EXTAMP, Real WVAMP,
             Int DRGFLG, Real FORSCL, Real VCUR2, Int WETMEM, Complex CSGRAO, Complex CSWRAO, Complex CHVRAO,
             Complex CRLRAO, Complex CPTRAO, Complex CYWRAO) {
     const Tpcm& P = TPCM;
@@ -303,9 +349,10 @@ void SUMALL(Complex* CFORCE, Complex* CMOMT, Real WAVK, Real WKX, Real WKY, Real
         Complex CWPFRC;
         Complex CQDBOT;
         Complex CQDTOP;
-        MEMFRC(LEN, RBASE, DRMEM, WKV[0], WKV[1], WAVK, P.DEPTH, F, M, P.EDUNIT, P.NBUG, WETMEM, VCUR2, BASVEL,
-               DRGFLG, CANGLE[1], CANGLE[0], WENC, KEYBOARD, EXTAMP, WVAMP, PIERCE, CWPFRC, GET_TOP_DRAG, CQDBOT,
-               CQDTOP);
+        if (!MEMFRC(LEN, RBASE, DRMEM, WKV[0], WKV[1], WAVK, P.DEPTH, F, M, P.EDUNIT, P.NBUG, WETMEM, VCUR2, BASVEL,
+                    DRGFLG, CANGLE[1], CANGLE[0], WENC, KEYBOARD, EXTAMP, WVAMP, PIERCE, CWPFRC, GET_TOP_DRAG, CQDBOT,
+                    CQDTOP))
+            return false;
 
         // 6. Back to vessel axes.
         if (turned) {
@@ -378,6 +425,7 @@ void SUMALL(Complex* CFORCE, Complex* CMOMT, Real WAVK, Real WKX, Real WKY, Real
             CMOMT[i] += M[i];
         }
     }
+    return true;
 }
 
 void GETRAO(const Complex* CFORCE, const Real* FCOFS, Complex* CRFRC, Complex* CRAO, Real WH, Real WP, Real WR,
@@ -504,9 +552,11 @@ void SEMFRC(Int& NPASS2) {
 
         for (Int IW = 1; IW <= ILAST; ++IW) {
             Wave w{};
+            w.PASS = resonance_pass ? NPASS2 : -1;
+            w.IW = IW;
             if (resonance_pass) {
                 Real KH = 0.0f;
-                WAVVEC(H.WCONST * WTMP, KH);
+                WAVVEC(H.WCONST * WTMP, KH, P.EDUNIT);
                 w.WAVK = KH / P.DEPTH;
             } else {
                 H.IW = IW;
@@ -516,6 +566,7 @@ void SEMFRC(Int& NPASS2) {
             }
 
             // 3. Encounter frequency, wave vector, amplitudes, normalisation.
+            w.W = WTMP;
             w.WENC = WTMP - VCOMP * w.WAVK;
             w.WENC2 = w.WENC * w.WENC;
             w.WKX = w.WAVK * COST;
@@ -526,7 +577,7 @@ void SEMFRC(Int& NPASS2) {
                 WVAMP = 0.5f * P.SLPHT;
             } else {
                 Real KH = 0.0f;
-                WAVVEC(H.WCONST * WTMP, KH);
+                WAVVEC(H.WCONST * WTMP, KH, P.EDUNIT);
                 WVAMP = (P.SLPHT / DEGRAD) * P.DEPTH / KH;
             }
             WVAMP = 1.414f * WVAMP;
@@ -544,7 +595,8 @@ void SEMFRC(Int& NPASS2) {
             Complex CFK[6] = {};
             Complex CRAO[6] = {};
             Complex CRFRC[6] = {};
-            SUMALL(CFK, CFK + 3, w.WAVK, w.WKX, w.WKY, w.WENC, w.EXTAMP, w.WVAMP, 0, DWATRP, w.VCUR2, 0, ZERO, ZERO,
+            // The inertia pass has closed forms, with no count of points to run out of.
+            (void)SUMALL(CFK, CFK + 3, w.WAVK, w.WKX, w.WKY, w.WENC, w.EXTAMP, w.WVAMP, 0, DWATRP, w.VCUR2, 0, ZERO, ZERO,
                    ZERO, ZERO, ZERO, ZERO);
             CEQUAL(C, CFK, 6);
             if (P.SQLFRC == 1 || P.SQLFRC == 2 || (P.SQLFRC == 0 && resonance_pass)) drag_pass(C, w, s.ACLFAC, CRAO);

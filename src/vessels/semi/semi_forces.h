@@ -17,8 +17,9 @@ namespace brevant {
 // Adds the complex force (CFORCE, 3) and moment (CMOMT, 3, about the rotation centres of HIMEM) of
 // members 1 .. NCYL (at most 50) to CFORCE and CMOMT. DRGFLG 0 the inertia pass (FORSCL the mass
 // density DWATRP), otherwise the drag pass (FORSCL the drag scale), which alone reads the six RAO
-// estimates for the motion of the members. WETMEM goes to MEMFRC as its wetting code.
-void SUMALL(Complex* CFORCE, Complex* CMOMT, Real WAVK, Real WKX, Real WKY, Real WENC, Real EXTAMP, Real WVAMP,
+// estimates for the motion of the members. WETMEM goes to MEMFRC as its wetting code. Returns false
+// (the sums incomplete) when a member's drag integral cannot take the wave (MEMFRC).
+bool SUMALL(Complex* CFORCE, Complex* CMOMT, Real WAVK, Real WKX, Real WKY, Real WENC, Real EXTAMP, Real WVAMP,
             Int DRGFLG, Real FORSCL, Real VCUR2, Int WETMEM, Complex CSGRAO, Complex CSWRAO, Complex CHVRAO,
             Complex CRLRAO, Complex CPTRAO, Complex CYWRAO);
 

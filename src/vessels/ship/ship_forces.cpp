@@ -280,7 +280,7 @@ void SHPFRC(Int& NPASS2) {
     H.TQFAC = std::fabs(TRI);
     if (P.LSLPHT <= 0) {
         Real QQ = 0.0f;
-        WAVVEC(H.WCONST * H.WR, QQ);
+        WAVVEC(H.WCONST * H.WR, QQ, TPCM.EDUNIT);
         H.RSLOPE = QQ * P.SLPHT / (P.DEPTH + P.DEPTH);
     } else {
         H.RSLOPE = P.SLPHT / DEGRAD;

@@ -2,11 +2,13 @@
 // double-precision integrals of minus the pressure-head gradient (and of its moment about the base)
 // for inclined, horizontal and piercing members; the drag integral of a rigidly translating member
 // and a double-precision Simpson sum of |V| (u - v) in waves; the Simpson count and its diagnostic
-// answer; the two once-per-run wave-period warnings; a finite result where e^(aL) would overflow.
+// answer; the two once-per-run wave-period warnings; a finite result where e^(aL) would overflow;
+// the waves too short for the drag integration, refused.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <string>
 
 #include "e2e/e2e_support.h"
@@ -39,8 +41,8 @@ struct Call {
     Complex CFORCE[3], CMOMT[3], CWPFRC, CQDBOT, CQDTOP;
     int PIERCE = -7;
 
-    void run() {
-        MEMFRC(LEN, RBASE, DIRMEM, KX, KY, WVK, WDEPTH, CFORCE, CMOMT, EDUNIT, NBUG, WETELM, VCUR2, BASVEL, DRGFLG,
+    bool run() {
+        return MEMFRC(LEN, RBASE, DIRMEM, KX, KY, WVK, WDEPTH, CFORCE, CMOMT, EDUNIT, NBUG, WETELM, VCUR2, BASVEL, DRGFLG,
                DELPHI, DELTHA, WFREQ, KBD_UNIT, EXTAMP, WVAMP, PIERCE, CWPFRC, GET_TOP_DRAG, CQDBOT, CQDTOP);
     }
 };
@@ -345,6 +347,55 @@ TEST_F(MemberForces, SimpsonCountAndTheDiagnosticAnswer) {
         EXPECT_EQ(count_of(screen(), " Input NSIMP: "), 1u);
         EXPECT_EQ(simpson_points(screen()), cs.points);
     }
+}
+
+bool all_finite(const Complex* v) {
+    for (int j = 0; j < 3; ++j)
+        if (!std::isfinite(v[j].real()) || !std::isfinite(v[j].imag())) return false;
+    return true;
+}
+
+// The drag integral takes a wave while its count of points, about k L, stays within 2^17 (a
+// horizontal member just below the water line: no exponent grows along it), and while its sums stay
+// in the float range (a column from 25 m down to the water line, whose e^(kz) term starts from the
+// held exponent of the base); beyond either it reports, and the caller names the frequency.
+TEST_F(MemberForces, DragWavesTooShortForTheIntegrationAreReported) {
+    struct Case {
+        const char* what;
+        float k, LEN, z0, d1, d3;
+        bool taken;
+    };
+    const float at_bound = 131072.0f / 32.0f;  // k L exactly 2^17
+    const Case cases[] = {
+        {"horizontal, k L 2^17", at_bound, 32.0f, -0.001f, 1.0f, 0.0f, true},
+        {"horizontal, k L one float above 2^17", std::nextafter(at_bound, 1.0e9f), 32.0f, -0.001f, 1.0f, 0.0f, false},
+        {"horizontal, k L 1e9", 3.0e7f, 32.0f, -1.0e-7f, 1.0f, 0.0f, false},
+        {"horizontal, k L 1e9, deeper than 30 / k: dropped", 3.0e7f, 32.0f, -0.001f, 1.0f, 0.0f, true},
+        {"column, k |z0| 50 below the held 70", 2.0f, 25.0f, -25.0f, 0.0f, 1.0f, true},
+        {"column, k |z0| 2500: e^(kz) leaves the float range", 100.0f, 25.0f, -25.0f, 0.0f, 1.0f, false},
+    };
+    for (const Case& cs : cases) {
+        SCOPED_TRACE(cs.what);
+        SetUp();
+        answers(std::string(10, '\n'));
+        Call c;
+        c.DRGFLG = 1;
+        c.LEN = cs.LEN;
+        c.RBASE[2] = cs.z0;
+        c.DIRMEM[0] = cs.d1;
+        c.DIRMEM[2] = cs.d3;
+        c.WVK = cs.k;
+        c.KX = cs.k;
+        c.WFREQ = std::sqrt(9.81f * cs.k);
+        c.BASVEL[0] = Complex(0.1f, 0.0f);
+        EXPECT_EQ(c.run(), cs.taken);
+        if (cs.taken) {
+            EXPECT_TRUE(all_finite(c.CFORCE) && all_finite(c.CMOMT));
+        }
+        EXPECT_EQ(member_drag_points_resolvable(cs.k, cs.LEN), cs.k * cs.LEN <= 131072.0f);
+    }
+    EXPECT_FALSE(member_drag_points_resolvable(std::nanf(""), 1.0f));
+    EXPECT_FALSE(member_drag_points_resolvable(std::numeric_limits<float>::infinity(), 1.0f));
 }
 
 TEST_F(MemberForces, WavePeriodWarningsOncePerRun) {
