@@ -35,7 +35,6 @@ struct TableOutcome {
     Int line = 0;      // the line of the file where reading stopped (EndOfFile: the lines it holds)
     Int count = 0;     // TooMany, TooFew: the count read
     Int limit = 0;     // TooMany: the most the table holds; TooFew: the fewest it needs
-    Int count2 = 0;    // a second count read with the first (the headings of a two-way table)
     std::string what;  // TooMany, TooFew, OutOfOrder: what the count or the order is of ("headings")
     bool ok() const { return fault == TableFault::None; }
 };
