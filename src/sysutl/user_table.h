@@ -1,7 +1,7 @@
 // The reader of the user table files ("CRNTPROF.txt", "WINDSPEC.txt", "CRNTSPEC.txt", "WAVSPEC.txt",
 // the coefficient and drift tables): open the existing file, read a count record and then the
-// points in free format, refuse counts the caller's table cannot take and abscissae out of order,
-// close. Reading records why a table cannot be read whole (and at which line), so that the checks
+// points in free format, refuse counts the caller's table cannot take and abscissae that turn back
+// or leave the look-up an interval of no width, close. Reading records why a table cannot be read whole (and at which line), so that the checks
 // before a run and the run itself read a file with the same code: the checks report the outcome,
 // the run refuses the file with its own messages (those that differ between tables stay with the
 // callers).
@@ -27,7 +27,8 @@ enum class TableFault {
     NotANumber,  // a value where a number stands is no number (a word, "NaN", beyond single precision)
     TooMany,     // a count beyond what the caller's table holds
     TooFew,      // a count below what the table's use needs
-    OutOfOrder,  // abscissae that do not rise or fall strictly
+    OutOfOrder,  // abscissae that turn back
+    EmptyInterval,  // equal abscissae at an end of the table, where a look-up would find no interval
 };
 
 struct TableOutcome {
@@ -35,7 +36,8 @@ struct TableOutcome {
     Int line = 0;      // the line of the file where reading stopped (EndOfFile: the lines it holds)
     Int count = 0;     // TooMany, TooFew: the count read
     Int limit = 0;     // TooMany: the most the table holds; TooFew: the fewest it needs
-    std::string what;  // TooMany, TooFew, OutOfOrder: what the count or the order is of ("headings")
+    std::string what;  // TooMany, TooFew, OutOfOrder, EmptyInterval: what the count or the order is of
+                       // ("headings")
     bool ok() const { return fault == TableFault::None; }
 };
 
@@ -70,11 +72,22 @@ public:
     [[nodiscard]] bool check_count(Int count, Int min_count, Int max_count, std::string_view what);
 
     // False (OutOfOrder, at the line of the record just read) when the abscissa just read does not
-    // keep the strict order of those before it (IN_ORDER false: keeps_strict_order of the tables).
+    // keep the order of those before it (IN_ORDER false: keeps_order of the tables).
     [[nodiscard]] bool check_order(bool in_order, std::string_view what);
+
+    // False (EmptyInterval, at LINE) when EMPTY: the row read at LINE closes an interval of no width
+    // that the reader's look-up would pick and divide by (empty_interval_picked of the tables).
+    [[nodiscard]] bool check_interval(bool empty, Int line, std::string_view what);
+
+    // The lines read so far (the line of the record just read).
+    Int lines() const { return lines_; }
 
     // Closes the unit keeping the file (HCLOSE with the caller's close caption).
     void close();
+
+    // The end of a read made only to check the file: the unit closed quietly, whatever the read
+    // found, and why the file cannot be read whole, if it cannot.
+    TableOutcome close_check();
 
     const TableOutcome& outcome() const { return outcome_; }
     const std::string& file() const { return file_; }

@@ -25,7 +25,7 @@ const DamagedFile kDamagedFiles[] = {
     {"wind coefficients whose headings turn back", 775, 0x222, "WINDCOFS.txt",
      "3\n0 -1 0 0\n90 0 1 0\n45 1 0 0\n",
      " ++> Fatal Warning: The file \"WINDCOFS.txt\" of the wind force model (page 6, item 2)\n"
-     "     has headings that do not rise or fall strictly at line 4.\n"},
+     "     has headings that turn back at line 4.\n"},
     {"wind coefficients counting more rows than they hold", 775, 0x222, "WINDCOFS.txt",
      "5\n0 -1 0 0\n180 1 0 0\n",
      " ++> Fatal Warning: The file \"WINDCOFS.txt\" of the wind force model (page 6, item 2)\n"
