@@ -578,4 +578,38 @@ TEST_F(Current, ZeroBeamOrLengthEndsTheRunWhereTheTypeDividesByIt) {
 }
 
 }  // namespace
+// The row at 180 degrees given twice is read as written: the same coefficients at 180 and on either
+// side as without the repeat. Twice at 0 degrees (where a stern wind looks up) or at a last heading
+// short of 360 (looked up beyond), the look-up would divide by the interval of no width: refused.
+TEST_F(UserCoefficientFile, ARepeatedHeadingIsReadWhereTheLookUpNeverDividesByIt) {
+    const char* const whole = "5\n0 -1 0 0\n90 0 -1 0.05\n180 1 0 0\n270 0 1 -0.05\n360 -1 0 0\n";
+    const char* const repeated = "6\n0 -1 0 0\n90 0 -1 0.05\n180 1 0 0\n180 1 0 0\n270 0 1 -0.05\n360 -1 0 0\n";
+    put_file("WINDCOFS.txt", repeated);
+    EXPECT_TRUE(read_user_coefficient_file("WINDCOFS.txt", SCREEN_UNIT).ok());
+    put_file("PLAIN.txt", whole);
+    for (double wind : {-1.0, 0.0, 1.0, 30.0, 150.0})
+        for (Int k = 1; k <= 3; ++k)
+            EXPECT_EQ(USRWND(k, radians(wind), SCREEN_UNIT, KBD_UNIT, "WINDCOFS.txt "),
+                      USRWND(k, radians(wind), SCREEN_UNIT, KBD_UNIT, "PLAIN.txt    "))
+                << wind << " " << k;
+    EXPECT_FLOAT_EQ(USRWND(1, 0.0f, SCREEN_UNIT, KBD_UNIT, "WINDCOFS.txt "), 1.0f);
+    EXPECT_EQ(screen(), "");
+    struct Refused {
+        const char* text;
+        TableFault fault;
+        Int line;
+    };
+    for (const Refused& c : {Refused{"3\n0 1 0 0\n0 1 0 0\n360 1 0 0\n", TableFault::EmptyInterval, 3},
+                             Refused{"3\n0 1 0 0\n270 1 0 0\n270 1 0 0\n", TableFault::EmptyInterval, 4},
+                             Refused{"3\n0 1 0 0\n180 1 0 0\n90 1 0 0\n", TableFault::OutOfOrder, 4}}) {
+        put_file("CRNTCOFS.txt", c.text);
+        const TableOutcome o = read_user_coefficient_file("CRNTCOFS.txt", SCREEN_UNIT);
+        EXPECT_EQ(o.fault, c.fault) << c.text;
+        EXPECT_EQ(o.line, c.line) << c.text;
+    }
+    // A last heading of 360 given twice is never looked up beyond: read.
+    put_file("CRNTCOFS.txt", "3\n0 1 0 0\n360 1 0 0\n360 1 0 0\n");
+    EXPECT_TRUE(read_user_coefficient_file("CRNTCOFS.txt", SCREEN_UNIT).ok());
+}
+
 }  // namespace brevant

@@ -162,4 +162,28 @@ TEST_F(UserWaveSpectrum, MissingFileIsReportedWithItsPaddedNameAndEndsTheRun) {
 }
 
 }  // namespace
+// A point given twice inside the table is read as written, the same values at it and on either
+// side; twice at either end, a look-up at or beyond that end (extrapolated) would divide by the
+// interval of no width between them: refused at the line of the second. A turn is refused too.
+TEST_F(UserWaveSpectrum, ARepeatedPointIsReadInsideAndRefusedAtAnEnd) {
+    testing::put_file("WAVSPEC.txt", "4\n0.5 1.0\n1.0 3.0\n1.0 3.0\n2.0 2.0\n");
+    EXPECT_TRUE(read_wave_spectrum_file("WAVSPEC.txt", SCREEN_UNIT).ok());
+    for (double w : {0.5, 0.99, 1.0, 1.01, 2.0}) EXPECT_NEAR(at(static_cast<Real>(w)), reference(w), 1e-6) << w;
+    EXPECT_EQ(screen(), "");
+    struct Refused {
+        const char* text;
+        TableFault fault;
+        Int line;
+    };
+    for (const Refused& c : {Refused{"3\n0.5 1.0\n0.5 1.0\n2.0 2.0\n", TableFault::EmptyInterval, 3},
+                             Refused{"3\n0.5 1.0\n2.0 2.0\n2.0 2.0\n", TableFault::EmptyInterval, 4},
+                             Refused{"3\n2.0 2.0\n2.0 2.0\n0.5 1.0\n", TableFault::EmptyInterval, 3},
+                             Refused{"3\n0.5 1.0\n2.0 2.0\n1.0 3.0\n", TableFault::OutOfOrder, 4}}) {
+        testing::put_file("WAVSPEC.txt", c.text);
+        const TableOutcome o = read_wave_spectrum_file("WAVSPEC.txt", SCREEN_UNIT);
+        EXPECT_EQ(o.fault, c.fault) << c.text;
+        EXPECT_EQ(o.line, c.line) << c.text;
+    }
+}
+
 }  // namespace brevant
