@@ -1,6 +1,7 @@
 // The run's readers of the user files refuse what the checks before the run refuse, with the same
-// code: abscissae that turn back or repeat end the run through the file error report naming the
-// routine and the file, where the table the other way round (falling) is read and used.
+// code: abscissae that turn back, or repeat where the look-up would divide by the interval between
+// them, end the run through the file error report naming the routine and the file, where the
+// table the other way round (falling) is read and used.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,7 +47,7 @@ TEST_F(UserFileReaders, AbscissaeOutOfOrderEndTheRunThroughTheFileErrorReport) {
         {"WINDCOFS.txt", "USRWND", "3\n360 1 0 0\n180 0 1 0\n0 1 0 0\n", "3\n360 1 0 0\n180 0 1 0\n270 1 0 0\n",
          [] { USRWND(1, 0.5f, SCREEN_UNIT, KBD_UNIT, "WINDCOFS.txt "); }},
         {"DRFTCOFS.txt", "DRFTCB", "2 2\n360\n2 1 0 0\n0.1 1 0 0\n0\n2 1 0 0\n0.1 1 0 0\n",
-         "2 2\n360\n2 1 0 0\n2 1 0 0\n0\n2 1 0 0\n0.1 1 0 0\n",
+         "3 2\n360\n2 1 0 0\n0.1 1 0 0\n1 1 0 0\n0\n2 1 0 0\n0.1 1 0 0\n1 1 0 0\n",
          [] { DRFTCB(0.5f, 1, 0.5f, SCREEN_UNIT, KBD_UNIT, "DRFTCOFS.txt "); }},
         {"WINDSPEC.txt", "UWNDSPEC     ", "3\n3 1\n1 1\n0.01 1\n", "3\n3 1\n1 1\n2 1\n",
          [] { UWNDSPEC(0.5f, SCREEN_UNIT, "WINDSPEC.txt"); }},
