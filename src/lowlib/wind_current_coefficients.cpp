@@ -3,6 +3,7 @@
 
 #include <cassert>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -374,9 +375,9 @@ FixedText<13> current_coefficient_file(Int CREATR, Int ISPM) {
 }
 
 TableOutcome read_user_coefficient_file(std::string_view NAME, Int IOOUT) {
-    UserCoefficients scratch;
+    const auto scratch = std::make_unique<UserCoefficients>();
     UserTableFile file(NAME, "USERWC", IOOUT, KBD_UNIT);
-    read_coefficient_rows(file, scratch);
+    read_coefficient_rows(file, *scratch);
     return file.close_check();
 }
 
