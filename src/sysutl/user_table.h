@@ -1,10 +1,10 @@
 // The reader of the user table files ("CRNTPROF.txt", "WINDSPEC.txt", "CRNTSPEC.txt", "WAVSPEC.txt",
 // the coefficient and drift tables): open the existing file, read a count record and then the
 // points in free format, refuse counts the caller's table cannot take and abscissae that turn back
-// or leave the look-up an interval of no width, close. Reading records why a table cannot be read whole (and at which line), so that the checks
-// before a run and the run itself read a file with the same code: the checks report the outcome,
-// the run refuses the file with its own messages (those that differ between tables stay with the
-// callers).
+// or leave the look-up an interval of no width, close. Reading records why a table cannot be read
+// whole (and at which line), so that the checks before a run and the run itself read a file with
+// the same code: the checks report the outcome, the run refuses the file with its own messages
+// (those that differ between tables stay with the callers).
 #pragma once
 
 #include <functional>
@@ -22,22 +22,23 @@ inline constexpr Int USER_TABLE_UNIT = 31;
 // Why a user table cannot be read whole.
 enum class TableFault {
     None,
-    Missing,     // no file of the name, a folder, or no permission to read it
-    EndOfFile,   // the file ends before the table its count gives is whole (an empty file too)
-    NotANumber,  // a value where a number stands is no number (a word, "NaN", beyond single precision)
-    TooMany,     // a count beyond what the caller's table holds
-    TooFew,      // a count below what the table's use needs
-    OutOfOrder,  // abscissae that turn back
+    Missing,        // no file of the name, a folder, or no permission to read it
+    EndOfFile,      // the file ends before the table its count gives is whole (an empty file too)
+    NotANumber,     // a value where a number stands is no number (a word, "NaN", beyond single precision)
+    TooMany,        // a count beyond what the caller's table holds
+    TooFew,         // a count below what the table's use needs
+    OutOfOrder,     // abscissae that turn back
     EmptyInterval,  // equal abscissae at an end of the table, where a look-up would find no interval
 };
 
 struct TableOutcome {
     TableFault fault = TableFault::None;
-    Int line = 0;      // the line of the file where reading stopped (EndOfFile: the lines it holds)
+    Int line = 0;      // the line of the file where reading stopped (EndOfFile: the lines it holds;
+                       // EmptyInterval: the line of the row that closes the interval)
     Int count = 0;     // TooMany, TooFew: the count read
     Int limit = 0;     // TooMany: the most the table holds; TooFew: the fewest it needs
-    std::string what;  // TooMany, TooFew, OutOfOrder, EmptyInterval: what the count or the order is of
-                       // ("headings")
+    std::string what;  // what the count or the order is of ("headings"; not for Missing, EndOfFile,
+                       // NotANumber)
     bool ok() const { return fault == TableFault::None; }
 };
 
