@@ -9,6 +9,7 @@
 
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/lowlib_fixture.h"
+#include "refused_tables.h"
 #include "sysutl/pauses.h"
 
 namespace brevant {
@@ -282,19 +283,10 @@ TEST_F(ProfileFile, AStepIsReadAsWrittenAndARepeatAtTheTopIsRefused) {
     EXPECT_FLOAT_EQ(speed(2.0f), 0.95f);
     EXPECT_FLOAT_EQ(speed(4.0f), 0.9f);
     EXPECT_FLOAT_EQ(speed(7.0f), 0.4f);
-    struct Refused {
-        const char* text;
-        TableFault fault;
-        Int line;
-    };
-    for (const Refused& c : {Refused{"3\n0 1.0 45\n0 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 3},
-                             Refused{"3\n0 1.0 45\n10 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 4},
-                             Refused{"3\n0 1.0 45\n10 0.9 45\n5 0.2 45\n", TableFault::OutOfOrder, 4}}) {
-        put_file("CRNTPROF.txt", c.text);
-        const TableOutcome o = read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT);
-        EXPECT_EQ(o.fault, c.fault) << c.text;
-        EXPECT_EQ(o.line, c.line) << c.text;
-    }
+    testing::expect_refused(read_current_profile_file, "CRNTPROF.txt",
+                            {{"3\n0 1.0 45\n0 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 3},
+                             {"3\n0 1.0 45\n10 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 4},
+                             {"3\n0 1.0 45\n10 0.9 45\n5 0.2 45\n", TableFault::OutOfOrder, 4}});
 }
 
 }  // namespace brevant

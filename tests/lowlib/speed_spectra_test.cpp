@@ -10,6 +10,7 @@
 #include <string>
 
 #include "lowlib/lowlib_fixture.h"
+#include "refused_tables.h"
 #include "sysutl/pauses.h"
 
 namespace brevant {
@@ -308,19 +309,11 @@ TEST_F(UserSpectrumFile, ARepeatedPointIsReadWhereTheLookUpNeverDividesByIt) {
     put_file("WINDSPEC.txt", "3\n0.04 2.0\n0.6 0.4\n0.6 0.4\n");
     EXPECT_TRUE(read_speed_spectrum_file("WINDSPEC.txt", SCREEN_UNIT).ok());
     EXPECT_FLOAT_EQ(UWNDSPEC(0.6f, SCREEN_UNIT, "WINDSPEC.txt"), 0.4f);
-    struct Lowest {
-        const char* text;
-        Int line;  // the line of the second of the two
-    };
-    for (const Lowest& c : {Lowest{"3\n0.04 2.0\n0.04 2.0\n0.6 0.4\n", 3}, Lowest{"3\n0.6 0.4\n0.04 2.0\n0.04 2.0\n", 4}}) {
-        put_file("WINDSPEC.txt", c.text);
-        const TableOutcome o = read_speed_spectrum_file("WINDSPEC.txt", SCREEN_UNIT);
-        EXPECT_EQ(o.fault, TableFault::EmptyInterval) << c.text;
-        EXPECT_EQ(o.line, c.line) << c.text;
-    }
-    // A turn is refused as before.
-    put_file("WINDSPEC.txt", "3\n0.04 2.0\n0.6 0.4\n0.3 1.0\n");
-    EXPECT_EQ(read_speed_spectrum_file("WINDSPEC.txt", SCREEN_UNIT).fault, TableFault::OutOfOrder);
+    // Refused at the line of the second of the two; a turn as before.
+    testing::expect_refused(read_speed_spectrum_file, "WINDSPEC.txt",
+                            {{"3\n0.04 2.0\n0.04 2.0\n0.6 0.4\n", TableFault::EmptyInterval, 3},
+                             {"3\n0.6 0.4\n0.04 2.0\n0.04 2.0\n", TableFault::EmptyInterval, 4},
+                             {"3\n0.04 2.0\n0.6 0.4\n0.3 1.0\n", TableFault::OutOfOrder, 4}});
 }
 
 }  // namespace brevant

@@ -13,6 +13,7 @@
 #include "lowlib/lowlib_fixture.h"
 #include "lowlib/tanker_coefficient_sets.h"
 #include "records/coefficient_image.h"
+#include "refused_tables.h"
 #include "sysutl/pauses.h"
 
 namespace brevant {
@@ -594,19 +595,10 @@ TEST_F(UserCoefficientFile, ARepeatedHeadingIsReadWhereTheLookUpNeverDividesByIt
                 << wind << " " << k;
     EXPECT_FLOAT_EQ(USRWND(1, 0.0f, SCREEN_UNIT, KBD_UNIT, "WINDCOFS.txt "), 1.0f);
     EXPECT_EQ(screen(), "");
-    struct Refused {
-        const char* text;
-        TableFault fault;
-        Int line;
-    };
-    for (const Refused& c : {Refused{"3\n0 1 0 0\n0 1 0 0\n360 1 0 0\n", TableFault::EmptyInterval, 3},
-                             Refused{"3\n0 1 0 0\n270 1 0 0\n270 1 0 0\n", TableFault::EmptyInterval, 4},
-                             Refused{"3\n0 1 0 0\n180 1 0 0\n90 1 0 0\n", TableFault::OutOfOrder, 4}}) {
-        put_file("CRNTCOFS.txt", c.text);
-        const TableOutcome o = read_user_coefficient_file("CRNTCOFS.txt", SCREEN_UNIT);
-        EXPECT_EQ(o.fault, c.fault) << c.text;
-        EXPECT_EQ(o.line, c.line) << c.text;
-    }
+    testing::expect_refused(read_user_coefficient_file, "CRNTCOFS.txt",
+                            {{"3\n0 1 0 0\n0 1 0 0\n360 1 0 0\n", TableFault::EmptyInterval, 3},
+                             {"3\n0 1 0 0\n270 1 0 0\n270 1 0 0\n", TableFault::EmptyInterval, 4},
+                             {"3\n0 1 0 0\n180 1 0 0\n90 1 0 0\n", TableFault::OutOfOrder, 4}});
     // A last heading of 360 given twice is never looked up beyond: read.
     put_file("CRNTCOFS.txt", "3\n0 1 0 0\n360 1 0 0\n360 1 0 0\n");
     EXPECT_TRUE(read_user_coefficient_file("CRNTCOFS.txt", SCREEN_UNIT).ok());

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "refused_tables.h"
 #include "test_support.h"
 #include "veslib/user_wave_spectrum.h"
 
@@ -170,20 +171,11 @@ TEST_F(UserWaveSpectrum, ARepeatedPointIsReadInsideAndRefusedAtAnEnd) {
     EXPECT_TRUE(read_wave_spectrum_file("WAVSPEC.txt", SCREEN_UNIT).ok());
     for (double w : {0.5, 0.99, 1.0, 1.01, 2.0}) EXPECT_NEAR(at(static_cast<Real>(w)), reference(w), 1e-6) << w;
     EXPECT_EQ(screen(), "");
-    struct Refused {
-        const char* text;
-        TableFault fault;
-        Int line;
-    };
-    for (const Refused& c : {Refused{"3\n0.5 1.0\n0.5 1.0\n2.0 2.0\n", TableFault::EmptyInterval, 3},
-                             Refused{"3\n0.5 1.0\n2.0 2.0\n2.0 2.0\n", TableFault::EmptyInterval, 4},
-                             Refused{"3\n2.0 2.0\n2.0 2.0\n0.5 1.0\n", TableFault::EmptyInterval, 3},
-                             Refused{"3\n0.5 1.0\n2.0 2.0\n1.0 3.0\n", TableFault::OutOfOrder, 4}}) {
-        testing::put_file("WAVSPEC.txt", c.text);
-        const TableOutcome o = read_wave_spectrum_file("WAVSPEC.txt", SCREEN_UNIT);
-        EXPECT_EQ(o.fault, c.fault) << c.text;
-        EXPECT_EQ(o.line, c.line) << c.text;
-    }
+    testing::expect_refused(read_wave_spectrum_file, "WAVSPEC.txt",
+                            {{"3\n0.5 1.0\n0.5 1.0\n2.0 2.0\n", TableFault::EmptyInterval, 3},
+                             {"3\n0.5 1.0\n2.0 2.0\n2.0 2.0\n", TableFault::EmptyInterval, 4},
+                             {"3\n2.0 2.0\n2.0 2.0\n0.5 1.0\n", TableFault::EmptyInterval, 3},
+                             {"3\n0.5 1.0\n2.0 2.0\n1.0 3.0\n", TableFault::OutOfOrder, 4}});
 }
 
 }  // namespace brevant
