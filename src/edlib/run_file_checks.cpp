@@ -68,8 +68,6 @@ bool user_raos_read(const Tpcm& t) {
 
 using Reader = TableOutcome (*)(std::string_view name, Int IOOUT);
 
-TableOutcome profile_reader(std::string_view, Int IOOUT) { return read_current_profile_file(IOOUT); }
-
 void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     // Each file read whole by the reader the run uses; what keeps it from being read is the finding.
     const auto check = [&found, &t](const std::string& name, Reader read, std::string_view chooser, Int page,
@@ -105,7 +103,8 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     const bool speed_spectra = speed_spectra_reported(t);
     if (t.LWIND != 0 && speed_spectra && t.WNDTYP == 6)
         check("WINDSPEC.txt", read_speed_spectrum_file, "wind spectral type", 9, 3);
-    if (t.LCURNT != 0 && t.LCSTCR == 3) check("CRNTPROF.txt", profile_reader, "current variation with depth", 10, 3);
+    if (t.LCURNT != 0 && t.LCSTCR == 3)
+        check("CRNTPROF.txt", read_current_profile_file, "current variation with depth", 10, 3);
     if (t.LCURNT != 0 && speed_spectra && t.CURTYP == 2)
         check("CRNTSPEC.txt", read_speed_spectrum_file, "current spectral type", 10, 6);
     if (t.LRANDM != 0 && t.WAVTYP == 7) check("WAVSPEC.txt", read_wave_spectrum_file, "wave type", 12, 2);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -50,21 +51,26 @@ void write_direction_note(Int IOOUT) {
 }
 
 // Reads the profile of FILE into P: a count of 1 to 101 points (a file without a point is refused:
-// every depth lookup needs one), then per point a record of depth (in strict order: the depth
-// lookup searches and interpolates them), speed and heading. False when the file cannot be read
-// whole (the outcome of FILE says why).
+// every depth lookup needs one), then per point a record of depth, speed and heading. The depths
+// rise or fall as written (a step, two points at one depth, is read as written); only a repeat that
+// the depth look-up (at and below the first point) would pick and divide by is refused. The file
+// is left open. False when it cannot be read whole (the outcome of FILE says why).
 bool read_profile_rows(UserTableFile& file, CurProf& P) {
     if (!file.open()) return false;
     Int count = 0;
     if (!file.read_count(count, 1, kMaxProfilePoints, "points")) return false;
     P.NCURNTPF = count;
+    Int second_line = 0;
     for (Int j = 1; j <= count; ++j) {
         if (!file.read_record(
                 {ListTarget::of(P.DPTHIPF(j)), ListTarget::of(P.VELIPF(j)), ListTarget::of(P.CURHDGPF(j))}))
             return false;
-        if (!file.check_order(j < 2 || keeps_strict_order(P.DPTHIPF.data(), j), "depths")) return false;
+        if (!file.check_order(j < 2 || keeps_order(P.DPTHIPF.data(), j), "depths")) return false;
+        if (j == 2) second_line = file.lines();
     }
-    return true;
+    const Int picked =
+        empty_interval_picked(P.DPTHIPF.data(), count, P.DPTHIPF(1), std::numeric_limits<Real>::infinity());
+    return file.check_interval(picked != 0, picked == 1 ? second_line : file.lines(), "depths");
 }
 
 // The profile of "CRNTPROF.txt", with a note when the direction changes above the draft DRFT_MAX.
@@ -100,12 +106,11 @@ void set_depths(const Real (&fraction)[N]) {
 
 }  // namespace
 
-TableOutcome read_current_profile_file(Int IOOUT) {
+TableOutcome read_current_profile_file(std::string_view NAME, Int IOOUT) {
     const auto scratch = std::make_unique<CurProf>();
-    UserTableFile file(kProfileFile, kCaption, IOOUT, KBD_UNIT);
-    if (read_profile_rows(file, *scratch)) file.close();
-    close_unit(USER_TABLE_UNIT);
-    return file.outcome();
+    UserTableFile file(NAME, kCaption, IOOUT, KBD_UNIT);
+    read_profile_rows(file, *scratch);
+    return file.close_check();
 }
 
 void reset_curprof() {

@@ -3,6 +3,8 @@
 // short table or the file "CRNTPROF.txt") and read by the current averaging and the drag models.
 #pragma once
 
+#include <string_view>
+
 #include "sysutl/ftypes.h"
 #include "sysutl/user_table.h"
 
@@ -38,8 +40,9 @@ Real VONE7TH(Real WDEPTH, Real ZTOSURF);
 // set to 0.0 for the rest of the run.
 void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN);
 
-// Reads "CRNTPROF.txt" as CURPROF_INIT reads it, keeping nothing: why it cannot be read whole, if
-// it cannot. IOOUT: the console unit.
-TableOutcome read_current_profile_file(Int IOOUT);
+// Reads the profile file NAME (trailing blanks no part of it; the run reads "CRNTPROF.txt") as
+// CURPROF_INIT reads it, keeping nothing: why it cannot be read whole, if it cannot. IOOUT: the
+// console unit.
+TableOutcome read_current_profile_file(std::string_view NAME, Int IOOUT);
 
 }  // namespace brevant

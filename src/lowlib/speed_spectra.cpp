@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numeric/table_search.h"
+#include "numeric/user_spectrum_rows.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
@@ -59,21 +60,11 @@ constexpr SpectrumReader kCurrentReader{
 UserSpectrum wind_table;
 UserSpectrum current_table;
 
-// Reads the spectrum of FILE into T: a count of 2 to 1000 points, then per point a record of the
-// frequency (in strict order) and the spectral value. False when the file cannot be read whole (the
-// outcome of FILE says why).
+// Reads the spectrum of FILE into T, leaving the file open. The table gives 0 outside its range,
+// so only look-ups inside it are interpolated.
 bool read_spectrum_rows(UserTableFile& file, UserSpectrum& t) {
-    if (!file.open()) return false;
-    // Interpolation needs a bracketing pair: a table of fewer than two points is refused.
-    Int count = 0;
-    if (!file.read_count(count, 2, kMaxSpectrumPoints, "points")) return false;
-    t.NPOINT = count;
-    for (Int i = 1; i <= count; ++i) {
-        if (!file.read_record({ListTarget::of(t.WARRAY(i)), ListTarget::of(t.WSPEC(i))})) return false;
-        if (!file.check_order(i < 2 || keeps_strict_order(t.WARRAY.data(), i), "frequencies")) return false;
-    }
-    file.close();
-    return true;
+    return read_spectrum_rows(file, kMaxSpectrumPoints, SpectrumLookups::InsideTable, t.WARRAY.data(),
+                              t.WSPEC.data(), t.NPOINT);
 }
 
 void load_spectrum(UserSpectrum& t, const SpectrumReader& r, Int IOOUT, std::string_view USERDAT) {
@@ -90,14 +81,17 @@ void load_spectrum(UserSpectrum& t, const SpectrumReader& r, Int IOOUT, std::str
         ABORT0(IOOUT, KBD_UNIT, LBACK);
         stop_program(1);
     }
-    if (!whole)
-        file.refuse([IOOUT, USERDAT](Int n) {
-            write_record(IOOUT, "");
-            write_record(IOOUT, " ++>  User-supplied spectrum array in " + std::string(USERDAT));
-            write_record(IOOUT, "      dimension = [" + std::to_string(n) + "] out of range; allowable");
-            write_record(IOOUT, "      dimension = [" + std::to_string(kMaxSpectrumPoints) + "]");
-            write_record(IOOUT, "");
-        });
+    if (whole) {
+        file.close();
+        return;
+    }
+    file.refuse([IOOUT, USERDAT](Int n) {
+        write_record(IOOUT, "");
+        write_record(IOOUT, " ++>  User-supplied spectrum array in " + std::string(USERDAT));
+        write_record(IOOUT, "      dimension = [" + std::to_string(n) + "] out of range; allowable");
+        write_record(IOOUT, "      dimension = [" + std::to_string(kMaxSpectrumPoints) + "]");
+        write_record(IOOUT, "");
+    });
 }
 
 Real user_spectrum(UserSpectrum& t, const SpectrumReader& r, Real W, Int IOOUT, std::string_view USERDAT) {
@@ -132,8 +126,7 @@ TableOutcome read_speed_spectrum_file(std::string_view NAME, Int IOOUT) {
     const auto scratch = std::make_unique<UserSpectrum>();
     UserTableFile file(NAME, kWindReader.WHOAMI, IOOUT, KBD_UNIT);
     read_spectrum_rows(file, *scratch);
-    close_unit(USER_TABLE_UNIT);
-    return file.outcome();
+    return file.close_check();
 }
 
 Real WNDSPC(Real W0, Real VEL, Real WNDDEN, Int NUNTS, Int WNDTYP, Real APIPRM, Real WSPEC_HGT, Real& V_ADJ_RAT,

@@ -48,8 +48,9 @@ const char* const kCaption = "DRFTCB";
 
 // Reads the table of FILE into T: the sizes NFREQ and NAZ (as reals, truncated: 2 to 121 frequencies
 // and 2 to 145 headings), then per heading block the heading (stored in radians) and a record of
-// frequency, Cx, Cy, Cz per frequency; the headings and the first block's frequencies in strict
-// order. False when the file cannot be read whole (the outcome of FILE says why).
+// frequency, Cx, Cy, Cz per frequency; the headings and the first block's frequencies rise or fall
+// (equal neighbours are taken: the bilinear look-up holds the lower entry across an interval of no
+// width). The file is left open. False when it cannot be read whole (the outcome of FILE says why).
 bool read_drift_rows(UserTableFile& file, DrftcbTable& t, Int& NFREQ, Int& NAZ) {
     if (!file.open()) return false;
     // The sizes come as reals and are truncated (clamped first: a huge value is no integer).
@@ -71,7 +72,7 @@ bool read_drift_rows(UserTableFile& file, DrftcbTable& t, Int& NFREQ, Int& NAZ) 
         Real ANGTMP = 0.0f;
         if (!file.read_record({ListTarget::of(ANGTMP)})) return false;
         t.ANGARR(IANG) = ANGTMP / 57.295776f;
-        if (!file.check_order(IANG < 2 || keeps_strict_order(t.ANGARR.data(), IANG), "headings")) return false;
+        if (!file.check_order(IANG < 2 || keeps_order(t.ANGARR.data(), IANG), "headings")) return false;
         for (Int IW = 1; IW <= NFREQ; ++IW) {
             // Every block repeats the frequencies; only the first block's are kept.
             Real WFREQ = 0.0f;
@@ -80,12 +81,11 @@ bool read_drift_rows(UserTableFile& file, DrftcbTable& t, Int& NFREQ, Int& NAZ) 
                 return false;
             if (IANG == 1) {
                 t.WARRAY(IW) = WFREQ;
-                if (!file.check_order(IW < 2 || keeps_strict_order(t.WARRAY.data(), IW), "frequencies"))
+                if (!file.check_order(IW < 2 || keeps_order(t.WARRAY.data(), IW), "frequencies"))
                     return false;
             }
         }
     }
-    file.close();
     return true;
 }
 
@@ -118,6 +118,7 @@ void read_drift_table(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
             write_record(IOOUT, "      dimensions = [" + fmt_I(kDriftTableFrequencies, 3) + "," +
                                     fmt_I(kDriftTableHeadings, 3) + "]");
         });
+    file.close();
     t.NFREQ = NFREQ;
     t.NAZ = NAZ;
     // Only a table read to its end counts as read.
@@ -133,8 +134,7 @@ TableOutcome read_drift_file(std::string_view NAME, Int IOOUT) {
     Int NFREQ = 0;
     Int NAZ = 0;
     read_drift_rows(file, *scratch, NFREQ, NAZ);
-    close_unit(USER_TABLE_UNIT);
-    return file.outcome();
+    return file.close_check();
 }
 
 void INTRP4(const Real* COFARR, const Real* WARRAY, const Real* ANGARR, Real WVAL, Real AVAL, Real& OUTVAL, Int MINW,

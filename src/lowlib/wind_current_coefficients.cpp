@@ -3,6 +3,7 @@
 
 #include <cassert>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <type_traits>
 
@@ -18,6 +19,7 @@
 #include "sysutl/option_words.h"
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 
@@ -65,24 +67,29 @@ UserCoefficients wind_file;
 UserCoefficients current_file;
 
 // Reads the table of FILE into T: a count of 2 to 145 headings, then per heading a record of the
-// heading in degrees (stored in radians, in strict order) and Cx, Cy, Cz. False when the file cannot
-// be read whole (the outcome of FILE says why).
+// heading in degrees (stored in radians) and Cx, Cy, Cz. The headings rise or fall; equal neighbours
+// are taken where no look-up (0 to 2 pi, extrapolated beyond the table) picks the interval of no
+// width between them. The file is left open. False when it cannot be read whole (the outcome of
+// FILE says why).
 bool read_coefficient_rows(UserTableFile& file, UserCoefficients& t) {
     if (!file.open()) return false;
     // Interpolation needs a bracketing pair: fewer than two headings is an unreadable table.
     Int count = 0;
     if (!file.read_count(count, 2, kMaxUserCoefficientPoints, "headings")) return false;
     t.NAZ = count;
+    Int second_line = 0;
     for (Int i = 1; i <= count; ++i) {
         Real heading = 0.0f;
         if (!file.read_record({ListTarget::of(heading), ListTarget::of(t.COF(i, 1)), ListTarget::of(t.COF(i, 2)),
                                ListTarget::of(t.COF(i, 3))}))
             return false;
         t.HDGARR(i) = heading / DEG_PER_RAD;
-        if (!file.check_order(i < 2 || keeps_strict_order(t.HDGARR.data(), i), "headings")) return false;
+        if (!file.check_order(i < 2 || keeps_order(t.HDGARR.data(), i), "headings")) return false;
+        if (i == 2) second_line = file.lines();
     }
-    file.close();
-    return true;
+    // The look-up heading is reduced to 0 .. 2 pi (2 pi itself by rounding).
+    const Int picked = empty_interval_picked(t.HDGARR.data(), count, 0.0f, kTwoPi);
+    return file.check_interval(picked != 0, picked == 1 ? second_line : file.lines(), "headings");
 }
 
 void read_user_coefficients(UserCoefficients& t, const FileName& USERDAT, const char* read_caption, Int IOOUT,
@@ -97,7 +104,10 @@ void read_user_coefficients(UserCoefficients& t, const FileName& USERDAT, const 
 
     const std::string name(USERDAT.view());
     UserTableFile file(name, read_caption, "USERWC", IOOUT, IOIN);
-    if (read_coefficient_rows(file, t)) return;
+    if (read_coefficient_rows(file, t)) {
+        file.close();
+        return;
+    }
     if (file.outcome().fault == TableFault::Missing) {
         write_record(IOOUT, "");
         write_record(IOOUT, " ++>  User-supplied force coefficients \"" + name + "\" not found");
@@ -365,11 +375,10 @@ FixedText<13> current_coefficient_file(Int CREATR, Int ISPM) {
 }
 
 TableOutcome read_user_coefficient_file(std::string_view NAME, Int IOOUT) {
-    UserCoefficients scratch;
+    const auto scratch = std::make_unique<UserCoefficients>();
     UserTableFile file(NAME, "USERWC", IOOUT, KBD_UNIT);
-    read_coefficient_rows(file, scratch);
-    close_unit(USER_TABLE_UNIT);
-    return file.outcome();
+    read_coefficient_rows(file, *scratch);
+    return file.close_check();
 }
 
 void reset_usrwnd() { wind_file = UserCoefficients{}; }

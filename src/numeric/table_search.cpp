@@ -116,17 +116,33 @@ void MAX_MIN(const Real* ARRAY, Int N, Int& MINI, Int& MAXI, Real& MINVAL, Real&
     }
 }
 
-bool keeps_strict_order(const Real* X, Int I) {
-    const bool rising = X[1] > X[0];
-    const Real before = X[I - 2];
+bool keeps_order(const Real* X, Int I) {
     const Real here = X[I - 1];
-    return rising ? here > before : here < before;
+    if (here != here) return false;  // no number
+    // The way the table goes: that of its first two entries that differ.
+    for (Int J = 2; J < I; ++J) {
+        if (X[J - 1] == X[J - 2]) continue;
+        return X[J - 1] > X[J - 2] ? here >= X[I - 2] : here <= X[I - 2];
+    }
+    return true;  // X(1..I-1) all equal: any number goes on from them
 }
 
-Int order_break(const Real* X, Int N) {
-    for (Int I = 2; I <= N; ++I)
-        if (!keeps_strict_order(X, I)) return I;
+Int empty_interval_picked(const Real* X, Int N, Real LOW, Real HIGH) {
+    if (N < 2) return 0;
+    for (const Real WP : {LOW, HIGH}) {
+        Int IER = 0;
+        Int MIN = 1;
+        BSRCH(X, WP, IER, MIN, N);
+        if (X[MIN - 1] == X[MIN]) return MIN;
+    }
     return 0;
+}
+
+Int order_break(const Real* X, Int N, Real LOW, Real HIGH) {
+    for (Int I = 2; I <= N; ++I)
+        if (!keeps_order(X, I)) return I;
+    const Int MIN = empty_interval_picked(X, N, LOW, HIGH);
+    return MIN == 0 ? 0 : MIN + 1;
 }
 
 }  // namespace brevant

@@ -2,6 +2,8 @@
 // monotony checks of a table. Tables are 1-based as the formulas read: W[0] is W(1).
 #pragma once
 
+#include <limits>
+
 #include "sysutl/ftypes.h"
 
 namespace brevant {
@@ -28,13 +30,24 @@ void CINTRP(const Real* X, const Complex* CY, Real XVAL, Complex& CYVAL, Int MN)
 // the stretch is not monotonic.
 void RNGCHK(const Real* ARRAY, Int MINI, Int MAXI, Real VAL, Int& RNGFLG);
 
-// The strict order a table's abscissae X(1..N) keep for BSRCH and INTERP: X(2) rises or falls from
-// X(1), and every entry after it goes on the same way. A repeated value or a turn leaves an interval
-// that holds no value or two; a value that is no number keeps no order.
-// Whether X(I) (I >= 2) keeps the order that X(1) and X(2) set.
-bool keeps_strict_order(const Real* X, Int I);
-// The first entry I (2 .. N) that breaks the order, 0 when the N entries keep it (N below 2 too).
-Int order_break(const Real* X, Int N);
+// The order a table's abscissae X(1..N) keep for BSRCH and INTERP: rising or falling, the way the
+// first two entries that differ set. Equal neighbours keep it (a step in a profile, a heading given
+// twice): the search never picks the interval of no width between them, except at an end of the
+// table (see empty_interval_picked). A turn leaves an interval that holds no value or two; a value
+// that is no number keeps no order.
+// Whether X(I) (I >= 2) keeps the order of X(1..I-1).
+bool keeps_order(const Real* X, Int I);
+// The interval of no width (its lower index) that BSRCH picks for some look-up between LOW and
+// HIGH in the N entries of X (which keep the order), 0 when there is none. Only the first and the
+// last interval can be picked so: the first for look-ups at or beyond its end (at or below it when
+// the table rises, beyond it when it falls), the last for look-ups beyond its end (at or below it
+// when the table falls); so a search at LOW and one at HIGH find it.
+Int empty_interval_picked(const Real* X, Int N, Real LOW, Real HIGH);
+// The first entry I (2 .. N) that breaks the order or that closes an interval of no width picked
+// for a look-up between LOW and HIGH (any look-up when they are not given); 0 when the N entries
+// can be searched and interpolated (N below 2 too).
+Int order_break(const Real* X, Int N, Real LOW = -std::numeric_limits<Real>::infinity(),
+                Real HIGH = std::numeric_limits<Real>::infinity());
 
 // Smallest and largest entry with their (first) indices, and whether the table is monotonic and
 // ascending (N >= 1).

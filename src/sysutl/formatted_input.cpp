@@ -170,12 +170,20 @@ bool assign_value(const ListTarget& t, const std::string& tok, bool quoted) {
 }  // namespace
 
 ListResult read_list(std::string_view text, const std::vector<ListTarget>& targets) {
-    std::size_t i = 0;
-    std::size_t next = 0;
-    int assigned = 0;
+    ListCursor cursor;
+    return read_list(text, targets, cursor);
+}
+
+ListResult read_list(std::string_view text, const std::vector<ListTarget>& targets, ListCursor& c) {
+    std::size_t i = c.pos;
     const std::size_t n = text.size();
     auto skip_blanks = [&] {
         while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    };
+    // The text ran out before the list was whole: the read goes on from here when more comes.
+    auto ran_out = [&] {
+        c.pos = i;
+        return ListResult{ListStatus::EndOfText, c.assigned};
     };
     // A quoted text at text[i], with a doubled quote standing for one; false when it is not closed.
     auto read_quoted = [&](std::string& tok) {
@@ -194,29 +202,33 @@ ListResult read_list(std::string_view text, const std::vector<ListTarget>& targe
             tok += text[i++];
         }
     };
-    bool first = true;
-    while (next < targets.size()) {
+    while (c.next < targets.size()) {
         // Find the next value: skip blanks, then at most one comma (a second comma means a null).
+        // The comma may stand after a line end, so a read that runs out before it knows nothing yet.
         skip_blanks();
-        if (!first) {
-            if (i < n && text[i] == ',') {
+        if (!c.first && !c.separated) {
+            if (i >= n) return ran_out();
+            if (text[i] == ',') {
                 ++i;
                 skip_blanks();
             }
+            c.separated = true;
         }
-        first = false;
-        if (i >= n) return {ListStatus::EndOfText, assigned};
-        if (text[i] == '/') return {ListStatus::Complete, assigned};
+        if (i >= n) return ran_out();
+        c.first = false;
+        c.separated = false;
+        if (text[i] == '/') return {ListStatus::Complete, c.assigned};
         if (text[i] == ',') {
-            ++next;  // a null value: the variable keeps its value
+            ++c.next;  // a null value: the variable keeps its value
             continue;
         }
-        // Read one token: a quoted text, or characters up to a separator.
+        // Read one token: a quoted text, or characters up to a separator. A token never runs on
+        // into text appended later: a line end counts as a blank, and a quote left open is unreadable.
         std::string tok;
         bool quoted = false;
         if (text[i] == '\'' || text[i] == '"') {
             quoted = true;
-            if (!read_quoted(tok)) return {ListStatus::Unreadable, assigned};
+            if (!read_quoted(tok)) return {ListStatus::Unreadable, c.assigned};
         } else {
             while (i < n && !is_sep(text[i])) {
                 tok += text[i++];
@@ -233,7 +245,7 @@ ListResult read_list(std::string_view text, const std::vector<ListTarget>& targe
             Int rv = 0;
             if (r.empty() || r.find_first_not_of("0123456789") != std::string::npos || !read_int_field(r, rv) ||
                 rv <= 0)
-                return {ListStatus::Unreadable, assigned};
+                return {ListStatus::Unreadable, c.assigned};
             repeat = rv;
             tok = tok.substr(star + 1);
             if (tok.empty()) {
@@ -242,17 +254,17 @@ ListResult read_list(std::string_view text, const std::vector<ListTarget>& targe
                     // r*'text'
                     null_value = false;
                     quoted = true;
-                    if (!read_quoted(tok)) return {ListStatus::Unreadable, assigned};
+                    if (!read_quoted(tok)) return {ListStatus::Unreadable, c.assigned};
                 }
             }
         }
-        for (int r = 0; r < repeat && next < targets.size(); ++r, ++next) {
+        for (int r = 0; r < repeat && c.next < targets.size(); ++r, ++c.next) {
             if (null_value) continue;
-            if (!assign_value(targets[next], tok, quoted)) return {ListStatus::Unreadable, assigned};
-            ++assigned;
+            if (!assign_value(targets[c.next], tok, quoted)) return {ListStatus::Unreadable, c.assigned};
+            ++c.assigned;
         }
     }
-    return {ListStatus::Complete, assigned};
+    return {ListStatus::Complete, c.assigned};
 }
 
 }  // namespace brevant

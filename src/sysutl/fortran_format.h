@@ -2,6 +2,7 @@
 // program, as field helpers, a record builder, and an interpreter for format texts built at run time.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -180,5 +181,19 @@ struct ListResult {
 // empty value between commas leaves its variable as it was; '/' ends the list; "r*c" repeats c
 // r times ("r*'text'" gives the text without its quotes to each) and "r*" gives r empty values.
 ListResult read_list(std::string_view text, const std::vector<ListTarget>& targets);
+
+// Where a list read stopped when its text ran out, so that the read can go on when more text is
+// appended to the same text (a record read over several lines), without reading again what it read.
+struct ListCursor {
+    std::size_t pos = 0;     // the first character not yet read
+    std::size_t next = 0;    // the next variable of the list
+    int assigned = 0;        // variables given a value so far
+    bool first = true;       // no value found yet (a comma here is a null value, not a separator)
+    bool separated = false;  // the separator before the next value has been passed
+};
+
+// read_list going on from CURSOR over TEXT, which starts with the text of the earlier calls on the
+// same cursor: the result of read_list on the whole of TEXT, in time of the part not yet read.
+ListResult read_list(std::string_view text, const std::vector<ListTarget>& targets, ListCursor& cursor);
 
 }  // namespace brevant

@@ -15,13 +15,15 @@ bool read_free(Int unit, const std::vector<ListTarget>& targets) {
 FreeRead read_free_counted(Int unit, const std::vector<ListTarget>& targets, Int& lines) {
     std::string text;
     std::string line;
+    // The read goes on where the last line left it, so a record spread over many lines (blank ones
+    // in plenty) costs time in its length, not in its length squared.
+    ListCursor cursor;
     for (;;) {
         if (!read_unit_line(unit, line)) return FreeRead::EndOfFile;
         ++lines;
         if (!text.empty()) text += ' ';  // the end of a line separates values
         text += line;
-        // The text so far is read again from its start each time: it gives the same values again.
-        const ListResult r = read_list(text, targets);
+        const ListResult r = read_list(text, targets, cursor);
         if (r.status == ListStatus::Complete) return FreeRead::Complete;
         if (r.status == ListStatus::Unreadable) return FreeRead::Unreadable;
     }

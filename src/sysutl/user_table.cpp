@@ -69,7 +69,20 @@ bool UserTableFile::check_order(bool in_order, std::string_view what) {
     return fail(TableFault::OutOfOrder);
 }
 
+bool UserTableFile::check_interval(bool empty, Int line, std::string_view what) {
+    if (!empty) return true;
+    outcome_.what = what;
+    outcome_.fault = TableFault::EmptyInterval;
+    outcome_.line = line;
+    return false;
+}
+
 void UserTableFile::close() { HCLOSE(unit_, file_, close_caption_, IOOUT_); }
+
+TableOutcome UserTableFile::close_check() {
+    close_unit(unit_);
+    return outcome_;
+}
 
 void UserTableFile::refuse(const DimensionMessage& oversize) {
     close_unit(unit_);
@@ -105,7 +118,9 @@ std::string table_fault_text(const TableOutcome& o) {
             return "     gives a count of " + std::to_string(o.count) + at_line + "; the run needs at least " +
                    std::to_string(o.limit) + " " + noun + ".";
         case TableFault::OutOfOrder:
-            return "     has " + o.what + " that do not rise or fall strictly" + at_line + ".";
+            return "     has " + o.what + " that turn back" + at_line + ".";
+        case TableFault::EmptyInterval:
+            return "     has equal " + o.what + at_line + " at an end of the table: no interval to interpolate in.";
     }
     return {};
 }

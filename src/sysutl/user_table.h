@@ -1,10 +1,10 @@
 // The reader of the user table files ("CRNTPROF.txt", "WINDSPEC.txt", "CRNTSPEC.txt", "WAVSPEC.txt",
 // the coefficient and drift tables): open the existing file, read a count record and then the
-// points in free format, refuse counts the caller's table cannot take and abscissae out of order,
-// close. Reading records why a table cannot be read whole (and at which line), so that the checks
-// before a run and the run itself read a file with the same code: the checks report the outcome,
-// the run refuses the file with its own messages (those that differ between tables stay with the
-// callers).
+// points in free format, refuse counts the caller's table cannot take and abscissae that turn back
+// or leave the look-up an interval of no width, close. Reading records why a table cannot be read
+// whole (and at which line), so that the checks before a run and the run itself read a file with
+// the same code: the checks report the outcome, the run refuses the file with its own messages
+// (those that differ between tables stay with the callers).
 #pragma once
 
 #include <functional>
@@ -22,21 +22,23 @@ inline constexpr Int USER_TABLE_UNIT = 31;
 // Why a user table cannot be read whole.
 enum class TableFault {
     None,
-    Missing,     // no file of the name, a folder, or no permission to read it
-    EndOfFile,   // the file ends before the table its count gives is whole (an empty file too)
-    NotANumber,  // a value where a number stands is no number (a word, "NaN", beyond single precision)
-    TooMany,     // a count beyond what the caller's table holds
-    TooFew,      // a count below what the table's use needs
-    OutOfOrder,  // abscissae that do not rise or fall strictly
+    Missing,        // no file of the name, a folder, or no permission to read it
+    EndOfFile,      // the file ends before the table its count gives is whole (an empty file too)
+    NotANumber,     // a value where a number stands is no number (a word, "NaN", beyond single precision)
+    TooMany,        // a count beyond what the caller's table holds
+    TooFew,         // a count below what the table's use needs
+    OutOfOrder,     // abscissae that turn back
+    EmptyInterval,  // equal abscissae at an end of the table, where a look-up would find no interval
 };
 
 struct TableOutcome {
     TableFault fault = TableFault::None;
-    Int line = 0;      // the line of the file where reading stopped (EndOfFile: the lines it holds)
+    Int line = 0;      // the line of the file where reading stopped (EndOfFile: the lines it holds;
+                       // EmptyInterval: the line of the row that closes the interval)
     Int count = 0;     // TooMany, TooFew: the count read
     Int limit = 0;     // TooMany: the most the table holds; TooFew: the fewest it needs
-    Int count2 = 0;    // a second count read with the first (the headings of a two-way table)
-    std::string what;  // TooMany, TooFew, OutOfOrder: what the count or the order is of ("headings")
+    std::string what;  // what the count or the order is of ("headings"; not for Missing, EndOfFile,
+                       // NotANumber)
     bool ok() const { return fault == TableFault::None; }
 };
 
@@ -71,11 +73,22 @@ public:
     [[nodiscard]] bool check_count(Int count, Int min_count, Int max_count, std::string_view what);
 
     // False (OutOfOrder, at the line of the record just read) when the abscissa just read does not
-    // keep the strict order of those before it (IN_ORDER false: keeps_strict_order of the tables).
+    // keep the order of those before it (IN_ORDER false: keeps_order of the tables).
     [[nodiscard]] bool check_order(bool in_order, std::string_view what);
+
+    // False (EmptyInterval, at LINE) when EMPTY: the row read at LINE closes an interval of no width
+    // that the reader's look-up would pick and divide by (empty_interval_picked of the tables).
+    [[nodiscard]] bool check_interval(bool empty, Int line, std::string_view what);
+
+    // The lines read so far (the line of the record just read).
+    Int lines() const { return lines_; }
 
     // Closes the unit keeping the file (HCLOSE with the caller's close caption).
     void close();
+
+    // The end of a read made only to check the file: the unit closed quietly, whatever the read
+    // found, and why the file cannot be read whole, if it cannot.
+    TableOutcome close_check();
 
     const TableOutcome& outcome() const { return outcome_; }
     const std::string& file() const { return file_; }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "numeric/table_search.h"
+#include "numeric/user_spectrum_rows.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/pauses.h"
@@ -39,20 +40,11 @@ std::string digits(Int n) {
     return s.substr(s.find_first_not_of(' '));
 }
 
-// Reads the table of FILE into T: a count of 2 to 1000 points (interpolation needs two), then per
-// point a record of the frequency (in strict order) and the density. False when the file cannot be
-// read whole (the outcome of FILE says why).
+// Reads the table of FILE into T, leaving the file open. Frequencies outside the table are
+// extrapolated from its end intervals, so any look-up is interpolated.
 bool read_spectrum_rows(UserTableFile& file, UserSpectrum& t) {
-    if (!file.open()) return false;
-    Int NFREQ = 0;
-    if (!file.read_count(NFREQ, 2, kMaxUserSpectrumPoints, "points")) return false;
-    for (Int i = 1; i <= NFREQ; ++i) {
-        if (!file.read_record({ListTarget::of(t.WARRAY(i)), ListTarget::of(t.WSPEC(i))})) return false;
-        if (!file.check_order(i < 2 || keeps_strict_order(t.WARRAY.data(), i), "frequencies")) return false;
-    }
-    t.NFREQ = NFREQ;
-    file.close();
-    return true;
+    return read_spectrum_rows(file, kMaxUserSpectrumPoints, SpectrumLookups::Anywhere, t.WARRAY.data(),
+                              t.WSPEC.data(), t.NFREQ);
 }
 
 // Reads the table of USERDAT into the kept arrays; counts and order are checked before anything
@@ -73,6 +65,7 @@ void load(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
             write_record(IOOUT, "      dimension = [" + digits(kMaxUserSpectrumPoints) + "]");
         });
     }
+    file.close();
     UserSpectrum& k = kept();
     k.NFREQ = read->NFREQ;
     k.WARRAY = read->WARRAY;
@@ -107,8 +100,7 @@ TableOutcome read_wave_spectrum_file(std::string_view NAME, Int IOOUT) {
     const auto scratch = std::make_unique<UserSpectrum>();
     UserTableFile file(NAME, "UWVSPC", IOOUT, KBD_UNIT, kUserSpectrumUnit);
     read_spectrum_rows(file, *scratch);
-    close_unit(kUserSpectrumUnit);
-    return file.outcome();
+    return file.close_check();
 }
 
 void reset_uwvspc() { kept() = UserSpectrum{}; }

@@ -1,7 +1,7 @@
 // The pre-run checks of the user files: each file a chosen model reads is read before the run with
 // the run's own reader, and every way it can fail to be read whole (missing, empty, cut short, a
 // count beyond its rows or its table, a word or NaN where a number stands, abscissae that turn back
-// or repeat) is a fatal finding naming the file, the page and item, and the line; the file is read
+// or repeat where the look-up would divide by them) is a fatal finding naming the file, the page and item, and the line; the file is read
 // only where the run reads it; the user RAO table is looked for.
 #include "edlib/run_file_checks.h"
 
@@ -68,7 +68,7 @@ struct Format {
     const char* too_few;             // a first line below what interpolation needs
     int row;                         // the line (1-based) of a row whose abscissa follows another's
     const char* turned_back;         // that row with an abscissa that turns back
-    const char* repeated;            // that row with the abscissa before it again
+    const char* repeated;            // that row with the abscissa before it again (the last pair)
     const char* abscissae;           // what the abscissae are
     const char* beyond_text;         // the second line for too_many
     const char* few_text;            // the second line for too_few
@@ -165,11 +165,7 @@ std::vector<Damage> damages(const Format& f) {
                  "     holds a value that is not a number at line 3."});
     d.push_back({"a word for the count", with(1, "three"), "     holds a value that is not a number at line 1."});
     d.push_back({"abscissae turning back", with(f.row, f.turned_back),
-                 "     has " + std::string(f.abscissae) + " that do not rise or fall strictly at line " +
-                     std::to_string(f.row) + "."});
-    d.push_back({"an abscissa repeated in a rising table", with(f.row, f.repeated),
-                 "     has " + std::string(f.abscissae) + " that do not rise or fall strictly at line " +
-                     std::to_string(f.row) + "."});
+                 "     has " + std::string(f.abscissae) + " that turn back at line " + std::to_string(f.row) + "."});
     d.push_back({"a count beyond its table", with(1, f.too_many), f.beyond_text});
     d.push_back({"a count too small to interpolate", with(1, f.too_few), f.few_text});
     return d;
@@ -264,16 +260,44 @@ TEST_F(RunFileChecksTest, EachDamageOfEachFileIsRefusedByFileAndLine) {
     }
 }
 
+// An abscissa repeated as the last of a table: refused where the reader's look-up reaches beyond
+// the table's end and would divide by the interval of no width (the coefficient files, the wave
+// spectrum, the profile), read where it never does (the speed spectra interpolate only inside
+// their range) or never divides (the drift table's look-up holds the lower entry).
+TEST_F(RunFileChecksTest, ARepeatedLastAbscissaIsRefusedOnlyWhereTheLookUpWouldDivideByIt) {
+    for (const FileCase& c : kFileCases) {
+        valid_case();
+        c.choose();
+        std::vector<std::string> lines = c.format->lines;
+        lines[static_cast<std::size_t>(c.format->row - 1)] = c.format->repeated;
+        testing::put_file(c.file, joined(lines));
+        const bool speed_spectrum = c.format == &kSpectrum && (c.page == 9 || c.page == 10);
+        if (c.format == &kDrift || speed_spectrum) {
+            EXPECT_TRUE(run_file_findings().empty()) << c.what;
+        } else {
+            EXPECT_EQ(fatal_findings(), (std::vector<RunInputFinding>{
+                                            {head(c), "     has equal " + std::string(c.format->abscissae) +
+                                                          " at line " + std::to_string(c.format->row) +
+                                                          " at an end of the table: no interval to interpolate in."}}))
+                << c.what;
+        }
+        std::filesystem::remove(c.file);
+    }
+}
+
 // The frequencies of a drift table's first block keep their order too (the later blocks' are not
-// used); a falling table is as good as a rising one.
+// used); a falling table is as good as a rising one, and equal neighbours are read.
 TEST_F(RunFileChecksTest, DriftFrequenciesOfTheFirstBlockKeepTheirOrder) {
     kFileCases[2].choose();
-    std::vector<std::string> lines = kDrift.lines;
-    lines[3] = "0.5 1 0 0";
+    std::vector<std::string> lines = {"3 2", "0", "0.5 1 0 0", "1.5 1 0 0", "1.0 1 0 0", "180", "0.5 -1 0 0",
+                                      "1.5 -1 0 0", "1.0 -1 0 0"};
     testing::put_file("DRFTCOFS.txt", joined(lines));
-    EXPECT_EQ(fatal_findings(),
-              (std::vector<RunInputFinding>{{head(kFileCases[2]),
-                                             "     has frequencies that do not rise or fall strictly at line 4."}}));
+    EXPECT_EQ(fatal_findings(), (std::vector<RunInputFinding>{
+                                    {head(kFileCases[2]), "     has frequencies that turn back at line 5."}}));
+    lines = kDrift.lines;
+    lines[3] = "0.5 1 0 0";  // the first block's frequencies equal: the look-up holds the lower entry
+    testing::put_file("DRFTCOFS.txt", joined(lines));
+    EXPECT_TRUE(run_file_findings().empty());
     lines = kDrift.lines;
     lines[6] = "0.5 0 1 0";  // the second block's repeated frequency: read and not used
     testing::put_file("DRFTCOFS.txt", joined(lines));
@@ -362,8 +386,9 @@ TEST_F(RunFileChecksTest, TheSameAnglesAreRefusedInLowdatAndInTheFileAlike) {
     const Angles cases[] = {
         {"rising", {0, 90, 180}, true},
         {"falling", {180, 90, 0}, true},
-        {"a repeated angle in a rising table", {0, 90, 90, 180}, false},
-        {"a repeated angle in a falling table", {180, 90, 90, 0}, false},
+        {"a repeated angle in a rising table", {0, 90, 90, 180}, true},
+        {"a repeated angle in a falling table", {180, 90, 90, 0}, true},
+        {"the last two equal, looked up beyond", {0, 90, 180, 180}, false},
         {"turning back", {0, 90, 45, 180}, false},
         {"turning back at the end", {0, 90, 180, 170}, false},
         {"the first two equal", {0, 0, 90}, false},

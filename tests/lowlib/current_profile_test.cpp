@@ -7,7 +7,9 @@
 #include <cmath>
 #include <string>
 
+#include "lowlib/depth_current_drag.h"
 #include "lowlib/lowlib_fixture.h"
+#include "refused_tables.h"
 #include "sysutl/pauses.h"
 
 namespace brevant {
@@ -265,4 +267,26 @@ TEST_F(ProfileFile, SilentRunWritesTheMessagesWithoutWaiting) {
 }
 
 }  // namespace
+// A step in the profile (two points at 4 m) is read as written: above it the line to its upper
+// speed, at it the upper speed, below it the line from its lower speed. Two points at the first
+// depth, where the look-up starts, would leave it an interval of no width: refused. A turn too.
+TEST_F(ProfileFile, AStepIsReadAsWrittenAndARepeatAtTheTopIsRefused) {
+    put_file("CRNTPROF.txt", "4\n0 1.0 45\n4 0.9 45\n4 0.6 45\n10 0.2 45\n");
+    EXPECT_TRUE(read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT).ok());
+    ASSERT_EQ(build(), -1);
+    ASSERT_EQ(CURPROF.NCURNTPF, 4);
+    EXPECT_EQ(DZMIN, 0.0f);
+    const auto speed = [](Real z) {
+        return GET_VCX_LOC(z, 2.0f, 45.0f, 45.0f, CURPROF.DPTHIPF.data(), CURPROF.VELIPF.data(),
+                           CURPROF.CURHDGPF.data(), CURPROF.NCURNTPF);
+    };
+    EXPECT_FLOAT_EQ(speed(2.0f), 0.95f);
+    EXPECT_FLOAT_EQ(speed(4.0f), 0.9f);
+    EXPECT_FLOAT_EQ(speed(7.0f), 0.4f);
+    testing::expect_refused(read_current_profile_file, "CRNTPROF.txt",
+                            {{"3\n0 1.0 45\n0 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 3},
+                             {"3\n0 1.0 45\n10 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 4},
+                             {"3\n0 1.0 45\n10 0.9 45\n5 0.2 45\n", TableFault::OutOfOrder, 4}});
+}
+
 }  // namespace brevant

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "lowlib/lowlib_fixture.h"
+#include "refused_tables.h"
 #include "sysutl/pauses.h"
 
 namespace brevant {
@@ -294,4 +295,25 @@ TEST_F(UserSpectrumFile, MissingFileAsksAndEnds) {
 }
 
 }  // namespace
+// A point given twice inside the table is read as written: at it and on either side the values of
+// the table without the repeat. Twice at the lowest frequency, a look-up there would divide by the
+// interval of no width: refused; at the highest it is never picked (nothing beyond is interpolated).
+TEST_F(UserSpectrumFile, ARepeatedPointIsReadWhereTheLookUpNeverDividesByIt) {
+    put_file("CRNTSPEC.txt", "5\n0.04 2.0\n0.1 5.0\n0.1 5.0\n0.3 1.0\n0.6 0.4\n");
+    EXPECT_TRUE(read_speed_spectrum_file("CRNTSPEC.txt", SCREEN_UNIT).ok());
+    EXPECT_FLOAT_EQ(current(0.07f), 3.5f);
+    EXPECT_FLOAT_EQ(current(0.1f), 5.0f);
+    EXPECT_FLOAT_EQ(current(0.2f), 3.0f);
+    EXPECT_EQ(screen(), "");
+
+    put_file("WINDSPEC.txt", "3\n0.04 2.0\n0.6 0.4\n0.6 0.4\n");
+    EXPECT_TRUE(read_speed_spectrum_file("WINDSPEC.txt", SCREEN_UNIT).ok());
+    EXPECT_FLOAT_EQ(UWNDSPEC(0.6f, SCREEN_UNIT, "WINDSPEC.txt"), 0.4f);
+    // Refused at the line of the second of the two; a turn as before.
+    testing::expect_refused(read_speed_spectrum_file, "WINDSPEC.txt",
+                            {{"3\n0.04 2.0\n0.04 2.0\n0.6 0.4\n", TableFault::EmptyInterval, 3},
+                             {"3\n0.6 0.4\n0.04 2.0\n0.04 2.0\n", TableFault::EmptyInterval, 4},
+                             {"3\n0.04 2.0\n0.6 0.4\n0.3 1.0\n", TableFault::OutOfOrder, 4}});
+}
+
 }  // namespace brevant

@@ -208,4 +208,38 @@ TEST_F(UserDriftTableTest, AcceptsCarriageReturnsAndBlankSeparatedValues) {
 }
 
 }  // namespace
+// The block of heading 180 given twice, and the frequency 0.8 twice in every block, are read as
+// written: the bilinear look-up holds the lower entry across an interval of no width, so the
+// table still reproduces the data at 180 degrees, at 0.8 rad/s and on either side. A turn is
+// refused.
+TEST_F(UserDriftTableTest, RepeatedHeadingsAndFrequenciesAreReadAndATurnIsRefused) {
+    put_file("DRFTCOFS.txt", drift_table_text({0.2, 0.5, 0.8, 0.8, 1.1}, {0.0, 90.0, 180.0, 180.0, 270.0}, bilinear));
+    EXPECT_TRUE(read_drift_file("DRFTCOFS.txt", SCREEN_UNIT).ok());
+    struct Case {
+        Real w, angle;
+        double heading;
+    };
+    for (const Case& c : {Case{0.8f, 0.0f, 180.0}, Case{0.79f, 0.01f, 180.5729578},
+                          Case{0.81f, -0.01f, 179.4270422}, Case{0.5f, kPi / 2.0f, 270.0}}) {
+        const double want = bilinear_cx(c.w, c.heading);
+        EXPECT_NEAR(lookup(c.w, 1, c.angle), want, 1e-5 * std::fabs(want)) << c.w << " " << c.heading;
+    }
+    EXPECT_EQ(screen(), "");
+    put_file("DRFTCOFS.txt", drift_table_text({0.2, 0.8, 0.5}, {0.0, 180.0}, bilinear));
+    const TableOutcome o = read_drift_file("DRFTCOFS.txt", SCREEN_UNIT);
+    EXPECT_EQ(o.fault, TableFault::OutOfOrder);
+    EXPECT_EQ(o.what, "frequencies");
+}
+
+// The first record (the two sizes) spread over 200,000 blank lines reads in one pass: read again
+// from its start at each line it would step through about 2e10 blanks and hold the suite up.
+TEST_F(UserDriftTableTest, ASizeRecordOverManyBlankLinesIsReadInOnePass) {
+    std::string text = drift_table_text(kFreqs, kHeadings, bilinear);
+    const std::size_t gap = text.find(' ') + 1;  // after the first size
+    text.insert(gap, std::string(200000, '\n'));
+    put_file("DRFTCOFS.txt", text);
+    EXPECT_TRUE(read_drift_file("DRFTCOFS.txt", SCREEN_UNIT).ok());
+    EXPECT_NEAR(lookup(0.65f, 1, -kPi / 4.0f), 5.405, 5.405e-5);
+}
+
 }  // namespace brevant::testing

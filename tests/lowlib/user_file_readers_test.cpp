@@ -1,6 +1,7 @@
 // The run's readers of the user files refuse what the checks before the run refuse, with the same
-// code: abscissae that turn back or repeat end the run through the file error report naming the
-// routine and the file, where the table the other way round (falling) is read and used.
+// code: abscissae that turn back, or repeat where the look-up would divide by the interval between
+// them, end the run through the file error report naming the routine and the file, where the
+// table the other way round (falling) is read and used.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,7 +47,7 @@ TEST_F(UserFileReaders, AbscissaeOutOfOrderEndTheRunThroughTheFileErrorReport) {
         {"WINDCOFS.txt", "USRWND", "3\n360 1 0 0\n180 0 1 0\n0 1 0 0\n", "3\n360 1 0 0\n180 0 1 0\n270 1 0 0\n",
          [] { USRWND(1, 0.5f, SCREEN_UNIT, KBD_UNIT, "WINDCOFS.txt "); }},
         {"DRFTCOFS.txt", "DRFTCB", "2 2\n360\n2 1 0 0\n0.1 1 0 0\n0\n2 1 0 0\n0.1 1 0 0\n",
-         "2 2\n360\n2 1 0 0\n2 1 0 0\n0\n2 1 0 0\n0.1 1 0 0\n",
+         "3 2\n360\n2 1 0 0\n0.1 1 0 0\n1 1 0 0\n0\n2 1 0 0\n0.1 1 0 0\n1 1 0 0\n",
          [] { DRFTCB(0.5f, 1, 0.5f, SCREEN_UNIT, KBD_UNIT, "DRFTCOFS.txt "); }},
         {"WINDSPEC.txt", "UWNDSPEC     ", "3\n3 1\n1 1\n0.01 1\n", "3\n3 1\n1 1\n2 1\n",
          [] { UWNDSPEC(0.5f, SCREEN_UNIT, "WINDSPEC.txt"); }},
@@ -81,6 +82,38 @@ TEST_F(UserFileReaders, AbscissaeOutOfOrderEndTheRunThroughTheFileErrorReport) {
                   std::string::npos)
             << r.file << "\n" << screen();
     }
+}
+
+// The five checks before a run read a file the same way: by its name, and with their unit closed
+// after a good file, a damaged one and a missing one alike.
+TEST_F(UserFileReaders, EachCheckTakesTheNameAndClosesItsUnitOnEveryPath) {
+    using Check = TableOutcome (*)(std::string_view, Int);
+    struct Case {
+        const char* file;
+        Check check;
+        const char* good;
+        const char* damaged;
+        Int unit;
+    };
+    const Case cases[] = {
+        {"A.txt", read_user_coefficient_file, "2\n0 1 0 0\n360 1 0 0\n", "2\n0 1 0 0\n", USER_TABLE_UNIT},
+        {"B.txt", read_drift_file, "2 2\n0\n0.1 1 0 0\n2 1 0 0\n360\n0.1 1 0 0\n2 1 0 0\n", "2 2\n0\n",
+         USER_TABLE_UNIT},
+        {"C.txt", read_speed_spectrum_file, "2\n0.1 1\n2 1\n", "2\n0.1 1\n", USER_TABLE_UNIT},
+        {"D.txt", read_current_profile_file, "2\n10 1 0\n50 1 0\n", "2\n10 1 0\n", USER_TABLE_UNIT},
+        {"E.txt", read_wave_spectrum_file, "2\n0.1 1\n2 1\n", "2\n0.1 1\n", kUserSpectrumUnit},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.check(c.file, SCREEN_UNIT).fault, TableFault::Missing) << c.file;
+        EXPECT_FALSE(unit_is_open(c.unit)) << c.file;
+        put_file(c.file, c.good);
+        EXPECT_TRUE(c.check(c.file, SCREEN_UNIT).ok()) << c.file;
+        EXPECT_FALSE(unit_is_open(c.unit)) << c.file;
+        put_file(c.file, c.damaged);
+        EXPECT_EQ(c.check(c.file, SCREEN_UNIT).fault, TableFault::EndOfFile) << c.file;
+        EXPECT_FALSE(unit_is_open(c.unit)) << c.file;
+    }
+    EXPECT_EQ(screen(), "");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "lowlib/lowlib_fixture.h"
 #include "lowlib/tanker_coefficient_sets.h"
 #include "records/coefficient_image.h"
+#include "refused_tables.h"
 #include "sysutl/pauses.h"
 
 namespace brevant {
@@ -578,4 +579,29 @@ TEST_F(Current, ZeroBeamOrLengthEndsTheRunWhereTheTypeDividesByIt) {
 }
 
 }  // namespace
+// The row at 180 degrees given twice is read as written: the same coefficients at 180 and on either
+// side as without the repeat. Twice at 0 degrees (where a stern wind looks up) or at a last heading
+// short of 360 (looked up beyond), the look-up would divide by the interval of no width: refused.
+TEST_F(UserCoefficientFile, ARepeatedHeadingIsReadWhereTheLookUpNeverDividesByIt) {
+    const char* const whole = "5\n0 -1 0 0\n90 0 -1 0.05\n180 1 0 0\n270 0 1 -0.05\n360 -1 0 0\n";
+    const char* const repeated = "6\n0 -1 0 0\n90 0 -1 0.05\n180 1 0 0\n180 1 0 0\n270 0 1 -0.05\n360 -1 0 0\n";
+    put_file("WINDCOFS.txt", repeated);
+    EXPECT_TRUE(read_user_coefficient_file("WINDCOFS.txt", SCREEN_UNIT).ok());
+    put_file("PLAIN.txt", whole);
+    for (double wind : {-1.0, 0.0, 1.0, 30.0, 150.0})
+        for (Int k = 1; k <= 3; ++k)
+            EXPECT_EQ(USRWND(k, radians(wind), SCREEN_UNIT, KBD_UNIT, "WINDCOFS.txt "),
+                      USRWND(k, radians(wind), SCREEN_UNIT, KBD_UNIT, "PLAIN.txt    "))
+                << wind << " " << k;
+    EXPECT_FLOAT_EQ(USRWND(1, 0.0f, SCREEN_UNIT, KBD_UNIT, "WINDCOFS.txt "), 1.0f);
+    EXPECT_EQ(screen(), "");
+    testing::expect_refused(read_user_coefficient_file, "CRNTCOFS.txt",
+                            {{"3\n0 1 0 0\n0 1 0 0\n360 1 0 0\n", TableFault::EmptyInterval, 3},
+                             {"3\n0 1 0 0\n270 1 0 0\n270 1 0 0\n", TableFault::EmptyInterval, 4},
+                             {"3\n0 1 0 0\n180 1 0 0\n90 1 0 0\n", TableFault::OutOfOrder, 4}});
+    // A last heading of 360 given twice is never looked up beyond: read.
+    put_file("CRNTCOFS.txt", "3\n0 1 0 0\n360 1 0 0\n360 1 0 0\n");
+    EXPECT_TRUE(read_user_coefficient_file("CRNTCOFS.txt", SCREEN_UNIT).ok());
+}
+
 }  // namespace brevant

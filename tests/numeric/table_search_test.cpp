@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -192,6 +194,75 @@ TEST(MaxMin, SingleEntry) {
     EXPECT_EQ(MAXI, 1);
     EXPECT_EQ(MINVAL, 42.0f);
     EXPECT_EQ(MAXVAL, 42.0f);
+}
+
+}  // namespace
+}  // namespace brevant
+
+namespace brevant {
+namespace {
+
+// The order of a table's abscissae: rising or falling, equal neighbours kept, a turn refused; an
+// interval of no width refused only where a look-up between LOW and HIGH would pick it.
+TEST(TableOrder, RepeatsKeepTheOrderTurnsBreakItAndEndRepeatsOnlyWhereLookedUp) {
+    constexpr Real inf = std::numeric_limits<Real>::infinity();
+    struct Case {
+        const char* what;
+        std::vector<Real> x;
+        Real low, high;
+        Int broken;  // order_break
+    };
+    const Case cases[] = {
+        {"rising", {0, 90, 180}, -inf, inf, 0},
+        {"falling", {180, 90, 0}, -inf, inf, 0},
+        {"a repeat inside a rising table", {0, 90, 90, 180}, -inf, inf, 0},
+        {"a repeat inside a falling table", {180, 90, 90, 0}, -inf, inf, 0},
+        {"three equal inside", {0, 4, 4, 4, 10}, -inf, inf, 0},
+        {"turning back", {0, 90, 45, 180}, -inf, inf, 3},
+        {"turning back after a repeat", {0, 90, 90, 45}, -inf, inf, 4},
+        {"turning at the end", {0, 90, 180, 170}, -inf, inf, 4},
+        {"a flat start, then falling, then rising", {5, 5, 3, 4}, 3, 5, 4},
+        // Rising: the first pair is picked at and below its value, the last pair only beyond it.
+        {"rising, the first two equal, looked up at them", {0, 0, 90}, 0, 90, 2},
+        {"rising, the first two equal, looked up above only", {0, 0, 90}, 1, 90, 0},
+        {"rising, the last two equal, looked up at them", {0, 90, 90}, 0, 90, 0},
+        {"rising, the last two equal, looked up beyond", {0, 90, 90}, 0, 91, 3},
+        // Falling: the first pair only beyond its value, the last pair at and below it.
+        {"falling, the first two equal, looked up at them", {90, 90, 0}, 0, 90, 0},
+        {"falling, the first two equal, looked up beyond", {90, 90, 0}, 0, 91, 2},
+        {"falling, the last two equal, looked up at them", {90, 0, 0}, 0, 90, 3},
+        {"all equal", {7, 7, 7}, 7, 7, 2},
+        {"one entry", {7}, -inf, inf, 0},
+        {"no number", {0, std::numeric_limits<Real>::quiet_NaN(), 2}, -inf, inf, 2},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(order_break(c.x.data(), static_cast<Int>(c.x.size()), c.low, c.high), c.broken) << c.what;
+        // Where it is not refused, the search at both ends and between finds an interval that has width.
+        if (c.broken != 0) continue;
+        const Int n = static_cast<Int>(c.x.size());
+        if (n < 2) continue;
+        for (Real wp : {c.low, c.high, 0.5f * (c.low + c.high)}) {
+            if (!std::isfinite(wp)) continue;
+            Int IER = 0, MIN = 0;
+            BSRCH(c.x.data(), wp, IER, MIN, n);
+            EXPECT_NE(c.x[MIN - 1], c.x[MIN]) << c.what << " at " << wp;
+        }
+    }
+}
+
+// A step (two points at one abscissa) is interpolated as written: at the step the value of the
+// row the search finds, finite; on either side the straight line to its own neighbour.
+TEST(TableOrder, AStepIsInterpolatedOnEitherSideAndAtItself) {
+    const std::vector<Real> up_x = {0, 4, 4, 10};
+    const std::vector<Real> up_y = {1.0f, 0.9f, 0.6f, 0.2f};
+    EXPECT_FLOAT_EQ(table_value(up_x.data(), up_y.data(), 2.0f, 4), 0.95f);
+    EXPECT_FLOAT_EQ(table_value(up_x.data(), up_y.data(), 4.0f, 4), 0.9f);  // the interval below the step
+    EXPECT_FLOAT_EQ(table_value(up_x.data(), up_y.data(), 7.0f, 4), 0.4f);
+    const std::vector<Real> down_x = {10, 4, 4, 0};
+    const std::vector<Real> down_y = {0.2f, 0.6f, 0.9f, 1.0f};
+    EXPECT_FLOAT_EQ(table_value(down_x.data(), down_y.data(), 2.0f, 4), 0.95f);
+    EXPECT_FLOAT_EQ(table_value(down_x.data(), down_y.data(), 4.0f, 4), 0.9f);  // the interval below the step
+    EXPECT_FLOAT_EQ(table_value(down_x.data(), down_y.data(), 7.0f, 4), 0.4f);
 }
 
 }  // namespace

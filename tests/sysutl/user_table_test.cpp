@@ -113,20 +113,40 @@ TEST_F(UserTable, TwoCountsOfOneHeaderAreCheckedOneByOne) {
     EXPECT_EQ(screen().rfind("size 146\n", 0), 0u);
 }
 
-// The order of the abscissae is checked row by row, at the line of the row that breaks it.
-TEST_F(UserTable, AnAbscissaOutOfOrderStopsTheReadAtItsLine) {
-    put_file("TABLE.txt", "0\n\n10\n20\n20\n");
+// The order of the abscissae is checked row by row, at the line of the row that breaks it: a
+// repeat goes on, a turn stops the read.
+TEST_F(UserTable, AnAbscissaThatTurnsBackStopsTheReadAtItsLine) {
+    put_file("TABLE.txt", "0\n\n10\n10\n20\n5\n");
     ASSERT_TRUE(table.open());
-    Real x[4] = {};
+    Real x[5] = {};
     Int i = 0;
-    for (; i < 4; ++i) {
+    for (; i < 5; ++i) {
         if (!table.read_record({ListTarget::of(x[i])})) break;
-        if (!table.check_order(i < 1 || keeps_strict_order(x, i + 1), "angles")) break;
+        if (!table.check_order(i < 1 || keeps_order(x, i + 1), "angles")) break;
     }
-    EXPECT_EQ(i, 3);
+    EXPECT_EQ(i, 4);
     EXPECT_EQ(table.outcome().fault, TableFault::OutOfOrder);
-    EXPECT_EQ(table.outcome().line, 5);
-    EXPECT_EQ(table_fault_text(table.outcome()), "     has angles that do not rise or fall strictly at line 5.");
+    EXPECT_EQ(table.outcome().line, 6);
+    EXPECT_EQ(table_fault_text(table.outcome()), "     has angles that turn back at line 6.");
+}
+
+// An interval of no width is refused at the line the caller names (the row that closes it), and
+// the unit of a check's read is closed whatever the read found.
+TEST_F(UserTable, AnEmptyIntervalIsRefusedAtTheLineGivenAndACheckClosesTheUnit) {
+    put_file("TABLE.txt", "1\n2\n3\n");
+    ASSERT_TRUE(table.open());
+    Int n = 0;
+    ASSERT_TRUE(table.read_record({ListTarget::of(n)}));
+    EXPECT_EQ(table.lines(), 1);
+    EXPECT_TRUE(table.check_interval(false, 1, "frequencies"));
+    EXPECT_FALSE(table.check_interval(true, 2, "frequencies"));
+    EXPECT_EQ(table.outcome().fault, TableFault::EmptyInterval);
+    EXPECT_EQ(table.outcome().line, 2);
+    EXPECT_EQ(table.outcome().what, "frequencies");
+    EXPECT_TRUE(unit_is_open(USER_TABLE_UNIT));
+    EXPECT_EQ(table.close_check().fault, TableFault::EmptyInterval);
+    EXPECT_FALSE(unit_is_open(USER_TABLE_UNIT));
+    EXPECT_EQ(screen(), "");
 }
 
 // The texts of the findings before a run, one for each way a file cannot be read whole.
@@ -148,8 +168,9 @@ TEST(UserTableFaultText, EachFaultSaysWhatAndWhere) {
               "     gives a count of 146 at line 1; its table holds at most 145 headings.");
     EXPECT_EQ(text(TableFault::TooFew, 1, 1, 2, "points"),
               "     gives a count of 1 at line 1; the run needs at least 2 points.");
-    EXPECT_EQ(text(TableFault::OutOfOrder, 7, 0, 0, "depths"),
-              "     has depths that do not rise or fall strictly at line 7.");
+    EXPECT_EQ(text(TableFault::OutOfOrder, 7, 0, 0, "depths"), "     has depths that turn back at line 7.");
+    EXPECT_EQ(text(TableFault::EmptyInterval, 3, 0, 0, "frequencies"),
+              "     has equal frequencies at line 3 at an end of the table: no interval to interpolate in.");
 }
 
 }  // namespace

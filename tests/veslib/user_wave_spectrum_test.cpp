@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "refused_tables.h"
 #include "test_support.h"
 #include "veslib/user_wave_spectrum.h"
 
@@ -162,4 +163,19 @@ TEST_F(UserWaveSpectrum, MissingFileIsReportedWithItsPaddedNameAndEndsTheRun) {
 }
 
 }  // namespace
+// A point given twice inside the table is read as written, the same values at it and on either
+// side; twice at either end, a look-up at or beyond that end (extrapolated) would divide by the
+// interval of no width between them: refused at the line of the second. A turn is refused too.
+TEST_F(UserWaveSpectrum, ARepeatedPointIsReadInsideAndRefusedAtAnEnd) {
+    testing::put_file("WAVSPEC.txt", "4\n0.5 1.0\n1.0 3.0\n1.0 3.0\n2.0 2.0\n");
+    EXPECT_TRUE(read_wave_spectrum_file("WAVSPEC.txt", SCREEN_UNIT).ok());
+    for (double w : {0.5, 0.99, 1.0, 1.01, 2.0}) EXPECT_NEAR(at(static_cast<Real>(w)), reference(w), 1e-6) << w;
+    EXPECT_EQ(screen(), "");
+    testing::expect_refused(read_wave_spectrum_file, "WAVSPEC.txt",
+                            {{"3\n0.5 1.0\n0.5 1.0\n2.0 2.0\n", TableFault::EmptyInterval, 3},
+                             {"3\n0.5 1.0\n2.0 2.0\n2.0 2.0\n", TableFault::EmptyInterval, 4},
+                             {"3\n2.0 2.0\n2.0 2.0\n0.5 1.0\n", TableFault::EmptyInterval, 3},
+                             {"3\n0.5 1.0\n2.0 2.0\n1.0 3.0\n", TableFault::OutOfOrder, 4}});
+}
+
 }  // namespace brevant
