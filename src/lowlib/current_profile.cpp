@@ -23,7 +23,6 @@ namespace {
 // 1 until the profile of the run has been built.
 Int FRSTIM = 1;
 
-constexpr const char* kProfileFile = "CRNTPROF.txt";
 constexpr const char* kCaption = "CURPROF_INIT";
 
 void write_not_found(Int IOOUT) {
@@ -69,7 +68,7 @@ bool read_profile_rows(UserTableFile& file, CurProf& P) {
 
 // The profile of "CRNTPROF.txt", with a note when the direction changes above the draft DRFT_MAX.
 void read_profile_file(Real DRFT_MAX, Int IOOUT, Int IOIN) {
-    UserTableFile table(kProfileFile, kCaption, IOOUT, IOIN);
+    UserTableFile table(kCurrentProfileFile, kCaption, IOOUT, IOIN);
     if (!read_profile_rows(table, CURPROF)) {
         if (table.outcome().fault == TableFault::Missing) {
             write_not_found(IOOUT);
@@ -102,7 +101,7 @@ void set_depths(const Real (&fraction)[N]) {
 
 TableOutcome read_current_profile_file(Int IOOUT) {
     const auto scratch = std::make_unique<CurProf>();
-    UserTableFile file(kProfileFile, kCaption, IOOUT, KBD_UNIT);
+    UserTableFile file(kCurrentProfileFile, kCaption, IOOUT, KBD_UNIT);
     if (read_profile_rows(file, *scratch)) file.close();
     close_unit(USER_TABLE_UNIT);
     return file.outcome();
@@ -144,7 +143,7 @@ void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN) {
             CURPROF.VELIPF(j) = TPCM.CURSPD;
             CURPROF.CURHDGPF(j) = TPCM.CURHDG;
         }
-    } else if (TPCM.LCSTCR == 3) {
+    } else if (TPCM.LCSTCR == kProfileFromFile) {
         read_profile_file(DRFT_MAX, IOOUT, IOIN);
     } else {
         // A case run with "E" never passes the current page, which would hold the count to the five

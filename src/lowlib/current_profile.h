@@ -3,12 +3,17 @@
 // short table or the file "CRNTPROF.txt") and read by the current averaging and the drag models.
 #pragma once
 
+#include <string_view>
+
 #include "sysutl/ftypes.h"
 #include "sysutl/user_table.h"
 
 namespace brevant {
 
 inline constexpr Int kMaxProfilePoints = 101;
+// The current variation with depth (LCSTCR) that reads the profile from the user's file, and the file.
+inline constexpr Int kProfileFromFile = 3;
+inline constexpr std::string_view kCurrentProfileFile = "CRNTPROF.txt";
 // Slots of the data image's own profile table (DPTHI, VELI).
 inline constexpr Int kImageProfilePoints = 5;
 
