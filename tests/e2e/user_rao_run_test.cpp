@@ -152,5 +152,33 @@ TEST_F(UserRaoRun, AMissingTableIsAWarningOnTheScreenAndFatalInASilentRun) {
     EXPECT_EQ(file_bytes("BREVOUT.stxt"), "the last report\n");
 }
 
+// The table is looked for only where the run reads it: a silent run whose only tables are the net
+// spectral ones (IX spectra, VIIs, VIIr) reads it with a sea on (the series by attack angle takes the
+// sea's responses at every angle), and never without waves, where the run goes on to its report
+// without it.
+TEST_F(UserRaoRun, ASilentRunLooksForTheTableOnlyWhereTheRunReadsIt) {
+    prepare();
+    WordFile f("BREVDAT");
+    f.set(180, 1u << 26);  // BRVFLG: bit 27 alone, the net spectral tables
+    f.save("BREVDAT");
+    const std::string finding = " ++> Fatal Warning: The file \"USERRAOS.txt\" of the user-supplied vessel RAO data";
+    {
+        const ProgramResult r = run_brevant("M\nL\n4\n");
+        const std::string diagnostics = file_bytes("Diagnostics.stxt");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(diagnostics.find(finding), std::string::npos) << diagnostics;
+    }
+    f = WordFile("BREVDAT");
+    f.set(172, 0);  // LRANDM: no sea, no swell
+    f.save("BREVDAT");
+    const ProgramResult r = run_brevant("M\nL\n4\n");
+    const std::string diagnostics = file_bytes("Diagnostics.stxt");
+    EXPECT_EQ(r.status, 0) << diagnostics;
+    EXPECT_EQ(diagnostics.find(finding), std::string::npos) << diagnostics;
+    EXPECT_EQ(diagnostics.find("USERRAOS.txt"), std::string::npos) << diagnostics;
+    EXPECT_NE(diagnostics.find(kRunBanner), std::string::npos) << diagnostics;
+    EXPECT_FALSE(file_bytes("BREVOUT.stxt").empty());
+}
+
 }  // namespace
 }  // namespace brevant::e2e
