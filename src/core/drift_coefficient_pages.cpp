@@ -12,6 +12,7 @@
 #include "lowlib/drift_coefficients.h"
 #include "lowlib/heading_functions.h"
 #include "lowlib/row_series_reuse.h"
+#include "lowlib/user_drift_table.h"
 #include "lowlib/wind_current_coefficients.h"
 #include "options/output_selection.h"
 #include "records/data_image.h"
@@ -31,7 +32,6 @@ namespace brevant {
 namespace {
 
 constexpr Real kDegPerRad = 57.295776f;
-constexpr const char* kUserDriftFile = "DRFTCOFS.txt ";
 
 bool bit_on(Int bit) { return BITVAL(TPCM.BRVFLG, bit, TPCM.EDUNIT) == 1; }
 
@@ -249,12 +249,14 @@ RegularWave regular_wave(Int IW) {
 
 std::array<Real, 3> reflection_coefficients(Int IW, Real RELANG) {
     std::array<Real, 3> C{};
+    // The regular-wave tables read this program's own file whatever the vessel.
+    const FixedText<13> USERDAT(kDriftCoefficientFile);
     for (Int k = 1; k <= 3; ++k) {
         const Int DRFTYP = drift_field(k);
         const Int DOUSER = DRFTYP == 1 ? 1 : 0;
         // DRFTC clears the flag; every coefficient here stands alone.
         Logical FRSTIM = 1;
-        C[static_cast<std::size_t>(k - 1)] = DRFTC(k, IW, DOUSER, DRFTYP, kUserDriftFile, RELANG, FRSTIM, "BRVCOR", 1);
+        C[static_cast<std::size_t>(k - 1)] = DRFTC(k, IW, DOUSER, DRFTYP, USERDAT.view(), RELANG, FRSTIM, "BRVCOR", 1);
     }
     return C;
 }

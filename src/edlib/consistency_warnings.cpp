@@ -111,7 +111,7 @@ void tidy_case_for_checks(Tpcm& t) {
     } else if (t.AXFC2 == 0) {
         t.AXFC3 = 0;
     }
-    t.SEMI_LIKE = (t.VESTYP == 3 || t.VESTYP == 5 || t.VESTYP == 6) ? 1 : 0;
+    t.SEMI_LIKE = semi_like_type(t.VESTYP) ? 1 : 0;
     t.IVERS_SUFX = 0;
 }
 

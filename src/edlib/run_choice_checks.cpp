@@ -6,6 +6,7 @@
 #include <string>
 
 #include "edlib/members/member_table.h"
+#include "edlib/run_reads.h"
 #include "options/output_selection.h"
 #include "sysutl/captions.h"
 #include "sysutl/option_words.h"
@@ -15,24 +16,18 @@ namespace brevant {
 
 namespace {
 
-bool bit_on(const Tpcm& t, Int bit) { return BITVAL(t.BRVFLG, bit, t.EDUNIT) == 1; }
-
-bool waves(const Tpcm& t) { return t.LRANDM != 0 || t.LSWELL != 0; }
 bool always(const Tpcm&) { return true; }
 
-bool wind_spectrum_on(const Tpcm& t) { return t.LWIND != 0 && speed_spectra_reported(t); }
-bool current_spectrum_on(const Tpcm& t) { return t.LCURNT != 0 && speed_spectra_reported(t); }
 bool current_on(const Tpcm& t) { return t.LCURNT != 0; }
 bool sea_on(const Tpcm& t) { return t.LRANDM != 0; }
 bool swell_on(const Tpcm& t) { return t.LSWELL != 0; }
 bool force_on(const Tpcm& t) { return t.AUXFRC != 0; }
-// The hull model of a member-built hull reads the semi output options' phantom weight switch.
-bool members_hull(const Tpcm& t) { return t.VESTYP == 3 || t.VESTYP == 5 || t.VESTYP == 6; }
 
 // Every code a page sets from a list, and every yes/no switch that the run tests against 1 in one
 // place and against 0 in another (so that any other value takes both branches or neither). The
 // swell page refuses Ochi-Hubble (9), which only the sea offers. Page 0 names a word by its number:
-// the phantom weight switch of the semi output options, which no page of the walk shows.
+// the phantom weight switch of the semi output options, which no page of the walk shows (the hull
+// model of a member-built hull reads it, but for the tension-leg programs).
 const ChoiceCode kChoiceCodes[] = {
     {2, 11, "Vessel type for simulation", &Tpcm::VESTYP, 1, 6, kNoneSkipped, always},
     {4, 1, "Heave damping switch", &Tpcm::LHVDMP, 0, 1, kNoneSkipped, always},
@@ -45,16 +40,16 @@ const ChoiceCode kChoiceCodes[] = {
     {7, 5, "External force coordinate system", &Tpcm::CRDSYS, 0, 1, kNoneSkipped, force_on},
     {8, 1, "Wind switch", &Tpcm::LWIND, 0, 1, kNoneSkipped, always},
     {8, 11, "Current switch", &Tpcm::LCURNT, 0, 1, kNoneSkipped, always},
-    {9, 3, "Wind spectral type", &Tpcm::WNDTYP, 1, 6, kNoneSkipped, wind_spectrum_on},
+    {9, 3, "Wind spectral type", &Tpcm::WNDTYP, 1, 6, kNoneSkipped, wind_spectrum_read},
     {10, 3, "Current variation with depth", &Tpcm::LCSTCR, 0, 3, kNoneSkipped, current_on},
-    {10, 6, "Current spectral type", &Tpcm::CURTYP, 0, 3, kNoneSkipped, current_spectrum_on},
+    {10, 6, "Current spectral type", &Tpcm::CURTYP, 0, 3, kNoneSkipped, current_spectrum_read},
     {11, 3, "Constant wave height or slope", &Tpcm::LSLPHT, 0, 1, kNoneSkipped, always},
     {12, 1, "Irregular waves switch", &Tpcm::LRANDM, 0, 1, kNoneSkipped, always},
     {12, 2, "Wave type", &Tpcm::WAVTYP, 0, 10, kNoneSkipped, sea_on},
     {13, 1, "Swell switch", &Tpcm::LSWELL, 0, 1, kNoneSkipped, always},
     {13, 2, "Swell type", &Tpcm::SWLTYP, 0, 10, 9, swell_on},
     {13, 3, "Swell heading lock", &Tpcm::LSWLOK, 0, 1, kNoneSkipped, swell_on},
-    {0, 189, "Phantom weight switch", &Tpcm::LPHANTOM_WGHT, 0, 1, kNoneSkipped, members_hull},
+    {0, 189, "Phantom weight switch", &Tpcm::LPHANTOM_WGHT, 0, 1, kNoneSkipped, phantom_weight_switch_read},
 };
 
 // "     its page offers the codes 0 to 8 and 10."
@@ -80,23 +75,12 @@ RunInputFinding outside(std::string_view name, Int page, Int item, Int value, In
 
 struct LoadModel {
     std::string_view load;  // "Wind", "Current", "Wave"
-    Int first_item;         // the item of Cx, or of the one model of all three
     Int Tpcm::*word;
     Int rows;               // the captions of the model list
     bool (*used)(const Tpcm&);
 };
 
 Int field_of(const Tpcm& t, const LoadModel& m, Int k) { return NIBVAL(t.*(m.word), k, t.EDUNIT); }
-
-// The page shows one item for the three fields while they agree (the current's field 1 of the
-// NSMB mean curve agreeing with 4), and an item for each otherwise.
-bool one_model(const Tpcm& t, const LoadModel& m) {
-    const Int f1 = field_of(t, m, 1);
-    const Int first = m.word == &Tpcm::LCBARG && f1 == kNsmbMeanCurrent ? 4 : f1;
-    return first == field_of(t, m, 2) && first == field_of(t, m, 3);
-}
-
-Int field_item(const Tpcm& t, const LoadModel& m, Int k) { return one_model(t, m) ? m.first_item : m.first_item + k - 1; }
 
 std::string field_name(const LoadModel& m, bool one, Int k) {
     static constexpr std::string_view kComponent[3] = {" Cx", " Cy", " Cz"};
@@ -107,9 +91,9 @@ std::string field_name(const LoadModel& m, bool one, Int k) {
 
 const std::array<LoadModel, 3>& load_models() {
     static const std::array<LoadModel, 3> models = {{
-        {"Wind", 2, &Tpcm::LWBARG, static_cast<Int>(TNKWND().size()), wind_model_used},
-        {"Current", 12, &Tpcm::LCBARG, static_cast<Int>(TNKCUR().size()), current_model_used},
-        {"Wave", 22, &Tpcm::LWVCOF, static_cast<Int>(TNKWAV().size()), drift_model_used},
+        {"Wind", &Tpcm::LWBARG, static_cast<Int>(TNKWND().size()), wind_model_used},
+        {"Current", &Tpcm::LCBARG, static_cast<Int>(TNKCUR().size()), current_model_used},
+        {"Wave", &Tpcm::LWVCOF, static_cast<Int>(TNKWAV().size()), drift_model_used},
     }};
     return models;
 }
@@ -117,14 +101,14 @@ const std::array<LoadModel, 3>& load_models() {
 void model_field_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     for (const LoadModel& m : load_models()) {
         if (!m.used(t)) continue;
-        const bool one = one_model(t, m);
+        const bool one = load_model_fields_agree(t, m.word);
         for (Int k = 1; k <= (one ? 1 : 3); ++k) {
             const Int value = field_of(t, m, k);
             // A current field also holds the NSMB mean curve: item 19 sets it in field 1, and the
             // version updates write it into any field.
             if (value >= 1 && value <= m.rows) continue;
             if (m.word == &Tpcm::LCBARG && value == kNsmbMeanCurrent) continue;
-            found.push_back(outside(field_name(m, one, k), 6, field_item(t, m, k), value, 1, m.rows));
+            found.push_back(outside(field_name(m, one, k), 6, load_model_item(t, m.word, k), value, 1, m.rows));
         }
     }
 }
@@ -145,10 +129,8 @@ const MemberCode kMemberCodes[] = {
     {15, "Added mass/moment coefficients option", &Tpcm::MASCMP, MASS_SURFACE},
 };
 
-bool member_built(const Tpcm& t) { return t.VESTYP == 3 || t.VESTYP == 5 || t.VESTYP == 6; }
-
 void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
-    if (!member_built(t)) return;
+    if (!semi_like_type(t.VESTYP)) return;
     const Int count = std::clamp<Int>(t.NCYL, 0, kMemberCapacity);
     for (Int ICYL = 1; ICYL <= count; ++ICYL) {
         for (const MemberCode& c : kMemberCodes) {
@@ -163,56 +145,6 @@ void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
 }  // namespace
 
 std::span<const ChoiceCode> choice_codes() { return kChoiceCodes; }
-
-// The wind model gives the wind coefficient table (V) and the net loads (IX, X) whether the wind
-// blows or not; its forces and spectra (VI, VII, VIIs) only while it blows.
-bool wind_model_used(const Tpcm& t) {
-    return bit_on(t, kBitWindCoefficients) || bit_on(t, kBitNetLoadTables) ||
-           (t.LWIND != 0 && (bit_on(t, kBitWindMeanForces) || bit_on(t, kBitWindSpectraByAngle) ||
-                             bit_on(t, kBitNetSpectralTables)));
-}
-
-// The current model gives its coefficient table (V), the net loads (IX, X) and the drag of the
-// regular-wave tables (Ia, Ib) whether the current flows or not; with waves the drag of the mean
-// force distribution (IIa), and for a ship the wave drag of the absorption forces and spectra (IIIb,
-// IVb, VIIs); with current its forces and spectra (VI, VII, VIIs).
-bool current_model_used(const Tpcm& t) {
-    const bool spectra = bit_on(t, kBitNetSpectralTables);
-    return bit_on(t, kBitReflectionCoefficients) || bit_on(t, kBitAbsorptionCoefficients) ||
-           bit_on(t, kBitCurrentCoefficients) || bit_on(t, kBitNetLoadTables) ||
-           (waves(t) && bit_on(t, kBitReflectionDistribution)) ||
-           (t.LCURNT != 0 && (bit_on(t, kBitCurrentMeanForces) || bit_on(t, kBitCurrentSpectraByAngle) || spectra)) ||
-           (waves(t) && t.VESTYP == 1 &&
-            (bit_on(t, kBitAbsorptionMeanForces) || bit_on(t, kBitAbsorptionSpectraByAngle) || spectra));
-}
-
-// The tables with the drift forces of the sea and the swell: IIa, IIIa, IVa, IIIb, IVb, IX and X, and
-// the spectra by attack angle.
-bool drift_forces_reported(const Tpcm& t) {
-    return bit_on(t, kBitReflectionDistribution) || bit_on(t, kBitReflectionMeanForces) ||
-           bit_on(t, kBitReflectionSpectraByAngle) || bit_on(t, kBitAbsorptionMeanForces) ||
-           bit_on(t, kBitAbsorptionSpectraByAngle) || bit_on(t, kBitNetLoadTables) ||
-           bit_on(t, kBitNetSpectralTables);
-}
-
-// The drift model gives the regular-wave reflection table (Ia) whether waves are there or not; the
-// mean forces of the sea and the swell, their spectra and the net loads only with waves.
-bool drift_model_used(const Tpcm& t) {
-    return bit_on(t, kBitReflectionCoefficients) || (waves(t) && drift_forces_reported(t));
-}
-
-// The wind and current speed spectra (VIIp, VII, VIIs) of a wind or current that is there.
-bool speed_spectra_reported(const Tpcm& t) {
-    return bit_on(t, kBitCurrentSpeedSpectrum) || bit_on(t, kBitWindSpeedSpectrum) ||
-           bit_on(t, kBitWindSpectraByAngle) || bit_on(t, kBitCurrentSpectraByAngle) ||
-           bit_on(t, kBitNetSpectralTables);
-}
-
-Int load_model_item(const Tpcm& t, Int Tpcm::*word, Int k) {
-    for (const LoadModel& m : load_models())
-        if (m.word == word) return field_item(t, m, k);
-    return 0;
-}
 
 std::vector<RunInputFinding> run_choice_findings() {
     const Tpcm& t = TPCM;

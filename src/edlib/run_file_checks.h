@@ -1,8 +1,9 @@
 // The pre-run checks of the user files a run will read: each file that a chosen model, spectrum
 // type or profile reads is read here, before the run, with the run's own reader, so that a file
 // the run could not read whole is refused by name (and line) while the report of the last run is
-// still there. The user RAO table, which the run replaces by unit RAOs when it is missing, is only
-// looked for: a warning for a run on the screen, a fatal finding for a silent run, which stops on it.
+// still there. The user RAO table is read the same way; when it is missing the run replaces it by
+// unit RAOs: a warning for a run on the screen, a fatal finding for a silent run, which stops on it.
+// When the run reads each file is told by run_reads.
 #pragma once
 
 #include <vector>

@@ -24,7 +24,6 @@ namespace {
 // 1 until the profile of the run has been built.
 Int FRSTIM = 1;
 
-constexpr const char* kProfileFile = "CRNTPROF.txt";
 constexpr const char* kCaption = "CURPROF_INIT";
 
 void write_not_found(Int IOOUT) {
@@ -75,7 +74,7 @@ bool read_profile_rows(UserTableFile& file, CurProf& P) {
 
 // The profile of "CRNTPROF.txt", with a note when the direction changes above the draft DRFT_MAX.
 void read_profile_file(Real DRFT_MAX, Int IOOUT, Int IOIN) {
-    UserTableFile table(kProfileFile, kCaption, IOOUT, IOIN);
+    UserTableFile table(kCurrentProfileFile, kCaption, IOOUT, IOIN);
     if (!read_profile_rows(table, CURPROF)) {
         if (table.outcome().fault == TableFault::Missing) {
             write_not_found(IOOUT);
@@ -149,7 +148,7 @@ void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN) {
             CURPROF.VELIPF(j) = TPCM.CURSPD;
             CURPROF.CURHDGPF(j) = TPCM.CURHDG;
         }
-    } else if (TPCM.LCSTCR == 3) {
+    } else if (TPCM.LCSTCR == kProfileFromFile) {
         read_profile_file(DRFT_MAX, IOOUT, IOIN);
     } else {
         // A case run with "E" never passes the current page, which would hold the count to the five

@@ -11,6 +11,9 @@
 namespace brevant {
 
 inline constexpr Int kMaxProfilePoints = 101;
+// The current variation with depth (LCSTCR) that reads the profile from the user's file, and the file.
+inline constexpr Int kProfileFromFile = 3;
+inline constexpr std::string_view kCurrentProfileFile = "CRNTPROF.txt";
 // Slots of the data image's own profile table (DPTHI, VELI).
 inline constexpr Int kImageProfilePoints = 5;
 

@@ -7,6 +7,7 @@
 
 #include "lowlib/drift_coefficients.h"
 #include "lowlib/group_variance.h"
+#include "lowlib/user_drift_table.h"
 #include "numeric/grid_integrals.h"
 #include "records/data_image.h"
 #include "records/wave_record.h"
@@ -21,7 +22,7 @@ FixedText<13> drift_file_name(Int SIMTYP, Int ISPM) {
     if (SIMTYP == 13 && ISPM == 3) return FixedText<13>("TANKDRFT.txt");
     if (SIMTYP == 10 && ISPM == 2) return FixedText<13>("TUGDRFT.txt");
     if (SIMTYP == 10 && ISPM == 3) return FixedText<13>("BARGDRFT.txt");
-    return FixedText<13>("DRFTCOFS.txt");
+    return FixedText<13>(kDriftCoefficientFile);
 }
 
 Real DRIFTF(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, Logical /*LSPREAD*/, Int IWAVID) {

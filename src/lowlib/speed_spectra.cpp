@@ -181,8 +181,8 @@ Real WNDSPC(Real W0, Real VEL, Real WNDDEN, Int NUNTS, Int WNDTYP, Real APIPRM, 
             if (NUNTS == 0) S = S * 10.764f;
             return S;
         }
-        case 6:
-            return UWNDSPEC(W0, IOSCRN, "WINDSPEC.txt");
+        case kWindSpectrumFromFile:
+            return UWNDSPEC(W0, IOSCRN, kWindSpectrumFile);
         default: {
             // The wind page offers types 1 to 6 only: another one is an invalid selector.
             write_record(IOSCRN, " =+> Invalid WNDTYP in WNDSPC");
@@ -202,7 +202,7 @@ Real CURSPC(Real W0, Real CURDEN, Int CURTYP, Int IOSCRN) {
         case 3:
             return W0 > 0.1257f ? 0.0f : CURDEN;
         default:
-            return UCURSPEC(W0, IOSCRN, "CRNTSPEC.txt");
+            return UCURSPEC(W0, IOSCRN, kCurrentSpectrumFile);
     }
 }
 

@@ -11,6 +11,12 @@ namespace brevant {
 
 inline constexpr Int kMaxSpectrumPoints = 1000;
 
+// The spectral types that read the user's spectrum file (WNDTYP, CURTYP), and the files.
+inline constexpr Int kWindSpectrumFromFile = 6;
+inline constexpr Int kCurrentSpectrumFromFile = 2;
+inline constexpr std::string_view kWindSpectrumFile = "WINDSPEC.txt";
+inline constexpr std::string_view kCurrentSpectrumFile = "CRNTSPEC.txt";
+
 // Wind speed spectral density at W0 (rad/s) for the wind spectrum type WNDTYP:
 //   1 Davenport  S = 0.02 U L X / (1 + X^2)^(4/3), X = W0 L / U
 //   2 constant   S = WNDDEN

@@ -10,6 +10,9 @@
 
 namespace brevant {
 
+// The table of this program's own vessel, which the regular-wave tables read for every vessel.
+inline constexpr std::string_view kDriftCoefficientFile = "DRFTCOFS.txt";
+
 inline constexpr Int kDriftTableFrequencies = 121;  // MAXW
 inline constexpr Int kDriftTableHeadings = 145;     // MAXA
 

@@ -2090,6 +2090,10 @@ static_assert(offsetof(CatenaryView8, spare_79577) == 4 * (79577 - 78636));
 // The data image of the session; all zero when the program starts.
 extern Tpcm TPCM;
 
+// Whether the hull of a vessel type (VESTYP) is built of members: 3 semisubmersible, 5 tension leg
+// platform, 6 caisson spar. The rule of SEMI_LIKE, on which the run chooses the hull model.
+constexpr bool semi_like_type(Int VESTYP) { return VESTYP == 3 || VESTYP == 5 || VESTYP == 6; }
+
 // Puts TPCM back to all zero (tests start from a fresh image).
 void reset_tpcm();
 // Puts both images, TPCM and LOWCOF, back to all zero.

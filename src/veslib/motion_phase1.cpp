@@ -22,6 +22,7 @@
 #include "veslib/hull_dispatch.h"
 #include "veslib/relative_headings.h"
 #include "veslib/wave_environment.h"
+#include "veslib/wave_spectra.h"
 
 namespace brevant {
 
@@ -377,7 +378,7 @@ void VESL1() {
 
     // 8-9. Mean period, extreme values, sea bookkeeping.
     extreme_values();
-    if (P.WAVTYP == 7 || P.WAVTYP == 8) P.NSEAHT() = 1;
+    if (P.WAVTYP == kUserSpectrumFile || P.WAVTYP == kSpectrumTable) P.NSEAHT() = 1;
     if (P.LRANDM == 0) {
         P.NSEAHT() = 0;
         P.NSEAHG = 0;

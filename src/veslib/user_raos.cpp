@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
 #include "sysutl/units.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -44,63 +46,94 @@ UserRaoTable& kept() {
     return t;
 }
 
-// A table that cannot be read or used: the file-error report, which ends the run. The next call
-// (in a process that goes on, as tests do) reads again.
-[[noreturn]] void refuse(const FixedText<13>& DATFIL) {
-    close_unit(kUserRaoUnit);
-    kept().FRSTIM = 1;
-    FILERR(DATFIL.view(), "USRRAO", TPCM.EDUNIT, KBD_UNIT);
-}
-
-// Reads the table of DATFIL, already open on unit 32. Counts and spacing are checked before
-// anything is kept.
-void read_table(const FixedText<13>& DATFIL) {
-    UserRaoTable& t = kept();
+// One table as the file gives it, before it is kept. CURAO's layout: (IW-1) + 121 (IANG-1) +
+// 121 x 145 (d-1).
+struct RaoRows {
     Int NFREQ = 0;
     Int NAZ = 0;
-    if (!read_free(kUserRaoUnit, {ListTarget::of(NFREQ), ListTarget::of(NAZ)})) refuse(DATFIL);
-    if (NFREQ > kUserRaoFrequencies || NAZ > kUserRaoHeadings) {
-        close_unit(kUserRaoUnit);
-        const Int EDUNIT = TPCM.EDUNIT;
+    std::vector<Real> w;
+    std::vector<Real> deg;
+    std::vector<Complex> raos;
+};
+
+// Reads the table of FILE into T: the counts NFREQ (2 to 121) and NAZ (2 to 145), then per heading
+// block its heading and NFREQ records of a frequency and the six RAOs as real and imaginary parts.
+// The headings, and the frequencies of each block, keep their order; a value given twice is read as
+// written, except at an end of the table, where the look-up (which extrapolates beyond both ends)
+// would pick the interval of no width and divide by it.
+// False when the file cannot be read whole (the outcome of FILE says why).
+bool read_rao_rows(UserTableFile& file, RaoRows& t) {
+    if (!file.open()) return false;
+    if (!file.read_record({ListTarget::of(t.NFREQ), ListTarget::of(t.NAZ)})) return false;
+    // The size limits first, as the run has always told them; then the two values of each
+    // direction that the bracketing pair of the interpolation needs.
+    constexpr Int kNoLowerLimit = -2147483647 - 1;
+    if (!file.check_count(t.NFREQ, kNoLowerLimit, kUserRaoFrequencies, "frequencies") ||
+        !file.check_count(t.NAZ, kNoLowerLimit, kUserRaoHeadings, "headings") ||
+        !file.check_count(t.NFREQ, 2, kUserRaoFrequencies, "frequencies") ||
+        !file.check_count(t.NAZ, 2, kUserRaoHeadings, "headings"))
+        return false;
+    t.w.assign(static_cast<std::size_t>(t.NFREQ), 0.0f);
+    t.deg.assign(static_cast<std::size_t>(t.NAZ), 0.0f);
+    t.raos.assign(kSlice * 6, Complex(0.0f, 0.0f));
+    Int heading_lines[2] = {0, 0};    // the lines of the second and of the last heading
+    Int frequency_lines[2] = {0, 0};  // the lines of the second and of the last frequency of the last block
+    for (Int IANG = 1; IANG <= t.NAZ; ++IANG) {
+        if (!file.read_record({ListTarget::of(t.deg[IANG - 1])})) return false;
+        if (!file.check_order(IANG < 2 || keeps_order(t.deg.data(), IANG), "headings")) return false;
+        if (IANG == 2) heading_lines[0] = file.lines();
+        heading_lines[1] = file.lines();
+        // The frequencies are read again in every block; the last block's are kept.
+        for (Int IW = 1; IW <= t.NFREQ; ++IW) {
+            Real v[12] = {};
+            std::vector<ListTarget> list{ListTarget::of(t.w[IW - 1])};
+            for (Real& x : v) list.push_back(ListTarget::of(x));
+            if (!file.read_record(list)) return false;
+            if (!file.check_order(IW < 2 || keeps_order(t.w.data(), IW), "frequencies")) return false;
+            if (IW == 2) frequency_lines[0] = file.lines();
+            frequency_lines[1] = file.lines();
+            for (int d = 0; d < 6; ++d)
+                t.raos[static_cast<std::size_t>(IW - 1) + kUserRaoFrequencies * static_cast<std::size_t>(IANG - 1) +
+                       kSlice * static_cast<std::size_t>(d)] = Complex(v[2 * d], v[2 * d + 1]);
+        }
+    }
+    constexpr Real kAny = std::numeric_limits<Real>::infinity();
+    const Int heading_picked = empty_interval_picked(t.deg.data(), t.NAZ, -kAny, kAny);
+    if (!file.check_interval(heading_picked != 0, heading_lines[heading_picked == 1 ? 0 : 1], "headings")) return false;
+    const Int frequency_picked = empty_interval_picked(t.w.data(), t.NFREQ, -kAny, kAny);
+    if (!file.check_interval(frequency_picked != 0, frequency_lines[frequency_picked == 1 ? 0 : 1], "frequencies"))
+        return false;
+    file.close();
+    return true;
+}
+
+// Reads the table of DATFIL into the kept table. False (nothing kept) when the file cannot be
+// opened: the caller goes on with unit RAOs. A table that cannot be read whole ends the run: an
+// oversize count with the dimension message and a pause, anything else with the file-error report.
+// The next call (in a process that goes on, as tests do) reads again.
+bool read_table(const FixedText<13>& DATFIL) {
+    UserRaoTable& t = kept();
+    UserTableFile file(DATFIL.view(), "USRRAO", TPCM.EDUNIT, KBD_UNIT, kUserRaoUnit);
+    RaoRows rows;
+    if (read_rao_rows(file, rows)) {
+        t.NFREQ = rows.NFREQ;
+        t.NAZ = rows.NAZ;
+        for (Int i = 1; i <= rows.NFREQ; ++i) t.WARRAY(i) = rows.w[static_cast<std::size_t>(i - 1)];
+        for (Int i = 1; i <= rows.NAZ; ++i) t.DEGARR(i) = rows.deg[static_cast<std::size_t>(i - 1)];
+        t.CURAO.swap(rows.raos);
+        return true;
+    }
+    if (file.outcome().fault == TableFault::Missing) return false;
+    t.FRSTIM = 1;
+    const Int EDUNIT = TPCM.EDUNIT;
+    file.refuse([EDUNIT, &rows](Int) {
         write_record(EDUNIT, "");
-        write_record(EDUNIT, " ++>  User-supplied RAO array dimensions = [" + fmt_I(NFREQ, 3) + "," + fmt_I(NAZ, 3) +
-                                 "] out of range;");
+        write_record(EDUNIT, " ++>  User-supplied RAO array dimensions = [" + fmt_I(rows.NFREQ, 3) + "," +
+                                 fmt_I(rows.NAZ, 3) + "] out of range;");
         write_record(EDUNIT, "      maximum allowable array dimensions = [" + fmt_I(kUserRaoFrequencies, 3) + "," +
                                  fmt_I(kUserRaoHeadings, 3) + "]");
         write_record(EDUNIT, "");
-        PRSRET(EDUNIT, KBD_UNIT, TPCM.LBACK);
-        stop_program(1);
-    }
-    // The bracketing pair of the interpolation needs two values in each direction.
-    if (NFREQ < 2 || NAZ < 2) refuse(DATFIL);
-
-    std::vector<Real> w(static_cast<std::size_t>(NFREQ));
-    std::vector<Real> deg(static_cast<std::size_t>(NAZ));
-    std::vector<Complex> raos(kSlice * 6);
-    for (Int IANG = 1; IANG <= NAZ; ++IANG) {
-        if (!read_free(kUserRaoUnit, {ListTarget::of(deg[IANG - 1])})) refuse(DATFIL);
-        for (Int IW = 1; IW <= NFREQ; ++IW) {
-            Real v[12] = {};
-            std::vector<ListTarget> list{ListTarget::of(w[IW - 1])};
-            for (Real& x : v) list.push_back(ListTarget::of(x));
-            if (!read_free(kUserRaoUnit, list)) refuse(DATFIL);
-            for (int d = 0; d < 6; ++d)
-                raos[static_cast<std::size_t>(IW - 1) + kUserRaoFrequencies * static_cast<std::size_t>(IANG - 1) +
-                     kSlice * static_cast<std::size_t>(d)] = Complex(v[2 * d], v[2 * d + 1]);
-        }
-    }
-    // Equal neighbours would make an interval of zero width to divide by.
-    for (Int i = 1; i < NFREQ; ++i)
-        if (w[i] == w[i - 1]) refuse(DATFIL);
-    for (Int i = 1; i < NAZ; ++i)
-        if (deg[i] == deg[i - 1]) refuse(DATFIL);
-    HCLOSE(kUserRaoUnit, DATFIL.view(), "USRRAO", TPCM.EDUNIT);
-
-    t.NFREQ = NFREQ;
-    t.NAZ = NAZ;
-    for (Int i = 1; i <= NFREQ; ++i) t.WARRAY(i) = w[i - 1];
-    for (Int i = 1; i <= NAZ; ++i) t.DEGARR(i) = deg[i - 1];
-    t.CURAO.swap(raos);
+    });
 }
 
 }  // namespace
@@ -147,8 +180,7 @@ void USRRAO(const FixedText<13>& DATFIL) {
     if (!(DATFIL == t.LASTFILE) || t.FRSTIM != 0) {
         t.FRSTIM = 0;
         t.LASTFILE = DATFIL;
-        close_unit(kUserRaoUnit);
-        t.IERR = open_unit(kUserRaoUnit, DATFIL.trimmed(), UnitMode::Read) ? 0 : 1;
+        t.IERR = read_table(DATFIL) ? 0 : 1;
         if (t.IERR != 0) {
             write_record(EDUNIT, "");
             write_record(EDUNIT, " ++> Warning: User-supplied vessel RAOs \"" + DATFIL.str() + "\" not found;");
@@ -156,8 +188,6 @@ void USRRAO(const FixedText<13>& DATFIL) {
             write_record(EDUNIT, "");
             ABORT0(EDUNIT, KBD_UNIT, TPCM.LBACK);
             if (TPCM.LBACK < 0 || EDUNIT == SILENT_UNIT) stop_program(1);
-        } else {
-            read_table(DATFIL);
         }
     }
 
@@ -202,6 +232,14 @@ void USRRAO(const FixedText<13>& DATFIL) {
         H.SGRAO(IW) += (VTCRP - VKG) * H.PTRAO(IW);
         H.SWRAO(IW) -= (VTCRR - VKG) * H.RLRAO(IW);
     }
+}
+
+TableOutcome read_user_rao_file(std::string_view NAME, Int IOOUT) {
+    UserTableFile file(NAME, "USRRAO", IOOUT, KBD_UNIT, kUserRaoUnit);
+    RaoRows scratch;
+    read_rao_rows(file, scratch);
+    close_unit(kUserRaoUnit);
+    return file.outcome();
 }
 
 void reset_usrrao() {

@@ -3,7 +3,10 @@
 // unit RAOs that take its place when the file is missing.
 #pragma once
 
+#include <string_view>
+
 #include "sysutl/ftypes.h"
+#include "sysutl/user_table.h"
 
 namespace brevant {
 
@@ -21,8 +24,14 @@ void USRDATSEL(Int CREATR, Int ISPM, FixedText<13>& USRDAT);
 // differs from the last one (or at the first call); rotations given per unit wave slope come out
 // per unit wave amplitude (times k), and surge and sway are moved from the centre of gravity to the
 // heights of the pitch and roll centres of rotation. A missing file warns and gives unit RAOs
-// (treated the same way); an oversized, short or unreadable table ends the run.
+// (treated the same way); an oversized, short or unreadable table, or one whose headings or
+// frequencies turn back or repeat, ends the run.
 void USRRAO(const FixedText<13>& DATFIL);
+
+// Reads the RAO table file NAME (trailing blanks no part of it) as USRRAO reads it, keeping
+// nothing: why it cannot be read whole, if it cannot (Missing: the run goes on with unit RAOs).
+// IOOUT: the console unit.
+TableOutcome read_user_rao_file(std::string_view NAME, Int IOOUT);
 
 // Bilinear interpolation (and linear extrapolation) of the table CPLXAR (leading dimension 121 by
 // heading columns) between frequencies MINW, MINW+1 and headings MINA, MINA+1. NFREQ and NAZ are

@@ -9,6 +9,8 @@
 
 namespace brevant {
 
+// The file of the sea or swell spectrum type that reads the user's table (kUserSpectrumFile).
+inline constexpr std::string_view kWaveSpectrumFile = "WAVSPEC.txt";
 // The points a user spectrum table may hold.
 inline constexpr Int kMaxUserSpectrumPoints = 1000;
 // The unit the table is read on.

@@ -248,7 +248,7 @@ void WVSPEC(Int WAVSEL, Real* PSDQ, Real& QSWH, Real& QTPK, Real& QWPK, Real& QW
             break;
         }
         case kUserSpectrumFile: {
-            const FixedText<13> file("WAVSPEC.txt");
+            const FixedText<13> file(kWaveSpectrumFile);
             for (Int i = 1; i <= n; ++i) PSDQ[i - 1] = UWVSPC(WAVCOM.W(i), TPCM.EDUNIT, kKeyboard, file);
             peak_and_height(PSDQ, n, QSWH, QTPK);
             break;

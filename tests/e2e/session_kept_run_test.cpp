@@ -384,8 +384,9 @@ TEST(SessionKept, FatalFindingOfASilentRunGivesUnsavedEditsBackToThePage) {
 }
 
 // Every fatal end of a silent run that has not said why on standard error gets the one line naming
-// "Diagnostics.stxt", whatever stopped it: a save that fails on a protected data file, a user table
-// that is not there. A silent run that ends well says nothing there.
+// "Diagnostics.stxt", whatever stopped it: a save that fails on a protected data file, a user RAO
+// table whose frequencies do not reach the grid's (the run's range question, which a silent run
+// cannot answer). A silent run that ends well says nothing there.
 TEST(SessionKept, EveryFatalEndOfASilentRunNamesItsDiagnosticsFile) {
     struct Case {
         const char* what;
@@ -402,7 +403,7 @@ TEST(SessionKept, EveryFatalEndOfASilentRunNamesItsDiagnosticsFile) {
              fs::permissions("BREVDAT", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
          },
          1, "     File name: BREVDAT"},
-        {"user RAO table of one frequency",
+        {"user RAO table short of the grid's frequencies",
          [] {
              create_case();
              make_runnable();
@@ -419,9 +420,10 @@ TEST(SessionKept, EveryFatalEndOfASilentRunNamesItsDiagnosticsFile) {
              f.set(774, 0x777);                     // LCBARG
              f.set(775, 0x555);                     // LWBARG
              f.save("BREVDAT");
-             put_file("USERRAOS.txt", "1 2\n0\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n360\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n");
+             put_file("USERRAOS.txt", "2 2\n0\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n0.6 1 0 0 0 1 0 0 0 0 0 0 0\n"
+                                      "360\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n0.6 1 0 0 0 1 0 0 0 0 0 0 0\n");
          },
-         1, " ++> End of file or related file error in routine USRRAO"},
+         1, " ++> Warning: Frequency outside user-supplied RAO range;"},
         {"a run that ends well",
          [] {
              create_case();

@@ -1,6 +1,7 @@
 // A silent analysis run of a ship described by the user's own RAO table, with the sea on and the
 // net-force pages asked for: the refresh reads "USERRAOS.txt" at every attack angle, and the summary
-// page X has one row per attack angle.
+// page X has one row per attack angle. The checks before the run read the table as the run does,
+// and look for it only where the run reads it.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -78,16 +79,45 @@ TEST_F(UserRaoRun, TableSpanningTheGridGivesOneXPageRowPerAttackAngle) {
     EXPECT_EQ(diagnostics.find("USRRAO"), std::string::npos);
 }
 
-TEST_F(UserRaoRun, OneFrequencyTableEndsThroughTheFileErrorReport) {
+// A table the run cannot read whole, or whose frequencies turn back, is a fatal finding of the
+// checks before the run, naming the file and the line: the run does not start, the last report
+// stays, on the screen as in a silent run.
+TEST_F(UserRaoRun, ADamagedTableIsRefusedBeforeTheRunByFileAndLine) {
+    const std::string row = " 1 0 0 0 1 0 0 0 0 0 0 0\n";
+    struct Damaged {
+        const char* what;
+        std::string text;
+        const char* finding;
+    };
+    const Damaged cases[] = {
+        {"one frequency", "1 2\n0\n0.5" + row + "360\n0.5" + row,
+         "     gives a count of 1 at line 1; the run needs at least 2 frequencies.\n"},
+        {"a word for a number", "2 2\n0\n0.01" + row + "100 1 0 x 0 1 0 0 0 0 0 0 0\n360\n0.01" + row + "100" + row,
+         "     holds a value that is not a number at line 4.\n"},
+        {"cut short", "2 2\n0\n0.01" + row + "100" + row + "360\n0.01" + row,
+         "     ends after line 6, before the table its count gives is whole.\n"},
+        {"frequencies that turn back", "3 2\n0\n0.01" + row + "100" + row + "50" + row + "360\n0.01" + row + "100" +
+                                           row + "50" + row,
+         "     has frequencies that turn back at line 5.\n"},
+    };
+    const std::string head = " ++> Fatal Warning: The file \"USERRAOS.txt\" of the user-supplied vessel RAO data (page 3, "
+                             "item 13)\n";
     prepare();
-    testing::put_file("USERRAOS.txt", "1 2\n0\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n360\n0.5 1 0 0 0 1 0 0 0 0 0 0 0\n");
-    const ProgramResult r = run_brevant("M\nL\n4\n");
-    const std::string diagnostics = file_bytes("Diagnostics.stxt");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(diagnostics.find(" ++> End of file or related file error in routine USRRAO\n"
-                               "     file name USERRAOS.txt \n"),
-              std::string::npos)
-        << diagnostics;
+    for (const Damaged& c : cases) {
+        testing::put_file("USERRAOS.txt", c.text);
+        testing::put_file("BREVOUT.stxt", "the last report\n");
+        const ProgramResult silent = run_brevant("M\nL\n4\n");
+        const std::string diagnostics = file_bytes("Diagnostics.stxt");
+        EXPECT_EQ(silent.status, 1) << c.what;
+        EXPECT_NE(diagnostics.find(head + c.finding), std::string::npos) << c.what << "\n" << diagnostics;
+        EXPECT_EQ(diagnostics.find(kRunBanner), std::string::npos) << c.what;
+        EXPECT_EQ(file_bytes("BREVOUT.stxt"), "the last report\n") << c.what;
+        // On the screen: execute (3); the finding keeps the End of Session page until the input ends.
+        const ProgramResult screen = run_brevant("M\nL\n3\n");
+        EXPECT_NE(screen.out.find(head + c.finding), std::string::npos) << c.what << "\n" << screen.out;
+        EXPECT_EQ(screen.out.find(kRunBanner), std::string::npos) << c.what;
+        EXPECT_EQ(file_bytes("BREVOUT.stxt"), "the last report\n") << c.what;
+    }
 }
 
 // No RAO table: the checks name the file and the item before the run. On the screen a warning, and
@@ -120,6 +150,34 @@ TEST_F(UserRaoRun, AMissingTableIsAWarningOnTheScreenAndFatalInASilentRun) {
         << diagnostics;
     EXPECT_EQ(diagnostics.find(kRunBanner), std::string::npos);
     EXPECT_EQ(file_bytes("BREVOUT.stxt"), "the last report\n");
+}
+
+// The table is looked for only where the run reads it: a silent run whose only tables are the net
+// spectral ones (IX spectra, VIIs, VIIr) reads it with a sea on (the series by attack angle takes the
+// sea's responses at every angle), and never without waves, where the run goes on to its report
+// without it.
+TEST_F(UserRaoRun, ASilentRunLooksForTheTableOnlyWhereTheRunReadsIt) {
+    prepare();
+    WordFile f("BREVDAT");
+    f.set(180, 1u << 26);  // BRVFLG: bit 27 alone, the net spectral tables
+    f.save("BREVDAT");
+    const std::string finding = " ++> Fatal Warning: The file \"USERRAOS.txt\" of the user-supplied vessel RAO data";
+    {
+        const ProgramResult r = run_brevant("M\nL\n4\n");
+        const std::string diagnostics = file_bytes("Diagnostics.stxt");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(diagnostics.find(finding), std::string::npos) << diagnostics;
+    }
+    f = WordFile("BREVDAT");
+    f.set(172, 0);  // LRANDM: no sea, no swell
+    f.save("BREVDAT");
+    const ProgramResult r = run_brevant("M\nL\n4\n");
+    const std::string diagnostics = file_bytes("Diagnostics.stxt");
+    EXPECT_EQ(r.status, 0) << diagnostics;
+    EXPECT_EQ(diagnostics.find(finding), std::string::npos) << diagnostics;
+    EXPECT_EQ(diagnostics.find("USERRAOS.txt"), std::string::npos) << diagnostics;
+    EXPECT_NE(diagnostics.find(kRunBanner), std::string::npos) << diagnostics;
+    EXPECT_FALSE(file_bytes("BREVOUT.stxt").empty());
 }
 
 }  // namespace

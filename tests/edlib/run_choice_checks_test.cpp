@@ -1,19 +1,16 @@
-// The pre-run checks of codes and user files: each code passes at both ends of the values its page
-// offers and is refused one beyond each end, naming page, item and value; a load-model field, a
-// member code and a user file are looked at only where the run reads them.
+// The pre-run checks of the codes: each code passes at both ends of the values its page offers and
+// is refused one beyond each end, naming page, item and value; a load-model field and a member code
+// are looked at only where the run reads them.
 #include "edlib/run_choice_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "options/output_selection.h"
 #include "pre_run_case.h"
-#include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "sysutl/option_words.h"
 #include "test_support.h"
@@ -47,7 +44,6 @@ class RunChoiceChecksTest : public ::testing::Test {
 protected:
     void SetUp() override { valid_case(); }
     void TearDown() override { reset_images(); }
-    testing::ScratchDir dir_;
 };
 
 TEST_F(RunChoiceChecksTest, ValidCaseHasNoFinding) { EXPECT_TRUE(run_choice_findings().empty()); }
@@ -104,11 +100,6 @@ std::string code_head(const OfferedCode& c, Int value) {
 // Every code with the case's other words valid: each value its page offers passes; every value in
 // the gaps of the list and one beyond each end is refused with page, item and value.
 TEST_F(RunChoiceChecksTest, EachCodePassesTheValuesItsPageOffersAndNoOther) {
-    // The types that read a file find it there, whole.
-    testing::put_file("WINDSPEC.txt", "2\n0.0 1.0\n1.0 1.0\n");
-    testing::put_file("CRNTSPEC.txt", "2\n0.0 1.0\n1.0 1.0\n");
-    testing::put_file("WAVSPEC.txt", "2\n0.1 1.0\n3.0 1.0\n");
-    testing::put_file("CRNTPROF.txt", "2\n0.0 1.0 0.0\n50.0 0.5 0.0\n");
     for (const OfferedCode& c : offered_codes()) {
         const Int low = c.offered.front(), high = c.offered.back();
         for (Int value = low - 1; value <= high + 1; ++value) {
@@ -200,9 +191,6 @@ TEST_F(RunChoiceChecksTest, LoadModelFieldsAtTheEndsOfTheirLists) {
         for (const Int v : {1, r.rows}) {
             valid_case();
             TPCM.*(r.word) = v * 0x111;
-            // Model 1 of the wave drift and 2 of wind and current read a file: it is there.
-            for (const char* name : {"DRFTCOFS.txt", "WINDCOFS.txt", "CRNTCOFS.txt"}) testing::put_file(name, "2\n");
-            // Model 1 of wind and current is the LOWDAT table: checked elsewhere.
             EXPECT_TRUE(run_choice_findings().empty()) << r.load << " " << v;
         }
         for (const Int v : {0, r.rows + 1}) {

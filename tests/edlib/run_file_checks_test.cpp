@@ -120,6 +120,22 @@ const Format kProfile{"profile",
                       "     gives a count of 102 at line 1; its table holds at most 101 points.",
                       "     gives a count of 0 at line 1; the run needs at least 1 point."};
 
+// Two frequencies by three headings: each block a heading, then per frequency the frequency and the
+// real and imaginary parts of the six RAOs.
+const Format kRaos{"raos",
+                   {"2 3", "0", "0.5 1 0 0 0 1 0 0 0 0 0 0 0", "1.5 1 0 0 0 1 0 0 0 0 0 0 0", "90",
+                    "0.5 0 0 1 0 1 0 0 0 0 0 0 0", "1.5 0 0 1 0 1 0 0 0 0 0 0 0", "180", "0.5 -1 0 0 0 1 0 0 0 0 0 0 0",
+                    "1.5 -1 0 0 0 1 0 0 0 0 0 0 0"},
+                   "2 4",
+                   "2 146",
+                   "1 3",
+                   8,
+                   "45",
+                   "90",
+                   "headings",
+                   "     gives a count of 146 at line 1; its table holds at most 145 headings.",
+                   "     gives a count of 1 at line 1; the run needs at least 2 frequencies."};
+
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& l : lines) text += l + "\n";
@@ -424,6 +440,80 @@ void user_raos() {
     TPCM.BRVFLG = bits({kBitNetLoadTables});
 }
 
+const char* const kRaoHead =
+    " ++> Fatal Warning: The file \"USERRAOS.txt\" of the user-supplied vessel RAO data (page 3, item 13)";
+
+// The RAO table is read whole before the run, in a run on the screen as in a silent one: every
+// damage is a fatal finding naming the file and the line.
+TEST_F(RunFileChecksTest, EachDamageOfTheRaoTableIsRefusedByFileAndLine) {
+    for (const Int unit : {SCREEN_UNIT, SILENT_UNIT}) {
+        valid_case();
+        user_raos();
+        TPCM.EDUNIT = unit;
+        testing::put_file("USERRAOS.txt", joined(kRaos.lines));
+        EXPECT_TRUE(run_file_findings().empty()) << unit;
+        for (const Damage& d : damages(kRaos)) {
+            testing::put_file("USERRAOS.txt", d.text);
+            EXPECT_EQ(fatal_findings(), (std::vector<RunInputFinding>{{kRaoHead, d.finding}})) << unit << ": " << d.what;
+        }
+    }
+}
+
+// The frequencies turn back or repeat in any block (the run keeps the last block's); the headings
+// and the frequencies may fall as well as rise; the size limits of the kept table.
+TEST_F(RunFileChecksTest, RaoFrequenciesOfEveryBlockAndTheSizeLimits) {
+    user_raos();
+    const auto refused_at = [](const std::vector<std::string>& lines, const std::string& text) {
+        testing::put_file("USERRAOS.txt", joined(lines));
+        return fatal_findings() == std::vector<RunInputFinding>{{kRaoHead, text}};
+    };
+    // Three frequencies by two headings.
+    const std::string row = " 1 0 0 0 1 0 0 0 0 0 0 0";
+    const std::vector<std::string> three = {"3 2", "0", "0.5" + row, "1.0" + row, "1.5" + row,
+                                            "90", "0.5" + row, "1.0" + row, "1.5" + row};
+    testing::put_file("USERRAOS.txt", joined(three));
+    EXPECT_TRUE(run_file_findings().empty());
+    for (const std::size_t last : {4u, 8u}) {
+        std::vector<std::string> lines = three;
+        lines[last] = "0.7" + row;
+        EXPECT_TRUE(refused_at(lines, "     has frequencies that turn back at line " + std::to_string(last + 1) + "."))
+            << last;
+    }
+    // A frequency given twice is read as written, except at an end of the kept block, where the
+    // look-up would fall into the interval of no width and divide by it.
+    std::vector<std::string> repeated = three;
+    repeated[4] = "1.0" + row;
+    testing::put_file("USERRAOS.txt", joined(repeated));
+    EXPECT_TRUE(run_file_findings().empty());
+    repeated[8] = "1.0" + row;
+    EXPECT_TRUE(refused_at(repeated, "     has equal frequencies at line 9 at an end of the table: no interval to "
+                                     "interpolate in."));
+    std::vector<std::string> inside = {"4 2", "0", "0.5" + row, "1.0" + row, "1.0" + row, "1.5" + row,
+                                       "90", "0.5" + row, "1.0" + row, "1.0" + row, "1.5" + row};
+    testing::put_file("USERRAOS.txt", joined(inside));
+    EXPECT_TRUE(run_file_findings().empty());
+    std::vector<std::string> falling = kRaos.lines;
+    std::swap(falling[1], falling[7]);
+    for (const std::size_t block : {1u, 4u, 7u}) std::swap(falling[block + 1], falling[block + 2]);
+    testing::put_file("USERRAOS.txt", joined(falling));
+    EXPECT_TRUE(run_file_findings().empty());
+    // 121 frequencies and 145 headings are the most the table holds; one more is refused.
+    const auto table = [](int frequencies, int headings) {
+        std::string text = std::to_string(frequencies) + " " + std::to_string(headings) + "\n";
+        for (int j = 0; j < headings; ++j) {
+            text += std::to_string(j * 2.5) + "\n";
+            for (int i = 1; i <= frequencies; ++i) text += std::to_string(0.05 * i) + " 1 0 0 0 1 0 0 0 0 0 0 0\n";
+        }
+        return text;
+    };
+    testing::put_file("USERRAOS.txt", table(121, 145));
+    EXPECT_TRUE(run_file_findings().empty());
+    testing::put_file("USERRAOS.txt", table(122, 2));
+    EXPECT_EQ(fatal_findings(),
+              (std::vector<RunInputFinding>{
+                  {kRaoHead, "     gives a count of 122 at line 1; its table holds at most 121 frequencies."}}));
+}
+
 TEST_F(RunFileChecksTest, AMissingRaoTableWarnsOnTheScreenAndIsFatalInASilentRun) {
     user_raos();
     const std::string head = "The file \"USERRAOS.txt\" of the user-supplied vessel RAO data (page 3, item 13)";
@@ -442,7 +532,7 @@ TEST_F(RunFileChecksTest, AMissingRaoTableWarnsOnTheScreenAndIsFatalInASilentRun
     std::filesystem::create_directory("USERRAOS.txt");
     EXPECT_EQ(run_file_findings().size(), 1u);
     std::filesystem::remove("USERRAOS.txt");
-    testing::put_file("USERRAOS.txt", "2 2\n");
+    testing::put_file("USERRAOS.txt", joined(kRaos.lines));
     EXPECT_TRUE(run_file_findings().empty());
 }
 

@@ -280,7 +280,7 @@ TEST_F(UserRaos, OversizedTablesStopWithTheDimensionMessageAndTheLimitsAreAccept
     }
 }
 
-TEST_F(UserRaos, ShortRepeatedOrDamagedTablesEndThroughTheFileErrorReport) {
+TEST_F(UserRaos, ShortRepeatedTurningOrDamagedTablesEndThroughTheFileErrorReport) {
     const Parts zero{};
     const auto flat = [&](double, double) { return zero; };
     const std::string cases[] = {
@@ -290,6 +290,9 @@ TEST_F(UserRaos, ShortRepeatedOrDamagedTablesEndThroughTheFileErrorReport) {
         "-3 2\n",                                         // a negative count
         table_text({0.4, 0.4, 0.8}, {0.0, 90.0}, flat),   // equal neighbouring frequencies
         table_text({0.4, 0.8}, {0.0, 90.0, 90.0}, flat),  // equal neighbouring headings
+        table_text({0.4, 0.8, 0.6}, {0.0, 90.0}, flat),   // frequencies that turn back
+        table_text({0.4, 0.8}, {0.0, 90.0, 45.0}, flat),  // headings that turn back
+        "2 2\n0\n0.4 1 0 0 0 0 0 0 0 0 0 0 NaN\n",        // NaN for a number
         "2 2\n0\n0.4 1 0 0 0\n",                          // ends inside a frequency line
         "2 2\n0\n0.4 1 0 0 0 0 0 0 0 0 0 0 x\n",          // an unreadable value
         "",                                               // nothing at all

@@ -282,8 +282,6 @@ std::string vessel_type_caption(Int VESTYP) {
     return fixed_len(VESTYP >= 1 && VESTYP <= 6 ? kTypeCaptions[VESTYP - 1] : " Undefined!", 26);
 }
 
-bool semi_like_type(Int VESTYP) { return VESTYP == 3 || VESTYP == 5 || VESTYP == 6; }
-
 void V1HLP(Int IOSCRN, Int KBD, Int& LINE, Int IDENT, Int HLPFLG) {
     notes_title(IOSCRN);
     if (LINE != 0) {

@@ -11,10 +11,6 @@ namespace brevant {
 // The 26-character caption of a vessel type (leading blank included); " Undefined!" outside 1..6.
 std::string vessel_type_caption(Int VESTYP);
 
-// Whether the hull of a vessel type is built of members (semisubmersible, tension leg platform,
-// caisson spar).
-bool semi_like_type(Int VESTYP);
-
 // The page's notes ("Vessel Definition Notes"). LINE 0: every note, screen by screen (the vessel-type
 // note only when HLPFLG is 2); otherwise the note IDENT under the heading of item LINE. Each pause
 // leaves the number typed at it in LINE.

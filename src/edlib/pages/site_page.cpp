@@ -8,6 +8,7 @@
 
 #include "edlib/pages/environment_pages.h"
 #include "edlib/pages/unit_conversion.h"
+#include "lowlib/speed_spectra.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/captions.h"
@@ -142,7 +143,7 @@ void convert_all(Int unit) {
     LINES(unit, 2);
     write_record(unit, "                >>> Warning <<<");
     write_records(unit, kFullConversionTopic);
-    if (TPCM.CURTYP == 2 || TPCM.WNDTYP == 6) {
+    if (TPCM.CURTYP == kCurrentSpectrumFromFile || TPCM.WNDTYP == kWindSpectrumFromFile) {
         LINES(unit, 2);
         write_record(unit, "     >>> NOTE:");
         blank_line(unit);

@@ -1,0 +1,118 @@
+// When the run reads a load model, a user file or a code of the case.
+#include "edlib/run_reads.h"
+
+#include "lowlib/current_profile.h"
+#include "lowlib/speed_spectra.h"
+#include "options/output_selection.h"
+#include "sysutl/captions.h"
+#include "sysutl/option_words.h"
+#include "veslib/wave_spectra.h"
+
+namespace brevant {
+
+bool output_bit_on(const Tpcm& t, Int bit) { return BITVAL(t.BRVFLG, bit, t.EDUNIT) == 1; }
+
+bool waves_on(const Tpcm& t) { return t.LRANDM != 0 || t.LSWELL != 0; }
+
+// The wind model gives the wind coefficient table (V) and the net loads (IX, X) whether the wind
+// blows or not; its forces and spectra (VI, VII, VIIs) only while it blows.
+bool wind_model_used(const Tpcm& t) {
+    return output_bit_on(t, kBitWindCoefficients) || output_bit_on(t, kBitNetLoadTables) ||
+           (t.LWIND != 0 && (output_bit_on(t, kBitWindMeanForces) || output_bit_on(t, kBitWindSpectraByAngle) ||
+                             output_bit_on(t, kBitNetSpectralTables)));
+}
+
+// The current model gives its coefficient table (V), the net loads (IX, X) and the drag of the
+// regular-wave tables (Ia, Ib) whether the current flows or not; with waves the drag of the mean
+// force distribution (IIa), and for a ship the wave drag of the absorption forces and spectra (IIIb,
+// IVb, VIIs); with current its forces and spectra (VI, VII, VIIs).
+bool current_model_used(const Tpcm& t) {
+    const bool spectra = output_bit_on(t, kBitNetSpectralTables);
+    return output_bit_on(t, kBitReflectionCoefficients) || output_bit_on(t, kBitAbsorptionCoefficients) ||
+           output_bit_on(t, kBitCurrentCoefficients) || output_bit_on(t, kBitNetLoadTables) ||
+           (waves_on(t) && output_bit_on(t, kBitReflectionDistribution)) ||
+           (t.LCURNT != 0 &&
+            (output_bit_on(t, kBitCurrentMeanForces) || output_bit_on(t, kBitCurrentSpectraByAngle) || spectra)) ||
+           (waves_on(t) && t.VESTYP == 1 &&
+            (output_bit_on(t, kBitAbsorptionMeanForces) || output_bit_on(t, kBitAbsorptionSpectraByAngle) ||
+             spectra));
+}
+
+// The tables with the drift forces of the sea and the swell: IIa, IIIa, IVa, IIIb, IVb, IX and X, and
+// the spectra by attack angle.
+bool drift_forces_reported(const Tpcm& t) {
+    return output_bit_on(t, kBitReflectionDistribution) || output_bit_on(t, kBitReflectionMeanForces) ||
+           output_bit_on(t, kBitReflectionSpectraByAngle) || output_bit_on(t, kBitAbsorptionMeanForces) ||
+           output_bit_on(t, kBitAbsorptionSpectraByAngle) || output_bit_on(t, kBitNetLoadTables) ||
+           output_bit_on(t, kBitNetSpectralTables);
+}
+
+// The drift model gives the regular-wave reflection table (Ia) whether waves are there or not; the
+// mean forces of the sea and the swell, their spectra and the net loads only with waves.
+bool drift_model_used(const Tpcm& t) {
+    return output_bit_on(t, kBitReflectionCoefficients) || (waves_on(t) && drift_forces_reported(t));
+}
+
+// The wind and current speed spectra (VIIp, VII, VIIs) of a wind or current that is there.
+bool speed_spectra_reported(const Tpcm& t) {
+    return output_bit_on(t, kBitCurrentSpeedSpectrum) || output_bit_on(t, kBitWindSpeedSpectrum) ||
+           output_bit_on(t, kBitWindSpectraByAngle) || output_bit_on(t, kBitCurrentSpectraByAngle) ||
+           output_bit_on(t, kBitNetSpectralTables);
+}
+
+Int field_choosing(const Tpcm& t, Int Tpcm::*word, Int model) {
+    for (Int k = 1; k <= 3; ++k)
+        if (NIBVAL(t.*word, k, t.EDUNIT) == model) return k;
+    return 0;
+}
+
+bool load_model_fields_agree(const Tpcm& t, Int Tpcm::*word) {
+    const auto field = [&t, word](Int k) { return NIBVAL(t.*word, k, t.EDUNIT); };
+    const Int f1 = field(1);
+    const Int first = word == &Tpcm::LCBARG && f1 == kNsmbMeanCurrent ? 4 : f1;
+    return first == field(2) && first == field(3);
+}
+
+Int load_model_item(const Tpcm& t, Int Tpcm::*word, Int k) {
+    // The item of Cx, or of the one model of all three.
+    const Int first = word == &Tpcm::LWBARG ? 2 : word == &Tpcm::LCBARG ? 12 : word == &Tpcm::LWVCOF ? 22 : 0;
+    if (first == 0) return 0;
+    return load_model_fields_agree(t, word) ? first : first + k - 1;
+}
+
+bool wind_spectrum_read(const Tpcm& t) { return t.LWIND != 0 && speed_spectra_reported(t); }
+bool current_spectrum_read(const Tpcm& t) { return t.LCURNT != 0 && speed_spectra_reported(t); }
+
+bool wind_spectrum_file_read(const Tpcm& t) { return wind_spectrum_read(t) && t.WNDTYP == kWindSpectrumFromFile; }
+bool current_spectrum_file_read(const Tpcm& t) {
+    return current_spectrum_read(t) && t.CURTYP == kCurrentSpectrumFromFile;
+}
+bool current_profile_file_read(const Tpcm& t) { return t.LCURNT != 0 && t.LCSTCR == kProfileFromFile; }
+bool sea_spectrum_file_read(const Tpcm& t) { return t.LRANDM != 0 && t.WAVTYP == kUserSpectrumFile; }
+bool swell_spectrum_file_read(const Tpcm& t) { return t.LSWELL != 0 && t.SWLTYP == kUserSpectrumFile; }
+
+// Drift model 1 reads the user's table.
+bool regular_wave_drift_file_read(const Tpcm& t) {
+    return field_choosing(t, &Tpcm::LWVCOF, 1) != 0 &&
+           (output_bit_on(t, kBitReflectionCoefficients) ||
+            (waves_on(t) && output_bit_on(t, kBitReflectionDistribution)));
+}
+bool wave_drift_file_read(const Tpcm& t) {
+    return field_choosing(t, &Tpcm::LWVCOF, 1) != 0 && waves_on(t) && drift_forces_reported(t);
+}
+
+bool user_raos_read(const Tpcm& t) {
+    if (t.AUXVSH == 0 || !waves_on(t)) return false;
+    for (const Int bit : {kBitReflectionCoefficients, kBitAbsorptionCoefficients, kBitReflectionDistribution,
+                          kBitAbsorptionDistribution, kBitReflectionMeanForces, kBitAbsorptionMeanForces,
+                          kBitReflectionSpectraByAngle, kBitAbsorptionSpectraByAngle, kBitNetLoadTables,
+                          kBitNetSpectralTables})
+        if (output_bit_on(t, bit)) return true;
+    return false;
+}
+
+bool tension_leg_program(const Tpcm& t) { return t.CREATR() == 14 || t.CREATR() == 17; }
+
+bool phantom_weight_switch_read(const Tpcm& t) { return semi_like_type(t.VESTYP) && !tension_leg_program(t); }
+
+}  // namespace brevant

@@ -1,0 +1,328 @@
+// When the run reads a user file, a load model or a code, against the run itself. A row of a file
+// sets up the deep-box case with one choice, leaves the file missing, and runs the whole analysis in
+// the process: every reader names the file it misses before the run stops (a silent run stops
+// there), so the run read the file exactly when its console names it. Each row says what the run
+// does; the predicate the checks use must say the same, and the checks look at the file (or the
+// code) exactly there: not where the run does not read it, and where it does.
+#include "edlib/run_reads.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/deep_box_case.h"
+#include "edlib/run_choice_checks.h"
+#include "edlib/run_file_checks.h"
+#include "edlib/run_input_checks.h"
+#include "lowlib/drift_coefficients.h"
+#include "lowlib/speed_spectra.h"
+#include "lowlib/user_drift_table.h"
+#include "lowlib/wind_current_coefficients.h"
+#include "options/output_selection.h"
+#include "sysutl/program_end.h"
+#include "veslib/user_raos.h"
+#include "veslib/user_wave_spectrum.h"
+#include "veslib/wave_spectra.h"
+
+namespace brevant {
+namespace {
+
+using testing::bits;
+
+// ---- The user files, against the run ---------------------------------------------------------
+
+struct FileRow {
+    const char* what;
+    void (*choose)();  // on the deep-box case
+    bool reads;        // what the run does
+};
+
+struct FilePredicate {
+    const char* file;
+    bool (*read)(const Tpcm&);
+    std::vector<FileRow> rows;
+};
+
+void wind_on() {
+    TPCM.LWIND = 1;
+    TPCM.WNDSPD = 20.0f;
+    TPCM.LWBARG = 0x555;
+}
+void current_on() {
+    TPCM.LCURNT = 1;
+    TPCM.CURSPD = 1.0f;
+    TPCM.LCBARG = 0x777;
+}
+void swell_on() {
+    TPCM.LSWELL = 1;
+    TPCM.SWLTYP = 2;
+    TPCM.SWELHT = 2.0f;
+    TPCM.SWELPD = 8.0f;
+    TPCM.SWLHDG = 180.0f;
+}
+
+// The coefficient and drift files are read where the model of a field chose them.
+bool wind_coefficient_file_read(const Tpcm& t) { return wind_model_used(t) && field_choosing(t, &Tpcm::LWBARG, 2) != 0; }
+bool current_coefficient_file_read(const Tpcm& t) {
+    return current_model_used(t) && field_choosing(t, &Tpcm::LCBARG, 2) != 0;
+}
+bool drift_file_read(const Tpcm& t) { return regular_wave_drift_file_read(t) || wave_drift_file_read(t); }
+
+const std::vector<FilePredicate>& file_predicates() {
+    static const std::vector<FilePredicate> predicates = {
+        {"WINDSPEC.txt",
+         wind_spectrum_file_read,
+         {
+             {"the wind speed spectrum", [] { wind_on(); TPCM.WNDTYP = 6; TPCM.BRVFLG = bits({16}); }, true},
+             {"the current speed spectrum beside it",
+              [] { wind_on(); current_on(); TPCM.WNDTYP = 6; TPCM.BRVFLG = bits({15}); },
+              true},
+             {"the wind force spectra", [] { wind_on(); TPCM.WNDTYP = 6; TPCM.BRVFLG = bits({19}); }, true},
+             {"the spectra by attack angle", [] { wind_on(); TPCM.WNDTYP = 6; TPCM.BRVFLG = bits({27}); }, true},
+             {"the mean wind forces only", [] { wind_on(); TPCM.WNDTYP = 6; TPCM.BRVFLG = bits({18, 23}); }, false},
+             {"no wind", [] { wind_on(); TPCM.LWIND = 0; TPCM.WNDTYP = 6; TPCM.BRVFLG = bits({16, 19, 27}); }, false},
+             {"Davenport", [] { wind_on(); TPCM.WNDTYP = 1; TPCM.BRVFLG = bits({16}); }, false},
+         }},
+        {"CRNTSPEC.txt",
+         current_spectrum_file_read,
+         {
+             {"the current speed spectrum", [] { current_on(); TPCM.CURTYP = 2; TPCM.BRVFLG = bits({15}); }, true},
+             {"the current force spectra", [] { current_on(); TPCM.CURTYP = 2; TPCM.BRVFLG = bits({22}); }, true},
+             {"the spectra by attack angle", [] { current_on(); TPCM.CURTYP = 2; TPCM.BRVFLG = bits({27}); }, true},
+             {"no speed spectrum", [] { current_on(); TPCM.CURTYP = 2; TPCM.BRVFLG = bits({20, 21, 23}); }, false},
+             {"no current", [] { current_on(); TPCM.LCURNT = 0; TPCM.CURTYP = 2; TPCM.BRVFLG = bits({15, 27}); }, false},
+             {"band-limited white", [] { current_on(); TPCM.CURTYP = 3; TPCM.BRVFLG = bits({15}); }, false},
+         }},
+        {"CRNTPROF.txt",
+         current_profile_file_read,
+         {
+             {"the profile file", [] { current_on(); TPCM.LCSTCR = 3; }, true},
+             {"the profile table of page 10", [] { current_on(); TPCM.LCSTCR = 2; TPCM.NCURNT = 2; }, false},
+             {"no current", [] { current_on(); TPCM.LCURNT = 0; TPCM.LCSTCR = 3; }, false},
+         }},
+        {"WAVSPEC.txt",
+         [](const Tpcm& t) { return sea_spectrum_file_read(t) || swell_spectrum_file_read(t); },
+         {
+             {"the sea", [] { testing::add_sea(); TPCM.WAVTYP = kUserSpectrumFile; }, true},
+             {"the swell", [] { swell_on(); TPCM.SWLTYP = kUserSpectrumFile; }, true},
+             {"no sea", [] { TPCM.WAVTYP = kUserSpectrumFile; }, false},
+             {"no swell", [] { swell_on(); TPCM.LSWELL = 0; TPCM.SWLTYP = kUserSpectrumFile; }, false},
+         }},
+        {"WINDCOFS.txt",
+         wind_coefficient_file_read,
+         {
+             {"the wind table", [] { TPCM.LWBARG = 0x222; TPCM.BRVFLG = bits({17}); }, true},
+             {"Cz alone", [] { TPCM.LWBARG = 0x255; TPCM.BRVFLG = bits({17}); }, true},
+             {"the net loads without wind", [] { TPCM.LWBARG = 0x522; TPCM.BRVFLG = bits({23}); }, true},
+             {"the mean forces without wind, cleared by the last page", [] { TPCM.LWBARG = 0x222; TPCM.BRVFLG = bits({18}); }, false},
+             {"no table", [] { wind_on(); TPCM.LWBARG = 0x222; }, false},
+         }},
+        {"CRNTCOFS.txt",
+         current_coefficient_file_read,
+         {
+             {"the current table", [] { TPCM.LCBARG = 0x222; TPCM.BRVFLG = bits({20}); }, true},
+             {"Cz alone", [] { TPCM.LCBARG = 0x277; TPCM.BRVFLG = bits({20}); }, true},
+             {"Cy alone, the regular-wave table", [] { TPCM.LCBARG = 0x727; TPCM.BRVFLG = bits({1}); }, true},
+             {"the mean forces of a current", [] { current_on(); TPCM.LCBARG = 0x277; TPCM.BRVFLG = bits({21}); }, true},
+             {"the mean forces without current, cleared by the last page", [] { TPCM.LCBARG = 0x277; TPCM.BRVFLG = bits({21}); }, false},
+             {"the cylinder", [] { TPCM.LCBARG = 0x777; TPCM.BRVFLG = bits({20}); }, false},
+         }},
+        {"DRFTCOFS.txt",
+         drift_file_read,
+         {
+             {"the reflection table", [] { TPCM.LWVCOF = 0x111; TPCM.BRVFLG = bits({1}); }, true},
+             {"Cz alone", [] { TPCM.LWVCOF = 0x144; TPCM.BRVFLG = bits({1}); }, true},
+             {"the mean forces of a sea", [] { testing::add_sea(); TPCM.LWVCOF = 0x111; TPCM.BRVFLG = bits({3}); }, true},
+             {"the net loads of a swell", [] { swell_on(); TPCM.LWVCOF = 0x111; TPCM.BRVFLG = bits({23}); }, true},
+             {"the mean forces without waves", [] { TPCM.LWVCOF = 0x111; TPCM.BRVFLG = bits({3, 23}); }, false},
+             {"the absorption table alone", [] { TPCM.LWVCOF = 0x111; TPCM.BRVFLG = bits({11}); }, false},
+         }},
+        {"USERRAOS.txt",
+         user_raos_read,
+         {
+             {"the net loads of a sea", [] { testing::add_sea(); TPCM.AUXVSH = 1; TPCM.BRVFLG = bits({23}); }, true},
+             {"the net spectral tables of a sea",
+              [] { testing::add_sea(); TPCM.AUXVSH = 1; TPCM.BRVFLG = bits({27}); },
+              true},
+             {"the reflection table of a swell", [] { swell_on(); TPCM.AUXVSH = 1; TPCM.BRVFLG = bits({1}); }, true},
+             {"the absorption forces of a sea", [] { testing::add_sea(); TPCM.AUXVSH = 1; TPCM.BRVFLG = bits({13}); },
+              true},
+             {"the net spectral tables without waves", [] { TPCM.AUXVSH = 1; TPCM.BRVFLG = bits({27}); }, false},
+             {"the net tables of wind and current without waves",
+              [] { wind_on(); current_on(); TPCM.AUXVSH = 1; TPCM.BRVFLG = bits({19, 22, 23, 27}); },
+              false},
+             {"the wave spectrum of a sea", [] { testing::add_sea(); TPCM.AUXVSH = 1; TPCM.BRVFLG = bits({5}); }, false},
+             {"the hull's own RAOs", [] { testing::add_sea(); TPCM.BRVFLG = bits({23}); }, false},
+         }},
+    };
+    return predicates;
+}
+
+// The deep-box case with a low-frequency grid (30 s by 0.01 rad/s), every reader of a user file back
+// at its start (a reader keeps the name of the file it last tried).
+void fresh_case() {
+    testing::reset_run_state();
+    reset_uwndspec();
+    reset_ucurspec();
+    reset_usrwnd();
+    reset_usrcrn();
+    reset_drftcb();
+    reset_drftc();
+    reset_uwvspc();
+    reset_usrrao();
+    testing::store_deep_box_case();
+    TPCM.BRV_PD_MIN() = 30.0f;
+    TPCM.BRVFRQ_DELTA = 0.01f;
+    TPCM.BRVFRQ = 0.05f;
+}
+
+// The row's choice, and the output options tidied as the last page tidies them before the checks and
+// the run (no table of a load that is off).
+void chosen(const FileRow& row) {
+    row.choose();
+    tidy_output_bits_at_last_page(TPCM);
+}
+
+class RunReadsFiles : public testing::DeepBoxRun {
+protected:
+    // The whole run; true when its console names FILE (the run stopped on it missing).
+    bool run_names(const std::string& file) {
+        try {
+            BRVCOR();
+        } catch (const ProgramEnd&) {
+        }
+        return silent().find("\"" + file) != std::string::npos;
+    }
+};
+
+TEST_F(RunReadsFiles, EachFileIsReadWhereThePredicateSays) {
+    for (const FilePredicate& p : file_predicates()) {
+        for (const FileRow& row : p.rows) {
+            fresh_case();
+            clear_captured(SILENT_UNIT);
+            chosen(row);
+            EXPECT_EQ(p.read(TPCM), row.reads) << p.file << ", " << row.what;
+            EXPECT_EQ(run_names(p.file), row.reads) << p.file << ", " << row.what << "\n" << silent();
+        }
+    }
+}
+
+// The checks before the run look for the missing file exactly where the run reads it.
+TEST_F(RunReadsFiles, TheChecksLookForEachFileWhereTheRunReadsIt) {
+    for (const FilePredicate& p : file_predicates()) {
+        for (const FileRow& row : p.rows) {
+            fresh_case();
+            chosen(row);
+            std::vector<std::string> named;
+            for (const RunFileFinding& f : run_file_findings())
+                if (f.lines.front().find("\"" + std::string(p.file) + "\"") != std::string::npos)
+                    named.push_back(f.lines.front());
+            EXPECT_EQ(named.size(), row.reads ? 1u : 0u) << p.file << ", " << row.what;
+        }
+    }
+}
+
+// ---- The codes and values that the hull models read -------------------------------------------
+
+class RunReadsCodes : public ::testing::Test {
+protected:
+    void SetUp() override { case_(); }
+    void TearDown() override { fresh_case(); }
+    // The deep-box case, its report on the disk.
+    static void case_() {
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+    }
+};
+
+bool finding_named(const std::vector<RunInputFinding>& found, const std::string& head) {
+    return std::any_of(found.begin(), found.end(),
+                       [&head](const RunInputFinding& f) { return f.front().find(head) != std::string::npos; });
+}
+
+// The hull model of a member-built hull (semisubmersible 3, tension leg platform 5, caisson spar 6)
+// reads the phantom weight switch and its weight, but for the tension-leg programs (creators 14 and
+// 17), whose tendons take their place; a ship and a disc buoy never.
+TEST_F(RunReadsCodes, ThePhantomWeightIsCheckedWhereTheMemberBuiltHullReadsIt) {
+    struct Row {
+        Int VESTYP, CREATR;
+        bool read;
+    };
+    const Row rows[] = {{3, 16, true},  {5, 16, true},  {6, 16, true},  {6, 15, true},  {1, 16, false},
+                        {4, 16, false}, {2, 16, false}, {3, 14, false}, {3, 17, false}, {6, 17, false}};
+    for (const Row& r : rows) {
+        case_();
+        TPCM.VESTYP = r.VESTYP;
+        TPCM.SIMTYP = r.CREATR;
+        EXPECT_EQ(phantom_weight_switch_read(TPCM), r.read) << r.VESTYP << " " << r.CREATR;
+        EXPECT_EQ(tension_leg_program(TPCM), r.CREATR == 14 || r.CREATR == 17);
+        // The switch: a value its page never writes.
+        TPCM.LPHANTOM_WGHT = 2;
+        EXPECT_EQ(finding_named(run_choice_findings(), "Phantom weight switch (word 189 of the data file) is 2;"), r.read)
+            << r.VESTYP << " " << r.CREATR;
+        // The weight: on, and not below the displacement.
+        TPCM.LPHANTOM_WGHT = 1;
+        TPCM.TLP_TENSION = TPCM.DISPL;
+        EXPECT_EQ(finding_named(run_input_findings(), "Phantom weight value (word 483 of the data file) is not below"),
+                  r.read)
+            << r.VESTYP << " " << r.CREATR;
+    }
+}
+
+// The second swell's JONSWAP words are looked at only with the swell and the second swell on.
+TEST_F(RunReadsCodes, TheSecondSwellsJonswapWordsOnlyWithTheSecondSwellOn) {
+    struct Row {
+        Int LSWELL, LSWEL2;
+        bool checked;
+    };
+    const Row rows[] = {{1, 1, true}, {1, 0, false}, {0, 1, false}, {0, 0, false}};
+    for (const Row& r : rows) {
+        case_();
+        TPCM.LSWELL = r.LSWELL;
+        TPCM.SWLTYP = 2;
+        TPCM.SWELHT = 2.0f;
+        TPCM.SWELPD = 8.0f;
+        TPCM.LSWEL2 = r.LSWEL2;
+        TPCM.SWLTYP2 = kGeneralJonswap;
+        TPCM.SWELHT2 = 1.0f;
+        TPCM.SWELPD2 = 9.0f;
+        TPCM.JONGAM_SWL2 = 0.0f;
+        TPCM.JONPL_SWL2 = 0.07f;
+        TPCM.JONPG_SWL2 = 0.09f;
+        EXPECT_EQ(finding_named(run_input_findings(), "Second swell JONSWAP gamma parameter (page 13, item 28)"),
+                  r.checked)
+            << r.LSWELL << " " << r.LSWEL2;
+    }
+}
+
+// ---- The load-model fields and their items on page 6 ------------------------------------------
+
+TEST(LoadModelFields, TheFieldThatChoseAModelAndItsItem) {
+    reset_images();
+    Tpcm& t = TPCM;
+    struct Row {
+        Int Tpcm::*word;
+        Int value;
+        Int model;
+        Int field;  // the first field that chose the model, 0 none
+        Int item;   // its item on page 6
+    };
+    const Row rows[] = {
+        {&Tpcm::LCBARG, 0x222, 2, 1, 12}, {&Tpcm::LCBARG, 0x277, 2, 3, 14}, {&Tpcm::LCBARG, 0x727, 2, 2, 13},
+        {&Tpcm::LCBARG, 0x777, 2, 0, 0},  {&Tpcm::LWBARG, 0x255, 2, 3, 4},  {&Tpcm::LWVCOF, 0x144, 1, 3, 24},
+        {&Tpcm::LWVCOF, 0x111, 1, 1, 22}, {&Tpcm::LCBARG, 0x44F, 4, 2, 12},
+    };
+    for (const Row& r : rows) {
+        t.*(r.word) = r.value;
+        EXPECT_EQ(field_choosing(t, r.word, r.model), r.field) << std::hex << r.value;
+        if (r.field != 0) {
+            EXPECT_EQ(load_model_item(t, r.word, r.field), r.item) << std::hex << r.value;
+        }
+    }
+    reset_images();
+}
+
+}  // namespace
+}  // namespace brevant
