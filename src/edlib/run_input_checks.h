@@ -31,6 +31,20 @@ inline constexpr std::string_view kFatalFindingHead = " ++> Fatal Warning: ";
 // PAGE 0, " ++> Fatal Warning: NAME (word ITEM of the data file)" for a word no page of the walk shows.
 std::string where(std::string_view name, Int page, Int item);
 
+// The largest wave height the checks let a case hold (its significant heights, and the height a
+// custom spectrum table gives): 1,000 m, the same size in feet for a case in English units.
+Real wave_height_bound(Int NUNTS);
+
+// The place of each row of the table of reals (every real a page of the walk edits, refused when it
+// is not a finite number, some held within a bound), in the table's order: the page and item where
+// it is entered (page 0: the item is its word in the data file) and its name in the findings.
+struct EnteredRealPlace {
+    Int page;
+    Int item;
+    std::string_view name;
+};
+std::vector<EnteredRealPlace> entered_real_places();
+
 // The findings of the case in TPCM and LOWCOF, in a fixed order. Reads only.
 std::vector<RunInputFinding> run_input_findings();
 
