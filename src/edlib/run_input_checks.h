@@ -1,8 +1,9 @@
 // The pre-run checks of values a run cannot compute with: reals that are not finite numbers (any
 // real of the case, read by the run or not), speeds and loads beyond what the load laws hold, sizes
 // and factors whose products leave single precision, main dimensions a hull model cannot compute
-// with, a unit flag with no unit system, and user coefficient tables that cannot be interpolated.
-// Each is a fatal finding naming the page and item where the value is entered.
+// with, a unit flag with no unit system, and user coefficient tables that cannot be interpolated;
+// with them the findings of the spectrum parameters (spectrum_parameter_checks) and of the periods
+// (wave_frequency_checks). Each is a fatal finding naming the page and item where the value is entered.
 #pragma once
 
 #include <string>
