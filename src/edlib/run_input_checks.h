@@ -1,8 +1,9 @@
 // The pre-run checks of values a run cannot compute with: reals that are not finite numbers (any
 // real of the case, read by the run or not), speeds and loads beyond what the load laws hold, sizes
 // and factors whose products leave single precision, main dimensions a hull model cannot compute
-// with, a unit flag with no unit system, and user coefficient tables that cannot be interpolated.
-// Each is a fatal finding naming the page and item where the value is entered.
+// with, a unit flag with no unit system, and user coefficient tables that cannot be interpolated;
+// with them the findings of the spectrum parameters (spectrum_parameter_checks) and of the periods
+// (wave_frequency_checks). Each is a fatal finding naming the page and item where the value is entered.
 #pragma once
 
 #include <string>
@@ -30,6 +31,20 @@ inline constexpr std::string_view kFatalFindingHead = " ++> Fatal Warning: ";
 // " ++> Fatal Warning: NAME (page PAGE, item ITEM)": the head of a finding about one item; with
 // PAGE 0, " ++> Fatal Warning: NAME (word ITEM of the data file)" for a word no page of the walk shows.
 std::string where(std::string_view name, Int page, Int item);
+
+// The largest wave height the checks let a case hold (its significant heights, and the height a
+// custom spectrum table gives): 1,000 m, the same size in feet for a case in English units.
+Real wave_height_bound(Int NUNTS);
+
+// The place of each row of the table of reals (every real a page of the walk edits, refused when it
+// is not a finite number, some held within a bound), in the table's order: the page and item where
+// it is entered (page 0: the item is its word in the data file) and its name in the findings.
+struct EnteredRealPlace {
+    Int page;
+    Int item;
+    std::string_view name;
+};
+std::vector<EnteredRealPlace> entered_real_places();
 
 // The findings of the case in TPCM and LOWCOF, in a fixed order. Reads only.
 std::vector<RunInputFinding> run_input_findings();

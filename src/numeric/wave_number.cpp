@@ -74,8 +74,10 @@ namespace {
 }
 
 // One side of the JONSWAP integral: QATR until an accepted value, loosening the tolerance on
-// round-off and adding stages while it may. NITER_WARN passes give the iteration warning.
-Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
+// round-off and adding stages while it may. NITER_WARN passes give the iteration warning. With
+// REPORT false, each failure is written on IOSCRN and asked about or ends the run; with REPORT
+// true, the first failure (the warning included) ends the integration and is returned.
+JonswapOutcome integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN, bool report, Real& Y) {
     Int NITER = 0;
     Real EPS = 0.0001f;
     Int NDIM = 10;
@@ -83,13 +85,14 @@ Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
     for (;;) {
         NITER = NITER + 1;
         if (NITER > NITER_WARN) {
+            if (report) return JonswapOutcome::IterationLimit;
             write_record(IOSCRN, " ++> Possible iteration failure in JONSVAL");
             Int LBACK = 0;
             ABORT0(IOSCRN, KBD_UNIT, LBACK);
             if (LBACK < 0 || IOSCRN == SILENT_UNIT) stop_program(1);
             NITER = 0;
         }
-        Real Y = 0.0f;
+        Y = 0.0f;
         Int IER = 0;
         QATR(XL, XU, EPS, NDIM, JONINT, Y, IER, AUX);
         if (IER == 1) {
@@ -97,6 +100,7 @@ Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
                 EPS = 10.0f * EPS;
                 continue;
             }
+            if (report) return JonswapOutcome::RoundOff;
             fatal(IOSCRN, " ++> FATAL error: unfixable roundoff error in JONSVAL");
         }
         if (IER == 2) {
@@ -104,25 +108,40 @@ Real integrate_side(Real XL, Real XU, Int NITER_WARN, Int IOSCRN) {
                 NDIM = 2 * NDIM;
                 continue;
             }
+            if (report) return JonswapOutcome::StagesUsedUp;
             fatal(IOSCRN, "++> FATAL error: NDIM > NDMSUP in JONSVAL");
         }
-        if (0.01f * Y >= EPS) return Y;
+        if (0.01f * Y >= EPS) return JonswapOutcome::Converged;
         EPS = 0.008f * Y;
     }
+}
+
+// Both sides and the normaliser from them; the first side that fails ends it.
+JonswapOutcome jonswap_sides(Real PL, Real PG, Real GAMMA, Real& JONVAL, Int IOSCRN, bool report) {
+    LOCALJ.GAM = GAMMA;
+    LOCALJ.BRANCH = 1;
+    LOCALJ.PVAL = PL;
+    Real YL = 0.0f;
+    JonswapOutcome outcome = integrate_side(std::exp(-(0.5f / (PL * PL))), 1.0f, 100, IOSCRN, report, YL);
+    if (outcome != JonswapOutcome::Converged) return outcome;
+    LOCALJ.BRANCH = 2;
+    LOCALJ.PVAL = PG;
+    Real YG = 0.0f;
+    outcome = integrate_side(0.0f, 1.0f, 20, IOSCRN, report, YG);
+    if (outcome != JonswapOutcome::Converged) return outcome;
+    const Real lngam = std::log(LOCALJ.GAM);
+    JONVAL = 0.2f * (1.0f - (YL - YG) * lngam);
+    return outcome;
 }
 
 }  // namespace
 
 void JONSVAL(Real PL, Real PG, Real GAMMA, Real& JONVAL, Int IOSCRN) {
-    LOCALJ.GAM = GAMMA;
-    LOCALJ.BRANCH = 1;
-    LOCALJ.PVAL = PL;
-    const Real YL = integrate_side(std::exp(-(0.5f / (PL * PL))), 1.0f, 100, IOSCRN);
-    LOCALJ.BRANCH = 2;
-    LOCALJ.PVAL = PG;
-    const Real YG = integrate_side(0.0f, 1.0f, 20, IOSCRN);
-    const Real lngam = std::log(LOCALJ.GAM);
-    JONVAL = 0.2f * (1.0f - (YL - YG) * lngam);
+    jonswap_sides(PL, PG, GAMMA, JONVAL, IOSCRN, false);
+}
+
+JonswapOutcome jonswap_outcome(Real PL, Real PG, Real GAMMA, Real& JONVAL) {
+    return jonswap_sides(PL, PG, GAMMA, JONVAL, 0, true);
 }
 
 }  // namespace brevant

@@ -54,4 +54,14 @@ void JONSVAL(Real PL, Real PG, Real GAMMA, Real& JONVAL, Int IOSCRN);
 // The integrand of JONSVAL in the peak-enhancement variable Z, parameters from LOCALJ.
 Real JONINT(Real& Z);
 
+// How the integration of the JONSWAP normaliser ended: with a value, or where JONSVAL would write
+// " ++> Possible iteration failure in JONSVAL" and ask whether to abort (a silent run ends there),
+// or end the run with its round-off or stage message.
+enum class JonswapOutcome { Converged, IterationLimit, RoundOff, StagesUsedUp };
+
+// The integration of JONSVAL step for step, writing nothing, asking nothing and never ending the
+// run: the first failure ends it and is returned (JONVAL is then left as it was). Overwrites
+// LOCALJ as JONSVAL does. The checks before a run use it to find the values JONSVAL cannot take.
+JonswapOutcome jonswap_outcome(Real PL, Real PG, Real GAMMA, Real& JONVAL);
+
 }  // namespace brevant

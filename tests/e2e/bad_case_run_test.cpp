@@ -435,6 +435,9 @@ TEST(BadCaseRun, AMissingUserFileLeavesThePreviousReportUntouched) {
     EXPECT_NE(run_brevant(kExecute).out.find(kRunBanner), std::string::npos);
 }
 
+const char* const kNoIntegral = " ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) and the sigmas\n"
+                                "     (items 9 and 10) give a JONSWAP spectrum whose integral does not converge.";
+
 // Spectrum parameters and the phantom weight where the run computes with them: a value the
 // formula cannot compute with is refused before the run by page and item (or word); one it can
 // compute with runs to a finite report.
@@ -460,12 +463,29 @@ TEST(BadCaseRun, ValuesTheirFormulaCannotComputeWithAreRefusedBeforeTheRun) {
          " ++> Fatal Warning: Component lambda values (page 12, item 8) hold a lambda of component 2"},
         {"Ochi-Hubble lambda -0.5", with(ochi_hubble, {{443, real_bits(-0.5f)}}),
          " ++> Fatal Warning: Component lambda values (page 12, item 8) hold a lambda of component 2"},
-        {"Ochi-Hubble lambda -0.1", with(ochi_hubble, {{443, real_bits(-0.1f)}}), nullptr},
+        {"Ochi-Hubble lambda -0.1", with(ochi_hubble, {{443, real_bits(-0.1f)}}),
+         " ++> Fatal Warning: Component lambda values (page 12, item 8) hold a lambda of component 2"},
+        {"Ochi-Hubble lambda -1e-30", with(ochi_hubble, {{443, real_bits(-1e-30f)}}),
+         " ++> Fatal Warning: Component lambda values (page 12, item 8) hold a lambda of component 2"},
+        {"Ochi-Hubble lambda 0.5", with(ochi_hubble, {{443, real_bits(0.5f)}}), nullptr},
         {"JONSWAP gamma 0", jonswap_with({{477, real_bits(0.0f)}}),
          " ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) is a value"},
         {"JONSWAP sigma a 0 with the peak on the periods", jonswap_with({{475, real_bits(0.0f)}}),
          " ++> Fatal Warning: JONSWAP sigma a shape parameter (page 12, item 9) is a value"},
         {"JONSWAP sigma b 0", jonswap_with({{476, real_bits(0.0f)}}), nullptr},
+        // Gammas whose normalising integral does not converge: the run asked about its iteration
+        // again and again, or stopped on its round-off message.
+        {"JONSWAP gamma 1e-5", jonswap_with({{477, real_bits(1e-5f)}}), kNoIntegral},
+        {"TMA gamma 1e-5", jonswap_with({{164, 10u}, {477, real_bits(1e-5f)}}), kNoIntegral},
+        {"JONSWAP gamma 1e-38", jonswap_with({{477, real_bits(1e-38f)}}), kNoIntegral},
+        {"TMA gamma denormal", jonswap_with({{164, 10u}, {477, real_bits(1e-40f)}}), kNoIntegral},
+        {"JONSWAP gamma 5000", jonswap_with({{477, real_bits(5000.0f)}}), kNoIntegral},
+        {"JONSWAP gamma 1", jonswap_with({{477, real_bits(1.0f)}}), nullptr},
+        {"TMA gamma 20", jonswap_with({{164, 10u}, {477, real_bits(20.0f)}}), nullptr},
+        {"JONSWAP gamma 3.12540651e-5, the least about the sea's that converges",
+         jonswap_with({{477, real_bits(3.12540651e-05f)}}), nullptr},
+        {"JONSWAP gamma 3.12540615e-5, the float below it", jonswap_with({{477, real_bits(3.12540615e-05f)}}),
+         kNoIntegral},
         {"custom spectrum table of a negative integral", negative_table,
          " ++> Fatal Warning: Custom spectrum table (page 12, item 2) integrates to a negative"},
         {"phantom weight switch 2", semi_with({{189, 2u}}),
@@ -480,6 +500,41 @@ TEST(BadCaseRun, ValuesTheirFormulaCannotComputeWithAreRefusedBeforeTheRun) {
         edit_on_disk(c.words);
         expect_outcome(run_brevant(c.finding == nullptr ? std::string("E\n\n3\n") + std::string(40, '\n') : kExecute),
                        c.finding, c.what);
+    }
+}
+
+// A silent run (End of Session item 4) of a JONSWAP swell whose gamma the normalising integral does
+// not converge with stopped in the run on the integration's warning: it is refused before the run,
+// in "Diagnostics.stxt", by the swell page's item; no run starts. The swell's gamma 3.3 runs.
+TEST(BadCaseRun, ASilentRunsSwellOfNoIntegralIsRefusedBeforeTheRun) {
+    const auto swell = [](float gamma) {
+        return Words{{174, 1u},  {190, 5u},  {451, real_bits(2.0f)}, {452, real_bits(12.0f)}, {485, real_bits(0.07f)},
+                     {486, real_bits(0.09f)}, {487, real_bits(gamma)}};
+    };
+    const std::string answers = std::string("M\nL\n4\n") + std::string(40, '\n');
+    {
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(swell(3.3f));
+        const ProgramResult r = run_brevant(answers, 120);
+        EXPECT_EQ(r.status, 0) << r.out << r.err;
+        expect_outcome(r, nullptr, "the swell's gamma 3.3");
+    }
+    for (const float gamma : {1e-5f, 1e-38f}) {
+        SCOPED_TRACE(gamma);
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(swell(gamma));
+        const ProgramResult r = run_brevant(answers, 120);
+        const std::string diagnostics = file_bytes("Diagnostics.stxt");
+        EXPECT_NE(diagnostics.find(" ++> Fatal Warning: Swell JONSWAP gamma parameter (page 13, item 8) and the sigmas\n"
+                                   "     (items 9 and 10) give a JONSWAP spectrum whose integral does not converge."),
+                  std::string::npos)
+            << diagnostics;
+        EXPECT_EQ(diagnostics.find("JONSVAL"), std::string::npos) << diagnostics;
+        EXPECT_EQ(diagnostics.find(kRunBanner), std::string::npos) << diagnostics;
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists("BREVOUT.stxt"));
     }
 }
 

@@ -412,146 +412,212 @@ TEST_F(RunInputChecksTest, LightBargesPassInFeetAndInMetres) {
     EXPECT_GT(TPCM.VKML, 273000.0f);
 }
 
-// Parameters whose formula needs a sign or a size: refused by page and item where the run computes
-// the spectrum with them and the formula cannot; where it can (or does not use them), nothing.
-TEST_F(RunInputChecksTest, SpectrumParametersTheFormulaCannotComputeWith) {
-    const auto head = [](const std::string& name, int page, int item, const std::string& rest) {
-        return " ++> Fatal Warning: " + name + " (page " + std::to_string(page) + ", item " + std::to_string(item) +
-               ")" + rest;
-    };
-    const std::string api = head("A.P.I. wind spectrum parameter", 9, 3, " is not positive:");
-    const std::string lambda = head("Component lambda values", 12, 8, " hold a lambda of component 2");
-    const auto jonswap = [&](const std::string& name, int page, int item) { return head(name, page, item, " is a value"); };
-    const std::string gamma = jonswap("JONSWAP gamma parameter", 12, 8);
-    const std::string below = jonswap("JONSWAP sigma a shape parameter", 12, 9);
-    const std::string above = jonswap("JONSWAP sigma b shape parameter", 12, 10);
-    // Wind with its speed spectrum reported; a sea with periods 9, 10 and 11 s and its peak at 10.
-    const auto api_wind = [](Real p) {
-        TPCM.LWIND = 1;
-        TPCM.BRVFLG = 1 << 15;  // the wind speed spectrum
-        TPCM.WNDTYP = 4;
-        TPCM.APIPRM = p;
-    };
-    const auto sea = [](Int type) {
-        TPCM.LRANDM = 1;
-        TPCM.WAVTYP = type;
-        TPCM.NWP = 3;
-        for (int i = 1; i <= 3; ++i) TPCM.T(i) = 8.0f + static_cast<float>(i);
-        TPCM.SIGPD(1) = 10.0f;
-        TPCM.JONGAM = 3.3f;
-        TPCM.JONPL = 0.07f;
-        TPCM.JONPG = 0.09f;
-    };
-    const auto ochi = [&](Real l2) {
-        sea(9);
-        TPCM.N_OCHI_COMP = 2;
-        TPCM.OCHI_LAMBDA(1) = 2.0f;
-        TPCM.OCHI_LAMBDA(2) = l2;
-    };
-    struct Case {
-        const char* what;
-        std::function<void()> set;
-        std::vector<std::string> findings;
-    };
-    const std::vector<Case> cases = {
-        {"API 0", [&] { api_wind(0.0f); }, {api}},
-        {"API below 0", [&] { api_wind(-1.0f); }, {api}},
-        {"API tiny", [&] { api_wind(1.0e-30f); }, {}},
-        {"API 0, wind off", [&] { api_wind(0.0f); TPCM.LWIND = 0; }, {}},
-        {"API 0, no speed spectrum", [&] { api_wind(0.0f); TPCM.BRVFLG = 0; }, {}},
-        {"API 0, Davenport", [&] { api_wind(0.0f); TPCM.WNDTYP = 1; }, {}},
-        {"lambda 0 (a new case)", [&] { ochi(0.0f); }, {lambda}},
-        {"lambda at the gamma function's pole tolerance", [&] { ochi(1.0e-6f); }, {lambda}},
-        {"lambda just above it", [&] { ochi(2.0e-6f); }, {}},
-        {"lambda -0.1: the density computes", [&] { ochi(-0.1f); }, {}},
-        {"lambda -0.25", [&] { ochi(-0.25f); }, {lambda}},
-        {"lambda -1, a pole", [&] { ochi(-1.0f); }, {lambda}},
-        {"lambda -1.5", [&] { ochi(-1.5f); }, {lambda}},
-        {"lambda 34.5", [&] { ochi(34.5f); }, {}},
-        {"lambda 34.6, beyond the gamma function", [&] { ochi(34.6f); }, {lambda}},
-        {"lambda 0 beyond the count", [&] { ochi(2.0f); TPCM.OCHI_LAMBDA(3) = 0.0f; }, {}},
-        {"lambda 0, the sea off", [&] { ochi(0.0f); TPCM.LRANDM = 0; }, {}},
-        {"JONSWAP as given", [&] { sea(5); }, {}},
-        {"gamma 0", [&] { sea(5); TPCM.JONGAM = 0.0f; }, {gamma}},
-        {"gamma below 0", [&] { sea(10); TPCM.JONGAM = -1.0f; }, {gamma}},
-        {"gamma 0, Mean JONSWAP", [&] { sea(2); TPCM.JONGAM = 0.0f; }, {}},
-        {"sigma a 0, the peak on the grid", [&] { sea(5); TPCM.JONPL = 0.0f; }, {below}},
-        {"sigma a 1e-23, its square 0", [&] { sea(5); TPCM.JONPL = 1.0e-23f; }, {below}},
-        {"sigma a 0, the peak off the grid", [&] { sea(5); TPCM.JONPL = 0.0f; TPCM.SIGPD(1) = 10.25f; }, {}},
-        {"sigma a below 0 computes", [&] { sea(5); TPCM.JONPL = -0.07f; }, {}},
-        {"sigma b 0 computes", [&] { sea(5); TPCM.JONPG = 0.0f; }, {}},
-        {"sigma a whose square leaves single precision", [&] { sea(5); TPCM.JONPL = 1.4e19f; }, {below}},
-        {"sigma b likewise", [&] { sea(5); TPCM.JONPG = 1.4e19f; }, {above}},
-        {"sigma b 1.3e19", [&] { sea(5); TPCM.JONPG = 1.3e19f; }, {}},
-        {"the swell's gamma",
-         [&] {
+// The table of reals, row by row, in the order the checks walk it. Each row names the word it reads
+// (the last slot its count reaches, the count set as it says) and the kind of its bound: a length
+// (10,000 m), a height (1,000 m), each the same size in feet, or a factor (1,000) in either unit.
+enum class RowBound { None, Length, Height, Coefficient };
+struct RealRow {
+    int page, item;
+    const char* name;
+    RowBound bound;
+    std::function<Real&()> word;
+};
+
+const std::vector<RealRow>& real_rows() {
+    constexpr RowBound kNone = RowBound::None, kLength = RowBound::Length, kHeight = RowBound::Height,
+                       kCoefficient = RowBound::Coefficient;
+    static const std::vector<RealRow> table = {
+        {1, 4, "Water depth", kNone, []() -> Real& { return TPCM.DEPTH; }},
+        {1, 5, "Water density", kNone, []() -> Real& { return TPCM.DWATR; }},
+        {2, 1, "Vessel displacement", kNone, []() -> Real& { return TPCM.DISPL; }},
+        {2, 2, "Transverse metacentric height", kNone, []() -> Real& { return TPCM.VKMT; }},
+        {2, 3, "Longitudinal metacentric height", kNone, []() -> Real& { return TPCM.VKML; }},
+        {2, 4, "Vertical center of buoyancy", kLength, []() -> Real& { return TPCM.VKB; }},
+        {2, 5, "Vertical center of gravity", kLength, []() -> Real& { return TPCM.VKG; }},
+        {2, 6, "LCG-to-Midships distance", kLength, []() -> Real& { return TPCM.CG_to_Midship; }},
+        {2, 7, "Vessel water plane area", kNone, []() -> Real& { return TPCM.AWP; }},
+        {2, 8, "Length of vessel at waterline", kLength, []() -> Real& { return TPCM.LWL; }},
+        {2, 9, "Beam of vessel at waterline", kLength, []() -> Real& { return TPCM.BWL; }},
+        {2, 10, "Mean vessel draft", kLength, []() -> Real& { return TPCM.DRAFT; }},
+        {3, 1, "Pitch gyradius", kLength, []() -> Real& { return TPCM.PGYR; }},
+        {3, 2, "Roll gyradius", kLength, []() -> Real& { return TPCM.RGYR; }},
+        {3, 3, "Yaw gyradius", kLength, []() -> Real& { return TPCM.YGYR; }},
+        {3, 4, "Bilge radius", kLength, []() -> Real& { return TPCM.BILGR; }},
+        {3, 6, "Bilge keel length", kLength, []() -> Real& { return TPCM.TKEEL; }},
+        {3, 7, "Bilge keel width", kLength, []() -> Real& { return TPCM.RKEEL; }},
+        {3, 8, "Inboard keel-to-vessel centerline distance", kLength, []() -> Real& { return TPCM.DKEEL; }},
+        {3, 9, "Forward speed", kNone, []() -> Real& { return TPCM.VFWD; }},
+        {3, 10, "Global direction of vessel motion", kNone, []() -> Real& { return TPCM.VGLDIR; }},
+        {3, 11, "Trim angle", kNone, []() -> Real& { return TPCM.TRIMDG; }},
+        {3, 12, "Heel angle", kNone, []() -> Real& { return TPCM.HEELDG; }},
+        {4, 2, "Heave damping", kNone, []() -> Real& { return TPCM.HVDAMP; }},
+        {4, 4, "Pitch damping", kNone, []() -> Real& { return TPCM.PTDAMP; }},
+        {4, 6, "Roll damping", kNone, []() -> Real& { return TPCM.RLDAMP; }},
+        {4, 8, "Heave period", kNone, []() -> Real& { return TPCM.HEVPRD; }},
+        {4, 10, "Pitch period", kNone, []() -> Real& { return TPCM.PITPRD; }},
+        {4, 12, "Roll period", kNone, []() -> Real& { return TPCM.ROLPRD; }},
+        {5, 2, "Default member Mx-damping coefficient", kCoefficient, []() -> Real& { return TPCM.CCOFDX; }},
+        {5, 3, "Default member My-damping coefficient", kCoefficient, []() -> Real& { return TPCM.CCOFDY; }},
+        {5, 4, "Default member Mz-damping coefficient", kCoefficient, []() -> Real& { return TPCM.CCOFDZ; }},
+        {6, 7, "Freeboard-based load", kCoefficient, []() -> Real& { return TPCM.LOADED; }},
+        {6, 8, "Above-water bow interpolation factor", kCoefficient, []() -> Real& { return TPCM.BOWWND; }},
+        {6, 17, "Draft-based load", kCoefficient, []() -> Real& { return TPCM.DFTPCT; }},
+        {6, 18, "Below-water bow interpolation factor", kCoefficient, []() -> Real& { return TPCM.BOWCUR; }},
+        {6, 27, "Head-on shadowing & geometry factor", kCoefficient, []() -> Real& { return TPCM.XSHDOW; }},
+        {6, 28, "Beam-on shadowing & geometry factor", kCoefficient, []() -> Real& { return TPCM.YSHDOW; }},
+        {6, 31, "Vessel deadweight", kNone, []() -> Real& { return TPCM.DWTONS; }},
+        {7, 2, "External force X", kNone, []() -> Real& { return TPCM.XVFRC; }},
+        {7, 3, "External force Y", kNone, []() -> Real& { return TPCM.YVFRC; }},
+        {7, 4, "External moment", kNone, []() -> Real& { return TPCM.VESMOM; }},
+        {7, 6, "External force location X", kLength, []() -> Real& { return TPCM.XVLOC; }},
+        {7, 7, "External force location Y", kLength, []() -> Real& { return TPCM.YVLOC; }},
+        {8, 2, "Head-on wind drag area", kNone, []() -> Real& { return TPCM.XWNDAR; }},
+        {8, 3, "Head-on wind drag area centroid (y)", kLength, []() -> Real& { return TPCM.XWARM; }},
+        {8, 4, "Head-on wind drag area centroid (z)", kLength, []() -> Real& { return TPCM.ZXWARM; }},
+        {8, 5, "Beam-on wind drag area", kNone, []() -> Real& { return TPCM.YWNDAR; }},
+        {8, 6, "Beam-on wind drag area centroid (x)", kLength, []() -> Real& { return TPCM.YWARM; }},
+        {8, 7, "Beam-on wind drag area centroid (z)", kLength, []() -> Real& { return TPCM.ZYWARM; }},
+        {8, 8, "Wind force enhancement factor", kCoefficient, []() -> Real& { return TPCM.WNDFAC; }},
+        {8, 12, "Head-on current drag area", kNone, []() -> Real& { return TPCM.XCURAR; }},
+        {8, 13, "Head-on current drag area centroid (y)", kLength, []() -> Real& { return TPCM.XCARM; }},
+        {8, 14, "Head-on current drag area centroid (z)", kLength, []() -> Real& { return TPCM.ZXCARM; }},
+        {8, 15, "Beam-on current drag area", kNone, []() -> Real& { return TPCM.YCURAR; }},
+        {8, 16, "Beam-on current drag area centroid (x)", kLength, []() -> Real& { return TPCM.YCARM; }},
+        {8, 17, "Beam-on current drag area centroid (z)", kLength, []() -> Real& { return TPCM.ZYCARM; }},
+        {8, 18, "Current force enhancement factor", kCoefficient, []() -> Real& { return TPCM.CURFAC; }},
+        {8, 21, "Bow shape factor", kCoefficient, []() -> Real& { return TPCM.BOWFAC; }},
+        {8, 22, "Stern shape factor", kCoefficient, []() -> Real& { return TPCM.STRNFC; }},
+        {8, 23, "Wave reflection head-on enhancement factor", kCoefficient, []() -> Real& { return TPCM.WVFCX; }},
+        {8, 24, "Wave reflection beam-on enhancement factor", kCoefficient, []() -> Real& { return TPCM.WVFCY; }},
+        {8, 25, "Wave reflection moment enhancement factor", kCoefficient, []() -> Real& { return TPCM.WVFCM; }},
+        {8, 26, "Variable wave reflection enhancement factor", kCoefficient, []() -> Real& { return TPCM.VWDFAC; }},
+        {8, 31, "Wave absorption head-on enhancement factor", kCoefficient, []() -> Real& { return TPCM.WVDGCX; }},
+        {8, 32, "Wave absorption beam-on enhancement factor", kCoefficient, []() -> Real& { return TPCM.WVDGCY; }},
+        {8, 33, "Wave absorption moment enhancement factor", kCoefficient, []() -> Real& { return TPCM.WVDGCM; }},
+        {8, 34, "Variable wave absorption enhancement factor", kCoefficient, []() -> Real& { return TPCM.VWDRGFC; }},
+        {9, 1, "Wind speed", kNone, []() -> Real& { return TPCM.WNDSPD; }},
+        {9, 2, "Wind direction", kNone, []() -> Real& { return TPCM.WNDHDG; }},
+        {9, 3, "Wind speed spectral density", kNone, []() -> Real& { return TPCM.WNDDEN; }},
+        {9, 3, "A.P.I. wind spectrum parameter", kNone, []() -> Real& { return TPCM.APIPRM; }},
+        {9, 3, "N.P.D. spectral evaluation height", kNone, []() -> Real& { return TPCM.WSPEC_HGT; }},
+        {10, 1, "Current speed", kNone, []() -> Real& { return TPCM.CURSPD; }},
+        {10, 2, "Current direction", kNone, []() -> Real& { return TPCM.CURHDG; }},
+        {10, 5, "Current profile depths", kNone, []() -> Real& { TPCM.NCURNT = 5; return TPCM.DPTHI(5); }},
+        {10, 5, "Current profile speeds", kNone, []() -> Real& { TPCM.NCURNT = 5; return TPCM.VELI(5); }},
+        {10, 6, "Current speed spectral density", kNone, []() -> Real& { return TPCM.CURDEN; }},
+        {10, 6, "RMS current variation", kNone, []() -> Real& { return TPCM.RMS_CRNT; }},
+        {11, 2, "Table of wave periods", kNone, []() -> Real& { TPCM.NWP = 100; return TPCM.T(100); }},
+        {11, 4, "Regular wave height or slope", kHeight, []() -> Real& { return TPCM.SLPHT; }},
+        {11, 6, "Table of wave headings", kNone, []() -> Real& { TPCM.NDIR = 12; return TPCM.WAVHDG(12); }},
+        {12, 4, "Direction of irregular seas", kNone, []() -> Real& { TPCM.WAVTYP = 9; TPCM.NSEAHG = 40; return TPCM.SEAHDG(40); }},
+        {12, 6, "Significant wave height", kHeight, []() -> Real& { TPCM.NPARM = 6; return TPCM.SWHT(6); }},
+        {12, 7, "Peak period", kNone, []() -> Real& { TPCM.NPARM = 6; return TPCM.SIGPD(6); }},
+        {12, 8, "Spectral bandwidth parameter", kNone, []() -> Real& { return TPCM.WAVWID; }},
+        {12, 8, "JONSWAP gamma parameter", kNone, []() -> Real& { return TPCM.JONGAM; }},
+        {12, 8, "Component lambda values", kNone, []() -> Real& { TPCM.N_OCHI_COMP = 4; return TPCM.OCHI_LAMBDA(4); }},
+        {12, 9, "JONSWAP sigma a shape parameter", kNone, []() -> Real& { return TPCM.JONPL; }},
+        {12, 10, "JONSWAP sigma b shape parameter", kNone, []() -> Real& { return TPCM.JONPG; }},
+        {12, 21, "Power of cosine in spreading factor", kNone, []() -> Real& { return TPCM.COSEXP; }},
+        {12, 22, "Spreading sector size", kNone, []() -> Real& { return TPCM.ANGSEC; }},
+        {13, 4, "Swell direction", kNone, []() -> Real& { return TPCM.SWLHDG; }},
+        {13, 6, "Significant swell height", kHeight, []() -> Real& { return TPCM.SWELHT; }},
+        {13, 7, "Swell period", kNone, []() -> Real& { return TPCM.SWELPD; }},
+        {13, 8, "Swell spectral bandwidth parameter", kNone, []() -> Real& { return TPCM.SWLWID; }},
+        {13, 8, "Swell JONSWAP gamma parameter", kNone, []() -> Real& { return TPCM.JONGAM_SWL; }},
+        {13, 9, "Swell JONSWAP sigma a shape parameter", kNone, []() -> Real& { return TPCM.JONPL_SWL; }},
+        {13, 10, "Swell JONSWAP sigma b shape parameter", kNone, []() -> Real& { return TPCM.JONPG_SWL; }},
+        {13, 24, "Second swell direction", kNone, []() -> Real& { return TPCM.SWLHDG2; }},
+        {13, 26, "Second significant swell height", kHeight, []() -> Real& { return TPCM.SWELHT2; }},
+        {13, 27, "Second swell period", kNone, []() -> Real& { return TPCM.SWELPD2; }},
+        {13, 28, "Second swell spectral bandwidth parameter", kNone, []() -> Real& { return TPCM.SWLWID2; }},
+        {13, 28, "Second swell JONSWAP gamma parameter", kNone, []() -> Real& { return TPCM.JONGAM_SWL2; }},
+        {13, 29, "Second swell JONSWAP sigma a shape parameter", kNone, []() -> Real& { return TPCM.JONPL_SWL2; }},
+        {13, 30, "Second swell JONSWAP sigma b shape parameter", kNone, []() -> Real& { return TPCM.JONPG_SWL2; }},
+        {15, 17, "Uniform angular increment", kNone, []() -> Real& { return TPCM.BRVINC; }},
+        {15, 18, "Starting attack angle", kNone, []() -> Real& { return TPCM.VESAN0; }},
+        {15, 19, "Angular array", kNone, []() -> Real& { TPCM.NUMBRV = 37; return TPCM.BRVHDG(37); }},
+        {15, 20, "Offset from CG for moment calculations", kLength, []() -> Real& { return TPCM.BRVARM; }},
+        {15, 21, "Frequency of low-frequency oscillations", kNone, []() -> Real& { return TPCM.BRVFRQ; }},
+        {15, 22, "Frequency interval for group spectral tables", kNone, []() -> Real& { return TPCM.BRVFRQ_DELTA; }},
+        {15, 23, "Minimum period for L.F. spectral tables", kNone, []() -> Real& { return TPCM.BRV_PD_MIN(); }},
+        {12, 2, "Custom spectrum table", kNone, []() -> Real& { TPCM.NWP = 100; return TPCM.USRPSD(100); }},
+        {13, 2, "Custom spectrum table", kNone, []() -> Real& {
              TPCM.LSWELL = 1;
-             TPCM.SWLTYP = 10;
-             TPCM.JONGAM_SWL = 0.0f;
-         },
-         {jonswap("Swell JONSWAP gamma parameter", 13, 8)}},
-        {"the second swell's width",
-         [&] {
-             sea(2);
-             TPCM.LSWELL = TPCM.LSWEL2 = 1;
-             TPCM.SWLTYP2 = 5;
-             TPCM.JONGAM_SWL2 = 1.0f;
-             TPCM.JONPL_SWL2 = 0.0f;
-             TPCM.SWELPD2 = 9.0f;
-         },
-         {jonswap("Second swell JONSWAP sigma a shape parameter", 13, 29)}},
+             TPCM.SWLTYP = 8;
+             TPCM.NWP = 100;
+             return TPCM.USRPSD(100);
+         }},
+        {0, 450, "Storm duration", kNone, []() -> Real& { return TPCM.DURATN; }},
+        {0, 483, "Phantom weight value", kNone, []() -> Real& { return TPCM.TLP_TENSION; }},
     };
-    for (const Case& c : cases) {
-        passing_ship();
-        c.set();
-        EXPECT_EQ(heads(), c.findings) << c.what;
-    }
+    return table;
 }
 
-// The custom spectrum table of wave type 8: every row its count reaches finite, named on the page
-// of the sea or of the swell that uses it, and a significant height it can give.
-TEST_F(RunInputChecksTest, TheCustomSpectrumTable) {
-    const auto table = [](Real value) {
-        TPCM.NWP = 5;
-        for (int i = 1; i <= 5; ++i) {
-            TPCM.T(i) = 5.0f + static_cast<float>(i);
-            TPCM.USRPSD(i) = value;
+// The bound of a row in the case's units: 1 metric, 0 English.
+Real row_bound(RowBound bound, Int units) {
+    const Real feet = units == 1 ? 1.0f : 3.2808399f;
+    switch (bound) {
+        case RowBound::Length: return 1.0e4f * feet;
+        case RowBound::Height: return 1.0e3f * feet;
+        case RowBound::Coefficient: return 1.0e3f;
+        case RowBound::None: break;
+    }
+    return 0.0f;
+}
+
+// The first lines of the findings that hold WHAT ("is not a finite number.", "is too large").
+std::vector<std::string> heads_with(const std::string& what) {
+    std::vector<std::string> found;
+    for (const std::string& line : heads())
+        if (line.find(what) != std::string::npos) found.push_back(line);
+    return found;
+}
+
+// Every row of the table of reals: the rows the checks walk are these, in this order; not a number
+// in the row's word is refused by the row's page, item and name; a bounded row passes at its bound
+// (either sign) and is refused just beyond it, in metres and in feet; an unbounded row takes any
+// finite size.
+TEST_F(RunInputChecksTest, EveryRowOfTheTableOfReals) {
+    const std::vector<EnteredRealPlace> places = entered_real_places();
+    ASSERT_EQ(places.size(), real_rows().size());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const RealRow& r = real_rows()[i];
+        EXPECT_EQ(places[i].page, r.page) << r.name;
+        EXPECT_EQ(places[i].item, r.item) << r.name;
+        EXPECT_EQ(places[i].name, r.name) << "row " << i + 1;
+    }
+    for (const RealRow& r : real_rows()) {
+        for (const Int units : {1, 0}) {
+            SCOPED_TRACE(std::string(r.name) + (units == 1 ? ", metres" : ", feet"));
+            const auto with = [&](Real value) {
+                passing_ship();
+                TPCM.NUNTS = units;
+                r.word() = value;
+            };
+            const std::string head = " ++> Fatal Warning: " + std::string(r.name) +
+                                     (r.page == 0 ? " (word " + std::to_string(r.item) + " of the data file)"
+                                                  : " (page " + std::to_string(r.page) + ", item " +
+                                                        std::to_string(r.item) + ")");
+            for (Real bad : {kNaN, kInf, -kInf}) {
+                with(bad);
+                EXPECT_EQ(heads_with(" is not a finite number."),
+                          std::vector<std::string>{head + " is not a finite number."});
+            }
+            if (r.bound == RowBound::None) {
+                with(1.0e30f);
+                EXPECT_EQ(heads_with(" is too large"), std::vector<std::string>{});
+                continue;
+            }
+            const Real bound = row_bound(r.bound, units);
+            for (Real sign : {1.0f, -1.0f}) {
+                with(sign * bound);
+                EXPECT_EQ(heads_with(" is too large"), std::vector<std::string>{}) << sign * bound;
+                with(sign * std::nextafter(bound, kInf));
+                EXPECT_EQ(heads_with(" is too large"), std::vector<std::string>{head + " is too large to compute"})
+                    << sign * std::nextafter(bound, kInf);
+            }
         }
-    };
-    const std::string sea_head = " ++> Fatal Warning: Custom spectrum table (page 12, item 2)";
-    const std::string swell_head = " ++> Fatal Warning: Custom spectrum table (page 13, item 2)";
-    // Not a number in the last row: refused whether a sea uses the table or not.
-    table(1.0f);
-    TPCM.USRPSD(5) = kNaN;
-    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " is not a finite number."});
-    TPCM.USRPSD(5) = 1.0f;
-    TPCM.USRPSD(6) = kNaN;  // beyond the count
-    EXPECT_TRUE(run_input_findings().empty());
-    // A swell of the table's type alone names the swell page.
-    TPCM.USRPSD(5) = kInf;
-    TPCM.LSWELL = 1;
-    TPCM.SWLTYP = 8;
-    EXPECT_EQ(heads(), std::vector<std::string>{swell_head + " is not a finite number."});
-    // A sea of the type: a table whose integral is negative has no significant height; one negative
-    // row in a positive table computes.
-    passing_ship();
-    TPCM.LRANDM = 1;
-    TPCM.WAVTYP = 8;
-    table(-1.0f);
-    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " integrates to a negative"});
-    table(1.0f);
-    TPCM.USRPSD(3) = -2.0f;
-    EXPECT_TRUE(run_input_findings().empty());
-    // The significant height 4 sqrt(m0) held to the bound of the heights: 1000 m, 3280.8 ft.
-    table(1.0f);
-    TPCM.USRPSD(3) = 1.0e8f;
-    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
-    TPCM.NUNTS = 0;
-    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
-    TPCM.USRPSD(3) = 1.0e6f;
-    EXPECT_TRUE(run_input_findings().empty());
-    TPCM.NUNTS = 1;
-    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+    }
 }
 
 // The semi output options' phantom weight (word 483): finite always; with the switch on for a

@@ -177,6 +177,14 @@ TEST_F(ShipDragTest, InvalidWaveSystemEndsTheRun) {
     }
     EXPECT_EQ(count_of(screen(), " =+> Invalid IWAVID in dragf\n"), 2u);
     EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 2u);
+    // A silent run: the line in its file "Diagnostics.stxt", nothing on the screen, no pause read.
+    const std::string before = screen();
+    TPCM.EDUNIT = SILENT_UNIT;
+    answers("X\n");
+    EXPECT_EQ(end_status([&] { call(0, 1, 0.0f, 4); }), 1);
+    EXPECT_EQ(silent(), " =+> Invalid IWAVID in dragf\n");
+    EXPECT_EQ(screen(), before);
+    EXPECT_EQ(read_keyboard_line(), "X");
 }
 
 }  // namespace

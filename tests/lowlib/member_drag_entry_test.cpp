@@ -306,6 +306,14 @@ TEST_F(MemberDragTest, InvalidWaveSystemEndsTheRun) {
     EXPECT_EQ(FOUTD, -99.0f);
     EXPECT_EQ(count_of(screen(), " =+> Invalid IWAVID in dragf_semi\n"), 1u);
     EXPECT_EQ(count_of(screen(), "Press <RETURN> to continue: "), 1u);
+    // A silent run: the line in its file "Diagnostics.stxt", nothing on the screen, no pause read.
+    const std::string before = screen();
+    TPCM.EDUNIT = SILENT_UNIT;
+    answers("X\n");
+    EXPECT_EQ(end_status([&] { call(0, 1, 0.3f, 1, 0); }), 1);
+    EXPECT_EQ(silent(), " =+> Invalid IWAVID in dragf_semi\n");
+    EXPECT_EQ(screen(), before);
+    EXPECT_EQ(read_keyboard_line(), "X");
 }
 
 }  // namespace

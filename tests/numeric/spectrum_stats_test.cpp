@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "numeric/spectrum_stats.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
 #include "test_support.h"
 #include "records/data_image.h"
 #include "veslib/wave_environment.h"
@@ -204,6 +206,45 @@ TEST_F(SpectrumStats, PeakAtTheLastPointGivesNoBandwidth) {
     SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
     EXPECT_EQ(bw, 0.0f);
     EXPECT_FLOAT_EQ(tp, 6.2831855f / WAVCOM.W(11));
+}
+
+// The variance overflow: a grid whose squared frequencies times its period step leave single
+// precision (no case gives one; the guard is for the run's own grids) makes the equivalent width
+// of a narrow peak infinite. On a screen the run asks to quit or continue; in a silent run the two
+// lines go to its console, "Diagnostics.stxt", nothing is read and the run goes on as "c" would.
+TEST_F(SpectrumStats, VarianceOverflowAsksOnTheScreenAndGoesOnInASilentRun) {
+    const std::vector<Real> psd = {0, 0, 0, 0, 1e-20f, 9e-20f, 1e-20f, 0, 0, 0, 0};  // half-power points 2 apart
+    const auto overflowing_grid = [] {
+        for (Int i = 1; i <= 11; ++i) WAVCOM.W2(i) = 1.0e10f;
+        WAVCOM.DT = 1.0e30f;
+    };
+    const std::string lines = " ++> Variance overflow in SPCPROCES;\n     press \"q\" to quit or \"c\" to continue\n";
+    Real rms = 0, rmsdot = 0, bw = 0, tp = 0;
+    overflowing_grid();
+    TPCM.EDUNIT = SCREEN_UNIT;
+    answers("c\nq\n");
+    SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
+    EXPECT_TRUE(std::isfinite(rms));
+    EXPECT_EQ(testing::count_of(screen(), lines), 1u) << screen();
+    try {
+        SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
+        FAIL() << "\"q\" ends the run";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_EQ(testing::count_of(screen(), lines), 2u);
+    // The silent run: the lines in its file, nothing on the screen, the answer "q" left unread.
+    const std::string before = screen();
+    TPCM.EDUNIT = SILENT_UNIT;
+    answers("q\n");
+    SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
+    EXPECT_EQ(silent(), lines);
+    EXPECT_EQ(screen(), before);
+    EXPECT_EQ(read_keyboard_line(), "q");
+    // The sound grid of the same spectrum: no overflow.
+    grid(11);
+    SPCPROCES(psd.data(), W(), rms, rmsdot, bw, tp);
+    EXPECT_EQ(silent(), lines);
 }
 
 }  // namespace

@@ -1,0 +1,338 @@
+// The pre-run checks of the spectrum parameters whose formula needs a sign or a size: each refused
+// by page and item where the run computes that spectrum and cannot with it; where it can, or does
+// not use it, nothing. The JONSWAP normalising integral is judged by the run's own integration.
+#include "edlib/spectrum_parameter_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "edlib/run_input_checks.h"
+#include "numeric/wave_number.h"
+#include "records/data_image.h"
+#include "sysutl/program_end.h"
+#include "sysutl/units.h"
+#include "pre_run_case.h"
+#include "test_support.h"
+
+namespace brevant {
+namespace {
+
+using testing::passing_ship;
+
+std::vector<std::string> heads() { return testing::first_lines(run_input_findings()); }
+
+std::string head(const std::string& name, int page, int item, const std::string& rest) {
+    return " ++> Fatal Warning: " + name + " (page " + std::to_string(page) + ", item " + std::to_string(item) + ")" +
+           rest;
+}
+
+// The finding of a JONSWAP shape whose normalising integral does not converge, its two lines.
+RunInputFinding no_integral(const std::string& gamma_name, int page, int item) {
+    return {head(gamma_name, page, item, " and the sigmas"),
+            "     (items " + std::to_string(item + 1) + " and " + std::to_string(item + 2) +
+                ") give a JONSWAP spectrum whose integral does not converge."};
+}
+
+// A sea of TYPE with periods 9, 10 and 11 s and its peak at 10, the JONSWAP shape of the mean sea.
+void sea(Int type) {
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = type;
+    TPCM.NWP = 3;
+    for (int i = 1; i <= 3; ++i) TPCM.T(i) = 8.0f + static_cast<float>(i);
+    TPCM.SIGPD(1) = 10.0f;
+    TPCM.JONGAM = 3.3f;
+    TPCM.JONPL = 0.07f;
+    TPCM.JONPG = 0.09f;
+}
+
+// An Ochi-Hubble sea of two components, the second of lambda L2.
+void ochi(Real l2) {
+    sea(9);
+    TPCM.N_OCHI_COMP = 2;
+    TPCM.SWHT(1) = 3.0f;
+    TPCM.SWHT(2) = 2.0f;
+    TPCM.SIGPD(2) = 6.0f;
+    TPCM.OCHI_LAMBDA(1) = 2.0f;
+    TPCM.OCHI_LAMBDA(2) = l2;
+}
+
+class SpectrumParameterChecksTest : public testing::ConsoleTest {
+protected:
+    void SetUp() override {
+        testing::ConsoleTest::SetUp();
+        passing_ship();
+    }
+    void TearDown() override {
+        reset_images();
+        testing::ConsoleTest::TearDown();
+    }
+};
+
+// The two ends of the range of gammas about a sea's that the integration converges with (the
+// widths 0.07 and 0.09): each the float next to one it does not converge with. Beyond them the
+// integration converges again here and there, which only the integration itself can tell.
+constexpr Real kLeastGamma = 3.12540651e-05f;
+constexpr Real kGreatestGamma = 2914.69824f;
+
+TEST_F(SpectrumParameterChecksTest, ValuesTheFormulaCannotComputeWith) {
+    const std::string api = head("A.P.I. wind spectrum parameter", 9, 3, " is not positive:");
+    const std::string lambda = head("Component lambda values", 12, 8, " hold a lambda of component 2");
+    const auto jonswap = [&](const std::string& name, int page, int item) { return head(name, page, item, " is a value"); };
+    const std::string gamma = jonswap("JONSWAP gamma parameter", 12, 8);
+    const std::string below = jonswap("JONSWAP sigma a shape parameter", 12, 9);
+    const std::string above = jonswap("JONSWAP sigma b shape parameter", 12, 10);
+    const std::string integral = no_integral("JONSWAP gamma parameter", 12, 8).front();
+    // Wind with its speed spectrum reported.
+    const auto api_wind = [](Real p) {
+        TPCM.LWIND = 1;
+        TPCM.BRVFLG = 1 << 15;  // the wind speed spectrum
+        TPCM.WNDTYP = 4;
+        TPCM.APIPRM = p;
+    };
+    const auto gamma_of = [](Int type, Real g) {
+        sea(type);
+        TPCM.JONGAM = g;
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> set;
+        std::vector<std::string> findings;
+    };
+    const std::vector<Case> cases = {
+        {"API 0", [&] { api_wind(0.0f); }, {api}},
+        {"API below 0", [&] { api_wind(-1.0f); }, {api}},
+        {"API tiny", [&] { api_wind(1.0e-30f); }, {}},
+        {"API 0, wind off", [&] { api_wind(0.0f); TPCM.LWIND = 0; }, {}},
+        {"API 0, no speed spectrum", [&] { api_wind(0.0f); TPCM.BRVFLG = 0; }, {}},
+        {"API 0, Davenport", [&] { api_wind(0.0f); TPCM.WNDTYP = 1; }, {}},
+        // Every lambda at or below 0 makes no sea; above 0, the gamma function must have a value.
+        {"lambda 0 (a new case)", [&] { ochi(0.0f); }, {lambda}},
+        {"lambda -0", [&] { ochi(-0.0f); }, {lambda}},
+        {"lambda -1e-30", [&] { ochi(-1.0e-30f); }, {lambda}},
+        {"lambda -0.1, a negative gamma function", [&] { ochi(-0.1f); }, {lambda}},
+        {"lambda -0.2499", [&] { ochi(-0.2499f); }, {lambda}},
+        {"lambda -0.25", [&] { ochi(-0.25f); }, {lambda}},
+        {"lambda -1, a pole", [&] { ochi(-1.0f); }, {lambda}},
+        {"lambda -1.5", [&] { ochi(-1.5f); }, {lambda}},
+        {"lambda at the gamma function's pole tolerance", [&] { ochi(1.0e-6f); }, {lambda}},
+        {"lambda just above it", [&] { ochi(2.0e-6f); }, {}},
+        {"lambda 0.5", [&] { ochi(0.5f); }, {}},
+        {"lambda 34.5", [&] { ochi(34.5f); }, {}},
+        {"lambda 34.6, beyond the gamma function", [&] { ochi(34.6f); }, {lambda}},
+        // Only the components of the count, only where the sea is an Ochi-Hubble sea.
+        {"lambda 0 beyond the count", [&] { ochi(2.0f); TPCM.OCHI_LAMBDA(3) = 0.0f; }, {}},
+        {"lambda 0 in the last of four components",
+         [&] {
+             ochi(2.0f);
+             TPCM.N_OCHI_COMP = 4;
+             TPCM.OCHI_LAMBDA(3) = 1.0f;
+             TPCM.OCHI_LAMBDA(4) = 0.0f;
+         },
+         {head("Component lambda values", 12, 8, " hold a lambda of component 4")}},
+        {"lambda 0, the sea off", [&] { ochi(0.0f); TPCM.LRANDM = 0; }, {}},
+        {"lambda -0.1, a sea of another type", [&] { ochi(-0.1f); TPCM.WAVTYP = 5; }, {}},
+        {"JONSWAP as given", [&] { sea(5); }, {}},
+        {"gamma 0", [&] { sea(5); TPCM.JONGAM = 0.0f; }, {gamma}},
+        {"gamma below 0", [&] { sea(10); TPCM.JONGAM = -1.0f; }, {gamma}},
+        {"gamma 0, Mean JONSWAP", [&] { sea(2); TPCM.JONGAM = 0.0f; }, {}},
+        // Gammas the integration does not converge with: it would ask whether to abort (again and
+        // again) or stop on its round-off message.
+        {"gamma 1e-5", [&] { gamma_of(5, 1.0e-5f); }, {integral}},
+        {"gamma 1e-5, TMA", [&] { gamma_of(10, 1.0e-5f); }, {integral}},
+        {"gamma 1e-38", [&] { gamma_of(5, 1.0e-38f); }, {integral}},
+        {"gamma denormal", [&] { gamma_of(10, 1.0e-40f); }, {integral}},
+        {"gamma of the least denormal", [&] { gamma_of(5, std::numeric_limits<Real>::denorm_min()); }, {integral}},
+        {"gamma 5000", [&] { gamma_of(5, 5000.0f); }, {integral}},
+        {"gamma the largest float", [&] { gamma_of(5, std::numeric_limits<Real>::max()); }, {integral}},
+        {"gamma just below the least that converges", [&] { gamma_of(5, std::nextafter(kLeastGamma, 0.0f)); },
+         {integral}},
+        {"gamma just above the greatest that converges",
+         [&] { gamma_of(5, std::nextafter(kGreatestGamma, 1.0e4f)); }, {integral}},
+        {"sigma a 100", [&] { sea(5); TPCM.JONPL = 100.0f; }, {integral}},
+        // And those it converges with.
+        {"gamma the least that converges", [&] { gamma_of(5, kLeastGamma); }, {}},
+        {"gamma the greatest that converges", [&] { gamma_of(10, kGreatestGamma); }, {}},
+        {"gamma 1", [&] { gamma_of(5, 1.0f); }, {}},
+        {"gamma 2", [&] { gamma_of(10, 2.0f); }, {}},
+        {"gamma 7", [&] { gamma_of(5, 7.0f); }, {}},
+        {"gamma 20", [&] { gamma_of(5, 20.0f); }, {}},
+        {"gamma 1000", [&] { gamma_of(5, 1000.0f); }, {}},
+        {"the squat shape", [&] { sea(5); TPCM.JONGAM = 7.0f; TPCM.JONPL = 0.68f; TPCM.JONPG = 0.123f; }, {}},
+        {"gamma 1e-5, Mean JONSWAP", [&] { gamma_of(2, 1.0e-5f); }, {}},
+        {"gamma 1e-5, the sea off", [&] { gamma_of(5, 1.0e-5f); TPCM.LRANDM = 0; }, {}},
+        // The widths.
+        {"sigma a 0, the peak on the grid", [&] { sea(5); TPCM.JONPL = 0.0f; }, {below}},
+        {"sigma a 1e-23, its square 0", [&] { sea(5); TPCM.JONPL = 1.0e-23f; }, {below}},
+        {"sigma a 0, the peak off the grid", [&] { sea(5); TPCM.JONPL = 0.0f; TPCM.SIGPD(1) = 10.25f; }, {}},
+        {"sigma a below 0 computes", [&] { sea(5); TPCM.JONPL = -0.07f; }, {}},
+        {"sigma b 0 computes", [&] { sea(5); TPCM.JONPG = 0.0f; }, {}},
+        // One finding for a width whose square leaves single precision, though the integration
+        // fails with it too.
+        {"sigma a whose square leaves single precision", [&] { sea(5); TPCM.JONPL = 1.4e19f; }, {below}},
+        {"sigma b likewise", [&] { sea(5); TPCM.JONPG = 1.4e19f; }, {above}},
+        {"sigma b 1.3e19", [&] { sea(5); TPCM.JONPG = 1.3e19f; }, {}},
+        {"the swell's gamma",
+         [&] {
+             TPCM.LSWELL = 1;
+             TPCM.SWLTYP = 10;
+             TPCM.JONGAM_SWL = 0.0f;
+         },
+         {jonswap("Swell JONSWAP gamma parameter", 13, 8)}},
+        {"the second swell's width",
+         [&] {
+             sea(2);
+             TPCM.LSWELL = TPCM.LSWEL2 = 1;
+             TPCM.SWLTYP2 = 5;
+             TPCM.JONGAM_SWL2 = 1.0f;
+             TPCM.JONPL_SWL2 = 0.0f;
+             TPCM.SWELPD2 = 9.0f;
+         },
+         {jonswap("Second swell JONSWAP sigma a shape parameter", 13, 29)}},
+    };
+    for (const Case& c : cases) {
+        passing_ship();
+        c.set();
+        EXPECT_EQ(heads(), c.findings) << c.what;
+    }
+}
+
+// The lines of the lambda findings: no sea from a lambda at or below 0, no gamma function beyond.
+TEST_F(SpectrumParameterChecksTest, TheLambdaFindingsSayWhy) {
+    ochi(-0.1f);
+    EXPECT_EQ(run_input_findings(),
+              (std::vector<RunInputFinding>{{head("Component lambda values", 12, 8, " hold a lambda of component 2"),
+                                             "     at or below 0, which makes no Ochi-Hubble sea."}}));
+    ochi(34.6f);
+    EXPECT_EQ(run_input_findings(),
+              (std::vector<RunInputFinding>{{head("Component lambda values", 12, 8, " hold a lambda of component 2"),
+                                             "     the Ochi-Hubble spectrum cannot compute with."}}));
+}
+
+// The sea, the swell and the second swell each with the gamma of no integral: each named on its
+// page, where its system is on; the swell of a silent run as the interactive one.
+TEST_F(SpectrumParameterChecksTest, EachWaveSystemsIntegral) {
+    const auto swells = [] {
+        sea(2);
+        TPCM.LSWELL = 1;
+        TPCM.SWLTYP = 5;
+        TPCM.SWELPD = 10.0f;
+        TPCM.JONGAM_SWL = 3.3f;
+        TPCM.JONPL_SWL = 0.07f;
+        TPCM.JONPG_SWL = 0.09f;
+        TPCM.LSWEL2 = 1;
+        TPCM.SWLTYP2 = 10;
+        TPCM.SWELPD2 = 9.0f;
+        TPCM.JONGAM_SWL2 = 3.3f;
+        TPCM.JONPL_SWL2 = 0.07f;
+        TPCM.JONPG_SWL2 = 0.09f;
+    };
+    swells();
+    EXPECT_TRUE(run_input_findings().empty());
+    TPCM.JONGAM_SWL = 1.0e-5f;
+    TPCM.EDUNIT = SILENT_UNIT;
+    EXPECT_EQ(run_input_findings(), std::vector<RunInputFinding>{no_integral("Swell JONSWAP gamma parameter", 13, 8)});
+    swells();
+    TPCM.JONGAM_SWL2 = 1.0e-38f;
+    EXPECT_EQ(run_input_findings(),
+              std::vector<RunInputFinding>{no_integral("Second swell JONSWAP gamma parameter", 13, 28)});
+    TPCM.LSWEL2 = 0;
+    EXPECT_TRUE(run_input_findings().empty());
+    // All three at once, in the order sea, swell, second swell.
+    swells();
+    TPCM.WAVTYP = 5;
+    TPCM.JONGAM = TPCM.JONGAM_SWL = TPCM.JONGAM_SWL2 = 5000.0f;
+    EXPECT_EQ(run_input_findings(), (std::vector<RunInputFinding>{no_integral("JONSWAP gamma parameter", 12, 8),
+                                                                  no_integral("Swell JONSWAP gamma parameter", 13, 8),
+                                                                  no_integral("Second swell JONSWAP gamma parameter",
+                                                                              13, 28)}));
+    EXPECT_EQ(screen(), "");
+    EXPECT_EQ(silent(), "");
+}
+
+// The check refuses exactly the gammas with which the run's own routine stops: the run's JONSVAL on
+// a silent run's console (where it ends at its iteration warning instead of asking) against the
+// check, across the decades and at both ends of the range that converges.
+TEST_F(SpectrumParameterChecksTest, RefusesExactlyWhatTheRunsIntegrationCannotTake) {
+    std::vector<Real> gammas = {std::numeric_limits<Real>::denorm_min(), 1.0e-40f, 1.0e-38f, 1.0e-20f, 1.0e-10f,
+                                3.16e-10f, 1.0e-5f, kLeastGamma, std::nextafter(kLeastGamma, 0.0f), 1.0e-4f, 0.01f,
+                                0.5f, 1.0f, 3.3f, 20.0f, 1000.0f, kGreatestGamma,
+                                std::nextafter(kGreatestGamma, 1.0e4f), 5000.0f, 2.0e4f, 1.0e30f,
+                                std::numeric_limits<Real>::max()};
+    int refused = 0;
+    for (Real g : gammas) {
+        passing_ship();
+        sea(5);
+        TPCM.JONGAM = g;
+        const bool refused_here = !run_input_findings().empty();
+        refused += refused_here ? 1 : 0;
+        bool stopped = false;
+        Real JONVAL = 0.0f;
+        try {
+            JONSVAL(0.07f, 0.09f, g, JONVAL, SILENT_UNIT);
+        } catch (const ProgramEnd& e) {
+            stopped = true;
+            EXPECT_EQ(e.status, 1);
+        }
+        EXPECT_EQ(refused_here, stopped) << g;
+        if (!stopped) {
+            EXPECT_TRUE(std::isfinite(JONVAL) && JONVAL > 0.0f) << g;
+        }
+    }
+    // Both kinds are there: gammas taken and gammas refused.
+    EXPECT_GT(refused, 5);
+    EXPECT_LT(refused, static_cast<int>(gammas.size()) - 5);
+}
+
+// The custom spectrum table of wave type 8: every row its count reaches finite, named on the page
+// of the sea or of the swell that uses it, and a significant height it can give.
+TEST_F(SpectrumParameterChecksTest, TheCustomSpectrumTable) {
+    const auto table = [](Real value) {
+        TPCM.NWP = 5;
+        for (int i = 1; i <= 5; ++i) {
+            TPCM.T(i) = 5.0f + static_cast<float>(i);
+            TPCM.USRPSD(i) = value;
+        }
+    };
+    const std::string sea_head = " ++> Fatal Warning: Custom spectrum table (page 12, item 2)";
+    const std::string swell_head = " ++> Fatal Warning: Custom spectrum table (page 13, item 2)";
+    // Not a number in the last row: refused whether a sea uses the table or not.
+    table(1.0f);
+    TPCM.USRPSD(5) = std::numeric_limits<Real>::quiet_NaN();
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " is not a finite number."});
+    TPCM.USRPSD(5) = 1.0f;
+    TPCM.USRPSD(6) = std::numeric_limits<Real>::quiet_NaN();  // beyond the count
+    EXPECT_TRUE(run_input_findings().empty());
+    // A swell of the table's type alone names the swell page.
+    TPCM.USRPSD(5) = std::numeric_limits<Real>::infinity();
+    TPCM.LSWELL = 1;
+    TPCM.SWLTYP = 8;
+    EXPECT_EQ(heads(), std::vector<std::string>{swell_head + " is not a finite number."});
+    // A sea of the type: a table whose integral is negative has no significant height; one negative
+    // row in a positive table computes.
+    passing_ship();
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = 8;
+    table(-1.0f);
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " integrates to a negative"});
+    table(1.0f);
+    TPCM.USRPSD(3) = -2.0f;
+    EXPECT_TRUE(run_input_findings().empty());
+    // The significant height 4 sqrt(m0) held to the bound of the heights: 1000 m, 3280.8 ft.
+    table(1.0f);
+    TPCM.USRPSD(3) = 1.0e8f;
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+    TPCM.NUNTS = 0;
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+    TPCM.USRPSD(3) = 1.0e6f;
+    EXPECT_TRUE(run_input_findings().empty());
+    TPCM.NUNTS = 1;
+    EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+}
+
+}  // namespace
+}  // namespace brevant
