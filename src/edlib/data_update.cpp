@@ -280,7 +280,7 @@ void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current) {
     if (DATVER < 5.57f) {
         count_step(NWARN);
         const Int vestyp = TPCM.VESTYP;
-        TPCM.SEMI_LIKE = (vestyp == 3 || vestyp == 5 || vestyp == 6) ? 1 : 0;
+        TPCM.SEMI_LIKE = semi_like_type(vestyp) ? 1 : 0;
     }
 
     if (DATVER < 5.59f && TPCM.WSPEC_HGT == 0.0f) TPCM.WSPEC_HGT = TPCM.NUNTS == 0 ? 32.81f : 10.0f;

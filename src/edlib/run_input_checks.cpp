@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "edlib/run_choice_checks.h"
+#include "edlib/run_reads.h"
 #include "lowlib/load_constants.h"
 #include "numeric/table_search.h"
 #include "options/low_frequency_rows.h"
@@ -266,7 +266,8 @@ bool finite_user_table(Int count, const FArray<Real, 21>& angles, const FArray<R
 // table search needs (the rule the readers of the user table files keep too).
 bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
     if (count < 2 || count > 21) return false;
-    if (order_break(angles.data(), count) != 0) return false;
+    // The run looks the table up at the magnitude of the attack angle, 0 to 180 degrees.
+    if (order_break(angles.data(), count, 0.0f, 180.0f) != 0) return false;
     for (Int i = 1; i <= count; ++i) {
         if (!std::isfinite(angles(i))) return false;
         for (Int k = 1; k <= 3; ++k)
@@ -435,10 +436,8 @@ std::vector<RunInputFinding> run_input_findings() {
     // The phantom weight of a member-built hull (the semi output options' switch on) takes its
     // weight from the vessel's mass: at or beyond the displacement no mass is left for the inertias
     // of the motions. A tension-leg program's own tendons take its place.
-    const bool members = t.VESTYP == 3 || t.VESTYP == 5 || t.VESTYP == 6;
-    const bool tension_leg = t.CREATR() == 14 || t.CREATR() == 17;
-    if (members && !tension_leg && t.LPHANTOM_WGHT == 1 && std::isfinite(t.TLP_TENSION) && std::isfinite(t.DISPL) &&
-        !(t.TLP_TENSION < t.DISPL))
+    if (phantom_weight_switch_read(t) && t.LPHANTOM_WGHT == 1 && std::isfinite(t.TLP_TENSION) &&
+        std::isfinite(t.DISPL) && !(t.TLP_TENSION < t.DISPL))
         found.push_back({where("Phantom weight value", 0, 483) + " is not below the vessel",
                          "     displacement (page 2, item 1): no mass is left for the motions."});
 
@@ -504,7 +503,7 @@ std::vector<RunInputFinding> run_input_findings() {
             if (!usable_user_table(count, angles, coefficients))
                 found.push_back({std::string(kFatalFindingHead) + "The user " + std::string(load) +
                                      " coefficient table (load-model page 6, item " + std::to_string(item) + ")",
-                                 "     needs at least two rows, strictly monotonic angles and numbers."});
+                                 "     needs at least two rows, angles in order (a repeat only inside the table) and numbers."});
         } else if (!finite_user_table(count, angles, coefficients)) {
             found.push_back(not_finite("User " + std::string(load) + " coefficient table", 6, item));
         }
