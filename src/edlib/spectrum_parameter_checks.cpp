@@ -68,8 +68,6 @@ struct JonswapShape {
     Real peak_period;
 };
 
-bool jonswap_type(Int type) { return type == kGeneralJonswap || type == kTmaShallowWater; }
-
 // A grid frequency 2 pi / T(i) equal to the peak frequency: there the shape's exponent is the
 // square of 0 over twice the width squared.
 bool peak_on_grid(const Tpcm& t, Real peak_period) {
@@ -77,16 +75,6 @@ bool peak_on_grid(const Tpcm& t, Real peak_period) {
     for (Real T : rows(t.T, t.NWP))
         if (kTwoPi / T == WPK) return true;
     return false;
-}
-
-// Whether the run's normalising integral of the shape ends with a value: the run's own integration,
-// in the form that reports its failure where the run would ask whether to abort or would stop.
-bool normaliser_converges(const JonswapShape& s) {
-    const LocalJ kept = LOCALJ;
-    Real JONVAL = 0.0f;
-    const JonswapOutcome outcome = jonswap_outcome(s.below, s.above, s.gamma, JONVAL);
-    LOCALJ = kept;
-    return outcome == JonswapOutcome::Converged;
 }
 
 // The normaliser integrates gamma^r from the logarithm of gamma: none at 0 or below. The shape
@@ -110,7 +98,7 @@ void jonswap_findings(const Tpcm& t, const JonswapShape& s, std::vector<RunInput
     if (std::isfinite(s.above) && std::isinf(above)) cannot(s.above_name, s.gamma_item + 2);
     // The integration last, with values that passed the tests above (one finding for one fault).
     if (found.size() == before && std::isfinite(s.gamma) && std::isfinite(s.below) && std::isfinite(s.above) &&
-        !normaliser_converges(s))
+        !jonswap_normaliser_converges(s.below, s.above, s.gamma))
         found.push_back({where(s.gamma_name, s.page, s.gamma_item) + " and the sigmas",
                          "     (items " + std::to_string(s.gamma_item + 1) + " and " + std::to_string(s.gamma_item + 2) +
                              ") give a JONSWAP spectrum whose integral does not converge."});
@@ -152,18 +140,18 @@ void spectrum_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& fo
         found.push_back({where("A.P.I. wind spectrum parameter", 9, 3) + " is not positive:",
                          "     the A.P.I. wind spectrum cannot compute with it."});
     ochi_hubble_findings(t, found);
-    if (t.LRANDM != 0 && jonswap_type(t.WAVTYP))
+    if (t.LRANDM != 0 && integrated_jonswap_type(t.WAVTYP))
         jonswap_findings(t,
                          {12, 8, "JONSWAP gamma parameter", "JONSWAP sigma a shape parameter",
                           "JONSWAP sigma b shape parameter", t.JONGAM, t.JONPL, t.JONPG, t.SIGPD(1)},
                          found);
-    if (t.LSWELL != 0 && jonswap_type(t.SWLTYP))
+    if (t.LSWELL != 0 && integrated_jonswap_type(t.SWLTYP))
         jonswap_findings(t,
                          {13, 8, "Swell JONSWAP gamma parameter", "Swell JONSWAP sigma a shape parameter",
                           "Swell JONSWAP sigma b shape parameter", t.JONGAM_SWL, t.JONPL_SWL, t.JONPG_SWL,
                           t.SWELPD},
                          found);
-    if (t.LSWELL != 0 && t.LSWEL2 != 0 && jonswap_type(t.SWLTYP2))
+    if (t.LSWELL != 0 && t.LSWEL2 != 0 && integrated_jonswap_type(t.SWLTYP2))
         jonswap_findings(t,
                          {13, 28, "Second swell JONSWAP gamma parameter", "Second swell JONSWAP sigma a shape parameter",
                           "Second swell JONSWAP sigma b shape parameter", t.JONGAM_SWL2, t.JONPL_SWL2, t.JONPG_SWL2,

@@ -229,6 +229,12 @@ bool sea_spectrum(Report& r) {
             return false;
         }
     }
+    // A JONSWAP shape whose normaliser cannot be integrated would ask whether to abort, or stop the
+    // program with the edits unsaved: the report goes no further instead.
+    if (!wave_spectrum_normalised(P.WAVTYP, 0)) {
+        console_message(r, " ++> JONSWAP integral of the sea (page 12, items 8 to 10) does not converge");
+        return false;
+    }
     WVSPEC(P.WAVTYP, &V.WPSD(1), V.SWH, V.TPK, V.WPK, V.WKPK, 0);
     // A peak period of 0 or less (typed, or derived from a height of 0) lies off the list of
     // positive periods too, and the characteristic slope at it has no wave number.
@@ -256,6 +262,10 @@ bool swell_spectrum(Report& r) {
     }
     r.swell_height = P.SWELHT;
     r.swell_period = P.SWELPD;
+    if (!wave_spectrum_normalised(P.SWLTYP, 1)) {
+        console_message(r, " ++> JONSWAP integral of the swell (page 13, items 8 to 10) does not converge");
+        return false;
+    }
     WVSPEC(P.SWLTYP, &V.SWLPSD(1), r.swell_height, r.swell_period, V.WSWLPK, V.WKSWLPK, 1);
     if (!(r.swell_period > 0.0f)) {
         console_message(r, " ++> Swell outside wave period range");

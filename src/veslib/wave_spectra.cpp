@@ -200,6 +200,22 @@ void ochi_hubble(Real* PSDQ, Int n) {
 
 }  // namespace
 
+bool jonswap_normaliser_converges(Real PL, Real PG, Real GAMMA) {
+    const LocalJ kept = LOCALJ;
+    Real JONVAL = 0.0f;
+    const JonswapOutcome outcome = jonswap_outcome(PL, PG, GAMMA, JONVAL);
+    LOCALJ = kept;
+    return outcome == JonswapOutcome::Converged;
+}
+
+bool integrated_jonswap_type(Int WAVSEL) { return WAVSEL == kGeneralJonswap || WAVSEL == kTmaShallowWater; }
+
+bool wave_spectrum_normalised(Int WAVSEL, Int WAVE_SYS_ID) {
+    if (!integrated_jonswap_type(WAVSEL)) return true;
+    const SystemShape shape = shape_of(WAVE_SYS_ID);
+    return jonswap_normaliser_converges(shape.sigma_below, shape.sigma_above, shape.gamma);
+}
+
 void WVSPEC(Int WAVSEL, Real* PSDQ, Real& QSWH, Real& QTPK, Real& QWPK, Real& QWKPK, Int WAVE_SYS_ID) {
     const Int n = std::clamp<Int>(TPCM.NWP, 0, 100);
     const Real G = WAVCOM.G;

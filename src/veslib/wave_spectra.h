@@ -41,6 +41,17 @@ inline constexpr Int kTmaShallowWater = 10;
 // once the pool is laid out and the height index IHT is in 1 .. MAXHT), and leaves IW at NWP + 1.
 void WVSPEC(Int WAVSEL, Real* PSDQ, Real& QSWH, Real& QTPK, Real& QWPK, Real& QWKPK, Int WAVE_SYS_ID);
 
+// Whether the JONSWAP shapes that WVSPEC normalises by integration (the general JONSWAP and TMA
+// types) can be normalised with gamma GAMMA and the widths PL below and PG above the peak: the
+// run's own integration, in the form that reports where WVSPEC would ask whether to abort or stop.
+// LOCALJ, its scratch, is put back.
+bool jonswap_normaliser_converges(Real PL, Real PG, Real GAMMA);
+// True for the types whose normaliser that integration gives.
+bool integrated_jonswap_type(Int WAVSEL);
+// The same for the spectrum of type WAVSEL of wave system WAVE_SYS_ID (0 the sea, 1 the swell, 2
+// the second swell), with its own gamma and widths: true for every type that takes no integration.
+bool wave_spectrum_normalised(Int WAVSEL, Int WAVE_SYS_ID);
+
 // 1 - X tanh(X WH_TMA^2): zero at X = 1 / tanh(kh), kh = X WH_TMA^2, WH_TMA from LOCALWAVE.
 Real RWHFUN(Real& X);
 

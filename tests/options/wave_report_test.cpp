@@ -557,6 +557,47 @@ TEST_F(WaveReport, PeakPeriodOfZeroGivesTheRangeMessageInsteadOfEndingTheProgram
     }
 }
 
+// A general JONSWAP or TMA shape whose normalising integral cannot converge (a gamma far below a
+// sea's) would ask whether to abort at every pass, or stop the program with the edits unsaved: the
+// report gives its message and returns instead, on a silent console too. A gamma that converges
+// writes the report.
+TEST_F(WaveReport, AJonswapShapeWhoseIntegralCannotConvergeReturnsWithItsMessage) {
+    struct Case {
+        Int LRANDM, LSWELL, type;
+        float gamma;
+        const char* message;  // empty: the report is written
+    };
+    for (const Case c : {Case{1, 0, 5, 1e-5f, " ++> JONSWAP integral of the sea (page 12, items 8 to 10) does not converge"},
+                         Case{1, 0, 10, 1e-38f, " ++> JONSWAP integral of the sea (page 12, items 8 to 10) does not converge"},
+                         Case{0, 1, 5, 1e-5f, " ++> JONSWAP integral of the swell (page 13, items 8 to 10) does not converge"},
+                         Case{1, 0, 5, 3.3f, ""}, Case{0, 1, 5, 3.3f, ""}}) {
+        SCOPED_TRACE(c.gamma);
+        clear_captured(SCREEN_UNIT);
+        TPCM.LRANDM = c.LRANDM;
+        TPCM.LSWELL = c.LSWELL;
+        TPCM.WAVTYP = c.type;
+        TPCM.SWLTYP = c.type;
+        TPCM.SWHT(1) = 3.0f;
+        TPCM.SIGPD(1) = 10.0f;
+        TPCM.SWELHT = 3.0f;
+        TPCM.SWELPD = 10.0f;
+        TPCM.JONGAM = TPCM.JONGAM_SWL = c.gamma;
+        TPCM.JONPL = TPCM.JONPL_SWL = 0.07f;
+        TPCM.JONPG = TPCM.JONPG_SWL = 0.09f;
+        answers("\n");
+        ASSERT_TRUE(run());
+        EXPECT_EQ(screen().find("JONSVAL"), std::string::npos) << screen();
+        if (*c.message != '\0') {
+            EXPECT_NE(screen().find(std::string("\n\n") + c.message + "\n\n \n Press <RETURN>"), std::string::npos)
+                << screen();
+            EXPECT_EQ(index_of(report(), "     ----  Wave Characteristics  ----"), -1);
+        } else {
+            EXPECT_NE(index_of(report(), "     ----  Wave Characteristics  ----"), -1);
+        }
+        EXPECT_FALSE(unit_is_open(1));
+    }
+}
+
 TEST_F(WaveReport, ImpossibleDepthOrPeriodIsRefusedBeforeAnythingIsWritten) {
     struct Case {
         float depth, period;
