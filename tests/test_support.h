@@ -258,7 +258,7 @@ public:
     void add(const std::string& row) { rows_.push_back(row); }
     bool any() const { return !rows_.empty(); }
     std::string text() const {
-        std::string t = "rows left out (the file system cannot mark a file here):";
+        std::string t = "rows left out (the file system cannot mark a file or folder here):";
         for (const std::string& r : rows_) t += " [" + r + "]";
         return t;
     }

@@ -261,6 +261,8 @@ TEST(SessionKept, ASilentRunThatCannotSaveGivesTheSessionBackToTheScreen) {
             if (!t.edited && !stops_the_echo) continue;
             testing::ScratchDir dir;
             copy_sample();
+            // The report on the screen: the silent run sets its file, and must set it back.
+            edit_on_disk({{109, 6}});  // IUNIT
             const std::string before = file_bytes("BREVDAT");
             if (o.kind == SilentObstacle::Folder) fs::create_directories(std::string(o.obstacle) + "/inside");
             if (o.kind == SilentObstacle::Locked && !fs::exists(o.obstacle)) put_file(o.obstacle, " kept\n");
@@ -299,7 +301,7 @@ TEST(SessionKept, ASilentRunThatCannotSaveGivesTheSessionBackToTheScreen) {
                 EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
                 EXPECT_EQ(file_bytes("BREVBAK"), before);
                 // The silent run's own settings were undone: the case is saved as edited.
-                EXPECT_EQ(WordFile("BREVDAT").integer(109), WordFile("BREVBAK").integer(109));  // IUNIT
+                EXPECT_EQ(WordFile("BREVDAT").integer(109), 6);  // IUNIT
             } else {
                 EXPECT_EQ(file_bytes("BREVDAT"), before);
                 EXPECT_FALSE(fs::exists("BREVBAK") && o.kind != SilentObstacle::Folder);
