@@ -495,6 +495,25 @@ TEST(SessionKept, ARenameThatFailsLeavesNoHalfDoneSave) {
     }
 }
 
+// The echo of a silent run whose rename fails once the case is saved (the third rename of the run,
+// after "BREVBAK" and "BREVDAT"): nothing is unsaved, so the program ends with status 1 after
+// naming the file on standard error and on the screen; the case stays saved, no temporary stays.
+TEST(SessionKept, ASilentRunWhoseEchoCannotTakeItsPlaceAfterTheSaveEndsNamingIt) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const std::string before = file_bytes("BREVDAT");
+    const ProgramResult r = run_with_failing_rename("M\nJ1\n4\n777\nL\n4\n\n", 3);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, cannot_start_line("BREVIN.stxt"));
+    const auto error = r.out.find(" ++> File not found or file access error in BrevEdit    \n     File name: BREVIN.stxt\n");
+    ASSERT_NE(error, std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("End of Session", error), std::string::npos);
+    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+    EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
+    EXPECT_EQ(file_bytes("BREVBAK"), before);
+    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
+}
+
 // A silent run stopped by a fatal finding, of a case the user has not edited, ends there even
 // where the checks have tidied words of their own (a second swell without a swell, the direction of
 // a speed of 0, external forces beyond those switched on, the member-hull flag of a ship, the
