@@ -217,6 +217,56 @@ private:
     bool locked_;
 };
 
+// A folder marked append-only (chattr +a) for the life of the object: new names can be made in it,
+// but none renamed or removed, not even by root; marked() is false where the file system or the
+// privileges do not allow the mark. Declared after the scratch folder, as LockedFile.
+class AppendOnlyFolder {
+public:
+    explicit AppendOnlyFolder(std::string name)
+        : name_(std::move(name)), marked_(platform::run_command("chattr +a '" + name_ + "' > /dev/null 2>&1") == 0) {}
+    AppendOnlyFolder(const AppendOnlyFolder&) = delete;
+    AppendOnlyFolder& operator=(const AppendOnlyFolder&) = delete;
+    ~AppendOnlyFolder() { lift(); }
+    void lift() {
+        if (marked_) platform::run_command("chattr -a '" + name_ + "' > /dev/null 2>&1");
+        marked_ = false;
+    }
+    bool marked() const { return marked_; }
+
+private:
+    std::string name_;
+    bool marked_;
+};
+
+// Renames that fail after every check has passed (platform::fail_renames) for the life of the object.
+class RenameFaults {
+public:
+    RenameFaults(int first, int count, int error) { platform::fail_renames(first, count, error); }
+    RenameFaults(const RenameFaults&) = delete;
+    RenameFaults& operator=(const RenameFaults&) = delete;
+    ~RenameFaults() { platform::fail_renames(0, 0, 0); }
+};
+
+// The rows of a table that cannot run on this machine (a file the file system will not mark): the
+// table runs every other row, and the test then reports itself skipped, naming them, instead of
+// passing as if they had run:
+//     if (!locked.locked()) { skipped.add(c.what); continue; }
+//     ...
+//     if (skipped.any()) GTEST_SKIP() << skipped.text();
+class SkippedRows {
+public:
+    void add(const std::string& row) { rows_.push_back(row); }
+    bool any() const { return !rows_.empty(); }
+    std::string text() const {
+        std::string t = "rows left out (the file system cannot mark a file or folder here):";
+        for (const std::string& r : rows_) t += " [" + r + "]";
+        return t;
+    }
+
+private:
+    std::vector<std::string> rows_;
+};
+
 // The "NaN" and "Infinity" words of a report, counted independently of the program: every such word
 // outside the zero-frequency rows (first field ".0000", whose period and spacings are the text
 // "Infinity" on purpose) and the program's own messages.

@@ -101,12 +101,15 @@ bool end_of_edit() {
     Tpcm& T = TPCM;
     if (T.LBACK == NAV_EXECUTE && HCDONE != 0 && !can_be_replaced(kEchoFile)) {
         // The run's echo could not take its place beside the saved case (a folder holds its name):
-        // nothing is saved, and the page comes back as for an echo that could not be written.
-        // A silent run, which nobody can answer, ends here.
+        // nothing is saved, and the page comes back as for an echo that could not be written (a
+        // silent run's on the screen, where it was chosen).
         drop_pending_echo();
         SAVEDATA = 0;
-        if (T.EDUNIT == SILENT_UNIT) ACERR(S.EDPRG.view(), kEchoFile, T.EDUNIT);
         report_access_error(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+        if (T.EDUNIT == SILENT_UNIT) {
+            silent_run_not_saved(S.EDPRG.view(), kEchoFile);
+            T.EDUNIT = SCREEN_UNIT;
+        }
         T.LBACK = 0;
         return false;
     }
@@ -132,6 +135,8 @@ bool end_of_edit() {
         throw;
     }
     T.EDUNIT = S.EDUNIT_TMP;
+    // A silent run whose save failed has been given back to the screen by the end of the edit.
+    if (S.JMPLOC == 1 && code != 101 && T.EDUNIT == SILENT_UNIT) T.EDUNIT = SCREEN_UNIT;
     if (S.JMPLOC == 1) {
         if (code == 101) {
             // The user backed out of leaving without saving: an echo of the chaining's page pass
@@ -147,7 +152,12 @@ bool end_of_edit() {
     }
     // The case is saved for the run: its echo takes its place beside it.
     set_case_saved_for_run(true);
-    if (!place_pending_echo()) ACERR(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+    if (!place_pending_echo()) {
+        if (T.EDUNIT != SILENT_UNIT) ACERR(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+        // The case is saved: the silent run names the file on the screen and ends.
+        report_access_error(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+        silent_run_not_saved(S.EDPRG.view(), kEchoFile, true);
+    }
     return true;
 }
 

@@ -186,14 +186,18 @@ void item_heading(Int IOSCRN, std::string_view number) {
 // A page pass whose file could not be written whole (a full disk, a file-size limit) is handled as a
 // failed save: its temporary goes, the access error and its pause come, and the page is shown again
 // with the case as it is. Nothing of the pass stays pending: the next execute writes its echo anew,
-// and no decision taken before it is acted on. A silent run, which nobody can answer, ends here.
-void failed_page_pass(std::string_view INDUMP, std::string_view EDPRG, Int EDUNIT) {
+// and no decision taken before it is acted on. A silent run gives the session back to the screen
+// (or ends, with nothing unsaved); EDUNIT is then the screen.
+void failed_page_pass(std::string_view INDUMP, std::string_view EDPRG, Int& EDUNIT) {
     drop_staged_file(INDUMP);
     HCDONE = 0;
     VESTRAKEL_GO = 0;
     SAVEDATA = 0;
-    if (EDUNIT == SILENT_UNIT) ACERR(EDPRG, INDUMP, EDUNIT);
     report_access_error(EDPRG, INDUMP, EDUNIT);
+    if (EDUNIT == SILENT_UNIT) {
+        silent_run_not_saved(EDPRG, INDUMP);
+        EDUNIT = SCREEN_UNIT;
+    }
 }
 
 void draw_page(std::string_view PAGE, Int CREATR, bool VestraKel_OK) {
@@ -343,8 +347,8 @@ void FINTOP(std::string_view PAGE, Int CREATR, Int& LRETRN, std::string_view IND
                 return;
             case 5:
                 // Written beside the file of an earlier dump, which stays whole until this one is.
-                if (!open_unit(DISK_UNIT, staged_name(INDUMP), UnitMode::Write)) {
-                    report_access_error(EDPRG, INDUMP, EDUNIT);
+                if (const std::string refused = open_staged_file(DISK_UNIT, INDUMP); !refused.empty()) {
+                    report_access_error(EDPRG, refused, EDUNIT);
                     continue;
                 }
                 LCOPY = 1;

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "edlib/last_page.h"
 #include "edlib/loader.h"
 
 #include "platform/platform.h"
@@ -70,11 +71,13 @@ void write_chaining_warning(Int EDUNIT, std::string_view DATFIL, std::string_vie
 }  // namespace
 
 bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
-            std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2) {
+            std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2, std::string* FAILED) {
     JoinedSave joined;
     StagedSave& save = joined.save();
-    std::string_view failed;
-    if (IERR1 != 1) {
+    // A folder that takes no renames (append-only, immutable, read-only) is found before anything is
+    // written, and named: its files are not what stops the save.
+    std::string failed = folder_refusing_renames(DATFIL);
+    if (failed.empty() && IERR1 != 1) {
         // The back-ups are copies of the files as they stand on disk, not of an image read from them:
         // a framed, short or long file is kept word for word at its own length.
         if (const auto older = file_on_disk(name_on_disk(BAKFIL));
@@ -90,14 +93,13 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
         DISKIO(0, NTOGO, DATFIL, DISK_UNIT, IERR, IDUM, CMPUTR);
         if (IERR != 0) failed = DATFIL;
     }
-    std::string unplaced;
     if (failed.empty()) {
-        unplaced = joined.finish();
-        if (unplaced.empty()) return true;
-        failed = unplaced;
+        failed = joined.finish();
+        if (failed.empty()) return true;
     }
     save.discard();  // before the pause: no temporary waits on the user
     report_access_error(EDPROG, failed, EDUNIT);
+    if (FAILED != nullptr) *FAILED = failed;
     return false;
 }
 
@@ -166,27 +168,30 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
     // Both groups are written beside their files first and put in place together, coefficient file
     // first: a failed write of either changes nothing on disk.
     StagedSave save;
-    bool saved = true;
+    std::string failed;
     if (write_coefficients)
-        saved = BACKIT(EDUNIT, EDPRG, CMPUTQ, NLOCOF, ILOWCF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ");
-    if (saved && write_data) saved = BACKIT(EDUNIT, EDPRG, CMPUTQ, NTOGOQ, IDUM, DATFIL, IERR1, BAKFIL, "LASTBAK   ");
-    if (saved) {
+        BACKIT(EDUNIT, EDPRG, CMPUTQ, NLOCOF, ILOWCF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ", &failed);
+    if (failed.empty() && write_data)
+        BACKIT(EDUNIT, EDPRG, CMPUTQ, NTOGOQ, IDUM, DATFIL, IERR1, BAKFIL, "LASTBAK   ", &failed);
+    if (failed.empty()) {
         // A coefficient file on disk that the load could not read is replaced: the user hears of it
-        // before it goes, and finds it again in the back-up.
-        if (write_coefficients && IERR0 != 0 && IERR0 != 1 && IERR0 != kLowdatCountsHeld &&
-            std::filesystem::is_regular_file(name_on_disk(LOWFIL)))
-            write_record(EDUNIT, " ++> " + name_on_disk(LOWFIL) + " could not be read; a new one is written and the old one kept as " +
+        // once the new one is in place, and finds the old one in the back-up.
+        const bool unreadable_replaced = write_coefficients && IERR0 != 0 && IERR0 != 1 &&
+                                         IERR0 != kLowdatCountsHeld &&
+                                         std::filesystem::is_regular_file(name_on_disk(LOWFIL));
+        failed = save.commit();
+        if (!failed.empty()) {
+            report_access_error(EDPRG, failed, EDUNIT);
+        } else if (unreadable_replaced) {
+            write_record(EDUNIT, " ++> " + name_on_disk(LOWFIL) +
+                                     " could not be read; a new one is written and the old one kept as " +
                                      name_on_disk(LOWBAK));
-        const std::string unplaced = save.commit();
-        if (!unplaced.empty()) {
-            report_access_error(EDPRG, unplaced, EDUNIT);
-            saved = false;
         }
     }
-    if (!saved) {
-        // A silent run has nobody to make the file writable and choose again: it ends here.
-        if (EDUNIT == SILENT_UNIT) stop_program(1);
-        // Otherwise the session goes back to the End of Session page with every edit in memory.
+    if (!failed.empty()) {
+        // The session goes back to the End of Session page with every edit in memory; a silent run
+        // gives it back to the screen, where it was chosen (it ends there when nothing is unsaved).
+        if (EDUNIT == SILENT_UNIT) silent_run_not_saved(EDPRG, failed);
         JMPLOC = 1;
         return;
     }

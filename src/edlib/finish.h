@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "sysutl/ftypes.h"
@@ -16,8 +17,11 @@ namespace brevant {
 // read at load (IERR0 not 0), saying so in one line when an unreadable file on disk is replaced.
 // Every file of the save is written beside its name first and put in place only when all are
 // written, so a save that fails (a protected file by its mode bits, a full disk, a file-size limit)
-// changes nothing on disk: the access error and its pause come, and FINISH returns 1 with every edit
-// still in the images (a silent run, which nobody can answer, ends there with status 1).
+// changes nothing on disk (a rename that fails after every check puts back what the save had
+// replaced): the access error and its pause come, and FINISH returns 1 with every edit still in the
+// images. A silent run has nobody at its console: its message goes to "Diagnostics.stxt", and the
+// session is given back to the screen (silent_run_not_saved), ending with status 1 only when
+// nothing is unsaved.
 // JMPLOC: 1 the user backed out of losing changes, or the save failed (show the last page again);
 // 0 the case is saved after an execute choice. Every other outcome ends the program here.
 //   CMPUTQ          in      machine code of this program (5): file transfers and the chaining command
@@ -58,9 +62,13 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
 // (no file on disk changes, no temporary stays) and is reported by the access error with EDPROG and
 // the file's name on EDUNIT, with its pause where a keyboard exists; BACKIT then returns false and
 // its caller decides how the session goes on. True when the files were written (or staged).
-// CMPUTR (the machine code) is handed to DISKIO. IDUM holds NTOGOQ words (both in).
+// A folder of DATFIL that cannot take the renames (append-only, immutable, read-only) is found
+// before anything is written, and the message names the folder.
+// CMPUTR (the machine code) is handed to DISKIO. IDUM holds NTOGOQ words (both in). FAILED, when
+// given, receives the name the message gave (out; untouched on success).
 bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
-            std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2);
+            std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2,
+            std::string* FAILED = nullptr);
 
 // Runs the squall program "VestraKel" for computer codes 5 and 21 and waits for it (its exit status
 // is ignored); any other code ends the program with "++> Undefined OS type! Aborting out of CHAIN_SQUAL".

@@ -2,6 +2,8 @@
 #include "edlib/last_page.h"
 
 #include <cstring>
+#include <iostream>
+#include <optional>
 #include <string>
 
 #include "edlib/consistency_warnings.h"
@@ -24,9 +26,21 @@ namespace brevant {
 Int HCDONE = 0;
 Int UNTSAV = 0;
 
+namespace {
+
+// What a silent run sets in the case for its run (no debug output, the report on its file), as it
+// was before: a silent run that never started gives the case back as the user left it.
+struct SilentRunSettings {
+    Int NBUG, NBUG0, IUNIT;
+};
+std::optional<SilentRunSettings> settings_before_silent_run;
+
+}  // namespace
+
 void reset_last_page() {
     HCDONE = 0;
     UNTSAV = 0;
+    settings_before_silent_run.reset();
 }
 
 namespace {
@@ -107,6 +121,21 @@ bool case_has_unsaved_edits() {
     return NOCHG == 0 || NOCHG1 == 0;
 }
 
+void set_silent_run_settings(Tpcm& T) {
+    settings_before_silent_run = SilentRunSettings{T.NBUG, T.NBUG0, T.IUNIT};
+    T.NBUG = 0;
+    T.NBUG0 = 0;
+    T.IUNIT = 1;
+}
+
+void undo_silent_run_settings(Tpcm& T) {
+    if (!settings_before_silent_run) return;
+    T.NBUG = settings_before_silent_run->NBUG;
+    T.NBUG0 = settings_before_silent_run->NBUG0;
+    T.IUNIT = settings_before_silent_run->IUNIT;
+    settings_before_silent_run.reset();
+}
+
 // Item 4 could not make the silent run's file, and has said so on standard error and on the screen:
 // no run started. Edits that no save has kept bring the page back on the screen, where they can be
 // saved or run; with nothing to lose the session ends there (status 1), as a silent run stopped by
@@ -124,9 +153,12 @@ void silent_run_not_started() {
 bool start_echo_walk() {
     Tpcm& T = TPCM;
     if (T.LBACK != -1983 || HCDONE != 0) return true;
-    if (!open_unit(DISK_UNIT, staged_name(INDUMP), UnitMode::Write)) {
-        if (T.EDUNIT == SILENT_UNIT) ACERR(EDPRG, INDUMP, T.EDUNIT);
-        report_access_error(EDPRG, INDUMP, T.EDUNIT);
+    if (const std::string refused = open_staged_file(DISK_UNIT, INDUMP); !refused.empty()) {
+        report_access_error(EDPRG, refused, T.EDUNIT);
+        if (T.EDUNIT == SILENT_UNIT) {
+            silent_run_not_saved(EDPRG, refused);
+            T.EDUNIT = SCREEN_UNIT;
+        }
         T.LBACK = 0;
         return false;
     }
@@ -139,6 +171,18 @@ bool start_echo_walk() {
 }
 
 }  // namespace
+
+void silent_run_not_saved(std::string_view EDPRG_OF_CALLER, std::string_view FILE, bool CASE_SAVED) {
+    Tpcm& T = TPCM;
+    const std::string lost = close_silent_console();
+    // Standard error first: the pause below may meet the end of the input.
+    std::cout.flush();
+    write_record(kStandardErrorUnit, " ++> The silent run cannot start: \"" + name_on_disk(FILE) + "\" cannot be written.");
+    say_what_the_silent_file_lacks(lost);
+    report_access_error(EDPRG_OF_CALLER, FILE, SCREEN_UNIT);
+    undo_silent_run_settings(T);
+    if (CASE_SAVED || !case_has_unsaved_edits()) throw ProgramEnd{1, true};
+}
 
 void BRVFIN(std::string_view PAGE) {
     Tpcm& T = TPCM;
@@ -165,22 +209,17 @@ void BRVFIN(std::string_view PAGE) {
         if (T.EDUNIT == SILENT_UNIT) {
             // The console of a silent run is the file: without the line on standard error the run
             // would end with nothing on the screen to say why.
-            if (FWARN != 0 && case_has_unsaved_edits()) {
+            if (FWARN != 0) {
+                // Standard error names the file, or says what it could not take (a full disk).
+                point_to_silent_file(kSilentFatalFindingsLine, close_silent_console());
                 // Edits that no save has kept are not dropped for a run that never started: the
                 // session comes back to this page on the screen, where they can be mended, saved or
                 // left, and the case keeps the settings it had.
-                HCLOSE(T.EDUNIT, kSilentFileName, "???FIN", T.EDUNIT);
-                write_record(kStandardErrorUnit, kSilentFatalFindingsLine);
+                if (!case_has_unsaved_edits()) throw ProgramEnd{1, true};
                 T.EDUNIT = SCREEN_UNIT;
                 continue;
             }
-            T.NBUG = 0;
-            T.NBUG0 = 0;
-            T.IUNIT = 1;
-            if (FWARN != 0) {
-                HCLOSE(T.EDUNIT, kSilentFileName, "???FIN", T.EDUNIT);
-                stop_program_after_line(kSilentFatalFindingsLine);
-            }
+            set_silent_run_settings(T);
             if (WARNEM != 0) {
                 if (start_echo_walk()) return;
                 continue;

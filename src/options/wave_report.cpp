@@ -71,11 +71,12 @@ void console_message(const Report& r, std::string_view message) {
 // The report file is written beside an earlier report, which stays whole until this one is
 // complete and closed. One that cannot be made, written whole (a full disk, a file-size limit) or
 // put in place (a folder of that name) is reported with its pause, its temporary removed, and the
-// End of Session page comes back with the case as it is.
+// End of Session page comes back with the case as it is. A case folder that would keep the
+// temporary (append-only) is found before anything is written, and named.
 bool open_report_file(const Report& r) {
-    if (open_unit(r.unit, staged_name(kReportFile), UnitMode::Write)) return true;
-    drop_staged_file(kReportFile);
-    report_access_error(kCaller, kReportFile, r.console);
+    const std::string refused = open_staged_file(r.unit, kReportFile);
+    if (refused.empty()) return true;
+    report_access_error(kCaller, refused, r.console);
     return false;
 }
 

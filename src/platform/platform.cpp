@@ -1,6 +1,7 @@
 // POSIX implementation of the host services.
 #include "platform/platform.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +20,12 @@ namespace brevant::platform {
 namespace {
 std::optional<LocalTime> fixed_time;
 std::optional<double> manual_clock;
+// The renames a test makes fail: numbers rename_first .. rename_first + rename_count - 1 counted from
+// the moment the hook was set.
+int rename_first = 0;
+int rename_count = 0;
+int rename_error = 0;
+int renames_seen = 0;
 }  // namespace
 
 bool stdout_is_terminal() { return ::isatty(STDOUT_FILENO) == 1; }
@@ -31,6 +38,27 @@ bool file_is_locked(const std::string& path) {
     if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &st) != 0) return false;
     constexpr auto kLocked = static_cast<decltype(st.stx_attributes)>(STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND);
     return (st.stx_attributes & st.stx_attributes_mask & kLocked) != 0;
+}
+
+bool folder_takes_renames(const std::string& path) {
+    if (::access(path.c_str(), W_OK | X_OK) != 0) return false;
+    return !file_is_locked(path);
+}
+
+int rename_file(const std::string& from, const std::string& to) {
+    if (rename_count > 0) {
+        ++renames_seen;
+        if (renames_seen >= rename_first && renames_seen < rename_first + rename_count) return rename_error;
+    }
+    if (std::rename(from.c_str(), to.c_str()) == 0) return 0;
+    return errno != 0 ? errno : EIO;
+}
+
+void fail_renames(int first, int count, int error) {
+    rename_first = first;
+    rename_count = count;
+    rename_error = error;
+    renames_seen = 0;
 }
 
 void clear_screen() {

@@ -22,6 +22,15 @@ void ignore_file_size_signal();
 // system cannot say.
 bool file_is_locked(const std::string& path);
 
+// True when new names can be made in the folder PATH and its names renamed over and removed: false
+// for a folder marked append-only or immutable (whatever the mode bits, root included), one on a
+// read-only file system, or one whose mode bits deny this process.
+bool folder_takes_renames(const std::string& path);
+
+// Renames the file FROM over TO, replacing a file of that name in one step. 0 when done, else the
+// system's error number (nothing renamed).
+int rename_file(const std::string& from, const std::string& to);
+
 // Clears the terminal with an ANSI sequence; writes nothing when standard output is not a terminal.
 void clear_screen();
 
@@ -49,6 +58,11 @@ double clock_seconds();
 
 // Sleeps for the given number of seconds (tests can replace the sleep with a clock advance).
 void sleep_seconds(double seconds);
+
+// Test hook: renames number FIRST to FIRST + COUNT - 1 from now (1 = the next rename_file) fail
+// with the error number ERROR and rename nothing, as a mount point (EBUSY) or a failing device (EIO)
+// would make them fail after every check has passed. COUNT 0 clears the hook.
+void fail_renames(int first, int count, int error);
 
 // Test hooks: a fixed local time, and a clock that only moves when the program sleeps.
 void set_fixed_local_time(const LocalTime& t);

@@ -33,11 +33,27 @@ void end_of_input() {
     throw ProgramEnd{1, true};
 }
 
+void point_to_silent_file(std::string_view line, const std::string& lost) {
+    if (!lost.empty()) {
+        say_what_the_silent_file_lacks(lost);
+        return;
+    }
+    std::cout.flush();
+    write_record(kStandardErrorUnit, line);
+    std::cerr.flush();
+}
+
+void say_what_the_silent_file_lacks(const std::string& lost) {
+    if (lost.empty()) return;
+    std::cout.flush();
+    write_record(kStandardErrorUnit, kSilentFileLackedMessage);
+    std::cerr << lost;
+    std::cerr.flush();
+}
+
 void say_how_the_program_ended(const ProgramEnd& end) {
     if (end.status != 1 || end.said || !unit_is_open(SILENT_UNIT)) return;
-    std::cout.flush();
-    write_record(kStandardErrorUnit, kSilentRunStoppedMessage);
-    std::cerr.flush();
+    point_to_silent_file(kSilentRunStoppedMessage, close_silent_console());
 }
 
 }  // namespace brevant

@@ -30,6 +30,19 @@ inline constexpr const char* kEndOfInputAfterSaveMessage =
 // The line of a fatal end of a silent run that has not said why on standard error.
 inline constexpr const char* kSilentRunStoppedMessage = " ++> The silent run stopped: see \"Diagnostics.stxt\".";
 
+// The line on standard error, in place of one that points to "Diagnostics.stxt", when that file
+// could not take the silent run's last records (a full disk, a file-size limit): they follow it there.
+inline constexpr const char* kSilentFileLackedMessage =
+    " ++> \"Diagnostics.stxt\" could not be written whole; the silent run's last messages follow:";
+
+// Writes on standard error LINE, which sends the user to "Diagnostics.stxt"; when that file could
+// not take the records LOST (what close_silent_console returned), kSilentFileLackedMessage and the
+// records themselves instead, so that standard error never points to a file without the message.
+void point_to_silent_file(std::string_view line, const std::string& lost);
+
+// Writes on standard error kSilentFileLackedMessage and the records LOST, when there are any.
+void say_what_the_silent_file_lacks(const std::string& lost);
+
 // Called by the program entry once the program has ended. A silent run writes its console to
 // "Diagnostics.stxt", so the screen of a fatal end (status 1) would stay empty: while that file is
 // the console, one line on standard error (unit 0) names it, unless a line there already says why.

@@ -1,6 +1,7 @@
 // The one way this program writes a file that must never be left half-written: the new content goes
 // to a temporary beside the file ("NAME.brvtmp") and is renamed over it only once it is complete; the
-// files of one save are put in place together, only when every one of them is written.
+// files of one save are put in place together, only when every one of them is written, and a save
+// that cannot put them all in place puts back the ones it had replaced.
 #pragma once
 
 #include <optional>
@@ -9,11 +10,22 @@
 #include <string_view>
 #include <vector>
 
+#include "sysutl/ftypes.h"
+
 namespace brevant {
 
 // The temporary a file is written to before it is put in place (trailing blanks of NAME are not
 // part of the name).
 std::string staged_name(std::string_view name);
+
+// The second name ("NAME.brvold") under which a save keeps the file it replaces until its last file
+// is in place, so that a rename that fails can put the old file back.
+std::string kept_name(std::string_view name);
+
+// The folder of NAME, as a message names it (its full path, ending in "/"), when that folder cannot
+// take the temporary and the rename that put a file in place (a folder marked append-only or
+// immutable, a read-only file system); empty when it can.
+std::string folder_refusing_renames(std::string_view name);
 
 // Whether NAME is a file whose owner may not write it by its mode bits (whoever runs the program,
 // root included): the user has protected it, and no save replaces it.
@@ -26,8 +38,9 @@ bool can_be_replaced(std::string_view name);
 
 // How the staging of one file went.
 enum class StageResult {
-    Staged,      // written whole beside its name
-    Protected,   // the file to replace is write-protected: nothing written
+    Staged,         // written whole beside its name
+    Protected,      // the file to replace is write-protected: nothing written
+    FolderRefused,  // the folder cannot take the temporary and its rename: nothing written
     NotCreated,  // the temporary could not be created
     NotWritten,  // the temporary could not be written whole (a full disk, a file-size limit)
     NotClosed,   // the temporary was written but its close failed
@@ -54,8 +67,12 @@ public:
 
     // Renames every staged file over its name. Every name is checked first (can_be_replaced): when
     // one cannot take its file, none is renamed, every temporary is removed and that name (as the
-    // caller gave it) is returned. Empty when all are in place. Should a rename still fail, the
-    // files renamed before it stay, each back-up ahead of the file it keeps.
+    // caller gave it) is returned. Empty when all are in place. Each file to be replaced is kept
+    // under its kept_name until the last rename is done: should a rename still fail (a mount point,
+    // an I/O error), the files renamed before it are put back as they were, every temporary goes,
+    // and that name is returned; the save has then changed no file. (Only when a file cannot even be
+    // put back does its old content stay under its kept_name, so that nothing is lost; while such a
+    // file stands there, no save replaces that file, and the message names the kept file.)
     std::string commit();
 
     // Removes every temporary not yet in place.
@@ -66,8 +83,12 @@ private:
         std::string name;   // the file's name on disk
         std::string temp;   // its temporary
         std::string shown;  // the name as the caller holds it, for the messages
-        bool placed;
+        bool placed;        // its temporary is gone (renamed into place, or removed)
+        bool kept = false;  // the file it replaces is kept under kept_name(name)
     };
+    std::string keep_replaced_files();
+    void put_back(std::size_t failed);
+    void drop_kept(bool placed_too);
     std::vector<Staged> files_;
     StagedSave* outer_;
 };
@@ -87,6 +108,12 @@ private:
     std::optional<StagedSave> own_;
     StagedSave* save_;
 };
+
+// Opens UNIT on staged_name(NAME) for a text file written line by line (the page echo, the wave
+// report). Empty when it is open; otherwise nothing is left behind and the result is the name the
+// message gives: the folder (folder_refusing_renames) when it cannot take the file's rename, else
+// NAME as the caller holds it.
+std::string open_staged_file(Int unit, std::string_view name);
 
 // A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first;
 // place_staged_file renames it over NAME once it is complete and closed. False when NAME cannot be

@@ -1,6 +1,7 @@
 // The unit table behind write_record/read_keyboard_line.
 #include "sysutl/units.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -19,7 +20,21 @@ namespace {
 struct UnitState {
     std::unique_ptr<std::fstream> file;       // a file unit
     std::unique_ptr<std::stringstream> text;  // a captured unit or a bound keyboard
+    std::string path;                         // the file's name, for a file unit
 };
+
+// The last text written to the silent run's file, and how much was written in all: when the file
+// cannot take it (a full disk, a file-size limit), what it lacks can still be said elsewhere.
+constexpr std::size_t kSilentTailKept = 64 * 1024;
+std::string silent_tail;
+unsigned long long silent_written = 0;
+
+void note_silent_text(std::string_view text, bool line_end) {
+    silent_tail.append(text);
+    if (line_end) silent_tail.push_back('\n');
+    silent_written += text.size() + (line_end ? 1 : 0);
+    if (silent_tail.size() > 2 * kSilentTailKept) silent_tail.erase(0, silent_tail.size() - kSilentTailKept);
+}
 
 std::map<Int, UnitState>& table() {
     static std::map<Int, UnitState> t;
@@ -79,6 +94,7 @@ void write_record(Int unit, std::string_view text) {
     note_console(unit);
     note_record_written(unit, text);
     if (std::ostream* os = out_stream(unit)) {
+        if (unit == SILENT_UNIT) note_silent_text(text, true);
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->put('\n');
         note_line(os, false);
@@ -93,6 +109,7 @@ void write_partial(Int unit, std::string_view text) {
     note_console(unit);
     note_record_written(unit, text);
     if (std::ostream* os = out_stream(unit)) {
+        if (unit == SILENT_UNIT) note_silent_text(text, false);
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->flush();
         if (!text.empty()) note_line(os, true);
@@ -160,7 +177,36 @@ bool open_unit(Int unit, const std::string& path, UnitMode mode) {
     auto f = std::make_unique<std::fstream>(path, m);
     if (!f->is_open()) return false;
     table()[unit].file = std::move(f);
+    table()[unit].path = path;
+    if (unit == SILENT_UNIT) {
+        silent_tail.clear();
+        silent_written = 0;
+    }
     return true;
+}
+
+std::string close_silent_console() {
+    auto& t = table();
+    auto it = t.find(SILENT_UNIT);
+    if (it == t.end() || !it->second.file) return {};
+    it->second.file->flush();
+    const std::string path = it->second.path;
+    const bool all_written = close_unit(SILENT_UNIT);
+    if (all_written) return {};
+    // The file holds what reached the disk; the rest, from the start of its first line, is what it lacks.
+    std::error_code ec;
+    const auto on_disk = static_cast<unsigned long long>(std::filesystem::file_size(path, ec));
+    const unsigned long long held = ec || on_disk > silent_written ? 0 : on_disk;
+    const unsigned long long lacking = silent_written - held;
+    if (lacking == 0) return {};  // every byte reached the file: only the close itself failed
+    std::size_t from = lacking >= silent_tail.size() ? 0 : silent_tail.size() - static_cast<std::size_t>(lacking);
+    if (from > 0) {
+        const std::size_t line_start = silent_tail.rfind('\n', from - 1);
+        from = line_start == std::string::npos ? 0 : line_start + 1;
+    }
+    std::string text = silent_tail.substr(from);
+    if (text.empty() || text.back() != '\n') text.push_back('\n');
+    return text;
 }
 
 bool close_unit(Int unit) {

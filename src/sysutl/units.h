@@ -56,6 +56,10 @@ enum class UnitMode { Read, Write, Append };
 bool open_unit(Int unit, const std::string& path, UnitMode mode);
 // Closes a file unit. False when the data could not be written out.
 bool close_unit(Int unit);
+// Closes the silent run's file "Diagnostics.stxt" (unit 41). Empty when it took every record written
+// to it (or was not open); else the records it lacks (a full disk, a file-size limit), one a line
+// from the first that did not reach it (at most the last 64 KiB of them).
+std::string close_silent_console();
 bool unit_is_open(Int unit);
 // Rewinds a file unit opened for reading.
 bool rewind_unit(Int unit);

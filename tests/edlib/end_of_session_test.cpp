@@ -7,7 +7,9 @@
 #include <fstream>
 #include <string>
 
+#include "edlib/editor_driver.h"
 #include "edlib/last_page.h"
+#include "records/data_image.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
 #include "sysutl/units.h"
@@ -172,16 +174,27 @@ TEST_F(FintopTest, DumpOpensTheEchoFileAndTheEndOfThePassShowsThePageAgain) {
 }
 
 // A page pass whose file could not be written whole (here the full device /dev/full) is handled as
-// a failed save: its temporary goes, nothing of the pass stays pending, and the access error comes;
-// on the screen the pause and the page follow, a silent run ends there.
-TEST_F(FintopTest, AFailedPassBringsThePageBackOrEndsASilentRun) {
+// a failed save: its temporary goes, nothing of the pass stays pending, and the access error comes
+// with its pause on the screen, and the page follows. A silent run writes the message in its file
+// too, says on standard error that it cannot start, and ends there when nothing is unsaved.
+TEST_F(FintopTest, AFailedPassBringsThePageBackEvenOfASilentRun) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no full device to write to";
-    for (const Int console : {SCREEN_UNIT, SILENT_UNIT}) {
-        SCOPED_TRACE(console);
+    struct Case {
+        const char* what;
+        Int console;
+        bool edited;
+    };
+    for (const Case& c : {Case{"on the screen", SCREEN_UNIT, true}, Case{"silent, an edit unsaved", SILENT_UNIT, true},
+                          Case{"silent, nothing unsaved", SILENT_UNIT, false}}) {
+        SCOPED_TRACE(c.what);
         testing::ScratchDir dir;
         reset_units();
         capture_unit(SCREEN_UNIT);
         capture_unit(SILENT_UNIT);
+        capture_unit(0);
+        reset_images();
+        reset_session();
+        if (c.edited) TPCM.DWATR = 62.44f;  // an edit since the load
         testing::put_file("BREVIN.stxt.brvtmp", " the pages so far\n");
         ASSERT_TRUE(open_unit(DISK_UNIT, "/dev/full", UnitMode::Write));
         write_record(DISK_UNIT, std::string(100000, 'x'));  // beyond any buffer: the device is full
@@ -190,7 +203,7 @@ TEST_F(FintopTest, AFailedPassBringsThePageBackOrEndsASilentRun) {
         LCOPY = 1;
         LBACK = 0;
         EDUNIT = DISK_UNIT;
-        UNTSAV = console;
+        UNTSAV = c.console;
         answers("\n2\n");
         int status = -1;
         try {
@@ -198,27 +211,35 @@ TEST_F(FintopTest, AFailedPassBringsThePageBackOrEndsASilentRun) {
         } catch (const ProgramEnd& end) {
             status = end.status;
         }
-        const std::string shown = console == SCREEN_UNIT ? screen() : silent();
-        const auto error = shown.find(" ++> File not found or file access error in Brevedit    \n"
-                                      "     File name: BREVIN.stxt \n");
-        EXPECT_NE(error, std::string::npos) << shown;
+        const std::string message = " ++> File not found or file access error in Brevedit    \n"
+                                    "     File name: BREVIN.stxt \n";
+        const auto error = screen().find(message + " \n Press <RETURN> to continue: ");
+        EXPECT_NE(error, std::string::npos) << screen();
         EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt.brvtmp"));
         EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
         EXPECT_EQ(HCDONE, 0);
         EXPECT_EQ(VESTRAKEL_GO, 0);
         EXPECT_EQ(LCOPY, 0);
-        EXPECT_EQ(EDUNIT, console);
-        if (console == SCREEN_UNIT) {
+        if (c.console == SILENT_UNIT) {
+            EXPECT_NE(silent().find(message), std::string::npos) << silent();
+            EXPECT_EQ(captured(0), " ++> The silent run cannot start: \"BREVIN.stxt\" cannot be written.\n");
+        } else {
+            EXPECT_EQ(silent(), "");
+            EXPECT_EQ(captured(0), "");
+        }
+        if (c.edited) {
             EXPECT_EQ(status, -1);
-            EXPECT_NE(screen().find("End of Session", screen().find("Press <RETURN> to continue: ", error)),
-                      std::string::npos);
+            EXPECT_EQ(EDUNIT, SCREEN_UNIT);
+            EXPECT_NE(screen().find("End of Session", error), std::string::npos);
             EXPECT_EQ(LBACK, 101);  // the "2" typed at the page
             EXPECT_EQ(LRETRN, 1);
         } else {
             EXPECT_EQ(status, 1);
-            EXPECT_EQ(screen(), "");
+            EXPECT_EQ(screen().find("End of Session"), std::string::npos);
         }
     }
+    reset_images();
+    reset_session();
 }
 
 TEST_F(FintopTest, EndOfAPassHandsBackTheDecision) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "records/coefficient_image.h"
+#include "edlib/editor_driver.h"
 #include "edlib/loader.h"
 #include "records/data_image.h"
 #include "sysutl/word_ops.h"
@@ -314,19 +317,25 @@ TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
     }
 }
 
-// A save that fails changes no file of either group, and the retry rotates each group once. Three
+// A save that fails changes no file of either group, and the retry rotates each group once. Four
 // ways to fail, for each of the six files: a write that fails part-way (a folder where the file's
 // temporary would go, as a full disk or a file-size limit would fail it), a folder standing in the
-// file's place, a file the file system has locked. The last two are found before the first rename,
-// so that a failed save does not rotate the back-ups of the coefficient file, nor its retry rotate
-// them a second time and lose the oldest. The access error names the file and FINISH goes back to
-// the End of Session page; with the obstacle gone, the same FINISH saves.
+// file's place, a file the file system has locked, and the file's rename failing after every check
+// (a mount point over it: EBUSY). The first three are found before the first rename; the last puts
+// back what the save had renamed before it. So a failed save neither rotates the back-ups nor lets
+// the retry rotate them a second time and lose the oldest. The access error names the file and
+// FINISH goes back to the End of Session page; with the obstacle gone, the same FINISH saves.
 TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
-    enum class Obstacle { TemporaryFolder, FolderInPlace, LockedFile };
+    enum class Obstacle { TemporaryFolder, FolderInPlace, LockedFile, RenameFails };
     const char* const names[] = {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"};
-    for (const Obstacle obstacle : {Obstacle::TemporaryFolder, Obstacle::FolderInPlace, Obstacle::LockedFile}) {
+    // The order in which the save renames its files into place.
+    const char* const rename_order[] = {"LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT"};
+    testing::SkippedRows skipped;
+    for (const Obstacle obstacle :
+         {Obstacle::TemporaryFolder, Obstacle::FolderInPlace, Obstacle::LockedFile, Obstacle::RenameFails}) {
         for (const char* blocked : names) {
-            SCOPED_TRACE(std::string(blocked) + " obstacle " + std::to_string(static_cast<int>(obstacle)));
+            const std::string what = std::string(blocked) + " obstacle " + std::to_string(static_cast<int>(obstacle));
+            SCOPED_TRACE(what);
             testing::ScratchDir dir;
             reset_units();
             capture_unit(SCREEN_UNIT);
@@ -335,6 +344,7 @@ TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
             const auto before = contents_here();
             const std::string temporary = std::string(blocked) + ".brvtmp";
             std::optional<testing::LockedFile> locked;
+            std::optional<testing::RenameFaults> fault;
             switch (obstacle) {
                 case Obstacle::TemporaryFolder: fs::create_directory(temporary); break;
                 case Obstacle::FolderInPlace:
@@ -343,8 +353,16 @@ TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
                     break;
                 case Obstacle::LockedFile:
                     locked.emplace(blocked);
-                    if (!locked->locked()) continue;  // files cannot be marked immutable here: the row is left out
+                    if (!locked->locked()) {
+                        skipped.add(what);
+                        continue;
+                    }
                     break;
+                case Obstacle::RenameFails: {
+                    const auto at = std::find(std::begin(rename_order), std::end(rename_order), std::string(blocked));
+                    fault.emplace(static_cast<int>(at - std::begin(rename_order)) + 1, 1, EBUSY);
+                    break;
+                }
             }
             TPCM.LRANDM = 1;  // both images changed: both groups are written
             LOWCOF.UWNANG(1) = 45.0f;
@@ -362,8 +380,9 @@ TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
                     fs::rename("kept", blocked);
                     break;
                 case Obstacle::LockedFile: locked.reset(); break;
+                case Obstacle::RenameFails: fault.reset(); break;
             }
-            EXPECT_EQ(contents_here(), before);  // no file changed, no temporary left
+            EXPECT_EQ(contents_here(), before);  // no file changed, no temporary or kept copy left
 
             // The session tries again with the same images and load copies.
             EXPECT_EQ(finish(-1983), -1);
@@ -377,30 +396,132 @@ TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
             EXPECT_EQ(files().size(), 6u);
         }
     }
+    if (skipped.any()) GTEST_SKIP() << skipped.text();
 }
 
-// A silent run has nobody to make a file writable: its failed save ends the program (status 1)
-// with the message in "Diagnostics.stxt" and no pause, every file as it was.
-TEST_F(FinishTest, AFailedSaveEndsASilentRun) {
-    testing::ScratchDir dir;
-    put_file("BREVDAT", big_endian({4975, 16, 1}));
-    fs::permissions("BREVDAT", fs::perms::owner_read);
-    const auto before = contents_here();
-    TPCM.LRANDM = 1;
-    TPCM.LBACK = -1983;
-    int status = -1;
-    try {
-        FINISH(5, TPCM.SRCDAT, 0, KBD_UNIT, TPCM.LBACK, JMPLOC, image_bytes(TPCM), word_span(IOBUF),
-               image_bytes(LOWCOF), word_span(ILOBUF), TPCM.IPAG, 16, SILENT_UNIT, 0, 0, kLowcofWords, NTOGOQ,
-               "BREVDAT     ", "BREVBAK     ", "LOWDAT      ", "LOWBAK      ", "BrevEdit    ", 0);
-    } catch (const ProgramEnd& end) {
-        status = end.status;
+// A first save whose new files had no old ones (no back-ups yet, no coefficient file): a rename that
+// fails removes again the files the save had newly put in place.
+TEST_F(FinishTest, AFailedRenameRemovesTheFilesTheSaveHadNewlyMade) {
+    for (int failing = 1; failing <= 3; ++failing) {
+        SCOPED_TRACE(failing);
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        put_file("BREVDAT", big_endian({4975, 16, 1}));
+        const auto before = contents_here();
+        TPCM.LRANDM = 1;
+        answers("\n");
+        {
+            const testing::RenameFaults fault(failing, 1, EIO);
+            // LOWDAT (missing at load), then BREVBAK and BREVDAT.
+            EXPECT_EQ(finish(-1983, 1, 0), -1);
+        }
+        EXPECT_EQ(JMPLOC, 1);
+        EXPECT_NE(screen().find(std::string("     File name: ") + (failing == 1 ? "LOWDAT" : failing == 2 ? "BREVBAK" : "BREVDAT")),
+                  std::string::npos)
+            << screen();
+        EXPECT_EQ(contents_here(), before);
     }
-    EXPECT_EQ(status, 1);
-    EXPECT_NE(silent().find("     File name: BREVDAT"), std::string::npos) << silent();
-    EXPECT_EQ(screen(), "");
+}
+
+// The line that a coefficient file the load could not read is replaced comes once the new file is
+// in place, never before a save that then fails.
+TEST_F(FinishTest, TheReplacedCoefficientFileIsToldOfOnlyOnceTheSaveIsDone) {
+    testing::ScratchDir dir;
+    const std::string short_file = big_endian({3, 0, 0});
+    put_file("LOWDAT", short_file);
+    put_file("BREVDAT", big_endian({4975, 16, 1}));
+    TPCM.LRANDM = 1;
+    const char* const replaced = " ++> LOWDAT could not be read; a new one is written and the old one kept as LOWBAK\n";
+    answers("\n");
+    {
+        const testing::RenameFaults fault(4, 1, EIO);  // BREVDAT, after LOWBAK, LOWDAT and BREVBAK
+        EXPECT_EQ(finish(-1983, 4, 0), -1);
+    }
+    EXPECT_EQ(JMPLOC, 1);
+    EXPECT_EQ(screen().find(replaced), std::string::npos) << screen();
+    EXPECT_EQ(file_bytes("LOWDAT"), short_file);
+    EXPECT_EQ(files(), (std::vector<std::string>{"BREVDAT", "LOWDAT"}));
+    clear_captured(SCREEN_UNIT);
+    EXPECT_EQ(finish(-1983, 4, 0), -1);
+    EXPECT_EQ(JMPLOC, 0);
+    EXPECT_EQ(screen(), replaced);
+    EXPECT_EQ(file_bytes("LOWBAK"), short_file);
+}
+
+// A case folder marked append-only takes the temporaries but lets none be renamed or removed: the
+// save finds it before writing anything, names the folder, and leaves no temporary behind.
+TEST_F(FinishTest, AnAppendOnlyCaseFolderIsNamedBeforeAnythingIsWritten) {
+    testing::ScratchDir dir;
+    int n = 0;
+    for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
+        put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+    const auto before = contents_here();
+    testing::AppendOnlyFolder folder(".");
+    if (!folder.marked()) GTEST_SKIP() << "the file system cannot mark a folder append-only here";
+    TPCM.LRANDM = 1;
+    LOWCOF.UWNANG(1) = 45.0f;
+    answers("\n");
+    EXPECT_EQ(finish(-2), -1);
+    EXPECT_EQ(JMPLOC, 1);
+    EXPECT_NE(screen().find(" ++> File not found or file access error in BrevEdit    \n     File name: " +
+                            fs::current_path().string() + "/\n"),
+              std::string::npos)
+        << screen();
+    folder.lift();
     EXPECT_EQ(contents_here(), before);
-    fs::permissions("BREVDAT", fs::perms::owner_all);
+}
+
+// A silent run has nobody at its console: its failed save writes the message to "Diagnostics.stxt"
+// without a pause, says on standard error that the run cannot start naming the file, and gives the
+// access error with its pause on the screen, where the run was chosen. With an edit no save has kept
+// FINISH goes back to the End of Session page; with nothing unsaved since the load the program ends
+// there (status 1). Every file stays as it was.
+TEST_F(FinishTest, AFailedSaveOfASilentRunIsToldOnTheScreen) {
+    for (const bool edited : {true, false}) {
+        SCOPED_TRACE(edited ? "an edit unsaved" : "nothing unsaved");
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        capture_unit(SILENT_UNIT);
+        capture_unit(0);
+        reset_session();
+        put_file("BREVDAT", big_endian({4975, 16, 1}));
+        fs::permissions("BREVDAT", fs::perms::owner_read);
+        const auto before = contents_here();
+        TPCM.LRANDM = 1;  // what FINISH saves: it differs from the copy FINISH is given
+        // The session's own load copies: the case as loaded, or already holding that value.
+        if (edited) {
+            MOVCOM(NTOGOQ, word_span(IOBUF), word_span(SESSION.COPIES.IOBUF));
+        } else {
+            MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
+        }
+        MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
+        TPCM.LBACK = -1983;
+        answers("\n");
+        int status = -1;
+        try {
+            FINISH(5, TPCM.SRCDAT, 0, KBD_UNIT, TPCM.LBACK, JMPLOC, image_bytes(TPCM), word_span(IOBUF),
+                   image_bytes(LOWCOF), word_span(ILOBUF), TPCM.IPAG, 16, SILENT_UNIT, 0, 0, kLowcofWords, NTOGOQ,
+                   "BREVDAT     ", "BREVBAK     ", "LOWDAT      ", "LOWBAK      ", "BrevEdit    ", 0);
+        } catch (const ProgramEnd& end) {
+            status = end.status;
+        }
+        if (edited) {
+            EXPECT_EQ(status, -1);
+            EXPECT_EQ(JMPLOC, 1);
+        } else {
+            EXPECT_EQ(status, 1);
+        }
+        const std::string error =
+            " ++> File not found or file access error in BrevEdit    \n     File name: BREVDAT     \n";
+        EXPECT_NE(silent().find(error), std::string::npos) << silent();
+        EXPECT_NE(screen().find(error + " \n Press <RETURN> to continue: "), std::string::npos) << screen();
+        EXPECT_EQ(captured(0), " ++> The silent run cannot start: \"BREVDAT\" cannot be written.\n");
+        EXPECT_EQ(contents_here(), before);
+        fs::permissions("BREVDAT", fs::perms::owner_all);
+    }
+    reset_session();
 }
 
 // Every file a save replaces keeps its permission bits: data file, coefficient file and back-ups.

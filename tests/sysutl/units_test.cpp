@@ -1,4 +1,5 @@
 // Units: records, prompts, the scripted keyboard, end of input and file units.
+#include <filesystem>
 #include <fstream>
 
 #include "test_support.h"
@@ -62,6 +63,25 @@ TEST(Units, SilentUnitWritesDiagnosticsFile) {
     std::string line;
     ASSERT_TRUE(std::getline(in, line));
     EXPECT_EQ(line, " silent line");
+}
+
+// Closing the silent run's file tells what it could not take: nothing when every record reached it;
+// on a full device, the records from the first one it lacks.
+TEST(Units, ClosingTheSilentFileGivesWhatItCouldNotTake) {
+    testing::ScratchDir dir;
+    reset_units();
+    ASSERT_TRUE(open_unit(SILENT_UNIT, "Diagnostics.stxt", UnitMode::Write));
+    write_record(SILENT_UNIT, " first");
+    EXPECT_EQ(close_silent_console(), "");
+    EXPECT_EQ(testing::file_bytes("Diagnostics.stxt"), " first\n");
+    EXPECT_EQ(close_silent_console(), "");  // nothing open
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no full device to write to";
+    ASSERT_TRUE(open_unit(SILENT_UNIT, "/dev/full", UnitMode::Write));
+    write_record(SILENT_UNIT, " a finding");
+    write_partial(SILENT_UNIT, " Press <RETURN> to continue: ");
+    EXPECT_EQ(close_silent_console(), " a finding\n Press <RETURN> to continue: \n");
+    EXPECT_FALSE(unit_is_open(SILENT_UNIT));
+    reset_units();
 }
 
 }  // namespace
