@@ -35,11 +35,12 @@ using brevant::testing::put_file;
 // a file, not a terminal). The answers file and the captured streams live in a subfolder, so the
 // current folder holds only what the program leaves. With a time limit in seconds, a run that does not
 // end by then is stopped (status 124): a failure of the test, not a stuck test.
-inline ProgramResult run_brevant(const std::string& answers, int seconds = 0) {
+// ENVIRONMENT, when given, is put before the command (NAME=value words for the shell).
+inline ProgramResult run_brevant(const std::string& answers, int seconds = 0, const std::string& environment = "") {
     std::filesystem::create_directories(".run");
     put_file(".run/answers.txt", answers);
     const std::string limit = seconds > 0 ? "timeout " + std::to_string(seconds) + " " : std::string();
-    const std::string command = limit + "'" + BREVANT_BINARY +
+    const std::string command = environment + (environment.empty() ? "" : " ") + limit + "'" + BREVANT_BINARY +
                                 "' < .run/answers.txt > .run/out.txt 2> .run/err.txt";
     ProgramResult r;
     r.status = platform::run_command(command);

@@ -437,18 +437,10 @@ TEST(SessionKept, ALastWriteThatCannotBeDoneKeepsTheSessionAndEveryFile) {
 // Runs the program as run_brevant does, with rename number FAILING of the run failing after every
 // check of the program has passed (EBUSY, as a mount point over the file makes it fail).
 ProgramResult run_with_failing_rename(const std::string& answers, int failing) {
-    fs::create_directories(".run");
-    put_file(".run/answers.txt", answers);
-    const std::string command = std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT +
-                                "' BREVANT_TEST_FAILING_RENAME=" + std::to_string(failing) +
-                                " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"" +
-                                " timeout 60 '" + BREVANT_BINARY +
-                                "' < .run/answers.txt > .run/out.txt 2> .run/err.txt";
-    ProgramResult r;
-    r.status = platform::run_command(command);
-    r.out = file_bytes(".run/out.txt");
-    r.err = file_bytes(".run/err.txt");
-    return r;
+    return run_brevant(answers, 60,
+                       std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' BREVANT_TEST_FAILING_RENAME=" +
+                           std::to_string(failing) +
+                           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
 }
 
 // A rename of the save that fails after every check (here each of the six in turn: "LASTLOW",
