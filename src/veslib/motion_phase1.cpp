@@ -20,6 +20,7 @@
 #include "sysutl/two_pi.h"
 #include "sysutl/units.h"
 #include "veslib/hull_dispatch.h"
+#include "veslib/natural_modes.h"
 #include "veslib/relative_headings.h"
 #include "veslib/wave_environment.h"
 #include "veslib/wave_spectra.h"
@@ -256,34 +257,9 @@ void pages(const Captions& c) {
 // masses of the members) or a specified period far too short. The run ends here, naming the mode,
 // its restoring term and its inertia, or the specified period.
 void natural_frequency_check() {
-    const Tpcm& P = TPCM;
-    const Himem& H = HIMEM;
-    struct Mode {
-        const char* name;
-        Real w;
-        Real restoring;
-        Real inertia;
-        Int specified;  // the period is the user's (page 4, item)
-        Int item;
-    };
-    const Mode modes[] = {{"heave", H.WH, H.HC, H.HVMAS, P.LHVPRD, 8},
-                          {"pitch", H.WP, H.PRMT, H.PTCHI, P.LPTPRD, 10},
-                          {"roll", H.WR, H.RRMT, H.ROLI, P.LRLPRD, 12}};
-    for (const Mode& m : modes) {
-        const Real OMEGA = H.WCONST * m.w;
-        if (std::isfinite(OMEGA * OMEGA)) continue;
-        write_record(P.EDUNIT, "");
-        write_record(P.EDUNIT, std::string(" ++> The vessel's ") + m.name + " natural frequency cannot be computed:");
-        if (m.specified != 0) {
-            write_record(P.EDUNIT, "     the " + std::string(m.name) + " period (page 4, item " + std::to_string(m.item) +
-                                       ") is too short for the water depth.");
-        } else {
-            write_record(P.EDUNIT, "     its restoring term is" + fmt_1PE(m.restoring, 12, 4) + ", its inertia" +
-                                       fmt_1PE(m.inertia, 12, 4) + " (added mass included).");
-            write_record(P.EDUNIT, "     Recheck the vessel's hydrostatics (page 2) and gyradii (page 3) and retry.");
-        }
-        PRSRET(P.EDUNIT, kKeyboard, TPCM.LBACK);
-        stop_program(1);
+    for (const NaturalMode& m : natural_modes()) {
+        const Real OMEGA = HIMEM.WCONST * m.w;
+        if (!std::isfinite(OMEGA * OMEGA)) natural_mode_stop(m, {}, "is too short for the water depth.", false);
     }
 }
 

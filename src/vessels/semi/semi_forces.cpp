@@ -18,6 +18,7 @@
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
+#include "veslib/natural_modes.h"
 #include "veslib/wave_environment.h"
 #include "vessels/semi/complex_solver.h"
 #include "vessels/semi/member_built_hull.h"
@@ -111,39 +112,17 @@ struct Wave {
 // as when the frequency itself cannot be computed); on the grid, the period of the table.
 [[noreturn]] void drag_wave_too_short(const Wave& w) {
     const Tpcm& P = TPCM;
-    const Himem& H = HIMEM;
-    say("");
     if (w.PASS >= 0) {
-        struct Mode {
-            const char* name;
-            Int specified;
-            Int item;
-            Real restoring;
-            Real inertia;
-        };
-        const Mode modes[3] = {{"roll", P.LRLPRD, 12, H.RRMT, H.ROLI},
-                               {"pitch", P.LPTPRD, 10, H.PRMT, H.PTCHI},
-                               {"heave", P.LHVPRD, 8, H.HC, H.HVMAS}};
-        const Mode& m = modes[std::clamp<Int>(w.PASS, 0, 2)];
-        say(std::string(" ++> The vessel's ") + m.name + " natural frequency cannot be computed:");
-        say("     its wave, of" + fmt_1PE(w.W, 12, 4) + " rad/s, is too short for the member drag integration;");
-        if (m.specified != 0) {
-            say("     the " + std::string(m.name) + " period (page 4, item " + std::to_string(m.item) +
-                ") is too short for the members (page 5).");
-        } else {
-            say("     its restoring term is" + fmt_1PE(m.restoring, 12, 4) + ", its inertia" +
-                fmt_1PE(m.inertia, 12, 4) + " (added mass included).");
-            if (P.LPHANTOM_WGHT == 1) {
-                say("     Recheck the vessel's hydrostatics (page 2), gyradii (page 3) and phantom weight");
-                say("     (word 483 of the data file) and retry.");
-            } else {
-                say("     Recheck the vessel's hydrostatics (page 2) and gyradii (page 3) and retry.");
-            }
-        }
-    } else {
-        say(" ++> The wave of period" + fmt_1PE(P.T(w.IW), 12, 4) + " s is too short for the member drag integration:");
-        say("     recheck the table of wave periods (page 11, item 2) and the members (page 5), and retry.");
+        // The resonance passes run roll, pitch, heave; the modes come heave, pitch, roll.
+        const NaturalMode m = natural_modes()[static_cast<std::size_t>(2 - std::clamp<Int>(w.PASS, 0, 2))];
+        natural_mode_stop(m,
+                          {"     its wave, of" + fmt_1PE(w.W, 12, 4) +
+                           " rad/s, is too short for the member drag integration;"},
+                          "is too short for the members (page 5).", P.LPHANTOM_WGHT == 1);
     }
+    say("");
+    say(" ++> The wave of period" + fmt_1PE(P.T(w.IW), 12, 4) + " s is too short for the member drag integration:");
+    say("     recheck the table of wave periods (page 11, item 2) and the members (page 5), and retry.");
     PRSRET(P.EDUNIT, KEYBOARD, TPCM.LBACK);
     stop_program(1);
 }
