@@ -82,7 +82,7 @@ void BM_Wavvec100(benchmark::State& state) {
     for (auto _ : state) {
         for (Real w : omega) {
             Real kh = 0.0f;
-            WAVVEC(w, kh);
+            WAVVEC(w, kh, SCREEN_UNIT);
             benchmark::DoNotOptimize(kh);
         }
     }
