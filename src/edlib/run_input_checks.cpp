@@ -489,11 +489,13 @@ std::vector<RunInputFinding> run_input_findings() {
                              "     too large to compute."});
     }
 
-    // The user coefficient tables that the run interpolates: chosen in some field of a load model
-    // that the run evaluates.
+    // The user coefficient tables that the run interpolates: chosen for a force of a load that is
+    // on, or for its coefficient table in the report.
     const Int user = 1;
-    const bool wind_table = field_choosing(t, &Tpcm::LWBARG, user) != 0 && wind_model_used(t);
-    const bool current_table = field_choosing(t, &Tpcm::LCBARG, user) != 0 && current_model_used(t);
+    const bool wind_table = ONEON(t.LWBARG, user, t.EDUNIT) != 0 &&
+                            (t.LWIND != 0 || BITVAL(t.BRVFLG, kBitWindCoefficients, t.EDUNIT) == 1);
+    const bool current_table = ONEON(t.LCBARG, user, t.EDUNIT) != 0 &&
+                               (t.LCURNT != 0 || BITVAL(t.BRVFLG, kBitCurrentCoefficients, t.EDUNIT) == 1);
     // A table the run interpolates must be usable; one it does not must still hold only numbers.
     const auto user_table = [&found](bool used, std::string_view load, Int item, Int count,
                                      const FArray<Real, 21>& angles, const FArray<Real, 21, 3>& coefficients) {
@@ -501,8 +503,7 @@ std::vector<RunInputFinding> run_input_findings() {
             if (!usable_user_table(count, angles, coefficients))
                 found.push_back({std::string(kFatalFindingHead) + "The user " + std::string(load) +
                                      " coefficient table (load-model page 6, item " + std::to_string(item) + ")",
-                                 "     needs at least two rows, angles in order (a repeat only inside the table)"
-                                 " and numbers."});
+                                 "     needs at least two rows, angles in order (a repeat only inside the table) and numbers."});
         } else if (!finite_user_table(count, angles, coefficients)) {
             found.push_back(not_finite("User " + std::string(load) + " coefficient table", 6, item));
         }

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "options/output_selection.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/member_words.h"
@@ -241,43 +240,6 @@ TEST_F(RunInputChecksTest, AUserTableOutOfUseWithANonFiniteValue) {
     EXPECT_TRUE(run_input_findings().empty());
     LOWCOF.UCRANG(2) = kInf;
     EXPECT_EQ(heads(), std::vector<std::string>{not_finite("User current coefficient table", 6, 15)});
-}
-
-// A LOWDAT coefficient table is held to the interpolation's needs exactly where the run evaluates
-// its load model: the coefficient table V and the net loads whether the load is on or not, its
-// forces only while it is on. Elsewhere a table of one row only has to hold numbers.
-TEST_F(RunInputChecksTest, AUserCoefficientTableIsHeldToItsRowsWhereTheRunReadsItsModel) {
-    struct Row {
-        const char* what;
-        bool on;
-        Int wind_bit, current_bit;  // 0: none
-        bool refused;
-    };
-    const Row rows[] = {
-        {"on, no table reads the model", true, 0, 0, false},
-        {"off, no table reads the model", false, 0, 0, false},
-        {"off, the coefficient table V", false, kBitWindCoefficients, kBitCurrentCoefficients, true},
-        {"off, the net loads", false, kBitNetLoadTables, kBitNetLoadTables, true},
-        {"off, its mean forces", false, kBitWindMeanForces, kBitCurrentMeanForces, false},
-        {"on, its mean forces", true, kBitWindMeanForces, kBitCurrentMeanForces, true},
-    };
-    const std::string wind = " ++> Fatal Warning: The user wind coefficient table (load-model page 6, item 5)";
-    const std::string current = " ++> Fatal Warning: The user current coefficient table (load-model page 6, item 15)";
-    for (const Row& r : rows) {
-        passing_ship();
-        TPCM.LWBARG = 0x111;
-        TPCM.LWIND = r.on ? 1 : 0;
-        TPCM.BRVFLG = r.wind_bit != 0 ? testing::bits({r.wind_bit}) : 0;
-        LOWCOF.NUWNPT = 1;
-        EXPECT_EQ(heads(), r.refused ? std::vector<std::string>{wind} : std::vector<std::string>{}) << "wind " << r.what;
-        passing_ship();
-        TPCM.LCBARG = 0x111;
-        TPCM.LCURNT = r.on ? 1 : 0;
-        TPCM.BRVFLG = r.current_bit != 0 ? testing::bits({r.current_bit}) : 0;
-        LOWCOF.NUCRPT = 1;
-        EXPECT_EQ(heads(), r.refused ? std::vector<std::string>{current} : std::vector<std::string>{})
-            << "current " << r.what;
-    }
 }
 
 TEST_F(RunInputChecksTest, ProfileSpeedsAtTheSpeedOfSoundAndTheirLoads) {
