@@ -42,14 +42,12 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     };
 
     // Page 6: the coefficient files of wind and current (model 2) and the drift file (model 1).
-    if (wind_model_used(t))
-        if (const Int k = field_choosing(t, &Tpcm::LWBARG, 2); k != 0)
-            check(coefficient_file(t, true), read_user_coefficient_file, "wind force model", 6,
-                  load_model_item(t, &Tpcm::LWBARG, k));
-    if (current_model_used(t))
-        if (const Int k = field_choosing(t, &Tpcm::LCBARG, 2); k != 0)
-            check(coefficient_file(t, false), read_user_coefficient_file, "current force model", 6,
-                  load_model_item(t, &Tpcm::LCBARG, k));
+    if (wind_coefficient_file_read(t))
+        check(coefficient_file(t, true), read_user_coefficient_file, "wind force model", 6,
+              load_model_item(t, &Tpcm::LWBARG, field_choosing(t, &Tpcm::LWBARG, 2)));
+    if (current_coefficient_file_read(t))
+        check(coefficient_file(t, false), read_user_coefficient_file, "current force model", 6,
+              load_model_item(t, &Tpcm::LCBARG, field_choosing(t, &Tpcm::LCBARG, 2)));
     if (const Int k = field_choosing(t, &Tpcm::LWVCOF, 1); k != 0) {
         const Int item = load_model_item(t, &Tpcm::LWVCOF, k);
         const bool tables = regular_wave_drift_file_read(t);

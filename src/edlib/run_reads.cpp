@@ -80,6 +80,13 @@ Int load_model_item(const Tpcm& t, Int Tpcm::*word, Int k) {
     return load_model_fields_agree(t, word) ? first : first + k - 1;
 }
 
+bool wind_coefficient_file_read(const Tpcm& t) {
+    return wind_model_used(t) && field_choosing(t, &Tpcm::LWBARG, 2) != 0;
+}
+bool current_coefficient_file_read(const Tpcm& t) {
+    return current_model_used(t) && field_choosing(t, &Tpcm::LCBARG, 2) != 0;
+}
+
 bool wind_spectrum_read(const Tpcm& t) { return t.LWIND != 0 && speed_spectra_reported(t); }
 bool current_spectrum_read(const Tpcm& t) { return t.LCURNT != 0 && speed_spectra_reported(t); }
 

@@ -33,6 +33,10 @@ bool load_model_fields_agree(const Tpcm& t, Int Tpcm::*word);
 // The item of page 6 that shows field K (1 Cx .. 3 Cz) of WORD.
 Int load_model_item(const Tpcm& t, Int Tpcm::*word, Int k);
 
+// The coefficient file of the wind or current force model (model 2 in some field) is read.
+bool wind_coefficient_file_read(const Tpcm& t);
+bool current_coefficient_file_read(const Tpcm& t);
+
 // The wind and current speed spectra are evaluated (and their spectral types read).
 bool wind_spectrum_read(const Tpcm& t);
 bool current_spectrum_read(const Tpcm& t);

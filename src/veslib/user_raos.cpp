@@ -238,8 +238,7 @@ TableOutcome read_user_rao_file(std::string_view NAME, Int IOOUT) {
     UserTableFile file(NAME, "USRRAO", IOOUT, KBD_UNIT, kUserRaoUnit);
     RaoRows scratch;
     read_rao_rows(file, scratch);
-    close_unit(kUserRaoUnit);
-    return file.outcome();
+    return file.close_check();
 }
 
 void reset_usrrao() {

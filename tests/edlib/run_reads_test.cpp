@@ -63,11 +63,6 @@ void swell_on() {
     TPCM.SWLHDG = 180.0f;
 }
 
-// The coefficient and drift files are read where the model of a field chose them.
-bool wind_coefficient_file_read(const Tpcm& t) { return wind_model_used(t) && field_choosing(t, &Tpcm::LWBARG, 2) != 0; }
-bool current_coefficient_file_read(const Tpcm& t) {
-    return current_model_used(t) && field_choosing(t, &Tpcm::LCBARG, 2) != 0;
-}
 bool drift_file_read(const Tpcm& t) { return regular_wave_drift_file_read(t) || wave_drift_file_read(t); }
 
 const std::vector<FilePredicate>& file_predicates() {
