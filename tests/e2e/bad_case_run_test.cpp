@@ -653,11 +653,23 @@ TEST(BadCaseRun, WhatTheWaveNumberSolverCannotTakeIsNamed) {
          {{189, 1u}, {483, real_bits(std::nextafter(2833.7f, 0.0f))}},
          " ++> The vessel's pitch natural frequency cannot be computed:",
          "rad/s, is too short for the member drag integration;\n     its restoring term is"},
+        // A period the user gives: its resonance pass runs at 2 pi / T, 628.32 rad/s for 0.01 s,
+        // and the line names the mode's own page 4 item (8 heave, 10 pitch, 12 roll).
         {"a heave period of 0.01 s on the member-built hull", member_built_hull,
          {{770, 1u}, {1374, real_bits(0.01f)}},
          " ++> The vessel's heave natural frequency cannot be computed:",
-         "rad/s, is too short for the member drag integration;\n"
+         "     its wave, of  6.2832E+02 rad/s, is too short for the member drag integration;\n"
          "     the heave period (page 4, item 8) is too short for the members (page 5)."},
+        {"a pitch period of 0.01 s on the member-built hull", member_built_hull,
+         {{768, 1u}, {1372, real_bits(0.01f)}},
+         " ++> The vessel's pitch natural frequency cannot be computed:",
+         "     its wave, of  6.2832E+02 rad/s, is too short for the member drag integration;\n"
+         "     the pitch period (page 4, item 10) is too short for the members (page 5)."},
+        {"a roll period of 0.01 s on the member-built hull", member_built_hull,
+         {{769, 1u}, {1373, real_bits(0.01f)}},
+         " ++> The vessel's roll natural frequency cannot be computed:",
+         "     its wave, of  6.2832E+02 rad/s, is too short for the member drag integration;\n"
+         "     the roll period (page 4, item 12) is too short for the members (page 5)."},
         {"a period of 0.0148 s in the table, the drag of the fixed vessel on the periods", member_built_hull,
          {{143, 2u}, {167, 2u}, {318, real_bits(0.01482f)}, {319, real_bits(0.02f)}},
          " ++> The wave of period  1.4820E-02 s is too short for the member drag integration:",
