@@ -463,9 +463,10 @@ TEST_F(RunFileChecksTest, EachDamageOfTheRaoTableIsRefusedByFileAndLine) {
     }
 }
 
-// The frequencies turn back or repeat in any block (the run keeps the last block's); the headings
-// and the frequencies may fall as well as rise; the size limits of the kept table.
-TEST_F(RunFileChecksTest, RaoFrequenciesOfEveryBlockAndTheSizeLimits) {
+// The frequencies turn back or repeat in any block (the run keeps the last block's), the headings
+// repeat at either end or inside; the headings and the frequencies may fall as well as rise; the
+// size limits of the kept table.
+TEST_F(RunFileChecksTest, RaoAbscissaeOfEveryBlockAndTheSizeLimits) {
     user_raos();
     const auto refused_at = [](const std::vector<std::string>& lines, const std::string& text) {
         testing::put_file("USERRAOS.txt", joined(lines));
@@ -483,19 +484,50 @@ TEST_F(RunFileChecksTest, RaoFrequenciesOfEveryBlockAndTheSizeLimits) {
         EXPECT_TRUE(refused_at(lines, "     has frequencies that turn back at line " + std::to_string(last + 1) + "."))
             << last;
     }
-    // A frequency given twice is read as written, except at an end of the kept block, where the
-    // look-up would fall into the interval of no width and divide by it.
-    std::vector<std::string> repeated = three;
-    repeated[4] = "1.0" + row;
-    testing::put_file("USERRAOS.txt", joined(repeated));
-    EXPECT_TRUE(run_file_findings().empty());
-    repeated[8] = "1.0" + row;
-    EXPECT_TRUE(refused_at(repeated, "     has equal frequencies at line 9 at an end of the table: no interval to "
-                                     "interpolate in."));
-    std::vector<std::string> inside = {"4 2", "0", "0.5" + row, "1.0" + row, "1.0" + row, "1.5" + row,
-                                       "90", "0.5" + row, "1.0" + row, "1.0" + row, "1.5" + row};
-    testing::put_file("USERRAOS.txt", joined(inside));
-    EXPECT_TRUE(run_file_findings().empty());
+    // A heading or a frequency given twice is read as written, except at an end of the table (of
+    // the kept block, for the frequencies), where the look-up, which extrapolates beyond both ends,
+    // would fall into the interval of no width and divide by it: the finding names the line of the
+    // second of the two.
+    const auto with = [](std::vector<std::string> lines, std::size_t index, const std::string& text) {
+        lines[index] = text;
+        return lines;
+    };
+    const std::vector<std::string> frequencies_inside = {"4 2", "0", "0.5" + row, "1.0" + row, "1.0" + row,
+                                                         "1.5" + row, "90", "0.5" + row, "1.0" + row, "1.0" + row,
+                                                         "1.5" + row};
+    // Four headings (lines 2, 5, 8 and 11) of two frequencies each.
+    std::vector<std::string> four_headings = kRaos.lines;
+    four_headings[0] = "2 4";
+    for (const char* line : {"270", "0.5 0 -1 0 0 1 0 0 0 0 0 0 0", "1.5 0 -1 0 0 1 0 0 0 0 0 0 0"})
+        four_headings.push_back(line);
+    struct Repeat {
+        const char* what;
+        std::vector<std::string> lines;
+        int line;  // the line named, 0 when the table is read
+        const char* abscissae = "frequencies";
+    };
+    const Repeat repeats[] = {
+        {"a frequency of an earlier block at its end", with(three, 4, "1.0" + row), 0},
+        {"the last two frequencies of the kept block", with(with(three, 4, "1.0" + row), 8, "1.0" + row), 9},
+        {"the first two frequencies of the kept block", with(three, 7, "0.5" + row), 8},
+        {"two frequencies inside every block", frequencies_inside, 0},
+        {"the first two headings", with(kRaos.lines, 4, "0"), 5, "headings"},
+        {"the last two headings", with(kRaos.lines, 7, "90"), 8, "headings"},
+        {"the two headings inside", with(four_headings, 7, "90"), 0, "headings"},
+        {"the first two of four headings", with(four_headings, 4, "0"), 5, "headings"},
+        {"the last two of four headings", with(four_headings, 10, "180"), 11, "headings"},
+    };
+    for (const Repeat& r : repeats) {
+        if (r.line == 0) {
+            testing::put_file("USERRAOS.txt", joined(r.lines));
+            EXPECT_TRUE(run_file_findings().empty()) << r.what;
+        } else {
+            EXPECT_TRUE(refused_at(r.lines, "     has equal " + std::string(r.abscissae) + " at line " +
+                                                std::to_string(r.line) +
+                                                " at an end of the table: no interval to interpolate in."))
+                << r.what;
+        }
+    }
     std::vector<std::string> falling = kRaos.lines;
     std::swap(falling[1], falling[7]);
     for (const std::size_t block : {1u, 4u, 7u}) std::swap(falling[block + 1], falling[block + 2]);
