@@ -286,7 +286,28 @@ TEST_F(ProfileFile, AStepIsReadAsWrittenAndARepeatAtTheTopIsRefused) {
     testing::expect_refused(read_current_profile_file, "CRNTPROF.txt",
                             {{"3\n0 1.0 45\n0 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 3},
                              {"3\n0 1.0 45\n10 0.9 45\n10 0.2 45\n", TableFault::EmptyInterval, 4},
-                             {"3\n0 1.0 45\n10 0.9 45\n5 0.2 45\n", TableFault::OutOfOrder, 4}});
+                             {"3\n0 1.0 45\n10 0.9 45\n5 0.2 45\n", TableFault::OutOfOrder, 4},
+                             {"3\n100 0.2 45\n100 0.5 45\n10 0.9 45\n", TableFault::EmptyInterval, 3},
+                             {"3\n100 0.2 45\n10 0.9 45\n20 1.0 45\n", TableFault::OutOfOrder, 4}});
+}
+
+// A falling profile (its first point the deepest) is looked up only at and below its first point,
+// where the search takes its first interval; above that depth the speed runs on a line from the
+// surface value. Its last two depths equal are never looked up in: read, and the speeds finite.
+TEST_F(ProfileFile, AFallingProfileIsLookedUpBelowItsFirstPointOnly) {
+    put_file("CRNTPROF.txt", "3\n100 0.2 45\n10 0.9 45\n10 1.0 45\n");
+    EXPECT_TRUE(read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT).ok());
+    ASSERT_EQ(build(), -1);
+    ASSERT_EQ(CURPROF.NCURNTPF, 3);
+    const auto speed = [](Real z) {
+        return GET_VCX_LOC(z, 2.0f, 45.0f, 45.0f, CURPROF.DPTHIPF.data(), CURPROF.VELIPF.data(),
+                           CURPROF.CURHDGPF.data(), CURPROF.NCURNTPF);
+    };
+    EXPECT_FLOAT_EQ(speed(0.0f), 2.0f);
+    EXPECT_FLOAT_EQ(speed(10.0f), 2.0f - 1.8f * 0.1f);   // the surface line, not the step at 10 m
+    EXPECT_FLOAT_EQ(speed(50.0f), 2.0f - 1.8f * 0.5f);
+    EXPECT_FLOAT_EQ(speed(100.0f), 0.2f);
+    EXPECT_FLOAT_EQ(speed(120.0f), 0.2f - 0.7f * 20.0f / 90.0f);  // the line through 100 m and 10 m
 }
 
 }  // namespace brevant
