@@ -41,6 +41,9 @@ const DamagedFile kDamagedFiles[] = {
     {"an empty current profile", 177, 3, "CRNTPROF.txt", "",
      " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n"
      "     is empty.\n"},
+    {"a current profile cut after its count line", 177, 3, "CRNTPROF.txt", "3\n",
+     " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n"
+     "     ends after line 1, before the table its count gives is whole.\n"},
 };
 
 TEST(UserFileRun, ADamagedFileIsRefusedBeforeTheRunAndTheLastReportStays) {

@@ -169,6 +169,8 @@ std::vector<Damage> damages(const Format& f) {
     const std::string last_first_value = f.lines.back().substr(0, f.lines.back().find(' '));
     d.push_back({"empty", "", "     is empty."});
     d.push_back({"blank lines only", "\n\n", "     ends after line 2, before the table its count gives is whole."});
+    d.push_back({"cut after its count line", f.lines[0] + "\n",
+                 "     ends after line 1, before the table its count gives is whole."});
     d.push_back({"count beyond its rows", with(1, f.count_beyond_rows),
                  "     ends after line " + line_n + ", before the table its count gives is whole."});
     d.push_back({"cut short in its last row", with(n, last_first_value),

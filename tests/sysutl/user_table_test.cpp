@@ -162,6 +162,7 @@ TEST(UserTableFaultText, EachFaultSaysWhatAndWhere) {
     };
     EXPECT_EQ(text(TableFault::Missing, 0), "     is missing or cannot be read.");
     EXPECT_EQ(text(TableFault::EndOfFile, 0), "     is empty.");
+    EXPECT_EQ(text(TableFault::EndOfFile, 1), "     ends after line 1, before the table its count gives is whole.");
     EXPECT_EQ(text(TableFault::EndOfFile, 3), "     ends after line 3, before the table its count gives is whole.");
     EXPECT_EQ(text(TableFault::NotANumber, 4), "     holds a value that is not a number at line 4.");
     EXPECT_EQ(text(TableFault::TooMany, 1, 146, 145, "headings"),
