@@ -6,6 +6,9 @@
 #include <span>
 #include <string>
 
+#include "edlib/data_update.h"
+#include "edlib/loader.h"
+#include "edlib/update_to_149.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
@@ -25,6 +28,9 @@ constexpr Int kHeaderWords = 1987;      // words compared: the top sub-block
 constexpr Int kVesselWords = 4975;      // a data file of this program (and of types 3, 10 and above)
 constexpr Int kMooringEnd = 78635;      // the last word of the mooring block
 constexpr Int kEditUnitWord = 703;      // EDUNIT
+constexpr Int kThisProgram = 16;        // the creating type of this program's own files
+constexpr Int kLayout49 = 49;           // DAT_ID of the older layout (49 points, 50 lines)
+constexpr Real kFirstVersionOf149 = 6.00999f;  // files before it stand in the older layout
 
 // The whole image read from the other file.
 std::array<Int, static_cast<std::size_t>(kTpcmWords)> FULL_BUFF{};
@@ -52,6 +58,54 @@ bool user_aborts(Int U) {
     Int LBACK = 0;
     ABORT0(U, KBD_UNIT, LBACK);
     return LBACK == -1;
+}
+
+// What became of a file of the older layout before the exchange.
+enum class OlderLayout { None, Updated, Refused };
+
+// A file in the 49-line layout holds most of its words hundreds of words before their names, and its
+// words 700-702 are data, not editor words. Such a file is brought to the current layout here, before
+// any word is exchanged, as the loader would bring it: a file of this program by the version update
+// (its notes on the screen), a file of another program of the family at 6.01 or later by the resize
+// alone. For the moment the file's words stand in the image (the session's image waits in the
+// buffer), so that the update acts on them by their names. A file of another program older than
+// 6.01 is refused, as the loader refuses it: only that program knows its version steps.
+OlderLayout bring_to_current_layout(Int NREAD, Real VERNOQ, std::string_view DATFIL) {
+    constexpr Int U = SCREEN_UNIT;
+    Tpcm& P = TPCM;
+    exchange(1, kTpcmWords);
+    // Old files kept their version in a text word, as the loader reads it.
+    if (P.SIMTYP == kThisProgram && P.VERNO == 0.0f) VRCVRT(P.IVERSN(), P.VERNO);
+    const Int creator = P.SIMTYP;
+    const Real version = P.VERNO;
+    const bool before_149 = std::abs(version) < kFirstVersionOf149;
+    OlderLayout result = OlderLayout::None;
+    if (creator == kThisProgram && (before_149 || P.DAT_ID == kLayout49)) {
+        Int ISRVFG = 0;
+        BRVUPD(VERNOQ, ISRVFG, false, UpdateNotes::ScreenOnly);
+        result = OlderLayout::Updated;
+    } else if (creator >= 1 && creator <= 17 && creator != kThisProgram && before_149) {
+        result = OlderLayout::Refused;
+    } else if (creator >= 1 && creator <= 17 && P.DAT_ID == kLayout49) {
+        UPDATE_TO_149(version, NREAD, NREAD, NREAD + 1);
+        P.DAT_ID = 149;
+        result = OlderLayout::Updated;
+    }
+    exchange(1, kTpcmWords);
+
+    if (result == OlderLayout::Refused) {
+        std::string name = creator_name(creator);
+        name.erase(name.find_last_not_of(' ') + 1);
+        std::string path(DATFIL);
+        path.erase(path.find_last_not_of(' ') + 1);
+        write_record(U, " >>> Cannot import " + path + ": a " + name + " data file of version" +
+                            fmt_F(std::abs(version), 6, 2) + ",");
+        write_record(U, "     in the older layout of 49 points and 50 lines. Update it with the");
+        write_record(U, "     current version of " + name + " before importing its data.");
+        Int LBACK = 0;
+        PRSRET(U, KBD_UNIT, LBACK);
+    }
+    return result;
 }
 
 }  // namespace
@@ -118,6 +172,9 @@ void DATLOAD(Int DAT_TYP) {
         return;
     }
 
+    const OlderLayout older = bring_to_current_layout(NREAD, VERNOQ, DATFIL);
+    if (older == OlderLayout::Refused) return;
+
     // The comparison runs on the image's own member names: the file's header goes into the image for
     // the moment and comes back with the console word set to the screen.
     exchange(1, kHeaderWords);
@@ -127,6 +184,9 @@ void DATLOAD(Int DAT_TYP) {
     if (P.CMPUTR != CMPUTQ) ERRFLG += 2;
     if (P.SIMTYP != CREATQ) ERRFLG += 4;
     const Real VERNO_FILE = P.VERNO;
+    // A file updated from a version before the current layout now holds the words of the data's own
+    // version: with its old version it would be resized again by the next load of the saved case.
+    if (older == OlderLayout::Updated && std::abs(P.VERNO) < kFirstVersionOf149) P.VERNO = VERNOQ;
     exchange(1, kHeaderWords);
 
     exchange(range.first, range.count);

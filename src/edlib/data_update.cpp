@@ -39,21 +39,27 @@ void zero_words(Int first, Int last) {
     CLEAR_1D(image_bytes(TPCM).first(4 * static_cast<std::size_t>(SIZ_DAT)), SIZ_DAT, first, last);
 }
 
-// One note: an empty line, then its lines, on the console unit of the session and, when `both`,
-// the same again in the load report.
+// Where the notes of the update in progress go: the session's console unit (EDUNIT) and the load
+// report, or the screen alone.
+UpdateNotes note_target = UpdateNotes::SessionAndReport;
+
+Int note_console() { return note_target == UpdateNotes::ScreenOnly ? SCREEN_UNIT : TPCM.EDUNIT; }
+
+// One note: an empty line, then its lines, on the console and, when `both`, the same again in the
+// load report.
 void write_note(std::initializer_list<std::string_view> lines, bool both) {
     auto to_unit = [&](Int unit) {
         write_record(unit, "");
         for (std::string_view line : lines) write_record(unit, line);
     };
-    to_unit(TPCM.EDUNIT);
-    if (both) to_unit(WARN_UNIT);
+    to_unit(note_console());
+    if (both && note_target == UpdateNotes::SessionAndReport) to_unit(WARN_UNIT);
 }
 
 // A counted step: one more note for the pager, which pauses before the sixth on one screen.
 void count_step(Int& NWARN) {
     NWARN = NWARN + 1;
-    WRNFUL(NWARN, TPCM.EDUNIT, KBD_UNIT);
+    WRNFUL(NWARN, note_console(), KBD_UNIT);
 }
 
 // The console unit of the session, for an image whose editor words were moved by a resize.
@@ -109,7 +115,7 @@ void resize_for_149_lines() {
 
 // The model codes of the three force components were renumbered in 4.28.
 void remap_model_codes() {
-    const Int unit = TPCM.EDUNIT;
+    const Int unit = note_console();
     // The new code of each old one (1, 2, ...); other codes stay.
     constexpr Int kWindCodes[] = {4, 3, 1};
     constexpr Int kCurrentCodes[] = {6, 4, 5, 3, 1, 15};
@@ -156,7 +162,8 @@ void check_table_count(Int& NWARN) {
 
 bool in_49_line_layout() { return std::abs(TPCM.VERNO) < 6.00999f || TPCM.DAT_ID == 49; }
 
-void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current) {
+void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current, UpdateNotes notes) {
+    note_target = notes;
     ISRVFG = 1;
     const Real DATVER = std::abs(TPCM.VERNO);
     const Real APPVER = std::abs(APPVR);
@@ -175,8 +182,8 @@ void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current) {
     Int NWARN = -1;
     const std::string heading =
         Record().t(16).put("**** Data File Changes Since Version ").F(DATVER, 5, 2).put(": ****").str();
-    write_record(TPCM.EDUNIT, heading);
-    write_record(WARN_UNIT, heading);
+    write_record(note_console(), heading);
+    if (notes == UpdateNotes::SessionAndReport) write_record(WARN_UNIT, heading);
 
     if (DATVER < 1.0f) {
         TPCM.LWBARG = TPCM.LWBARG == 0 ? 273 : 546;
@@ -262,7 +269,7 @@ void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current) {
         TPCM.BYCURNTDN = 1.0f;
         TPCM.BYCURNTUP = 1.0f;
         for (Int I = 1; I <= 3; ++I)
-            if (NIBVAL(TPCM.LCBARG, I, TPCM.EDUNIT) == 7) NIBSET(TPCM.LCBARG, I, 15, TPCM.EDUNIT);
+            if (NIBVAL(TPCM.LCBARG, I, note_console()) == 7) NIBSET(TPCM.LCBARG, I, 15, note_console());
     }
 
     if (DATVER < 5.38f) {

@@ -16,6 +16,10 @@ bool in_49_line_layout();
 // 700-703 back before (they are other names in that layout). With `layout_already_current` the
 // caller has resized the image itself (an import): the steps still count and note the resize but
 // move nothing.
-void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current = false);
+// With `notes` ScreenOnly the notes go to the screen alone, whatever the image's editor words hold:
+// the image is then another file brought up to date for an import, not the session's load.
+enum class UpdateNotes { SessionAndReport, ScreenOnly };
+void BRVUPD(Real APPVR, Int& ISRVFG, bool layout_already_current = false,
+            UpdateNotes notes = UpdateNotes::SessionAndReport);
 
 }  // namespace brevant

@@ -370,7 +370,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         const Int creator = P.SIMTYP;
         const bool same_creator = creator == CREATQ;
 
-        const bool findings = !same_creator || IERR1 == 4 || versions_differ || P.DP_FLAG == 1 ||
+        // A file in the 49-line layout is updated whatever its version says: read as it stands, its
+        // words would sit hundreds of words off their names, and a save would keep the old identity.
+        const bool layout_49 = P.DAT_ID == 49;
+        const bool findings = !same_creator || IERR1 == 4 || versions_differ || P.DP_FLAG == 1 || layout_49 ||
                               (ICHSWP == 1 && interactive) || (P.IVERS_SUFX != 0 && interactive);
         if (findings) {
             RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
@@ -421,7 +424,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
             const std::string inspect = "     Carefully inspect each editor screen before proceeding...";
 
             if (same_creator) {
-                if (VERSN_DELTA > 0.001f || P.DAT_ID == 49) {
+                if (VERSN_DELTA > 0.001f || layout_49) {
                     if (VERSN_DELTA > 0.001f) {
                         const std::string v = version_line("predates");
                         const std::string f1a =
@@ -484,7 +487,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                 // A file of the 49-line layout is brought to the current one before the import
                 // writes into it: its words 700-703 as read, the room of the grown arrays opened
                 // in the stored words, then the session's console unit again.
-                const bool import_resized = P.DAT_ID == 49;
+                const bool import_resized = layout_49;
                 if (import_resized) {
                     const Int edunit = P.EDUNIT;
                     as_read.put_back(P);

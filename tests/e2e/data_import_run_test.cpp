@@ -5,8 +5,12 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "e2e_support.h"
+#include "older_eras.h"
+#include "reference/reference_cases.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -50,6 +54,66 @@ TEST(DataImportRun, ForeignPagePassWordNeitherRunsNorSaves) {
     EXPECT_FALSE(std::filesystem::exists("BREVDAT"));
     EXPECT_FALSE(std::filesystem::exists("BREVOUT.stxt"));
     EXPECT_FALSE(std::filesystem::exists("BREVIN.stxt"));
+}
+
+// The vessel and environment of a file of every version class imported into a new case and saved:
+// the file is brought to the current layout by the loader's own update before the exchange, so the
+// saved case is word for word the case a load of that file gives, with the new case's own mooring
+// type, and with the data's version where the update converted a file older than 6.01 (a later load
+// then resizes nothing again). The file's words 700-702 reach their own names.
+void every_era_imports(const SampleCase& sample) {
+    testing::ScratchDir source;
+    sample.write();
+    const WordFile now("BREVDAT");
+    ASSERT_EQ(now.words(), static_cast<std::size_t>(kStoredWords));
+    const std::string lowdat = file_bytes("LOWDAT");
+    std::filesystem::remove("BREVDAT");
+    ASSERT_EQ(run_brevant("C\nL\n1\n", 120).status, 0);
+    const WordFile fresh("BREVDAT");
+    ASSERT_NE(fresh.raw(), now.raw()) << "the new case must differ from the imported one";
+    for (const Era& e : kEras) {
+        SCOPED_TRACE(::testing::Message() << sample.what << ", " << e.what);
+        testing::ScratchDir dir;
+        put_file("LOWDAT", lowdat);
+        const WordFile older = era_file(now, e);
+        older.save("OTHER.DAT");
+        const std::string returns(static_cast<std::size_t>(returns_for(e, older)), '\n');
+        const ProgramResult r = run_brevant("C\nL\n7\nOTHER.DAT\n" + returns + "1\n", 120);
+        ASSERT_EQ(r.status, 0) << r.out << r.err;
+        EXPECT_EQ(r.out.find(" ++> Data file resized for 149 Fairleads") != std::string::npos, e.layout_49());
+        EXPECT_EQ(r.out.find("across version number boundaries") == std::string::npos, e.version == 6.8f);
+        EXPECT_EQ(r.out.find(" >>> Import successful!") != std::string::npos, e.version == 6.8f);
+        WordFile expected = updated_case(now, older, e);
+        expected.set(118, fresh.word(118));  // ISPM: the case keeps its own
+        if (!(e.version < 6.00999f)) expected.set_real(VERNO, e.version);
+        const WordFile saved("BREVDAT");
+        ASSERT_EQ(saved.words(), static_cast<std::size_t>(kStoredWords));
+        std::vector<int> differ;
+        for (int k = 1; k <= kStoredWords; ++k)
+            if (saved.word(k) != expected.word(k)) differ.push_back(k);
+        EXPECT_EQ(differ, std::vector<int>{}) << "words that differ from the updated case";
+    }
+}
+
+TEST(DataImportRun, FilesOfEveryVersionClassComeInUnderTheirOwnNames) {
+    using reference::Hull;
+    using reference::ShipOptions;
+    using reference::Units;
+    const auto with = [](Hull hull, Units units) {
+        ShipOptions o;
+        o.hull = hull;
+        o.units = units;
+        return o;
+    };
+    every_era_imports({"the sample ship", [] { copy_sample(); }});
+    for (const auto& [what, o] : {std::pair{"the semi-submersible in feet", with(Hull::semi, Units::english)},
+                                  std::pair{"the semi-submersible in metres", with(Hull::semi, Units::metric)},
+                                  std::pair{"the disc buoy in metres", with(Hull::disc, Units::metric)},
+                                  std::pair{"the disc buoy in feet", with(Hull::disc, Units::english)},
+                                  std::pair{"the ship in metres", with(Hull::ship, Units::metric)}}) {
+        const ShipOptions options = o;
+        every_era_imports({what, [options] { reference::write_reference_ship(options); }});
+    }
 }
 
 }  // namespace

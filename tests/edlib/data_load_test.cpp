@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "edlib/data_load.h"
+#include "image_moves.h"
 #include "records/data_image.h"
+#include "sysutl/units.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -273,6 +275,126 @@ TEST_F(DataLoadTest, ForeignSessionWordsNeverComeIn) {
         DATLOAD(1);
         expect_own_session();
     }
+}
+
+// A file in the 49-line layout: the case `now` of the current layout with every word where that
+// layout kept it (before 4.9 also the 40-entry wave tables and no drag blocks), the words it lacked
+// left out.
+std::vector<std::uint32_t> in_older_layout(const std::vector<std::uint32_t>& now, float version) {
+    std::vector<std::uint32_t> older(now.size(), 0);
+    for (int c = 1; c <= 4975; ++c) {
+        const int w = version < 4.9f ? testing::in_layout_before_4_9(c) : testing::in_49_layout(c);
+        if (w != 0) older[static_cast<std::size_t>(w - 1)] = now[static_cast<std::size_t>(c - 1)];
+    }
+    older[216] = real_bits(version);
+    older[14] = 49;  // DAT_ID
+    return older;
+}
+
+// A file of this program in the 49-line layout at the data's own version: the loader's update brings
+// it to the current layout before the exchange (its notes on the screen, nothing in the load
+// report), so every word lands under its own name and the case stores the identity 149. The file's
+// words at 700-702 are motion points there, not editor words: they reach their points.
+TEST_F(DataLoadTest, FileOfThe49LineLayoutIsBroughtToTheCurrentLayoutBeforeTheExchange) {
+    capture_unit(WARN_UNIT);
+    std::vector<std::uint32_t> now = other_file(4975);
+    now[14] = 149;
+    const std::vector<std::uint32_t> older = in_older_layout(now, 6.8f);
+    ASSERT_EQ(older[699], now[999]) << "RACC(3, 33) at word 700 of the older layout";
+    testing::write_words("OLDER", older);
+    answers("OLDER\n\n");
+    DATLOAD(1);
+    const std::string out = screen();
+    EXPECT_NE(out.find("**** Data File Changes Since Version  6.80: ****\n\n"
+                       " ++> Data file resized for 149 Fairleads\n"
+                       " >>> Import successful!\n"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(out.find(kAbortQuestion), std::string::npos);
+    EXPECT_EQ(captured(WARN_UNIT), "") << "an import writes nothing in the load report";
+    for (int k = 3; k <= 4975; ++k) {
+        if (k == 15 || k == 118 || k == 121 || k == 217 || (k >= 700 && k <= 703) || k == 1987) continue;
+        const std::uint32_t expected = testing::opened_by_149(k) ? 0u : now[static_cast<std::size_t>(k - 1)];
+        ASSERT_EQ(static_cast<std::uint32_t>(word(k)), expected) << "word " << k;
+    }
+    EXPECT_EQ(TPCM.DAT_ID, 149);
+    EXPECT_EQ(TPCM.VERNO, 6.8f);
+    expect_own_session();
+    expect_own_words(4976, kTpcmWords);
+}
+
+// A file of this program older than 4.9: past the version warning, every step of the update has acted
+// on the words it names, the file's words at 700-702 (the waterline beam, the bilge radius and the
+// bilge keel then) reach their names, and the case is stamped with the data's version, so that the
+// next load does not resize it again. "A" leaves the image as it was.
+TEST_F(DataLoadTest, FileOlderThan49IsUpdatedByTheLoadersStepsAndKeepsItsBeamAndBilgeWords) {
+    std::vector<std::uint32_t> now = other_file(4975);
+    now[773] = 0x666;                // LCBARG: the old NSMB code 6 of every field
+    now[776] = 1;                    // VESTYP
+    now[1419] = real_bits(31.5f);    // BWL
+    now[1420] = real_bits(1.25f);    // BILGR
+    now[1421] = real_bits(12.0f);    // TKEEL
+    std::vector<std::uint32_t> older = in_older_layout(now, 4.27f);
+    ASSERT_EQ(older[699], real_bits(31.5f)) << "BWL at word 700 of a file before 4.9";
+    ASSERT_EQ(older[453], 0x666u) << "LCBARG at word 454 of a file before 4.9";
+    testing::write_words("OLDER", older);
+
+    const std::vector<std::byte> before = snapshot();
+    answers("OLDER\nA\n");
+    DATLOAD(1);
+    EXPECT_NE(screen().find("     Import file version:    4.27\n"), std::string::npos) << screen();
+    EXPECT_EQ(snapshot(), before);
+
+    clear_captured(SCREEN_UNIT);
+    answers("OLDER\n\n");  // five counted notes: no pager pause before the warning's question
+    DATLOAD(1);
+    const std::string out = screen();
+    EXPECT_NE(out.find("**** Data File Changes Since Version  4.27: ****"), std::string::npos) << out;
+    EXPECT_LT(out.find(" ++> Data file resized for 149 Fairleads"), out.find("across version number boundaries"));
+    EXPECT_EQ(TPCM.BWL, 31.5f);
+    EXPECT_EQ(TPCM.BILGR, 1.25f);
+    EXPECT_EQ(TPCM.TKEEL, 12.0f);
+    EXPECT_EQ(TPCM.VESTYP, 1);
+    EXPECT_EQ(TPCM.LCBARG, 0xFFF) << "renumbered by the step below 4.28";
+    EXPECT_EQ(TPCM.STRNFC, 1.25f) << "set by the step below 5.0";
+    EXPECT_EQ(TPCM.WVDGCX, 1.0f) << "set by the 5.0 resize";
+    EXPECT_EQ(TPCM.DAT_ID, 149);
+    EXPECT_EQ(TPCM.VERNO, 6.8f);
+    expect_own_session();
+    expect_own_words(4976, kTpcmWords);
+}
+
+// Another program's file: at 6.01 or later with the identity 49 it gets the resize the loader gives
+// it; older than 6.01 it is refused by name and the image stays as it was (only that program knows
+// its version steps).
+TEST_F(DataLoadTest, AnotherProgramsFileOfTheOlderLayoutIsResizedOrRefused) {
+    std::vector<std::uint32_t> now = other_file(4975, 3);
+    now[14] = 149;
+    testing::write_words("OLDER", in_older_layout(now, 6.8f));
+    answers("OLDER\n\n");
+    DATLOAD(1);
+    EXPECT_NE(screen().find(" >>> Import successful!\n"), std::string::npos) << screen();
+    for (int k = 1000; k <= 4975; ++k) {
+        if (k == 1987) continue;
+        const std::uint32_t expected = testing::opened_by_149(k) ? 0u : now[static_cast<std::size_t>(k - 1)];
+        ASSERT_EQ(static_cast<std::uint32_t>(word(k)), expected) << "word " << k;
+    }
+    EXPECT_EQ(TPCM.DAT_ID, 149);
+    expect_own_session();
+
+    SetUp();
+    testing::write_words("OLDER", in_older_layout(other_file(4975, 3), 5.5f));
+    const std::vector<std::byte> before = snapshot();
+    answers("OLDER\n\nafter\n");
+    DATLOAD(1);
+    EXPECT_NE(screen().find(" >>> Cannot import OLDER: a PELMARO data file of version  5.50,\n"
+                            "     in the older layout of 49 points and 50 lines. Update it with the\n"
+                            "     current version of PELMARO before importing its data.\n"),
+              std::string::npos)
+        << screen();
+    EXPECT_EQ(screen().find(kAbortQuestion), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(read_keyboard_line(), "after");
 }
 
 }  // namespace

@@ -551,6 +551,22 @@ TEST_F(VersionUpdate, Resize50GrowsTheWavePeriodTablesAndTheDragBlocks) {
     EXPECT_EQ(image_word(TPCM, 318), old[258]);
     for (int k = 358; k <= 417; ++k) ASSERT_EQ(image_word(TPCM, k), 0) << k;
     EXPECT_EQ(image_word(TPCM, 418), old[298]);
+    // The edges of the two drag blocks (1463-1662 and 2697-2896 once updated): the block's first word
+    // is opened, the words just before and just after it hold the file's words that stood on either
+    // side of it (a block opened one word early or late zeroes one of them and keeps the other).
+    struct Edge {
+        int word;         // in the current layout
+        int file_word;    // the word of the file before 4.9 that belongs there; 0 for an opened word
+    };
+    const Edge edges[] = {
+        {1462, 742}, {1463, 0}, {1663, 743},    // the first vessel's block, at 863 of the 49-line layout
+        {2696, 1375}, {2697, 0}, {2897, 1376},  // the second vessel's, at 1696 of that layout
+    };
+    for (const Edge& e : edges) {
+        ASSERT_EQ(testing::in_layout_before_4_9(e.word), e.file_word) << e.word;
+        EXPECT_EQ(image_word(TPCM, e.word), e.file_word == 0 ? 0 : old[static_cast<std::size_t>(e.file_word)])
+            << "word " << e.word;
+    }
     EXPECT_EQ(TPCM.LEGDFC, 1);
     EXPECT_EQ(TPCM.LEGPKF, 1);
     EXPECT_EQ(TPCM.LEGDRG, 1);

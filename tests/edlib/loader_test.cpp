@@ -955,6 +955,58 @@ TEST_F(LoaderTest, OldLayoutIdentityIsUpdatedWithoutVersionMessage) {
     EXPECT_EQ(copies->IOBUF(15), 49);
 }
 
+// A file of this program at the running version (or within the tolerance of 0.001 either way) that
+// still stands in the 49-line layout: nothing else to report, yet its words are 200 to 1001 words off
+// their names. The update resizes it to the current layout with only its own notes (no version
+// message), stamps the identity 149 for the save, and changes nothing else.
+TEST_F(LoaderTest, Layout49AtTheRunningVersionIsResizedWithoutVersionMessage) {
+    const std::string changes = std::string(15, ' ') + "**** Data File Changes Since Version  6.80: ****";
+    const std::vector<std::string> expected_report = {"", "", kHeading, changes, "",
+                                                      " ++> Data file resized for 149 Fairleads"};
+    for (const Real version : {6.8f, 6.8009f, 6.7991f}) {
+        SCOPED_TRACE(version);
+        ScratchDir dir;
+        reset_images();
+        capture_unit(SCREEN_UNIT);
+        clear_captured(SCREEN_UNIT);
+        // The case in the current layout: every word from 800 on tells where it belongs.
+        auto now = clean_file();
+        set_word(now, 217, bits(version));
+        for (int k = 800; k <= 4975; ++k)
+            if (!testing::opened_by_149(k)) set_word(now, k, 0x01000000u + static_cast<std::uint32_t>(k));
+        std::vector<std::uint32_t> older(4975, 0);
+        for (int k = 1; k <= 4975; ++k)
+            if (const int o = testing::in_49_layout(k)) older[static_cast<std::size_t>(o - 1)] = now[static_cast<std::size_t>(k - 1)];
+        set_word(older, 15, 49);
+        write_words("BREVDAT", older);
+        write_lowdat();
+
+        ASSERT_FALSE(load("M\n\n"));
+        std::vector<std::string> expected = expected_report;
+        if (version > 6.8f) {
+            // The updater's own note of a file newer than the program, however little.
+            for (const char* line : {"", " ++> Warning: The data file loaded was created by a more recent program",
+                                     "     version than this one; you should inspect each data page THOROUGHLY",
+                                     "     before proceeding..."})
+                expected.push_back(line);
+        }
+        EXPECT_EQ(lines_of(report()), expected);
+        EXPECT_EQ(from_heading(screen()).at(1), changes) << screen();
+        EXPECT_EQ(screen().find("Version mismatch"), std::string::npos);
+        EXPECT_EQ(TPCM.DAT_ID, 149);
+        EXPECT_EQ(copies->IOBUF(15), 49) << "the load copy is the file as read";
+        EXPECT_EQ(JMPLOC, 0);
+        for (int k = 800; k <= 4975; ++k) {
+            if (k == 1987) continue;  // TOPCOM_LAST keeps the word that stood before its room
+            const auto expected = testing::opened_by_149(k) ? 0u : now[static_cast<std::size_t>(k - 1)];
+            ASSERT_EQ(static_cast<std::uint32_t>(image_word(TPCM, k)), expected) << "word " << k;
+        }
+        EXPECT_EQ(TPCM.EDUNIT, SCREEN_UNIT);
+        EXPECT_EQ(TPCM.LBACK, 0);
+        EXPECT_EQ(TPCM.LCOPY, 0);
+    }
+}
+
 TEST_F(LoaderTest, ImportFromZelforNotesTheMissingTendons) {
     ScratchDir dir;
     auto w = clean_file();
