@@ -45,6 +45,9 @@ std::string hex16(std::uint64_t v) {
 // A number of the record: decimal, or 16 hexadecimal digits; nothing when the text is not exactly that.
 std::optional<std::uint64_t> parse_number(std::string_view text, int base) {
     if (text.empty() || (base == 16 && text.size() != 16)) return std::nullopt;
+    // Only the digits the record writes: a changed letter case is damage too.
+    for (const char c : text)
+        if (!((c >= '0' && c <= '9') || (base == 16 && c >= 'a' && c <= 'f'))) return std::nullopt;
     std::uint64_t v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, base);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;

@@ -53,6 +53,14 @@ bool can_be_replaced(std::string_view name) {
     return !fs::is_directory(st) && !platform::file_is_locked(file);
 }
 
+std::string unfinished_save_record(std::string_view name) {
+    namespace fs = std::filesystem;
+    const std::string folder = fs::path(name_on_disk(name)).parent_path().string();
+    const std::string record = in_folder(folder, kSaveJournal);
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(record, ec)) ? record : std::string();
+}
+
 StagedSave::StagedSave() : outer_(current_save) { current_save = this; }
 
 StagedSave::~StagedSave() {
@@ -66,6 +74,7 @@ StageResult StagedSave::stage(std::string_view name, std::span<const char> bytes
     namespace fs = std::filesystem;
     const std::string file = name_on_disk(name);
     if (write_protected(file)) return StageResult::Protected;
+    if (!unfinished_save_record(file).empty()) return StageResult::RecordStands;
     // A folder that takes the temporary but not its rename (append-only) would keep the temporary.
     if (!folder_refusing_renames(file).empty()) return StageResult::FolderRefused;
     std::error_code status_ec;  // a file that is not there yet is no error
@@ -107,21 +116,18 @@ std::string StagedSave::commit() {
         }
     }
     const std::string folder = first_folder.empty() ? std::string(".") : first_folder.string();
-    // An old content kept beside its file by a save that could not put it back, or the record of a
-    // save that was not finished, holds what no later save may overwrite unseen.
+    // The record of a save that was not finished, or an old content kept beside its file by a save
+    // that could not put it back, holds what no later save may overwrite unseen.
+    const std::string record = in_folder(folder, kSaveJournal);
+    if (const std::string standing = unfinished_save_record(pending.front()->name); !standing.empty()) {
+        discard();
+        return standing;
+    }
     for (const Staged* f : pending) {
         std::error_code ec;
         if (const std::string kept = kept_name(f->name); fs::exists(fs::symlink_status(kept, ec))) {
             discard();
             return kept;
-        }
-    }
-    const std::string record = in_folder(folder, kSaveJournal);
-    {
-        std::error_code ec;
-        if (fs::exists(fs::symlink_status(record, ec))) {
-            discard();
-            return record;
         }
     }
 

@@ -39,10 +39,16 @@ bool write_protected(std::string_view name);
 // cannot be.
 bool can_be_replaced(std::string_view name);
 
+// The record of a save that was not finished (kSaveJournal) in the folder of NAME, as a message
+// names it, when one stands there; empty when none does. While it stands, no save writes there: its
+// temporaries and kept copies may hold what the record needs.
+std::string unfinished_save_record(std::string_view name);
+
 // How the staging of one file went.
 enum class StageResult {
     Staged,         // written whole beside its name
     Protected,      // the file to replace is write-protected: nothing written
+    RecordStands,   // the record of a save not finished stands in the folder: nothing written
     FolderRefused,  // the folder cannot take the temporary and its rename: nothing written
     NotCreated,  // the temporary could not be created
     NotWritten,  // the temporary could not be written whole (a full disk, a file-size limit)

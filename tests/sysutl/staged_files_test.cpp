@@ -130,9 +130,9 @@ TEST(StagedFiles, ARenameThatFailsPutsBackWhatTheSaveHadReplaced) {
 
 // When even the putting back fails (the device stays broken), no content is lost: the file that
 // could not be put back keeps its old content under its kept name, and the record of the save stays
-// beside it. No later save replaces that file while the kept copy stands there (the message names
-// the kept copy), nor makes any save while the record stands (it names the record); the next start
-// puts the old file back and the case is whole again.
+// beside it. No later save writes anything while the record stands (the message names it), and
+// none replaces that file while its kept copy stands there (the message names the kept copy); the
+// next start puts the old file back and the case is whole again.
 TEST(StagedFiles, AFileThatCannotBePutBackKeepsItsOldContentBesideIt) {
     testing::ScratchDir dir;
     put_file("A", "old a");
@@ -150,14 +150,11 @@ TEST(StagedFiles, AFileThatCannotBePutBackKeepsItsOldContentBesideIt) {
     EXPECT_EQ(file_bytes("C"), "old c");
     {
         StagedSave again;
-        EXPECT_EQ(again.stage("A", bytes_of("newer a")), StageResult::Staged);
-        EXPECT_EQ(again.commit(), "A.brvold");
+        EXPECT_EQ(again.stage("A", bytes_of("newer a")), StageResult::RecordStands);
+        EXPECT_EQ(again.stage("D", bytes_of("d")), StageResult::RecordStands);
+        EXPECT_EQ(again.commit(), "");
     }
-    {
-        StagedSave other;
-        EXPECT_EQ(other.stage("D", bytes_of("d")), StageResult::Staged);
-        EXPECT_EQ(other.commit(), kSaveJournal);
-    }
+    EXPECT_EQ(unfinished_save_record("A"), kSaveJournal);
     EXPECT_EQ(file_bytes("A.brvold"), "old a");
     EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "BREVSAVE.brvjournal", "C"}));
 
@@ -169,6 +166,22 @@ TEST(StagedFiles, AFileThatCannotBePutBackKeepsItsOldContentBesideIt) {
     EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "C"}));
     EXPECT_EQ(file_bytes("A"), "old a");
     EXPECT_EQ(file_bytes("C"), "old c");
+
+    // A kept copy without a record (nothing tells which save it belongs to) still stops a save of
+    // its file, naming it, and is named at the start.
+    put_file("A.brvold", "older a");
+    {
+        StagedSave again;
+        EXPECT_EQ(again.stage("A", bytes_of("newer a")), StageResult::Staged);
+        EXPECT_EQ(again.commit(), "A.brvold");
+    }
+    EXPECT_EQ(file_bytes("A"), "old a");
+    const SaveRecovery left = recover_stopped_save(files);
+    EXPECT_EQ(left.outcome, SaveRecovery::Outcome::Unresolved);
+    EXPECT_EQ(left.lines, (std::vector<std::string>{
+                              " ++> Files left by an earlier save stand beside the case: A.brvold is left as it is.",
+                              "     No save replaces a file while its kept copy (NAME.brvold) is there."}));
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "C"}));
 }
 
 // A folder that takes new names but lets none be renamed or removed (append-only) is found before
