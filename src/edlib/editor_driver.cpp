@@ -2,6 +2,7 @@
 #include "edlib/editor_driver.h"
 
 #include <algorithm>
+#include <string>
 
 #include "edlib/end_of_session.h"
 #include "edlib/finish.h"
@@ -14,6 +15,8 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/option_words.h"
 #include "sysutl/program_end.h"
+#include "sysutl/report_files.h"
+#include "sysutl/save_journal.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
@@ -280,9 +283,19 @@ void walk_page_chain(Int FIRST) {
     }
 }
 
+// A save of the case stopped half-way by an earlier run in this folder is finished or undone
+// before anything is read, and the load says which.
+void resolve_stopped_save() {
+    const EditorSession& S = SESSION;
+    const std::string files[] = {name_on_disk(S.DATFIL.view()), name_on_disk(S.BAKFIL.view()), "LASTBAK",
+                                 name_on_disk(S.LOWFIL.view()), name_on_disk(S.LOWBAK.view()), "LASTLOW"};
+    hold_start_notes(recover_stopped_save(files).lines);
+}
+
 Int start_session() {
     set_session_values();
     TPCM.LCOPY = 0;
+    resolve_stopped_save();
     load_case();
     return entry_slot(SESSION.JMPLOC);
 }

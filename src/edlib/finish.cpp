@@ -77,6 +77,8 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
     // A folder that takes no renames (append-only, immutable, read-only) is found before anything is
     // written, and named: its files are not what stops the save.
     std::string failed = folder_refusing_renames(DATFIL);
+    // Nor is anything written beside the leftovers of a save that was not finished.
+    if (failed.empty()) failed = unfinished_save_record(DATFIL);
     if (failed.empty() && IERR1 != 1) {
         // The back-ups are copies of the files as they stand on disk, not of an image read from them:
         // a framed, short or long file is kept word for word at its own length.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "edlib/data_import.h"
@@ -179,11 +180,18 @@ struct WordsAsRead {
     }
 };
 
+std::vector<std::string>& start_notes() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
 void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
     MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(ILOBUF));
 }
 
 }  // namespace
+
+void hold_start_notes(std::vector<std::string> lines) { start_notes() = std::move(lines); }
 
 std::string creator_name(Int ITYPE) {
     if (ITYPE >= 1 && ITYPE <= 20 && STYP()[static_cast<std::size_t>(ITYPE - 1)] != nullptr)
@@ -268,6 +276,25 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         TWOPG(P.LCOPY, P.EDUNIT);
         JMPLOC = kJumpPageDump;
         return;
+    }
+
+    // What the start did before the load (a save stopped half-way, finished or undone) is said where
+    // the title screen has given way, before the files are read, and stays at the head of the load
+    // report: the findings below write after it instead of making the report anew.
+    if (!start_notes().empty()) {
+        const Int unit = interactive ? SCREEN_UNIT : SILENT_UNIT;
+        RHOPEN(kLoadReportFile, 1, 0, 0, WARN_UNIT, kCaller, unit, CMPUTQ);
+        WRNFIL_OPEN = 1;
+        CLEAR(unit);
+        std::vector<std::string> lines{"", "", msg_heading(), ""};
+        lines.insert(lines.end(), start_notes().begin(), start_notes().end());
+        start_notes().clear();
+        for (const std::string& line : lines) {
+            write_record(unit, line);
+            if (interactive) write_record(WARN_UNIT, line);
+        }
+        Int ignored = 0;
+        PRSRET(unit, KBD_UNIT, ignored);
     }
 
     // The coefficient file. A table count beyond its 21 rows is held to the table and the file is
@@ -376,7 +403,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         const bool findings = !same_creator || IERR1 == 4 || versions_differ || P.DP_FLAG == 1 || layout_49 ||
                               (ICHSWP == 1 && interactive) || (P.IVERS_SUFX != 0 && interactive);
         if (findings) {
-            RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
+            if (WRNFIL_OPEN == 0) RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
             WRNFIL_OPEN = 1;
             CLEAR(LOCLUN);
             report.both({"", "", msg_heading()});

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
@@ -63,6 +64,12 @@ inline constexpr Int kLowdatCountsHeld = 8;
 void IOINIT(std::string_view NAME, std::string_view DATE, LoadCopies& COPIES, char& ANSWER, Int& JMPLOC,
             std::string_view DATFIL, Int& IERR0, Int& IERR1, Real VERNQ, Int IYEARQ, Int CREATQ,
             std::string_view EDPRG, Int CMPUTQ, Int LEASTQ, Int NTOGOQ);
+
+// Lines the start of the program has for the user before the case is loaded (what became of a save
+// stopped before it was done). The next IOINIT that loads a case shows them once, after the title
+// screen and before anything is read: on the console under the heading of the load report, at the
+// head of "DATUPWRN.stxt", then a pause (none on the silent-run console).
+void hold_start_notes(std::vector<std::string> lines);
 
 // Reverses the first LEN characters of C in groups of four (text written on a machine of the other
 // byte order). At most 200 characters are repaired: a longer LEN is reported on EDUNIT with a pause

@@ -26,6 +26,34 @@ int rename_first = 0;
 int rename_count = 0;
 int rename_error = 0;
 int renames_seen = 0;
+// The file step a test ends the process at (0: none), and the steps taken since it was set.
+int stop_step = 0;
+int steps_taken = 0;
+
+// Counts one file step; true when the process is to end at it.
+bool stop_here() {
+    ++steps_taken;
+    return stop_step > 0 && steps_taken == stop_step;
+}
+
+[[noreturn]] void end_as_killed() { ::_exit(kStoppedAtFileStep); }
+
+int error_number() { return errno != 0 ? errno : EIO; }
+
+// Writes all of BYTES to FD, going on after a short write; 0 when done, else the error number.
+int write_all(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return error_number();
+        }
+        if (n == 0) return EIO;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
 }  // namespace
 
 bool stdout_is_terminal() { return ::isatty(STDOUT_FILENO) == 1; }
@@ -45,13 +73,71 @@ bool folder_takes_renames(const std::string& path) {
     return !file_is_locked(path);
 }
 
+WriteResult write_new_file(const std::string& path, std::span<const char> bytes, std::optional<unsigned> mode) {
+    if (stop_here()) end_as_killed();
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return WriteResult::NotCreated;
+    if (stop_here()) {
+        (void)write_all(fd, bytes.data(), bytes.size() / 2);
+        end_as_killed();
+    }
+    bool whole = write_all(fd, bytes.data(), bytes.size()) == 0;
+    if (whole && mode) whole = ::fchmod(fd, static_cast<mode_t>(*mode)) == 0;
+    if (whole) {
+        if (stop_here()) end_as_killed();
+        whole = ::fsync(fd) == 0;
+    }
+    const bool closed = ::close(fd) == 0;
+    if (!whole) return WriteResult::NotWritten;
+    return closed ? WriteResult::Done : WriteResult::NotClosed;
+}
+
+int sync_file(const std::string& path) {
+    if (stop_here()) end_as_killed();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return error_number();
+    const int rc = ::fsync(fd) == 0 ? 0 : error_number();
+    ::close(fd);
+    return rc;
+}
+
+int sync_folder(const std::string& path) {
+    if (stop_here()) end_as_killed();
+    const int fd = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return error_number();
+    int rc = ::fsync(fd) == 0 ? 0 : error_number();
+    // Some file systems keep no flush for folders: their names are then as safe as they get.
+    if (rc == EINVAL || rc == ENOTSUP || rc == EROFS) rc = 0;
+    ::close(fd);
+    return rc;
+}
+
+int link_file(const std::string& from, const std::string& to) {
+    if (stop_here()) end_as_killed();
+    return ::link(from.c_str(), to.c_str()) == 0 ? 0 : error_number();
+}
+
+int remove_file(const std::string& path) {
+    if (stop_here()) end_as_killed();
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return 0;
+    return error_number();
+}
+
+void stop_at_file_step(int n) {
+    stop_step = n;
+    steps_taken = 0;
+}
+
+int file_steps_taken() { return steps_taken; }
+
 int rename_file(const std::string& from, const std::string& to) {
+    if (stop_here()) end_as_killed();
     if (rename_count > 0) {
         ++renames_seen;
         if (renames_seen >= rename_first && renames_seen < rename_first + rename_count) return rename_error;
     }
     if (std::rename(from.c_str(), to.c_str()) == 0) return 0;
-    return errno != 0 ? errno : EIO;
+    return error_number();
 }
 
 void fail_renames(int first, int count, int error) {

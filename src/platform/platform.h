@@ -1,9 +1,12 @@
 // Host services the program needs: clearing the screen, running another program,
-// the local date and time, and a timed wait. Nothing outside this folder includes OS headers.
+// the local date and time, a timed wait, and the file operations of a save. Nothing outside this
+// folder includes OS headers.
 #pragma once
 
 #include <chrono>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 
 namespace brevant::platform {
@@ -27,9 +30,54 @@ bool file_is_locked(const std::string& path);
 // read-only file system, or one whose mode bits deny this process.
 bool folder_takes_renames(const std::string& path);
 
-// Renames the file FROM over TO, replacing a file of that name in one step. 0 when done, else the
-// system's error number (nothing renamed).
+// ---- The file operations of a save ----------------------------------------------------------
+// Every operation that changes the disk while a file is saved (a creation, a write, a flush, a
+// link, a rename, a removal) is one step here, so that a test can end the process at any of them
+// (stop_at_file_step) and look at what a kill or a machine stop there would leave.
+
+// How writing a whole file went.
+enum class WriteResult {
+    Done,        // written whole and flushed to the disk
+    NotCreated,  // the file could not be created: nothing was made
+    NotWritten,  // created, but not written whole or not flushed (a full disk, a file-size limit, an I/O error)
+    NotClosed,   // written and flushed, but its close failed
+};
+
+// Writes BYTES as the whole content of the file PATH, created anew (a file of that name is
+// truncated), with the permission bits MODE when given (else those a new file gets), flushes it to
+// the disk (fsync) and closes it. Steps: the creation, the write, the flush. Whatever the result
+// other than NotCreated, a file PATH stands there afterwards: removing it is the caller's choice.
+WriteResult write_new_file(const std::string& path, std::span<const char> bytes, std::optional<unsigned> mode);
+
+// Flushes the file PATH, written by other means, to the disk (fsync). One step. 0 when done, else
+// the system's error number.
+int sync_file(const std::string& path);
+
+// Flushes the names of the folder PATH to the disk, so that the renames, links and removals made in
+// it survive a machine stop (fsync of the folder). One step. 0 when done, and also where the file
+// system keeps no such flush for folders; else the system's error number.
+int sync_folder(const std::string& path);
+
+// Gives the file FROM a second name TO (a hard link; TO must not exist). One step. 0 when done, else
+// the system's error number (EPERM, EXDEV, ENOTSUP ... where the file system has no hard links).
+int link_file(const std::string& from, const std::string& to);
+
+// Renames the file FROM over TO, replacing a file of that name in one step. One step. 0 when done,
+// else the system's error number (nothing renamed).
 int rename_file(const std::string& from, const std::string& to);
+
+// Removes the file PATH (never a folder). One step. 0 when it was removed or nothing stood there;
+// else the system's error number.
+int remove_file(const std::string& path);
+
+// Test hook: the process ends at once at the N-th file step from now (1 = the next one), as a kill
+// or a machine stop would end it there: no destructors, no clean-up, no buffer flushed, exit status
+// kStoppedAtFileStep. The step itself is not done, except a write, which ends after the first half
+// of its bytes. N 0 clears the hook.
+void stop_at_file_step(int n);
+inline constexpr int kStoppedAtFileStep = 86;
+// The file steps taken since stop_at_file_step was last called.
+int file_steps_taken();
 
 // Clears the terminal with an ANSI sequence; writes nothing when standard output is not a terminal.
 void clear_screen();

@@ -3,10 +3,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "platform/platform.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_journal.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -51,6 +53,14 @@ bool can_be_replaced(std::string_view name) {
     return !fs::is_directory(st) && !platform::file_is_locked(file);
 }
 
+std::string unfinished_save_record(std::string_view name) {
+    namespace fs = std::filesystem;
+    const std::string folder = fs::path(name_on_disk(name)).parent_path().string();
+    const std::string record = in_folder(folder, kSaveJournal);
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(record, ec)) ? record : std::string();
+}
+
 StagedSave::StagedSave() : outer_(current_save) { current_save = this; }
 
 StagedSave::~StagedSave() {
@@ -64,37 +74,89 @@ StageResult StagedSave::stage(std::string_view name, std::span<const char> bytes
     namespace fs = std::filesystem;
     const std::string file = name_on_disk(name);
     if (write_protected(file)) return StageResult::Protected;
+    if (!unfinished_save_record(file).empty()) return StageResult::RecordStands;
     // A folder that takes the temporary but not its rename (append-only) would keep the temporary.
     if (!folder_refusing_renames(file).empty()) return StageResult::FolderRefused;
     std::error_code status_ec;  // a file that is not there yet is no error
     const fs::file_status old_status = fs::status(file, status_ec);
+    std::optional<unsigned> mode;  // a replaced file keeps its permission bits
+    if (fs::exists(old_status)) mode = static_cast<unsigned>(old_status.permissions() & fs::perms::mask);
     const std::string temp = staged_name(file);
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return StageResult::NotCreated;
-    files_.push_back({file, temp, std::string(name), false});
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool written = !out.fail();
-    out.close();
-    if (!written) return StageResult::NotWritten;
-    if (out.fail()) return StageResult::NotClosed;
-    std::error_code ec;
-    if (fs::exists(old_status)) fs::permissions(temp, old_status.permissions(), ec);
-    return ec ? StageResult::NotWritten : StageResult::Staged;
+    // The new file reaches the disk before anything may rename it into place.
+    const platform::WriteResult written = platform::write_new_file(temp, bytes, mode);
+    if (written == platform::WriteResult::NotCreated) return StageResult::NotCreated;
+    files_.push_back({file, temp, std::string(name), false, false, mark_of(bytes)});
+    switch (written) {
+        case platform::WriteResult::Done: return StageResult::Staged;
+        case platform::WriteResult::NotClosed: return StageResult::NotClosed;
+        default: return StageResult::NotWritten;
+    }
 }
 
 std::string StagedSave::commit() {
+    namespace fs = std::filesystem;
+    std::vector<Staged*> pending;
+    for (Staged& f : files_)
+        if (!f.placed) pending.push_back(&f);
+    if (pending.empty()) return {};
     // A save that cannot put all its files in place puts none: a back-up rotated while the file it
     // keeps stays old would be rotated again by the next save, and its oldest generation lost.
-    for (const Staged& f : files_) {
-        if (!f.placed && !can_be_replaced(f.name)) {
+    for (const Staged* f : pending) {
+        if (!can_be_replaced(f->name)) {
             discard();
-            return f.shown;
+            return f->shown;
         }
     }
+    // The record of the save names its files by their names in one folder.
+    const fs::path first_folder = fs::path(pending.front()->name).parent_path();
+    for (const Staged* f : pending) {
+        if (fs::path(f->name).parent_path() != first_folder) {
+            discard();
+            return f->shown;
+        }
+    }
+    const std::string folder = first_folder.empty() ? std::string(".") : first_folder.string();
+    // The record of a save that was not finished, or an old content kept beside its file by a save
+    // that could not put it back, holds what no later save may overwrite unseen.
+    const std::string record = in_folder(folder, kSaveJournal);
+    if (const std::string standing = unfinished_save_record(pending.front()->name); !standing.empty()) {
+        discard();
+        return standing;
+    }
+    for (const Staged* f : pending) {
+        std::error_code ec;
+        if (const std::string kept = kept_name(f->name); fs::exists(fs::symlink_status(kept, ec))) {
+            discard();
+            return kept;
+        }
+    }
+
+    // Before the first file is kept or renamed, the record of the whole save is on the disk: a save
+    // stopped after this point is finished or undone at the next start (recover_stopped_save).
+    std::vector<JournalEntry> entries;
+    for (Staged* f : pending) {
+        JournalEntry e{fs::path(f->name).filename().string(), false, {}, f->mark};
+        std::error_code ec;
+        if (fs::exists(fs::symlink_status(f->name, ec))) {
+            const auto old_mark = mark_of_file(f->name);
+            if (!old_mark) {
+                discard();
+                return f->shown;
+            }
+            e.existed = true;
+            e.old_file = *old_mark;
+        }
+        entries.push_back(std::move(e));
+    }
+    if (write_save_journal(folder, entries) != 0) {
+        discard();
+        return record;
+    }
+
     if (const std::string unkept = keep_replaced_files(); !unkept.empty()) {
         drop_kept(false);
         discard();
+        remove_save_journal(folder);
         return unkept;
     }
     for (std::size_t i = 0; i < files_.size(); ++i) {
@@ -102,22 +164,27 @@ std::string StagedSave::commit() {
         if (f.placed) continue;
         if (platform::rename_file(f.temp, f.name) != 0) {
             const std::string shown = f.shown;
-            put_back(i);
+            const bool all_back = put_back(i);
             drop_kept(false);
             discard();
+            // A file that could not be put back keeps its old content under its kept name, and the
+            // record stays: the next start puts it back.
+            if (all_back) remove_save_journal(folder);
             return shown;
         }
         f.placed = true;
     }
+    // The new names reach the disk before the old contents are let go.
+    platform::sync_folder(folder);
     drop_kept(true);
+    remove_save_journal(folder);
     return {};
 }
 
 // Gives every file the save will replace a second name, its kept_name (a hard link where the file
-// system has them, else a copy), so that the file survives its replacement until the save is done.
-// Empty when every file is kept; else the name of the first file that cannot be (as the caller
-// gave it), or the second name itself when something already stands there: the old content of a
-// save that could not be undone, which no later save may overwrite unseen.
+// system has them, else a copy flushed to the disk), so that the file survives its replacement until
+// the save is done. Empty when every file is kept; else the name of the first file that cannot be (as
+// the caller gave it).
 std::string StagedSave::keep_replaced_files() {
     namespace fs = std::filesystem;
     for (Staged& f : files_) {
@@ -126,12 +193,17 @@ std::string StagedSave::keep_replaced_files() {
         const fs::file_status st = fs::symlink_status(f.name, ec);
         if (ec || !fs::exists(st)) continue;  // nothing to replace
         const std::string kept = kept_name(f.name);
-        if (fs::exists(fs::symlink_status(kept, ec))) return kept;
-        fs::create_hard_link(f.name, kept, ec);
-        if (ec) {
-            ec.clear();
-            if (!fs::copy_file(f.name, kept, fs::copy_options::none, ec) || ec) {
-                fs::remove(kept, ec);
+        if (platform::link_file(f.name, kept) != 0) {
+            const fs::file_status shown = fs::status(f.name, ec);
+            std::ifstream in(f.name, std::ios::binary);
+            const std::vector<char> old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            const bool read = in.is_open() && !in.bad();
+            std::optional<unsigned> mode;
+            if (!ec) mode = static_cast<unsigned>(shown.permissions() & fs::perms::mask);
+            const platform::WriteResult copied =
+                read ? platform::write_new_file(kept, old, mode) : platform::WriteResult::NotCreated;
+            if (copied != platform::WriteResult::Done) {
+                if (copied != platform::WriteResult::NotCreated) platform::remove_file(kept);
                 return f.shown;
             }
         }
@@ -141,18 +213,22 @@ std::string StagedSave::keep_replaced_files() {
 }
 
 // The rename of file FAILED has failed: the files renamed before it go back as they were, last first
-// (a file that was not there before is removed again).
-void StagedSave::put_back(std::size_t failed) {
-    namespace fs = std::filesystem;
+// (a file that was not there before is removed again). False when one of them could not be.
+bool StagedSave::put_back(std::size_t failed) {
+    bool all_back = true;
     for (std::size_t j = failed; j-- > 0;) {
         Staged& f = files_[j];
-        std::error_code ec;
         if (f.kept) {
-            if (platform::rename_file(kept_name(f.name), f.name) == 0) f.kept = false;
-        } else {
-            fs::remove(f.name, ec);
+            if (platform::rename_file(kept_name(f.name), f.name) == 0) {
+                f.kept = false;
+            } else {
+                all_back = false;
+            }
+        } else if (f.placed && platform::remove_file(f.name) != 0) {
+            all_back = false;
         }
     }
+    return all_back;
 }
 
 // Removes the second names of the files the save kept: of every file once the save is done
@@ -162,8 +238,7 @@ void StagedSave::put_back(std::size_t failed) {
 void StagedSave::drop_kept(bool placed_too) {
     for (Staged& f : files_) {
         if (!f.kept || (f.placed && !placed_too)) continue;
-        std::error_code ec;
-        std::filesystem::remove(kept_name(f.name), ec);
+        platform::remove_file(kept_name(f.name));
         f.kept = false;
     }
 }
@@ -171,8 +246,7 @@ void StagedSave::drop_kept(bool placed_too) {
 void StagedSave::discard() {
     for (Staged& f : files_) {
         if (f.placed) continue;
-        std::error_code ec;
-        std::filesystem::remove(f.temp, ec);
+        platform::remove_file(f.temp);
         f.placed = true;
     }
 }
@@ -185,17 +259,23 @@ std::string open_staged_file(Int unit, std::string_view name) {
 }
 
 bool place_staged_file(std::string_view name) {
+    namespace fs = std::filesystem;
     std::error_code ec;
     const std::string temp = staged_name(name);
-    if (!std::filesystem::exists(temp, ec)) return true;
-    if (can_be_replaced(name) && platform::rename_file(temp, name_on_disk(name)) == 0) return true;
+    if (!fs::exists(temp, ec)) return true;
+    // The whole file reaches the disk before it takes the name, and its new name after.
+    const std::string file = name_on_disk(name);
+    if (can_be_replaced(name) && platform::sync_file(temp) == 0 && platform::rename_file(temp, file) == 0) {
+        const fs::path folder = fs::path(file).parent_path();
+        platform::sync_folder(folder.empty() ? std::string(".") : folder.string());
+        return true;
+    }
     drop_staged_file(name);
     return false;
 }
 
 void drop_staged_file(std::string_view name) {
-    std::error_code ec;
-    std::filesystem::remove(staged_name(name), ec);
+    platform::remove_file(staged_name(name));  // a file only: a folder of that name is not ours
 }
 
 }  // namespace brevant

@@ -1,7 +1,9 @@
 // The one way this program writes a file that must never be left half-written: the new content goes
-// to a temporary beside the file ("NAME.brvtmp") and is renamed over it only once it is complete; the
-// files of one save are put in place together, only when every one of them is written, and a save
-// that cannot put them all in place puts back the ones it had replaced.
+// to a temporary beside the file ("NAME.brvtmp"), reaches the disk, and is renamed over it only once
+// it is complete; the files of one save are put in place together, only when every one of them is
+// written, a save that cannot put them all in place puts back the ones it had replaced, and a save
+// stopped half-way (the process killed, the machine stopped) is finished or undone at the next start
+// from its record (save_journal.h).
 #pragma once
 
 #include <optional>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "sysutl/ftypes.h"
+#include "sysutl/save_journal.h"
 
 namespace brevant {
 
@@ -36,10 +39,16 @@ bool write_protected(std::string_view name);
 // cannot be.
 bool can_be_replaced(std::string_view name);
 
+// The record of a save that was not finished (kSaveJournal) in the folder of NAME, as a message
+// names it, when one stands there; empty when none does. While it stands, no save writes there: its
+// temporaries and kept copies may hold what the record needs.
+std::string unfinished_save_record(std::string_view name);
+
 // How the staging of one file went.
 enum class StageResult {
     Staged,         // written whole beside its name
     Protected,      // the file to replace is write-protected: nothing written
+    RecordStands,   // the record of a save not finished stands in the folder: nothing written
     FolderRefused,  // the folder cannot take the temporary and its rename: nothing written
     NotCreated,  // the temporary could not be created
     NotWritten,  // the temporary could not be written whole (a full disk, a file-size limit)
@@ -61,18 +70,24 @@ public:
     // The save in progress; nullptr when there is none.
     static StagedSave* in_progress();
 
-    // Writes BYTES beside NAME (blank-padded as the caller holds it). A replaced file keeps its
-    // permission bits; a write-protected one is refused before anything is written.
+    // Writes BYTES beside NAME (blank-padded as the caller holds it) and flushes them to the disk. A
+    // replaced file keeps its permission bits; a write-protected one is refused before anything is
+    // written.
     StageResult stage(std::string_view name, std::span<const char> bytes);
 
     // Renames every staged file over its name. Every name is checked first (can_be_replaced): when
     // one cannot take its file, none is renamed, every temporary is removed and that name (as the
-    // caller gave it) is returned. Empty when all are in place. Each file to be replaced is kept
-    // under its kept_name until the last rename is done: should a rename still fail (a mount point,
-    // an I/O error), the files renamed before it are put back as they were, every temporary goes,
-    // and that name is returned; the save has then changed no file. (Only when a file cannot even be
-    // put back does its old content stay under its kept_name, so that nothing is lost; while such a
-    // file stands there, no save replaces that file, and the message names the kept file.)
+    // caller gave it) is returned. Empty when all are in place. Before the first file is touched,
+    // the record of the save (kSaveJournal, in the files' folder) is on the disk, naming each file,
+    // whether it existed and the marks of its old and new content; each file to be replaced is then
+    // kept under its kept_name until the last rename is done, and the folder is flushed after the
+    // renames; the kept names and the record go last. Should a rename still fail (a mount point, an
+    // I/O error), the files renamed before it are put back as they were, every temporary goes, and
+    // that name is returned; the save has then changed no file. (Only when a file cannot even be put
+    // back does its old content stay under its kept_name, and the record with it, so that nothing
+    // is lost and the next start puts it back; while either stands there, no save replaces that
+    // file, and the message names the kept file or the record.) A record that cannot be written is
+    // named as such, with nothing changed.
     std::string commit();
 
     // Removes every temporary not yet in place.
@@ -85,9 +100,10 @@ private:
         std::string shown;  // the name as the caller holds it, for the messages
         bool placed;        // its temporary is gone (renamed into place, or removed)
         bool kept = false;  // the file it replaces is kept under kept_name(name)
+        FileMark mark;      // the new content, for the record of the save
     };
     std::string keep_replaced_files();
-    void put_back(std::size_t failed);
+    bool put_back(std::size_t failed);
     void drop_kept(bool placed_too);
     std::vector<Staged> files_;
     StagedSave* outer_;
@@ -116,9 +132,9 @@ private:
 std::string open_staged_file(Int unit, std::string_view name);
 
 // A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first;
-// place_staged_file renames it over NAME once it is complete and closed. False when NAME cannot be
-// replaced or the rename failed: the temporary is then removed and NAME stays as it was. True, with nothing done, when
-// there is no temporary.
+// place_staged_file flushes it to the disk and renames it over NAME once it is complete and closed.
+// False when NAME cannot be replaced, the flush or the rename failed: the temporary is then removed
+// and NAME stays as it was. True, with nothing done, when there is no temporary.
 bool place_staged_file(std::string_view name);
 // Removes the temporary of NAME, when there is one.
 void drop_staged_file(std::string_view name);

@@ -443,13 +443,14 @@ ProgramResult run_with_failing_rename(const std::string& answers, int failing) {
                            " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
 }
 
-// A rename of the save that fails after every check (here each of the six in turn: "LASTLOW",
-// "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT") puts back what the save had already renamed:
-// the message names the file, the page comes back with the edit and every file is as it was, no
-// temporary or kept copy left. Saving again at the page rotates each back-up once.
+// A rename of the save that fails after every check (here each of the seven in turn: the record of
+// the save, "LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT") puts back what the save
+// had already renamed: the message names the file, the page comes back with the edit and every file
+// is as it was, no temporary, kept copy or record left. Saving again at the page rotates each
+// back-up once.
 TEST(SessionKept, ARenameThatFailsLeavesNoHalfDoneSave) {
-    const char* const order[] = {"LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT"};
-    for (int failing = 1; failing <= 6; ++failing) {
+    const char* const order[] = {"BREVSAVE.brvjournal", "LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT"};
+    for (int failing = 1; failing <= 7; ++failing) {
         SCOPED_TRACE(order[failing - 1]);
         testing::ScratchDir dir;
         copy_sample();
@@ -487,14 +488,14 @@ TEST(SessionKept, ARenameThatFailsLeavesNoHalfDoneSave) {
     }
 }
 
-// The echo of a silent run whose rename fails once the case is saved (the third rename of the run,
-// after "BREVBAK" and "BREVDAT"): nothing is unsaved, so the program ends with status 1 after
+// The echo of a silent run whose rename fails once the case is saved (the fourth rename of the run,
+// after the record of the save, "BREVBAK" and "BREVDAT"): nothing is unsaved, so the program ends with status 1 after
 // naming the file on standard error and on the screen; the case stays saved, no temporary stays.
 TEST(SessionKept, ASilentRunWhoseEchoCannotTakeItsPlaceAfterTheSaveEndsNamingIt) {
     testing::ScratchDir dir;
     copy_sample();
     const std::string before = file_bytes("BREVDAT");
-    const ProgramResult r = run_with_failing_rename("M\nJ1\n4\n777\nL\n4\n\n", 3);
+    const ProgramResult r = run_with_failing_rename("M\nJ1\n4\n777\nL\n4\n\n", 4);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, cannot_start_line("BREVIN.stxt"));
     const auto error = r.out.find(" ++> File not found or file access error in BrevEdit    \n     File name: BREVIN.stxt\n");

@@ -328,7 +328,7 @@ TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
 TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
     enum class Obstacle { TemporaryFolder, FolderInPlace, LockedFile, RenameFails };
     const char* const names[] = {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"};
-    // The order in which the save renames its files into place.
+    // The order in which the save renames its files into place, after the rename of its record.
     const char* const rename_order[] = {"LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT"};
     testing::SkippedRows skipped;
     for (const Obstacle obstacle :
@@ -360,7 +360,7 @@ TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
                     break;
                 case Obstacle::RenameFails: {
                     const auto at = std::find(std::begin(rename_order), std::end(rename_order), std::string(blocked));
-                    fault.emplace(static_cast<int>(at - std::begin(rename_order)) + 1, 1, EBUSY);
+                    fault.emplace(static_cast<int>(at - std::begin(rename_order)) + 2, 1, EBUSY);
                     break;
                 }
             }
@@ -400,9 +400,11 @@ TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
 }
 
 // A first save whose new files had no old ones (no back-ups yet, no coefficient file): a rename that
-// fails removes again the files the save had newly put in place.
+// fails removes again the files the save had newly put in place. The first rename is the one that
+// puts the record of the save in place: when it fails, the save names the record and touches nothing.
 TEST_F(FinishTest, AFailedRenameRemovesTheFilesTheSaveHadNewlyMade) {
-    for (int failing = 1; failing <= 3; ++failing) {
+    const char* const named[] = {"BREVSAVE.brvjournal", "LOWDAT", "BREVBAK", "BREVDAT"};
+    for (int failing = 1; failing <= 4; ++failing) {
         SCOPED_TRACE(failing);
         testing::ScratchDir dir;
         reset_units();
@@ -413,13 +415,11 @@ TEST_F(FinishTest, AFailedRenameRemovesTheFilesTheSaveHadNewlyMade) {
         answers("\n");
         {
             const testing::RenameFaults fault(failing, 1, EIO);
-            // LOWDAT (missing at load), then BREVBAK and BREVDAT.
+            // The record, LOWDAT (missing at load), then BREVBAK and BREVDAT.
             EXPECT_EQ(finish(-1983, 1, 0), -1);
         }
         EXPECT_EQ(JMPLOC, 1);
-        EXPECT_NE(screen().find(std::string("     File name: ") + (failing == 1 ? "LOWDAT" : failing == 2 ? "BREVBAK" : "BREVDAT")),
-                  std::string::npos)
-            << screen();
+        EXPECT_NE(screen().find(std::string("     File name: ") + named[failing - 1]), std::string::npos) << screen();
         EXPECT_EQ(contents_here(), before);
     }
 }
@@ -435,7 +435,7 @@ TEST_F(FinishTest, TheReplacedCoefficientFileIsToldOfOnlyOnceTheSaveIsDone) {
     const char* const replaced = " ++> LOWDAT could not be read; a new one is written and the old one kept as LOWBAK\n";
     answers("\n");
     {
-        const testing::RenameFaults fault(4, 1, EIO);  // BREVDAT, after LOWBAK, LOWDAT and BREVBAK
+        const testing::RenameFaults fault(5, 1, EIO);  // BREVDAT, after the record, LOWBAK, LOWDAT and BREVBAK
         EXPECT_EQ(finish(-1983, 4, 0), -1);
     }
     EXPECT_EQ(JMPLOC, 1);

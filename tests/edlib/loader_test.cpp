@@ -1338,3 +1338,77 @@ TEST_F(LoaderTest, ImportOfAFileOfThe49LineLayoutGivesTheImageOfTheCurrentLayout
 
 }  // namespace
 }  // namespace brevant
+
+namespace brevant {
+namespace {
+
+// What the start did before the load (a save stopped half-way) is said once, after the title screen
+// and before the files are read: on the console under the heading of the load report with a pause,
+// and at the head of "DATUPWRN.stxt", where the findings of the load follow it instead of replacing
+// it. A silent console shows it without a pause.
+TEST_F(LoaderTest, NotesOfTheStartComeAfterTheTitleAndHeadTheLoadReport) {
+    const std::string note = " ++> A save stopped before it was done has been finished: BREVDAT is the new case.";
+    const std::string pause = " Press <RETURN> to continue: ";
+    struct Case {
+        const char* what;
+        float version;
+        bool findings;
+    };
+    for (const Case& c : {Case{"a clean file", kVersion, false}, Case{"an older file", 6.5f, true}}) {
+        SCOPED_TRACE(c.what);
+        ScratchDir dir;
+        capture_unit(SCREEN_UNIT);  // the scratch folder of the row before gave the units back
+        capture_unit(SILENT_UNIT);
+        auto w = clean_file();
+        set_word(w, 217, bits(c.version));
+        write_words("BREVDAT", w);
+        write_lowdat();
+        hold_start_notes({note});
+        ASSERT_FALSE(load("M\n\n" + std::string(40, '\n')));
+        EXPECT_EQ(JMPLOC, 0);
+        const std::string text = screen();
+        const auto title = text.find("Enter letter of selection: ");
+        const auto shown = text.find(note);
+        ASSERT_NE(shown, std::string::npos) << text;
+        EXPECT_LT(title, shown);
+        EXPECT_EQ(text.find(pause, shown), text.find('\n', shown) + 3) << text;  // a line of one blank, then the pause
+        EXPECT_EQ(count_of(text, note), 1u);
+        const std::string head = "\n\n" + kHeading + "\n\n" + note + "\n";
+        EXPECT_EQ(report().substr(0, head.size()), head) << report();
+        EXPECT_EQ(report().find("Version mismatch") != std::string::npos, c.findings) << report();
+
+        // Said once: the next load has nothing to say.
+        std::filesystem::remove(kLoadReportFile);
+        capture_unit(SCREEN_UNIT);
+        ASSERT_FALSE(load("M\n" + std::string(40, '\n')));
+        EXPECT_EQ(screen().find(note), std::string::npos);
+        EXPECT_EQ(report_exists(), c.findings);
+    }
+    {
+        SCOPED_TRACE("the input ends at the pause");
+        ScratchDir dir;
+        capture_unit(SCREEN_UNIT);  // the scratch folder of the row before gave the units back
+        capture_unit(SILENT_UNIT);
+        write_words("BREVDAT", clean_file());
+        write_lowdat();
+        hold_start_notes({note});
+        EXPECT_EQ(load("M\n"), 1);
+        EXPECT_NE(screen().find(note), std::string::npos);
+        EXPECT_NE(report().find(note), std::string::npos);
+    }
+    {
+        SCOPED_TRACE("a silent console");
+        ScratchDir dir;
+        capture_unit(SCREEN_UNIT);  // the scratch folder of the row before gave the units back
+        capture_unit(SILENT_UNIT);
+        write_words("BREVDAT", clean_file());
+        write_lowdat();
+        hold_start_notes({note});
+        ASSERT_FALSE(load("", 3));
+        EXPECT_EQ(JMPLOC, 3000);
+        EXPECT_NE(silent().find(kHeading + "\n\n" + note + "\n"), std::string::npos) << silent();
+    }
+}
+
+}  // namespace
+}  // namespace brevant

@@ -1,7 +1,14 @@
-// Host services: running a command, the settable clock and the timed wait.
+// Host services: running a command, the settable clock and the timed wait, the file operations of
+// a save and the stop that a test can put at any one of them.
 #include "platform/platform.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "test_support.h"
 
 namespace brevant::platform {
 namespace {
@@ -36,6 +43,65 @@ TEST(Platform, FixedLocalTime) {
     EXPECT_GE(now.year, 2024);
     EXPECT_GE(now.month, 1);
     EXPECT_LE(now.month, 12);
+}
+
+// Each operation of a save is one step: the creation, the write and the flush of a whole file, a
+// link, a rename, a removal, the flush of a folder.
+TEST(Platform, EveryFileOperationOfASaveIsOneStep) {
+    testing::ScratchDir dir;
+    stop_at_file_step(0);
+    EXPECT_EQ(write_new_file("F", std::string("abcdefgh"), 0640u), WriteResult::Done);
+    EXPECT_EQ(file_steps_taken(), 3);
+    EXPECT_EQ(testing::file_bytes("F"), "abcdefgh");
+    EXPECT_EQ(std::filesystem::status("F").permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    EXPECT_EQ(link_file("F", "G"), 0);
+    EXPECT_EQ(link_file("F", "G"), EEXIST);
+    EXPECT_EQ(rename_file("G", "H"), 0);
+    EXPECT_EQ(sync_file("H"), 0);
+    EXPECT_EQ(sync_folder("."), 0);
+    EXPECT_EQ(remove_file("H"), 0);
+    EXPECT_EQ(remove_file("H"), 0);  // nothing there is no error
+    EXPECT_EQ(file_steps_taken(), 10);
+    std::filesystem::create_directory("D");
+    EXPECT_NE(remove_file("D"), 0);  // never a folder
+    EXPECT_TRUE(std::filesystem::is_directory("D"));
+    EXPECT_EQ(write_new_file("D", std::string("x"), std::nullopt), WriteResult::NotCreated);
+}
+
+// A stop at a step ends the process there with the stop's status, the step not done; a write is
+// cut after the first half of its bytes.
+TEST(PlatformDeathTest, AStopAtAStepEndsTheProcessThere) {
+    struct Row {
+        int step;
+        bool exists;
+        const char* content;
+    };
+    for (const Row& row : {Row{1, false, ""}, Row{2, true, "abcd"}, Row{3, true, "abcdefgh"}}) {
+        SCOPED_TRACE(row.step);
+        testing::ScratchDir dir;
+        EXPECT_EXIT(
+            {
+                stop_at_file_step(row.step);
+                write_new_file("F", std::string("abcdefgh"), std::nullopt);
+                std::_Exit(0);
+            },
+            ::testing::ExitedWithCode(kStoppedAtFileStep), "");
+        EXPECT_EQ(std::filesystem::exists("F"), row.exists);
+        EXPECT_EQ(testing::file_bytes("F"), row.content);
+    }
+    testing::ScratchDir dir;
+    testing::put_file("F", "f");
+    EXPECT_EXIT(
+        {
+            stop_at_file_step(1);
+            rename_file("F", "G");
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(kStoppedAtFileStep), "");
+    EXPECT_EQ(testing::file_bytes("F"), "f");
+    EXPECT_FALSE(std::filesystem::exists("G"));
 }
 
 }  // namespace

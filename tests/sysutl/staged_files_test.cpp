@@ -11,6 +11,7 @@
 
 #include "records/data_image.h"
 #include "sysutl/record_io.h"
+#include "sysutl/save_journal.h"
 #include "sysutl/units.h"
 #include "test_support.h"
 
@@ -103,10 +104,13 @@ TEST(StagedFiles, ANameThatCannotTakeItsFileStopsTheWholeCommit) {
 
 // A rename that fails after every check (a mount point over the file: EBUSY; a failing device: EIO)
 // puts back every file the save had already replaced, and removes a file it had newly made: the
-// save changes no file, leaves no temporary and no kept copy, and names the file whose rename failed.
+// save changes no file, leaves no temporary, no kept copy and no record, and names the file whose
+// rename failed. The first rename puts the record of the save in place: when that one fails, the
+// save names the record and has touched nothing.
 TEST(StagedFiles, ARenameThatFailsPutsBackWhatTheSaveHadReplaced) {
+    const char* const named[] = {kSaveJournal, "A", "B  ", "C"};
     for (const int error : {EBUSY, EIO}) {
-        for (int failing = 1; failing <= 3; ++failing) {
+        for (int failing = 1; failing <= 4; ++failing) {
             SCOPED_TRACE("rename " + std::to_string(failing) + " error " + std::to_string(error));
             testing::ScratchDir dir;
             put_file("A", "old a");
@@ -116,7 +120,7 @@ TEST(StagedFiles, ARenameThatFailsPutsBackWhatTheSaveHadReplaced) {
             EXPECT_EQ(save.stage("B  ", bytes_of("new b")), StageResult::Staged);  // not there before
             EXPECT_EQ(save.stage("C", bytes_of("new c")), StageResult::Staged);
             const testing::RenameFaults fault(failing, 1, error);
-            EXPECT_EQ(save.commit(), std::string(failing == 1 ? "A" : failing == 2 ? "B  " : "C"));
+            EXPECT_EQ(save.commit(), std::string(named[failing - 1]));
             EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "C"}));
             EXPECT_EQ(file_bytes("A"), "old a");
             EXPECT_EQ(file_bytes("C"), "old c");
@@ -125,8 +129,10 @@ TEST(StagedFiles, ARenameThatFailsPutsBackWhatTheSaveHadReplaced) {
 }
 
 // When even the putting back fails (the device stays broken), no content is lost: the file that
-// could not be put back keeps its old content under its kept name, and no later save replaces that
-// file while the kept copy stands there (the message names the kept copy).
+// could not be put back keeps its old content under its kept name, and the record of the save stays
+// beside it. No later save writes anything while the record stands (the message names it), and
+// none replaces that file while its kept copy stands there (the message names the kept copy); the
+// next start puts the old file back and the case is whole again.
 TEST(StagedFiles, AFileThatCannotBePutBackKeepsItsOldContentBesideIt) {
     testing::ScratchDir dir;
     put_file("A", "old a");
@@ -135,16 +141,46 @@ TEST(StagedFiles, AFileThatCannotBePutBackKeepsItsOldContentBesideIt) {
         StagedSave save;
         EXPECT_EQ(save.stage("A", bytes_of("new a")), StageResult::Staged);
         EXPECT_EQ(save.stage("C", bytes_of("new c")), StageResult::Staged);
-        const testing::RenameFaults fault(2, 100, EIO);  // C's rename and every rename after it
+        const testing::RenameFaults fault(3, 100, EIO);  // C's rename and every rename after it
         EXPECT_EQ(save.commit(), "C");
     }
-    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "C"}));
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "BREVSAVE.brvjournal", "C"}));
+    EXPECT_EQ(file_bytes("A"), "new a");
     EXPECT_EQ(file_bytes("A.brvold"), "old a");
     EXPECT_EQ(file_bytes("C"), "old c");
-    StagedSave again;
-    EXPECT_EQ(again.stage("A", bytes_of("newer a")), StageResult::Staged);
-    EXPECT_EQ(again.commit(), "A.brvold");
+    {
+        StagedSave again;
+        EXPECT_EQ(again.stage("A", bytes_of("newer a")), StageResult::RecordStands);
+        EXPECT_EQ(again.stage("D", bytes_of("d")), StageResult::RecordStands);
+        EXPECT_EQ(again.commit(), "");
+    }
+    EXPECT_EQ(unfinished_save_record("A"), kSaveJournal);
     EXPECT_EQ(file_bytes("A.brvold"), "old a");
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "BREVSAVE.brvjournal", "C"}));
+
+    const std::string files[] = {"C", "A"};
+    const SaveRecovery r = recover_stopped_save(files);
+    EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Undone);
+    EXPECT_EQ(r.lines, std::vector<std::string>{
+                           " ++> A save stopped before it was done has been undone: C, A are as they were before it."});
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(file_bytes("A"), "old a");
+    EXPECT_EQ(file_bytes("C"), "old c");
+
+    // A kept copy without a record (nothing tells which save it belongs to) still stops a save of
+    // its file, naming it, and is named at the start.
+    put_file("A.brvold", "older a");
+    {
+        StagedSave again;
+        EXPECT_EQ(again.stage("A", bytes_of("newer a")), StageResult::Staged);
+        EXPECT_EQ(again.commit(), "A.brvold");
+    }
+    EXPECT_EQ(file_bytes("A"), "old a");
+    const SaveRecovery left = recover_stopped_save(files);
+    EXPECT_EQ(left.outcome, SaveRecovery::Outcome::Unresolved);
+    EXPECT_EQ(left.lines, (std::vector<std::string>{
+                              " ++> Files left by an earlier save stand beside the case: A.brvold is left as it is.",
+                              "     No save replaces a file while its kept copy (NAME.brvold) is there."}));
     EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "C"}));
 }
 
