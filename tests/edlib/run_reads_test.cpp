@@ -350,6 +350,20 @@ TEST_F(RunReadsProfile, TheProfileIsLookedUpWhereThePredicateSays) {
     }
 }
 
+// The checks refuse the table by page and item exactly where the run looks it up.
+TEST_F(RunReadsProfile, TheChecksRefuseTheTableWhereTheRunLooksItUp) {
+    const std::string refused =
+        " ++> Fatal Warning: Current profile depths (page 10, item 5) are equal at points 2 and 3";
+    for (const ProfileRow& row : profile_rows()) {
+        semi_in_current(10.0f);
+        chosen(row);
+        EXPECT_EQ(finding_named(run_input_findings(), refused), row.looks_up) << row.what;
+        semi_in_current(15.0f);
+        chosen(row);
+        EXPECT_FALSE(finding_named(run_input_findings(), refused)) << row.what << ", a sound table";
+    }
+}
+
 // ---- The codes and values that the hull models read -------------------------------------------
 
 class RunReadsCodes : public ::testing::Test {
