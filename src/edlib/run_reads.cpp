@@ -3,6 +3,7 @@
 
 #include "lowlib/current_profile.h"
 #include "lowlib/speed_spectra.h"
+#include "options/low_frequency_rows.h"
 #include "options/output_selection.h"
 #include "sysutl/captions.h"
 #include "sysutl/option_words.h"
@@ -106,6 +107,40 @@ bool regular_wave_drift_file_read(const Tpcm& t) {
 }
 bool wave_drift_file_read(const Tpcm& t) {
     return field_choosing(t, &Tpcm::LWVCOF, 1) != 0 && waves_on(t) && drift_forces_reported(t);
+}
+
+// A member-built hull's drag of the waves (DRAGF, and NB_DRAG_RAO for the regular waves) takes the
+// current along the waves at each level of its draft. With the current off the run looks up a
+// profile of its own (no current at any depth), not the case's; a ship or a disc buoy takes its
+// drag from the relative motions alone, and every section computes per attack angle. Counted are
+// the look-ups whose result a table of the report shows:
+// - Ib, the regular waves' absorption coefficients: with the wave drag in (LEGDRG 0), waves or not;
+// - IIIb and IVb, the mean absorption forces and their spectra, of a sea or a swell: the drag
+//   whether LEGDRG leaves it out of the other tables or not;
+// - IX, the net loads, and the net spectra when a source of theirs is asked for: with the wave
+//   drag in;
+// - the force spectra by attack angle (bit 27), down the low-frequency rows they hold (none without
+//   rows, none beyond 1000): the absorption rows of the sea and the swell on their own pages
+//   (VIIs), and with the wave drag in on the summed page, which comes with any page of the series.
+//   Without a page the series computes them for nothing.
+bool current_profile_looked_up(const Tpcm& t) {
+    if (t.LCURNT == 0 || !semi_like_type(t.VESTYP) || t.NUMBRV < 1) return false;
+    const bool drag = t.LEGDRG == 0;
+    if (drag && output_bit_on(t, kBitAbsorptionCoefficients)) return true;
+    if (!waves_on(t)) return false;
+    if (output_bit_on(t, kBitAbsorptionMeanForces) || output_bit_on(t, kBitAbsorptionSpectraByAngle)) return true;
+    if (drag && output_bit_on(t, kBitNetLoadTables)) return true;
+    if (!output_bit_on(t, kBitNetSpectralTables)) return false;
+    const bool net_spectra_source = output_bit_on(t, kBitReflectionSpectraByAngle) ||
+                                    (t.LCURNT == 1 && output_bit_on(t, kBitCurrentSpectraByAngle)) ||
+                                    (t.LWIND == 1 && output_bit_on(t, kBitWindSpectraByAngle));
+    if (drag && net_spectra_source) return true;
+    const Int rows = low_frequency_rows(t.BRV_PD_MIN(), t.BRVFRQ_DELTA);
+    if (rows < 1 || rows > kMaxAngleSpectrumRows) return false;
+    const bool summed_page = output_bit_on(t, kBitReflectionSpectraByFrequency) ||
+                             output_bit_on(t, kBitWindSpectraByFrequency) ||
+                             output_bit_on(t, kBitCurrentSpectraByFrequency);
+    return output_bit_on(t, kBitAbsorptionSpectraByFrequency) || (drag && summed_page);
 }
 
 bool user_raos_read(const Tpcm& t) {

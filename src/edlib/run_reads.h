@@ -53,6 +53,11 @@ bool swell_spectrum_file_read(const Tpcm& t);
 bool regular_wave_drift_file_read(const Tpcm& t);
 bool wave_drift_file_read(const Tpcm& t);
 
+// The run looks up the case's current at depths below the surface in its profile (GET_VCX_LOC: at
+// and below the first point of the profile, the table search and its interpolation) for a value the
+// report shows: the wave drag of a member-built hull in a current.
+bool current_profile_looked_up(const Tpcm& t);
+
 // The user RAO table of page 3 is read: by the wave-frequency responses of a wave system that is
 // on, which the drift and drag tables by attack angle, the net loads and their spectra ask for.
 bool user_raos_read(const Tpcm& t);

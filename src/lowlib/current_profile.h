@@ -11,7 +11,9 @@
 namespace brevant {
 
 inline constexpr Int kMaxProfilePoints = 101;
-// The current variation with depth (LCSTCR) that reads the profile from the user's file, and the file.
+// The current variations with depth (LCSTCR) that take the profile from the data image's short
+// table (DPTHI, VELI) and from the user's file, and the file.
+inline constexpr Int kProfileFromTable = 2;
 inline constexpr Int kProfileFromFile = 3;
 inline constexpr std::string_view kCurrentProfileFile = "CRNTPROF.txt";
 // Slots of the data image's own profile table (DPTHI, VELI).

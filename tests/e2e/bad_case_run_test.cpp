@@ -503,6 +503,58 @@ TEST(BadCaseRun, ValuesTheirFormulaCannotComputeWithAreRefusedBeforeTheRun) {
     }
 }
 
+// The current profile table of page 10 (words 462-471) with two equal depths. The member-built
+// hull's drag looks the current up at every level of its 25 m draft: equal depths at an end of the
+// table leave that look-up an interval of no width (below the last point, or at the first), refused
+// by page and item before the run. The sample ship never looks the profile up and runs; a step
+// inside the table is read as written.
+TEST(BadCaseRun, AProfileTableOfEqualEndDepthsIsRefusedWhereTheRunLooksItUp) {
+    const auto profile = [](std::vector<float> depths, std::vector<float> speeds) {
+        Words w = {{177, 2u}, {178, static_cast<std::uint32_t>(depths.size())}};  // LCSTCR table, NCURNT
+        for (std::size_t j = 0; j < depths.size(); ++j) {
+            w.push_back({462 + static_cast<int>(j), real_bits(depths[j])});  // DPTHI
+            w.push_back({467 + static_cast<int>(j), real_bits(speeds[j])});  // VELI
+        }
+        return w;
+    };
+    const Words last_two_equal = profile({10, 20, 20}, {1, 0, 0});
+    const Words first_two_equal = profile({10, 10, 20}, {1, 0.5f, 0});
+    const Words step_inside = profile({10, 20, 20, 30}, {1, 0.5f, 0.2f, 0});
+    const auto semi_with = [](const Words& more) {
+        Words w = member_built_hull();
+        w.insert(w.end(), more.begin(), more.end());
+        return w;
+    };
+    const char* const kLastTwo =
+        " ++> Fatal Warning: Current profile depths (page 10, item 5) are equal at points 2 and 3\n"
+        "     at an end of the table: no interval to interpolate in.";
+    const char* const kFirstTwo =
+        " ++> Fatal Warning: Current profile depths (page 10, item 5) are equal at points 1 and 2\n"
+        "     at an end of the table: no interval to interpolate in.";
+    const BadWords cases[] = {
+        {"semi-submersible, 10, 20, 20", semi_with(last_two_equal), kLastTwo},
+        {"semi-submersible, 10, 10, 20", semi_with(first_two_equal), kFirstTwo},
+        {"semi-submersible, a step inside: 10, 20, 20, 30", semi_with(step_inside), nullptr},
+        {"the sample ship, 10, 20, 20", last_two_equal, nullptr},
+        {"the sample ship, 10, 10, 20", first_two_equal, nullptr},
+    };
+    for (const BadWords& c : cases) {
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(c.words);
+        const ProgramResult r =
+            run_brevant(c.finding == nullptr ? std::string("E\n\n3\n") + std::string(40, '\n') : kExecute);
+        expect_outcome(r, c.finding, c.what);
+        if (c.finding != nullptr) {
+            EXPECT_EQ(r.out.find(kRunBanner), std::string::npos) << c.what;
+            EXPECT_FALSE(std::filesystem::exists("BREVOUT.stxt")) << c.what;
+        } else {
+            EXPECT_NE(r.out.find(kRunBanner), std::string::npos) << c.what;
+            EXPECT_EQ(r.out.find("report fields are NaN or Infinity"), std::string::npos) << c.what;
+        }
+    }
+}
+
 // A silent run (End of Session item 4) of a JONSWAP swell whose gamma the normalising integral does
 // not converge with stopped in the run on the integration's warning: it is refused before the run,
 // in "Diagnostics.stxt", by the swell page's item; no run starts. The swell's gamma 3.3 runs.

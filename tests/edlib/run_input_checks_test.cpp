@@ -654,6 +654,70 @@ TEST_F(RunInputChecksTest, ThePhantomWeight) {
                            " ++> Fatal Warning: Phantom weight value (word 483 of the data file) is not a finite number."});
 }
 
+// The profile table of page 10 where the run looks it up (a member-built hull in a current, its
+// regular-wave absorption table asked for): two equal depths at an end of the table, the interval the
+// look-up at and below the first point would pick, are refused by page and item; a step inside the
+// table, a falling table's step at its deep end, one point and the slots beyond the count pass.
+TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
+    const auto semi_in_current = [](std::vector<Real> depths, Int count) {
+        passing_ship();
+        Tpcm& t = TPCM;
+        t.VESTYP = 3;
+        t.LCURNT = 1;
+        t.CURSPD = 1.0f;
+        t.NUMBRV = 1;
+        t.BRVFLG = testing::bits({11});
+        t.LCSTCR = 2;
+        t.NCURNT = count;
+        for (std::size_t j = 0; j < depths.size(); ++j) t.DPTHI(static_cast<int>(j) + 1) = depths[j];
+    };
+    const auto equal_at = [](Int first) {
+        return std::vector<RunInputFinding>{
+            {" ++> Fatal Warning: Current profile depths (page 10, item 5) are equal at points " +
+                 std::to_string(first) + " and " + std::to_string(first + 1),
+             "     at an end of the table: no interval to interpolate in."}};
+    };
+    struct Row {
+        std::vector<Real> depths;
+        Int count;
+        Int picked;  // the first of the two equal depths refused, 0 none
+    };
+    const Row rows[] = {
+        {{10, 20, 20}, 3, 2},          {{10, 10, 20}, 3, 1},         {{10, 10}, 2, 1},
+        {{10, 20, 20, 30}, 4, 0},      {{10, 20, 30, 40, 40}, 5, 4}, {{10, 20, 30, 40, 40}, 7, 4},
+        {{10, 20, 20, 30, 40}, 2, 0},  {{10, 20, 20, 30, 40}, 3, 2}, {{20, 10, 10}, 3, 0},
+        {{20, 20, 10}, 3, 1},          {{10}, 1, 0},                 {{10, 10}, 0, 0},
+        {{0, 0, 10}, 3, 1},            {{10, 20, 30}, 3, 0},
+    };
+    for (const Row& r : rows) {
+        semi_in_current(r.depths, r.count);
+        const std::string what = ::testing::PrintToString(r.depths) + " count " + std::to_string(r.count);
+        if (r.picked == 0)
+            EXPECT_TRUE(run_input_findings().empty()) << what;
+        else
+            EXPECT_EQ(run_input_findings(), equal_at(r.picked)) << what;
+    }
+    // The same table where the run never looks it up, or takes no table.
+    const std::vector<std::pair<const char*, std::function<void()>>> unused = {
+        {"a ship", [] { TPCM.VESTYP = 1; }},
+        {"a disc buoy", [] { TPCM.VESTYP = 4; }},
+        {"no current", [] { TPCM.LCURNT = 0; }},
+        {"the power law", [] { TPCM.LCSTCR = 0; }},
+        {"no variation", [] { TPCM.LCSTCR = 1; }},
+        {"the profile file", [] { TPCM.LCSTCR = 3; }},
+        {"without the wave drag", [] { TPCM.LEGDRG = 1; }},
+        {"no attack angle", [] { TPCM.NUMBRV = 0; }},
+    };
+    for (const auto& [what, change] : unused) {
+        semi_in_current({10, 20, 20}, 3);
+        change();
+        EXPECT_TRUE(run_input_findings().empty()) << what;
+    }
+    // A depth that is not a number is refused as such, and only so.
+    semi_in_current({10, kNaN, 20}, 3);
+    EXPECT_EQ(heads(), std::vector<std::string>{not_finite("Current profile depths", 10, 5)});
+}
+
 // More rows of the speed and group spectra than they are written with: refused before the run.
 TEST_F(RunInputChecksTest, SpeedAndGroupSpectraOfTooManyRows) {
     const std::string refused = " ++> Fatal Warning: Frequency interval and minimum period (page 15, items 22";

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/deep_box_case.h"
+#include "core/semi_ring_case.h"
 #include "edlib/run_choice_checks.h"
 #include "edlib/run_file_checks.h"
 #include "edlib/run_input_checks.h"
@@ -219,6 +220,150 @@ TEST_F(RunReadsFiles, TheChecksLookForEachFileWhereTheRunReadsIt) {
     }
 }
 
+// ---- The current profile, against the run ------------------------------------------------------
+
+bool finding_named(const std::vector<RunInputFinding>& found, const std::string& head) {
+    return std::any_of(found.begin(), found.end(),
+                       [&head](const RunInputFinding& f) { return f.front().find(head) != std::string::npos; });
+}
+
+// A row sets up the deep-box case as the member-built semi-submersible of four columns and four
+// pontoons (20 m draft), in a current whose profile table of page 10 holds two equal depths at its
+// deep end (5, 10, 10 m): wherever the run looks the current up below 10 m, the interpolation divides
+// by the interval of no width between them, and where a table of the report shows the result, the
+// report's last guard names its NaN. So the run used the profile exactly when the guard speaks; the
+// same case with a sound table (5, 10, 15 m) gives a finite report, so the NaN is the table's.
+struct ProfileRow {
+    const char* what;
+    void (*choose)();  // on the semi-submersible in a current
+    bool looks_up;     // what the run does
+};
+
+void semi_in_current(Real deepest) {
+    fresh_case();
+    testing::shape_semi(TPCM, 4);
+    Tpcm& P = TPCM;
+    P.LCURNT = 1;
+    P.CURSPD = 1.0f;
+    P.CURHDG = 160.0f;
+    P.LCBARG = 0x777;
+    P.LCSTCR = 2;
+    P.NCURNT = 3;
+    const Real depths[3] = {5.0f, 10.0f, deepest};
+    const Real speeds[3] = {1.0f, 0.5f, 0.0f};
+    for (int j = 1; j <= 3; ++j) {
+        P.DPTHI(j) = depths[j - 1];
+        P.VELI(j) = speeds[j - 1];
+    }
+}
+
+// The row's choice, tidied as the last page tidies the output options.
+void chosen(const ProfileRow& row) {
+    row.choose();
+    tidy_output_bits_at_last_page(TPCM);
+}
+
+const std::vector<ProfileRow>& profile_rows() {
+    static const std::vector<ProfileRow> rows = {
+        {"Ib, the regular waves' absorption table", [] { TPCM.BRVFLG = bits({11}); }, true},
+        {"Ib without the wave drag", [] { TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({11}); }, false},
+        {"IIIb of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({13}); }, true},
+        {"IIIb of a sea, the wave drag left out of the report",
+         [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({13}); },
+         true},
+        {"IVb of a swell", [] { swell_on(); TPCM.BRVFLG = bits({14}); }, true},
+        {"IIIb and IVb without waves", [] { TPCM.BRVFLG = bits({13, 14}); }, false},
+        {"IX, the net loads of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({23}); }, true},
+        {"IX without the wave drag", [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({23}); }, false},
+        {"the absorption pages by attack angle (VIIs) of a sea, without the wave drag",
+         [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({10, 27}); },
+         true},
+        {"the summed page by attack angle of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({9, 27}); }, true},
+        {"the summed page without the wave drag",
+         [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({9, 27}); },
+         false},
+        {"the series by attack angle without a page", [] { testing::add_sea(); TPCM.BRVFLG = bits({27}); }, false},
+        {"the series beyond its 1000 rows, the net spectra of a sea",
+         [] { testing::add_sea(); TPCM.BRVFRQ_DELTA = 0.0002f; TPCM.BRVFLG = bits({4, 27}); },
+         true},
+        {"beyond its 1000 rows, without the wave drag",
+         [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFRQ_DELTA = 0.0002f; TPCM.BRVFLG = bits({4, 10, 27}); },
+         false},
+        {"the series without rows",
+         [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFRQ_DELTA = 0.0f; TPCM.BRVFLG = bits({10, 27}); },
+         false},
+        {"the reflection tables of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({1, 2, 3, 4}); }, false},
+        {"the current's own tables", [] { TPCM.BRVFLG = bits({20, 21, 22}); }, false},
+        {"no attack angle", [] { testing::add_sea(); TPCM.NUMBRV = 0; TPCM.BRVFLG = bits({11, 13, 23}); }, false},
+        {"no current",
+         [] { testing::add_sea(); TPCM.LCURNT = 0; TPCM.BRVFLG = bits({9, 10, 11, 13, 14, 23, 27}); },
+         false},
+        {"the box ship",
+         [] {
+             // The table's equal depths within the ship's 8 m draft.
+             fresh_case();
+             testing::add_sea();
+             current_on();
+             TPCM.LCSTCR = 2;
+             TPCM.NCURNT = 3;
+             for (int j = 1; j <= 3; ++j) {
+                 TPCM.DPTHI(j) = j == 1 ? 2.0f : 4.0f;
+                 TPCM.VELI(j) = j == 1 ? 1.0f : 0.0f;
+             }
+             TPCM.BRVFLG = bits({9, 10, 11, 13, 14, 23, 27});
+         },
+         false},
+    };
+    return rows;
+}
+
+class RunReadsProfile : public testing::DeepBoxRun {
+protected:
+    // The whole run; true when its last guard found NaN or Infinity in the report. A run that ends
+    // before its end for any other reason fails the row: it may have stopped before the look-up.
+    bool run_gives_nan() {
+        clear_captured(SILENT_UNIT);
+        const auto guard_spoke = [this] {
+            return silent().find("report fields are NaN or Infinity") != std::string::npos;
+        };
+        try {
+            BRVCOR();
+        } catch (const ProgramEnd&) {
+            EXPECT_TRUE(guard_spoke()) << "the run stopped before its end\n" << silent().substr(0, 4000);
+            return guard_spoke();
+        }
+        EXPECT_FALSE(guard_spoke());
+        return false;
+    }
+};
+
+TEST_F(RunReadsProfile, TheProfileIsLookedUpWhereThePredicateSays) {
+    for (const ProfileRow& row : profile_rows()) {
+        semi_in_current(10.0f);
+        chosen(row);
+        EXPECT_EQ(current_profile_looked_up(TPCM), row.looks_up) << row.what;
+        EXPECT_EQ(run_gives_nan(), row.looks_up) << row.what << "\n" << silent().substr(0, 4000);
+        if (!row.looks_up) continue;
+        semi_in_current(15.0f);
+        chosen(row);
+        EXPECT_FALSE(run_gives_nan()) << row.what << ", a sound table\n" << silent().substr(0, 4000);
+    }
+}
+
+// The checks refuse the table by page and item exactly where the run looks it up.
+TEST_F(RunReadsProfile, TheChecksRefuseTheTableWhereTheRunLooksItUp) {
+    const std::string refused =
+        " ++> Fatal Warning: Current profile depths (page 10, item 5) are equal at points 2 and 3";
+    for (const ProfileRow& row : profile_rows()) {
+        semi_in_current(10.0f);
+        chosen(row);
+        EXPECT_EQ(finding_named(run_input_findings(), refused), row.looks_up) << row.what;
+        semi_in_current(15.0f);
+        chosen(row);
+        EXPECT_FALSE(finding_named(run_input_findings(), refused)) << row.what << ", a sound table";
+    }
+}
+
 // ---- The codes and values that the hull models read -------------------------------------------
 
 class RunReadsCodes : public ::testing::Test {
@@ -231,11 +376,6 @@ protected:
         testing::store_deep_box_case();
     }
 };
-
-bool finding_named(const std::vector<RunInputFinding>& found, const std::string& head) {
-    return std::any_of(found.begin(), found.end(),
-                       [&head](const RunInputFinding& f) { return f.front().find(head) != std::string::npos; });
-}
 
 // The hull model of a member-built hull (semisubmersible 3, tension leg platform 5, caisson spar 6)
 // reads the phantom weight switch and its weight, but for the tension-leg programs (creators 14 and
