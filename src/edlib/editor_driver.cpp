@@ -2,7 +2,6 @@
 #include "edlib/editor_driver.h"
 
 #include <algorithm>
-#include <cstddef>
 
 #include "edlib/end_of_session.h"
 #include "edlib/finish.h"
@@ -107,12 +106,15 @@ const char* file_that_cannot_follow_the_save() {
 // and one with new edits rotates each back-up once.
 void keep_saved_case_as_loaded() {
     EditorSession& S = SESSION;
-    const Tpcm& saved = TPCM;
+    Tpcm& T = TPCM;
+    // The image as FINISH compared and stored it: the console unit at 0.
+    const Int console = T.EDUNIT;
+    T.EDUNIT = 0;
     Int unchanged = 1;
-    NOCHNG(unchanged, image_bytes(saved), word_span(S.COPIES.IOBUF), S.NTOGOQ);
+    NOCHNG(unchanged, image_bytes(static_cast<const Tpcm&>(T)), word_span(S.COPIES.IOBUF), S.NTOGOQ);
     if (unchanged == 0) S.IERR1 = 0;  // the data file was written
-    MOVCOM(S.NTOGOQ, image_bytes(saved), word_span(S.COPIES.IOBUF));
-    S.COPIES.IOBUF(static_cast<Int>(offsetof(Tpcm, EDUNIT) / 4 + 1)) = 0;  // stored with 0 there
+    MOVCOM(S.NTOGOQ, image_bytes(static_cast<const Tpcm&>(T)), word_span(S.COPIES.IOBUF));
+    T.EDUNIT = console;
     MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(S.COPIES.ILOBUF));
     // A save for a run writes the coefficient file whenever the load could not read it.
     S.IERR0 = 0;
