@@ -96,21 +96,49 @@ bool place_pending_echo() {
     return false;
 }
 
+// The file that could not take its name beside the case once an execute choice has saved it: the
+// run's pending echo, or the console a silent run is writing beside its name. Nullptr when both can.
+const char* file_that_cannot_follow_the_save() {
+    if (HCDONE != 0 && !can_be_replaced(kEchoFile)) return kEchoFile;
+    if (silent_console_waits_for_its_name() && !can_be_replaced(kSilentFileName)) return kSilentFileName;
+    return nullptr;
+}
+
+// After a save that the session goes on from, the saved images are the ones a later save compares
+// with, and the files are there to keep back-ups of: a second save of the same case writes nothing,
+// and one with new edits rotates each back-up once.
+void keep_saved_case_as_loaded() {
+    EditorSession& S = SESSION;
+    Tpcm& T = TPCM;
+    // The image as FINISH compared and stored it: the console unit at 0.
+    const Int console = T.EDUNIT;
+    T.EDUNIT = 0;
+    Int unchanged = 1;
+    NOCHNG(unchanged, image_bytes(static_cast<const Tpcm&>(T)), word_span(S.COPIES.IOBUF), S.NTOGOQ);
+    if (unchanged == 0) S.IERR1 = 0;  // the data file was written
+    MOVCOM(S.NTOGOQ, image_bytes(static_cast<const Tpcm&>(T)), word_span(S.COPIES.IOBUF));
+    T.EDUNIT = console;
+    MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(S.COPIES.ILOBUF));
+    // A save for a run writes the coefficient file whenever the load could not read it.
+    S.IERR0 = 0;
+}
+
 // Ends the edit through FINISH; true when the session is over (after an execute choice, with the
 // case saved), false when the user backed out or the save failed and the last page is to be shown
 // again with the session as it was.
 bool end_of_edit() {
     EditorSession& S = SESSION;
     Tpcm& T = TPCM;
-    if (T.LBACK == NAV_EXECUTE && HCDONE != 0 && !can_be_replaced(kEchoFile)) {
-        // The run's echo could not take its place beside the saved case (a folder holds its name):
-        // nothing is saved, and the page comes back as for an echo that could not be written (a
-        // silent run's on the screen, where it was chosen).
+    if (const char* in_the_way = file_that_cannot_follow_the_save(); T.LBACK == NAV_EXECUTE && in_the_way != nullptr) {
+        // The run's echo, or a silent run's console, could not take its place beside the saved case
+        // (a folder, a locked file or a mount point holds its name): nothing is saved, and the page
+        // comes back as for an echo that could not be written (a silent run's on the screen, where
+        // it was chosen).
         drop_pending_echo();
         SAVEDATA = 0;
-        report_access_error(S.EDPRG.view(), kEchoFile, T.EDUNIT);
+        report_access_error(S.EDPRG.view(), in_the_way, T.EDUNIT);
         if (T.EDUNIT == SILENT_UNIT) {
-            silent_run_not_saved(S.EDPRG.view(), kEchoFile);
+            silent_run_not_saved(S.EDPRG.view(), in_the_way);
             T.EDUNIT = SCREEN_UNIT;
         }
         T.LBACK = 0;
@@ -153,15 +181,23 @@ bool end_of_edit() {
         }
         return false;
     }
-    // The case is saved for the run: its echo takes its place beside it.
+    // The case is saved for the run: what a later save compares with is now the saved case.
     set_case_saved_for_run(true);
-    if (!place_pending_echo()) {
-        if (T.EDUNIT != SILENT_UNIT) ACERR(S.EDPRG.view(), kEchoFile, T.EDUNIT);
-        // The case is saved: the silent run names the file on the screen and ends.
-        report_access_error(S.EDPRG.view(), kEchoFile, T.EDUNIT);
-        silent_run_not_saved(S.EDPRG.view(), kEchoFile, true);
-    }
-    return true;
+    keep_saved_case_as_loaded();
+    // Its echo takes its place beside it, then a silent run's console takes its name: the run starts.
+    // Each was found able to before the save; a rename that still fails (a device error) stops the
+    // run before it starts, with the case saved.
+    const bool echo_placed = place_pending_echo();
+    if (echo_placed && (T.EDUNIT != SILENT_UNIT || place_silent_console())) return true;
+    const char* failed = echo_placed ? kSilentFileName : kEchoFile;
+    report_access_error(S.EDPRG.view(), failed, T.EDUNIT);
+    // A silent run with nothing unsaved ends here, naming the file on the screen.
+    if (T.EDUNIT == SILENT_UNIT) silent_run_not_saved(S.EDPRG.view(), failed, true);
+    // The page comes back: the next execute writes its echo anew and finds nothing left to save.
+    drop_pending_echo();
+    set_case_saved_for_run(false);
+    T.LBACK = 0;
+    return false;
 }
 
 }  // namespace

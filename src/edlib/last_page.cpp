@@ -174,11 +174,10 @@ bool start_echo_walk() {
 
 void silent_run_not_saved(std::string_view EDPRG_OF_CALLER, std::string_view FILE, bool CASE_SAVED) {
     Tpcm& T = TPCM;
-    const std::string lost = close_silent_console();
+    drop_silent_console();
     // Standard error first: the pause below may meet the end of the input.
     std::cout.flush();
     write_record(kStandardErrorUnit, " ++> The silent run cannot start: \"" + name_on_disk(FILE) + "\" cannot be written.");
-    say_what_the_silent_file_lacks(lost);
     report_access_error(EDPRG_OF_CALLER, FILE, SCREEN_UNIT);
     undo_silent_run_settings(T);
     if (CASE_SAVED || !case_has_unsaved_edits()) throw ProgramEnd{1, true};

@@ -17,11 +17,10 @@ void BRVFIN(std::string_view PAGE);
 inline constexpr const char* kEchoFile = "BREVIN.stxt";
 inline constexpr const char* kPendingEchoFile = "BREVIN.stxt.brvtmp";  // staged_name(kEchoFile)
 
-// A silent run chosen on the End of Session page whose save or echo FILE could not be written or put
-// in place (the access error of EDPRG and FILE is in "Diagnostics.stxt" already): nobody reads that
-// file at the page, so the file is closed, standard error says that the run cannot start and names
-// FILE (or, when "Diagnostics.stxt" could not take its messages, gives them), and the screen shows
-// the access error with its pause. The silent run's own settings are undone. With edits that no
+// A silent run chosen on the End of Session page whose save, echo or console FILE could not be
+// written or put in place: the run never starts and nothing sends the user to its console, so that
+// console goes (an earlier "Diagnostics.stxt" stays whole), standard error says that the run cannot
+// start and names FILE, and the screen shows the access error with its pause. The silent run's own settings are undone. With edits that no
 // save has kept the call returns, and the caller sets the console back to the screen and shows the
 // End of Session page with the edits; with nothing unsaved (CASE_SAVED: the save was done before
 // FILE failed) the program ends here with status 1. The end of the input at the pause ends it too.

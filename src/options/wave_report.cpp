@@ -87,6 +87,14 @@ void close_report(const Report& r) {
     report_access_error(kCaller, kReportFile, r.console);
 }
 
+// A report its spectra cut short (their message has been given) is no report: the pages written so
+// far go with their temporary, and an earlier report stays whole under its name.
+void abandon_report(const Report& r) {
+    if (!r.to_file) return;
+    close_unit(r.unit);
+    drop_staged_file(kReportFile);
+}
+
 // A report cut short by an end of the program leaves no temporary behind.
 struct ReportFileGuard {
     const Report& r;
@@ -516,14 +524,17 @@ void WAVOUT() {
             write_record(r.console, "");
             write_record(r.console, " ++> At least two wave periods are needed for the wave spectra");
             PRSRET(r.console, KBD_UNIT, P.LBACK);
-        } else {
-            r.CWAV = sea_spectrum_caption(P.WAVTYP, r.LENWAV);
-            r.CWAV2 = P.LSPRED == 0 ? "; Long-crested seas" : "; Short-crested seas";
-            if ((!r.sea || sea_spectrum(r)) && (!r.swell || swell_spectrum(r))) {
-                spectra_page(r);
-                group_page(r);
-            }
+            abandon_report(r);
+            return;
         }
+        r.CWAV = sea_spectrum_caption(P.WAVTYP, r.LENWAV);
+        r.CWAV2 = P.LSPRED == 0 ? "; Long-crested seas" : "; Short-crested seas";
+        if ((r.sea && !sea_spectrum(r)) || (r.swell && !swell_spectrum(r))) {
+            abandon_report(r);
+            return;
+        }
+        spectra_page(r);
+        group_page(r);
     }
     close_report(r);
 }

@@ -9,7 +9,9 @@ namespace brevant {
 
 // Writes the wave report (called from the End of Session page, which is drawn again afterwards).
 // Fills the grid, the spectra and the peak values of WAVCOM and sets LBACK; every other word of the
-// case stays as it was, whatever the report meets (a range message returns to the caller).
+// case stays as it was, whatever the report meets (a range message returns to the caller). A
+// report on file that cannot be finished (a message about its spectra) leaves an earlier
+// "WAVEOUT.stxt" as it was: the file takes its name only once every page is written.
 void WAVOUT();
 
 // Group speed of a regular wave of circular frequency W and wave number WVK in water of depth

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <thread>
@@ -66,6 +67,17 @@ bool file_is_locked(const std::string& path) {
     if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &st) != 0) return false;
     constexpr auto kLocked = static_cast<decltype(st.stx_attributes)>(STATX_ATTR_IMMUTABLE | STATX_ATTR_APPEND);
     return (st.stx_attributes & st.stx_attributes_mask & kLocked) != 0;
+}
+
+bool is_mount_point(const std::string& path) {
+    struct statx st {};
+    if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &st) != 0) return false;
+    if ((st.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) != 0) return (st.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
+    const std::filesystem::path parent_path = std::filesystem::path(path).parent_path();
+    const std::string folder = parent_path.empty() ? std::string(".") : parent_path.string();
+    struct statx parent {};
+    if (::statx(AT_FDCWD, folder.c_str(), 0, STATX_BASIC_STATS, &parent) != 0) return false;
+    return st.stx_dev_major != parent.stx_dev_major || st.stx_dev_minor != parent.stx_dev_minor;
 }
 
 bool folder_takes_renames(const std::string& path) {

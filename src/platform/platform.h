@@ -25,6 +25,11 @@ void ignore_file_size_signal();
 // system cannot say.
 bool file_is_locked(const std::string& path);
 
+// True when PATH is the root of a mount (a file or a folder mounted over that name): no rename can
+// replace it, whatever the file system beneath allows. Where the kernel does not say, a mount point
+// is told by its device, which differs from its folder's. False for a name that is not there.
+bool is_mount_point(const std::string& path);
+
 // True when new names can be made in the folder PATH and its names renamed over and removed: false
 // for a folder marked append-only or immutable (whatever the mode bits, root included), one on a
 // read-only file system, or one whose mode bits deny this process.

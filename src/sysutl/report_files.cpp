@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "sysutl/error_exits.h"
+#include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -41,11 +42,15 @@ bool open_new_file(std::string_view HFILE, Int IUNIT) {
 }
 
 bool open_silent_console(std::string_view CALFIL) {
-    if (open_new_file(kSilentFileName, SILENT_UNIT)) return true;
+    // A case folder that takes no renames could never give the file its name (nor save the case for
+    // the run): it is named, as every other item names it, before anything is written.
+    const std::string folder = folder_refusing_renames(kSilentFileName);
+    if (folder.empty() && can_be_replaced(kSilentFileName) && open_silent_console_beside_its_name()) return true;
     // Standard error first: the pause below may meet the end of the input.
     constexpr Int kStandardErrorUnit = 0;
-    write_record(kStandardErrorUnit, kSilentFileNotMadeMessage);
-    report_access_error(CALFIL, kSilentFileName, SCREEN_UNIT);
+    write_record(kStandardErrorUnit, folder.empty() ? std::string(kSilentFileNotMadeMessage)
+                                                    : " ++> The silent run cannot start: \"" + folder + "\" cannot be written.");
+    report_access_error(CALFIL, folder.empty() ? std::string(kSilentFileName) : folder, SCREEN_UNIT);
     return false;
 }
 

@@ -28,9 +28,13 @@ bool open_new_file(std::string_view HFILE, Int IUNIT);
 inline constexpr const char* kSilentFileNotMadeMessage =
     " ++> The silent run cannot start: \"Diagnostics.stxt\" cannot be created.";
 
-// Opens the silent run's console, "Diagnostics.stxt" on unit 41, as a new file. When it cannot be
-// made, the silent run has nowhere to write: the line above on standard error, then the access
-// error of CALFIL on the screen with its pause (nobody would see the file's own messages), and false.
+// Opens the silent run's console, "Diagnostics.stxt" on unit 41, as a new file written beside its
+// name (open_silent_console_beside_its_name): the file of an earlier silent run stays whole until
+// this one's messages take its name. When it cannot be made or could not take the name (a folder,
+// a locked file or a mount point of that name), the silent run has nowhere to write: the line above
+// on standard error, then the access error of CALFIL on the screen with its pause (nobody would see
+// the file's own messages), and false. A case folder that takes no renames is named instead, in
+// both, by its full path ending in "/".
 bool open_silent_console(std::string_view CALFIL);
 
 // Closes IUNIT keeping its file. A close that fails, or a flush of the last records that fails, is

@@ -50,7 +50,7 @@ bool can_be_replaced(std::string_view name) {
     std::error_code ec;
     const fs::file_status st = fs::symlink_status(file, ec);
     if (ec || !fs::exists(st)) return true;
-    return !fs::is_directory(st) && !platform::file_is_locked(file);
+    return !fs::is_directory(st) && !platform::file_is_locked(file) && !platform::is_mount_point(file);
 }
 
 std::string unfinished_save_record(std::string_view name) {

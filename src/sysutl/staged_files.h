@@ -35,8 +35,8 @@ std::string folder_refusing_renames(std::string_view name);
 bool write_protected(std::string_view name);
 
 // Whether a file renamed over NAME would take its place: nothing stands there, or a file that may be
-// replaced. A folder of that name, or a file the file system has locked (immutable, append-only),
-// cannot be.
+// replaced. A folder of that name, a file the file system has locked (immutable, append-only), or a
+// file or folder mounted over that name, cannot be.
 bool can_be_replaced(std::string_view name);
 
 // The record of a save that was not finished (kSaveJournal) in the folder of NAME, as a message

@@ -11,6 +11,7 @@
 
 #include "platform/platform.h"
 #include "sysutl/program_end.h"
+#include "sysutl/staged_files.h"
 #include "sysutl/report_field_guard.h"
 
 namespace brevant {
@@ -28,6 +29,8 @@ struct UnitState {
 constexpr std::size_t kSilentTailKept = 64 * 1024;
 std::string silent_tail;
 unsigned long long silent_written = 0;
+// True while unit 41 writes beside "Diagnostics.stxt", the name not yet taken.
+bool silent_beside_its_name = false;
 
 void note_silent_text(std::string_view text, bool line_end) {
     silent_tail.append(text);
@@ -181,8 +184,39 @@ bool open_unit(Int unit, const std::string& path, UnitMode mode) {
     if (unit == SILENT_UNIT) {
         silent_tail.clear();
         silent_written = 0;
+        silent_beside_its_name = false;
     }
     return true;
+}
+
+bool open_silent_console_beside_its_name() {
+    if (open_unit(SILENT_UNIT, staged_name(kSilentFileName), UnitMode::Write)) {
+        silent_beside_its_name = true;
+        return true;
+    }
+    drop_staged_file(kSilentFileName);
+    return false;
+}
+
+bool silent_console_waits_for_its_name() { return silent_beside_its_name && unit_is_open(SILENT_UNIT); }
+
+bool place_silent_console() {
+    if (!silent_console_waits_for_its_name()) return true;
+    UnitState& st = table()[SILENT_UNIT];
+    if (!st.file) return true;  // captured by a test: no file to name
+    st.file->flush();
+    if (!can_be_replaced(kSilentFileName) || platform::rename_file(st.path, kSilentFileName) != 0) return false;
+    // The open file is the one renamed: its records go on under the new name.
+    st.path = kSilentFileName;
+    silent_beside_its_name = false;
+    return true;
+}
+
+void drop_silent_console() {
+    const bool beside = silent_console_waits_for_its_name();
+    close_unit(SILENT_UNIT);
+    if (beside) drop_staged_file(kSilentFileName);
+    silent_beside_its_name = false;
 }
 
 std::string close_silent_console() {
@@ -191,11 +225,24 @@ std::string close_silent_console() {
     if (it == t.end() || !it->second.file) return {};
     it->second.file->flush();
     const std::string path = it->second.path;
+    const bool beside = silent_beside_its_name;
+    silent_beside_its_name = false;
     const bool all_written = close_unit(SILENT_UNIT);
+    if (beside && !place_staged_file(kSilentFileName)) {
+        // The messages have no file under the name the user is sent to: all of them are lacking.
+        std::string text = silent_tail;
+        if (silent_written > text.size()) {
+            // The kept text starts inside a line: from the next whole one.
+            const std::size_t line_end = text.find('\n');
+            if (line_end != std::string::npos) text.erase(0, line_end + 1);
+        }
+        if (text.empty() || text.back() != '\n') text.push_back('\n');
+        return text;
+    }
     if (all_written) return {};
     // The file holds what reached the disk; the rest, from the start of its first line, is what it lacks.
     std::error_code ec;
-    const auto on_disk = static_cast<unsigned long long>(std::filesystem::file_size(path, ec));
+    const auto on_disk = static_cast<unsigned long long>(std::filesystem::file_size(beside ? kSilentFileName : path, ec));
     const unsigned long long held = ec || on_disk > silent_written ? 0 : on_disk;
     const unsigned long long lacking = silent_written - held;
     if (lacking == 0) return {};  // every byte reached the file: only the close itself failed
@@ -252,6 +299,8 @@ void flush_all_units() {
 
 void close_all_units() {
     std::cout.flush();
+    // A silent console that never took its name was pointed to by nothing: an earlier file stays.
+    if (silent_console_waits_for_its_name()) drop_silent_console();
     std::vector<Int> units;
     for (auto& [unit, st] : table())
         if (st.file) units.push_back(unit);

@@ -56,9 +56,24 @@ enum class UnitMode { Read, Write, Append };
 bool open_unit(Int unit, const std::string& path, UnitMode mode);
 // Closes a file unit. False when the data could not be written out.
 bool close_unit(Int unit);
-// Closes the silent run's file "Diagnostics.stxt" (unit 41). Empty when it took every record written
-// to it (or was not open); else the records it lacks (a full disk, a file-size limit), one a line
-// from the first that did not reach it (at most the last 64 KiB of them).
+// Opens the silent run's console (unit 41) beside its name, on staged_name("Diagnostics.stxt"): the
+// file of an earlier silent run stays whole until this one's messages are what the user is sent to
+// (close_silent_console) or the run starts (place_silent_console). False, with nothing left behind,
+// when the file cannot be made.
+bool open_silent_console_beside_its_name();
+// Whether unit 41 is open beside its name, the name not yet taken.
+bool silent_console_waits_for_its_name();
+// Gives the open console of a silent run that starts its name, "Diagnostics.stxt"; its records go
+// on into it. True when done, or when there is nothing waiting for the name; false when the rename
+// fails (the console is still open beside the name).
+bool place_silent_console();
+// Closes the console of a silent run that never started and that nothing points to: its file goes,
+// and an earlier "Diagnostics.stxt" stays whole. A console that has its name is only closed.
+void drop_silent_console();
+// Closes the silent run's file "Diagnostics.stxt" (unit 41), giving it its name when it waits beside
+// it: every caller then points the user to the file. Empty when it took every record written to it
+// (or was not open); else the records it lacks (a full disk, a file-size limit, a name it could not
+// take), one a line from the first that did not reach it (at most the last 64 KiB of them).
 std::string close_silent_console();
 bool unit_is_open(Int unit);
 // Rewinds a file unit opened for reading.

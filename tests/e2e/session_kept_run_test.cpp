@@ -199,6 +199,9 @@ TEST(SessionKept, FailedDumpKeepsTheEarlierDump) {
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
 }
 
+// The messages of an earlier silent run, which a silent run that does not start leaves as they are.
+constexpr const char* kEarlierDiagnostics = " the messages of the last silent run\n";
+
 // The line on standard error of a silent run whose save or echo FILE cannot be written.
 std::string cannot_start_line(const std::string& file) {
     return " ++> The silent run cannot start: \"" + file + "\" cannot be written.\n";
@@ -264,6 +267,9 @@ TEST(SessionKept, ASilentRunThatCannotSaveGivesTheSessionBackToTheScreen) {
             // The report on the screen: the silent run sets its file, and must set it back.
             edit_on_disk({{109, 6}});  // IUNIT
             const std::string before = file_bytes("BREVDAT");
+            // The messages of the last silent run: nothing sends the user to a run that never
+            // started, so they stay as they were.
+            put_file("Diagnostics.stxt", kEarlierDiagnostics);
             if (o.kind == SilentObstacle::Folder) fs::create_directories(std::string(o.obstacle) + "/inside");
             if (o.kind == SilentObstacle::Locked && !fs::exists(o.obstacle)) put_file(o.obstacle, " kept\n");
             if (o.kind == SilentObstacle::ReadOnly) fs::permissions(o.obstacle, fs::perms::owner_read);
@@ -293,8 +299,7 @@ TEST(SessionKept, ASilentRunThatCannotSaveGivesTheSessionBackToTheScreen) {
                 EXPECT_NE(r.out.find("This action will result in the loss of data changes", error), std::string::npos);
             }
             EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
-            EXPECT_NE(file_bytes("Diagnostics.stxt").find("     File name: " + named), std::string::npos)
-                << file_bytes("Diagnostics.stxt");
+            EXPECT_EQ(file_bytes("Diagnostics.stxt"), kEarlierDiagnostics);
             EXPECT_EQ(temporaries_in(listing_here()), std::vector<std::string>{});
             if (o.kind == SilentObstacle::ReadOnly) fs::permissions(o.obstacle, fs::perms::owner_all);
             if (t.saved) {
@@ -312,18 +317,18 @@ TEST(SessionKept, ASilentRunThatCannotSaveGivesTheSessionBackToTheScreen) {
 }
 
 // A silent run on a full disk (here a file-size limit of 0: no file can take a byte) cannot write its
-// messages to "Diagnostics.stxt": standard error does not send the user to that empty file but gives
-// the messages themselves, whether the run stops on a fatal finding (the new case has no water
-// depth) or on its echo, which cannot be written either (its line naming the file comes first).
+// messages to "Diagnostics.stxt". Stopped by a fatal finding (the new case has no water depth), it
+// does not send the user to that empty file: standard error gives the messages themselves. Stopped
+// by its echo, which cannot be written either, it never started: standard error names the echo, the
+// screen gives the access error, and the earlier "Diagnostics.stxt" stays as it was.
 TEST(SessionKept, ASilentRunWhoseDiagnosticsFileIsFullSaysItsMessagesOnStandardError) {
     struct Case {
         const char* what;
         bool fatal;         // the new case, with its fatal finding; else the sample
-        const char* in_err;  // a message standard error must hold
     };
     const Case cases[] = {
-        {"fatal finding", true, " ++> Fatal Warning: The water depth is nonpositive."},
-        {"echo that cannot be written", false, "     File name: BREVIN.stxt"},
+        {"fatal finding", true},
+        {"echo that cannot be written", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -333,15 +338,20 @@ TEST(SessionKept, ASilentRunWhoseDiagnosticsFileIsFullSaysItsMessagesOnStandardE
         } else {
             copy_sample();
         }
+        put_file("Diagnostics.stxt", kEarlierDiagnostics);
         const std::string before = file_bytes("BREVDAT");
         const ProgramResult r = run_under_file_size_limit("M\nL\n4\n\n", 0, false, "", 0).result;
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(file_bytes("Diagnostics.stxt"), "");
         EXPECT_EQ(r.err.find("see \"Diagnostics.stxt\""), std::string::npos) << r.err;
-        // The echo's line names its file first; a fatal finding's line would point to the file.
-        const std::string first = c.fatal ? std::string() : cannot_start_line("BREVIN.stxt");
-        EXPECT_EQ(r.err.rfind(first + kSilentFileLackedMessage + "\n", 0), 0u) << r.err;
-        EXPECT_NE(r.err.find(c.in_err), std::string::npos) << r.err;
+        if (c.fatal) {
+            EXPECT_EQ(file_bytes("Diagnostics.stxt"), "");
+            EXPECT_EQ(r.err.rfind(std::string(kSilentFileLackedMessage) + "\n", 0), 0u) << r.err;
+            EXPECT_NE(r.err.find(" ++> Fatal Warning: The water depth is nonpositive."), std::string::npos) << r.err;
+        } else {
+            EXPECT_EQ(file_bytes("Diagnostics.stxt"), kEarlierDiagnostics);
+            EXPECT_EQ(r.err, cannot_start_line("BREVIN.stxt"));
+            EXPECT_NE(r.out.find("     File name: BREVIN.stxt"), std::string::npos) << r.out;
+        }
         EXPECT_EQ(file_bytes("BREVDAT"), before);
         EXPECT_EQ(temporaries_in(listing_here()), std::vector<std::string>{});
     }
@@ -443,6 +453,64 @@ ProgramResult run_with_failing_rename(const std::string& answers, int failing) {
                            " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
 }
 
+// Runs the program as run_brevant does, with NAME a mount point: the program is told so when it
+// asks, and a rename over it fails (EBUSY), as a file mounted over that name makes it.
+ProgramResult run_with_mount_point(const std::string& answers, const std::string& name) {
+    return run_brevant(answers, 60,
+                       std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' BREVANT_TEST_MOUNT_POINT='" + name +
+                           "' ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
+}
+
+// A file mounted over the name a last write must replace is found before anything is written or
+// rotated: the save of item 1, the run of item 3 or 4 (its echo "BREVIN.stxt", or the console
+// "Diagnostics.stxt" of a silent run), the wave report. The message names the file, the End of
+// Session page comes back with the edit (leaving warns of its loss), no run starts, and every file
+// is as it was, the mounted one and the earlier reports included, no temporary left. A silent run
+// says on standard error that it cannot start.
+TEST(SessionKept, AMountPointOverAFileIsFoundBeforeAnythingIsWritten) {
+    struct Case {
+        const char* what;
+        const char* choice;   // on the End of Session page, after the edit of the water depth
+        const char* mounted;  // the name mounted over
+        const char* caption;
+        const char* file;     // as the message gives it
+        const char* err;      // standard error
+    };
+    const Case cases[] = {
+        {"save, BREVDAT", "1\n\n", "BREVDAT", "BrevEdit    ", "BREVDAT     ", ""},
+        {"save, LOWBAK", "1\n\n", "LOWBAK", "BrevEdit    ", "LOWBAK      ", ""},
+        {"run, BREVIN.stxt", "3\n\n", "BREVIN.stxt", "BrevEdit    ", "BREVIN.stxt", ""},
+        {"silent run, BREVIN.stxt", "4\n\n", "BREVIN.stxt", "BrevEdit    ", "BREVIN.stxt",
+         " ++> The silent run cannot start: \"BREVIN.stxt\" cannot be written.\n"},
+        {"silent run, Diagnostics.stxt", "4\n\n", "Diagnostics.stxt", "Fintop", "Diagnostics.stxt",
+         " ++> The silent run cannot start: \"Diagnostics.stxt\" cannot be created.\n"},
+        {"wave report, WAVEOUT.stxt", "6\n\n", "WAVEOUT.stxt", "WAVEOUT", "WAVEOUT.stxt", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        // A coefficient file the load cannot read is written by every save, with its back-ups.
+        put_file("LOWDAT", file_bytes("LOWDAT").substr(0, 100));
+        put_file("LOWBAK", " an older coefficient file\n");
+        put_file("BREVIN.stxt", " an earlier echo\n");
+        put_file("WAVEOUT.stxt", " an earlier wave report\n");
+        put_file("Diagnostics.stxt", kEarlierDiagnostics);
+        const auto before = tree_here();
+        const ProgramResult r = run_with_mount_point(std::string("M\nJ1\n4\n777\nL\n") + c.choice + "2\n\n", c.mounted);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, c.err);
+        const auto error = r.out.find(std::string(" ++> File not found or file access error in ") + c.caption +
+                                      "\n     File name: " + c.file + "\n");
+        ASSERT_NE(error, std::string::npos) << r.out;
+        const auto pause = r.out.find("Press <RETURN> to continue: ", error);
+        EXPECT_NE(r.out.find("End of Session", pause), std::string::npos);
+        EXPECT_NE(r.out.find("This action will result in the loss of data changes", pause), std::string::npos);
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        EXPECT_EQ(tree_here(), before);
+    }
+}
+
 // A rename of the save that fails after every check (here each of the seven in turn: the record of
 // the save, "LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT") puts back what the save
 // had already renamed: the message names the file, the page comes back with the edit and every file
@@ -488,23 +556,60 @@ TEST(SessionKept, ARenameThatFailsLeavesNoHalfDoneSave) {
     }
 }
 
-// The echo of a silent run whose rename fails once the case is saved (the fourth rename of the run,
-// after the record of the save, "BREVBAK" and "BREVDAT"): nothing is unsaved, so the program ends with status 1 after
-// naming the file on standard error and on the screen; the case stays saved, no temporary stays.
-TEST(SessionKept, ASilentRunWhoseEchoCannotTakeItsPlaceAfterTheSaveEndsNamingIt) {
-    testing::ScratchDir dir;
-    copy_sample();
-    const std::string before = file_bytes("BREVDAT");
-    const ProgramResult r = run_with_failing_rename("M\nJ1\n4\n777\nL\n4\n\n", 4);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, cannot_start_line("BREVIN.stxt"));
-    const auto error = r.out.find(" ++> File not found or file access error in BrevEdit    \n     File name: BREVIN.stxt\n");
-    ASSERT_NE(error, std::string::npos) << r.out;
-    EXPECT_EQ(r.out.find("End of Session", error), std::string::npos);
-    EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
-    EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
-    EXPECT_EQ(file_bytes("BREVBAK"), before);
-    EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "Diagnostics.stxt", "LOWDAT"}));
+// A rename that fails once the case is saved for a run (a device error: every name was found able to
+// take its file before the save): the echo's (the fourth rename, after the record of the save,
+// "BREVBAK" and "BREVDAT") or a silent run's console's (the fifth). The run does not start and the message names the file. An
+// interactive run comes back to the End of Session page with the case saved: leaving asks nothing,
+// and executing again writes no file but the echo, rotating no back-up. A silent run, with nothing
+// unsaved, ends with status 1 after naming the file on standard error and on the screen; the
+// messages of the last silent run stay as they were. No temporary stays.
+TEST(SessionKept, ARenameThatFailsAfterTheSaveStopsTheRunWithTheCaseSaved) {
+    struct Case {
+        const char* what;
+        const char* answers;
+        int failing;
+        const char* named;
+        int status;
+        Files files;
+    };
+    const Case cases[] = {
+        {"interactive, then leave", "M\nJ1\n4\n777\nL\n3\n\n2\n", 4, "BREVIN.stxt", 0,
+         {"BREVBAK", "BREVDAT", "Diagnostics.stxt", "LOWDAT"}},
+        {"interactive, then execute again", "M\nJ1\n4\n777\nL\n3\n\n3\n", 4, "BREVIN.stxt", 0,
+         {"BREVBAK", "BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "Diagnostics.stxt", "LOWDAT"}},
+        {"silent, the echo", "M\nJ1\n4\n777\nL\n4\n\n", 4, "BREVIN.stxt", 1,
+         {"BREVBAK", "BREVDAT", "Diagnostics.stxt", "LOWDAT"}},
+        {"silent, its console", "M\nJ1\n4\n777\nL\n4\n\n", 5, "Diagnostics.stxt", 1,
+         {"BREVBAK", "BREVDAT", "BREVIN.stxt", "Diagnostics.stxt", "LOWDAT"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        put_file("Diagnostics.stxt", kEarlierDiagnostics);
+        const std::string before = file_bytes("BREVDAT");
+        const ProgramResult r = run_with_failing_rename(c.answers, c.failing);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        const auto error = r.out.find(std::string(" ++> File not found or file access error in BrevEdit    \n"
+                                                  "     File name: ") + c.named + "\n");
+        ASSERT_NE(error, std::string::npos) << r.out;
+        EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
+        EXPECT_EQ(file_bytes("BREVBAK"), before);
+        EXPECT_EQ(file_bytes("Diagnostics.stxt"), kEarlierDiagnostics);
+        EXPECT_EQ(files_here(), c.files);
+        if (c.status == 1) {
+            EXPECT_EQ(r.err, cannot_start_line(c.named));
+            EXPECT_EQ(r.out.find("End of Session", error), std::string::npos);
+            EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+            continue;
+        }
+        EXPECT_EQ(r.err, "");
+        const auto page = r.out.find("End of Session", error);
+        ASSERT_NE(page, std::string::npos) << r.out.substr(error);
+        // Nothing is unsaved: no loss warning; the run that follows saves nothing more.
+        EXPECT_EQ(r.out.find("This action will result in the loss of data changes", error), std::string::npos);
+        EXPECT_EQ(r.out.find(kRunBanner, page) != std::string::npos, std::string(c.what).ends_with("again"));
+    }
 }
 
 // A silent run stopped by a fatal finding, of a case the user has not edited, ends there even

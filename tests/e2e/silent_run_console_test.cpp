@@ -85,5 +85,109 @@ TEST(SilentRunConsole, AFileThatCannotBeMadeStartsNoRunAndKeepsTheEdits) {
     }
 }
 
+constexpr const char* kEarlierDiagnostics = " the messages of the last silent run\n";
+
+// The file of the last silent run is replaced only by a silent run whose messages the user is sent
+// to: one that starts (and ends well, or stops in the run: standard error then points to the file)
+// or one stopped by its fatal findings (standard error points to the file). A silent run that never
+// starts because its save is refused (a read-only "BREVDAT") sends the user to the screen and to
+// standard error only: the earlier file stays as it was. No temporary stays in any case.
+TEST(SilentRunConsole, TheFileOfTheLastSilentRunIsReplacedOnlyByMessagesTheUserIsSentTo) {
+    struct Case {
+        const char* what;
+        void (*prepare)();
+        const char* answers;
+        int status;
+        const char* err;             // the first line of standard error ("" for none)
+        const char* in_diagnostics;  // nullptr: the earlier file stays whole
+    };
+    const Case cases[] = {
+        {"a run that ends well", [] { write_ship_case(); }, "M\nL\n4\n", 0, "", kRunBanner},
+        {"a run that stops",
+         [] {
+             copy_sample();
+             edit_on_disk({{1417, real_word(10000.0f)}});  // VKMT: a natural frequency no wave has
+         },
+         "M\nL\n4\n\n\n\n\n\n\n\n\n\n\n", 1, kSilentRunStoppedMessage, " natural frequency cannot be computed:"},
+        {"fatal findings", [] { create_case(); }, "M\nL\n4\n", 1,
+         " ++> Fatal findings stop the silent run: see \"Diagnostics.stxt\".",
+         " ++> Fatal Warning: The water depth is nonpositive."},
+        {"a save that is refused",
+         [] {
+             copy_sample();
+             fs::permissions("BREVDAT", fs::perms::owner_read);
+         },
+         "M\nJ1\n4\n777\nL\n4\n\n2\n\n", 0, " ++> The silent run cannot start: \"BREVDAT\" cannot be written.",
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        c.prepare();
+        put_file("Diagnostics.stxt", kEarlierDiagnostics);
+        const ProgramResult r = run_brevant(c.answers, 120);
+        if (fs::exists("BREVDAT")) fs::permissions("BREVDAT", fs::perms::owner_all);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), c.err);
+        const std::string diagnostics = file_bytes("Diagnostics.stxt");
+        if (c.in_diagnostics == nullptr) {
+            EXPECT_EQ(diagnostics, kEarlierDiagnostics);
+        } else {
+            EXPECT_EQ(diagnostics.find(kEarlierDiagnostics), std::string::npos);
+            EXPECT_NE(diagnostics.find(c.in_diagnostics), std::string::npos) << diagnostics;
+        }
+        EXPECT_FALSE(fs::exists("Diagnostics.stxt.brvtmp"));
+    }
+}
+
+// A case folder that takes no renames (marked append-only or immutable) could neither give the
+// silent run's file its name nor save the case for the run: item 4 names the folder by its full path,
+// as items 1, 3, 5 and 6 do, on standard error and in the access error, before anything is written.
+// With an edit of page 1 the End of Session page comes back; with nothing edited the session ends
+// there with status 1. An earlier "Diagnostics.stxt" stays as it was, and none is made.
+TEST(SilentRunConsole, ACaseFolderThatTakesNoRenamesIsNamedByTheSilentRun) {
+    struct Case {
+        const char* what;
+        const char* mark;  // the chattr flag of the case folder
+        bool earlier;      // an earlier "Diagnostics.stxt" stands there
+        bool edited;
+    };
+    const Case cases[] = {
+        {"append-only, an earlier file, nothing edited", "a", true, false},
+        {"append-only, no earlier file, nothing edited", "a", false, false},
+        {"append-only, an earlier file, edited", "a", true, true},
+        {"immutable, an earlier file, nothing edited", "i", true, false},
+        {"immutable, no earlier file, edited", "i", false, true},
+    };
+    testing::SkippedRows skipped;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        if (c.earlier) put_file("Diagnostics.stxt", kEarlierDiagnostics);
+        fs::create_directories(".run");  // the answers and the captured streams go there
+        const std::string folder = fs::current_path().string() + "/";
+        const std::string flag = c.mark;
+        if (platform::run_command("chattr +" + flag + " . > /dev/null 2>&1") != 0) {
+            skipped.add(c.what);
+            continue;
+        }
+        const ProgramResult r = run_brevant(c.edited ? "M\nJ1\n4\n777\nL\n4\n\n2\n\n" : "M\nL\n4\n\n", 60);
+        platform::run_command("chattr -" + flag + " . > /dev/null 2>&1");
+        EXPECT_EQ(r.status, c.edited ? 0 : 1);
+        EXPECT_EQ(r.err, " ++> The silent run cannot start: \"" + folder + "\" cannot be written.\n");
+        const std::size_t error =
+            r.out.find(" ++> File not found or file access error in Fintop\n     File name: " + folder + "\n");
+        ASSERT_NE(error, std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("End of Session", error) != std::string::npos, c.edited);
+        EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+        EXPECT_EQ(files_here(), c.earlier ? (Files{"BREVDAT", "Diagnostics.stxt", "LOWDAT"}) : (Files{"BREVDAT", "LOWDAT"}));
+        if (c.earlier) {
+            EXPECT_EQ(file_bytes("Diagnostics.stxt"), kEarlierDiagnostics);
+        }
+    }
+    if (skipped.any()) GTEST_SKIP() << skipped.text();
+}
+
 }  // namespace
 }  // namespace brevant::e2e

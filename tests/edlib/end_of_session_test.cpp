@@ -264,6 +264,7 @@ TEST_F(FintopTest, EndOfAPassHandsBackTheDecision) {
 
 TEST_F(FintopTest, SilentExecuteOpensDiagnosticsAndClearsTheCounts) {
     testing::ScratchDir dir;
+    testing::put_file("Diagnostics.stxt", " the last silent run\n");
     capture_unit(SCREEN_UNIT);
     WARNEM = 3;
     FWARN = 1;
@@ -274,7 +275,13 @@ TEST_F(FintopTest, SilentExecuteOpensDiagnosticsAndClearsTheCounts) {
     EXPECT_EQ(FWARN, 0);
     EXPECT_EQ(LBACK, -1983);
     EXPECT_EQ(LRETRN, 0);
-    EXPECT_TRUE(std::filesystem::exists("Diagnostics.stxt"));
+    // The console is written beside the file of the last silent run, which stays whole until the
+    // run starts.
+    EXPECT_TRUE(silent_console_waits_for_its_name());
+    EXPECT_TRUE(std::filesystem::exists("Diagnostics.stxt.brvtmp"));
+    EXPECT_EQ(testing::file_bytes("Diagnostics.stxt"), " the last silent run\n");
+    drop_silent_console();
+    EXPECT_FALSE(std::filesystem::exists("Diagnostics.stxt.brvtmp"));
 }
 
 // A folder holds the file's name: no silent run starts. The page hands the caller the code of a run

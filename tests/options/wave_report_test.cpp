@@ -106,6 +106,16 @@ protected:
         return true;
     }
     std::vector<std::string> report() const { return split_lines(testing::file_bytes("WAVEOUT.stxt")); }
+    // A report of an earlier call, which a report that cannot be finished must leave as it is.
+    static constexpr const char* kEarlierReport = " an earlier, whole wave report\n";
+    static void put_earlier_report() { testing::put_file("WAVEOUT.stxt", kEarlierReport); }
+    // The earlier report stands whole under its name, no cut report took it, no temporary stays and
+    // the unit is closed.
+    static void expect_earlier_report_whole() {
+        EXPECT_EQ(testing::file_bytes("WAVEOUT.stxt"), kEarlierReport);
+        EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
+        EXPECT_FALSE(unit_is_open(1));
+    }
     // The value of a characteristic line, read back from its field.
     static float characteristic(const std::vector<std::string>& lines, const std::string& caption) {
         for (const std::string& l : lines)
@@ -433,7 +443,10 @@ TEST_F(WaveReport, FullPeriodListFillsEveryPageAndALargerCountIsHeldToIt) {
 
 // ---- The checks that keep the session and the case ------------------------------------------
 
-TEST_F(WaveReport, SwellPeakOffTheGridReturnsWithTheFileClosedAndTheCaseUntouched) {
+// The report cannot be finished: the kinematics pages already written go with their temporary,
+// and the earlier report stays whole.
+TEST_F(WaveReport, SwellPeakOffTheGridReturnsWithTheEarlierReportAndTheCaseUntouched) {
+    put_earlier_report();
     TPCM.LSWELL = 1;
     TPCM.SWELHT = 3.0f;
     TPCM.SWELPD = 4.0f;
@@ -443,12 +456,15 @@ TEST_F(WaveReport, SwellPeakOffTheGridReturnsWithTheFileClosedAndTheCaseUntouche
     ASSERT_TRUE(run());
     EXPECT_EQ(screen(),
               "\n >>> Outputting wave kinematics data...\n\n\n ++> Swell outside wave period range\n\n \n Press <RETURN> to continue: ");
-    EXPECT_FALSE(unit_is_open(1));
-    const std::vector<std::string> lines = report();
-    EXPECT_EQ(count_of(lines, " >>> Wave Properties"), 1);
-    EXPECT_EQ(count_of(lines, " >>> Water Particle Dynamics At Surface"), 1);
-    EXPECT_EQ(index_of(lines, "     ----  Wave Characteristics  ----"), -1);
+    expect_earlier_report_whole();
     EXPECT_EQ(std::memcmp(before.data(), &TPCM, sizeof(Tpcm)), 0);
+
+    // Without an earlier report, none is left.
+    std::filesystem::remove("WAVEOUT.stxt");
+    answers("\n");
+    ASSERT_TRUE(run());
+    EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt"));
+    EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
 }
 
 TEST_F(WaveReport, SwellPeakWithinHalfAStepOfTheListIsTakenToItsEnd) {
@@ -467,6 +483,7 @@ TEST_F(WaveReport, SwellPeakWithinHalfAStepOfTheListIsTakenToItsEnd) {
 }
 
 TEST_F(WaveReport, GaussianSeaPeakOffTheGridGivesTheRunsMessage) {
+    put_earlier_report();
     TPCM.LRANDM = 1;
     TPCM.WAVTYP = 0;
     TPCM.SWHT(1) = 3.0f;
@@ -475,8 +492,7 @@ TEST_F(WaveReport, GaussianSeaPeakOffTheGridGivesTheRunsMessage) {
     ASSERT_TRUE(run());
     EXPECT_NE(screen().find("\n\n ++> Wave peak period outside wave period range\n\n \n Press <RETURN> to continue: "),
               std::string::npos);
-    EXPECT_FALSE(unit_is_open(1));
-    EXPECT_EQ(index_of(report(), "     ----  Wave Characteristics  ----"), -1);
+    expect_earlier_report_whole();
 }
 
 TEST_F(WaveReport, OtherSeaPeakOffTheGridTakesTheGroupSpeedAtTheNearestEnd) {
@@ -549,10 +565,11 @@ TEST_F(WaveReport, PeakPeriodOfZeroGivesTheRangeMessageInsteadOfEndingTheProgram
         TPCM.SWELHT = c.height;
         TPCM.SWELPD = c.period;
         for (int i = 1; i <= 30; ++i) TPCM.T(i) = c.first + 0.5f * static_cast<float>(i - 1);
+        put_earlier_report();
         answers("\n");
         ASSERT_TRUE(run());
         EXPECT_NE(screen().find(std::string("\n\n") + c.message + "\n\n \n Press <RETURN>"), std::string::npos);
-        EXPECT_FALSE(unit_is_open(1));
+        expect_earlier_report_whole();
         EXPECT_EQ(TPCM.SWELPD, c.period);
     }
 }
@@ -584,15 +601,17 @@ TEST_F(WaveReport, AJonswapShapeWhoseIntegralCannotConvergeReturnsWithItsMessage
         TPCM.JONGAM = TPCM.JONGAM_SWL = c.gamma;
         TPCM.JONPL = TPCM.JONPL_SWL = 0.07f;
         TPCM.JONPG = TPCM.JONPG_SWL = 0.09f;
+        put_earlier_report();
         answers("\n");
         ASSERT_TRUE(run());
         EXPECT_EQ(screen().find("JONSVAL"), std::string::npos) << screen();
         if (*c.message != '\0') {
             EXPECT_NE(screen().find(std::string("\n\n") + c.message + "\n\n \n Press <RETURN>"), std::string::npos)
                 << screen();
-            EXPECT_EQ(index_of(report(), "     ----  Wave Characteristics  ----"), -1);
+            expect_earlier_report_whole();
         } else {
             EXPECT_NE(index_of(report(), "     ----  Wave Characteristics  ----"), -1);
+            EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
         }
         EXPECT_FALSE(unit_is_open(1));
     }
@@ -617,7 +636,10 @@ TEST_F(WaveReport, ImpossibleDepthOrPeriodIsRefusedBeforeAnythingIsWritten) {
     }
 }
 
-TEST_F(WaveReport, FewerThanTwoPeriodsWriteTheKinematicsAndNoSpectra) {
+// One period gives no grid for the spectra of a sea or a swell: the report cannot be finished and
+// leaves the earlier one. Without them the kinematics of the one period are the whole report.
+TEST_F(WaveReport, FewerThanTwoPeriodsGiveNoSpectraAndLeaveTheEarlierReport) {
+    put_earlier_report();
     TPCM.NWP = 1;
     TPCM.LRANDM = 1;
     TPCM.WAVTYP = 1;
@@ -626,9 +648,13 @@ TEST_F(WaveReport, FewerThanTwoPeriodsWriteTheKinematicsAndNoSpectra) {
     ASSERT_TRUE(run());
     EXPECT_NE(screen().find("\n ++> At least two wave periods are needed for the wave spectra\n \n Press <RETURN>"),
               std::string::npos);
+    expect_earlier_report_whole();
+
+    TPCM.LRANDM = 0;
+    ASSERT_TRUE(run());
     const std::vector<std::string> lines = report();
     EXPECT_EQ(count_of(lines, "     5.00     127.93      14.07      25.59      12.79    0.491E-01     1.257"), 1);
-    EXPECT_EQ(index_of(lines, "     ----  Wave Characteristics  ----"), -1);
+    EXPECT_EQ(count_of(lines, " >>> Water Particle Dynamics At Surface"), 1);
     EXPECT_FALSE(unit_is_open(1));
 }
 

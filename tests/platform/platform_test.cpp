@@ -1,11 +1,14 @@
 // Host services: running a command, the settable clock and the timed wait, the file operations of
-// a save and the stop that a test can put at any one of them.
+// a save and the stop that a test can put at any one of them, mount points.
 #include "platform/platform.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "test_support.h"
@@ -102,6 +105,39 @@ TEST(PlatformDeathTest, AStopAtAStepEndsTheProcessThere) {
         ::testing::ExitedWithCode(kStoppedAtFileStep), "");
     EXPECT_EQ(testing::file_bytes("F"), "f");
     EXPECT_FALSE(std::filesystem::exists("G"));
+}
+
+// The mount points the kernel lists for this process (the fifth field of each line of
+// /proc/self/mountinfo): the oracle for is_mount_point, whatever the machine has mounted.
+std::set<std::string> listed_mount_points() {
+    std::set<std::string> points;
+    std::ifstream in("/proc/self/mountinfo");
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string id, parent, device, root, point;
+        if (fields >> id >> parent >> device >> root >> point) points.insert(point);
+    }
+    return points;
+}
+
+// A name mounted over (a folder such as /proc, or a single file as a container mounts /etc/hosts)
+// is told as the kernel lists it; a file or folder beneath one, a plain file of a case folder and a
+// name that is not there are not mount points.
+TEST(Platform, MountPointsAreToldAsTheKernelListsThem) {
+    const std::set<std::string> listed = listed_mount_points();
+    ASSERT_TRUE(listed.contains("/proc"));
+    for (const char* path : {"/", "/proc", "/proc/sys", "/sys", "/dev", "/dev/shm", "/etc/hosts", "/etc/hostname",
+                             "/etc/resolv.conf", "/usr", "/proc/self/status", "/proc/version"}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(is_mount_point(path), listed.contains(path));
+    }
+    testing::ScratchDir dir;
+    testing::put_file("BREVIN.stxt", " an echo\n");
+    EXPECT_FALSE(is_mount_point("BREVIN.stxt"));
+    EXPECT_FALSE(is_mount_point("./BREVIN.stxt"));
+    EXPECT_FALSE(is_mount_point("."));
+    EXPECT_FALSE(is_mount_point("no such file"));
 }
 
 }  // namespace

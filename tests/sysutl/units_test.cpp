@@ -84,5 +84,69 @@ TEST(Units, ClosingTheSilentFileGivesWhatItCouldNotTake) {
     reset_units();
 }
 
+// The silent run's console written beside its name: the file of the last silent run stays whole
+// while the new console is open, and is replaced only when the console takes the name (the run
+// starts, or its messages are what the user is sent to); a console dropped leaves it as it was and
+// no temporary. A console that cannot take its name (a folder now stands there) gives every record
+// it holds as lacking, and leaves no temporary.
+TEST(Units, TheSilentConsoleTakesItsNameOnlyWhenPlaced) {
+    namespace fs = std::filesystem;
+    testing::ScratchDir dir;
+    reset_units();
+    const std::string earlier = " the last silent run\n";
+    const std::string temporary = std::string(kSilentFileName) + ".brvtmp";
+
+    // Placed when the run starts; the records written after go on into the named file.
+    testing::put_file(kSilentFileName, earlier);
+    ASSERT_TRUE(open_silent_console_beside_its_name());
+    EXPECT_TRUE(silent_console_waits_for_its_name());
+    write_record(SILENT_UNIT, " before the start");
+    EXPECT_EQ(testing::file_bytes(kSilentFileName), earlier);
+    ASSERT_TRUE(place_silent_console());
+    EXPECT_FALSE(silent_console_waits_for_its_name());
+    write_record(SILENT_UNIT, " in the run");
+    EXPECT_EQ(close_silent_console(), "");
+    EXPECT_EQ(testing::file_bytes(kSilentFileName), " before the start\n in the run\n");
+    EXPECT_FALSE(fs::exists(temporary));
+
+    // Dropped: the run never started.
+    testing::put_file(kSilentFileName, earlier);
+    ASSERT_TRUE(open_silent_console_beside_its_name());
+    write_record(SILENT_UNIT, " a run that never started");
+    drop_silent_console();
+    EXPECT_FALSE(unit_is_open(SILENT_UNIT));
+    EXPECT_EQ(testing::file_bytes(kSilentFileName), earlier);
+    EXPECT_FALSE(fs::exists(temporary));
+
+    // Closed while it waits: the user is sent to it, so it takes the name.
+    ASSERT_TRUE(open_silent_console_beside_its_name());
+    write_record(SILENT_UNIT, " a fatal finding");
+    EXPECT_EQ(close_silent_console(), "");
+    EXPECT_EQ(testing::file_bytes(kSilentFileName), " a fatal finding\n");
+    EXPECT_FALSE(fs::exists(temporary));
+
+    // Left open at the end of the program: nothing sent the user to it.
+    testing::put_file(kSilentFileName, earlier);
+    ASSERT_TRUE(open_silent_console_beside_its_name());
+    write_record(SILENT_UNIT, " an end before the run");
+    close_all_units();
+    EXPECT_EQ(testing::file_bytes(kSilentFileName), earlier);
+    EXPECT_FALSE(fs::exists(temporary));
+
+    // The name cannot be taken: every record is lacking, and neither the place nor the close leaves
+    // a temporary.
+    fs::remove(kSilentFileName);
+    ASSERT_TRUE(open_silent_console_beside_its_name());
+    write_record(SILENT_UNIT, " first finding");
+    write_record(SILENT_UNIT, " second finding");
+    fs::create_directories(std::string(kSilentFileName) + "/inside");
+    EXPECT_FALSE(place_silent_console());
+    EXPECT_TRUE(silent_console_waits_for_its_name());
+    EXPECT_EQ(close_silent_console(), " first finding\n second finding\n");
+    EXPECT_TRUE(fs::is_directory(std::string(kSilentFileName) + "/inside"));
+    EXPECT_FALSE(fs::exists(temporary));
+    reset_units();
+}
+
 }  // namespace
 }  // namespace brevant
