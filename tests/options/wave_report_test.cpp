@@ -390,6 +390,35 @@ TEST_F(WaveReport, OchiHubbleSeaTakesTheRootSumHeightAndTheLargestComponentsPeak
     }
 }
 
+// An Ochi-Hubble count the page does not write: the report would give the height of six words and
+// the spectrum of four, or of none; it returns with its message instead.
+TEST_F(WaveReport, OchiHubbleCountOutsideThePagesRangeReturnsWithItsMessage) {
+    for (const Int count : {0, -1, 5, 6, 2147483647, 1, 4}) {
+        SCOPED_TRACE(count);
+        clear_captured(SCREEN_UNIT);
+        TPCM.LRANDM = 1;
+        TPCM.WAVTYP = 9;
+        TPCM.N_OCHI_COMP = count;
+        for (int j = 1; j <= 6; ++j) {
+            TPCM.SWHT(j) = 2.0f;
+            TPCM.SIGPD(j) = 10.0f;
+        }
+        for (int j = 1; j <= 4; ++j) TPCM.OCHI_LAMBDA(j) = 1.0f;
+        answers("\n");
+        ASSERT_TRUE(run());
+        const bool taken = count >= 1 && count <= 4;
+        EXPECT_EQ(screen().find("\n\n ++> Number of Ochi-Hubble wave components (page 12, item 5) must be 1 to 4\n\n \n"
+                                " Press <RETURN>") == std::string::npos,
+                  taken)
+            << screen();
+        EXPECT_EQ(index_of(report(), "     ----  Wave Characteristics  ----") != -1, taken);
+        if (taken) {
+            EXPECT_NEAR(WAVCOM.SWH, 2.0f * std::sqrt(static_cast<float>(count)), 1e-5f);
+        }
+        EXPECT_FALSE(unit_is_open(1));
+    }
+}
+
 TEST_F(WaveReport, ConsoleReportPausesAfterEachPage) {
     TPCM.IUNIT = SCREEN_UNIT;
     TPCM.LRANDM = 1;
