@@ -237,16 +237,29 @@ TEST_F(SpectrumParameterChecksTest, ValuesTheFormulaCannotComputeWith) {
     }
 }
 
-// The lines of the lambda findings: no sea from a lambda at or below 0, no gamma function beyond.
-TEST_F(SpectrumParameterChecksTest, TheLambdaFindingsSayWhy) {
-    ochi(-0.1f);
-    EXPECT_EQ(run_input_findings(),
-              (std::vector<RunInputFinding>{{head("Component lambda values", 12, 8, " hold a lambda of component 2"),
-                                             "     at or below 0, which makes no Ochi-Hubble sea."}}));
-    ochi(34.6f);
-    EXPECT_EQ(run_input_findings(),
-              (std::vector<RunInputFinding>{{head("Component lambda values", 12, 8, " hold a lambda of component 2"),
-                                             "     the Ochi-Hubble spectrum cannot compute with."}}));
+// The lines of the Ochi-Hubble findings: no sea from a lambda at or below 0 (0 and -0 among them,
+// where the gamma function has no value either), no gamma function beyond; the count the page takes.
+TEST_F(SpectrumParameterChecksTest, TheOchiHubbleFindingsSayWhy) {
+    const std::string lambda = head("Component lambda values", 12, 8, " hold a lambda of component 2");
+    const std::string no_sea = "     at or below 0, which makes no Ochi-Hubble sea.";
+    struct Case {
+        Real l2;
+        Int count;
+        RunInputFinding finding;
+    };
+    const Case cases[] = {
+        {-0.1f, 2, {lambda, no_sea}},
+        {0.0f, 2, {lambda, no_sea}},
+        {-0.0f, 2, {lambda, no_sea}},
+        {34.6f, 2, {lambda, "     the Ochi-Hubble spectrum cannot compute with."}},
+        {2.0f, 0, {head("Number of Ochi-Hubble wave components", 12, 5, " is 0;"), "     its page takes 1 to 4 components."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.l2);
+        ochi(c.l2);
+        TPCM.N_OCHI_COMP = c.count;
+        EXPECT_EQ(run_input_findings(), std::vector<RunInputFinding>{c.finding});
+    }
 }
 
 // The sea, the swell and the second swell each with the gamma of no integral: each named on its
@@ -361,6 +374,12 @@ TEST_F(SpectrumParameterChecksTest, TheCustomSpectrumTable) {
     EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " integrates to a negative"});
     table(1.0f);
     TPCM.USRPSD(3) = -2.0f;
+    EXPECT_TRUE(run_input_findings().empty());
+    // A table that holds no energy integrates to 0, which is no negative variance: a sea of no
+    // height, which the run computes.
+    table(0.0f);
+    EXPECT_TRUE(run_input_findings().empty());
+    table(-0.0f);
     EXPECT_TRUE(run_input_findings().empty());
     // The significant height 4 sqrt(m0) held to the bound of the heights: 1000 m, 3280.8 ft.
     table(1.0f);
