@@ -76,13 +76,14 @@ namespace {
 
 // The most Romberg stages one pass of QATR may take for a side. Every side that ends, converging or
 // failing in another way, does so by stage 24 (a scan of both sides over sigmas of 1e-6 to 1e19 and
-// gammas of 1e-38 to 3e38, the edges of convergence included; 24 only with gammas above 1e5, most
-// sides by 15), and past stage 25 the halved steps no longer fall on floats of their own near the
-// top of the interval, so deeper stages could only revisit abscissae. The sides that go deeper never
-// end: with many a sigma a so wide (from about 713 to 4096) that the lower limit lies a few floats
-// below 1, each pass accepts about 1/128 of the value before, which the next pass holds to 1 % seven stages
-// deeper (26, 33, 40 and on to 80 stages: 2^25, 2^32, 2^39 and more evaluations). 28 stages give the
-// deepest ending side 16 times the evaluations it needs and stop those within about 2^27.
+// gammas of 1e-38 to 3e38, the edges of convergence included: 24 only with gammas above 4e4, the
+// sides of a real sea by 15), and past stage 25 the halved steps no longer fall on floats of their
+// own near the top of the interval, so deeper stages could only revisit abscissae. The sides that go
+// deeper never end: with many a sigma a so wide (from about 713 to 4096) that the lower limit lies a
+// few floats below 1, each pass accepts about 1/128 of the value before, which the next pass holds
+// to 1 % seven stages deeper (26, 33, 40 and on to 80 stages: 2^25, 2^32, 2^39 and more
+// evaluations). 28 stages give the deepest side that ends 16 times the evaluations it needs, and
+// stop the others within about 2^27.
 constexpr Int kMostStages = 28;
 
 // One side of the JONSWAP integral: QATR until an accepted value, loosening the tolerance on
