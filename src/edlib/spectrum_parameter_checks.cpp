@@ -84,7 +84,8 @@ bool peak_on_grid(const Tpcm& t, Real peak_period) {
 // integration must converge with gamma and the widths, which it does not for gammas far from a
 // sea's (with the widths 0.07 and 0.09, about 3e-5 and below and 3e3 and above, ragged at both
 // ends, so that only the run's own integration can tell) nor for some widths far from a sea's
-// (a sigma a of 100, for one).
+// (a sigma a of 100, for one, or of about 713 to 4096, where it would go on without end and is
+// stopped at its bound of stages). With gamma 1 nothing is integrated, and every width passes.
 void jonswap_findings(const Tpcm& t, const JonswapShape& s, std::vector<RunInputFinding>& found) {
     const std::size_t before = found.size();
     const auto cannot = [&](std::string_view name, Int item) {
@@ -104,12 +105,18 @@ void jonswap_findings(const Tpcm& t, const JonswapShape& s, std::vector<RunInput
                              ") give a JONSWAP spectrum whose integral does not converge."});
 }
 
-// The Ochi-Hubble spectrum takes the gamma function of each lambda and raises lambda + 1/4 over the
+// The Ochi-Hubble sea sums the components of its count, which its page keeps to 1 to 4 (the
+// lambdas and the run's factors hold four): another count would sum some of them, or none, without
+// a word. The spectrum takes the gamma function of each lambda and raises lambda + 1/4 over the
 // frequency ratio to the power lambda: a lambda at or below 0 makes no sea (between -1/4 and 0 the
 // gamma function is negative, and the densities with it), and the gamma function has no value near
 // 0 or beyond 34.5. Only the components of the count, where the sea is of that type.
 void ochi_hubble_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     if (t.LRANDM == 0 || t.WAVTYP != kOchiHubble) return;
+    if (t.N_OCHI_COMP < 1 || t.N_OCHI_COMP > kOchiHubbleComponents)
+        found.push_back({where("Number of Ochi-Hubble wave components", 12, 5) + " is " +
+                             std::to_string(t.N_OCHI_COMP) + ";",
+                         "     its page takes 1 to " + std::to_string(kOchiHubbleComponents) + " components."});
     const Values lambdas = rows(t.OCHI_LAMBDA, t.N_OCHI_COMP);
     for (std::size_t j = 0; j < lambdas.size(); ++j) {
         const Real lambda = lambdas[j];

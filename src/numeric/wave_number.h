@@ -48,7 +48,7 @@ Real DISPRS(Real& X);
 void CNHTSP(Real& TMPHT, Real PKPRD, Real DEPTH, Real G, Int IOSCRN);
 
 // The JONSWAP normaliser for the widths PL (below the peak) and PG (above) and the peak
-// enhancement GAMMA; failures are written on IOSCRN.
+// enhancement GAMMA (0.2 for GAMMA 1, with no integration); failures are written on IOSCRN.
 void JONSVAL(Real PL, Real PG, Real GAMMA, Real& JONVAL, Int IOSCRN);
 
 // The integrand of JONSVAL in the peak-enhancement variable Z, parameters from LOCALJ.
@@ -56,7 +56,8 @@ Real JONINT(Real& Z);
 
 // How the integration of the JONSWAP normaliser ended: with a value, or where JONSVAL would write
 // " ++> Possible iteration failure in JONSVAL" and ask whether to abort (a silent run ends there),
-// or end the run with its round-off or stage message.
+// or end the run with its round-off message or, when a side would take more stages than any
+// integration that ends, with " ++> FATAL error: JONSWAP integral does not converge in JONSVAL".
 enum class JonswapOutcome { Converged, IterationLimit, RoundOff, StagesUsedUp };
 
 // The integration of JONSVAL step for step, writing nothing, asking nothing and never ending the

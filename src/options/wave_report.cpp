@@ -217,6 +217,12 @@ void particle_page(const Report& r) {
 bool sea_spectrum(Report& r) {
     const Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
+    // A count of components the page does not write would give the height of words that are no
+    // components, or of none, beside a spectrum of at most four: the report goes no further.
+    if (P.WAVTYP == kOchiHubble && (P.N_OCHI_COMP < 1 || P.N_OCHI_COMP > kOchiHubbleComponents)) {
+        console_message(r, " ++> Number of Ochi-Hubble wave components (page 12, item 5) must be 1 to 4");
+        return false;
+    }
     if (P.WAVTYP == kOchiHubble) {
         const Int components = std::clamp<Int>(P.N_OCHI_COMP, 0, 6);
         Real sum = 0.0f;

@@ -166,8 +166,8 @@ void peak_and_height(const Real* PSDQ, Int n, Real& QSWH, Real& QTPK) {
 // formed ends the run.
 void ochi_hubble(Real* PSDQ, Int n) {
     const Tpcm& P = TPCM;
-    const Int ncomp = std::clamp<Int>(P.N_OCHI_COMP, 0, 4);
-    Real TMP_FAC[4] = {};
+    const Int ncomp = std::clamp<Int>(P.N_OCHI_COMP, 0, kOchiHubbleComponents);
+    Real TMP_FAC[kOchiHubbleComponents] = {};
     for (Int j = 1; j <= ncomp; ++j) {
         Real GX = 0.0f;
         Int IER = 0;

@@ -26,6 +26,9 @@ inline constexpr Int kSpectrumTable = 8;
 inline constexpr Int kOchiHubble = 9;
 inline constexpr Int kTmaShallowWater = 10;
 
+// The most components an Ochi-Hubble sea sums: its lambdas and the spectrum's factors hold four.
+inline constexpr Int kOchiHubbleComponents = 4;
+
 // The spectrum of one wave system on the grid of WAVCOM (W(i) = 2 pi / T(i), i = 1 .. NWP of the
 // data image), in the case's units (length^2 s / rad).
 //   WAVSEL       in   spectrum type 0-10 (constants above)

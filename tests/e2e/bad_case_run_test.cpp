@@ -468,6 +468,15 @@ TEST(BadCaseRun, ValuesTheirFormulaCannotComputeWithAreRefusedBeforeTheRun) {
         {"Ochi-Hubble lambda -1e-30", with(ochi_hubble, {{443, real_bits(-1e-30f)}}),
          " ++> Fatal Warning: Component lambda values (page 12, item 8) hold a lambda of component 2"},
         {"Ochi-Hubble lambda 0.5", with(ochi_hubble, {{443, real_bits(0.5f)}}), nullptr},
+        // A count of components the page does not write: the run summed the first four, or none.
+        {"Ochi-Hubble count 5", with(ochi_hubble, {{192, 5u}}),
+         " ++> Fatal Warning: Number of Ochi-Hubble wave components (page 12, item 5) is 5;\n"
+         "     its page takes 1 to 4 components."},
+        {"Ochi-Hubble count 2147483647", with(ochi_hubble, {{192, 2147483647u}}),
+         " ++> Fatal Warning: Number of Ochi-Hubble wave components (page 12, item 5) is 2147483647;"},
+        {"Ochi-Hubble count -1", with(ochi_hubble, {{192, int_bits(-1)}}),
+         " ++> Fatal Warning: Number of Ochi-Hubble wave components (page 12, item 5) is -1;"},
+        {"Ochi-Hubble count 1", with(ochi_hubble, {{192, 1u}}), nullptr},
         {"JONSWAP gamma 0", jonswap_with({{477, real_bits(0.0f)}}),
          " ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) is a value"},
         {"JONSWAP sigma a 0 with the peak on the periods", jonswap_with({{475, real_bits(0.0f)}}),
@@ -481,6 +490,16 @@ TEST(BadCaseRun, ValuesTheirFormulaCannotComputeWithAreRefusedBeforeTheRun) {
         {"TMA gamma denormal", jonswap_with({{164, 10u}, {477, real_bits(1e-40f)}}), kNoIntegral},
         {"JONSWAP gamma 5000", jonswap_with({{477, real_bits(5000.0f)}}), kNoIntegral},
         {"JONSWAP gamma 1", jonswap_with({{477, real_bits(1.0f)}}), nullptr},
+        // The sample's sea with a sigma a with which the integration went deeper at every pass and
+        // never ended (the check before the run, and the run before it, hung); with gamma 1 there is
+        // nothing to integrate.
+        {"JONSWAP sigma a 993.425781", jonswap_with({{475, real_bits(993.425781f)}}), kNoIntegral},
+        {"JONSWAP sigma a 2000, gamma 1", jonswap_with({{475, real_bits(2000.0f)}, {477, real_bits(1.0f)}}), nullptr},
+        {"swell of sigma a 993.425781",
+         {{174, 1u}, {190, 5u}, {451, real_bits(2.0f)}, {452, real_bits(12.0f)}, {485, real_bits(993.425781f)},
+          {486, real_bits(0.09f)}, {487, real_bits(3.3f)}},
+         " ++> Fatal Warning: Swell JONSWAP gamma parameter (page 13, item 8) and the sigmas\n"
+         "     (items 9 and 10) give a JONSWAP spectrum whose integral does not converge."},
         {"TMA gamma 20", jonswap_with({{164, 10u}, {477, real_bits(20.0f)}}), nullptr},
         {"JONSWAP gamma 3.12540651e-5, the least about the sea's that converges",
          jonswap_with({{477, real_bits(3.12540651e-05f)}}), nullptr},

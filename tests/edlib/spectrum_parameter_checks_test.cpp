@@ -87,6 +87,9 @@ TEST_F(SpectrumParameterChecksTest, ValuesTheFormulaCannotComputeWith) {
     const std::string below = jonswap("JONSWAP sigma a shape parameter", 12, 9);
     const std::string above = jonswap("JONSWAP sigma b shape parameter", 12, 10);
     const std::string integral = no_integral("JONSWAP gamma parameter", 12, 8).front();
+    const auto components = [](const std::string& count) {
+        return head("Number of Ochi-Hubble wave components", 12, 5, " is " + count + ";");
+    };
     // Wind with its speed spectrum reported.
     const auto api_wind = [](Real p) {
         TPCM.LWIND = 1;
@@ -135,6 +138,30 @@ TEST_F(SpectrumParameterChecksTest, ValuesTheFormulaCannotComputeWith) {
          },
          {head("Component lambda values", 12, 8, " hold a lambda of component 4")}},
         {"lambda 0, the sea off", [&] { ochi(0.0f); TPCM.LRANDM = 0; }, {}},
+        // The count of components: 1 to 4 as the page writes them; any other, where the sea is an
+        // Ochi-Hubble sea, is refused (and the lambdas of the table checked as far as it holds).
+        {"1 component", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = 1; }, {}},
+        {"4 components", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = 4; TPCM.OCHI_LAMBDA(3) = TPCM.OCHI_LAMBDA(4) = 1.0f; },
+         {}},
+        {"5 components", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = 5; TPCM.OCHI_LAMBDA(3) = TPCM.OCHI_LAMBDA(4) = 1.0f; },
+         {components("5")}},
+        {"5 components, a lambda of 0 among the four",
+         [&] {
+             ochi(2.0f);
+             TPCM.N_OCHI_COMP = 5;
+             TPCM.OCHI_LAMBDA(3) = 0.0f;
+             TPCM.OCHI_LAMBDA(4) = 1.0f;
+         },
+         {components("5"), head("Component lambda values", 12, 8, " hold a lambda of component 3")}},
+        {"2147483647 components",
+         [&] { ochi(2.0f); TPCM.N_OCHI_COMP = 2147483647; TPCM.OCHI_LAMBDA(3) = TPCM.OCHI_LAMBDA(4) = 1.0f; },
+         {components("2147483647")}},
+        {"0 components", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = 0; }, {components("0")}},
+        {"-1 components", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = -1; }, {components("-1")}},
+        {"the least integer of components", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = -2147483647 - 1; },
+         {components("-2147483648")}},
+        {"5 components, the sea off", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = 5; TPCM.LRANDM = 0; }, {}},
+        {"-1 components, a sea of another type", [&] { ochi(2.0f); TPCM.N_OCHI_COMP = -1; TPCM.WAVTYP = 1; }, {}},
         {"lambda -0.1, a sea of another type", [&] { ochi(-0.1f); TPCM.WAVTYP = 5; }, {}},
         {"JONSWAP as given", [&] { sea(5); }, {}},
         {"gamma 0", [&] { sea(5); TPCM.JONGAM = 0.0f; }, {gamma}},
@@ -154,6 +181,15 @@ TEST_F(SpectrumParameterChecksTest, ValuesTheFormulaCannotComputeWith) {
         {"gamma just above the greatest that converges",
          [&] { gamma_of(5, std::nextafter(kGreatestGamma, 1.0e4f)); }, {integral}},
         {"sigma a 100", [&] { sea(5); TPCM.JONPL = 100.0f; }, {integral}},
+        // Widths with which the integration went deeper at every pass and never ended: stopped at
+        // its bound of stages.
+        {"sigma a 993.425781", [&] { sea(5); TPCM.JONPL = 993.425781f; }, {integral}},
+        {"sigma a 2000, TMA", [&] { sea(10); TPCM.JONPL = 2000.0f; }, {integral}},
+        // With gamma 1 there is nothing to integrate: every width passes.
+        {"sigma a 1000, gamma 1", [&] { gamma_of(5, 1.0f); TPCM.JONPL = 1000.0f; }, {}},
+        {"sigma a 2000, gamma 1", [&] { gamma_of(10, 1.0f); TPCM.JONPL = 2000.0f; }, {}},
+        {"sigma a 100, gamma 1", [&] { gamma_of(5, 1.0f); TPCM.JONPL = 100.0f; }, {}},
+        {"sigma a 5000, the lower limit 1", [&] { sea(5); TPCM.JONPL = 5000.0f; }, {}},
         // And those it converges with.
         {"gamma the least that converges", [&] { gamma_of(5, kLeastGamma); }, {}},
         {"gamma the greatest that converges", [&] { gamma_of(10, kGreatestGamma); }, {}},
@@ -201,16 +237,29 @@ TEST_F(SpectrumParameterChecksTest, ValuesTheFormulaCannotComputeWith) {
     }
 }
 
-// The lines of the lambda findings: no sea from a lambda at or below 0, no gamma function beyond.
-TEST_F(SpectrumParameterChecksTest, TheLambdaFindingsSayWhy) {
-    ochi(-0.1f);
-    EXPECT_EQ(run_input_findings(),
-              (std::vector<RunInputFinding>{{head("Component lambda values", 12, 8, " hold a lambda of component 2"),
-                                             "     at or below 0, which makes no Ochi-Hubble sea."}}));
-    ochi(34.6f);
-    EXPECT_EQ(run_input_findings(),
-              (std::vector<RunInputFinding>{{head("Component lambda values", 12, 8, " hold a lambda of component 2"),
-                                             "     the Ochi-Hubble spectrum cannot compute with."}}));
+// The lines of the Ochi-Hubble findings: no sea from a lambda at or below 0 (0 and -0 among them,
+// where the gamma function has no value either), no gamma function beyond; the count the page takes.
+TEST_F(SpectrumParameterChecksTest, TheOchiHubbleFindingsSayWhy) {
+    const std::string lambda = head("Component lambda values", 12, 8, " hold a lambda of component 2");
+    const std::string no_sea = "     at or below 0, which makes no Ochi-Hubble sea.";
+    struct Case {
+        Real l2;
+        Int count;
+        RunInputFinding finding;
+    };
+    const Case cases[] = {
+        {-0.1f, 2, {lambda, no_sea}},
+        {0.0f, 2, {lambda, no_sea}},
+        {-0.0f, 2, {lambda, no_sea}},
+        {34.6f, 2, {lambda, "     the Ochi-Hubble spectrum cannot compute with."}},
+        {2.0f, 0, {head("Number of Ochi-Hubble wave components", 12, 5, " is 0;"), "     its page takes 1 to 4 components."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.l2);
+        ochi(c.l2);
+        TPCM.N_OCHI_COMP = c.count;
+        EXPECT_EQ(run_input_findings(), std::vector<RunInputFinding>{c.finding});
+    }
 }
 
 // The sea, the swell and the second swell each with the gamma of no integral: each named on its
@@ -242,6 +291,10 @@ TEST_F(SpectrumParameterChecksTest, EachWaveSystemsIntegral) {
               std::vector<RunInputFinding>{no_integral("Second swell JONSWAP gamma parameter", 13, 28)});
     TPCM.LSWEL2 = 0;
     EXPECT_TRUE(run_input_findings().empty());
+    // The swell's sigma a with which the integration never ended.
+    swells();
+    TPCM.JONPL_SWL = 993.425781f;
+    EXPECT_EQ(run_input_findings(), std::vector<RunInputFinding>{no_integral("Swell JONSWAP gamma parameter", 13, 8)});
     // All three at once, in the order sea, swell, second swell.
     swells();
     TPCM.WAVTYP = 5;
@@ -321,6 +374,12 @@ TEST_F(SpectrumParameterChecksTest, TheCustomSpectrumTable) {
     EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " integrates to a negative"});
     table(1.0f);
     TPCM.USRPSD(3) = -2.0f;
+    EXPECT_TRUE(run_input_findings().empty());
+    // A table that holds no energy integrates to 0, which is no negative variance: a sea of no
+    // height, which the run computes.
+    table(0.0f);
+    EXPECT_TRUE(run_input_findings().empty());
+    table(-0.0f);
     EXPECT_TRUE(run_input_findings().empty());
     // The significant height 4 sqrt(m0) held to the bound of the heights: 1000 m, 3280.8 ft.
     table(1.0f);

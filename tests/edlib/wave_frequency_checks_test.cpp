@@ -101,6 +101,8 @@ TEST_F(WaveNumberComputable, AZeroPeriodIsAnInfiniteFrequency) {
     // A period or depth that is no number, or a depth of 0, has checks of its own.
     EXPECT_TRUE(wave_number_computable(std::nanf(""), 100.0f, 9.8f));
     EXPECT_TRUE(wave_number_computable(1.0f, 0.0f, 9.8f));
+    EXPECT_TRUE(wave_number_computable(0.0f, 0.0f, 9.8f));
+    EXPECT_TRUE(wave_number_computable(0.0f, -0.0f, 9.8f));
     EXPECT_TRUE(wave_number_computable(1.0f, std::nanf(""), 9.8f));
 }
 
@@ -160,6 +162,20 @@ TEST_F(WaveFrequencyFindings, PeriodsTooShortForTheDepthByPageAndItem) {
         {"one period of 1e-30 s", [] { TPCM.T(31) = 1.0e-30f; },
          kTable},
         {"a period of 0 beyond the count", [] { TPCM.T(32) = 0.0f; }, nullptr},
+        // Water of depth exactly 0 makes every frequency 0 (a period of 0: 0 times infinity): the
+        // consistency checks' finding of the depth, not one of the periods.
+        {"a table from 0 s in water of depth 0",
+         [] {
+             TPCM.DEPTH = 0.0f;
+             for (Int i = 1; i <= 31; ++i) TPCM.T(i) = 0.5f * static_cast<Real>(i - 1);
+         },
+         nullptr},
+        {"a table from 0 s in water of depth -0",
+         [] {
+             TPCM.DEPTH = -0.0f;
+             for (Int i = 1; i <= 31; ++i) TPCM.T(i) = 0.5f * static_cast<Real>(i - 1);
+         },
+         nullptr},
         {"the same table in feet", [] { TPCM.NUNTS = 0; TPCM.DEPTH = 328.0f; TPCM.T(1) = 0.0f; },
          kTable},
         {"heave period 1e-30 s", [] { TPCM.LHVPRD = 1; TPCM.HEVPRD = 1.0e-30f; },

@@ -61,6 +61,11 @@ TEST_F(JonswapReportTest, ReportsWhereJonsvalAsksOrStops) {
         {0.07f, 0.09f, 2914.69849f, JonswapOutcome::IterationLimit},
         {0.07f, 0.09f, 5000.0f, JonswapOutcome::IterationLimit},
         {100.0f, 0.09f, 3.3f, JonswapOutcome::IterationLimit},
+        // A sigma a so wide that the lower limit lies a few floats below 1: each pass went seven
+        // stages deeper than the one before, to 40 and 80 (2^39 and 2^79 evaluations).
+        {993.425781f, 0.09f, 3.3f, JonswapOutcome::StagesUsedUp},
+        {716.587402f, 0.09f, 3.3f, JonswapOutcome::StagesUsedUp},
+        {4095.0f, 0.09f, 20.0f, JonswapOutcome::StagesUsedUp},
         {0.07f, 0.09f, 1.0e-38f, JonswapOutcome::RoundOff},
         {0.07f, 0.09f, 1.0e-40f, JonswapOutcome::RoundOff},
         {0.07f, 0.09f, 0.0f, JonswapOutcome::RoundOff},
@@ -98,6 +103,27 @@ TEST_F(JonswapReportTest, JonsvalStillAsksOnTheScreenAndEndsASilentRun) {
         EXPECT_EQ(e.status, 1);
     }
     EXPECT_EQ(count_of(silent(), warning), 1u);
+}
+
+// Where the integration would need more stages than any that ends, JONSVAL stops by name, on the
+// screen after a pause and on a silent run's console, instead of running on without end (the
+// sample ship's sea with a sigma a of 993.425781 did).
+TEST_F(JonswapReportTest, JonsvalStopsByNameWhereTheStagesWouldNeverEnd) {
+    const std::string stop = " ++> FATAL error: JONSWAP integral does not converge in JONSVAL\n";
+    for (const Int unit : {SCREEN_UNIT, SILENT_UNIT}) {
+        SCOPED_TRACE(unit);
+        answers("\n");
+        Real JONVAL = -3.0f;
+        try {
+            JONSVAL(993.425781f, 0.09f, 3.3f, JONVAL, unit);
+            FAIL() << "JONSVAL must end the run";
+        } catch (const ProgramEnd& e) {
+            EXPECT_EQ(e.status, 1);
+        }
+        EXPECT_EQ(JONVAL, -3.0f);
+    }
+    EXPECT_EQ(screen(), stop + " \n Press <RETURN> to continue: ");
+    EXPECT_EQ(silent().rfind(stop, 0), 0u) << silent();
 }
 
 }  // namespace

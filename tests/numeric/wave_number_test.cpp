@@ -1,8 +1,11 @@
 // The dispersion relation checked in double precision, height to slope, and the JONSWAP
 // normaliser against a direct double-precision integration of the spectral shape.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
+#include "numeric/quadrature.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
 #include "test_support.h"
@@ -61,6 +64,138 @@ TEST_F(Jonswap, PeakFactorWithoutALogarithmEndsWithTheRoundOffMessage) {
         EXPECT_EQ(e.status, 1);
     }
     EXPECT_EQ(screen(), " ++> FATAL error: unfixable roundoff error in JONSVAL\n \n Press <RETURN> to continue: ");
+}
+
+// The normaliser's integration as it stood with no bound on its stages: each side's passes of
+// QATR with the tolerance loosened on round-off and the stages doubled up to 80, every failure
+// returned in place of a question or a stop. It counts the evaluations of each pass, so that a row
+// can show how deep it went. Only for cases that end: the unbounded stages are what never ends.
+struct Unbounded {
+    JonswapOutcome outcome = JonswapOutcome::Converged;
+    Real JONVAL = 0.0f;
+    int deepest = 0;  // the largest Romberg stage of any pass
+};
+
+std::int64_t g_evaluations = 0;
+Real counted_jonint(Real& Z) {
+    ++g_evaluations;
+    return JONINT(Z);
+}
+
+// A pass of I stages evaluates 2^(I-1) + 1 points (two, the ends, for the first).
+int stage_of(std::int64_t evaluations) {
+    int I = 1;
+    while ((std::int64_t{1} << (I - 1)) + 1 < evaluations) ++I;
+    return I;
+}
+
+JonswapOutcome unbounded_side(Real XL, int NITER_WARN, Real& Y, int& deepest) {
+    Real EPS = 0.0001f;
+    Int NDIM = 10;
+    Real AUX[80];
+    for (int NITER = 1;; ++NITER) {
+        if (NITER > NITER_WARN) return JonswapOutcome::IterationLimit;
+        Int IER = 0;
+        g_evaluations = 0;
+        QATR(XL, 1.0f, EPS, NDIM, counted_jonint, Y, IER, AUX);
+        deepest = std::max(deepest, stage_of(g_evaluations));
+        if (IER == 1) {
+            if (std::fabs(Y) > 10.0f * EPS) {
+                EPS = 10.0f * EPS;
+                continue;
+            }
+            return JonswapOutcome::RoundOff;
+        }
+        if (IER == 2) {
+            if (NDIM <= 40) {
+                NDIM = 2 * NDIM;
+                continue;
+            }
+            return JonswapOutcome::StagesUsedUp;
+        }
+        if (0.01f * Y >= EPS) return JonswapOutcome::Converged;
+        EPS = 0.008f * Y;
+    }
+}
+
+Unbounded unbounded_normaliser(Real PL, Real PG, Real GAMMA) {
+    Unbounded u;
+    LOCALJ.GAM = GAMMA;
+    LOCALJ.BRANCH = 1;
+    LOCALJ.PVAL = PL;
+    Real YL = 0.0f, YG = 0.0f;
+    u.outcome = unbounded_side(std::exp(-(0.5f / (PL * PL))), 100, YL, u.deepest);
+    if (u.outcome != JonswapOutcome::Converged) return u;
+    LOCALJ.BRANCH = 2;
+    LOCALJ.PVAL = PG;
+    u.outcome = unbounded_side(0.0f, 20, YG, u.deepest);
+    if (u.outcome == JonswapOutcome::Converged) u.JONVAL = 0.2f * (1.0f - (YL - YG) * std::log(GAMMA));
+    return u;
+}
+
+// The integration takes at most a bounded number of stages. The cases that go deepest of all that
+// end (found by scanning gamma and both widths over their whole float ranges) keep what the
+// unbounded integration gives them, to the bit, and where they converge that is the area under the
+// shape. The rows of very large gammas go to 23 and 24 stages, the deepest any ending case reached.
+TEST_F(Jonswap, TheDeepestCasesThatEndKeepTheirValue) {
+    struct Row {
+        Real PL, PG, GAMMA;
+        int deepest;
+        JonswapOutcome outcome;
+    };
+    const Row rows[] = {
+        {0.07f, 0.09f, 3.3f, 12, JonswapOutcome::Converged},
+        {0.68f, 0.123f, 7.0f, 12, JonswapOutcome::Converged},
+        {0.5f, 53.1805115f, 5607.16992f, 23, JonswapOutcome::Converged},
+        {0.1f, 51522.2188f, 407091.625f, 24, JonswapOutcome::Converged},
+        {0.9f, 12629018.0f, 177027.234f, 24, JonswapOutcome::Converged},
+        // Deep on the side below the peak, then no convergence above it.
+        {0.177059934f, 1.0f, 3.90816823e27f, 23, JonswapOutcome::IterationLimit},
+        {0.169915006f, 0.09f, 4.10869501e34f, 22, JonswapOutcome::IterationLimit},
+        {0.673415065f, 0.09f, 4977.02344f, 19, JonswapOutcome::IterationLimit},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.PL << ", " << r.PG << ", " << r.GAMMA);
+        const Unbounded want = unbounded_normaliser(r.PL, r.PG, r.GAMMA);
+        ASSERT_EQ(want.outcome, r.outcome);
+        EXPECT_EQ(want.deepest, r.deepest);
+        Real got = -1.0f;
+        EXPECT_EQ(jonswap_outcome(r.PL, r.PG, r.GAMMA, got), r.outcome);
+        if (r.outcome != JonswapOutcome::Converged) continue;
+        EXPECT_EQ(got, want.JONVAL);
+        Real asked = -2.0f;
+        JONSVAL(r.PL, r.PG, r.GAMMA, asked, SCREEN_UNIT);
+        EXPECT_EQ(asked, want.JONVAL);
+        EXPECT_NEAR(double(got) / jonswap_area(r.PL, r.PG, r.GAMMA), 1.0, 0.01);
+    }
+    EXPECT_EQ(screen(), "");
+}
+
+// With gamma 1 the difference of the integrals is multiplied by ln 1 = 0: every shape that the
+// integration converged with gave exactly 0.2, and every shape now gives it without integrating,
+// those the integration never ended with (sigma a 1000 and 2000) and those it failed with (100)
+// among them.
+TEST_F(Jonswap, GammaOneIsThePiersonMoskowitzAreaWhateverTheWidths) {
+    const Real widths[] = {1.0e-3f, 0.05f, 0.07f, 0.09f, 0.5f, 1.0f, 10.0f, 100.0f, 1000.0f, 2000.0f, 5000.0f, 1.0e10f};
+    for (Real PL : widths) {
+        for (Real PG : widths) {
+            SCOPED_TRACE(::testing::Message() << PL << ", " << PG);
+            Real JONVAL = -1.0f;
+            EXPECT_EQ(jonswap_outcome(PL, PG, 1.0f, JONVAL), JonswapOutcome::Converged);
+            EXPECT_EQ(JONVAL, 0.2f);
+            Real asked = -1.0f;
+            JONSVAL(PL, PG, 1.0f, asked, SCREEN_UNIT);
+            EXPECT_EQ(asked, 0.2f);
+            if (PL >= 1000.0f && PL < 4096.0f) continue;  // the integration of these never ends
+            // The integration failed with a sigma a of 100 and converged with all the others.
+            const Unbounded u = unbounded_normaliser(PL, PG, 1.0f);
+            EXPECT_EQ(u.outcome == JonswapOutcome::Converged, PL != 100.0f);
+            if (u.outcome == JonswapOutcome::Converged) {
+                EXPECT_EQ(u.JONVAL, 0.2f);
+            }
+        }
+    }
+    EXPECT_EQ(screen(), "");
 }
 
 TEST(JonswapIntegrand, BranchesAndLimits) {

@@ -400,6 +400,35 @@ TEST_F(WaveReport, OchiHubbleSeaTakesTheRootSumHeightAndTheLargestComponentsPeak
     }
 }
 
+// An Ochi-Hubble count the page does not write: the report would give the height of six words and
+// the spectrum of four, or of none; it returns with its message instead.
+TEST_F(WaveReport, OchiHubbleCountOutsideThePagesRangeReturnsWithItsMessage) {
+    for (const Int count : {0, -1, 5, 6, 2147483647, 1, 4}) {
+        SCOPED_TRACE(count);
+        clear_captured(SCREEN_UNIT);
+        TPCM.LRANDM = 1;
+        TPCM.WAVTYP = 9;
+        TPCM.N_OCHI_COMP = count;
+        for (int j = 1; j <= 6; ++j) {
+            TPCM.SWHT(j) = 2.0f;
+            TPCM.SIGPD(j) = 10.0f;
+        }
+        for (int j = 1; j <= 4; ++j) TPCM.OCHI_LAMBDA(j) = 1.0f;
+        answers("\n");
+        ASSERT_TRUE(run());
+        const bool taken = count >= 1 && count <= 4;
+        EXPECT_EQ(screen().find("\n\n ++> Number of Ochi-Hubble wave components (page 12, item 5) must be 1 to 4\n\n \n"
+                                " Press <RETURN>") == std::string::npos,
+                  taken)
+            << screen();
+        EXPECT_EQ(index_of(report(), "     ----  Wave Characteristics  ----") != -1, taken);
+        if (taken) {
+            EXPECT_NEAR(WAVCOM.SWH, 2.0f * std::sqrt(static_cast<float>(count)), 1e-5f);
+        }
+        EXPECT_FALSE(unit_is_open(1));
+    }
+}
+
 TEST_F(WaveReport, ConsoleReportPausesAfterEachPage) {
     TPCM.IUNIT = SCREEN_UNIT;
     TPCM.LRANDM = 1;
@@ -575,41 +604,63 @@ TEST_F(WaveReport, PeakPeriodOfZeroGivesTheRangeMessageInsteadOfEndingTheProgram
 }
 
 // A general JONSWAP or TMA shape whose normalising integral cannot converge (a gamma far below a
-// sea's) would ask whether to abort at every pass, or stop the program with the edits unsaved: the
-// report gives its message and returns instead, on a silent console too. A gamma that converges
-// writes the report.
+// sea's, or a sigma a with which it went deeper at every pass and never ended) would ask whether to
+// abort at every pass, stop the program with the edits unsaved, or run on without end: the report
+// gives its message and returns instead, on a silent console too. A shape that converges writes the
+// report. The sea and the swell are each judged by their own type and shape.
 TEST_F(WaveReport, AJonswapShapeWhoseIntegralCannotConvergeReturnsWithItsMessage) {
+    const char* const sea = " ++> JONSWAP integral of the sea (page 12, items 8 to 10) does not converge";
+    const char* const swell = " ++> JONSWAP integral of the swell (page 13, items 8 to 10) does not converge";
     struct Case {
-        Int LRANDM, LSWELL, type;
-        float gamma;
-        const char* message;  // empty: the report is written
+        Int LRANDM, LSWELL;
+        Int sea_type;
+        float sea_gamma, sea_sigma_a;
+        Int swell_type;
+        float swell_gamma, swell_sigma_a;
+        const char* message;  // nullptr: the report is written
     };
-    for (const Case c : {Case{1, 0, 5, 1e-5f, " ++> JONSWAP integral of the sea (page 12, items 8 to 10) does not converge"},
-                         Case{1, 0, 10, 1e-38f, " ++> JONSWAP integral of the sea (page 12, items 8 to 10) does not converge"},
-                         Case{0, 1, 5, 1e-5f, " ++> JONSWAP integral of the swell (page 13, items 8 to 10) does not converge"},
-                         Case{1, 0, 5, 3.3f, ""}, Case{0, 1, 5, 3.3f, ""}}) {
-        SCOPED_TRACE(c.gamma);
+    for (const Case c : {Case{1, 0, 5, 1e-5f, 0.07f, 5, 1e-5f, 0.07f, sea},
+                         Case{1, 0, 10, 1e-38f, 0.07f, 10, 1e-38f, 0.07f, sea},
+                         Case{0, 1, 5, 1e-5f, 0.07f, 5, 1e-5f, 0.07f, swell},
+                         Case{1, 0, 5, 3.3f, 0.07f, 5, 3.3f, 0.07f, nullptr},
+                         Case{0, 1, 5, 3.3f, 0.07f, 5, 3.3f, 0.07f, nullptr},
+                         Case{1, 0, 5, 3.3f, 993.425781f, 5, 3.3f, 0.07f, sea},
+                         Case{0, 1, 5, 3.3f, 0.07f, 10, 3.3f, 2000.0f, swell},
+                         // Each by its own shape: the other's gamma or width would pass, or refuse.
+                         Case{1, 1, 5, 3.3f, 0.07f, 5, 1e-5f, 0.07f, swell},
+                         Case{1, 1, 5, 1e-5f, 0.07f, 5, 3.3f, 0.07f, sea},
+                         Case{1, 1, 5, 3.3f, 0.07f, 10, 3.3f, 993.425781f, swell},
+                         // Each by its own type: a fixed shape integrates nothing, whatever its words.
+                         Case{1, 1, 5, 1e-5f, 0.07f, 2, 3.3f, 0.07f, sea},
+                         Case{1, 1, 2, 3.3f, 0.07f, 5, 1e-5f, 0.07f, swell},
+                         Case{1, 1, 2, 1e-5f, 0.07f, 5, 3.3f, 0.07f, nullptr},
+                         Case{1, 1, 5, 3.3f, 0.07f, 3, 1e-5f, 0.07f, nullptr}}) {
+        SCOPED_TRACE(::testing::Message() << c.sea_type << " " << c.sea_gamma << " " << c.sea_sigma_a << " / "
+                                          << c.swell_type << " " << c.swell_gamma << " " << c.swell_sigma_a);
         clear_captured(SCREEN_UNIT);
         TPCM.LRANDM = c.LRANDM;
         TPCM.LSWELL = c.LSWELL;
-        TPCM.WAVTYP = c.type;
-        TPCM.SWLTYP = c.type;
+        TPCM.WAVTYP = c.sea_type;
+        TPCM.SWLTYP = c.swell_type;
         TPCM.SWHT(1) = 3.0f;
         TPCM.SIGPD(1) = 10.0f;
         TPCM.SWELHT = 3.0f;
         TPCM.SWELPD = 10.0f;
-        TPCM.JONGAM = TPCM.JONGAM_SWL = c.gamma;
-        TPCM.JONPL = TPCM.JONPL_SWL = 0.07f;
+        TPCM.JONGAM = c.sea_gamma;
+        TPCM.JONGAM_SWL = c.swell_gamma;
+        TPCM.JONPL = c.sea_sigma_a;
+        TPCM.JONPL_SWL = c.swell_sigma_a;
         TPCM.JONPG = TPCM.JONPG_SWL = 0.09f;
         put_earlier_report();
         answers("\n");
         ASSERT_TRUE(run());
         EXPECT_EQ(screen().find("JONSVAL"), std::string::npos) << screen();
-        if (*c.message != '\0') {
+        if (c.message != nullptr) {
             EXPECT_NE(screen().find(std::string("\n\n") + c.message + "\n\n \n Press <RETURN>"), std::string::npos)
                 << screen();
             expect_earlier_report_whole();
         } else {
+            EXPECT_EQ(screen().find("does not converge"), std::string::npos) << screen();
             EXPECT_NE(index_of(report(), "     ----  Wave Characteristics  ----"), -1);
             EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
         }

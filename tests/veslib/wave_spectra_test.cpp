@@ -260,6 +260,42 @@ TEST_F(WaveSpectra, OchiHubbleLambdaWithoutGammaValueStopsAfterAPause) {
     EXPECT_EQ(screen(), " ++> Gamma function error in WVSPEC\n \n Press <RETURN> to continue: ");
 }
 
+// Whether a wave system's spectrum can be normalised is judged by the type passed and that system's
+// own gamma and widths: each system in turn is given a gamma or a sigma a the integration cannot
+// converge with, the others a sea's shape; a type that integrates nothing passes whatever its words.
+TEST_F(WaveSpectra, EachSystemsNormaliserIsJudgedByItsOwnTypeAndShape) {
+    struct Shape {
+        Real gamma, below;
+    };
+    const Shape good{3.3f, 0.07f};
+    const Shape bad_shapes[] = {{1.0e-5f, 0.07f}, {5000.0f, 0.07f}, {3.3f, 100.0f}};
+    const auto set = [](Int system, const Shape& s) {
+        Tpcm& P = TPCM;
+        Real* gamma[] = {&P.JONGAM, &P.JONGAM_SWL, &P.JONGAM_SWL2};
+        Real* below[] = {&P.JONPL, &P.JONPL_SWL, &P.JONPL_SWL2};
+        Real* above[] = {&P.JONPG, &P.JONPG_SWL, &P.JONPG_SWL2};
+        *gamma[system] = s.gamma;
+        *below[system] = s.below;
+        *above[system] = 0.09f;
+    };
+    for (const Shape& bad : bad_shapes) {
+        for (Int judged = 0; judged <= 2; ++judged) {
+            SCOPED_TRACE(::testing::Message() << "system " << judged << ", gamma " << bad.gamma << ", sigma a "
+                                              << bad.below);
+            for (Int other = 0; other <= 2; ++other) set(other, good);
+            set(judged, bad);
+            for (Int system = 0; system <= 2; ++system) {
+                for (Int type = kGaussianSwell; type <= kTmaShallowWater; ++type) {
+                    const bool integrated = type == kGeneralJonswap || type == kTmaShallowWater;
+                    EXPECT_EQ(wave_spectrum_normalised(type, system), !(integrated && system == judged))
+                        << "type " << type << " of system " << system;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(screen(), "");
+}
+
 TEST_F(WaveSpectra, TmaInDeepWaterIsTheGeneralJonswap) {
     wide_grid();
     general_jonswap(3.3f);

@@ -13,6 +13,7 @@
 #include "records/data_image.h"
 #include "sysutl/answers.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/program_end.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -389,6 +390,24 @@ TEST_F(IrregularWavePageTest, AlphaOfAPeakedShapeAgainstADirectQuadrature) {
     ASSERT_NE(p, std::string::npos);
     const double shown = std::stod(s.substr(p + lead.size(), 8));
     EXPECT_NEAR(shown, alpha(40.0, 5.0, 0.249125, 9.8), 0.01 * alpha(40.0, 5.0, 0.249125, 9.8));
+}
+
+// A sigma a with which the normalising integration went deeper at every pass held the page for
+// good; the integration now stops by name at its bound of stages, as its other failures do.
+TEST_F(IrregularWavePageTest, AlphaOfAShapeWhoseIntegrationWouldNeverEndStopsByName) {
+    TPCM.WAVTYP = 5;
+    TPCM.JONGAM = 3.3f;
+    TPCM.JONPL = 993.425781f;
+    TPCM.JONPG = 0.09f;
+    try {
+        run("11\n6,12\n\n");
+        FAIL() << "the calculator must stop";
+    } catch (const ProgramEnd& e) {
+        EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_TRUE(has(screen(), "Period]:  ++> FATAL error: JONSWAP integral does not converge in JONSVAL\n \n Press "))
+        << screen();
+    EXPECT_FALSE(has(screen(), "Alpha\" Parameter is"));
 }
 
 TEST_F(IrregularWavePageTest, AlphaCalculatorLeavesInvalidShapesAlone) {
