@@ -163,6 +163,15 @@ void jonswap_alpha_calculator(Real GAMMA, Real SIGMA_A, Real SIGMA_B, Real G, Re
     CRREAL(JONSWH, JONTPK, X, CR, KBD_UNIT);
     if (JONSWH <= 0.0f || CR != 0 || JONTPK <= 0.0f) return;
     Real JONVAL = 0.0f;
+    // A shape whose integral ends in round-off or runs out of stages would stop the program with the
+    // session's edits unsaved: the page comes back instead. (The iteration warning keeps its question.)
+    if (const JonswapOutcome outcome = jonswap_outcome(SIGMA_A, SIGMA_B, GAMMA, JONVAL);
+        outcome == JonswapOutcome::RoundOff || outcome == JonswapOutcome::StagesUsedUp) {
+        write_record(unit, "");
+        write_record(unit, " ++> The JONSWAP integral does not converge with this gamma and these sigmas: no alpha");
+        PRSRET(unit, KBD_UNIT, TPCM.LBACK);
+        return;
+    }
     JONSVAL(SIGMA_A, SIGMA_B, GAMMA, JONVAL, unit);
     const Real wp = kTwoPi / JONTPK;
     const Real wp2 = wp * wp;
