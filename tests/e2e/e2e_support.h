@@ -49,6 +49,14 @@ inline ProgramResult run_brevant(const std::string& answers, int seconds = 0, co
     return r;
 }
 
+// Runs the program as run_brevant does, with the file-system faults of tests/e2e/rename_fault_shim.cc
+// loaded and set by FAULT, one NAME=value word for the shell (BREVANT_TEST_FAILING_RENAME=3, ...).
+inline ProgramResult run_with_file_fault(const std::string& answers, const std::string& fault) {
+    return run_brevant(answers, 60,
+                       std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' " + fault +
+                           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
+}
+
 // The names in the current folder, sorted, without the run's own subfolder.
 inline std::vector<std::string> files_here() {
     std::vector<std::string> names;
@@ -102,6 +110,17 @@ using Files = std::vector<std::string>;
 inline void copy_sample() {
     const std::filesystem::path sample = std::filesystem::path(BREVANT_SOURCE_DIR) / "examples" / "ship";
     for (const char* name : {"BREVDAT", "LOWDAT"}) std::filesystem::copy_file(sample / name, name);
+}
+
+// The sample case with every back-up present and a coefficient file the load cannot read, so that
+// a save writes both groups and rotates every back-up.
+inline void put_case_with_backups() {
+    copy_sample();
+    put_file("LOWDAT", file_bytes("LOWDAT").substr(0, 100));
+    put_file("LOWBAK", " an older coefficient file\n");
+    put_file("LASTLOW", " the oldest coefficient file\n");
+    put_file("BREVBAK", " an older data file\n");
+    put_file("LASTBAK", " the oldest data file\n");
 }
 
 // Changes words of the data file on disk before the next load.

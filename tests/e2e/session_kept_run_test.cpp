@@ -447,18 +447,13 @@ TEST(SessionKept, ALastWriteThatCannotBeDoneKeepsTheSessionAndEveryFile) {
 // Runs the program as run_brevant does, with rename number FAILING of the run failing after every
 // check of the program has passed (EBUSY, as a mount point over the file makes it fail).
 ProgramResult run_with_failing_rename(const std::string& answers, int failing) {
-    return run_brevant(answers, 60,
-                       std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' BREVANT_TEST_FAILING_RENAME=" +
-                           std::to_string(failing) +
-                           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
+    return run_with_file_fault(answers, "BREVANT_TEST_FAILING_RENAME=" + std::to_string(failing));
 }
 
 // Runs the program as run_brevant does, with NAME a mount point: the program is told so when it
 // asks, and a rename over it fails (EBUSY), as a file mounted over that name makes it.
 ProgramResult run_with_mount_point(const std::string& answers, const std::string& name) {
-    return run_brevant(answers, 60,
-                       std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' BREVANT_TEST_MOUNT_POINT='" + name +
-                           "' ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
+    return run_with_file_fault(answers, "BREVANT_TEST_MOUNT_POINT='" + name + "'");
 }
 
 // A file mounted over the name a last write must replace is found before anything is written or
@@ -521,13 +516,8 @@ TEST(SessionKept, ARenameThatFailsLeavesNoHalfDoneSave) {
     for (int failing = 1; failing <= 7; ++failing) {
         SCOPED_TRACE(order[failing - 1]);
         testing::ScratchDir dir;
-        copy_sample();
         // A coefficient file the load cannot read is written by every save: both groups rotate.
-        put_file("LOWDAT", file_bytes("LOWDAT").substr(0, 100));
-        put_file("LOWBAK", " an older coefficient file\n");
-        put_file("LASTLOW", " the oldest coefficient file\n");
-        put_file("BREVBAK", " an older data file\n");
-        put_file("LASTBAK", " the oldest data file\n");
+        put_case_with_backups();
         const auto before = tree_here();
         const std::string data = file_bytes("BREVDAT"), coefficients = file_bytes("LOWDAT");
         const std::string edit_and_save = "M\nJ1\n4\n777\nL\n1\n\n";

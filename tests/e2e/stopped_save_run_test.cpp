@@ -24,27 +24,13 @@ Contents contents_here() {
     return all;
 }
 
-// The sample case with every back-up present and a coefficient file the load cannot read, so that
-// a save writes both groups and rotates every back-up.
-void put_case_with_backups() {
-    copy_sample();
-    put_file("LOWDAT", file_bytes("LOWDAT").substr(0, 100));
-    put_file("LOWBAK", " an older coefficient file\n");
-    put_file("LASTLOW", " the oldest coefficient file\n");
-    put_file("BREVBAK", " an older data file\n");
-    put_file("LASTBAK", " the oldest data file\n");
-}
-
 // The water depth (page 1, item 4) set to 777, then save and exit.
 const std::string kEditAndSave = "M\nJ1\n4\n777\nL\n1\n";
 
 // Runs the edit and save with the program ending at its rename number STOP (the first is the
 // record of the save, then "LASTLOW", "LOWBAK", "LOWDAT", "LASTBAK", "BREVBAK", "BREVDAT").
 ProgramResult run_stopped_at_rename(int stop) {
-    return run_brevant(kEditAndSave, 60,
-                       std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' BREVANT_TEST_STOPPING_RENAME=" +
-                           std::to_string(stop) +
-                           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
+    return run_with_file_fault(kEditAndSave, "BREVANT_TEST_STOPPING_RENAME=" + std::to_string(stop));
 }
 
 const char* const kFiles = "BREVDAT, BREVBAK, LASTBAK, LOWDAT, LOWBAK, LASTLOW";
