@@ -2,12 +2,9 @@
 #include "edlib/finish.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <vector>
 
 #include "edlib/last_page.h"
 #include "edlib/loader.h"
@@ -26,20 +23,6 @@
 namespace brevant {
 
 namespace {
-
-// A file exactly as it stands on disk, every byte and its own length, so that a back-up made of it
-// is never padded or trimmed by another buffer. Nothing when there is no such file (no back-up
-// yet) or it cannot be read: a read error is not reported, and there is then nothing to keep.
-std::optional<std::vector<char>> file_on_disk(const std::string& name) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::is_regular_file(name, ec)) return std::nullopt;
-    std::ifstream in(name, std::ios::binary);
-    if (!in.is_open()) return std::nullopt;
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
 
 void write_loss_warning(Int EDUNIT, std::string_view DATFIL, std::string_view LOWFIL) {
     LINES(EDUNIT, 2);

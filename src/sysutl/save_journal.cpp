@@ -3,8 +3,6 @@
 
 #include <charconv>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <system_error>
 
@@ -60,16 +58,6 @@ std::string_view next_word(std::string_view line, std::size_t& at) {
     const std::string_view word = line.substr(at, end - at);
     at = end < line.size() ? end + 1 : end;
     return word;
-}
-
-std::optional<std::string> file_text(const std::string& path) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
 }
 
 bool stands(const std::string& path) {
@@ -179,7 +167,7 @@ FileMark mark_of(std::span<const char> bytes) {
 }
 
 std::optional<FileMark> mark_of_file(const std::string& path) {
-    const auto bytes = file_text(path);
+    const auto bytes = file_on_disk(path);
     if (!bytes) return std::nullopt;
     return mark_of(*bytes);
 }
@@ -273,7 +261,7 @@ SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const
     if (!stands(record)) return recover_without_record(save_files, folder);
 
     SaveRecovery r;
-    const auto text = file_text(record);
+    const auto text = file_on_disk(record);
     const auto entries = text ? read_journal_text(*text) : std::nullopt;
     if (!entries) {
         std::vector<std::string> names(save_files.begin(), save_files.end());

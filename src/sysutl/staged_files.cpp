@@ -19,6 +19,16 @@ StagedSave* current_save = nullptr;
 
 }  // namespace
 
+std::optional<std::string> file_on_disk(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
 std::string staged_name(std::string_view name) { return name_on_disk(name) + ".brvtmp"; }
 
 std::string kept_name(std::string_view name) { return name_on_disk(name) + ".brvold"; }
@@ -195,13 +205,11 @@ std::string StagedSave::keep_replaced_files() {
         const std::string kept = kept_name(f.name);
         if (platform::link_file(f.name, kept) != 0) {
             const fs::file_status shown = fs::status(f.name, ec);
-            std::ifstream in(f.name, std::ios::binary);
-            const std::vector<char> old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-            const bool read = in.is_open() && !in.bad();
+            const auto old = file_on_disk(f.name);
             std::optional<unsigned> mode;
             if (!ec) mode = static_cast<unsigned>(shown.permissions() & fs::perms::mask);
             const platform::WriteResult copied =
-                read ? platform::write_new_file(kept, old, mode) : platform::WriteResult::NotCreated;
+                old ? platform::write_new_file(kept, *old, mode) : platform::WriteResult::NotCreated;
             if (copied != platform::WriteResult::Done) {
                 if (copied != platform::WriteResult::NotCreated) platform::remove_file(kept);
                 return f.shown;

@@ -17,6 +17,11 @@
 
 namespace brevant {
 
+// A file exactly as it stands on disk, every byte and its own length (so that a back-up or a kept
+// copy made of it is never padded or trimmed by another buffer). Nothing when no plain file stands
+// there or it cannot be read.
+std::optional<std::string> file_on_disk(const std::string& path);
+
 // The temporary a file is written to before it is put in place (trailing blanks of NAME are not
 // part of the name).
 std::string staged_name(std::string_view name);
