@@ -284,7 +284,7 @@ void set_session_values() {
     S.CMPUTQ = 5;
     S.LEASTQ = kInteractiveRun;
     S.KBD = KBD_UNIT;
-    // What a page's drawing sets in the case is the editor's, not the user's.
+    // What a page sets in the case as it is shown is the editor's, not the user's.
     set_drawing_wrapper(set_by_the_editor);
 }
 

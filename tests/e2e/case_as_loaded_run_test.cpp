@@ -1,4 +1,4 @@
-// A case that nobody changed, as a user meets it: what the load, a page's drawing and the checks
+// A case that nobody changed, as a user meets it: what the load, a page as it is shown and the checks
 // before a run set in it is part of the case as loaded. Leaving gives no loss warning, a save writes
 // nothing, and a silent run the checks refuse ends there; a real edit still warns and is saved.
 #include <gtest/gtest.h>
