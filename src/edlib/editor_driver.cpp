@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "edlib/case_as_loaded.h"
 #include "edlib/end_of_session.h"
 #include "edlib/finish.h"
 #include "edlib/last_page.h"
@@ -14,6 +15,7 @@
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/option_words.h"
+#include "sysutl/page_loop.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
 #include "sysutl/save_journal.h"
@@ -65,20 +67,24 @@ void load_case() {
            S.CREATQ, S.EDPRG.view(), S.CMPUTQ, S.LEASTQ, S.NTOGOQ);
 }
 
-// The slot to start at after a load; a normal load first forces the settings this program always runs with.
+// The slot to start at after a load; a normal load first forces the settings this program always
+// runs with. They are the load's, not the user's: a case that held other values counts as changed
+// only once the user changes it.
 Int entry_slot(Int JMPLOC) {
     if (JMPLOC == kSlotPageDump) return kFirstSlot;
     if (JMPLOC == kSlotExecute) return kLastSlot;
-    Tpcm& T = TPCM;
-    T.NEWFLG = 0;
-    T.MAXSEA = 1;
-    T.MAXPRM = 1;
-    T.MAXANG = 36;
-    T.MAXDIR = 1;
-    T.ISPM = 0;
-    if (!(T.BRV_PD_MIN() > 0.0f)) T.BRV_PD_MIN() = 35.0f;
-    T.NEGSUM = 1;
-    T.LQUAS = 1;
+    set_by_the_editor([] {
+        Tpcm& T = TPCM;
+        T.NEWFLG = 0;
+        T.MAXSEA = 1;
+        T.MAXPRM = 1;
+        T.MAXANG = 36;
+        T.MAXDIR = 1;
+        T.ISPM = 0;
+        if (!(T.BRV_PD_MIN() > 0.0f)) T.BRV_PD_MIN() = 35.0f;
+        T.NEGSUM = 1;
+        T.LQUAS = 1;
+    });
     return kFirstSlot;
 }
 
@@ -278,11 +284,14 @@ void set_session_values() {
     S.CMPUTQ = 5;
     S.LEASTQ = kInteractiveRun;
     S.KBD = KBD_UNIT;
+    // What a page sets in the case as it is shown is the editor's, not the user's.
+    set_drawing_wrapper(set_by_the_editor);
 }
 
 void reset_session() {
     SESSION = EditorSession{};
     for (int k = 1; k <= kSimulationTypes; ++k) STYP(k) = "";
+    set_drawing_wrapper(nullptr);
 }
 
 void walk_page_chain(Int FIRST) {

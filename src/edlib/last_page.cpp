@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "edlib/case_as_loaded.h"
 #include "edlib/consistency_warnings.h"
 #include "edlib/editor_driver.h"
 #include "records/data_image.h"
@@ -185,7 +186,9 @@ void silent_run_not_saved(std::string_view EDPRG_OF_CALLER, std::string_view FIL
 
 void BRVFIN(std::string_view PAGE) {
     Tpcm& T = TPCM;
-    tidy_output_options(T);
+    // What this page and its checks set in the case is theirs, not the user's: a case nobody
+    // changed is left, or refused for a run, without unsaved edits.
+    set_by_the_editor([&] { tidy_output_options(T); });
 
     Int FWARN = 0;
     Int WARNEM = 0;
@@ -203,8 +206,10 @@ void BRVFIN(std::string_view PAGE) {
         }
         WARNEM = 0;
         FWARN = 0;
-        VESWRN(WARNEM, FWARN);
-        check_low_frequency_tables(WARNEM, FWARN);
+        set_by_the_editor([&] {
+            VESWRN(WARNEM, FWARN);
+            check_low_frequency_tables(WARNEM, FWARN);
+        });
         if (T.EDUNIT == SILENT_UNIT) {
             // The console of a silent run is the file: without the line on standard error the run
             // would end with nothing on the screen to say why.

@@ -409,7 +409,7 @@ void edit_page2_item(Int n) {
 
 void BRVIO(std::string_view PAGE) {
     Tpcm& T = TPCM;
-    tidy_wave_output_bits(T);
+    run_as_drawing([&] { tidy_wave_output_bits(T); });
     PageParts parts;
     parts.clear = false;  // the page header clears the screen
     parts.draw = [&](Int) { draw_page1(PAGE); };
@@ -429,9 +429,11 @@ void BRVIO(std::string_view PAGE) {
 
 void BRVIO2(std::string_view PAGE) {
     Tpcm& T = TPCM;
-    tidy_wind_current_output_bits(T);
-    // A file may hold more angles than the array has room for: draw and edit no further than it.
-    if (T.LANGARR == 1) MAXCHK(T.NUMBRV, kMaxArrayAngles);
+    run_as_drawing([&] {
+        tidy_wind_current_output_bits(T);
+        // A file may hold more angles than the array has room for: draw and edit no further than it.
+        if (T.LANGARR == 1) MAXCHK(T.NUMBRV, kMaxArrayAngles);
+    });
     PageParts parts;
     parts.clear = false;  // the page header clears the screen
     parts.draw = [&](Int) { draw_page2(PAGE); };

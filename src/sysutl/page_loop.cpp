@@ -8,11 +8,27 @@
 
 namespace brevant {
 
+namespace {
+
+DrawingWrapper drawing_wrapper = nullptr;
+
+}  // namespace
+
+void set_drawing_wrapper(DrawingWrapper WRAPPER) { drawing_wrapper = WRAPPER; }
+
+void run_as_drawing(const std::function<void()>& STEP) {
+    if (drawing_wrapper != nullptr) {
+        drawing_wrapper(STEP);
+    } else {
+        STEP();
+    }
+}
+
 void run_page(const PageWords& words, const PageParts& parts) {
     for (;;) {
         const Int unit = words.EDUNIT;
         if (parts.clear && words.LCOPY == 0) CLEAR(unit);
-        parts.draw(unit);
+        run_as_drawing([&] { parts.draw(unit); });
         if (words.LCOPY != 0) {
             TWOPG(words.LCOPY, unit);
             words.LBACK = 0;

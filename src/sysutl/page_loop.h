@@ -52,4 +52,12 @@ struct PageParts {
 // its code, 0 for Return) or the action asks to leave.
 void run_page(const PageWords& words, const PageParts& parts);
 
+// Runs STEP as part of a page's drawing. What a page sets in the case as it is shown (on entry,
+// before its first drawing, and as it draws itself) goes through here, and so through the wrapper
+// given below when there is one (the editor's: what a page sets as it is shown is no edit of the
+// user's); without one STEP simply runs. run_page draws every page through it.
+void run_as_drawing(const std::function<void()>& STEP);
+using DrawingWrapper = void (*)(const std::function<void()>& STEP);
+void set_drawing_wrapper(DrawingWrapper WRAPPER);  // nullptr takes it away
+
 }  // namespace brevant

@@ -61,24 +61,32 @@ TEST(EditorSession, SavesRotateTwoGenerationsOfBackup) {
     EXPECT_EQ(file_bytes("BREVDAT"), first);
     EXPECT_EQ(std::filesystem::last_write_time("BREVDAT"), stamp);
 
-    // Each following save after an edit of one value: a minimum low-frequency period of 0 on disk,
-    // which the load sets to 35 s.
+    // Nor does a save of what only the load set: a minimum low-frequency period of 0 on disk, which
+    // the load sets to 35 s.
     edit_on_disk({{498, real_word(0.0f)}});
     const std::string second = file_bytes("BREVDAT");
     r = run_brevant("M\nL\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("BREVDAT"), second);
+
+    // Each following save after an edit of one value (the water depth typed on page 1) keeps the
+    // file as it stood on disk, with what the load set in the case.
+    r = run_brevant("M\nJ1\n4\n777\nL\n1\n");
+    ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVBAK"), second);
+    EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
     EXPECT_EQ(WordFile("BREVDAT").real(498), 35.0f);
 
-    edit_on_disk({{498, real_word(0.0f)}, {447, real_word(62.4f)}});
+    edit_on_disk({{447, real_word(62.4f)}});
     const std::string third = file_bytes("BREVDAT");
-    r = run_brevant("M\nL\n1\n");
+    r = run_brevant("M\nJ1\n4\n778\nL\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "LASTBAK", "LOWDAT"}));
     EXPECT_EQ(file_bytes("LASTBAK"), second);
     EXPECT_EQ(file_bytes("BREVBAK"), third);
-    EXPECT_EQ(WordFile("BREVDAT").real(498), 35.0f);
+    EXPECT_EQ(WordFile("BREVDAT").real(446), 778.0f);
     EXPECT_EQ(WordFile("BREVDAT").real(447), 62.4f);
 }
 
@@ -109,9 +117,9 @@ TEST(EditorSession, LostCoefficientFileIsReportedOnceAndWrittenByTheSave) {
 TEST(EditorSession, ExitWithoutSavingWarnsAbortReturnsAndReturnLosesTheChange) {
     testing::ScratchDir dir;
     create_case();
-    edit_on_disk({{498, real_word(0.0f)}});
     const std::string before = file_bytes("BREVDAT");
-    const ProgramResult r = run_brevant("M\nL\n2\nA\n2\n\n");
+    // The water depth typed on page 1.
+    const ProgramResult r = run_brevant("M\nJ1\n4\n777\nL\n2\nA\n2\n\n");
     EXPECT_EQ(r.status, 0) << r.err;
     const std::string warning = "\n\n" + std::string(24, ' ') +
                                 ">>> WARNING <<<\n\n"
@@ -160,18 +168,30 @@ TEST(EditorSession, NavigationThroughThePageChain) {
     }
 }
 
+// What the load sets (and the last page, which clears bit 12 of the output options) is no edit: a
+// save of the case as loaded writes nothing. A save of an edit (the water depth of page 1) keeps it.
 TEST(EditorSession, NormalLoadSetsAMinimumPeriodOnlyWhereNoneIsSet) {
     struct Case {
         float stored, saved;
     };
     for (const Case& c : {Case{0.0f, 35.0f}, Case{-4.0f, 35.0f}, Case{20.0f, 20.0f}}) {
-        testing::ScratchDir dir;
-        create_case();
-        // Bit 12 of the output options is cleared on the last page, so the case is saved in any event.
-        edit_on_disk({{498, real_word(c.stored)}, {180, 1u << 11}});
-        const ProgramResult r = run_brevant("M\nL\n1\n");
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(WordFile("BREVDAT").real(498), c.saved) << c.stored;
+        for (const bool edited : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << c.stored << (edited ? ", edited" : ", as loaded"));
+            testing::ScratchDir dir;
+            create_case();
+            edit_on_disk({{498, real_word(c.stored)}, {180, 1u << 11}});
+            const std::string before = file_bytes("BREVDAT");
+            const ProgramResult r = run_brevant(edited ? "M\nJ1\n4\n777\nL\n1\n" : "M\nL\n1\n");
+            ASSERT_EQ(r.status, 0) << r.err;
+            if (edited) {
+                EXPECT_EQ(WordFile("BREVDAT").real(498), c.saved);
+                EXPECT_EQ(WordFile("BREVDAT").word(180), 0u);
+                EXPECT_EQ(file_bytes("BREVBAK"), before);
+            } else {
+                EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
+                EXPECT_EQ(file_bytes("BREVDAT"), before);
+            }
+        }
     }
 }
 
@@ -190,10 +210,10 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     create_case();
     make_runnable();
     make_box_on_grid();
-    // A case that runs as it stands: none of the settings of a normal load is forced, so the data
-    // file is not saved. The echo of page 6 raises the empty user tables' counts to 2, so the
-    // coefficient file is saved (with its back-up). The vessel summary stays on (word 104 is 0):
-    // motion phase 1 writes its own file beside the report.
+    // A case that runs as it stands: none of the settings of a normal load is forced. The echo of
+    // page 6 raises the empty user tables' counts to 2, as the page does whenever it is shown: no
+    // edit, so neither file is saved. The vessel summary stays on (word 104 is 0): motion phase 1
+    // writes its own file beside the report.
     edit_on_disk({{498, real_word(0.0f)}, {104, 0}, {32, 12}});
     const std::string before = file_bytes("BREVDAT");
     // Nothing beyond the start letter may be read: a read would meet the end of the input.
@@ -202,39 +222,50 @@ TEST(EditorSession, ExecuteAtTheTitleScreenGoesStraightToTheAnalysis) {
     EXPECT_TRUE(pages_drawn(r.out).empty()) << r.out;
     EXPECT_NE(r.out.find(kRunBanner), std::string::npos);
     EXPECT_EQ(r.out.find("The analysis is not available yet."), std::string::npos);
-    EXPECT_EQ(files_here(),
-              (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "KORVSUM.stxt", "LOWBAK", "LOWDAT"}));
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "KORVSUM.stxt", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVOUT.stxt").substr(0, 2), "\f\n");
     EXPECT_EQ(file_bytes("BREVDAT"), before);
     expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
 }
 
+// An execute choice echoes every page and saves what was edited (the water depth, item 4 of page 1)
+// with what the last page set (bit 12 of the output options cleared). What the editor alone set is
+// no edit: with nothing edited the data file stays as it was.
 TEST(EditorSession, ExecuteChoicesEchoEveryPageOnceAndSave) {
     struct Case {
         const char* what;
         const char* script;
         std::vector<int> screen_pages;
+        bool edited;
     };
     const Case cases[] = {
-        {"letter E on a page", "M\nJ3\nE\n", {1, 3}},
-        {"End of Session item 3", "M\nL\n3\n", {1, 17}},
+        {"letter E on a page", "M\n4\n150\nJ3\nE\n", {1, 1, 3}, true},
+        {"End of Session item 3", "M\n4\n150\nL\n3\n", {1, 1, 17}, true},
+        {"End of Session item 3, nothing edited", "M\nL\n3\n", {1, 17}, false},
     };
     for (const Case& c : cases) {
         testing::ScratchDir dir;
         create_case();
         make_runnable();
         make_box_on_grid();
-        edit_on_disk({{180, 1u << 11}});  // cleared on the last page: the execute saves it
+        edit_on_disk({{180, 1u << 11}});  // cleared on the last page
         const std::string before = file_bytes("BREVDAT");
         const ProgramResult r = run_brevant(c.script);
         EXPECT_EQ(r.status, 0) << c.what << r.err;
         EXPECT_EQ(pages_drawn(r.out), c.screen_pages) << c.what;
         EXPECT_NE(r.out.find(kRunBanner), std::string::npos) << c.what;
-        // The echo of page 6 raises the empty user tables' counts to 2: the coefficient file is saved too.
-        EXPECT_EQ(files_here(),
-                  (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWBAK", "LOWDAT"})) << c.what;
-        EXPECT_EQ(file_bytes("BREVBAK"), before);
-        EXPECT_EQ(WordFile("BREVDAT").integer(180), 0);
+        // The echo of page 6 raises the empty user tables' counts to 2: after an edit, that is saved
+        // with it; in a case as loaded it is page 6's own setting, and nothing is saved.
+        if (c.edited) {
+            EXPECT_EQ(files_here(),
+                      (Files{"BREVBAK", "BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWBAK", "LOWDAT"})) << c.what;
+            EXPECT_EQ(file_bytes("BREVBAK"), before);
+            EXPECT_EQ(WordFile("BREVDAT").real(446), 150.0f);
+            EXPECT_EQ(WordFile("BREVDAT").integer(180), 0);
+        } else {
+            EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWDAT"})) << c.what;
+            EXPECT_EQ(file_bytes("BREVDAT"), before);
+        }
         expect_echo_of_every_page(file_bytes("BREVIN.stxt"));
     }
 }
@@ -246,9 +277,9 @@ TEST(EditorSession, SilentExecuteWritesTheConsoleToDiagnostics) {
     make_box_on_grid();
     const ProgramResult r = run_brevant("M\nL\n4\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    // The echo of page 6 raises the empty user tables' counts to 2: the coefficient file is saved.
-    EXPECT_EQ(files_here(),
-              (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "Diagnostics.stxt", "LOWBAK", "LOWDAT"}));
+    // The echo of page 6 raises the empty user tables' counts to 2, as the page does whenever it is
+    // shown: no edit, so nothing is saved.
+    EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "Diagnostics.stxt", "LOWDAT"}));
     EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
     EXPECT_NE(file_bytes("Diagnostics.stxt").find(kRunBanner), std::string::npos);
     EXPECT_NE(file_bytes("BREVOUT.stxt").find("Velmora Quasi-Static Environmental Characteristics"), std::string::npos);
@@ -289,12 +320,13 @@ TEST(EditorSession, FatalFindingKeepsAnInteractiveRunOnTheLastPage) {
 TEST(EditorSession, PageDumpWritesEveryPageAndComesBackToTheLastPage) {
     testing::ScratchDir dir;
     create_case();
-    const std::string before = file_bytes("BREVDAT");
-    // The echo of page 6 raises the empty user tables' counts to 2, so leaving without saving
-    // warns of lost changes: Return goes on.
-    const ProgramResult r = run_brevant("M\nL\n5\n2\n\n");
+    const std::string before = file_bytes("BREVDAT"), coefficients = file_bytes("LOWDAT");
+    // The dump of page 6 raises the empty user tables' counts to 2, as the page does whenever it is
+    // shown: no edit, so leaving warns of nothing.
+    const ProgramResult r = run_brevant("M\nL\n5\n2\n");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("This action will result in the loss of data changes"), std::string::npos);
+    EXPECT_EQ(r.out.find("This action will result in the loss of data changes"), std::string::npos);
+    EXPECT_EQ(file_bytes("LOWDAT"), coefficients);
     EXPECT_EQ(pages_drawn(r.out), (std::vector<int>{1, 17, 17}));
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "LOWDAT"}));
     EXPECT_EQ(file_bytes("BREVDAT"), before);

@@ -40,9 +40,16 @@ TEST(OutputOptionsRun, PassingTheOutputPagesClearsWhatTheCaseCannotProduce) {
     create_case();
     // Every output bit set in the file; no waves, swell, wind or current in the case.
     edit_on_disk({{180, 134217727u}});
-    const ProgramResult r = run_brevant("M\nJ14\n\n\nL\n1\n");
+    const std::string before = file_bytes("BREVDAT");
+    // What the pages clear is theirs, not an edit: alone, it leaves nothing to save.
+    ProgramResult r = run_brevant("M\nJ14\n\n\nL\n1\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(file_bytes("BREVDAT"), before);
+    // With an edit (the water depth on page 1) the case is saved as the pages left it.
+    r = run_brevant("M\n4\n777\nJ14\n\n\nL\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
     const WordFile f("BREVDAT");
+    EXPECT_EQ(f.real(446), 777.0f);
     // Pages 14 and 15 and the last page: only the bits that need no environment stay.
     EXPECT_EQ(f.integer(180), 130627329 & ~((1 << 8) | (1 << 9) | (1 << 12) | (1 << 13)));
 }

@@ -405,7 +405,7 @@ void CURHLP2(Int IOSCRN, Int KBD, Int& LINE) {
 void CURENT(Int FRESLM, std::string_view PAGE) {
     Visit v = enter_page();
     // A count from a damaged file is held to the five slots of the table before anything is drawn.
-    MAXCHK(TPCM.NCURNT, kProfileRows);
+    run_as_drawing([] { MAXCHK(TPCM.NCURNT, kProfileRows); });
     PageParts parts;
     parts.draw = [&](Int unit) {
         v.LCSTCRSAV = TPCM.LCSTCR;

@@ -251,9 +251,11 @@ void act(Int selection, SeaPage& page, Int unit) {
 void MORRAN(std::string_view PAGE) {
     SeaPage page;
     page.G = page_gravity(TPCM.NUNTS);
-    if (TPCM.N_OCHI_COMP <= 0) TPCM.N_OCHI_COMP = 2;
-    TPCM.NSEAHG = 1;
-    TPCM.NSEAHT() = 1;
+    run_as_drawing([] {
+        if (TPCM.N_OCHI_COMP <= 0) TPCM.N_OCHI_COMP = 2;
+        TPCM.NSEAHG = 1;
+        TPCM.NSEAHT() = 1;
+    });
     PageParts parts;
     parts.draw = [&](Int unit) { draw_page(PAGE, unit); };
     parts.dump_extras = [](Int unit) {

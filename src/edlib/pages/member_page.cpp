@@ -499,7 +499,7 @@ PageStep main_item(Tpcm& T, Int choice, Int unit) {
 
 void CYLNDR(std::string_view PAGE) {
     Tpcm& T = TPCM;
-    mend_counts(T);
+    run_as_drawing([&] { mend_counts(T); });
     Int ICYL = 1;
     PageParts main_page;
     main_page.draw = [&](Int unit) {
@@ -518,7 +518,7 @@ void CYLNDR(std::string_view PAGE) {
         for (;;) {
             const Int unit = T.EDUNIT;
             if (ICYL > T.NCYL || ICYL <= 0) return;
-            draw_member(T, ICYL, unit);
+            run_as_drawing([&] { draw_member(T, ICYL, unit); });
             if (T.LCOPY != 0) {
                 T.LBACK = 0;
                 TWOPG(T.LCOPY, unit);

@@ -160,7 +160,9 @@ void SWELL(std::string_view PAGE) {
     page.G = page_gravity(TPCM.NUNTS);
     // A swell without an irregular sea takes its heading as the first regular-wave heading, also
     // when the page is only written out.
-    if (TPCM.LSWELL == 1 && TPCM.LRANDM == 0) TPCM.WAVHDG(1) = TPCM.SWLHDG;
+    run_as_drawing([] {
+        if (TPCM.LSWELL == 1 && TPCM.LRANDM == 0) TPCM.WAVHDG(1) = TPCM.SWLHDG;
+    });
     PageParts parts;
     parts.draw = [&](Int unit) { draw_page(PAGE, unit); };
     parts.dump_extras = [](Int unit) {

@@ -202,7 +202,9 @@ void SWELL2(std::string_view PAGE) {
     Tpcm& P = TPCM;
     SwellWords first = first_swell_words();
     SwellWords second = second_swell_words();
-    if (P.LSWELL != 0 && P.LRANDM == 0) P.WAVHDG(1) = P.SWLHDG;
+    run_as_drawing([&] {
+        if (P.LSWELL != 0 && P.LRANDM == 0) P.WAVHDG(1) = P.SWLHDG;
+    });
     PageParts parts;
     parts.draw = [&](Int unit) { draw_page(PAGE, first, second, unit); };
     parts.help = [&](Int unit) { RANHP1(unit, KBD_UNIT, P.IPAG, P.CREATR(), 1, P.SWLTYP); };

@@ -179,7 +179,7 @@ void COFHLP(Int IOSCRN, Int KBD, Int& LINE) {
 
 void COFUPD(std::string_view CTYPE, Int NIBPAK, const CoefficientBlock& ANGL, Int& NROW, Int USERID, Int IOSCRN,
             Int KBD, Int& ITEMP, Int& LCOPY) {
-    clamp_count(NROW);
+    run_as_drawing([&] { clamp_count(NROW); });
     const Used used = used_components(NIBPAK, USERID, IOSCRN);
     const Used drawn = drawn_components(used);
     Int PAGNO = 0;
