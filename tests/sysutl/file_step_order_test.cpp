@@ -76,10 +76,14 @@ History recorded(const std::function<void()>& body) {
     std::vector<std::string> flushed;
     for (const FileStep& s : h.steps)
         if (s.kind == Kind::FlushFile || s.kind == Kind::FlushFolder) flushed.push_back(absolute_path(s.name));
+    const std::string here = absolute_path(".");
+    const auto shown = [&here](const std::string& path) {
+        return path == here ? std::string(".") : path.starts_with(here + "/") ? path.substr(here.size() + 1) : path;
+    };
     for (std::size_t k = 0; k < std::max(flushed.size(), seen.size()); ++k) {
-        const std::string rec = k < flushed.size() ? flushed[k] : "nothing";
-        const std::string real = k < seen.size() ? seen[k] : "nothing";
-        if (rec != real) h.unmatched.push_back("flush " + std::to_string(k + 1) + ": recorded " + rec + ", made " + real);
+        const std::string rec = k < flushed.size() ? shown(flushed[k]) : "nothing";
+        const std::string real = k < seen.size() ? shown(seen[k]) : "no fsync";
+        if (rec != real) h.unmatched.push_back("flush " + std::to_string(k + 1) + " recorded " + rec + ", made " + real);
     }
     return h;
 }
@@ -230,10 +234,15 @@ void save_all() {
     EXPECT_EQ(save.commit(), "");
 }
 
+// The whole save, recorded. Each step counted for a stop is recorded, so that the steps of a save
+// stopped at step N are the first N - 1 recorded here.
 History whole_save() {
     testing::ScratchDir dir;
     put_old_files();
-    return recorded(save_all);
+    platform::stop_at_file_step(0);
+    History h = recorded(save_all);
+    EXPECT_EQ(static_cast<std::size_t>(platform::file_steps_taken()), h.steps.size());
+    return h;
 }
 
 // The step of the whole save at which a save is stopped for the start to resolve: the rename of
