@@ -18,6 +18,16 @@
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
+namespace brevant::platform {
+// A recorded file step as a failure message shows it.
+inline void PrintTo(const FileStep& s, std::ostream* os) {
+    static const char* const kKinds[] = {"create", "write", "flush file", "flush folder", "link", "rename", "remove"};
+    *os << kKinds[static_cast<int>(s.kind)] << " " << s.name;
+    if (!s.to.empty()) *os << " -> " << s.to;
+    if (s.error != 0) *os << " (error " << s.error << ")";
+}
+}  // namespace brevant::platform
+
 namespace brevant::testing {
 
 // How many times WHAT occurs in TEXT, overlapping occurrences included.

@@ -30,6 +30,11 @@ int renames_seen = 0;
 // The file step a test ends the process at (0: none), and the steps taken since it was set.
 int stop_step = 0;
 int steps_taken = 0;
+// The record of the file steps a test has asked for (nothing while none is made).
+std::optional<std::vector<FileStep>> step_record;
+// The test hooks of the mount-root mark and of the folder flushes.
+bool mount_mark_hidden = false;
+int folder_flush_error = 0;
 
 // Counts one file step; true when the process is to end at it.
 bool stop_here() {
@@ -40,6 +45,20 @@ bool stop_here() {
 [[noreturn]] void end_as_killed() { ::_exit(kStoppedAtFileStep); }
 
 int error_number() { return errno != 0 ? errno : EIO; }
+
+// Records a file step that has been made, with the error number its system call gave (0: done).
+void record(FileStepKind kind, const std::string& name, int error, const std::string& to = {}) {
+    if (step_record) step_record->push_back({kind, name, to, error});
+}
+
+// Flushes the open file or folder FD to the disk and records the flush where the fsync is made.
+// 0 when done, else the error number of the fsync.
+int flush_to_disk(int fd, FileStepKind kind, const std::string& name) {
+    const int rc = ::fsync(fd) == 0 ? 0 : error_number();
+    const int shown = kind == FileStepKind::FlushFolder && folder_flush_error != 0 ? folder_flush_error : rc;
+    record(kind, name, shown);
+    return shown;
+}
 
 // Writes all of BYTES to FD, going on after a short write; 0 when done, else the error number.
 int write_all(int fd, const char* data, std::size_t size) {
@@ -72,7 +91,7 @@ bool file_is_locked(const std::string& path) {
 bool is_mount_point(const std::string& path) {
     struct statx st {};
     if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &st) != 0) return false;
-    if ((st.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) != 0) return (st.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
+    if (!mount_mark_hidden && (st.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) != 0) return (st.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
     const std::filesystem::path parent_path = std::filesystem::path(path).parent_path();
     const std::string folder = parent_path.empty() ? std::string(".") : parent_path.string();
     struct statx parent {};
@@ -88,16 +107,19 @@ bool folder_takes_renames(const std::string& path) {
 WriteResult write_new_file(const std::string& path, std::span<const char> bytes, std::optional<unsigned> mode) {
     if (stop_here()) end_as_killed();
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    record(FileStepKind::Create, path, fd < 0 ? error_number() : 0);
     if (fd < 0) return WriteResult::NotCreated;
     if (stop_here()) {
         (void)write_all(fd, bytes.data(), bytes.size() / 2);
         end_as_killed();
     }
-    bool whole = write_all(fd, bytes.data(), bytes.size()) == 0;
-    if (whole && mode) whole = ::fchmod(fd, static_cast<mode_t>(*mode)) == 0;
+    int written = write_all(fd, bytes.data(), bytes.size());
+    if (written == 0 && mode && ::fchmod(fd, static_cast<mode_t>(*mode)) != 0) written = error_number();
+    record(FileStepKind::Write, path, written);
+    bool whole = written == 0;
     if (whole) {
         if (stop_here()) end_as_killed();
-        whole = ::fsync(fd) == 0;
+        whole = flush_to_disk(fd, FileStepKind::FlushFile, path) == 0;
     }
     const bool closed = ::close(fd) == 0;
     if (!whole) return WriteResult::NotWritten;
@@ -107,17 +129,26 @@ WriteResult write_new_file(const std::string& path, std::span<const char> bytes,
 int sync_file(const std::string& path) {
     if (stop_here()) end_as_killed();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return error_number();
-    const int rc = ::fsync(fd) == 0 ? 0 : error_number();
+    if (fd < 0) {
+        const int rc = error_number();
+        record(FileStepKind::FlushFile, path, rc);
+        return rc;
+    }
+    const int rc = flush_to_disk(fd, FileStepKind::FlushFile, path);
     ::close(fd);
     return rc;
 }
 
 int sync_folder(const std::string& path) {
     if (stop_here()) end_as_killed();
-    const int fd = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return error_number();
-    int rc = ::fsync(fd) == 0 ? 0 : error_number();
+    const std::string folder = path.empty() ? std::string(".") : path;
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        const int rc = error_number();
+        record(FileStepKind::FlushFolder, folder, rc);
+        return rc;
+    }
+    int rc = flush_to_disk(fd, FileStepKind::FlushFolder, folder);
     // Some file systems keep no flush for folders: their names are then as safe as they get.
     if (rc == EINVAL || rc == ENOTSUP || rc == EROFS) rc = 0;
     ::close(fd);
@@ -126,13 +157,16 @@ int sync_folder(const std::string& path) {
 
 int link_file(const std::string& from, const std::string& to) {
     if (stop_here()) end_as_killed();
-    return ::link(from.c_str(), to.c_str()) == 0 ? 0 : error_number();
+    const int rc = ::link(from.c_str(), to.c_str()) == 0 ? 0 : error_number();
+    record(FileStepKind::Link, from, rc, to);
+    return rc;
 }
 
 int remove_file(const std::string& path) {
     if (stop_here()) end_as_killed();
-    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return 0;
-    return error_number();
+    const int rc = ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : error_number();
+    record(FileStepKind::Remove, path, rc);
+    return rc;
 }
 
 void stop_at_file_step(int n) {
@@ -142,14 +176,20 @@ void stop_at_file_step(int n) {
 
 int file_steps_taken() { return steps_taken; }
 
+void start_recording_file_steps() { step_record.emplace(); }
+void stop_recording_file_steps() { step_record.reset(); }
+std::vector<FileStep> recorded_file_steps() { return step_record ? *step_record : std::vector<FileStep>{}; }
+
 int rename_file(const std::string& from, const std::string& to) {
     if (stop_here()) end_as_killed();
+    int rc = -1;
     if (rename_count > 0) {
         ++renames_seen;
-        if (renames_seen >= rename_first && renames_seen < rename_first + rename_count) return rename_error;
+        if (renames_seen >= rename_first && renames_seen < rename_first + rename_count) rc = rename_error;
     }
-    if (std::rename(from.c_str(), to.c_str()) == 0) return 0;
-    return error_number();
+    if (rc < 0) rc = std::rename(from.c_str(), to.c_str()) == 0 ? 0 : error_number();
+    record(FileStepKind::Rename, from, rc, to);
+    return rc;
 }
 
 void fail_renames(int first, int count, int error) {
@@ -158,6 +198,9 @@ void fail_renames(int first, int count, int error) {
     rename_error = error;
     renames_seen = 0;
 }
+
+void hide_mount_root_mark(bool hide) { mount_mark_hidden = hide; }
+void fail_folder_flushes(int error) { folder_flush_error = error; }
 
 void clear_screen() {
     if (!stdout_is_terminal()) return;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace brevant::platform {
 
@@ -75,6 +76,33 @@ int rename_file(const std::string& from, const std::string& to);
 // else the system's error number.
 int remove_file(const std::string& path);
 
+// Test hook: the file steps, as they are made, for a test that looks at their order. Each step is
+// recorded once, where its system call is made, with what that call gave: a flush where the fsync
+// itself is called (the flush of a new file inside write_new_file is a step of its own, after its
+// creation and its write), so that a flush the code no longer makes is missing from the record. A
+// flush whose file cannot be opened makes no fsync: it is recorded with the error of the open.
+enum class FileStepKind {
+    Create,       // write_new_file creates (or truncates) NAME
+    Write,        // write_new_file writes the content of NAME
+    FlushFile,    // fsync of the file NAME (inside write_new_file, or sync_file)
+    FlushFolder,  // fsync of the folder NAME (sync_folder)
+    Link,         // NAME given the second name TO
+    Rename,       // NAME renamed over TO
+    Remove,       // NAME removed
+};
+struct FileStep {
+    FileStepKind kind;
+    std::string name;  // the file or folder, as the caller named it ("." for the current folder)
+    std::string to;    // the second name of a link or rename; empty for the other steps
+    int error = 0;     // 0 when the system call did it, else its error number
+    bool operator==(const FileStep&) const = default;
+};
+// Starts a new record (an earlier one is dropped); the steps are recorded until the record stops.
+void start_recording_file_steps();
+void stop_recording_file_steps();
+// The steps recorded since the record was last started.
+std::vector<FileStep> recorded_file_steps();
+
 // Test hook: the process ends at once at the N-th file step from now (1 = the next one), as a kill
 // or a machine stop would end it there: no destructors, no clean-up, no buffer flushed, exit status
 // kStoppedAtFileStep. The step itself is not done, except a write, which ends after the first half
@@ -116,6 +144,15 @@ void sleep_seconds(double seconds);
 // with the error number ERROR and rename nothing, as a mount point (EBUSY) or a failing device (EIO)
 // would make them fail after every check has passed. COUNT 0 clears the hook.
 void fail_renames(int first, int count, int error);
+
+// Test hook: is_mount_point as on a kernel that gives no mount-root mark, so that the device
+// comparison decides. False gives the kernel's mark back.
+void hide_mount_root_mark(bool hide);
+
+// Test hook: the fsync of every folder flush (sync_folder) ends with the error number ERROR, as on a
+// file system that keeps no such flush (EINVAL, ENOTSUP), a read-only one (EROFS) or a failing
+// device (EIO). The fsync is still made. 0 clears the hook.
+void fail_folder_flushes(int error);
 
 // Test hooks: a fixed local time, and a clock that only moves when the program sleeps.
 void set_fixed_local_time(const LocalTime& t);

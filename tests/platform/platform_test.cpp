@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "test_support.h"
 
@@ -49,10 +51,12 @@ TEST(Platform, FixedLocalTime) {
 }
 
 // Each operation of a save is one step: the creation, the write and the flush of a whole file, a
-// link, a rename, a removal, the flush of a folder.
+// link, a rename, a removal, the flush of a folder. Each step is recorded once, in order, with the
+// names it took and what it gave.
 TEST(Platform, EveryFileOperationOfASaveIsOneStep) {
     testing::ScratchDir dir;
     stop_at_file_step(0);
+    start_recording_file_steps();
     EXPECT_EQ(write_new_file("F", std::string("abcdefgh"), 0640u), WriteResult::Done);
     EXPECT_EQ(file_steps_taken(), 3);
     EXPECT_EQ(testing::file_bytes("F"), "abcdefgh");
@@ -67,6 +71,21 @@ TEST(Platform, EveryFileOperationOfASaveIsOneStep) {
     EXPECT_EQ(remove_file("H"), 0);
     EXPECT_EQ(remove_file("H"), 0);  // nothing there is no error
     EXPECT_EQ(file_steps_taken(), 10);
+    using K = FileStepKind;
+    const std::vector<FileStep> expected = {
+        {K::Create, "F", "", 0},      {K::Write, "F", "", 0},       {K::FlushFile, "F", "", 0},
+        {K::Link, "F", "G", 0},       {K::Link, "F", "G", EEXIST},  {K::Rename, "G", "H", 0},
+        {K::FlushFile, "H", "", 0},   {K::FlushFolder, ".", "", 0}, {K::Remove, "H", "", 0},
+        {K::Remove, "H", "", 0},
+    };
+    EXPECT_EQ(recorded_file_steps(), expected);
+    // A new record starts empty; a stopped one records nothing more.
+    start_recording_file_steps();
+    EXPECT_EQ(sync_folder(""), 0);
+    EXPECT_EQ(recorded_file_steps(), (std::vector<FileStep>{{K::FlushFolder, ".", "", 0}}));
+    stop_recording_file_steps();
+    EXPECT_EQ(remove_file("F"), 0);
+    EXPECT_TRUE(recorded_file_steps().empty());
     std::filesystem::create_directory("D");
     EXPECT_NE(remove_file("D"), 0);  // never a folder
     EXPECT_TRUE(std::filesystem::is_directory("D"));
@@ -138,6 +157,112 @@ TEST(Platform, MountPointsAreToldAsTheKernelListsThem) {
     EXPECT_FALSE(is_mount_point("./BREVIN.stxt"));
     EXPECT_FALSE(is_mount_point("."));
     EXPECT_FALSE(is_mount_point("no such file"));
+}
+
+// The mount points the kernel lists for this process, in the order it lists them, with their
+// devices (the third field, "major:minor").
+struct ListedMount {
+    std::string point;
+    std::string device;
+};
+std::vector<ListedMount> listed_mounts() {
+    std::vector<ListedMount> mounts;
+    std::ifstream in("/proc/self/mountinfo");
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string id, parent, device, root, point;
+        if (fields >> id >> parent >> device >> root >> point) mounts.push_back({point, device});
+    }
+    return mounts;
+}
+
+// The device of the mount that holds PATH as the kernel lists it: the mount over the longest
+// leading folder of PATH, the last listed where mounts are stacked on one name.
+std::string device_holding(const std::vector<ListedMount>& mounts, const std::string& path) {
+    std::string device;
+    std::size_t longest = 0;
+    for (const ListedMount& m : mounts) {
+        const bool holds = m.point == "/" || path == m.point || path.starts_with(m.point + "/");
+        if (holds && m.point.size() >= longest) {
+            longest = m.point.size();
+            device = m.device;
+        }
+    }
+    return device;
+}
+
+// is_mount_point as on a kernel without the mount-root mark, for the life of the object.
+class MountMarkHidden {
+public:
+    MountMarkHidden() { hide_mount_root_mark(true); }
+    MountMarkHidden(const MountMarkHidden&) = delete;
+    MountMarkHidden& operator=(const MountMarkHidden&) = delete;
+    ~MountMarkHidden() { hide_mount_root_mark(false); }
+};
+
+// Without the kernel's mark a mount point is told by its device, which differs from its folder's:
+// every name here whose mount the kernel lists on another device than its folder's is one, every
+// other name is not. The root, whose folder is itself, and a folder mounted over a folder of its
+// own device cannot be told this way. Among the mounts there must be some whose device shares one
+// of its two numbers with its folder's (file systems without a disk share the major number 0):
+// a mount point differs from its folder in either number, not only in both.
+TEST(Platform, WithoutTheKernelsMarkAMountPointIsToldByItsDevice) {
+    const std::vector<ListedMount> mounts = listed_mounts();
+    ASSERT_FALSE(mounts.empty());
+    const MountMarkHidden hidden;
+    int told = 0, sharing_a_number = 0;
+    for (const char* path : {"/", "/proc", "/proc/sys", "/sys", "/sys/fs/cgroup", "/sys/fs/cgroup/memory", "/dev",
+                             "/dev/shm", "/dev/pts", "/dev/mqueue", "/etc/hosts", "/etc/hostname", "/etc/resolv.conf",
+                             "/usr", "/tmp", "/proc/self/status", "/proc/version", "/dev/null"}) {
+        SCOPED_TRACE(path);
+        const std::filesystem::path p(path);
+        const std::string device = device_holding(mounts, path);
+        const std::string folders = device_holding(mounts, p.parent_path().string());
+        std::error_code ec;
+        const bool expected = std::filesystem::exists(p, ec) && device != folders;
+        EXPECT_EQ(is_mount_point(path), expected) << device << " in " << folders;
+        if (!expected) continue;
+        ++told;
+        const auto major = [](const std::string& d) { return d.substr(0, d.find(':')); };
+        const auto minor = [](const std::string& d) { return d.substr(d.find(':') + 1); };
+        if (major(device) == major(folders) || minor(device) == minor(folders)) ++sharing_a_number;
+    }
+    EXPECT_GT(told, 0);
+    testing::ScratchDir dir;
+    testing::put_file("BREVIN.stxt", " an echo\n");
+    EXPECT_FALSE(is_mount_point("BREVIN.stxt"));
+    EXPECT_FALSE(is_mount_point("."));
+    EXPECT_FALSE(is_mount_point("no such file"));
+    if (sharing_a_number == 0)
+        GTEST_SKIP() << "no mount here shares a device number with its folder: a comparison of both numbers at once "
+                        "is not told from one of either";
+}
+
+// The flush of a folder that the file system does not keep (EINVAL, ENOTSUP) or cannot make
+// (EROFS, a read-only file system) leaves its names as safe as they get there: no error. Any other
+// error is given to the caller. The fsync is made and recorded with what it gave.
+TEST(Platform, AFolderFlushTheFileSystemDoesNotKeepIsNoError) {
+    struct Row {
+        const char* what;
+        int error;     // the fsync's error
+        int returned;  // what sync_folder gives
+    };
+    testing::ScratchDir dir;
+    for (const Row& row : {Row{"EINVAL", EINVAL, 0}, Row{"ENOTSUP", ENOTSUP, 0}, Row{"EROFS", EROFS, 0},
+                           Row{"EIO", EIO, EIO}, Row{"ENOSPC", ENOSPC, ENOSPC}, Row{"EDQUOT", EDQUOT, EDQUOT}}) {
+        SCOPED_TRACE(row.what);
+        fail_folder_flushes(row.error);
+        start_recording_file_steps();
+        EXPECT_EQ(sync_folder("."), row.returned);
+        EXPECT_EQ(recorded_file_steps(), (std::vector<FileStep>{{FileStepKind::FlushFolder, ".", "", row.error}}));
+        stop_recording_file_steps();
+        // The file flushes are not the folder's.
+        testing::put_file("F", "f");
+        EXPECT_EQ(sync_file("F"), 0);
+        fail_folder_flushes(0);
+        EXPECT_EQ(sync_folder("."), 0);
+    }
 }
 
 }  // namespace
