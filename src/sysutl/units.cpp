@@ -39,6 +39,13 @@ void note_silent_text(std::string_view text, bool line_end) {
     if (silent_tail.size() > 2 * kSilentTailKept) silent_tail.erase(0, silent_tail.size() - kSilentTailKept);
 }
 
+// Once the silent run's console has its name, each record is handed to the file as it is written,
+// so that a run stopped part way (killed) leaves in "Diagnostics.stxt" everything it had said. Beside
+// its name there is no need: a run that never starts leaves the earlier file whole, whatever it wrote.
+void write_silent_through(std::ostream& os) {
+    if (!silent_beside_its_name) os.flush();
+}
+
 std::map<Int, UnitState>& table() {
     static std::map<Int, UnitState> t;
     return t;
@@ -100,6 +107,7 @@ void write_record(Int unit, std::string_view text) {
         if (unit == SILENT_UNIT) note_silent_text(text, true);
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
         os->put('\n');
+        if (unit == SILENT_UNIT) write_silent_through(*os);
         note_line(os, false);
     }
 }

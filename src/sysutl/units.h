@@ -64,8 +64,10 @@ bool open_silent_console_beside_its_name();
 // Whether unit 41 is open beside its name, the name not yet taken.
 bool silent_console_waits_for_its_name();
 // Gives the open console of a silent run that starts its name, "Diagnostics.stxt"; its records go
-// on into it. True when done, or when there is nothing waiting for the name; false when the rename
-// fails (the console is still open beside the name).
+// on into it, each handed to the file as it is written (a run killed part way leaves what it said so
+// far), as are those of a console opened under its name at its first use. True when done, or when
+// there is nothing waiting for the name; false when the rename fails (the console is still open
+// beside the name).
 bool place_silent_console();
 // Closes the console of a silent run that never started and that nothing points to: its file goes,
 // and an earlier "Diagnostics.stxt" stays whole. A console that has its name is only closed.

@@ -5,8 +5,12 @@
 //   renaming, as a kill or a machine stop would end it there (exit status 86, nothing flushed);
 // - the name BREVANT_TEST_MOUNT_POINT (as the program names it, or ending in "/" and that name) is
 //   a mount point: statx reports it as the root of a mount, and a rename over it fails with EBUSY.
+// - when the program opens the file BREVANT_TEST_STOPPING_OPEN (as it names it) through the C
+//   library's stream opening, which the program's file streams use, the process ends at once, the
+//   file not opened, as a kill would end it there (exit status 86, nothing flushed).
 // Every other call is the system's own. (Named .cc so that the test program's sources do not take it in.)
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -51,4 +55,27 @@ extern "C" int statx(int dirfd, const char* path, int flags, unsigned int mask, 
         buf->stx_attributes |= STATX_ATTR_MOUNT_ROOT;
     }
     return rc;
+}
+
+namespace {
+
+void stop_if_the_stopping_open(const char* path) {
+    const char* stopping = std::getenv("BREVANT_TEST_STOPPING_OPEN");
+    if (stopping != nullptr && *stopping != '\0' && path != nullptr && std::strcmp(path, stopping) == 0) _exit(86);
+}
+
+}  // namespace
+
+extern "C" FILE* fopen(const char* path, const char* mode) {
+    using Open = FILE* (*)(const char*, const char*);
+    static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "fopen"));
+    stop_if_the_stopping_open(path);
+    return real(path, mode);
+}
+
+extern "C" FILE* fopen64(const char* path, const char* mode) {
+    using Open = FILE* (*)(const char*, const char*);
+    static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "fopen64"));
+    stop_if_the_stopping_open(path);
+    return real(path, mode);
 }

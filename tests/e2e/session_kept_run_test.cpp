@@ -548,11 +548,12 @@ TEST(SessionKept, ARenameThatFailsLeavesNoHalfDoneSave) {
 
 // A rename that fails once the case is saved for a run (a device error: every name was found able to
 // take its file before the save): the echo's (the fourth rename, after the record of the save,
-// "BREVBAK" and "BREVDAT") or a silent run's console's (the fifth). The run does not start and the message names the file. An
-// interactive run comes back to the End of Session page with the case saved: leaving asks nothing,
-// and executing again writes no file but the echo, rotating no back-up. A silent run, with nothing
-// unsaved, ends with status 1 after naming the file on standard error and on the screen; the
-// messages of the last silent run stay as they were. No temporary stays.
+// "BREVBAK" and "BREVDAT") or a silent run's console's (the fifth). The run does not start and the
+// message names the file. An interactive run comes back to the End of Session page with the case
+// saved: leaving asks nothing, executing again writes no file but the echo, rotating no back-up, and
+// the input ending there says the program stops without saving (no run took the saved case). A
+// silent run, with nothing unsaved, ends with status 1 after naming the file on standard error and on
+// the screen; the messages of the last silent run stay as they were. No temporary stays.
 TEST(SessionKept, ARenameThatFailsAfterTheSaveStopsTheRunWithTheCaseSaved) {
     struct Case {
         const char* what;
@@ -567,6 +568,8 @@ TEST(SessionKept, ARenameThatFailsAfterTheSaveStopsTheRunWithTheCaseSaved) {
          {"BREVBAK", "BREVDAT", "Diagnostics.stxt", "LOWDAT"}},
         {"interactive, then execute again", "M\nJ1\n4\n777\nL\n3\n\n3\n", 4, "BREVIN.stxt", 0,
          {"BREVBAK", "BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "Diagnostics.stxt", "LOWDAT"}},
+        {"interactive, then the input ends at the page", "M\nJ1\n4\n777\nL\n3\n\n", 4, "BREVIN.stxt", 1,
+         {"BREVBAK", "BREVDAT", "Diagnostics.stxt", "LOWDAT"}},
         {"silent, the echo", "M\nJ1\n4\n777\nL\n4\n\n", 4, "BREVIN.stxt", 1,
          {"BREVBAK", "BREVDAT", "Diagnostics.stxt", "LOWDAT"}},
         {"silent, its console", "M\nJ1\n4\n777\nL\n4\n\n", 5, "Diagnostics.stxt", 1,
@@ -587,6 +590,12 @@ TEST(SessionKept, ARenameThatFailsAfterTheSaveStopsTheRunWithTheCaseSaved) {
         EXPECT_EQ(file_bytes("BREVBAK"), before);
         EXPECT_EQ(file_bytes("Diagnostics.stxt"), kEarlierDiagnostics);
         EXPECT_EQ(files_here(), c.files);
+        if (c.status == 1 && std::string(c.what).starts_with("interactive")) {
+            EXPECT_EQ(r.err, std::string(kEndOfInputMessage) + "\n");
+            EXPECT_NE(r.out.find("End of Session", error), std::string::npos) << r.out.substr(error);
+            EXPECT_EQ(r.out.find(kRunBanner), std::string::npos);
+            continue;
+        }
         if (c.status == 1) {
             EXPECT_EQ(r.err, cannot_start_line(c.named));
             EXPECT_EQ(r.out.find("End of Session", error), std::string::npos);

@@ -140,6 +140,35 @@ TEST(SilentRunConsole, TheFileOfTheLastSilentRunIsReplacedOnlyByMessagesTheUserI
     }
 }
 
+// A silent run of the sample killed part way (the process ends at once, nothing flushed on the way
+// out). Killed once "Diagnostics.stxt" has its name (the run started), at the opening of its report,
+// the file holds every message the run wrote before: its banner. Killed before that, at the rename
+// of the echo or of the console itself, the run had not started: the file of the last silent run
+// stays whole.
+TEST(SilentRunConsole, AStopInTheMiddleOfASilentRunLeavesWhatItHadSaid) {
+    struct Case {
+        const char* what;
+        const char* fault;
+        std::string left;  // "Diagnostics.stxt" after the stop
+    };
+    const Case cases[] = {
+        {"at the rename of the echo", "BREVANT_TEST_STOPPING_RENAME=1", kEarlierDiagnostics},
+        {"at the rename of the console", "BREVANT_TEST_STOPPING_RENAME=2", kEarlierDiagnostics},
+        {"at the opening of the report", "BREVANT_TEST_STOPPING_OPEN=BREVOUT.stxt",
+         std::string("\n") + kRunBanner + "\n\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        put_file("Diagnostics.stxt", kEarlierDiagnostics);
+        const ProgramResult r = run_with_file_fault("M\nL\n4\n", c.fault);
+        EXPECT_EQ(r.status, platform::kStoppedAtFileStep) << r.err;
+        EXPECT_EQ(file_bytes("Diagnostics.stxt"), c.left);
+        EXPECT_FALSE(fs::exists("BREVOUT.stxt"));
+    }
+}
+
 // A case folder that takes no renames (marked append-only or immutable) could neither give the
 // silent run's file its name nor save the case for the run: item 4 names the folder by its full path,
 // as items 1, 3, 5 and 6 do, on standard error and in the access error, before anything is written.

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <map>
 #include <sstream>
 #include <regex>
 #include <string>
@@ -14,7 +18,9 @@
 
 #include "edlib/end_of_session.h"
 #include "edlib/last_page.h"
+#include "pre_run_case.h"
 #include "sysutl/option_words.h"
+#include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 #include "test_support.h"
 
@@ -61,6 +67,33 @@ protected:
         TPCM.NSEAHG = 1;
         TPCM.NSEAHT() = 1;
         // The member page brings the member capacity to 50 on entry.
+        TPCM.MAXCYL = 50;
+        MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
+        MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
+        TPCM.EDUNIT = SCREEN_UNIT;
+    }
+    // A loaded case that the checks before a run pass: a metric ship with the wind and current off.
+    void load_runnable() {
+        testing::passing_ship();
+        TPCM.PGYR = 37.5f;
+        TPCM.RGYR = 8.75f;
+        TPCM.YGYR = 37.5f;
+        TPCM.DURATN = 1.0f;
+        // The 2001 tanker drift with its shape and enhancement factors, the drift model of a ship.
+        TPCM.LWVCOF = 0x666;
+        TPCM.BOWFAC = 1.0f;
+        TPCM.VWDFAC = 1.0f;
+        TPCM.STRNFC = 1.25f;
+        TPCM.WVFCX = TPCM.WVFCY = TPCM.WVFCM = 1.0f;
+        TPCM.NWP = 30;
+        for (int i = 1; i <= 30; ++i) TPCM.T(i) = 5.0f + 0.5f * static_cast<float>(i - 1);
+        TPCM.NTOGO = NTOGOQ;
+        TPCM.CMPUTR = 5;
+        TPCM.LWIND = 0;
+        TPCM.LCURNT = 0;
+        TPCM.N_OCHI_COMP = 2;
+        TPCM.NSEAHG = 1;
+        TPCM.NSEAHT() = 1;
         TPCM.MAXCYL = 50;
         MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
         MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
@@ -264,6 +297,117 @@ TEST_F(DriverTest, SessionValuesAndTypeTable) {
     EXPECT_EQ(STYP(10).view(), "MARDEK ");
     EXPECT_EQ(STYP(9).view(), "UNKNOWN");
     EXPECT_EQ(STYP(5).view(), "       ");
+}
+
+// Word K of a data file, a big-endian real, read without the program's record I/O.
+float real_word_of(const std::string& path, int k) {
+    const std::string bytes = testing::file_bytes(path);
+    std::uint32_t w = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        w = (w << 8) | static_cast<unsigned char>(bytes.at(4 * static_cast<std::size_t>(k - 1) + i));
+    return std::bit_cast<float>(w);
+}
+
+constexpr int kDepthWord = 446;
+
+// A silent run whose "Diagnostics.stxt" can no longer take its name when the case is to be saved for
+// the run (a folder has come to stand there since the console was opened beside it) is stopped
+// before the save: nothing is written, standard error says the run cannot start, the access error
+// names the file on the screen, and the End of Session page comes back there with the edit, which
+// the user may still save or leave (here: leaves, warned of the loss).
+TEST_F(DriverTest, ASilentConsoleThatCannotTakeItsNameIsFoundBeforeTheSave) {
+    testing::ScratchDir dir;
+    reset_units();
+    capture_unit(SCREEN_UNIT);
+    capture_unit(0);
+    load_runnable();
+    TPCM.DEPTH = 555.0f;  // an edit no save has kept
+    // The silent run as item 4 starts it: its console beside the name, the run to execute.
+    ASSERT_TRUE(open_silent_console_beside_its_name());
+    TPCM.EDUNIT = SILENT_UNIT;
+    TPCM.LBACK = -1983;
+    std::filesystem::create_directories(std::string(kSilentFileName) + "/inside");
+    answers("\n2\n\n");
+    int status = -1;
+    try {
+        walk_page_chain(kLastSlot);
+    } catch (const ProgramEnd& end) {
+        status = end.status;
+    }
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(captured(0),
+              std::string(" ++> The silent run cannot start: \"") + kSilentFileName + "\" cannot be written.\n");
+    const std::string text = screen();
+    const auto error = text.find(std::string(" ++> File not found or file access error in BrevEdit    \n"
+                                             "     File name: ") +
+                                 kSilentFileName + "\n");
+    ASSERT_NE(error, std::string::npos) << text;
+    const auto page = text.find("End of Session", error);
+    ASSERT_NE(page, std::string::npos) << text.substr(error);
+    EXPECT_NE(text.find("This action will result in the loss of data changes", page), std::string::npos);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{kSilentFileName}) << "nothing saved, no temporary left";
+    EXPECT_TRUE(std::filesystem::is_directory(std::string(kSilentFileName) + "/inside"));
+}
+
+// An interactive run whose echo cannot take its name once the case is saved for it (its rename
+// fails: a device error), then a new edit at the page (page 1, item 4: the water depth 777) saved
+// with item 1. The case saved for the run is the case as loaded for the second save: a new case,
+// whose data file did not stand at the load, now keeps it as its back-up; a coefficient file that
+// could not be read at the load, and that the first save wrote, is not written again (its back-up,
+// the file as found, stays), and the line that tells of its replacement comes once, at the first save.
+TEST_F(DriverTest, AfterAnEchoThatCannotTakeItsNameTheSavedCaseIsTheCaseAsLoaded) {
+    using Files = std::map<std::string, std::string>;
+    struct Row {
+        const char* what;
+        Int IERR0, IERR1;
+        Files before;   // the folder at the load
+        int echo;       // the number of the echo's rename, the first after those of the save
+        Files after;    // the folder after the second save; "DEPTH n" stands for a data file of depth n
+    };
+    const std::string old_data = " the data file as loaded\n";
+    const std::string unreadable = " a coefficient file the load could not read\n";
+    const Row rows[] = {
+        {"a new case", 0, 1, {}, 3, {{"BREVBAK", "DEPTH 555"}, {"BREVDAT", "DEPTH 777"}}},
+        {"a coefficient file that could not be read", 2, 0, {{"BREVDAT", old_data}, {"LOWDAT", unreadable}}, 6,
+         {{"BREVBAK", "DEPTH 555"}, {"BREVDAT", "DEPTH 777"}, {"LASTBAK", old_data}, {"LOWBAK", unreadable},
+          {"LOWDAT", "(written)"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        reset_end_of_session();
+        reset_last_page();
+        capture_unit(SCREEN_UNIT);
+        for (const auto& [name, bytes] : row.before) testing::put_file(name, bytes);
+        load_runnable();
+        SESSION.IERR0 = row.IERR0;
+        SESSION.IERR1 = row.IERR1;
+        TPCM.DEPTH = 555.0f;  // the edit the run is saved with
+        const testing::RenameFaults echo_fails(row.echo, 1, EIO);
+        walk("L\n3\n\nJ1\n4\n777\nL\n1\n");
+        const std::string text = screen();
+        const auto error =
+            text.find(" ++> File not found or file access error in BrevEdit    \n     File name: BREVIN.stxt\n");
+        ASSERT_NE(error, std::string::npos) << text;
+        EXPECT_EQ(text.find(">>> WARNING <<<"), std::string::npos);
+        EXPECT_EQ(testing::count_of(text, "could not be read; a new one is written"), row.IERR0 != 0 ? 1u : 0u);
+        Files after;
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            const std::string name = entry.path().filename().string();
+            const std::string bytes = testing::file_bytes(name);
+            if (name == "LOWDAT") {
+                after[name] = bytes != unreadable ? "(written)" : bytes;
+            } else if ((name == "BREVDAT" || name == "BREVBAK") && bytes != old_data) {
+                after[name] = "DEPTH " + std::to_string(static_cast<int>(real_word_of(name, kDepthWord)));
+            } else {
+                after[name] = bytes;
+            }
+        }
+        EXPECT_EQ(after, row.after);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // Units: records, prompts, the scripted keyboard, end of input and file units.
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include <sys/resource.h>
+
+#include "platform/platform.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -145,6 +149,95 @@ TEST(Units, TheSilentConsoleTakesItsNameOnlyWhenPlaced) {
     EXPECT_EQ(close_silent_console(), " first finding\n second finding\n");
     EXPECT_TRUE(fs::is_directory(std::string(kSilentFileName) + "/inside"));
     EXPECT_FALSE(fs::exists(temporary));
+    reset_units();
+}
+
+// A silent run killed part way (SIGKILL: nothing flushed on the way out). Once its console has the
+// name "Diagnostics.stxt", taken when the run starts or opened under it at its first use, the file
+// holds every record written before the kill; a console still beside its name leaves the file of
+// the last silent run as it was.
+TEST(UnitsDeathTest, AKilledSilentRunLeavesWhatItSaidOnceItsConsoleHasItsName) {
+    enum class Console { Placed, FirstUse, Beside };
+    struct Row {
+        const char* what;
+        Console console;
+        std::string left;  // "Diagnostics.stxt" after the kill
+    };
+    const std::string earlier = " the last silent run\n";
+    const Row rows[] = {
+        {"placed when the run starts", Console::Placed,
+         " before the start\n first message of the run\n second message of the run\n"},
+        {"opened under its name at its first use", Console::FirstUse,
+         " first message of the run\n second message of the run\n"},
+        {"still beside its name", Console::Beside, earlier},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        reset_units();
+        testing::put_file(kSilentFileName, earlier);
+        EXPECT_EXIT(
+            {
+                if (row.console != Console::FirstUse) {
+                    if (!open_silent_console_beside_its_name()) std::_Exit(2);
+                    write_record(SILENT_UNIT, " before the start");
+                }
+                if (row.console == Console::Placed && !place_silent_console()) std::_Exit(3);
+                write_record(SILENT_UNIT, " first message of the run");
+                write_record(SILENT_UNIT, " second message of the run");
+                std::raise(SIGKILL);
+                std::_Exit(4);
+            },
+            ::testing::KilledBySignal(SIGKILL), "");
+        EXPECT_EQ(testing::file_bytes(kSilentFileName), row.left);
+        reset_units();
+    }
+}
+
+// The soft file-size limit of this process set to BYTES for the life of the object (as a full disk
+// would stop a file there); ok() is false where it cannot be set.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        if (::getrlimit(RLIMIT_FSIZE, &old_) != 0 || (old_.rlim_max != RLIM_INFINITY && old_.rlim_max < bytes)) return;
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        set_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        if (set_) ::setrlimit(RLIMIT_FSIZE, &old_);
+    }
+    bool ok() const { return set_; }
+
+private:
+    rlimit old_{};
+    bool set_ = false;
+};
+
+// A console that has taken its name and then meets a full disk (a file-size limit of 40 bytes, which
+// cuts the third record): the file holds each record as it was written, up to the cut, and closing
+// it gives what it lacks from the start of the record that was cut, nothing of what it holds.
+TEST(Units, ASilentConsoleWithItsNameOnAFullDiskKeepsWhatReachedItAndGivesTheRest) {
+    testing::ScratchDir dir;
+    reset_units();
+    platform::ignore_file_size_signal();
+    ASSERT_TRUE(open_silent_console_beside_its_name());
+    write_record(SILENT_UNIT, " before the start");  // 18 bytes
+    ASSERT_TRUE(place_silent_console());
+    std::string before_the_cut, lacking;
+    {
+        FileSizeLimit limit(40);
+        if (!limit.ok()) GTEST_SKIP() << "the file-size limit cannot be set here";
+        write_record(SILENT_UNIT, " in the run");  // 30 bytes
+        before_the_cut = testing::file_bytes(kSilentFileName);
+        write_record(SILENT_UNIT, " the record the disk cuts");
+        write_record(SILENT_UNIT, " one after it");
+        lacking = close_silent_console();
+    }
+    EXPECT_EQ(before_the_cut, " before the start\n in the run\n");
+    EXPECT_EQ(testing::file_bytes(kSilentFileName), " before the start\n in the run\n the recor");
+    EXPECT_EQ(lacking, " the record the disk cuts\n one after it\n");
+    EXPECT_FALSE(std::filesystem::exists(std::string(kSilentFileName) + ".brvtmp"));
     reset_units();
 }
 
