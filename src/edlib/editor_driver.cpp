@@ -16,6 +16,7 @@
 #include "sysutl/option_words.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/save_journal.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"

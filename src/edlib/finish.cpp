@@ -16,6 +16,7 @@
 #include "sysutl/program_end.h"
 #include "sysutl/record_io.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"

@@ -17,6 +17,7 @@
 #include "sysutl/paging.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/staged_files.h"
 
 namespace brevant {

@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "platform/platform.h"
-#include "sysutl/staged_files.h"
+#include "sysutl/save_files.h"
 
 namespace brevant {
 
@@ -170,11 +170,6 @@ std::optional<FileMark> mark_of_file(const std::string& path) {
     const auto bytes = file_on_disk(path);
     if (!bytes) return std::nullopt;
     return mark_of(*bytes);
-}
-
-std::string in_folder(const std::string& folder, const std::string& name) {
-    if (folder.empty() || folder == ".") return name;
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
 std::string journal_text(const std::vector<JournalEntry>& entries) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "sysutl/save_files.h"
+
 namespace brevant {
 
 // The name of the record, in the folder of the files it names.
@@ -33,9 +35,6 @@ struct JournalEntry {
     FileMark old_file;   // that file (when it existed)
     FileMark new_file;   // the new file, staged under its staged_name
 };
-
-// NAME in FOLDER ("." for the current folder).
-std::string in_folder(const std::string& folder, const std::string& name);
 
 // Puts the record of ENTRIES in place in FOLDER before the save changes any file: written to its
 // temporary, flushed, renamed into place, the folder flushed. 0 when it is in place; else the error

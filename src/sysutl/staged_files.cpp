@@ -2,14 +2,11 @@
 #include "sysutl/staged_files.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "platform/platform.h"
-#include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/save_journal.h"
-#include "sysutl/units.h"
 
 namespace brevant {
 
@@ -18,20 +15,6 @@ namespace {
 StagedSave* current_save = nullptr;
 
 }  // namespace
-
-std::optional<std::string> file_on_disk(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
-
-std::string staged_name(std::string_view name) { return name_on_disk(name) + ".brvtmp"; }
-
-std::string kept_name(std::string_view name) { return name_on_disk(name) + ".brvold"; }
 
 std::string folder_refusing_renames(std::string_view name) {
     namespace fs = std::filesystem;
@@ -257,13 +240,6 @@ void StagedSave::discard() {
         platform::remove_file(f.temp);
         f.placed = true;
     }
-}
-
-std::string open_staged_file(Int unit, std::string_view name) {
-    if (std::string folder = folder_refusing_renames(name); !folder.empty()) return folder;
-    if (open_unit(unit, staged_name(name), UnitMode::Write)) return {};
-    drop_staged_file(name);
-    return std::string(name);
 }
 
 bool place_staged_file(std::string_view name) {

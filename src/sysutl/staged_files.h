@@ -12,23 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "sysutl/ftypes.h"
+#include "sysutl/save_files.h"
 #include "sysutl/save_journal.h"
 
 namespace brevant {
-
-// A file exactly as it stands on disk, every byte and its own length (so that a back-up or a kept
-// copy made of it is never padded or trimmed by another buffer). Nothing when no plain file stands
-// there or it cannot be read.
-std::optional<std::string> file_on_disk(const std::string& path);
-
-// The temporary a file is written to before it is put in place (trailing blanks of NAME are not
-// part of the name).
-std::string staged_name(std::string_view name);
-
-// The second name ("NAME.brvold") under which a save keeps the file it replaces until its last file
-// is in place, so that a rename that fails can put the old file back.
-std::string kept_name(std::string_view name);
 
 // The folder of NAME, as a message names it (its full path, ending in "/"), when that folder cannot
 // take the temporary and the rename that put a file in place (a folder marked append-only or
@@ -130,13 +117,8 @@ private:
     StagedSave* save_;
 };
 
-// Opens UNIT on staged_name(NAME) for a text file written line by line (the page echo, the wave
-// report). Empty when it is open; otherwise nothing is left behind and the result is the name the
-// message gives: the folder (folder_refusing_renames) when it cannot take the file's rename, else
-// NAME as the caller holds it.
-std::string open_staged_file(Int unit, std::string_view name);
-
-// A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first;
+// A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first
+// (open_staged_file, report_files.h);
 // place_staged_file flushes it to the disk and renames it over NAME once it is complete and closed.
 // False when NAME cannot be replaced, the flush or the rename failed: the temporary is then removed
 // and NAME stays as it was. True, with nothing done, when there is no temporary.

@@ -11,6 +11,7 @@
 
 #include "records/data_image.h"
 #include "sysutl/record_io.h"
+#include "sysutl/report_files.h"
 #include "sysutl/save_journal.h"
 #include "sysutl/units.h"
 #include "test_support.h"
