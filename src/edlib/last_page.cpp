@@ -184,6 +184,16 @@ void silent_run_not_saved(std::string_view EDPRG_OF_CALLER, std::string_view FIL
     if (CASE_SAVED || !case_has_unsaved_edits()) throw ProgramEnd{1, true};
 }
 
+void silent_run_not_saved([[maybe_unused]] std::string_view EDPRG_OF_CALLER, std::span<const std::string> WHY) {
+    Tpcm& T = TPCM;
+    drop_silent_console();
+    std::cout.flush();
+    write_record(kStandardErrorUnit, " ++> The silent run cannot start: the case cannot be saved.");
+    report_refused_save(WHY, SCREEN_UNIT);
+    undo_silent_run_settings(T);
+    if (!case_has_unsaved_edits()) throw ProgramEnd{1, true};
+}
+
 void BRVFIN(std::string_view PAGE) {
     Tpcm& T = TPCM;
     tidy_output_options(T);

@@ -33,4 +33,14 @@ std::optional<std::string> file_on_disk(const std::string& path) {
     return bytes;
 }
 
+platform::LockResult SaveLock::take(const std::string& folder) {
+    release();
+    return platform::lock_folder(folder.empty() ? std::string(".") : folder, handle_);
+}
+
+void SaveLock::release() {
+    platform::release_folder_lock(handle_);
+    handle_ = -1;
+}
+
 }  // namespace brevant

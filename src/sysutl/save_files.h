@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/platform.h"
+
 namespace brevant {
 
 // A file name as the platform takes it: the name without its trailing blanks.
@@ -28,5 +30,22 @@ std::string kept_name(std::string_view name);
 // copy made of it is never padded or trimmed by another buffer). Nothing when no plain file stands
 // there or it cannot be read.
 std::optional<std::string> file_on_disk(const std::string& path);
+
+// The lock of a save's folder (platform::lock_folder), held from take() until release() or the end
+// of the object: while a save holds it, no start in another program finishes or undoes that save.
+class SaveLock {
+public:
+    SaveLock() = default;
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+    ~SaveLock() { release(); }
+    // Takes the lock of FOLDER ("" or "." for the current one), giving up one held before.
+    platform::LockResult take(const std::string& folder);
+    void release();
+    bool held() const { return handle_ >= 0; }
+
+private:
+    int handle_ = -1;
+};
 
 }  // namespace brevant

@@ -36,10 +36,30 @@ bool can_be_replaced(std::string_view name);
 // temporaries and kept copies may hold what the record needs.
 std::string unfinished_save_record(std::string_view name);
 
+// Why a save may not be made now, though every file could be written: something of an earlier save
+// stands in its way, or another program is saving in the folder. Such a save is refused with words
+// (refusal_lines), not as a file that cannot be accessed.
+struct SaveRefusal {
+    enum class Why {
+        None,
+        RecordStands,    // the record of a save not finished (FILE) stands in the folder
+        KeptCopyStands,  // FILE, the copy an earlier save kept of OF, stands beside it
+        SaveRunning,     // another program holds the lock of the folder: it is saving there
+    };
+    Why why = Why::None;
+    std::string file;  // the record or the kept copy, as a message names it
+    std::string of;    // KeptCopyStands: the file it was kept of
+    explicit operator bool() const { return why != Why::None; }
+};
+
+// The message of a refused save: why, and what the user can do.
+std::vector<std::string> refusal_lines(const SaveRefusal& refusal);
+
 // How the staging of one file went.
 enum class StageResult {
     Staged,         // written whole beside its name
     Protected,      // the file to replace is write-protected: nothing written
+    SaveRunning,    // another program is saving in the folder (it holds its lock): nothing written
     RecordStands,   // the record of a save not finished stands in the folder: nothing written
     FolderRefused,  // the folder cannot take the temporary and its rename: nothing written
     NotCreated,  // the temporary could not be created
@@ -49,7 +69,9 @@ enum class StageResult {
 
 // The files of one save. Each is written beside its name first; commit() renames them into place in
 // the order they were staged. A save that is not committed (a failed write, an early return, an end
-// of the program) removes its temporaries, so that it leaves every file on disk as it was.
+// of the program) removes its temporaries, so that it leaves every file on disk as it was. From its
+// first file until it is committed or discarded, the save holds the lock of its folder (SaveLock), so
+// that no start in another program takes its files for the leftovers of a stopped save.
 // While a save exists it is the save in progress (one at a time): the writes of the routines it
 // calls (BACKIT, DISKIO) join it instead of putting their files in place themselves.
 class StagedSave {
@@ -62,9 +84,13 @@ public:
     // The save in progress; nullptr when there is none.
     static StagedSave* in_progress();
 
+    // Takes the lock of the folder of NAME for this save and looks for the record of a save not
+    // finished there. True when the save may go on; else nothing is written and refusal() says why.
+    bool admit(std::string_view name);
+
     // Writes BYTES beside NAME (blank-padded as the caller holds it) and flushes them to the disk. A
     // replaced file keeps its permission bits; a write-protected one is refused before anything is
-    // written.
+    // written, and so is any file while admit() refuses the save.
     StageResult stage(std::string_view name, std::span<const char> bytes);
 
     // Renames every staged file over its name. Every name is checked first (can_be_replaced): when
@@ -79,10 +105,15 @@ public:
     // back does its old content stay under its kept_name, and the record with it, so that nothing
     // is lost and the next start puts it back; while either stands there, no save replaces that
     // file, and the message names the kept file or the record.) A record that cannot be written is
-    // named as such, with nothing changed.
+    // named as such, with nothing changed. The folder is flushed again after the kept copies go and
+    // before the record goes. A save refused because a record or a kept copy stands, or because
+    // another program is saving there, changes nothing and says why in refusal().
     std::string commit();
 
-    // Removes every temporary not yet in place.
+    // Why the save was refused (admit, stage or commit); nothing when it was not.
+    const SaveRefusal& refusal() const { return refusal_; }
+
+    // Removes every temporary not yet in place, and gives up the lock of the folder.
     void discard();
 
 private:
@@ -97,8 +128,12 @@ private:
     std::string keep_replaced_files();
     bool put_back(std::size_t failed);
     void drop_kept(bool placed_too);
+    void drop_temporaries();
+    std::string refuse(SaveRefusal::Why why, std::string file, std::string of, std::string returned);
     std::vector<Staged> files_;
     StagedSave* outer_;
+    SaveLock lock_;
+    SaveRefusal refusal_;
 };
 
 // The save a routine's writes go into: the save in progress when there is one (its owner puts the
