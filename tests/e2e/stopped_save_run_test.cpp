@@ -171,17 +171,23 @@ TEST(StoppedSaveRun, ASaveThatCannotKeepTheFilesItReplacesLeavesNothingBehind) {
 TEST(StoppedSaveRun, ARefusedSaveSaysWhyInWords) {
     struct Case {
         const char* what;
-        const char* file;  // put beside the case before the start
-        const char* line;  // the first line of the refusal
+        const char* file;    // put beside the case before the start
+        const char* choice;  // on the End of Session page: save and exit, or a silent run
+        const char* line;    // the refusal on the screen
+        const char* err;     // standard error
     };
+    const char* const kept_copy =
+        " ++> No save replaces BREVDAT while BREVDAT.brvold stands beside it: the copy an earlier save kept of it.\n"
+        "     BREVDAT is as that save left it; BREVDAT.brvold holds what it replaced.\n"
+        "     Move BREVDAT.brvold elsewhere or delete it, then save again.\n";
     const Case cases[] = {
-        {"a record that cannot be read", "BREVSAVE.brvjournal",
+        {"a record that cannot be read", "BREVSAVE.brvjournal", "1",
          " ++> No save is made here while BREVSAVE.brvjournal stands: the record of a save that was not finished.\n"
-         "     Start the program again in this folder: it finishes or undoes that save. If it says it cannot,\n"},
-        {"a kept copy without its record", "BREVDAT.brvold",
-         " ++> No save replaces BREVDAT while BREVDAT.brvold stands beside it: the copy an earlier save kept of it.\n"
-         "     BREVDAT is as that save left it; BREVDAT.brvold holds what it replaced.\n"
-         "     Move BREVDAT.brvold elsewhere or delete it, then save again.\n"},
+         "     Start the program again in this folder: it finishes or undoes that save. If it says it cannot,\n",
+         ""},
+        {"a kept copy without its record", "BREVDAT.brvold", "1", kept_copy, ""},
+        {"a kept copy without its record, a silent run", "BREVDAT.brvold", "4", kept_copy,
+         " ++> The silent run cannot start: the case cannot be saved.\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -189,8 +195,9 @@ TEST(StoppedSaveRun, ARefusedSaveSaysWhyInWords) {
         copy_sample();
         put_file(c.file, " left by an earlier save\n");
         const Contents before = contents_here();
-        const ProgramResult r = run_brevant("M\n\nJ1\n4\n777\nL\n1\n\n2\n\n", 60);
+        const ProgramResult r = run_brevant(std::string("M\n\nJ1\n4\n777\nL\n") + c.choice + "\n\n2\n\n", 60);
         EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, c.err);
         const auto refusal = r.out.find(c.line);
         ASSERT_NE(refusal, std::string::npos) << r.out;
         EXPECT_EQ(r.out.find("File not found"), std::string::npos) << r.out;
