@@ -18,6 +18,7 @@
 #include "sysutl/page_loop.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/save_journal.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"

@@ -16,6 +16,7 @@
 #include "sysutl/program_end.h"
 #include "sysutl/record_io.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
@@ -60,8 +61,9 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
     // A folder that takes no renames (append-only, immutable, read-only) is found before anything is
     // written, and named: its files are not what stops the save.
     std::string failed = folder_refusing_renames(DATFIL);
-    // Nor is anything written beside the leftovers of a save that was not finished.
-    if (failed.empty()) failed = unfinished_save_record(DATFIL);
+    // Nor is anything written beside the leftovers of a save that was not finished, or while another
+    // program is saving in the folder: the save is refused, and says why.
+    if (failed.empty() && !save.admit(DATFIL)) failed = DATFIL;
     if (failed.empty() && IERR1 != 1) {
         // The back-ups are copies of the files as they stand on disk, not of an image read from them:
         // a framed, short or long file is kept word for word at its own length.
@@ -82,8 +84,13 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
         failed = joined.finish();
         if (failed.empty()) return true;
     }
-    save.discard();  // before the pause: no temporary waits on the user
-    report_access_error(EDPROG, failed, EDUNIT);
+    const SaveRefusal refused = save.refusal();
+    save.discard();  // before the pause: no temporary and no lock waits on the user
+    if (refused) {
+        report_refused_save(refusal_lines(refused), EDUNIT);
+    } else {
+        report_access_error(EDPROG, failed, EDUNIT);
+    }
     if (FAILED != nullptr) *FAILED = failed;
     return false;
 }
@@ -166,7 +173,11 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
                                          std::filesystem::is_regular_file(name_on_disk(LOWFIL));
         failed = save.commit();
         if (!failed.empty()) {
-            report_access_error(EDPRG, failed, EDUNIT);
+            if (save.refusal()) {
+                report_refused_save(refusal_lines(save.refusal()), EDUNIT);
+            } else {
+                report_access_error(EDPRG, failed, EDUNIT);
+            }
         } else if (unreadable_replaced) {
             write_record(EDUNIT, " ++> " + name_on_disk(LOWFIL) +
                                      " could not be read; a new one is written and the old one kept as " +
@@ -176,7 +187,13 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
     if (!failed.empty()) {
         // The session goes back to the End of Session page with every edit in memory; a silent run
         // gives it back to the screen, where it was chosen (it ends there when nothing is unsaved).
-        if (EDUNIT == SILENT_UNIT) silent_run_not_saved(EDPRG, failed);
+        if (EDUNIT == SILENT_UNIT) {
+            if (save.refusal()) {
+                silent_run_not_saved(EDPRG, refusal_lines(save.refusal()));
+            } else {
+                silent_run_not_saved(EDPRG, failed);
+            }
+        }
         JMPLOC = 1;
         return;
     }

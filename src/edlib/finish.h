@@ -18,8 +18,9 @@ namespace brevant {
 // Every file of the save is written beside its name first and put in place only when all are
 // written, so a save that fails (a protected file by its mode bits, a full disk, a file-size limit)
 // changes nothing on disk (a rename that fails after every check puts back what the save had
-// replaced): the access error and its pause come, and FINISH returns 1 with every edit still in the
-// images. A silent run has nobody at its console: its message goes to "Diagnostics.stxt", and the
+// replaced): the access error and its pause come (or, for a save refused because something of an
+// earlier save stands in its way, the reason in words), and FINISH returns 1 with every edit still in
+// the images. A silent run has nobody at its console: its message goes to "Diagnostics.stxt", and the
 // session is given back to the screen (silent_run_not_saved), ending with status 1 only when
 // nothing is unsaved.
 // JMPLOC: 1 the user backed out of losing changes, or the save failed (show the last page again);
@@ -63,7 +64,10 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
 // the file's name on EDUNIT, with its pause where a keyboard exists; BACKIT then returns false and
 // its caller decides how the session goes on. True when the files were written (or staged).
 // A folder of DATFIL that cannot take the renames (append-only, immutable, read-only) is found
-// before anything is written, and the message names the folder.
+// before anything is written, and the message names the folder. A save refused because the record
+// of a save not finished or a kept copy of an earlier save stands there, or because another program
+// is saving in that folder, writes nothing either, and its message says so in words, and what to do
+// (refusal_lines), with the same pause.
 // CMPUTR (the machine code) is handed to DISKIO. IDUM holds NTOGOQ words (both in). FAILED, when
 // given, receives the name the message gave (out; untouched on success).
 bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,

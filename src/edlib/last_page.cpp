@@ -18,6 +18,7 @@
 #include "sysutl/paging.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
@@ -182,6 +183,16 @@ void silent_run_not_saved(std::string_view EDPRG_OF_CALLER, std::string_view FIL
     report_access_error(EDPRG_OF_CALLER, FILE, SCREEN_UNIT);
     undo_silent_run_settings(T);
     if (CASE_SAVED || !case_has_unsaved_edits()) throw ProgramEnd{1, true};
+}
+
+void silent_run_not_saved([[maybe_unused]] std::string_view EDPRG_OF_CALLER, std::span<const std::string> WHY) {
+    Tpcm& T = TPCM;
+    drop_silent_console();
+    std::cout.flush();
+    write_record(kStandardErrorUnit, " ++> The silent run cannot start: the case cannot be saved.");
+    report_refused_save(WHY, SCREEN_UNIT);
+    undo_silent_run_settings(T);
+    if (!case_has_unsaved_edits()) throw ProgramEnd{1, true};
 }
 
 void BRVFIN(std::string_view PAGE) {

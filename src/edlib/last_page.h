@@ -2,6 +2,8 @@
 // page, runs the pre-run consistency warnings and starts the echo of every page to "BREVIN.stxt".
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "sysutl/ftypes.h"
@@ -25,6 +27,9 @@ inline constexpr const char* kPendingEchoFile = "BREVIN.stxt.brvtmp";  // staged
 // End of Session page with the edits; with nothing unsaved (CASE_SAVED: the save was done before
 // FILE failed) the program ends here with status 1. The end of the input at the pause ends it too.
 void silent_run_not_saved(std::string_view EDPRG, std::string_view FILE, bool CASE_SAVED = false);
+// The same for a save refused with words (WHY, the lines of refusal_lines): standard error says that
+// the run cannot start because the case cannot be saved, and the screen shows WHY with its pause.
+void silent_run_not_saved(std::string_view EDPRG, std::span<const std::string> WHY);
 
 // What the last page keeps for the whole run: HCDONE (the echo file has been written) and UNTSAV
 // (the console unit kept while the pages write to a file).

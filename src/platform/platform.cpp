@@ -12,6 +12,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -102,6 +103,25 @@ bool is_mount_point(const std::string& path) {
 bool folder_takes_renames(const std::string& path) {
     if (::access(path.c_str(), W_OK | X_OK) != 0) return false;
     return !file_is_locked(path);
+}
+
+LockResult lock_folder(const std::string& path, int& handle) {
+    handle = -1;
+    // Close-on-exec: a program the session starts never inherits the lock.
+    const int fd = ::open(path.empty() ? "." : path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return LockResult::Unavailable;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        const bool busy = errno == EWOULDBLOCK;
+        ::close(fd);
+        return busy ? LockResult::Busy : LockResult::Unavailable;
+    }
+    handle = fd;
+    return LockResult::Held;
+}
+
+void release_folder_lock(int handle) {
+    if (handle >= 0) ::close(handle);  // the lock goes with the last descriptor of its open folder
 }
 
 WriteResult write_new_file(const std::string& path, std::span<const char> bytes, std::optional<unsigned> mode) {

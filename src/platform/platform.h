@@ -36,6 +36,25 @@ bool is_mount_point(const std::string& path);
 // read-only file system, or one whose mode bits deny this process.
 bool folder_takes_renames(const std::string& path);
 
+// ---- The lock of a save -----------------------------------------------------------------------
+// An advisory lock (flock) on a folder: a save holds it while its files and its record stand in that
+// folder, and a start takes it before it finishes or undoes a stopped save there, so that no start
+// resolves the save of a program that is still running. The lock belongs to the folder opened for it
+// and ends with the process that holds it, however that process ends: a killed program leaves no
+// lock behind. Taking or giving it up is no file step.
+
+enum class LockResult {
+    Held,         // taken: HANDLE holds it until release_folder_lock
+    Busy,         // another holder has it (another program, or another handle of this one)
+    Unavailable,  // the folder cannot be opened or its file system keeps no such locks: nothing held
+};
+
+// Takes the lock of the folder PATH ("" for the current one) without waiting. HANDLE is set when Held.
+LockResult lock_folder(const std::string& path, int& handle);
+
+// Gives up the lock held by HANDLE (nothing for a negative handle).
+void release_folder_lock(int handle);
+
 // ---- The file operations of a save ----------------------------------------------------------
 // Every operation that changes the disk while a file is saved (a creation, a write, a flush, a
 // link, a rename, a removal) is one step here, so that a test can end the process at any of them

@@ -38,6 +38,14 @@ void report_access_error(std::string_view WHERE, std::string_view WHO, Int IOSCR
     if (IOSCRN != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
 }
 
+void report_refused_save(std::span<const std::string> LINES, Int IOSCRN) {
+    write_record(IOSCRN, "");
+    for (const std::string& line : LINES) write_record(IOSCRN, line);
+    write_record(IOSCRN, " ");
+    WRTLIN(kPressReturn, 28, IOSCRN);
+    if (IOSCRN != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
+}
+
 void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
     report_access_error(WHERE, WHO, IOSCRN);
     stop_program(1);

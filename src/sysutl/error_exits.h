@@ -2,6 +2,8 @@
 // file-error reports. Every routine takes the console unit IOSCRN (6 the screen, 41 a silent run).
 #pragma once
 
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "sysutl/ftypes.h"
@@ -19,6 +21,10 @@ void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK);
 // The lines and the pause of ACERR without the end of the program, for a caller that can go on
 // (a save that failed goes back to its page with the session whole). A silent run has no pause.
 void report_access_error(std::string_view WHERE, std::string_view WHO, Int IOSCRN);
+
+// The lines of a save refused for a reason that is no access error (refusal_lines, staged_files.h),
+// after a blank line, and the pause of report_access_error. A silent run has no pause.
+void report_refused_save(std::span<const std::string> LINES, Int IOSCRN);
 
 // Fatal read error in a user table: the routine's caption MAINPG and the file name FILNM, a pause,
 // then the end of the program (status 1).

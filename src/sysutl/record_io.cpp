@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/staged_files.h"
 
 namespace brevant {
@@ -68,6 +69,7 @@ void write_image(Int& NTOGO, std::string_view name, Int& IERR, std::span<const s
         case StageResult::Protected: IERR = 2; return;
         case StageResult::NotClosed: IERR = kDiskioCloseFailed; return;
         case StageResult::FolderRefused:
+        case StageResult::SaveRunning:
         case StageResult::RecordStands:
         case StageResult::NotCreated:
         case StageResult::NotWritten: IERR = missing + 2; return;

@@ -6,16 +6,11 @@
 #include <system_error>
 
 #include "sysutl/error_exits.h"
+#include "sysutl/save_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 
 namespace brevant {
-
-std::string name_on_disk(std::string_view name) {
-    std::size_t n = name.size();
-    while (n > 0 && name[n - 1] == ' ') --n;
-    return std::string(name.substr(0, n));
-}
 
 void RHOPEN(std::string_view HFILE, [[maybe_unused]] Int IFORM, Int IOREWR, [[maybe_unused]] Int IDRIVE, Int IUNIT,
             std::string_view CALFIL, Int IOSCRN, [[maybe_unused]] Int CMPUTR) {
@@ -39,6 +34,13 @@ bool open_new_file(std::string_view HFILE, Int IUNIT) {
     // else of that name (a device) is opened as it is.
     if (fs::is_regular_file(fs::symlink_status(name, ec)) && !fs::remove(name, ec)) return false;
     return open_unit(IUNIT, name, UnitMode::Write);
+}
+
+std::string open_staged_file(Int unit, std::string_view name) {
+    if (std::string folder = folder_refusing_renames(name); !folder.empty()) return folder;
+    if (open_unit(unit, staged_name(name), UnitMode::Write)) return {};
+    drop_staged_file(name);
+    return std::string(name);
 }
 
 bool open_silent_console(std::string_view CALFIL) {

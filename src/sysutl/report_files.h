@@ -9,9 +9,6 @@
 
 namespace brevant {
 
-// A file name as the platform takes it: the name without its trailing blanks.
-std::string name_on_disk(std::string_view name);
-
 // Connects IUNIT to HFILE (trailing blanks are not part of the name) at its start: IOREWR 1 reads an
 // existing file; 0 writes a new one, replacing any file of that name by an empty one. IFORM (0 binary,
 // else text), IDRIVE and CMPUTR are accepted and change nothing here: the platform makes no difference.
@@ -23,6 +20,12 @@ void RHOPEN(std::string_view HFILE, Int IFORM, Int IOREWR, Int IDRIVE, Int IUNIT
 // with nothing written anywhere, when the file cannot be made (a folder or a protected file of that
 // name, a folder that takes no new file).
 bool open_new_file(std::string_view HFILE, Int IUNIT);
+
+// Opens UNIT on staged_name(NAME) for a text file written line by line (the page echo, the wave
+// report), to be put in place by place_staged_file (staged_files.h) once complete. Empty when it is
+// open; otherwise nothing is left behind and the result is the name the message gives: the folder
+// (folder_refusing_renames) when it cannot take the file's rename, else NAME as the caller holds it.
+std::string open_staged_file(Int unit, std::string_view name);
 
 // The line on standard error of a silent run whose file cannot be made: it never started.
 inline constexpr const char* kSilentFileNotMadeMessage =

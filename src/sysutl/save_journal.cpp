@@ -1,13 +1,14 @@
 // The record of a save in progress, and the finishing or undoing of a save stopped before it was done.
 #include "sysutl/save_journal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
 #include "platform/platform.h"
-#include "sysutl/staged_files.h"
+#include "sysutl/save_files.h"
 
 namespace brevant {
 
@@ -104,12 +105,23 @@ void say_unresolved(SaveRecovery& r, bool with_record) {
     } else {
         r.lines.push_back(" ++> Files left by an earlier save stand beside the case: " + left);
     }
+    if (!r.changed.empty()) {
+        const bool single = r.changed.size() == 1;
+        r.lines.push_back("     " + joined(r.changed) +
+                          (single ? " does not hold what the record gives it: neither its old nor its new content."
+                                  : " do not hold what the record gives them: neither their old nor their new content."));
+    }
     if (with_record) {
         r.lines.push_back(std::string("     The case may mix old and new files; no save is made here while ") +
                           kSaveJournal + " is there.");
     } else {
         r.lines.push_back("     No save replaces a file while its kept copy (NAME.brvold) is there.");
     }
+}
+
+void say_running(SaveRecovery& r) {
+    r.lines.push_back(" ++> A save is running in this folder: another program holds its lock, and its files are left to it.");
+    r.lines.push_back("     The case may mix old and new files; no save is made here while that save runs.");
 }
 
 // What a record's save left in FOLDER: the record, its temporary, and the temporaries and kept
@@ -172,11 +184,6 @@ std::optional<FileMark> mark_of_file(const std::string& path) {
     return mark_of(*bytes);
 }
 
-std::string in_folder(const std::string& folder, const std::string& name) {
-    if (folder.empty() || folder == ".") return name;
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
-}
-
 std::string journal_text(const std::vector<JournalEntry>& entries) {
     std::string text = std::string(kJournalHead) + "\nfiles " + std::to_string(entries.size()) + "\n";
     for (const JournalEntry& e : entries) {
@@ -230,6 +237,9 @@ std::optional<std::vector<JournalEntry>> read_journal_text(const std::string& te
         // Only a plain name in the record's own folder: a damaged record moves nothing elsewhere.
         if (e.name.empty() || e.name == "." || e.name == ".." || e.name.find('/') != std::string::npos)
             return std::nullopt;
+        // Printable characters only: the system would cut a name at a NUL and act on another file.
+        for (const char c : e.name)
+            if (c < ' ' || c > '~') return std::nullopt;
         entries.push_back(std::move(e));
     }
     return entries;
@@ -256,10 +266,11 @@ int remove_save_journal(const std::string& folder) {
     return platform::sync_folder(folder.empty() ? "." : folder);
 }
 
-SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const std::string& folder) {
-    const std::string record = in_folder(folder, kSaveJournal);
-    if (!stands(record)) return recover_without_record(save_files, folder);
+namespace {
 
+// A stopped save with its record in FOLDER, the lock of the folder held.
+SaveRecovery recover_from_record(std::span<const std::string> save_files, const std::string& folder) {
+    const std::string record = in_folder(folder, kSaveJournal);
     SaveRecovery r;
     const auto text = file_on_disk(record);
     const auto entries = text ? read_journal_text(*text) : std::nullopt;
@@ -272,14 +283,13 @@ SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const
         return r;
     }
 
-    // Where each new file stands whole, and where each old one does.
+    // What stands at each name, kept name and temporary of the save.
     struct State {
         std::string path, temp, kept;
-        bool temp_new, name_new, name_old, kept_old, name_stands;
+        bool existed, temp_new, name_new, name_old, kept_old, name_stands, temp_stands, kept_stands;
     };
     std::vector<State> states;
     std::vector<std::string> names;
-    bool all_new = true;
     for (const JournalEntry& e : *entries) {
         State s;
         s.path = in_folder(folder, e.name);
@@ -288,12 +298,14 @@ SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const
         const auto at_name = mark_of_file(s.path);
         const auto at_temp = mark_of_file(s.temp);
         const auto at_kept = mark_of_file(s.kept);
+        s.existed = e.existed;
         s.temp_new = at_temp == e.new_file;
         s.name_new = at_name == e.new_file;
         s.name_old = e.existed && at_name == e.old_file;
         s.kept_old = e.existed && at_kept == e.old_file;
         s.name_stands = stands(s.path);
-        all_new = all_new && (s.temp_new || s.name_new);
+        s.temp_stands = stands(s.temp);
+        s.kept_stands = stands(s.kept);
         states.push_back(std::move(s));
         names.push_back(e.name);
     }
@@ -303,53 +315,73 @@ SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const
     const auto unresolved = [&]() {
         r.outcome = SaveRecovery::Outcome::Unresolved;
         r.files.clear();
-        r.left = leftovers(folder, names);
+        std::vector<std::string> left = r.changed;
+        for (std::string& n : leftovers(folder, names))
+            if (std::find(r.changed.begin(), r.changed.end(), n) == r.changed.end()) left.push_back(std::move(n));
+        r.left = std::move(left);
         say_unresolved(r, true);
         return r;
     };
     const std::string folder_shown = folder.empty() ? "." : folder;
 
+    // Before anything is renamed or removed, every file the start may touch holds what the record
+    // gives it: a name its old or its new content (or nothing, where the save added the file), a kept
+    // copy its old content (or nothing). Anything else was changed after the save stopped (by hand, by
+    // another program, by a later save whose record this is not): it and everything else stay.
+    // A temporary is the save's own: it is used when it holds the new content, else removed.
+    const std::string record_temp = staged_name(record);
+    for (std::size_t k = 0; k < states.size(); ++k) {
+        const State& s = states[k];
+        const bool name_fits = s.existed ? (s.name_old || s.name_new) : (!s.name_stands || s.name_new);
+        if (!name_fits) r.changed.push_back(names[k]);
+        if (s.kept_stands && !s.kept_old) r.changed.push_back(kept_name(names[k]));
+        if (s.temp_stands && !file_of_a_save(s.temp)) r.changed.push_back(staged_name(names[k]));
+    }
+    if (stands(record_temp) && !file_of_a_save(record_temp)) r.changed.push_back(staged_name(kSaveJournal));
+    if (!r.changed.empty()) return unresolved();
+
+    bool all_new = true;
+    for (const State& s : states) all_new = all_new && (s.temp_new || s.name_new);
     if (all_new) {
         // Finish: every new file not yet in place takes its name, then the kept copies go.
         for (const State& s : states) {
             if (s.temp_new) {
                 if (platform::rename_file(s.temp, s.path) != 0) return unresolved();
-            } else if (stands(s.temp) && platform::remove_file(s.temp) != 0) {
+            } else if (s.temp_stands && platform::remove_file(s.temp) != 0) {
                 return unresolved();
             }
         }
+        // The new names reach the disk before the old contents are let go.
         platform::sync_folder(folder_shown);
         for (const State& s : states)
-            if (stands(s.kept) && platform::remove_file(s.kept) != 0) return unresolved();
+            if (s.kept_stands && platform::remove_file(s.kept) != 0) return unresolved();
         r.outcome = SaveRecovery::Outcome::Finished;
     } else {
-        // Undo, only when every file can be brought back: an old file under its name or kept beside
-        // it, and nothing but the save's own new file where the save added one.
-        for (std::size_t k = 0; k < states.size(); ++k) {
-            const State& s = states[k];
-            const bool back = (*entries)[k].existed ? (s.name_old || s.kept_old) : (!s.name_stands || s.name_new);
-            if (!back) return unresolved();
-        }
+        // Undo, only when every replaced file can be brought back: its old content under its name or
+        // kept beside it.
+        for (const State& s : states)
+            if (s.existed && !s.name_old && !s.kept_old) return unresolved();
         for (std::size_t k = states.size(); k-- > 0;) {
             const State& s = states[k];
             int rc = 0;
-            if ((*entries)[k].existed) {
+            if (s.existed) {
                 if (s.name_old) {
-                    if (stands(s.kept)) rc = platform::remove_file(s.kept);
+                    if (s.kept_stands) rc = platform::remove_file(s.kept);
                 } else {
                     rc = platform::rename_file(s.kept, s.path);
                 }
             } else if (s.name_stands) {
                 rc = platform::remove_file(s.path);
             }
-            if (rc == 0 && stands(s.temp)) rc = platform::remove_file(s.temp);
+            if (rc == 0 && s.temp_stands) rc = platform::remove_file(s.temp);
             if (rc != 0) return unresolved();
         }
-        platform::sync_folder(folder_shown);
         r.outcome = SaveRecovery::Outcome::Undone;
     }
-    const std::string record_temp = staged_name(record);
     if (stands(record_temp) && platform::remove_file(record_temp) != 0) return unresolved();
+    // The kept copies are gone from the disk before the record is: a machine stop never leaves a
+    // kept copy without the record that tells what it is.
+    platform::sync_folder(folder_shown);
     if (remove_save_journal(folder) != 0 && stands(record)) return unresolved();
     if (r.outcome == SaveRecovery::Outcome::Finished) {
         say_finished(r);
@@ -357,6 +389,21 @@ SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const
         say_undone(r);
     }
     return r;
+}
+
+}  // namespace
+
+SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const std::string& folder) {
+    // A save still running in another program holds the lock of its folder: its files are its own.
+    SaveLock lock;
+    if (lock.take(folder) == platform::LockResult::Busy) {
+        SaveRecovery r;
+        r.outcome = SaveRecovery::Outcome::SaveRunning;
+        say_running(r);
+        return r;
+    }
+    if (!stands(in_folder(folder, kSaveJournal))) return recover_without_record(save_files, folder);
+    return recover_from_record(save_files, folder);
 }
 
 }  // namespace brevant

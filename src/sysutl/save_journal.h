@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "sysutl/save_files.h"
+
 namespace brevant {
 
 // The name of the record, in the folder of the files it names.
@@ -34,9 +36,6 @@ struct JournalEntry {
     FileMark new_file;   // the new file, staged under its staged_name
 };
 
-// NAME in FOLDER ("." for the current folder).
-std::string in_folder(const std::string& folder, const std::string& name);
-
 // Puts the record of ENTRIES in place in FOLDER before the save changes any file: written to its
 // temporary, flushed, renamed into place, the folder flushed. 0 when it is in place; else the error
 // number, with nothing left behind.
@@ -56,23 +55,32 @@ struct SaveRecovery {
         Finished,    // the new files are in place
         Undone,      // the old files are back
         Unresolved,  // some leftovers could not be resolved: they stay as they are
+        SaveRunning, // another program holds the lock of the folder: its save is left to it
     };
     Outcome outcome = Outcome::None;
     std::vector<std::string> files;  // Finished, Undone: the files of that save, the case file first
-    std::vector<std::string> left;   // Unresolved: what stays as it is
+    std::vector<std::string> left;   // Unresolved: what stays as it is, first the files that hold
+                                     // what the record does not give them
+    std::vector<std::string> changed;  // Unresolved: those files alone
     bool unreadable = false;         // Unresolved because the record itself cannot be read
     std::vector<std::string> lines;  // the message for the console and the load report
 };
 
-// At the start of the program, before any file of the case is read. With a record in FOLDER: when
-// every new file it names is whole (beside its name, or in place), the renames are finished; else
-// every file the save replaced is put back and every file it added is removed. Then the kept copies
-// ("NAME.brvold"), the temporaries ("NAME.brvtmp") and the record go. Without a record, no file of
-// the case was changed yet: the temporaries of SAVE_FILES (the files a save writes, the case file
-// first) that a stopped save left are removed, and the save counts as undone. A record that cannot
-// be read, or a file that is neither old nor new where the outcome needs one, leaves everything as
-// it stands, and the message names it; so does a kept copy of SAVE_FILES without a record. Every step goes through the platform's file
-// operations: a start stopped in the middle of this is resolved the same way by the next one.
+// At the start of the program, before any file of the case is read. When another program holds the
+// lock of FOLDER (a save of it is running there), nothing is touched and the message says so.
+// Otherwise, with a record in FOLDER, every file the start could touch is checked first: each name
+// holds its old or its new content (or nothing, for a file the save added), each kept copy
+// ("NAME.brvold") its old content or is absent, each temporary ("NAME.brvtmp") is a plain file. When
+// every new file is whole (beside its name, or in place) the renames are finished; else every file
+// the save replaced is put back and every file it added is removed. Then the kept copies, the
+// temporaries and, after a flush of the folder, the record go. Without a record, no file of the case
+// was changed yet: the temporaries of SAVE_FILES (the files a save writes, the case file first) that
+// a stopped save left are removed, and the save counts as undone. A record that cannot be read (cut,
+// damaged, or naming a file with anything but printable characters), a file that does not hold what
+// the record gives it, or one that neither the finish nor the undo can bring back, leaves everything
+// as it stands, and the message names it; so does a kept copy of SAVE_FILES without a record. Every
+// step goes through the platform's file operations: a start stopped in the middle of this is resolved
+// the same way by the next one.
 SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const std::string& folder = ".");
 
 }  // namespace brevant

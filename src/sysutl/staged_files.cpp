@@ -2,14 +2,11 @@
 #include "sysutl/staged_files.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "platform/platform.h"
-#include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/save_journal.h"
-#include "sysutl/units.h"
 
 namespace brevant {
 
@@ -18,20 +15,6 @@ namespace {
 StagedSave* current_save = nullptr;
 
 }  // namespace
-
-std::optional<std::string> file_on_disk(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
-
-std::string staged_name(std::string_view name) { return name_on_disk(name) + ".brvtmp"; }
-
-std::string kept_name(std::string_view name) { return name_on_disk(name) + ".brvold"; }
 
 std::string folder_refusing_renames(std::string_view name) {
     namespace fs = std::filesystem;
@@ -71,6 +54,26 @@ std::string unfinished_save_record(std::string_view name) {
     return fs::exists(fs::symlink_status(record, ec)) ? record : std::string();
 }
 
+std::vector<std::string> refusal_lines(const SaveRefusal& refusal) {
+    switch (refusal.why) {
+        case SaveRefusal::Why::RecordStands:
+            return {" ++> No save is made here while " + refusal.file + " stands: the record of a save that was not finished.",
+                    "     Start the program again in this folder: it finishes or undoes that save. If it says it cannot,",
+                    "     keep under each name the file you want (NAME.brvtmp holds the new content, NAME.brvold the old),",
+                    "     then delete " + refusal.file + " and the NAME.brvtmp and NAME.brvold files that are left."};
+        case SaveRefusal::Why::KeptCopyStands:
+            return {" ++> No save replaces " + refusal.of + " while " + refusal.file +
+                        " stands beside it: the copy an earlier save kept of it.",
+                    "     " + refusal.of + " is as that save left it; " + refusal.file + " holds what it replaced.",
+                    "     Move " + refusal.file + " elsewhere or delete it, then save again."};
+        case SaveRefusal::Why::SaveRunning:
+            return {" ++> No save is made here while another program is saving in this folder (it holds its lock).",
+                    "     Save again once that save has ended."};
+        case SaveRefusal::Why::None: break;
+    }
+    return {};
+}
+
 StagedSave::StagedSave() : outer_(current_save) { current_save = this; }
 
 StagedSave::~StagedSave() {
@@ -80,11 +83,26 @@ StagedSave::~StagedSave() {
 
 StagedSave* StagedSave::in_progress() { return current_save; }
 
+bool StagedSave::admit(std::string_view name) {
+    const std::string file = name_on_disk(name);
+    if (!lock_.held() &&
+        lock_.take(std::filesystem::path(file).parent_path().string()) == platform::LockResult::Busy) {
+        refusal_ = {SaveRefusal::Why::SaveRunning, {}, {}};
+        return false;
+    }
+    if (std::string record = unfinished_save_record(file); !record.empty()) {
+        refusal_ = {SaveRefusal::Why::RecordStands, std::move(record), {}};
+        return false;
+    }
+    return true;
+}
+
 StageResult StagedSave::stage(std::string_view name, std::span<const char> bytes) {
     namespace fs = std::filesystem;
     const std::string file = name_on_disk(name);
     if (write_protected(file)) return StageResult::Protected;
-    if (!unfinished_save_record(file).empty()) return StageResult::RecordStands;
+    if (!admit(file))
+        return refusal_.why == SaveRefusal::Why::SaveRunning ? StageResult::SaveRunning : StageResult::RecordStands;
     // A folder that takes the temporary but not its rename (append-only) would keep the temporary.
     if (!folder_refusing_renames(file).empty()) return StageResult::FolderRefused;
     std::error_code status_ec;  // a file that is not there yet is no error
@@ -108,7 +126,10 @@ std::string StagedSave::commit() {
     std::vector<Staged*> pending;
     for (Staged& f : files_)
         if (!f.placed) pending.push_back(&f);
-    if (pending.empty()) return {};
+    if (pending.empty()) {
+        lock_.release();
+        return {};
+    }
     // A save that cannot put all its files in place puts none: a back-up rotated while the file it
     // keeps stays old would be rotated again by the next save, and its oldest generation lost.
     for (const Staged* f : pending) {
@@ -126,19 +147,18 @@ std::string StagedSave::commit() {
         }
     }
     const std::string folder = first_folder.empty() ? std::string(".") : first_folder.string();
+    // No other program saves in this folder while this save puts its files in place.
+    if (!lock_.held() && lock_.take(folder) == platform::LockResult::Busy)
+        return refuse(SaveRefusal::Why::SaveRunning, {}, {}, pending.front()->shown);
     // The record of a save that was not finished, or an old content kept beside its file by a save
     // that could not put it back, holds what no later save may overwrite unseen.
     const std::string record = in_folder(folder, kSaveJournal);
-    if (const std::string standing = unfinished_save_record(pending.front()->name); !standing.empty()) {
-        discard();
-        return standing;
-    }
+    if (const std::string standing = unfinished_save_record(pending.front()->name); !standing.empty())
+        return refuse(SaveRefusal::Why::RecordStands, standing, {}, standing);
     for (const Staged* f : pending) {
         std::error_code ec;
-        if (const std::string kept = kept_name(f->name); fs::exists(fs::symlink_status(kept, ec))) {
-            discard();
-            return kept;
-        }
+        if (const std::string kept = kept_name(f->name); fs::exists(fs::symlink_status(kept, ec)))
+            return refuse(SaveRefusal::Why::KeptCopyStands, kept, f->name, kept);
     }
 
     // Before the first file is kept or renamed, the record of the whole save is on the disk: a save
@@ -165,8 +185,9 @@ std::string StagedSave::commit() {
 
     if (const std::string unkept = keep_replaced_files(); !unkept.empty()) {
         drop_kept(false);
-        discard();
+        drop_temporaries();
         remove_save_journal(folder);
+        lock_.release();
         return unkept;
     }
     for (std::size_t i = 0; i < files_.size(); ++i) {
@@ -176,19 +197,29 @@ std::string StagedSave::commit() {
             const std::string shown = f.shown;
             const bool all_back = put_back(i);
             drop_kept(false);
-            discard();
+            drop_temporaries();
             // A file that could not be put back keeps its old content under its kept name, and the
             // record stays: the next start puts it back.
             if (all_back) remove_save_journal(folder);
+            lock_.release();
             return shown;
         }
         f.placed = true;
     }
-    // The new names reach the disk before the old contents are let go.
+    // The new names reach the disk before the old contents are let go, and the kept copies are gone
+    // from it before the record is: a machine stop never leaves a kept copy without its record.
     platform::sync_folder(folder);
     drop_kept(true);
+    platform::sync_folder(folder);
     remove_save_journal(folder);
+    lock_.release();
     return {};
+}
+
+std::string StagedSave::refuse(SaveRefusal::Why why, std::string file, std::string of, std::string returned) {
+    refusal_ = {why, std::move(file), std::move(of)};
+    discard();
+    return returned;
 }
 
 // Gives every file the save will replace a second name, its kept_name (a hard link where the file
@@ -251,7 +282,7 @@ void StagedSave::drop_kept(bool placed_too) {
     }
 }
 
-void StagedSave::discard() {
+void StagedSave::drop_temporaries() {
     for (Staged& f : files_) {
         if (f.placed) continue;
         platform::remove_file(f.temp);
@@ -259,11 +290,9 @@ void StagedSave::discard() {
     }
 }
 
-std::string open_staged_file(Int unit, std::string_view name) {
-    if (std::string folder = folder_refusing_renames(name); !folder.empty()) return folder;
-    if (open_unit(unit, staged_name(name), UnitMode::Write)) return {};
-    drop_staged_file(name);
-    return std::string(name);
+void StagedSave::discard() {
+    drop_temporaries();
+    lock_.release();
 }
 
 bool place_staged_file(std::string_view name) {

@@ -12,23 +12,10 @@
 #include <string_view>
 #include <vector>
 
-#include "sysutl/ftypes.h"
+#include "sysutl/save_files.h"
 #include "sysutl/save_journal.h"
 
 namespace brevant {
-
-// A file exactly as it stands on disk, every byte and its own length (so that a back-up or a kept
-// copy made of it is never padded or trimmed by another buffer). Nothing when no plain file stands
-// there or it cannot be read.
-std::optional<std::string> file_on_disk(const std::string& path);
-
-// The temporary a file is written to before it is put in place (trailing blanks of NAME are not
-// part of the name).
-std::string staged_name(std::string_view name);
-
-// The second name ("NAME.brvold") under which a save keeps the file it replaces until its last file
-// is in place, so that a rename that fails can put the old file back.
-std::string kept_name(std::string_view name);
 
 // The folder of NAME, as a message names it (its full path, ending in "/"), when that folder cannot
 // take the temporary and the rename that put a file in place (a folder marked append-only or
@@ -49,10 +36,30 @@ bool can_be_replaced(std::string_view name);
 // temporaries and kept copies may hold what the record needs.
 std::string unfinished_save_record(std::string_view name);
 
+// Why a save may not be made now, though every file could be written: something of an earlier save
+// stands in its way, or another program is saving in the folder. Such a save is refused with words
+// (refusal_lines), not as a file that cannot be accessed.
+struct SaveRefusal {
+    enum class Why {
+        None,
+        RecordStands,    // the record of a save not finished (FILE) stands in the folder
+        KeptCopyStands,  // FILE, the copy an earlier save kept of OF, stands beside it
+        SaveRunning,     // another program holds the lock of the folder: it is saving there
+    };
+    Why why = Why::None;
+    std::string file;  // the record or the kept copy, as a message names it
+    std::string of;    // KeptCopyStands: the file it was kept of
+    explicit operator bool() const { return why != Why::None; }
+};
+
+// The message of a refused save: why, and what the user can do.
+std::vector<std::string> refusal_lines(const SaveRefusal& refusal);
+
 // How the staging of one file went.
 enum class StageResult {
     Staged,         // written whole beside its name
     Protected,      // the file to replace is write-protected: nothing written
+    SaveRunning,    // another program is saving in the folder (it holds its lock): nothing written
     RecordStands,   // the record of a save not finished stands in the folder: nothing written
     FolderRefused,  // the folder cannot take the temporary and its rename: nothing written
     NotCreated,  // the temporary could not be created
@@ -62,7 +69,9 @@ enum class StageResult {
 
 // The files of one save. Each is written beside its name first; commit() renames them into place in
 // the order they were staged. A save that is not committed (a failed write, an early return, an end
-// of the program) removes its temporaries, so that it leaves every file on disk as it was.
+// of the program) removes its temporaries, so that it leaves every file on disk as it was. From its
+// first file until it is committed or discarded, the save holds the lock of its folder (SaveLock), so
+// that no start in another program takes its files for the leftovers of a stopped save.
 // While a save exists it is the save in progress (one at a time): the writes of the routines it
 // calls (BACKIT, DISKIO) join it instead of putting their files in place themselves.
 class StagedSave {
@@ -75,9 +84,13 @@ public:
     // The save in progress; nullptr when there is none.
     static StagedSave* in_progress();
 
+    // Takes the lock of the folder of NAME for this save and looks for the record of a save not
+    // finished there. True when the save may go on; else nothing is written and refusal() says why.
+    bool admit(std::string_view name);
+
     // Writes BYTES beside NAME (blank-padded as the caller holds it) and flushes them to the disk. A
     // replaced file keeps its permission bits; a write-protected one is refused before anything is
-    // written.
+    // written, and so is any file while admit() refuses the save.
     StageResult stage(std::string_view name, std::span<const char> bytes);
 
     // Renames every staged file over its name. Every name is checked first (can_be_replaced): when
@@ -92,10 +105,15 @@ public:
     // back does its old content stay under its kept_name, and the record with it, so that nothing
     // is lost and the next start puts it back; while either stands there, no save replaces that
     // file, and the message names the kept file or the record.) A record that cannot be written is
-    // named as such, with nothing changed.
+    // named as such, with nothing changed. The folder is flushed again after the kept copies go and
+    // before the record goes. A save refused because a record or a kept copy stands, or because
+    // another program is saving there, changes nothing and says why in refusal().
     std::string commit();
 
-    // Removes every temporary not yet in place.
+    // Why the save was refused (admit, stage or commit); nothing when it was not.
+    const SaveRefusal& refusal() const { return refusal_; }
+
+    // Removes every temporary not yet in place, and gives up the lock of the folder.
     void discard();
 
 private:
@@ -110,8 +128,12 @@ private:
     std::string keep_replaced_files();
     bool put_back(std::size_t failed);
     void drop_kept(bool placed_too);
+    void drop_temporaries();
+    std::string refuse(SaveRefusal::Why why, std::string file, std::string of, std::string returned);
     std::vector<Staged> files_;
     StagedSave* outer_;
+    SaveLock lock_;
+    SaveRefusal refusal_;
 };
 
 // The save a routine's writes go into: the save in progress when there is one (its owner puts the
@@ -130,13 +152,8 @@ private:
     StagedSave* save_;
 };
 
-// Opens UNIT on staged_name(NAME) for a text file written line by line (the page echo, the wave
-// report). Empty when it is open; otherwise nothing is left behind and the result is the name the
-// message gives: the folder (folder_refusing_renames) when it cannot take the file's rename, else
-// NAME as the caller holds it.
-std::string open_staged_file(Int unit, std::string_view name);
-
-// A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first;
+// A text file written line by line on a unit (the page echo) is written to staged_name(NAME) first
+// (open_staged_file, report_files.h);
 // place_staged_file flushes it to the disk and renames it over NAME once it is complete and closed.
 // False when NAME cannot be replaced, the flush or the rename failed: the temporary is then removed
 // and NAME stays as it was. True, with nothing done, when there is no temporary.

@@ -11,8 +11,9 @@
 
 #include "platform/platform.h"
 #include "sysutl/program_end.h"
-#include "sysutl/staged_files.h"
 #include "sysutl/report_field_guard.h"
+#include "sysutl/save_files.h"
+#include "sysutl/staged_files.h"
 
 namespace brevant {
 

@@ -9,6 +9,7 @@
 #include "sysutl/pauses.h"
 #include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/units.h"
 
 namespace brevant {

@@ -35,26 +35,30 @@ using brevant::testing::put_file;
 // a file, not a terminal). The answers file and the captured streams live in a subfolder, so the
 // current folder holds only what the program leaves. With a time limit in seconds, a run that does not
 // end by then is stopped (status 124): a failure of the test, not a stuck test.
-// ENVIRONMENT, when given, is put before the command (NAME=value words for the shell).
-inline ProgramResult run_brevant(const std::string& answers, int seconds = 0, const std::string& environment = "") {
-    std::filesystem::create_directories(".run");
-    put_file(".run/answers.txt", answers);
+// ENVIRONMENT, when given, is put before the command (NAME=value words for the shell). RUN is the
+// subfolder of the run's own files (two runs at the same time each need their own, inside ".run").
+inline ProgramResult run_brevant(const std::string& answers, int seconds = 0, const std::string& environment = "",
+                                 const std::string& run = ".run") {
+    std::filesystem::create_directories(run);
+    put_file(run + "/answers.txt", answers);
     const std::string limit = seconds > 0 ? "timeout " + std::to_string(seconds) + " " : std::string();
     const std::string command = environment + (environment.empty() ? "" : " ") + limit + "'" + BREVANT_BINARY +
-                                "' < .run/answers.txt > .run/out.txt 2> .run/err.txt";
+                                "' < " + run + "/answers.txt > " + run + "/out.txt 2> " + run + "/err.txt";
     ProgramResult r;
     r.status = platform::run_command(command);
-    r.out = file_bytes(".run/out.txt");
-    r.err = file_bytes(".run/err.txt");
+    r.out = file_bytes(run + "/out.txt");
+    r.err = file_bytes(run + "/err.txt");
     return r;
 }
 
 // Runs the program as run_brevant does, with the file-system faults of tests/e2e/rename_fault_shim.cc
-// loaded and set by FAULT, one NAME=value word for the shell (BREVANT_TEST_FAILING_RENAME=3, ...).
-inline ProgramResult run_with_file_fault(const std::string& answers, const std::string& fault) {
+// loaded and set by FAULT, NAME=value words for the shell (BREVANT_TEST_FAILING_RENAME=3, ...).
+inline ProgramResult run_with_file_fault(const std::string& answers, const std::string& fault,
+                                         const std::string& run = ".run") {
     return run_brevant(answers, 60,
                        std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' " + fault +
-                           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"");
+                           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"",
+                       run);
 }
 
 // The names in the current folder, sorted, without the run's own subfolder.

@@ -4,19 +4,27 @@
 // - at the rename numbered by BREVANT_TEST_STOPPING_RENAME the process ends at once, before
 //   renaming, as a kill or a machine stop would end it there (exit status 86, nothing flushed);
 // - the name BREVANT_TEST_MOUNT_POINT (as the program names it, or ending in "/" and that name) is
-//   a mount point: statx reports it as the root of a mount, and a rename over it fails with EBUSY.
+//   a mount point: statx reports it as the root of a mount, and a rename over it fails with EBUSY;
 // - when the program opens the file BREVANT_TEST_STOPPING_OPEN (as it names it) through the C
 //   library's stream opening, which the program's file streams use, the process ends at once, the
-//   file not opened, as a kill would end it there (exit status 86, nothing flushed).
+//   file not opened, as a kill would end it there (exit status 86, nothing flushed);
+// - with BREVANT_TEST_HELD_RENAMES naming a file, every rename from the second of the run on waits
+//   until that file exists (at most 60 s), as a program slowed in the middle of a save;
+// - with BREVANT_TEST_NO_LINKS set, every hard link fails with EPERM, as on a file system without
+//   them;
+// - the flush (fsync) of a file whose name ends in BREVANT_TEST_FAILING_SYNC fails with EIO.
 // Every other call is the system's own. (Named .cc so that the test program's sources do not take it in.)
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include <string>
+
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -29,6 +37,17 @@ bool is_the_mount_point(const char* path) {
     return n > m && path[n - m - 1] == '/' && std::strcmp(path + n - m, mount) == 0;
 }
 
+// Waits until the file PATH exists, for at most 60 seconds.
+void wait_for(const char* path) {
+    const timespec step{0, 20 * 1000 * 1000};
+    for (int i = 0; i < 3000 && ::access(path, F_OK) != 0; ++i) ::nanosleep(&step, nullptr);
+}
+
+void stop_if_the_stopping_open(const char* path) {
+    const char* stopping = std::getenv("BREVANT_TEST_STOPPING_OPEN");
+    if (stopping != nullptr && *stopping != '\0' && path != nullptr && std::strcmp(path, stopping) == 0) _exit(86);
+}
+
 }  // namespace
 
 extern "C" int rename(const char* from, const char* to) {
@@ -38,6 +57,8 @@ extern "C" int rename(const char* from, const char* to) {
     ++seen;
     const char* stopping = std::getenv("BREVANT_TEST_STOPPING_RENAME");
     if (stopping != nullptr && seen == std::atoi(stopping)) _exit(86);
+    const char* held = std::getenv("BREVANT_TEST_HELD_RENAMES");
+    if (held != nullptr && *held != '\0' && seen >= 2) wait_for(held);
     const char* failing = std::getenv("BREVANT_TEST_FAILING_RENAME");
     if ((failing != nullptr && seen == std::atoi(failing)) || is_the_mount_point(to)) {
         errno = EBUSY;
@@ -57,15 +78,6 @@ extern "C" int statx(int dirfd, const char* path, int flags, unsigned int mask, 
     return rc;
 }
 
-namespace {
-
-void stop_if_the_stopping_open(const char* path) {
-    const char* stopping = std::getenv("BREVANT_TEST_STOPPING_OPEN");
-    if (stopping != nullptr && *stopping != '\0' && path != nullptr && std::strcmp(path, stopping) == 0) _exit(86);
-}
-
-}  // namespace
-
 extern "C" FILE* fopen(const char* path, const char* mode) {
     using Open = FILE* (*)(const char*, const char*);
     static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "fopen"));
@@ -78,4 +90,31 @@ extern "C" FILE* fopen64(const char* path, const char* mode) {
     static const Open real = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "fopen64"));
     stop_if_the_stopping_open(path);
     return real(path, mode);
+}
+
+extern "C" int link(const char* from, const char* to) {
+    using Link = int (*)(const char*, const char*);
+    static const Link real = reinterpret_cast<Link>(dlsym(RTLD_NEXT, "link"));
+    if (std::getenv("BREVANT_TEST_NO_LINKS") != nullptr) {
+        errno = EPERM;
+        return -1;
+    }
+    return real(from, to);
+}
+
+extern "C" int fsync(int fd) {
+    using Fsync = int (*)(int);
+    static const Fsync real = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
+    const char* suffix = std::getenv("BREVANT_TEST_FAILING_SYNC");
+    if (suffix != nullptr && *suffix != '\0') {
+        char name[4096];
+        const std::string fd_path = "/proc/self/fd/" + std::to_string(fd);
+        const ssize_t n = ::readlink(fd_path.c_str(), name, sizeof name - 1);
+        const std::size_t m = std::strlen(suffix);
+        if (n > 0 && static_cast<std::size_t>(n) >= m && std::memcmp(name + n - m, suffix, m) == 0) {
+            errno = EIO;
+            return -1;
+        }
+    }
+    return real(fd);
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "records/coefficient_image.h"
 #include "edlib/editor_driver.h"
 #include "edlib/loader.h"
@@ -397,6 +398,75 @@ TEST_F(FinishTest, AFailedSaveChangesNothingAndTheRetryRotatesEachGroupOnce) {
         }
     }
     if (skipped.any()) GTEST_SKIP() << skipped.text();
+}
+
+// A save refused because something of an earlier save stands in its way (the record of a save that
+// was not finished, a kept copy without its record) or because another program is saving in the
+// folder says why in words and what to do, not that a file cannot be accessed; nothing is written,
+// the session goes back to the End of Session page after the pause, and once the obstacle is gone
+// the same FINISH saves.
+TEST_F(FinishTest, ASaveRefusedByAnEarlierSaveOrARunningOneSaysWhyInWords) {
+    struct Row {
+        const char* what;
+        const char* put;  // the file in the way ("" for the lock of another program)
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        {"the record of a save not finished", "BREVSAVE.brvjournal",
+         {" ++> No save is made here while BREVSAVE.brvjournal stands: the record of a save that was not finished.",
+          "     Start the program again in this folder: it finishes or undoes that save. If it says it cannot,",
+          "     keep under each name the file you want (NAME.brvtmp holds the new content, NAME.brvold the old),",
+          "     then delete BREVSAVE.brvjournal and the NAME.brvtmp and NAME.brvold files that are left."}},
+        {"a kept copy of the data file", "BREVDAT.brvold",
+         {" ++> No save replaces BREVDAT while BREVDAT.brvold stands beside it: the copy an earlier save kept of it.",
+          "     BREVDAT is as that save left it; BREVDAT.brvold holds what it replaced.",
+          "     Move BREVDAT.brvold elsewhere or delete it, then save again."}},
+        {"a kept copy of a back-up", "LASTLOW.brvold",
+         {" ++> No save replaces LASTLOW while LASTLOW.brvold stands beside it: the copy an earlier save kept of it.",
+          "     LASTLOW is as that save left it; LASTLOW.brvold holds what it replaced.",
+          "     Move LASTLOW.brvold elsewhere or delete it, then save again."}},
+        {"another program saving in the folder", "",
+         {" ++> No save is made here while another program is saving in this folder (it holds its lock).",
+          "     Save again once that save has ended."}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        reset_units();
+        capture_unit(SCREEN_UNIT);
+        int n = 0;
+        for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
+            put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+        int other = -1;
+        if (*row.put != '\0') {
+            put_file(row.put, "in the way");
+        } else {
+            ASSERT_EQ(platform::lock_folder(".", other), platform::LockResult::Held);
+        }
+        const auto before = contents_here();
+        const std::string old_data = file_bytes("BREVDAT");
+        TPCM.LRANDM = 1;  // both images changed: both groups are written
+        LOWCOF.UWNANG(1) = 45.0f;
+        answers("\n");
+        EXPECT_EQ(finish(-2), -1);
+        EXPECT_EQ(JMPLOC, 1);
+        std::string expected = "\n";
+        for (const std::string& line : row.lines) expected += line + "\n";
+        expected += " \n Press <RETURN> to continue: ";
+        EXPECT_NE(screen().find(expected), std::string::npos) << screen();
+        EXPECT_EQ(screen().find("File not found"), std::string::npos) << screen();
+        EXPECT_EQ(contents_here(), before);
+
+        if (*row.put != '\0') {
+            fs::remove(row.put);
+        } else {
+            platform::release_folder_lock(other);
+        }
+        EXPECT_EQ(finish(-1983), -1);
+        EXPECT_EQ(JMPLOC, 0);
+        EXPECT_EQ(files().size(), 6u);
+        EXPECT_EQ(file_bytes("BREVBAK"), old_data);
+    }
 }
 
 // A first save whose new files had no old ones (no back-ups yet, no coefficient file): a rename that

@@ -5,12 +5,17 @@
 // is a real end of a process: no destructor, no clean-up.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "edlib/finish.h"
 #include "platform/platform.h"
@@ -71,6 +76,25 @@ struct SaveRow {
     const char* finished;         // the message when the start finishes it
     const char* undone;           // the message when the start undoes it after the record was written
 };
+
+bool no_kept_copy(const Contents& files) {
+    for (const auto& [name, bytes] : files)
+        if (name.ends_with(".brvold")) return false;
+    return true;
+}
+
+bool holds(const Contents& files, const std::string& name, const std::string& bytes) {
+    const auto it = files.find(name);
+    return it != files.end() && it->second == bytes;
+}
+
+// Changes bytes of the file NAME in place: the same file, so that every other name of it (a kept
+// copy made as a second name) shows the change too.
+void change_in_place(const std::string& name) {
+    std::fstream f(name, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(40);
+    f.write("CHANGED", 7);
+}
 
 class StoppedSaveDeathTest : public testing::ConsoleTest {
 protected:
@@ -146,6 +170,17 @@ protected:
         return contents_here();
     }
 
+    // The smallest step at which ROW's save stops leaving the folder as WANTED says; 0 when none does.
+    static int first_stop_where(const SaveRow& row, const std::function<bool(const Contents&)>& wanted) {
+        for (int n = 1; n < 200; ++n) {
+            testing::ScratchDir dir;
+            put_all(row.before);
+            if (!save_stopped_at(row.save, n)) break;
+            if (wanted(contents_here())) return n;
+        }
+        return 0;
+    }
+
     // The smallest step at which ROW's save stops with its record in place, at least one new file
     // renamed into place and at least one still beside its name: the middle of its renames.
     static int step_in_the_renames(const SaveRow& row, const Contents& saved) {
@@ -215,7 +250,8 @@ TEST_F(StoppedSaveDeathTest, EveryStopIsFinishedOrUndoneAtTheNextStart) {
                     EXPECT_TRUE(stopped == row.before || stopped == saved);
                     EXPECT_TRUE(r.lines.empty());
                     break;
-                case SaveRecovery::Outcome::Unresolved: ADD_FAILURE() << r.lines.at(0); break;
+                case SaveRecovery::Outcome::Unresolved:
+                case SaveRecovery::Outcome::SaveRunning: ADD_FAILURE() << r.lines.at(0); break;
             }
             // Whole old or whole new, never a mix, and nothing of the save left beside them.
             EXPECT_TRUE(after == row.before || after == saved);
@@ -238,6 +274,11 @@ TEST_F(StoppedSaveDeathTest, AStartStoppedWhileItResolvesASaveIsResolvedByTheNex
     ASSERT_GT(middle, 0);
     for (const bool damaged : {false, true}) {
         SCOPED_TRACE(damaged ? "undoing" : "finishing");
+        // The stops of a finishing start that leave the record with every kept copy gone: at the
+        // flush of the folder that follows the removal of the kept copies, and at the record's own
+        // removal. Without that flush a machine stop could keep the removal of the record and lose
+        // that of a kept copy, leaving the copy with no record to tell what it is.
+        int between = 0;
         for (int m = 1;; ++m) {
             SCOPED_TRACE("start stopped at file step " + std::to_string(m));
             ASSERT_LT(m, 200);
@@ -249,6 +290,8 @@ TEST_F(StoppedSaveDeathTest, AStartStoppedWhileItResolvesASaveIsResolvedByTheNex
                 fs::resize_file("BREVDAT.brvtmp", fs::file_size("BREVDAT.brvtmp") / 2);
             }
             const bool stopped = save_stopped_at([] { recover(); }, m);
+            const Contents left = contents_here();
+            if (!damaged && stopped && left.count(kSaveJournal) && no_kept_copy(left)) ++between;
             const SaveRecovery r = recover();
             EXPECT_EQ(contents_here(), damaged ? row.before : saved);
             if (!stopped) {
@@ -256,6 +299,9 @@ TEST_F(StoppedSaveDeathTest, AStartStoppedWhileItResolvesASaveIsResolvedByTheNex
                 break;
             }
             EXPECT_NE(r.outcome, SaveRecovery::Outcome::Unresolved);
+        }
+        if (!damaged) {
+            EXPECT_EQ(between, 2);
         }
     }
 }
@@ -319,9 +365,300 @@ TEST_F(StoppedSaveDeathTest, AnUnreadableRecordLeavesEverythingAndIsNamed) {
            word_span(ILOBUF), TPCM.IPAG, 16, SCREEN_UNIT, 0, 0, kLowcofWords, NTOGOQ, "BREVDAT     ", "BREVBAK     ",
            "LOWDAT      ", "LOWBAK      ", "BrevEdit    ", 0);
     EXPECT_EQ(JMPLOC, 1);
-    EXPECT_NE(screen().find("     File name: BREVSAVE.brvjournal"), std::string::npos) << screen();
+    EXPECT_NE(screen().find(" ++> No save is made here while BREVSAVE.brvjournal stands: the record of a save that was not "
+                            "finished.\n"),
+              std::string::npos)
+        << screen();
+    EXPECT_EQ(screen().find("File not found"), std::string::npos) << screen();
     EXPECT_EQ(contents_here(), stopped);
 }
 
+
+// A file of the save that holds neither the content the record gives it as old nor as new (changed
+// by hand, by another program) stops the start before it renames or removes anything: the file,
+// the record and every leftover stay as they are, and the message names the changed file first.
+// Finishing would overwrite the change; undoing would put the kept copy over it.
+TEST_F(StoppedSaveDeathTest, AFileThatHoldsWhatTheRecordDoesNotGiveItLeavesEverything) {
+    const SaveRow row = rows().back();
+    const Contents saved = saved_set(row);
+    struct Case {
+        const char* what;
+        std::function<bool(const Contents&)> stop;  // where the save is stopped
+        std::function<void()> change;
+        std::vector<std::string> changed;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"the data file changed in place before its rename (it would be finished)",
+         [&](const Contents& left) {
+             if (!left.count(kSaveJournal) || !left.count("BREVDAT.brvold")) return false;
+             for (const auto& [name, bytes] : row.before)
+                 if (!holds(left, name, bytes)) return false;
+             return true;
+         },
+         [] {
+             ASSERT_TRUE(fs::equivalent("BREVDAT", "BREVDAT.brvold"));
+             change_in_place("BREVDAT");
+         },
+         {"BREVDAT", "BREVDAT.brvold"},
+         "     BREVDAT, BREVDAT.brvold do not hold what the record gives them: neither their old nor their new "
+         "content."},
+        {"LASTBAK replaced after its rename (it would be undone)",
+         [&](const Contents& left) { return holds(left, "LASTBAK", saved.at("LASTBAK")) && left.count("BREVDAT.brvtmp"); },
+         [] {
+             fs::remove("LASTBAK");
+             put_file("LASTBAK", " another file\n");
+         },
+         {"LASTBAK"},
+         "     LASTBAK does not hold what the record gives it: neither its old nor its new content."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int n = first_stop_where(row, c.stop);
+        ASSERT_GT(n, 0);
+        testing::ScratchDir dir;
+        put_all(row.before);
+        ASSERT_TRUE(save_stopped_at(row.save, n));
+        c.change();
+        const Contents stopped = contents_here();
+        for (int start = 1; start <= 2; ++start) {
+            const SaveRecovery r = recover();
+            EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Unresolved);
+            EXPECT_EQ(r.changed, c.changed);
+            EXPECT_EQ(contents_here(), stopped);
+            ASSERT_EQ(r.lines.size(), 3u);
+            std::string named;
+            for (const std::string& f : c.changed) named += f + ", ";
+            EXPECT_EQ(r.lines[0].rfind(" ++> A save stopped before it was done can be neither finished nor undone: " +
+                                           named + "BREVSAVE.brvjournal, ",
+                                       0),
+                      0u)
+                << r.lines[0];
+            EXPECT_EQ(r.lines[1], c.line);
+            EXPECT_EQ(r.lines[2],
+                      "     The case may mix old and new files; no save is made here while BREVSAVE.brvjournal is there.");
+        }
+    }
+}
+
+// A record kept aside (a restore from a back-up, a folder sync) and brought back, with the
+// temporaries of its save, after a later save has gone through: the start finds the later save's
+// files at the names and leaves them, instead of finishing the old save over them.
+TEST_F(StoppedSaveDeathTest, AStaleRecordBroughtBackAfterALaterSaveLeavesThatSave) {
+    const SaveRow row = rows().back();
+    const Contents saved = saved_set(row);
+    const int first_link = first_stop_where(row, [](const Contents& left) { return left.count(kSaveJournal) > 0; });
+    ASSERT_GT(first_link, 0);
+    testing::ScratchDir dir;
+    put_all(row.before);
+    ASSERT_TRUE(save_stopped_at(row.save, first_link));
+    Contents aside;
+    for (const auto& [name, bytes] : contents_here())
+        if (name == kSaveJournal || name.ends_with(".brvtmp")) aside[name] = bytes;
+    ASSERT_GT(aside.size(), 1u);
+    ASSERT_EQ(recover().outcome, SaveRecovery::Outcome::Finished);
+    ASSERT_EQ(contents_here(), saved);
+
+    TPCM.DEPTH = 80.0f;  // the later save: another case
+    row.save();
+    const Contents later = contents_here();
+    ASSERT_NE(later.at("BREVDAT"), saved.at("BREVDAT"));
+    put_all(aside);
+    const Contents restored = contents_here();
+    const SaveRecovery r = recover();
+    EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Unresolved);
+    EXPECT_EQ(contents_here(), restored);
+    EXPECT_EQ(file_bytes("BREVDAT"), later.at("BREVDAT"));
+    ASSERT_FALSE(r.changed.empty());
+    EXPECT_EQ(r.changed.back(), "BREVDAT");
+}
+
+// A record whose checksum matches but whose entry names a file with a NUL (the system would cut
+// "BREVDAT<NUL>x" to "BREVDAT" and act on the case file itself) cannot be read: every file stays,
+// and the message names the leftovers of the case's own files, the data file's among them.
+TEST_F(StoppedSaveDeathTest, ARecordNamingAFileWithANulLeavesEveryFile) {
+    const SaveRow row = rows().back();
+    const Contents saved = saved_set(row);
+    const int middle = step_in_the_renames(row, saved);
+    ASSERT_GT(middle, 0);
+    for (const std::string& bad : {std::string("BREVDAT\0x", 9), std::string("\0", 1), std::string("..\0", 3)}) {
+        SCOPED_TRACE(::testing::PrintToString(bad));
+        testing::ScratchDir dir;
+        put_all(row.before);
+        ASSERT_TRUE(save_stopped_at(row.save, middle));
+        auto entries = read_journal_text(file_bytes(kSaveJournal));
+        ASSERT_TRUE(entries.has_value());
+        for (JournalEntry& e : *entries)
+            if (e.name == "BREVDAT") e.name = bad;
+        put_file(kSaveJournal, journal_text(*entries));
+        const Contents stopped = contents_here();
+        ASSERT_TRUE(stopped.count("BREVDAT.brvtmp") && stopped.count("BREVDAT.brvold"));
+
+        const SaveRecovery r = recover();
+        EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Unresolved);
+        EXPECT_TRUE(r.unreadable);
+        EXPECT_EQ(contents_here(), stopped);
+        ASSERT_FALSE(r.lines.empty());
+        EXPECT_EQ(r.lines[0].find('\0'), std::string::npos);
+        EXPECT_NE(r.lines[0].find("BREVDAT.brvtmp"), std::string::npos) << r.lines[0];
+        EXPECT_NE(r.lines[0].find("BREVDAT.brvold"), std::string::npos) << r.lines[0];
+    }
+}
+
+// The save flushes its folder after its kept copies go and before its record goes: two of its stops
+// (at that flush, and at the record's removal) leave the record with the new files in place and no
+// kept copy, and the next start finishes it. Without the flush a machine stop could keep the
+// removal of the record and lose that of a kept copy: a kept copy without a record, which every
+// later save of that file is refused for.
+TEST_F(StoppedSaveDeathTest, AFlushSeparatesTheRemovalOfTheKeptCopiesFromThatOfTheRecord) {
+    const SaveRow row = rows().back();
+    const Contents saved = saved_set(row);
+    int between = 0;
+    for (int n = 1; n < 200; ++n) {
+        SCOPED_TRACE("stopped at file step " + std::to_string(n));
+        testing::ScratchDir dir;
+        put_all(row.before);
+        if (!save_stopped_at(row.save, n)) break;
+        const Contents left = contents_here();
+        bool in_place = true;
+        for (const auto& [name, bytes] : saved) in_place = in_place && holds(left, name, bytes);
+        if (!left.count(kSaveJournal) || !no_kept_copy(left) || !in_place) continue;
+        ++between;
+        const SaveRecovery r = recover();
+        EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Finished);
+        EXPECT_EQ(contents_here(), saved);
+    }
+    EXPECT_EQ(between, 2);
+}
+
+// The start's own steps. A rename of the finish that fails (a failing device) stops the finish
+// there: no kept copy or record goes, and the next start finishes the save. A stray temporary of a
+// file already in place, or of the record, goes with the finish.
+TEST_F(StoppedSaveDeathTest, TheFinishStopsAtAFailedRenameAndLeavesNoStrayTemporary) {
+    const SaveRow row = rows().back();
+    const Contents saved = saved_set(row);
+    const int middle = step_in_the_renames(row, saved);
+    ASSERT_GT(middle, 0);
+    for (int failing = 1; failing <= 3; ++failing) {
+        SCOPED_TRACE("rename " + std::to_string(failing) + " of the finish fails");
+        testing::ScratchDir dir;
+        put_all(row.before);
+        ASSERT_TRUE(save_stopped_at(row.save, middle));
+        const Contents stopped = contents_here();
+        {
+            const testing::RenameFaults fault(failing, 1, EIO);
+            const SaveRecovery r = recover();
+            EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Unresolved);
+        }
+        const Contents left = contents_here();
+        EXPECT_TRUE(left.count(kSaveJournal));
+        for (const auto& [name, bytes] : stopped) {
+            if (name.ends_with(".brvold")) {
+                EXPECT_TRUE(holds(left, name, bytes)) << name;
+            }
+        }
+        EXPECT_EQ(recover().outcome, SaveRecovery::Outcome::Finished);
+        EXPECT_EQ(contents_here(), saved);
+    }
+    for (const std::string& stray : {std::string("LASTLOW.brvtmp"), staged_name(kSaveJournal)}) {
+        SCOPED_TRACE(stray);
+        testing::ScratchDir dir;
+        put_all(row.before);
+        ASSERT_TRUE(save_stopped_at(row.save, middle));
+        ASSERT_TRUE(holds(contents_here(), "LASTLOW", saved.at("LASTLOW")));  // already in place
+        put_file(stray, "a stray temporary");
+        EXPECT_EQ(recover().outcome, SaveRecovery::Outcome::Finished);
+        EXPECT_EQ(contents_here(), saved);
+    }
+}
+
+// A save into an empty folder (the data file and the coefficient file, both new) stopped after its
+// first file took its name, the second damaged beside its name: the undo removes the file already in
+// place, since it holds the save's own new content, and the folder is empty again.
+TEST_F(StoppedSaveDeathTest, TheUndoOfASaveIntoAnEmptyFolderRemovesWhatItHadPutInPlace) {
+    const SaveRow row{"both files of a new case", {},
+                      [this] {
+                          LOWCOF.UWNANG(1) = 45.0f;
+                          finish(0, 1);
+                      },
+                      "", ""};
+    const Contents saved = saved_set(row);
+    ASSERT_EQ(saved.size(), 2u);
+    const int n = first_stop_where(row, [](const Contents& left) {
+        return left.count("LOWDAT") && left.count("BREVDAT.brvtmp") && left.count(kSaveJournal);
+    });
+    ASSERT_GT(n, 0);
+    testing::ScratchDir dir;
+    ASSERT_TRUE(save_stopped_at(row.save, n));
+    EXPECT_EQ(file_bytes("LOWDAT"), saved.at("LOWDAT"));
+    fs::resize_file("BREVDAT.brvtmp", 100);
+    const SaveRecovery r = recover();
+    EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Undone);
+    EXPECT_EQ(r.lines, std::vector<std::string>{
+                           " ++> A save stopped before it was done has been undone: BREVDAT, LOWDAT are as they were "
+                           "before it."});
+    EXPECT_TRUE(contents_here().empty());
+}
+
+// A start while another program is saving in the folder (it holds the lock of the folder) leaves
+// that save's record, temporaries and kept copies, whether it is in its renames or still before its
+// record, and says that a save is running. Once that program has ended, however it ended (killed
+// here), its lock is gone with it, and the next start finishes or undoes what it left.
+TEST_F(StoppedSaveDeathTest, AStartLeavesTheSaveOfAProgramStillRunning) {
+    const SaveRow row = rows().back();
+    const Contents saved = saved_set(row);
+    struct Case {
+        const char* what;
+        int stop;
+        SaveRecovery::Outcome after;
+    };
+    const Case cases[] = {
+        {"in its renames", step_in_the_renames(row, saved), SaveRecovery::Outcome::Finished},
+        {"before its record",
+         first_stop_where(row, [](const Contents& left) { return left.count("BREVDAT.brvtmp") && !left.count(kSaveJournal); }),
+         SaveRecovery::Outcome::Undone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_GT(c.stop, 0);
+        testing::ScratchDir dir;
+        put_all(row.before);
+        ASSERT_TRUE(save_stopped_at(row.save, c.stop));
+        const Contents stopped = contents_here();
+
+        // The other program: a process that takes the lock of the folder and waits.
+        int ready[2], hold[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        ASSERT_EQ(::pipe(hold), 0);
+        const pid_t other = ::fork();
+        ASSERT_GE(other, 0);
+        if (other == 0) {
+            int handle = -1;
+            const char held = platform::lock_folder(".", handle) == platform::LockResult::Held ? 'y' : 'n';
+            (void)!::write(ready[1], &held, 1);
+            char go = 0;
+            (void)!::read(hold[0], &go, 1);
+            ::_exit(0);
+        }
+        char held = 0;
+        ASSERT_EQ(::read(ready[0], &held, 1), 1);
+        ASSERT_EQ(held, 'y');
+
+        const SaveRecovery r = recover();
+        EXPECT_EQ(r.outcome, SaveRecovery::Outcome::SaveRunning);
+        EXPECT_EQ(r.lines, (std::vector<std::string>{
+                               " ++> A save is running in this folder: another program holds its lock, and its files "
+                               "are left to it.",
+                               "     The case may mix old and new files; no save is made here while that save runs."}));
+        EXPECT_EQ(contents_here(), stopped);
+
+        ::kill(other, SIGKILL);
+        int status = 0;
+        ::waitpid(other, &status, 0);
+        for (int fd : {ready[0], ready[1], hold[0], hold[1]}) ::close(fd);
+        EXPECT_EQ(recover().outcome, c.after);
+        EXPECT_EQ(contents_here(), c.after == SaveRecovery::Outcome::Finished ? saved : row.before);
+    }
+}
 }  // namespace
 }  // namespace brevant

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,53 @@ TEST(SaveJournal, ARecordNamingAFileElsewhereIsNotRead) {
         EXPECT_FALSE(read_journal_text(journal_text({{name, false, {}, {1, 2}}})).has_value());
     }
     EXPECT_FALSE(read_journal_text(journal_text({})).has_value());
+}
+
+// The record's last line for BODY: "end" and the checksum of everything before it, so that a record
+// damaged on purpose is whole by its checksum and only its content can refuse it.
+std::string closed(const std::string& body) {
+    char sum[17];
+    std::snprintf(sum, sizeof sum, "%016llx", static_cast<unsigned long long>(mark_of(body).sum));
+    return body + "end " + sum + "\n";
+}
+
+// Records whose checksum matches but whose content is not what a save writes: none is read.
+TEST(SaveJournal, AWholeRecordWithAnythingButItsOwnLinesIsNotRead) {
+    const std::string head = "brevant save record 1\n";
+    const std::string one = "new 4 0123456789abcdef none BREVDAT\n";
+    const std::string two = "new 8 0123456789abcdef old 4 00000000000000ff BREVBAK\n";
+    ASSERT_TRUE(read_journal_text(closed(head + "files 1\n" + one)).has_value());
+    ASSERT_TRUE(read_journal_text(closed(head + "files 2\n" + one + two)).has_value());
+    struct Row {
+        const char* what;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"a checksum of 15 digits", closed(head + "files 1\n" + "new 4 123456789abcdef none BREVDAT\n")},
+        {"an old checksum of 15 digits", closed(head + "files 1\n" + "new 8 0123456789abcdef old 4 0000000000000ff BREVBAK\n")},
+        {"a checksum of 17 digits", closed(head + "files 1\n" + "new 4 00123456789abcdef none BREVDAT\n")},
+        {"more entry lines than the count", closed(head + "files 1\n" + one + two)},
+        {"fewer entry lines than the count", closed(head + "files 3\n" + one + two)},
+        {"a count of 0", closed(head + "files 0\n")},
+        {"capital hexadecimal digits", closed(head + "files 1\n" + "new 4 0123456789ABCDEF none BREVDAT\n")},
+        {"another head", closed("brevant save record 2\nfiles 1\n" + one)},
+    };
+    for (const Row& row : rows) EXPECT_FALSE(read_journal_text(row.text).has_value()) << row.what;
+}
+
+// A name the system would cut at a NUL ("BREVDAT<NUL>x" is "BREVDAT" to it), or one with any other
+// byte that is not a printable character, makes the record unreadable, however whole it is.
+TEST(SaveJournal, ARecordNamingAFileWithAnythingButPrintableCharactersIsNotRead) {
+    const std::string names[] = {std::string("BREVDAT\0x", 9), std::string("\0", 1), std::string("..\0", 3),
+                                 "BREV\tDAT", "BREVDAT\r", "BREV\x7f", "BR\xc3\x89VDAT", "\x1b[2J"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(::testing::PrintToString(name));
+        const std::vector<JournalEntry> entries = {{"LASTBAK", true, {1, 2}, {3, 4}}, {name, false, {}, {5, 6}}};
+        EXPECT_FALSE(read_journal_text(journal_text(entries)).has_value());
+    }
+    // Blanks and every other printable character stay readable.
+    const std::vector<JournalEntry> printable = {{" !\"#$%&'()*+,-.0123456789:;<=>?@AZ[\\]^_`az{|}~", false, {}, {5, 6}}};
+    EXPECT_TRUE(read_journal_text(journal_text(printable)).has_value());
 }
 
 }  // namespace

@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
 #include "records/data_image.h"
 #include "sysutl/record_io.h"
+#include "sysutl/report_files.h"
 #include "sysutl/save_journal.h"
 #include "sysutl/units.h"
 #include "test_support.h"
@@ -182,6 +185,83 @@ TEST(StagedFiles, AFileThatCannotBePutBackKeepsItsOldContentBesideIt) {
                               " ++> Files left by an earlier save stand beside the case: A.brvold is left as it is.",
                               "     No save replaces a file while its kept copy (NAME.brvold) is there."}));
     EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "C"}));
+}
+
+// What commit() looks for once every file is staged, before it writes the record: a record that
+// appeared in the folder since the staging (a save of another program stopped there), a kept copy
+// beside a file of the save, files of two folders (one record names the files of one folder). Each
+// refuses the whole save: no file changes, no temporary stays, and the record found is not
+// overwritten.
+TEST(StagedFiles, WhatStandsInTheWayAtTheCommitRefusesTheWholeSave) {
+    struct Row {
+        const char* what;
+        const char* put;       // the file put in the way after the staging ("" for none)
+        const char* second;    // the name the second file is staged under
+        const char* returned;  // what commit() returns
+        SaveRefusal::Why why;
+    };
+    const Row rows[] = {
+        {"a record that appeared after the staging", kSaveJournal, "B", kSaveJournal, SaveRefusal::Why::RecordStands},
+        {"a kept copy beside a file of the save", "A.brvold", "B", "A.brvold", SaveRefusal::Why::KeptCopyStands},
+        {"files of two folders", "", "sub/B", "sub/B", SaveRefusal::Why::None},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        fs::create_directory("sub");
+        put_file("A", "old a");
+        StagedSave save;
+        ASSERT_EQ(save.stage("A", bytes_of("new a")), StageResult::Staged);
+        ASSERT_EQ(save.stage(row.second, bytes_of("new b")), StageResult::Staged);
+        if (*row.put != '\0') put_file(row.put, "in the way");
+        EXPECT_EQ(save.commit(), row.returned);
+        EXPECT_EQ(save.refusal().why, row.why);
+        std::vector<std::string> expected{"A", "sub"};
+        if (*row.put != '\0') expected.push_back(row.put);
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names_here(), expected);
+        EXPECT_TRUE(fs::is_empty("sub"));
+        EXPECT_EQ(file_bytes("A"), "old a");
+        if (*row.put != '\0') {
+            EXPECT_EQ(file_bytes(row.put), "in the way");
+        }
+    }
+}
+
+// A save holds the lock of its folder from its first file until it is committed or discarded: while
+// another holder has it, nothing is staged and the save is refused as running elsewhere; while the
+// save has it, nobody else can take it.
+TEST(StagedFiles, ASaveHoldsTheLockOfItsFolderFromItsFirstFileToItsEnd) {
+    testing::ScratchDir dir;
+    put_file("A", "old a");
+    int other = -1;
+    ASSERT_EQ(platform::lock_folder(".", other), platform::LockResult::Held);
+    {
+        StagedSave save;
+        EXPECT_EQ(save.stage("A", bytes_of("new a")), StageResult::SaveRunning);
+        EXPECT_EQ(save.refusal().why, SaveRefusal::Why::SaveRunning);
+        EXPECT_EQ(names_here(), std::vector<std::string>{"A"});
+    }
+    platform::release_folder_lock(other);
+    for (const bool commit : {true, false}) {
+        SCOPED_TRACE(commit ? "committed" : "discarded");
+        StagedSave save;
+        int probe = -1;
+        ASSERT_EQ(platform::lock_folder(".", probe), platform::LockResult::Held);
+        platform::release_folder_lock(probe);
+        ASSERT_EQ(save.stage("A", bytes_of(commit ? "new a" : "not kept")), StageResult::Staged);
+        EXPECT_EQ(platform::lock_folder(".", probe), platform::LockResult::Busy);
+        if (commit) {
+            EXPECT_EQ(save.commit(), "");
+        } else {
+            save.discard();
+        }
+        ASSERT_EQ(platform::lock_folder(".", probe), platform::LockResult::Held);
+        platform::release_folder_lock(probe);
+        EXPECT_FALSE(save.refusal());
+    }
+    EXPECT_EQ(file_bytes("A"), "new a");
+    EXPECT_EQ(names_here(), std::vector<std::string>{"A"});
 }
 
 // A folder that takes new names but lets none be renamed or removed (append-only) is found before
