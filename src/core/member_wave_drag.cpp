@@ -21,7 +21,6 @@ namespace brevant {
 namespace {
 
 constexpr Int kQuadraturePoints = 27;
-constexpr Int kDepthPoints = 11;  // NDEPTHQ
 
 // Pitch and roll rotation centres far apart point at a hull the motion model does not describe
 // well: the user is told and may stop the run.
@@ -111,7 +110,7 @@ void NB_DRAG_RAO(Int LCOMP, Int IWAVID, Real RELANG, Real SIG0WV, Int IW, Real& 
                                ? 1.0f
                                : std::cos(PHSHFT_W - RI_ANG);
         if (SUBS_DIM_NB != 0.0f) {
-            Int NDEPTHQ = kDepthPoints;
+            Int NDEPTHQ = kMemberDragLevels;
             const Real value = kept_FCF_SUB_Z(Q.HOR_WAV_RAO(IW, IWAVID), Q.ANG_WAV_RAO(IW, IWAVID), PHSHFT_W, EFF_ROT_CTR,
                                               kQuadraturePoints, WAVHDG_LOC, SIG0WV, WPK_NB, WAVK, NDEPTHQ);
             SUMFRC_SUBS_NB += EFFDIA_CD * value / (VARWV * (WPK_NB * WPK_NB) * P.TDRAFT());

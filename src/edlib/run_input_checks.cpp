@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <limits>
 #include <string>
 #include <string_view>
 
 #include "edlib/run_reads.h"
 #include "lowlib/current_profile.h"
+#include "lowlib/depth_current_drag.h"
 #include "lowlib/load_constants.h"
 #include "numeric/table_search.h"
 #include "options/low_frequency_rows.h"
@@ -462,15 +462,16 @@ std::vector<RunInputFinding> run_input_findings() {
     if (any_of_beyond(rows(t.VELI, t.NCURNT), kSoundInWaterKnots))
         found.push_back({where("Current profile speeds", 10, 5) + " reach the speed of sound",
                          "     in water (2916 knots)."});
-    // The profile table as the run takes it (its count held to the five slots): where the run looks
-    // it up, two equal depths at an end of the table would be the interval the search picks at and
-    // below the first point, and its interpolation would divide by their difference of 0. Equal
-    // depths inside the table (a step) are read as written.
-    if (t.LCSTCR == kProfileFromTable && current_profile_looked_up(t)) {
+    // The profile table as the run takes it (its count held to the five slots), at the depths where
+    // the run looks it up: two equal depths at an end of the table are the interval its search picks
+    // at the first of them (equal first depths) or below them (equal last depths), and its
+    // interpolation there would divide by their difference of 0. Equal depths that no look-up reaches
+    // so, and a step inside the table, are read as written.
+    if (t.LCSTCR == kProfileFromTable) {
         const Values depths = rows(t.DPTHI, t.NCURNT);
         if (depths.size() >= 2 && !any_not_finite(depths)) {
-            const Int picked = empty_interval_picked(depths.data(), static_cast<Int>(depths.size()), depths.front(),
-                                                     std::numeric_limits<Real>::infinity());
+            const Int picked = profile_interval_of_no_width(depths.data(), static_cast<Int>(depths.size()),
+                                                            current_profile_look_up_depths(t));
             if (picked != 0)
                 found.push_back({where("Current profile depths", 10, 5) + " are equal at points " +
                                      std::to_string(picked) + " and " + std::to_string(picked + 1),

@@ -2,6 +2,7 @@
 #include "edlib/run_reads.h"
 
 #include "lowlib/current_profile.h"
+#include "lowlib/depth_current_drag.h"
 #include "lowlib/speed_spectra.h"
 #include "options/low_frequency_rows.h"
 #include "options/output_selection.h"
@@ -123,24 +124,47 @@ bool wave_drift_file_read(const Tpcm& t) {
 //   rows, none beyond 1000): the absorption rows of the sea and the swell on their own pages
 //   (VIIs), and with the wave drag in on the summed page, which comes with any page of the series.
 //   Without a page the series computes them for nothing.
-bool current_profile_looked_up(const Tpcm& t) {
-    if (t.LCURNT == 0 || !semi_like_type(t.VESTYP) || t.NUMBRV < 1) return false;
+// The regular waves' drag integrates over the levels it steps down to; the mean forces take the
+// levels of the spectral preparation; the spectra take both.
+ProfileLevels current_profile_levels(const Tpcm& t) {
+    ProfileLevels u;
+    if (t.LCURNT == 0 || !semi_like_type(t.VESTYP) || t.NUMBRV < 1) return u;
+    const auto mean = [&u] { u.scaled = true; };
+    const auto spectra = [&u] { u.scaled = u.stepped = true; };
     const bool drag = t.LEGDRG == 0;
-    if (drag && output_bit_on(t, kBitAbsorptionCoefficients)) return true;
-    if (!waves_on(t)) return false;
-    if (output_bit_on(t, kBitAbsorptionMeanForces) || output_bit_on(t, kBitAbsorptionSpectraByAngle)) return true;
-    if (drag && output_bit_on(t, kBitNetLoadTables)) return true;
-    if (!output_bit_on(t, kBitNetSpectralTables)) return false;
+    if (drag && output_bit_on(t, kBitAbsorptionCoefficients)) u.stepped = true;
+    if (!waves_on(t)) return u;
+    if (output_bit_on(t, kBitAbsorptionMeanForces)) mean();
+    if (output_bit_on(t, kBitAbsorptionSpectraByAngle)) spectra();
+    if (drag && output_bit_on(t, kBitNetLoadTables)) mean();
+    if (!output_bit_on(t, kBitNetSpectralTables)) return u;
     const bool net_spectra_source = output_bit_on(t, kBitReflectionSpectraByAngle) ||
                                     (t.LCURNT == 1 && output_bit_on(t, kBitCurrentSpectraByAngle)) ||
                                     (t.LWIND == 1 && output_bit_on(t, kBitWindSpectraByAngle));
-    if (drag && net_spectra_source) return true;
+    if (drag && net_spectra_source) spectra();
     const Int rows = low_frequency_rows(t.BRV_PD_MIN(), t.BRVFRQ_DELTA);
-    if (rows < 1 || rows > kMaxAngleSpectrumRows) return false;
+    if (rows < 1 || rows > kMaxAngleSpectrumRows) return u;
     const bool summed_page = output_bit_on(t, kBitReflectionSpectraByFrequency) ||
                              output_bit_on(t, kBitWindSpectraByFrequency) ||
                              output_bit_on(t, kBitCurrentSpectraByFrequency);
-    return output_bit_on(t, kBitAbsorptionSpectraByFrequency) || (drag && summed_page);
+    if (output_bit_on(t, kBitAbsorptionSpectraByFrequency) || (drag && summed_page)) spectra();
+    return u;
+}
+
+bool current_profile_looked_up(const Tpcm& t) {
+    const ProfileLevels u = current_profile_levels(t);
+    return u.stepped || u.scaled;
+}
+
+std::vector<Real> current_profile_look_up_depths(const Tpcm& t) {
+    const ProfileLevels u = current_profile_levels(t);
+    std::vector<Real> depths;
+    const auto add = [&depths](const DraftLevels& L) {
+        for (Int i = 0; i < L.count; ++i) depths.push_back(-L.z[static_cast<std::size_t>(i)]);
+    };
+    if (u.stepped) add(stepped_draft_levels(t.DRAFT, kMemberDragLevels));
+    if (u.scaled) add(scaled_draft_levels(t.DRAFT, kMemberDragLevels));
+    return depths;
 }
 
 bool user_raos_read(const Tpcm& t) {

@@ -3,6 +3,8 @@
 // it. Each follows the branches of the run (the report sections, the motions and the load models).
 #pragma once
 
+#include <vector>
+
 #include "records/data_image.h"
 #include "sysutl/ftypes.h"
 
@@ -55,8 +57,19 @@ bool wave_drift_file_read(const Tpcm& t);
 
 // The run looks up the case's current at depths below the surface in its profile (GET_VCX_LOC: at
 // and below the first point of the profile, the table search and its interpolation) for a value the
-// report shows: the wave drag of a member-built hull in a current.
+// report shows: the wave drag of a member-built hull in a current. It does so at the levels of the
+// members' draft, from the surface down to the draft DRAFT, as the drag over the draft steps down
+// to them (stepped_draft_levels), as the spectral preparation scales them (scaled_draft_levels), or
+// both.
+struct ProfileLevels {
+    bool stepped = false;
+    bool scaled = false;
+};
+ProfileLevels current_profile_levels(const Tpcm& t);
+// Either.
 bool current_profile_looked_up(const Tpcm& t);
+// The depths of those levels; none where the run does not look the profile up.
+std::vector<Real> current_profile_look_up_depths(const Tpcm& t);
 
 // The user RAO table of page 3 is read: by the wave-frequency responses of a wave system that is
 // on, which the drift and drag tables by attack angle, the net loads and their spectra ask for.

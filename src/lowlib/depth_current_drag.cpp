@@ -26,7 +26,6 @@ namespace brevant {
 namespace {
 
 constexpr Int KBD = 5;
-constexpr Int kMostLevels = 31;
 
 // Knots to the run's length unit per second.
 Real knots_to_local() { return TPCM.NUNTS == 1 ? 0.5142f : 1.687f; }
@@ -90,6 +89,45 @@ void ISUB_N_GET(Real& I0, Real& I1, Real& I2, Real& IP0, Real M, Int NXP) {
     I1 = 2.0f * T2 + 2.0f * M * T;
 }
 
+DraftLevels stepped_draft_levels(Real DRAFT, Int NDEPTHQ) {
+    assert(NDEPTHQ >= 2 && NDEPTHQ <= kMostDraftLevels);
+    DraftLevels L;
+    L.count = NDEPTHQ;
+    L.DZ = DRAFT / static_cast<Real>(NDEPTHQ - 1);
+    Real Z = 0.0f;
+    for (Int N = 1; N <= NDEPTHQ; ++N) {
+        L.z[static_cast<std::size_t>(N - 1)] = Z;
+        Z = Z - L.DZ;
+    }
+    return L;
+}
+
+DraftLevels scaled_draft_levels(Real DRAFT, Int NDEPTHQ) {
+    assert(NDEPTHQ >= 2 && NDEPTHQ <= kMostDraftLevels);
+    DraftLevels L;
+    L.count = NDEPTHQ;
+    L.DZ = DRAFT / static_cast<Real>(NDEPTHQ - 1);
+    for (Int i = 1; i <= NDEPTHQ; ++i) L.z[static_cast<std::size_t>(i - 1)] = -(static_cast<Real>(i - 1) * L.DZ);
+    return L;
+}
+
+ProfileLookUp profile_look_up(Real Z, const Real* DPTHIPF, Int NCURNTPF) {
+    const Int N = std::min<Int>(NCURNTPF, kMaxProfilePoints);
+    ProfileLookUp at;
+    if (N < 2 || !(Z >= DPTHIPF[0])) return at;
+    at.MIN = 1;
+    BSRCH(DPTHIPF, Z, at.IER, at.MIN, N);
+    return at;
+}
+
+Int profile_interval_of_no_width(const Real* DPTHIPF, Int NCURNTPF, const std::vector<Real>& Z) {
+    for (const Real depth : Z) {
+        const ProfileLookUp at = profile_look_up(depth, DPTHIPF, NCURNTPF);
+        if (at.MIN != 0 && DPTHIPF[at.MIN - 1] == DPTHIPF[at.MIN]) return at.MIN;
+    }
+    return 0;
+}
+
 Real GET_VCX_LOC(Real Z, Real CURSPD, Real CURHDG, Real WAVHDG, const Real* DPTHIPF, const Real* VELIPF,
                  const Real* CURHDGPF, Int NCURNTPF) {
     const Int N = std::min<Int>(NCURNTPF, kMaxProfilePoints);
@@ -98,17 +136,15 @@ Real GET_VCX_LOC(Real Z, Real CURSPD, Real CURHDG, Real WAVHDG, const Real* DPTH
     if (N <= 0) {
         // No profile point: the surface values hold at every depth.
     } else if (Z >= DPTHIPF[0]) {
-        if (N < 2) {
+        const ProfileLookUp at = profile_look_up(Z, DPTHIPF, N);
+        if (at.MIN == 0) {
             // One point: nothing to interpolate between, its values hold below it.
             SPEED = VELIPF[0];
             HDG = CURHDGPF[0];
         } else {
-            Int IER = 0;
-            Int MIN = 1;
-            BSRCH(DPTHIPF, Z, IER, MIN, N);
-            INTERP(DPTHIPF, VELIPF, Z, SPEED, MIN);
-            INTERP(DPTHIPF, CURHDGPF, Z, HDG, MIN);
-            if (IER == 2 && SPEED < 0.0f) SPEED = 0.0f;
+            INTERP(DPTHIPF, VELIPF, Z, SPEED, at.MIN);
+            INTERP(DPTHIPF, CURHDGPF, Z, HDG, at.MIN);
+            if (at.IER == 2 && SPEED < 0.0f) SPEED = 0.0f;
         }
     } else if (DPTHIPF[0] != 0.0f) {
         SPEED = CURSPD + (VELIPF[0] - CURSPD) * Z / DPTHIPF[0];
@@ -135,24 +171,25 @@ namespace {
 // What SUB_SURF_DRAG_Z computes at each level before the amplitude ratio comes in: the relative
 // motion's magnitude F_SUB_Z and the current V along the waves. The amplitude integrals evaluate the
 // drag at many ratios with the same levels and take them once.
-struct DraftLevels {
+struct LevelTerms {
     Int NDEPTHQ = 2;
     Real DZ = 0.0f;
-    std::array<Real, kMostLevels> F{}, V{};
+    std::array<Real, kMostDraftLevels> F{}, V{};
 };
 
-DraftLevels draft_levels(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Real WAVHDG_LOC,
-                         Real WAVK, Int& NDEPTHQ) {
-    if (NDEPTHQ > kMostLevels) NDEPTHQ = kMostLevels;
+LevelTerms draft_levels(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR, Real WAVHDG_LOC,
+                        Real WAVK, Int& NDEPTHQ) {
+    if (NDEPTHQ > kMostDraftLevels) NDEPTHQ = kMostDraftLevels;
     assert(NDEPTHQ >= 2);
-    DraftLevels L;
+    LevelTerms L;
     L.NDEPTHQ = NDEPTHQ;
     const Real DRAFT = TPCM.DRAFT;
-    L.DZ = DRAFT / static_cast<Real>(NDEPTHQ - 1);
+    const DraftLevels levels = stepped_draft_levels(DRAFT, NDEPTHQ);
+    L.DZ = levels.DZ;
     const Real KNOTS = knots_to_local();
-    Real Z = 0.0f;
     for (Int N = 1; N <= L.NDEPTHQ; ++N) {
         const std::size_t n = static_cast<std::size_t>(N - 1);
+        const Real Z = levels.z[n];
         const Real LEN = DRAFT + Z - EFF_ROT_CTR;
         const Complex C = HOR_WAV_RAO + Complex(LEN, 0.0f) * ANG_WAV_RAO;
         const Real R = std::abs(C);
@@ -161,13 +198,12 @@ DraftLevels draft_levels(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W
         L.V[n] = KNOTS * GET_VCX_LOC(-Z, TPCM.CURSPD, TPCM.CURHDG, WAVHDG_LOC, CURPROF.DPTHIPF.data(),
                                      CURPROF.VELIPF.data(), CURPROF.CURHDGPF.data(), CURPROF.NCURNTPF);
         if (L.V[n] != 0.0f) L.F[n] = F_SUB_Z(R, PHI, Q);
-        Z = Z - L.DZ;
     }
     return L;
 }
 
 // The Simpson sum over the levels at the amplitude ratio X.
-Real drag_over_draft(const DraftLevels& L, Real X, Real SIG0WV, Real WPK_NB) {
+Real drag_over_draft(const LevelTerms& L, Real X, Real SIG0WV, Real WPK_NB) {
     Real SUM = 0.0f;
     for (Int N = 1; N <= L.NDEPTHQ; ++N) {
         const std::size_t n = static_cast<std::size_t>(N - 1);
@@ -186,7 +222,7 @@ Real drag_over_draft(const DraftLevels& L, Real X, Real SIG0WV, Real WPK_NB) {
 
 Real SUB_SURF_DRAG_Z(Real X, Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real EFF_ROT_CTR,
                      Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ) {
-    const DraftLevels L = draft_levels(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, WAVK, NDEPTHQ);
+    const LevelTerms L = draft_levels(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, WAVK, NDEPTHQ);
     return drag_over_draft(L, X, SIG0WV, WPK_NB);
 }
 
@@ -199,7 +235,7 @@ Real amplitude_sum(Complex HOR_WAV_RAO, Complex ANG_WAV_RAO, Real PHSHFT_W, Real
                    Real WAVHDG_LOC, Real SIG0WV, Real WPK_NB, Real WAVK, Int& NDEPTHQ, const Weight& WEIGHT) {
     assert(NXP >= 3 && NXP % 2 == 1);
     const Real D = 5.5f / static_cast<Real>(NXP);
-    const DraftLevels L = draft_levels(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, WAVK, NDEPTHQ);
+    const LevelTerms L = draft_levels(HOR_WAV_RAO, ANG_WAV_RAO, PHSHFT_W, EFF_ROT_CTR, WAVHDG_LOC, WAVK, NDEPTHQ);
     Real SUM = 0.0f;
     for (Int I = 1; I <= NXP; ++I) {
         const Real X = static_cast<Real>(I - 1) * D;

@@ -4,7 +4,9 @@
 // drift coefficient along the wave energy flux.
 #pragma once
 
+#include <array>
 #include <string_view>
+#include <vector>
 
 #include "sysutl/ftypes.h"
 
@@ -39,6 +41,36 @@ Real raofun_of(const LevelMotion& M1, Real R1, const LevelMotion& M2, Real R2);
 // Above |M| 8 the limit forms c sign(M) (I0), 3 c sign(M) (I2), 2 |M| c (I1), 0 (IP0).
 // NXP: Simpson nodes of the error function (odd, >= 3).
 void ISUB_N_GET(Real& I0, Real& I1, Real& I2, Real& IP0, Real M, Int NXP);
+
+// The levels of a member's draft at which its drag takes the current: NDEPTHQ heights z, DZ =
+// DRAFT / (NDEPTHQ - 1) apart, from the water line (level 1) down to the keel; the current is taken
+// at the depth -z. The drag over the draft (SUB_SURF_DRAG_Z and its amplitude integrals) steps down
+// a level at a time (z - DZ); the spectral preparation (G_FRC_PREP) scales, -(i - 1) DZ. The two can
+// differ in the last place of a level, so each keeps its own. Both are given NDEPTHQ
+// kMemberDragLevels by the member drag, and lower a larger count to kMostDraftLevels.
+inline constexpr Int kMemberDragLevels = 11;
+inline constexpr Int kMostDraftLevels = 31;
+struct DraftLevels {
+    Int count = 0;
+    Real DZ = 0.0f;
+    std::array<Real, kMostDraftLevels> z{};  // z(1..count) in z[0..count-1]
+};
+// NDEPTHQ 2 .. kMostDraftLevels.
+DraftLevels stepped_draft_levels(Real DRAFT, Int NDEPTHQ);
+DraftLevels scaled_draft_levels(Real DRAFT, Int NDEPTHQ);
+
+// Where GET_VCX_LOC takes the profile at the depth Z: the interval MIN (1 .. N-1) of its table
+// search, in which it interpolates, with the search's range flag IER (BSRCH); MIN 0 where it takes
+// no interval of the table (no point or one, or Z above the first point). DPTHIPF: the NCURNTPF
+// depths of the profile.
+struct ProfileLookUp {
+    Int MIN = 0;
+    Int IER = 0;
+};
+ProfileLookUp profile_look_up(Real Z, const Real* DPTHIPF, Int NCURNTPF);
+// The first interval of no width (its lower index: two equal depths) in which GET_VCX_LOC would
+// interpolate at one of the depths Z, dividing by their difference of 0; 0 when there is none.
+Int profile_interval_of_no_width(const Real* DPTHIPF, Int NCURNTPF, const std::vector<Real>& Z);
 
 // The current component along the wave heading WAVHDG (degrees) at the depth Z (positive down):
 // speed cos((heading - WAVHDG) / 57.295776), speed in knots. At or below the first profile depth

@@ -251,7 +251,7 @@ void DRAGF_SEMI(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     const Real FRCNST_S = 0.001f * T.DWATR;
     const Real VWD_XFAC = std::sqrt(T.VWDFAC * T.VWDRGFC);
     const Logical FRSTIM_DFC = 1;
-    Int NDEPTHQ = 11;
+    Int NDEPTHQ = kMemberDragLevels;
 
     // 3. Drift model.
     const DriftChoice drift = drift_choice(LCOMP);

@@ -37,7 +37,7 @@ namespace brevant {
 namespace {
 
 constexpr Int kFrequencies = 100;
-constexpr Int kMostLevels = 31;
+constexpr Int kMostLevels = kMostDraftLevels;
 constexpr Real SQRT2PI = 2.5066283f;
 constexpr Real SQRT2 = 1.4142135f;
 constexpr Real PI = 3.1415927f;
@@ -119,10 +119,11 @@ void prepare(Preparation& P, Real& WC, const Real* PSD, Real SIG0WV, Real XCOL, 
     const Int NLEV = P.NLEV;
     const Int NWP = P.NWP;
     const Real DRAFT = TPCM.DRAFT;
-    const Real DZ = DRAFT / static_cast<Real>(NLEV - 1);
+    const DraftLevels levels = scaled_draft_levels(DRAFT, NLEV);
+    const Real DZ = levels.DZ;
     P.DZ = DZ;
     auto S = [&](Int IW) { return PSD[IW - 1]; };
-    auto z = [&](Int i) { return -(static_cast<Real>(i - 1) * DZ); };
+    auto z = [&](Int i) { return levels.z[static_cast<std::size_t>(i - 1)]; };
     auto w = [&](Int i) { return simpson_node_weight(i, NLEV); };
 
     // The member's motion at each level and frequency: modulus and phase (rad) of R(z).

@@ -655,14 +655,16 @@ TEST_F(RunInputChecksTest, ThePhantomWeight) {
 }
 
 // The profile table of page 10 where the run looks it up (a member-built hull in a current, its
-// regular-wave absorption table asked for): two equal depths at an end of the table, the interval the
-// look-up at and below the first point would pick, are refused by page and item; a step inside the
-// table, a falling table's step at its deep end, one point and the slots beyond the count pass.
+// regular-wave absorption table asked for), at the levels of the members' draft from the surface
+// down: two equal depths are refused by page and item only where a level falls at the first of
+// them (equal first depths) or below them (equal last depths), where the interpolation divides by
+// their difference of 0. The levels of a 20 m draft are 0, 2, ..., 20 m.
 TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
-    const auto semi_in_current = [](std::vector<Real> depths, Int count) {
+    const auto semi_in_current = [](std::vector<Real> depths, Int count, Real draft) {
         passing_ship();
         Tpcm& t = TPCM;
         t.VESTYP = 3;
+        t.DRAFT = draft;
         t.LCURNT = 1;
         t.CURSPD = 1.0f;
         t.NUMBRV = 1;
@@ -680,18 +682,53 @@ TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
     struct Row {
         std::vector<Real> depths;
         Int count;
+        Real draft;
         Int picked;  // the first of the two equal depths refused, 0 none
     };
     const Row rows[] = {
-        {{10, 20, 20}, 3, 2},          {{10, 10, 20}, 3, 1},         {{10, 10}, 2, 1},
-        {{10, 20, 20, 30}, 4, 0},      {{10, 20, 30, 40, 40}, 5, 4}, {{10, 20, 30, 40, 40}, 7, 4},
-        {{10, 20, 20, 30, 40}, 2, 0},  {{10, 20, 20, 30, 40}, 3, 2}, {{20, 10, 10}, 3, 0},
-        {{20, 20, 10}, 3, 1},          {{10}, 1, 0},                 {{10, 10}, 0, 0},
-        {{0, 0, 10}, 3, 1},            {{10, 20, 30}, 3, 0},
+        // Equal depths the 20 m draft never looks between, nor at the first of.
+        {{30, 30, 50}, 3, 20, 0},
+        {{5, 10, 50, 50}, 4, 20, 0},
+        {{2, 4, 6, 30, 30}, 5, 20, 0},
+        {{5, 5, 10, 15}, 4, 20, 0},
+        {{10, 20, 20}, 3, 20, 0},  // the last level is at 20 m, not below
+        {{10, 20, 20, 30}, 4, 20, 0},
+        {{10, 20, 20, 30, 40}, 3, 20, 0},
+        {{10, 20, 20, 30, 40}, 2, 20, 0},
+        // Equal depths it looks at or below.
+        {{5, 10, 10}, 3, 20, 2},
+        {{10, 10, 20}, 3, 20, 1},
+        {{4, 4}, 2, 20, 1},
+        {{0, 0, 10}, 3, 20, 1},
+        {{10, 20, 30, 40, 40}, 7, 50, 4},  // the count held to the five slots
+        {{10, 20, 20}, 3, 21, 2},
+        {{20, 20, 10}, 3, 22, 1},  // a falling table: below its first point
+        {{20, 20, 10}, 3, 20, 0},
+        {{20, 10, 10}, 3, 40, 0},
+        // The regular waves' drag steps down to its levels: at 8 m the last is below the keel.
+        {{4, 8, 8}, 3, 8, 2},
+        {{4, 9, 9}, 3, 9, 0},
+        {{12, 12, 20}, 3, 12, 0},
+        {{10}, 1, 20, 0},
+        {{10, 20, 30}, 3, 20, 0},
     };
     for (const Row& r : rows) {
-        semi_in_current(r.depths, r.count);
-        const std::string what = ::testing::PrintToString(r.depths) + " count " + std::to_string(r.count);
+        semi_in_current(r.depths, r.count, r.draft);
+        const std::string what = ::testing::PrintToString(r.depths) + " count " + std::to_string(r.count) +
+                                 " draft " + std::to_string(r.draft);
+        if (r.picked == 0)
+            EXPECT_TRUE(run_input_findings().empty()) << what;
+        else
+            EXPECT_EQ(run_input_findings(), equal_at(r.picked)) << what;
+    }
+    // The mean absorption of a sea takes the levels of the spectral preparation, (i - 1) DZ: at 8 m
+    // the last is the keel, at 12 m it is 12 m where the stepped one is 11.999999 m.
+    const Row scaled[] = {{{4, 8, 8}, 3, 8, 0}, {{12, 12, 20}, 3, 12, 1}, {{6, 12, 12}, 3, 12, 0}};
+    for (const Row& r : scaled) {
+        semi_in_current(r.depths, r.count, r.draft);
+        TPCM.LRANDM = 1;
+        TPCM.BRVFLG = testing::bits({13});
+        const std::string what = ::testing::PrintToString(r.depths) + " draft " + std::to_string(r.draft) + ", IIIb";
         if (r.picked == 0)
             EXPECT_TRUE(run_input_findings().empty()) << what;
         else
@@ -709,12 +746,12 @@ TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
         {"no attack angle", [] { TPCM.NUMBRV = 0; }},
     };
     for (const auto& [what, change] : unused) {
-        semi_in_current({10, 20, 20}, 3);
+        semi_in_current({5, 10, 10}, 3, 20);
         change();
         EXPECT_TRUE(run_input_findings().empty()) << what;
     }
     // A depth that is not a number is refused as such, and only so.
-    semi_in_current({10, kNaN, 20}, 3);
+    semi_in_current({10, kNaN, 20}, 3, 20);
     EXPECT_EQ(heads(), std::vector<std::string>{not_finite("Current profile depths", 10, 5)});
 }
 

@@ -21,8 +21,10 @@
 #include "lowlib/speed_spectra.h"
 #include "lowlib/user_drift_table.h"
 #include "lowlib/wind_current_coefficients.h"
+#include "options/low_frequency_rows.h"
 #include "options/output_selection.h"
 #include "sysutl/program_end.h"
+#include "sysutl/two_pi.h"
 #include "veslib/user_raos.h"
 #include "veslib/user_wave_spectrum.h"
 #include "veslib/wave_spectra.h"
@@ -286,6 +288,15 @@ const std::vector<ProfileRow>& profile_rows() {
         {"the series beyond its 1000 rows, the net spectra of a sea",
          [] { testing::add_sea(); TPCM.BRVFRQ_DELTA = 0.0002f; TPCM.BRVFLG = bits({4, 27}); },
          true},
+        {"the series of exactly its 1000 rows, the absorption pages of a sea, without the wave drag",
+         [] {
+             testing::add_sea();
+             TPCM.LEGDRG = 1;
+             TPCM.BRVFRQ_DELTA = kTwoPi / (TPCM.BRV_PD_MIN() * 1000.5f);
+             EXPECT_EQ(low_frequency_rows(TPCM.BRV_PD_MIN(), TPCM.BRVFRQ_DELTA), kMaxAngleSpectrumRows);
+             TPCM.BRVFLG = bits({10, 27});
+         },
+         true},
         {"beyond its 1000 rows, without the wave drag",
          [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFRQ_DELTA = 0.0002f; TPCM.BRVFLG = bits({4, 10, 27}); },
          false},
@@ -361,6 +372,59 @@ TEST_F(RunReadsProfile, TheChecksRefuseTheTableWhereTheRunLooksItUp) {
         semi_in_current(15.0f);
         chosen(row);
         EXPECT_FALSE(finding_named(run_input_findings(), refused)) << row.what << ", a sound table";
+    }
+}
+
+// Tables of two equal depths on the semi-submersible: the checks refuse a table exactly where the
+// whole run finds NaN or Infinity in its report, for the regular waves' absorption (Ib: the levels the
+// drag over the draft steps down to), the mean absorption of a sea (IIIb: the levels of the spectral
+// preparation) and the absorption spectra of a swell (IVb: both). At the 20 m draft the levels are
+// 0, 2, ..., 20 m whichever way they are made; at 21 m the stepped ones end 2 ulp below the keel
+// (21.000002 m), at 19 m 1 ulp above it (18.999998 m), where the scaled ones end at the draft.
+// One division by 0 leaves no NaN in the report: the spectra's narrow-band term takes the stepped
+// levels, and its NaN fails the comparison that would choose it, so the spectra are those of a case
+// without that term. The checks refuse it all the same.
+TEST_F(RunReadsProfile, TheChecksRefuseEqualDepthsExactlyWhereTheRunDividesByThem) {
+    struct Row {
+        std::vector<Real> depths;
+        Real draft;
+        bool refused[3];  // Ib, IIIb, IVb
+        bool dropped = false;  // the division of IVb is in its narrow-band term alone
+    };
+    const Row rows[] = {
+        {{30, 30, 50}, 20, {false, false, false}},
+        {{5, 10, 50, 50}, 20, {false, false, false}},
+        {{2, 4, 6, 30, 30}, 20, {false, false, false}},
+        {{5, 5, 10, 15}, 20, {false, false, false}},
+        {{10, 20, 20}, 20, {false, false, false}},
+        {{5, 10, 10}, 20, {true, true, true}},
+        {{10, 10, 20}, 20, {true, true, true}},
+        {{10, 21, 21}, 21, {true, false, true}, true},
+        {{19, 19, 30}, 19, {false, true, true}},
+    };
+    const std::pair<const char*, void (*)()> tables[] = {
+        {"Ib", [] { TPCM.BRVFLG = bits({11}); }},
+        {"IIIb of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({13}); }},
+        {"IVb of a swell", [] { swell_on(); TPCM.BRVFLG = bits({14}); }},
+    };
+    const Real speeds[] = {1.0f, 0.8f, 0.6f, 0.3f, 0.0f};
+    const std::string refused = "Current profile depths (page 10, item 5) are equal at points";
+    for (const Row& r : rows) {
+        for (std::size_t k = 0; k < 3; ++k) {
+            semi_in_current(10.0f);
+            TPCM.DRAFT = r.draft;
+            TPCM.NCURNT = static_cast<Int>(r.depths.size());
+            for (std::size_t j = 0; j < r.depths.size(); ++j) {
+                TPCM.DPTHI(static_cast<int>(j) + 1) = r.depths[j];
+                TPCM.VELI(static_cast<int>(j) + 1) = speeds[j];
+            }
+            tables[k].second();
+            tidy_output_bits_at_last_page(TPCM);
+            const std::string what = ::testing::PrintToString(r.depths) + ", draft " + std::to_string(r.draft) +
+                                     ", " + tables[k].first;
+            EXPECT_EQ(finding_named(run_input_findings(), refused), r.refused[k]) << what;
+            EXPECT_EQ(run_gives_nan(), r.refused[k] && !(k == 2 && r.dropped)) << what << "\n" << silent().substr(0, 4000);
+        }
     }
 }
 

@@ -3,10 +3,13 @@
 // the member drift coefficient against the Doppler relation and the cylinder drift it scales.
 #include "lowlib/depth_current_drag.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "drift_fixture.h"
 #include "lowlib/cylinder_drift.h"
@@ -136,6 +139,63 @@ TEST(DepthCurrentDrag, CurrentAlongTheWavesFromTheProfile) {
     // Degenerate profiles: no point gives the surface values, one point its own below it.
     EXPECT_NEAR(d(GET_VCX_LOC(15.0f, 3.0f, 0.0f, 0.0f, DPTH, VEL, HDG, 0)), 3.0, 1e-6);
     EXPECT_NEAR(d(GET_VCX_LOC(15.0f, 3.0f, 0.0f, 0.0f, DPTH, VEL, HDG, 1)), 2.0, 1e-6);
+}
+
+// Two equal depths in a profile: the look-up divides by their difference of 0 exactly where
+// profile_interval_of_no_width says, which the interpolation itself shows (its value is then NaN,
+// the heading interpolated from equal headings over no interval), and nowhere else. Each table is
+// looked up at its own depths, just above and below each, and between them.
+TEST(DepthCurrentDrag, EqualDepthsDivideWhereTheLookUpPicksTheirInterval) {
+    struct Row {
+        std::vector<Real> depths;
+        std::vector<Real> dividing;  // the look-up depths that divide by 0 (beyond the last: any)
+        bool below_last_divides;
+    };
+    const Row rows[] = {
+        {{30, 30, 50}, {30}, false},          {{5, 10, 50, 50}, {}, true},  {{2, 4, 6, 30, 30}, {}, true},
+        {{5, 5, 10, 15}, {5}, false},         {{10, 20, 20}, {}, true},     {{5, 10, 10}, {}, true},
+        {{10, 20, 20, 30}, {}, false},        {{5, 5}, {5}, true},          {{0, 0, 10}, {0}, false},
+        {{5, 5, 5, 10}, {5}, false},          {{10, 20, 30}, {}, false},
+    };
+    const Real VEL[] = {1.0f, 0.8f, 0.6f, 0.4f, 0.2f};
+    const Real HDG[] = {30.0f, 30.0f, 30.0f, 30.0f, 30.0f};
+    for (const Row& r : rows) {
+        const Int n = static_cast<Int>(r.depths.size());
+        const Real* D = r.depths.data();
+        std::vector<Real> probes = {0.0f, 1.0e6f};
+        for (const Real x : r.depths)
+            probes.insert(probes.end(), {x, std::nextafter(x, -1.0e9f), std::nextafter(x, 1.0e9f), x + 0.5f});
+        const Real last = r.depths.back();
+        for (const Real z : probes) {
+            const bool divides = std::find(r.dividing.begin(), r.dividing.end(), z) != r.dividing.end() ||
+                                 (r.below_last_divides && z > last);
+            const std::string what = ::testing::PrintToString(r.depths) + " at " + std::to_string(z);
+            EXPECT_EQ(std::isnan(GET_VCX_LOC(z, 1.2f, 30.0f, 10.0f, D, VEL, HDG, n)), divides) << what;
+            const Int picked = profile_interval_of_no_width(D, n, {z});
+            EXPECT_EQ(picked != 0, divides) << what;
+            if (picked != 0) {
+                EXPECT_EQ(D[picked - 1], D[picked]) << what;
+            }
+        }
+    }
+}
+
+// The member drag takes the current at the levels of the draft from the water line down: the
+// draft of 20 m in 11 levels is 0, 2, ..., 20 m (exact), whichever way the levels are made; a draft
+// whose step is inexact ends at the draft within a few units of the last place.
+TEST(DepthCurrentDrag, MemberDragLevelsRunFromTheSurfaceToTheDraft) {
+    for (const DraftLevels& L : {stepped_draft_levels(20.0f, kMemberDragLevels), scaled_draft_levels(20.0f, kMemberDragLevels)}) {
+        ASSERT_EQ(L.count, 11);
+        for (int i = 0; i < 11; ++i) EXPECT_EQ(L.z[static_cast<std::size_t>(i)], -2.0f * static_cast<Real>(i)) << i;
+    }
+    const Real draft = 65.6168f;
+    for (const DraftLevels& L : {stepped_draft_levels(draft, 31), scaled_draft_levels(draft, 31)}) {
+        ASSERT_EQ(L.count, 31);
+        EXPECT_EQ(L.z[0], 0.0f);
+        EXPECT_NEAR(d(L.z[30]), -d(draft), 1e-4);
+        for (int i = 1; i < 31; ++i)
+            EXPECT_NEAR(d(L.z[static_cast<std::size_t>(i)]), -d(draft) * i / 30.0, 1e-4) << i;
+    }
 }
 
 class DepthDragTest : public DriftTest {
