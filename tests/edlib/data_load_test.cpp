@@ -327,8 +327,11 @@ TEST_F(DataLoadTest, FilesThatCannotBeReadOntoTheirNamesAreRefusedAndTheSessionS
     EXPECT_NE(screen().find(" >>> Suspicious import file size;there may be a problem!\n"), std::string::npos)
         << screen();
     expect_file_words(1, 217);
-    for (int k = 218; k <= 4975; ++k)
-        if (k < 700 || k > 703) ASSERT_EQ(word(k), 0) << k;
+    for (int k = 218; k <= 4975; ++k) {
+        if (k < 700 || k > 703) {
+            ASSERT_EQ(word(k), 0) << k;
+        }
+    }
     EXPECT_EQ(TPCM.LBACK, 11);
     EXPECT_EQ(TPCM.IPAG, 12);
     EXPECT_EQ(TPCM.LCOPY, 13);
