@@ -3,8 +3,11 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <initializer_list>
 #include <span>
 #include <string>
+#include <system_error>
 
 #include "edlib/data_update.h"
 #include "edlib/loader.h"
@@ -17,6 +20,8 @@
 #include "sysutl/paging.h"
 #include "sysutl/pauses.h"
 #include "sysutl/record_io.h"
+#include "sysutl/report_files.h"
+#include "sysutl/save_journal.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 
@@ -30,6 +35,7 @@ constexpr Int kMooringEnd = 78635;      // the last word of the mooring block
 constexpr Int kEditUnitWord = 703;      // EDUNIT
 constexpr Int kThisProgram = 16;        // the creating type of this program's own files
 constexpr Int kLayout49 = 49;           // DAT_ID of the older layout (49 points, 50 lines)
+constexpr Int kVersionWord = 217;       // VERNO: the last of the words that say what wrote a file
 constexpr Real kFirstVersionOf149 = 6.00999f;  // files before it stand in the older layout
 
 // The whole image read from the other file.
@@ -60,50 +66,76 @@ bool user_aborts(Int U) {
     return LBACK == -1;
 }
 
-// What became of a file of the older layout before the exchange.
+// A file that is not imported: its lines, then a pause. The image has not been touched.
+void refuse(std::initializer_list<std::string> lines) {
+    for (const std::string& line : lines) write_record(SCREEN_UNIT, line);
+    Int LBACK = 0;
+    PRSRET(SCREEN_UNIT, KBD_UNIT, LBACK);
+}
+
+// The record of a save that was stopped, when one stands in the folder of PATH: the file may be the
+// old case of a save that the next start in that folder finishes, or only half of a new one.
+std::string stopped_save_record_beside(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path record = fs::path(path).parent_path() / kSaveJournal;
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(record, ec)) ? record.string() : std::string();
+}
+
+// What became of the other file before the exchange.
 enum class OlderLayout { None, Updated, Refused };
 
 // A file in the 49-line layout holds most of its words hundreds of words before their names, and its
 // words 700-702 are data, not editor words. Such a file is brought to the current layout here, before
 // any word is exchanged, as the loader would bring it: a file of this program by the version update
-// (its notes on the screen), a file of another program of the family at 6.01 or later by the resize
-// alone. For the moment the file's words stand in the image (the session's image waits in the
+// (its notes on the screen), any other file at 6.01 or later by the resize alone, whatever its
+// creator word says (a damaged word or an unknown program is no reason to take the words where they
+// stand). For the moment the file's words stand in the image (the session's image waits in the
 // buffer), so that the update acts on them by their names. A file of another program older than
-// 6.01 is refused, as the loader refuses it: only that program knows its version steps.
-OlderLayout bring_to_current_layout(Int NREAD, Real VERNOQ, std::string_view DATFIL) {
-    constexpr Int U = SCREEN_UNIT;
+// 6.01 is refused, as the loader refuses it: only that program knows its version steps. So is a file
+// whose version is no number: nothing says which layout it is in.
+OlderLayout bring_to_current_layout(Int NREAD, Real VERNOQ, const std::string& path) {
     Tpcm& P = TPCM;
     exchange(1, kTpcmWords);
-    // Old files kept their version in a text word, as the loader reads it.
-    if (P.SIMTYP == kThisProgram && P.VERNO == 0.0f) VRCVRT(P.IVERSN(), P.VERNO);
+    // Old files kept their version in another word, as the loader reads it.
+    if (P.VERNO == 0.0f) VRCVRT(P.IVERSN(), P.VERNO);
     const Int creator = P.SIMTYP;
     const Real version = P.VERNO;
+    const bool finite = std::isfinite(version);
     const bool before_149 = std::abs(version) < kFirstVersionOf149;
     OlderLayout result = OlderLayout::None;
-    if (creator == kThisProgram && (before_149 || P.DAT_ID == kLayout49)) {
+    if (!finite) {
+        result = OlderLayout::Refused;
+    } else if (creator == kThisProgram && (before_149 || P.DAT_ID == kLayout49)) {
         Int ISRVFG = 0;
         BRVUPD(VERNOQ, ISRVFG, false, UpdateNotes::ScreenOnly);
         result = OlderLayout::Updated;
-    } else if (creator >= 1 && creator <= 17 && creator != kThisProgram && before_149) {
+    } else if (creator != kThisProgram && before_149) {
         result = OlderLayout::Refused;
-    } else if (creator >= 1 && creator <= 17 && P.DAT_ID == kLayout49) {
+    } else if (P.DAT_ID == kLayout49) {
         UPDATE_TO_149(version, NREAD, NREAD, NREAD + 1);
         P.DAT_ID = 149;
         result = OlderLayout::Updated;
     }
     exchange(1, kTpcmWords);
 
-    if (result == OlderLayout::Refused) {
+    if (result == OlderLayout::Refused && !finite) {
+        refuse({" >>> Cannot import " + path + ": its version word is not a number.",
+                "     Data file is seriously corrupt: nothing was imported."});
+    } else if (result == OlderLayout::Refused) {
         std::string name = creator_name(creator);
         name.erase(name.find_last_not_of(' ') + 1);
-        std::string path(DATFIL);
-        path.erase(path.find_last_not_of(' ') + 1);
-        write_record(U, " >>> Cannot import " + path + ": a " + name + " data file of version" +
-                            fmt_F(std::abs(version), 6, 2) + ",");
-        write_record(U, "     in the older layout of 49 points and 50 lines. Update it with the");
-        write_record(U, "     current version of " + name + " before importing its data.");
-        Int LBACK = 0;
-        PRSRET(U, KBD_UNIT, LBACK);
+        const std::string version_text = fmt_F(std::abs(version), 6, 2);
+        if (name == "UNKNOWN") {
+            refuse({" >>> Cannot import " + path + ": a data file of an unknown program (creator " +
+                        std::to_string(creator) + "),",
+                    "     of version" + version_text + ", in the older layout of 49 points and 50 lines.",
+                    "     Update it with the current version of its program before importing its data."});
+        } else {
+            refuse({" >>> Cannot import " + path + ": a " + name + " data file of version" + version_text + ",",
+                    "     in the older layout of 49 points and 50 lines. Update it with the",
+                    "     current version of " + name + " before importing its data."});
+        }
     }
     return result;
 }
@@ -152,6 +184,14 @@ void DATLOAD(Int DAT_TYP) {
     }
 
     write_record(U, "");
+    const std::string path = name_on_disk(DATFIL);
+    if (const std::string record = stopped_save_record_beside(path); !record.empty()) {
+        refuse({" >>> Cannot import " + path + ": its folder holds " + record + ",",
+                "     the record of a save that was stopped before it was done. The next start of",
+                "     the program in that folder finishes or undoes that save; import the file",
+                "     after it. Nothing was imported."});
+        return;
+    }
     // Words of the range beyond the end of a shorter file arrive as 0, never as words of an earlier
     // import.
     FULL_BUFF.fill(0);
@@ -171,8 +211,21 @@ void DATLOAD(Int DAT_TYP) {
         PRSRET(U, KBD_UNIT, LBACK);
         return;
     }
+    // A file that ends before its version word does not say what wrote it, nor in which layout:
+    // none of its words can be put under a name. NTOGO holds the words the file held.
+    if (NTOGO == 0) {
+        refuse({" >>> Cannot import " + path + ": the file is empty.",
+                "     Data file is seriously corrupt: nothing was imported."});
+        return;
+    }
+    if (NTOGO < kVersionWord) {
+        refuse({" >>> Cannot import " + path + ": the file is cut short at word " + std::to_string(NTOGO) +
+                    ", before its",
+                "     version (word 217). Data file is seriously corrupt: nothing was imported."});
+        return;
+    }
 
-    const OlderLayout older = bring_to_current_layout(NREAD, VERNOQ, DATFIL);
+    const OlderLayout older = bring_to_current_layout(NREAD, VERNOQ, path);
     if (older == OlderLayout::Refused) return;
 
     // The comparison runs on the image's own member names: the file's header goes into the image for

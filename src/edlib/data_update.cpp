@@ -65,22 +65,10 @@ void count_step(Int& NWARN) {
 // The console unit of the session, for an image whose editor words were moved by a resize.
 void restore_console_unit() { TPCM.EDUNIT = TPCM.LEASTP == 3 ? SILENT_UNIT : SCREEN_UNIT; }
 
-// Files before 4.9 held 40 regular-wave periods and densities and lacked the drag and drift blocks
-// of both vessels. The image is still in the 49-line layout here, where the blocks of MEXDP1 and
-// BMXDP1 open at words 863 and 1696 (1463 and 2697 once the 149-line resize has run).
+// The blocks of MEXDP1 and BMXDP1 open at words 863 and 1696 of the 49-line layout (1463 and 2697
+// once the 149-line resize has run).
 constexpr Int kDragBlockOf49Layout = 863;
 constexpr Int kSecondDragBlockOf49Layout = 1696;
-
-void open_version_5_room() {
-    shift_block(258, 4915, 318);
-    CLEAR_1D(word_span(TPCM.USRPSD), 100, 41, 100);
-    shift_block(358, 4915, 418);
-    CLEAR_1D(word_span(TPCM.T), 100, 41, 100);
-    shift_block(kDragBlockOf49Layout, SIZ_DAT - 200, kDragBlockOf49Layout + 200);
-    zero_words(kDragBlockOf49Layout, kDragBlockOf49Layout + 199);
-    shift_block(kSecondDragBlockOf49Layout, SIZ_DAT - 200, kSecondDragBlockOf49Layout + 200);
-    zero_words(kSecondDragBlockOf49Layout, kSecondDragBlockOf49Layout + 199);
-}
 
 // The words of the 5.0 resize that are not room, set once the image is in the current layout.
 void version_5_defaults() {
@@ -159,6 +147,17 @@ void check_table_count(Int& NWARN) {
 }
 
 }  // namespace
+
+void open_version_5_room() {
+    shift_block(258, 4915, 318);
+    CLEAR_1D(word_span(TPCM.USRPSD), 100, 41, 100);
+    shift_block(358, 4915, 418);
+    CLEAR_1D(word_span(TPCM.T), 100, 41, 100);
+    shift_block(kDragBlockOf49Layout, SIZ_DAT - 200, kDragBlockOf49Layout + 200);
+    zero_words(kDragBlockOf49Layout, kDragBlockOf49Layout + 199);
+    shift_block(kSecondDragBlockOf49Layout, SIZ_DAT - 200, kSecondDragBlockOf49Layout + 200);
+    zero_words(kSecondDragBlockOf49Layout, kSecondDragBlockOf49Layout + 199);
+}
 
 bool in_49_line_layout() { return std::abs(TPCM.VERNO) < 6.00999f || TPCM.DAT_ID == 49; }
 

@@ -9,6 +9,12 @@ namespace brevant {
 // 6.01, or one marked with that layout's identity (DAT_ID 49). The updater resizes exactly these.
 bool in_49_line_layout();
 
+// The room of the 4.9 resize in an image of the 49-line layout written before 4.9, which held 40
+// regular-wave periods and densities and lacked the drag and drift blocks of both vessels: each
+// table grows to 100 entries and each block opens 200 words, all of them zero. The updater's
+// defaults then set the block's last words by name, so the zeros can only be seen here.
+void open_version_5_room();
+
 // Updates the loaded image from its version (VERNO) to the layout of the running version APPVR,
 // with notes on the console unit and in the load report (unit 21). ISRVFG is 1 when a version step
 // worth a note ran, 0 when none did. An image of the 49-line layout is brought to the current one

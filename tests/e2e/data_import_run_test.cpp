@@ -1,6 +1,7 @@
 // Importing the vessel and environment of another data file from the End of Session page of the
-// built program: the import is wired, the file's data come in, the case keeps its own type, mooring
-// type and session words (a foreign page-pass word never starts a pass or a run).
+// built program: the import is wired, the file's data come in under their own names whatever wrote
+// it, the case keeps its own type, mooring type and session words (a foreign page-pass word never
+// starts a pass or a run), and a file that cannot be read onto its names leaves the case as it was.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -113,6 +114,77 @@ TEST(DataImportRun, FilesOfEveryVersionClassComeInUnderTheirOwnNames) {
                                   std::pair{"the ship in metres", with(Hull::ship, Units::metric)}}) {
         const ShipOptions options = o;
         every_era_imports({what, [options] { reference::write_reference_ship(options); }});
+    }
+}
+
+
+// A file whose words cannot be put under their names, imported into the sample case: the program
+// names it and why, and the case is the one loaded, so that a save writes nothing (the save writes
+// only a case that differs from the files as loaded, every word compared).
+TEST(DataImportRun, FilesThatCannotBeReadOntoTheirNamesLeaveTheCaseAsItWas) {
+    struct Case {
+        const char* what;
+        const char* path;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"an empty file", "EMPTY", " >>> Cannot import EMPTY: the file is empty."},
+        {"a file cut short of its version", "CUT", " >>> Cannot import CUT: the file is cut short at word 216,"},
+        {"a version that is no number", "NAN", " >>> Cannot import NAN: its version word is not a number."},
+        {"a stopped save's record beside it", "other/BREVDAT",
+         " >>> Cannot import other/BREVDAT: its folder holds other/BREVSAVE.brvjournal,"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        const std::string data = file_bytes("BREVDAT");
+        const std::string lowdat = file_bytes("LOWDAT");
+        std::filesystem::create_directories("other");
+        put_file("EMPTY", "");
+        put_file("CUT", data.substr(0, 4 * 216));
+        WordFile nan("BREVDAT");
+        nan.set(VERNO, 0x7FC00000u);
+        nan.save("NAN");
+        put_file("other/BREVDAT", data);
+        put_file("other/BREVSAVE.brvjournal", "a record\n");
+        const ProgramResult r = run_brevant("M\nL\n7\n'" + std::string(c.path) + "'\n\n1\n", 60);
+        ASSERT_EQ(r.status, 0) << r.out << r.err;
+        EXPECT_NE(r.out.find(c.said), std::string::npos) << r.out;
+        EXPECT_EQ(files_here(), (Files{"BREVDAT", "CUT", "EMPTY", "LOWDAT", "NAN", "other"})) << "nothing saved";
+        EXPECT_EQ(file_bytes("BREVDAT"), data);
+        EXPECT_EQ(file_bytes("LOWDAT"), lowdat);
+        EXPECT_EQ(file_bytes("other/BREVSAVE.brvjournal"), "a record\n");
+    }
+}
+
+// The sample ship written by another program of the family in the 49-line layout at the running
+// version, with a creator word no program has (0, 18): it comes in under its own names, as the file
+// of any other program of the family does, and the case keeps its own type and mooring type.
+TEST(DataImportRun, AFileOfAnUnknownCreatorComesInUnderItsOwnNames) {
+    testing::ScratchDir source;
+    copy_sample();
+    const WordFile now("BREVDAT");
+    const std::string lowdat = file_bytes("LOWDAT");
+    const Era e{"6.80, 49 lines", 6.8f, 49};
+    for (std::uint32_t creator : {0u, 18u}) {
+        SCOPED_TRACE(creator);
+        testing::ScratchDir dir;
+        put_file("LOWDAT", lowdat);
+        WordFile older = era_file(now, e);
+        older.set(2, creator);
+        older.save("OTHER.DAT");
+        const ProgramResult r = run_brevant("C\nL\n7\nOTHER.DAT\n\n1\n", 120);
+        ASSERT_EQ(r.status, 0) << r.out << r.err;
+        EXPECT_NE(r.out.find(" >>> Import successful!"), std::string::npos) << r.out;
+        WordFile expected = updated_case(now, older, e);
+        expected.set(118, 0);  // ISPM: the new case's own
+        const WordFile saved("BREVDAT");
+        ASSERT_EQ(saved.words(), static_cast<std::size_t>(kStoredWords));
+        std::vector<int> differ;
+        for (int k = 1; k <= kStoredWords; ++k)
+            if (saved.word(k) != expected.word(k)) differ.push_back(k);
+        EXPECT_EQ(differ, std::vector<int>{}) << "words that differ from the case in the current layout";
     }
 }
 

@@ -1,6 +1,7 @@
 // Import of one part of another data file: the full and the short vessel import, the warnings and
 // what "A" and Return leave behind, the mooring block, the paths (quoted, unquoted, blank, a
-// folder, an empty file), and the session words that never come from the other file.
+// folder), the files refused (empty, cut short, a version that is no number, a stopped save's record
+// beside), and the session words that never come from the other file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 
 #include "edlib/data_load.h"
 #include "image_moves.h"
+#include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "sysutl/units.h"
 #include "test_support.h"
@@ -49,9 +51,10 @@ class DataLoadTest : public testing::ConsoleTest {
 protected:
     void SetUp() override {
         ConsoleTest::SetUp();
-        reset_tpcm();
+        reset_images();
         // Every word of the image tells where it sits; then the image's own header.
         for (int k = 1; k <= kTpcmWords; ++k) set_image_word(TPCM, k, 0x10000000 + k);
+        for (int k = 1; k <= kLowcofWords; ++k) set_image_word(LOWCOF, k, 0x30000000 + k);
         TPCM.NTOGO = 4975;
         TPCM.SIMTYP = 16;
         TPCM.ISPM = 3;
@@ -63,12 +66,19 @@ protected:
         TPCM.EDUNIT = 6;
     }
     void TearDown() override {
-        reset_tpcm();
+        reset_images();
         ConsoleTest::TearDown();
     }
     static std::vector<std::byte> snapshot() {
         const auto b = image_bytes(TPCM);
         return {b.begin(), b.end()};
+    }
+    // The session's two images, every word.
+    static std::vector<std::byte> session() {
+        std::vector<std::byte> both = snapshot();
+        const auto c = image_bytes(LOWCOF);
+        both.insert(both.end(), c.begin(), c.end());
+        return both;
     }
     static Int word(int k) { return image_word(TPCM, k); }
     // Words FIRST..LAST are the file's (0x20000000 + k), but for the kept ones.
@@ -250,15 +260,123 @@ TEST_F(DataLoadTest, PathsQuotedUnquotedBlankAndMissing) {
     expect_file_words(1, 4975);
 }
 
-TEST_F(DataLoadTest, EmptyFileReadsAsZeros) {
-    testing::put_file("EMPTY", "");
-    const std::vector<std::byte> before = snapshot();
-    answers("EMPTY\nA\n");
+// A file whose words cannot be put under their names is refused by name, after the one pause,
+// whatever part is asked for: every word of the session's data and coefficient images stays as it
+// was, its editor words 700-702 included. A file that holds its version word is read.
+TEST_F(DataLoadTest, FilesThatCannotBeReadOntoTheirNamesAreRefusedAndTheSessionStaysAsItWas) {
+    TPCM.LCOPY = 13;  // an editor word of the session that no other file may bring in or clear
+    std::filesystem::create_directories("other");
+    const auto with = [](std::vector<std::uint32_t> w, int k, std::uint32_t v) {
+        w[static_cast<std::size_t>(k - 1)] = v;
+        return w;
+    };
+    std::vector<std::uint32_t> cut = other_file(4975);
+    cut.resize(216);
+    std::vector<std::uint32_t> one_word = other_file(4975);
+    one_word.resize(1);
+    struct Case {
+        const char* what;
+        std::vector<std::uint32_t> words;  // the file's words
+        const char* path;
+        std::string said;                  // the lines before the pause
+    };
+    const std::string corrupt = "     Data file is seriously corrupt: nothing was imported.\n";
+    const std::string no_number = ": its version word is not a number.\n" + corrupt;
+    const std::vector<Case> cases{
+        {"an empty file", {}, "EMPTY", " >>> Cannot import EMPTY: the file is empty.\n" + corrupt},
+        {"one word", one_word, "ONE",
+         " >>> Cannot import ONE: the file is cut short at word 1, before its\n"
+         "     version (word 217). Data file is seriously corrupt: nothing was imported.\n"},
+        {"cut one word before its version", cut, "other/CUT",
+         " >>> Cannot import other/CUT: the file is cut short at word 216, before its\n"
+         "     version (word 217). Data file is seriously corrupt: nothing was imported.\n"},
+        {"a NaN version", with(other_file(4975), 217, 0x7FC00000u), "NAN", " >>> Cannot import NAN" + no_number},
+        {"an infinite version", with(other_file(4975), 217, 0x7F800000u), "INF", " >>> Cannot import INF" + no_number},
+        {"a negative infinite version of another creator", with(other_file(4975, 3), 217, 0xFF800000u), "NINF",
+         " >>> Cannot import NINF" + no_number},
+        {"a NaN in the old version word", with(with(other_file(4975), 217, 0), 111, 0x7FC00001u), "OLDNAN",
+         " >>> Cannot import OLDNAN" + no_number},
+        {"a NaN version of an unknown creator", with(other_file(4975, 18), 217, 0x7FC00000u), "NAN18",
+         " >>> Cannot import NAN18" + no_number},
+    };
+    for (Int part : {1, 2, 3}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(::testing::Message() << c.what << ", part " << part);
+            testing::write_words(c.path, c.words);
+            const std::vector<std::byte> before = session();
+            clear_captured(SCREEN_UNIT);
+            answers("'" + std::string(c.path) + "'\n\nafter\n");
+            DATLOAD(part);
+            const std::string out = screen();
+            EXPECT_NE(out.find(c.said + " \n Press <RETURN> to continue: "), std::string::npos) << out;
+            EXPECT_EQ(out.find(kAbortQuestion), std::string::npos);
+            EXPECT_EQ(out.find("Import successful"), std::string::npos);
+            EXPECT_EQ(out.find("Data File Changes"), std::string::npos);
+            EXPECT_EQ(read_keyboard_line(), "after");
+            EXPECT_TRUE(session() == before) << "a word of the session changed";
+        }
+    }
+
+    // The shortest file that holds its version is read: its words come in past the size question.
+    std::vector<std::uint32_t> header_only = other_file(4975);
+    header_only.resize(217);
+    testing::write_words("HEADER", header_only);
+    clear_captured(SCREEN_UNIT);
+    answers("HEADER\n\n");
     DATLOAD(1);
-    EXPECT_NE(screen().find("     Application version:    6.80\n     Import file version:     .00\n"),
-              std::string::npos)
+    EXPECT_NE(screen().find(" >>> Suspicious import file size;there may be a problem!\n"), std::string::npos)
         << screen();
-    EXPECT_EQ(snapshot(), before);
+    expect_file_words(1, 217);
+    for (int k = 218; k <= 4975; ++k) {
+        if (k < 700 || k > 703) {
+            ASSERT_EQ(word(k), 0) << k;
+        }
+    }
+    EXPECT_EQ(TPCM.LBACK, 11);
+    EXPECT_EQ(TPCM.IPAG, 12);
+    EXPECT_EQ(TPCM.LCOPY, 13);
+    EXPECT_EQ(TPCM.EDUNIT, 6);
+}
+
+// A file beside the record of a save that was stopped may be the old case of a save that the next
+// start in its folder finishes, or half of a new one: it is refused, naming the record, and the
+// session stays as it was. The same file with no record beside it comes in.
+TEST_F(DataLoadTest, FileBesideAStoppedSavesRecordIsRefusedNamingTheRecord) {
+    std::filesystem::create_directories("other");
+    testing::write_words("other/BREVDAT", other_file(4975));
+    testing::write_words("BREVDAT", other_file(4975));
+    testing::put_file("other/BREVSAVE.brvjournal", "a record\n");
+    testing::put_file("BREVSAVE.brvjournal", "a record\n");
+    struct Case {
+        const char* path;
+        const char* record;
+    };
+    // A file that the stopped save has renamed away is refused the same way: the record says why.
+    for (const Case& c : {Case{"other/BREVDAT", "other/BREVSAVE.brvjournal"}, Case{"BREVDAT", "BREVSAVE.brvjournal"},
+                          Case{"NOSUCH", "BREVSAVE.brvjournal"}}) {
+        SCOPED_TRACE(c.path);
+        const std::vector<std::byte> before = session();
+        clear_captured(SCREEN_UNIT);
+        answers("'" + std::string(c.path) + "'\n\nafter\n");
+        DATLOAD(1);
+        EXPECT_NE(screen().find(std::string(" >>> Cannot import ") + c.path + ": its folder holds " + c.record +
+                                ",\n"
+                                "     the record of a save that was stopped before it was done. The next start of\n"
+                                "     the program in that folder finishes or undoes that save; import the file\n"
+                                "     after it. Nothing was imported.\n"
+                                " \n Press <RETURN> to continue: "),
+                  std::string::npos)
+            << screen();
+        EXPECT_EQ(read_keyboard_line(), "after");
+        EXPECT_TRUE(session() == before) << "a word of the session changed";
+    }
+
+    std::filesystem::remove("other/BREVSAVE.brvjournal");
+    clear_captured(SCREEN_UNIT);
+    answers("'other/BREVDAT'\n\n");
+    DATLOAD(1);
+    EXPECT_NE(screen().find(" >>> Import successful!\n"), std::string::npos) << screen();
+    expect_file_words(1, 4975);
 }
 
 TEST_F(DataLoadTest, ForeignSessionWordsNeverComeIn) {
@@ -364,37 +482,80 @@ TEST_F(DataLoadTest, FileOlderThan49IsUpdatedByTheLoadersStepsAndKeepsItsBeamAnd
     expect_own_words(4976, kTpcmWords);
 }
 
-// Another program's file: at 6.01 or later with the identity 49 it gets the resize the loader gives
-// it; older than 6.01 it is refused by name and the image stays as it was (only that program knows
-// its version steps).
+// A file that is not this program's, whatever its creator word (another program of the family, a
+// damaged word the loader calls "UNKNOWN", 0, 18 or a negative one): at 6.01 or later with the
+// identity 49 it gets the resize the loader gives it, every word under its own name; older than 6.01
+// it is refused by name and the image stays as it was (only its program knows its version steps).
 TEST_F(DataLoadTest, AnotherProgramsFileOfTheOlderLayoutIsResizedOrRefused) {
-    std::vector<std::uint32_t> now = other_file(4975, 3);
-    now[14] = 149;
-    testing::write_words("OLDER", in_older_layout(now, 6.8f));
-    answers("OLDER\n\n");
-    DATLOAD(1);
-    EXPECT_NE(screen().find(" >>> Import successful!\n"), std::string::npos) << screen();
-    for (int k = 1000; k <= 4975; ++k) {
-        if (k == 1987) continue;
-        const std::uint32_t expected = testing::opened_by_149(k) ? 0u : now[static_cast<std::size_t>(k - 1)];
-        ASSERT_EQ(static_cast<std::uint32_t>(word(k)), expected) << "word " << k;
-    }
-    EXPECT_EQ(TPCM.DAT_ID, 149);
-    expect_own_session();
+    struct Case {
+        Int creator;
+        std::string refusal;  // the refusal of its file at 5.50
+    };
+    const std::string named = ": a PELMARO data file of version  5.50,\n"
+                              "     in the older layout of 49 points and 50 lines. Update it with the\n"
+                              "     current version of PELMARO before importing its data.\n";
+    const auto unknown = [](Int creator) {
+        return ": a data file of an unknown program (creator " + std::to_string(creator) +
+               "),\n"
+               "     of version  5.50, in the older layout of 49 points and 50 lines.\n"
+               "     Update it with the current version of its program before importing its data.\n";
+    };
+    for (const Case& c : {Case{3, named}, Case{0, unknown(0)}, Case{18, unknown(18)}, Case{-7, unknown(-7)},
+                          Case{9, unknown(9)}}) {
+        SCOPED_TRACE(c.creator);
+        SetUp();
+        std::vector<std::uint32_t> now = other_file(4975, c.creator);
+        now[14] = 149;
+        testing::write_words("OLDER", in_older_layout(now, 6.8f));
+        answers("OLDER\n\n");
+        DATLOAD(1);
+        EXPECT_NE(screen().find(" >>> Import successful!\n"), std::string::npos) << screen();
+        for (int k = 3; k <= 4975; ++k) {
+            if (k == 15 || k == 118 || k == 121 || k == 217 || (k >= 700 && k <= 703) || k == 1987) continue;
+            const std::uint32_t expected = testing::opened_by_149(k) ? 0u : now[static_cast<std::size_t>(k - 1)];
+            ASSERT_EQ(static_cast<std::uint32_t>(word(k)), expected) << "word " << k;
+        }
+        EXPECT_EQ(TPCM.DAT_ID, 149);
+        expect_own_session();
 
-    SetUp();
-    testing::write_words("OLDER", in_older_layout(other_file(4975, 3), 5.5f));
-    const std::vector<std::byte> before = snapshot();
-    answers("OLDER\n\nafter\n");
+        SetUp();
+        testing::write_words("OLDER", in_older_layout(other_file(4975, c.creator), 5.5f));
+        const std::vector<std::byte> before = session();
+        answers("OLDER\n\nafter\n");
+        DATLOAD(1);
+        EXPECT_NE(screen().find(" >>> Cannot import OLDER" + c.refusal + " \n Press <RETURN> to continue: "),
+                  std::string::npos)
+            << screen();
+        EXPECT_EQ(screen().find(kAbortQuestion), std::string::npos);
+        EXPECT_TRUE(session() == before) << "a word of the session changed";
+        EXPECT_EQ(read_keyboard_line(), "after");
+    }
+}
+
+// A file of this program old enough to keep its version in the older word (VERNO 0, the version's
+// bits in word 111) is updated from that version, as the loader reads it: the steps from 4.50 on,
+// not those of a file older than 1.0.
+TEST_F(DataLoadTest, OldFileOfThisProgramIsUpdatedFromTheVersionInItsOldWord) {
+    std::vector<std::uint32_t> now = other_file(4975);
+    now[773] = 0x777;              // LCBARG: NSMB as code 7 of every field, its number from 4.28 to 5.0
+    now[774] = 0x121;              // LWBARG
+    now[776] = 1;                  // VESTYP
+    now[1367] = real_bits(2.5f);   // STRNFC
+    std::vector<std::uint32_t> older = in_older_layout(now, 4.5f);
+    older[216] = 0;                // VERNO
+    older[110] = real_bits(4.5f);  // IVERSN
+    testing::write_words("OLDER", older);
+    answers("OLDER\n\n\n\n");  // Returns to spare: a file read as older than 1.0 has more notes to page
     DATLOAD(1);
-    EXPECT_NE(screen().find(" >>> Cannot import OLDER: a PELMARO data file of version  5.50,\n"
-                            "     in the older layout of 49 points and 50 lines. Update it with the\n"
-                            "     current version of PELMARO before importing its data.\n"),
-              std::string::npos)
-        << screen();
-    EXPECT_EQ(screen().find(kAbortQuestion), std::string::npos);
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(read_keyboard_line(), "after");
+    const std::string out = screen();
+    EXPECT_NE(out.find("**** Data File Changes Since Version  4.50: ****"), std::string::npos) << out;
+    EXPECT_NE(out.find("     Import file version:    4.50\n"), std::string::npos) << out;
+    EXPECT_EQ(TPCM.LCBARG, 0xFFF) << "renumbered by the step below 5.0 only";
+    EXPECT_EQ(TPCM.LWBARG, 0x121) << "not renumbered by the steps below 1.0 and 4.28";
+    EXPECT_EQ(TPCM.STRNFC, 1.25f) << "set by the step below 5.0";
+    EXPECT_EQ(TPCM.DAT_ID, 149);
+    EXPECT_EQ(TPCM.VERNO, 6.8f);
+    expect_own_session();
 }
 
 }  // namespace

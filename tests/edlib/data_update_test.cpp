@@ -575,5 +575,36 @@ TEST_F(VersionUpdate, Resize50GrowsTheWavePeriodTablesAndTheDragBlocks) {
     EXPECT_EQ(screen(), "");
 }
 
+// The room of the 4.9 resize in the 49-line image, every word of it: the two wave tables grow from
+// 40 to 100 entries and both drag blocks open 200 words, zero to their last word (1062 and 1895),
+// with every word of the file at the place the older shapes give it. The defaults that follow set
+// the last words of the blocks by name, so only the image as the room leaves it shows a block
+// cleared one word short.
+TEST_F(VersionUpdate, TheRoomOfThe49ResizeIsZeroToTheLastWordOfEachBlock) {
+    std::vector<Int> file(NTOGOQ + 1);
+    for (int k = 1; k <= NTOGOQ; ++k) {
+        file[k] = 700000 + k;
+        set_image_word(TPCM, k, file[k]);
+    }
+    open_version_5_room();
+    for (int w = 1; w <= NTOGOQ; ++w) {
+        const int from = testing::before_version_5_of_49(w);
+        ASSERT_EQ(image_word(TPCM, w), from == 0 ? 0 : file[static_cast<std::size_t>(from)]) << "word " << w;
+    }
+    // The edges, as the older shapes give them: the word before each block, its first and last
+    // words, the word after it.
+    struct Edge {
+        int word;       // of the 49-line layout
+        int file_word;  // of the file before 4.9; 0 for room
+    };
+    for (const Edge& e : {Edge{257, 257}, Edge{258, 0}, Edge{317, 0}, Edge{318, 258}, Edge{862, 742}, Edge{863, 0},
+                          Edge{1062, 0}, Edge{1063, 743}, Edge{1695, 1375}, Edge{1696, 0}, Edge{1895, 0},
+                          Edge{1896, 1376}}) {
+        EXPECT_EQ(testing::before_version_5_of_49(e.word), e.file_word) << e.word;
+        EXPECT_EQ(image_word(TPCM, e.word), e.file_word == 0 ? 0 : file[static_cast<std::size_t>(e.file_word)])
+            << "word " << e.word;
+    }
+}
+
 }  // namespace
 }  // namespace brevant
