@@ -77,6 +77,8 @@ bool peak_on_grid(const Tpcm& t, Real peak_period) {
     return false;
 }
 
+}  // namespace
+
 // The normaliser integrates gamma^r from the logarithm of gamma: none at 0 or below. The shape
 // divides by twice each width squared: its square leaves single precision from 1.3e19 on; a width
 // below the peak whose square is 0 gives 0 over 0 at a grid frequency on the peak (above the peak,
@@ -86,20 +88,30 @@ bool peak_on_grid(const Tpcm& t, Real peak_period) {
 // ends, so that only the run's own integration can tell) nor for some widths far from a sea's
 // (a sigma a of 100, for one, or of about 713 to 4096, where it would go on without end and is
 // stopped at its bound of stages). With gamma 1 nothing is integrated, and every width passes.
+JonswapShapeRefusal jonswap_shape_refusal(Real gamma, Real below, Real above, bool peak_on_grid) {
+    JonswapShapeRefusal r;
+    r.not_finite = !std::isfinite(gamma) || !std::isfinite(below) || !std::isfinite(above);
+    if (std::isfinite(gamma) && !(gamma > 0.0f)) r.gamma = true;
+    const Real below2 = 2.0f * (below * below), above2 = 2.0f * (above * above);
+    if (std::isfinite(below) && (std::isinf(below2) || (below2 == 0.0f && peak_on_grid))) r.below = true;
+    if (std::isfinite(above) && std::isinf(above2)) r.above = true;
+    // The integration last, with values that passed the tests above (one finding for one fault).
+    if (!r.not_finite && !r.gamma && !r.below && !r.above) r.integral = !jonswap_normaliser_converges(below, above, gamma);
+    return r;
+}
+
+namespace {
+
 void jonswap_findings(const Tpcm& t, const JonswapShape& s, std::vector<RunInputFinding>& found) {
-    const std::size_t before = found.size();
     const auto cannot = [&](std::string_view name, Int item) {
         found.push_back({where(name, s.page, item) + " is a value", "     the JONSWAP spectrum cannot compute with."});
     };
-    if (std::isfinite(s.gamma) && !(s.gamma > 0.0f)) cannot(s.gamma_name, s.gamma_item);
-    const Real below = 2.0f * (s.below * s.below), above = 2.0f * (s.above * s.above);
-    if (std::isfinite(s.below) &&
-        (std::isinf(below) || (below == 0.0f && s.peak_period > 0.0f && peak_on_grid(t, s.peak_period))))
-        cannot(s.below_name, s.gamma_item + 1);
-    if (std::isfinite(s.above) && std::isinf(above)) cannot(s.above_name, s.gamma_item + 2);
-    // The integration last, with values that passed the tests above (one finding for one fault).
-    if (found.size() == before && std::isfinite(s.gamma) && std::isfinite(s.below) && std::isfinite(s.above) &&
-        !jonswap_normaliser_converges(s.below, s.above, s.gamma))
+    const JonswapShapeRefusal r =
+        jonswap_shape_refusal(s.gamma, s.below, s.above, s.peak_period > 0.0f && peak_on_grid(t, s.peak_period));
+    if (r.gamma) cannot(s.gamma_name, s.gamma_item);
+    if (r.below) cannot(s.below_name, s.gamma_item + 1);
+    if (r.above) cannot(s.above_name, s.gamma_item + 2);
+    if (r.integral)
         found.push_back({where(s.gamma_name, s.page, s.gamma_item) + " and the sigmas",
                          "     (items " + std::to_string(s.gamma_item + 1) + " and " + std::to_string(s.gamma_item + 2) +
                              ") give a JONSWAP spectrum whose integral does not converge."});
