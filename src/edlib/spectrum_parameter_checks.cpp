@@ -77,29 +77,43 @@ bool peak_on_grid(const Tpcm& t, Real peak_period) {
     return false;
 }
 
+}  // namespace
+
 // The normaliser integrates gamma^r from the logarithm of gamma: none at 0 or below. The shape
 // divides by twice each width squared: its square leaves single precision from 1.3e19 on; a width
 // below the peak whose square is 0 gives 0 over 0 at a grid frequency on the peak (above the peak,
 // the exponent's floor takes the infinity). A negative width computes as its size does. Then the
-// integration must converge with gamma and the widths, which it does not for gammas far from a
-// sea's (with the widths 0.07 and 0.09, about 3e-5 and below and 3e3 and above, ragged at both
-// ends, so that only the run's own integration can tell) nor for some widths far from a sea's
-// (a sigma a of 100, for one, or of about 713 to 4096, where it would go on without end and is
-// stopped at its bound of stages). With gamma 1 nothing is integrated, and every width passes.
+// integration must converge with gamma and the widths, which it does not for many a gamma far from
+// a sea's (with the widths 0.07 and 0.09 it converges from about 3.1e-5 to 2914.7, again from about
+// 15219 to 3.3e21, from 2.9e-10 to 4.4e-9, and for about one gamma in eight from 1.3e25 to 2.3e36,
+// every edge ragged, so that only the run's own integration can tell) nor for many a width far
+// from a sea's (with gamma 3.3, a sigma a from about 5 up more and more often, every one from 329
+// to 4096, of which many from about 713 on would go on without end and are stopped at the bound of
+// stages). With gamma 1 nothing is integrated, and every width passes.
+JonswapShapeRefusal jonswap_shape_refusal(Real gamma, Real below, Real above, bool peak_on_grid) {
+    JonswapShapeRefusal r;
+    r.not_finite = !std::isfinite(gamma) || !std::isfinite(below) || !std::isfinite(above);
+    if (std::isfinite(gamma) && !(gamma > 0.0f)) r.gamma = true;
+    const Real below2 = 2.0f * (below * below), above2 = 2.0f * (above * above);
+    if (std::isfinite(below) && (std::isinf(below2) || (below2 == 0.0f && peak_on_grid))) r.below = true;
+    if (std::isfinite(above) && std::isinf(above2)) r.above = true;
+    // The integration last, with values that passed the tests above (one finding for one fault).
+    if (!r.not_finite && !r.gamma && !r.below && !r.above) r.integral = !jonswap_normaliser_converges(below, above, gamma);
+    return r;
+}
+
+namespace {
+
 void jonswap_findings(const Tpcm& t, const JonswapShape& s, std::vector<RunInputFinding>& found) {
-    const std::size_t before = found.size();
     const auto cannot = [&](std::string_view name, Int item) {
         found.push_back({where(name, s.page, item) + " is a value", "     the JONSWAP spectrum cannot compute with."});
     };
-    if (std::isfinite(s.gamma) && !(s.gamma > 0.0f)) cannot(s.gamma_name, s.gamma_item);
-    const Real below = 2.0f * (s.below * s.below), above = 2.0f * (s.above * s.above);
-    if (std::isfinite(s.below) &&
-        (std::isinf(below) || (below == 0.0f && s.peak_period > 0.0f && peak_on_grid(t, s.peak_period))))
-        cannot(s.below_name, s.gamma_item + 1);
-    if (std::isfinite(s.above) && std::isinf(above)) cannot(s.above_name, s.gamma_item + 2);
-    // The integration last, with values that passed the tests above (one finding for one fault).
-    if (found.size() == before && std::isfinite(s.gamma) && std::isfinite(s.below) && std::isfinite(s.above) &&
-        !jonswap_normaliser_converges(s.below, s.above, s.gamma))
+    const JonswapShapeRefusal r =
+        jonswap_shape_refusal(s.gamma, s.below, s.above, s.peak_period > 0.0f && peak_on_grid(t, s.peak_period));
+    if (r.gamma) cannot(s.gamma_name, s.gamma_item);
+    if (r.below) cannot(s.below_name, s.gamma_item + 1);
+    if (r.above) cannot(s.above_name, s.gamma_item + 2);
+    if (r.integral)
         found.push_back({where(s.gamma_name, s.page, s.gamma_item) + " and the sigmas",
                          "     (items " + std::to_string(s.gamma_item + 1) + " and " + std::to_string(s.gamma_item + 2) +
                              ") give a JONSWAP spectrum whose integral does not converge."});

@@ -12,6 +12,23 @@
 
 namespace brevant {
 
+// What the checks refuse in a JONSWAP shape of the general or TMA type: GAMMA, and the widths BELOW
+// and ABOVE the peak; PEAK_ON_GRID tells whether a frequency of the period grid falls on the peak.
+// GAMMA at or below 0; a width whose doubled square leaves single precision, or one below the peak
+// whose square is 0 with a grid frequency on the peak; else the normalising integral of the run
+// that does not converge with the three. A value that is not finite is refused wherever it stands
+// in the case, by the check of every stored real: it is only marked here, and the integral is not
+// tried then. LOCALJ, the integration's scratch, is put back.
+struct JonswapShapeRefusal {
+    bool not_finite = false;
+    bool gamma = false;
+    bool below = false;
+    bool above = false;
+    bool integral = false;
+    bool any() const { return not_finite || gamma || below || above || integral; }
+};
+JonswapShapeRefusal jonswap_shape_refusal(Real gamma, Real below, Real above, bool peak_on_grid);
+
 // The findings of the case T, in a fixed order: the custom spectrum table, the A.P.I. parameter,
 // the Ochi-Hubble lambdas, then the JONSWAP shapes of the sea, the swell and the second swell.
 // Reads the case; the records the run's own routines use as scratch (WAVCOM, LOCALJ) are put back.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "edlib/pages/wave_help.h"
+#include "edlib/spectrum_parameter_checks.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
@@ -162,17 +163,18 @@ void jonswap_alpha_calculator(Real GAMMA, Real SIGMA_A, Real SIGMA_B, Real G, Re
     Logical CR = 0;
     CRREAL(JONSWH, JONTPK, X, CR, KBD_UNIT);
     if (JONSWH <= 0.0f || CR != 0 || JONTPK <= 0.0f) return;
+    // A shape that the checks before the run refuse has no alpha: the page comes back with the
+    // session's edits, where the integration would ask whether to abort without end or stop the
+    // program. The calculator evaluates the shape at no grid frequency. The value is then the one
+    // the run takes, from the form of the integration that never asks or stops.
     Real JONVAL = 0.0f;
-    // A shape whose integral ends in round-off or runs out of stages would stop the program with the
-    // session's edits unsaved: the page comes back instead. (The iteration warning keeps its question.)
-    if (const JonswapOutcome outcome = jonswap_outcome(SIGMA_A, SIGMA_B, GAMMA, JONVAL);
-        outcome == JonswapOutcome::RoundOff || outcome == JonswapOutcome::StagesUsedUp) {
+    if (jonswap_shape_refusal(GAMMA, SIGMA_A, SIGMA_B, false).any() ||
+        jonswap_outcome(SIGMA_A, SIGMA_B, GAMMA, JONVAL) != JonswapOutcome::Converged) {
         write_record(unit, "");
         write_record(unit, " ++> The JONSWAP integral does not converge with this gamma and these sigmas: no alpha");
         PRSRET(unit, KBD_UNIT, TPCM.LBACK);
         return;
     }
-    JONSVAL(SIGMA_A, SIGMA_B, GAMMA, JONVAL, unit);
     const Real wp = kTwoPi / JONTPK;
     const Real wp2 = wp * wp;
     const Real wp4 = wp2 * wp2;

@@ -42,8 +42,9 @@ void custom_spectrum_table();
 // alpha = (Hs/4)^2 wp^4 / (J g^2), wp = 2 pi / Tp, J the normalising integral JONSVAL of the shape
 // (GAMMA, SIGMA_A below the peak, SIGMA_B above), G gravity in the case's units; then a pause.
 // A blank line or a height or period of 0 or less gives nothing. The calculator acts only when
-// GAMMA, SIGMA_A and SIGMA_B are all above 0, as its item line is offered: otherwise the integral
-// would take the log of 0 or divide by 0, and its failure paths end the program unsaved.
+// GAMMA, SIGMA_A and SIGMA_B are all above 0, as its item line is offered. A shape that the checks
+// before the run refuse gives " ++> The JONSWAP integral does not converge with this gamma and these
+// sigmas: no alpha" and the pause: nothing here asks whether to abort or ends the program.
 void jonswap_alpha_calculator(Real GAMMA, Real SIGMA_A, Real SIGMA_B, Real G, Real& JONSWH, Real& JONTPK);
 
 // Gravity of the calculators: 32.152 ft/s^2 in English units, 9.8 m/s^2 in metric.

@@ -5,10 +5,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "edlib/pages/environment_pages.h"
+#include "edlib/pre_run_case.h"
+#include "edlib/run_input_checks.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
 #include "sysutl/answers.h"
@@ -392,24 +395,80 @@ TEST_F(IrregularWavePageTest, AlphaOfAPeakedShapeAgainstADirectQuadrature) {
     EXPECT_NEAR(shown, alpha(40.0, 5.0, 0.249125, 9.8), 0.01 * alpha(40.0, 5.0, 0.249125, 9.8));
 }
 
-// A sigma a with which the normalising integration went deeper at every pass held the page for
-// good; the integration now stops at its bound of stages, and the calculator says so and gives the
-// page back with the case as it was, instead of ending the program with the edits unsaved.
-TEST_F(IrregularWavePageTest, AlphaOfAShapeWhoseIntegrationWouldNeverEndReturnsToThePage) {
-    TPCM.WAVTYP = 5;
-    TPCM.JONGAM = 3.3f;
-    TPCM.JONPL = 993.425781f;
-    TPCM.JONPG = 0.09f;
-    run("11\n6,12\n\n\n");
-    const std::string s = screen();
-    EXPECT_TRUE(has(s, "Period]: \n ++> The JONSWAP integral does not converge with this gamma and these sigmas: "
-                       "no alpha\n"))
-        << s;
-    EXPECT_FALSE(has(s, "FATAL error"));
-    EXPECT_FALSE(has(s, "Alpha\" Parameter is"));
-    EXPECT_EQ(count(s, "Page 12:"), 2u);
-    EXPECT_EQ(TPCM.JONGAM, 3.3f);
-    EXPECT_EQ(TPCM.JONPL, 993.425781f);
+// Every shape that the checks before the run refuse gives no alpha: said, one pause, and the page
+// back with the case as it was, asking nothing (gamma 5000 asked whether to abort after every 20
+// passes for as long as Return was given, and "A" ended the program with the edits unsaved; a sigma a
+// of 993.425781 went deeper at every pass; gamma 1e-38 ended in round-off). Every shape they take
+// gives its alpha. Each row is put to the checks before the run as well, on a ship they pass.
+TEST_F(IrregularWavePageTest, AlphaCalculatorGivesNoAlphaForEveryShapeTheChecksRefuse) {
+    const Real inf = std::numeric_limits<Real>::infinity();
+    struct Shape {
+        const char* what;
+        Real gamma, below, above;
+        bool refused;
+    };
+    const Shape shapes[] = {
+        {"gamma 5000: the iteration limit above the peak", 5000.0f, 0.07f, 0.09f, true},
+        {"gamma 2914.75146", 2914.75146f, 0.07f, 0.09f, true},
+        {"gamma 2914.69849, on the ragged upper edge", 2914.69849f, 0.07f, 0.09f, true},
+        {"gamma 1e-5: the iteration limit below the peak", 1.0e-5f, 0.07f, 0.09f, true},
+        {"gamma 1e-38: round-off", 1.0e-38f, 0.07f, 0.09f, true},
+        {"sigma a 20", 3.3f, 20.0f, 0.09f, true},
+        {"sigma a 100", 3.3f, 100.0f, 0.09f, true},
+        {"sigma a 993.425781: the stages used up", 3.3f, 993.425781f, 0.09f, true},
+        {"sigma a whose square leaves single precision", 3.3f, 1.4e19f, 0.09f, true},
+        {"sigma b whose square leaves single precision", 3.3f, 0.07f, 1.4e19f, true},
+        {"gamma not finite", inf, 0.07f, 0.09f, true},
+        {"the mean sea", 3.3f, 0.07f, 0.09f, false},
+        {"gamma 2914.69824, the float below it", 2914.69824f, 0.07f, 0.09f, false},
+        {"gamma 3.12540651e-05, on the ragged lower edge", 3.12540651e-05f, 0.07f, 0.09f, false},
+        {"gamma 2e4, where the integration converges again", 2.0e4f, 0.07f, 0.09f, false},
+        {"gamma 1e-9, likewise", 1.0e-9f, 0.07f, 0.09f, false},
+        {"gamma 1 with any widths", 1.0f, 2000.0f, 0.09f, false},
+        {"sigma a 5000: the lower limit 1", 3.3f, 5000.0f, 0.09f, false},
+        {"sigma a whose square is 0, the peak off the grid", 3.3f, 1.0e-30f, 0.09f, false},
+    };
+    for (const Shape& c : shapes) {
+        SCOPED_TRACE(c.what);
+        TPCM.WAVTYP = 5;
+        TPCM.NUNTS = 1;
+        TPCM.JONGAM = c.gamma;
+        TPCM.JONPL = c.below;
+        TPCM.JONPG = c.above;
+        clear_captured(SCREEN_UNIT);
+        // The height and period, the pause, and Return at the page: a question whether to abort
+        // would take a Return and leave the page at the end of the input.
+        try {
+            run("11\n4,10\n\n\n");
+        } catch (const ProgramEnd& e) {
+            ADD_FAILURE() << "the program ended, status " << e.status << ":\n" << screen();
+            continue;
+        }
+        const std::string s = screen();
+        EXPECT_EQ(has(s, "Period]: \n ++> The JONSWAP integral does not converge with this gamma and these sigmas: "
+                         "no alpha\n \n Press <RETURN> to continue: "),
+                  c.refused)
+            << s;
+        EXPECT_EQ(has(s, "Period]: \n ++> The JONSWAP \"Alpha\" Parameter is:"), !c.refused) << s;
+        EXPECT_FALSE(has(s, "JONSVAL"));
+        EXPECT_EQ(count(s, "Page 12:"), 2u);
+        EXPECT_EQ(TPCM.LBACK, 0);
+        EXPECT_EQ(TPCM.WAVTYP, 5);
+        EXPECT_EQ(TPCM.JONGAM, c.gamma);
+        EXPECT_EQ(TPCM.JONPL, c.below);
+        EXPECT_EQ(TPCM.JONPG, c.above);
+    }
+    for (const Shape& c : shapes) {
+        testing::passing_ship();
+        TPCM.LRANDM = 1;
+        TPCM.WAVTYP = 5;
+        TPCM.SWHT(1) = 4.0f;
+        TPCM.SIGPD(1) = 10.0f;
+        TPCM.JONGAM = c.gamma;
+        TPCM.JONPL = c.below;
+        TPCM.JONPG = c.above;
+        EXPECT_EQ(!run_input_findings().empty(), c.refused) << c.what;
+    }
 }
 
 TEST_F(IrregularWavePageTest, AlphaCalculatorLeavesInvalidShapesAlone) {
