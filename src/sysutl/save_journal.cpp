@@ -256,8 +256,12 @@ int write_save_journal(const std::string& folder, const std::vector<JournalEntry
         if (written != platform::WriteResult::NotCreated) platform::remove_file(temp);
         return rc;
     }
-    // The record is in place before any file is linked or renamed.
-    return platform::sync_folder(folder.empty() ? "." : folder);
+    // The record is in place before any file is linked or renamed. A record that cannot be made sure
+    // of goes again: the save changes no file, and a record left behind would refuse every later save
+    // of this session.
+    rc = platform::sync_folder(folder.empty() ? "." : folder);
+    if (rc != 0) platform::remove_file(record);
+    return rc;
 }
 
 int remove_save_journal(const std::string& folder) {

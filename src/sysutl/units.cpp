@@ -214,7 +214,11 @@ bool place_silent_console() {
     UnitState& st = table()[SILENT_UNIT];
     if (!st.file) return true;  // captured by a test: no file to name
     st.file->flush();
-    if (!can_be_replaced(kSilentFileName) || platform::rename_file(st.path, kSilentFileName) != 0) return false;
+    // What the console holds reaches the disk before it takes the name of the last run's messages.
+    if (!can_be_replaced(kSilentFileName) || platform::sync_file(st.path) != 0 ||
+        platform::rename_file(st.path, kSilentFileName) != 0)
+        return false;
+    platform::sync_folder(".");
     // The open file is the one renamed: its records go on under the new name.
     st.path = kSilentFileName;
     silent_beside_its_name = false;

@@ -20,6 +20,7 @@
 #include "platform/platform.h"
 #include "sysutl/save_journal.h"
 #include "sysutl/staged_files.h"
+#include "sysutl/units.h"
 #include "test_support.h"
 
 namespace {
@@ -255,7 +256,7 @@ std::size_t step_of_the_records_rename(const Steps& s) {
     return first(s, [](const FileStep& t) { return t.kind == Kind::Rename && is_record(t.to); });
 }
 
-enum class Scenario { Save, StartFinishes, StartUndoes, StartWithoutRecord, PlaceOutput };
+enum class Scenario { Save, StartFinishes, StartUndoes, StartWithoutRecord, PlaceOutput, PlaceSilentConsole };
 
 // The save stopped at the step INDEX of WHOLE (the step not made, as a kill or a machine stop ends
 // it there), then the start in that folder, recorded; the history is the save's steps up to the stop
@@ -316,6 +317,20 @@ History history_of(Scenario scenario) {
             EXPECT_EQ(testing::file_bytes("REPORT.stxt"), "the new report\n");
             return h;
         }
+        case Scenario::PlaceSilentConsole: {
+            // The console of a silent run takes the name of the last run's messages when the run
+            // starts: what it holds then is on the disk before the earlier file is let go.
+            testing::ScratchDir dir;
+            put_file(kSilentFileName, "the last run's messages\n");
+            EXPECT_TRUE(open_silent_console_beside_its_name());
+            write_record(SILENT_UNIT, " the first line of this run");
+            bool placed = false;
+            History h = recorded([&placed] { placed = place_silent_console(); });
+            close_unit(SILENT_UNIT);
+            EXPECT_TRUE(placed);
+            EXPECT_EQ(testing::file_bytes(kSilentFileName), " the first line of this run\n");
+            return h;
+        }
     }
     return {};
 }
@@ -357,6 +372,11 @@ const Row kRows[] = {
     {"PlaceOutput_EveryFlushIsARealFsync", Scenario::PlaceOutput, every_flush_is_a_real_fsync},
     {"PlaceOutput_FileFlushedBeforeItsRename", Scenario::PlaceOutput, each_new_file_flushed_before_its_rename},
     {"PlaceOutput_FolderFlushedAfterItsRename", Scenario::PlaceOutput, folder_flushed_after_the_output_takes_its_name},
+    {"PlaceSilentConsole_EveryFlushIsARealFsync", Scenario::PlaceSilentConsole, every_flush_is_a_real_fsync},
+    {"PlaceSilentConsole_FileFlushedBeforeItsRename", Scenario::PlaceSilentConsole,
+     each_new_file_flushed_before_its_rename},
+    {"PlaceSilentConsole_FolderFlushedAfterItsRename", Scenario::PlaceSilentConsole,
+     folder_flushed_after_the_output_takes_its_name},
 };
 
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }

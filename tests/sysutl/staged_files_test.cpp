@@ -131,6 +131,28 @@ TEST(StagedFiles, ARenameThatFailsPutsBackWhatTheSaveHadReplaced) {
     }
 }
 
+// A record whose folder cannot be flushed after it takes its name (a failing device) is not made
+// sure of: the save fails naming it, changes no file and takes the record away again, so that the
+// next save of the session is not refused by a record of a save that never began.
+TEST(StagedFiles, ARecordThatCannotReachTheDiskGoesAgainAndTheNextSaveRuns) {
+    testing::ScratchDir dir;
+    put_file("A", "old a");
+    {
+        StagedSave save;
+        EXPECT_EQ(save.stage("A", bytes_of("new a")), StageResult::Staged);
+        platform::fail_folder_flushes(EIO);
+        const std::string failed = save.commit();
+        platform::fail_folder_flushes(0);
+        EXPECT_EQ(failed, std::string(kSaveJournal));
+    }
+    EXPECT_EQ(names_here(), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(file_bytes("A"), "old a");
+    StagedSave again;
+    EXPECT_EQ(again.stage("A", bytes_of("new a")), StageResult::Staged);
+    EXPECT_EQ(again.commit(), "");
+    EXPECT_EQ(file_bytes("A"), "new a");
+}
+
 // When even the putting back fails (the device stays broken), no content is lost: the file that
 // could not be put back keeps its old content under its kept name, and the record of the save stays
 // beside it. No later save writes anything while the record stands (the message names it), and
