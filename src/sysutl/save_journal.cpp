@@ -115,7 +115,8 @@ void say_unresolved(SaveRecovery& r, bool with_record) {
         r.lines.push_back(std::string("     The case may mix old and new files; no save is made here while ") +
                           kSaveJournal + " is there.");
     } else {
-        r.lines.push_back("     No save replaces a file while its kept copy (NAME.brvold) is there.");
+        r.lines.push_back("     No save replaces a file while its kept copy (NAME.brvold) is there: the file is as the last");
+        r.lines.push_back("     save left it, and the copy holds what that save replaced. Move the copy elsewhere or delete it.");
     }
 }
 

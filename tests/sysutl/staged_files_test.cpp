@@ -205,7 +205,8 @@ TEST(StagedFiles, AFileThatCannotBePutBackKeepsItsOldContentBesideIt) {
     EXPECT_EQ(left.outcome, SaveRecovery::Outcome::Unresolved);
     EXPECT_EQ(left.lines, (std::vector<std::string>{
                               " ++> Files left by an earlier save stand beside the case: A.brvold is left as it is.",
-                              "     No save replaces a file while its kept copy (NAME.brvold) is there."}));
+                              "     No save replaces a file while its kept copy (NAME.brvold) is there: the file is as the last",
+                              "     save left it, and the copy holds what that save replaced. Move the copy elsewhere or delete it."}));
     EXPECT_EQ(names_here(), (std::vector<std::string>{"A", "A.brvold", "C"}));
 }
 
