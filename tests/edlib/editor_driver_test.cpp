@@ -61,12 +61,15 @@ protected:
         TPCM.LWIND = hull.lwind;
         TPCM.LCURNT = hull.lcurnt;
         TPCM.LWVCOF = lwvcof;
-        // As every case of this program holds them: the irregular-wave page sets these on entry, and
-        // a page that changed the image would make the end of the edit ask about the changes.
+        take_as_loaded();
+    }
+    // The words every case of this program holds, and the load's copies of the case taken: the
+    // irregular-wave page sets these on entry, and the member page brings the member capacity to 50,
+    // and a page that changed the image would make the end of the edit ask about the changes.
+    void take_as_loaded() {
         TPCM.N_OCHI_COMP = 2;
         TPCM.NSEAHG = 1;
         TPCM.NSEAHT() = 1;
-        // The member page brings the member capacity to 50 on entry.
         TPCM.MAXCYL = 50;
         MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
         MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
@@ -91,13 +94,7 @@ protected:
         TPCM.CMPUTR = 5;
         TPCM.LWIND = 0;
         TPCM.LCURNT = 0;
-        TPCM.N_OCHI_COMP = 2;
-        TPCM.NSEAHG = 1;
-        TPCM.NSEAHT() = 1;
-        TPCM.MAXCYL = 50;
-        MOVCOM(NTOGOQ, word_span(TPCM), word_span(SESSION.COPIES.IOBUF));
-        MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(SESSION.COPIES.ILOBUF));
-        TPCM.EDUNIT = SCREEN_UNIT;
+        take_as_loaded();
     }
     // Walks from page 1 with the answers; the walk ends the program inside FINISH. Returns the
     // numbers of the pages drawn, in order.

@@ -282,6 +282,13 @@ TEST_F(FinishTest, CoefficientFileUnreadAtLoadIsWrittenByASave) {
     }
 }
 
+// Every file a save writes, each a small framed image of its own (its third word its number).
+void put_every_file_of_a_save() {
+    std::uint32_t n = 0;
+    for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
+        put_file(name, big_endian({4975, 16, ++n}));
+}
+
 std::vector<std::pair<std::string, std::string>> contents_here() {
     std::vector<std::pair<std::string, std::string>> all;
     for (const auto& entry : fs::directory_iterator("."))
@@ -298,9 +305,7 @@ TEST_F(FinishTest, AProtectedFileStopsTheSaveBeforeAnythingIsWritten) {
         testing::ScratchDir dir;
         reset_units();
         capture_unit(SCREEN_UNIT);
-        int n = 0;
-        for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
-            put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+        put_every_file_of_a_save();
         fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         const auto before = contents_here();
         TPCM.LRANDM = 1;          // both images changed: both groups would be written
@@ -434,9 +439,7 @@ TEST_F(FinishTest, ASaveRefusedByAnEarlierSaveOrARunningOneSaysWhyInWords) {
         testing::ScratchDir dir;
         reset_units();
         capture_unit(SCREEN_UNIT);
-        int n = 0;
-        for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
-            put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+        put_every_file_of_a_save();
         int other = -1;
         if (*row.put != '\0') {
             put_file(row.put, "in the way");
@@ -523,9 +526,7 @@ TEST_F(FinishTest, TheReplacedCoefficientFileIsToldOfOnlyOnceTheSaveIsDone) {
 // save finds it before writing anything, names the folder, and leaves no temporary behind.
 TEST_F(FinishTest, AnAppendOnlyCaseFolderIsNamedBeforeAnythingIsWritten) {
     testing::ScratchDir dir;
-    int n = 0;
-    for (const char* name : {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"})
-        put_file(name, big_endian({4975, 16, static_cast<std::uint32_t>(++n)}));
+    put_every_file_of_a_save();
     const auto before = contents_here();
     testing::AppendOnlyFolder folder(".");
     if (!folder.marked()) GTEST_SKIP() << "the file system cannot mark a folder append-only here";
