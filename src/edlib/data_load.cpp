@@ -3,11 +3,9 @@
 
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <initializer_list>
 #include <span>
 #include <string>
-#include <system_error>
 
 #include "edlib/data_update.h"
 #include "edlib/loader.h"
@@ -21,7 +19,7 @@
 #include "sysutl/pauses.h"
 #include "sysutl/record_io.h"
 #include "sysutl/report_files.h"
-#include "sysutl/save_journal.h"
+#include "sysutl/staged_files.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 
@@ -71,15 +69,6 @@ void refuse(std::initializer_list<std::string> lines) {
     for (const std::string& line : lines) write_record(SCREEN_UNIT, line);
     Int LBACK = 0;
     PRSRET(SCREEN_UNIT, KBD_UNIT, LBACK);
-}
-
-// The record of a save that was stopped, when one stands in the folder of PATH: the file may be the
-// old case of a save that the next start in that folder finishes, or only half of a new one.
-std::string stopped_save_record_beside(const std::string& path) {
-    namespace fs = std::filesystem;
-    const fs::path record = fs::path(path).parent_path() / kSaveJournal;
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(record, ec)) ? record.string() : std::string();
 }
 
 // What became of the other file before the exchange.
@@ -185,7 +174,9 @@ void DATLOAD(Int DAT_TYP) {
 
     write_record(U, "");
     const std::string path = name_on_disk(DATFIL);
-    if (const std::string record = stopped_save_record_beside(path); !record.empty()) {
+    // Beside the record of a stopped save, the file may be the old case of a save that the next start
+    // in that folder finishes, or only half of a new one.
+    if (const std::string record = unfinished_save_record(path); !record.empty()) {
         refuse({" >>> Cannot import " + path + ": its folder holds " + record + ",",
                 "     the record of a save that was stopped before it was done. The next start of",
                 "     the program in that folder finishes or undoes that save; import the file",

@@ -52,6 +52,16 @@ void write_chaining_warning(Int EDUNIT, std::string_view DATFIL, std::string_vie
     write_record(EDUNIT, " and your simulation output will likely be seriously compromised.");
 }
 
+// The message of a save that failed, with its pause: why in words when the save was refused for what
+// stands in its way, else the access error naming FAILED.
+void report_failed_save(const StagedSave& save, std::string_view EDPRG, std::string_view FAILED, Int EDUNIT) {
+    if (save.refusal()) {
+        report_refused_save(refusal_lines(save.refusal()), EDUNIT);
+    } else {
+        report_access_error(EDPRG, FAILED, EDUNIT);
+    }
+}
+
 }  // namespace
 
 bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,
@@ -84,13 +94,8 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
         failed = joined.finish();
         if (failed.empty()) return true;
     }
-    const SaveRefusal refused = save.refusal();
     save.discard();  // before the pause: no temporary and no lock waits on the user
-    if (refused) {
-        report_refused_save(refusal_lines(refused), EDUNIT);
-    } else {
-        report_access_error(EDPROG, failed, EDUNIT);
-    }
+    report_failed_save(save, EDPROG, failed, EDUNIT);
     if (FAILED != nullptr) *FAILED = failed;
     return false;
 }
@@ -173,11 +178,7 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
                                          std::filesystem::is_regular_file(name_on_disk(LOWFIL));
         failed = save.commit();
         if (!failed.empty()) {
-            if (save.refusal()) {
-                report_refused_save(refusal_lines(save.refusal()), EDUNIT);
-            } else {
-                report_access_error(EDPRG, failed, EDUNIT);
-            }
+            report_failed_save(save, EDPRG, failed, EDUNIT);
         } else if (unreadable_replaced) {
             write_record(EDUNIT, " ++> " + name_on_disk(LOWFIL) +
                                      " could not be read; a new one is written and the old one kept as " +

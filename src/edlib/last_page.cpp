@@ -2,6 +2,7 @@
 #include "edlib/last_page.h"
 
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -174,25 +175,31 @@ bool start_echo_walk() {
 
 }  // namespace
 
-void silent_run_not_saved(std::string_view EDPRG_OF_CALLER, std::string_view FILE, bool CASE_SAVED) {
+namespace {
+
+// A silent run that cannot start: the line REASON on standard error, the REPORT on the screen with
+// its pause, and the session given back to the screen, or ended when nothing is unsaved.
+void give_back_silent_run(const std::string& REASON, const std::function<void()>& REPORT, bool CASE_SAVED) {
     Tpcm& T = TPCM;
     drop_silent_console();
     // Standard error first: the pause below may meet the end of the input.
     std::cout.flush();
-    write_record(kStandardErrorUnit, " ++> The silent run cannot start: \"" + name_on_disk(FILE) + "\" cannot be written.");
-    report_access_error(EDPRG_OF_CALLER, FILE, SCREEN_UNIT);
+    write_record(kStandardErrorUnit, REASON);
+    REPORT();
     undo_silent_run_settings(T);
     if (CASE_SAVED || !case_has_unsaved_edits()) throw ProgramEnd{1, true};
 }
 
+}  // namespace
+
+void silent_run_not_saved(std::string_view EDPRG_OF_CALLER, std::string_view FILE, bool CASE_SAVED) {
+    give_back_silent_run(" ++> The silent run cannot start: \"" + name_on_disk(FILE) + "\" cannot be written.",
+                         [&] { report_access_error(EDPRG_OF_CALLER, FILE, SCREEN_UNIT); }, CASE_SAVED);
+}
+
 void silent_run_not_saved([[maybe_unused]] std::string_view EDPRG_OF_CALLER, std::span<const std::string> WHY) {
-    Tpcm& T = TPCM;
-    drop_silent_console();
-    std::cout.flush();
-    write_record(kStandardErrorUnit, " ++> The silent run cannot start: the case cannot be saved.");
-    report_refused_save(WHY, SCREEN_UNIT);
-    undo_silent_run_settings(T);
-    if (!case_has_unsaved_edits()) throw ProgramEnd{1, true};
+    give_back_silent_run(" ++> The silent run cannot start: the case cannot be saved.",
+                         [&] { report_refused_save(WHY, SCREEN_UNIT); }, false);
 }
 
 void BRVFIN(std::string_view PAGE) {

@@ -28,22 +28,29 @@ void PRSRET(Int IOSCRN, Int KEYBD, Int& LBACK) {
     LBACK = clamp_to_int(static_cast<double>(X));
 }
 
-void report_access_error(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
-    write_record(IOSCRN, "");
-    write_record(IOSCRN, std::string(" ++> File not found or file access error in ").append(WHERE));
-    write_record(IOSCRN, std::string("     File name: ").append(WHO));
+namespace {
+
+// The pause after a report of a file that could not be written.
+void pause_after_report(Int IOSCRN) {
     write_record(IOSCRN, " ");
     WRTLIN(kPressReturn, 28, IOSCRN);
     // The Return key is read from standard input; a silent run has no keyboard to wait for.
     if (IOSCRN != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
 }
 
+}  // namespace
+
+void report_access_error(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
+    write_record(IOSCRN, "");
+    write_record(IOSCRN, std::string(" ++> File not found or file access error in ").append(WHERE));
+    write_record(IOSCRN, std::string("     File name: ").append(WHO));
+    pause_after_report(IOSCRN);
+}
+
 void report_refused_save(std::span<const std::string> LINES, Int IOSCRN) {
     write_record(IOSCRN, "");
     for (const std::string& line : LINES) write_record(IOSCRN, line);
-    write_record(IOSCRN, " ");
-    WRTLIN(kPressReturn, 28, IOSCRN);
-    if (IOSCRN != SILENT_UNIT) read_keyboard_line(KBD_UNIT);
+    pause_after_report(IOSCRN);
 }
 
 void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
