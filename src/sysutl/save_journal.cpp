@@ -195,7 +195,8 @@ std::string journal_text(const std::vector<JournalEntry>& entries) {
     return text + "end " + hex16(fnv1a(text)) + "\n";
 }
 
-std::optional<std::vector<JournalEntry>> read_journal_text(const std::string& text) {
+std::optional<std::vector<JournalEntry>> read_journal_text(const std::string& text,
+                                                           std::span<const std::string> save_files) {
     // The record is whole only with its last line, whose checksum covers everything before it.
     if (text.empty() || text.back() != '\n') return std::nullopt;
     const std::size_t last = text.rfind('\n', text.size() - 2);
@@ -241,6 +242,12 @@ std::optional<std::vector<JournalEntry>> read_journal_text(const std::string& te
         // Printable characters only: the system would cut a name at a NUL and act on another file.
         for (const char c : e.name)
             if (c < ' ' || c > '~') return std::nullopt;
+        // Only the files a save writes, each once: a record that names another file (the user's
+        // own) would have the start remove or replace it, and one that names a file twice would
+        // act on it twice, once with contents the file never held.
+        if (std::find(save_files.begin(), save_files.end(), e.name) == save_files.end()) return std::nullopt;
+        for (const JournalEntry& before : entries)
+            if (before.name == e.name) return std::nullopt;
         entries.push_back(std::move(e));
     }
     return entries;
@@ -278,7 +285,7 @@ SaveRecovery recover_from_record(std::span<const std::string> save_files, const 
     const std::string record = in_folder(folder, kSaveJournal);
     SaveRecovery r;
     const auto text = file_on_disk(record);
-    const auto entries = text ? read_journal_text(*text) : std::nullopt;
+    const auto entries = text ? read_journal_text(*text, save_files) : std::nullopt;
     if (!entries) {
         std::vector<std::string> names(save_files.begin(), save_files.end());
         r.outcome = SaveRecovery::Outcome::Unresolved;

@@ -44,9 +44,11 @@ int write_save_journal(const std::string& folder, const std::vector<JournalEntry
 // Removes the record of a save that is done (or changed nothing) and flushes the folder. 0 when done.
 int remove_save_journal(const std::string& folder);
 
-// The record as text, and the entries read back from such a text (nothing when it is not whole).
+// The record as text, and the entries read back from such a text: nothing when it is not whole, or
+// when a name it holds is not one of SAVE_FILES (the files a save writes) or comes twice.
 std::string journal_text(const std::vector<JournalEntry>& entries);
-std::optional<std::vector<JournalEntry>> read_journal_text(const std::string& text);
+std::optional<std::vector<JournalEntry>> read_journal_text(const std::string& text,
+                                                           std::span<const std::string> save_files);
 
 // What the start found of a save stopped before it was done.
 struct SaveRecovery {
@@ -76,11 +78,11 @@ struct SaveRecovery {
 // temporaries and, after a flush of the folder, the record go. Without a record, no file of the case
 // was changed yet: the temporaries of SAVE_FILES (the files a save writes, the case file first) that
 // a stopped save left are removed, and the save counts as undone. A record that cannot be read (cut,
-// damaged, or naming a file with anything but printable characters), a file that does not hold what
-// the record gives it, or one that neither the finish nor the undo can bring back, leaves everything
-// as it stands, and the message names it; so does a kept copy of SAVE_FILES without a record. Every
-// step goes through the platform's file operations: a start stopped in the middle of this is resolved
-// the same way by the next one.
+// damaged, naming a file with anything but printable characters, a file not of SAVE_FILES, or one
+// file twice), a file that does not hold what the record gives it, or one that neither the finish
+// nor the undo can bring back, leaves everything as it stands, and the message names it; so does a
+// kept copy of SAVE_FILES without a record. Every step goes through the platform's file operations:
+// a start stopped in the middle of this is resolved the same way by the next one.
 SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const std::string& folder = ".");
 
 }  // namespace brevant

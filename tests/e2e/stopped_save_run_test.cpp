@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <thread>
 
 #include "e2e_support.h"
+#include "sysutl/save_journal.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -135,6 +137,75 @@ TEST(StoppedSaveRun, TheTemporariesOfASaveStoppedBeforeItsRecordAllGo) {
               std::string::npos)
         << r.out;
     EXPECT_TRUE(without_load_report(contents_here()) == before) << listing(without_load_report(contents_here()));
+}
+
+// A record whose checksum is right but which names a file no save writes, or one file twice (a
+// damaged copy, a restore, a crafted file), cannot be read: the start changes no file, names what
+// it leaves, each once, and the case loads as it stands. Read as it stood, the first would have
+// the start delete the data file and the load then fail, the second delete the user's notes, the
+// third rename the stopped save's files into place and then leave the rest half done.
+TEST(StoppedSaveRun, ARecordNamingAFileASaveDoesNotWriteOrOneTwiceLeavesEveryFile) {
+    const std::string unheld = "a content no file has";
+    const std::string notes = "the user's notes\n";
+    const std::string tail = "     The case may mix old and new files; no save is made here while BREVSAVE.brvjournal is there.\n";
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"the data file twice: replaced by a content no file has, then added with its own",
+         [&] {
+             const FileMark dat = mark_of(file_bytes("BREVDAT"));
+             put_file("BREVSAVE.brvjournal",
+                      journal_text({{"BREVDAT", true, dat, mark_of(unheld)}, {"BREVDAT", false, {}, dat}}));
+         },
+         " ++> The record of a save stopped before it was done cannot be read: BREVSAVE.brvjournal is left as it is.\n"},
+        {"the user's notes.txt, added with its own content, beside the coefficient file",
+         [&] {
+             put_file("notes.txt", notes);
+             put_file("BREVSAVE.brvjournal",
+                      journal_text({{"notes.txt", false, {}, mark_of(notes)},
+                                    {"LOWDAT", true, mark_of(file_bytes("LOWDAT")), mark_of(unheld)}}));
+         },
+         " ++> The record of a save stopped before it was done cannot be read: BREVSAVE.brvjournal is left as it is.\n"},
+        {"a save stopped at its second rename, its record's data file line twice",
+         [] {
+             // The water depth set, then save and exit: the save writes "BREVBAK" and "BREVDAT".
+             const ProgramResult stopped = run_with_file_fault("M\n4\n90\nL\n1\n", "BREVANT_TEST_STOPPING_RENAME=2");
+             ASSERT_EQ(stopped.status, 86) << stopped.err;
+             const std::string files[] = {"BREVDAT", "BREVBAK"};
+             auto entries = read_journal_text(file_bytes("BREVSAVE.brvjournal"), files);
+             ASSERT_TRUE(entries.has_value());
+             ASSERT_EQ(entries->size(), 2u);
+             ASSERT_EQ(entries->back().name, "BREVDAT");
+             entries->push_back(entries->back());
+             put_file("BREVSAVE.brvjournal", journal_text(*entries));
+         },
+         " ++> The record of a save stopped before it was done cannot be read: BREVSAVE.brvjournal, BREVDAT.brvtmp, "
+         "BREVDAT.brvold, BREVBAK.brvtmp are left as they are.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        c.make();
+        const Contents before = contents_here();
+
+        // The start: modify, the pause of the message, then leave without a change.
+        const ProgramResult r = run_brevant("M\n\nL\n2\n", 60);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const auto line = r.out.find(c.line + tail);
+        EXPECT_NE(line, std::string::npos) << r.out;
+        if (line != std::string::npos) {
+            EXPECT_NE(r.out.find("Press <RETURN> to continue: ", line), std::string::npos);
+        }
+        EXPECT_NE(file_bytes("DATUPWRN.stxt").find(c.line + tail), std::string::npos) << file_bytes("DATUPWRN.stxt");
+        EXPECT_EQ(r.out.find("has been undone"), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("has been finished"), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("File not found"), std::string::npos) << r.out;
+        EXPECT_TRUE(without_load_report(contents_here()) == before) << listing(without_load_report(contents_here()));
+    }
 }
 
 // A save that cannot keep the files it replaces (no hard links on the file system, and the copies

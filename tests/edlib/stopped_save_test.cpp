@@ -5,6 +5,7 @@
 // is a real end of a process: no destructor, no clean-up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -26,6 +27,7 @@
 #include "sysutl/staged_files.h"
 #include "sysutl/word_ops.h"
 #include "test_support.h"
+#include "brevant_paths.h"
 
 namespace brevant {
 namespace {
@@ -201,6 +203,19 @@ protected:
         return 0;
     }
 
+    // A stop of ROW's save with its record in place and a kept copy of every file it replaces (each
+    // with a temporary beside it), before its first rename: every file still holds what it held.
+    static std::function<bool(const Contents&)> before_every_rename(const SaveRow& row) {
+        return [&row](const Contents& left) {
+            if (!left.count(kSaveJournal)) return false;
+            for (const auto& [name, bytes] : row.before) {
+                if (!holds(left, name, bytes)) return false;
+                if (left.count(staged_name(name)) && !left.count(kept_name(name))) return false;
+            }
+            return true;
+        };
+    }
+
     FArray<Int, NTOGOQ> IOBUF{};
     FArray<Int, kLowcofWords> ILOBUF{};
 };
@@ -374,28 +389,38 @@ TEST_F(StoppedSaveDeathTest, AnUnreadableRecordLeavesEverythingAndIsNamed) {
 }
 
 
-// A file of the save that holds neither the content the record gives it as old nor as new (changed
-// by hand, by another program) stops the start before it renames or removes anything: the file,
-// the record and every leftover stay as they are, and the message names the changed file first.
-// Finishing would overwrite the change; undoing would put the kept copy over it.
-TEST_F(StoppedSaveDeathTest, AFileThatHoldsWhatTheRecordDoesNotGiveItLeavesEverything) {
-    const SaveRow row = rows().back();
-    const Contents saved = saved_set(row);
+// What the start cannot resolve without losing something stops it before it renames or removes
+// anything: the files, the record and every leftover stay as they are, and the message names them,
+// first the files that hold what the record does not give them. A file of the save that holds
+// neither its old nor its new content (changed by hand, by another program): finishing would
+// overwrite the change, undoing would put the kept copy over it. A temporary that is not a plain
+// file is no temporary of a save: renaming it would put a link or a folder at the file's name.
+// A replaced file whose old content is neither at its name nor kept beside it cannot be put back,
+// so the save is not undone at all rather than half undone.
+TEST_F(StoppedSaveDeathTest, WhatTheStartCannotResolveLeavesEverything) {
+    const std::vector<SaveRow> save_rows = rows();
+    const SaveRow& first_save = save_rows.front();
+    const SaveRow& full = save_rows.back();
+    const SaveRow two_files{"the data and coefficient files, both replaced",
+                            {{"BREVDAT", big_endian({4975, 16, 1, 2, 3})}, {"LOWDAT", big_endian({680, 0, 7, 8})}},
+                            [] {
+                                StagedSave save;
+                                save.stage("LOWDAT", big_endian({680, 0, 70, 80}));
+                                save.stage("BREVDAT", big_endian({4975, 16, 10, 20, 30}));
+                                save.commit();
+                            },
+                            "", ""};
+    const Contents full_saved = saved_set(full);
     struct Case {
         const char* what;
+        const SaveRow& row;
         std::function<bool(const Contents&)> stop;  // where the save is stopped
         std::function<void()> change;
         std::vector<std::string> changed;
-        const char* line;
+        const char* line;  // the line that names them; none when no file holds what it should not
     };
     const Case cases[] = {
-        {"the data file changed in place before its rename (it would be finished)",
-         [&](const Contents& left) {
-             if (!left.count(kSaveJournal) || !left.count("BREVDAT.brvold")) return false;
-             for (const auto& [name, bytes] : row.before)
-                 if (!holds(left, name, bytes)) return false;
-             return true;
-         },
+        {"the data file changed in place before its rename (it would be finished)", full, before_every_rename(full),
          [] {
              ASSERT_TRUE(fs::equivalent("BREVDAT", "BREVDAT.brvold"));
              change_in_place("BREVDAT");
@@ -403,30 +428,73 @@ TEST_F(StoppedSaveDeathTest, AFileThatHoldsWhatTheRecordDoesNotGiveItLeavesEvery
          {"BREVDAT", "BREVDAT.brvold"},
          "     BREVDAT, BREVDAT.brvold do not hold what the record gives them: neither their old nor their new "
          "content."},
-        {"LASTBAK replaced after its rename (it would be undone)",
-         [&](const Contents& left) { return holds(left, "LASTBAK", saved.at("LASTBAK")) && left.count("BREVDAT.brvtmp"); },
+        {"LASTBAK replaced after its rename (it would be undone)", full,
+         [&](const Contents& left) {
+             return holds(left, "LASTBAK", full_saved.at("LASTBAK")) && left.count("BREVDAT.brvtmp");
+         },
          [] {
              fs::remove("LASTBAK");
              put_file("LASTBAK", " another file\n");
          },
          {"LASTBAK"},
          "     LASTBAK does not hold what the record gives it: neither its old nor its new content."},
+        {"a data file put where the first save of a new case adds one (it would be finished over it)", first_save,
+         [](const Contents& left) { return left.count(kSaveJournal) && left.count("BREVDAT.brvtmp"); },
+         [] {
+             ASSERT_FALSE(fs::exists("BREVDAT"));
+             put_file("BREVDAT", big_endian({4975, 16, 99}));
+         },
+         {"BREVDAT"},
+         "     BREVDAT does not hold what the record gives it: neither its old nor its new content."},
+        {"a link in place of the data file's temporary, to a copy of it (it would become the data file)", full,
+         before_every_rename(full),
+         [] {
+             fs::rename("BREVDAT.brvtmp", "elsewhere");
+             fs::create_symlink("elsewhere", "BREVDAT.brvtmp");
+         },
+         {"BREVDAT.brvtmp"},
+         "     BREVDAT.brvtmp does not hold what the record gives it: neither its old nor its new content."},
+        {"a folder in place of the record's temporary (it cannot be removed as a file)", full,
+         before_every_rename(full), [] { fs::create_directories("BREVSAVE.brvjournal.brvtmp/inside"); },
+         {"BREVSAVE.brvjournal.brvtmp"},
+         "     BREVSAVE.brvjournal.brvtmp does not hold what the record gives it: neither its old nor its new "
+         "content."},
+        {"the first file renamed, its kept copy gone, the second damaged beside its name (it would be undone)",
+         two_files,
+         [](const Contents& left) {
+             return left.count(kSaveJournal) && holds(left, "LOWDAT", big_endian({680, 0, 70, 80})) &&
+                    left.count("BREVDAT.brvtmp");
+         },
+         [] {
+             ASSERT_TRUE(fs::remove("LOWDAT.brvold"));
+             fs::resize_file("BREVDAT.brvtmp", 10);
+         },
+         {}, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const int n = first_stop_where(row, c.stop);
+        const int n = first_stop_where(c.row, c.stop);
         ASSERT_GT(n, 0);
         testing::ScratchDir dir;
-        put_all(row.before);
-        ASSERT_TRUE(save_stopped_at(row.save, n));
+        put_all(c.row.before);
+        ASSERT_TRUE(save_stopped_at(c.row.save, n));
         c.change();
         const Contents stopped = contents_here();
+        const auto links = [] {
+            std::vector<std::string> names;
+            for (const auto& entry : fs::directory_iterator("."))
+                if (entry.is_symlink()) names.push_back(entry.path().filename().string());
+            return names;
+        };
+        const std::vector<std::string> links_before = links();
         for (int start = 1; start <= 2; ++start) {
             const SaveRecovery r = recover();
             EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Unresolved);
+            EXPECT_FALSE(r.unreadable);
             EXPECT_EQ(r.changed, c.changed);
             EXPECT_EQ(contents_here(), stopped);
-            ASSERT_EQ(r.lines.size(), 3u);
+            EXPECT_EQ(links(), links_before);
+            ASSERT_EQ(r.lines.size(), c.line ? 3u : 2u);
             std::string named;
             for (const std::string& f : c.changed) named += f + ", ";
             EXPECT_EQ(r.lines[0].rfind(" ++> A save stopped before it was done can be neither finished nor undone: " +
@@ -434,8 +502,10 @@ TEST_F(StoppedSaveDeathTest, AFileThatHoldsWhatTheRecordDoesNotGiveItLeavesEvery
                                        0),
                       0u)
                 << r.lines[0];
-            EXPECT_EQ(r.lines[1], c.line);
-            EXPECT_EQ(r.lines[2],
+            if (c.line) {
+                EXPECT_EQ(r.lines[1], c.line);
+            }
+            EXPECT_EQ(r.lines.back(),
                       "     The case may mix old and new files; no save is made here while BREVSAVE.brvjournal is there.");
         }
     }
@@ -486,7 +556,7 @@ TEST_F(StoppedSaveDeathTest, ARecordNamingAFileWithANulLeavesEveryFile) {
         testing::ScratchDir dir;
         put_all(row.before);
         ASSERT_TRUE(save_stopped_at(row.save, middle));
-        auto entries = read_journal_text(file_bytes(kSaveJournal));
+        auto entries = read_journal_text(file_bytes(kSaveJournal), kSaveFiles);
         ASSERT_TRUE(entries.has_value());
         for (JournalEntry& e : *entries)
             if (e.name == "BREVDAT") e.name = bad;
@@ -502,6 +572,101 @@ TEST_F(StoppedSaveDeathTest, ARecordNamingAFileWithANulLeavesEveryFile) {
         EXPECT_EQ(r.lines[0].find('\0'), std::string::npos);
         EXPECT_NE(r.lines[0].find("BREVDAT.brvtmp"), std::string::npos) << r.lines[0];
         EXPECT_NE(r.lines[0].find("BREVDAT.brvold"), std::string::npos) << r.lines[0];
+    }
+}
+
+// The sample case's two files, as the program's example holds them.
+Contents sample_case() {
+    Contents files;
+    for (const char* name : {"BREVDAT", "LOWDAT"})
+        files[name] = file_bytes((fs::path(BREVANT_SOURCE_DIR) / "examples" / "ship" / name).string());
+    return files;
+}
+
+// A record whose checksum is right but whose names are not the files of one save, each once (a
+// damaged copy, a restore, a crafted file), cannot be read: the start changes no file and names
+// what it leaves, each name once. Read as it stands, the first record would have the start remove
+// the data file (added, it says, with the content it holds), the second the user's own notes, the
+// third finish the data file twice over and leave it half done.
+TEST_F(StoppedSaveDeathTest, ARecordNamingAFileASaveDoesNotWriteOrOneTwiceLeavesEveryFile) {
+    const Contents sample = sample_case();
+    const SaveRow sample_save{"a save of the sample case", sample, [this] { finish(0, 0); }, "", ""};
+    const int stop = first_stop_where(sample_save, before_every_rename(sample_save));
+    ASSERT_GT(stop, 0);
+    const std::string unheld = "a content no file has";
+    const std::string notes = "the user's notes\n";
+    const std::vector<std::string> only_the_record = {
+        " ++> The record of a save stopped before it was done cannot be read: BREVSAVE.brvjournal is left as it is.",
+        "     The case may mix old and new files; no save is made here while BREVSAVE.brvjournal is there."};
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::vector<std::string> lines;  // the message; when empty, see below
+    };
+    const Case cases[] = {
+        {"the data file twice: replaced by a content no file has, then added with its own",
+         [&] {
+             put_all(sample);
+             const FileMark dat = mark_of(sample.at("BREVDAT"));
+             put_file(kSaveJournal, journal_text({{"BREVDAT", true, dat, mark_of(unheld)}, {"BREVDAT", false, {}, dat}}));
+         },
+         only_the_record},
+        {"the user's notes.txt, added with its own content, beside the coefficient file",
+         [&] {
+             put_all(sample);
+             put_file("notes.txt", notes);
+             put_file(kSaveJournal, journal_text({{"notes.txt", false, {}, mark_of(notes)},
+                                                  {"LOWDAT", true, mark_of(sample.at("LOWDAT")), mark_of(unheld)}}));
+         },
+         only_the_record},
+        {"a stopped save's record with its own data file line twice",
+         [&] {
+             put_all(sample);
+             ASSERT_TRUE(save_stopped_at(sample_save.save, stop));
+             auto entries = read_journal_text(file_bytes(kSaveJournal), kSaveFiles);
+             ASSERT_TRUE(entries.has_value());
+             const auto dat = std::find_if(entries->begin(), entries->end(),
+                                           [](const JournalEntry& e) { return e.name == "BREVDAT"; });
+             ASSERT_NE(dat, entries->end());
+             entries->push_back(*dat);
+             put_file(kSaveJournal, journal_text(*entries));
+             ASSERT_TRUE(fs::exists("BREVDAT.brvtmp") && fs::exists("BREVDAT.brvold"));
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        c.make();
+        const Contents stopped = contents_here();
+        for (int start = 1; start <= 2; ++start) {
+            const SaveRecovery r = recover();
+            EXPECT_EQ(r.outcome, SaveRecovery::Outcome::Unresolved);
+            EXPECT_TRUE(r.unreadable);
+            EXPECT_EQ(contents_here(), stopped);
+            if (!c.lines.empty()) {
+                EXPECT_EQ(r.lines, c.lines);
+                continue;
+            }
+            // Everything the stopped save left is named, and once.
+            ASSERT_EQ(r.lines.size(), 2u);
+            const std::string head = " ++> The record of a save stopped before it was done cannot be read: ";
+            ASSERT_EQ(r.lines[0].rfind(head, 0), 0u) << r.lines[0];
+            ASSERT_TRUE(r.lines[0].ends_with(" are left as they are.")) << r.lines[0];
+            std::vector<std::string> named;
+            const std::string list = r.lines[0].substr(head.size(), r.lines[0].size() - head.size() - 22);
+            for (std::size_t at = 0; at <= list.size();) {
+                const std::size_t end = std::min(list.find(", ", at), list.size());
+                named.push_back(list.substr(at, end - at));
+                at = end + 2;
+            }
+            std::vector<std::string> left;
+            for (const auto& [name, bytes] : stopped)
+                if (!sample.count(name)) left.push_back(name);
+            std::sort(named.begin(), named.end());
+            EXPECT_EQ(named, left) << r.lines[0];
+            EXPECT_EQ(r.lines[1], only_the_record[1]);
+        }
     }
 }
 
