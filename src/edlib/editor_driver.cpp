@@ -113,8 +113,10 @@ const char* file_that_cannot_follow_the_save() {
 
 // After a save that the session goes on from, the saved images are the ones a later save compares
 // with, and the files are there to keep back-ups of: a second save of the same case writes nothing,
-// and one with new edits rotates each back-up once.
-void keep_saved_case_as_loaded() {
+// and one with new edits rotates each back-up once. True when the save wrote a file: FINISH writes
+// the data file only when the image differs from its copy, and the coefficient file when its tables
+// differ from theirs or the load could not read it; otherwise the run takes the files as they stand.
+bool keep_saved_case_as_loaded() {
     EditorSession& S = SESSION;
     Tpcm& T = TPCM;
     // The image as FINISH compared and stored it: the console unit at 0.
@@ -122,12 +124,18 @@ void keep_saved_case_as_loaded() {
     T.EDUNIT = 0;
     Int unchanged = 1;
     NOCHNG(unchanged, image_bytes(static_cast<const Tpcm&>(T)), word_span(S.COPIES.IOBUF), S.NTOGOQ);
+    Int tables_unchanged = 1;
+    if (S.CREATQ > 10)
+        NOCHNG(tables_unchanged, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(S.COPIES.ILOBUF),
+               kLowcofWords);
+    const bool wrote = unchanged == 0 || tables_unchanged == 0 || (S.CREATQ > 10 && S.IERR0 != 0);
     if (unchanged == 0) S.IERR1 = 0;  // the data file was written
     MOVCOM(S.NTOGOQ, image_bytes(static_cast<const Tpcm&>(T)), word_span(S.COPIES.IOBUF));
     T.EDUNIT = console;
     MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(S.COPIES.ILOBUF));
     // A save for a run writes the coefficient file whenever the load could not read it.
     S.IERR0 = 0;
+    return wrote;
 }
 
 // Ends the edit through FINISH; true when the session is over (after an execute choice, with the
@@ -188,9 +196,9 @@ bool end_of_edit() {
         }
         return false;
     }
-    // The case is saved for the run: what a later save compares with is now the saved case.
-    set_case_saved_for_run(true);
-    keep_saved_case_as_loaded();
+    // The case is on disk for the run, saved now or as the folder held it: what a later save
+    // compares with is now that case.
+    set_case_for_run(keep_saved_case_as_loaded() ? CaseForRun::saved : CaseForRun::already_in_folder);
     // Its echo takes its place beside it, then a silent run's console takes its name: the run starts.
     // Each was found able to before the save; a rename that still fails (a device error) stops the
     // run before it starts, with the case saved.
@@ -202,7 +210,7 @@ bool end_of_edit() {
     if (T.EDUNIT == SILENT_UNIT) silent_run_not_saved(S.EDPRG.view(), failed, true);
     // The page comes back: the next execute writes its echo anew and finds nothing left to save.
     drop_pending_echo();
-    set_case_saved_for_run(false);
+    set_case_for_run(CaseForRun::no_run);
     T.LBACK = 0;
     return false;
 }

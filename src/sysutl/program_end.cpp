@@ -9,9 +9,20 @@ namespace brevant {
 
 namespace {
 
-bool case_saved_for_run = false;
+CaseForRun case_for_run = CaseForRun::no_run;
 
 constexpr Int kStandardErrorUnit = 0;  // the unit table's standard error
+
+// The end-of-input line says what became of the case: saved for the run, taken by the run as the
+// folder held it, or not saved at all.
+const char* end_of_input_line() {
+    switch (case_for_run) {
+        case CaseForRun::saved: return kEndOfInputAfterSaveMessage;
+        case CaseForRun::already_in_folder: return kEndOfInputCaseInFolderMessage;
+        case CaseForRun::no_run: break;
+    }
+    return kEndOfInputMessage;
+}
 
 }  // namespace
 
@@ -24,11 +35,11 @@ void stop_program_after_line(std::string_view line) {
     throw ProgramEnd{1, true};
 }
 
-void set_case_saved_for_run(bool saved) { case_saved_for_run = saved; }
+void set_case_for_run(CaseForRun state) { case_for_run = state; }
 
 void end_of_input() {
     std::cout.flush();
-    std::cerr << (case_saved_for_run ? kEndOfInputAfterSaveMessage : kEndOfInputMessage) << '\n';
+    std::cerr << end_of_input_line() << '\n';
     std::cerr.flush();
     throw ProgramEnd{1, true};
 }

@@ -27,6 +27,10 @@ inline constexpr const char* kEndOfInputMessage = " ++> End of input: the progra
 // would contradict them.
 inline constexpr const char* kEndOfInputAfterSaveMessage =
     " ++> End of input: the program stops; the case was saved before the run.";
+// The line once a run has started on the case as the folder already held it (nothing differed, so
+// nothing was saved): neither "without saving" nor "saved" would be true.
+inline constexpr const char* kEndOfInputCaseInFolderMessage =
+    " ++> End of input: the program stops; the case in the folder is the one the run used.";
 // The line of a fatal end of a silent run that has not said why on standard error.
 inline constexpr const char* kSilentRunStoppedMessage = " ++> The silent run stopped: see \"Diagnostics.stxt\".";
 
@@ -50,8 +54,13 @@ void say_what_the_silent_file_lacks(const std::string& lost);
 // from here.
 void say_how_the_program_ended(const ProgramEnd& end);
 
-// Whether the case is on disk as the run takes it (set once the save of an execute choice is done);
-// it chooses the end-of-input line. A fresh unit table (reset_units) clears it.
-void set_case_saved_for_run(bool saved);
+// What the folder holds of the case a run takes, once the end of an execute choice is done; it
+// chooses the end-of-input line. A fresh unit table (reset_units) sets it back to no_run.
+enum class CaseForRun {
+    no_run,            // no run has the case: the session's edits are its own
+    saved,             // the end of the edit wrote the case for the run
+    already_in_folder  // nothing differed from the files, so the run took them as they stood
+};
+void set_case_for_run(CaseForRun state);
 
 }  // namespace brevant

@@ -341,7 +341,7 @@ void reset_units() {
     close_all_units();
     table().clear();
     // A fresh console is that of a program that has saved nothing yet.
-    set_case_saved_for_run(false);
+    set_case_for_run(CaseForRun::no_run);
 }
 
 }  // namespace brevant

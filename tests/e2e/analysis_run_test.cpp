@@ -147,17 +147,6 @@ TEST(AnalysisRun, ReportOnTheConsolePausesAfterTheTitlePageAndEachNetForcePage) 
     EXPECT_NE(r.out.find(kPause, summary), std::string::npos);
 }
 
-TEST(AnalysisRun, InputClosedAtAPauseEndsTheProgram) {
-    testing::ScratchDir dir;
-    write_ship_case();
-    edit_on_disk({{109, 6}});
-    const ProgramResult r = run_brevant("E\n\n");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(count_of(r.out, kPause), 2u);
-    // The run takes the case as it is on disk: the end-of-input line does not say "without saving".
-    EXPECT_EQ(r.err, " ++> End of input: the program stops; the case was saved before the run.\n");
-}
-
 TEST(AnalysisRun, SilentRunWritesItsConsoleToDiagnosticsAndReadsNothing) {
     testing::ScratchDir dir;
     write_ship_case();

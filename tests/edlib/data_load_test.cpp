@@ -484,12 +484,16 @@ TEST_F(DataLoadTest, FileOlderThan49IsUpdatedByTheLoadersStepsAndKeepsItsBeamAnd
 
 // A file that is not this program's, whatever its creator word (another program of the family, a
 // damaged word the loader calls "UNKNOWN", 0, 18 or a negative one): at 6.01 or later with the
-// identity 49 it gets the resize the loader gives it, every word under its own name; older than 6.01
-// it is refused by name and the image stays as it was (only its program knows its version steps).
+// identity 49 it gets the resize the loader gives it, every word under its own name, and comes in at
+// its own version; older than 6.01 it is refused by name and the image stays as it was (only its
+// program knows its version steps). A file old enough to keep its version in the older word (word
+// 217 at 0, the version's bits in word 111) is read at that version, as the loader reads any file.
 TEST_F(DataLoadTest, AnotherProgramsFileOfTheOlderLayoutIsResizedOrRefused) {
     struct Case {
         Int creator;
-        std::string refusal;  // the refusal of its file at 5.50
+        std::string refusal;      // the refusal of its file at 5.50
+        float version = 6.8f;     // the version of the file that is resized
+        bool old_word = false;    // the version in word 111, word 217 at 0
     };
     const std::string named = ": a PELMARO data file of version  5.50,\n"
                               "     in the older layout of 49 points and 50 lines. Update it with the\n"
@@ -500,26 +504,47 @@ TEST_F(DataLoadTest, AnotherProgramsFileOfTheOlderLayoutIsResizedOrRefused) {
                "     of version  5.50, in the older layout of 49 points and 50 lines.\n"
                "     Update it with the current version of its program before importing its data.\n";
     };
+    // The case NOW as a file of VERSION in the older layout, with its version where the case says.
+    const auto older_file = [](const Case& c, const std::vector<std::uint32_t>& now, float version) {
+        std::vector<std::uint32_t> older = in_older_layout(now, version);
+        if (c.old_word) {
+            older[216] = 0;                   // VERNO
+            older[110] = real_bits(version);  // IVERSN
+        }
+        return older;
+    };
     for (const Case& c : {Case{3, named}, Case{0, unknown(0)}, Case{18, unknown(18)}, Case{-7, unknown(-7)},
-                          Case{9, unknown(9)}}) {
-        SCOPED_TRACE(c.creator);
+                          Case{9, unknown(9)}, Case{3, named, 6.1f, true}}) {
+        SCOPED_TRACE(::testing::Message() << c.creator << (c.old_word ? ", the version in word 111" : ""));
         SetUp();
         std::vector<std::uint32_t> now = other_file(4975, c.creator);
         now[14] = 149;
-        testing::write_words("OLDER", in_older_layout(now, 6.8f));
+        testing::write_words("OLDER", older_file(c, now, c.version));
         answers("OLDER\n\n");
         DATLOAD(1);
-        EXPECT_NE(screen().find(" >>> Import successful!\n"), std::string::npos) << screen();
+        if (c.version == 6.8f) {
+            EXPECT_NE(screen().find(" >>> Import successful!\n"), std::string::npos) << screen();
+        } else {
+            // Past the version warning, answered with Return.
+            EXPECT_NE(screen().find("     Application version:    6.80\n"
+                                    "     Import file version:    6.10\n"),
+                      std::string::npos)
+                << screen();
+            EXPECT_EQ(screen().find(" >>> Import successful!"), std::string::npos);
+        }
+        EXPECT_EQ(screen().find(" >>> Cannot import"), std::string::npos);
         for (int k = 3; k <= 4975; ++k) {
             if (k == 15 || k == 118 || k == 121 || k == 217 || (k >= 700 && k <= 703) || k == 1987) continue;
-            const std::uint32_t expected = testing::opened_by_149(k) ? 0u : now[static_cast<std::size_t>(k - 1)];
+            std::uint32_t expected = testing::opened_by_149(k) ? 0u : now[static_cast<std::size_t>(k - 1)];
+            if (k == 111 && c.old_word) expected = real_bits(c.version);
             ASSERT_EQ(static_cast<std::uint32_t>(word(k)), expected) << "word " << k;
         }
         EXPECT_EQ(TPCM.DAT_ID, 149);
+        EXPECT_EQ(TPCM.VERNO, c.version);
         expect_own_session();
 
         SetUp();
-        testing::write_words("OLDER", in_older_layout(other_file(4975, c.creator), 5.5f));
+        testing::write_words("OLDER", older_file(c, other_file(4975, c.creator), 5.5f));
         const std::vector<std::byte> before = session();
         answers("OLDER\n\nafter\n");
         DATLOAD(1);
