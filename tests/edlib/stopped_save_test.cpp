@@ -134,11 +134,12 @@ protected:
         return {
             {"first save of a new case", {},
              [this] {
-                 MOVCOM(kLowcofWords, word_span(ILOBUF), word_span(LOWCOF));  // the coefficients unchanged
+                 // The coefficients unchanged; with no coefficient file on disk, the save writes it too.
+                 MOVCOM(kLowcofWords, word_span(ILOBUF), word_span(LOWCOF));
                  finish(0, 1);
              },
-             " ++> A save stopped before it was done has been finished: BREVDAT is the new case.",
-             " ++> A save stopped before it was done has been undone: BREVDAT is as it was before it."},
+             " ++> A save stopped before it was done has been finished: BREVDAT, LOWDAT are the new case.",
+             " ++> A save stopped before it was done has been undone: BREVDAT, LOWDAT are as they were before it."},
             {"whole-image write of BREVDAT alone", {{"BREVDAT", big_endian({4975, 16, 1, 2, 3})}},
              [] {
                  Int ntogo = NTOGOQ, ierr = -1;
