@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "edlib/case_as_loaded.h"
 #include "edlib/end_of_session.h"
@@ -338,12 +340,13 @@ void walk_page_chain(Int FIRST) {
 }
 
 // A save of the case stopped half-way by an earlier run in this folder is finished or undone
-// before anything is read, and the load says which.
+// before anything is read, and the load says which. The load does it under the lock of the folder,
+// with the reads of the case: no other program is then saving or resolving a save there.
 void resolve_stopped_save() {
     const EditorSession& S = SESSION;
-    const std::string files[] = {name_on_disk(S.DATFIL.view()), name_on_disk(S.BAKFIL.view()), "LASTBAK",
-                                 name_on_disk(S.LOWFIL.view()), name_on_disk(S.LOWBAK.view()), "LASTLOW"};
-    hold_start_notes(recover_stopped_save(files).lines);
+    std::vector<std::string> files = {name_on_disk(S.DATFIL.view()), name_on_disk(S.BAKFIL.view()), "LASTBAK",
+                                      name_on_disk(S.LOWFIL.view()), name_on_disk(S.LOWBAK.view()), "LASTLOW"};
+    hold_start_work([files = std::move(files)] { return recover_stopped_save(files).lines; });
 }
 
 Int start_session() {

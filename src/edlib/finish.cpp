@@ -159,12 +159,22 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
     // tables were never written reports the file missing at every load and loses its model choices
     // to the built-in models.
     const bool save_chosen = LBACKP != 101;
-    const bool write_coefficients = NOCHG1 == 0 || (save_chosen && CREATQ > 10 && IERR0 != 0);
+    bool write_coefficients = NOCHG1 == 0 || (save_chosen && CREATQ > 10 && IERR0 != 0);
     const bool write_data = NOCHG == 0;
 
     // Both groups are written beside their files first and put in place together, coefficient file
     // first: a failed write of either changes nothing on disk.
     StagedSave save;
+    // A save leaves its session's whole case on disk: the coefficient file goes with the data file
+    // whenever the one on disk is not the session's (another program in this folder may have saved
+    // its own since the load, or removed it), or the session's data file would stand beside another
+    // case's coefficient tables. The file is looked at under the lock of the save, so that no other
+    // save changes it between the look and the save; a refusal of the save is told by BACKIT, which
+    // asks again.
+    if (!write_coefficients && write_data && CREATQ > 10) {
+        save.admit(DATFIL);
+        write_coefficients = !file_holds_image(LOWFIL, ILOWCF, NLOCOF);
+    }
     std::string failed;
     if (write_coefficients)
         BACKIT(EDUNIT, EDPRG, CMPUTQ, NLOCOF, ILOWCF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ", &failed);

@@ -14,7 +14,10 @@ namespace brevant {
 // anything else save and exit. The image IDUM (first NTOGOQ words) and the coefficient image ILOWCF
 // (NLOCOF words) are compared with their load copies IOBUF and ILOBUF and saved only when they differ;
 // a save (not an exit without saving) also writes the coefficient image when its file could not be
-// read at load (IERR0 not 0), saying so in one line when an unreadable file on disk is replaced.
+// read at load (IERR0 not 0), saying so in one line when an unreadable file on disk is replaced, and
+// a save of the data image writes it whenever the coefficient file on disk is not byte for byte the
+// session's (another program's save, a file removed): the files on disk are then the session's whole
+// case. A type that keeps no coefficient file (CREATQ 10 or below) writes none.
 // Every file of the save is written beside its name first and put in place only when all are
 // written, so a save that fails (a protected file by its mode bits, a full disk, a file-size limit)
 // changes nothing on disk (a rename that fails after every check puts back what the save had

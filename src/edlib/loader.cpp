@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -23,6 +25,7 @@
 #include "sysutl/program_end.h"
 #include "sysutl/record_io.h"
 #include "sysutl/report_files.h"
+#include "sysutl/save_files.h"
 #include "sysutl/title.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
@@ -185,6 +188,30 @@ std::vector<std::string>& start_notes() {
     return lines;
 }
 
+std::function<std::vector<std::string>()>& start_work() {
+    static std::function<std::vector<std::string>()> work;
+    return work;
+}
+
+// Takes the lock of the folder of DATFIL for the reads of the case. While another program holds it
+// (its save, or its start finishing or undoing one) the start waits, saying so once on UNIT, the
+// line flushed at once so that it is seen while the program waits; the lock is never held for long,
+// so a lock held past the bound is of a program that is stuck: the program stops, having read and
+// changed nothing. Where the file system keeps no such lock, the case is read without it.
+void lock_case_folder(SaveLock& lock, std::string_view DATFIL, Int unit) {
+    const std::string folder = std::filesystem::path(name_on_disk(DATFIL)).parent_path().string();
+    const platform::LockResult got = lock.take_waiting(folder, kLockWaitSeconds, [unit] {
+        write_record(unit, " >>> Another program is saving in this folder: the case is read once its save has ended.");
+        flush_all_units();
+    });
+    if (got != platform::LockResult::Busy) return;
+    write_record(unit, " ++> Another program has held the lock of this folder for " +
+                           std::to_string(static_cast<int>(kLockWaitSeconds)) +
+                           " s: the program stops without reading or changing a file.");
+    write_record(unit, "     Start again once that program has ended.");
+    stop_load();
+}
+
 void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
     MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(ILOBUF));
 }
@@ -192,6 +219,8 @@ void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
 }  // namespace
 
 void hold_start_notes(std::vector<std::string> lines) { start_notes() = std::move(lines); }
+
+void hold_start_work(std::function<std::vector<std::string>()> work) { start_work() = std::move(work); }
 
 std::string creator_name(Int ITYPE) {
     if (ITYPE >= 1 && ITYPE <= 20 && STYP()[static_cast<std::size_t>(ITYPE - 1)] != nullptr)
@@ -278,23 +307,17 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         return;
     }
 
-    // What the start did before the load (a save stopped half-way, finished or undone) is said where
-    // the title screen has given way, before the files are read, and stays at the head of the load
-    // report: the findings below write after it instead of making the report anew.
-    if (!start_notes().empty()) {
-        const Int unit = interactive ? SCREEN_UNIT : SILENT_UNIT;
-        RHOPEN(kLoadReportFile, 1, 0, 0, WARN_UNIT, kCaller, unit, CMPUTQ);
-        WRNFIL_OPEN = 1;
-        CLEAR(unit);
-        std::vector<std::string> lines{"", "", msg_heading(), ""};
-        lines.insert(lines.end(), start_notes().begin(), start_notes().end());
-        start_notes().clear();
-        for (const std::string& line : lines) {
-            write_record(unit, line);
-            if (interactive) write_record(WARN_UNIT, line);
-        }
-        Int ignored = 0;
-        PRSRET(unit, KBD_UNIT, ignored);
+    // The case is read whole: the files are read under the lock of their folder, so that no save of
+    // another program puts its files in place between the reads of the coefficient file and the data
+    // file, and a save stopped half-way is finished or undone (the start's work) under the same lock,
+    // so that none can be left half-placed between that work and the reads.
+    const Int console = interactive ? SCREEN_UNIT : SILENT_UNIT;
+    std::vector<std::string> notes = std::exchange(start_notes(), {});
+    SaveLock lock;
+    lock_case_folder(lock, DATFIL, console);
+    if (start_work()) {
+        const std::vector<std::string> lines = std::exchange(start_work(), nullptr)();
+        notes.insert(notes.end(), lines.begin(), lines.end());
     }
 
     // The coefficient file. A table count beyond its 21 rows is held to the table and the file is
@@ -322,6 +345,25 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     DISKIO(1, NTOGO1, DATFIL, DISK_UNIT, IERR1, image_bytes(P), CMPUTQ);
     WordsAsRead as_read;
     as_read.keep(P, NTOGO1);
+    // Nobody waits for an answer with the lock held: it goes before the notes and every question below.
+    lock.release();
+
+    // What the start did (a save stopped half-way, finished or undone) is said where the title screen
+    // has given way, before any finding of the load, and stays at the head of the load report: the
+    // findings below write after it instead of making the report anew.
+    if (!notes.empty()) {
+        RHOPEN(kLoadReportFile, 1, 0, 0, WARN_UNIT, kCaller, console, CMPUTQ);
+        WRNFIL_OPEN = 1;
+        CLEAR(console);
+        std::vector<std::string> lines{"", "", msg_heading(), ""};
+        lines.insert(lines.end(), notes.begin(), notes.end());
+        for (const std::string& line : lines) {
+            write_record(console, line);
+            if (interactive) write_record(WARN_UNIT, line);
+        }
+        Int ignored = 0;
+        PRSRET(console, KBD_UNIT, ignored);
+    }
 
     // Old files kept their version in a text word.
     if (P.VERNO == 0.0f) VRCVRT(P.IVERSN(), P.VERNO);

@@ -3,6 +3,7 @@
 // "DATUPWRN.stxt", the repair of text from a machine of the other byte order, and a new case.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -67,9 +68,17 @@ void IOINIT(std::string_view NAME, std::string_view DATE, LoadCopies& COPIES, ch
 
 // Lines the start of the program has for the user before the case is loaded (what became of a save
 // stopped before it was done). The next IOINIT that loads a case shows them once, after the title
-// screen and before anything is read: on the console under the heading of the load report, at the
-// head of "DATUPWRN.stxt", then a pause (none on the silent-run console).
+// screen and before any finding of the load: on the console under the heading of the load report,
+// at the head of "DATUPWRN.stxt", then a pause (none on the silent-run console).
 void hold_start_notes(std::vector<std::string> lines);
+
+// What the start does before the case is read (finish or undo a save stopped before it was done).
+// The next IOINIT that loads a case runs WORK once, with the lock of the case folder held: the
+// start waits while another program holds it (" >>> Another program is saving in this folder: ...",
+// said once), for at most kLockWaitSeconds, past which the program ends with status 1 having read
+// and changed nothing. Under the same lock the coefficient file and the data file are then read, and
+// the lock goes before anything is shown or asked; the lines WORK returns join the start notes.
+void hold_start_work(std::function<std::vector<std::string>()> work);
 
 // Reverses the first LEN characters of C in groups of four (text written on a machine of the other
 // byte order). At most 200 characters are repaired: a longer LEN is reported on EDUNIT with a pause

@@ -10,6 +10,7 @@
 #include <iostream>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -22,6 +23,7 @@ namespace brevant::platform {
 namespace {
 std::optional<LocalTime> fixed_time;
 std::optional<double> manual_clock;
+std::function<void()> sleep_hook;
 // The renames a test makes fail: numbers rename_first .. rename_first + rename_count - 1 counted from
 // the moment the hook was set.
 int rename_first = 0;
@@ -256,19 +258,24 @@ double clock_seconds() {
 }
 
 void sleep_seconds(double seconds) {
-    if (seconds <= 0) return;
-    if (manual_clock) {
-        *manual_clock += seconds;
-        return;
+    if (seconds > 0) {
+        if (manual_clock) {
+            *manual_clock += seconds;
+        } else {
+            std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+        }
     }
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    if (sleep_hook) sleep_hook();
 }
+
+void set_sleep_hook(std::function<void()> action) { sleep_hook = std::move(action); }
 
 void set_fixed_local_time(const LocalTime& t) { fixed_time = t; }
 void set_manual_clock(double start_seconds) { manual_clock = start_seconds; }
 void reset_clock() {
     fixed_time.reset();
     manual_clock.reset();
+    sleep_hook = nullptr;
 }
 
 }  // namespace brevant::platform

@@ -159,6 +159,11 @@ double clock_seconds();
 // Sleeps for the given number of seconds (tests can replace the sleep with a clock advance).
 void sleep_seconds(double seconds);
 
+// Test hook: ACTION runs at every sleep_seconds, once the sleep is over (or the manual clock has
+// moved), so that a test can act while the program waits (another holder letting go of a lock).
+// An empty ACTION clears it; so does reset_clock.
+void set_sleep_hook(std::function<void()> action);
+
 // Test hook: renames number FIRST to FIRST + COUNT - 1 from now (1 = the next rename_file) fail
 // with the error number ERROR and rename nothing, as a mount point (EBUSY) or a failing device (EIO)
 // would make them fail after every check has passed. COUNT 0 clears the hook.
@@ -173,7 +178,8 @@ void hide_mount_root_mark(bool hide);
 // device (EIO). The fsync is still made. 0 clears the hook.
 void fail_folder_flushes(int error);
 
-// Test hooks: a fixed local time, and a clock that only moves when the program sleeps.
+// Test hooks: a fixed local time, and a clock that only moves when the program sleeps (reset_clock
+// also clears the sleep hook).
 void set_fixed_local_time(const LocalTime& t);
 void set_manual_clock(double start_seconds);
 void reset_clock();

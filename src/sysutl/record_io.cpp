@@ -138,6 +138,13 @@ void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR
 
 }  // namespace
 
+bool file_holds_image(std::string_view DATFIL, std::span<const std::byte> IDUM, Int NTOGO) {
+    const auto on_disk = file_on_disk(name_on_disk(DATFIL));
+    if (!on_disk) return false;
+    const std::vector<char> image = image_file_bytes(IDUM, NTOGO);
+    return on_disk->size() == image.size() && std::equal(image.begin(), image.end(), on_disk->begin());
+}
+
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, [[maybe_unused]] Int IOUNIT, Int& IERR,
             std::span<std::byte> IDUM, Int CMPUTR) {
     const std::string name = name_on_disk(DATFIL);

@@ -30,6 +30,9 @@ inline constexpr Int kDiskioCloseFailed = 16;
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, Int IOUNIT, Int& IERR, std::span<std::byte> IDUM,
             Int CMPUTR);
 
+// Whether the file DATFIL (a blank-padded name) holds, byte for byte, what DISKIO would write there
+// of words 1..NTOGO of IDUM: false when it holds anything else, or is not there.
+bool file_holds_image(std::string_view DATFIL, std::span<const std::byte> IDUM, Int NTOGO);
 
 
 }  // namespace brevant

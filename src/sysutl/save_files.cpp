@@ -38,6 +38,19 @@ platform::LockResult SaveLock::take(const std::string& folder) {
     return platform::lock_folder(folder.empty() ? std::string(".") : folder, handle_);
 }
 
+platform::LockResult SaveLock::take_waiting(const std::string& folder, double bound,
+                                           const std::function<void()>& waiting) {
+    platform::LockResult got = take(folder);
+    if (got != platform::LockResult::Busy) return got;
+    if (waiting) waiting();
+    const double until = platform::clock_seconds() + bound;
+    while (got == platform::LockResult::Busy && platform::clock_seconds() < until) {
+        platform::sleep_seconds(kLockPollSeconds);
+        got = take(folder);
+    }
+    return got;
+}
+
 void SaveLock::release() {
     platform::release_folder_lock(handle_);
     handle_ = -1;

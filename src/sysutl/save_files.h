@@ -4,6 +4,7 @@
 // these.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,8 +32,15 @@ std::string kept_name(std::string_view name);
 // there or it cannot be read.
 std::optional<std::string> file_on_disk(const std::string& path);
 
+// How long a start waits for another program to let go of the lock of its folder, and how often it
+// looks again meanwhile. A save holds the lock for milliseconds, a start that finishes or undoes a
+// stopped save hardly longer: a lock held past the bound belongs to a program that is stuck.
+inline constexpr double kLockWaitSeconds = 30.0;
+inline constexpr double kLockPollSeconds = 0.05;
+
 // The lock of a save's folder (platform::lock_folder), held from take() until release() or the end
-// of the object: while a save holds it, no start in another program finishes or undoes that save.
+// of the object: while a save holds it, no start in another program finishes or undoes that save,
+// and no start reads the case.
 class SaveLock {
 public:
     SaveLock() = default;
@@ -41,6 +49,11 @@ public:
     ~SaveLock() { release(); }
     // Takes the lock of FOLDER ("" or "." for the current one), giving up one held before.
     platform::LockResult take(const std::string& folder);
+    // Takes the lock of FOLDER as take() does, waiting while another holder has it: it looks again
+    // every kLockPollSeconds on the platform's clock, for at most BOUND seconds. WAITING (when given)
+    // is called once, when the lock is first found held by another. Busy only when the bound has
+    // passed with the lock still held; Unavailable at once where the folder keeps no such lock.
+    platform::LockResult take_waiting(const std::string& folder, double bound, const std::function<void()>& waiting);
     void release();
     bool held() const { return handle_ >= 0; }
 

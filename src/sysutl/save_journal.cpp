@@ -120,11 +120,6 @@ void say_unresolved(SaveRecovery& r, bool with_record) {
     }
 }
 
-void say_running(SaveRecovery& r) {
-    r.lines.push_back(" ++> A save is running in this folder: another program holds its lock, and its files are left to it.");
-    r.lines.push_back("     The case may mix old and new files; no save is made here while that save runs.");
-}
-
 // What a record's save left in FOLDER: the record, its temporary, and the temporaries and kept
 // copies of its files, as names in the folder.
 std::vector<std::string> leftovers(const std::string& folder, const std::vector<std::string>& names) {
@@ -406,14 +401,8 @@ SaveRecovery recover_from_record(std::span<const std::string> save_files, const 
 }  // namespace
 
 SaveRecovery recover_stopped_save(std::span<const std::string> save_files, const std::string& folder) {
-    // A save still running in another program holds the lock of its folder: its files are its own.
-    SaveLock lock;
-    if (lock.take(folder) == platform::LockResult::Busy) {
-        SaveRecovery r;
-        r.outcome = SaveRecovery::Outcome::SaveRunning;
-        say_running(r);
-        return r;
-    }
+    // The caller holds the lock of the folder: a save still running in another program would hold it,
+    // so every leftover here is of a program that has ended.
     if (!stands(in_folder(folder, kSaveJournal))) return recover_without_record(save_files, folder);
     return recover_from_record(save_files, folder);
 }

@@ -57,7 +57,6 @@ struct SaveRecovery {
         Finished,    // the new files are in place
         Undone,      // the old files are back
         Unresolved,  // some leftovers could not be resolved: they stay as they are
-        SaveRunning, // another program holds the lock of the folder: its save is left to it
     };
     Outcome outcome = Outcome::None;
     std::vector<std::string> files;  // Finished, Undone: the files of that save, the case file first
@@ -68,9 +67,10 @@ struct SaveRecovery {
     std::vector<std::string> lines;  // the message for the console and the load report
 };
 
-// At the start of the program, before any file of the case is read. When another program holds the
-// lock of FOLDER (a save of it is running there), nothing is touched and the message says so.
-// Otherwise, with a record in FOLDER, every file the start could touch is checked first: each name
+// At the start of the program, before any file of the case is read, with the lock of FOLDER held by
+// the caller (SaveLock; or found unavailable, where the file system keeps none): no other program's
+// save or start is then at work in the folder, and whatever its files hold was left by one that has
+// ended. With a record in FOLDER, every file the start could touch is checked first: each name
 // holds its old or its new content (or nothing, for a file the save added), each kept copy
 // ("NAME.brvold") its old content or is absent, each temporary ("NAME.brvtmp") is a plain file. When
 // every new file is whole (beside its name, or in place) the renames are finished; else every file

@@ -8,8 +8,9 @@
 // - when the program opens the file BREVANT_TEST_STOPPING_OPEN (as it names it) through the C
 //   library's stream opening, which the program's file streams use, the process ends at once, the
 //   file not opened, as a kill would end it there (exit status 86, nothing flushed);
-// - with BREVANT_TEST_HELD_RENAMES naming a file, every rename from the second of the run on waits
-//   until that file exists (at most 60 s), as a program slowed in the middle of a save;
+// - with BREVANT_TEST_HELD_RENAMES naming a file, every rename from the second of the run on (from
+//   the one numbered by BREVANT_TEST_HELD_FROM, when given) waits until that file exists (at most
+//   60 s), as a program slowed in the middle of a save;
 // - with BREVANT_TEST_NO_LINKS set, every hard link fails with EPERM, as on a file system without
 //   them;
 // - the flush (fsync) of a file whose name ends in BREVANT_TEST_FAILING_SYNC fails with EIO.
@@ -58,7 +59,9 @@ extern "C" int rename(const char* from, const char* to) {
     const char* stopping = std::getenv("BREVANT_TEST_STOPPING_RENAME");
     if (stopping != nullptr && seen == std::atoi(stopping)) _exit(86);
     const char* held = std::getenv("BREVANT_TEST_HELD_RENAMES");
-    if (held != nullptr && *held != '\0' && seen >= 2) wait_for(held);
+    const char* held_from = std::getenv("BREVANT_TEST_HELD_FROM");
+    const int first_held = held_from != nullptr && *held_from != '\0' ? std::atoi(held_from) : 2;
+    if (held != nullptr && *held != '\0' && seen >= first_held) wait_for(held);
     const char* failing = std::getenv("BREVANT_TEST_FAILING_RENAME");
     if ((failing != nullptr && seen == std::atoi(failing)) || is_the_mount_point(to)) {
         errno = EBUSY;

@@ -7,9 +7,14 @@
 #include <chrono>
 #include <functional>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "e2e_support.h"
 #include "sysutl/save_journal.h"
@@ -279,43 +284,235 @@ TEST(StoppedSaveRun, ARefusedSaveSaysWhyInWords) {
     }
 }
 
-// A start while another program in the folder is in the middle of its save (slowed at its renames,
-// the record in place) leaves that save alone and says that a save is running; the other program
-// then ends its save as if nothing had happened, and the folder holds its saved case.
-TEST(StoppedSaveRun, AStartBesideASaveInProgressLeavesIt) {
+const char* const kWaiting = " >>> Another program is saving in this folder: the case is read once its save has ended.\n";
+
+// Waits (at most 20 s) until the run whose files are in RUN has said on the screen that it waits for
+// another program's save; true when it has.
+bool says_it_waits(const std::string& run) {
+    for (int i = 0; i < 1000; ++i) {
+        if (fs::exists(run + "/out.txt") && file_bytes(run + "/out.txt").find(kWaiting) != std::string::npos) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+// Waits (at most 50 s) until the folder shows WANTED.
+bool comes_to(const std::function<bool()>& wanted) {
+    for (int i = 0; i < 2500; ++i) {
+        if (wanted()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+// Program A sets the water depth to 90 and a user wind table on page 6, so that its save changes
+// both "BREVDAT" and "LOWDAT"; program B sets the depth to 80 and saves.
+const std::string kSaveA = "M\n4\n90\nJ6\n2\n1\n1\n3\n2\n2\n90\n180\n\n\n\nL\n1\n";
+const std::string kSaveB = "M\n4\n80\nL\n1\n";
+
+// A start while another program in the folder is in the middle of its save (A, held at its fourth
+// rename: "LOWDAT" in place, "BREVDAT" not) waits for that save, saying so, and touches nothing
+// meanwhile; A ends its save as if nothing had happened, and B then loads A's whole case: B's save
+// of depth 80 leaves exactly what B would leave after A in turn, back-ups and all, never B's data
+// file beside A's coefficient file or the reverse.
+TEST(StoppedSaveRun, AStartBesideASaveInProgressWaitsAndLoadsItsWholeCase) {
+    Contents in_turn;
+    {
+        testing::ScratchDir dir;
+        copy_sample();
+        ASSERT_EQ(run_brevant(kSaveA, 60).status, 0);
+        ASSERT_EQ(WordFile("BREVDAT").real(446), 90.0f);
+        ASSERT_NE(file_bytes("LOWDAT"), file_bytes("LOWBAK"));
+        ASSERT_EQ(run_brevant(kSaveB, 60).status, 0);
+        in_turn = contents_here();
+    }
+    testing::ScratchDir dir;
+    copy_sample();
+    fs::create_directories(".run");
+    const std::string go = (fs::current_path() / ".run" / "go").string();
+    ProgramResult a, b;
+    std::thread saving([&] {
+        a = run_with_file_fault(kSaveA, "BREVANT_TEST_HELD_RENAMES='" + go + "' BREVANT_TEST_HELD_FROM=4", ".run/a");
+    });
+    const bool held = comes_to([] {
+        return fs::exists("BREVSAVE.brvjournal") && !fs::exists("LOWDAT.brvtmp") && fs::exists("BREVDAT.brvtmp");
+    });
+    const Contents during = contents_here();
+    std::thread starting([&] {
+        if (held) b = run_brevant(kSaveB, 90, "", ".run/b");
+    });
+    const bool waits = held && says_it_waits(".run/b");
+    const Contents while_b_waits = contents_here();
+    put_file(go, "");
+    saving.join();
+    starting.join();
+    ASSERT_TRUE(held) << a.out;
+
+    EXPECT_TRUE(waits) << b.out;
+    EXPECT_TRUE(while_b_waits == during) << listing(while_b_waits) << " /" << listing(during);
+    EXPECT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out.find("File not found"), std::string::npos) << a.out;
+    EXPECT_EQ(b.status, 0) << b.err;
+    EXPECT_EQ(count_of(b.out, kWaiting), 1u) << b.out;
+    EXPECT_EQ(b.out.find("No save is made"), std::string::npos) << b.out;
+    EXPECT_EQ(WordFile("BREVDAT").real(446), 80.0f);
+    EXPECT_TRUE(contents_here() == in_turn) << listing(contents_here()) << " /" << listing(in_turn);
+}
+
+// A start that finishes a stopped save holds the lock of the folder while it works: a second start
+// in that folder meanwhile (the first held at its renames) waits for it, saying so, and acts on no
+// file; it then finds the save finished and loads the new case, with nothing to say of it.
+TEST(StoppedSaveRun, ASecondStartWaitsForAFirstThatIsFinishingAStoppedSave) {
     const Contents saved = saved_case();
     testing::ScratchDir dir;
     put_case_with_backups();
+    // Stopped before the rename of "LOWDAT": "LASTLOW" and "LOWBAK" are new, the rest old.
+    ASSERT_EQ(run_stopped_at_rename(4).status, 86);
     fs::create_directories(".run");
     const std::string go = (fs::current_path() / ".run" / "go").string();
-    ProgramResult first;
-    std::thread saving(
-        [&] { first = run_with_file_fault(kEditAndSave, "BREVANT_TEST_HELD_RENAMES='" + go + "'", ".run/first"); });
-    // The record in place and the last file kept: the first program waits at its first rename of a
-    // file of the case.
-    for (int i = 0; i < 2500 && !fs::exists("BREVDAT.brvold"); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    const bool in_its_renames = fs::exists("BREVDAT.brvold") && fs::exists("BREVSAVE.brvjournal");
+    ProgramResult first, second;
+    // The first start puts "LOWDAT" in place (its first rename) and is held at its second.
+    std::thread finishing(
+        [&] { first = run_with_file_fault("M\n\nL\n2\n", "BREVANT_TEST_HELD_RENAMES='" + go + "'", ".run/first"); });
+    const bool held = comes_to([] { return !fs::exists("LOWDAT.brvtmp") && fs::exists("LASTBAK.brvtmp"); });
     const Contents during = contents_here();
-    ProgramResult second{};
-    if (in_its_renames) second = run_brevant("M\n\nL\n2\n", 60, "", ".run/second");
-    const Contents after_second = without_load_report(contents_here());
+    std::thread starting([&] {
+        if (held) second = run_brevant("M\nL\n2\n", 90, "", ".run/second");
+    });
+    const bool waits = held && says_it_waits(".run/second");
+    const Contents while_second_waits = contents_here();
     put_file(go, "");
-    saving.join();
-    ASSERT_TRUE(in_its_renames) << first.out;
+    finishing.join();
+    starting.join();
+    ASSERT_TRUE(held) << first.out;
 
-    EXPECT_EQ(second.status, 0) << second.err;
-    EXPECT_NE(second.out.find(" ++> A save is running in this folder: another program holds its lock, and its files are "
-                              "left to it.\n"
-                              "     The case may mix old and new files; no save is made here while that save runs.\n"),
-              std::string::npos)
-        << second.out;
-    EXPECT_EQ(second.out.find("has been finished"), std::string::npos);
-    EXPECT_TRUE(after_second == during) << listing(after_second) << " /" << listing(during);
-
+    EXPECT_TRUE(waits) << second.out;
+    EXPECT_TRUE(while_second_waits == during) << listing(while_second_waits) << " /" << listing(during);
     EXPECT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out.find("File not found"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find(std::string(" ++> A save stopped before it was done has been finished: ") + kFiles +
+                             " are the new case.\n"),
+              std::string::npos)
+        << first.out;
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(count_of(second.out, kWaiting), 1u) << second.out;
+    EXPECT_EQ(second.out.find("A save stopped before it was done"), std::string::npos) << second.out;
     EXPECT_TRUE(without_load_report(contents_here()) == saved) << listing(without_load_report(contents_here()));
+}
+
+// The program with its answers given step by step through a pipe, so that a test can look at the
+// folder while the program waits for an answer.
+class PipedRun {
+public:
+    explicit PipedRun(const std::string& run) : run_(run) {
+        fs::create_directories(run_);
+        const std::string in = run_ + "/in";
+        ::mkfifo(in.c_str(), 0600);
+        program_ = std::thread([this, in] {
+            status_ = platform::run_command("timeout 60 '" + std::string(BREVANT_BINARY) + "' < " + in + " > " + run_ +
+                                            "/out.txt 2> " + run_ + "/err.txt");
+        });
+        fd_ = ::open(in.c_str(), O_WRONLY);  // waits until the program has opened its input
+    }
+    ~PipedRun() { end(); }
+    void answer(const std::string& text) { (void)!::write(fd_, text.data(), text.size()); }
+    std::string out() const { return file_bytes(run_ + "/out.txt"); }
+    // Waits (at most 20 s) until the screen shows TEXT after the first N of its showings, and the
+    // program has written nothing more after it: it waits for an answer there. True when it does.
+    bool waits_after(const std::string& text, std::size_t n) const {
+        for (int i = 0; i < 1000; ++i) {
+            const std::string o = out();
+            std::size_t at = std::string::npos, from = 0;
+            for (std::size_t k = 0; k <= n; ++k, from = at + 1)
+                if ((at = o.find(text, from)) == std::string::npos) break;
+            if (at != std::string::npos && at + text.size() == o.size()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
+    int end() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        if (program_.joinable()) program_.join();
+        return status_;
+    }
+
+private:
+    std::string run_;
+    std::thread program_;
+    int fd_ = -1;
+    int status_ = -1;
+};
+
+// Whether the lock of the current folder is free: another program could take it now.
+bool lock_is_free() {
+    int handle = -1;
+    const platform::LockResult got = platform::lock_folder(".", handle);
+    platform::release_folder_lock(handle);
+    return got == platform::LockResult::Held;
+}
+
+// No program holds the lock of its folder while it waits for an answer: at the pause after the
+// start's notes (a stopped save finished), after a save refused in words, after a save that cannot
+// write a file (the access error), and on the screen after a silent run's refused save, another
+// program could take the lock.
+TEST(StoppedSaveRun, NoProgramHoldsTheLockWhileItWaitsForAnAnswer) {
+    const std::string pause = "Press <RETURN> to continue: ";
+    struct Step {
+        std::string answers;  // given before the pause
+        std::string shown;    // what the screen shows before it
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> folder;
+        std::vector<Step> steps;
+        std::string rest;  // after the last pause: the program leaves
+    };
+    const Case cases[] = {
+        {"the start's notes",
+         [] {
+             put_case_with_backups();
+             ASSERT_EQ(run_stopped_at_rename(4).status, 86);
+         },
+         {{"M\n", " ++> A save stopped before it was done has been finished: "}},
+         "\nL\n2\n"},
+        {"a refused save and a refused silent run",
+         [] {
+             copy_sample();
+             put_file("BREVDAT.brvold", " left by an earlier save\n");
+         },
+         {{"M\n", " ++> Files left by an earlier save stand beside the case: "},
+          {"\nJ1\n4\n777\nL\n1\n", " ++> No save replaces BREVDAT while BREVDAT.brvold stands beside it"},
+          {"\n4\n", " ++> No save replaces BREVDAT while BREVDAT.brvold stands beside it"}},
+         "\n2\n\n"},
+        {"a file that cannot be written",
+         [] {
+             copy_sample();
+             fs::permissions("BREVDAT", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         {{"M\nJ1\n4\n777\nL\n1\n", " ++> File not found or file access error in BrevEdit"}},
+         "\n2\n\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        c.folder();
+        PipedRun run(".run/piped");
+        std::size_t pauses = 0;
+        for (const Step& step : c.steps) {
+            SCOPED_TRACE(step.shown);
+            run.answer(step.answers);
+            const bool waits = run.waits_after(pause, pauses);
+            ++pauses;
+            const std::string out = run.out();
+            ASSERT_TRUE(waits) << out;
+            const auto shown = out.rfind(step.shown);
+            ASSERT_NE(shown, std::string::npos) << out;
+            EXPECT_LT(shown, out.rfind(pause));
+            EXPECT_TRUE(lock_is_free());
+        }
+        run.answer(c.rest);
+        EXPECT_EQ(run.end(), 0) << run.out();
+    }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "edlib/last_page.h"
 #include "pre_run_case.h"
 #include "sysutl/option_words.h"
+#include "sysutl/record_io.h"
 #include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 #include "test_support.h"
@@ -352,7 +353,8 @@ TEST_F(DriverTest, ASilentConsoleThatCannotTakeItsNameIsFoundBeforeTheSave) {
 // An interactive run whose echo cannot take its name once the case is saved for it (its rename
 // fails: a device error), then a new edit at the page (page 1, item 4: the water depth 777) saved
 // with item 1. The case saved for the run is the case as loaded for the second save: a new case,
-// whose data file did not stand at the load, now keeps it as its back-up; a coefficient file that
+// whose data file did not stand at the load, now keeps it as its back-up, beside the coefficient file
+// it loaded, which no save rewrites while it is the session's; a coefficient file that
 // could not be read at the load, and that the first save wrote, is not written again (its back-up,
 // the file as found, stays), and the line that tells of its replacement comes once, at the first save.
 TEST_F(DriverTest, AfterAnEchoThatCannotTakeItsNameTheSavedCaseIsTheCaseAsLoaded) {
@@ -367,7 +369,8 @@ TEST_F(DriverTest, AfterAnEchoThatCannotTakeItsNameTheSavedCaseIsTheCaseAsLoaded
     const std::string old_data = " the data file as loaded\n";
     const std::string unreadable = " a coefficient file the load could not read\n";
     const Row rows[] = {
-        {"a new case", 0, 1, {}, 3, {{"BREVBAK", "DEPTH 555"}, {"BREVDAT", "DEPTH 777"}}},
+        {"a new case", 0, 1, {}, 3,
+         {{"BREVBAK", "DEPTH 555"}, {"BREVDAT", "DEPTH 777"}, {"LOWDAT", "(as loaded)"}}},
         {"a coefficient file that could not be read", 2, 0, {{"BREVDAT", old_data}, {"LOWDAT", unreadable}}, 6,
          {{"BREVBAK", "DEPTH 555"}, {"BREVDAT", "DEPTH 777"}, {"LASTBAK", old_data}, {"LOWBAK", unreadable},
           {"LOWDAT", "(written)"}}},
@@ -380,6 +383,14 @@ TEST_F(DriverTest, AfterAnEchoThatCannotTakeItsNameTheSavedCaseIsTheCaseAsLoaded
         capture_unit(SCREEN_UNIT);
         for (const auto& [name, bytes] : row.before) testing::put_file(name, bytes);
         load_runnable();
+        // The coefficient file the session loaded, as a save would write it.
+        std::string as_loaded;
+        if (!row.before.count("LOWDAT")) {
+            Int words = kLowcofWords, ierr = -1;
+            DISKIO(0, words, "LOWDAT", DISK_UNIT, ierr, image_bytes(LOWCOF), 5);
+            ASSERT_EQ(ierr, 0);
+            as_loaded = testing::file_bytes("LOWDAT");
+        }
         SESSION.IERR0 = row.IERR0;
         SESSION.IERR1 = row.IERR1;
         TPCM.DEPTH = 555.0f;  // the edit the run is saved with
@@ -396,7 +407,7 @@ TEST_F(DriverTest, AfterAnEchoThatCannotTakeItsNameTheSavedCaseIsTheCaseAsLoaded
             const std::string name = entry.path().filename().string();
             const std::string bytes = testing::file_bytes(name);
             if (name == "LOWDAT") {
-                after[name] = bytes != unreadable ? "(written)" : bytes;
+                after[name] = bytes == unreadable ? bytes : bytes == as_loaded ? "(as loaded)" : "(written)";
             } else if ((name == "BREVDAT" || name == "BREVBAK") && bytes != old_data) {
                 after[name] = "DEPTH " + std::to_string(static_cast<int>(real_word_of(name, kDepthWord)));
             } else {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "edlib/editor_driver.h"
 #include "edlib/loader.h"
 #include "records/data_image.h"
+#include "sysutl/record_io.h"
 #include "sysutl/word_ops.h"
 #include "test_support.h"
 
@@ -126,11 +128,11 @@ protected:
         MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(ILOBUF));
     }
     // Runs FINISH with LBACK = code; returns the exit status, or -1 when FINISH returned.
-    int finish(Int code, Int IERR0 = 0, Int IERR1 = 0, Logical chain = 0) {
+    int finish(Int code, Int IERR0 = 0, Int IERR1 = 0, Logical chain = 0, Int CREATQ = 16) {
         TPCM.LBACK = code;
         try {
             FINISH(5, TPCM.SRCDAT, 0, KBD_UNIT, TPCM.LBACK, JMPLOC, image_bytes(TPCM), word_span(IOBUF),
-                   image_bytes(LOWCOF), word_span(ILOBUF), TPCM.IPAG, 16, SCREEN_UNIT, IERR0, IERR1, kLowcofWords,
+                   image_bytes(LOWCOF), word_span(ILOBUF), TPCM.IPAG, CREATQ, SCREEN_UNIT, IERR0, IERR1, kLowcofWords,
                    NTOGOQ, "BREVDAT     ", "BREVBAK     ", "LOWDAT      ", "LOWBAK      ", "BrevEdit    ", chain);
         } catch (const ProgramEnd& end) {
             return end.status;
@@ -173,11 +175,14 @@ TEST_F(FinishTest, StoredImageHasTheEditorWordsAtZeroAndTheRunMode) {
     TPCM.IPAG = 12;
     TPCM.SRCDAT = 3;
     TPCM.LRANDM = 1;  // the edit
+    const std::string coefficients(4 * kLowcofWords, '\0');  // the session's, all zero
+    put_file("LOWDAT", coefficients);
     EXPECT_EQ(finish(-1983, 0, 1), -1);  // execute: saved, back to the driver
     EXPECT_EQ(JMPLOC, 0);
     const std::string data = file_bytes("BREVDAT");
     for (int k : {6, 700, 701, 702, 703}) EXPECT_EQ(file_word(data, k), 0u) << "word " << k;
-    EXPECT_EQ(files(), (std::vector<std::string>{"BREVDAT"}));
+    EXPECT_EQ(files(), (std::vector<std::string>{"BREVDAT", "LOWDAT"}));
+    EXPECT_EQ(file_bytes("LOWDAT"), coefficients);
 }
 
 TEST_F(FinishTest, ExecuteWithoutChangeWritesNothingAndReturns) {
@@ -279,6 +284,68 @@ TEST_F(FinishTest, CoefficientFileUnreadAtLoadIsWrittenByASave) {
         if (c.on_disk) {
             EXPECT_EQ(file_bytes("LOWBAK"), short_file);
         }
+    }
+}
+
+// A save of the data image leaves the session's whole case on disk: where the coefficient file on
+// disk is not the one the session loaded (another program has saved its own since, or removed it),
+// the session's is written with its back-ups rotated, as for a changed one. Where the disk holds the
+// session's already, nothing rotates; a save that writes no data image writes no coefficient file;
+// a type that keeps no coefficient file writes none.
+TEST_F(FinishTest, ASaveWritesTheSessionsCoefficientFileWhereTheDiskHoldsAnother) {
+    enum class OnDisk { Session, Other, None };
+    struct Case {
+        const char* what;
+        OnDisk now;     // "LOWDAT" on disk at the save
+        bool edit;      // the data image was edited
+        Int creatq;
+        bool written;   // the session's "LOWDAT" is written
+    };
+    const Case cases[] = {
+        {"another program's file", OnDisk::Other, true, 16, true},
+        {"the file removed", OnDisk::None, true, 16, true},
+        {"the session's file", OnDisk::Session, true, 16, false},
+        {"another program's file, no edit", OnDisk::Other, false, 16, false},
+        {"another program's file, a type without coefficient file", OnDisk::Other, true, 10, false},
+    };
+    // The session's file, as the load found it: two wind angles, 0 and 90 degrees.
+    std::vector<std::uint32_t> words(kLowcofWords, 0);
+    words[0] = 2;
+    words[5] = std::bit_cast<std::uint32_t>(90.0f);
+    const std::string session = big_endian(words);
+    const std::string other = big_endian({680, 5, 5});
+    const std::string lowbak = big_endian({1});
+    const std::string lastlow = big_endian({9});
+    const std::string data = big_endian({4975, 16});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        put_file("LOWDAT", session);
+        Int nlow = kLowcofWords, ierr = -1;
+        DISKIO(1, nlow, "LOWDAT", DISK_UNIT, ierr, image_bytes(LOWCOF), 5);
+        ASSERT_EQ(ierr, 0);
+        ASSERT_EQ(LOWCOF.UWNANG(2), 90.0f);
+        MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(ILOBUF));
+        MOVCOM(NTOGOQ, word_span(TPCM), word_span(IOBUF));
+        put_file("BREVDAT", data);
+        put_file("LOWBAK", lowbak);
+        put_file("LASTLOW", lastlow);
+        if (c.now == OnDisk::Other) put_file("LOWDAT", other);
+        if (c.now == OnDisk::None) fs::remove("LOWDAT");
+        const std::string before = c.now == OnDisk::Other ? other : c.now == OnDisk::Session ? session : "";
+        if (c.edit) TPCM.LRANDM = 1;
+        EXPECT_EQ(finish(-2, 0, 0, 0, c.creatq), 0);
+        EXPECT_EQ(file_bytes("BREVDAT") != data, c.edit);
+        if (c.written) {
+            EXPECT_EQ(file_bytes("LOWDAT"), session);
+            EXPECT_EQ(file_bytes("LOWBAK"), c.now == OnDisk::None ? lowbak : before);
+            EXPECT_EQ(file_bytes("LASTLOW"), lowbak);
+        } else {
+            EXPECT_EQ(file_bytes("LOWDAT"), before);
+            EXPECT_EQ(file_bytes("LOWBAK"), lowbak);
+            EXPECT_EQ(file_bytes("LASTLOW"), lastlow);
+        }
+        TPCM.LRANDM = 7;
     }
 }
 

@@ -19,12 +19,14 @@
 #include <unistd.h>
 
 #include "edlib/finish.h"
+#include "edlib/loader.h"
 #include "platform/platform.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "sysutl/record_io.h"
 #include "sysutl/save_journal.h"
 #include "sysutl/staged_files.h"
+#include "sysutl/units.h"
 #include "sysutl/word_ops.h"
 #include "test_support.h"
 #include "brevant_paths.h"
@@ -136,11 +138,12 @@ protected:
         return {
             {"first save of a new case", {},
              [this] {
-                 MOVCOM(kLowcofWords, word_span(ILOBUF), word_span(LOWCOF));  // the coefficients unchanged
+                 // The coefficients unchanged; with no coefficient file on disk, the save writes it too.
+                 MOVCOM(kLowcofWords, word_span(ILOBUF), word_span(LOWCOF));
                  finish(0, 1);
              },
-             " ++> A save stopped before it was done has been finished: BREVDAT is the new case.",
-             " ++> A save stopped before it was done has been undone: BREVDAT is as it was before it."},
+             " ++> A save stopped before it was done has been finished: BREVDAT, LOWDAT are the new case.",
+             " ++> A save stopped before it was done has been undone: BREVDAT, LOWDAT are as they were before it."},
             {"whole-image write of BREVDAT alone", {{"BREVDAT", big_endian({4975, 16, 1, 2, 3})}},
              [] {
                  Int ntogo = NTOGOQ, ierr = -1;
@@ -265,8 +268,7 @@ TEST_F(StoppedSaveDeathTest, EveryStopIsFinishedOrUndoneAtTheNextStart) {
                     EXPECT_TRUE(stopped == row.before || stopped == saved);
                     EXPECT_TRUE(r.lines.empty());
                     break;
-                case SaveRecovery::Outcome::Unresolved:
-                case SaveRecovery::Outcome::SaveRunning: ADD_FAILURE() << r.lines.at(0); break;
+                case SaveRecovery::Outcome::Unresolved: ADD_FAILURE() << r.lines.at(0); break;
             }
             // Whole old or whole new, never a mix, and nothing of the save left beside them.
             EXPECT_TRUE(after == row.before || after == saved);
@@ -765,24 +767,27 @@ TEST_F(StoppedSaveDeathTest, TheUndoOfASaveIntoAnEmptyFolderRemovesWhatItHadPutI
     EXPECT_TRUE(contents_here().empty());
 }
 
-// A start while another program is saving in the folder (it holds the lock of the folder) leaves
-// that save's record, temporaries and kept copies, whether it is in its renames or still before its
-// record, and says that a save is running. Once that program has ended, however it ended (killed
-// here), its lock is gone with it, and the next start finishes or undoes what it left.
-TEST_F(StoppedSaveDeathTest, AStartLeavesTheSaveOfAProgramStillRunning) {
+// A start while another program is saving in the folder (it holds the lock of the folder) waits for
+// that program, saying so once, and leaves that save's record, temporaries and kept copies as they
+// are meanwhile, whether it is in its renames or still before its record. Once that program has
+// ended, however it ended (killed here), its lock is gone with it, and the start finishes or undoes
+// what it left before it reads the case.
+TEST_F(StoppedSaveDeathTest, AStartWaitsForTheSaveOfAProgramStillRunning) {
     const SaveRow row = rows().back();
     const Contents saved = saved_set(row);
     struct Case {
         const char* what;
         int stop;
-        SaveRecovery::Outcome after;
+        Contents after;
+        std::string line;
     };
     const Case cases[] = {
-        {"in its renames", step_in_the_renames(row, saved), SaveRecovery::Outcome::Finished},
+        {"in its renames", step_in_the_renames(row, saved), saved, row.finished},
         {"before its record",
          first_stop_where(row, [](const Contents& left) { return left.count("BREVDAT.brvtmp") && !left.count(kSaveJournal); }),
-         SaveRecovery::Outcome::Undone},
+         row.before, " ++> A save stopped before it was done has been undone: "},
     };
+    const std::string waiting = " >>> Another program is saving in this folder: the case is read once its save has ended.";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_GT(c.stop, 0);
@@ -809,20 +814,47 @@ TEST_F(StoppedSaveDeathTest, AStartLeavesTheSaveOfAProgramStillRunning) {
         ASSERT_EQ(::read(ready[0], &held, 1), 1);
         ASSERT_EQ(held, 'y');
 
-        const SaveRecovery r = recover();
-        EXPECT_EQ(r.outcome, SaveRecovery::Outcome::SaveRunning);
-        EXPECT_EQ(r.lines, (std::vector<std::string>{
-                               " ++> A save is running in this folder: another program holds its lock, and its files "
-                               "are left to it.",
-                               "     The case may mix old and new files; no save is made here while that save runs."}));
-        EXPECT_EQ(contents_here(), stopped);
-
-        ::kill(other, SIGKILL);
-        int status = 0;
-        ::waitpid(other, &status, 0);
+        // The start, with the clock of the platform: while it waits the folder stays as the other
+        // program has it; at its third look the other program is killed.
+        int looks = 0;
+        bool untouched = true;
+        platform::set_manual_clock(0.0);
+        platform::set_sleep_hook([&] {
+            if (++looks > 3) return;
+            untouched = untouched && contents_here() == stopped;
+            if (looks < 3) return;
+            ::kill(other, SIGKILL);
+            int status = 0;
+            ::waitpid(other, &status, 0);
+        });
+        reset_units();  // the scratch folders of the steps above gave the units back
+        capture_unit(SCREEN_UNIT);
+        hold_start_work([] { return recover().lines; });
+        // A new case ("C") reads the files without checking them: the start's own work is what counts.
+        answers("C\n\n");
+        LoadCopies copies;
+        char ANSWER = ' ';
+        Int JMPLOC = -7, IERR0 = -7, IERR1 = -7;
+        IOINIT("Brevant ", "     ", copies, ANSWER, JMPLOC, "BREVDAT     ", IERR0, IERR1, 6.8f, 2020, 16,
+               "BrevEdit    ", 5, 0, NTOGOQ);
+        close_unit(WARN_UNIT);
+        hold_start_work(nullptr);
+        platform::reset_clock();
+        if (looks < 3) {
+            ::kill(other, SIGKILL);
+            ::waitpid(other, nullptr, 0);
+        }
         for (int fd : {ready[0], ready[1], hold[0], hold[1]}) ::close(fd);
-        EXPECT_EQ(recover().outcome, c.after);
-        EXPECT_EQ(contents_here(), c.after == SaveRecovery::Outcome::Finished ? saved : row.before);
+
+        EXPECT_EQ(looks, 3);
+        EXPECT_TRUE(untouched);
+        EXPECT_EQ(testing::count_of(screen(), waiting + "\n"), 1u) << screen();
+        const auto said = screen().find(c.line);
+        EXPECT_NE(said, std::string::npos) << screen();
+        EXPECT_LT(screen().find(waiting), said);
+        Contents after = contents_here();
+        after.erase("DATUPWRN.stxt");
+        EXPECT_EQ(after, c.after);
     }
 }
 }  // namespace

@@ -10,9 +10,13 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "platform/platform.h"
 #include "records/data_image.h"
 #include "sysutl/record_io.h"
+#include "sysutl/save_files.h"
 #include "sysutl/report_files.h"
 #include "sysutl/save_journal.h"
 #include "sysutl/units.h"
@@ -285,6 +289,78 @@ TEST(StagedFiles, ASaveHoldsTheLockOfItsFolderFromItsFirstFileToItsEnd) {
     }
     EXPECT_EQ(file_bytes("A"), "new a");
     EXPECT_EQ(names_here(), std::vector<std::string>{"A"});
+}
+
+// A save that stages again after its commit takes the lock anew: the lock it let go at the commit
+// is no longer its own, and its descriptor is not closed a second time (here the descriptor number
+// the lock had is reused by a file opened between the two saves, and stays open).
+TEST(StagedFiles, ASaveThatStagesAgainAfterItsCommitTakesTheLockAnew) {
+    testing::ScratchDir dir;
+    StagedSave save;
+    ASSERT_EQ(save.stage("A", bytes_of("first")), StageResult::Staged);
+    ASSERT_EQ(save.commit(), "");
+    int probe = -1;
+    ASSERT_EQ(platform::lock_folder(".", probe), platform::LockResult::Held);
+    platform::release_folder_lock(probe);
+    const int opened = ::open("A", O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(opened, 0);
+    ASSERT_EQ(save.stage("B", bytes_of("second")), StageResult::Staged);
+    EXPECT_EQ(platform::lock_folder(".", probe), platform::LockResult::Busy);
+    EXPECT_EQ(save.commit(), "");
+    EXPECT_NE(::fcntl(opened, F_GETFD), -1) << "a descriptor opened between the saves was closed by the second";
+    ::close(opened);
+    EXPECT_EQ(file_bytes("A"), "first");
+    EXPECT_EQ(file_bytes("B"), "second");
+    ASSERT_EQ(platform::lock_folder(".", probe), platform::LockResult::Held);
+    platform::release_folder_lock(probe);
+}
+
+// The lock taken with a wait: at once when it is free or where the folder keeps none; while another
+// holder has it, the wait looks again on the platform's clock, calls its notice once, and gives up
+// Busy past its bound, or takes the lock once the holder lets go.
+TEST(StagedFiles, TheLockTakenWithAWaitIsBoundedAndSaysOnceThatItWaits) {
+    struct Case {
+        const char* what;
+        const char* folder;
+        bool held_by_another;
+        int let_go_at;  // the look at which the other holder lets go; 0 never
+        platform::LockResult result;
+        int notices;
+        double waited;  // on the platform's clock
+    };
+    const Case cases[] = {
+        {"free", ".", false, 0, platform::LockResult::Held, 0, 0.0},
+        {"no such folder", "no/such/folder", false, 0, platform::LockResult::Unavailable, 0, 0.0},
+        {"let go at the fourth look", ".", true, 4, platform::LockResult::Held, 1, 4 * kLockPollSeconds},
+        {"never let go", ".", true, 0, platform::LockResult::Busy, 1, kLockWaitSeconds},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        int other = -1;
+        if (c.held_by_another) {
+            ASSERT_EQ(platform::lock_folder(".", other), platform::LockResult::Held);
+        }
+        int looks = 0;
+        platform::set_manual_clock(0.0);
+        platform::set_sleep_hook([&] {
+            if (++looks == c.let_go_at) {
+                platform::release_folder_lock(other);
+                other = -1;
+            }
+        });
+        int notices = 0;
+        SaveLock lock;
+        EXPECT_EQ(lock.take_waiting(c.folder, kLockWaitSeconds, [&] { ++notices; }), c.result);
+        const double waited = platform::clock_seconds();
+        platform::reset_clock();
+        platform::release_folder_lock(other);
+        EXPECT_EQ(lock.held(), c.result == platform::LockResult::Held);
+        EXPECT_EQ(notices, c.notices);
+        EXPECT_NEAR(waited, c.waited, kLockPollSeconds * 1.01);
+        lock.release();
+        EXPECT_FALSE(lock.held());
+    }
 }
 
 // A folder that takes new names but lets none be renamed or removed (append-only) is found before
