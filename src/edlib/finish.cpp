@@ -74,7 +74,10 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
     // Nor is anything written beside the leftovers of a save that was not finished, or while another
     // program is saving in the folder: the save is refused, and says why.
     if (failed.empty() && !save.admit(DATFIL)) failed = DATFIL;
-    if (failed.empty() && IERR1 != 1) {
+    // A file that stands there now though none could be opened at load (another program's save
+    // since) is kept as the back-up like any other: nothing of it is lost.
+    std::error_code absent;
+    if (failed.empty() && (IERR1 != 1 || std::filesystem::exists(name_on_disk(DATFIL), absent))) {
         // The back-ups are copies of the files as they stand on disk, not of an image read from them:
         // a framed, short or long file is kept word for word at its own length.
         if (const auto older = file_on_disk(name_on_disk(BAKFIL));
@@ -160,7 +163,7 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
     // to the built-in models.
     const bool save_chosen = LBACKP != 101;
     bool write_coefficients = NOCHG1 == 0 || (save_chosen && CREATQ > 10 && IERR0 != 0);
-    const bool write_data = NOCHG == 0;
+    bool write_data = NOCHG == 0;
 
     // Both groups are written beside their files first and put in place together, coefficient file
     // first: a failed write of either changes nothing on disk.
@@ -168,12 +171,17 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
     // A save leaves its session's whole case on disk: the coefficient file goes with the data file
     // whenever the one on disk is not the session's (another program in this folder may have saved
     // its own since the load, or removed it), or the session's data file would stand beside another
-    // case's coefficient tables. The file is looked at under the lock of the save, so that no other
-    // save changes it between the look and the save; a refusal of the save is told by BACKIT, which
-    // asks again.
-    if (!write_coefficients && write_data && CREATQ > 10) {
+    // case's coefficient tables; and the data file goes with the coefficient file whenever it is no
+    // longer the one this session read or last wrote (another program's save since), for the same
+    // reason. The files are looked at under the lock of the save, so that no other save changes them
+    // between the look and the save; a refusal of the save is told by BACKIT, which asks again.
+    if (CREATQ > 10 && write_data != write_coefficients) {
         save.admit(DATFIL);
-        write_coefficients = !file_holds_image(LOWFIL, ILOWCF, NLOCOF);
+        if (write_data) {
+            write_coefficients = !file_holds_image(LOWFIL, ILOWCF, NLOCOF);
+        } else {
+            write_data = mark_of_file(name_on_disk(DATFIL)) != case_file_seen();
+        }
     }
     std::string failed;
     if (write_coefficients)
@@ -187,6 +195,7 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
                                          IERR0 != kLowdatCountsHeld &&
                                          std::filesystem::is_regular_file(name_on_disk(LOWFIL));
         failed = save.commit();
+        if (failed.empty() && write_data) set_case_file_seen(mark_of(image_file_bytes(IDUM, NTOGOQ)));
         if (!failed.empty()) {
             report_failed_save(save, EDPRG, failed, EDUNIT);
         } else if (unreadable_replaced) {

@@ -222,6 +222,16 @@ void hold_start_notes(std::vector<std::string> lines) { start_notes() = std::mov
 
 void hold_start_work(std::function<std::vector<std::string>()> work) { start_work() = std::move(work); }
 
+namespace {
+std::optional<FileMark>& seen_case_file() {
+    static std::optional<FileMark> mark;
+    return mark;
+}
+}  // namespace
+
+const std::optional<FileMark>& case_file_seen() { return seen_case_file(); }
+void set_case_file_seen(std::optional<FileMark> mark) { seen_case_file() = mark; }
+
 std::string creator_name(Int ITYPE) {
     if (ITYPE >= 1 && ITYPE <= 20 && STYP()[static_cast<std::size_t>(ITYPE - 1)] != nullptr)
         return STYP()[static_cast<std::size_t>(ITYPE - 1)];
@@ -343,6 +353,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     // The data file; NTOGO1 comes back as the number of words the file held.
     Int NTOGO1 = NTOGOQ;
     DISKIO(1, NTOGO1, DATFIL, DISK_UNIT, IERR1, image_bytes(P), CMPUTQ);
+    set_case_file_seen(mark_of_file(name_on_disk(DATFIL)));
     WordsAsRead as_read;
     as_read.keep(P, NTOGO1);
     // Nobody waits for an answer with the lock held: it goes before the notes and every question below.

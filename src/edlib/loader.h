@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "sysutl/ftypes.h"
+#include "sysutl/save_journal.h"
 
 namespace brevant {
 
@@ -79,6 +81,12 @@ void hold_start_notes(std::vector<std::string> lines);
 // and changed nothing. Under the same lock the coefficient file and the data file are then read, and
 // the lock goes before anything is shown or asked; the lines WORK returns join the start notes.
 void hold_start_work(std::function<std::vector<std::string>()> work);
+
+// The data file as this session last read it (at the load) or wrote it (at a save): its length and
+// checksum, nothing when no file stood there. A save that writes only the coefficient file looks
+// whether another program has put a data file of its own there since.
+const std::optional<FileMark>& case_file_seen();
+void set_case_file_seen(std::optional<FileMark> mark);
 
 // Reverses the first LEN characters of C in groups of four (text written on a machine of the other
 // byte order). At most 200 characters are repaired: a longer LEN is reported on EDUNIT with a pause

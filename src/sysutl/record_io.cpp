@@ -45,13 +45,6 @@ std::uint32_t get_big_endian(const char* in) {
     return (b(0) << 24) | (b(1) << 16) | (b(2) << 8) | b(3);
 }
 
-// The bytes of words 1..NTOGO of IDUM as the file holds them: big-endian words.
-std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO) {
-    const std::size_t words = std::min(static_cast<std::size_t>(std::max<Int>(NTOGO, 0)), IDUM.size() / 4);
-    std::vector<char> bytes(4 * words);
-    for (std::size_t k = 0; k < words; ++k) put_big_endian(image_word_at(IDUM, k), bytes.data() + 4 * k);
-    return bytes;
-}
 
 void write_image(Int& NTOGO, std::string_view name, Int& IERR, std::span<const std::byte> IDUM) {
     namespace fs = std::filesystem;
@@ -137,6 +130,13 @@ void read_image(Int& NTOGO, const std::string& name, bool coefficient, Int& IERR
 }
 
 }  // namespace
+
+std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO) {
+    const std::size_t words = std::min(static_cast<std::size_t>(std::max<Int>(NTOGO, 0)), IDUM.size() / 4);
+    std::vector<char> bytes(4 * words);
+    for (std::size_t k = 0; k < words; ++k) put_big_endian(image_word_at(IDUM, k), bytes.data() + 4 * k);
+    return bytes;
+}
 
 bool file_holds_image(std::string_view DATFIL, std::span<const std::byte> IDUM, Int NTOGO) {
     const auto on_disk = file_on_disk(name_on_disk(DATFIL));

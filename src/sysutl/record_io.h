@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "sysutl/ftypes.h"
 
@@ -29,6 +30,9 @@ inline constexpr Int kDiskioCloseFailed = 16;
 // IOUNIT is accepted for the callers' sake: the file never occupies a unit of the unit table.
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, Int IOUNIT, Int& IERR, std::span<std::byte> IDUM,
             Int CMPUTR);
+
+// The bytes of words 1..NTOGO of IDUM as DISKIO writes them to a file: big-endian words.
+std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO);
 
 // Whether the file DATFIL (a blank-padded name) holds, byte for byte, what DISKIO would write there
 // of words 1..NTOGO of IDUM: false when it holds anything else, or is not there.

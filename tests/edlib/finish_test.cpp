@@ -126,6 +126,7 @@ protected:
         BackitTest::SetUp();
         MOVCOM(NTOGOQ, word_span(TPCM), word_span(IOBUF));
         MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(ILOBUF));
+        set_case_file_seen(std::nullopt);  // as a load that found no data file
     }
     // Runs FINISH with LBACK = code; returns the exit status, or -1 when FINISH returned.
     int finish(Int code, Int IERR0 = 0, Int IERR1 = 0, Logical chain = 0, Int CREATQ = 16) {
@@ -159,6 +160,7 @@ TEST_F(FinishTest, SaveWithoutChangeWritesNothingAndEnds) {
 TEST_F(FinishTest, ChangedCoefficientsAloneWriteOnlyTheCoefficientFiles) {
     testing::ScratchDir dir;
     put_file("BREVDAT", big_endian({4975, 16}));
+    set_case_file_seen(mark_of_file("BREVDAT"));  // the data file as the load read it
     put_file("LOWDAT", big_endian({3, 0, 0, 0}));
     put_file("LOWBAK", big_endian({2, 0}));
     LOWCOF.UWNANG(1) = 45.0f;
@@ -346,6 +348,51 @@ TEST_F(FinishTest, ASaveWritesTheSessionsCoefficientFileWhereTheDiskHoldsAnother
             EXPECT_EQ(file_bytes("LASTLOW"), lastlow);
         }
         TPCM.LRANDM = 7;
+    }
+}
+
+// The other way round: a save of the coefficient tables alone writes the session's data file too
+// when the one on disk is no longer the one the session read (another program's save since, or one
+// made where the load found none), keeping that file as the back-up; a data file as the session
+// read it stays as it is.
+TEST_F(FinishTest, ASaveOfTheCoefficientsWritesTheSessionsDataFileWhereTheDiskHoldsAnother) {
+    struct Case {
+        const char* what;
+        bool read_at_load;  // the load found a data file
+        bool other_now;     // another program's data file stands there at the save
+        bool written;       // the session's data file is written
+    };
+    const Case cases[] = {
+        {"another program's file since the load", true, true, true},
+        {"a file where the load found none", false, true, true},
+        {"the file as the session read it", true, false, false},
+        {"no file, as at the load", false, false, false},
+    };
+    const std::string read = big_endian({4975, 16, 1});
+    const std::string other = big_endian({4975, 16, 2});
+    const std::string brevbak = big_endian({4975, 16, 3});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        put_file("BREVBAK", brevbak);
+        if (c.read_at_load) put_file("BREVDAT", read);
+        set_case_file_seen(mark_of_file("BREVDAT"));
+        if (c.other_now) put_file("BREVDAT", other);
+        const std::string before = c.other_now ? other : c.read_at_load ? read : "";
+        LOWCOF.UWNANG(1) = 45.0f;  // the edit: the coefficient tables alone
+        EXPECT_EQ(finish(-2, 0, c.read_at_load ? 0 : 1), 0);
+        EXPECT_EQ(file_bytes("LOWDAT").size(), 4u * kLowcofWords);
+        if (c.written) {
+            EXPECT_EQ(file_bytes("BREVDAT"), std::string(image_file_bytes(image_bytes(TPCM), NTOGOQ).data(),
+                                                         4u * NTOGOQ));
+            EXPECT_EQ(file_bytes("BREVBAK"), before);
+            EXPECT_EQ(file_bytes("LASTBAK"), brevbak);
+        } else {
+            EXPECT_EQ(fs::exists("BREVDAT") ? file_bytes("BREVDAT") : std::string(), before);
+            EXPECT_EQ(file_bytes("BREVBAK"), brevbak);
+            EXPECT_FALSE(fs::exists("LASTBAK"));
+        }
+        LOWCOF.UWNANG(1) = 0.0f;
     }
 }
 
