@@ -45,9 +45,9 @@ TEST(WaveReportRun, PiersonMoskowitzSwellReportKeepsTheTypedPeriod) {
 
 TEST(WaveReportRun, SwellOutsideThePeriodsReturnsToTheEndOfSessionPage) {
     testing::ScratchDir dir;
-    // A swell of 4 s on the default periods 5 to 19.5: the message, a pause, the page again; "1"
-    // then saves as usual. The report could not be finished: none is left.
-    const ProgramResult r = run_brevant("C\n4\n300\nJ13\n1\n7\n4\nL\n6\n\n1\n");
+    // A swell of 3 ft and 4 s on the default periods 5 to 19.5: the message, a pause, the page
+    // again; "1" then saves as usual. The report could not be finished: none is left.
+    const ProgramResult r = run_brevant("C\n4\n300\nJ13\n1\n6\n3\n7\n4\nL\n6\n\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\n ++> Swell outside wave period range\n\n"), std::string::npos);
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
