@@ -15,8 +15,9 @@ struct Tpcm;
 // words of their pages, their spectrum parameters, "WAVSPEC.txt" where they read it), about the
 // table of wave periods as their spectra take it (with one of them on, from two periods on: with
 // fewer the report has its own rule), and about the periods that have no wave number (every period
-// of the list becomes one), in the order the checks before the run give them. The second swell is not part of the report. Reads the case and the spectrum file; the
-// records the checks use as scratch are put back.
+// of the list becomes one), in the order the checks before the run give them. The second swell is
+// not part of the report. Reads the case and the spectrum file; the records the checks use as
+// scratch are put back.
 std::vector<RunInputFinding> wave_report_findings(const Tpcm& T);
 
 }  // namespace brevant
