@@ -56,25 +56,6 @@ TEST(WaveReportRun, SwellOutsideThePeriodsReturnsToTheEndOfSessionPage) {
     EXPECT_EQ(f.integer(174), 1);
 }
 
-// The lines of a transcript from the line that starts with HEAD up to the next finding (a line
-// " ++>") or pause, without the empty lines that close it: one finding as it was shown.
-std::string finding_at(const std::string& text, const std::string& head) {
-    const auto start = text.find("\n" + head + "\n");
-    if (start == std::string::npos) return "";
-    std::string block;
-    std::size_t at = start + 1;
-    while (at < text.size()) {
-        const auto end = text.find('\n', at);
-        const std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        if (!block.empty() && (line.starts_with(" ++>") || line.starts_with(" Press <RETURN>"))) break;
-        block += line + "\n";
-        if (end == std::string::npos) break;
-        at = end + 1;
-    }
-    while (block.ends_with("\n\n") || block.ends_with("\n \n")) block.erase(block.rfind('\n', block.size() - 2) + 1);
-    return block;
-}
-
 // A report and the run's findings that item 6 must give for the sample ship's sea edited on the
 // pages: the report written before from the sample as it was stays whole, no cut report takes its
 // place and no temporary is left, the page comes back, and each finding is the one that a silent
@@ -110,9 +91,9 @@ void expect_refused_as_the_run_refuses(const RefusedEdits& c) {
     std::size_t previous = 0;
     for (const std::string& head : c.findings) {
         SCOPED_TRACE(head);
-        const std::string at_item6 = finding_at(shown, head);
+        const std::string at_item6 = testing::finding_at(shown, head);
         ASSERT_FALSE(at_item6.empty()) << shown;
-        EXPECT_EQ(at_item6, finding_at(diagnostics, head)) << diagnostics;
+        EXPECT_EQ(at_item6, testing::finding_at(diagnostics, head)) << diagnostics;
         const auto here = shown.find(head);
         EXPECT_GT(here, previous);  // in the run's order
         previous = here;
@@ -153,9 +134,7 @@ TEST(WaveReportRun, AGeneralJonswapSeaTheRunTakesIsReported) {
     EXPECT_EQ(r.out.find("Fatal Warning"), std::string::npos) << r.out;
     const std::string report = file_bytes("WAVEOUT.stxt");
     EXPECT_EQ(count_of(report, "\n     Wave Spectral Type -- General JONSWAP"), 2u);
-    EXPECT_EQ(report.find("NaN"), std::string::npos);
-    // "Infinity" only in the two zero-frequency rows of the group page, a text.
-    EXPECT_EQ(count_of(report, "Infinity"), report.find("Swell Spectral Type") == std::string::npos ? 2u : 3u);
+    EXPECT_EQ(testing::non_finite_words(report), 0);
 }
 
 }  // namespace

@@ -33,41 +33,6 @@ constexpr const char* kEarlierReport = " an earlier, whole wave report\n";
 
 std::string fatal(const std::string& rest) { return " ++> Fatal Warning: " + rest; }
 
-// The lines of a transcript from the line HEAD up to the next finding (a line " ++>") or pause,
-// without the empty lines that close it: one finding as it was shown.
-std::string finding_at(const std::string& text, const std::string& head) {
-    const auto start = text.find("\n" + head + "\n");
-    if (start == std::string::npos) return "";
-    std::string block;
-    std::size_t at = start + 1;
-    while (at < text.size()) {
-        const auto end = text.find('\n', at);
-        const std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        if (!block.empty() && (line.starts_with(" ++>") || line.starts_with(" Press <RETURN>"))) break;
-        block += line + "\n";
-        if (end == std::string::npos) break;
-        at = end + 1;
-    }
-    while (block.ends_with("\n\n") || block.ends_with("\n \n")) block.erase(block.rfind('\n', block.size() - 2) + 1);
-    return block;
-}
-
-// Number fields that are no number: NaN anywhere, "Infinity" beyond the zero-frequency rows of the
-// group page, where it is the text of the period and spacing columns.
-int non_finite_fields(const std::string& report) {
-    int n = 0;
-    std::size_t start = 0;
-    while (start < report.size()) {
-        const auto end = report.find('\n', start);
-        const std::string line = report.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (line.find("NaN") != std::string::npos) ++n;
-        if (line.find("Infinity") != std::string::npos && !line.starts_with("  .0000 ")) ++n;
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return n;
-}
-
 // A metric ship on 100 m of water with the 30 periods 5 to 19.5 s, a mean JONSWAP sea of 3 m at
 // 10 s and a Gaussian swell of 1 m at 12 s: a case the checks take. The general JONSWAP shapes,
 // the Ochi-Hubble components and the custom table are those of a sea, for the rows that choose them.
@@ -195,9 +160,9 @@ protected:
             const auto here = shown.find("\n" + head);
             ASSERT_NE(here, std::string::npos) << shown;
             const std::string first = shown.substr(here + 1, shown.find('\n', here + 1) - here - 1);
-            const std::string block = finding_at(shown, first);
+            const std::string block = testing::finding_at(shown, first);
             ASSERT_FALSE(block.empty());
-            EXPECT_EQ(block, finding_at(run, first)) << run;
+            EXPECT_EQ(block, testing::finding_at(run, first)) << run;
             EXPECT_GE(here, previous);  // in the order of the checks
             previous = here + 1;
         }
@@ -214,7 +179,7 @@ protected:
         EXPECT_NE(report.find("REGULAR WAVE KINEMATICS SUMMARY"), std::string::npos);
         EXPECT_EQ(report.find("Irregular Wave Group Spectral Values") != std::string::npos,
                   TPCM.LRANDM != 0 || TPCM.LSWELL != 0);
-        EXPECT_EQ(non_finite_fields(report), 0);
+        EXPECT_EQ(testing::non_finite_words(report), 0);
         const std::string run = run_checks();
         if (!row.run_only.empty()) {
             EXPECT_NE(run.find("\n" + row.run_only), std::string::npos) << run;
