@@ -293,4 +293,23 @@ inline long long non_finite_words(const std::string& report) {
     return n;
 }
 
+// The lines of a transcript from the line HEAD up to the next finding (a line " ++>") or pause,
+// without the empty lines that close it: one finding as it was shown (empty when HEAD is no line).
+inline std::string finding_at(const std::string& text, const std::string& head) {
+    const auto start = text.find("\n" + head + "\n");
+    if (start == std::string::npos) return "";
+    std::string block;
+    std::size_t at = start + 1;
+    while (at < text.size()) {
+        const auto end = text.find('\n', at);
+        const std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (!block.empty() && (line.starts_with(" ++>") || line.starts_with(" Press <RETURN>"))) break;
+        block += line + "\n";
+        if (end == std::string::npos) break;
+        at = end + 1;
+    }
+    while (block.ends_with("\n\n") || block.ends_with("\n \n")) block.erase(block.rfind('\n', block.size() - 2) + 1);
+    return block;
+}
+
 }  // namespace brevant::testing

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
@@ -38,6 +40,11 @@ struct Reporter {
     void operator()(Kind kind, std::initializer_list<std::string_view> lines) {
         write_record(EDUNIT, "");
         for (std::string_view line : lines) write_record(EDUNIT, line);
+        count(kind);
+    }
+    void operator()(Kind kind, const std::vector<std::string>& lines) {
+        write_record(EDUNIT, "");
+        for (const std::string& line : lines) write_record(EDUNIT, line);
         count(kind);
     }
     void count(Kind kind) {
@@ -100,6 +107,57 @@ bool drift_type_mismatch(Int word, Int vestyp, Logical semi_like, Int EDUNIT) {
 }
 
 }  // namespace
+
+std::vector<std::string> wave_specification_finding(const Tpcm& t, bool SECOND_SWELL) {
+    const Int NSEAS = within(t.NPARM, 6);
+    bool bad = false;
+    if (t.LRANDM != 0 && t.NPARM >= 1) {
+        for (Int i = 1; i <= NSEAS; ++i)
+            if (not_positive(t.SWHT(i))) bad = true;
+        // Pierson-Moskowitz takes its peak period from the height; the file and the table give theirs.
+        if (t.WAVTYP != 1 && t.WAVTYP != 7 && t.WAVTYP != 8) {
+            for (Int i = 1; i <= NSEAS; ++i)
+                if (not_positive(t.SIGPD(i))) bad = true;
+        }
+    }
+    if (t.LSWELL != 0 && (not_positive(t.SWELHT) || not_positive(t.SWELPD))) bad = true;
+    if (SECOND_SWELL && t.LSWEL2 != 0 && (not_positive(t.SWELHT2) || not_positive(t.SWELPD2))) bad = true;
+    if (!bad) return {};
+    return {" ++> Fatal Warning: Irregular wave specification problem. Check for:",
+            "                  - A nonpositive significant wave height.",
+            "                  - A nonpositive peak period."};
+}
+
+std::vector<std::string> wave_period_table_finding(const Tpcm& t) {
+    const Real EPS = 0.001f;
+    const Int NWP = within(t.NWP, t.T.size());
+    bool problem = false;
+    if (NWP >= 2) {
+        const Real DELTA1 = std::fabs(t.T(2) - t.T(1));
+        for (Int i = 2; i <= NWP; ++i) {
+            if (std::fabs(std::fabs(t.T(i) - t.T(i - 1)) - DELTA1) > EPS) {
+                problem = true;
+                break;
+            }
+            if (not_positive(t.T(i))) problem = true;
+        }
+    }
+    if (t.NWP > NWP) {
+        // The table holds 100 periods: the count of a damaged file is refused, with its value.
+        return {" ++> Fatal Warning: Wave period array problem. Check for:",
+                Record().put("                  - A count of").I(t.NWP, 11).put(" periods; at most").I(NWP, 4).put(".").str(),
+                "",
+                "     Go back to the RAO period table and correct the number of periods."};
+    }
+    if (t.NWP <= 1 || ((t.LRANDM != 0 || t.LSWELL != 0) && problem))
+        return {" ++> Fatal Warning: Wave period array problem. Check for:",
+                "                  - Unequal RAO period intervals.",
+                "                  - A nonpositive wave period.",
+                "                  - A period array of only one value.", "",
+                "     Either deselect random wave option, or go back to the",
+                "     RAO period table and correct the problem."};
+    return {};
+}
 
 void tidy_case_for_checks(Tpcm& t) {
     if (t.LSWELL == 0) t.LSWEL2 = 0;
@@ -191,23 +249,8 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
 
     // Check 16: irregular seas and swells.
     const Int NSEAS = within(t.NPARM, 6);
-    {
-        bool bad = false;
-        if (t.LRANDM != 0 && t.NPARM >= 1) {
-            for (Int i = 1; i <= NSEAS; ++i)
-                if (not_positive(t.SWHT(i))) bad = true;
-            if (t.WAVTYP != 1 && t.WAVTYP != 7 && t.WAVTYP != 8) {
-                for (Int i = 1; i <= NSEAS; ++i)
-                    if (not_positive(t.SIGPD(i))) bad = true;
-            }
-        }
-        if (t.LSWELL != 0 && (not_positive(t.SWELHT) || not_positive(t.SWELPD))) bad = true;
-        if (t.LSWEL2 != 0 && (not_positive(t.SWELHT2) || not_positive(t.SWELPD2))) bad = true;
-        if (bad)
-            report(Kind::Fatal, {" ++> Fatal Warning: Irregular wave specification problem. Check for:",
-                                 "                  - A nonpositive significant wave height.",
-                                 "                  - A nonpositive peak period."});
-    }
+    if (const std::vector<std::string> lines = wave_specification_finding(t, true); !lines.empty())
+        report(Kind::Fatal, lines);
 
     // Check 17: the regular wave is expected near 1/sqrt(2) of one of the significant heights.
     if ((t.LRANDM == 1 && t.WAVTYP != 7 && t.WAVTYP != 8) || t.LSWELL == 1) {
@@ -349,34 +392,7 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
     if (two_vessel && t.BVSTYP == 4 && (t.BLWL != t.BBWL || t.BVKMT != t.BVKML)) report(Kind::Fatal, {kAsym1, kAsym2});
 
     // Check 41: the RAO periods must be evenly spaced and positive.
-    {
-        const Real EPS = 0.001f;
-        const Int NWP = within(t.NWP, t.T.size());
-        bool problem = false;
-        if (NWP >= 2) {
-            const Real DELTA1 = std::fabs(t.T(2) - t.T(1));
-            for (Int i = 2; i <= NWP; ++i) {
-                if (std::fabs(std::fabs(t.T(i) - t.T(i - 1)) - DELTA1) > EPS) {
-                    problem = true;
-                    break;
-                }
-                if (not_positive(t.T(i))) problem = true;
-            }
-        }
-        if (t.NWP > NWP) {
-            // The table holds 100 periods: the count of a damaged file is refused, with its value.
-            report(Kind::Fatal, {" ++> Fatal Warning: Wave period array problem. Check for:",
-                                 Record().put("                  - A count of").I(t.NWP, 11).put(" periods; at most").I(NWP, 4).put(".").str(),
-                                 "",
-                                 "     Go back to the RAO period table and correct the number of periods."});
-        } else if (t.NWP <= 1 || ((t.LRANDM != 0 || t.LSWELL != 0) && problem))
-            report(Kind::Fatal, {" ++> Fatal Warning: Wave period array problem. Check for:",
-                                 "                  - Unequal RAO period intervals.",
-                                 "                  - A nonpositive wave period.",
-                                 "                  - A period array of only one value.", "",
-                                 "     Either deselect random wave option, or go back to the",
-                                 "     RAO period table and correct the problem."});
-    }
+    if (const std::vector<std::string> lines = wave_period_table_finding(t); !lines.empty()) report(Kind::Fatal, lines);
 
     // Values a run cannot compute with: no finite number, beyond the load laws, no unit system, a
     // user coefficient table that cannot be interpolated.

@@ -2,6 +2,9 @@
 // that the last page runs before every save or run.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "sysutl/ftypes.h"
 
 namespace brevant {
@@ -17,5 +20,15 @@ void tidy_case_for_checks(Tpcm& T);
 // fatal warning) through the warning pager. Besides a few normalisations of the image it changes
 // nothing and never stops the program.
 void VESWRN(Int& WARNEM, Int& FWARN);
+
+// The fatal finding on the heights and peak periods of the irregular sea and the swells in T: a
+// significant height or a peak period (where the type takes one) that is not positive. The second
+// swell counts only with SECOND_SWELL. Empty when there is none.
+std::vector<std::string> wave_specification_finding(const Tpcm& T, bool SECOND_SWELL);
+
+// The fatal finding on the table of wave periods in T: a count beyond its 100 slots, a table of at
+// most one period, or, with a sea or a swell on, unequal intervals or a period not positive. Empty
+// when there is none.
+std::vector<std::string> wave_period_table_finding(const Tpcm& T);
 
 }  // namespace brevant

@@ -6,7 +6,9 @@
 
 #include "edlib/data_load.h"
 #include "edlib/last_page.h"
+#include "edlib/wave_report_findings.h"
 #include "options/wave_report.h"
+#include "records/data_image.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
@@ -359,7 +361,8 @@ void FINTOP(std::string_view PAGE, Int CREATR, Int& LRETRN, std::string_view IND
                 LRETRN = 1;
                 return;
             case 6:
-                if (CREATR <= 6 || CREATR >= 10) WAVOUT();
+                // The report refuses every sea and swell the run refuses, with the run's findings.
+                if (CREATR <= 6 || CREATR >= 10) WAVOUT(wave_report_findings(TPCM));
                 continue;
             case 7:
                 DATLOAD(1);

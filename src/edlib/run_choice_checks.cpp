@@ -146,15 +146,33 @@ void member_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
 
 std::span<const ChoiceCode> choice_codes() { return kChoiceCodes; }
 
-std::vector<RunInputFinding> run_choice_findings() {
-    const Tpcm& t = TPCM;
-    std::vector<RunInputFinding> found;
+namespace {
+
+// The findings of the codes of single words that KEEP takes, in their order.
+void code_findings(const Tpcm& t, bool (*keep)(const ChoiceCode&), std::vector<RunInputFinding>& found) {
     for (const ChoiceCode& c : kChoiceCodes) {
-        if (!c.applies(t)) continue;
+        if (!keep(c) || !c.applies(t)) continue;
         const Int value = t.*(c.word);
         if (!offers(value, c.first, c.last, c.skipped))
             found.push_back(outside(c.name, c.page, c.item, value, c.first, c.last, c.skipped));
     }
+}
+
+bool every_code(const ChoiceCode&) { return true; }
+
+// The switches and spectrum types of the sea and the swell: items 1 and 2 of pages 12 and 13.
+bool sea_or_swell_code(const ChoiceCode& c) { return (c.page == 12 || c.page == 13) && c.item <= 2; }
+
+}  // namespace
+
+void sea_and_swell_choice_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    code_findings(t, sea_or_swell_code, found);
+}
+
+std::vector<RunInputFinding> run_choice_findings() {
+    const Tpcm& t = TPCM;
+    std::vector<RunInputFinding> found;
+    code_findings(t, every_code, found);
     // The report goes to the disk, the console or the printer unit, the only units the load keeps
     // (and "E" at the title screen does not load through it); any other unit would receive a report
     // that is written nowhere. A silent run sends the report to the disk whatever the word holds.

@@ -34,6 +34,10 @@ struct ChoiceCode {
 // The codes of single words, in the order their findings are given.
 std::span<const ChoiceCode> choice_codes();
 
+// The findings of the codes of single words that switch the irregular sea and the swell on and
+// choose their spectrum types, in the order of run_choice_findings. Reads T only.
+void sea_and_swell_choice_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
+
 // The findings of the case in TPCM, in a fixed order: codes of single words, the report's unit, the
 // model fields of page 6, then the member codes of page 5. Reads the image; changes nothing.
 std::vector<RunInputFinding> run_choice_findings();

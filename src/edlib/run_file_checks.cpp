@@ -33,12 +33,24 @@ std::string coefficient_file(const Tpcm& t, bool wind) {
 
 using Reader = TableOutcome (*)(std::string_view name, Int IOOUT);
 
+// The file read whole by the reader the run uses; what keeps it from being read is the finding.
+void check_file(const Tpcm& t, std::vector<RunFileFinding>& found, std::string_view name, Reader read,
+                std::string_view chooser, Int page, Int item) {
+    const TableOutcome outcome = read(name, t.EDUNIT);
+    if (!outcome.ok())
+        found.push_back({true, {file_head(kFatalFindingHead, name, chooser, page, item), table_fault_text(outcome)}});
+}
+
+// The spectrum file of the sea and of the swell, where each reads it.
+void wave_spectrum_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
+    if (sea_spectrum_file_read(t)) check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "wave type", 12, 2);
+    if (swell_spectrum_file_read(t))
+        check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "swell type", 13, 2);
+}
+
 void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
-    // Each file read whole by the reader the run uses; what keeps it from being read is the finding.
     const auto check = [&found, &t](std::string_view name, Reader read, std::string_view chooser, Int page, Int item) {
-        const TableOutcome outcome = read(name, t.EDUNIT);
-        if (!outcome.ok())
-            found.push_back({true, {file_head(kFatalFindingHead, name, chooser, page, item), table_fault_text(outcome)}});
+        check_file(t, found, name, read, chooser, page, item);
     };
 
     // Page 6: the coefficient files of wind and current (model 2) and the drift file (model 1).
@@ -63,8 +75,7 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     if (current_profile_file_read(t)) check(kCurrentProfileFile, read_current_profile_file, "current variation with depth", 10, 3);
     if (current_spectrum_file_read(t))
         check(kCurrentSpectrumFile, read_speed_spectrum_file, "current spectral type", 10, 6);
-    if (sea_spectrum_file_read(t)) check(kWaveSpectrumFile, read_wave_spectrum_file, "wave type", 12, 2);
-    if (swell_spectrum_file_read(t)) check(kWaveSpectrumFile, read_wave_spectrum_file, "swell type", 13, 2);
+    wave_spectrum_file_findings(t, found);
 
     // Page 3: the user RAO table. Without it the run goes on with unit RAOs after a warning and a
     // question, which a silent run cannot answer: it stops there. A table it cannot read whole
@@ -91,6 +102,10 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
 }
 
 }  // namespace
+
+void sea_and_swell_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
+    wave_spectrum_file_findings(t, found);
+}
 
 std::vector<RunFileFinding> run_file_findings() {
     std::vector<RunFileFinding> found;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "edlib/run_input_checks.h"
+#include "records/data_image.h"
 
 namespace brevant {
 
@@ -16,6 +17,10 @@ struct RunFileFinding {
     bool fatal;
     RunInputFinding lines;
 };
+
+// The findings of the spectrum file "WAVSPEC.txt" where the irregular sea or the swell of T reads
+// it, in the order of run_file_findings (all of them fatal). Reads the file; changes nothing.
+void sea_and_swell_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found);
 
 // The findings of the case in TPCM, in a fixed order: the coefficient and drift files of page 6,
 // the spectra and the profile of pages 9, 10, 12 and 13, then the user RAO table of page 3. Reads

@@ -385,7 +385,47 @@ void hull_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     }
 }
 
+// The findings of the rows of the table of reals that KEEP takes: not a finite number, beyond the
+// bound of its size.
+void entered_real_findings(const Tpcm& t, bool (*keep)(const Tpcm&, const EnteredReals&),
+                           std::vector<RunInputFinding>& found) {
+    for (const EnteredReals& e : kEnteredReals) {
+        if (!keep(t, e)) continue;
+        const Values values = e.values(t);
+        if (any_not_finite(values)) found.push_back(not_finite(e.name, e.page, e.item));
+        if (e.bound == Bound::None) continue;
+        const Real bound = bound_of(e.bound, t.NUNTS);
+        if (any_beyond(values, bound)) found.push_back(too_large(e.name, e.page, e.item, bound));
+    }
+}
+
+bool all_rows(const Tpcm&, const EnteredReals&) { return true; }
+
+// The rows of the sea's words (page 12) while the sea is on and of the first swell's (page 13, up
+// to item 10; the second swell's follow from item 21) while the swell is on. The custom spectrum
+// table stands on either page, by who uses it: it is theirs only where the sea or the swell is of
+// its type.
+bool sea_or_swell_row(const Tpcm& t, const EnteredReals& e) {
+    const bool sea = t.LRANDM != 0;
+    const bool swell = t.LSWELL != 0;
+    if ((e.page == 12 || e.page == 13) && e.item == 2)
+        return (sea && t.WAVTYP == kSpectrumTable) || (swell && t.SWLTYP == kSpectrumTable);
+    return (e.page == 12 && sea) || (e.page == 13 && e.item <= 10 && swell);
+}
+
+// Peak periods that are positive (the consistency checks refuse the others) but too short.
+void short_peak_period_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const Values periods = rows(t.SIGPD, sea_count(t));
+    if (std::any_of(periods.begin(), periods.end(), [](Real v) { return v > 0.0f && v < kShortestPeakPeriod; }))
+        found.push_back({where("Peak period", 12, 7) + " is too short to compute", "     (below 0.001 seconds)."});
+}
+
 }  // namespace
+
+void sea_and_swell_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    entered_real_findings(t, sea_or_swell_row, found);
+    if (t.LRANDM != 0) short_peak_period_findings(t, found);
+}
 
 Real wave_height_bound(Int NUNTS) { return bound_of(kHeight, NUNTS); }
 
@@ -417,21 +457,9 @@ std::vector<RunInputFinding> run_input_findings() {
         found.push_back({std::string(kFatalFindingHead) + "Unit system flag " + std::to_string(t.NUNTS) + " (page 1) is",
                          "     neither English (0) nor metric (1)."});
 
-    for (const EnteredReals& e : kEnteredReals) {
-        const Values values = e.values(t);
-        if (any_not_finite(values)) found.push_back(not_finite(e.name, e.page, e.item));
-        if (e.bound == Bound::None) continue;
-        const Real bound = bound_of(e.bound, t.NUNTS);
-        if (any_beyond(values, bound)) found.push_back(too_large(e.name, e.page, e.item, bound));
-    }
+    entered_real_findings(t, all_rows, found);
     member_findings(t, found);
-    // Peak periods that are positive (the consistency checks refuse the others) but too short.
-    {
-        const Values periods = rows(t.SIGPD, sea_count(t));
-        if (std::any_of(periods.begin(), periods.end(), [](Real v) { return v > 0.0f && v < kShortestPeakPeriod; }))
-            found.push_back({where("Peak period", 12, 7) + " is too short to compute",
-                             "     (below 0.001 seconds)."});
-    }
+    short_peak_period_findings(t, found);
 
     hull_findings(t, found);
     spectrum_parameter_findings(t, found);

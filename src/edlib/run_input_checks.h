@@ -14,6 +14,8 @@
 
 namespace brevant {
 
+struct Tpcm;
+
 // Speeds of sound, the bound of the drag laws (loads in the square of the speed hold for a flow
 // far below them): in air 340.3 m/s, in sea water 1500 m/s, in knots (1852 m per hour) and in the
 // stored units of the forward speed (m/s, ft/s).
@@ -45,6 +47,11 @@ struct EnteredRealPlace {
     std::string_view name;
 };
 std::vector<EnteredRealPlace> entered_real_places();
+
+// The findings of run_input_findings about the reals of the irregular sea and of the first swell, as
+// far as each is on (the words of their pages, the custom spectrum table where one of them is of its
+// type, the sea's peak periods too short to compute), in the same order. Reads only.
+void sea_and_swell_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
 
 // The findings of the case in TPCM and LOWCOF, in a fixed order. Reads only.
 std::vector<RunInputFinding> run_input_findings();

@@ -34,10 +34,11 @@ bool all_finite(Values values) {
 // integral over the period grid as the run takes it: a negative integral has no height, and a height
 // beyond the wave height bound is held to it as the heights entered are. Looked at only where a
 // sea or swell of the table's type is on, with the periods that the consistency checks pass.
-void custom_spectrum_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+// The second swell counts only with SECOND_SWELL.
+void custom_spectrum_findings(const Tpcm& t, bool SECOND_SWELL, std::vector<RunInputFinding>& found) {
     const bool sea = t.LRANDM != 0 && t.WAVTYP == kSpectrumTable;
-    const bool swell =
-        t.LSWELL != 0 && (t.SWLTYP == kSpectrumTable || (t.LSWEL2 != 0 && t.SWLTYP2 == kSpectrumTable));
+    const bool swell = t.LSWELL != 0 && (t.SWLTYP == kSpectrumTable ||
+                                         (SECOND_SWELL && t.LSWEL2 != 0 && t.SWLTYP2 == kSpectrumTable));
     const Values table = rows(t.USRPSD, t.NWP);
     const Values periods = rows(t.T, t.NWP);
     if ((!sea && !swell) || table.empty() || !all_finite(table) || !all_finite(periods) ||
@@ -153,31 +154,50 @@ void ochi_hubble_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
 
 }  // namespace
 
-// The A.P.I. wind spectrum divides by its peak frequency, the parameter times the wind speed; the
-// Ochi-Hubble and JONSWAP shapes as above. Each only where the run computes it.
-void spectrum_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
-    custom_spectrum_findings(t, found);
-    if (t.LWIND != 0 && speed_spectra_reported(t) && t.WNDTYP == 4 && std::isfinite(t.APIPRM) && !(t.APIPRM > 0.0f))
-        found.push_back({where("A.P.I. wind spectrum parameter", 9, 3) + " is not positive:",
-                         "     the A.P.I. wind spectrum cannot compute with it."});
-    ochi_hubble_findings(t, found);
+namespace {
+
+void sea_jonswap_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     if (t.LRANDM != 0 && integrated_jonswap_type(t.WAVTYP))
         jonswap_findings(t,
                          {12, 8, "JONSWAP gamma parameter", "JONSWAP sigma a shape parameter",
                           "JONSWAP sigma b shape parameter", t.JONGAM, t.JONPL, t.JONPG, t.SIGPD(1)},
                          found);
+}
+
+void swell_jonswap_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     if (t.LSWELL != 0 && integrated_jonswap_type(t.SWLTYP))
         jonswap_findings(t,
                          {13, 8, "Swell JONSWAP gamma parameter", "Swell JONSWAP sigma a shape parameter",
                           "Swell JONSWAP sigma b shape parameter", t.JONGAM_SWL, t.JONPL_SWL, t.JONPG_SWL,
                           t.SWELPD},
                          found);
+}
+
+}  // namespace
+
+// The A.P.I. wind spectrum divides by its peak frequency, the parameter times the wind speed; the
+// Ochi-Hubble and JONSWAP shapes as above. Each only where the run computes it.
+void spectrum_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    custom_spectrum_findings(t, true, found);
+    if (t.LWIND != 0 && speed_spectra_reported(t) && t.WNDTYP == 4 && std::isfinite(t.APIPRM) && !(t.APIPRM > 0.0f))
+        found.push_back({where("A.P.I. wind spectrum parameter", 9, 3) + " is not positive:",
+                         "     the A.P.I. wind spectrum cannot compute with it."});
+    ochi_hubble_findings(t, found);
+    sea_jonswap_findings(t, found);
+    swell_jonswap_findings(t, found);
     if (t.LSWELL != 0 && t.LSWEL2 != 0 && integrated_jonswap_type(t.SWLTYP2))
         jonswap_findings(t,
                          {13, 28, "Second swell JONSWAP gamma parameter", "Second swell JONSWAP sigma a shape parameter",
                           "Second swell JONSWAP sigma b shape parameter", t.JONGAM_SWL2, t.JONPL_SWL2, t.JONPG_SWL2,
                           t.SWELPD2},
                          found);
+}
+
+void sea_and_swell_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    custom_spectrum_findings(t, false, found);
+    ochi_hubble_findings(t, found);
+    sea_jonswap_findings(t, found);
+    swell_jonswap_findings(t, found);
 }
 
 }  // namespace brevant

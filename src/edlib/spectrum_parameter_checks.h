@@ -34,4 +34,9 @@ JonswapShapeRefusal jonswap_shape_refusal(Real gamma, Real below, Real above, bo
 // Reads the case; the records the run's own routines use as scratch (WAVCOM, LOCALJ) are put back.
 void spectrum_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
 
+// The same findings for the irregular sea and the first swell alone (the custom spectrum table as
+// they take it, the Ochi-Hubble sea, their JONSWAP shapes), in the same order: what the wave report
+// computes with.
+void sea_and_swell_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
+
 }  // namespace brevant

@@ -20,6 +20,10 @@ namespace brevant {
 // below, is left to its own checks.
 bool wave_number_computable(Real PERIOD, Real DEPTH, Real G);
 
+// The finding of the case T on the table of wave periods alone (each period becomes a wave number
+// of the grid), at most once.
+void period_table_wave_number_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
+
 // The findings of the case T: the table of wave periods (every period becomes a wave number of
 // the grid) and the natural periods the user specifies (page 4), each at most once.
 void wave_frequency_findings(const Tpcm& t, std::vector<RunInputFinding>& found);

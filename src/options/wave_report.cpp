@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numeric/table_search.h"
 #include "numeric/wave_number.h"
@@ -488,7 +490,7 @@ Real wave_group_speed(Real W, Real WVK, Real DEPTH, Real G) {
     return 0.5f * (W / WVK);
 }
 
-void WAVOUT() {
+void WAVOUT(std::span<const std::vector<std::string>> REFUSALS) {
     Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
     Report r;
@@ -497,6 +499,16 @@ void WAVOUT() {
     r.count = std::clamp<Int>(P.NWP, 0, 100);
     P.LBACK = 0;
     if (refused(r)) return;
+    // A sea or swell the run would refuse gives a report of what cannot be computed (NaN, a program
+    // stopped with the edits unsaved): the run's own findings instead, before anything is written.
+    if (!REFUSALS.empty()) {
+        for (const std::vector<std::string>& finding : REFUSALS) {
+            write_record(r.console, "");
+            for (const std::string& text : finding) write_record(r.console, text);
+        }
+        PRSRET(r.console, KBD_UNIT, P.LBACK);
+        return;
+    }
 
     write_record(r.console, "");
     write_record(r.console, " >>> Outputting wave kinematics data...");

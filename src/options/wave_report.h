@@ -3,6 +3,10 @@
 // their wave groups.
 #pragma once
 
+#include <span>
+#include <string>
+#include <vector>
+
 #include "sysutl/ftypes.h"
 
 namespace brevant {
@@ -12,7 +16,10 @@ namespace brevant {
 // case stays as it was, whatever the report meets (a range message returns to the caller). A
 // report on file that cannot be finished (a message about its spectra) leaves an earlier
 // "WAVEOUT.stxt" as it was: the file takes its name only once every page is written.
-void WAVOUT();
+// REFUSALS are the findings of the checks before the run about the sea and the swell, each its
+// lines, that the caller found: after the report's own tests of the depth and the periods, any of
+// them is shown as the checks show it, with one pause, and nothing is written.
+void WAVOUT(std::span<const std::vector<std::string>> REFUSALS = {});
 
 // Group speed of a regular wave of circular frequency W and wave number WVK in water of depth
 // DEPTH under gravity G: 0.5 G (q / cosh q + sinh q) / (W cosh q) with q = WVK DEPTH below 80,

@@ -45,9 +45,9 @@ TEST(WaveReportRun, PiersonMoskowitzSwellReportKeepsTheTypedPeriod) {
 
 TEST(WaveReportRun, SwellOutsideThePeriodsReturnsToTheEndOfSessionPage) {
     testing::ScratchDir dir;
-    // A swell of 4 s on the default periods 5 to 19.5: the message, a pause, the page again; "1"
-    // then saves as usual. The report could not be finished: none is left.
-    const ProgramResult r = run_brevant("C\n4\n300\nJ13\n1\n7\n4\nL\n6\n\n1\n");
+    // A swell of 3 ft and 4 s on the default periods 5 to 19.5: the message, a pause, the page
+    // again; "1" then saves as usual. The report could not be finished: none is left.
+    const ProgramResult r = run_brevant("C\n4\n300\nJ13\n1\n6\n3\n7\n4\nL\n6\n\n1\n");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\n ++> Swell outside wave period range\n\n"), std::string::npos);
     EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT"}));
@@ -56,11 +56,16 @@ TEST(WaveReportRun, SwellOutsideThePeriodsReturnsToTheEndOfSessionPage) {
     EXPECT_EQ(f.integer(174), 1);
 }
 
-// The sample ship's sea made a General JONSWAP whose normalising integral does not converge (a
-// sigma b of 0.1602): the report of item 6 gives its message and the page comes back, and the
-// report written before from the sample as it was stays whole, with no cut report in its place and
-// no temporary left.
-TEST(WaveReportRun, AReportThatCannotBeFinishedLeavesTheEarlierOneWhole) {
+// A report and the run's findings that item 6 must give for the sample ship's sea edited on the
+// pages: the report written before from the sample as it was stays whole, no cut report takes its
+// place and no temporary is left, the page comes back, and each finding is the one that a silent
+// run of the same edits writes in "Diagnostics.stxt".
+struct RefusedEdits {
+    const char* edits;                  // answers from page 1 to the last page
+    std::vector<std::string> findings;  // the first line of each finding item 6 gives, in order
+};
+
+void expect_refused_as_the_run_refuses(const RefusedEdits& c) {
     testing::ScratchDir dir;
     copy_sample();
     const ProgramResult first = run_brevant("M\nL\n6\n2\n");
@@ -68,15 +73,68 @@ TEST(WaveReportRun, AReportThatCannotBeFinishedLeavesTheEarlierOneWhole) {
     const std::string earlier = file_bytes("WAVEOUT.stxt");
     ASSERT_NE(earlier.find("Irregular Wave Group Spectral Values"), std::string::npos);
 
-    edit_on_disk({{164, 5},                       // WAVTYP General JONSWAP
-                  {476, real_word(0.1602f)}});   // its sigma b
-    const ProgramResult r = run_brevant("M\nL\n6\n\n1\n", 60);
+    const ProgramResult r = run_brevant(std::string("M\n") + c.edits + "L\n6\n\n2\n\n", 60);
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto message = r.out.find(" ++> JONSWAP integral of the sea (page 12, items 8 to 10) does not converge");
-    ASSERT_NE(message, std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("End of Session", message), std::string::npos);
+    const auto item6 = r.out.rfind("Enter number of selection", r.out.find(c.findings.front()));
+    ASSERT_NE(item6, std::string::npos) << r.out;
+    const std::string shown = r.out.substr(item6, r.out.find("Press <RETURN>", item6) - item6);
+    EXPECT_EQ(shown.find(" ++> JONSWAP integral"), std::string::npos) << shown;  // the report's own word
+    EXPECT_NE(r.out.find("End of Session", item6), std::string::npos);
     EXPECT_EQ(file_bytes("WAVEOUT.stxt"), earlier);
-    EXPECT_EQ(files_here(), (Files{"BREVDAT", "LOWDAT", "WAVEOUT.stxt"}));
+    EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
+
+    // The same edits run silently: the checks before the run give the same lines.
+    testing::ScratchDir silent;
+    copy_sample();
+    run_brevant(std::string("M\n") + c.edits + "L\n4\n", 60);
+    const std::string diagnostics = file_bytes("Diagnostics.stxt");
+    std::size_t previous = 0;
+    for (const std::string& head : c.findings) {
+        SCOPED_TRACE(head);
+        const std::string at_item6 = testing::finding_at(shown, head);
+        ASSERT_FALSE(at_item6.empty()) << shown;
+        EXPECT_EQ(at_item6, testing::finding_at(diagnostics, head)) << diagnostics;
+        const auto here = shown.find(head);
+        EXPECT_GT(here, previous);  // in the run's order
+        previous = here;
+    }
+    // No other finding than these.
+    EXPECT_EQ(count_of(shown, " ++>"), c.findings.size()) << shown;
+}
+
+// The sample ship's sea made a General JONSWAP with gamma 3.3 and its sigmas left at 0 wrote a
+// report of NaN throughout; the run refuses sigma a, and so does item 6 now.
+TEST(WaveReportRun, AGeneralJonswapSeaWithItsSigmasAtZeroIsRefusedAsTheRunRefusesIt) {
+    expect_refused_as_the_run_refuses(
+        {"J12\n2\n6\n8\n3.3\n", {" ++> Fatal Warning: JONSWAP sigma a shape parameter (page 12, item 9) is a value"}});
+}
+
+// With gamma left at 0 as well, item 6 said that the integral did not converge; the run says that
+// gamma and sigma a are values the spectrum cannot compute with.
+TEST(WaveReportRun, AGeneralJonswapSeaWithGammaAtZeroNamesGammaAndSigmaA) {
+    expect_refused_as_the_run_refuses(
+        {"J12\n2\n6\n",
+         {" ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) is a value",
+          " ++> Fatal Warning: JONSWAP sigma a shape parameter (page 12, item 9) is a value"}});
+}
+
+// A shape whose normalising integral does not converge (a gamma far below a sea's, with the widths
+// of a sea) is refused with the run's finding on the integral.
+TEST(WaveReportRun, AGeneralJonswapSeaWhoseIntegralDoesNotConvergeIsRefusedAsTheRunRefusesIt) {
+    expect_refused_as_the_run_refuses({"J12\n2\n6\n8\n.00001\n9\n.07\n10\n.09\n",
+                                       {" ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) and the sigmas"}});
+}
+
+// The same sea with widths that the run takes: the report is written, every number finite.
+TEST(WaveReportRun, AGeneralJonswapSeaTheRunTakesIsReported) {
+    testing::ScratchDir dir;
+    copy_sample();
+    const ProgramResult r = run_brevant("M\nJ12\n2\n6\n8\n3.3\n9\n.07\n10\n.09\nL\n6\n2\n\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find("Fatal Warning"), std::string::npos) << r.out;
+    const std::string report = file_bytes("WAVEOUT.stxt");
+    EXPECT_EQ(count_of(report, "\n     Wave Spectral Type -- General JONSWAP"), 2u);
+    EXPECT_EQ(testing::non_finite_words(report), 0);
 }
 
 }  // namespace

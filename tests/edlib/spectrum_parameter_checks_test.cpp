@@ -307,6 +307,59 @@ TEST_F(SpectrumParameterChecksTest, EachWaveSystemsIntegral) {
     EXPECT_EQ(silent(), "");
 }
 
+// The findings of the sea and the first swell alone (what the wave report computes) are those of
+// the whole check, in the same order, less the wind's and the second swell's.
+TEST_F(SpectrumParameterChecksTest, TheSeaAndTheFirstSwellAloneAreTheirsOfTheWholeCheck) {
+    sea(5);
+    TPCM.JONGAM = 5000.0f;
+    TPCM.LSWELL = 1;
+    TPCM.SWLTYP = 10;
+    TPCM.SWELPD = 10.0f;
+    TPCM.JONGAM_SWL = 0.0f;
+    TPCM.JONPL_SWL = 0.07f;
+    TPCM.JONPG_SWL = 0.09f;
+    TPCM.LSWEL2 = 1;
+    TPCM.SWLTYP2 = 5;
+    TPCM.SWELPD2 = 9.0f;
+    TPCM.JONGAM_SWL2 = 5000.0f;
+    TPCM.JONPL_SWL2 = 0.07f;
+    TPCM.JONPG_SWL2 = 0.09f;
+    TPCM.LWIND = 1;
+    TPCM.BRVFLG = 1 << 15;
+    TPCM.WNDTYP = 4;
+    TPCM.APIPRM = 0.0f;
+    const RunInputFinding swell_gamma = {head("Swell JONSWAP gamma parameter", 13, 8, " is a value"),
+                                         "     the JONSWAP spectrum cannot compute with."};
+    std::vector<RunInputFinding> all, ours;
+    spectrum_parameter_findings(TPCM, all);
+    sea_and_swell_parameter_findings(TPCM, ours);
+    EXPECT_EQ(testing::first_lines(all),
+              (std::vector<std::string>{head("A.P.I. wind spectrum parameter", 9, 3, " is not positive:"),
+                                        no_integral("JONSWAP gamma parameter", 12, 8).front(), swell_gamma.front(),
+                                        no_integral("Second swell JONSWAP gamma parameter", 13, 28).front()}));
+    EXPECT_EQ(ours, (std::vector<RunInputFinding>{no_integral("JONSWAP gamma parameter", 12, 8), swell_gamma}));
+
+    // The custom table of the second swell alone is no table of theirs; of the first swell it is.
+    passing_ship();
+    sea(2);
+    TPCM.LSWELL = 1;
+    TPCM.SWLTYP = 0;
+    TPCM.SWELPD = 10.0f;
+    TPCM.LSWEL2 = 1;
+    TPCM.SWLTYP2 = 8;
+    for (int i = 1; i <= 3; ++i) TPCM.USRPSD(i) = -1.0f;
+    all.clear();
+    ours.clear();
+    spectrum_parameter_findings(TPCM, all);
+    sea_and_swell_parameter_findings(TPCM, ours);
+    const std::string table = head("Custom spectrum table", 13, 2, " integrates to a negative");
+    EXPECT_EQ(testing::first_lines(all), std::vector<std::string>{table});
+    EXPECT_TRUE(ours.empty());
+    TPCM.SWLTYP = 8;
+    sea_and_swell_parameter_findings(TPCM, ours);
+    EXPECT_EQ(testing::first_lines(ours), std::vector<std::string>{table});
+}
+
 // The check refuses exactly the gammas with which the run's own routine stops: the run's JONSVAL on
 // a silent run's console (where it ends at its iteration warning instead of asking) against the
 // check, across the decades and at both ends of the range that converges.

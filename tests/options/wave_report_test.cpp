@@ -687,6 +687,35 @@ TEST_F(WaveReport, ImpossibleDepthOrPeriodIsRefusedBeforeAnythingIsWritten) {
     }
 }
 
+// Findings its caller hands in (those of the checks before the run about the sea and the swell) are
+// shown as they are, each after an empty line, with one pause; nothing is written and the case is
+// as it was. The report's own tests of the depth and the periods come first.
+TEST_F(WaveReport, FindingsHandedInAreShownAfterItsOwnTestsAndNothingIsWritten) {
+    const std::vector<std::vector<std::string>> findings = {
+        {" ++> Fatal Warning: first finding (page 12, item 9) is a value", "     its second line."},
+        {" ++> Fatal Warning: second finding"}};
+    put_earlier_report();
+    TPCM.LRANDM = 1;
+    TPCM.WAVTYP = 1;
+    TPCM.SWHT(1) = 12.0f;
+    std::vector<unsigned char> before(sizeof(Tpcm));
+    std::memcpy(before.data(), &TPCM, sizeof(Tpcm));
+    answers("\n");
+    WAVOUT(findings);
+    EXPECT_EQ(screen(),
+              "\n ++> Fatal Warning: first finding (page 12, item 9) is a value\n     its second line.\n"
+              "\n ++> Fatal Warning: second finding\n \n Press <RETURN> to continue: ");
+    expect_earlier_report_whole();
+    EXPECT_EQ(std::memcmp(before.data(), &TPCM, sizeof(Tpcm)), 0);
+
+    clear_captured(SCREEN_UNIT);
+    TPCM.DEPTH = 0.0f;
+    answers("\n");
+    WAVOUT(findings);
+    EXPECT_EQ(screen(), "\n ++> Water depth must be positive for the wave report\n \n Press <RETURN> to continue: ");
+    expect_earlier_report_whole();
+}
+
 // One period gives no grid for the spectra of a sea or a swell: the report cannot be finished and
 // leaves the earlier one. Without them the kinematics of the one period are the whole report.
 TEST_F(WaveReport, FewerThanTwoPeriodsGiveNoSpectraAndLeaveTheEarlierReport) {
