@@ -17,6 +17,7 @@
 #include "sysutl/error_exits.h"
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
+#include "sysutl/program_end.h"
 #include "sysutl/report_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/two_pi.h"
@@ -547,7 +548,16 @@ void WAVOUT(std::span<const std::vector<std::string>> REFUSALS) {
         }
         r.CWAV = sea_spectrum_caption(P.WAVTYP, r.LENWAV);
         r.CWAV2 = P.LSPRED == 0 ? "; Long-crested seas" : "; Short-crested seas";
-        if ((r.sea && !sea_spectrum(r)) || (r.swell && !swell_spectrum(r))) {
+        // "A" at a question of the spectra (a frequency outside the user's spectrum, a TMA factor
+        // that does not converge) abandons the report and gives the page back with the edits.
+        bool made = false;
+        try {
+            const AbortGivesThePageBack in_the_editor;
+            made = (!r.sea || sea_spectrum(r)) && (!r.swell || swell_spectrum(r));
+        } catch (const AbortAnswered&) {
+            P.LBACK = 0;
+        }
+        if (!made) {
             abandon_report(r);
             return;
         }

@@ -28,6 +28,18 @@ const char* end_of_input_line() {
 
 void stop_program(int status) { throw ProgramEnd{status}; }
 
+namespace {
+bool abort_gives_the_page_back = false;
+}  // namespace
+
+void stop_on_abort_answer() {
+    if (abort_gives_the_page_back) throw AbortAnswered{};
+    stop_program(1);
+}
+
+AbortGivesThePageBack::AbortGivesThePageBack() : outer_(abort_gives_the_page_back) { abort_gives_the_page_back = true; }
+AbortGivesThePageBack::~AbortGivesThePageBack() { abort_gives_the_page_back = outer_; }
+
 void stop_program_after_line(std::string_view line) {
     std::cout.flush();
     write_record(kStandardErrorUnit, line);

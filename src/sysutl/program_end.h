@@ -31,6 +31,24 @@ inline constexpr const char* kEndOfInputAfterSaveMessage =
 // nothing was saved): neither "without saving" nor "saved" would be true.
 inline constexpr const char* kEndOfInputCaseInFolderMessage =
     " ++> End of input: the program stops; the case in the folder is the one the run used.";
+// "A" answered at a numerical question of a spectrum (a frequency outside the user's wave spectrum,
+// a TMA depth factor that does not converge). In the run it ends the program; inside the editor (the
+// wave report) the session's edits must not be lost with it, so there the question's caller is given
+// AbortAnswered instead, and the editor gives its page back.
+struct AbortAnswered {};
+[[noreturn]] void stop_on_abort_answer();
+// While one of these lives, stop_on_abort_answer throws AbortAnswered.
+class AbortGivesThePageBack {
+public:
+    AbortGivesThePageBack();
+    ~AbortGivesThePageBack();
+    AbortGivesThePageBack(const AbortGivesThePageBack&) = delete;
+    AbortGivesThePageBack& operator=(const AbortGivesThePageBack&) = delete;
+
+private:
+    bool outer_;
+};
+
 // The line of a fatal end of a silent run that has not said why on standard error.
 inline constexpr const char* kSilentRunStoppedMessage = " ++> The silent run stopped: see \"Diagnostics.stxt\".";
 

@@ -88,7 +88,7 @@ Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT) {
         write_record(IOOUT, "     range; \"continue\" to extrapolate outside available range.");
         Int LBACK = 0;
         ABORT0(IOOUT, IOIN, LBACK);
-        if (LBACK < 0 || IOOUT == SILENT_UNIT) stop_program(1);
+        if (LBACK < 0 || IOOUT == SILENT_UNIT) stop_on_abort_answer();
         k.WARN1 = 1;
     }
     Real TMPVAL = 0.0f;

@@ -99,7 +99,7 @@ void tma_depth_factor(Real* SHALLO_COR, Int n) {
             write_record(console, " +=> TMA spectrum convergence failure In WVSPEC.");
             TPCM.LBACK = 0;
             SERV_ABORT(console, kKeyboard, TPCM.LBACK);
-            if (TPCM.LBACK < 0) stop_program(1);
+            if (TPCM.LBACK < 0) stop_on_abort_answer();
             ITERN = ITERN + 100;
             i = 1;
             continue;
@@ -112,7 +112,7 @@ void tma_depth_factor(Real* SHALLO_COR, Int n) {
                 write_record(console, " +=> TMA spectrum bounds failure In WVSPEC.");
                 TPCM.LBACK = 0;
                 SERV_ABORT(console, kKeyboard, TPCM.LBACK);
-                if (TPCM.LBACK < 0) stop_program(1);
+                if (TPCM.LBACK < 0) stop_on_abort_answer();
                 NTRY = 1;
             }
             i = 1;

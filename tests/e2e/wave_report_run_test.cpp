@@ -137,5 +137,33 @@ TEST(WaveReportRun, AGeneralJonswapSeaTheRunTakesIsReported) {
     EXPECT_EQ(testing::non_finite_words(report), 0);
 }
 
+// A sea of the user's spectrum file whose frequencies do not cover the periods asks whether to
+// extrapolate. "A" there abandons the report and gives the End of Session page back with the edits
+// (it used to end the program with them unsaved); Return extrapolates and writes the report.
+TEST(WaveReportRun, AbortAtTheQuestionOfAUserSpectrumGivesThePageBackWithTheEdits) {
+    struct Case {
+        const char* answer;  // at the question
+        bool written;        // the report is written
+    };
+    for (const Case& c : {Case{"A", false}, Case{"", true}}) {
+        SCOPED_TRACE(c.answer);
+        testing::ScratchDir dir;
+        copy_sample();
+        put_file("WAVSPEC.txt", "3\n0.5 1\n0.7 2\n0.9 1\n");
+        // Page 12, item 2, choice 8: the sea of "WAVSPEC.txt"; then item 1 saves the edit.
+        const ProgramResult r = run_brevant(std::string("M\nJ12\n2\n8\nL\n6\n") + c.answer + "\n1\n");
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto question = r.out.find(" ++> Warning: Frequency outside user-supplied wave spectrum");
+        ASSERT_NE(question, std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("****  Page 17: End of Session  ****", question), std::string::npos);
+        EXPECT_EQ(std::filesystem::exists("WAVEOUT.stxt"), c.written);
+        EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
+        if (c.written) {
+            EXPECT_EQ(testing::non_finite_words(file_bytes("WAVEOUT.stxt")), 0);
+        }
+        EXPECT_EQ(WordFile("BREVDAT").integer(164), 7);  // the edit was kept and saved
+    }
+}
+
 }  // namespace
 }  // namespace brevant::e2e

@@ -54,5 +54,28 @@ TEST(ProgramEnd, AStopAfterItsLineSaysWhy) {
     reset_units();
 }
 
+// "A" at a question of the spectra ends the run, but inside the editor's scope gives the page back;
+// the scope ends with its object, nested ones included.
+TEST(ProgramEnd, AnAbortAnswerEndsTheProgramOutsideTheEditorsScopeOnly) {
+    const auto outcome = [] {
+        try {
+            stop_on_abort_answer();
+        } catch (const ProgramEnd& end) {
+            return end.status == 1 ? std::string("end 1") : std::string("end other");
+        } catch (const AbortAnswered&) {
+            return std::string("page back");
+        }
+        return std::string("went on");
+    };
+    EXPECT_EQ(outcome(), "end 1");
+    {
+        const AbortGivesThePageBack outer;
+        EXPECT_EQ(outcome(), "page back");
+        { const AbortGivesThePageBack inner; }
+        EXPECT_EQ(outcome(), "page back");
+    }
+    EXPECT_EQ(outcome(), "end 1");
+}
+
 }  // namespace
 }  // namespace brevant
