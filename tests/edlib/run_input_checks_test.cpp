@@ -654,17 +654,23 @@ TEST_F(RunInputChecksTest, ThePhantomWeight) {
                            " ++> Fatal Warning: Phantom weight value (word 483 of the data file) is not a finite number."});
 }
 
-// The profile table of page 10 where the run looks it up (a member-built hull in a current, its
-// regular-wave absorption table asked for), at the levels of the members' draft from the surface
-// down: two equal depths are refused by page and item only where a level falls at the first of
-// them (equal first depths) or below them (equal last depths), where the interpolation divides by
-// their difference of 0. The levels of a 20 m draft are 0, 2, ..., 20 m.
+// The profile table of page 10 where the run looks it up (a member-built hull in a current, one
+// column with drag through the surface, its regular-wave absorption table asked for), at the levels
+// of the members' draft from the surface down: two equal depths are refused by page and item only
+// where a level falls at the first of them (equal first depths) or below them (equal last depths),
+// where the interpolation divides by their difference of 0. The levels of a 20 m draft are 0, 2,
+// ..., 20 m.
 TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
     const auto semi_in_current = [](std::vector<Real> depths, Int count, Real draft) {
         passing_ship();
         Tpcm& t = TPCM;
         t.VESTYP = 3;
         t.DRAFT = draft;
+        t.SLPHT = 2.0f;
+        t.NCYL = 1;  // a column of 10 m diameter from the keel to 60 m up
+        t.RCYLT(3, 1) = 60.0f;
+        t.XAREA(1) = 78.54f;
+        t.CYLCD(1, 1) = t.CYLCD(2, 1) = 1.0f;
         t.LCURNT = 1;
         t.CURSPD = 1.0f;
         t.NUMBRV = 1;
@@ -744,6 +750,11 @@ TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
         {"the profile file", [] { TPCM.LCSTCR = 3; }},
         {"without the wave drag", [] { TPCM.LEGDRG = 1; }},
         {"no attack angle", [] { TPCM.NUMBRV = 0; }},
+        {"no drag across the column", [] { TPCM.CYLCD(1, 1) = TPCM.CYLCD(2, 1) = 0.0f; }},
+        {"drags across the column that cancel", [] { TPCM.CYLCD(2, 1) = -1.0f; }},
+        {"a column under water", [] { TPCM.RCYLT(3, 1) = 19.0f; }},
+        {"no member", [] { TPCM.NCYL = 0; }},
+        {"a regular wave of no height", [] { TPCM.SLPHT = 0.0f; }},
     };
     for (const auto& [what, change] : unused) {
         semi_in_current({5, 10, 10}, 3, 20);

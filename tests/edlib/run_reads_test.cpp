@@ -259,6 +259,12 @@ void semi_in_current(Real deepest) {
     }
 }
 
+// No drag coefficient across the columns FIRST to LAST (members 1 to 4 of the semi, which pierce
+// the surface).
+void no_column_drag(Int first, Int last) {
+    for (Int i = first; i <= last; ++i) TPCM.CYLCD(1, i) = TPCM.CYLCD(2, i) = 0.0f;
+}
+
 // The row's choice, tidied as the last page tidies the output options.
 void chosen(const ProfileRow& row) {
     row.choose();
@@ -269,6 +275,21 @@ const std::vector<ProfileRow>& profile_rows() {
     static const std::vector<ProfileRow> rows = {
         {"Ib, the regular waves' absorption table", [] { TPCM.BRVFLG = bits({11}); }, true},
         {"Ib without the wave drag", [] { TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({11}); }, false},
+        {"Ib, no drag on the columns (the pontoons, under water, keep theirs)",
+         [] { no_column_drag(1, 4); TPCM.BRVFLG = bits({11}); },
+         false},
+        {"Ib, drag on one column", [] { no_column_drag(2, 4); TPCM.BRVFLG = bits({11}); }, true},
+        {"Ib of a regular wave of no height", [] { TPCM.SLPHT = 0.0f; TPCM.BRVFLG = bits({11}); }, false},
+        {"IIIb of a sea, no drag on the columns",
+         [] { testing::add_sea(); no_column_drag(1, 4); TPCM.BRVFLG = bits({13}); },
+         true},
+        {"no member through the surface, Ib and IIIb of a sea",
+         [] {
+             testing::add_sea();
+             for (Int i = 1; i <= 4; ++i) TPCM.RCYLT(3, i) = 18.0f;
+             TPCM.BRVFLG = bits({11, 13});
+         },
+         false},
         {"IIIb of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({13}); }, true},
         {"IIIb of a sea, the wave drag left out of the report",
          [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({13}); },
