@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "options/output_selection.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/member_words.h"
@@ -258,6 +259,43 @@ TEST_F(RunInputChecksTest, ProfileSpeedsAtTheSpeedOfSoundAndTheirLoads) {
     TPCM.VELI(2) = 2000.0f;
     EXPECT_EQ(heads(),
               std::vector<std::string>{" ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads"});
+}
+
+// A profile point above the surface counts its layer into the mean current over the draft, past the
+// table's speeds: refused by page and item where the current's loads in the tables asked for leave
+// single precision (the spectra's 4 F F here, F the sway load of a 1200 m2 beam area), and only
+// there. A sound profile under enormous areas is the areas' finding, not the profile's.
+TEST_F(RunInputChecksTest, ProfileDepthsAboveTheSurfaceAndTheirLoads) {
+    const std::string depths = " ++> Fatal Warning: Current profile depths (page 10, item 5) give a mean current over the draft";
+    const auto point = [](Real depth) {
+        passing_ship();
+        testing::current_on_beam_area(1200.0f);
+        TPCM.LCSTCR = 2;
+        TPCM.NCURNT = 1;
+        TPCM.DPTHI(1) = depth;
+        TPCM.VELI(1) = 1.0f;
+        TPCM.NUMBRV = 13;
+        TPCM.BRVINC = 15.0f;
+        TPCM.BRVFLG = testing::bits({kBitCurrentSpectraByAngle});
+    };
+    point(-1.0e19f);
+    EXPECT_EQ(run_input_findings(), (std::vector<RunInputFinding>{{depths, "     whose loads are too large to compute."}}));
+    const std::vector<std::pair<const char*, std::function<void()>>> computable = {
+        {"-1e18 m", [&] { point(-1.0e18f); }},
+        {"1e30 m, below the keel", [&] { point(1.0e30f); }},
+        {"no table of the current's loads", [&] { point(-1.0e19f); TPCM.BRVFLG = testing::bits({kBitCurrentCoefficients}); }},
+        {"the current off", [&] { point(-1.0e19f); TPCM.LCURNT = 0; }},
+        {"no attack angle", [&] { point(-1.0e19f); TPCM.NUMBRV = 0; }},
+        {"no current force factor", [&] { point(-1.0e19f); TPCM.CURFAC = 0.0f; }},
+        {"the power law", [&] { point(-1.0e19f); TPCM.LCSTCR = 0; }},
+    };
+    for (const auto& [what, set] : computable) {
+        set();
+        EXPECT_TRUE(run_input_findings().empty()) << what;
+    }
+    point(10.0f);
+    testing::current_on_beam_area(1.0e20f);
+    EXPECT_EQ(heads(), std::vector<std::string>{" ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads"});
 }
 
 // Main dimensions by hull type: fatal where the run ended in a stop or no number, a warning of the

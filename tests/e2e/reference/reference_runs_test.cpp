@@ -1489,6 +1489,71 @@ TEST(ReferenceSemiProfileTable, WithoutSeasADepthGivenTwiceCountsOnlyWhereTheCol
     EXPECT_NE(reports[0], reports[1]);
 }
 
+// The profile file "CRNTPROF.txt" (LCSTCR 3) on the reference semi-submersible of 20 m draft, for
+// one attack angle (NUMBRV 1): the rule of the table of page 10. A depth given twice where no level
+// of the draft falls between the two or at equal first depths (20 m twice: the deepest level is on
+// the last point, not below it) runs, to the report of the file without the repeat; the same pair
+// at 10 m, where the levels below 10 m look between them, is refused before the run by its line.
+TEST(ReferenceSemiProfileTable, TheProfileFileFollowsTheRuleOfThePageTable) {
+    const std::vector<std::pair<int, std::uint32_t>> words = {{179, 1u}, {176, 1u}, {177, 3u}};
+    const auto run_with = [&words](const char* profile) {
+        return run_reference(
+            [&] {
+                write_reference_ship({Units::metric, true, Hull::semi});
+                edit_on_disk(words);
+                brevant::testing::put_file("CRNTPROF.txt", profile);
+            },
+            "E\n\n");
+    };
+    const RunOutcome repeated = run_with("3\n10 1.0 180\n20 0.5 180\n20 0.2 180\n");
+    const RunOutcome single = run_with("2\n10 1.0 180\n20 0.5 180\n");
+    ASSERT_EQ(repeated.program.status, 0) << repeated.program.out << repeated.program.err;
+    ASSERT_EQ(single.program.status, 0) << single.program.out << single.program.err;
+    EXPECT_EQ(repeated.program.out.find("CRNTPROF.txt"), std::string::npos) << repeated.program.out;
+    EXPECT_EQ(repeated.program.out.find("NaN or Infinity"), std::string::npos);
+    const LineDifference d = first_difference(repeated.report, single.report);
+    EXPECT_EQ(d.line, 0u) << "the report leaves that of the file without the repeat at line " << d.line
+                          << "\n  with it:    " << d.expected << "\n  without it: " << d.got;
+    // The profile is in the report: another speed at 20 m gives another one.
+    const RunOutcome other = run_with("2\n10 1.0 180\n20 0.3 180\n");
+    EXPECT_NE(without_time_stamp(other.report), without_time_stamp(single.report));
+
+    const RunOutcome refused = run_with("3\n10 1.0 180\n15 0.5 180\n15 0.2 180\n");
+    EXPECT_EQ(refused.program.status, 1);
+    EXPECT_NE(refused.program.out.find(
+                  " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n"
+                  "     has equal depths at line 4 at an end of the table: no interval to interpolate in."),
+              std::string::npos)
+        << refused.program.out;
+    EXPECT_TRUE(refused.report.empty());
+}
+
+// A profile point above the surface, alike in metres and in feet: on the reference ship the point
+// at -1e19 m (-3.28e19 ft) gives the current's loads beyond single precision and is refused by page
+// and item; the point at -1e18 m runs to a finite report.
+TEST(ReferenceShipProfileTable, APointAboveTheSurfaceIsRefusedAlikeInBothUnits) {
+    for (const Units units : {Units::metric, Units::english}) {
+        const float length = units == Units::english ? kFeetPerMetre : 1.0f;
+        for (const float depth : {-1e19f, -1e18f}) {
+            const std::string what = std::string(units == Units::english ? "feet" : "metres") + ", " +
+                                     ::testing::PrintToString(depth) + " m";
+            const RunOutcome r = run_reference([&] {
+                write_reference_ship({units, true, Hull::ship});
+                edit_on_disk({{177, 2u}, {178, 1u}, {462, real_word(depth * length)}, {467, real_word(1.0f)}});
+            });
+            const bool refused = depth == -1e19f;
+            EXPECT_EQ(r.program.status, refused ? 1 : 0) << what << "\n" << r.program.out;
+            EXPECT_EQ(r.program.out.find(" ++> Fatal Warning: Current profile depths (page 10, item 5) give a mean "
+                                         "current over the draft\n     whose loads are too large to compute.") !=
+                          std::string::npos,
+                      refused)
+                << what << "\n" << r.program.out;
+            EXPECT_EQ(r.report.empty(), refused) << what;
+            EXPECT_EQ(r.program.out.find("NaN or Infinity"), std::string::npos) << what;
+        }
+    }
+}
+
 ShipOptions case_options(Hull hull, Units units, bool current = true, bool api_wind = false, bool jonswap_tanker = false) {
     ShipOptions o;
     o.hull = hull;
