@@ -2,8 +2,10 @@
 #include "core/run_setup.h"
 
 #include <cmath>
+#include <vector>
 
 #include "edlib/load_model_flags.h"
+#include "edlib/run_reads.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_preparation.h"
 #include "lowlib/load_constants.h"
@@ -164,6 +166,10 @@ std::optional<LeadingSystem> leading_wave_system() {
 void run_setup(RunValues& R) {
     Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
+    // The depths where the member drag will look the current profile up, as the case stands before
+    // the run sets anything: the profile file's depths given twice count there only, as the checks
+    // before the run counted them.
+    const std::vector<Real> look_ups = current_profile_look_up_depths(P);
 
     // 1-12 but the console: captions, constants, gravity. Then the screen.
     set_run_constants(R);
@@ -205,7 +211,7 @@ void run_setup(RunValues& R) {
 
     // 21-23. The current profile at the vessel's draft, the load terms, the moment arm.
     Real DZMIN = 0.0f;
-    CURPROF_INIT(P.TDRAFT(), DZMIN, P.EDUNIT, KBD_UNIT);
+    CURPROF_INIT(P.TDRAFT(), DZMIN, P.EDUNIT, KBD_UNIT, look_ups);
     CFPREP();
     EQUILB.YAWARM = P.BRVARM;
 }

@@ -1,9 +1,12 @@
 // The pre-run checks of the user files a run will read.
 #include "edlib/run_file_checks.h"
 
+#include <cmath>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "edlib/current_load_checks.h"
 #include "edlib/run_reads.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_forces.h"
@@ -48,6 +51,34 @@ void wave_spectrum_file_findings(const Tpcm& t, std::vector<RunFileFinding>& fou
         check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "swell type", 13, 2);
 }
 
+// The profile file, read as the run reads it: its depths given twice refused only where the run
+// looks the profile up between them or at equal first depths. A depth or speed reaches the loads
+// through the mean current over the draft alone: where the profile's mean passes the surface
+// speed (which its own bound keeps computable) to loads beyond single precision, the finding names
+// the first line from which the profile read so far does so.
+void profile_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
+    const std::string head =
+        file_head(kFatalFindingHead, kCurrentProfileFile, "current variation with depth", 10, 3);
+    const auto read = std::make_unique<ProfileFileRead>(
+        read_current_profile_file(kCurrentProfileFile, t.EDUNIT, current_profile_look_up_depths(t)));
+    if (!read->outcome.ok()) {
+        found.push_back({true, {head, table_fault_text(read->outcome)}});
+        return;
+    }
+    const CurProf& p = read->profile;
+    const auto beyond = [&t, &p](Int count) {
+        const Real K = profile_mean_current(t, p.DPTHIPF, p.VELIPF, count);
+        return !(std::fabs(K) <= std::fabs(t.CURSPD)) && current_loads_beyond_range(t, K);
+    };
+    if (!beyond(p.NCURNTPF)) return;
+    Int j = 1;
+    while (j < p.NCURNTPF && !beyond(j)) ++j;
+    found.push_back({true,
+                     {head, "     has a depth or speed at line " +
+                                std::to_string(read->lines[static_cast<std::size_t>(j - 1)]) +
+                                " whose current loads are too large to compute."}});
+}
+
 void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     const auto check = [&found, &t](std::string_view name, Reader read, std::string_view chooser, Int page, Int item) {
         check_file(t, found, name, read, chooser, page, item);
@@ -72,7 +103,7 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     // The spectra and the current profile read from files.
     if (wind_spectrum_file_read(t))
         check(kWindSpectrumFile, read_speed_spectrum_file, "wind spectral type", 9, 3);
-    if (current_profile_file_read(t)) check(kCurrentProfileFile, read_current_profile_file, "current variation with depth", 10, 3);
+    if (current_profile_file_read(t)) profile_file_findings(t, found);
     if (current_spectrum_file_read(t))
         check(kCurrentSpectrumFile, read_speed_spectrum_file, "current spectral type", 10, 6);
     wave_spectrum_file_findings(t, found);

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "edlib/current_load_checks.h"
 #include "edlib/run_reads.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/depth_current_drag.h"
@@ -504,6 +505,24 @@ std::vector<RunInputFinding> run_input_findings() {
                 found.push_back({where("Current profile depths", 10, 5) + " are equal at points " +
                                      std::to_string(picked) + " and " + std::to_string(picked + 1),
                                  "     at an end of the table: no interval to interpolate in."});
+        }
+    }
+    // The table's depths reach the loads through the mean current over the draft alone. A layer
+    // above the surface (a negative depth) counts into that mean over its own thickness, which can
+    // take it past every speed of the table, whose own loads the drag areas' check below bounds:
+    // refused where the loads of that mean, as the run forms them, leave single precision.
+    if (t.LCSTCR == kProfileFromTable) {
+        const Values depths = rows(t.DPTHI, t.NCURNT), speeds = rows(t.VELI, t.NCURNT);
+        if (!any_not_finite(depths) && !any_not_finite(speeds) && std::isfinite(t.CURSPD)) {
+            ProfileArray D{}, V{};
+            std::copy(depths.begin(), depths.end(), D.data());
+            std::copy(speeds.begin(), speeds.end(), V.data());
+            Real largest = std::fabs(t.CURSPD);
+            for (Real v : speeds) largest = std::max(largest, std::fabs(v));
+            const Real K = profile_mean_current(t, D, V, static_cast<Int>(depths.size()));
+            if (!(std::fabs(K) <= largest) && current_loads_beyond_range(t, K))
+                found.push_back({where("Current profile depths", 10, 5) + " give a mean current over the draft",
+                                 "     whose loads are too large to compute."});
         }
     }
     if (beyond(t.VFWD, t.NUNTS == 1 ? kSoundInWaterMetresPerSecond : kSoundInWaterFeetPerSecond))

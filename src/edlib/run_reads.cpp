@@ -1,11 +1,16 @@
 // When the run reads a load model, a user file or a code of the case.
 #include "edlib/run_reads.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "lowlib/current_profile.h"
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/speed_spectra.h"
+#include "numeric/member_added_mass.h"
 #include "options/low_frequency_rows.h"
 #include "options/output_selection.h"
+#include "records/member_words.h"
 #include "sysutl/captions.h"
 #include "sysutl/option_words.h"
 #include "veslib/wave_spectra.h"
@@ -110,12 +115,45 @@ bool wave_drift_file_read(const Tpcm& t) {
     return field_choosing(t, &Tpcm::LWVCOF, 1) != 0 && waves_on(t) && drift_forces_reported(t);
 }
 
+namespace {
+
+// The member drags of the waves act only on the members that pierce the surface, as the hull model
+// finds them at the draft (a dry member, or one of no length, is none): the drag over the draft of
+// each (with the current looked up at its levels) and, for the regular waves, its drag diameter
+// sqrt(XAREA / pi) (CD1 + CD2), summed over them in member order. Without a piercing member no
+// drag is taken; with drag diameters that sum to 0 the regular waves' coefficient is 0 and the
+// drags over the draft are taken for nothing.
+struct PiercingMembers {
+    bool any = false;
+    Real drag_diameters = 0.0f;
+};
+
+PiercingMembers piercing_members(const Tpcm& t) {
+    PiercingMembers m;
+    const Int members = std::clamp<Int>(t.NCYL, 0, 50);
+    for (Int i = 1; i <= members; ++i) {
+        Real MEMVEC[3], DIRVEC[3];
+        Real MEMLEN = 0.0f, WETLEN = 0.0f, TILTFC = 1.0f;
+        Int PIERCE = 0;
+        WPCHEK(member_triple(t.RCYLB, i), member_triple(t.RCYLT, i), t.DRAFT, MEMVEC, DIRVEC, MEMLEN, WETLEN, TILTFC,
+               PIERCE);
+        if (PIERCE == 99 || !(MEMLEN > 0.0f) || PIERCE == 0) continue;
+        m.any = true;
+        m.drag_diameters += std::sqrt(t.XAREA(i) / 3.1415927f) * (t.CYLCD(1, i) + t.CYLCD(2, i));
+    }
+    return m;
+}
+
+}  // namespace
+
 // A member-built hull's drag of the waves (DRAGF, and NB_DRAG_RAO for the regular waves) takes the
-// current along the waves at each level of its draft. With the current off the run looks up a
-// profile of its own (no current at any depth), not the case's; a ship or a disc buoy takes its
-// drag from the relative motions alone, and every section computes per attack angle. Counted are
-// the look-ups whose result a table of the report shows:
-// - Ib, the regular waves' absorption coefficients: with the wave drag in (LEGDRG 0), waves or not;
+// current along the waves at each level of its draft, for each member that pierces the surface.
+// With the current off the run looks up a profile of its own (no current at any depth), not the
+// case's; a ship or a disc buoy takes its drag from the relative motions alone, and every section
+// computes per attack angle. Counted are the look-ups whose result a table of the report shows:
+// - Ib, the regular waves' absorption coefficients, waves or not: with the wave drag in (LEGDRG 0),
+//   a regular wave of some height or slope (none scales no drag) and piercing members whose drag
+//   diameters do not sum to 0 (the coefficient is 0 then, whatever the look-up gave);
 // - IIIb and IVb, the mean absorption forces and their spectra, of a sea or a swell: the drag
 //   whether LEGDRG leaves it out of the other tables or not;
 // - IX, the net loads, and the net spectra when a source of theirs is asked for: with the wave
@@ -129,10 +167,13 @@ bool wave_drift_file_read(const Tpcm& t) {
 ProfileLevels current_profile_levels(const Tpcm& t) {
     ProfileLevels u;
     if (t.LCURNT == 0 || !semi_like_type(t.VESTYP) || t.NUMBRV < 1) return u;
+    const PiercingMembers members = piercing_members(t);
+    if (!members.any) return u;
     const auto mean = [&u] { u.scaled = true; };
     const auto spectra = [&u] { u.scaled = u.stepped = true; };
     const bool drag = t.LEGDRG == 0;
-    if (drag && output_bit_on(t, kBitAbsorptionCoefficients)) u.stepped = true;
+    if (drag && output_bit_on(t, kBitAbsorptionCoefficients) && t.SLPHT != 0.0f && members.drag_diameters != 0.0f)
+        u.stepped = true;
     if (!waves_on(t)) return u;
     if (output_bit_on(t, kBitAbsorptionMeanForces)) mean();
     if (output_bit_on(t, kBitAbsorptionSpectraByAngle)) spectra();

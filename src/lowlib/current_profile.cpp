@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "lowlib/depth_current_drag.h"
 #include "numeric/table_search.h"
 #include "records/data_image.h"
 #include "sysutl/fortran_format.h"
@@ -50,32 +51,36 @@ void write_direction_note(Int IOOUT) {
 }
 
 // Reads the profile of FILE into P: a count of 1 to 101 points (a file without a point is refused:
-// every depth lookup needs one), then per point a record of depth, speed and heading. The depths
-// rise or fall as written (a step, two points at one depth, is read as written); only a repeat that
-// the depth look-up (at and below the first point) would pick and divide by is refused. The file
-// is left open. False when it cannot be read whole (the outcome of FILE says why).
-bool read_profile_rows(UserTableFile& file, CurProf& P) {
+// every depth lookup needs one), then per point a record of depth, speed and heading, the line of
+// each kept in LINES. The depths rise or fall as written (a step, two points at one depth, is read
+// as written); only a repeat that a look-up of the run would pick and divide by is refused: at the
+// depths LOOK_UPS where the run looks the profile up, or at every depth at and below the first
+// point without them. The file is left open. False when it cannot be read whole (the outcome of
+// FILE says why).
+bool read_profile_rows(UserTableFile& file, CurProf& P, ProfileLines& LINES, const std::vector<Real>* LOOK_UPS) {
     if (!file.open()) return false;
     Int count = 0;
     if (!file.read_count(count, 1, kMaxProfilePoints, "points")) return false;
     P.NCURNTPF = count;
-    Int second_line = 0;
     for (Int j = 1; j <= count; ++j) {
         if (!file.read_record(
                 {ListTarget::of(P.DPTHIPF(j)), ListTarget::of(P.VELIPF(j)), ListTarget::of(P.CURHDGPF(j))}))
             return false;
         if (!file.check_order(j < 2 || keeps_order(P.DPTHIPF.data(), j), "depths")) return false;
-        if (j == 2) second_line = file.lines();
+        LINES[static_cast<std::size_t>(j - 1)] = file.lines();
     }
-    const Int picked =
-        empty_interval_picked(P.DPTHIPF.data(), count, P.DPTHIPF(1), std::numeric_limits<Real>::infinity());
-    return file.check_interval(picked != 0, picked == 1 ? second_line : file.lines(), "depths");
+    const Int picked = LOOK_UPS != nullptr ? profile_interval_of_no_width(P.DPTHIPF.data(), count, *LOOK_UPS)
+                                           : empty_interval_picked(P.DPTHIPF.data(), count, P.DPTHIPF(1),
+                                                                   std::numeric_limits<Real>::infinity());
+    // The row that closes the interval names it.
+    return file.check_interval(picked != 0, picked != 0 ? LINES[static_cast<std::size_t>(picked)] : 0, "depths");
 }
 
 // The profile of "CRNTPROF.txt", with a note when the direction changes above the draft DRFT_MAX.
-void read_profile_file(Real DRFT_MAX, Int IOOUT, Int IOIN) {
+void read_profile_file(Real DRFT_MAX, Int IOOUT, Int IOIN, const std::vector<Real>* LOOK_UPS) {
     UserTableFile table(kCurrentProfileFile, kCaption, IOOUT, IOIN);
-    if (!read_profile_rows(table, CURPROF)) {
+    ProfileLines lines{};
+    if (!read_profile_rows(table, CURPROF, lines, LOOK_UPS)) {
         if (table.outcome().fault == TableFault::Missing) {
             write_not_found(IOOUT);
             Int LBACK = 0;
@@ -103,26 +108,8 @@ void set_depths(const Real (&fraction)[N]) {
     CURPROF.DPTHIPF(N) = TPCM.DEPTH;
 }
 
-}  // namespace
-
-TableOutcome read_current_profile_file(std::string_view NAME, Int IOOUT) {
-    const auto scratch = std::make_unique<CurProf>();
-    UserTableFile file(NAME, kCaption, IOOUT, KBD_UNIT);
-    read_profile_rows(file, *scratch);
-    return file.close_check();
-}
-
-void reset_curprof() {
-    std::memset(static_cast<void*>(&CURPROF), 0, sizeof(CURPROF));
-    FRSTIM = 1;
-}
-
-Real VONE7TH(Real WDEPTH, Real ZTOSURF) {
-    const Real x = 1.0f - ZTOSURF / WDEPTH;
-    return x > 0.0f ? std::pow(x, 0.14285715f) : 0.0f;
-}
-
-void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN) {
+// The profile of the run from the data image (and the file), once per run; see CURPROF_INIT.
+void build_profile(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN, const std::vector<Real>* LOOK_UPS) {
     if (FRSTIM == 0) return;
     FRSTIM = 0;
 
@@ -149,7 +136,7 @@ void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN) {
             CURPROF.CURHDGPF(j) = TPCM.CURHDG;
         }
     } else if (TPCM.LCSTCR == kProfileFromFile) {
-        read_profile_file(DRFT_MAX, IOOUT, IOIN);
+        read_profile_file(DRFT_MAX, IOOUT, IOIN, LOOK_UPS);
     } else {
         // A case run with "E" never passes the current page, which would hold the count to the five
         // slots of the table: a stored count beyond them reads no word past the fifth.
@@ -167,6 +154,40 @@ void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN) {
         const Real step = i == 1 ? CURPROF.DPTHIPF(1) : CURPROF.DPTHIPF(i) - CURPROF.DPTHIPF(i - 1);
         if (step < DZMIN) DZMIN = step;
     }
+}
+
+
+}  // namespace
+
+TableOutcome read_current_profile_file(std::string_view NAME, Int IOOUT) {
+    const auto scratch = std::make_unique<ProfileFileRead>();
+    UserTableFile file(NAME, kCaption, IOOUT, KBD_UNIT);
+    read_profile_rows(file, scratch->profile, scratch->lines, nullptr);
+    return file.close_check();
+}
+
+ProfileFileRead read_current_profile_file(std::string_view NAME, Int IOOUT, const std::vector<Real>& LOOK_UPS) {
+    ProfileFileRead read;
+    UserTableFile file(NAME, kCaption, IOOUT, KBD_UNIT);
+    read_profile_rows(file, read.profile, read.lines, &LOOK_UPS);
+    read.outcome = file.close_check();
+    return read;
+}
+
+void reset_curprof() {
+    std::memset(static_cast<void*>(&CURPROF), 0, sizeof(CURPROF));
+    FRSTIM = 1;
+}
+
+Real VONE7TH(Real WDEPTH, Real ZTOSURF) {
+    const Real x = 1.0f - ZTOSURF / WDEPTH;
+    return x > 0.0f ? std::pow(x, 0.14285715f) : 0.0f;
+}
+
+void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN) { build_profile(DRFT_MAX, DZMIN, IOOUT, IOIN, nullptr); }
+
+void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN, const std::vector<Real>& LOOK_UPS) {
+    build_profile(DRFT_MAX, DZMIN, IOOUT, IOIN, &LOOK_UPS);
 }
 
 }  // namespace brevant

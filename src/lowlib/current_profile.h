@@ -3,7 +3,9 @@
 // short table or the file "CRNTPROF.txt") and read by the current averaging and the drag models.
 #pragma once
 
+#include <array>
 #include <string_view>
+#include <vector>
 
 #include "sysutl/ftypes.h"
 #include "sysutl/user_table.h"
@@ -42,12 +44,27 @@ Real VONE7TH(Real WDEPTH, Real ZTOSURF);
 // DRFT_MAX (in): vessel draft, ft or m, for the note on a direction change above it (file only);
 // DZMIN (out, first call only): the smallest depth step of the profile, the first depth included;
 // IOOUT, IOIN: console and keyboard units of the messages. With the current off, TPCM.CURSPD is
-// set to 0.0 for the rest of the run.
+// set to 0.0 for the rest of the run. The file's depths given twice are refused where the run
+// looks the profile up between them or at equal first depths: at the depths LOOK_UPS (the run
+// passes those of its member drag), or without them at every depth at and below the first point.
 void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN);
+void CURPROF_INIT(Real DRFT_MAX, Real& DZMIN, Int IOOUT, Int IOIN, const std::vector<Real>& LOOK_UPS);
+
+// The line of the file that holds each point of the profile.
+using ProfileLines = std::array<Int, kMaxProfilePoints>;
 
 // Reads the profile file NAME (trailing blanks no part of it; the run reads "CRNTPROF.txt") as
 // CURPROF_INIT reads it, keeping nothing: why it cannot be read whole, if it cannot. IOOUT: the
-// console unit.
+// console unit. Depths given twice are looked for at every depth at and below the first point.
 TableOutcome read_current_profile_file(std::string_view NAME, Int IOOUT);
+
+// The same read with the depths LOOK_UPS where the run looks the profile up, keeping the points as
+// read (all of them when the outcome is whole) and the line of each.
+struct ProfileFileRead {
+    TableOutcome outcome;
+    CurProf profile{};
+    ProfileLines lines{};
+};
+ProfileFileRead read_current_profile_file(std::string_view NAME, Int IOOUT, const std::vector<Real>& LOOK_UPS);
 
 }  // namespace brevant

@@ -574,6 +574,50 @@ TEST(BadCaseRun, AProfileTableOfEqualEndDepthsIsRefusedWhereTheRunLooksItUp) {
     }
 }
 
+// A current profile point above the surface counts its layer into the mean current over the draft:
+// on the sample ship a point at -1e19 m makes the current's loads too large for the squares of its
+// spectra (768 fields of the report NaN or Infinity when run), one at -1e18 m leaves them finite.
+// The table of page 10 is refused by page and item, the profile file by its line (the line of the
+// point from which the profile read so far does so), before the run; the others run.
+TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
+    const auto table = [](float depth) {
+        return Words{{176, 1u}, {177, 2u}, {178, 1u}, {462, real_bits(depth)}, {467, real_bits(1.0f)}};
+    };
+    // The file's heading that of the case (word 457), so no note on a change of direction.
+    const Words file = {{176, 1u}, {177, 3u}, {457, real_bits(0.0f)}};
+    const char* const kTable = " ++> Fatal Warning: Current profile depths (page 10, item 5) give a mean current over the draft\n"
+                               "     whose loads are too large to compute.";
+    const auto file_line = [](int line) {
+        return " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n"
+               "     has a depth or speed at line " +
+               std::to_string(line) + " whose current loads are too large to compute.";
+    };
+    struct Row {
+        const char* what;
+        Words words;
+        const char* profile;  // the file, or none
+        std::string finding;  // empty: the run
+    };
+    const Row rows[] = {
+        {"the table, -1e19 m", table(-1e19f), nullptr, kTable},
+        {"the table, -1e18 m", table(-1e18f), nullptr, ""},
+        {"the file, -1e19 m", file, "1\n-1e19 1.0 0\n", file_line(2)},
+        {"the file, -1e18 m", file, "1\n-1e18 1.0 0\n", ""},
+        {"the file, 5 m then -1e19 m", file, "2\n5 1.0 0\n-1e19 1.0 0\n", file_line(3)},
+        {"the file, a speed of 1e13 knots", file, "2\n2 1.0 0\n4 1e13 0\n", file_line(3)},
+    };
+    for (const Row& r : rows) {
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(r.words);
+        if (r.profile != nullptr) testing::put_file("CRNTPROF.txt", r.profile);
+        const ProgramResult p = run_brevant(kExecute);
+        expect_outcome(p, r.finding.empty() ? nullptr : r.finding.c_str(), r.what);
+        EXPECT_EQ(p.out.find(kRunBanner) == std::string::npos, !r.finding.empty()) << r.what;
+        EXPECT_EQ(p.out.find("NaN or Infinity"), std::string::npos) << r.what;
+    }
+}
+
 // A silent run (End of Session item 4) of a JONSWAP swell whose gamma the normalising integral does
 // not converge with stopped in the run on the integration's warning: it is refused before the run,
 // in "Diagnostics.stxt", by the swell page's item; no run starts. The swell's gamma 3.3 runs.

@@ -280,8 +280,9 @@ TEST_F(RunFileChecksTest, EachDamageOfEachFileIsRefusedByFileAndLine) {
 
 // An abscissa repeated as the last of a table: refused where the reader's look-up reaches beyond
 // the table's end and would divide by the interval of no width (the coefficient files, the wave
-// spectrum, the profile), read where it never does (the speed spectra interpolate only inside
-// their range) or never divides (the drift table's look-up holds the lower entry).
+// spectrum), read where it never does (the speed spectra interpolate only inside their range; the
+// ship never looks its current profile up at a depth) or never divides (the drift table's look-up
+// holds the lower entry).
 TEST_F(RunFileChecksTest, ARepeatedLastAbscissaIsRefusedOnlyWhereTheLookUpWouldDivideByIt) {
     for (const FileCase& c : kFileCases) {
         valid_case();
@@ -290,7 +291,7 @@ TEST_F(RunFileChecksTest, ARepeatedLastAbscissaIsRefusedOnlyWhereTheLookUpWouldD
         lines[static_cast<std::size_t>(c.format->row - 1)] = c.format->repeated;
         testing::put_file(c.file, joined(lines));
         const bool speed_spectrum = c.format == &kSpectrum && (c.page == 9 || c.page == 10);
-        if (c.format == &kDrift || speed_spectrum) {
+        if (c.format == &kDrift || speed_spectrum || c.format == &kProfile) {
             EXPECT_TRUE(run_file_findings().empty()) << c.what;
         } else {
             EXPECT_EQ(fatal_findings(), (std::vector<RunInputFinding>{
@@ -351,6 +352,55 @@ TEST_F(RunFileChecksTest, AFileIsNotReadWhereTheRunDoesNotReadIt) {
     kFileCases[3].choose();
     TPCM.BRVFLG = bits({kBitWindMeanForces, kBitNetLoadTables});
     EXPECT_TRUE(run_file_findings().empty());
+}
+
+// The profile file by the rules of the table of page 10: a depth given twice is refused only where
+// the run looks the profile up between the two or at equal first depths (a member-built hull's drag
+// at the levels of its draft, 0, 2, ..., 20 m here), at the line that closes them; elsewhere, and
+// on a ship, which never looks it up at a depth, it is read as written.
+TEST_F(RunFileChecksTest, AProfileDepthGivenTwiceIsRefusedOnlyWhereTheRunLooksBetween) {
+    const auto semi_in_current = [] {
+        valid_case();
+        Tpcm& t = TPCM;
+        t.LCSTCR = 3;
+        t.VESTYP = 3;
+        t.DRAFT = 20.0f;
+        t.SLPHT = 2.0f;
+        t.NUMBRV = 1;
+        t.NCYL = 1;  // a column with drag from the keel through the surface
+        t.RCYLT(3, 1) = 60.0f;
+        t.XAREA(1) = 78.54f;
+        t.CYLCD(1, 1) = t.CYLCD(2, 1) = 1.0f;
+        t.BRVFLG = bits({kBitAbsorptionCoefficients});
+    };
+    const std::string head = " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)";
+    struct Row {
+        const char* text;
+        Int line;  // of the refusal; 0 read
+    };
+    const Row rows[] = {
+        {"3\n10 1.0 180\n20 0.5 180\n20 0.2 180\n", 0},  // the deepest level on the last point, not below
+        {"3\n30 1.0 180\n30 0.5 180\n50 0.2 180\n", 0},  // every level above the first point
+        {"4\n5 1.0 180\n5 0.8 180\n10 0.5 180\n15 0 180\n", 0},
+        {"3\n5 1.0 180\n10 0.5 180\n10 0.2 180\n", 4},   // the levels below 10 m
+        {"3\n10 1.0 180\n10 0.5 180\n20 0.2 180\n", 3},  // the level at 10 m
+        {"5\n2 1.0 0\n4 0.9 0\n6 0.8 0\n9 0.5 0\n9 0.0 0\n", 6},
+    };
+    for (const Row& r : rows) {
+        semi_in_current();
+        testing::put_file("CRNTPROF.txt", r.text);
+        const std::vector<RunInputFinding> expected =
+            r.line == 0 ? std::vector<RunInputFinding>{}
+                        : std::vector<RunInputFinding>{{head, "     has equal depths at line " + std::to_string(r.line) +
+                                                                  " at an end of the table: no interval to interpolate in."}};
+        EXPECT_EQ(fatal_findings(), expected) << r.text;
+        // The same file on a ship, or on the semi without the table that looks, is read.
+        TPCM.VESTYP = 1;
+        EXPECT_TRUE(run_file_findings().empty()) << r.text << ", a ship";
+        semi_in_current();
+        TPCM.BRVFLG = bits({kBitCurrentMeanForces});
+        EXPECT_TRUE(run_file_findings().empty()) << r.text << ", no drag table";
+    }
 }
 
 TEST_F(RunFileChecksTest, ATwoVesselProgramsVesselReadsItsOwnFile) {

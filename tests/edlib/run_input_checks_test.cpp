@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "options/output_selection.h"
 #include "records/coefficient_image.h"
 #include "records/data_image.h"
 #include "records/member_words.h"
@@ -258,6 +259,43 @@ TEST_F(RunInputChecksTest, ProfileSpeedsAtTheSpeedOfSoundAndTheirLoads) {
     TPCM.VELI(2) = 2000.0f;
     EXPECT_EQ(heads(),
               std::vector<std::string>{" ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads"});
+}
+
+// A profile point above the surface counts its layer into the mean current over the draft, past the
+// table's speeds: refused by page and item where the current's loads in the tables asked for leave
+// single precision (the spectra's 4 F F here, F the sway load of a 1200 m2 beam area), and only
+// there. A sound profile under enormous areas is the areas' finding, not the profile's.
+TEST_F(RunInputChecksTest, ProfileDepthsAboveTheSurfaceAndTheirLoads) {
+    const std::string depths = " ++> Fatal Warning: Current profile depths (page 10, item 5) give a mean current over the draft";
+    const auto point = [](Real depth) {
+        passing_ship();
+        testing::current_on_beam_area(1200.0f);
+        TPCM.LCSTCR = 2;
+        TPCM.NCURNT = 1;
+        TPCM.DPTHI(1) = depth;
+        TPCM.VELI(1) = 1.0f;
+        TPCM.NUMBRV = 13;
+        TPCM.BRVINC = 15.0f;
+        TPCM.BRVFLG = testing::bits({kBitCurrentSpectraByAngle});
+    };
+    point(-1.0e19f);
+    EXPECT_EQ(run_input_findings(), (std::vector<RunInputFinding>{{depths, "     whose loads are too large to compute."}}));
+    const std::vector<std::pair<const char*, std::function<void()>>> computable = {
+        {"-1e18 m", [&] { point(-1.0e18f); }},
+        {"1e30 m, below the keel", [&] { point(1.0e30f); }},
+        {"no table of the current's loads", [&] { point(-1.0e19f); TPCM.BRVFLG = testing::bits({kBitCurrentCoefficients}); }},
+        {"the current off", [&] { point(-1.0e19f); TPCM.LCURNT = 0; }},
+        {"no attack angle", [&] { point(-1.0e19f); TPCM.NUMBRV = 0; }},
+        {"no current force factor", [&] { point(-1.0e19f); TPCM.CURFAC = 0.0f; }},
+        {"the power law", [&] { point(-1.0e19f); TPCM.LCSTCR = 0; }},
+    };
+    for (const auto& [what, set] : computable) {
+        set();
+        EXPECT_TRUE(run_input_findings().empty()) << what;
+    }
+    point(10.0f);
+    testing::current_on_beam_area(1.0e20f);
+    EXPECT_EQ(heads(), std::vector<std::string>{" ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads"});
 }
 
 // Main dimensions by hull type: fatal where the run ended in a stop or no number, a warning of the
@@ -654,17 +692,23 @@ TEST_F(RunInputChecksTest, ThePhantomWeight) {
                            " ++> Fatal Warning: Phantom weight value (word 483 of the data file) is not a finite number."});
 }
 
-// The profile table of page 10 where the run looks it up (a member-built hull in a current, its
-// regular-wave absorption table asked for), at the levels of the members' draft from the surface
-// down: two equal depths are refused by page and item only where a level falls at the first of
-// them (equal first depths) or below them (equal last depths), where the interpolation divides by
-// their difference of 0. The levels of a 20 m draft are 0, 2, ..., 20 m.
+// The profile table of page 10 where the run looks it up (a member-built hull in a current, one
+// column with drag through the surface, its regular-wave absorption table asked for), at the levels
+// of the members' draft from the surface down: two equal depths are refused by page and item only
+// where a level falls at the first of them (equal first depths) or below them (equal last depths),
+// where the interpolation divides by their difference of 0. The levels of a 20 m draft are 0, 2,
+// ..., 20 m.
 TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
     const auto semi_in_current = [](std::vector<Real> depths, Int count, Real draft) {
         passing_ship();
         Tpcm& t = TPCM;
         t.VESTYP = 3;
         t.DRAFT = draft;
+        t.SLPHT = 2.0f;
+        t.NCYL = 1;  // a column of 10 m diameter from the keel to 60 m up
+        t.RCYLT(3, 1) = 60.0f;
+        t.XAREA(1) = 78.54f;
+        t.CYLCD(1, 1) = t.CYLCD(2, 1) = 1.0f;
         t.LCURNT = 1;
         t.CURSPD = 1.0f;
         t.NUMBRV = 1;
@@ -744,6 +788,11 @@ TEST_F(RunInputChecksTest, ProfileTableDepthsOfAnIntervalTheLookUpWouldPick) {
         {"the profile file", [] { TPCM.LCSTCR = 3; }},
         {"without the wave drag", [] { TPCM.LEGDRG = 1; }},
         {"no attack angle", [] { TPCM.NUMBRV = 0; }},
+        {"no drag across the column", [] { TPCM.CYLCD(1, 1) = TPCM.CYLCD(2, 1) = 0.0f; }},
+        {"drags across the column that cancel", [] { TPCM.CYLCD(2, 1) = -1.0f; }},
+        {"a column under water", [] { TPCM.RCYLT(3, 1) = 19.0f; }},
+        {"no member", [] { TPCM.NCYL = 0; }},
+        {"a regular wave of no height", [] { TPCM.SLPHT = 0.0f; }},
     };
     for (const auto& [what, change] : unused) {
         semi_in_current({5, 10, 10}, 3, 20);

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -259,6 +261,12 @@ void semi_in_current(Real deepest) {
     }
 }
 
+// No drag coefficient across the columns FIRST to LAST (members 1 to 4 of the semi, which pierce
+// the surface).
+void no_column_drag(Int first, Int last) {
+    for (Int i = first; i <= last; ++i) TPCM.CYLCD(1, i) = TPCM.CYLCD(2, i) = 0.0f;
+}
+
 // The row's choice, tidied as the last page tidies the output options.
 void chosen(const ProfileRow& row) {
     row.choose();
@@ -269,6 +277,21 @@ const std::vector<ProfileRow>& profile_rows() {
     static const std::vector<ProfileRow> rows = {
         {"Ib, the regular waves' absorption table", [] { TPCM.BRVFLG = bits({11}); }, true},
         {"Ib without the wave drag", [] { TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({11}); }, false},
+        {"Ib, no drag on the columns (the pontoons, under water, keep theirs)",
+         [] { no_column_drag(1, 4); TPCM.BRVFLG = bits({11}); },
+         false},
+        {"Ib, drag on one column", [] { no_column_drag(2, 4); TPCM.BRVFLG = bits({11}); }, true},
+        {"Ib of a regular wave of no height", [] { TPCM.SLPHT = 0.0f; TPCM.BRVFLG = bits({11}); }, false},
+        {"IIIb of a sea, no drag on the columns",
+         [] { testing::add_sea(); no_column_drag(1, 4); TPCM.BRVFLG = bits({13}); },
+         true},
+        {"no member through the surface, Ib and IIIb of a sea",
+         [] {
+             testing::add_sea();
+             for (Int i = 1; i <= 4; ++i) TPCM.RCYLT(3, i) = 18.0f;
+             TPCM.BRVFLG = bits({11, 13});
+         },
+         false},
         {"IIIb of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({13}); }, true},
         {"IIIb of a sea, the wave drag left out of the report",
          [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({13}); },
@@ -335,7 +358,7 @@ protected:
     bool run_gives_nan() {
         clear_captured(SILENT_UNIT);
         const auto guard_spoke = [this] {
-            return silent().find("report fields are NaN or Infinity") != std::string::npos;
+            return silent().find(" NaN or Infinity (the first in section") != std::string::npos;
         };
         try {
             BRVCOR();
@@ -424,6 +447,114 @@ TEST_F(RunReadsProfile, TheChecksRefuseEqualDepthsExactlyWhereTheRunDividesByThe
                                      ", " + tables[k].first;
             EXPECT_EQ(finding_named(run_input_findings(), refused), r.refused[k]) << what;
             EXPECT_EQ(run_gives_nan(), r.refused[k] && !(k == 2 && r.dropped)) << what << "\n" << silent().substr(0, 4000);
+        }
+    }
+}
+
+// ---- The current's loads of a profile, against the run --------------------------------------------
+
+// A profile of one point at the depth D and 1 knot, on the deep-box case (or the semi-submersible)
+// in a current of 1 knot: a point above the surface carries the mean current over the draft to
+// sqrt((T - D) / T) knots, past the table's speeds. A row chooses the tables of the report that take
+// the current's loads; the checks' first refused depth is found by halving, and the whole run at
+// the float on each side finds NaN or Infinity in its report exactly on the refused side.
+struct LoadRow {
+    const char* what;
+    void (*choose)();
+};
+
+void profile_point(Real D) {
+    TPCM.DPTHI(1) = D;
+    TPCM.VELI(1) = 1.0f;
+    testing::put_file(std::string(kCurrentProfileFile), "1\n" + std::to_string(D) + " 1.0 180\n");
+}
+
+class RunReadsProfileLoads : public RunReadsProfile {
+protected:
+    // The case of ROW with its profile from the table of page 10 or (FILE) the profile file.
+    static void choose(const LoadRow& row, bool file) {
+        testing::reset_run_state();
+        testing::store_deep_box_case();
+        current_on();
+        TPCM.CURHDG = 180.0f;
+        TPCM.CURFAC = 1.0f;
+        TPCM.XCURAR = TPCM.BWL * TPCM.DRAFT;
+        TPCM.YCURAR = TPCM.LWL * TPCM.DRAFT;
+        TPCM.LCSTCR = file ? 3 : 2;
+        TPCM.NCURNT = 1;
+        row.choose();
+        tidy_output_bits_at_last_page(TPCM);
+    }
+    static bool refused(bool file) {
+        if (!file) return finding_named(run_input_findings(), "give a mean current over the draft");
+        for (const RunFileFinding& f : run_file_findings())
+            if (f.lines.size() == 2 && f.lines[1] == "     has a depth or speed at line 2 whose current loads are too "
+                                                        "large to compute.")
+                return true;
+        return false;
+    }
+};
+
+TEST_F(RunReadsProfileLoads, TheChecksRefuseAProfileExactlyWhereItsLoadsLeaveSinglePrecision) {
+    const LoadRow rows[] = {
+        {"VII, a steady current", [] { TPCM.BRVFLG = bits({22}); }},
+        {"VI alone, moments about a point 2 km off, whose lever passes the length's",
+         [] { TPCM.BRVARM = 2000.0f; TPCM.BRVFLG = bits({21}); }},
+        {"IX and X, the current from 30 degrees, the tanker model",
+         [] { TPCM.CURHDG = 30.0f; TPCM.LCBARG = 0x666; TPCM.BRVFLG = bits({23}); }},
+        {"the pages by attack angle, a band-limited spectrum",
+         [] {
+             TPCM.CURTYP = 3;
+             TPCM.CURDEN = 2.0f;
+             TPCM.BRV_PD_MIN() = 30.0f;
+             TPCM.BRVFRQ_DELTA = 0.01f;
+             TPCM.BRVFLG = bits({25, 27});
+         }},
+        {"IX's net spectra, a white spectrum, five angles",
+         [] {
+             TPCM.CURTYP = 1;
+             TPCM.CURDEN = 0.7f;
+             TPCM.NUMBRV = 5;
+             TPCM.BRVINC = 20.0f;
+             TPCM.BRVFLG = bits({22, 27});
+         }},
+        {"VII in feet", [] { TPCM.NUNTS = 0; TPCM.BRVFLG = bits({22}); }},
+        {"VII from the user's coefficient file",
+         [] {
+             testing::put_file("CRNTCOFS.txt", "3\n0 -1 0 0\n90 0 1.3 0.1\n180 1 0 0\n");
+             TPCM.LCBARG = 0x222;
+             TPCM.BRVFLG = bits({22, 23});
+         }},
+        {"the semi-submersible, every table",
+         [] {
+             testing::shape_semi(TPCM, 4);
+             TPCM.NUMBRV = 3;
+             TPCM.BRVINC = 45.0f;
+             TPCM.BRVFLG = 0x07FFFFFF;
+         }},
+    };
+    const auto bits_of = [](Real v) { return std::bit_cast<std::uint32_t>(v); };
+    for (const bool file : {false, true}) {
+        for (const LoadRow& row : rows) {
+            const std::string what = std::string(row.what) + (file ? ", the profile file" : ", the table of page 10");
+            // Depths above the surface, from 1e10 m up, as float bit patterns that rise with the size.
+            std::uint32_t accepted = bits_of(-1.0e10f), refused_bits = bits_of(-3.0e38f);
+            choose(row, file);
+            profile_point(std::bit_cast<Real>(accepted));
+            ASSERT_FALSE(refused(file)) << what;
+            profile_point(std::bit_cast<Real>(refused_bits));
+            ASSERT_TRUE(refused(file)) << what;
+            while (refused_bits - accepted > 1) {
+                const std::uint32_t middle = accepted + (refused_bits - accepted) / 2;
+                profile_point(std::bit_cast<Real>(middle));
+                (refused(file) ? refused_bits : accepted) = middle;
+            }
+            for (const std::uint32_t depth : {accepted, refused_bits}) {
+                choose(row, file);
+                profile_point(std::bit_cast<Real>(depth));
+                EXPECT_EQ(run_gives_nan(), depth == refused_bits)
+                    << what << ", " << std::bit_cast<Real>(depth) << " m\n" << silent().substr(0, 3000);
+            }
         }
     }
 }

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "lowlib/depth_current_drag.h"
 #include "lowlib/lowlib_fixture.h"
@@ -244,6 +245,52 @@ TEST_F(ProfileFile, PointAtTheDraftGivesNoNote) {
     put_file("CRNTPROF.txt", "2\n12 1.2 60\n40 0.5 45\n");
     ASSERT_EQ(build(12.0f), -1);
     EXPECT_EQ(screen(), "");
+}
+
+// The run passes the depths where its member drag looks the profile up: a depth given twice is
+// refused only where one of them falls between the two or at equal first depths, at the line of
+// the row that closes them; without those depths every depth at and below the first point counts.
+TEST_F(ProfileFile, ADepthGivenTwiceCountsOnlyAtTheDepthsLookedUp) {
+    const std::vector<Real> levels = {0.0f, 5.0f, 10.0f, 15.0f, 20.0f};
+    const char* text = "3\n10 1.0 45\n20 0.5 45\n20 0.2 45\n";
+    put_file("CRNTPROF.txt", text);
+    ASSERT_EQ(end_status([&] { CURPROF_INIT(20.0f, DZMIN, SCREEN_UNIT, KBD_UNIT, levels); }), -1);
+    EXPECT_EQ(CURPROF.NCURNTPF, 3);
+    EXPECT_EQ(CURPROF.VELIPF(3), 0.2f);
+    EXPECT_EQ(DZMIN, 0.0f);
+    EXPECT_EQ(screen(), "");
+    EXPECT_TRUE(read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT, levels).outcome.ok());
+    EXPECT_TRUE(read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT, {}).outcome.ok());
+    // A level below the pair, or every depth: the file error report.
+    for (const bool every : {false, true}) {
+        reset_curprof();
+        clear_captured(SCREEN_UNIT);
+        answers("\n");
+        const std::vector<Real> deeper = {0.0f, 21.0f};
+        EXPECT_EQ(end_status([&] {
+                      if (every)
+                          CURPROF_INIT(20.0f, DZMIN, SCREEN_UNIT, KBD_UNIT);
+                      else
+                          CURPROF_INIT(20.0f, DZMIN, SCREEN_UNIT, KBD_UNIT, deeper);
+                  }),
+                  1);
+        EXPECT_NE(screen().find(" ++> End of file or related file error in routine CURPROF_INIT\n"), std::string::npos);
+    }
+    // The lines of the points, one split over two lines: the row that closes the pair names it.
+    put_file("CRNTPROF.txt", "3\n10 1.0 45\n20\n0.5 45\n20 0.2 45\n");
+    ProfileFileRead read = read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT, {25.0f});
+    EXPECT_EQ(read.outcome.fault, TableFault::EmptyInterval);
+    EXPECT_EQ(read.outcome.line, 5);
+    put_file("CRNTPROF.txt", "3\n10 1.0 45\n10\n0.5 45\n20 0.2 45\n");
+    read = read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT, {9.0f});  // above the first point
+    ASSERT_TRUE(read.outcome.ok());
+    EXPECT_EQ(read.profile.NCURNTPF, 3);
+    EXPECT_EQ(read.lines[0], 2);
+    EXPECT_EQ(read.lines[1], 4);
+    EXPECT_EQ(read.lines[2], 5);
+    read = read_current_profile_file("CRNTPROF.txt", SCREEN_UNIT, {10.0f});  // at the equal first depths
+    EXPECT_EQ(read.outcome.fault, TableFault::EmptyInterval);
+    EXPECT_EQ(read.outcome.line, 4);
 }
 
 TEST_F(ProfileFile, MissingFileAsksAndEndsWhateverTheAnswer) {

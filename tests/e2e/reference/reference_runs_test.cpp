@@ -1378,6 +1378,29 @@ std::string as_fixture(const std::string& report) {
     return out;
 }
 
+// A profile table of page 10: depths and speeds, as many rows as depths.
+struct ProfileTable {
+    std::vector<float> depths, speeds;
+};
+
+// The metric reference semi-submersible in a current that varies with depth as TABLE says (LCSTCR
+// 2), its members with drag across them (CYLCD 1) or without, and the words EXTRA after.
+void write_semi_in_profile(bool member_drag, const ProfileTable& table,
+                           const std::vector<std::pair<int, std::uint32_t>>& extra = {}) {
+    write_reference_ship({Units::metric, true, Hull::semi});
+    std::vector<std::pair<int, std::uint32_t>> words = {
+        {177, 2u}, {178, static_cast<std::uint32_t>(table.depths.size())}};  // LCSTCR the table, NCURNT
+    for (std::size_t j = 0; j < table.depths.size(); ++j) {
+        words.push_back({462 + static_cast<int>(j), real_word(table.depths[j])});  // DPTHI
+        words.push_back({467 + static_cast<int>(j), real_word(table.speeds[j])});  // VELI
+    }
+    if (member_drag)
+        for (int i = 1; i <= 6; ++i)
+            for (int j = 1; j <= 2; ++j) words.push_back({member_triple_word(4476, j, i), real_word(1.0f)});  // CYLCD
+    words.insert(words.end(), extra.begin(), extra.end());
+    edit_on_disk(words);
+}
+
 // The semi-submersibles of 20 m draft (the reference one, whose members carry no drag, and the one
 // with drag across its members) in a current that varies with depth as the profile table of page 10
 // says (LCSTCR 2). The run takes the current at the levels of the members' draft, 0 to 20 m. A depth
@@ -1388,37 +1411,21 @@ std::string as_fixture(const std::string& report) {
 // depths that a level reaches so (5, 10, 10: the levels below 10 m; 10, 10, 20: the level at 10 m)
 // are refused before the run.
 TEST(ReferenceSemiProfileTable, ADepthGivenTwiceWhereNoLevelLooksGivesTheReportWithoutIt) {
-    struct Table {
-        std::vector<float> depths, speeds;
-    };
-    const auto write = [](bool member_drag, const Table& t) {
-        write_reference_ship({Units::metric, true, Hull::semi});
-        std::vector<std::pair<int, std::uint32_t>> words = {
-            {177, 2u}, {178, static_cast<std::uint32_t>(t.depths.size())}};  // LCSTCR the table, NCURNT
-        for (std::size_t j = 0; j < t.depths.size(); ++j) {
-            words.push_back({462 + static_cast<int>(j), real_word(t.depths[j])});  // DPTHI
-            words.push_back({467 + static_cast<int>(j), real_word(t.speeds[j])});  // VELI
-        }
-        if (member_drag)
-            for (int i = 1; i <= 6; ++i)
-                for (int j = 1; j <= 2; ++j) words.push_back({member_triple_word(4476, j, i), real_word(1.0f)});  // CYLCD
-        edit_on_disk(words);
-    };
-    const std::pair<Table, Table> recipes[] = {
+    const std::pair<ProfileTable, ProfileTable> recipes[] = {
         {{{30, 30, 50}, {0.8f, 0.8f, 0.0f}}, {{30, 50}, {0.8f, 0.0f}}},
         {{{5, 10, 50, 50}, {0.9f, 0.7f, 0.0f, 0.0f}}, {{5, 10, 50}, {0.9f, 0.7f, 0.0f}}},
         {{{2, 4, 6, 30, 30}, {1.0f, 0.9f, 0.8f, 0.0f, 0.0f}}, {{2, 4, 6, 30}, {1.0f, 0.9f, 0.8f, 0.0f}}},
         {{{5, 5, 10, 15}, {0.8f, 0.8f, 0.5f, 0.0f}}, {{5, 10, 15}, {0.8f, 0.5f, 0.0f}}},
         {{{10, 20, 20}, {0.9f, 0.0f, 0.0f}}, {{10, 20}, {0.9f, 0.0f}}},
     };
-    const Table refused[] = {{{5, 10, 10}, {0.9f, 0.5f, 0.0f}}, {{10, 10, 20}, {0.9f, 0.9f, 0.0f}}};
+    const ProfileTable refused[] = {{{5, 10, 10}, {0.9f, 0.5f, 0.0f}}, {{10, 10, 20}, {0.9f, 0.9f, 0.0f}}};
     for (const bool member_drag : {false, true}) {
         const std::string semi = member_drag ? "the semi with member drag" : "the reference semi";
         std::vector<std::string> reports;
         for (const auto& [repeated, single] : recipes) {
             const std::string what = semi + ", " + ::testing::PrintToString(repeated.depths);
-            const RunOutcome a = run_reference([&] { write(member_drag, repeated); }, "E\n\n");
-            const RunOutcome b = run_reference([&] { write(member_drag, single); }, "E\n\n");
+            const RunOutcome a = run_reference([&] { write_semi_in_profile(member_drag, repeated); }, "E\n\n");
+            const RunOutcome b = run_reference([&] { write_semi_in_profile(member_drag, single); }, "E\n\n");
             ASSERT_EQ(a.program.status, 0) << what << "\n" << a.program.out << a.program.err;
             ASSERT_EQ(b.program.status, 0) << what << ", once\n" << b.program.err;
             EXPECT_EQ(a.program.out.find("Current profile depths"), std::string::npos) << what;
@@ -1432,14 +1439,117 @@ TEST(ReferenceSemiProfileTable, ADepthGivenTwiceWhereNoLevelLooksGivesTheReportW
         for (std::size_t i = 0; i < reports.size(); ++i)
             for (std::size_t j = i + 1; j < reports.size(); ++j)
                 EXPECT_NE(reports[i], reports[j]) << semi << ": tables " << i + 1 << " and " << j + 1;
-        for (const Table& t : refused) {
+        for (const ProfileTable& t : refused) {
             const std::string what = semi + ", " + ::testing::PrintToString(t.depths);
-            const RunOutcome r = run_reference([&] { write(member_drag, t); }, "E\n\n");
+            const RunOutcome r = run_reference([&] { write_semi_in_profile(member_drag, t); }, "E\n\n");
             EXPECT_EQ(r.program.status, 1) << what;
             EXPECT_NE(r.program.out.find(" ++> Fatal Warning: Current profile depths (page 10, item 5) are equal at points"),
                       std::string::npos)
                 << what << "\n" << r.program.out;
             EXPECT_TRUE(r.report.empty()) << what;
+        }
+    }
+}
+
+// The same semi-submersibles with the sea and the swell off (LRANDM and LSWELL 0): the profile is
+// then looked up only by the regular waves' absorption table (Ib), through the drag of the columns
+// that pierce the surface. The reference semi's columns carry no drag, so Ib is 0 whatever the
+// current at their levels: a depth given twice at the surface (0, 0, ...) or below the deepest
+// level (..., 15, 15) runs, to the report of the table without it. With drag across the columns the
+// same tables are refused before the run, where the run would divide by their interval of no width.
+TEST(ReferenceSemiProfileTable, WithoutSeasADepthGivenTwiceCountsOnlyWhereTheColumnsDrag) {
+    const std::vector<std::pair<int, std::uint32_t>> no_seas = {{172, 0u}, {174, 0u}};  // LRANDM, LSWELL
+    const std::pair<ProfileTable, ProfileTable> recipes[] = {
+        {{{0, 0, 30, 60, 100}, {1.0f, 0.9f, 0.7f, 0.4f, 0.0f}}, {{0, 30, 60, 100}, {0.9f, 0.7f, 0.4f, 0.0f}}},
+        {{{0, 2, 5, 15, 15}, {1.0f, 0.9f, 0.7f, 0.4f, 0.0f}}, {{0, 2, 5, 15}, {1.0f, 0.9f, 0.7f, 0.4f}}},
+    };
+    std::vector<std::string> reports;
+    for (const auto& [repeated, single] : recipes) {
+        const std::string what = ::testing::PrintToString(repeated.depths);
+        const RunOutcome a = run_reference([&] { write_semi_in_profile(false, repeated, no_seas); }, "E\n\n");
+        const RunOutcome b = run_reference([&] { write_semi_in_profile(false, single, no_seas); }, "E\n\n");
+        ASSERT_EQ(a.program.status, 0) << what << "\n" << a.program.out << a.program.err;
+        ASSERT_EQ(b.program.status, 0) << what << ", once\n" << b.program.err;
+        EXPECT_EQ(a.program.out.find("Current profile depths"), std::string::npos) << what;
+        EXPECT_EQ(a.program.out.find("NaN or Infinity"), std::string::npos) << what;
+        const LineDifference d = first_difference(a.report, b.report);
+        EXPECT_EQ(d.line, 0u) << what << ": the report leaves that of the table without the repeat at line " << d.line
+                              << "\n  with it:    " << d.expected << "\n  without it: " << d.got;
+        // The regular waves' tables are there, so the current was at hand for them.
+        EXPECT_NE(b.report.find("Ib. Dimensionless Regular Wave Absorption Coefficients"), std::string::npos) << what;
+        reports.push_back(without_time_stamp(b.report));
+
+        const RunOutcome r = run_reference([&] { write_semi_in_profile(true, repeated, no_seas); }, "E\n\n");
+        EXPECT_EQ(r.program.status, 1) << what << ", the columns dragging";
+        EXPECT_NE(r.program.out.find(" ++> Fatal Warning: Current profile depths (page 10, item 5) are equal at points"),
+                  std::string::npos)
+            << what << ", the columns dragging\n" << r.program.out;
+        EXPECT_TRUE(r.report.empty()) << what;
+    }
+    EXPECT_NE(reports[0], reports[1]);
+}
+
+// The profile file "CRNTPROF.txt" (LCSTCR 3) on the reference semi-submersible of 20 m draft, for
+// one attack angle (NUMBRV 1): the rule of the table of page 10. A depth given twice where no level
+// of the draft falls between the two or at equal first depths (20 m twice: the deepest level is on
+// the last point, not below it) runs, to the report of the file without the repeat; the same pair
+// at 10 m, where the levels below 10 m look between them, is refused before the run by its line.
+TEST(ReferenceSemiProfileTable, TheProfileFileFollowsTheRuleOfThePageTable) {
+    const std::vector<std::pair<int, std::uint32_t>> words = {{179, 1u}, {176, 1u}, {177, 3u}};
+    const auto run_with = [&words](const char* profile) {
+        return run_reference(
+            [&] {
+                write_reference_ship({Units::metric, true, Hull::semi});
+                edit_on_disk(words);
+                brevant::testing::put_file("CRNTPROF.txt", profile);
+            },
+            "E\n\n");
+    };
+    const RunOutcome repeated = run_with("3\n10 1.0 180\n20 0.5 180\n20 0.2 180\n");
+    const RunOutcome single = run_with("2\n10 1.0 180\n20 0.5 180\n");
+    ASSERT_EQ(repeated.program.status, 0) << repeated.program.out << repeated.program.err;
+    ASSERT_EQ(single.program.status, 0) << single.program.out << single.program.err;
+    EXPECT_EQ(repeated.program.out.find("CRNTPROF.txt"), std::string::npos) << repeated.program.out;
+    EXPECT_EQ(repeated.program.out.find("NaN or Infinity"), std::string::npos);
+    const LineDifference d = first_difference(repeated.report, single.report);
+    EXPECT_EQ(d.line, 0u) << "the report leaves that of the file without the repeat at line " << d.line
+                          << "\n  with it:    " << d.expected << "\n  without it: " << d.got;
+    // The profile is in the report: another speed at 20 m gives another one.
+    const RunOutcome other = run_with("2\n10 1.0 180\n20 0.3 180\n");
+    EXPECT_NE(without_time_stamp(other.report), without_time_stamp(single.report));
+
+    const RunOutcome refused = run_with("3\n10 1.0 180\n15 0.5 180\n15 0.2 180\n");
+    EXPECT_EQ(refused.program.status, 1);
+    EXPECT_NE(refused.program.out.find(
+                  " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n"
+                  "     has equal depths at line 4 at an end of the table: no interval to interpolate in."),
+              std::string::npos)
+        << refused.program.out;
+    EXPECT_TRUE(refused.report.empty());
+}
+
+// A profile point above the surface, alike in metres and in feet: on the reference ship the point
+// at -1e19 m (-3.28e19 ft) gives the current's loads beyond single precision and is refused by page
+// and item; the point at -1e18 m runs to a finite report.
+TEST(ReferenceShipProfileTable, APointAboveTheSurfaceIsRefusedAlikeInBothUnits) {
+    for (const Units units : {Units::metric, Units::english}) {
+        const float length = units == Units::english ? kFeetPerMetre : 1.0f;
+        for (const float depth : {-1e19f, -1e18f}) {
+            const std::string what = std::string(units == Units::english ? "feet" : "metres") + ", " +
+                                     ::testing::PrintToString(depth) + " m";
+            const RunOutcome r = run_reference([&] {
+                write_reference_ship({units, true, Hull::ship});
+                edit_on_disk({{177, 2u}, {178, 1u}, {462, real_word(depth * length)}, {467, real_word(1.0f)}});
+            });
+            const bool refused = depth == -1e19f;
+            EXPECT_EQ(r.program.status, refused ? 1 : 0) << what << "\n" << r.program.out;
+            EXPECT_EQ(r.program.out.find(" ++> Fatal Warning: Current profile depths (page 10, item 5) give a mean "
+                                         "current over the draft\n     whose loads are too large to compute.") !=
+                          std::string::npos,
+                      refused)
+                << what << "\n" << r.program.out;
+            EXPECT_EQ(r.report.empty(), refused) << what;
+            EXPECT_EQ(r.program.out.find("NaN or Infinity"), std::string::npos) << what;
         }
     }
 }
