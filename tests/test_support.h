@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -143,6 +144,15 @@ inline std::string file_bytes(const std::string& path) {
 
 inline void put_file(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Every file of the current folder with its bytes, by name.
+using Contents = std::map<std::string, std::string>;
+inline Contents contents_here() {
+    Contents all;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        all[entry.path().filename().string()] = file_bytes(entry.path().string());
+    return all;
 }
 
 inline std::string big_endian(const std::vector<std::uint32_t>& words) {

@@ -27,13 +27,8 @@ namespace fs = std::filesystem;
 using testing::file_bytes;
 using testing::put_file;
 
-using Contents = std::map<std::string, std::string>;
-
-Contents contents_here() {
-    Contents all;
-    for (const auto& entry : fs::directory_iterator(".")) all[entry.path().filename().string()] = file_bytes(entry.path().string());
-    return all;
-}
+using testing::Contents;
+using testing::contents_here;
 
 const std::string kWaiting = " >>> Another program is saving in this folder: the case is read once its save has ended.";
 

@@ -39,14 +39,8 @@ using testing::big_endian;
 using testing::file_bytes;
 using testing::put_file;
 
-using Contents = std::map<std::string, std::string>;
-
-// Every file of the current folder with its bytes.
-Contents contents_here() {
-    Contents all;
-    for (const auto& entry : fs::directory_iterator(".")) all[entry.path().filename().string()] = file_bytes(entry.path().string());
-    return all;
-}
+using testing::Contents;
+using testing::contents_here;
 
 // The files a save of the case writes, the case file first, as the start passes them.
 const std::vector<std::string> kSaveFiles = {"BREVDAT", "BREVBAK", "LASTBAK", "LOWDAT", "LOWBAK", "LASTLOW"};
