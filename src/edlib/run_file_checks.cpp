@@ -44,13 +44,6 @@ void check_file(const Tpcm& t, std::vector<RunFileFinding>& found, std::string_v
         found.push_back({true, {file_head(kFatalFindingHead, name, chooser, page, item), table_fault_text(outcome)}});
 }
 
-// The spectrum file of the sea and of the swell, where each reads it.
-void wave_spectrum_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
-    if (sea_spectrum_file_read(t)) check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "wave type", 12, 2);
-    if (swell_spectrum_file_read(t))
-        check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "swell type", 13, 2);
-}
-
 // The profile file, read as the run reads it: its depths given twice refused only where the run
 // looks the profile up between them or at equal first depths. A depth or speed reaches the loads
 // through the mean current over the draft alone: where the profile's mean passes the surface
@@ -106,7 +99,7 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     if (current_profile_file_read(t)) profile_file_findings(t, found);
     if (current_spectrum_file_read(t))
         check(kCurrentSpectrumFile, read_speed_spectrum_file, "current spectral type", 10, 6);
-    wave_spectrum_file_findings(t, found);
+    sea_and_swell_file_findings(t, found);
 
     // Page 3: the user RAO table. Without it the run goes on with unit RAOs after a warning and a
     // question, which a silent run cannot answer: it stops there. A table it cannot read whole
@@ -135,7 +128,9 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
 }  // namespace
 
 void sea_and_swell_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
-    wave_spectrum_file_findings(t, found);
+    if (sea_spectrum_file_read(t)) check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "wave type", 12, 2);
+    if (swell_spectrum_file_read(t))
+        check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "swell type", 13, 2);
 }
 
 std::vector<RunFileFinding> run_file_findings() {
