@@ -126,6 +126,13 @@ TEST(WaveReportRun, AGeneralJonswapSeaWhoseIntegralDoesNotConvergeIsRefusedAsThe
                                        {" ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) and the sigmas"}});
 }
 
+// A regular wave height typed beyond what the run can compute with (the sample's regular wave is
+// on every row of the kinematics) wrote a report of NaN and Infinity; item 6 gives the run's finding.
+TEST(WaveReportRun, ARegularWaveHeightTheRunRefusesIsRefusedAsTheRunRefusesIt) {
+    expect_refused_as_the_run_refuses(
+        {"J11\n4\n3e38\n", {" ++> Fatal Warning: Regular wave height or slope (page 11, item 4) is too large to compute"}});
+}
+
 // A sea of the swell type whose bandwidth is typed 0 divides by it in its spectrum. Where no check
 // before the run refuses it by name, item 6 computes the report, finds fields of NaN or Infinity in
 // it and writes nothing: the earlier report stays whole, the screen gives the count and the page of
