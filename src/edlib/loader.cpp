@@ -223,14 +223,18 @@ void hold_start_notes(std::vector<std::string> lines) { start_notes() = std::mov
 void hold_start_work(std::function<std::vector<std::string>()> work) { start_work() = std::move(work); }
 
 namespace {
-std::optional<FileMark>& seen_case_file() {
-    static std::optional<FileMark> mark;
-    return mark;
+// The data file and the coefficient file as the session last read or wrote them.
+enum SeenFile { kSeenData, kSeenCoefficients };
+std::optional<FileMark>& seen_file(SeenFile which) {
+    static std::optional<FileMark> marks[2];
+    return marks[which];
 }
 }  // namespace
 
-const std::optional<FileMark>& case_file_seen() { return seen_case_file(); }
-void set_case_file_seen(std::optional<FileMark> mark) { seen_case_file() = mark; }
+const std::optional<FileMark>& case_file_seen() { return seen_file(kSeenData); }
+void set_case_file_seen(std::optional<FileMark> mark) { seen_file(kSeenData) = mark; }
+const std::optional<FileMark>& coefficient_file_seen() { return seen_file(kSeenCoefficients); }
+void set_coefficient_file_seen(std::optional<FileMark> mark) { seen_file(kSeenCoefficients) = mark; }
 
 std::string creator_name(Int ITYPE) {
     if (ITYPE >= 1 && ITYPE <= 20 && STYP()[static_cast<std::size_t>(ITYPE - 1)] != nullptr)
@@ -339,6 +343,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     if (CREATQ > 9) {
         Int nlow = kLowcofWords;
         DISKIO(1, nlow, kCoefficientFile, DISK_UNIT, IERR0, image_bytes(LOWCOF), CMPUTQ);
+        set_coefficient_file_seen(mark_of_file(name_on_disk(kCoefficientFile)));
         lowdat_missing = IERR0 == 1;
         if (!lowdat_missing) {
             held_counts = hold_coefficient_counts(LOWCOF);

@@ -128,7 +128,12 @@ void write_partial(Int unit, std::string_view text) {
     }
 }
 
+namespace {
+std::function<void()> keyboard_hook;
+}  // namespace
+
 std::string read_keyboard_line(Int unit) {
+    if (unit == KBD_UNIT && keyboard_hook) keyboard_hook();
     note_console(unit);
     std::cout.flush();
     std::istream* is = in_stream(unit);
@@ -324,6 +329,8 @@ void bind_keyboard(std::string answers) {
     table()[KBD_UNIT].text = std::make_unique<std::stringstream>(std::move(answers));
 }
 
+void set_keyboard_hook(std::function<void()> action) { keyboard_hook = std::move(action); }
+
 void capture_unit(Int unit) { table()[unit].text = std::make_unique<std::stringstream>(); }
 
 std::string captured(Int unit) {
@@ -340,6 +347,7 @@ void clear_captured(Int unit) {
 void reset_units() {
     close_all_units();
     table().clear();
+    keyboard_hook = nullptr;
     // A fresh console is that of a program that has saved nothing yet.
     set_case_for_run(CaseForRun::no_run);
 }

@@ -13,7 +13,12 @@
 //   60 s), as a program slowed in the middle of a save;
 // - with BREVANT_TEST_NO_LINKS set, every hard link fails with EPERM, as on a file system without
 //   them;
-// - the flush (fsync) of a file whose name ends in BREVANT_TEST_FAILING_SYNC fails with EIO.
+// - the flush (fsync) of a file whose name ends in BREVANT_TEST_FAILING_SYNC fails with EIO;
+// - with BREVANT_TEST_NO_FLOCK set, every flock fails with ENOLCK, as on a file system that keeps no
+//   such locks;
+// - when the program opens the file BREVANT_TEST_HELD_OPEN (as it names it) through the C library's
+//   stream opening, it waits there until the file BREVANT_TEST_HELD_UNTIL exists (at most 60 s), as
+//   a program slowed at that open (a start held while it reads the case, with the lock it holds).
 // Every other call is the system's own. (Named .cc so that the test program's sources do not take it in.)
 #include <cerrno>
 #include <cstdio>
@@ -24,6 +29,7 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -47,6 +53,10 @@ void wait_for(const char* path) {
 void stop_if_the_stopping_open(const char* path) {
     const char* stopping = std::getenv("BREVANT_TEST_STOPPING_OPEN");
     if (stopping != nullptr && *stopping != '\0' && path != nullptr && std::strcmp(path, stopping) == 0) _exit(86);
+    const char* held = std::getenv("BREVANT_TEST_HELD_OPEN");
+    const char* until = std::getenv("BREVANT_TEST_HELD_UNTIL");
+    if (held != nullptr && *held != '\0' && until != nullptr && path != nullptr && std::strcmp(path, held) == 0)
+        wait_for(until);
 }
 
 }  // namespace
@@ -120,4 +130,14 @@ extern "C" int fsync(int fd) {
         }
     }
     return real(fd);
+}
+
+extern "C" int flock(int fd, int operation) {
+    using Flock = int (*)(int, int);
+    static const Flock real = reinterpret_cast<Flock>(dlsym(RTLD_NEXT, "flock"));
+    if (std::getenv("BREVANT_TEST_NO_FLOCK") != nullptr) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return real(fd, operation);
 }
