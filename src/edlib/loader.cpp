@@ -212,6 +212,15 @@ void lock_case_folder(SaveLock& lock, std::string_view DATFIL, Int unit) {
     stop_load();
 }
 
+// The copy of the case for the change check at the end of the session: the image's stored words
+// with the console unit at 0, as the save stores them (the session words are 0 by now).
+void copy_case_as_loaded(Tpcm& P, Int NTOGOQ, FArray<Int, brevant::NTOGOQ>& IOBUF) {
+    const Int edunit = P.EDUNIT;
+    P.EDUNIT = 0;
+    MOVCOM(NTOGOQ, image_bytes(static_cast<const Tpcm&>(P)), word_span(IOBUF));
+    P.EDUNIT = edunit;
+}
+
 void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
     MOVCOM(kLowcofWords, image_bytes(static_cast<const Lowcof&>(LOWCOF)), word_span(ILOBUF));
 }
@@ -407,6 +416,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     } else if (FTLSRV == 1 && interactive) {
         level = 2;
     }
+    // Whether the start brings the file to this program's form: a file it asks about (damaged, older,
+    // of another program or layout, of another increment, its user tables missing) is changed below
+    // after the copy is taken, so that the first save writes it and the question does not come back.
+    bool brought_to_form = level != 0;
     if (level != 0) {
         DATCRPT(LOCLUN, level);
         SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
@@ -416,11 +429,8 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     if (ANSWER != 'C') {
         // The copy for the change check is taken before any repair, update or import, with the
         // session's output unit and the session words out of it, as the save stores them.
-        const Int edunit = P.EDUNIT;
-        P.EDUNIT = 0;
         clear_session_words(P);
-        MOVCOM(NTOGOQ, image_bytes(static_cast<const Tpcm&>(P)), word_span(COPIES.IOBUF));
-        P.EDUNIT = edunit;
+        copy_case_as_loaded(P, NTOGOQ, COPIES.IOBUF);
 
         // Text from a machine of the other byte order.
         const Int CMPUTR_LOADED = P.CMPUTR;
@@ -456,6 +466,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         const bool findings = !same_creator || IERR1 == 4 || versions_differ || P.DP_FLAG == 1 || layout_49 ||
                               (ICHSWP == 1 && interactive) || (P.IVERS_SUFX != 0 && interactive);
         if (findings) {
+            brought_to_form = true;
             if (WRNFIL_OPEN == 0) RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
             WRNFIL_OPEN = 1;
             CLEAR(LOCLUN);
@@ -549,6 +560,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                         report.both({"", " ++> Version increment mismatch: ",
                                      "     DATfile  version  increment  = " + fmt_I(P.IVERS_SUFX, 2),
                                      "     Simulation version increment = " + fmt_I(0, 2)});
+                        // The case takes this program's increment here, as an older file takes its
+                        // version in the update: it differs from the copy as loaded, so the first
+                        // save writes it and the question does not come back at the next start.
+                        P.IVERS_SUFX = 0;
                     }
                 } else if (VERSN_DELTA < -0.001f) {
                     report.both({"", version_line("POSTDATES"), "",
@@ -629,6 +644,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                     SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
                     if (P.LBACK < 0) stop_load();
                     ANSWER = 'M';
+                    brought_to_form = true;
                     replace_user_table(P.LWBARG, 4, LOCLUN);
                     replace_user_table(P.LCBARG, 6, LOCLUN);
                     replace_user_table(P.LWVCOF, 2, LOCLUN);
@@ -690,6 +706,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         P.BCTFBK = 0;
     }
     if (P.IUNIT != 1 && P.IUNIT != P.EDUNIT && P.IUNIT != PRINTER_UNIT) P.IUNIT = 1;
+    // A file the start asked nothing about is in this program's form already: what the stamp sets
+    // in it (the year, a version within the tolerance, the run mode, a length word) is the case as
+    // loaded, so a case nobody changes leaves without the loss warning and its save writes nothing.
+    if (ANSWER == 'M' && !brought_to_form) copy_case_as_loaded(P, NTOGOQ, COPIES.IOBUF);
 }
 
 }  // namespace brevant
