@@ -110,8 +110,9 @@ private:
 std::string msg_heading() { return std::string(18, ' ') + " >>> Input File Characteristics <<< "; }
 
 // The end of the program when a check cannot be passed or the user chose to stop: the data files
-// are untouched, the report so far reaches the disk with the closing of the units.
-[[noreturn]] void stop_load() { stop_program(1); }
+// are untouched, the report so far reaches the disk with the closing of the units. WHY is the line
+// standard error gives for it (a silent start, which nobody answers, names "Diagnostics.stxt").
+[[noreturn]] void stop_load(std::string_view why = {}) { stop_program_because(std::string(why)); }
 
 // A table count of "LOWDAT" that lay beyond its table, as found in the file.
 struct HeldCount {
@@ -205,11 +206,26 @@ void lock_case_folder(SaveLock& lock, std::string_view DATFIL, Int unit) {
         flush_all_units();
     });
     if (got != platform::LockResult::Busy) return;
-    write_record(unit, " ++> Another program has held the lock of this folder for " +
-                           std::to_string(static_cast<int>(kLockWaitSeconds)) +
-                           " s: the program stops without reading or changing a file.");
+    const std::string held = " ++> Another program has held the lock of this folder for " +
+                             std::to_string(static_cast<int>(kLockWaitSeconds)) +
+                             " s: the program stops without reading or changing a file.";
+    write_record(unit, held);
     write_record(unit, "     Start again once that program has ended.");
-    stop_load();
+    stop_load(held);
+}
+
+// The line on standard error of a start that refuses a file of another program of another version:
+// it must be updated by its own program first.
+std::string refused_import_line(const std::string& creator, Real VERNO) {
+    std::string name = creator;
+    name.erase(name.find_last_not_of(' ') + 1);
+    std::string version = " whose version word is not a number";
+    if (std::isfinite(VERNO)) {
+        version = fmt_F(std::abs(VERNO), 5, 2);
+        version = " of version " + version.substr(version.find_first_not_of(' '));
+    }
+    return " ++> The data file is a " + name + " file" + version +
+           ", which this program cannot import: the program stops.";
 }
 
 // The copy of the case for the change check at the end of the session: the image's stored words
@@ -423,7 +439,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     if (level != 0) {
         DATCRPT(LOCLUN, level);
         SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
-        if (P.LBACK < 0) stop_load();
+        if (P.LBACK < 0) stop_load(kStartAbortedMessage);
     }
 
     if (ANSWER != 'C') {
@@ -476,7 +492,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                 report.both({"", " ++> Fatal Warning: The precision specification of the loaded",
                              "     DAT_file and the executable are not the same!"});
                 PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
-                stop_load();
+                stop_load(" ++> The data file was written in double precision, which this program cannot read: the program stops.");
             }
 
             if (IERR1 == 4) {
@@ -503,7 +519,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                     if (interactive) {
                         report.file({x2a, x2b});
                         ABORT0(LOCLUN, KBD_UNIT, P.LBACK);
-                        if (P.LBACK < 0) stop_load();
+                        if (P.LBACK < 0) stop_load(kStartAbortedMessage);
                     }
                 }
             }
@@ -553,7 +569,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                         default:
                             report.both({"", " ++> Unknown file type..."});
                             PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
-                            stop_load();
+                            stop_load(" ++> The data file is of an unknown type: the program stops without loading the case.");
                     }
                 } else if (VERSN_DELTA >= -0.001f && VERSN_DELTA <= 0.001f) {
                     if (P.IVERS_SUFX != 0) {
@@ -577,7 +593,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                                  "     with version " + fmt_F(std::abs(VERNQ), 5, 2) + " of " + name +
                                      " on the originating computer platform."});
                     PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
-                    stop_load();
+                    stop_load(refused_import_line(name, P.VERNO));
                 }
                 // A file of the 49-line layout is brought to the current one before the import
                 // writes into it: its words 700-703 as read, the room of the grown arrays opened
@@ -618,7 +634,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                 P.VERNO = VERNQ;
             } else {
                 ABORT0(LOCLUN, KBD_UNIT, P.LBACK);
-                if (P.LBACK < 0) stop_load();
+                if (P.LBACK < 0) stop_load(kStartAbortedMessage);
                 if (ANSWER == 'E') ANSWER = 'M';
             }
         }
@@ -642,7 +658,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                                  " ++> LOWDAT file not found. User-specified environmental coefficients ",
                                  "     will be missing."});
                     SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
-                    if (P.LBACK < 0) stop_load();
+                    if (P.LBACK < 0) stop_load(kStartAbortedMessage);
                     ANSWER = 'M';
                     brought_to_form = true;
                     replace_user_table(P.LWBARG, 4, LOCLUN);

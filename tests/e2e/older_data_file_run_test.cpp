@@ -17,6 +17,7 @@
 #include "e2e_support.h"
 #include "older_eras.h"
 #include "reference/reference_cases.h"
+#include "sysutl/program_end.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -253,6 +254,52 @@ TEST(OlderDataFileRun, AFileTheStartBringsToThisFormIsSavedByTheFirstSave) {
             EXPECT_EQ(file_bytes("BREVDAT"), saved);
             EXPECT_EQ(file_bytes("BREVBAK"), as_found);
         }
+    }
+}
+
+// A start that stops at its question ("A") or refuses the file (another program's file of another
+// version, which its own program must update first) says why in one line on standard error, ends
+// with status 1, and changes no file of the case.
+TEST(OlderDataFileRun, AStartThatStopsSaysWhyOnStandardError) {
+    const std::string aborted = std::string(kStartAbortedMessage) + "\n";
+    struct Stop {
+        const char* what;
+        std::function<void()> write;
+        const char* answers;
+        std::string err;
+    };
+    const Stop stops[] = {
+        {"an older version", sample_of_era({"", 6.02f, 149}), "M\nA\n", aborted},
+        {"the 49-line layout", sample_of_era({"", 6.8f, 49}), "E\nA\n", aborted},
+        {"another program's file of this version", sample_with({{2, 3u}}), "M\nA\n", aborted},
+        {"a version increment", sample_with({{163, 1u}}), "E\nA\n", aborted},
+        {"a damaged version word, at its warning", sample_with({{VERNO, 0x7FC00000u}}), "M\nA\n", aborted},
+        {"a damaged version word, at the version report", sample_with({{VERNO, 0x7FC00000u}}), "M\n\nA\n", aborted},
+        {"a damaged length word", sample_with({{1, 5000u}}), "E\nA\n", aborted},
+        {"written on another chip by another version", sample_with({{121, 3u}, {VERNO, real_word(6.5f)}}), "M\nA\n",
+         aborted},
+        // The wind coefficients of the user table, and no "LOWDAT".
+        {"a missing LOWDAT",
+         [] {
+             copy_sample();
+             edit_on_disk({{LWBARG, 273u}});
+             std::filesystem::remove("LOWDAT");
+         },
+         "M\nA\n", aborted},
+        {"another program's file of another version",
+         sample_with({{2, 3u}, {VERNO, real_word(6.5f)}}), "M\n\n",
+         " ++> The data file is a PELMARO file of version 6.50, which this program cannot import: the program stops.\n"},
+    };
+    for (const Stop& c : stops) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        c.write();
+        const std::string data = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(c.answers, 60);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.err) << r.out;
+        EXPECT_EQ(file_bytes("BREVDAT"), data);
+        EXPECT_FALSE(std::filesystem::exists("BREVBAK"));
     }
 }
 
