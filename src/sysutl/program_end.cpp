@@ -13,8 +13,11 @@ namespace {
 CaseForRun case_for_run = CaseForRun::no_run;
 // Whether the last answer read was "A" at an abort question.
 bool abort_answered = false;
-// The last message given on the screen, without its marker: what a stop that named no reason said last.
+// The first line of the last message given on the screen, without its marker: what a stop that
+// named no reason said last. A message starts at a marked line (" ++> ", " +=> ", " =+> ", " >>> ")
+// or at the first line after an empty one or an answer; the lines that follow it are its own.
 std::string screen_message;
+bool in_screen_message = false;
 // Whether standard error has had to give what "Diagnostics.stxt" could not take.
 bool silent_file_lacked = false;
 
@@ -79,20 +82,37 @@ void set_case_for_run(CaseForRun state) {
 
 void note_abort_answer(bool answered_a) { abort_answered = answered_a; }
 
-void note_screen_record(std::string_view record) {
-    const std::size_t first = record.find_first_not_of(' ');
-    if (first == std::string_view::npos) return;
-    const std::string_view marker = record.substr(first, 3);
-    if (marker != "++>" && marker != "+=>" && marker != ">>>") return;
-    std::string_view body = record.substr(first + 3);
-    const std::size_t from = body.find_first_not_of(' ');
-    if (from == std::string_view::npos) return;
-    // Without the punctuation that leads on to the message's next line.
-    body = body.substr(from, body.find_last_not_of(" :;,") - from + 1);
-    screen_message.assign(body);
+void note_answer_read() {
+    abort_answered = false;
+    in_screen_message = false;
 }
 
-void forget_screen_message() { screen_message.clear(); }
+void note_screen_record(std::string_view record) {
+    std::size_t from = record.find_first_not_of(' ');
+    if (from == std::string_view::npos) {
+        in_screen_message = false;
+        return;
+    }
+    std::string_view text = record.substr(from);
+    if (text.starts_with("Press ")) return;  // the prompt of a pause, not a message
+    const std::string_view marker = text.substr(0, 3);
+    const bool marked = marker == "++>" || marker == "+=>" || marker == "=+>" || marker == ">>>";
+    if (in_screen_message && !marked) return;  // a line of the message under way
+    in_screen_message = true;
+    if (marked) {
+        text.remove_prefix(3);
+        from = text.find_first_not_of(' ');
+        if (from == std::string_view::npos) return;
+        text.remove_prefix(from);
+    }
+    // Without the punctuation that leads on to the message's next line.
+    screen_message.assign(text.substr(0, text.find_last_not_of(" :;,") + 1));
+}
+
+void forget_screen_message() {
+    screen_message.clear();
+    in_screen_message = false;
+}
 
 void end_of_input() {
     std::cout.flush();
@@ -141,7 +161,7 @@ int end_of_program(int status, bool said, const std::string& why) {
 void forget_how_the_program_ends() {
     case_for_run = CaseForRun::no_run;
     abort_answered = false;
-    screen_message.clear();
+    forget_screen_message();
     silent_file_lacked = false;
 }
 

@@ -89,11 +89,15 @@ void point_to_silent_file(std::string_view line, const std::string& lost);
 void say_what_the_silent_file_lacks(const std::string& lost);
 
 // What a fatal end that has not said why is explained from. ABORT0 and ABORT3 note whether their
-// answer was "A"; every keyboard line read clears it, so it holds only for a stop right after it.
+// answer was "A"; every keyboard line read clears it (note_answer_read), so it holds only for a
+// stop right after it.
 void note_abort_answer(bool answered_a);
-// Every record written on the screen: the last one that starts a message (" ++> ", " +=> ",
-// " >>> ") is the message a stop without its own reason owes it to. Cleared when the screen is
-// cleared, a progress line is written, or a run starts: what was said before is not why it stopped.
+void note_answer_read();
+// Every record written on the screen: the first line of the last message (one that starts with
+// " ++> ", " +=> ", " =+> " or " >>> ", or the first after an empty line or an answer; the prompt
+// of a pause is none) is what a stop without its own reason is explained by. Forgotten when the
+// screen is cleared, a progress line is written, or a run starts: what was said before is not why
+// it stopped.
 void note_screen_record(std::string_view record);
 void forget_screen_message();
 

@@ -131,7 +131,7 @@ void write_partial(Int unit, std::string_view text) {
 
 std::string read_keyboard_line(Int unit) {
     note_console(unit);
-    note_abort_answer(false);  // an "A" before this answer is no longer the last one
+    note_answer_read();  // an "A" before this answer is no longer the last one
     std::cout.flush();
     std::istream* is = in_stream(unit);
     std::string line;

@@ -68,6 +68,18 @@ TEST(ProgramEnd, AFatalEndSaysWhyOnStandardErrorOnce) {
          " ++> The run stopped: FATAL error: unfixable roundoff error in VESL1\n"},
         {"an error of the editor", false, ProgramEnd{1}, say(" +=> Index error in X; contact Velmora"),
          " ++> The program stopped: Index error in X; contact Velmora\n"},
+        // A message without a marker starts after an empty line; the prompt of its pause is none.
+        {"an unmarked message after an empty line", false, ProgramEnd{1},
+         [] {
+             write_record(SCREEN_UNIT, " ++> Warning: earlier");
+             write_record(SCREEN_UNIT, "     its second line");
+             write_record(SCREEN_UNIT, "");
+             write_record(SCREEN_UNIT, " Too many dimensions specified in GMPRD; contact Velmora");
+             write_record(SCREEN_UNIT, " its second line");
+             write_record(SCREEN_UNIT, "");
+             write_record(SCREEN_UNIT, " Press <Return> to Continue...");
+         },
+         " ++> The program stopped: Too many dimensions specified in GMPRD; contact Velmora\n"},
         // An "A" answered, then another answer: the "A" is not why the program stops.
         {"a message after an \"A\" and another answer", false, ProgramEnd{1},
          [&] {
