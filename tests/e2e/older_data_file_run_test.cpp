@@ -257,6 +257,42 @@ TEST(OlderDataFileRun, AFileTheStartBringsToThisFormIsSavedByTheFirstSave) {
     }
 }
 
+// A length word larger than the file of this program ("seriously corrupt or from a very early
+// version") asks once. Modified ("M"), the start sets the word to this program's length: the first
+// save writes it, "E" on a page included, and the next start asks nothing. Executed at the title
+// ("E"), the case runs exactly as it was read, so nothing is mended and nothing saved: the next start
+// asks again.
+TEST(OlderDataFileRun, ADamagedLengthWordIsMendedByModifyOnly) {
+    struct Row {
+        const char* what;
+        const char* answers;
+        bool mended;
+    };
+    const Row rows[] = {
+        {"M, then E on a page", "M\n\nE\n", true},
+        {"M, then item 1", "M\n\nL\n1\n", true},
+        {"E at the title", "E\n\n", false},
+    };
+    for (const Row& c : rows) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk({{1, 5000u}});
+        const std::string as_found = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(c.answers, 120);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(count_of(r.out, "Enter \"A\" to abort"), 1u);
+        EXPECT_EQ(WordFile("BREVDAT").integer(1), c.mended ? kStoredWords : 5000);
+        EXPECT_EQ(std::filesystem::exists("BREVBAK"), c.mended);
+        const ProgramResult again = run_brevant("E\n\n", 120);
+        EXPECT_EQ(again.status, 0) << again.err;
+        EXPECT_EQ(count_of(again.out, "Enter \"A\" to abort"), c.mended ? 0u : 1u);
+        if (c.mended) {
+            EXPECT_EQ(file_bytes("BREVBAK"), as_found);
+        }
+    }
+}
+
 // A start that stops at its question ("A") or refuses the file (another program's file of another
 // version, which its own program must update first) says why in one line on standard error, ends
 // with status 1, and changes no file of the case.
