@@ -104,6 +104,7 @@ unsigned long long console_activity() { return console_count; }
 void write_record(Int unit, std::string_view text) {
     note_console(unit);
     note_record_written(unit, text);
+    if (unit == SCREEN_UNIT) note_screen_record(text);
     if (std::ostream* os = out_stream(unit)) {
         if (unit == SILENT_UNIT) note_silent_text(text, true);
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -135,6 +136,7 @@ std::function<void()> keyboard_hook;
 std::string read_keyboard_line(Int unit) {
     if (unit == KBD_UNIT && keyboard_hook) keyboard_hook();
     note_console(unit);
+    note_answer_read();  // an "A" before this answer is no longer the last one
     std::cout.flush();
     std::istream* is = in_stream(unit);
     std::string line;
@@ -348,8 +350,8 @@ void reset_units() {
     close_all_units();
     table().clear();
     keyboard_hook = nullptr;
-    // A fresh console is that of a program that has saved nothing yet.
-    set_case_for_run(CaseForRun::no_run);
+    // A fresh console is that of a program that has saved and said nothing yet.
+    forget_how_the_program_ends();
 }
 
 }  // namespace brevant

@@ -18,7 +18,10 @@
 //   such locks;
 // - when the program opens the file BREVANT_TEST_HELD_OPEN (as it names it) through the C library's
 //   stream opening, it waits there until the file BREVANT_TEST_HELD_UNTIL exists (at most 60 s), as
-//   a program slowed at that open (a start held while it reads the case, with the lock it holds).
+//   a program slowed at that open (a start held while it reads the case, with the lock it holds);
+// - the writes to the file named BREVANT_TEST_FULL_FILE (its name in the folder, under that name
+//   at the time of the write), from the one numbered by BREVANT_TEST_FULL_FROM on (1 when not
+//   given), fail with ENOSPC, as on a disk that fills up while the program writes the file.
 // Every other call is the system's own. (Named .cc so that the test program's sources do not take it in.)
 #include <cerrno>
 #include <cstdio>
@@ -31,6 +34,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -48,6 +52,27 @@ bool is_the_mount_point(const char* path) {
 void wait_for(const char* path) {
     const timespec step{0, 20 * 1000 * 1000};
     for (int i = 0; i < 3000 && ::access(path, F_OK) != 0; ++i) ::nanosleep(&step, nullptr);
+}
+
+// The name of the file that FD is open on, as /proc shows it now; empty when it cannot be read.
+std::string path_of(int fd) {
+    char name[4096];
+    const std::string fd_path = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t n = ::readlink(fd_path.c_str(), name, sizeof name - 1);
+    return n > 0 ? std::string(name, static_cast<std::size_t>(n)) : std::string();
+}
+
+// True when this write to FD is one that BREVANT_TEST_FULL_FILE makes fail.
+bool the_disk_is_full_for(int fd) {
+    const char* full = std::getenv("BREVANT_TEST_FULL_FILE");
+    if (full == nullptr || *full == '\0') return false;
+    const std::string path = path_of(fd);
+    const std::string tail = std::string("/") + full;
+    if (path.size() < tail.size() || path.compare(path.size() - tail.size(), tail.size(), tail) != 0) return false;
+    static int seen = 0;
+    ++seen;
+    const char* from = std::getenv("BREVANT_TEST_FULL_FROM");
+    return seen >= (from != nullptr && *from != '\0' ? std::atoi(from) : 1);
 }
 
 void stop_if_the_stopping_open(const char* path) {
@@ -120,11 +145,9 @@ extern "C" int fsync(int fd) {
     static const Fsync real = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
     const char* suffix = std::getenv("BREVANT_TEST_FAILING_SYNC");
     if (suffix != nullptr && *suffix != '\0') {
-        char name[4096];
-        const std::string fd_path = "/proc/self/fd/" + std::to_string(fd);
-        const ssize_t n = ::readlink(fd_path.c_str(), name, sizeof name - 1);
+        const std::string name = path_of(fd);
         const std::size_t m = std::strlen(suffix);
-        if (n > 0 && static_cast<std::size_t>(n) >= m && std::memcmp(name + n - m, suffix, m) == 0) {
+        if (name.size() >= m && name.compare(name.size() - m, m, suffix) == 0) {
             errno = EIO;
             return -1;
         }
@@ -140,4 +163,24 @@ extern "C" int flock(int fd, int operation) {
         return -1;
     }
     return real(fd, operation);
+}
+
+extern "C" ssize_t write(int fd, const void* buf, size_t n) {
+    using Write = ssize_t (*)(int, const void*, size_t);
+    static const Write real = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    if (the_disk_is_full_for(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, buf, n);
+}
+
+extern "C" ssize_t writev(int fd, const struct iovec* iov, int count) {
+    using Writev = ssize_t (*)(int, const struct iovec*, int);
+    static const Writev real = reinterpret_cast<Writev>(dlsym(RTLD_NEXT, "writev"));
+    if (the_disk_is_full_for(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, iov, count);
 }
