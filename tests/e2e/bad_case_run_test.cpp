@@ -579,7 +579,9 @@ TEST(BadCaseRun, AProfileTableOfEqualEndDepthsIsRefusedWhereTheRunLooksItUp) {
 // on the sample ship a point at -1e19 m makes the current's loads too large for the squares of its
 // spectra (768 fields of the report NaN or Infinity when run), one at -1e18 m leaves them finite.
 // The table of page 10 is refused by page and item, the profile file by its line (the line of the
-// point from which the profile read so far does so), before the run; the others run.
+// point from which the profile read so far does so), before the run; the others run. Each refusal is
+// the only one: a profile slower than the surface under an enormous beam-on area is the areas'
+// finding, and a file cut short is the read's, whatever the point before the cut.
 TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
     const auto table = [](float depth) {
         return Words{{176, 1u}, {177, 2u}, {178, 1u}, {462, real_bits(depth)}, {467, real_bits(1.0f)}};
@@ -588,10 +590,18 @@ TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
     const Words file = {{176, 1u}, {177, 3u}, {457, real_bits(0.0f)}};
     const char* const kTable = " ++> Fatal Warning: Current profile depths (page 10, item 5) give a mean current over the draft\n"
                                "     whose loads are too large to compute.";
-    const auto file_line = [](int line) {
-        return " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n"
-               "     has a depth or speed at line " +
-               std::to_string(line) + " whose current loads are too large to compute.";
+    const char* const kFileHead =
+        " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n";
+    const auto file_line = [kFileHead](int line) {
+        return kFileHead + std::string("     has a depth or speed at line ") + std::to_string(line) +
+               " whose current loads are too large to compute.";
+    };
+    const char* const kAreas = " ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads\n"
+                               "     too large to compute.";
+    // The surface at 2 knots above a profile of 1 knot, under a beam-on area of 1e34 m2.
+    const auto slower = [](Words w) {
+        w.insert(w.end(), {{458, real_bits(2.0f)}, {1359, real_bits(1e34f)}});
+        return w;
     };
     struct Row {
         const char* what;
@@ -606,6 +616,12 @@ TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
         {"the file, -1e18 m", file, "1\n-1e18 1.0 0\n", ""},
         {"the file, 5 m then -1e19 m", file, "2\n5 1.0 0\n-1e19 1.0 0\n", file_line(3)},
         {"the file, a speed of 1e13 knots", file, "2\n2 1.0 0\n4 1e13 0\n", file_line(3)},
+        {"the table slower than the surface, an enormous area", slower(table(4.0f)), nullptr, kAreas},
+        {"the file slower than the surface, an enormous area", slower(file), "1\n4 1.0 0\n", kAreas},
+        {"the file cut short after -1e19 m", file, "2\n-1e19 1.0 0\n",
+         kFileHead + std::string("     ends after line 2, before the table its count gives is whole.")},
+        {"the file cut short after -1e21 m", file, "2\n-1e21 1.0 0\n",
+         kFileHead + std::string("     ends after line 2, before the table its count gives is whole.")},
     };
     for (const Row& r : rows) {
         testing::ScratchDir dir;
@@ -615,6 +631,7 @@ TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
         const ProgramResult p = run_brevant(kExecute);
         expect_outcome(p, r.finding.empty() ? nullptr : r.finding.c_str(), r.what);
         EXPECT_EQ(p.out.find(kRunBanner) == std::string::npos, !r.finding.empty()) << r.what;
+        EXPECT_EQ(count_of(p.out, " ++> Fatal Warning: "), r.finding.empty() ? 0u : 1u) << r.what << "\n" << p.out;
         EXPECT_EQ(p.out.find("NaN or Infinity"), std::string::npos) << r.what;
     }
 }

@@ -22,6 +22,7 @@
 #include "core/deep_box_case.h"
 #include "core/semi_ring_case.h"
 #include "edlib/consistency_warnings.h"
+#include "edlib/current_load_checks.h"
 #include "edlib/run_choice_checks.h"
 #include "edlib/run_file_checks.h"
 #include "edlib/run_input_checks.h"
@@ -295,6 +296,14 @@ const std::vector<ProfileRow>& profile_rows() {
          [] {
              testing::add_sea();
              for (Int i = 1; i <= 4; ++i) TPCM.RCYLT(3, i) = 18.0f;
+             TPCM.BRVFLG = bits({11, 13});
+         },
+         false},
+        {"a column lifted clear of the water (its base above the draft), the others under it, Ib and IIIb of a sea",
+         [] {
+             testing::add_sea();
+             for (Int i = 1; i <= 3; ++i) TPCM.RCYLT(3, i) = 18.0f;
+             TPCM.RCYLB(3, 4) = 21.0f;
              TPCM.BRVFLG = bits({11, 13});
          },
          false},
@@ -700,7 +709,8 @@ TEST_F(RunReadsProfile, EveryValueOfTheProfileIsRefusedByNameOrRunsFinite) {
 // in a current of 1 knot: a point above the surface carries the mean current over the draft to
 // sqrt((T - D) / T) knots, past the table's speeds. A row chooses the tables of the report that take
 // the current's loads; the checks' first refused depth is found by halving, and the whole run at
-// the float on each side finds NaN or Infinity in its report exactly on the refused side.
+// the float on each side finds NaN or Infinity in its report exactly on the refused side. Each row
+// in metres and in feet (the same numbers in feet).
 struct LoadRow {
     const char* what;
     void (*choose)();
@@ -715,9 +725,10 @@ void profile_point(Real D) {
 class RunReadsProfileLoads : public RunReadsProfile {
 protected:
     // The case of ROW with its profile from the table of page 10 or (FILE) the profile file.
-    static void choose(const LoadRow& row, bool file) {
+    static void choose(const LoadRow& row, bool file, Int units = 1) {
         testing::reset_run_state();
         testing::store_deep_box_case();
+        TPCM.NUNTS = units;
         current_on();
         TPCM.CURHDG = 180.0f;
         TPCM.CURFAC = 1.0f;
@@ -761,7 +772,21 @@ TEST_F(RunReadsProfileLoads, TheChecksRefuseAProfileExactlyWhereItsLoadsLeaveSin
              TPCM.BRVINC = 20.0f;
              TPCM.BRVFLG = bits({22, 27});
          }},
-        {"VII in feet", [] { TPCM.NUNTS = 0; TPCM.BRVFLG = bits({22}); }},
+        {"VI about a point 2 km off and VII, 91 attack angles by 1 degree: past the 37 of a list",
+         [] {
+             TPCM.NUMBRV = 91;
+             TPCM.BRVINC = 1.0f;
+             TPCM.VESAN0 = 0.0f;
+             TPCM.BRVARM = 2000.0f;
+             TPCM.BRVFLG = bits({21, 22});
+         }},
+        {"VII, a surface current of 0.05 knots: the squared speed it divides by is below 1 in feet too",
+         [] {
+             TPCM.CURSPD = 0.05f;
+             TPCM.CURTYP = 1;
+             TPCM.CURDEN = 0.7f;
+             TPCM.BRVFLG = bits({22});
+         }},
         {"VII from the user's coefficient file",
          [] {
              testing::put_file("CRNTCOFS.txt", "3\n0 -1 0 0\n90 0 1.3 0.1\n180 1 0 0\n");
@@ -777,27 +802,70 @@ TEST_F(RunReadsProfileLoads, TheChecksRefuseAProfileExactlyWhereItsLoadsLeaveSin
          }},
     };
     const auto bits_of = [](Real v) { return std::bit_cast<std::uint32_t>(v); };
-    for (const bool file : {false, true}) {
+    for (const auto& [file, units] : {std::pair{false, 1}, {false, 0}, {true, 1}, {true, 0}}) {
         for (const LoadRow& row : rows) {
-            const std::string what = std::string(row.what) + (file ? ", the profile file" : ", the table of page 10");
+            const std::string what = std::string(row.what) + (file ? ", the profile file" : ", the table of page 10") +
+                                     (units == 1 ? ", metres" : ", feet");
+            const auto choose_in = [&row, file, units] { choose(row, file, units); };
             // Depths above the surface, from 1e10 m up, as float bit patterns that rise with the size.
             std::uint32_t accepted = bits_of(-1.0e10f), refused_bits = bits_of(-3.0e38f);
-            choose(row, file);
+            choose_in();
             profile_point(std::bit_cast<Real>(accepted));
             ASSERT_FALSE(refused(file)) << what;
             profile_point(std::bit_cast<Real>(refused_bits));
             ASSERT_TRUE(refused(file)) << what;
-            while (refused_bits - accepted > 1) {
-                const std::uint32_t middle = accepted + (refused_bits - accepted) / 2;
-                profile_point(std::bit_cast<Real>(middle));
-                (refused(file) ? refused_bits : accepted) = middle;
-            }
+            halve_to_neighbours(accepted, refused_bits, [file](std::uint32_t depth) {
+                profile_point(std::bit_cast<Real>(depth));
+                return refused(file);
+            });
             for (const std::uint32_t depth : {accepted, refused_bits}) {
-                choose(row, file);
+                choose_in();
                 profile_point(std::bit_cast<Real>(depth));
                 EXPECT_EQ(run_gives_nan(), depth == refused_bits)
                     << what << ", " << std::bit_cast<Real>(depth) << " m\n" << silent().substr(0, 3000);
             }
+        }
+    }
+}
+
+// A file's speed at one point (4 m) under areas of 1e-30 m2: no load of the tables leaves single
+// precision before the mean current over the draft K itself does (the cubes of its layers' speeds,
+// near 7e12 knots), and with it the load factor CURCOF = DWATR / G CURFAC FCONST K K, in metres and
+// in feet. The checks' first refused speed is found by halving, and the whole run at the float on
+// each side finds NaN or Infinity in its report exactly on the refused side.
+TEST_F(RunReadsProfileLoads, TheChecksRefuseAFileSpeedExactlyWhereTheLoadFactorLeavesSinglePrecision) {
+    const auto bits_of = [](Real v) { return std::bit_cast<std::uint32_t>(v); };
+    const auto speed_at_4m = [](std::uint32_t speed) {
+        testing::put_file(std::string(kCurrentProfileFile), "1\n4 " + last_place(std::bit_cast<Real>(speed)) + " 180\n");
+    };
+    for (const Int units : {1, 0}) {
+        const LoadRow row = {units == 1 ? "metres" : "feet", [] { TPCM.BRVFLG = bits({22}); }};
+        const auto set = [&row, units] {
+            choose(row, true, units);
+            TPCM.XCURAR = TPCM.YCURAR = 1e-30f;
+        };
+        std::uint32_t accepted = bits_of(1.0f), refused_bits = bits_of(3.0e38f);
+        set();
+        speed_at_4m(accepted);
+        ASSERT_FALSE(refused(true)) << row.what;
+        speed_at_4m(refused_bits);
+        ASSERT_TRUE(refused(true)) << row.what;
+        halve_to_neighbours(accepted, refused_bits, [&speed_at_4m](std::uint32_t speed) {
+            speed_at_4m(speed);
+            return refused(true);
+        });
+        // The bound is the mean current's, as the run forms it.
+        for (const std::uint32_t speed : {accepted, refused_bits}) {
+            ProfileArray D{}, V{};
+            D(1) = 4.0f;
+            V(1) = std::bit_cast<Real>(speed);
+            EXPECT_EQ(std::isfinite(profile_mean_current(TPCM, D, V, 1)), speed == accepted) << row.what;
+        }
+        for (const std::uint32_t speed : {accepted, refused_bits}) {
+            set();
+            speed_at_4m(speed);
+            EXPECT_EQ(run_gives_nan(), speed == refused_bits)
+                << row.what << ", " << std::bit_cast<Real>(speed) << " knots\n" << silent().substr(0, 3000);
         }
     }
 }
