@@ -434,9 +434,10 @@ void profile_table_drag_findings(const Tpcm& t, Values depths, std::vector<RunIn
     const DragCurrentPoints p = drag_current_beyond_range(t, depths.data(), speeds.data(), headings.data(),
                                                           static_cast<Int>(depths.size()));
     if (p.first == 0) return;
-    const std::string points = p.first == p.last ? "point " + std::to_string(p.first)
-                                                 : "points " + std::to_string(p.first) + " and " + std::to_string(p.last);
-    found.push_back({where("Current profile", 10, 5) + " " + points + " give the members' drag a current",
+    const std::string points = p.first == p.last
+                                   ? "point " + std::to_string(p.first) + " gives"
+                                   : "points " + std::to_string(p.first) + " and " + std::to_string(p.last) + " give";
+    found.push_back({where("Current profile", 10, 5) + " " + points + " the members' drag a current",
                      "     too large to compute."});
 }
 

@@ -508,7 +508,7 @@ void file_profile(const std::string& text, Int tables, bool sea) {
 
 bool drag_current_refused() {
     for (const RunInputFinding& f : run_input_findings())
-        if (f.size() == 2 && f[0].find(" give the members' drag a current") != std::string::npos) return true;
+        if (f.size() == 2 && f[0].find(" the members' drag a current") != std::string::npos) return true;
     for (const RunFileFinding& f : run_file_findings())
         if (f.lines.size() == 2 && f.lines[1].find(" the members' drag a current too large") != std::string::npos)
             return true;
