@@ -23,8 +23,6 @@ namespace {
 
 constexpr Real kDegPerRad = 57.295776f;
 constexpr Real kPi = 3.1415927f;
-// The attack angles a table of the report holds at most (the angle list BRVHDG).
-constexpr Int kMostAttackAngles = 37;
 
 // The tables of the report that take the current's loads.
 struct LoadTables {
@@ -178,7 +176,7 @@ bool current_loads_beyond_range(const Tpcm& t, Real K) {
     const Real S = CURSPC(t.BRVFRQ, t.CURDEN, t.CURTYP, t.EDUNIT);
     const Real S_ROWS = u.series ? largest_row_density(t) : 0.0f;
     bool within = true;
-    const Int angles = std::clamp<Int>(t.NUMBRV, 0, kMostAttackAngles);
+    const Int angles = run_attack_angles(t);
     for (Int I = 1; I <= angles && within; ++I) {
         if (u.mean || u.spectra) within = rows_within(t, u, CURCOF, I, S, V);
         if (within && u.series) within = spectral_loads_within(t, CURCOF, attack_angle(t, I) / kDegPerRad, S_ROWS, V);

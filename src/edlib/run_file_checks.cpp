@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "edlib/current_load_checks.h"
+#include "edlib/current_profile_checks.h"
 #include "edlib/run_reads.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_forces.h"
@@ -46,9 +47,11 @@ void check_file(const Tpcm& t, std::vector<RunFileFinding>& found, std::string_v
 
 // The profile file, read as the run reads it: its depths given twice refused only where the run
 // looks the profile up between them or at equal first depths. A depth or speed reaches the loads
-// through the mean current over the draft alone: where the profile's mean passes the surface
-// speed (which its own bound keeps computable) to loads beyond single precision, the finding names
-// the first line from which the profile read so far does so.
+// through the mean current over the draft: where the profile's mean passes the surface speed (which
+// its own bound keeps computable) to loads beyond single precision, the finding names the first line
+// from which the profile read so far does so. The members' drag takes them at the levels of its
+// draft: where that current leaves single precision, the finding names the lines of the points it
+// lies between.
 void profile_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
     const std::string head =
         file_head(kFatalFindingHead, kCurrentProfileFile, "current variation with depth", 10, 3);
@@ -59,6 +62,18 @@ void profile_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
         return;
     }
     const CurProf& p = read->profile;
+    // The points between which the members' drag would take a current it cannot compute with.
+    const DragCurrentPoints drag =
+        drag_current_beyond_range(t, p.DPTHIPF.data(), p.VELIPF.data(), p.CURHDGPF.data(), p.NCURNTPF);
+    if (drag.first != 0) {
+        const auto line = [&read](Int point) { return std::to_string(read->lines[static_cast<std::size_t>(point - 1)]); };
+        found.push_back({true,
+                         {head, drag.first == drag.last
+                                    ? "     has a point at line " + line(drag.first) +
+                                          " that gives the members' drag a current too large to compute."
+                                    : "     has points at lines " + line(drag.first) + " and " + line(drag.last) +
+                                          " that give the members' drag a current too large to compute."}});
+    }
     const auto beyond = [&t, &p](Int count) {
         const Real K = profile_mean_current(t, p.DPTHIPF, p.VELIPF, count);
         return !(std::fabs(K) <= std::fabs(t.CURSPD)) && current_loads_beyond_range(t, K);

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "edlib/current_load_checks.h"
+#include "edlib/current_profile_checks.h"
 #include "edlib/run_reads.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/depth_current_drag.h"
@@ -427,6 +428,25 @@ void short_peak_period_findings(const Tpcm& t, std::vector<RunInputFinding>& fou
         found.push_back({where("Peak period", 12, 7) + " is too short to compute", "     (below 0.001 seconds)."});
 }
 
+// The table as the run builds its profile (each point at the surface's heading), where the members'
+// drag takes its current: points so close for their speeds that the current beyond them leaves
+// single precision. Speeds beyond the speed of sound, or no numbers, are findings of their own.
+void profile_table_drag_findings(const Tpcm& t, Values depths, std::vector<RunInputFinding>& found) {
+    const Values speeds = rows(t.VELI, t.NCURNT);
+    if (any_not_finite(speeds) || any_of_beyond(speeds, kSoundInWaterKnots) || !std::isfinite(t.CURSPD) ||
+        beyond(t.CURSPD, kSoundInWaterKnots) || !std::isfinite(t.CURHDG))
+        return;
+    const std::vector<Real> headings(depths.size(), t.CURHDG);
+    const DragCurrentPoints p = drag_current_beyond_range(t, depths.data(), speeds.data(), headings.data(),
+                                                          static_cast<Int>(depths.size()));
+    if (p.first == 0) return;
+    const std::string points = p.first == p.last
+                                   ? "point " + std::to_string(p.first) + " gives"
+                                   : "points " + std::to_string(p.first) + " and " + std::to_string(p.last) + " give";
+    found.push_back({where("Current profile", 10, 5) + " " + points + " the members' drag a current",
+                     "     too large to compute."});
+}
+
 }  // namespace
 
 void regular_wave_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
@@ -515,6 +535,8 @@ std::vector<RunInputFinding> run_input_findings() {
                 found.push_back({where("Current profile depths", 10, 5) + " are equal at points " +
                                      std::to_string(picked) + " and " + std::to_string(picked + 1),
                                  "     at an end of the table: no interval to interpolate in."});
+            else
+                profile_table_drag_findings(t, depths, found);
         }
     }
     // The table's depths reach the loads through the mean current over the draft alone. A layer

@@ -170,10 +170,10 @@ ProfileLevels current_profile_levels(const Tpcm& t) {
     const PiercingMembers members = piercing_members(t);
     if (!members.any) return u;
     const auto mean = [&u] { u.scaled = true; };
-    const auto spectra = [&u] { u.scaled = u.stepped = true; };
+    const auto spectra = [&u] { u.scaled = u.stepped = u.spectra = true; };
     const bool drag = t.LEGDRG == 0;
     if (drag && output_bit_on(t, kBitAbsorptionCoefficients) && t.SLPHT != 0.0f && members.drag_diameters != 0.0f)
-        u.stepped = true;
+        u.stepped = u.regular = true;
     if (!waves_on(t)) return u;
     if (output_bit_on(t, kBitAbsorptionMeanForces)) mean();
     if (output_bit_on(t, kBitAbsorptionSpectraByAngle)) spectra();
@@ -206,6 +206,45 @@ std::vector<Real> current_profile_look_up_depths(const Tpcm& t) {
     if (u.stepped) add(stepped_draft_levels(t.DRAFT, kMemberDragLevels));
     if (u.scaled) add(scaled_draft_levels(t.DRAFT, kMemberDragLevels));
     return depths;
+}
+
+std::vector<DragLookUp> current_profile_drag_look_ups(const Tpcm& t) {
+    const ProfileLevels u = current_profile_levels(t);
+    std::vector<DragLookUp> at;
+    const DraftLevels stepped = stepped_draft_levels(t.DRAFT, kMemberDragLevels);
+    const DraftLevels scaled = scaled_draft_levels(t.DRAFT, kMemberDragLevels);
+    const auto add = [&at](const DraftLevels& L, Real WAVHDG, bool whole_below_surface) {
+        for (Int i = 0; i < L.count; ++i)
+            at.push_back({-L.z[static_cast<std::size_t>(i)], WAVHDG, i == 0 || whole_below_surface});
+    };
+    if (u.regular) {
+        // The regular waves' heading of each attack angle, formed as their pages turn the vessel to it.
+        constexpr Real kDegPerRad = 57.295776f, kPi = 3.1415927f;
+        const Int angles = run_attack_angles(t);
+        const Real TMPANG = t.LRANDM == 1 ? t.SEAHDG(1) : t.LSWELL == 1 ? t.SWLHDG : 180.0f;
+        for (Int I = 1; I <= angles; ++I) {
+            const Real RELDEG = t.LANGARR != 0 ? t.BRVHDG(I) : static_cast<Real>(I - 1) * t.BRVINC + t.VESAN0;
+            const Real RELANG = RELDEG / kDegPerRad;
+            const Real VESANG = TMPANG / kDegPerRad + kPi - RELANG;
+            add(stepped, (RELANG + VESANG + kPi) * kDegPerRad, true);
+        }
+    }
+    if (u.scaled) {
+        // The sea's and the swell's headings, as their drag takes them.
+        std::vector<Real> headings;
+        if (t.LRANDM != 0) headings.push_back(t.SEAHDG(1));
+        if (t.LSWELL != 0) headings.push_back(t.SWLHDG);
+        for (const Real WAVHDG : headings) {
+            if (u.spectra) add(stepped, WAVHDG, true);
+            add(scaled, WAVHDG, false);
+        }
+    }
+    return at;
+}
+
+Int run_attack_angles(const Tpcm& t) {
+    constexpr Int kMostUniform = 361, kMostListed = 37;
+    return std::clamp<Int>(t.NUMBRV, 0, t.LANGARR == 0 ? kMostUniform : kMostListed);
 }
 
 bool user_raos_read(const Tpcm& t) {

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "lowlib/depth_current_drag.h"
 #include "records/data_image.h"
 #include "sysutl/ftypes.h"
 
@@ -14,6 +15,10 @@ namespace brevant {
 bool output_bit_on(const Tpcm& t, Int bit);
 // A wave system is on: the sea or the swell (the run has no spectrum of a second swell).
 bool waves_on(const Tpcm& t);
+
+// The attack angles the run computes its tables at: NUMBRV, as the run holds it (to 361 on a uniform
+// grid, to the 37 of a list).
+Int run_attack_angles(const Tpcm& t);
 
 // Whether the run evaluates the wind, current and wave-drift load models of page 6 (and so reads
 // their model words and the user files they choose).
@@ -64,12 +69,18 @@ bool wave_drift_file_read(const Tpcm& t);
 struct ProfileLevels {
     bool stepped = false;
     bool scaled = false;
+    bool regular = false;  // the regular waves' drag over the draft (Ib), at the stepped levels
+    bool spectra = false;  // the spectra of a sea or a swell, at both
 };
 ProfileLevels current_profile_levels(const Tpcm& t);
 // Either.
 bool current_profile_looked_up(const Tpcm& t);
 // The depths of those levels; none where the run does not look the profile up.
 std::vector<Real> current_profile_look_up_depths(const Tpcm& t);
+// The look-ups of those levels with the wave headings the drag takes the current along there: the
+// regular waves' of each attack angle of the run at the stepped levels, the sea's and the swell's at
+// the levels of their spectra and mean forces; whole at the stepped levels and at the surface.
+std::vector<DragLookUp> current_profile_drag_look_ups(const Tpcm& t);
 
 // The user RAO table of page 3 is read: by the wave-frequency responses of a wave system that is
 // on, which the drift and drag tables by attack angle, the net loads and their spectra ask for.

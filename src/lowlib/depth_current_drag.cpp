@@ -153,6 +153,21 @@ Real GET_VCX_LOC(Real Z, Real CURSPD, Real CURHDG, Real WAVHDG, const Real* DPTH
     return SPEED * std::cos((HDG - WAVHDG) / 57.295776f);
 }
 
+ProfileCurrentFault profile_current_beyond_range(const Real* DPTHIPF, const Real* VELIPF, const Real* CURHDGPF,
+                                                 Int NCURNTPF, Real CURSPD, Real CURHDG, Real KNOTS,
+                                                 const std::vector<DragLookUp>& LOOK_UPS) {
+    for (const DragLookUp& at : LOOK_UPS) {
+        const Real V =
+            KNOTS * GET_VCX_LOC(at.Z, CURSPD, CURHDG, at.WAVHDG, DPTHIPF, VELIPF, CURHDGPF, NCURNTPF);
+        if (at.WHOLE ? std::isfinite(V) : !std::isnan(V)) continue;
+        ProfileCurrentFault found;
+        found.NONE = false;
+        found.MIN = profile_look_up(at.Z, DPTHIPF, NCURNTPF).MIN;
+        return found;
+    }
+    return {};
+}
+
 // The cycle mean is even in a (t -> t + pi), so the magnitude decides the regime: a current
 // against the waves gives a negative ratio and still reverses the flow once |a| > 1.
 Real FCF_SUB_EXACT(Real AA) {
@@ -210,8 +225,16 @@ Real drag_over_draft(const LevelTerms& L, Real X, Real SIG0WV, Real WPK_NB) {
         const Real V = L.V[n];
         Real VALUE = 0.0f;
         if (V != 0.0f) {
-            const Real ALPHA = X * L.F[n] * SIG0WV * WPK_NB / V;
-            VALUE = FCF_SUB_EXACT(ALPHA) * V * std::fabs(V);
+            const Real C = X * L.F[n] * SIG0WV * WPK_NB;
+            const Real ALPHA = C / V;
+            if (std::isfinite(ALPHA * ALPHA)) {
+                VALUE = FCF_SUB_EXACT(ALPHA) * V * std::fabs(V);
+            } else {
+                // A current so slight against the wave motion that the ratio's square leaves
+                // single precision: the cycle mean there is 4 |ALPHA| / pi - 1 to its last place,
+                // and the drag its limit 4 |C| V / pi - V |V|, which tends to 0 with the current.
+                VALUE = 1.2732395f * std::fabs(C) * V - V * std::fabs(V);
+            }
         }
         SUM = SUM + simpson_node_weight(N, L.NDEPTHQ) * VALUE;
     }

@@ -80,6 +80,28 @@ Int profile_interval_of_no_width(const Real* DPTHIPF, Int NCURNTPF, const std::v
 Real GET_VCX_LOC(Real Z, Real CURSPD, Real CURHDG, Real WAVHDG, const Real* DPTHIPF, const Real* VELIPF,
                  const Real* CURHDGPF, Int NCURNTPF);
 
+// One look-up of the members' drag: the depth Z where it takes the current along the wave heading
+// WAVHDG (degrees), in its length unit per second, and whether it takes that current whole (WHOLE:
+// the drag over the draft divides by it, the spectral preparation scales its surface zone by it) or
+// deeper down, where its drag law tends to a limit as the current grows without bound and needs only
+// a number.
+struct DragLookUp {
+    Real Z = 0.0f;
+    Real WAVHDG = 0.0f;
+    bool WHOLE = true;
+};
+// The first look-up of LOOK_UPS at which the current KNOTS GET_VCX_LOC (KNOTS the run's length unit
+// per second in a knot) is no number it can take: not finite where it takes it whole, NaN elsewhere.
+// None: NONE true; else the interval MIN of its look-up in the profile (MIN 0: above the first point,
+// on the line from the surface values, or a profile of one point).
+struct ProfileCurrentFault {
+    bool NONE = true;
+    Int MIN = 0;
+};
+ProfileCurrentFault profile_current_beyond_range(const Real* DPTHIPF, const Real* VELIPF, const Real* CURHDGPF,
+                                                 Int NCURNTPF, Real CURSPD, Real CURHDG, Real KNOTS,
+                                                 const std::vector<DragLookUp>& LOOK_UPS);
+
 // Cycle mean of (1 + a cos t)|1 + a cos t| - 1, a = AA: a^2/2 while |a| <= 1.
 Real FCF_SUB_EXACT(Real AA);
 // |R e^(i PHI1) + ... |: sqrt(|R^2 + 2 e^Q R sin PHI1 + e^(2Q)|).

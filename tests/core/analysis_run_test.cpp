@@ -10,6 +10,7 @@
 #include "core/run_setup.h"
 #include "core/run_values.h"
 #include "deep_box_case.h"
+#include "semi_ring_case.h"
 #include "edlib/new_case.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_preparation.h"
@@ -101,6 +102,51 @@ TEST_F(AnalysisRunInProcess, CurrentProfileIsCheckedAgainstTheVesselDraft) {
         run_setup(R);
         ASSERT_TRUE(close_unit(DISK_UNIT));
         EXPECT_EQ(silent().find("changes at a depth") != std::string::npos, note) << draft;
+    }
+}
+
+// The profile file read again by the run (it may have changed since the checks before the run): a
+// depth given twice is refused by the run itself where its members' drag looks the profile up between
+// the two or at equal first depths, through the file error report, and read as written elsewhere.
+// The hull is a member-built one of 20 m draft whose columns pierce the surface with drag, the regular
+// waves' absorption table asked for: its drag looks the profile up at 0, 2, ..., 20 m.
+TEST_F(AnalysisRunInProcess, TheRunRefusesAProfileFileDepthGivenTwiceWhereItsDragLooksBetween) {
+    struct Row {
+        const char* file;
+        bool semi;
+        bool refused;
+    };
+    const Row rows[] = {
+        {"3\n10 1 0\n10 1 0\n20 1 0\n", false, false},      // a ship never looks it up
+        {"3\n10 1 0\n10 1 0\n20 1 0\n", true, true},        // the level at 10 m, at the equal first depths
+        {"3\n10 1 0\n20 1 0\n20 0.5 0\n", true, false},     // the deepest level on the last point, not below
+    };
+    TPCM.LCSTCR = 3;
+    TPCM.SLPHT = 3.0f;
+    TPCM.NUMBRV = 1;
+    TPCM.BRVFLG = testing::bits({11});
+    for (const Row& r : rows) {
+        const std::string what = std::string(r.file) + (r.semi ? ", the semi-submersible" : ", the box ship");
+        reset_curprof();
+        clear_captured(SILENT_UNIT);
+        if (r.semi) testing::shape_semi(TPCM, 4);
+        testing::put_file("CRNTPROF.txt", r.file);
+        RunValues R;
+        int status = -1;
+        try {
+            run_setup(R);
+        } catch (const ProgramEnd& end) {
+            status = end.status;
+        }
+        close_unit(DISK_UNIT);
+        EXPECT_EQ(status, r.refused ? 1 : -1) << what << "\n" << silent();
+        EXPECT_EQ(silent().find("\n ++> End of file or related file error in routine CURPROF_INIT\n"
+                                "     file name CRNTPROF.txt\n") != std::string::npos,
+                  r.refused)
+            << what << "\n" << silent();
+        if (!r.refused) {
+            EXPECT_EQ(CURPROF.NCURNTPF, 3) << what;
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 #include <limits>
 #include <string>
 
+#include "e2e/reference/reference_cases.h"
 #include "e2e_support.h"
 #include "numeric/wave_number.h"
 #include "sysutl/program_end.h"
@@ -578,7 +579,9 @@ TEST(BadCaseRun, AProfileTableOfEqualEndDepthsIsRefusedWhereTheRunLooksItUp) {
 // on the sample ship a point at -1e19 m makes the current's loads too large for the squares of its
 // spectra (768 fields of the report NaN or Infinity when run), one at -1e18 m leaves them finite.
 // The table of page 10 is refused by page and item, the profile file by its line (the line of the
-// point from which the profile read so far does so), before the run; the others run.
+// point from which the profile read so far does so), before the run; the others run. Each refusal is
+// the only one: a profile slower than the surface under an enormous beam-on area is the areas'
+// finding, and a file cut short is the read's, whatever the point before the cut.
 TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
     const auto table = [](float depth) {
         return Words{{176, 1u}, {177, 2u}, {178, 1u}, {462, real_bits(depth)}, {467, real_bits(1.0f)}};
@@ -587,10 +590,18 @@ TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
     const Words file = {{176, 1u}, {177, 3u}, {457, real_bits(0.0f)}};
     const char* const kTable = " ++> Fatal Warning: Current profile depths (page 10, item 5) give a mean current over the draft\n"
                                "     whose loads are too large to compute.";
-    const auto file_line = [](int line) {
-        return " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n"
-               "     has a depth or speed at line " +
-               std::to_string(line) + " whose current loads are too large to compute.";
+    const char* const kFileHead =
+        " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n";
+    const auto file_line = [kFileHead](int line) {
+        return kFileHead + std::string("     has a depth or speed at line ") + std::to_string(line) +
+               " whose current loads are too large to compute.";
+    };
+    const char* const kAreas = " ++> Fatal Warning: Current drag areas (page 8, items 12 and 15) give loads\n"
+                               "     too large to compute.";
+    // The surface at 2 knots above a profile of 1 knot, under a beam-on area of 1e34 m2.
+    const auto slower = [](Words w) {
+        w.insert(w.end(), {{458, real_bits(2.0f)}, {1359, real_bits(1e34f)}});
+        return w;
     };
     struct Row {
         const char* what;
@@ -605,6 +616,12 @@ TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
         {"the file, -1e18 m", file, "1\n-1e18 1.0 0\n", ""},
         {"the file, 5 m then -1e19 m", file, "2\n5 1.0 0\n-1e19 1.0 0\n", file_line(3)},
         {"the file, a speed of 1e13 knots", file, "2\n2 1.0 0\n4 1e13 0\n", file_line(3)},
+        {"the table slower than the surface, an enormous area", slower(table(4.0f)), nullptr, kAreas},
+        {"the file slower than the surface, an enormous area", slower(file), "1\n4 1.0 0\n", kAreas},
+        {"the file cut short after -1e19 m", file, "2\n-1e19 1.0 0\n",
+         kFileHead + std::string("     ends after line 2, before the table its count gives is whole.")},
+        {"the file cut short after -1e21 m", file, "2\n-1e21 1.0 0\n",
+         kFileHead + std::string("     ends after line 2, before the table its count gives is whole.")},
     };
     for (const Row& r : rows) {
         testing::ScratchDir dir;
@@ -614,7 +631,62 @@ TEST(BadCaseRun, AProfileDepthWhoseLoadsLeaveSinglePrecisionIsRefused) {
         const ProgramResult p = run_brevant(kExecute);
         expect_outcome(p, r.finding.empty() ? nullptr : r.finding.c_str(), r.what);
         EXPECT_EQ(p.out.find(kRunBanner) == std::string::npos, !r.finding.empty()) << r.what;
+        EXPECT_EQ(count_of(p.out, " ++> Fatal Warning: "), r.finding.empty() ? 0u : 1u) << r.what << "\n" << p.out;
         EXPECT_EQ(p.out.find("NaN or Infinity"), std::string::npos) << r.what;
+    }
+}
+
+// The reference semi-submersible (20 m draft) with drag across its first column, whose members' drag
+// takes the current at the levels 0, 2, ..., 20 m of its draft. A table of page 10 whose two points
+// lie a denormal apart extrapolates below them to a current beyond single precision; so does a
+// profile file of 3e38 knots at 10 m below that depth, and a heading of 3e38 degrees at 5 m on its
+// line from the surface above it. Each gave 2,145 to 7,436 report fields of NaN when run; each is
+// refused before the run, by page and item or by the lines of the file. Profiles that stay within
+// single precision where the drag takes them run to a finite report: 3e30 knots at 10 m, and 3e38
+// knots at 20 m, which the drag reaches but never passes.
+TEST(BadCaseRun, AProfileWhoseCurrentTheMembersDragCannotTakeIsRefusedBeforeTheRun) {
+    const char* const kFileHead =
+        " ++> Fatal Warning: The file \"CRNTPROF.txt\" of the current variation with depth (page 10, item 3)\n";
+    struct Row {
+        const char* what;
+        Words words;
+        const char* profile;  // the file, or none
+        std::string finding;  // empty: the run
+    };
+    const Words table = {{176, 1u}, {177, 2u}, {178, 2u}, {462, real_bits(0.0f)}, {463, real_bits(1.4e-45f)},
+                         {467, real_bits(0.5f)}, {468, real_bits(1.0f)}};
+    const Words file_ib = {{176, 1u}, {177, 3u}, {180, 1u << 10}};  // the profile file, table Ib alone
+    const Words file_all = {{176, 1u}, {177, 3u}};                  // every table of the report
+    const Row rows[] = {
+        {"the table, depths 0 and 1.4e-45 m", table, nullptr,
+         " ++> Fatal Warning: Current profile (page 10, item 5) points 1 and 2 give the members' drag a current\n"
+         "     too large to compute."},
+        {"the file, 3e38 knots at 10 m, Ib alone", file_ib, "2\n0 1.0 180\n10 3e38 180\n",
+         kFileHead + std::string("     has points at lines 2 and 3 that give the members' drag a current too large "
+                                 "to compute.")},
+        {"the file, a heading of 3e38 degrees at 5 m", file_all, "3\n5 1.0 3e38\n10 0.5 180\n15 0.2 180\n",
+         kFileHead + std::string("     has a point at line 2 that gives the members' drag a current too large to "
+                                 "compute.")},
+        {"the file, 3e30 knots at 10 m, Ib alone", file_ib, "2\n0 1.0 180\n10 3e30 180\n", ""},
+        {"the file, 3e38 knots at 20 m, Ib alone", file_ib, "2\n0 1.0 180\n20 3e38 180\n", ""},
+    };
+    for (const Row& r : rows) {
+        testing::ScratchDir dir;
+        reference::write_reference_ship({.hull = reference::Hull::semi});
+        Words words = r.words;
+        words.push_back({4476, real_bits(1.0f)});  // CYLCD(1, 1)
+        edit_on_disk(words);
+        if (r.profile != nullptr) testing::put_file("CRNTPROF.txt", r.profile);
+        // A run passes the notice of the members' waterlines and runs silently.
+        const ProgramResult p = run_brevant(r.finding.empty() ? "E\n\n4\n" + std::string(40, '\n') : kExecute);
+        expect_outcome(p, r.finding.empty() ? nullptr : r.finding.c_str(), r.what);
+        if (r.finding.empty()) {
+            EXPECT_NE(file_bytes("BREVOUT.stxt").find("Ib. Dimensionless Regular Wave Absorption"), std::string::npos)
+                << r.what;
+        } else {
+            EXPECT_EQ(count_of(p.out, " ++> Fatal Warning: "), 1u) << r.what << "\n" << p.out;
+            EXPECT_EQ(p.out.find(kRunBanner), std::string::npos) << r.what;
+        }
     }
 }
 

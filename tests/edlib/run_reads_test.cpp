@@ -10,12 +10,19 @@
 
 #include <algorithm>
 #include <bit>
+#include <cfloat>
 #include <cstdint>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/deep_box_case.h"
 #include "core/semi_ring_case.h"
+#include "edlib/consistency_warnings.h"
+#include "edlib/current_load_checks.h"
 #include "edlib/run_choice_checks.h"
 #include "edlib/run_file_checks.h"
 #include "edlib/run_input_checks.h"
@@ -292,6 +299,14 @@ const std::vector<ProfileRow>& profile_rows() {
              TPCM.BRVFLG = bits({11, 13});
          },
          false},
+        {"a column lifted clear of the water (its base above the draft), the others under it, Ib and IIIb of a sea",
+         [] {
+             testing::add_sea();
+             for (Int i = 1; i <= 3; ++i) TPCM.RCYLT(3, i) = 18.0f;
+             TPCM.RCYLB(3, 4) = 21.0f;
+             TPCM.BRVFLG = bits({11, 13});
+         },
+         false},
         {"IIIb of a sea", [] { testing::add_sea(); TPCM.BRVFLG = bits({13}); }, true},
         {"IIIb of a sea, the wave drag left out of the report",
          [] { testing::add_sea(); TPCM.LEGDRG = 1; TPCM.BRVFLG = bits({13}); },
@@ -451,13 +466,251 @@ TEST_F(RunReadsProfile, TheChecksRefuseEqualDepthsExactlyWhereTheRunDividesByThe
     }
 }
 
+// ---- The current the members' drag takes from a profile, against the run -------------------------
+
+// The semi-submersible of 20 m draft in a current of 1 knot from 160 degrees, whose columns' drag
+// takes the current at 0, 2, ..., 20 m: a row sets the table of page 10 or the profile file with one
+// value V (a depth, a speed or a heading) and the tables of the report. The checks' first refused
+// value is found by halving between a value they accept and one they refuse, and the whole run at
+// the float on each side finds NaN or Infinity in its report exactly on the refused side; in metres
+// and in feet (the same numbers in feet, where a knot is 1.687 ft/s).
+struct DragCurrentRow {
+    const char* what;
+    void (*set)(Real V);
+    Real accepted, refused;  // the refused value 0: no value is refused, and the run is finite at FLT_MAX
+};
+
+// The value written to its last place, so that the file holds the float the halving took.
+std::string last_place(Real v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(v));
+    return text;
+}
+
+// Halves between the bits of a value the checks accept and one they refuse (floats of one sign, whose
+// bits rise with their size) until the two are neighbours; REFUSES sets the case with the value of
+// the bits and says whether the checks refuse it.
+void halve_to_neighbours(std::uint32_t& accepted, std::uint32_t& refused,
+                         const std::function<bool(std::uint32_t)>& refuses) {
+    while ((refused > accepted ? refused - accepted : accepted - refused) > 1) {
+        const std::uint32_t middle = accepted / 2 + refused / 2 + (accepted % 2 + refused % 2) / 2;
+        (refuses(middle) ? refused : accepted) = middle;
+    }
+}
+
+// The profile from the file of TEXT, with the tables TABLES of the report and a sea or none.
+void file_profile(const std::string& text, Int tables, bool sea) {
+    TPCM.LCSTCR = 3;
+    testing::put_file("CRNTPROF.txt", text);
+    if (sea) testing::add_sea();
+    TPCM.BRVFLG = tables;
+}
+
+bool drag_current_refused() {
+    for (const RunInputFinding& f : run_input_findings())
+        if (f.size() == 2 && f[0].find(" the members' drag a current") != std::string::npos) return true;
+    for (const RunFileFinding& f : run_file_findings())
+        if (f.lines.size() == 2 && f.lines[1].find(" the members' drag a current too large") != std::string::npos)
+            return true;
+    return false;
+}
+
+TEST_F(RunReadsProfile, TheChecksRefuseTheDragsCurrentExactlyWhereItLeavesSinglePrecision) {
+    const DragCurrentRow rows[] = {
+        {"Ib, the table's points at 0 and V m (0.5 and 1 knot): the line below them",
+         [](Real V) {
+             TPCM.NCURNT = 2;
+             TPCM.DPTHI(1) = 0.0f;
+             TPCM.DPTHI(2) = V;
+             TPCM.VELI(1) = 0.5f;
+             TPCM.VELI(2) = 1.0f;
+             TPCM.BRVFLG = bits({11});
+         },
+         1.0f, 1.4e-45f},
+        {"Ib, the file's speed V at 10 m: the line below it",
+         [](Real V) { file_profile("2\n0 1.0 160\n10 " + last_place(V) + " 160\n", bits({11}), false); }, 1.0f,
+         3.0e38f},
+        {"IIIb of a sea, the file's heading V at 5 m: the line from the surface above it",
+         [](Real V) { file_profile("2\n5 1.0 " + last_place(V) + "\n10 0.5 160\n", bits({13}), true); }, 200.0f,
+         3.0e38f},
+        {"IIIb of a sea, the file's speed V at 10 m: the mean forces take the speed at the surface alone",
+         [](Real V) { file_profile("2\n0 1.0 160\n10 " + last_place(V) + " 160\n", bits({13}), true); }, 1.0f,
+         0.0f},
+    };
+    const auto bits_of = [](Real v) { return std::bit_cast<std::uint32_t>(v); };
+    for (const Int units : {1, 0}) {
+        for (const DragCurrentRow& row : rows) {
+            const std::string what = std::string(row.what) + (units == 1 ? ", metres" : ", feet");
+            const auto set = [&row, units](std::uint32_t v) {
+                semi_in_current(15.0f);
+                TPCM.NUNTS = units;
+                row.set(std::bit_cast<Real>(v));
+                tidy_output_bits_at_last_page(TPCM);
+            };
+            std::uint32_t accepted = bits_of(row.accepted);
+            set(accepted);
+            ASSERT_FALSE(drag_current_refused()) << what;
+            if (row.refused == 0.0f) {
+                set(bits_of(FLT_MAX));
+                EXPECT_FALSE(drag_current_refused()) << what;
+                EXPECT_FALSE(run_gives_nan()) << what << "\n" << silent().substr(0, 3000);
+                continue;
+            }
+            std::uint32_t refused = bits_of(row.refused);
+            set(refused);
+            ASSERT_TRUE(drag_current_refused()) << what;
+            halve_to_neighbours(accepted, refused, [&set](std::uint32_t v) {
+                set(v);
+                return drag_current_refused();
+            });
+            for (const std::uint32_t v : {accepted, refused}) {
+                set(v);
+                EXPECT_EQ(run_gives_nan(), v == refused)
+                    << what << ", " << last_place(std::bit_cast<Real>(v)) << "\n" << silent().substr(0, 3000);
+            }
+        }
+    }
+}
+
+// Every value a damaged file can hold in a word of the profile of page 10 (its depths and speeds,
+// in use or beyond the count, and its two switches, the integer words given the same bits) or in a
+// field of "CRNTPROF.txt" (its count, each depth, speed and heading): either the checks before the
+// run refuse the case by a finding that names page 10 (the table, the variation with depth, or the
+// file by its line), or the whole run gives a report without NaN or Infinity. On the semi-submersible
+// whose columns pierce the surface with drag (every table of the report, or Ib alone) and on the box
+// ship (every table), in metres and in feet (the same numbers in feet).
+TEST_F(RunReadsProfile, EveryValueOfTheProfileIsRefusedByNameOrRunsFinite) {
+    const Real kValues[] = {0.0f, -1.0f, 1.4e-45f, 1e30f, 3e38f, NAN, INFINITY, -INFINITY};
+    const Int kCounts[] = {-1, 0, 1, 3, 4, 5, 6, 2147483647};
+    struct Hull {
+        const char* what;
+        void (*set)();
+    };
+    const Hull hulls[] = {
+        {"the semi-submersible, every table",
+         [] {
+             semi_in_current(15.0f);
+             testing::add_sea();
+             swell_on();
+             TPCM.NUMBRV = 3;
+             TPCM.BRVINC = 45.0f;
+             TPCM.BRVFLG = 0x07FFFFFF;
+         }},
+        {"the semi-submersible, Ib alone", [] { semi_in_current(15.0f); TPCM.BRVFLG = bits({11}); }},
+        {"the box ship, every table",
+         [] {
+             fresh_case();
+             current_on();
+             testing::add_sea();
+             TPCM.CURHDG = 160.0f;
+             TPCM.LCSTCR = 2;
+             TPCM.NCURNT = 3;
+             TPCM.BRVFLG = 0x07FFFFFF;
+         }},
+    };
+    // The table of page 10 (five slots, three in use), and the file's three points.
+    const Real depths[5] = {5.0f, 10.0f, 15.0f, 17.0f, 18.0f}, speeds[5] = {1.0f, 0.5f, 0.2f, 0.1f, 0.0f};
+    const std::vector<std::vector<std::string>> files = {
+        {"3", "5 1.0 160", "10 0.5 160", "15 0.2 160"},
+        {"3", "0 1.0 160", "10 0.5 160", "20 0.2 160"},  // a point at the surface
+    };
+    struct Item {
+        std::string what;
+        std::function<void()> set;
+    };
+    std::vector<Item> items;
+    for (int j = 1; j <= 5; ++j)
+        for (const Real v : kValues) {
+            const std::string of = " " + last_place(v);
+            items.push_back({"DPTHI(" + std::to_string(j) + ")" + of, [j, v] { TPCM.DPTHI(j) = v; }});
+            items.push_back({"VELI(" + std::to_string(j) + ")" + of, [j, v] { TPCM.VELI(j) = v; }});
+        }
+    for (const Real v : kValues) {
+        const Int bits_of_v = std::bit_cast<Int>(v);
+        items.push_back({"LCSTCR of the bits of" + std::string(" ") + last_place(v), [bits_of_v] { TPCM.LCSTCR = bits_of_v; }});
+        items.push_back({"NCURNT of the bits of" + std::string(" ") + last_place(v), [bits_of_v] { TPCM.NCURNT = bits_of_v; }});
+    }
+    for (const Int n : kCounts) {
+        items.push_back({"LCSTCR " + std::to_string(n), [n] { TPCM.LCSTCR = n; }});
+        items.push_back({"NCURNT " + std::to_string(n), [n] { TPCM.NCURNT = n; }});
+    }
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        const std::vector<std::string>& base = files[f];
+        const auto put = [](const std::vector<std::string>& lines) {
+            std::string text;
+            for (const std::string& l : lines) text += l + "\n";
+            TPCM.LCSTCR = 3;
+            testing::put_file("CRNTPROF.txt", text);
+        };
+        for (const Real v : kValues) {
+            std::vector<std::string> counted = base;
+            counted[0] = last_place(v);
+            items.push_back({"file " + std::to_string(f + 1) + ", the count " + last_place(v), [put, counted] { put(counted); }});
+            for (std::size_t line = 1; line < base.size(); ++line)
+                for (int field = 0; field < 3; ++field) {
+                    std::istringstream in(base[line]);
+                    std::string words[3];
+                    in >> words[0] >> words[1] >> words[2];
+                    words[field] = last_place(v);
+                    std::vector<std::string> lines = base;
+                    lines[line] = words[0] + " " + words[1] + " " + words[2];
+                    items.push_back({"file " + std::to_string(f + 1) + ", line " + std::to_string(line + 1) + " field " +
+                                         std::to_string(field + 1) + " " + last_place(v),
+                                     [put, lines] { put(lines); }});
+                }
+        }
+    }
+    for (const Int units : {1, 0}) {
+        for (const Hull& hull : hulls) {
+            const auto base = [&hull, units, &depths, &speeds] {
+                hull.set();
+                TPCM.NUNTS = units;
+                TPCM.LWBARG = 0x555;
+                TPCM.NCURNT = 3;
+                for (int j = 1; j <= 5; ++j) {
+                    TPCM.DPTHI(j) = depths[j - 1];
+                    TPCM.VELI(j) = speeds[j - 1];
+                }
+            };
+            // The findings of the last page, on the silent console.
+            const auto fatal_findings = [] {
+                tidy_output_bits_at_last_page(TPCM);
+                clear_captured(SILENT_UNIT);
+                Int WARNEM = 0, FWARN = 0;
+                VESWRN(WARNEM, FWARN);
+                return FWARN;
+            };
+            base();
+            ASSERT_EQ(fatal_findings(), 0) << hull.what << "\n" << silent();
+            ASSERT_FALSE(run_gives_nan()) << hull.what;
+            for (const Item& item : items) {
+                const std::string what = std::string(hull.what) + (units == 1 ? ", metres, " : ", feet, ") + item.what;
+                base();
+                item.set();
+                const Int FWARN = fatal_findings();
+                if (FWARN > 0) {
+                    EXPECT_NE(silent().find(" ++> Fatal Warning: "), std::string::npos) << what;
+                    bool named = false;
+                    for (const std::string& line : testing::lines_of(silent()))
+                        named = named || (line.find("Fatal Warning") != std::string::npos &&
+                                          line.find("(page 10, item ") != std::string::npos);
+                    EXPECT_TRUE(named) << what << "\n" << silent();
+                    continue;
+                }
+                EXPECT_FALSE(run_gives_nan()) << what << "\n" << silent().substr(0, 3000);
+            }
+        }
+    }
+}
+
 // ---- The current's loads of a profile, against the run --------------------------------------------
 
 // A profile of one point at the depth D and 1 knot, on the deep-box case (or the semi-submersible)
 // in a current of 1 knot: a point above the surface carries the mean current over the draft to
 // sqrt((T - D) / T) knots, past the table's speeds. A row chooses the tables of the report that take
 // the current's loads; the checks' first refused depth is found by halving, and the whole run at
-// the float on each side finds NaN or Infinity in its report exactly on the refused side.
+// the float on each side finds NaN or Infinity in its report exactly on the refused side. Each row
+// in metres and in feet (the same numbers in feet).
 struct LoadRow {
     const char* what;
     void (*choose)();
@@ -472,9 +725,10 @@ void profile_point(Real D) {
 class RunReadsProfileLoads : public RunReadsProfile {
 protected:
     // The case of ROW with its profile from the table of page 10 or (FILE) the profile file.
-    static void choose(const LoadRow& row, bool file) {
+    static void choose(const LoadRow& row, bool file, Int units = 1) {
         testing::reset_run_state();
         testing::store_deep_box_case();
+        TPCM.NUNTS = units;
         current_on();
         TPCM.CURHDG = 180.0f;
         TPCM.CURFAC = 1.0f;
@@ -518,7 +772,21 @@ TEST_F(RunReadsProfileLoads, TheChecksRefuseAProfileExactlyWhereItsLoadsLeaveSin
              TPCM.BRVINC = 20.0f;
              TPCM.BRVFLG = bits({22, 27});
          }},
-        {"VII in feet", [] { TPCM.NUNTS = 0; TPCM.BRVFLG = bits({22}); }},
+        {"VI about a point 2 km off and VII, 91 attack angles by 1 degree: past the 37 of a list",
+         [] {
+             TPCM.NUMBRV = 91;
+             TPCM.BRVINC = 1.0f;
+             TPCM.VESAN0 = 0.0f;
+             TPCM.BRVARM = 2000.0f;
+             TPCM.BRVFLG = bits({21, 22});
+         }},
+        {"VII, a surface current of 0.05 knots: the squared speed it divides by is below 1 in feet too",
+         [] {
+             TPCM.CURSPD = 0.05f;
+             TPCM.CURTYP = 1;
+             TPCM.CURDEN = 0.7f;
+             TPCM.BRVFLG = bits({22});
+         }},
         {"VII from the user's coefficient file",
          [] {
              testing::put_file("CRNTCOFS.txt", "3\n0 -1 0 0\n90 0 1.3 0.1\n180 1 0 0\n");
@@ -534,27 +802,70 @@ TEST_F(RunReadsProfileLoads, TheChecksRefuseAProfileExactlyWhereItsLoadsLeaveSin
          }},
     };
     const auto bits_of = [](Real v) { return std::bit_cast<std::uint32_t>(v); };
-    for (const bool file : {false, true}) {
+    for (const auto& [file, units] : {std::pair{false, 1}, {false, 0}, {true, 1}, {true, 0}}) {
         for (const LoadRow& row : rows) {
-            const std::string what = std::string(row.what) + (file ? ", the profile file" : ", the table of page 10");
+            const std::string what = std::string(row.what) + (file ? ", the profile file" : ", the table of page 10") +
+                                     (units == 1 ? ", metres" : ", feet");
+            const auto choose_in = [&row, file, units] { choose(row, file, units); };
             // Depths above the surface, from 1e10 m up, as float bit patterns that rise with the size.
             std::uint32_t accepted = bits_of(-1.0e10f), refused_bits = bits_of(-3.0e38f);
-            choose(row, file);
+            choose_in();
             profile_point(std::bit_cast<Real>(accepted));
             ASSERT_FALSE(refused(file)) << what;
             profile_point(std::bit_cast<Real>(refused_bits));
             ASSERT_TRUE(refused(file)) << what;
-            while (refused_bits - accepted > 1) {
-                const std::uint32_t middle = accepted + (refused_bits - accepted) / 2;
-                profile_point(std::bit_cast<Real>(middle));
-                (refused(file) ? refused_bits : accepted) = middle;
-            }
+            halve_to_neighbours(accepted, refused_bits, [file](std::uint32_t depth) {
+                profile_point(std::bit_cast<Real>(depth));
+                return refused(file);
+            });
             for (const std::uint32_t depth : {accepted, refused_bits}) {
-                choose(row, file);
+                choose_in();
                 profile_point(std::bit_cast<Real>(depth));
                 EXPECT_EQ(run_gives_nan(), depth == refused_bits)
                     << what << ", " << std::bit_cast<Real>(depth) << " m\n" << silent().substr(0, 3000);
             }
+        }
+    }
+}
+
+// A file's speed at one point (4 m) under areas of 1e-30 m2: no load of the tables leaves single
+// precision before the mean current over the draft K itself does (the cubes of its layers' speeds,
+// near 7e12 knots), and with it the load factor CURCOF = DWATR / G CURFAC FCONST K K, in metres and
+// in feet. The checks' first refused speed is found by halving, and the whole run at the float on
+// each side finds NaN or Infinity in its report exactly on the refused side.
+TEST_F(RunReadsProfileLoads, TheChecksRefuseAFileSpeedExactlyWhereTheLoadFactorLeavesSinglePrecision) {
+    const auto bits_of = [](Real v) { return std::bit_cast<std::uint32_t>(v); };
+    const auto speed_at_4m = [](std::uint32_t speed) {
+        testing::put_file(std::string(kCurrentProfileFile), "1\n4 " + last_place(std::bit_cast<Real>(speed)) + " 180\n");
+    };
+    for (const Int units : {1, 0}) {
+        const LoadRow row = {units == 1 ? "metres" : "feet", [] { TPCM.BRVFLG = bits({22}); }};
+        const auto set = [&row, units] {
+            choose(row, true, units);
+            TPCM.XCURAR = TPCM.YCURAR = 1e-30f;
+        };
+        std::uint32_t accepted = bits_of(1.0f), refused_bits = bits_of(3.0e38f);
+        set();
+        speed_at_4m(accepted);
+        ASSERT_FALSE(refused(true)) << row.what;
+        speed_at_4m(refused_bits);
+        ASSERT_TRUE(refused(true)) << row.what;
+        halve_to_neighbours(accepted, refused_bits, [&speed_at_4m](std::uint32_t speed) {
+            speed_at_4m(speed);
+            return refused(true);
+        });
+        // The bound is the mean current's, as the run forms it.
+        for (const std::uint32_t speed : {accepted, refused_bits}) {
+            ProfileArray D{}, V{};
+            D(1) = 4.0f;
+            V(1) = std::bit_cast<Real>(speed);
+            EXPECT_EQ(std::isfinite(profile_mean_current(TPCM, D, V, 1)), speed == accepted) << row.what;
+        }
+        for (const std::uint32_t speed : {accepted, refused_bits}) {
+            set();
+            speed_at_4m(speed);
+            EXPECT_EQ(run_gives_nan(), speed == refused_bits)
+                << row.what << ", " << std::bit_cast<Real>(speed) << " knots\n" << silent().substr(0, 3000);
         }
     }
 }

@@ -180,6 +180,60 @@ TEST(DepthCurrentDrag, EqualDepthsDivideWhereTheLookUpPicksTheirInterval) {
     }
 }
 
+// A profile whose current leaves single precision where the members' drag takes it, found at the
+// look-ups where the drag takes the current whole (not a finite number there) or only needs a number
+// (NaN there), with the interval of the look-up; the current along the waves is the run's own
+// (GET_VCX_LOC in knots, times the length unit per second of a knot).
+TEST(DepthCurrentDrag, ACurrentBeyondSinglePrecisionIsFoundWhereTheDragTakesIt) {
+    constexpr Real kMetric = 0.5142f, kFeet = 1.687f;
+    // The levels 0, 2, ..., 20 m along a wave heading, taken whole or, below the surface, not.
+    const auto levels = [](Real WAVHDG, bool whole) {
+        std::vector<DragLookUp> at;
+        for (int i = 0; i <= 10; ++i) at.push_back({2.0f * static_cast<Real>(i), WAVHDG, whole || i == 0});
+        return at;
+    };
+    struct Row {
+        const char* what;
+        std::vector<Real> depths, speeds, headings;
+        Real knots;
+        std::vector<DragLookUp> look_ups;
+        Int min;  // -1: none
+    };
+    const Row rows[] = {
+        {"ends a denormal apart: the line below them", {0.0f, 1.4e-45f}, {0.5f, 1.0f}, {180, 180}, kMetric,
+         levels(180, true), 1},
+        {"the same where only a number is needed below the surface", {0.0f, 1.4e-45f}, {0.5f, 1.0f}, {180, 180},
+         kMetric, levels(180, false), -1},
+        {"3e38 knots at 10 m, the line below it", {0.0f, 10.0f}, {1.0f, 3e38f}, {180, 180}, kMetric, levels(180, true), 1},
+        {"3e38 knots at 10 m, looked up down to it only", {0.0f, 10.0f}, {1.0f, 3e38f}, {180, 180}, kMetric,
+         {{0.0f, 180, true}, {4.0f, 180, true}, {10.0f, 180, true}}, -1},
+        {"3e38 knots at 5 m, the line from the surface", {5.0f, 10.0f}, {3e38f, 3e38f}, {180, 180}, kMetric,
+         levels(180, true), 0},
+        {"2.5e38 knots in metres", {0.0f, 100.0f}, {2.5e38f, 2.5e38f}, {180, 180}, kMetric, levels(180, true), -1},
+        {"2.5e38 knots in feet along the current", {0.0f, 100.0f}, {2.5e38f, 2.5e38f}, {180, 180}, kFeet,
+         levels(180, true), 1},
+        {"2.5e38 knots in feet, waves 60 degrees off the current", {0.0f, 100.0f}, {2.5e38f, 2.5e38f}, {180, 180}, kFeet,
+         levels(120, true), -1},
+        {"2.5e38 knots in feet, one point", {0.0f}, {2.5e38f}, {180}, kFeet, levels(0, true), 0},
+        {"a heading of 3e38 degrees at 5 m: the line from the surface", {5.0f, 10.0f, 15.0f}, {1.0f, 0.5f, 0.2f},
+         {3e38f, 180, 180}, kMetric, levels(180, false), 0},
+        {"a heading of 3e38 degrees beyond the last point", {5.0f, 10.0f, 15.0f}, {1.0f, 0.5f, 0.2f}, {180, 180, 3e38f},
+         kMetric, levels(180, false), 2},
+        {"a sound profile", {5.0f, 10.0f, 15.0f}, {1.0f, 0.5f, 0.2f}, {180, 180, 180}, kFeet, levels(180, true), -1},
+        {"1e30 knots within the draft", {5.0f, 10.0f, 15.0f}, {1.0f, 1e30f, 0.2f}, {180, 180, 180}, kFeet,
+         levels(180, true), -1},
+    };
+    for (const Row& r : rows) {
+        const Int n = static_cast<Int>(r.depths.size());
+        const ProfileCurrentFault f = profile_current_beyond_range(r.depths.data(), r.speeds.data(), r.headings.data(), n,
+                                                                   1.0f, 180.0f, r.knots, r.look_ups);
+        EXPECT_EQ(f.NONE, r.min < 0) << r.what;
+        if (r.min >= 0) {
+            EXPECT_EQ(f.MIN, r.min) << r.what;
+        }
+    }
+}
+
 // The member drag takes the current at the levels of the draft from the water line down: the
 // draft of 20 m in 11 levels is 0, 2, ..., 20 m (exact), whichever way the levels are made; a draft
 // whose step is inexact ends at the draft within a few units of the last place.
@@ -267,6 +321,31 @@ TEST_F(DepthDragTest, LevelsWithoutCurrentContributeNothing) {
     }
     want *= 2.0 / 3.0;
     EXPECT_NEAR(d(got), want, 1e-4 * want);
+}
+
+// A current so slight that the ratio of the wave motion to it leaves single precision: the drag over
+// the draft takes the kernel's limit (the cycle mean 4 a / pi - 1 for a large ratio a), which is
+// proportional to the current. Above those currents the kernel's own formula holds, so the drag per
+// knot is the same at 1e-30 knots (the limit) as at 1e-12 (the formula) and tends to 0 with it.
+TEST_F(DepthDragTest, ACurrentTooSlightForTheRatioTakesTheKernelsLimit) {
+    const Complex H(0.2f, 0.4f), A(0.01f, -0.02f);
+    const auto drag = [&](Real speed) {
+        uniform_current(speed);
+        Int N = 11;
+        return SUB_SURF_DRAG_Z(1.7f, H, A, 0.3f, 4.0f, 0.0f, 1.2f, 0.9f, 0.07f, N);
+    };
+    // Per metre per second of the current as the drag takes it.
+    const auto per_unit = [&](Real speed) { return d(drag(speed)) / d(0.5142f * speed); };
+    const double formula = per_unit(1e-12f);
+    ASSERT_GT(formula, 0.0);
+    for (const Real slight : {1e-20f, 1e-30f, 1e-38f}) EXPECT_NEAR(per_unit(slight), formula, 1e-4 * formula) << slight;
+    // Against the waves alike: the drag changes sign with the current.
+    EXPECT_NEAR(per_unit(-1e-30f), formula, 1e-4 * formula);
+    // The least current of all: a number, of the current's sign and within a few units of its last place.
+    const Real least = drag(1.4e-45f);
+    EXPECT_TRUE(std::isfinite(least));
+    EXPECT_GE(least, 0.0f);
+    EXPECT_LT(least, 1e-43f);
 }
 
 TEST_F(DepthDragTest, AmplitudeIntegralsOverTheRayleighVariable) {
