@@ -195,14 +195,14 @@ std::function<std::vector<std::string>()>& start_work() {
 }
 
 // Takes the lock of the folder of DATFIL for the reads of the case. While another program holds it
-// (its save, or its start finishing or undoing one) the start waits, saying so once on UNIT, the
+// (its save, its start reading the case, or finishing or undoing a save) the start waits, saying so once on UNIT, the
 // line flushed at once so that it is seen while the program waits; the lock is never held for long,
 // so a lock held past the bound is of a program that is stuck: the program stops, having read and
 // changed nothing. Where the file system keeps no such lock, the case is read without it.
 void lock_case_folder(SaveLock& lock, std::string_view DATFIL, Int unit) {
     const std::string folder = std::filesystem::path(name_on_disk(DATFIL)).parent_path().string();
     const platform::LockResult got = lock.take_waiting(folder, kLockWaitSeconds, [unit] {
-        write_record(unit, " >>> Another program is saving in this folder: the case is read once its save has ended.");
+        write_record(unit, " >>> Another program holds the lock of this folder: the case is read once it lets go.");
         flush_all_units();
     });
     if (got != platform::LockResult::Busy) return;

@@ -76,7 +76,7 @@ void hold_start_notes(std::vector<std::string> lines);
 
 // What the start does before the case is read (finish or undo a save stopped before it was done).
 // The next IOINIT that loads a case runs WORK once, with the lock of the case folder held: the
-// start waits while another program holds it (" >>> Another program is saving in this folder: ...",
+// start waits while another program holds it (" >>> Another program holds the lock of this folder: ...",
 // said once), for at most kLockWaitSeconds, past which the program ends with status 1 having read
 // and changed nothing. Under the same lock the coefficient file and the data file are then read, and
 // the lock goes before anything is shown or asked; the lines WORK returns join the start notes.

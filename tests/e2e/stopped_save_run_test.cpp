@@ -284,7 +284,7 @@ TEST(StoppedSaveRun, ARefusedSaveSaysWhyInWords) {
     }
 }
 
-const char* const kWaiting = " >>> Another program is saving in this folder: the case is read once its save has ended.\n";
+const char* const kWaiting = " >>> Another program holds the lock of this folder: the case is read once it lets go.\n";
 
 // Waits (at most 20 s) until the run whose files are in RUN has said on the screen that it waits for
 // another program's save; true when it has.

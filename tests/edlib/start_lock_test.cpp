@@ -30,7 +30,7 @@ using testing::put_file;
 using testing::Contents;
 using testing::contents_here;
 
-const std::string kWaiting = " >>> Another program is saving in this folder: the case is read once its save has ended.";
+const std::string kWaiting = " >>> Another program holds the lock of this folder: the case is read once it lets go.";
 
 class StartLockTest : public testing::ConsoleTest {
 protected:

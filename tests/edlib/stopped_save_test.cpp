@@ -784,7 +784,7 @@ TEST_F(StoppedSaveDeathTest, AStartWaitsForTheSaveOfAProgramStillRunning) {
          first_stop_where(row, [](const Contents& left) { return left.count("BREVDAT.brvtmp") && !left.count(kSaveJournal); }),
          row.before, " ++> A save stopped before it was done has been undone: "},
     };
-    const std::string waiting = " >>> Another program is saving in this folder: the case is read once its save has ended.";
+    const std::string waiting = " >>> Another program holds the lock of this folder: the case is read once it lets go.";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_GT(c.stop, 0);
