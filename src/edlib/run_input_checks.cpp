@@ -280,10 +280,6 @@ bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<R
     return true;
 }
 
-// The shortest peak period of a sea: its frequency 2 pi / T enters the spectra to the fifth power
-// and the wave number squared; a thousandth of a second keeps both far inside single precision.
-constexpr Real kShortestPeakPeriod = 1.0e-3f;
-
 // A finite value beyond its bound; a value that is not a number is reported on its own and passes.
 bool any_beyond(Values values, Real bound) {
     return std::any_of(values.begin(), values.end(),
@@ -423,6 +419,12 @@ void short_peak_period_findings(const Tpcm& t, std::vector<RunInputFinding>& fou
 
 }  // namespace
 
+void regular_wave_height_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    if ((t.VESTYP == 1 || t.VESTYP == 4) && std::isfinite(t.SLPHT) && t.SLPHT < 0.0f)
+        found.push_back({where("Regular wave height or slope", 11, 4) + " is negative: the roll damping",
+                         "     of this hull takes the slope of the waves, which has no sign."});
+}
+
 void sea_and_swell_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     entered_real_findings(t, sea_or_swell_row, found);
     if (t.LRANDM != 0) short_peak_period_findings(t, found);
@@ -463,6 +465,7 @@ std::vector<RunInputFinding> run_input_findings() {
     short_peak_period_findings(t, found);
 
     hull_findings(t, found);
+    regular_wave_height_findings(t, found);
     spectrum_parameter_findings(t, found);
 
     // The phantom weight of a member-built hull (the semi output options' switch on) takes its

@@ -50,13 +50,16 @@ void sea(Int type) {
     TPCM.JONPG = 0.09f;
 }
 
-// An Ochi-Hubble sea of two components, the second of lambda L2.
+// An Ochi-Hubble sea of two components, the second of lambda L2; the two slots beyond the count
+// hold components of their own (a count raised to four takes them).
 void ochi(Real l2) {
     sea(9);
     TPCM.N_OCHI_COMP = 2;
     TPCM.SWHT(1) = 3.0f;
     TPCM.SWHT(2) = 2.0f;
     TPCM.SIGPD(2) = 6.0f;
+    TPCM.SWHT(3) = TPCM.SWHT(4) = 1.0f;
+    TPCM.SIGPD(3) = TPCM.SIGPD(4) = 8.0f;
     TPCM.OCHI_LAMBDA(1) = 2.0f;
     TPCM.OCHI_LAMBDA(2) = l2;
 }
