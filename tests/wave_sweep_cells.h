@@ -103,12 +103,9 @@ inline Case row_case(const std::string& name, SweepUnits u) {
     const auto add = [&w](std::vector<SweepWord> more) { w.insert(w.end(), more.begin(), more.end()); };
     if (name == "ship") return {};
     if (name == "sea swell-type") add({{164, 0}, {488, real(0.1f)}, {436, real(10.0f)}});
-    if (name == "sea JONSWAP") {
-        add({{164, 5}});
-        add(jonswap_sea);
-    }
-    if (name == "sea TMA") {
-        add({{164, 10}});
+    // The general JONSWAP (5) and TMA (10) types take the same shape.
+    if (name == "sea JONSWAP" || name == "sea TMA") {
+        add({{164, name == "sea TMA" ? 10u : 5u}});
         add(jonswap_sea);
     }
     if (name == "sea Bretschneider") add({{164, 6}, {436, real(10.0f)}});
@@ -128,12 +125,8 @@ inline Case row_case(const std::string& name, SweepUnits u) {
     if (name == "spread sea") add({{173, 1}, {449, real(2.0f)}, {478, real(180.0f)}, {169, 6}});
     if (name == "slope") add({{108, 1}, {448, real(5.0f)}});
     if (name == "swell swell-type") add({{190, 0}, {461, real(0.1f)}});
-    if (name == "swell JONSWAP") {
-        add({{190, 5}});
-        add(jonswap_swell);
-    }
-    if (name == "swell TMA") {
-        add({{190, 10}});
+    if (name == "swell JONSWAP" || name == "swell TMA") {
+        add({{190, name == "swell TMA" ? 10u : 5u}});
         add(jonswap_swell);
     }
     if (name == "swell file") add({{190, 7}});
