@@ -57,8 +57,8 @@ private:
 
 // The significant height 4 sqrt(m0) that a spectrum given as densities at the grid periods (the
 // custom table, the spectrum file) gives its sea or swell, m0 its integral over the grid as the run
-// takes it (laid out by SCOPE): a negative integral has no height, and a height beyond the wave height
-// bound (a density that is not a number among them) is held to it as the heights entered are.
+// takes it (the grid laid out): a negative integral has no height, and a height beyond the wave
+// height bound (a density that is not a number among them) is held to it as the heights entered are.
 SpectrumSizeFault spectrum_size_fault(const Tpcm& t, const Real* PSD) {
     Real m0 = 0.0f, m2 = 0.0f;
     SMPINT(PSD, m0, m2);
@@ -97,8 +97,9 @@ void custom_spectrum_findings(const Tpcm& t, bool SECOND_SWELL, std::vector<RunI
 // negative one a negative spectrum, whose variance the run takes the root of. A narrow shape is a
 // spike at the peak's grid period that grows as 1 / SIGMA: its group spectrum and drag (of the second
 // and third power of the densities) leave single precision where the height the spectrum gives on
-// the grid leaves the wave height bound, as a custom table's does (a width of 1e-15 gives a sea of
-// some 20,000 km). Wider shapes, however wide, compute (a faint, flat sea).
+// the grid leaves the wave height bound, as a custom table's does (a sea of 4 m and width 1e-15 is a
+// spike of some 20,000 km on a grid of half seconds). Wider shapes, however wide, compute (a faint,
+// flat sea).
 struct GaussianShape {
     Int page;
     std::string_view name;

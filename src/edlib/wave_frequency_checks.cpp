@@ -2,9 +2,9 @@
 #include "edlib/wave_frequency_checks.h"
 
 #include <cmath>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lowlib/load_constants.h"
 #include "lowlib/waves_in_current.h"
