@@ -422,7 +422,7 @@ void short_peak_period_findings(const Tpcm& t, std::vector<RunInputFinding>& fou
 void regular_wave_height_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     if ((t.VESTYP == 1 || t.VESTYP == 4) && std::isfinite(t.SLPHT) && t.SLPHT < 0.0f)
         found.push_back({where("Regular wave height or slope", 11, 4) + " is negative: the roll damping",
-                         "     of this hull takes the slope of the waves, which has no sign."});
+                         "     of this hull takes the slope of the waves, which cannot be negative."});
 }
 
 void sea_and_swell_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {

@@ -80,8 +80,8 @@ void current_wave_number_findings(const Tpcm& t, std::vector<RunInputFinding>& f
     }
     LOCALCS = kept;
     if (refused)
-        found.push_back({where("Water depth", 1, 4) + " is too large to compute the wave numbers",
-                         "     in the current (page 10, item 1) with."});
+        found.push_back({where("Water depth", 1, 4) + " is too large for the wave numbers",
+                         "     in the current (page 10, item 1) to compute."});
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ const Recipe kRecipes[] = {
     {"the swell's bandwidth 1e30", [](float) { return Words{{190, 0u}, {461, r(1.0e30f)}}; }, nullptr, {}},
     {"a regular wave height of -1", [](float) { return Words{{448, r(-1.0f)}}; }, nullptr,
      {" ++> Fatal Warning: Regular wave height or slope (page 11, item 4) is negative: the roll damping",
-      "     of this hull takes the slope of the waves, which has no sign."}},
+      "     of this hull takes the slope of the waves, which cannot be negative."}},
     {"a regular wave slope of -1", [](float) { return Words{{108, 1u}, {448, r(-1.0f)}}; }, nullptr,
      {" ++> Fatal Warning: Regular wave height or slope (page 11, item 4) is negative: the roll damping"}},
     {"an Ochi-Hubble component period of 0",
@@ -89,8 +89,8 @@ const Recipe kRecipes[] = {
      {" ++> Fatal Warning: Peak period (page 12, item 7) is too long to compute: the sea's",
       "     characteristic wind speed (0.1412 g Tp) leaves single precision."}},
     {"water 3e38 deep in a current", [](float) { return Words{{446, r(3.0e38f)}}; }, nullptr,
-     {" ++> Fatal Warning: Water depth (page 1, item 4) is too large to compute the wave numbers",
-      "     in the current (page 10, item 1) with."}},
+     {" ++> Fatal Warning: Water depth (page 1, item 4) is too large for the wave numbers",
+      "     in the current (page 10, item 1) to compute."}},
 };
 
 TEST(WaveWordRun, EachRecipeIsRefusedByItsPageAndItemOrRunsFinite) {

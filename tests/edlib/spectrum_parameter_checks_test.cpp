@@ -498,7 +498,7 @@ TEST_F(SpectrumParameterChecksTest, WaveWordsTheRunCannotComputeWith) {
     const std::string sea_off = head("Peak period", 12, 7, " lies off the table of wave periods");
     const std::string swell_off = head("Swell period", 13, 7, " lies off the table of wave periods");
     const std::string wind = head("Peak period", 12, 7, " is too long to compute: the sea's");
-    const std::string depth = head("Water depth", 1, 4, " is too large to compute the wave numbers");
+    const std::string depth = head("Water depth", 1, 4, " is too large for the wave numbers");
     const std::string regular = head("Regular wave height or slope", 11, 4, " is negative: the roll damping");
     const auto swell_type_sea = [](Real w) {
         TPCM.WAVTYP = 0;
