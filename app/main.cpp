@@ -11,7 +11,7 @@
 
 int main() {
     using namespace brevant;
-    int status = 0;
+    ProgramEnd end{0};
     // A save beyond the file-size limit then fails through the file-access error, old file intact.
     platform::ignore_file_size_signal();
     try {
@@ -19,16 +19,18 @@ int main() {
         // end of the session ends the program inside it.
         BREVED();
         BRVCOR();
-    } catch (const ProgramEnd& end) {
-        status = end.status;
-        say_how_the_program_ended(end);
+    } catch (const ProgramEnd& stop) {
+        end = stop;
     } catch (const std::exception& e) {
         // A programming error (a malformed format, a word range past its record): say so and stop
         // with the files closed rather than abort.
         std::cout.flush();
         std::cerr << " ++> Internal error: " << e.what() << '\n';
-        status = 1;
+        end = ProgramEnd{1, true};
     }
+    // Whatever ended the program, standard error says what a fatal end has not said yet, and what a
+    // silent run's "Diagnostics.stxt" could not take.
+    const int status = end_of_program(end.status, end.said, end.why);
     close_all_units();
     std::cout.flush();
     return status;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <sstream>
@@ -265,6 +266,38 @@ public:
     RenameFaults(const RenameFaults&) = delete;
     RenameFaults& operator=(const RenameFaults&) = delete;
     ~RenameFaults() { platform::fail_renames(0, 0, 0); }
+};
+
+// Another program holding the lock of the current folder (a second open of the folder in this
+// process) from its making until the waiter's LET_GO-th look (never when 0), where it first does
+// ACTION (puts files of its own in place, say) and then lets go. The platform's clock runs only while
+// the waiter sleeps, so a bound passes at once; the clock and the lock go with the object.
+class LockHolder {
+public:
+    explicit LockHolder(int let_go, std::function<void()> action = {}) {
+        EXPECT_EQ(platform::lock_folder(".", handle_), platform::LockResult::Held);
+        platform::set_manual_clock(0.0);
+        platform::set_sleep_hook([this, let_go, action = std::move(action)] {
+            if (++looks_ != let_go) return;
+            if (action) action();
+            let_go_now();
+        });
+    }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+    ~LockHolder() {
+        platform::reset_clock();
+        let_go_now();
+    }
+    void let_go_now() {
+        platform::release_folder_lock(handle_);
+        handle_ = -1;
+    }
+    int looks() const { return looks_; }
+
+private:
+    int handle_ = -1;
+    int looks_ = 0;
 };
 
 // The rows of a table that cannot run on this machine (a file the file system will not mark): the

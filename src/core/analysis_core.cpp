@@ -42,15 +42,6 @@ private:
     Int LSWEL2_;
 };
 
-// The count of the report's NaN and Infinity fields, for the length of the run.
-class ReportFieldCount {
-public:
-    explicit ReportFieldCount(Int report_unit) { start_report_field_count(report_unit, report_section_title); }
-    ~ReportFieldCount() { stop_report_field_count(); }
-    ReportFieldCount(const ReportFieldCount&) = delete;
-    ReportFieldCount& operator=(const ReportFieldCount&) = delete;
-};
-
 }  // namespace
 
 void BRVCOR() {
@@ -58,7 +49,7 @@ void BRVCOR() {
     RunValues R;
     NonFiniteFields bad;
     {
-        const ReportFieldCount count(TPCM.IUNIT);
+        const ReportFieldCount count(TPCM.IUNIT, report_section_title);
         run_setup(R);
         set_angle_convention(R);
 

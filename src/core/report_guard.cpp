@@ -21,12 +21,7 @@ std::string_view report_section_title(std::string_view line) {
 }
 
 std::string non_finite_fields_warning(const NonFiniteFields& f) {
-    const std::string where = f.first_section.empty() ? std::string("on the title page")
-                                                      : "in section " + f.first_section;
-    const std::string what = f.count == 1 ? " report field is NaN or Infinity (the first "
-                                          : " report fields are NaN or Infinity (the first ";
-    return " ++> Warning: " + std::to_string(f.count) + what + where +
-           "): the case holds values the analysis cannot use.";
+    return " ++> Warning: " + non_finite_fields_found(f) + ": the case holds values the analysis cannot use.";
 }
 
 }  // namespace brevant

@@ -8,6 +8,7 @@
 #include "sysutl/ftypes.h"
 #include "sysutl/paging.h"
 #include "sysutl/pauses.h"
+#include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
 namespace brevant {
@@ -58,6 +59,8 @@ void progress_line(std::initializer_list<std::string_view> pieces) {
     write_record(TPCM.EDUNIT, "");
     write_record(TPCM.EDUNIT, line);
     write_record(TPCM.EDUNIT, "");
+    // A progress line is no message a later stop could be explained by.
+    forget_screen_message();
 }
 
 void start_report_page() { PAGE(TPCM.IUNIT, TPCM.EDUNIT, DISK_UNIT, PRINTER_UNIT); }

@@ -159,6 +159,13 @@ std::vector<std::string> wave_period_table_finding(const Tpcm& t) {
     return {};
 }
 
+std::vector<std::string> draft_depth_finding(const Tpcm& t) {
+    const Int CREATR = t.CREATR();
+    const bool two_vessel = CREATR == 10 || CREATR == 13;
+    if (t.TDRAFT() < t.DEPTH && (!two_vessel || t.BDRAFT < t.DEPTH)) return {};
+    return {std::string(kDraftDepth)};
+}
+
 void tidy_case_for_checks(Tpcm& t) {
     if (t.LSWELL == 0) t.LSWEL2 = 0;
     if (t.TVFWD() == 0.0f) t.VGLDIR = 0.0f;
@@ -290,13 +297,12 @@ void VESWRN(Int& WARNEM, Int& FWARN) {
         if (any_not_positive({t.TDISPL(), t.TDRAFT(), t.TLWL(), t.TBWL(), t.BDISPL, t.BDRAFT, t.BLWL, t.BBWL}))
             report(Kind::Warning, {kSizes1, kSizes2});
         if ((not_positive(t.TAWP()) && !semi) || (not_positive(t.BAWP) && !b_semi)) report(Kind::Fatal, {kWaterplane});
-        if (!(t.TDRAFT() < t.DEPTH) || !(t.BDRAFT < t.DEPTH)) report(Kind::Fatal, {kDraftDepth});
     } else {
         if ((GMT < 0.0f || GML < 0.0f) && CREATR != 14) report(Kind::Warning, {kGmNegative});
         if (any_not_positive({t.TDISPL(), t.TDRAFT(), t.TLWL(), t.TBWL()})) report(Kind::Warning, {kSizes1, kSizes2});
         if (not_positive(t.TAWP()) && !semi) report(Kind::Fatal, {kWaterplane});
-        if (!(t.TDRAFT() < t.DEPTH)) report(Kind::Fatal, {kDraftDepth});
     }
+    if (const std::vector<std::string> lines = draft_depth_finding(t); !lines.empty()) report(Kind::Fatal, lines);
 
     // Checks 27 to 29: speeds and headings of two vessels.
     if (two_vessel) {

@@ -26,6 +26,11 @@ void VESWRN(Int& WARNEM, Int& FWARN);
 // swell counts only with SECOND_SWELL. Empty when there is none.
 std::vector<std::string> wave_specification_finding(const Tpcm& T, bool SECOND_SWELL);
 
+// The fatal finding on the water depth of T against the draft of its vessel (of each vessel, for the
+// two-vessel types): a draft that is not below the depth (either of them no number included). Empty
+// when there is none.
+std::vector<std::string> draft_depth_finding(const Tpcm& T);
+
 // The fatal finding on the table of wave periods in T: a count beyond its 100 slots, a table of at
 // most one period, or, with a sea or a swell on, unequal intervals or a period not positive. Empty
 // when there is none.

@@ -2,6 +2,7 @@
 #include "edlib/editor_driver.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "edlib/pages/vessel_pages.h"
 #include "edlib/square_law_page.h"
 #include "options/output_option_pages.h"
+#include "platform/platform.h"
 #include "sysutl/answers.h"
 #include "sysutl/error_exits.h"
 #include "sysutl/option_words.h"
@@ -93,14 +95,32 @@ Int entry_slot(Int JMPLOC) {
 
 // The echo of an execute choice waits under its own name until the case is saved. Only an echo
 // this run has written is pending (HCDONE): anything else of that name is not ours to move or remove.
+// While the case is saved for its run the echo is held here, off the disk: no temporary of it stands
+// while the save waits for the lock of its folder or a refused save waits for an answer, and a
+// program ended there leaves none behind.
+std::optional<std::string> held_echo;
+
+void hold_pending_echo() {
+    if (HCDONE == 0) return;
+    held_echo = file_on_disk(kPendingEchoFile);
+    drop_staged_file(kEchoFile);
+}
+
 void drop_pending_echo() {
     if (HCDONE != 0) drop_staged_file(kEchoFile);
+    held_echo.reset();
     HCDONE = 0;  // the next execute writes its echo again
 }
 
-// Puts a waiting echo in place as "BREVIN.stxt"; false when there was one and it could not be.
+// Puts a waiting echo in place as "BREVIN.stxt" (written again beside its name first when it was
+// held); false when there was one and it could not be.
 bool place_pending_echo() {
-    if (HCDONE == 0 || place_staged_file(kEchoFile)) return true;
+    if (HCDONE == 0) return true;
+    const std::optional<std::string> held = std::exchange(held_echo, std::nullopt);
+    if ((!held || platform::write_new_file(kPendingEchoFile, *held, std::nullopt) == platform::WriteResult::Done) &&
+        place_staged_file(kEchoFile))
+        return true;
+    drop_staged_file(kEchoFile);
     HCDONE = 0;
     return false;
 }
@@ -161,6 +181,7 @@ bool end_of_edit() {
         T.LBACK = 0;
         return false;
     }
+    hold_pending_echo();
     T.IVERS_SUFX = 0;
     S.EDUNIT_TMP = T.EDUNIT;
     T.EDUNIT = 0;  // the image is stored with 0 there
@@ -301,6 +322,9 @@ void set_session_values() {
 
 void reset_session() {
     SESSION = EditorSession{};
+    held_echo.reset();
+    set_case_file_seen(std::nullopt);
+    set_coefficient_file_seen(std::nullopt);
     for (int k = 1; k <= kSimulationTypes; ++k) STYP(k) = "";
     set_drawing_wrapper(nullptr);
 }

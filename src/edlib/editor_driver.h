@@ -61,7 +61,8 @@ Int stepped_page_counter(Int IPAG);
 
 // Fills the session values and the simulation-type table (the start of every session).
 void set_session_values();
-// Puts the session values back to their start (tests start from a fresh session).
+// Puts the session values back to their start, with the files the session has seen and an echo it
+// holds (tests start from a fresh session).
 void reset_session();
 
 // Walks the page chain from slot FIRST until the edit ends with an execute choice (any other end

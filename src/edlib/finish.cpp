@@ -52,6 +52,13 @@ void write_chaining_warning(Int EDUNIT, std::string_view DATFIL, std::string_vie
     write_record(EDUNIT, " and your simulation output will likely be seriously compromised.");
 }
 
+// Said once on the console when a save finds the lock of its folder held, and flushed at once so that
+// it is seen while the save waits. The holder may be saving, or starting and reading the case.
+void say_save_waits(Int EDUNIT) {
+    write_record(EDUNIT, " >>> Another program holds the lock of this folder: the case is saved once it lets go.");
+    flush_all_units();
+}
+
 // The message of a save that failed, with its pause: why in words when the save was refused for what
 // stands in its way, else the access error naming FAILED.
 void report_failed_save(const StagedSave& save, std::string_view EDPRG, std::string_view FAILED, Int EDUNIT) {
@@ -68,6 +75,7 @@ bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::sp
             std::string_view DATFIL, Int IERR1, std::string_view BAKFIL, std::string_view BAKFL2, std::string* FAILED) {
     JoinedSave joined;
     StagedSave& save = joined.save();
+    if (joined.owned()) save.on_lock_wait([EDUNIT] { say_save_waits(EDUNIT); });
     // A folder that takes no renames (append-only, immutable, read-only) is found before anything is
     // written, and named: its files are not what stops the save.
     std::string failed = folder_refusing_renames(DATFIL);
@@ -168,23 +176,29 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
     // Both groups are written beside their files first and put in place together, coefficient file
     // first: a failed write of either changes nothing on disk.
     StagedSave save;
+    save.on_lock_wait([EDUNIT] { say_save_waits(EDUNIT); });
+    std::string failed;
+    // The lock of the folder first: while another program holds it (its save, or its start reading
+    // the case) the save waits for it, and nothing it looks at below can change under it.
+    if ((write_data || write_coefficients) && !save.admit(DATFIL)) {
+        failed = name_on_disk(DATFIL);
+        save.discard();  // before the pause: no lock waits on the user
+        report_failed_save(save, EDPRG, failed, EDUNIT);
+    }
     // A save leaves its session's whole case on disk: the coefficient file goes with the data file
-    // whenever the one on disk is not the session's (another program in this folder may have saved
-    // its own since the load, or removed it), or the session's data file would stand beside another
-    // case's coefficient tables; and the data file goes with the coefficient file whenever it is no
-    // longer the one this session read or last wrote (another program's save since), for the same
-    // reason. The files are looked at under the lock of the save, so that no other save changes them
-    // between the look and the save; a refusal of the save is told by BACKIT, which asks again.
-    if (CREATQ > 10 && write_data != write_coefficients) {
-        save.admit(DATFIL);
+    // whenever the one on disk is no longer the one this session read or last wrote (another
+    // program in this folder may have saved its own since the load, or removed it), or the
+    // session's data file would stand beside another case's coefficient tables; and the data file
+    // goes with the coefficient file likewise. A file that loaded as it stands (framed, or longer
+    // than its image) is the session's own, and is not rewritten for that alone.
+    if (failed.empty() && CREATQ > 10 && write_data != write_coefficients) {
         if (write_data) {
-            write_coefficients = !file_holds_image(LOWFIL, ILOWCF, NLOCOF);
+            write_coefficients = mark_of_file(name_on_disk(LOWFIL)) != coefficient_file_seen();
         } else {
             write_data = mark_of_file(name_on_disk(DATFIL)) != case_file_seen();
         }
     }
-    std::string failed;
-    if (write_coefficients)
+    if (failed.empty() && write_coefficients)
         BACKIT(EDUNIT, EDPRG, CMPUTQ, NLOCOF, ILOWCF, LOWFIL, IERR0, LOWBAK, "LASTLOW   ", &failed);
     if (failed.empty() && write_data)
         BACKIT(EDUNIT, EDPRG, CMPUTQ, NTOGOQ, IDUM, DATFIL, IERR1, BAKFIL, "LASTBAK   ", &failed);
@@ -195,13 +209,16 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
                                          IERR0 != kLowdatCountsHeld &&
                                          std::filesystem::is_regular_file(name_on_disk(LOWFIL));
         failed = save.commit();
-        if (failed.empty() && write_data) set_case_file_seen(mark_of(image_file_bytes(IDUM, NTOGOQ)));
         if (!failed.empty()) {
             report_failed_save(save, EDPRG, failed, EDUNIT);
-        } else if (unreadable_replaced) {
-            write_record(EDUNIT, " ++> " + name_on_disk(LOWFIL) +
-                                     " could not be read; a new one is written and the old one kept as " +
-                                     name_on_disk(LOWBAK));
+        } else {
+            // What this save wrote is what a later save of the session compares the disk with.
+            if (write_data) set_case_file_seen(mark_of(image_file_bytes(IDUM, NTOGOQ)));
+            if (write_coefficients) set_coefficient_file_seen(mark_of(image_file_bytes(ILOWCF, NLOCOF)));
+            if (unreadable_replaced)
+                write_record(EDUNIT, " ++> " + name_on_disk(LOWFIL) +
+                                         " could not be read; a new one is written and the old one kept as " +
+                                         name_on_disk(LOWBAK));
         }
     }
     if (!failed.empty()) {

@@ -15,9 +15,12 @@ namespace brevant {
 // (NLOCOF words) are compared with their load copies IOBUF and ILOBUF and saved only when they differ;
 // a save (not an exit without saving) also writes the coefficient image when its file could not be
 // read at load (IERR0 not 0), saying so in one line when an unreadable file on disk is replaced, and
-// a save of the data image writes it whenever the coefficient file on disk is not byte for byte the
-// session's (another program's save, a file removed): the files on disk are then the session's whole
-// case. A type that keeps no coefficient file (CREATQ 10 or below) writes none.
+// a save of the data image writes it whenever the coefficient file on disk is no longer the one the
+// session read or last wrote (another program's save, a file removed), and the reverse: the files
+// on disk are then the session's whole case. A type that keeps no coefficient file (CREATQ 10 or
+// below) writes none. A save takes the lock of its folder before it looks at the files; while
+// another program holds it, the save waits, saying so once on EDUNIT (" >>> Another program holds
+// the lock of this folder: ..."), and is refused in words only past kLockWaitSeconds.
 // Every file of the save is written beside its name first and put in place only when all are
 // written, so a save that fails (a protected file by its mode bits, a full disk, a file-size limit)
 // changes nothing on disk (a rename that fails after every check puts back what the save had
@@ -69,8 +72,9 @@ void FINISH(Int CMPUTQ, Int& SRCDAT, Int LEASTQ, Int KBD, Int& LBACK, Int& JMPLO
 // A folder of DATFIL that cannot take the renames (append-only, immutable, read-only) is found
 // before anything is written, and the message names the folder. A save refused because the record
 // of a save not finished or a kept copy of an earlier save stands there, or because another program
-// is saving in that folder, writes nothing either, and its message says so in words, and what to do
-// (refusal_lines), with the same pause.
+// has held the lock of that folder past the wait (a save of BACKIT's own waits for it as FINISH's
+// does), writes nothing either, and its message says so in words, and what to do (refusal_lines),
+// with the same pause.
 // CMPUTR (the machine code) is handed to DISKIO. IDUM holds NTOGOQ words (both in). FAILED, when
 // given, receives the name the message gave (out; untouched on success).
 bool BACKIT(Int EDUNIT, std::string_view EDPROG, Int CMPUTR, Int NTOGOQ, std::span<std::byte> IDUM,

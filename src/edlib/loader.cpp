@@ -110,8 +110,9 @@ private:
 std::string msg_heading() { return std::string(18, ' ') + " >>> Input File Characteristics <<< "; }
 
 // The end of the program when a check cannot be passed or the user chose to stop: the data files
-// are untouched, the report so far reaches the disk with the closing of the units.
-[[noreturn]] void stop_load() { stop_program(1); }
+// are untouched, the report so far reaches the disk with the closing of the units. WHY is the line
+// standard error gives for it (a silent start, which nobody answers, names "Diagnostics.stxt").
+[[noreturn]] void stop_load(std::string_view why = {}) { stop_program_because(std::string(why)); }
 
 // A table count of "LOWDAT" that lay beyond its table, as found in the file.
 struct HeldCount {
@@ -205,11 +206,35 @@ void lock_case_folder(SaveLock& lock, std::string_view DATFIL, Int unit) {
         flush_all_units();
     });
     if (got != platform::LockResult::Busy) return;
-    write_record(unit, " ++> Another program has held the lock of this folder for " +
-                           std::to_string(static_cast<int>(kLockWaitSeconds)) +
-                           " s: the program stops without reading or changing a file.");
+    const std::string held = " ++> Another program has held the lock of this folder for " +
+                             std::to_string(static_cast<int>(kLockWaitSeconds)) +
+                             " s: the program stops without reading or changing a file.";
+    write_record(unit, held);
     write_record(unit, "     Start again once that program has ended.");
-    stop_load();
+    stop_load(held);
+}
+
+// The line on standard error of a start that refuses a file of another program of another version:
+// it must be updated by its own program first.
+std::string refused_import_line(const std::string& creator, Real VERNO) {
+    std::string name = creator;
+    name.erase(name.find_last_not_of(' ') + 1);
+    std::string version = " whose version word is not a number";
+    if (std::isfinite(VERNO)) {
+        version = fmt_F(std::abs(VERNO), 5, 2);
+        version = " of version " + version.substr(version.find_first_not_of(' '));
+    }
+    return " ++> The data file is a " + name + " file" + version +
+           ", which this program cannot import: the program stops.";
+}
+
+// The copy of the case for the change check at the end of the session: the image's stored words
+// with the console unit at 0, as the save stores them (the session words are 0 by now).
+void copy_case_as_loaded(Tpcm& P, Int NTOGOQ, FArray<Int, brevant::NTOGOQ>& IOBUF) {
+    const Int edunit = P.EDUNIT;
+    P.EDUNIT = 0;
+    MOVCOM(NTOGOQ, image_bytes(static_cast<const Tpcm&>(P)), word_span(IOBUF));
+    P.EDUNIT = edunit;
 }
 
 void copy_coefficients(FArray<Int, kLowcofWords>& ILOBUF) {
@@ -223,14 +248,18 @@ void hold_start_notes(std::vector<std::string> lines) { start_notes() = std::mov
 void hold_start_work(std::function<std::vector<std::string>()> work) { start_work() = std::move(work); }
 
 namespace {
-std::optional<FileMark>& seen_case_file() {
-    static std::optional<FileMark> mark;
-    return mark;
+// The data file and the coefficient file as the session last read or wrote them.
+enum SeenFile { kSeenData, kSeenCoefficients };
+std::optional<FileMark>& seen_file(SeenFile which) {
+    static std::optional<FileMark> marks[2];
+    return marks[which];
 }
 }  // namespace
 
-const std::optional<FileMark>& case_file_seen() { return seen_case_file(); }
-void set_case_file_seen(std::optional<FileMark> mark) { seen_case_file() = mark; }
+const std::optional<FileMark>& case_file_seen() { return seen_file(kSeenData); }
+void set_case_file_seen(std::optional<FileMark> mark) { seen_file(kSeenData) = mark; }
+const std::optional<FileMark>& coefficient_file_seen() { return seen_file(kSeenCoefficients); }
+void set_coefficient_file_seen(std::optional<FileMark> mark) { seen_file(kSeenCoefficients) = mark; }
 
 std::string creator_name(Int ITYPE) {
     if (ITYPE >= 1 && ITYPE <= 20 && STYP()[static_cast<std::size_t>(ITYPE - 1)] != nullptr)
@@ -339,6 +368,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     if (CREATQ > 9) {
         Int nlow = kLowcofWords;
         DISKIO(1, nlow, kCoefficientFile, DISK_UNIT, IERR0, image_bytes(LOWCOF), CMPUTQ);
+        set_coefficient_file_seen(mark_of_file(name_on_disk(kCoefficientFile)));
         lowdat_missing = IERR0 == 1;
         if (!lowdat_missing) {
             held_counts = hold_coefficient_counts(LOWCOF);
@@ -407,20 +437,21 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
     } else if (FTLSRV == 1 && interactive) {
         level = 2;
     }
+    // Whether the start brings the file to this program's form: a file it asks about (damaged, older,
+    // of another program or layout, of another increment, its user tables missing) is changed below
+    // after the copy is taken, so that the first save writes it and the question does not come back.
+    bool brought_to_form = level != 0;
     if (level != 0) {
         DATCRPT(LOCLUN, level);
         SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
-        if (P.LBACK < 0) stop_load();
+        if (P.LBACK < 0) stop_load(kStartAbortedMessage);
     }
 
     if (ANSWER != 'C') {
         // The copy for the change check is taken before any repair, update or import, with the
         // session's output unit and the session words out of it, as the save stores them.
-        const Int edunit = P.EDUNIT;
-        P.EDUNIT = 0;
         clear_session_words(P);
-        MOVCOM(NTOGOQ, image_bytes(static_cast<const Tpcm&>(P)), word_span(COPIES.IOBUF));
-        P.EDUNIT = edunit;
+        copy_case_as_loaded(P, NTOGOQ, COPIES.IOBUF);
 
         // Text from a machine of the other byte order.
         const Int CMPUTR_LOADED = P.CMPUTR;
@@ -456,6 +487,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         const bool findings = !same_creator || IERR1 == 4 || versions_differ || P.DP_FLAG == 1 || layout_49 ||
                               (ICHSWP == 1 && interactive) || (P.IVERS_SUFX != 0 && interactive);
         if (findings) {
+            brought_to_form = true;
             if (WRNFIL_OPEN == 0) RHOPEN(kLoadReportFile, 1, 0, P.IDRIVE, WARN_UNIT, kCaller, P.EDUNIT, CMPUTQ);
             WRNFIL_OPEN = 1;
             CLEAR(LOCLUN);
@@ -465,7 +497,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                 report.both({"", " ++> Fatal Warning: The precision specification of the loaded",
                              "     DAT_file and the executable are not the same!"});
                 PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
-                stop_load();
+                stop_load(" ++> The data file was written in double precision, which this program cannot read: the program stops.");
             }
 
             if (IERR1 == 4) {
@@ -492,7 +524,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                     if (interactive) {
                         report.file({x2a, x2b});
                         ABORT0(LOCLUN, KBD_UNIT, P.LBACK);
-                        if (P.LBACK < 0) stop_load();
+                        if (P.LBACK < 0) stop_load(kStartAbortedMessage);
                     }
                 }
             }
@@ -542,13 +574,17 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                         default:
                             report.both({"", " ++> Unknown file type..."});
                             PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
-                            stop_load();
+                            stop_load(" ++> The data file is of an unknown type: the program stops without loading the case.");
                     }
                 } else if (VERSN_DELTA >= -0.001f && VERSN_DELTA <= 0.001f) {
                     if (P.IVERS_SUFX != 0) {
                         report.both({"", " ++> Version increment mismatch: ",
                                      "     DATfile  version  increment  = " + fmt_I(P.IVERS_SUFX, 2),
                                      "     Simulation version increment = " + fmt_I(0, 2)});
+                        // The case takes this program's increment here, as an older file takes its
+                        // version in the update: it differs from the copy as loaded, so the first
+                        // save writes it and the question does not come back at the next start.
+                        P.IVERS_SUFX = 0;
                     }
                 } else if (VERSN_DELTA < -0.001f) {
                     report.both({"", version_line("POSTDATES"), "",
@@ -562,7 +598,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                                  "     with version " + fmt_F(std::abs(VERNQ), 5, 2) + " of " + name +
                                      " on the originating computer platform."});
                     PRSRET(LOCLUN, KBD_UNIT, P.LBACK);
-                    stop_load();
+                    stop_load(refused_import_line(name, P.VERNO));
                 }
                 // A file of the 49-line layout is brought to the current one before the import
                 // writes into it: its words 700-703 as read, the room of the grown arrays opened
@@ -603,7 +639,7 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                 P.VERNO = VERNQ;
             } else {
                 ABORT0(LOCLUN, KBD_UNIT, P.LBACK);
-                if (P.LBACK < 0) stop_load();
+                if (P.LBACK < 0) stop_load(kStartAbortedMessage);
                 if (ANSWER == 'E') ANSWER = 'M';
             }
         }
@@ -627,8 +663,9 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
                                  " ++> LOWDAT file not found. User-specified environmental coefficients ",
                                  "     will be missing."});
                     SERV_ABORT(LOCLUN, KBD_UNIT, P.LBACK);
-                    if (P.LBACK < 0) stop_load();
+                    if (P.LBACK < 0) stop_load(kStartAbortedMessage);
                     ANSWER = 'M';
+                    brought_to_form = true;
                     replace_user_table(P.LWBARG, 4, LOCLUN);
                     replace_user_table(P.LCBARG, 6, LOCLUN);
                     replace_user_table(P.LWVCOF, 2, LOCLUN);
@@ -690,6 +727,10 @@ void IOINIT(std::string_view NAME, std::string_view /*DATE*/, LoadCopies& COPIES
         P.BCTFBK = 0;
     }
     if (P.IUNIT != 1 && P.IUNIT != P.EDUNIT && P.IUNIT != PRINTER_UNIT) P.IUNIT = 1;
+    // A file the start asked nothing about is in this program's form already: what the stamp sets
+    // in it (the year, a version within the tolerance, the run mode, a length word) is the case as
+    // loaded, so a case nobody changes leaves without the loss warning and its save writes nothing.
+    if (ANSWER == 'M' && !brought_to_form) copy_case_as_loaded(P, NTOGOQ, COPIES.IOBUF);
 }
 
 }  // namespace brevant

@@ -87,6 +87,11 @@ void hold_start_work(std::function<std::vector<std::string>()> work);
 // whether another program has put a data file of its own there since.
 const std::optional<FileMark>& case_file_seen();
 void set_case_file_seen(std::optional<FileMark> mark);
+// The coefficient file "LOWDAT" likewise, for a save that writes only the data file. The file as it
+// was read counts, whatever its form (framed, or longer than the image): such a file is not the
+// work of another program, and no save rewrites it for that alone.
+const std::optional<FileMark>& coefficient_file_seen();
+void set_coefficient_file_seen(std::optional<FileMark> mark);
 
 // Reverses the first LEN characters of C in groups of four (text written on a machine of the other
 // byte order). At most 200 characters are repaired: a longer LEN is reported on EDUNIT with a pause

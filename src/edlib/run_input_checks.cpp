@@ -410,6 +410,12 @@ bool sea_or_swell_row(const Tpcm& t, const EnteredReals& e) {
     return (e.page == 12 && sea) || (e.page == 13 && e.item <= 10 && swell);
 }
 
+// The rows of the words every regular wave is computed from: the water depth (page 1) and the
+// periods and the height or slope of page 11.
+bool regular_wave_row(const Tpcm&, const EnteredReals& e) {
+    return (e.page == 1 && e.item == 4) || (e.page == 11 && (e.item == 2 || e.item == 4));
+}
+
 // Peak periods that are positive (the consistency checks refuse the others) but too short.
 void short_peak_period_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     const Values periods = rows(t.SIGPD, sea_count(t));
@@ -423,6 +429,10 @@ void regular_wave_height_findings(const Tpcm& t, std::vector<RunInputFinding>& f
     if ((t.VESTYP == 1 || t.VESTYP == 4) && std::isfinite(t.SLPHT) && t.SLPHT < 0.0f)
         found.push_back({where("Regular wave height or slope", 11, 4) + " is negative: the roll damping",
                          "     of this hull takes the slope of the waves, which cannot be negative."});
+}
+
+void regular_wave_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    entered_real_findings(t, regular_wave_row, found);
 }
 
 void sea_and_swell_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {

@@ -53,6 +53,10 @@ struct EnteredRealPlace {
 };
 std::vector<EnteredRealPlace> entered_real_places();
 
+// The findings of run_input_findings about the reals every regular wave is computed from (the water
+// depth, the table of wave periods, the regular wave's height or slope), in the same order. Reads only.
+void regular_wave_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
+
 // The findings of run_input_findings about the reals of the irregular sea and of the first swell, as
 // far as each is on (the words of their pages, the custom spectrum table where one of them is of its
 // type, the sea's peak periods too short to compute), in the same order. Reads only.

@@ -15,11 +15,14 @@ namespace brevant {
 std::vector<RunInputFinding> wave_report_findings(const Tpcm& t) {
     std::vector<RunInputFinding> found;
     if (RunInputFinding lines = wave_specification_finding(t, false); !lines.empty()) found.push_back(std::move(lines));
+    // Every wave number of the report is computed at the water depth.
+    if (RunInputFinding lines = draft_depth_finding(t); !lines.empty()) found.push_back(std::move(lines));
     // The periods as the spectra take them; with fewer than two the report has its own message, and
     // without a sea or swell the kinematics alone take the list (a count beyond the table held to it).
     if (t.NWP >= 2 && (t.LRANDM != 0 || t.LSWELL != 0)) {
         if (RunInputFinding lines = wave_period_table_finding(t); !lines.empty()) found.push_back(std::move(lines));
     }
+    regular_wave_real_findings(t, found);
     sea_and_swell_real_findings(t, found);
     sea_and_swell_parameter_findings(t, found);
     // Every period of the list becomes a wave number on the report's first page, sea or no sea.

@@ -1,5 +1,6 @@
 // The findings of the checks before the run that the wave report (End of Session item 6) refuses
-// with: those about the sea and the swell it computes, as the checks give them.
+// with: those about the words it computes from (the depth, the periods, the regular wave, the sea
+// and the swell), as the checks give them.
 #pragma once
 
 #include <vector>
@@ -10,7 +11,9 @@ namespace brevant {
 
 struct Tpcm;
 
-// The fatal findings of the checks before the run about the irregular sea and the first swell of T
+// The fatal findings of the checks before the run about the words of T every regular wave of the
+// report is computed from (the water depth, against the vessel's draft too, the table of wave
+// periods, the regular wave's height or slope), about the irregular sea and the first swell of T
 // as far as each is on (their switches and spectrum types, the heights and periods they take, the
 // words of their pages, their spectrum parameters, "WAVSPEC.txt" where they read it), about the
 // table of wave periods as their spectra take it (with one of them on, from two periods on: with

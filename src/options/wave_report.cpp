@@ -18,6 +18,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/paging.h"
 #include "sysutl/program_end.h"
+#include "sysutl/report_field_guard.h"
 #include "sysutl/report_files.h"
 #include "sysutl/staged_files.h"
 #include "sysutl/two_pi.h"
@@ -33,6 +34,25 @@ constexpr Real kDegrees = 57.295776f;
 constexpr std::string_view kReportFile = "WAVEOUT.stxt";
 constexpr std::string_view kCaller = "WAVEOUT";
 constexpr Int kGroupRows = 75;
+
+// The heading lines of the four pages.
+constexpr std::string_view kKinematicsHeading = " >>> Wave Properties";
+constexpr std::string_view kParticleHeading = " >>> Water Particle Dynamics At Surface";
+constexpr std::string_view kSpectraHeading =
+    "   ********************   Irregular Wave Spectral Values  *******************";
+constexpr std::string_view kGroupHeading =
+    "   ****************   Irregular Wave Group Spectral Values  *****************";
+
+// The title of the page a report line opens ("Wave Properties", ...); empty for any other line.
+// The report's guard names with it where its first field of NaN or Infinity stands.
+std::string_view report_page_title(std::string_view line) {
+    for (std::string_view heading : {kKinematicsHeading, kParticleHeading, kSpectraHeading, kGroupHeading}) {
+        if (line != heading) continue;
+        const auto start = line.find_first_not_of("*> ");
+        return line.substr(start, line.find_last_not_of("* ") + 1 - start);
+    }
+    return {};
+}
 
 // The values one report holds while it writes its pages.
 struct Report {
@@ -98,6 +118,18 @@ void abandon_report(const Report& r) {
     drop_staged_file(kReportFile);
 }
 
+// A report that would hold a field of NaN or Infinity gives no numbers its case cannot give: on
+// file it is dropped, an earlier report staying whole, and the screen says how many such fields
+// there are and on which page the first stands, with one pause.
+void refuse_non_finite_fields(const Report& r, const NonFiniteFields& found) {
+    abandon_report(r);
+    write_record(r.console, "");
+    write_record(r.console, " ++> " + non_finite_fields_found(found) + ":");
+    write_record(r.console, r.to_file ? "     the case holds values the wave report cannot use; \"WAVEOUT.stxt\" is not written."
+                                      : "     the case holds values the wave report cannot use.");
+    PRSRET(r.console, KBD_UNIT, TPCM.LBACK);
+}
+
 // A report cut short by an end of the program leaves no temporary behind.
 struct ReportFileGuard {
     const Report& r;
@@ -147,7 +179,7 @@ void kinematics_page(const Report& r) {
     const Tpcm& P = TPCM;
     WavCom& V = WAVCOM;
     title_block(r);
-    line(r, " >>> Wave Properties");
+    line(r, kKinematicsHeading);
     LINES(r.unit, 2);
     value_lines(r);
     line(r, "    Wave       Wave       Wave       Wave       Wave        Wave     Circular");
@@ -188,7 +220,7 @@ void particle_page(const Report& r) {
     const Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
     title_block(r);
-    line(r, " >>> Water Particle Dynamics At Surface");
+    line(r, kParticleHeading);
     LINES(r.unit, 2);
     value_lines(r);
     line(r, "   Wave    << Accelerations  >>   <<   Velocities   >>   << Displacements >>");
@@ -353,7 +385,7 @@ void page_heading(const Report& r, std::string_view stars) {
 void spectra_page(const Report& r) {
     const Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
-    page_heading(r, "   ********************   Irregular Wave Spectral Values  *******************");
+    page_heading(r, kSpectraHeading);
     line(r, "");
     if (P.LSLPHT == 0) {
         line(r, Record().x(5).put(">>> Wave height for slope calculation = ").F(P.SLPHT, 6, 2).x(1).A(r.AUNIT).str());
@@ -391,7 +423,7 @@ void spectra_page(const Report& r) {
 void group_page(const Report& r) {
     const Tpcm& P = TPCM;
     const WavCom& V = WAVCOM;
-    page_heading(r, "   ****************   Irregular Wave Group Spectral Values  *****************");
+    page_heading(r, kGroupHeading);
     const bool both = r.sea && r.swell;
     line(r, "");
     if (both) {
@@ -519,6 +551,7 @@ void WAVOUT(std::span<const std::vector<std::string>> REFUSALS) {
         r.to_file = true;
     }
     const ReportFileGuard guard{r};
+    const ReportFieldCount count(r.unit, report_page_title);
 
     // Gravity, the grid and its frequencies, by the rules every writer of the grid shares.
     set_wave_grid(&P.T(1), P.NWP, P.NUNTS);
@@ -563,6 +596,10 @@ void WAVOUT(std::span<const std::vector<std::string>> REFUSALS) {
         }
         spectra_page(r);
         group_page(r);
+    }
+    if (const NonFiniteFields found = report_non_finite_fields(); found.count > 0) {
+        refuse_non_finite_fields(r, found);
+        return;
     }
     close_report(r);
 }

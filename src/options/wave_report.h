@@ -16,9 +16,12 @@ namespace brevant {
 // case stays as it was, whatever the report meets (a range message returns to the caller). A
 // report on file that cannot be finished (a message about its spectra) leaves an earlier
 // "WAVEOUT.stxt" as it was: the file takes its name only once every page is written.
-// REFUSALS are the findings of the checks before the run about the sea and the swell, each its
-// lines, that the caller found: after the report's own tests of the depth and the periods, any of
-// them is shown as the checks show it, with one pause, and nothing is written.
+// REFUSALS are the findings of the checks before the run about the words the report computes from,
+// each its lines, that the caller found: after the report's own tests of the depth and the periods,
+// any of them is shown as the checks show it, with one pause, and nothing is written. A report that
+// would still hold a field of NaN or Infinity is not written either: the screen says how many such
+// fields there are and on which page the first stands, with one pause (on the console, where the
+// pages have been shown, it says so after them).
 void WAVOUT(std::span<const std::vector<std::string>> REFUSALS = {});
 
 // Group speed of a regular wave of circular frequency W and wave number WVK in water of depth

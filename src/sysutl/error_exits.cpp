@@ -53,9 +53,19 @@ void report_refused_save(std::span<const std::string> LINES, Int IOSCRN) {
     pause_after_report(IOSCRN);
 }
 
+namespace {
+
+// A file's name as the messages quote it: without the blanks that pad it.
+std::string quoted_name(std::string_view name) {
+    const std::size_t end = name.find_last_not_of(' ');
+    return "\"" + std::string(name.substr(0, end == std::string_view::npos ? 0 : end + 1)) + "\"";
+}
+
+}  // namespace
+
 void ACERR(std::string_view WHERE, std::string_view WHO, Int IOSCRN) {
     report_access_error(WHERE, WHO, IOSCRN);
-    stop_program(1);
+    stop_program_because(" ++> File not found or file access error: " + quoted_name(WHO) + "; the program stops.");
 }
 
 void FILERR(std::string_view FILNM, std::string_view MAINPG, Int IOSCRN, Int KBD) {
@@ -64,7 +74,7 @@ void FILERR(std::string_view FILNM, std::string_view MAINPG, Int IOSCRN, Int KBD
     write_record(IOSCRN, std::string("     file name ").append(FILNM));
     Int typed = 0;
     PRSRET(IOSCRN, KBD, typed);
-    stop_program(1);
+    stop_program_because(" ++> End of file or related file error: " + quoted_name(FILNM) + "; the program stops.");
 }
 
 }  // namespace brevant

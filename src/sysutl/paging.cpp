@@ -6,12 +6,15 @@
 
 #include "platform/platform.h"
 #include "sysutl/fortran_format.h"
+#include "sysutl/program_end.h"
 #include "sysutl/units.h"
 
 namespace brevant {
 
 void CLEAR(Int IOSCRN) {
     if (IOSCRN == SILENT_UNIT) return;
+    // What the cleared screen said is no reason for a later stop.
+    forget_screen_message();
     platform::clear_screen();
 }
 

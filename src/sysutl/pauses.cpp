@@ -40,6 +40,7 @@ void ABORT0(Int IOSCRN, Int /*KEYBD*/, Int& LBACK) {
     char ANSWER = ' ';
     READCP(ANSWER);
     LBACK = is_abort_letter(ANSWER) ? -1 : 0;
+    note_abort_answer(LBACK < 0);
 }
 
 void SERV_ABORT(Int IOSCRN, Int KEYBD, Int& LBACK) {
@@ -60,6 +61,7 @@ void ABORT3(Int IOSCRN, Int KEYBD, Int& LBACK) {
     read_list(ANUM, {ListTarget::of(ANSWER, 1)});
     if (is_abort_letter(ANSWER[0])) {
         LBACK = -1;
+        note_abort_answer(true);
         return;
     }
     // A local number, so that an unreadable answer can never pass for the caller's old value.

@@ -62,7 +62,7 @@ void write_image(Int& NTOGO, std::string_view name, Int& IERR, std::span<const s
         case StageResult::Protected: IERR = 2; return;
         case StageResult::NotClosed: IERR = kDiskioCloseFailed; return;
         case StageResult::FolderRefused:
-        case StageResult::SaveRunning:
+        case StageResult::LockHeld:
         case StageResult::RecordStands:
         case StageResult::NotCreated:
         case StageResult::NotWritten: IERR = missing + 2; return;
@@ -136,13 +136,6 @@ std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO) {
     std::vector<char> bytes(4 * words);
     for (std::size_t k = 0; k < words; ++k) put_big_endian(image_word_at(IDUM, k), bytes.data() + 4 * k);
     return bytes;
-}
-
-bool file_holds_image(std::string_view DATFIL, std::span<const std::byte> IDUM, Int NTOGO) {
-    const auto on_disk = file_on_disk(name_on_disk(DATFIL));
-    if (!on_disk) return false;
-    const std::vector<char> image = image_file_bytes(IDUM, NTOGO);
-    return on_disk->size() == image.size() && std::equal(image.begin(), image.end(), on_disk->begin());
 }
 
 void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, [[maybe_unused]] Int IOUNIT, Int& IERR,

@@ -34,9 +34,5 @@ void DISKIO(Int IORW, Int& NTOGO, std::string_view DATFIL, Int IOUNIT, Int& IERR
 // The bytes of words 1..NTOGO of IDUM as DISKIO writes them to a file: big-endian words.
 std::vector<char> image_file_bytes(std::span<const std::byte> IDUM, Int NTOGO);
 
-// Whether the file DATFIL (a blank-padded name) holds, byte for byte, what DISKIO would write there
-// of words 1..NTOGO of IDUM: false when it holds anything else, or is not there.
-bool file_holds_image(std::string_view DATFIL, std::span<const std::byte> IDUM, Int NTOGO);
-
 
 }  // namespace brevant

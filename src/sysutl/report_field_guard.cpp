@@ -32,6 +32,14 @@ void stop_report_field_count() {
 
 NonFiniteFields report_non_finite_fields() { return found; }
 
+std::string non_finite_fields_found(const NonFiniteFields& f) {
+    const std::string where = f.first_section.empty() ? std::string("on the title page")
+                                                      : "in section " + f.first_section;
+    const std::string what = f.count == 1 ? " report field is NaN or Infinity (the first "
+                                          : " report fields are NaN or Infinity (the first ";
+    return std::to_string(f.count) + what + where + ")";
+}
+
 void note_non_finite_field() {
     if (counting) ++pending;
 }

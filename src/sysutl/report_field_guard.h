@@ -29,6 +29,20 @@ void start_report_field_count(Int report_unit, SectionHeading heading);
 void stop_report_field_count();
 NonFiniteFields report_non_finite_fields();
 
+// The count for as long as one report is written: started on construction, ended on destruction,
+// whatever ends the report (a return, a message that abandons it, an end of the program).
+class ReportFieldCount {
+public:
+    ReportFieldCount(Int report_unit, SectionHeading heading) { start_report_field_count(report_unit, heading); }
+    ~ReportFieldCount() { stop_report_field_count(); }
+    ReportFieldCount(const ReportFieldCount&) = delete;
+    ReportFieldCount& operator=(const ReportFieldCount&) = delete;
+};
+
+// How every report tells of what the count found: "N report fields are NaN or Infinity (the first
+// in section S)", "(the first on the title page)" when no section had begun.
+std::string non_finite_fields_found(const NonFiniteFields& found);
+
 // Hooks. The formatting kit calls the first for every number field it writes as NaN or Infinity;
 // the unit table calls the second for every record it writes, which takes the fields formatted
 // since the last record as that record's own. Both cost nothing while no count runs.

@@ -66,9 +66,10 @@ std::vector<std::string> refusal_lines(const SaveRefusal& refusal) {
                         " stands beside it: the copy an earlier save kept of it.",
                     "     " + refusal.of + " is as that save left it; " + refusal.file + " holds what it replaced.",
                     "     Move " + refusal.file + " elsewhere or delete it, then save again."};
-        case SaveRefusal::Why::SaveRunning:
-            return {" ++> No save is made here while another program is saving in this folder (it holds its lock).",
-                    "     Save again once that save has ended."};
+        case SaveRefusal::Why::LockHeld:
+            return {" ++> Another program has held the lock of this folder for " +
+                        std::to_string(static_cast<int>(kLockWaitSeconds)) + " s: no save is made.",
+                    "     Save again once that program has ended."};
         case SaveRefusal::Why::None: break;
     }
     return {};
@@ -83,13 +84,19 @@ StagedSave::~StagedSave() {
 
 StagedSave* StagedSave::in_progress() { return current_save; }
 
+// Takes the lock of FOLDER for the save, waiting while another holder has it; false, with the
+// refusal set, when the bound of the wait passed (now or at an earlier call) with the lock held.
+bool StagedSave::take_lock(const std::string& folder) {
+    if (lock_.held()) return true;
+    if (refusal_.why == SaveRefusal::Why::LockHeld) return false;
+    if (lock_.take_waiting(folder, kLockWaitSeconds, lock_notice_) != platform::LockResult::Busy) return true;
+    refusal_ = {SaveRefusal::Why::LockHeld, {}, {}};
+    return false;
+}
+
 bool StagedSave::admit(std::string_view name) {
     const std::string file = name_on_disk(name);
-    if (!lock_.held() &&
-        lock_.take(std::filesystem::path(file).parent_path().string()) == platform::LockResult::Busy) {
-        refusal_ = {SaveRefusal::Why::SaveRunning, {}, {}};
-        return false;
-    }
+    if (!take_lock(std::filesystem::path(file).parent_path().string())) return false;
     if (std::string record = unfinished_save_record(file); !record.empty()) {
         refusal_ = {SaveRefusal::Why::RecordStands, std::move(record), {}};
         return false;
@@ -102,7 +109,7 @@ StageResult StagedSave::stage(std::string_view name, std::span<const char> bytes
     const std::string file = name_on_disk(name);
     if (write_protected(file)) return StageResult::Protected;
     if (!admit(file))
-        return refusal_.why == SaveRefusal::Why::SaveRunning ? StageResult::SaveRunning : StageResult::RecordStands;
+        return refusal_.why == SaveRefusal::Why::LockHeld ? StageResult::LockHeld : StageResult::RecordStands;
     // A folder that takes the temporary but not its rename (append-only) would keep the temporary.
     if (!folder_refusing_renames(file).empty()) return StageResult::FolderRefused;
     std::error_code status_ec;  // a file that is not there yet is no error
@@ -147,9 +154,8 @@ std::string StagedSave::commit() {
         }
     }
     const std::string folder = first_folder.empty() ? std::string(".") : first_folder.string();
-    // No other program saves in this folder while this save puts its files in place.
-    if (!lock_.held() && lock_.take(folder) == platform::LockResult::Busy)
-        return refuse(SaveRefusal::Why::SaveRunning, {}, {}, pending.front()->shown);
+    // No other program saves in this folder, or reads the case, while this save puts its files in place.
+    if (!take_lock(folder)) return refuse(SaveRefusal::Why::LockHeld, {}, {}, pending.front()->shown);
     // The record of a save that was not finished, or an old content kept beside its file by a save
     // that could not put it back, holds what no later save may overwrite unseen.
     const std::string record = in_folder(folder, kSaveJournal);

@@ -6,6 +6,7 @@
 // from its record (save_journal.h).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,14 +38,14 @@ bool can_be_replaced(std::string_view name);
 std::string unfinished_save_record(std::string_view name);
 
 // Why a save may not be made now, though every file could be written: something of an earlier save
-// stands in its way, or another program is saving in the folder. Such a save is refused with words
-// (refusal_lines), not as a file that cannot be accessed.
+// stands in its way, or another program has held the lock of the folder for longer than a save
+// waits. Such a save is refused with words (refusal_lines), not as a file that cannot be accessed.
 struct SaveRefusal {
     enum class Why {
         None,
         RecordStands,    // the record of a save not finished (FILE) stands in the folder
         KeptCopyStands,  // FILE, the copy an earlier save kept of OF, stands beside it
-        SaveRunning,     // another program holds the lock of the folder: it is saving there
+        LockHeld,        // another program held the lock of the folder past kLockWaitSeconds
     };
     Why why = Why::None;
     std::string file;  // the record or the kept copy, as a message names it
@@ -59,7 +60,7 @@ std::vector<std::string> refusal_lines(const SaveRefusal& refusal);
 enum class StageResult {
     Staged,         // written whole beside its name
     Protected,      // the file to replace is write-protected: nothing written
-    SaveRunning,    // another program is saving in the folder (it holds its lock): nothing written
+    LockHeld,       // another program held the lock of the folder past the wait: nothing written
     RecordStands,   // the record of a save not finished stands in the folder: nothing written
     FolderRefused,  // the folder cannot take the temporary and its rename: nothing written
     NotCreated,  // the temporary could not be created
@@ -86,7 +87,14 @@ public:
 
     // Takes the lock of the folder of NAME for this save and looks for the record of a save not
     // finished there. True when the save may go on; else nothing is written and refusal() says why.
+    // While another program holds the lock (its save, or its start reading the case) the save waits
+    // for it as a start does (SaveLock::take_waiting, kLockWaitSeconds), and is refused only past
+    // that bound; a save once refused so does not wait again.
     bool admit(std::string_view name);
+
+    // NOTICE is called once, when the save first finds the lock of its folder held and begins to wait
+    // (the caller says so on its console).
+    void on_lock_wait(std::function<void()> notice) { lock_notice_ = std::move(notice); }
 
     // Writes BYTES beside NAME (blank-padded as the caller holds it) and flushes them to the disk. A
     // replaced file keeps its permission bits; a write-protected one is refused before anything is
@@ -129,10 +137,12 @@ private:
     bool put_back(std::size_t failed);
     void drop_kept(bool placed_too);
     void drop_temporaries();
+    bool take_lock(const std::string& folder);
     std::string refuse(SaveRefusal::Why why, std::string file, std::string of, std::string returned);
     std::vector<Staged> files_;
     StagedSave* outer_;
     SaveLock lock_;
+    std::function<void()> lock_notice_;
     SaveRefusal refusal_;
 };
 
@@ -144,6 +154,8 @@ public:
         if (save_ == nullptr) save_ = &own_.emplace();
     }
     StagedSave& save() { return *save_; }
+    // Whether the save is the routine's own (no save was in progress).
+    bool owned() const { return own_.has_value(); }
     // Commits the routine's own save; nothing to do (empty) when the files joined a save in progress.
     std::string finish() { return own_ ? own_->commit() : std::string(); }
 

@@ -104,6 +104,7 @@ unsigned long long console_activity() { return console_count; }
 void write_record(Int unit, std::string_view text) {
     note_console(unit);
     note_record_written(unit, text);
+    if (unit == SCREEN_UNIT) note_screen_record(text);
     if (std::ostream* os = out_stream(unit)) {
         if (unit == SILENT_UNIT) note_silent_text(text, true);
         os->write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -128,8 +129,14 @@ void write_partial(Int unit, std::string_view text) {
     }
 }
 
+namespace {
+std::function<void()> keyboard_hook;
+}  // namespace
+
 std::string read_keyboard_line(Int unit) {
+    if (unit == KBD_UNIT && keyboard_hook) keyboard_hook();
     note_console(unit);
+    note_answer_read();  // an "A" before this answer is no longer the last one
     std::cout.flush();
     std::istream* is = in_stream(unit);
     std::string line;
@@ -324,6 +331,8 @@ void bind_keyboard(std::string answers) {
     table()[KBD_UNIT].text = std::make_unique<std::stringstream>(std::move(answers));
 }
 
+void set_keyboard_hook(std::function<void()> action) { keyboard_hook = std::move(action); }
+
 void capture_unit(Int unit) { table()[unit].text = std::make_unique<std::stringstream>(); }
 
 std::string captured(Int unit) {
@@ -340,8 +349,9 @@ void clear_captured(Int unit) {
 void reset_units() {
     close_all_units();
     table().clear();
-    // A fresh console is that of a program that has saved nothing yet.
-    set_case_for_run(CaseForRun::no_run);
+    keyboard_hook = nullptr;
+    // A fresh console is that of a program that has saved and said nothing yet.
+    forget_how_the_program_ends();
 }
 
 }  // namespace brevant

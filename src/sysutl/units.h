@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -88,6 +89,10 @@ void close_all_units();
 // Test hooks: the keyboard reads from a text of answers (lines separated by '\n'); the screen,
 // the silent unit or any other unit writes into a string that captured() returns.
 void bind_keyboard(std::string answers);
+// Test hook: ACTION runs each time the program is about to read a line of the keyboard, so that a
+// test can look at the folder (or the lock) while the program waits for an answer. An empty ACTION
+// clears it; so does reset_units.
+void set_keyboard_hook(std::function<void()> action);
 void capture_unit(Int unit);
 std::string captured(Int unit);
 void clear_captured(Int unit);

@@ -61,6 +61,7 @@ void expect_nothing_written(const Outcome& o, bool silent) {
 enum class End {
     Left,           // leaves without saving: no loss warning, status 0, nothing written
     Saved,          // saves and exits: nothing to save, status 0, nothing written
+    Ran,            // runs: status 0, the run's echo and report written, the case not saved
     Refused,        // a silent run the checks refuse: status 1, one End of Session page
     EditWarned,     // a real edit, then leave: the loss warning, Return loses it
     EditSaved,      // a real edit, then save: the case is saved with the edit
@@ -81,6 +82,14 @@ void expect_outcome(const Row& row, const Outcome& o) {
             EXPECT_EQ(r.err, "");
             EXPECT_EQ(r.out.find(kLossWarning), std::string::npos) << r.out;
             expect_nothing_written(o, false);
+            break;
+        case End::Ran:
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(r.err, "");
+            EXPECT_EQ(r.out.find(kLossWarning), std::string::npos) << r.out;
+            EXPECT_EQ(files_here(), (Files{"BREVDAT", "BREVIN.stxt", "BREVOUT.stxt", "LOWDAT"}));
+            EXPECT_EQ(file_bytes("BREVDAT"), o.data);
+            EXPECT_EQ(file_bytes("LOWDAT"), o.coefficients);
             break;
         case End::Refused:
             EXPECT_EQ(r.status, 1);
@@ -213,6 +222,41 @@ TEST(CaseAsLoadedRun, MemberHullWhoseChecksComputeASlenderBrace) {
             const WordFile saved("BREVDAT");
             EXPECT_NE(saved.real(reference::member_triple_word(4176, 1, 7)), 1.0f);  // CYLCM(1, 7)
             EXPECT_GT(saved.real(reference::member_triple_word(4326, 1, 7)), 0.9f);  // CYLCMI(1, 7)
+        }
+    }
+}
+
+// A file of this program that the start asks nothing about is in this program's form already: what
+// the start stamps on it (the writer's year, a version within 0.001 of this one, a length word of
+// fewer words than the file holds) is the case as loaded. Unchanged, it leaves without the loss
+// warning, a save writes nothing, and a run saves nothing.
+TEST(CaseAsLoadedRun, AFileTheStartAsksNothingAboutIsNotSavedUnchanged) {
+    struct Kind {
+        const char* what;
+        std::vector<std::pair<int, std::uint32_t>> words;
+    };
+    const Kind kinds[] = {
+        {"the sample as it stands", {}},
+        {"written by a program of another year", {{112, 2019u}}},
+        {"a version within the tolerance of this one", {{217, real_word(6.8009f)}}},
+        {"a length word of fewer words than the file holds", {{1, 4000u}}},
+    };
+    const Row rows[] = {
+        {"leave", "M\nL\n2\n", End::Left},
+        {"save", "M\nL\n1\n", End::Saved},
+        {"run", "M\nL\n3\n", End::Ran},
+        {"E on a page", "M\nE\n", End::Ran},
+        {"E at the title", "E\n", End::Ran},
+    };
+    for (const Kind& k : kinds) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(::testing::Message() << k.what << ", " << row.what);
+            testing::ScratchDir dir;
+            copy_sample();
+            edit_on_disk(k.words);
+            const Outcome o = run_on_case(row.answers);
+            EXPECT_EQ(o.r.out.find(" >>> Input File Characteristics <<< "), std::string::npos);
+            expect_outcome(row, o);
         }
     }
 }

@@ -51,14 +51,18 @@ inline ProgramResult run_brevant(const std::string& answers, int seconds = 0, co
     return r;
 }
 
-// Runs the program as run_brevant does, with the file-system faults of tests/e2e/rename_fault_shim.cc
-// loaded and set by FAULT, NAME=value words for the shell (BREVANT_TEST_FAILING_RENAME=3, ...).
+// The words put before the program's command that load the file-system faults of
+// tests/e2e/rename_fault_shim.cc, set by FAULT: NAME=value words for the shell
+// (BREVANT_TEST_FAILING_RENAME=3, ...).
+inline std::string file_fault_environment(const std::string& fault) {
+    return std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' " + fault +
+           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"";
+}
+
+// Runs the program as run_brevant does, with the file-system faults FAULT (file_fault_environment).
 inline ProgramResult run_with_file_fault(const std::string& answers, const std::string& fault,
                                          const std::string& run = ".run") {
-    return run_brevant(answers, 60,
-                       std::string("LD_PRELOAD='") + BREVANT_RENAME_FAULT + "' " + fault +
-                           " ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0\"",
-                       run);
+    return run_brevant(answers, 60, file_fault_environment(fault), run);
 }
 
 // The names in the current folder, sorted, without the run's own subfolder.

@@ -90,6 +90,36 @@ TEST(EditorSession, SavesRotateTwoGenerationsOfBackup) {
     EXPECT_EQ(WordFile("BREVDAT").real(447), 62.4f);
 }
 
+// A coefficient file that loads as it stands (the sample's with 4 zero bytes after it, or framed by
+// its byte counts) is the session's own: a save of an edit of the data file alone (the water depth)
+// leaves it as it is, with no back-up made of it and nothing said.
+TEST(EditorSession, ACoefficientFileThatLoadsAsItStandsIsNotRewrittenByASave) {
+    struct Case {
+        const char* what;
+        std::string (*form)(const std::string& sample);
+    };
+    const Case cases[] = {
+        {"4 zero bytes after it", [](const std::string& sample) { return sample + std::string(4, '\0'); }},
+        {"framed", [](const std::string& sample) {
+             const std::string count = testing::big_endian({static_cast<std::uint32_t>(sample.size())});
+             return count + sample + count;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        const std::string coefficients = c.form(file_bytes("LOWDAT"));
+        put_file("LOWDAT", coefficients);
+        const ProgramResult r = run_brevant("M\nJ1\n4\n777\nL\n1\n");
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out.find("LOWDAT"), std::string::npos) << r.out;
+        EXPECT_EQ(files_here(), (Files{"BREVBAK", "BREVDAT", "LOWDAT"}));
+        EXPECT_EQ(file_bytes("LOWDAT"), coefficients);
+        EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
+    }
+}
+
 // A case whose coefficient file has gone: the load reports it, puts the built-in models in place of
 // the user tables, and the save writes the coefficient file again, so the next load is clean.
 TEST(EditorSession, LostCoefficientFileIsReportedOnceAndWrittenByTheSave) {

@@ -1,4 +1,5 @@
-// The input ending inside an analysis run: the line on standard error says what became of the case.
+// The input ending inside an analysis run, or the run stopped there: the line on standard error says
+// why, and what became of the case.
 // A run that found nothing to save took the files as the folder held them; one started after an
 // edit saved the case first. Every way to start a run: "E" at the title, item 3 of the End of
 // Session page, "E" on a page. (A silent run, item 4, reads nothing: its input never ends in it.)
@@ -100,6 +101,41 @@ TEST(EndOfInputRun, TheNoticeOfTheSemiSubmersibleSaysWhetherTheCaseWasSaved) {
         EXPECT_GT(notice, r.out.find(kRunBanner));
         EXPECT_EQ(r.out.rfind(" ++> "), notice);
         EXPECT_TRUE(r.out.ends_with("\n Enter \"A\" to abort or Press <RETURN> to continue: "));
+        expect_case_on_disk(s, before);
+    }
+}
+
+// A question of the run answered "A", or a stop on the run's own message: status 1, and one line on
+// standard error that says why (with what became of the case, for "A"). The semi-submersible's
+// notice (a question of its characteristics), and the sample ship with a KMT of 10,000 m, whose
+// suspicious equivalent box asks and whose heave natural frequency then cannot be computed.
+TEST(EndOfInputRun, AStopOfTheRunSaysWhyOnStandardError) {
+    const Start starts[] = {
+        {"semi-submersible, unedited, A at its notice", "E\nA\n", false,
+         " ++> \"A\" was answered: the run stops; the case in the folder is the one the run used.\n"},
+        {"semi-submersible, edited, A at its notice", "M\nJ1\n4\n777\nE\nA\n", true,
+         " ++> \"A\" was answered: the run stops; the case was saved before the run.\n"},
+        {"ship, unedited, A at the box", "M\nL\n3\n\nA\n", false,
+         " ++> \"A\" was answered: the run stops; the case in the folder is the one the run used.\n"},
+        {"ship, edited, on to the natural frequency", "M\nJ1\n4\n777\nL\n3\n\n\n\n\n", true,
+         " ++> The run stopped: The vessel's heave natural frequency cannot be computed\n"},
+    };
+    for (const Start& s : starts) {
+        SCOPED_TRACE(s.what);
+        testing::ScratchDir dir;
+        if (std::string(s.what).starts_with("semi")) {
+            reference::ShipOptions semi;
+            semi.hull = reference::Hull::semi;
+            reference::write_reference_ship(semi);
+        } else {
+            copy_sample();
+            edit_on_disk({{1417, real_word(10000.0f)}});  // VKMT
+        }
+        const std::string before = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(s.answers, 120);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, s.err) << r.out;
+        EXPECT_NE(r.out.find(kRunBanner), std::string::npos);
         expect_case_on_disk(s, before);
     }
 }

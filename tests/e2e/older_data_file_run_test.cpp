@@ -11,11 +11,13 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e_support.h"
 #include "older_eras.h"
 #include "reference/reference_cases.h"
+#include "sysutl/program_end.h"
 #include "test_support.h"
 
 namespace brevant::e2e {
@@ -163,6 +165,177 @@ TEST(OlderDataFileRun, OldNsmbCodeOfTheCurrentModelBecomes15AndTheRunUsesIt) {
         const std::string cz = "Current Moment Coefficients  (Cz) ..  NSMB Tanker '91";
         EXPECT_NE(report.find(cy), std::string::npos);
         EXPECT_EQ(report.find(cz) != std::string::npos, c.nsmb_cz);
+    }
+}
+
+// A file that the start brings to this program's form, as the start leaves it on disk before the
+// first run, with the Returns its questions take.
+struct BroughtFile {
+    const char* what;
+    std::function<void()> write;  // writes "BREVDAT" (and the sample's "LOWDAT") in the current folder
+    int returns;
+};
+
+// The sample with WORDS changed on disk.
+std::function<void()> sample_with(std::vector<std::pair<int, std::uint32_t>> words) {
+    return [words] {
+        copy_sample();
+        edit_on_disk(words);
+    };
+}
+
+// The sample written back into the layout of era E.
+std::function<void()> sample_of_era(Era e) {
+    return [e] {
+        copy_sample();
+        era_file(WordFile("BREVDAT"), e).save("BREVDAT");
+    };
+}
+
+// Each file the start asks about, brought to this program's form at the start (updated, resized,
+// imported, its increment or version word set to this program's), is saved so by the first save of
+// the session, whichever it is: "E" at the title (after the question, the session opens on page 1,
+// where "E" runs), "E" on a page, items 1, 3 and 4. The next start asks nothing and saves nothing.
+TEST(OlderDataFileRun, AFileTheStartBringsToThisFormIsSavedByTheFirstSave) {
+    const BroughtFile files[] = {
+        {"an older version, 6.02", sample_of_era({"", 6.02f, 149}), 1},
+        {"the 49-line layout at this version", sample_of_era({"", 6.8f, 49}), 1},
+        {"another program's file of this version (PELMARO)", sample_with({{2, 3u}}), 1},
+        {"a version increment of 1", sample_with({{163, 1u}}), 1},
+        // The damaged-file warning and the version report each ask.
+        {"a version word that is no number", sample_with({{VERNO, 0x7FC00000u}}), 2},
+    };
+    struct Save {
+        const char* what;
+        const char* first;  // the title's answer
+        const char* then;   // after the start's questions
+        bool run;
+    };
+    const Save saves[] = {
+        {"E at the title, E on page 1", "E\n", "E\n", true},
+        {"E on a page", "M\n", "J11\nE\n", true},
+        {"item 1", "M\n", "L\n1\n", false},
+        {"item 3", "M\n", "L\n3\n", true},
+        {"item 4", "M\n", "L\n4\n", true},
+    };
+    for (const BroughtFile& f : files) {
+        for (const Save& v : saves) {
+            SCOPED_TRACE(::testing::Message() << f.what << ", " << v.what);
+            testing::ScratchDir dir;
+            f.write();
+            const std::string as_found = file_bytes("BREVDAT");
+            const ProgramResult r = run_brevant(v.first + std::string(static_cast<std::size_t>(f.returns), '\n') + v.then, 120);
+            EXPECT_EQ(r.status, 0) << r.out << r.err;
+            EXPECT_EQ(r.err, "");
+            EXPECT_NE(r.out.find(" >>> Input File Characteristics <<< "), std::string::npos);
+            EXPECT_EQ(std::filesystem::exists("BREVOUT.stxt"), v.run);
+            // The file as found is the back-up; the data file is this program's.
+            if (!std::filesystem::exists("BREVBAK")) {
+                ADD_FAILURE() << "the first save wrote nothing";
+                continue;
+            }
+            EXPECT_EQ(file_bytes("BREVBAK"), as_found);
+            const std::string saved = file_bytes("BREVDAT");
+            const WordFile data("BREVDAT");
+            if (data.words() != static_cast<std::size_t>(kStoredWords)) {
+                ADD_FAILURE() << "the data file holds " << data.words() << " words";
+                continue;
+            }
+            EXPECT_EQ(data.integer(1), kStoredWords);
+            EXPECT_EQ(data.integer(2), 16);
+            EXPECT_NE(data.integer(DAT_ID), 49);  // the layout of this program
+            EXPECT_EQ(data.integer(163), 0);
+            EXPECT_EQ(data.real(VERNO), 6.8f);
+            // The next start asks nothing, and its run saves nothing.
+            const ProgramResult again = run_brevant("E\n", 120);
+            EXPECT_EQ(again.status, 0) << again.out << again.err;
+            EXPECT_EQ(again.out.find(" >>> Input File Characteristics <<< "), std::string::npos) << again.out;
+            EXPECT_EQ(again.out.find("Enter \"A\" to abort"), std::string::npos);
+            EXPECT_EQ(file_bytes("BREVDAT"), saved);
+            EXPECT_EQ(file_bytes("BREVBAK"), as_found);
+        }
+    }
+}
+
+// A length word larger than the file of this program ("seriously corrupt or from a very early
+// version") asks once. Modified ("M"), the start sets the word to this program's length: the first
+// save writes it, "E" on a page included, and the next start asks nothing. Executed at the title
+// ("E"), the case runs exactly as it was read, so nothing is mended and nothing saved: the next start
+// asks again.
+TEST(OlderDataFileRun, ADamagedLengthWordIsMendedByModifyOnly) {
+    struct Row {
+        const char* what;
+        const char* answers;
+        bool mended;
+    };
+    const Row rows[] = {
+        {"M, then E on a page", "M\n\nE\n", true},
+        {"M, then item 1", "M\n\nL\n1\n", true},
+        {"E at the title", "E\n\n", false},
+    };
+    for (const Row& c : rows) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk({{1, 5000u}});
+        const std::string as_found = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(c.answers, 120);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(count_of(r.out, "Enter \"A\" to abort"), 1u);
+        EXPECT_EQ(WordFile("BREVDAT").integer(1), c.mended ? kStoredWords : 5000);
+        EXPECT_EQ(std::filesystem::exists("BREVBAK"), c.mended);
+        const ProgramResult again = run_brevant("E\n\n", 120);
+        EXPECT_EQ(again.status, 0) << again.err;
+        EXPECT_EQ(count_of(again.out, "Enter \"A\" to abort"), c.mended ? 0u : 1u);
+        if (c.mended) {
+            EXPECT_EQ(file_bytes("BREVBAK"), as_found);
+        }
+    }
+}
+
+// A start that stops at its question ("A") or refuses the file (another program's file of another
+// version, which its own program must update first) says why in one line on standard error, ends
+// with status 1, and changes no file of the case.
+TEST(OlderDataFileRun, AStartThatStopsSaysWhyOnStandardError) {
+    const std::string aborted = std::string(kStartAbortedMessage) + "\n";
+    struct Stop {
+        const char* what;
+        std::function<void()> write;
+        const char* answers;
+        std::string err;
+    };
+    const Stop stops[] = {
+        {"an older version", sample_of_era({"", 6.02f, 149}), "M\nA\n", aborted},
+        {"the 49-line layout", sample_of_era({"", 6.8f, 49}), "E\nA\n", aborted},
+        {"another program's file of this version", sample_with({{2, 3u}}), "M\nA\n", aborted},
+        {"a version increment", sample_with({{163, 1u}}), "E\nA\n", aborted},
+        {"a damaged version word, at its warning", sample_with({{VERNO, 0x7FC00000u}}), "M\nA\n", aborted},
+        {"a damaged version word, at the version report", sample_with({{VERNO, 0x7FC00000u}}), "M\n\nA\n", aborted},
+        {"a damaged length word", sample_with({{1, 5000u}}), "E\nA\n", aborted},
+        {"written on another chip by another version", sample_with({{121, 3u}, {VERNO, real_word(6.5f)}}), "M\nA\n",
+         aborted},
+        // The wind coefficients of the user table, and no "LOWDAT".
+        {"a missing LOWDAT",
+         [] {
+             copy_sample();
+             edit_on_disk({{LWBARG, 273u}});
+             std::filesystem::remove("LOWDAT");
+         },
+         "M\nA\n", aborted},
+        {"another program's file of another version",
+         sample_with({{2, 3u}, {VERNO, real_word(6.5f)}}), "M\n\n",
+         " ++> The data file is a PELMARO file of version 6.50, which this program cannot import: the program stops.\n"},
+    };
+    for (const Stop& c : stops) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        c.write();
+        const std::string data = file_bytes("BREVDAT");
+        const ProgramResult r = run_brevant(c.answers, 60);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.err) << r.out;
+        EXPECT_EQ(file_bytes("BREVDAT"), data);
+        EXPECT_FALSE(std::filesystem::exists("BREVBAK"));
     }
 }
 

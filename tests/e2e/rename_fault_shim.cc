@@ -13,7 +13,15 @@
 //   60 s), as a program slowed in the middle of a save;
 // - with BREVANT_TEST_NO_LINKS set, every hard link fails with EPERM, as on a file system without
 //   them;
-// - the flush (fsync) of a file whose name ends in BREVANT_TEST_FAILING_SYNC fails with EIO.
+// - the flush (fsync) of a file whose name ends in BREVANT_TEST_FAILING_SYNC fails with EIO;
+// - with BREVANT_TEST_NO_FLOCK set, every flock fails with ENOLCK, as on a file system that keeps no
+//   such locks;
+// - when the program opens the file BREVANT_TEST_HELD_OPEN (as it names it) through the C library's
+//   stream opening, it waits there until the file BREVANT_TEST_HELD_UNTIL exists (at most 60 s), as
+//   a program slowed at that open (a start held while it reads the case, with the lock it holds);
+// - the writes to the file named BREVANT_TEST_FULL_FILE (its name in the folder, under that name
+//   at the time of the write), from the one numbered by BREVANT_TEST_FULL_FROM on (1 when not
+//   given), fail with ENOSPC, as on a disk that fills up while the program writes the file.
 // Every other call is the system's own. (Named .cc so that the test program's sources do not take it in.)
 #include <cerrno>
 #include <cstdio>
@@ -24,7 +32,9 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -44,9 +54,34 @@ void wait_for(const char* path) {
     for (int i = 0; i < 3000 && ::access(path, F_OK) != 0; ++i) ::nanosleep(&step, nullptr);
 }
 
+// The name of the file that FD is open on, as /proc shows it now; empty when it cannot be read.
+std::string path_of(int fd) {
+    char name[4096];
+    const std::string fd_path = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t n = ::readlink(fd_path.c_str(), name, sizeof name - 1);
+    return n > 0 ? std::string(name, static_cast<std::size_t>(n)) : std::string();
+}
+
+// True when this write to FD is one that BREVANT_TEST_FULL_FILE makes fail.
+bool the_disk_is_full_for(int fd) {
+    const char* full = std::getenv("BREVANT_TEST_FULL_FILE");
+    if (full == nullptr || *full == '\0') return false;
+    const std::string path = path_of(fd);
+    const std::string tail = std::string("/") + full;
+    if (path.size() < tail.size() || path.compare(path.size() - tail.size(), tail.size(), tail) != 0) return false;
+    static int seen = 0;
+    ++seen;
+    const char* from = std::getenv("BREVANT_TEST_FULL_FROM");
+    return seen >= (from != nullptr && *from != '\0' ? std::atoi(from) : 1);
+}
+
 void stop_if_the_stopping_open(const char* path) {
     const char* stopping = std::getenv("BREVANT_TEST_STOPPING_OPEN");
     if (stopping != nullptr && *stopping != '\0' && path != nullptr && std::strcmp(path, stopping) == 0) _exit(86);
+    const char* held = std::getenv("BREVANT_TEST_HELD_OPEN");
+    const char* until = std::getenv("BREVANT_TEST_HELD_UNTIL");
+    if (held != nullptr && *held != '\0' && until != nullptr && path != nullptr && std::strcmp(path, held) == 0)
+        wait_for(until);
 }
 
 }  // namespace
@@ -110,14 +145,42 @@ extern "C" int fsync(int fd) {
     static const Fsync real = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
     const char* suffix = std::getenv("BREVANT_TEST_FAILING_SYNC");
     if (suffix != nullptr && *suffix != '\0') {
-        char name[4096];
-        const std::string fd_path = "/proc/self/fd/" + std::to_string(fd);
-        const ssize_t n = ::readlink(fd_path.c_str(), name, sizeof name - 1);
+        const std::string name = path_of(fd);
         const std::size_t m = std::strlen(suffix);
-        if (n > 0 && static_cast<std::size_t>(n) >= m && std::memcmp(name + n - m, suffix, m) == 0) {
+        if (name.size() >= m && name.compare(name.size() - m, m, suffix) == 0) {
             errno = EIO;
             return -1;
         }
     }
     return real(fd);
+}
+
+extern "C" int flock(int fd, int operation) {
+    using Flock = int (*)(int, int);
+    static const Flock real = reinterpret_cast<Flock>(dlsym(RTLD_NEXT, "flock"));
+    if (std::getenv("BREVANT_TEST_NO_FLOCK") != nullptr) {
+        errno = ENOLCK;
+        return -1;
+    }
+    return real(fd, operation);
+}
+
+extern "C" ssize_t write(int fd, const void* buf, size_t n) {
+    using Write = ssize_t (*)(int, const void*, size_t);
+    static const Write real = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    if (the_disk_is_full_for(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, buf, n);
+}
+
+extern "C" ssize_t writev(int fd, const struct iovec* iov, int count) {
+    using Writev = ssize_t (*)(int, const struct iovec*, int);
+    static const Writev real = reinterpret_cast<Writev>(dlsym(RTLD_NEXT, "writev"));
+    if (the_disk_is_full_for(fd)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, iov, count);
 }

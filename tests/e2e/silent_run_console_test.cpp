@@ -3,8 +3,11 @@
 // starts, says so on standard error naming the file, and loses no edit.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "e2e_support.h"
 #include "sysutl/program_end.h"
@@ -216,6 +219,67 @@ TEST(SilentRunConsole, ACaseFolderThatTakesNoRenamesIsNamedByTheSilentRun) {
         }
     }
     if (skipped.any()) GTEST_SKIP() << skipped.text();
+}
+
+// A silent run whose "Diagnostics.stxt" fills the disk part way (every write to it failing from the
+// fifth on, once it has its name; or every write to it failing while it is written beside its name
+// for checks that refuse the case): standard error gives, after its line, exactly the messages the
+// file lacks (the file and standard error together hold what a run on a roomy disk writes there), in
+// place of the line that would send the user to the file, and the program ends with status 1
+// whatever else ended it: a run that ends well, a run that stops, fatal findings, and fatal findings
+// of an edited case whose session goes on on the screen and saves the edit.
+TEST(SilentRunConsole, MessagesTheFileCouldNotTakeGoToStandardErrorAndTheStatusIsOne) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, std::uint32_t>> words;  // set in the sample's "BREVDAT"
+        std::string answers;
+        const char* fault;
+        int roomy_status;  // the status of the same run on a roomy disk
+        bool saved;        // the edit of page 1 (a depth of 777 m) was saved
+    };
+    const std::string full_from_fifth = "BREVANT_TEST_FULL_FILE=Diagnostics.stxt BREVANT_TEST_FULL_FROM=5";
+    const std::string full_beside = "BREVANT_TEST_FULL_FILE=Diagnostics.stxt.brvtmp";
+    const Case cases[] = {
+        {"a run that ends well", {}, "M\nL\n4\n", full_from_fifth.c_str(), 0, false},
+        // A KMT of 10,000 m gives the hull a natural frequency no wave has: the run stops.
+        {"a run that stops", {{1417, real_word(10000.0f)}}, "M\nL\n4\n" + std::string(10, '\n'),
+         full_from_fifth.c_str(), 1, false},
+        // A gyradius of 0: the checks refuse the case.
+        {"fatal findings", {{1414, real_word(0.0f)}}, "M\nL\n4\n", full_beside.c_str(), 1, false},
+        {"fatal findings of an edited case, then saved", {{1414, real_word(0.0f)}}, "M\nJ1\n4\n777\nL\n4\n1\n",
+         full_beside.c_str(), 0, true},
+    };
+    const std::string lacked = std::string(kSilentFileLackedMessage) + "\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string roomy;  // "Diagnostics.stxt" on a roomy disk
+        {
+            testing::ScratchDir dir;
+            copy_sample();
+            edit_on_disk(c.words);
+            const ProgramResult r = run_brevant(c.answers, 120);
+            EXPECT_EQ(r.status, c.roomy_status) << r.err;
+            EXPECT_EQ(r.err.find(lacked), std::string::npos);
+            roomy = file_bytes("Diagnostics.stxt");
+        }
+        testing::ScratchDir dir;
+        copy_sample();
+        edit_on_disk(c.words);
+        const ProgramResult r = run_with_file_fault(c.answers, c.fault);
+        EXPECT_EQ(r.status, 1) << r.err;
+        if (r.err.substr(0, lacked.size()) != lacked) {
+            ADD_FAILURE() << "standard error: " << r.err;
+            continue;
+        }
+        const std::string given = r.err.substr(lacked.size());
+        EXPECT_FALSE(given.empty());
+        // The file holds whole records up to where the disk filled; standard error gives the rest.
+        const std::string held = file_bytes("Diagnostics.stxt");
+        EXPECT_EQ(held.substr(0, held.rfind('\n') + 1) + given, roomy);
+        if (c.saved) {
+            EXPECT_EQ(WordFile("BREVDAT").real(446), 777.0f);
+        }
+    }
 }
 
 }  // namespace

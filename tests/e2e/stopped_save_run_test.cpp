@@ -400,15 +400,17 @@ TEST(StoppedSaveRun, ASecondStartWaitsForAFirstThatIsFinishingAStoppedSave) {
 }
 
 // The program with its answers given step by step through a pipe, so that a test can look at the
-// folder while the program waits for an answer.
+// folder while the program waits for an answer. ENVIRONMENT, when given, is put before the command
+// (file_fault_environment).
 class PipedRun {
 public:
-    explicit PipedRun(const std::string& run) : run_(run) {
+    explicit PipedRun(const std::string& run, const std::string& environment = "") : run_(run) {
         fs::create_directories(run_);
         const std::string in = run_ + "/in";
         ::mkfifo(in.c_str(), 0600);
-        program_ = std::thread([this, in] {
-            status_ = platform::run_command("timeout 60 '" + std::string(BREVANT_BINARY) + "' < " + in + " > " + run_ +
+        program_ = std::thread([this, in, environment] {
+            status_ = platform::run_command(environment + (environment.empty() ? "" : " ") + "timeout 60 '" +
+                                            std::string(BREVANT_BINARY) + "' < " + in + " > " + run_ +
                                             "/out.txt 2> " + run_ + "/err.txt");
         });
         fd_ = ::open(in.c_str(), O_WRONLY);  // waits until the program has opened its input
@@ -429,6 +431,7 @@ public:
         }
         return false;
     }
+    std::string err() const { return file_bytes(run_ + "/err.txt"); }
     int end() {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
@@ -452,9 +455,10 @@ bool lock_is_free() {
 }
 
 // No program holds the lock of its folder while it waits for an answer: at the pause after the
-// start's notes (a stopped save finished), after a save refused in words, after a save that cannot
-// write a file (the access error), and on the screen after a silent run's refused save, another
-// program could take the lock.
+// start's notes (a stopped save finished, a record that cannot be read), after a save refused in
+// words (a kept copy beside its file, the record of an earlier save), after a save that cannot write
+// a file (the access error), and on the screen after a silent run's refused save, another program
+// could take the lock.
 TEST(StoppedSaveRun, NoProgramHoldsTheLockWhileItWaitsForAnAnswer) {
     const std::string pause = "Press <RETURN> to continue: ";
     struct Step {
@@ -484,6 +488,14 @@ TEST(StoppedSaveRun, NoProgramHoldsTheLockWhileItWaitsForAnAnswer) {
           {"\nJ1\n4\n777\nL\n1\n", " ++> No save replaces BREVDAT while BREVDAT.brvold stands beside it"},
           {"\n4\n", " ++> No save replaces BREVDAT while BREVDAT.brvold stands beside it"}},
          "\n2\n\n"},
+        {"a save refused by the record of an earlier save",
+         [] {
+             copy_sample();
+             put_file("BREVSAVE.brvjournal", " left by an earlier save\n");
+         },
+         {{"M\n", " ++> The record of a save stopped before it was done cannot be read: "},
+          {"\nJ1\n4\n777\nL\n1\n", " ++> No save is made here while BREVSAVE.brvjournal stands"}},
+         "\n2\n\n"},
         {"a file that cannot be written",
          [] {
              copy_sample();
@@ -512,6 +524,83 @@ TEST(StoppedSaveRun, NoProgramHoldsTheLockWhileItWaitsForAnAnswer) {
         }
         run.answer(c.rest);
         EXPECT_EQ(run.end(), 0) << run.out();
+    }
+}
+
+// The line of a save that finds the lock of its folder held.
+const char* const kSaveWaits = " >>> Another program holds the lock of this folder: the case is saved once it lets go.\n";
+
+// A session at the End of Session page with an edit (the water depth 80 on page 1) chooses to save
+// while the lock of its folder is held: by another program's start held while it reads the case (at
+// its open of "BREVDAT"), or from outside (as `flock DIR sleep 2` holds it). The save waits, says so
+// once, writes nothing meanwhile, and saves once the lock is let go: status 0, the edit in "BREVDAT",
+// the sample as its back-up. In a folder that keeps no lock (every flock failing with ENOLCK) neither
+// the start nor the save says anything of a lock, and the save is made.
+TEST(StoppedSaveRun, ASaveWaitsForTheLockOfItsFolderAndSavesOnceItIsLetGo) {
+    enum class Holder { Start, Outside, NoLocks };
+    struct Case {
+        const char* what;
+        Holder holder;
+    };
+    const Case cases[] = {
+        {"another program's start reading the case", Holder::Start},
+        {"the lock held from outside", Holder::Outside},
+        {"a folder that keeps no lock", Holder::NoLocks},
+    };
+    const std::string prompt = "Enter number of selection (\"H\" for help): ";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::ScratchDir dir;
+        copy_sample();
+        const std::string sample = file_bytes("BREVDAT");
+        fs::create_directories(".run");
+        const std::string go = (fs::current_path() / ".run" / "go").string();
+        PipedRun run(".run/saving",
+                     c.holder == Holder::NoLocks ? file_fault_environment("BREVANT_TEST_NO_FLOCK=1") : "");
+        run.answer("M\nJ1\n4\n80\nL\n");
+        ASSERT_TRUE(comes_to([&] {
+            const std::string out = run.out();
+            return out.find("End of Session") != std::string::npos && out.ends_with(prompt);
+        })) << run.out();
+
+        ProgramResult start;
+        std::thread starting;
+        int outside = -1;
+        if (c.holder == Holder::Start) {
+            starting = std::thread([&] {
+                start = run_with_file_fault("M\nL\n2\n",
+                                            "BREVANT_TEST_HELD_OPEN=BREVDAT BREVANT_TEST_HELD_UNTIL='" + go + "'",
+                                            ".run/start");
+            });
+            ASSERT_TRUE(comes_to([] { return !lock_is_free(); }));
+        }
+        if (c.holder == Holder::Outside) {
+            ASSERT_EQ(platform::lock_folder(".", outside), platform::LockResult::Held);
+        }
+        const Contents before = contents_here();
+        run.answer("1\n");
+        const bool waits = c.holder != Holder::NoLocks;
+        if (waits) {
+            EXPECT_TRUE(comes_to([&] { return run.out().find(kSaveWaits) != std::string::npos; })) << run.out();
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            EXPECT_TRUE(contents_here() == before) << listing(contents_here());
+        }
+        put_file(go, "");
+        platform::release_folder_lock(outside);
+        if (starting.joinable()) starting.join();
+        const int status = run.end();
+
+        EXPECT_EQ(status, 0) << run.err();
+        const std::string out = run.out();
+        EXPECT_EQ(count_of(out, kSaveWaits), waits ? 1u : 0u) << out;
+        EXPECT_EQ(out.find(kWaiting), std::string::npos) << out;
+        EXPECT_EQ(out.find("held the lock"), std::string::npos) << out;
+        EXPECT_EQ(out.find("No save is made"), std::string::npos) << out;
+        EXPECT_EQ(WordFile("BREVDAT").real(446), 80.0f);
+        EXPECT_EQ(file_bytes("BREVBAK"), sample);
+        if (c.holder == Holder::Start) {
+            EXPECT_EQ(start.status, 0) << start.err;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <string>
 
 #include "e2e_support.h"
@@ -123,6 +124,46 @@ TEST(WaveReportRun, AGeneralJonswapSeaWithGammaAtZeroNamesGammaAndSigmaA) {
 TEST(WaveReportRun, AGeneralJonswapSeaWhoseIntegralDoesNotConvergeIsRefusedAsTheRunRefusesIt) {
     expect_refused_as_the_run_refuses({"J12\n2\n6\n8\n.00001\n9\n.07\n10\n.09\n",
                                        {" ++> Fatal Warning: JONSWAP gamma parameter (page 12, item 8) and the sigmas"}});
+}
+
+// A regular wave height typed beyond what the run can compute with (the sample's regular wave is
+// on every row of the kinematics) wrote a report of NaN and Infinity; item 6 gives the run's finding.
+TEST(WaveReportRun, ARegularWaveHeightTheRunRefusesIsRefusedAsTheRunRefusesIt) {
+    expect_refused_as_the_run_refuses(
+        {"J11\n4\n3e38\n", {" ++> Fatal Warning: Regular wave height or slope (page 11, item 4) is too large to compute"}});
+}
+
+// A sea of the swell type whose bandwidth is typed 0 divides by it in its spectrum. Where no check
+// before the run refuses it by name, item 6 computes the report, finds fields of NaN or Infinity in
+// it and writes nothing: the earlier report stays whole, the screen gives the count and the page of
+// the first, and the End of Session page comes back, where item 1 saves the edits.
+TEST(WaveReportRun, AReportThatWouldHoldNaNIsNotWrittenAndTheSessionGoesOn) {
+    testing::ScratchDir dir;
+    copy_sample();
+    ASSERT_EQ(run_brevant("M\nL\n6\n2\n").status, 0);
+    const std::string earlier = file_bytes("WAVEOUT.stxt");
+    // Page 12, item 2, choice 1: the swell-type spectrum; item 8: its bandwidth.
+    const ProgramResult r = run_brevant("M\nJ12\n2\n1\n8\n0\nL\n6\n\n1\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto item6 = r.out.rfind("Enter number of selection", r.out.rfind("Press <RETURN> to continue"));
+    ASSERT_NE(item6, std::string::npos) << r.out;
+    const std::string shown = r.out.substr(item6);
+    EXPECT_EQ(file_bytes("WAVEOUT.stxt"), earlier);
+    EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
+    EXPECT_NE(shown.find("****  Page 17: End of Session  ****"), std::string::npos) << shown;
+    // Once the checks before the run refuse such a bandwidth, item 6 gives their finding instead.
+    if (shown.find(" ++> Fatal Warning: ") == std::string::npos) {
+        const std::regex guard(
+            "\n \\+\\+> ([0-9]+) report fields are NaN or Infinity \\(the first in section Irregular Wave Spectral Values\\):\n"
+            "     the case holds values the wave report cannot use; \"WAVEOUT\\.stxt\" is not written\\.\n \n Press <RETURN>");
+        std::smatch found;
+        ASSERT_TRUE(std::regex_search(shown, found, guard)) << shown;
+        EXPECT_GT(std::stoll(found[1]), 0);
+        EXPECT_NE(shown.find(" >>> Outputting wave kinematics data...\n"), std::string::npos) << shown;
+    }
+    const WordFile f("BREVDAT");
+    EXPECT_EQ(f.integer(164), 0);    // WAVTYP
+    EXPECT_EQ(f.real(488), 0.0f);    // WAVWID
 }
 
 // The same sea with widths that the run takes: the report is written, every number finite.

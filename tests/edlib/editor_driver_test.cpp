@@ -52,6 +52,13 @@ protected:
         reset_last_page();
         ConsoleTest::TearDown();
     }
+    // A row of a table, in its own scratch folder: the last page and the End of Session page as at
+    // the start of a run, the screen captured (the scratch folder of the row before gave it back).
+    void start_row() {
+        reset_end_of_session();
+        reset_last_page();
+        capture_unit(SCREEN_UNIT);
+    }
     // A loaded case of this program; the load copies match it, so nothing counts as changed.
     void load(const Hull& hull, Int lwvcof = 273) {
         reset_images();
@@ -350,6 +357,52 @@ TEST_F(DriverTest, ASilentConsoleThatCannotTakeItsNameIsFoundBeforeTheSave) {
     EXPECT_TRUE(std::filesystem::is_directory(std::string(kSilentFileName) + "/inside"));
 }
 
+// A run (item 3, or item 4 silent) whose save finds the lock of the folder held by another program
+// for longer than a save waits: the save is refused in words and the End of Session page comes back
+// with the edit. While the refusal waits for Return (and at every other answer), no temporary stands
+// in the folder: the run's echo, written before the save, is not left beside its name for a
+// program ended at that pause to leave for good. Nothing is written.
+TEST_F(DriverTest, ARunsSaveRefusedByTheLockLeavesNoTemporaryAtItsPause) {
+    struct Row {
+        const char* what;
+        const char* choice;
+        const char* err;  // standard error
+    };
+    const Row rows[] = {
+        {"interactive", "3", ""},
+        {"silent", "4", " ++> The silent run cannot start: the case cannot be saved.\n"},
+    };
+    const std::string refusal = " ++> Another program has held the lock of this folder for 30 s: no save is made.\n";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        testing::ScratchDir dir;
+        start_row();
+        capture_unit(0);
+        load_runnable();
+        TPCM.DEPTH = 555.0f;  // an edit no save has kept
+        const testing::LockHolder other(0);
+        std::vector<std::string> temporaries;  // what stood beside a name at each answer
+        std::size_t answers_after_refusal = 0;
+        set_keyboard_hook([&] {
+            for (const auto& entry : std::filesystem::directory_iterator(".")) {
+                const std::string name = entry.path().filename().string();
+                if (name.ends_with(".brvtmp")) temporaries.push_back(name);
+            }
+            if (screen().find(refusal) != std::string::npos) ++answers_after_refusal;
+        });
+        walk(std::string("L\n") + row.choice + "\n\n2\n\n");
+        set_keyboard_hook(nullptr);
+        EXPECT_EQ(temporaries, std::vector<std::string>{});
+        EXPECT_GE(answers_after_refusal, 1u) << screen();
+        const std::string text = screen();
+        const auto said = text.find(refusal);
+        ASSERT_NE(said, std::string::npos) << text;
+        EXPECT_NE(text.find("This action will result in the loss of data changes", said), std::string::npos);
+        EXPECT_EQ(captured(0), row.err);
+        EXPECT_TRUE(std::filesystem::is_empty(".")) << "nothing is saved, and no echo or console is left";
+    }
+}
+
 // An interactive run whose echo cannot take its name once the case is saved for it (its rename
 // fails: a device error), then a new edit at the page (page 1, item 4: the water depth 777) saved
 // with item 1. The case saved for the run is the case as loaded for the second save: a new case,
@@ -378,9 +431,7 @@ TEST_F(DriverTest, AfterAnEchoThatCannotTakeItsNameTheSavedCaseIsTheCaseAsLoaded
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         testing::ScratchDir dir;
-        reset_end_of_session();
-        reset_last_page();
-        capture_unit(SCREEN_UNIT);
+        start_row();
         for (const auto& [name, bytes] : row.before) testing::put_file(name, bytes);
         load_runnable();
         // The coefficient file the session loaded, as a save would write it.
@@ -391,6 +442,8 @@ TEST_F(DriverTest, AfterAnEchoThatCannotTakeItsNameTheSavedCaseIsTheCaseAsLoaded
             ASSERT_EQ(ierr, 0);
             as_loaded = testing::file_bytes("LOWDAT");
         }
+        set_case_file_seen(mark_of_file("BREVDAT"));  // the files as the load read them
+        set_coefficient_file_seen(mark_of_file("LOWDAT"));
         SESSION.IERR0 = row.IERR0;
         SESSION.IERR1 = row.IERR1;
         TPCM.DEPTH = 555.0f;  // the edit the run is saved with

@@ -108,10 +108,12 @@ TEST_F(StartLockTest, AStartWaitsForAnotherProgramsSaveAndLoadsItsWholeCase) {
         });
         answers("M\n");
         int status = -1;
+        std::string why;
         try {
             start_session();
         } catch (const ProgramEnd& end) {
             status = end.status;
+            why = end.why;
         }
         const double waited = platform::clock_seconds();
         platform::reset_clock();
@@ -132,6 +134,9 @@ TEST_F(StartLockTest, AStartWaitsForAnotherProgramsSaveAndLoadsItsWholeCase) {
             EXPECT_EQ(contents_here(), (Contents{{"BREVDAT", a_data}, {"LOWDAT", a_coef}}));
         } else {
             EXPECT_EQ(status, 1);
+            // Standard error says why at the end of the program.
+            EXPECT_EQ(why, " ++> Another program has held the lock of this folder for 30 s: the program stops "
+                           "without reading or changing a file.");
             EXPECT_GE(waited, 30.0);
             EXPECT_LT(waited, 31.0);
             EXPECT_NE(text.find(" ++> Another program has held the lock of this folder for 30 s: the program stops "

@@ -104,6 +104,8 @@ protected:
         MOVCOM(NTOGOQ, word_span(TPCM), word_span(IOBUF));
         MOVCOM(kLowcofWords, word_span(LOWCOF), word_span(ILOBUF));
         TPCM.LRANDM = 1;  // the data image is edited in every save below
+        set_case_file_seen(std::nullopt);  // as a load that found no files
+        set_coefficient_file_seen(std::nullopt);
     }
     void TearDown() override {
         platform::stop_at_file_step(0);
@@ -132,9 +134,10 @@ protected:
         return {
             {"first save of a new case", {},
              [this] {
-                 // The coefficients unchanged; with no coefficient file on disk, the save writes it too.
+                 // The coefficients unchanged; the load found no coefficient file either (an empty
+                 // folder), so the save writes it too.
                  MOVCOM(kLowcofWords, word_span(ILOBUF), word_span(LOWCOF));
-                 finish(0, 1);
+                 finish(1, 1);
              },
              " ++> A save stopped before it was done has been finished: BREVDAT, LOWDAT are the new case.",
              " ++> A save stopped before it was done has been undone: BREVDAT, LOWDAT are as they were before it."},

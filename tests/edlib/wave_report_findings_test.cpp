@@ -1,7 +1,8 @@
 // The wave report of the End of Session page (item 6) against the checks before the run: every
-// sea and swell the checks refuse, item 6 refuses with the same finding, writing no report and
-// leaving an earlier one whole; every case they take, or refuse only for what the report does not
-// use, gives the report, every number finite.
+// case whose depth, periods, regular wave, sea or swell the checks refuse, item 6 refuses with the
+// same finding, writing no report and leaving an earlier one whole; every case they take, or refuse
+// only for what the report does not use, gives the report, every number finite, or none at all
+// where it would hold NaN or Infinity.
 #include "edlib/wave_report_findings.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -77,12 +79,17 @@ void waves_the_checks_take() {
 
 // A row: the case changed from the one the checks take, and the first line of each finding that
 // item 6 gives, in order (none: the report is written). RUN_ONLY is a finding the run gives and
-// the report must not, being about what the report does not use.
+// the report must not, being about what the report does not use. OWN is the report's own refusal,
+// which item 6 gives in place of the run's finding RUN_ONLY. GUARDED_PAGE is the page of the first
+// field of NaN or Infinity of a report that the checks before the run may not refuse: item 6
+// refuses it with their findings where they give any, else with its guard on such fields.
 struct Row {
     const char* what;
     std::function<void(Tpcm&)> set;
-    std::vector<std::string> heads;
+    std::vector<std::string> heads = {};
     std::string run_only = {};
+    std::string own = {};
+    const char* guarded_page = nullptr;
 };
 
 class WaveReportFindings : public testing::ConsoleTest {
@@ -151,11 +158,35 @@ protected:
         EXPECT_EQ(testing::file_bytes("WAVEOUT.stxt"), kEarlierReport);
         EXPECT_FALSE(std::filesystem::exists("WAVEOUT.stxt.brvtmp"));
         EXPECT_FALSE(unit_is_open(1));
+        const std::string run = run_checks();
+        if (!row.own.empty()) {
+            // The report's own message alone, though the run refuses the case with its finding.
+            EXPECT_NE(shown.find("\n" + row.own + "\n"), std::string::npos) << shown;
+            EXPECT_EQ(testing::count_of(shown, "\n ++>"), 1u) << shown;
+            EXPECT_NE(run.find("\n" + row.run_only), std::string::npos) << run;
+            return;
+        }
+        std::vector<std::string> heads = row.heads;
+        if (row.guarded_page != nullptr) {
+            if (run.find(" ++> Fatal Warning") == std::string::npos) {
+                // No check before the run refuses it: the report's guard does, on the page of its
+                // first such field, after computing it.
+                const auto at = shown.find(std::string(" report fields are NaN or Infinity (the first in section ") +
+                                           row.guarded_page + "):\n     the case holds values the wave report "
+                                                              "cannot use; \"WAVEOUT.stxt\" is not written.\n");
+                EXPECT_NE(at, std::string::npos) << shown;
+                EXPECT_EQ(testing::count_of(shown, "\n ++>"), 1u) << shown;
+                return;
+            }
+            // Refused by the checks: item 6 gives each of their findings as they give it.
+            std::istringstream lines(run);
+            for (std::string line; std::getline(lines, line);)
+                if (line.starts_with(" ++> Fatal Warning")) heads.push_back(line);
+        }
         EXPECT_EQ(shown.find(">>> Outputting"), std::string::npos) << shown;
 
-        const std::string run = run_checks();
         std::size_t previous = 0;
-        for (const std::string& head : row.heads) {
+        for (const std::string& head : heads) {
             SCOPED_TRACE(head);
             // The head is the start of the finding's first line: the whole finding as item 6 shows
             // it is the one the checks before the run show.
@@ -169,7 +200,7 @@ protected:
             previous = here + 1;
         }
         // No finding but these.
-        EXPECT_EQ(testing::count_of(shown, "\n ++>"), row.heads.size()) << shown;
+        EXPECT_EQ(testing::count_of(shown, "\n ++>"), heads.size()) << shown;
     }
     // Item 6 writes the report, every number of it finite; the checks before the run give no
     // finding but the row's own.
@@ -203,6 +234,8 @@ std::string cannot(const std::string& name, int page, int item) {
 
 const std::string kSpecification = fatal("Irregular wave specification problem. Check for:");
 const std::string kPeriodTable = fatal("Wave period array problem. Check for:");
+const std::string kDraftDepth = fatal("A vessel draft exceeds water depth.");
+const char* const kSpectraPage = "Irregular Wave Spectral Values";
 
 void jonswap_sea(Tpcm& t, Int type, Real gamma, Real below, Real above) {
     t.WAVTYP = type;
@@ -217,10 +250,12 @@ void jonswap_swell(Tpcm& t, Int type, Real gamma, Real below, Real above) {
     t.JONPG_SWL = above;
 }
 
-// Every refusal of the sea's and the swell's words by the checks before the run: the switches and
-// types, the heights and peak periods, the period table as the spectra take it, each real of their
-// pages that is no finite number or beyond its bound, the custom table, the Ochi-Hubble count and
-// lambdas, the JONSWAP shapes of each (gamma, either width, the integral), the spectrum file.
+// Every refusal by the checks before the run of the words the report computes from: the sea's and
+// the swell's switches and types, the heights and peak periods, the period table as the spectra take
+// it, each real of their pages that is no finite number or beyond its bound, the custom table, the
+// Ochi-Hubble count and lambdas, the JONSWAP shapes of each (gamma, either width, the integral), the
+// spectrum file; the periods, the regular wave and the depth, which every row of the kinematics
+// takes. Then the report's own refusals, and reports of NaN that the checks may not foresee.
 const std::vector<Row>& refused_rows() {
     static const std::vector<Row> rows = {
         // Switches and types.
@@ -325,6 +360,48 @@ const std::vector<Row>& refused_rows() {
         // Every period becomes a wave number on the first page of the report, sea or no sea.
         {"a period without a wave number", [](Tpcm& t) { t.LRANDM = 0; t.LSWELL = 0; t.T(1) = 1.0e-20f; },
          {fatal("Table of wave periods (page 11, item 2) holds a period too short to compute")}},
+        {"a period infinite, no sea or swell", [](Tpcm& t) { t.LRANDM = 0; t.LSWELL = 0; t.T(30) = kInf; },
+         {not_finite("Table of wave periods", 11, 2)}},
+        {"a period infinite", [](Tpcm& t) { t.T(30) = kInf; }, {kPeriodTable, not_finite("Table of wave periods", 11, 2)}},
+        // The regular wave's height or slope, which every row of the kinematics takes, sea or no sea.
+        {"regular wave height NaN", [](Tpcm& t) { t.SLPHT = kNaN; }, {not_finite("Regular wave height or slope", 11, 4)}},
+        {"regular wave height infinite, no sea or swell", [](Tpcm& t) { t.LRANDM = 0; t.LSWELL = 0; t.SLPHT = kInf; },
+         {not_finite("Regular wave height or slope", 11, 4)}},
+        {"regular wave height -Infinity", [](Tpcm& t) { t.SLPHT = -kInf; },
+         {not_finite("Regular wave height or slope", 11, 4)}},
+        {"regular wave height 3e38", [](Tpcm& t) { t.SLPHT = 3.0e38f; },
+         {fatal("Regular wave height or slope (page 11, item 4) is too large to compute")}},
+        {"regular wave slope NaN", [](Tpcm& t) { t.LSLPHT = 1; t.SLPHT = kNaN; },
+         {not_finite("Regular wave height or slope", 11, 4)}},
+        // The water depth, at which every wave number is computed.
+        {"water depth 1.4e-45, below the draft", [](Tpcm& t) { t.DEPTH = 1.4e-45f; }, {kDraftDepth}},
+        {"water depth infinite", [](Tpcm& t) { t.DEPTH = kInf; }, {not_finite("Water depth", 1, 4)}},
+        // The report's own refusals come first, in its own words.
+        {.what = "one period, the sea on", .set = [](Tpcm& t) { t.NWP = 1; }, .run_only = kPeriodTable,
+         .own = " ++> At least two wave periods are needed for the wave spectra"},
+        {.what = "one period, the swell alone on", .set = [](Tpcm& t) { t.LRANDM = 0; t.NWP = 1; },
+         .run_only = kPeriodTable, .own = " ++> At least two wave periods are needed for the wave spectra"},
+        {.what = "water depth 0", .set = [](Tpcm& t) { t.DEPTH = 0.0f; },
+         .run_only = fatal("The water depth is nonpositive."),
+         .own = " ++> Water depth must be positive for the wave report"},
+        {.what = "a period 0", .set = [](Tpcm& t) { t.T(5) = 0.0f; }, .run_only = kPeriodTable,
+         .own = " ++> Wave periods must be positive for the wave report"},
+        // Spectra that divide by a bandwidth or a peak period of 0, or whose densities leave single
+        // precision, and a depth a negative draft lets through: refused with the run's findings
+        // where the checks see them, and by the report's guard on NaN and Infinity where not.
+        {.what = "sea of the swell type, bandwidth 0", .set = [](Tpcm& t) { t.WAVTYP = 0; t.WAVWID = 0.0f; },
+         .guarded_page = kSpectraPage},
+        {.what = "swell of its type, bandwidth 0", .set = [](Tpcm& t) { t.SWLWID = 0.0f; }, .guarded_page = kSpectraPage},
+        {.what = "Ochi-Hubble sea whose second peak period is 0",
+         .set = [](Tpcm& t) { t.WAVTYP = 9; t.SIGPD(2) = 0.0f; }, .guarded_page = kSpectraPage},
+        {.what = "spectrum file with a density of 1e38",
+         .set = [](Tpcm& t) { t.WAVTYP = 7; testing::put_file("WAVSPEC.txt", "3\n0.1 0\n1.0 1e38\n3.0 0\n"); },
+         .guarded_page = kSpectraPage},
+        {.what = "spectrum file with a density of -1",
+         .set = [](Tpcm& t) { t.WAVTYP = 7; testing::put_file("WAVSPEC.txt", "3\n0.1 0\n1.0 -1\n3.0 0\n"); },
+         .guarded_page = kSpectraPage},
+        {.what = "water depth 1.4e-45 above a negative draft",
+         .set = [](Tpcm& t) { t.DRAFT = -1.0f; t.DEPTH = 1.4e-45f; }, .guarded_page = "Wave Properties"},
     };
     return rows;
 }
@@ -369,6 +446,14 @@ TEST_F(WaveReportFindings, ItemSixWritesTheReportOfEverySeaAndSwellTheRunTakes) 
          },
          {}, cannot("Second swell JONSWAP gamma parameter", 13, 28)},
         {"wind speed NaN", [](Tpcm& t) { t.WNDSPD = kNaN; }, {}, not_finite("Wind speed", 9, 1)},
+        {"second swell of height 0", [](Tpcm& t) {
+             t.LSWEL2 = 1;
+             t.SWLTYP2 = 0;
+             t.SWELHT2 = 0.0f;
+             t.SWELPD2 = 8.0f;
+             t.SWLWID2 = 0.1f;
+         },
+         {}, kSpecification},
         {"one period, no sea or swell", [](Tpcm& t) { t.LRANDM = 0; t.LSWELL = 0; t.NWP = 1; }, {}, kPeriodTable},
         {"150 periods, no sea or swell", [](Tpcm& t) { t.LRANDM = 0; t.LSWELL = 0; t.NWP = 150; }, {}, kPeriodTable},
     };

@@ -7,7 +7,10 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <numbers>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,6 +23,7 @@
 #include "sysutl/fortran_format.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
+#include "veslib/user_wave_spectrum.h"
 #include "test_support.h"
 
 namespace brevant {
@@ -776,6 +780,145 @@ TEST_F(WaveReport, SeaSpectrumNamesEveryTypeAndMissingOutsideTheTable) {
     EXPECT_EQ(length, 21);
     EXPECT_EQ(sea_spectrum_caption(11, length), fixed_len("Missing!", 30));
     EXPECT_EQ(length, 8);
+}
+
+// The fields of NaN or Infinity in pages shown on the console, read from the text by the report's
+// layout: every word that is such a number (the narrowest fields show "Inf"), less the texts
+// "Infinity" that the zero-frequency row of the group table shows for its period and spacings (at
+// columns 15 and 32 for one system, 13, 28 and 42 for both).
+long long non_finite_fields_shown(const std::string& text) {
+    long long n = 0;
+    for (std::string line : split_lines(text)) {
+        if (line.find(" ++> ") != std::string::npos) continue;
+        if (line.starts_with("  .0000 ")) {
+            for (const std::size_t column : {12u, 14u, 27u, 31u, 41u})
+                if (line.compare(column, 8, "Infinity") == 0) line.replace(column, 8, 8, ' ');
+        }
+        std::istringstream words(line);
+        std::string w;
+        while (words >> w) {
+            if (w.front() == '+' || w.front() == '-') w.erase(0, 1);
+            n += w == "NaN" || w == "Infinity" || w == "Inf";
+        }
+    }
+    return n;
+}
+
+// A case the checks before the run may still let through and whose report would hold fields of NaN
+// or Infinity (none reaches the report from the End of Session page once those checks refuse it):
+// on file no report is written and an earlier one stays whole; the screen says how many such fields
+// the report would have held and on which page the first stands, with one pause, and the caller
+// gets its page back. On the console, where the pages are shown as they are written, the same count
+// follows them: it is the count of those fields in the pages shown.
+TEST_F(WaveReport, AReportThatWouldHoldNaNOrInfinityIsNotWrittenAndSaysHowManyAndWhere) {
+    const Real NaN = std::numeric_limits<Real>::quiet_NaN();
+    const Real Inf = std::numeric_limits<Real>::infinity();
+    struct Case {
+        const char* what;
+        std::function<void(Tpcm&)> set;
+        const char* page;  // where the first such field stands
+    };
+    const Case cases[] = {
+        {"regular wave height NaN", [&](Tpcm& t) { t.SLPHT = NaN; }, "Wave Properties"},
+        {"regular wave slope -Infinity beside a sea", [&](Tpcm& t) {
+             t.LSLPHT = 1;
+             t.SLPHT = -Inf;
+             t.LRANDM = 1;
+             t.WAVTYP = 1;
+             t.SWHT(1) = 12.0f;
+         },
+         "Wave Properties"},
+        {"water depth 1.4e-45", [](Tpcm& t) { t.DEPTH = 1.4e-45f; }, "Wave Properties"},
+        {"Gaussian swell of bandwidth 0", [](Tpcm& t) {
+             t.LSWELL = 1;
+             t.SWLTYP = 0;
+             t.SWELHT = 3.0f;
+             t.SWELPD = 10.0f;
+             t.SWLWID = 0.0f;
+         },
+         "Irregular Wave Spectral Values"},
+        {"metric Ochi-Hubble sea whose second peak period is 0, beside a swell", [](Tpcm& t) {
+             t.NUNTS = 1;
+             t.DEPTH = 100.0f;
+             t.LRANDM = 1;
+             t.WAVTYP = 9;
+             t.N_OCHI_COMP = 2;
+             t.SWHT(1) = 3.0f;
+             t.SWHT(2) = 2.0f;
+             t.SIGPD(2) = 0.0f;
+             t.OCHI_LAMBDA(1) = t.OCHI_LAMBDA(2) = 1.0f;
+             t.LSWELL = 1;
+             t.SWLTYP = 1;
+             t.SWELHT = 1.0f;
+             t.SWELPD = 12.0f;
+         },
+         "Irregular Wave Spectral Values"},
+        {"spectrum file with a density of 1e38", [](Tpcm& t) {
+             t.NUNTS = 1;
+             t.DEPTH = 100.0f;
+             t.LRANDM = 1;
+             t.WAVTYP = 7;
+             testing::put_file("WAVSPEC.txt", "3\n0.1 0\n1.0 1e38\n3.0 0\n");
+         },
+         "Irregular Wave Spectral Values"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto refusal = [&](long long count) {
+            return std::string("\n ++> ") + std::to_string(count) + " report fields are NaN or Infinity (the first in section " +
+                   c.page + "):\n     the case holds values the wave report cannot use";
+        };
+        // The case of the row, afresh: the fixture's case, a fresh screen and spectrum file reader.
+        const auto fresh = [&] {
+            TearDown();
+            SetUp();
+            reset_uwvspc();
+            c.set(TPCM);
+        };
+        // On the console: the pages, then the count of what they show.
+        fresh();
+        TPCM.IUNIT = SCREEN_UNIT;
+        answers(std::string(8, '\n'));
+        ASSERT_TRUE(run());
+        const std::string shown = screen();
+        const auto message = shown.rfind("\n ++> ");
+        ASSERT_NE(message, std::string::npos) << shown;
+        const long long count = non_finite_fields_shown(shown.substr(0, message));
+        ASSERT_GT(count, 0) << shown;
+        EXPECT_EQ(shown.substr(message), refusal(count) + ".\n \n Press <RETURN> to continue: ");
+
+        // On file: nothing written, the earlier report whole, the same count and page.
+        fresh();
+        put_earlier_report();
+        answers("\n");
+        ASSERT_TRUE(run());
+        EXPECT_EQ(screen(), "\n >>> Outputting wave kinematics data...\n\n" + refusal(count) +
+                                "; \"WAVEOUT.stxt\" is not written.\n \n Press <RETURN> to continue: ");
+        expect_earlier_report_whole();
+    }
+    reset_uwvspc();
+}
+
+// A TMA sea in water so shallow that the root search of its depth factor runs out of bounds asks
+// whether to abort. In the report "A" there gives the End of Session page back with the case as it
+// was (the run would end the program there): nothing is written and an earlier report stays whole.
+TEST_F(WaveReport, AbortAtTheTmaDepthFactorQuestionGivesThePageBack) {
+    Tpcm& t = TPCM;
+    t.NUNTS = 1;
+    t.DEPTH = 1.0e-12f;
+    t.LRANDM = 1;
+    t.WAVTYP = 10;
+    t.SWHT(1) = 3.0f;
+    t.JONGAM = 3.3f;
+    t.JONPL = 0.07f;
+    t.JONPG = 0.09f;
+    put_earlier_report();
+    answers("A\n");
+    ASSERT_TRUE(run()) << screen();
+    EXPECT_NE(screen().find(" +=> TMA spectrum bounds failure In WVSPEC.\n"), std::string::npos) << screen();
+    expect_earlier_report_whole();
+    EXPECT_EQ(t.LBACK, 0);
+    EXPECT_EQ(t.DEPTH, 1.0e-12f);
 }
 
 }  // namespace

@@ -256,17 +256,28 @@ TEST(StagedFiles, WhatStandsInTheWayAtTheCommitRefusesTheWholeSave) {
 }
 
 // A save holds the lock of its folder from its first file until it is committed or discarded: while
-// another holder has it, nothing is staged and the save is refused as running elsewhere; while the
-// save has it, nobody else can take it.
+// another holder has it, the save waits for it (its notice said once) and, past the bound of the
+// wait on the platform's clock, nothing is staged and the save is refused, without waiting again at
+// its next file; while the save has it, nobody else can take it.
 TEST(StagedFiles, ASaveHoldsTheLockOfItsFolderFromItsFirstFileToItsEnd) {
     testing::ScratchDir dir;
     put_file("A", "old a");
     int other = -1;
     ASSERT_EQ(platform::lock_folder(".", other), platform::LockResult::Held);
     {
+        platform::set_manual_clock(0.0);
+        int notices = 0;
         StagedSave save;
-        EXPECT_EQ(save.stage("A", bytes_of("new a")), StageResult::SaveRunning);
-        EXPECT_EQ(save.refusal().why, SaveRefusal::Why::SaveRunning);
+        save.on_lock_wait([&] { ++notices; });
+        EXPECT_EQ(save.stage("A", bytes_of("new a")), StageResult::LockHeld);
+        const double waited = platform::clock_seconds();
+        EXPECT_EQ(save.stage("B", bytes_of("new b")), StageResult::LockHeld);
+        EXPECT_EQ(platform::clock_seconds(), waited) << "a refused save waited again";
+        platform::reset_clock();
+        EXPECT_GE(waited, 30.0);
+        EXPECT_LT(waited, 30.1);
+        EXPECT_EQ(notices, 1);
+        EXPECT_EQ(save.refusal().why, SaveRefusal::Why::LockHeld);
         EXPECT_EQ(names_here(), std::vector<std::string>{"A"});
     }
     platform::release_folder_lock(other);
@@ -316,8 +327,9 @@ TEST(StagedFiles, ASaveThatStagesAgainAfterItsCommitTakesTheLockAnew) {
 }
 
 // The lock taken with a wait: at once when it is free or where the folder keeps none; while another
-// holder has it, the wait looks again on the platform's clock, calls its notice once, and gives up
-// Busy past its bound, or takes the lock once the holder lets go.
+// holder has it, the wait looks again on the platform's clock every 0.05 s, calls its notice once,
+// and gives up Busy past its bound of 30 s, or takes the lock once the holder lets go. (The times
+// are written out: a look of another period, or another bound, is a fault these rows must see.)
 TEST(StagedFiles, TheLockTakenWithAWaitIsBoundedAndSaysOnceThatItWaits) {
     struct Case {
         const char* what;
@@ -331,8 +343,8 @@ TEST(StagedFiles, TheLockTakenWithAWaitIsBoundedAndSaysOnceThatItWaits) {
     const Case cases[] = {
         {"free", ".", false, 0, platform::LockResult::Held, 0, 0.0},
         {"no such folder", "no/such/folder", false, 0, platform::LockResult::Unavailable, 0, 0.0},
-        {"let go at the fourth look", ".", true, 4, platform::LockResult::Held, 1, 4 * kLockPollSeconds},
-        {"never let go", ".", true, 0, platform::LockResult::Busy, 1, kLockWaitSeconds},
+        {"let go at the fourth look", ".", true, 4, platform::LockResult::Held, 1, 0.2},
+        {"never let go", ".", true, 0, platform::LockResult::Busy, 1, 30.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -357,7 +369,7 @@ TEST(StagedFiles, TheLockTakenWithAWaitIsBoundedAndSaysOnceThatItWaits) {
         platform::release_folder_lock(other);
         EXPECT_EQ(lock.held(), c.result == platform::LockResult::Held);
         EXPECT_EQ(notices, c.notices);
-        EXPECT_NEAR(waited, c.waited, kLockPollSeconds * 1.01);
+        EXPECT_NEAR(waited, c.waited, 0.051);
         lock.release();
         EXPECT_FALSE(lock.held());
     }

@@ -42,7 +42,7 @@ Complex bounded_exp(Complex z) {
 void ask_abort(Int EDUNIT, Int KBD) {
     Int LBACK = 0;
     ABORT0(EDUNIT, KBD, LBACK);
-    if (LBACK < 0) stop_program(0);
+    if (LBACK < 0) stop_program(1);
 }
 
 // A diagnostic line: the label, then the values six to a line in E12.4.

@@ -32,13 +32,13 @@ Logical FRSTIM = 1;
 Logical FRSTIM2 = 1;
 Logical FRSTIM3 = 1;
 
-// The abort-or-continue question after a warning; "A" ends the run with nothing more said.
+// The abort-or-continue question after a warning; "A" ends the run unfinished (status 1).
 void ask_abort(bool serv) {
     if (serv)
         SERV_ABORT(TPCM.EDUNIT, KBD_UNIT, TPCM.LBACK);
     else
         ABORT0(TPCM.EDUNIT, KBD_UNIT, TPCM.LBACK);
-    if (TPCM.LBACK < 0) stop_program(0);
+    if (TPCM.LBACK < 0) stop_program(1);
 }
 
 void say(const std::string& line) { write_record(TPCM.EDUNIT, line); }

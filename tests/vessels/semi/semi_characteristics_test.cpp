@@ -99,10 +99,11 @@ TEST_F(SemiCharacteristics, DiscrepanciesAreReportedOnceOnTheFirstCall) {
     EXPECT_EQ(screen(), before);
 }
 
-TEST_F(SemiCharacteristics, AbortAnswerEndsTheRunQuietly) {
+// "A" ends the run unfinished: no success (status 1), as on the ship's question.
+TEST_F(SemiCharacteristics, AbortAnswerEndsTheRunUnfinished) {
     TPCM.VKB = 13.0f;
     answers("A\n");
-    EXPECT_EQ(run_semchr(), 0);
+    EXPECT_EQ(run_semchr(), 1);
 }
 
 TEST_F(SemiCharacteristics, NowarnSpendsTheCheckSilently) {
