@@ -9,6 +9,7 @@
 #include "edlib/current_load_checks.h"
 #include "edlib/current_profile_checks.h"
 #include "edlib/run_reads.h"
+#include "edlib/spectrum_parameter_checks.h"
 #include "lowlib/current_profile.h"
 #include "lowlib/drift_forces.h"
 #include "lowlib/speed_spectra.h"
@@ -142,10 +143,28 @@ void user_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
 
 }  // namespace
 
+// The spectrum file where the sea or the swell reads it: read whole, and its densities on the period
+// grid giving a significant height the run can compute with, as a custom table must.
 void sea_and_swell_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found) {
-    if (sea_spectrum_file_read(t)) check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "wave type", 12, 2);
-    if (swell_spectrum_file_read(t))
-        check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, "swell type", 13, 2);
+    const auto check = [&](std::string_view chooser, Int page) {
+        const std::size_t before = found.size();
+        check_file(t, found, kWaveSpectrumFile, read_wave_spectrum_file, chooser, page, 2);
+        if (found.size() != before) return;
+        const std::string head = file_head(kFatalFindingHead, kWaveSpectrumFile, chooser, page, 2);
+        switch (wave_spectrum_file_fault(t)) {
+            case SpectrumSizeFault::NegativeVariance:
+                found.push_back({true, {head, "     integrates to a negative variance: no significant height to compute."}});
+                break;
+            case SpectrumSizeFault::TooLarge:
+                found.push_back({true,
+                                 {head, "     gives a significant height too large to compute (beyond " +
+                                            std::to_string(static_cast<long>(wave_height_bound(t.NUNTS))) + ")."}});
+                break;
+            case SpectrumSizeFault::None: break;
+        }
+    };
+    if (sea_spectrum_file_read(t)) check("wave type", 12);
+    if (swell_spectrum_file_read(t)) check("swell type", 13);
 }
 
 std::vector<RunFileFinding> run_file_findings() {

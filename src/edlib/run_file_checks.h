@@ -19,7 +19,9 @@ struct RunFileFinding {
 };
 
 // The findings of the spectrum file "WAVSPEC.txt" where the irregular sea or the swell of T reads
-// it, in the order of run_file_findings (all of them fatal). Reads the file; changes nothing.
+// it, in the order of run_file_findings (all of them fatal): a file the run could not read whole, and
+// a table whose densities on the period grid give no significant height the run can compute with.
+// Reads the file; changes nothing.
 void sea_and_swell_file_findings(const Tpcm& t, std::vector<RunFileFinding>& found);
 
 // The findings of the case in TPCM, in a fixed order: the coefficient and drift files of page 6,

@@ -281,10 +281,6 @@ bool usable_user_table(Int count, const FArray<Real, 21>& angles, const FArray<R
     return true;
 }
 
-// The shortest peak period of a sea: its frequency 2 pi / T enters the spectra to the fifth power
-// and the wave number squared; a thousandth of a second keeps both far inside single precision.
-constexpr Real kShortestPeakPeriod = 1.0e-3f;
-
 // A finite value beyond its bound; a value that is not a number is reported on its own and passes.
 bool any_beyond(Values values, Real bound) {
     return std::any_of(values.begin(), values.end(),
@@ -449,6 +445,12 @@ void profile_table_drag_findings(const Tpcm& t, Values depths, std::vector<RunIn
 
 }  // namespace
 
+void regular_wave_height_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    if ((t.VESTYP == 1 || t.VESTYP == 4) && std::isfinite(t.SLPHT) && t.SLPHT < 0.0f)
+        found.push_back({where("Regular wave height or slope", 11, 4) + " is negative: the roll damping",
+                         "     of this hull takes the slope of the waves, which cannot be negative."});
+}
+
 void regular_wave_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     entered_real_findings(t, regular_wave_row, found);
 }
@@ -493,6 +495,7 @@ std::vector<RunInputFinding> run_input_findings() {
     short_peak_period_findings(t, found);
 
     hull_findings(t, found);
+    regular_wave_height_findings(t, found);
     spectrum_parameter_findings(t, found);
 
     // The phantom weight of a member-built hull (the semi output options' switch on) takes its

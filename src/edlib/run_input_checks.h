@@ -34,6 +34,11 @@ inline constexpr std::string_view kFatalFindingHead = " ++> Fatal Warning: ";
 // PAGE 0, " ++> Fatal Warning: NAME (word ITEM of the data file)" for a word no page of the walk shows.
 std::string where(std::string_view name, Int page, Int item);
 
+// The shortest peak period of a sea the checks let a case hold: its frequency 2 pi / T enters the
+// spectra to the fifth power and the wave number squared; a thousandth of a second keeps both far
+// inside single precision.
+inline constexpr Real kShortestPeakPeriod = 1.0e-3f;
+
 // The largest wave height the checks let a case hold (its significant heights, and the height a
 // custom spectrum table gives): 1,000 m, the same size in feet for a case in English units.
 Real wave_height_bound(Int NUNTS);
@@ -56,6 +61,12 @@ void regular_wave_real_findings(const Tpcm& t, std::vector<RunInputFinding>& fou
 // far as each is on (the words of their pages, the custom spectrum table where one of them is of its
 // type, the sea's peak periods too short to compute), in the same order. Reads only.
 void sea_and_swell_real_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
+
+// The regular waves' height or slope (page 11, item 4) where the run cannot take it: negative, for
+// the ship and the disc buoy, whose roll damping is a square-root law in the waves' slope (the run's
+// own edge lies at a small negative value set by the roll excitation at resonance, which no check
+// sees before the motions are computed). Reads only.
+void regular_wave_height_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
 
 // The findings of the case in TPCM and LOWCOF, in a fixed order. Reads only.
 std::vector<RunInputFinding> run_input_findings();

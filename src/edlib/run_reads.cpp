@@ -21,6 +21,16 @@ bool output_bit_on(const Tpcm& t, Int bit) { return BITVAL(t.BRVFLG, bit, t.EDUN
 
 bool waves_on(const Tpcm& t) { return t.LRANDM != 0 || t.LSWELL != 0; }
 
+bool sea_characteristics_reported(const Tpcm& t) {
+    if (t.LRANDM == 0) return false;
+    const bool spectra = output_bit_on(t, kBitWaveSpectrum) || output_bit_on(t, kBitSwellSpectrum) ||
+                         output_bit_on(t, kBitWaveGroupSpectrum) || output_bit_on(t, kBitSwellGroupSpectrum);
+    const bool series = t.LRANDM == 1 && output_bit_on(t, kBitNetSpectralTables) &&
+                        (output_bit_on(t, kBitReflectionSpectraByFrequency) ||
+                         output_bit_on(t, kBitAbsorptionSpectraByFrequency));
+    return spectra || series;
+}
+
 // The wind model gives the wind coefficient table (V) and the net loads (IX, X) whether the wind
 // blows or not; its forces and spectra (VI, VII, VIIs) only while it blows.
 bool wind_model_used(const Tpcm& t) {

@@ -25,6 +25,9 @@ Int run_attack_angles(const Tpcm& t);
 bool wind_model_used(const Tpcm& t);
 bool current_model_used(const Tpcm& t);
 bool drift_model_used(const Tpcm& t);
+// Whether the report writes the sea's wave characteristics (its characteristic wind speed among them):
+// the wave and group spectra (VIII, VIIIp), and the sea's pages of the spectra by attack angle (VIIs).
+bool sea_characteristics_reported(const Tpcm& t);
 // Whether the report holds a wind or current speed spectrum.
 bool speed_spectra_reported(const Tpcm& t);
 // Whether the report holds drift forces of the sea and the swell (IIa, IIIa, IVa, IIIb, IVb, IX, X

@@ -8,10 +8,14 @@
 #include <string_view>
 
 #include "edlib/run_choice_checks.h"
+#include "edlib/wave_frequency_checks.h"
+#include "lowlib/load_constants.h"
 #include "numeric/grid_integrals.h"
+#include "numeric/quadrature.h"
 #include "numeric/special_functions.h"
 #include "numeric/wave_number.h"
 #include "sysutl/two_pi.h"
+#include "veslib/user_wave_spectrum.h"
 #include "veslib/wave_environment.h"
 #include "veslib/wave_spectra.h"
 
@@ -30,33 +34,115 @@ bool all_finite(Values values) {
     return std::all_of(values.begin(), values.end(), [](Real v) { return std::isfinite(v); });
 }
 
-// The custom spectrum table gives its sea or swell the significant height 4 sqrt(m0), m0 the table's
-// integral over the period grid as the run takes it: a negative integral has no height, and a height
-// beyond the wave height bound is held to it as the heights entered are. Looked at only where a
-// sea or swell of the table's type is on, with the periods that the consistency checks pass.
-// The second swell counts only with SECOND_SWELL.
+// The period grid of the case as the run lays it out (WAVCOM's G, W, W2, TS, DT), for as long as a
+// check looks at a spectrum on it; WAVCOM is put back after. Only a grid the checks of the period
+// table pass is laid out: 2 to 100 periods, each a positive number.
+class GridScope {
+public:
+    explicit GridScope(const Tpcm& t) : kept_(WAVCOM) {
+        const Values periods = rows(t.T, t.NWP);
+        usable_ = t.NWP >= 2 && t.NWP <= 100 && all_finite(periods) &&
+                  std::all_of(periods.begin(), periods.end(), [](Real T) { return T > 0.0f; });
+        if (usable_) set_wave_grid(t.T.data(), t.NWP, t.NUNTS);
+    }
+    ~GridScope() { WAVCOM = kept_; }
+    GridScope(const GridScope&) = delete;
+    GridScope& operator=(const GridScope&) = delete;
+    bool usable() const { return usable_; }
+
+private:
+    WavCom kept_;
+    bool usable_ = false;
+};
+
+// The significant height 4 sqrt(m0) that a spectrum given as densities at the grid periods (the
+// custom table, the spectrum file) gives its sea or swell, m0 its integral over the grid as the run
+// takes it (the grid laid out): a negative integral has no height, and a height beyond the wave
+// height bound (a density that is not a number among them) is held to it as the heights entered are.
+SpectrumSizeFault spectrum_size_fault(const Tpcm& t, const Real* PSD) {
+    Real m0 = 0.0f, m2 = 0.0f;
+    SMPINT(PSD, m0, m2);
+    if (m0 < 0.0f) return SpectrumSizeFault::NegativeVariance;
+    if (!(4.0f * std::sqrt(m0) <= wave_height_bound(t.NUNTS))) return SpectrumSizeFault::TooLarge;
+    return SpectrumSizeFault::None;
+}
+
+// The custom spectrum table, looked at only where a sea or swell of its type is on, with the periods
+// that the consistency checks pass. The second swell counts only with SECOND_SWELL.
 void custom_spectrum_findings(const Tpcm& t, bool SECOND_SWELL, std::vector<RunInputFinding>& found) {
     const bool sea = t.LRANDM != 0 && t.WAVTYP == kSpectrumTable;
     const bool swell = t.LSWELL != 0 && (t.SWLTYP == kSpectrumTable ||
                                          (SECOND_SWELL && t.LSWEL2 != 0 && t.SWLTYP2 == kSpectrumTable));
     const Values table = rows(t.USRPSD, t.NWP);
-    const Values periods = rows(t.T, t.NWP);
-    if ((!sea && !swell) || table.empty() || !all_finite(table) || !all_finite(periods) ||
-        std::any_of(periods.begin(), periods.end(), [](Real T) { return !(T > 0.0f); }))
-        return;
-    const WavCom kept = WAVCOM;
-    set_wave_grid(t.T.data(), t.NWP, t.NUNTS);
-    Real m0 = 0.0f, m2 = 0.0f;
-    SMPINT(t.USRPSD.data(), m0, m2);
-    WAVCOM = kept;
+    if ((!sea && !swell) || table.empty() || !all_finite(table)) return;
+    const GridScope grid(t);
+    if (!grid.usable()) return;
     const Int page = sea ? 12 : 13;
-    const Real bound = wave_height_bound(t.NUNTS);
-    if (m0 < 0.0f)
-        found.push_back({where("Custom spectrum table", page, 2) + " integrates to a negative",
-                         "     variance: no significant height to compute."});
-    else if (!(4.0f * std::sqrt(m0) <= bound))
-        found.push_back({where("Custom spectrum table", page, 2) + " gives a significant height too large",
-                         "     to compute (beyond " + std::to_string(static_cast<long>(bound)) + ")."});
+    switch (spectrum_size_fault(t, t.USRPSD.data())) {
+        case SpectrumSizeFault::NegativeVariance:
+            found.push_back({where("Custom spectrum table", page, 2) + " integrates to a negative",
+                             "     variance: no significant height to compute."});
+            break;
+        case SpectrumSizeFault::TooLarge:
+            found.push_back({where("Custom spectrum table", page, 2) + " gives a significant height too large",
+                             "     to compute (beyond " + std::to_string(static_cast<long>(wave_height_bound(t.NUNTS))) +
+                                 ")."});
+            break;
+        case SpectrumSizeFault::None: break;
+    }
+}
+
+// The swell-type (Gaussian) shape of a sea or swell: A exp(-(w / wn - 1)^2 / (2 SIGMA^2)) with the
+// amplitude A = H^2 / (16 sqrt(2 pi) SIGMA wn). A width whose square is 0 gives 0 / 0 at the peak, a
+// negative one a negative spectrum, whose variance the run takes the root of. A narrow shape is a
+// spike at the peak's grid period that grows as 1 / SIGMA: its group spectrum and drag (of the second
+// and third power of the densities) leave single precision where the height the spectrum gives on
+// the grid leaves the wave height bound, as a custom table's does (a sea of 4 m and width 1e-15 is a
+// spike of some 20,000 km on a grid of half seconds). Wider shapes, however wide, compute (a faint,
+// flat sea).
+struct GaussianShape {
+    Int page;
+    std::string_view name;
+    Real width, height, period;
+};
+
+void gaussian_shape_findings(const Tpcm& t, const GaussianShape& s, std::vector<RunInputFinding>& found) {
+    if (!std::isfinite(s.width)) return;  // refused on its own
+    if (s.width < 0.0f || s.width * s.width == 0.0f) {
+        found.push_back({where(s.name, s.page, 8) + " is a value", "     the swell-type spectrum cannot compute with."});
+        return;
+    }
+    // A height or period refused on its own is not refused again through the spectrum it gives.
+    if (!std::isfinite(s.period) || !(std::fabs(s.height) <= wave_height_bound(t.NUNTS))) return;
+    const GridScope grid(t);
+    if (!grid.usable()) return;
+    Real PSD[100] = {};
+    gaussian_swell_spectrum(PSD, t.NWP, s.height, s.period, s.width);
+    if (spectrum_size_fault(t, PSD) != SpectrumSizeFault::None)
+        found.push_back({where(s.name, s.page, 8) + " gives the swell-type spectrum",
+                         "     a significant height too large to compute (beyond " +
+                             std::to_string(static_cast<long>(wave_height_bound(t.NUNTS))) + ")."});
+}
+
+void gaussian_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    if (t.LRANDM != 0 && t.WAVTYP == kGaussianSwell)
+        gaussian_shape_findings(t, {12, "Spectral bandwidth parameter", t.WAVWID, t.SWHT(1), t.SIGPD(1)}, found);
+    if (t.LSWELL != 0 && t.SWLTYP == kGaussianSwell)
+        gaussian_shape_findings(t, {13, "Swell spectral bandwidth parameter", t.SWLWID, t.SWELHT, t.SWELPD}, found);
+}
+
+// The Pierson-Moskowitz type takes its peak period from its height, 15.66 sqrt(H / g), and the wave
+// number there: a height so small that the period has none (in this depth) cannot be computed.
+void pierson_moskowitz_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const Real G = gravity(t.NUNTS);
+    const auto check = [&](std::string_view name, Int page, Real height) {
+        if (!(std::isfinite(height) && height > 0.0f)) return;  // refused on its own
+        if (wave_number_computable(pierson_moskowitz_peak_period(height, G), t.DEPTH, G)) return;
+        found.push_back({where(name, page, 6) + " is too small to compute:",
+                         "     its Pierson-Moskowitz peak period is too short for this water depth."});
+    };
+    if (t.LRANDM != 0 && t.WAVTYP == kPiersonMoskowitz) check("Significant wave height", 12, t.SWHT(1));
+    if (t.LSWELL != 0 && t.SWLTYP == kPiersonMoskowitz) check("Significant swell height", 13, t.SWELHT);
 }
 
 // One JONSWAP shape of the general and TMA types: gamma and the widths below and above the peak,
@@ -120,6 +206,28 @@ void jonswap_findings(const Tpcm& t, const JonswapShape& s, std::vector<RunInput
                              ") give a JONSWAP spectrum whose integral does not converge."});
 }
 
+// Each component takes exp(-y) y^lambda at every grid frequency w, y = (lambda + 1/4) / (w / wm)^4 with
+// wm = 2 pi / its peak period: a period at (or so near) 0 that y is infinite there gives 0 x Infinity.
+// A component whose period the short-period check refuses, or whose lambda is refused, is left to
+// those findings. Every other period computes (a negative one as its size does).
+void ochi_hubble_period_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const GridScope grid(t);
+    if (!grid.usable()) return;
+    const Int count = std::clamp<Int>(t.N_OCHI_COMP, 0, kOchiHubbleComponents);
+    for (Int j = 1; j <= count; ++j) {
+        const Real period = t.SIGPD(j), lambda = t.OCHI_LAMBDA(j);
+        if (!std::isfinite(period) || !std::isfinite(lambda) || !(lambda > 0.0f)) continue;
+        if (period > 0.0f && period < kShortestPeakPeriod) continue;
+        for (Int i = 1; i <= t.NWP; ++i) {
+            if (std::isfinite(ochi_hubble_exponent(WAVCOM.W(i), period, lambda))) continue;
+            found.push_back({where("Component peak periods", 12, 7) + " hold a period of component " +
+                                 std::to_string(j),
+                             "     too close to 0 for the Ochi-Hubble spectrum to compute."});
+            return;
+        }
+    }
+}
+
 // The Ochi-Hubble sea sums the components of its count, which its page keeps to 1 to 4 (the
 // lambdas and the run's factors hold four): another count would sum some of them, or none, without
 // a word. The spectrum takes the gamma function of each lambda and raises lambda + 1/4 over the
@@ -150,6 +258,7 @@ void ochi_hubble_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
             return;
         }
     }
+    ochi_hubble_period_findings(t, found);
 }
 
 }  // namespace
@@ -175,6 +284,52 @@ void swell_jonswap_findings(const Tpcm& t, std::vector<RunInputFinding>& found) 
 
 }  // namespace
 
+SpectrumSizeFault wave_spectrum_file_fault(const Tpcm& t) {
+    const GridScope grid(t);
+    if (!grid.usable()) return SpectrumSizeFault::None;
+    Real PSD[100] = {};
+    if (!wave_spectrum_file_values(kWaveSpectrumFile, t.EDUNIT, WAVCOM.W.data(), t.NWP, PSD))
+        return SpectrumSizeFault::None;
+    return spectrum_size_fault(t, PSD);
+}
+
+void spreading_power_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    // A sector wider than a circle is integrated instead; values that are not numbers are refused
+    // on their own.
+    if (t.ANGSEC > 360.0f || !std::isfinite(t.ANGSEC) || !std::isfinite(t.COSEXP)) return;
+    Real value = 0.0f;
+    if (!spreading_factor(t.COSEXP, value))
+        found.push_back({where("Power of cosine in spreading factor", 12, 21) + " is a value",
+                         "     the spreading factor cannot compute with."});
+}
+
+void sea_wind_speed_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    // The Pierson-Moskowitz type and the user spectra derive their peak periods.
+    if (t.LRANDM == 0 || t.WAVTYP == kPiersonMoskowitz || t.WAVTYP == kUserSpectrumFile || t.WAVTYP == kSpectrumTable)
+        return;
+    const Real TPK = t.SIGPD(1);
+    if (std::isfinite(TPK) && !std::isfinite(0.1412f * gravity(t.NUNTS) * TPK))
+        found.push_back({where("Peak period", 12, 7) + " is too long to compute: the sea's",
+                         "     characteristic wind speed (0.1412 g Tp) leaves single precision."});
+}
+
+void sea_and_swell_peak_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    const GridScope grid(t);
+    if (!grid.usable()) return;
+    // A period that is not positive, or not a number, is refused on its own.
+    const auto off_grid = [&t](Real period) {
+        if (!(std::isfinite(period) && period > 0.0f)) return false;
+        const Int peak = swell_peak_index(period);
+        return peak < 1 || peak > t.NWP;
+    };
+    if (t.LRANDM != 0 && t.WAVTYP == kGaussianSwell && off_grid(t.SIGPD(1)))
+        found.push_back({where("Peak period", 12, 7) + " lies off the table of wave periods",
+                         "     (page 11, item 2), where the swell-type spectrum is centred."});
+    if (t.LSWELL != 0 && off_grid(t.SWELPD))
+        found.push_back({where("Swell period", 13, 7) + " lies off the table of wave periods",
+                         "     (page 11, item 2), where the swell is centred."});
+}
+
 // The A.P.I. wind spectrum divides by its peak frequency, the parameter times the wind speed; the
 // Ochi-Hubble and JONSWAP shapes as above. Each only where the run computes it.
 void spectrum_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
@@ -191,6 +346,11 @@ void spectrum_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& fo
                           "Second swell JONSWAP sigma b shape parameter", t.JONGAM_SWL2, t.JONPL_SWL2, t.JONPG_SWL2,
                           t.SWELPD2},
                          found);
+    gaussian_findings(t, found);
+    pierson_moskowitz_findings(t, found);
+    spreading_power_findings(t, found);
+    sea_and_swell_peak_findings(t, found);
+    if (sea_characteristics_reported(t)) sea_wind_speed_findings(t, found);
 }
 
 void sea_and_swell_parameter_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
@@ -198,6 +358,8 @@ void sea_and_swell_parameter_findings(const Tpcm& t, std::vector<RunInputFinding
     ochi_hubble_findings(t, found);
     sea_jonswap_findings(t, found);
     swell_jonswap_findings(t, found);
+    gaussian_findings(t, found);
+    pierson_moskowitz_findings(t, found);
 }
 
 }  // namespace brevant

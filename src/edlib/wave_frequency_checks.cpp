@@ -4,8 +4,10 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lowlib/load_constants.h"
+#include "lowlib/waves_in_current.h"
 #include "numeric/wave_number.h"
 #include "sysutl/two_pi.h"
 
@@ -44,9 +46,50 @@ void period_table_wave_number_findings(const Tpcm& t, std::vector<RunInputFindin
     }
 }
 
+namespace {
+
+// With a current the drift of the waves takes the wave number in the current, k h from the run's
+// search at the frequency w sqrt(h / g) and the current along the waves over sqrt(g h): in water so
+// deep that a period of the table has no such wave number (the search's bracket w h / U, or its
+// steps, leaving single precision) the depth cannot be computed with. The current along the waves of
+// each system that is on, from its heading, as the drift of its waves takes it; the search is the
+// run's only where that part is at least 0.0001 (ft/s or m/s).
+void current_wave_number_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
+    if (t.LCURNT == 0 || !std::isfinite(t.CURSPD) || !std::isfinite(t.CURHDG) || !(std::isfinite(t.DEPTH) && t.DEPTH > 0.0f))
+        return;
+    const Int NWP = t.NWP >= 1 && t.NWP <= 100 ? t.NWP : 0;
+    for (Int i = 1; i <= NWP; ++i)
+        if (!(std::isfinite(t.T(i)) && t.T(i) != 0.0f)) return;  // refused on their own
+    const Real G = gravity(t.NUNTS);
+    const Real speed = t.CURSPD * (t.NUNTS == 1 ? 0.5142f : 1.687f);
+    std::vector<Real> headings;
+    if (t.LRANDM == 1) headings.push_back(t.SEAHDG(1));
+    if (t.LSWELL == 1) headings.push_back(t.SWLHDG);
+    if (headings.empty()) headings.push_back(180.0f);
+    const LocalCs kept = LOCALCS;
+    bool refused = false;
+    for (Real heading : headings) {
+        if (!std::isfinite(heading)) continue;
+        const Real along = speed * std::cos((heading - t.CURHDG) / 57.295776f);
+        if (!(std::fabs(along) >= 0.0001f)) continue;
+        for (Int i = 1; i <= NWP && !refused; ++i) {
+            Real kh = 0.0f;
+            const Real OMEGA = kTwoPi / t.T(i) * std::sqrt(t.DEPTH / G);
+            refused = current_wave_number_search(OMEGA, along / std::sqrt(G * t.DEPTH), kh) != 0 || !std::isfinite(kh);
+        }
+    }
+    LOCALCS = kept;
+    if (refused)
+        found.push_back({where("Water depth", 1, 4) + " is too large for the wave numbers",
+                         "     in the current (page 10, item 1) to compute."});
+}
+
+}  // namespace
+
 void wave_frequency_findings(const Tpcm& t, std::vector<RunInputFinding>& found) {
     const Real G = gravity(t.NUNTS);
     period_table_wave_number_findings(t, found);
+    current_wave_number_findings(t, found);
     // A specified period of 0 or below is refused by the consistency checks already.
     struct Natural {
         Int specified;

@@ -25,7 +25,9 @@ bool wave_number_computable(Real PERIOD, Real DEPTH, Real G);
 void period_table_wave_number_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
 
 // The findings of the case T: the table of wave periods (every period becomes a wave number of
-// the grid) and the natural periods the user specifies (page 4), each at most once.
+// the grid), the water depth where a period of the table has no wave number in the current (the
+// drift of the waves in a current takes one), and the natural periods the user specifies (page 4),
+// each at most once.
 void wave_frequency_findings(const Tpcm& t, std::vector<RunInputFinding>& found);
 
 }  // namespace brevant

@@ -212,8 +212,10 @@ void DRAGF_SHIP(Int LVARST, Int LCOMP, Real RELANG, const Real* PSD, Real& WC, R
     FOUTD = ENHANC * D;
     if (LVARST == 0) return;
     // No mean drag and no mean drift (an empty spectrum among them): nothing varies either. A
-    // spectrum whose integral is 0 has no group spectrum to normalise.
-    if ((FOUTR == 0.0f && D == 0.0f) || VARWV == 0.0f) {
+    // spectrum whose integral is 0 has no group spectrum to normalise; nor has one so faint that the
+    // square of its integral is 0 in single precision, whose slowly varying loads (of the third
+    // power of the spectrum) are 0 there too.
+    if ((FOUTR == 0.0f && D == 0.0f) || VARWV == 0.0f || VARWV * VARWV == 0.0f) {
         FOUTD = 0.0f;
         FOUTR = 0.0f;
         return;

@@ -93,6 +93,13 @@ void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC) {
 namespace {
 
 void search_current_root(Real OMEGA, Real CURCST, Real& WVVEC) {
+    const Int IER = current_wave_number_search(OMEGA, CURCST, WVVEC);
+    if (IER == 1) wavcurvec_stop(IER);
+}
+
+}  // namespace
+
+Int current_wave_number_search(Real OMEGA, Real CURCST, Real& WVVEC) {
     LOCALCS.OMEGATMP() = OMEGA;
     LOCALCS.CURTMP() = CURCST;
     Int NUMTRIES = 0;
@@ -111,14 +118,11 @@ void search_current_root(Real OMEGA, Real CURCST, Real& WVVEC) {
             }
             // A current against the waves strong enough to block them: no wave travels.
             WVVEC = 0.0f;
-            return;
+            return 0;
         }
-        if (IER == 1) wavcurvec_stop(IER);
-        return;
+        return IER;
     }
 }
-
-}  // namespace
 
 void wavcurvec_stop(Int IER) {
     // Nobody can press a key in a silent run: the message goes to its console and the run ends

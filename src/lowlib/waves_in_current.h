@@ -27,6 +27,11 @@ Real GRPVEL(Real WK, Real W, Real DEPTH, Real G);
 // to 20 times while it holds no sign change; after that no wave can travel and WVVEC is 0.
 // A root search that does not converge ends the program with a message.
 void WAVCURVEC(Real OMEGA, Real CURCST, Real& WVVEC);
+// WAVCURVEC's root search alone, as it searches (no kept root answers it): WVVEC as WAVCURVEC gives
+// it, and the root finder's code (0 a root or no wave, 1 no convergence) in place of its stop, so that
+// a check before the run can ask whether the run's own search takes a frequency and a current.
+// Overwrites LOCALCS.
+Int current_wave_number_search(Real OMEGA, Real CURCST, Real& WVVEC);
 // WAVCURVEC keeps the roots it found by the exact bits of its inputs and answers a repeat from them
 // (the search is a function of its inputs alone), while set_result_reuse (sysutl/result_reuse.h) is
 // on. The count is of the repeats answered.

@@ -75,7 +75,7 @@ void QATR(Real XL, Real XU, Real EPS, Int NDIM, QatrFunction FCT, Real& Y, Int& 
     Y = H * aux(1);
 }
 
-Real FACTRI(Real COSEXP, Int IOSCRN, Int KBD) {
+bool spreading_factor(Real COSEXP, Real& VALUE) {
     Real XX = (COSEXP + 1.0f) / 2.0f;
     Real GX = 0.0f;
     Int IER1 = 0;
@@ -85,8 +85,17 @@ Real FACTRI(Real COSEXP, Int IOSCRN, Int KBD) {
         Real GXP = 0.0f;
         Int IER2 = 0;
         GAMMA(XX, GXP, IER2);
-        if (GXP != 0.0f && IER1 == 0 && IER2 == 0) return 1.7724539f * GX / GXP;
+        if (GXP != 0.0f && IER1 == 0 && IER2 == 0) {
+            VALUE = 1.7724539f * GX / GXP;
+            return true;
+        }
     }
+    return false;
+}
+
+Real FACTRI(Real COSEXP, Int IOSCRN, Int KBD) {
+    Real VALUE = 0.0f;
+    if (spreading_factor(COSEXP, VALUE)) return VALUE;
     write_record(IOSCRN, "");
     write_record(IOSCRN, " ++> Invalid spreading index in FACTRI; reduce spreading index & retry");
     write_record(IOSCRN, "");

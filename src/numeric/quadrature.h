@@ -20,6 +20,10 @@ void QATR(Real XL, Real XU, Real EPS, Int NDIM, QatrFunction FCT, Real& Y, Int& 
 // message on IOSCRN, pauses and ends the program.
 Real FACTRI(Real COSEXP, Int IOSCRN, Int KBD);
 
+// FACTRI's value in VALUE, and whether its gamma values can be formed (false where FACTRI would end
+// the program: exponents above 67, and within 2e-6 of a negative whole number), without a message.
+bool spreading_factor(Real COSEXP, Real& VALUE);
+
 // Composite Simpson weight of point IANG of the range IMIN..IMAX (an even count of points ends
 // with the 3/8 rule over its last four, two points take the trapezoid).
 void SEIVE(Int IANG, Int IMIN, Int IMAX, Real& FAC);

@@ -74,6 +74,16 @@ void load(const FixedText<13>& USERDAT, Int IOOUT, Int IOIN) {
     k.LASTFILE = USERDAT;
 }
 
+// The density at W by straight lines through the table T (its end intervals beyond its ends); IERW
+// tells where W lies (0 inside, 1 and 2 beyond either end).
+Real table_density(const UserSpectrum& T, Real W, Int& IERW) {
+    Int MINW = 1;
+    BSRCH(T.WARRAY.data(), W, IERW, MINW, T.NFREQ);
+    Real TMPVAL = 0.0f;
+    INTERP(T.WARRAY.data(), T.WSPEC.data(), W, TMPVAL, MINW);
+    return TMPVAL;
+}
+
 }  // namespace
 
 Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT) {
@@ -81,8 +91,7 @@ Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT) {
     if (k.FRSTIM != 0 || !(USERDAT == k.LASTFILE)) load(USERDAT, IOOUT, IOIN);
 
     Int IERW = 0;
-    Int MINW = 1;
-    BSRCH(k.WARRAY.data(), W, IERW, MINW, k.NFREQ);
+    const Real TMPVAL = table_density(k, W, IERW);
     if ((IERW == 1 || IERW == 2) && k.WARN1 == 0) {
         write_record(IOOUT, " ++> Warning: Frequency outside user-supplied wave spectrum");
         write_record(IOOUT, "     range; \"continue\" to extrapolate outside available range.");
@@ -91,8 +100,6 @@ Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT) {
         if (LBACK < 0 || IOOUT == SILENT_UNIT) stop_on_abort_answer();
         k.WARN1 = 1;
     }
-    Real TMPVAL = 0.0f;
-    INTERP(k.WARRAY.data(), k.WSPEC.data(), W, TMPVAL, MINW);
     return TMPVAL;
 }
 
@@ -101,6 +108,18 @@ TableOutcome read_wave_spectrum_file(std::string_view NAME, Int IOOUT) {
     UserTableFile file(NAME, "UWVSPC", IOOUT, KBD_UNIT, kUserSpectrumUnit);
     read_spectrum_rows(file, *scratch);
     return file.close_check();
+}
+
+bool wave_spectrum_file_values(std::string_view NAME, Int IOOUT, const Real* W, Int N, Real* PSD) {
+    const auto scratch = std::make_unique<UserSpectrum>();
+    UserTableFile file(NAME, "UWVSPC", IOOUT, KBD_UNIT, kUserSpectrumUnit);
+    read_spectrum_rows(file, *scratch);
+    if (!file.close_check().ok()) return false;
+    for (Int i = 0; i < N; ++i) {
+        Int IERW = 0;
+        PSD[i] = table_density(*scratch, W[i], IERW);
+    }
+    return true;
 }
 
 void reset_uwvspc() { kept() = UserSpectrum{}; }

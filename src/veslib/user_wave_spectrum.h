@@ -27,6 +27,12 @@ Real UWVSPC(Real W, Int IOOUT, Int IOIN, const FixedText<13>& USERDAT);
 // why it cannot be read whole, if it cannot. IOOUT: the console unit.
 TableOutcome read_wave_spectrum_file(std::string_view NAME, Int IOOUT);
 
+// The densities UWVSPC gives at the frequencies W[0] .. W[N - 1] from the table of the file NAME
+// (trailing blanks no part of it), read now as UWVSPC reads it, into PSD[0] .. PSD[N - 1], without
+// the range warning (frequencies outside the table are extrapolated, as after "continue") and
+// keeping nothing. False, with PSD untouched, when the file cannot be read whole.
+bool wave_spectrum_file_values(std::string_view NAME, Int IOOUT, const Real* W, Int N, Real* PSD);
+
 // Back to the state at program start: no table held, the range warning not yet given.
 void reset_uwvspc();
 

@@ -46,20 +46,6 @@ SystemShape shape_of(Int WAVE_SYS_ID) {
     }
 }
 
-// Type 0: a Gaussian in w / wn about the grid frequency wn nearest the peak period. A peak period
-// off the grid centres the shape on the nearest end of it rather than on a slot outside the grid.
-void gaussian_swell(Real* PSDQ, Int n, Real QSWH, Real QTPK, Real SIGMA) {
-    if (n < 1) return;
-    const Int NPKQ = std::clamp<Int>(clamp_to_int((QTPK - WAVCOM.TS) / WAVCOM.DT + 1.5f), 1, n);
-    const Real WN = WAVCOM.W(NPKQ);
-    const Real A = QSWH * QSWH / (16.0f * std::sqrt(kTwoPi) * SIGMA * WN);
-    for (Int i = 1; i <= n; ++i) {
-        const Real r = WAVCOM.W(i) / WN - 1.0f;
-        const Real a = 0.5f * (r * r) / (SIGMA * SIGMA);
-        PSDQ[i - 1] = a > 50.0f ? 0.0f : A * std::exp(-a);
-    }
-}
-
 // Types 1-6 and 10: Pierson-Moskowitz times the JONSWAP peak enhancement gamma^r (1 for types 1, 6).
 void pierson_moskowitz_family(Int WAVSEL, Real* PSDQ, Int n, Real ALPH, Real QWPK, Real GAMLOG, Real SWL, Real SWG) {
     const Real G = WAVCOM.G;
@@ -184,10 +170,7 @@ void ochi_hubble(Real* PSDQ, Int n) {
         Real S = 0.0f;
         for (Int j = 1; j <= ncomp; ++j) {
             const Real lambda = P.OCHI_LAMBDA(j);
-            const Real WM = kTwoPi / P.SIGPD(j);
-            const Real c = lambda + 0.25f;
-            const Real r = w / WM;
-            const Real y = c / (r * r * r * r);
+            const Real y = ochi_hubble_exponent(w, P.SIGPD(j), lambda);
             Real term = TMP_FAC[j - 1] * std::exp(-y) * std::pow(y, lambda) / w;
             // Far below the peak y^lambda can overflow while exp(-y) underflows: the product
             // itself is tiny, so form it in one exponential there.
@@ -199,6 +182,29 @@ void ochi_hubble(Real* PSDQ, Int n) {
 }
 
 }  // namespace
+
+Real pierson_moskowitz_peak_period(Real QSWH, Real G) { return 15.66f * std::sqrt(QSWH / G); }
+
+// Type 0: a Gaussian in w / wn about the grid frequency wn nearest the peak period. A peak period
+// off the grid centres the shape on the nearest end of it rather than on a slot outside the grid.
+void gaussian_swell_spectrum(Real* PSDQ, Int n, Real QSWH, Real QTPK, Real SIGMA) {
+    if (n < 1) return;
+    const Int NPKQ = std::clamp<Int>(clamp_to_int((QTPK - WAVCOM.TS) / WAVCOM.DT + 1.5f), 1, n);
+    const Real WN = WAVCOM.W(NPKQ);
+    const Real A = QSWH * QSWH / (16.0f * std::sqrt(kTwoPi) * SIGMA * WN);
+    for (Int i = 1; i <= n; ++i) {
+        const Real r = WAVCOM.W(i) / WN - 1.0f;
+        const Real a = 0.5f * (r * r) / (SIGMA * SIGMA);
+        PSDQ[i - 1] = a > 50.0f ? 0.0f : A * std::exp(-a);
+    }
+}
+
+Real ochi_hubble_exponent(Real w, Real PERIOD, Real lambda) {
+    const Real WM = kTwoPi / PERIOD;
+    const Real c = lambda + 0.25f;
+    const Real r = w / WM;
+    return c / (r * r * r * r);
+}
 
 bool jonswap_normaliser_converges(Real PL, Real PG, Real GAMMA) {
     const LocalJ kept = LOCALJ;
@@ -221,7 +227,7 @@ void WVSPEC(Int WAVSEL, Real* PSDQ, Real& QSWH, Real& QTPK, Real& QWPK, Real& QW
     const Real G = WAVCOM.G;
 
     Real ALPH = 0.0081f;
-    if (WAVSEL == kPiersonMoskowitz) QTPK = 15.66f * std::sqrt(QSWH / G);
+    if (WAVSEL == kPiersonMoskowitz) QTPK = pierson_moskowitz_peak_period(QSWH, G);
     if (WAVSEL == kBretschneider) {
         const Real SPM = QTPK * QTPK * G / 245.2356f;
         const Real ratio = QSWH / SPM;
@@ -232,7 +238,7 @@ void WVSPEC(Int WAVSEL, Real* PSDQ, Real& QSWH, Real& QTPK, Real& QWPK, Real& QW
 
     Real SHALLO_COR[100] = {};
     switch (WAVSEL) {
-        case kGaussianSwell: gaussian_swell(PSDQ, n, QSWH, QTPK, shape.width); break;
+        case kGaussianSwell: gaussian_swell_spectrum(PSDQ, n, QSWH, QTPK, shape.width); break;
         case kPiersonMoskowitz:
         case kBretschneider: pierson_moskowitz_family(WAVSEL, PSDQ, n, ALPH, QWPK, 0.0f, 1.0f, 1.0f); break;
         case kMeanJonswap:

@@ -55,6 +55,17 @@ bool integrated_jonswap_type(Int WAVSEL);
 // the second swell), with its own gamma and widths: true for every type that takes no integration.
 bool wave_spectrum_normalised(Int WAVSEL, Int WAVE_SYS_ID);
 
+// The pieces of the shapes that the checks before a run evaluate as WVSPEC forms them:
+// - the peak period 15.66 sqrt(QSWH / G) that the Pierson-Moskowitz type derives from its height;
+// - the Gaussian swell shape of width SIGMA about the grid frequency wn nearest QTPK (the grid of
+//   WAVCOM), QSWH^2 / (16 sqrt(2 pi) SIGMA wn) exp(-(w / wn - 1)^2 / (2 SIGMA^2)), at its N points
+//   into PSDQ[0] .. PSDQ[N - 1];
+// - the exponent y = (lambda + 1/4) (wm / w)^4 of an Ochi-Hubble component of peak period PERIOD at
+//   the frequency w, whose exp(-y) y^lambda the spectrum takes.
+Real pierson_moskowitz_peak_period(Real QSWH, Real G);
+void gaussian_swell_spectrum(Real* PSDQ, Int N, Real QSWH, Real QTPK, Real SIGMA);
+Real ochi_hubble_exponent(Real w, Real PERIOD, Real lambda);
+
 // 1 - X tanh(X WH_TMA^2): zero at X = 1 / tanh(kh), kh = X WH_TMA^2, WH_TMA from LOCALWAVE.
 Real RWHFUN(Real& X);
 

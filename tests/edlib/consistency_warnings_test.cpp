@@ -69,6 +69,8 @@ void consistent_case() {
     t.SWHT(1) = 4.0f;
     t.SIGPD(1) = 10.0f;
     t.WAVTYP = 2;
+    t.WAVWID = 0.1f;  // the widths of the swell-type spectrum a new case holds
+    t.SWLWID = 0.1f;
     t.WNDTYP = 1;
     t.LSLPHT = 0;
     t.SLPHT = 2.828f;
@@ -360,7 +362,7 @@ TEST_F(ConsistencyWarningsTest, SingleVesselFindings) {
         {"sea height", [] { TPCM.SWHT(1) = 0.0f; }, {kIrregular, kHeights}, 1, 1},
         {"peak period", [] { TPCM.SIGPD(1) = 0.0f; }, {kIrregular}, 0, 1},
         {"no period needed for Pierson-Moskowitz", [] { TPCM.SIGPD(1) = 0.0f; TPCM.WAVTYP = 1; }, {}, 0, 0},
-        {"swell height", [] { TPCM.LSWELL = 1; TPCM.SWELPD = 10.0f; }, {kIrregular}, 0, 1},
+        {"swell height", [] { TPCM.LSWELL = 1; TPCM.SWELPD = 7.0f; }, {kIrregular}, 0, 1},
         {"second swell without the first is switched off", [] { TPCM.LSWEL2 = 1; }, {}, 0, 0},
         {"regular height too large", [] { TPCM.SLPHT = 2.3f; }, {kHeights}, 1, 0},
         {"regular height within 20 per cent", [] { TPCM.SLPHT = 2.4f; }, {}, 0, 0},
@@ -411,7 +413,7 @@ TEST_F(ConsistencyWarningsTest, SingleVesselFindings) {
              TPCM.LSWELL = 1;
              TPCM.LSWLOK = 1;
              TPCM.SWELHT = 4.0f;
-             TPCM.SWELPD = 10.0f;
+             TPCM.SWELPD = 7.0f;
          },
          {" ++> Fatal Warning: Swell direction locked to irregular waves "}, 0, 1},
         {"legacy flags of another type",

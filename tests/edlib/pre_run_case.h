@@ -34,6 +34,8 @@ inline void passing_ship() {
     t.VKML = 238.0f;
     t.LWBARG = 0x555;
     t.LCBARG = 0x777;
+    t.WAVWID = 0.1f;  // the widths of the swell-type spectrum a new case holds
+    t.SWLWID = 0.1f;
     t.IUNIT = 1;  // the report on the disk
 }
 

@@ -253,6 +253,55 @@ TEST_F(RunFileChecksTest, ValidFilesOfEveryChoiceGiveNoFinding) {
     }
 }
 
+// The spectrum file of the sea and of the swell, read whole, must give its sea a significant height
+// the run can compute with, as a custom table must: its densities at the grid periods as the run
+// interpolates them integrate to a variance at least 0, and to a height within the wave height bound.
+TEST_F(RunFileChecksTest, TheSpectrumFileGivesItsSeaAHeightTheRunCanComputeWith) {
+    const auto on_grid = [](Int units) {
+        valid_case();
+        TPCM.NUNTS = units;
+        TPCM.NWP = 55;
+        for (int i = 1; i <= 55; ++i) TPCM.T(i) = 3.0f + 0.5f * static_cast<float>(i - 1);
+    };
+    const std::string negative = "     integrates to a negative variance: no significant height to compute.";
+    struct Case {
+        const char* what;
+        Int units;
+        const char* text;
+        std::vector<std::string> seconds;  // the second line of each finding: the sea's, then the swell's
+    };
+    const Case cases[] = {
+        {"a peak of 2", 1, "3\n0.1 0\n1.0 2\n3.0 0\n", {}},
+        {"a peak of 1e38", 1, "3\n0.1 0\n1.0 1e38\n3.0 0\n",
+         {"     gives a significant height too large to compute (beyond 1000)."}},
+        {"a peak of 1e38 in feet", 0, "3\n0.1 0\n1.0 1e38\n3.0 0\n",
+         {"     gives a significant height too large to compute (beyond 3280)."}},
+        {"a peak of -1", 1, "3\n0.1 0\n1.0 -1\n3.0 0\n", {negative}},
+        {"a peak of -1e-30", 0, "3\n0.1 0\n1.0 -1e-30\n3.0 0\n", {negative}},
+        {"a dip below 0 in a sea", 1, "3\n0.1 1\n1.0 -0.1\n3.0 1\n", {}},
+        {"the table beyond the grid's frequencies, extrapolated to a negative variance", 1, "2\n0.1 0\n0.2 -1\n",
+         {negative}},
+    };
+    for (const Case& c : cases) {
+        on_grid(c.units);
+        testing::put_file("WAVSPEC.txt", c.text);
+        TPCM.WAVTYP = 7;
+        std::vector<RunInputFinding> expected;
+        for (const std::string& second : c.seconds)
+            expected.push_back({" ++> Fatal Warning: The file \"WAVSPEC.txt\" of the wave type (page 12, item 2)", second});
+        EXPECT_EQ(fatal_findings(), expected) << c.what;
+        // The swell of the file's type: the same, named on its page.
+        TPCM.SWLTYP = 7;
+        for (const std::string& second : c.seconds)
+            expected.push_back({" ++> Fatal Warning: The file \"WAVSPEC.txt\" of the swell type (page 13, item 2)", second});
+        EXPECT_EQ(fatal_findings(), expected) << c.what << ", the swell too";
+        // The same file with no sea or swell of its type: not read.
+        TPCM.WAVTYP = 2;
+        TPCM.SWLTYP = 1;
+        EXPECT_TRUE(fatal_findings().empty()) << c.what;
+    }
+}
+
 TEST_F(RunFileChecksTest, EachFileMissingOrAFolderIsRefused) {
     for (const FileCase& c : kFileCases) {
         valid_case();

@@ -12,8 +12,13 @@
 #include <vector>
 
 #include "edlib/run_input_checks.h"
+#include "lowlib/waves_in_current.h"
 #include "numeric/wave_number.h"
 #include "records/data_image.h"
+#include "records/wave_record.h"
+#include "sysutl/two_pi.h"
+#include "veslib/wave_environment.h"
+#include "veslib/wave_spectra.h"
 #include "sysutl/program_end.h"
 #include "sysutl/units.h"
 #include "pre_run_case.h"
@@ -50,13 +55,16 @@ void sea(Int type) {
     TPCM.JONPG = 0.09f;
 }
 
-// An Ochi-Hubble sea of two components, the second of lambda L2.
+// An Ochi-Hubble sea of two components, the second of lambda L2; the two slots beyond the count
+// hold components of their own (a count raised to four takes them).
 void ochi(Real l2) {
     sea(9);
     TPCM.N_OCHI_COMP = 2;
     TPCM.SWHT(1) = 3.0f;
     TPCM.SWHT(2) = 2.0f;
     TPCM.SIGPD(2) = 6.0f;
+    TPCM.SWHT(3) = TPCM.SWHT(4) = 1.0f;
+    TPCM.SIGPD(3) = TPCM.SIGPD(4) = 8.0f;
     TPCM.OCHI_LAMBDA(1) = 2.0f;
     TPCM.OCHI_LAMBDA(2) = l2;
 }
@@ -444,6 +452,195 @@ TEST_F(SpectrumParameterChecksTest, TheCustomSpectrumTable) {
     EXPECT_TRUE(run_input_findings().empty());
     TPCM.NUNTS = 1;
     EXPECT_EQ(heads(), std::vector<std::string>{sea_head + " gives a significant height too large"});
+}
+
+// The reference ship's waves in UNITS (1 metric, 0 English): 100 m of water, the 55 periods 3 to 30 s,
+// a Pierson-Moskowitz sea of 4 m and swell of 2 m (14 s), every heading 180 with a current of 1 knot,
+// the wave spectra reported.
+void reference_waves(Int units) {
+    passing_ship();
+    Tpcm& t = TPCM;
+    const float feet = units == 1 ? 1.0f : 3.28084f;
+    t.NUNTS = units;
+    t.DEPTH = 100.0f * feet;
+    t.NWP = 55;
+    for (int i = 1; i <= 55; ++i) t.T(i) = 3.0f + 0.5f * static_cast<float>(i - 1);
+    t.LRANDM = 1;
+    t.WAVTYP = 1;
+    t.SWHT(1) = 4.0f * feet;
+    t.SIGPD(1) = 10.0f;
+    t.SEAHDG(1) = 180.0f;
+    t.LSWELL = 1;
+    t.SWLTYP = 1;
+    t.SWELHT = 2.0f * feet;
+    t.SWELPD = 14.0f;
+    t.SWLHDG = 180.0f;
+    t.LCURNT = 1;
+    t.CURSPD = 1.0f;
+    t.CURHDG = 180.0f;
+    t.ANGSEC = 180.0f;
+    t.COSEXP = 2.0f;
+    t.SLPHT = 2.83f * feet;
+    t.BRVFLG = testing::bits({5, 6});
+}
+
+// The wave words the run cannot compute with, each refused by its page and item, at the run's own
+// edge where the run has one (the floats on either side, in metres and in feet), and the values
+// next to them that it takes.
+TEST_F(SpectrumParameterChecksTest, WaveWordsTheRunCannotComputeWith) {
+    const std::string width = head("Spectral bandwidth parameter", 12, 8, " is a value");
+    const std::string spike = head("Spectral bandwidth parameter", 12, 8, " gives the swell-type spectrum");
+    const std::string swell_width = head("Swell spectral bandwidth parameter", 13, 8, " is a value");
+    const std::string component = head("Component peak periods", 12, 7, " hold a period of component 2");
+    const std::string sea_height = head("Significant wave height", 12, 6, " is too small to compute:");
+    const std::string swell_height = head("Significant swell height", 13, 6, " is too small to compute:");
+    const std::string spreading = head("Power of cosine in spreading factor", 12, 21, " is a value");
+    const std::string sea_off = head("Peak period", 12, 7, " lies off the table of wave periods");
+    const std::string swell_off = head("Swell period", 13, 7, " lies off the table of wave periods");
+    const std::string wind = head("Peak period", 12, 7, " is too long to compute: the sea's");
+    const std::string depth = head("Water depth", 1, 4, " is too large for the wave numbers");
+    const std::string regular = head("Regular wave height or slope", 11, 4, " is negative: the roll damping");
+    const auto swell_type_sea = [](Real w) {
+        TPCM.WAVTYP = 0;
+        TPCM.WAVWID = w;
+    };
+    const auto ochi_sea = [](Real period2) {
+        TPCM.WAVTYP = 9;
+        TPCM.N_OCHI_COMP = 2;
+        TPCM.SWHT(1) = 3.0f;
+        TPCM.SWHT(2) = 2.0f;
+        TPCM.SIGPD(2) = period2;
+        TPCM.OCHI_LAMBDA(1) = TPCM.OCHI_LAMBDA(2) = 1.0f;
+    };
+    const auto jonswap_sea = [](Real period) {
+        TPCM.WAVTYP = 5;
+        TPCM.JONGAM = 3.3f;
+        TPCM.JONPL = 0.07f;
+        TPCM.JONPG = 0.09f;
+        TPCM.SIGPD(1) = period;
+    };
+    const Real denormal = std::numeric_limits<Real>::denorm_min();
+    struct Case {
+        const char* what;
+        Int units;
+        std::function<void()> set;
+        std::vector<std::string> findings;
+    };
+    const std::vector<Case> cases = {
+        {"the reference ship", 1, [] {}, {}},
+        {"the reference ship in feet", 0, [] {}, {}},
+        // The swell-type width: its square 0 or a negative width has no spectrum; a spike so narrow
+        // that its sea leaves the height bound; any width above that, however wide.
+        {"width 0", 1, [&] { swell_type_sea(0.0f); }, {width}},
+        {"width 1.4e-45", 0, [&] { swell_type_sea(denormal); }, {width}},
+        {"width -1e-30", 1, [&] { swell_type_sea(-1.0e-30f); }, {width}},
+        {"width 1e-9", 1, [&] { swell_type_sea(1.0e-9f); }, {spike}},
+        {"width 1e-9 in feet", 0, [&] { swell_type_sea(1.0e-9f); }, {spike}},
+        {"width 0.1", 1, [&] { swell_type_sea(0.1f); }, {}},
+        {"width 1e30", 0, [&] { swell_type_sea(1.0e30f); }, {}},
+        {"width 3e38", 1, [&] { swell_type_sea(3.0e38f); }, {}},
+        {"the swell's width 0", 1, [] { TPCM.SWLTYP = 0; TPCM.SWLWID = 0.0f; }, {swell_width}},
+        {"a width 0 of a sea of another type", 1, [] { TPCM.WAVWID = 0.0f; }, {}},
+        // The Ochi-Hubble component at or so near 0 that its exponent is infinite on the grid.
+        {"component period 0", 1, [&] { ochi_sea(0.0f); }, {component}},
+        {"component period -7.385653e-09", 0, [&] { ochi_sea(-7.385653e-09f); }, {component}},
+        {"component period -7.3856534e-09", 1, [&] { ochi_sea(-7.3856534e-09f); }, {}},
+        {"component period -1", 1, [&] { ochi_sea(-1.0f); }, {}},
+        {"component period 1e30", 0, [&] { ochi_sea(1.0e30f); }, {}},
+        // The Pierson-Moskowitz period of a height so small that it has no wave number.
+        {"sea height 4.730824e-38 m", 1, [] { TPCM.SWHT(1) = 4.730824e-38f; }, {sea_height}},
+        {"sea height 4.7308245e-38 m", 1, [] { TPCM.SWHT(1) = 4.7308245e-38f; }, {}},
+        {"sea height 1.5521078e-37 ft", 0, [] { TPCM.SWHT(1) = 1.5521078e-37f; }, {sea_height}},
+        {"sea height 1.5521079e-37 ft", 0, [] { TPCM.SWHT(1) = 1.5521079e-37f; }, {}},
+        {"swell height 1.4e-45", 1, [&] { TPCM.SWELHT = denormal; }, {swell_height}},
+        {"sea height 1.4e-45, JONSWAP", 1, [&] { jonswap_sea(10.0f); TPCM.SWHT(1) = denormal; }, {}},
+        // The spreading power wherever the sector is at most a circle, the sea spread or not.
+        {"spreading power -1", 1, [] { TPCM.COSEXP = -1.0f; }, {spreading}},
+        {"spreading power -2, spread", 0, [] { TPCM.LSPRED = 1; TPCM.COSEXP = -2.0f; }, {spreading}},
+        {"spreading power 68", 1, [] { TPCM.COSEXP = 68.0f; }, {spreading}},
+        {"spreading power 67", 1, [] { TPCM.COSEXP = 67.0f; }, {}},
+        {"spreading power -0.5", 1, [] { TPCM.COSEXP = -0.5f; }, {}},
+        {"spreading power -1, a sector of 400", 1, [] { TPCM.COSEXP = -1.0f; TPCM.ANGSEC = 400.0f; }, {}},
+        // The peaks the run centres a spectrum on a period of the table by.
+        {"a swell-type sea's peak at 40 s", 1, [&] { swell_type_sea(0.1f); TPCM.SIGPD(1) = 40.0f; }, {sea_off}},
+        {"a swell-type sea's peak at 30.24 s", 1, [&] { swell_type_sea(0.1f); TPCM.SIGPD(1) = 30.24f; }, {}},
+        {"a Pierson-Moskowitz swell's period 40 s", 0, [] { TPCM.SWELPD = 40.0f; }, {swell_off}},
+        {"a swell's period 2.74 s", 1, [] { TPCM.SWELPD = 2.74f; }, {swell_off}},
+        {"a JONSWAP sea's peak at 40 s", 1, [&] { jonswap_sea(40.0f); }, {}},
+        // The characteristic wind speed of the reported sea.
+        {"peak 2.459114e38 s", 1, [&] { jonswap_sea(2.459114e+38f); }, {wind}},
+        {"peak 2.4591138e38 s", 1, [&] { jonswap_sea(2.4591138e+38f); }, {}},
+        {"peak 7.495433e37 s in feet", 0, [&] { jonswap_sea(7.495433e+37f); }, {wind}},
+        {"peak 7.4954324e37 s in feet", 0, [&] { jonswap_sea(7.4954324e+37f); }, {}},
+        {"peak 3e38 s, the spectra not reported", 1, [&] { jonswap_sea(3.0e38f); TPCM.BRVFLG = 0; }, {}},
+        // Water too deep for the wave numbers in the current.
+        {"depth 3.472269e37 m", 1, [] { TPCM.DEPTH = 3.472269e+37f; }, {depth}},
+        {"depth 3.4722687e37 m", 1, [] { TPCM.DEPTH = 3.4722687e+37f; }, {}},
+        {"depth 1.0583552e37 ft", 0, [] { TPCM.DEPTH = 1.0583552e+37f; }, {depth}},
+        {"depth 1.05835515e37 ft", 0, [] { TPCM.DEPTH = 1.05835515e+37f; }, {}},
+        {"depth 3.472269e37 m, no current", 1, [] { TPCM.DEPTH = 3.472269e+37f; TPCM.LCURNT = 0; }, {}},
+        // A negative regular wave on the hulls whose roll damping takes its slope.
+        {"regular height -1", 1, [] { TPCM.SLPHT = -1.0f; }, {regular}},
+        {"regular slope -1e-30", 0, [] { TPCM.LSLPHT = 1; TPCM.SLPHT = -1.0e-30f; }, {regular}},
+        {"regular height -0", 1, [] { TPCM.SLPHT = -0.0f; }, {}},
+        {"regular height -1, a member-built hull", 1, [] { TPCM.VESTYP = 3; TPCM.SLPHT = -1.0f; }, {}},
+    };
+    for (const Case& c : cases) {
+        reference_waves(c.units);
+        c.set();
+        EXPECT_EQ(heads(), c.findings) << c.what;
+    }
+    // The disc buoy's roll and pitch damping take the slope as the ship's does.
+    reference_waves(1);
+    TPCM.VESTYP = 4;
+    TPCM.SLPHT = -0.5f;
+    std::vector<RunInputFinding> found;
+    regular_wave_height_findings(TPCM, found);
+    EXPECT_EQ(testing::first_lines(found), std::vector<std::string>{regular});
+}
+
+// The edges above are where the run's own routines give up: its spectrum and wave-number searches on
+// the period grid, handed the value on either side.
+TEST_F(SpectrumParameterChecksTest, TheEdgesAreTheRunsOwn) {
+    const auto spectrum = [](Int type, Real height, Real period) {
+        set_wave_grid(&TPCM.T(1), TPCM.NWP, TPCM.NUNTS);
+        Real PSD[100] = {};
+        Real QSWH = height, QTPK = period, QWPK = 0.0f, QWKPK = 0.0f;
+        try {
+            WVSPEC(type, PSD, QSWH, QTPK, QWPK, QWKPK, 0);
+        } catch (const ProgramEnd&) {
+            return false;  // the wave-number search stopped the run
+        }
+        for (int i = 0; i < TPCM.NWP; ++i)
+            if (!std::isfinite(PSD[i])) return false;
+        return true;
+    };
+    for (Int units : {1, 0}) {
+        reference_waves(units);
+        TPCM.EDUNIT = SILENT_UNIT;
+        const bool metric = units == 1;
+        EXPECT_FALSE(spectrum(1, metric ? 4.730824e-38f : 1.5521078e-37f, 10.0f));
+        EXPECT_TRUE(spectrum(1, metric ? 4.7308245e-38f : 1.5521079e-37f, 10.0f));
+        TPCM.N_OCHI_COMP = 2;
+        TPCM.SWHT(2) = 2.0f;
+        TPCM.OCHI_LAMBDA(1) = TPCM.OCHI_LAMBDA(2) = 1.0f;
+        TPCM.SIGPD(2) = -7.385653e-09f;
+        EXPECT_FALSE(spectrum(9, 4.0f, 10.0f));
+        TPCM.SIGPD(2) = -7.3856534e-09f;
+        EXPECT_TRUE(spectrum(9, 4.0f, 10.0f));
+        TPCM.WAVWID = std::numeric_limits<Real>::denorm_min();
+        EXPECT_FALSE(spectrum(0, 4.0f, 10.0f));
+        // The wave number in the current of the shortest period, as the drift of the waves asks it.
+        const auto in_current = [&](Real DEPTH) {
+            const Real G = metric ? 9.8f : 32.152f;
+            const Real along = 1.0f * (metric ? 0.5142f : 1.687f) * std::cos(0.0f);
+            Real kh = 0.0f;
+            const Int IER = current_wave_number_search(kTwoPi / 3.0f * std::sqrt(DEPTH / G), along / std::sqrt(G * DEPTH), kh);
+            return IER == 0 && std::isfinite(kh);
+        };
+        EXPECT_FALSE(in_current(metric ? 3.472269e+37f : 1.0583552e+37f));
+        EXPECT_TRUE(in_current(metric ? 3.4722687e+37f : 1.05835515e+37f));
+    }
 }
 
 }  // namespace

@@ -62,6 +62,8 @@ void waves_the_checks_take() {
     t.N_OCHI_COMP = 2;
     t.SWHT(2) = 2.0f;
     t.SIGPD(2) = 8.0f;
+    t.SWHT(3) = t.SWHT(4) = 1.0f;  // the slots a count raised to four takes
+    t.SIGPD(3) = t.SIGPD(4) = 8.0f;
     for (int j = 1; j <= 4; ++j) t.OCHI_LAMBDA(j) = 1.0f;
     for (int i = 1; i <= 30; ++i) t.USRPSD(i) = 0.1f;
     t.LSWELL = 1;

@@ -142,6 +142,31 @@ TEST_F(FactriTest, MatchesTheGammaRatio) {
     EXPECT_EQ(screen(), "");
 }
 
+// The factor's test alone, for the checks before a run: the value against the gamma ratio, and no
+// value exactly where FACTRI would end the program.
+TEST_F(FactriTest, SpreadingFactorTellsWhereFactriWouldEnd) {
+    for (const double n : {0.0, 2.0, -0.5, 67.0}) {
+        Real value = 0.0f;
+        ASSERT_TRUE(spreading_factor(static_cast<Real>(n), value)) << n;
+        const double want = std::sqrt(std::numbers::pi) * std::tgamma((n + 1) / 2) / std::tgamma((n + 2) / 2);
+        EXPECT_NEAR(static_cast<double>(value) / want, 1.0, 5e-6) << n;
+        EXPECT_EQ(value, FACTRI(static_cast<Real>(n), SCREEN_UNIT, KBD_UNIT)) << n;
+    }
+    // Just beyond the gamma function's tolerance about a pole: a value (of its single-precision
+    // accuracy there), FACTRI's.
+    for (const Real n : {-0.999997f, -1.000002f}) {
+        Real value = 0.0f;
+        ASSERT_TRUE(spreading_factor(n, value)) << n;
+        EXPECT_TRUE(std::isfinite(value)) << n;
+        EXPECT_EQ(value, FACTRI(n, SCREEN_UNIT, KBD_UNIT)) << n;
+    }
+    for (const Real n : {-1.0f, -0.9999985f, -2.0f, -3.0000005f, 67.00001f, 68.0f, 1.0e30f, -1.0e30f}) {
+        Real value = 0.0f;
+        EXPECT_FALSE(spreading_factor(n, value)) << n;
+    }
+    EXPECT_EQ(screen(), "");
+}
+
 TEST_F(FactriTest, InvalidIndexWritesTheMessagePausesAndEnds) {
     for (const Real n : {68.0f, -3.0f, -1.0e30f}) {
         clear_captured(SCREEN_UNIT);

@@ -55,6 +55,27 @@ TEST_F(UserWaveSpectrum, AscendingAndDescendingTablesGiveTheSameValues) {
     EXPECT_EQ(screen(), "");
 }
 
+// The densities the checks before a run take: UWVSPC's at each frequency, inside the table and
+// beyond its ends (extrapolated, as after "continue"), without the warning, keeping no table; none
+// from a file that cannot be read.
+TEST_F(UserWaveSpectrum, FileValuesAreUwvspcsWithoutTheQuestion) {
+    testing::put_file("WAVSPEC.txt", "3\n0.5 1.0\n1.0 3.0\n2.0 2.0\n");
+    const Real W[] = {0.25f, 0.5f, 0.75f, 1.5f, 2.0f, 3.0f};
+    Real PSD[6] = {};
+    ASSERT_TRUE(wave_spectrum_file_values("WAVSPEC.txt", SCREEN_UNIT, W, 6, PSD));
+    EXPECT_EQ(screen(), "");
+    const double want[] = {0.0, 1.0, 2.0, 2.5, 2.0, 1.0};  // the end intervals' lines beyond the table
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(PSD[i], want[i], 1e-6) << W[i];
+    // The same as the run's, once it has been told to continue.
+    answers("\n");
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(at(W[i]), PSD[i]) << W[i];
+    // A file it cannot read whole leaves the densities as they were.
+    testing::put_file("WAVSPEC.txt", "3\n0.5 1.0\n");
+    PSD[0] = -7.0f;
+    EXPECT_FALSE(wave_spectrum_file_values("WAVSPEC.txt", SCREEN_UNIT, W, 6, PSD));
+    EXPECT_EQ(PSD[0], -7.0f);
+}
+
 TEST_F(UserWaveSpectrum, ValuesRunOverLinesAndExtraValuesOnALineAreDropped) {
     // The count on its own line with a comment-like tail, one pair split over two lines, commas,
     // and a third value on the last line that belongs to no read.

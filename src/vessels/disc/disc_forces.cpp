@@ -328,11 +328,15 @@ void DSKFRC(Int& NPASS2) {
                 break;
             case 3: {
                 Real DENOM = 0.0f;
-                if (WVAMP != 0.0f) {
+                bool limit = WVAMP == 0.0f;
+                if (!limit) {
                     const Real FTILDE = 2.0f * H.TQFAC / (GFACTR * CHQUAD);
                     const Real DFACTR = 0.63661975f * (H.RADIUS() / WVAMP) * HDMPD(X) / CHQUAD;
                     DENOM = std::sqrt(std::sqrt(FTILDE + 0.25f * DFACTR * DFACTR) - 0.5f * DFACTR);
-                } else {
+                    // A design wave so low that the terms leave single precision takes the limit too.
+                    limit = !std::isfinite(FTILDE) || !std::isfinite(0.25f * DFACTR * DFACTR);
+                }
+                if (limit) {
                     // No design wave (a height of 0): both terms grow as 1/WVAMP and their difference is
                     // infinity minus infinity. The root tends to sqrt(FTILDE / DFACTR), where WVAMP cancels:
                     // sqrt(F + D^2/4) - D/2 = F / (sqrt(F + D^2/4) + D/2) -> F / D.

@@ -10,22 +10,23 @@
 #include "records/motion_record.h"
 #include "sysutl/result_reuse.h"
 #include "sysutl/units.h"
+#include "vessels/fit_limits.h"
 
 namespace brevant {
 
 Real RMAS(Real X, Real /*RMSRAT*/) { return (1.0f + (0.624f + 1.26f * X) * std::exp(-0.9f * X)) / 1.624f; }
 
 Real PMAS(Real X, Real PMSRAT) {
-    return PMSRAT * (1.0f + (1.0f / PMSRAT - 1.0f + 3.6f * X * X) * std::exp(-1.825f * X));
+    return fit_or_limit(PMSRAT * (1.0f + (1.0f / PMSRAT - 1.0f + 3.6f * X * X) * std::exp(-1.825f * X)), X, PMSRAT);
 }
 
 Real HDMP(Real X) { return 2.42f * X / std::pow(X + 1.0f, 1.59f); }
 
-Real PDMP(Real X) { return 0.1f * X * X * std::exp(-0.606f * X); }
+Real PDMP(Real X) { return fit_or_limit(0.1f * X * X * std::exp(-0.606f * X), X, 0.0f); }
 
-Real RDMP(Real Y) { return 0.151f * Y * Y * std::exp(-0.952f * Y); }
+Real RDMP(Real Y) { return fit_or_limit(0.151f * Y * Y * std::exp(-0.952f * Y), Y, 0.0f); }
 
-Real SDMP(Real X) { return 1.425f * std::pow(X, 3.71f) * std::exp(-1.613f * X); }
+Real SDMP(Real X) { return fit_or_limit(1.425f * std::pow(X, 3.71f) * std::exp(-1.613f * X), X, 0.0f); }
 
 Real FHEAVE(Real X) {
     const Real Q = std::sqrt(X * X + 1.0f);

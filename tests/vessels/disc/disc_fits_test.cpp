@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "vessels/disc/disc_fits.h"
 
@@ -38,6 +39,16 @@ TEST(DiscFits, LargeArgumentLimits) {
     EXPECT_NEAR(RMASD(60.0f), 0.11f, 1e-7f);
     EXPECT_NEAR(HMASD(60.0f), 1.0f, 1e-7f);
     EXPECT_NEAR(SDMPD(200.0f), 0.0f, 1e-30f);
+    // So far out that y^2 overflows while the exponential is long 0 (the shortest waves of a period
+    // table on a large buoy): the limits, where the formula as written gives 0 x Infinity.
+    for (const float y : {2.0e19f, 1.0e30f, std::numeric_limits<float>::max()}) {
+        EXPECT_EQ(SDMPD(y), 0.0f) << y;
+        EXPECT_EQ(PDMPD(y), 0.0f) << y;
+        EXPECT_EQ(RDMPD(y), 0.0f) << y;
+        EXPECT_EQ(PMASD(y), 0.11f) << y;
+        EXPECT_EQ(RMASD(y), 0.11f) << y;
+    }
+    EXPECT_TRUE(std::isnan(PDMPD(std::numeric_limits<float>::quiet_NaN())));
     // The heave damping decays as y^-1.429.
     EXPECT_NEAR(HDMPD(1.0e6f) / HDMPD(2.0e6f), std::pow(2.0, 1.429), 1e-4);
     EXPECT_NEAR(HDMPD(1000.0f) / HDMPD(2000.0f), 0.5 * std::pow(2001.0 / 1001.0, 2.429), 1e-5);

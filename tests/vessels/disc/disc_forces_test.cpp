@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "disc_fixture.h"
@@ -263,6 +264,21 @@ TEST_F(DiscForces, NoDragAreaGivesTheLimitOfASmallOne) {
 TEST_F(DiscForces, NoDesignWaveGivesTheHeaveDampingLimitOfASmallOne) {
     DSKCHR();
     expect_damping_is_the_limit_of_small_inputs(TPCM.SLPHT, HIMEM.GAMHEV, 1.0e-2f, 1.0e-3f);
+    // A height so low that the terms themselves leave single precision (they were infinity minus
+    // infinity, NaN) takes the same limit, as a height or as a slope.
+    TPCM.SLPHT = 0.0f;
+    Int zero = 0;
+    DSKFRC(zero);
+    const Real limit = HIMEM.GAMHEV;
+    for (const Int slope : {0, 1}) {
+        for (const Real height : {std::numeric_limits<Real>::denorm_min(), 1.0e-40f, 1.0e-30f}) {
+            TPCM.LSLPHT = slope;
+            TPCM.SLPHT = height;
+            Int npass = 0;
+            DSKFRC(npass);
+            EXPECT_NEAR(HIMEM.GAMHEV, limit, 1.0e-6f * limit) << height << (slope != 0 ? " degrees" : "");
+        }
+    }
 }
 
 TEST_F(DiscForces, BesselFailureEndsTheRun) {

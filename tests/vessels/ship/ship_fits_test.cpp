@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -55,6 +56,26 @@ TEST(ShipFits, LimitsAndStatedValues) {
         SCOPED_TRACE(c.what);
         EXPECT_NEAR(c.got, c.want, 2e-6f * std::max(1.0f, std::fabs(c.want)));
     }
+}
+
+// Far out in the wave number (periods of 0.0001 s on a ship of 150 m), the power of a damping or
+// added-mass fit overflows while its exponential is long 0: each takes its limit, where the formula
+// as written gives 0 x Infinity. Just short of the overflow the formula's own value, as written.
+TEST(ShipFits, FarOutTheFitsTakeTheirLimits) {
+    for (const float x : {3.0e10f, 2.0e19f, 1.0e30f, std::numeric_limits<float>::max()}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(SDMP(x), 0.0f);
+        EXPECT_EQ(PMAS(x, 0.3f), 0.3f);
+        if (x > 1.9e19f) {
+            EXPECT_EQ(PDMP(x), 0.0f);
+            EXPECT_EQ(RDMP(x), 0.0f);
+        }
+    }
+    // SDMP's power overflows from about 2.3e10 on: below it the product, as written.
+    const float x = 2.0e10f;
+    EXPECT_EQ(SDMP(x), 1.425f * std::pow(x, 3.71f) * std::exp(-1.613f * x));
+    EXPECT_EQ(SDMP(x), 0.0f);
+    EXPECT_TRUE(std::isnan(SDMP(std::numeric_limits<float>::quiet_NaN())));
 }
 
 // (X cos X - sin X) / X^2 in double precision.
