@@ -17,6 +17,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/deep_box_case.h"
@@ -579,13 +580,18 @@ TEST_F(RunReadsProfile, TheChecksRefuseTheDragsCurrentExactlyWhereItLeavesSingle
 // file by its line), or the whole run gives a report without NaN or Infinity. On the semi-submersible
 // whose columns pierce the surface with drag (every table of the report, or Ib alone) and on the box
 // ship (every table), in metres and in feet (the same numbers in feet).
-TEST_F(RunReadsProfile, EveryValueOfTheProfileIsRefusedByNameOrRunsFinite) {
+// A row per hull and unit system, so that the rows run side by side.
+struct ProfileSweepHull {
+    const char* what;
+    void (*set)();
+};
+class RunReadsProfileSweep : public RunReadsProfile,
+                             public ::testing::WithParamInterface<std::tuple<int, Int>> {};
+
+TEST_P(RunReadsProfileSweep, EveryValueOfTheProfileIsRefusedByNameOrRunsFinite) {
     const Real kValues[] = {0.0f, -1.0f, 1.4e-45f, 1e30f, 3e38f, NAN, INFINITY, -INFINITY};
     const Int kCounts[] = {-1, 0, 1, 3, 4, 5, 6, 2147483647};
-    struct Hull {
-        const char* what;
-        void (*set)();
-    };
+    using Hull = ProfileSweepHull;
     const Hull hulls[] = {
         {"the semi-submersible, every table",
          [] {
@@ -660,48 +666,55 @@ TEST_F(RunReadsProfile, EveryValueOfTheProfileIsRefusedByNameOrRunsFinite) {
                 }
         }
     }
-    for (const Int units : {1, 0}) {
-        for (const Hull& hull : hulls) {
-            const auto base = [&hull, units, &depths, &speeds] {
-                hull.set();
-                TPCM.NUNTS = units;
-                TPCM.LWBARG = 0x555;
-                TPCM.NCURNT = 3;
-                for (int j = 1; j <= 5; ++j) {
-                    TPCM.DPTHI(j) = depths[j - 1];
-                    TPCM.VELI(j) = speeds[j - 1];
-                }
-            };
-            // The findings of the last page, on the silent console.
-            const auto fatal_findings = [] {
-                tidy_output_bits_at_last_page(TPCM);
-                clear_captured(SILENT_UNIT);
-                Int WARNEM = 0, FWARN = 0;
-                VESWRN(WARNEM, FWARN);
-                return FWARN;
-            };
-            base();
-            ASSERT_EQ(fatal_findings(), 0) << hull.what << "\n" << silent();
-            ASSERT_FALSE(run_gives_nan()) << hull.what;
-            for (const Item& item : items) {
-                const std::string what = std::string(hull.what) + (units == 1 ? ", metres, " : ", feet, ") + item.what;
-                base();
-                item.set();
-                const Int FWARN = fatal_findings();
-                if (FWARN > 0) {
-                    EXPECT_NE(silent().find(" ++> Fatal Warning: "), std::string::npos) << what;
-                    bool named = false;
-                    for (const std::string& line : testing::lines_of(silent()))
-                        named = named || (line.find("Fatal Warning") != std::string::npos &&
-                                          line.find("(page 10, item ") != std::string::npos);
-                    EXPECT_TRUE(named) << what << "\n" << silent();
-                    continue;
-                }
-                EXPECT_FALSE(run_gives_nan()) << what << "\n" << silent().substr(0, 3000);
-            }
+    const Hull& hull = hulls[std::get<0>(GetParam())];
+    const Int units = std::get<1>(GetParam());
+    const auto base = [&hull, units, &depths, &speeds] {
+        hull.set();
+        TPCM.NUNTS = units;
+        TPCM.LWBARG = 0x555;
+        TPCM.NCURNT = 3;
+        for (int j = 1; j <= 5; ++j) {
+            TPCM.DPTHI(j) = depths[j - 1];
+            TPCM.VELI(j) = speeds[j - 1];
         }
+    };
+    // The findings of the last page, on the silent console.
+    const auto fatal_findings = [] {
+        tidy_output_bits_at_last_page(TPCM);
+        clear_captured(SILENT_UNIT);
+        Int WARNEM = 0, FWARN = 0;
+        VESWRN(WARNEM, FWARN);
+        return FWARN;
+    };
+    base();
+    ASSERT_EQ(fatal_findings(), 0) << hull.what << "\n" << silent();
+    ASSERT_FALSE(run_gives_nan()) << hull.what;
+    for (const Item& item : items) {
+        const std::string what = std::string(hull.what) + (units == 1 ? ", metres, " : ", feet, ") + item.what;
+        base();
+        item.set();
+        const Int FWARN = fatal_findings();
+        if (FWARN > 0) {
+            EXPECT_NE(silent().find(" ++> Fatal Warning: "), std::string::npos) << what;
+            bool named = false;
+            for (const std::string& line : testing::lines_of(silent()))
+                named = named || (line.find("Fatal Warning") != std::string::npos &&
+                                  line.find("(page 10, item ") != std::string::npos);
+            EXPECT_TRUE(named) << what << "\n" << silent();
+            continue;
+        }
+        EXPECT_FALSE(run_gives_nan()) << what << "\n" << silent().substr(0, 3000);
     }
 }
+
+std::string profile_sweep_row(const ::testing::TestParamInfo<std::tuple<int, Int>>& info) {
+    static const char* const hull[] = {"semi_every_table", "semi_Ib_alone", "ship_every_table"};
+    return std::string(hull[std::get<0>(info.param)]) + (std::get<1>(info.param) == 1 ? "_metres" : "_feet");
+}
+
+INSTANTIATE_TEST_SUITE_P(HullsAndUnits, RunReadsProfileSweep,
+                         ::testing::Combine(::testing::Values(0, 1, 2), ::testing::Values(Int{1}, Int{0})),
+                         profile_sweep_row);
 
 // ---- The current's loads of a profile, against the run --------------------------------------------
 
